@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// The four kinds of message box. Information, Error and Plain have an OK
+// button; Confirmation has Yes and No.
+enum class TMessageKind { Information, Error, Plain, Confirmation };
+enum class TButton { Ok, Yes, No };
+
+// A file dialog as the system describes it. Filter is written the system's way,
+// "Quizwell Files|*.QWT|All Files|*.*"; DefaultExt ("QWT") is added to a name
+// typed without extension; FileName presets the name.
+struct TFileDialogSpec {
+  QString Title;
+  QString Filter;
+  QString DefaultExt;
+  QString FileName;
+};
+
+// Every message box and file dialog goes through this interface, so screens can
+// be driven by a scripted implementation in tests.
+class TDialogs {
+public:
+  virtual ~TDialogs() = default;
+
+  // Shows text (a '\r' in it is a line break) and returns the button pressed.
+  virtual TButton Message(TMessageKind kind, const QString& text) = 0;
+  // The chosen path, or nothing when cancelled. Neither asks about overwriting.
+  virtual std::optional<QString> OpenFile(const TFileDialogSpec& spec) = 0;
+  virtual std::optional<QString> SaveFile(const TFileDialogSpec& spec) = 0;
+
+  bool Confirm(const QString& text) { return Message(TMessageKind::Confirmation, text) == TButton::Yes; }
+  void Inform(const QString& text) { Message(TMessageKind::Information, text); }
+  void Error(const QString& text) { Message(TMessageKind::Error, text); }
+};
+
+// QMessageBox and QFileDialog, owned by the window given as parent.
+class TQtDialogs : public TDialogs {
+public:
+  explicit TQtDialogs(QWidget* parent = nullptr) : Parent(parent) {}
+  void SetParent(QWidget* parent) { Parent = parent; }
+
+  TButton Message(TMessageKind kind, const QString& text) override;
+  std::optional<QString> OpenFile(const TFileDialogSpec& spec) override;
+  std::optional<QString> SaveFile(const TFileDialogSpec& spec) override;
+
+private:
+  QWidget* Parent;
+};
+
+// "Quizwell Files|*.QWT|All Files|*.*" to Qt's "Quizwell Files (*.QWT *.qwt);;All Files (*)".
+// Patterns match without regard to case: each pattern is given in both cases.
+QString QtFilter(const QString& systemFilter);
+
+// Adds "." + defaultExt to a path whose file name has no extension.
+QString WithDefaultExtension(const QString& path, const QString& defaultExt);
+
+// The program's single top-level error handler: runs body, and when it throws,
+// shows the error's text in an error box. The action in progress ends there;
+// nothing is rethrown into Qt's event loop. Returns false when body threw.
+bool RunGuarded(TDialogs& dialogs, const std::function<void()>& body);

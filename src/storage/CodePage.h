@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Windows-1252, the single-byte code page of every file the system reads and
+// writes. The five bytes the code page leaves undefined (81, 8D, 8F, 90, 9D)
+// map to the C1 control characters of the same number, so every byte survives
+// a round trip through Unicode unchanged.
+namespace CodePage {
+
+// The Unicode code point of one code-page byte.
+char32_t ToUnicode(unsigned char byte);
+
+// The code-page byte of a code point; false when the code page cannot hold it.
+bool FromUnicode(char32_t codePoint, unsigned char& byte);
+
+// Code-page text to UTF-8.
+std::string ToUtf8(std::string_view text);
+
+struct TEncoded {
+  std::string Text;           // the code-page bytes; unmappable characters stored as '?'
+  std::u32string Unmappable;  // each character that could not be held, once, in order met
+};
+
+// UTF-8 to code-page text. Malformed UTF-8 sequences count as U+FFFD, which the
+// code page cannot hold.
+TEncoded FromUtf8(std::string_view utf8);
+
+}  // namespace CodePage

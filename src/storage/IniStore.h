@@ -1,0 +1,148 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "storage/IoError.h"
+
+// The INI store: a whole sectioned key/value file held in memory. Every file
+// the system touches is read and written through it. Open a store on a path,
+// read or write, call UpdateFile(), let it go.
+//
+// Lines are raw bytes (single-byte code page); a line's key is its text before
+// the first '=', its value everything after. Section and key names match
+// without regard to ASCII case. Nothing is trimmed unless a load option says so.
+
+using TStrings = std::vector<std::string>;
+
+// Decides which of two same-named sections survives a load: true keeps the
+// earlier one, false the later one.
+using TDuplicateSectionEvent =
+    std::function<bool(const std::string& name, const TStrings& earlier, const TStrings& later)>;
+
+// Load options; the system reads all of its files with every option off.
+struct TLoadOptions {
+  bool DropCommentLines = false;        // drop lines that begin with ';'
+  bool DropLinesWithoutEquals = false;  // drop lines that contain no '='
+  bool TrimAroundEquals = false;        // remove blanks and tabs around the first '='
+  bool StripValueQuotes = false;        // remove a matching pair of quotes around the value
+  bool TrimLineEnds = false;            // remove trailing characters below code 33
+  TDuplicateSectionEvent OnDuplicateSection;
+};
+
+// The store's table of sections, in file order; sections created later are
+// appended. Names are kept as spelled.
+class TSectionList {
+public:
+  TSectionList();
+  ~TSectionList();
+  TSectionList(const TSectionList&) = delete;
+  TSectionList& operator=(const TSectionList&) = delete;
+
+  int Count() const;
+  const std::string& Names(int index) const;
+  TStrings& SectionItems(int index);
+  const TStrings& SectionItems(int index) const;
+
+  // Position of the section named name (ASCII case ignored), or -1. A hit sets
+  // LastIndex to the found position.
+  int IndexOf(std::string_view name);
+
+  int Add(std::string name, TStrings lines = {});
+  void Delete(int index);
+  void Clear();
+
+  int LastIndex = 0;
+
+private:
+  struct TImpl;
+  std::unique_ptr<TImpl> Impl;
+};
+
+class TCustomIniStore {
+public:
+  // Opens the store on fileName and loads it (LoadFile). An empty name gives a
+  // store that is never written. A missing file gives an empty store.
+  // Throws TIoError when the file exists but cannot be read.
+  explicit TCustomIniStore(std::string fileName = {}, TLoadOptions options = {});
+
+  // Flushes (UpdateFile) and releases everything. Never throws: a failed flush
+  // here is swallowed, so writers call UpdateFile() themselves first.
+  virtual ~TCustomIniStore();
+
+  TCustomIniStore(const TCustomIniStore&) = delete;
+  TCustomIniStore& operator=(const TCustomIniStore&) = delete;
+
+  // The value of the first line of section whose key equals key; def when the
+  // section or key is absent. A present key with an empty value gives "".
+  virtual std::string ReadString(std::string_view section, std::string_view key,
+                                 std::string_view def);
+
+  // Replaces the first line with that key in place, or appends one (creating the
+  // section at the end of the file). An unchanged line does not set Modified.
+  // An empty key erases the section (or flushes, when section and value are empty too).
+  virtual void WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+  // Decimal, "$" or "0x" hexadecimal, leading blanks and a sign accepted;
+  // anything else gives def.
+  virtual int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def);
+  virtual void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+  virtual bool ReadBool(std::string_view section, std::string_view key, bool def);
+  virtual void WriteBool(std::string_view section, std::string_view key, bool value);
+
+  // Appends the key of every line of section ("" for a line without '=').
+  virtual void ReadSection(std::string_view section, TStrings& strings);
+  // Replaces strings with every section name, in order.
+  virtual void ReadSections(TStrings& strings);
+  // Appends every raw line of section; strings is not cleared first.
+  virtual void ReadSectionValues(std::string_view section, TStrings& strings);
+  virtual void EraseSection(std::string_view section);
+  virtual void DeleteKey(std::string_view section, std::string_view key);
+  // Appends the lines that UpdateFile would write.
+  virtual void ReadAll(TStrings& strings);
+
+  // When Modified and FileName is not empty, writes the canonical form
+  // atomically: a temporary file in the same folder, flushed to disk, renamed
+  // over the old file with the old file's permissions. On failure the old file
+  // is untouched, no temporary file is left, Modified stays true, and TIoError
+  // says which step failed. Modified is false afterwards otherwise.
+  virtual void UpdateFile();
+
+  // Reads path into memory (the current sections are kept; SetFileName clears
+  // them first). A carriage return, CR LF, or a line feed alone ends a line;
+  // Ctrl-Z ends the input. Throws TIoError when the file cannot be read.
+  virtual void LoadFile(const std::string& path);
+
+  // UpdateFile for the old name, then ClearSections, then load the new one.
+  void SetFileName(const std::string& fileName);
+  void ClearSections();
+
+  // Finds key in section. Returns the line index or -1, and sets lines to the
+  // section's line list (nullptr when absent and not created).
+  int FindItemIndex(std::string_view section, std::string_view key, bool create, TStrings*& lines);
+
+  const std::string& FileName() const { return FFileName; }
+  bool Modified = false;
+  int CurrentSection = 0;
+  int TextBufferSize = 16384;
+  TLoadOptions Options;
+
+protected:
+  TSectionList Sections;
+
+private:
+  std::string FFileName;
+};
+
+class TIniStore : public TCustomIniStore {
+public:
+  using TCustomIniStore::TCustomIniStore;
+
+  // Makes section hold exactly the given lines (appending it when absent, even
+  // with no lines); Modified is set only when something differs.
+  void WriteSectionValues(std::string_view section, const TStrings& strings);
+};

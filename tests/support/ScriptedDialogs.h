@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "app/Dialogs.h"
+#include "app/HelpViewer.h"
+#include "shell/ShellOpen.h"
+
+// A TDialogs that answers from a queue and records everything shown. Each
+// expected prompt is queued with the answer to give; a prompt that was not
+// expected, or of another kind, fails the running test, and so does an answer
+// left unused when the object is destroyed (call Clear() to drop them on
+// purpose).
+class TScriptedDialogs : public TDialogs {
+public:
+  struct TShown {
+    TMessageKind Kind;
+    QString Text;
+  };
+  struct TFileShown {
+    bool Save;
+    TFileDialogSpec Spec;
+  };
+
+  ~TScriptedDialogs() override;
+
+  // Queue the answer to the next message box; its kind and exact text are checked.
+  void ExpectMessage(TMessageKind kind, const QString& text, TButton answer = TButton::Ok);
+  // Queue the answer to the next open or save dialog; nothing means cancelled.
+  void ExpectOpen(std::optional<QString> answer);
+  void ExpectSave(std::optional<QString> answer);
+
+  TButton Message(TMessageKind kind, const QString& text) override;
+  std::optional<QString> OpenFile(const TFileDialogSpec& spec) override;
+  std::optional<QString> SaveFile(const TFileDialogSpec& spec) override;
+
+  bool AllUsed() const { return Pending.empty(); }
+  void Clear() { Pending.clear(); }
+
+  std::vector<TShown> Messages;    // every message box shown, in order
+  std::vector<TFileShown> Files;   // every file dialog shown, in order
+
+private:
+  struct TExpected {
+    enum { MessageBox, Open, Save } What;
+    TMessageKind Kind = TMessageKind::Information;
+    QString Text;
+    TButton Answer = TButton::Ok;
+    QString Path;  // empty: the dialog is cancelled
+  };
+  TExpected Take(const char* what);
+  std::deque<TExpected> Pending;
+};
+
+// Records what the help viewer was asked to do.
+class TRecordingHelp : public THelpViewer {
+public:
+  void ShowContents() override { Calls.push_back(-1); }
+  void ShowContext(int context) override { Calls.push_back(context); }
+  void Quit() override { ++QuitCount; }
+
+  std::vector<int> Calls;  // contexts shown; -1 for the contents
+  int QuitCount = 0;
+};
+
+// Records what would have been opened, answering with Result.
+class TRecordingShell : public TShellOpen {
+public:
+  struct TCall {
+    QString FileName, Parameters, Folder;
+    int ShowMode;
+  };
+  int ExecuteFile(const QString& fileName, const QString& parameters, const QString& folder,
+                  int showMode) override {
+    Calls.push_back({fileName, parameters, folder, showMode});
+    return Results.empty() ? 42 : TakeResult();
+  }
+  std::vector<TCall> Calls;
+  std::deque<int> Results;  // answers in turn; 42 (accepted) when empty
+
+private:
+  int TakeResult() {
+    const int result = Results.front();
+    Results.pop_front();
+    return result;
+  }
+};
