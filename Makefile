@@ -8,7 +8,7 @@ PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev 
             libsimpleini-dev fonts-dejavu-core
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
-.PHONY: deps build test run bench
+.PHONY: deps build test run bench test-sanitize fuzz
 
 # Installs only the packages that are missing; with everything present it
 # does nothing, so a second run starts at once.
@@ -38,3 +38,10 @@ bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DQUIZWELL_BENCH=ON
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	$(BUILD)-bench/bench/quizwell_bench
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUIZWELL_SANITIZE=ON $(if $(CI),-DQUIZWELL_WERROR=ON)
+	cmake --build $(BUILD)-sanitize -j $(JOBS)
+	cd $(BUILD)-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
