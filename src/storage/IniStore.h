@@ -48,12 +48,23 @@ public:
   TStrings& SectionItems(int index);
   const TStrings& SectionItems(int index) const;
 
-  // Position of the section named name (ASCII case ignored), or -1. A hit sets
-  // LastIndex to the found position.
+  // Position of the section named name (ASCII case ignored), or -1. Among
+  // same-named sections, the first met when scanning from LastIndex to the end
+  // and then from the start. A hit sets LastIndex to the found position; a miss
+  // leaves it. Found through a hash index: no scan, no allocation.
   int IndexOf(std::string_view name);
 
+  // The same search starting at start instead of LastIndex, which it leaves alone.
+  int Find(std::string_view name, int start) const;
+
+  // Appends a section (even when one of that name exists) and returns its
+  // position. The line lists of earlier sections stay where they are.
   int Add(std::string name, TStrings lines = {});
+  // Removing an entry resets LastIndex to 0, so it always points into the list.
   void Delete(int index);
+  // Removes every entry whose flag is set, keeping the order of the others;
+  // marked has Count() flags. One pass, however many are removed.
+  void RemoveMarked(const std::vector<bool>& marked);
   void Clear();
 
   int LastIndex = 0;
@@ -122,12 +133,18 @@ public:
   void ClearSections();
 
   // Finds key in section. Returns the line index or -1, and sets lines to the
-  // section's line list (nullptr when absent and not created).
+  // section's line list (nullptr when absent and not created). The section is
+  // the first of that name met scanning circularly from CurrentSection; a hit
+  // leaves CurrentSection on it, a miss on the position just before the start,
+  // and a section created here (create set) on the new section. Creating a
+  // section does not set Modified.
   int FindItemIndex(std::string_view section, std::string_view key, bool create, TStrings*& lines);
 
   const std::string& FileName() const { return FFileName; }
   bool Modified = false;
   int CurrentSection = 0;
+  // Kept for callers that set it; the store always reads its file in one go
+  // and writes it in one buffered pass, whatever its value.
   int TextBufferSize = 16384;
   TLoadOptions Options;
 
@@ -135,6 +152,13 @@ protected:
   TSectionList Sections;
 
 private:
+  // Keeps one section of each name after a load (the first, or as
+  // OnDuplicateSection decides); true when any was dropped.
+  bool RemoveDuplicates();
+  // The bytes UpdateFile writes: each section with lines as its header, its
+  // lines and one empty line, every line ending in CR LF.
+  std::string CanonicalText() const;
+
   std::string FFileName;
 };
 

@@ -76,7 +76,7 @@ struct QuestionRecord {
   bool AnyCorrectPasses = false;
   bool MMediaInternal = false;
 
-  // The answer of letter index 0..5 (A..F).
+  // The answer of letter index 0..5 (A..F); std::out_of_range for any other index.
   std::string& Answer(int index);
   const std::string& Answer(int index) const;
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Replaces the file at path with bytes so that it is either wholly the old
+// file or wholly the new one, whatever fails and whenever the program stops:
+// the bytes go to a temporary file in the same folder, are flushed to disk,
+// and the temporary file is renamed over the old one.
+//
+// - The new file keeps the old file's permission bits (and, where the system
+//   allows it, its owner and group); a file that did not exist gets the usual
+//   permissions of a new file.
+// - A symbolic link is followed: the file it points to is replaced, and the
+//   link stays.
+// - A file that may not be written (no write permission) is refused as it
+//   would be when written in place.
+//
+// Throws TIoError naming path, the step that failed and the system's reason.
+// After a failure the old file is untouched and no temporary file is left.
+void ReplaceFileAtomically(const std::string& path, std::string_view bytes);

@@ -1,0 +1,68 @@
+#include "storage/FileInput.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "storage/IoError.h"
+
+namespace {
+
+constexpr const char* ReadAction = "Could not read";
+
+}  // namespace
+
+TInputFile::TInputFile(std::string path) : Path(std::move(path)) {
+  Descriptor = ::open(Path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (Descriptor < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return;
+    throw TIoError(Path, ReadAction, std::strerror(errno));
+  }
+  struct stat info {};
+  if (::fstat(Descriptor, &info) != 0) {
+    const int error = errno;
+    ::close(Descriptor);
+    Descriptor = -1;
+    throw TIoError(Path, ReadAction, std::strerror(error));
+  }
+  if (S_ISDIR(info.st_mode)) {
+    ::close(Descriptor);
+    Descriptor = -1;
+    throw TIoError(Path, ReadAction, std::strerror(EISDIR));
+  }
+  if (S_ISREG(info.st_mode) && info.st_size > 0) SizeHint = static_cast<size_t>(info.st_size);
+}
+
+TInputFile::~TInputFile() {
+  if (Descriptor >= 0) ::close(Descriptor);
+}
+
+size_t TInputFile::ReadSome(std::string& buffer, size_t maxBytes) {
+  if (Descriptor < 0 || maxBytes == 0) return 0;
+  const size_t old = buffer.size();
+  buffer.resize(old + maxBytes);
+  ssize_t got;
+  do {
+    got = ::read(Descriptor, buffer.data() + old, maxBytes);
+  } while (got < 0 && errno == EINTR);
+  if (got < 0) {
+    const int error = errno;
+    buffer.resize(old);
+    throw TIoError(Path, ReadAction, std::strerror(error));
+  }
+  buffer.resize(old + static_cast<size_t>(got));
+  return static_cast<size_t>(got);
+}
+
+void TInputFile::ReadRest(std::string& buffer) {
+  // Room for one byte more than the size, so that the end of the file is seen
+  // without growing the buffer; a file that grows meanwhile is read on.
+  buffer.reserve(buffer.size() + SizeHint + 1);
+  for (;;) {
+    if (buffer.size() == buffer.capacity()) buffer.reserve(buffer.size() * 2);
+    if (ReadSome(buffer, buffer.capacity() - buffer.size()) == 0) return;
+  }
+}

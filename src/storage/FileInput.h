@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Reading a file's bytes for the INI store and its readers. Every failure is a
+// TIoError that names the file and the system's reason.
+class TInputFile {
+public:
+  // Opens path for reading. A path where no file exists (ENOENT, ENOTDIR) gives
+  // a closed reader whose Exists() is false; any other failure throws, and so
+  // does a folder standing at the path.
+  explicit TInputFile(std::string path);
+  ~TInputFile();
+  TInputFile(const TInputFile&) = delete;
+  TInputFile& operator=(const TInputFile&) = delete;
+
+  bool Exists() const { return Descriptor >= 0; }
+
+  // Appends up to maxBytes to buffer; returns how many were read, 0 at the end
+  // of the file. Throws TIoError when the read fails.
+  size_t ReadSome(std::string& buffer, size_t maxBytes);
+
+  // Appends everything from the current position to the end of the file, read
+  // in as few calls as the file's size allows.
+  void ReadRest(std::string& buffer);
+
+private:
+  std::string Path;
+  int Descriptor = -1;
+  size_t SizeHint = 0;
+};
