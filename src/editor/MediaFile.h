@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The rules for a question's hot link and media file as the engine reads them:
+// a bare file name is looked for in the engine's folder, a name starting with
+// "\" is relative to that folder, and "FACTVAULT:" starts a query. Only ASCII
+// characters are interpreted, so the texts may be in any ASCII-based encoding.
+namespace MediaFile {
+
+// Whether text is a value the engine shows itself: empty, a name whose
+// extension (from the last '.' of its last path component) is one of .AVI,
+// .BMP, .RTF, .TXT, .WAV in any case, or a text beginning with "FACTVAULT" in
+// any case. Anything else the engine tries to launch, so the editor warns.
+bool IsViewable(std::string_view text);
+
+// The value to store for a file chosen in a file dialog. A name that begins
+// with a drive letter and a colon loses that drive ("C:\MEDIA\SOUND.WAV" gives
+// "\MEDIA\SOUND.WAV"). A file inside programFolder (the folder the engine runs
+// from, with or without a trailing '/') is stored relative to it in the
+// engine's form: "/opt/qw/MEDIA/SOUND.WAV" in "/opt/qw" gives
+// "\MEDIA\SOUND.WAV". Any other name is stored as chosen. An empty
+// programFolder contains nothing.
+std::string StoredName(std::string_view chosen, std::string_view programFolder);
+
+}  // namespace MediaFile
