@@ -1,0 +1,12 @@
+#pragma once
+
+#include "tool/Tool.h"
+
+// One function per command. Each returns its exit status and may throw
+// TIoError, which RunTool reports.
+int ListCommand(TToolContext& context);
+int ShowCommand(TToolContext& context);
+int NewCommand(TToolContext& context);
+int DecryptCommand(TToolContext& context);
+int EncryptCommand(TToolContext& context);
+int CheckCommand(TToolContext& context);

@@ -1,0 +1,125 @@
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "storage/IniStore.h"
+#include "tool/Commands.h"
+#include "tool/Files.h"
+#include "tool/TestContents.h"
+#include "tool/Text.h"
+
+namespace {
+
+using TField = std::pair<std::string_view, std::string>;
+
+constexpr std::string_view AnswerKeys[] = {"A", "B", "C", "D", "E", "F"};
+
+// A question's values under the keys of its section, in the editor's order;
+// the two flags as the maker reads them, "1" or "0".
+std::vector<TField> QuestionFields(const QuestionRecord& question) {
+  std::vector<TField> fields = {{TestFile::Question, question.Question}};
+  for (int i = 0; i < 6; ++i) fields.emplace_back(AnswerKeys[i], question.Answer(i));
+  fields.emplace_back(TestFile::Correct, question.Correct);
+  fields.emplace_back(TestFile::Any, question.AnyCorrectPasses ? "1" : "0");
+  fields.emplace_back(TestFile::HotLink, question.HotLink);
+  fields.emplace_back(TestFile::HotLinkParameters, question.HotLinkParameters);
+  fields.emplace_back(TestFile::Reference, question.Reference);
+  fields.emplace_back(TestFile::MMedia, question.MediaFile);
+  fields.emplace_back(TestFile::MMediaIn, question.MMediaInternal ? "1" : "0");
+  return fields;
+}
+
+// "  KEY                value", continuation lines of a multi-line value
+// lined up under its first line.
+void WriteTextField(std::ostream& out, std::string_view key, std::string_view value) {
+  constexpr std::size_t ValueColumn = 21;
+  std::string head = "  " + std::string(key);
+  head.resize(std::max(ValueColumn, head.size() + 1), ' ');
+  bool first = true;
+  ForEachLine(value, [&](std::string_view line) {
+    std::string text = (first ? head : std::string(head.size(), ' ')) + TerminalText(line);
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    out << text << '\n';
+    first = false;
+  });
+}
+
+void WriteText(std::ostream& out, const TTestContents& contents) {
+  out << TestFile::Settings << '\n';
+  for (const auto& setting : contents.Settings) {
+    WriteTextField(out, setting.Key, setting.Value ? *setting.Value : "(not set)");
+  }
+  for (const auto& [section, lines] : {std::pair{TestFile::BeginMessage, &contents.BeginMessage},
+                                       std::pair{TestFile::EndMessage, &contents.EndMessage}}) {
+    out << section << '\n';
+    for (const std::string& line : *lines) out << "  " << TerminalText(line) << '\n';
+  }
+  for (std::size_t n = 1; n <= contents.Questions.size(); ++n) {
+    out << TestFile::QuestionSection(static_cast<int>(n)) << '\n';
+    for (const auto& [key, value] : QuestionFields(contents.Questions[n - 1]))
+      WriteTextField(out, key, value);
+  }
+}
+
+void WriteJsonLines(std::ostream& out, const TStrings& lines) {
+  out << '[';
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    out << (i ? ",\n    " : "\n    ") << JsonString(lines[i]);
+  }
+  out << (lines.empty() ? "]" : "\n  ]");
+}
+
+void WriteJsonQuestion(std::ostream& out, int number, const QuestionRecord& question) {
+  out << "    {\n"
+      << "      \"number\": " << number << ",\n"
+      << "      \"question\": " << JsonString(question.Question) << ",\n"
+      << "      \"answers\": {";
+  for (int i = 0; i < 6; ++i) {
+    out << (i ? ", " : "") << '"' << AnswerKeys[i] << "\": " << JsonString(question.Answer(i));
+  }
+  out << "},\n"
+      << "      \"correct\": " << JsonString(question.Correct) << ",\n"
+      << "      \"anyCorrectPasses\": " << (question.AnyCorrectPasses ? "true" : "false") << ",\n"
+      << "      \"hotLink\": " << JsonString(question.HotLink) << ",\n"
+      << "      \"hotLinkParameters\": " << JsonString(question.HotLinkParameters) << ",\n"
+      << "      \"reference\": " << JsonString(question.Reference) << ",\n"
+      << "      \"mediaFile\": " << JsonString(question.MediaFile) << ",\n"
+      << "      \"mediaInternal\": " << (question.MMediaInternal ? "true" : "false") << "\n"
+      << "    }";
+}
+
+void WriteJson(std::ostream& out, const TTestContents& contents) {
+  out << "{\n  \"settings\": {";
+  for (std::size_t i = 0; i < contents.Settings.size(); ++i) {
+    const auto& setting = contents.Settings[i];
+    out << (i ? ",\n    " : "\n    ") << '"' << setting.Key
+        << "\": " << (setting.Value ? JsonString(*setting.Value) : "null");
+  }
+  out << "\n  },\n  \"beginMessage\": ";
+  WriteJsonLines(out, contents.BeginMessage);
+  out << ",\n  \"endMessage\": ";
+  WriteJsonLines(out, contents.EndMessage);
+  out << ",\n  \"questions\": [";
+  for (std::size_t n = 1; n <= contents.Questions.size(); ++n) {
+    out << (n > 1 ? ",\n" : "\n");
+    WriteJsonQuestion(out, static_cast<int>(n), contents.Questions[n - 1]);
+  }
+  out << (contents.Questions.empty() ? "]\n}\n" : "\n  ]\n}\n");
+}
+
+}  // namespace
+
+int ShowCommand(TToolContext& context) {
+  const std::string& path = context.Arguments.Operands[0];
+  RequireExistingFile(path);
+  TIniStore store(path);
+  const TTestContents contents = ReadTestContents(store);
+  if (context.Arguments.Has("--json")) {
+    WriteJson(context.Out, contents);
+  } else {
+    WriteText(context.Out, contents);
+  }
+  return ExitOk;
+}

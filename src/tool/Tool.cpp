@@ -1,0 +1,194 @@
+#include "tool/Tool.h"
+
+#include <exception>
+#include <new>
+#include <ostream>
+
+#include "storage/IoError.h"
+#include "tool/Commands.h"
+
+namespace {
+
+constexpr std::string_view ProgramDescription =
+    "Works on Quizwell Maker tests (.QWT) and their plain-text form (.TXT) with the\n"
+    "maker's own rules, so every file it writes is the file the maker writes.\n";
+
+constexpr std::string_view ExitStatusHelp =
+    "Exit status: 0 all well, 1 something was found (check, list), 2 usage or file error.\n"
+    "The JSON shape of show and the details of every command: docs/qwtool.md.\n";
+
+const TCommand* FindCommand(std::string_view name) {
+  for (const TCommand& command : Commands()) {
+    if (command.Name == name) return &command;
+  }
+  return nullptr;
+}
+
+void WriteUsageLine(std::ostream& stream, const TCommand& command) {
+  stream << "usage: " << ProgramName << ' ' << command.Name;
+  if (!command.Synopsis.empty()) stream << ' ' << command.Synopsis;
+  stream << '\n';
+}
+
+void WriteProgramHelp(std::ostream& out) {
+  out << "usage: " << ProgramName << " COMMAND [ARGUMENTS]\n"
+      << "       " << ProgramName << " COMMAND --help\n\n"
+      << ProgramDescription << "\nCommands:\n";
+  for (const TCommand& command : Commands()) {
+    std::string head = std::string(command.Name) + ' ' + std::string(command.Synopsis);
+    head.resize(std::max<std::size_t>(head.size() + 2, 24), ' ');
+    out << "  " << head << command.Summary << '\n';
+  }
+  out << '\n' << ExitStatusHelp;
+}
+
+void WriteCommandHelp(std::ostream& out, const TCommand& command) {
+  WriteUsageLine(out, command);
+  out << '\n' << command.Description << '\n' << ExitStatusHelp;
+}
+
+int UsageError(std::ostream& err, const TCommand& command, std::string_view problem) {
+  Report(err, std::string(command.Name) + ": " + std::string(problem));
+  WriteUsageLine(err, command);
+  return ExitTrouble;
+}
+
+int RunCommand(const TCommand& command, const std::vector<std::string>& words, std::ostream& out,
+               std::ostream& err, const std::filesystem::path& programFolder) {
+  TToolContext context{{}, out, err, programFolder};
+  if (const auto unknown = SplitArguments(words, command.Options, context.Arguments)) {
+    return UsageError(err, command, "unknown option \"" + *unknown + "\"");
+  }
+  if (context.Arguments.Has("--help")) {
+    WriteCommandHelp(out, command);
+    return ExitOk;
+  }
+  const std::size_t count = context.Arguments.Operands.size();
+  if (count < command.MinOperands) return UsageError(err, command, "missing file name");
+  if (count > command.MaxOperands) {
+    return UsageError(err, command,
+                      "unexpected argument \"" + context.Arguments.Operands[command.MaxOperands] + "\"");
+  }
+  return command.Run(context);
+}
+
+}  // namespace
+
+const std::vector<TCommand>& Commands() {
+  static const std::vector<TCommand> commands = {
+      {"list",
+       "[FOLDER]",
+       "list the tests of a folder as the maker's catalogue does",
+       "Lists the tests in FOLDER the way the maker's catalogue does, one line per test:\n"
+       "its entry number, description and file name, as in \"3: Chapter 2 review (CH2.QWT)\".\n"
+       "Entries count every *.QWT file met, in file-name order, so the numbers may have gaps.\n"
+       "A file whose description does not decipher is named on standard error and not listed.\n"
+       "Without FOLDER, the folder qwtool is installed in (the maker's folder) is listed.\n"
+       "Exit status 1 when a file could not be listed.\n",
+       {},
+       0,
+       1,
+       ListCommand},
+      {"show",
+       "TEST [--json]",
+       "print a test's settings, messages and questions, deciphered",
+       "Prints the deciphered settings of TEST (all fifteen SETTINGS keys; a key the file\n"
+       "does not hold shows as not set), its begin and end messages and every question the\n"
+       "maker reads: QA1, QA2, ... up to the first section without a question. A value that\n"
+       "does not decipher shows as BAD DECODE, as it does in the maker. Text is UTF-8.\n\n"
+       "  --json   print one JSON object instead (its shape: docs/qwtool.md)\n",
+       {"--json"},
+       1,
+       1,
+       ShowCommand},
+      {"new",
+       "TEST [--force]",
+       "create a new test as the maker's New Test does",
+       "Creates TEST exactly as the maker's New Test does: a SETTINGS section with the seven\n"
+       "new-test values (description \"No description\") and no questions.\n\n"
+       "  --force  replace an existing TEST; without it an existing file is left alone\n",
+       {"--force"},
+       1,
+       1,
+       NewCommand},
+      {"decrypt",
+       "TEST TEXT",
+       "convert a test into its plain-text form",
+       "Writes the plain-text form of TEST into TEXT, as the maker's \"Decrypt Test to Text\n"
+       "File\" does: the fifteen settings, both messages and the questions, every value\n"
+       "deciphered. An existing TEXT is the starting point: what the conversion does not\n"
+       "write stays. Values holding line breaks are named on standard error, since\n"
+       "converting TEXT back to a test keeps only their first lines.\n",
+       {},
+       2,
+       2,
+       DecryptCommand},
+      {"encrypt",
+       "TEXT TEST",
+       "convert a plain-text test into a test",
+       "Writes the test made from the plain-text test TEXT into TEST, as the maker's\n"
+       "\"Encrypt Text File to Test\" does: every value enciphered. An existing TEST is the\n"
+       "starting point: questions past the last one of TEXT and sections the conversion\n"
+       "does not write stay. TEXT and TEST may be the same file.\n",
+       {},
+       2,
+       2,
+       EncryptCommand},
+      {"check",
+       "TEST...",
+       "report what is wrong in tests",
+       "Checks each TEST and prints one line per finding, \"FILE: finding\": values that do\n"
+       "not decipher, gaps in the question numbering, question sections past the last\n"
+       "question, questions without a correct answer, correct letters that name empty\n"
+       "answers, a pass point outside 0 to 100 or a maximum number of questions outside\n"
+       "0 to 99999, and a time that is not HH:MM:SS within 23:59:59 (an empty time and the\n"
+       "new-test time 0 mean an untimed test). Prints nothing for a sound test.\n"
+       "Exit status 1 when anything is found.\n",
+       {},
+       1,
+       AnyNumber,
+       CheckCommand},
+  };
+  return commands;
+}
+
+void Report(std::ostream& err, std::string_view message) {
+  err << ProgramName << ": " << message << '\n';
+}
+
+int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
+            const std::filesystem::path& programFolder) {
+  try {
+    if (words.empty()) {
+      Report(err, "missing command");
+      err << "Try '" << ProgramName << " --help'.\n";
+      return ExitTrouble;
+    }
+    const std::string& name = words.front();
+    const bool asksHelp = name == "--help" || name == "-h" || name == "help";
+    if (asksHelp && words.size() == 1) {
+      WriteProgramHelp(out);
+      return ExitOk;
+    }
+    // "help COMMAND" is "COMMAND --help".
+    const std::string& commandName = asksHelp ? words[1] : name;
+    const TCommand* command = FindCommand(commandName);
+    if (!command) {
+      Report(err, "unknown command \"" + commandName + "\"");
+      err << "Try '" << ProgramName << " --help'.\n";
+      return ExitTrouble;
+    }
+    if (asksHelp) {
+      WriteCommandHelp(out, *command);
+      return ExitOk;
+    }
+    return RunCommand(*command, {words.begin() + 1, words.end()}, out, err, programFolder);
+  } catch (const TIoError& error) {
+    Report(err, error.what());
+  } catch (const std::bad_alloc&) {
+    Report(err, "out of memory");
+  } catch (const std::exception& error) {
+    Report(err, error.what());
+  }
+  return ExitTrouble;
+}
