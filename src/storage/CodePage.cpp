@@ -36,7 +36,10 @@ void AppendUtf8(std::string& out, char32_t c) {
 char32_t NextCodePoint(std::string_view text, size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i++]);
   if (lead < 0x80) return lead;
-  int extra = lead >= 0xF0 && lead < 0xF5 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : -1;
+  const int extra = lead >= 0xF0 && lead < 0xF5   ? 3
+                    : lead >= 0xE0 && lead < 0xF0 ? 2
+                    : lead >= 0xC2 && lead < 0xE0 ? 1
+                                                  : -1;
   if (extra < 0) return 0xFFFD;
   char32_t c = lead & (0x3F >> extra);
   for (int k = 0; k < extra; ++k) {
