@@ -22,6 +22,7 @@
 #include "app/Banner.h"
 #include "app/HelpViewer.h"
 #include "app/QtText.h"
+#include "editor/QAForm.h"
 #include "shell/ShellOpen.h"
 #include "storage/Conversions.h"
 #include "storage/IniStore.h"
@@ -425,7 +426,10 @@ void TMainForm::Button2Click() {
 
 void TMainForm::Button3Click() {}
 
-void TMainForm::Button4Click() {}
+void TMainForm::Button4Click() {
+  TQAForm editor(Globals, this);
+  editor.exec();
+}
 
 void TMainForm::Button5Click() { QCoreApplication::exit(0); }
 
