@@ -11,6 +11,7 @@
 #include <cstring>
 #include <memory>
 
+#include "storage/IniStore.h"
 #include "storage/IoError.h"
 
 namespace {
@@ -43,7 +44,9 @@ public:
     // The name does not grow with the target's name, so a long file name can still be saved.
     for (int attempt = 0; attempt < 100; ++attempt) {
       Name = folder + "/.qw" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
-      Descriptor = ::open(Name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      Descriptor = IniStoreFaults::Fails(IniStoreFaults::TStep::Create)
+                       ? -1
+                       : ::open(Name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (Descriptor >= 0 || errno != EEXIST) break;
     }
     if (Descriptor < 0) Fail(reportedPath, "Could not create a temporary file to save", errno);
@@ -79,7 +82,8 @@ void WriteAll(int fd, std::string_view bytes, const std::string& reportedPath) {
   const char* data = bytes.data();
   size_t left = bytes.size();
   while (left > 0) {
-    const ssize_t written = ::write(fd, data, left);
+    const ssize_t written =
+        IniStoreFaults::Fails(IniStoreFaults::TStep::Write) ? -1 : ::write(fd, data, left);
     if (written < 0) {
       if (errno == EINTR) continue;
       Fail(reportedPath, "Could not write", errno);
@@ -119,9 +123,12 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     }
   }
   WriteAll(temp.Fd(), bytes, path);
-  if (::fsync(temp.Fd()) != 0) Fail(path, "Could not flush to disk", errno);
+  if (IniStoreFaults::Fails(IniStoreFaults::TStep::Flush) || ::fsync(temp.Fd()) != 0)
+    Fail(path, "Could not flush to disk", errno);
   if (temp.Close() != 0) Fail(path, "Could not write", errno);
-  if (::rename(temp.Path().c_str(), target.c_str()) != 0) Fail(path, "Could not replace", errno);
+  if (IniStoreFaults::Fails(IniStoreFaults::TStep::Rename) ||
+      ::rename(temp.Path().c_str(), target.c_str()) != 0)
+    Fail(path, "Could not replace", errno);
   temp.MarkRenamed();
   SyncFolder(folder);
 }

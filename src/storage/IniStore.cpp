@@ -1,6 +1,7 @@
 #include "storage/IniStore.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <limits>
 
@@ -446,3 +447,22 @@ void TIniStore::WriteSectionValues(std::string_view section, const TStrings& str
     }
   }
 }
+
+// ---------------------------------------------------------------------------
+// IniStoreFaults
+
+namespace IniStoreFaults {
+
+namespace {
+std::optional<TStep> FailingStep;
+}  // namespace
+
+void FailAt(std::optional<TStep> step) { FailingStep = step; }
+
+bool Fails(TStep step) {
+  if (FailingStep != step) return false;
+  errno = EIO;
+  return true;
+}
+
+}  // namespace IniStoreFaults

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -170,3 +171,18 @@ public:
   // with no lines); Modified is set only when something differs.
   void WriteSectionValues(std::string_view section, const TStrings& strings);
 };
+
+// Test seam: makes saves fail at one step of the atomic write, as a full disk,
+// a failing device or a vanished folder would, so that tests can show nothing
+// is lost whichever step fails. Nothing but tests sets it.
+namespace IniStoreFaults {
+
+enum class TStep { Create, Write, Flush, Rename };
+
+// Every save from now on fails at step, until FailAt(std::nullopt).
+void FailAt(std::optional<TStep> step);
+
+// For the atomic write: true (with errno set to EIO) when step is to fail.
+bool Fails(TStep step);
+
+}  // namespace IniStoreFaults
