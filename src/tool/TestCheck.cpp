@@ -172,16 +172,15 @@ class TTestChecker {
       }
       previous = section.Number;
     }
-    const std::string last =
-        count == 0 ? "there is no question 1" : "the last question is " + std::to_string(count);
+    const std::string last = count == 0 ? "none" : TestFile::QuestionSection(count);
     for (std::size_t i = 0; i < sections.size(); ++i) {
       if (sections[i].Number <= count) continue;
       std::size_t end = i;
       while (end + 1 < sections.size() && sections[end + 1].Number == sections[end].Number + 1) ++end;
-      Findings.push_back(end == i ? sections[i].Name + ": lies past the last question and is never read (" +
-                                        last + ")"
+      Findings.push_back(end == i ? sections[i].Name + ": section past the last question (" + last +
+                                        "), never read"
                                   : sections[i].Name + " to " + sections[end].Name +
-                                        ": lie past the last question and are never read (" + last + ")");
+                                        ": sections past the last question (" + last + "), never read");
       i = end;
     }
   }

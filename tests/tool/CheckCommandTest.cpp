@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/TempDir.h"
+#include "tool/ToolRun.h"
+
+namespace {
+
+// A sound test: timed, with a pass point and a maximum, and two questions whose
+// correct letters name answers that are there.
+void WriteSoundTest(TIniStore& store) {
+  WriteSetting(store, "DESC", "Sound");
+  WriteSetting(store, "TIME", "00:30:00");
+  WriteSetting(store, "PASSPOINT", "70");
+  WriteSetting(store, "MAXQUESTIONS", "10");
+  TestFile::WriteQuestion(store, 1, MakeQuestion("One?", "yes", "no", "A"));
+  TestFile::WriteQuestion(store, 2, MakeQuestion("Two?", "yes", "no", "AB"));
+}
+
+struct TCheckCase {
+  std::string Name;
+  std::function<void(TIniStore&)> Spoil;  // applied after the sound test is written
+  std::vector<std::string> Findings;      // what check prints after "FILE: "
+};
+
+class CheckFindings : public testing::TestWithParam<TCheckCase> {};
+
+TEST_P(CheckFindings, AreReportedOneLineEach) {
+  TTempDir dir;
+  const std::string path = dir.File("T.QWT");
+  {
+    TIniStore store(path);
+    WriteSoundTest(store);
+    GetParam().Spoil(store);
+    store.UpdateFile();
+  }
+  const TToolResult result = RunTool({"check", path});
+  std::string expected;
+  for (const std::string& finding : GetParam().Findings) expected += path + ": " + finding + "\n";
+  EXPECT_EQ(result.Out, expected);
+  EXPECT_EQ(result.Err, "");
+  EXPECT_EQ(result.ExitCode, GetParam().Findings.empty() ? 0 : 1);
+}
+
+void Setting(TIniStore& store, std::string_view key, std::string_view plain) {
+  WriteSetting(store, key, plain);
+}
+
+QuestionRecord Question(std::string text) {
+  return MakeQuestion(std::move(text), "yes", "no", "A");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckCommand, CheckFindings,
+    testing::Values(
+        TCheckCase{"SoundTest", [](TIniStore&) {}, {}},
+        TCheckCase{"UntimedAndBlankPaddedTimes",
+                   [](TIniStore& s) {
+                     Setting(s, "TIME", "0");
+                     Setting(s, "PASSPOINT", "");
+                   },
+                   {}},
+        TCheckCase{
+            "TimeTrimmedAsTheDialogShowsIt", [](TIniStore& s) { Setting(s, "TIME", " 23:59:59 "); }, {}},
+        TCheckCase{"UndecipherableValues",
+                   [](TIniStore& s) {
+                     s.WriteString("SETTINGS", "PASSPOINT", "seventy");
+                     s.WriteString("QA2", "B", "12Z4");
+                   },
+                   {"SETTINGS/PASSPOINT: the value does not decipher", "QA2/B: the value does not decipher"}},
+        TCheckCase{"PassPointAbove100",
+                   [](TIniStore& s) { Setting(s, "PASSPOINT", "101"); },
+                   {"SETTINGS/PASSPOINT: 101 is outside 0 to 100"}},
+        TCheckCase{"NegativePassPoint",
+                   [](TIniStore& s) { Setting(s, "PASSPOINT", "-1"); },
+                   {"SETTINGS/PASSPOINT: -1 is outside 0 to 100"}},
+        TCheckCase{"PassPointNotANumber",
+                   [](TIniStore& s) { Setting(s, "PASSPOINT", "70 "); },
+                   {"SETTINGS/PASSPOINT: \"70 \" is not a whole number"}},
+        TCheckCase{"MaximumAbove99999",
+                   [](TIniStore& s) { Setting(s, "MAXQUESTIONS", "100000"); },
+                   {"SETTINGS/MAXQUESTIONS: 100000 is outside 0 to 99999"}},
+        TCheckCase{"HexMaximumInRange", [](TIniStore& s) { Setting(s, "MAXQUESTIONS", "$1F"); }, {}},
+        TCheckCase{"TimeWithOneHourDigit",
+                   [](TIniStore& s) { Setting(s, "TIME", "1:30:00"); },
+                   {"SETTINGS/TIME: \"1:30:00\" is not a time HH:MM:SS within 23:59:59"}},
+        TCheckCase{"TimePast23Hours",
+                   [](TIniStore& s) { Setting(s, "TIME", "25:00:00"); },
+                   {"SETTINGS/TIME: \"25:00:00\" is not a time HH:MM:SS within 23:59:59"}},
+        TCheckCase{"TimeWith60Minutes",
+                   [](TIniStore& s) { Setting(s, "TIME", "00:60:00"); },
+                   {"SETTINGS/TIME: \"00:60:00\" is not a time HH:MM:SS within 23:59:59"}},
+        TCheckCase{"TimeWithBlanksInside",
+                   [](TIniStore& s) { Setting(s, "TIME", "00: 5:00"); },
+                   {"SETTINGS/TIME: \"00: 5:00\" is not a time HH:MM:SS within 23:59:59"}},
+        TCheckCase{"NoCorrectLetter",
+                   [](TIniStore& s) {
+                     TestFile::WriteQuestion(s, 1, MakeQuestion("One?", "yes", "no", ""));
+                     TestFile::WriteQuestion(s, 2, MakeQuestion("Two?", "yes", "no", "ab"));
+                   },
+                   {"QA1: no correct answer is marked", "QA2: no correct answer is marked"}},
+        TCheckCase{
+            "CorrectLettersNamingEmptyAnswers",
+            [](TIniStore& s) { TestFile::WriteQuestion(s, 2, MakeQuestion("Two?", "yes", "", "BCA")); },
+            {"QA2/CORRECT: answer B is marked correct but is empty",
+             "QA2/CORRECT: answer C is marked correct but is empty"}},
+        TCheckCase{"GapInTheNumbering",
+                   [](TIniStore& s) { TestFile::WriteQuestion(s, 4, Question("Four?")); },
+                   {"QA3: question 3 is missing, a gap in the question numbering",
+                    "QA4: section past the last question (QA2), never read"}},
+        TCheckCase{"SectionWithoutQuestionEndsTheList",
+                   [](TIniStore& s) {
+                     s.WriteString("QA3", "A", Encrypt("orphan answer"));
+                     s.WriteString("qa4", "QUESTION", Encrypt("Four?"));
+                     s.WriteString("qa4", "CORRECT", Encrypt("A"));
+                     s.WriteString("qa4", "A", Encrypt("x"));
+                     s.WriteString("QA04", "QUESTION", Encrypt("not a question section"));
+                   },
+                   {"QA3: question 3 is missing, a gap in the question numbering",
+                    "QA3 to qa4: sections past the last question (QA2), never read"}},
+        TCheckCase{"RunsOfMissingAndUnreadQuestions",
+                   [](TIniStore& s) {
+                     for (int n : {5, 6, 7, 9}) TestFile::WriteQuestion(s, n, Question("Later?"));
+                   },
+                   {"QA3 to QA4: questions 3 to 4 are missing, a gap in the question numbering",
+                    "QA8: question 8 is missing, a gap in the question numbering",
+                    "QA5 to QA7: sections past the last question (QA2), never read",
+                    "QA9: section past the last question (QA2), never read"}},
+        TCheckCase{"NoFirstQuestion",
+                   [](TIniStore& s) {
+                     s.EraseSection("QA1");
+                     s.EraseSection("QA2");
+                     TestFile::WriteQuestion(s, 2, Question("Two?"));
+                   },
+                   {"QA1: question 1 is missing, a gap in the question numbering",
+                    "QA2: section past the last question (none), never read"}},
+        TCheckCase{"QuestionsPastTheLimit",
+                   [](TIniStore& s) {
+                     for (int n = 3; n <= TestFile::MaxQuestionCount + 1; ++n) {
+                       TestFile::WriteQuestion(s, n, Question("Q" + std::to_string(n)));
+                     }
+                   },
+                   {"QA501: section past the last question (QA500), never read"}}),
+    [](const testing::TestParamInfo<TCheckCase>& info) { return info.param.Name; });
+
+TEST(CheckCommand, ANewTestIsSound) {
+  TTempDir dir;
+  ASSERT_EQ(RunTool({"new", dir.File("NEW.QWT")}).ExitCode, 0);
+  const TToolResult result = RunTool({"check", dir.File("NEW.QWT")});
+  EXPECT_EQ(result.ExitCode, 0);
+  EXPECT_EQ(result.Out + result.Err, "");
+}
+
+TEST(CheckCommand, ChecksEveryFileAndAnUnreadableOneWins) {
+  TTempDir dir;
+  {
+    TIniStore sound(dir.File("GOOD.QWT"));
+    WriteSoundTest(sound);
+    sound.UpdateFile();
+    TIniStore faulty(dir.File("BAD.QWT"));
+    WriteSoundTest(faulty);
+    WriteSetting(faulty, "PASSPOINT", "200");
+    faulty.UpdateFile();
+  }
+  TToolResult result = RunTool({"check", dir.File("GOOD.QWT"), dir.File("BAD.QWT")});
+  EXPECT_EQ(result.ExitCode, 1);
+  EXPECT_EQ(result.Out, dir.File("BAD.QWT") + ": SETTINGS/PASSPOINT: 200 is outside 0 to 100\n");
+
+  result = RunTool({"check", dir.File("NONE.QWT"), dir.File("BAD.QWT")});
+  EXPECT_EQ(result.ExitCode, 2);
+  EXPECT_EQ(result.Err, "qwtool: Cannot read \"" + dir.File("NONE.QWT") + "\": no such file\n");
+  EXPECT_EQ(result.Out, dir.File("BAD.QWT") + ": SETTINGS/PASSPOINT: 200 is outside 0 to 100\n");
+}
+
+}  // namespace
