@@ -23,6 +23,7 @@
 #include "app/HelpViewer.h"
 #include "app/QtText.h"
 #include "editor/QAForm.h"
+#include "settings/ClientForm.h"
 #include "shell/ShellOpen.h"
 #include "storage/Conversions.h"
 #include "storage/IniStore.h"
@@ -433,7 +434,13 @@ void TMainForm::Button4Click() {
 
 void TMainForm::Button5Click() { QCoreApplication::exit(0); }
 
-void TMainForm::Button6Click() {}
+void TMainForm::Button6Click() {
+  {
+    TClientForm client(Globals, this);
+    client.exec();
+  }
+  FormShow();
+}
 
 void TMainForm::NewTest1Click() { Button1Click(); }
 void TMainForm::ViewHistory1Click() { Button2Click(); }
