@@ -134,11 +134,11 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
                                             "include the QWTEST.CFG file with the Quizwell engine for these "
                                             "settings to take effect."));
 
-  PageControl1 = Named(new QTabWidget, "PageControl1");
-  PageControl1->addTab(BuildLogoTab(), QStringLiteral("Custom Logo"));
-  PageControl1->addTab(BuildAboutTab(), QStringLiteral("Custom About Box"));
-  PageControl1->addTab(BuildBehaviorTab(), QStringLiteral("Client Behavior"));
-  PageControl1->setCurrentIndex(1);
+  auto* pageControl1 = Named(new QTabWidget, "PageControl1");
+  pageControl1->addTab(BuildLogoTab(), QStringLiteral("Custom Logo"));
+  pageControl1->addTab(BuildAboutTab(), QStringLiteral("Custom About Box"));
+  pageControl1->addTab(BuildBehaviorTab(), QStringLiteral("Client Behavior"));
+  pageControl1->setCurrentIndex(1);
 
   auto* panel2 = Named(new QFrame, "Panel2");
   panel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -160,7 +160,7 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   page->setSpacing(5);
   page->addWidget(panel1);
   page->addWidget(label1);
-  page->addWidget(PageControl1, 1);
+  page->addWidget(pageControl1, 1);
   page->addWidget(panel2);
   page->addLayout(buttons);
 
@@ -169,8 +169,12 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   connect(Button3, &QPushButton::clicked, this, &TClientForm::Button3Click);
   connect(Button2, &QPushButton::clicked, this, &TClientForm::Button2Click);
   connect(Edit1, &QLineEdit::textChanged, this, &TClientForm::Edit1Change);
-  connect(RadioButton1, &QRadioButton::clicked, this, &TClientForm::RadioButton1Click);
-  connect(RadioButton2, &QRadioButton::clicked, this, &TClientForm::RadioButton1Click);
+  // Either option button becoming chosen is the about-box choice; a click on the
+  // one already chosen changes nothing.
+  for (QRadioButton* option : {RadioButton1, RadioButton2})
+    connect(option, &QRadioButton::toggled, this, [this](bool chosen) {
+      if (chosen) RadioButton1Click();
+    });
   connect(CheckBox2, &QCheckBox::clicked, this, &TClientForm::CheckBox2Click);
   connect(CheckBox3, &QCheckBox::clicked, this, &TClientForm::CheckBox3Click);
   // CheckBox1, Edit2 to Edit5 and Memo1 only record that something changed.
@@ -365,8 +369,8 @@ void TClientForm::FormShow() {
     else
       ShowBuiltInLogo();
 
+    // A fresh dialog has neither chosen, so this runs the about-box choice.
     (config.CustomAbout ? RadioButton1 : RadioButton2)->setChecked(true);
-    RadioButton1Click();
     Edit3->setText(ToQString(config.AboutWho));
     Edit2->setText(ToQString(config.AboutUrl));
     QStringList message;

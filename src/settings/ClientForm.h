@@ -11,7 +11,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QTabWidget;
 struct TGlobals;
 
 // The client configuration dialog: edits the student engine's configuration
@@ -66,7 +65,6 @@ class TClientForm : public QDialog {
   TGlobals& Globals;
   bool Loaded = false;
 
-  QTabWidget* PageControl1;
   QLineEdit* Edit1;
   QPushButton* Button2;
   QLabel* Image1;

@@ -265,6 +265,8 @@ TEST_F(ClientFormTest, CustomAboutFlagFollowsWholeNumbersOnly) {
     EXPECT_EQ(Edit("Edit2")->text(), "http://x");
     EXPECT_EQ(Memo()->toPlainText(), "Welcome");
     EXPECT_FALSE(Button("ApplyButton")->isEnabled());
+    Click(Radio("RadioButton1"));
+    EXPECT_FALSE(Button("ApplyButton")->isEnabled()) << "choosing the chosen option is no change";
   }
   WriteBytes(ConfigFile, "[SETTINGS]\r\nCUSTOMABOUT=yes\r\nABOUTWHO=Physics\r\n");
   auto form = Open();
