@@ -106,6 +106,12 @@ void SetBoxBackground(QWidget* box, bool on) {
   box->setPalette(palette);
 }
 
+// Only a plain file is read as a picture: reading a pipe or a device of the
+// logo's name would never end.
+bool IsFile(const QString& path) {
+  return QFileInfo(path).isFile();
+}
+
 QHBoxLayout* Row(QWidget* first, QWidget* second) {
   auto* row = new QHBoxLayout;
   row->addWidget(first);
@@ -364,7 +370,7 @@ void TClientForm::FormShow() {
     Edit1->clear();
     Edit1->setText(ToQString(config.Logo));
     // The stored name has no folder: it is looked up in the working folder.
-    if (!Edit1->text().isEmpty() && QFileInfo::exists(Edit1->text()))
+    if (!Edit1->text().isEmpty() && IsFile(Edit1->text()))
       ShowPicture(Edit1->text());
     else
       ShowBuiltInLogo();
@@ -416,7 +422,7 @@ void TClientForm::Button2Click() {
       Globals.Dialogs.OpenFile({QString(), QString::fromLatin1(BitmapFilter), QString(), QString()});
   if (!chosen) return;
   Edit1->setText(*chosen);
-  if (QFileInfo::exists(*chosen)) ShowPicture(*chosen);
+  if (IsFile(*chosen)) ShowPicture(*chosen);
 }
 
 void TClientForm::Edit1Change() {

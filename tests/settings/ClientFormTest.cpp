@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCheckBox>
 #include <QDir>
@@ -202,6 +203,18 @@ TEST_F(ClientFormTest, UnreadableLogoShowsTheBuiltInLogoWithANoteAndLoadsTheRest
 
   Edit("Edit1")->clear();
   EXPECT_FALSE(Shown("LogoError")) << "the note goes with the name";
+}
+
+TEST_F(ClientFormTest, LogoNamingAPipeOrAFolderIsNotRead) {
+  ASSERT_EQ(::mkfifo(Dir.File("pipe.bmp").c_str(), 0600), 0);
+  std::filesystem::create_directory(Dir.File("folder.bmp"));
+  for (const char* name : {"pipe.bmp", "folder.bmp"}) {
+    WriteBytes(ConfigFile, std::string("[SETTINGS]\r\nLOGO=") + name + "\r\n");
+    auto form = Open();
+    EXPECT_EQ(Edit("Edit1")->text(), name);
+    EXPECT_TRUE(Shown("Image1")) << name;
+    EXPECT_FALSE(Shown("LogoError")) << name;
+  }
 }
 
 TEST_F(ClientFormTest, StoredPasswordIsShownAndEncipheredAgainOnSave) {
