@@ -31,7 +31,11 @@ build: deps
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-run: build
+# Builds the maker with what it needs beside it (the sample tests, the help's
+# web pages) and starts it; it lists the tests of its own folder, build/bin.
+run: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target qwtestm
 	$(BUILD)/bin/qwtestm
 
 bench: deps
