@@ -1,13 +1,15 @@
 #include "editor/NoteForm.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 
 TNoteForm::TNoteForm(const QString& text, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      WasActive(QApplication::activeWindow()) {
   setObjectName(QStringLiteral("NoteForm"));
   setWindowTitle(QStringLiteral("Notice"));
+  setAttribute(Qt::WA_ShowWithoutActivating);
   Label1 = new QLabel(text, this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setTextFormat(Qt::PlainText);
@@ -21,4 +23,9 @@ TNoteForm::TNoteForm(const QString& text, QWidget* parent)
   // Map and paint it now; user input waits until the work is done.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   repaint();
+}
+
+TNoteForm::~TNoteForm() {
+  hide();
+  if (WasActive && WasActive->isVisible()) WasActive->activateWindow();
 }

@@ -455,11 +455,11 @@ void TQAForm::CreateAnswerArea(QVBoxLayout* column) {
   RadioButton1->setChecked(true);
   RadioButton2 = new QRadioButton(QStringLiteral("Any correct answer is concidered a pass"), this);
   RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-  auto* rules = new QHBoxLayout;
-  rules->addSpacing(58);
+  auto* rules = new QVBoxLayout;
+  rules->setContentsMargins(58, 0, 0, 0);
+  rules->setSpacing(0);
   rules->addWidget(RadioButton1);
   rules->addWidget(RadioButton2);
-  rules->addStretch(1);
   column->addLayout(rules);
   CheckHowMany();
 }
