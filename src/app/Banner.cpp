@@ -28,8 +28,7 @@ QFont BannerFont(int pixelSize, int weight) {
 // The largest font not above pixelSize whose rendering of text fits width.
 QFont FittingFont(const QString& text, int pixelSize, int weight, int width) {
   QFont font = BannerFont(pixelSize, weight);
-  while (pixelSize > 8 && QFontMetrics(font).horizontalAdvance(text) > width)
-    font.setPixelSize(--pixelSize);
+  while (pixelSize > 8 && QFontMetrics(font).horizontalAdvance(text) > width) font.setPixelSize(--pixelSize);
   return font;
 }
 

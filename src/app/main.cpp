@@ -26,4 +26,6 @@ int QWTESTM(char* programName) {
 
 }  // namespace
 
-int main(int, char** argv) { return QWTESTM(argv[0]); }
+int main(int, char** argv) {
+  return QWTESTM(argv[0]);
+}

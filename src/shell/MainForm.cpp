@@ -41,7 +41,9 @@ const QString NotLoaded = QStringLiteral("Test is not loaded. Create a new test 
 const QString SelectionPrompt = QStringLiteral("Please make your selection now.");
 const QString EngineName = QStringLiteral("QWTEST.EXE");
 
-QString FileNamePart(const QString& path) { return QFileInfo(path).fileName(); }
+QString FileNamePart(const QString& path) {
+  return QFileInfo(path).fileName();
+}
 
 // Removes the old test before a new one is written in its place. False, with
 // the reason, when the file stays.
@@ -79,17 +81,19 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
     : QMainWindow(parent),
       Globals{programFolder, QString(), dialogs, help, shell, Questions},
       BannerPicture(PaintBanner()),
-      SaveDialog1{QStringLiteral("Specify the filename for the new test"), QStringLiteral("Quizwell Files|*.QWT"),
-                  QStringLiteral("QWT"), QString()},
+      SaveDialog1{QStringLiteral("Specify the filename for the new test"),
+                  QStringLiteral("Quizwell Files|*.QWT"), QStringLiteral("QWT"), QString()},
       OpenDialog1{QString(), QStringLiteral("Quizwell Files|*.QWT|All Files|*.*"), QString(), QString()},
       OpenDialog2{QStringLiteral("Select Text File to Encrypt"),
-                  QStringLiteral("Unencrypted Test files|*.TXT|All Files|*.*"), QStringLiteral("TXT"), QString()},
-      SaveDialog2{QStringLiteral("Select Test Name to Save to"), QStringLiteral("Test Files|*.QWT|All Files|*.*"),
-                  QStringLiteral("QWT"), QString()},
+                  QStringLiteral("Unencrypted Test files|*.TXT|All Files|*.*"), QStringLiteral("TXT"),
+                  QString()},
+      SaveDialog2{QStringLiteral("Select Test Name to Save to"),
+                  QStringLiteral("Test Files|*.QWT|All Files|*.*"), QStringLiteral("QWT"), QString()},
       OpenDialog3{QStringLiteral("Select Test to Decrypt"),
-                  QStringLiteral("Encrypted Test Files|*.QWT|All Files|*.*"), QStringLiteral("TXT"), QString()},
-      SaveDialog3{QStringLiteral("Select Text File to Save to"), QStringLiteral("Text Files|*.TXT|All Files|*.*"),
-                  QStringLiteral("TXT"), QString()},
+                  QStringLiteral("Encrypted Test Files|*.QWT|All Files|*.*"), QStringLiteral("TXT"),
+                  QString()},
+      SaveDialog3{QStringLiteral("Select Text File to Save to"),
+                  QStringLiteral("Text Files|*.TXT|All Files|*.*"), QStringLiteral("TXT"), QString()},
       OpenDialog4{QString(), QStringLiteral("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
                   EngineName},
       Catalogue(ToPath(programFolder)) {
@@ -241,7 +245,8 @@ void TMainForm::CreateMenus() {
 
   QMenu* help = mainMenu->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
-  AddAction(help, "ContentsF11", QStringLiteral("&Contents                 F1"), &TMainForm::ContentsF11Click);
+  AddAction(help, "ContentsF11", QStringLiteral("&Contents                 F1"),
+            &TMainForm::ContentsF11Click);
   help->addSeparator();
   QMenu* web = help->addMenu(QStringLiteral("Quizwell on the &Web"));
   web->setObjectName(QStringLiteral("WebLinks1"));
@@ -264,8 +269,12 @@ void TMainForm::CreateMenus() {
   AddAction(help, "AboutQuizwell1", QStringLiteral("&About Quizwell Maker"), &TMainForm::AboutQuizwell1Click);
 }
 
-std::string TMainForm::Encrypt(std::string_view plain) { return ::Encrypt(plain); }
-std::string TMainForm::Decrypt(std::string_view cipher) { return ::Decrypt(cipher); }
+std::string TMainForm::Encrypt(std::string_view plain) {
+  return ::Encrypt(plain);
+}
+std::string TMainForm::Decrypt(std::string_view cipher) {
+  return ::Decrypt(cipher);
+}
 std::string TMainForm::StrTran(std::string_view s, std::string_view find, std::string_view replace) {
   return ::StrTran(s, find, replace);
 }
@@ -289,14 +298,17 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void TMainForm::FormShow() { StartTimer->start(); }
+void TMainForm::FormShow() {
+  StartTimer->start();
+}
 
 void TMainForm::StartTimerTimer() {
   StartTimer->stop();
   Label3->setText(VersionText);
   if (FirstShow) {
     FirstShow = false;
-    Globals.Dialogs.Inform(QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell."));
+    Globals.Dialogs.Inform(
+        QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell."));
   }
 
   TDialogs& dialogs = Globals.Dialogs;
@@ -312,14 +324,15 @@ void TMainForm::StartTimerTimer() {
   events.OnTooMany = [&dialogs](int notListed) {
     dialogs.Inform(
         QStringLiteral("Only the first %1 tests in this folder can be listed.\r").arg(MaxTests) +
-        (notListed == 1 ? QStringLiteral("1 more test file (*.QWT) was found and is not listed.")
-                        : QStringLiteral("%1 more test files (*.QWT) were found and are not listed.").arg(notListed)));
+        (notListed == 1
+             ? QStringLiteral("1 more test file (*.QWT) was found and is not listed.")
+             : QStringLiteral("%1 more test files (*.QWT) were found and are not listed.").arg(notListed)));
   };
   int found = 0;
   const bool scanned = RunGuarded(dialogs, [&] { found = Catalogue.Scan(events); });
   if (scanned && found == 0)
-    dialogs.Inform(
-        QStringLiteral("Did not find any tests.\rAll tests (*.QWT) should be in the same folder as this program."));
+    dialogs.Inform(QStringLiteral(
+        "Did not find any tests.\rAll tests (*.QWT) should be in the same folder as this program."));
   RebuildList();
 }
 
@@ -335,9 +348,11 @@ void TMainForm::ComboBox1Change() {
     const QString item = ComboBox1->currentText();
     const TSelection selection = Catalogue.Select(ToCp1252(item));
     switch (selection.Kind) {
-      case TSelection::Prompt: return;
+      case TSelection::Prompt:
+        return;
       case TSelection::BadNumber:
-        Globals.Dialogs.Inform(QStringLiteral("Could not get test name!\rPlease try again or reinstall software."));
+        Globals.Dialogs.Inform(
+            QStringLiteral("Could not get test name!\rPlease try again or reinstall software."));
         SetTestNotLoaded();
         return;
       case TSelection::NoFileName:
@@ -393,8 +408,9 @@ void TMainForm::Button1Click() {
       // the new settings: refuse rather than announce a new test.
       QString reason;
       if (!DeleteOldTest(name, reason)) {
-        Globals.Dialogs.Error(QStringLiteral("The test file ") + name + QStringLiteral(" could not be deleted: ") +
-                              reason + QStringLiteral(".\rNothing was changed."));
+        Globals.Dialogs.Error(QStringLiteral("The test file ") + name +
+                              QStringLiteral(" could not be deleted: ") + reason +
+                              QStringLiteral(".\rNothing was changed."));
         return;
       }
     }
@@ -421,7 +437,8 @@ void TMainForm::Button2Click() {
       SetTestNotLoaded();
       return;
     }
-    SetTestLoaded(ToQString(Decrypt(stored)) + QStringLiteral(" (") + FileNamePart(name) + QLatin1Char(')'), name);
+    SetTestLoaded(ToQString(Decrypt(stored)) + QStringLiteral(" (") + FileNamePart(name) + QLatin1Char(')'),
+                  name);
   });
 }
 
@@ -432,7 +449,9 @@ void TMainForm::Button4Click() {
   editor.exec();
 }
 
-void TMainForm::Button5Click() { QCoreApplication::exit(0); }
+void TMainForm::Button5Click() {
+  QCoreApplication::exit(0);
+}
 
 void TMainForm::Button6Click() {
   {
@@ -442,12 +461,24 @@ void TMainForm::Button6Click() {
   FormShow();
 }
 
-void TMainForm::NewTest1Click() { Button1Click(); }
-void TMainForm::ViewHistory1Click() { Button2Click(); }
-void TMainForm::Panel6DblClick() { Button2Click(); }
-void TMainForm::Exit1Click() { Button5Click(); }
-void TMainForm::Edit1Click() { Button3Click(); }
-void TMainForm::QuestionsandAnswers1Click() { Button4Click(); }
+void TMainForm::NewTest1Click() {
+  Button1Click();
+}
+void TMainForm::ViewHistory1Click() {
+  Button2Click();
+}
+void TMainForm::Panel6DblClick() {
+  Button2Click();
+}
+void TMainForm::Exit1Click() {
+  Button5Click();
+}
+void TMainForm::Edit1Click() {
+  Button3Click();
+}
+void TMainForm::QuestionsandAnswers1Click() {
+  Button4Click();
+}
 
 void TMainForm::EncryptRawTestFile1Click() {
   RunGuarded(Globals.Dialogs, [this] {
@@ -503,7 +534,9 @@ void TMainForm::LaunchQuizwellClient1Click() {
   });
 }
 
-void TMainForm::ContentsF11Click() { Globals.Help.ShowContents(); }
+void TMainForm::ContentsF11Click() {
+  Globals.Help.ShowContents();
+}
 
 void TMainForm::OpenWebPage(const QString& page) {
   Globals.Shell.ExecuteFile(Globals.ProgramFolder + QStringLiteral("/help/web/") + page, QString(), QString(),

@@ -31,8 +31,8 @@ bool HasTestExtension(std::string_view name) {
 // case keep a fixed order by their exact bytes, so numbers never swap between
 // scans.
 bool NameBefore(const std::string& a, const std::string& b) {
-  const bool folded = std::lexicographical_compare(
-      a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return FoldCase(x) < FoldCase(y); });
+  const bool folded = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                                   [](char x, char y) { return FoldCase(x) < FoldCase(y); });
   if (folded) return true;
   const bool foldedAfter = std::lexicographical_compare(
       b.begin(), b.end(), a.begin(), a.end(), [](char x, char y) { return FoldCase(x) < FoldCase(y); });
@@ -114,17 +114,21 @@ int TestCatalogue::Scan(const TCatalogueEvents& events) {
     if (TestFile::IsListable(description)) ++found;
     entry.Description = std::move(description);
   }
-  if (names.size() > MaxTests && events.OnTooMany) events.OnTooMany(static_cast<int>(names.size()) - MaxTests);
+  if (names.size() > MaxTests && events.OnTooMany)
+    events.OnTooMany(static_cast<int>(names.size()) - MaxTests);
   return found;
 }
 
-const TestEntry& TestCatalogue::Entry(int n) const { return Entries.at(static_cast<size_t>(n - 1)); }
+const TestEntry& TestCatalogue::Entry(int n) const {
+  return Entries.at(static_cast<size_t>(n - 1));
+}
 
 std::vector<std::string> TestCatalogue::Items() const {
   std::vector<std::string> items;
   for (int n = 1; n <= MaxTests; ++n) {
     const TestEntry& entry = Entry(n);
-    if (TestFile::IsListable(entry.Description)) items.push_back(std::to_string(n) + ": " + entry.Description);
+    if (TestFile::IsListable(entry.Description))
+      items.push_back(std::to_string(n) + ": " + entry.Description);
   }
   return items;
 }
@@ -146,4 +150,6 @@ TSelection TestCatalogue::Select(std::string_view item) const {
   return selection;
 }
 
-std::string TestCatalogue::PathOf(const std::string& fileName) const { return FFolder + "/" + fileName; }
+std::string TestCatalogue::PathOf(const std::string& fileName) const {
+  return FFolder + "/" + fileName;
+}

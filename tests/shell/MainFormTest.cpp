@@ -26,13 +26,15 @@
 namespace fs = std::filesystem;
 
 // Readable failure output for texts.
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
 const QString Notice = QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell.");
-const QString NoTests =
-    QStringLiteral("Did not find any tests.\rAll tests (*.QWT) should be in the same folder as this program.");
+const QString NoTests = QStringLiteral(
+    "Did not find any tests.\rAll tests (*.QWT) should be in the same folder as this program.");
 const QString Prompt = QStringLiteral("Please make your selection now.");
 const QString NotLoaded = QStringLiteral("Test is not loaded. Create a new test or load an existing one.");
 const QString NotADescription =
@@ -47,8 +49,12 @@ std::string TestBytes(const std::string& description) {
 
 std::string NewTestBytes() {
   std::string bytes = "[SETTINGS]\r\n";
-  for (const auto& [key, value] : {std::pair{"DESC", "No description"}, {"TIME", "0"}, {"CHECKANSWERS", "1"},
-                                   {"RANDOMQUESTIONS", "1"}, {"MUSTANSWER", "0"}, {"PASSPOINT", "0"},
+  for (const auto& [key, value] : {std::pair{"DESC", "No description"},
+                                   {"TIME", "0"},
+                                   {"CHECKANSWERS", "1"},
+                                   {"RANDOMQUESTIONS", "1"},
+                                   {"MUSTANSWER", "0"},
+                                   {"PASSPOINT", "0"},
                                    {"MAXQUESTIONS", "0"}})
     bytes += std::string(key) + "=" + Encrypt(value) + "\r\n";
   return bytes + "\r\n";
@@ -109,7 +115,8 @@ protected:
   // The four controls that follow the loaded state, in one go.
   bool TestCommandsEnabled(bool enabled) {
     return ButtonNamed("Button3")->isEnabled() == enabled && ButtonNamed("Button4")->isEnabled() == enabled &&
-           ActionNamed("Edit1")->isEnabled() == enabled && ActionNamed("QuestionsandAnswers1")->isEnabled() == enabled;
+           ActionNamed("Edit1")->isEnabled() == enabled &&
+           ActionNamed("QuestionsandAnswers1")->isEnabled() == enabled;
   }
   void ExpectLoaded(const QString& status, const QString& path) {
     EXPECT_EQ(Status(), status);
@@ -138,10 +145,12 @@ TEST_F(MainFormTest, StartsWithItsControlsCaptionsAndStates) {
   EXPECT_EQ(Form.centralWidget()->size(), QSize(570, 478));
   EXPECT_EQ(Form.minimumSize(), Form.maximumSize());
 
-  const std::pair<const char*, const char*> buttons[] = {
-      {"Button1", "&New Test"}, {"Button2", "&Load Test"}, {"Button5", "&Exit"},
-      {"Button3", "&Global Test Settings"}, {"Button4", "&Questions and Answers"},
-      {"Button6", "&Client Configuration"}};
+  const std::pair<const char*, const char*> buttons[] = {{"Button1", "&New Test"},
+                                                         {"Button2", "&Load Test"},
+                                                         {"Button5", "&Exit"},
+                                                         {"Button3", "&Global Test Settings"},
+                                                         {"Button4", "&Questions and Answers"},
+                                                         {"Button6", "&Client Configuration"}};
   for (const auto& [name, caption] : buttons) {
     ASSERT_NE(ButtonNamed(name), nullptr) << name;
     EXPECT_EQ(ButtonNamed(name)->text(), caption);
@@ -219,9 +228,9 @@ TEST_F(MainFormTest, UndecodableTestIsReportedInTurnAndNotListed) {
   WriteBytes(Dir.File("B.QWT"), "[SETTINGS]\r\nDESC=written by hand\r\n");
   WriteTest("C.QWT", "Chapter 2 review");
   Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Information,
-                        "The test file: " + FileIn("B.QWT") +
-                            "\ris corrupt and can not be decoded.\rIt will not be loaded.");
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      "The test file: " + FileIn("B.QWT") + "\ris corrupt and can not be decoded.\rIt will not be loaded.");
   Start();
   EXPECT_EQ(Items(), (QStringList{Prompt, "1: Algebra basics", "3: Chapter 2 review"}));
 }
@@ -250,8 +259,9 @@ TEST_F(MainFormTest, UnreadableTestIsReportedAndTheOthersListed) {
   }
   ASSERT_FALSE(reason.empty());
   Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Error, "The test file: " + FileIn("B.QWT") + "\rcan not be read: " +
-                                                 QString::fromLocal8Bit(reason) + ".\rIt will not be loaded.");
+  Dialogs.ExpectMessage(TMessageKind::Error, "The test file: " + FileIn("B.QWT") +
+                                                 "\rcan not be read: " + QString::fromLocal8Bit(reason) +
+                                                 ".\rIt will not be loaded.");
   Start();
   EXPECT_EQ(Items(), (QStringList{Prompt, "1: Readable"}));
 }
@@ -285,8 +295,9 @@ TEST_F(MainFormTest, PickingAFileDeletedMeanwhileUnloadsTheTest) {
   Pick(1);
   fs::remove(Dir.File("B.QWT"));
 
-  Dialogs.ExpectMessage(TMessageKind::Information,
-                        "The test named " + FileIn("B.QWT") + " was not found!\rPlease try again or reinstall software.");
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      "The test named " + FileIn("B.QWT") + " was not found!\rPlease try again or reinstall software.");
   Pick(2);
   ExpectNotLoaded();
 }
@@ -304,8 +315,9 @@ TEST_F(MainFormTest, ItemsThatNameNoTestUnloadTheTest) {
   Pick(2);
   ExpectNotLoaded();
   Pick(1);
-  Dialogs.ExpectMessage(TMessageKind::Information,
-                        QStringLiteral("Could not get file name for test!\rPlease try again or reinstall software."));
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral("Could not get file name for test!\rPlease try again or reinstall software."));
   Pick(3);
   ExpectNotLoaded();
 }
@@ -345,7 +357,8 @@ TEST_F(MainFormTest, NewTestElsewhereIsLoadedButNotListed) {
 }
 
 TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredYesReplacesIt) {
-  WriteBytes(Dir.File("OLD.QWT"), TestBytes("Old test") + "[QA1]\r\nQUESTION=" + Encrypt("Kept?") + "\r\n\r\n");
+  WriteBytes(Dir.File("OLD.QWT"),
+             TestBytes("Old test") + "[QA1]\r\nQUESTION=" + Encrypt("Kept?") + "\r\n\r\n");
   Dialogs.ExpectMessage(TMessageKind::Information, Notice);
   Start();
 
@@ -477,19 +490,22 @@ TEST_F(MainFormTest, DoubleClickOnTheStatusLineLoadsATest) {
 // ---------------------------------------------------------------- conversions
 
 TEST_F(MainFormTest, DecryptingATestWritesItsTextAndNamesLineBreaks) {
-  WriteBytes(Dir.File("CH2.QWT"), "[SETTINGS]\r\nDESC=" + Encrypt("Chapter 2 review") + "\r\nTIME=" +
-                                      Encrypt("00:15:00") + "\r\nCHECKANSWERS=" + Encrypt("1") +
-                                      "\r\n\r\n[BEGINMESSAGE]\r\nRead each question carefully.\r\n\r\n"
-                                      "[QA1]\r\nQUESTION=" + Encrypt("What is 2 + 2?") + "\r\nA=" + Encrypt("3") +
-                                      "\r\nB=" + Encrypt("4") + "\r\nCORRECT=" + Encrypt("B") + "\r\nANY=" +
-                                      Encrypt("0") + "\r\n\r\n[QA2]\r\nQUESTION=" + Encrypt("Line one\r\nLine two") +
-                                      "\r\nA=" + Encrypt("Yes") + "\r\nB=" + Encrypt("No\r\nreally") + "\r\n\r\n");
+  WriteBytes(Dir.File("CH2.QWT"),
+             "[SETTINGS]\r\nDESC=" + Encrypt("Chapter 2 review") + "\r\nTIME=" + Encrypt("00:15:00") +
+                 "\r\nCHECKANSWERS=" + Encrypt("1") +
+                 "\r\n\r\n[BEGINMESSAGE]\r\nRead each question carefully.\r\n\r\n"
+                 "[QA1]\r\nQUESTION=" +
+                 Encrypt("What is 2 + 2?") + "\r\nA=" + Encrypt("3") + "\r\nB=" + Encrypt("4") +
+                 "\r\nCORRECT=" + Encrypt("B") + "\r\nANY=" + Encrypt("0") +
+                 "\r\n\r\n[QA2]\r\nQUESTION=" + Encrypt("Line one\r\nLine two") + "\r\nA=" + Encrypt("Yes") +
+                 "\r\nB=" + Encrypt("No\r\nreally") + "\r\n\r\n");
   Dialogs.ExpectOpen(FileIn("CH2.QWT"));
   Dialogs.ExpectSave(FromPath(Elsewhere.File("CH2.TXT")));
   Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("The test has been Decrypted."));
-  Dialogs.ExpectMessage(TMessageKind::Information,
-                        QStringLiteral("These values hold line breaks: question 2 (QUESTION, B).\r"
-                                       "Converting the text file back into a test keeps only the first line of each."));
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral("These values hold line breaks: question 2 (QUESTION, B).\r"
+                     "Converting the text file back into a test keeps only the first line of each."));
   Fire("DecryptTestIntoTextFile1");
 
   const std::string questionTail = "C=\r\nD=\r\nE=\r\nF=\r\n";
@@ -499,10 +515,11 @@ TEST_F(MainFormTest, DecryptingATestWritesItsTextAndNamesLineBreaks) {
             "MUSTANSWER=\r\nPASSPOINT=\r\nMAXQUESTIONS=\r\nTIMERTYPE=\r\nREVIEWALLOW=\r\nREVIEWBLANK=\r\n"
             "TESTHOT=\r\nTESTREF=\r\nREVIEWHOT=\r\nREVIEWREF=\r\nSTUDENTMAX=\r\n\r\n"
             "[BEGINMESSAGE]\r\nRead each question carefully.\r\n\r\n"
-            "[QA1]\r\nQUESTION=What is 2 + 2?\r\nA=3\r\nB=4\r\n" + questionTail + "CORRECT=B\r\n" + links +
-            "ANY=0\r\nMMEDIA=\r\nMMEDIAIN=\r\n\r\n"
-            "[QA2]\r\nQUESTION=Line one\r\nLine two\r\nA=Yes\r\nB=No\r\nreally\r\n" + questionTail +
-            "CORRECT=\r\n" + links + "ANY=\r\nMMEDIA=\r\nMMEDIAIN=\r\n\r\n");
+            "[QA1]\r\nQUESTION=What is 2 + 2?\r\nA=3\r\nB=4\r\n" +
+                questionTail + "CORRECT=B\r\n" + links +
+                "ANY=0\r\nMMEDIA=\r\nMMEDIAIN=\r\n\r\n"
+                "[QA2]\r\nQUESTION=Line one\r\nLine two\r\nA=Yes\r\nB=No\r\nreally\r\n" +
+                questionTail + "CORRECT=\r\n" + links + "ANY=\r\nMMEDIA=\r\nMMEDIAIN=\r\n\r\n");
   const TFileDialogSpec& open = Dialogs.Files[0].Spec;
   EXPECT_EQ(open.Title, "Select Test to Decrypt");
   EXPECT_EQ(open.Filter, "Encrypted Test Files|*.QWT|All Files|*.*");
@@ -519,27 +536,48 @@ TEST_F(MainFormTest, EncryptingATextWritesTheTestAndRescans) {
   Dialogs.ExpectMessage(TMessageKind::Information, Notice);
   Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
   Start();
-  WriteBytes(Elsewhere.File("rivers.txt"),
-             "[SETTINGS]\r\nDESC=Rivers of Europe\r\nTIME=00:20:00\r\nPASSPOINT=70\r\n\r\n"
-             "[ENDMESSAGE]\r\nWell done.\r\n\r\n"
-             "[QA1]\r\nQUESTION=Which river flows through Vienna?\r\nA=Danube\r\nB=Rhine\r\nCORRECT=A\r\n\r\n");
+  WriteBytes(
+      Elsewhere.File("rivers.txt"),
+      "[SETTINGS]\r\nDESC=Rivers of Europe\r\nTIME=00:20:00\r\nPASSPOINT=70\r\n\r\n"
+      "[ENDMESSAGE]\r\nWell done.\r\n\r\n"
+      "[QA1]\r\nQUESTION=Which river flows through Vienna?\r\nA=Danube\r\nB=Rhine\r\nCORRECT=A\r\n\r\n");
   Dialogs.ExpectOpen(FromPath(Elsewhere.File("rivers.txt")));
   Dialogs.ExpectSave(FileIn("RIVERS.QWT"));
   Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("The test has been encrypted."));
   Fire("EncryptRawTestFile1");
 
   std::string expected = "[SETTINGS]\r\n";
-  for (const auto& [key, value] :
-       {std::pair{"DESC", "Rivers of Europe"}, {"TIME", "00:20:00"}, {"CHECKANSWERS", ""},
-        {"RANDOMQUESTIONS", ""}, {"MUSTANSWER", ""}, {"PASSPOINT", "70"}, {"MAXQUESTIONS", ""},
-        {"TIMERTYPE", ""}, {"REVIEWALLOW", ""}, {"REVIEWBLANK", ""}, {"TESTHOT", ""}, {"TESTREF", ""},
-        {"REVIEWHOT", ""}, {"REVIEWREF", ""}, {"STUDENTMAX", ""}})
+  for (const auto& [key, value] : {std::pair{"DESC", "Rivers of Europe"},
+                                   {"TIME", "00:20:00"},
+                                   {"CHECKANSWERS", ""},
+                                   {"RANDOMQUESTIONS", ""},
+                                   {"MUSTANSWER", ""},
+                                   {"PASSPOINT", "70"},
+                                   {"MAXQUESTIONS", ""},
+                                   {"TIMERTYPE", ""},
+                                   {"REVIEWALLOW", ""},
+                                   {"REVIEWBLANK", ""},
+                                   {"TESTHOT", ""},
+                                   {"TESTREF", ""},
+                                   {"REVIEWHOT", ""},
+                                   {"REVIEWREF", ""},
+                                   {"STUDENTMAX", ""}})
     expected += std::string(key) + "=" + Encrypt(value) + "\r\n";
   expected += "\r\n[ENDMESSAGE]\r\nWell done.\r\n\r\n[QA1]\r\n";
-  for (const auto& [key, value] :
-       {std::pair{"QUESTION", "Which river flows through Vienna?"}, {"A", "Danube"}, {"B", "Rhine"}, {"C", ""},
-        {"D", ""}, {"E", ""}, {"F", ""}, {"CORRECT", "A"}, {"HOTLINK", ""}, {"HOTLINKPARAMETERS", ""},
-        {"REFERENCE", ""}, {"ANY", ""}, {"MMEDIA", ""}, {"MMEDIAIN", ""}})
+  for (const auto& [key, value] : {std::pair{"QUESTION", "Which river flows through Vienna?"},
+                                   {"A", "Danube"},
+                                   {"B", "Rhine"},
+                                   {"C", ""},
+                                   {"D", ""},
+                                   {"E", ""},
+                                   {"F", ""},
+                                   {"CORRECT", "A"},
+                                   {"HOTLINK", ""},
+                                   {"HOTLINKPARAMETERS", ""},
+                                   {"REFERENCE", ""},
+                                   {"ANY", ""},
+                                   {"MMEDIA", ""},
+                                   {"MMEDIAIN", ""}})
     expected += std::string(key) + "=" + Encrypt(value) + "\r\n";
   EXPECT_EQ(ReadBytes(Dir.File("RIVERS.QWT")), expected + "\r\n");
 
@@ -670,7 +708,8 @@ TEST_F(MainFormTest, ExitEndsTheEventLoopWithoutClosingTheWindow) {
   Start();
   const auto clickExit = [this] { QTest::mouseClick(ButtonNamed("Button5"), Qt::LeftButton); };
   const auto chooseExit = [this] { Fire("Exit1"); };
-  for (const std::function<void()>& leave : {std::function<void()>(clickExit), std::function<void()>(chooseExit)}) {
+  for (const std::function<void()>& leave :
+       {std::function<void()>(clickExit), std::function<void()>(chooseExit)}) {
     QTimer::singleShot(0, &Form, leave);
     QTimer watchdog;
     watchdog.setSingleShot(true);

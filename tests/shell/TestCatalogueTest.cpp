@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 namespace {
 
 void WriteTest(const TTempDir& dir, const std::string& name, const std::string& description) {
-  WriteBytes(dir.File(name), "[SETTINGS]\r\nDESC=" + Encrypt(description) + "\r\nTIME=" + Encrypt("0") + "\r\n\r\n");
+  WriteBytes(dir.File(name),
+             "[SETTINGS]\r\nDESC=" + Encrypt(description) + "\r\nTIME=" + Encrypt("0") + "\r\n\r\n");
 }
 
 void WriteUndecodable(const TTempDir& dir, const std::string& name) {
@@ -199,8 +200,8 @@ TEST(TestCatalogueSelect, ReadsTheEntryNumberBeforeTheFirstColon) {
     EXPECT_EQ(selection.Path, dir.File("B.QWT")) << item;
   }
   EXPECT_EQ(catalogue.Select("Please make your selection now.").Kind, TSelection::Prompt);
-  for (const std::string_view item : {": Alpha", "x: Alpha", "1 : Alpha", "1x: Alpha", "+: Alpha", "+-1: Alpha",
-                                      "99999999999: Alpha", "0x1: Alpha"})
+  for (const std::string_view item : {": Alpha", "x: Alpha", "1 : Alpha", "1x: Alpha", "+: Alpha",
+                                      "+-1: Alpha", "99999999999: Alpha", "0x1: Alpha"})
     EXPECT_EQ(catalogue.Select(item).Kind, TSelection::BadNumber) << item;
   for (const std::string_view item : {"0: Alpha", "-1: Alpha", "3: Nothing", "101: Far", "-2147483648: Min"})
     EXPECT_EQ(catalogue.Select(item).Kind, TSelection::NoFileName) << item;
