@@ -125,7 +125,9 @@ THelpWindow::THelpWindow() = default;
 
 THelpWindow::~THelpWindow() = default;
 
-QUrl THelpWindow::ContentsPage() { return TopicPage(Topics[0]); }
+QUrl THelpWindow::ContentsPage() {
+  return TopicPage(Topics[0]);
+}
 
 QUrl THelpWindow::PageOf(int context) {
   for (const TTopic& topic : Topics)
@@ -133,9 +135,13 @@ QUrl THelpWindow::PageOf(int context) {
   return ContentsPage();
 }
 
-void THelpWindow::ShowContents() { Show(ContentsPage()); }
+void THelpWindow::ShowContents() {
+  Show(ContentsPage());
+}
 
-void THelpWindow::ShowContext(int context) { Show(PageOf(context)); }
+void THelpWindow::ShowContext(int context) {
+  Show(PageOf(context));
+}
 
 void THelpWindow::Quit() {
   if (TopicWindow) TopicWindow->close();

@@ -33,8 +33,8 @@ int TDesktopShellOpen::ExecuteFile(const QString& fileName, const QString& param
 
   if (target.isFile() && target.isExecutable()) {
     const QString workingFolder = folder.isEmpty() ? target.absolutePath() : folder;
-    return Outcome(
-        QProcess::startDetached(target.absoluteFilePath(), QProcess::splitCommand(parameters), workingFolder));
+    return Outcome(QProcess::startDetached(target.absoluteFilePath(), QProcess::splitCommand(parameters),
+                                           workingFolder));
   }
   return Outcome(QDesktopServices::openUrl(QUrl::fromLocalFile(target.absoluteFilePath())));
 }

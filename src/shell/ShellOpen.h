@@ -10,7 +10,7 @@ inline constexpr int SW_SHOW = 5;
 // application, without waiting. Returns a value above 32 when the request was
 // accepted, 32 or less when not.
 class TShellOpen {
-public:
+ public:
   virtual ~TShellOpen() = default;
   virtual int ExecuteFile(const QString& fileName, const QString& parameters, const QString& folder,
                           int showMode) = 0;
@@ -35,7 +35,7 @@ public:
 // started or no application accepted the document or address. Nothing is
 // waited for and nothing is reported to the user.
 class TDesktopShellOpen : public TShellOpen {
-public:
+ public:
   static constexpr int Accepted = 42;
   static constexpr int FileNotFound = 2;
   static constexpr int NotStarted = 0;
