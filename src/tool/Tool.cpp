@@ -1,8 +1,10 @@
 #include "tool/Tool.h"
 
+#include <algorithm>
 #include <exception>
 #include <new>
 #include <ostream>
+#include <string>
 
 #include "storage/IoError.h"
 #include "tool/Commands.h"
@@ -182,7 +184,13 @@ int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostre
       WriteCommandHelp(out, *command);
       return ExitOk;
     }
-    return RunCommand(*command, {words.begin() + 1, words.end()}, out, err, programFolder);
+    const int status = RunCommand(*command, {words.begin() + 1, words.end()}, out, err, programFolder);
+    // Output that never arrived (a full disk, a closed pipe) is no success.
+    if (!out.flush()) {
+      Report(err, "Cannot write the output: the standard output refused it");
+      return ExitTrouble;
+    }
+    return status;
   } catch (const TIoError& error) {
     Report(err, error.what());
   } catch (const std::bad_alloc&) {

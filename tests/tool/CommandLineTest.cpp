@@ -63,6 +63,15 @@ TEST(CommandLine, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
   EXPECT_FALSE(std::filesystem::exists(test));
 }
 
+TEST(CommandLine, OutputThatCannotBeWrittenIsAnError) {
+  TTempDir dir;
+  ASSERT_EQ(RunTool({"new", dir.File("T.QWT")}).ExitCode, 0);
+  const TToolResult result =
+      RunProgram("/bin/sh", {"-c", "\"$0\" show \"$1\" >/dev/full", QWTOOL_PATH, dir.File("T.QWT")});
+  EXPECT_EQ(result.ExitCode, 2);
+  EXPECT_EQ(result.Err, "qwtool: Cannot write the output: the standard output refused it\n");
+}
+
 TEST(CommandLine, DoubleDashEndsTheOptions) {
   TTempDir dir;
   const TToolResult result = RunTool({"new", "--", "--force"}, dir.Path());
