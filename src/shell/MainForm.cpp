@@ -24,6 +24,7 @@
 #include "app/QtText.h"
 #include "editor/QAForm.h"
 #include "settings/ClientForm.h"
+#include "shell/AboutForm.h"
 #include "shell/ShellOpen.h"
 #include "storage/Conversions.h"
 #include "storage/IniStore.h"
@@ -543,4 +544,7 @@ void TMainForm::OpenWebPage(const QString& page) {
                             SW_SHOW);
 }
 
-void TMainForm::AboutQuizwell1Click() {}
+void TMainForm::AboutQuizwell1Click() {
+  TAboutForm about(Globals, BannerPicture, this);
+  about.exec();
+}
