@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <memory>
 
@@ -20,6 +21,7 @@
 #include "editor/QuestionSet.h"
 #include "settings/ClientConfig.h"
 #include "settings/ClientForm.h"
+#include "shell/MainForm.h"
 #include "storage/IoError.h"
 #include "storage/ZarnEncryption.h"
 #include "support/ScriptedDialogs.h"
@@ -436,6 +438,33 @@ TEST_F(ClientFormTest, FileErrorsAreReportedAndOkStaysOpen) {
   Click(Button("Button1"));
   EXPECT_TRUE(form->isVisible());
   EXPECT_TRUE(Button("ApplyButton")->isEnabled()) << "the change is still unapplied";
+}
+
+TEST_F(ClientFormTest, MainWindowOpensTheDialogModallyAndRescansAfterIt) {
+  TMainForm main(Folder(), Dialogs, Help, Shell);
+  auto* startTimer = main.findChild<QTimer*>("StartTimer");
+  ASSERT_NE(startTimer, nullptr);
+  startTimer->stop();
+  bool opened = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    Form = qobject_cast<TClientForm*>(modal);
+    if (!Form) {
+      ADD_FAILURE() << "the client configuration dialog is not the modal window";
+      if (modal) modal->close();
+      return;
+    }
+    opened = true;
+    EXPECT_EQ(Form->parentWidget(), &main);
+    EXPECT_FALSE(startTimer->isActive()) << "the rescan waits for the dialog";
+    Click(Button("Button1"));
+  });
+  main.Button6Click();
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(Written(), DefaultFile);
+  EXPECT_EQ(main.findChild<TClientForm*>(), nullptr) << "released when closed";
+  EXPECT_TRUE(startTimer->isActive());
+  startTimer->stop();
 }
 
 }  // namespace
