@@ -24,6 +24,7 @@
 #include "app/QtText.h"
 #include "editor/QAForm.h"
 #include "settings/ClientForm.h"
+#include "settings/SettingsForm.h"
 #include "shell/AboutForm.h"
 #include "shell/ShellOpen.h"
 #include "storage/Conversions.h"
@@ -443,7 +444,13 @@ void TMainForm::Button2Click() {
   });
 }
 
-void TMainForm::Button3Click() {}
+void TMainForm::Button3Click() {
+  {
+    TSettingsForm settings(Globals, this);
+    settings.exec();
+  }
+  FormShow();
+}
 
 void TMainForm::Button4Click() {
   TQAForm editor(Globals, this);
