@@ -60,12 +60,17 @@ protected:
     Globals.CurrentTestPath = FromPath(path);
     Editor = std::make_unique<TQAForm>(Globals);
     Editor->show();
-    Editor->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(Editor.get()));
-    // The notice window comes and goes; the keyboard comes back to the editor.
+    EXPECT_TRUE(Activate(*Editor));
     Editor->StartTimerTimer();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(Editor.get()));
+    // The notice window came and went; the keyboard is back with the editor.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Editor.get(); }));
     return *Editor;
+  }
+
+  // Makes window the active window and waits until the window system agrees.
+  static bool Activate(QWidget& window) {
+    window.activateWindow();
+    return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
   }
 
   // The questions of the file at path as a fresh load sees them.

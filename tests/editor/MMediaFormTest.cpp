@@ -20,8 +20,7 @@ protected:
     Form = std::make_unique<TMMediaForm>(Globals);
     Form->SetText(text);
     Form->show();
-    Form->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    EXPECT_TRUE(Activate(*Form));
     Edit1()->setFocus();
     return *Form;
   }
@@ -65,7 +64,7 @@ TEST_F(MMediaFormTest, HelpShowsTheMediaTopic) {
 TEST_F(MMediaFormTest, LeavingTheBoxWarnsAboutLaunchedFilesOnly) {
   ShowDialog(QStringLiteral("FACTVAULT:printer drivers"));
   QTest::keyClick(Edit1(), Qt::Key_Tab);
-  QTest::qWait(20);  // a warning would come from the event loop; none may
+  QCoreApplication::processEvents();  // a warning would come from the event loop; none may
   EXPECT_TRUE(Dialogs.Messages.empty());
 
   for (const QString& text : {QStringLiteral("notes.doc"), QStringLiteral("CALC.EXE")}) {
@@ -73,7 +72,7 @@ TEST_F(MMediaFormTest, LeavingTheBoxWarnsAboutLaunchedFilesOnly) {
     Edit1()->setFocus();
     Dialogs.ExpectMessage(TMessageKind::Information, Warning);
     QTest::keyClick(Edit1(), Qt::Key_Tab);
-    QTRY_VERIFY(Dialogs.AllUsed());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Dialogs.AllUsed(); }));
     EXPECT_EQ(Form->Text(), text);
   }
 }
@@ -84,7 +83,7 @@ TEST_F(MMediaFormTest, ApplyWarnsOnceAndStillApplies) {
   Click(*Form, "Button1");
   EXPECT_EQ(Form->result(), QDialog::Accepted);
   EXPECT_EQ(Form->Text(), "notes.doc");
-  QTest::qWait(20);
+  QCoreApplication::processEvents();
   EXPECT_EQ(Dialogs.Messages.size(), 1u);
 }
 
@@ -160,8 +159,7 @@ TEST_F(MMediaFormTest, HotLinkIsEditedInTheSameDialog) {
   WhenModal<TMMediaForm>([this](TMMediaForm& form) {
     EXPECT_TRUE(form.Text().isEmpty());
     form.SetText(QStringLiteral("http://example.org/help"));
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(Activate(form));
     Child<QLineEdit>(form, "Edit1")->setFocus();
     Dialogs.ExpectMessage(TMessageKind::Information, Warning);
     Click(form, "Button1");

@@ -69,7 +69,7 @@ TEST_F(QAFormTest, NewWindowBeforeTheLoad) {
 
   // Left alone, the timer loads the test once the window is up.
   Editor->show();
-  QTRY_COMPARE(Editor->windowTitle(), "Review - Question 1 of 2");
+  EXPECT_TRUE(QTest::qWaitFor([this] { return Editor->windowTitle() == "Review - Question 1 of 2"; }));
   EXPECT_FALSE(timer->isActive());
 }
 
@@ -410,7 +410,7 @@ TEST_F(QAFormTest, RevertReloadsFromDiskAfterAsking) {
 
   Dialogs.ExpectMessage(TMessageKind::Confirmation, ask, TButton::Yes);
   Trigger(*Editor, "RevertTest1");
-  QTRY_COMPARE(Editor->windowTitle(), "Review - Question 1 of 3");
+  EXPECT_TRUE(QTest::qWaitFor([this] { return Editor->windowTitle() == "Review - Question 1 of 3"; }));
   Click(*Editor, "NextButton");
   EXPECT_EQ(Box("QuestionLabel")->toPlainText(), "Question 2");
   EXPECT_TRUE(Enabled("Button10"));
