@@ -76,22 +76,25 @@ TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   entry->addWidget(button4);
   column->addLayout(entry);
   column->addWidget(CheckBox1);
-  column->addWidget(Note("Label2",
-                         QStringLiteral("Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - "
-                                        "Rich Text, TXT - Plain Text, and WAV - Audio."),
-                         this));
+  column->addWidget(
+      Note("Label2",
+           QStringLiteral("Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - "
+                          "Rich Text, TXT - Plain Text, and WAV - Audio."),
+           this));
   column->addWidget(Note("Label5",
                          QStringLiteral("You can also perform a FactVault(tm) query.  To do so enter: "
                                         "FACTVAULT:Query String.  See help for more information."),
                          this));
-  column->addWidget(Note("Label3",
-                         QStringLiteral("Simply entering a file name will make Quizwell look in the same folder "
-                                        "that it is running in.  You can also provide a relative path using \\.  "),
-                         this));
-  column->addWidget(Note("Label4",
-                         QStringLiteral("For example, \"\\MEDIA\\SOUND.WAV\" would look in the media folder under "
-                                        "the folder that Quizwell is running from for the file sound.wav"),
-                         this));
+  column->addWidget(
+      Note("Label3",
+           QStringLiteral("Simply entering a file name will make Quizwell look in the same folder "
+                          "that it is running in.  You can also provide a relative path using \\.  "),
+           this));
+  column->addWidget(
+      Note("Label4",
+           QStringLiteral("For example, \"\\MEDIA\\SOUND.WAV\" would look in the media folder under "
+                          "the folder that Quizwell is running from for the file sound.wav"),
+           this));
   column->addStretch(1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(button3);
@@ -111,10 +114,18 @@ TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
 }
 
-QString TMMediaForm::Text() const { return Edit1->text(); }
-void TMMediaForm::SetText(const QString& text) { Edit1->setText(text); }
-bool TMMediaForm::InternalViewer() const { return CheckBox1->isChecked(); }
-void TMMediaForm::SetInternalViewer(bool internal) { CheckBox1->setChecked(internal); }
+QString TMMediaForm::Text() const {
+  return Edit1->text();
+}
+void TMMediaForm::SetText(const QString& text) {
+  Edit1->setText(text);
+}
+bool TMMediaForm::InternalViewer() const {
+  return CheckBox1->isChecked();
+}
+void TMMediaForm::SetInternalViewer(bool internal) {
+  CheckBox1->setChecked(internal);
+}
 
 bool TMMediaForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Edit1 && event->type() == QEvent::FocusOut) {
@@ -137,7 +148,9 @@ void TMMediaForm::Button4Click() {
       MediaFile::StoredName(chosen->toStdString(), Globals.ProgramFolder.toStdString())));
 }
 
-void TMMediaForm::Button3Click() { Globals.Help.ShowContext(HelpContext::MMedia); }
+void TMMediaForm::Button3Click() {
+  Globals.Help.ShowContext(HelpContext::MMedia);
+}
 
 void TMMediaForm::Button1Click() {
   // Closing takes the focus out of the text box: that is leaving it too.

@@ -8,9 +8,13 @@ namespace {
 constexpr std::array<std::string_view, 5> ViewableExtensions = {".AVI", ".BMP", ".RTF", ".TXT", ".WAV"};
 constexpr std::string_view QueryPrefix = "FACTVAULT";
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char AsciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsAsciiLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 }  // namespace
 
@@ -24,14 +28,16 @@ bool IsViewable(std::string_view text) {
   const size_t cut = upper.find_last_of("\\/:.");
   if (cut != std::string::npos && upper[cut] == '.') {
     const std::string_view extension = std::string_view(upper).substr(cut);
-    if (std::find(ViewableExtensions.begin(), ViewableExtensions.end(), extension) != ViewableExtensions.end())
+    if (std::find(ViewableExtensions.begin(), ViewableExtensions.end(), extension) !=
+        ViewableExtensions.end())
       return true;
   }
   return upper.starts_with(QueryPrefix);
 }
 
 std::string StoredName(std::string_view chosen, std::string_view programFolder) {
-  if (chosen.size() >= 2 && IsAsciiLetter(chosen[0]) && chosen[1] == ':') return std::string(chosen.substr(2));
+  if (chosen.size() >= 2 && IsAsciiLetter(chosen[0]) && chosen[1] == ':')
+    return std::string(chosen.substr(2));
 
   if (!programFolder.empty()) {
     std::string_view folder = programFolder;

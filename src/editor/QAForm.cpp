@@ -96,7 +96,8 @@ void DrawPicture(QPainter& p, TEditorPicture picture, qreal s) {
       p.drawRect(QRectF(s * 0.12, s * 0.1, s * 0.42, s * 0.8));
       p.setPen(QPen(QColor(0xb0, 0x20, 0x20), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
       p.drawLine(QPointF(s * 0.45, s * 0.5), QPointF(s * 0.9, s * 0.5));
-      p.drawPolyline(QPolygonF({QPointF(s * 0.74, s * 0.34), QPointF(s * 0.9, s * 0.5), QPointF(s * 0.74, s * 0.66)}));
+      p.drawPolyline(
+          QPolygonF({QPointF(s * 0.74, s * 0.34), QPointF(s * 0.9, s * 0.5), QPointF(s * 0.74, s * 0.66)}));
       break;
     case TEditorPicture::Revert: {
       const QColor green(0x1f, 0x85, 0x3a);
@@ -116,8 +117,12 @@ void DrawPicture(QPainter& p, TEditorPicture picture, qreal s) {
       p.fillRect(QRectF(s * 0.2, s * 0.18, s * 0.12, s * 0.64), Ink);
       Arrow(p, s * 0.34, s, false);
       break;
-    case TEditorPicture::Previous: Arrow(p, s * 0.3, s, false); break;
-    case TEditorPicture::Next: Arrow(p, s * 0.7, s, true); break;
+    case TEditorPicture::Previous:
+      Arrow(p, s * 0.3, s, false);
+      break;
+    case TEditorPicture::Next:
+      Arrow(p, s * 0.7, s, true);
+      break;
     case TEditorPicture::Top:
       p.fillRect(QRectF(s * 0.68, s * 0.18, s * 0.12, s * 0.64), Ink);
       Arrow(p, s * 0.66, s, true);
@@ -184,7 +189,8 @@ void DrawPicture(QPainter& p, TEditorPicture picture, qreal s) {
       for (int row = 0; row < 3; ++row) {
         const qreal y = s * (0.2 + 0.3 * row);
         p.setPen(QPen(QColor(0x1f, 0x85, 0x3a), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(QPolygonF({QPointF(s * 0.06, y), QPointF(s * 0.14, y + s * 0.08), QPointF(s * 0.3, y - s * 0.1)}));
+        p.drawPolyline(QPolygonF(
+            {QPointF(s * 0.06, y), QPointF(s * 0.14, y + s * 0.08), QPointF(s * 0.3, y - s * 0.1)}));
         p.setPen(QPen(Ink, 2.4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(s * 0.42, y), QPointF(s * 0.94, y));
       }
@@ -282,7 +288,8 @@ void TQAForm::CreateMenus() {
   mainMenu1->setObjectName(QStringLiteral("MainMenu1"));
   layout()->setMenuBar(mainMenu1);
 
-  const auto item = [this](QMenu* menu, const char* name, const QString& caption, void (TQAForm::*handler)()) {
+  const auto item = [this](QMenu* menu, const char* name, const QString& caption,
+                           void (TQAForm::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     connect(action, &QAction::triggered, this, handler);
@@ -362,7 +369,8 @@ void TQAForm::CreateToolBar(QVBoxLayout* column) {
   add("RevertButton", TEditorPicture::Revert, QStringLiteral("Revert Test"), &TQAForm::RevertButtonClick);
   separator();
   add("BottomButton", TEditorPicture::Bottom, QStringLiteral("Bottom"), &TQAForm::BottomButtonClick);
-  PrevButton = add("PrevButton", TEditorPicture::Previous, QStringLiteral("Previous"), &TQAForm::PrevButtonClick);
+  PrevButton =
+      add("PrevButton", TEditorPicture::Previous, QStringLiteral("Previous"), &TQAForm::PrevButtonClick);
   NextButton = add("NextButton", TEditorPicture::Next, QStringLiteral("Next"), &TQAForm::NextButtonClick);
   add("TopButton", TEditorPicture::Top, QStringLiteral("Top"), &TQAForm::TopButtonClick);
   add("JumpButton", TEditorPicture::Jump, QStringLiteral("Jump To..."), &TQAForm::JumpButtonClick);
@@ -645,4 +653,6 @@ void TQAForm::BitBtn2Click() {
   MMediaTag = form.InternalViewer() ? 1 : 0;
 }
 
-void TQAForm::Help1Click() { Globals.Help.ShowContents(); }
+void TQAForm::Help1Click() {
+  Globals.Help.ShowContents();
+}

@@ -21,7 +21,20 @@ class QuestionSet;
 
 // The pictures of the editor's buttons; the jump dialog shows the navigation ones too.
 enum class TEditorPicture {
-  Save, Exit, Revert, Bottom, Previous, Next, Top, Jump, Add, Delete, HotLink, Media, Question, Answers
+  Save,
+  Exit,
+  Revert,
+  Bottom,
+  Previous,
+  Next,
+  Top,
+  Jump,
+  Add,
+  Delete,
+  HotLink,
+  Media,
+  Question,
+  Answers
 };
 QPixmap EditorPicture(TEditorPicture picture, int size);
 
@@ -34,7 +47,7 @@ QPixmap EditorPicture(TEditorPicture picture, int size);
 class TQAForm : public QDialog {
   Q_OBJECT
 
-public:
+ public:
   TQAForm(TGlobals& globals, QWidget* parent = nullptr);
 
   // Shows question CurrentIndex after bringing it into range, with the caption
@@ -81,11 +94,11 @@ public:
   void Bottom2Click() { BottomButtonClick(); }
   void Jumpto1Click() { JumpButtonClick(); }
 
-protected:
+ protected:
   // Esc does not close the editor: unsaved edits would go without a question.
   void keyPressEvent(QKeyEvent* event) override;
 
-private:
+ private:
   void CreateMenus();
   void CreateToolBar(QVBoxLayout* column);
   void CreateQuestionArea(QVBoxLayout* column);

@@ -12,7 +12,9 @@ namespace {
 
 constexpr char FirstAnswerLetter = 'A';
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlankOrControl(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
 
 // The description as the caption shows it: without the blanks and control
 // characters around it (bytes above 127 are letters of the code page).
@@ -38,7 +40,8 @@ void QuestionSet::LoadQuestions(const std::string& path) {
   // Everything is read before the set is touched, so a file that fails to
   // read leaves the questions on the screen as they were.
   TIniStore store(path);
-  std::string description = TrimmedDescription(Decrypt(store.ReadString(TestFile::Settings, TestFile::Desc, "")));
+  std::string description =
+      TrimmedDescription(Decrypt(store.ReadString(TestFile::Settings, TestFile::Desc, "")));
   std::vector<QuestionRecord> loaded;
   for (int n = 1; n <= MaxQuestions && TestFile::HasQuestion(store, n); ++n)
     loaded.push_back(TestFile::ReadQuestion(store, n));
@@ -85,7 +88,8 @@ TNavigationState QuestionSet::BringIntoRange() {
 }
 
 std::string QuestionSet::Caption() const {
-  return TestDescription + " - Question " + std::to_string(CurrentIndex) + " of " + std::to_string(QuestionCount);
+  return TestDescription + " - Question " + std::to_string(CurrentIndex) + " of " +
+         std::to_string(QuestionCount);
 }
 
 bool QuestionSet::CopyQuestion() {
@@ -93,7 +97,9 @@ bool QuestionSet::CopyQuestion() {
   return !CopyBuffer.Question.empty();
 }
 
-void QuestionSet::PasteQuestion() { Current().Question = CopyBuffer.Question; }
+void QuestionSet::PasteQuestion() {
+  Current().Question = CopyBuffer.Question;
+}
 
 bool QuestionSet::CopyAnswers() {
   const QuestionRecord& current = Current();

@@ -42,7 +42,7 @@ inline std::vector<QuestionRecord> Questions(int count) {
 // The editor's windows over a fresh folder, the scripted seams and a question
 // set of their own.
 class EditorFixture : public ::testing::Test {
-protected:
+ protected:
   // A new test named description holding records as QA1, QA2, ...
   std::string WriteTest(const std::vector<QuestionRecord>& records, const std::string& name = "TEST.QWT",
                         const std::string& description = "Review") {
@@ -50,7 +50,8 @@ protected:
     TIniStore store(path);
     TestFile::WriteNewTest(store);
     store.WriteString(TestFile::Settings, TestFile::Desc, Encrypt(description));
-    for (size_t i = 0; i < records.size(); ++i) TestFile::WriteQuestion(store, static_cast<int>(i) + 1, records[i]);
+    for (size_t i = 0; i < records.size(); ++i)
+      TestFile::WriteQuestion(store, static_cast<int>(i) + 1, records[i]);
     store.UpdateFile();
     return path;
   }

@@ -14,7 +14,7 @@ const QString Warning = QStringLiteral(
     "If not, then an attempt to launch the file will be made.");
 
 class MMediaFormTest : public EditorFixture {
-protected:
+ protected:
   // The dialog shown and active, with the keyboard in its text box.
   TMMediaForm& ShowDialog(const QString& text) {
     Form = std::make_unique<TMMediaForm>(Globals);
@@ -42,9 +42,10 @@ TEST_F(MMediaFormTest, NewDialog) {
   EXPECT_EQ(Child<QLabel>(*Form, "Label3")->text(),
             "Simply entering a file name will make Quizwell look in the same folder that it is running in.  "
             "You can also provide a relative path using \\.  ");
-  EXPECT_EQ(Child<QLabel>(*Form, "Label4")->text(),
-            "For example, \"\\MEDIA\\SOUND.WAV\" would look in the media folder under the folder that Quizwell "
-            "is running from for the file sound.wav");
+  EXPECT_EQ(
+      Child<QLabel>(*Form, "Label4")->text(),
+      "For example, \"\\MEDIA\\SOUND.WAV\" would look in the media folder under the folder that Quizwell "
+      "is running from for the file sound.wav");
   auto* checkBox1 = Child<QCheckBox>(*Form, "CheckBox1");
   EXPECT_TRUE(checkBox1->isChecked());
   Form->show();

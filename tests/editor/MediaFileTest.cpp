@@ -1,6 +1,6 @@
-#include "editor/MediaFile.h"
-
 #include <gtest/gtest.h>
+
+#include "editor/MediaFile.h"
 
 namespace {
 
@@ -12,8 +12,8 @@ TEST(MediaFile, ViewableTextsPassWithoutWarning) {
 
 TEST(MediaFile, OtherTextsAreWarnedAbout) {
   // The extension is taken from the last path component only.
-  for (const char* text : {"notes.doc", "CALC.EXE", "http://example.org", "SOUND.WAV.bak", "MEDIA.WAV\\readme",
-                           "C:readme", "WAV", ".WAVE", "MY FACTVAULT"})
+  for (const char* text : {"notes.doc", "CALC.EXE", "http://example.org", "SOUND.WAV.bak",
+                           "MEDIA.WAV\\readme", "C:readme", "WAV", ".WAVE", "MY FACTVAULT"})
     EXPECT_FALSE(MediaFile::IsViewable(text)) << text;
 }
 

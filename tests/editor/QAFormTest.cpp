@@ -19,9 +19,11 @@ const QString Deleted = QStringLiteral("Question has been deleted.");
 const QString SavedAsk = QStringLiteral("Changes saved. Would you like to continue editing?");
 
 class QAFormTest : public EditorFixture {
-protected:
+ protected:
   QPlainTextEdit* Box(const char* name) { return Child<QPlainTextEdit>(*Editor, name); }
-  QCheckBox* Check(int number) { return Child<QCheckBox>(*Editor, ("CheckBox" + std::to_string(number)).c_str()); }
+  QCheckBox* Check(int number) {
+    return Child<QCheckBox>(*Editor, ("CheckBox" + std::to_string(number)).c_str());
+  }
   QRadioButton* Radio(int number) {
     return Child<QRadioButton>(*Editor, ("RadioButton" + std::to_string(number)).c_str());
   }
@@ -56,13 +58,18 @@ TEST_F(QAFormTest, NewWindowBeforeTheLoad) {
   EXPECT_TRUE(timer->isSingleShot());
   EXPECT_EQ(timer->interval(), 50);
 
-  const std::vector<std::pair<const char*, const char*>> hints = {
-      {"SaveButton", "Save Test"},        {"ExitButton", "Exit"},
-      {"RevertButton", "Revert Test"},    {"BottomButton", "Bottom"},
-      {"PrevButton", "Previous"},         {"NextButton", "Next"},
-      {"TopButton", "Top"},               {"JumpButton", "Jump To..."},
-      {"AddNewButton", "Add New Question"}, {"DeleteButton", "Delete Current Question"},
-      {"BitBtn1", "Click to add a hot link."}, {"BitBtn2", "Click to add media file"}};
+  const std::vector<std::pair<const char*, const char*>> hints = {{"SaveButton", "Save Test"},
+                                                                  {"ExitButton", "Exit"},
+                                                                  {"RevertButton", "Revert Test"},
+                                                                  {"BottomButton", "Bottom"},
+                                                                  {"PrevButton", "Previous"},
+                                                                  {"NextButton", "Next"},
+                                                                  {"TopButton", "Top"},
+                                                                  {"JumpButton", "Jump To..."},
+                                                                  {"AddNewButton", "Add New Question"},
+                                                                  {"DeleteButton", "Delete Current Question"},
+                                                                  {"BitBtn1", "Click to add a hot link."},
+                                                                  {"BitBtn2", "Click to add media file"}};
   for (const auto& [name, hint] : hints) EXPECT_EQ(Child<QWidget>(*Editor, name)->toolTip(), hint) << name;
   EXPECT_EQ(Child<QAction>(*Editor, "Bottom1")->text(), "&Next");
   EXPECT_EQ(Child<QAction>(*Editor, "Bottom2")->text(), "&Bottom");

@@ -1,5 +1,3 @@
-#include "editor/QuestionSet.h"
-
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -11,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "editor/QuestionSet.h"
 #include "storage/IoError.h"
 #include "storage/ZarnEncryption.h"
 #include "support/TempDir.h"
@@ -28,7 +27,8 @@ std::string Section(const std::string& name, const TKeys& plainValues) {
 
 std::string QuestionSections(int first, int last) {
   std::string text;
-  for (int n = first; n <= last; ++n) text += Section("QA" + std::to_string(n), {{"QUESTION", "Question " + std::to_string(n)}});
+  for (int n = first; n <= last; ++n)
+    text += Section("QA" + std::to_string(n), {{"QUESTION", "Question " + std::to_string(n)}});
   return text;
 }
 
@@ -67,7 +67,8 @@ const TRawSection* FindSection(const std::vector<TRawSection>& sections, const s
 QuestionRecord Filled(const std::string& tag) {
   QuestionRecord record;
   record.Question = "Question " + tag + "\r\nsecond line";
-  for (int i = 0; i < QuestionSet::AnswerCount; ++i) record.Answer(i) = "Answer " + std::string(1, 'A' + i) + tag;
+  for (int i = 0; i < QuestionSet::AnswerCount; ++i)
+    record.Answer(i) = "Answer " + std::string(1, 'A' + i) + tag;
   record.HotLink = "http://example.org/" + tag;
   record.HotLinkParameters = "-p " + tag;
   record.MediaFile = "\\MEDIA\\" + tag + ".WAV";
@@ -85,7 +86,7 @@ void FillQuestions(QuestionSet& set, int count) {
 }
 
 class QuestionSetTest : public ::testing::Test {
-protected:
+ protected:
   TTempDir Dir;
   std::string Path = Dir.File("TEST.QWT");
   std::unique_ptr<QuestionSet> Set = std::make_unique<QuestionSet>();
@@ -407,8 +408,9 @@ TEST_F(QuestionSetTest, SaveWritesEveryKeyInOrderEnciphered) {
   EXPECT_EQ(sections[1].Name, "BEGINMESSAGE");
   EXPECT_EQ(sections[1].Lines, (TKeys{{"Welcome", ""}}));
 
-  const std::vector<std::string> order = {"QUESTION", "A", "B", "C", "D", "E", "F", "CORRECT", "ANY",
-                                          "HOTLINK", "HOTLINKPARAMETERS", "REFERENCE", "MMEDIA", "MMEDIAIN"};
+  const std::vector<std::string> order = {
+      "QUESTION",          "A",         "B",      "C",       "D", "E", "F", "CORRECT", "ANY", "HOTLINK",
+      "HOTLINKPARAMETERS", "REFERENCE", "MMEDIA", "MMEDIAIN"};
   for (int n = 1; n <= 2; ++n) {
     const TRawSection& section = sections[static_cast<size_t>(n + 1)];
     ASSERT_EQ(section.Name, "QA" + std::to_string(n));
@@ -419,9 +421,10 @@ TEST_F(QuestionSetTest, SaveWritesEveryKeyInOrderEnciphered) {
       plain.push_back(Decrypt(section.Lines[k].second));
     }
     const QuestionRecord& q = Set->Slot(n);
-    EXPECT_EQ(plain, (std::vector<std::string>{q.Question, q.AnswerA, q.AnswerB, q.AnswerC, q.AnswerD, q.AnswerE,
-                                               q.AnswerF, q.Correct, n == 1 ? "1" : "0", q.HotLink,
-                                               q.HotLinkParameters, q.Reference, q.MediaFile, n == 1 ? "1" : "0"}));
+    EXPECT_EQ(plain,
+              (std::vector<std::string>{q.Question, q.AnswerA, q.AnswerB, q.AnswerC, q.AnswerD, q.AnswerE,
+                                        q.AnswerF, q.Correct, n == 1 ? "1" : "0", q.HotLink,
+                                        q.HotLinkParameters, q.Reference, q.MediaFile, n == 1 ? "1" : "0"}));
   }
   // An empty answer is the key with nothing after '='.
   EXPECT_EQ(sections[2].Lines[3], (std::pair<std::string, std::string>{"C", ""}));
@@ -480,7 +483,7 @@ TEST_F(QuestionSetTest, DeletedQuestionsStayDeletedAfterSaveAndLoad) {
 // Holds the process's file size limit low, so that writing a file fails even
 // for a user whom permissions do not stop.
 class TFileSizeLimit {
-public:
+ public:
   explicit TFileSizeLimit(rlim_t bytes) {
     OldHandler = signal(SIGXFSZ, SIG_IGN);
     getrlimit(RLIMIT_FSIZE, &Old);
@@ -493,7 +496,7 @@ public:
     signal(SIGXFSZ, OldHandler);
   }
 
-private:
+ private:
   rlimit Old{};
   sighandler_t OldHandler;
 };
