@@ -19,15 +19,23 @@ using IniSyntax::HashNoCase;
 // is while sections are added. Names are found through an open-addressing hash
 // table of positions; same-named sections (only between a load and its
 // duplicate removal, or through Add) share a probe chain.
+//
+// A loaded section's lines are the range [First, First + Count) of Loaded,
+// views into an adopted text, until SectionItems copies them into Lines.
 struct TSectionList::TImpl {
   struct TEntry {
     std::string Name;
-    uint32_t Hash;
+    uint32_t Hash = 0;
+    bool Owned = true;  // Lines holds the lines
+    size_t First = 0;
+    size_t Count = 0;
     TStrings Lines;
   };
 
   std::vector<std::unique_ptr<TEntry>> Entries;
   std::vector<int> Slots;  // positions into Entries, -1 for an empty slot
+  std::vector<std::unique_ptr<std::string>> Texts;
+  std::vector<std::string_view> Loaded;
 
   size_t Mask() const { return Slots.size() - 1; }
 
@@ -59,6 +67,27 @@ struct TSectionList::TImpl {
     }
     return atOrAfterStart >= 0 ? atOrAfterStart : first;
   }
+
+  int Append(std::unique_ptr<TEntry> entry) {
+    Entries.push_back(std::move(entry));
+    const int position = static_cast<int>(Entries.size()) - 1;
+    if (Entries.size() * 2 > Slots.size())
+      Rebuild();
+    else
+      Insert(position);
+    return position;
+  }
+
+  TEntry& At(int index) const { return *Entries.at(static_cast<size_t>(index)); }
+
+  TStrings& Own(int index) {
+    TEntry& entry = At(index);
+    if (!entry.Owned) {
+      entry.Lines.assign(Loaded.begin() + entry.First, Loaded.begin() + entry.First + entry.Count);
+      entry.Owned = true;
+    }
+    return entry.Lines;
+  }
 };
 
 TSectionList::TSectionList() : Impl(std::make_unique<TImpl>()) { Impl->Rebuild(); }
@@ -67,11 +96,21 @@ TSectionList::~TSectionList() = default;
 
 int TSectionList::Count() const { return static_cast<int>(Impl->Entries.size()); }
 
-const std::string& TSectionList::Names(int index) const { return Impl->Entries.at(index)->Name; }
+const std::string& TSectionList::Names(int index) const { return Impl->At(index).Name; }
 
-TStrings& TSectionList::SectionItems(int index) { return Impl->Entries.at(index)->Lines; }
+TStrings& TSectionList::SectionItems(int index) { return Impl->Own(index); }
 
-const TStrings& TSectionList::SectionItems(int index) const { return Impl->Entries.at(index)->Lines; }
+const TStrings& TSectionList::SectionItems(int index) const { return Impl->Own(index); }
+
+int TSectionList::LineCount(int index) const {
+  const TImpl::TEntry& entry = Impl->At(index);
+  return static_cast<int>(entry.Owned ? entry.Lines.size() : entry.Count);
+}
+
+std::string_view TSectionList::Line(int index, int line) const {
+  const TImpl::TEntry& entry = Impl->At(index);
+  return entry.Owned ? std::string_view(entry.Lines[line]) : Impl->Loaded[entry.First + line];
+}
 
 int TSectionList::IndexOf(std::string_view name) {
   const int found = Impl->Find(name, LastIndex);
@@ -82,14 +121,38 @@ int TSectionList::IndexOf(std::string_view name) {
 int TSectionList::Find(std::string_view name, int start) const { return Impl->Find(name, start); }
 
 int TSectionList::Add(std::string name, TStrings lines) {
-  const uint32_t hash = HashNoCase(name);
-  Impl->Entries.push_back(std::make_unique<TImpl::TEntry>(TImpl::TEntry{std::move(name), hash, std::move(lines)}));
-  const int position = Count() - 1;
-  if (Impl->Entries.size() * 2 > Impl->Slots.size())
-    Impl->Rebuild();
-  else
-    Impl->Insert(position);
-  return position;
+  auto entry = std::make_unique<TImpl::TEntry>();
+  entry->Hash = HashNoCase(name);
+  entry->Name = std::move(name);
+  entry->Lines = std::move(lines);
+  return Impl->Append(std::move(entry));
+}
+
+std::string_view TSectionList::Adopt(std::string text) {
+  // Held through a pointer: moving a short string would move its characters.
+  Impl->Texts.push_back(std::make_unique<std::string>(std::move(text)));
+  Impl->Loaded.reserve(Impl->Loaded.size() + Impl->Texts.back()->size() / 32);
+  return *Impl->Texts.back();
+}
+
+int TSectionList::AddLoaded(std::string name) {
+  auto entry = std::make_unique<TImpl::TEntry>();
+  entry->Hash = HashNoCase(name);
+  entry->Name = std::move(name);
+  entry->Owned = false;
+  entry->First = Impl->Loaded.size();
+  return Impl->Append(std::move(entry));
+}
+
+void TSectionList::AppendLoaded(std::string_view line) {
+  TImpl::TEntry& entry = *Impl->Entries.back();
+  // Only the section being loaded can grow in place: its range ends where Loaded ends.
+  if (entry.Owned || entry.First + entry.Count != Impl->Loaded.size()) {
+    Impl->Own(Count() - 1).emplace_back(line);
+    return;
+  }
+  Impl->Loaded.push_back(line);
+  ++entry.Count;
 }
 
 void TSectionList::Delete(int index) {
@@ -111,6 +174,8 @@ void TSectionList::RemoveMarked(const std::vector<bool>& marked) {
 
 void TSectionList::Clear() {
   Impl->Entries.clear();
+  Impl->Loaded.clear();
+  Impl->Texts.clear();
   Impl->Rebuild();
   LastIndex = 0;
 }
@@ -205,20 +270,20 @@ void TCustomIniStore::ClearSections() {
 
 void TCustomIniStore::LoadFile(const std::string& path) {
   CurrentSection = 0;
-  std::string text;
+  std::string bytes;
   {
     TInputFile file(path);
     if (!file.Exists()) return;
-    file.ReadRest(text);
+    file.ReadRest(bytes);
   }
-  const size_t ctrlZ = text.find(IniSyntax::CtrlZ);
-  if (ctrlZ != std::string::npos) text.resize(ctrlZ);
+  std::string_view text = Sections.Adopt(std::move(bytes));
+  text = text.substr(0, text.find(IniSyntax::CtrlZ));
 
   const bool anyLineOption = Options.TrimAroundEquals || Options.StripValueQuotes || Options.TrimLineEnds ||
                              Options.DropLinesWithoutEquals;
   IniSyntax::TLineReader reader(text, 0, true);
   std::string_view line;
-  TStrings* lines = nullptr;
+  bool inSection = false;
   bool duplicates = false;
   while (reader.Next(line)) {
     if (Options.DropCommentLines && !line.empty() && line.front() == ';') continue;
@@ -226,12 +291,13 @@ void TCustomIniStore::LoadFile(const std::string& path) {
     if (IniSyntax::IsSectionHeader(line)) {
       const std::string_view name = IniSyntax::SectionName(line);
       if (!duplicates && Sections.Find(name, 0) >= 0) duplicates = true;
-      lines = &Sections.SectionItems(Sections.Add(std::string(name)));
+      Sections.AddLoaded(std::string(name));
+      inSection = true;
       continue;
     }
-    if (!lines) continue;  // content before the first header
+    if (!inSection) continue;  // content before the first header
     if (!anyLineOption) {
-      lines->emplace_back(line);
+      Sections.AppendLoaded(line);
       continue;
     }
     std::string content(line);
@@ -239,7 +305,7 @@ void TCustomIniStore::LoadFile(const std::string& path) {
     if (Options.StripValueQuotes) StripValueQuotes(content);
     if (Options.TrimLineEnds) TrimLineEnd(content);
     if (Options.DropLinesWithoutEquals && content.find('=') == std::string::npos) continue;
-    lines->push_back(std::move(content));
+    Sections.SectionItems(Sections.Count() - 1).push_back(std::move(content));
   }
   if (duplicates && RemoveDuplicates()) Modified = true;
 }
@@ -273,34 +339,42 @@ bool TCustomIniStore::RemoveDuplicates() {
   return any;
 }
 
-int TCustomIniStore::FindItemIndex(std::string_view section, std::string_view key, bool create,
-                                   TStrings*& lines) {
-  lines = nullptr;
+TCustomIniStore::TKeyPosition TCustomIniStore::FindKey(std::string_view section, std::string_view key,
+                                                       bool create) {
+  TKeyPosition position;
   const int count = Sections.Count();
-  int found = -1;
   if (count > 0) {
     const int start = (CurrentSection >= 0 && CurrentSection < count) ? CurrentSection : 0;
-    found = Sections.Find(section, start);
+    position.Section = Sections.Find(section, start);
     // The circular scan ends on the position just before its start when it misses.
-    CurrentSection = found >= 0 ? found : (start + count - 1) % count;
+    CurrentSection = position.Section >= 0 ? position.Section : (start + count - 1) % count;
   }
-  if (found < 0) {
-    if (!create) return -1;
-    CurrentSection = Sections.Add(std::string(section));
-    lines = &Sections.SectionItems(CurrentSection);
-    return -1;
+  if (position.Section < 0) {
+    if (create) position.Section = CurrentSection = Sections.Add(std::string(section));
+    return position;
   }
-  lines = &Sections.SectionItems(found);
-  for (size_t i = 0; i < lines->size(); ++i)
-    if (IniSyntax::KeyMatches((*lines)[i], key)) return static_cast<int>(i);
-  return -1;
+  if (key.find('=') != std::string_view::npos) return position;  // such a key never matches
+  const int lines = Sections.LineCount(position.Section);
+  for (int i = 0; i < lines; ++i) {
+    if (IniSyntax::KeyMatches(Sections.Line(position.Section, i), key)) {
+      position.Line = i;
+      break;
+    }
+  }
+  return position;
+}
+
+int TCustomIniStore::FindItemIndex(std::string_view section, std::string_view key, bool create,
+                                   TStrings*& lines) {
+  const TKeyPosition position = FindKey(section, key, create);
+  lines = position.Section >= 0 ? &Sections.SectionItems(position.Section) : nullptr;
+  return position.Line;
 }
 
 std::string TCustomIniStore::ReadString(std::string_view section, std::string_view key, std::string_view def) {
-  TStrings* lines;
-  const int index = FindItemIndex(section, key, false, lines);
-  if (index < 0) return std::string(def);
-  return std::string(IniSyntax::LineValue((*lines)[index], key.size()));
+  const TKeyPosition position = FindKey(section, key, false);
+  if (position.Line < 0) return std::string(def);
+  return std::string(IniSyntax::LineValue(Sections.Line(position.Section, position.Line), key.size()));
 }
 
 void TCustomIniStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
@@ -311,22 +385,22 @@ void TCustomIniStore::WriteString(std::string_view section, std::string_view key
       EraseSection(section);
     return;
   }
-  TStrings* lines;
-  const int index = FindItemIndex(section, key, true, lines);
-  if (index < 0) {
-    std::string line;
-    line.reserve(key.size() + 1 + value.size());
-    line.append(key).append(1, '=').append(value);
-    lines->push_back(std::move(line));
-    Modified = true;
-    return;
+  const TKeyPosition position = FindKey(section, key, true);
+  if (position.Line >= 0) {
+    const std::string_view line = Sections.Line(position.Section, position.Line);
+    // Writing what is already there changes nothing, and copies nothing either.
+    if (line.size() == key.size() + 1 + value.size() && line.substr(0, key.size()) == key &&
+        line.substr(key.size() + 1) == value)
+      return;
   }
-  std::string& line = (*lines)[index];
-  const bool same = line.size() == key.size() + 1 + value.size() &&
-                    std::string_view(line).substr(0, key.size()) == key &&
-                    std::string_view(line).substr(key.size() + 1) == value;
-  if (same) return;
-  line.assign(key).append(1, '=').append(value);
+  std::string line;
+  line.reserve(key.size() + 1 + value.size());
+  line.append(key).append(1, '=').append(value);
+  TStrings& lines = Sections.SectionItems(position.Section);
+  if (position.Line < 0)
+    lines.push_back(std::move(line));
+  else
+    lines[position.Line] = std::move(line);
   Modified = true;
 }
 
@@ -352,9 +426,11 @@ void TCustomIniStore::WriteBool(std::string_view section, std::string_view key, 
 void TCustomIniStore::ReadSection(std::string_view section, TStrings& strings) {
   const int index = Sections.IndexOf(section);
   if (index < 0) return;
-  for (const std::string& line : Sections.SectionItems(index)) {
+  const int count = Sections.LineCount(index);
+  for (int i = 0; i < count; ++i) {
+    const std::string_view line = Sections.Line(index, i);
     const size_t equals = line.find('=');
-    strings.push_back(equals == std::string::npos ? std::string() : line.substr(0, equals));
+    strings.emplace_back(equals == std::string_view::npos ? std::string_view() : line.substr(0, equals));
   }
 }
 
@@ -367,8 +443,9 @@ void TCustomIniStore::ReadSections(TStrings& strings) {
 void TCustomIniStore::ReadSectionValues(std::string_view section, TStrings& strings) {
   const int index = Sections.IndexOf(section);
   if (index < 0) return;
-  const TStrings& lines = Sections.SectionItems(index);
-  strings.insert(strings.end(), lines.begin(), lines.end());
+  const int count = Sections.LineCount(index);
+  strings.reserve(strings.size() + count);
+  for (int i = 0; i < count; ++i) strings.emplace_back(Sections.Line(index, i));
 }
 
 void TCustomIniStore::EraseSection(std::string_view section) {
@@ -381,19 +458,19 @@ void TCustomIniStore::EraseSection(std::string_view section) {
 }
 
 void TCustomIniStore::DeleteKey(std::string_view section, std::string_view key) {
-  TStrings* lines;
-  const int index = FindItemIndex(section, key, true, lines);
-  if (index < 0) return;
-  lines->erase(lines->begin() + index);
+  const TKeyPosition position = FindKey(section, key, true);
+  if (position.Line < 0) return;
+  TStrings& lines = Sections.SectionItems(position.Section);
+  lines.erase(lines.begin() + position.Line);
   Modified = true;
 }
 
 void TCustomIniStore::ReadAll(TStrings& strings) {
   for (int i = 0; i < Sections.Count(); ++i) {
-    const TStrings& lines = Sections.SectionItems(i);
-    if (lines.empty()) continue;
+    const int count = Sections.LineCount(i);
+    if (count == 0) continue;
     strings.push_back("[" + Sections.Names(i) + "]");
-    strings.insert(strings.end(), lines.begin(), lines.end());
+    for (int k = 0; k < count; ++k) strings.emplace_back(Sections.Line(i, k));
     strings.emplace_back();
   }
 }
@@ -401,18 +478,18 @@ void TCustomIniStore::ReadAll(TStrings& strings) {
 std::string TCustomIniStore::CanonicalText() const {
   size_t size = 0;
   for (int i = 0; i < Sections.Count(); ++i) {
-    const TStrings& lines = Sections.SectionItems(i);
-    if (lines.empty()) continue;
+    const int count = Sections.LineCount(i);
+    if (count == 0) continue;
     size += Sections.Names(i).size() + 6;  // brackets, CR LF, and the empty line's CR LF
-    for (const std::string& line : lines) size += line.size() + 2;
+    for (int k = 0; k < count; ++k) size += Sections.Line(i, k).size() + 2;
   }
   std::string text;
   text.reserve(size);
   for (int i = 0; i < Sections.Count(); ++i) {
-    const TStrings& lines = Sections.SectionItems(i);
-    if (lines.empty()) continue;
+    const int count = Sections.LineCount(i);
+    if (count == 0) continue;
     text.append(1, '[').append(Sections.Names(i)).append("]\r\n");
-    for (const std::string& line : lines) text.append(line).append("\r\n");
+    for (int k = 0; k < count; ++k) text.append(Sections.Line(i, k)).append("\r\n");
     text.append("\r\n");
   }
   return text;
@@ -434,15 +511,14 @@ void TIniStore::WriteSectionValues(std::string_view section, const TStrings& str
     Modified = true;
     return;
   }
-  TStrings& lines = Sections.SectionItems(index);
-  if (lines.size() != strings.size()) {
-    lines = strings;
+  if (Sections.LineCount(index) != static_cast<int>(strings.size())) {
+    Sections.SectionItems(index) = strings;
     Modified = true;
     return;
   }
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i] != strings[i]) {
-      lines[i] = strings[i];
+  for (size_t i = 0; i < strings.size(); ++i) {
+    if (Sections.Line(index, static_cast<int>(i)) != strings[i]) {
+      Sections.SectionItems(index)[i] = strings[i];
       Modified = true;
     }
   }

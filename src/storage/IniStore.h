@@ -37,6 +37,10 @@ struct TLoadOptions {
 
 // The store's table of sections, in file order; sections created later are
 // appended. Names are kept as spelled.
+//
+// Lines of a loaded file stay where the file's text lies in memory and are
+// read in place (Line, LineCount); a section's own list of strings is built
+// the first time it is asked for through SectionItems, which writers do.
 class TSectionList {
 public:
   TSectionList();
@@ -46,8 +50,15 @@ public:
 
   int Count() const;
   const std::string& Names(int index) const;
+  // The section's lines as a list the caller may change. The list stays where
+  // it is until the section is removed or the list cleared.
   TStrings& SectionItems(int index);
   const TStrings& SectionItems(int index) const;
+
+  // Reading lines without building the list. A view stays valid until the
+  // line is changed or the section list is cleared.
+  int LineCount(int index) const;
+  std::string_view Line(int index, int line) const;
 
   // Position of the section named name (ASCII case ignored), or -1. Among
   // same-named sections, the first met when scanning from LastIndex to the end
@@ -61,6 +72,14 @@ public:
   // Appends a section (even when one of that name exists) and returns its
   // position. The line lists of earlier sections stay where they are.
   int Add(std::string name, TStrings lines = {});
+
+  // Loading: Adopt keeps a file's text for as long as the list holds lines
+  // from it; AddLoaded appends a section, and AppendLoaded appends a line
+  // (a view into adopted text) to the last section.
+  std::string_view Adopt(std::string text);
+  int AddLoaded(std::string name);
+  void AppendLoaded(std::string_view line);
+
   // Removing an entry resets LastIndex to 0, so it always points into the list.
   void Delete(int index);
   // Removes every entry whose flag is set, keeping the order of the others;
@@ -153,6 +172,15 @@ protected:
   TSectionList Sections;
 
 private:
+  // The section (-1 when absent and not created) and the line of key in it
+  // (-1 when absent), as FindItemIndex finds them, without building the
+  // section's list of strings.
+  struct TKeyPosition {
+    int Section = -1;
+    int Line = -1;
+  };
+  TKeyPosition FindKey(std::string_view section, std::string_view key, bool create);
+
   // Keeps one section of each name after a load (the first, or as
   // OnDuplicateSection decides); true when any was dropped.
   bool RemoveDuplicates();

@@ -1,5 +1,6 @@
 #include "storage/ZarnEncryption.h"
 
+#include <array>
 #include <chrono>
 #include <random>
 
@@ -36,17 +37,24 @@ private:
 
 constexpr char HexDigits[] = "0123456789ABCDEF";
 
-void AppendHex(std::string& out, unsigned value) {
-  out += HexDigits[(value >> 4) & 0xF];
-  out += HexDigits[value & 0xF];
+void PutHex(char* out, unsigned value) {
+  out[0] = HexDigits[(value >> 4) & 0xF];
+  out[1] = HexDigits[value & 0xF];
 }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
+// The value of every hexadecimal digit, either case; -1 for anything else.
+constexpr std::array<signed char, 256> HexValues = [] {
+  std::array<signed char, 256> values{};
+  values.fill(-1);
+  for (int d = 0; d < 10; ++d) values['0' + d] = static_cast<signed char>(d);
+  for (int d = 0; d < 6; ++d) {
+    values['A' + d] = static_cast<signed char>(10 + d);
+    values['a' + d] = static_cast<signed char>(10 + d);
+  }
+  return values;
+}();
+
+int HexValue(char c) { return HexValues[static_cast<unsigned char>(c)]; }
 
 // Parses a piece of one or two characters; -1 when it is empty or not hexadecimal.
 int ParsePiece(std::string_view text, size_t pos) {
@@ -59,15 +67,16 @@ int ParsePiece(std::string_view text, size_t pos) {
 }
 
 std::string Encode(std::string_view text, std::string_view key, unsigned first) {
-  std::string out;
-  out.reserve(2 + 2 * text.size());
-  AppendHex(out, first);
+  std::string out(2 + 2 * text.size(), '\0');
+  char* digits = out.data();
+  PutHex(digits, first);
   TKeyWalk walk(key);
   unsigned prev = first;
   for (const char ch : text) {
+    digits += 2;
     const unsigned s = (prev + static_cast<unsigned char>(ch)) % 255;
     const unsigned v = s ^ walk.Next();
-    AppendHex(out, v);
+    PutHex(digits, v);
     prev = v;
   }
   return out;
@@ -97,19 +106,18 @@ bool NeedsChainCheck(std::string_view text) {
 std::string Decode(std::string_view text, std::string_view key) {
   int prev = ParsePiece(text, 0);
   if (prev < 0) return std::string(BadDecode);
-  std::string out;
-  out.reserve(text.size() / 2);
+  // The pair at 3 and 4 (counting from 1) is always read; further pairs while
+  // one starts and is complete, so an odd last character is never read.
+  const size_t pieces = text.size() <= 5 ? 1 : (text.size() - 2) / 2;
+  std::string out(pieces, '\0');
   TKeyWalk walk(key);
-  size_t p = 2;  // zero-based start of the next pair
-  do {
-    const int u = ParsePiece(text, p);
+  for (size_t i = 0; i < pieces; ++i) {
+    const int u = ParsePiece(text, 2 + 2 * i);
     if (u < 0) return std::string(BadDecode);
     const int x = walk.Next() ^ u;
-    const int b = prev < x ? x - prev : x + 255 - prev;
-    out += static_cast<char>(b);
+    out[i] = static_cast<char>(prev < x ? x - prev : x + 255 - prev);
     prev = u;
-    p += 2;
-  } while (text.size() > p + 1);
+  }
   return out;
 }
 

@@ -1,0 +1,127 @@
+#include "BenchFiles.h"
+
+#include <fcntl.h>
+#include <sys/statfs.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+#include "storage/IniStore.h"
+#include "storage/TestFile.h"
+#include "storage/ZarnEncryption.h"
+
+namespace BenchFiles {
+namespace {
+
+std::string Words(std::mt19937& random, size_t minLength, size_t maxLength) {
+  static const char* const words[] = {"which", "of", "the", "following", "is", "a", "prime", "number",
+                                      "capital", "river", "chapter", "review", "answer", "correct", "value"};
+  const size_t length = minLength + random() % (maxLength - minLength + 1);
+  std::string text;
+  while (text.size() < length) {
+    if (!text.empty()) text += ' ';
+    text += words[random() % std::size(words)];
+  }
+  text.resize(length);
+  return text;
+}
+
+}  // namespace
+
+void GenerateTest(const std::string& path, int questions, unsigned seed) {
+  std::mt19937 random(seed);
+  ::unlink(path.c_str());
+  TIniStore store(path);
+  TestFile::WriteNewTest(store);
+  store.WriteString(TestFile::Settings, TestFile::Desc, Encrypt("Benchmark test " + std::to_string(seed)));
+  store.WriteSectionValues(TestFile::BeginMessage, {"Welcome to the test.", "Take your time."});
+  store.WriteSectionValues(TestFile::EndMessage, {"Thank you."});
+  for (int n = 1; n <= questions; ++n) {
+    QuestionRecord record;
+    record.Question = Words(random, 60, 120);
+    for (int a = 0; a < 4; ++a) record.Answer(a) = Words(random, 8, 30);
+    record.Correct = std::string(1, "ABCD"[n % 4]);
+    record.Reference = Words(random, 5, 20);
+    record.AnyCorrectPasses = n % 2 == 0;
+    record.MMediaInternal = true;
+    TestFile::WriteQuestion(store, n, record);
+  }
+  store.UpdateFile();
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw std::runtime_error("cannot open " + path);
+  const off_t size = ::lseek(fd, 0, SEEK_END);
+  ::lseek(fd, 0, SEEK_SET);
+  std::string bytes(static_cast<size_t>(size), '\0');
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+    if (got <= 0) break;
+    done += static_cast<size_t>(got);
+  }
+  ::close(fd);
+  bytes.resize(done);
+  return bytes;
+}
+
+void SplitLines(std::string_view text, std::vector<std::string_view>& lines) {
+  // The fastest honest split: memchr for the next CR and the next LF, each
+  // searched again only once it has been passed.
+  lines.clear();
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const auto next = [end](const char* from, char c) {
+    const void* found = std::memchr(from, c, static_cast<size_t>(end - from));
+    return found ? static_cast<const char*>(found) : end;
+  };
+  const char* cr = next(begin, '\r');
+  const char* lf = next(begin, '\n');
+  for (const char* start = begin; start < end;) {
+    if (cr < start) cr = next(start, '\r');
+    if (lf < start) lf = next(start, '\n');
+    const char* stop = cr < lf ? cr : lf;
+    lines.emplace_back(start, static_cast<size_t>(stop - start));
+    start = stop + (stop == cr && lf == stop + 1 ? 2 : 1);
+  }
+}
+
+void WriteFileBytes(const std::string& path, std::string_view bytes, bool durable) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) throw std::runtime_error("cannot create " + path);
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (wrote <= 0) throw std::runtime_error("cannot write " + path);
+    done += static_cast<size_t>(wrote);
+  }
+  if (durable) ::fsync(fd);
+  ::close(fd);
+}
+
+std::string FileSystemType(const std::string& path) {
+  struct statfs info {};
+  if (::statfs(path.c_str(), &info) != 0) return "unknown";
+  switch (static_cast<unsigned long>(info.f_type)) {
+    case 0x01021994: return "tmpfs";
+    case 0xEF53: return "ext4";
+    case 0x9123683E: return "btrfs";
+    case 0x58465342: return "xfs";
+    case 0x794C7630: return "overlayfs";
+    default: return "other";
+  }
+}
+
+std::string CpuModel() {
+  std::ifstream cpuinfo("/proc/cpuinfo");
+  std::string line;
+  while (std::getline(cpuinfo, line))
+    if (line.rfind("model name", 0) == 0) return line.substr(line.find(':') + 2);
+  return "unknown";
+}
+
+}  // namespace BenchFiles

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Files shaped like real tests for the benchmarks, and the floor operations
+// every store has to beat: reading the bytes and splitting them into lines,
+// writing the same bytes.
+namespace BenchFiles {
+
+// Writes a test of the given number of questions with the store itself:
+// settings, both messages, and questions whose texts vary in length like real
+// ones (a 500-question test comes to about 0.5 MB and 8,000 lines).
+void GenerateTest(const std::string& path, int questions, unsigned seed);
+
+std::string ReadFileBytes(const std::string& path);
+// Lines ending at CR, CR LF or LF, as views into text.
+void SplitLines(std::string_view text, std::vector<std::string_view>& lines);
+// Truncates and writes; durable adds an fsync before closing.
+void WriteFileBytes(const std::string& path, std::string_view bytes, bool durable);
+
+// "tmpfs", "ext4", ... for the file system holding path.
+std::string FileSystemType(const std::string& path);
+std::string CpuModel();
+
+}  // namespace BenchFiles

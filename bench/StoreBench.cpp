@@ -1,0 +1,445 @@
+// The storage core against SimpleIni and against the floor, on generated
+// tests: one process, one table of medians at the end.
+//
+//   QUIZWELL_BENCH_DIR=/dev/shm build-bench/bench/quizwell_bench
+//
+// The folder defaults to the system's temporary folder; the table says which
+// file system it is on, since a save includes flushing the file to disk.
+
+#include <SimpleIni.h>
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <unordered_map>
+
+#include "BenchFiles.h"
+#include "storage/IniStore.h"
+#include "storage/TestFile.h"
+#include "storage/ZarnEncryption.h"
+
+namespace {
+
+using BenchFiles::ReadFileBytes;
+using BenchFiles::SplitLines;
+using BenchFiles::WriteFileBytes;
+
+constexpr int BigTestQuestions = 500;
+constexpr int FolderTests = 100;
+constexpr int FolderTestQuestions = 50;
+constexpr int RandomLookups = 10000;
+
+struct TWorkspace {
+  std::filesystem::path Folder;
+  std::string BigTest;
+  std::vector<std::string> FolderFiles;
+  std::vector<std::pair<std::string, std::string>> Lookups;  // (section, key) in random order
+  std::string PlainValues;                                   // every plain value of the big test, joined
+  std::string CipherValues;
+};
+
+TWorkspace& Work() {
+  static TWorkspace work;
+  return work;
+}
+
+void Prepare() {
+  TWorkspace& work = Work();
+  const char* base = std::getenv("QUIZWELL_BENCH_DIR");
+  work.Folder = std::filesystem::path(base ? base : std::filesystem::temp_directory_path().string()) /
+                ("quizwell-bench-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(work.Folder / "catalogue");
+  work.BigTest = (work.Folder / "big.qwt").string();
+  BenchFiles::GenerateTest(work.BigTest, BigTestQuestions, 1);
+  for (int i = 0; i < FolderTests; ++i) {
+    work.FolderFiles.push_back((work.Folder / "catalogue" / ("test" + std::to_string(i) + ".qwt")).string());
+    BenchFiles::GenerateTest(work.FolderFiles.back(), FolderTestQuestions, 100 + i);
+  }
+
+  TIniStore store(work.BigTest);
+  TStrings sections;
+  store.ReadSections(sections);
+  std::vector<std::pair<std::string, std::string>> all;
+  for (const std::string& section : sections) {
+    TStrings keys;
+    store.ReadSection(section, keys);
+    for (const std::string& key : keys) {
+      if (key.empty()) continue;  // message lines
+      all.emplace_back(section, key);
+      const std::string stored = store.ReadString(section, key, "");
+      work.CipherValues += stored;
+      work.PlainValues += Decrypt(stored);
+    }
+  }
+  std::mt19937 random(7);
+  for (int i = 0; i < RandomLookups; ++i) work.Lookups.push_back(all[random() % all.size()]);
+}
+
+// A value that differs from the stored one, so that every write changes its line.
+std::string Changed(std::string value) {
+  if (!value.empty()) value[0] = value[0] == 'A' ? 'B' : 'A';
+  return value;
+}
+
+// ---------------------------------------------------------------------------
+// open: load and read every value
+
+void OpenFloor(benchmark::State& state) {
+  std::vector<std::string_view> lines;
+  for (auto _ : state) {
+    const std::string bytes = ReadFileBytes(Work().BigTest);
+    SplitLines(bytes, lines);
+    benchmark::DoNotOptimize(lines.data());
+  }
+}
+
+void OpenOurs(benchmark::State& state) {
+  for (auto _ : state) {
+    TIniStore store(Work().BigTest);
+    TStrings sections, keys;
+    store.ReadSections(sections);
+    size_t total = 0;
+    for (const std::string& section : sections) {
+      keys.clear();
+      store.ReadSection(section, keys);
+      for (const std::string& key : keys) total += store.ReadString(section, key, "").size();
+    }
+    benchmark::DoNotOptimize(total);
+  }
+}
+
+void OpenSimpleIni(benchmark::State& state) {
+  for (auto _ : state) {
+    CSimpleIniA ini;
+    ini.LoadFile(Work().BigTest.c_str());
+    CSimpleIniA::TNamesDepend sections, keys;
+    ini.GetAllSections(sections);
+    size_t total = 0;
+    for (const auto& section : sections) {
+      ini.GetAllKeys(section.pItem, keys);
+      for (const auto& key : keys) total += std::string(ini.GetValue(section.pItem, key.pItem, "")).size();
+    }
+    benchmark::DoNotOptimize(total);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// save: load, change every value, write
+
+void SaveFloor(benchmark::State& state) {
+  std::vector<std::string_view> lines;
+  for (auto _ : state) {
+    const std::string bytes = ReadFileBytes(Work().BigTest);
+    SplitLines(bytes, lines);
+    WriteFileBytes(Work().BigTest, bytes, state.range(0) != 0);
+  }
+}
+
+void SaveOurs(benchmark::State& state) {
+  for (auto _ : state) {
+    TIniStore store(Work().BigTest);
+    TStrings sections, keys;
+    store.ReadSections(sections);
+    for (const std::string& section : sections) {
+      keys.clear();
+      store.ReadSection(section, keys);
+      for (const std::string& key : keys)
+        if (!key.empty()) store.WriteString(section, key, Changed(store.ReadString(section, key, "")));
+    }
+    store.UpdateFile();
+  }
+}
+
+void SaveSimpleIni(benchmark::State& state) {
+  for (auto _ : state) {
+    CSimpleIniA ini;
+    ini.SetSpaces(false);
+    ini.LoadFile(Work().BigTest.c_str());
+    CSimpleIniA::TNamesDepend sections, keys;
+    ini.GetAllSections(sections);
+    for (const auto& section : sections) {
+      ini.GetAllKeys(section.pItem, keys);
+      for (const auto& key : keys)
+        ini.SetValue(section.pItem, key.pItem, Changed(ini.GetValue(section.pItem, key.pItem, "")).c_str());
+    }
+    ini.SaveFile(Work().BigTest.c_str());
+  }
+}
+
+// ---------------------------------------------------------------------------
+// catalogue: SETTINGS/DESC of every file of a folder
+
+void CatalogueFloor(benchmark::State& state) {
+  std::vector<std::string_view> lines;
+  for (auto _ : state) {
+    for (const std::string& path : Work().FolderFiles) {
+      const std::string bytes = ReadFileBytes(path);
+      SplitLines(bytes, lines);
+      benchmark::DoNotOptimize(lines.data());
+    }
+  }
+}
+
+void CatalogueOurs(benchmark::State& state) {
+  for (auto _ : state) {
+    size_t listed = 0;
+    for (const std::string& path : Work().FolderFiles)
+      listed += TestFile::IsListable(Decrypt(TestFile::ReadStoredDescription(path)));
+    benchmark::DoNotOptimize(listed);
+  }
+}
+
+void CatalogueSimpleIni(benchmark::State& state) {
+  for (auto _ : state) {
+    size_t listed = 0;
+    for (const std::string& path : Work().FolderFiles) {
+      CSimpleIniA ini;
+      ini.LoadFile(path.c_str());
+      listed += TestFile::IsListable(Decrypt(ini.GetValue("SETTINGS", "DESC", "")));
+    }
+    benchmark::DoNotOptimize(listed);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// random lookups in a loaded test; every value is taken as a string
+
+void LookupsFloor(benchmark::State& state) {
+  // The plainest table: exact-case maps of sections and keys.
+  std::unordered_map<std::string, std::unordered_map<std::string, std::string>> table;
+  {
+    TIniStore store(Work().BigTest);
+    for (const auto& [section, key] : Work().Lookups) table[section][key] = store.ReadString(section, key, "");
+  }
+  for (auto _ : state) {
+    size_t total = 0;
+    for (const auto& [section, key] : Work().Lookups) {
+      const auto found = table.find(section);
+      const auto value = found->second.find(key);
+      total += std::string(value->second).size();
+    }
+    benchmark::DoNotOptimize(total);
+  }
+}
+
+void LookupsOurs(benchmark::State& state) {
+  TIniStore store(Work().BigTest);
+  for (auto _ : state) {
+    size_t total = 0;
+    for (const auto& [section, key] : Work().Lookups) total += store.ReadString(section, key, "").size();
+    benchmark::DoNotOptimize(total);
+  }
+}
+
+void LookupsSimpleIni(benchmark::State& state) {
+  CSimpleIniA ini;
+  ini.LoadFile(Work().BigTest.c_str());
+  for (auto _ : state) {
+    size_t total = 0;
+    for (const auto& [section, key] : Work().Lookups)
+      total += std::string(ini.GetValue(section.c_str(), key.c_str(), "")).size();
+    benchmark::DoNotOptimize(total);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// the question editor's load (deciphering) and save (enciphering)
+
+constexpr std::string_view QuestionKeys[] = {"QUESTION", "A",       "B",       "C",
+                                             "D",        "E",       "F",       "CORRECT",
+                                             "ANY",      "HOTLINK", "HOTLINKPARAMETERS", "REFERENCE",
+                                             "MMEDIA",   "MMEDIAIN"};
+
+void ReadQuestionsOurs(benchmark::State& state) {
+  for (auto _ : state) {
+    TIniStore store(Work().BigTest);
+    std::vector<QuestionRecord> questions;
+    questions.reserve(TestFile::MaxQuestionCount);
+    const std::string desc = Decrypt(store.ReadString(TestFile::Settings, TestFile::Desc, ""));
+    for (int n = 1; n <= TestFile::MaxQuestionCount && TestFile::HasQuestion(store, n); ++n)
+      questions.push_back(TestFile::ReadQuestion(store, n));
+    benchmark::DoNotOptimize(questions.data());
+  }
+}
+
+void ReadQuestionsSimpleIni(benchmark::State& state) {
+  for (auto _ : state) {
+    CSimpleIniA ini;
+    ini.LoadFile(Work().BigTest.c_str());
+    std::vector<std::vector<std::string>> questions;
+    for (int n = 1; n <= TestFile::MaxQuestionCount; ++n) {
+      const std::string section = TestFile::QuestionSection(n);
+      if (*ini.GetValue(section.c_str(), "QUESTION", "") == '\0') break;
+      auto& values = questions.emplace_back();
+      for (const auto key : QuestionKeys) values.push_back(Decrypt(ini.GetValue(section.c_str(), key.data(), "")));
+    }
+    benchmark::DoNotOptimize(questions.data());
+  }
+}
+
+std::vector<QuestionRecord> LoadedQuestions() {
+  TIniStore store(Work().BigTest);
+  std::vector<QuestionRecord> questions;
+  for (int n = 1; TestFile::HasQuestion(store, n); ++n) questions.push_back(TestFile::ReadQuestion(store, n));
+  return questions;
+}
+
+void WriteQuestionsFloor(benchmark::State& state) {
+  const std::string bytes = ReadFileBytes(Work().BigTest);
+  for (auto _ : state) WriteFileBytes(Work().BigTest, bytes, false);
+}
+
+void WriteQuestionsOurs(benchmark::State& state) {
+  const auto questions = LoadedQuestions();
+  for (auto _ : state) {
+    TIniStore store(Work().BigTest);
+    for (size_t i = 0; i < questions.size(); ++i) TestFile::WriteQuestion(store, static_cast<int>(i) + 1, questions[i]);
+    store.UpdateFile();
+  }
+}
+
+void WriteQuestionsSimpleIni(benchmark::State& state) {
+  const auto questions = LoadedQuestions();
+  for (auto _ : state) {
+    CSimpleIniA ini;
+    ini.SetSpaces(false);
+    ini.LoadFile(Work().BigTest.c_str());
+    for (size_t i = 0; i < questions.size(); ++i) {
+      const std::string section = TestFile::QuestionSection(static_cast<int>(i) + 1);
+      const QuestionRecord& q = questions[i];
+      const std::string values[] = {q.Question,  q.AnswerA, q.AnswerB, q.AnswerC,
+                                    q.AnswerD,   q.AnswerE, q.AnswerF, q.Correct,
+                                    q.AnyCorrectPasses ? "1" : "0", q.HotLink, q.HotLinkParameters,
+                                    q.Reference, q.MediaFile, q.MMediaInternal ? "1" : "0"};
+      for (size_t k = 0; k < std::size(QuestionKeys); ++k)
+        ini.SetValue(section.c_str(), QuestionKeys[k].data(), Encrypt(values[k]).c_str());
+    }
+    ini.SaveFile(Work().BigTest.c_str());
+  }
+}
+
+// ---------------------------------------------------------------------------
+// the cipher alone
+
+void CipherEncode(benchmark::State& state) {
+  const std::string& plain = Work().PlainValues;
+  for (auto _ : state) benchmark::DoNotOptimize(Encrypt(plain));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * plain.size()));
+}
+
+void CipherDecode(benchmark::State& state) {
+  const std::string cipher = Encrypt(Work().PlainValues);
+  for (auto _ : state) benchmark::DoNotOptimize(Decrypt(cipher));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Work().PlainValues.size()));
+}
+
+// ---------------------------------------------------------------------------
+// the table
+
+struct TMedian {
+  double Seconds = 0;
+  double BytesPerSecond = 0;
+};
+
+// Shows the usual output and keeps the median of every benchmark.
+class TMedianReporter : public benchmark::ConsoleReporter {
+public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median") continue;
+      std::string name = run.run_name.function_name;
+      if (!run.run_name.args.empty()) name += "/" + run.run_name.args;
+      TMedian& median = Medians[name];
+      median.Seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      const auto rate = run.counters.find("bytes_per_second");
+      if (rate != run.counters.end()) median.BytesPerSecond = rate->second;
+    }
+  }
+
+  std::map<std::string, TMedian> Medians;
+};
+
+void Register(const std::string& name, void (*function)(benchmark::State&), int64_t argument = -1) {
+  auto* benchmark = benchmark::RegisterBenchmark(name.c_str(), function);
+  if (argument >= 0) benchmark->Arg(argument);
+  benchmark->Repetitions(11)->ReportAggregatesOnly(true)->MinTime(0.05)->Unit(benchmark::kMicrosecond)->UseRealTime();
+}
+
+void PrintTable(const std::map<std::string, TMedian>& medians) {
+  const auto time = [&](const std::string& name) {
+    const auto found = medians.find(name);
+    return found == medians.end() ? 0.0 : found->second.Seconds * 1e6;
+  };
+  struct TRow {
+    const char* Label;
+    const char* Name;
+    const char* Floor;
+    double Target;
+  };
+  const TRow rows[] = {
+      {"open 500-question test", "open", "open/floor", 3},
+      {"save (atomic, fsync)", "save", "save/floor/0", 4},
+      {"  same, floor with fsync", "save", "save/floor/1", 0},
+      {"catalogue of 100 tests", "catalogue", "catalogue/floor", 1},
+      {"10,000 random lookups", "lookups", "lookups/floor", 1.5},
+      {"read 500 questions", "read_questions", "open/floor", 5},
+      {"write 500 questions", "write_questions", "write_questions/floor", 0},
+  };
+  std::printf("\nMedians of 11 runs, microseconds; ratios to the floor of the same run.\n");
+  std::printf("Folder: %s (%s); %ld cores, %s\n\n", Work().Folder.c_str(),
+              BenchFiles::FileSystemType(Work().Folder.string()).c_str(), ::sysconf(_SC_NPROCESSORS_ONLN),
+              BenchFiles::CpuModel().c_str());
+  std::printf("| operation | floor | ours | SimpleIni | ours / floor | SimpleIni / floor | target |\n");
+  std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
+  for (const TRow& row : rows) {
+    const double floor = time(row.Floor);
+    const double ours = time(std::string(row.Name) + "/ours");
+    const double simple = time(std::string(row.Name) + "/simpleini");
+    char target[16] = "-";
+    if (row.Target > 0) std::snprintf(target, sizeof target, "<= %g", row.Target);
+    std::printf("| %s | %.0f | %.0f | %.0f | %.2f | %.2f | %s |\n", row.Label, floor, ours, simple, ours / floor,
+                simple / floor, target);
+  }
+  for (const char* name : {"cipher/encode", "cipher/decode"}) {
+    const auto found = medians.find(name);
+    if (found != medians.end())
+      std::printf("| %s | | %.0f MB/s of plain text | | | | |\n", name, found->second.BytesPerSecond / 1e6);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  Prepare();
+  Register("open/floor", OpenFloor);
+  Register("open/ours", OpenOurs);
+  Register("open/simpleini", OpenSimpleIni);
+  Register("save/floor", SaveFloor, 0);
+  Register("save/floor", SaveFloor, 1);
+  Register("save/ours", SaveOurs);
+  Register("save/simpleini", SaveSimpleIni);
+  Register("catalogue/floor", CatalogueFloor);
+  Register("catalogue/ours", CatalogueOurs);
+  Register("catalogue/simpleini", CatalogueSimpleIni);
+  Register("lookups/floor", LookupsFloor);
+  Register("lookups/ours", LookupsOurs);
+  Register("lookups/simpleini", LookupsSimpleIni);
+  Register("read_questions/ours", ReadQuestionsOurs);
+  Register("read_questions/simpleini", ReadQuestionsSimpleIni);
+  Register("write_questions/floor", WriteQuestionsFloor);
+  Register("write_questions/ours", WriteQuestionsOurs);
+  Register("write_questions/simpleini", WriteQuestionsSimpleIni);
+  Register("cipher/encode", CipherEncode);
+  Register("cipher/decode", CipherDecode);
+
+  TMedianReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  PrintTable(reporter.Medians);
+  std::filesystem::remove_all(Work().Folder);
+  benchmark::Shutdown();
+}
