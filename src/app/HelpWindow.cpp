@@ -60,6 +60,7 @@ THelpTopicWindow::THelpTopicWindow() {
 
   ContentsList = new QListWidget;
   ContentsList->setObjectName(QStringLiteral("ContentsList"));
+  ContentsList->setSpacing(2);
   for (const TTopic& topic : Topics) ContentsList->addItem(QString::fromLatin1(topic.Title));
 
   TopicBrowser = new QTextBrowser;
