@@ -31,10 +31,17 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
   return TButton::Ok;
 }
 
+// An open dialog does not require the chosen file to exist: a name typed for a
+// file that is not there goes to the caller, which decides what that means.
 std::optional<QString> TQtDialogs::OpenFile(const TFileDialogSpec& spec) {
-  const QString path = QFileDialog::getOpenFileName(Parent, spec.Title, spec.FileName, QtFilter(spec.Filter));
-  if (path.isEmpty()) return std::nullopt;
-  return path;
+  const QString title = spec.Title.isEmpty() ? QStringLiteral("Open") : spec.Title;
+  QFileDialog dialog(Parent, title, QString(), QtFilter(spec.Filter));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Open"));
+  if (!spec.FileName.isEmpty()) dialog.selectFile(spec.FileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return WithDefaultExtension(dialog.selectedFiles().constFirst(), spec.DefaultExt);
 }
 
 std::optional<QString> TQtDialogs::SaveFile(const TFileDialogSpec& spec) {
