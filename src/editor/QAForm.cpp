@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -211,6 +212,14 @@ QPlainTextEdit* TextBox(const char* name, QWidget* parent) {
   box->setObjectName(QLatin1String(name));
   box->setTabChangesFocus(true);
   return box;
+}
+
+// The text of a box exactly as typed: toPlainText() would turn non-breaking
+// spaces into blanks. Line and paragraph breaks become '\n'.
+QString ExactText(const QPlainTextEdit* box) {
+  QString text = box->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text;
 }
 
 QLabel* Holder(const char* name, QWidget* parent) {
@@ -478,9 +487,9 @@ void TQAForm::keyPressEvent(QKeyEvent* event) {
 }
 
 QStringList TQAForm::ScreenTexts() const {
-  QStringList texts = {QuestionLabel->toPlainText(), ReferenceText->text(), HotLinkLabel->text(),
+  QStringList texts = {ExactText(QuestionLabel), ReferenceText->text(), HotLinkLabel->text(),
                        HotLinkParmsLabel->text(), MMediaLabel->text()};
-  for (const QPlainTextEdit* answer : AnswerLabels) texts << answer->toPlainText();
+  for (const QPlainTextEdit* answer : AnswerLabels) texts << ExactText(answer);
   return texts;
 }
 
@@ -513,10 +522,10 @@ bool TQAForm::SaveCurrent() {
   if (replacing && !StorableOrAsk(Globals.Dialogs, texts)) return false;
 
   QuestionRecord& question = Questions.Current();
-  question.Question = ToCp1252(QuestionLabel->toPlainText());
+  question.Question = ToCp1252(ExactText(QuestionLabel));
   std::array<bool, QuestionSet::AnswerCount> checked{};
   for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
-    question.Answer(i) = ToCp1252(AnswerLabels[static_cast<size_t>(i)]->toPlainText());
+    question.Answer(i) = ToCp1252(ExactText(AnswerLabels[static_cast<size_t>(i)]));
     checked[static_cast<size_t>(i)] = CheckBoxes[static_cast<size_t>(i)]->isChecked();
   }
   question.Correct = QuestionSet::CorrectLetters(checked);

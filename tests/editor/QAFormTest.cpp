@@ -19,7 +19,7 @@ const QString Deleted = QStringLiteral("Question has been deleted.");
 const QString SavedAsk = QStringLiteral("Changes saved. Would you like to continue editing?");
 
 class QAFormTest : public EditorFixture {
- protected:
+protected:
   QPlainTextEdit* Box(const char* name) { return Child<QPlainTextEdit>(*Editor, name); }
   QCheckBox* Check(int number) {
     return Child<QCheckBox>(*Editor, ("CheckBox" + std::to_string(number)).c_str());
@@ -84,6 +84,9 @@ TEST_F(QAFormTest, LoadShowsTheFirstQuestionExactly) {
   QuestionRecord first;
   first.Question = "Line one\r\nLine two\r\n";
   first.AnswerA = "  spaced  ";
+  first.AnswerB =
+      "non\xA0"
+      "breaking";
   first.AnswerC = "c1\r\nc2";
   first.Correct = "BDB";
   first.AnyCorrectPasses = true;

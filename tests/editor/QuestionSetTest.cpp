@@ -86,7 +86,7 @@ void FillQuestions(QuestionSet& set, int count) {
 }
 
 class QuestionSetTest : public ::testing::Test {
- protected:
+protected:
   TTempDir Dir;
   std::string Path = Dir.File("TEST.QWT");
   std::unique_ptr<QuestionSet> Set = std::make_unique<QuestionSet>();
@@ -316,18 +316,6 @@ TEST_F(QuestionSetTest, BringIntoRangeClampsAndTellsWhichStepsRemain) {
   EXPECT_FALSE(single.NextEnabled);
 }
 
-TEST_F(QuestionSetTest, StepsMoveTheCurrentQuestion) {
-  FillQuestions(*Set, 7);
-  Set->StepTop();
-  EXPECT_EQ(Set->CurrentIndex, 7);
-  Set->StepPrevious();
-  EXPECT_EQ(Set->CurrentIndex, 6);
-  Set->StepBottom();
-  EXPECT_EQ(Set->CurrentIndex, 1);
-  Set->StepNext();
-  EXPECT_EQ(Set->CurrentIndex, 2);
-}
-
 // Copy and paste
 
 TEST_F(QuestionSetTest, CopyAndPasteOfTheQuestionText) {
@@ -380,13 +368,6 @@ TEST(QuestionSetRules, CorrectLettersAreReadLooselyAndWrittenInOrder) {
   EXPECT_TRUE(QuestionSet::IsCorrectAnswer("x;F", 5));
   EXPECT_EQ(QuestionSet::CorrectLetters({true, false, true, false, true, true}), "ACEF");
   EXPECT_EQ(QuestionSet::CorrectLetters({}), "");
-}
-
-TEST(QuestionSetRules, PassRuleNeedsTwoCorrectAnswers) {
-  EXPECT_FALSE(QuestionSet::PassRuleChoosable(0));
-  EXPECT_FALSE(QuestionSet::PassRuleChoosable(1));
-  EXPECT_TRUE(QuestionSet::PassRuleChoosable(2));
-  EXPECT_TRUE(QuestionSet::PassRuleChoosable(6));
 }
 
 // Saving
@@ -483,7 +464,7 @@ TEST_F(QuestionSetTest, DeletedQuestionsStayDeletedAfterSaveAndLoad) {
 // Holds the process's file size limit low, so that writing a file fails even
 // for a user whom permissions do not stop.
 class TFileSizeLimit {
- public:
+public:
   explicit TFileSizeLimit(rlim_t bytes) {
     OldHandler = signal(SIGXFSZ, SIG_IGN);
     getrlimit(RLIMIT_FSIZE, &Old);
@@ -496,7 +477,7 @@ class TFileSizeLimit {
     signal(SIGXFSZ, OldHandler);
   }
 
- private:
+private:
   rlimit Old{};
   sighandler_t OldHandler;
 };
