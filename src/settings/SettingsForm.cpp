@@ -182,9 +182,8 @@ QStringList ShownLines(QTextEdit* box) {
 
 TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent) : QDialog(parent), Globals(globals) {
   setWindowTitle(QStringLiteral("Global Test Settings"));
-  // A 578 x 524 window once the border and caption are added; a compact font
-  // keeps every explanation readable in it.
-  setFixedSize(570, 497);
+  // A compact font keeps every explanation of the fixed-size window readable.
+  setFixedSize(578, 524);
   QFont dialogFont = font();
   dialogFont.setPixelSize(11);
   setFont(dialogFont);
@@ -197,7 +196,7 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent) : QDialog(paren
   panel1->setStyleSheet(QStringLiteral("color: navy;"));
   panel1->setAlignment(Qt::AlignCenter);
   panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  panel1->setFixedHeight(26);
+  panel1->setFixedHeight(30);
 
   Edit1 = Named(new QLineEdit, "Edit1");
   auto* descriptionLayout = new QVBoxLayout;
@@ -237,8 +236,8 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent) : QDialog(paren
   }
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(8, 4, 8, 6);
-  layout->setSpacing(3);
+  layout->setContentsMargins(8, 6, 8, 8);
+  layout->setSpacing(5);
   layout->addWidget(panel1);
   layout->addWidget(groupBox1);
   layout->addWidget(pageControl, 1);

@@ -20,13 +20,13 @@ struct TGlobals;
 // stepping never counts as leaving the time field.
 class TSpinButton : public QWidget {
   Q_OBJECT
- public:
+public:
   explicit TSpinButton(QWidget* parent = nullptr);
 
   QToolButton* UpButton;
   QToolButton* DownButton;
 
- signals:
+signals:
   void UpClick();
   void DownClick();
 };
@@ -42,7 +42,7 @@ QStringList ShownLines(QTextEdit* box);
 // only record of unapplied changes. The title-bar close box discards them.
 class TSettingsForm : public QDialog {
   Q_OBJECT
- public:
+public:
   explicit TSettingsForm(TGlobals& globals, QWidget* parent = nullptr);
 
   // The time field's text when it last received the focus, used to undo an
@@ -68,12 +68,12 @@ class TSettingsForm : public QDialog {
   void SpinButton1UpClick();
   void SpinButton1DownClick();
 
- protected:
+protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
- private:
+private:
   QWidget* CreateSettingsPage1();
   QWidget* CreateSettingsPage2();
   QWidget* CreateMessagePage(const char* pageName, const char* groupName, const QString& groupCaption,

@@ -1,22 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "settings/TestSettings.h"
+#include "storage/FixedFirstByte.h"
 #include "storage/IoError.h"
 #include "storage/TestFile.h"
 #include "storage/ZarnEncryption.h"
 #include "support/TempDir.h"
 
 namespace {
-
-// Fixes the cipher's random first pair so that written files are reproducible.
-class FixedCipher {
- public:
-  FixedCipher() : Previous(SetFirstByteSource([] { return 0x5Au; })) {}
-  ~FixedCipher() { SetFirstByteSource(Previous); }
-
- private:
-  TFirstByteSource Previous;
-};
 
 std::string Line(std::string_view key, std::string_view plain) {
   return std::string(key) + "=" + Encrypt(plain) + "\r\n";
@@ -140,28 +131,8 @@ TEST(TestSettingsLoad, UndecodableValuesShowDefaultsAndDescriptionAsBadDecode) {
   EXPECT_EQ(s.Time, "00:00:00") << "BAD DECODE has no colons in the third and sixth places";
 }
 
-TEST(TestSettingsSave, FirstSaveOfNewTestAppendsTheMissingKeysInOrder) {
-  FixedCipher fixed;
-  TTempDir dir;
-  const std::string path = dir.File("NEW.QWT");
-  {
-    TIniStore store(path);
-    TestFile::WriteNewTest(store);
-    store.UpdateFile();
-  }
-  SaveTestSettings(path, LoadTestSettings(path));
-
-  const std::string expected = "[SETTINGS]\r\n" + Line("DESC", "No description") + Line("TIME", "00:00:00") +
-                               Line("CHECKANSWERS", "1") + Line("RANDOMQUESTIONS", "1") +
-                               Line("MUSTANSWER", "0") + Line("PASSPOINT", "0") + Line("MAXQUESTIONS", "0") +
-                               Line("TIMERTYPE", "0") + Line("REVIEWALLOW", "1") + Line("REVIEWBLANK", "1") +
-                               Line("TESTHOT", "1") + Line("TESTREF", "1") + Line("REVIEWHOT", "1") +
-                               Line("REVIEWREF", "1") + Line("STUDENTMAX", "0") + "\r\n";
-  EXPECT_EQ(ReadBytes(path), expected);
-}
-
 TEST(TestSettingsSave, WritesEveryValueAndKeepsTheRestOfTheFile) {
-  FixedCipher fixed;
+  TFixedFirstByte fixed(0x5A);
   TTempDir dir;
   const std::string path = dir.File("T.QWT");
   WriteBytes(path, "[SETTINGS]\r\n" + Line("STUDENTMAX", "1") + Line("DESC", "Old") + "EXTRA=kept\r\n\r\n" +
