@@ -96,10 +96,6 @@ int SpinValue(const QSpinBox* box) {
   return ok ? std::clamp(value, box->minimum(), box->maximum()) : 0;
 }
 
-std::string Cp1252(const QString& text) {
-  return ToCp1252(text);
-}
-
 TStrings Cp1252Lines(const QStringList& lines) {
   TStrings converted;
   converted.reserve(lines.size());
@@ -168,7 +164,7 @@ QStringList ShownLines(QTextEdit* box) {
   for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
     const QString text = block.text();
     const QTextLayout* layout = block.layout();
-    if (layout->lineCount() == 0) lines << text;
+    if (layout->lineCount() == 0) lines << text;  // not laid out: the paragraph whole
     for (int i = 0; i < layout->lineCount(); ++i) {
       const QTextLine line = layout->lineAt(i);
       QString shown = text.mid(line.textStart(), line.textLength());
@@ -436,8 +432,8 @@ void TSettingsForm::BindChanges() {
 
 void TSettingsForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (Loaded) return;
-  Loaded = true;
+  if (FormShown) return;
+  FormShown = true;
   FormShow();
 }
 
@@ -501,7 +497,7 @@ bool TSettingsForm::Save() {
   if (!StorableOrAsk(Globals.Dialogs, QStringList{Edit1->text()} + beginLines + endLines)) return false;
 
   TestSettings s;
-  s.Description = Cp1252(Edit1->text());
+  s.Description = ToCp1252(Edit1->text());
   s.Time = FieldText();
   s.RandomQuestions = ComboBox2->currentIndex();
   s.PassPoint = SpinValue(SpinEdit2);
@@ -555,7 +551,7 @@ void TSettingsForm::MaskEdit1Exit() {
   Globals.Dialogs.Error(InvalidTimeText);
   // The saved text always held a valid time when it was taken; should it not,
   // an unfilled field (00:00:00) still ends the round of messages.
-  const bool savedIsValid = TimeField::IsValid(Cp1252(SavedTimeText));
+  const bool savedIsValid = TimeField::IsValid(ToCp1252(SavedTimeText));
   MaskEdit1->setText(savedIsValid ? SavedTimeText : QString());
 }
 
@@ -569,7 +565,7 @@ void TSettingsForm::SpinButton1DownClick() {
 
 // What the field shows: its unfilled positions show, and read, as 0.
 std::string TSettingsForm::FieldText() const {
-  return Cp1252(MaskEdit1->displayText());
+  return ToCp1252(MaskEdit1->displayText());
 }
 
 void TSettingsForm::SetFieldText(const std::string& text) {

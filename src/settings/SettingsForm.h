@@ -89,7 +89,7 @@ private:
   void SetFieldText(const std::string& text);
 
   TGlobals& Globals;
-  bool Loaded = false;
+  bool FormShown = false;
 
   QLineEdit* Edit1;
   QLineEdit* MaskEdit1;
