@@ -78,7 +78,7 @@ struct TSectionList::TImpl {
     return position;
   }
 
-  TEntry& At(int index) const { return *Entries.at(static_cast<size_t>(index)); }
+  TEntry& At(int index) const { return *Entries[static_cast<size_t>(index)]; }
 
   TStrings& Own(int index) {
     TEntry& entry = At(index);
@@ -110,6 +110,17 @@ int TSectionList::LineCount(int index) const {
 std::string_view TSectionList::Line(int index, int line) const {
   const TImpl::TEntry& entry = Impl->At(index);
   return entry.Owned ? std::string_view(entry.Lines[line]) : Impl->Loaded[entry.First + line];
+}
+
+int TSectionList::KeyLine(int index, std::string_view key) const {
+  const TImpl::TEntry& entry = Impl->At(index);
+  const auto firstMatch = [key](const auto* lines, size_t count) {
+    for (size_t i = 0; i < count; ++i)
+      if (IniSyntax::LineHasKey(lines[i], key)) return static_cast<int>(i);
+    return -1;
+  };
+  return entry.Owned ? firstMatch(entry.Lines.data(), entry.Lines.size())
+                     : firstMatch(Impl->Loaded.data() + entry.First, entry.Count);
 }
 
 int TSectionList::IndexOf(std::string_view name) {
@@ -276,8 +287,7 @@ void TCustomIniStore::LoadFile(const std::string& path) {
     if (!file.Exists()) return;
     file.ReadRest(bytes);
   }
-  std::string_view text = Sections.Adopt(std::move(bytes));
-  text = text.substr(0, text.find(IniSyntax::CtrlZ));
+  const std::string_view text = Sections.Adopt(std::move(bytes));
 
   const bool anyLineOption = Options.TrimAroundEquals || Options.StripValueQuotes || Options.TrimLineEnds ||
                              Options.DropLinesWithoutEquals;
@@ -339,28 +349,26 @@ bool TCustomIniStore::RemoveDuplicates() {
   return any;
 }
 
+int TCustomIniStore::FindSection(std::string_view section, bool create) {
+  const int count = Sections.Count();
+  int found = -1;
+  if (count > 0) {
+    const int start = (CurrentSection >= 0 && CurrentSection < count) ? CurrentSection : 0;
+    // Readers mostly stay in one section for a while: the scan's first step is the common hit.
+    found = EqualNoCase(Sections.Names(start), section) ? start : Sections.Find(section, start);
+    // The circular scan ends on the position just before its start when it misses.
+    CurrentSection = found >= 0 ? found : (start + count - 1) % count;
+  }
+  if (found < 0 && create) found = CurrentSection = Sections.Add(std::string(section));
+  return found;
+}
+
 TCustomIniStore::TKeyPosition TCustomIniStore::FindKey(std::string_view section, std::string_view key,
                                                        bool create) {
   TKeyPosition position;
-  const int count = Sections.Count();
-  if (count > 0) {
-    const int start = (CurrentSection >= 0 && CurrentSection < count) ? CurrentSection : 0;
-    position.Section = Sections.Find(section, start);
-    // The circular scan ends on the position just before its start when it misses.
-    CurrentSection = position.Section >= 0 ? position.Section : (start + count - 1) % count;
-  }
-  if (position.Section < 0) {
-    if (create) position.Section = CurrentSection = Sections.Add(std::string(section));
-    return position;
-  }
-  if (key.find('=') != std::string_view::npos) return position;  // such a key never matches
-  const int lines = Sections.LineCount(position.Section);
-  for (int i = 0; i < lines; ++i) {
-    if (IniSyntax::KeyMatches(Sections.Line(position.Section, i), key)) {
-      position.Line = i;
-      break;
-    }
-  }
+  position.Section = FindSection(section, create);
+  if (position.Section >= 0 && IniSyntax::FindEquals(key) == std::string_view::npos)
+    position.Line = Sections.KeyLine(position.Section, key);
   return position;
 }
 
@@ -371,10 +379,16 @@ int TCustomIniStore::FindItemIndex(std::string_view section, std::string_view ke
   return position.Line;
 }
 
-std::string TCustomIniStore::ReadString(std::string_view section, std::string_view key, std::string_view def) {
+bool TCustomIniStore::ReadValue(std::string_view section, std::string_view key, std::string_view& value) {
   const TKeyPosition position = FindKey(section, key, false);
-  if (position.Line < 0) return std::string(def);
-  return std::string(IniSyntax::LineValue(Sections.Line(position.Section, position.Line), key.size()));
+  if (position.Line < 0) return false;
+  value = IniSyntax::LineValue(Sections.Line(position.Section, position.Line), key.size());
+  return true;
+}
+
+std::string TCustomIniStore::ReadString(std::string_view section, std::string_view key, std::string_view def) {
+  std::string_view value;
+  return std::string(ReadValue(section, key, value) ? value : def);
 }
 
 void TCustomIniStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
@@ -429,7 +443,7 @@ void TCustomIniStore::ReadSection(std::string_view section, TStrings& strings) {
   const int count = Sections.LineCount(index);
   for (int i = 0; i < count; ++i) {
     const std::string_view line = Sections.Line(index, i);
-    const size_t equals = line.find('=');
+    const size_t equals = IniSyntax::FindEquals(line);
     strings.emplace_back(equals == std::string_view::npos ? std::string_view() : line.substr(0, equals));
   }
 }

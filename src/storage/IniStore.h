@@ -48,6 +48,7 @@ public:
   TSectionList(const TSectionList&) = delete;
   TSectionList& operator=(const TSectionList&) = delete;
 
+  // An index is a position from 0 to Count() - 1, as with a vector's [].
   int Count() const;
   const std::string& Names(int index) const;
   // The section's lines as a list the caller may change. The list stays where
@@ -59,6 +60,9 @@ public:
   // line is changed or the section list is cleared.
   int LineCount(int index) const;
   std::string_view Line(int index, int line) const;
+  // The first line of section index whose key equals key (which holds no
+  // '='), or -1.
+  int KeyLine(int index, std::string_view key) const;
 
   // Position of the section named name (ASCII case ignored), or -1. Among
   // same-named sections, the first met when scanning from LastIndex to the end
@@ -112,6 +116,23 @@ public:
   // section or key is absent. A present key with an empty value gives "".
   virtual std::string ReadString(std::string_view section, std::string_view key,
                                  std::string_view def);
+
+  // ReadString without the copy: true, and value viewing the stored text,
+  // when the key is present. The view is valid until the store is next
+  // changed, reloaded or released.
+  bool ReadValue(std::string_view section, std::string_view key, std::string_view& value);
+
+  // Hands every line of section to visit(std::string_view line), in order, as
+  // views valid until the store is next changed; nothing when the section is
+  // absent. The section is found as ReadString finds it. Reading a whole
+  // section this way costs one pass, where a ReadValue per key scans again.
+  template <typename Visit>
+  void ForEachLine(std::string_view section, Visit&& visit) {
+    const int index = FindSection(section, false);
+    if (index < 0) return;
+    const int count = Sections.LineCount(index);
+    for (int i = 0; i < count; ++i) visit(Sections.Line(index, i));
+  }
 
   // Replaces the first line with that key in place, or appends one (creating the
   // section at the end of the file). An unchanged line does not set Modified.
@@ -172,6 +193,10 @@ protected:
   TSectionList Sections;
 
 private:
+  // The section's position, scanning from CurrentSection as FindItemIndex
+  // does; -1 when absent, unless create appends it.
+  int FindSection(std::string_view section, bool create);
+
   // The section (-1 when absent and not created) and the line of key in it
   // (-1 when absent), as FindItemIndex finds them, without building the
   // section's list of strings.

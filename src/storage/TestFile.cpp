@@ -65,7 +65,8 @@ std::string ReadStoredDescription(const std::string& path) {
 }
 
 bool HasQuestion(TCustomIniStore& store, int n) {
-  return !store.ReadString(QuestionSection(n), Question, {}).empty();
+  std::string_view stored;
+  return store.ReadValue(QuestionSection(n), Question, stored) && !stored.empty();
 }
 
 namespace {
@@ -84,19 +85,48 @@ void ForEachTextKey(Record& record, auto&& visit) {
   visit(Correct, record.Correct);
 }
 
+// Every key ReadQuestion reads, in one list, so that one pass over the section
+// finds them all.
+enum TQuestionKey { kQuestion, kA, kB, kC, kD, kE, kF, kCorrect, kAny, kHotLink, kHotLinkParameters,
+                    kReference, kMMedia, kMMediaIn, kQuestionKeyCount };
+constexpr std::array<std::string_view, kQuestionKeyCount> QuestionKeys = {
+    Question, "A", "B", "C", "D", "E", "F", Correct, Any, HotLink, HotLinkParameters, Reference, MMedia, MMediaIn};
+
+int QuestionKeyIndex(std::string_view key) {
+  if (key.size() == 1) {  // the answers A to F
+    const char letter = IniSyntax::LowerAscii(key[0]);
+    return letter >= 'a' && letter <= 'f' ? kA + (letter - 'a') : -1;
+  }
+  for (const int i : {kQuestion, kCorrect, kAny, kHotLink, kHotLinkParameters, kReference, kMMedia, kMMediaIn})
+    if (QuestionKeys[i].size() == key.size() && IniSyntax::EqualNoCase(QuestionKeys[i], key)) return i;
+  return -1;
+}
+
 }  // namespace
 
 QuestionRecord ReadQuestion(TCustomIniStore& store, int n) {
-  const std::string section = QuestionSection(n);
+  // One pass over the section: the first line of each key holds its value,
+  // as ReadString would find it, and is deciphered straight from the store.
+  std::array<std::string_view, kQuestionKeyCount> stored{};
+  std::array<bool, kQuestionKeyCount> seen{};
+  store.ForEachLine(QuestionSection(n), [&](std::string_view line) {
+    const size_t equals = IniSyntax::FindEquals(line);
+    if (equals == std::string_view::npos) return;
+    const int key = QuestionKeyIndex(line.substr(0, equals));
+    if (key < 0 || seen[key]) return;
+    seen[key] = true;
+    stored[key] = line.substr(equals + 1);
+  });
   QuestionRecord record;
-  auto read = [&](std::string_view key) { return Decrypt(store.ReadString(section, key, {})); };
-  ForEachTextKey(record, [&](std::string_view key, std::string& field) { field = read(key); });
-  record.AnyCorrectPasses = read(Any) == "1";
-  record.HotLink = read(HotLink);
-  record.HotLinkParameters = read(HotLinkParameters);
-  record.Reference = read(Reference);
-  record.MediaFile = read(MMedia);
-  record.MMediaInternal = read(MMediaIn) == "1";
+  ForEachTextKey(record, [&](std::string_view key, std::string& field) {
+    field = Decrypt(stored[QuestionKeyIndex(key)]);
+  });
+  record.AnyCorrectPasses = Decrypt(stored[kAny]) == "1";
+  record.HotLink = Decrypt(stored[kHotLink]);
+  record.HotLinkParameters = Decrypt(stored[kHotLinkParameters]);
+  record.Reference = Decrypt(stored[kReference]);
+  record.MediaFile = Decrypt(stored[kMMedia]);
+  record.MMediaInternal = Decrypt(stored[kMMediaIn]) == "1";
   return record;
 }
 

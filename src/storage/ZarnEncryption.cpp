@@ -66,19 +66,38 @@ int ParsePiece(std::string_view text, size_t pos) {
   return low < 0 ? -1 : high * 16 + low;
 }
 
-std::string Encode(std::string_view text, std::string_view key, unsigned first) {
-  std::string out(2 + 2 * text.size(), '\0');
-  char* digits = out.data();
-  PutHex(digits, first);
-  TKeyWalk walk(key);
-  unsigned prev = first;
+// The key character before each byte. With a key of at most one character it
+// never changes, which lets the loops below run without the walk.
+class TConstantKey {
+public:
+  explicit TConstantKey(std::string_view key)
+      : Char(static_cast<unsigned char>(key.empty() ? DefaultKey[0] : key[0])) {}
+  unsigned char Next() const { return Char; }
+
+private:
+  unsigned char Char;
+};
+
+template <typename Key>
+void EncodeBytes(std::string_view text, Key key, unsigned prev, char* digits) {
   for (const char ch : text) {
-    digits += 2;
-    const unsigned s = (prev + static_cast<unsigned char>(ch)) % 255;
-    const unsigned v = s ^ walk.Next();
+    // (prev + t) mod 255, without a branch the data would make unpredictable
+    unsigned s = prev + static_cast<unsigned char>(ch);
+    s -= 255u & (0u - static_cast<unsigned>(s >= 255));
+    const unsigned v = s ^ key.Next();
     PutHex(digits, v);
+    digits += 2;
     prev = v;
   }
+}
+
+std::string Encode(std::string_view text, std::string_view key, unsigned first) {
+  std::string out(2 + 2 * text.size(), '\0');
+  PutHex(out.data(), first);
+  if (key.size() <= 1)
+    EncodeBytes(text, TConstantKey(key), first, out.data() + 2);
+  else
+    EncodeBytes(text, TKeyWalk(key), first, out.data() + 2);
   return out;
 }
 
@@ -103,21 +122,39 @@ bool NeedsChainCheck(std::string_view text) {
   return false;
 }
 
-std::string Decode(std::string_view text, std::string_view key) {
-  int prev = ParsePiece(text, 0);
-  if (prev < 0) return std::string(BadDecode);
-  // The pair at 3 and 4 (counting from 1) is always read; further pairs while
-  // one starts and is complete, so an odd last character is never read.
-  const size_t pieces = text.size() <= 5 ? 1 : (text.size() - 2) / 2;
-  std::string out(pieces, '\0');
-  TKeyWalk walk(key);
-  for (size_t i = 0; i < pieces; ++i) {
-    const int u = ParsePiece(text, 2 + 2 * i);
-    if (u < 0) return std::string(BadDecode);
-    const int x = walk.Next() ^ u;
-    out[i] = static_cast<char>(prev < x ? x - prev : x + 255 - prev);
+// Decodes whole pairs from digits on into out; false at a character that is
+// not a hexadecimal digit.
+template <typename Key>
+bool DecodePairs(const char* digits, int prev, Key key, std::string& out) {
+  for (char& byte : out) {
+    const int high = HexValue(digits[0]);
+    const int low = HexValue(digits[1]);
+    if ((high | low) < 0) return false;
+    const int u = high * 16 + low;
+    const int x = key.Next() ^ u;
+    // prev < x ? x - prev : x + 255 - prev, without a branch
+    byte = static_cast<char>(x - prev + (255 & -static_cast<int>(x <= prev)));
     prev = u;
+    digits += 2;
   }
+  return true;
+}
+
+std::string Decode(std::string_view text, std::string_view key) {
+  const int prev = ParsePiece(text, 0);
+  if (prev < 0) return std::string(BadDecode);
+  if (text.size() < 4) {
+    // The one piece after the first pair is a single digit, or missing.
+    const int u = ParsePiece(text, 2);
+    if (u < 0) return std::string(BadDecode);
+    const int x = TKeyWalk(key).Next() ^ u;
+    return std::string(1, static_cast<char>(prev < x ? x - prev : x + 255 - prev));
+  }
+  // Every pair from the second on that is complete; an odd last character is never read.
+  std::string out((text.size() - 2) / 2, '\0');
+  const bool decoded = key.size() <= 1 ? DecodePairs(text.data() + 2, prev, TConstantKey(key), out)
+                                        : DecodePairs(text.data() + 2, prev, TKeyWalk(key), out);
+  if (!decoded) return std::string(BadDecode);
   return out;
 }
 

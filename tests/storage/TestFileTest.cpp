@@ -93,6 +93,24 @@ TEST(TestFileTest, UndecipherableAndMissingValuesReadAsTheyDecode) {
   EXPECT_FALSE(record.AnyCorrectPasses);
 }
 
+TEST(TestFileTest, ReadingAQuestionFindsEachKeyAsReadStringWould) {
+  TTempDir dir;
+  const std::string path = dir.File("odd.qwt");
+  // Keys in any case and order, a key twice, lookalikes that are not keys.
+  WriteBytes(path, "[qa1]\r\nb=" + Encrypt("first b") + "\r\nA =" + Encrypt("not A") + "\r\nquestion=" +
+                       Encrypt("Q") + "\r\nB=" + Encrypt("second b") + "\r\nA" + "\r\nany=" + Encrypt("1") +
+                       "\r\nMMEDIAINX=" + Encrypt("1") + "\r\nHOTLINKPARAMETERS=" + Encrypt("-p") + "\r\n");
+  TIniStore store(path);
+  const QuestionRecord record = TestFile::ReadQuestion(store, 1);
+  EXPECT_EQ(record.Question, "Q");
+  EXPECT_EQ(record.AnswerA, "");
+  EXPECT_EQ(record.AnswerB, "first b");
+  EXPECT_TRUE(record.AnyCorrectPasses);
+  EXPECT_FALSE(record.MMediaInternal);
+  EXPECT_EQ(record.HotLink, "");
+  EXPECT_EQ(record.HotLinkParameters, "-p");
+}
+
 TEST(TestFileTest, TheQuestionListEndsAtTheFirstSectionWithoutAStoredQuestion) {
   TIniStore store;
   store.WriteString("QA1", "QUESTION", Encrypt("one"));
