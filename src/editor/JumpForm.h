@@ -14,12 +14,12 @@ class TQAForm;
 class TjumpForm : public QDialog {
   Q_OBJECT
 
- public:
+public:
   TjumpForm(TGlobals& globals, TQAForm* editor);
 
   void Button1Click();  // Jump
 
- private:
+private:
   TGlobals& Globals;
   TQAForm* Editor;
   QSpinBox* SpinEdit1;

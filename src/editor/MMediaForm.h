@@ -13,7 +13,7 @@ class QLineEdit;
 class TMMediaForm : public QDialog {
   Q_OBJECT
 
- public:
+public:
   TMMediaForm(TGlobals& globals, QWidget* parent = nullptr);
 
   QString Text() const;
@@ -29,10 +29,10 @@ class TMMediaForm : public QDialog {
   void Button3Click();  // Help
   void Button1Click();  // Apply
 
- protected:
+protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
- private:
+private:
   TGlobals& Globals;
   QLineEdit* Edit1;
   QCheckBox* CheckBox1;

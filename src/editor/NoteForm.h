@@ -14,11 +14,11 @@ class QLabel;
 class TNoteForm : public QDialog {
   Q_OBJECT
 
- public:
+public:
   TNoteForm(const QString& text, QWidget* parent = nullptr);
   ~TNoteForm() override;
 
- private:
+private:
   QLabel* Label1;
   QPointer<QWidget> WasActive;
 };

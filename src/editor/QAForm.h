@@ -47,7 +47,7 @@ QPixmap EditorPicture(TEditorPicture picture, int size);
 class TQAForm : public QDialog {
   Q_OBJECT
 
- public:
+public:
   TQAForm(TGlobals& globals, QWidget* parent = nullptr);
 
   // Shows question CurrentIndex after bringing it into range, with the caption
@@ -94,11 +94,11 @@ class TQAForm : public QDialog {
   void Bottom2Click() { BottomButtonClick(); }
   void Jumpto1Click() { JumpButtonClick(); }
 
- protected:
+protected:
   // Esc does not close the editor: unsaved edits would go without a question.
   void keyPressEvent(QKeyEvent* event) override;
 
- private:
+private:
   void CreateMenus();
   void CreateToolBar(QVBoxLayout* column);
   void CreateQuestionArea(QVBoxLayout* column);

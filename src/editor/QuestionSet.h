@@ -22,7 +22,7 @@ struct TNavigationState {
 // above QuestionCount is empty. A test without questions is held as one empty
 // question (QuestionCount 1).
 class QuestionSet {
- public:
+public:
   static constexpr int MaxQuestions = TestFile::MaxQuestionCount;
   static constexpr int AnswerCount = 6;
 

@@ -42,7 +42,7 @@ inline std::vector<QuestionRecord> Questions(int count) {
 // The editor's windows over a fresh folder, the scripted seams and a question
 // set of their own.
 class EditorFixture : public ::testing::Test {
- protected:
+protected:
   // A new test named description holding records as QA1, QA2, ...
   std::string WriteTest(const std::vector<QuestionRecord>& records, const std::string& name = "TEST.QWT",
                         const std::string& description = "Review") {

@@ -9,7 +9,7 @@
 namespace {
 
 class JumpFormTest : public EditorFixture {
- protected:
+protected:
   QString Shown() { return Child<QPlainTextEdit>(*Editor, "QuestionLabel")->toPlainText(); }
   static QSpinBox* Number(TjumpForm& form) { return Child<QSpinBox>(form, "SpinEdit1"); }
 };

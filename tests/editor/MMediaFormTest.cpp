@@ -14,7 +14,7 @@ const QString Warning = QStringLiteral(
     "If not, then an attempt to launch the file will be made.");
 
 class MMediaFormTest : public EditorFixture {
- protected:
+protected:
   // The dialog shown and active, with the keyboard in its text box.
   TMMediaForm& ShowDialog(const QString& text) {
     Form = std::make_unique<TMMediaForm>(Globals);
