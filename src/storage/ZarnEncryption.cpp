@@ -81,9 +81,9 @@ private:
 template <typename Key>
 void EncodeBytes(std::string_view text, Key key, unsigned prev, char* digits) {
   for (const char ch : text) {
-    // (prev + t) mod 255, without a branch the data would make unpredictable
-    unsigned s = prev + static_cast<unsigned char>(ch);
-    s -= 255u & (0u - static_cast<unsigned>(s >= 255));
+    // (prev + t) mod 255: the sum reaches 510 (pair FF, byte 255), so one
+    // subtraction is not enough; a constant modulus compiles without a branch
+    const unsigned s = (prev + static_cast<unsigned char>(ch)) % 255;
     const unsigned v = s ^ key.Next();
     PutHex(digits, v);
     digits += 2;
