@@ -90,9 +90,9 @@ std::string Changed(std::string value) {
 // copy, in all three)
 
 void OpenFloor(benchmark::State& state) {
-  std::vector<std::string_view> lines;
   for (auto _ : state) {
     const std::string bytes = ReadFileBytes(Work().BigTest);
+    std::vector<std::string_view> lines;  // a fresh list, as every open needs
     SplitLines(bytes, lines);
     benchmark::DoNotOptimize(lines.data());
   }
@@ -133,9 +133,9 @@ void OpenSimpleIni(benchmark::State& state) {
 // save: load, change every value, write
 
 void SaveFloor(benchmark::State& state) {
-  std::vector<std::string_view> lines;
   for (auto _ : state) {
     const std::string bytes = ReadFileBytes(Work().BigTest);
+    std::vector<std::string_view> lines;  // a fresh list, as every open needs
     SplitLines(bytes, lines);
     WriteFileBytes(Work().BigTest, bytes, state.range(0) != 0);
   }
@@ -176,10 +176,10 @@ void SaveSimpleIni(benchmark::State& state) {
 // catalogue: SETTINGS/DESC of every file of a folder
 
 void CatalogueFloor(benchmark::State& state) {
-  std::vector<std::string_view> lines;
   for (auto _ : state) {
     for (const std::string& path : Work().FolderFiles) {
       const std::string bytes = ReadFileBytes(path);
+      std::vector<std::string_view> lines;
       SplitLines(bytes, lines);
       benchmark::DoNotOptimize(lines.data());
     }

@@ -123,6 +123,12 @@ int TSectionList::KeyLine(int index, std::string_view key) const {
                      : firstMatch(Impl->Loaded.data() + entry.First, entry.Count);
 }
 
+std::string_view TSectionList::LineKey(int index, int line) const {
+  const std::string_view text = Line(index, line);
+  const size_t equals = IniSyntax::FindEquals(text);
+  return equals == std::string_view::npos ? std::string_view() : text.substr(0, equals);
+}
+
 int TSectionList::IndexOf(std::string_view name) {
   const int found = Impl->Find(name, LastIndex);
   if (found >= 0) LastIndex = found;
@@ -139,31 +145,34 @@ int TSectionList::Add(std::string name, TStrings lines) {
   return Impl->Append(std::move(entry));
 }
 
-std::string_view TSectionList::Adopt(std::string text) {
+bool TSectionList::LoadText(std::string text) {
   // Held through a pointer: moving a short string would move its characters.
   Impl->Texts.push_back(std::make_unique<std::string>(std::move(text)));
-  Impl->Loaded.reserve(Impl->Loaded.size() + Impl->Texts.back()->size() / 32);
-  return *Impl->Texts.back();
-}
-
-int TSectionList::AddLoaded(std::string name) {
-  auto entry = std::make_unique<TImpl::TEntry>();
-  entry->Hash = HashNoCase(name);
-  entry->Name = std::move(name);
-  entry->Owned = false;
-  entry->First = Impl->Loaded.size();
-  return Impl->Append(std::move(entry));
-}
-
-void TSectionList::AppendLoaded(std::string_view line) {
-  TImpl::TEntry& entry = *Impl->Entries.back();
-  // Only the section being loaded can grow in place: its range ends where Loaded ends.
-  if (entry.Owned || entry.First + entry.Count != Impl->Loaded.size()) {
-    Impl->Own(Count() - 1).emplace_back(line);
-    return;
+  const std::string_view content = *Impl->Texts.back();
+  std::vector<std::string_view>& loaded = Impl->Loaded;
+  loaded.reserve(loaded.size() + content.size() / 32);
+  IniSyntax::TLineReader reader(content, 0, true);
+  std::string_view line;
+  TImpl::TEntry* section = nullptr;
+  bool duplicates = false;
+  while (reader.Next(line)) {
+    if (line.empty()) continue;
+    if (IniSyntax::IsSectionHeader(line)) {
+      const std::string_view name = IniSyntax::SectionName(line);
+      if (!duplicates && Find(name, 0) >= 0) duplicates = true;
+      auto entry = std::make_unique<TImpl::TEntry>();
+      entry->Hash = HashNoCase(name);
+      entry->Name = name;
+      entry->Owned = false;
+      entry->First = loaded.size();
+      section = entry.get();
+      Impl->Append(std::move(entry));
+    } else if (section) {
+      loaded.push_back(line);
+      ++section->Count;
+    }
   }
-  Impl->Loaded.push_back(line);
-  ++entry.Count;
+  return duplicates;
 }
 
 void TSectionList::Delete(int index) {
@@ -281,19 +290,22 @@ void TCustomIniStore::ClearSections() {
 
 void TCustomIniStore::LoadFile(const std::string& path) {
   CurrentSection = 0;
-  std::string bytes;
+  std::string text;
   {
     TInputFile file(path);
     if (!file.Exists()) return;
-    file.ReadRest(bytes);
+    file.ReadRest(text);
   }
-  const std::string_view text = Sections.Adopt(std::move(bytes));
+  const bool anyOption = Options.DropCommentLines || Options.TrimAroundEquals || Options.StripValueQuotes ||
+                         Options.TrimLineEnds || Options.DropLinesWithoutEquals;
+  const bool duplicates = anyOption ? LoadWithOptions(text) : Sections.LoadText(std::move(text));
+  if (duplicates && RemoveDuplicates()) Modified = true;
+}
 
-  const bool anyLineOption = Options.TrimAroundEquals || Options.StripValueQuotes || Options.TrimLineEnds ||
-                             Options.DropLinesWithoutEquals;
+bool TCustomIniStore::LoadWithOptions(std::string_view text) {
   IniSyntax::TLineReader reader(text, 0, true);
   std::string_view line;
-  bool inSection = false;
+  TStrings* lines = nullptr;
   bool duplicates = false;
   while (reader.Next(line)) {
     if (Options.DropCommentLines && !line.empty() && line.front() == ';') continue;
@@ -301,23 +313,18 @@ void TCustomIniStore::LoadFile(const std::string& path) {
     if (IniSyntax::IsSectionHeader(line)) {
       const std::string_view name = IniSyntax::SectionName(line);
       if (!duplicates && Sections.Find(name, 0) >= 0) duplicates = true;
-      Sections.AddLoaded(std::string(name));
-      inSection = true;
+      lines = &Sections.SectionItems(Sections.Add(std::string(name)));
       continue;
     }
-    if (!inSection) continue;  // content before the first header
-    if (!anyLineOption) {
-      Sections.AppendLoaded(line);
-      continue;
-    }
+    if (!lines) continue;  // content before the first header
     std::string content(line);
     if (Options.TrimAroundEquals) TrimAroundEquals(content);
     if (Options.StripValueQuotes) StripValueQuotes(content);
     if (Options.TrimLineEnds) TrimLineEnd(content);
     if (Options.DropLinesWithoutEquals && content.find('=') == std::string::npos) continue;
-    Sections.SectionItems(Sections.Count() - 1).push_back(std::move(content));
+    lines->push_back(std::move(content));
   }
-  if (duplicates && RemoveDuplicates()) Modified = true;
+  return duplicates;
 }
 
 bool TCustomIniStore::RemoveDuplicates() {
@@ -441,11 +448,8 @@ void TCustomIniStore::ReadSection(std::string_view section, TStrings& strings) {
   const int index = Sections.IndexOf(section);
   if (index < 0) return;
   const int count = Sections.LineCount(index);
-  for (int i = 0; i < count; ++i) {
-    const std::string_view line = Sections.Line(index, i);
-    const size_t equals = IniSyntax::FindEquals(line);
-    strings.emplace_back(equals == std::string_view::npos ? std::string_view() : line.substr(0, equals));
-  }
+  strings.reserve(strings.size() + count);
+  for (int i = 0; i < count; ++i) strings.emplace_back(Sections.LineKey(index, i));
 }
 
 void TCustomIniStore::ReadSections(TStrings& strings) {

@@ -63,6 +63,8 @@ public:
   // The first line of section index whose key equals key (which holds no
   // '='), or -1.
   int KeyLine(int index, std::string_view key) const;
+  // The line's key: its text before the first '=', empty without one.
+  std::string_view LineKey(int index, int line) const;
 
   // Position of the section named name (ASCII case ignored), or -1. Among
   // same-named sections, the first met when scanning from LastIndex to the end
@@ -77,12 +79,12 @@ public:
   // position. The line lists of earlier sections stay where they are.
   int Add(std::string name, TStrings lines = {});
 
-  // Loading: Adopt keeps a file's text for as long as the list holds lines
-  // from it; AddLoaded appends a section, and AppendLoaded appends a line
-  // (a view into adopted text) to the last section.
-  std::string_view Adopt(std::string text);
-  int AddLoaded(std::string name);
-  void AppendLoaded(std::string_view line);
+  // Appends the sections of a file's text as read with every load option off:
+  // lines end at CR, CR LF or a lone LF, a Ctrl-Z ends the text, empty lines
+  // and lines before the first header are skipped, and a header starts a new
+  // section even when one of that name exists. The lines stay in text, which
+  // the list keeps. Returns whether some name now occurs more than once.
+  bool LoadText(std::string text);
 
   // Removing an entry resets LastIndex to 0, so it always points into the list.
   void Delete(int index);
@@ -205,6 +207,10 @@ private:
     int Line = -1;
   };
   TKeyPosition FindKey(std::string_view section, std::string_view key, bool create);
+
+  // Loads text with the load options applied, as owned lines; returns
+  // whether some section name now occurs more than once.
+  bool LoadWithOptions(std::string_view text);
 
   // Keeps one section of each name after a load (the first, or as
   // OnDuplicateSection decides); true when any was dropped.
