@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -24,6 +26,18 @@ inline const char* StepName(IniStoreFaults::TStep step) {
     case IniStoreFaults::TStep::Rename: return "Rename";
   }
   return "?";
+}
+
+// The error a save of path failing at step reports, as the error box shows it.
+inline std::string FaultText(IniStoreFaults::TStep step, const std::string& path) {
+  const char* action = "";
+  switch (step) {
+    case IniStoreFaults::TStep::Create: action = "Could not create a temporary file to save"; break;
+    case IniStoreFaults::TStep::Write: action = "Could not write"; break;
+    case IniStoreFaults::TStep::Flush: action = "Could not flush to disk"; break;
+    case IniStoreFaults::TStep::Rename: action = "Could not replace"; break;
+  }
+  return std::string(action) + " \"" + path + "\": " + std::strerror(EIO);
 }
 
 inline constexpr IniStoreFaults::TStep AllSteps[] = {IniStoreFaults::TStep::Create, IniStoreFaults::TStep::Write,

@@ -42,7 +42,7 @@ protected:
         ADD_FAILURE() << "the save did not report the failure";
       } catch (const TIoError& error) {
         EXPECT_EQ(error.Path, path);
-        EXPECT_NE(std::string(error.what()).find("Input/output error"), std::string::npos) << error.what();
+        EXPECT_EQ(error.what(), FaultText(GetParam(), path));
       }
     }
     EXPECT_EQ(FolderSnapshot(Dir.Path()), before) << "a failed save changed the folder";
