@@ -124,4 +124,11 @@ std::string CpuModel() {
   return "unknown";
 }
 
+std::string LoadAverage() {
+  std::ifstream loadavg("/proc/loadavg");
+  std::string first;
+  loadavg >> first;
+  return first.empty() ? "unknown" : first;
+}
+
 }  // namespace BenchFiles

@@ -23,5 +23,7 @@ void WriteFileBytes(const std::string& path, std::string_view bytes, bool durabl
 // "tmpfs", "ext4", ... for the file system holding path.
 std::string FileSystemType(const std::string& path);
 std::string CpuModel();
+// The one-minute load average: how busy the machine was while measuring.
+std::string LoadAverage();
 
 }  // namespace BenchFiles

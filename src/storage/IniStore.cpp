@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <functional>
 #include <limits>
 
 #include "storage/AtomicFile.h"
@@ -15,13 +17,25 @@ using IniSyntax::HashNoCase;
 // ---------------------------------------------------------------------------
 // TSectionList
 
+namespace {
+
+// Whether part lies in whole's characters, as a view handed out by ReadValue may.
+bool Overlaps(std::string_view part, const std::string& whole) {
+  const std::less<const char*> before;
+  return !part.empty() && !before(part.data(), whole.data()) && before(part.data(), whole.data() + whole.size());
+}
+
+}  // namespace
+
 // Each section lives in its own node, so a line list handed out stays where it
 // is while sections are added. Names are found through an open-addressing hash
 // table of positions; same-named sections (only between a load and its
 // duplicate removal, or through Add) share a probe chain.
 //
-// A loaded section's lines are the range [First, First + Count) of Loaded,
-// views into an adopted text, until SectionItems copies them into Lines.
+// A section's lines are the range [First, First + Count) of Loaded: views into
+// a loaded file's text or into text written since, which is appended to blocks
+// that never move. SectionItems copies them into Lines, a list of its own, for
+// good. Text that writes leave behind is dropped once it outweighs the rest.
 struct TSectionList::TImpl {
   struct TEntry {
     std::string Name;
@@ -36,6 +50,14 @@ struct TSectionList::TImpl {
   std::vector<int> Slots;  // positions into Entries, -1 for an empty slot
   std::vector<std::unique_ptr<std::string>> Texts;
   std::vector<std::string_view> Loaded;
+  std::vector<std::unique_ptr<char[]>> Blocks;
+  char* Free = nullptr;
+  size_t FreeSize = 0;
+  size_t HeldBytes = 0;     // of Texts and Blocks
+  size_t GarbageBytes = 0;  // of lines replaced or erased
+  size_t GarbageViews = 0;  // entries of Loaded no section uses any more
+
+  static constexpr size_t BlockSize = 64 * 1024;
 
   size_t Mask() const { return Slots.size() - 1; }
 
@@ -79,6 +101,69 @@ struct TSectionList::TImpl {
   }
 
   TEntry& At(int index) const { return *Entries[static_cast<size_t>(index)]; }
+
+  char* Reserve(size_t size) {
+    if (size > FreeSize) {
+      const size_t block = std::max(size, BlockSize);
+      Blocks.push_back(std::make_unique_for_overwrite<char[]>(block));
+      HeldBytes += block;
+      Free = Blocks.back().get();
+      FreeSize = block;
+    }
+    char* at = Free;
+    Free += size;
+    FreeSize -= size;
+    return at;
+  }
+
+  // Copies of a line, or of the line key=value, kept in a block.
+  std::string_view Keep(std::string_view line) {
+    char* at = Reserve(line.size());
+    if (!line.empty()) std::memcpy(at, line.data(), line.size());
+    return {at, line.size()};
+  }
+
+  std::string_view Keep(std::string_view key, std::string_view value) {
+    const size_t size = key.size() + 1 + value.size();
+    char* at = Reserve(size);
+    if (!key.empty()) std::memcpy(at, key.data(), key.size());
+    at[key.size()] = '=';
+    if (!value.empty()) std::memcpy(at + key.size() + 1, value.data(), value.size());
+    return {at, size};
+  }
+
+  // Moves the section's range to the end of Loaded, so that it can grow.
+  void MakeRoomAtEnd(TEntry& entry) {
+    if (entry.First + entry.Count == Loaded.size()) return;
+    const size_t first = Loaded.size();
+    Loaded.reserve(first + entry.Count + 1);
+    for (size_t i = 0; i < entry.Count; ++i) Loaded.push_back(Loaded[entry.First + i]);
+    GarbageViews += entry.Count;
+    entry.First = first;
+  }
+
+  // Copies every line still in use into fresh blocks and a fresh Loaded, and
+  // lets go of the rest, once the leftovers outweigh what is in use.
+  void CompactWhenWasteful() {
+    const bool bytes = GarbageBytes > (1u << 20) && GarbageBytes > HeldBytes / 2;
+    const bool views = GarbageViews > (1u << 16) && GarbageViews > Loaded.size() / 2;
+    if (!bytes && !views) return;
+    std::vector<std::unique_ptr<char[]>> oldBlocks = std::move(Blocks);
+    std::vector<std::unique_ptr<std::string>> oldTexts = std::move(Texts);
+    std::vector<std::string_view> oldLoaded = std::move(Loaded);
+    Blocks.clear();
+    Texts.clear();
+    Loaded.clear();
+    Free = nullptr;
+    FreeSize = 0;
+    HeldBytes = GarbageBytes = GarbageViews = 0;
+    for (const auto& entry : Entries) {
+      if (entry->Owned) continue;
+      const size_t first = Loaded.size();
+      for (size_t i = 0; i < entry->Count; ++i) Loaded.push_back(Keep(oldLoaded[entry->First + i]));
+      entry->First = first;
+    }
+  }
 
   TStrings& Own(int index) {
     TEntry& entry = At(index);
@@ -141,14 +226,63 @@ int TSectionList::Add(std::string name, TStrings lines) {
   auto entry = std::make_unique<TImpl::TEntry>();
   entry->Hash = HashNoCase(name);
   entry->Name = std::move(name);
-  entry->Lines = std::move(lines);
+  if (lines.empty()) {
+    entry->Owned = false;
+    entry->First = Impl->Loaded.size();
+  } else {
+    entry->Lines = std::move(lines);
+  }
   return Impl->Append(std::move(entry));
+}
+
+void TSectionList::SetLine(int index, int line, std::string_view key, std::string_view value) {
+  TImpl::TEntry& entry = Impl->At(index);
+  if (entry.Owned) {
+    std::string& target = entry.Lines[line];
+    if (Overlaps(key, target) || Overlaps(value, target))
+      target = std::string(key) + '=' + std::string(value);
+    else
+      target.assign(key).append(1, '=').append(value);  // in the line's own buffer
+    return;
+  }
+  std::string_view& target = Impl->Loaded[entry.First + line];
+  Impl->GarbageBytes += target.size();
+  target = Impl->Keep(key, value);
+  Impl->CompactWhenWasteful();
+}
+
+void TSectionList::AppendLine(int index, std::string_view key, std::string_view value) {
+  TImpl::TEntry& entry = Impl->At(index);
+  if (entry.Owned) {
+    entry.Lines.push_back(std::string(key) + '=' + std::string(value));
+    return;
+  }
+  const std::string_view line = Impl->Keep(key, value);
+  Impl->MakeRoomAtEnd(entry);
+  Impl->Loaded.push_back(line);
+  ++entry.Count;
+  Impl->CompactWhenWasteful();
+}
+
+void TSectionList::EraseLine(int index, int line) {
+  TImpl::TEntry& entry = Impl->At(index);
+  if (entry.Owned) {
+    entry.Lines.erase(entry.Lines.begin() + line);
+    return;
+  }
+  const auto first = Impl->Loaded.begin() + static_cast<std::ptrdiff_t>(entry.First);
+  Impl->GarbageBytes += first[line].size();
+  std::copy(first + line + 1, first + static_cast<std::ptrdiff_t>(entry.Count), first + line);
+  --entry.Count;
+  ++Impl->GarbageViews;
+  Impl->CompactWhenWasteful();
 }
 
 bool TSectionList::LoadText(std::string text) {
   // Held through a pointer: moving a short string would move its characters.
   Impl->Texts.push_back(std::make_unique<std::string>(std::move(text)));
   const std::string_view content = *Impl->Texts.back();
+  Impl->HeldBytes += content.size();
   std::vector<std::string_view>& loaded = Impl->Loaded;
   loaded.reserve(loaded.size() + content.size() / 32);
   IniSyntax::TLineReader reader(content, 0, true);
@@ -196,6 +330,10 @@ void TSectionList::Clear() {
   Impl->Entries.clear();
   Impl->Loaded.clear();
   Impl->Texts.clear();
+  Impl->Blocks.clear();
+  Impl->Free = nullptr;
+  Impl->FreeSize = 0;
+  Impl->HeldBytes = Impl->GarbageBytes = Impl->GarbageViews = 0;
   Impl->Rebuild();
   LastIndex = 0;
 }
@@ -260,6 +398,7 @@ bool ParseInteger(std::string_view text, int32_t& result) {
   result = negative ? static_cast<int32_t>(-static_cast<int64_t>(magnitude)) : static_cast<int32_t>(magnitude);
   return true;
 }
+
 
 }  // namespace
 
@@ -407,21 +546,16 @@ void TCustomIniStore::WriteString(std::string_view section, std::string_view key
     return;
   }
   const TKeyPosition position = FindKey(section, key, true);
-  if (position.Line >= 0) {
+  if (position.Line < 0) {
+    Sections.AppendLine(position.Section, key, value);
+  } else {
     const std::string_view line = Sections.Line(position.Section, position.Line);
     // Writing what is already there changes nothing, and copies nothing either.
     if (line.size() == key.size() + 1 + value.size() && line.substr(0, key.size()) == key &&
         line.substr(key.size() + 1) == value)
       return;
+    Sections.SetLine(position.Section, position.Line, key, value);
   }
-  std::string line;
-  line.reserve(key.size() + 1 + value.size());
-  line.append(key).append(1, '=').append(value);
-  TStrings& lines = Sections.SectionItems(position.Section);
-  if (position.Line < 0)
-    lines.push_back(std::move(line));
-  else
-    lines[position.Line] = std::move(line);
   Modified = true;
 }
 
@@ -478,8 +612,7 @@ void TCustomIniStore::EraseSection(std::string_view section) {
 void TCustomIniStore::DeleteKey(std::string_view section, std::string_view key) {
   const TKeyPosition position = FindKey(section, key, true);
   if (position.Line < 0) return;
-  TStrings& lines = Sections.SectionItems(position.Section);
-  lines.erase(lines.begin() + position.Line);
+  Sections.EraseLine(position.Section, position.Line);
   Modified = true;
 }
 

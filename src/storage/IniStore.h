@@ -79,6 +79,12 @@ public:
   // position. The line lists of earlier sections stay where they are.
   int Add(std::string name, TStrings lines = {});
 
+  // Writing single lines, as key=value, without building the section's list
+  // of strings: replacing one, appending one, removing one.
+  void SetLine(int index, int line, std::string_view key, std::string_view value);
+  void AppendLine(int index, std::string_view key, std::string_view value);
+  void EraseLine(int index, int line);
+
   // Appends the sections of a file's text as read with every load option off:
   // lines end at CR, CR LF or a lone LF, a Ctrl-Z ends the text, empty lines
   // and lines before the first header are skipped, and a header starts a new

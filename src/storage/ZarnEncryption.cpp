@@ -4,6 +4,10 @@
 #include <chrono>
 #include <random>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 unsigned TimeOfDaySeededByte() {
@@ -122,23 +126,57 @@ bool NeedsChainCheck(std::string_view text) {
   return false;
 }
 
-// Decodes whole pairs from digits on into out; false at a character that is
-// not a hexadecimal digit.
+// Decodes count whole pairs from digits on into out, each byte chained to the
+// pair before it (prev at first); false at a character that is not a
+// hexadecimal digit.
 template <typename Key>
-bool DecodePairs(const char* digits, int prev, Key key, std::string& out) {
-  for (char& byte : out) {
-    const int high = HexValue(digits[0]);
-    const int low = HexValue(digits[1]);
+bool DecodePairs(const char* digits, int prev, Key key, char* out, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    const int high = HexValue(digits[2 * i]);
+    const int low = HexValue(digits[2 * i + 1]);
     if ((high | low) < 0) return false;
     const int u = high * 16 + low;
     const int x = key.Next() ^ u;
     // prev < x ? x - prev : x + 255 - prev, without a branch
-    byte = static_cast<char>(x - prev + (255 & -static_cast<int>(x <= prev)));
+    out[i] = static_cast<char>(x - prev + (255 & -static_cast<int>(x <= prev)));
     prev = u;
-    digits += 2;
   }
   return true;
 }
+
+#if defined(__SSE2__)
+// The same for a key that stays one character, eight pairs at a time: every
+// byte depends only on its own pair and the one before, never on an output.
+bool DecodePairs(const char* digits, int prev, TConstantKey key, char* out, size_t count) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i nine = _mm_set1_epi8(9);
+  const __m128i five = _mm_set1_epi8(5);
+  const __m128i keyChar = _mm_set1_epi8(static_cast<char>(key.Next()));
+  size_t i = 0;
+  for (; i + 8 <= count; i += 8) {
+    const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(digits + 2 * i));
+    // A digit is chars - '0' below 10; a letter is (chars | 0x20) - 'a' below 6, either case.
+    const __m128i digit = _mm_sub_epi8(chars, _mm_set1_epi8('0'));
+    const __m128i letter = _mm_sub_epi8(_mm_or_si128(chars, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
+    const __m128i isDigit = _mm_cmpeq_epi8(_mm_min_epu8(digit, nine), digit);
+    const __m128i isLetter = _mm_cmpeq_epi8(_mm_min_epu8(letter, five), letter);
+    if (_mm_movemask_epi8(_mm_or_si128(isDigit, isLetter)) != 0xFFFF) return false;
+    const __m128i nibbles = _mm_or_si128(_mm_and_si128(isDigit, digit),
+                                         _mm_and_si128(isLetter, _mm_add_epi8(letter, _mm_set1_epi8(10))));
+    // High nibbles sit in the even bytes, low ones in the odd bytes.
+    const __m128i pairs = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(nibbles, _mm_set1_epi16(0x0F)), 4),
+                                       _mm_srli_epi16(nibbles, 8));
+    const __m128i u = _mm_packus_epi16(pairs, zero);
+    const __m128i before = _mm_or_si128(_mm_slli_si128(u, 1), _mm_cvtsi32_si128(prev));
+    const __m128i x = _mm_xor_si128(u, keyChar);
+    // x - before, one less where before >= x: the same as adding 255 modulo 256
+    const __m128i notAbove = _mm_cmpeq_epi8(_mm_max_epu8(x, before), before);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), _mm_add_epi8(_mm_sub_epi8(x, before), notAbove));
+    prev = _mm_cvtsi128_si32(_mm_srli_si128(u, 7)) & 0xFF;
+  }
+  return DecodePairs<TConstantKey>(digits + 2 * i, prev, key, out + i, count - i);
+}
+#endif
 
 std::string Decode(std::string_view text, std::string_view key) {
   const int prev = ParsePiece(text, 0);
@@ -152,8 +190,9 @@ std::string Decode(std::string_view text, std::string_view key) {
   }
   // Every pair from the second on that is complete; an odd last character is never read.
   std::string out((text.size() - 2) / 2, '\0');
-  const bool decoded = key.size() <= 1 ? DecodePairs(text.data() + 2, prev, TConstantKey(key), out)
-                                        : DecodePairs(text.data() + 2, prev, TKeyWalk(key), out);
+  const bool decoded =
+      key.size() <= 1 ? DecodePairs(text.data() + 2, prev, TConstantKey(key), out.data(), out.size())
+                      : DecodePairs(text.data() + 2, prev, TKeyWalk(key), out.data(), out.size());
   if (!decoded) return std::string(BadDecode);
   return out;
 }

@@ -214,6 +214,49 @@ TEST_F(IniStoreTest, WriteStringMarksModifiedOnlyWhenTheLineChanges) {
   EXPECT_EQ(SectionLines(store, "S"), (TStrings{"K=", "K=second"}));
 }
 
+TEST_F(IniStoreTest, AValueViewingTheLineItReplacesIsCopiedFirst) {
+  TIniStore store(FileWith("[S]\r\nK=abcdef\r\n"));
+  std::string_view value;
+  ASSERT_TRUE(store.ReadValue("S", "K", value));
+  store.WriteString("S", "Key", value.substr(2));  // a new line, from a view into the loaded text
+  store.WriteString("S", "k", value.substr(2));  // replaces K=abcdef by what it views
+  EXPECT_EQ(SectionLines(store, "S"), (TStrings{"k=cdef", "Key=cdef"}));
+  TStrings* lines;
+  store.FindItemIndex("S", "k", false, lines);  // the section as a list of strings of its own
+  ASSERT_TRUE(store.ReadValue("S", "k", value));
+  store.WriteString("S", "K", value.substr(1));
+  EXPECT_EQ(SectionLines(store, "S"), (TStrings{"K=def", "Key=cdef"}));
+}
+
+TEST_F(IniStoreTest, RewritingOneStoreManyTimesKeepsEveryLine) {
+  // Enough rewrites, erasures and alternating appends that text left behind is
+  // dropped several times on the way.
+  const std::string path = FileWith("[A]\r\nkeep=1\r\nK=0\r\n[B]\r\nb=0\r\n");
+  TIniStore store(path);
+  const std::string big(1000, 'v');
+  for (int i = 0; i < 5000; ++i) store.WriteString("A", "K", big + std::to_string(i));
+  for (int i = 0; i < 4000; ++i) {
+    store.WriteString(i % 2 ? "A" : "B", "n" + std::to_string(i), "x");
+    if (i % 3 == 0) store.DeleteKey(i % 2 ? "A" : "B", "n" + std::to_string(i));
+  }
+  EXPECT_EQ(store.ReadString("A", "K", ""), big + "4999");
+  EXPECT_EQ(store.ReadString("A", "keep", ""), "1");
+  EXPECT_EQ(store.ReadString("B", "b", ""), "0");
+  EXPECT_EQ(store.ReadString("A", "n3997", ""), "x");
+  EXPECT_EQ(store.ReadString("B", "n3998", ""), "x");
+  EXPECT_EQ(store.ReadString("B", "n3996", "gone"), "gone");
+  TStrings lines;
+  store.ReadSectionValues("A", lines);
+  EXPECT_EQ(lines.size(), 2u + 2000 - 667);
+  EXPECT_EQ(lines[2], "n1=x");
+  store.UpdateFile();
+  TIniStore reloaded(path);
+  TStrings all, again;
+  store.ReadAll(all);
+  reloaded.ReadAll(again);
+  EXPECT_EQ(all, again);
+}
+
 TEST_F(IniStoreTest, AnEmptyKeyErasesTheSectionOrFlushes) {
   const std::string path = FileWith("[A]\r\nk=1\r\n[B]\r\nk=2\r\n");
   TIniStore store(path);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <random>
 #include <string>
 
 #include "FixedFirstByte.h"
@@ -101,6 +103,28 @@ TEST(ZarnEncryptionTest, BytesZeroAnd255DependOnThePairBefore) {
   }
   // Two zeros in a row cannot both come back; the text is still enciphered whole.
   EXPECT_EQ(Decrypt(Encrypt("\0\0"s)).size(), 2u);
+}
+
+TEST(ZarnEncryptionTest, TextsOfEveryLengthRoundTripAndAnyBadDigitSpoilsThemWhole) {
+  // Long values decode in blocks of eight pairs, short ones and the rest pair by pair.
+  std::mt19937 random(99);
+  for (size_t length = 1; length <= 70; ++length) {
+    std::string plain;
+    for (size_t i = 0; i < length; ++i) plain += static_cast<char>(1 + random() % 254);
+    TFixedFirstByte fixed(random() % 256);
+    const std::string cipher = Encrypt(plain);
+    ASSERT_EQ(Decrypt(cipher), plain) << length;
+    std::string lower = cipher;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    ASSERT_EQ(Decrypt(lower), plain) << length;
+    for (size_t at = 2; at + 1 < cipher.size(); ++at) {
+      for (const char bad : {'G', 'g', '/', ':', '@', '`', ' ', '\x80'}) {
+        std::string spoiled = cipher;
+        spoiled[at] = bad;
+        ASSERT_EQ(Decrypt(spoiled), BadDecode) << length << " at " << at << " " << bad;
+      }
+    }
+  }
 }
 
 TEST(ZarnEncryptionTest, LowerCaseDigitsDecodeLikeUpperCase) {

@@ -1,0 +1,133 @@
+// How long the instructor waits on the two screens that read the most: the
+// main window from its start to a filled catalogue of 100 tests, and the
+// question editor from "&Questions and Answers" to question 1 of a
+// 500-question test. Offscreen, with every message box answered at once.
+// Also reports the peak memory while a 500-question test is open.
+
+#include <QApplication>
+#include <QComboBox>
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/Dialogs.h"
+#include "app/HelpViewer.h"
+#include "bench/BenchFiles.h"
+#include "editor/QAForm.h"
+#include "shell/MainForm.h"
+#include "shell/ShellOpen.h"
+
+namespace {
+
+// Answers every box with its first button and every file dialog with nothing.
+class TAnsweringDialogs : public TDialogs {
+public:
+  TButton Message(TMessageKind kind, const QString&) override {
+    return kind == TMessageKind::Confirmation ? TButton::Yes : TButton::Ok;
+  }
+  std::optional<QString> OpenFile(const TFileDialogSpec&) override { return std::nullopt; }
+  std::optional<QString> SaveFile(const TFileDialogSpec&) override { return std::nullopt; }
+};
+
+class TNoHelp : public THelpViewer {
+public:
+  void ShowContents() override {}
+  void ShowContext(int) override {}
+  void Quit() override {}
+};
+
+class TNoShell : public TShellOpen {
+public:
+  int ExecuteFile(const QString&, const QString&, const QString&, int) override { return 0; }
+};
+
+struct TScreens {
+  TAnsweringDialogs Dialogs;
+  TNoHelp Help;
+  TNoShell Shell;
+  std::filesystem::path Folder;
+  std::string BigTest;
+
+  TScreens() {
+    Folder = std::filesystem::temp_directory_path() / "quizwell-screen-bench";
+    std::filesystem::remove_all(Folder);
+    std::filesystem::create_directories(Folder / "big");
+    for (int i = 1; i <= 100; ++i)
+      BenchFiles::GenerateTest((Folder / ("TEST" + std::to_string(i) + ".QWT")).string(), 50, i);
+    BigTest = (Folder / "big" / "BIG.QWT").string();
+    BenchFiles::GenerateTest(BigTest, 500, 7);
+  }
+  ~TScreens() { std::filesystem::remove_all(Folder); }
+};
+
+TScreens& Screens() {
+  static TScreens screens;
+  return screens;
+}
+
+// Peak resident memory of this process so far, in KiB (VmHWM).
+long PeakResidentKiB() {
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  while (status >> key) {
+    long value = 0;
+    if (key == "VmHWM:" && status >> value) return value;
+    status.ignore(1 << 10, '\n');
+  }
+  return -1;
+}
+
+void StartToFilledCatalogue(benchmark::State& state) {
+  TScreens& screens = Screens();
+  const QString folder = QString::fromStdString(screens.Folder.string());
+  for (auto _ : state) {
+    TMainForm form(folder, screens.Dialogs, screens.Help, screens.Shell);
+    form.show();
+    form.StartTimerTimer();
+    const auto* list = form.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    if (list->count() != 101) state.SkipWithError("the catalogue did not list 100 tests");
+  }
+}
+BENCHMARK(StartToFilledCatalogue)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void QuestionsAndAnswersToQuestionOne(benchmark::State& state) {
+  TScreens& screens = Screens();
+  TMainForm main(QString::fromStdString(screens.Folder.string()), screens.Dialogs, screens.Help, screens.Shell);
+  main.Globals.CurrentTestPath = QString::fromStdString(screens.BigTest);
+  for (auto _ : state) {
+    TQAForm editor(main.Globals, &main);
+    editor.show();
+    editor.StartTimerTimer();
+    if (!editor.windowTitle().endsWith(QStringLiteral("Question 1 of 500")))
+      state.SkipWithError("the editor did not show question 1 of 500");
+  }
+  state.counters["peak_rss_MiB"] = static_cast<double>(PeakResidentKiB()) / 1024.0;
+}
+BENCHMARK(QuestionsAndAnswersToQuestionOne)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  Screens();
+  const long beforeKiB = PeakResidentKiB();
+  {
+    // Peak memory with a 500-question test open, measured before anything else
+    // has raised the high-water mark.
+    TMainForm main(QString::fromStdString(Screens().Folder.string()), Screens().Dialogs, Screens().Help,
+                   Screens().Shell);
+    main.Globals.CurrentTestPath = QString::fromStdString(Screens().BigTest);
+    TQAForm editor(main.Globals, &main);
+    editor.show();
+    editor.StartTimerTimer();
+    std::printf("Peak memory with a 500-question test open: %.1f MiB (%.1f MiB before the windows)\n",
+                PeakResidentKiB() / 1024.0, beforeKiB / 1024.0);
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
