@@ -17,8 +17,9 @@ namespace BenchFiles {
 namespace {
 
 std::string Words(std::mt19937& random, size_t minLength, size_t maxLength) {
-  static const char* const words[] = {"which", "of", "the", "following", "is", "a", "prime", "number",
-                                      "capital", "river", "chapter", "review", "answer", "correct", "value"};
+  static const char* const words[] = {"which",   "of",     "the",    "following", "is",
+                                      "a",       "prime",  "number", "capital",   "river",
+                                      "chapter", "review", "answer", "correct",   "value"};
   const size_t length = minLength + random() % (maxLength - minLength + 1);
   std::string text;
   while (text.size() < length) {
@@ -107,12 +108,18 @@ std::string FileSystemType(const std::string& path) {
   struct statfs info {};
   if (::statfs(path.c_str(), &info) != 0) return "unknown";
   switch (static_cast<unsigned long>(info.f_type)) {
-    case 0x01021994: return "tmpfs";
-    case 0xEF53: return "ext4";
-    case 0x9123683E: return "btrfs";
-    case 0x58465342: return "xfs";
-    case 0x794C7630: return "overlayfs";
-    default: return "other";
+    case 0x01021994:
+      return "tmpfs";
+    case 0xEF53:
+      return "ext4";
+    case 0x9123683E:
+      return "btrfs";
+    case 0x58465342:
+      return "xfs";
+    case 0x794C7630:
+      return "overlayfs";
+    default:
+      return "other";
   }
 }
 

@@ -44,7 +44,7 @@ struct TWorkspace {
     std::string Section, Key, Value;
   };
   std::vector<TChange> Changes[2];
-  std::string PlainValues;                                   // every plain value of the big test, joined
+  std::string PlainValues;  // every plain value of the big test, joined
   std::string CipherValues;
 };
 
@@ -92,7 +92,6 @@ void Prepare() {
   std::mt19937 random(7);
   for (int i = 0; i < RandomLookups; ++i) work.Lookups.push_back(all[random() % all.size()]);
 }
-
 
 // ---------------------------------------------------------------------------
 // open: load and read every value of every section, each store through its
@@ -186,7 +185,8 @@ void SaveOurs(benchmark::State& state) {
   size_t round = 0;
   for (auto _ : state) {
     TIniStore store(Work().BigTest);
-    for (const auto& change : Work().Changes[round++ % 2]) store.WriteString(change.Section, change.Key, change.Value);
+    for (const auto& change : Work().Changes[round++ % 2])
+      store.WriteString(change.Section, change.Key, change.Value);
     store.UpdateFile();
   }
 }
@@ -262,7 +262,8 @@ void LookupsOurs(benchmark::State& state) {
   for (auto _ : state) {
     size_t total = 0;
     std::string_view value;
-    for (const auto& [section, key] : Work().Lookups) total += store.ReadValue(section, key, value) ? value.size() : 0;
+    for (const auto& [section, key] : Work().Lookups)
+      total += store.ReadValue(section, key, value) ? value.size() : 0;
     benchmark::DoNotOptimize(total);
   }
 }
@@ -281,10 +282,9 @@ void LookupsSimpleIni(benchmark::State& state) {
 // ---------------------------------------------------------------------------
 // the question editor's load (deciphering) and save (enciphering)
 
-constexpr std::string_view QuestionKeys[] = {"QUESTION", "A",       "B",       "C",
-                                             "D",        "E",       "F",       "CORRECT",
-                                             "ANY",      "HOTLINK", "HOTLINKPARAMETERS", "REFERENCE",
-                                             "MMEDIA",   "MMEDIAIN"};
+constexpr std::string_view QuestionKeys[] = {
+    "QUESTION",          "A",         "B",      "C",       "D", "E", "F", "CORRECT", "ANY", "HOTLINK",
+    "HOTLINKPARAMETERS", "REFERENCE", "MMEDIA", "MMEDIAIN"};
 
 void ReadQuestionsOurs(benchmark::State& state) {
   for (auto _ : state) {
@@ -307,7 +307,8 @@ void ReadQuestionsSimpleIni(benchmark::State& state) {
       const std::string section = TestFile::QuestionSection(n);
       if (*ini.GetValue(section.c_str(), "QUESTION", "") == '\0') break;
       auto& values = questions.emplace_back();
-      for (const auto key : QuestionKeys) values.push_back(Decrypt(ini.GetValue(section.c_str(), key.data(), "")));
+      for (const auto key : QuestionKeys)
+        values.push_back(Decrypt(ini.GetValue(section.c_str(), key.data(), "")));
     }
     benchmark::DoNotOptimize(questions.data());
   }
@@ -329,7 +330,8 @@ void WriteQuestionsOurs(benchmark::State& state) {
   const auto questions = LoadedQuestions();
   for (auto _ : state) {
     TIniStore store(Work().BigTest);
-    for (size_t i = 0; i < questions.size(); ++i) TestFile::WriteQuestion(store, static_cast<int>(i) + 1, questions[i]);
+    for (size_t i = 0; i < questions.size(); ++i)
+      TestFile::WriteQuestion(store, static_cast<int>(i) + 1, questions[i]);
     store.UpdateFile();
   }
 }
@@ -343,10 +345,20 @@ void WriteQuestionsSimpleIni(benchmark::State& state) {
     for (size_t i = 0; i < questions.size(); ++i) {
       const std::string section = TestFile::QuestionSection(static_cast<int>(i) + 1);
       const QuestionRecord& q = questions[i];
-      const std::string values[] = {q.Question,  q.AnswerA, q.AnswerB, q.AnswerC,
-                                    q.AnswerD,   q.AnswerE, q.AnswerF, q.Correct,
-                                    q.AnyCorrectPasses ? "1" : "0", q.HotLink, q.HotLinkParameters,
-                                    q.Reference, q.MediaFile, q.MMediaInternal ? "1" : "0"};
+      const std::string values[] = {q.Question,
+                                    q.AnswerA,
+                                    q.AnswerB,
+                                    q.AnswerC,
+                                    q.AnswerD,
+                                    q.AnswerE,
+                                    q.AnswerF,
+                                    q.Correct,
+                                    q.AnyCorrectPasses ? "1" : "0",
+                                    q.HotLink,
+                                    q.HotLinkParameters,
+                                    q.Reference,
+                                    q.MediaFile,
+                                    q.MMediaInternal ? "1" : "0"};
       for (size_t k = 0; k < std::size(QuestionKeys); ++k)
         ini.SetValue(section.c_str(), QuestionKeys[k].data(), Encrypt(values[k]).c_str());
     }
@@ -399,7 +411,11 @@ public:
 void Register(const std::string& name, void (*function)(benchmark::State&), int64_t argument = -1) {
   auto* benchmark = benchmark::RegisterBenchmark(name.c_str(), function);
   if (argument >= 0) benchmark->Arg(argument);
-  benchmark->Repetitions(11)->ReportAggregatesOnly(true)->MinTime(0.05)->Unit(benchmark::kMicrosecond)->UseRealTime();
+  benchmark->Repetitions(11)
+      ->ReportAggregatesOnly(true)
+      ->MinTime(0.05)
+      ->Unit(benchmark::kMicrosecond)
+      ->UseRealTime();
 }
 
 void PrintTable(const std::map<std::string, TMedian>& medians) {
@@ -428,8 +444,9 @@ void PrintTable(const std::map<std::string, TMedian>& medians) {
   std::printf("Folder: %s (%s); %ld cores, %s; load average %s\n", Work().Folder.c_str(),
               BenchFiles::FileSystemType(Work().Folder.string()).c_str(), ::sysconf(_SC_NPROCESSORS_ONLN),
               BenchFiles::CpuModel().c_str(), BenchFiles::LoadAverage().c_str());
-  std::printf("Our saves write a temporary file, flush it to disk and rename it; SimpleIni and the\n"
-              "first floor overwrite the file without flushing.\n\n");
+  std::printf(
+      "Our saves write a temporary file, flush it to disk and rename it; SimpleIni and the\n"
+      "first floor overwrite the file without flushing.\n\n");
   std::printf("| operation | floor | ours | SimpleIni | ours / floor | SimpleIni / floor | target |\n");
   std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
   for (const TRow& row : rows) {
@@ -438,8 +455,8 @@ void PrintTable(const std::map<std::string, TMedian>& medians) {
     const double simple = time(std::string(row.Name) + "/simpleini");
     char target[16] = "-";
     if (row.Target > 0) std::snprintf(target, sizeof target, "<= %g", row.Target);
-    std::printf("| %s | %.0f | %.0f | %.0f | %.2f | %.2f | %s |\n", row.Label, floor, ours, simple, ours / floor,
-                simple / floor, target);
+    std::printf("| %s | %.0f | %.0f | %.0f | %.2f | %.2f | %s |\n", row.Label, floor, ours, simple,
+                ours / floor, simple / floor, target);
   }
   for (const char* name : {"cipher/encode", "cipher/decode"}) {
     const auto found = medians.find(name);

@@ -15,11 +15,12 @@ using namespace TestFile;
 // SETTINGS keys copied before the message sections, then after them.
 constexpr std::array<std::string_view, 8> LeadingSettings = {
     Desc, Time, CheckAnswers, RandomQuestions, MustAnswer, PassPoint, MaxQuestions, TimerType};
-constexpr std::array<std::string_view, 7> TrailingSettings = {ReviewAllow, ReviewBlank, TestHot,  TestRef,
+constexpr std::array<std::string_view, 7> TrailingSettings = {ReviewAllow, ReviewBlank, TestHot,   TestRef,
                                                               ReviewHot,   ReviewRef,   StudentMax};
 // The conversion's own key order: ANY comes after REFERENCE.
 constexpr std::array<std::string_view, 14> QuestionKeys = {
-    Question, "A", "B", "C", "D", "E", "F", Correct, HotLink, HotLinkParameters, Reference, Any, MMedia, MMediaIn};
+    Question,          "A",       "B", "C",    "D",     "E", "F", Correct, HotLink,
+    HotLinkParameters, Reference, Any, MMedia, MMediaIn};
 
 using TTransform = std::string (*)(std::string_view);
 
@@ -49,7 +50,8 @@ public:
 private:
   void CopyValue(std::string_view section, std::string_view key, int question) {
     const std::string value = Transform(Source->ReadString(section, key, {}));
-    if (Broken && value.find_first_of("\r\n") != std::string::npos) Broken->push_back({question, std::string(key)});
+    if (Broken && value.find_first_of("\r\n") != std::string::npos)
+      Broken->push_back({question, std::string(key)});
     Destination.WriteString(section, key, value);
   }
 
@@ -72,7 +74,8 @@ void EncryptTextToTest(const std::string& sourcePath, const std::string& destina
   TConversion(sourcePath, destinationPath, Encrypt, nullptr).Run();
 }
 
-std::vector<TBrokenValue> DecryptTestToText(const std::string& sourcePath, const std::string& destinationPath) {
+std::vector<TBrokenValue> DecryptTestToText(const std::string& sourcePath,
+                                            const std::string& destinationPath) {
   std::vector<TBrokenValue> broken;
   TConversion(sourcePath, destinationPath, Decrypt, &broken).Run();
   return broken;

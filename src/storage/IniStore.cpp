@@ -22,7 +22,8 @@ namespace {
 // Whether part lies in whole's characters, as a view handed out by ReadValue may.
 bool Overlaps(std::string_view part, const std::string& whole) {
   const std::less<const char*> before;
-  return !part.empty() && !before(part.data(), whole.data()) && before(part.data(), whole.data() + whole.size());
+  return !part.empty() && !before(part.data(), whole.data()) &&
+         before(part.data(), whole.data() + whole.size());
 }
 
 }  // namespace
@@ -175,17 +176,27 @@ struct TSectionList::TImpl {
   }
 };
 
-TSectionList::TSectionList() : Impl(std::make_unique<TImpl>()) { Impl->Rebuild(); }
+TSectionList::TSectionList() : Impl(std::make_unique<TImpl>()) {
+  Impl->Rebuild();
+}
 
 TSectionList::~TSectionList() = default;
 
-int TSectionList::Count() const { return static_cast<int>(Impl->Entries.size()); }
+int TSectionList::Count() const {
+  return static_cast<int>(Impl->Entries.size());
+}
 
-const std::string& TSectionList::Names(int index) const { return Impl->At(index).Name; }
+const std::string& TSectionList::Names(int index) const {
+  return Impl->At(index).Name;
+}
 
-TStrings& TSectionList::SectionItems(int index) { return Impl->Own(index); }
+TStrings& TSectionList::SectionItems(int index) {
+  return Impl->Own(index);
+}
 
-const TStrings& TSectionList::SectionItems(int index) const { return Impl->Own(index); }
+const TStrings& TSectionList::SectionItems(int index) const {
+  return Impl->Own(index);
+}
 
 int TSectionList::LineCount(int index) const {
   const TImpl::TEntry& entry = Impl->At(index);
@@ -220,7 +231,9 @@ int TSectionList::IndexOf(std::string_view name) {
   return found;
 }
 
-int TSectionList::Find(std::string_view name, int start) const { return Impl->Find(name, start); }
+int TSectionList::Find(std::string_view name, int start) const {
+  return Impl->Find(name, start);
+}
 
 int TSectionList::Add(std::string name, TStrings lines) {
   auto entry = std::make_unique<TImpl::TEntry>();
@@ -343,7 +356,9 @@ void TSectionList::Clear() {
 
 namespace {
 
-bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+bool IsBlankOrTab(char c) {
+  return c == ' ' || c == '\t';
+}
 
 void TrimAroundEquals(std::string& line) {
   size_t equals = line.find('=');
@@ -395,10 +410,10 @@ bool ParseInteger(std::string_view text, int32_t& result) {
   }
   const uint64_t limit = negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1;
   if (magnitude > limit) return false;
-  result = negative ? static_cast<int32_t>(-static_cast<int64_t>(magnitude)) : static_cast<int32_t>(magnitude);
+  result =
+      negative ? static_cast<int32_t>(-static_cast<int64_t>(magnitude)) : static_cast<int32_t>(magnitude);
   return true;
 }
-
 
 }  // namespace
 
@@ -481,9 +496,10 @@ bool TCustomIniStore::RemoveDuplicates() {
     }
     any = true;
     int& current = survivor[first];
-    const bool keepEarlier = !Options.OnDuplicateSection ||
-                             Options.OnDuplicateSection(Sections.Names(current), Sections.SectionItems(current),
-                                                        Sections.SectionItems(i));
+    const bool keepEarlier =
+        !Options.OnDuplicateSection ||
+        Options.OnDuplicateSection(Sections.Names(current), Sections.SectionItems(current),
+                                   Sections.SectionItems(i));
     if (keepEarlier) {
       dropped[i] = true;
     } else {
@@ -532,7 +548,8 @@ bool TCustomIniStore::ReadValue(std::string_view section, std::string_view key, 
   return true;
 }
 
-std::string TCustomIniStore::ReadString(std::string_view section, std::string_view key, std::string_view def) {
+std::string TCustomIniStore::ReadString(std::string_view section, std::string_view key,
+                                        std::string_view def) {
   std::string_view value;
   return std::string(ReadValue(section, key, value) ? value : def);
 }
@@ -684,7 +701,9 @@ namespace {
 std::optional<TStep> FailingStep;
 }  // namespace
 
-void FailAt(std::optional<TStep> step) { FailingStep = step; }
+void FailAt(std::optional<TStep> step) {
+  FailingStep = step;
+}
 
 bool Fails(TStep step) {
   if (FailingStep != step) return false;

@@ -122,8 +122,7 @@ public:
 
   // The value of the first line of section whose key equals key; def when the
   // section or key is absent. A present key with an empty value gives "".
-  virtual std::string ReadString(std::string_view section, std::string_view key,
-                                 std::string_view def);
+  virtual std::string ReadString(std::string_view section, std::string_view key, std::string_view def);
 
   // ReadString without the copy: true, and value viewing the stored text,
   // when the key is present. The view is valid until the store is next

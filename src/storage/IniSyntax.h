@@ -17,7 +17,9 @@ namespace IniSyntax {
 // Ends the input: nothing after it is read.
 inline constexpr char CtrlZ = '\x1A';
 
-inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
+inline char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
 
 inline bool EqualNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -48,7 +50,9 @@ inline bool IsSectionHeader(std::string_view line) {
   return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
-inline std::string_view SectionName(std::string_view header) { return header.substr(1, header.size() - 2); }
+inline std::string_view SectionName(std::string_view header) {
+  return header.substr(1, header.size() - 2);
+}
 
 // Whether the line's key (its text before the first '=') equals key, for a
 // key that holds no '='. A line without '=' never matches.
@@ -64,7 +68,9 @@ inline bool KeyMatches(std::string_view line, std::string_view key) {
   return FindEquals(key) == std::string_view::npos && LineHasKey(line, key);
 }
 
-inline std::string_view LineValue(std::string_view line, size_t keyLength) { return line.substr(keyLength + 1); }
+inline std::string_view LineValue(std::string_view line, size_t keyLength) {
+  return line.substr(keyLength + 1);
+}
 
 // Position of the first CR, LF or Ctrl-Z in data[from, size); size when none.
 // Sixteen bytes at a time where the processor allows it.

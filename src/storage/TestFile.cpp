@@ -8,7 +8,9 @@
 
 namespace TestFile {
 
-std::string QuestionSection(int n) { return "QA" + std::to_string(n); }
+std::string QuestionSection(int n) {
+  return "QA" + std::to_string(n);
+}
 
 void WriteNewTest(TIniStore& store) {
   static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> NewTestSettings = {{
@@ -23,7 +25,9 @@ void WriteNewTest(TIniStore& store) {
   for (const auto& [key, value] : NewTestSettings) store.WriteString(Settings, key, Encrypt(value));
 }
 
-bool IsLoadable(std::string_view storedDesc) { return !storedDesc.empty(); }
+bool IsLoadable(std::string_view storedDesc) {
+  return !storedDesc.empty();
+}
 
 bool IsListable(std::string_view decipheredDesc) {
   return !decipheredDesc.empty() && decipheredDesc != BadDecode;
@@ -87,17 +91,34 @@ void ForEachTextKey(Record& record, auto&& visit) {
 
 // Every key ReadQuestion reads, in one list, so that one pass over the section
 // finds them all.
-enum TQuestionKey { kQuestion, kA, kB, kC, kD, kE, kF, kCorrect, kAny, kHotLink, kHotLinkParameters,
-                    kReference, kMMedia, kMMediaIn, kQuestionKeyCount };
-constexpr std::array<std::string_view, kQuestionKeyCount> QuestionKeys = {
-    Question, "A", "B", "C", "D", "E", "F", Correct, Any, HotLink, HotLinkParameters, Reference, MMedia, MMediaIn};
+enum TQuestionKey {
+  KeyQuestion,
+  KeyA,
+  KeyB,
+  KeyC,
+  KeyD,
+  KeyE,
+  KeyF,
+  KeyCorrect,
+  KeyAny,
+  KeyHotLink,
+  KeyHotLinkParameters,
+  KeyReference,
+  KeyMMedia,
+  KeyMMediaIn,
+  KeyCount
+};
+constexpr std::array<std::string_view, KeyCount> QuestionKeys = {
+    Question,          "A",       "B",    "C",     "D", "E", "F", Correct, Any, HotLink,
+    HotLinkParameters, Reference, MMedia, MMediaIn};
 
 int QuestionKeyIndex(std::string_view key) {
   if (key.size() == 1) {  // the answers A to F
     const char letter = IniSyntax::LowerAscii(key[0]);
-    return letter >= 'a' && letter <= 'f' ? kA + (letter - 'a') : -1;
+    return letter >= 'a' && letter <= 'f' ? KeyA + (letter - 'a') : -1;
   }
-  for (const int i : {kQuestion, kCorrect, kAny, kHotLink, kHotLinkParameters, kReference, kMMedia, kMMediaIn})
+  for (const int i : {KeyQuestion, KeyCorrect, KeyAny, KeyHotLink, KeyHotLinkParameters, KeyReference,
+                      KeyMMedia, KeyMMediaIn})
     if (QuestionKeys[i].size() == key.size() && IniSyntax::EqualNoCase(QuestionKeys[i], key)) return i;
   return -1;
 }
@@ -107,8 +128,8 @@ int QuestionKeyIndex(std::string_view key) {
 QuestionRecord ReadQuestion(TCustomIniStore& store, int n) {
   // One pass over the section: the first line of each key holds its value,
   // as ReadString would find it, and is deciphered straight from the store.
-  std::array<std::string_view, kQuestionKeyCount> stored{};
-  std::array<bool, kQuestionKeyCount> seen{};
+  std::array<std::string_view, KeyCount> stored{};
+  std::array<bool, KeyCount> seen{};
   store.ForEachLine(QuestionSection(n), [&](std::string_view line) {
     const size_t equals = IniSyntax::FindEquals(line);
     if (equals == std::string_view::npos) return;
@@ -121,12 +142,12 @@ QuestionRecord ReadQuestion(TCustomIniStore& store, int n) {
   ForEachTextKey(record, [&](std::string_view key, std::string& field) {
     field = Decrypt(stored[QuestionKeyIndex(key)]);
   });
-  record.AnyCorrectPasses = Decrypt(stored[kAny]) == "1";
-  record.HotLink = Decrypt(stored[kHotLink]);
-  record.HotLinkParameters = Decrypt(stored[kHotLinkParameters]);
-  record.Reference = Decrypt(stored[kReference]);
-  record.MediaFile = Decrypt(stored[kMMedia]);
-  record.MMediaInternal = Decrypt(stored[kMMediaIn]) == "1";
+  record.AnyCorrectPasses = Decrypt(stored[KeyAny]) == "1";
+  record.HotLink = Decrypt(stored[KeyHotLink]);
+  record.HotLinkParameters = Decrypt(stored[KeyHotLinkParameters]);
+  record.Reference = Decrypt(stored[KeyReference]);
+  record.MediaFile = Decrypt(stored[KeyMMedia]);
+  record.MMediaInternal = Decrypt(stored[KeyMMediaIn]) == "1";
   return record;
 }
 

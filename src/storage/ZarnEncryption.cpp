@@ -26,8 +26,7 @@ TFirstByteSource& FirstByteSource() {
 // The key position before each byte: 1..k in turn, or always 1 for the empty key.
 class TKeyWalk {
 public:
-  explicit TKeyWalk(std::string_view key)
-      : Length(key.size()), Chars(key.empty() ? DefaultKey : key) {}
+  explicit TKeyWalk(std::string_view key) : Length(key.size()), Chars(key.empty() ? DefaultKey : key) {}
   unsigned char Next() {
     Position = Position < Length ? Position + 1 : 1;
     return static_cast<unsigned char>(Chars[Position - 1]);
@@ -58,7 +57,9 @@ constexpr std::array<signed char, 256> HexValues = [] {
   return values;
 }();
 
-int HexValue(char c) { return HexValues[static_cast<unsigned char>(c)]; }
+int HexValue(char c) {
+  return HexValues[static_cast<unsigned char>(c)];
+}
 
 // Parses a piece of one or two characters; -1 when it is empty or not hexadecimal.
 int ParsePiece(std::string_view text, size_t pos) {
@@ -190,9 +191,9 @@ std::string Decode(std::string_view text, std::string_view key) {
   }
   // Every pair from the second on that is complete; an odd last character is never read.
   std::string out((text.size() - 2) / 2, '\0');
-  const bool decoded =
-      key.size() <= 1 ? DecodePairs(text.data() + 2, prev, TConstantKey(key), out.data(), out.size())
-                      : DecodePairs(text.data() + 2, prev, TKeyWalk(key), out.data(), out.size());
+  const bool decoded = key.size() <= 1
+                           ? DecodePairs(text.data() + 2, prev, TConstantKey(key), out.data(), out.size())
+                           : DecodePairs(text.data() + 2, prev, TKeyWalk(key), out.data(), out.size());
   if (!decoded) return std::string(BadDecode);
   return out;
 }
@@ -237,8 +238,10 @@ std::string StrTran(std::string_view s, std::string_view find, std::string_view 
   std::string out;
   out.reserve(s.size());
   for (const char ch : s) {
-    if (ch == find[0]) out += replace;
-    else out += ch;
+    if (ch == find[0])
+      out += replace;
+    else
+      out += ch;
   }
   return out;
 }

@@ -1,6 +1,6 @@
-#include "storage/CodePage.h"
-
 #include <gtest/gtest.h>
+
+#include "storage/CodePage.h"
 
 using namespace std::string_literals;
 
@@ -28,18 +28,23 @@ TEST(CodePageTest, TheRange80To9FHoldsTheTypographicCharacters) {
 
 TEST(CodePageTest, UnmappableCharactersAreReportedOnceInOrderAndStoredAsQuestionMarks) {
   // "Ωa€Ωλ": Omega and lambda cannot be held, the euro sign can.
-  const auto encoded = CodePage::FromUtf8("\xCE\xA9" "a\xE2\x82\xAC\xCE\xA9\xCE\xBB");
+  const auto encoded = CodePage::FromUtf8(
+      "\xCE\xA9"
+      "a\xE2\x82\xAC\xCE\xA9\xCE\xBB");
   EXPECT_EQ(encoded.Text, "?a\x80??");
   EXPECT_EQ(encoded.Unmappable, U"\u03A9\u03BB");
 }
 
 TEST(CodePageTest, MalformedUtf8CountsAsTheReplacementCharacter) {
   for (const std::string& bad : {"\xC3"s, "\xC0\xAF"s, "\xE0\x80\xAF"s, "\xED\xA0\x80"s, "\xF8\x80\x80"s,
-                                "\xFF\x80\x80"s, "\xF4\x90\x80\x80"s}) {
+                                 "\xFF\x80\x80"s, "\xF4\x90\x80\x80"s}) {
     const auto encoded = CodePage::FromUtf8("x" + bad);
     EXPECT_EQ(encoded.Text.substr(0, 2), "x?") << testing::PrintToString(bad);
     EXPECT_EQ(encoded.Unmappable, U"\uFFFD") << testing::PrintToString(bad);
   }
   // A sequence cut short does not swallow the character after it.
-  EXPECT_EQ(CodePage::FromUtf8("\xE2\x82" "A").Text, "?A");
+  EXPECT_EQ(CodePage::FromUtf8("\xE2\x82"
+                               "A")
+                .Text,
+            "?A");
 }

@@ -1,9 +1,8 @@
-#include "storage/Conversions.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "storage/Conversions.h"
 #include "storage/IniStore.h"
 #include "storage/TestFile.h"
 #include "storage/ZarnEncryption.h"
@@ -46,8 +45,8 @@ TEST_F(ConversionsTest, TextToTestToTextKeepsEverySingleLineValue) {
   TIniStore store(test);
   TStrings keys;
   store.ReadSection("QA1", keys);
-  EXPECT_EQ(keys, (TStrings{"QUESTION", "A", "B", "C", "D", "E", "F", "CORRECT", "HOTLINK", "HOTLINKPARAMETERS",
-                            "REFERENCE", "ANY", "MMEDIA", "MMEDIAIN"}));
+  EXPECT_EQ(keys, (TStrings{"QUESTION", "A", "B", "C", "D", "E", "F", "CORRECT", "HOTLINK",
+                            "HOTLINKPARAMETERS", "REFERENCE", "ANY", "MMEDIA", "MMEDIAIN"}));
 
   const std::string text = Dir.File("back.txt");
   EXPECT_TRUE(DecryptTestToText(test, text).empty());

@@ -1,11 +1,10 @@
-#include "storage/IniStore.h"
-
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
+#include "storage/IniStore.h"
 #include "support/TempDir.h"
 
 using namespace std::string_literals;
@@ -159,10 +158,12 @@ TEST_F(IniStoreTest, DuplicateHandlerComparesTheSurvivorWithEachLaterOccurrence)
 }
 
 TEST_F(IniStoreTest, ReadIntegerTakesDecimalAndBothHexadecimalForms) {
-  TIniStore store(FileWith("[S]\r\na=0x1F\r\nb=$1f\r\nc= 31\r\nd=31a\r\ne=\r\nf=-$1F\r\ng=0X1f\r\n"
-                           "h=2147483648\r\ni=-2147483648\r\nj=$FFFFFFFF\r\nk=+7\r\nl=$\r\nm=0x\r\nn=- 1\r\n"));
+  TIniStore store(
+      FileWith("[S]\r\na=0x1F\r\nb=$1f\r\nc= 31\r\nd=31a\r\ne=\r\nf=-$1F\r\ng=0X1f\r\n"
+               "h=2147483648\r\ni=-2147483648\r\nj=$FFFFFFFF\r\nk=+7\r\nl=$\r\nm=0x\r\nn=- 1\r\n"));
   for (const char* key : {"a", "b", "c", "g"}) EXPECT_EQ(store.ReadInteger("S", key, -1), 31) << key;
-  for (const char* key : {"d", "e", "h", "l", "m", "n", "missing"}) EXPECT_EQ(store.ReadInteger("S", key, -5), -5) << key;
+  for (const char* key : {"d", "e", "h", "l", "m", "n", "missing"})
+    EXPECT_EQ(store.ReadInteger("S", key, -5), -5) << key;
   EXPECT_EQ(store.ReadInteger("S", "f", 0), -31);
   EXPECT_EQ(store.ReadInteger("S", "i", 0), INT32_MIN);
   EXPECT_EQ(store.ReadInteger("S", "j", 0), -1);
@@ -219,7 +220,7 @@ TEST_F(IniStoreTest, AValueViewingTheLineItReplacesIsCopiedFirst) {
   std::string_view value;
   ASSERT_TRUE(store.ReadValue("S", "K", value));
   store.WriteString("S", "Key", value.substr(2));  // a new line, from a view into the loaded text
-  store.WriteString("S", "k", value.substr(2));  // replaces K=abcdef by what it views
+  store.WriteString("S", "k", value.substr(2));    // replaces K=abcdef by what it views
   EXPECT_EQ(SectionLines(store, "S"), (TStrings{"k=cdef", "Key=cdef"}));
   TStrings* lines;
   store.FindItemIndex("S", "k", false, lines);  // the section as a list of strings of its own
@@ -415,10 +416,12 @@ TEST_F(IniStoreTest, KeyLookupMovesCurrentSectionAsTheCircularScanWould) {
 TEST_F(IniStoreTest, LongLinesAndManySectionsLoadWhole) {
   const std::string longValue(3'000'000, 'x');
   std::string content = "[S]\r\nK=" + longValue + "\r\n";
-  for (int i = 1; i <= 3000; ++i) content += "[QA" + std::to_string(i) + "]\nQUESTION=" + std::to_string(i) + "\n";
+  for (int i = 1; i <= 3000; ++i)
+    content += "[QA" + std::to_string(i) + "]\nQUESTION=" + std::to_string(i) + "\n";
   TIniStore store(FileWith(content));
   EXPECT_EQ(store.ReadString("S", "K", "").size(), longValue.size());
-  for (int i = 3000; i >= 1; i -= 7) ASSERT_EQ(store.ReadString("qa" + std::to_string(i), "question", ""), std::to_string(i));
+  for (int i = 3000; i >= 1; i -= 7)
+    ASSERT_EQ(store.ReadString("qa" + std::to_string(i), "question", ""), std::to_string(i));
 }
 
 TEST_F(IniStoreTest, AFolderWhereTheFileShouldBeIsAReadError) {

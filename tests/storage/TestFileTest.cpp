@@ -1,11 +1,10 @@
-#include "storage/TestFile.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <random>
 
 #include "FixedFirstByte.h"
+#include "storage/TestFile.h"
 #include "storage/ZarnEncryption.h"
 #include "support/TempDir.h"
 
@@ -74,8 +73,8 @@ TEST(TestFileTest, QuestionsRoundTripWithTheEditorsKeyOrder) {
 
 TEST(TestFileTest, FlagsAreTrueOnlyForExactlyOne) {
   TIniStore store;
-  for (const auto& [plain, expected] :
-       std::vector<std::pair<std::string, bool>>{{"1", true}, {" 1", false}, {"true", false}, {"01", false}, {"", false}}) {
+  for (const auto& [plain, expected] : std::vector<std::pair<std::string, bool>>{
+           {"1", true}, {" 1", false}, {"true", false}, {"01", false}, {"", false}}) {
     store.WriteString("QA1", "ANY", Encrypt(plain));
     store.WriteString("QA1", "MMEDIAIN", Encrypt(plain));
     const QuestionRecord record = TestFile::ReadQuestion(store, 1);
@@ -180,16 +179,27 @@ INSTANTIATE_TEST_SUITE_P(
                     std::pair{"=x ", "[SETTINGS]\r\nDESC==x \r\n"s},
                     std::pair{"", "[SETTINGS]\r\nTIME=1\x1A\r\nDESC=after ctrl-z\r\n"s},
                     std::pair{"lf", "[SETTINGS]\nTIME=1\nDESC=lf"s},
-                    std::pair{"cr", "[SETTINGS]\rDESC=cr\r"s},
-                    std::pair{"", "[SETTINGS]\r\n"s}, std::pair{"", ""s},
-                    std::pair{"", "[SETTINGS]\r[OTHER]\rDESC=x\r"s}));
+                    std::pair{"cr", "[SETTINGS]\rDESC=cr\r"s}, std::pair{"", "[SETTINGS]\r\n"s},
+                    std::pair{"", ""s}, std::pair{"", "[SETTINGS]\r[OTHER]\rDESC=x\r"s}));
 
 TEST(StoredDescriptionTest, AgreesWithAFullLoadOnRandomFiles) {
   // Random files built from the pieces that matter, long enough to cross the
   // reader's chunk boundaries with every kind of line end.
-  const std::vector<std::string> pieces = {
-      "[SETTINGS]", "[settings]", "[SETTINGS] ", "[QA1]", "[]",      "DESC=a",    "desc=b", "DESC =c",
-      "DESC=",      "TIME=1",     "plain",      "",      "\x1A",    std::string(3000, 'x'), "DESC=" + std::string(5000, 'y')};
+  const std::vector<std::string> pieces = {"[SETTINGS]",
+                                           "[settings]",
+                                           "[SETTINGS] ",
+                                           "[QA1]",
+                                           "[]",
+                                           "DESC=a",
+                                           "desc=b",
+                                           "DESC =c",
+                                           "DESC=",
+                                           "TIME=1",
+                                           "plain",
+                                           "",
+                                           "\x1A",
+                                           std::string(3000, 'x'),
+                                           "DESC=" + std::string(5000, 'y')};
   const std::vector<std::string> lineEnds = {"\r\n", "\r", "\n", "\n\r"};
   std::mt19937 random(12345);
   TTempDir dir;
@@ -204,7 +214,8 @@ TEST(StoredDescriptionTest, AgreesWithAFullLoadOnRandomFiles) {
     if (random() % 3 == 0) content.pop_back();
     std::filesystem::remove(path);  // a truncated file is flushed on rewrite, which is slow
     WriteBytes(path, content);
-    ASSERT_EQ(TestFile::ReadStoredDescription(path), FullLoadDescription(path)) << testing::PrintToString(content);
+    ASSERT_EQ(TestFile::ReadStoredDescription(path), FullLoadDescription(path))
+        << testing::PrintToString(content);
   }
 }
 
@@ -213,7 +224,8 @@ TEST(StoredDescriptionTest, LinesCutByTheFirstReadAreReadWhole) {
   const std::string path = dir.File("edge.qwt");
   for (size_t pad = 4080; pad < 4100; ++pad) {
     // The line after the padding straddles the end of the first read.
-    const std::string content = "[SETTINGS]\r\nX=" + std::string(pad - 14, 'p') + "\r\n\r\n[OTHER]\r\nDESC=o\r\n";
+    const std::string content =
+        "[SETTINGS]\r\nX=" + std::string(pad - 14, 'p') + "\r\n\r\n[OTHER]\r\nDESC=o\r\n";
     WriteBytes(path, content);
     ASSERT_EQ(TestFile::ReadStoredDescription(path), "") << pad;
     WriteBytes(path, "[SETTINGS]\r\nX=" + std::string(pad - 14, 'p') + "\r\nDESC=d\r\n");

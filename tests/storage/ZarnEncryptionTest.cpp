@@ -1,5 +1,3 @@
-#include "storage/ZarnEncryption.h"
-
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -7,6 +5,7 @@
 #include <string>
 
 #include "FixedFirstByte.h"
+#include "storage/ZarnEncryption.h"
 
 using namespace std::string_literals;
 
@@ -47,8 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // (255 + 1) mod 255 = 1, where mod 256 would give 0
                     TCipherVector{0xFF, "\x01", "", "FF4C"},
                     // the empty key uses 'M' for every byte
-                    TCipherVector{0x00, "AAA", "", "000C000C"},
-                    TCipherVector{0x10, "Hi", "", "101533"},
+                    TCipherVector{0x00, "AAA", "", "000C000C"}, TCipherVector{0x10, "Hi", "", "101533"},
                     // a real key walks its characters 1..k and starts again
                     TCipherVector{0x00, "ABC", "xy", "0039023D"},
                     TCipherVector{0x10, "Hi", "Mav Ruk", "10151F"},
