@@ -38,9 +38,11 @@ struct TLoadOptions {
 // The store's table of sections, in file order; sections created later are
 // appended. Names are kept as spelled.
 //
-// Lines of a loaded file stay where the file's text lies in memory and are
-// read in place (Line, LineCount); a section's own list of strings is built
-// the first time it is asked for through SectionItems, which writers do.
+// Lines stay where the loaded file's text lies in memory, and lines written
+// later go into blocks beside it: both are read in place (Line, LineCount) and
+// written line by line (SetLine, AppendLine, EraseLine) without a string per
+// line. A section's own list of strings is built only when SectionItems asks
+// for it, and the section keeps that list from then on.
 class TSectionList {
 public:
   TSectionList();
@@ -57,7 +59,7 @@ public:
   const TStrings& SectionItems(int index) const;
 
   // Reading lines without building the list. A view stays valid until the
-  // line is changed or the section list is cleared.
+  // section list is next changed.
   int LineCount(int index) const;
   std::string_view Line(int index, int line) const;
   // The first line of section index whose key equals key (which holds no
