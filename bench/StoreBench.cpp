@@ -386,6 +386,7 @@ void CipherDecode(benchmark::State& state) {
 
 struct TMedian {
   double Seconds = 0;
+  double CpuSeconds = 0;
   double BytesPerSecond = 0;
 };
 
@@ -400,6 +401,7 @@ public:
       if (!run.run_name.args.empty()) name += "/" + run.run_name.args;
       TMedian& median = Medians[name];
       median.Seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      median.CpuSeconds = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
       const auto rate = run.counters.find("bytes_per_second");
       if (rate != run.counters.end()) median.BytesPerSecond = rate->second;
     }
@@ -423,6 +425,10 @@ void PrintTable(const std::map<std::string, TMedian>& medians) {
     const auto found = medians.find(name);
     return found == medians.end() ? 0.0 : found->second.Seconds * 1e6;
   };
+  const auto cpuTime = [&](const std::string& name) {
+    const auto found = medians.find(name);
+    return found == medians.end() ? 0.0 : found->second.CpuSeconds * 1e6;
+  };
   struct TRow {
     const char* Label;
     const char* Name;
@@ -440,35 +446,46 @@ void PrintTable(const std::map<std::string, TMedian>& medians) {
       {"write 500 questions (atomic, fsync)", "write_questions", "write_questions/floor/0", 0},
       {"  same, floor with fsync", "write_questions", "write_questions/floor/1", 0},
   };
-  std::printf("\nMedians of 11 runs, microseconds of real time; ratios to the floor of the same run.\n");
+  std::printf(
+      "\nMedians of 11 runs in random order, microseconds of real time; ratios to the floor of the\n"
+      "same run (the CPU column compares processor time, steadier on a busy machine).\n");
   std::printf("Folder: %s (%s); %ld cores, %s; load average %s\n", Work().Folder.c_str(),
               BenchFiles::FileSystemType(Work().Folder.string()).c_str(), ::sysconf(_SC_NPROCESSORS_ONLN),
               BenchFiles::CpuModel().c_str(), BenchFiles::LoadAverage().c_str());
   std::printf(
       "Our saves write a temporary file, flush it to disk and rename it; SimpleIni and the\n"
       "first floor overwrite the file without flushing.\n\n");
-  std::printf("| operation | floor | ours | SimpleIni | ours / floor | SimpleIni / floor | target |\n");
-  std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
+  std::printf(
+      "| operation | floor | ours | SimpleIni | ours / floor | SimpleIni / floor | ours / floor, CPU | "
+      "target |\n");
+  std::printf("|---|---:|---:|---:|---:|---:|---:|---:|\n");
   for (const TRow& row : rows) {
     const double floor = time(row.Floor);
     const double ours = time(std::string(row.Name) + "/ours");
     const double simple = time(std::string(row.Name) + "/simpleini");
     char target[16] = "-";
     if (row.Target > 0) std::snprintf(target, sizeof target, "<= %g", row.Target);
-    std::printf("| %s | %.0f | %.0f | %.0f | %.2f | %.2f | %s |\n", row.Label, floor, ours, simple,
-                ours / floor, simple / floor, target);
+    const double cpuRatio = cpuTime(std::string(row.Name) + "/ours") / cpuTime(row.Floor);
+    std::printf("| %s | %.0f | %.0f | %.0f | %.2f | %.2f | %.2f | %s |\n", row.Label, floor, ours, simple,
+                ours / floor, simple / floor, cpuRatio, target);
   }
   for (const char* name : {"cipher/encode", "cipher/decode"}) {
     const auto found = medians.find(name);
     if (found != medians.end())
-      std::printf("| %s | | %.0f MB/s of plain text | | | | |\n", name, found->second.BytesPerSecond / 1e6);
+      std::printf("| %s | | %.0f MB/s of plain text | | | | | |\n", name, found->second.BytesPerSecond / 1e6);
   }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
+  // Repetitions of all benchmarks run interleaved, so that a busy spell on a
+  // shared machine falls on all of them alike.
+  std::vector<char*> arguments(argv, argv + argc);
+  std::string interleave = "--benchmark_enable_random_interleaving=true";
+  arguments.insert(arguments.begin() + 1, interleave.data());
+  int count = static_cast<int>(arguments.size());
+  benchmark::Initialize(&count, arguments.data());
   Prepare();
   Register("open/floor", OpenFloor);
   Register("open/ours", OpenOurs);

@@ -57,12 +57,26 @@ size_t TInputFile::ReadSome(std::string& buffer, size_t maxBytes) {
   return static_cast<size_t>(got);
 }
 
-void TInputFile::ReadRest(std::string& buffer) {
+TFileBytes TInputFile::ReadRest() {
+  TFileBytes bytes;
+  if (Descriptor < 0) return bytes;
   // Room for one byte more than the size, so that the end of the file is seen
   // without growing the buffer; a file that grows meanwhile is read on.
-  buffer.reserve(buffer.size() + SizeHint + 1);
+  size_t capacity = SizeHint + 1;
+  bytes.Data = std::make_unique_for_overwrite<char[]>(capacity);
   for (;;) {
-    if (buffer.size() == buffer.capacity()) buffer.reserve(buffer.size() * 2);
-    if (ReadSome(buffer, buffer.capacity() - buffer.size()) == 0) return;
+    if (bytes.Size == capacity) {
+      capacity *= 2;
+      auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+      std::memcpy(larger.get(), bytes.Data.get(), bytes.Size);
+      bytes.Data = std::move(larger);
+    }
+    ssize_t got;
+    do {
+      got = ::read(Descriptor, bytes.Data.get() + bytes.Size, capacity - bytes.Size);
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) throw TIoError(Path, ReadAction, std::strerror(errno));
+    if (got == 0) return bytes;
+    bytes.Size += static_cast<size_t>(got);
   }
 }

@@ -1,7 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
+
+// A file's bytes, as read.
+struct TFileBytes {
+  std::unique_ptr<char[]> Data;
+  size_t Size = 0;
+};
 
 // Reading a file's bytes for the INI store and its readers. Every failure is a
 // TIoError that names the file and the system's reason.
@@ -21,9 +28,9 @@ public:
   // of the file. Throws TIoError when the read fails.
   size_t ReadSome(std::string& buffer, size_t maxBytes);
 
-  // Appends everything from the current position to the end of the file, read
-  // in as few calls as the file's size allows.
-  void ReadRest(std::string& buffer);
+  // Everything from the current position to the end of the file, read in as
+  // few calls as the file's size allows, into memory that is not cleared first.
+  TFileBytes ReadRest();
 
 private:
   std::string Path;

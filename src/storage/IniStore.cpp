@@ -49,7 +49,7 @@ struct TSectionList::TImpl {
 
   std::vector<std::unique_ptr<TEntry>> Entries;
   std::vector<int> Slots;  // positions into Entries, -1 for an empty slot
-  std::vector<std::unique_ptr<std::string>> Texts;
+  std::vector<std::unique_ptr<char[]>> Texts;
   std::vector<std::string_view> Loaded;
   std::vector<std::unique_ptr<char[]>> Blocks;
   char* Free = nullptr;
@@ -150,7 +150,7 @@ struct TSectionList::TImpl {
     const bool views = GarbageViews > (1u << 16) && GarbageViews > Loaded.size() / 2;
     if (!bytes && !views) return;
     std::vector<std::unique_ptr<char[]>> oldBlocks = std::move(Blocks);
-    std::vector<std::unique_ptr<std::string>> oldTexts = std::move(Texts);
+    std::vector<std::unique_ptr<char[]>> oldTexts = std::move(Texts);
     std::vector<std::string_view> oldLoaded = std::move(Loaded);
     Blocks.clear();
     Texts.clear();
@@ -206,6 +206,11 @@ int TSectionList::LineCount(int index) const {
 std::string_view TSectionList::Line(int index, int line) const {
   const TImpl::TEntry& entry = Impl->At(index);
   return entry.Owned ? std::string_view(entry.Lines[line]) : Impl->Loaded[entry.First + line];
+}
+
+const std::string_view* TSectionList::LinesInPlace(int index) const {
+  const TImpl::TEntry& entry = Impl->At(index);
+  return entry.Owned ? nullptr : Impl->Loaded.data() + entry.First;
 }
 
 int TSectionList::KeyLine(int index, std::string_view key) const {
@@ -291,11 +296,10 @@ void TSectionList::EraseLine(int index, int line) {
   Impl->CompactWhenWasteful();
 }
 
-bool TSectionList::LoadText(std::string text) {
-  // Held through a pointer: moving a short string would move its characters.
-  Impl->Texts.push_back(std::make_unique<std::string>(std::move(text)));
-  const std::string_view content = *Impl->Texts.back();
-  Impl->HeldBytes += content.size();
+bool TSectionList::LoadText(std::unique_ptr<char[]> text, size_t size) {
+  const std::string_view content(text.get(), size);
+  Impl->Texts.push_back(std::move(text));
+  Impl->HeldBytes += size;
   std::vector<std::string_view>& loaded = Impl->Loaded;
   loaded.reserve(loaded.size() + content.size() / 32);
   IniSyntax::TLineReader reader(content, 0, true);
@@ -444,15 +448,16 @@ void TCustomIniStore::ClearSections() {
 
 void TCustomIniStore::LoadFile(const std::string& path) {
   CurrentSection = 0;
-  std::string text;
+  TFileBytes bytes;
   {
     TInputFile file(path);
     if (!file.Exists()) return;
-    file.ReadRest(text);
+    bytes = file.ReadRest();
   }
   const bool anyOption = Options.DropCommentLines || Options.TrimAroundEquals || Options.StripValueQuotes ||
                          Options.TrimLineEnds || Options.DropLinesWithoutEquals;
-  const bool duplicates = anyOption ? LoadWithOptions(text) : Sections.LoadText(std::move(text));
+  const bool duplicates = anyOption ? LoadWithOptions({bytes.Data.get(), bytes.Size})
+                                    : Sections.LoadText(std::move(bytes.Data), bytes.Size);
   if (duplicates && RemoveDuplicates()) Modified = true;
 }
 

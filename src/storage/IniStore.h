@@ -62,6 +62,9 @@ public:
   // section list is next changed.
   int LineCount(int index) const;
   std::string_view Line(int index, int line) const;
+  // All LineCount lines at once when the section has no list of strings of
+  // its own (see SectionItems); nullptr when it has.
+  const std::string_view* LinesInPlace(int index) const;
   // The first line of section index whose key equals key (which holds no
   // '='), or -1.
   int KeyLine(int index, std::string_view key) const;
@@ -92,7 +95,7 @@ public:
   // and lines before the first header are skipped, and a header starts a new
   // section even when one of that name exists. The lines stay in text, which
   // the list keeps. Returns whether some name now occurs more than once.
-  bool LoadText(std::string text);
+  bool LoadText(std::unique_ptr<char[]> text, size_t size);
 
   // Removing an entry resets LastIndex to 0, so it always points into the list.
   void Delete(int index);
@@ -140,7 +143,11 @@ public:
     const int index = FindSection(section, false);
     if (index < 0) return;
     const int count = Sections.LineCount(index);
-    for (int i = 0; i < count; ++i) visit(Sections.Line(index, i));
+    if (const std::string_view* lines = Sections.LinesInPlace(index)) {
+      for (int i = 0; i < count; ++i) visit(lines[i]);
+    } else {
+      for (int i = 0; i < count; ++i) visit(Sections.Line(index, i));
+    }
   }
 
   // Replaces the first line with that key in place, or appends one (creating the
