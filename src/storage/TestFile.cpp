@@ -113,14 +113,34 @@ constexpr std::array<std::string_view, KeyCount> QuestionKeys = {
     HotLinkParameters, Reference, MMedia, MMediaIn};
 
 int QuestionKeyIndex(std::string_view key) {
-  if (key.size() == 1) {  // the answers A to F
-    const char letter = IniSyntax::LowerAscii(key[0]);
-    return letter >= 'a' && letter <= 'f' ? KeyA + (letter - 'a') : -1;
+  if (key.empty()) return -1;
+  const char first = IniSyntax::LowerAscii(key[0]);
+  int candidate = -1;
+  switch (key.size()) {
+    case 1:  // the answers A to F
+      return first >= 'a' && first <= 'f' ? KeyA + (first - 'a') : -1;
+    case 3:
+      candidate = KeyAny;
+      break;
+    case 6:
+      candidate = KeyMMedia;
+      break;
+    case 7:
+      candidate = first == 'c' ? KeyCorrect : KeyHotLink;
+      break;
+    case 8:
+      candidate = first == 'q' ? KeyQuestion : KeyMMediaIn;
+      break;
+    case 9:
+      candidate = KeyReference;
+      break;
+    case 17:
+      candidate = KeyHotLinkParameters;
+      break;
+    default:
+      return -1;
   }
-  for (const int i : {KeyQuestion, KeyCorrect, KeyAny, KeyHotLink, KeyHotLinkParameters, KeyReference,
-                      KeyMMedia, KeyMMediaIn})
-    if (QuestionKeys[i].size() == key.size() && IniSyntax::EqualNoCase(QuestionKeys[i], key)) return i;
-  return -1;
+  return IniSyntax::EqualNoCase(QuestionKeys[candidate], key) ? candidate : -1;
 }
 
 }  // namespace
