@@ -16,24 +16,24 @@ constexpr const char* ReadAction = "Could not read";
 }  // namespace
 
 TInputFile::TInputFile(std::string path) : Path(std::move(path)) {
-  Descriptor = ::open(Path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Not blocking: a named pipe standing at the path must not hang the program
+  // until something writes to it.
+  Descriptor = ::open(Path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (Descriptor < 0) {
     if (errno == ENOENT || errno == ENOTDIR) return;
     throw TIoError(Path, ReadAction, std::strerror(errno));
   }
   struct stat info {};
-  if (::fstat(Descriptor, &info) != 0) {
-    const int error = errno;
+  const int statResult = ::fstat(Descriptor, &info);
+  const int error = errno;
+  if (statResult != 0 || !S_ISREG(info.st_mode)) {
     ::close(Descriptor);
     Descriptor = -1;
-    throw TIoError(Path, ReadAction, std::strerror(error));
+    if (statResult != 0) throw TIoError(Path, ReadAction, std::strerror(error));
+    // Only regular files are read: a device or a pipe may never end.
+    throw TIoError(Path, ReadAction, S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file");
   }
-  if (S_ISDIR(info.st_mode)) {
-    ::close(Descriptor);
-    Descriptor = -1;
-    throw TIoError(Path, ReadAction, std::strerror(EISDIR));
-  }
-  if (S_ISREG(info.st_mode) && info.st_size > 0) SizeHint = static_cast<size_t>(info.st_size);
+  if (info.st_size > 0) SizeHint = static_cast<size_t>(info.st_size);
 }
 
 TInputFile::~TInputFile() {

@@ -16,7 +16,8 @@ class TInputFile {
 public:
   // Opens path for reading. A path where no file exists (ENOENT, ENOTDIR) gives
   // a closed reader whose Exists() is false; any other failure throws, and so
-  // does a folder standing at the path.
+  // does anything but a regular file standing at the path (a folder, a named
+  // pipe, a device), without waiting on it.
   explicit TInputFile(std::string path);
   ~TInputFile();
   TInputFile(const TInputFile&) = delete;

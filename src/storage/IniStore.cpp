@@ -390,8 +390,8 @@ void TrimLineEnd(std::string& line) {
   while (!line.empty() && static_cast<unsigned char>(line.back()) < 33) line.pop_back();
 }
 
-// Delphi-style integer text: leading blanks, an optional sign, '$' for
-// hexadecimal; nothing may follow. Hexadecimal takes all 32 bits ($FFFFFFFF is -1).
+// Integer text: leading blanks, an optional sign, '$' for hexadecimal; nothing
+// may follow. Hexadecimal takes all 32 bits ($FFFFFFFF is -1).
 bool ParseInteger(std::string_view text, int32_t& result) {
   size_t p = 0;
   while (p < text.size() && text[p] == ' ') ++p;

@@ -127,12 +127,15 @@ TEST_F(ConversionsTest, ATextFileWithLineFeedsOnlyStillConverts) {
   EXPECT_EQ(Plain(test, "QA1", "A"), "yes");
 }
 
-TEST_F(ConversionsTest, QuestionsStopAtAGapAndAtTheLimit) {
+TEST_F(ConversionsTest, QuestionsStopAtTheLimit) {
   const std::string text = Dir.File("many.txt");
   {
     TIniStore store(text);
-    for (int n = 1; n <= TestFile::MaxQuestionCount + 1; ++n)
-      store.WriteString(TestFile::QuestionSection(n), "QUESTION", "q" + std::to_string(n));
+    for (int n = 1; n <= TestFile::MaxQuestionCount + 1; ++n) {
+      std::string question = "q";
+      question += std::to_string(n);
+      store.WriteString(TestFile::QuestionSection(n), "QUESTION", question);
+    }
     store.UpdateFile();
   }
   const std::string test = Dir.File("many.qwt");

@@ -424,6 +424,17 @@ TEST_F(IniStoreTest, LongLinesAndManySectionsLoadWhole) {
     ASSERT_EQ(store.ReadString("qa" + std::to_string(i), "question", ""), std::to_string(i));
 }
 
+TEST_F(IniStoreTest, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
+  const std::string path = Dir.File("pipe.qwt");
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  try {
+    TIniStore store(path);
+    FAIL() << "a pipe loaded as a file";
+  } catch (const TIoError& error) {
+    EXPECT_EQ(error.Reason, "Not a regular file");
+  }
+}
+
 TEST_F(IniStoreTest, AFolderWhereTheFileShouldBeIsAReadError) {
   std::filesystem::create_directory(Dir.File("folder.ini"));
   try {
