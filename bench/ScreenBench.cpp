@@ -14,7 +14,7 @@
 
 #include "app/Dialogs.h"
 #include "app/HelpViewer.h"
-#include "bench/BenchFiles.h"
+#include "BenchFiles.h"
 #include "editor/QAForm.h"
 #include "shell/MainForm.h"
 #include "shell/ShellOpen.h"

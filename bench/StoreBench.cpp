@@ -18,6 +18,7 @@
 #include <unordered_map>
 
 #include "BenchFiles.h"
+#include "editor/QuestionSet.h"
 #include "storage/IniStore.h"
 #include "storage/TestFile.h"
 #include "storage/ZarnEncryption.h"
@@ -286,15 +287,12 @@ constexpr std::string_view QuestionKeys[] = {
     "QUESTION",          "A",         "B",      "C",       "D", "E", "F", "CORRECT", "ANY", "HOTLINK",
     "HOTLINKPARAMETERS", "REFERENCE", "MMEDIA", "MMEDIAIN"};
 
+// The editor's own load: QuestionSet::LoadQuestions, every value deciphered.
 void ReadQuestionsOurs(benchmark::State& state) {
+  QuestionSet questions;
   for (auto _ : state) {
-    TIniStore store(Work().BigTest);
-    std::vector<QuestionRecord> questions;
-    questions.reserve(TestFile::MaxQuestionCount);
-    const std::string desc = Decrypt(store.ReadString(TestFile::Settings, TestFile::Desc, ""));
-    for (int n = 1; n <= TestFile::MaxQuestionCount && TestFile::HasQuestion(store, n); ++n)
-      questions.push_back(TestFile::ReadQuestion(store, n));
-    benchmark::DoNotOptimize(questions.data());
+    questions.LoadQuestions(Work().BigTest);
+    benchmark::DoNotOptimize(questions.QuestionCount);
   }
 }
 
@@ -326,14 +324,12 @@ void WriteQuestionsFloor(benchmark::State& state) {
   for (auto _ : state) WriteFileBytes(Work().BigTest, bytes, state.range(0) != 0);
 }
 
+// The editor's own save: QuestionSet::SaveQuestions, every value enciphered,
+// stale question sections removed, the file replaced atomically.
 void WriteQuestionsOurs(benchmark::State& state) {
-  const auto questions = LoadedQuestions();
-  for (auto _ : state) {
-    TIniStore store(Work().BigTest);
-    for (size_t i = 0; i < questions.size(); ++i)
-      TestFile::WriteQuestion(store, static_cast<int>(i) + 1, questions[i]);
-    store.UpdateFile();
-  }
+  QuestionSet questions;
+  questions.LoadQuestions(Work().BigTest);
+  for (auto _ : state) questions.SaveQuestions(Work().BigTest);
 }
 
 void WriteQuestionsSimpleIni(benchmark::State& state) {

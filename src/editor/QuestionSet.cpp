@@ -43,12 +43,13 @@ void QuestionSet::LoadQuestions(const std::string& path) {
   std::string description =
       TrimmedDescription(Decrypt(store.ReadString(TestFile::Settings, TestFile::Desc, "")));
   std::vector<QuestionRecord> loaded;
+  loaded.reserve(MaxQuestions);
   for (int n = 1; n <= MaxQuestions && TestFile::HasQuestion(store, n); ++n)
     loaded.push_back(TestFile::ReadQuestion(store, n));
 
   TestDescription = std::move(description);
-  std::fill(Questions.begin(), Questions.end(), QuestionRecord{});
-  std::move(loaded.begin(), loaded.end(), Questions.begin());
+  const auto firstEmpty = std::move(loaded.begin(), loaded.end(), Questions.begin());
+  std::fill(firstEmpty, Questions.end(), QuestionRecord{});
   QuestionCount = std::max(static_cast<int>(loaded.size()), 1);
   CurrentIndex = 1;
 }
