@@ -47,18 +47,21 @@ QString FileNamePart(const QString& path) {
   return QFileInfo(path).fileName();
 }
 
-// Removes the old test before a new one is written in its place. False, with
-// the reason, when the file stays.
-bool DeleteOldTest(const QString& path, QString& reason) {
-  const std::filesystem::path file(ToPath(path));
-  std::error_code error;
-  if (std::filesystem::is_directory(file, error)) {
+// Whether a new test may take the place of what stands at path. The old file
+// is not deleted first: the new test replaces it in one atomic save, so a save
+// that fails leaves the old test whole. False, with the reason, for anything
+// that is not a plain file.
+bool IsReplaceableTest(const QString& path, QString& reason) {
+  const QFileInfo info(path);
+  if (info.isDir()) {
     reason = QStringLiteral("it is a folder, not a file");
     return false;
   }
-  if (std::filesystem::remove(file, error) || !error) return true;
-  reason = QString::fromLocal8Bit(error.message());
-  return false;
+  if (!info.isFile()) {
+    reason = QStringLiteral("it is not a plain file");
+    return false;
+  }
+  return true;
 }
 
 QFrame* Panel(const char* name, QFrame::Shape shape, QWidget* parent) {
@@ -406,17 +409,17 @@ void TMainForm::Button1Click() {
       if (!Globals.Dialogs.Confirm(
               QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
         return;
-      // Writing over a file that is still there would keep its questions under
-      // the new settings: refuse rather than announce a new test.
       QString reason;
-      if (!DeleteOldTest(name, reason)) {
+      if (!IsReplaceableTest(name, reason)) {
         Globals.Dialogs.Error(QStringLiteral("The test file ") + name +
-                              QStringLiteral(" could not be deleted: ") + reason +
+                              QStringLiteral(" could not be replaced: ") + reason +
                               QStringLiteral(".\rNothing was changed."));
         return;
       }
     }
     TIniStore store(ToPath(name));
+    // The old test's sections go with it: the new test holds only its settings.
+    store.ClearSections();
     TestFile::WriteNewTest(store);
     store.UpdateFile();
     SetTestLoaded(QStringLiteral("No description (") + FileNamePart(name) + QLatin1Char(')'), name);

@@ -384,7 +384,7 @@ TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredNoChangesNothing) {
   EXPECT_FALSE(Timer()->isActive());
 }
 
-TEST_F(MainFormTest, NewTestThatCannotDeleteTheOldFileSaysSoAndChangesNothing) {
+TEST_F(MainFormTest, NewTestThatCannotReplaceTheOldFileSaysSoAndChangesNothing) {
   WriteTest("OLD.QWT", "Old test");
   fs::create_directory(Dir.File("TAKEN.QWT"));
   WriteTest("TAKEN.QWT/INSIDE.QWT", "Inside");
@@ -395,7 +395,7 @@ TEST_F(MainFormTest, NewTestThatCannotDeleteTheOldFileSaysSoAndChangesNothing) {
   Dialogs.ExpectSave(FileIn("TAKEN.QWT"));
   Dialogs.ExpectMessage(TMessageKind::Confirmation, Overwrite, TButton::Yes);
   Dialogs.ExpectMessage(TMessageKind::Error, "The test file " + FileIn("TAKEN.QWT") +
-                                                 " could not be deleted: it is a folder, not a file.\r"
+                                                 " could not be replaced: it is a folder, not a file.\r"
                                                  "Nothing was changed.");
   Form.Button1Click();
   EXPECT_EQ(ReadBytes(Dir.File("TAKEN.QWT/INSIDE.QWT")), TestBytes("Inside"));

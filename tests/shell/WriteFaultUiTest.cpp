@@ -62,10 +62,9 @@ TEST_P(ShellWriteFaultTest, ANewTestThatCannotBeSavedLeavesNoFile) {
   RunFailing([this] { Form.Button1Click(); }, Dir.File("NEW.QWT"));
 }
 
-// Fails while the old test is deleted before the new one is written: the
-// answer Yes to overwriting must not cost the old test when the new one
+// The answer Yes to overwriting must not cost the old test when the new one
 // cannot be saved.
-TEST_P(ShellWriteFaultTest, DISABLED_ANewTestThatCannotReplaceAnOldOneLeavesTheOldOne) {
+TEST_P(ShellWriteFaultTest, ANewTestThatCannotReplaceAnOldOneLeavesTheOldOne) {
   Dialogs.ExpectSave(FileIn("OLD.QWT"));
   Dialogs.ExpectMessage(TMessageKind::Confirmation,
                         QStringLiteral("A test file with that name exists!\rOverwrite existing test file?"),
