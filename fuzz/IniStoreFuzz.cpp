@@ -67,8 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TIniStore store(path);
     FUZZ_CHECK(!store.Modified);
     ReadEverything(store);
-    TStrings before;
-    store.ReadAll(before);
 
     // Writes as the system makes them, driven by what the file holds.
     TStrings names;
