@@ -14,6 +14,8 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
   box.setWindowTitle(QApplication::applicationDisplayName());
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  // File names and test texts are shown as they are, never as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(shown);
   switch (kind) {
     case TMessageKind::Information: box.setIcon(QMessageBox::Information); break;

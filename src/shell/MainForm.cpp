@@ -517,14 +517,26 @@ void TMainForm::DecryptTestIntoTextFile1Click() {
 }
 
 QString TMainForm::LineBreakNotice(const std::vector<TBrokenValue>& broken) {
-  std::map<int, QStringList> keysByQuestion;
-  for (const TBrokenValue& value : broken) keysByQuestion[value.Question] << ToQString(value.Key);
-  QStringList places;
-  for (const auto& [question, keys] : keysByQuestion)
-    places << (question == 0 ? QStringLiteral("settings") : QStringLiteral("question %1").arg(question)) +
-                  QStringLiteral(" (") + keys.join(QStringLiteral(", ")) + QLatin1Char(')');
-  return QStringLiteral("These values hold line breaks: ") + places.join(QStringLiteral("; ")) +
-         QStringLiteral(".\rConverting the text file back into a test keeps only the first line of each.");
+  // "question 2 (QUESTION, B); settings (DESC)" for the values of one kind.
+  const auto places = [&broken](bool endsText) {
+    std::map<int, QStringList> keysByQuestion;
+    for (const TBrokenValue& value : broken)
+      if (value.EndsText == endsText) keysByQuestion[value.Question] << ToQString(value.Key);
+    QStringList named;
+    for (const auto& [question, keys] : keysByQuestion)
+      named << (question == 0 ? QStringLiteral("settings") : QStringLiteral("question %1").arg(question)) +
+                   QStringLiteral(" (") + keys.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return named.join(QStringLiteral("; "));
+  };
+  QStringList notice;
+  if (const QString lineBreaks = places(false); !lineBreaks.isEmpty())
+    notice << QStringLiteral("These values hold line breaks: ") + lineBreaks +
+                  QStringLiteral(".\rConverting the text file back into a test keeps only the first line of each.");
+  if (const QString cuts = places(true); !cuts.isEmpty())
+    notice << QStringLiteral("These values hold a Ctrl-Z character: ") + cuts +
+                  QStringLiteral(".\rConverting the text file back into a test stops at the first of them; "
+                                 "nothing after it is read.");
+  return notice.join(QLatin1Char('\r'));
 }
 
 void TMainForm::LaunchQuizwellClient1Click() {

@@ -50,8 +50,8 @@ public:
 private:
   void CopyValue(std::string_view section, std::string_view key, int question) {
     const std::string value = Transform(Source->ReadString(section, key, {}));
-    if (Broken && value.find_first_of("\r\n") != std::string::npos)
-      Broken->push_back({question, std::string(key)});
+    if (Broken && value.find_first_of("\r\n\x1A") != std::string::npos)
+      Broken->push_back({question, std::string(key), value.find('\x1A') != std::string::npos});
     Destination.WriteString(section, key, value);
   }
 

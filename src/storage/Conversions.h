@@ -10,10 +10,14 @@
 // cannot be read or the destination cannot be written; the destination file is
 // then as it was.
 
-// A value that held a line break: Question is the question number, 0 for SETTINGS.
+// A value that does not survive the text form whole: Question is the question
+// number, 0 for SETTINGS. A line break keeps only the value's first line; a
+// Ctrl-Z (EndsText) ends the whole text file where it stands when it is read
+// back, so nothing after it survives.
 struct TBrokenValue {
   int Question = 0;
   std::string Key;
+  bool EndsText = false;
   bool operator==(const TBrokenValue&) const = default;
 };
 
@@ -21,6 +25,6 @@ struct TBrokenValue {
 void EncryptTextToTest(const std::string& sourcePath, const std::string& destinationPath);
 
 // Enciphered test to plain text. Returns the values whose plain text holds a
-// line break: converting the text file back keeps only their first lines.
+// line break or a Ctrl-Z, in file order.
 std::vector<TBrokenValue> DecryptTestToText(const std::string& sourcePath,
                                             const std::string& destinationPath);

@@ -35,7 +35,9 @@ int DecryptCommand(TToolContext& context) {
   if (!broken.empty()) {
     Report(context.Err, "warning: these values of \"" + test + "\" hold line breaks; converting \"" + text +
                             "\" back to a test keeps only their first lines:");
-    for (const TBrokenValue& value : broken) context.Err << "  " << Place(value) << '\n';
+    for (const TBrokenValue& value : broken)
+      context.Err << "  " << Place(value)
+                  << (value.EndsText ? " (holds a Ctrl-Z: reading the text file back stops there)" : "") << '\n';
   }
   return ExitOk;
 }

@@ -722,3 +722,16 @@ TEST_F(MainFormTest, ExitEndsTheEventLoopWithoutClosingTheWindow) {
 }
 
 }  // namespace
+
+TEST(MainFormNotice, NamesLineBreaksAndCtrlZApart) {
+  EXPECT_EQ(TMainForm::LineBreakNotice({{0, "DESC", false}, {3, "QUESTION", true}, {3, "B", false}}),
+            QStringLiteral("These values hold line breaks: settings (DESC); question 3 (B).\r"
+                           "Converting the text file back into a test keeps only the first line of each.\r"
+                           "These values hold a Ctrl-Z character: question 3 (QUESTION).\r"
+                           "Converting the text file back into a test stops at the first of them; "
+                           "nothing after it is read."));
+  EXPECT_EQ(TMainForm::LineBreakNotice({{2, "A", true}}),
+            QStringLiteral("These values hold a Ctrl-Z character: question 2 (A).\r"
+                           "Converting the text file back into a test stops at the first of them; "
+                           "nothing after it is read."));
+}

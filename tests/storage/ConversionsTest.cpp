@@ -91,6 +91,31 @@ TEST_F(ConversionsTest, ConvertingIntoALargerTestKeepsItsLaterQuestions) {
   EXPECT_TRUE(end.empty());
 }
 
+TEST_F(ConversionsTest, TestToTextReportsACtrlZThatWouldEndTheTextFile) {
+  const std::string test = Dir.File("ctrlz.qwt");
+  {
+    TIniStore store(test);
+    store.WriteString("SETTINGS", "DESC", Encrypt("plain"));
+    QuestionRecord first;
+    first.Question = "before\x1A" "after";
+    first.AnswerA = "one\r\ntwo";
+    QuestionRecord second;
+    second.Question = "lost when read back";
+    TestFile::WriteQuestion(store, 1, first);
+    TestFile::WriteQuestion(store, 2, second);
+    store.UpdateFile();
+  }
+  const std::string text = Dir.File("ctrlz.txt");
+  EXPECT_EQ(DecryptTestToText(test, text),
+            (std::vector<TBrokenValue>{{1, "QUESTION", true}, {1, "A", false}}));
+
+  // What the report warns of: the text file ends at the Ctrl-Z.
+  const std::string back = Dir.File("back.qwt");
+  EncryptTextToTest(text, back);
+  EXPECT_EQ(Plain(back, "QA1", "QUESTION"), "before");
+  EXPECT_EQ(Plain(back, "QA2", "QUESTION"), "");
+}
+
 TEST_F(ConversionsTest, TestToTextReportsTheValuesThatHoldLineBreaks) {
   const std::string test = Dir.File("multi.qwt");
   {
