@@ -27,8 +27,8 @@ public:
   TButton Message(TMessageKind kind, const QString&) override {
     return kind == TMessageKind::Confirmation ? TButton::Yes : TButton::Ok;
   }
-  std::optional<QString> OpenFile(const TFileDialogSpec&) override { return std::nullopt; }
-  std::optional<QString> SaveFile(const TFileDialogSpec&) override { return std::nullopt; }
+  std::optional<QString> OpenFile(const TFileDialogOptions&) override { return std::nullopt; }
+  std::optional<QString> SaveFile(const TFileDialogOptions&) override { return std::nullopt; }
 };
 
 class TNoHelp : public THelpViewer {

@@ -35,22 +35,22 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
 
 // An open dialog does not require the chosen file to exist: a name typed for a
 // file that is not there goes to the caller, which decides what that means.
-std::optional<QString> TQtDialogs::OpenFile(const TFileDialogSpec& spec) {
-  const QString title = spec.Title.isEmpty() ? QStringLiteral("Open") : spec.Title;
-  QFileDialog dialog(Parent, title, QString(), QtFilter(spec.Filter));
+std::optional<QString> TQtDialogs::OpenFile(const TFileDialogOptions& options) {
+  const QString title = options.Title.isEmpty() ? QStringLiteral("Open") : options.Title;
+  QFileDialog dialog(Parent, title, QString(), QtFilter(options.Filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Open"));
-  if (!spec.FileName.isEmpty()) dialog.selectFile(spec.FileName);
+  if (!options.FileName.isEmpty()) dialog.selectFile(options.FileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return WithDefaultExtension(dialog.selectedFiles().constFirst(), spec.DefaultExt);
+  return WithDefaultExtension(dialog.selectedFiles().constFirst(), options.DefaultExt);
 }
 
-std::optional<QString> TQtDialogs::SaveFile(const TFileDialogSpec& spec) {
-  const QString path = QFileDialog::getSaveFileName(Parent, spec.Title, spec.FileName, QtFilter(spec.Filter),
+std::optional<QString> TQtDialogs::SaveFile(const TFileDialogOptions& options) {
+  const QString path = QFileDialog::getSaveFileName(Parent, options.Title, options.FileName, QtFilter(options.Filter),
                                                     nullptr, QFileDialog::DontConfirmOverwrite);
   if (path.isEmpty()) return std::nullopt;
-  return WithDefaultExtension(path, spec.DefaultExt);
+  return WithDefaultExtension(path, options.DefaultExt);
 }
 
 QString QtFilter(const QString& systemFilter) {

@@ -14,7 +14,7 @@ enum class TButton { Ok, Yes, No };
 // A file dialog as the system describes it. Filter is written the system's way,
 // "Quizwell Files|*.QWT|All Files|*.*"; DefaultExt ("QWT") is added to a name
 // typed without extension; FileName presets the name.
-struct TFileDialogSpec {
+struct TFileDialogOptions {
   QString Title;
   QString Filter;
   QString DefaultExt;
@@ -30,8 +30,8 @@ public:
   // Shows text (a '\r' in it is a line break) and returns the button pressed.
   virtual TButton Message(TMessageKind kind, const QString& text) = 0;
   // The chosen path, or nothing when cancelled. Neither asks about overwriting.
-  virtual std::optional<QString> OpenFile(const TFileDialogSpec& spec) = 0;
-  virtual std::optional<QString> SaveFile(const TFileDialogSpec& spec) = 0;
+  virtual std::optional<QString> OpenFile(const TFileDialogOptions& options) = 0;
+  virtual std::optional<QString> SaveFile(const TFileDialogOptions& options) = 0;
 
   bool Confirm(const QString& text) { return Message(TMessageKind::Confirmation, text) == TButton::Yes; }
   void Inform(const QString& text) { Message(TMessageKind::Information, text); }
@@ -45,8 +45,8 @@ public:
   void SetParent(QWidget* parent) { Parent = parent; }
 
   TButton Message(TMessageKind kind, const QString& text) override;
-  std::optional<QString> OpenFile(const TFileDialogSpec& spec) override;
-  std::optional<QString> SaveFile(const TFileDialogSpec& spec) override;
+  std::optional<QString> OpenFile(const TFileDialogOptions& options) override;
+  std::optional<QString> SaveFile(const TFileDialogOptions& options) override;
 
 private:
   QWidget* Parent;

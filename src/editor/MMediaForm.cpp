@@ -142,7 +142,7 @@ void TMMediaForm::Edit1Exit() {
 }
 
 void TMMediaForm::Button4Click() {
-  const std::optional<QString> chosen = Globals.Dialogs.OpenFile(TFileDialogSpec{});
+  const std::optional<QString> chosen = Globals.Dialogs.OpenFile(TFileDialogOptions{});
   if (!chosen) return;
   Edit1->setText(QString::fromStdString(
       MediaFile::StoredName(chosen->toStdString(), Globals.ProgramFolder.toStdString())));

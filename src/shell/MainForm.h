@@ -108,13 +108,13 @@ private:
   QPixmap BannerPicture;
 
   // The file dialogs of the window's commands.
-  const TFileDialogSpec SaveDialog1;
-  const TFileDialogSpec OpenDialog1;
-  const TFileDialogSpec OpenDialog2;
-  const TFileDialogSpec SaveDialog2;
-  const TFileDialogSpec OpenDialog3;
-  const TFileDialogSpec SaveDialog3;
-  const TFileDialogSpec OpenDialog4;
+  const TFileDialogOptions SaveDialog1;
+  const TFileDialogOptions OpenDialog1;
+  const TFileDialogOptions OpenDialog2;
+  const TFileDialogOptions SaveDialog2;
+  const TFileDialogOptions OpenDialog3;
+  const TFileDialogOptions SaveDialog3;
+  const TFileDialogOptions OpenDialog4;
 
   TestCatalogue Catalogue;
   bool FirstShow = true;

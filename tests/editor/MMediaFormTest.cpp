@@ -103,8 +103,8 @@ TEST_F(MMediaFormTest, BrowseStoresTheNameInTheEnginesForm) {
   Dialogs.ExpectOpen(std::nullopt);
   Click(*Form, "Button4");
   EXPECT_EQ(Form->Text(), "/srv/media/clip.avi");
-  EXPECT_TRUE(Dialogs.Files.back().Spec.Filter.isEmpty());
-  EXPECT_TRUE(Dialogs.Files.back().Spec.Title.isEmpty());
+  EXPECT_TRUE(Dialogs.Files.back().Options.Filter.isEmpty());
+  EXPECT_TRUE(Dialogs.Files.back().Options.Title.isEmpty());
 }
 
 TEST_F(MMediaFormTest, MediaOfAQuestionWithoutOneGetsTheInternalViewer) {

@@ -145,7 +145,7 @@ TEST_F(ClientFormTest, BrowsedBitmapIsShownAndOnlyItsNameIsStored) {
     Dialogs.ExpectOpen(bitmap);
     Click(Button("Button2"));
     ASSERT_EQ(Dialogs.Files.size(), 1u);
-    EXPECT_EQ(Dialogs.Files[0].Spec.Filter, "Bitmap Files (BMP)|*.BMP");
+    EXPECT_EQ(Dialogs.Files[0].Options.Filter, "Bitmap Files (BMP)|*.BMP");
     EXPECT_EQ(Edit("Edit1")->text(), bitmap);
     EXPECT_TRUE(Shown("Image2"));
     EXPECT_FALSE(Shown("Image1"));

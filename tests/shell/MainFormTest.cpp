@@ -333,11 +333,11 @@ TEST_F(MainFormTest, NewTestIsWrittenLoadedAndListedByTheRescan) {
   QTest::mouseClick(ButtonNamed("Button1"), Qt::LeftButton);
   ExpectLoaded("No description (QUIZ1.QWT)", FileIn("QUIZ1.QWT"));
   EXPECT_EQ(ReadBytes(Dir.File("QUIZ1.QWT")), NewTestBytes());
-  const TFileDialogSpec& spec = Dialogs.Files.back().Spec;
+  const TFileDialogOptions& options = Dialogs.Files.back().Options;
   EXPECT_TRUE(Dialogs.Files.back().Save);
-  EXPECT_EQ(spec.Title, "Specify the filename for the new test");
-  EXPECT_EQ(spec.Filter, "Quizwell Files|*.QWT");
-  EXPECT_EQ(spec.DefaultExt, "QWT");
+  EXPECT_EQ(options.Title, "Specify the filename for the new test");
+  EXPECT_EQ(options.Filter, "Quizwell Files|*.QWT");
+  EXPECT_EQ(options.DefaultExt, "QWT");
 
   QTRY_COMPARE(Items(), (QStringList{Prompt, "1: No description"}));
   ExpectLoaded("No description (QUIZ1.QWT)", FileIn("QUIZ1.QWT"));
@@ -441,11 +441,11 @@ TEST_F(MainFormTest, LoadTestFromAnyFolderLoadsItWithoutRescan) {
   Dialogs.ExpectOpen(FromPath(Elsewhere.File("far.qwt")));
   QTest::mouseClick(ButtonNamed("Button2"), Qt::LeftButton);
   ExpectLoaded("Geography: rivers (far.qwt)", FromPath(Elsewhere.File("far.qwt")));
-  const TFileDialogSpec& spec = Dialogs.Files.back().Spec;
+  const TFileDialogOptions& options = Dialogs.Files.back().Options;
   EXPECT_FALSE(Dialogs.Files.back().Save);
-  EXPECT_EQ(spec.Title, "");
-  EXPECT_EQ(spec.Filter, "Quizwell Files|*.QWT|All Files|*.*");
-  EXPECT_EQ(spec.DefaultExt, "");
+  EXPECT_EQ(options.Title, "");
+  EXPECT_EQ(options.Filter, "Quizwell Files|*.QWT|All Files|*.*");
+  EXPECT_EQ(options.DefaultExt, "");
   EXPECT_FALSE(Timer()->isActive());
   EXPECT_EQ(Combo()->count(), 0);
 }
@@ -520,11 +520,11 @@ TEST_F(MainFormTest, DecryptingATestWritesItsTextAndNamesLineBreaks) {
                 "ANY=0\r\nMMEDIA=\r\nMMEDIAIN=\r\n\r\n"
                 "[QA2]\r\nQUESTION=Line one\r\nLine two\r\nA=Yes\r\nB=No\r\nreally\r\n" +
                 questionTail + "CORRECT=\r\n" + links + "ANY=\r\nMMEDIA=\r\nMMEDIAIN=\r\n\r\n");
-  const TFileDialogSpec& open = Dialogs.Files[0].Spec;
+  const TFileDialogOptions& open = Dialogs.Files[0].Options;
   EXPECT_EQ(open.Title, "Select Test to Decrypt");
   EXPECT_EQ(open.Filter, "Encrypted Test Files|*.QWT|All Files|*.*");
   EXPECT_EQ(open.DefaultExt, "TXT");
-  const TFileDialogSpec& save = Dialogs.Files[1].Spec;
+  const TFileDialogOptions& save = Dialogs.Files[1].Options;
   EXPECT_EQ(save.Title, "Select Text File to Save to");
   EXPECT_EQ(save.Filter, "Text Files|*.TXT|All Files|*.*");
   EXPECT_EQ(save.DefaultExt, "TXT");
@@ -581,11 +581,11 @@ TEST_F(MainFormTest, EncryptingATextWritesTheTestAndRescans) {
     expected += std::string(key) + "=" + Encrypt(value) + "\r\n";
   EXPECT_EQ(ReadBytes(Dir.File("RIVERS.QWT")), expected + "\r\n");
 
-  const TFileDialogSpec& open = Dialogs.Files[0].Spec;
+  const TFileDialogOptions& open = Dialogs.Files[0].Options;
   EXPECT_EQ(open.Title, "Select Text File to Encrypt");
   EXPECT_EQ(open.Filter, "Unencrypted Test files|*.TXT|All Files|*.*");
   EXPECT_EQ(open.DefaultExt, "TXT");
-  const TFileDialogSpec& save = Dialogs.Files[1].Spec;
+  const TFileDialogOptions& save = Dialogs.Files[1].Options;
   EXPECT_EQ(save.Title, "Select Test Name to Save to");
   EXPECT_EQ(save.Filter, "Test Files|*.QWT|All Files|*.*");
   EXPECT_EQ(save.DefaultExt, "QWT");
@@ -650,11 +650,11 @@ TEST_F(MainFormTest, EngineThatDoesNotStartLeadsToTheQuestion) {
   ASSERT_EQ(Shell.Calls.size(), 3u);
   EXPECT_EQ(Shell.Calls[2].FileName, "/opt/engine/QWTEST.EXE");
   EXPECT_EQ(Shell.Calls[2].ShowMode, SW_SHOW);
-  const TFileDialogSpec& spec = Dialogs.Files.back().Spec;
-  EXPECT_EQ(spec.Title, "");
-  EXPECT_EQ(spec.FileName, "QWTEST.EXE");
-  EXPECT_EQ(spec.Filter, "Application Files|*.EXE|All Files|*.*");
-  EXPECT_EQ(spec.DefaultExt, "EXE");
+  const TFileDialogOptions& options = Dialogs.Files.back().Options;
+  EXPECT_EQ(options.Title, "");
+  EXPECT_EQ(options.FileName, "QWTEST.EXE");
+  EXPECT_EQ(options.Filter, "Application Files|*.EXE|All Files|*.*");
+  EXPECT_EQ(options.DefaultExt, "EXE");
 
   Shell.Results = {2};
   Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::Yes);

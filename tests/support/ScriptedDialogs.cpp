@@ -53,17 +53,17 @@ TButton TScriptedDialogs::Message(TMessageKind kind, const QString& text) {
   return expected.Answer;
 }
 
-std::optional<QString> TScriptedDialogs::OpenFile(const TFileDialogSpec& spec) {
-  Files.push_back({false, spec});
-  const TExpected expected = Take(("open dialog \"" + spec.Title.toStdString() + "\"").c_str());
+std::optional<QString> TScriptedDialogs::OpenFile(const TFileDialogOptions& options) {
+  Files.push_back({false, options});
+  const TExpected expected = Take(("open dialog \"" + options.Title.toStdString() + "\"").c_str());
   EXPECT_EQ(expected.What, TExpected::Open) << "an open dialog came when something else was expected";
   if (expected.What != TExpected::Open || expected.Path.isEmpty()) return std::nullopt;
   return expected.Path;
 }
 
-std::optional<QString> TScriptedDialogs::SaveFile(const TFileDialogSpec& spec) {
-  Files.push_back({true, spec});
-  const TExpected expected = Take(("save dialog \"" + spec.Title.toStdString() + "\"").c_str());
+std::optional<QString> TScriptedDialogs::SaveFile(const TFileDialogOptions& options) {
+  Files.push_back({true, options});
+  const TExpected expected = Take(("save dialog \"" + options.Title.toStdString() + "\"").c_str());
   EXPECT_EQ(expected.What, TExpected::Save) << "a save dialog came when something else was expected";
   if (expected.What != TExpected::Save || expected.Path.isEmpty()) return std::nullopt;
   return expected.Path;

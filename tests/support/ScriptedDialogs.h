@@ -22,7 +22,7 @@ public:
   };
   struct TFileShown {
     bool Save;
-    TFileDialogSpec Spec;
+    TFileDialogOptions Options;
   };
 
   ~TScriptedDialogs() override;
@@ -34,8 +34,8 @@ public:
   void ExpectSave(std::optional<QString> answer);
 
   TButton Message(TMessageKind kind, const QString& text) override;
-  std::optional<QString> OpenFile(const TFileDialogSpec& spec) override;
-  std::optional<QString> SaveFile(const TFileDialogSpec& spec) override;
+  std::optional<QString> OpenFile(const TFileDialogOptions& options) override;
+  std::optional<QString> SaveFile(const TFileDialogOptions& options) override;
 
   bool AllUsed() const { return Pending.empty(); }
   void Clear() { Pending.clear(); }
