@@ -11,6 +11,7 @@
 #include "editor/EditorFixture.h"
 #include "editor/NoteForm.h"
 #include "storage/IoError.h"
+#include "support/IoErrorText.h"
 
 namespace {
 
@@ -330,14 +331,11 @@ TEST_F(QAFormTest, FailedSaveReportsAndKeepsEverything) {
   const std::string path = (Dir.Path() / "gone" / "TEST.QWT").string();
   OpenEditor(path);
   Type("QuestionLabel", "Not lost");
-  std::string reason;
-  try {
+  const std::string reason = IoErrorText([&] {
     QuestionSet probe;
     probe.Slot(1).Question = "x";
     probe.SaveQuestions(path);
-  } catch (const TIoError& error) {
-    reason = error.what();
-  }
+  });
   ASSERT_FALSE(reason.empty());
 
   Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(reason.c_str()));
@@ -361,12 +359,9 @@ TEST_F(QAFormTest, FailedLoadReportsAndClosesTheEditor) {
   Globals.CurrentTestPath = FromPath(folder);
   Editor = std::make_unique<TQAForm>(Globals);
   Editor->show();
-  std::string reason;
-  try {
+  const std::string reason = IoErrorText([&] {
     QuestionSet().LoadQuestions(folder);
-  } catch (const TIoError& error) {
-    reason = error.what();
-  }
+  });
   ASSERT_NE(reason.find(folder), std::string::npos);
 
   Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(reason.c_str()));

@@ -24,6 +24,7 @@
 #include "shell/MainForm.h"
 #include "storage/IoError.h"
 #include "storage/ZarnEncryption.h"
+#include "support/IoErrorText.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -422,12 +423,9 @@ TEST_F(ClientFormTest, CharactersTheCodePageCannotHoldAreNamedBeforeWriting) {
 
 TEST_F(ClientFormTest, FileErrorsAreReportedAndOkStaysOpen) {
   std::filesystem::create_directory(ConfigFile);
-  QString reason;
-  try {
+  const QString reason = QString::fromLocal8Bit(IoErrorText([&] {
     LoadClientConfig(ConfigFile);
-  } catch (const TIoError& error) {
-    reason = QString::fromLocal8Bit(error.what());
-  }
+  }));
   ASSERT_FALSE(reason.isEmpty());
 
   Dialogs.ExpectMessage(TMessageKind::Error, reason);

@@ -25,6 +25,7 @@
 #include "storage/IoError.h"
 #include "storage/TestFile.h"
 #include "storage/ZarnEncryption.h"
+#include "support/IoErrorText.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -468,12 +469,9 @@ TEST_F(SettingsFormTest, UnstorableCharactersAreNamedBeforeWriting) {
 
 TEST_F(SettingsFormTest, UnreadableTestIsReportedAndTheDialogCloses) {
   std::filesystem::create_directory(TestPath);
-  QString reason;
-  try {
+  const QString reason = QString::fromLocal8Bit(IoErrorText([&] {
     LoadTestSettings(TestPath);
-  } catch (const TIoError& error) {
-    reason = QString::fromLocal8Bit(error.what());
-  }
+  }));
   ASSERT_FALSE(reason.isEmpty());
   Dialogs.ExpectMessage(TMessageKind::Error, reason);
   auto form = Open();
@@ -485,12 +483,9 @@ TEST_F(SettingsFormTest, FailedWriteKeepsTheDialogAndItsChanges) {
   auto form = Open();
   Click(Check("CheckBox6"));
   std::filesystem::remove_all(Dir.Path());
-  QString reason;
-  try {
+  const QString reason = QString::fromLocal8Bit(IoErrorText([&] {
     SaveTestSettings(TestPath, TestSettings{});
-  } catch (const TIoError& error) {
-    reason = QString::fromLocal8Bit(error.what());
-  }
+  }));
   ASSERT_FALSE(reason.isEmpty());
 
   Dialogs.ExpectMessage(TMessageKind::Error, reason);

@@ -18,6 +18,7 @@
 #include "shell/MainForm.h"
 #include "storage/IoError.h"
 #include "storage/ZarnEncryption.h"
+#include "support/IoErrorText.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -160,12 +161,9 @@ TEST_F(ShellBadInputTest, ATestThatCannotBeReadOnceLoadedKeepsTheEditorsClosed) 
   Pick(1);
   fs::remove(Dir.File("A.QWT"));
   fs::create_directory(Dir.File("A.QWT"));
-  std::string reason;
-  try {
+  const std::string reason = IoErrorText([&] {
     TIniStore store(Dir.File("A.QWT"));
-  } catch (const TIoError& error) {
-    reason = error.what();
-  }
+  });
   ASSERT_FALSE(reason.empty());
 
   // Each window reports the file once and closes without writing anything.

@@ -20,6 +20,7 @@
 #include "storage/IoError.h"
 #include "storage/TestFile.h"
 #include "storage/ZarnEncryption.h"
+#include "support/IoErrorText.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -418,14 +419,11 @@ TEST_F(MainFormTest, NewTestCancelledUnloadsTheTest) {
 TEST_F(MainFormTest, NewTestThatCannotBeWrittenIsReportedAndNotLoaded) {
   const QString path = FromPath(Dir.File("missing/folder/NEW.QWT"));
   Dialogs.ExpectSave(path);
-  std::string expected;
-  try {
+  const std::string expected = IoErrorText([&] {
     TIniStore store(Dir.File("missing/folder/NEW.QWT"));
     store.WriteString("SETTINGS", "DESC", "x");
     store.UpdateFile();
-  } catch (const TIoError& error) {
-    expected = error.what();
-  }
+  });
   ASSERT_FALSE(expected.empty());
   Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(expected));
   Form.Button1Click();
@@ -610,12 +608,9 @@ TEST_F(MainFormTest, ConversionsCancelledWriteNothing) {
 TEST_F(MainFormTest, ConversionThatCannotWriteShowsTheErrorAndNoClosingMessage) {
   WriteTest("A.QWT", "Alpha");
   const std::string destination = Dir.File("missing/A.TXT");
-  std::string expected;
-  try {
+  const std::string expected = IoErrorText([&] {
     DecryptTestToText(Dir.File("A.QWT"), destination);
-  } catch (const TIoError& error) {
-    expected = error.what();
-  }
+  });
   ASSERT_FALSE(expected.empty());
   Dialogs.ExpectOpen(FileIn("A.QWT"));
   Dialogs.ExpectSave(FromPath(destination));
