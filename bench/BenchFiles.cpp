@@ -9,9 +9,9 @@
 #include <random>
 #include <stdexcept>
 
-#include "storage/IniStore.h"
-#include "storage/TestFile.h"
-#include "storage/ZarnEncryption.h"
+#include "core/storage/IniStore.h"
+#include "core/test/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace BenchFiles {
 namespace {

@@ -12,12 +12,12 @@
 #include <fstream>
 #include <string>
 
-#include "app/Dialogs.h"
-#include "app/HelpViewer.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/HelpViewer.h"
 #include "BenchFiles.h"
-#include "editor/QAForm.h"
-#include "shell/MainForm.h"
-#include "shell/ShellOpen.h"
+#include "ui/maker/QAForm.h"
+#include "ui/maker/MainForm.h"
+#include "ui/platform/ShellOpen.h"
 
 namespace {
 

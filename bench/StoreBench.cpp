@@ -18,10 +18,10 @@
 #include <unordered_map>
 
 #include "BenchFiles.h"
-#include "editor/QuestionSet.h"
-#include "storage/IniStore.h"
-#include "storage/TestFile.h"
-#include "storage/ZarnEncryption.h"
+#include "core/test/QuestionSet.h"
+#include "core/storage/IniStore.h"
+#include "core/test/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace {
 

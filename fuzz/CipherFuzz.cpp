@@ -10,7 +10,7 @@
 #include <string>
 
 #include "ScratchFiles.h"
-#include "storage/ZarnEncryption.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "ScratchFiles.h"
-#include "storage/Conversions.h"
-#include "storage/IniStore.h"
-#include "storage/TestFile.h"
-#include "storage/ZarnEncryption.h"
+#include "core/test/Conversions.h"
+#include "core/storage/IniStore.h"
+#include "core/test/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "ScratchFiles.h"
-#include "storage/IniStore.h"
-#include "storage/TestFile.h"
-#include "storage/ZarnEncryption.h"
+#include "core/storage/IniStore.h"
+#include "core/test/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path =

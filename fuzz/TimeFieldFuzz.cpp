@@ -11,7 +11,7 @@
 #include <string>
 
 #include "ScratchFiles.h"
-#include "settings/TestSettings.h"
+#include "core/test/TestSettings.h"
 
 namespace {
 

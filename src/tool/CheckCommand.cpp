@@ -1,12 +1,12 @@
 #include <ostream>
 #include <string>
 
-#include "storage/IniStore.h"
-#include "storage/IoError.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/IoError.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
-#include "tool/TestCheck.h"
-#include "tool/Text.h"
+#include "core/test/TestCheck.h"
+#include "core/storage/TerminalText.h"
 
 int CheckCommand(TToolContext& context) {
   int status = ExitOk;

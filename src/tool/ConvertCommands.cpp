@@ -1,8 +1,8 @@
 #include <ostream>
 #include <string>
 
-#include "storage/Conversions.h"
-#include "storage/TestFile.h"
+#include "core/test/Conversions.h"
+#include "core/test/TestFile.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
 

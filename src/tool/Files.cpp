@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "storage/IoError.h"
+#include "core/storage/IoError.h"
 
 namespace fs = std::filesystem;
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <system_error>
 
-#include "shell/TestCatalogue.h"
-#include "storage/IoError.h"
+#include "core/test/TestCatalogue.h"
+#include "core/storage/IoError.h"
 #include "tool/Commands.h"
-#include "tool/Text.h"
+#include "core/storage/TerminalText.h"
 
 namespace fs = std::filesystem;
 

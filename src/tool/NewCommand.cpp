@@ -2,9 +2,9 @@
 #include <string>
 #include <system_error>
 
-#include "storage/IniStore.h"
-#include "storage/IoError.h"
-#include "storage/TestFile.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/IoError.h"
+#include "core/test/TestFile.h"
 #include "tool/Commands.h"
 
 namespace fs = std::filesystem;

@@ -4,11 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "storage/IniStore.h"
+#include "core/storage/IniStore.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
-#include "tool/TestContents.h"
-#include "tool/Text.h"
+#include "core/test/TestContents.h"
+#include "core/storage/TerminalText.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "storage/IoError.h"
+#include "core/storage/IoError.h"
 #include "tool/Commands.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "storage/IoError.h"
+#include "core/storage/IoError.h"
 
 // The message of the I/O error that action raises, as the error box would
 // show it; empty when action raises none. Tests compare the box against it.

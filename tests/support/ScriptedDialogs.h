@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/Dialogs.h"
-#include "app/HelpViewer.h"
-#include "shell/ShellOpen.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/ShellOpen.h"
 
 // A TDialogs that answers from a queue and records everything shown. Each
 // expected prompt is queued with the answer to give; a prompt that was not

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "storage/Conversions.h"
+#include "core/test/Conversions.h"
 #include "support/TempDir.h"
 #include "tool/ToolRun.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "shell/TestCatalogue.h"
+#include "core/test/TestCatalogue.h"
 #include "support/TempDir.h"
 #include "tool/ToolRun.h"
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "storage/IniStore.h"
-#include "storage/TestFile.h"
-#include "storage/ZarnEncryption.h"
+#include "core/storage/IniStore.h"
+#include "core/test/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
 
 // Runs the built qwtool as a user would and captures what it prints.
 

@@ -1,0 +1,78 @@
+#include "core/storage/TerminalText.h"
+
+#include "core/storage/CodePage.h"
+
+namespace {
+
+constexpr char HexDigits[] = "0123456789ABCDEF";
+
+void AppendHexByte(std::string& out, unsigned value) {
+  out += HexDigits[(value >> 4) & 0xF];
+  out += HexDigits[value & 0xF];
+}
+
+// Walks UTF-8 text and hands every control character (C0, DEL, or a C1 code
+// point, which UTF-8 writes as C2 80..C2 9F) and every ASCII character of
+// alsoEscape to escape; copies the rest.
+template <typename TEscape>
+std::string EscapeControls(std::string_view utf8, std::string_view alsoEscape, TEscape escape) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    if (byte < 0x20 || byte == 0x7F || (byte < 0x80 && alsoEscape.find(utf8[i]) != std::string_view::npos)) {
+      escape(out, byte);
+    } else if (byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+               static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
+      escape(out, static_cast<unsigned char>(utf8[++i]));
+    } else {
+      out += static_cast<char>(byte);
+    }
+  }
+  return out;
+}
+
+void TerminalEscape(std::string& out, unsigned codePoint) {
+  if (codePoint == '\t') {
+    out += '\t';
+    return;
+  }
+  out += "\\x";
+  AppendHexByte(out, codePoint);
+}
+
+}  // namespace
+
+std::string TerminalText(std::string_view codePageText) {
+  return TerminalUtf8(CodePage::ToUtf8(codePageText));
+}
+
+std::string TerminalUtf8(std::string_view utf8) {
+  return EscapeControls(utf8, {}, TerminalEscape);
+}
+
+std::string JsonString(std::string_view codePageText) {
+  const auto escape = [](std::string& out, unsigned codePoint) {
+    switch (codePoint) {
+      case '"':
+        out += "\\\"";
+        return;
+      case '\\':
+        out += "\\\\";
+        return;
+      case '\r':
+        out += "\\r";
+        return;
+      case '\n':
+        out += "\\n";
+        return;
+      case '\t':
+        out += "\\t";
+        return;
+      default:
+        out += "\\u00";
+        AppendHexByte(out, codePoint);
+    }
+  };
+  return '"' + EscapeControls(CodePage::ToUtf8(codePageText), "\"\\", escape) + '"';
+}

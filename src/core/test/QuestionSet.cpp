@@ -1,0 +1,133 @@
+#include "core/test/QuestionSet.h"
+
+#include <algorithm>
+#include <cassert>
+#include <utility>
+#include <vector>
+
+#include "core/storage/IniStore.h"
+#include "core/storage/ZarnEncryption.h"
+
+namespace {
+
+constexpr char FirstAnswerLetter = 'A';
+
+bool IsBlankOrControl(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
+
+// The description as the caption shows it: without the blanks and control
+// characters around it (bytes above 127 are letters of the code page).
+std::string TrimmedDescription(const std::string& text) {
+  const auto first = std::find_if_not(text.begin(), text.end(), IsBlankOrControl);
+  const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlankOrControl).base();
+  return first < last ? std::string(first, last) : std::string();
+}
+
+}  // namespace
+
+QuestionRecord& QuestionSet::Slot(int n) {
+  assert(n >= 1 && n <= MaxQuestions);
+  return Questions[static_cast<size_t>(n - 1)];
+}
+
+const QuestionRecord& QuestionSet::Slot(int n) const {
+  assert(n >= 1 && n <= MaxQuestions);
+  return Questions[static_cast<size_t>(n - 1)];
+}
+
+void QuestionSet::LoadQuestions(const std::string& path) {
+  // Everything is read before the set is touched, so a file that fails to
+  // read leaves the questions on the screen as they were.
+  TIniStore store(path);
+  std::string description =
+      TrimmedDescription(Decrypt(store.ReadString(TestFile::Settings, TestFile::Desc, "")));
+  std::vector<QuestionRecord> loaded;
+  loaded.reserve(MaxQuestions);
+  for (int n = 1; n <= MaxQuestions && TestFile::HasQuestion(store, n); ++n)
+    loaded.push_back(TestFile::ReadQuestion(store, n));
+
+  TestDescription = std::move(description);
+  const auto firstEmpty = std::move(loaded.begin(), loaded.end(), Questions.begin());
+  std::fill(firstEmpty, Questions.end(), QuestionRecord{});
+  QuestionCount = std::max(static_cast<int>(loaded.size()), 1);
+  CurrentIndex = 1;
+}
+
+bool QuestionSet::AddQuestion() {
+  const bool limitHit = QuestionCount >= MaxQuestions;
+  QuestionCount = std::min(QuestionCount + 1, MaxQuestions);
+  CurrentIndex = QuestionCount;
+  return limitHit;
+}
+
+void QuestionSet::DeleteCurrentQuestion() {
+  Current() = QuestionRecord{};
+  int kept = 0;
+  for (int n = 1; n <= MaxQuestions; ++n) {
+    if (Slot(n).Question.empty()) continue;
+    ++kept;
+    if (kept != n) Slot(kept) = std::move(Slot(n));
+  }
+  std::fill(Questions.begin() + kept, Questions.end(), QuestionRecord{});
+  QuestionCount = std::max(kept, 1);
+  CurrentIndex = std::max(CurrentIndex - 1, 1);
+}
+
+void QuestionSet::SaveQuestions(const std::string& path) const {
+  TIniStore store(path);
+  int n = 1;
+  for (; n <= MaxQuestions && !Slot(n).Question.empty(); ++n) TestFile::WriteQuestion(store, n, Slot(n));
+  // Sections past the last question written would come back as questions.
+  for (; n <= MaxQuestions; ++n) store.EraseSection(TestFile::QuestionSection(n));
+  store.UpdateFile();
+}
+
+TNavigationState QuestionSet::BringIntoRange() {
+  CurrentIndex = std::clamp(CurrentIndex, 1, std::max(QuestionCount, 1));
+  return {CurrentIndex > 1, CurrentIndex < QuestionCount};
+}
+
+std::string QuestionSet::Caption() const {
+  return TestDescription + " - Question " + std::to_string(CurrentIndex) + " of " +
+         std::to_string(QuestionCount);
+}
+
+bool QuestionSet::CopyQuestion() {
+  CopyBuffer.Question = Current().Question;
+  return !CopyBuffer.Question.empty();
+}
+
+void QuestionSet::PasteQuestion() {
+  Current().Question = CopyBuffer.Question;
+}
+
+bool QuestionSet::CopyAnswers() {
+  const QuestionRecord& current = Current();
+  bool anyAnswer = false;
+  for (int i = 0; i < AnswerCount; ++i) {
+    CopyBuffer.Answer(i) = current.Answer(i);
+    anyAnswer = anyAnswer || !current.Answer(i).empty();
+  }
+  CopyBuffer.Correct = current.Correct;
+  CopyBuffer.AnyCorrectPasses = current.AnyCorrectPasses;
+  return anyAnswer;
+}
+
+void QuestionSet::PasteAnswers() {
+  QuestionRecord& current = Current();
+  for (int i = 0; i < AnswerCount; ++i) current.Answer(i) = CopyBuffer.Answer(i);
+  current.Correct = CopyBuffer.Correct;
+  current.AnyCorrectPasses = CopyBuffer.AnyCorrectPasses;
+}
+
+std::string QuestionSet::CorrectLetters(const std::array<bool, AnswerCount>& checked) {
+  std::string letters;
+  for (int i = 0; i < AnswerCount; ++i)
+    if (checked[static_cast<size_t>(i)]) letters += static_cast<char>(FirstAnswerLetter + i);
+  return letters;
+}
+
+bool QuestionSet::IsCorrectAnswer(const std::string& correct, int index) {
+  return correct.find(static_cast<char>(FirstAnswerLetter + index)) != std::string::npos;
+}

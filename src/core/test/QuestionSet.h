@@ -1,0 +1,111 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/test/TestFile.h"
+
+// Which of the editor's Previous and Next commands can be chosen on the
+// question now current.
+struct TNavigationState {
+  bool PreviousEnabled = false;
+  bool NextEnabled = false;
+};
+
+// The question editor's model: the questions of the current test, the number
+// on the screen, the test's description and the editor's own copy buffer.
+// One instance lives for the whole run and is shared by every editor window;
+// each window reloads the questions, CopyBuffer carries over.
+//
+// Questions are numbered 1 to MaxQuestions; question n is stored in section
+// "QA" + n. Slots 1..QuestionCount hold the questions in order; every slot
+// above QuestionCount is empty. A test without questions is held as one empty
+// question (QuestionCount 1).
+class QuestionSet {
+public:
+  static constexpr int MaxQuestions = TestFile::MaxQuestionCount;
+  static constexpr int AnswerCount = 6;
+
+  // Slot n (1..MaxQuestions) is Questions[n - 1]; use Slot(n).
+  std::array<QuestionRecord, MaxQuestions> Questions;
+  int QuestionCount = 1;
+  int CurrentIndex = 1;
+  std::string TestDescription;
+  QuestionRecord CopyBuffer;
+
+  // Slot n, 1..MaxQuestions. n outside that range is a programming error.
+  QuestionRecord& Slot(int n);
+  const QuestionRecord& Slot(int n) const;
+  // Slot CurrentIndex; CurrentIndex must be in 1..MaxQuestions.
+  QuestionRecord& Current() { return Slot(CurrentIndex); }
+  const QuestionRecord& Current() const { return Slot(CurrentIndex); }
+
+  // Reads the test at path: TestDescription from SETTINGS/DESC (deciphered,
+  // leading and trailing bytes of code 32 or below removed), then QA1, QA2, ...
+  // up to the first section whose stored QUESTION is empty, at most
+  // MaxQuestions. Empties every slot first; QuestionCount becomes the number
+  // read (at least 1), CurrentIndex 1. CopyBuffer is kept. The file is only
+  // read. A missing file reads as a test without questions.
+  // Throws TIoError when the file exists but cannot be read; the set is then
+  // left exactly as it was.
+  void LoadQuestions(const std::string& path);
+
+  // Appends an empty question and makes it current. At MaxQuestions nothing is
+  // appended, the last question becomes current, and the result is true (the
+  // caller tells the user about the limit); false otherwise.
+  bool AddQuestion();
+
+  // Empties the current slot, then closes the gaps: every slot with a question
+  // text moves down, in order, and every slot without one is dropped.
+  // QuestionCount becomes the number kept (at least 1: an empty set is one
+  // empty question); CurrentIndex moves to the question before the deleted
+  // one, at least 1.
+  void DeleteCurrentQuestion();
+
+  // Writes questions 1..k into QA1..QAk of the test at path, every value
+  // enciphered, where k is the number of questions before the first one whose
+  // text is empty. The sections QA(k+1)..QA(MaxQuestions) that the file still
+  // holds are removed, so nothing deleted or emptied comes back at the next
+  // load. SETTINGS and every other section stay as they were read.
+  // Throws TIoError when the file cannot be read or written; the file on disk
+  // is then untouched. The set in memory is never changed.
+  void SaveQuestions(const std::string& path) const;
+
+  // Navigation steps: they only move CurrentIndex; BringIntoRange (called by
+  // the screen as it shows the question) keeps it within 1..QuestionCount.
+  // "Bottom" is question 1 and "Top" the last question.
+  void StepNext() { ++CurrentIndex; }
+  void StepPrevious() { --CurrentIndex; }
+  void StepBottom() { CurrentIndex = 1; }
+  void StepTop() { CurrentIndex = QuestionCount; }
+
+  // Clamps CurrentIndex to 1..QuestionCount and says which steps remain:
+  // Previous when CurrentIndex > 1, Next when CurrentIndex < QuestionCount.
+  TNavigationState BringIntoRange();
+
+  // The editor's caption for the current question:
+  // TestDescription + " - Question " + CurrentIndex + " of " + QuestionCount.
+  std::string Caption() const;
+
+  // Copy question: CopyBuffer.Question := the current question's text.
+  // True when the copied text is not empty (there is something to paste).
+  bool CopyQuestion();
+  // The current question's text := CopyBuffer.Question.
+  void PasteQuestion();
+  // Copy answers: the six answers, Correct and AnyCorrectPasses of the current
+  // question into CopyBuffer. True when at least one copied answer is not empty.
+  bool CopyAnswers();
+  // The current question's six answers, Correct and AnyCorrectPasses := those
+  // of CopyBuffer; its text, reference, hot link and media stay.
+  void PasteAnswers();
+
+  // Correct answers as stored: one letter "A".."F" per checked answer, in
+  // alphabetical order.
+  static std::string CorrectLetters(const std::array<bool, AnswerCount>& checked);
+  // Whether answer index (0..5 for A..F) is marked correct: its upper-case
+  // letter occurs anywhere in correct. Other characters are ignored.
+  static bool IsCorrectAnswer(const std::string& correct, int index);
+  // The pass rule (all or any correct answers) is a choice only with two or
+  // more correct answers.
+  static bool PassRuleChoosable(int correctCount) { return correctCount >= 2; }
+};

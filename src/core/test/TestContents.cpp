@@ -1,0 +1,25 @@
+#include "core/test/TestContents.h"
+
+#include "core/storage/ZarnEncryption.h"
+
+bool HoldsKey(TCustomIniStore& store, std::string_view section, std::string_view key) {
+  TStrings* lines = nullptr;
+  return store.FindItemIndex(section, key, false, lines) >= 0;
+}
+
+TTestContents ReadTestContents(TCustomIniStore& store) {
+  TTestContents contents;
+  for (std::string_view key : SettingKeys) {
+    TTestContents::TSetting setting{key, std::nullopt};
+    if (HoldsKey(store, TestFile::Settings, key)) {
+      setting.Value = Decrypt(store.ReadString(TestFile::Settings, key, ""));
+    }
+    contents.Settings.push_back(std::move(setting));
+  }
+  store.ReadSectionValues(TestFile::BeginMessage, contents.BeginMessage);
+  store.ReadSectionValues(TestFile::EndMessage, contents.EndMessage);
+  for (int n = 1; n <= TestFile::MaxQuestionCount && TestFile::HasQuestion(store, n); ++n) {
+    contents.Questions.push_back(TestFile::ReadQuestion(store, n));
+  }
+  return contents;
+}

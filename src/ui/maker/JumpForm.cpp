@@ -1,0 +1,97 @@
+#include "ui/maker/JumpForm.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/maker/QAForm.h"
+#include "core/test/QuestionSet.h"
+
+namespace {
+
+constexpr int ClientWidth = 363;
+constexpr int ClientHeight = 68;
+constexpr int PictureSize = 16;
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QLatin1String(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TjumpForm::TjumpForm(TGlobals& globals, TQAForm* editor)
+    : QDialog(editor, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      Globals(globals),
+      Editor(editor) {
+  setObjectName(QStringLiteral("jumpForm"));
+  setWindowTitle(QStringLiteral("Jump To"));
+
+  auto* label3 = new QLabel(QStringLiteral("Jump To"), this);
+  label3->setObjectName(QStringLiteral("Label3"));
+  QFont bold = label3->font();
+  bold.setBold(true);
+  label3->setFont(bold);
+  SpinEdit1 = new QSpinBox(this);
+  SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+  SpinEdit1->setRange(1, Globals.Questions.QuestionCount);
+  SpinEdit1->setValue(1);
+  SpinEdit1->setMinimumWidth(70);
+  label3->setBuddy(SpinEdit1);
+  QPushButton* button1 = Button("Button1", QStringLiteral("&Jump"), this);
+  QPushButton* button2 = Button("Button2", QStringLiteral("&Close"), this);
+
+  auto* panel1 = new QFrame(this);
+  panel1->setObjectName(QStringLiteral("Panel1"));
+  auto* steps = new QHBoxLayout(panel1);
+  steps->setContentsMargins(0, 0, 0, 0);
+  steps->setSpacing(2);
+  const auto step = [this, panel1, steps](const char* name, TEditorPicture picture, const QString& hint,
+                                          void (TQAForm::*handler)()) {
+    auto* button = new QToolButton(panel1);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(QIcon(EditorPicture(picture, PictureSize)));
+    button->setIconSize(QSize(PictureSize, PictureSize));
+    button->setToolTip(hint);
+    connect(button, &QToolButton::clicked, Editor, handler);
+    steps->addWidget(button);
+  };
+  step("BottomButton", TEditorPicture::Bottom, QStringLiteral("Bottom"), &TQAForm::BottomButtonClick);
+  step("PrevButton", TEditorPicture::Previous, QStringLiteral("Previous"), &TQAForm::PrevButtonClick);
+  step("NextButton", TEditorPicture::Next, QStringLiteral("Next"), &TQAForm::NextButtonClick);
+  step("TopButton", TEditorPicture::Top, QStringLiteral("Top"), &TQAForm::TopButtonClick);
+  steps->addStretch(1);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(label3);
+  top->addWidget(SpinEdit1);
+  top->addStretch(1);
+  top->addWidget(button1);
+  top->addWidget(button2);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(8, 6, 8, 6);
+  column->setSpacing(4);
+  column->addLayout(top);
+  column->addWidget(panel1);
+
+  connect(button1, &QPushButton::clicked, this, &TjumpForm::Button1Click);
+  connect(button2, &QPushButton::clicked, this, &QDialog::reject);
+
+  setFixedSize(ClientWidth, ClientHeight);
+  if (const QScreen* screen = this->screen())
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+void TjumpForm::Button1Click() {
+  SpinEdit1->interpretText();
+  Globals.Questions.CurrentIndex = SpinEdit1->value();
+  Editor->DisplayNextQuestion();
+}

@@ -1,0 +1,159 @@
+#include "ui/maker/MMediaForm.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/HelpViewer.h"
+#include "core/test/MediaFile.h"
+
+namespace {
+
+constexpr int ClientWidth = 488;
+constexpr int ClientHeight = 240;
+
+const QString WarningText = QStringLiteral(
+    "Media file should contain a valid extension of... \rAVI\rBMP\rRTF\rTXT\rWAV\ror a FACTVAULT query.\r\r"
+    "If not, then an attempt to launch the file will be made.");
+
+QLabel* Note(const char* name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QLatin1String(name));
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  return label;
+}
+
+// Buttons take no focus from a click, so that leaving the text box is a
+// decision of the user's (Tab) and Apply warns at most once.
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QLatin1String(name));
+  button->setAutoDefault(false);
+  button->setFocusPolicy(Qt::TabFocus);
+  return button;
+}
+
+}  // namespace
+
+TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), Globals(globals) {
+  setObjectName(QStringLiteral("MMediaForm"));
+  setWindowTitle(QStringLiteral("Media File Parameters"));
+
+  auto* label1 = new QLabel(QStringLiteral("Media file to display"), this);
+  label1->setObjectName(QStringLiteral("Label1"));
+  QFont bold = label1->font();
+  bold.setBold(true);
+  label1->setFont(bold);
+
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->installEventFilter(this);
+  QPushButton* button4 = Button("Button4", QStringLiteral("&Browse"), this);
+  CheckBox1 = new QCheckBox(QStringLiteral("Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)"), this);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  CheckBox1->setChecked(true);
+  CheckBox1->hide();
+
+  QPushButton* button3 = Button("Button3", QStringLiteral("&Help"), this);
+  QPushButton* button1 = Button("Button1", QStringLiteral("&Apply"), this);
+  QPushButton* button2 = Button("Button2", QStringLiteral("&Cancel"), this);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(10, 8, 10, 8);
+  column->setSpacing(5);
+  column->addWidget(label1);
+  auto* entry = new QHBoxLayout;
+  entry->addWidget(Edit1, 1);
+  entry->addWidget(button4);
+  column->addLayout(entry);
+  column->addWidget(CheckBox1);
+  column->addWidget(
+      Note("Label2",
+           QStringLiteral("Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - "
+                          "Rich Text, TXT - Plain Text, and WAV - Audio."),
+           this));
+  column->addWidget(Note("Label5",
+                         QStringLiteral("You can also perform a FactVault(tm) query.  To do so enter: "
+                                        "FACTVAULT:Query String.  See help for more information."),
+                         this));
+  column->addWidget(
+      Note("Label3",
+           QStringLiteral("Simply entering a file name will make Quizwell look in the same folder "
+                          "that it is running in.  You can also provide a relative path using \\.  "),
+           this));
+  column->addWidget(
+      Note("Label4",
+           QStringLiteral("For example, \"\\MEDIA\\SOUND.WAV\" would look in the media folder under "
+                          "the folder that Quizwell is running from for the file sound.wav"),
+           this));
+  column->addStretch(1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(button3);
+  buttons->addStretch(1);
+  buttons->addWidget(button1);
+  buttons->addWidget(button2);
+  column->addLayout(buttons);
+
+  connect(button4, &QPushButton::clicked, this, &TMMediaForm::Button4Click);
+  connect(button3, &QPushButton::clicked, this, &TMMediaForm::Button3Click);
+  connect(button1, &QPushButton::clicked, this, &TMMediaForm::Button1Click);
+  connect(button2, &QPushButton::clicked, this, &QDialog::reject);
+  InstallHelpKey(this, Globals.Help, HelpContext::MMedia);
+
+  setFixedSize(ClientWidth, ClientHeight);
+  if (const QScreen* screen = this->screen())
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+QString TMMediaForm::Text() const {
+  return Edit1->text();
+}
+void TMMediaForm::SetText(const QString& text) {
+  Edit1->setText(text);
+}
+bool TMMediaForm::InternalViewer() const {
+  return CheckBox1->isChecked();
+}
+void TMMediaForm::SetInternalViewer(bool internal) {
+  CheckBox1->setChecked(internal);
+}
+
+bool TMMediaForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Edit1 && event->type() == QEvent::FocusOut) {
+    // Losing the focus to another window (a message box, the file dialog) is not leaving the box.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+      QTimer::singleShot(0, this, &TMMediaForm::Edit1Exit);
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TMMediaForm::Edit1Exit() {
+  if (!MediaFile::IsViewable(Edit1->text().toStdString())) Globals.Dialogs.Inform(WarningText);
+}
+
+void TMMediaForm::Button4Click() {
+  const std::optional<QString> chosen = Globals.Dialogs.OpenFile(TFileDialogOptions{});
+  if (!chosen) return;
+  Edit1->setText(QString::fromStdString(
+      MediaFile::StoredName(chosen->toStdString(), Globals.ProgramFolder.toStdString())));
+}
+
+void TMMediaForm::Button3Click() {
+  Globals.Help.ShowContext(HelpContext::MMedia);
+}
+
+void TMMediaForm::Button1Click() {
+  // Closing takes the focus out of the text box: that is leaving it too.
+  if (Edit1->hasFocus()) Edit1Exit();
+  accept();
+}

@@ -1,0 +1,572 @@
+#include "ui/maker/MainForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <map>
+#include <system_error>
+
+#include "ui/platform/Banner.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/QtText.h"
+#include "ui/maker/QAForm.h"
+#include "ui/maker/ClientForm.h"
+#include "ui/maker/SettingsForm.h"
+#include "ui/maker/AboutForm.h"
+#include "ui/platform/ShellOpen.h"
+#include "core/test/Conversions.h"
+#include "core/storage/IniStore.h"
+#include "core/test/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
+
+namespace {
+
+constexpr int ClientWidth = 570;
+constexpr int ClientHeight = 478;
+
+const QString NotLoadedAtStart =
+    QStringLiteral("Test is not loaded.  Create a new test or load an existing one.");
+const QString NotLoaded = QStringLiteral("Test is not loaded. Create a new test or load an existing one.");
+const QString SelectionPrompt = QStringLiteral("Please make your selection now.");
+const QString EngineName = QStringLiteral("QWTEST.EXE");
+
+QString FileNamePart(const QString& path) {
+  return QFileInfo(path).fileName();
+}
+
+// Whether a new test may take the place of what stands at path. The old file
+// is not deleted first: the new test replaces it in one atomic save, so a save
+// that fails leaves the old test whole. False, with the reason, for anything
+// that is not a plain file.
+bool IsReplaceableTest(const QString& path, QString& reason) {
+  const QFileInfo info(path);
+  if (info.isDir()) {
+    reason = QStringLiteral("it is a folder, not a file");
+    return false;
+  }
+  if (!info.isFile()) {
+    reason = QStringLiteral("it is not a plain file");
+    return false;
+  }
+  return true;
+}
+
+QFrame* Panel(const char* name, QFrame::Shape shape, QWidget* parent) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(QLatin1String(name));
+  panel->setFrameShape(shape);
+  panel->setFrameShadow(QFrame::Sunken);
+  return panel;
+}
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QLatin1String(name));
+  button->setMinimumHeight(30);
+  return button;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewer& help, TShellOpen& shell,
+                     QWidget* parent)
+    : QMainWindow(parent),
+      Globals{programFolder, QString(), dialogs, help, shell, Questions},
+      BannerPicture(PaintBanner()),
+      SaveDialog1{QStringLiteral("Specify the filename for the new test"),
+                  QStringLiteral("Quizwell Files|*.QWT"), QStringLiteral("QWT"), QString()},
+      OpenDialog1{QString(), QStringLiteral("Quizwell Files|*.QWT|All Files|*.*"), QString(), QString()},
+      OpenDialog2{QStringLiteral("Select Text File to Encrypt"),
+                  QStringLiteral("Unencrypted Test files|*.TXT|All Files|*.*"), QStringLiteral("TXT"),
+                  QString()},
+      SaveDialog2{QStringLiteral("Select Test Name to Save to"),
+                  QStringLiteral("Test Files|*.QWT|All Files|*.*"), QStringLiteral("QWT"), QString()},
+      OpenDialog3{QStringLiteral("Select Test to Decrypt"),
+                  QStringLiteral("Encrypted Test Files|*.QWT|All Files|*.*"), QStringLiteral("TXT"),
+                  QString()},
+      SaveDialog3{QStringLiteral("Select Text File to Save to"),
+                  QStringLiteral("Text Files|*.TXT|All Files|*.*"), QStringLiteral("TXT"), QString()},
+      OpenDialog4{QString(), QStringLiteral("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
+                  EngineName},
+      Catalogue(ToPath(programFolder)) {
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QStringLiteral("Quizwell Maker"));
+
+  StartTimer = new QTimer(this);
+  StartTimer->setObjectName(QStringLiteral("StartTimer"));
+  StartTimer->setSingleShot(true);
+  StartTimer->setInterval(1);
+  connect(StartTimer, &QTimer::timeout, this, &TMainForm::StartTimerTimer);
+
+  CreateControls();
+  CreateMenus();
+  InstallHelpKey(this, help, HelpContext::Main);
+
+  setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+  if (const QScreen* screen = this->screen())
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreateControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("Client"));
+  client->setFixedSize(ClientWidth, ClientHeight);
+  setCentralWidget(client);
+  auto* column = new QVBoxLayout(client);
+  column->setContentsMargins(14, 12, 14, 10);
+  column->setSpacing(12);
+
+  QFrame* panel5 = Panel("Panel5", QFrame::Panel, client);
+  auto* bannerBox = new QHBoxLayout(panel5);
+  bannerBox->setContentsMargins(2, 2, 2, 2);
+  Image1 = new QLabel(panel5);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setFixedSize(BannerWidth, BannerHeight);
+  Image1->setPixmap(BannerPicture);
+  bannerBox->addWidget(Image1);
+  column->addWidget(panel5, 0, Qt::AlignHCenter);
+
+  QFrame* panel1 = Panel("Panel1", QFrame::StyledPanel, client);
+  auto* fileButtons = new QHBoxLayout(panel1);
+  fileButtons->setContentsMargins(8, 6, 8, 6);
+  QPushButton* button1 = Button("Button1", QStringLiteral("&New Test"), panel1);
+  QPushButton* button2 = Button("Button2", QStringLiteral("&Load Test"), panel1);
+  QPushButton* button5 = Button("Button5", QStringLiteral("&Exit"), panel1);
+  fileButtons->addWidget(button1);
+  fileButtons->addWidget(button2);
+  fileButtons->addWidget(button5);
+  column->addWidget(panel1);
+
+  auto* label1 = new QLabel(QStringLiteral("Tests found in current folder"), client);
+  label1->setObjectName(QStringLiteral("Label1"));
+  column->addSpacing(2);
+  column->addWidget(label1);
+
+  ComboBox1 = new QComboBox(client);
+  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+  ComboBox1->setEditable(false);
+  ComboBox1->setMinimumHeight(28);
+  label1->setBuddy(ComboBox1);
+  column->addWidget(ComboBox1);
+
+  QFrame* panel2 = Panel("Panel2", QFrame::Panel, client);
+  auto* statusBox = new QHBoxLayout(panel2);
+  statusBox->setContentsMargins(2, 2, 2, 2);
+  Panel6 = new QLabel(NotLoadedAtStart, panel2);
+  Panel6->setObjectName(QStringLiteral("Panel6"));
+  Panel6->setTextFormat(Qt::PlainText);
+  Panel6->setAlignment(Qt::AlignCenter);
+  Panel6->setMinimumHeight(30);
+  Panel6->setAutoFillBackground(true);
+  QPalette status = Panel6->palette();
+  status.setColor(QPalette::Window, QColor(0x00, 0x80, 0x80));
+  status.setColor(QPalette::WindowText, Qt::white);
+  Panel6->setPalette(status);
+  QFont bold = Panel6->font();
+  bold.setBold(true);
+  Panel6->setFont(bold);
+  Panel6->installEventFilter(this);
+  statusBox->addWidget(Panel6);
+  column->addWidget(panel2);
+
+  auto* testButtons = new QHBoxLayout;
+  Button3 = Button("Button3", QStringLiteral("&Global Test Settings"), client);
+  Button4 = Button("Button4", QStringLiteral("&Questions and Answers"), client);
+  QPushButton* button6 = Button("Button6", QStringLiteral("&Client Configuration"), client);
+  Button3->setEnabled(false);
+  Button4->setEnabled(false);
+  testButtons->addWidget(Button3);
+  testButtons->addWidget(Button4);
+  testButtons->addWidget(button6);
+  column->addLayout(testButtons);
+
+  column->addStretch(1);
+  Label3 = new QLabel(client);
+  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3->setTextFormat(Qt::PlainText);
+  Label3->setAlignment(Qt::AlignCenter);
+  Label3->setWordWrap(true);
+  column->addWidget(Label3);
+
+  connect(button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
+  connect(button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TMainForm::Button4Click);
+  connect(button5, &QPushButton::clicked, this, &TMainForm::Button5Click);
+  connect(button6, &QPushButton::clicked, this, &TMainForm::Button6Click);
+  // Only the instructor's picks select a test; rebuilding the list does not.
+  connect(ComboBox1, &QComboBox::activated, this, &TMainForm::ComboBox1Change);
+}
+
+QAction* TMainForm::AddAction(QMenu* menu, const char* name, const QString& caption,
+                              void (TMainForm::*handler)()) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QLatin1String(name));
+  connect(action, &QAction::triggered, this, handler);
+  return action;
+}
+
+void TMainForm::CreateMenus() {
+  QMenuBar* mainMenu = menuBar();
+  mainMenu->setObjectName(QStringLiteral("MainMenu1"));
+
+  QMenu* file = mainMenu->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  AddAction(file, "NewTest1", QStringLiteral("&New Test"), &TMainForm::NewTest1Click);
+  AddAction(file, "ViewHistory1", QStringLiteral("&Load a test"), &TMainForm::ViewHistory1Click);
+  file->addSeparator();
+  AddAction(file, "EncryptRawTestFile1", QStringLiteral("Encrypt Text File to Test"),
+            &TMainForm::EncryptRawTestFile1Click);
+  AddAction(file, "DecryptTestIntoTextFile1", QStringLiteral("Decrypt Test to Text File"),
+            &TMainForm::DecryptTestIntoTextFile1Click);
+  file->addSeparator();
+  AddAction(file, "LaunchQuizwellClient1", QStringLiteral("&Launch Quizwell Client"),
+            &TMainForm::LaunchQuizwellClient1Click);
+  file->addSeparator();
+  AddAction(file, "Exit1", QStringLiteral("&Exit                     Alt-F4"), &TMainForm::Exit1Click);
+
+  QMenu* edit = mainMenu->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("Edit2"));
+  Edit1 = AddAction(edit, "Edit1", QStringLiteral("&Global Test Settings"), &TMainForm::Edit1Click);
+  QuestionsandAnswers1 = AddAction(edit, "QuestionsandAnswers1", QStringLiteral("&Questions and Answers"),
+                                   &TMainForm::QuestionsandAnswers1Click);
+  Edit1->setEnabled(false);
+  QuestionsandAnswers1->setEnabled(false);
+
+  QMenu* help = mainMenu->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("Help1"));
+  AddAction(help, "ContentsF11", QStringLiteral("&Contents                 F1"),
+            &TMainForm::ContentsF11Click);
+  help->addSeparator();
+  QMenu* web = help->addMenu(QStringLiteral("Quizwell on the &Web"));
+  web->setObjectName(QStringLiteral("WebLinks1"));
+  const struct {
+    const char* Name;
+    QString Caption;
+    QString Page;
+  } links[] = {
+      {"HomePage1", QStringLiteral("Quizwell Maker &Home Page"), QStringLiteral("home.html")},
+      {"TipsforWritingTests1", QStringLiteral("&Tips for Writing Tests"), QStringLiteral("tips.html")},
+      {"Support1", QStringLiteral("&Support"), QStringLiteral("support.html")},
+      {"CheckforUpdates1", QStringLiteral("Check for &Updates"), QStringLiteral("updates.html")},
+  };
+  for (const auto& link : links) {
+    QAction* action = web->addAction(link.Caption);
+    action->setObjectName(QLatin1String(link.Name));
+    connect(action, &QAction::triggered, this, [this, page = link.Page] { OpenWebPage(page); });
+  }
+  help->addSeparator();
+  AddAction(help, "AboutQuizwell1", QStringLiteral("&About Quizwell Maker"), &TMainForm::AboutQuizwell1Click);
+}
+
+std::string TMainForm::Encrypt(std::string_view plain) {
+  return ::Encrypt(plain);
+}
+std::string TMainForm::Decrypt(std::string_view cipher) {
+  return ::Decrypt(cipher);
+}
+std::string TMainForm::StrTran(std::string_view s, std::string_view find, std::string_view replace) {
+  return ::StrTran(s, find, replace);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Restoring a minimised window is no new showing and asks for no rescan.
+  if (!event->spontaneous()) FormShow();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  Globals.Help.Quit();
+  event->accept();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Panel6 && event->type() == QEvent::MouseButtonDblClick) {
+    Panel6DblClick();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::FormShow() {
+  StartTimer->start();
+}
+
+void TMainForm::StartTimerTimer() {
+  StartTimer->stop();
+  Label3->setText(VersionText);
+  if (FirstShow) {
+    FirstShow = false;
+    Globals.Dialogs.Inform(
+        QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell."));
+  }
+
+  TDialogs& dialogs = Globals.Dialogs;
+  TCatalogueEvents events;
+  events.OnUndecodable = [&dialogs](const std::string& path) {
+    dialogs.Inform(QStringLiteral("The test file: ") + FromPath(path) +
+                   QStringLiteral("\ris corrupt and can not be decoded.\rIt will not be loaded."));
+  };
+  events.OnUnreadable = [&dialogs](const std::string& path, const std::string& reason) {
+    dialogs.Error(QStringLiteral("The test file: ") + FromPath(path) + QStringLiteral("\rcan not be read: ") +
+                  QString::fromLocal8Bit(reason) + QStringLiteral(".\rIt will not be loaded."));
+  };
+  events.OnTooMany = [&dialogs](int notListed) {
+    dialogs.Inform(
+        QStringLiteral("Only the first %1 tests in this folder can be listed.\r").arg(MaxTests) +
+        (notListed == 1
+             ? QStringLiteral("1 more test file (*.QWT) was found and is not listed.")
+             : QStringLiteral("%1 more test files (*.QWT) were found and are not listed.").arg(notListed)));
+  };
+  int found = 0;
+  const bool scanned = RunGuarded(dialogs, [&] { found = Catalogue.Scan(events); });
+  if (scanned && found == 0)
+    dialogs.Inform(QStringLiteral(
+        "Did not find any tests.\rAll tests (*.QWT) should be in the same folder as this program."));
+  RebuildList();
+}
+
+void TMainForm::RebuildList() {
+  ComboBox1->clear();
+  ComboBox1->addItem(SelectionPrompt);
+  for (const std::string& item : Catalogue.Items()) ComboBox1->addItem(ToQString(item));
+  ComboBox1->setCurrentIndex(0);
+}
+
+void TMainForm::ComboBox1Change() {
+  RunGuarded(Globals.Dialogs, [this] {
+    const QString item = ComboBox1->currentText();
+    const TSelection selection = Catalogue.Select(ToCp1252(item));
+    switch (selection.Kind) {
+      case TSelection::Prompt:
+        return;
+      case TSelection::BadNumber:
+        Globals.Dialogs.Inform(
+            QStringLiteral("Could not get test name!\rPlease try again or reinstall software."));
+        SetTestNotLoaded();
+        return;
+      case TSelection::NoFileName:
+        Globals.Dialogs.Inform(
+            QStringLiteral("Could not get file name for test!\rPlease try again or reinstall software."));
+        SetTestNotLoaded();
+        return;
+      case TSelection::Missing:
+        Globals.Dialogs.Inform(QStringLiteral("The test named ") + FromPath(selection.Path) +
+                               QStringLiteral(" was not found!\rPlease try again or reinstall software."));
+        SetTestNotLoaded();
+        return;
+      case TSelection::Found: {
+        const QString path = FromPath(selection.Path);
+        SetTestLoaded(item + QStringLiteral(" (") + FileNamePart(path) + QLatin1Char(')'), path);
+        return;
+      }
+    }
+  });
+}
+
+void TMainForm::SetTestLoaded(const QString& caption, const QString& path) {
+  Panel6->setText(caption);
+  Button3->setEnabled(true);
+  Button4->setEnabled(true);
+  Edit1->setEnabled(true);
+  QuestionsandAnswers1->setEnabled(true);
+  Globals.CurrentTestPath = path;
+}
+
+void TMainForm::SetTestNotLoaded() {
+  Panel6->setText(NotLoaded);
+  Button3->setEnabled(false);
+  Button4->setEnabled(false);
+  Edit1->setEnabled(false);
+  QuestionsandAnswers1->setEnabled(false);
+  Globals.CurrentTestPath.clear();
+}
+
+void TMainForm::Button1Click() {
+  RunGuarded(Globals.Dialogs, [this] {
+    const std::optional<QString> chosen = Globals.Dialogs.SaveFile(SaveDialog1);
+    if (!chosen) {
+      SetTestNotLoaded();
+      return;
+    }
+    const QString& name = *chosen;
+    if (QFileInfo::exists(name)) {
+      if (!Globals.Dialogs.Confirm(
+              QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
+        return;
+      QString reason;
+      if (!IsReplaceableTest(name, reason)) {
+        Globals.Dialogs.Error(QStringLiteral("The test file ") + name +
+                              QStringLiteral(" could not be replaced: ") + reason +
+                              QStringLiteral(".\rNothing was changed."));
+        return;
+      }
+    }
+    TIniStore store(ToPath(name));
+    // The old test's sections go with it: the new test holds only its settings.
+    store.ClearSections();
+    TestFile::WriteNewTest(store);
+    store.UpdateFile();
+    SetTestLoaded(QStringLiteral("No description (") + FileNamePart(name) + QLatin1Char(')'), name);
+    StartTimer->start();
+  });
+}
+
+void TMainForm::Button2Click() {
+  RunGuarded(Globals.Dialogs, [this] {
+    const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenDialog1);
+    if (!chosen) return;
+    const QString& name = *chosen;
+    // A folder or a device is no test; reading a pipe would never end.
+    const QFileInfo info(name);
+    const std::string stored =
+        info.exists() && !info.isFile() ? std::string() : TestFile::ReadStoredDescription(ToPath(name));
+    if (!TestFile::IsLoadable(stored)) {
+      Globals.Dialogs.Error(
+          QStringLiteral("Could not read test description.\rTest is not valid manually edit or delete."));
+      SetTestNotLoaded();
+      return;
+    }
+    SetTestLoaded(ToQString(Decrypt(stored)) + QStringLiteral(" (") + FileNamePart(name) + QLatin1Char(')'),
+                  name);
+  });
+}
+
+void TMainForm::Button3Click() {
+  {
+    TSettingsForm settings(Globals, this);
+    settings.exec();
+  }
+  FormShow();
+}
+
+void TMainForm::Button4Click() {
+  TQAForm editor(Globals, this);
+  editor.exec();
+}
+
+void TMainForm::Button5Click() {
+  QCoreApplication::exit(0);
+}
+
+void TMainForm::Button6Click() {
+  {
+    TClientForm client(Globals, this);
+    client.exec();
+  }
+  FormShow();
+}
+
+void TMainForm::NewTest1Click() {
+  Button1Click();
+}
+void TMainForm::ViewHistory1Click() {
+  Button2Click();
+}
+void TMainForm::Panel6DblClick() {
+  Button2Click();
+}
+void TMainForm::Exit1Click() {
+  Button5Click();
+}
+void TMainForm::Edit1Click() {
+  Button3Click();
+}
+void TMainForm::QuestionsandAnswers1Click() {
+  Button4Click();
+}
+
+void TMainForm::EncryptRawTestFile1Click() {
+  RunGuarded(Globals.Dialogs, [this] {
+    const std::optional<QString> source = Globals.Dialogs.OpenFile(OpenDialog2);
+    if (!source) return;
+    const std::optional<QString> destination = Globals.Dialogs.SaveFile(SaveDialog2);
+    if (!destination) return;
+    EncryptTextToTest(ToPath(*source), ToPath(*destination));
+    Globals.Dialogs.Inform(QStringLiteral("The test has been encrypted."));
+    StartTimer->start();
+  });
+}
+
+void TMainForm::DecryptTestIntoTextFile1Click() {
+  RunGuarded(Globals.Dialogs, [this] {
+    const std::optional<QString> source = Globals.Dialogs.OpenFile(OpenDialog3);
+    if (!source) return;
+    const std::optional<QString> destination = Globals.Dialogs.SaveFile(SaveDialog3);
+    if (!destination) return;
+    const std::vector<TBrokenValue> broken = DecryptTestToText(ToPath(*source), ToPath(*destination));
+    Globals.Dialogs.Inform(QStringLiteral("The test has been Decrypted."));
+    if (!broken.empty()) Globals.Dialogs.Inform(LineBreakNotice(broken));
+    StartTimer->start();
+  });
+}
+
+QString TMainForm::LineBreakNotice(const std::vector<TBrokenValue>& broken) {
+  // "question 2 (QUESTION, B); settings (DESC)" for the values of one kind.
+  const auto places = [&broken](bool endsText) {
+    std::map<int, QStringList> keysByQuestion;
+    for (const TBrokenValue& value : broken)
+      if (value.EndsText == endsText) keysByQuestion[value.Question] << ToQString(value.Key);
+    QStringList named;
+    for (const auto& [question, keys] : keysByQuestion)
+      named << (question == 0 ? QStringLiteral("settings") : QStringLiteral("question %1").arg(question)) +
+                   QStringLiteral(" (") + keys.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return named.join(QStringLiteral("; "));
+  };
+  QStringList notice;
+  if (const QString lineBreaks = places(false); !lineBreaks.isEmpty())
+    notice << QStringLiteral("These values hold line breaks: ") + lineBreaks +
+                  QStringLiteral(".\rConverting the text file back into a test keeps only the first line of each.");
+  if (const QString cuts = places(true); !cuts.isEmpty())
+    notice << QStringLiteral("These values hold a Ctrl-Z character: ") + cuts +
+                  QStringLiteral(".\rConverting the text file back into a test stops at the first of them; "
+                                 "nothing after it is read.");
+  return notice.join(QLatin1Char('\r'));
+}
+
+void TMainForm::LaunchQuizwellClient1Click() {
+  RunGuarded(Globals.Dialogs, [this] {
+    // The engine's name is matched without regard to case, as it is spelled
+    // however it was copied into the folder.
+    const QDir folder(Globals.ProgramFolder);
+    const QStringList spelled = folder.entryList({EngineName}, QDir::Files | QDir::Hidden | QDir::System);
+    const QString engine =
+        folder.filePath(spelled.isEmpty() || spelled.contains(EngineName) ? EngineName : spelled.first());
+    if (Globals.Shell.ExecuteFile(engine, QString(), QString(), SW_SHOW) > 32) return;
+    if (!Globals.Dialogs.Confirm(
+            QStringLiteral("QWTEST.EXE not found in current folder.\rWould you like to find and run it?")))
+      return;
+    const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenDialog4);
+    if (!chosen) return;
+    Globals.Shell.ExecuteFile(*chosen, QString(), QString(), SW_SHOW);
+  });
+}
+
+void TMainForm::ContentsF11Click() {
+  Globals.Help.ShowContents();
+}
+
+void TMainForm::OpenWebPage(const QString& page) {
+  Globals.Shell.ExecuteFile(Globals.ProgramFolder + QStringLiteral("/help/web/") + page, QString(), QString(),
+                            SW_SHOW);
+}
+
+void TMainForm::AboutQuizwell1Click() {
+  TAboutForm about(Globals, BannerPicture, this);
+  about.exec();
+}

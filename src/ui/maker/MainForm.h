@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QLatin1String>
+#include <QMainWindow>
+#include <QPixmap>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/Globals.h"
+#include "core/test/QuestionSet.h"
+#include "core/test/TestCatalogue.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+struct TBrokenValue;
+
+// The version line at the foot of the main window and in the about box.
+inline constexpr QLatin1String VersionText(
+    "Quizwell Maker v1.03.  Made by instructors for instructors; free to use for the tests of your "
+    "students.");
+
+// The main window: the catalogue of the tests in the program's folder, the
+// current test, and every command that makes a test current, converts tests or
+// opens the other windows. It owns what the windows of one run share.
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+public:
+  // programFolder: the folder of the running program (no trailing separator),
+  // where the catalogue looks for tests and the engine is started from. The
+  // three seams stay owned by the caller and must outlive the window.
+  TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewer& help, TShellOpen& shell,
+            QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // The value cipher of every window.
+  static std::string Encrypt(std::string_view plain);
+  static std::string Decrypt(std::string_view cipher);
+  static std::string StrTran(std::string_view s, std::string_view find, std::string_view replace);
+
+  // The banner picture, for the about box.
+  const QPixmap& Banner() const { return BannerPicture; }
+
+  // Requests a rescan of the catalogue: StartTimerTimer runs soon, once.
+  void FormShow();
+  // The start-up notice (first time only), the folder scan and the list rebuild.
+  void StartTimerTimer();
+
+  // The two states of the window.
+  void SetTestLoaded(const QString& caption, const QString& path);
+  void SetTestNotLoaded();
+
+  void ComboBox1Change();
+  void Button1Click();  // New test
+  void Button2Click();  // Load test
+  void Button3Click();  // global test settings
+  void Button4Click();  // questions and answers
+  void Button5Click();  // Exit
+  void Button6Click();  // client configuration
+  void NewTest1Click();
+  void ViewHistory1Click();
+  void Panel6DblClick();
+  void Exit1Click();
+  void Edit1Click();
+  void QuestionsandAnswers1Click();
+  void EncryptRawTestFile1Click();
+  void DecryptTestIntoTextFile1Click();
+  void LaunchQuizwellClient1Click();
+  void ContentsF11Click();
+  void AboutQuizwell1Click();
+  // Opens one of the bundled web pages (a file name in help/web).
+  void OpenWebPage(const QString& page);
+
+  // The information box after a test is turned into text whose values held
+  // line breaks: names them, question by question.
+  static QString LineBreakNotice(const std::vector<TBrokenValue>& broken);
+
+  QuestionSet Questions;  // the editor's question set for the whole run
+  TGlobals Globals;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;  // FormClose
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void CreateControls();
+  void CreateMenus();
+  QAction* AddAction(QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)());
+  void RebuildList();
+
+  // The controls whose state changes; the rest are found by name.
+  QLabel* Image1;
+  QLabel* Panel6;
+  QLabel* Label3;
+  QComboBox* ComboBox1;
+  QPushButton* Button3;
+  QPushButton* Button4;
+  QAction* Edit1;
+  QAction* QuestionsandAnswers1;
+  QTimer* StartTimer;
+  QPixmap BannerPicture;
+
+  // The file dialogs of the window's commands.
+  const TFileDialogOptions SaveDialog1;
+  const TFileDialogOptions OpenDialog1;
+  const TFileDialogOptions OpenDialog2;
+  const TFileDialogOptions SaveDialog2;
+  const TFileDialogOptions OpenDialog3;
+  const TFileDialogOptions SaveDialog3;
+  const TFileDialogOptions OpenDialog4;
+
+  TestCatalogue Catalogue;
+  bool FirstShow = true;
+};

@@ -1,0 +1,667 @@
+#include "ui/maker/QAForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/QtText.h"
+#include "ui/maker/JumpForm.h"
+#include "ui/maker/MMediaForm.h"
+#include "ui/maker/NoteForm.h"
+#include "core/test/QuestionSet.h"
+
+namespace {
+
+constexpr int ClientWidth = 570;
+constexpr int ClientHeight = 478;
+constexpr int ToolPictureSize = 20;
+constexpr int AreaPictureSize = 32;
+constexpr int LoadDelayMs = 50;
+
+const QString AddLimitText = QStringLiteral("Quizwell only supports up to 500 questions.");
+const QString DeleteAskText = QStringLiteral("Delete this question?");
+const QString DeletedText = QStringLiteral("Question has been deleted.");
+const QString ExitAskText =
+    QStringLiteral("Any changes made since you last saved will be lost!\rWould you like to exit?");
+const QString RevertAskText = QStringLiteral(
+    "This will reload the test from disk.\rAny changes you have made will be lost!\r"
+    "Are you sure that you want to revert?");
+const QString SavedAskText = QStringLiteral("Changes saved. Would you like to continue editing?");
+const QString LoadingText = QStringLiteral("Loading questions.  Please wait...");
+const QString SavingText = QStringLiteral("Saving questions.  Please wait...");
+
+const QColor Ink(0x1c, 0x3f, 0x8c);
+
+// A triangle pointing left or right, its tip at tipX, within a picture of size s.
+void Arrow(QPainter& p, qreal tipX, qreal s, bool right) {
+  const qreal depth = s * 0.38;
+  const qreal baseX = right ? tipX - depth : tipX + depth;
+  QPainterPath path;
+  path.moveTo(tipX, s / 2);
+  path.lineTo(baseX, s * 0.18);
+  path.lineTo(baseX, s * 0.82);
+  path.closeSubpath();
+  p.fillPath(path, Ink);
+}
+
+void Page(QPainter& p, qreal s) {
+  p.setPen(QPen(Qt::darkGray, 1));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(s * 0.18, s * 0.08, s * 0.56, s * 0.84));
+}
+
+void Cross(QPainter& p, QPointF centre, qreal half, const QColor& colour, bool diagonal) {
+  p.setPen(QPen(colour, 2.6, Qt::SolidLine, Qt::RoundCap));
+  if (diagonal) {
+    p.drawLine(centre + QPointF(-half, -half), centre + QPointF(half, half));
+    p.drawLine(centre + QPointF(-half, half), centre + QPointF(half, -half));
+  } else {
+    p.drawLine(centre + QPointF(-half, 0), centre + QPointF(half, 0));
+    p.drawLine(centre + QPointF(0, -half), centre + QPointF(0, half));
+  }
+}
+
+void DrawPicture(QPainter& p, TEditorPicture picture, qreal s) {
+  switch (picture) {
+    case TEditorPicture::Save:
+      p.setPen(Qt::NoPen);
+      p.setBrush(Ink);
+      p.drawRoundedRect(QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.8), 1.5, 1.5);
+      p.setBrush(Qt::white);
+      p.drawRect(QRectF(s * 0.25, s * 0.12, s * 0.5, s * 0.32));
+      p.setBrush(QColor(0xc8, 0xc8, 0xc8));
+      p.drawRect(QRectF(s * 0.3, s * 0.6, s * 0.4, s * 0.3));
+      break;
+    case TEditorPicture::Exit:
+      p.setPen(QPen(QColor(0x7a, 0x4a, 0x1e), 1.5));
+      p.setBrush(QColor(0xc9, 0x8b, 0x4f));
+      p.drawRect(QRectF(s * 0.12, s * 0.1, s * 0.42, s * 0.8));
+      p.setPen(QPen(QColor(0xb0, 0x20, 0x20), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawLine(QPointF(s * 0.45, s * 0.5), QPointF(s * 0.9, s * 0.5));
+      p.drawPolyline(
+          QPolygonF({QPointF(s * 0.74, s * 0.34), QPointF(s * 0.9, s * 0.5), QPointF(s * 0.74, s * 0.66)}));
+      break;
+    case TEditorPicture::Revert: {
+      const QColor green(0x1f, 0x85, 0x3a);
+      p.setPen(QPen(green, 2.2, Qt::SolidLine, Qt::RoundCap));
+      p.setBrush(Qt::NoBrush);
+      const QRectF ring(s * 0.18, s * 0.18, s * 0.64, s * 0.64);
+      p.drawArc(ring, 100 * 16, 290 * 16);
+      QPainterPath head;
+      head.moveTo(s * 0.34, s * 0.04);
+      head.lineTo(s * 0.56, s * 0.2);
+      head.lineTo(s * 0.32, s * 0.34);
+      head.closeSubpath();
+      p.fillPath(head, green);
+      break;
+    }
+    case TEditorPicture::Bottom:
+      p.fillRect(QRectF(s * 0.2, s * 0.18, s * 0.12, s * 0.64), Ink);
+      Arrow(p, s * 0.34, s, false);
+      break;
+    case TEditorPicture::Previous:
+      Arrow(p, s * 0.3, s, false);
+      break;
+    case TEditorPicture::Next:
+      Arrow(p, s * 0.7, s, true);
+      break;
+    case TEditorPicture::Top:
+      p.fillRect(QRectF(s * 0.68, s * 0.18, s * 0.12, s * 0.64), Ink);
+      Arrow(p, s * 0.66, s, true);
+      break;
+    case TEditorPicture::Jump: {
+      p.setPen(QPen(Ink, 2.2, Qt::SolidLine, Qt::RoundCap));
+      p.setBrush(Qt::NoBrush);
+      QPainterPath curve;
+      curve.moveTo(s * 0.12, s * 0.85);
+      curve.cubicTo(s * 0.12, s * 0.3, s * 0.45, s * 0.22, s * 0.7, s * 0.3);
+      p.drawPath(curve);
+      QPainterPath head;
+      head.moveTo(s * 0.92, s * 0.36);
+      head.lineTo(s * 0.62, s * 0.5);
+      head.lineTo(s * 0.66, s * 0.12);
+      head.closeSubpath();
+      p.fillPath(head, Ink);
+      break;
+    }
+    case TEditorPicture::Add:
+      Page(p, s);
+      Cross(p, QPointF(s * 0.68, s * 0.7), s * 0.2, QColor(0x1f, 0x85, 0x3a), false);
+      break;
+    case TEditorPicture::Delete:
+      Page(p, s);
+      Cross(p, QPointF(s * 0.68, s * 0.7), s * 0.17, QColor(0xc0, 0x1c, 0x1c), true);
+      break;
+    case TEditorPicture::HotLink: {
+      const QRectF globe(s * 0.12, s * 0.12, s * 0.76, s * 0.76);
+      p.setPen(QPen(Ink, 1.4));
+      p.setBrush(QColor(0xd6, 0xe6, 0xfb));
+      p.drawEllipse(globe);
+      p.setBrush(Qt::NoBrush);
+      p.drawEllipse(QRectF(s * 0.33, s * 0.12, s * 0.34, s * 0.76));
+      p.drawLine(QPointF(s * 0.12, s * 0.5), QPointF(s * 0.88, s * 0.5));
+      p.drawLine(QPointF(s * 0.5, s * 0.12), QPointF(s * 0.5, s * 0.88));
+      break;
+    }
+    case TEditorPicture::Media:
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(0x30, 0x30, 0x30));
+      p.drawRect(QRectF(s * 0.1, s * 0.18, s * 0.8, s * 0.64));
+      p.setBrush(Qt::white);
+      for (int i = 0; i < 4; ++i) {
+        p.drawRect(QRectF(s * (0.16 + 0.18 * i), s * 0.22, s * 0.1, s * 0.08));
+        p.drawRect(QRectF(s * (0.16 + 0.18 * i), s * 0.7, s * 0.1, s * 0.08));
+      }
+      p.setBrush(QColor(0x6f, 0xb6, 0xe8));
+      p.drawRect(QRectF(s * 0.18, s * 0.36, s * 0.64, s * 0.28));
+      break;
+    case TEditorPicture::Question: {
+      p.setPen(Qt::NoPen);
+      p.setBrush(Ink);
+      p.drawEllipse(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92));
+      QFont font = p.font();
+      font.setPixelSize(static_cast<int>(s * 0.7));
+      font.setBold(true);
+      p.setFont(font);
+      p.setPen(Qt::white);
+      p.drawText(QRectF(0, 0, s, s), Qt::AlignCenter, QStringLiteral("?"));
+      break;
+    }
+    case TEditorPicture::Answers:
+      for (int row = 0; row < 3; ++row) {
+        const qreal y = s * (0.2 + 0.3 * row);
+        p.setPen(QPen(QColor(0x1f, 0x85, 0x3a), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF(
+            {QPointF(s * 0.06, y), QPointF(s * 0.14, y + s * 0.08), QPointF(s * 0.3, y - s * 0.1)}));
+        p.setPen(QPen(Ink, 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(s * 0.42, y), QPointF(s * 0.94, y));
+      }
+      break;
+  }
+}
+
+QPushButton* TextButton(const char* name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QLatin1String(name));
+  button->setAutoDefault(false);
+  button->setFixedWidth(52);
+  return button;
+}
+
+QPlainTextEdit* TextBox(const char* name, QWidget* parent) {
+  auto* box = new QPlainTextEdit(parent);
+  box->setObjectName(QLatin1String(name));
+  box->setTabChangesFocus(true);
+  return box;
+}
+
+// The text of a box exactly as typed: toPlainText() would turn non-breaking
+// spaces into blanks. Line and paragraph breaks become '\n'.
+QString ExactText(const QPlainTextEdit* box) {
+  QString text = box->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text;
+}
+
+QLabel* Holder(const char* name, QWidget* parent) {
+  auto* holder = new QLabel(parent);
+  holder->setObjectName(QLatin1String(name));
+  holder->setTextFormat(Qt::PlainText);
+  holder->hide();
+  return holder;
+}
+
+QLabel* Picture(const char* name, TEditorPicture picture, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QLatin1String(name));
+  label->setPixmap(EditorPicture(picture, AreaPictureSize));
+  label->setFixedSize(AreaPictureSize, AreaPictureSize);
+  return label;
+}
+
+}  // namespace
+
+QPixmap EditorPicture(TEditorPicture picture, int size) {
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawPicture(painter, picture, size);
+  return pixmap;
+}
+
+TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
+    : QDialog(parent), Globals(globals), Questions(globals.Questions) {
+  setObjectName(QStringLiteral("QAForm"));
+  setWindowTitle(QStringLiteral("Question"));
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(6, 0, 6, 6);
+  column->setSpacing(4);
+  CreateMenus();
+  CreateToolBar(column);
+  CreateQuestionArea(column);
+  CreateAnswerArea(column);
+
+  auto* reference = new QHBoxLayout;
+  auto* label3 = new QLabel(QStringLiteral("Reference"), this);
+  label3->setObjectName(QStringLiteral("Label3"));
+  ReferenceText = new QLineEdit(this);
+  ReferenceText->setObjectName(QStringLiteral("ReferenceText"));
+  label3->setBuddy(ReferenceText);
+  reference->addWidget(label3);
+  reference->addWidget(ReferenceText);
+  column->addLayout(reference);
+
+  HotLinkLabel = Holder("HotLinkLabel", this);
+  HotLinkParmsLabel = Holder("HotLinkParmsLabel", this);
+  MMediaLabel = Holder("MMediaLabel", this);
+
+  InstallHelpKey(this, Globals.Help, HelpContext::QA);
+
+  StartTimer = new QTimer(this);
+  StartTimer->setObjectName(QStringLiteral("StartTimer"));
+  StartTimer->setSingleShot(true);
+  StartTimer->setInterval(LoadDelayMs);
+  connect(StartTimer, &QTimer::timeout, this, &TQAForm::StartTimerTimer);
+
+  setFixedSize(ClientWidth, ClientHeight + layout()->menuBar()->sizeHint().height());
+  if (const QScreen* screen = this->screen())
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+
+  // FormCreate: the questions are loaded once the window is up.
+  StartTimer->start();
+}
+
+void TQAForm::CreateMenus() {
+  auto* mainMenu1 = new QMenuBar(this);
+  mainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+  layout()->setMenuBar(mainMenu1);
+
+  const auto item = [this](QMenu* menu, const char* name, const QString& caption,
+                           void (TQAForm::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  const auto separator = [](QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+  };
+
+  QMenu* file1 = mainMenu1->addMenu(QStringLiteral("&File"));
+  file1->setObjectName(QStringLiteral("File1"));
+  item(file1, "SaveTest1", QStringLiteral("&Save Test"), &TQAForm::SaveTest1Click);
+  separator(file1, "N5");
+  item(file1, "RevertTest1", QStringLiteral("&Revert Test"), &TQAForm::RevertTest1Click);
+  separator(file1, "N1");
+  item(file1, "Exit1", QStringLiteral("&Exit"), &TQAForm::Exit1Click);
+
+  QMenu* edit2 = mainMenu1->addMenu(QStringLiteral("&Edit"));
+  edit2->setObjectName(QStringLiteral("Edit2"));
+  item(edit2, "Edit1", QStringLiteral("&Add New Question"), &TQAForm::Edit1Click);
+  separator(edit2, "N4");
+  item(edit2, "DeleteCurrentQuestion1", QStringLiteral("&Delete Current Question"),
+       &TQAForm::DeleteCurrentQuestion1Click);
+
+  QMenu* navigate1 = mainMenu1->addMenu(QStringLiteral("&Navigate"));
+  navigate1->setObjectName(QStringLiteral("Navigate1"));
+  Bottom1 = item(navigate1, "Bottom1", QStringLiteral("&Next"), &TQAForm::Bottom1Click);
+  Previous1 = item(navigate1, "Previous1", QStringLiteral("&Previous"), &TQAForm::Previous1Click);
+  separator(navigate1, "N2");
+  item(navigate1, "Top1", QStringLiteral("&Top"), &TQAForm::Top1Click);
+  item(navigate1, "Bottom2", QStringLiteral("&Bottom"), &TQAForm::Bottom2Click);
+  separator(navigate1, "N3");
+  item(navigate1, "Jumpto1", QStringLiteral("Jump to..."), &TQAForm::Jumpto1Click);
+
+  QAction* help1 = mainMenu1->addAction(QStringLiteral("&Help"));
+  help1->setObjectName(QStringLiteral("Help1"));
+  connect(help1, &QAction::triggered, this, &TQAForm::Help1Click);
+}
+
+QToolButton* TQAForm::ToolButton(const char* name, TEditorPicture picture, const QString& hint) {
+  auto* button = new QToolButton(this);
+  button->setObjectName(QLatin1String(name));
+  button->setIcon(QIcon(EditorPicture(picture, ToolPictureSize)));
+  button->setIconSize(QSize(ToolPictureSize, ToolPictureSize));
+  button->setToolTip(hint);
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
+void TQAForm::CreateToolBar(QVBoxLayout* column) {
+  auto* toolBar1 = new QFrame(this);
+  toolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  toolBar1->setFrameShape(QFrame::StyledPanel);
+  auto* strip = new QHBoxLayout(toolBar1);
+  strip->setContentsMargins(2, 1, 2, 1);
+  strip->setSpacing(1);
+  const auto separator = [toolBar1, strip] {
+    auto* line = new QFrame(toolBar1);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    strip->addSpacing(3);
+    strip->addWidget(line);
+    strip->addSpacing(3);
+  };
+  const auto add = [this, strip](const char* name, TEditorPicture picture, const QString& hint,
+                                 void (TQAForm::*handler)()) {
+    QToolButton* button = ToolButton(name, picture, hint);
+    connect(button, &QToolButton::clicked, this, handler);
+    strip->addWidget(button);
+    return button;
+  };
+
+  add("SaveButton", TEditorPicture::Save, QStringLiteral("Save Test"), &TQAForm::SaveButtonClick);
+  add("ExitButton", TEditorPicture::Exit, QStringLiteral("Exit"), &TQAForm::ExitButtonClick);
+  separator();
+  add("RevertButton", TEditorPicture::Revert, QStringLiteral("Revert Test"), &TQAForm::RevertButtonClick);
+  separator();
+  add("BottomButton", TEditorPicture::Bottom, QStringLiteral("Bottom"), &TQAForm::BottomButtonClick);
+  PrevButton =
+      add("PrevButton", TEditorPicture::Previous, QStringLiteral("Previous"), &TQAForm::PrevButtonClick);
+  NextButton = add("NextButton", TEditorPicture::Next, QStringLiteral("Next"), &TQAForm::NextButtonClick);
+  add("TopButton", TEditorPicture::Top, QStringLiteral("Top"), &TQAForm::TopButtonClick);
+  add("JumpButton", TEditorPicture::Jump, QStringLiteral("Jump To..."), &TQAForm::JumpButtonClick);
+  separator();
+  add("AddNewButton", TEditorPicture::Add, QStringLiteral("Add New Question"), &TQAForm::AddNewButtonClick);
+  add("DeleteButton", TEditorPicture::Delete, QStringLiteral("Delete Current Question"),
+      &TQAForm::DeleteButtonClick);
+  strip->addStretch(1);
+  column->addWidget(toolBar1);
+}
+
+void TQAForm::CreateQuestionArea(QVBoxLayout* column) {
+  auto* row = new QHBoxLayout;
+  auto* side = new QVBoxLayout;
+  side->addWidget(Picture("Image1", TEditorPicture::Question, this), 0, Qt::AlignHCenter);
+  QPushButton* button9 = TextButton("Button9", QStringLiteral("Copy"), this);
+  Button10 = TextButton("Button10", QStringLiteral("Paste"), this);
+  Button10->setEnabled(false);
+  connect(button9, &QPushButton::clicked, this, &TQAForm::Button9Click);
+  connect(Button10, &QPushButton::clicked, this, &TQAForm::Button10Click);
+  side->addWidget(button9);
+  side->addWidget(Button10);
+  side->addStretch(1);
+  row->addLayout(side);
+
+  QuestionLabel = TextBox("QuestionLabel", this);
+  row->addWidget(QuestionLabel, 1);
+
+  auto* links = new QVBoxLayout;
+  const auto pictureButton = [this, links](const char* name, TEditorPicture picture, const QString& hint,
+                                           void (TQAForm::*handler)()) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(QIcon(EditorPicture(picture, 24)));
+    button->setIconSize(QSize(24, 24));
+    button->setToolTip(hint);
+    connect(button, &QToolButton::clicked, this, handler);
+    links->addWidget(button);
+  };
+  pictureButton("BitBtn1", TEditorPicture::HotLink, QStringLiteral("Click to add a hot link."),
+                &TQAForm::BitBtn1Click);
+  pictureButton("BitBtn2", TEditorPicture::Media, QStringLiteral("Click to add media file"),
+                &TQAForm::BitBtn2Click);
+  links->addStretch(1);
+  row->addLayout(links);
+
+  column->addLayout(row, 3);
+
+  auto* label2 =
+      new QLabel(QStringLiteral("Enter up to 6 answers.  Check the box next to each correct answer."), this);
+  label2->setObjectName(QStringLiteral("Label2"));
+  column->addWidget(label2);
+}
+
+void TQAForm::CreateAnswerArea(QVBoxLayout* column) {
+  auto* row = new QHBoxLayout;
+  auto* side = new QVBoxLayout;
+  side->addWidget(Picture("Image2", TEditorPicture::Answers, this), 0, Qt::AlignHCenter);
+  QPushButton* button7 = TextButton("Button7", QStringLiteral("Copy"), this);
+  Button8 = TextButton("Button8", QStringLiteral("Paste"), this);
+  Button8->setEnabled(false);
+  connect(button7, &QPushButton::clicked, this, &TQAForm::Button7Click);
+  connect(Button8, &QPushButton::clicked, this, &TQAForm::Button8Click);
+  side->addWidget(button7);
+  side->addWidget(Button8);
+  side->addStretch(1);
+  row->addLayout(side);
+
+  auto* grid = new QGridLayout;
+  grid->setVerticalSpacing(2);
+  for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
+    const QChar letter(u'A' + i);
+    const QByteArray checkName = "CheckBox" + QByteArray::number(i + 1);
+    const QByteArray answerName = QByteArray("AnswerLabel") + static_cast<char>('A' + i);
+    auto* check = new QCheckBox(QString(letter) + QLatin1Char(':'), this);
+    check->setObjectName(QLatin1String(checkName));
+    connect(check, &QCheckBox::toggled, this, &TQAForm::CheckHowMany);
+    CheckBoxes[static_cast<size_t>(i)] = check;
+    QPlainTextEdit* answer = TextBox(answerName.constData(), this);
+    AnswerLabels[static_cast<size_t>(i)] = answer;
+    grid->addWidget(check, i, 0, Qt::AlignTop);
+    grid->addWidget(answer, i, 1);
+  }
+  row->addLayout(grid, 1);
+
+  column->addLayout(row, 8);
+
+  RadioButton1 = new QRadioButton(QStringLiteral("All answers must be correct to pass"), this);
+  RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+  RadioButton1->setChecked(true);
+  RadioButton2 = new QRadioButton(QStringLiteral("Any correct answer is concidered a pass"), this);
+  RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+  auto* rules = new QVBoxLayout;
+  rules->setContentsMargins(58, 0, 0, 0);
+  rules->setSpacing(0);
+  rules->addWidget(RadioButton1);
+  rules->addWidget(RadioButton2);
+  column->addLayout(rules);
+  CheckHowMany();
+}
+
+void TQAForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) return;
+  QDialog::keyPressEvent(event);
+}
+
+QStringList TQAForm::ScreenTexts() const {
+  QStringList texts = {ExactText(QuestionLabel), ReferenceText->text(), HotLinkLabel->text(),
+                       HotLinkParmsLabel->text(), MMediaLabel->text()};
+  for (const QPlainTextEdit* answer : AnswerLabels) texts << ExactText(answer);
+  return texts;
+}
+
+void TQAForm::DisplayNextQuestion() {
+  const TNavigationState navigation = Questions.BringIntoRange();
+  PrevButton->setEnabled(navigation.PreviousEnabled);
+  Previous1->setEnabled(navigation.PreviousEnabled);
+  NextButton->setEnabled(navigation.NextEnabled);
+  Bottom1->setEnabled(navigation.NextEnabled);
+  setWindowTitle(ToQString(Questions.Caption()));
+
+  const QuestionRecord& question = Questions.Current();
+  for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
+    AnswerLabels[static_cast<size_t>(i)]->setPlainText(ToQString(question.Answer(i)));
+    CheckBoxes[static_cast<size_t>(i)]->setChecked(QuestionSet::IsCorrectAnswer(question.Correct, i));
+  }
+  QuestionLabel->setPlainText(ToQString(question.Question));
+  MMediaLabel->setText(ToQString(question.MediaFile));
+  MMediaTag = question.MMediaInternal ? 1 : 0;
+  HotLinkLabel->setText(ToQString(question.HotLink));
+  HotLinkParmsLabel->setText(ToQString(question.HotLinkParameters));
+  ReferenceText->setText(ToQString(question.Reference));
+  (question.AnyCorrectPasses ? RadioButton2 : RadioButton1)->setChecked(true);
+  CheckHowMany();
+}
+
+bool TQAForm::SaveCurrent() {
+  const QStringList texts = ScreenTexts();
+  const bool replacing = !UnstorableCharacters(texts).isEmpty();
+  if (replacing && !StorableOrAsk(Globals.Dialogs, texts)) return false;
+
+  QuestionRecord& question = Questions.Current();
+  question.Question = ToCp1252(ExactText(QuestionLabel));
+  std::array<bool, QuestionSet::AnswerCount> checked{};
+  for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
+    question.Answer(i) = ToCp1252(ExactText(AnswerLabels[static_cast<size_t>(i)]));
+    checked[static_cast<size_t>(i)] = CheckBoxes[static_cast<size_t>(i)]->isChecked();
+  }
+  question.Correct = QuestionSet::CorrectLetters(checked);
+  question.AnyCorrectPasses = RadioButton2->isChecked();
+  question.MediaFile = ToCp1252(MMediaLabel->text());
+  question.MMediaInternal = MMediaTag == 1;
+  question.HotLink = ToCp1252(HotLinkLabel->text());
+  question.HotLinkParameters = ToCp1252(HotLinkParmsLabel->text());
+  question.Reference = ToCp1252(ReferenceText->text());
+  // Show the "?" the question now holds instead of what was typed.
+  if (replacing) DisplayNextQuestion();
+  return true;
+}
+
+void TQAForm::CheckHowMany() {
+  int checked = 0;
+  for (const QCheckBox* box : CheckBoxes) checked += box->isChecked() ? 1 : 0;
+  const bool choosable = QuestionSet::PassRuleChoosable(checked);
+  RadioButton1->setEnabled(choosable);
+  RadioButton2->setEnabled(choosable);
+}
+
+void TQAForm::StartTimerTimer() {
+  StartTimer->stop();
+  const bool loaded = RunGuarded(Globals.Dialogs, [this] {
+    TNoteForm note(LoadingText, this);
+    Questions.LoadQuestions(ToPath(Globals.CurrentTestPath));
+    DisplayNextQuestion();
+  });
+  // A test that cannot be read is not edited: the editor closes, the file untouched.
+  if (!loaded) reject();
+}
+
+void TQAForm::CloseEditor() {
+  if (QWidget* mainWindow = parentWidget()) mainWindow->activateWindow();
+  accept();
+}
+
+void TQAForm::SaveButtonClick() {
+  if (!SaveCurrent()) return;
+  const bool saved = RunGuarded(Globals.Dialogs, [this] {
+    TNoteForm note(SavingText, this);
+    Questions.SaveQuestions(ToPath(Globals.CurrentTestPath));
+  });
+  if (saved && !Globals.Dialogs.Confirm(SavedAskText)) CloseEditor();
+}
+
+void TQAForm::ExitButtonClick() {
+  if (Globals.Dialogs.Confirm(ExitAskText)) CloseEditor();
+}
+
+void TQAForm::RevertButtonClick() {
+  if (Globals.Dialogs.Confirm(RevertAskText)) StartTimer->start();
+}
+
+void TQAForm::BottomButtonClick() {
+  if (!SaveCurrent()) return;
+  Questions.StepBottom();
+  DisplayNextQuestion();
+}
+
+void TQAForm::PrevButtonClick() {
+  if (!SaveCurrent()) return;
+  Questions.StepPrevious();
+  DisplayNextQuestion();
+}
+
+void TQAForm::NextButtonClick() {
+  if (!SaveCurrent()) return;
+  Questions.StepNext();
+  DisplayNextQuestion();
+}
+
+void TQAForm::TopButtonClick() {
+  if (!SaveCurrent()) return;
+  Questions.StepTop();
+  DisplayNextQuestion();
+}
+
+void TQAForm::JumpButtonClick() {
+  if (!SaveCurrent()) return;
+  TjumpForm jump(Globals, this);
+  jump.exec();
+}
+
+void TQAForm::AddNewButtonClick() {
+  if (!SaveCurrent()) return;
+  if (Questions.AddQuestion()) Globals.Dialogs.Message(TMessageKind::Plain, AddLimitText);
+  DisplayNextQuestion();
+  QuestionLabel->setFocus();
+}
+
+void TQAForm::DeleteButtonClick() {
+  if (!Globals.Dialogs.Confirm(DeleteAskText)) return;
+  Questions.DeleteCurrentQuestion();
+  DisplayNextQuestion();
+  Globals.Dialogs.Inform(DeletedText);
+}
+
+void TQAForm::Button9Click() {
+  if (!SaveCurrent()) return;
+  Button10->setEnabled(Questions.CopyQuestion());
+}
+
+void TQAForm::Button10Click() {
+  if (!SaveCurrent()) return;
+  Questions.PasteQuestion();
+  DisplayNextQuestion();
+}
+
+void TQAForm::Button7Click() {
+  if (!SaveCurrent()) return;
+  Button8->setEnabled(Questions.CopyAnswers());
+}
+
+void TQAForm::Button8Click() {
+  if (!SaveCurrent()) return;
+  Questions.PasteAnswers();
+  DisplayNextQuestion();
+}
+
+void TQAForm::BitBtn1Click() {
+  TMMediaForm form(Globals, this);
+  form.SetText(HotLinkLabel->text());
+  if (form.exec() == QDialog::Accepted) HotLinkLabel->setText(form.Text());
+}
+
+void TQAForm::BitBtn2Click() {
+  TMMediaForm form(Globals, this);
+  form.SetText(MMediaLabel->text());
+  form.SetInternalViewer(MMediaTag == 1 || MMediaLabel->text().isEmpty());
+  if (form.exec() != QDialog::Accepted) return;
+  MMediaLabel->setText(form.Text());
+  MMediaTag = form.InternalViewer() ? 1 : 0;
+}
+
+void TQAForm::Help1Click() {
+  Globals.Help.ShowContents();
+}

@@ -1,0 +1,573 @@
+#include "ui/maker/SettingsForm.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/Globals.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/QtText.h"
+
+QString TSettingsForm::SavedTimeText;
+
+namespace {
+
+const QString InvalidTimeText =
+    QStringLiteral("Invalid time format.  Maximum values are 23:59:59.\rPlease enter again.");
+const QString SaveChangesText = QStringLiteral("Save changes?");
+
+// The box the student sees the messages in: its size and font decide where
+// lines wrap, and so what the instructor types is what the student reads.
+constexpr int MemoWidth = 337;
+constexpr int MemoHeight = 161;
+constexpr int MemoFontPixels = 13;
+
+template <class T>
+T* Named(T* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+QLabel* Label(const char* name, const QString& text) {
+  return Named(new QLabel(text), name);
+}
+
+QLabel* Explanation(const char* name, const QString& text) {
+  QLabel* label = Label(name, text);
+  label->setWordWrap(true);
+  return label;
+}
+
+QGroupBox* Group(const char* name, const QString& caption, QLayout* contents) {
+  QGroupBox* group = Named(new QGroupBox(caption), name);
+  contents->setContentsMargins(6, 3, 6, 5);
+  contents->setSpacing(4);
+  group->setLayout(contents);
+  return group;
+}
+
+QComboBox* PickList(const char* name, const QStringList& entries) {
+  QComboBox* list = Named(new QComboBox, name);
+  list->addItems(entries);
+  list->setCurrentIndex(-1);
+  return list;
+}
+
+QSpinBox* SpinEdit(const char* name, int highest) {
+  QSpinBox* box = Named(new QSpinBox, name);
+  box->setRange(0, highest);
+  box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+  return box;
+}
+
+QCheckBox* CheckBox(const char* name, const QString& caption, bool checked) {
+  QCheckBox* box = Named(new QCheckBox(caption), name);
+  box->setChecked(checked);
+  return box;
+}
+
+// Text in a spin box that is not a whole number counts as 0.
+int SpinValue(const QSpinBox* box) {
+  bool ok = false;
+  const int value = box->cleanText().toInt(&ok);
+  return ok ? std::clamp(value, box->minimum(), box->maximum()) : 0;
+}
+
+TStrings Cp1252Lines(const QStringList& lines) {
+  TStrings converted;
+  converted.reserve(lines.size());
+  for (const QString& line : lines) converted.push_back(ToCp1252(line));
+  return converted;
+}
+
+QString JoinedLines(const TStrings& lines) {
+  QStringList shown;
+  for (const std::string& line : lines) shown << ToQString(line);
+  return shown.join(QLatin1Char('\n'));
+}
+
+QTextEdit* MessageBox(const char* name) {
+  QTextEdit* memo = Named(new QTextEdit, name);
+  memo->setAcceptRichText(false);
+  memo->setTabChangesFocus(true);
+  memo->setFixedSize(MemoWidth, MemoHeight);
+  QFont font(QStringLiteral("Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(MemoFontPixels);
+  font.setBold(true);
+  memo->setFont(font);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  // The wrap width is fixed here rather than taken from the viewport, which a
+  // box on a page never opened does not have yet: the lines written must be
+  // the lines shown even when the page was never looked at.
+  memo->ensurePolished();
+  const int scrollBar =
+      memo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, memo->verticalScrollBar());
+  memo->setLineWrapMode(QTextEdit::FixedPixelWidth);
+  memo->setLineWrapColumnOrWidth(MemoWidth - 2 * memo->frameWidth() - scrollBar);
+  return memo;
+}
+
+}  // namespace
+
+TSpinButton::TSpinButton(QWidget* parent) : QWidget(parent) {
+  auto arrow = [this](Qt::ArrowType type, const char* name) {
+    QToolButton* button = Named(new QToolButton(this), name);
+    button->setArrowType(type);
+    button->setAutoRepeat(true);
+    button->setAutoRepeatDelay(400);
+    button->setAutoRepeatInterval(100);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(17, 11);
+    return button;
+  };
+  UpButton = arrow(Qt::UpArrow, "Up");
+  DownButton = arrow(Qt::DownArrow, "Down");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(UpButton);
+  layout->addWidget(DownButton);
+  connect(UpButton, &QToolButton::clicked, this, &TSpinButton::UpClick);
+  connect(DownButton, &QToolButton::clicked, this, &TSpinButton::DownClick);
+}
+
+QStringList ShownLines(QTextEdit* box) {
+  QTextDocument* document = box->document();
+  document->documentLayout()->documentSize();  // lays out every paragraph
+  QStringList lines;
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    const QString text = block.text();
+    const QTextLayout* layout = block.layout();
+    if (layout->lineCount() == 0) lines << text;  // not laid out: the paragraph whole
+    for (int i = 0; i < layout->lineCount(); ++i) {
+      const QTextLine line = layout->lineAt(i);
+      QString shown = text.mid(line.textStart(), line.textLength());
+      shown.remove(QChar::LineSeparator);
+      lines << shown;
+    }
+  }
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent) : QDialog(parent), Globals(globals) {
+  setWindowTitle(QStringLiteral("Global Test Settings"));
+  // A compact font keeps every explanation of the fixed-size window readable.
+  setFixedSize(578, 524);
+  QFont dialogFont = font();
+  dialogFont.setPixelSize(11);
+  setFont(dialogFont);
+
+  QLabel* panel1 = Label("Panel1", QStringLiteral("Global Test Settings"));
+  QFont titleFont = panel1->font();
+  titleFont.setBold(true);
+  titleFont.setPixelSize(16);
+  panel1->setFont(titleFont);
+  panel1->setStyleSheet(QStringLiteral("color: navy;"));
+  panel1->setAlignment(Qt::AlignCenter);
+  panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel1->setFixedHeight(30);
+
+  Edit1 = Named(new QLineEdit, "Edit1");
+  auto* descriptionLayout = new QVBoxLayout;
+  descriptionLayout->addWidget(Edit1);
+  QGroupBox* groupBox1 = Group("GroupBox1", QStringLiteral("Test Description"), descriptionLayout);
+
+  auto* pageControl = Named(new QTabWidget, "PageControl1");
+  pageControl->addTab(CreateSettingsPage1(), QStringLiteral("Settings Page 1"));
+  pageControl->addTab(CreateSettingsPage2(), QStringLiteral("Settings Page 2"));
+  pageControl->addTab(
+      CreateMessagePage("TabSheet3", "GroupBox11", QStringLiteral("Test Begin Message"), "Label16",
+                        QStringLiteral("Enter anything you would like to tell the student "
+                                       "before they begin the test."),
+                        "Label18", Memo1, "Memo1"),
+      QStringLiteral("Begin Test Message"));
+  pageControl->addTab(
+      CreateMessagePage("TabSheet4", "GroupBox13", QStringLiteral("Complete Test Message"), "Label17",
+                        QStringLiteral("Enter anything you would like to tell the student "
+                                       "after they complete the test."),
+                        "Label20", Memo2, "Memo2"),
+      QStringLiteral("Complete Test Message"));
+  pageControl->setCurrentIndex(0);
+
+  auto* panel2 = Named(new QFrame, "Panel2");
+  panel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+  Button1 = Named(new QPushButton(QStringLiteral("&OK")), "Button1");
+  Button3 = Named(new QPushButton(QStringLiteral("&Cancel")), "Button3");
+  ApplyButton = Named(new QPushButton(QStringLiteral("&Apply")), "ApplyButton");
+  Button1->setDefault(true);
+  ApplyButton->setEnabled(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  for (QPushButton* button : {Button1, Button3, ApplyButton}) {
+    button->setFixedWidth(80);
+    buttons->addWidget(button);
+  }
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 6, 8, 8);
+  layout->setSpacing(5);
+  layout->addWidget(panel1);
+  layout->addWidget(groupBox1);
+  layout->addWidget(pageControl, 1);
+  layout->addWidget(panel2);
+  layout->addLayout(buttons);
+
+  connect(ApplyButton, &QPushButton::clicked, this, &TSettingsForm::ApplyButtonClick);
+  connect(Button1, &QPushButton::clicked, this, &TSettingsForm::Button1Click);
+  connect(Button3, &QPushButton::clicked, this, &TSettingsForm::Button3Click);
+  connect(SpinButton1, &TSpinButton::UpClick, this, &TSettingsForm::SpinButton1UpClick);
+  connect(SpinButton1, &TSpinButton::DownClick, this, &TSettingsForm::SpinButton1DownClick);
+  MaskEdit1->installEventFilter(this);
+  BindChanges();
+  InstallHelpKey(this, Globals.Help, HelpContext::Settings);
+
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  if (screen) move(screen->availableGeometry().center() - rect().center());
+}
+
+QWidget* TSettingsForm::CreateSettingsPage1() {
+  MaskEdit1 = Named(new QLineEdit, "MaskEdit1");
+  MaskEdit1->setInputMask(QStringLiteral("99:99:99;0"));
+  MaskEdit1->setMaxLength(8);
+  MaskEdit1->setToolTip(QStringLiteral("Hours : Minutes : Seconds"));
+  MaskEdit1->setFixedWidth(MaskEdit1->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 12);
+  SpinButton1 = Named(new TSpinButton, "SpinButton1");
+  auto* timeRow = new QHBoxLayout;
+  timeRow->setSpacing(2);
+  timeRow->addWidget(Label("Label2", QStringLiteral("Time Allowed (HH:MM:SS)")));
+  timeRow->addWidget(MaskEdit1);
+  timeRow->addWidget(SpinButton1);
+  timeRow->addStretch();
+  auto* time = new QVBoxLayout;
+  time->addWidget(
+      Explanation("Label6", QStringLiteral("Leave blank or set to all zeros if this is not a timed test.")));
+  time->addLayout(timeRow);
+
+  ComboBox2 = PickList(
+      "ComboBox2", {QStringLiteral("Show questions in order"), QStringLiteral("Randomize the questions")});
+  auto* ordering = new QVBoxLayout;
+  ordering->addWidget(
+      Explanation("Label8", QStringLiteral("Questions can be presented to the student in the same "
+                                           "order they were prepared or they can be presented at "
+                                           "random.")));
+  ordering->addWidget(ComboBox2);
+
+  ComboBox1 = PickList(
+      "ComboBox1", {QStringLiteral("Do not allow answer checking"), QStringLiteral("Allow answer checking")});
+  auto* checking = new QVBoxLayout;
+  checking->addWidget(
+      Explanation("Label7", QStringLiteral("This setting specifies whether or not a student can "
+                                           "check answers while the test is being taken.")));
+  checking->addWidget(ComboBox1);
+
+  ComboBox3 = PickList("ComboBox3", {QStringLiteral("Can leave answer blank"),
+                                     QStringLiteral("Must answer before going to next")});
+  auto* requirement = new QVBoxLayout;
+  requirement->addWidget(
+      Explanation("Label9", QStringLiteral("You can require the student to answer a question "
+                                           "before moving on to the next, or you can let them "
+                                           "leave answers blank.")));
+  requirement->addWidget(ComboBox3);
+
+  SpinEdit2 = SpinEdit("SpinEdit2", TestSettings::MaxPassPoint);
+  auto* passRow = new QHBoxLayout;
+  passRow->addWidget(Label("Label11", QStringLiteral("Pass point")));
+  passRow->addWidget(SpinEdit2);
+  passRow->addWidget(Label("Label12", QStringLiteral("%")));
+  passRow->addStretch();
+  auto* pass = new QVBoxLayout;
+  pass->addWidget(Explanation("Label10", QStringLiteral("This will inform the student if they have passed or "
+                                                        "failed the test.  Set to zero if you do not want to "
+                                                        "report pass/fail.")));
+  pass->addLayout(passRow);
+
+  SpinEdit3 = SpinEdit("SpinEdit3", TestSettings::MaxQuestionLimit);
+  CheckBox6 = CheckBox("CheckBox6", QStringLiteral("Allow student to specify maximum questions"), false);
+  auto* maxRow = new QHBoxLayout;
+  maxRow->addWidget(Label("Label4", QStringLiteral("Maximum Questions")));
+  maxRow->addWidget(SpinEdit3);
+  maxRow->addStretch();
+  auto* maximum = new QVBoxLayout;
+  maximum->addWidget(
+      Explanation("Label13", QStringLiteral("You can specify that only a subset of all questions "
+                                            "are asked.  Set to zero to ask all questions.")));
+  maximum->addLayout(maxRow);
+  maximum->addWidget(CheckBox6);
+
+  // Two columns that share out their height each on its own: the right one
+  // holds the longest texts and the widest check box caption.
+  auto* left = new QVBoxLayout;
+  for (QGroupBox* group : {Group("GroupBox2", QStringLiteral("Test Time"), time),
+                           Group("GroupBox3", QStringLiteral("Answer Checking"), checking),
+                           Group("GroupBox6", QStringLiteral("Pass Point"), pass)}) {
+    group->setFixedWidth(248);
+    left->addWidget(group);
+  }
+  auto* right = new QVBoxLayout;
+  right->addWidget(Group("GroupBox4", QStringLiteral("Question Ordering"), ordering));
+  right->addWidget(Group("GroupBox5", QStringLiteral("Answer Requirement"), requirement));
+  right->addWidget(Group("GroupBox7", QStringLiteral("Maximum Questions"), maximum));
+  auto* columns = new QHBoxLayout;
+  columns->setContentsMargins(4, 4, 4, 4);
+  columns->setSpacing(4);
+  columns->addLayout(left);
+  columns->addLayout(right);
+  auto* page = Named(new QWidget, "TabSheet1");
+  page->setLayout(columns);
+  return page;
+}
+
+QWidget* TSettingsForm::CreateSettingsPage2() {
+  CheckBox1 = CheckBox("CheckBox1", QStringLiteral("Allow hot links during test."), true);
+  CheckBox2 = CheckBox("CheckBox2", QStringLiteral("Show references while taking test."), true);
+  CheckBox3 = CheckBox("CheckBox3", QStringLiteral("Allow hot links during review."), true);
+  CheckBox4 = CheckBox("CheckBox4", QStringLiteral("Show references during review."), true);
+  auto* boxes = new QGridLayout;
+  boxes->addWidget(Label("Label3", QStringLiteral("While Testing")), 0, 0);
+  boxes->addWidget(CheckBox1, 1, 0);
+  boxes->addWidget(CheckBox2, 2, 0);
+  boxes->addWidget(Label("Label5", QStringLiteral("While Reviewing")), 0, 1);
+  boxes->addWidget(CheckBox3, 1, 1);
+  boxes->addWidget(CheckBox4, 2, 1);
+  auto* links = new QVBoxLayout;
+  links->addWidget(
+      Explanation("Label1", QStringLiteral("These settings specify if the student can pop-up hot "
+                                           "links and view references while taking the test and "
+                                           "while reviewing missed questions.")));
+  links->addLayout(boxes);
+
+  ComboBox4 =
+      PickList("ComboBox4", {QStringLiteral("Non-Scrolling timers"), QStringLiteral("Scrolling timers"),
+                             QStringLiteral("Do not display timers")});
+  auto* timers = new QVBoxLayout;
+  timers->addWidget(
+      Explanation("Label14", QStringLiteral("This setting specifies the timer type to display (both "
+                                            "elapsed timer and test timer)")));
+  timers->addWidget(ComboBox4);
+
+  RadioButton1 = Named(new QRadioButton(QStringLiteral("Do not allow test review")), "RadioButton1");
+  RadioButton2 = Named(new QRadioButton(QStringLiteral("Allow test review")), "RadioButton2");
+  CheckBox5 = CheckBox("CheckBox5", QStringLiteral("Allow review of skipped questions"), false);
+  auto* skipped = new QHBoxLayout;
+  skipped->addSpacing(20);
+  skipped->addWidget(CheckBox5);
+  auto* review = new QVBoxLayout;
+  review->addWidget(
+      Explanation("Label15", QStringLiteral("This setting specifies whether or not the student can "
+                                            "review the test after taking it.")));
+  review->addWidget(RadioButton1);
+  review->addWidget(RadioButton2);
+  review->addLayout(skipped);
+
+  auto* layout = new QVBoxLayout;
+  layout->addWidget(Group("GroupBox8", QStringLiteral("Hot Links and References"), links));
+  layout->addWidget(Group("GroupBox9", QStringLiteral("Time Display"), timers));
+  layout->addWidget(Group("GroupBox10", QStringLiteral("Test Review"), review));
+  layout->addStretch();
+  auto* page = Named(new QWidget, "TabSheet2");
+  page->setLayout(layout);
+  return page;
+}
+
+QWidget* TSettingsForm::CreateMessagePage(const char* pageName, const char* groupName,
+                                          const QString& groupCaption, const char* introName,
+                                          const QString& intro, const char* noteName, QTextEdit*& memo,
+                                          const char* memoName) {
+  memo = MessageBox(memoName);
+  auto* contents = new QVBoxLayout;
+  contents->addWidget(Explanation(introName, intro));
+  contents->addWidget(memo, 0, Qt::AlignHCenter);
+  contents->addWidget(
+      Explanation(noteName, QStringLiteral("Note: This entry box is the same size and uses the "
+                                           "same font as will be displayed to the student.")));
+  contents->addStretch();
+  auto* layout = new QVBoxLayout;
+  layout->addWidget(Group(groupName, groupCaption, contents));
+  auto* page = Named(new QWidget, pageName);
+  page->setLayout(layout);
+  return page;
+}
+
+void TSettingsForm::BindChanges() {
+  const auto change = [this] { Edit1Change(); };
+  connect(Edit1, &QLineEdit::textChanged, this, change);
+  connect(MaskEdit1, &QLineEdit::textChanged, this, change);
+  // Only a user's choice counts: choosing an entry from the program is no change.
+  for (QComboBox* list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4})
+    connect(list, &QComboBox::activated, this, change);
+  for (QSpinBox* box : {SpinEdit2, SpinEdit3}) connect(box, &QSpinBox::textChanged, this, change);
+  for (QTextEdit* memo : {Memo1, Memo2}) connect(memo, &QTextEdit::textChanged, this, change);
+  for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+           CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, RadioButton1, RadioButton2})
+    connect(button, &QAbstractButton::toggled, this, change);
+}
+
+void TSettingsForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (FormShown) return;
+  FormShown = true;
+  FormShow();
+}
+
+void TSettingsForm::keyPressEvent(QKeyEvent* event) {
+  // Escape is the Cancel button, which asks before unapplied changes are lost.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    Button3Click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == MaskEdit1 && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    // Another window taking the focus or giving it back (a message box, a
+    // menu) is no move between the dialog's controls; reacting to it would
+    // let a message box about the field start another one.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      if (event->type() == QEvent::FocusIn)
+        MaskEdit1Enter();
+      else
+        MaskEdit1Exit();
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TSettingsForm::FormShow() {
+  const bool loaded =
+      RunGuarded(Globals.Dialogs, [this] { ToControls(LoadTestSettings(ToPath(Globals.CurrentTestPath))); });
+  ApplyButton->setEnabled(false);
+  if (!loaded) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+}
+
+void TSettingsForm::ToControls(const TestSettings& s) {
+  // Each control that changes raises its change event, as a user's edit
+  // would; the caller disables Apply afterwards.
+  Edit1->setText(ToQString(s.Description));
+  SetFieldText(s.Time);
+  ComboBox2->setCurrentIndex(s.RandomQuestions);
+  SpinEdit2->setValue(s.PassPoint);
+  ComboBox1->setCurrentIndex(s.CheckAnswers);
+  ComboBox3->setCurrentIndex(s.MustAnswer);
+  SpinEdit3->setValue(s.MaxQuestions);
+  CheckBox1->setChecked(s.TestHot);
+  CheckBox2->setChecked(s.TestRef);
+  CheckBox3->setChecked(s.ReviewHot);
+  CheckBox4->setChecked(s.ReviewRef);
+  CheckBox6->setChecked(s.StudentMax);
+  ComboBox4->setCurrentIndex(s.TimerType);
+  (s.ReviewAllow ? RadioButton2 : RadioButton1)->setChecked(true);
+  CheckBox5->setChecked(s.ReviewBlank);
+  if (!s.BeginMessage.empty()) Memo1->setPlainText(JoinedLines(s.BeginMessage));
+  if (!s.EndMessage.empty()) Memo2->setPlainText(JoinedLines(s.EndMessage));
+}
+
+bool TSettingsForm::Save() {
+  const QStringList beginLines = ShownLines(Memo1);
+  const QStringList endLines = ShownLines(Memo2);
+  if (!StorableOrAsk(Globals.Dialogs, QStringList{Edit1->text()} + beginLines + endLines)) return false;
+
+  TestSettings s;
+  s.Description = ToCp1252(Edit1->text());
+  s.Time = FieldText();
+  s.RandomQuestions = ComboBox2->currentIndex();
+  s.PassPoint = SpinValue(SpinEdit2);
+  s.CheckAnswers = ComboBox1->currentIndex();
+  s.MustAnswer = ComboBox3->currentIndex();
+  s.MaxQuestions = SpinValue(SpinEdit3);
+  s.TimerType = ComboBox4->currentIndex();
+  s.BeginMessage = Cp1252Lines(beginLines);
+  s.EndMessage = Cp1252Lines(endLines);
+  s.ReviewAllow = RadioButton2->isChecked();
+  s.ReviewBlank = CheckBox5->isChecked();
+  s.TestHot = CheckBox1->isChecked();
+  s.TestRef = CheckBox2->isChecked();
+  s.ReviewHot = CheckBox3->isChecked();
+  s.ReviewRef = CheckBox4->isChecked();
+  s.StudentMax = CheckBox6->isChecked();
+
+  if (!RunGuarded(Globals.Dialogs, [&] { SaveTestSettings(ToPath(Globals.CurrentTestPath), s); }))
+    return false;
+  ApplyButton->setEnabled(false);
+  return true;
+}
+
+void TSettingsForm::ApplyButtonClick() {
+  Save();
+}
+
+void TSettingsForm::Button1Click() {
+  if (Save()) accept();
+}
+
+void TSettingsForm::Button3Click() {
+  // A save that was declined or failed keeps the dialog open, so the changes
+  // it holds are not lost with it.
+  if (ApplyButton->isEnabled() && Globals.Dialogs.Confirm(SaveChangesText) && !Save()) return;
+  reject();
+}
+
+void TSettingsForm::Edit1Change() {
+  ApplyButton->setEnabled(true);
+  MaskEdit1Exit();
+  CheckBox5->setEnabled(RadioButton2->isChecked());
+}
+
+void TSettingsForm::MaskEdit1Enter() {
+  SavedTimeText = MaskEdit1->displayText();
+}
+
+void TSettingsForm::MaskEdit1Exit() {
+  if (TimeField::IsValid(FieldText())) return;
+  Globals.Dialogs.Error(InvalidTimeText);
+  // The saved text always held a valid time when it was taken; should it not,
+  // an unfilled field (00:00:00) still ends the round of messages.
+  const bool savedIsValid = TimeField::IsValid(ToCp1252(SavedTimeText));
+  MaskEdit1->setText(savedIsValid ? SavedTimeText : QString());
+}
+
+void TSettingsForm::SpinButton1UpClick() {
+  SetFieldText(TimeField::Step(FieldText(), 1));
+}
+
+void TSettingsForm::SpinButton1DownClick() {
+  SetFieldText(TimeField::Step(FieldText(), -1));
+}
+
+// What the field shows: its unfilled positions show, and read, as 0.
+std::string TSettingsForm::FieldText() const {
+  return ToCp1252(MaskEdit1->displayText());
+}
+
+void TSettingsForm::SetFieldText(const std::string& text) {
+  MaskEdit1->setText(ToQString(text));
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+#include "core/test/TestSettings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTextEdit;
+class QToolButton;
+struct TGlobals;
+
+// The up and down arrows beside the time field. Held down, an arrow repeats
+// its step after 400 ms and then every 100 ms. The arrows take no focus, so
+// stepping never counts as leaving the time field.
+class TSpinButton : public QWidget {
+  Q_OBJECT
+public:
+  explicit TSpinButton(QWidget* parent = nullptr);
+
+  QToolButton* UpButton;
+  QToolButton* DownButton;
+
+signals:
+  void UpClick();
+  void DownClick();
+};
+
+// The lines of a message box as the box shows them: every line that the box
+// wraps at its width counts as a line of its own, and an empty last line is
+// not taken.
+QStringList ShownLines(QTextEdit* box);
+
+// The global test settings dialog: shows and writes the test-wide settings of
+// the test named by TGlobals::CurrentTestPath. It reads the file when it is
+// shown and writes it on Apply and OK; the Apply button's enabled state is its
+// only record of unapplied changes. The title-bar close box discards them.
+class TSettingsForm : public QDialog {
+  Q_OBJECT
+public:
+  explicit TSettingsForm(TGlobals& globals, QWidget* parent = nullptr);
+
+  // The time field's text when it last received the focus, used to undo an
+  // invalid entry. One for the whole run: it carries over between openings.
+  static QString SavedTimeText;
+
+  // Load: fills the controls from the file, then disables Apply. When the file
+  // cannot be read the error is shown and the dialog closes, so that nothing
+  // can be written over the settings it did not show.
+  void FormShow();
+  // Save; Apply is disabled once the file is written.
+  void ApplyButtonClick();
+  // Save, even when nothing changed, then close.
+  void Button1Click();
+  // Asks "Save changes?" when Apply is enabled and saves on Yes, then closes.
+  void Button3Click();
+  // Run after every change of an input control.
+  void Edit1Change();
+  void MaskEdit1Enter();
+  // Time validation: an invalid time is reported and the field returns to
+  // SavedTimeText.
+  void MaskEdit1Exit();
+  void SpinButton1UpClick();
+  void SpinButton1DownClick();
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  QWidget* CreateSettingsPage1();
+  QWidget* CreateSettingsPage2();
+  QWidget* CreateMessagePage(const char* pageName, const char* groupName, const QString& groupCaption,
+                             const char* introName, const QString& intro, const char* noteName,
+                             QTextEdit*& memo, const char* memoName);
+  void BindChanges();
+
+  void ToControls(const TestSettings& settings);
+  // Writes the controls to the file; false when the user declined to store
+  // characters the code page cannot hold, or writing failed (already reported).
+  bool Save();
+  std::string FieldText() const;
+  void SetFieldText(const std::string& text);
+
+  TGlobals& Globals;
+  bool FormShown = false;
+
+  QLineEdit* Edit1;
+  QLineEdit* MaskEdit1;
+  TSpinButton* SpinButton1;
+  QComboBox* ComboBox1;
+  QComboBox* ComboBox2;
+  QComboBox* ComboBox3;
+  QComboBox* ComboBox4;
+  QSpinBox* SpinEdit2;
+  QSpinBox* SpinEdit3;
+  QCheckBox* CheckBox1;
+  QCheckBox* CheckBox2;
+  QCheckBox* CheckBox3;
+  QCheckBox* CheckBox4;
+  QCheckBox* CheckBox5;
+  QCheckBox* CheckBox6;
+  QRadioButton* RadioButton1;
+  QRadioButton* RadioButton2;
+  QTextEdit* Memo1;
+  QTextEdit* Memo2;
+  QPushButton* Button1;
+  QPushButton* Button3;
+  QPushButton* ApplyButton;
+};

@@ -1,0 +1,89 @@
+#include "ui/platform/Dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStringList>
+#include <exception>
+
+#include "core/storage/IoError.h"
+
+TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
+  QMessageBox box(Parent);
+  box.setWindowTitle(QApplication::applicationDisplayName());
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  // File names and test texts are shown as they are, never as markup.
+  box.setTextFormat(Qt::PlainText);
+  box.setText(shown);
+  switch (kind) {
+    case TMessageKind::Information: box.setIcon(QMessageBox::Information); break;
+    case TMessageKind::Error: box.setIcon(QMessageBox::Critical); break;
+    case TMessageKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
+    case TMessageKind::Confirmation: box.setIcon(QMessageBox::Question); break;
+  }
+  if (kind == TMessageKind::Confirmation) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes ? TButton::Yes : TButton::No;
+  }
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+  return TButton::Ok;
+}
+
+// An open dialog does not require the chosen file to exist: a name typed for a
+// file that is not there goes to the caller, which decides what that means.
+std::optional<QString> TQtDialogs::OpenFile(const TFileDialogOptions& options) {
+  const QString title = options.Title.isEmpty() ? QStringLiteral("Open") : options.Title;
+  QFileDialog dialog(Parent, title, QString(), QtFilter(options.Filter));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Open"));
+  if (!options.FileName.isEmpty()) dialog.selectFile(options.FileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return WithDefaultExtension(dialog.selectedFiles().constFirst(), options.DefaultExt);
+}
+
+std::optional<QString> TQtDialogs::SaveFile(const TFileDialogOptions& options) {
+  const QString path = QFileDialog::getSaveFileName(Parent, options.Title, options.FileName, QtFilter(options.Filter),
+                                                    nullptr, QFileDialog::DontConfirmOverwrite);
+  if (path.isEmpty()) return std::nullopt;
+  return WithDefaultExtension(path, options.DefaultExt);
+}
+
+QString QtFilter(const QString& systemFilter) {
+  const QStringList parts = systemFilter.split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QStringList patterns;
+    for (const QString& pattern : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+      if (pattern == QLatin1String("*.*")) {
+        patterns << QStringLiteral("*");
+        continue;
+      }
+      for (const QString& spelled : {pattern, pattern.toLower(), pattern.toUpper()})
+        if (!patterns.contains(spelled)) patterns << spelled;
+    }
+    filters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+QString WithDefaultExtension(const QString& path, const QString& defaultExt) {
+  if (defaultExt.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+  return path + QLatin1Char('.') + defaultExt;
+}
+
+bool RunGuarded(TDialogs& dialogs, const std::function<void()>& body) {
+  try {
+    body();
+    return true;
+  } catch (const std::exception& error) {
+    dialogs.Error(QString::fromLocal8Bit(error.what()));
+  } catch (...) {
+    dialogs.Error(QStringLiteral("An unexpected error ended the action."));
+  }
+  return false;
+}

@@ -1,0 +1,43 @@
+#include "ui/platform/QtText.h"
+
+#include <QFile>
+
+#include "ui/platform/Dialogs.h"
+#include "core/storage/CodePage.h"
+
+QString ToQString(const std::string& text) {
+  QString result = QString::fromStdString(CodePage::ToUtf8(text));
+  result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return result;
+}
+
+std::string ToCp1252(const QString& text) {
+  QString withBreaks = text;
+  withBreaks.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return CodePage::FromUtf8(withBreaks.toStdString()).Text;
+}
+
+std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+QString UnstorableCharacters(const QStringList& texts) {
+  std::u32string found;
+  for (const QString& text : texts)
+    for (const char32_t c : CodePage::FromUtf8(text.toStdString()).Unmappable)
+      if (found.find(c) == std::u32string::npos) found += c;
+  return QString::fromStdU32String(found);
+}
+
+bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts) {
+  const QString unstorable = UnstorableCharacters(texts);
+  if (unstorable.isEmpty()) return true;
+  QStringList named;
+  for (const char32_t c : unstorable.toStdU32String())
+    named << QStringLiteral("%1 (U+%2)")
+                 .arg(QString::fromStdU32String(std::u32string(1, c)),
+                      QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+  return dialogs.Confirm(QStringLiteral("These characters cannot be stored in a test file: ") +
+                         named.join(QStringLiteral(", ")) +
+                         QStringLiteral(".\rStore them as \"?\" and go on?"));
+}

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/test/Conversions.h"
+#include "core/storage/IniStore.h"
+#include "core/test/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
+#include "support/TempDir.h"
+
+namespace {
+
+class ConversionsTest : public testing::Test {
+protected:
+  std::string Sample() {
+    const std::string path = Dir.File("sample.txt");
+    WriteBytes(path, ReadBytes(TestDataPath("conversion/sample.txt")));
+    return path;
+  }
+
+  // The deciphered value of a test file's key.
+  static std::string Plain(const std::string& path, std::string_view section, std::string_view key) {
+    TIniStore store(path);
+    return Decrypt(store.ReadString(section, key, ""));
+  }
+
+  static TStrings Sections(const std::string& path) {
+    TIniStore store(path);
+    TStrings names;
+    store.ReadSections(names);
+    return names;
+  }
+
+  TTempDir Dir;
+};
+
+}  // namespace
+
+TEST_F(ConversionsTest, TextToTestToTextKeepsEverySingleLineValue) {
+  const std::string test = Dir.File("sample.qwt");
+  EncryptTextToTest(Sample(), test);
+  EXPECT_EQ(Sections(test), (TStrings{"SETTINGS", "BEGINMESSAGE", "QA1", "QA2", "QA3"}));
+  EXPECT_EQ(Plain(test, "SETTINGS", "DESC"), "Chapter 2 review");
+  EXPECT_EQ(Plain(test, "QA2", "MMEDIA"), "FACTVAULT:Paris");
+  TIniStore store(test);
+  TStrings keys;
+  store.ReadSection("QA1", keys);
+  EXPECT_EQ(keys, (TStrings{"QUESTION", "A", "B", "C", "D", "E", "F", "CORRECT", "HOTLINK",
+                            "HOTLINKPARAMETERS", "REFERENCE", "ANY", "MMEDIA", "MMEDIAIN"}));
+
+  const std::string text = Dir.File("back.txt");
+  EXPECT_TRUE(DecryptTestToText(test, text).empty());
+  EXPECT_EQ(ReadBytes(text), ReadBytes(TestDataPath("conversion/sample-roundtrip.txt")));
+}
+
+TEST_F(ConversionsTest, TextToTestOntoTheSameFileEnciphersItInPlace) {
+  const std::string path = Sample();
+  EncryptTextToTest(path, path);
+  EXPECT_EQ(Plain(path, "SETTINGS", "PASSPOINT"), "70");
+  EXPECT_EQ(Plain(path, "QA3", "CORRECT"), "AB");
+  TIniStore store(path);
+  EXPECT_EQ(store.ReadString("Notes", "kept", ""), "only in the text file");
+  // Beyond the copied questions the file keeps its own sections, as they were.
+  EXPECT_EQ(store.ReadString("QA5", "QUESTION", ""), "after a gap: never reached");
+}
+
+TEST_F(ConversionsTest, ConvertingIntoALargerTestKeepsItsLaterQuestions) {
+  const std::string test = Dir.File("five.qwt");
+  {
+    TIniStore store(test);
+    TestFile::WriteNewTest(store);
+    store.WriteSectionValues("ENDMESSAGE", {"Old end"});
+    for (int n = 1; n <= 5; ++n) {
+      QuestionRecord record;
+      record.Question = "old " + std::to_string(n);
+      TestFile::WriteQuestion(store, n, record);
+    }
+    store.UpdateFile();
+  }
+  const std::string oldFourth = TIniStore(test).ReadString("QA4", "QUESTION", "");
+  EncryptTextToTest(Sample(), test);
+
+  TIniStore store(test);
+  for (int n = 1; n <= 5; ++n) EXPECT_TRUE(TestFile::HasQuestion(store, n)) << n;
+  EXPECT_EQ(Decrypt(store.ReadString("QA3", "QUESTION", "")), "Pick the primes");
+  EXPECT_EQ(store.ReadString("QA4", "QUESTION", ""), oldFourth);
+  EXPECT_EQ(Decrypt(store.ReadString("QA5", "QUESTION", "")), "old 5");
+  // The source has no end message, so the old one is emptied and no longer written.
+  TStrings end;
+  store.ReadSectionValues("ENDMESSAGE", end);
+  EXPECT_TRUE(end.empty());
+}
+
+TEST_F(ConversionsTest, TestToTextReportsACtrlZThatWouldEndTheTextFile) {
+  const std::string test = Dir.File("ctrlz.qwt");
+  {
+    TIniStore store(test);
+    store.WriteString("SETTINGS", "DESC", Encrypt("plain"));
+    QuestionRecord first;
+    first.Question = "before\x1A" "after";
+    first.AnswerA = "one\r\ntwo";
+    QuestionRecord second;
+    second.Question = "lost when read back";
+    TestFile::WriteQuestion(store, 1, first);
+    TestFile::WriteQuestion(store, 2, second);
+    store.UpdateFile();
+  }
+  const std::string text = Dir.File("ctrlz.txt");
+  EXPECT_EQ(DecryptTestToText(test, text),
+            (std::vector<TBrokenValue>{{1, "QUESTION", true}, {1, "A", false}}));
+
+  // What the report warns of: the text file ends at the Ctrl-Z.
+  const std::string back = Dir.File("back.qwt");
+  EncryptTextToTest(text, back);
+  EXPECT_EQ(Plain(back, "QA1", "QUESTION"), "before");
+  EXPECT_EQ(Plain(back, "QA2", "QUESTION"), "");
+}
+
+TEST_F(ConversionsTest, TestToTextReportsTheValuesThatHoldLineBreaks) {
+  const std::string test = Dir.File("multi.qwt");
+  {
+    TIniStore store(test);
+    store.WriteString("SETTINGS", "DESC", Encrypt("two\r\nlines"));
+    QuestionRecord first;
+    first.Question = "single";
+    first.AnswerB = "B one\r\nB two";
+    QuestionRecord second;
+    second.Question = "Line 1\r\n[QA9]\r\nC=injected";
+    TestFile::WriteQuestion(store, 1, first);
+    TestFile::WriteQuestion(store, 2, second);
+    store.UpdateFile();
+  }
+  const std::string text = Dir.File("multi.txt");
+  EXPECT_EQ(DecryptTestToText(test, text),
+            (std::vector<TBrokenValue>{{0, "DESC"}, {1, "B"}, {2, "QUESTION"}}));
+
+  // What the report warns of: back as a test, only the first lines remain.
+  const std::string back = Dir.File("back.qwt");
+  EncryptTextToTest(text, back);
+  EXPECT_EQ(Plain(back, "SETTINGS", "DESC"), "two");
+  EXPECT_EQ(Plain(back, "QA1", "B"), "B one");
+  EXPECT_EQ(Plain(back, "QA2", "QUESTION"), "Line 1");
+  EXPECT_EQ(Plain(back, "QA2", "C"), "");
+}
+
+TEST_F(ConversionsTest, ATextFileWithLineFeedsOnlyStillConverts) {
+  const std::string text = Dir.File("unix.txt");
+  WriteBytes(text, "[SETTINGS]\nDESC=Written on Linux\n[QA1]\nQUESTION=Q\nA=yes\n");
+  const std::string test = Dir.File("unix.qwt");
+  EncryptTextToTest(text, test);
+  EXPECT_EQ(Plain(test, "SETTINGS", "DESC"), "Written on Linux");
+  EXPECT_EQ(Plain(test, "QA1", "A"), "yes");
+}
+
+TEST_F(ConversionsTest, QuestionsStopAtTheLimit) {
+  const std::string text = Dir.File("many.txt");
+  {
+    TIniStore store(text);
+    for (int n = 1; n <= TestFile::MaxQuestionCount + 1; ++n) {
+      std::string question = "q";
+      question += std::to_string(n);
+      store.WriteString(TestFile::QuestionSection(n), "QUESTION", question);
+    }
+    store.UpdateFile();
+  }
+  const std::string test = Dir.File("many.qwt");
+  EncryptTextToTest(text, test);
+  TIniStore store(test);
+  EXPECT_EQ(Decrypt(store.ReadString("QA500", "QUESTION", "")), "q500");
+  EXPECT_EQ(store.ReadString("QA501", "QUESTION", "absent"), "absent");
+}
+
+TEST_F(ConversionsTest, AMissingSourceGivesFifteenEmptySettings) {
+  const std::string test = Dir.File("empty.qwt");
+  EncryptTextToTest(Dir.File("missing.txt"), test);
+  TIniStore store(test);
+  TStrings lines;
+  store.ReadSectionValues("SETTINGS", lines);
+  EXPECT_EQ(lines.size(), 15u);
+  EXPECT_EQ(lines.front(), "DESC=");
+  EXPECT_EQ(lines.back(), "STUDENTMAX=");
+  EXPECT_EQ(Sections(test), TStrings{"SETTINGS"});
+}
+
+TEST_F(ConversionsTest, AnUnwritableDestinationThrowsAndCreatesNothing) {
+  EXPECT_THROW(EncryptTextToTest(Sample(), Dir.File("no/such/folder.qwt")), TIoError);
+  EXPECT_FALSE(std::filesystem::exists(Dir.File("no")));
+}

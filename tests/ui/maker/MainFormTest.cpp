@@ -1,0 +1,732 @@
+#include "ui/maker/MainForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "ui/platform/QtText.h"
+#include "core/test/Conversions.h"
+#include "core/storage/IoError.h"
+#include "core/test/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
+#include "support/IoErrorText.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+// Readable failure output for texts.
+void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+const QString Notice = QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell.");
+const QString NoTests = QStringLiteral(
+    "Did not find any tests.\rAll tests (*.QWT) should be in the same folder as this program.");
+const QString Prompt = QStringLiteral("Please make your selection now.");
+const QString NotLoaded = QStringLiteral("Test is not loaded. Create a new test or load an existing one.");
+const QString NotADescription =
+    QStringLiteral("Could not read test description.\rTest is not valid manually edit or delete.");
+const QString Overwrite = QStringLiteral("A test file with that name exists!\rOverwrite existing test file?");
+const QString EngineQuestion =
+    QStringLiteral("QWTEST.EXE not found in current folder.\rWould you like to find and run it?");
+
+std::string TestBytes(const std::string& description) {
+  return "[SETTINGS]\r\nDESC=" + Encrypt(description) + "\r\nTIME=" + Encrypt("00:10:00") + "\r\n\r\n";
+}
+
+std::string NewTestBytes() {
+  std::string bytes = "[SETTINGS]\r\n";
+  for (const auto& [key, value] : {std::pair{"DESC", "No description"},
+                                   {"TIME", "0"},
+                                   {"CHECKANSWERS", "1"},
+                                   {"RANDOMQUESTIONS", "1"},
+                                   {"MUSTANSWER", "0"},
+                                   {"PASSPOINT", "0"},
+                                   {"MAXQUESTIONS", "0"}})
+    bytes += std::string(key) + "=" + Encrypt(value) + "\r\n";
+  return bytes + "\r\n";
+}
+
+class MainFormTest : public ::testing::Test {
+protected:
+  MainFormTest() : PreviousSource(SetFirstByteSource([] { return 0x5Au; })) {}
+  ~MainFormTest() override { SetFirstByteSource(PreviousSource); }
+
+  QString Folder() const { return FromPath(Dir.Path().string()); }
+  QString FileIn(const char* name) const { return FromPath(Dir.File(name)); }
+  void WriteTest(const std::string& name, const std::string& description) {
+    WriteBytes(Dir.File(name), TestBytes(description));
+  }
+
+  // Shows the window and lets the start-up scan run with the messages queued
+  // before.
+  void Start() {
+    Form.show();
+    Scanned();
+  }
+  void Scanned() {
+    QTRY_VERIFY(Dialogs.AllUsed());
+    QTRY_VERIFY(!Timer()->isActive());
+  }
+
+  // Picks item index of ComboBox1 the way the instructor does, through its list.
+  void Pick(int index) {
+    QComboBox* combo = Combo();
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QRect item = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!view->isVisible());
+  }
+
+  // Fires a menu command after checking that it can be chosen.
+  void Fire(const char* name) {
+    QAction* action = Form.findChild<QAction*>(QLatin1String(name));
+    ASSERT_NE(action, nullptr) << name;
+    ASSERT_TRUE(action->isEnabled()) << name;
+    action->trigger();
+  }
+
+  QStringList Items() {
+    QStringList items;
+    for (int i = 0; i < Combo()->count(); ++i) items << Combo()->itemText(i);
+    return items;
+  }
+  QComboBox* Combo() { return Form.findChild<QComboBox*>(QStringLiteral("ComboBox1")); }
+  QTimer* Timer() { return Form.findChild<QTimer*>(QStringLiteral("StartTimer")); }
+  QString Status() { return Form.findChild<QLabel*>(QStringLiteral("Panel6"))->text(); }
+  QPushButton* ButtonNamed(const char* name) { return Form.findChild<QPushButton*>(QLatin1String(name)); }
+  QAction* ActionNamed(const char* name) { return Form.findChild<QAction*>(QLatin1String(name)); }
+
+  // The four controls that follow the loaded state, in one go.
+  bool TestCommandsEnabled(bool enabled) {
+    return ButtonNamed("Button3")->isEnabled() == enabled && ButtonNamed("Button4")->isEnabled() == enabled &&
+           ActionNamed("Edit1")->isEnabled() == enabled &&
+           ActionNamed("QuestionsandAnswers1")->isEnabled() == enabled;
+  }
+  void ExpectLoaded(const QString& status, const QString& path) {
+    EXPECT_EQ(Status(), status);
+    EXPECT_EQ(Form.Globals.CurrentTestPath, path);
+    EXPECT_TRUE(TestCommandsEnabled(true));
+  }
+  void ExpectNotLoaded() {
+    EXPECT_EQ(Status(), NotLoaded);
+    EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty());
+    EXPECT_TRUE(TestCommandsEnabled(false));
+  }
+
+  TFirstByteSource PreviousSource;
+  TTempDir Dir;
+  TTempDir Elsewhere;
+  TScriptedDialogs Dialogs;
+  TRecordingHelp Help;
+  TRecordingShell Shell;
+  TMainForm Form{Folder(), Dialogs, Help, Shell};
+};
+
+// ---------------------------------------------------------------- the window
+
+TEST_F(MainFormTest, StartsWithItsControlsCaptionsAndStates) {
+  EXPECT_EQ(Form.windowTitle(), "Quizwell Maker");
+  EXPECT_EQ(Form.centralWidget()->size(), QSize(570, 478));
+  EXPECT_EQ(Form.minimumSize(), Form.maximumSize());
+
+  const std::pair<const char*, const char*> buttons[] = {{"Button1", "&New Test"},
+                                                         {"Button2", "&Load Test"},
+                                                         {"Button5", "&Exit"},
+                                                         {"Button3", "&Global Test Settings"},
+                                                         {"Button4", "&Questions and Answers"},
+                                                         {"Button6", "&Client Configuration"}};
+  for (const auto& [name, caption] : buttons) {
+    ASSERT_NE(ButtonNamed(name), nullptr) << name;
+    EXPECT_EQ(ButtonNamed(name)->text(), caption);
+  }
+  EXPECT_EQ(Form.findChild<QLabel*>(QStringLiteral("Label1"))->text(), "Tests found in current folder");
+  EXPECT_EQ(Status(), "Test is not loaded.  Create a new test or load an existing one.");
+  EXPECT_EQ(Combo()->count(), 0);
+  EXPECT_FALSE(Combo()->isEditable());
+  EXPECT_TRUE(TestCommandsEnabled(false));
+  EXPECT_TRUE(ButtonNamed("Button6")->isEnabled());
+  EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty());
+  EXPECT_EQ(Form.Globals.ProgramFolder, Folder());
+
+  const std::pair<const char*, const char*> menu[] = {
+      {"File1", "&File"}, {"Edit2", "&Edit"}, {"Help1", "&Help"}};
+  for (const auto& [name, caption] : menu)
+    EXPECT_EQ(Form.findChild<QMenu*>(QLatin1String(name))->title(), caption) << name;
+  const std::pair<const char*, const char*> items[] = {
+      {"NewTest1", "&New Test"},
+      {"ViewHistory1", "&Load a test"},
+      {"EncryptRawTestFile1", "Encrypt Text File to Test"},
+      {"DecryptTestIntoTextFile1", "Decrypt Test to Text File"},
+      {"LaunchQuizwellClient1", "&Launch Quizwell Client"},
+      {"Exit1", "&Exit                     Alt-F4"},
+      {"Edit1", "&Global Test Settings"},
+      {"QuestionsandAnswers1", "&Questions and Answers"},
+      {"ContentsF11", "&Contents                 F1"},
+      {"AboutQuizwell1", "&About Quizwell Maker"}};
+  for (const auto& [name, caption] : items) {
+    ASSERT_NE(ActionNamed(name), nullptr) << name;
+    EXPECT_EQ(ActionNamed(name)->text(), caption);
+  }
+  for (const char* name : {"NewTest1", "ViewHistory1", "EncryptRawTestFile1", "DecryptTestIntoTextFile1",
+                           "LaunchQuizwellClient1", "Exit1", "ContentsF11", "AboutQuizwell1"})
+    EXPECT_TRUE(ActionNamed(name)->isEnabled()) << name;
+
+  QTimer* timer = Timer();
+  EXPECT_FALSE(timer->isActive());
+  EXPECT_TRUE(timer->isSingleShot());
+  EXPECT_EQ(timer->interval(), 1);
+}
+
+TEST_F(MainFormTest, BannerIsAPictureOfTheRightSize) {
+  const QLabel* image = Form.findChild<QLabel*>(QStringLiteral("Image1"));
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->parentWidget()->objectName(), "Panel5");
+  const QImage banner = image->pixmap().toImage();
+  EXPECT_EQ(banner.size(), QSize(467, 169));
+  EXPECT_EQ(Form.Banner().size(), QSize(467, 169));
+  QSet<QRgb> colours;
+  for (int y = 0; y < banner.height(); y += 3)
+    for (int x = 0; x < banner.width(); x += 3) colours.insert(banner.pixel(x, y));
+  EXPECT_GT(colours.size(), 200) << "a plain box is no banner";
+}
+
+// ---------------------------------------------------------------- start-up and catalogue
+
+TEST_F(MainFormTest, EmptyFolderSaysSoOnEveryScanAndTheNoticeOnlyOnce) {
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Start();
+  EXPECT_EQ(Items(), QStringList{Prompt});
+  EXPECT_EQ(Combo()->currentIndex(), 0);
+  EXPECT_EQ(Form.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QString(VersionText));
+  EXPECT_TRUE(QString(VersionText).startsWith("Quizwell Maker v1.03.  "));
+
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Form.FormShow();
+  Scanned();
+  EXPECT_EQ(Items(), QStringList{Prompt});
+}
+
+TEST_F(MainFormTest, UndecodableTestIsReportedInTurnAndNotListed) {
+  WriteTest("A.QWT", "Algebra basics");
+  WriteBytes(Dir.File("B.QWT"), "[SETTINGS]\r\nDESC=written by hand\r\n");
+  WriteTest("C.QWT", "Chapter 2 review");
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      "The test file: " + FileIn("B.QWT") + "\ris corrupt and can not be decoded.\rIt will not be loaded.");
+  Start();
+  EXPECT_EQ(Items(), (QStringList{Prompt, "1: Algebra basics", "3: Chapter 2 review"}));
+}
+
+TEST_F(MainFormTest, MoreTestsThanTheListHoldsAreCountedOnce) {
+  for (int i = 1; i <= 102; ++i) WriteTest("T" + std::to_string(1000 + i).substr(1) + ".QWT", "x");
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        "Only the first 100 tests in this folder can be listed.\r"
+                        "2 more test files (*.QWT) were found and are not listed.");
+  Start();
+  EXPECT_EQ(Combo()->count(), 101);
+  EXPECT_EQ(Items().last(), "100: x");
+}
+
+TEST_F(MainFormTest, UnreadableTestIsReportedAndTheOthersListed) {
+  WriteTest("A.QWT", "Readable");
+  // A regular file that no one can read, root included: the process's own
+  // memory at address 0.
+  fs::create_symlink("/proc/self/mem", Dir.File("B.QWT"));
+  std::string reason;
+  try {
+    TestFile::ReadStoredDescription(Dir.File("B.QWT"));
+  } catch (const TIoError& error) {
+    reason = error.Reason;
+  }
+  ASSERT_FALSE(reason.empty());
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Error, "The test file: " + FileIn("B.QWT") +
+                                                 "\rcan not be read: " + QString::fromLocal8Bit(reason) +
+                                                 ".\rIt will not be loaded.");
+  Start();
+  EXPECT_EQ(Items(), (QStringList{Prompt, "1: Readable"}));
+}
+
+TEST_F(MainFormTest, PickingATestLoadsItAndARescanKeepsIt) {
+  WriteTest("ALG.QWT", "Algebra: part 1");
+  WriteTest("CH2.QWT", "Chapter 2 review");
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Start();
+
+  Pick(2);
+  ExpectLoaded("2: Chapter 2 review (CH2.QWT)", FileIn("CH2.QWT"));
+  Pick(1);
+  ExpectLoaded("1: Algebra: part 1 (ALG.QWT)", FileIn("ALG.QWT"));
+  Pick(0);
+  ExpectLoaded("1: Algebra: part 1 (ALG.QWT)", FileIn("ALG.QWT"));
+
+  WriteTest("B.QWT", "Biology");
+  Form.FormShow();
+  Scanned();
+  EXPECT_EQ(Items(), (QStringList{Prompt, "1: Algebra: part 1", "2: Biology", "3: Chapter 2 review"}));
+  EXPECT_EQ(Combo()->currentIndex(), 0);
+  ExpectLoaded("1: Algebra: part 1 (ALG.QWT)", FileIn("ALG.QWT"));
+}
+
+TEST_F(MainFormTest, PickingAFileDeletedMeanwhileUnloadsTheTest) {
+  WriteTest("A.QWT", "Alpha");
+  WriteTest("B.QWT", "Beta");
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Start();
+  Pick(1);
+  fs::remove(Dir.File("B.QWT"));
+
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      "The test named " + FileIn("B.QWT") + " was not found!\rPlease try again or reinstall software.");
+  Pick(2);
+  ExpectNotLoaded();
+}
+
+TEST_F(MainFormTest, ItemsThatNameNoTestUnloadTheTest) {
+  WriteTest("A.QWT", "Alpha");
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Start();
+  Combo()->addItem(QStringLiteral("No number: here"));
+  Combo()->addItem(QStringLiteral("7: Beyond the scanned files"));
+
+  Pick(1);
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("Could not get test name!\rPlease try again or reinstall software."));
+  Pick(2);
+  ExpectNotLoaded();
+  Pick(1);
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral("Could not get file name for test!\rPlease try again or reinstall software."));
+  Pick(3);
+  ExpectNotLoaded();
+}
+
+// ---------------------------------------------------------------- new test
+
+TEST_F(MainFormTest, NewTestIsWrittenLoadedAndListedByTheRescan) {
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Start();
+
+  Dialogs.ExpectSave(FileIn("QUIZ1.QWT"));
+  QTest::mouseClick(ButtonNamed("Button1"), Qt::LeftButton);
+  ExpectLoaded("No description (QUIZ1.QWT)", FileIn("QUIZ1.QWT"));
+  EXPECT_EQ(ReadBytes(Dir.File("QUIZ1.QWT")), NewTestBytes());
+  const TFileDialogOptions& options = Dialogs.Files.back().Options;
+  EXPECT_TRUE(Dialogs.Files.back().Save);
+  EXPECT_EQ(options.Title, "Specify the filename for the new test");
+  EXPECT_EQ(options.Filter, "Quizwell Files|*.QWT");
+  EXPECT_EQ(options.DefaultExt, "QWT");
+
+  QTRY_COMPARE(Items(), (QStringList{Prompt, "1: No description"}));
+  ExpectLoaded("No description (QUIZ1.QWT)", FileIn("QUIZ1.QWT"));
+}
+
+TEST_F(MainFormTest, NewTestElsewhereIsLoadedButNotListed) {
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Start();
+  const QString path = FromPath(Elsewhere.File("OTHER.QWT"));
+  Dialogs.ExpectSave(path);
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Fire("NewTest1");
+  Scanned();
+  ExpectLoaded("No description (OTHER.QWT)", path);
+  EXPECT_EQ(Items(), QStringList{Prompt});
+}
+
+TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredYesReplacesIt) {
+  WriteBytes(Dir.File("OLD.QWT"),
+             TestBytes("Old test") + "[QA1]\r\nQUESTION=" + Encrypt("Kept?") + "\r\n\r\n");
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Start();
+
+  Dialogs.ExpectSave(FileIn("OLD.QWT"));
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, Overwrite, TButton::Yes);
+  Form.Button1Click();
+  EXPECT_EQ(ReadBytes(Dir.File("OLD.QWT")), NewTestBytes());
+  ExpectLoaded("No description (OLD.QWT)", FileIn("OLD.QWT"));
+  QTRY_COMPARE(Items(), (QStringList{Prompt, "1: No description"}));
+}
+
+TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredNoChangesNothing) {
+  WriteTest("OLD.QWT", "Old test");
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Start();
+  Pick(1);
+
+  Dialogs.ExpectSave(FileIn("OLD.QWT"));
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, Overwrite, TButton::No);
+  Form.Button1Click();
+  EXPECT_EQ(ReadBytes(Dir.File("OLD.QWT")), TestBytes("Old test"));
+  ExpectLoaded("1: Old test (OLD.QWT)", FileIn("OLD.QWT"));
+  EXPECT_FALSE(Timer()->isActive());
+}
+
+TEST_F(MainFormTest, NewTestThatCannotReplaceTheOldFileSaysSoAndChangesNothing) {
+  WriteTest("OLD.QWT", "Old test");
+  fs::create_directory(Dir.File("TAKEN.QWT"));
+  WriteTest("TAKEN.QWT/INSIDE.QWT", "Inside");
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Start();
+  Pick(1);
+
+  Dialogs.ExpectSave(FileIn("TAKEN.QWT"));
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, Overwrite, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::Error, "The test file " + FileIn("TAKEN.QWT") +
+                                                 " could not be replaced: it is a folder, not a file.\r"
+                                                 "Nothing was changed.");
+  Form.Button1Click();
+  EXPECT_EQ(ReadBytes(Dir.File("TAKEN.QWT/INSIDE.QWT")), TestBytes("Inside"));
+  ExpectLoaded("1: Old test (OLD.QWT)", FileIn("OLD.QWT"));
+  EXPECT_FALSE(Timer()->isActive());
+}
+
+TEST_F(MainFormTest, NewTestCancelledUnloadsTheTest) {
+  WriteTest("A.QWT", "Alpha");
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Start();
+  Pick(1);
+
+  Dialogs.ExpectSave(std::nullopt);
+  Form.Button1Click();
+  ExpectNotLoaded();
+  EXPECT_EQ(ReadBytes(Dir.File("A.QWT")), TestBytes("Alpha"));
+}
+
+TEST_F(MainFormTest, NewTestThatCannotBeWrittenIsReportedAndNotLoaded) {
+  const QString path = FromPath(Dir.File("missing/folder/NEW.QWT"));
+  Dialogs.ExpectSave(path);
+  const std::string expected = IoErrorText([&] {
+    TIniStore store(Dir.File("missing/folder/NEW.QWT"));
+    store.WriteString("SETTINGS", "DESC", "x");
+    store.UpdateFile();
+  });
+  ASSERT_FALSE(expected.empty());
+  Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(expected));
+  Form.Button1Click();
+  EXPECT_EQ(Status(), "Test is not loaded.  Create a new test or load an existing one.");
+  EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty());
+  EXPECT_FALSE(Timer()->isActive());
+}
+
+// ---------------------------------------------------------------- load test
+
+TEST_F(MainFormTest, LoadTestFromAnyFolderLoadsItWithoutRescan) {
+  WriteBytes(Elsewhere.File("far.qwt"), TestBytes("Geography: rivers"));
+  Dialogs.ExpectOpen(FromPath(Elsewhere.File("far.qwt")));
+  QTest::mouseClick(ButtonNamed("Button2"), Qt::LeftButton);
+  ExpectLoaded("Geography: rivers (far.qwt)", FromPath(Elsewhere.File("far.qwt")));
+  const TFileDialogOptions& options = Dialogs.Files.back().Options;
+  EXPECT_FALSE(Dialogs.Files.back().Save);
+  EXPECT_EQ(options.Title, "");
+  EXPECT_EQ(options.Filter, "Quizwell Files|*.QWT|All Files|*.*");
+  EXPECT_EQ(options.DefaultExt, "");
+  EXPECT_FALSE(Timer()->isActive());
+  EXPECT_EQ(Combo()->count(), 0);
+}
+
+TEST_F(MainFormTest, LoadTestCancelledKeepsTheLoadedTest) {
+  WriteTest("A.QWT", "Alpha");
+  Dialogs.ExpectOpen(FileIn("A.QWT"));
+  Fire("ViewHistory1");
+  Dialogs.ExpectOpen(std::nullopt);
+  Form.Button2Click();
+  ExpectLoaded("Alpha (A.QWT)", FileIn("A.QWT"));
+}
+
+TEST_F(MainFormTest, LoadingWhatIsNoTestIsRefusedAndUnloads) {
+  WriteTest("A.QWT", "Alpha");
+  WriteBytes(Dir.File("notes.txt"), "Shopping list\r\nDESC=milk\r\n");
+  fs::create_directory(Dir.File("FOLDER.QWT"));
+  for (const char* name : {"notes.txt", "FOLDER.QWT", "absent.QWT"}) {
+    Dialogs.ExpectOpen(FileIn("A.QWT"));
+    Form.Button2Click();
+    Dialogs.ExpectOpen(FileIn(name));
+    Dialogs.ExpectMessage(TMessageKind::Error, NotADescription);
+    Form.Button2Click();
+    ExpectNotLoaded();
+  }
+}
+
+TEST_F(MainFormTest, LoadingAnUndecodableTestLoadsItAsBadDecode) {
+  WriteBytes(Dir.File("HAND.QWT"), "[SETTINGS]\r\nDESC=written by hand\r\n");
+  Dialogs.ExpectOpen(FileIn("HAND.QWT"));
+  Form.Button2Click();
+  ExpectLoaded("BAD DECODE (HAND.QWT)", FileIn("HAND.QWT"));
+}
+
+TEST_F(MainFormTest, DoubleClickOnTheStatusLineLoadsATest) {
+  WriteTest("A.QWT", "Alpha");
+  Dialogs.ExpectOpen(FileIn("A.QWT"));
+  QTest::mouseDClick(Form.findChild<QLabel*>(QStringLiteral("Panel6")), Qt::LeftButton);
+  ExpectLoaded("Alpha (A.QWT)", FileIn("A.QWT"));
+}
+
+// ---------------------------------------------------------------- conversions
+
+TEST_F(MainFormTest, DecryptingATestWritesItsTextAndNamesLineBreaks) {
+  WriteBytes(Dir.File("CH2.QWT"),
+             "[SETTINGS]\r\nDESC=" + Encrypt("Chapter 2 review") + "\r\nTIME=" + Encrypt("00:15:00") +
+                 "\r\nCHECKANSWERS=" + Encrypt("1") +
+                 "\r\n\r\n[BEGINMESSAGE]\r\nRead each question carefully.\r\n\r\n"
+                 "[QA1]\r\nQUESTION=" +
+                 Encrypt("What is 2 + 2?") + "\r\nA=" + Encrypt("3") + "\r\nB=" + Encrypt("4") +
+                 "\r\nCORRECT=" + Encrypt("B") + "\r\nANY=" + Encrypt("0") +
+                 "\r\n\r\n[QA2]\r\nQUESTION=" + Encrypt("Line one\r\nLine two") + "\r\nA=" + Encrypt("Yes") +
+                 "\r\nB=" + Encrypt("No\r\nreally") + "\r\n\r\n");
+  Dialogs.ExpectOpen(FileIn("CH2.QWT"));
+  Dialogs.ExpectSave(FromPath(Elsewhere.File("CH2.TXT")));
+  Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("The test has been Decrypted."));
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral("These values hold line breaks: question 2 (QUESTION, B).\r"
+                     "Converting the text file back into a test keeps only the first line of each."));
+  Fire("DecryptTestIntoTextFile1");
+
+  const std::string questionTail = "C=\r\nD=\r\nE=\r\nF=\r\n";
+  const std::string links = "HOTLINK=\r\nHOTLINKPARAMETERS=\r\nREFERENCE=\r\n";
+  EXPECT_EQ(ReadBytes(Elsewhere.File("CH2.TXT")),
+            "[SETTINGS]\r\nDESC=Chapter 2 review\r\nTIME=00:15:00\r\nCHECKANSWERS=1\r\nRANDOMQUESTIONS=\r\n"
+            "MUSTANSWER=\r\nPASSPOINT=\r\nMAXQUESTIONS=\r\nTIMERTYPE=\r\nREVIEWALLOW=\r\nREVIEWBLANK=\r\n"
+            "TESTHOT=\r\nTESTREF=\r\nREVIEWHOT=\r\nREVIEWREF=\r\nSTUDENTMAX=\r\n\r\n"
+            "[BEGINMESSAGE]\r\nRead each question carefully.\r\n\r\n"
+            "[QA1]\r\nQUESTION=What is 2 + 2?\r\nA=3\r\nB=4\r\n" +
+                questionTail + "CORRECT=B\r\n" + links +
+                "ANY=0\r\nMMEDIA=\r\nMMEDIAIN=\r\n\r\n"
+                "[QA2]\r\nQUESTION=Line one\r\nLine two\r\nA=Yes\r\nB=No\r\nreally\r\n" +
+                questionTail + "CORRECT=\r\n" + links + "ANY=\r\nMMEDIA=\r\nMMEDIAIN=\r\n\r\n");
+  const TFileDialogOptions& open = Dialogs.Files[0].Options;
+  EXPECT_EQ(open.Title, "Select Test to Decrypt");
+  EXPECT_EQ(open.Filter, "Encrypted Test Files|*.QWT|All Files|*.*");
+  EXPECT_EQ(open.DefaultExt, "TXT");
+  const TFileDialogOptions& save = Dialogs.Files[1].Options;
+  EXPECT_EQ(save.Title, "Select Text File to Save to");
+  EXPECT_EQ(save.Filter, "Text Files|*.TXT|All Files|*.*");
+  EXPECT_EQ(save.DefaultExt, "TXT");
+  EXPECT_TRUE(Timer()->isActive());
+  EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty());
+}
+
+TEST_F(MainFormTest, EncryptingATextWritesTheTestAndRescans) {
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Start();
+  WriteBytes(
+      Elsewhere.File("rivers.txt"),
+      "[SETTINGS]\r\nDESC=Rivers of Europe\r\nTIME=00:20:00\r\nPASSPOINT=70\r\n\r\n"
+      "[ENDMESSAGE]\r\nWell done.\r\n\r\n"
+      "[QA1]\r\nQUESTION=Which river flows through Vienna?\r\nA=Danube\r\nB=Rhine\r\nCORRECT=A\r\n\r\n");
+  Dialogs.ExpectOpen(FromPath(Elsewhere.File("rivers.txt")));
+  Dialogs.ExpectSave(FileIn("RIVERS.QWT"));
+  Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("The test has been encrypted."));
+  Fire("EncryptRawTestFile1");
+
+  std::string expected = "[SETTINGS]\r\n";
+  for (const auto& [key, value] : {std::pair{"DESC", "Rivers of Europe"},
+                                   {"TIME", "00:20:00"},
+                                   {"CHECKANSWERS", ""},
+                                   {"RANDOMQUESTIONS", ""},
+                                   {"MUSTANSWER", ""},
+                                   {"PASSPOINT", "70"},
+                                   {"MAXQUESTIONS", ""},
+                                   {"TIMERTYPE", ""},
+                                   {"REVIEWALLOW", ""},
+                                   {"REVIEWBLANK", ""},
+                                   {"TESTHOT", ""},
+                                   {"TESTREF", ""},
+                                   {"REVIEWHOT", ""},
+                                   {"REVIEWREF", ""},
+                                   {"STUDENTMAX", ""}})
+    expected += std::string(key) + "=" + Encrypt(value) + "\r\n";
+  expected += "\r\n[ENDMESSAGE]\r\nWell done.\r\n\r\n[QA1]\r\n";
+  for (const auto& [key, value] : {std::pair{"QUESTION", "Which river flows through Vienna?"},
+                                   {"A", "Danube"},
+                                   {"B", "Rhine"},
+                                   {"C", ""},
+                                   {"D", ""},
+                                   {"E", ""},
+                                   {"F", ""},
+                                   {"CORRECT", "A"},
+                                   {"HOTLINK", ""},
+                                   {"HOTLINKPARAMETERS", ""},
+                                   {"REFERENCE", ""},
+                                   {"ANY", ""},
+                                   {"MMEDIA", ""},
+                                   {"MMEDIAIN", ""}})
+    expected += std::string(key) + "=" + Encrypt(value) + "\r\n";
+  EXPECT_EQ(ReadBytes(Dir.File("RIVERS.QWT")), expected + "\r\n");
+
+  const TFileDialogOptions& open = Dialogs.Files[0].Options;
+  EXPECT_EQ(open.Title, "Select Text File to Encrypt");
+  EXPECT_EQ(open.Filter, "Unencrypted Test files|*.TXT|All Files|*.*");
+  EXPECT_EQ(open.DefaultExt, "TXT");
+  const TFileDialogOptions& save = Dialogs.Files[1].Options;
+  EXPECT_EQ(save.Title, "Select Test Name to Save to");
+  EXPECT_EQ(save.Filter, "Test Files|*.QWT|All Files|*.*");
+  EXPECT_EQ(save.DefaultExt, "QWT");
+  QTRY_COMPARE(Items(), (QStringList{Prompt, "1: Rivers of Europe"}));
+  EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty());
+}
+
+TEST_F(MainFormTest, ConversionsCancelledWriteNothing) {
+  WriteTest("A.QWT", "Alpha");
+  Dialogs.ExpectOpen(std::nullopt);
+  Fire("EncryptRawTestFile1");
+  Dialogs.ExpectOpen(FileIn("A.QWT"));
+  Dialogs.ExpectSave(std::nullopt);
+  Fire("DecryptTestIntoTextFile1");
+  Dialogs.ExpectOpen(FileIn("A.QWT"));
+  Dialogs.ExpectSave(std::nullopt);
+  Fire("EncryptRawTestFile1");
+  EXPECT_EQ(std::distance(fs::directory_iterator(Dir.Path()), fs::directory_iterator()), 1);
+  EXPECT_FALSE(Timer()->isActive());
+}
+
+TEST_F(MainFormTest, ConversionThatCannotWriteShowsTheErrorAndNoClosingMessage) {
+  WriteTest("A.QWT", "Alpha");
+  const std::string destination = Dir.File("missing/A.TXT");
+  const std::string expected = IoErrorText([&] {
+    DecryptTestToText(Dir.File("A.QWT"), destination);
+  });
+  ASSERT_FALSE(expected.empty());
+  Dialogs.ExpectOpen(FileIn("A.QWT"));
+  Dialogs.ExpectSave(FromPath(destination));
+  Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(expected));
+  Fire("DecryptTestIntoTextFile1");
+  EXPECT_FALSE(Timer()->isActive());
+}
+
+// ---------------------------------------------------------------- engine, help and leaving
+
+TEST_F(MainFormTest, EngineBesideTheMakerIsStartedWithoutAQuestion) {
+  WriteBytes(Dir.File("qwtest.exe"), "#!/bin/sh\n");
+  Fire("LaunchQuizwellClient1");
+  ASSERT_EQ(Shell.Calls.size(), 1u);
+  EXPECT_EQ(Shell.Calls[0].FileName, FileIn("qwtest.exe"));
+  EXPECT_EQ(Shell.Calls[0].Parameters, "");
+  EXPECT_EQ(Shell.Calls[0].Folder, "");
+  EXPECT_EQ(Shell.Calls[0].ShowMode, SW_SHOW);
+}
+
+TEST_F(MainFormTest, EngineThatDoesNotStartLeadsToTheQuestion) {
+  Shell.Results = {2};
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::No);
+  Form.LaunchQuizwellClient1Click();
+  ASSERT_EQ(Shell.Calls.size(), 1u);
+  EXPECT_EQ(Shell.Calls[0].FileName, FileIn("QWTEST.EXE"));
+
+  Shell.Results = {0, 0};
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::Yes);
+  Dialogs.ExpectOpen(QStringLiteral("/opt/engine/QWTEST.EXE"));
+  Form.LaunchQuizwellClient1Click();
+  ASSERT_EQ(Shell.Calls.size(), 3u);
+  EXPECT_EQ(Shell.Calls[2].FileName, "/opt/engine/QWTEST.EXE");
+  EXPECT_EQ(Shell.Calls[2].ShowMode, SW_SHOW);
+  const TFileDialogOptions& options = Dialogs.Files.back().Options;
+  EXPECT_EQ(options.Title, "");
+  EXPECT_EQ(options.FileName, "QWTEST.EXE");
+  EXPECT_EQ(options.Filter, "Application Files|*.EXE|All Files|*.*");
+  EXPECT_EQ(options.DefaultExt, "EXE");
+
+  Shell.Results = {2};
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::Yes);
+  Dialogs.ExpectOpen(std::nullopt);
+  Form.LaunchQuizwellClient1Click();
+  EXPECT_EQ(Shell.Calls.size(), 4u);
+}
+
+TEST_F(MainFormTest, HelpMenuOpensContentsAndTheBundledWebPages) {
+  Fire("ContentsF11");
+  EXPECT_EQ(Help.Calls, std::vector<int>{-1});
+
+  const QMenu* web = Form.findChild<QMenu*>(QStringLiteral("WebLinks1"));
+  ASSERT_NE(web, nullptr);
+  QStringList opened;
+  for (QAction* link : web->actions()) {
+    EXPECT_FALSE(link->text().isEmpty());
+    link->trigger();
+    opened << Shell.Calls.back().FileName;
+    EXPECT_EQ(Shell.Calls.back().ShowMode, SW_SHOW);
+  }
+  const QString pages = Folder() + "/help/web/";
+  EXPECT_EQ(opened, (QStringList{pages + "home.html", pages + "tips.html", pages + "support.html",
+                                 pages + "updates.html"}));
+}
+
+TEST_F(MainFormTest, F1ShowsTheMainWindowsTopic) {
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Start();
+  Form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
+  QTest::keyClick(&Form, Qt::Key_F1);
+  EXPECT_EQ(Help.Calls, std::vector<int>{100});
+}
+
+TEST_F(MainFormTest, ClosingTheWindowTellsHelpToQuit) {
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Start();
+  // The test run has no event loop to end with the last window.
+  QApplication::setQuitOnLastWindowClosed(false);
+  EXPECT_TRUE(Form.close());
+  QApplication::setQuitOnLastWindowClosed(true);
+  EXPECT_EQ(Help.QuitCount, 1);
+}
+
+TEST_F(MainFormTest, ExitEndsTheEventLoopWithoutClosingTheWindow) {
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Start();
+  const auto clickExit = [this] { QTest::mouseClick(ButtonNamed("Button5"), Qt::LeftButton); };
+  const auto chooseExit = [this] { Fire("Exit1"); };
+  for (const std::function<void()>& leave :
+       {std::function<void()>(clickExit), std::function<void()>(chooseExit)}) {
+    QTimer::singleShot(0, &Form, leave);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(Form.isVisible());
+  }
+  EXPECT_EQ(Help.QuitCount, 0);
+}
+
+}  // namespace
+
+TEST(MainFormNotice, NamesLineBreaksAndCtrlZApart) {
+  EXPECT_EQ(TMainForm::LineBreakNotice({{0, "DESC", false}, {3, "QUESTION", true}, {3, "B", false}}),
+            QStringLiteral("These values hold line breaks: settings (DESC); question 3 (B).\r"
+                           "Converting the text file back into a test keeps only the first line of each.\r"
+                           "These values hold a Ctrl-Z character: question 3 (QUESTION).\r"
+                           "Converting the text file back into a test stops at the first of them; "
+                           "nothing after it is read."));
+  EXPECT_EQ(TMainForm::LineBreakNotice({{2, "A", true}}),
+            QStringLiteral("These values hold a Ctrl-Z character: question 2 (A).\r"
+                           "Converting the text file back into a test stops at the first of them; "
+                           "nothing after it is read."));
+}

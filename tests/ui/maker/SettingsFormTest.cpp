@@ -1,0 +1,542 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <filesystem>
+#include <memory>
+
+#include "ui/platform/Globals.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/QtText.h"
+#include "core/test/QuestionSet.h"
+#include "ui/maker/SettingsForm.h"
+#include "ui/maker/MainForm.h"
+#include "support/FixedFirstByte.h"
+#include "core/storage/IoError.h"
+#include "core/test/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
+#include "support/IoErrorText.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+namespace {
+
+const QString InvalidTime =
+    QStringLiteral("Invalid time format.  Maximum values are 23:59:59.\rPlease enter again.");
+const QString SaveChanges = QStringLiteral("Save changes?");
+
+std::string Line(std::string_view key, std::string_view plain) {
+  return std::string(key) + "=" + Encrypt(plain) + "\r\n";
+}
+
+class SettingsFormTest : public ::testing::Test {
+protected:
+  void SetUp() override { TSettingsForm::SavedTimeText.clear(); }
+
+  void WriteNewTest() const {
+    TIniStore store(TestPath);
+    TestFile::WriteNewTest(store);
+    store.UpdateFile();
+  }
+
+  // A test whose SETTINGS hold the given plain values, enciphered.
+  void WriteSettings(std::initializer_list<std::pair<std::string_view, std::string_view>> values) const {
+    std::string bytes = "[SETTINGS]\r\n";
+    for (const auto& [key, plain] : values) bytes += Line(key, plain);
+    WriteBytes(TestPath, bytes + "\r\n");
+  }
+
+  std::unique_ptr<TSettingsForm> Create() {
+    auto form = std::make_unique<TSettingsForm>(Globals);
+    Form = form.get();
+    return form;
+  }
+
+  std::unique_ptr<TSettingsForm> Open() {
+    auto form = Create();
+    form->show();
+    return form;
+  }
+
+  template <typename T>
+  T* Get(const char* name) const {
+    T* child = Form->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  QLineEdit* Field() const { return Get<QLineEdit>("MaskEdit1"); }
+  QCheckBox* Check(const char* name) const { return Get<QCheckBox>(name); }
+  QComboBox* List(const char* name) const { return Get<QComboBox>(name); }
+  QSpinBox* Spin(const char* name) const { return Get<QSpinBox>(name); }
+  QTextEdit* Memo(const char* name) const { return Get<QTextEdit>(name); }
+  QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
+  bool ApplyEnabled() const { return Button("ApplyButton")->isEnabled(); }
+
+  // Shows the page that holds widget, as the user does before using it.
+  void ShowPageOf(QWidget* widget) const {
+    auto* pages = Get<QTabWidget>("PageControl1");
+    for (int i = 0; i < pages->count(); ++i)
+      if (pages->widget(i)->isAncestorOf(widget)) pages->setCurrentIndex(i);
+    QCoreApplication::processEvents();
+  }
+
+  void Click(QAbstractButton* button) const {
+    ShowPageOf(button);
+    const QPoint where = qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)
+                             ? button->rect().center()
+                             : QPoint(button->height() / 2, button->height() / 2);
+    QTest::mouseClick(button, Qt::LeftButton, {}, where);
+  }
+
+  // Gives the time field the keyboard focus as a click on it would.
+  void FocusField(TSettingsForm& form) const {
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ShowPageOf(Field());
+    Field()->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(Field()->hasFocus());
+    Field()->deselect();
+  }
+
+  void TypeAt(int position, Qt::Key digit) const {
+    Field()->setCursorPosition(position);
+    QTest::keyClick(Field(), digit);
+  }
+
+  // The deciphered plain value of a SETTINGS key as now stored.
+  std::string Stored(std::string_view key) const {
+    TIniStore store(TestPath);
+    return Decrypt(store.ReadString(TestFile::Settings, key, "<missing>"));
+  }
+
+  TStrings StoredLines(std::string_view section) const {
+    TIniStore store(TestPath);
+    TStrings lines;
+    store.ReadSectionValues(section, lines);
+    return lines;
+  }
+
+  TTempDir Dir;
+  std::string TestPath = Dir.File("TEST.QWT");
+  TScriptedDialogs Dialogs;
+  TRecordingHelp Help;
+  TRecordingShell Shell;
+  QuestionSet Questions;
+  TGlobals Globals{FromPath(Dir.Path().string()), FromPath(TestPath), Dialogs, Help, Shell, Questions};
+  TSettingsForm* Form = nullptr;
+};
+
+TEST_F(SettingsFormTest, DesignStateBeforeLoading) {
+  WriteNewTest();
+  auto form = Create();
+  EXPECT_EQ(form->windowTitle(), "Global Test Settings");
+  EXPECT_EQ(form->size(), QSize(578, 524));
+  for (const char* name : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4"})
+    EXPECT_TRUE(Check(name)->isChecked()) << name;
+  for (const char* name : {"CheckBox5", "CheckBox6"}) EXPECT_FALSE(Check(name)->isChecked()) << name;
+  EXPECT_FALSE(Get<QRadioButton>("RadioButton1")->isChecked());
+  EXPECT_FALSE(Get<QRadioButton>("RadioButton2")->isChecked());
+  for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4"}) {
+    EXPECT_EQ(List(name)->currentIndex(), -1) << name;
+    EXPECT_FALSE(List(name)->isEditable()) << name;
+  }
+  EXPECT_EQ(Field()->displayText(), "00:00:00");
+  EXPECT_EQ(Field()->toolTip(), "Hours : Minutes : Seconds");
+  EXPECT_EQ(Spin("SpinEdit2")->maximum(), 100);
+  EXPECT_EQ(Spin("SpinEdit3")->maximum(), 99999);
+  for (const char* name : {"Memo1", "Memo2"}) {
+    EXPECT_EQ(Memo(name)->size(), QSize(337, 161)) << name;
+    EXPECT_EQ(Memo(name)->font().pixelSize(), 13) << name;
+    EXPECT_TRUE(Memo(name)->font().bold()) << name;
+    EXPECT_TRUE(Memo(name)->toPlainText().isEmpty()) << name;
+  }
+  EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(SettingsFormTest, NewTestOpensInItsStateAndOkWritesTheMissingKeysInOrder) {
+  TFixedFirstByte fixed(0x21);
+  WriteNewTest();
+  const std::string before = ReadBytes(TestPath);
+  auto form = Open();
+
+  EXPECT_EQ(Get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet1");
+  EXPECT_EQ(Get<QLineEdit>("Edit1")->text(), "No description");
+  EXPECT_EQ(Field()->displayText(), "00:00:00");
+  EXPECT_EQ(List("ComboBox2")->currentText(), "Randomize the questions");
+  EXPECT_EQ(List("ComboBox1")->currentText(), "Allow answer checking");
+  EXPECT_EQ(List("ComboBox3")->currentText(), "Can leave answer blank");
+  EXPECT_EQ(List("ComboBox4")->currentText(), "Non-Scrolling timers");
+  EXPECT_EQ(Spin("SpinEdit2")->value(), 0);
+  EXPECT_EQ(Spin("SpinEdit3")->value(), 0);
+  for (const char* name : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4"})
+    EXPECT_TRUE(Check(name)->isChecked()) << name;
+  EXPECT_FALSE(Check("CheckBox6")->isChecked());
+  EXPECT_TRUE(Get<QRadioButton>("RadioButton2")->isChecked());
+  EXPECT_FALSE(Get<QRadioButton>("RadioButton1")->isChecked());
+  EXPECT_TRUE(Check("CheckBox5")->isChecked());
+  EXPECT_TRUE(Check("CheckBox5")->isEnabled());
+  EXPECT_TRUE(Memo("Memo1")->toPlainText().isEmpty());
+  EXPECT_TRUE(Memo("Memo2")->toPlainText().isEmpty());
+  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_EQ(ReadBytes(TestPath), before) << "opening leaves the file untouched";
+
+  Click(Button("Button1"));
+  EXPECT_EQ(form->result(), QDialog::Accepted);
+  EXPECT_FALSE(form->isVisible());
+  const std::string expected = "[SETTINGS]\r\n" + Line("DESC", "No description") + Line("TIME", "00:00:00") +
+                               Line("CHECKANSWERS", "1") + Line("RANDOMQUESTIONS", "1") +
+                               Line("MUSTANSWER", "0") + Line("PASSPOINT", "0") + Line("MAXQUESTIONS", "0") +
+                               Line("TIMERTYPE", "0") + Line("REVIEWALLOW", "1") + Line("REVIEWBLANK", "1") +
+                               Line("TESTHOT", "1") + Line("TESTREF", "1") + Line("REVIEWHOT", "1") +
+                               Line("REVIEWREF", "1") + Line("STUDENTMAX", "0") + "\r\n";
+  EXPECT_EQ(ReadBytes(TestPath), expected);
+}
+
+TEST_F(SettingsFormTest, StoredTimesAreShownByTheColonRule) {
+  WriteSettings({{"TIME", "1:30:00"}});
+  {
+    auto form = Open();
+    EXPECT_EQ(Field()->displayText(), "00:00:00");
+    Click(Button("Button1"));
+  }
+  EXPECT_EQ(Stored("TIME"), "00:00:00");
+
+  WriteSettings({{"TIME", " 01:30:00 "}});
+  auto form = Open();
+  EXPECT_EQ(Field()->displayText(), "01:30:00");
+  EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(SettingsFormTest, InvalidStoredTimeIsReportedWhileOpeningAndReplacedBySavedText) {
+  WriteSettings({{"TIME", "25:00:00"}});
+  Dialogs.ExpectMessage(TMessageKind::Error, InvalidTime);
+  {
+    auto form = Open();
+    EXPECT_TRUE(Dialogs.AllUsed());
+    EXPECT_EQ(Field()->displayText(), "00:00:00") << "nothing saved yet: all positions unfilled";
+    EXPECT_FALSE(ApplyEnabled());
+  }
+
+  // The saved text carries over from an earlier opening.
+  TSettingsForm::SavedTimeText = QStringLiteral("02:15:00");
+  Dialogs.ExpectMessage(TMessageKind::Error, InvalidTime);
+  auto form = Open();
+  EXPECT_EQ(Field()->displayText(), "02:15:00");
+}
+
+TEST_F(SettingsFormTest, TypingIntoTheTimeField) {
+  WriteSettings({{"TIME", "01:30:00"}});
+  auto form = Open();
+  FocusField(*form);
+  EXPECT_EQ(TSettingsForm::SavedTimeText, "01:30:00");
+
+  // 31:30:00 is no time of day: the field returns to its text on entering.
+  Dialogs.ExpectMessage(TMessageKind::Error, InvalidTime);
+  TypeAt(0, Qt::Key_3);
+  EXPECT_TRUE(Dialogs.AllUsed());
+  EXPECT_EQ(Field()->displayText(), "01:30:00");
+
+  // Only the first hour and first minute positions filled read as 10:30:00.
+  Field()->clear();
+  TypeAt(0, Qt::Key_1);
+  TypeAt(3, Qt::Key_3);
+  EXPECT_EQ(Field()->displayText(), "10:30:00");
+  EXPECT_TRUE(ApplyEnabled());
+  Click(Button("ApplyButton"));
+  EXPECT_EQ(Stored("TIME"), "10:30:00");
+  EXPECT_FALSE(ApplyEnabled());
+
+  // The saved text is shared by the next opening of the dialog.
+  Click(Button("Button3"));
+  EXPECT_EQ(TSettingsForm::SavedTimeText, "01:30:00");
+}
+
+TEST_F(SettingsFormTest, ArrowsStepOneSecondAroundTheClock) {
+  WriteNewTest();
+  auto form = Open();
+  auto* arrows = Get<TSpinButton>("SpinButton1");
+  const struct {
+    const char* From;
+    QToolButton* Arrow;
+    const char* To;
+  } steps[] = {
+      {"00:00:59", arrows->UpButton, "00:01:00"},
+      {"23:59:59", arrows->UpButton, "00:00:00"},
+      {"01:00:00", arrows->DownButton, "00:59:59"},
+      {"00:00:00", arrows->DownButton, "23:59:59"},
+  };
+  for (const auto& step : steps) {
+    Field()->setText(QString::fromLatin1(step.From));
+    Button("ApplyButton")->setEnabled(false);
+    Click(step.Arrow);
+    EXPECT_EQ(Field()->displayText(), step.To) << step.From;
+    EXPECT_TRUE(ApplyEnabled()) << step.From;
+  }
+}
+
+TEST_F(SettingsFormTest, HeldArrowRepeats) {
+  WriteNewTest();
+  auto form = Open();
+  QToolButton* up = Get<TSpinButton>("SpinButton1")->UpButton;
+  ShowPageOf(up);
+  QTest::mousePress(up, Qt::LeftButton, {}, up->rect().center());
+  QTRY_COMPARE_WITH_TIMEOUT(Field()->displayText(), QStringLiteral("00:00:03"), 3000);
+  QTest::mouseRelease(up, Qt::LeftButton, {}, up->rect().center());
+  EXPECT_FALSE(up->isDown());
+}
+
+TEST_F(SettingsFormTest, NumbersListsAndFlagsFromTheFile) {
+  WriteSettings({{"PASSPOINT", "250"},
+                 {"MAXQUESTIONS", "100000"},
+                 {"CHECKANSWERS", "2"},
+                 {"TESTHOT", "1 "},
+                 {"TESTREF", "2"}});
+  auto form = Open();
+  EXPECT_EQ(Spin("SpinEdit2")->value(), 100);
+  EXPECT_EQ(Spin("SpinEdit3")->value(), 99999);
+  EXPECT_EQ(List("ComboBox1")->currentIndex(), -1);
+  EXPECT_TRUE(Check("CheckBox1")->isChecked()) << "\"1 \" is not a number: the default holds";
+  EXPECT_FALSE(Check("CheckBox2")->isChecked());
+  EXPECT_FALSE(Check("CheckBox6")->isChecked());
+  EXPECT_FALSE(ApplyEnabled());
+
+  Click(Button("Button1"));
+  EXPECT_EQ(Stored("PASSPOINT"), "100");
+  EXPECT_EQ(Stored("MAXQUESTIONS"), "99999");
+  EXPECT_EQ(Stored("CHECKANSWERS"), "-1");
+  EXPECT_EQ(Stored("TESTHOT"), "1");
+  EXPECT_EQ(Stored("TESTREF"), "0");
+  form.reset();
+
+  WriteSettings({{"PASSPOINT", "-5"}});
+  form = Open();
+  EXPECT_EQ(Spin("SpinEdit2")->value(), 0);
+}
+
+TEST_F(SettingsFormTest, UserChangesAreWritten) {
+  WriteNewTest();
+  auto form = Open();
+  Click(Check("CheckBox4"));
+  EXPECT_TRUE(ApplyEnabled());
+  ShowPageOf(List("ComboBox4"));
+  List("ComboBox4")->setFocus();
+  QTest::keyClick(List("ComboBox4"), Qt::Key_Down);
+  EXPECT_EQ(List("ComboBox4")->currentText(), "Scrolling timers");
+  ShowPageOf(Spin("SpinEdit2"));
+  Spin("SpinEdit2")->setFocus();
+  Spin("SpinEdit2")->selectAll();
+  QTest::keyClicks(Spin("SpinEdit2"), "75");
+  Get<QLineEdit>("Edit1")->setText(QStringLiteral("Chapter 2 review"));
+  Click(Button("ApplyButton"));
+
+  EXPECT_EQ(Stored("REVIEWREF"), "0");
+  EXPECT_EQ(Stored("REVIEWHOT"), "1");
+  EXPECT_EQ(Stored("TIMERTYPE"), "1");
+  EXPECT_EQ(Stored("PASSPOINT"), "75");
+  EXPECT_EQ(Stored("DESC"), "Chapter 2 review");
+  EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(SettingsFormTest, DisallowedReviewGreysSkippedQuestionsWithoutClearingIt) {
+  WriteNewTest();
+  auto form = Open();
+  Click(Get<QRadioButton>("RadioButton1"));
+  EXPECT_FALSE(Check("CheckBox5")->isEnabled());
+  EXPECT_TRUE(Check("CheckBox5")->isChecked());
+  Click(Button("ApplyButton"));
+  EXPECT_EQ(Stored("REVIEWALLOW"), "0");
+  EXPECT_EQ(Stored("REVIEWBLANK"), "1");
+
+  Click(Get<QRadioButton>("RadioButton2"));
+  EXPECT_TRUE(Check("CheckBox5")->isEnabled());
+  form.reset();
+
+  // Reopened with review disallowed, the box opens greyed and still checked.
+  form = Open();
+  EXPECT_TRUE(Get<QRadioButton>("RadioButton1")->isChecked());
+  EXPECT_FALSE(Check("CheckBox5")->isEnabled());
+  EXPECT_TRUE(Check("CheckBox5")->isChecked());
+}
+
+TEST_F(SettingsFormTest, CancelAsksOnlyAboutUnappliedChanges) {
+  WriteNewTest();
+  const std::string before = ReadBytes(TestPath);
+  {
+    auto form = Open();
+    Click(Button("Button3"));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(ReadBytes(TestPath), before);
+  }
+  {
+    auto form = Open();
+    Click(Check("CheckBox6"));
+    Dialogs.ExpectMessage(TMessageKind::Confirmation, SaveChanges, TButton::No);
+    Click(Button("Button3"));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(ReadBytes(TestPath), before);
+  }
+  {
+    auto form = Open();
+    Click(Check("CheckBox6"));
+    Dialogs.ExpectMessage(TMessageKind::Confirmation, SaveChanges, TButton::Yes);
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(Stored("STUDENTMAX"), "1");
+  }
+}
+
+TEST_F(SettingsFormTest, TitleBarCloseDiscardsWithoutAsking) {
+  WriteNewTest();
+  const std::string before = ReadBytes(TestPath);
+  auto form = Open();
+  Click(Check("CheckBox6"));
+  form->close();
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(ReadBytes(TestPath), before);
+}
+
+TEST_F(SettingsFormTest, MessagesAreWrittenLineForLineAsShown) {
+  WriteNewTest();
+  {
+    auto form = Open();
+    ShowPageOf(Memo("Memo1"));
+    Memo("Memo1")->setPlainText(QStringLiteral("Welcome.\n\n[Note]\nGood luck\n"));
+    Click(Button("Button1"));
+  }
+  EXPECT_EQ(StoredLines(TestFile::BeginMessage), (TStrings{"Welcome.", " ", "[Note] ", "Good luck"}));
+  EXPECT_EQ(StoredLines(TestFile::EndMessage), TStrings{});
+  EXPECT_EQ(ReadBytes(TestPath).find("ENDMESSAGE"), std::string::npos)
+      << "an empty message leaves no section";
+
+  auto form = Open();
+  EXPECT_EQ(Memo("Memo1")->toPlainText(), QStringLiteral("Welcome.\n \n[Note] \nGood luck"));
+  EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(SettingsFormTest, WrappedLinesAreWrittenAsTheBoxShowsThem) {
+  WriteNewTest();
+  auto form = Open();
+  QTextEdit* memo = Memo("Memo2");
+  const QString words = QStringLiteral(
+      "Thank you for taking this test. Your score is shown below, and you may review the questions you "
+      "missed before you close the window.");
+  memo->setPlainText(words);
+
+  // The box never shown still counts its lines at the width it wraps to once shown.
+  const QStringList unseen = ShownLines(memo);
+  ShowPageOf(memo);
+  EXPECT_EQ(memo->lineWrapColumnOrWidth(), memo->viewport()->width())
+      << "the box wraps at the edge the instructor sees";
+  const QStringList seen = ShownLines(memo);
+  EXPECT_EQ(unseen, seen);
+  ASSERT_GT(seen.size(), 2);
+  EXPECT_EQ(seen.join(QString()), words);
+
+  Click(Button("ApplyButton"));
+  TStrings expected;
+  for (const QString& line : seen) expected.push_back(line.toStdString());
+  EXPECT_EQ(StoredLines(TestFile::EndMessage), expected);
+}
+
+TEST_F(SettingsFormTest, UnstorableCharactersAreNamedBeforeWriting) {
+  WriteNewTest();
+  const std::string before = ReadBytes(TestPath);
+  auto form = Open();
+  Get<QLineEdit>("Edit1")->setText(QStringLiteral("Chapter 2 \u2192 3"));
+  const QString question = QStringLiteral(
+      "These characters cannot be stored in a test file: \u2192 (U+2192).\rStore them as \"?\" and go on?");
+
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, question, TButton::No);
+  Click(Button("Button1"));
+  EXPECT_TRUE(form->isVisible()) << "declined: nothing written, nothing lost";
+  EXPECT_TRUE(ApplyEnabled());
+  EXPECT_EQ(ReadBytes(TestPath), before);
+
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, question, TButton::Yes);
+  Click(Button("ApplyButton"));
+  EXPECT_EQ(Stored("DESC"), "Chapter 2 ? 3");
+}
+
+TEST_F(SettingsFormTest, UnreadableTestIsReportedAndTheDialogCloses) {
+  std::filesystem::create_directory(TestPath);
+  const QString reason = QString::fromLocal8Bit(IoErrorText([&] {
+    LoadTestSettings(TestPath);
+  }));
+  ASSERT_FALSE(reason.isEmpty());
+  Dialogs.ExpectMessage(TMessageKind::Error, reason);
+  auto form = Open();
+  QTRY_VERIFY(!form->isVisible());
+}
+
+TEST_F(SettingsFormTest, FailedWriteKeepsTheDialogAndItsChanges) {
+  WriteNewTest();
+  auto form = Open();
+  Click(Check("CheckBox6"));
+  std::filesystem::remove_all(Dir.Path());
+  const QString reason = QString::fromLocal8Bit(IoErrorText([&] {
+    SaveTestSettings(TestPath, TestSettings{});
+  }));
+  ASSERT_FALSE(reason.isEmpty());
+
+  Dialogs.ExpectMessage(TMessageKind::Error, reason);
+  Click(Button("Button1"));
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_TRUE(ApplyEnabled());
+  EXPECT_TRUE(Check("CheckBox6")->isChecked());
+
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, SaveChanges, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::Error, reason);
+  Click(Button("Button3"));
+  EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(SettingsFormTest, F1ShowsTheDialogsHelpTopic) {
+  WriteNewTest();
+  auto form = Open();
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  QTest::keyClick(form.get(), Qt::Key_F1);
+  EXPECT_EQ(Help.Calls, std::vector<int>{HelpContext::Settings});
+}
+
+TEST_F(SettingsFormTest, MainWindowOpensTheDialogModallyAndRescansAfterIt) {
+  WriteNewTest();
+  TMainForm main(FromPath(Dir.Path().string()), Dialogs, Help, Shell);
+  main.SetTestLoaded(QStringLiteral("1: No description"), FromPath(TestPath));
+  auto* timer = main.findChild<QTimer*>(QStringLiteral("StartTimer"));
+  ASSERT_NE(timer, nullptr);
+  timer->stop();
+
+  // The dialog runs its own event loop; it is driven from inside it.
+  bool driven = false;
+  QTimer driver;
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<TSettingsForm*>(QApplication::activeModalWidget());
+    if (!dialog || driven) return;
+    driven = true;
+    EXPECT_TRUE(dialog->isModal());
+    dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Chapter 2 review"));
+    dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+  });
+  driver.start(10);
+  main.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+  driver.stop();
+
+  EXPECT_TRUE(driven);
+  EXPECT_EQ(Stored("DESC"), "Chapter 2 review");
+  EXPECT_EQ(main.findChild<TSettingsForm*>(), nullptr) << "released once closed";
+  EXPECT_TRUE(timer->isActive()) << "the catalogue is rebuilt";
+  timer->stop();
+}
+
+}  // namespace
