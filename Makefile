@@ -6,7 +6,7 @@ BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev \
             libsimpleini-dev fonts-dejavu-core \
-            libpugixml-dev libzip-dev
+            libpugixml-dev libzip-dev pkgconf
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
 .PHONY: deps build test run bench test-sanitize fuzz

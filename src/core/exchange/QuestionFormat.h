@@ -1,9 +1,9 @@
 #pragma once
 
 #include <functional>
-#include <stdexcept>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -42,10 +42,10 @@ struct TMediaFile {
 // MediaFile holds the name of one of Media, or the source's own reference
 // when the file did not travel with it.
 struct TImportedTest {
-  std::string Title;                                       // may be empty
-  std::vector<QuestionRecord> Questions;                   // UTF-8 text
+  std::string Title;                                          // may be empty
+  std::vector<QuestionRecord> Questions;                      // UTF-8 text
   std::vector<std::pair<std::string, std::string>> Settings;  // SETTINGS key, plain value
-  std::vector<std::string> BeginMessage;                   // lines, UTF-8
+  std::vector<std::string> BeginMessage;                      // lines, UTF-8
   std::vector<TMediaFile> Media;
 };
 
@@ -79,7 +79,8 @@ public:
 
   // Writes the whole test; media are fetched through lookup. Every question
   // or point that the format cannot carry gets a line in report.
-  virtual std::string Write(const TExportedTest& test, const TMediaLookup& lookup, TLossReport& report) const = 0;
+  virtual std::string Write(const TExportedTest& test, const TMediaLookup& lookup,
+                            TLossReport& report) const = 0;
 };
 
 // A source that is not in the format it claims; what() names the line or

@@ -20,7 +20,9 @@ std::string LetterText(TLetters letters) {
   return text;
 }
 
-int LetterCount(TLetters letters) { return std::popcount(static_cast<unsigned>(letters & 0x3F)); }
+int LetterCount(TLetters letters) {
+  return std::popcount(static_cast<unsigned>(letters & 0x3F));
+}
 
 bool IsRight(TLetters correct, bool anyCorrectPasses, TLetters chosen) {
   correct &= 0x3F;

@@ -1,9 +1,8 @@
-#include "core/run/Scoring.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "core/run/Scoring.h"
 #include "core/run/Shuffle.h"
 
 using namespace Scoring;
@@ -30,14 +29,15 @@ TEST_P(ScoringRule, MarksTheChosenLetters) {
       << c.Correct << (c.Any ? " any" : " all") << " chosen " << c.Chosen;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryRule, ScoringRule,
-                         testing::Values(TScoringCase{"B", false, "B", true}, TScoringCase{"B", false, "AB", false},
-                                         TScoringCase{"B", true, "B", true}, TScoringCase{"B", false, "", false},
-                                         TScoringCase{"AC", false, "AC", true}, TScoringCase{"AC", false, "A", false},
-                                         TScoringCase{"AC", false, "ACD", false}, TScoringCase{"AC", true, "C", true},
-                                         TScoringCase{"AC", true, "AC", true}, TScoringCase{"AC", true, "AD", false},
-                                         TScoringCase{"AC", true, "", false}, TScoringCase{"", false, "", false},
-                                         TScoringCase{"", true, "A", false}));
+INSTANTIATE_TEST_SUITE_P(
+    EveryRule, ScoringRule,
+    testing::Values(TScoringCase{"B", false, "B", true}, TScoringCase{"B", false, "AB", false},
+                    TScoringCase{"B", true, "B", true}, TScoringCase{"B", false, "", false},
+                    TScoringCase{"AC", false, "AC", true}, TScoringCase{"AC", false, "A", false},
+                    TScoringCase{"AC", false, "ACD", false}, TScoringCase{"AC", true, "C", true},
+                    TScoringCase{"AC", true, "AC", true}, TScoringCase{"AC", true, "AD", false},
+                    TScoringCase{"AC", true, "", false}, TScoringCase{"", false, "", false},
+                    TScoringCase{"", true, "A", false}));
 
 TEST(Scoring, PercentRoundsAndPassNeedsTheExactPercent) {
   EXPECT_EQ(Percent(2, 3), 67);

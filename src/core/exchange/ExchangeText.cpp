@@ -1,0 +1,210 @@
+#include "core/exchange/ExchangeText.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdint>
+#include <utility>
+
+namespace ExchangeText {
+namespace {
+
+void AppendUtf8(std::string& out, std::uint32_t code) {
+  if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+constexpr std::array<std::pair<std::string_view, std::uint32_t>, 24> NamedEntities = {{
+    {"amp", '&'},      {"lt", '<'},       {"gt", '>'},       {"quot", '"'},      {"apos", '\''},
+    {"nbsp", 0xA0},    {"copy", 0xA9},    {"reg", 0xAE},     {"deg", 0xB0},      {"plusmn", 0xB1},
+    {"times", 0xD7},   {"divide", 0xF7},  {"ndash", 0x2013}, {"mdash", 0x2014},  {"lsquo", 0x2018},
+    {"rsquo", 0x2019}, {"ldquo", 0x201C}, {"rdquo", 0x201D}, {"hellip", 0x2026}, {"euro", 0x20AC},
+    {"trade", 0x2122}, {"frac12", 0xBD},  {"sup2", 0xB2},    {"micro", 0xB5},
+}};
+
+// Decodes the reference at text[i] == '&'; on success appends it and returns
+// the index after ';', otherwise returns i (the '&' stays as it is).
+std::size_t DecodeReference(std::string_view text, std::size_t i, std::string& out) {
+  const std::size_t semicolon = text.find(';', i + 1);
+  if (semicolon == std::string_view::npos || semicolon - i > 12) return i;
+  const std::string_view name = text.substr(i + 1, semicolon - i - 1);
+  if (name.size() >= 2 && name[0] == '#') {
+    const bool hex = name[1] == 'x' || name[1] == 'X';
+    const std::string_view digits = name.substr(hex ? 2 : 1);
+    if (digits.empty()) return i;
+    std::uint32_t code = 0;
+    for (char c : digits) {
+      const int value = std::isdigit(static_cast<unsigned char>(c))           ? c - '0'
+                        : hex && std::isxdigit(static_cast<unsigned char>(c)) ? (std::tolower(c) - 'a' + 10)
+                                                                              : -1;
+      if (value < 0) return i;
+      code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(value);
+      if (code > 0x10FFFF) return i;
+    }
+    AppendUtf8(out, code);
+    return semicolon + 1;
+  }
+  for (const auto& [entity, code] : NamedEntities) {
+    if (entity == name) {
+      AppendUtf8(out, code);
+      return semicolon + 1;
+    }
+  }
+  return i;
+}
+
+std::string LowerName(std::string_view tag) {
+  std::size_t start = tag.starts_with('/') ? 1 : 0;
+  std::size_t end = start;
+  while (end < tag.size() && std::isalnum(static_cast<unsigned char>(tag[end]))) ++end;
+  std::string name(tag.substr(start, end - start));
+  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+  return name;
+}
+
+bool IsBlock(const std::string& name) {
+  static constexpr std::array<std::string_view, 11> Blocks = {"p",  "div", "li", "tr", "h1",        "h2",
+                                                              "h3", "h4",  "h5", "h6", "blockquote"};
+  return std::find(Blocks.begin(), Blocks.end(), name) != Blocks.end();
+}
+
+// Adds a line break unless the text ends in one already (blank lines from
+// nested blocks are not doubled).
+void BreakLine(std::string& out) {
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  if (!out.empty() && !out.ends_with("\r\n")) out += "\r\n";
+}
+
+std::string TrimBlankLines(std::string text) {
+  while (text.ends_with("\r\n") || text.ends_with(' '))
+    text.erase(text.size() - (text.back() == ' ' ? 1 : 2));
+  std::size_t start = 0;
+  while (start < text.size() && (text[start] == ' ' || text[start] == '\r' || text[start] == '\n')) ++start;
+  return text.substr(start);
+}
+
+}  // namespace
+
+std::string HtmlToText(std::string_view html) {
+  std::string out;
+  out.reserve(html.size());
+  bool pendingSpace = false;
+  for (std::size_t i = 0; i < html.size();) {
+    const char c = html[i];
+    if (c == '<') {
+      if (html.substr(i, 4) == "<!--") {
+        const std::size_t end = html.find("-->", i + 4);
+        i = end == std::string_view::npos ? html.size() : end + 3;
+        continue;
+      }
+      const std::size_t end = html.find('>', i + 1);
+      if (end == std::string_view::npos) break;
+      const std::string_view tag = html.substr(i + 1, end - i - 1);
+      const std::string name = LowerName(tag);
+      i = end + 1;
+      if (name == "script" || name == "style") {
+        if (!tag.starts_with('/')) {
+          const std::size_t close = html.find("</", i);
+          i = close == std::string_view::npos ? html.size() : close;
+        }
+        continue;
+      }
+      if (name == "br" || IsBlock(name)) {
+        BreakLine(out);
+        pendingSpace = false;
+      }
+      continue;
+    }
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+      pendingSpace = !out.empty() && !out.ends_with("\r\n");
+      ++i;
+      continue;
+    }
+    if (pendingSpace) out += ' ';
+    pendingSpace = false;
+    if (c == '&') {
+      const std::size_t next = DecodeReference(html, i, out);
+      if (next != i) {
+        i = next;
+        continue;
+      }
+    }
+    out += c;
+    ++i;
+  }
+  return TrimBlankLines(std::move(out));
+}
+
+std::string TextToHtml(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 8);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    switch (text[i]) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\r':
+        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        out += "<br>";
+        break;
+      case '\n':
+        out += "<br>";
+        break;
+      default:
+        out += text[i];
+    }
+  }
+  return out;
+}
+
+bool LooksLikeHtml(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '<' && i + 1 < text.size() &&
+        (std::isalpha(static_cast<unsigned char>(text[i + 1])) || text[i + 1] == '/'))
+      return true;
+    if (text[i] == '&') {
+      std::string scratch;
+      if (DecodeReference(text, i, scratch) != i) return true;
+    }
+  }
+  return false;
+}
+
+std::string WithCrLf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out += "\r\n";
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace ExchangeText
