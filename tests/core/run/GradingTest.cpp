@@ -64,7 +64,7 @@ TEST(Grading, HandWorkedAnswersFollowEveryScoringRule) {
     EXPECT_EQ(r.Students[i].Passed, i == 0);
   }
   EXPECT_EQ(r.RightPerQuestion, (std::vector<int>{3, 1, 2, 1, 0}));
-  EXPECT_EQ(FormatResults(r).substr(0, 77),
+  EXPECT_EQ(FormatResults(r).substr(0, 76),
             "Name,Version,Right,Asked,Percent,Passed\r\nAnn,A,4,5,80,yes\r\nBob,A,2,5,40,no\r\n");
   EXPECT_NE(FormatResults(r).find("\r\n\r\nQuestion,Right,Students\r\n1,3,4\r\n"), std::string::npos);
   EXPECT_EQ(FormatResults(Grade("Ann,A,B\n", versions, 0)).substr(0, 50),
