@@ -1,9 +1,14 @@
 #include "core/run/PaperVersions.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <random>
 
 #include "core/run/Shuffle.h"
+#include "core/storage/FileInput.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/IoError.h"
+#include "core/test/TestContents.h"
 
 namespace PaperVersions {
 namespace {
@@ -15,7 +20,73 @@ std::uint64_t StreamSeed(std::uint64_t seed, int version, std::uint64_t purpose)
          (0xD1B54A32D192ED03ull * purpose);
 }
 
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+    if (x != y) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+TPaperTest ReadPaperTest(const std::string& path) {
+  if (!TInputFile(path).Exists()) throw TIoError(path, "Cannot read", "no such file");
+  TIniStore store(path);
+  TTestContents contents = ReadTestContents(store);
+  TPaperTest test;
+  for (const auto& setting : contents.Settings) {
+    if (!setting.Value) continue;
+    if (setting.Key == TestFile::Desc) test.Description = *setting.Value;
+    if (setting.Key == TestFile::PassPoint) {
+      const std::optional<std::uint64_t> value = ParseSeed(*setting.Value);
+      if (value && *value >= 1 && *value <= 100) test.PassPoint = static_cast<int>(*value);
+    }
+  }
+  test.BeginMessage = std::move(contents.BeginMessage);
+  test.Questions = std::move(contents.Questions);
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  test.Folder = (folder.empty() ? std::filesystem::path(".") : folder).string();
+  return test;
+}
+
+std::optional<std::string> FindMediaFile(const std::string& folder, std::string_view stored) {
+  if (stored.size() >= 2 && stored[1] == ':') stored.remove_prefix(2);
+  std::filesystem::path found = folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
+  std::size_t start = 0;
+  bool any = false;
+  std::error_code error;
+  while (start <= stored.size()) {
+    std::size_t end = stored.find_first_of("\\/", start);
+    if (end == std::string_view::npos) end = stored.size();
+    const std::string_view part = stored.substr(start, end - start);
+    start = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == "..") return std::nullopt;
+    std::filesystem::path next = found;
+    next /= std::filesystem::path(part.begin(), part.end());
+    if (!std::filesystem::exists(next, error)) {
+      bool matched = false;
+      for (std::filesystem::directory_iterator it(found, error), last; !error && it != last;
+           it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (SameIgnoringCase(name, part)) {
+          next = it->path();
+          matched = true;
+          break;
+        }
+      }
+      if (!matched) return std::nullopt;
+    }
+    found = std::move(next);
+    any = true;
+  }
+  if (!any || !std::filesystem::is_regular_file(found, error)) return std::nullopt;
+  return found.string();
+}
 
 std::vector<TVersion> Make(const std::vector<QuestionRecord>& questions, const TOptions& options) {
   const int versionCount = std::clamp(options.Versions, 1, MaxVersions);

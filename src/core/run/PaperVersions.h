@@ -17,6 +17,26 @@ namespace PaperVersions {
 
 inline constexpr int MaxVersions = 26;
 
+// What a paper test needs from a test file, deciphered (code-page text).
+struct TPaperTest {
+  std::string Description;
+  TStrings BeginMessage;
+  std::vector<QuestionRecord> Questions;
+  int PassPoint = 0;       // 0 when the test has none or it is not a number in 1..100
+  std::string Folder;      // the test's folder, where its pictures are looked for
+};
+
+// Reads the test at path. Throws TIoError naming path when no file stands
+// there or it cannot be read.
+TPaperTest ReadPaperTest(const std::string& path);
+
+// The file a stored media name stands for, looked for the way the engine's
+// Windows file system finds it: "\MEDIA\PIC.BMP" and "PIC.BMP" inside
+// folder, a drive letter dropped, '\' and '/' both separators, and every
+// component matched without regard to ASCII case. Nothing when no regular
+// file is found, the name is empty or it climbs out of folder with "..".
+std::optional<std::string> FindMediaFile(const std::string& folder, std::string_view stored);
+
 struct TOptions {
   int Versions = 1;  // 1..MaxVersions
   std::uint64_t Seed = 0;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "core/run/PaperVersions.h"
+#include "support/TempDir.h"
 
 using namespace PaperVersions;
 
@@ -101,4 +103,18 @@ TEST(PaperVersions, LimitsHintsAndSeeds) {
   EXPECT_FALSE(ParseSeed("-1"));
   EXPECT_FALSE(ParseSeed("1234567890123456789"));
   EXPECT_LT(NewSeed(), 1000000000u);
+}
+
+TEST(PaperVersions, MediaNamesAreFoundAsWindowsWouldFindThem) {
+  TTempDir dir;
+  std::filesystem::create_directories(dir.Path() / "Media");
+  WriteBytes(dir.File("Media/Pic.bmp"), "x");
+  WriteBytes(dir.File("TOP.PNG"), "x");
+  const std::string folder = dir.Path().string();
+  const std::string picture = dir.File("Media/Pic.bmp");
+  EXPECT_EQ(FindMediaFile(folder, "\\MEDIA\\PIC.BMP"), picture);
+  EXPECT_EQ(FindMediaFile(folder, "C:\\media/pic.BMP"), picture);
+  EXPECT_EQ(FindMediaFile(folder, "top.png"), dir.File("TOP.PNG"));
+  for (const char* missing : {"", "\\MEDIA", "\\MEDIA\\NONE.BMP", "..\\x", "\\MEDIA\\..\\TOP.PNG"})
+    EXPECT_FALSE(FindMediaFile(folder, missing)) << missing;
 }
