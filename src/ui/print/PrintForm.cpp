@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -66,7 +67,9 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   newSeed->setAutoDefault(false);
   seedRow->addWidget(SeedEdit, 1);
   seedRow->addWidget(newSeed);
-  form->addRow(QStringLiteral("&Seed:"), seedRow);
+  auto* seedLabel = new QLabel(QStringLiteral("&Seed:"));
+  seedLabel->setBuddy(SeedEdit);
+  form->addRow(seedLabel, seedRow);
 
   auto* includeBox = new QGroupBox(QStringLiteral("Include"));
   auto* include = new QVBoxLayout(includeBox);
