@@ -1,9 +1,10 @@
 // Printing a 500-question test as four shuffled versions, with answer keys,
 // to PDF: what "Save as PDF" and qwtool print cost on a large test.
 
+#include <benchmark/benchmark.h>
+
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include "core/run/PaperVersions.h"
 #include "ui/print/TestPrinter.h"
@@ -18,7 +19,9 @@ PaperVersions::TPaperTest LargeTest() {
     QuestionRecord q;
     q.Question = "Question " + std::to_string(n) + ": which of these statements about the topic of unit " +
                  std::to_string(n % 12 + 1) + " is true, as the lecture explained it?";
-    for (int a = 0; a < 5; ++a) q.Answer(a) = "Answer " + std::string(1, static_cast<char>('A' + a)) + " of question " + std::to_string(n);
+    for (int a = 0; a < 5; ++a)
+      q.Answer(a) =
+          "Answer " + std::string(1, static_cast<char>('A' + a)) + " of question " + std::to_string(n);
     q.Correct = n % 4 == 0 ? "AC" : "B";
     test.Questions.push_back(std::move(q));
   }
@@ -32,7 +35,8 @@ void PrintFourVersionsToPdf(benchmark::State& state) {
   options.AnswerKeys = true;
   QTemporaryDir dir;
   int pages = 0;
-  for (auto _ : state) pages = TTestPrinter(test, options).WritePdf(dir.filePath(QStringLiteral("bench.pdf")));
+  for (auto _ : state)
+    pages = TTestPrinter(test, options).WritePdf(dir.filePath(QStringLiteral("bench.pdf")));
   state.counters["pages"] = pages;
 }
 BENCHMARK(PrintFourVersionsToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -27,12 +27,12 @@ std::string Where(int row, int column) {
 Scoring::TLetters CellLetters(std::string_view cell, int row, int column, int question) {
   for (char c : cell) {
     const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    if ((upper >= 'A' && upper <= 'F') || c == ' ' || c == '\t' || c == ',' || c == '/' ||
-        c == '+' || c == ';')
+    if ((upper >= 'A' && upper <= 'F') || c == ' ' || c == '\t' || c == ',' || c == '/' || c == '+' ||
+        c == ';')
       continue;
     throw TGradingError(row, column,
-                        Where(row, column) + " (question " + std::to_string(question) +
-                            "): \"" + std::string(cell) + "\" is not a set of answer letters");
+                        Where(row, column) + " (question " + std::to_string(question) + "): \"" +
+                            std::string(cell) + "\" is not a set of answer letters");
   }
   return Scoring::LettersOf(cell);
 }
@@ -68,11 +68,10 @@ TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TV
     const std::optional<int> index =
         versionText.size() == 1 ? PaperVersions::VersionIndex(versionText[0]) : std::nullopt;
     if (!index || *index >= static_cast<int>(versions.size())) {
-      throw TGradingError(row, 2,
-                          Where(row, 2) + ": \"" + versionText + "\" is not a version (A to " +
-                              std::string(1, PaperVersions::VersionLetter(
-                                                 static_cast<int>(versions.size()) - 1)) +
-                              ")");
+      throw TGradingError(
+          row, 2,
+          Where(row, 2) + ": \"" + versionText + "\" is not a version (A to " +
+              std::string(1, PaperVersions::VersionLetter(static_cast<int>(versions.size()) - 1)) + ")");
     }
     const PaperVersions::TVersion& version = versions[static_cast<std::size_t>(*index)];
     TStudentResult student;
@@ -132,8 +131,7 @@ std::string FormatResults(const TResults& results) {
 }
 
 std::vector<std::string> KeyRow(const PaperVersions::TVersion& version) {
-  std::vector<std::string> row = {std::string("Key ") + version.Letter,
-                                  std::string(1, version.Letter)};
+  std::vector<std::string> row = {std::string("Key ") + version.Letter, std::string(1, version.Letter)};
   for (const PaperVersions::TPaperQuestion& question : version.Questions) {
     row.push_back(Scoring::LetterText(question.Key));
   }

@@ -32,9 +32,9 @@ struct TStudentResult {
 };
 
 struct TResults {
-  std::vector<TStudentResult> Students;       // in the order of the file
-  std::vector<int> RightPerQuestion;          // per stored question: how many students got it right
-  int PassPoint = 0;                          // the test's pass point; 0 when it has none
+  std::vector<TStudentResult> Students;  // in the order of the file
+  std::vector<int> RightPerQuestion;     // per stored question: how many students got it right
+  int PassPoint = 0;                     // the test's pass point; 0 when it has none
 };
 
 // Marks the answers text (CSV with ',' or ';', a UTF-8 byte-order mark

@@ -151,7 +151,9 @@ bool IsPrinted(const TPaperQuestion& question, Scoring::TLetters letters) {
   return (letters & ~printedMask) == 0;
 }
 
-char VersionLetter(int index) { return static_cast<char>('A' + index); }
+char VersionLetter(int index) {
+  return static_cast<char>('A' + index);
+}
 
 std::optional<int> VersionIndex(char letter) {
   if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');

@@ -22,8 +22,8 @@ struct TPaperTest {
   std::string Description;
   TStrings BeginMessage;
   std::vector<QuestionRecord> Questions;
-  int PassPoint = 0;       // 0 when the test has none or it is not a number in 1..100
-  std::string Folder;      // the test's folder, where its pictures are looked for
+  int PassPoint = 0;   // 0 when the test has none or it is not a number in 1..100
+  std::string Folder;  // the test's folder, where its pictures are looked for
 };
 
 // Reads the test at path. Throws TIoError naming path when no file stands
@@ -46,10 +46,10 @@ struct TOptions {
 
 // One question as a version prints it.
 struct TPaperQuestion {
-  int Source = 0;            // index of the question in the test (0-based)
-  std::vector<int> Answers;  // stored answer indices (0 = A) in printed order; empty answers left out
-  Scoring::TLetters Key = 0;     // the correct letters as printed
-  Scoring::TLetters Correct = 0; // the stored correct letters that are printed
+  int Source = 0;                 // index of the question in the test (0-based)
+  std::vector<int> Answers;       // stored answer indices (0 = A) in printed order; empty answers left out
+  Scoring::TLetters Key = 0;      // the correct letters as printed
+  Scoring::TLetters Correct = 0;  // the stored correct letters that are printed
   bool AnyCorrectPasses = false;
 };
 

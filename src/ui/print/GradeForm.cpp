@@ -63,7 +63,8 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, TDialogs& dialogs, QWidge
   form->addRow(QStringLiteral("&Number of versions:"), VersionsSpin);
   SeedEdit = new QLineEdit(QStringLiteral("0"));
   SeedEdit->setObjectName(QStringLiteral("SeedEdit"));
-  SeedEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), SeedEdit));
+  SeedEdit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), SeedEdit));
   form->addRow(QStringLiteral("&Seed:"), SeedEdit);
   auto* shuffles = new QHBoxLayout;
   ShuffleQuestionsCheck = new QCheckBox(QStringLiteral("Questions shuffled"));
@@ -80,11 +81,12 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, TDialogs& dialogs, QWidge
   AnswersLabel->setObjectName(QStringLiteral("AnswersLabel"));
   form->addRow(QStringLiteral("Answers:"), AnswersLabel);
 
-  ResultsTable = MakeTable("ResultsTable", {QStringLiteral("Name"), QStringLiteral("Version"), QStringLiteral("Right"),
-                                            QStringLiteral("Asked"), QStringLiteral("Percent"), QStringLiteral("Passed")});
+  ResultsTable = MakeTable("ResultsTable",
+                           {QStringLiteral("Name"), QStringLiteral("Version"), QStringLiteral("Right"),
+                            QStringLiteral("Asked"), QStringLiteral("Percent"), QStringLiteral("Passed")});
   ResultsTable->setColumnHidden(5, Test.PassPoint == 0);
-  QuestionsTable = MakeTable("QuestionsTable", {QStringLiteral("Question"), QStringLiteral("Right"),
-                                                QStringLiteral("Students")});
+  QuestionsTable = MakeTable(
+      "QuestionsTable", {QStringLiteral("Question"), QStringLiteral("Right"), QStringLiteral("Students")});
   QuestionsTable->setMaximumHeight(160);
 
   auto* buttons = new QHBoxLayout;
@@ -113,9 +115,9 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, TDialogs& dialogs, QWidge
 }
 
 void TGradeForm::OpenButtonClick() {
-  const std::optional<QString> path = Dialogs.OpenFile(
-      {QStringLiteral("Select Answers to Grade"), QStringLiteral("CSV Files|*.csv|All Files|*.*"), QStringLiteral("csv"),
-       QString()});
+  const std::optional<QString> path =
+      Dialogs.OpenFile({QStringLiteral("Select Answers to Grade"),
+                        QStringLiteral("CSV Files|*.csv|All Files|*.*"), QStringLiteral("csv"), QString()});
   if (!path) return;
   AnswersPath = *path;
   AnswersLabel->setText(*path);
@@ -126,7 +128,8 @@ void TGradeForm::OpenButtonClick() {
 void TGradeForm::GradeButtonClick() {
   const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCp1252(SeedEdit->text()));
   if (!seed) {
-    Dialogs.Message(TMessageKind::Error, QStringLiteral("The seed must be a whole number of up to 18 digits."));
+    Dialogs.Message(TMessageKind::Error,
+                    QStringLiteral("The seed must be a whole number of up to 18 digits."));
     return;
   }
   const PaperVersions::TOptions options{VersionsSpin->value(), *seed, ShuffleQuestionsCheck->isChecked(),
@@ -152,10 +155,12 @@ void TGradeForm::ShowResults() {
   for (std::size_t i = 0; i < Results.Students.size(); ++i) {
     const Grading::TStudentResult& s = Results.Students[i];
     SetRow(ResultsTable, static_cast<int>(i),
-           {NameText(s.Name), QString(QLatin1Char(s.Version)), QString::number(s.Right), QString::number(s.Asked),
-            QString::number(s.Percent), s.Passed ? QStringLiteral("yes") : QStringLiteral("no")});
+           {NameText(s.Name), QString(QLatin1Char(s.Version)), QString::number(s.Right),
+            QString::number(s.Asked), QString::number(s.Percent),
+            s.Passed ? QStringLiteral("yes") : QStringLiteral("no")});
   }
-  QuestionsTable->setRowCount(Results.Students.empty() ? 0 : static_cast<int>(Results.RightPerQuestion.size()));
+  QuestionsTable->setRowCount(Results.Students.empty() ? 0
+                                                       : static_cast<int>(Results.RightPerQuestion.size()));
   for (int q = 0; q < QuestionsTable->rowCount(); ++q) {
     SetRow(QuestionsTable, q,
            {QString::number(q + 1), QString::number(Results.RightPerQuestion[static_cast<std::size_t>(q)]),
@@ -167,8 +172,8 @@ void TGradeForm::ShowResults() {
 
 void TGradeForm::SaveButtonClick() {
   const std::optional<QString> path = Dialogs.SaveFile(
-      {QStringLiteral("Save Results as CSV"), QStringLiteral("CSV Files|*.csv|All Files|*.*"), QStringLiteral("csv"),
-       QStringLiteral("results.csv")});
+      {QStringLiteral("Save Results as CSV"), QStringLiteral("CSV Files|*.csv|All Files|*.*"),
+       QStringLiteral("csv"), QStringLiteral("results.csv")});
   if (!path) return;
   RunGuarded(Dialogs, [&] { ReplaceFileAtomically(ToPath(*path), Grading::FormatResults(Results)); });
 }

@@ -53,14 +53,16 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   VersionsSpin->setToolTip(QStringLiteral("Versions are named A, B, C, ..."));
   form->addRow(QStringLiteral("&Number of versions:"), VersionsSpin);
   auto* shuffles = new QVBoxLayout;
-  ShuffleQuestionsCheck = AddCheck(shuffles, "ShuffleQuestionsCheck", QStringLiteral("Shuffle the &questions"), true);
-  ShuffleAnswersCheck =
-      AddCheck(shuffles, "ShuffleAnswersCheck", QStringLiteral("Shuffle the &answers of each question"), true);
+  ShuffleQuestionsCheck =
+      AddCheck(shuffles, "ShuffleQuestionsCheck", QStringLiteral("Shuffle the &questions"), true);
+  ShuffleAnswersCheck = AddCheck(shuffles, "ShuffleAnswersCheck",
+                                 QStringLiteral("Shuffle the &answers of each question"), true);
   form->addRow(shuffles);
   auto* seedRow = new QHBoxLayout;
   SeedEdit = new QLineEdit(QString::number(PaperVersions::NewSeed()));
   SeedEdit->setObjectName(QStringLiteral("SeedEdit"));
-  SeedEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), SeedEdit));
+  SeedEdit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), SeedEdit));
   SeedEdit->setToolTip(QStringLiteral("The same seed makes the same versions again; note it to grade them."));
   auto* newSeed = new QPushButton(QStringLiteral("&New"));
   newSeed->setObjectName(QStringLiteral("NewSeedButton"));
@@ -80,10 +82,14 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   KeysCheck = AddCheck(include, "KeysCheck", QStringLiteral("The answer &keys, on their own pages"), true);
 
   auto* buttons = new QDialogButtonBox;
-  QPushButton* print = AddButton(buttons, "PrintButton", QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
-  QPushButton* preview = AddButton(buttons, "PreviewButton", QStringLiteral("Pre&view..."), QDialogButtonBox::ActionRole);
-  QPushButton* pdf = AddButton(buttons, "PdfButton", QStringLiteral("Save as P&DF..."), QDialogButtonBox::ActionRole);
-  QPushButton* close = AddButton(buttons, "CloseButton", QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+  QPushButton* print =
+      AddButton(buttons, "PrintButton", QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
+  QPushButton* preview =
+      AddButton(buttons, "PreviewButton", QStringLiteral("Pre&view..."), QDialogButtonBox::ActionRole);
+  QPushButton* pdf =
+      AddButton(buttons, "PdfButton", QStringLiteral("Save as P&DF..."), QDialogButtonBox::ActionRole);
+  QPushButton* close =
+      AddButton(buttons, "CloseButton", QStringLiteral("Close"), QDialogButtonBox::RejectRole);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(versionsBox);
@@ -100,7 +106,8 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
 std::optional<TPrintOptions> TPrintForm::Options() {
   const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCp1252(SeedEdit->text()));
   if (!seed) {
-    Dialogs.Message(TMessageKind::Error, QStringLiteral("The seed must be a whole number of up to 18 digits."));
+    Dialogs.Message(TMessageKind::Error,
+                    QStringLiteral("The seed must be a whole number of up to 18 digits."));
     SeedEdit->setFocus();
     return std::nullopt;
   }
@@ -132,7 +139,8 @@ void TPrintForm::PreviewButtonClick() {
   const TTestPrinter printer(Test, *options);
   QPrintPreviewDialog preview(this);
   preview.setObjectName(QStringLiteral("PreviewDialog"));
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&printer](QPrinter* device) { printer.Print(*device); });
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [&printer](QPrinter* device) { printer.Print(*device); });
   preview.exec();
 }
 
@@ -140,8 +148,8 @@ void TPrintForm::PdfButtonClick() {
   const auto options = Options();
   if (!options) return;
   const std::optional<QString> path = Dialogs.SaveFile(
-      {QStringLiteral("Save Test as PDF"), QStringLiteral("PDF Files|*.pdf|All Files|*.*"), QStringLiteral("pdf"),
-       QFileInfo(TestPath).completeBaseName() + QStringLiteral(".pdf")});
+      {QStringLiteral("Save Test as PDF"), QStringLiteral("PDF Files|*.pdf|All Files|*.*"),
+       QStringLiteral("pdf"), QFileInfo(TestPath).completeBaseName() + QStringLiteral(".pdf")});
   if (!path) return;
   RunGuarded(Dialogs, [&] {
     if (TTestPrinter(Test, *options).WritePdf(*path) == 0)
@@ -149,4 +157,6 @@ void TPrintForm::PdfButtonClick() {
   });
 }
 
-void TPrintForm::NewSeedButtonClick() { SeedEdit->setText(QString::number(PaperVersions::NewSeed())); }
+void TPrintForm::NewSeedButtonClick() {
+  SeedEdit->setText(QString::number(PaperVersions::NewSeed()));
+}

@@ -107,7 +107,8 @@ public:
 };
 
 QString ShuffleNote(const PaperVersions::TOptions& options) {
-  const QString shuffled = options.ShuffleQuestions && options.ShuffleAnswers ? QObject::tr("questions and answers shuffled")
+  const QString shuffled = options.ShuffleQuestions && options.ShuffleAnswers
+                               ? QObject::tr("questions and answers shuffled")
                            : options.ShuffleQuestions ? QObject::tr("questions shuffled")
                            : options.ShuffleAnswers   ? QObject::tr("answers shuffled")
                                                       : QObject::tr("nothing shuffled");
@@ -117,7 +118,9 @@ QString ShuffleNote(const PaperVersions::TOptions& options) {
       .arg(shuffled);
 }
 
-QString VersionLabel(char letter) { return QObject::tr("Version %1").arg(QLatin1Char(letter)); }
+QString VersionLabel(char letter) {
+  return QObject::tr("Version %1").arg(QLatin1Char(letter));
+}
 
 void PrintNameLine(TPageWriter& page) {
   const QString line = QObject::tr("Name: ______________________   Date: ____________   Class: ____________");
@@ -136,16 +139,16 @@ void PrintQuestion(TPageWriter& page, const PaperVersions::TPaperTest& test,
     picture = QImage(FromPath(*file));
     if (!picture.isNull()) {
       const QSizeF room(width, (page.Bottom - page.FirstY()) / 3);
-      QSizeF size = QSizeF(picture.size()) * (page.Millimetre / (picture.dotsPerMeterX() > 0
-                                                                    ? picture.dotsPerMeterX() / 1000.0
-                                                                    : 96 / 25.4));
-      if (size.width() > room.width() || size.height() > room.height())
-        size.scale(room, Qt::KeepAspectRatio);
+      QSizeF size =
+          QSizeF(picture.size()) *
+          (page.Millimetre / (picture.dotsPerMeterX() > 0 ? picture.dotsPerMeterX() / 1000.0 : 96 / 25.4));
+      if (size.width() > room.width() || size.height() > room.height()) size.scale(room, Qt::KeepAspectRatio);
       picture = picture.scaled(size.toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
   }
   QString link = Text(record.HotLink).trimmed();
-  if (!link.isEmpty() && !record.HotLinkParameters.empty()) link += QLatin1Char(' ') + Text(record.HotLinkParameters);
+  if (!link.isEmpty() && !record.HotLinkParameters.empty())
+    link += QLatin1Char(' ') + Text(record.HotLinkParameters);
   if (!link.isEmpty()) link = QObject::tr("Link: %1").arg(link);
 
   const qreal gap = page.Mm(1.5);
@@ -158,12 +161,14 @@ void PrintQuestion(TPageWriter& page, const PaperVersions::TPaperTest& test,
   if (!hint.isEmpty()) height += page.TextHeight(page.Italic, width, hint) + gap;
   if (!picture.isNull()) height += picture.height() + gap;
   if (!link.isEmpty()) height += page.TextHeight(page.Small, width, link) + gap;
-  for (const auto& answer : answers) height += page.TextHeight(page.Body, width - indent, answer.second) + gap;
+  for (const auto& answer : answers)
+    height += page.TextHeight(page.Body, width - indent, answer.second) + gap;
   page.Reserve(height);
 
   page.DrawText(page.Bold, 0, page.Y, indent, QStringLiteral("%1.").arg(number));
   page.Y += page.DrawText(page.Body, indent, page.Y, width, text) + gap;
-  if (!hint.isEmpty()) page.Y += page.DrawText(page.Italic, indent, page.Y, width, QStringLiteral("(%1)").arg(hint)) + gap;
+  if (!hint.isEmpty())
+    page.Y += page.DrawText(page.Italic, indent, page.Y, width, QStringLiteral("(%1)").arg(hint)) + gap;
   if (!picture.isNull()) {
     page.Painter.drawImage(QPointF(indent, page.Y), picture);
     page.Y += picture.height() + gap;
@@ -196,7 +201,9 @@ void PrintGrid(TPageWriter& page, int count, int columns, qreal rowHeight, TCell
 }  // namespace
 
 TTestPrinter::TTestPrinter(const PaperVersions::TPaperTest& test, const TPrintOptions& options)
-    : Test(test), Options(options), PaperVersionsMade(PaperVersions::Make(test.Questions, options.Versions)) {}
+    : Test(test),
+      Options(options),
+      PaperVersionsMade(PaperVersions::Make(test.Questions, options.Versions)) {}
 
 int TTestPrinter::Print(QPagedPaintDevice& device) const {
   QPainter painter;
@@ -221,34 +228,37 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
       page.Y += page.DrawText(page.Title, 0, page.Y, page.Width, QObject::tr("Answer sheet")) + page.Mm(3);
       if (Options.Header) PrintNameLine(page);
       const qreal box = page.Mm(5);
-      PrintGrid(page, static_cast<int>(version.Questions.size()), 3, page.Mm(8), [&](int i, const QRectF& cell) {
-        painter.setFont(page.Body);
-        painter.drawText(QRectF(cell.x(), cell.y(), page.Mm(10), box), Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("%1.").arg(i + 1));
-        painter.setFont(page.Small);
-        const auto answers = version.Questions[static_cast<std::size_t>(i)].Answers.size();
-        for (std::size_t a = 0; a < answers; ++a) {
-          const QRectF square(cell.x() + page.Mm(12) + static_cast<qreal>(a) * (box + page.Mm(1.5)), cell.y(), box, box);
-          painter.drawRect(square);
-          painter.drawText(square, Qt::AlignCenter, QString(QChar(u'A' + static_cast<char16_t>(a))));
-        }
-      });
+      PrintGrid(
+          page, static_cast<int>(version.Questions.size()), 3, page.Mm(8), [&](int i, const QRectF& cell) {
+            painter.setFont(page.Body);
+            painter.drawText(QRectF(cell.x(), cell.y(), page.Mm(10), box), Qt::AlignRight | Qt::AlignVCenter,
+                             QStringLiteral("%1.").arg(i + 1));
+            painter.setFont(page.Small);
+            const auto answers = version.Questions[static_cast<std::size_t>(i)].Answers.size();
+            for (std::size_t a = 0; a < answers; ++a) {
+              const QRectF square(cell.x() + page.Mm(12) + static_cast<qreal>(a) * (box + page.Mm(1.5)),
+                                  cell.y(), box, box);
+              painter.drawRect(square);
+              painter.drawText(square, Qt::AlignCenter, QString(QChar(u'A' + static_cast<char16_t>(a))));
+            }
+          });
     }
   }
   if (Options.AnswerKeys) {
     for (const PaperVersions::TVersion& version : PaperVersionsMade) {
       page.NewPage(VersionLabel(version.Letter));
       page.Y += page.DrawText(page.Title, 0, page.Y, page.Width,
-                              QObject::tr("Answer key, version %1").arg(QLatin1Char(version.Letter))) + page.Mm(1);
-      page.Y += page.DrawText(page.Small, 0, page.Y, page.Width,
-                              ShuffleNote(Options.Versions)) + page.Mm(4);
-      PrintGrid(page, static_cast<int>(version.Questions.size()), 4, page.Mm(6), [&](int i, const QRectF& cell) {
-        const PaperVersions::TPaperQuestion& q = version.Questions[static_cast<std::size_t>(i)];
-        const QString key = q.Key ? QString::fromLatin1(Scoring::LetterText(q.Key)) : QStringLiteral("-");
-        painter.setFont(page.Body);
-        painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("%1. %2  (%3)").arg(i + 1).arg(key).arg(q.Source + 1));
-      });
+                              QObject::tr("Answer key, version %1").arg(QLatin1Char(version.Letter))) +
+                page.Mm(1);
+      page.Y += page.DrawText(page.Small, 0, page.Y, page.Width, ShuffleNote(Options.Versions)) + page.Mm(4);
+      PrintGrid(
+          page, static_cast<int>(version.Questions.size()), 4, page.Mm(6), [&](int i, const QRectF& cell) {
+            const PaperVersions::TPaperQuestion& q = version.Questions[static_cast<std::size_t>(i)];
+            const QString key = q.Key ? QString::fromLatin1(Scoring::LetterText(q.Key)) : QStringLiteral("-");
+            painter.setFont(page.Body);
+            painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("%1. %2  (%3)").arg(i + 1).arg(key).arg(q.Source + 1));
+          });
     }
   }
   if (page.Pages == 0) page.NewPage(VersionLabel('A'));
@@ -267,10 +277,12 @@ int TTestPrinter::WritePdf(const QString& path) const {
     writer.setCreator(QStringLiteral("Quizwell Maker"));
     const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
     writer.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
-                                     QPageLayout::Portrait, QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter));
+                                     QPageLayout::Portrait, QMarginsF(18, 15, 18, 15),
+                                     QPageLayout::Millimeter));
     pages = Print(writer);
   }
   if (pages == 0) return 0;
-  ReplaceFileAtomically(ToPath(path), std::string_view(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size())));
+  ReplaceFileAtomically(ToPath(path), std::string_view(buffer.data().constData(),
+                                                       static_cast<std::size_t>(buffer.data().size())));
   return pages;
 }

@@ -10,7 +10,7 @@ class QPagedPaintDevice;
 struct TPrintOptions {
   PaperVersions::TOptions Versions;
   bool Questions = true;
-  bool Header = true;        // a line for name, date and class on each version's first page
+  bool Header = true;  // a line for name, date and class on each version's first page
   bool BeginMessage = true;
   bool AnswerSheet = false;  // a row of boxes per question, on its own pages per version
   bool AnswerKeys = false;   // each version's key, on its own pages after all versions

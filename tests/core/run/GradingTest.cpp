@@ -20,8 +20,7 @@ QuestionRecord Question(std::vector<std::string> answers, std::string correct, b
 // correct letter naming an empty answer; no correct letter at all.
 const std::vector<QuestionRecord> Questions = {
     Question({"a", "b", "c"}, "B"), Question({"a", "b", "c", "d"}, "AC"),
-    Question({"a", "b", "c", "d"}, "AC", true), Question({"a", "", "c"}, "BC"),
-    Question({"a", "b"}, "")};
+    Question({"a", "b", "c", "d"}, "AC", true), Question({"a", "", "c"}, "BC"), Question({"a", "b"}, "")};
 
 std::string KeysCsv(const std::vector<PaperVersions::TVersion>& versions) {
   std::string text;

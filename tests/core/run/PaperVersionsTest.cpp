@@ -23,8 +23,8 @@ QuestionRecord Question(std::string text, std::vector<std::string> answers, std:
 std::vector<QuestionRecord> SampleQuestions(int count) {
   std::vector<QuestionRecord> questions;
   for (int i = 0; i < count; ++i) {
-    questions.push_back(Question("Q" + std::to_string(i), {"a", "b", "", "d", "e"},
-                                 i % 3 == 0 ? "BD" : "E", i % 2 == 0));
+    questions.push_back(
+        Question("Q" + std::to_string(i), {"a", "b", "", "d", "e"}, i % 3 == 0 ? "BD" : "E", i % 2 == 0));
   }
   return questions;
 }
@@ -55,7 +55,8 @@ TEST(PaperVersions, ShuffledVersionsHoldEveryQuestionOnceAndTheirKeysMapBack) {
     std::vector<int> sources;
     for (const TPaperQuestion& q : version.Questions) {
       sources.push_back(q.Source);
-      EXPECT_EQ(StoredLetters(q, q.Key), Scoring::LettersOf(questions[static_cast<std::size_t>(q.Source)].Correct));
+      EXPECT_EQ(StoredLetters(q, q.Key),
+                Scoring::LettersOf(questions[static_cast<std::size_t>(q.Source)].Correct));
     }
     std::sort(sources.begin(), sources.end());
     for (int i = 0; i < 40; ++i) EXPECT_EQ(sources[static_cast<std::size_t>(i)], i);
@@ -83,7 +84,8 @@ TEST(PaperVersions, TheSameSeedMakesTheSameVersionsAndAnotherSeedOthers) {
   // The answer shuffle leaves the question order of a seed as it was.
   options.ShuffleAnswers = false;
   const auto withoutAnswers = Make(questions, options);
-  const auto withAnswers = Make(questions, {.Versions = 3, .Seed = 100, .ShuffleQuestions = true, .ShuffleAnswers = true});
+  const auto withAnswers =
+      Make(questions, {.Versions = 3, .Seed = 100, .ShuffleQuestions = true, .ShuffleAnswers = true});
   EXPECT_EQ(withoutAnswers[2].Questions[5].Source, withAnswers[2].Questions[5].Source);
 }
 

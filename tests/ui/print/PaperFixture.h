@@ -60,7 +60,8 @@ protected:
   }
 
   // The PDF of test printed with options, as a path.
-  QString Pdf(const PaperVersions::TPaperTest& test, const TPrintOptions& options, const char* name = "out.pdf") {
+  QString Pdf(const PaperVersions::TPaperTest& test, const TPrintOptions& options,
+              const char* name = "out.pdf") {
     const QString path = QString::fromStdString(Dir.File(name));
     EXPECT_GT(TTestPrinter(test, options).WritePdf(path), 0);
     return path;
@@ -76,8 +77,9 @@ protected:
 
   // Each page's text, laid out as printed.
   static QStringList Pages(const QString& pdf) {
-    QStringList pages = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
-                            .split(QLatin1Char('\f'));
+    QStringList pages =
+        Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+            .split(QLatin1Char('\f'));
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
     return pages;
   }

@@ -54,7 +54,8 @@ TEST_F(PaperForms, PrintFormStartsFromUsefulDefaultsAndSavesThePdfItShows) {
   EXPECT_TRUE(Pages(pdf).join(QString()).contains(QStringLiteral("Seed 77, 3 versions")));
 
   Child<QLineEdit>(form, "SeedEdit")->clear();
-  Dialogs.ExpectMessage(TMessageKind::Error, QStringLiteral("The seed must be a whole number of up to 18 digits."));
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        QStringLiteral("The seed must be a whole number of up to 18 digits."));
   Click(form, "PdfButton");
 }
 
@@ -83,8 +84,9 @@ TEST_F(PaperForms, GradeFormShowsResultsSavesThemAndNamesTheBadCell) {
 
   // Graded again as one version, version B's row is refused and nothing shown.
   Child<QSpinBox>(form, "VersionsSpin")->setValue(1);
-  Dialogs.ExpectMessage(TMessageKind::Error, QString::fromStdString(Dir.File("answers.csv")) +
-                                                 QStringLiteral(": row 3, column 2: \"B\" is not a version (A to A)"));
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        QString::fromStdString(Dir.File("answers.csv")) +
+                            QStringLiteral(": row 3, column 2: \"B\" is not a version (A to A)"));
   Click(form, "GradeButton");
   EXPECT_EQ(table->rowCount(), 0);
   Child<QSpinBox>(form, "VersionsSpin")->setValue(2);
@@ -98,8 +100,9 @@ TEST_F(PaperForms, GradeFormShowsResultsSavesThemAndNamesTheBadCell) {
 
   const QString bad = QString::fromStdString(Dir.File("bad.csv"));
   Dialogs.ExpectOpen(bad);
-  Dialogs.ExpectMessage(TMessageKind::Error,
-                        bad + QStringLiteral(": row 1, column 4 (question 2): \"Q\" is not a set of answer letters"));
+  Dialogs.ExpectMessage(
+      TMessageKind::Error,
+      bad + QStringLiteral(": row 1, column 4 (question 2): \"Q\" is not a set of answer letters"));
   Click(form, "OpenButton");
   EXPECT_EQ(table->rowCount(), 0);
   EXPECT_FALSE(Child<QPushButton>(form, "SaveButton")->isEnabled());

@@ -6,7 +6,8 @@
 
 namespace {
 
-const QRegularExpression ItemLine(QStringLiteral("^\\s*(\\d+)\\.\\s+Item-(\\d\\d)"), QRegularExpression::MultilineOption);
+const QRegularExpression ItemLine(QStringLiteral("^\\s*(\\d+)\\.\\s+Item-(\\d\\d)"),
+                                  QRegularExpression::MultilineOption);
 const QRegularExpression AnswerLine(QStringLiteral("^\\s*([A-F])\\.\\s+ans-(\\d\\d)-([A-F])"),
                                     QRegularExpression::MultilineOption);
 const QRegularExpression KeyEntry(QStringLiteral("(\\d+)\\. ([A-F]+|-)\\s+\\((\\d+)\\)"));
@@ -74,7 +75,7 @@ TEST_F(PaperFixture, TheSameSeedPrintsTheSameTextAndAnotherSeedAnotherOrder) {
   options.Versions.ShuffleQuestions = options.Versions.ShuffleAnswers = false;
   const QString plain = Pages(Pdf(test, options, "plain.pdf")).join(QString());
   EXPECT_LT(plain.indexOf(QStringLiteral("Item-01")), plain.indexOf(QStringLiteral("Item-02")));
-  EXPECT_EQ(plain.count(QStringLiteral("ans-02-C")), 0);  // empty answers are left out
+  EXPECT_EQ(plain.count(QStringLiteral("ans-02-C")), 0);                     // empty answers are left out
   EXPECT_EQ(plain.count(QStringLiteral("(choose all that apply)")), 2 * 2);  // 3 and 9
   EXPECT_EQ(plain.count(QStringLiteral("(choose any that apply)")), 2 * 2);  // 6 and 12
   EXPECT_EQ(plain.count(QStringLiteral("Link: http://example.org/x")), 2);
