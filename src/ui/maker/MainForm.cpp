@@ -238,7 +238,8 @@ void TMainForm::CreateMenus() {
             &TMainForm::DecryptTestIntoTextFile1Click);
   file->addSeparator();
   PrintTest1 = AddAction(file, "PrintTest1", QStringLiteral("&Print Test..."), &TMainForm::PrintTest1Click);
-  GradeAnswers1 = AddAction(file, "GradeAnswers1", QStringLiteral("&Grade Answers..."), &TMainForm::GradeAnswers1Click);
+  GradeAnswers1 =
+      AddAction(file, "GradeAnswers1", QStringLiteral("&Grade Answers..."), &TMainForm::GradeAnswers1Click);
   PrintTest1->setEnabled(false);
   GradeAnswers1->setEnabled(false);
   file->addSeparator();
