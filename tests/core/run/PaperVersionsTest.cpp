@@ -65,28 +65,13 @@ TEST(PaperVersions, ShuffledVersionsHoldEveryQuestionOnceAndTheirKeysMapBack) {
             versions[1].Questions[0].Source * 1000 + versions[1].Questions[1].Source);
 }
 
-TEST(PaperVersions, TheSameSeedMakesTheSameVersionsAndAnotherSeedOthers) {
+TEST(PaperVersions, TheAnswerShuffleLeavesTheQuestionOrderOfASeedAsItWas) {
   const auto questions = SampleQuestions(30);
-  TOptions options{.Versions = 3, .Seed = 99, .ShuffleQuestions = true, .ShuffleAnswers = true};
-  const auto order = [](const std::vector<TVersion>& versions) {
-    std::vector<int> all;
-    for (const auto& v : versions)
-      for (const auto& q : v.Questions) {
-        all.push_back(q.Source);
-        all.insert(all.end(), q.Answers.begin(), q.Answers.end());
-      }
-    return all;
-  };
-  const auto first = order(Make(questions, options));
-  EXPECT_EQ(order(Make(questions, options)), first);
-  options.Seed = 100;
-  EXPECT_NE(order(Make(questions, options)), first);
-  // The answer shuffle leaves the question order of a seed as it was.
-  options.ShuffleAnswers = false;
-  const auto withoutAnswers = Make(questions, options);
-  const auto withAnswers =
+  const auto both =
       Make(questions, {.Versions = 3, .Seed = 100, .ShuffleQuestions = true, .ShuffleAnswers = true});
-  EXPECT_EQ(withoutAnswers[2].Questions[5].Source, withAnswers[2].Questions[5].Source);
+  const auto questionsOnly = Make(questions, {.Versions = 3, .Seed = 100, .ShuffleQuestions = true});
+  for (std::size_t i = 0; i < 30; ++i)
+    EXPECT_EQ(both[2].Questions[i].Source, questionsOnly[2].Questions[i].Source);
 }
 
 TEST(PaperVersions, LimitsHintsAndSeeds) {
