@@ -6,7 +6,7 @@ BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev \
             libsimpleini-dev fonts-dejavu-core \
-            libpugixml-dev libzip-dev pkgconf
+            libpugixml-dev libzip-dev pkgconf poppler-utils
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
 .PHONY: deps build test run bench test-sanitize fuzz
@@ -44,6 +44,7 @@ bench: deps
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	$(BUILD)-bench/bench/quizwell_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_screen_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_print_bench
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. One
 # test is left to the plain run: it uses up every file descriptor, and the

@@ -150,6 +150,33 @@ const std::vector<TCommand>& Commands() {
        1,
        AnyNumber,
        CheckCommand},
+      {"print",
+       "TEST -o OUT.pdf [--versions N] [--seed S] [--shuffle questions,answers] [--key] [--sheet]",
+       "write a paper test with its versions as PDF",
+       "Writes TEST as a paper test into OUT.pdf, as the maker's Print Test does: versions A,\n"
+       "B, ... (N of them, 1 to 26), each with its questions and their answers in an order\n"
+       "drawn from seed S, empty answers left out. The seed (a new one unless given) is\n"
+       "printed, so the same versions can be made, and graded, again.\n\n"
+       "  --shuffle questions,answers   shuffle the questions, the answers or both\n"
+       "  --key    add each version's answer key, on its own pages\n"
+       "  --sheet  add an answer sheet per version, a row of boxes per question\n",
+       {"-o=", "--versions=", "--seed=", "--shuffle=", "--key", "--sheet"},
+       1,
+       1,
+       PrintCommand},
+      {"grade",
+       "TEST ANSWERS.csv --seed S --versions N [--shuffle questions,answers] [-o RESULTS.csv]",
+       "mark typed answer sheets of a paper test",
+       "Marks ANSWERS.csv, a row per student (name, version letter, then the letters chosen\n"
+       "for each question, like \"B\" or \"AC\"), with the engine's rule, each version mapped\n"
+       "back through the shuffle of seed S. Writes a row per student (name, version, right,\n"
+       "asked, percent, and passed when TEST has a pass point) and a row per question, to\n"
+       "RESULTS.csv or standard output. Give the seed, versions and shuffle the tests were\n"
+       "printed with. A bad row is named with its column and nothing is written.\n",
+       {"-o=", "--versions=", "--seed=", "--shuffle="},
+       2,
+       2,
+       GradeCommand},
   };
   return commands;
 }

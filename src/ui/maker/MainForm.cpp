@@ -31,6 +31,8 @@
 #include "core/storage/IniStore.h"
 #include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "ui/print/GradeForm.h"
+#include "ui/print/PrintForm.h"
 
 namespace {
 
@@ -235,6 +237,12 @@ void TMainForm::CreateMenus() {
   AddAction(file, "DecryptTestIntoTextFile1", QStringLiteral("Decrypt Test to Text File"),
             &TMainForm::DecryptTestIntoTextFile1Click);
   file->addSeparator();
+  PrintTest1 = AddAction(file, "PrintTest1", QStringLiteral("&Print Test..."), &TMainForm::PrintTest1Click);
+  GradeAnswers1 =
+      AddAction(file, "GradeAnswers1", QStringLiteral("&Grade Answers..."), &TMainForm::GradeAnswers1Click);
+  PrintTest1->setEnabled(false);
+  GradeAnswers1->setEnabled(false);
+  file->addSeparator();
   AddAction(file, "LaunchQuizwellClient1", QStringLiteral("&Launch Quizwell Client"),
             &TMainForm::LaunchQuizwellClient1Click);
   file->addSeparator();
@@ -385,6 +393,8 @@ void TMainForm::SetTestLoaded(const QString& caption, const QString& path) {
   Button4->setEnabled(true);
   Edit1->setEnabled(true);
   QuestionsandAnswers1->setEnabled(true);
+  PrintTest1->setEnabled(true);
+  GradeAnswers1->setEnabled(true);
   Globals.CurrentTestPath = path;
 }
 
@@ -394,6 +404,8 @@ void TMainForm::SetTestNotLoaded() {
   Button4->setEnabled(false);
   Edit1->setEnabled(false);
   QuestionsandAnswers1->setEnabled(false);
+  PrintTest1->setEnabled(false);
+  GradeAnswers1->setEnabled(false);
   Globals.CurrentTestPath.clear();
 }
 
@@ -569,4 +581,19 @@ void TMainForm::OpenWebPage(const QString& page) {
 void TMainForm::AboutQuizwell1Click() {
   TAboutForm about(Globals, BannerPicture, this);
   about.exec();
+}
+
+void TMainForm::PrintTest1Click() {
+  RunGuarded(Globals.Dialogs, [this] {
+    TPrintForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.CurrentTestPath,
+                    Globals.Dialogs, this);
+    form.exec();
+  });
+}
+
+void TMainForm::GradeAnswers1Click() {
+  RunGuarded(Globals.Dialogs, [this] {
+    TGradeForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.Dialogs, this);
+    form.exec();
+  });
 }

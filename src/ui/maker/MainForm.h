@@ -72,6 +72,8 @@ public:
   void EncryptRawTestFile1Click();
   void DecryptTestIntoTextFile1Click();
   void LaunchQuizwellClient1Click();
+  void PrintTest1Click();
+  void GradeAnswers1Click();
   void ContentsF11Click();
   void AboutQuizwell1Click();
   // Opens one of the bundled web pages (a file name in help/web).
@@ -104,6 +106,8 @@ private:
   QPushButton* Button4;
   QAction* Edit1;
   QAction* QuestionsandAnswers1;
+  QAction* PrintTest1;
+  QAction* GradeAnswers1;
   QTimer* StartTimer;
   QPixmap BannerPicture;
 

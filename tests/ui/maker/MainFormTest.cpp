@@ -117,7 +117,8 @@ protected:
   bool TestCommandsEnabled(bool enabled) {
     return ButtonNamed("Button3")->isEnabled() == enabled && ButtonNamed("Button4")->isEnabled() == enabled &&
            ActionNamed("Edit1")->isEnabled() == enabled &&
-           ActionNamed("QuestionsandAnswers1")->isEnabled() == enabled;
+           ActionNamed("QuestionsandAnswers1")->isEnabled() == enabled &&
+           ActionNamed("PrintTest1")->isEnabled() == enabled && ActionNamed("GradeAnswers1")->isEnabled() == enabled;
   }
   void ExpectLoaded(const QString& status, const QString& path) {
     EXPECT_EQ(Status(), status);
@@ -175,6 +176,8 @@ TEST_F(MainFormTest, StartsWithItsControlsCaptionsAndStates) {
       {"EncryptRawTestFile1", "Encrypt Text File to Test"},
       {"DecryptTestIntoTextFile1", "Decrypt Test to Text File"},
       {"LaunchQuizwellClient1", "&Launch Quizwell Client"},
+      {"PrintTest1", "&Print Test..."},
+      {"GradeAnswers1", "&Grade Answers..."},
       {"Exit1", "&Exit                     Alt-F4"},
       {"Edit1", "&Global Test Settings"},
       {"QuestionsandAnswers1", "&Questions and Answers"},

@@ -1,0 +1,141 @@
+#include "core/run/Grading.h"
+
+#include "core/storage/Csv.h"
+
+namespace Grading {
+namespace {
+
+std::string Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t");
+  return std::string(text.substr(first, last - first + 1));
+}
+
+bool IsBlankRow(const std::vector<std::string>& fields) {
+  for (const std::string& field : fields) {
+    if (!Trimmed(field).empty()) return false;
+  }
+  return true;
+}
+
+std::string Where(int row, int column) {
+  return "row " + std::to_string(row) + ", column " + std::to_string(column);
+}
+
+// The letters of a cell; throws for anything but A-F and separators.
+Scoring::TLetters CellLetters(std::string_view cell, int row, int column, int question) {
+  for (char c : cell) {
+    const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    if ((upper >= 'A' && upper <= 'F') || c == ' ' || c == '\t' || c == ',' || c == '/' || c == '+' ||
+        c == ';')
+      continue;
+    throw TGradingError(row, column,
+                        Where(row, column) + " (question " + std::to_string(question) + "): \"" +
+                            std::string(cell) + "\" is not a set of answer letters");
+  }
+  return Scoring::LettersOf(cell);
+}
+
+}  // namespace
+
+TGradingError::TGradingError(int row, int column, const std::string& what)
+    : std::runtime_error(what), Row(row), Column(column) {}
+
+TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TVersion>& versions,
+               int passPoint) {
+  const std::string_view text = Csv::WithoutBom(answersText);
+  std::vector<Csv::TRecord> records;
+  try {
+    records = Csv::Parse(text, Csv::DetectDelimiter(text));
+  } catch (const Csv::TCsvError& error) {
+    throw TGradingError(error.Line, 0, error.what());
+  }
+  TResults results;
+  results.PassPoint = passPoint > 0 ? passPoint : 0;
+  const std::size_t questionCount = versions.empty() ? 0 : versions.front().Questions.size();
+  results.RightPerQuestion.assign(questionCount, 0);
+  bool first = true;
+  for (const Csv::TRecord& record : records) {
+    const bool header = first;
+    first = false;
+    if (IsBlankRow(record.Fields)) continue;
+    const int row = record.Line;
+    const std::string versionText = record.Fields.size() > 1 ? Trimmed(record.Fields[1]) : "";
+    if (header && versionText.size() != 1) continue;
+    const std::string name = Trimmed(record.Fields[0]);
+    if (name.empty()) throw TGradingError(row, 1, Where(row, 1) + ": the student's name is missing");
+    const std::optional<int> index =
+        versionText.size() == 1 ? PaperVersions::VersionIndex(versionText[0]) : std::nullopt;
+    if (!index || *index >= static_cast<int>(versions.size())) {
+      throw TGradingError(
+          row, 2,
+          Where(row, 2) + ": \"" + versionText + "\" is not a version (A to " +
+              std::string(1, PaperVersions::VersionLetter(static_cast<int>(versions.size()) - 1)) + ")");
+    }
+    const PaperVersions::TVersion& version = versions[static_cast<std::size_t>(*index)];
+    TStudentResult student;
+    student.Name = name;
+    student.Version = version.Letter;
+    for (std::size_t column = 2; column < record.Fields.size(); ++column) {
+      if (column - 2 >= questionCount && !Trimmed(record.Fields[column]).empty()) {
+        throw TGradingError(row, static_cast<int>(column) + 1,
+                            Where(row, static_cast<int>(column) + 1) + ": the test has only " +
+                                std::to_string(questionCount) + " questions");
+      }
+    }
+    for (std::size_t q = 0; q < questionCount; ++q) {
+      const PaperVersions::TPaperQuestion& question = version.Questions[q];
+      const int column = static_cast<int>(q) + 3;
+      const std::string_view cell =
+          q + 2 < record.Fields.size() ? std::string_view(record.Fields[q + 2]) : std::string_view();
+      const Scoring::TLetters printed = CellLetters(cell, row, column, static_cast<int>(q) + 1);
+      if (!PaperVersions::IsPrinted(question, printed)) {
+        throw TGradingError(row, column,
+                            Where(row, column) + " (question " + std::to_string(q + 1) + "): \"" +
+                                Trimmed(cell) + "\" names an answer that version " +
+                                std::string(1, version.Letter) + " does not print");
+      }
+      const Scoring::TLetters chosen = PaperVersions::StoredLetters(question, printed);
+      ++student.Asked;
+      if (Scoring::IsRight(question.Correct, question.AnyCorrectPasses, chosen)) {
+        ++student.Right;
+        ++results.RightPerQuestion[static_cast<std::size_t>(question.Source)];
+      }
+    }
+    student.Percent = Scoring::Percent(student.Right, student.Asked);
+    student.Passed = Scoring::Passed(student.Right, student.Asked, results.PassPoint);
+    results.Students.push_back(std::move(student));
+  }
+  return results;
+}
+
+std::string FormatResults(const TResults& results) {
+  const bool withPass = results.PassPoint > 0;
+  std::vector<std::string> head = {"Name", "Version", "Right", "Asked", "Percent"};
+  if (withPass) head.push_back("Passed");
+  std::string out = Csv::FormatRecord(head);
+  for (const TStudentResult& s : results.Students) {
+    std::vector<std::string> fields = {s.Name, std::string(1, s.Version), std::to_string(s.Right),
+                                       std::to_string(s.Asked), std::to_string(s.Percent)};
+    if (withPass) fields.push_back(s.Passed ? "yes" : "no");
+    out += Csv::FormatRecord(fields);
+  }
+  out += "\r\n";
+  out += Csv::FormatRecord({"Question", "Right", "Students"});
+  for (std::size_t q = 0; q < results.RightPerQuestion.size(); ++q) {
+    out += Csv::FormatRecord({std::to_string(q + 1), std::to_string(results.RightPerQuestion[q]),
+                              std::to_string(results.Students.size())});
+  }
+  return out;
+}
+
+std::vector<std::string> KeyRow(const PaperVersions::TVersion& version) {
+  std::vector<std::string> row = {std::string("Key ") + version.Letter, std::string(1, version.Letter)};
+  for (const PaperVersions::TPaperQuestion& question : version.Questions) {
+    row.push_back(Scoring::LetterText(question.Key));
+  }
+  return row;
+}
+
+}  // namespace Grading

@@ -1,0 +1,184 @@
+#include "core/run/PaperVersions.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include "core/run/Shuffle.h"
+#include "core/storage/FileInput.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/IoError.h"
+#include "core/test/TestContents.h"
+
+namespace PaperVersions {
+namespace {
+
+// Separate streams per version and per purpose, so that turning the answer
+// shuffle on does not change the question order of the same seed.
+std::uint64_t StreamSeed(std::uint64_t seed, int version, std::uint64_t purpose) {
+  return seed ^ (0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(version + 1)) ^
+         (0xD1B54A32D192ED03ull * purpose);
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+TPaperTest ReadPaperTest(const std::string& path) {
+  if (!TInputFile(path).Exists()) throw TIoError(path, "Cannot read", "no such file");
+  TIniStore store(path);
+  TTestContents contents = ReadTestContents(store);
+  TPaperTest test;
+  for (const auto& setting : contents.Settings) {
+    if (!setting.Value) continue;
+    if (setting.Key == TestFile::Desc) test.Description = *setting.Value;
+    if (setting.Key == TestFile::PassPoint) {
+      const std::optional<std::uint64_t> value = ParseSeed(*setting.Value);
+      if (value && *value >= 1 && *value <= 100) test.PassPoint = static_cast<int>(*value);
+    }
+  }
+  test.BeginMessage = std::move(contents.BeginMessage);
+  test.Questions = std::move(contents.Questions);
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  test.Folder = (folder.empty() ? std::filesystem::path(".") : folder).string();
+  return test;
+}
+
+std::optional<std::string> FindMediaFile(const std::string& folder, std::string_view stored) {
+  if (stored.size() >= 2 && stored[1] == ':') stored.remove_prefix(2);
+  std::filesystem::path found = folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
+  std::size_t start = 0;
+  bool any = false;
+  std::error_code error;
+  while (start <= stored.size()) {
+    std::size_t end = stored.find_first_of("\\/", start);
+    if (end == std::string_view::npos) end = stored.size();
+    const std::string_view part = stored.substr(start, end - start);
+    start = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == "..") return std::nullopt;
+    std::filesystem::path next = found;
+    next /= std::filesystem::path(part.begin(), part.end());
+    if (!std::filesystem::exists(next, error)) {
+      bool matched = false;
+      for (std::filesystem::directory_iterator it(found, error), last; !error && it != last;
+           it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (SameIgnoringCase(name, part)) {
+          next = it->path();
+          matched = true;
+          break;
+        }
+      }
+      if (!matched) return std::nullopt;
+    }
+    found = std::move(next);
+    any = true;
+  }
+  if (!any || !std::filesystem::is_regular_file(found, error)) return std::nullopt;
+  return found.string();
+}
+
+std::vector<TVersion> Make(const std::vector<QuestionRecord>& questions, const TOptions& options) {
+  const int versionCount = std::clamp(options.Versions, 1, MaxVersions);
+  const int count = static_cast<int>(questions.size());
+  std::vector<TVersion> versions;
+  versions.reserve(static_cast<std::size_t>(versionCount));
+  for (int v = 0; v < versionCount; ++v) {
+    TVersion version;
+    version.Letter = VersionLetter(v);
+    std::vector<int> order(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
+    if (options.ShuffleQuestions) order = TShuffle(StreamSeed(options.Seed, v, 1)).Permutation(count);
+    TShuffle answerShuffle(StreamSeed(options.Seed, v, 2));
+    version.Questions.resize(static_cast<std::size_t>(count));
+    // Answers are drawn in the test's order so a question keeps its answer
+    // order whatever place the question shuffle gives it.
+    std::vector<TPaperQuestion> bySource(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+      const QuestionRecord& record = questions[static_cast<std::size_t>(i)];
+      TPaperQuestion& paper = bySource[static_cast<std::size_t>(i)];
+      paper.Source = i;
+      paper.AnyCorrectPasses = record.AnyCorrectPasses;
+      for (int a = 0; a < 6; ++a) {
+        if (!record.Answer(a).empty()) paper.Answers.push_back(a);
+      }
+      if (options.ShuffleAnswers) {
+        const std::vector<int> permutation =
+            answerShuffle.Permutation(static_cast<int>(paper.Answers.size()));
+        std::vector<int> shuffled;
+        shuffled.reserve(paper.Answers.size());
+        for (int p : permutation) shuffled.push_back(paper.Answers[static_cast<std::size_t>(p)]);
+        paper.Answers = std::move(shuffled);
+      }
+      const Scoring::TLetters correct = Scoring::LettersOf(record.Correct);
+      for (std::size_t printed = 0; printed < paper.Answers.size(); ++printed) {
+        const Scoring::TLetters stored = static_cast<Scoring::TLetters>(1u << paper.Answers[printed]);
+        if (correct & stored) {
+          paper.Key |= static_cast<Scoring::TLetters>(1u << printed);
+          paper.Correct |= stored;
+        }
+      }
+    }
+    for (int i = 0; i < count; ++i) {
+      version.Questions[static_cast<std::size_t>(i)] =
+          std::move(bySource[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])]);
+    }
+    versions.push_back(std::move(version));
+  }
+  return versions;
+}
+
+Scoring::TLetters StoredLetters(const TPaperQuestion& question, Scoring::TLetters printed) {
+  Scoring::TLetters stored = 0;
+  for (std::size_t i = 0; i < question.Answers.size(); ++i) {
+    if (printed & (1u << i)) stored |= static_cast<Scoring::TLetters>(1u << question.Answers[i]);
+  }
+  return stored;
+}
+
+bool IsPrinted(const TPaperQuestion& question, Scoring::TLetters letters) {
+  const unsigned printedMask = (1u << question.Answers.size()) - 1u;
+  return (letters & ~printedMask) == 0;
+}
+
+char VersionLetter(int index) {
+  return static_cast<char>('A' + index);
+}
+
+std::optional<int> VersionIndex(char letter) {
+  if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+  if (letter < 'A' || letter > 'Z') return std::nullopt;
+  return letter - 'A';
+}
+
+std::optional<std::uint64_t> ParseSeed(std::string_view text) {
+  if (text.empty() || text.size() > 18) return std::nullopt;
+  std::uint64_t seed = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    seed = seed * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  return seed;
+}
+
+std::uint64_t NewSeed() {
+  std::random_device device;
+  return (static_cast<std::uint64_t>(device()) << 32 | device()) % 1000000000ull;
+}
+
+std::string_view ChoiceHint(const TPaperQuestion& question) {
+  if (Scoring::LetterCount(question.Key) < 2) return {};
+  return question.AnyCorrectPasses ? "choose any that apply" : "choose all that apply";
+}
+
+}  // namespace PaperVersions

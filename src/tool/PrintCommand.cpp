@@ -1,0 +1,92 @@
+#include <QGuiApplication>
+
+#include "core/storage/IoError.h"
+#include "tool/Commands.h"
+#include "tool/Files.h"
+#include "tool/PaperOptions.h"
+#include "ui/platform/QtText.h"
+#include "ui/print/TestPrinter.h"
+
+namespace {
+
+bool ParseShuffle(const std::string& text, PaperVersions::TOptions& options) {
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find(',', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (word == "questions") {
+      options.ShuffleQuestions = true;
+    } else if (word == "answers") {
+      options.ShuffleAnswers = true;
+    } else if (!word.empty()) {
+      return false;
+    }
+    start = end + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<PaperVersions::TOptions> PaperOptions(const TToolContext& context, bool drawSeed) {
+  PaperVersions::TOptions options;
+  if (const auto versions = context.Arguments.Value("--versions")) {
+    const auto count = PaperVersions::ParseSeed(*versions);
+    if (!count || *count < 1 || *count > PaperVersions::MaxVersions) {
+      Report(context.Err, "--versions takes a number from 1 to 26, not \"" + *versions + "\"");
+      return std::nullopt;
+    }
+    options.Versions = static_cast<int>(*count);
+  }
+  if (const auto seed = context.Arguments.Value("--seed")) {
+    const auto value = PaperVersions::ParseSeed(*seed);
+    if (!value) {
+      Report(context.Err, "--seed takes a whole number of up to 18 digits, not \"" + *seed + "\"");
+      return std::nullopt;
+    }
+    options.Seed = *value;
+  } else if (drawSeed) {
+    options.Seed = PaperVersions::NewSeed();
+  }
+  if (const auto shuffle = context.Arguments.Value("--shuffle")) {
+    if (!ParseShuffle(*shuffle, options)) {
+      Report(context.Err, "--shuffle takes questions, answers or both, not \"" + *shuffle + "\"");
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+int PrintCommand(TToolContext& context) {
+  const auto output = context.Arguments.Value("-o");
+  if (!output) {
+    Report(context.Err, "print needs -o OUT.pdf");
+    return ExitTrouble;
+  }
+  const auto versions = PaperOptions(context, true);
+  if (!versions) return ExitTrouble;
+  const std::string& path = context.Arguments.Operands[0];
+  RequireExistingFile(path);
+  RequireFileDestination(*output);
+  const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(path);
+
+  // Pages are laid out by Qt's painter, which needs a GUI application; no
+  // display is needed, so the offscreen platform serves unless one is set.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "qwtool";
+  static char* argv[] = {name, nullptr};
+  QGuiApplication application(argc, argv);
+
+  TPrintOptions options;
+  options.Versions = *versions;
+  options.AnswerKeys = context.Arguments.Has("--key");
+  options.AnswerSheet = context.Arguments.Has("--sheet");
+  const int pages = TTestPrinter(test, options).WritePdf(FromPath(*output));
+  if (pages == 0) throw TIoError(*output, "Cannot write", "the PDF could not be made");
+  context.Out << "Wrote " << *output << ": " << pages << " pages, " << options.Versions.Versions
+              << (options.Versions.Versions == 1 ? " version" : " versions") << ", seed "
+              << options.Versions.Seed << '\n';
+  return ExitOk;
+}

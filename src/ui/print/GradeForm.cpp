@@ -1,0 +1,179 @@
+#include "ui/print/GradeForm.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QStringDecoder>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/storage/AtomicFile.h"
+#include "core/storage/FileInput.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/QtText.h"
+
+namespace {
+
+// Names typed in a spreadsheet come as UTF-8; older files in the code page.
+QString NameText(const std::string& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8(QByteArray::fromStdString(bytes));
+  return utf8.hasError() ? ToQString(bytes) : text;
+}
+
+QTableWidget* MakeTable(const char* name, const QStringList& headers) {
+  auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
+  table->setObjectName(QLatin1String(name));
+  table->setHorizontalHeaderLabels(headers);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
+  return table;
+}
+
+void SetRow(QTableWidget* table, int row, const QStringList& cells) {
+  for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+}
+
+QPushButton* MakeButton(const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(QLatin1String(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TGradeForm::TGradeForm(PaperVersions::TPaperTest test, TDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), Test(std::move(test)), Dialogs(dialogs) {
+  setObjectName(QStringLiteral("GradeForm"));
+  setWindowTitle(QStringLiteral("Grade Answers"));
+  resize(640, 520);
+
+  auto* form = new QFormLayout;
+  VersionsSpin = new QSpinBox;
+  VersionsSpin->setObjectName(QStringLiteral("VersionsSpin"));
+  VersionsSpin->setRange(1, PaperVersions::MaxVersions);
+  form->addRow(QStringLiteral("&Number of versions:"), VersionsSpin);
+  SeedEdit = new QLineEdit(QStringLiteral("0"));
+  SeedEdit->setObjectName(QStringLiteral("SeedEdit"));
+  SeedEdit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), SeedEdit));
+  form->addRow(QStringLiteral("&Seed:"), SeedEdit);
+  auto* shuffles = new QHBoxLayout;
+  ShuffleQuestionsCheck = new QCheckBox(QStringLiteral("Questions shuffled"));
+  ShuffleQuestionsCheck->setObjectName(QStringLiteral("ShuffleQuestionsCheck"));
+  ShuffleQuestionsCheck->setChecked(true);
+  ShuffleAnswersCheck = new QCheckBox(QStringLiteral("Answers shuffled"));
+  ShuffleAnswersCheck->setObjectName(QStringLiteral("ShuffleAnswersCheck"));
+  ShuffleAnswersCheck->setChecked(true);
+  shuffles->addWidget(ShuffleQuestionsCheck);
+  shuffles->addWidget(ShuffleAnswersCheck);
+  shuffles->addStretch();
+  form->addRow(shuffles);
+  AnswersLabel = new QLabel(QStringLiteral("No answers file chosen."));
+  AnswersLabel->setObjectName(QStringLiteral("AnswersLabel"));
+  form->addRow(QStringLiteral("Answers:"), AnswersLabel);
+
+  ResultsTable = MakeTable("ResultsTable",
+                           {QStringLiteral("Name"), QStringLiteral("Version"), QStringLiteral("Right"),
+                            QStringLiteral("Asked"), QStringLiteral("Percent"), QStringLiteral("Passed")});
+  ResultsTable->setColumnHidden(5, Test.PassPoint == 0);
+  QuestionsTable = MakeTable(
+      "QuestionsTable", {QStringLiteral("Question"), QStringLiteral("Right"), QStringLiteral("Students")});
+  QuestionsTable->setMaximumHeight(160);
+
+  auto* buttons = new QHBoxLayout;
+  QPushButton* open = MakeButton("OpenButton", QStringLiteral("&Open Answers..."));
+  GradeButton = MakeButton("GradeButton", QStringLiteral("&Grade Again"));
+  SaveButton = MakeButton("SaveButton", QStringLiteral("&Save as CSV..."));
+  QPushButton* close = MakeButton("CloseButton", QStringLiteral("Close"));
+  GradeButton->setEnabled(false);
+  SaveButton->setEnabled(false);
+  buttons->addWidget(open);
+  buttons->addWidget(GradeButton);
+  buttons->addWidget(SaveButton);
+  buttons->addStretch();
+  buttons->addWidget(close);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(ResultsTable, 1);
+  layout->addWidget(QuestionsTable);
+  layout->addLayout(buttons);
+
+  connect(open, &QPushButton::clicked, this, &TGradeForm::OpenButtonClick);
+  connect(GradeButton, &QPushButton::clicked, this, &TGradeForm::GradeButtonClick);
+  connect(SaveButton, &QPushButton::clicked, this, &TGradeForm::SaveButtonClick);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TGradeForm::OpenButtonClick() {
+  const std::optional<QString> path =
+      Dialogs.OpenFile({QStringLiteral("Select Answers to Grade"),
+                        QStringLiteral("CSV Files|*.csv|All Files|*.*"), QStringLiteral("csv"), QString()});
+  if (!path) return;
+  AnswersPath = *path;
+  AnswersLabel->setText(*path);
+  GradeButton->setEnabled(true);
+  GradeButtonClick();
+}
+
+void TGradeForm::GradeButtonClick() {
+  const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCp1252(SeedEdit->text()));
+  if (!seed) {
+    Dialogs.Message(TMessageKind::Error,
+                    QStringLiteral("The seed must be a whole number of up to 18 digits."));
+    return;
+  }
+  const PaperVersions::TOptions options{VersionsSpin->value(), *seed, ShuffleQuestionsCheck->isChecked(),
+                                        ShuffleAnswersCheck->isChecked()};
+  RunGuarded(Dialogs, [&] {
+    Results = {};
+    ShowResults();
+    TInputFile input(ToPath(AnswersPath));
+    const TFileBytes bytes = input.ReadRest();
+    try {
+      Results = Grading::Grade(std::string_view(bytes.Data.get(), bytes.Size),
+                               PaperVersions::Make(Test.Questions, options), Test.PassPoint);
+    } catch (const Grading::TGradingError& error) {
+      Dialogs.Message(TMessageKind::Error, AnswersPath + QStringLiteral(": ") + ToQString(error.what()));
+      return;
+    }
+    ShowResults();
+  });
+}
+
+void TGradeForm::ShowResults() {
+  ResultsTable->setRowCount(static_cast<int>(Results.Students.size()));
+  for (std::size_t i = 0; i < Results.Students.size(); ++i) {
+    const Grading::TStudentResult& s = Results.Students[i];
+    SetRow(ResultsTable, static_cast<int>(i),
+           {NameText(s.Name), QString(QLatin1Char(s.Version)), QString::number(s.Right),
+            QString::number(s.Asked), QString::number(s.Percent),
+            s.Passed ? QStringLiteral("yes") : QStringLiteral("no")});
+  }
+  QuestionsTable->setRowCount(Results.Students.empty() ? 0
+                                                       : static_cast<int>(Results.RightPerQuestion.size()));
+  for (int q = 0; q < QuestionsTable->rowCount(); ++q) {
+    SetRow(QuestionsTable, q,
+           {QString::number(q + 1), QString::number(Results.RightPerQuestion[static_cast<std::size_t>(q)]),
+            QString::number(Results.Students.size())});
+  }
+  ResultsTable->resizeColumnsToContents();
+  SaveButton->setEnabled(!Results.Students.empty());
+}
+
+void TGradeForm::SaveButtonClick() {
+  const std::optional<QString> path = Dialogs.SaveFile(
+      {QStringLiteral("Save Results as CSV"), QStringLiteral("CSV Files|*.csv|All Files|*.*"),
+       QStringLiteral("csv"), QStringLiteral("results.csv")});
+  if (!path) return;
+  RunGuarded(Dialogs, [&] { ReplaceFileAtomically(ToPath(*path), Grading::FormatResults(Results)); });
+}

@@ -1,0 +1,162 @@
+#include "ui/print/PrintForm.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/QtText.h"
+
+namespace {
+
+QCheckBox* AddCheck(QLayout* layout, const char* name, const QString& caption, bool checked) {
+  auto* check = new QCheckBox(caption);
+  check->setObjectName(QLatin1String(name));
+  check->setChecked(checked);
+  layout->addWidget(check);
+  return check;
+}
+
+QPushButton* AddButton(QDialogButtonBox* box, const char* name, const QString& caption,
+                       QDialogButtonBox::ButtonRole role) {
+  QPushButton* button = box->addButton(caption, role);
+  button->setObjectName(QLatin1String(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
+                       QWidget* parent)
+    : QDialog(parent), Test(std::move(test)), TestPath(testPath), Dialogs(dialogs) {
+  setObjectName(QStringLiteral("PrintForm"));
+  setWindowTitle(QStringLiteral("Print Test"));
+
+  auto* versionsBox = new QGroupBox(QStringLiteral("Versions"));
+  auto* form = new QFormLayout(versionsBox);
+  VersionsSpin = new QSpinBox;
+  VersionsSpin->setObjectName(QStringLiteral("VersionsSpin"));
+  VersionsSpin->setRange(1, PaperVersions::MaxVersions);
+  VersionsSpin->setToolTip(QStringLiteral("Versions are named A, B, C, ..."));
+  form->addRow(QStringLiteral("&Number of versions:"), VersionsSpin);
+  auto* shuffles = new QVBoxLayout;
+  ShuffleQuestionsCheck =
+      AddCheck(shuffles, "ShuffleQuestionsCheck", QStringLiteral("Shuffle the &questions"), true);
+  ShuffleAnswersCheck = AddCheck(shuffles, "ShuffleAnswersCheck",
+                                 QStringLiteral("Shuffle the &answers of each question"), true);
+  form->addRow(shuffles);
+  auto* seedRow = new QHBoxLayout;
+  SeedEdit = new QLineEdit(QString::number(PaperVersions::NewSeed()));
+  SeedEdit->setObjectName(QStringLiteral("SeedEdit"));
+  SeedEdit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), SeedEdit));
+  SeedEdit->setToolTip(QStringLiteral("The same seed makes the same versions again; note it to grade them."));
+  auto* newSeed = new QPushButton(QStringLiteral("&New"));
+  newSeed->setObjectName(QStringLiteral("NewSeedButton"));
+  newSeed->setAutoDefault(false);
+  seedRow->addWidget(SeedEdit, 1);
+  seedRow->addWidget(newSeed);
+  auto* seedLabel = new QLabel(QStringLiteral("&Seed:"));
+  seedLabel->setBuddy(SeedEdit);
+  form->addRow(seedLabel, seedRow);
+
+  auto* includeBox = new QGroupBox(QStringLiteral("Include"));
+  auto* include = new QVBoxLayout(includeBox);
+  QuestionsCheck = AddCheck(include, "QuestionsCheck", QStringLiteral("The q&uestions"), true);
+  HeaderCheck = AddCheck(include, "HeaderCheck", QStringLiteral("A &name, date and class line"), true);
+  BeginMessageCheck = AddCheck(include, "BeginMessageCheck", QStringLiteral("The &begin message"), true);
+  SheetCheck = AddCheck(include, "SheetCheck", QStringLiteral("An answer s&heet for each version"), false);
+  KeysCheck = AddCheck(include, "KeysCheck", QStringLiteral("The answer &keys, on their own pages"), true);
+
+  auto* buttons = new QDialogButtonBox;
+  QPushButton* print =
+      AddButton(buttons, "PrintButton", QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
+  QPushButton* preview =
+      AddButton(buttons, "PreviewButton", QStringLiteral("Pre&view..."), QDialogButtonBox::ActionRole);
+  QPushButton* pdf =
+      AddButton(buttons, "PdfButton", QStringLiteral("Save as P&DF..."), QDialogButtonBox::ActionRole);
+  QPushButton* close =
+      AddButton(buttons, "CloseButton", QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(versionsBox);
+  layout->addWidget(includeBox);
+  layout->addWidget(buttons);
+
+  connect(print, &QPushButton::clicked, this, &TPrintForm::PrintButtonClick);
+  connect(preview, &QPushButton::clicked, this, &TPrintForm::PreviewButtonClick);
+  connect(pdf, &QPushButton::clicked, this, &TPrintForm::PdfButtonClick);
+  connect(newSeed, &QPushButton::clicked, this, &TPrintForm::NewSeedButtonClick);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+std::optional<TPrintOptions> TPrintForm::Options() {
+  const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCp1252(SeedEdit->text()));
+  if (!seed) {
+    Dialogs.Message(TMessageKind::Error,
+                    QStringLiteral("The seed must be a whole number of up to 18 digits."));
+    SeedEdit->setFocus();
+    return std::nullopt;
+  }
+  TPrintOptions options;
+  options.Versions = {VersionsSpin->value(), *seed, ShuffleQuestionsCheck->isChecked(),
+                      ShuffleAnswersCheck->isChecked()};
+  options.Questions = QuestionsCheck->isChecked();
+  options.Header = HeaderCheck->isChecked();
+  options.BeginMessage = BeginMessageCheck->isChecked();
+  options.AnswerSheet = SheetCheck->isChecked();
+  options.AnswerKeys = KeysCheck->isChecked();
+  return options;
+}
+
+void TPrintForm::PrintButtonClick() {
+  const auto options = Options();
+  if (!options) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(ToQString(Test.Description));
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (TTestPrinter(Test, *options).Print(printer) == 0)
+    Dialogs.Message(TMessageKind::Error, QStringLiteral("The printer could not be started."));
+}
+
+void TPrintForm::PreviewButtonClick() {
+  const auto options = Options();
+  if (!options) return;
+  const TTestPrinter printer(Test, *options);
+  QPrintPreviewDialog preview(this);
+  preview.setObjectName(QStringLiteral("PreviewDialog"));
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [&printer](QPrinter* device) { printer.Print(*device); });
+  preview.exec();
+}
+
+void TPrintForm::PdfButtonClick() {
+  const auto options = Options();
+  if (!options) return;
+  const std::optional<QString> path = Dialogs.SaveFile(
+      {QStringLiteral("Save Test as PDF"), QStringLiteral("PDF Files|*.pdf|All Files|*.*"),
+       QStringLiteral("pdf"), QFileInfo(TestPath).completeBaseName() + QStringLiteral(".pdf")});
+  if (!path) return;
+  RunGuarded(Dialogs, [&] {
+    if (TTestPrinter(Test, *options).WritePdf(*path) == 0)
+      Dialogs.Message(TMessageKind::Error, QStringLiteral("The PDF could not be made."));
+  });
+}
+
+void TPrintForm::NewSeedButtonClick() {
+  SeedEdit->setText(QString::number(PaperVersions::NewSeed()));
+}

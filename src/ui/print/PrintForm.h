@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+#include "core/run/PaperVersions.h"
+#include "ui/print/TestPrinter.h"
+
+class QCheckBox;
+class QLineEdit;
+class QSpinBox;
+class TDialogs;
+
+// "Print Test...": how many versions, what is shuffled, the seed that makes
+// them again and what is printed; then the desktop's print dialog, a preview
+// or a PDF file.
+class TPrintForm : public QDialog {
+  Q_OBJECT
+
+public:
+  // testPath names the test (for the PDF's preset name); dialogs must outlive
+  // the window.
+  TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
+             QWidget* parent = nullptr);
+
+  // What the controls ask for; nothing (after a message) when the seed is not
+  // a number.
+  std::optional<TPrintOptions> Options();
+
+  void PrintButtonClick();
+  void PreviewButtonClick();
+  void PdfButtonClick();
+  void NewSeedButtonClick();
+
+private:
+  PaperVersions::TPaperTest Test;
+  QString TestPath;
+  TDialogs& Dialogs;
+  QSpinBox* VersionsSpin;
+  QCheckBox* ShuffleQuestionsCheck;
+  QCheckBox* ShuffleAnswersCheck;
+  QLineEdit* SeedEdit;
+  QCheckBox* QuestionsCheck;
+  QCheckBox* HeaderCheck;
+  QCheckBox* BeginMessageCheck;
+  QCheckBox* SheetCheck;
+  QCheckBox* KeysCheck;
+};

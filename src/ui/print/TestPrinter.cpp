@@ -1,0 +1,288 @@
+#include "ui/print/TestPrinter.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "core/storage/AtomicFile.h"
+#include "ui/platform/QtText.h"
+
+namespace {
+
+QString Text(const std::string& codePageText) {
+  QString text = ToQString(codePageText);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return text;
+}
+
+QString JoinLines(const TStrings& lines) {
+  QStringList list;
+  for (const std::string& line : lines) list << ToQString(line);
+  while (!list.isEmpty() && list.last().trimmed().isEmpty()) list.removeLast();
+  return list.join(QLatin1Char('\n'));
+}
+
+// Paints pages one block at a time: a block that does not fit what is left
+// of a page starts the next one.
+class TPageWriter {
+public:
+  TPageWriter(QPagedPaintDevice& device, QPainter& painter, QString description)
+      : Device(device), Painter(painter), Description(std::move(description)) {
+    const qreal dpi = device.logicalDpiY();
+    Millimetre = dpi / 25.4;
+    Body = QFont(QStringLiteral("DejaVu Serif"));
+    Body.setPointSizeF(11);
+    Small = Body;
+    Small.setPointSizeF(9);
+    Bold = Body;
+    Bold.setBold(true);
+    Title = Bold;
+    Title.setPointSizeF(14);
+    Italic = Body;
+    Italic.setItalic(true);
+    Width = device.width();
+    Bottom = device.height() - FooterHeight();
+  }
+
+  qreal Mm(qreal mm) const { return mm * Millimetre; }
+
+  // Ends the current page (if any) and starts another for version.
+  void NewPage(const QString& version) {
+    if (Pages > 0) Device.newPage();
+    ++Pages;
+    Version = version;
+    Painter.setPen(Qt::black);
+    Painter.setFont(Bold);
+    const qreal line = QFontMetricsF(Bold, &Device).height();
+    const QRectF head(0, 0, Width, line);
+    Painter.drawText(head, Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(Bold, &Device).elidedText(Description, Qt::ElideRight, Width * 0.7));
+    Painter.drawText(head, Qt::AlignRight | Qt::AlignVCenter, version);
+    Painter.drawLine(QPointF(0, line + Mm(1)), QPointF(Width, line + Mm(1)));
+    Painter.setFont(Small);
+    Painter.drawText(QRectF(0, Bottom, Width, FooterHeight()), Qt::AlignHCenter | Qt::AlignBottom,
+                     QObject::tr("Page %1").arg(Pages));
+    Y = line + Mm(5);
+  }
+
+  // Makes room for a block of height; a block taller than a page starts on
+  // a fresh page and runs over its end.
+  void Reserve(qreal height) {
+    if (Y + height > Bottom && Y > FirstY()) NewPage(Version);
+  }
+
+  qreal TextHeight(const QFont& font, qreal width, const QString& text) const {
+    if (text.isEmpty()) return 0;
+    Painter.setFont(font);
+    return Painter.boundingRect(QRectF(0, 0, width, 1e7), Qt::TextWordWrap, text).height();
+  }
+
+  qreal DrawText(const QFont& font, qreal x, qreal y, qreal width, const QString& text) {
+    if (text.isEmpty()) return 0;
+    Painter.setFont(font);
+    QRectF used;
+    Painter.drawText(QRectF(x, y, width, 1e7), Qt::TextWordWrap, text, &used);
+    return used.height();
+  }
+
+  qreal FooterHeight() const { return QFontMetricsF(Small, &Device).height() + Mm(2); }
+  qreal FirstY() const { return QFontMetricsF(Bold, &Device).height() + Mm(5); }
+
+  QPagedPaintDevice& Device;
+  QPainter& Painter;
+  QString Description;
+  QString Version;
+  QFont Body, Small, Bold, Title, Italic;
+  qreal Millimetre = 1;
+  qreal Width = 0;
+  qreal Bottom = 0;
+  qreal Y = 0;
+  int Pages = 0;
+};
+
+QString ShuffleNote(const PaperVersions::TOptions& options) {
+  const QString shuffled = options.ShuffleQuestions && options.ShuffleAnswers
+                               ? QObject::tr("questions and answers shuffled")
+                           : options.ShuffleQuestions ? QObject::tr("questions shuffled")
+                           : options.ShuffleAnswers   ? QObject::tr("answers shuffled")
+                                                      : QObject::tr("nothing shuffled");
+  return QObject::tr("Seed %1, %2 versions, %3; the test's question number in brackets")
+      .arg(options.Seed)
+      .arg(std::clamp(options.Versions, 1, PaperVersions::MaxVersions))
+      .arg(shuffled);
+}
+
+QString VersionLabel(char letter) {
+  return QObject::tr("Version %1").arg(QLatin1Char(letter));
+}
+
+void PrintNameLine(TPageWriter& page) {
+  const QString line = QObject::tr("Name: ______________________   Date: ____________   Class: ____________");
+  page.Y += page.DrawText(page.Body, 0, page.Y, page.Width, line) + page.Mm(5);
+}
+
+void PrintQuestion(TPageWriter& page, const PaperVersions::TPaperTest& test,
+                   const PaperVersions::TPaperQuestion& question, int number) {
+  const QuestionRecord& record = test.Questions[static_cast<std::size_t>(question.Source)];
+  const qreal indent = page.Mm(10);
+  const qreal width = page.Width - indent;
+  QString text = Text(record.Question);
+  const QString hint = QString::fromLatin1(PaperVersions::ChoiceHint(question));
+  QImage picture;
+  if (const auto file = PaperVersions::FindMediaFile(test.Folder, record.MediaFile)) {
+    picture = QImage(FromPath(*file));
+    if (!picture.isNull()) {
+      const QSizeF room(width, (page.Bottom - page.FirstY()) / 3);
+      QSizeF size =
+          QSizeF(picture.size()) *
+          (page.Millimetre / (picture.dotsPerMeterX() > 0 ? picture.dotsPerMeterX() / 1000.0 : 96 / 25.4));
+      if (size.width() > room.width() || size.height() > room.height()) size.scale(room, Qt::KeepAspectRatio);
+      picture = picture.scaled(size.toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+  }
+  QString link = Text(record.HotLink).trimmed();
+  if (!link.isEmpty() && !record.HotLinkParameters.empty())
+    link += QLatin1Char(' ') + Text(record.HotLinkParameters);
+  if (!link.isEmpty()) link = QObject::tr("Link: %1").arg(link);
+
+  const qreal gap = page.Mm(1.5);
+  std::vector<std::pair<QString, QString>> answers;
+  for (std::size_t i = 0; i < question.Answers.size(); ++i) {
+    answers.emplace_back(QStringLiteral("%1.").arg(QChar(u'A' + static_cast<char16_t>(i))),
+                         Text(record.Answer(question.Answers[i])));
+  }
+  qreal height = page.TextHeight(page.Body, width, text) + gap;
+  if (!hint.isEmpty()) height += page.TextHeight(page.Italic, width, hint) + gap;
+  if (!picture.isNull()) height += picture.height() + gap;
+  if (!link.isEmpty()) height += page.TextHeight(page.Small, width, link) + gap;
+  for (const auto& answer : answers)
+    height += page.TextHeight(page.Body, width - indent, answer.second) + gap;
+  page.Reserve(height);
+
+  page.DrawText(page.Bold, 0, page.Y, indent, QStringLiteral("%1.").arg(number));
+  page.Y += page.DrawText(page.Body, indent, page.Y, width, text) + gap;
+  if (!hint.isEmpty())
+    page.Y += page.DrawText(page.Italic, indent, page.Y, width, QStringLiteral("(%1)").arg(hint)) + gap;
+  if (!picture.isNull()) {
+    page.Painter.drawImage(QPointF(indent, page.Y), picture);
+    page.Y += picture.height() + gap;
+  }
+  if (!link.isEmpty()) page.Y += page.DrawText(page.Small, indent, page.Y, width, link) + gap;
+  for (const auto& [letter, answer] : answers) {
+    page.DrawText(page.Body, indent, page.Y, indent, letter);
+    page.Y += page.DrawText(page.Body, 2 * indent, page.Y, width - indent, answer) + gap;
+  }
+  page.Y += page.Mm(4);
+}
+
+// Rows in columns filling each page top to bottom, then left to right.
+template <class TCell>
+void PrintGrid(TPageWriter& page, int count, int columns, qreal rowHeight, TCell cell) {
+  const qreal columnWidth = page.Width / columns;
+  int index = 0;
+  while (index < count) {
+    if (page.Y + rowHeight > page.Bottom) page.NewPage(page.Version);
+    const int rows = std::max(1, static_cast<int>((page.Bottom - page.Y) / rowHeight));
+    for (int c = 0; c < columns && index < count; ++c) {
+      for (int r = 0; r < rows && index < count; ++r, ++index) {
+        cell(index, QRectF(c * columnWidth, page.Y + r * rowHeight, columnWidth, rowHeight));
+      }
+    }
+    page.Y = page.Bottom;
+  }
+}
+
+}  // namespace
+
+TTestPrinter::TTestPrinter(const PaperVersions::TPaperTest& test, const TPrintOptions& options)
+    : Test(test),
+      Options(options),
+      PaperVersionsMade(PaperVersions::Make(test.Questions, options.Versions)) {}
+
+int TTestPrinter::Print(QPagedPaintDevice& device) const {
+  QPainter painter;
+  if (!painter.begin(&device)) return 0;
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  TPageWriter page(device, painter, Text(Test.Description));
+  const QString beginMessage = JoinLines(Test.BeginMessage);
+  for (const PaperVersions::TVersion& version : PaperVersionsMade) {
+    const QString label = VersionLabel(version.Letter);
+    if (Options.Questions || Options.Header || (Options.BeginMessage && !beginMessage.isEmpty())) {
+      page.NewPage(label);
+      if (Options.Header) PrintNameLine(page);
+      if (Options.BeginMessage && !beginMessage.isEmpty())
+        page.Y += page.DrawText(page.Body, 0, page.Y, page.Width, beginMessage) + page.Mm(6);
+      if (Options.Questions) {
+        for (std::size_t i = 0; i < version.Questions.size(); ++i)
+          PrintQuestion(page, Test, version.Questions[i], static_cast<int>(i) + 1);
+      }
+    }
+    if (Options.AnswerSheet) {
+      page.NewPage(label);
+      page.Y += page.DrawText(page.Title, 0, page.Y, page.Width, QObject::tr("Answer sheet")) + page.Mm(3);
+      if (Options.Header) PrintNameLine(page);
+      const qreal box = page.Mm(5);
+      PrintGrid(
+          page, static_cast<int>(version.Questions.size()), 3, page.Mm(8), [&](int i, const QRectF& cell) {
+            painter.setFont(page.Body);
+            painter.drawText(QRectF(cell.x(), cell.y(), page.Mm(10), box), Qt::AlignRight | Qt::AlignVCenter,
+                             QStringLiteral("%1.").arg(i + 1));
+            painter.setFont(page.Small);
+            const auto answers = version.Questions[static_cast<std::size_t>(i)].Answers.size();
+            for (std::size_t a = 0; a < answers; ++a) {
+              const QRectF square(cell.x() + page.Mm(12) + static_cast<qreal>(a) * (box + page.Mm(1.5)),
+                                  cell.y(), box, box);
+              painter.drawRect(square);
+              painter.drawText(square, Qt::AlignCenter, QString(QChar(u'A' + static_cast<char16_t>(a))));
+            }
+          });
+    }
+  }
+  if (Options.AnswerKeys) {
+    for (const PaperVersions::TVersion& version : PaperVersionsMade) {
+      page.NewPage(VersionLabel(version.Letter));
+      page.Y += page.DrawText(page.Title, 0, page.Y, page.Width,
+                              QObject::tr("Answer key, version %1").arg(QLatin1Char(version.Letter))) +
+                page.Mm(1);
+      page.Y += page.DrawText(page.Small, 0, page.Y, page.Width, ShuffleNote(Options.Versions)) + page.Mm(4);
+      PrintGrid(
+          page, static_cast<int>(version.Questions.size()), 4, page.Mm(6), [&](int i, const QRectF& cell) {
+            const PaperVersions::TPaperQuestion& q = version.Questions[static_cast<std::size_t>(i)];
+            const QString key = q.Key ? QString::fromLatin1(Scoring::LetterText(q.Key)) : QStringLiteral("-");
+            painter.setFont(page.Body);
+            painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("%1. %2  (%3)").arg(i + 1).arg(key).arg(q.Source + 1));
+          });
+    }
+  }
+  if (page.Pages == 0) page.NewPage(VersionLabel('A'));
+  painter.end();
+  return page.Pages;
+}
+
+int TTestPrinter::WritePdf(const QString& path) const {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  int pages = 0;
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(300);
+    writer.setTitle(Text(Test.Description));
+    writer.setCreator(QStringLiteral("Quizwell Maker"));
+    const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    writer.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
+                                     QPageLayout::Portrait, QMarginsF(18, 15, 18, 15),
+                                     QPageLayout::Millimeter));
+    pages = Print(writer);
+  }
+  if (pages == 0) return 0;
+  ReplaceFileAtomically(ToPath(path), std::string_view(buffer.data().constData(),
+                                                       static_cast<std::size_t>(buffer.data().size())));
+  return pages;
+}

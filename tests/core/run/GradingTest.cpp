@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "core/run/Grading.h"
+#include "core/storage/Csv.h"
+
+using namespace Grading;
+
+namespace {
+
+QuestionRecord Question(std::vector<std::string> answers, std::string correct, bool any = false) {
+  QuestionRecord q;
+  q.Question = "?";
+  for (std::size_t i = 0; i < answers.size(); ++i) q.Answer(static_cast<int>(i)) = answers[i];
+  q.Correct = std::move(correct);
+  q.AnyCorrectPasses = any;
+  return q;
+}
+
+// One correct letter; all of two must be chosen; any of two passes; a
+// correct letter naming an empty answer; no correct letter at all.
+const std::vector<QuestionRecord> Questions = {
+    Question({"a", "b", "c"}, "B"), Question({"a", "b", "c", "d"}, "AC"),
+    Question({"a", "b", "c", "d"}, "AC", true), Question({"a", "", "c"}, "BC"), Question({"a", "b"}, "")};
+
+std::string KeysCsv(const std::vector<PaperVersions::TVersion>& versions) {
+  std::string text;
+  for (const auto& v : versions) text += Csv::FormatRecord(KeyRow(v));
+  return text;
+}
+
+}  // namespace
+
+TEST(Grading, EachVersionsKeyGradedAgainstItselfGetsEveryMarkableQuestion) {
+  const auto versions = PaperVersions::Make(
+      Questions, {.Versions = 5, .Seed = 3, .ShuffleQuestions = true, .ShuffleAnswers = true});
+  const TResults results = Grade(KeysCsv(versions), versions, 0);
+  ASSERT_EQ(results.Students.size(), 5u);
+  for (const TStudentResult& s : results.Students) {
+    EXPECT_EQ(s.Asked, 5);
+    EXPECT_EQ(s.Right, 4) << s.Version;  // the question without a correct letter cannot be right
+  }
+  EXPECT_EQ(results.RightPerQuestion, (std::vector<int>{5, 5, 5, 5, 0}));
+}
+
+TEST(Grading, HandWorkedAnswersFollowEveryScoringRule) {
+  const auto versions = PaperVersions::Make(Questions, {.Versions = 1});
+  // Question 4 prints stored A and C as A and B, so its key is B.
+  const TResults r = Grade(
+      "\xEF\xBB\xBFName;Version;1;2;3;4;5\r\n"
+      "Ann;A;b;CA;A;B;\r\n"
+      "Bob;a;B ;A;A C;A;A\r\n"
+      "Cid;A;AB;ACD;AD;AB;AB\r\n"
+      ";;;\r\n"
+      "Dee;A;B\r\n",
+      versions, 60);
+  ASSERT_EQ(r.Students.size(), 4u);
+  const int right[] = {4, 2, 0, 1};
+  const int percent[] = {80, 40, 0, 20};
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(r.Students[i].Right, right[i]) << r.Students[i].Name;
+    EXPECT_EQ(r.Students[i].Asked, 5);
+    EXPECT_EQ(r.Students[i].Percent, percent[i]);
+    EXPECT_EQ(r.Students[i].Passed, i == 0);
+  }
+  EXPECT_EQ(r.RightPerQuestion, (std::vector<int>{3, 1, 2, 1, 0}));
+  EXPECT_EQ(FormatResults(r).substr(0, 76),
+            "Name,Version,Right,Asked,Percent,Passed\r\nAnn,A,4,5,80,yes\r\nBob,A,2,5,40,no\r\n");
+  EXPECT_NE(FormatResults(r).find("\r\n\r\nQuestion,Right,Students\r\n1,3,4\r\n"), std::string::npos);
+  EXPECT_EQ(FormatResults(Grade("Ann,A,B\n", versions, 0)).substr(0, 50),
+            "Name,Version,Right,Asked,Percent\r\nAnn,A,1,5,20\r\n\r\n");
+}
+
+struct TBadCase {
+  const char* Text;
+  int Row, Column;
+  const char* Says;
+};
+
+class GradingRefuses : public testing::TestWithParam<TBadCase> {};
+
+TEST_P(GradingRefuses, NamingRowAndColumn) {
+  const auto versions = PaperVersions::Make(Questions, {.Versions = 2});
+  try {
+    Grade(GetParam().Text, versions, 0);
+    FAIL() << "graded " << GetParam().Text;
+  } catch (const TGradingError& error) {
+    EXPECT_EQ(error.Row, GetParam().Row);
+    EXPECT_EQ(error.Column, GetParam().Column);
+    EXPECT_NE(std::string(error.what()).find(GetParam().Says), std::string::npos) << error.what();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadAnswers, GradingRefuses,
+    testing::Values(TBadCase{"Ann,A,B\nBob,C,B\n", 2, 2, "row 2, column 2: \"C\" is not a version (A to B)"},
+                    TBadCase{"Ann,A,B\n,A,B\n", 2, 1, "name is missing"},
+                    TBadCase{"Ann,B,B,X\n", 1, 4, "row 1, column 4 (question 2): \"X\""},
+                    TBadCase{"Ann,B,D\n", 1, 3, "names an answer that version B does not print"},
+                    TBadCase{"Ann,A,A,A,A,A,A,B\n", 1, 8, "only 5 questions"},
+                    TBadCase{"Ann,A,\"B\n", 1, 0, "quote"}));

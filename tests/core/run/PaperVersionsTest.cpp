@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/run/PaperVersions.h"
+#include "support/TempDir.h"
+
+using namespace PaperVersions;
+
+namespace {
+
+QuestionRecord Question(std::string text, std::vector<std::string> answers, std::string correct,
+                        bool any = false) {
+  QuestionRecord q;
+  q.Question = std::move(text);
+  for (std::size_t i = 0; i < answers.size(); ++i) q.Answer(static_cast<int>(i)) = answers[i];
+  q.Correct = std::move(correct);
+  q.AnyCorrectPasses = any;
+  return q;
+}
+
+std::vector<QuestionRecord> SampleQuestions(int count) {
+  std::vector<QuestionRecord> questions;
+  for (int i = 0; i < count; ++i) {
+    questions.push_back(
+        Question("Q" + std::to_string(i), {"a", "b", "", "d", "e"}, i % 3 == 0 ? "BD" : "E", i % 2 == 0));
+  }
+  return questions;
+}
+
+}  // namespace
+
+TEST(PaperVersions, WithoutShufflingEveryVersionIsTheTestLeavingOutEmptyAnswers) {
+  const auto versions = Make(SampleQuestions(3), {.Versions = 2, .Seed = 7});
+  ASSERT_EQ(versions.size(), 2u);
+  EXPECT_EQ(versions[1].Letter, 'B');
+  for (const TVersion& version : versions) {
+    for (int i = 0; i < 3; ++i) {
+      const TPaperQuestion& q = version.Questions[static_cast<std::size_t>(i)];
+      EXPECT_EQ(q.Source, i);
+      EXPECT_EQ(q.Answers, (std::vector<int>{0, 1, 3, 4}));
+    }
+  }
+  // Stored B and D are printed as B and C once C is left out.
+  EXPECT_EQ(Scoring::LetterText(versions[0].Questions[0].Key), "BC");
+  EXPECT_EQ(Scoring::LetterText(versions[0].Questions[1].Key), "D");
+}
+
+TEST(PaperVersions, ShuffledVersionsHoldEveryQuestionOnceAndTheirKeysMapBack) {
+  const auto questions = SampleQuestions(40);
+  const TOptions options{.Versions = 4, .Seed = 12345, .ShuffleQuestions = true, .ShuffleAnswers = true};
+  const auto versions = Make(questions, options);
+  for (const TVersion& version : versions) {
+    std::vector<int> sources;
+    for (const TPaperQuestion& q : version.Questions) {
+      sources.push_back(q.Source);
+      EXPECT_EQ(StoredLetters(q, q.Key),
+                Scoring::LettersOf(questions[static_cast<std::size_t>(q.Source)].Correct));
+    }
+    std::sort(sources.begin(), sources.end());
+    for (int i = 0; i < 40; ++i) EXPECT_EQ(sources[static_cast<std::size_t>(i)], i);
+  }
+  EXPECT_NE(versions[0].Questions[0].Source * 1000 + versions[0].Questions[1].Source,
+            versions[1].Questions[0].Source * 1000 + versions[1].Questions[1].Source);
+}
+
+TEST(PaperVersions, TheAnswerShuffleLeavesTheQuestionOrderOfASeedAsItWas) {
+  const auto questions = SampleQuestions(30);
+  const auto both =
+      Make(questions, {.Versions = 3, .Seed = 100, .ShuffleQuestions = true, .ShuffleAnswers = true});
+  const auto questionsOnly = Make(questions, {.Versions = 3, .Seed = 100, .ShuffleQuestions = true});
+  for (std::size_t i = 0; i < 30; ++i)
+    EXPECT_EQ(both[2].Questions[i].Source, questionsOnly[2].Questions[i].Source);
+}
+
+TEST(PaperVersions, LimitsHintsAndSeeds) {
+  EXPECT_EQ(Make(SampleQuestions(1), {.Versions = 40}).size(), 26u);
+  EXPECT_EQ(Make(SampleQuestions(1), {.Versions = 0}).size(), 1u);
+  EXPECT_TRUE(Make({}, {.Versions = 2})[1].Questions.empty());
+  const auto v = Make(SampleQuestions(2), {})[0];
+  EXPECT_EQ(ChoiceHint(v.Questions[0]), "choose any that apply");
+  EXPECT_EQ(ChoiceHint(v.Questions[1]), "");
+  EXPECT_EQ(ChoiceHint(Make({Question("x", {"a", "b"}, "AB")}, {})[0].Questions[0]), "choose all that apply");
+  EXPECT_TRUE(IsPrinted(v.Questions[0], Scoring::LettersOf("D")));
+  EXPECT_FALSE(IsPrinted(v.Questions[0], Scoring::LettersOf("E")));
+  EXPECT_EQ(VersionIndex('c'), 2);
+  EXPECT_FALSE(VersionIndex('1'));
+  EXPECT_EQ(ParseSeed("00042"), 42u);
+  EXPECT_FALSE(ParseSeed("-1"));
+  EXPECT_FALSE(ParseSeed("1234567890123456789"));
+  EXPECT_LT(NewSeed(), 1000000000u);
+}
+
+TEST(PaperVersions, MediaNamesAreFoundAsWindowsWouldFindThem) {
+  TTempDir dir;
+  std::filesystem::create_directories(dir.Path() / "Media");
+  WriteBytes(dir.File("Media/Pic.bmp"), "x");
+  WriteBytes(dir.File("TOP.PNG"), "x");
+  const std::string folder = dir.Path().string();
+  const std::string picture = dir.File("Media/Pic.bmp");
+  EXPECT_EQ(FindMediaFile(folder, "\\MEDIA\\PIC.BMP"), picture);
+  EXPECT_EQ(FindMediaFile(folder, "C:\\media/pic.BMP"), picture);
+  EXPECT_EQ(FindMediaFile(folder, "top.png"), dir.File("TOP.PNG"));
+  for (const char* missing : {"", "\\MEDIA", "\\MEDIA\\NONE.BMP", "..\\x", "\\MEDIA\\..\\TOP.PNG"})
+    EXPECT_FALSE(FindMediaFile(folder, missing)) << missing;
+}

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "core/run/Grading.h"
+#include "core/storage/Csv.h"
+#include "support/TempDir.h"
+#include "tool/ToolRun.h"
+
+namespace {
+
+// A test with a pass point of 50 and four questions of three answers.
+std::string WriteTest(const TTempDir& dir, std::vector<QuestionRecord>& questions) {
+  const std::string path = dir.File("T.QWT");
+  TIniStore store(path);
+  TestFile::WriteNewTest(store);
+  store.WriteString(TestFile::Settings, TestFile::PassPoint, Encrypt("50"));
+  for (int n = 1; n <= 4; ++n) {
+    QuestionRecord q;
+    q.Question = "Q" + std::to_string(n);
+    q.AnswerA = "one", q.AnswerB = "two", q.AnswerC = "three";
+    q.Correct = n == 4 ? "AB" : "C";
+    questions.push_back(q);
+    TestFile::WriteQuestion(store, n, q);
+  }
+  store.UpdateFile();
+  return path;
+}
+
+}  // namespace
+
+TEST(PaperCommands, PrintWritesAPdfAndGradeMarksTheKeysOfItsVersions) {
+  TTempDir dir;
+  std::vector<QuestionRecord> questions;
+  const std::string test = WriteTest(dir, questions);
+  const TToolResult printed = RunTool({"print", test, "-o", dir.File("T.pdf"), "--versions", "2", "--seed=9",
+                                       "--shuffle", "questions,answers", "--key", "--sheet"});
+  EXPECT_EQ(printed.ExitCode, 0) << printed.Err;
+  EXPECT_EQ(printed.Out, "Wrote " + dir.File("T.pdf") + ": 6 pages, 2 versions, seed 9\n");
+  EXPECT_EQ(ReadBytes(dir.File("T.pdf")).substr(0, 5), "%PDF-");
+
+  const auto versions = PaperVersions::Make(questions, {2, 9, true, true});
+  WriteBytes(dir.File("A.csv"), Csv::FormatRecord(Grading::KeyRow(versions[0])) +
+                                    Csv::FormatRecord(Grading::KeyRow(versions[1])) + "Ann,B,,,,\r\n");
+  const TToolResult graded = RunTool({"grade", test, dir.File("A.csv"), "--seed", "9", "--versions", "2",
+                                      "--shuffle=questions,answers", "-o", dir.File("R.csv")});
+  EXPECT_EQ(graded.ExitCode, 0) << graded.Err;
+  EXPECT_EQ(ReadBytes(dir.File("R.csv")),
+            "Name,Version,Right,Asked,Percent,Passed\r\nKey A,A,4,4,100,yes\r\nKey B,B,4,4,100,yes\r\n"
+            "Ann,B,0,4,0,no\r\n\r\nQuestion,Right,Students\r\n1,2,3\r\n2,2,3\r\n3,2,3\r\n4,2,3\r\n");
+}
+
+TEST(PaperCommands, RefuseBadOptionsAndBadRowsWithoutWritingAnything) {
+  TTempDir dir;
+  std::vector<QuestionRecord> questions;
+  const std::string test = WriteTest(dir, questions);
+  WriteBytes(dir.File("A.csv"), "Ann,A,C,C,C,AB\r\nBob,C,C\r\n");
+  const std::string results = dir.File("R.csv");
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"grade", test, dir.File("A.csv"), "--seed", "1", "--versions", "2", "-o", results},
+       "qwtool: " + dir.File("A.csv") + ": row 2, column 2: \"C\" is not a version (A to B)\n"},
+      {{"grade", test, dir.File("A.csv"), "--versions", "2"},
+       "qwtool: grade needs the --seed and --versions the tests were printed with\n"},
+      {{"print", test, "-o", dir.File("T.pdf"), "--shuffle", "pages"},
+       "qwtool: --shuffle takes questions, answers or both, not \"pages\"\n"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    const TToolResult result = RunTool(arguments);
+    EXPECT_EQ(result.ExitCode, 2) << message;
+    EXPECT_EQ(result.Err, message);
+  }
+  EXPECT_FALSE(std::filesystem::exists(results));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("T.pdf")));
+  // Without --shuffle nothing was shuffled: version B is the test's order too.
+  const TToolResult plain = RunTool({"grade", test, dir.File("A.csv"), "--seed", "1", "--versions", "3"});
+  EXPECT_EQ(plain.ExitCode, 0) << plain.Err;
+  EXPECT_NE(plain.Out.find("Ann,A,4,4,100,yes\r\nBob,C,1,4,25,no\r\n"), std::string::npos) << plain.Out;
+}
