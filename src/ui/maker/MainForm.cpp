@@ -19,18 +19,19 @@
 #include <map>
 #include <system_error>
 
+#include "core/storage/IniStore.h"
+#include "core/storage/ZarnEncryption.h"
+#include "core/test/Conversions.h"
+#include "core/test/TestFile.h"
+#include "core/test/WorkingFolder.h"
+#include "ui/maker/AboutForm.h"
+#include "ui/maker/ClientForm.h"
+#include "ui/maker/QAForm.h"
+#include "ui/maker/SettingsForm.h"
 #include "ui/platform/Banner.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
-#include "ui/maker/QAForm.h"
-#include "ui/maker/ClientForm.h"
-#include "ui/maker/SettingsForm.h"
-#include "ui/maker/AboutForm.h"
 #include "ui/platform/ShellOpen.h"
-#include "core/test/Conversions.h"
-#include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
-#include "core/storage/ZarnEncryption.h"
 
 namespace {
 
@@ -430,8 +431,12 @@ void TMainForm::Button1Click() {
 void TMainForm::Button2Click() {
   RunGuarded(Globals.Dialogs, [this] {
     const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenDialog1);
-    if (!chosen) return;
-    const QString& name = *chosen;
+    if (chosen) OpenTest(*chosen);
+  });
+}
+
+void TMainForm::OpenTest(const QString& name) {
+  RunGuarded(Globals.Dialogs, [this, &name] {
     // A folder or a device is no test; reading a pipe would never end.
     const QFileInfo info(name);
     const std::string stored =
@@ -531,11 +536,13 @@ QString TMainForm::LineBreakNotice(const std::vector<TBrokenValue>& broken) {
   QStringList notice;
   if (const QString lineBreaks = places(false); !lineBreaks.isEmpty())
     notice << QStringLiteral("These values hold line breaks: ") + lineBreaks +
-                  QStringLiteral(".\rConverting the text file back into a test keeps only the first line of each.");
+                  QStringLiteral(
+                      ".\rConverting the text file back into a test keeps only the first line of each.");
   if (const QString cuts = places(true); !cuts.isEmpty())
     notice << QStringLiteral("These values hold a Ctrl-Z character: ") + cuts +
-                  QStringLiteral(".\rConverting the text file back into a test stops at the first of them; "
-                                 "nothing after it is read.");
+                  QStringLiteral(
+                      ".\rConverting the text file back into a test stops at the first of them; "
+                      "nothing after it is read.");
   return notice.join(QLatin1Char('\r'));
 }
 
@@ -562,8 +569,16 @@ void TMainForm::ContentsF11Click() {
 }
 
 void TMainForm::OpenWebPage(const QString& page) {
-  Globals.Shell.ExecuteFile(Globals.ProgramFolder + QStringLiteral("/help/web/") + page, QString(), QString(),
-                            SW_SHOW);
+  // Beside the program in a build; an installed program finds them with the
+  // other installed files, while its tests live in the working folder.
+  QString web = Globals.ProgramFolder + QStringLiteral("/help/web/");
+  if (!QFileInfo::exists(web + page)) {
+    const QString installed =
+        FromPath(WorkingFolder::DataFolder(ToPath(QCoreApplication::applicationDirPath()))) +
+        QStringLiteral("/help/web/");
+    if (QFileInfo::exists(installed + page)) web = installed;
+  }
+  Globals.Shell.ExecuteFile(web + page, QString(), QString(), SW_SHOW);
 }
 
 void TMainForm::AboutQuizwell1Click() {

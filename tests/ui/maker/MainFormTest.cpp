@@ -1,5 +1,3 @@
-#include "ui/maker/MainForm.h"
-
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -15,14 +13,15 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "ui/platform/QtText.h"
-#include "core/test/Conversions.h"
 #include "core/storage/IoError.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/Conversions.h"
+#include "core/test/TestFile.h"
 #include "support/IoErrorText.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
+#include "ui/maker/MainForm.h"
+#include "ui/platform/QtText.h"
 
 namespace fs = std::filesystem;
 
@@ -471,6 +470,21 @@ TEST_F(MainFormTest, LoadingWhatIsNoTestIsRefusedAndUnloads) {
   }
 }
 
+// A test named on the command line, in another folder, opens as Load Test
+// opens it, and what is no test gets Load Test's error.
+TEST_F(MainFormTest, OpeningATestByNameActsAsLoadTest) {
+  WriteBytes(Elsewhere.File("B.QWT"), TestBytes("Beta"));
+  WriteBytes(Elsewhere.File("notes.txt"), "Shopping list\r\n");
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Start();
+  Form.OpenTest(FromPath(Elsewhere.File("B.QWT")));
+  ExpectLoaded("Beta (B.QWT)", FromPath(Elsewhere.File("B.QWT")));
+  Dialogs.ExpectMessage(TMessageKind::Error, NotADescription);
+  Form.OpenTest(FromPath(Elsewhere.File("notes.txt")));
+  ExpectNotLoaded();
+}
+
 TEST_F(MainFormTest, LoadingAnUndecodableTestLoadsItAsBadDecode) {
   WriteBytes(Dir.File("HAND.QWT"), "[SETTINGS]\r\nDESC=written by hand\r\n");
   Dialogs.ExpectOpen(FileIn("HAND.QWT"));
@@ -608,9 +622,7 @@ TEST_F(MainFormTest, ConversionsCancelledWriteNothing) {
 TEST_F(MainFormTest, ConversionThatCannotWriteShowsTheErrorAndNoClosingMessage) {
   WriteTest("A.QWT", "Alpha");
   const std::string destination = Dir.File("missing/A.TXT");
-  const std::string expected = IoErrorText([&] {
-    DecryptTestToText(Dir.File("A.QWT"), destination);
-  });
+  const std::string expected = IoErrorText([&] { DecryptTestToText(Dir.File("A.QWT"), destination); });
   ASSERT_FALSE(expected.empty());
   Dialogs.ExpectOpen(FileIn("A.QWT"));
   Dialogs.ExpectSave(FromPath(destination));
