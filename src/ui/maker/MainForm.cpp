@@ -19,19 +19,19 @@
 #include <map>
 #include <system_error>
 
-#include "core/storage/IniStore.h"
-#include "core/storage/ZarnEncryption.h"
-#include "core/test/Conversions.h"
-#include "core/test/TestFile.h"
-#include "core/test/WorkingFolder.h"
-#include "ui/maker/AboutForm.h"
-#include "ui/maker/ClientForm.h"
-#include "ui/maker/QAForm.h"
-#include "ui/maker/SettingsForm.h"
 #include "ui/platform/Banner.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
+#include "ui/maker/QAForm.h"
+#include "ui/maker/ClientForm.h"
+#include "ui/maker/SettingsForm.h"
+#include "ui/maker/AboutForm.h"
 #include "ui/platform/ShellOpen.h"
+#include "core/test/Conversions.h"
+#include "core/storage/IniStore.h"
+#include "core/test/TestFile.h"
+#include "core/test/WorkingFolder.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace {
 
@@ -536,13 +536,11 @@ QString TMainForm::LineBreakNotice(const std::vector<TBrokenValue>& broken) {
   QStringList notice;
   if (const QString lineBreaks = places(false); !lineBreaks.isEmpty())
     notice << QStringLiteral("These values hold line breaks: ") + lineBreaks +
-                  QStringLiteral(
-                      ".\rConverting the text file back into a test keeps only the first line of each.");
+                  QStringLiteral(".\rConverting the text file back into a test keeps only the first line of each.");
   if (const QString cuts = places(true); !cuts.isEmpty())
     notice << QStringLiteral("These values hold a Ctrl-Z character: ") + cuts +
-                  QStringLiteral(
-                      ".\rConverting the text file back into a test stops at the first of them; "
-                      "nothing after it is read.");
+                  QStringLiteral(".\rConverting the text file back into a test stops at the first of them; "
+                                 "nothing after it is read.");
   return notice.join(QLatin1Char('\r'));
 }
 

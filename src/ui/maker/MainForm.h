@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/test/QuestionSet.h"
-#include "core/test/TestCatalogue.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
+#include "core/test/QuestionSet.h"
+#include "core/test/TestCatalogue.h"
 
 class QAction;
 class QComboBox;

@@ -1,3 +1,5 @@
+#include "ui/maker/MainForm.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -13,15 +15,14 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "core/storage/IoError.h"
-#include "core/storage/ZarnEncryption.h"
+#include "ui/platform/QtText.h"
 #include "core/test/Conversions.h"
+#include "core/storage/IoError.h"
 #include "core/test/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
 #include "support/IoErrorText.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
-#include "ui/maker/MainForm.h"
-#include "ui/platform/QtText.h"
 
 namespace fs = std::filesystem;
 
@@ -622,7 +623,9 @@ TEST_F(MainFormTest, ConversionsCancelledWriteNothing) {
 TEST_F(MainFormTest, ConversionThatCannotWriteShowsTheErrorAndNoClosingMessage) {
   WriteTest("A.QWT", "Alpha");
   const std::string destination = Dir.File("missing/A.TXT");
-  const std::string expected = IoErrorText([&] { DecryptTestToText(Dir.File("A.QWT"), destination); });
+  const std::string expected = IoErrorText([&] {
+    DecryptTestToText(Dir.File("A.QWT"), destination);
+  });
   ASSERT_FALSE(expected.empty());
   Dialogs.ExpectOpen(FileIn("A.QWT"));
   Dialogs.ExpectSave(FromPath(destination));
