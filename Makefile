@@ -78,13 +78,15 @@ fuzz: deps
 	done
 
 # The Debian package, quizwell_VERSION_ARCH.deb in $(BUILD)-package, made by
-# CPack from a Release build; dpkg-shlibdeps computes its dependencies.
+# CPack from a Release build of what it carries (no tests); dpkg-shlibdeps
+# computes its dependencies.
 PACKAGE_PACKAGES := dpkg-dev file
 
 package: deps
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGE_PACKAGES)"
-	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
-	cmake --build $(BUILD)-package -j $(JOBS)
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build $(BUILD)-package -j $(JOBS) --target quizwell_installed
 	cd $(BUILD)-package && cpack -G DEB
 
 # Installs the package into a fresh folder and checks it with the desktop's

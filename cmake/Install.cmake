@@ -65,3 +65,11 @@ add_custom_target(quizwell_compressed ALL DEPENDS ${QUIZWELL_COMPRESSED})
 set(QUIZWELL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quizwell)
 install(FILES ${QUIZWELL_DATA_SOURCE}/copyright DESTINATION ${QUIZWELL_DOC_DIR})
 install(FILES ${QUIZWELL_MAN_BUILD}/changelog.gz DESTINATION ${QUIZWELL_DOC_DIR})
+
+# Everything the install rules take, for a build that makes only those.
+add_custom_target(quizwell_installed DEPENDS quizwell_compressed)
+foreach(target qwtestm qwtest qwtool sample_tests quizwell_web_pages)
+  if(TARGET ${target})
+    add_dependencies(quizwell_installed ${target})
+  endif()
+endforeach()
