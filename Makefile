@@ -9,7 +9,7 @@ PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev 
             libpugixml-dev libzip-dev pkgconf poppler-utils
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
-.PHONY: deps build test run bench test-sanitize fuzz
+.PHONY: deps build test run bench test-sanitize fuzz package package-check
 
 # Installs only the packages that are missing; with everything present it
 # does nothing, so a second run starts at once.
@@ -77,3 +77,23 @@ fuzz: deps
 	    > $(BUILD)-fuzz/$$target.log 2>&1 || { tail -40 $(BUILD)-fuzz/$$target.log; exit 1; }; \
 	  grep -E '^stat::number_of_executed_units' $(BUILD)-fuzz/$$target.log; \
 	done
+
+# The Debian package, quizwell_VERSION_ARCH.deb in $(BUILD)-package, made by
+# CPack from a Release build of what it carries (no tests); dpkg-shlibdeps
+# computes its dependencies.
+PACKAGE_PACKAGES := dpkg-dev file
+
+package: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGE_PACKAGES)"
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build $(BUILD)-package -j $(JOBS) --target quizwell_installed
+	cd $(BUILD)-package && cpack -G DEB
+
+# Installs the package into a fresh folder and checks it with the desktop's
+# own validators and lintian.
+PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream libxml2-utils lintian
+
+package-check: package
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGE_CHECK_PACKAGES)"
+	tests/packaging/check-package.sh $(BUILD)-package

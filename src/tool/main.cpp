@@ -4,17 +4,19 @@
 #include <system_error>
 #include <vector>
 
+#include "core/test/WorkingFolder.h"
 #include "tool/Tool.h"
 
 namespace {
 
-// The folder of the running executable, not the working folder: without a
-// FOLDER, `list` shows the catalogue of the folder qwtool is installed in.
+// The maker's folder of tests, found from the running executable's folder (not
+// the shell's current folder): without a FOLDER, `list` shows the catalogue the
+// maker shows, the program folder in a build and ~/Quizwell when installed.
 std::filesystem::path ProgramFolder(const char* argv0) {
   std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error) return self.parent_path();
-  return std::filesystem::absolute(argv0 ? argv0 : "", error).parent_path();
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) self = std::filesystem::absolute(argv0 ? argv0 : "", error);
+  return WorkingFolder::ForProgram(self.parent_path().string()).Path;
 }
 
 }  // namespace

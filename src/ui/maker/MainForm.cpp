@@ -30,6 +30,7 @@
 #include "core/test/Conversions.h"
 #include "core/storage/IniStore.h"
 #include "core/test/TestFile.h"
+#include "core/test/WorkingFolder.h"
 #include "core/storage/ZarnEncryption.h"
 #include "ui/print/GradeForm.h"
 #include "ui/print/PrintForm.h"
@@ -442,8 +443,12 @@ void TMainForm::Button1Click() {
 void TMainForm::Button2Click() {
   RunGuarded(Globals.Dialogs, [this] {
     const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenDialog1);
-    if (!chosen) return;
-    const QString& name = *chosen;
+    if (chosen) OpenTest(*chosen);
+  });
+}
+
+void TMainForm::OpenTest(const QString& name) {
+  RunGuarded(Globals.Dialogs, [this, &name] {
     // A folder or a device is no test; reading a pipe would never end.
     const QFileInfo info(name);
     const std::string stored =
@@ -574,8 +579,16 @@ void TMainForm::ContentsF11Click() {
 }
 
 void TMainForm::OpenWebPage(const QString& page) {
-  Globals.Shell.ExecuteFile(Globals.ProgramFolder + QStringLiteral("/help/web/") + page, QString(), QString(),
-                            SW_SHOW);
+  // Beside the program in a build; an installed program finds them with the
+  // other installed files, while its tests live in the working folder.
+  QString web = Globals.ProgramFolder + QStringLiteral("/help/web/");
+  if (!QFileInfo::exists(web + page)) {
+    const QString installed =
+        FromPath(WorkingFolder::DataFolder(ToPath(QCoreApplication::applicationDirPath()))) +
+        QStringLiteral("/help/web/");
+    if (QFileInfo::exists(installed + page)) web = installed;
+  }
+  Globals.Shell.ExecuteFile(web + page, QString(), QString(), SW_SHOW);
 }
 
 void TMainForm::AboutQuizwell1Click() {

@@ -59,6 +59,9 @@ public:
   void ComboBox1Change();
   void Button1Click();  // New test
   void Button2Click();  // Load test
+  // Makes the test at name current as Load Test does, with its error when the
+  // file is not a test (for a test named on the command line).
+  void OpenTest(const QString& name);
   void Button3Click();  // global test settings
   void Button4Click();  // questions and answers
   void Button5Click();  // Exit

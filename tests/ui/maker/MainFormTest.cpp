@@ -474,6 +474,21 @@ TEST_F(MainFormTest, LoadingWhatIsNoTestIsRefusedAndUnloads) {
   }
 }
 
+// A test named on the command line, in another folder, opens as Load Test
+// opens it, and what is no test gets Load Test's error.
+TEST_F(MainFormTest, OpeningATestByNameActsAsLoadTest) {
+  WriteBytes(Elsewhere.File("B.QWT"), TestBytes("Beta"));
+  WriteBytes(Elsewhere.File("notes.txt"), "Shopping list\r\n");
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Start();
+  Form.OpenTest(FromPath(Elsewhere.File("B.QWT")));
+  ExpectLoaded("Beta (B.QWT)", FromPath(Elsewhere.File("B.QWT")));
+  Dialogs.ExpectMessage(TMessageKind::Error, NotADescription);
+  Form.OpenTest(FromPath(Elsewhere.File("notes.txt")));
+  ExpectNotLoaded();
+}
+
 TEST_F(MainFormTest, LoadingAnUndecodableTestLoadsItAsBadDecode) {
   WriteBytes(Dir.File("HAND.QWT"), "[SETTINGS]\r\nDESC=written by hand\r\n");
   Dialogs.ExpectOpen(FileIn("HAND.QWT"));
