@@ -3,6 +3,7 @@
 #include <set>
 
 #include "core/run/History.h"
+#include "core/run/MediaPath.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IoError.h"
 #include "support/ManualClock.h"
@@ -181,4 +182,25 @@ TEST_F(HistoryTest, DamagedFileIsReportedAndLeftAsItWas) {
 
 TEST_F(HistoryTest, UnwritableFolderIsAnIoError) {
   EXPECT_THROW(History::Append(Dir.File("missing/history.csv"), Record("Ann", 1)), TIoError);
+}
+
+TEST(MediaPath, FindsStoredNamesInsideTheFolderWhateverTheirCase) {
+  TTempDir dir;
+  std::filesystem::create_directories(dir.Path() / "Media");
+  WriteBytes(dir.File("Media/Pic.bmp"), "x");
+  const std::string root = dir.Path().string();
+  EXPECT_EQ(MediaPath::Resolve(root, "\\MEDIA\\PIC.BMP"), dir.File("Media/Pic.bmp"));
+  EXPECT_EQ(MediaPath::Resolve(root, "C:\\media\\pic.BMP"), dir.File("Media/Pic.bmp"));
+  EXPECT_EQ(MediaPath::Resolve(root, "..\\..\\etc\\passwd"), dir.File("etc/passwd"));
+  EXPECT_EQ(MediaPath::Resolve(root, "NEW.WAV"), dir.File("NEW.WAV"));
+}
+
+TEST(MediaPath, TellsProgramsPicturesAndAddressesApart) {
+  EXPECT_TRUE(MediaPath::IsProgramName("\\TOOLS\\SETUP.exe"));
+  EXPECT_TRUE(MediaPath::IsProgramName("run.Desktop"));
+  EXPECT_FALSE(MediaPath::IsProgramName("\\EXE.DIR\\notes.txt"));
+  EXPECT_TRUE(MediaPath::IsPicture("a.JpEg"));
+  EXPECT_FALSE(MediaPath::IsPicture("a.wav"));
+  EXPECT_TRUE(MediaPath::IsWebAddress("HTTPS://example.org"));
+  EXPECT_FALSE(MediaPath::IsWebAddress("file:///bin/sh"));
 }
