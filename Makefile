@@ -36,7 +36,7 @@ test: build
 # web pages) and starts it; it lists the tests of its own folder, build/bin.
 run: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
-	cmake --build $(BUILD) -j $(JOBS) --target qwtestm
+	cmake --build $(BUILD) -j $(JOBS) --target qwtestm qwtest
 	$(BUILD)/bin/qwtestm
 
 bench: deps

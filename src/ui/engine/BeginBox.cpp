@@ -65,7 +65,8 @@ TBeginBox::TBeginBox(const TestSettings& settings, int maxAsked, QWidget* parent
     row->addStretch();
     layout->addLayout(row);
   } else {
-    layout->addWidget(new QLabel(QStringLiteral("%1 question(s).").arg(maxAsked)));
+    layout->addWidget(new QLabel(maxAsked == 1 ? QStringLiteral("1 question.")
+                                               : QStringLiteral("%1 questions.").arg(maxAsked)));
   }
 
   auto* buttons = new QDialogButtonBox;
