@@ -8,10 +8,10 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "ui/maker/EditorFixture.h"
-#include "ui/maker/NoteForm.h"
 #include "core/storage/IoError.h"
 #include "support/IoErrorText.h"
+#include "ui/maker/EditorFixture.h"
+#include "ui/maker/NoteForm.h"
 
 namespace {
 
@@ -359,9 +359,7 @@ TEST_F(QAFormTest, FailedLoadReportsAndClosesTheEditor) {
   Globals.CurrentTestPath = FromPath(folder);
   Editor = std::make_unique<TQAForm>(Globals);
   Editor->show();
-  const std::string reason = IoErrorText([&] {
-    QuestionSet().LoadQuestions(folder);
-  });
+  const std::string reason = IoErrorText([&] { QuestionSet().LoadQuestions(folder); });
   ASSERT_NE(reason.find(folder), std::string::npos);
 
   Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(reason.c_str()));
@@ -456,3 +454,23 @@ TEST_F(QAFormTest, HelpShowsTheContentsAndF1TheEditorsTopic) {
 }
 
 }  // namespace
+
+TEST_F(QAFormTest, PreviewAsksToSaveChangesAndStartsAtTheQuestionEdited) {
+  const std::string path = WriteTest({Question("1"), Question("2"), Question("3")});
+  const std::string engine = Dir.File("qwtest");
+  WriteBytes(engine, "#!/bin/sh\n");
+  std::filesystem::permissions(engine, std::filesystem::perms::owner_all);
+  OpenEditor(path);
+  Click(*Editor, "NextButton");
+  Trigger(*Editor, "PreviewTest1");  // nothing changed: nothing asked
+  ASSERT_EQ(Shell.Calls.size(), 1u);
+  EXPECT_TRUE(Shell.Calls[0].Parameters.startsWith(QStringLiteral("--preview --question 2 ")));
+
+  Type("QuestionLabel", "Changed second");
+  Dialogs.ExpectMessage(
+      TMessageKind::Confirmation,
+      QStringLiteral("Save changes before the preview?\rThe preview shows the test as saved."), TButton::Yes);
+  Trigger(*Editor, "PreviewTest1");
+  EXPECT_EQ(Reload(path)->Slot(2).Question, "Changed second");
+  EXPECT_EQ(Shell.Calls.size(), 2u);
+}
