@@ -8,10 +8,10 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "core/storage/IoError.h"
-#include "support/IoErrorText.h"
 #include "ui/maker/EditorFixture.h"
 #include "ui/maker/NoteForm.h"
+#include "core/storage/IoError.h"
+#include "support/IoErrorText.h"
 
 namespace {
 
@@ -359,7 +359,9 @@ TEST_F(QAFormTest, FailedLoadReportsAndClosesTheEditor) {
   Globals.CurrentTestPath = FromPath(folder);
   Editor = std::make_unique<TQAForm>(Globals);
   Editor->show();
-  const std::string reason = IoErrorText([&] { QuestionSet().LoadQuestions(folder); });
+  const std::string reason = IoErrorText([&] {
+    QuestionSet().LoadQuestions(folder);
+  });
   ASSERT_NE(reason.find(folder), std::string::npos);
 
   Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(reason.c_str()));
