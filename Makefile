@@ -44,6 +44,7 @@ bench: deps
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	$(BUILD)-bench/bench/quizwell_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_screen_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_engine_bench
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. One
 # test is left to the plain run: it uses up every file descriptor, and the
