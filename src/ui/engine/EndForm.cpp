@@ -29,6 +29,7 @@ TEndForm::TEndForm(const TTestSession& session, const TRunResult& result, QWidge
   layout->addWidget(message);
   if (result.TimedOut) layout->addWidget(Named(new QLabel(QStringLiteral("Time ran out.")), "TimeOutLabel"));
 
+  layout->addSpacing(8);
   QLabel* score = Named(new QLabel(ScoreText(result)), "ScoreLabel");
   QFont big = score->font();
   big.setPointSizeF(big.pointSizeF() * 1.4);
