@@ -36,7 +36,7 @@ test: build
 # web pages) and starts it; it lists the tests of its own folder, build/bin.
 run: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
-	cmake --build $(BUILD) -j $(JOBS) --target qwtestm
+	cmake --build $(BUILD) -j $(JOBS) --target qwtestm qwtest
 	$(BUILD)/bin/qwtestm
 
 bench: deps
@@ -45,6 +45,7 @@ bench: deps
 	$(BUILD)-bench/bench/quizwell_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_screen_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_print_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_engine_bench
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. One
 # test is left to the plain run: it uses up every file descriptor, and the

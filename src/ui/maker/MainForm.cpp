@@ -26,6 +26,7 @@
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/SettingsForm.h"
 #include "ui/maker/AboutForm.h"
+#include "ui/maker/Preview.h"
 #include "ui/platform/ShellOpen.h"
 #include "core/test/Conversions.h"
 #include "core/storage/IniStore.h"
@@ -246,6 +247,7 @@ void TMainForm::CreateMenus() {
   file->addSeparator();
   AddAction(file, "LaunchQuizwellClient1", QStringLiteral("&Launch Quizwell Client"),
             &TMainForm::LaunchQuizwellClient1Click);
+  AddAction(file, "PreviewTest1", QStringLiteral("&Preview Test"), &TMainForm::PreviewTest1Click);
   file->addSeparator();
   AddAction(file, "Exit1", QStringLiteral("&Exit                     Alt-F4"), &TMainForm::Exit1Click);
 
@@ -556,6 +558,10 @@ QString TMainForm::LineBreakNotice(const std::vector<TBrokenValue>& broken) {
   return notice.join(QLatin1Char('\r'));
 }
 
+void TMainForm::PreviewTest1Click() {
+  StartPreview(Globals, 1);
+}
+
 void TMainForm::LaunchQuizwellClient1Click() {
   RunGuarded(Globals.Dialogs, [this] {
     // The engine's name is matched without regard to case, as it is spelled
@@ -565,6 +571,9 @@ void TMainForm::LaunchQuizwellClient1Click() {
     const QString engine =
         folder.filePath(spelled.isEmpty() || spelled.contains(EngineName) ? EngineName : spelled.first());
     if (Globals.Shell.ExecuteFile(engine, QString(), QString(), SW_SHOW) > 32) return;
+    // Then our own engine for this system, when it lies beside the maker.
+    const QString beside = EngineBesideMaker(Globals.ProgramFolder);
+    if (!beside.isEmpty() && Globals.Shell.ExecuteFile(beside, QString(), QString(), SW_SHOW) > 32) return;
     if (!Globals.Dialogs.Confirm(
             QStringLiteral("QWTEST.EXE not found in current folder.\rWould you like to find and run it?")))
       return;

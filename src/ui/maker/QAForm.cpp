@@ -1,3 +1,4 @@
+#include "ui/maker/Preview.h"
 #include "ui/maker/QAForm.h"
 
 #include <QAction>
@@ -313,6 +314,7 @@ void TQAForm::CreateMenus() {
   item(file1, "SaveTest1", QStringLiteral("&Save Test"), &TQAForm::SaveTest1Click);
   separator(file1, "N5");
   item(file1, "RevertTest1", QStringLiteral("&Revert Test"), &TQAForm::RevertTest1Click);
+  item(file1, "PreviewTest1", QStringLiteral("&Preview Test"), &TQAForm::PreviewTest1Click);
   separator(file1, "N1");
   item(file1, "Exit1", QStringLiteral("&Exit"), &TQAForm::Exit1Click);
 
@@ -571,6 +573,15 @@ void TQAForm::SaveButtonClick() {
     Questions.SaveQuestions(ToPath(Globals.CurrentTestPath));
   });
   if (saved && !Globals.Dialogs.Confirm(SavedAskText)) CloseEditor();
+}
+
+void TQAForm::PreviewTest1Click() {
+  if (!SaveCurrent()) return;
+  if (EditorDiffersFromFile(Questions, ToPath(Globals.CurrentTestPath)) &&
+      Globals.Dialogs.Confirm(QStringLiteral("Save changes before the preview?\rThe preview shows the test as saved.")) &&
+      !RunGuarded(Globals.Dialogs, [this] { Questions.SaveQuestions(ToPath(Globals.CurrentTestPath)); }))
+    return;
+  StartPreview(Globals, Questions.CurrentIndex);
 }
 
 void TQAForm::ExitButtonClick() {

@@ -67,6 +67,7 @@ public:
   void StartTimerTimer();
   void SaveButtonClick();
   void ExitButtonClick();
+  void PreviewTest1Click();  // asks to save changes, then opens qwtest at this question
   void RevertButtonClick();
   void BottomButtonClick();
   void PrevButtonClick();

@@ -9,6 +9,7 @@ inline constexpr int About = 101;
 inline constexpr int MMedia = 102;
 inline constexpr int QA = 103;
 inline constexpr int Settings = 104;
+inline constexpr int Engine = 105;
 }  // namespace HelpContext
 
 // The help viewer for the help file "qwtestm.hlp": contents, a topic by

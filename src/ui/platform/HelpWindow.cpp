@@ -29,6 +29,7 @@ constexpr TTopic Topics[] = {
     {"Hot links, media files and Jump To", "media.html", HelpContext::MMedia},
     {"Global test settings", "settings.html", HelpContext::Settings},
     {"Client configuration", "client.html", 0},
+    {"Taking a test with Quizwell Client", "engine.html", HelpContext::Engine},
     {"Files the maker writes", "files.html", 0},
     {"Keyboard", "keyboard.html", 0},
     {"About Quizwell Maker", "about.html", HelpContext::About},

@@ -1,3 +1,4 @@
+#include <QProcess>
 #include "ui/maker/MainForm.h"
 
 #include <gtest/gtest.h>
@@ -647,6 +648,25 @@ TEST_F(MainFormTest, EngineBesideTheMakerIsStartedWithoutAQuestion) {
   EXPECT_EQ(Shell.Calls[0].Parameters, "");
   EXPECT_EQ(Shell.Calls[0].Folder, "");
   EXPECT_EQ(Shell.Calls[0].ShowMode, SW_SHOW);
+}
+
+TEST_F(MainFormTest, OwnEngineBesideTheMakerComesAfterTheOtherAndPreviewsTheTest) {
+  const std::string engine = Dir.File("qwtest");
+  WriteBytes(engine, "#!/bin/sh\n");
+  std::filesystem::permissions(engine, std::filesystem::perms::owner_all);
+  Shell.Results = {2};
+  Form.LaunchQuizwellClient1Click();
+  ASSERT_EQ(Shell.Calls.size(), 2u);
+  EXPECT_EQ(Shell.Calls[1].FileName, FromPath(engine));
+
+  Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("Load a test first."));
+  Fire("PreviewTest1");
+  Form.Globals.CurrentTestPath = QStringLiteral("/t/My \"best\" test.QWT");
+  Fire("PreviewTest1");
+  ASSERT_EQ(Shell.Calls.size(), 3u);
+  EXPECT_EQ(Shell.Calls[2].FileName, FromPath(engine));
+  EXPECT_EQ(QProcess::splitCommand(Shell.Calls[2].Parameters),
+            (QStringList{"--preview", "--question", "1", "/t/My \"best\" test.QWT"}));
 }
 
 TEST_F(MainFormTest, EngineThatDoesNotStartLeadsToTheQuestion) {

@@ -456,3 +456,23 @@ TEST_F(QAFormTest, HelpShowsTheContentsAndF1TheEditorsTopic) {
 }
 
 }  // namespace
+
+TEST_F(QAFormTest, PreviewAsksToSaveChangesAndStartsAtTheQuestionEdited) {
+  const std::string path = WriteTest({Question("1"), Question("2"), Question("3")});
+  const std::string engine = Dir.File("qwtest");
+  WriteBytes(engine, "#!/bin/sh\n");
+  std::filesystem::permissions(engine, std::filesystem::perms::owner_all);
+  OpenEditor(path);
+  Click(*Editor, "NextButton");
+  Trigger(*Editor, "PreviewTest1");  // nothing changed: nothing asked
+  ASSERT_EQ(Shell.Calls.size(), 1u);
+  EXPECT_TRUE(Shell.Calls[0].Parameters.startsWith(QStringLiteral("--preview --question 2 ")));
+
+  Type("QuestionLabel", "Changed second");
+  Dialogs.ExpectMessage(
+      TMessageKind::Confirmation,
+      QStringLiteral("Save changes before the preview?\rThe preview shows the test as saved."), TButton::Yes);
+  Trigger(*Editor, "PreviewTest1");
+  EXPECT_EQ(Reload(path)->Slot(2).Question, "Changed second");
+  EXPECT_EQ(Shell.Calls.size(), 2u);
+}

@@ -1,0 +1,8 @@
+#include "core/run/Clock.h"
+
+#include <chrono>
+
+std::int64_t TSteadyClock::NowMs() const {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}

@@ -1,0 +1,54 @@
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include "core/run/Clock.h"
+#include "ui/engine/EngineForm.h"
+#include "ui/engine/Prompts.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/HelpWindow.h"
+#include "ui/platform/ShellOpen.h"
+
+// The student engine: the tests of its folder, or the test named on the
+// command line. "--preview --question N" opens that test as the maker's
+// preview: at question N, every question in order, nothing recorded.
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quizwell Client"));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Takes the self-tests made with Quizwell Maker."));
+  parser.addHelpOption();
+  const QCommandLineOption previewOption(QStringLiteral("preview"),
+                                         QStringLiteral("Preview the test, recording nothing."));
+  const QCommandLineOption questionOption(QStringLiteral("question"),
+                                          QStringLiteral("The question a preview starts at."),
+                                          QStringLiteral("N"), QStringLiteral("1"));
+  parser.addOption(previewOption);
+  parser.addOption(questionOption);
+  parser.addPositionalArgument(QStringLiteral("test"), QStringLiteral("A test file (.QWT) to take."));
+  parser.process(application);
+  const QStringList tests = parser.positionalArguments();
+  const bool preview = parser.isSet(previewOption) && !tests.isEmpty();
+
+  TQtDialogs dialogs;
+  TQtPrompts prompts;
+  THelpWindow help;
+  TDesktopShellOpen shell;
+  TSteadyClock clock;
+  const QString history =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/history.csv");
+  TEngineForm form({QCoreApplication::applicationDirPath(), history, dialogs, prompts, shell, help, clock});
+  dialogs.SetParent(&form);
+  prompts.SetParent(&form);
+  form.ShowAsConfigured();
+  if (!tests.isEmpty()) {
+    const int question = std::max(parser.value(questionOption).toInt(), 1);
+    QTimer::singleShot(0, &form, [&form, &tests, preview, question] {
+      form.TakeTest(tests.first(), preview ? question : 0);
+      if (preview) form.close();
+    });
+  }
+  return QApplication::exec();
+}

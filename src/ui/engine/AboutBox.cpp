@@ -1,0 +1,58 @@
+#include "ui/engine/AboutBox.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/run/MediaPath.h"
+#include "ui/engine/EngineKit.h"
+#include "ui/platform/Banner.h"
+#include "ui/platform/QtText.h"
+
+QPixmap EngineLogo(const ClientConfig& config, const QString& folder) {
+  QPixmap logo;
+  const std::string name = LogoFileName(config.Logo);
+  if (!name.empty()) logo.load(FromPath(MediaPath::Resolve(ToPath(folder), name)));
+  if (logo.isNull()) return PaintBanner();
+  if (logo.width() > BannerWidth || logo.height() > BannerHeight)
+    logo = logo.scaled(BannerWidth, BannerHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  return logo;
+}
+
+TAboutBox::TAboutBox(const ClientConfig& config, const QPixmap& logo, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowTitle(QStringLiteral("About"));
+  auto* layout = new QVBoxLayout(this);
+  QLabel* picture = Named(new QLabel, "LogoImage");
+  picture->setPixmap(logo);
+  picture->setAlignment(Qt::AlignCenter);
+  layout->addWidget(picture);
+  QStringList lines;
+  if (config.CustomAbout) {
+    if (!config.AboutWho.empty()) lines << ToQString(config.AboutWho);
+    for (const std::string& line : config.AboutMessage) lines << ToQString(line);
+  } else {
+    lines << QStringLiteral("Quizwell Client")
+          << QStringLiteral("Takes the self-tests made with Quizwell Maker.");
+  }
+  QLabel* text = Named(new QLabel(lines.join(QLatin1Char('\n'))), "AboutText");
+  text->setTextFormat(Qt::PlainText);
+  text->setWordWrap(true);
+  text->setAlignment(Qt::AlignCenter);
+  layout->addWidget(text);
+  if (config.CustomAbout && !config.AboutUrl.empty()) {
+    const QString url = ToQString(config.AboutUrl);
+    QLabel* link = Named(
+        new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), url.toHtmlEscaped())),
+        "AboutUrl");
+    link->setTextFormat(Qt::RichText);
+    link->setOpenExternalLinks(MediaPath::IsWebAddress(config.AboutUrl));
+    if (!MediaPath::IsWebAddress(config.AboutUrl)) link->setText(url);
+    link->setAlignment(Qt::AlignCenter);
+    layout->addWidget(link);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}

@@ -1,0 +1,65 @@
+#include "ui/engine/EndForm.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/engine/EngineKit.h"
+#include "ui/platform/QtText.h"
+
+QString TEndForm::ScoreText(const TRunResult& result) {
+  return QStringLiteral("Score: %1 of %2 right (%3%)")
+      .arg(result.Right)
+      .arg(result.Asked)
+      .arg(result.Percent);
+}
+
+TEndForm::TEndForm(const TTestSession& session, const TRunResult& result, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("EndForm"));
+  setWindowTitle(QStringLiteral("Test Finished"));
+  setMinimumWidth(420);
+  auto* layout = new QVBoxLayout(this);
+  QStringList lines;
+  for (const std::string& line : session.Settings().EndMessage) lines << ToQString(line);
+  QLabel* message = Named(new QLabel(lines.join(QLatin1Char('\n'))), "EndMessageLabel");
+  message->setWordWrap(true);
+  message->setTextFormat(Qt::PlainText);
+  message->setVisible(!lines.isEmpty());
+  layout->addWidget(message);
+  if (result.TimedOut) layout->addWidget(Named(new QLabel(QStringLiteral("Time ran out.")), "TimeOutLabel"));
+
+  layout->addSpacing(8);
+  QLabel* score = Named(new QLabel(ScoreText(result)), "ScoreLabel");
+  QFont big = score->font();
+  big.setPointSizeF(big.pointSizeF() * 1.4);
+  big.setBold(true);
+  score->setFont(big);
+  layout->addWidget(score);
+  if (result.HasPassPoint) {
+    QLabel* verdict =
+        Named(new QLabel(result.Passed ? QStringLiteral("Passed") : QStringLiteral("Failed")), "ResultLabel");
+    verdict->setFont(big);
+    verdict->setStyleSheet(result.Passed ? QStringLiteral("color: #006400")
+                                         : QStringLiteral("color: #a00000"));
+    layout->addWidget(verdict);
+    layout->addWidget(new QLabel(QStringLiteral("Pass point: %1%").arg(session.Settings().PassPoint)));
+  }
+  layout->addWidget(new QLabel(
+      QStringLiteral("Time taken: %1").arg(QString::fromStdString(DurationText(result.SecondsTaken)))));
+
+  auto* buttons = new QHBoxLayout;
+  QPushButton* review = Named(new QPushButton(QStringLiteral("&Review Answers")), "ReviewButton");
+  QPushButton* close = Named(new QPushButton(QStringLiteral("&Close")), "CloseButton");
+  review->setVisible(!session.ReviewList().empty());
+  buttons->addStretch();
+  buttons->addWidget(review);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+  close->setDefault(true);
+  connect(review, &QPushButton::clicked, this, [this] {
+    Review = true;
+    accept();
+  });
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}

@@ -1,0 +1,242 @@
+#include "ui/engine/EngineForm.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <random>
+
+#include "core/run/History.h"
+#include "core/run/TestSession.h"
+#include "core/storage/IoError.h"
+#include "core/test/TestContents.h"
+#include "ui/engine/AboutBox.h"
+#include "ui/engine/BeginBox.h"
+#include "ui/engine/EndForm.h"
+#include "ui/engine/HistoryForm.h"
+#include "ui/engine/Prompts.h"
+#include "ui/engine/QuestionForm.h"
+#include "ui/engine/ReviewForm.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/QtText.h"
+
+TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
+    : QMainWindow(parent),
+      Setup(setup),
+      Services{setup.Dialogs, setup.Shell, setup.ProgramFolder},
+      Catalogue(ToPath(setup.ProgramFolder)) {
+  setObjectName(QStringLiteral("EngineForm"));
+  setWindowTitle(QStringLiteral("Quizwell Client"));
+  RunModal = [](QDialog& dialog) { return dialog.exec(); };
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  const auto add = [this](QMenu* menu, const char* name, const QString& caption,
+                          void (TEngineForm::*handler)(), const QKeySequence& key = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, handler);
+  };
+  add(file, "OpenTest1", QStringLiteral("&Open Test..."), &TEngineForm::OpenTest1Click, QKeySequence::Open);
+  add(file, "Refresh1", QStringLiteral("&Refresh List"), &TEngineForm::Refresh1Click, QKeySequence::Refresh);
+  add(file, "History1", QStringLiteral("Test &History..."), &TEngineForm::History1Click);
+  file->addSeparator();
+  add(file, "Exit1", QStringLiteral("E&xit"), &TEngineForm::Exit1Click);
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QAction* contents = help->addAction(QStringLiteral("&Contents"));
+  contents->setShortcut(QKeySequence::HelpContents);
+  connect(contents, &QAction::triggered, this, [this] { Setup.Help.ShowContext(HelpContext::Engine); });
+  add(help, "About1", QStringLiteral("&About..."), &TEngineForm::About1Click);
+
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  LogoImage = Named(new QLabel, "LogoImage");
+  LogoImage->setAlignment(Qt::AlignCenter);
+  layout->addWidget(LogoImage);
+  layout->addWidget(new QLabel(QStringLiteral("Choose a test and press Start:")));
+  ListBox1 = Named(new QListWidget, "ListBox1");
+  layout->addWidget(ListBox1);
+  auto* buttons = new QHBoxLayout;
+  StartButton = Named(new QPushButton(QStringLiteral("&Start")), "StartButton");
+  QPushButton* history = Named(new QPushButton(QStringLiteral("&History")), "HistoryButton");
+  QPushButton* exit = Named(new QPushButton(QStringLiteral("E&xit")), "ExitButton");
+  buttons->addWidget(StartButton);
+  buttons->addStretch();
+  buttons->addWidget(history);
+  buttons->addWidget(exit);
+  layout->addLayout(buttons);
+  setCentralWidget(central);
+  StartButton->setDefault(true);
+  connect(StartButton, &QPushButton::clicked, this, &TEngineForm::StartButtonClick);
+  connect(history, &QPushButton::clicked, this, &TEngineForm::History1Click);
+  connect(exit, &QPushButton::clicked, this, &TEngineForm::Exit1Click);
+  connect(ListBox1, &QListWidget::itemActivated, this, &TEngineForm::StartButtonClick);
+
+  LoadConfig();
+  FillList();
+  resize(560, 560);
+}
+
+void TEngineForm::LoadConfig() {
+  RunGuarded(Setup.Dialogs,
+             [this] { FConfig = LoadClientConfig(ClientConfigPath(ToPath(Setup.ProgramFolder))); });
+  Logo = EngineLogo(FConfig, Setup.ProgramFolder);
+  LogoImage->setPixmap(Logo);
+}
+
+void TEngineForm::FillList() {
+  ListBox1->clear();
+  RunGuarded(Setup.Dialogs, [this] { Catalogue.Scan(); });
+  for (const std::string& item : Catalogue.Items()) ListBox1->addItem(ToQString(item));
+  if (ListBox1->count() > 0) ListBox1->setCurrentRow(0);
+  StartButton->setEnabled(ListBox1->count() > 0);
+}
+
+void TEngineForm::ShowAsConfigured() {
+  if (FConfig.FullScreen) {
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    showFullScreen();
+  } else {
+    show();
+  }
+}
+
+void TEngineForm::Refresh1Click() {
+  FillList();
+}
+
+void TEngineForm::StartButtonClick() {
+  QListWidgetItem* item = ListBox1->currentItem();
+  if (!item) return;
+  const TSelection selection = Catalogue.Select(ToCp1252(item->text()));
+  if (selection.Kind == TSelection::Found) {
+    TakeTest(FromPath(selection.Path));
+  } else if (selection.Kind == TSelection::Missing) {
+    Setup.Dialogs.Error(
+        QStringLiteral("The test file \"%1\" no longer exists.").arg(FromPath(selection.Path)));
+    FillList();
+  }
+}
+
+void TEngineForm::OpenTest1Click() {
+  const std::optional<QString> path =
+      Setup.Dialogs.OpenFile({QStringLiteral("Open Test"),
+                              QStringLiteral("Quizwell Files|*.QWT|All Files|*.*"),
+                              QStringLiteral("QWT"),
+                              {}});
+  if (path) TakeTest(*path);
+}
+
+void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
+  const bool preview = previewQuestion > 0;
+  TestSettings settings;
+  std::vector<QuestionRecord> questions;
+  const bool read = RunGuarded(Setup.Dialogs, [&] {
+    if (!QFileInfo(path).isFile()) throw TIoError(ToPath(path), "Cannot open the test", "no such file");
+    TCustomIniStore store(ToPath(path));
+    settings = ReadTestSettings(store);
+    questions = ReadTestContents(store).Questions;
+  });
+  if (!read) return;
+  if (questions.empty()) {
+    Setup.Dialogs.Error(QStringLiteral("\"%1\" holds no questions.").arg(path));
+    return;
+  }
+  if (!preview && !NameAsked) {
+    const std::optional<QString> name = Setup.Prompts.AskText(
+        QStringLiteral("Student Name"),
+        QStringLiteral("Your name, for your test history (you may leave it empty):"), false);
+    if (!name) return;
+    StudentName = name->trimmed();
+    NameAsked = true;
+  }
+  TTestSession session(settings, std::move(questions), Setup.Clock);
+  if (preview) {
+    session.StartPreview(previewQuestion);
+  } else {
+    TBeginBox begin(settings, session.MaxAsked(), this);
+    if (RunModal(begin) != QDialog::Accepted) return;
+    session.Start(begin.ChosenCount(),
+                  std::random_device{}() ^ static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+  }
+  TQuestionForm form(session, Services, this);
+  if (preview) form.setWindowTitle(form.windowTitle() + QStringLiteral(" (preview)"));
+  RunModal(form);
+  const TRunResult result = session.Finish();
+
+  if (!preview) {
+    THistoryRecord record{
+        ToCp1252(StudentName),
+        ToCp1252(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+        ToPath(path),
+        settings.Description,
+        result.Asked,
+        result.Right,
+        result.Percent,
+        result.HasPassPoint ? (result.Passed ? "Passed" : "Failed") : "",
+        DurationText(result.SecondsTaken)};
+    try {
+      QDir().mkpath(QFileInfo(Setup.HistoryPath).absolutePath());
+      History::Append(ToPath(Setup.HistoryPath), record);
+    } catch (const std::exception& error) {
+      Setup.Dialogs.Error(
+          QStringLiteral("Your test was scored, but it could not be added to your history.\r%1")
+              .arg(ToQString(error.what())));
+    }
+  }
+  TEndForm end(session, result, this);
+  RunModal(end);
+  if (end.ReviewChosen()) {
+    TReviewForm review(session, Services, this);
+    RunModal(review);
+  }
+}
+
+bool TEngineForm::PasswordGiven(const std::string& password, const QString& what) {
+  if (password.empty()) return true;
+  const std::optional<QString> typed = Setup.Prompts.AskText(what, QStringLiteral("Password:"), true);
+  if (!typed) return false;
+  if (ToCp1252(*typed) == password) return true;
+  Setup.Dialogs.Error(QStringLiteral("Wrong password."));
+  return false;
+}
+
+void TEngineForm::History1Click() {
+  if (!PasswordGiven(FConfig.HistoryPassword, QStringLiteral("Test History"))) return;
+  std::vector<THistoryRecord> records;
+  try {
+    records = History::Load(ToPath(Setup.HistoryPath));
+  } catch (const std::exception& error) {
+    Setup.Dialogs.Error(ToQString(error.what()));
+  }
+  THistoryForm form(std::move(records), Setup.Dialogs, this);
+  RunModal(form);
+}
+
+void TEngineForm::About1Click() {
+  TAboutBox about(FConfig, Logo, this);
+  RunModal(about);
+}
+
+void TEngineForm::Exit1Click() {
+  close();
+}
+
+void TEngineForm::closeEvent(QCloseEvent* event) {
+  if (!ExitGranted && !PasswordGiven(FConfig.ExitPassword, QStringLiteral("Exit"))) {
+    event->ignore();
+    return;
+  }
+  ExitGranted = true;
+  Setup.Help.Quit();
+  event->accept();
+}

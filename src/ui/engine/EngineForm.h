@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <functional>
+
+#include "core/test/ClientConfig.h"
+#include "core/test/TestCatalogue.h"
+#include "ui/engine/EngineKit.h"
+
+class QDialog;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class TClock;
+class THelpViewer;
+class TPrompts;
+
+// What the engine's main window works with; every part can be replaced in
+// tests.
+struct TEngineSetup {
+  QString ProgramFolder;  // the engine's folder: its tests, media and qwtest.cfg
+  QString HistoryPath;    // the student's history file
+  TDialogs& Dialogs;
+  TPrompts& Prompts;
+  TShellOpen& Shell;
+  THelpViewer& Help;
+  const TClock& Clock;
+};
+
+// The engine's main window: the tests of its folder, and the way into a
+// test, the history, help and the about box. Reads qwtest.cfg when created.
+class TEngineForm : public QMainWindow {
+  Q_OBJECT
+public:
+  explicit TEngineForm(const TEngineSetup& setup, QWidget* parent = nullptr);
+
+  // Shows the window, full screen and on top when the configuration says so.
+  void ShowAsConfigured();
+  // Takes the test at path: the student's name (once per run), the begin
+  // box, the questions, the history record, the end and the review. A
+  // preview (previewQuestion > 0) starts at that question, asks every
+  // question in file order and records nothing.
+  void TakeTest(const QString& path, int previewQuestion = 0);
+
+  void StartButtonClick();
+  void OpenTest1Click();
+  void History1Click();
+  void About1Click();
+  void Exit1Click();
+  void Refresh1Click();
+
+  // How a modal window is run; tests replace it to drive the window instead.
+  std::function<int(QDialog&)> RunModal;
+  const ClientConfig& Config() const { return FConfig; }
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void LoadConfig();
+  void FillList();
+  bool PasswordGiven(const std::string& password, const QString& what);
+
+  TEngineSetup Setup;
+  TEngineServices Services;
+  ClientConfig FConfig;
+  QPixmap Logo;
+  TestCatalogue Catalogue;
+  QListWidget* ListBox1;
+  QLabel* LogoImage;
+  QPushButton* StartButton;
+  QString StudentName;
+  bool NameAsked = false;
+  bool ExitGranted = false;
+};

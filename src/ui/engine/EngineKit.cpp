@@ -1,0 +1,36 @@
+#include "ui/engine/EngineKit.h"
+
+#include <QFileInfo>
+
+#include "core/run/MediaPath.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/ShellOpen.h"
+
+QString MediaFilePath(const TEngineServices& services, const std::string& stored) {
+  return FromPath(MediaPath::Resolve(ToPath(services.Folder), stored));
+}
+
+void OpenTestLink(const TEngineServices& services, const std::string& stored) {
+  if (stored.empty()) return;
+  const QString shown = ToQString(stored);
+  if (MediaPath::IsWebAddress(stored)) {
+    if (services.Shell.ExecuteFile(shown, QString(), QString(), SW_SHOW) <= 32)
+      services.Dialogs.Error(QStringLiteral("\"%1\" could not be opened.").arg(shown));
+    return;
+  }
+  const QString path = MediaFilePath(services, stored);
+  const QFileInfo info(path);
+  if (MediaPath::IsProgramName(stored) || (info.isFile() && info.isExecutable())) {
+    services.Dialogs.Error(
+        QStringLiteral("\"%1\" is a program. A test may not start programs, so it was not opened.")
+            .arg(shown));
+    return;
+  }
+  if (!info.exists()) {
+    services.Dialogs.Error(QStringLiteral("The file \"%1\" was not found.").arg(shown));
+    return;
+  }
+  if (services.Shell.ExecuteFile(path, QString(), QString(), SW_SHOW) <= 32)
+    services.Dialogs.Error(QStringLiteral("\"%1\" could not be opened.").arg(shown));
+}

@@ -1,0 +1,64 @@
+#include "ui/engine/HistoryForm.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/storage/AtomicFile.h"
+#include "ui/engine/EngineKit.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/QtText.h"
+
+THistoryForm::THistoryForm(std::vector<THistoryRecord> records, TDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), Records(std::move(records)), Dialogs(dialogs) {
+  setObjectName(QStringLiteral("HistoryForm"));
+  setWindowTitle(QStringLiteral("Test History"));
+  resize(820, 400);
+  auto* layout = new QVBoxLayout(this);
+  const QStringList headers = {QStringLiteral("Student"), QStringLiteral("Date"),
+                               QStringLiteral("Test"),    QStringLiteral("Questions"),
+                               QStringLiteral("Right"),   QStringLiteral("Percent"),
+                               QStringLiteral("Result"),  QStringLiteral("Time taken")};
+  Grid1 = Named(new QTableWidget(static_cast<int>(Records.size()), headers.size()), "Grid1");
+  Grid1->setHorizontalHeaderLabels(headers);
+  Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Grid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  Grid1->verticalHeader()->hide();
+  int row = 0;
+  for (auto it = Records.rbegin(); it != Records.rend(); ++it, ++row) {
+    const QStringList cells = {ToQString(it->Student),     ToQString(it->When),
+                               ToQString(it->Description), QString::number(it->Asked),
+                               QString::number(it->Right), QStringLiteral("%1%").arg(it->Percent),
+                               ToQString(it->Result),      ToQString(it->TimeTaken)};
+    for (int column = 0; column < cells.size(); ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      if (column == 2) item->setToolTip(FromPath(it->TestFile));
+      Grid1->setItem(row, column, item);
+    }
+  }
+  Grid1->resizeColumnsToContents();
+  Grid1->horizontalHeader()->setStretchLastSection(true);
+  layout->addWidget(Grid1);
+  auto* buttons = new QHBoxLayout;
+  QPushButton* exportButton = Named(new QPushButton(QStringLiteral("&Export CSV...")), "ExportButton");
+  QPushButton* close = Named(new QPushButton(QStringLiteral("&Close")), "CloseButton");
+  exportButton->setEnabled(!Records.empty());
+  buttons->addWidget(exportButton);
+  buttons->addStretch();
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+  connect(exportButton, &QPushButton::clicked, this, &THistoryForm::ExportButtonClick);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void THistoryForm::ExportButtonClick() {
+  RunGuarded(Dialogs, [this] {
+    const std::optional<QString> path =
+        Dialogs.SaveFile({QStringLiteral("Export History"), QStringLiteral("CSV Files|*.CSV|All Files|*.*"),
+                          QStringLiteral("csv"), QStringLiteral("history.csv")});
+    if (!path) return;
+    ReplaceFileAtomically(ToPath(*path), History::ExportCsv(Records));
+  });
+}

@@ -1,0 +1,261 @@
+#include "ui/engine/QuestionForm.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/run/MediaPath.h"
+#include "core/run/TestSession.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/QtText.h"
+
+namespace {
+const char* const OptionNames[] = {"OptionA", "OptionB", "OptionC", "OptionD", "OptionE", "OptionF"};
+const char* const BoxNames[] = {"BoxA", "BoxB", "BoxC", "BoxD", "BoxE", "BoxF"};
+
+QString AnswerCaption(int letter, const std::string& text) {
+  QString caption = QStringLiteral("&%1.  %2").arg(QChar('A' + letter), ToQString(text));
+  return caption.replace(QStringLiteral("&&"), QStringLiteral("&&&&"));
+}
+}  // namespace
+
+TQuestionForm::TQuestionForm(TTestSession& session, const TEngineServices& services, QWidget* parent)
+    : QDialog(parent), Session(session), Services(services) {
+  setObjectName(QStringLiteral("QuestionForm"));
+  setWindowTitle(ToQString(session.Settings().Description));
+  setMinimumSize(640, 480);
+  auto* layout = new QVBoxLayout(this);
+
+  auto* top = new QHBoxLayout;
+  NumberLabel = Named(new QLabel, "NumberLabel");
+  top->addWidget(NumberLabel, 1);
+  ElapsedLabel = Named(new QLabel, "ElapsedLabel");
+  RemainingLabel = Named(new QLabel, "RemainingLabel");
+  ElapsedBar = Named(new QProgressBar, "ElapsedBar");
+  RemainingBar = Named(new QProgressBar, "RemainingBar");
+  for (QProgressBar* bar : {ElapsedBar, RemainingBar}) {
+    bar->setRange(0, std::max(session.LimitSeconds(), 1));
+    bar->setMinimumWidth(150);
+  }
+  for (QWidget* widget : {static_cast<QWidget*>(ElapsedLabel), static_cast<QWidget*>(RemainingLabel),
+                          static_cast<QWidget*>(ElapsedBar), static_cast<QWidget*>(RemainingBar)}) {
+    top->addWidget(widget);
+    widget->hide();
+  }
+  layout->addLayout(top);
+
+  QuestionLabel = Named(new QLabel, "QuestionLabel");
+  QuestionLabel->setWordWrap(true);
+  QuestionLabel->setTextFormat(Qt::PlainText);
+  QFont questionFont = QuestionLabel->font();
+  questionFont.setPointSizeF(questionFont.pointSizeF() * 1.25);
+  questionFont.setBold(true);
+  QuestionLabel->setFont(questionFont);
+  layout->addWidget(QuestionLabel);
+  PictureLabel = Named(new QLabel, "PictureLabel");
+  PictureLabel->setAlignment(Qt::AlignCenter);
+  layout->addWidget(PictureLabel);
+  ChoiceLabel = Named(new QLabel, "ChoiceLabel");
+  ChoiceLabel->setWordWrap(true);
+  QFont choiceFont = ChoiceLabel->font();
+  choiceFont.setItalic(true);
+  ChoiceLabel->setFont(choiceFont);
+  layout->addWidget(ChoiceLabel);
+
+  OptionGroup = new QButtonGroup(this);
+  for (int i = 0; i < 6; ++i) {
+    Options[i] = Named(new QRadioButton, OptionNames[i]);
+    Boxes[i] = Named(new QCheckBox, BoxNames[i]);
+    OptionGroup->addButton(Options[i], i);
+    layout->addWidget(Options[i]);
+    layout->addWidget(Boxes[i]);
+    connect(Options[i], &QAbstractButton::toggled, this, [this] { AnswerChanged(); });
+    connect(Boxes[i], &QAbstractButton::toggled, this, [this] { AnswerChanged(); });
+  }
+  layout->addStretch();
+
+  auto* links = new QHBoxLayout;
+  HotLinkButton = Named(new QPushButton(QStringLiteral("&Hot Link")), "HotLinkButton");
+  ReferenceButton = Named(new QPushButton(QStringLiteral("&Reference")), "ReferenceButton");
+  MediaButton = Named(new QPushButton(QStringLiteral("&Media")), "MediaButton");
+  CheckButton = Named(new QPushButton(QStringLiteral("&Check")), "CheckButton");
+  for (QPushButton* button : {HotLinkButton, ReferenceButton, MediaButton, CheckButton})
+    links->addWidget(button);
+  links->addStretch();
+  layout->addLayout(links);
+
+  auto* moves = new QHBoxLayout;
+  PreviousButton = Named(new QPushButton(QStringLiteral("< &Previous")), "PreviousButton");
+  NextButton = Named(new QPushButton(QStringLiteral("&Next >")), "NextButton");
+  FinishButton = Named(new QPushButton(QStringLiteral("&Finish Test")), "FinishButton");
+  moves->addWidget(PreviousButton);
+  moves->addWidget(NextButton);
+  moves->addStretch();
+  moves->addWidget(FinishButton);
+  layout->addLayout(moves);
+  for (QPushButton* button :
+       {HotLinkButton, ReferenceButton, MediaButton, CheckButton, PreviousButton, NextButton, FinishButton})
+    button->setAutoDefault(false);
+  NextButton->setDefault(true);
+
+  connect(PreviousButton, &QPushButton::clicked, this, &TQuestionForm::PreviousButtonClick);
+  connect(NextButton, &QPushButton::clicked, this, &TQuestionForm::NextButtonClick);
+  connect(CheckButton, &QPushButton::clicked, this, &TQuestionForm::CheckButtonClick);
+  connect(FinishButton, &QPushButton::clicked, this, &TQuestionForm::FinishButtonClick);
+  connect(HotLinkButton, &QPushButton::clicked, this, &TQuestionForm::HotLinkButtonClick);
+  connect(ReferenceButton, &QPushButton::clicked, this, &TQuestionForm::ReferenceButtonClick);
+  connect(MediaButton, &QPushButton::clicked, this, &TQuestionForm::MediaButtonClick);
+
+  const int timerType = session.Settings().TimerType;
+  if (session.LimitSeconds() > 0 && timerType == 0) {
+    ElapsedLabel->show();
+    RemainingLabel->show();
+  } else if (session.LimitSeconds() > 0 && timerType == 1) {
+    ElapsedBar->show();
+    RemainingBar->show();
+  }
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(250);
+  connect(Timer1, &QTimer::timeout, this, &TQuestionForm::Timer1Timer);
+  if (session.LimitSeconds() > 0) Timer1->start();
+  DisplayQuestion();
+  Timer1Timer();
+}
+
+void TQuestionForm::DisplayQuestion() {
+  Displaying = true;
+  const int position = Session.Current();
+  const QuestionRecord& question = Session.Question(position);
+  const TestSettings& settings = Session.Settings();
+  NumberLabel->setText(QStringLiteral("Question %1 of %2").arg(position + 1).arg(Session.Count()));
+  QuestionLabel->setText(ToQString(question.Question));
+  const bool several = Session.ChoosesSeveral(position);
+  ChoiceLabel->setText(ToQString(Session.ChoiceLine(position)));
+  ChoiceLabel->setVisible(several);
+  const Scoring::TLetters answer = Session.Answer(position);
+  OptionGroup->setExclusive(false);
+  for (int i = 0; i < 6; ++i) {
+    Options[i]->hide();
+    Boxes[i]->hide();
+  }
+  for (int letter : Session.ShownLetters(position)) {
+    QAbstractButton* button = several ? static_cast<QAbstractButton*>(Boxes[letter]) : Options[letter];
+    button->setText(AnswerCaption(letter, question.Answer(letter)));
+    button->show();
+  }
+  for (int i = 0; i < 6; ++i) {
+    Options[i]->setChecked(!several && (answer >> i & 1));
+    Boxes[i]->setChecked(several && (answer >> i & 1));
+  }
+  OptionGroup->setExclusive(true);
+
+  const bool inside = question.MMediaInternal && MediaPath::IsPicture(question.MediaFile);
+  QPixmap picture;
+  if (inside) picture.load(MediaFilePath(Services, question.MediaFile));
+  if (!picture.isNull()) {
+    PictureLabel->setPixmap(picture.width() > 600 || picture.height() > 300
+                                ? picture.scaled(600, 300, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                : picture);
+  } else {
+    PictureLabel->clear();
+  }
+  PictureLabel->setVisible(!picture.isNull());
+  MediaButton->setVisible(!question.MediaFile.empty() && picture.isNull());
+  HotLinkButton->setVisible(settings.TestHot && !question.HotLink.empty());
+  ReferenceButton->setVisible(settings.TestRef && !question.Reference.empty());
+  CheckButton->setVisible(settings.CheckAnswers == 1);
+  PreviousButton->setEnabled(position > 0);
+  NextButton->setEnabled(position + 1 < Session.Count());
+  Displaying = false;
+}
+
+void TQuestionForm::AnswerChanged() {
+  if (Displaying) return;
+  Scoring::TLetters letters = 0;
+  const bool several = Session.ChoosesSeveral(Session.Current());
+  for (int i = 0; i < 6; ++i)
+    if ((several ? static_cast<QAbstractButton*>(Boxes[i]) : Options[i])->isChecked()) letters |= 1 << i;
+  Session.SetAnswer(Session.Current(), letters);
+}
+
+bool TQuestionForm::MayMoveOn() {
+  if (Session.MayMoveOn()) return true;
+  Services.Dialogs.Inform(QStringLiteral("Please answer this question before going on."));
+  return false;
+}
+
+void TQuestionForm::PreviousButtonClick() {
+  if (Session.GoTo(Session.Current() - 1)) DisplayQuestion();
+}
+
+void TQuestionForm::NextButtonClick() {
+  if (Session.Current() + 1 >= Session.Count() || !MayMoveOn()) return;
+  Session.GoTo(Session.Current() + 1);
+  DisplayQuestion();
+}
+
+void TQuestionForm::CheckButtonClick() {
+  const int position = Session.Current();
+  if (Session.Answer(position) == 0)
+    Services.Dialogs.Inform(QStringLiteral("Choose an answer first."));
+  else
+    Services.Dialogs.Inform(Session.IsRight(position) ? QStringLiteral("Right!") : QStringLiteral("Wrong."));
+}
+
+void TQuestionForm::FinishButtonClick() {
+  if (!MayMoveOn()) return;
+  int blank = 0;
+  for (int i = 0; i < Session.Count(); ++i)
+    if (Session.Answer(i) == 0) ++blank;
+  if (blank > 0 &&
+      !Services.Dialogs.Confirm(
+          QStringLiteral("%1 question(s) have no answer and will count as wrong.\rFinish the test now?")
+              .arg(blank)))
+    return;
+  Timer1->stop();
+  accept();
+}
+
+void TQuestionForm::reject() {
+  if (!Services.Dialogs.Confirm(QStringLiteral("End the test now? It is scored as it stands."))) return;
+  Timer1->stop();
+  accept();
+}
+
+void TQuestionForm::HotLinkButtonClick() {
+  OpenTestLink(Services, Session.Question(Session.Current()).HotLink);
+}
+
+void TQuestionForm::ReferenceButtonClick() {
+  Services.Dialogs.Inform(ToQString(Session.Question(Session.Current()).Reference));
+}
+
+void TQuestionForm::MediaButtonClick() {
+  OpenTestLink(Services, Session.Question(Session.Current()).MediaFile);
+}
+
+void TQuestionForm::Timer1Timer() {
+  if (Session.LimitSeconds() <= 0 || Session.IsFinished()) return;
+  const int elapsed = Session.ElapsedSeconds();
+  const int remaining = Session.RemainingSeconds();
+  ElapsedLabel->setText(QStringLiteral("Elapsed: %1").arg(QString::fromStdString(DurationText(elapsed))));
+  RemainingLabel->setText(
+      QStringLiteral("Remaining: %1").arg(QString::fromStdString(DurationText(remaining))));
+  ElapsedBar->setValue(std::min(elapsed, Session.LimitSeconds()));
+  ElapsedBar->setFormat(QStringLiteral("Elapsed %1").arg(QString::fromStdString(DurationText(elapsed))));
+  RemainingBar->setValue(remaining);
+  RemainingBar->setFormat(QStringLiteral("Left %1").arg(QString::fromStdString(DurationText(remaining))));
+  if (!Session.TimeUp() || TimedOut) return;
+  TimedOut = true;
+  Timer1->stop();
+  Services.Dialogs.Inform(QStringLiteral("Time is up. The test ends now and is scored as it stands."));
+  accept();
+}

@@ -1,0 +1,54 @@
+#include "ui/maker/Preview.h"
+
+#include <QFileInfo>
+#include <exception>
+
+#include "core/test/QuestionSet.h"
+#include "core/test/TestContents.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/Globals.h"
+#include "ui/platform/ShellOpen.h"
+
+QString EngineBesideMaker(const QString& folder) {
+  const QFileInfo engine(folder + QStringLiteral("/qwtest"));
+  return engine.isFile() && engine.isExecutable() ? engine.filePath() : QString();
+}
+
+bool StartPreview(TGlobals& globals, int question) {
+  if (globals.CurrentTestPath.isEmpty()) {
+    globals.Dialogs.Inform(QStringLiteral("Load a test first."));
+    return false;
+  }
+  const QString engine = EngineBesideMaker(globals.ProgramFolder);
+  if (engine.isEmpty()) {
+    globals.Dialogs.Error(
+        QStringLiteral("qwtest, the student engine, was not found beside the maker in \"%1\".")
+            .arg(globals.ProgramFolder));
+    return false;
+  }
+  // The path is quoted for the command line; a quote inside it is written as
+  // three quotes.
+  QString quoted = globals.CurrentTestPath;
+  quoted.replace(QLatin1Char('"'), QStringLiteral("\"\"\""));
+  const QString parameters =
+      QStringLiteral("--preview --question %1 \"%2\"").arg(std::max(question, 1)).arg(quoted);
+  if (globals.Shell.ExecuteFile(engine, parameters, globals.ProgramFolder, SW_SHOW) > 32) return true;
+  globals.Dialogs.Error(QStringLiteral("qwtest could not be started."));
+  return false;
+}
+
+bool EditorDiffersFromFile(const QuestionSet& questions, const std::string& path) {
+  std::vector<QuestionRecord> stored;
+  try {
+    TCustomIniStore store(path);
+    stored = ReadTestContents(store).Questions;
+  } catch (const std::exception&) {
+    return true;
+  }
+  int count = questions.QuestionCount;
+  while (count > 0 && questions.Slot(count) == QuestionRecord()) --count;
+  if (count != static_cast<int>(stored.size())) return true;
+  for (int n = 1; n <= count; ++n)
+    if (!(questions.Slot(n) == stored[n - 1])) return true;
+  return false;
+}
