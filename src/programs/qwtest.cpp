@@ -4,10 +4,12 @@
 #include <QTimer>
 
 #include "core/run/Clock.h"
+#include "core/test/WorkingFolder.h"
 #include "ui/engine/EngineForm.h"
 #include "ui/engine/Prompts.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpWindow.h"
+#include "ui/platform/QtText.h"
 #include "ui/platform/ShellOpen.h"
 
 // The student engine: the tests of its folder, or the test named on the
@@ -16,6 +18,7 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quizwell Client"));
+  QApplication::setDesktopFileName(QStringLiteral("org.quizwell.Engine"));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Takes the self-tests made with Quizwell Maker."));
@@ -39,7 +42,9 @@ int main(int argc, char** argv) {
   TSteadyClock clock;
   const QString history =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/history.csv");
-  TEngineForm form({QCoreApplication::applicationDirPath(), history, dialogs, prompts, shell, help, clock});
+  // The same folder of tests and qwtest.cfg as the maker's.
+  const QString folder = FromPath(WorkingFolder::ForProgram(ToPath(QCoreApplication::applicationDirPath())).Path);
+  TEngineForm form({folder, history, dialogs, prompts, shell, help, clock});
   dialogs.SetParent(&form);
   prompts.SetParent(&form);
   form.ShowAsConfigured();

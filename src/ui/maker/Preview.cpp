@@ -1,5 +1,6 @@
 #include "ui/maker/Preview.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <exception>
 
@@ -10,8 +11,13 @@
 #include "ui/platform/ShellOpen.h"
 
 QString EngineBesideMaker(const QString& folder) {
-  const QFileInfo engine(folder + QStringLiteral("/qwtest"));
-  return engine.isFile() && engine.isExecutable() ? engine.filePath() : QString();
+  // An installed maker keeps its tests in the working folder, away from the
+  // programs, so the engine is also looked for beside the maker's own file.
+  for (const QString& place : {folder, QCoreApplication::applicationDirPath()}) {
+    const QFileInfo engine(place + QStringLiteral("/qwtest"));
+    if (engine.isFile() && engine.isExecutable()) return engine.filePath();
+  }
+  return QString();
 }
 
 bool StartPreview(TGlobals& globals, int question) {

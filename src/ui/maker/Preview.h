@@ -8,7 +8,8 @@ class QuestionSet;
 
 // The maker's way into the student engine, qwtest, that lies beside it.
 
-// folder + "/qwtest" when that is an executable file, otherwise empty.
+// The executable qwtest in folder, or else beside the maker's program file;
+// empty when neither holds one.
 QString EngineBesideMaker(const QString& folder);
 
 // Opens the current test in the engine as a preview starting at question
