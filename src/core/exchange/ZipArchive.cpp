@@ -28,6 +28,8 @@ std::string ErrorText(zip_error_t* error) {
 }  // namespace
 
 std::vector<TEntry> Read(std::string_view bytes) {
+  if (bytes.empty())
+    Fail("the file is empty");  // libzip would open it as an archive of nothing
   zip_error_t error;
   zip_error_init(&error);
   zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
