@@ -1,11 +1,10 @@
 #include "core/exchange/MoodleXml.h"
 
-#include <pugixml.hpp>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <pugixml.hpp>
 #include <sstream>
 
 #include "core/exchange/ExchangeText.h"
@@ -21,7 +20,8 @@ std::string Base64Encode(std::string_view bytes) {
   out.reserve((bytes.size() + 2) / 3 * 4);
   std::size_t i = 0;
   for (; i + 2 < bytes.size(); i += 3) {
-    const unsigned v = static_cast<unsigned char>(bytes[i]) << 16 | static_cast<unsigned char>(bytes[i + 1]) << 8 |
+    const unsigned v = static_cast<unsigned char>(bytes[i]) << 16 |
+                       static_cast<unsigned char>(bytes[i + 1]) << 8 |
                        static_cast<unsigned char>(bytes[i + 2]);
     out += {Digits[v >> 18], Digits[v >> 12 & 63], Digits[v >> 6 & 63], Digits[v & 63]};
   }
@@ -29,7 +29,8 @@ std::string Base64Encode(std::string_view bytes) {
     const unsigned v = static_cast<unsigned char>(bytes[i]) << 16;
     out += {Digits[v >> 18], Digits[v >> 12 & 63], '=', '='};
   } else if (i + 2 == bytes.size()) {
-    const unsigned v = static_cast<unsigned char>(bytes[i]) << 16 | static_cast<unsigned char>(bytes[i + 1]) << 8;
+    const unsigned v = static_cast<unsigned char>(bytes[i]) << 16 | static_cast<unsigned char>(bytes[i + 1])
+                                                                        << 8;
     out += {Digits[v >> 18], Digits[v >> 12 & 63], Digits[v >> 6 & 63], '='};
   }
   return out;
@@ -98,8 +99,7 @@ std::string PercentDecode(std::string_view text) {
 
 bool IsImage(std::string_view name) {
   const auto dot = name.rfind('.');
-  if (dot == std::string_view::npos)
-    return false;
+  if (dot == std::string_view::npos) return false;
   std::string ext(name.substr(dot + 1));
   std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
   return ext == "png" || ext == "jpg" || ext == "jpeg" || ext == "gif" || ext == "bmp" || ext == "svg" ||
@@ -107,7 +107,8 @@ bool IsImage(std::string_view name) {
 }
 
 int LineOf(std::string_view bytes, std::ptrdiff_t offset) {
-  const auto end = bytes.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(bytes.size()));
+  const auto end =
+      bytes.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(bytes.size()));
   return 1 + static_cast<int>(std::count(bytes.begin(), end, '\n'));
 }
 
@@ -125,12 +126,12 @@ std::string PlainText(const pugi::xml_node& element) {
 // The @@PLUGINFILE@@ names a text refers to, in order of appearance.
 std::vector<std::string> PluginFileNames(std::string_view raw) {
   std::vector<std::string> names;
-  for (std::size_t at = raw.find(PluginFile); at != std::string_view::npos; at = raw.find(PluginFile, at + 1)) {
+  for (std::size_t at = raw.find(PluginFile); at != std::string_view::npos;
+       at = raw.find(PluginFile, at + 1)) {
     const std::size_t begin = at + PluginFile.size();
     const std::size_t end = raw.find_first_of("\"' >?#", begin);
     std::string name = PercentDecode(raw.substr(begin, end == std::string_view::npos ? end : end - begin));
-    if (const auto slash = name.rfind('/'); slash != std::string::npos)
-      name.erase(0, slash + 1);
+    if (const auto slash = name.rfind('/'); slash != std::string::npos) name.erase(0, slash + 1);
     if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
       names.push_back(std::move(name));
   }
@@ -138,16 +139,11 @@ std::vector<std::string> PluginFileNames(std::string_view raw) {
 }
 
 std::string Describe(std::string_view type) {
-  if (type == "truefalse")
-    return "a true/false question";
-  if (type == "shortanswer")
-    return "a short-answer question";
-  if (type == "essay")
-    return "an essay question";
-  if (type == "matching")
-    return "a matching question";
-  if (type == "numerical")
-    return "a numerical question";
+  if (type == "truefalse") return "a true/false question";
+  if (type == "shortanswer") return "a short-answer question";
+  if (type == "essay") return "an essay question";
+  if (type == "matching") return "a matching question";
+  if (type == "numerical") return "a numerical question";
   return "a question of type \"" + std::string(type) + "\"";
 }
 
@@ -172,8 +168,7 @@ std::vector<std::string> SharedFractions(int correct) {
 
 void AddText(pugi::xml_node parent, const char* name, std::string_view html, bool cdata) {
   pugi::xml_node element = parent.append_child(name);
-  if (cdata)
-    element.append_attribute("format") = "html";
+  if (cdata) element.append_attribute("format") = "html";
   pugi::xml_node text = element.append_child("text");
   if (!html.empty())
     text.append_child(cdata ? pugi::node_cdata : pugi::node_pcdata).set_value(std::string(html).c_str());
@@ -204,10 +199,10 @@ public:
     const pugi::xml_parse_result parsed =
         document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
     if (!parsed)
-      throw TFormatError("line " + std::to_string(LineOf(bytes, parsed.offset)) + ": " + parsed.description());
+      throw TFormatError("line " + std::to_string(LineOf(bytes, parsed.offset)) + ": " +
+                         parsed.description());
     const pugi::xml_node quiz = document.child("quiz");
-    if (!quiz)
-      throw TFormatError("line 1: no <quiz> element");
+    if (!quiz) throw TFormatError("line 1: no <quiz> element");
 
     TImportedTest test;
     int number = 0;
@@ -217,8 +212,7 @@ public:
         // Categories are paths such as "$course$/top/Geography"; the first
         // one's last part names the test.
         std::string path = question.child("category").child("text").text().get();
-        if (const auto slash = path.rfind('/'); slash != std::string::npos)
-          path.erase(0, slash + 1);
+        if (const auto slash = path.rfind('/'); slash != std::string::npos) path.erase(0, slash + 1);
         if (test.Title.empty())
           test.Title = path;
         else if (path != test.Title)
@@ -235,7 +229,8 @@ public:
     return test;
   }
 
-  std::string Write(const TExportedTest& test, const TMediaLookup& lookup, TLossReport& report) const override {
+  std::string Write(const TExportedTest& test, const TMediaLookup& lookup,
+                    TLossReport& report) const override {
     pugi::xml_document document;
     pugi::xml_node declaration = document.append_child(pugi::node_declaration);
     declaration.append_attribute("version") = "1.0";
@@ -259,10 +254,10 @@ public:
   }
 
 private:
-  static void ReadQuestion(const pugi::xml_node& question, int number, TImportedTest& test, TLossReport& report) {
+  static void ReadQuestion(const pugi::xml_node& question, int number, TImportedTest& test,
+                           TLossReport& report) {
     std::vector<pugi::xml_node> answers;
-    for (const pugi::xml_node& answer : question.children("answer"))
-      answers.push_back(answer);
+    for (const pugi::xml_node& answer : question.children("answer")) answers.push_back(answer);
     if (answers.size() > MaxAnswers) {
       report.Add(number, std::to_string(answers.size()) + " answers, only 6 fit: not imported");
       return;
@@ -289,12 +284,12 @@ private:
       }
       record.MediaFile = shown[i];
       for (const pugi::xml_node& file : text.children("file")) {
-        if (file.attribute("name").as_string() != shown[i])
-          continue;
+        if (file.attribute("name").as_string() != shown[i]) continue;
         const std::optional<std::string> bytes = Base64Decode(file.text().get());
         if (!bytes)
           throw TFormatError("question " + std::to_string(number) + ": file " + shown[i] + " is not base64");
-        if (std::none_of(test.Media.begin(), test.Media.end(), [&](const TMediaFile& m) { return m.Name == shown[i]; }))
+        if (std::none_of(test.Media.begin(), test.Media.end(),
+                         [&](const TMediaFile& m) { return m.Name == shown[i]; }))
           test.Media.push_back({shown[i], *bytes});
         break;
       }
@@ -316,16 +311,13 @@ private:
         record.Correct += static_cast<char>('A' + i);
       else if (fraction < 0)
         penalty = true;
-      if (!PlainText(answers[i].child("feedback")).empty())
-        feedback = true;
+      if (!PlainText(answers[i].child("feedback")).empty()) feedback = true;
       if (!PluginFileNames(answers[i].child("text").text().get()).empty())
         report.Add(number, std::string("media in answer ") + static_cast<char>('A' + i) + " dropped");
     }
     record.AnyCorrectPasses = record.Correct.size() > 1 && (single || !penalty);
-    if (record.Correct.empty())
-      report.Add(number, "no answer earns credit: no correct letter");
-    if (feedback)
-      report.Add(number, "feedback dropped");
+    if (record.Correct.empty()) report.Add(number, "no answer earns credit: no correct letter");
+    if (feedback) report.Add(number, "feedback dropped");
     for (const char* part : {"correctfeedback", "partiallycorrectfeedback", "incorrectfeedback"})
       if (!PlainText(question.child(part)).empty()) {
         report.Add(number, "feedback dropped");
@@ -337,12 +329,11 @@ private:
     test.Questions.push_back(std::move(record));
   }
 
-  static void WriteQuestion(pugi::xml_node quiz, const QuestionRecord& record, int number, const TMediaLookup& lookup,
-                            TLossReport& report) {
+  static void WriteQuestion(pugi::xml_node quiz, const QuestionRecord& record, int number,
+                            const TMediaLookup& lookup, TLossReport& report) {
     int answers = 0;
     for (int i = 0; i < MaxAnswers; ++i)
-      if (!record.Answer(i).empty())
-        answers = i + 1;
+      if (!record.Answer(i).empty()) answers = i + 1;
     std::string correct;
     for (char letter : record.Correct)
       if (letter >= 'A' && letter < 'A' + answers && correct.find(letter) == std::string::npos)
@@ -377,8 +368,7 @@ private:
       file.text() = Base64Encode(media->Bytes).c_str();
     }
     AddText(question, "generalfeedback", ExchangeText::TextToHtml(record.Reference), true);
-    if (!record.HotLink.empty())
-      report.Add(number, "hot link dropped");
+    if (!record.HotLink.empty()) report.Add(number, "hot link dropped");
     question.append_child("defaultgrade").text() = "1";
     question.append_child("penalty").text() = "0";
     question.append_child("hidden").text() = "0";
@@ -396,8 +386,9 @@ private:
       pugi::xml_node answer = question.append_child("answer");
       answer.append_attribute("fraction") = at == std::string::npos ? wrong : shares[at].c_str();
       answer.append_attribute("format") = "html";
-      answer.append_child("text").append_child(pugi::node_cdata).set_value(
-          ExchangeText::TextToHtml(record.Answer(i)).c_str());
+      answer.append_child("text")
+          .append_child(pugi::node_cdata)
+          .set_value(ExchangeText::TextToHtml(record.Answer(i)).c_str());
       AddText(answer, "feedback", "", true);
     }
   }
@@ -405,4 +396,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TQuestionFormat> MakeMoodleXmlFormat() { return std::make_unique<TMoodleXmlFormat>(); }
+std::unique_ptr<TQuestionFormat> MakeMoodleXmlFormat() {
+  return std::make_unique<TMoodleXmlFormat>();
+}

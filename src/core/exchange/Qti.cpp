@@ -1,11 +1,10 @@
 #include "core/exchange/Qti.h"
 
-#include <pugixml.hpp>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <map>
+#include <pugixml.hpp>
 #include <sstream>
 
 #include "core/exchange/ExchangeText.h"
@@ -17,7 +16,8 @@ constexpr const char* QtiNamespace = "http://www.imsglobal.org/xsd/imsqti_v2p1";
 constexpr const char* QtiSchema =
     "http://www.imsglobal.org/xsd/imsqti_v2p1 http://www.imsglobal.org/xsd/qti/qtiv2p1/imsqti_v2p1.xsd";
 constexpr const char* CpNamespace = "http://www.imsglobal.org/xsd/imscp_v1p1";
-constexpr const char* CpSchema = "http://www.imsglobal.org/xsd/imscp_v1p1 http://www.imsglobal.org/xsd/imscp_v1p1.xsd";
+constexpr const char* CpSchema =
+    "http://www.imsglobal.org/xsd/imscp_v1p1 http://www.imsglobal.org/xsd/imscp_v1p1.xsd";
 constexpr const char* XsiNamespace = "http://www.w3.org/2001/XMLSchema-instance";
 constexpr const char* MatchCorrect = "http://www.imsglobal.org/question/qti_v2p1/rptemplates/match_correct";
 constexpr const char* MapResponse = "http://www.imsglobal.org/question/qti_v2p1/rptemplates/map_response";
@@ -26,7 +26,8 @@ constexpr const char* TestType = "imsqti_test_xmlv2p1";
 constexpr int MaxAnswers = 6;
 
 int LineOf(std::string_view bytes, std::ptrdiff_t offset) {
-  const auto end = bytes.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(bytes.size()));
+  const auto end =
+      bytes.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(bytes.size()));
   return 1 + static_cast<int>(std::count(bytes.begin(), end, '\n'));
 }
 
@@ -40,27 +41,22 @@ std::string_view LocalName(const pugi::xml_node& node) {
 
 pugi::xml_node Child(const pugi::xml_node& parent, std::string_view name) {
   for (const pugi::xml_node& child : parent.children())
-    if (child.type() == pugi::node_element && LocalName(child) == name)
-      return child;
+    if (child.type() == pugi::node_element && LocalName(child) == name) return child;
   return {};
 }
 
 std::vector<pugi::xml_node> Children(const pugi::xml_node& parent, std::string_view name) {
   std::vector<pugi::xml_node> out;
   for (const pugi::xml_node& child : parent.children())
-    if (child.type() == pugi::node_element && LocalName(child) == name)
-      out.push_back(child);
+    if (child.type() == pugi::node_element && LocalName(child) == name) out.push_back(child);
   return out;
 }
 
 pugi::xml_node Descendant(const pugi::xml_node& root, std::string_view name) {
   for (const pugi::xml_node& child : root.children()) {
-    if (child.type() != pugi::node_element)
-      continue;
-    if (LocalName(child) == name)
-      return child;
-    if (pugi::xml_node found = Descendant(child, name))
-      return found;
+    if (child.type() != pugi::node_element) continue;
+    if (LocalName(child) == name) return child;
+    if (pugi::xml_node found = Descendant(child, name)) return found;
   }
   return {};
 }
@@ -79,7 +75,8 @@ std::string Serialize(const pugi::xml_document& document) {
   return out.str();
 }
 
-pugi::xml_node StartDocument(pugi::xml_document& document, const char* root, const char* ns, const char* schema) {
+pugi::xml_node StartDocument(pugi::xml_document& document, const char* root, const char* ns,
+                             const char* schema) {
   pugi::xml_node declaration = document.append_child(pugi::node_declaration);
   declaration.append_attribute("version") = "1.0";
   declaration.append_attribute("encoding") = "UTF-8";
@@ -97,10 +94,8 @@ void AppendLines(pugi::xml_node parent, std::string_view text) {
   for (;;) {
     const std::size_t end = lines.find("\r\n", begin);
     const std::string line = lines.substr(begin, end == std::string::npos ? end : end - begin);
-    if (!line.empty())
-      parent.append_child(pugi::node_pcdata).set_value(line.c_str());
-    if (end == std::string::npos)
-      break;
+    if (!line.empty()) parent.append_child(pugi::node_pcdata).set_value(line.c_str());
+    if (end == std::string::npos) break;
     parent.append_child("br");
     begin = end + 2;
   }
@@ -109,8 +104,7 @@ void AppendLines(pugi::xml_node parent, std::string_view text) {
 // An element's content as plain text, the way a browser shows it.
 std::string TextOf(const pugi::xml_node& element) {
   std::ostringstream inner;
-  for (const pugi::xml_node& child : element.children())
-    child.print(inner, "", pugi::format_raw);
+  for (const pugi::xml_node& child : element.children()) child.print(inner, "", pugi::format_raw);
   return ExchangeText::HtmlToText(inner.str());
 }
 
@@ -118,17 +112,16 @@ std::string TextOf(const pugi::xml_node& element) {
 // package.
 std::optional<std::string> Resolve(std::string_view base, std::string_view href) {
   std::vector<std::string> parts;
-  std::string path = std::string(base.substr(0, base.rfind('/') == std::string_view::npos ? 0 : base.rfind('/') + 1));
+  std::string path =
+      std::string(base.substr(0, base.rfind('/') == std::string_view::npos ? 0 : base.rfind('/') + 1));
   path += href;
   std::size_t begin = 0;
   while (begin <= path.size()) {
     std::size_t end = path.find('/', begin);
-    if (end == std::string::npos)
-      end = path.size();
+    if (end == std::string::npos) end = path.size();
     const std::string part = path.substr(begin, end - begin);
     if (part == "..") {
-      if (parts.empty())
-        return std::nullopt;
+      if (parts.empty()) return std::nullopt;
       parts.pop_back();
     } else if (!part.empty() && part != ".") {
       parts.push_back(part);
@@ -136,8 +129,7 @@ std::optional<std::string> Resolve(std::string_view base, std::string_view href)
     begin = end + 1;
   }
   std::string out;
-  for (const std::string& part : parts)
-    out += (out.empty() ? "" : "/") + part;
+  for (const std::string& part : parts) out += (out.empty() ? "" : "/") + part;
   return out;
 }
 
@@ -173,9 +165,9 @@ std::string PathOf(std::string_view uri) {
 
 // A media file's name as a plain entry name: no folders, nothing hidden.
 std::string SafeFileName(std::string_view name) {
-  std::string out(name.substr(name.find_last_of("/\\") == std::string_view::npos ? 0 : name.find_last_of("/\\") + 1));
-  if (out.empty() || out[0] == '.')
-    out.insert(0, "media");
+  std::string out(
+      name.substr(name.find_last_of("/\\") == std::string_view::npos ? 0 : name.find_last_of("/\\") + 1));
+  if (out.empty() || out[0] == '.') out.insert(0, "media");
   return out;
 }
 
@@ -190,18 +182,17 @@ std::string MimeType(std::string_view name) {
   std::string ext(name.substr(name.rfind('.') == std::string_view::npos ? name.size() : name.rfind('.') + 1));
   std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
   static const std::map<std::string, std::string, std::less<>> Types = {
-      {"png", "image/png"},       {"jpg", "image/jpeg"}, {"jpeg", "image/jpeg"}, {"gif", "image/gif"},
-      {"bmp", "image/bmp"},       {"svg", "image/svg+xml"}, {"webp", "image/webp"}, {"mp3", "audio/mpeg"},
-      {"wav", "audio/wav"},       {"mid", "audio/midi"}, {"mp4", "video/mp4"},   {"avi", "video/x-msvideo"},
-      {"html", "text/html"},      {"htm", "text/html"}};
+      {"png", "image/png"},  {"jpg", "image/jpeg"},    {"jpeg", "image/jpeg"}, {"gif", "image/gif"},
+      {"bmp", "image/bmp"},  {"svg", "image/svg+xml"}, {"webp", "image/webp"}, {"mp3", "audio/mpeg"},
+      {"wav", "audio/wav"},  {"mid", "audio/midi"},    {"mp4", "video/mp4"},   {"avi", "video/x-msvideo"},
+      {"html", "text/html"}, {"htm", "text/html"}};
   const auto found = Types.find(ext);
   return found == Types.end() ? "application/octet-stream" : found->second;
 }
 
 std::optional<std::string> Setting(const TTestContents& contents, std::string_view key) {
   for (const TTestContents::TSetting& setting : contents.Settings)
-    if (setting.Key == key)
-      return setting.Value;
+    if (setting.Key == key) return setting.Value;
   return std::nullopt;
 }
 
@@ -223,20 +214,17 @@ public:
 
   TImportedTest Read(std::string_view bytes, TLossReport& report) const override {
     std::map<std::string, std::string> files;
-    for (ZipArchive::TEntry& entry : ZipArchive::Read(bytes))
-      files[entry.Name] = std::move(entry.Bytes);
+    for (ZipArchive::TEntry& entry : ZipArchive::Read(bytes)) files[entry.Name] = std::move(entry.Bytes);
     const auto entry = [&](const std::string& name) -> const std::string& {
       const auto found = files.find(name);
-      if (found == files.end())
-        throw TFormatError("entry " + name + " is missing from the package");
+      if (found == files.end()) throw TFormatError("entry " + name + " is missing from the package");
       return found->second;
     };
 
     pugi::xml_document manifest;
     Parse(manifest, entry("imsmanifest.xml"), "imsmanifest.xml");
     const pugi::xml_node resources = Child(Child(manifest, "manifest"), "resources");
-    if (!resources)
-      throw TFormatError("imsmanifest.xml: no <resources>");
+    if (!resources) throw TFormatError("imsmanifest.xml: no <resources>");
 
     TImportedTest test;
     std::string testHref;
@@ -249,18 +237,17 @@ public:
       else if (type.rfind(TestType, 0) == 0 && testHref.empty())
         testHref = href;
     }
-    if (!testHref.empty())
-      ReadTest(entry(testHref), testHref, test);
+    if (!testHref.empty()) ReadTest(entry(testHref), testHref, test);
     int number = 0;
-    for (const std::string& href : items)
-      ReadItem(entry(href), href, ++number, files, test, report);
+    for (const std::string& href : items) ReadItem(entry(href), href, ++number, files, test, report);
     return test;
   }
 
-  std::string Write(const TExportedTest& test, const TMediaLookup& lookup, TLossReport& report) const override {
+  std::string Write(const TExportedTest& test, const TMediaLookup& lookup,
+                    TLossReport& report) const override {
     std::vector<ZipArchive::TEntry> entries;
     std::vector<std::pair<std::string, std::vector<std::string>>> items;  // href, media hrefs
-    std::map<std::string, std::string> mediaHrefs;                      // stored name -> package path
+    std::map<std::string, std::string> mediaHrefs;                        // stored name -> package path
     int number = 0;
     for (const QuestionRecord& record : test.Contents.Questions) {
       ++number;
@@ -281,8 +268,7 @@ public:
       }
       const std::string href = "items/Q" + std::to_string(number) + ".xml";
       std::optional<std::string> item = WriteItem(record, number, mediaHref, report);
-      if (!item)
-        continue;
+      if (!item) continue;
       entries.push_back({href, std::move(*item)});
       items.push_back({href, mediaHref ? std::vector<std::string>{*mediaHref} : std::vector<std::string>{}});
     }
@@ -294,8 +280,7 @@ public:
 private:
   static std::string Identifier(std::string_view href) {
     std::string id;
-    for (char c : href)
-      id += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    for (char c : href) id += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return "R_" + id;
   }
 
@@ -303,8 +288,7 @@ private:
     pugi::xml_document document;
     Parse(document, bytes, href);
     const pugi::xml_node root = Child(document, "assessmentTest");
-    if (!root)
-      throw TFormatError(href + ": no <assessmentTest>");
+    if (!root) throw TFormatError(href + ": no <assessmentTest>");
     test.Title = root.attribute("title").as_string();
     if (const pugi::xml_node limits = Child(root, "timeLimits"); limits.attribute("maxTime")) {
       const double seconds = limits.attribute("maxTime").as_double();
@@ -326,15 +310,15 @@ private:
       for (;;) {
         const std::size_t end = text.find("\r\n", begin);
         test.BeginMessage.push_back(text.substr(begin, end == std::string::npos ? end : end - begin));
-        if (end == std::string::npos)
-          break;
+        if (end == std::string::npos) break;
         begin = end + 2;
       }
     }
   }
 
   static void ReadItem(std::string_view bytes, const std::string& href, int number,
-                       const std::map<std::string, std::string>& files, TImportedTest& test, TLossReport& report) {
+                       const std::map<std::string, std::string>& files, TImportedTest& test,
+                       TLossReport& report) {
     pugi::xml_document document;
     Parse(document, bytes, href);
     const pugi::xml_node item = Child(document, "assessmentItem");
@@ -354,31 +338,29 @@ private:
     std::string question;
     const pugi::xml_node body = Child(item, "itemBody");
     for (const pugi::xml_node& part : body.children()) {
-      if (part == interaction || Descendant(part, "choiceInteraction"))
-        break;
+      if (part == interaction || Descendant(part, "choiceInteraction")) break;
       std::ostringstream inner;
       part.print(inner, "", pugi::format_raw);
       const std::string text = ExchangeText::HtmlToText(inner.str());
-      if (!text.empty())
-        question += (question.empty() ? "" : "\r\n") + text;
+      if (!text.empty()) question += (question.empty() ? "" : "\r\n") + text;
     }
     if (const pugi::xml_node prompt = Child(interaction, "prompt")) {
       const std::string text = TextOf(prompt);
-      if (!text.empty())
-        question += (question.empty() ? "" : "\r\n") + text;
+      if (!text.empty()) question += (question.empty() ? "" : "\r\n") + text;
     }
     record.Question = question;
 
     // Media: the first <img> or <object> in the body.
     std::vector<std::string> shown;
-    for (const pugi::xpath_node& found : body.select_nodes(".//*[local-name()='img' or local-name()='object']")) {
+    for (const pugi::xpath_node& found :
+         body.select_nodes(".//*[local-name()='img' or local-name()='object']")) {
       const pugi::xml_node node = found.node();
       const std::string ref = PathOf(node.attribute(LocalName(node) == "img" ? "src" : "data").as_string());
-      if (!ref.empty())
-        shown.push_back(ref);
+      if (!ref.empty()) shown.push_back(ref);
     }
     for (std::size_t i = 0; i < shown.size(); ++i) {
-      const std::string name = shown[i].substr(shown[i].rfind('/') == std::string::npos ? 0 : shown[i].rfind('/') + 1);
+      const std::string name =
+          shown[i].substr(shown[i].rfind('/') == std::string::npos ? 0 : shown[i].rfind('/') + 1);
       if (i > 0) {
         report.Add(number, "media file " + name + " dropped: a question holds one");
         continue;
@@ -388,7 +370,8 @@ private:
       const auto file = path ? files.find(*path) : files.end();
       if (file == files.end())
         report.Add(number, "media file " + name + " is not in the package");
-      else if (std::none_of(test.Media.begin(), test.Media.end(), [&](const TMediaFile& m) { return m.Name == name; }))
+      else if (std::none_of(test.Media.begin(), test.Media.end(),
+                            [&](const TMediaFile& m) { return m.Name == name; }))
         test.Media.push_back({name, file->second});
     }
 
@@ -400,8 +383,7 @@ private:
     const std::string responseId = interaction.attribute("responseIdentifier").as_string();
     pugi::xml_node declaration;
     for (const pugi::xml_node& candidate : Children(item, "responseDeclaration"))
-      if (responseId == candidate.attribute("identifier").as_string())
-        declaration = candidate;
+      if (responseId == candidate.attribute("identifier").as_string()) declaration = candidate;
     std::string correct;
     for (const pugi::xml_node& value : Children(Child(declaration, "correctResponse"), "value"))
       if (const auto letter = letters.find(value.text().get()); letter != letters.end())
@@ -412,19 +394,19 @@ private:
     // whole score means any correct answer passes.
     const std::string_view rules = Child(item, "responseProcessing").attribute("template").as_string();
     record.AnyCorrectPasses = correct.size() > 1 && rules.ends_with("map_response");
-    if (correct.empty())
-      report.Add(number, "no correct response: no correct letter");
-    if (Child(item, "modalFeedback") || Descendant(body, "feedbackInline") || Descendant(body, "feedbackBlock"))
+    if (correct.empty()) report.Add(number, "no correct response: no correct letter");
+    if (Child(item, "modalFeedback") || Descendant(body, "feedbackInline") ||
+        Descendant(body, "feedbackBlock"))
       report.Add(number, "feedback dropped");
     test.Questions.push_back(std::move(record));
   }
 
   static std::optional<std::string> WriteItem(const QuestionRecord& record, int number,
-                                              const std::optional<std::string>& mediaHref, TLossReport& report) {
+                                              const std::optional<std::string>& mediaHref,
+                                              TLossReport& report) {
     int answers = 0;
     for (int i = 0; i < MaxAnswers; ++i)
-      if (!record.Answer(i).empty())
-        answers = i + 1;
+      if (!record.Answer(i).empty()) answers = i + 1;
     std::string correct;
     for (char letter : record.Correct)
       if (letter >= 'A' && letter < 'A' + answers && correct.find(letter) == std::string::npos)
@@ -433,17 +415,14 @@ private:
       report.Add(number, "no answers, a choice interaction needs one: not exported");
       return std::nullopt;
     }
-    if (!record.HotLink.empty())
-      report.Add(number, "hot link dropped");
-    if (!record.Reference.empty())
-      report.Add(number, "reference dropped");
+    if (!record.HotLink.empty()) report.Add(number, "hot link dropped");
+    if (!record.Reference.empty()) report.Add(number, "reference dropped");
 
     pugi::xml_document document;
     pugi::xml_node item = StartDocument(document, "assessmentItem", QtiNamespace, QtiSchema);
     item.append_attribute("identifier") = ("Q" + std::to_string(number)).c_str();
     std::string title = record.Question.substr(0, record.Question.find_first_of("\r\n"));
-    if (title.empty())
-      title = "Question " + std::to_string(number);
+    if (title.empty()) title = "Question " + std::to_string(number);
     item.append_attribute("title") = title.c_str();
     item.append_attribute("adaptive") = "false";
     item.append_attribute("timeDependent") = "false";
@@ -455,8 +434,7 @@ private:
     response.append_attribute("baseType") = "identifier";
     if (!correct.empty()) {
       pugi::xml_node values = response.append_child("correctResponse");
-      for (char letter : correct)
-        values.append_child("value").text() = std::string(1, letter).c_str();
+      for (char letter : correct) values.append_child("value").text() = std::string(1, letter).c_str();
     }
     if (any) {
       // Each correct choice alone earns the whole score; wrong ones nothing.
@@ -486,8 +464,7 @@ private:
     if (mediaHref) {
       const std::string src = "../" + UriOf(*mediaHref);
       const std::string name = mediaHref->substr(6);
-      if (!record.Question.empty())
-        prompt.append_child("br");
+      if (!record.Question.empty()) prompt.append_child("br");
       if (IsImage(name)) {
         pugi::xml_node img = prompt.append_child("img");
         img.append_attribute("src") = src.c_str();
@@ -526,18 +503,15 @@ private:
     section.append_attribute("title") = "Questions";
     section.append_attribute("visible") = "true";
     const long long max = std::atoll(Setting(contents, "MAXQUESTIONS").value_or("0").c_str());
-    if (max > 0)
-      section.append_child("selection").append_attribute("select") = max;
+    if (max > 0) section.append_child("selection").append_attribute("select") = max;
     section.append_child("ordering").append_attribute("shuffle") =
         Setting(contents, "RANDOMQUESTIONS").value_or("0") == "1";
     if (!contents.BeginMessage.empty()) {
       pugi::xml_node rubric = section.append_child("rubricBlock");
       rubric.append_attribute("view") = "candidate";
-      for (const std::string& line : contents.BeginMessage)
-        AppendLines(rubric.append_child("p"), line);
+      for (const std::string& line : contents.BeginMessage) AppendLines(rubric.append_child("p"), line);
     }
-    if (!contents.EndMessage.empty())
-      report.Add(0, "end message dropped");
+    if (!contents.EndMessage.empty()) report.Add(0, "end message dropped");
     for (const auto& [href, media] : items) {
       pugi::xml_node ref = section.append_child("assessmentItemRef");
       ref.append_attribute("identifier") = href.substr(6, href.size() - 10).c_str();
@@ -571,12 +545,13 @@ private:
       for (const std::string& file : files)
         resource.append_child("dependency").append_attribute("identifierref") = Identifier(file).c_str();
     }
-    for (const auto& [stored, href] : media)
-      addResource("webcontent", href);
+    for (const auto& [stored, href] : media) addResource("webcontent", href);
     return Serialize(document);
   }
 };
 
 }  // namespace
 
-std::unique_ptr<TQuestionFormat> MakeQtiFormat() { return std::make_unique<TQtiFormat>(); }
+std::unique_ptr<TQuestionFormat> MakeQtiFormat() {
+  return std::make_unique<TQtiFormat>();
+}

@@ -37,8 +37,7 @@ inline TExportedTest SampleExport() {
 }
 
 inline std::optional<TMediaFile> SampleMedia(const std::string& name) {
-  if (name == "missing.png")
-    return std::nullopt;
+  if (name == "missing.png") return std::nullopt;
   return TMediaFile{name, std::string("\x89PNG\0\x01\xFF", 7) + name};
 }
 

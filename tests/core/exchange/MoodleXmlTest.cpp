@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/exchange/MoodleXml.h"
 #include "core/exchange/ExchangeFixtures.h"
+#include "core/exchange/MoodleXml.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -20,8 +20,9 @@ TEST_F(MoodleXml, ImportsMultipleChoiceAndReportsEveryLoss) {
   EXPECT_EQ(rivers.Question, "Which river flows north?");
   EXPECT_EQ(rivers.AnswerB, "The Thames & co");
   EXPECT_EQ(rivers.Correct, "A");
-  EXPECT_EQ(rivers.Reference, "Atlas, p.\xC2\xA0"
-                              "12");
+  EXPECT_EQ(rivers.Reference,
+            "Atlas, p.\xC2\xA0"
+            "12");
   EXPECT_EQ(rivers.MediaFile, "nile map.png");
   ASSERT_EQ(test.Media.size(), 1u);
   EXPECT_EQ(test.Media[0].Bytes, "\x89PNG\r\n");
@@ -68,8 +69,9 @@ TEST_F(MoodleXml, RoundTripKeepsEveryField) {
   out.Contents.Questions.push_back(out.Contents.Questions[0]);
   out.Contents.Questions.back().MediaFile = "missing.png";
   const std::string xml = Format->Write(out, SampleMedia, Report);
-  EXPECT_EQ(Report.Lines(), (std::vector<std::string>{"begin and end messages dropped: Moodle XML holds questions only",
-                                                      "question 4: media file missing.png not found: not exported"}));
+  EXPECT_EQ(Report.Lines(),
+            (std::vector<std::string>{"begin and end messages dropped: Moodle XML holds questions only",
+                                      "question 4: media file missing.png not found: not exported"}));
   TLossReport back;
   const TImportedTest in = Format->Read(xml, back);
   EXPECT_TRUE(back.Empty()) << back.Lines().front();

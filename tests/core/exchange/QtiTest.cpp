@@ -15,12 +15,14 @@ protected:
   std::unique_ptr<TQuestionFormat> Format = MakeQtiFormat();
   TLossReport Report;
 
-  std::vector<ZipArchive::TEntry> Package() { return ZipArchive::Read(Format->Write(SampleExport(), SampleMedia, Report)); }
+  std::vector<ZipArchive::TEntry> Package() {
+    return ZipArchive::Read(Format->Write(SampleExport(), SampleMedia, Report));
+  }
 
-  std::string Replaced(std::vector<ZipArchive::TEntry> entries, const std::string& name, const std::string& bytes) {
+  std::string Replaced(std::vector<ZipArchive::TEntry> entries, const std::string& name,
+                       const std::string& bytes) {
     std::erase_if(entries, [&](const auto& e) { return e.Name == name; });
-    if (!bytes.empty())
-      entries.push_back({name, bytes});
+    if (!bytes.empty()) entries.push_back({name, bytes});
     return ZipArchive::Write(entries);
   }
 
@@ -56,10 +58,12 @@ TEST_F(Qti, RoundTripKeepsQuestionsSettingsAndMedia) {
 TEST_F(Qti, DamagedPackagesNameWhatIsWrong) {
   const std::vector<ZipArchive::TEntry> package = Package();
   EXPECT_NE(ErrorOf("PK\x03\x04 not really").find("not a readable zip archive"), std::string::npos);
-  EXPECT_EQ(ErrorOf(Replaced(package, "imsmanifest.xml", "")), "entry imsmanifest.xml is missing from the package");
+  EXPECT_EQ(ErrorOf(Replaced(package, "imsmanifest.xml", "")),
+            "entry imsmanifest.xml is missing from the package");
   EXPECT_EQ(ErrorOf(Replaced(package, "items/Q2.xml", "")), "entry items/Q2.xml is missing from the package");
-  EXPECT_EQ(ErrorOf(Replaced(package, "items/Q2.xml", "<?xml version=\"1.0\"?>\n<assessmentItem>\n<itemBody>")),
-            "items/Q2.xml: line 3: Start-end tags mismatch");
+  EXPECT_EQ(
+      ErrorOf(Replaced(package, "items/Q2.xml", "<?xml version=\"1.0\"?>\n<assessmentItem>\n<itemBody>")),
+      "items/Q2.xml: line 3: Start-end tags mismatch");
 }
 
 // Every document of the package against the IMS schemas, with xmllint.
@@ -72,14 +76,15 @@ TEST_F(Qti, PackageValidatesAgainstTheSchemas) {
     GTEST_SKIP() << "xmllint is not installed (Debian: libxml2-utils): package not validated";
   TTempDir dir;
   for (const ZipArchive::TEntry& entry : Package()) {
-    if (!entry.Name.ends_with(".xml"))
-      continue;
+    if (!entry.Name.ends_with(".xml")) continue;
     const std::filesystem::path file = dir.Path() / entry.Name;
     std::filesystem::create_directories(file.parent_path());
     WriteBytes(file.string(), entry.Bytes);
-    const std::filesystem::path schema =
-        entry.Name == "imsmanifest.xml" ? schemas / "imscp_v1p1.xsd" : schemas / "qtiv2p1" / "imsqti_v2p1.xsd";
-    const std::string command = "xmllint --noout --nonet --schema '" + schema.string() + "' '" + file.string() + "'";
+    const std::filesystem::path schema = entry.Name == "imsmanifest.xml"
+                                             ? schemas / "imscp_v1p1.xsd"
+                                             : schemas / "qtiv2p1" / "imsqti_v2p1.xsd";
+    const std::string command =
+        "xmllint --noout --nonet --schema '" + schema.string() + "' '" + file.string() + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << entry.Name << "\n" << entry.Bytes;
   }
 }

@@ -15,8 +15,9 @@ std::string ErrorOf(const std::string& bytes) {
 }
 
 TEST(ZipArchive, EntriesComeBackInOrderWithoutFolders) {
-  const std::vector<ZipArchive::TEntry> entries = {
-      {"imsmanifest.xml", "<manifest/>"}, {"media/caf\xC3\xA9 1.png", std::string("\0\x89\xFF", 3)}, {"empty", ""}};
+  const std::vector<ZipArchive::TEntry> entries = {{"imsmanifest.xml", "<manifest/>"},
+                                                   {"media/caf\xC3\xA9 1.png", std::string("\0\x89\xFF", 3)},
+                                                   {"empty", ""}};
   const std::vector<ZipArchive::TEntry> back = ZipArchive::Read(ZipArchive::Write(entries));
   ASSERT_EQ(back.size(), entries.size());
   for (std::size_t i = 0; i < back.size(); ++i) {
@@ -39,8 +40,7 @@ TEST(ZipArchive, RefusesWhatWouldExhaustMemory) {
                 .find("entry bomb unpacks too large"),
             std::string::npos);
   std::vector<ZipArchive::TEntry> many(ZipArchive::MaxEntries + 1);
-  for (std::size_t i = 0; i < many.size(); ++i)
-    many[i].Name = std::to_string(i);
+  for (std::size_t i = 0; i < many.size(); ++i) many[i].Name = std::to_string(i);
   EXPECT_NE(ErrorOf(ZipArchive::Write(many)).find("10001 entries"), std::string::npos);
 }
 
