@@ -13,7 +13,11 @@
 inline TExportedTest SampleExport() {
   TExportedTest test;
   test.Description = "Rivers & seas";
-  test.Contents.Settings = {{"TIME", "00:10:30"}, {"RANDOMQUESTIONS", "1"}, {"MAXQUESTIONS", "2"}};
+  test.Contents.Settings = {{"TIME", "00:10:30"},
+                            {"RANDOMQUESTIONS", "1"},
+                            {"MAXQUESTIONS", "2"},
+                            {"CHECKANSWERS", "1"},
+                            {"PASSPOINT", "60"}};
   test.Contents.BeginMessage = {"Good luck,", "<everyone>"};
   QuestionRecord one;
   one.Question = "Which river is 1 < 2 km?\r\nPick one.";

@@ -71,6 +71,7 @@ TEST_F(MoodleXml, RoundTripKeepsEveryField) {
   const std::string xml = Format->Write(out, SampleMedia, Report);
   EXPECT_EQ(Report.Lines(),
             (std::vector<std::string>{"begin and end messages dropped: Moodle XML holds questions only",
+                                      "settings not carried: TIME, MAXQUESTIONS, PASSPOINT",
                                       "question 4: media file missing.png not found: not exported"}));
   TLossReport back;
   const TImportedTest in = Format->Read(xml, back);
