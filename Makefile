@@ -6,7 +6,7 @@ BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev \
             libsimpleini-dev fonts-dejavu-core \
-            libpugixml-dev libzip-dev pkgconf poppler-utils
+            libpugixml-dev libzip-dev pkgconf poppler-utils libxml2-utils
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
 .PHONY: deps build test run bench test-sanitize fuzz package package-check
@@ -61,7 +61,7 @@ test-sanitize: deps
 # Every fuzz target for FUZZ_SECONDS on a copy of its seed corpus in
 # fuzz/corpus; an input that breaks a target is saved in $(BUILD)-fuzz/findings.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := inistore cipher conversions description timefield
+FUZZ_TARGETS := inistore cipher conversions description timefield moodlexml qti
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 fuzz: deps

@@ -1,0 +1,428 @@
+#include "core/exchange/MoodleXml.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+#include <map>
+#include <pugixml.hpp>
+#include <sstream>
+
+#include "core/exchange/ExchangeText.h"
+
+namespace {
+
+constexpr std::string_view PluginFile = "@@PLUGINFILE@@/";
+constexpr int MaxAnswers = 6;
+
+std::string Base64Encode(std::string_view bytes) {
+  static constexpr char Digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string out;
+  out.reserve((bytes.size() + 2) / 3 * 4);
+  std::size_t i = 0;
+  for (; i + 2 < bytes.size(); i += 3) {
+    const unsigned v = static_cast<unsigned char>(bytes[i]) << 16 |
+                       static_cast<unsigned char>(bytes[i + 1]) << 8 |
+                       static_cast<unsigned char>(bytes[i + 2]);
+    out += {Digits[v >> 18], Digits[v >> 12 & 63], Digits[v >> 6 & 63], Digits[v & 63]};
+  }
+  if (i + 1 == bytes.size()) {
+    const unsigned v = static_cast<unsigned char>(bytes[i]) << 16;
+    out += {Digits[v >> 18], Digits[v >> 12 & 63], '=', '='};
+  } else if (i + 2 == bytes.size()) {
+    const unsigned v = static_cast<unsigned char>(bytes[i]) << 16 | static_cast<unsigned char>(bytes[i + 1])
+                                                                        << 8;
+    out += {Digits[v >> 18], Digits[v >> 12 & 63], Digits[v >> 6 & 63], '='};
+  }
+  return out;
+}
+
+// Blanks and line breaks are skipped; any other stray character makes the
+// whole text unreadable (nothing).
+std::optional<std::string> Base64Decode(std::string_view text) {
+  std::string out;
+  unsigned value = 0;
+  int bits = 0;
+  for (char c : text) {
+    int digit;
+    if (c >= 'A' && c <= 'Z')
+      digit = c - 'A';
+    else if (c >= 'a' && c <= 'z')
+      digit = c - 'a' + 26;
+    else if (c >= '0' && c <= '9')
+      digit = c - '0' + 52;
+    else if (c == '+')
+      digit = 62;
+    else if (c == '/')
+      digit = 63;
+    else if (c == '=' || c == ' ' || c == '\r' || c == '\n' || c == '\t')
+      continue;
+    else
+      return std::nullopt;
+    value = (value << 6 | static_cast<unsigned>(digit)) & 0xFFFFFF;
+    bits += 6;
+    if (bits >= 8) {
+      bits -= 8;
+      out += static_cast<char>(value >> bits & 0xFF);
+    }
+  }
+  return out;
+}
+
+// File names in @@PLUGINFILE@@ references are percent-encoded.
+std::string PercentEncode(std::string_view name) {
+  std::string out;
+  for (unsigned char c : name) {
+    if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~') {
+      out += static_cast<char>(c);
+    } else {
+      char hex[4];
+      std::snprintf(hex, sizeof hex, "%%%02X", c);
+      out += hex;
+    }
+  }
+  return out;
+}
+
+std::string PercentDecode(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+        std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
+      out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
+      i += 2;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+bool IsImage(std::string_view name) {
+  const auto dot = name.rfind('.');
+  if (dot == std::string_view::npos) return false;
+  std::string ext(name.substr(dot + 1));
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  return ext == "png" || ext == "jpg" || ext == "jpeg" || ext == "gif" || ext == "bmp" || ext == "svg" ||
+         ext == "webp";
+}
+
+int LineOf(std::string_view bytes, std::ptrdiff_t offset) {
+  const auto end =
+      bytes.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(bytes.size()));
+  return 1 + static_cast<int>(std::count(bytes.begin(), end, '\n'));
+}
+
+// The text of a Moodle text element (<questiontext>, <answer>, ...): its
+// <text> child, as plain text when the element's format is HTML or the text
+// looks like it.
+std::string PlainText(const pugi::xml_node& element) {
+  const std::string raw = element.child("text").text().get();
+  const std::string format = element.attribute("format").as_string("html");
+  if (format == "plain_text" || (format != "html" && !ExchangeText::LooksLikeHtml(raw)))
+    return ExchangeText::WithCrLf(raw);
+  return ExchangeText::HtmlToText(raw);
+}
+
+// The @@PLUGINFILE@@ names a text refers to, in order of appearance.
+std::vector<std::string> PluginFileNames(std::string_view raw) {
+  std::vector<std::string> names;
+  for (std::size_t at = raw.find(PluginFile); at != std::string_view::npos;
+       at = raw.find(PluginFile, at + 1)) {
+    const std::size_t begin = at + PluginFile.size();
+    const std::size_t end = raw.find_first_of("\"' >?#", begin);
+    std::string name = PercentDecode(raw.substr(begin, end == std::string_view::npos ? end : end - begin));
+    if (const auto slash = name.rfind('/'); slash != std::string::npos) name.erase(0, slash + 1);
+    if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+      names.push_back(std::move(name));
+  }
+  return names;
+}
+
+std::string Describe(std::string_view type) {
+  if (type == "truefalse") return "a true/false question";
+  if (type == "shortanswer") return "a short-answer question";
+  if (type == "essay") return "an essay question";
+  if (type == "matching") return "a matching question";
+  if (type == "numerical") return "a numerical question";
+  return "a question of type \"" + std::string(type) + "\"";
+}
+
+// Fractions over the correct answers summing to exactly 100, as the importer
+// checks them: 100/k with five decimals, the last one taking the remainder.
+std::vector<std::string> SharedFractions(int correct) {
+  std::vector<std::string> out;
+  long long left = 10'000'000;  // 100 in units of 1e-5
+  const long long each = (10'000'000 + correct / 2) / correct;
+  for (int i = 0; i < correct; ++i) {
+    const long long value = i + 1 == correct ? left : each;
+    left -= value;
+    char text[32];
+    if (value % 100'000 == 0)
+      std::snprintf(text, sizeof text, "%lld", value / 100'000);
+    else
+      std::snprintf(text, sizeof text, "%lld.%05lld", value / 100'000, value % 100'000);
+    out.emplace_back(text);
+  }
+  return out;
+}
+
+void AddText(pugi::xml_node parent, const char* name, std::string_view html, bool cdata) {
+  pugi::xml_node element = parent.append_child(name);
+  if (cdata) element.append_attribute("format") = "html";
+  pugi::xml_node text = element.append_child("text");
+  if (!html.empty())
+    text.append_child(cdata ? pugi::node_cdata : pugi::node_pcdata).set_value(std::string(html).c_str());
+}
+
+// The first words of the question, for the bank's list of names.
+std::string ShortName(std::string_view question) {
+  std::string name = ExchangeText::WithCrLf(question);
+  std::replace(name.begin(), name.end(), '\r', ' ');
+  name.erase(std::remove(name.begin(), name.end(), '\n'), name.end());
+  if (name.size() > 60) {
+    std::size_t cut = 60;
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+      --cut;  // never in the middle of a UTF-8 sequence
+    name.resize(cut);
+  }
+  return name;
+}
+
+// Settings a format cannot carry and that differ from what a new test gets,
+// for the loss report: "PASSPOINT, MUSTANSWER", or nothing.
+std::string UncarriedSettings(const TTestContents& contents,
+                              std::initializer_list<std::string_view> carried) {
+  static const std::map<std::string_view, std::string_view> Usual = {
+      {"TIME", "00:00:00"}, {"CHECKANSWERS", "1"}, {"RANDOMQUESTIONS", "1"}, {"MUSTANSWER", "0"},
+      {"PASSPOINT", "0"},   {"MAXQUESTIONS", "0"}, {"TIMERTYPE", "0"},       {"REVIEWALLOW", "1"},
+      {"REVIEWBLANK", "1"}, {"TESTHOT", "1"},      {"TESTREF", "1"},         {"REVIEWHOT", "1"},
+      {"REVIEWREF", "1"},   {"STUDENTMAX", "0"}};
+  std::string keys;
+  for (const TTestContents::TSetting& setting : contents.Settings) {
+    if (!setting.Value || setting.Key == "DESC" ||
+        std::find(carried.begin(), carried.end(), setting.Key) != carried.end())
+      continue;
+    const auto usual = Usual.find(setting.Key);
+    if (usual != Usual.end() &&
+        (*setting.Value == usual->second || (setting.Key == "TIME" && *setting.Value == "0")))
+      continue;
+    keys += (keys.empty() ? "" : ", ") + std::string(setting.Key);
+  }
+  return keys;
+}
+
+class TMoodleXmlFormat : public TQuestionFormat {
+public:
+  std::string_view Name() const override { return "moodle"; }
+  std::string_view Filter() const override { return "Moodle XML Files (*.xml)|*.xml"; }
+  std::string_view DefaultExtension() const override { return "xml"; }
+
+  TImportedTest Read(std::string_view bytes, TLossReport& report) const override {
+    pugi::xml_document document;
+    const pugi::xml_parse_result parsed =
+        document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
+    if (!parsed)
+      throw TFormatError("line " + std::to_string(LineOf(bytes, parsed.offset)) + ": " +
+                         parsed.description());
+    const pugi::xml_node quiz = document.child("quiz");
+    if (!quiz) throw TFormatError("line 1: no <quiz> element");
+
+    TImportedTest test;
+    int number = 0;
+    for (const pugi::xml_node& question : quiz.children("question")) {
+      const std::string type = question.attribute("type").as_string();
+      if (type == "category") {
+        // Categories are paths such as "$course$/top/Geography"; the first
+        // one's last part names the test.
+        std::string path = question.child("category").child("text").text().get();
+        if (const auto slash = path.rfind('/'); slash != std::string::npos) path.erase(0, slash + 1);
+        if (test.Title.empty())
+          test.Title = path;
+        else if (path != test.Title)
+          report.Add(0, "category \"" + path + "\" merged into the test");
+        continue;
+      }
+      ++number;
+      if (type != "multichoice") {
+        report.Add(number, Describe(type) + " is not multiple choice: not imported");
+        continue;
+      }
+      ReadQuestion(question, number, test, report);
+    }
+    return test;
+  }
+
+  std::string Write(const TExportedTest& test, const TMediaLookup& lookup,
+                    TLossReport& report) const override {
+    pugi::xml_document document;
+    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("encoding") = "UTF-8";
+    pugi::xml_node quiz = document.append_child("quiz");
+    if (!test.Description.empty()) {
+      pugi::xml_node category = quiz.append_child("question");
+      category.append_attribute("type") = "category";
+      AddText(category, "category", "$course$/top/" + test.Description, false);
+    }
+    if (!test.Contents.BeginMessage.empty() || !test.Contents.EndMessage.empty())
+      report.Add(0, "begin and end messages dropped: Moodle XML holds questions only");
+    if (const std::string keys = UncarriedSettings(test.Contents, {}); !keys.empty())
+      report.Add(0, "settings not carried: " + keys);
+
+    int number = 0;
+    for (const QuestionRecord& record : test.Contents.Questions)
+      WriteQuestion(quiz, record, ++number, lookup, report);
+
+    std::ostringstream out;
+    document.save(out, "  ", pugi::format_indent, pugi::encoding_utf8);
+    return out.str();
+  }
+
+private:
+  static void ReadQuestion(const pugi::xml_node& question, int number, TImportedTest& test,
+                           TLossReport& report) {
+    std::vector<pugi::xml_node> answers;
+    for (const pugi::xml_node& answer : question.children("answer")) answers.push_back(answer);
+    if (answers.size() > MaxAnswers) {
+      report.Add(number, std::to_string(answers.size()) + " answers, only 6 fit: not imported");
+      return;
+    }
+    QuestionRecord record;
+    const pugi::xml_node text = question.child("questiontext");
+    record.Question = PlainText(text);
+    // A link to a file that is not an image shows the file's name; that name
+    // is the media, not part of the question.
+    for (const std::string& name : PluginFileNames(text.child("text").text().get())) {
+      const std::string shownName = "\r\n" + name;
+      if (record.Question.ends_with(shownName))
+        record.Question.resize(record.Question.size() - shownName.size());
+      else if (record.Question == name)
+        record.Question.clear();
+    }
+
+    // The first file the question text shows becomes the question's media.
+    const std::vector<std::string> shown = PluginFileNames(text.child("text").text().get());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      if (i > 0) {
+        report.Add(number, "media file " + shown[i] + " dropped: a question holds one");
+        continue;
+      }
+      record.MediaFile = shown[i];
+      for (const pugi::xml_node& file : text.children("file")) {
+        if (file.attribute("name").as_string() != shown[i]) continue;
+        const std::optional<std::string> bytes = Base64Decode(file.text().get());
+        if (!bytes)
+          throw TFormatError("question " + std::to_string(number) + ": file " + shown[i] + " is not base64");
+        if (std::none_of(test.Media.begin(), test.Media.end(),
+                         [&](const TMediaFile& m) { return m.Name == shown[i]; }))
+          test.Media.push_back({shown[i], *bytes});
+        break;
+      }
+    }
+
+    // Fractions to letters and rule. An answer with positive credit is
+    // correct. With several of them, a student who picks one correct answer
+    // alone earns credit: when no answer takes credit away (no negative
+    // fraction) or only one answer may be chosen (<single>true), that is
+    // "any correct answer passes"; when wrong answers cost credit, every
+    // correct letter is wanted.
+    bool single = std::string_view(question.child("single").text().as_string("true")) != "false";
+    bool penalty = false;
+    bool feedback = false;
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+      record.Answer(static_cast<int>(i)) = PlainText(answers[i]);
+      const double fraction = answers[i].attribute("fraction").as_double(0);
+      if (fraction > 0)
+        record.Correct += static_cast<char>('A' + i);
+      else if (fraction < 0)
+        penalty = true;
+      if (!PlainText(answers[i].child("feedback")).empty()) feedback = true;
+      if (!PluginFileNames(answers[i].child("text").text().get()).empty())
+        report.Add(number, std::string("media in answer ") + static_cast<char>('A' + i) + " dropped");
+    }
+    record.AnyCorrectPasses = record.Correct.size() > 1 && (single || !penalty);
+    if (record.Correct.empty()) report.Add(number, "no answer earns credit: no correct letter");
+    if (feedback) report.Add(number, "feedback dropped");
+    for (const char* part : {"correctfeedback", "partiallycorrectfeedback", "incorrectfeedback"})
+      if (!PlainText(question.child(part)).empty()) {
+        report.Add(number, "feedback dropped");
+        break;
+      }
+    // The general feedback is read after answering, which is what our
+    // reference is for.
+    record.Reference = PlainText(question.child("generalfeedback"));
+    test.Questions.push_back(std::move(record));
+  }
+
+  static void WriteQuestion(pugi::xml_node quiz, const QuestionRecord& record, int number,
+                            const TMediaLookup& lookup, TLossReport& report) {
+    int answers = 0;
+    for (int i = 0; i < MaxAnswers; ++i)
+      if (!record.Answer(i).empty()) answers = i + 1;
+    std::string correct;
+    for (char letter : record.Correct)
+      if (letter >= 'A' && letter < 'A' + answers && correct.find(letter) == std::string::npos)
+        correct += letter;
+    if (correct.empty()) {
+      report.Add(number, "no correct letter among its answers, Moodle cannot take it: not exported");
+      return;
+    }
+    pugi::xml_node question = quiz.append_child("question");
+    question.append_attribute("type") = "multichoice";
+    AddText(question, "name", ShortName(record.Question), false);
+
+    std::string html = ExchangeText::TextToHtml(record.Question);
+    std::optional<TMediaFile> media;
+    if (!record.MediaFile.empty()) {
+      media = lookup ? lookup(record.MediaFile) : std::nullopt;
+      if (!media) {
+        report.Add(number, "media file " + record.MediaFile + " not found: not exported");
+      } else {
+        const std::string ref = std::string(PluginFile) + PercentEncode(media->Name);
+        const std::string shown = ExchangeText::TextToHtml(media->Name);
+        html += IsImage(media->Name) ? "<br><img src=\"" + ref + "\" alt=\"" + shown + "\">"
+                                     : "<br><a href=\"" + ref + "\">" + shown + "</a>";
+      }
+    }
+    AddText(question, "questiontext", html, true);
+    if (media) {
+      pugi::xml_node file = question.child("questiontext").append_child("file");
+      file.append_attribute("name") = media->Name.c_str();
+      file.append_attribute("path") = "/";
+      file.append_attribute("encoding") = "base64";
+      file.text() = Base64Encode(media->Bytes).c_str();
+    }
+    AddText(question, "generalfeedback", ExchangeText::TextToHtml(record.Reference), true);
+    if (!record.HotLink.empty()) report.Add(number, "hot link dropped");
+    question.append_child("defaultgrade").text() = "1";
+    question.append_child("penalty").text() = "0";
+    question.append_child("hidden").text() = "0";
+    question.append_child("single").text() = correct.size() > 1 ? "false" : "true";
+    question.append_child("shuffleanswers").text() = "false";
+    question.append_child("answernumbering").text() = "ABCD";
+
+    // Several correct letters share the credit; when every one is wanted,
+    // a wrong pick takes all of it away, so that reading back tells the
+    // two rules apart.
+    const std::vector<std::string> shares = SharedFractions(static_cast<int>(correct.size()));
+    const char* wrong = correct.size() > 1 && !record.AnyCorrectPasses ? "-100" : "0";
+    for (int i = 0; i < answers; ++i) {
+      const auto at = correct.find(static_cast<char>('A' + i));
+      pugi::xml_node answer = question.append_child("answer");
+      answer.append_attribute("fraction") = at == std::string::npos ? wrong : shares[at].c_str();
+      answer.append_attribute("format") = "html";
+      answer.append_child("text")
+          .append_child(pugi::node_cdata)
+          .set_value(ExchangeText::TextToHtml(record.Answer(i)).c_str());
+      AddText(answer, "feedback", "", true);
+    }
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<TQuestionFormat> MakeMoodleXmlFormat() {
+  return std::make_unique<TMoodleXmlFormat>();
+}

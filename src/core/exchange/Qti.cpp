@@ -1,0 +1,584 @@
+#include "core/exchange/Qti.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <initializer_list>
+#include <map>
+#include <pugixml.hpp>
+#include <sstream>
+
+#include "core/exchange/ExchangeText.h"
+#include "core/exchange/ZipArchive.h"
+
+namespace {
+
+constexpr const char* QtiNamespace = "http://www.imsglobal.org/xsd/imsqti_v2p1";
+constexpr const char* QtiSchema =
+    "http://www.imsglobal.org/xsd/imsqti_v2p1 http://www.imsglobal.org/xsd/qti/qtiv2p1/imsqti_v2p1.xsd";
+constexpr const char* CpNamespace = "http://www.imsglobal.org/xsd/imscp_v1p1";
+constexpr const char* CpSchema =
+    "http://www.imsglobal.org/xsd/imscp_v1p1 http://www.imsglobal.org/xsd/imscp_v1p1.xsd";
+constexpr const char* XsiNamespace = "http://www.w3.org/2001/XMLSchema-instance";
+constexpr const char* MatchCorrect = "http://www.imsglobal.org/question/qti_v2p1/rptemplates/match_correct";
+constexpr const char* MapResponse = "http://www.imsglobal.org/question/qti_v2p1/rptemplates/map_response";
+constexpr const char* ItemType = "imsqti_item_xmlv2p1";
+constexpr const char* TestType = "imsqti_test_xmlv2p1";
+constexpr int MaxAnswers = 6;
+
+int LineOf(std::string_view bytes, std::ptrdiff_t offset) {
+  const auto end =
+      bytes.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(bytes.size()));
+  return 1 + static_cast<int>(std::count(bytes.begin(), end, '\n'));
+}
+
+// Element names without their namespace prefix, so that packages written with
+// a prefix read as well.
+std::string_view LocalName(const pugi::xml_node& node) {
+  std::string_view name = node.name();
+  const auto colon = name.find(':');
+  return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+pugi::xml_node Child(const pugi::xml_node& parent, std::string_view name) {
+  for (const pugi::xml_node& child : parent.children())
+    if (child.type() == pugi::node_element && LocalName(child) == name) return child;
+  return {};
+}
+
+std::vector<pugi::xml_node> Children(const pugi::xml_node& parent, std::string_view name) {
+  std::vector<pugi::xml_node> out;
+  for (const pugi::xml_node& child : parent.children())
+    if (child.type() == pugi::node_element && LocalName(child) == name) out.push_back(child);
+  return out;
+}
+
+pugi::xml_node Descendant(const pugi::xml_node& root, std::string_view name) {
+  for (const pugi::xml_node& child : root.children()) {
+    if (child.type() != pugi::node_element) continue;
+    if (LocalName(child) == name) return child;
+    if (pugi::xml_node found = Descendant(child, name)) return found;
+  }
+  return {};
+}
+
+void Parse(pugi::xml_document& document, std::string_view bytes, const std::string& entry) {
+  const pugi::xml_parse_result parsed =
+      document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
+  if (!parsed)
+    throw TFormatError(entry + ": line " + std::to_string(LineOf(bytes, parsed.offset)) + ": " +
+                       parsed.description());
+}
+
+std::string Serialize(const pugi::xml_document& document) {
+  std::ostringstream out;
+  document.save(out, "  ", pugi::format_indent, pugi::encoding_utf8);
+  return out.str();
+}
+
+pugi::xml_node StartDocument(pugi::xml_document& document, const char* root, const char* ns,
+                             const char* schema) {
+  pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+  declaration.append_attribute("version") = "1.0";
+  declaration.append_attribute("encoding") = "UTF-8";
+  pugi::xml_node element = document.append_child(root);
+  element.append_attribute("xmlns") = ns;
+  element.append_attribute("xmlns:xsi") = XsiNamespace;
+  element.append_attribute("xsi:schemaLocation") = schema;
+  return element;
+}
+
+// Our text into an element: lines as text with <br/> between them.
+void AppendLines(pugi::xml_node parent, std::string_view text) {
+  const std::string lines = ExchangeText::WithCrLf(text);
+  std::size_t begin = 0;
+  for (;;) {
+    const std::size_t end = lines.find("\r\n", begin);
+    const std::string line = lines.substr(begin, end == std::string::npos ? end : end - begin);
+    if (!line.empty()) parent.append_child(pugi::node_pcdata).set_value(line.c_str());
+    if (end == std::string::npos) break;
+    parent.append_child("br");
+    begin = end + 2;
+  }
+}
+
+// An element's content as plain text, the way a browser shows it.
+std::string TextOf(const pugi::xml_node& element) {
+  std::ostringstream inner;
+  for (const pugi::xml_node& child : element.children()) child.print(inner, "", pugi::format_raw);
+  return ExchangeText::HtmlToText(inner.str());
+}
+
+// "a/b/../c" style joins of package paths; nothing when the path leaves the
+// package.
+std::optional<std::string> Resolve(std::string_view base, std::string_view href) {
+  std::vector<std::string> parts;
+  std::string path =
+      std::string(base.substr(0, base.rfind('/') == std::string_view::npos ? 0 : base.rfind('/') + 1));
+  path += href;
+  std::size_t begin = 0;
+  while (begin <= path.size()) {
+    std::size_t end = path.find('/', begin);
+    if (end == std::string::npos) end = path.size();
+    const std::string part = path.substr(begin, end - begin);
+    if (part == "..") {
+      if (parts.empty()) return std::nullopt;
+      parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    begin = end + 1;
+  }
+  std::string out;
+  for (const std::string& part : parts) out += (out.empty() ? "" : "/") + part;
+  return out;
+}
+
+// Package paths as URI references: bytes outside the unreserved set and '/'
+// percent-encoded.
+std::string UriOf(std::string_view path) {
+  std::string out;
+  for (unsigned char c : path) {
+    if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~' || c == '/') {
+      out += static_cast<char>(c);
+    } else {
+      char hex[4];
+      std::snprintf(hex, sizeof hex, "%%%02X", c);
+      out += hex;
+    }
+  }
+  return out;
+}
+
+std::string PathOf(std::string_view uri) {
+  std::string out;
+  for (std::size_t i = 0; i < uri.size(); ++i) {
+    if (uri[i] == '%' && i + 2 < uri.size() && std::isxdigit(static_cast<unsigned char>(uri[i + 1])) &&
+        std::isxdigit(static_cast<unsigned char>(uri[i + 2]))) {
+      out += static_cast<char>(std::stoi(std::string(uri.substr(i + 1, 2)), nullptr, 16));
+      i += 2;
+    } else {
+      out += uri[i];
+    }
+  }
+  return out;
+}
+
+// A media file's name as a plain entry name: no folders, nothing hidden.
+std::string SafeFileName(std::string_view name) {
+  std::string out(
+      name.substr(name.find_last_of("/\\") == std::string_view::npos ? 0 : name.find_last_of("/\\") + 1));
+  if (out.empty() || out[0] == '.') out.insert(0, "media");
+  return out;
+}
+
+bool IsImage(std::string_view name) {
+  std::string ext(name.substr(name.rfind('.') == std::string_view::npos ? name.size() : name.rfind('.') + 1));
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  return ext == "png" || ext == "jpg" || ext == "jpeg" || ext == "gif" || ext == "svg" || ext == "bmp" ||
+         ext == "webp";
+}
+
+std::string MimeType(std::string_view name) {
+  std::string ext(name.substr(name.rfind('.') == std::string_view::npos ? name.size() : name.rfind('.') + 1));
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  static const std::map<std::string, std::string, std::less<>> Types = {
+      {"png", "image/png"},  {"jpg", "image/jpeg"},    {"jpeg", "image/jpeg"}, {"gif", "image/gif"},
+      {"bmp", "image/bmp"},  {"svg", "image/svg+xml"}, {"webp", "image/webp"}, {"mp3", "audio/mpeg"},
+      {"wav", "audio/wav"},  {"mid", "audio/midi"},    {"mp4", "video/mp4"},   {"avi", "video/x-msvideo"},
+      {"html", "text/html"}, {"htm", "text/html"}};
+  const auto found = Types.find(ext);
+  return found == Types.end() ? "application/octet-stream" : found->second;
+}
+
+std::optional<std::string> Setting(const TTestContents& contents, std::string_view key) {
+  for (const TTestContents::TSetting& setting : contents.Settings)
+    if (setting.Key == key) return setting.Value;
+  return std::nullopt;
+}
+
+// hh:mm:ss as seconds; nothing for an untimed test or a time that is not one.
+std::optional<int> Seconds(const std::optional<std::string>& time) {
+  int h = 0, m = 0, s = 0;
+  char rest = 0;
+  if (!time || std::sscanf(time->c_str(), "%2d:%2d:%2d%c", &h, &m, &s, &rest) != 3 || h < 0 || m < 0 || s < 0)
+    return std::nullopt;
+  const int total = h * 3600 + m * 60 + s;
+  return total > 0 ? std::optional<int>(total) : std::nullopt;
+}
+
+// Settings a format cannot carry and that differ from what a new test gets,
+// for the loss report: "PASSPOINT, MUSTANSWER", or nothing.
+std::string UncarriedSettings(const TTestContents& contents,
+                              std::initializer_list<std::string_view> carried) {
+  static const std::map<std::string_view, std::string_view> Usual = {
+      {"TIME", "00:00:00"}, {"CHECKANSWERS", "1"}, {"RANDOMQUESTIONS", "1"}, {"MUSTANSWER", "0"},
+      {"PASSPOINT", "0"},   {"MAXQUESTIONS", "0"}, {"TIMERTYPE", "0"},       {"REVIEWALLOW", "1"},
+      {"REVIEWBLANK", "1"}, {"TESTHOT", "1"},      {"TESTREF", "1"},         {"REVIEWHOT", "1"},
+      {"REVIEWREF", "1"},   {"STUDENTMAX", "0"}};
+  std::string keys;
+  for (const TTestContents::TSetting& setting : contents.Settings) {
+    if (!setting.Value || setting.Key == "DESC" ||
+        std::find(carried.begin(), carried.end(), setting.Key) != carried.end())
+      continue;
+    const auto usual = Usual.find(setting.Key);
+    if (usual != Usual.end() &&
+        (*setting.Value == usual->second || (setting.Key == "TIME" && *setting.Value == "0")))
+      continue;
+    keys += (keys.empty() ? "" : ", ") + std::string(setting.Key);
+  }
+  return keys;
+}
+
+class TQtiFormat : public TQuestionFormat {
+public:
+  std::string_view Name() const override { return "qti"; }
+  std::string_view Filter() const override { return "QTI 2.1 Packages (*.zip)|*.zip"; }
+  std::string_view DefaultExtension() const override { return "zip"; }
+
+  TImportedTest Read(std::string_view bytes, TLossReport& report) const override {
+    std::map<std::string, std::string> files;
+    for (ZipArchive::TEntry& entry : ZipArchive::Read(bytes)) files[entry.Name] = std::move(entry.Bytes);
+    const auto entry = [&](const std::string& name) -> const std::string& {
+      const auto found = files.find(name);
+      if (found == files.end()) throw TFormatError("entry " + name + " is missing from the package");
+      return found->second;
+    };
+
+    pugi::xml_document manifest;
+    Parse(manifest, entry("imsmanifest.xml"), "imsmanifest.xml");
+    const pugi::xml_node resources = Child(Child(manifest, "manifest"), "resources");
+    if (!resources) throw TFormatError("imsmanifest.xml: no <resources>");
+
+    TImportedTest test;
+    std::string testHref;
+    std::vector<std::string> items;
+    for (const pugi::xml_node& resource : Children(resources, "resource")) {
+      const std::string type = resource.attribute("type").as_string();
+      const std::string href = PathOf(resource.attribute("href").as_string());
+      if (type.rfind(ItemType, 0) == 0)
+        items.push_back(href);
+      else if (type.rfind(TestType, 0) == 0 && testHref.empty())
+        testHref = href;
+    }
+    if (!testHref.empty()) ReadTest(entry(testHref), testHref, test);
+    int number = 0;
+    for (const std::string& href : items) ReadItem(entry(href), href, ++number, files, test, report);
+    return test;
+  }
+
+  std::string Write(const TExportedTest& test, const TMediaLookup& lookup,
+                    TLossReport& report) const override {
+    std::vector<ZipArchive::TEntry> entries;
+    std::vector<std::pair<std::string, std::vector<std::string>>> items;  // href, media hrefs
+    std::map<std::string, std::string> mediaHrefs;                        // stored name -> package path
+    int number = 0;
+    for (const QuestionRecord& record : test.Contents.Questions) {
+      ++number;
+      std::optional<std::string> mediaHref;
+      if (!record.MediaFile.empty()) {
+        if (const auto known = mediaHrefs.find(record.MediaFile); known != mediaHrefs.end()) {
+          mediaHref = known->second;
+        } else if (std::optional<TMediaFile> media = lookup ? lookup(record.MediaFile) : std::nullopt) {
+          std::string href = "media/" + SafeFileName(media->Name);
+          while (std::any_of(entries.begin(), entries.end(), [&](const auto& e) { return e.Name == href; }))
+            href.insert(6, "_");
+          mediaHrefs[record.MediaFile] = href;
+          entries.push_back({href, std::move(media->Bytes)});
+          mediaHref = href;
+        } else {
+          report.Add(number, "media file " + record.MediaFile + " not found: not exported");
+        }
+      }
+      const std::string href = "items/Q" + std::to_string(number) + ".xml";
+      std::optional<std::string> item = WriteItem(record, number, mediaHref, report);
+      if (!item) continue;
+      entries.push_back({href, std::move(*item)});
+      items.push_back({href, mediaHref ? std::vector<std::string>{*mediaHref} : std::vector<std::string>{}});
+    }
+    entries.push_back({"test.xml", WriteTest(test, items, report)});
+    entries.insert(entries.begin(), {"imsmanifest.xml", WriteManifest(items, mediaHrefs)});
+    return ZipArchive::Write(entries);
+  }
+
+private:
+  static std::string Identifier(std::string_view href) {
+    std::string id;
+    for (char c : href) id += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return "R_" + id;
+  }
+
+  static void ReadTest(std::string_view bytes, const std::string& href, TImportedTest& test) {
+    pugi::xml_document document;
+    Parse(document, bytes, href);
+    const pugi::xml_node root = Child(document, "assessmentTest");
+    if (!root) throw TFormatError(href + ": no <assessmentTest>");
+    test.Title = root.attribute("title").as_string();
+    if (const pugi::xml_node limits = Child(root, "timeLimits"); limits.attribute("maxTime")) {
+      const double seconds = limits.attribute("maxTime").as_double();
+      if (seconds > 0 && seconds < 24 * 3600) {
+        const int whole = static_cast<int>(seconds);
+        char time[16];
+        std::snprintf(time, sizeof time, "%02d:%02d:%02d", whole / 3600, whole / 60 % 60, whole % 60);
+        test.Settings.emplace_back("TIME", time);
+      }
+    }
+    const pugi::xml_node section = Descendant(root, "assessmentSection");
+    if (const pugi::xml_node ordering = Child(section, "ordering"))
+      test.Settings.emplace_back("RANDOMQUESTIONS", ordering.attribute("shuffle").as_bool() ? "1" : "0");
+    if (const pugi::xml_node selection = Child(section, "selection"))
+      test.Settings.emplace_back("MAXQUESTIONS", std::to_string(selection.attribute("select").as_uint()));
+    for (const pugi::xml_node& rubric : Children(section, "rubricBlock")) {
+      const std::string text = TextOf(rubric);
+      std::size_t begin = 0;
+      for (;;) {
+        const std::size_t end = text.find("\r\n", begin);
+        test.BeginMessage.push_back(text.substr(begin, end == std::string::npos ? end : end - begin));
+        if (end == std::string::npos) break;
+        begin = end + 2;
+      }
+    }
+  }
+
+  static void ReadItem(std::string_view bytes, const std::string& href, int number,
+                       const std::map<std::string, std::string>& files, TImportedTest& test,
+                       TLossReport& report) {
+    pugi::xml_document document;
+    Parse(document, bytes, href);
+    const pugi::xml_node item = Child(document, "assessmentItem");
+    const pugi::xml_node interaction = Descendant(item, "choiceInteraction");
+    if (!interaction) {
+      report.Add(number, "not a choice interaction: not imported");
+      return;
+    }
+    const std::vector<pugi::xml_node> choices = Children(interaction, "simpleChoice");
+    if (choices.size() > MaxAnswers) {
+      report.Add(number, std::to_string(choices.size()) + " answers, only 6 fit: not imported");
+      return;
+    }
+    QuestionRecord record;
+    // The prompt is the item body before the interaction plus the
+    // interaction's own prompt.
+    std::string question;
+    const pugi::xml_node body = Child(item, "itemBody");
+    for (const pugi::xml_node& part : body.children()) {
+      if (part == interaction || Descendant(part, "choiceInteraction")) break;
+      std::ostringstream inner;
+      part.print(inner, "", pugi::format_raw);
+      const std::string text = ExchangeText::HtmlToText(inner.str());
+      if (!text.empty()) question += (question.empty() ? "" : "\r\n") + text;
+    }
+    if (const pugi::xml_node prompt = Child(interaction, "prompt")) {
+      const std::string text = TextOf(prompt);
+      if (!text.empty()) question += (question.empty() ? "" : "\r\n") + text;
+    }
+    record.Question = question;
+
+    // Media: the first <img> or <object> in the body.
+    std::vector<std::string> shown;
+    for (const pugi::xpath_node& found :
+         body.select_nodes(".//*[local-name()='img' or local-name()='object']")) {
+      const pugi::xml_node node = found.node();
+      const std::string ref = PathOf(node.attribute(LocalName(node) == "img" ? "src" : "data").as_string());
+      if (!ref.empty()) shown.push_back(ref);
+    }
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      const std::string name =
+          shown[i].substr(shown[i].rfind('/') == std::string::npos ? 0 : shown[i].rfind('/') + 1);
+      if (i > 0) {
+        report.Add(number, "media file " + name + " dropped: a question holds one");
+        continue;
+      }
+      record.MediaFile = name;
+      const std::optional<std::string> path = Resolve(href, shown[i]);
+      const auto file = path ? files.find(*path) : files.end();
+      if (file == files.end())
+        report.Add(number, "media file " + name + " is not in the package");
+      else if (std::none_of(test.Media.begin(), test.Media.end(),
+                            [&](const TMediaFile& m) { return m.Name == name; }))
+        test.Media.push_back({name, file->second});
+    }
+
+    std::map<std::string, char> letters;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+      record.Answer(static_cast<int>(i)) = TextOf(choices[i]);
+      letters[choices[i].attribute("identifier").as_string()] = static_cast<char>('A' + i);
+    }
+    const std::string responseId = interaction.attribute("responseIdentifier").as_string();
+    pugi::xml_node declaration;
+    for (const pugi::xml_node& candidate : Children(item, "responseDeclaration"))
+      if (responseId == candidate.attribute("identifier").as_string()) declaration = candidate;
+    std::string correct;
+    for (const pugi::xml_node& value : Children(Child(declaration, "correctResponse"), "value"))
+      if (const auto letter = letters.find(value.text().get()); letter != letters.end())
+        correct += letter->second;
+    std::sort(correct.begin(), correct.end());
+    record.Correct = correct;
+    // Scoring by a mapping in which each correct choice alone is worth the
+    // whole score means any correct answer passes.
+    const std::string_view rules = Child(item, "responseProcessing").attribute("template").as_string();
+    record.AnyCorrectPasses = correct.size() > 1 && rules.ends_with("map_response");
+    if (correct.empty()) report.Add(number, "no correct response: no correct letter");
+    if (Child(item, "modalFeedback") || Descendant(body, "feedbackInline") ||
+        Descendant(body, "feedbackBlock"))
+      report.Add(number, "feedback dropped");
+    test.Questions.push_back(std::move(record));
+  }
+
+  static std::optional<std::string> WriteItem(const QuestionRecord& record, int number,
+                                              const std::optional<std::string>& mediaHref,
+                                              TLossReport& report) {
+    int answers = 0;
+    for (int i = 0; i < MaxAnswers; ++i)
+      if (!record.Answer(i).empty()) answers = i + 1;
+    std::string correct;
+    for (char letter : record.Correct)
+      if (letter >= 'A' && letter < 'A' + answers && correct.find(letter) == std::string::npos)
+        correct += letter;
+    if (answers == 0) {
+      report.Add(number, "no answers, a choice interaction needs one: not exported");
+      return std::nullopt;
+    }
+    if (!record.HotLink.empty()) report.Add(number, "hot link dropped");
+    if (!record.Reference.empty()) report.Add(number, "reference dropped");
+
+    pugi::xml_document document;
+    pugi::xml_node item = StartDocument(document, "assessmentItem", QtiNamespace, QtiSchema);
+    item.append_attribute("identifier") = ("Q" + std::to_string(number)).c_str();
+    std::string title = record.Question.substr(0, record.Question.find_first_of("\r\n"));
+    if (title.empty()) title = "Question " + std::to_string(number);
+    item.append_attribute("title") = title.c_str();
+    item.append_attribute("adaptive") = "false";
+    item.append_attribute("timeDependent") = "false";
+
+    const bool any = correct.size() > 1 && record.AnyCorrectPasses;
+    pugi::xml_node response = item.append_child("responseDeclaration");
+    response.append_attribute("identifier") = "RESPONSE";
+    response.append_attribute("cardinality") = correct.size() > 1 ? "multiple" : "single";
+    response.append_attribute("baseType") = "identifier";
+    if (!correct.empty()) {
+      pugi::xml_node values = response.append_child("correctResponse");
+      for (char letter : correct) values.append_child("value").text() = std::string(1, letter).c_str();
+    }
+    if (any) {
+      // Each correct choice alone earns the whole score; wrong ones nothing.
+      pugi::xml_node mapping = response.append_child("mapping");
+      mapping.append_attribute("lowerBound") = "0";
+      mapping.append_attribute("upperBound") = "1";
+      mapping.append_attribute("defaultValue") = "0";
+      for (char letter : correct) {
+        pugi::xml_node entry = mapping.append_child("mapEntry");
+        entry.append_attribute("mapKey") = std::string(1, letter).c_str();
+        entry.append_attribute("mappedValue") = "1";
+      }
+    }
+    pugi::xml_node outcome = item.append_child("outcomeDeclaration");
+    outcome.append_attribute("identifier") = "SCORE";
+    outcome.append_attribute("cardinality") = "single";
+    outcome.append_attribute("baseType") = "float";
+    outcome.append_child("defaultValue").append_child("value").text() = "0";
+
+    pugi::xml_node body = item.append_child("itemBody");
+    pugi::xml_node interaction = body.append_child("choiceInteraction");
+    interaction.append_attribute("responseIdentifier") = "RESPONSE";
+    interaction.append_attribute("shuffle") = "false";
+    interaction.append_attribute("maxChoices") = correct.size() > 1 ? "0" : "1";
+    pugi::xml_node prompt = interaction.append_child("prompt");
+    AppendLines(prompt, record.Question);
+    if (mediaHref) {
+      const std::string src = "../" + UriOf(*mediaHref);
+      const std::string name = mediaHref->substr(6);
+      if (!record.Question.empty()) prompt.append_child("br");
+      if (IsImage(name)) {
+        pugi::xml_node img = prompt.append_child("img");
+        img.append_attribute("src") = src.c_str();
+        img.append_attribute("alt") = name.c_str();
+      } else {
+        pugi::xml_node object = prompt.append_child("object");
+        object.append_attribute("data") = src.c_str();
+        object.append_attribute("type") = MimeType(name).c_str();
+      }
+    }
+    for (int i = 0; i < answers; ++i) {
+      pugi::xml_node choice = interaction.append_child("simpleChoice");
+      choice.append_attribute("identifier") = std::string(1, static_cast<char>('A' + i)).c_str();
+      AppendLines(choice, record.Answer(i));
+    }
+    item.append_child("responseProcessing").append_attribute("template") = any ? MapResponse : MatchCorrect;
+    return Serialize(document);
+  }
+
+  static std::string WriteTest(const TExportedTest& test,
+                               const std::vector<std::pair<std::string, std::vector<std::string>>>& items,
+                               TLossReport& report) {
+    const TTestContents& contents = test.Contents;
+    pugi::xml_document document;
+    pugi::xml_node root = StartDocument(document, "assessmentTest", QtiNamespace, QtiSchema);
+    root.append_attribute("identifier") = "TEST";
+    root.append_attribute("title") = test.Description.empty() ? "Test" : test.Description.c_str();
+    if (const std::optional<int> seconds = Seconds(Setting(contents, "TIME")))
+      root.append_child("timeLimits").append_attribute("maxTime") = *seconds;
+    pugi::xml_node part = root.append_child("testPart");
+    part.append_attribute("identifier") = "PART";
+    part.append_attribute("navigationMode") = "linear";
+    part.append_attribute("submissionMode") = "individual";
+    pugi::xml_node section = part.append_child("assessmentSection");
+    section.append_attribute("identifier") = "SECTION";
+    section.append_attribute("title") = "Questions";
+    section.append_attribute("visible") = "true";
+    const long long max = std::atoll(Setting(contents, "MAXQUESTIONS").value_or("0").c_str());
+    if (max > 0) section.append_child("selection").append_attribute("select") = max;
+    section.append_child("ordering").append_attribute("shuffle") =
+        Setting(contents, "RANDOMQUESTIONS").value_or("0") == "1";
+    if (!contents.BeginMessage.empty()) {
+      pugi::xml_node rubric = section.append_child("rubricBlock");
+      rubric.append_attribute("view") = "candidate";
+      for (const std::string& line : contents.BeginMessage) AppendLines(rubric.append_child("p"), line);
+    }
+    if (!contents.EndMessage.empty()) report.Add(0, "end message dropped");
+    if (const std::string keys = UncarriedSettings(contents, {"TIME", "RANDOMQUESTIONS", "MAXQUESTIONS"});
+        !keys.empty())
+      report.Add(0, "settings not carried: " + keys);
+    for (const auto& [href, media] : items) {
+      pugi::xml_node ref = section.append_child("assessmentItemRef");
+      ref.append_attribute("identifier") = href.substr(6, href.size() - 10).c_str();
+      ref.append_attribute("href") = href.c_str();
+    }
+    return Serialize(document);
+  }
+
+  static std::string WriteManifest(const std::vector<std::pair<std::string, std::vector<std::string>>>& items,
+                                   const std::map<std::string, std::string>& media) {
+    pugi::xml_document document;
+    pugi::xml_node manifest = StartDocument(document, "manifest", CpNamespace, CpSchema);
+    manifest.append_attribute("identifier") = "MANIFEST";
+    pugi::xml_node metadata = manifest.append_child("metadata");
+    metadata.append_child("schema").text() = "QTIv2.1 Package";
+    metadata.append_child("schemaversion").text() = "1.0.0";
+    manifest.append_child("organizations");
+    pugi::xml_node resources = manifest.append_child("resources");
+    const auto addResource = [&](const char* type, const std::string& href) {
+      pugi::xml_node resource = resources.append_child("resource");
+      resource.append_attribute("identifier") = Identifier(href).c_str();
+      resource.append_attribute("type") = type;
+      resource.append_attribute("href") = UriOf(href).c_str();
+      resource.append_child("file").append_attribute("href") = UriOf(href).c_str();
+      return resource;
+    };
+    pugi::xml_node testResource = addResource(TestType, "test.xml");
+    for (const auto& [href, files] : items) {
+      testResource.append_child("dependency").append_attribute("identifierref") = Identifier(href).c_str();
+      pugi::xml_node resource = addResource(ItemType, href);
+      for (const std::string& file : files)
+        resource.append_child("dependency").append_attribute("identifierref") = Identifier(file).c_str();
+    }
+    for (const auto& [stored, href] : media) addResource("webcontent", href);
+    return Serialize(document);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<TQuestionFormat> MakeQtiFormat() {
+  return std::make_unique<TQtiFormat>();
+}
