@@ -10,3 +10,5 @@ int NewCommand(TToolContext& context);
 int DecryptCommand(TToolContext& context);
 int EncryptCommand(TToolContext& context);
 int CheckCommand(TToolContext& context);
+int ImportCommand(TToolContext& context);
+int ExportCommand(TToolContext& context);

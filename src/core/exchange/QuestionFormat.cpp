@@ -1,7 +1,30 @@
 #include "core/exchange/QuestionFormat.h"
 
+#include "core/exchange/Aiken.h"
+#include "core/exchange/CsvFormat.h"
+#include "core/exchange/Gift.h"
+
 void TLossReport::Add(int question, std::string_view what) {
   std::string line = question > 0 ? "question " + std::to_string(question) + ": " : std::string();
   line += what;
   Entries.push_back(std::move(line));
+}
+
+const std::vector<std::unique_ptr<TQuestionFormat>>& QuestionFormats() {
+  static const std::vector<std::unique_ptr<TQuestionFormat>> formats = [] {
+    std::vector<std::unique_ptr<TQuestionFormat>> list;
+    list.push_back(MakeGiftFormat());
+    list.push_back(MakeAikenFormat());
+    // The XML formats go here, between the text formats and CSV.
+    list.push_back(MakeCsvFormat());
+    return list;
+  }();
+  return formats;
+}
+
+const TQuestionFormat* FindQuestionFormat(std::string_view name) {
+  for (const auto& format : QuestionFormats()) {
+    if (format->Name() == name) return format.get();
+  }
+  return nullptr;
 }
