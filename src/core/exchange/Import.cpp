@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <system_error>
 
 #include "core/exchange/FormatParts.h"
@@ -10,6 +11,7 @@
 #include "core/storage/FileInput.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/MediaFile.h"
 #include "core/test/TestContents.h"
 #include "core/test/TestFile.h"
 #include "core/test/TestSettings.h"
@@ -48,13 +50,15 @@ std::string FreeName(const fs::path& folder, const std::string& name, const std:
   const std::string extension = stem.size() == name.size() ? "" : name.substr(dot);
   for (int n = 1;; ++n) {
     const std::string candidate = n == 1 ? name : stem + "_" + std::to_string(n) + extension;
+    // The engine takes names in any letter case, so "pic.bmp" is taken by "PIC.BMP".
+    const std::optional<fs::path> held = MediaFile::Locate(candidate, folder);
     std::error_code error;
-    const fs::path path = folder / candidate;
-    if (!fs::exists(fs::symlink_status(path, error))) return candidate;
-    TInputFile existing(path.string());
+    if (!held && !fs::exists(fs::symlink_status(folder / candidate, error))) return candidate;
+    if (!held) continue;
+    TInputFile existing(held->string());
     if (existing.Exists()) {
-      const TFileBytes held = existing.ReadRest();
-      if (std::string_view(held.Data.get(), held.Size) == bytes) return candidate;
+      const TFileBytes content = existing.ReadRest();
+      if (std::string_view(content.Data.get(), content.Size) == bytes) return held->filename().string();
     }
   }
 }
