@@ -44,6 +44,7 @@ bench: deps
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	$(BUILD)-bench/bench/quizwell_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_screen_bench
+	$(BUILD)-bench/bench/quizwell_exchange_bench
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. One
 # test is left to the plain run: it uses up every file descriptor, and the
@@ -59,7 +60,7 @@ test-sanitize: deps
 # Every fuzz target for FUZZ_SECONDS on a copy of its seed corpus in
 # fuzz/corpus; an input that breaks a target is saved in $(BUILD)-fuzz/findings.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := inistore cipher conversions description timefield
+FUZZ_TARGETS := inistore cipher conversions description timefield gift aiken csv
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 fuzz: deps

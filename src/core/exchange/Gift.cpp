@@ -233,8 +233,8 @@ std::vector<TChoice> ParseChoices(std::string_view block) {
 class TGiftFormat final : public TQuestionFormat {
 public:
   std::string_view Name() const override { return "gift"; }
-  std::string_view Filter() const override { return "GIFT Files (*.txt;*.gift)|*.txt;*.gift"; }
-  std::string_view DefaultExtension() const override { return "txt"; }
+  std::string_view Filter() const override { return "GIFT Files (*.gift)|*.gift"; }
+  std::string_view DefaultExtension() const override { return "gift"; }
 
   TImportedTest Read(std::string_view bytes, TLossReport& report) const override {
     TImportedTest test;

@@ -1,5 +1,6 @@
 #include "core/exchange/Import.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -175,6 +176,23 @@ void SaveNewTest(const std::string& path, const TCodePageTest& test) {
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";
   ReplaceFileAtomically(path, bytes);
+}
+
+int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport& report) {
+  TIniStore store(path);
+  const int held = static_cast<int>(ReadTestContents(store).Questions.size());
+  const int room = TestFile::MaxQuestionCount - held;
+  const int added = std::min(room, static_cast<int>(test.Questions.size()));
+  if (added < static_cast<int>(test.Questions.size())) {
+    const int left = static_cast<int>(test.Questions.size()) - added;
+    report.Add(0, std::to_string(left) + (left == 1 ? " question" : " questions") +
+                      " not taken: the test holds " + std::to_string(held) + " of " +
+                      std::to_string(TestFile::MaxQuestionCount));
+  }
+  for (int i = 0; i < added; ++i)
+    TestFile::WriteQuestion(store, held + i + 1, test.Questions[static_cast<size_t>(i)]);
+  store.UpdateFile();
+  return added;
 }
 
 }  // namespace Import

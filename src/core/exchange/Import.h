@@ -45,4 +45,9 @@ std::string Utf8(const std::u32string& characters);
 // TIoError; the old file is then as it was.
 void SaveNewTest(const std::string& path, const TCodePageTest& test);
 
+// Adds test's questions after the last question of the test at path, as many
+// as there is room for (the report says how many were not), and saves it in
+// one atomic write. Returns how many were added. Throws TIoError.
+int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport& report);
+
 }  // namespace Import

@@ -28,3 +28,21 @@ const TQuestionFormat* FindQuestionFormat(std::string_view name) {
   }
   return nullptr;
 }
+
+const TQuestionFormat* QuestionFormatOfFile(std::string_view fileName, std::string_view bytes) {
+  const size_t dot = fileName.rfind('.');
+  if (dot == std::string_view::npos) return nullptr;
+  std::string extension(fileName.substr(dot + 1));
+  for (char& c : extension) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  if (extension == "txt" && !bytes.empty()) {
+    const bool aiken = bytes.starts_with("ANSWER:") || bytes.find("\nANSWER:") != std::string_view::npos ||
+                       bytes.find("\rANSWER:") != std::string_view::npos;
+    return FindQuestionFormat(aiken ? "aiken" : "gift");
+  }
+  for (const auto& format : QuestionFormats()) {
+    if (format->DefaultExtension() == extension) return format.get();
+  }
+  return nullptr;
+}

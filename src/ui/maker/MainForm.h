@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/platform/Dialogs.h"
-#include "ui/platform/Globals.h"
 #include "core/test/QuestionSet.h"
 #include "core/test/TestCatalogue.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/Globals.h"
 
 class QAction;
 class QComboBox;
@@ -71,6 +71,11 @@ public:
   void QuestionsandAnswers1Click();
   void EncryptRawTestFile1Click();
   void DecryptTestIntoTextFile1Click();
+  // Questions from another quiz system: added to the current test, or made
+  // into a new test when none is loaded; the format is the file's.
+  void ImportQuestions1Click();
+  // The current test's questions for another quiz system.
+  void ExportQuestions1Click();
   void LaunchQuizwellClient1Click();
   void ContentsF11Click();
   void AboutQuizwell1Click();
@@ -94,6 +99,8 @@ private:
   void CreateMenus();
   QAction* AddAction(QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)());
   void RebuildList();
+  // The loss report of an import or export, or a plain notice when nothing was lost.
+  void ShowLossReport(const QString& summary, const std::vector<std::string>& lines);
 
   // The controls whose state changes; the rest are found by name.
   QLabel* Image1;
@@ -115,6 +122,8 @@ private:
   const TFileDialogOptions OpenDialog3;
   const TFileDialogOptions SaveDialog3;
   const TFileDialogOptions OpenDialog4;
+  const TFileDialogOptions ImportDialog;
+  const TFileDialogOptions ExportDialog;
 
   TestCatalogue Catalogue;
   bool FirstShow = true;
