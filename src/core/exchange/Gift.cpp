@@ -31,11 +31,18 @@ bool IsCommentLine(std::string_view line) {
   return Trim(line).starts_with("//");
 }
 
+// Whether a backslash at i escapes the character after it. Only GIFT's own
+// escapes do; any other backslash is text.
+bool IsEscape(std::string_view text, size_t i) {
+  return text[i] == '\\' && i + 1 < text.size() &&
+         (Special.find(text[i + 1]) != std::string_view::npos || text[i + 1] == '\\' || text[i + 1] == 'n');
+}
+
 // Position of the first c in text at or after from that no backslash escapes,
 // or npos.
 size_t FindUnescaped(std::string_view text, char c, size_t from = 0) {
   for (size_t i = from; i < text.size(); ++i) {
-    if (text[i] == '\\') {
+    if (IsEscape(text, i)) {
       ++i;
     } else if (text[i] == c) {
       return i;
@@ -46,7 +53,7 @@ size_t FindUnescaped(std::string_view text, char c, size_t from = 0) {
 
 size_t FindUnescaped(std::string_view text, std::string_view what, size_t from = 0) {
   for (size_t i = from; i < text.size(); ++i) {
-    if (text[i] == '\\') {
+    if (IsEscape(text, i)) {
       ++i;
     } else if (text.substr(i).starts_with(what)) {
       return i;
@@ -85,7 +92,7 @@ std::vector<TParagraph> SplitParagraphs(std::string_view bytes) {
     }
     current.Text += line;
     for (size_t i = 0; i < line.size(); ++i) {
-      if (line[i] == '\\') {
+      if (IsEscape(line, i)) {
         ++i;
       } else if (line[i] == '{') {
         if (depth++ == 0) openLine = lineNumber;
@@ -200,7 +207,7 @@ struct TChoice {
 std::vector<TChoice> ParseChoices(std::string_view block) {
   std::vector<size_t> starts;
   for (size_t i = 0; i < block.size(); ++i) {
-    if (block[i] == '\\') {
+    if (IsEscape(block, i)) {
       ++i;
     } else if (block[i] == '=' || block[i] == '~') {
       starts.push_back(i);
@@ -275,14 +282,27 @@ public:
       const std::string correct = FormatParts::CorrectLetters(record);
       if (correct.empty()) report.Add(number, "no correct answer: other systems may refuse it");
       bool anyWrong = false;
+      bool anyAnswer = false;
       for (int i = 0; i < FormatParts::AnswerCount; ++i) {
+        anyAnswer = anyAnswer || !record.Answer(i).empty();
         if (!record.Answer(i).empty() && correct.find(FormatParts::Letter(i)) == std::string::npos)
           anyWrong = true;
+      }
+      if (!anyAnswer) {
+        report.Add(number, "no answers, GIFT cannot say so: not exported");
+        continue;
+      }
+      bool arrow = record.Reference.find("->") != std::string::npos;
+      for (int i = 0; i < FormatParts::AnswerCount; ++i)
+        arrow = arrow || record.Answer(i).find("->") != std::string::npos;
+      if (arrow) {
+        report.Add(number, "\"->\" in an answer makes GIFT read a matching question: not exported");
+        continue;
       }
       const bool several = correct.size() > 1;
       // Several answers each worth full marks, or shares of the marks that
       // need every correct answer; a block of '=' alone would be a short answer.
-      std::string fullMark = several && (!record.AnyCorrectPasses || !anyWrong) ? "~%100%" : "=";
+      std::string fullMark = anyWrong ? "=" : "~%100%";
       std::string share;
       if (several && !record.AnyCorrectPasses) {
         char buffer[32];
@@ -378,6 +398,9 @@ private:
       }
       if (choices[i].Weighted && choices[i].Weight < 0 && choices[i].Weight != -100) partial = true;
     }
+    bool anyAnswer = false;
+    for (int i = 0; i < FormatParts::AnswerCount; ++i) anyAnswer = anyAnswer || !record.Answer(i).empty();
+    if (!anyAnswer) return report.Add(number, "no answer has text: not imported" + at);
     // Several answers worth full marks each: any one of them passes.
     record.AnyCorrectPasses = fullMarks > 1;
     if (fullMarks == 1 && record.Correct.size() > 1) partial = true;

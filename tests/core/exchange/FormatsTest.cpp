@@ -132,3 +132,25 @@ INSTANTIATE_TEST_SUITE_P(
                              "line 2: 3 fields where the header row has 4"},
                     TDamaged{"csv", "question,A\n\"open,x\n", "line 2"},
                     TDamaged{"csv", "A,B,correct\nx,y,A\n", "no \"question\" column"}));
+
+TEST(Gift, WritesWhatItCanReadBackAndNamesTheRest) {
+  TExportedTest test;
+  QuestionRecord onlyRight;  // a block of '=' alone would read as a short answer
+  onlyRight.Question = "Only one answer";
+  onlyRight.AnswerA = "it";
+  onlyRight.Correct = "A";
+  QuestionRecord arrow = onlyRight;
+  arrow.AnswerB = "a -> b";
+  QuestionRecord empty;
+  empty.Question = "No answers";
+  test.Contents.Questions = {onlyRight, arrow, empty};
+  TLossReport written, read;
+  const TImportedTest back = ReadAs("gift", Format("gift").Write(test, {}, written), read);
+  ASSERT_EQ(back.Questions.size(), 1u);
+  EXPECT_EQ(back.Questions[0], onlyRight);
+  EXPECT_EQ(written.Lines(),
+            (std::vector<std::string>{
+                "question 2: \"->\" in an answer makes GIFT read a matching question: not exported",
+                "question 3: no correct answer: other systems may refuse it",
+                "question 3: no answers, GIFT cannot say so: not exported"}));
+}
