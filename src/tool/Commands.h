@@ -12,3 +12,5 @@ int EncryptCommand(TToolContext& context);
 int CheckCommand(TToolContext& context);
 int PrintCommand(TToolContext& context);
 int GradeCommand(TToolContext& context);
+int ImportCommand(TToolContext& context);
+int ExportCommand(TToolContext& context);

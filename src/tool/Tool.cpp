@@ -16,7 +16,8 @@ constexpr std::string_view ProgramDescription =
     "maker's own rules, so every file it writes is the file the maker writes.\n";
 
 constexpr std::string_view ExitStatusHelp =
-    "Exit status: 0 all well, 1 something was found (check, list), 2 usage or file error.\n"
+    "Exit status: 0 all well, 1 something was found (check, list) or lost (import,\n"
+    "export), 2 usage or file error.\n"
     "The JSON shape of show and the details of every command: docs/qwtool.md.\n";
 
 const TCommand* FindCommand(std::string_view name) {
@@ -177,6 +178,32 @@ const std::vector<TCommand>& Commands() {
        2,
        2,
        GradeCommand},
+      {"import",
+       "FORMAT SOURCE TEST [--force]",
+       "make a test of the questions of another quiz system",
+       "Makes TEST, a new test, of the questions in SOURCE, a file in FORMAT: gift, aiken,\n"
+       "moodle, qti or csv. The test gets the settings of a new test plus what SOURCE\n"
+       "carries, and at most 500 questions. Media files travelling with the questions go\n"
+       "into a MEDIA folder beside TEST. Characters the test's code page cannot hold are\n"
+       "replaced by '?'. Everything not carried over is reported on standard error, one\n"
+       "line per question and point. Exit status 1 when something was lost.\n\n"
+       "  --force  replace an existing TEST; without it an existing file is left alone\n",
+       {"--force"},
+       3,
+       3,
+       ImportCommand},
+      {"export",
+       "FORMAT TEST TARGET",
+       "write a test's questions for another quiz system",
+       "Writes the questions of TEST into TARGET in FORMAT: gift, aiken, moodle, qti or\n"
+       "csv, replacing TARGET. Media files the questions name go with them where the\n"
+       "format carries files and they are found beside TEST. Everything the format cannot\n"
+       "carry is reported on standard error, one line per question and point.\n"
+       "Exit status 1 when something was lost.\n",
+       {},
+       3,
+       3,
+       ExportCommand},
   };
   return commands;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <system_error>
+#include <vector>
 
 namespace {
 
@@ -49,6 +51,47 @@ std::string StoredName(std::string_view chosen, std::string_view programFolder) 
     }
   }
   return std::string(chosen);
+}
+
+std::optional<std::filesystem::path> Locate(std::string_view stored, const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  if (stored.size() >= 2 && IsAsciiLetter(stored[0]) && stored[1] == ':') stored.remove_prefix(2);
+  std::string upper(stored);
+  std::transform(upper.begin(), upper.end(), upper.begin(), AsciiUpper);
+  if (stored.empty() || upper.starts_with(QueryPrefix)) return std::nullopt;
+
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= stored.size()) {
+    size_t end = stored.find_first_of("\\/", start);
+    if (end == std::string_view::npos) end = stored.size();
+    if (end > start) parts.emplace_back(stored.substr(start, end - start));
+    start = end + 1;
+  }
+  fs::path path = folder;
+  std::error_code error;
+  for (const std::string& part : parts) {
+    if (part == "." || part == "..") return std::nullopt;
+    std::string wanted(part);
+    std::transform(wanted.begin(), wanted.end(), wanted.begin(), AsciiUpper);
+    fs::path found;
+    if (fs::exists(path / part, error)) {
+      found = path / part;
+    } else {
+      for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
+        std::string name = it->path().filename().string();
+        std::transform(name.begin(), name.end(), name.begin(), AsciiUpper);
+        if (name == wanted) {
+          found = it->path();
+          break;
+        }
+      }
+    }
+    if (found.empty()) return std::nullopt;
+    path = found;
+  }
+  if (parts.empty() || !fs::is_regular_file(path, error)) return std::nullopt;
+  return path;
 }
 
 }  // namespace MediaFile

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,5 +25,12 @@ bool IsViewable(std::string_view text);
 // "\MEDIA\SOUND.WAV". Any other name is stored as chosen. An empty
 // programFolder contains nothing.
 std::string StoredName(std::string_view chosen, std::string_view programFolder);
+
+// The file a stored name stands for, as the engine running from folder finds
+// it: "\\MEDIA\\PIC.BMP" and "MEDIA/pic.bmp" both name folder/MEDIA/PIC.BMP, a
+// drive letter is ignored, each part of the name matches whatever letter case
+// the file system holds, and "." and ".." parts are refused. Nothing for a
+// query, an empty name or a name that leads to no regular file.
+std::optional<std::filesystem::path> Locate(std::string_view stored, const std::filesystem::path& folder);
 
 }  // namespace MediaFile

@@ -28,6 +28,11 @@
 #include "ui/maker/AboutForm.h"
 #include "ui/maker/Preview.h"
 #include "ui/platform/ShellOpen.h"
+#include "ui/maker/LossReportForm.h"
+#include "core/exchange/Export.h"
+#include "core/exchange/Import.h"
+#include "core/exchange/QuestionFormat.h"
+#include "core/storage/FileInput.h"
 #include "core/test/Conversions.h"
 #include "core/storage/IniStore.h"
 #include "core/test/TestFile.h"
@@ -46,6 +51,28 @@ const QString NotLoadedAtStart =
 const QString NotLoaded = QStringLiteral("Test is not loaded. Create a new test or load an existing one.");
 const QString SelectionPrompt = QStringLiteral("Please make your selection now.");
 const QString EngineName = QStringLiteral("QWTEST.EXE");
+
+// Every exchange format's filter; for import, one for all of them first.
+QString ExchangeFilter(bool import) {
+  QStringList filters;
+  QStringList patterns;
+  for (const auto& format : QuestionFormats()) {
+    const QString filter = ToQString(std::string(format->Filter()));
+    filters << filter;
+    patterns << filter.section(QLatin1Char('|'), 1);
+  }
+  if (import) filters.prepend(QStringLiteral("Question Files|") + patterns.join(QLatin1Char(';')));
+  filters << QStringLiteral("All Files|*.*");
+  return filters.join(QLatin1Char('|'));
+}
+
+// The first bytes of a file, enough to tell its format.
+std::string FirstBytes(const std::string& path) {
+  TInputFile file(path);
+  std::string bytes;
+  if (file.Exists()) file.ReadSome(bytes, 65536);
+  return bytes;
+}
 
 QString FileNamePart(const QString& path) {
   return QFileInfo(path).fileName();
@@ -105,6 +132,8 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
                   QStringLiteral("Text Files|*.TXT|All Files|*.*"), QStringLiteral("TXT"), QString()},
       OpenDialog4{QString(), QStringLiteral("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
                   EngineName},
+      ImportDialog{QStringLiteral("Select Questions to Import"), ExchangeFilter(true), QString(), QString()},
+      ExportDialog{QStringLiteral("Export Questions to"), ExchangeFilter(false), QString(), QString()},
       Catalogue(ToPath(programFolder)) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Quizwell Maker"));
@@ -244,6 +273,10 @@ void TMainForm::CreateMenus() {
       AddAction(file, "GradeAnswers1", QStringLiteral("&Grade Answers..."), &TMainForm::GradeAnswers1Click);
   PrintTest1->setEnabled(false);
   GradeAnswers1->setEnabled(false);
+  AddAction(file, "ImportQuestions1", QStringLiteral("&Import Questions..."),
+            &TMainForm::ImportQuestions1Click);
+  AddAction(file, "ExportQuestions1", QStringLiteral("E&xport Questions..."),
+            &TMainForm::ExportQuestions1Click);
   file->addSeparator();
   AddAction(file, "LaunchQuizwellClient1", QStringLiteral("&Launch Quizwell Client"),
             &TMainForm::LaunchQuizwellClient1Click);
@@ -617,5 +650,103 @@ void TMainForm::GradeAnswers1Click() {
   RunGuarded(Globals.Dialogs, [this] {
     TGradeForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.Dialogs, this);
     form.exec();
+void TMainForm::ShowLossReport(const QString& summary, const std::vector<std::string>& lines) {
+  if (lines.empty()) {
+    Globals.Dialogs.Inform(summary);
+    return;
+  }
+  QStringList text;
+  for (const std::string& line : lines)
+    text << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+  TLossReportForm report(summary, text, this);
+  report.exec();
+}
+
+void TMainForm::ImportQuestions1Click() {
+  RunGuarded(Globals.Dialogs, [this] {
+    const std::optional<QString> source = Globals.Dialogs.OpenFile(ImportDialog);
+    if (!source) return;
+    const std::string sourcePath = ToPath(*source);
+    const TQuestionFormat* format = QuestionFormatOfFile(sourcePath, FirstBytes(sourcePath));
+    if (!format) {
+      Globals.Dialogs.Error(
+          QStringLiteral("The kind of questions in ") + FileNamePart(*source) +
+          QStringLiteral(" is not known. Question files end in .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) or .csv."));
+      return;
+    }
+    TLossReport report;
+    TImportedTest imported;
+    try {
+      imported = Import::ReadSource(*format, sourcePath, report);
+    } catch (const TFormatError& damaged) {
+      Globals.Dialogs.Error(FileNamePart(*source) + QStringLiteral(" cannot be imported: ") +
+                            QString::fromUtf8(damaged.what()));
+      return;
+    }
+    if (imported.Questions.empty()) {
+      ShowLossReport(QStringLiteral("No question could be imported."), report.Lines());
+      return;
+    }
+    const bool append = !Globals.CurrentTestPath.isEmpty();
+    QString testPath = Globals.CurrentTestPath;
+    if (!append) {
+      const std::optional<QString> chosen = Globals.Dialogs.SaveFile(SaveDialog1);
+      if (!chosen) return;
+      if (QFileInfo::exists(*chosen)) {
+        if (!Globals.Dialogs.Confirm(
+                QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
+          return;
+        QString reason;
+        if (!IsReplaceableTest(*chosen, reason)) {
+          Globals.Dialogs.Error(QStringLiteral("The test file ") + *chosen +
+                                QStringLiteral(" could not be replaced: ") + reason +
+                                QStringLiteral(".\rNothing was changed."));
+          return;
+        }
+      }
+      testPath = *chosen;
+    }
+    if (const std::u32string unmappable = Import::ToCodePage(imported).Unmappable; !unmappable.empty()) {
+      if (!Globals.Dialogs.Confirm(QStringLiteral("A test cannot hold these characters: ") +
+                                   QString::fromUtf8(Import::Utf8(unmappable).c_str()) +
+                                   QStringLiteral("\rReplace each of them with \"?\" and import?")))
+        return;
+      report.Add(0, "characters the code page cannot hold were replaced by '?': " + Import::Utf8(unmappable));
+    }
+    Import::UnpackMedia(imported, ToPath(testPath), report);
+    const Import::TCodePageTest converted = Import::ToCodePage(imported);
+    int added = static_cast<int>(converted.Questions.size());
+    if (append) {
+      added = Import::AppendToTest(ToPath(testPath), converted, report);
+    } else {
+      Import::SaveNewTest(ToPath(testPath), converted);
+      StartTimer->start();
+    }
+    ShowLossReport(QStringLiteral("%1 questions were imported from %2 into %3.")
+                       .arg(added)
+                       .arg(FileNamePart(*source), FileNamePart(testPath)),
+                   report.Lines());
+  });
+}
+
+void TMainForm::ExportQuestions1Click() {
+  RunGuarded(Globals.Dialogs, [this] {
+    std::optional<QString> test = Globals.CurrentTestPath;
+    if (test->isEmpty()) test = Globals.Dialogs.OpenFile(OpenDialog1);
+    if (!test) return;
+    const std::optional<QString> target = Globals.Dialogs.SaveFile(ExportDialog);
+    if (!target) return;
+    const TQuestionFormat* format = QuestionFormatOfFile(ToPath(*target));
+    if (!format) {
+      Globals.Dialogs.Error(
+          QStringLiteral("Name the file for the system it is for: .gift for GIFT, .txt for "
+                         "Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet."));
+      return;
+    }
+    TLossReport report;
+    Export::ExportTest(*format, ToPath(*test), ToPath(*target), report);
+    ShowLossReport(QStringLiteral("The questions of %1 have been exported to %2.")
+                       .arg(FileNamePart(*test), FileNamePart(*target)),
+                   report.Lines());
   });
 }

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/platform/Dialogs.h"
-#include "ui/platform/Globals.h"
 #include "core/test/QuestionSet.h"
 #include "core/test/TestCatalogue.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/Globals.h"
 
 class QAction;
 class QComboBox;
@@ -74,6 +74,11 @@ public:
   void QuestionsandAnswers1Click();
   void EncryptRawTestFile1Click();
   void DecryptTestIntoTextFile1Click();
+  // Questions from another quiz system: added to the current test, or made
+  // into a new test when none is loaded; the format is the file's.
+  void ImportQuestions1Click();
+  // The current test's questions for another quiz system.
+  void ExportQuestions1Click();
   void LaunchQuizwellClient1Click();
   void PrintTest1Click();
   void GradeAnswers1Click();
@@ -100,6 +105,8 @@ private:
   void CreateMenus();
   QAction* AddAction(QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)());
   void RebuildList();
+  // The loss report of an import or export, or a plain notice when nothing was lost.
+  void ShowLossReport(const QString& summary, const std::vector<std::string>& lines);
 
   // The controls whose state changes; the rest are found by name.
   QLabel* Image1;
@@ -123,6 +130,8 @@ private:
   const TFileDialogOptions OpenDialog3;
   const TFileDialogOptions SaveDialog3;
   const TFileDialogOptions OpenDialog4;
+  const TFileDialogOptions ImportDialog;
+  const TFileDialogOptions ExportDialog;
 
   TestCatalogue Catalogue;
   bool FirstShow = true;

@@ -768,3 +768,40 @@ TEST(MainFormNotice, NamesLineBreaksAndCtrlZApart) {
                            "Converting the text file back into a test stops at the first of them; "
                            "nothing after it is read."));
 }
+
+TEST_F(MainFormTest, ImportedQuestionsMakeANewTestOrJoinTheLoadedOneAndExportGoesByExtension) {
+  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  Start();
+  WriteBytes(Elsewhere.File("rivers.txt"),
+             "Vienna's river? {=Danube ~Rhine}\n\nParis's river? {=Seine ~Po}\n");
+  Dialogs.ExpectOpen(FromPath(Elsewhere.File("rivers.txt")));
+  Dialogs.ExpectSave(FileIn("RIVERS.QWT"));
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("2 questions were imported from rivers.txt into RIVERS.QWT."));
+  Fire("ImportQuestions1");
+  QTRY_COMPARE(Items(), (QStringList{Prompt, "1: No description"}));
+
+  Pick(1);
+  WriteBytes(Elsewhere.File("more.csv"), "question;A;B;correct\r\n\"Rome's river?\";Tiber;Arno;A\r\n");
+  Dialogs.ExpectOpen(FromPath(Elsewhere.File("more.csv")));
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("1 questions were imported from more.csv into RIVERS.QWT."));
+  Fire("ImportQuestions1");
+
+  Dialogs.ExpectSave(FromPath(Elsewhere.File("out.csv")));
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("The questions of RIVERS.QWT have been exported to out.csv."));
+  Fire("ExportQuestions1");
+  EXPECT_EQ(ReadBytes(Elsewhere.File("out.csv")),
+            "\xEF\xBB\xBFquestion,A,B,C,D,E,F,correct,rule,reference,hotlink,media\r\n"
+            "Vienna's river?,Danube,Rhine,,,,,A,all,,,\r\n"
+            "Paris's river?,Seine,Po,,,,,A,all,,,\r\n"
+            "Rome's river?,Tiber,Arno,,,,,A,all,,,\r\n");
+
+  WriteBytes(Elsewhere.File("broken.gift"), "Open {=a\n");
+  Dialogs.ExpectOpen(FromPath(Elsewhere.File("broken.gift")));
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        QStringLiteral("broken.gift cannot be imported: line 1: '{' is never closed"));
+  Fire("ImportQuestions1");
+}

@@ -1,0 +1,60 @@
+// Import of a 500-question file in each exchange format into a new test: the
+// file read, parsed, put into the code page and saved (with its fsync), as
+// `qwtool import` does it.
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "BenchFiles.h"
+#include "core/exchange/Export.h"
+#include "core/exchange/Import.h"
+#include "core/exchange/QuestionFormat.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path& Folder() {
+  static const fs::path folder = [] {
+    fs::path path = fs::temp_directory_path() / ("quizwell-exchange-bench-" + std::to_string(::getpid()));
+    fs::create_directories(path);
+    BenchFiles::GenerateTest((path / "SOURCE.QWT").string(), 500, 7);
+    return path;
+  }();
+  return folder;
+}
+
+void ImportFile(benchmark::State& state, const TQuestionFormat* format) {
+  const std::string source = (Folder() / ("source." + std::string(format->Name()))).string();
+  TLossReport exported;
+  Export::ExportTest(*format, (Folder() / "SOURCE.QWT").string(), source, exported);
+  const std::string test = (Folder() / "NEW.QWT").string();
+  size_t questions = 0;
+  for (auto _ : state) {
+    TLossReport report;
+    const TImportedTest imported = Import::ReadSource(*format, source, report);
+    Import::SaveNewTest(test, Import::ToCodePage(imported));
+    questions = imported.Questions.size();
+  }
+  state.counters["questions"] = static_cast<double>(questions);
+  state.counters["source_kB"] = static_cast<double>(fs::file_size(source)) / 1000.0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (const auto& format : QuestionFormats())
+    benchmark::RegisterBenchmark(("Import500/" + std::string(format->Name())).c_str(), ImportFile, format.get())
+        ->Unit(benchmark::kMillisecond);
+  benchmark::Initialize(&argc, argv);
+  benchmark::AddCustomContext("filesystem", BenchFiles::FileSystemType(Folder().string()));
+  benchmark::AddCustomContext("load", BenchFiles::LoadAverage());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  fs::remove_all(Folder());
+  return 0;
+}

@@ -1,0 +1,64 @@
+#include "core/exchange/Export.h"
+
+#include <filesystem>
+
+#include "core/storage/AtomicFile.h"
+#include "core/storage/CodePage.h"
+#include "core/storage/FileInput.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/IoError.h"
+#include "core/test/MediaFile.h"
+#include "core/test/TestContents.h"
+#include "core/test/TestFile.h"
+
+namespace fs = std::filesystem;
+
+namespace Export {
+
+TExportedTest ReadTest(const std::string& testPath) {
+  {
+    TInputFile probe(testPath);  // a missing file is an error, not an empty store
+    if (!probe.Exists()) throw TIoError(testPath, "Cannot read", "no such file");
+  }
+  if (!TestFile::IsLoadable(TestFile::ReadStoredDescription(testPath)))
+    throw TIoError(testPath, "Cannot export", "the file is not a test (it has no description)");
+  TCustomIniStore store(testPath);
+  TTestContents contents = ReadTestContents(store);
+  TExportedTest test;
+  for (auto& setting : contents.Settings) {
+    if (setting.Value) setting.Value = CodePage::ToUtf8(*setting.Value);
+    if (setting.Key == TestFile::Desc && setting.Value) test.Description = *setting.Value;
+  }
+  for (std::string& line : contents.BeginMessage) line = CodePage::ToUtf8(line);
+  for (std::string& line : contents.EndMessage) line = CodePage::ToUtf8(line);
+  for (QuestionRecord& record : contents.Questions) {
+    for (std::string* text :
+         {&record.Question, &record.AnswerA, &record.AnswerB, &record.AnswerC, &record.AnswerD,
+          &record.AnswerE, &record.AnswerF, &record.HotLink, &record.HotLinkParameters, &record.MediaFile,
+          &record.Correct, &record.Reference})
+      *text = CodePage::ToUtf8(*text);
+  }
+  test.Contents = std::move(contents);
+  return test;
+}
+
+TMediaLookup MediaBeside(const std::string& testPath) {
+  const fs::path folder = fs::absolute(fs::path(testPath)).parent_path();
+  return [folder](const std::string& stored) -> std::optional<TMediaFile> {
+    const std::optional<fs::path> path = MediaFile::Locate(stored, folder);
+    if (!path) return std::nullopt;
+    TInputFile file(path->string());
+    if (!file.Exists()) return std::nullopt;
+    const TFileBytes bytes = file.ReadRest();
+    return TMediaFile{path->filename().string(), std::string(bytes.Data.get(), bytes.Size)};
+  };
+}
+
+void ExportTest(const TQuestionFormat& format, const std::string& testPath, const std::string& targetPath,
+                TLossReport& report) {
+  const TExportedTest test = ReadTest(testPath);
+  const std::string bytes = format.Write(test, MediaBeside(testPath), report);
+  ReplaceFileAtomically(targetPath, bytes);
+}
+
+}  // namespace Export

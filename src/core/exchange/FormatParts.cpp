@@ -1,0 +1,62 @@
+#include "core/exchange/FormatParts.h"
+
+namespace FormatParts {
+
+std::string_view Trim(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) return {};
+  const size_t last = text.find_last_not_of(" \t\r\n");
+  return text.substr(first, last - first + 1);
+}
+
+int LetterIndex(char letter) {
+  if (letter >= 'a' && letter <= 'f') return letter - 'a';
+  if (letter >= 'A' && letter <= 'F') return letter - 'A';
+  return -1;
+}
+
+std::string CorrectLetters(const QuestionRecord& record) {
+  std::string letters;
+  for (int i = 0; i < AnswerCount; ++i) {
+    if (record.Answer(i).empty()) continue;
+    for (char c : record.Correct) {
+      if (LetterIndex(c) == i) {
+        letters += Letter(i);
+        break;
+      }
+    }
+  }
+  return letters;
+}
+
+std::string ReplaceLineBreaks(std::string_view text, std::string_view replacement) {
+  std::string result;
+  result.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      result += replacement;
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
+
+void ReportUncarried(int question, const QuestionRecord& record, TCarried carried, TLossReport& report) {
+  if (!carried.Reference && !record.Reference.empty()) report.Add(question, "reference dropped");
+  if (!carried.HotLink && !record.HotLink.empty()) report.Add(question, "hot link dropped");
+  if (!record.HotLinkParameters.empty()) report.Add(question, "hot link parameters dropped");
+  if (!carried.MediaFile && !record.MediaFile.empty()) report.Add(question, "media file dropped");
+  if (record.MMediaInternal) report.Add(question, "internal media setting dropped");
+}
+
+bool HasContent(const QuestionRecord& record) {
+  if (!record.Question.empty()) return true;
+  for (int i = 0; i < AnswerCount; ++i) {
+    if (!record.Answer(i).empty()) return true;
+  }
+  return false;
+}
+
+}  // namespace FormatParts

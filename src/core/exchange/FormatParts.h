@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/exchange/QuestionFormat.h"
+#include "core/test/TestFile.h"
+
+// Pieces every text format shares: answer letters, trimming, and the checks
+// that decide whether a question from elsewhere fits our model.
+namespace FormatParts {
+
+inline constexpr int AnswerCount = 6;
+inline constexpr std::string_view Letters = "ABCDEF";
+
+// text without blanks, tabs and line breaks at either end.
+std::string_view Trim(std::string_view text);
+
+// The letter of answer index 0..5.
+inline char Letter(int index) {
+  return Letters[static_cast<size_t>(index)];
+}
+
+// The answer index of a letter in either case, or -1.
+int LetterIndex(char letter);
+
+// The record's correct letters, upper case, in A..F order, each once, only
+// letters whose answer is not empty.
+std::string CorrectLetters(const QuestionRecord& record);
+
+// Line breaks (CR LF, CR, LF) replaced by replacement.
+std::string ReplaceLineBreaks(std::string_view text, std::string_view replacement);
+
+// What a format carries besides question, answers and correct letters.
+struct TCarried {
+  bool Reference = false;
+  bool HotLink = false;
+  bool MediaFile = false;
+};
+
+// One loss line for each field of record that is set but not carried, and for
+// the hot link's parameters and internal-media flag, which no format carries.
+void ReportUncarried(int question, const QuestionRecord& record, TCarried carried, TLossReport& report);
+
+// Whether the record has a question to write: text or at least one answer.
+bool HasContent(const QuestionRecord& record);
+
+}  // namespace FormatParts

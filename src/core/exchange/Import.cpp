@@ -1,0 +1,198 @@
+#include "core/exchange/Import.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <system_error>
+
+#include "core/exchange/FormatParts.h"
+#include "core/storage/AtomicFile.h"
+#include "core/storage/CodePage.h"
+#include "core/storage/FileInput.h"
+#include "core/storage/IoError.h"
+#include "core/storage/ZarnEncryption.h"
+#include "core/test/MediaFile.h"
+#include "core/test/TestContents.h"
+#include "core/test/TestFile.h"
+#include "core/test/TestSettings.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadWholeFile(const std::string& path) {
+  TInputFile file(path);
+  if (!file.Exists()) throw TIoError(path, "Cannot read", "no such file");
+  const TFileBytes bytes = file.ReadRest();
+  return std::string(bytes.Data.get(), bytes.Size);
+}
+
+// A media name as a plain file name: its last part, ASCII letters, digits and
+// "-_." only, never empty or all dots.
+std::string SafeName(std::string_view name) {
+  const size_t cut = name.find_last_of("\\/");
+  if (cut != std::string_view::npos) name.remove_prefix(cut + 1);
+  std::string safe;
+  for (char c : name) {
+    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                       c == '-' || c == '_' || c == '.';
+    safe += plain ? c : '_';
+  }
+  if (safe.find_first_not_of('.') == std::string::npos) safe = "MEDIA" + safe;
+  return safe;
+}
+
+// The name under which bytes lie in folder: name itself when free or holding
+// the same bytes, otherwise name with "_2", "_3", ... before its extension.
+std::string FreeName(const fs::path& folder, const std::string& name, const std::string& bytes) {
+  const size_t dot = name.rfind('.');
+  const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+  const std::string extension = stem.size() == name.size() ? "" : name.substr(dot);
+  for (int n = 1;; ++n) {
+    const std::string candidate = n == 1 ? name : stem + "_" + std::to_string(n) + extension;
+    // The engine takes names in any letter case, so "pic.bmp" is taken by "PIC.BMP".
+    const std::optional<fs::path> held = MediaFile::Locate(candidate, folder);
+    std::error_code error;
+    if (!held && !fs::exists(fs::symlink_status(folder / candidate, error))) return candidate;
+    if (!held) continue;
+    TInputFile existing(held->string());
+    if (existing.Exists()) {
+      const TFileBytes content = existing.ReadRest();
+      if (std::string_view(content.Data.get(), content.Size) == bytes) return held->filename().string();
+    }
+  }
+}
+
+std::string ToCp(std::string_view utf8, std::u32string& unmappable) {
+  CodePage::TEncoded encoded = CodePage::FromUtf8(utf8);
+  for (char32_t c : encoded.Unmappable) {
+    if (unmappable.find(c) == std::u32string::npos) unmappable += c;
+  }
+  return std::move(encoded.Text);
+}
+
+}  // namespace
+
+namespace Import {
+
+TImportedTest ReadSource(const TQuestionFormat& format, const std::string& path, TLossReport& report) {
+  const std::string bytes = ReadWholeFile(path);
+  TImportedTest test = format.Read(bytes, report);
+  KeepFirst(test, TestFile::MaxQuestionCount, report);
+  return test;
+}
+
+void KeepFirst(TImportedTest& test, int room, TLossReport& report) {
+  if (room < 0) room = 0;
+  if (static_cast<int>(test.Questions.size()) <= room) return;
+  const size_t left = test.Questions.size() - static_cast<size_t>(room);
+  test.Questions.resize(static_cast<size_t>(room));
+  report.Add(0, std::to_string(left) + (left == 1 ? " question" : " questions") +
+                    " not taken: a test holds " + std::to_string(TestFile::MaxQuestionCount));
+}
+
+void UnpackMedia(TImportedTest& test, const std::string& testPath, TLossReport& report) {
+  if (test.Media.empty()) return;
+  const fs::path folder = fs::absolute(fs::path(testPath)).parent_path() / "MEDIA";
+  std::map<std::string, std::string> stored;  // media name to stored value
+  for (QuestionRecord& record : test.Questions) {
+    if (record.MediaFile.empty()) continue;
+    auto done = stored.find(record.MediaFile);
+    if (done == stored.end()) {
+      const TMediaFile* media = nullptr;
+      for (const TMediaFile& file : test.Media) {
+        if (file.Name == record.MediaFile) media = &file;
+      }
+      if (!media) continue;
+      std::error_code error;
+      fs::create_directories(folder, error);
+      if (error) throw TIoError(folder.string(), "Cannot create", error.message());
+      const std::string name = FreeName(folder, SafeName(media->Name), media->Bytes);
+      if (name != media->Name) report.Add(0, "media file \"" + media->Name + "\" stored as \"" + name + "\"");
+      ReplaceFileAtomically((folder / name).string(), media->Bytes);
+      done = stored.emplace(record.MediaFile, "\\MEDIA\\" + name).first;
+    }
+    record.MediaFile = done->second;
+  }
+}
+
+TCodePageTest ToCodePage(const TImportedTest& test) {
+  TCodePageTest result;
+  result.Description = ToCp(FormatParts::ReplaceLineBreaks(test.Title, " "), result.Unmappable);
+  for (const auto& [key, value] : test.Settings)
+    result.Settings.emplace_back(key, ToCp(value, result.Unmappable));
+  for (const std::string& line : test.BeginMessage)
+    result.BeginMessage.push_back(ToCp(line, result.Unmappable));
+  for (const QuestionRecord& source : test.Questions) {
+    QuestionRecord record = source;
+    for (std::string* text :
+         {&record.Question, &record.AnswerA, &record.AnswerB, &record.AnswerC, &record.AnswerD,
+          &record.AnswerE, &record.AnswerF, &record.HotLink, &record.HotLinkParameters, &record.MediaFile,
+          &record.Correct, &record.Reference})
+      *text = ToCp(*text, result.Unmappable);
+    result.Questions.push_back(std::move(record));
+  }
+  return result;
+}
+
+std::string Utf8(const std::u32string& characters) {
+  std::string text;
+  for (char32_t c : characters) {
+    unsigned char byte = 0;
+    if (CodePage::FromUnicode(c, byte)) {
+      text += CodePage::ToUtf8(std::string(1, static_cast<char>(byte)));
+      continue;
+    }
+    if (c < 0x800) {
+      text += static_cast<char>(0xC0 | (c >> 6));
+    } else if (c < 0x10000) {
+      text += static_cast<char>(0xE0 | (c >> 12));
+      text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    } else {
+      text += static_cast<char>(0xF0 | (c >> 18));
+      text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    }
+    text += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return text;
+}
+
+void SaveNewTest(const std::string& path, const TCodePageTest& test) {
+  // Built in a store without a file, then written whole over whatever stands
+  // at path: a failed write leaves the old file as it was.
+  TIniStore store;
+  TestFile::WriteNewTest(store);
+  if (!test.Description.empty())
+    store.WriteString(TestFile::Settings, TestFile::Desc, Encrypt(test.Description));
+  for (const auto& [key, value] : test.Settings) store.WriteString(TestFile::Settings, key, Encrypt(value));
+  if (!test.BeginMessage.empty())
+    store.WriteSectionValues(TestFile::BeginMessage, StorableMessageLines(test.BeginMessage));
+  for (size_t i = 0; i < test.Questions.size(); ++i)
+    TestFile::WriteQuestion(store, static_cast<int>(i) + 1, test.Questions[i]);
+  TStrings lines;
+  store.ReadAll(lines);
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  ReplaceFileAtomically(path, bytes);
+}
+
+int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport& report) {
+  TIniStore store(path);
+  const int held = static_cast<int>(ReadTestContents(store).Questions.size());
+  const int room = TestFile::MaxQuestionCount - held;
+  const int added = std::min(room, static_cast<int>(test.Questions.size()));
+  if (added < static_cast<int>(test.Questions.size())) {
+    const int left = static_cast<int>(test.Questions.size()) - added;
+    report.Add(0, std::to_string(left) + (left == 1 ? " question" : " questions") +
+                      " not taken: the test holds " + std::to_string(held) + " of " +
+                      std::to_string(TestFile::MaxQuestionCount));
+  }
+  for (int i = 0; i < added; ++i)
+    TestFile::WriteQuestion(store, held + i + 1, test.Questions[static_cast<size_t>(i)]);
+  store.UpdateFile();
+  return added;
+}
+
+}  // namespace Import

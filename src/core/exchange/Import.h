@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/exchange/QuestionFormat.h"
+#include "core/storage/IniStore.h"
+
+// Import around the formats: the source file read once, at most as many
+// questions as a test holds, media unpacked beside the test, the text put into
+// the code page, and a new test saved in one atomic write.
+namespace Import {
+
+// The questions of the file at path in format. Throws TIoError when the file
+// cannot be read, TFormatError when it is not in the format.
+TImportedTest ReadSource(const TQuestionFormat& format, const std::string& path, TLossReport& report);
+
+// Keeps the first room questions of test; one report line says how many were
+// not taken.
+void KeepFirst(TImportedTest& test, int room, TLossReport& report);
+
+// Writes the media files that questions name into the MEDIA folder beside the
+// test at testPath and stores "\MEDIA\NAME" in those questions, as the maker
+// stores a file it is given. A name is made plain ASCII; a file of that name
+// holding other bytes is kept and the new one gets a free name. Throws
+// TIoError when a file cannot be written.
+void UnpackMedia(TImportedTest& test, const std::string& testPath, TLossReport& report);
+
+// The imported text in the code page.
+struct TCodePageTest {
+  std::string Description;  // empty: the new-test description stays
+  std::vector<QuestionRecord> Questions;
+  std::vector<std::pair<std::string, std::string>> Settings;
+  TStrings BeginMessage;
+  // Characters the code page cannot hold, each once; they became '?'.
+  std::u32string Unmappable;
+};
+TCodePageTest ToCodePage(const TImportedTest& test);
+
+// The UTF-8 form of characters, for messages.
+std::string Utf8(const std::u32string& characters);
+
+// Saves a new test at path, replacing any file there in one atomic write: the
+// new-test settings, then what test carries, then its questions. Throws
+// TIoError; the old file is then as it was.
+void SaveNewTest(const std::string& path, const TCodePageTest& test);
+
+// Adds test's questions after the last question of the test at path, as many
+// as there is room for (the report says how many were not), and saves it in
+// one atomic write. Returns how many were added. Throws TIoError.
+int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport& report);
+
+}  // namespace Import

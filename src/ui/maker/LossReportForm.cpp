@@ -1,0 +1,37 @@
+#include "ui/maker/LossReportForm.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TLossReportForm::TLossReportForm(const QString& summary, const QStringList& lines, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("LossReportForm"));
+  setWindowTitle(QStringLiteral("What was not carried over"));
+  resize(560, 360);
+  auto* layout = new QVBoxLayout(this);
+  auto* label = new QLabel(summary, this);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  layout->addWidget(label);
+  Lines = new QPlainTextEdit(this);
+  Lines->setObjectName(QStringLiteral("Lines"));
+  Lines->setReadOnly(true);
+  Lines->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Lines->setPlainText(lines.join(QLatin1Char('\n')));
+  layout->addWidget(Lines);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  QPushButton* copy = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
+  copy->setObjectName(QStringLiteral("CopyButton"));
+  layout->addWidget(buttons);
+  connect(copy, &QPushButton::clicked, this, &TLossReportForm::CopyClick);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+}
+
+void TLossReportForm::CopyClick() {
+  QApplication::clipboard()->setText(Lines->toPlainText());
+}
