@@ -9,7 +9,7 @@ PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev 
             libpugixml-dev libzip-dev pkgconf poppler-utils libxml2-utils
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
-.PHONY: deps build test run bench test-sanitize fuzz package package-check
+.PHONY: deps build test run bench test-sanitize fuzz package package-check format-check
 
 # Installs only the packages that are missing; with everything present it
 # does nothing, so a second run starts at once.
@@ -99,3 +99,10 @@ PACKAGE_CHECK_PACKAGES := desktop-file-utils appstream libxml2-utils lintian
 package-check: package
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGE_CHECK_PACKAGES)"
 	tests/packaging/check-package.sh $(BUILD)-package
+
+# Fails when a C++ file of the repository drifts from .clang-format.
+FORMAT_PACKAGES := clang-format
+
+format-check:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FORMAT_PACKAGES)"
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror

@@ -650,6 +650,9 @@ void TMainForm::GradeAnswers1Click() {
   RunGuarded(Globals.Dialogs, [this] {
     TGradeForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.Dialogs, this);
     form.exec();
+  });
+}
+
 void TMainForm::ShowLossReport(const QString& summary, const std::vector<std::string>& lines) {
   if (lines.empty()) {
     Globals.Dialogs.Inform(summary);
