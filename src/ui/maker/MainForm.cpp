@@ -406,7 +406,7 @@ void TMainForm::Button1Click() {
     }
     const QString& name = *chosen;
     if (QFileInfo::exists(name)) {
-      if (!Globals.Dialogs.Confirm(
+      if (!Globals.Dialogs.ConfirmRisk(
               QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
         return;
       QString reason;

@@ -364,7 +364,7 @@ TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredYesReplacesIt) {
   Start();
 
   Dialogs.ExpectSave(FileIn("OLD.QWT"));
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, Overwrite, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, Overwrite, TButton::Yes);
   Form.Button1Click();
   EXPECT_EQ(ReadBytes(Dir.File("OLD.QWT")), NewTestBytes());
   ExpectLoaded("No description (OLD.QWT)", FileIn("OLD.QWT"));
@@ -378,7 +378,7 @@ TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredNoChangesNothing) {
   Pick(1);
 
   Dialogs.ExpectSave(FileIn("OLD.QWT"));
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, Overwrite, TButton::No);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, Overwrite, TButton::No);
   Form.Button1Click();
   EXPECT_EQ(ReadBytes(Dir.File("OLD.QWT")), TestBytes("Old test"));
   ExpectLoaded("1: Old test (OLD.QWT)", FileIn("OLD.QWT"));
@@ -394,7 +394,7 @@ TEST_F(MainFormTest, NewTestThatCannotReplaceTheOldFileSaysSoAndChangesNothing) 
   Pick(1);
 
   Dialogs.ExpectSave(FileIn("TAKEN.QWT"));
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, Overwrite, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, Overwrite, TButton::Yes);
   Dialogs.ExpectMessage(TMessageKind::Error, "The test file " + FileIn("TAKEN.QWT") +
                                                  " could not be replaced: it is a folder, not a file.\r"
                                                  "Nothing was changed.");
