@@ -146,7 +146,7 @@ void TMainForm::CreateControls() {
   fileButtons->setContentsMargins(8, 6, 8, 6);
   QPushButton* button1 = Button("Button1", QStringLiteral("&New Test"), panel1);
   QPushButton* button2 = Button("Button2", QStringLiteral("&Load Test"), panel1);
-  QPushButton* button5 = Button("Button5", QStringLiteral("&Exit"), panel1);
+  QPushButton* button5 = Button("Button5", QStringLiteral("E&xit"), panel1);
   fileButtons->addWidget(button1);
   fileButtons->addWidget(button2);
   fileButtons->addWidget(button5);
@@ -235,7 +235,7 @@ void TMainForm::CreateMenus() {
   AddAction(file, "DecryptTestIntoTextFile1", QStringLiteral("Decrypt Test to Text File"),
             &TMainForm::DecryptTestIntoTextFile1Click);
   file->addSeparator();
-  AddAction(file, "LaunchQuizwellClient1", QStringLiteral("&Launch Quizwell Client"),
+  AddAction(file, "LaunchQuizwellClient1", QStringLiteral("Launch Quizwell &Client"),
             &TMainForm::LaunchQuizwellClient1Click);
   file->addSeparator();
   AddAction(file, "Exit1", QStringLiteral("&Exit                     Alt-F4"), &TMainForm::Exit1Click);
