@@ -9,6 +9,8 @@ const char* KindName(TMessageKind kind) {
     case TMessageKind::Error: return "error";
     case TMessageKind::Plain: return "plain";
     case TMessageKind::Confirmation: return "confirmation";
+    case TMessageKind::RiskyConfirmation:
+      return "risky confirmation";
   }
   return "?";
 }

@@ -26,10 +26,11 @@ std::string OneLine(std::string_view text) {
 }
 
 // A bracketed line would start a new section on reading, taking the rest of the
-// message with it; a trailing blank keeps it an ordinary line.
+// message with it, and the store skips an empty line: a trailing blank keeps
+// either an ordinary line.
 std::string MessageLine(std::string_view text) {
   std::string line = OneLine(text);
-  if (line.size() >= 2 && line.front() == '[' && line.back() == ']') line += ' ';
+  if (line.empty() || (line.size() >= 2 && line.front() == '[' && line.back() == ']')) line += ' ';
   return line;
 }
 

@@ -36,7 +36,19 @@ const QuestionRecord& QuestionSet::Slot(int n) const {
   return Questions[static_cast<size_t>(n - 1)];
 }
 
-void QuestionSet::LoadQuestions(const std::string& path) {
+namespace {
+
+// Whether a question holds anything the instructor typed or chose.
+bool HoldsText(const QuestionRecord& q) {
+  for (const std::string* field : {&q.Question, &q.AnswerA, &q.AnswerB, &q.AnswerC, &q.AnswerD, &q.AnswerE,
+                                   &q.AnswerF, &q.HotLink, &q.HotLinkParameters, &q.MediaFile, &q.Reference})
+    if (!field->empty()) return true;
+  return false;
+}
+
+}  // namespace
+
+bool QuestionSet::LoadQuestions(const std::string& path) {
   // Everything is read before the set is touched, so a file that fails to
   // read leaves the questions on the screen as they were.
   TIniStore store(path);
@@ -44,14 +56,36 @@ void QuestionSet::LoadQuestions(const std::string& path) {
       TrimmedDescription(Decrypt(store.ReadString(TestFile::Settings, TestFile::Desc, "")));
   std::vector<QuestionRecord> loaded;
   loaded.reserve(MaxQuestions);
-  for (int n = 1; n <= MaxQuestions && TestFile::HasQuestion(store, n); ++n)
-    loaded.push_back(TestFile::ReadQuestion(store, n));
+  bool renumbered = false;
+  for (int n = 1; n <= MaxQuestions; ++n) {
+    QuestionRecord record = TestFile::ReadQuestion(store, n);
+    if (!HoldsText(record)) continue;
+    renumbered = renumbered || static_cast<int>(loaded.size()) + 1 != n;
+    loaded.push_back(std::move(record));
+  }
 
   TestDescription = std::move(description);
   const auto firstEmpty = std::move(loaded.begin(), loaded.end(), Questions.begin());
   std::fill(firstEmpty, Questions.end(), QuestionRecord{});
   QuestionCount = std::max(static_cast<int>(loaded.size()), 1);
   CurrentIndex = 1;
+  return renumbered;
+}
+
+std::vector<int> QuestionSet::UntitledQuestions() const {
+  std::vector<int> numbers;
+  for (int n = 1; n <= QuestionCount; ++n)
+    if (Slot(n).Question.empty() && HoldsText(Slot(n))) numbers.push_back(n);
+  return numbers;
+}
+
+std::vector<int> QuestionSet::EmptyQuestions() const {
+  int last = QuestionCount;
+  while (last > 0 && Slot(last).Question.empty()) --last;
+  std::vector<int> numbers;
+  for (int n = 1; n < last; ++n)
+    if (!HoldsText(Slot(n))) numbers.push_back(n);
+  return numbers;
 }
 
 bool QuestionSet::AddQuestion() {
@@ -76,10 +110,11 @@ void QuestionSet::DeleteCurrentQuestion() {
 
 void QuestionSet::SaveQuestions(const std::string& path) const {
   TIniStore store(path);
-  int n = 1;
-  for (; n <= MaxQuestions && !Slot(n).Question.empty(); ++n) TestFile::WriteQuestion(store, n, Slot(n));
+  int written = 0;
+  for (int n = 1; n <= QuestionCount; ++n)
+    if (!Slot(n).Question.empty()) TestFile::WriteQuestion(store, ++written, Slot(n));
   // Sections past the last question written would come back as questions.
-  for (; n <= MaxQuestions; ++n) store.EraseSection(TestFile::QuestionSection(n));
+  for (int n = written + 1; n <= MaxQuestions; ++n) store.EraseSection(TestFile::QuestionSection(n));
   store.UpdateFile();
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/test/TestFile.h"
 
@@ -41,14 +42,21 @@ public:
   const QuestionRecord& Current() const { return Slot(CurrentIndex); }
 
   // Reads the test at path: TestDescription from SETTINGS/DESC (deciphered,
-  // leading and trailing bytes of code 32 or below removed), then QA1, QA2, ...
-  // up to the first section whose stored QUESTION is empty, at most
-  // MaxQuestions. Empties every slot first; QuestionCount becomes the number
-  // read (at least 1), CurrentIndex 1. CopyBuffer is kept. The file is only
-  // read. A missing file reads as a test without questions.
+  // leading and trailing bytes of code 32 or below removed), then every
+  // section QA1..QA(MaxQuestions) that holds any text, in order and numbered
+  // from 1 up without gaps. Empties every slot first; QuestionCount becomes the
+  // number read (at least 1), CurrentIndex 1. CopyBuffer is kept. The file is
+  // only read. A missing file reads as a test without questions. Returns true
+  // when the file's numbering had gaps, so the questions were renumbered.
   // Throws TIoError when the file exists but cannot be read; the set is then
   // left exactly as it was.
-  void LoadQuestions(const std::string& path);
+  bool LoadQuestions(const std::string& path);
+  // Numbers of the questions 1..QuestionCount that hold text but no question
+  // text: saving leaves them out, so the editor asks first.
+  std::vector<int> UntitledQuestions() const;
+  // Numbers of the questions that hold nothing at all and lie before a question
+  // that is saved: saving leaves them out and the later questions move down.
+  std::vector<int> EmptyQuestions() const;
 
   // Appends an empty question and makes it current. At MaxQuestions nothing is
   // appended, the last question becomes current, and the result is true (the
@@ -62,11 +70,12 @@ public:
   // one, at least 1.
   void DeleteCurrentQuestion();
 
-  // Writes questions 1..k into QA1..QAk of the test at path, every value
-  // enciphered, where k is the number of questions before the first one whose
-  // text is empty. The sections QA(k+1)..QA(MaxQuestions) that the file still
-  // holds are removed, so nothing deleted or emptied comes back at the next
-  // load. SETTINGS and every other section stay as they were read.
+  // Writes every question 1..QuestionCount that has a question text, in
+  // order, into QA1, QA2, ... of the test at path, every value enciphered; the
+  // others are left out and the numbers close up. The sections the file holds
+  // past the last one written are removed, so nothing deleted or left out
+  // comes back at the next load. SETTINGS and every other section stay as they
+  // were read.
   // Throws TIoError when the file cannot be read or written; the file on disk
   // is then untouched. The set in memory is never changed.
   void SaveQuestions(const std::string& path) const;

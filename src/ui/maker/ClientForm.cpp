@@ -26,6 +26,7 @@
 
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
+#include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
 #include "core/test/ClientConfig.h"
 
@@ -153,7 +154,6 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   Button3 = Named(new QPushButton(QStringLiteral("&Cancel")), "Button3");
   ApplyButton = Named(new QPushButton(QStringLiteral("&Apply")), "ApplyButton");
   ApplyButton->setEnabled(false);
-  Button1->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   for (QPushButton* button : {Button1, Button3, ApplyButton}) {
@@ -188,6 +188,13 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   for (QLineEdit* box : {Edit2, Edit3, Edit4, Edit5})
     connect(box, &QLineEdit::textChanged, this, &TClientForm::EnableApply);
   connect(Memo1, &QPlainTextEdit::textChanged, this, &TClientForm::EnableApply);
+  // The dialog is opened from the main window and shares its help topic.
+  InstallHelpKey(this, Globals.Help, HelpContext::Main);
+  // No default button: Enter in a field must not save and close the window.
+  for (QPushButton* button : findChildren<QPushButton*>()) {
+    button->setDefault(false);
+    button->setAutoDefault(false);
+  }
 
   const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
   if (screen) move(screen->availableGeometry().center() - rect().center());
@@ -364,9 +371,15 @@ QString TClientForm::ConfigPath() const {
 }
 
 void TClientForm::FormShow() {
-  RunGuarded(Globals.Dialogs, [this] {
-    const ClientConfig config = LoadClientConfig(ToPath(ConfigPath()));
-
+  // A file that cannot be read closes the window with the error: showing the
+  // defaults instead would let a later Apply write them over settings unseen.
+  ClientConfig config;
+  if (!RunGuarded(Globals.Dialogs, [&] { config = LoadClientConfig(ToPath(ConfigPath())); })) {
+    ApplyButton->setEnabled(false);
+    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+    return;
+  }
+  RunGuarded(Globals.Dialogs, [&] {
     Edit1->clear();
     Edit1->setText(ToQString(config.Logo));
     // The stored name has no folder: it is looked up in the working folder.

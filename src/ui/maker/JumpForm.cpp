@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include "ui/maker/QAForm.h"
+#include "ui/platform/Globals.h"
+#include "ui/platform/HelpViewer.h"
 #include "core/test/QuestionSet.h"
 
 namespace {
@@ -84,6 +86,9 @@ TjumpForm::TjumpForm(TGlobals& globals, TQAForm* editor)
 
   connect(button1, &QPushButton::clicked, this, &TjumpForm::Button1Click);
   connect(button2, &QPushButton::clicked, this, &QDialog::reject);
+  // Enter in the number box jumps; the window is part of the editor and shares its help topic.
+  button1->setDefault(true);
+  InstallHelpKey(this, Globals.Help, HelpContext::QA);
 
   setFixedSize(ClientWidth, ClientHeight);
   if (const QScreen* screen = this->screen())

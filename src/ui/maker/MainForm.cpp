@@ -179,7 +179,7 @@ void TMainForm::CreateControls() {
   fileButtons->setContentsMargins(8, 6, 8, 6);
   QPushButton* button1 = Button("Button1", QStringLiteral("&New Test"), panel1);
   QPushButton* button2 = Button("Button2", QStringLiteral("&Load Test"), panel1);
-  QPushButton* button5 = Button("Button5", QStringLiteral("&Exit"), panel1);
+  QPushButton* button5 = Button("Button5", QStringLiteral("E&xit"), panel1);
   fileButtons->addWidget(button1);
   fileButtons->addWidget(button2);
   fileButtons->addWidget(button5);
@@ -278,9 +278,9 @@ void TMainForm::CreateMenus() {
   AddAction(file, "ExportQuestions1", QStringLiteral("E&xport Questions..."),
             &TMainForm::ExportQuestions1Click);
   file->addSeparator();
-  AddAction(file, "LaunchQuizwellClient1", QStringLiteral("&Launch Quizwell Client"),
+  AddAction(file, "LaunchQuizwellClient1", QStringLiteral("Launch Quizwell &Client"),
             &TMainForm::LaunchQuizwellClient1Click);
-  AddAction(file, "PreviewTest1", QStringLiteral("&Preview Test"), &TMainForm::PreviewTest1Click);
+  AddAction(file, "PreviewTest1", QStringLiteral("Pre&view Test"), &TMainForm::PreviewTest1Click);
   file->addSeparator();
   AddAction(file, "Exit1", QStringLiteral("&Exit                     Alt-F4"), &TMainForm::Exit1Click);
 
@@ -454,7 +454,7 @@ void TMainForm::Button1Click() {
     }
     const QString& name = *chosen;
     if (QFileInfo::exists(name)) {
-      if (!Globals.Dialogs.Confirm(
+      if (!Globals.Dialogs.ConfirmRisk(
               QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
         return;
       QString reason;

@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
@@ -47,6 +48,26 @@ const QString RevertAskText = QStringLiteral(
     "This will reload the test from disk.\rAny changes you have made will be lost!\r"
     "Are you sure that you want to revert?");
 const QString SavedAskText = QStringLiteral("Changes saved. Would you like to continue editing?");
+const QString RenumberedText = QStringLiteral(
+    "The questions of this test were not numbered in sequence.\rThey are shown renumbered, and Save stores "
+    "them under the new numbers.");
+
+QString Numbers(const std::vector<int>& numbers) {
+  QStringList listed;
+  for (const int n : numbers) listed << QString::number(n);
+  return listed.join(QStringLiteral(", "));
+}
+
+QString UntitledAskText(const std::vector<int>& numbers) {
+  return QStringLiteral("These questions have no question text, so they cannot be saved: ") +
+         Numbers(numbers) +
+         QStringLiteral(".\rTheir answers and other entries will be lost.\rSave without them?");
+}
+
+QString EmptyLeftOutText(const std::vector<int>& numbers) {
+  return QStringLiteral("These empty questions were not saved: ") + Numbers(numbers) +
+         QStringLiteral(".\rThe questions after them were saved under numbers that close the gap.");
+}
 const QString LoadingText = QStringLiteral("Loading questions.  Please wait...");
 const QString SavingText = QStringLiteral("Saving questions.  Please wait...");
 
@@ -466,6 +487,10 @@ void TQAForm::CreateAnswerArea(QVBoxLayout* column) {
     grid->addWidget(answer, i, 1);
   }
   row->addLayout(grid, 1);
+  // Tab goes from the question down the answers, then through their check boxes.
+  QWidget* previous = QuestionLabel;
+  for (QPlainTextEdit* answer : AnswerLabels) setTabOrder(std::exchange(previous, answer), answer);
+  for (QCheckBox* check : CheckBoxes) setTabOrder(std::exchange(previous, check), check);
 
   column->addLayout(row, 8);
 
@@ -552,11 +577,15 @@ void TQAForm::CheckHowMany() {
 
 void TQAForm::StartTimerTimer() {
   StartTimer->stop();
-  const bool loaded = RunGuarded(Globals.Dialogs, [this] {
+  bool renumbered = false;
+  const bool loaded = RunGuarded(Globals.Dialogs, [this, &renumbered] {
     TNoteForm note(LoadingText, this);
-    Questions.LoadQuestions(ToPath(Globals.CurrentTestPath));
+    renumbered = Questions.LoadQuestions(ToPath(Globals.CurrentTestPath));
     DisplayNextQuestion();
   });
+  // The first typing goes into the question.
+  QuestionLabel->setFocus();
+  if (loaded && renumbered) Globals.Dialogs.Inform(RenumberedText);
   // A test that cannot be read is not edited: the editor closes, the file untouched.
   if (!loaded) reject();
 }
@@ -568,10 +597,15 @@ void TQAForm::CloseEditor() {
 
 void TQAForm::SaveButtonClick() {
   if (!SaveCurrent()) return;
+  // A question holding text is dropped only on the instructor's word.
+  const std::vector<int> untitled = Questions.UntitledQuestions();
+  if (!untitled.empty() && !Globals.Dialogs.ConfirmRisk(UntitledAskText(untitled))) return;
+  const std::vector<int> empty = Questions.EmptyQuestions();
   const bool saved = RunGuarded(Globals.Dialogs, [this] {
     TNoteForm note(SavingText, this);
     Questions.SaveQuestions(ToPath(Globals.CurrentTestPath));
   });
+  if (saved && !empty.empty()) Globals.Dialogs.Inform(EmptyLeftOutText(empty));
   if (saved && !Globals.Dialogs.Confirm(SavedAskText)) CloseEditor();
 }
 
@@ -585,11 +619,11 @@ void TQAForm::PreviewTest1Click() {
 }
 
 void TQAForm::ExitButtonClick() {
-  if (Globals.Dialogs.Confirm(ExitAskText)) CloseEditor();
+  if (Globals.Dialogs.ConfirmRisk(ExitAskText)) CloseEditor();
 }
 
 void TQAForm::RevertButtonClick() {
-  if (Globals.Dialogs.Confirm(RevertAskText)) StartTimer->start();
+  if (Globals.Dialogs.ConfirmRisk(RevertAskText)) StartTimer->start();
 }
 
 void TQAForm::BottomButtonClick() {
@@ -630,7 +664,7 @@ void TQAForm::AddNewButtonClick() {
 }
 
 void TQAForm::DeleteButtonClick() {
-  if (!Globals.Dialogs.Confirm(DeleteAskText)) return;
+  if (!Globals.Dialogs.ConfirmRisk(DeleteAskText)) return;
   Questions.DeleteCurrentQuestion();
   DisplayNextQuestion();
   Globals.Dialogs.Inform(DeletedText);

@@ -222,7 +222,6 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent) : QDialog(paren
   Button1 = Named(new QPushButton(QStringLiteral("&OK")), "Button1");
   Button3 = Named(new QPushButton(QStringLiteral("&Cancel")), "Button3");
   ApplyButton = Named(new QPushButton(QStringLiteral("&Apply")), "ApplyButton");
-  Button1->setDefault(true);
   ApplyButton->setEnabled(false);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -248,6 +247,11 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent) : QDialog(paren
   MaskEdit1->installEventFilter(this);
   BindChanges();
   InstallHelpKey(this, Globals.Help, HelpContext::Settings);
+  // No default button: Enter in a field must not save and close the window.
+  for (QPushButton* button : findChildren<QPushButton*>()) {
+    button->setDefault(false);
+    button->setAutoDefault(false);
+  }
 
   const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
   if (screen) move(screen->availableGeometry().center() - rect().center());

@@ -22,10 +22,13 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
     case TMessageKind::Error: box.setIcon(QMessageBox::Critical); break;
     case TMessageKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
     case TMessageKind::Confirmation: box.setIcon(QMessageBox::Question); break;
+    case TMessageKind::RiskyConfirmation:
+      box.setIcon(QMessageBox::Warning);
+      break;
   }
-  if (kind == TMessageKind::Confirmation) {
+  if (kind == TMessageKind::Confirmation || kind == TMessageKind::RiskyConfirmation) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(kind == TMessageKind::RiskyConfirmation ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? TButton::Yes : TButton::No;
   }
   box.setStandardButtons(QMessageBox::Ok);
@@ -47,10 +50,13 @@ std::optional<QString> TQtDialogs::OpenFile(const TFileDialogOptions& options) {
 }
 
 std::optional<QString> TQtDialogs::SaveFile(const TFileDialogOptions& options) {
-  const QString path = QFileDialog::getSaveFileName(Parent, options.Title, options.FileName, QtFilter(options.Filter),
-                                                    nullptr, QFileDialog::DontConfirmOverwrite);
-  if (path.isEmpty()) return std::nullopt;
-  return WithDefaultExtension(path, options.DefaultExt);
+  QFileDialog dialog(Parent, options.Title, QString(), QtFilter(options.Filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!options.FileName.isEmpty()) dialog.selectFile(options.FileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return WithDefaultExtension(dialog.selectedFiles().constFirst(), options.DefaultExt);
 }
 
 QString QtFilter(const QString& systemFilter) {
@@ -72,7 +78,9 @@ QString QtFilter(const QString& systemFilter) {
 }
 
 QString WithDefaultExtension(const QString& path, const QString& defaultExt) {
-  if (defaultExt.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+  // A file that exists is taken as picked, extension or not.
+  const QFileInfo file(path);
+  if (defaultExt.isEmpty() || !file.suffix().isEmpty() || file.exists() || file.isSymLink()) return path;
   return path + QLatin1Char('.') + defaultExt;
 }
 

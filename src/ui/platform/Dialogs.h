@@ -6,14 +6,16 @@
 
 class QWidget;
 
-// The four kinds of message box. Information, Error and Plain have an OK
-// button; Confirmation has Yes and No.
-enum class TMessageKind { Information, Error, Plain, Confirmation };
+// The kinds of message box. Information, Error and Plain have an OK button;
+// Confirmation has Yes and No, Yes the default. RiskyConfirmation asks before
+// something that destroys or discards work: No is its default, so Enter keeps
+// the work.
+enum class TMessageKind { Information, Error, Plain, Confirmation, RiskyConfirmation };
 enum class TButton { Ok, Yes, No };
 
 // A file dialog as the system describes it. Filter is written the system's way,
 // "Quizwell Files|*.QWT|All Files|*.*"; DefaultExt ("QWT") is added to a name
-// typed without extension; FileName presets the name.
+// typed without extension that names no existing file; FileName presets the name.
 struct TFileDialogOptions {
   QString Title;
   QString Filter;
@@ -34,6 +36,9 @@ public:
   virtual std::optional<QString> SaveFile(const TFileDialogOptions& options) = 0;
 
   bool Confirm(const QString& text) { return Message(TMessageKind::Confirmation, text) == TButton::Yes; }
+  bool ConfirmRisk(const QString& text) {
+    return Message(TMessageKind::RiskyConfirmation, text) == TButton::Yes;
+  }
   void Inform(const QString& text) { Message(TMessageKind::Information, text); }
   void Error(const QString& text) { Message(TMessageKind::Error, text); }
 };
@@ -56,7 +61,8 @@ private:
 // Patterns match without regard to case: each pattern is given in both cases.
 QString QtFilter(const QString& systemFilter);
 
-// Adds "." + defaultExt to a path whose file name has no extension.
+// Adds "." + defaultExt to a typed name: a path whose file name has no
+// extension and that names nothing existing.
 QString WithDefaultExtension(const QString& path, const QString& defaultExt);
 
 // The program's single top-level error handler: runs body, and when it throws,

@@ -37,7 +37,7 @@ bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts) {
     named << QStringLiteral("%1 (U+%2)")
                  .arg(QString::fromStdU32String(std::u32string(1, c)),
                       QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
-  return dialogs.Confirm(QStringLiteral("These characters cannot be stored in a test file: ") +
-                         named.join(QStringLiteral(", ")) +
-                         QStringLiteral(".\rStore them as \"?\" and go on?"));
+  return dialogs.ConfirmRisk(QStringLiteral("These characters cannot be stored in a test file: ") +
+                             named.join(QStringLiteral(", ")) +
+                             QStringLiteral(".\rStore them as \"?\" and go on?"));
 }

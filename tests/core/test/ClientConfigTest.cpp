@@ -127,14 +127,14 @@ TEST_F(ClientConfigTest, ExistingKeysKeepTheirPlaceAndOtherContentSurvives) {
       "ABOUTWHO=\r\nABOUTURL=\r\nFULLSCREEN=0\r\nHISTORY=\r\n\r\n");
 }
 
-TEST_F(ClientConfigTest, MessageLinesComeBackWithoutEmptyLines) {
+TEST_F(ClientConfigTest, EmptyMessageLinesAreKeptAsBlanks) {
   ClientConfig config;
   config.CustomAbout = true;
   config.AboutMessage = {"First paragraph.", "", "Second paragraph."};
   SaveClientConfig(Path, config);
-  EXPECT_NE(ReadBytes(Path).find("[ABOUTMESSAGE]\r\nFirst paragraph.\r\n\r\nSecond paragraph.\r\n"),
+  EXPECT_NE(ReadBytes(Path).find("[ABOUTMESSAGE]\r\nFirst paragraph.\r\n \r\nSecond paragraph.\r\n"),
             std::string::npos);
-  const TStrings expected{"First paragraph.", "Second paragraph."};
+  const TStrings expected{"First paragraph.", " ", "Second paragraph."};
   EXPECT_EQ(LoadClientConfig(Path).AboutMessage, expected);
 }
 

@@ -150,24 +150,27 @@ TEST_F(QuestionSetTest, LoadKeepsExactly500QuestionsAndIgnoresA501st) {
   EXPECT_EQ(Set->Caption(), " - Question 1 of 500");
 }
 
-TEST_F(QuestionSetTest, LoadStopsAtTheFirstSectionWithoutAQuestion) {
-  // QA3 has keys but no QUESTION: QA4 and later are never read.
+TEST_F(QuestionSetTest, LoadShowsEverySectionHoldingTextAndClosesGaps) {
+  // QA3 has answers but no QUESTION: it is shown, and so is everything after it.
   WriteBytes(Path, QuestionSections(1, 2) + Section("QA3", {{"A", "orphan"}, {"CORRECT", "A"}}) +
                        QuestionSections(4, 6));
-  Set->LoadQuestions(Path);
-  EXPECT_EQ(Set->QuestionCount, 2);
-  EXPECT_EQ(Set->Slot(3), QuestionRecord{});
+  EXPECT_FALSE(Set->LoadQuestions(Path));
+  EXPECT_EQ(Set->QuestionCount, 6);
+  EXPECT_EQ(Set->Slot(3).AnswerA, "orphan");
+  EXPECT_EQ(Set->UntitledQuestions(), std::vector<int>{3});
 
-  // A gap in the numbering does the same.
+  // A gap in the numbering is closed, and the caller is told.
   WriteBytes(Path, QuestionSections(1, 2) + QuestionSections(4, 4));
-  Set->LoadQuestions(Path);
-  EXPECT_EQ(Set->QuestionCount, 2);
+  EXPECT_TRUE(Set->LoadQuestions(Path));
+  EXPECT_EQ(Set->QuestionCount, 3);
+  EXPECT_EQ(Set->Slot(3).Question, "Question 4");
 
-  // So does an empty stored QUESTION, while one that does not decode counts.
+  // A section holding nothing is a gap too; one that does not decode counts.
   WriteBytes(Path, "[QA1]\r\nQUESTION=ZZ\r\n\r\n[QA2]\r\nQUESTION=\r\n\r\n" + QuestionSections(3, 3));
-  Set->LoadQuestions(Path);
-  EXPECT_EQ(Set->QuestionCount, 1);
+  EXPECT_TRUE(Set->LoadQuestions(Path));
+  EXPECT_EQ(Set->QuestionCount, 2);
   EXPECT_EQ(Set->Slot(1).Question, BadDecode);
+  EXPECT_EQ(Set->Slot(2).Question, "Question 3");
 }
 
 TEST_F(QuestionSetTest, LoadOfATestWithoutQuestionsGivesOneEmptyQuestion) {
@@ -424,19 +427,23 @@ TEST_F(QuestionSetTest, SaveAndLoadGiveBackEveryQuestionOfAFullSet) {
   EXPECT_EQ(loaded.Questions, Set->Questions);
 }
 
-TEST_F(QuestionSetTest, SaveStopsAtTheFirstEmptyQuestionAndRemovesStaleSections) {
+TEST_F(QuestionSetTest, SaveLeavesOutOnlyQuestionsWithoutTextAndRemovesStaleSections) {
   WriteBytes(Path, Section("SETTINGS", {{"DESC", "d"}}) + QuestionSections(1, 5) + "[NOTES]\r\nmine\r\n\r\n" +
                        QuestionSections(501, 501));
   Set->LoadQuestions(Path);
   Set->Slot(2).Question.clear();
+  EXPECT_EQ(Set->UntitledQuestions(), std::vector<int>{});
+  EXPECT_EQ(Set->EmptyQuestions(), std::vector<int>{2});
   Set->SaveQuestions(Path);
+  EXPECT_EQ(Set->QuestionCount, 5) << "the set in memory is unchanged";
 
   std::vector<std::string> names;
   for (const TRawSection& section : ParseFile(ReadBytes(Path))) names.push_back(section.Name);
-  EXPECT_EQ(names, (std::vector<std::string>{"SETTINGS", "QA1", "NOTES", "QA501"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"SETTINGS", "QA1", "QA2", "QA3", "QA4", "NOTES", "QA501"}));
   QuestionSet reloaded;
-  reloaded.LoadQuestions(Path);
-  EXPECT_EQ(reloaded.QuestionCount, 1);
+  EXPECT_FALSE(reloaded.LoadQuestions(Path));
+  ASSERT_EQ(reloaded.QuestionCount, 4);
+  for (int n = 2; n <= 4; ++n) EXPECT_EQ(reloaded.Slot(n).Question, "Question " + std::to_string(n + 1));
 }
 
 TEST_F(QuestionSetTest, DeletedQuestionsStayDeletedAfterSaveAndLoad) {

@@ -52,6 +52,21 @@ TEST_F(JumpFormTest, JumpKeepsTheEditsOfTheQuestionShownBefore) {
   EXPECT_EQ(Shown(), "Edited\nfirst");
 }
 
+TEST_F(JumpFormTest, EnterInTheNumberJumpsAndF1ShowsTheEditorsTopic) {
+  OpenEditor(WriteTest(Questions(8)));
+  WhenModal<TjumpForm>([](TjumpForm& form) {
+    Number(form)->setFocus();
+    Number(form)->selectAll();
+    QTest::keyClicks(Number(form), QStringLiteral("6"));
+    QTest::keyClick(Number(form), Qt::Key_Return);
+    QTest::keyClick(Number(form), Qt::Key_F1);
+    Click(form, "Button2");
+  });
+  Click(*Editor, "JumpButton");
+  EXPECT_EQ(Editor->windowTitle(), "Review - Question 6 of 8");
+  EXPECT_EQ(Help.Calls, std::vector<int>{103});
+}
+
 TEST_F(JumpFormTest, StepsMoveTheEditorAndStayInRange) {
   OpenEditor(WriteTest(Questions(4)));
   WhenModal<TjumpForm>([this](TjumpForm& form) {

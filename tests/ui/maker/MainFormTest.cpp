@@ -150,7 +150,7 @@ TEST_F(MainFormTest, StartsWithItsControlsCaptionsAndStates) {
 
   const std::pair<const char*, const char*> buttons[] = {{"Button1", "&New Test"},
                                                          {"Button2", "&Load Test"},
-                                                         {"Button5", "&Exit"},
+                                                         {"Button5", "E&xit"},
                                                          {"Button3", "&Global Test Settings"},
                                                          {"Button4", "&Questions and Answers"},
                                                          {"Button6", "&Client Configuration"}};
@@ -176,7 +176,7 @@ TEST_F(MainFormTest, StartsWithItsControlsCaptionsAndStates) {
       {"ViewHistory1", "&Load a test"},
       {"EncryptRawTestFile1", "Encrypt Text File to Test"},
       {"DecryptTestIntoTextFile1", "Decrypt Test to Text File"},
-      {"LaunchQuizwellClient1", "&Launch Quizwell Client"},
+      {"LaunchQuizwellClient1", "Launch Quizwell &Client"},
       {"PrintTest1", "&Print Test..."},
       {"GradeAnswers1", "&Grade Answers..."},
       {"Exit1", "&Exit                     Alt-F4"},
@@ -196,6 +196,33 @@ TEST_F(MainFormTest, StartsWithItsControlsCaptionsAndStates) {
   EXPECT_FALSE(timer->isActive());
   EXPECT_TRUE(timer->isSingleShot());
   EXPECT_EQ(timer->interval(), 1);
+}
+
+// Each Alt letter does one thing: among the window's buttons and menu titles,
+// and within each menu.
+TEST_F(MainFormTest, MnemonicsDoNotClash) {
+  const auto letter = [](const QString& caption) {
+    const qsizetype at = caption.indexOf(QLatin1Char('&'));
+    return at < 0 || at + 1 >= caption.size() ? QChar() : caption.at(at + 1).toLower();
+  };
+  const auto expectUnique = [&](const QStringList& captions) {
+    QSet<QChar> seen;
+    for (const QString& caption : captions) {
+      const QChar key = letter(caption);
+      if (key.isNull()) continue;
+      EXPECT_FALSE(seen.contains(key)) << caption.toStdString();
+      seen.insert(key);
+    }
+  };
+  QStringList window;
+  for (const QPushButton* button : Form.findChildren<QPushButton*>()) window << button->text();
+  for (const QAction* menu : Form.menuBar()->actions()) window << menu->text();
+  expectUnique(window);
+  for (const QAction* title : Form.menuBar()->actions()) {
+    QStringList items;
+    for (const QAction* item : title->menu()->actions()) items << item->text();
+    expectUnique(items);
+  }
 }
 
 TEST_F(MainFormTest, BannerIsAPictureOfTheRightSize) {
@@ -368,7 +395,7 @@ TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredYesReplacesIt) {
   Start();
 
   Dialogs.ExpectSave(FileIn("OLD.QWT"));
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, Overwrite, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, Overwrite, TButton::Yes);
   Form.Button1Click();
   EXPECT_EQ(ReadBytes(Dir.File("OLD.QWT")), NewTestBytes());
   ExpectLoaded("No description (OLD.QWT)", FileIn("OLD.QWT"));
@@ -382,7 +409,7 @@ TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredNoChangesNothing) {
   Pick(1);
 
   Dialogs.ExpectSave(FileIn("OLD.QWT"));
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, Overwrite, TButton::No);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, Overwrite, TButton::No);
   Form.Button1Click();
   EXPECT_EQ(ReadBytes(Dir.File("OLD.QWT")), TestBytes("Old test"));
   ExpectLoaded("1: Old test (OLD.QWT)", FileIn("OLD.QWT"));
@@ -398,7 +425,7 @@ TEST_F(MainFormTest, NewTestThatCannotReplaceTheOldFileSaysSoAndChangesNothing) 
   Pick(1);
 
   Dialogs.ExpectSave(FileIn("TAKEN.QWT"));
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, Overwrite, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, Overwrite, TButton::Yes);
   Dialogs.ExpectMessage(TMessageKind::Error, "The test file " + FileIn("TAKEN.QWT") +
                                                  " could not be replaced: it is a folder, not a file.\r"
                                                  "Nothing was changed.");

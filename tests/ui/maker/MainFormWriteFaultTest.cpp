@@ -66,7 +66,7 @@ TEST_P(ShellWriteFaultTest, ANewTestThatCannotBeSavedLeavesNoFile) {
 // cannot be saved.
 TEST_P(ShellWriteFaultTest, ANewTestThatCannotReplaceAnOldOneLeavesTheOldOne) {
   Dialogs.ExpectSave(FileIn("OLD.QWT"));
-  Dialogs.ExpectMessage(TMessageKind::Confirmation,
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation,
                         QStringLiteral("A test file with that name exists!\rOverwrite existing test file?"),
                         TButton::Yes);
   RunFailing([this] { Form.Button1Click(); }, Dir.File("OLD.QWT"));

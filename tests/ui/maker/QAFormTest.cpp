@@ -207,9 +207,15 @@ TEST_F(QAFormTest, AddAppendsAnEmptyQuestionThatIsOnlySavedWithText) {
 
   Trigger(*Editor, "Edit1");
   Type("QuestionLabel", "Sixth");
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral("These empty questions were not saved: 5.\r"
+                     "The questions after them were saved under numbers that close the gap."));
   Dialogs.ExpectMessage(TMessageKind::Confirmation, SavedAsk, TButton::Yes);
   Click(*Editor, "SaveButton");
-  EXPECT_EQ(Reload(path)->QuestionCount, 4);  // question 5 is empty and ends the list
+  const auto saved = Reload(path);
+  ASSERT_EQ(saved->QuestionCount, 5) << "the empty question 5 is left out, the sixth kept";
+  EXPECT_EQ(saved->Slot(5).Question, "Sixth");
 }
 
 TEST_F(QAFormTest, AddAtFiveHundredStaysAtFiveHundred) {
@@ -228,14 +234,14 @@ TEST_F(QAFormTest, DeleteAsksThenRenumbers) {
   Click(*Editor, "NextButton");
   Click(*Editor, "NextButton");
 
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, DeleteAsk, TButton::No);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, DeleteAsk, TButton::No);
   Click(*Editor, "DeleteButton");
   EXPECT_EQ(Editor->windowTitle(), "Review - Question 3 of 5");
   EXPECT_EQ(Set->QuestionCount, 5);
 
   // Edits to the deleted question go with it.
   Type("AnswerLabelA", "unsaved edit");
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, DeleteAsk, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, DeleteAsk, TButton::Yes);
   Dialogs.ExpectMessage(TMessageKind::Information, Deleted);
   Trigger(*Editor, "DeleteCurrentQuestion1");
   EXPECT_EQ(Editor->windowTitle(), "Review - Question 2 of 4");
@@ -252,7 +258,7 @@ TEST_F(QAFormTest, DeleteAsksThenRenumbers) {
 TEST_F(QAFormTest, DeleteOfTheOnlyQuestionLeavesAnEmptyOne) {
   const std::string path = WriteTest(Questions(1));
   OpenEditor(path);
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, DeleteAsk, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, DeleteAsk, TButton::Yes);
   Dialogs.ExpectMessage(TMessageKind::Information, Deleted);
   Click(*Editor, "DeleteButton");
   EXPECT_EQ(Editor->windowTitle(), "Review - Question 1 of 1");
@@ -327,6 +333,62 @@ TEST_F(QAFormTest, SaveWritesAndAsksWhetherToGoOn) {
   EXPECT_FALSE(Editor->isVisible());
 }
 
+TEST_F(QAFormTest, QuestionsWithoutTextAreDroppedOnlyOnYesAndGapsAreReported) {
+  std::vector<QuestionRecord> records = Questions(3);
+  records[1].Question.clear();
+  const std::string path = WriteTest(records);
+  const std::string before = ReadBytes(path);
+  OpenEditor(path);
+  EXPECT_EQ(Editor->windowTitle(), "Review - Question 1 of 3");
+
+  const QString ask = QStringLiteral(
+      "These questions have no question text, so they cannot be saved: 2.\r"
+      "Their answers and other entries will be lost.\rSave without them?");
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::No);
+  Click(*Editor, "SaveButton");
+  EXPECT_EQ(ReadBytes(path), before);
+
+  // Question 1 emptied on screen is left out, and the notice says so.
+  for (const char* box : {"QuestionLabel", "AnswerLabelA", "AnswerLabelB"}) Type(box, "");
+  Child<QLineEdit>(*Editor, "ReferenceText")->clear();
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::Yes);
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral("These empty questions were not saved: 1.\r"
+                     "The questions after them were saved under numbers that close the gap."));
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, SavedAsk, TButton::No);
+  Click(*Editor, "SaveButton");
+  const auto saved = Reload(path);
+  EXPECT_EQ(saved->QuestionCount, 1);
+  EXPECT_EQ(saved->Slot(1), Question("3"));
+}
+
+TEST_F(QAFormTest, QuestionHasTheFocusAndTabGoesDownTheAnswers) {
+  OpenEditor(WriteTest(Questions(1)));
+  QWidget* focused = Editor->focusWidget();
+  ASSERT_NE(focused, nullptr);
+  EXPECT_EQ(focused->objectName(), "QuestionLabel");
+  for (const char* next : {"AnswerLabelA", "AnswerLabelB", "AnswerLabelC"}) {
+    focused = focused->nextInFocusChain();
+    while (!(focused->focusPolicy() & Qt::TabFocus)) focused = focused->nextInFocusChain();
+    EXPECT_EQ(focused->objectName(), next);
+  }
+}
+
+TEST_F(QAFormTest, GapInTheFileIsClosedWithANotice) {
+  const std::string path = WriteTest(Questions(2));
+  {
+    TIniStore store(path);
+    TestFile::WriteQuestion(store, 4, Question("4"));
+    store.UpdateFile();
+  }
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("The questions of this test were not numbered in sequence.\rThey are "
+                                       "shown renumbered, and Save stores them under the new numbers."));
+  OpenEditor(path);
+  EXPECT_EQ(Editor->windowTitle(), "Review - Question 1 of 3");
+}
+
 TEST_F(QAFormTest, FailedSaveReportsAndKeepsEverything) {
   const std::string path = (Dir.Path() / "gone" / "TEST.QWT").string();
   OpenEditor(path);
@@ -381,18 +443,18 @@ TEST_F(QAFormTest, UnstorableCharactersAreNamedBeforeAnythingIsWritten) {
       "These characters cannot be stored in a test file: \u03A9 (U+03A9).\rStore them as \"?\" and go on?");
   Type("AnswerLabelB", QStringLiteral("Ohm \u03A9"));
 
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, ask, TButton::No);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::No);
   Click(*Editor, "SaveButton");
   EXPECT_EQ(ReadBytes(path), before);
   EXPECT_EQ(Box("AnswerLabelB")->toPlainText(), QStringLiteral("Ohm \u03A9"));
   EXPECT_EQ(Set->Slot(1).AnswerB, "B of 1");
 
   // Leaving the question asks too; No stays on it.
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, ask, TButton::No);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::No);
   Click(*Editor, "NextButton");
   EXPECT_EQ(Editor->windowTitle(), "Review - Question 1 of 2");
 
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, ask, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::Yes);
   Dialogs.ExpectMessage(TMessageKind::Confirmation, SavedAsk, TButton::Yes);
   Click(*Editor, "SaveButton");
   EXPECT_EQ(Reload(path)->Slot(1).AnswerB, "Ohm ?");
@@ -408,12 +470,12 @@ TEST_F(QAFormTest, RevertReloadsFromDiskAfterAsking) {
   Click(*Editor, "NextButton");
   Type("QuestionLabel", "Edited");
 
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, ask, TButton::No);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::No);
   Click(*Editor, "RevertButton");
   EXPECT_FALSE(Child<QTimer>(*Editor, "StartTimer")->isActive());
   EXPECT_EQ(Box("QuestionLabel")->toPlainText(), "Edited");
 
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, ask, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::Yes);
   Trigger(*Editor, "RevertTest1");
   EXPECT_TRUE(QTest::qWaitFor([this] { return Editor->windowTitle() == "Review - Question 1 of 3"; }));
   Click(*Editor, "NextButton");
@@ -430,13 +492,13 @@ TEST_F(QAFormTest, ExitAndTheCloseBoxWriteNothing) {
   OpenEditor(path);
   Type("QuestionLabel", "Edited");
 
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, ask, TButton::No);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::No);
   Click(*Editor, "ExitButton");
   EXPECT_TRUE(Editor->isVisible());
   QTest::keyClick(Editor.get(), Qt::Key_Escape);
   EXPECT_TRUE(Editor->isVisible());
 
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, ask, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::Yes);
   Trigger(*Editor, "Exit1");
   EXPECT_FALSE(Editor->isVisible());
   EXPECT_EQ(ReadBytes(path), before);

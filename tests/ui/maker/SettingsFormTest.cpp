@@ -405,6 +405,16 @@ TEST_F(SettingsFormTest, TitleBarCloseDiscardsWithoutAsking) {
   EXPECT_EQ(ReadBytes(TestPath), before);
 }
 
+TEST_F(SettingsFormTest, EnterInAFieldNeitherSavesNorCloses) {
+  WriteNewTest();
+  const std::string before = ReadBytes(TestPath);
+  auto form = Open();
+  Click(Check("CheckBox6"));
+  QTest::keyClick(Get<QLineEdit>("Edit1"), Qt::Key_Return);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(ReadBytes(TestPath), before);
+}
+
 TEST_F(SettingsFormTest, MessagesAreWrittenLineForLineAsShown) {
   WriteNewTest();
   {
@@ -456,13 +466,13 @@ TEST_F(SettingsFormTest, UnstorableCharactersAreNamedBeforeWriting) {
   const QString question = QStringLiteral(
       "These characters cannot be stored in a test file: \u2192 (U+2192).\rStore them as \"?\" and go on?");
 
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, question, TButton::No);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, question, TButton::No);
   Click(Button("Button1"));
   EXPECT_TRUE(form->isVisible()) << "declined: nothing written, nothing lost";
   EXPECT_TRUE(ApplyEnabled());
   EXPECT_EQ(ReadBytes(TestPath), before);
 
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, question, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, question, TButton::Yes);
   Click(Button("ApplyButton"));
   EXPECT_EQ(Stored("DESC"), "Chapter 2 ? 3");
 }
