@@ -61,6 +61,7 @@ class TTestChecker {
   std::vector<std::string> Run() {
     TStrings names;
     Store.ReadSections(names);
+    CheckLoadable();
     CheckCiphers(names);
     CheckNumber(TestFile::PassPoint, TestSettings::MaxPassPoint);
     CheckNumber(TestFile::MaxQuestions, TestSettings::MaxQuestionLimit);
@@ -73,6 +74,15 @@ class TTestChecker {
   }
 
  private:
+  // An empty file, a binary one or one without a description: the maker
+  // refuses to load it, whatever else it holds.
+  void CheckLoadable() {
+    std::string_view stored;
+    if (!Store.ReadValue(TestFile::Settings, TestFile::Desc, stored) || !TestFile::IsLoadable(stored))
+      Findings.push_back(std::string(TestFile::Settings) + "/" + std::string(TestFile::Desc) +
+                         ": no description; this is no test the maker loads");
+  }
+
   void CheckCiphers(const TStrings& names) {
     for (const std::string& name : names) {
       if (!IniSyntax::EqualNoCase(name, TestFile::Settings) && !QuestionNumberOf(name)) continue;
