@@ -42,7 +42,7 @@ TEST(ListCommand, NamesThatAreNotUtf8AndControlCharactersAreEscapedOnBothStreams
   WriteTest(dir.File("caf\xE9.QWT"), "Latin-1 name");
   WriteBytes(dir.File("bad\x1B[2J.QWT"), "[SETTINGS]\r\nDESC=not a cipher\r\n\r\n");
   const TToolResult result = RunTool({"list", dir.Path().string()});
-  EXPECT_EQ(result.Out, "1: Latin-1 name (caf\\xE9.QWT)\n");
+  EXPECT_EQ(result.Out, "2: Latin-1 name (caf\\xE9.QWT)\n");
   EXPECT_EQ(result.Err, "qwtool: the test file \"" + dir.File("bad\\x1B[2J.QWT") +
                             "\" is corrupt and can not be decoded; it is not listed\n");
   const TToolResult missing = RunTool({"check", dir.File("gone\x07\xFF")});
