@@ -18,10 +18,10 @@
 #include <unordered_map>
 
 #include "BenchFiles.h"
-#include "core/test/QuestionSet.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/QuestionSet.h"
+#include "core/test/TestFile.h"
 
 namespace {
 

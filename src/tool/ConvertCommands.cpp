@@ -23,7 +23,8 @@ void ReportLosses(TToolContext& context, const std::string& source, const TConve
     for (const int n : report.Dropped) numbers += (numbers.empty() ? "" : ", ") + std::to_string(n);
     Report(context.Err, "warning: these questions of \"" + source +
                             "\" were not converted (a test holds the questions up to the first empty one, "
-                            "and at most " + std::to_string(TestFile::MaxQuestionCount) + "): " + numbers);
+                            "and at most " +
+                            std::to_string(TestFile::MaxQuestionCount) + "): " + numbers);
   }
   if (report.Broken.empty()) return;
   Report(context.Err, "warning: these values of \"" + source + "\" do not survive the conversion whole:");

@@ -86,32 +86,36 @@ TEST(ConvertCommands, DecryptNamesTheValuesThatHoldLineBreaks) {
   const std::string breaks = " (holds line breaks: converting the text back keeps only the first line)\n";
   EXPECT_EQ(result.Err, "qwtool: warning: these values of \"" + dir.File("T.QWT") +
                             "\" do not survive the conversion whole:\n"
-                            "  SETTINGS/DESC" + breaks + "  QA2/QUESTION" + breaks + "  QA2/B" + breaks);
+                            "  SETTINGS/DESC" +
+                            breaks + "  QA2/QUESTION" + breaks + "  QA2/B" + breaks);
   DecryptTestToText(dir.File("T.QWT"), dir.File("core.TXT"));
   EXPECT_EQ(ReadBytes(dir.File("T.TXT")), ReadBytes(dir.File("core.TXT")));
 }
 
 TEST(ConvertCommands, DecryptNamesWhatIsNotConvertedAndWhatDoesNotDecipher) {
   TTempDir dir;
-  WriteBytes(dir.File("T.QWT"), "[SETTINGS]\r\nDESC=" + Encrypt("Gaps") + "\r\nTIME=nonsense\r\n\r\n[QA1]\r\nQUESTION=" +
-                                    Encrypt("One") + "\r\n\r\n[QA3]\r\nQUESTION=" + Encrypt("Three") +
+  WriteBytes(dir.File("T.QWT"), "[SETTINGS]\r\nDESC=" + Encrypt("Gaps") +
+                                    "\r\nTIME=nonsense\r\n\r\n[QA1]\r\nQUESTION=" + Encrypt("One") +
+                                    "\r\n\r\n[QA3]\r\nQUESTION=" + Encrypt("Three") +
                                     "\r\n\r\n[QA\x01]\r\nQUESTION=" + Encrypt("odd name") + "\r\n\r\n");
   const TToolResult result = RunTool({"decrypt", dir.File("T.QWT"), dir.File("T.TXT")});
   EXPECT_EQ(result.ExitCode, 0);
-  EXPECT_EQ(result.Err, "qwtool: warning: these questions of \"" + dir.File("T.QWT") +
-                            "\" were not converted (a test holds the questions up to the first empty one, and "
-                            "at most 500): 3\n"
-                            "qwtool: warning: these values of \"" + dir.File("T.QWT") +
-                            "\" do not survive the conversion whole:\n"
-                            "  SETTINGS/TIME (does not decipher: the text holds BAD DECODE)\n");
+  EXPECT_EQ(result.Err,
+            "qwtool: warning: these questions of \"" + dir.File("T.QWT") +
+                "\" were not converted (a test holds the questions up to the first empty one, and "
+                "at most 500): 3\n"
+                "qwtool: warning: these values of \"" +
+                dir.File("T.QWT") +
+                "\" do not survive the conversion whole:\n"
+                "  SETTINGS/TIME (does not decipher: the text holds BAD DECODE)\n");
 }
 
 TEST(ConvertCommands, EmptyNamesAreErrors) {
   TTempDir dir;
   WriteSampleTest(dir.File("T.QWT"));
-  for (const std::vector<std::string>& words : {std::vector<std::string>{"decrypt", dir.File("T.QWT"), ""},
-                                                std::vector<std::string>{"encrypt", "", dir.File("T.QWT")},
-                                                std::vector<std::string>{"new", ""}}) {
+  for (const std::vector<std::string>& words :
+       {std::vector<std::string>{"decrypt", dir.File("T.QWT"), ""},
+        std::vector<std::string>{"encrypt", "", dir.File("T.QWT")}, std::vector<std::string>{"new", ""}}) {
     const TToolResult result = RunTool(words);
     EXPECT_EQ(result.ExitCode, 2) << words[0];
     EXPECT_NE(result.Err.find("the file name is empty"), std::string::npos) << result.Err;

@@ -73,7 +73,9 @@ public:
   TTemporaryFile(const TTemporaryFile&) = delete;
   TTemporaryFile& operator=(const TTemporaryFile&) = delete;
 
-  int Fd() const { return Descriptor; }
+  int Fd() const {
+    return Descriptor;
+  }
 
   // Gives an unnamed file a name beside the target, as late as possible:
   // the name lives only until the rename that follows. Returns 0, or -1 with
@@ -99,8 +101,12 @@ public:
     return result;
   }
 
-  const std::string& Path() const { return Name; }
-  void MarkRenamed() { Renamed = true; }
+  const std::string& Path() const {
+    return Name;
+  }
+  void MarkRenamed() {
+    Renamed = true;
+  }
 
 private:
   std::string NextName() const {

@@ -10,8 +10,8 @@
 
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/TestFile.h"
 
 namespace {
 
@@ -56,9 +56,11 @@ private:
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (path.empty()) throw TIoError(path, "Cannot read", "the file name is empty");
-    if (status.type() == std::filesystem::file_type::not_found) throw TIoError(path, "Cannot read", "no such file");
+    if (status.type() == std::filesystem::file_type::not_found)
+      throw TIoError(path, "Cannot read", "no such file");
     if (error) throw TIoError(path, "Cannot read", error.message());
-    if (std::filesystem::is_directory(status)) throw TIoError(path, "Cannot read", "it is a folder, not a file");
+    if (std::filesystem::is_directory(status))
+      throw TIoError(path, "Cannot read", "it is a folder, not a file");
     return std::make_unique<TIniStore>(path);
   }
 
@@ -86,7 +88,8 @@ private:
     TStrings names;
     Source->ReadSections(names);
     for (const std::string& name : names) {
-      if (name.size() < 3 || (name[0] != 'Q' && name[0] != 'q') || (name[1] != 'A' && name[1] != 'a')) continue;
+      if (name.size() < 3 || (name[0] != 'Q' && name[0] != 'q') || (name[1] != 'A' && name[1] != 'a'))
+        continue;
       int number = 0;
       const auto [end, failure] = std::from_chars(name.data() + 2, name.data() + name.size(), number);
       if (failure != std::errc() || end != name.data() + name.size() || number < first) continue;

@@ -12,10 +12,10 @@
 
 // How a value fails to survive the conversion whole.
 enum class TLoss {
-  LineBreak,    // the text form keeps only the value's first line
-  EndsText,     // a Ctrl-Z ends the whole text file there when it is read back
-  NoDecipher,   // the stored value does not decipher; the text holds BAD DECODE
-  EdgeBytes,    // bytes 0 or 255 that no first pair of the cipher keeps
+  LineBreak,   // the text form keeps only the value's first line
+  EndsText,    // a Ctrl-Z ends the whole text file there when it is read back
+  NoDecipher,  // the stored value does not decipher; the text holds BAD DECODE
+  EdgeBytes,   // bytes 0 or 255 that no first pair of the cipher keeps
 };
 
 // A value that does not survive: Question is the question number, 0 for SETTINGS.

@@ -5,12 +5,12 @@
 #include <optional>
 #include <string_view>
 
-#include "core/test/TestSettings.h"
 #include "core/storage/IniSyntax.h"
-#include "core/test/TestFile.h"
+#include "core/storage/TerminalText.h"
 #include "core/storage/ZarnEncryption.h"
 #include "core/test/TestContents.h"
-#include "core/storage/TerminalText.h"
+#include "core/test/TestFile.h"
+#include "core/test/TestSettings.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ std::string SettingPlace(std::string_view key) {
 }
 
 class TTestChecker {
- public:
+public:
   explicit TTestChecker(TCustomIniStore& store) : Store(store) {}
 
   std::vector<std::string> Run() {
@@ -73,7 +73,7 @@ class TTestChecker {
     return std::move(Findings);
   }
 
- private:
+private:
   // An empty file, a binary one or one without a description: the maker
   // refuses to load it, whatever else it holds.
   void CheckLoadable() {

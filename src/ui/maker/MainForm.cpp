@@ -550,14 +550,16 @@ QString TMainForm::ConversionNotice(const TConversionReport& report) {
                   QStringLiteral(".\rThe text file holds BAD DECODE in their place.");
   if (const QString lineBreaks = places(TLoss::LineBreak); !lineBreaks.isEmpty())
     notice << QStringLiteral("These values hold line breaks: ") + lineBreaks +
-                  QStringLiteral(".\rConverting the text file back into a test keeps only the first line of each.");
+                  QStringLiteral(
+                      ".\rConverting the text file back into a test keeps only the first line of each.");
   if (const QString cuts = places(TLoss::EndsText); !cuts.isEmpty())
     notice << QStringLiteral("These values hold a Ctrl-Z character: ") + cuts +
-                  QStringLiteral(".\rConverting the text file back into a test stops at the first of them; "
-                                 "nothing after it is read.");
+                  QStringLiteral(
+                      ".\rConverting the text file back into a test stops at the first of them; "
+                      "nothing after it is read.");
   if (const QString edges = places(TLoss::EdgeBytes); !edges.isEmpty())
     notice << QStringLiteral("These values hold characters 0 or 255, which a test cannot keep: ") + edges +
-              QLatin1Char('.');
+                  QLatin1Char('.');
   return notice.join(QLatin1Char('\r'));
 }
 

@@ -11,15 +11,15 @@
 #include <random>
 #include <string>
 
-#include "core/test/QuestionSet.h"
-#include "core/test/ClientConfig.h"
-#include "core/test/TestSettings.h"
-#include "core/test/TestCatalogue.h"
 #include "core/storage/CodePage.h"
-#include "core/test/Conversions.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/ClientConfig.h"
+#include "core/test/Conversions.h"
+#include "core/test/QuestionSet.h"
+#include "core/test/TestCatalogue.h"
+#include "core/test/TestFile.h"
+#include "core/test/TestSettings.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -38,7 +38,9 @@ TScanResult ScanFolder(const fs::path& folder) {
   TestCatalogue catalogue(folder.string());
   TCatalogueEvents events;
   events.OnUndecodable = [&](const std::string& path) { result.Undecodable.push_back(path); };
-  events.OnUnreadable = [&](const std::string& path, const std::string&) { result.Unreadable.push_back(path); };
+  events.OnUnreadable = [&](const std::string& path, const std::string&) {
+    result.Unreadable.push_back(path);
+  };
   catalogue.Scan(events);
   result.Items = catalogue.Items();
   return result;
@@ -68,7 +70,8 @@ TEST(BadInputTest, AnEmptyFileReadsAsAnEmptyTestEverywhere) {
   EXPECT_FALSE(TestFile::IsLoadable(TestFile::ReadStoredDescription(path)));
   const TScanResult scan = ScanFolder(dir.Path());
   EXPECT_TRUE(scan.Items.empty());
-  EXPECT_TRUE(scan.Undecodable.empty() && scan.Unreadable.empty()) << "a file without description is passed over";
+  EXPECT_TRUE(scan.Undecodable.empty() && scan.Unreadable.empty())
+      << "a file without description is passed over";
 
   QuestionSet set;
   set.LoadQuestions(path);
@@ -141,8 +144,9 @@ TEST(BadInputTest, ATenMegabyteLineIsKeptWhole) {
   const std::string answer(5 * 1024 * 1024, 'a');
   const std::string cipher = Encrypt(answer);
   ASSERT_GE(cipher.size(), 10u * 1024 * 1024);
-  WriteBytes(path, "[SETTINGS]\r\nNOTE=" + std::string(10 * 1024 * 1024, 'n') + "\r\nDESC=" + Encrypt("Long") +
-                       "\r\n\r\n[QA1]\r\nQUESTION=" + Encrypt("Q") + "\r\nA=" + cipher + "\r\n\r\n");
+  WriteBytes(path, "[SETTINGS]\r\nNOTE=" + std::string(10 * 1024 * 1024, 'n') +
+                       "\r\nDESC=" + Encrypt("Long") + "\r\n\r\n[QA1]\r\nQUESTION=" + Encrypt("Q") +
+                       "\r\nA=" + cipher + "\r\n\r\n");
 
   EXPECT_EQ(TestFile::ReadStoredDescription(path), "") << "the description lies past the first megabyte";
   QuestionSet set;

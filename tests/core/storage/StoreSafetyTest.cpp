@@ -68,8 +68,8 @@ TEST_P(HostileFileTest, LoadsInLinearTimeAndKeepsTheFirstOccurrence) {
 INSTANTIATE_TEST_SUITE_P(
     Shapes, HostileFileTest,
     testing::Values(THostileShape{"OneHeader", "", "[S]\r\n", "S", "K", "absent"},
-                    THostileShape{"QuestionHeaderAndKey", "[S]\r\nK=first\r\n", "[QA1]\r\nQUESTION=x\r\n", "QA1",
-                                  "QUESTION", "x"},
+                    THostileShape{"QuestionHeaderAndKey", "[S]\r\nK=first\r\n", "[QA1]\r\nQUESTION=x\r\n",
+                                  "QA1", "QUESTION", "x"},
                     THostileShape{"OneKey", "[S]\r\nK=first\r\n", "K=later\r\n", "S", "K", "first"},
                     THostileShape{"MixedCaseHeaders", "", "[s]\r\nK=1\r\n[S]\r\nK=2\r\n", "S", "K", "1"},
                     THostileShape{"UnbrokenLine", "[S]\r\nK=", "x", "S", "NONE", "absent"}),

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/storage/IoError.h"
-#include "core/test/Conversions.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
+#include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/Conversions.h"
+#include "core/test/TestFile.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -101,7 +101,9 @@ TEST_F(ConversionsTest, TestToTextReportsACtrlZThatWouldEndTheTextFile) {
     TIniStore store(test);
     store.WriteString("SETTINGS", "DESC", Encrypt("plain"));
     QuestionRecord first;
-    first.Question = "before\x1A" "after";
+    first.Question =
+        "before\x1A"
+        "after";
     first.AnswerA = "one\r\ntwo";
     QuestionRecord second;
     second.Question = "lost when read back";
@@ -190,7 +192,8 @@ TEST_F(ConversionsTest, ReportsQuestionsPastAnEmptyOneAndValuesThatDoNotSurvive)
   WriteBytes(test, "[SETTINGS]\r\nDESC=" + Encrypt("Gap") + "\r\nTIME=ZZ\r\n\r\n[QA1]\r\nQUESTION=" +
                        Encrypt("one") + "\r\nA=" + Encrypt(std::string("x\0y", 3)) +
                        "\r\n\r\n[QA2]\r\nQUESTION=\r\nA=" + Encrypt("orphan answer") +
-                       "\r\n\r\n[QA3]\r\nQUESTION=" + Encrypt("three") + "\r\n\r\n[QA4]\r\nQUESTION=\r\n\r\n");
+                       "\r\n\r\n[QA3]\r\nQUESTION=" + Encrypt("three") +
+                       "\r\n\r\n[QA4]\r\nQUESTION=\r\n\r\n");
   const std::string text = Dir.File("gap.txt");
   const TConversionReport report = DecryptTestToText(test, text);
   EXPECT_EQ(report.Dropped, (std::vector<int>{2, 3})) << "QA4 holds no text";
