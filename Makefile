@@ -74,7 +74,7 @@ fuzz: deps
 	  corpus=$(BUILD)-fuzz/corpus/$$target; \
 	  rm -rf $$corpus && mkdir -p $$corpus && cp fuzz/corpus/$$target/* $$corpus/ || exit 1; \
 	  echo "fuzz_$$target: $(FUZZ_SECONDS) s"; \
-	  $(BUILD)-fuzz/bin/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=20000 \
+	  $(BUILD)-fuzz/bin/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -timeout=1 -max_len=1048576 \
 	    -print_final_stats=1 -artifact_prefix=$(BUILD)-fuzz/findings/$$target- $$corpus \
 	    > $(BUILD)-fuzz/$$target.log 2>&1 || { tail -40 $(BUILD)-fuzz/$$target.log; exit 1; }; \
 	  grep -E '^stat::number_of_executed_units' $(BUILD)-fuzz/$$target.log; \

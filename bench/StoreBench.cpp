@@ -18,10 +18,10 @@
 #include <unordered_map>
 
 #include "BenchFiles.h"
-#include "core/test/QuestionSet.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/QuestionSet.h"
+#include "core/test/TestFile.h"
 
 namespace {
 
@@ -47,7 +47,15 @@ struct TWorkspace {
   std::vector<TChange> Changes[2];
   std::string PlainValues;  // every plain value of the big test, joined
   std::string CipherValues;
+  std::vector<std::string> HostileFiles;  // 10 MB each, see HostileShapes
 };
+
+// Files shaped to make a careless loader quadratic: one header over and
+// over, one numbered question header over and over, one key over and over,
+// and one line without a break.
+constexpr const char* HostileShapes[] = {"[S] repeated", "[QA1] and a key repeated", "one key repeated",
+                                         "one unbroken line"};
+constexpr size_t HostileSize = 10u << 20;
 
 TWorkspace& Work() {
   static TWorkspace work;
@@ -71,6 +79,14 @@ void Prepare() {
   for (int i = 0; i < FolderTests; ++i) {
     work.FolderFiles.push_back((work.Folder / "catalogue" / ("test" + std::to_string(i) + ".qwt")).string());
     BenchFiles::GenerateTest(work.FolderFiles.back(), FolderTestQuestions, 100 + i);
+  }
+
+  const std::string units[] = {"[S]\r\n", "[QA1]\r\nQUESTION=x\r\n", "K=value\r\n", "x"};
+  for (size_t shape = 0; shape < std::size(units); ++shape) {
+    std::string bytes = shape == 2 ? "[S]\r\n" : "";
+    while (bytes.size() < HostileSize) bytes += units[shape];
+    work.HostileFiles.push_back((work.Folder / ("hostile" + std::to_string(shape) + ".qwt")).string());
+    WriteFileBytes(work.HostileFiles.back(), bytes, false);
   }
 
   TIniStore store(work.BigTest);
@@ -363,6 +379,19 @@ void WriteQuestionsSimpleIni(benchmark::State& state) {
 }
 
 // ---------------------------------------------------------------------------
+// hostile files: a load, a read of the description and a catalogue look
+
+void HostileOurs(benchmark::State& state) {
+  const std::string& path = Work().HostileFiles[static_cast<size_t>(state.range(0))];
+  for (auto _ : state) {
+    TIniStore store(path);
+    std::string_view value;
+    benchmark::DoNotOptimize(store.ReadValue("SETTINGS", "DESC", value));
+    benchmark::DoNotOptimize(TestFile::ReadStoredDescription(path));
+  }
+}
+
+// ---------------------------------------------------------------------------
 // the cipher alone
 
 void CipherEncode(benchmark::State& state) {
@@ -465,6 +494,10 @@ void PrintTable(const std::map<std::string, TMedian>& medians) {
     std::printf("| %s | %.0f | %.0f | %.0f | %.2f | %.2f | %.2f | %s |\n", row.Label, floor, ours, simple,
                 ours / floor, simple / floor, cpuRatio, target);
   }
+  for (size_t shape = 0; shape < std::size(HostileShapes); ++shape) {
+    const double ours = time("hostile/ours/" + std::to_string(shape));
+    std::printf("| 10 MB file, %s | | %.0f | | | | | < 1,000,000 |\n", HostileShapes[shape], ours);
+  }
   for (const char* name : {"cipher/encode", "cipher/decode"}) {
     const auto found = medians.find(name);
     if (found != medians.end())
@@ -504,6 +537,8 @@ int main(int argc, char** argv) {
   Register("write_questions/floor", WriteQuestionsFloor, 1);
   Register("write_questions/ours", WriteQuestionsOurs);
   Register("write_questions/simpleini", WriteQuestionsSimpleIni);
+  for (int64_t shape = 0; shape < static_cast<int64_t>(std::size(HostileShapes)); ++shape)
+    Register("hostile/ours", HostileOurs, shape);
   Register("cipher/encode", CipherEncode);
   Register("cipher/decode", CipherDecode);
 

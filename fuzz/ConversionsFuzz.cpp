@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "ScratchFiles.h"
-#include "core/test/Conversions.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/Conversions.h"
+#include "core/test/TestFile.h"
 
 namespace {
 
@@ -24,7 +24,8 @@ constexpr std::array<std::string_view, 15> SettingsKeys = {
     Desc,        TimerType,   Time,    CheckAnswers, RandomQuestions, MustAnswer, PassPoint, MaxQuestions,
     ReviewAllow, ReviewBlank, TestHot, TestRef,      ReviewHot,       ReviewRef,  StudentMax};
 constexpr std::array<std::string_view, 14> QuestionKeys = {
-    Question, "A", "B", "C", "D", "E", "F", Correct, HotLink, HotLinkParameters, Reference, Any, MMedia, MMediaIn};
+    Question,          "A",       "B", "C",    "D",     "E", "F", Correct, HotLink,
+    HotLinkParameters, Reference, Any, MMedia, MMediaIn};
 
 // A test's content: every value a conversion copies, in order, and both messages.
 struct TContent {
@@ -37,7 +38,8 @@ struct TContent {
 TContent ReadContent(const std::string& path, std::string (*transform)(std::string_view)) {
   TIniStore store(path);
   TContent content;
-  for (const auto key : SettingsKeys) content.Values.push_back(transform(store.ReadString(Settings, key, {})));
+  for (const auto key : SettingsKeys)
+    content.Values.push_back(transform(store.ReadString(Settings, key, {})));
   store.ReadSectionValues(BeginMessage, content.Begin);
   store.ReadSectionValues(EndMessage, content.End);
   while (content.Questions < MaxQuestionCount && HasQuestion(store, content.Questions + 1)) {
@@ -48,7 +50,9 @@ TContent ReadContent(const std::string& path, std::string (*transform)(std::stri
   return content;
 }
 
-std::string Plain(std::string_view value) { return std::string(value); }
+std::string Plain(std::string_view value) {
+  return std::string(value);
+}
 
 // Whether the cipher is sure to bring value back: bytes 1 to 254 always come
 // back; 0 and 255 only when the chain allows.
@@ -77,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string test = ScratchFiles::Fresh("test.qwt");
   const std::string text = ScratchFiles::Fresh("again.txt");
   EncryptTextToTest(source, test);
-  const std::vector<TBrokenValue> unbroken = DecryptTestToText(test, text);
+  const std::vector<TBrokenValue> unbroken = DecryptTestToText(test, text).Broken;
   const TContent plain = ReadContent(source, Plain);
   CheckSameValues(plain, ReadContent(test, Decrypt));
   CheckSameValues(plain, ReadContent(text, Plain));
@@ -87,7 +91,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The source as an enciphered test: deciphered into text, enciphered again.
   const std::string asText = ScratchFiles::Fresh("decrypted.txt");
   const std::string back = ScratchFiles::Fresh("back.qwt");
-  const std::vector<TBrokenValue> broken = DecryptTestToText(source, asText);
+  // Only the line-breaking kinds matter here: a random source is full of
+  // values that do not decipher.
+  std::vector<TBrokenValue> broken = DecryptTestToText(source, asText).Broken;
+  std::erase_if(broken, [](const TBrokenValue& value) {
+    return value.Loss != TLoss::LineBreak && value.Loss != TLoss::EndsText;
+  });
   const TContent deciphered = ReadContent(source, Decrypt);
   bool lineSafe = true;
   for (const std::string& value : deciphered.Values) {

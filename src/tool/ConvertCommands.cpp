@@ -1,6 +1,7 @@
 #include <ostream>
 #include <string>
 
+#include "core/storage/TerminalText.h"
 #include "core/test/Conversions.h"
 #include "core/test/TestFile.h"
 #include "tool/Commands.h"
@@ -15,6 +16,38 @@ std::string Place(const TBrokenValue& value) {
   return section + "/" + value.Key;
 }
 
+// Writes to standard error what the conversion did not carry over whole.
+void ReportLosses(TToolContext& context, const std::string& source, const TConversionReport& report) {
+  if (!report.Dropped.empty()) {
+    std::string numbers;
+    for (const int n : report.Dropped) numbers += (numbers.empty() ? "" : ", ") + std::to_string(n);
+    Report(context.Err, "warning: these questions of \"" + source +
+                            "\" were not converted (a test holds the questions up to the first empty one, "
+                            "and at most " +
+                            std::to_string(TestFile::MaxQuestionCount) + "): " + numbers);
+  }
+  if (report.Broken.empty()) return;
+  Report(context.Err, "warning: these values of \"" + source + "\" do not survive the conversion whole:");
+  for (const TBrokenValue& value : report.Broken) {
+    context.Err << "  " << TerminalText(Place(value)) << ' ';
+    switch (value.Loss) {
+      case TLoss::LineBreak:
+        context.Err << "(holds line breaks: converting the text back keeps only the first line)";
+        break;
+      case TLoss::EndsText:
+        context.Err << "(holds a Ctrl-Z: reading the text file back stops there)";
+        break;
+      case TLoss::NoDecipher:
+        context.Err << "(does not decipher: the text holds BAD DECODE)";
+        break;
+      case TLoss::EdgeBytes:
+        context.Err << "(holds characters 0 or 255, which a test cannot keep)";
+        break;
+    }
+    context.Err << '\n';
+  }
+}
+
 }  // namespace
 
 int EncryptCommand(TToolContext& context) {
@@ -22,7 +55,7 @@ int EncryptCommand(TToolContext& context) {
   const std::string& test = context.Arguments.Operands[1];
   RequireExistingFile(text);
   RequireFileDestination(test);
-  EncryptTextToTest(text, test);
+  ReportLosses(context, text, EncryptTextToTest(text, test));
   return ExitOk;
 }
 
@@ -31,13 +64,6 @@ int DecryptCommand(TToolContext& context) {
   const std::string& text = context.Arguments.Operands[1];
   RequireExistingFile(test);
   RequireFileDestination(text);
-  const std::vector<TBrokenValue> broken = DecryptTestToText(test, text);
-  if (!broken.empty()) {
-    Report(context.Err, "warning: these values of \"" + test + "\" hold line breaks; converting \"" + text +
-                            "\" back to a test keeps only their first lines:");
-    for (const TBrokenValue& value : broken)
-      context.Err << "  " << Place(value)
-                  << (value.EndsText ? " (holds a Ctrl-Z: reading the text file back stops there)" : "") << '\n';
-  }
+  ReportLosses(context, test, DecryptTestToText(test, text));
   return ExitOk;
 }

@@ -8,6 +8,7 @@
 namespace fs = std::filesystem;
 
 void RequireExistingFile(const std::string& path) {
+  if (path.empty()) throw TIoError(path, "Cannot read", "the file name is empty");
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
   if (status.type() == fs::file_type::not_found) throw TIoError(path, "Cannot read", "no such file");
@@ -16,6 +17,7 @@ void RequireExistingFile(const std::string& path) {
 }
 
 void RequireFileDestination(const std::string& path) {
+  if (path.empty()) throw TIoError(path, "Cannot write", "the file name is empty");
   std::error_code error;
   if (fs::is_directory(path, error)) throw TIoError(path, "Cannot write", "it is a folder, not a file");
 }

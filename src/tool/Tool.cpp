@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/storage/IoError.h"
+#include "core/storage/TerminalText.h"
 #include "tool/Commands.h"
 
 namespace {
@@ -209,7 +210,8 @@ const std::vector<TCommand>& Commands() {
 }
 
 void Report(std::ostream& err, std::string_view message) {
-  err << ProgramName << ": " << message << '\n';
+  // Messages name files and quote values, which may hold any byte.
+  err << ProgramName << ": " << TerminalUtf8(message) << '\n';
 }
 
 int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,

@@ -154,6 +154,20 @@ TEST(CheckCommand, ANewTestIsSound) {
   EXPECT_EQ(result.Out + result.Err, "");
 }
 
+TEST(CheckCommand, FlagsFilesTheMakerRefusesToLoad) {
+  TTempDir dir;
+  WriteBytes(dir.File("EMPTY.QWT"), "");
+  WriteBytes(dir.File("BINARY.QWT"), std::string("\x7F"
+                                                 "ELF\x02\x01\x00\x00\xFF\xFE",
+                                                 10));
+  for (const char* name : {"EMPTY.QWT", "BINARY.QWT"}) {
+    const TToolResult result = RunTool({"check", dir.File(name)});
+    EXPECT_EQ(result.ExitCode, 1) << name;
+    EXPECT_EQ(result.Out,
+              dir.File(name) + ": SETTINGS/DESC: no description; this is no test the maker loads\n");
+  }
+}
+
 TEST(CheckCommand, ChecksEveryFileAndAnUnreadableOneWins) {
   TTempDir dir;
   {

@@ -67,7 +67,7 @@ TEST(ConvertCommands, DecryptWritesExactlyWhatTheConversionWrites) {
   const TToolResult result = RunTool({"decrypt", dir.File("T.QWT"), dir.File("tool.TXT")});
   EXPECT_EQ(result.ExitCode, 0);
   EXPECT_EQ(result.Out + result.Err, "");
-  EXPECT_TRUE(DecryptTestToText(dir.File("T.QWT"), dir.File("core.TXT")).empty());
+  EXPECT_TRUE(DecryptTestToText(dir.File("T.QWT"), dir.File("core.TXT")).Broken.empty());
   EXPECT_EQ(ReadBytes(dir.File("tool.TXT")), ReadBytes(dir.File("core.TXT")));
   EXPECT_NE(ReadBytes(dir.File("tool.TXT")).find("DESC=Chapter 2 review\r\n"), std::string::npos);
 }
@@ -83,12 +83,43 @@ TEST(ConvertCommands, DecryptNamesTheValuesThatHoldLineBreaks) {
   }
   const TToolResult result = RunTool({"decrypt", dir.File("T.QWT"), dir.File("T.TXT")});
   EXPECT_EQ(result.ExitCode, 0);
+  const std::string breaks = " (holds line breaks: converting the text back keeps only the first line)\n";
   EXPECT_EQ(result.Err, "qwtool: warning: these values of \"" + dir.File("T.QWT") +
-                            "\" hold line breaks; converting \"" + dir.File("T.TXT") +
-                            "\" back to a test keeps only their first lines:\n"
-                            "  SETTINGS/DESC\n  QA2/QUESTION\n  QA2/B\n");
+                            "\" do not survive the conversion whole:\n"
+                            "  SETTINGS/DESC" +
+                            breaks + "  QA2/QUESTION" + breaks + "  QA2/B" + breaks);
   DecryptTestToText(dir.File("T.QWT"), dir.File("core.TXT"));
   EXPECT_EQ(ReadBytes(dir.File("T.TXT")), ReadBytes(dir.File("core.TXT")));
+}
+
+TEST(ConvertCommands, DecryptNamesWhatIsNotConvertedAndWhatDoesNotDecipher) {
+  TTempDir dir;
+  WriteBytes(dir.File("T.QWT"), "[SETTINGS]\r\nDESC=" + Encrypt("Gaps") +
+                                    "\r\nTIME=nonsense\r\n\r\n[QA1]\r\nQUESTION=" + Encrypt("One") +
+                                    "\r\n\r\n[QA3]\r\nQUESTION=" + Encrypt("Three") +
+                                    "\r\n\r\n[QA\x01]\r\nQUESTION=" + Encrypt("odd name") + "\r\n\r\n");
+  const TToolResult result = RunTool({"decrypt", dir.File("T.QWT"), dir.File("T.TXT")});
+  EXPECT_EQ(result.ExitCode, 0);
+  EXPECT_EQ(result.Err,
+            "qwtool: warning: these questions of \"" + dir.File("T.QWT") +
+                "\" were not converted (a test holds the questions up to the first empty one, and "
+                "at most 500): 3\n"
+                "qwtool: warning: these values of \"" +
+                dir.File("T.QWT") +
+                "\" do not survive the conversion whole:\n"
+                "  SETTINGS/TIME (does not decipher: the text holds BAD DECODE)\n");
+}
+
+TEST(ConvertCommands, EmptyNamesAreErrors) {
+  TTempDir dir;
+  WriteSampleTest(dir.File("T.QWT"));
+  for (const std::vector<std::string>& words :
+       {std::vector<std::string>{"decrypt", dir.File("T.QWT"), ""},
+        std::vector<std::string>{"encrypt", "", dir.File("T.QWT")}, std::vector<std::string>{"new", ""}}) {
+    const TToolResult result = RunTool(words);
+    EXPECT_EQ(result.ExitCode, 2) << words[0];
+    EXPECT_NE(result.Err.find("the file name is empty"), std::string::npos) << result.Err;
+  }
 }
 
 TEST(ConvertCommands, EncryptWritesWhatTheConversionWrites) {

@@ -37,6 +37,18 @@ TEST(ListCommand, ListsTheCatalogueAndNamesUndecodableFiles) {
   EXPECT_EQ(clean.Err, "");
 }
 
+TEST(ListCommand, NamesThatAreNotUtf8AndControlCharactersAreEscapedOnBothStreams) {
+  TTempDir dir;
+  WriteTest(dir.File("caf\xE9.QWT"), "Latin-1 name");
+  WriteBytes(dir.File("bad\x1B[2J.QWT"), "[SETTINGS]\r\nDESC=not a cipher\r\n\r\n");
+  const TToolResult result = RunTool({"list", dir.Path().string()});
+  EXPECT_EQ(result.Out, "2: Latin-1 name (caf\\xE9.QWT)\n");
+  EXPECT_EQ(result.Err, "qwtool: the test file \"" + dir.File("bad\\x1B[2J.QWT") +
+                            "\" is corrupt and can not be decoded; it is not listed\n");
+  const TToolResult missing = RunTool({"check", dir.File("gone\x07\xFF")});
+  EXPECT_EQ(missing.Err, "qwtool: Cannot read \"" + dir.File("gone\\x07\\xFF") + "\": no such file\n");
+}
+
 TEST(ListCommand, WithoutAFolderListsTheFolderQwtoolLiesIn) {
   TTempDir install, elsewhere;
   const auto program = install.Path() / "qwtool";

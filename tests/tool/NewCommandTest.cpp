@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <sstream>
 #include <string>
 
+#include "support/InjectedFault.h"
 #include "support/TempDir.h"
+#include "tool/Tool.h"
 #include "tool/ToolRun.h"
 
 namespace {
@@ -60,6 +63,52 @@ TEST(NewCommand, ForceReplacesTheOldTestWithItsQuestionsGone) {
   EXPECT_EQ(result.ExitCode, 0) << result.Err;
   ExpectNewTest(path);
 }
+
+TEST(NewCommand, ForceReplacesARegularFileOnly) {
+  TTempDir dir;
+  const std::string target = dir.File("REAL.QWT");
+  WriteBytes(target, "[SETTINGS]\r\nDESC=00\r\n\r\n");
+  const std::string link = dir.File("LINK.QWT");
+  std::filesystem::create_symlink(target, link);
+  TToolResult result = RunTool({"new", "--force", link});
+  EXPECT_EQ(result.ExitCode, 2);
+  EXPECT_EQ(result.Err, "qwtool: Cannot replace \"" + link + "\": it is a symbolic link\n");
+  EXPECT_EQ(ReadBytes(target), "[SETTINGS]\r\nDESC=00\r\n\r\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+
+  result = RunTool({"new", "--force", "/dev/null"});
+  EXPECT_EQ(result.ExitCode, 2);
+  EXPECT_EQ(result.Err, "qwtool: Cannot replace \"/dev/null\": it is not a regular file\n");
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
+// The replacement is one atomic save: failing at any step of it leaves the
+// old test as it was and nothing beside it.
+class NewForceFault : public testing::TestWithParam<IniStoreFaults::TStep> {};
+
+TEST_P(NewForceFault, LeavesTheOldTestByteForByte) {
+  TTempDir dir;
+  const std::string path = dir.File("OLD.QWT");
+  {
+    TIniStore store(path);
+    WriteSetting(store, "DESC", "Old test");
+    TestFile::WriteQuestion(store, 1, MakeQuestion("Old?", "yes", "no", "A"));
+    store.UpdateFile();
+  }
+  const auto before = FolderSnapshot(dir.Path());
+  std::ostringstream out, err;
+  int status = -1;
+  {
+    TInjectedFault fault(GetParam());
+    status = ::RunTool({"new", "--force", path}, out, err, dir.Path());
+  }
+  EXPECT_EQ(status, ExitTrouble);
+  EXPECT_EQ(err.str(), "qwtool: " + FaultText(GetParam(), path) + "\n");
+  EXPECT_EQ(FolderSnapshot(dir.Path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, NewForceFault, testing::ValuesIn(AllSteps),
+                         [](const auto& info) { return std::string(StepName(info.param)); });
 
 TEST(NewCommand, RefusesAFolderAndAMissingFolder) {
   TTempDir dir;

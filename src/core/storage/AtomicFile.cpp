@@ -1,6 +1,8 @@
 #include "core/storage/AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string_view>
 
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
@@ -36,32 +39,60 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-// A temporary file beside the target, removed again unless it was renamed.
+// The file the new bytes go to before they replace the target. Where the
+// file system allows it, the file has no name until it is complete (Linux's
+// O_TMPFILE), so a program killed while writing leaves nothing behind;
+// elsewhere it is a named file beside the target, removed again unless it
+// was renamed. Folder listings never show either: the catalogue lists test
+// files by their extension, which the temporary name lacks.
 class TTemporaryFile {
 public:
-  TTemporaryFile(const std::string& folder, const std::string& reportedPath) {
-    static std::atomic<unsigned> counter{0};
-    // The name does not grow with the target's name, so a long file name can still be saved.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      Name = folder + "/.qw" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
-      Descriptor = IniStoreFaults::Fails(IniStoreFaults::TStep::Create)
-                       ? -1
-                       : ::open(Name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-      if (Descriptor >= 0 || errno != EEXIST) break;
+  TTemporaryFile(const std::string& folder, const std::string& reportedPath) : Folder(folder) {
+    if (IniStoreFaults::Fails(IniStoreFaults::TStep::Create))
+      Fail(reportedPath, "Could not create a temporary file to save", errno);
+#ifdef O_TMPFILE
+    // Naming the file later goes through /proc.
+    static const bool canName = ::access("/proc/self/fd", X_OK) == 0;
+    if (canName) {
+      Descriptor = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+      if (Descriptor >= 0) {
+        Unnamed = true;
+        return;
+      }
     }
+#endif
+    CreateNamed();
     if (Descriptor < 0) Fail(reportedPath, "Could not create a temporary file to save", errno);
   }
 
   ~TTemporaryFile() {
     if (Descriptor >= 0) ::close(Descriptor);
-    if (!Renamed) ::unlink(Name.c_str());
+    if (!Renamed && !Name.empty()) ::unlink(Name.c_str());
   }
 
   TTemporaryFile(const TTemporaryFile&) = delete;
   TTemporaryFile& operator=(const TTemporaryFile&) = delete;
 
-  int Fd() const { return Descriptor; }
-  const std::string& Path() const { return Name; }
+  int Fd() const {
+    return Descriptor;
+  }
+
+  // Gives an unnamed file a name beside the target, as late as possible:
+  // the name lives only until the rename that follows. Returns 0, or -1 with
+  // errno set.
+  int GiveName() {
+    if (!Unnamed) return 0;
+    const std::string self = "/proc/self/fd/" + std::to_string(Descriptor);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      Name = NextName();
+      if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, Name.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
+      const int error = errno;
+      Name.clear();
+      errno = error;
+      if (error != EEXIST) return -1;
+    }
+    return -1;
+  }
 
   // Closes the descriptor; close can report a failed delayed write.
   int Close() {
@@ -70,11 +101,36 @@ public:
     return result;
   }
 
-  void MarkRenamed() { Renamed = true; }
+  const std::string& Path() const {
+    return Name;
+  }
+  void MarkRenamed() {
+    Renamed = true;
+  }
 
 private:
+  std::string NextName() const {
+    static std::atomic<unsigned> counter{0};
+    // The name does not grow with the target's name, so a long file name can still be saved.
+    return Folder + "/.qw" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+  }
+
+  void CreateNamed() {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      Name = NextName();
+      Descriptor = ::open(Name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (Descriptor >= 0) return;
+      if (errno != EEXIST) break;
+    }
+    const int error = errno;
+    Name.clear();
+    errno = error;
+  }
+
+  std::string Folder;
   std::string Name;
   int Descriptor = -1;
+  bool Unnamed = false;
   bool Renamed = false;
 };
 
@@ -91,6 +147,30 @@ void WriteAll(int fd, std::string_view bytes, const std::string& reportedPath) {
     data += written;
     left -= static_cast<size_t>(written);
   }
+}
+
+// A save killed between naming its temporary file and renaming it leaves
+// that name behind. The next save in the folder removes such names whose
+// process is gone; a live process's file is left alone.
+void RemoveLeftovers(const std::string& folder) {
+  DIR* listing = ::opendir(folder.c_str());
+  if (!listing) return;
+  const pid_t self = ::getpid();
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string_view name = entry->d_name;
+    if (name.size() < 9 || name.substr(0, 3) != ".qw" || name.substr(name.size() - 4) != ".tmp") continue;
+    const std::string_view middle = name.substr(3, name.size() - 7);  // "<pid>-<n>"
+    const size_t dash = middle.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash + 1 == middle.size()) continue;
+    const auto digits = [](std::string_view text) {
+      return text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!digits(middle.substr(0, dash)) || !digits(middle.substr(dash + 1)) || dash > 9) continue;
+    const pid_t owner = static_cast<pid_t>(std::stol(std::string(middle.substr(0, dash))));
+    if (owner == self || owner <= 0 || ::kill(owner, 0) == 0 || errno != ESRCH) continue;
+    ::unlinkat(::dirfd(listing), entry->d_name, 0);
+  }
+  ::closedir(listing);
 }
 
 // Makes the rename itself durable. The file has already been replaced when
@@ -125,10 +205,12 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   WriteAll(temp.Fd(), bytes, path);
   if (IniStoreFaults::Fails(IniStoreFaults::TStep::Flush) || ::fsync(temp.Fd()) != 0)
     Fail(path, "Could not flush to disk", errno);
+  if (temp.GiveName() != 0) Fail(path, "Could not replace", errno);
   if (temp.Close() != 0) Fail(path, "Could not write", errno);
   if (IniStoreFaults::Fails(IniStoreFaults::TStep::Rename) ||
       ::rename(temp.Path().c_str(), target.c_str()) != 0)
     Fail(path, "Could not replace", errno);
   temp.MarkRenamed();
   SyncFolder(folder);
+  RemoveLeftovers(folder);
 }

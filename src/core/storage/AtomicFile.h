@@ -6,7 +6,11 @@
 // Replaces the file at path with bytes so that it is either wholly the old
 // file or wholly the new one, whatever fails and whenever the program stops:
 // the bytes go to a temporary file in the same folder, are flushed to disk,
-// and the temporary file is renamed over the old one.
+// and the temporary file is renamed over the old one. Where the file system
+// allows it the temporary file is unnamed until it is whole (O_TMPFILE), and
+// is named (.qw<pid>-<n>.tmp) only for the rename; elsewhere it has that name
+// from the start. A name left by a killed save is removed by the next save
+// in the folder once its process is gone.
 //
 // - The new file keeps the old file's permission bits (and, where the system
 //   allows it, its owner and group); a file that did not exist gets the usual

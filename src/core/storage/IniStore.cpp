@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <exception>
 #include <functional>
 #include <limits>
 
@@ -48,7 +49,15 @@ struct TSectionList::TImpl {
   };
 
   std::vector<std::unique_ptr<TEntry>> Entries;
-  std::vector<int> Slots;  // positions into Entries, -1 for an empty slot
+  // Same-named sections form one group, its positions ascending, so that a
+  // file repeating one header a hundred thousand times is found and loaded
+  // in linear time. Slots holds positions into Groups, -1 for an empty slot.
+  struct TGroup {
+    uint32_t Hash = 0;
+    std::vector<int> Positions;
+  };
+  std::vector<TGroup> Groups;
+  std::vector<int> Slots;
   std::vector<std::unique_ptr<char[]>> Texts;
   std::vector<std::string_view> Loaded;
   std::vector<std::unique_ptr<char[]>> Blocks;
@@ -62,42 +71,64 @@ struct TSectionList::TImpl {
 
   size_t Mask() const { return Slots.size() - 1; }
 
-  void Insert(int position) {
-    size_t slot = Entries[position]->Hash & Mask();
-    while (Slots[slot] >= 0) slot = (slot + 1) & Mask();
-    Slots[slot] = position;
+  // The slot of the group named name, or the empty slot where it would go.
+  size_t SlotOf(std::string_view name, uint32_t hash) const {
+    size_t slot = hash & Mask();
+    while (Slots[slot] >= 0) {
+      const TGroup& group = Groups[Slots[slot]];
+      if (group.Hash == hash && EqualNoCase(Entries[group.Positions.front()]->Name, name)) break;
+      slot = (slot + 1) & Mask();
+    }
+    return slot;
   }
 
   // Keeps the table at most half full.
-  void Rebuild() {
+  void Rehash() {
     size_t size = 16;
-    while (size < Entries.size() * 2) size *= 2;
+    while (size < Groups.size() * 2) size *= 2;
     Slots.assign(size, -1);
+    for (int g = 0; g < static_cast<int>(Groups.size()); ++g) {
+      size_t slot = Groups[g].Hash & Mask();
+      while (Slots[slot] >= 0) slot = (slot + 1) & Mask();
+      Slots[slot] = g;
+    }
+  }
+
+  // Files the entry at position, which must be past every position filed.
+  void Insert(int position) {
+    const TEntry& entry = *Entries[position];
+    const size_t slot = SlotOf(entry.Name, entry.Hash);
+    if (Slots[slot] >= 0) {
+      Groups[Slots[slot]].Positions.push_back(position);
+      return;
+    }
+    Groups.push_back({entry.Hash, {position}});
+    Slots[slot] = static_cast<int>(Groups.size()) - 1;
+    if (Groups.size() * 2 > Slots.size()) Rehash();
+  }
+
+  void Rebuild() {
+    Groups.clear();
+    Slots.clear();
+    Rehash();
     for (int i = 0; i < static_cast<int>(Entries.size()); ++i) Insert(i);
   }
 
+  // The first position at or after start among the sections named name, or
+  // else the first of them; -1 when there is none.
   int Find(std::string_view name, int start) const {
     if (Entries.empty()) return -1;
-    const uint32_t hash = HashNoCase(name);
-    int atOrAfterStart = -1;
-    int first = -1;
-    for (size_t slot = hash & Mask(); Slots[slot] >= 0; slot = (slot + 1) & Mask()) {
-      const int position = Slots[slot];
-      const TEntry& entry = *Entries[position];
-      if (entry.Hash != hash || !EqualNoCase(entry.Name, name)) continue;
-      if (first < 0 || position < first) first = position;
-      if (position >= start && (atOrAfterStart < 0 || position < atOrAfterStart)) atOrAfterStart = position;
-    }
-    return atOrAfterStart >= 0 ? atOrAfterStart : first;
+    const int at = Slots[SlotOf(name, HashNoCase(name))];
+    if (at < 0) return -1;
+    const std::vector<int>& positions = Groups[at].Positions;
+    const auto found = std::lower_bound(positions.begin(), positions.end(), start);
+    return found != positions.end() ? *found : positions.front();
   }
 
   int Append(std::unique_ptr<TEntry> entry) {
     Entries.push_back(std::move(entry));
     const int position = static_cast<int>(Entries.size()) - 1;
-    if (Entries.size() * 2 > Slots.size())
-      Rebuild();
-    else
-      Insert(position);
+    Insert(position);
     return position;
   }
 
@@ -296,8 +327,9 @@ void TSectionList::EraseLine(int index, int line) {
   Impl->CompactWhenWasteful();
 }
 
-bool TSectionList::LoadText(std::unique_ptr<char[]> text, size_t size) {
-  const std::string_view content(text.get(), size);
+bool TSectionList::LoadText(std::unique_ptr<char[]> text, size_t size, bool keepDuplicates) {
+  std::string_view content(text.get(), size);
+  if (IniSyntax::StartsWithByteOrderMark(content)) content.remove_prefix(IniSyntax::ByteOrderMark.size());
   Impl->Texts.push_back(std::move(text));
   Impl->HeldBytes += size;
   std::vector<std::string_view>& loaded = Impl->Loaded;
@@ -310,7 +342,13 @@ bool TSectionList::LoadText(std::unique_ptr<char[]> text, size_t size) {
     if (line.empty()) continue;
     if (IniSyntax::IsSectionHeader(line)) {
       const std::string_view name = IniSyntax::SectionName(line);
-      if (!duplicates && Find(name, 0) >= 0) duplicates = true;
+      if ((!duplicates || !keepDuplicates) && Find(name, 0) >= 0) {
+        duplicates = true;
+        if (!keepDuplicates) {
+          section = nullptr;  // its lines are skipped with it
+          continue;
+        }
+      }
       auto entry = std::make_unique<TImpl::TEntry>();
       entry->Hash = HashNoCase(name);
       entry->Name = name;
@@ -426,6 +464,10 @@ TCustomIniStore::TCustomIniStore(std::string fileName, TLoadOptions options) : O
 }
 
 TCustomIniStore::~TCustomIniStore() {
+  // A save that failed was reported to its caller, who may have given up on
+  // it; and a store released while an exception passes may be half built.
+  // Neither is written behind the caller's back.
+  if (SaveFailed || std::uncaught_exceptions() > ExceptionsAtStart) return;
   try {
     UpdateFile();
   } catch (...) {
@@ -457,11 +499,17 @@ void TCustomIniStore::LoadFile(const std::string& path) {
   const bool anyOption = Options.DropCommentLines || Options.TrimAroundEquals || Options.StripValueQuotes ||
                          Options.TrimLineEnds || Options.DropLinesWithoutEquals;
   const bool duplicates = anyOption ? LoadWithOptions({bytes.Data.get(), bytes.Size})
-                                    : Sections.LoadText(std::move(bytes.Data), bytes.Size);
-  if (duplicates && RemoveDuplicates()) Modified = true;
+                                    : Sections.LoadText(std::move(bytes.Data), bytes.Size,
+                                                        static_cast<bool>(Options.OnDuplicateSection));
+  // Without a handler the later ones were skipped as they were read.
+  if (duplicates) {
+    if (Options.OnDuplicateSection) RemoveDuplicates();
+    Modified = true;
+  }
 }
 
 bool TCustomIniStore::LoadWithOptions(std::string_view text) {
+  if (IniSyntax::StartsWithByteOrderMark(text)) text.remove_prefix(IniSyntax::ByteOrderMark.size());
   IniSyntax::TLineReader reader(text, 0, true);
   std::string_view line;
   TStrings* lines = nullptr;
@@ -471,7 +519,13 @@ bool TCustomIniStore::LoadWithOptions(std::string_view text) {
     if (line.empty()) continue;
     if (IniSyntax::IsSectionHeader(line)) {
       const std::string_view name = IniSyntax::SectionName(line);
-      if (!duplicates && Sections.Find(name, 0) >= 0) duplicates = true;
+      if ((!duplicates || !Options.OnDuplicateSection) && Sections.Find(name, 0) >= 0) {
+        duplicates = true;
+        if (!Options.OnDuplicateSection) {
+          lines = nullptr;  // the first of the name survives; later ones are skipped whole
+          continue;
+        }
+      }
       lines = &Sections.SectionItems(Sections.Add(std::string(name)));
       continue;
     }
@@ -670,7 +724,11 @@ std::string TCustomIniStore::CanonicalText() const {
 
 void TCustomIniStore::UpdateFile() {
   if (!Modified) return;
-  if (!FFileName.empty()) ReplaceFileAtomically(FFileName, CanonicalText());
+  if (!FFileName.empty()) {
+    SaveFailed = true;
+    ReplaceFileAtomically(FFileName, CanonicalText());
+    SaveFailed = false;
+  }
   Modified = false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -92,10 +93,13 @@ public:
 
   // Appends the sections of a file's text as read with every load option off:
   // lines end at CR, CR LF or a lone LF, a Ctrl-Z ends the text, empty lines
-  // and lines before the first header are skipped, and a header starts a new
-  // section even when one of that name exists. The lines stay in text, which
-  // the list keeps. Returns whether some name now occurs more than once.
-  bool LoadText(std::unique_ptr<char[]> text, size_t size);
+  // and lines before the first header are skipped, a UTF-8 byte-order mark
+  // opening the text is skipped, and a header starts a new
+  // section even when one of that name exists, unless keepDuplicates is
+  // false: then a section named like an earlier one is skipped with its
+  // lines. The lines stay in text, which the list keeps. Returns whether the
+  // text repeats a name.
+  bool LoadText(std::unique_ptr<char[]> text, size_t size, bool keepDuplicates = true);
 
   // Removing an entry resets LastIndex to 0, so it always points into the list.
   void Delete(int index);
@@ -119,7 +123,9 @@ public:
   explicit TCustomIniStore(std::string fileName = {}, TLoadOptions options = {});
 
   // Flushes (UpdateFile) and releases everything. Never throws: a failed flush
-  // here is swallowed, so writers call UpdateFile() themselves first.
+  // here is swallowed, so writers call UpdateFile() themselves first. Writes
+  // nothing when the last save failed or when an exception is passing through
+  // the scope that made the store.
   virtual ~TCustomIniStore();
 
   TCustomIniStore(const TCustomIniStore&) = delete;
@@ -234,6 +240,8 @@ private:
   std::string CanonicalText() const;
 
   std::string FFileName;
+  bool SaveFailed = false;
+  int ExceptionsAtStart = std::uncaught_exceptions();
 };
 
 class TIniStore : public TCustomIniStore {

@@ -17,6 +17,14 @@ namespace IniSyntax {
 // Ends the input: nothing after it is read.
 inline constexpr char CtrlZ = '\x1A';
 
+// The UTF-8 byte-order mark some editors put before a file's first line; the
+// store reads past it.
+inline constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+inline bool StartsWithByteOrderMark(std::string_view text) {
+  return text.substr(0, ByteOrderMark.size()) == ByteOrderMark;
+}
+
 inline char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
 }

@@ -7,24 +7,39 @@
 // the fifteen SETTINGS keys, both message sections and the questions up to the
 // first empty stored QUESTION (or QA500) from source into destination, the
 // destination starting from its own file's content. Throws TIoError when a file
-// cannot be read or the destination cannot be written; the destination file is
-// then as it was.
+// cannot be read (a missing source or a folder included) or the destination
+// cannot be written; the destination file is then as it was.
 
-// A value that does not survive the text form whole: Question is the question
-// number, 0 for SETTINGS. A line break keeps only the value's first line; a
-// Ctrl-Z (EndsText) ends the whole text file where it stands when it is read
-// back, so nothing after it survives.
+// How a value fails to survive the conversion whole.
+enum class TLoss {
+  LineBreak,   // the text form keeps only the value's first line
+  EndsText,    // a Ctrl-Z ends the whole text file there when it is read back
+  NoDecipher,  // the stored value does not decipher; the text holds BAD DECODE
+  EdgeBytes,   // bytes 0 or 255 that no first pair of the cipher keeps
+};
+
+// A value that does not survive: Question is the question number, 0 for SETTINGS.
 struct TBrokenValue {
   int Question = 0;
   std::string Key;
-  bool EndsText = false;
+  TLoss Loss = TLoss::LineBreak;
   bool operator==(const TBrokenValue&) const = default;
 };
 
-// Plain-text test to enciphered test.
-void EncryptTextToTest(const std::string& sourcePath, const std::string& destinationPath);
+struct TConversionReport {
+  // In file order.
+  std::vector<TBrokenValue> Broken;
+  // Question sections of the source holding text that were not converted:
+  // those from the first empty question on, and those past the last question
+  // number. Ascending.
+  std::vector<int> Dropped;
+};
 
-// Enciphered test to plain text. Returns the values whose plain text holds a
-// line break or a Ctrl-Z, in file order.
-std::vector<TBrokenValue> DecryptTestToText(const std::string& sourcePath,
-                                            const std::string& destinationPath);
+// Plain-text test to enciphered test. Broken names the values holding bytes
+// the cipher cannot keep.
+TConversionReport EncryptTextToTest(const std::string& sourcePath, const std::string& destinationPath);
+
+// Enciphered test to plain text. Broken names the values that do not decipher
+// and those whose plain text holds a line break, a Ctrl-Z or bytes the cipher
+// cannot keep when the text is converted back.
+TConversionReport DecryptTestToText(const std::string& sourcePath, const std::string& destinationPath);

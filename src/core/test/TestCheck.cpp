@@ -5,12 +5,12 @@
 #include <optional>
 #include <string_view>
 
-#include "core/test/TestSettings.h"
 #include "core/storage/IniSyntax.h"
-#include "core/test/TestFile.h"
+#include "core/storage/TerminalText.h"
 #include "core/storage/ZarnEncryption.h"
 #include "core/test/TestContents.h"
-#include "core/storage/TerminalText.h"
+#include "core/test/TestFile.h"
+#include "core/test/TestSettings.h"
 
 namespace {
 
@@ -55,12 +55,13 @@ std::string SettingPlace(std::string_view key) {
 }
 
 class TTestChecker {
- public:
+public:
   explicit TTestChecker(TCustomIniStore& store) : Store(store) {}
 
   std::vector<std::string> Run() {
     TStrings names;
     Store.ReadSections(names);
+    CheckLoadable();
     CheckCiphers(names);
     CheckNumber(TestFile::PassPoint, TestSettings::MaxPassPoint);
     CheckNumber(TestFile::MaxQuestions, TestSettings::MaxQuestionLimit);
@@ -72,7 +73,16 @@ class TTestChecker {
     return std::move(Findings);
   }
 
- private:
+private:
+  // An empty file, a binary one or one without a description: the maker
+  // refuses to load it, whatever else it holds.
+  void CheckLoadable() {
+    std::string_view stored;
+    if (!Store.ReadValue(TestFile::Settings, TestFile::Desc, stored) || !TestFile::IsLoadable(stored))
+      Findings.push_back(std::string(TestFile::Settings) + "/" + std::string(TestFile::Desc) +
+                         ": no description; this is no test the maker loads");
+  }
+
   void CheckCiphers(const TStrings& names) {
     for (const std::string& name : names) {
       if (!IniSyntax::EqualNoCase(name, TestFile::Settings) && !QuestionNumberOf(name)) continue;

@@ -6,6 +6,7 @@
 #include "core/storage/IniStore.h"
 
 // What keeps a test from working as its maker meant, found in an open store:
+//  - no stored description (an empty or binary file), which Load Test refuses;
 //  - a stored value of SETTINGS or of a question section that does not decipher;
 //  - a pass point outside 0..100 or a maximum number of questions outside
 //    0..99999, or either one not a whole number;

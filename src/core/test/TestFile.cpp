@@ -1,5 +1,6 @@
 #include "core/test/TestFile.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/storage/FileInput.h"
@@ -43,9 +44,16 @@ std::string ReadStoredDescription(const std::string& path) {
   size_t chunk = 4096;
   bool complete = false;
   bool inSettings = false;
+  size_t read = 0;
   while (true) {
+    // The description opens the file; a file without it in its first
+    // megabyte is taken for undecodable rather than read to its end.
+    if (read >= DescriptionSearchLimit) return {};
     const size_t before = buffer.size();
-    if (file.ReadSome(buffer, chunk) == 0) complete = true;
+    const size_t got = file.ReadSome(buffer, std::min(chunk, DescriptionSearchLimit - read));
+    read += got;
+    if (got == 0) complete = true;
+    if (before == 0 && read == got && IniSyntax::StartsWithByteOrderMark(buffer)) buffer.erase(0, 3);
     const size_t ctrlZ = buffer.find(IniSyntax::CtrlZ, before);
     if (ctrlZ != std::string::npos) {
       buffer.resize(ctrlZ);
@@ -64,7 +72,7 @@ std::string ReadStoredDescription(const std::string& path) {
     if (complete) return {};
     // Keep only the unfinished line; a long one makes the next read larger.
     buffer.erase(0, reader.Consumed());
-    if (chunk < 1 << 20) chunk *= 2;
+    if (chunk < DescriptionSearchLimit) chunk *= 2;
   }
 }
 

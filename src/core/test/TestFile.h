@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -57,8 +58,13 @@ bool IsLoadable(std::string_view storedDesc);
 // nor BadDecode.
 bool IsListable(std::string_view decipheredDesc);
 
+// How far ReadStoredDescription reads looking for the description.
+inline constexpr size_t DescriptionSearchLimit = size_t{1} << 20;
+
 // The raw (enciphered) SETTINGS/DESC of the file at path, exactly as a full
-// load would give it, reading only as far as needed. "" for a missing file.
+// load would give it, reading only as far as needed. "" for a missing file,
+// and for one without the description in its first DescriptionSearchLimit
+// bytes.
 // Throws TIoError when the file cannot be read.
 std::string ReadStoredDescription(const std::string& path);
 

@@ -548,9 +548,10 @@ void TMainForm::EncryptRawTestFile1Click() {
     const std::optional<QString> source = Globals.Dialogs.OpenFile(OpenDialog2);
     if (!source) return;
     const std::optional<QString> destination = Globals.Dialogs.SaveFile(SaveDialog2);
-    if (!destination) return;
-    EncryptTextToTest(ToPath(*source), ToPath(*destination));
+    if (!destination || !ConfirmConversionInto(*destination)) return;
+    const TConversionReport report = EncryptTextToTest(ToPath(*source), ToPath(*destination));
     Globals.Dialogs.Inform(QStringLiteral("The test has been encrypted."));
+    if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
     StartTimer->start();
   });
 }
@@ -560,20 +561,28 @@ void TMainForm::DecryptTestIntoTextFile1Click() {
     const std::optional<QString> source = Globals.Dialogs.OpenFile(OpenDialog3);
     if (!source) return;
     const std::optional<QString> destination = Globals.Dialogs.SaveFile(SaveDialog3);
-    if (!destination) return;
-    const std::vector<TBrokenValue> broken = DecryptTestToText(ToPath(*source), ToPath(*destination));
+    if (!destination || !ConfirmConversionInto(*destination)) return;
+    const TConversionReport report = DecryptTestToText(ToPath(*source), ToPath(*destination));
     Globals.Dialogs.Inform(QStringLiteral("The test has been Decrypted."));
-    if (!broken.empty()) Globals.Dialogs.Inform(LineBreakNotice(broken));
+    if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
     StartTimer->start();
   });
 }
 
-QString TMainForm::LineBreakNotice(const std::vector<TBrokenValue>& broken) {
+bool TMainForm::ConfirmConversionInto(const QString& destination) {
+  // A conversion merges into an existing file: a test picked by mistake as
+  // the text file would be ruined without a word.
+  if (!QFileInfo::exists(destination)) return true;
+  return Globals.Dialogs.Confirm(QStringLiteral("The file ") + destination +
+                                 QStringLiteral(" exists.\rConvert into it, replacing the values it holds?"));
+}
+
+QString TMainForm::ConversionNotice(const TConversionReport& report) {
   // "question 2 (QUESTION, B); settings (DESC)" for the values of one kind.
-  const auto places = [&broken](bool endsText) {
+  const auto places = [&report](TLoss loss) {
     std::map<int, QStringList> keysByQuestion;
-    for (const TBrokenValue& value : broken)
-      if (value.EndsText == endsText) keysByQuestion[value.Question] << ToQString(value.Key);
+    for (const TBrokenValue& value : report.Broken)
+      if (value.Loss == loss) keysByQuestion[value.Question] << ToQString(value.Key);
     QStringList named;
     for (const auto& [question, keys] : keysByQuestion)
       named << (question == 0 ? QStringLiteral("settings") : QStringLiteral("question %1").arg(question)) +
@@ -581,13 +590,28 @@ QString TMainForm::LineBreakNotice(const std::vector<TBrokenValue>& broken) {
     return named.join(QStringLiteral("; "));
   };
   QStringList notice;
-  if (const QString lineBreaks = places(false); !lineBreaks.isEmpty())
+  if (!report.Dropped.empty()) {
+    QStringList numbers;
+    for (const int n : report.Dropped) numbers << QString::number(n);
+    notice << QStringLiteral("These questions were not converted: ") + numbers.join(QStringLiteral(", ")) +
+                  QStringLiteral(".\rA test holds the questions up to the first empty one, and at most %1.")
+                      .arg(TestFile::MaxQuestionCount);
+  }
+  if (const QString bad = places(TLoss::NoDecipher); !bad.isEmpty())
+    notice << QStringLiteral("These values do not decipher: ") + bad +
+                  QStringLiteral(".\rThe text file holds BAD DECODE in their place.");
+  if (const QString lineBreaks = places(TLoss::LineBreak); !lineBreaks.isEmpty())
     notice << QStringLiteral("These values hold line breaks: ") + lineBreaks +
-                  QStringLiteral(".\rConverting the text file back into a test keeps only the first line of each.");
-  if (const QString cuts = places(true); !cuts.isEmpty())
+                  QStringLiteral(
+                      ".\rConverting the text file back into a test keeps only the first line of each.");
+  if (const QString cuts = places(TLoss::EndsText); !cuts.isEmpty())
     notice << QStringLiteral("These values hold a Ctrl-Z character: ") + cuts +
-                  QStringLiteral(".\rConverting the text file back into a test stops at the first of them; "
-                                 "nothing after it is read.");
+                  QStringLiteral(
+                      ".\rConverting the text file back into a test stops at the first of them; "
+                      "nothing after it is read.");
+  if (const QString edges = places(TLoss::EdgeBytes); !edges.isEmpty())
+    notice << QStringLiteral("These values hold characters 0 or 255, which a test cannot keep: ") + edges +
+                  QLatin1Char('.');
   return notice.join(QLatin1Char('\r'));
 }
 

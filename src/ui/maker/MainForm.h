@@ -18,7 +18,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
-struct TBrokenValue;
+struct TConversionReport;
 
 // The version line at the foot of the main window and in the about box.
 inline constexpr QLatin1String VersionText(
@@ -88,9 +88,12 @@ public:
   // Opens one of the bundled web pages (a file name in help/web).
   void OpenWebPage(const QString& page);
 
-  // The information box after a test is turned into text whose values held
-  // line breaks: names them, question by question.
-  static QString LineBreakNotice(const std::vector<TBrokenValue>& broken);
+  // Asks before a conversion writes into an existing file; true to go on.
+  bool ConfirmConversionInto(const QString& destination);
+  // The information box after a conversion that lost something: names the
+  // questions not converted and the values that do not survive, question by
+  // question; empty when nothing was lost.
+  static QString ConversionNotice(const TConversionReport& report);
 
   QuestionSet Questions;  // the editor's question set for the whole run
   TGlobals Globals;

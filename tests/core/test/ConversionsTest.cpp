@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
-#include "core/test/Conversions.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
+#include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/Conversions.h"
+#include "core/test/TestFile.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -49,7 +51,9 @@ TEST_F(ConversionsTest, TextToTestToTextKeepsEverySingleLineValue) {
                             "HOTLINKPARAMETERS", "REFERENCE", "ANY", "MMEDIA", "MMEDIAIN"}));
 
   const std::string text = Dir.File("back.txt");
-  EXPECT_TRUE(DecryptTestToText(test, text).empty());
+  const TConversionReport report = DecryptTestToText(test, text);
+  EXPECT_TRUE(report.Broken.empty());
+  EXPECT_TRUE(report.Dropped.empty());
   EXPECT_EQ(ReadBytes(text), ReadBytes(TestDataPath("conversion/sample-roundtrip.txt")));
 }
 
@@ -97,7 +101,9 @@ TEST_F(ConversionsTest, TestToTextReportsACtrlZThatWouldEndTheTextFile) {
     TIniStore store(test);
     store.WriteString("SETTINGS", "DESC", Encrypt("plain"));
     QuestionRecord first;
-    first.Question = "before\x1A" "after";
+    first.Question =
+        "before\x1A"
+        "after";
     first.AnswerA = "one\r\ntwo";
     QuestionRecord second;
     second.Question = "lost when read back";
@@ -106,8 +112,8 @@ TEST_F(ConversionsTest, TestToTextReportsACtrlZThatWouldEndTheTextFile) {
     store.UpdateFile();
   }
   const std::string text = Dir.File("ctrlz.txt");
-  EXPECT_EQ(DecryptTestToText(test, text),
-            (std::vector<TBrokenValue>{{1, "QUESTION", true}, {1, "A", false}}));
+  EXPECT_EQ(DecryptTestToText(test, text).Broken,
+            (std::vector<TBrokenValue>{{1, "QUESTION", TLoss::EndsText}, {1, "A", TLoss::LineBreak}}));
 
   // What the report warns of: the text file ends at the Ctrl-Z.
   const std::string back = Dir.File("back.qwt");
@@ -131,7 +137,7 @@ TEST_F(ConversionsTest, TestToTextReportsTheValuesThatHoldLineBreaks) {
     store.UpdateFile();
   }
   const std::string text = Dir.File("multi.txt");
-  EXPECT_EQ(DecryptTestToText(test, text),
+  EXPECT_EQ(DecryptTestToText(test, text).Broken,
             (std::vector<TBrokenValue>{{0, "DESC"}, {1, "B"}, {2, "QUESTION"}}));
 
   // What the report warns of: back as a test, only the first lines remain.
@@ -164,22 +170,42 @@ TEST_F(ConversionsTest, QuestionsStopAtTheLimit) {
     store.UpdateFile();
   }
   const std::string test = Dir.File("many.qwt");
-  EncryptTextToTest(text, test);
+  EXPECT_EQ(EncryptTextToTest(text, test).Dropped, std::vector<int>{501});
   TIniStore store(test);
   EXPECT_EQ(Decrypt(store.ReadString("QA500", "QUESTION", "")), "q500");
   EXPECT_EQ(store.ReadString("QA501", "QUESTION", "absent"), "absent");
 }
 
-TEST_F(ConversionsTest, AMissingSourceGivesFifteenEmptySettings) {
-  const std::string test = Dir.File("empty.qwt");
-  EncryptTextToTest(Dir.File("missing.txt"), test);
-  TIniStore store(test);
-  TStrings lines;
-  store.ReadSectionValues("SETTINGS", lines);
-  EXPECT_EQ(lines.size(), 15u);
-  EXPECT_EQ(lines.front(), "DESC=");
-  EXPECT_EQ(lines.back(), "STUDENTMAX=");
-  EXPECT_EQ(Sections(test), TStrings{"SETTINGS"});
+TEST_F(ConversionsTest, AMissingOrFolderSourceIsAnErrorAndTheDestinationIsUntouched) {
+  const std::string test = Dir.File("kept.qwt");
+  WriteBytes(test, "[SETTINGS]\r\nDESC=" + Encrypt("Kept") + "\r\n");
+  const std::string before = ReadBytes(test);
+  for (const std::string& source : {Dir.File("missing.txt"), Dir.Path().string(), std::string()}) {
+    EXPECT_THROW(EncryptTextToTest(source, test), TIoError) << source;
+    EXPECT_THROW(DecryptTestToText(source, test), TIoError) << source;
+  }
+  EXPECT_EQ(ReadBytes(test), before);
+}
+
+TEST_F(ConversionsTest, ReportsQuestionsPastAnEmptyOneAndValuesThatDoNotSurvive) {
+  const std::string test = Dir.File("gap.qwt");
+  WriteBytes(test, "[SETTINGS]\r\nDESC=" + Encrypt("Gap") + "\r\nTIME=ZZ\r\n\r\n[QA1]\r\nQUESTION=" +
+                       Encrypt("one") + "\r\nA=" + Encrypt(std::string("x\0y", 3)) +
+                       "\r\n\r\n[QA2]\r\nQUESTION=\r\nA=" + Encrypt("orphan answer") +
+                       "\r\n\r\n[QA3]\r\nQUESTION=" + Encrypt("three") +
+                       "\r\n\r\n[QA4]\r\nQUESTION=\r\n\r\n");
+  const std::string text = Dir.File("gap.txt");
+  const TConversionReport report = DecryptTestToText(test, text);
+  EXPECT_EQ(report.Dropped, (std::vector<int>{2, 3})) << "QA4 holds no text";
+  ASSERT_FALSE(report.Broken.empty());
+  EXPECT_EQ(report.Broken.front(), (TBrokenValue{0, "TIME", TLoss::NoDecipher}));
+  // Whether bytes 0 or 255 survive depends on the drawn first pair; when they
+  // do not, the report says so.
+  const std::string back = Dir.File("back.qwt");
+  const TConversionReport again = EncryptTextToTest(text, back);
+  const bool kept = Plain(back, "QA1", "A") == std::string("x\0y", 3);
+  EXPECT_EQ(std::count(again.Broken.begin(), again.Broken.end(), TBrokenValue{1, "A", TLoss::EdgeBytes}),
+            kept ? 0 : 1);
 }
 
 TEST_F(ConversionsTest, AnUnwritableDestinationThrowsAndCreatesNothing) {

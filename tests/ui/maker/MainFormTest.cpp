@@ -651,6 +651,45 @@ TEST_F(MainFormTest, ConversionsCancelledWriteNothing) {
   EXPECT_FALSE(Timer()->isActive());
 }
 
+TEST_F(MainFormTest, ConversionIntoAnExistingFileAsksFirstNamingIt) {
+  WriteTest("A.QWT", "Alpha");
+  WriteTest("B.QWT", "Beta");
+  const std::string before = ReadBytes(Dir.File("B.QWT"));
+  const QString question =
+      "The file " + FileIn("B.QWT") + " exists.\rConvert into it, replacing the values it holds?";
+  Dialogs.ExpectOpen(FileIn("A.QWT"));
+  Dialogs.ExpectSave(FileIn("B.QWT"));
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, question, TButton::No);
+  Fire("DecryptTestIntoTextFile1");
+  EXPECT_EQ(ReadBytes(Dir.File("B.QWT")), before);
+  EXPECT_FALSE(Timer()->isActive());
+
+  Dialogs.ExpectOpen(FileIn("A.QWT"));
+  Dialogs.ExpectSave(FileIn("B.QWT"));
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, question, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("The test has been Decrypted."));
+  Fire("DecryptTestIntoTextFile1");
+  EXPECT_NE(ReadBytes(Dir.File("B.QWT")).find("DESC=Alpha\r\n"), std::string::npos);
+}
+
+TEST_F(MainFormTest, ConversionOfAMissingSourceIsAnErrorAndTouchesNothing) {
+  WriteTest("B.QWT", "Beta");
+  const std::string before = ReadBytes(Dir.File("B.QWT"));
+  const std::string missing = Elsewhere.File("missing.txt");
+  const std::string expected = IoErrorText([&] { EncryptTextToTest(missing, Dir.File("B.QWT")); });
+  ASSERT_NE(expected.find(missing), std::string::npos);
+  Dialogs.ExpectOpen(FromPath(missing));
+  Dialogs.ExpectSave(FileIn("B.QWT"));
+  Dialogs.ExpectMessage(
+      TMessageKind::Confirmation,
+      "The file " + FileIn("B.QWT") + " exists.\rConvert into it, replacing the values it holds?",
+      TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(expected));
+  Fire("EncryptRawTestFile1");
+  EXPECT_EQ(ReadBytes(Dir.File("B.QWT")), before);
+  EXPECT_FALSE(Timer()->isActive());
+}
+
 TEST_F(MainFormTest, ConversionThatCannotWriteShowsTheErrorAndNoClosingMessage) {
   WriteTest("A.QWT", "Alpha");
   const std::string destination = Dir.File("missing/A.TXT");
@@ -783,17 +822,27 @@ TEST_F(MainFormTest, ExitEndsTheEventLoopWithoutClosingTheWindow) {
 
 }  // namespace
 
-TEST(MainFormNotice, NamesLineBreaksAndCtrlZApart) {
-  EXPECT_EQ(TMainForm::LineBreakNotice({{0, "DESC", false}, {3, "QUESTION", true}, {3, "B", false}}),
-            QStringLiteral("These values hold line breaks: settings (DESC); question 3 (B).\r"
-                           "Converting the text file back into a test keeps only the first line of each.\r"
-                           "These values hold a Ctrl-Z character: question 3 (QUESTION).\r"
-                           "Converting the text file back into a test stops at the first of them; "
-                           "nothing after it is read."));
-  EXPECT_EQ(TMainForm::LineBreakNotice({{2, "A", true}}),
-            QStringLiteral("These values hold a Ctrl-Z character: question 2 (A).\r"
-                           "Converting the text file back into a test stops at the first of them; "
-                           "nothing after it is read."));
+TEST(MainFormNotice, NamesEveryLossByKind) {
+  TConversionReport report;
+  report.Broken = {{0, "DESC", TLoss::LineBreak},
+                   {3, "QUESTION", TLoss::EndsText},
+                   {3, "B", TLoss::LineBreak},
+                   {0, "TIME", TLoss::NoDecipher},
+                   {4, "A", TLoss::EdgeBytes}};
+  report.Dropped = {7, 501};
+  EXPECT_EQ(
+      TMainForm::ConversionNotice(report),
+      QStringLiteral("These questions were not converted: 7, 501.\r"
+                     "A test holds the questions up to the first empty one, and at most 500.\r"
+                     "These values do not decipher: settings (TIME).\r"
+                     "The text file holds BAD DECODE in their place.\r"
+                     "These values hold line breaks: settings (DESC); question 3 (B).\r"
+                     "Converting the text file back into a test keeps only the first line of each.\r"
+                     "These values hold a Ctrl-Z character: question 3 (QUESTION).\r"
+                     "Converting the text file back into a test stops at the first of them; "
+                     "nothing after it is read.\r"
+                     "These values hold characters 0 or 255, which a test cannot keep: question 4 (A)."));
+  EXPECT_TRUE(TMainForm::ConversionNotice({}).isEmpty());
 }
 
 TEST_F(MainFormTest, ImportedQuestionsMakeANewTestOrJoinTheLoadedOneAndExportGoesByExtension) {
