@@ -573,8 +573,8 @@ bool TMainForm::ConfirmConversionInto(const QString& destination) {
   // A conversion merges into an existing file: a test picked by mistake as
   // the text file would be ruined without a word.
   if (!QFileInfo::exists(destination)) return true;
-  return Globals.Dialogs.Confirm(QStringLiteral("The file ") + destination +
-                                 QStringLiteral(" exists.\rConvert into it, replacing the values it holds?"));
+  return Globals.Dialogs.ConfirmRisk(QStringLiteral("The file ") + destination +
+                                     QStringLiteral(" exists.\rConvert into it, replacing the values it holds?"));
 }
 
 QString TMainForm::ConversionNotice(const TConversionReport& report) {

@@ -659,14 +659,14 @@ TEST_F(MainFormTest, ConversionIntoAnExistingFileAsksFirstNamingIt) {
       "The file " + FileIn("B.QWT") + " exists.\rConvert into it, replacing the values it holds?";
   Dialogs.ExpectOpen(FileIn("A.QWT"));
   Dialogs.ExpectSave(FileIn("B.QWT"));
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, question, TButton::No);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, question, TButton::No);
   Fire("DecryptTestIntoTextFile1");
   EXPECT_EQ(ReadBytes(Dir.File("B.QWT")), before);
   EXPECT_FALSE(Timer()->isActive());
 
   Dialogs.ExpectOpen(FileIn("A.QWT"));
   Dialogs.ExpectSave(FileIn("B.QWT"));
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, question, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, question, TButton::Yes);
   Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("The test has been Decrypted."));
   Fire("DecryptTestIntoTextFile1");
   EXPECT_NE(ReadBytes(Dir.File("B.QWT")).find("DESC=Alpha\r\n"), std::string::npos);
@@ -681,7 +681,7 @@ TEST_F(MainFormTest, ConversionOfAMissingSourceIsAnErrorAndTouchesNothing) {
   Dialogs.ExpectOpen(FromPath(missing));
   Dialogs.ExpectSave(FileIn("B.QWT"));
   Dialogs.ExpectMessage(
-      TMessageKind::Confirmation,
+      TMessageKind::RiskyConfirmation,
       "The file " + FileIn("B.QWT") + " exists.\rConvert into it, replacing the values it holds?",
       TButton::Yes);
   Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(expected));

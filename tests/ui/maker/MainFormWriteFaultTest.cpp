@@ -48,6 +48,13 @@ protected:
     EXPECT_EQ(Form.Globals.CurrentTestPath, FileIn("OLD.QWT"));
   }
 
+  // Both conversions go into files that exist, so each asks first.
+  void ExpectConversionInto(const char* name) {
+    Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation,
+                          "The file " + FileIn(name) + " exists.\rConvert into it, replacing the values it holds?",
+                          TButton::Yes);
+  }
+
   TTempDir Dir;
   TScriptedDialogs Dialogs;
   TRecordingHelp Help;
@@ -75,10 +82,12 @@ TEST_P(ShellWriteFaultTest, ANewTestThatCannotReplaceAnOldOneLeavesTheOldOne) {
 TEST_P(ShellWriteFaultTest, ConversionsThatCannotSaveShowNoClosingMessage) {
   Dialogs.ExpectOpen(FileIn("OLD.QWT"));
   Dialogs.ExpectSave(FileIn("OLD.TXT"));
+  ExpectConversionInto("OLD.TXT");
   RunFailing([this] { Form.DecryptTestIntoTextFile1Click(); }, Dir.File("OLD.TXT"));
 
   Dialogs.ExpectOpen(FileIn("OLD.TXT"));
   Dialogs.ExpectSave(FileIn("OLD.QWT"));
+  ExpectConversionInto("OLD.QWT");
   RunFailing([this] { Form.EncryptRawTestFile1Click(); }, Dir.File("OLD.QWT"));
 }
 
