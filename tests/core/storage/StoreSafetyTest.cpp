@@ -56,8 +56,9 @@ TEST_P(HostileFileTest, LoadsInLinearTimeAndKeepsTheFirstOccurrence) {
   TIniStore store(path);
   const std::string description = TestFile::ReadStoredDescription(path);
   const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  // Well under a second on an ordinary machine; the margin is for sanitizer builds.
-  EXPECT_LT(seconds, 3.0) << shape.Name;
+  // Well under a second in an optimized build (make bench measures it); the
+  // margin is for sanitizer builds. A quadratic load takes hours on these.
+  EXPECT_LT(seconds, 10.0) << shape.Name;
   EXPECT_EQ(store.ReadString(shape.Section, shape.Key, "absent"), shape.Value);
   EXPECT_EQ(description, "");
   TStrings names;
