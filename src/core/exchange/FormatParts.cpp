@@ -1,5 +1,8 @@
 #include "core/exchange/FormatParts.h"
 
+#include <algorithm>
+#include <map>
+
 namespace FormatParts {
 
 std::string_view Trim(std::string_view text) {
@@ -57,6 +60,27 @@ bool HasContent(const QuestionRecord& record) {
     if (!record.Answer(i).empty()) return true;
   }
   return false;
+}
+
+std::string UncarriedSettings(const TTestContents& contents,
+                              std::initializer_list<std::string_view> carried) {
+  static const std::map<std::string_view, std::string_view> Usual = {
+      {"TIME", "00:00:00"}, {"CHECKANSWERS", "1"}, {"RANDOMQUESTIONS", "1"}, {"MUSTANSWER", "0"},
+      {"PASSPOINT", "0"},   {"MAXQUESTIONS", "0"}, {"TIMERTYPE", "0"},       {"REVIEWALLOW", "1"},
+      {"REVIEWBLANK", "1"}, {"TESTHOT", "1"},      {"TESTREF", "1"},         {"REVIEWHOT", "1"},
+      {"REVIEWREF", "1"},   {"STUDENTMAX", "0"}};
+  std::string keys;
+  for (const TTestContents::TSetting& setting : contents.Settings) {
+    if (!setting.Value || setting.Key == "DESC" ||
+        std::find(carried.begin(), carried.end(), setting.Key) != carried.end())
+      continue;
+    const auto usual = Usual.find(setting.Key);
+    if (usual != Usual.end() &&
+        (*setting.Value == usual->second || (setting.Key == "TIME" && *setting.Value == "0")))
+      continue;
+    keys += (keys.empty() ? "" : ", ") + std::string(setting.Key);
+  }
+  return keys;
 }
 
 }  // namespace FormatParts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,5 +46,10 @@ void ReportUncarried(int question, const QuestionRecord& record, TCarried carrie
 
 // Whether the record has a question to write: text or at least one answer.
 bool HasContent(const QuestionRecord& record);
+
+// The SETTINGS keys of contents that a format cannot carry (those not in
+// carried) and whose values differ from what a new test gets, for the loss
+// report: "PASSPOINT, MUSTANSWER", or "" when there are none.
+std::string UncarriedSettings(const TTestContents& contents, std::initializer_list<std::string_view> carried);
 
 }  // namespace FormatParts

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "core/exchange/ExchangeText.h"
+#include "core/exchange/FormatParts.h"
 
 namespace {
 
@@ -190,29 +191,6 @@ std::string ShortName(std::string_view question) {
   return name;
 }
 
-// Settings a format cannot carry and that differ from what a new test gets,
-// for the loss report: "PASSPOINT, MUSTANSWER", or nothing.
-std::string UncarriedSettings(const TTestContents& contents,
-                              std::initializer_list<std::string_view> carried) {
-  static const std::map<std::string_view, std::string_view> Usual = {
-      {"TIME", "00:00:00"}, {"CHECKANSWERS", "1"}, {"RANDOMQUESTIONS", "1"}, {"MUSTANSWER", "0"},
-      {"PASSPOINT", "0"},   {"MAXQUESTIONS", "0"}, {"TIMERTYPE", "0"},       {"REVIEWALLOW", "1"},
-      {"REVIEWBLANK", "1"}, {"TESTHOT", "1"},      {"TESTREF", "1"},         {"REVIEWHOT", "1"},
-      {"REVIEWREF", "1"},   {"STUDENTMAX", "0"}};
-  std::string keys;
-  for (const TTestContents::TSetting& setting : contents.Settings) {
-    if (!setting.Value || setting.Key == "DESC" ||
-        std::find(carried.begin(), carried.end(), setting.Key) != carried.end())
-      continue;
-    const auto usual = Usual.find(setting.Key);
-    if (usual != Usual.end() &&
-        (*setting.Value == usual->second || (setting.Key == "TIME" && *setting.Value == "0")))
-      continue;
-    keys += (keys.empty() ? "" : ", ") + std::string(setting.Key);
-  }
-  return keys;
-}
-
 class TMoodleXmlFormat : public TQuestionFormat {
 public:
   std::string_view Name() const override { return "moodle"; }
@@ -268,7 +246,7 @@ public:
     }
     if (!test.Contents.BeginMessage.empty() || !test.Contents.EndMessage.empty())
       report.Add(0, "begin and end messages dropped: Moodle XML holds questions only");
-    if (const std::string keys = UncarriedSettings(test.Contents, {}); !keys.empty())
+    if (const std::string keys = FormatParts::UncarriedSettings(test.Contents, {}); !keys.empty())
       report.Add(0, "settings not carried: " + keys);
 
     int number = 0;

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/exchange/ExchangeText.h"
+#include "core/exchange/FormatParts.h"
 #include "core/exchange/ZipArchive.h"
 
 namespace {
@@ -205,29 +206,6 @@ std::optional<int> Seconds(const std::optional<std::string>& time) {
     return std::nullopt;
   const int total = h * 3600 + m * 60 + s;
   return total > 0 ? std::optional<int>(total) : std::nullopt;
-}
-
-// Settings a format cannot carry and that differ from what a new test gets,
-// for the loss report: "PASSPOINT, MUSTANSWER", or nothing.
-std::string UncarriedSettings(const TTestContents& contents,
-                              std::initializer_list<std::string_view> carried) {
-  static const std::map<std::string_view, std::string_view> Usual = {
-      {"TIME", "00:00:00"}, {"CHECKANSWERS", "1"}, {"RANDOMQUESTIONS", "1"}, {"MUSTANSWER", "0"},
-      {"PASSPOINT", "0"},   {"MAXQUESTIONS", "0"}, {"TIMERTYPE", "0"},       {"REVIEWALLOW", "1"},
-      {"REVIEWBLANK", "1"}, {"TESTHOT", "1"},      {"TESTREF", "1"},         {"REVIEWHOT", "1"},
-      {"REVIEWREF", "1"},   {"STUDENTMAX", "0"}};
-  std::string keys;
-  for (const TTestContents::TSetting& setting : contents.Settings) {
-    if (!setting.Value || setting.Key == "DESC" ||
-        std::find(carried.begin(), carried.end(), setting.Key) != carried.end())
-      continue;
-    const auto usual = Usual.find(setting.Key);
-    if (usual != Usual.end() &&
-        (*setting.Value == usual->second || (setting.Key == "TIME" && *setting.Value == "0")))
-      continue;
-    keys += (keys.empty() ? "" : ", ") + std::string(setting.Key);
-  }
-  return keys;
 }
 
 class TQtiFormat : public TQuestionFormat {
@@ -536,7 +514,7 @@ private:
       for (const std::string& line : contents.BeginMessage) AppendLines(rubric.append_child("p"), line);
     }
     if (!contents.EndMessage.empty()) report.Add(0, "end message dropped");
-    if (const std::string keys = UncarriedSettings(contents, {"TIME", "RANDOMQUESTIONS", "MAXQUESTIONS"});
+    if (const std::string keys = FormatParts::UncarriedSettings(contents, {"TIME", "RANDOMQUESTIONS", "MAXQUESTIONS"});
         !keys.empty())
       report.Add(0, "settings not carried: " + keys);
     for (const auto& [href, media] : items) {
