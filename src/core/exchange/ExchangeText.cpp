@@ -207,4 +207,37 @@ std::string WithCrLf(std::string_view text) {
   return out;
 }
 
+std::string PercentEncode(std::string_view name, std::string_view keep) {
+  static constexpr char Hex[] = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : name) {
+    if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~' ||
+        keep.find(static_cast<char>(c)) != std::string_view::npos) {
+      out += static_cast<char>(c);
+    } else {
+      out += '%';
+      out += Hex[c >> 4];
+      out += Hex[c & 0xF];
+    }
+  }
+  return out;
+}
+
+std::string PercentDecode(std::string_view text) {
+  const auto digit = [](char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(c) - 'a' + 10;
+  };
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+        std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
+      out += static_cast<char>(digit(text[i + 1]) * 16 + digit(text[i + 2]));
+      i += 2;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 }  // namespace ExchangeText

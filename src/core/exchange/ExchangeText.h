@@ -25,4 +25,11 @@ bool LooksLikeHtml(std::string_view text);
 // Line breaks of any kind (CR LF, CR, LF) as CR LF, as our questions store them.
 std::string WithCrLf(std::string_view text);
 
+// A name as a URI path: every byte but letters, digits, "-_.~" and the bytes
+// of keep written as %XX.
+std::string PercentEncode(std::string_view name, std::string_view keep);
+
+// %XX sequences decoded; a '%' without two hex digits stays as it is.
+std::string PercentDecode(std::string_view text);
+
 }  // namespace ExchangeText

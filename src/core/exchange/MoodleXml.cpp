@@ -72,34 +72,6 @@ std::optional<std::string> Base64Decode(std::string_view text) {
 }
 
 // File names in @@PLUGINFILE@@ references are percent-encoded.
-std::string PercentEncode(std::string_view name) {
-  std::string out;
-  for (unsigned char c : name) {
-    if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~') {
-      out += static_cast<char>(c);
-    } else {
-      char hex[4];
-      std::snprintf(hex, sizeof hex, "%%%02X", c);
-      out += hex;
-    }
-  }
-  return out;
-}
-
-std::string PercentDecode(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
-        std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
-      out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
-      i += 2;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
 bool IsImage(std::string_view name) {
   const auto dot = name.rfind('.');
   if (dot == std::string_view::npos) return false;
@@ -133,7 +105,8 @@ std::vector<std::string> PluginFileNames(std::string_view raw) {
        at = raw.find(PluginFile, at + 1)) {
     const std::size_t begin = at + PluginFile.size();
     const std::size_t end = raw.find_first_of("\"' >?#", begin);
-    std::string name = PercentDecode(raw.substr(begin, end == std::string_view::npos ? end : end - begin));
+    std::string name =
+        ExchangeText::PercentDecode(raw.substr(begin, end == std::string_view::npos ? end : end - begin));
     if (const auto slash = name.rfind('/'); slash != std::string::npos) name.erase(0, slash + 1);
     if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
       names.push_back(std::move(name));
@@ -358,7 +331,7 @@ private:
       if (!media) {
         report.Add(number, "media file " + record.MediaFile + " not found: not exported");
       } else {
-        const std::string ref = std::string(PluginFile) + PercentEncode(media->Name);
+        const std::string ref = std::string(PluginFile) + ExchangeText::PercentEncode(media->Name, "");
         const std::string shown = ExchangeText::TextToHtml(media->Name);
         html += IsImage(media->Name) ? "<br><img src=\"" + ref + "\" alt=\"" + shown + "\">"
                                      : "<br><a href=\"" + ref + "\">" + shown + "</a>";

@@ -137,34 +137,6 @@ std::optional<std::string> Resolve(std::string_view base, std::string_view href)
 
 // Package paths as URI references: bytes outside the unreserved set and '/'
 // percent-encoded.
-std::string UriOf(std::string_view path) {
-  std::string out;
-  for (unsigned char c : path) {
-    if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~' || c == '/') {
-      out += static_cast<char>(c);
-    } else {
-      char hex[4];
-      std::snprintf(hex, sizeof hex, "%%%02X", c);
-      out += hex;
-    }
-  }
-  return out;
-}
-
-std::string PathOf(std::string_view uri) {
-  std::string out;
-  for (std::size_t i = 0; i < uri.size(); ++i) {
-    if (uri[i] == '%' && i + 2 < uri.size() && std::isxdigit(static_cast<unsigned char>(uri[i + 1])) &&
-        std::isxdigit(static_cast<unsigned char>(uri[i + 2]))) {
-      out += static_cast<char>(std::stoi(std::string(uri.substr(i + 1, 2)), nullptr, 16));
-      i += 2;
-    } else {
-      out += uri[i];
-    }
-  }
-  return out;
-}
-
 // A media file's name as a plain entry name: no folders, nothing hidden.
 std::string SafeFileName(std::string_view name) {
   std::string out(
@@ -233,7 +205,7 @@ public:
     std::vector<std::string> items;
     for (const pugi::xml_node& resource : Children(resources, "resource")) {
       const std::string type = resource.attribute("type").as_string();
-      const std::string href = PathOf(resource.attribute("href").as_string());
+      const std::string href = ExchangeText::PercentDecode(resource.attribute("href").as_string());
       if (type.rfind(ItemType, 0) == 0)
         items.push_back(href);
       else if (type.rfind(TestType, 0) == 0 && testHref.empty())
@@ -357,7 +329,8 @@ private:
     for (const pugi::xpath_node& found :
          body.select_nodes(".//*[local-name()='img' or local-name()='object']")) {
       const pugi::xml_node node = found.node();
-      const std::string ref = PathOf(node.attribute(LocalName(node) == "img" ? "src" : "data").as_string());
+      const std::string ref =
+          ExchangeText::PercentDecode(node.attribute(LocalName(node) == "img" ? "src" : "data").as_string());
       if (!ref.empty()) shown.push_back(ref);
     }
     for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -464,7 +437,7 @@ private:
     pugi::xml_node prompt = interaction.append_child("prompt");
     AppendLines(prompt, record.Question);
     if (mediaHref) {
-      const std::string src = "../" + UriOf(*mediaHref);
+      const std::string src = "../" + ExchangeText::PercentEncode(*mediaHref, "/");
       const std::string name = mediaHref->substr(6);
       if (!record.Question.empty()) prompt.append_child("br");
       if (IsImage(name)) {
@@ -514,7 +487,8 @@ private:
       for (const std::string& line : contents.BeginMessage) AppendLines(rubric.append_child("p"), line);
     }
     if (!contents.EndMessage.empty()) report.Add(0, "end message dropped");
-    if (const std::string keys = FormatParts::UncarriedSettings(contents, {"TIME", "RANDOMQUESTIONS", "MAXQUESTIONS"});
+    if (const std::string keys =
+            FormatParts::UncarriedSettings(contents, {"TIME", "RANDOMQUESTIONS", "MAXQUESTIONS"});
         !keys.empty())
       report.Add(0, "settings not carried: " + keys);
     for (const auto& [href, media] : items) {
@@ -539,8 +513,8 @@ private:
       pugi::xml_node resource = resources.append_child("resource");
       resource.append_attribute("identifier") = Identifier(href).c_str();
       resource.append_attribute("type") = type;
-      resource.append_attribute("href") = UriOf(href).c_str();
-      resource.append_child("file").append_attribute("href") = UriOf(href).c_str();
+      resource.append_attribute("href") = ExchangeText::PercentEncode(href, "/").c_str();
+      resource.append_child("file").append_attribute("href") = ExchangeText::PercentEncode(href, "/").c_str();
       return resource;
     };
     pugi::xml_node testResource = addResource(TestType, "test.xml");
