@@ -467,7 +467,7 @@ void PrintTable(const std::map<std::string, TMedian>& medians) {
       {"  same, floor with fsync", "save", "save/floor/1", 0},
       {"catalogue of 100 tests", "catalogue", "catalogue/floor", 1},
       {"10,000 random lookups", "lookups", "lookups/floor", 1.5},
-      {"read 500 questions", "read_questions", "open/floor", 5},
+      {"read 500 questions", "read_questions", "open/floor", 3},
       {"write 500 questions (atomic, fsync)", "write_questions", "write_questions/floor/0", 0},
       {"  same, floor with fsync", "write_questions", "write_questions/floor/1", 0},
   };

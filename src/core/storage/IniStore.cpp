@@ -52,9 +52,12 @@ struct TSectionList::TImpl {
   // Same-named sections form one group, its positions ascending, so that a
   // file repeating one header a hundred thousand times is found and loaded
   // in linear time. Slots holds positions into Groups, -1 for an empty slot.
+  // The first position is kept apart: most names occur once, and then a
+  // load allocates nothing for the group.
   struct TGroup {
     uint32_t Hash = 0;
-    std::vector<int> Positions;
+    int First = 0;
+    std::vector<int> Later;
   };
   std::vector<TGroup> Groups;
   std::vector<int> Slots;
@@ -76,7 +79,7 @@ struct TSectionList::TImpl {
     size_t slot = hash & Mask();
     while (Slots[slot] >= 0) {
       const TGroup& group = Groups[Slots[slot]];
-      if (group.Hash == hash && EqualNoCase(Entries[group.Positions.front()]->Name, name)) break;
+      if (group.Hash == hash && EqualNoCase(Entries[group.First]->Name, name)) break;
       slot = (slot + 1) & Mask();
     }
     return slot;
@@ -99,10 +102,10 @@ struct TSectionList::TImpl {
     const TEntry& entry = *Entries[position];
     const size_t slot = SlotOf(entry.Name, entry.Hash);
     if (Slots[slot] >= 0) {
-      Groups[Slots[slot]].Positions.push_back(position);
+      Groups[Slots[slot]].Later.push_back(position);
       return;
     }
-    Groups.push_back({entry.Hash, {position}});
+    Groups.push_back({entry.Hash, position, {}});
     Slots[slot] = static_cast<int>(Groups.size()) - 1;
     if (Groups.size() * 2 > Slots.size()) Rehash();
   }
@@ -120,9 +123,10 @@ struct TSectionList::TImpl {
     if (Entries.empty()) return -1;
     const int at = Slots[SlotOf(name, HashNoCase(name))];
     if (at < 0) return -1;
-    const std::vector<int>& positions = Groups[at].Positions;
-    const auto found = std::lower_bound(positions.begin(), positions.end(), start);
-    return found != positions.end() ? *found : positions.front();
+    const TGroup& group = Groups[at];
+    if (start <= group.First) return group.First;
+    const auto found = std::lower_bound(group.Later.begin(), group.Later.end(), start);
+    return found != group.Later.end() ? *found : group.First;
   }
 
   int Append(std::unique_ptr<TEntry> entry) {

@@ -31,6 +31,7 @@ inline char LowerAscii(char c) {
 
 inline bool EqualNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
+  if (a == b) return true;  // the usual case, compared a word at a time
   for (size_t i = 0; i < a.size(); ++i)
     if (a[i] != b[i] && LowerAscii(a[i]) != LowerAscii(b[i])) return false;
   return true;

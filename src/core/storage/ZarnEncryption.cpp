@@ -146,56 +146,82 @@ bool DecodePairs(const char* digits, int prev, Key key, char* out, size_t count)
 }
 
 #if defined(__SSE2__)
-// The same for a key that stays one character, eight pairs at a time: every
-// byte depends only on its own pair and the one before, never on an output.
+// The pair values of sixteen hexadecimal digits as eight 16-bit lanes (the
+// value in the low byte); valid turns false at any other character.
+__m128i PairLanes(const char* digits, bool& valid) {
+  const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(digits));
+  // A digit is chars - '0' below 10; a letter is (chars | 0x20) - 'a' below 6, either case.
+  const __m128i digit = _mm_sub_epi8(chars, _mm_set1_epi8('0'));
+  const __m128i letter = _mm_sub_epi8(_mm_or_si128(chars, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
+  const __m128i isDigit = _mm_cmpeq_epi8(_mm_min_epu8(digit, _mm_set1_epi8(9)), digit);
+  const __m128i isLetter = _mm_cmpeq_epi8(_mm_min_epu8(letter, _mm_set1_epi8(5)), letter);
+  valid = valid && _mm_movemask_epi8(_mm_or_si128(isDigit, isLetter)) == 0xFFFF;
+  const __m128i nibbles = _mm_or_si128(_mm_and_si128(isDigit, digit),
+                                       _mm_and_si128(isLetter, _mm_add_epi8(letter, _mm_set1_epi8(10))));
+  // High nibbles sit in the even bytes, low ones in the odd bytes.
+  return _mm_or_si128(_mm_slli_epi16(_mm_and_si128(nibbles, _mm_set1_epi16(0x0F)), 4),
+                      _mm_srli_epi16(nibbles, 8));
+}
+
+// The bytes of the pairs u, each chained to the pair before it (before).
+__m128i DecodedBytes(__m128i u, __m128i before, __m128i keyChar) {
+  const __m128i x = _mm_xor_si128(u, keyChar);
+  // x - before, one less where before >= x: the same as adding 255 modulo 256
+  const __m128i notAbove = _mm_cmpeq_epi8(_mm_max_epu8(x, before), before);
+  return _mm_add_epi8(_mm_sub_epi8(x, before), notAbove);
+}
+
+// The same for a key that stays one character, sixteen pairs at a time, then
+// eight: every byte depends only on its own pair and the one before, never on
+// an output. The last pair of a block stays in a register for the next.
 bool DecodePairs(const char* digits, int prev, TConstantKey key, char* out, size_t count) {
-  const __m128i zero = _mm_setzero_si128();
-  const __m128i nine = _mm_set1_epi8(9);
-  const __m128i five = _mm_set1_epi8(5);
   const __m128i keyChar = _mm_set1_epi8(static_cast<char>(key.Next()));
+  __m128i last = _mm_slli_si128(_mm_cvtsi32_si128(prev), 15);  // the pair before, in byte 15
+  bool valid = true;
   size_t i = 0;
-  for (; i + 8 <= count; i += 8) {
-    const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(digits + 2 * i));
-    // A digit is chars - '0' below 10; a letter is (chars | 0x20) - 'a' below 6, either case.
-    const __m128i digit = _mm_sub_epi8(chars, _mm_set1_epi8('0'));
-    const __m128i letter = _mm_sub_epi8(_mm_or_si128(chars, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
-    const __m128i isDigit = _mm_cmpeq_epi8(_mm_min_epu8(digit, nine), digit);
-    const __m128i isLetter = _mm_cmpeq_epi8(_mm_min_epu8(letter, five), letter);
-    if (_mm_movemask_epi8(_mm_or_si128(isDigit, isLetter)) != 0xFFFF) return false;
-    const __m128i nibbles = _mm_or_si128(_mm_and_si128(isDigit, digit),
-                                         _mm_and_si128(isLetter, _mm_add_epi8(letter, _mm_set1_epi8(10))));
-    // High nibbles sit in the even bytes, low ones in the odd bytes.
-    const __m128i pairs = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(nibbles, _mm_set1_epi16(0x0F)), 4),
-                                       _mm_srli_epi16(nibbles, 8));
-    const __m128i u = _mm_packus_epi16(pairs, zero);
+  for (; i + 16 <= count; i += 16) {
+    const __m128i u =
+        _mm_packus_epi16(PairLanes(digits + 2 * i, valid), PairLanes(digits + 2 * i + 16, valid));
+    if (!valid) return false;
+    const __m128i before = _mm_or_si128(_mm_slli_si128(u, 1), _mm_srli_si128(last, 15));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), DecodedBytes(u, before, keyChar));
+    last = u;
+  }
+  prev = _mm_cvtsi128_si32(_mm_srli_si128(last, 15)) & 0xFF;
+  if (i + 8 <= count) {
+    const __m128i u = _mm_packus_epi16(PairLanes(digits + 2 * i, valid), _mm_setzero_si128());
+    if (!valid) return false;
     const __m128i before = _mm_or_si128(_mm_slli_si128(u, 1), _mm_cvtsi32_si128(prev));
-    const __m128i x = _mm_xor_si128(u, keyChar);
-    // x - before, one less where before >= x: the same as adding 255 modulo 256
-    const __m128i notAbove = _mm_cmpeq_epi8(_mm_max_epu8(x, before), before);
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), _mm_add_epi8(_mm_sub_epi8(x, before), notAbove));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), DecodedBytes(u, before, keyChar));
     prev = _mm_cvtsi128_si32(_mm_srli_si128(u, 7)) & 0xFF;
+    i += 8;
   }
   return DecodePairs<TConstantKey>(digits + 2 * i, prev, key, out + i, count - i);
 }
 #endif
 
-std::string Decode(std::string_view text, std::string_view key) {
+// Decodes text into out, reusing its storage; any malformed text gives BadDecode.
+void Decode(std::string_view text, std::string_view key, std::string& out) {
   const int prev = ParsePiece(text, 0);
-  if (prev < 0) return std::string(BadDecode);
-  if (text.size() < 4) {
+  if (prev < 0) {
+    out = BadDecode;
+  } else if (text.size() < 4) {
     // The one piece after the first pair is a single digit, or missing.
     const int u = ParsePiece(text, 2);
-    if (u < 0) return std::string(BadDecode);
+    if (u < 0) {
+      out = BadDecode;
+      return;
+    }
     const int x = TKeyWalk(key).Next() ^ u;
-    return std::string(1, static_cast<char>(prev < x ? x - prev : x + 255 - prev));
+    out.assign(1, static_cast<char>(prev < x ? x - prev : x + 255 - prev));
+  } else {
+    // Every pair from the second on that is complete; an odd last character is never read.
+    out.resize((text.size() - 2) / 2);
+    const bool decoded = key.size() <= 1
+                             ? DecodePairs(text.data() + 2, prev, TConstantKey(key), out.data(), out.size())
+                             : DecodePairs(text.data() + 2, prev, TKeyWalk(key), out.data(), out.size());
+    if (!decoded) out = BadDecode;
   }
-  // Every pair from the second on that is complete; an odd last character is never read.
-  std::string out((text.size() - 2) / 2, '\0');
-  const bool decoded = key.size() <= 1
-                           ? DecodePairs(text.data() + 2, prev, TConstantKey(key), out.data(), out.size())
-                           : DecodePairs(text.data() + 2, prev, TKeyWalk(key), out.data(), out.size());
-  if (!decoded) return std::string(BadDecode);
-  return out;
 }
 
 }  // namespace
@@ -207,7 +233,11 @@ TFirstByteSource SetFirstByteSource(TFirstByteSource source) {
 }
 
 std::string TZarnEncryption::Transform(std::string_view text, std::string_view key, bool encode) {
-  if (!encode) return Decode(text, key);
+  if (!encode) {
+    std::string out;
+    Decode(text, key, out);
+    return out;
+  }
   unsigned first = FirstByteSource()() & 0xFF;
   if (NeedsChainCheck(text) && !RoundTrips(text, key, first)) {
     for (unsigned candidate = 0; candidate < 256; ++candidate) {
@@ -230,7 +260,16 @@ std::string Encrypt(std::string_view plain) {
 }
 
 std::string Decrypt(std::string_view cipher) {
-  return cipher.empty() ? std::string() : TZarnEncryption::Transform(cipher, {}, false);
+  std::string plain;
+  Decrypt(cipher, plain);
+  return plain;
+}
+
+void Decrypt(std::string_view cipher, std::string& plain) {
+  if (cipher.empty())
+    plain.clear();
+  else
+    Decode(cipher, {}, plain);
 }
 
 std::string StrTran(std::string_view s, std::string_view find, std::string_view replace) {

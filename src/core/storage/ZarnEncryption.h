@@ -43,6 +43,9 @@ public:
 // The only entry points the rest of the system uses (empty key).
 std::string Encrypt(std::string_view plain);
 std::string Decrypt(std::string_view cipher);
+// The same into plain, reusing its storage: a reader filling the same records
+// again allocates nothing.
+void Decrypt(std::string_view cipher, std::string& plain);
 
 // Replaces every character equal to find (a one-character text) by replace; a
 // find of any other length never matches.

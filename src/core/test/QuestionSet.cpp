@@ -49,25 +49,22 @@ bool HoldsText(const QuestionRecord& q) {
 }  // namespace
 
 bool QuestionSet::LoadQuestions(const std::string& path) {
-  // Everything is read before the set is touched, so a file that fails to
-  // read leaves the questions on the screen as they were.
+  // The whole file is read before the set is touched, so a file that fails
+  // to read leaves the questions on the screen as they were. The slots are
+  // then filled in place, reusing their storage.
   TIniStore store(path);
-  std::string description =
-      TrimmedDescription(Decrypt(store.ReadString(TestFile::Settings, TestFile::Desc, "")));
-  std::vector<QuestionRecord> loaded;
-  loaded.reserve(MaxQuestions);
+  TestDescription = TrimmedDescription(Decrypt(store.ReadString(TestFile::Settings, TestFile::Desc, "")));
+  int count = 0;
   bool renumbered = false;
   for (int n = 1; n <= MaxQuestions; ++n) {
-    QuestionRecord record = TestFile::ReadQuestion(store, n);
-    if (!HoldsText(record)) continue;
-    renumbered = renumbered || static_cast<int>(loaded.size()) + 1 != n;
-    loaded.push_back(std::move(record));
+    QuestionRecord& slot = Questions[static_cast<size_t>(count)];
+    TestFile::ReadQuestion(store, n, slot);
+    if (!HoldsText(slot)) continue;
+    renumbered = renumbered || count + 1 != n;
+    ++count;
   }
-
-  TestDescription = std::move(description);
-  const auto firstEmpty = std::move(loaded.begin(), loaded.end(), Questions.begin());
-  std::fill(firstEmpty, Questions.end(), QuestionRecord{});
-  QuestionCount = std::max(static_cast<int>(loaded.size()), 1);
+  std::fill(Questions.begin() + count, Questions.end(), QuestionRecord{});
+  QuestionCount = std::max(count, 1);
   CurrentIndex = 1;
   return renumbered;
 }

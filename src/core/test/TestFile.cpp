@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 #include "core/storage/FileInput.h"
 #include "core/storage/IniSyntax.h"
@@ -10,7 +11,9 @@
 namespace TestFile {
 
 std::string QuestionSection(int n) {
-  return "QA" + std::to_string(n);
+  char name[16] = "QA";  // called for every question a test is read for: one string, no temporaries
+  char* const end = std::to_chars(name + 2, name + sizeof name, n).ptr;
+  return std::string(name, static_cast<size_t>(end - name));
 }
 
 void WriteNewTest(TIniStore& store) {
@@ -154,29 +157,43 @@ int QuestionKeyIndex(std::string_view key) {
 }  // namespace
 
 QuestionRecord ReadQuestion(TCustomIniStore& store, int n) {
+  QuestionRecord record;
+  ReadQuestion(store, n, record);
+  return record;
+}
+
+void ReadQuestion(TCustomIniStore& store, int n, QuestionRecord& record) {
   // One pass over the section: the first line of each key holds its value,
   // as ReadString would find it, and is deciphered straight from the store.
   std::array<std::string_view, KeyCount> stored{};
   std::array<bool, KeyCount> seen{};
+  int next = 0;
   store.ForEachLine(QuestionSection(n), [&](std::string_view line) {
-    const size_t equals = IniSyntax::FindEquals(line);
-    if (equals == std::string_view::npos) return;
-    const int key = QuestionKeyIndex(line.substr(0, equals));
+    int key = -1;
+    size_t equals = 0;
+    if (next < KeyCount && IniSyntax::LineHasKey(line, QuestionKeys[next])) {
+      // The keys mostly come in the order this program writes them.
+      key = next;
+      equals = QuestionKeys[next].size();
+    } else {
+      equals = IniSyntax::FindEquals(line);
+      if (equals == std::string_view::npos) return;
+      key = QuestionKeyIndex(line.substr(0, equals));
+    }
     if (key < 0 || seen[key]) return;
     seen[key] = true;
     stored[key] = line.substr(equals + 1);
+    next = key + 1;
   });
-  QuestionRecord record;
-  ForEachTextKey(record, [&](std::string_view key, std::string& field) {
-    field = Decrypt(stored[QuestionKeyIndex(key)]);
-  });
+  Decrypt(stored[KeyQuestion], record.Question);
+  for (int i = 0; i < 6; ++i) Decrypt(stored[KeyA + i], record.Answer(i));
+  Decrypt(stored[KeyCorrect], record.Correct);
   record.AnyCorrectPasses = Decrypt(stored[KeyAny]) == "1";
-  record.HotLink = Decrypt(stored[KeyHotLink]);
-  record.HotLinkParameters = Decrypt(stored[KeyHotLinkParameters]);
-  record.Reference = Decrypt(stored[KeyReference]);
-  record.MediaFile = Decrypt(stored[KeyMMedia]);
+  Decrypt(stored[KeyHotLink], record.HotLink);
+  Decrypt(stored[KeyHotLinkParameters], record.HotLinkParameters);
+  Decrypt(stored[KeyReference], record.Reference);
+  Decrypt(stored[KeyMMedia], record.MediaFile);
   record.MMediaInternal = Decrypt(stored[KeyMMediaIn]) == "1";
-  return record;
 }
 
 void WriteQuestion(TIniStore& store, int n, const QuestionRecord& record) {

@@ -97,6 +97,8 @@ bool HasQuestion(TCustomIniStore& store, int n);
 // Reads and deciphers every key of QAn; ANY and MMEDIAIN are true exactly when
 // their plain value is "1". Missing keys read as empty.
 QuestionRecord ReadQuestion(TCustomIniStore& store, int n);
+// The same into record, every field replaced, reusing the fields' storage.
+void ReadQuestion(TCustomIniStore& store, int n, QuestionRecord& record);
 
 // Writes every key of QAn, enciphered, in the editor's order: QUESTION, A..F,
 // CORRECT, ANY, HOTLINK, HOTLINKPARAMETERS, REFERENCE, MMEDIA, MMEDIAIN.

@@ -104,7 +104,7 @@ TEST(ZarnEncryptionTest, BytesZeroAnd255DependOnThePairBefore) {
 }
 
 TEST(ZarnEncryptionTest, TextsOfEveryLengthRoundTripAndAnyBadDigitSpoilsThemWhole) {
-  // Long values decode in blocks of eight pairs, short ones and the rest pair by pair.
+  // Long values decode in blocks of sixteen and eight pairs, short ones and the rest pair by pair.
   std::mt19937 random(99);
   for (size_t length = 1; length <= 70; ++length) {
     std::string plain;

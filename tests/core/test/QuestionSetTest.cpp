@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/test/QuestionSet.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/QuestionSet.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -205,6 +205,17 @@ TEST_F(QuestionSetTest, ReloadEmptiesEveryOldSlotButKeepsTheCopyBuffer) {
   EXPECT_EQ(Set->CurrentIndex, 1);
   for (int n = 3; n <= QuestionSet::MaxQuestions; ++n) ASSERT_EQ(Set->Slot(n), QuestionRecord{}) << n;
   EXPECT_EQ(Set->CopyBuffer.Question, "kept");
+
+  // A slot filled again keeps nothing of the question it held.
+  WriteBytes(
+      Path,
+      Section("QA1", {{"QUESTION", "q"}, {"A", "a"}, {"ANY", "1"}, {"REFERENCE", "r"}, {"MMEDIAIN", "1"}}));
+  Set->LoadQuestions(Path);
+  WriteBytes(Path, Section("QA1", {{"QUESTION", "only"}}));
+  Set->LoadQuestions(Path);
+  QuestionRecord only;
+  only.Question = "only";
+  EXPECT_EQ(Set->Slot(1), only);
 }
 
 TEST_F(QuestionSetTest, LoadWritesNothingAndAFailedLoadChangesNothing) {
