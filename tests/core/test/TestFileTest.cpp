@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <random>
 
-#include "support/FixedFirstByte.h"
-#include "core/test/TestFile.h"
+#include "core/storage/IniSyntax.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/TestContents.h"
+#include "core/test/TestFile.h"
+#include "support/FixedFirstByte.h"
 #include "support/TempDir.h"
 
 using namespace std::string_literals;
@@ -69,6 +71,49 @@ TEST(TestFileTest, QuestionsRoundTripWithTheEditorsKeyOrder) {
   EXPECT_EQ(store.ReadString("QA1", "QUESTION", "").size(), 2 + 2 * sample.Question.size());
   EXPECT_EQ(Decrypt(store.ReadString("QA2", "ANY", "")), "0");
   EXPECT_EQ(Decrypt(store.ReadString("QA2", "MMEDIAIN", "")), "0");
+}
+
+TEST(KeyTableTest, EveryKeyRoundTripsThroughWriterAndReaderInOrder) {
+  using namespace TestFile;
+  QuestionRecord record;
+  TStrings names;
+  for (const TQuestionKey& key : QuestionKeys) {
+    if (key.Text) record.*key.Text = "value of " + std::string(key.Name);
+    if (key.Flag) record.*key.Flag = true;
+    names.emplace_back(key.Name);
+  }
+  TIniStore store;
+  WriteQuestion(store, 1, record);
+  TStrings written;
+  store.ReadSection("QA1", written);
+  EXPECT_EQ(written, names);
+  EXPECT_EQ(ReadQuestion(store, 1), record);
+
+  for (const TSettingKey& key : SettingKeys) store.WriteString(Settings, key.Name, Encrypt(key.Name));
+  const TTestContents contents = ReadTestContents(store);
+  ASSERT_EQ(contents.Settings.size(), SettingKeys.size());
+  for (size_t i = 0; i < SettingKeys.size(); ++i) {
+    EXPECT_EQ(contents.Settings[i].Key, SettingKeys[i].Name);
+    EXPECT_EQ(contents.Settings[i].Value, std::string(SettingKeys[i].Name));
+  }
+}
+
+TEST(KeyTableTest, LookupFindsEveryKeyInAnyCaseAndRejectsOtherNames) {
+  using namespace TestFile;
+  auto lower = [](std::string_view name) {
+    std::string text(name);
+    for (char& c : text) c = IniSyntax::LowerAscii(c);
+    return text;
+  };
+  for (size_t i = 0; i < QuestionKeys.size(); ++i)
+    EXPECT_EQ(QuestionKeyIndex(lower(QuestionKeys[i].Name)), static_cast<int>(i));
+  for (size_t i = 0; i < SettingKeys.size(); ++i)
+    EXPECT_EQ(SettingKeyIndex(lower(SettingKeys[i].Name)), static_cast<int>(i));
+  for (const std::string_view name :
+       {"", "G", "QA", "QUESTIONS", "MMEDIAI", "HOTLINKPARAMETER", "HOTLINKPARAMETERSX", "CORRECT ", "DESC"})
+    EXPECT_EQ(QuestionKeyIndex(name), -1) << name;
+  for (const std::string_view name : {"", "QUESTION", "DES", "TIMERTYPES", "A"})
+    EXPECT_EQ(SettingKeyIndex(name), -1) << name;
 }
 
 TEST(TestFileTest, FlagsAreTrueOnlyForExactlyOne) {
