@@ -5,6 +5,7 @@
 
 #include "core/storage/IniSyntax.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/Conversions.h"
 #include "core/test/TestContents.h"
 #include "core/test/TestFile.h"
 #include "support/FixedFirstByte.h"
@@ -73,24 +74,45 @@ TEST(TestFileTest, QuestionsRoundTripWithTheEditorsKeyOrder) {
   EXPECT_EQ(Decrypt(store.ReadString("QA2", "MMEDIAIN", "")), "0");
 }
 
+namespace {
+
+TStrings NamesOf(const auto& table) {
+  TStrings names;
+  for (const auto& key : table) names.emplace_back(key.Name);
+  return names;
+}
+
+TStrings KeysOf(TIniStore& store, std::string_view section) {
+  TStrings keys;
+  store.ReadSection(section, keys);
+  return keys;
+}
+
+}  // namespace
+
 TEST(KeyTableTest, EveryKeyRoundTripsThroughWriterAndReaderInOrder) {
   using namespace TestFile;
   QuestionRecord record;
-  TStrings names;
   for (const TQuestionKey& key : QuestionKeys) {
     if (key.Text) record.*key.Text = "value of " + std::string(key.Name);
     if (key.Flag) record.*key.Flag = true;
-    names.emplace_back(key.Name);
   }
   TIniStore store;
   WriteQuestion(store, 1, record);
-  TStrings written;
-  store.ReadSection("QA1", written);
-  EXPECT_EQ(written, names);
+  EXPECT_EQ(KeysOf(store, "QA1"), NamesOf(QuestionKeys));
   EXPECT_EQ(ReadQuestion(store, 1), record);
 
-  for (const TSettingKey& key : SettingKeys) store.WriteString(Settings, key.Name, Encrypt(key.Name));
-  const TTestContents contents = ReadTestContents(store);
+  // SETTINGS through the text-to-test conversion, from a text holding the
+  // keys in reverse.
+  TTempDir dir;
+  std::string text = "[SETTINGS]\r\n";
+  for (auto key = SettingKeys.rbegin(); key != SettingKeys.rend(); ++key)
+    text += std::string(key->Name) + "=" + std::string(key->Name) + "\r\n";
+  WriteBytes(dir.File("t.txt"), text);
+  EncryptTextToTest(dir.File("t.txt"), dir.File("t.qwt"));
+  TIniStore test(dir.File("t.qwt"));
+  EXPECT_EQ(KeysOf(test, Settings), NamesOf(SettingKeys));
+  const TTestContents contents = ReadTestContents(test);
   ASSERT_EQ(contents.Settings.size(), SettingKeys.size());
   for (size_t i = 0; i < SettingKeys.size(); ++i) {
     EXPECT_EQ(contents.Settings[i].Key, SettingKeys[i].Name);
