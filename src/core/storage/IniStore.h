@@ -161,8 +161,8 @@ public:
   // An empty key erases the section (or flushes, when section and value are empty too).
   virtual void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
-  // Decimal, "$" or "0x" hexadecimal, leading blanks and a sign accepted;
-  // anything else gives def.
+  // The value read as a number in TIntegerGrammar::Store (decimal, "$" or
+  // "0x" hexadecimal, leading blanks and a sign); anything else gives def.
   virtual int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def);
   virtual void WriteInteger(std::string_view section, std::string_view key, int32_t value);
   virtual bool ReadBool(std::string_view section, std::string_view key, bool def);
