@@ -5,31 +5,12 @@
 #include <vector>
 
 #include "core/storage/IniStore.h"
+#include "core/storage/TerminalText.h"
+#include "core/test/TestContents.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
-#include "core/test/TestContents.h"
-#include "core/storage/TerminalText.h"
 
 namespace {
-
-using TField = std::pair<std::string_view, std::string>;
-
-constexpr std::string_view AnswerKeys[] = {"A", "B", "C", "D", "E", "F"};
-
-// A question's values under the keys of its section, in the editor's order;
-// the two flags as the maker reads them, "1" or "0".
-std::vector<TField> QuestionFields(const QuestionRecord& question) {
-  std::vector<TField> fields = {{TestFile::Question, question.Question}};
-  for (int i = 0; i < 6; ++i) fields.emplace_back(AnswerKeys[i], question.Answer(i));
-  fields.emplace_back(TestFile::Correct, question.Correct);
-  fields.emplace_back(TestFile::Any, question.AnyCorrectPasses ? "1" : "0");
-  fields.emplace_back(TestFile::HotLink, question.HotLink);
-  fields.emplace_back(TestFile::HotLinkParameters, question.HotLinkParameters);
-  fields.emplace_back(TestFile::Reference, question.Reference);
-  fields.emplace_back(TestFile::MMedia, question.MediaFile);
-  fields.emplace_back(TestFile::MMediaIn, question.MMediaInternal ? "1" : "0");
-  return fields;
-}
 
 // "  KEY                value", continuation lines of a multi-line value
 // lined up under its first line.
@@ -58,8 +39,8 @@ void WriteText(std::ostream& out, const TTestContents& contents) {
   }
   for (std::size_t n = 1; n <= contents.Questions.size(); ++n) {
     out << TestFile::QuestionSection(static_cast<int>(n)) << '\n';
-    for (const auto& [key, value] : QuestionFields(contents.Questions[n - 1]))
-      WriteTextField(out, key, value);
+    for (const TestFile::TQuestionKey& key : TestFile::QuestionKeys)
+      WriteTextField(out, key.Name, TestFile::PlainValue(contents.Questions[n - 1], key));
   }
 }
 
@@ -77,7 +58,7 @@ void WriteJsonQuestion(std::ostream& out, int number, const QuestionRecord& ques
       << "      \"question\": " << JsonString(question.Question) << ",\n"
       << "      \"answers\": {";
   for (int i = 0; i < 6; ++i) {
-    out << (i ? ", " : "") << '"' << AnswerKeys[i] << "\": " << JsonString(question.Answer(i));
+    out << (i ? ", " : "") << '"' << static_cast<char>('A' + i) << "\": " << JsonString(question.Answer(i));
   }
   out << "},\n"
       << "      \"correct\": " << JsonString(question.Correct) << ",\n"

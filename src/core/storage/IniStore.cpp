@@ -432,35 +432,6 @@ void TrimLineEnd(std::string& line) {
   while (!line.empty() && static_cast<unsigned char>(line.back()) < 33) line.pop_back();
 }
 
-// Integer text: leading blanks, an optional sign, '$' for hexadecimal; nothing
-// may follow. Hexadecimal takes all 32 bits ($FFFFFFFF is -1).
-bool ParseInteger(std::string_view text, int32_t& result) {
-  size_t p = 0;
-  while (p < text.size() && text[p] == ' ') ++p;
-  bool negative = false;
-  if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
-  int base = 10;
-  if (p < text.size() && text[p] == '$') {
-    base = 16;
-    ++p;
-  }
-  if (p == text.size()) return false;
-  uint64_t magnitude = 0;
-  const auto [end, error] = std::from_chars(text.data() + p, text.data() + text.size(), magnitude, base);
-  if (error != std::errc() || end != text.data() + text.size()) return false;
-  if (base == 16) {
-    if (magnitude > std::numeric_limits<uint32_t>::max()) return false;
-    const auto bits = static_cast<uint32_t>(negative ? 0u - static_cast<uint32_t>(magnitude) : magnitude);
-    result = static_cast<int32_t>(bits);
-    return true;
-  }
-  const uint64_t limit = negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1;
-  if (magnitude > limit) return false;
-  result =
-      negative ? static_cast<int32_t>(-static_cast<int64_t>(magnitude)) : static_cast<int32_t>(magnitude);
-  return true;
-}
-
 }  // namespace
 
 TCustomIniStore::TCustomIniStore(std::string fileName, TLoadOptions options) : Options(std::move(options)) {
@@ -640,10 +611,7 @@ void TCustomIniStore::WriteString(std::string_view section, std::string_view key
 }
 
 int32_t TCustomIniStore::ReadInteger(std::string_view section, std::string_view key, int32_t def) {
-  std::string text = ReadString(section, key, {});
-  if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.replace(0, 2, "$");
-  int32_t result;
-  return ParseInteger(text, result) ? result : def;
+  return ParseInteger(ReadString(section, key, {}), TIntegerGrammar::Store).value_or(def);
 }
 
 void TCustomIniStore::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
@@ -757,6 +725,55 @@ void TIniStore::WriteSectionValues(std::string_view section, const TStrings& str
       Modified = true;
     }
   }
+}
+
+std::optional<int32_t> ParseInteger(std::string_view text, TIntegerGrammar grammar) {
+  const bool store = grammar == TIntegerGrammar::Store;
+  size_t p = 0;
+  bool negative = false;
+  int base = 10;
+  if (store && text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    p = 2;
+  } else {
+    while (p < text.size() && text[p] == ' ') ++p;
+    const bool sign = p < text.size() && (text[p] == '+' || text[p] == '-');
+    if (sign) negative = text[p++] == '-';
+    if (p < text.size() && text[p] == '$' && (store || !sign)) {
+      base = 16;
+      ++p;
+    }
+  }
+  if (p == text.size()) return std::nullopt;
+  uint64_t magnitude = 0;
+  const auto [end, error] = std::from_chars(text.data() + p, text.data() + text.size(), magnitude, base);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (base == 16) {
+    if (magnitude > std::numeric_limits<uint32_t>::max()) return std::nullopt;
+    const auto bits = static_cast<uint32_t>(magnitude);
+    return static_cast<int32_t>(negative ? 0u - bits : bits);
+  }
+  const uint64_t limit = negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1;
+  if (magnitude > limit) return std::nullopt;
+  return negative ? static_cast<int32_t>(-static_cast<int64_t>(magnitude)) : static_cast<int32_t>(magnitude);
+}
+
+std::string OneLineValue(std::string_view text) {
+  std::string line(text);
+  std::replace_if(
+      line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n' || c == IniSyntax::CtrlZ; }, ' ');
+  return line;
+}
+
+TStrings StorableMessageLines(const TStrings& lines) {
+  TStrings stored;
+  stored.reserve(lines.size());
+  for (const std::string& line : lines) {
+    std::string one = OneLineValue(line);
+    if (one.empty() || IniSyntax::IsSectionHeader(one)) one += ' ';
+    stored.push_back(std::move(one));
+  }
+  return stored;
 }
 
 // ---------------------------------------------------------------------------

@@ -161,8 +161,8 @@ public:
   // An empty key erases the section (or flushes, when section and value are empty too).
   virtual void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
-  // Decimal, "$" or "0x" hexadecimal, leading blanks and a sign accepted;
-  // anything else gives def.
+  // The value read as a number in TIntegerGrammar::Store (decimal, "$" or
+  // "0x" hexadecimal, leading blanks and a sign); anything else gives def.
   virtual int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def);
   virtual void WriteInteger(std::string_view section, std::string_view key, int32_t value);
   virtual bool ReadBool(std::string_view section, std::string_view key, bool def);
@@ -252,6 +252,30 @@ public:
   // with no lines); Modified is set only when something differs.
   void WriteSectionValues(std::string_view section, const TStrings& strings);
 };
+
+// How a whole number may be written. Every grammar takes leading blanks, then
+// decimal digits after an optional '-' or '+', or '$' and hexadecimal digits
+// (either case) that spell the 32 bits ($FFFFFFFF is -1); nothing may follow
+// the digits, and a number that does not fit gives nothing.
+enum class TIntegerGrammar {
+  Store,    // ReadInteger: a sign may precede '$' too (negating the bits), and
+            // "0x" or "0X" opening the text stands for '$'
+  Setting,  // the test settings: a sign or '$', never both; no "0x"
+};
+
+// text read as a signed 32-bit number in grammar; nothing when it does not read.
+std::optional<int32_t> ParseInteger(std::string_view text, TIntegerGrammar grammar);
+
+// text kept on one line: carriage returns, line feeds and Ctrl-Z, which would
+// split the line or end the file when it is read back, become blanks.
+std::string OneLineValue(std::string_view text);
+
+// The lines of a message section as WriteSectionValues must store them so
+// that the store reads back exactly as many lines, in order: OneLineValue each,
+// and a line that is empty (which the store skips) or between square brackets
+// (which would read as a section header, cutting the message short or letting
+// it shadow another section) gets one trailing blank, which looks the same.
+TStrings StorableMessageLines(const TStrings& lines);
 
 // Test seam: makes saves fail at one step of the atomic write, as a full disk,
 // a failing device or a vanished folder would, so that tests can show nothing

@@ -25,11 +25,11 @@ inline bool StartsWithByteOrderMark(std::string_view text) {
   return text.substr(0, ByteOrderMark.size()) == ByteOrderMark;
 }
 
-inline char LowerAscii(char c) {
+constexpr char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
 }
 
-inline bool EqualNoCase(std::string_view a, std::string_view b) {
+constexpr bool EqualNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   if (a == b) return true;  // the usual case, compared a word at a time
   for (size_t i = 0; i < a.size(); ++i)

@@ -16,24 +16,6 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
          std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-// A line break or Ctrl-Z inside a value would split it or end the file when it
-// is read back, losing everything after it.
-std::string OneLine(std::string_view text) {
-  std::string line(text);
-  std::replace_if(
-      line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n' || c == '\x1A'; }, ' ');
-  return line;
-}
-
-// A bracketed line would start a new section on reading, taking the rest of the
-// message with it, and the store skips an empty line: a trailing blank keeps
-// either an ordinary line.
-std::string MessageLine(std::string_view text) {
-  std::string line = OneLine(text);
-  if (line.empty() || (line.size() >= 2 && line.front() == '[' && line.back() == ']')) line += ' ';
-  return line;
-}
-
 }  // namespace
 
 std::string ClientConfigPath(const std::string& programFolder) {
@@ -69,14 +51,11 @@ ClientConfig LoadClientConfig(const std::string& path) {
 void SaveClientConfig(const std::string& path, const ClientConfig& config) {
   using namespace ClientFile;
   TIniStore store(path);
-  store.WriteString(Settings, Logo, OneLine(LogoFileName(config.Logo)));
+  store.WriteString(Settings, Logo, OneLineValue(LogoFileName(config.Logo)));
   store.WriteBool(Settings, CustomAbout, config.CustomAbout);
-  store.WriteString(Settings, AboutWho, OneLine(config.AboutWho));
-  store.WriteString(Settings, AboutUrl, OneLine(config.AboutUrl));
-  TStrings lines;
-  lines.reserve(config.AboutMessage.size());
-  for (const std::string& line : config.AboutMessage) lines.push_back(MessageLine(line));
-  store.WriteSectionValues(AboutMessage, lines);
+  store.WriteString(Settings, AboutWho, OneLineValue(config.AboutWho));
+  store.WriteString(Settings, AboutUrl, OneLineValue(config.AboutUrl));
+  store.WriteSectionValues(AboutMessage, StorableMessageLines(config.AboutMessage));
   store.WriteBool(Settings, FullScreen, config.FullScreen);
   store.WriteString(Settings, History, Encrypt(config.HistoryPassword));
   store.WriteString(Settings, OnExit, Encrypt(config.ExitPassword));

@@ -17,15 +17,16 @@ namespace {
 
 using namespace TestFile;
 
-// SETTINGS keys copied before the message sections, then after them.
-constexpr std::array<std::string_view, 8> LeadingSettings = {
-    Desc, Time, CheckAnswers, RandomQuestions, MustAnswer, PassPoint, MaxQuestions, TimerType};
-constexpr std::array<std::string_view, 7> TrailingSettings = {ReviewAllow, ReviewBlank, TestHot,   TestRef,
-                                                              ReviewHot,   ReviewRef,   StudentMax};
-// The conversion's own key order: ANY comes after REFERENCE.
-constexpr std::array<std::string_view, 14> QuestionKeys = {
-    Question,          "A",       "B", "C",    "D",     "E", "F", Correct, HotLink,
-    HotLinkParameters, Reference, Any, MMedia, MMediaIn};
+// The question keys in the conversion's own order: ANY comes after REFERENCE.
+constexpr std::array<std::string_view, QuestionKeys.size()> ConvertedQuestionKeys = [] {
+  std::array<std::string_view, QuestionKeys.size()> names{};
+  size_t n = 0;
+  for (const TQuestionKey& key : QuestionKeys) {
+    if (key.Name != Any) names[n++] = key.Name;
+    if (key.Name == Reference) names[n++] = Any;
+  }
+  return names;
+}();
 
 class TConversion {
 public:
@@ -33,14 +34,16 @@ public:
       : Source(OpenSource(sourcePath)), Destination(destinationPath), Encrypting(encrypt) {}
 
   TConversionReport Run() {
-    for (const auto key : LeadingSettings) CopyValue(Settings, key, 0);
+    for (const TSettingKey& key : SettingKeys)
+      if (key.BeforeMessages) CopyValue(Settings, key.Name, 0);
     CopyLines(BeginMessage);
     CopyLines(EndMessage);
-    for (const auto key : TrailingSettings) CopyValue(Settings, key, 0);
+    for (const TSettingKey& key : SettingKeys)
+      if (!key.BeforeMessages) CopyValue(Settings, key.Name, 0);
     int n = 1;
     for (; n <= MaxQuestionCount && HasQuestion(*Source, n); ++n) {
       const std::string section = QuestionSection(n);
-      for (const auto key : QuestionKeys) CopyValue(section, key, n);
+      for (const auto key : ConvertedQuestionKeys) CopyValue(section, key, n);
     }
     NoteDropped(n);
     // The source is released first; it was only read, so it writes nothing.

@@ -4,7 +4,7 @@
 #include <vector>
 
 // The two conversions between a test file and its plain-text form. Both copy
-// the fifteen SETTINGS keys, both message sections and the questions up to the
+// every SETTINGS key, both message sections and the questions up to the
 // first empty stored QUESTION (or QA500) from source into destination, the
 // destination starting from its own file's content. Throws TIoError when a file
 // cannot be read (a missing source or a folder included) or the destination

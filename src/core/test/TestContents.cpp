@@ -9,10 +9,10 @@ bool HoldsKey(TCustomIniStore& store, std::string_view section, std::string_view
 
 TTestContents ReadTestContents(TCustomIniStore& store) {
   TTestContents contents;
-  for (std::string_view key : SettingKeys) {
-    TTestContents::TSetting setting{key, std::nullopt};
-    if (HoldsKey(store, TestFile::Settings, key)) {
-      setting.Value = Decrypt(store.ReadString(TestFile::Settings, key, ""));
+  for (const TestFile::TSettingKey& key : TestFile::SettingKeys) {
+    TTestContents::TSetting setting{key.Name, std::nullopt};
+    if (HoldsKey(store, TestFile::Settings, key.Name)) {
+      setting.Value = Decrypt(store.ReadString(TestFile::Settings, key.Name, ""));
     }
     contents.Settings.push_back(std::move(setting));
   }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,20 +8,13 @@
 #include "core/storage/IniStore.h"
 #include "core/test/TestFile.h"
 
-// Every SETTINGS key of a test, in the order of the file format's table.
-inline constexpr std::array<std::string_view, 15> SettingKeys = {
-    TestFile::Desc,        TestFile::Time,        TestFile::CheckAnswers, TestFile::RandomQuestions,
-    TestFile::MustAnswer,  TestFile::PassPoint,   TestFile::MaxQuestions, TestFile::TimerType,
-    TestFile::ReviewAllow, TestFile::ReviewBlank, TestFile::TestHot,      TestFile::TestRef,
-    TestFile::ReviewHot,   TestFile::ReviewRef,   TestFile::StudentMax};
-
 // A test as the maker reads it, deciphered; text is code-page text.
 struct TTestContents {
   struct TSetting {
     std::string_view Key;
     std::optional<std::string> Value;  // nothing when the file does not hold the key
   };
-  std::vector<TSetting> Settings;  // all of SettingKeys, in that order
+  std::vector<TSetting> Settings;  // all of TestFile::SettingKeys, in that order
   TStrings BeginMessage;
   TStrings EndMessage;
   std::vector<QuestionRecord> Questions;  // QA1.. up to the first without a stored QUESTION

@@ -16,17 +16,27 @@ std::string QuestionSection(int n) {
   return std::string(name, static_cast<size_t>(end - name));
 }
 
+namespace {
+
+constexpr bool DistinctNames(const auto& keys) {
+  for (size_t i = 0; i < keys.size(); ++i)
+    for (size_t j = i + 1; j < keys.size(); ++j)
+      if (IniSyntax::EqualNoCase(keys[i].Name, keys[j].Name)) return false;
+  return true;
+}
+static_assert(DistinctNames(SettingKeys) && DistinctNames(QuestionKeys));
+
+}  // namespace
+
+int SettingKeyIndex(std::string_view key) {
+  for (size_t i = 0; i < SettingKeys.size(); ++i)
+    if (IniSyntax::EqualNoCase(SettingKeys[i].Name, key)) return static_cast<int>(i);
+  return -1;
+}
+
 void WriteNewTest(TIniStore& store) {
-  static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> NewTestSettings = {{
-      {Desc, "No description"},
-      {Time, "0"},
-      {CheckAnswers, "1"},
-      {RandomQuestions, "1"},
-      {MustAnswer, "0"},
-      {PassPoint, "0"},
-      {MaxQuestions, "0"},
-  }};
-  for (const auto& [key, value] : NewTestSettings) store.WriteString(Settings, key, Encrypt(value));
+  for (const TSettingKey& key : SettingKeys)
+    if (!key.NewTest.empty()) store.WriteString(Settings, key.Name, Encrypt(key.NewTest));
 }
 
 bool IsLoadable(std::string_view storedDesc) {
@@ -86,75 +96,45 @@ bool HasQuestion(TCustomIniStore& store, int n) {
 
 namespace {
 
-// The keys of a question section with the field each one fills, in the order
-// the question editor writes them.
-template <typename Record>
-void ForEachTextKey(Record& record, auto&& visit) {
-  visit(Question, record.Question);
-  visit("A", record.AnswerA);
-  visit("B", record.AnswerB);
-  visit("C", record.AnswerC);
-  visit("D", record.AnswerD);
-  visit("E", record.AnswerE);
-  visit("F", record.AnswerF);
-  visit(Correct, record.Correct);
-}
+// The question keys chained by name length, so that the reader, which looks
+// up every line of a section, compares a key with those of its length alone:
+// First[length] is the first such key, Next[i] the one after key i, -1 none.
+constexpr size_t LongestQuestionKey = [] {
+  size_t longest = 0;
+  for (const TQuestionKey& key : QuestionKeys) longest = std::max(longest, key.Name.size());
+  return longest;
+}();
 
-// Every key ReadQuestion reads, in one list, so that one pass over the section
-// finds them all.
-enum TQuestionKey {
-  KeyQuestion,
-  KeyA,
-  KeyB,
-  KeyC,
-  KeyD,
-  KeyE,
-  KeyF,
-  KeyCorrect,
-  KeyAny,
-  KeyHotLink,
-  KeyHotLinkParameters,
-  KeyReference,
-  KeyMMedia,
-  KeyMMediaIn,
-  KeyCount
+struct TLengthChains {
+  std::array<int, LongestQuestionKey + 1> First;
+  std::array<int, QuestionKeys.size()> Next;
 };
-constexpr std::array<std::string_view, KeyCount> QuestionKeys = {
-    Question,          "A",       "B",    "C",     "D", "E", "F", Correct, Any, HotLink,
-    HotLinkParameters, Reference, MMedia, MMediaIn};
 
-int QuestionKeyIndex(std::string_view key) {
-  if (key.empty()) return -1;
-  const char first = IniSyntax::LowerAscii(key[0]);
-  int candidate = -1;
-  switch (key.size()) {
-    case 1:  // the answers A to F
-      return first >= 'a' && first <= 'f' ? KeyA + (first - 'a') : -1;
-    case 3:
-      candidate = KeyAny;
-      break;
-    case 6:
-      candidate = KeyMMedia;
-      break;
-    case 7:
-      candidate = first == 'c' ? KeyCorrect : KeyHotLink;
-      break;
-    case 8:
-      candidate = first == 'q' ? KeyQuestion : KeyMMediaIn;
-      break;
-    case 9:
-      candidate = KeyReference;
-      break;
-    case 17:
-      candidate = KeyHotLinkParameters;
-      break;
-    default:
-      return -1;
+constexpr TLengthChains QuestionKeyChains = [] {
+  TLengthChains chains{};
+  chains.First.fill(-1);
+  for (int i = static_cast<int>(QuestionKeys.size()) - 1; i >= 0; --i) {
+    int& first = chains.First[QuestionKeys[static_cast<size_t>(i)].Name.size()];
+    chains.Next[static_cast<size_t>(i)] = first;
+    first = i;
   }
-  return IniSyntax::EqualNoCase(QuestionKeys[candidate], key) ? candidate : -1;
-}
+  return chains;
+}();
 
 }  // namespace
+
+int QuestionKeyIndex(std::string_view key) {
+  if (key.size() > LongestQuestionKey) return -1;
+  for (int i = QuestionKeyChains.First[key.size()]; i >= 0;
+       i = QuestionKeyChains.Next[static_cast<size_t>(i)])
+    if (IniSyntax::EqualNoCase(QuestionKeys[static_cast<size_t>(i)].Name, key)) return i;
+  return -1;
+}
+
+std::string_view PlainValue(const QuestionRecord& record, const TQuestionKey& key) {
+  if (key.Text) return record.*key.Text;
+  return record.*key.Flag ? "1" : "0";
+}
 
 QuestionRecord ReadQuestion(TCustomIniStore& store, int n) {
   QuestionRecord record;
@@ -165,49 +145,39 @@ QuestionRecord ReadQuestion(TCustomIniStore& store, int n) {
 void ReadQuestion(TCustomIniStore& store, int n, QuestionRecord& record) {
   // One pass over the section: the first line of each key holds its value,
   // as ReadString would find it, and is deciphered straight from the store.
-  std::array<std::string_view, KeyCount> stored{};
-  std::array<bool, KeyCount> seen{};
-  int next = 0;
+  std::array<std::string_view, QuestionKeys.size()> stored{};
+  std::array<bool, QuestionKeys.size()> seen{};
+  size_t next = 0;
   store.ForEachLine(QuestionSection(n), [&](std::string_view line) {
     int key = -1;
     size_t equals = 0;
-    if (next < KeyCount && IniSyntax::LineHasKey(line, QuestionKeys[next])) {
+    if (next < QuestionKeys.size() && IniSyntax::LineHasKey(line, QuestionKeys[next].Name)) {
       // The keys mostly come in the order this program writes them.
-      key = next;
-      equals = QuestionKeys[next].size();
+      key = static_cast<int>(next);
+      equals = QuestionKeys[next].Name.size();
     } else {
       equals = IniSyntax::FindEquals(line);
       if (equals == std::string_view::npos) return;
       key = QuestionKeyIndex(line.substr(0, equals));
     }
-    if (key < 0 || seen[key]) return;
-    seen[key] = true;
-    stored[key] = line.substr(equals + 1);
-    next = key + 1;
+    if (key < 0 || seen[static_cast<size_t>(key)]) return;
+    seen[static_cast<size_t>(key)] = true;
+    stored[static_cast<size_t>(key)] = line.substr(equals + 1);
+    next = static_cast<size_t>(key) + 1;
   });
-  Decrypt(stored[KeyQuestion], record.Question);
-  for (int i = 0; i < 6; ++i) Decrypt(stored[KeyA + i], record.Answer(i));
-  Decrypt(stored[KeyCorrect], record.Correct);
-  record.AnyCorrectPasses = Decrypt(stored[KeyAny]) == "1";
-  Decrypt(stored[KeyHotLink], record.HotLink);
-  Decrypt(stored[KeyHotLinkParameters], record.HotLinkParameters);
-  Decrypt(stored[KeyReference], record.Reference);
-  Decrypt(stored[KeyMMedia], record.MediaFile);
-  record.MMediaInternal = Decrypt(stored[KeyMMediaIn]) == "1";
+  for (size_t i = 0; i < QuestionKeys.size(); ++i) {
+    const TQuestionKey& key = QuestionKeys[i];
+    if (key.Text)
+      Decrypt(stored[i], record.*key.Text);
+    else
+      record.*key.Flag = Decrypt(stored[i]) == "1";
+  }
 }
 
 void WriteQuestion(TIniStore& store, int n, const QuestionRecord& record) {
   const std::string section = QuestionSection(n);
-  auto write = [&](std::string_view key, std::string_view plain) {
-    store.WriteString(section, key, Encrypt(plain));
-  };
-  ForEachTextKey(record, [&](std::string_view key, const std::string& field) { write(key, field); });
-  write(Any, record.AnyCorrectPasses ? "1" : "0");
-  write(HotLink, record.HotLink);
-  write(HotLinkParameters, record.HotLinkParameters);
-  write(Reference, record.Reference);
-  write(MMedia, record.MediaFile);
-  write(MMediaIn, record.MMediaInternal ? "1" : "0");
+  for (const TQuestionKey& key : QuestionKeys)
+    store.WriteString(section, key.Name, Encrypt(PlainValue(record, key)));
 }
 
 }  // namespace TestFile

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -41,15 +42,49 @@ inline constexpr std::string_view Reference = "REFERENCE";
 inline constexpr std::string_view MMedia = "MMEDIA";
 inline constexpr std::string_view MMediaIn = "MMEDIAIN";
 
+// One key of SETTINGS.
+struct TSettingKey {
+  std::string_view Name;
+  // The plain value a new test starts with; empty for a key a new test lacks.
+  std::string_view NewTest;
+  // Whether the key is written before the two message sections rather than
+  // after them.
+  bool BeforeMessages = true;
+};
+
+// Every key of SETTINGS, in file order. Everything that walks the section's
+// keys (the new-test writer, the whole-test reader, the conversions, qwtool)
+// follows this table.
+inline constexpr std::array<TSettingKey, 15> SettingKeys = {{
+    {Desc, "No description"},
+    {Time, "0"},
+    {CheckAnswers, "1"},
+    {RandomQuestions, "1"},
+    {MustAnswer, "0"},
+    {PassPoint, "0"},
+    {MaxQuestions, "0"},
+    {TimerType, {}},
+    {ReviewAllow, {}, false},
+    {ReviewBlank, {}, false},
+    {TestHot, {}, false},
+    {TestRef, {}, false},
+    {ReviewHot, {}, false},
+    {ReviewRef, {}, false},
+    {StudentMax, {}, false},
+}};
+
+// The index of key (any letter case) in SettingKeys, or -1 for a name that is
+// not a SETTINGS key.
+int SettingKeyIndex(std::string_view key);
+
 // The highest question number a test holds.
 inline constexpr int MaxQuestionCount = 500;
 
 // "QA" followed by n in decimal.
 std::string QuestionSection(int n);
 
-// Writes the seven keys of a new test into SETTINGS, in order, enciphered:
-// DESC "No description", TIME "0", CHECKANSWERS "1", RANDOMQUESTIONS "1",
-// MUSTANSWER "0", PASSPOINT "0", MAXQUESTIONS "0".
+// Writes the keys of SettingKeys that a new test holds into SETTINGS, in
+// order, each with its NewTest value enciphered.
 void WriteNewTest(TIniStore& store);
 
 // Load test accepts a file whose stored SETTINGS/DESC is not empty.
@@ -91,17 +126,50 @@ struct QuestionRecord {
 
 namespace TestFile {
 
+// One key of a question section and the field of QuestionRecord it fills:
+// Text, or Flag, which the file holds as "1" (true) or "0".
+struct TQuestionKey {
+  std::string_view Name;
+  std::string QuestionRecord::*Text = nullptr;
+  bool QuestionRecord::*Flag = nullptr;
+};
+
+// Every key of a question section, in the order the question editor writes
+// them.
+inline constexpr std::array<TQuestionKey, 14> QuestionKeys = {{
+    {Question, &QuestionRecord::Question},
+    {"A", &QuestionRecord::AnswerA},
+    {"B", &QuestionRecord::AnswerB},
+    {"C", &QuestionRecord::AnswerC},
+    {"D", &QuestionRecord::AnswerD},
+    {"E", &QuestionRecord::AnswerE},
+    {"F", &QuestionRecord::AnswerF},
+    {Correct, &QuestionRecord::Correct},
+    {Any, nullptr, &QuestionRecord::AnyCorrectPasses},
+    {HotLink, &QuestionRecord::HotLink},
+    {HotLinkParameters, &QuestionRecord::HotLinkParameters},
+    {Reference, &QuestionRecord::Reference},
+    {MMedia, &QuestionRecord::MediaFile},
+    {MMediaIn, nullptr, &QuestionRecord::MMediaInternal},
+}};
+
+// The index of key (any letter case) in QuestionKeys, or -1 for a name that is
+// not a question key.
+int QuestionKeyIndex(std::string_view key);
+
+// The plain value record holds under key: the text, or "1" or "0" for a flag.
+std::string_view PlainValue(const QuestionRecord& record, const TQuestionKey& key);
+
 // Whether section QAn holds a stored (enciphered) QUESTION that is not empty.
 bool HasQuestion(TCustomIniStore& store, int n);
 
-// Reads and deciphers every key of QAn; ANY and MMEDIAIN are true exactly when
-// their plain value is "1". Missing keys read as empty.
+// Reads and deciphers every key of QAn; a flag is true exactly when its plain
+// value is "1". Missing keys read as empty.
 QuestionRecord ReadQuestion(TCustomIniStore& store, int n);
 // The same into record, every field replaced, reusing the fields' storage.
 void ReadQuestion(TCustomIniStore& store, int n, QuestionRecord& record);
 
-// Writes every key of QAn, enciphered, in the editor's order: QUESTION, A..F,
-// CORRECT, ANY, HOTLINK, HOTLINKPARAMETERS, REFERENCE, MMEDIA, MMEDIAIN.
+// Writes every key of QAn, enciphered, in the order of QuestionKeys.
 void WriteQuestion(TIniStore& store, int n, const QuestionRecord& record);
 
 }  // namespace TestFile

@@ -2,21 +2,10 @@
 
 #include <algorithm>
 
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/TestFile.h"
 
 namespace {
-
-int DigitValue(char c, int base) {
-  int value = -1;
-  if (c >= '0' && c <= '9')
-    value = c - '0';
-  else if (c >= 'a' && c <= 'f')
-    value = c - 'a' + 10;
-  else if (c >= 'A' && c <= 'F')
-    value = c - 'A' + 10;
-  return value < base ? value : -1;
-}
 
 // The deciphered plain value of a SETTINGS key; a missing key reads as "".
 std::string ReadPlain(TCustomIniStore& store, std::string_view key) {
@@ -55,36 +44,6 @@ bool IsBlankOrControl(char c) {
 }
 
 }  // namespace
-
-std::optional<int32_t> ReadSettingNumber(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  int base = 10;
-  bool negative = false;
-  if (i < text.size() && text[i] == '$') {
-    base = 16;
-    ++i;
-  } else if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-    negative = text[i] == '-';
-    ++i;
-  }
-  if (i == text.size()) return std::nullopt;
-
-  // Decimal goes up to 2^31 (the magnitude of the lowest number); hexadecimal
-  // spells the 32 bits themselves.
-  const int64_t limit = base == 16 ? int64_t{0xFFFFFFFF} : int64_t{0x80000000};
-  int64_t value = 0;
-  for (; i < text.size(); ++i) {
-    const int digit = DigitValue(text[i], base);
-    if (digit < 0) return std::nullopt;
-    value = value * base + digit;
-    if (value > limit) return std::nullopt;
-  }
-  if (base == 16) return static_cast<int32_t>(static_cast<uint32_t>(value));
-  if (negative) value = -value;
-  if (value > INT32_MAX) return std::nullopt;
-  return static_cast<int32_t>(value);
-}
 
 TestSettings ReadTestSettings(TCustomIniStore& store) {
   namespace F = TestFile;
@@ -141,19 +100,6 @@ void SaveTestSettings(const std::string& path, const TestSettings& settings) {
   TIniStore store(path);
   WriteTestSettings(store, settings);
   store.UpdateFile();
-}
-
-TStrings StorableMessageLines(const TStrings& lines) {
-  TStrings stored;
-  stored.reserve(lines.size());
-  for (std::string line : lines) {
-    std::replace_if(
-        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n' || c == '\x1A'; }, ' ');
-    const bool readsAsHeader = line.size() >= 2 && line.front() == '[' && line.back() == ']';
-    if (line.empty() || readsAsHeader) line += ' ';
-    stored.push_back(std::move(line));
-  }
-  return stored;
 }
 
 namespace TimeField {

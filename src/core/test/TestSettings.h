@@ -44,16 +44,16 @@ struct TestSettings {
   bool operator==(const TestSettings&) const = default;
 };
 
-// A stored setting read as a signed 32-bit whole number: leading blanks, then
-// an optional '-' or '+' and decimal digits, or '$' and hexadecimal digits
-// (either case; the 32 bits are taken as they stand), and nothing after the
-// digits. Empty text, "BAD DECODE", a trailing blank or a number that does not
-// fit give nothing.
-std::optional<int32_t> ReadSettingNumber(std::string_view text);
+// A stored setting read as a whole number; see TIntegerGrammar::Setting.
+// "BAD DECODE" and empty text give nothing.
+inline std::optional<int32_t> ReadSettingNumber(std::string_view text) {
+  return ParseInteger(text, TIntegerGrammar::Setting);
+}
 
 // Reads every SETTINGS key (deciphered) and both message sections from store
 // and maps them onto the dialog's controls; a key that is missing, empty,
-// undecodable or not a number gives its control's default. Reads only.
+// undecodable or not a number (ReadSettingNumber) gives its control's default.
+// Reads only.
 TestSettings ReadTestSettings(TCustomIniStore& store);
 
 // ReadTestSettings on a store opened on path and freed at once; the file is
@@ -74,14 +74,6 @@ void WriteTestSettings(TIniStore& store, const TestSettings& settings);
 // and keys of the file are kept. Throws TIoError when the file cannot be read
 // or written; the old file is then left as it was.
 void SaveTestSettings(const std::string& path, const TestSettings& settings);
-
-// The lines of a message as they are stored, so that the store reads back
-// exactly as many lines, in order, as the message shows. The store skips empty
-// lines and takes a line between square brackets for a section header (which
-// cut the message short, or let it shadow another section); such lines get one
-// trailing blank, which looks the same to the student. Carriage returns, line
-// feeds and Ctrl-Z, which would end a line or the whole file, become blanks.
-TStrings StorableMessageLines(const TStrings& lines);
 
 // The time field: HH:MM:SS, hours 00-23, minutes and seconds 00-59; an
 // unfilled digit position reads as a blank.

@@ -170,6 +170,50 @@ TEST_F(IniStoreTest, ReadIntegerTakesDecimalAndBothHexadecimalForms) {
   EXPECT_EQ(store.ReadInteger("S", "k", 0), 7);
 }
 
+// The store's grammar (ReadInteger) and the test settings' grammar, side by side.
+TEST(ParseIntegerTest, BothGrammarsReadTheSameNumbersSaveWhereTheyDiffer) {
+  constexpr std::optional<int32_t> No;
+  const struct {
+    std::string_view Text;
+    std::optional<int32_t> Store, Setting;
+  } cases[] = {
+      {"0", 0, 0},
+      {"  42", 42, 42},
+      {"+7", 7, 7},
+      {"-5", -5, -5},
+      {"$1f", 31, 31},
+      {"$7FFFFFFF", INT32_MAX, INT32_MAX},
+      {"$FFFFFFFF", -1, -1},
+      {"2147483647", INT32_MAX, INT32_MAX},
+      {"-2147483648", INT32_MIN, INT32_MIN},
+      {"2147483648", No, No},
+      {"$100000000", No, No},
+      {"99999999999999999999", No, No},
+      {"1 ", No, No},
+      {"", No, No},
+      {"   ", No, No},
+      {"BAD DECODE", No, No},
+      {"$", No, No},
+      {"-", No, No},
+      {"1.5", No, No},
+      {"\t1", No, No},
+      {"- 1", No, No},
+      {"$-1", No, No},
+      // Where the grammars differ: "0x" and a sign before '$'.
+      {"0x1F", 31, No},
+      {"0X1f", 31, No},
+      {" 0x1F", No, No},
+      {"0x", No, No},
+      {"-$5", -5, No},
+      {"+$FFFFFFFF", -1, No},
+      {"-$FFFFFFFF", 1, No},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseInteger(c.Text, TIntegerGrammar::Store), c.Store) << '"' << c.Text << '"';
+    EXPECT_EQ(ParseInteger(c.Text, TIntegerGrammar::Setting), c.Setting) << '"' << c.Text << '"';
+  }
+}
+
 TEST_F(IniStoreTest, BooleansAreIntegersWithZeroAsFalse) {
   TIniStore store(FileWith("[S]\r\nyes=1\r\nno=0\r\ntwo=2\r\nword=true\r\n"));
   EXPECT_TRUE(store.ReadBool("S", "yes", false));

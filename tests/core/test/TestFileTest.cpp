@@ -3,9 +3,12 @@
 #include <filesystem>
 #include <random>
 
-#include "support/FixedFirstByte.h"
-#include "core/test/TestFile.h"
+#include "core/storage/IniSyntax.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/Conversions.h"
+#include "core/test/TestContents.h"
+#include "core/test/TestFile.h"
+#include "support/FixedFirstByte.h"
 #include "support/TempDir.h"
 
 using namespace std::string_literals;
@@ -69,6 +72,70 @@ TEST(TestFileTest, QuestionsRoundTripWithTheEditorsKeyOrder) {
   EXPECT_EQ(store.ReadString("QA1", "QUESTION", "").size(), 2 + 2 * sample.Question.size());
   EXPECT_EQ(Decrypt(store.ReadString("QA2", "ANY", "")), "0");
   EXPECT_EQ(Decrypt(store.ReadString("QA2", "MMEDIAIN", "")), "0");
+}
+
+namespace {
+
+TStrings NamesOf(const auto& table) {
+  TStrings names;
+  for (const auto& key : table) names.emplace_back(key.Name);
+  return names;
+}
+
+TStrings KeysOf(TIniStore& store, std::string_view section) {
+  TStrings keys;
+  store.ReadSection(section, keys);
+  return keys;
+}
+
+}  // namespace
+
+TEST(KeyTableTest, EveryKeyRoundTripsThroughWriterAndReaderInOrder) {
+  using namespace TestFile;
+  QuestionRecord record;
+  for (const TQuestionKey& key : QuestionKeys) {
+    if (key.Text) record.*key.Text = "value of " + std::string(key.Name);
+    if (key.Flag) record.*key.Flag = true;
+  }
+  TIniStore store;
+  WriteQuestion(store, 1, record);
+  EXPECT_EQ(KeysOf(store, "QA1"), NamesOf(QuestionKeys));
+  EXPECT_EQ(ReadQuestion(store, 1), record);
+
+  // SETTINGS through the text-to-test conversion, from a text holding the
+  // keys in reverse.
+  TTempDir dir;
+  std::string text = "[SETTINGS]\r\n";
+  for (auto key = SettingKeys.rbegin(); key != SettingKeys.rend(); ++key)
+    text += std::string(key->Name) + "=" + std::string(key->Name) + "\r\n";
+  WriteBytes(dir.File("t.txt"), text);
+  EncryptTextToTest(dir.File("t.txt"), dir.File("t.qwt"));
+  TIniStore test(dir.File("t.qwt"));
+  EXPECT_EQ(KeysOf(test, Settings), NamesOf(SettingKeys));
+  const TTestContents contents = ReadTestContents(test);
+  ASSERT_EQ(contents.Settings.size(), SettingKeys.size());
+  for (size_t i = 0; i < SettingKeys.size(); ++i) {
+    EXPECT_EQ(contents.Settings[i].Key, SettingKeys[i].Name);
+    EXPECT_EQ(contents.Settings[i].Value, std::string(SettingKeys[i].Name));
+  }
+}
+
+TEST(KeyTableTest, LookupFindsEveryKeyInAnyCaseAndRejectsOtherNames) {
+  using namespace TestFile;
+  auto lower = [](std::string_view name) {
+    std::string text(name);
+    for (char& c : text) c = IniSyntax::LowerAscii(c);
+    return text;
+  };
+  for (size_t i = 0; i < QuestionKeys.size(); ++i)
+    EXPECT_EQ(QuestionKeyIndex(lower(QuestionKeys[i].Name)), static_cast<int>(i));
+  for (size_t i = 0; i < SettingKeys.size(); ++i)
+    EXPECT_EQ(SettingKeyIndex(lower(SettingKeys[i].Name)), static_cast<int>(i));
+  for (const std::string_view name :
+       {"", "G", "QA", "QUESTIONS", "MMEDIAI", "HOTLINKPARAMETER", "HOTLINKPARAMETERSX", "CORRECT ", "DESC"})
+    EXPECT_EQ(QuestionKeyIndex(name), -1) << name;
+  for (const std::string_view name : {"", "QUESTION", "DES", "TIMERTYPES", "A"})
+    EXPECT_EQ(SettingKeyIndex(name), -1) << name;
 }
 
 TEST(TestFileTest, FlagsAreTrueOnlyForExactlyOne) {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "core/storage/IoError.h"
+#include "core/storage/ZarnEncryption.h"
+#include "core/test/TestFile.h"
 #include "core/test/TestSettings.h"
 #include "support/FixedFirstByte.h"
-#include "core/storage/IoError.h"
-#include "core/test/TestFile.h"
-#include "core/storage/ZarnEncryption.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -19,35 +19,6 @@ void WriteSettingsFile(const std::string& path,
   std::string bytes = "[SETTINGS]\r\n";
   for (const auto& [key, plain] : values) bytes += Line(key, plain);
   WriteBytes(path, bytes + "\r\n");
-}
-
-TEST(ReadSettingNumber, FollowsTheNumberRule) {
-  const std::pair<std::string_view, std::optional<int32_t>> cases[] = {
-      {"0", 0},
-      {"  42", 42},
-      {"+7", 7},
-      {"-5", -5},
-      {"$1f", 31},
-      {"$7FFFFFFF", 2147483647},
-      {"$FFFFFFFF", -1},
-      {"2147483647", 2147483647},
-      {"-2147483648", INT32_MIN},
-      {"2147483648", std::nullopt},
-      {"$100000000", std::nullopt},
-      {"99999999999999999999", std::nullopt},
-      {"1 ", std::nullopt},
-      {"", std::nullopt},
-      {"   ", std::nullopt},
-      {"BAD DECODE", std::nullopt},
-      {"0x1F", std::nullopt},
-      {"-$5", std::nullopt},
-      {"$", std::nullopt},
-      {"-", std::nullopt},
-      {"1.5", std::nullopt},
-      {"\t1", std::nullopt},
-  };
-  for (const auto& [text, expected] : cases)
-    EXPECT_EQ(ReadSettingNumber(text), expected) << '"' << text << '"';
 }
 
 TEST(TestSettingsLoad, NewTestOpensInItsDocumentedState) {
