@@ -16,11 +16,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
 #include "core/test/ClientConfig.h"
 #include "core/test/QuestionSet.h"
-#include "support/IoErrorText.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "support/UiKit.h"
@@ -412,19 +410,6 @@ TEST_F(ClientFormTest, CharactersTheCodePageCannotHoldAreNamedBeforeWriting) {
   Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, question, TButton::Yes);
   Click(Button("ApplyButton"));
   EXPECT_EQ(Value(Written(), "ABOUTWHO"), "Caf\xE9 ?");
-}
-
-TEST_F(ClientFormTest, UnreadableFileIsReportedAndClosesTheWindowWithoutWriting) {
-  std::filesystem::create_directory(ConfigFile);
-  const QString reason = QString::fromLocal8Bit(IoErrorText([&] { LoadClientConfig(ConfigFile); }));
-  ASSERT_FALSE(reason.isEmpty());
-
-  Dialogs.ExpectMessage(TMessageKind::Error, reason);
-  auto form = Open();
-  QCoreApplication::processEvents();
-  EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(form->result(), QDialog::Rejected);
-  EXPECT_TRUE(std::filesystem::is_directory(ConfigFile));
 }
 
 TEST_F(ClientFormTest, MainWindowOpensTheDialogModallyAndRescansAfterIt) {

@@ -40,6 +40,12 @@ protected:
     Form.show();
     Scanned();
   }
+  // Starts on a folder without tests.
+  void StartEmpty() {
+    Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+    Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+    Start();
+  }
   void Scanned() {
     ASSERT_TRUE(WaitUntil([this] { return Dialogs.AllUsed(); })) << "a queued message was never shown";
     ASSERT_TRUE(WaitUntil([this] { return !Timer()->isActive(); })) << "the scan never ended";

@@ -104,36 +104,43 @@ TEST_F(ShellBadInputTest, ATestThatVanishesOrBecomesAFolderBeforeItIsPickedIsNot
   EXPECT_TRUE(fs::is_directory(Dir.File("B.QWT")));
 }
 
-// Each window on the loaded test reports a test that can no longer be read
-// once, and closes without writing anything.
+// Each window opened on the loaded test reports a file it reads that can no
+// longer be read once, and closes without writing anything.
 struct TReaderCase {
-  const char* Command;
-  bool Rescans;  // the settings dialog rebuilds the list when it closes
+  const char* Command;  // the button or menu command that opens the window
+  const char* File;     // the file that is turned into a folder
+  bool Rescans;         // the window is followed by a rescan that finds no test
 };
 
-class UnreadableTestTest : public MainFixture, public testing::WithParamInterface<TReaderCase> {};
+class UnreadableFileTest : public MainFixture, public testing::WithParamInterface<TReaderCase> {};
 
-TEST_P(UnreadableTestTest, IsReportedOnceAndLeftAsItIs) {
+TEST_P(UnreadableFileTest, IsReportedOnceAndLeftAsItIs) {
   WriteBytes(Dir.File("A.QWT"), TestBytes("Alpha"));
   Dialogs.ExpectMessage(TMessageKind::Information, Notice);
   Start();
   Pick(1);
-  fs::remove(Dir.File("A.QWT"));
-  fs::create_directory(Dir.File("A.QWT"));
-  const std::string reason = IoErrorText([&] { TIniStore store(Dir.File("A.QWT")); });
+  const std::string path = Dir.File(GetParam().File);
+  fs::remove(path);
+  fs::create_directory(path);
+  const std::string reason = IoErrorText([&] { TIniStore store(path); });
   ASSERT_FALSE(reason.empty());
 
   Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(reason));
   if (GetParam().Rescans) Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
-  Trigger(Form, GetParam().Command);
+  if (auto* button = Form.findChild<QAbstractButton*>(GetParam().Command))
+    Click(button);
+  else
+    Trigger(Form, GetParam().Command);
   EXPECT_TRUE(WaitUntil([this] { return Dialogs.AllUsed(); }));
-  EXPECT_TRUE(fs::is_directory(Dir.File("A.QWT")));
-  EXPECT_TRUE(fs::is_empty(Dir.File("A.QWT")));
+  EXPECT_TRUE(fs::is_directory(path));
+  EXPECT_TRUE(fs::is_empty(path));
   EXPECT_EQ(Form.Globals.CurrentTestPath, FileIn("A.QWT"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, UnreadableTestTest,
-                         testing::Values(TReaderCase{"QuestionsandAnswers1", false},
-                                         TReaderCase{"Edit1", true}, TReaderCase{"PrintTest1", false},
-                                         TReaderCase{"GradeAnswers1", false}),
+INSTANTIATE_TEST_SUITE_P(Windows, UnreadableFileTest,
+                         testing::Values(TReaderCase{"Button4", "A.QWT", false},
+                                         TReaderCase{"Button3", "A.QWT", true},
+                                         TReaderCase{"PrintTest1", "A.QWT", false},
+                                         TReaderCase{"GradeAnswers1", "A.QWT", false},
+                                         TReaderCase{"Button6", "qwtest.cfg", false}),
                          [](const auto& info) { return std::string(info.param.Command); });

@@ -160,9 +160,7 @@ TEST_F(MainFormTest, BannerIsAPictureShownInItsPanel) {
 // ---------------------------------------------------------------- start-up and catalogue
 
 TEST_F(MainFormTest, EmptyFolderSaysSoOnEveryScanAndTheNoticeOnlyOnce) {
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
-  Start();
+  StartEmpty();
   EXPECT_EQ(Items(), QStringList{Prompt});
   EXPECT_EQ(Combo()->currentIndex(), 0);
   EXPECT_FALSE(Child<QLabel>(Form, "Label3")->text().isEmpty()) << "the version line";
@@ -275,9 +273,7 @@ TEST_F(MainFormTest, ItemsThatNameNoTestUnloadTheTest) {
 // ---------------------------------------------------------------- new test
 
 TEST_F(MainFormTest, NewTestIsWrittenLoadedAndListedByTheRescan) {
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
-  Start();
+  StartEmpty();
 
   Dialogs.ExpectSave(FileIn("QUIZ1.QWT"));
   QTest::mouseClick(ButtonNamed("Button1"), Qt::LeftButton);
@@ -294,9 +290,7 @@ TEST_F(MainFormTest, NewTestIsWrittenLoadedAndListedByTheRescan) {
 }
 
 TEST_F(MainFormTest, NewTestElsewhereIsLoadedButNotListed) {
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
-  Start();
+  StartEmpty();
   const QString path = FromPath(Elsewhere.File("OTHER.QWT"));
   Dialogs.ExpectSave(path);
   Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
@@ -425,9 +419,7 @@ TEST_F(MainFormTest, LoadingWhatIsNoTestIsRefusedAndUnloads) {
 TEST_F(MainFormTest, OpeningATestByNameActsAsLoadTest) {
   WriteBytes(Elsewhere.File("B.QWT"), TestBytes("Beta"));
   WriteBytes(Elsewhere.File("notes.txt"), "Shopping list\r\n");
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
-  Start();
+  StartEmpty();
   Form.OpenTest(FromPath(Elsewhere.File("B.QWT")));
   ExpectLoaded("Beta (B.QWT)", FromPath(Elsewhere.File("B.QWT")));
   Dialogs.ExpectMessage(TMessageKind::Error, NotADescription);
@@ -495,9 +487,7 @@ TEST_F(MainFormTest, DecryptingATestWritesItsTextAndNamesLineBreaks) {
 }
 
 TEST_F(MainFormTest, EncryptingATextWritesTheTestAndRescans) {
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
-  Start();
+  StartEmpty();
   WriteBytes(
       Elsewhere.File("rivers.txt"),
       "[SETTINGS]\r\nDESC=Rivers of Europe\r\nTIME=00:20:00\r\nPASSPOINT=70\r\n\r\n"
@@ -696,9 +686,7 @@ TEST_F(MainFormTest, HelpMenuOpensContentsAndTheBundledWebPages) {
 }
 
 TEST_F(MainFormTest, F1ShowsTheMainWindowsTopic) {
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
-  Start();
+  StartEmpty();
   Form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
   QTest::keyClick(&Form, Qt::Key_F1);
@@ -706,9 +694,7 @@ TEST_F(MainFormTest, F1ShowsTheMainWindowsTopic) {
 }
 
 TEST_F(MainFormTest, ClosingTheWindowTellsHelpToQuit) {
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
-  Start();
+  StartEmpty();
   // The test run has no event loop to end with the last window.
   QApplication::setQuitOnLastWindowClosed(false);
   EXPECT_TRUE(Form.close());
@@ -717,9 +703,7 @@ TEST_F(MainFormTest, ClosingTheWindowTellsHelpToQuit) {
 }
 
 TEST_F(MainFormTest, ExitEndsTheEventLoopWithoutClosingTheWindow) {
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
-  Start();
+  StartEmpty();
   const auto clickExit = [this] { QTest::mouseClick(ButtonNamed("Button5"), Qt::LeftButton); };
   const auto chooseExit = [this] { Fire("Exit1"); };
   for (const std::function<void()>& leave :
@@ -761,9 +745,7 @@ TEST(MainFormNotice, NamesEveryLossByKind) {
 }
 
 TEST_F(MainFormTest, ImportedQuestionsMakeANewTestOrJoinTheLoadedOneAndExportGoesByExtension) {
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
-  Start();
+  StartEmpty();
   WriteBytes(Elsewhere.File("rivers.txt"),
              "Vienna's river? {=Danube ~Rhine}\n\nParis's river? {=Seine ~Po}\n");
   Dialogs.ExpectOpen(FromPath(Elsewhere.File("rivers.txt")));

@@ -457,15 +457,6 @@ TEST_F(SettingsFormTest, UnstorableCharactersAreNamedBeforeWriting) {
   EXPECT_EQ(Stored("DESC"), "Chapter 2 ? 3");
 }
 
-TEST_F(SettingsFormTest, UnreadableTestIsReportedAndTheDialogCloses) {
-  std::filesystem::create_directory(TestPath);
-  const QString reason = QString::fromLocal8Bit(IoErrorText([&] { LoadTestSettings(TestPath); }));
-  ASSERT_FALSE(reason.isEmpty());
-  Dialogs.ExpectMessage(TMessageKind::Error, reason);
-  auto form = Open();
-  EXPECT_TRUE(WaitUntil([&] { return !form->isVisible(); }));
-}
-
 TEST_F(SettingsFormTest, FailedWriteKeepsTheDialogAndItsChanges) {
   WriteNewTest();
   auto form = Open();

@@ -39,6 +39,17 @@ INSTANTIATE_TEST_SUITE_P(Kinds, MessageDefaultTest,
                                            TDefaultCase{TMessageKind::Confirmation, TButton::Yes},
                                            TDefaultCase{TMessageKind::RiskyConfirmation, TButton::No}));
 
+TEST(MessageAnswerTest, TheButtonClickedIsTheAnswer) {
+  TQtDialogs dialogs;
+  const std::tuple<TMessageKind, QMessageBox::StandardButton, TButton> cases[] = {
+      {TMessageKind::Confirmation, QMessageBox::No, TButton::No},
+      {TMessageKind::RiskyConfirmation, QMessageBox::Yes, TButton::Yes}};
+  for (const auto& [kind, clicked, answer] : cases) {
+    const auto box = AnswerMessage(clicked);
+    EXPECT_EQ(dialogs.Message(kind, QStringLiteral("Sure?")), answer);
+  }
+}
+
 TEST(QtFilterTest, SystemFiltersBecomeQtFiltersMatchingEitherCase) {
   EXPECT_EQ(QtFilter(QStringLiteral("Quizwell Files|*.QWT|All Files|*.*")),
             QStringLiteral("Quizwell Files (*.QWT *.qwt);;All Files (*)"));
@@ -93,6 +104,7 @@ TEST_P(FileDialogTest, Save) {
 
 INSTANTIATE_TEST_SUITE_P(Names, FileDialogTest,
                          ::testing::Values(TPickCase{"notes", "notes"}, TPickCase{"fresh", "fresh.QWT"},
-                                           TPickCase{"old.QWT", "old.QWT"}, TPickCase{"text.txt", "text.txt"}));
+                                           TPickCase{"old.QWT", "old.QWT"},
+                                           TPickCase{"text.txt", "text.txt"}));
 
 }  // namespace
