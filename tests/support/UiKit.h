@@ -26,7 +26,9 @@
 #include <string>
 
 // Texts in failure output as text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 // Thrown when a control a test needs is missing; the test fails with its name.
 class TMissingChild : public std::runtime_error {
