@@ -40,6 +40,11 @@ protected:
     Form.show();
     Scanned();
   }
+  // Starts on a folder that holds tests.
+  void StartWithTests() {
+    Dialogs.ExpectMessage(TMessageKind::Information, Notice);
+    Start();
+  }
   // Starts on a folder without tests.
   void StartEmpty() {
     Dialogs.ExpectMessage(TMessageKind::Information, Notice);

@@ -43,11 +43,14 @@ TEST_F(ShellBadInputTest, FilesThatAreNoTestsAreRefusedByLoadTest) {
   }
   ASSERT_GE(fs::file_size(Dir.File("HUGE.QWT")), 100u * 1024 * 1024);
   WriteBytes(Dir.File("notes"), "a file, so nothing can lie inside it");
-  const std::vector<std::string> names = {"EMPTY.QWT", "BINARY.QWT", "NUL.QWT",
-                                          "LINE.QWT",  "HUGE.QWT",   "notes/INSIDE.QWT"};
+  WriteBytes(Dir.File("notes.txt"), "Shopping list\r\nDESC=milk\r\n");
+  fs::create_directory(Dir.File("FOLDER.QWT"));
+  const std::vector<std::string> names = {"EMPTY.QWT",        "BINARY.QWT", "NUL.QWT",
+                                          "LINE.QWT",         "HUGE.QWT",   "notes.txt",
+                                          "notes/INSIDE.QWT", "FOLDER.QWT", "absent.QWT"};
   std::map<std::string, uintmax_t> sizes;
   for (const auto& name : names)
-    if (fs::exists(Dir.File(name))) sizes[name] = fs::file_size(Dir.File(name));
+    if (fs::is_regular_file(Dir.File(name))) sizes[name] = fs::file_size(Dir.File(name));
 
   WriteBytes(Dir.File("GOOD.QWT"), TestBytes("Good"));
   for (const auto& name : names) {
@@ -59,8 +62,11 @@ TEST_F(ShellBadInputTest, FilesThatAreNoTestsAreRefusedByLoadTest) {
     Form.Button2Click();
     EXPECT_EQ(Status(), NotLoaded) << name;
     EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty()) << name;
+    EXPECT_FALSE(Child<QPushButton>(Form, "Button4")->isEnabled()) << name;
   }
   for (const auto& [name, size] : sizes) EXPECT_EQ(fs::file_size(Dir.File(name)), size) << name;
+  EXPECT_TRUE(fs::is_empty(Dir.File("FOLDER.QWT")));
+  EXPECT_FALSE(fs::exists(Dir.File("absent.QWT")));
   fs::remove(Dir.File("HUGE.QWT"));
 }
 
@@ -87,8 +93,7 @@ TEST_F(ShellBadInputTest, TheCatalogueListsOnlyTestsAndNamesTheCorruptOnes) {
 TEST_F(ShellBadInputTest, ATestThatVanishesOrBecomesAFolderBeforeItIsPickedIsNotLoaded) {
   WriteBytes(Dir.File("A.QWT"), TestBytes("Alpha"));
   WriteBytes(Dir.File("B.QWT"), TestBytes("Beta"));
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Start();
+  StartWithTests();
   fs::remove(Dir.File("A.QWT"));
   fs::remove(Dir.File("B.QWT"));
   fs::create_directory(Dir.File("B.QWT"));
@@ -116,8 +121,7 @@ class UnreadableFileTest : public MainFixture, public testing::WithParamInterfac
 
 TEST_P(UnreadableFileTest, IsReportedOnceAndLeftAsItIs) {
   WriteBytes(Dir.File("A.QWT"), TestBytes("Alpha"));
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Start();
+  StartWithTests();
   Pick(1);
   const std::string path = Dir.File(GetParam().File);
   fs::remove(path);

@@ -217,8 +217,7 @@ TEST_F(MainFormTest, UnreadableTestIsReportedAndTheOthersListed) {
 TEST_F(MainFormTest, PickingATestLoadsItAndARescanKeepsIt) {
   WriteTest("ALG.QWT", "Algebra: part 1");
   WriteTest("CH2.QWT", "Chapter 2 review");
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Start();
+  StartWithTests();
 
   Pick(2);
   ExpectLoaded("2: Chapter 2 review (CH2.QWT)", FileIn("CH2.QWT"));
@@ -238,8 +237,7 @@ TEST_F(MainFormTest, PickingATestLoadsItAndARescanKeepsIt) {
 TEST_F(MainFormTest, PickingAFileDeletedMeanwhileUnloadsTheTest) {
   WriteTest("A.QWT", "Alpha");
   WriteTest("B.QWT", "Beta");
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Start();
+  StartWithTests();
   Pick(1);
   fs::remove(Dir.File("B.QWT"));
 
@@ -252,8 +250,7 @@ TEST_F(MainFormTest, PickingAFileDeletedMeanwhileUnloadsTheTest) {
 
 TEST_F(MainFormTest, ItemsThatNameNoTestUnloadTheTest) {
   WriteTest("A.QWT", "Alpha");
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Start();
+  StartWithTests();
   Combo()->addItem(QStringLiteral("No number: here"));
   Combo()->addItem(QStringLiteral("7: Beyond the scanned files"));
 
@@ -303,8 +300,7 @@ TEST_F(MainFormTest, NewTestElsewhereIsLoadedButNotListed) {
 TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredYesReplacesIt) {
   WriteBytes(Dir.File("OLD.QWT"),
              TestBytes("Old test") + "[QA1]\r\nQUESTION=" + Encrypt("Kept?") + "\r\n\r\n");
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Start();
+  StartWithTests();
 
   Dialogs.ExpectSave(FileIn("OLD.QWT"));
   Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, Overwrite, TButton::Yes);
@@ -316,8 +312,7 @@ TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredYesReplacesIt) {
 
 TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredNoChangesNothing) {
   WriteTest("OLD.QWT", "Old test");
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Start();
+  StartWithTests();
   Pick(1);
 
   Dialogs.ExpectSave(FileIn("OLD.QWT"));
@@ -332,8 +327,7 @@ TEST_F(MainFormTest, NewTestThatCannotReplaceTheOldFileSaysSoAndChangesNothing) 
   WriteTest("OLD.QWT", "Old test");
   fs::create_directory(Dir.File("TAKEN.QWT"));
   WriteTest("TAKEN.QWT/INSIDE.QWT", "Inside");
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Start();
+  StartWithTests();
   Pick(1);
 
   Dialogs.ExpectSave(FileIn("TAKEN.QWT"));
@@ -349,8 +343,7 @@ TEST_F(MainFormTest, NewTestThatCannotReplaceTheOldFileSaysSoAndChangesNothing) 
 
 TEST_F(MainFormTest, NewTestCancelledUnloadsTheTest) {
   WriteTest("A.QWT", "Alpha");
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Start();
+  StartWithTests();
   Pick(1);
 
   Dialogs.ExpectSave(std::nullopt);
@@ -398,20 +391,6 @@ TEST_F(MainFormTest, LoadTestCancelledKeepsTheLoadedTest) {
   Dialogs.ExpectOpen(std::nullopt);
   Form.Button2Click();
   ExpectLoaded("Alpha (A.QWT)", FileIn("A.QWT"));
-}
-
-TEST_F(MainFormTest, LoadingWhatIsNoTestIsRefusedAndUnloads) {
-  WriteTest("A.QWT", "Alpha");
-  WriteBytes(Dir.File("notes.txt"), "Shopping list\r\nDESC=milk\r\n");
-  fs::create_directory(Dir.File("FOLDER.QWT"));
-  for (const char* name : {"notes.txt", "FOLDER.QWT", "absent.QWT"}) {
-    Dialogs.ExpectOpen(FileIn("A.QWT"));
-    Form.Button2Click();
-    Dialogs.ExpectOpen(FileIn(name));
-    Dialogs.ExpectMessage(TMessageKind::Error, NotADescription);
-    Form.Button2Click();
-    ExpectNotLoaded();
-  }
 }
 
 // A test named on the command line, in another folder, opens as Load Test
