@@ -20,10 +20,14 @@ public:
 
 inline const char* StepName(IniStoreFaults::TStep step) {
   switch (step) {
-    case IniStoreFaults::TStep::Create: return "Create";
-    case IniStoreFaults::TStep::Write: return "Write";
-    case IniStoreFaults::TStep::Flush: return "Flush";
-    case IniStoreFaults::TStep::Rename: return "Rename";
+    case IniStoreFaults::TStep::Create:
+      return "Create";
+    case IniStoreFaults::TStep::Write:
+      return "Write";
+    case IniStoreFaults::TStep::Flush:
+      return "Flush";
+    case IniStoreFaults::TStep::Rename:
+      return "Rename";
   }
   return "?";
 }
@@ -32,16 +36,25 @@ inline const char* StepName(IniStoreFaults::TStep step) {
 inline std::string FaultText(IniStoreFaults::TStep step, const std::string& path) {
   const char* action = "";
   switch (step) {
-    case IniStoreFaults::TStep::Create: action = "Could not create a temporary file to save"; break;
-    case IniStoreFaults::TStep::Write: action = "Could not write"; break;
-    case IniStoreFaults::TStep::Flush: action = "Could not flush to disk"; break;
-    case IniStoreFaults::TStep::Rename: action = "Could not replace"; break;
+    case IniStoreFaults::TStep::Create:
+      action = "Could not create a temporary file to save";
+      break;
+    case IniStoreFaults::TStep::Write:
+      action = "Could not write";
+      break;
+    case IniStoreFaults::TStep::Flush:
+      action = "Could not flush to disk";
+      break;
+    case IniStoreFaults::TStep::Rename:
+      action = "Could not replace";
+      break;
   }
   return std::string(action) + " \"" + path + "\": " + std::strerror(EIO);
 }
 
-inline constexpr IniStoreFaults::TStep AllSteps[] = {IniStoreFaults::TStep::Create, IniStoreFaults::TStep::Write,
-                                                     IniStoreFaults::TStep::Flush, IniStoreFaults::TStep::Rename};
+inline constexpr IniStoreFaults::TStep AllSteps[] = {
+    IniStoreFaults::TStep::Create, IniStoreFaults::TStep::Write, IniStoreFaults::TStep::Flush,
+    IniStoreFaults::TStep::Rename};
 
 // Every entry of a folder, hidden ones included, with the bytes of each file
 // ("<folder>" for a folder): equal snapshots mean nothing was changed, added or

@@ -5,10 +5,14 @@
 namespace {
 const char* KindName(TMessageKind kind) {
   switch (kind) {
-    case TMessageKind::Information: return "information";
-    case TMessageKind::Error: return "error";
-    case TMessageKind::Plain: return "plain";
-    case TMessageKind::Confirmation: return "confirmation";
+    case TMessageKind::Information:
+      return "information";
+    case TMessageKind::Error:
+      return "error";
+    case TMessageKind::Plain:
+      return "plain";
+    case TMessageKind::Confirmation:
+      return "confirmation";
     case TMessageKind::RiskyConfirmation:
       return "risky confirmation";
   }
@@ -25,11 +29,13 @@ void TScriptedDialogs::ExpectMessage(TMessageKind kind, const QString& text, TBu
 }
 
 void TScriptedDialogs::ExpectOpen(std::optional<QString> answer) {
-  Pending.push_back({TExpected::Open, TMessageKind::Information, {}, TButton::Ok, answer.value_or(QString())});
+  Pending.push_back(
+      {TExpected::Open, TMessageKind::Information, {}, TButton::Ok, answer.value_or(QString())});
 }
 
 void TScriptedDialogs::ExpectSave(std::optional<QString> answer) {
-  Pending.push_back({TExpected::Save, TMessageKind::Information, {}, TButton::Ok, answer.value_or(QString())});
+  Pending.push_back(
+      {TExpected::Save, TMessageKind::Information, {}, TButton::Ok, answer.value_or(QString())});
 }
 
 TScriptedDialogs::TExpected TScriptedDialogs::Take(const char* what) {

@@ -40,8 +40,8 @@ public:
   bool AllUsed() const { return Pending.empty(); }
   void Clear() { Pending.clear(); }
 
-  std::vector<TShown> Messages;    // every message box shown, in order
-  std::vector<TFileShown> Files;   // every file dialog shown, in order
+  std::vector<TShown> Messages;   // every message box shown, in order
+  std::vector<TFileShown> Files;  // every file dialog shown, in order
 
 private:
   struct TExpected {

@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
-#include <QTest>
 #include <filesystem>
 
 #include "support/TempDir.h"
+#include "support/UiKit.h"
 
 // Programs for the launch tests to start. A stand-in writes, once it runs, the
 // folder it runs in and its arguments, one a line, into a mark file; the mark
@@ -41,7 +41,7 @@ inline void WriteBrokenProgram(const QString& path) {
 
 // The lines of the mark once it appears; empty when it never does.
 inline QStringList WaitForMark(const QString& markPath) {
-  if (!QTest::qWaitFor([&] { return QFile::exists(markPath); }, 10000)) return {};
+  if (!WaitUntil([&] { return QFile::exists(markPath); }, 10000)) return {};
   QFile mark(markPath);
   if (!mark.open(QIODevice::ReadOnly)) return {};
   return QString::fromLocal8Bit(mark.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -20,7 +20,8 @@ TTempDir::TTempDir() {
 
 TTempDir::~TTempDir() {
   std::error_code ignored;
-  std::filesystem::permissions(Root, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+  std::filesystem::permissions(Root, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                               ignored);
   std::filesystem::remove_all(Root, ignored);
 }
 
@@ -38,4 +39,6 @@ void WriteBytes(const std::string& path, std::string_view bytes) {
   if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-std::string TestDataPath(std::string_view name) { return std::string(QUIZWELL_TEST_DATA) + "/" + std::string(name); }
+std::string TestDataPath(std::string_view name) {
+  return std::string(QUIZWELL_TEST_DATA) + "/" + std::string(name);
+}

@@ -1,5 +1,6 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 // Screen tests run real widgets on the offscreen platform unless told otherwise.
 int main(int argc, char** argv) {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "support/FixedFirstByte.h"
 #include "core/storage/ZarnEncryption.h"
+#include "support/FixedFirstByte.h"
 
 using namespace std::string_literals;
 

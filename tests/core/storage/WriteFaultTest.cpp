@@ -8,14 +8,14 @@
 #include <functional>
 #include <string>
 
-#include "core/test/QuestionSet.h"
-#include "core/test/ClientConfig.h"
-#include "core/test/TestSettings.h"
-#include "core/test/Conversions.h"
-#include "support/InjectedFault.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/ClientConfig.h"
+#include "core/test/Conversions.h"
+#include "core/test/QuestionSet.h"
+#include "core/test/TestFile.h"
+#include "core/test/TestSettings.h"
+#include "support/InjectedFault.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -2,26 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "ui/platform/Globals.h"
-#include "ui/platform/QtText.h"
-#include "ui/maker/QAForm.h"
-#include "core/test/QuestionSet.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/QuestionSet.h"
+#include "core/test/TestFile.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
+#include "support/UiKit.h"
+#include "ui/maker/QAForm.h"
+#include "ui/platform/Globals.h"
+#include "ui/platform/QtText.h"
 
 // A question with its text and every other field derived from tag.
 inline QuestionRecord Question(const std::string& tag) {
@@ -64,14 +58,14 @@ protected:
     EXPECT_TRUE(Activate(*Editor));
     Editor->StartTimerTimer();
     // The notice window came and went; the keyboard is back with the editor.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Editor.get(); }));
+    EXPECT_TRUE(WaitUntil([this] { return QApplication::activeWindow() == Editor.get(); }));
     return *Editor;
   }
 
   // Makes window the active window and waits until the window system agrees.
   static bool Activate(QWidget& window) {
     window.activateWindow();
-    return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
+    return WaitUntil([&window] { return QApplication::activeWindow() == &window; });
   }
 
   // The questions of the file at path as a fresh load sees them.
@@ -79,51 +73,6 @@ protected:
     auto set = std::make_unique<QuestionSet>();
     set->LoadQuestions(path);
     return set;
-  }
-
-  template <class T>
-  static T* Child(const QObject& parent, const char* name) {
-    T* child = parent.findChild<T*>(QLatin1String(name));
-    EXPECT_NE(child, nullptr) << "no " << name;
-    return child;
-  }
-
-  // Clicks a button that must exist and be enabled.
-  static void Click(const QObject& parent, const char* name) {
-    auto* button = Child<QAbstractButton>(parent, name);
-    ASSERT_NE(button, nullptr);
-    ASSERT_TRUE(button->isEnabled()) << name << " is disabled";
-    QTest::mouseClick(button, Qt::LeftButton);
-  }
-
-  // Fires a menu item that must exist and be enabled.
-  static void Trigger(const QObject& parent, const char* name) {
-    auto* action = Child<QAction>(parent, name);
-    ASSERT_NE(action, nullptr);
-    ASSERT_TRUE(action->isEnabled()) << name << " is disabled";
-    action->trigger();
-  }
-
-  // Runs action on the modal dialog of type T as soon as one is open, then
-  // closes it if the action left it open. Call it before the command that
-  // opens the dialog; gives up after a few seconds.
-  template <class T>
-  static void WhenModal(std::function<void(T&)> action) {
-    auto* timer = new QTimer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, ticks, action] {
-      auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-      if ((!dialog || !dialog->isVisible()) && ++*ticks < 500) return;
-      timer->stop();
-      timer->deleteLater();
-      if (!dialog) {
-        ADD_FAILURE() << "the dialog never opened";
-        return;
-      }
-      action(*dialog);
-      if (dialog->isVisible()) dialog->reject();
-    });
-    timer->start(10);
   }
 
   TTempDir Dir;

@@ -17,7 +17,7 @@ protected:
 TEST_F(JumpFormTest, OpensOnTheRangeOfTheTest) {
   OpenEditor(WriteTest(Questions(12)));
   Click(*Editor, "NextButton");
-  WhenModal<TjumpForm>([](TjumpForm& form) {
+  const auto answer = OnModal<TjumpForm>([](TjumpForm& form) {
     EXPECT_EQ(form.windowTitle(), "Jump To");
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
@@ -39,7 +39,7 @@ TEST_F(JumpFormTest, OpensOnTheRangeOfTheTest) {
 TEST_F(JumpFormTest, JumpKeepsTheEditsOfTheQuestionShownBefore) {
   OpenEditor(WriteTest(Questions(8)));
   Child<QPlainTextEdit>(*Editor, "QuestionLabel")->setPlainText("Edited\nfirst");
-  WhenModal<TjumpForm>([](TjumpForm& form) {
+  const auto answer = OnModal<TjumpForm>([](TjumpForm& form) {
     Number(form)->setValue(5);
     Click(form, "Button1");
     Click(form, "Button2");
@@ -54,7 +54,7 @@ TEST_F(JumpFormTest, JumpKeepsTheEditsOfTheQuestionShownBefore) {
 
 TEST_F(JumpFormTest, EnterInTheNumberJumpsAndF1ShowsTheEditorsTopic) {
   OpenEditor(WriteTest(Questions(8)));
-  WhenModal<TjumpForm>([](TjumpForm& form) {
+  const auto answer = OnModal<TjumpForm>([](TjumpForm& form) {
     Number(form)->setFocus();
     Number(form)->selectAll();
     QTest::keyClicks(Number(form), QStringLiteral("6"));
@@ -69,7 +69,7 @@ TEST_F(JumpFormTest, EnterInTheNumberJumpsAndF1ShowsTheEditorsTopic) {
 
 TEST_F(JumpFormTest, StepsMoveTheEditorAndStayInRange) {
   OpenEditor(WriteTest(Questions(4)));
-  WhenModal<TjumpForm>([this](TjumpForm& form) {
+  const auto answer = OnModal<TjumpForm>([this](TjumpForm& form) {
     Click(form, "PrevButton");
     EXPECT_EQ(Editor->windowTitle(), "Review - Question 1 of 4");
     Click(form, "NextButton");
@@ -88,7 +88,7 @@ TEST_F(JumpFormTest, StepsMoveTheEditorAndStayInRange) {
 
 TEST_F(JumpFormTest, OneQuestionTest) {
   OpenEditor(WriteTest(Questions(1)));
-  WhenModal<TjumpForm>([this](TjumpForm& form) {
+  const auto answer = OnModal<TjumpForm>([this](TjumpForm& form) {
     EXPECT_EQ(Number(form)->maximum(), 1);
     Number(form)->selectAll();
     QTest::keyClicks(Number(form), QStringLiteral("7"));

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 
-#include "ui/platform/QtText.h"
-#include "ui/maker/MainForm.h"
-#include "ui/platform/ShellOpen.h"
-#include "support/StandInProgram.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StandInProgram.h"
 #include "support/TempDir.h"
+#include "support/UiKit.h"
+#include "ui/maker/MainForm.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/ShellOpen.h"
 
 namespace {
 
@@ -20,19 +20,14 @@ const QString EngineQuestion =
 // The engine launch of the main window on this desktop: stand-in engines are
 // really started, and the maker's dialogs are scripted.
 class EngineLaunch : public ::testing::Test {
- protected:
+protected:
   QString Folder() const { return FromPath(Dir.Path().string()); }
   QString InFolder(const QString& name) const { return Folder() + QLatin1Char('/') + name; }
   QString Elsewhere(const QString& name) const {
     return FromPath(Other.Path().string()) + QLatin1Char('/') + name;
   }
 
-  void Launch(TMainForm& form) {
-    QAction* command = form.findChild<QAction*>(QStringLiteral("LaunchQuizwellClient1"));
-    ASSERT_NE(command, nullptr);
-    ASSERT_TRUE(command->isEnabled());
-    command->trigger();
-  }
+  void Launch(TMainForm& form) { Trigger(form, "LaunchQuizwellClient1"); }
 
   TTempDir Dir;
   TTempDir Other;  // marks and engines outside the maker's folder
@@ -108,8 +103,7 @@ TEST(WebLinks, EveryLinkOpensAPageBundledWithTheProgram) {
   TRecordingHelp help;
   TRecordingShell shell;
   TMainForm form(FromPath(dir.Path().string()), dialogs, help, shell);
-  const QMenu* links = form.findChild<QMenu*>(QStringLiteral("WebLinks1"));
-  ASSERT_NE(links, nullptr);
+  const QMenu* links = Child<QMenu>(form, "WebLinks1");
   ASSERT_EQ(links->actions().size(), 4);
 
   const QDir bundled(FromPath(TestDataPath("../../help/web")));

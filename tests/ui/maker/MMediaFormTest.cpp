@@ -73,7 +73,7 @@ TEST_F(MMediaFormTest, LeavingTheBoxWarnsAboutLaunchedFilesOnly) {
     Edit1()->setFocus();
     Dialogs.ExpectMessage(TMessageKind::Information, Warning);
     QTest::keyClick(Edit1(), Qt::Key_Tab);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return Dialogs.AllUsed(); }));
+    EXPECT_TRUE(WaitUntil([this] { return Dialogs.AllUsed(); }));
     EXPECT_EQ(Form->Text(), text);
   }
 }
@@ -110,7 +110,7 @@ TEST_F(MMediaFormTest, BrowseStoresTheNameInTheEnginesForm) {
 TEST_F(MMediaFormTest, MediaOfAQuestionWithoutOneGetsTheInternalViewer) {
   const std::string path = WriteTest(Questions(2));
   OpenEditor(path);
-  WhenModal<TMMediaForm>([](TMMediaForm& form) {
+  const auto answer = OnModal<TMMediaForm>([](TMMediaForm& form) {
     EXPECT_TRUE(form.Text().isEmpty());
     EXPECT_TRUE(form.InternalViewer());
     Click(form, "Button1");
@@ -126,7 +126,7 @@ TEST_F(MMediaFormTest, ClearingTheMediaKeepsAFalseFlag) {
   first.MediaFile = "clip.avi";
   first.MMediaInternal = false;
   OpenEditor(WriteTest({first}));
-  WhenModal<TMMediaForm>([](TMMediaForm& form) {
+  const auto answer = OnModal<TMMediaForm>([](TMMediaForm& form) {
     EXPECT_EQ(form.Text(), "clip.avi");
     EXPECT_FALSE(form.InternalViewer());
     form.SetText(QString());
@@ -143,7 +143,7 @@ TEST_F(MMediaFormTest, CancelLeavesBothHoldersAsTheyWere) {
   first.HotLink = "http://example.org";
   OpenEditor(WriteTest({first}));
   for (const char* button : {"BitBtn1", "BitBtn2"}) {
-    WhenModal<TMMediaForm>([](TMMediaForm& form) {
+    const auto answer = OnModal<TMMediaForm>([](TMMediaForm& form) {
       form.SetText(QStringLiteral("changed.wav"));
       form.SetInternalViewer(false);
       Click(form, "Button2");
@@ -157,7 +157,7 @@ TEST_F(MMediaFormTest, CancelLeavesBothHoldersAsTheyWere) {
 TEST_F(MMediaFormTest, HotLinkIsEditedInTheSameDialog) {
   const std::string path = WriteTest(Questions(1));
   OpenEditor(path);
-  WhenModal<TMMediaForm>([this](TMMediaForm& form) {
+  const auto answer = OnModal<TMMediaForm>([this](TMMediaForm& form) {
     EXPECT_TRUE(form.Text().isEmpty());
     form.SetText(QStringLiteral("http://example.org/help"));
     ASSERT_TRUE(Activate(form));

@@ -4,38 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <random>
 
-#include "ui/platform/QtText.h"
-#include "ui/maker/MainForm.h"
 #include "core/storage/IoError.h"
-#include "core/storage/ZarnEncryption.h"
 #include "support/IoErrorText.h"
-#include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
+#include "ui/maker/MainFixture.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const QString Notice = QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell.");
-const QString NoTests = QStringLiteral(
-    "Did not find any tests.\rAll tests (*.QWT) should be in the same folder as this program.");
-const QString NotATest =
-    QStringLiteral("Could not read test description.\rTest is not valid manually edit or delete.");
-const QString NotLoaded = QStringLiteral("Test is not loaded. Create a new test or load an existing one.");
-
-std::string TestBytes(const std::string& description) {
-  return "[SETTINGS]\r\nDESC=" + Encrypt(description) + "\r\n\r\n";
-}
 
 std::string Noise(size_t size) {
   std::mt19937 generator(11);
@@ -44,42 +25,7 @@ std::string Noise(size_t size) {
   return bytes;
 }
 
-class ShellBadInputTest : public ::testing::Test {
-protected:
-  QString FileIn(const std::string& name) const { return FromPath(Dir.File(name)); }
-
-  void Start() {
-    Form.show();
-    QTRY_VERIFY(Dialogs.AllUsed());
-    QTRY_VERIFY(!Form.findChild<QTimer*>(QStringLiteral("StartTimer"))->isActive());
-  }
-
-  QStringList Items() const {
-    auto* combo = Form.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
-    QStringList items;
-    for (int i = 1; i < combo->count(); ++i) items << combo->itemText(i);
-    return items;
-  }
-
-  // Picks list item index the way the instructor does.
-  void Pick(int index) {
-    auto* combo = Form.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      view->visualRect(view->model()->index(index, 0)).center());
-    QTRY_VERIFY(!view->isVisible());
-  }
-
-  QString Status() const { return Form.findChild<QLabel*>(QStringLiteral("Panel6"))->text(); }
-
-  TTempDir Dir;
-  TScriptedDialogs Dialogs;
-  TRecordingHelp Help;
-  TRecordingShell Shell;
-  TMainForm Form{FromPath(Dir.Path().string()), Dialogs, Help, Shell};
-};
+class ShellBadInputTest : public MainFixture {};
 
 }  // namespace
 
@@ -97,11 +43,14 @@ TEST_F(ShellBadInputTest, FilesThatAreNoTestsAreRefusedByLoadTest) {
   }
   ASSERT_GE(fs::file_size(Dir.File("HUGE.QWT")), 100u * 1024 * 1024);
   WriteBytes(Dir.File("notes"), "a file, so nothing can lie inside it");
-  const std::vector<std::string> names = {"EMPTY.QWT", "BINARY.QWT", "NUL.QWT",
-                                          "LINE.QWT",  "HUGE.QWT",   "notes/INSIDE.QWT"};
+  WriteBytes(Dir.File("notes.txt"), "Shopping list\r\nDESC=milk\r\n");
+  fs::create_directory(Dir.File("FOLDER.QWT"));
+  const std::vector<std::string> names = {"EMPTY.QWT",        "BINARY.QWT", "NUL.QWT",
+                                          "LINE.QWT",         "HUGE.QWT",   "notes.txt",
+                                          "notes/INSIDE.QWT", "FOLDER.QWT", "absent.QWT"};
   std::map<std::string, uintmax_t> sizes;
   for (const auto& name : names)
-    if (fs::exists(Dir.File(name))) sizes[name] = fs::file_size(Dir.File(name));
+    if (fs::is_regular_file(Dir.File(name))) sizes[name] = fs::file_size(Dir.File(name));
 
   WriteBytes(Dir.File("GOOD.QWT"), TestBytes("Good"));
   for (const auto& name : names) {
@@ -109,12 +58,15 @@ TEST_F(ShellBadInputTest, FilesThatAreNoTestsAreRefusedByLoadTest) {
     Form.Button2Click();
     ASSERT_EQ(Status(), "Good (GOOD.QWT)");
     Dialogs.ExpectOpen(FileIn(name));
-    Dialogs.ExpectMessage(TMessageKind::Error, NotATest);
+    Dialogs.ExpectMessage(TMessageKind::Error, NotADescription);
     Form.Button2Click();
     EXPECT_EQ(Status(), NotLoaded) << name;
     EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty()) << name;
+    EXPECT_FALSE(Child<QPushButton>(Form, "Button4")->isEnabled()) << name;
   }
   for (const auto& [name, size] : sizes) EXPECT_EQ(fs::file_size(Dir.File(name)), size) << name;
+  EXPECT_TRUE(fs::is_empty(Dir.File("FOLDER.QWT")));
+  EXPECT_FALSE(fs::exists(Dir.File("absent.QWT")));
   fs::remove(Dir.File("HUGE.QWT"));
 }
 
@@ -125,58 +77,74 @@ TEST_F(ShellBadInputTest, TheCatalogueListsOnlyTestsAndNamesTheCorruptOnes) {
   WriteBytes(Dir.File("C-GOOD.QWT"), TestBytes("Chapter 3"));
   WriteBytes(Dir.File("D-NUL.QWT"), "[SETTINGS]\r\nDESC=0A\0B\r\n"s);
   fs::create_directory(Dir.File("E-FOLDER.QWT"));
-  WriteBytes(Dir.File("F-LONG.QWT"),
-             "[SETTINGS]\r\nNOTE=" + std::string(10 * 1024 * 1024, 'n') + "\r\nDESC=" + Encrypt("Long") + "\r\n");
+  WriteBytes(Dir.File("F-LONG.QWT"), "[SETTINGS]\r\nNOTE=" + std::string(10 * 1024 * 1024, 'n') +
+                                         "\r\nDESC=" + Encrypt("Long") + "\r\n");
 
   Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Dialogs.ExpectMessage(TMessageKind::Information, "The test file: " + FileIn("D-NUL.QWT") +
-                                                       "\ris corrupt and can not be decoded.\rIt will not be loaded.");
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        "The test file: " + FileIn("D-NUL.QWT") +
+                            "\ris corrupt and can not be decoded.\rIt will not be loaded.");
   // The description lies in the first section: a file without it in its
   // first megabyte is no test, and is not read to its end.
   Start();
-  EXPECT_EQ(Items(), (QStringList{"3: Chapter 3"}));
+  EXPECT_EQ(Items(), (QStringList{Prompt, "3: Chapter 3"}));
 }
 
 TEST_F(ShellBadInputTest, ATestThatVanishesOrBecomesAFolderBeforeItIsPickedIsNotLoaded) {
   WriteBytes(Dir.File("A.QWT"), TestBytes("Alpha"));
   WriteBytes(Dir.File("B.QWT"), TestBytes("Beta"));
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Start();
+  StartWithTests();
   fs::remove(Dir.File("A.QWT"));
   fs::remove(Dir.File("B.QWT"));
   fs::create_directory(Dir.File("B.QWT"));
 
   for (const int item : {1, 2}) {
     const std::string name = item == 1 ? "A.QWT" : "B.QWT";
-    Dialogs.ExpectMessage(TMessageKind::Information, "The test named " + FileIn(name) +
-                                                         " was not found!\rPlease try again or reinstall software.");
+    Dialogs.ExpectMessage(
+        TMessageKind::Information,
+        "The test named " + FileIn(name) + " was not found!\rPlease try again or reinstall software.");
     Pick(item);
     EXPECT_EQ(Status(), NotLoaded);
   }
   EXPECT_TRUE(fs::is_directory(Dir.File("B.QWT")));
 }
 
-TEST_F(ShellBadInputTest, ATestThatCannotBeReadOnceLoadedKeepsTheEditorsClosed) {
+// Each window opened on the loaded test reports a file it reads that can no
+// longer be read once, and closes without writing anything.
+struct TReaderCase {
+  const char* Command;  // the button or menu command that opens the window
+  const char* File;     // the file that is turned into a folder
+  bool Rescans;         // the window is followed by a rescan that finds no test
+};
+
+class UnreadableFileTest : public MainFixture, public testing::WithParamInterface<TReaderCase> {};
+
+TEST_P(UnreadableFileTest, IsReportedOnceAndLeftAsItIs) {
   WriteBytes(Dir.File("A.QWT"), TestBytes("Alpha"));
-  Dialogs.ExpectMessage(TMessageKind::Information, Notice);
-  Start();
+  StartWithTests();
   Pick(1);
-  fs::remove(Dir.File("A.QWT"));
-  fs::create_directory(Dir.File("A.QWT"));
-  const std::string reason = IoErrorText([&] {
-    TIniStore store(Dir.File("A.QWT"));
-  });
+  const std::string path = Dir.File(GetParam().File);
+  fs::remove(path);
+  fs::create_directory(path);
+  const std::string reason = IoErrorText([&] { TIniStore store(path); });
   ASSERT_FALSE(reason.empty());
 
-  // Each window reports the file once and closes without writing anything.
   Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(reason));
-  Form.Button4Click();
-  EXPECT_TRUE(Dialogs.AllUsed());
-  Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(reason));
-  Dialogs.ExpectMessage(TMessageKind::Information, NoTests);  // the rescan after the settings dialog
-  Form.Button3Click();
-  QTRY_VERIFY(Dialogs.AllUsed());
-  EXPECT_TRUE(fs::is_directory(Dir.File("A.QWT")));
-  EXPECT_TRUE(fs::is_empty(Dir.File("A.QWT")));
+  if (GetParam().Rescans) Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
+  if (auto* button = Form.findChild<QAbstractButton*>(GetParam().Command))
+    Click(button);
+  else
+    Trigger(Form, GetParam().Command);
+  EXPECT_TRUE(WaitUntil([this] { return Dialogs.AllUsed(); }));
+  EXPECT_TRUE(fs::is_directory(path));
+  EXPECT_TRUE(fs::is_empty(path));
   EXPECT_EQ(Form.Globals.CurrentTestPath, FileIn("A.QWT"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Windows, UnreadableFileTest,
+                         testing::Values(TReaderCase{"Button4", "A.QWT", false},
+                                         TReaderCase{"Button3", "A.QWT", true},
+                                         TReaderCase{"PrintTest1", "A.QWT", false},
+                                         TReaderCase{"GradeAnswers1", "A.QWT", false},
+                                         TReaderCase{"Button6", "qwtest.cfg", false}),
+                         [](const auto& info) { return std::string(info.param.Command); });

@@ -8,10 +8,10 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "ui/maker/EditorFixture.h"
-#include "ui/maker/NoteForm.h"
 #include "core/storage/IoError.h"
 #include "support/IoErrorText.h"
+#include "ui/maker/EditorFixture.h"
+#include "ui/maker/NoteForm.h"
 
 namespace {
 
@@ -48,7 +48,6 @@ TEST_F(QAFormTest, NewWindowBeforeTheLoad) {
   Editor = std::make_unique<TQAForm>(Globals);
 
   EXPECT_EQ(Editor->windowTitle(), "Question");
-  EXPECT_EQ(Editor->size().width(), 570);
   EXPECT_TRUE(Box("QuestionLabel")->toPlainText().isEmpty());
   for (int i = 1; i <= 6; ++i) EXPECT_FALSE(Check(i)->isChecked());
   EXPECT_TRUE(Radio(1)->isChecked());
@@ -57,7 +56,6 @@ TEST_F(QAFormTest, NewWindowBeforeTheLoad) {
   auto* timer = Child<QTimer>(*Editor, "StartTimer");
   EXPECT_TRUE(timer->isActive());
   EXPECT_TRUE(timer->isSingleShot());
-  EXPECT_EQ(timer->interval(), 50);
 
   const std::vector<std::pair<const char*, const char*>> hints = {{"SaveButton", "Save Test"},
                                                                   {"ExitButton", "Exit"},
@@ -77,7 +75,7 @@ TEST_F(QAFormTest, NewWindowBeforeTheLoad) {
 
   // Left alone, the timer loads the test once the window is up.
   Editor->show();
-  EXPECT_TRUE(QTest::qWaitFor([this] { return Editor->windowTitle() == "Review - Question 1 of 2"; }));
+  EXPECT_TRUE(WaitUntil([this] { return Editor->windowTitle() == "Review - Question 1 of 2"; }));
   EXPECT_FALSE(timer->isActive());
 }
 
@@ -421,9 +419,7 @@ TEST_F(QAFormTest, FailedLoadReportsAndClosesTheEditor) {
   Globals.CurrentTestPath = FromPath(folder);
   Editor = std::make_unique<TQAForm>(Globals);
   Editor->show();
-  const std::string reason = IoErrorText([&] {
-    QuestionSet().LoadQuestions(folder);
-  });
+  const std::string reason = IoErrorText([&] { QuestionSet().LoadQuestions(folder); });
   ASSERT_NE(reason.find(folder), std::string::npos);
 
   Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(reason.c_str()));
@@ -477,7 +473,7 @@ TEST_F(QAFormTest, RevertReloadsFromDiskAfterAsking) {
 
   Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::Yes);
   Trigger(*Editor, "RevertTest1");
-  EXPECT_TRUE(QTest::qWaitFor([this] { return Editor->windowTitle() == "Review - Question 1 of 3"; }));
+  EXPECT_TRUE(WaitUntil([this] { return Editor->windowTitle() == "Review - Question 1 of 3"; }));
   Click(*Editor, "NextButton");
   EXPECT_EQ(Box("QuestionLabel")->toPlainText(), "Question 2");
   EXPECT_TRUE(Enabled("Button10"));

@@ -1,27 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
+#include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "support/TempDir.h"
+#include "support/UiKit.h"
 #include "ui/platform/Dialogs.h"
 
 namespace {
-
-// Runs act on the modal window the next call opens, once it is shown.
-void WhenModal(std::function<void(QWidget&)> act) {
-  QTimer::singleShot(10, [act] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return WhenModal(act);
-    act(*modal);
-  });
-}
 
 struct TDefaultCase {
   TMessageKind Kind;
@@ -30,26 +20,49 @@ struct TDefaultCase {
 
 class MessageDefaultTest : public ::testing::TestWithParam<TDefaultCase> {};
 
+// The text is shown as typed, its line breaks of either spelling as lines.
 TEST_P(MessageDefaultTest, EnterPressesTheDefaultButton) {
   TQtDialogs dialogs;
-  WhenModal([](QWidget& window) {
-    EXPECT_EQ(dynamic_cast<QMessageBox&>(window).textFormat(), Qt::PlainText);
-    QTest::keyClick(&window, Qt::Key_Return);
+  const auto answer = OnModal<QMessageBox>([](QMessageBox& box) {
+    EXPECT_EQ(box.textFormat(), Qt::PlainText);
+    EXPECT_EQ(box.text(), QStringLiteral("<b>Go on?</b>\nNext\nLast\n"));
+    QTest::keyClick(&box, Qt::Key_Return);
   });
-  EXPECT_EQ(dialogs.Message(GetParam().Kind, QStringLiteral("<b>Go on?</b>")), GetParam().OnEnter);
+  EXPECT_EQ(dialogs.Message(GetParam().Kind, QStringLiteral("<b>Go on?</b>\rNext\r\nLast\n")),
+            GetParam().OnEnter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, MessageDefaultTest,
                          ::testing::Values(TDefaultCase{TMessageKind::Information, TButton::Ok},
                                            TDefaultCase{TMessageKind::Error, TButton::Ok},
+                                           TDefaultCase{TMessageKind::Plain, TButton::Ok},
                                            TDefaultCase{TMessageKind::Confirmation, TButton::Yes},
                                            TDefaultCase{TMessageKind::RiskyConfirmation, TButton::No}));
+
+TEST(MessageAnswerTest, TheButtonClickedIsTheAnswer) {
+  TQtDialogs dialogs;
+  const std::tuple<TMessageKind, QMessageBox::StandardButton, TButton> cases[] = {
+      {TMessageKind::Confirmation, QMessageBox::No, TButton::No},
+      {TMessageKind::RiskyConfirmation, QMessageBox::Yes, TButton::Yes}};
+  for (const auto& [kind, clicked, answer] : cases) {
+    const auto box = AnswerMessage(clicked);
+    EXPECT_EQ(dialogs.Message(kind, QStringLiteral("Sure?")), answer);
+  }
+}
 
 TEST(QtFilterTest, SystemFiltersBecomeQtFiltersMatchingEitherCase) {
   EXPECT_EQ(QtFilter(QStringLiteral("Quizwell Files|*.QWT|All Files|*.*")),
             QStringLiteral("Quizwell Files (*.QWT *.qwt);;All Files (*)"));
   EXPECT_EQ(QtFilter(QStringLiteral("Pictures|*.bmp;*.Jpg")),
             QStringLiteral("Pictures (*.bmp *.BMP *.Jpg *.jpg *.JPG)"));
+}
+
+// A link is taken as picked even when what it names is gone.
+TEST(DefaultExtensionTest, ALinkToNothingKeepsItsName) {
+  TTempDir dir;
+  std::filesystem::create_symlink(dir.File("gone"), dir.File("link"));
+  const QString link = QString::fromStdString(dir.File("link"));
+  EXPECT_EQ(WithDefaultExtension(link, QStringLiteral("QWT")), link);
 }
 
 struct TPickCase {
@@ -65,11 +78,10 @@ protected:
     for (const char* name : {"notes", "old.QWT"}) std::ofstream(Dir.File(name)) << "x";
   }
   QString Pick(bool save) {
-    WhenModal([this](QWidget& window) {
-      auto& dialog = dynamic_cast<QFileDialog&>(window);
+    const auto answer = OnModal<QFileDialog>([this](QFileDialog& dialog) {
       EXPECT_EQ(dialog.nameFilters(), (QStringList{"Quizwell Files (*.QWT *.qwt)", "All Files (*)"}));
       dialog.setDirectory(QString::fromStdString(Dir.Path().string()));
-      dialog.selectFile(QString::fromLatin1(GetParam().Typed));
+      Child<QLineEdit>(dialog, "fileNameEdit")->setText(QString::fromLatin1(GetParam().Typed));
       static_cast<QDialog&>(dialog).accept();
     });
     TQtDialogs dialogs;

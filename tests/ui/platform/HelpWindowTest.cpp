@@ -1,33 +1,29 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QTimer>
-#include <QToolButton>
 #include <QWindow>
 
+#include "support/UiKit.h"
 #include "ui/platform/HelpWindow.h"
 
 namespace {
 
 class HelpWindow : public ::testing::Test {
- protected:
+protected:
   THelpTopicWindow* Window() const { return Help.Window(); }
-  QListWidget* Contents() const { return Window()->findChild<QListWidget*>(QStringLiteral("ContentsList")); }
-  QTextBrowser* Topic() const { return Window()->findChild<QTextBrowser*>(QStringLiteral("TopicBrowser")); }
+  QListWidget* Contents() const { return Child<QListWidget>(*Window(), "ContentsList"); }
+  QTextBrowser* Topic() const { return Child<QTextBrowser>(*Window(), "TopicBrowser"); }
   // Texts as std::string, so that a failure shows them.
   std::string Title() const { return Topic()->documentTitle().toStdString(); }
   std::string Entry() const {
     return Contents()->currentItem() ? Contents()->currentItem()->text().toStdString() : std::string();
   }
-  void Click(const char* button) {
-    QTest::mouseClick(Window()->findChild<QToolButton*>(QLatin1String(button)), Qt::LeftButton);
-  }
+  void Click(const char* button) { ::Click(*Window(), button); }
 
   THelpWindow Help;
 };
@@ -109,12 +105,7 @@ TEST_F(HelpWindow, QuitClosesTheWindowAndALaterRequestShowsItAgain) {
 // asked for from it, or open when it came up, must still take keys and clicks.
 TEST_F(HelpWindow, StaysUsableWhileAModalDialogIsOpen) {
   Help.ShowContext(HelpContext::Main);
-  QDialog dialog;
-  bool ran = false;
-  QTimer::singleShot(0, &dialog, [&] {
-    ran = true;
-    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
-
+  const auto answer = OnModal<QDialog>([this](QDialog& dialog) {
     // Open before the dialog: the arrow keys still move through the contents.
     Contents()->setFocus();
     const int row = Contents()->currentRow();
@@ -128,8 +119,7 @@ TEST_F(HelpWindow, StaysUsableWhileAModalDialogIsOpen) {
     EXPECT_EQ(Title(), "Hot links, media files and Jump To");
     dialog.reject();
   });
-  dialog.exec();
-  EXPECT_TRUE(ran);
+  QDialog().exec();
   EXPECT_TRUE(Window()->isVisible());
 }
 

@@ -1,7 +1,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -9,25 +8,9 @@
 #include "core/run/Grading.h"
 #include "core/storage/Csv.h"
 #include "support/ScriptedDialogs.h"
+#include "support/UiKit.h"
 #include "ui/print/GradeForm.h"
 #include "ui/print/PrintForm.h"
-
-namespace {
-
-template <class T>
-T* Child(QWidget& form, const char* name) {
-  T* child = form.findChild<T*>(QLatin1String(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
-
-void Click(QWidget& form, const char* name) {
-  QPushButton* button = Child<QPushButton>(form, name);
-  ASSERT_TRUE(button && button->isEnabled()) << name;
-  button->click();
-}
-
-}  // namespace
 
 class PaperForms : public PaperFixture {
 protected:
