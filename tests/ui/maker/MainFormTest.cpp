@@ -742,9 +742,11 @@ TEST_F(MainFormTest, EngineThatDoesNotStartLeadsToTheQuestion) {
   ASSERT_EQ(Shell.Calls.size(), 1u);
   EXPECT_EQ(Shell.Calls[0].FileName, FileIn("QWTEST.EXE"));
 
-  Shell.Results = {0, 0};
+  Shell.Results = {2, 0};
   Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::Yes);
   Dialogs.ExpectOpen(QStringLiteral("/opt/engine/QWTEST.EXE"));
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        QStringLiteral("/opt/engine/QWTEST.EXE cannot be started: Permission denied."));
   Form.LaunchQuizwellClient1Click();
   ASSERT_EQ(Shell.Calls.size(), 3u);
   EXPECT_EQ(Shell.Calls[2].FileName, "/opt/engine/QWTEST.EXE");
