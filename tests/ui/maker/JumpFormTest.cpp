@@ -67,6 +67,23 @@ TEST_F(JumpFormTest, EnterInTheNumberJumpsAndF1ShowsTheEditorsTopic) {
   EXPECT_EQ(Help.Calls, std::vector<int>{103});
 }
 
+TEST_F(JumpFormTest, EnterInEveryControlJumps) {
+  OpenEditor(WriteTest(Questions(8)));
+  WhenModal<TjumpForm>([this](TjumpForm& form) {
+    Number(form)->setValue(5);
+    for (const char* name : {"SpinEdit1", "Button1", "Button2", "BottomButton", "PrevButton", "NextButton",
+                             "TopButton"}) {
+      Click(form, "TopButton");
+      auto* control = Child<QWidget>(form, name);
+      control->setFocus();
+      QTest::keyClick(control, Qt::Key_Return);
+      EXPECT_EQ(Editor->windowTitle(), "Review - Question 5 of 8") << name;
+      EXPECT_TRUE(form.isVisible()) << name;
+    }
+  });
+  Click(*Editor, "JumpButton");
+}
+
 TEST_F(JumpFormTest, StepsMoveTheEditorAndStayInRange) {
   OpenEditor(WriteTest(Questions(4)));
   WhenModal<TjumpForm>([this](TjumpForm& form) {
