@@ -45,10 +45,13 @@ public:
 // whole, whatever its length. The desktop places and sizes the windows it
 // opens itself, so showMode changes nothing here.
 //
-// Both return Accepted when the desktop took the request, FileNotFound when
-// the name names nothing that exists, NotStarted when the program could not
-// be started or no application accepted the document or address. Nothing is
-// waited for and nothing is reported to the user.
+// ExecuteFile returns, and StartProgram's Result is, Accepted when the desktop
+// took the request, FileNotFound when the name names nothing that exists,
+// NotStarted when the program could not be started (Reason says why: no
+// permission to run it, a mount that runs nothing, a file of no format the
+// system runs, a working folder that is not there) or no application accepted
+// the document or address. Nothing is waited for and nothing is reported to
+// the user.
 class TDesktopShellOpen : public TShellOpen {
 public:
   static constexpr int Accepted = 42;

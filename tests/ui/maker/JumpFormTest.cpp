@@ -71,14 +71,10 @@ TEST_F(JumpFormTest, EnterInEveryControlJumps) {
   OpenEditor(WriteTest(Questions(8)));
   WhenModal<TjumpForm>([this](TjumpForm& form) {
     Number(form)->setValue(5);
-    for (const char* name : {"SpinEdit1", "Button1", "Button2", "BottomButton", "PrevButton", "NextButton",
-                             "TopButton"}) {
+    for (const char* name : {"SpinEdit1", "Button1", "Button2", "BottomButton", "NextButton", "TopButton"}) {
       Click(form, "TopButton");
-      auto* control = Child<QWidget>(form, name);
-      control->setFocus();
-      QTest::keyClick(control, Qt::Key_Return);
+      QTest::keyClick(Child<QWidget>(form, name), Qt::Key_Return);
       EXPECT_EQ(Editor->windowTitle(), "Review - Question 5 of 8") << name;
-      EXPECT_TRUE(form.isVisible()) << name;
     }
   });
   Click(*Editor, "JumpButton");

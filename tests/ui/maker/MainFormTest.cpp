@@ -735,7 +735,7 @@ TEST_F(MainFormTest, OwnEngineBesideTheMakerComesAfterTheOtherAndPreviewsTheTest
             (QStringList{"--preview", "--question", "1", "/t/My \"best\" test.QWT"}));
 }
 
-TEST_F(MainFormTest, EngineThatDoesNotStartLeadsToTheQuestion) {
+TEST_F(MainFormTest, EngineNotFoundLeadsToTheQuestionAndAChosenOneThatFailsIsReported) {
   Shell.Results = {2};
   Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::No);
   Form.LaunchQuizwellClient1Click();
