@@ -78,8 +78,16 @@ public:
     Calls.push_back({fileName, parameters, folder, showMode});
     return Results.empty() ? 42 : TakeResult();
   }
+  // Recorded and answered as ExecuteFile; a start that fails gives StartFailure.
+  TProgramStart StartProgram(const QString& programName, const QString& parameters,
+                             const QString& folder) override {
+    Calls.push_back({programName, parameters, folder, SW_SHOW});
+    const int result = Results.empty() ? 42 : TakeResult();
+    return {result, result > 32 || result == 2 ? QString() : StartFailure};
+  }
   std::vector<TCall> Calls;
   std::deque<int> Results;  // answers in turn; 42 (accepted) when empty
+  QString StartFailure = QStringLiteral("Permission denied");
 
 private:
   int TakeResult() {

@@ -105,14 +105,20 @@ void QuestionSet::DeleteCurrentQuestion() {
   CurrentIndex = std::max(CurrentIndex - 1, 1);
 }
 
-void QuestionSet::SaveQuestions(const std::string& path) const {
+bool QuestionSet::SaveQuestions(const std::string& path) const {
   TIniStore store(path);
+  // Questions without SETTINGS would be no test that loads.
+  TStrings sections;
+  store.ReadSections(sections);
+  const bool newTest = sections.empty();
+  if (newTest) TestFile::WriteNewTest(store);
   int written = 0;
   for (int n = 1; n <= QuestionCount; ++n)
     if (!Slot(n).Question.empty()) TestFile::WriteQuestion(store, ++written, Slot(n));
   // Sections past the last question written would come back as questions.
   for (int n = written + 1; n <= MaxQuestions; ++n) store.EraseSection(TestFile::QuestionSection(n));
   store.UpdateFile();
+  return newTest;
 }
 
 TNavigationState QuestionSet::BringIntoRange() {

@@ -75,10 +75,12 @@ public:
   // others are left out and the numbers close up. The sections the file holds
   // past the last one written are removed, so nothing deleted or left out
   // comes back at the next load. SETTINGS and every other section stay as they
-  // were read.
+  // were read. A file that is missing or holds no section at all (removed
+  // while the test was being edited) is written as a whole test: the
+  // settings of a new test, then the questions; true is returned then.
   // Throws TIoError when the file cannot be read or written; the file on disk
   // is then untouched. The set in memory is never changed.
-  void SaveQuestions(const std::string& path) const;
+  bool SaveQuestions(const std::string& path) const;
 
   // Navigation steps: they only move CurrentIndex; BringIntoRange (called by
   // the screen as it shows the question) keeps it within 1..QuestionCount.

@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <random>
+#include <system_error>
 
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
@@ -141,8 +143,13 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
   TestSettings settings;
   std::vector<QuestionRecord> questions;
   const bool read = RunGuarded(Setup.Dialogs, [&] {
-    if (!QFileInfo(path).isFile()) throw TIoError(ToPath(path), "Cannot open the test", "no such file");
-    TCustomIniStore store(ToPath(path));
+    // The name's own bytes, whatever they are: Qt's file functions would
+    // look for a name that is no valid UTF-8 under another one.
+    const std::string file = ToPath(path);
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(file, ignored))
+      throw TIoError(file, "Cannot open the test", "no such file");
+    TCustomIniStore store(file);
     settings = ReadTestSettings(store);
     questions = ReadTestContents(store).Questions;
   });

@@ -627,16 +627,26 @@ void TMainForm::LaunchQuizwellClient1Click() {
     const QStringList spelled = folder.entryList({EngineName}, QDir::Files | QDir::Hidden | QDir::System);
     const QString engine =
         folder.filePath(spelled.isEmpty() || spelled.contains(EngineName) ? EngineName : spelled.first());
-    if (Globals.Shell.ExecuteFile(engine, QString(), QString(), SW_SHOW) > 32) return;
+    const TProgramStart inFolder = Globals.Shell.StartProgram(engine, QString(), QString());
+    if (inFolder.Started()) return;
     // Then our own engine for this system, when it lies beside the maker.
     const QString beside = EngineBesideMaker(Globals.ProgramFolder);
-    if (!beside.isEmpty() && Globals.Shell.ExecuteFile(beside, QString(), QString(), SW_SHOW) > 32) return;
-    if (!Globals.Dialogs.Confirm(
-            QStringLiteral("QWTEST.EXE not found in current folder.\rWould you like to find and run it?")))
-      return;
+    if (!beside.isEmpty() && Globals.Shell.StartProgram(beside, QString(), QString()).Started()) return;
+    // An engine that is there but does not run is no engine that is missing.
+    const QString question =
+        inFolder.Result == TDesktopShellOpen::FileNotFound
+            ? QStringLiteral("QWTEST.EXE not found in current folder.\rWould you like to find and run it?")
+            : FileNamePart(engine) + QStringLiteral(" in current folder cannot be started: ") +
+                  inFolder.Reason + QStringLiteral(".\rWould you like to find and run another?");
+    if (!Globals.Dialogs.Confirm(question)) return;
     const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenDialog4);
     if (!chosen) return;
-    Globals.Shell.ExecuteFile(*chosen, QString(), QString(), SW_SHOW);
+    const TProgramStart start = Globals.Shell.StartProgram(*chosen, QString(), QString());
+    if (start.Result == TDesktopShellOpen::FileNotFound)
+      Globals.Dialogs.Error(*chosen + QStringLiteral(" was not found."));
+    else if (!start.Started())
+      Globals.Dialogs.Error(*chosen + QStringLiteral(" cannot be started: ") + start.Reason +
+                            QLatin1Char('.'));
   });
 }
 

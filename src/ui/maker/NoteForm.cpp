@@ -1,8 +1,18 @@
 #include "ui/maker/NoteForm.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QThread>
+#include <QWindow>
+
+namespace {
+
+// How long the work waits at most for the window system to show the notice.
+constexpr int MapWaitMs = 500;
+
+}  // namespace
 
 TNoteForm::TNoteForm(const QString& text, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -20,8 +30,17 @@ TNoteForm::TNoteForm(const QString& text, QWidget* parent)
   setFixedSize(sizeHint().expandedTo(QSize(260, 70)));
 
   show();
-  // Map and paint it now; user input waits until the work is done.
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  // The window system maps the window and asks for its first paint in its own
+  // time, and a paint before that is lost: wait for it (briefly), then paint,
+  // so the text is on the screen before the work starts. User input waits
+  // until the work is done.
+  const QDeadlineTimer deadline(MapWaitMs);
+  for (;;) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const QWindow* window = windowHandle();
+    if (!window || window->isExposed() || deadline.hasExpired()) break;
+    QThread::msleep(5);
+  }
   repaint();
 }
 

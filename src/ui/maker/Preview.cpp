@@ -38,8 +38,9 @@ bool StartPreview(TGlobals& globals, int question) {
   quoted.replace(QLatin1Char('"'), QStringLiteral("\"\"\""));
   const QString parameters =
       QStringLiteral("--preview --question %1 \"%2\"").arg(std::max(question, 1)).arg(quoted);
-  if (globals.Shell.ExecuteFile(engine, parameters, globals.ProgramFolder, SW_SHOW) > 32) return true;
-  globals.Dialogs.Error(QStringLiteral("qwtest could not be started."));
+  const TProgramStart start = globals.Shell.StartProgram(engine, parameters, globals.ProgramFolder);
+  if (start.Started()) return true;
+  globals.Dialogs.Error(QStringLiteral("qwtest could not be started: ") + start.Reason + QLatin1Char('.'));
   return false;
 }
 

@@ -26,6 +26,7 @@
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WriteOver.h"
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/NoteForm.h"
@@ -67,6 +68,12 @@ QString UntitledAskText(const std::vector<int>& numbers) {
 QString EmptyLeftOutText(const std::vector<int>& numbers) {
   return QStringLiteral("These empty questions were not saved: ") + Numbers(numbers) +
          QStringLiteral(".\rThe questions after them were saved under numbers that close the gap.");
+}
+QString WrittenAnewText(const QString& path) {
+  return QStringLiteral("The test file ") + path +
+         QStringLiteral(
+             " was deleted while it was being edited.\rIt was written anew: the settings of a new "
+             "test and these questions.");
 }
 const QString LoadingText = QStringLiteral("Loading questions.  Please wait...");
 const QString SavingText = QStringLiteral("Saving questions.  Please wait...");
@@ -580,7 +587,11 @@ void TQAForm::StartTimerTimer() {
   bool renumbered = false;
   const bool loaded = RunGuarded(Globals.Dialogs, [this, &renumbered] {
     TNoteForm note(LoadingText, this);
-    renumbered = Questions.LoadQuestions(ToPath(Globals.CurrentTestPath));
+    const std::string path = ToPath(Globals.CurrentTestPath);
+    // Taken before the read: a write meanwhile shows as a change at Save.
+    const TFileStamp stamp = StampFile(path);
+    renumbered = Questions.LoadQuestions(path);
+    LoadedStamp = stamp;
     DisplayNextQuestion();
   });
   // The first typing goes into the question.
@@ -601,10 +612,7 @@ void TQAForm::SaveButtonClick() {
   const std::vector<int> untitled = Questions.UntitledQuestions();
   if (!untitled.empty() && !Globals.Dialogs.ConfirmRisk(UntitledAskText(untitled))) return;
   const std::vector<int> empty = Questions.EmptyQuestions();
-  const bool saved = RunGuarded(Globals.Dialogs, [this] {
-    TNoteForm note(SavingText, this);
-    Questions.SaveQuestions(ToPath(Globals.CurrentTestPath));
-  });
+  const bool saved = WriteQuestions();
   if (saved && !empty.empty()) Globals.Dialogs.Inform(EmptyLeftOutText(empty));
   if (saved && !Globals.Dialogs.Confirm(SavedAskText)) CloseEditor();
 }
@@ -612,10 +620,26 @@ void TQAForm::SaveButtonClick() {
 void TQAForm::PreviewTest1Click() {
   if (!SaveCurrent()) return;
   if (EditorDiffersFromFile(Questions, ToPath(Globals.CurrentTestPath)) &&
-      Globals.Dialogs.Confirm(QStringLiteral("Save changes before the preview?\rThe preview shows the test as saved.")) &&
-      !RunGuarded(Globals.Dialogs, [this] { Questions.SaveQuestions(ToPath(Globals.CurrentTestPath)); }))
+      Globals.Dialogs.Confirm(
+          QStringLiteral("Save changes before the preview?\rThe preview shows the test as saved.")) &&
+      !WriteQuestions())
     return;
   StartPreview(Globals, Questions.CurrentIndex);
+}
+
+bool TQAForm::WriteQuestions() {
+  if (!MayWriteOver(Globals.Dialogs, LoadedStamp, Globals.CurrentTestPath)) return false;
+  // A test that had no file when it was loaded is simply written whole.
+  const bool wasRead = LoadedStamp.Exists;
+  bool anew = false;
+  const bool saved = RunGuarded(Globals.Dialogs, [this, &anew] {
+    TNoteForm note(SavingText, this);
+    const std::string path = ToPath(Globals.CurrentTestPath);
+    anew = Questions.SaveQuestions(path);
+    LoadedStamp = StampFile(path);
+  });
+  if (saved && anew && wasRead) Globals.Dialogs.Inform(WrittenAnewText(Globals.CurrentTestPath));
+  return saved;
 }
 
 void TQAForm::ExitButtonClick() {

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "ui/platform/Globals.h"
+#include "core/storage/FileStamp.h"
 
 class QAction;
 class QCheckBox;
@@ -106,6 +107,9 @@ private:
   void CreateAnswerArea(QVBoxLayout* column);
   QToolButton* ToolButton(const char* name, TEditorPicture picture, const QString& hint);
   void CloseEditor();
+  // Writes the questions back to the test, asking first when another program
+  // has written it since the load; false when nothing was written.
+  bool WriteQuestions();
   // Every text of the screen that SaveCurrent stores.
   QStringList ScreenTexts() const;
 
@@ -129,4 +133,5 @@ private:
   QLabel* HotLinkParmsLabel;
   QLabel* MMediaLabel;
   int MMediaTag = 0;
+  TFileStamp LoadedStamp;  // the test file as the questions were loaded from it
 };

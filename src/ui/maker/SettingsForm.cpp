@@ -30,6 +30,7 @@
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WriteOver.h"
 
 QString TSettingsForm::SavedTimeText;
 
@@ -467,8 +468,12 @@ bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSettingsForm::FormShow() {
-  const bool loaded =
-      RunGuarded(Globals.Dialogs, [this] { ToControls(LoadTestSettings(ToPath(Globals.CurrentTestPath))); });
+  const bool loaded = RunGuarded(Globals.Dialogs, [this] {
+    const std::string path = ToPath(Globals.CurrentTestPath);
+    const TFileStamp stamp = StampFile(path);
+    ToControls(LoadTestSettings(path));
+    LoadedStamp = stamp;
+  });
   ApplyButton->setEnabled(false);
   if (!loaded) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
 }
@@ -519,7 +524,12 @@ bool TSettingsForm::Save() {
   s.ReviewRef = CheckBox4->isChecked();
   s.StudentMax = CheckBox6->isChecked();
 
-  if (!RunGuarded(Globals.Dialogs, [&] { SaveTestSettings(ToPath(Globals.CurrentTestPath), s); }))
+  if (!MayWriteOver(Globals.Dialogs, LoadedStamp, Globals.CurrentTestPath) ||
+      !RunGuarded(Globals.Dialogs, [&] {
+        const std::string path = ToPath(Globals.CurrentTestPath);
+        SaveTestSettings(path, s);
+        LoadedStamp = StampFile(path);
+      }))
     return false;
   ApplyButton->setEnabled(false);
   return true;

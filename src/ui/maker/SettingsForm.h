@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "core/storage/FileStamp.h"
 #include "core/test/TestSettings.h"
 
 class QCheckBox;
@@ -90,6 +91,7 @@ private:
 
   TGlobals& Globals;
   bool FormShown = false;
+  TFileStamp LoadedStamp;  // the test file as the settings were loaded from it
 
   QLineEdit* Edit1;
   QLineEdit* MaskEdit1;

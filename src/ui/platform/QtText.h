@@ -16,7 +16,10 @@ QString ToQString(const std::string& text);
 // cannot hold is stored as '?'; use StorableOrAsk before writing.
 std::string ToCp1252(const QString& text);
 
-// A path for the core (the file system's own bytes) and back.
+// A path for the core (the file system's own bytes) and back. Any bytes come
+// back as they went: those that are not valid UTF-8 are carried as lone
+// surrogates (shown as unknown characters), so give such a QString to Qt's
+// file functions only through ToPath.
 std::string ToPath(const QString& path);
 QString FromPath(const std::string& path);
 

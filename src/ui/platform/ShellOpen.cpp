@@ -20,21 +20,43 @@ int Outcome(bool accepted) {
   return accepted ? TDesktopShellOpen::Accepted : TDesktopShellOpen::NotStarted;
 }
 
+QFileInfo Target(const QString& fileName, const QString& folder) {
+  return QFileInfo(folder.isEmpty() ? QDir::current() : QDir(folder), fileName);
+}
+
+// The system's reason as Qt words it, without the name of the failing call
+// when that is the program's start itself ("execv: Permission denied").
+QString StartFailure(const QProcess& process) {
+  static const QRegularExpression call(QStringLiteral("^exec\\w*: "));
+  QString reason = process.errorString();
+  reason.remove(call);
+  return reason.isEmpty() ? QStringLiteral("the system gave no reason") : reason;
+}
+
 }  // namespace
 
-int TDesktopShellOpen::ExecuteFile(const QString& fileName, const QString& parameters, const QString& folder,
-                                   int /*showMode*/) {
+int TDesktopShellOpen::ExecuteFile(const QString& fileName, const QString& /*parameters*/,
+                                   const QString& folder, int /*showMode*/) {
   if (fileName.isEmpty()) return FileNotFound;
   if (IsWebAddress(fileName) && !QFileInfo::exists(fileName))
     return Outcome(QDesktopServices::openUrl(QUrl(fileName, QUrl::TolerantMode)));
 
-  const QFileInfo target(folder.isEmpty() ? QDir::current() : QDir(folder), fileName);
+  const QFileInfo target = Target(fileName, folder);
   if (!target.exists()) return FileNotFound;
-
-  if (target.isFile() && target.isExecutable()) {
-    const QString workingFolder = folder.isEmpty() ? target.absolutePath() : folder;
-    return Outcome(QProcess::startDetached(target.absoluteFilePath(), QProcess::splitCommand(parameters),
-                                           workingFolder));
-  }
   return Outcome(QDesktopServices::openUrl(QUrl::fromLocalFile(target.absoluteFilePath())));
+}
+
+TProgramStart TDesktopShellOpen::StartProgram(const QString& programName, const QString& parameters,
+                                              const QString& folder) {
+  if (programName.isEmpty()) return {FileNotFound, QString()};
+  const QFileInfo target = Target(programName, folder);
+  if (!target.exists()) return {FileNotFound, QString()};
+  if (target.isDir()) return {NotStarted, QStringLiteral("it is a folder")};
+
+  QProcess process;
+  process.setProgram(target.absoluteFilePath());
+  process.setArguments(QProcess::splitCommand(parameters));
+  process.setWorkingDirectory(folder.isEmpty() ? target.absolutePath() : folder);
+  if (process.startDetached()) return {Accepted, QString()};
+  return {NotStarted, StartFailure(process)};
 }

@@ -228,6 +228,21 @@ TEST_F(EngineTest, WholeRunScoresRecordsHistoryAndReviewsTheWrongOnes) {
   EXPECT_EQ(Prompts.Asked.size(), 1);
 }
 
+TEST_F(EngineTest, ATestWhoseNameIsNoUtf8IsTaken) {
+  const std::string path = Dir.File("caf\xE9.QWT");
+  std::filesystem::rename(ToPath(WriteTest()), path);
+  TEngineForm engine(EngineSetup());
+  Prompts.Answers = {QString()};
+  QStringList shown;
+  engine.RunModal = [&](QDialog& dialog) {
+    shown << dialog.objectName();
+    return int(QDialog::Rejected);
+  };
+  engine.TakeTest(FromPath(path));
+  ASSERT_FALSE(shown.isEmpty());
+  EXPECT_EQ(shown.first(), "BeginBox");
+}
+
 TEST_F(EngineTest, DamagedHistoryIsReportedAndTheScoreStillShown) {
   const QString path = WriteTest();
   std::filesystem::create_directories(Dir.Path() / "data");

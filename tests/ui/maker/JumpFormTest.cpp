@@ -67,6 +67,19 @@ TEST_F(JumpFormTest, EnterInTheNumberJumpsAndF1ShowsTheEditorsTopic) {
   EXPECT_EQ(Help.Calls, std::vector<int>{103});
 }
 
+TEST_F(JumpFormTest, EnterInEveryControlJumps) {
+  OpenEditor(WriteTest(Questions(8)));
+  WhenModal<TjumpForm>([this](TjumpForm& form) {
+    Number(form)->setValue(5);
+    for (const char* name : {"SpinEdit1", "Button1", "Button2", "BottomButton", "NextButton", "TopButton"}) {
+      Click(form, "TopButton");
+      QTest::keyClick(Child<QWidget>(form, name), Qt::Key_Return);
+      EXPECT_EQ(Editor->windowTitle(), "Review - Question 5 of 8") << name;
+    }
+  });
+  Click(*Editor, "JumpButton");
+}
+
 TEST_F(JumpFormTest, StepsMoveTheEditorAndStayInRange) {
   OpenEditor(WriteTest(Questions(4)));
   const auto answer = OnModal<TjumpForm>([this](TjumpForm& form) {

@@ -65,19 +65,25 @@ TEST_F(EngineLaunch, WithoutTheEngineNoStartsNothingAndYesStartsTheChosenOne) {
             QStringList({FromPath(Other.Path().string())}));
 }
 
-TEST_F(EngineLaunch, AnEngineThatFailsToStartLeadsToTheQuestionAndAChosenFailureIsSilent) {
+TEST_F(EngineLaunch, AnEngineThatDoesNotRunIsSaidToAndSoIsAChosenOne) {
   StandIn::WriteBrokenProgram(InFolder(QStringLiteral("QWTEST.EXE")));
   StandIn::WriteBrokenProgram(Elsewhere(QStringLiteral("BROKEN.EXE")));
+  const QString cannotStart = QStringLiteral(
+      "QWTEST.EXE in current folder cannot be started: Exec format error.\rWould you like to find and run "
+      "another?");
 
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, cannotStart, TButton::Yes);
   Dialogs.ExpectOpen(Elsewhere(QStringLiteral("BROKEN.EXE")));
+  Dialogs.ExpectMessage(TMessageKind::Error, Elsewhere(QStringLiteral("BROKEN.EXE")) +
+                                                 QStringLiteral(" cannot be started: Exec format error."));
   Launch(Form);
 
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, cannotStart, TButton::Yes);
   Dialogs.ExpectOpen(Elsewhere(QStringLiteral("GONE.EXE")));
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        Elsewhere(QStringLiteral("GONE.EXE")) + QStringLiteral(" was not found."));
   Launch(Form);
-
-  EXPECT_EQ(Dialogs.Messages.size(), 2u);  // the two questions and nothing after them
+  EXPECT_TRUE(Dialogs.AllUsed());
 }
 
 TEST_F(EngineLaunch, AnEnginePathOfMoreThan80CharactersIsUsedWhole) {

@@ -620,16 +620,18 @@ TEST_F(MainFormTest, OwnEngineBesideTheMakerComesAfterTheOtherAndPreviewsTheTest
             (QStringList{"--preview", "--question", "1", "/t/My \"best\" test.QWT"}));
 }
 
-TEST_F(MainFormTest, EngineThatDoesNotStartLeadsToTheQuestion) {
+TEST_F(MainFormTest, EngineNotFoundLeadsToTheQuestionAndAChosenOneThatFailsIsReported) {
   Shell.Results = {2};
   Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::No);
   Form.LaunchQuizwellClient1Click();
   ASSERT_EQ(Shell.Calls.size(), 1u);
   EXPECT_EQ(Shell.Calls[0].FileName, FileIn("QWTEST.EXE"));
 
-  Shell.Results = {0, 0};
+  Shell.Results = {2, 0};
   Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::Yes);
   Dialogs.ExpectOpen(QStringLiteral("/opt/engine/QWTEST.EXE"));
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        QStringLiteral("/opt/engine/QWTEST.EXE cannot be started: Permission denied."));
   Form.LaunchQuizwellClient1Click();
   ASSERT_EQ(Shell.Calls.size(), 3u);
   EXPECT_EQ(Shell.Calls[2].FileName, "/opt/engine/QWTEST.EXE");

@@ -1,0 +1,13 @@
+#include "ui/platform/WriteOver.h"
+
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/QtText.h"
+
+bool MayWriteOver(TDialogs& dialogs, const TFileStamp& read, const QString& path) {
+  TFileChange change = TFileChange::None;
+  if (!RunGuarded(dialogs, [&] { change = ChangeSince(read, ToPath(path)); })) return false;
+  return change != TFileChange::Changed ||
+         dialogs.ConfirmRisk(QStringLiteral("The test file ") + path +
+                             QStringLiteral(" was changed by another program since it was loaded here.\r"
+                                            "Write over it? Those changes will be lost."));
+}
