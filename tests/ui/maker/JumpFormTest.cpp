@@ -69,7 +69,7 @@ TEST_F(JumpFormTest, EnterInTheNumberJumpsAndF1ShowsTheEditorsTopic) {
 
 TEST_F(JumpFormTest, EnterInEveryControlJumps) {
   OpenEditor(WriteTest(Questions(8)));
-  WhenModal<TjumpForm>([this](TjumpForm& form) {
+  const auto answer = OnModal<TjumpForm>([this](TjumpForm& form) {
     Number(form)->setValue(5);
     for (const char* name : {"SpinEdit1", "Button1", "Button2", "BottomButton", "NextButton", "TopButton"}) {
       Click(form, "TopButton");
