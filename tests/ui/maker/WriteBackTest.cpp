@@ -82,7 +82,7 @@ TEST_F(WriteBackTest, TestWhoseNameIsNoUtf8IsListedEditedAndSavedUnderItsOwnName
       QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell."));
   main.show();
   auto* combo = Child<QComboBox>(main, "ComboBox1");
-  QTRY_COMPARE(combo->count(), 2);
+  ASSERT_TRUE(WaitUntil([combo] { return combo->count() == 2; })) << "the catalogue did not fill";
   combo->setCurrentIndex(1);
   main.ComboBox1Change();
   ASSERT_EQ(ToPath(main.Globals.CurrentTestPath), path);
