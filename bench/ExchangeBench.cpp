@@ -12,7 +12,7 @@
 #include "BenchFiles.h"
 #include "core/exchange/Export.h"
 #include "core/exchange/Import.h"
-#include "core/exchange/QuestionFormat.h"
+#include "core/exchange/Formats.h"
 
 namespace fs = std::filesystem;
 

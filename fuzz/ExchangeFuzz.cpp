@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/exchange/QuestionFormat.h"
+#include "core/exchange/Formats.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const TQuestionFormat* format = FindQuestionFormat(EXCHANGE_FORMAT);

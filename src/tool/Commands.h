@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tool/Tool.h"
+#include "tool/ToolContext.h"
 
 // One function per command. Each returns its exit status and may throw
 // TIoError, which RunTool reports.

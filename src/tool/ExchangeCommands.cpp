@@ -4,7 +4,7 @@
 
 #include "core/exchange/Export.h"
 #include "core/exchange/Import.h"
-#include "core/exchange/QuestionFormat.h"
+#include "core/exchange/Formats.h"
 #include "core/storage/IoError.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "core/run/PaperVersions.h"
-#include "tool/Tool.h"
+#include "tool/ToolContext.h"
 
 // The options print and grade share: --versions N, --seed S and
 // --shuffle questions,answers. Nothing (after a message on err) when one is

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "core/storage/IoError.h"
-#include "core/storage/TerminalText.h"
 #include "tool/Commands.h"
 
 namespace {
@@ -207,11 +206,6 @@ const std::vector<TCommand>& Commands() {
        ExportCommand},
   };
   return commands;
-}
-
-void Report(std::ostream& err, std::string_view message) {
-  // Messages name files and quote values, which may hold any byte.
-  err << ProgramName << ": " << TerminalUtf8(message) << '\n';
 }
 
 int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,

@@ -7,25 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "tool/Arguments.h"
+#include "tool/ToolContext.h"
 
 // qwtool: the maker's file work from the command line, on the same core as the
 // maker, so that every file it writes is byte for byte what the maker writes.
-
-// Exit status: all well, something found by a check, or a usage or I/O error.
-enum TExitStatus : int { ExitOk = 0, ExitFindings = 1, ExitTrouble = 2 };
-
-inline constexpr std::string_view ProgramName = "qwtool";
-
-// What one command works with. Out carries the command's result, Err every
-// message about files and problems, each line starting with the program name.
-struct TToolContext {
-  TArguments Arguments;
-  std::ostream& Out;
-  std::ostream& Err;
-  // The folder qwtool lies in: the maker's folder when both are installed.
-  std::filesystem::path ProgramFolder;
-};
 
 struct TCommand {
   std::string_view Name;
@@ -48,6 +33,3 @@ const std::vector<TCommand>& Commands();
 // and the reason, and give ExitTrouble.
 int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
             const std::filesystem::path& programFolder);
-
-// Writes "qwtool: " + message as one line of err.
-void Report(std::ostream& err, std::string_view message);

@@ -84,7 +84,7 @@ TEST(NewCommand, ForceReplacesARegularFileOnly) {
 
 // The replacement is one atomic save: failing at any step of it leaves the
 // old test as it was and nothing beside it.
-class NewForceFault : public testing::TestWithParam<IniStoreFaults::TStep> {};
+class NewForceFault : public testing::TestWithParam<AtomicFileFaults::TStep> {};
 
 TEST_P(NewForceFault, LeavesTheOldTestByteForByte) {
   TTempDir dir;

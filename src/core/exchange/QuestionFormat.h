@@ -89,12 +89,3 @@ class TFormatError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
 };
-
-// Every format, in the order menus list them.
-const std::vector<std::unique_ptr<TQuestionFormat>>& QuestionFormats();
-// The format of a command-line name, or nullptr.
-const TQuestionFormat* FindQuestionFormat(std::string_view name);
-// The format whose default extension fileName has (any letter case), or
-// nullptr. A ".txt" source (bytes given) is Aiken when a line starts with
-// "ANSWER:", otherwise GIFT, which is often saved as text too.
-const TQuestionFormat* QuestionFormatOfFile(std::string_view fileName, std::string_view bytes = {});

@@ -14,7 +14,6 @@
 #include <memory>
 #include <string_view>
 
-#include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 
 namespace {
@@ -48,7 +47,7 @@ std::string FolderOf(const std::string& path) {
 class TTemporaryFile {
 public:
   TTemporaryFile(const std::string& folder, const std::string& reportedPath) : Folder(folder) {
-    if (IniStoreFaults::Fails(IniStoreFaults::TStep::Create))
+    if (AtomicFileFaults::Fails(AtomicFileFaults::TStep::Create))
       Fail(reportedPath, "Could not create a temporary file to save", errno);
 #ifdef O_TMPFILE
     // Naming the file later goes through /proc.
@@ -139,7 +138,7 @@ void WriteAll(int fd, std::string_view bytes, const std::string& reportedPath) {
   size_t left = bytes.size();
   while (left > 0) {
     const ssize_t written =
-        IniStoreFaults::Fails(IniStoreFaults::TStep::Write) ? -1 : ::write(fd, data, left);
+        AtomicFileFaults::Fails(AtomicFileFaults::TStep::Write) ? -1 : ::write(fd, data, left);
     if (written < 0) {
       if (errno == EINTR) continue;
       Fail(reportedPath, "Could not write", errno);
@@ -203,14 +202,35 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     }
   }
   WriteAll(temp.Fd(), bytes, path);
-  if (IniStoreFaults::Fails(IniStoreFaults::TStep::Flush) || ::fsync(temp.Fd()) != 0)
+  if (AtomicFileFaults::Fails(AtomicFileFaults::TStep::Flush) || ::fsync(temp.Fd()) != 0)
     Fail(path, "Could not flush to disk", errno);
   if (temp.GiveName() != 0) Fail(path, "Could not replace", errno);
   if (temp.Close() != 0) Fail(path, "Could not write", errno);
-  if (IniStoreFaults::Fails(IniStoreFaults::TStep::Rename) ||
+  if (AtomicFileFaults::Fails(AtomicFileFaults::TStep::Rename) ||
       ::rename(temp.Path().c_str(), target.c_str()) != 0)
     Fail(path, "Could not replace", errno);
   temp.MarkRenamed();
   SyncFolder(folder);
   RemoveLeftovers(folder);
 }
+
+// ---------------------------------------------------------------------------
+// AtomicFileFaults
+
+namespace AtomicFileFaults {
+
+namespace {
+std::optional<TStep> FailingStep;
+}  // namespace
+
+void FailAt(std::optional<TStep> step) {
+  FailingStep = step;
+}
+
+bool Fails(TStep step) {
+  if (FailingStep != step) return false;
+  errno = EIO;
+  return true;
+}
+
+}  // namespace AtomicFileFaults

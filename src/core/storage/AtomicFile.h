@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,3 +24,18 @@
 // Throws TIoError naming path, the step that failed and the system's reason.
 // After a failure the old file is untouched and no temporary file is left.
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+
+// Test seam: makes saves fail at one step of the atomic write, as a full disk,
+// a failing device or a vanished folder would, so that tests can show nothing
+// is lost whichever step fails. Nothing but tests sets it.
+namespace AtomicFileFaults {
+
+enum class TStep { Create, Write, Flush, Rename };
+
+// Every save from now on fails at step, until FailAt(std::nullopt).
+void FailAt(std::optional<TStep> step);
+
+// For the atomic write: true (with errno set to EIO) when step is to fail.
+bool Fails(TStep step);
+
+}  // namespace AtomicFileFaults

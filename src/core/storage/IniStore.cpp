@@ -775,24 +775,3 @@ TStrings StorableMessageLines(const TStrings& lines) {
   }
   return stored;
 }
-
-// ---------------------------------------------------------------------------
-// IniStoreFaults
-
-namespace IniStoreFaults {
-
-namespace {
-std::optional<TStep> FailingStep;
-}  // namespace
-
-void FailAt(std::optional<TStep> step) {
-  FailingStep = step;
-}
-
-bool Fails(TStep step) {
-  if (FailingStep != step) return false;
-  errno = EIO;
-  return true;
-}
-
-}  // namespace IniStoreFaults

@@ -276,18 +276,3 @@ std::string OneLineValue(std::string_view text);
 // (which would read as a section header, cutting the message short or letting
 // it shadow another section) gets one trailing blank, which looks the same.
 TStrings StorableMessageLines(const TStrings& lines);
-
-// Test seam: makes saves fail at one step of the atomic write, as a full disk,
-// a failing device or a vanished folder would, so that tests can show nothing
-// is lost whichever step fails. Nothing but tests sets it.
-namespace IniStoreFaults {
-
-enum class TStep { Create, Write, Flush, Rename };
-
-// Every save from now on fails at step, until FailAt(std::nullopt).
-void FailAt(std::optional<TStep> step);
-
-// For the atomic write: true (with errno set to EIO) when step is to fail.
-bool Fails(TStep step);
-
-}  // namespace IniStoreFaults

@@ -31,7 +31,7 @@
 #include "ui/maker/LossReportForm.h"
 #include "core/exchange/Export.h"
 #include "core/exchange/Import.h"
-#include "core/exchange/QuestionFormat.h"
+#include "core/exchange/Formats.h"
 #include "core/storage/FileInput.h"
 #include "core/test/Conversions.h"
 #include "core/storage/IniStore.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/exchange/QuestionFormat.h"
+#include "core/exchange/Formats.h"
 
 namespace {
 

@@ -120,7 +120,7 @@ TEST(StoreDestructorTest, WritesNothingAfterAFailedSave) {
     TIniStore store(path);
     store.WriteString("S", "K", "new");
     {
-      TInjectedFault fault(IniStoreFaults::TStep::Rename);
+      TInjectedFault fault(AtomicFileFaults::TStep::Rename);
       EXPECT_THROW(store.UpdateFile(), TIoError);
     }
   }

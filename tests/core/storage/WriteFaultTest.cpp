@@ -20,7 +20,7 @@
 
 namespace {
 
-using IniStoreFaults::TStep;
+using AtomicFileFaults::TStep;
 
 const std::string OldTest =
     "[SETTINGS]\r\nDESC=0E8CDB41\r\nTIME=0A1B\r\n\r\n[BEGINMESSAGE]\r\nWelcome\r\n\r\n"

@@ -19,7 +19,7 @@
 
 namespace {
 
-using IniStoreFaults::TStep;
+using AtomicFileFaults::TStep;
 
 class WriteFaultTest;
 
