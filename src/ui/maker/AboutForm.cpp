@@ -10,10 +10,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "ui/platform/Banner.h"
+#include "ui/platform/Artwork.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
-#include "ui/maker/MainForm.h"
+#include "ui/platform/Version.h"
 
 namespace {
 

@@ -24,11 +24,12 @@
 #include <QTextLayout>
 #include <QVBoxLayout>
 
+#include "core/test/ClientConfig.h"
+#include "ui/platform/Artwork.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
-#include "core/test/ClientConfig.h"
 
 namespace {
 
@@ -43,46 +44,6 @@ QFont PixelFont(int pixels, bool bold = false) {
   font.setPixelSize(pixels);
   font.setBold(bold);
   return font;
-}
-
-// The logo shown while no custom bitmap is chosen: a badge with a tick beside
-// the program's name, on a navy-to-teal band.
-QPixmap PaintBuiltInLogo() {
-  const int w = TClientForm::LogoWidth;
-  const int h = TClientForm::LogoHeight;
-  QPixmap logo(w, h);
-  QPainter painter(&logo);
-  painter.setRenderHint(QPainter::Antialiasing);
-
-  QLinearGradient band(0, 0, w, h);
-  band.setColorAt(0, QColor(0x10, 0x2A, 0x56));
-  band.setColorAt(1, QColor(0x1B, 0x72, 0x8C));
-  painter.fillRect(logo.rect(), band);
-
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(255, 255, 255, 18));
-  for (int x = 250; x < w + h; x += 56)
-    painter.drawPolygon(QPolygon({{x, 0}, {x + 28, 0}, {x - h + 28, h}, {x - h, h}}));
-
-  const QPointF centre(72, h / 2.0);
-  painter.setBrush(Qt::white);
-  painter.setPen(QPen(QColor(0xF2, 0xC1, 0x4E), 5));
-  painter.drawEllipse(centre, 46, 46);
-  QPainterPath tick;
-  tick.moveTo(centre + QPointF(-24, 2));
-  tick.lineTo(centre + QPointF(-6, 21));
-  tick.lineTo(centre + QPointF(26, -20));
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(QColor(0x2E, 0xA0, 0x5A), 12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.drawPath(tick);
-
-  painter.setPen(Qt::white);
-  painter.setFont(PixelFont(48, true));
-  painter.drawText(QPointF(140, 76), QStringLiteral("Quizwell"));
-  painter.setPen(QColor(0xCF, 0xE8, 0xF0));
-  painter.setFont(PixelFont(17));
-  painter.drawText(QPointF(143, 106), QStringLiteral("Self-tests, made simple."));
-  return logo;
 }
 
 QLabel* WrappedLabel(const char* name, const QString& text) {

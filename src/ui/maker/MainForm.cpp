@@ -19,25 +19,27 @@
 #include <map>
 #include <system_error>
 
-#include "ui/platform/Banner.h"
-#include "ui/platform/HelpViewer.h"
-#include "ui/platform/QtText.h"
-#include "ui/maker/QAForm.h"
-#include "ui/maker/ClientForm.h"
-#include "ui/maker/SettingsForm.h"
-#include "ui/maker/AboutForm.h"
-#include "ui/maker/Preview.h"
-#include "ui/platform/ShellOpen.h"
-#include "ui/maker/LossReportForm.h"
 #include "core/exchange/Export.h"
 #include "core/exchange/Import.h"
 #include "core/exchange/QuestionFormat.h"
 #include "core/storage/FileInput.h"
-#include "core/test/Conversions.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
-#include "core/test/WorkingFolder.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/Conversions.h"
+#include "core/test/TestFile.h"
+#include "core/test/TestFolder.h"
+#include "core/test/WorkingFolder.h"
+#include "ui/maker/AboutForm.h"
+#include "ui/maker/ClientForm.h"
+#include "ui/maker/LossReportForm.h"
+#include "ui/maker/Preview.h"
+#include "ui/maker/QAForm.h"
+#include "ui/maker/SettingsForm.h"
+#include "ui/platform/Artwork.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/ShellOpen.h"
+#include "ui/platform/Version.h"
 #include "ui/print/GradeForm.h"
 #include "ui/print/PrintForm.h"
 
@@ -50,7 +52,6 @@ const QString NotLoadedAtStart =
     QStringLiteral("Test is not loaded.  Create a new test or load an existing one.");
 const QString NotLoaded = QStringLiteral("Test is not loaded. Create a new test or load an existing one.");
 const QString SelectionPrompt = QStringLiteral("Please make your selection now.");
-const QString EngineName = QStringLiteral("QWTEST.EXE");
 
 // Every exchange format's filter; for import, one for all of them first.
 QString ExchangeFilter(bool import) {
@@ -66,33 +67,17 @@ QString ExchangeFilter(bool import) {
   return filters.join(QLatin1Char('|'));
 }
 
-// The first bytes of a file, enough to tell its format.
-std::string FirstBytes(const std::string& path) {
-  TInputFile file(path);
-  std::string bytes;
-  if (file.Exists()) file.ReadSome(bytes, 65536);
-  return bytes;
-}
-
 QString FileNamePart(const QString& path) {
   return QFileInfo(path).fileName();
 }
 
-// Whether a new test may take the place of what stands at path. The old file
-// is not deleted first: the new test replaces it in one atomic save, so a save
-// that fails leaves the old test whole. False, with the reason, for anything
-// that is not a plain file.
-bool IsReplaceableTest(const QString& path, QString& reason) {
-  const QFileInfo info(path);
-  if (info.isDir()) {
-    reason = QStringLiteral("it is a folder, not a file");
-    return false;
-  }
-  if (!info.isFile()) {
-    reason = QStringLiteral("it is not a plain file");
-    return false;
-  }
-  return true;
+// Whether a new test may take the place of the file at path; shows why not.
+bool CanReplaceTest(TDialogs& dialogs, const QString& path) {
+  const std::string reason = TestFolder::ReplaceBlocker(ToPath(path));
+  if (reason.empty()) return true;
+  dialogs.Error(QStringLiteral("The test file ") + path + QStringLiteral(" could not be replaced: ") +
+                ToQString(reason) + QStringLiteral(".\rNothing was changed."));
+  return false;
 }
 
 QFrame* Panel(const char* name, QFrame::Shape shape, QWidget* parent) {
@@ -131,7 +116,8 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
       SaveDialog3{QStringLiteral("Select Text File to Save to"),
                   QStringLiteral("Text Files|*.TXT|All Files|*.*"), QStringLiteral("TXT"), QString()},
       OpenDialog4{QString(), QStringLiteral("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
-                  EngineName},
+                  QString::fromLatin1(TestFolder::EngineFileName.data(),
+                                      static_cast<qsizetype>(TestFolder::EngineFileName.size()))},
       ImportDialog{QStringLiteral("Select Questions to Import"), ExchangeFilter(true), QString(), QString()},
       ExportDialog{QStringLiteral("Export Questions to"), ExchangeFilter(false), QString(), QString()},
       Catalogue(ToPath(programFolder)) {
@@ -457,19 +443,9 @@ void TMainForm::Button1Click() {
       if (!Globals.Dialogs.ConfirmRisk(
               QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
         return;
-      QString reason;
-      if (!IsReplaceableTest(name, reason)) {
-        Globals.Dialogs.Error(QStringLiteral("The test file ") + name +
-                              QStringLiteral(" could not be replaced: ") + reason +
-                              QStringLiteral(".\rNothing was changed."));
-        return;
-      }
+      if (!CanReplaceTest(Globals.Dialogs, name)) return;
     }
-    TIniStore store(ToPath(name));
-    // The old test's sections go with it: the new test holds only its settings.
-    store.ClearSections();
-    TestFile::WriteNewTest(store);
-    store.UpdateFile();
+    TestFolder::CreateNewTest(ToPath(name));
     SetTestLoaded(QStringLiteral("No description (") + FileNamePart(name) + QLatin1Char(')'), name);
     StartTimer->start();
   });
@@ -484,17 +460,14 @@ void TMainForm::Button2Click() {
 
 void TMainForm::OpenTest(const QString& name) {
   RunGuarded(Globals.Dialogs, [this, &name] {
-    // A folder or a device is no test; reading a pipe would never end.
-    const QFileInfo info(name);
-    const std::string stored =
-        info.exists() && !info.isFile() ? std::string() : TestFile::ReadStoredDescription(ToPath(name));
-    if (!TestFile::IsLoadable(stored)) {
+    const std::optional<std::string> description = TestFolder::LoadableDescription(ToPath(name));
+    if (!description) {
       Globals.Dialogs.Error(
           QStringLiteral("Could not read test description.\rTest is not valid manually edit or delete."));
       SetTestNotLoaded();
       return;
     }
-    SetTestLoaded(ToQString(Decrypt(stored)) + QStringLiteral(" (") + FileNamePart(name) + QLatin1Char(')'),
+    SetTestLoaded(ToQString(*description) + QStringLiteral(" (") + FileNamePart(name) + QLatin1Char(')'),
                   name);
   });
 }
@@ -573,8 +546,9 @@ bool TMainForm::ConfirmConversionInto(const QString& destination) {
   // A conversion merges into an existing file: a test picked by mistake as
   // the text file would be ruined without a word.
   if (!QFileInfo::exists(destination)) return true;
-  return Globals.Dialogs.ConfirmRisk(QStringLiteral("The file ") + destination +
-                                     QStringLiteral(" exists.\rConvert into it, replacing the values it holds?"));
+  return Globals.Dialogs.ConfirmRisk(
+      QStringLiteral("The file ") + destination +
+      QStringLiteral(" exists.\rConvert into it, replacing the values it holds?"));
 }
 
 QString TMainForm::ConversionNotice(const TConversionReport& report) {
@@ -621,12 +595,8 @@ void TMainForm::PreviewTest1Click() {
 
 void TMainForm::LaunchQuizwellClient1Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    // The engine's name is matched without regard to case, as it is spelled
-    // however it was copied into the folder.
-    const QDir folder(Globals.ProgramFolder);
-    const QStringList spelled = folder.entryList({EngineName}, QDir::Files | QDir::Hidden | QDir::System);
     const QString engine =
-        folder.filePath(spelled.isEmpty() || spelled.contains(EngineName) ? EngineName : spelled.first());
+        FromPath(TestFolder::FindFile(ToPath(Globals.ProgramFolder), TestFolder::EngineFileName));
     if (Globals.Shell.ExecuteFile(engine, QString(), QString(), SW_SHOW) > 32) return;
     // Then our own engine for this system, when it lies beside the maker.
     const QString beside = EngineBesideMaker(Globals.ProgramFolder);
@@ -694,11 +664,11 @@ void TMainForm::ImportQuestions1Click() {
     const std::optional<QString> source = Globals.Dialogs.OpenFile(ImportDialog);
     if (!source) return;
     const std::string sourcePath = ToPath(*source);
-    const TQuestionFormat* format = QuestionFormatOfFile(sourcePath, FirstBytes(sourcePath));
+    const TQuestionFormat* format = Import::SourceFormat(sourcePath);
     if (!format) {
-      Globals.Dialogs.Error(
-          QStringLiteral("The kind of questions in ") + FileNamePart(*source) +
-          QStringLiteral(" is not known. Question files end in .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) or .csv."));
+      Globals.Dialogs.Error(QStringLiteral("The kind of questions in ") + FileNamePart(*source) +
+                            QStringLiteral(" is not known. Question files end in .gift, .txt (Aiken), .xml "
+                                           "(Moodle XML), .zip (QTI) or .csv."));
       return;
     }
     TLossReport report;
@@ -723,13 +693,7 @@ void TMainForm::ImportQuestions1Click() {
         if (!Globals.Dialogs.Confirm(
                 QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
           return;
-        QString reason;
-        if (!IsReplaceableTest(*chosen, reason)) {
-          Globals.Dialogs.Error(QStringLiteral("The test file ") + *chosen +
-                                QStringLiteral(" could not be replaced: ") + reason +
-                                QStringLiteral(".\rNothing was changed."));
-          return;
-        }
+        if (!CanReplaceTest(Globals.Dialogs, *chosen)) return;
       }
       testPath = *chosen;
     }
@@ -738,17 +702,9 @@ void TMainForm::ImportQuestions1Click() {
                                    QString::fromUtf8(Import::Utf8(unmappable).c_str()) +
                                    QStringLiteral("\rReplace each of them with \"?\" and import?")))
         return;
-      report.Add(0, "characters the code page cannot hold were replaced by '?': " + Import::Utf8(unmappable));
     }
-    Import::UnpackMedia(imported, ToPath(testPath), report);
-    const Import::TCodePageTest converted = Import::ToCodePage(imported);
-    int added = static_cast<int>(converted.Questions.size());
-    if (append) {
-      added = Import::AppendToTest(ToPath(testPath), converted, report);
-    } else {
-      Import::SaveNewTest(ToPath(testPath), converted);
-      StartTimer->start();
-    }
+    const int added = Import::IntoTest(std::move(imported), ToPath(testPath), append, report);
+    if (!append) StartTimer->start();
     ShowLossReport(QStringLiteral("%1 questions were imported from %2 into %3.")
                        .arg(added)
                        .arg(FileNamePart(*source), FileNamePart(testPath)),

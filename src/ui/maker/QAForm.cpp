@@ -1,4 +1,3 @@
-#include "ui/maker/Preview.h"
 #include "ui/maker/QAForm.h"
 
 #include <QAction>
@@ -10,8 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,13 +20,14 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "ui/platform/Dialogs.h"
-#include "ui/platform/HelpViewer.h"
-#include "ui/platform/QtText.h"
+#include "core/test/QuestionSet.h"
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/NoteForm.h"
-#include "core/test/QuestionSet.h"
+#include "ui/maker/Preview.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/QtText.h"
 
 namespace {
 
@@ -71,156 +69,6 @@ QString EmptyLeftOutText(const std::vector<int>& numbers) {
 const QString LoadingText = QStringLiteral("Loading questions.  Please wait...");
 const QString SavingText = QStringLiteral("Saving questions.  Please wait...");
 
-const QColor Ink(0x1c, 0x3f, 0x8c);
-
-// A triangle pointing left or right, its tip at tipX, within a picture of size s.
-void Arrow(QPainter& p, qreal tipX, qreal s, bool right) {
-  const qreal depth = s * 0.38;
-  const qreal baseX = right ? tipX - depth : tipX + depth;
-  QPainterPath path;
-  path.moveTo(tipX, s / 2);
-  path.lineTo(baseX, s * 0.18);
-  path.lineTo(baseX, s * 0.82);
-  path.closeSubpath();
-  p.fillPath(path, Ink);
-}
-
-void Page(QPainter& p, qreal s) {
-  p.setPen(QPen(Qt::darkGray, 1));
-  p.setBrush(Qt::white);
-  p.drawRect(QRectF(s * 0.18, s * 0.08, s * 0.56, s * 0.84));
-}
-
-void Cross(QPainter& p, QPointF centre, qreal half, const QColor& colour, bool diagonal) {
-  p.setPen(QPen(colour, 2.6, Qt::SolidLine, Qt::RoundCap));
-  if (diagonal) {
-    p.drawLine(centre + QPointF(-half, -half), centre + QPointF(half, half));
-    p.drawLine(centre + QPointF(-half, half), centre + QPointF(half, -half));
-  } else {
-    p.drawLine(centre + QPointF(-half, 0), centre + QPointF(half, 0));
-    p.drawLine(centre + QPointF(0, -half), centre + QPointF(0, half));
-  }
-}
-
-void DrawPicture(QPainter& p, TEditorPicture picture, qreal s) {
-  switch (picture) {
-    case TEditorPicture::Save:
-      p.setPen(Qt::NoPen);
-      p.setBrush(Ink);
-      p.drawRoundedRect(QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.8), 1.5, 1.5);
-      p.setBrush(Qt::white);
-      p.drawRect(QRectF(s * 0.25, s * 0.12, s * 0.5, s * 0.32));
-      p.setBrush(QColor(0xc8, 0xc8, 0xc8));
-      p.drawRect(QRectF(s * 0.3, s * 0.6, s * 0.4, s * 0.3));
-      break;
-    case TEditorPicture::Exit:
-      p.setPen(QPen(QColor(0x7a, 0x4a, 0x1e), 1.5));
-      p.setBrush(QColor(0xc9, 0x8b, 0x4f));
-      p.drawRect(QRectF(s * 0.12, s * 0.1, s * 0.42, s * 0.8));
-      p.setPen(QPen(QColor(0xb0, 0x20, 0x20), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-      p.drawLine(QPointF(s * 0.45, s * 0.5), QPointF(s * 0.9, s * 0.5));
-      p.drawPolyline(
-          QPolygonF({QPointF(s * 0.74, s * 0.34), QPointF(s * 0.9, s * 0.5), QPointF(s * 0.74, s * 0.66)}));
-      break;
-    case TEditorPicture::Revert: {
-      const QColor green(0x1f, 0x85, 0x3a);
-      p.setPen(QPen(green, 2.2, Qt::SolidLine, Qt::RoundCap));
-      p.setBrush(Qt::NoBrush);
-      const QRectF ring(s * 0.18, s * 0.18, s * 0.64, s * 0.64);
-      p.drawArc(ring, 100 * 16, 290 * 16);
-      QPainterPath head;
-      head.moveTo(s * 0.34, s * 0.04);
-      head.lineTo(s * 0.56, s * 0.2);
-      head.lineTo(s * 0.32, s * 0.34);
-      head.closeSubpath();
-      p.fillPath(head, green);
-      break;
-    }
-    case TEditorPicture::Bottom:
-      p.fillRect(QRectF(s * 0.2, s * 0.18, s * 0.12, s * 0.64), Ink);
-      Arrow(p, s * 0.34, s, false);
-      break;
-    case TEditorPicture::Previous:
-      Arrow(p, s * 0.3, s, false);
-      break;
-    case TEditorPicture::Next:
-      Arrow(p, s * 0.7, s, true);
-      break;
-    case TEditorPicture::Top:
-      p.fillRect(QRectF(s * 0.68, s * 0.18, s * 0.12, s * 0.64), Ink);
-      Arrow(p, s * 0.66, s, true);
-      break;
-    case TEditorPicture::Jump: {
-      p.setPen(QPen(Ink, 2.2, Qt::SolidLine, Qt::RoundCap));
-      p.setBrush(Qt::NoBrush);
-      QPainterPath curve;
-      curve.moveTo(s * 0.12, s * 0.85);
-      curve.cubicTo(s * 0.12, s * 0.3, s * 0.45, s * 0.22, s * 0.7, s * 0.3);
-      p.drawPath(curve);
-      QPainterPath head;
-      head.moveTo(s * 0.92, s * 0.36);
-      head.lineTo(s * 0.62, s * 0.5);
-      head.lineTo(s * 0.66, s * 0.12);
-      head.closeSubpath();
-      p.fillPath(head, Ink);
-      break;
-    }
-    case TEditorPicture::Add:
-      Page(p, s);
-      Cross(p, QPointF(s * 0.68, s * 0.7), s * 0.2, QColor(0x1f, 0x85, 0x3a), false);
-      break;
-    case TEditorPicture::Delete:
-      Page(p, s);
-      Cross(p, QPointF(s * 0.68, s * 0.7), s * 0.17, QColor(0xc0, 0x1c, 0x1c), true);
-      break;
-    case TEditorPicture::HotLink: {
-      const QRectF globe(s * 0.12, s * 0.12, s * 0.76, s * 0.76);
-      p.setPen(QPen(Ink, 1.4));
-      p.setBrush(QColor(0xd6, 0xe6, 0xfb));
-      p.drawEllipse(globe);
-      p.setBrush(Qt::NoBrush);
-      p.drawEllipse(QRectF(s * 0.33, s * 0.12, s * 0.34, s * 0.76));
-      p.drawLine(QPointF(s * 0.12, s * 0.5), QPointF(s * 0.88, s * 0.5));
-      p.drawLine(QPointF(s * 0.5, s * 0.12), QPointF(s * 0.5, s * 0.88));
-      break;
-    }
-    case TEditorPicture::Media:
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(0x30, 0x30, 0x30));
-      p.drawRect(QRectF(s * 0.1, s * 0.18, s * 0.8, s * 0.64));
-      p.setBrush(Qt::white);
-      for (int i = 0; i < 4; ++i) {
-        p.drawRect(QRectF(s * (0.16 + 0.18 * i), s * 0.22, s * 0.1, s * 0.08));
-        p.drawRect(QRectF(s * (0.16 + 0.18 * i), s * 0.7, s * 0.1, s * 0.08));
-      }
-      p.setBrush(QColor(0x6f, 0xb6, 0xe8));
-      p.drawRect(QRectF(s * 0.18, s * 0.36, s * 0.64, s * 0.28));
-      break;
-    case TEditorPicture::Question: {
-      p.setPen(Qt::NoPen);
-      p.setBrush(Ink);
-      p.drawEllipse(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92));
-      QFont font = p.font();
-      font.setPixelSize(static_cast<int>(s * 0.7));
-      font.setBold(true);
-      p.setFont(font);
-      p.setPen(Qt::white);
-      p.drawText(QRectF(0, 0, s, s), Qt::AlignCenter, QStringLiteral("?"));
-      break;
-    }
-    case TEditorPicture::Answers:
-      for (int row = 0; row < 3; ++row) {
-        const qreal y = s * (0.2 + 0.3 * row);
-        p.setPen(QPen(QColor(0x1f, 0x85, 0x3a), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(QPolygonF(
-            {QPointF(s * 0.06, y), QPointF(s * 0.14, y + s * 0.08), QPointF(s * 0.3, y - s * 0.1)}));
-        p.setPen(QPen(Ink, 2.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(s * 0.42, y), QPointF(s * 0.94, y));
-      }
-      break;
-  }
-}
-
 QPushButton* TextButton(const char* name, const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QLatin1String(name));
@@ -261,15 +109,6 @@ QLabel* Picture(const char* name, TEditorPicture picture, QWidget* parent) {
 }
 
 }  // namespace
-
-QPixmap EditorPicture(TEditorPicture picture, int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  DrawPicture(painter, picture, size);
-  return pixmap;
-}
 
 TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
     : QDialog(parent), Globals(globals), Questions(globals.Questions) {
@@ -612,7 +451,8 @@ void TQAForm::SaveButtonClick() {
 void TQAForm::PreviewTest1Click() {
   if (!SaveCurrent()) return;
   if (EditorDiffersFromFile(Questions, ToPath(Globals.CurrentTestPath)) &&
-      Globals.Dialogs.Confirm(QStringLiteral("Save changes before the preview?\rThe preview shows the test as saved.")) &&
+      Globals.Dialogs.Confirm(
+          QStringLiteral("Save changes before the preview?\rThe preview shows the test as saved.")) &&
       !RunGuarded(Globals.Dialogs, [this] { Questions.SaveQuestions(ToPath(Globals.CurrentTestPath)); }))
     return;
   StartPreview(Globals, Questions.CurrentIndex);
@@ -652,7 +492,10 @@ void TQAForm::TopButtonClick() {
 
 void TQAForm::JumpButtonClick() {
   if (!SaveCurrent()) return;
-  TjumpForm jump(Globals, this);
+  TjumpForm jump(
+      Globals, this,
+      {[this] { BottomButtonClick(); }, [this] { PrevButtonClick(); }, [this] { NextButtonClick(); },
+       [this] { TopButtonClick(); }, [this] { DisplayNextQuestion(); }});
   jump.exec();
 }
 

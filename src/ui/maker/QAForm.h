@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 
+#include "ui/platform/Artwork.h"
 #include "ui/platform/Globals.h"
 
 class QAction;
@@ -18,25 +19,6 @@ class QTimer;
 class QToolButton;
 class QVBoxLayout;
 class QuestionSet;
-
-// The pictures of the editor's buttons; the jump dialog shows the navigation ones too.
-enum class TEditorPicture {
-  Save,
-  Exit,
-  Revert,
-  Bottom,
-  Previous,
-  Next,
-  Top,
-  Jump,
-  Add,
-  Delete,
-  HotLink,
-  Media,
-  Question,
-  Answers
-};
-QPixmap EditorPicture(TEditorPicture picture, int size);
 
 // The question editor: one question of the current test on the screen at a
 // time, over the run's QuestionSet. The questions are loaded from

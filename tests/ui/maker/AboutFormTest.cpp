@@ -13,6 +13,7 @@
 #include "ui/platform/QtText.h"
 #include "ui/maker/AboutForm.h"
 #include "ui/maker/MainForm.h"
+#include "ui/platform/Version.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 

@@ -1,5 +1,6 @@
 #include <QProcess>
 #include "ui/maker/MainForm.h"
+#include "ui/platform/Version.h"
 
 #include <gtest/gtest.h>
 
