@@ -4,9 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <utility>
@@ -15,6 +13,7 @@
 #include "ui/platform/Artwork.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
@@ -59,11 +58,7 @@ TjumpForm::TjumpForm(TGlobals& globals, QWidget* editor, TJumpSteps steps)
   stepRow->setSpacing(2);
   const auto step = [panel1, stepRow](const char* name, TEditorPicture picture, const QString& hint,
                                       const std::function<void()>& handler) {
-    auto* button = new QToolButton(panel1);
-    button->setObjectName(QLatin1String(name));
-    button->setIcon(QIcon(EditorPicture(picture, PictureSize)));
-    button->setIconSize(QSize(PictureSize, PictureSize));
-    button->setToolTip(hint);
+    QToolButton* button = PictureButton(panel1, name, picture, PictureSize, hint);
     connect(button, &QToolButton::clicked, panel1, handler);
     stepRow->addWidget(button);
   };
@@ -92,8 +87,7 @@ TjumpForm::TjumpForm(TGlobals& globals, QWidget* editor, TJumpSteps steps)
   InstallHelpKey(this, Globals.Help, HelpContext::QA);
 
   setFixedSize(ClientWidth, ClientHeight);
-  if (const QScreen* screen = this->screen())
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  CentreOnScreen(this);
 }
 
 void TjumpForm::Button1Click() {

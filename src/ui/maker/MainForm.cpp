@@ -11,8 +11,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -40,6 +38,7 @@
 #include "ui/platform/QtText.h"
 #include "ui/platform/ShellOpen.h"
 #include "ui/platform/Version.h"
+#include "ui/platform/WindowKit.h"
 #include "ui/print/GradeForm.h"
 #include "ui/print/PrintForm.h"
 
@@ -135,8 +134,7 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
   InstallHelpKey(this, help, HelpContext::Main);
 
   setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
-  if (const QScreen* screen = this->screen())
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  CentreOnScreen(this);
 }
 
 TMainForm::~TMainForm() = default;

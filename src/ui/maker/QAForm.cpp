@@ -12,8 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
@@ -28,6 +26,7 @@
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
@@ -35,6 +34,7 @@ constexpr int ClientWidth = 570;
 constexpr int ClientHeight = 478;
 constexpr int ToolPictureSize = 20;
 constexpr int AreaPictureSize = 32;
+constexpr int LinkPictureSize = 24;
 constexpr int LoadDelayMs = 50;
 
 const QString AddLimitText = QStringLiteral("Quizwell only supports up to 500 questions.");
@@ -146,8 +146,7 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
   connect(StartTimer, &QTimer::timeout, this, &TQAForm::StartTimerTimer);
 
   setFixedSize(ClientWidth, ClientHeight + layout()->menuBar()->sizeHint().height());
-  if (const QScreen* screen = this->screen())
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  CentreOnScreen(this);
 
   // FormCreate: the questions are loaded once the window is up.
   StartTimer->start();
@@ -201,11 +200,7 @@ void TQAForm::CreateMenus() {
 }
 
 QToolButton* TQAForm::ToolButton(const char* name, TEditorPicture picture, const QString& hint) {
-  auto* button = new QToolButton(this);
-  button->setObjectName(QLatin1String(name));
-  button->setIcon(QIcon(EditorPicture(picture, ToolPictureSize)));
-  button->setIconSize(QSize(ToolPictureSize, ToolPictureSize));
-  button->setToolTip(hint);
+  QToolButton* button = PictureButton(this, name, picture, ToolPictureSize, hint);
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
   return button;
@@ -273,11 +268,7 @@ void TQAForm::CreateQuestionArea(QVBoxLayout* column) {
   auto* links = new QVBoxLayout;
   const auto pictureButton = [this, links](const char* name, TEditorPicture picture, const QString& hint,
                                            void (TQAForm::*handler)()) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(QLatin1String(name));
-    button->setIcon(QIcon(EditorPicture(picture, 24)));
-    button->setIconSize(QSize(24, 24));
-    button->setToolTip(hint);
+    QToolButton* button = PictureButton(this, name, picture, LinkPictureSize, hint);
     connect(button, &QToolButton::clicked, this, handler);
     links->addWidget(button);
   };

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <QStringList>
 
 #include "core/test/TestSettings.h"
+#include "ui/platform/ApplyDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -31,16 +31,11 @@ signals:
   void DownClick();
 };
 
-// The lines of a message box as the box shows them: every line that the box
-// wraps at its width counts as a line of its own, and an empty last line is
-// not taken.
-QStringList ShownLines(QTextEdit* box);
-
 // The global test settings dialog: shows and writes the test-wide settings of
 // the test named by TGlobals::CurrentTestPath. It reads the file when it is
 // shown and writes it on Apply and OK; the Apply button's enabled state is its
 // only record of unapplied changes. The title-bar close box discards them.
-class TSettingsForm : public QDialog {
+class TSettingsForm : public TApplyDialog {
   Q_OBJECT
 public:
   explicit TSettingsForm(TGlobals& globals, QWidget* parent = nullptr);
@@ -53,12 +48,6 @@ public:
   // cannot be read the error is shown and the dialog closes, so that nothing
   // can be written over the settings it did not show.
   void FormShow();
-  // Save; Apply is disabled once the file is written.
-  void ApplyButtonClick();
-  // Save, even when nothing changed, then close.
-  void Button1Click();
-  // Asks "Save changes?" when Apply is enabled and saves on Yes, then closes.
-  void Button3Click();
   // Run after every change of an input control.
   void Edit1Change();
   void MaskEdit1Enter();
@@ -70,8 +59,6 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   QWidget* CreateSettingsPage1();
@@ -84,7 +71,7 @@ private:
   void ToControls(const TestSettings& settings);
   // Writes the controls to the file; false when the user declined to store
   // characters the code page cannot hold, or writing failed (already reported).
-  bool Save();
+  bool Save() override;
   std::string FieldText() const;
   void SetFieldText(const std::string& text);
 
@@ -110,7 +97,4 @@ private:
   QRadioButton* RadioButton2;
   QTextEdit* Memo1;
   QTextEdit* Memo2;
-  QPushButton* Button1;
-  QPushButton* Button3;
-  QPushButton* ApplyButton;
 };

@@ -20,6 +20,7 @@
 #include "ui/platform/QtText.h"
 #include "core/test/QuestionSet.h"
 #include "ui/maker/SettingsForm.h"
+#include "ui/platform/WindowKit.h"
 #include "ui/maker/MainForm.h"
 #include "support/FixedFirstByte.h"
 #include "core/storage/IoError.h"
