@@ -77,10 +77,10 @@ void TReviewForm::DisplayQuestion() {
   AnswersLabel->setText(answers.join(QLatin1Char('\n')));
   const std::string yours = Scoring::LetterText(Session.Answer(position));
   YourLabel->setText(QStringLiteral("Your answer: %1")
-                         .arg(yours.empty() ? QStringLiteral("(none)") : QString::fromStdString(yours)));
+                         .arg(yours.empty() ? QStringLiteral("(none)") : ToQString(yours)));
   CorrectLabel->setText(
       QStringLiteral("Correct answer: %1%2")
-          .arg(QString::fromStdString(Scoring::LetterText(Session.CorrectLetters(position))),
+          .arg(ToQString(Scoring::LetterText(Session.CorrectLetters(position))),
                Session.ChoosesSeveral(position) && question.AnyCorrectPasses
                    ? QStringLiteral(" (any one of them passes)")
                    : QString()));

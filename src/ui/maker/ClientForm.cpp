@@ -396,7 +396,7 @@ void TClientForm::ShowBuiltInLogo() {
 bool TClientForm::Save() {
   const QStringList message = ShownLines(Memo1);
   // Only the file name of the logo is stored, so only it has to fit the code page.
-  const QString logoName = QString::fromStdString(LogoFileName(Edit1->text().toStdString()));
+  const QString logoName = FromPath(LogoFileName(ToPath(Edit1->text())));
   if (!StorableOrAsk(Globals.Dialogs, {logoName, Edit2->text(), Edit3->text(), Edit4->text(), Edit5->text(),
                                        message.join(QLatin1Char('\n'))}))
     return false;

@@ -10,6 +10,7 @@
 
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
+#include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
 #include "core/test/MediaFile.h"
 
@@ -126,14 +127,13 @@ void TMMediaForm::SetInternalViewer(bool internal) {
 }
 
 void TMMediaForm::Edit1Exit() {
-  if (!MediaFile::IsViewable(Edit1->text().toStdString())) Globals.Dialogs.Inform(WarningText);
+  if (!MediaFile::IsViewable(ToPath(Edit1->text()))) Globals.Dialogs.Inform(WarningText);
 }
 
 void TMMediaForm::Button4Click() {
   const std::optional<QString> chosen = Globals.Dialogs.OpenFile(TFileDialogOptions{});
   if (!chosen) return;
-  Edit1->setText(QString::fromStdString(
-      MediaFile::StoredName(chosen->toStdString(), Globals.ProgramFolder.toStdString())));
+  Edit1->setText(FromPath(MediaFile::StoredName(ToPath(*chosen), ToPath(Globals.ProgramFolder))));
 }
 
 void TMMediaForm::Button3Click() {

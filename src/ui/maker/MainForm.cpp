@@ -101,20 +101,20 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
     : QMainWindow(parent),
       Globals{programFolder, QString(), dialogs, help, shell, Questions},
       BannerPicture(PaintBanner()),
-      SaveDialog1{QStringLiteral("Specify the filename for the new test"),
+      NewTestDialog{QStringLiteral("Specify the filename for the new test"),
                   QStringLiteral("Quizwell Files|*.QWT"), QStringLiteral("QWT"), QString()},
-      OpenDialog1{QString(), QStringLiteral("Quizwell Files|*.QWT|All Files|*.*"), QString(), QString()},
-      OpenDialog2{QStringLiteral("Select Text File to Encrypt"),
+      OpenTestDialog{QString(), QStringLiteral("Quizwell Files|*.QWT|All Files|*.*"), QString(), QString()},
+      EncryptSourceDialog{QStringLiteral("Select Text File to Encrypt"),
                   QStringLiteral("Unencrypted Test files|*.TXT|All Files|*.*"), QStringLiteral("TXT"),
                   QString()},
-      SaveDialog2{QStringLiteral("Select Test Name to Save to"),
+      EncryptTargetDialog{QStringLiteral("Select Test Name to Save to"),
                   QStringLiteral("Test Files|*.QWT|All Files|*.*"), QStringLiteral("QWT"), QString()},
-      OpenDialog3{QStringLiteral("Select Test to Decrypt"),
+      DecryptSourceDialog{QStringLiteral("Select Test to Decrypt"),
                   QStringLiteral("Encrypted Test Files|*.QWT|All Files|*.*"), QStringLiteral("TXT"),
                   QString()},
-      SaveDialog3{QStringLiteral("Select Text File to Save to"),
+      DecryptTargetDialog{QStringLiteral("Select Text File to Save to"),
                   QStringLiteral("Text Files|*.TXT|All Files|*.*"), QStringLiteral("TXT"), QString()},
-      OpenDialog4{QString(), QStringLiteral("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
+      EngineDialog{QString(), QStringLiteral("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
                   QString::fromLatin1(TestFolder::EngineFileName.data(),
                                       static_cast<qsizetype>(TestFolder::EngineFileName.size()))},
       ImportDialog{QStringLiteral("Select Questions to Import"), ExchangeFilter(true), QString(), QString()},
@@ -352,7 +352,7 @@ void TMainForm::StartTimerTimer() {
   };
   events.OnUnreadable = [&dialogs](const std::string& path, const std::string& reason) {
     dialogs.Error(QStringLiteral("The test file: ") + FromPath(path) + QStringLiteral("\rcan not be read: ") +
-                  QString::fromLocal8Bit(reason) + QStringLiteral(".\rIt will not be loaded."));
+                  FromSystemText(reason) + QStringLiteral(".\rIt will not be loaded."));
   };
   events.OnTooMany = [&dialogs](int notListed) {
     dialogs.Inform(
@@ -431,7 +431,7 @@ void TMainForm::SetTestNotLoaded() {
 
 void TMainForm::Button1Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> chosen = Globals.Dialogs.SaveFile(SaveDialog1);
+    const std::optional<QString> chosen = Globals.Dialogs.SaveFile(NewTestDialog);
     if (!chosen) {
       SetTestNotLoaded();
       return;
@@ -451,7 +451,7 @@ void TMainForm::Button1Click() {
 
 void TMainForm::Button2Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenDialog1);
+    const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenTestDialog);
     if (chosen) OpenTest(*chosen);
   });
 }
@@ -516,9 +516,9 @@ void TMainForm::QuestionsandAnswers1Click() {
 
 void TMainForm::EncryptRawTestFile1Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> source = Globals.Dialogs.OpenFile(OpenDialog2);
+    const std::optional<QString> source = Globals.Dialogs.OpenFile(EncryptSourceDialog);
     if (!source) return;
-    const std::optional<QString> destination = Globals.Dialogs.SaveFile(SaveDialog2);
+    const std::optional<QString> destination = Globals.Dialogs.SaveFile(EncryptTargetDialog);
     if (!destination || !ConfirmConversionInto(*destination)) return;
     const TConversionReport report = EncryptTextToTest(ToPath(*source), ToPath(*destination));
     Globals.Dialogs.Inform(QStringLiteral("The test has been encrypted."));
@@ -529,9 +529,9 @@ void TMainForm::EncryptRawTestFile1Click() {
 
 void TMainForm::DecryptTestIntoTextFile1Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> source = Globals.Dialogs.OpenFile(OpenDialog3);
+    const std::optional<QString> source = Globals.Dialogs.OpenFile(DecryptSourceDialog);
     if (!source) return;
-    const std::optional<QString> destination = Globals.Dialogs.SaveFile(SaveDialog3);
+    const std::optional<QString> destination = Globals.Dialogs.SaveFile(DecryptTargetDialog);
     if (!destination || !ConfirmConversionInto(*destination)) return;
     const TConversionReport report = DecryptTestToText(ToPath(*source), ToPath(*destination));
     Globals.Dialogs.Inform(QStringLiteral("The test has been Decrypted."));
@@ -602,7 +602,7 @@ void TMainForm::LaunchQuizwellClient1Click() {
     if (!Globals.Dialogs.Confirm(
             QStringLiteral("QWTEST.EXE not found in current folder.\rWould you like to find and run it?")))
       return;
-    const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenDialog4);
+    const std::optional<QString> chosen = Globals.Dialogs.OpenFile(EngineDialog);
     if (!chosen) return;
     Globals.Shell.ExecuteFile(*chosen, QString(), QString(), SW_SHOW);
   });
@@ -652,7 +652,7 @@ void TMainForm::ShowLossReport(const QString& summary, const std::vector<std::st
   }
   QStringList text;
   for (const std::string& line : lines)
-    text << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+    text << FromUtf8(line);
   TLossReportForm report(summary, text, this);
   report.exec();
 }
@@ -675,7 +675,7 @@ void TMainForm::ImportQuestions1Click() {
       imported = Import::ReadSource(*format, sourcePath, report);
     } catch (const TFormatError& damaged) {
       Globals.Dialogs.Error(FileNamePart(*source) + QStringLiteral(" cannot be imported: ") +
-                            QString::fromUtf8(damaged.what()));
+                            FromUtf8(damaged.what()));
       return;
     }
     if (imported.Questions.empty()) {
@@ -685,7 +685,7 @@ void TMainForm::ImportQuestions1Click() {
     const bool append = !Globals.CurrentTestPath.isEmpty();
     QString testPath = Globals.CurrentTestPath;
     if (!append) {
-      const std::optional<QString> chosen = Globals.Dialogs.SaveFile(SaveDialog1);
+      const std::optional<QString> chosen = Globals.Dialogs.SaveFile(NewTestDialog);
       if (!chosen) return;
       if (QFileInfo::exists(*chosen)) {
         if (!Globals.Dialogs.Confirm(
@@ -697,7 +697,7 @@ void TMainForm::ImportQuestions1Click() {
     }
     if (const std::u32string unmappable = Import::ToCodePage(imported).Unmappable; !unmappable.empty()) {
       if (!Globals.Dialogs.Confirm(QStringLiteral("A test cannot hold these characters: ") +
-                                   QString::fromUtf8(Import::Utf8(unmappable).c_str()) +
+                                   FromUtf8(Import::Utf8(unmappable)) +
                                    QStringLiteral("\rReplace each of them with \"?\" and import?")))
         return;
     }
@@ -713,7 +713,7 @@ void TMainForm::ImportQuestions1Click() {
 void TMainForm::ExportQuestions1Click() {
   RunGuarded(Globals.Dialogs, [this] {
     std::optional<QString> test = Globals.CurrentTestPath;
-    if (test->isEmpty()) test = Globals.Dialogs.OpenFile(OpenDialog1);
+    if (test->isEmpty()) test = Globals.Dialogs.OpenFile(OpenTestDialog);
     if (!test) return;
     const std::optional<QString> target = Globals.Dialogs.SaveFile(ExportDialog);
     if (!target) return;

@@ -120,13 +120,13 @@ private:
   QPixmap BannerPicture;
 
   // The file dialogs of the window's commands.
-  const TFileDialogOptions SaveDialog1;
-  const TFileDialogOptions OpenDialog1;
-  const TFileDialogOptions OpenDialog2;
-  const TFileDialogOptions SaveDialog2;
-  const TFileDialogOptions OpenDialog3;
-  const TFileDialogOptions SaveDialog3;
-  const TFileDialogOptions OpenDialog4;
+  const TFileDialogOptions NewTestDialog;
+  const TFileDialogOptions OpenTestDialog;
+  const TFileDialogOptions EncryptSourceDialog;
+  const TFileDialogOptions EncryptTargetDialog;
+  const TFileDialogOptions DecryptSourceDialog;
+  const TFileDialogOptions DecryptTargetDialog;
+  const TFileDialogOptions EngineDialog;
   const TFileDialogOptions ImportDialog;
   const TFileDialogOptions ExportDialog;
 

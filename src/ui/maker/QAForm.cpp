@@ -365,7 +365,7 @@ void TQAForm::DisplayNextQuestion() {
   }
   QuestionLabel->setPlainText(ToQString(question.Question));
   MMediaLabel->setText(ToQString(question.MediaFile));
-  MMediaTag = question.MMediaInternal ? 1 : 0;
+  MMediaTag = question.MMediaInternal ? TMediaViewer::Internal : TMediaViewer::External;
   HotLinkLabel->setText(ToQString(question.HotLink));
   HotLinkParmsLabel->setText(ToQString(question.HotLinkParameters));
   ReferenceText->setText(ToQString(question.Reference));
@@ -388,7 +388,7 @@ bool TQAForm::SaveCurrent() {
   question.Correct = QuestionSet::CorrectLetters(checked);
   question.AnyCorrectPasses = RadioButton2->isChecked();
   question.MediaFile = ToCp1252(MMediaLabel->text());
-  question.MMediaInternal = MMediaTag == 1;
+  question.MMediaInternal = MMediaTag == TMediaViewer::Internal;
   question.HotLink = ToCp1252(HotLinkLabel->text());
   question.HotLinkParameters = ToCp1252(HotLinkParmsLabel->text());
   question.Reference = ToCp1252(ReferenceText->text());
@@ -535,10 +535,10 @@ void TQAForm::BitBtn1Click() {
 void TQAForm::BitBtn2Click() {
   TMMediaForm form(Globals, this);
   form.SetText(MMediaLabel->text());
-  form.SetInternalViewer(MMediaTag == 1 || MMediaLabel->text().isEmpty());
+  form.SetInternalViewer(MMediaTag == TMediaViewer::Internal || MMediaLabel->text().isEmpty());
   if (form.exec() != QDialog::Accepted) return;
   MMediaLabel->setText(form.Text());
-  MMediaTag = form.InternalViewer() ? 1 : 0;
+  MMediaTag = form.InternalViewer() ? TMediaViewer::Internal : TMediaViewer::External;
 }
 
 void TQAForm::Help1Click() {

@@ -43,8 +43,10 @@ public:
   // Enables both pass-rule buttons with two or more correct answers checked.
   void CheckHowMany();
 
-  // The media flag carried with the media file: 1 for the engine's internal viewer.
-  int MMediaLabelTag() const { return MMediaTag; }
+  // Which viewer the engine opens the media file with, carried with it.
+  enum class TMediaViewer { External = 0, Internal = 1 };
+  // The flag as a number: 1 for the engine's internal viewer.
+  int MMediaLabelTag() const { return static_cast<int>(MMediaTag); }
 
   void StartTimerTimer();
   void SaveButtonClick();
@@ -110,5 +112,5 @@ private:
   QLabel* HotLinkLabel;
   QLabel* HotLinkParmsLabel;
   QLabel* MMediaLabel;
-  int MMediaTag = 0;
+  TMediaViewer MMediaTag = TMediaViewer::External;
 };

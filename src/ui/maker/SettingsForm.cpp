@@ -97,7 +97,7 @@ QString JoinedLines(const TStrings& lines) {
   return shown.join(QLatin1Char('\n'));
 }
 
-QTextEdit* MessageBox(const char* name) {
+QTextEdit* MessageMemo(const char* name) {
   QTextEdit* memo = Named(new QTextEdit, name);
   memo->setAcceptRichText(false);
   memo->setTabChangesFocus(true);
@@ -357,7 +357,7 @@ QWidget* TSettingsForm::CreateMessagePage(const char* pageName, const char* grou
                                           const QString& groupCaption, const char* introName,
                                           const QString& intro, const char* noteName, QTextEdit*& memo,
                                           const char* memoName) {
-  memo = MessageBox(memoName);
+  memo = MessageMemo(memoName);
   auto* contents = new QVBoxLayout;
   contents->addWidget(Explanation(introName, intro));
   contents->addWidget(memo, 0, Qt::AlignHCenter);

@@ -1,5 +1,7 @@
 #include "ui/platform/Dialogs.h"
 
+#include "ui/platform/QtText.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -89,7 +91,7 @@ bool RunGuarded(TDialogs& dialogs, const std::function<void()>& body) {
     body();
     return true;
   } catch (const std::exception& error) {
-    dialogs.Error(QString::fromLocal8Bit(error.what()));
+    dialogs.Error(FromSystemText(error.what()));
   } catch (...) {
     dialogs.Error(QStringLiteral("An unexpected error ended the action."));
   }

@@ -1,6 +1,7 @@
 #include "ui/platform/QtText.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include "ui/platform/Dialogs.h"
 #include "core/storage/CodePage.h"
@@ -20,6 +21,20 @@ std::string ToCp1252(const QString& text) {
 std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString FromUtf8OrCodePage(const std::string& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8(QByteArray::fromStdString(bytes));
+  return utf8.hasError() ? ToQString(bytes) : text;
+}
+
+QString FromSystemText(const std::string& text) {
+  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString UnstorableCharacters(const QStringList& texts) {
   std::u32string found;

@@ -20,6 +20,15 @@ std::string ToCp1252(const QString& text);
 std::string ToPath(const QString& path);
 QString FromPath(const std::string& path);
 
+// UTF-8 text (the exchange formats, their reports) to QString.
+QString FromUtf8(const std::string& text);
+// UTF-8 when the bytes are valid UTF-8, otherwise code-page text: names typed
+// in a spreadsheet come as UTF-8, older files in the code page.
+QString FromUtf8OrCodePage(const std::string& bytes);
+// A message of the system or the standard library (an exception's what()),
+// in the locale's encoding.
+QString FromSystemText(const std::string& text);
+
 // The characters of texts that the code page cannot hold, each once, in order.
 QString UnstorableCharacters(const QStringList& texts);
 
