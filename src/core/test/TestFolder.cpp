@@ -1,10 +1,14 @@
 #include "core/test/TestFolder.h"
 
+#include <exception>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/QuestionSet.h"
+#include "core/test/TestContents.h"
 #include "core/test/TestFile.h"
 
 namespace {
@@ -63,6 +67,22 @@ std::optional<std::string> LoadableDescription(const std::string& path) {
   const std::string stored = TestFile::ReadStoredDescription(path);
   if (!TestFile::IsLoadable(stored)) return std::nullopt;
   return Decrypt(stored);
+}
+
+bool DiffersFromFile(const QuestionSet& questions, const std::string& path) {
+  std::vector<QuestionRecord> stored;
+  try {
+    TCustomIniStore store(path);
+    stored = ReadTestContents(store).Questions;
+  } catch (const std::exception&) {
+    return true;
+  }
+  int count = questions.QuestionCount;
+  while (count > 0 && questions.Slot(count) == QuestionRecord()) --count;
+  if (count != static_cast<int>(stored.size())) return true;
+  for (int n = 1; n <= count; ++n)
+    if (!(questions.Slot(n) == stored[n - 1])) return true;
+  return false;
 }
 
 }  // namespace TestFolder

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+class QuestionSet;
+
 // The file work of the maker's main window on the tests and programs in a
 // folder: finding a file however its name is spelled, making a new test, and
 // telling what Load Test accepts.
@@ -32,5 +34,10 @@ void CreateNewTest(const std::string& path);
 // file; nothing for a file without a description, a folder or a device (a
 // pipe would never end). Throws TIoError when the file cannot be read.
 std::optional<std::string> LoadableDescription(const std::string& path);
+
+// Whether the editor's questions differ from those stored in the test at path:
+// empty questions at the end do not count, and a file that cannot be read
+// differs.
+bool DiffersFromFile(const QuestionSet& questions, const std::string& path);
 
 }  // namespace TestFolder

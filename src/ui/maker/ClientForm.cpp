@@ -33,14 +33,6 @@ const QColor Navy(0x00, 0x00, 0x80);
 
 const char* const BitmapFilter = "Bitmap Files (BMP)|*.BMP";
 
-QFont PixelFont(int pixels, bool bold = false) {
-  QFont font(QStringLiteral("Sans Serif"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
 QLabel* WrappedLabel(const char* name, const QString& text) {
   auto* label = Named(new QLabel(text), name);
   label->setTextFormat(Qt::PlainText);

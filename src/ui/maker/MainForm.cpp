@@ -30,7 +30,7 @@
 #include "ui/maker/AboutForm.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/LossReportForm.h"
-#include "ui/maker/Preview.h"
+#include "ui/platform/Preview.h"
 #include "ui/maker/QAForm.h"
 #include "ui/maker/SettingsForm.h"
 #include "ui/platform/Artwork.h"

@@ -19,10 +19,11 @@
 #include <utility>
 
 #include "core/test/QuestionSet.h"
+#include "core/test/TestFolder.h"
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/NoteForm.h"
-#include "ui/maker/Preview.h"
+#include "ui/platform/Preview.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
@@ -441,7 +442,7 @@ void TQAForm::SaveButtonClick() {
 
 void TQAForm::PreviewTest1Click() {
   if (!SaveCurrent()) return;
-  if (EditorDiffersFromFile(Questions, ToPath(Globals.CurrentTestPath)) &&
+  if (TestFolder::DiffersFromFile(Questions, ToPath(Globals.CurrentTestPath)) &&
       Globals.Dialogs.Confirm(
           QStringLiteral("Save changes before the preview?\rThe preview shows the test as saved.")) &&
       !RunGuarded(Globals.Dialogs, [this] { Questions.SaveQuestions(ToPath(Globals.CurrentTestPath)); }))

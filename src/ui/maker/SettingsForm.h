@@ -4,6 +4,7 @@
 
 #include "core/test/TestSettings.h"
 #include "ui/platform/ApplyDialog.h"
+#include "ui/platform/SpinButton.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,22 +15,6 @@ class QSpinBox;
 class QTextEdit;
 class QToolButton;
 struct TGlobals;
-
-// The up and down arrows beside the time field. Held down, an arrow repeats
-// its step after 400 ms and then every 100 ms. The arrows take no focus, so
-// stepping never counts as leaving the time field.
-class TSpinButton : public QWidget {
-  Q_OBJECT
-public:
-  explicit TSpinButton(QWidget* parent = nullptr);
-
-  QToolButton* UpButton;
-  QToolButton* DownButton;
-
-signals:
-  void UpClick();
-  void DownClick();
-};
 
 // The global test settings dialog: shows and writes the test-wide settings of
 // the test named by TGlobals::CurrentTestPath. It reads the file when it is

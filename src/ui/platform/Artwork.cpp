@@ -8,6 +8,8 @@
 #include <QRadialGradient>
 #include <tuple>
 
+#include "ui/platform/WindowKit.h"
+
 namespace {
 
 const QColor DeepTeal(0x00, 0x4f, 0x5c);
@@ -317,15 +319,6 @@ void DrawPicture(QPainter& p, TEditorPicture picture, qreal s) {
   }
 }
 
-// The logo's lettering: a sans-serif face at an exact pixel size.
-QFont LogoFont(int pixels, bool bold = false) {
-  QFont font(QStringLiteral("Sans Serif"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
 }  // namespace
 
 QPixmap PaintBanner() {
@@ -379,10 +372,10 @@ QPixmap PaintBuiltInLogo() {
   painter.drawPath(tick);
 
   painter.setPen(Qt::white);
-  painter.setFont(LogoFont(48, true));
+  painter.setFont(PixelFont(48, true));
   painter.drawText(QPointF(140, 76), QStringLiteral("Quizwell"));
   painter.setPen(QColor(0xCF, 0xE8, 0xF0));
-  painter.setFont(LogoFont(17));
+  painter.setFont(PixelFont(17));
   painter.drawText(QPointF(143, 106), QStringLiteral("Self-tests, made simple."));
   return logo;
 }

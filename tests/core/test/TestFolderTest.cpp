@@ -4,6 +4,7 @@
 
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/QuestionSet.h"
 #include "core/test/TestFile.h"
 #include "core/test/TestFolder.h"
 #include "support/TempDir.h"
@@ -49,6 +50,17 @@ TEST_F(TestFolderTest, LoadableDescriptionIsDecipheredAndRefusedForNonTests) {
   EXPECT_EQ(TestFolder::LoadableDescription(path), std::nullopt);
   EXPECT_EQ(TestFolder::LoadableDescription(Dir.File("none.qwt")), std::nullopt);
   EXPECT_EQ(TestFolder::LoadableDescription(Folder), std::nullopt);
+}
+
+TEST_F(TestFolderTest, EditorDiffersFromFileIgnoringEmptyQuestionsAtTheEnd) {
+  const std::string path = Dir.File("t.qwt");
+  QuestionSet questions;
+  WriteBytes(path, "[SETTINGS]\r\nDESC=" + Encrypt("T") + "\r\n[QA1]\r\nQ=" + Encrypt("Why?") + "\r\n");
+  questions.LoadQuestions(path);
+  questions.AddQuestion();
+  EXPECT_FALSE(TestFolder::DiffersFromFile(questions, path));
+  questions.Slot(1).Question = "How?";
+  EXPECT_TRUE(TestFolder::DiffersFromFile(questions, path));
 }
 
 }  // namespace

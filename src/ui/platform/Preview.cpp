@@ -1,11 +1,8 @@
-#include "ui/maker/Preview.h"
+#include "ui/platform/Preview.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <exception>
 
-#include "core/test/QuestionSet.h"
-#include "core/test/TestContents.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/ShellOpen.h"
@@ -40,21 +37,5 @@ bool StartPreview(TGlobals& globals, int question) {
       QStringLiteral("--preview --question %1 \"%2\"").arg(std::max(question, 1)).arg(quoted);
   if (globals.Shell.ExecuteFile(engine, parameters, globals.ProgramFolder, SW_SHOW) > 32) return true;
   globals.Dialogs.Error(QStringLiteral("qwtest could not be started."));
-  return false;
-}
-
-bool EditorDiffersFromFile(const QuestionSet& questions, const std::string& path) {
-  std::vector<QuestionRecord> stored;
-  try {
-    TCustomIniStore store(path);
-    stored = ReadTestContents(store).Questions;
-  } catch (const std::exception&) {
-    return true;
-  }
-  int count = questions.QuestionCount;
-  while (count > 0 && questions.Slot(count) == QuestionRecord()) --count;
-  if (count != static_cast<int>(stored.size())) return true;
-  for (int n = 1; n <= count; ++n)
-    if (!(questions.Slot(n) == stored[n - 1])) return true;
   return false;
 }
