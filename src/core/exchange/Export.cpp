@@ -61,4 +61,11 @@ void ExportTest(const TQuestionFormat& format, const std::string& testPath, cons
   ReplaceFileAtomically(targetPath, bytes);
 }
 
+bool ExportTest(const std::string& testPath, const std::string& targetPath, TLossReport& report) {
+  const TQuestionFormat* format = QuestionFormatOfFile(targetPath);
+  if (!format) return false;
+  ExportTest(*format, testPath, targetPath, report);
+  return true;
+}
+
 }  // namespace Export

@@ -247,8 +247,7 @@ void TQuestionForm::Timer1Timer() {
   const int elapsed = Session.ElapsedSeconds();
   const int remaining = Session.RemainingSeconds();
   ElapsedLabel->setText(QStringLiteral("Elapsed: %1").arg(ToQString(DurationText(elapsed))));
-  RemainingLabel->setText(
-      QStringLiteral("Remaining: %1").arg(ToQString(DurationText(remaining))));
+  RemainingLabel->setText(QStringLiteral("Remaining: %1").arg(ToQString(DurationText(remaining))));
   ElapsedBar->setValue(std::min(elapsed, Session.LimitSeconds()));
   ElapsedBar->setFormat(QStringLiteral("Elapsed %1").arg(ToQString(DurationText(elapsed))));
   RemainingBar->setValue(remaining);

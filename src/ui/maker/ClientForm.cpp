@@ -63,7 +63,8 @@ QHBoxLayout* Row(QWidget* first, QWidget* second) {
 
 }  // namespace
 
-TClientForm::TClientForm(TGlobals& globals, QWidget* parent) : TApplyDialog(globals.Dialogs, parent), Globals(globals) {
+TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
+    : TApplyDialog(globals.Dialogs, parent), Globals(globals) {
   setObjectName(QStringLiteral("ClientForm"));
   setWindowTitle(QStringLiteral("Client Configuration"));
   setFixedSize(578, 524);

@@ -35,10 +35,10 @@ class TClientForm : public TApplyDialog {
   void CheckBox2Click();
   void CheckBox3Click();
 
- protected:
+protected:
   void showEvent(QShowEvent* event) override;
 
- private:
+private:
   QWidget* BuildLogoTab();
   QWidget* BuildAboutTab();
   QWidget* BuildBehaviorTab();

@@ -8,11 +8,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/test/MediaFile.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
-#include "core/test/MediaFile.h"
 
 namespace {
 

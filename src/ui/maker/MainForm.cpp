@@ -30,11 +30,11 @@
 #include "ui/maker/AboutForm.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/LossReportForm.h"
-#include "ui/platform/Preview.h"
 #include "ui/maker/QAForm.h"
 #include "ui/maker/SettingsForm.h"
 #include "ui/platform/Artwork.h"
 #include "ui/platform/HelpViewer.h"
+#include "ui/platform/Preview.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/ShellOpen.h"
 #include "ui/platform/Version.h"
@@ -102,21 +102,21 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
       Globals{programFolder, QString(), dialogs, help, shell, Questions},
       BannerPicture(PaintBanner()),
       NewTestDialog{QStringLiteral("Specify the filename for the new test"),
-                  QStringLiteral("Quizwell Files|*.QWT"), QStringLiteral("QWT"), QString()},
+                    QStringLiteral("Quizwell Files|*.QWT"), QStringLiteral("QWT"), QString()},
       OpenTestDialog{QString(), QStringLiteral("Quizwell Files|*.QWT|All Files|*.*"), QString(), QString()},
       EncryptSourceDialog{QStringLiteral("Select Text File to Encrypt"),
-                  QStringLiteral("Unencrypted Test files|*.TXT|All Files|*.*"), QStringLiteral("TXT"),
-                  QString()},
+                          QStringLiteral("Unencrypted Test files|*.TXT|All Files|*.*"), QStringLiteral("TXT"),
+                          QString()},
       EncryptTargetDialog{QStringLiteral("Select Test Name to Save to"),
-                  QStringLiteral("Test Files|*.QWT|All Files|*.*"), QStringLiteral("QWT"), QString()},
+                          QStringLiteral("Test Files|*.QWT|All Files|*.*"), QStringLiteral("QWT"), QString()},
       DecryptSourceDialog{QStringLiteral("Select Test to Decrypt"),
-                  QStringLiteral("Encrypted Test Files|*.QWT|All Files|*.*"), QStringLiteral("TXT"),
-                  QString()},
+                          QStringLiteral("Encrypted Test Files|*.QWT|All Files|*.*"), QStringLiteral("TXT"),
+                          QString()},
       DecryptTargetDialog{QStringLiteral("Select Text File to Save to"),
-                  QStringLiteral("Text Files|*.TXT|All Files|*.*"), QStringLiteral("TXT"), QString()},
+                          QStringLiteral("Text Files|*.TXT|All Files|*.*"), QStringLiteral("TXT"), QString()},
       EngineDialog{QString(), QStringLiteral("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
-                  QString::fromLatin1(TestFolder::EngineFileName.data(),
-                                      static_cast<qsizetype>(TestFolder::EngineFileName.size()))},
+                   QString::fromLatin1(TestFolder::EngineFileName.data(),
+                                       static_cast<qsizetype>(TestFolder::EngineFileName.size()))},
       ImportDialog{QStringLiteral("Select Questions to Import"), ExchangeFilter(true), QString(), QString()},
       ExportDialog{QStringLiteral("Export Questions to"), ExchangeFilter(false), QString(), QString()},
       Catalogue(ToPath(programFolder)) {
@@ -651,8 +651,7 @@ void TMainForm::ShowLossReport(const QString& summary, const std::vector<std::st
     return;
   }
   QStringList text;
-  for (const std::string& line : lines)
-    text << FromUtf8(line);
+  for (const std::string& line : lines) text << FromUtf8(line);
   TLossReportForm report(summary, text, this);
   report.exec();
 }
@@ -717,15 +716,13 @@ void TMainForm::ExportQuestions1Click() {
     if (!test) return;
     const std::optional<QString> target = Globals.Dialogs.SaveFile(ExportDialog);
     if (!target) return;
-    const TQuestionFormat* format = QuestionFormatOfFile(ToPath(*target));
-    if (!format) {
+    TLossReport report;
+    if (!Export::ExportTest(ToPath(*test), ToPath(*target), report)) {
       Globals.Dialogs.Error(
           QStringLiteral("Name the file for the system it is for: .gift for GIFT, .txt for "
                          "Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet."));
       return;
     }
-    TLossReport report;
-    Export::ExportTest(*format, ToPath(*test), ToPath(*target), report);
     ShowLossReport(QStringLiteral("The questions of %1 have been exported to %2.")
                        .arg(FileNamePart(*test), FileNamePart(*target)),
                    report.Lines());

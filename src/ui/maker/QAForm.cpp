@@ -23,9 +23,9 @@
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/NoteForm.h"
-#include "ui/platform/Preview.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
+#include "ui/platform/Preview.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
 

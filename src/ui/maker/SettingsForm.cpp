@@ -123,7 +123,8 @@ QTextEdit* MessageMemo(const char* name) {
 
 }  // namespace
 
-TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent) : TApplyDialog(globals.Dialogs, parent), Globals(globals) {
+TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent)
+    : TApplyDialog(globals.Dialogs, parent), Globals(globals) {
   setWindowTitle(QStringLiteral("Global Test Settings"));
   // A compact font keeps every explanation of the fixed-size window readable.
   setFixedSize(578, 524);

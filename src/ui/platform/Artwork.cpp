@@ -8,8 +8,6 @@
 #include <QRadialGradient>
 #include <tuple>
 
-#include "ui/platform/WindowKit.h"
-
 namespace {
 
 const QColor DeepTeal(0x00, 0x4f, 0x5c);
@@ -378,4 +376,12 @@ QPixmap PaintBuiltInLogo() {
   painter.setFont(PixelFont(17));
   painter.drawText(QPointF(143, 106), QStringLiteral("Self-tests, made simple."));
   return logo;
+}
+
+QFont PixelFont(int pixels, bool bold) {
+  QFont font(QStringLiteral("Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
 }

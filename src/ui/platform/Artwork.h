@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPixmap>
 
 // The program's drawn artwork: the banner, the editor's pictures and the
@@ -38,3 +39,7 @@ QPixmap EditorPicture(TEditorPicture picture, int size);
 inline constexpr int BuiltInLogoWidth = 471;
 inline constexpr int BuiltInLogoHeight = 139;
 QPixmap PaintBuiltInLogo();
+
+// A sans-serif font of an exact pixel size, the same on every desktop: the
+// logo's lettering, and the titles drawn to match it.
+QFont PixelFont(int pixels, bool bold = false);

@@ -1,7 +1,5 @@
 #include "ui/platform/Dialogs.h"
 
-#include "ui/platform/QtText.h"
-
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +8,7 @@
 #include <exception>
 
 #include "core/storage/IoError.h"
+#include "ui/platform/QtText.h"
 
 TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
   QMessageBox box(Parent);

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
-#include "ui/platform/Dialogs.h"
 #include "core/storage/CodePage.h"
+#include "ui/platform/Dialogs.h"
 
 QString ToQString(const std::string& text) {
   QString result = QString::fromStdString(CodePage::ToUtf8(text));

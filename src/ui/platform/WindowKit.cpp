@@ -66,14 +66,6 @@ QStringList DocumentLines(QTextDocument* document) {
 
 }  // namespace
 
-QFont PixelFont(int pixels, bool bold) {
-  QFont font(QStringLiteral("Sans Serif"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
 QToolButton* PictureButton(QWidget* parent, const char* name, TEditorPicture picture, int size,
                            const QString& hint) {
   auto* button = Named(new QToolButton(parent), name);

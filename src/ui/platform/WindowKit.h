@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -21,9 +20,6 @@ T* Named(T* widget, const char* name) {
   widget->setObjectName(QString::fromLatin1(name));
   return widget;
 }
-
-// A sans-serif font of an exact pixel size, the same on every desktop.
-QFont PixelFont(int pixels, bool bold = false);
 
 // A button showing one of the editor's pictures, size pixels square, with hint as its tool tip.
 QToolButton* PictureButton(QWidget* parent, const char* name, TEditorPicture picture, int size,

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "core/exchange/Export.h"
 #include "core/exchange/Import.h"
 #include "core/storage/IniStore.h"
 #include "core/test/TestContents.h"
@@ -18,7 +21,7 @@ TImportedTest Questions(int count, const std::string& text) {
   return imported;
 }
 
-TEST(ImportIntoTestTest, MakesANewTestThenAppendsNamingTheReplacedCharactersOnce) {
+TEST(ImportExportStepsTest, MakesANewTestThenAppendsNamingTheReplacedCharactersOnce) {
   TTempDir folder;
   const std::string test = folder.File("NEW.QWT");
   TLossReport report;
@@ -34,9 +37,16 @@ TEST(ImportIntoTestTest, MakesANewTestThenAppendsNamingTheReplacedCharactersOnce
   ASSERT_EQ(contents.Questions.size(), 5u);
   EXPECT_EQ(contents.Questions[0].Question, "Root ??");
   EXPECT_EQ(contents.Questions[4].Question, "Plain?");
+
+  // Out again: the target's name says the format; an unknown one writes nothing.
+  TLossReport out;
+  EXPECT_FALSE(Export::ExportTest(test, folder.File("out.doc"), out));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("out.doc")));
+  EXPECT_TRUE(Export::ExportTest(test, folder.File("out.gift"), out));
+  EXPECT_NE(ReadBytes(folder.File("out.gift")).find("Plain?"), std::string::npos);
 }
 
-TEST(ImportIntoTestTest, SourceFormatReadsATextFilesFirstLines) {
+TEST(ImportExportStepsTest, SourceFormatReadsATextFilesFirstLines) {
   TTempDir folder;
   WriteBytes(folder.File("a.txt"), "What?\nA. yes\nB. no\nANSWER: A\n");
   WriteBytes(folder.File("g.txt"), "::Q1:: What? {=yes ~no}\n");
