@@ -4,7 +4,6 @@
 #include <QStringDecoder>
 
 #include "core/storage/CodePage.h"
-#include "ui/platform/Dialogs.h"
 
 QString ToQString(const std::string& text) {
   QString result = QString::fromStdString(CodePage::ToUtf8(text));
@@ -14,13 +13,18 @@ QString ToQString(const std::string& text) {
 
 std::string ToCp1252(const QString& text) {
   QString withBreaks = text;
-  withBreaks.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  withBreaks.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+      .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
   return CodePage::FromUtf8(withBreaks.toStdString()).Text;
 }
 
-std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string ToPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
 
-QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString FromPath(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -42,17 +46,4 @@ QString UnstorableCharacters(const QStringList& texts) {
     for (const char32_t c : CodePage::FromUtf8(text.toStdString()).Unmappable)
       if (found.find(c) == std::u32string::npos) found += c;
   return QString::fromStdU32String(found);
-}
-
-bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts) {
-  const QString unstorable = UnstorableCharacters(texts);
-  if (unstorable.isEmpty()) return true;
-  QStringList named;
-  for (const char32_t c : unstorable.toStdU32String())
-    named << QStringLiteral("%1 (U+%2)")
-                 .arg(QString::fromStdU32String(std::u32string(1, c)),
-                      QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
-  return dialogs.ConfirmRisk(QStringLiteral("These characters cannot be stored in a test file: ") +
-                             named.join(QStringLiteral(", ")) +
-                             QStringLiteral(".\rStore them as \"?\" and go on?"));
 }
