@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/exchange/Formats.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/CodePage.h"
 #include "core/storage/FileInput.h"
@@ -59,6 +60,13 @@ void ExportTest(const TQuestionFormat& format, const std::string& testPath, cons
   const TExportedTest test = ReadTest(testPath);
   const std::string bytes = format.Write(test, MediaBeside(testPath), report);
   ReplaceFileAtomically(targetPath, bytes);
+}
+
+bool ExportTest(const std::string& testPath, const std::string& targetPath, TLossReport& report) {
+  const TQuestionFormat* format = QuestionFormatOfFile(targetPath);
+  if (!format) return false;
+  ExportTest(*format, testPath, targetPath, report);
+  return true;
 }
 
 }  // namespace Export

@@ -20,4 +20,9 @@ TMediaLookup MediaBeside(const std::string& testPath);
 void ExportTest(const TQuestionFormat& format, const std::string& testPath, const std::string& targetPath,
                 TLossReport& report);
 
+// The test at testPath written into targetPath in the format the target's
+// name says. False, with nothing read or written, when the name says no known
+// format. Throws TIoError.
+bool ExportTest(const std::string& testPath, const std::string& targetPath, TLossReport& report);
+
 }  // namespace Export

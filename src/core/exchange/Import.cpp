@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/exchange/FormatParts.h"
+#include "core/exchange/Formats.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/CodePage.h"
 #include "core/storage/FileInput.h"
@@ -75,6 +76,13 @@ std::string ToCp(std::string_view utf8, std::u32string& unmappable) {
 }  // namespace
 
 namespace Import {
+
+const TQuestionFormat* SourceFormat(const std::string& path) {
+  TInputFile file(path);
+  std::string firstBytes;  // enough to tell the format
+  if (file.Exists()) file.ReadSome(firstBytes, 65536);
+  return QuestionFormatOfFile(path, firstBytes);
+}
 
 TImportedTest ReadSource(const TQuestionFormat& format, const std::string& path, TLossReport& report) {
   const std::string bytes = ReadWholeFile(path);
@@ -193,6 +201,16 @@ int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport
     TestFile::WriteQuestion(store, held + i + 1, test.Questions[static_cast<size_t>(i)]);
   store.UpdateFile();
   return added;
+}
+
+int IntoTest(TImportedTest imported, const std::string& testPath, bool append, TLossReport& report) {
+  if (const std::u32string unmappable = ToCodePage(imported).Unmappable; !unmappable.empty())
+    report.Add(0, "characters the code page cannot hold were replaced by '?': " + Utf8(unmappable));
+  UnpackMedia(imported, testPath, report);
+  const TCodePageTest converted = ToCodePage(imported);
+  if (append) return AppendToTest(testPath, converted, report);
+  SaveNewTest(testPath, converted);
+  return static_cast<int>(converted.Questions.size());
 }
 
 }  // namespace Import

@@ -11,6 +11,10 @@
 // the code page, and a new test saved in one atomic write.
 namespace Import {
 
+// The format of the source file at path, told by its name and, for a ".txt",
+// its first bytes; nullptr when none is known.
+const TQuestionFormat* SourceFormat(const std::string& path);
+
 // The questions of the file at path in format. Throws TIoError when the file
 // cannot be read, TFormatError when it is not in the format.
 TImportedTest ReadSource(const TQuestionFormat& format, const std::string& path, TLossReport& report);
@@ -49,5 +53,12 @@ void SaveNewTest(const std::string& path, const TCodePageTest& test);
 // as there is room for (the report says how many were not), and saves it in
 // one atomic write. Returns how many were added. Throws TIoError.
 int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport& report);
+
+// Stores imported in the test at testPath: after its last question when
+// append, otherwise as a new test replacing any file there. Media are unpacked
+// beside the test and the text put into the code page, each character it cannot
+// hold becoming '?' with one report line naming them. Returns how many
+// questions were stored. Throws TIoError; a test file is then as it was.
+int IntoTest(TImportedTest imported, const std::string& testPath, bool append, TLossReport& report);
 
 }  // namespace Import

@@ -1,34 +1,10 @@
 #include "core/test/ClientConfig.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <system_error>
-
 #include "core/storage/ZarnEncryption.h"
-
-namespace {
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  const auto lower = [](unsigned char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
-  };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-}  // namespace
+#include "core/test/TestFolder.h"
 
 std::string ClientConfigPath(const std::string& programFolder) {
-  const std::filesystem::path folder(programFolder);
-  std::string found;
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    if (name == ClientFile::FileName) return it->path().string();
-    // Of several spellings, the same one is chosen on every run.
-    if (SameNameIgnoringCase(name, ClientFile::FileName) && (found.empty() || name < found)) found = name;
-  }
-  return (folder / (found.empty() ? std::string(ClientFile::FileName) : found)).string();
+  return TestFolder::FindFile(programFolder, ClientFile::FileName);
 }
 
 ClientConfig LoadClientConfig(const std::string& path) {

@@ -6,7 +6,7 @@
 
 #include "core/run/MediaPath.h"
 #include "ui/engine/EngineKit.h"
-#include "ui/platform/Banner.h"
+#include "ui/platform/Artwork.h"
 #include "ui/platform/QtText.h"
 
 QPixmap EngineLogo(const ClientConfig& config, const QString& folder) {

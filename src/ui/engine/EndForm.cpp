@@ -45,8 +45,8 @@ TEndForm::TEndForm(const TTestSession& session, const TRunResult& result, QWidge
     layout->addWidget(verdict);
     layout->addWidget(new QLabel(QStringLiteral("Pass point: %1%").arg(session.Settings().PassPoint)));
   }
-  layout->addWidget(new QLabel(
-      QStringLiteral("Time taken: %1").arg(QString::fromStdString(DurationText(result.SecondsTaken)))));
+  layout->addWidget(
+      new QLabel(QStringLiteral("Time taken: %1").arg(ToQString(DurationText(result.SecondsTaken)))));
 
   auto* buttons = new QHBoxLayout;
   QPushButton* review = Named(new QPushButton(QStringLiteral("&Review Answers")), "ReviewButton");

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <string>
 
+#include "ui/platform/WindowKit.h"
+
 class TDialogs;
 class TShellOpen;
 
@@ -14,13 +16,6 @@ struct TEngineServices {
   TShellOpen& Shell;
   QString Folder;
 };
-
-// Names a widget after its control, so tests find it by that name.
-template <class T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 // Opens a hot link or media file a test names: a web address in the browser,
 // a file of the engine's folder with the desktop's application. A program is

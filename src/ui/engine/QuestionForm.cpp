@@ -246,13 +246,12 @@ void TQuestionForm::Timer1Timer() {
   if (Session.LimitSeconds() <= 0 || Session.IsFinished()) return;
   const int elapsed = Session.ElapsedSeconds();
   const int remaining = Session.RemainingSeconds();
-  ElapsedLabel->setText(QStringLiteral("Elapsed: %1").arg(QString::fromStdString(DurationText(elapsed))));
-  RemainingLabel->setText(
-      QStringLiteral("Remaining: %1").arg(QString::fromStdString(DurationText(remaining))));
+  ElapsedLabel->setText(QStringLiteral("Elapsed: %1").arg(ToQString(DurationText(elapsed))));
+  RemainingLabel->setText(QStringLiteral("Remaining: %1").arg(ToQString(DurationText(remaining))));
   ElapsedBar->setValue(std::min(elapsed, Session.LimitSeconds()));
-  ElapsedBar->setFormat(QStringLiteral("Elapsed %1").arg(QString::fromStdString(DurationText(elapsed))));
+  ElapsedBar->setFormat(QStringLiteral("Elapsed %1").arg(ToQString(DurationText(elapsed))));
   RemainingBar->setValue(remaining);
-  RemainingBar->setFormat(QStringLiteral("Left %1").arg(QString::fromStdString(DurationText(remaining))));
+  RemainingBar->setFormat(QStringLiteral("Left %1").arg(ToQString(DurationText(remaining))));
   if (!Session.TimeUp() || TimedOut) return;
   TimedOut = true;
   Timer1->stop();

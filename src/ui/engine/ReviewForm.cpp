@@ -76,14 +76,13 @@ void TReviewForm::DisplayQuestion() {
     answers << QStringLiteral("%1.  %2").arg(QChar('A' + letter), ToQString(question.Answer(letter)));
   AnswersLabel->setText(answers.join(QLatin1Char('\n')));
   const std::string yours = Scoring::LetterText(Session.Answer(position));
-  YourLabel->setText(QStringLiteral("Your answer: %1")
-                         .arg(yours.empty() ? QStringLiteral("(none)") : QString::fromStdString(yours)));
-  CorrectLabel->setText(
-      QStringLiteral("Correct answer: %1%2")
-          .arg(QString::fromStdString(Scoring::LetterText(Session.CorrectLetters(position))),
-               Session.ChoosesSeveral(position) && question.AnyCorrectPasses
-                   ? QStringLiteral(" (any one of them passes)")
-                   : QString()));
+  YourLabel->setText(
+      QStringLiteral("Your answer: %1").arg(yours.empty() ? QStringLiteral("(none)") : ToQString(yours)));
+  CorrectLabel->setText(QStringLiteral("Correct answer: %1%2")
+                            .arg(ToQString(Scoring::LetterText(Session.CorrectLetters(position))),
+                                 Session.ChoosesSeveral(position) && question.AnyCorrectPasses
+                                     ? QStringLiteral(" (any one of them passes)")
+                                     : QString()));
   HotLinkButton->setVisible(Session.Settings().ReviewHot && !question.HotLink.empty());
   ReferenceButton->setVisible(Session.Settings().ReviewRef && !question.Reference.empty());
 }

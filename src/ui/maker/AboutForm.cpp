@@ -6,14 +6,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
-#include "ui/platform/Banner.h"
+#include "ui/platform/Artwork.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
-#include "ui/maker/MainForm.h"
+#include "ui/platform/Version.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
@@ -119,8 +118,7 @@ TAboutForm::TAboutForm(TGlobals& globals, const QPixmap& banner, QWidget* parent
   InstallHelpKey(this, globals.Help, HelpContext::About);
 
   setFixedSize(ClientWidth, ClientHeight);
-  if (const QScreen* screen = this->screen())
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  CentreOnScreen(this);
 }
 
 const QString& TAboutForm::LicenseText() {

@@ -2,33 +2,29 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTabWidget>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QVBoxLayout>
 
+#include "core/test/ClientConfig.h"
+#include "ui/platform/ApplyDialog.h"
+#include "ui/platform/Artwork.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
-#include "core/test/ClientConfig.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
@@ -37,66 +33,11 @@ const QColor Navy(0x00, 0x00, 0x80);
 
 const char* const BitmapFilter = "Bitmap Files (BMP)|*.BMP";
 
-QFont PixelFont(int pixels, bool bold = false) {
-  QFont font(QStringLiteral("Sans Serif"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
-// The logo shown while no custom bitmap is chosen: a badge with a tick beside
-// the program's name, on a navy-to-teal band.
-QPixmap PaintBuiltInLogo() {
-  const int w = TClientForm::LogoWidth;
-  const int h = TClientForm::LogoHeight;
-  QPixmap logo(w, h);
-  QPainter painter(&logo);
-  painter.setRenderHint(QPainter::Antialiasing);
-
-  QLinearGradient band(0, 0, w, h);
-  band.setColorAt(0, QColor(0x10, 0x2A, 0x56));
-  band.setColorAt(1, QColor(0x1B, 0x72, 0x8C));
-  painter.fillRect(logo.rect(), band);
-
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(255, 255, 255, 18));
-  for (int x = 250; x < w + h; x += 56)
-    painter.drawPolygon(QPolygon({{x, 0}, {x + 28, 0}, {x - h + 28, h}, {x - h, h}}));
-
-  const QPointF centre(72, h / 2.0);
-  painter.setBrush(Qt::white);
-  painter.setPen(QPen(QColor(0xF2, 0xC1, 0x4E), 5));
-  painter.drawEllipse(centre, 46, 46);
-  QPainterPath tick;
-  tick.moveTo(centre + QPointF(-24, 2));
-  tick.lineTo(centre + QPointF(-6, 21));
-  tick.lineTo(centre + QPointF(26, -20));
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(QColor(0x2E, 0xA0, 0x5A), 12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.drawPath(tick);
-
-  painter.setPen(Qt::white);
-  painter.setFont(PixelFont(48, true));
-  painter.drawText(QPointF(140, 76), QStringLiteral("Quizwell"));
-  painter.setPen(QColor(0xCF, 0xE8, 0xF0));
-  painter.setFont(PixelFont(17));
-  painter.drawText(QPointF(143, 106), QStringLiteral("Self-tests, made simple."));
-  return logo;
-}
-
 QLabel* WrappedLabel(const char* name, const QString& text) {
-  auto* label = new QLabel(text);
-  label->setObjectName(QString::fromLatin1(name));
+  auto* label = Named(new QLabel(text), name);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   return label;
-}
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
 }
 
 // A box that is switched off keeps its text but turns silver.
@@ -122,7 +63,8 @@ QHBoxLayout* Row(QWidget* first, QWidget* second) {
 
 }  // namespace
 
-TClientForm::TClientForm(TGlobals& globals, QWidget* parent) : QDialog(parent), Globals(globals) {
+TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
+    : TApplyDialog(globals.Dialogs, parent), Globals(globals) {
   setObjectName(QStringLiteral("ClientForm"));
   setWindowTitle(QStringLiteral("Client Configuration"));
   setFixedSize(578, 524);
@@ -150,16 +92,7 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   auto* panel2 = Named(new QFrame, "Panel2");
   panel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-  Button1 = Named(new QPushButton(QStringLiteral("&OK")), "Button1");
-  Button3 = Named(new QPushButton(QStringLiteral("&Cancel")), "Button3");
-  ApplyButton = Named(new QPushButton(QStringLiteral("&Apply")), "ApplyButton");
-  ApplyButton->setEnabled(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* button : {Button1, Button3, ApplyButton}) {
-    button->setMinimumWidth(80);
-    buttons->addWidget(button);
-  }
+  QDialogButtonBox* buttons = CreateButtonRow(80, 5);
 
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(8, 8, 8, 8);
@@ -168,11 +101,8 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   page->addWidget(label1);
   page->addWidget(pageControl1, 1);
   page->addWidget(panel2);
-  page->addLayout(buttons);
+  page->addWidget(buttons);
 
-  connect(ApplyButton, &QPushButton::clicked, this, &TClientForm::ApplyButtonClick);
-  connect(Button1, &QPushButton::clicked, this, &TClientForm::Button1Click);
-  connect(Button3, &QPushButton::clicked, this, &TClientForm::Button3Click);
   connect(Button2, &QPushButton::clicked, this, &TClientForm::Button2Click);
   connect(Edit1, &QLineEdit::textChanged, this, &TClientForm::Edit1Change);
   // Either option button becoming chosen is the about-box choice; a click on the
@@ -184,20 +114,14 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   connect(CheckBox2, &QCheckBox::clicked, this, &TClientForm::CheckBox2Click);
   connect(CheckBox3, &QCheckBox::clicked, this, &TClientForm::CheckBox3Click);
   // CheckBox1, Edit2 to Edit5 and Memo1 only record that something changed.
-  connect(CheckBox1, &QCheckBox::clicked, this, &TClientForm::EnableApply);
+  connect(CheckBox1, &QCheckBox::clicked, this, &TApplyDialog::EnableApply);
   for (QLineEdit* box : {Edit2, Edit3, Edit4, Edit5})
-    connect(box, &QLineEdit::textChanged, this, &TClientForm::EnableApply);
-  connect(Memo1, &QPlainTextEdit::textChanged, this, &TClientForm::EnableApply);
+    connect(box, &QLineEdit::textChanged, this, &TApplyDialog::EnableApply);
+  connect(Memo1, &QPlainTextEdit::textChanged, this, &TApplyDialog::EnableApply);
   // The dialog is opened from the main window and shares its help topic.
   InstallHelpKey(this, Globals.Help, HelpContext::Main);
-  // No default button: Enter in a field must not save and close the window.
-  for (QPushButton* button : findChildren<QPushButton*>()) {
-    button->setDefault(false);
-    button->setAutoDefault(false);
-  }
 
-  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-  if (screen) move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this);
 }
 
 QWidget* TClientForm::BuildLogoTab() {
@@ -358,14 +282,6 @@ void TClientForm::showEvent(QShowEvent* event) {
 
 // Esc asks like Cancel; the title-bar close box goes through QDialog's own
 // reject() and closes without asking or writing.
-void TClientForm::keyPressEvent(QKeyEvent* event) {
-  if (event->matches(QKeySequence::Cancel)) {
-    Button3Click();
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
-
 QString TClientForm::ConfigPath() const {
   return FromPath(ClientConfigPath(ToPath(Globals.ProgramFolder)));
 }
@@ -406,28 +322,6 @@ void TClientForm::FormShow() {
   });
   // Every step above ran handlers that enable Apply; a fresh load has no changes.
   ApplyButton->setEnabled(false);
-}
-
-void TClientForm::EnableApply() {
-  ApplyButton->setEnabled(true);
-}
-
-void TClientForm::ApplyButtonClick() {
-  RunGuarded(Globals.Dialogs, [this] { Save(); });
-}
-
-void TClientForm::Button1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    if (Save()) accept();
-  });
-}
-
-void TClientForm::Button3Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    if (ApplyButton->isEnabled() && Globals.Dialogs.Confirm(QStringLiteral("Save changes?")) && !Save())
-      return;
-    reject();
-  });
 }
 
 void TClientForm::Button2Click() {
@@ -492,31 +386,10 @@ void TClientForm::ShowBuiltInLogo() {
   LogoError->hide();
 }
 
-QStringList TClientForm::MemoLines() const {
-  QTextDocument* document = Memo1->document();
-  auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document->documentLayout());
-  QStringList lines;
-  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-    if (layout) layout->ensureBlockLayout(block);
-    const QTextLayout* pieces = block.layout();
-    const QString text = block.text();
-    if (!pieces || pieces->lineCount() == 0) {
-      lines << text;
-      continue;
-    }
-    for (int i = 0; i < pieces->lineCount(); ++i) {
-      const QTextLine piece = pieces->lineAt(i);
-      lines << text.mid(piece.textStart(), piece.textLength());
-    }
-  }
-  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-  return lines;
-}
-
 bool TClientForm::Save() {
-  const QStringList message = MemoLines();
+  const QStringList message = ShownLines(Memo1);
   // Only the file name of the logo is stored, so only it has to fit the code page.
-  const QString logoName = QString::fromStdString(LogoFileName(Edit1->text().toStdString()));
+  const QString logoName = FromPath(LogoFileName(ToPath(Edit1->text())));
   if (!StorableOrAsk(Globals.Dialogs, {logoName, Edit2->text(), Edit3->text(), Edit4->text(), Edit5->text(),
                                        message.join(QLatin1Char('\n'))}))
     return false;
@@ -530,7 +403,7 @@ bool TClientForm::Save() {
   config.FullScreen = CheckBox1->isChecked();
   config.HistoryPassword = ToCp1252(Edit4->text());
   config.ExitPassword = ToCp1252(Edit5->text());
-  SaveClientConfig(ToPath(ConfigPath()), config);
+  if (!RunGuarded(Globals.Dialogs, [&] { SaveClientConfig(ToPath(ConfigPath()), config); })) return false;
   ApplyButton->setEnabled(false);
   return true;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 #include <QStringList>
+
+#include "ui/platform/ApplyDialog.h"
 
 class QCheckBox;
 class QFrame;
@@ -17,7 +18,7 @@ struct TGlobals;
 // file in the program's folder (custom logo, custom about box, full-screen
 // mode, history and exit passwords). The enabled state of ApplyButton is the
 // only record of unapplied changes. Created for one opening, exec()'d modally.
-class TClientForm : public QDialog {
+class TClientForm : public TApplyDialog {
   Q_OBJECT
 
  public:
@@ -28,32 +29,24 @@ class TClientForm : public QDialog {
   static constexpr int LogoHeight = 139;
 
   void FormShow();
-  void ApplyButtonClick();
-  void Button1Click();
-  void Button3Click();
   void Button2Click();
   void Edit1Change();
   void RadioButton1Click();
   void CheckBox2Click();
   void CheckBox3Click();
-  void EnableApply();
 
- protected:
+protected:
   void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
- private:
+private:
   QWidget* BuildLogoTab();
   QWidget* BuildAboutTab();
   QWidget* BuildBehaviorTab();
 
   // Writes the file from the controls. False when the user declined to store
-  // characters the code page cannot hold; nothing is written then.
-  // Throws TIoError.
-  bool Save();
-  // Memo1's lines as the box shows them: each wrapped piece is a line, and an
-  // empty last line is not taken.
-  QStringList MemoLines() const;
+  // characters the code page cannot hold, or writing failed (already
+  // reported); nothing is written then.
+  bool Save() override;
   QString ConfigPath() const;
 
   // Loads path into Image2 and shows it; a file that is no readable picture
@@ -85,7 +78,4 @@ class TClientForm : public QDialog {
   QLabel* Label14;
   QLineEdit* Edit4;
   QLineEdit* Edit5;
-  QPushButton* Button1;
-  QPushButton* Button3;
-  QPushButton* ApplyButton;
 };

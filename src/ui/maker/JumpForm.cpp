@@ -4,16 +4,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
-#include "ui/maker/QAForm.h"
+#include "core/test/QuestionSet.h"
+#include "ui/platform/Artwork.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
-#include "core/test/QuestionSet.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
@@ -30,10 +30,10 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
 
 }  // namespace
 
-TjumpForm::TjumpForm(TGlobals& globals, TQAForm* editor)
+TjumpForm::TjumpForm(TGlobals& globals, QWidget* editor, TJumpSteps steps)
     : QDialog(editor, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       Globals(globals),
-      Editor(editor) {
+      Steps(std::move(steps)) {
   setObjectName(QStringLiteral("jumpForm"));
   setWindowTitle(QStringLiteral("Jump To"));
 
@@ -53,24 +53,20 @@ TjumpForm::TjumpForm(TGlobals& globals, TQAForm* editor)
 
   auto* panel1 = new QFrame(this);
   panel1->setObjectName(QStringLiteral("Panel1"));
-  auto* steps = new QHBoxLayout(panel1);
-  steps->setContentsMargins(0, 0, 0, 0);
-  steps->setSpacing(2);
-  const auto step = [this, panel1, steps](const char* name, TEditorPicture picture, const QString& hint,
-                                          void (TQAForm::*handler)()) {
-    auto* button = new QToolButton(panel1);
-    button->setObjectName(QLatin1String(name));
-    button->setIcon(QIcon(EditorPicture(picture, PictureSize)));
-    button->setIconSize(QSize(PictureSize, PictureSize));
-    button->setToolTip(hint);
-    connect(button, &QToolButton::clicked, Editor, handler);
-    steps->addWidget(button);
+  auto* stepRow = new QHBoxLayout(panel1);
+  stepRow->setContentsMargins(0, 0, 0, 0);
+  stepRow->setSpacing(2);
+  const auto step = [panel1, stepRow](const char* name, TEditorPicture picture, const QString& hint,
+                                      const std::function<void()>& handler) {
+    QToolButton* button = PictureButton(panel1, name, picture, PictureSize, hint);
+    connect(button, &QToolButton::clicked, panel1, handler);
+    stepRow->addWidget(button);
   };
-  step("BottomButton", TEditorPicture::Bottom, QStringLiteral("Bottom"), &TQAForm::BottomButtonClick);
-  step("PrevButton", TEditorPicture::Previous, QStringLiteral("Previous"), &TQAForm::PrevButtonClick);
-  step("NextButton", TEditorPicture::Next, QStringLiteral("Next"), &TQAForm::NextButtonClick);
-  step("TopButton", TEditorPicture::Top, QStringLiteral("Top"), &TQAForm::TopButtonClick);
-  steps->addStretch(1);
+  step("BottomButton", TEditorPicture::Bottom, QStringLiteral("Bottom"), Steps.Bottom);
+  step("PrevButton", TEditorPicture::Previous, QStringLiteral("Previous"), Steps.Previous);
+  step("NextButton", TEditorPicture::Next, QStringLiteral("Next"), Steps.Next);
+  step("TopButton", TEditorPicture::Top, QStringLiteral("Top"), Steps.Top);
+  stepRow->addStretch(1);
 
   auto* top = new QHBoxLayout;
   top->addWidget(label3);
@@ -91,12 +87,11 @@ TjumpForm::TjumpForm(TGlobals& globals, TQAForm* editor)
   InstallHelpKey(this, Globals.Help, HelpContext::QA);
 
   setFixedSize(ClientWidth, ClientHeight);
-  if (const QScreen* screen = this->screen())
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  CentreOnScreen(this);
 }
 
 void TjumpForm::Button1Click() {
   SpinEdit1->interpretText();
   Globals.Questions.CurrentIndex = SpinEdit1->value();
-  Editor->DisplayNextQuestion();
+  Steps.ShowCurrent();
 }

@@ -1,11 +1,21 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "ui/platform/Globals.h"
 
 class QSpinBox;
-class TQAForm;
+
+// What the jump dialog does to the editor behind it: the four navigation
+// commands, and showing the question a jump made current.
+struct TJumpSteps {
+  std::function<void()> Bottom;
+  std::function<void()> Previous;
+  std::function<void()> Next;
+  std::function<void()> Top;
+  std::function<void()> ShowCurrent;
+};
 
 // The jump dialog: moves the editor behind it to a question by number, or a
 // step at a time with the editor's own navigation commands, while it is open.
@@ -15,12 +25,13 @@ class TjumpForm : public QDialog {
   Q_OBJECT
 
 public:
-  TjumpForm(TGlobals& globals, TQAForm* editor);
+  // editor: the window behind the dialog, its parent.
+  TjumpForm(TGlobals& globals, QWidget* editor, TJumpSteps steps);
 
   void Button1Click();  // Jump
 
 private:
   TGlobals& Globals;
-  TQAForm* Editor;
+  TJumpSteps Steps;
   QSpinBox* SpinEdit1;
 };

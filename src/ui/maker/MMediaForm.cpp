@@ -1,19 +1,18 @@
 #include "ui/maker/MMediaForm.h"
 
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/test/MediaFile.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
-#include "core/test/MediaFile.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
@@ -56,7 +55,8 @@ TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
 
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
-  Edit1->installEventFilter(this);
+  // Leaving the box checks the name typed into it.
+  OnFieldLeft(Edit1, [this] { QTimer::singleShot(0, this, &TMMediaForm::Edit1Exit); });
   QPushButton* button4 = Button("Button4", QStringLiteral("&Browse"), this);
   CheckBox1 = new QCheckBox(QStringLiteral("Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)"), this);
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
@@ -110,8 +110,7 @@ TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   InstallHelpKey(this, Globals.Help, HelpContext::MMedia);
 
   setFixedSize(ClientWidth, ClientHeight);
-  if (const QScreen* screen = this->screen())
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  CentreOnScreen(this);
 }
 
 QString TMMediaForm::Text() const {
@@ -127,25 +126,14 @@ void TMMediaForm::SetInternalViewer(bool internal) {
   CheckBox1->setChecked(internal);
 }
 
-bool TMMediaForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Edit1 && event->type() == QEvent::FocusOut) {
-    // Losing the focus to another window (a message box, the file dialog) is not leaving the box.
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-      QTimer::singleShot(0, this, &TMMediaForm::Edit1Exit);
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
 void TMMediaForm::Edit1Exit() {
-  if (!MediaFile::IsViewable(Edit1->text().toStdString())) Globals.Dialogs.Inform(WarningText);
+  if (!MediaFile::IsViewable(ToPath(Edit1->text()))) Globals.Dialogs.Inform(WarningText);
 }
 
 void TMMediaForm::Button4Click() {
   const std::optional<QString> chosen = Globals.Dialogs.OpenFile(TFileDialogOptions{});
   if (!chosen) return;
-  Edit1->setText(QString::fromStdString(
-      MediaFile::StoredName(chosen->toStdString(), Globals.ProgramFolder.toStdString())));
+  Edit1->setText(FromPath(MediaFile::StoredName(ToPath(*chosen), ToPath(Globals.ProgramFolder))));
 }
 
 void TMMediaForm::Button3Click() {

@@ -29,9 +29,6 @@ public:
   void Button3Click();  // Help
   void Button1Click();  // Apply
 
-protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
   TGlobals& Globals;
   QLineEdit* Edit1;

@@ -11,33 +11,34 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <filesystem>
 #include <map>
 #include <system_error>
 
-#include "ui/platform/Banner.h"
-#include "ui/platform/HelpViewer.h"
-#include "ui/platform/QtText.h"
-#include "ui/maker/QAForm.h"
-#include "ui/maker/ClientForm.h"
-#include "ui/maker/SettingsForm.h"
-#include "ui/maker/AboutForm.h"
-#include "ui/maker/Preview.h"
-#include "ui/platform/ShellOpen.h"
-#include "ui/maker/LossReportForm.h"
 #include "core/exchange/Export.h"
 #include "core/exchange/Import.h"
 #include "core/exchange/Formats.h"
 #include "core/storage/FileInput.h"
-#include "core/test/Conversions.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
-#include "core/test/WorkingFolder.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/Conversions.h"
+#include "core/test/TestFile.h"
+#include "core/test/TestFolder.h"
+#include "core/test/WorkingFolder.h"
+#include "ui/maker/AboutForm.h"
+#include "ui/maker/ClientForm.h"
+#include "ui/maker/LossReportForm.h"
+#include "ui/maker/QAForm.h"
+#include "ui/maker/SettingsForm.h"
+#include "ui/platform/Artwork.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/Preview.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/ShellOpen.h"
+#include "ui/platform/Version.h"
+#include "ui/platform/WindowKit.h"
 #include "ui/print/GradeForm.h"
 #include "ui/print/PrintForm.h"
 
@@ -50,7 +51,6 @@ const QString NotLoadedAtStart =
     QStringLiteral("Test is not loaded.  Create a new test or load an existing one.");
 const QString NotLoaded = QStringLiteral("Test is not loaded. Create a new test or load an existing one.");
 const QString SelectionPrompt = QStringLiteral("Please make your selection now.");
-const QString EngineName = QStringLiteral("QWTEST.EXE");
 
 // Every exchange format's filter; for import, one for all of them first.
 QString ExchangeFilter(bool import) {
@@ -66,33 +66,17 @@ QString ExchangeFilter(bool import) {
   return filters.join(QLatin1Char('|'));
 }
 
-// The first bytes of a file, enough to tell its format.
-std::string FirstBytes(const std::string& path) {
-  TInputFile file(path);
-  std::string bytes;
-  if (file.Exists()) file.ReadSome(bytes, 65536);
-  return bytes;
-}
-
 QString FileNamePart(const QString& path) {
   return QFileInfo(path).fileName();
 }
 
-// Whether a new test may take the place of what stands at path. The old file
-// is not deleted first: the new test replaces it in one atomic save, so a save
-// that fails leaves the old test whole. False, with the reason, for anything
-// that is not a plain file.
-bool IsReplaceableTest(const QString& path, QString& reason) {
-  const QFileInfo info(path);
-  if (info.isDir()) {
-    reason = QStringLiteral("it is a folder, not a file");
-    return false;
-  }
-  if (!info.isFile()) {
-    reason = QStringLiteral("it is not a plain file");
-    return false;
-  }
-  return true;
+// Whether a new test may take the place of the file at path; shows why not.
+bool CanReplaceTest(TDialogs& dialogs, const QString& path) {
+  const std::string reason = TestFolder::ReplaceBlocker(ToPath(path));
+  if (reason.empty()) return true;
+  dialogs.Error(QStringLiteral("The test file ") + path + QStringLiteral(" could not be replaced: ") +
+                ToQString(reason) + QStringLiteral(".\rNothing was changed."));
+  return false;
 }
 
 QFrame* Panel(const char* name, QFrame::Shape shape, QWidget* parent) {
@@ -117,21 +101,22 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
     : QMainWindow(parent),
       Globals{programFolder, QString(), dialogs, help, shell, Questions},
       BannerPicture(PaintBanner()),
-      SaveDialog1{QStringLiteral("Specify the filename for the new test"),
-                  QStringLiteral("Quizwell Files|*.QWT"), QStringLiteral("QWT"), QString()},
-      OpenDialog1{QString(), QStringLiteral("Quizwell Files|*.QWT|All Files|*.*"), QString(), QString()},
-      OpenDialog2{QStringLiteral("Select Text File to Encrypt"),
-                  QStringLiteral("Unencrypted Test files|*.TXT|All Files|*.*"), QStringLiteral("TXT"),
-                  QString()},
-      SaveDialog2{QStringLiteral("Select Test Name to Save to"),
-                  QStringLiteral("Test Files|*.QWT|All Files|*.*"), QStringLiteral("QWT"), QString()},
-      OpenDialog3{QStringLiteral("Select Test to Decrypt"),
-                  QStringLiteral("Encrypted Test Files|*.QWT|All Files|*.*"), QStringLiteral("TXT"),
-                  QString()},
-      SaveDialog3{QStringLiteral("Select Text File to Save to"),
-                  QStringLiteral("Text Files|*.TXT|All Files|*.*"), QStringLiteral("TXT"), QString()},
-      OpenDialog4{QString(), QStringLiteral("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
-                  EngineName},
+      NewTestDialog{QStringLiteral("Specify the filename for the new test"),
+                    QStringLiteral("Quizwell Files|*.QWT"), QStringLiteral("QWT"), QString()},
+      OpenTestDialog{QString(), QStringLiteral("Quizwell Files|*.QWT|All Files|*.*"), QString(), QString()},
+      EncryptSourceDialog{QStringLiteral("Select Text File to Encrypt"),
+                          QStringLiteral("Unencrypted Test files|*.TXT|All Files|*.*"), QStringLiteral("TXT"),
+                          QString()},
+      EncryptTargetDialog{QStringLiteral("Select Test Name to Save to"),
+                          QStringLiteral("Test Files|*.QWT|All Files|*.*"), QStringLiteral("QWT"), QString()},
+      DecryptSourceDialog{QStringLiteral("Select Test to Decrypt"),
+                          QStringLiteral("Encrypted Test Files|*.QWT|All Files|*.*"), QStringLiteral("TXT"),
+                          QString()},
+      DecryptTargetDialog{QStringLiteral("Select Text File to Save to"),
+                          QStringLiteral("Text Files|*.TXT|All Files|*.*"), QStringLiteral("TXT"), QString()},
+      EngineDialog{QString(), QStringLiteral("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
+                   QString::fromLatin1(TestFolder::EngineFileName.data(),
+                                       static_cast<qsizetype>(TestFolder::EngineFileName.size()))},
       ImportDialog{QStringLiteral("Select Questions to Import"), ExchangeFilter(true), QString(), QString()},
       ExportDialog{QStringLiteral("Export Questions to"), ExchangeFilter(false), QString(), QString()},
       Catalogue(ToPath(programFolder)) {
@@ -149,8 +134,7 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
   InstallHelpKey(this, help, HelpContext::Main);
 
   setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
-  if (const QScreen* screen = this->screen())
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  CentreOnScreen(this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -368,7 +352,7 @@ void TMainForm::StartTimerTimer() {
   };
   events.OnUnreadable = [&dialogs](const std::string& path, const std::string& reason) {
     dialogs.Error(QStringLiteral("The test file: ") + FromPath(path) + QStringLiteral("\rcan not be read: ") +
-                  QString::fromLocal8Bit(reason) + QStringLiteral(".\rIt will not be loaded."));
+                  FromSystemText(reason) + QStringLiteral(".\rIt will not be loaded."));
   };
   events.OnTooMany = [&dialogs](int notListed) {
     dialogs.Inform(
@@ -447,7 +431,7 @@ void TMainForm::SetTestNotLoaded() {
 
 void TMainForm::Button1Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> chosen = Globals.Dialogs.SaveFile(SaveDialog1);
+    const std::optional<QString> chosen = Globals.Dialogs.SaveFile(NewTestDialog);
     if (!chosen) {
       SetTestNotLoaded();
       return;
@@ -457,19 +441,9 @@ void TMainForm::Button1Click() {
       if (!Globals.Dialogs.ConfirmRisk(
               QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
         return;
-      QString reason;
-      if (!IsReplaceableTest(name, reason)) {
-        Globals.Dialogs.Error(QStringLiteral("The test file ") + name +
-                              QStringLiteral(" could not be replaced: ") + reason +
-                              QStringLiteral(".\rNothing was changed."));
-        return;
-      }
+      if (!CanReplaceTest(Globals.Dialogs, name)) return;
     }
-    TIniStore store(ToPath(name));
-    // The old test's sections go with it: the new test holds only its settings.
-    store.ClearSections();
-    TestFile::WriteNewTest(store);
-    store.UpdateFile();
+    TestFolder::CreateNewTest(ToPath(name));
     SetTestLoaded(QStringLiteral("No description (") + FileNamePart(name) + QLatin1Char(')'), name);
     StartTimer->start();
   });
@@ -477,24 +451,21 @@ void TMainForm::Button1Click() {
 
 void TMainForm::Button2Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenDialog1);
+    const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenTestDialog);
     if (chosen) OpenTest(*chosen);
   });
 }
 
 void TMainForm::OpenTest(const QString& name) {
   RunGuarded(Globals.Dialogs, [this, &name] {
-    // A folder or a device is no test; reading a pipe would never end.
-    const QFileInfo info(name);
-    const std::string stored =
-        info.exists() && !info.isFile() ? std::string() : TestFile::ReadStoredDescription(ToPath(name));
-    if (!TestFile::IsLoadable(stored)) {
+    const std::optional<std::string> description = TestFolder::LoadableDescription(ToPath(name));
+    if (!description) {
       Globals.Dialogs.Error(
           QStringLiteral("Could not read test description.\rTest is not valid manually edit or delete."));
       SetTestNotLoaded();
       return;
     }
-    SetTestLoaded(ToQString(Decrypt(stored)) + QStringLiteral(" (") + FileNamePart(name) + QLatin1Char(')'),
+    SetTestLoaded(ToQString(*description) + QStringLiteral(" (") + FileNamePart(name) + QLatin1Char(')'),
                   name);
   });
 }
@@ -545,9 +516,9 @@ void TMainForm::QuestionsandAnswers1Click() {
 
 void TMainForm::EncryptRawTestFile1Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> source = Globals.Dialogs.OpenFile(OpenDialog2);
+    const std::optional<QString> source = Globals.Dialogs.OpenFile(EncryptSourceDialog);
     if (!source) return;
-    const std::optional<QString> destination = Globals.Dialogs.SaveFile(SaveDialog2);
+    const std::optional<QString> destination = Globals.Dialogs.SaveFile(EncryptTargetDialog);
     if (!destination || !ConfirmConversionInto(*destination)) return;
     const TConversionReport report = EncryptTextToTest(ToPath(*source), ToPath(*destination));
     Globals.Dialogs.Inform(QStringLiteral("The test has been encrypted."));
@@ -558,9 +529,9 @@ void TMainForm::EncryptRawTestFile1Click() {
 
 void TMainForm::DecryptTestIntoTextFile1Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> source = Globals.Dialogs.OpenFile(OpenDialog3);
+    const std::optional<QString> source = Globals.Dialogs.OpenFile(DecryptSourceDialog);
     if (!source) return;
-    const std::optional<QString> destination = Globals.Dialogs.SaveFile(SaveDialog3);
+    const std::optional<QString> destination = Globals.Dialogs.SaveFile(DecryptTargetDialog);
     if (!destination || !ConfirmConversionInto(*destination)) return;
     const TConversionReport report = DecryptTestToText(ToPath(*source), ToPath(*destination));
     Globals.Dialogs.Inform(QStringLiteral("The test has been Decrypted."));
@@ -573,8 +544,9 @@ bool TMainForm::ConfirmConversionInto(const QString& destination) {
   // A conversion merges into an existing file: a test picked by mistake as
   // the text file would be ruined without a word.
   if (!QFileInfo::exists(destination)) return true;
-  return Globals.Dialogs.ConfirmRisk(QStringLiteral("The file ") + destination +
-                                     QStringLiteral(" exists.\rConvert into it, replacing the values it holds?"));
+  return Globals.Dialogs.ConfirmRisk(
+      QStringLiteral("The file ") + destination +
+      QStringLiteral(" exists.\rConvert into it, replacing the values it holds?"));
 }
 
 QString TMainForm::ConversionNotice(const TConversionReport& report) {
@@ -621,12 +593,8 @@ void TMainForm::PreviewTest1Click() {
 
 void TMainForm::LaunchQuizwellClient1Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    // The engine's name is matched without regard to case, as it is spelled
-    // however it was copied into the folder.
-    const QDir folder(Globals.ProgramFolder);
-    const QStringList spelled = folder.entryList({EngineName}, QDir::Files | QDir::Hidden | QDir::System);
     const QString engine =
-        folder.filePath(spelled.isEmpty() || spelled.contains(EngineName) ? EngineName : spelled.first());
+        FromPath(TestFolder::FindFile(ToPath(Globals.ProgramFolder), TestFolder::EngineFileName));
     const TProgramStart inFolder = Globals.Shell.StartProgram(engine, QString(), QString());
     if (inFolder.Started()) return;
     // Then our own engine for this system, when it lies beside the maker.
@@ -639,7 +607,7 @@ void TMainForm::LaunchQuizwellClient1Click() {
             : FileNamePart(engine) + QStringLiteral(" in current folder cannot be started: ") +
                   inFolder.Reason + QStringLiteral(".\rWould you like to find and run another?");
     if (!Globals.Dialogs.Confirm(question)) return;
-    const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenDialog4);
+    const std::optional<QString> chosen = Globals.Dialogs.OpenFile(EngineDialog);
     if (!chosen) return;
     const TProgramStart start = Globals.Shell.StartProgram(*chosen, QString(), QString());
     if (start.Result == TDesktopShellOpen::FileNotFound)
@@ -693,8 +661,7 @@ void TMainForm::ShowLossReport(const QString& summary, const std::vector<std::st
     return;
   }
   QStringList text;
-  for (const std::string& line : lines)
-    text << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+  for (const std::string& line : lines) text << FromUtf8(line);
   TLossReportForm report(summary, text, this);
   report.exec();
 }
@@ -704,11 +671,11 @@ void TMainForm::ImportQuestions1Click() {
     const std::optional<QString> source = Globals.Dialogs.OpenFile(ImportDialog);
     if (!source) return;
     const std::string sourcePath = ToPath(*source);
-    const TQuestionFormat* format = QuestionFormatOfFile(sourcePath, FirstBytes(sourcePath));
+    const TQuestionFormat* format = Import::SourceFormat(sourcePath);
     if (!format) {
-      Globals.Dialogs.Error(
-          QStringLiteral("The kind of questions in ") + FileNamePart(*source) +
-          QStringLiteral(" is not known. Question files end in .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) or .csv."));
+      Globals.Dialogs.Error(QStringLiteral("The kind of questions in ") + FileNamePart(*source) +
+                            QStringLiteral(" is not known. Question files end in .gift, .txt (Aiken), .xml "
+                                           "(Moodle XML), .zip (QTI) or .csv."));
       return;
     }
     TLossReport report;
@@ -717,7 +684,7 @@ void TMainForm::ImportQuestions1Click() {
       imported = Import::ReadSource(*format, sourcePath, report);
     } catch (const TFormatError& damaged) {
       Globals.Dialogs.Error(FileNamePart(*source) + QStringLiteral(" cannot be imported: ") +
-                            QString::fromUtf8(damaged.what()));
+                            FromUtf8(damaged.what()));
       return;
     }
     if (imported.Questions.empty()) {
@@ -727,38 +694,24 @@ void TMainForm::ImportQuestions1Click() {
     const bool append = !Globals.CurrentTestPath.isEmpty();
     QString testPath = Globals.CurrentTestPath;
     if (!append) {
-      const std::optional<QString> chosen = Globals.Dialogs.SaveFile(SaveDialog1);
+      const std::optional<QString> chosen = Globals.Dialogs.SaveFile(NewTestDialog);
       if (!chosen) return;
       if (QFileInfo::exists(*chosen)) {
         if (!Globals.Dialogs.Confirm(
                 QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
           return;
-        QString reason;
-        if (!IsReplaceableTest(*chosen, reason)) {
-          Globals.Dialogs.Error(QStringLiteral("The test file ") + *chosen +
-                                QStringLiteral(" could not be replaced: ") + reason +
-                                QStringLiteral(".\rNothing was changed."));
-          return;
-        }
+        if (!CanReplaceTest(Globals.Dialogs, *chosen)) return;
       }
       testPath = *chosen;
     }
     if (const std::u32string unmappable = Import::ToCodePage(imported).Unmappable; !unmappable.empty()) {
       if (!Globals.Dialogs.Confirm(QStringLiteral("A test cannot hold these characters: ") +
-                                   QString::fromUtf8(Import::Utf8(unmappable).c_str()) +
+                                   FromUtf8(Import::Utf8(unmappable)) +
                                    QStringLiteral("\rReplace each of them with \"?\" and import?")))
         return;
-      report.Add(0, "characters the code page cannot hold were replaced by '?': " + Import::Utf8(unmappable));
     }
-    Import::UnpackMedia(imported, ToPath(testPath), report);
-    const Import::TCodePageTest converted = Import::ToCodePage(imported);
-    int added = static_cast<int>(converted.Questions.size());
-    if (append) {
-      added = Import::AppendToTest(ToPath(testPath), converted, report);
-    } else {
-      Import::SaveNewTest(ToPath(testPath), converted);
-      StartTimer->start();
-    }
+    const int added = Import::IntoTest(std::move(imported), ToPath(testPath), append, report);
+    if (!append) StartTimer->start();
     ShowLossReport(QStringLiteral("%1 questions were imported from %2 into %3.")
                        .arg(added)
                        .arg(FileNamePart(*source), FileNamePart(testPath)),
@@ -769,19 +722,17 @@ void TMainForm::ImportQuestions1Click() {
 void TMainForm::ExportQuestions1Click() {
   RunGuarded(Globals.Dialogs, [this] {
     std::optional<QString> test = Globals.CurrentTestPath;
-    if (test->isEmpty()) test = Globals.Dialogs.OpenFile(OpenDialog1);
+    if (test->isEmpty()) test = Globals.Dialogs.OpenFile(OpenTestDialog);
     if (!test) return;
     const std::optional<QString> target = Globals.Dialogs.SaveFile(ExportDialog);
     if (!target) return;
-    const TQuestionFormat* format = QuestionFormatOfFile(ToPath(*target));
-    if (!format) {
+    TLossReport report;
+    if (!Export::ExportTest(ToPath(*test), ToPath(*target), report)) {
       Globals.Dialogs.Error(
           QStringLiteral("Name the file for the system it is for: .gift for GIFT, .txt for "
                          "Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet."));
       return;
     }
-    TLossReport report;
-    Export::ExportTest(*format, ToPath(*test), ToPath(*target), report);
     ShowLossReport(QStringLiteral("The questions of %1 have been exported to %2.")
                        .arg(FileNamePart(*test), FileNamePart(*target)),
                    report.Lines());

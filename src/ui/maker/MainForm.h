@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLatin1String>
 #include <QMainWindow>
 #include <QPixmap>
 #include <string>
@@ -19,11 +18,6 @@ class QMenu;
 class QPushButton;
 class QTimer;
 struct TConversionReport;
-
-// The version line at the foot of the main window and in the about box.
-inline constexpr QLatin1String VersionText(
-    "Quizwell Maker v1.03.  Made by instructors for instructors; free to use for the tests of your "
-    "students.");
 
 // The main window: the catalogue of the tests in the program's folder, the
 // current test, and every command that makes a test current, converts tests or
@@ -126,13 +120,13 @@ private:
   QPixmap BannerPicture;
 
   // The file dialogs of the window's commands.
-  const TFileDialogOptions SaveDialog1;
-  const TFileDialogOptions OpenDialog1;
-  const TFileDialogOptions OpenDialog2;
-  const TFileDialogOptions SaveDialog2;
-  const TFileDialogOptions OpenDialog3;
-  const TFileDialogOptions SaveDialog3;
-  const TFileDialogOptions OpenDialog4;
+  const TFileDialogOptions NewTestDialog;
+  const TFileDialogOptions OpenTestDialog;
+  const TFileDialogOptions EncryptSourceDialog;
+  const TFileDialogOptions EncryptTargetDialog;
+  const TFileDialogOptions DecryptSourceDialog;
+  const TFileDialogOptions DecryptTargetDialog;
+  const TFileDialogOptions EngineDialog;
   const TFileDialogOptions ImportDialog;
   const TFileDialogOptions ExportDialog;
 

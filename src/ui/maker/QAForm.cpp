@@ -1,4 +1,3 @@
-#include "ui/maker/Preview.h"
 #include "ui/maker/QAForm.h"
 
 #include <QAction>
@@ -10,27 +9,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <utility>
 
-#include "ui/platform/Dialogs.h"
-#include "ui/platform/HelpViewer.h"
-#include "ui/platform/QtText.h"
+#include "core/test/QuestionSet.h"
+#include "core/test/TestFolder.h"
 #include "ui/platform/WriteOver.h"
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/NoteForm.h"
-#include "core/test/QuestionSet.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/Preview.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
@@ -38,6 +36,7 @@ constexpr int ClientWidth = 570;
 constexpr int ClientHeight = 478;
 constexpr int ToolPictureSize = 20;
 constexpr int AreaPictureSize = 32;
+constexpr int LinkPictureSize = 24;
 constexpr int LoadDelayMs = 50;
 
 const QString AddLimitText = QStringLiteral("Quizwell only supports up to 500 questions.");
@@ -77,156 +76,6 @@ QString WrittenAnewText(const QString& path) {
 }
 const QString LoadingText = QStringLiteral("Loading questions.  Please wait...");
 const QString SavingText = QStringLiteral("Saving questions.  Please wait...");
-
-const QColor Ink(0x1c, 0x3f, 0x8c);
-
-// A triangle pointing left or right, its tip at tipX, within a picture of size s.
-void Arrow(QPainter& p, qreal tipX, qreal s, bool right) {
-  const qreal depth = s * 0.38;
-  const qreal baseX = right ? tipX - depth : tipX + depth;
-  QPainterPath path;
-  path.moveTo(tipX, s / 2);
-  path.lineTo(baseX, s * 0.18);
-  path.lineTo(baseX, s * 0.82);
-  path.closeSubpath();
-  p.fillPath(path, Ink);
-}
-
-void Page(QPainter& p, qreal s) {
-  p.setPen(QPen(Qt::darkGray, 1));
-  p.setBrush(Qt::white);
-  p.drawRect(QRectF(s * 0.18, s * 0.08, s * 0.56, s * 0.84));
-}
-
-void Cross(QPainter& p, QPointF centre, qreal half, const QColor& colour, bool diagonal) {
-  p.setPen(QPen(colour, 2.6, Qt::SolidLine, Qt::RoundCap));
-  if (diagonal) {
-    p.drawLine(centre + QPointF(-half, -half), centre + QPointF(half, half));
-    p.drawLine(centre + QPointF(-half, half), centre + QPointF(half, -half));
-  } else {
-    p.drawLine(centre + QPointF(-half, 0), centre + QPointF(half, 0));
-    p.drawLine(centre + QPointF(0, -half), centre + QPointF(0, half));
-  }
-}
-
-void DrawPicture(QPainter& p, TEditorPicture picture, qreal s) {
-  switch (picture) {
-    case TEditorPicture::Save:
-      p.setPen(Qt::NoPen);
-      p.setBrush(Ink);
-      p.drawRoundedRect(QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.8), 1.5, 1.5);
-      p.setBrush(Qt::white);
-      p.drawRect(QRectF(s * 0.25, s * 0.12, s * 0.5, s * 0.32));
-      p.setBrush(QColor(0xc8, 0xc8, 0xc8));
-      p.drawRect(QRectF(s * 0.3, s * 0.6, s * 0.4, s * 0.3));
-      break;
-    case TEditorPicture::Exit:
-      p.setPen(QPen(QColor(0x7a, 0x4a, 0x1e), 1.5));
-      p.setBrush(QColor(0xc9, 0x8b, 0x4f));
-      p.drawRect(QRectF(s * 0.12, s * 0.1, s * 0.42, s * 0.8));
-      p.setPen(QPen(QColor(0xb0, 0x20, 0x20), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-      p.drawLine(QPointF(s * 0.45, s * 0.5), QPointF(s * 0.9, s * 0.5));
-      p.drawPolyline(
-          QPolygonF({QPointF(s * 0.74, s * 0.34), QPointF(s * 0.9, s * 0.5), QPointF(s * 0.74, s * 0.66)}));
-      break;
-    case TEditorPicture::Revert: {
-      const QColor green(0x1f, 0x85, 0x3a);
-      p.setPen(QPen(green, 2.2, Qt::SolidLine, Qt::RoundCap));
-      p.setBrush(Qt::NoBrush);
-      const QRectF ring(s * 0.18, s * 0.18, s * 0.64, s * 0.64);
-      p.drawArc(ring, 100 * 16, 290 * 16);
-      QPainterPath head;
-      head.moveTo(s * 0.34, s * 0.04);
-      head.lineTo(s * 0.56, s * 0.2);
-      head.lineTo(s * 0.32, s * 0.34);
-      head.closeSubpath();
-      p.fillPath(head, green);
-      break;
-    }
-    case TEditorPicture::Bottom:
-      p.fillRect(QRectF(s * 0.2, s * 0.18, s * 0.12, s * 0.64), Ink);
-      Arrow(p, s * 0.34, s, false);
-      break;
-    case TEditorPicture::Previous:
-      Arrow(p, s * 0.3, s, false);
-      break;
-    case TEditorPicture::Next:
-      Arrow(p, s * 0.7, s, true);
-      break;
-    case TEditorPicture::Top:
-      p.fillRect(QRectF(s * 0.68, s * 0.18, s * 0.12, s * 0.64), Ink);
-      Arrow(p, s * 0.66, s, true);
-      break;
-    case TEditorPicture::Jump: {
-      p.setPen(QPen(Ink, 2.2, Qt::SolidLine, Qt::RoundCap));
-      p.setBrush(Qt::NoBrush);
-      QPainterPath curve;
-      curve.moveTo(s * 0.12, s * 0.85);
-      curve.cubicTo(s * 0.12, s * 0.3, s * 0.45, s * 0.22, s * 0.7, s * 0.3);
-      p.drawPath(curve);
-      QPainterPath head;
-      head.moveTo(s * 0.92, s * 0.36);
-      head.lineTo(s * 0.62, s * 0.5);
-      head.lineTo(s * 0.66, s * 0.12);
-      head.closeSubpath();
-      p.fillPath(head, Ink);
-      break;
-    }
-    case TEditorPicture::Add:
-      Page(p, s);
-      Cross(p, QPointF(s * 0.68, s * 0.7), s * 0.2, QColor(0x1f, 0x85, 0x3a), false);
-      break;
-    case TEditorPicture::Delete:
-      Page(p, s);
-      Cross(p, QPointF(s * 0.68, s * 0.7), s * 0.17, QColor(0xc0, 0x1c, 0x1c), true);
-      break;
-    case TEditorPicture::HotLink: {
-      const QRectF globe(s * 0.12, s * 0.12, s * 0.76, s * 0.76);
-      p.setPen(QPen(Ink, 1.4));
-      p.setBrush(QColor(0xd6, 0xe6, 0xfb));
-      p.drawEllipse(globe);
-      p.setBrush(Qt::NoBrush);
-      p.drawEllipse(QRectF(s * 0.33, s * 0.12, s * 0.34, s * 0.76));
-      p.drawLine(QPointF(s * 0.12, s * 0.5), QPointF(s * 0.88, s * 0.5));
-      p.drawLine(QPointF(s * 0.5, s * 0.12), QPointF(s * 0.5, s * 0.88));
-      break;
-    }
-    case TEditorPicture::Media:
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(0x30, 0x30, 0x30));
-      p.drawRect(QRectF(s * 0.1, s * 0.18, s * 0.8, s * 0.64));
-      p.setBrush(Qt::white);
-      for (int i = 0; i < 4; ++i) {
-        p.drawRect(QRectF(s * (0.16 + 0.18 * i), s * 0.22, s * 0.1, s * 0.08));
-        p.drawRect(QRectF(s * (0.16 + 0.18 * i), s * 0.7, s * 0.1, s * 0.08));
-      }
-      p.setBrush(QColor(0x6f, 0xb6, 0xe8));
-      p.drawRect(QRectF(s * 0.18, s * 0.36, s * 0.64, s * 0.28));
-      break;
-    case TEditorPicture::Question: {
-      p.setPen(Qt::NoPen);
-      p.setBrush(Ink);
-      p.drawEllipse(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92));
-      QFont font = p.font();
-      font.setPixelSize(static_cast<int>(s * 0.7));
-      font.setBold(true);
-      p.setFont(font);
-      p.setPen(Qt::white);
-      p.drawText(QRectF(0, 0, s, s), Qt::AlignCenter, QStringLiteral("?"));
-      break;
-    }
-    case TEditorPicture::Answers:
-      for (int row = 0; row < 3; ++row) {
-        const qreal y = s * (0.2 + 0.3 * row);
-        p.setPen(QPen(QColor(0x1f, 0x85, 0x3a), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(QPolygonF(
-            {QPointF(s * 0.06, y), QPointF(s * 0.14, y + s * 0.08), QPointF(s * 0.3, y - s * 0.1)}));
-        p.setPen(QPen(Ink, 2.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(s * 0.42, y), QPointF(s * 0.94, y));
-      }
-      break;
-  }
-}
 
 QPushButton* TextButton(const char* name, const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
@@ -269,15 +118,6 @@ QLabel* Picture(const char* name, TEditorPicture picture, QWidget* parent) {
 
 }  // namespace
 
-QPixmap EditorPicture(TEditorPicture picture, int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  DrawPicture(painter, picture, size);
-  return pixmap;
-}
-
 TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
     : QDialog(parent), Globals(globals), Questions(globals.Questions) {
   setObjectName(QStringLiteral("QAForm"));
@@ -314,8 +154,7 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
   connect(StartTimer, &QTimer::timeout, this, &TQAForm::StartTimerTimer);
 
   setFixedSize(ClientWidth, ClientHeight + layout()->menuBar()->sizeHint().height());
-  if (const QScreen* screen = this->screen())
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  CentreOnScreen(this);
 
   // FormCreate: the questions are loaded once the window is up.
   StartTimer->start();
@@ -369,11 +208,7 @@ void TQAForm::CreateMenus() {
 }
 
 QToolButton* TQAForm::ToolButton(const char* name, TEditorPicture picture, const QString& hint) {
-  auto* button = new QToolButton(this);
-  button->setObjectName(QLatin1String(name));
-  button->setIcon(QIcon(EditorPicture(picture, ToolPictureSize)));
-  button->setIconSize(QSize(ToolPictureSize, ToolPictureSize));
-  button->setToolTip(hint);
+  QToolButton* button = PictureButton(this, name, picture, ToolPictureSize, hint);
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
   return button;
@@ -441,11 +276,7 @@ void TQAForm::CreateQuestionArea(QVBoxLayout* column) {
   auto* links = new QVBoxLayout;
   const auto pictureButton = [this, links](const char* name, TEditorPicture picture, const QString& hint,
                                            void (TQAForm::*handler)()) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(QLatin1String(name));
-    button->setIcon(QIcon(EditorPicture(picture, 24)));
-    button->setIconSize(QSize(24, 24));
-    button->setToolTip(hint);
+    QToolButton* button = PictureButton(this, name, picture, LinkPictureSize, hint);
     connect(button, &QToolButton::clicked, this, handler);
     links->addWidget(button);
   };
@@ -542,7 +373,7 @@ void TQAForm::DisplayNextQuestion() {
   }
   QuestionLabel->setPlainText(ToQString(question.Question));
   MMediaLabel->setText(ToQString(question.MediaFile));
-  MMediaTag = question.MMediaInternal ? 1 : 0;
+  MMediaTag = question.MMediaInternal ? TMediaViewer::Internal : TMediaViewer::External;
   HotLinkLabel->setText(ToQString(question.HotLink));
   HotLinkParmsLabel->setText(ToQString(question.HotLinkParameters));
   ReferenceText->setText(ToQString(question.Reference));
@@ -565,7 +396,7 @@ bool TQAForm::SaveCurrent() {
   question.Correct = QuestionSet::CorrectLetters(checked);
   question.AnyCorrectPasses = RadioButton2->isChecked();
   question.MediaFile = ToCp1252(MMediaLabel->text());
-  question.MMediaInternal = MMediaTag == 1;
+  question.MMediaInternal = MMediaTag == TMediaViewer::Internal;
   question.HotLink = ToCp1252(HotLinkLabel->text());
   question.HotLinkParameters = ToCp1252(HotLinkParmsLabel->text());
   question.Reference = ToCp1252(ReferenceText->text());
@@ -619,7 +450,7 @@ void TQAForm::SaveButtonClick() {
 
 void TQAForm::PreviewTest1Click() {
   if (!SaveCurrent()) return;
-  if (EditorDiffersFromFile(Questions, ToPath(Globals.CurrentTestPath)) &&
+  if (TestFolder::DiffersFromFile(Questions, ToPath(Globals.CurrentTestPath)) &&
       Globals.Dialogs.Confirm(
           QStringLiteral("Save changes before the preview?\rThe preview shows the test as saved.")) &&
       !WriteQuestions())
@@ -676,7 +507,10 @@ void TQAForm::TopButtonClick() {
 
 void TQAForm::JumpButtonClick() {
   if (!SaveCurrent()) return;
-  TjumpForm jump(Globals, this);
+  TjumpForm jump(
+      Globals, this,
+      {[this] { BottomButtonClick(); }, [this] { PrevButtonClick(); }, [this] { NextButtonClick(); },
+       [this] { TopButtonClick(); }, [this] { DisplayNextQuestion(); }});
   jump.exec();
 }
 
@@ -725,10 +559,10 @@ void TQAForm::BitBtn1Click() {
 void TQAForm::BitBtn2Click() {
   TMMediaForm form(Globals, this);
   form.SetText(MMediaLabel->text());
-  form.SetInternalViewer(MMediaTag == 1 || MMediaLabel->text().isEmpty());
+  form.SetInternalViewer(MMediaTag == TMediaViewer::Internal || MMediaLabel->text().isEmpty());
   if (form.exec() != QDialog::Accepted) return;
   MMediaLabel->setText(form.Text());
-  MMediaTag = form.InternalViewer() ? 1 : 0;
+  MMediaTag = form.InternalViewer() ? TMediaViewer::Internal : TMediaViewer::External;
 }
 
 void TQAForm::Help1Click() {

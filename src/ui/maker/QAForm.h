@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 
+#include "ui/platform/Artwork.h"
 #include "ui/platform/Globals.h"
 #include "core/storage/FileStamp.h"
 
@@ -19,25 +20,6 @@ class QTimer;
 class QToolButton;
 class QVBoxLayout;
 class QuestionSet;
-
-// The pictures of the editor's buttons; the jump dialog shows the navigation ones too.
-enum class TEditorPicture {
-  Save,
-  Exit,
-  Revert,
-  Bottom,
-  Previous,
-  Next,
-  Top,
-  Jump,
-  Add,
-  Delete,
-  HotLink,
-  Media,
-  Question,
-  Answers
-};
-QPixmap EditorPicture(TEditorPicture picture, int size);
 
 // The question editor: one question of the current test on the screen at a
 // time, over the run's QuestionSet. The questions are loaded from
@@ -62,8 +44,10 @@ public:
   // Enables both pass-rule buttons with two or more correct answers checked.
   void CheckHowMany();
 
-  // The media flag carried with the media file: 1 for the engine's internal viewer.
-  int MMediaLabelTag() const { return MMediaTag; }
+  // Which viewer the engine opens the media file with, carried with it.
+  enum class TMediaViewer { External = 0, Internal = 1 };
+  // The flag as a number: 1 for the engine's internal viewer.
+  int MMediaLabelTag() const { return static_cast<int>(MMediaTag); }
 
   void StartTimerTimer();
   void SaveButtonClick();
@@ -132,6 +116,6 @@ private:
   QLabel* HotLinkLabel;
   QLabel* HotLinkParmsLabel;
   QLabel* MMediaLabel;
-  int MMediaTag = 0;
+  TMediaViewer MMediaTag = TMediaViewer::External;
   TFileStamp LoadedStamp;  // the test file as the questions were loaded from it
 };

@@ -1,35 +1,31 @@
 #include "ui/maker/SettingsForm.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTextBlock>
 #include <QTextEdit>
-#include <QTextLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/platform/ApplyDialog.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
 #include "ui/platform/WriteOver.h"
 
 QString TSettingsForm::SavedTimeText;
@@ -38,19 +34,11 @@ namespace {
 
 const QString InvalidTimeText =
     QStringLiteral("Invalid time format.  Maximum values are 23:59:59.\rPlease enter again.");
-const QString SaveChangesText = QStringLiteral("Save changes?");
-
 // The box the student sees the messages in: its size and font decide where
 // lines wrap, and so what the instructor types is what the student reads.
 constexpr int MemoWidth = 337;
 constexpr int MemoHeight = 161;
 constexpr int MemoFontPixels = 13;
-
-template <class T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QLabel* Label(const char* name, const QString& text) {
   return Named(new QLabel(text), name);
@@ -110,7 +98,7 @@ QString JoinedLines(const TStrings& lines) {
   return shown.join(QLatin1Char('\n'));
 }
 
-QTextEdit* MessageBox(const char* name) {
+QTextEdit* MessageMemo(const char* name) {
   QTextEdit* memo = Named(new QTextEdit, name);
   memo->setAcceptRichText(false);
   memo->setTabChangesFocus(true);
@@ -136,48 +124,8 @@ QTextEdit* MessageBox(const char* name) {
 
 }  // namespace
 
-TSpinButton::TSpinButton(QWidget* parent) : QWidget(parent) {
-  auto arrow = [this](Qt::ArrowType type, const char* name) {
-    QToolButton* button = Named(new QToolButton(this), name);
-    button->setArrowType(type);
-    button->setAutoRepeat(true);
-    button->setAutoRepeatDelay(400);
-    button->setAutoRepeatInterval(100);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setFixedSize(17, 11);
-    return button;
-  };
-  UpButton = arrow(Qt::UpArrow, "Up");
-  DownButton = arrow(Qt::DownArrow, "Down");
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(UpButton);
-  layout->addWidget(DownButton);
-  connect(UpButton, &QToolButton::clicked, this, &TSpinButton::UpClick);
-  connect(DownButton, &QToolButton::clicked, this, &TSpinButton::DownClick);
-}
-
-QStringList ShownLines(QTextEdit* box) {
-  QTextDocument* document = box->document();
-  document->documentLayout()->documentSize();  // lays out every paragraph
-  QStringList lines;
-  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-    const QString text = block.text();
-    const QTextLayout* layout = block.layout();
-    if (layout->lineCount() == 0) lines << text;  // not laid out: the paragraph whole
-    for (int i = 0; i < layout->lineCount(); ++i) {
-      const QTextLine line = layout->lineAt(i);
-      QString shown = text.mid(line.textStart(), line.textLength());
-      shown.remove(QChar::LineSeparator);
-      lines << shown;
-    }
-  }
-  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-  return lines;
-}
-
-TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent) : QDialog(parent), Globals(globals) {
+TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent)
+    : TApplyDialog(globals.Dialogs, parent), Globals(globals) {
   setWindowTitle(QStringLiteral("Global Test Settings"));
   // A compact font keeps every explanation of the fixed-size window readable.
   setFixedSize(578, 524);
@@ -220,16 +168,7 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent) : QDialog(paren
   auto* panel2 = Named(new QFrame, "Panel2");
   panel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-  Button1 = Named(new QPushButton(QStringLiteral("&OK")), "Button1");
-  Button3 = Named(new QPushButton(QStringLiteral("&Cancel")), "Button3");
-  ApplyButton = Named(new QPushButton(QStringLiteral("&Apply")), "ApplyButton");
-  ApplyButton->setEnabled(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  for (QPushButton* button : {Button1, Button3, ApplyButton}) {
-    button->setFixedWidth(80);
-    buttons->addWidget(button);
-  }
+  QDialogButtonBox* buttons = CreateButtonRow(80, 5);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 6, 8, 8);
@@ -238,24 +177,16 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent) : QDialog(paren
   layout->addWidget(groupBox1);
   layout->addWidget(pageControl, 1);
   layout->addWidget(panel2);
-  layout->addLayout(buttons);
+  layout->addWidget(buttons);
 
-  connect(ApplyButton, &QPushButton::clicked, this, &TSettingsForm::ApplyButtonClick);
-  connect(Button1, &QPushButton::clicked, this, &TSettingsForm::Button1Click);
-  connect(Button3, &QPushButton::clicked, this, &TSettingsForm::Button3Click);
   connect(SpinButton1, &TSpinButton::UpClick, this, &TSettingsForm::SpinButton1UpClick);
   connect(SpinButton1, &TSpinButton::DownClick, this, &TSettingsForm::SpinButton1DownClick);
-  MaskEdit1->installEventFilter(this);
+  OnFieldLeft(
+      MaskEdit1, [this] { MaskEdit1Exit(); }, [this] { MaskEdit1Enter(); });
   BindChanges();
   InstallHelpKey(this, Globals.Help, HelpContext::Settings);
-  // No default button: Enter in a field must not save and close the window.
-  for (QPushButton* button : findChildren<QPushButton*>()) {
-    button->setDefault(false);
-    button->setAutoDefault(false);
-  }
 
-  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-  if (screen) move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this);
 }
 
 QWidget* TSettingsForm::CreateSettingsPage1() {
@@ -406,7 +337,7 @@ QWidget* TSettingsForm::CreateMessagePage(const char* pageName, const char* grou
                                           const QString& groupCaption, const char* introName,
                                           const QString& intro, const char* noteName, QTextEdit*& memo,
                                           const char* memoName) {
-  memo = MessageBox(memoName);
+  memo = MessageMemo(memoName);
   auto* contents = new QVBoxLayout;
   contents->addWidget(Explanation(introName, intro));
   contents->addWidget(memo, 0, Qt::AlignHCenter);
@@ -440,31 +371,6 @@ void TSettingsForm::showEvent(QShowEvent* event) {
   if (FormShown) return;
   FormShown = true;
   FormShow();
-}
-
-void TSettingsForm::keyPressEvent(QKeyEvent* event) {
-  // Escape is the Cancel button, which asks before unapplied changes are lost.
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Button3Click();
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
-
-bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == MaskEdit1 && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-    // Another window taking the focus or giving it back (a message box, a
-    // menu) is no move between the dialog's controls; reacting to it would
-    // let a message box about the field start another one.
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      if (event->type() == QEvent::FocusIn)
-        MaskEdit1Enter();
-      else
-        MaskEdit1Exit();
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 void TSettingsForm::FormShow() {
@@ -533,21 +439,6 @@ bool TSettingsForm::Save() {
     return false;
   ApplyButton->setEnabled(false);
   return true;
-}
-
-void TSettingsForm::ApplyButtonClick() {
-  Save();
-}
-
-void TSettingsForm::Button1Click() {
-  if (Save()) accept();
-}
-
-void TSettingsForm::Button3Click() {
-  // A save that was declined or failed keeps the dialog open, so the changes
-  // it holds are not lost with it.
-  if (ApplyButton->isEnabled() && Globals.Dialogs.Confirm(SaveChangesText) && !Save()) return;
-  reject();
 }
 
 void TSettingsForm::Edit1Change() {

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <QStringList>
 
 #include "core/storage/FileStamp.h"
 #include "core/test/TestSettings.h"
+#include "ui/platform/ApplyDialog.h"
+#include "ui/platform/SpinButton.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,32 +17,11 @@ class QTextEdit;
 class QToolButton;
 struct TGlobals;
 
-// The up and down arrows beside the time field. Held down, an arrow repeats
-// its step after 400 ms and then every 100 ms. The arrows take no focus, so
-// stepping never counts as leaving the time field.
-class TSpinButton : public QWidget {
-  Q_OBJECT
-public:
-  explicit TSpinButton(QWidget* parent = nullptr);
-
-  QToolButton* UpButton;
-  QToolButton* DownButton;
-
-signals:
-  void UpClick();
-  void DownClick();
-};
-
-// The lines of a message box as the box shows them: every line that the box
-// wraps at its width counts as a line of its own, and an empty last line is
-// not taken.
-QStringList ShownLines(QTextEdit* box);
-
 // The global test settings dialog: shows and writes the test-wide settings of
 // the test named by TGlobals::CurrentTestPath. It reads the file when it is
 // shown and writes it on Apply and OK; the Apply button's enabled state is its
 // only record of unapplied changes. The title-bar close box discards them.
-class TSettingsForm : public QDialog {
+class TSettingsForm : public TApplyDialog {
   Q_OBJECT
 public:
   explicit TSettingsForm(TGlobals& globals, QWidget* parent = nullptr);
@@ -54,12 +34,6 @@ public:
   // cannot be read the error is shown and the dialog closes, so that nothing
   // can be written over the settings it did not show.
   void FormShow();
-  // Save; Apply is disabled once the file is written.
-  void ApplyButtonClick();
-  // Save, even when nothing changed, then close.
-  void Button1Click();
-  // Asks "Save changes?" when Apply is enabled and saves on Yes, then closes.
-  void Button3Click();
   // Run after every change of an input control.
   void Edit1Change();
   void MaskEdit1Enter();
@@ -71,8 +45,6 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   QWidget* CreateSettingsPage1();
@@ -85,7 +57,7 @@ private:
   void ToControls(const TestSettings& settings);
   // Writes the controls to the file; false when the user declined to store
   // characters the code page cannot hold, or writing failed (already reported).
-  bool Save();
+  bool Save() override;
   std::string FieldText() const;
   void SetFieldText(const std::string& text);
 
@@ -112,7 +84,4 @@ private:
   QRadioButton* RadioButton2;
   QTextEdit* Memo1;
   QTextEdit* Memo2;
-  QPushButton* Button1;
-  QPushButton* Button3;
-  QPushButton* ApplyButton;
 };

@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "core/storage/IoError.h"
+#include "ui/platform/QtText.h"
 
 TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
   QMessageBox box(Parent);
@@ -84,12 +85,25 @@ QString WithDefaultExtension(const QString& path, const QString& defaultExt) {
   return path + QLatin1Char('.') + defaultExt;
 }
 
+bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts) {
+  const QString unstorable = UnstorableCharacters(texts);
+  if (unstorable.isEmpty()) return true;
+  QStringList named;
+  for (const char32_t c : unstorable.toStdU32String())
+    named << QStringLiteral("%1 (U+%2)")
+                 .arg(QString::fromStdU32String(std::u32string(1, c)),
+                      QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+  return dialogs.ConfirmRisk(QStringLiteral("These characters cannot be stored in a test file: ") +
+                             named.join(QStringLiteral(", ")) +
+                             QStringLiteral(".\rStore them as \"?\" and go on?"));
+}
+
 bool RunGuarded(TDialogs& dialogs, const std::function<void()>& body) {
   try {
     body();
     return true;
   } catch (const std::exception& error) {
-    dialogs.Error(QString::fromLocal8Bit(error.what()));
+    dialogs.Error(FromSystemText(error.what()));
   } catch (...) {
     dialogs.Error(QStringLiteral("An unexpected error ended the action."));
   }

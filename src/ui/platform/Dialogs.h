@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -64,6 +65,11 @@ QString QtFilter(const QString& systemFilter);
 // Adds "." + defaultExt to a typed name: a path whose file name has no
 // extension and that names nothing existing.
 QString WithDefaultExtension(const QString& path, const QString& defaultExt);
+
+// Before anything is written: when texts hold characters the code page cannot
+// hold, asks whether to store them as "?" and names them. True to go ahead
+// (nothing to ask, or Yes), false to return with nothing written.
+bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts);
 
 // The program's single top-level error handler: runs body, and when it throws,
 // shows the error's text in an error box. The action in progress ends there;

@@ -2,9 +2,9 @@
 
 #include <QByteArrayView>
 #include <QFile>
+#include <QStringDecoder>
 #include <string_view>
 
-#include "ui/platform/Dialogs.h"
 #include "core/storage/CodePage.h"
 
 QString ToQString(const std::string& text) {
@@ -15,7 +15,8 @@ QString ToQString(const std::string& text) {
 
 std::string ToCp1252(const QString& text) {
   QString withBreaks = text;
-  withBreaks.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  withBreaks.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+      .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
   return CodePage::FromUtf8(withBreaks.toStdString()).Text;
 }
 
@@ -96,23 +97,24 @@ QString FromPath(const std::string& path) {
   return text;
 }
 
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString FromUtf8OrCodePage(const std::string& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8(QByteArray::fromStdString(bytes));
+  return utf8.hasError() ? ToQString(bytes) : text;
+}
+
+QString FromSystemText(const std::string& text) {
+  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString UnstorableCharacters(const QStringList& texts) {
   std::u32string found;
   for (const QString& text : texts)
     for (const char32_t c : CodePage::FromUtf8(text.toStdString()).Unmappable)
       if (found.find(c) == std::u32string::npos) found += c;
   return QString::fromStdU32String(found);
-}
-
-bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts) {
-  const QString unstorable = UnstorableCharacters(texts);
-  if (unstorable.isEmpty()) return true;
-  QStringList named;
-  for (const char32_t c : unstorable.toStdU32String())
-    named << QStringLiteral("%1 (U+%2)")
-                 .arg(QString::fromStdU32String(std::u32string(1, c)),
-                      QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
-  return dialogs.ConfirmRisk(QStringLiteral("These characters cannot be stored in a test file: ") +
-                             named.join(QStringLiteral(", ")) +
-                             QStringLiteral(".\rStore them as \"?\" and go on?"));
 }

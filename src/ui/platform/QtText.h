@@ -4,8 +4,6 @@
 #include <QStringList>
 #include <string>
 
-class TDialogs;
-
 // Text crosses between the screens (QString) and the core (code-page bytes)
 // only here. Multi-line texts are stored with CR LF and edited with '\n'.
 
@@ -13,7 +11,7 @@ class TDialogs;
 QString ToQString(const std::string& text);
 
 // QString to code-page text; '\n' becomes CR LF. A character the code page
-// cannot hold is stored as '?'; use StorableOrAsk before writing.
+// cannot hold is stored as '?'; use StorableOrAsk (Dialogs.h) before writing.
 std::string ToCp1252(const QString& text);
 
 // A path for the core (the file system's own bytes) and back. Any bytes come
@@ -23,10 +21,14 @@ std::string ToCp1252(const QString& text);
 std::string ToPath(const QString& path);
 QString FromPath(const std::string& path);
 
+// UTF-8 text (the exchange formats, their reports) to QString.
+QString FromUtf8(const std::string& text);
+// UTF-8 when the bytes are valid UTF-8, otherwise code-page text: names typed
+// in a spreadsheet come as UTF-8, older files in the code page.
+QString FromUtf8OrCodePage(const std::string& bytes);
+// A message of the system or the standard library (an exception's what()),
+// in the locale's encoding.
+QString FromSystemText(const std::string& text);
+
 // The characters of texts that the code page cannot hold, each once, in order.
 QString UnstorableCharacters(const QStringList& texts);
-
-// Before anything is written: when texts hold characters the code page cannot
-// hold, asks whether to store them as "?" and names them. True to go ahead
-// (nothing to ask, or Yes), false to return with nothing written.
-bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts);

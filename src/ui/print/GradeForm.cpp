@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
-#include <QStringDecoder>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -19,13 +18,6 @@
 #include "ui/platform/QtText.h"
 
 namespace {
-
-// Names typed in a spreadsheet come as UTF-8; older files in the code page.
-QString NameText(const std::string& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  const QString text = utf8(QByteArray::fromStdString(bytes));
-  return utf8.hasError() ? ToQString(bytes) : text;
-}
 
 QTableWidget* MakeTable(const char* name, const QStringList& headers) {
   auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
@@ -155,7 +147,7 @@ void TGradeForm::ShowResults() {
   for (std::size_t i = 0; i < Results.Students.size(); ++i) {
     const Grading::TStudentResult& s = Results.Students[i];
     SetRow(ResultsTable, static_cast<int>(i),
-           {NameText(s.Name), QString(QLatin1Char(s.Version)), QString::number(s.Right),
+           {FromUtf8OrCodePage(s.Name), QString(QLatin1Char(s.Version)), QString::number(s.Right),
             QString::number(s.Asked), QString::number(s.Percent),
             s.Passed ? QStringLiteral("yes") : QStringLiteral("no")});
   }

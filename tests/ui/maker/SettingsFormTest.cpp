@@ -17,6 +17,7 @@
 #include "core/storage/ZarnEncryption.h"
 #include "core/test/QuestionSet.h"
 #include "core/test/TestFile.h"
+#include "ui/platform/WindowKit.h"
 #include "support/FixedFirstByte.h"
 #include "support/IoErrorText.h"
 #include "support/ScriptedDialogs.h"

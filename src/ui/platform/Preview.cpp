@@ -1,11 +1,8 @@
-#include "ui/maker/Preview.h"
+#include "ui/platform/Preview.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <exception>
 
-#include "core/test/QuestionSet.h"
-#include "core/test/TestContents.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/ShellOpen.h"
@@ -41,21 +38,5 @@ bool StartPreview(TGlobals& globals, int question) {
   const TProgramStart start = globals.Shell.StartProgram(engine, parameters, globals.ProgramFolder);
   if (start.Started()) return true;
   globals.Dialogs.Error(QStringLiteral("qwtest could not be started: ") + start.Reason + QLatin1Char('.'));
-  return false;
-}
-
-bool EditorDiffersFromFile(const QuestionSet& questions, const std::string& path) {
-  std::vector<QuestionRecord> stored;
-  try {
-    TCustomIniStore store(path);
-    stored = ReadTestContents(store).Questions;
-  } catch (const std::exception&) {
-    return true;
-  }
-  int count = questions.QuestionCount;
-  while (count > 0 && questions.Slot(count) == QuestionRecord()) --count;
-  if (count != static_cast<int>(stored.size())) return true;
-  for (int n = 1; n <= count; ++n)
-    if (!(questions.Slot(n) == stored[n - 1])) return true;
   return false;
 }
