@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -92,7 +91,7 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
   auto* panel2 = Named(new QFrame, "Panel2");
   panel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-  QDialogButtonBox* buttons = CreateButtonRow(80, 5);
+  QHBoxLayout* buttons = CreateButtonRow(80);
 
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(8, 8, 8, 8);
@@ -101,7 +100,7 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
   page->addWidget(label1);
   page->addWidget(pageControl1, 1);
   page->addWidget(panel2);
-  page->addWidget(buttons);
+  page->addLayout(buttons);
 
   connect(Button2, &QPushButton::clicked, this, &TClientForm::Button2Click);
   connect(Edit1, &QLineEdit::textChanged, this, &TClientForm::Edit1Change);

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -168,7 +167,7 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent)
   auto* panel2 = Named(new QFrame, "Panel2");
   panel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-  QDialogButtonBox* buttons = CreateButtonRow(80, 5);
+  QHBoxLayout* buttons = CreateButtonRow(80);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 6, 8, 8);
@@ -177,7 +176,7 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent)
   layout->addWidget(groupBox1);
   layout->addWidget(pageControl, 1);
   layout->addWidget(panel2);
-  layout->addWidget(buttons);
+  layout->addLayout(buttons);
 
   connect(SpinButton1, &TSpinButton::UpClick, this, &TSettingsForm::SpinButton1UpClick);
   connect(SpinButton1, &TSpinButton::DownClick, this, &TSettingsForm::SpinButton1DownClick);

@@ -1,8 +1,7 @@
 #include "ui/platform/ApplyDialog.h"
 
-#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QPushButton>
 
 #include "ui/platform/Dialogs.h"
@@ -10,24 +9,26 @@
 
 TApplyDialog::TApplyDialog(TDialogs& dialogs, QWidget* parent) : QDialog(parent), Dialogs(dialogs) {}
 
-QDialogButtonBox* TApplyDialog::CreateButtonRow(int buttonWidth, int spacing) {
-  // Made without a parent: it joins the dialog, and the tab order, where the
-  // caller lays it out.
-  auto* row = Named(new QDialogButtonBox(Qt::Horizontal), "ButtonRow");
-  // One role for all three keeps them in the order added, after the stretch,
-  // and leaves the box no accept button to make the default.
+QHBoxLayout* TApplyDialog::CreateButtonRow(int buttonWidth) {
+  // A plain row in the caller's layout, which gives it its spacing: the
+  // buttons keep the size and place a plain push button has, where a
+  // QDialogButtonBox would make them taller on some desktops. They get their
+  // parent, and their place in the tab order, where the caller lays the row
+  // out, after the fields.
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
   const auto add = [row, buttonWidth](const QString& caption, const char* name) {
-    QPushButton* button = Named(row->addButton(caption, QDialogButtonBox::ActionRole), name);
-    button->setMinimumWidth(buttonWidth);
+    QPushButton* button = Named(new QPushButton(caption), name);
+    button->setFixedWidth(buttonWidth);
     button->setDefault(false);
     button->setAutoDefault(false);
+    row->addWidget(button);
     return button;
   };
   Button1 = add(QStringLiteral("&OK"), "Button1");
   Button3 = add(QStringLiteral("&Cancel"), "Button3");
   ApplyButton = add(QStringLiteral("&Apply"), "ApplyButton");
   ApplyButton->setEnabled(false);
-  row->layout()->setSpacing(spacing);
   connect(ApplyButton, &QPushButton::clicked, this, &TApplyDialog::ApplyButtonClick);
   connect(Button1, &QPushButton::clicked, this, &TApplyDialog::Button1Click);
   connect(Button3, &QPushButton::clicked, this, &TApplyDialog::Button3Click);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QDialogButtonBox;
+class QHBoxLayout;
 class QPushButton;
 class TDialogs;
 
@@ -27,9 +27,9 @@ public:
 protected:
   TApplyDialog(TDialogs& dialogs, QWidget* parent);
 
-  // The row of OK, Cancel and Apply at the right, in that order, each at least
-  // buttonWidth wide; Apply starts disabled. The caller lays it out.
-  QDialogButtonBox* CreateButtonRow(int buttonWidth, int spacing);
+  // The row of OK, Cancel and Apply at the right, in that order, each
+  // buttonWidth wide; Apply starts disabled. The caller adds it to its layout.
+  QHBoxLayout* CreateButtonRow(int buttonWidth);
 
   // Writes the controls; false when the user declined or writing failed (the
   // failure already shown). Disables Apply when it has written.
