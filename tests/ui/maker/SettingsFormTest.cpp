@@ -13,15 +13,13 @@
 #include <filesystem>
 #include <memory>
 
+#include "MakerFixture.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
 #include "core/test/QuestionSet.h"
 #include "core/test/TestFile.h"
 #include "support/FixedFirstByte.h"
 #include "support/IoErrorText.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
-#include "support/UiKit.h"
 #include "ui/maker/MainForm.h"
 #include "ui/maker/SettingsForm.h"
 #include "ui/platform/Globals.h"
@@ -38,9 +36,12 @@ std::string Line(std::string_view key, std::string_view plain) {
   return std::string(key) + "=" + Encrypt(plain) + "\r\n";
 }
 
-class SettingsFormTest : public ::testing::Test {
+class SettingsFormTest : public FormFixture<TSettingsForm> {
 protected:
-  void SetUp() override { TSettingsForm::SavedTimeText.clear(); }
+  void SetUp() override {
+    TSettingsForm::SavedTimeText.clear();
+    Globals.CurrentTestPath = FromPath(TestPath);
+  }
 
   void WriteNewTest() const {
     TIniStore store(TestPath);
@@ -67,16 +68,10 @@ protected:
     return form;
   }
 
-  template <typename T>
-  T* Get(const char* name) const {
-    return Child<T>(*Form, name);
-  }
   QLineEdit* Field() const { return Get<QLineEdit>("MaskEdit1"); }
-  QCheckBox* Check(const char* name) const { return Get<QCheckBox>(name); }
   QComboBox* List(const char* name) const { return Get<QComboBox>(name); }
   QSpinBox* Spin(const char* name) const { return Get<QSpinBox>(name); }
   QTextEdit* Memo(const char* name) const { return Get<QTextEdit>(name); }
-  QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
   bool ApplyEnabled() const { return Button("ApplyButton")->isEnabled(); }
 
   // Gives the time field the keyboard focus as a click on it would.
@@ -107,14 +102,7 @@ protected:
     return lines;
   }
 
-  TTempDir Dir;
   std::string TestPath = Dir.File("TEST.QWT");
-  TScriptedDialogs Dialogs;
-  TRecordingHelp Help;
-  TRecordingShell Shell;
-  QuestionSet Questions;
-  TGlobals Globals{FromPath(Dir.Path().string()), FromPath(TestPath), Dialogs, Help, Shell, Questions};
-  TSettingsForm* Form = nullptr;
 };
 
 TEST_F(SettingsFormTest, DesignStateBeforeLoading) {
