@@ -62,6 +62,16 @@ bool HasContent(const QuestionRecord& record) {
   return false;
 }
 
+TOfferedAnswers OfferedAnswers(const QuestionRecord& record) {
+  TOfferedAnswers offered;
+  for (int i = 0; i < AnswerCount; ++i)
+    if (!record.Answer(i).empty()) offered.Count = i + 1;
+  for (char letter : record.Correct)
+    if (letter >= 'A' && letter < 'A' + offered.Count && offered.Correct.find(letter) == std::string::npos)
+      offered.Correct += letter;
+  return offered;
+}
+
 std::string UncarriedSettings(const TTestContents& contents,
                               std::initializer_list<std::string_view> carried) {
   namespace F = TestFile;

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr std::string_view PluginFile = "@@PLUGINFILE@@/";
-constexpr int MaxAnswers = 6;
 
 std::string Base64Encode(std::string_view bytes) {
   static constexpr char Digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -211,7 +210,7 @@ private:
                            TLossReport& report) {
     std::vector<pugi::xml_node> answers;
     for (const pugi::xml_node& answer : question.children("answer")) answers.push_back(answer);
-    if (answers.size() > MaxAnswers) {
+    if (answers.size() > FormatParts::AnswerCount) {
       report.Add(number, std::to_string(answers.size()) + " answers, only 6 fit: not imported");
       return;
     }
@@ -284,13 +283,7 @@ private:
 
   static void WriteQuestion(pugi::xml_node quiz, const QuestionRecord& record, int number,
                             const TMediaLookup& lookup, TLossReport& report) {
-    int answers = 0;
-    for (int i = 0; i < MaxAnswers; ++i)
-      if (!record.Answer(i).empty()) answers = i + 1;
-    std::string correct;
-    for (char letter : record.Correct)
-      if (letter >= 'A' && letter < 'A' + answers && correct.find(letter) == std::string::npos)
-        correct += letter;
+    const auto [answers, correct] = FormatParts::OfferedAnswers(record);
     if (correct.empty()) {
       report.Add(number, "no correct letter among its answers, Moodle cannot take it: not exported");
       return;

@@ -26,7 +26,6 @@ constexpr const char* MatchCorrect = "http://www.imsglobal.org/question/qti_v2p1
 constexpr const char* MapResponse = "http://www.imsglobal.org/question/qti_v2p1/rptemplates/map_response";
 constexpr const char* ItemType = "imsqti_item_xmlv2p1";
 constexpr const char* TestType = "imsqti_test_xmlv2p1";
-constexpr int MaxAnswers = 6;
 
 // Element names without their namespace prefix, so that packages written with
 // a prefix read as well.
@@ -275,7 +274,7 @@ private:
       return;
     }
     const std::vector<pugi::xml_node> choices = Children(interaction, "simpleChoice");
-    if (choices.size() > MaxAnswers) {
+    if (choices.size() > FormatParts::AnswerCount) {
       report.Add(number, std::to_string(choices.size()) + " answers, only 6 fit: not imported");
       return;
     }
@@ -352,13 +351,7 @@ private:
   static std::optional<std::string> WriteItem(const QuestionRecord& record, int number,
                                               const std::optional<std::string>& mediaHref,
                                               TLossReport& report) {
-    int answers = 0;
-    for (int i = 0; i < MaxAnswers; ++i)
-      if (!record.Answer(i).empty()) answers = i + 1;
-    std::string correct;
-    for (char letter : record.Correct)
-      if (letter >= 'A' && letter < 'A' + answers && correct.find(letter) == std::string::npos)
-        correct += letter;
+    const auto [answers, correct] = FormatParts::OfferedAnswers(record);
     if (answers == 0) {
       report.Add(number, "no answers, a choice interaction needs one: not exported");
       return std::nullopt;
