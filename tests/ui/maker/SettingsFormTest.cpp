@@ -477,7 +477,7 @@ TEST_F(SettingsFormTest, F1ShowsTheDialogsHelpTopic) {
 
 TEST_F(SettingsFormTest, MainWindowOpensTheDialogModallyAndRescansAfterIt) {
   WriteNewTest();
-  TMainForm main(FromPath(Dir.Path().string()), Dialogs, Help, Shell);
+  TMainForm main(Folder(), Dialogs, Help, Shell);
   main.SetTestLoaded(QStringLiteral("1: No description"), FromPath(TestPath));
   auto* timer = Child<QTimer>(main, "StartTimer");
   timer->stop();
