@@ -43,11 +43,7 @@ protected:
     Globals.CurrentTestPath = FromPath(TestPath);
   }
 
-  void WriteNewTest() const {
-    TIniStore store(TestPath);
-    TestFile::WriteNewTest(store);
-    store.UpdateFile();
-  }
+  void WriteNewTest() const { WriteNewTestFile(TestPath); }
 
   // A test whose SETTINGS hold the given plain values, enciphered.
   void WriteSettings(std::initializer_list<std::pair<std::string_view, std::string_view>> values) const {
