@@ -85,14 +85,14 @@ inline QuestionRecord MakeQuestion(std::string text, std::string answerA, std::s
 
 // What WriteTestFile puts in a test: plain SETTINGS values (enciphered there)
 // in order, the two messages when they hold lines, and questions as QA1, QA2, ...
-struct TTestSpec {
+struct TTestLayout {
   std::vector<std::pair<std::string_view, std::string_view>> Settings{};
   TStrings BeginMessage{};
   TStrings EndMessage{};
   std::vector<QuestionRecord> Questions{};
 };
 
-inline void WriteTestFile(const std::string& path, const TTestSpec& test) {
+inline void WriteTestFile(const std::string& path, const TTestLayout& test) {
   TIniStore store(path);
   for (const auto& [key, plain] : test.Settings) WriteSetting(store, key, plain);
   if (!test.BeginMessage.empty()) store.WriteSectionValues(TestFile::BeginMessage, test.BeginMessage);
