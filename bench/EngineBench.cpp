@@ -3,35 +3,21 @@
 // shuffling the questions, and building and showing the question window.
 // Offscreen.
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
 #include <filesystem>
 #include <optional>
 
 #include "BenchFiles.h"
+#include "QuietPlatform.h"
 #include "core/run/Clock.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IniStore.h"
 #include "core/test/TestContents.h"
 #include "ui/engine/QuestionForm.h"
-#include "ui/platform/Dialogs.h"
-#include "ui/platform/ShellOpen.h"
 
 namespace {
-
-class TSilentDialogs : public TDialogs {
-public:
-  TButton Message(TMessageKind kind, const QString&) override {
-    return kind == TMessageKind::Confirmation ? TButton::Yes : TButton::Ok;
-  }
-  std::optional<QString> OpenFile(const TFileDialogOptions&) override { return std::nullopt; }
-  std::optional<QString> SaveFile(const TFileDialogOptions&) override { return std::nullopt; }
-};
-
-class TNoShell : public TShellOpen {
-public:
-  int ExecuteFile(const QString&, const QString&, const QString&, int) override { return 42; }
-};
 
 struct TBigTest {
   std::filesystem::path Folder = std::filesystem::temp_directory_path() / "quizwell-engine-bench";
@@ -50,8 +36,8 @@ TBigTest& BigTest() {
 }
 
 void StartToFirstQuestion(benchmark::State& state) {
-  TSilentDialogs dialogs;
-  TNoShell shell;
+  QuietPlatform::TAnsweringDialogs dialogs;
+  QuietPlatform::TNoShell shell{42};
   TSteadyClock clock;
   const TEngineServices services{dialogs, shell, QString::fromStdString(BigTest().Folder.string())};
   std::uint64_t seed = 1;

@@ -4,32 +4,21 @@
 // 500-question test. Offscreen, with every message box answered at once.
 // Also reports the peak memory while a 500-question test is open.
 
-#include <QApplication>
-#include <QComboBox>
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "ui/platform/Dialogs.h"
-#include "ui/platform/HelpViewer.h"
 #include "BenchFiles.h"
-#include "ui/maker/QAForm.h"
+#include "QuietPlatform.h"
 #include "ui/maker/MainForm.h"
-#include "ui/platform/ShellOpen.h"
+#include "ui/maker/QAForm.h"
+#include "ui/platform/HelpViewer.h"
 
 namespace {
-
-// Answers every box with its first button and every file dialog with nothing.
-class TAnsweringDialogs : public TDialogs {
-public:
-  TButton Message(TMessageKind kind, const QString&) override {
-    return kind == TMessageKind::Confirmation ? TButton::Yes : TButton::Ok;
-  }
-  std::optional<QString> OpenFile(const TFileDialogOptions&) override { return std::nullopt; }
-  std::optional<QString> SaveFile(const TFileDialogOptions&) override { return std::nullopt; }
-};
 
 class TNoHelp : public THelpViewer {
 public:
@@ -38,15 +27,10 @@ public:
   void Quit() override {}
 };
 
-class TNoShell : public TShellOpen {
-public:
-  int ExecuteFile(const QString&, const QString&, const QString&, int) override { return 0; }
-};
-
 struct TScreens {
-  TAnsweringDialogs Dialogs;
+  QuietPlatform::TAnsweringDialogs Dialogs;
   TNoHelp Help;
-  TNoShell Shell;
+  QuietPlatform::TNoShell Shell{0};
   std::filesystem::path Folder;
   std::string BigTest;
 
@@ -94,7 +78,8 @@ BENCHMARK(StartToFilledCatalogue)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void QuestionsAndAnswersToQuestionOne(benchmark::State& state) {
   TScreens& screens = Screens();
-  TMainForm main(QString::fromStdString(screens.Folder.string()), screens.Dialogs, screens.Help, screens.Shell);
+  TMainForm main(QString::fromStdString(screens.Folder.string()), screens.Dialogs, screens.Help,
+                 screens.Shell);
   main.Globals.CurrentTestPath = QString::fromStdString(screens.BigTest);
   for (auto _ : state) {
     TQAForm editor(main.Globals, &main);

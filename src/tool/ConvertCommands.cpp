@@ -48,22 +48,24 @@ void ReportLosses(TToolContext& context, const std::string& source, const TConve
   }
 }
 
-}  // namespace
-
-int EncryptCommand(TToolContext& context) {
-  const std::string& text = context.Arguments.Operands[0];
-  const std::string& test = context.Arguments.Operands[1];
-  RequireExistingFile(text);
-  RequireFileDestination(test);
-  ReportLosses(context, text, EncryptTextToTest(text, test));
+// Converts the file the first operand names into the second, then reports
+// what did not come over whole.
+int Convert(TToolContext& context,
+            TConversionReport (*convert)(const std::string& source, const std::string& destination)) {
+  const std::string& source = context.Arguments.Operands[0];
+  const std::string& destination = context.Arguments.Operands[1];
+  RequireExistingFile(source);
+  RequireFileDestination(destination);
+  ReportLosses(context, source, convert(source, destination));
   return ExitOk;
 }
 
+}  // namespace
+
+int EncryptCommand(TToolContext& context) {
+  return Convert(context, EncryptTextToTest);
+}
+
 int DecryptCommand(TToolContext& context) {
-  const std::string& test = context.Arguments.Operands[0];
-  const std::string& text = context.Arguments.Operands[1];
-  RequireExistingFile(test);
-  RequireFileDestination(text);
-  ReportLosses(context, test, DecryptTestToText(test, text));
-  return ExitOk;
+  return Convert(context, DecryptTestToText);
 }

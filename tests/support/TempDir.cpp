@@ -5,6 +5,9 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/storage/IniStore.h"
+#include "core/test/TestFile.h"
+
 TTempDir::TTempDir() {
   std::random_device device;
   const auto base = std::filesystem::temp_directory_path();
@@ -41,4 +44,10 @@ void WriteBytes(const std::string& path, std::string_view bytes) {
 
 std::string TestDataPath(std::string_view name) {
   return std::string(QUIZWELL_TEST_DATA) + "/" + std::string(name);
+}
+
+void WriteNewTestFile(const std::string& path) {
+  TIniStore store(path);
+  TestFile::WriteNewTest(store);
+  store.UpdateFile();
 }

@@ -22,5 +22,7 @@ private:
 // Whole-file helpers for tests: exact bytes in and out.
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, std::string_view bytes);
+// A new test at path, as the maker's New command writes it.
+void WriteNewTestFile(const std::string& path);
 // A file of tests/data.
 std::string TestDataPath(std::string_view name);

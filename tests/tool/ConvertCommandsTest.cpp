@@ -74,13 +74,9 @@ TEST(ConvertCommands, DecryptWritesExactlyWhatTheConversionWrites) {
 
 TEST(ConvertCommands, DecryptNamesTheValuesThatHoldLineBreaks) {
   TTempDir dir;
-  {
-    TIniStore store(dir.File("T.QWT"));
-    WriteSetting(store, "DESC", "Two\r\nlines");
-    TestFile::WriteQuestion(store, 1, MakeQuestion("One line", "a", "b", "A"));
-    TestFile::WriteQuestion(store, 2, MakeQuestion("First\r\nSecond", "a", "b\r\nc", "B"));
-    store.UpdateFile();
-  }
+  WriteTestFile(dir.File("T.QWT"), {.Settings = {{"DESC", "Two\r\nlines"}},
+                                    .Questions = {MakeQuestion("One line", "a", "b", "A"),
+                                                  MakeQuestion("First\r\nSecond", "a", "b\r\nc", "B")}});
   const TToolResult result = RunTool({"decrypt", dir.File("T.QWT"), dir.File("T.TXT")});
   EXPECT_EQ(result.ExitCode, 0);
   const std::string breaks = " (holds line breaks: converting the text back keeps only the first line)\n";

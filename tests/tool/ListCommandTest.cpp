@@ -10,9 +10,7 @@
 namespace {
 
 void WriteTest(const std::string& path, std::string_view description) {
-  TIniStore store(path);
-  WriteSetting(store, "DESC", description);
-  store.UpdateFile();
+  WriteTestFile(path, {.Settings = {{"DESC", description}}});
 }
 
 TEST(ListCommand, ListsTheCatalogueAndNamesUndecodableFiles) {

@@ -52,13 +52,8 @@ TEST(NewCommand, LeavesAnExistingFileAloneWithoutForce) {
 TEST(NewCommand, ForceReplacesTheOldTestWithItsQuestionsGone) {
   TTempDir dir;
   const std::string path = dir.File("OLD.QWT");
-  {
-    TIniStore store(path);
-    WriteSetting(store, "DESC", "Old test");
-    WriteSetting(store, "TIMERTYPE", "2");
-    TestFile::WriteQuestion(store, 1, MakeQuestion("Old?", "yes", "no", "A"));
-    store.UpdateFile();
-  }
+  WriteTestFile(path, {.Settings = {{"DESC", "Old test"}, {"TIMERTYPE", "2"}},
+                       .Questions = {MakeQuestion("Old?", "yes", "no", "A")}});
   const TToolResult result = RunTool({"new", "--force", path});
   EXPECT_EQ(result.ExitCode, 0) << result.Err;
   ExpectNewTest(path);
@@ -89,12 +84,8 @@ class NewForceFault : public testing::TestWithParam<AtomicFileFaults::TStep> {};
 TEST_P(NewForceFault, LeavesTheOldTestByteForByte) {
   TTempDir dir;
   const std::string path = dir.File("OLD.QWT");
-  {
-    TIniStore store(path);
-    WriteSetting(store, "DESC", "Old test");
-    TestFile::WriteQuestion(store, 1, MakeQuestion("Old?", "yes", "no", "A"));
-    store.UpdateFile();
-  }
+  WriteTestFile(path,
+                {.Settings = {{"DESC", "Old test"}}, .Questions = {MakeQuestion("Old?", "yes", "no", "A")}});
   const auto before = FolderSnapshot(dir.Path());
   std::ostringstream out, err;
   int status = -1;

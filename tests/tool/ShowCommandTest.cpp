@@ -10,18 +10,13 @@ namespace {
 // DESC and TIME set, everything else of SETTINGS missing; a begin message; two
 // questions, the first with a two-line question text and both flags set.
 void WriteShortTest(const std::string& path) {
-  TIniStore store(path);
-  WriteSetting(store, "DESC", "Caf\xE9 \x80 quiz");
-  WriteSetting(store, "TIME", "00:05:00");
-  WriteSetting(store, "TIMERTYPE", "");
-  store.WriteSectionValues("BEGINMESSAGE", {"Say \"hi\" \\ wave"});
   QuestionRecord first = MakeQuestion("Line one\r\nLine two", "Yes", "", "A");
   first.AnyCorrectPasses = true;
   first.MMediaInternal = true;
   first.MediaFile = "FACTVAULT:printers";
-  TestFile::WriteQuestion(store, 1, first);
-  TestFile::WriteQuestion(store, 2, MakeQuestion("Second", "a", "b", "AB"));
-  store.UpdateFile();
+  WriteTestFile(path, {.Settings = {{"DESC", "Caf\xE9 \x80 quiz"}, {"TIME", "00:05:00"}, {"TIMERTYPE", ""}},
+                       .BeginMessage = {"Say \"hi\" \\ wave"},
+                       .Questions = {first, MakeQuestion("Second", "a", "b", "AB")}});
 }
 
 TEST(ShowCommand, TextFormListsSettingsMessagesAndQuestions) {
@@ -131,12 +126,8 @@ TEST(ShowCommand, JsonHasTheDocumentedShapeInUnicode) {
 
 TEST(ShowCommand, ControlCharactersNeverReachTheTerminalOrBreakTheJson) {
   TTempDir dir;
-  {
-    TIniStore store(dir.File("T.QWT"));
-    // An escape sequence, a tab, and the undefined code-page byte 9D (a C1 control).
-    WriteSetting(store, "DESC", "\x1B[2Jgone\tx\x9D\x7F");
-    store.UpdateFile();
-  }
+  // An escape sequence, a tab, and the undefined code-page byte 9D (a C1 control).
+  WriteTestFile(dir.File("T.QWT"), {.Settings = {{"DESC", "\x1B[2Jgone\tx\x9D\x7F"}}});
   TToolResult result = RunTool({"show", dir.File("T.QWT")});
   EXPECT_NE(result.Out.find("  DESC               \\x1B[2Jgone\tx\\x9D\\x7F\n"), std::string::npos)
       << result.Out;

@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/TestFile.h"
 
 // Runs the built qwtool as a user would and captures what it prints.
 
@@ -79,4 +81,23 @@ inline QuestionRecord MakeQuestion(std::string text, std::string answerA, std::s
   question.AnswerB = std::move(answerB);
   question.Correct = std::move(correct);
   return question;
+}
+
+// What WriteTestFile puts in a test: plain SETTINGS values (enciphered there)
+// in order, the two messages when they hold lines, and questions as QA1, QA2, ...
+struct TTestLayout {
+  std::vector<std::pair<std::string_view, std::string_view>> Settings{};
+  TStrings BeginMessage{};
+  TStrings EndMessage{};
+  std::vector<QuestionRecord> Questions{};
+};
+
+inline void WriteTestFile(const std::string& path, const TTestLayout& test) {
+  TIniStore store(path);
+  for (const auto& [key, plain] : test.Settings) WriteSetting(store, key, plain);
+  if (!test.BeginMessage.empty()) store.WriteSectionValues(TestFile::BeginMessage, test.BeginMessage);
+  if (!test.EndMessage.empty()) store.WriteSectionValues(TestFile::EndMessage, test.EndMessage);
+  for (size_t i = 0; i < test.Questions.size(); ++i)
+    TestFile::WriteQuestion(store, static_cast<int>(i) + 1, test.Questions[i]);
+  store.UpdateFile();
 }

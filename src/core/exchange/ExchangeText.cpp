@@ -6,26 +6,16 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/storage/CodePage.h"
+
 namespace ExchangeText {
 namespace {
 
+// code as UTF-8; one that is no character (0, a surrogate, past U+10FFFF) as
+// U+FFFD.
 void AppendUtf8(std::string& out, std::uint32_t code) {
   if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
+  CodePage::AppendUtf8(out, code);
 }
 
 constexpr std::array<std::pair<std::string_view, std::uint32_t>, 24> NamedEntities = {{

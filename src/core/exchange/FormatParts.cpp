@@ -62,21 +62,33 @@ bool HasContent(const QuestionRecord& record) {
   return false;
 }
 
+TOfferedAnswers OfferedAnswers(const QuestionRecord& record) {
+  TOfferedAnswers offered;
+  for (int i = 0; i < AnswerCount; ++i)
+    if (!record.Answer(i).empty()) offered.Count = i + 1;
+  for (char letter : record.Correct)
+    if (letter >= 'A' && letter < 'A' + offered.Count && offered.Correct.find(letter) == std::string::npos)
+      offered.Correct += letter;
+  return offered;
+}
+
 std::string UncarriedSettings(const TTestContents& contents,
                               std::initializer_list<std::string_view> carried) {
+  namespace F = TestFile;
+  // What a test that never had the key set behaves as.
   static const std::map<std::string_view, std::string_view> Usual = {
-      {"TIME", "00:00:00"}, {"CHECKANSWERS", "1"}, {"RANDOMQUESTIONS", "1"}, {"MUSTANSWER", "0"},
-      {"PASSPOINT", "0"},   {"MAXQUESTIONS", "0"}, {"TIMERTYPE", "0"},       {"REVIEWALLOW", "1"},
-      {"REVIEWBLANK", "1"}, {"TESTHOT", "1"},      {"TESTREF", "1"},         {"REVIEWHOT", "1"},
-      {"REVIEWREF", "1"},   {"STUDENTMAX", "0"}};
+      {F::Time, "00:00:00"}, {F::CheckAnswers, "1"}, {F::RandomQuestions, "1"}, {F::MustAnswer, "0"},
+      {F::PassPoint, "0"},   {F::MaxQuestions, "0"}, {F::TimerType, "0"},       {F::ReviewAllow, "1"},
+      {F::ReviewBlank, "1"}, {F::TestHot, "1"},      {F::TestRef, "1"},         {F::ReviewHot, "1"},
+      {F::ReviewRef, "1"},   {F::StudentMax, "0"}};
   std::string keys;
   for (const TTestContents::TSetting& setting : contents.Settings) {
-    if (!setting.Value || setting.Key == "DESC" ||
+    if (!setting.Value || setting.Key == F::Desc ||
         std::find(carried.begin(), carried.end(), setting.Key) != carried.end())
       continue;
     const auto usual = Usual.find(setting.Key);
     if (usual != Usual.end() &&
-        (*setting.Value == usual->second || (setting.Key == "TIME" && *setting.Value == "0")))
+        (*setting.Value == usual->second || (setting.Key == F::Time && *setting.Value == "0")))
       continue;
     keys += (keys.empty() ? "" : ", ") + std::string(setting.Key);
   }

@@ -30,6 +30,15 @@ int LetterIndex(char letter);
 // letters whose answer is not empty.
 std::string CorrectLetters(const QuestionRecord& record);
 
+// The answers a question offers, A up to its last one that is not empty (empty
+// ones between them included), and its correct letters among those, upper
+// case only, each once, in the order the record holds them.
+struct TOfferedAnswers {
+  int Count = 0;
+  std::string Correct;
+};
+TOfferedAnswers OfferedAnswers(const QuestionRecord& record);
+
 // Line breaks (CR LF, CR, LF) replaced by replacement.
 std::string ReplaceLineBreaks(std::string_view text, std::string_view replacement);
 

@@ -146,24 +146,7 @@ TCodePageTest ToCodePage(const TImportedTest& test) {
 
 std::string Utf8(const std::u32string& characters) {
   std::string text;
-  for (char32_t c : characters) {
-    unsigned char byte = 0;
-    if (CodePage::FromUnicode(c, byte)) {
-      text += CodePage::ToUtf8(std::string(1, static_cast<char>(byte)));
-      continue;
-    }
-    if (c < 0x800) {
-      text += static_cast<char>(0xC0 | (c >> 6));
-    } else if (c < 0x10000) {
-      text += static_cast<char>(0xE0 | (c >> 12));
-      text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    } else {
-      text += static_cast<char>(0xF0 | (c >> 18));
-      text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    }
-    text += static_cast<char>(0x80 | (c & 0x3F));
-  }
+  for (char32_t c : characters) CodePage::AppendUtf8(text, c);
   return text;
 }
 

@@ -1,21 +1,19 @@
 #include "core/exchange/MoodleXml.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 #include <map>
 #include <pugixml.hpp>
-#include <sstream>
 
 #include "core/exchange/ExchangeText.h"
 #include "core/exchange/FormatParts.h"
+#include "core/exchange/XmlParts.h"
 
 namespace {
 
 constexpr std::string_view PluginFile = "@@PLUGINFILE@@/";
-constexpr int MaxAnswers = 6;
 
 std::string Base64Encode(std::string_view bytes) {
   static constexpr char Digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -72,21 +70,6 @@ std::optional<std::string> Base64Decode(std::string_view text) {
 }
 
 // File names in @@PLUGINFILE@@ references are percent-encoded.
-bool IsImage(std::string_view name) {
-  const auto dot = name.rfind('.');
-  if (dot == std::string_view::npos) return false;
-  std::string ext(name.substr(dot + 1));
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-  return ext == "png" || ext == "jpg" || ext == "jpeg" || ext == "gif" || ext == "bmp" || ext == "svg" ||
-         ext == "webp";
-}
-
-int LineOf(std::string_view bytes, std::ptrdiff_t offset) {
-  const auto end =
-      bytes.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(bytes.size()));
-  return 1 + static_cast<int>(std::count(bytes.begin(), end, '\n'));
-}
-
 // The text of a Moodle text element (<questiontext>, <answer>, ...): its
 // <text> child, as plain text when the element's format is HTML or the text
 // looks like it.
@@ -172,11 +155,7 @@ public:
 
   TImportedTest Read(std::string_view bytes, TLossReport& report) const override {
     pugi::xml_document document;
-    const pugi::xml_parse_result parsed =
-        document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
-    if (!parsed)
-      throw TFormatError("line " + std::to_string(LineOf(bytes, parsed.offset)) + ": " +
-                         parsed.description());
+    XmlParts::Parse(document, bytes);
     const pugi::xml_node quiz = document.child("quiz");
     if (!quiz) throw TFormatError("line 1: no <quiz> element");
 
@@ -208,10 +187,7 @@ public:
   std::string Write(const TExportedTest& test, const TMediaLookup& lookup,
                     TLossReport& report) const override {
     pugi::xml_document document;
-    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-    declaration.append_attribute("version") = "1.0";
-    declaration.append_attribute("encoding") = "UTF-8";
-    pugi::xml_node quiz = document.append_child("quiz");
+    pugi::xml_node quiz = XmlParts::StartDocument(document, "quiz");
     if (!test.Description.empty()) {
       pugi::xml_node category = quiz.append_child("question");
       category.append_attribute("type") = "category";
@@ -226,9 +202,7 @@ public:
     for (const QuestionRecord& record : test.Contents.Questions)
       WriteQuestion(quiz, record, ++number, lookup, report);
 
-    std::ostringstream out;
-    document.save(out, "  ", pugi::format_indent, pugi::encoding_utf8);
-    return out.str();
+    return XmlParts::Serialize(document);
   }
 
 private:
@@ -236,7 +210,7 @@ private:
                            TLossReport& report) {
     std::vector<pugi::xml_node> answers;
     for (const pugi::xml_node& answer : question.children("answer")) answers.push_back(answer);
-    if (answers.size() > MaxAnswers) {
+    if (answers.size() > FormatParts::AnswerCount) {
       report.Add(number, std::to_string(answers.size()) + " answers, only 6 fit: not imported");
       return;
     }
@@ -309,13 +283,7 @@ private:
 
   static void WriteQuestion(pugi::xml_node quiz, const QuestionRecord& record, int number,
                             const TMediaLookup& lookup, TLossReport& report) {
-    int answers = 0;
-    for (int i = 0; i < MaxAnswers; ++i)
-      if (!record.Answer(i).empty()) answers = i + 1;
-    std::string correct;
-    for (char letter : record.Correct)
-      if (letter >= 'A' && letter < 'A' + answers && correct.find(letter) == std::string::npos)
-        correct += letter;
+    const auto [answers, correct] = FormatParts::OfferedAnswers(record);
     if (correct.empty()) {
       report.Add(number, "no correct letter among its answers, Moodle cannot take it: not exported");
       return;
@@ -333,8 +301,8 @@ private:
       } else {
         const std::string ref = std::string(PluginFile) + ExchangeText::PercentEncode(media->Name, "");
         const std::string shown = ExchangeText::TextToHtml(media->Name);
-        html += IsImage(media->Name) ? "<br><img src=\"" + ref + "\" alt=\"" + shown + "\">"
-                                     : "<br><a href=\"" + ref + "\">" + shown + "</a>";
+        html += XmlParts::IsImage(media->Name) ? "<br><img src=\"" + ref + "\" alt=\"" + shown + "\">"
+                                               : "<br><a href=\"" + ref + "\">" + shown + "</a>";
       }
     }
     AddText(question, "questiontext", html, true);

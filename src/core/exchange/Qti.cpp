@@ -10,6 +10,7 @@
 
 #include "core/exchange/ExchangeText.h"
 #include "core/exchange/FormatParts.h"
+#include "core/exchange/XmlParts.h"
 #include "core/exchange/ZipArchive.h"
 
 namespace {
@@ -25,13 +26,6 @@ constexpr const char* MatchCorrect = "http://www.imsglobal.org/question/qti_v2p1
 constexpr const char* MapResponse = "http://www.imsglobal.org/question/qti_v2p1/rptemplates/map_response";
 constexpr const char* ItemType = "imsqti_item_xmlv2p1";
 constexpr const char* TestType = "imsqti_test_xmlv2p1";
-constexpr int MaxAnswers = 6;
-
-int LineOf(std::string_view bytes, std::ptrdiff_t offset) {
-  const auto end =
-      bytes.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(bytes.size()));
-  return 1 + static_cast<int>(std::count(bytes.begin(), end, '\n'));
-}
 
 // Element names without their namespace prefix, so that packages written with
 // a prefix read as well.
@@ -63,26 +57,9 @@ pugi::xml_node Descendant(const pugi::xml_node& root, std::string_view name) {
   return {};
 }
 
-void Parse(pugi::xml_document& document, std::string_view bytes, const std::string& entry) {
-  const pugi::xml_parse_result parsed =
-      document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
-  if (!parsed)
-    throw TFormatError(entry + ": line " + std::to_string(LineOf(bytes, parsed.offset)) + ": " +
-                       parsed.description());
-}
-
-std::string Serialize(const pugi::xml_document& document) {
-  std::ostringstream out;
-  document.save(out, "  ", pugi::format_indent, pugi::encoding_utf8);
-  return out.str();
-}
-
 pugi::xml_node StartDocument(pugi::xml_document& document, const char* root, const char* ns,
                              const char* schema) {
-  pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-  declaration.append_attribute("version") = "1.0";
-  declaration.append_attribute("encoding") = "UTF-8";
-  pugi::xml_node element = document.append_child(root);
+  pugi::xml_node element = XmlParts::StartDocument(document, root);
   element.append_attribute("xmlns") = ns;
   element.append_attribute("xmlns:xsi") = XsiNamespace;
   element.append_attribute("xsi:schemaLocation") = schema;
@@ -145,13 +122,6 @@ std::string SafeFileName(std::string_view name) {
   return out;
 }
 
-bool IsImage(std::string_view name) {
-  std::string ext(name.substr(name.rfind('.') == std::string_view::npos ? name.size() : name.rfind('.') + 1));
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-  return ext == "png" || ext == "jpg" || ext == "jpeg" || ext == "gif" || ext == "svg" || ext == "bmp" ||
-         ext == "webp";
-}
-
 std::string MimeType(std::string_view name) {
   std::string ext(name.substr(name.rfind('.') == std::string_view::npos ? name.size() : name.rfind('.') + 1));
   std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -196,7 +166,7 @@ public:
     };
 
     pugi::xml_document manifest;
-    Parse(manifest, entry("imsmanifest.xml"), "imsmanifest.xml");
+    XmlParts::Parse(manifest, entry("imsmanifest.xml"), "imsmanifest.xml: ");
     const pugi::xml_node resources = Child(Child(manifest, "manifest"), "resources");
     if (!resources) throw TFormatError("imsmanifest.xml: no <resources>");
 
@@ -260,7 +230,7 @@ private:
 
   static void ReadTest(std::string_view bytes, const std::string& href, TImportedTest& test) {
     pugi::xml_document document;
-    Parse(document, bytes, href);
+    XmlParts::Parse(document, bytes, href + ": ");
     const pugi::xml_node root = Child(document, "assessmentTest");
     if (!root) throw TFormatError(href + ": no <assessmentTest>");
     test.Title = root.attribute("title").as_string();
@@ -270,14 +240,16 @@ private:
         const int whole = static_cast<int>(seconds);
         char time[16];
         std::snprintf(time, sizeof time, "%02d:%02d:%02d", whole / 3600, whole / 60 % 60, whole % 60);
-        test.Settings.emplace_back("TIME", time);
+        test.Settings.emplace_back(TestFile::Time, time);
       }
     }
     const pugi::xml_node section = Descendant(root, "assessmentSection");
     if (const pugi::xml_node ordering = Child(section, "ordering"))
-      test.Settings.emplace_back("RANDOMQUESTIONS", ordering.attribute("shuffle").as_bool() ? "1" : "0");
+      test.Settings.emplace_back(TestFile::RandomQuestions,
+                                 ordering.attribute("shuffle").as_bool() ? "1" : "0");
     if (const pugi::xml_node selection = Child(section, "selection"))
-      test.Settings.emplace_back("MAXQUESTIONS", std::to_string(selection.attribute("select").as_uint()));
+      test.Settings.emplace_back(TestFile::MaxQuestions,
+                                 std::to_string(selection.attribute("select").as_uint()));
     for (const pugi::xml_node& rubric : Children(section, "rubricBlock")) {
       const std::string text = TextOf(rubric);
       std::size_t begin = 0;
@@ -294,7 +266,7 @@ private:
                        const std::map<std::string, std::string>& files, TImportedTest& test,
                        TLossReport& report) {
     pugi::xml_document document;
-    Parse(document, bytes, href);
+    XmlParts::Parse(document, bytes, href + ": ");
     const pugi::xml_node item = Child(document, "assessmentItem");
     const pugi::xml_node interaction = Descendant(item, "choiceInteraction");
     if (!interaction) {
@@ -302,7 +274,7 @@ private:
       return;
     }
     const std::vector<pugi::xml_node> choices = Children(interaction, "simpleChoice");
-    if (choices.size() > MaxAnswers) {
+    if (choices.size() > FormatParts::AnswerCount) {
       report.Add(number, std::to_string(choices.size()) + " answers, only 6 fit: not imported");
       return;
     }
@@ -379,13 +351,7 @@ private:
   static std::optional<std::string> WriteItem(const QuestionRecord& record, int number,
                                               const std::optional<std::string>& mediaHref,
                                               TLossReport& report) {
-    int answers = 0;
-    for (int i = 0; i < MaxAnswers; ++i)
-      if (!record.Answer(i).empty()) answers = i + 1;
-    std::string correct;
-    for (char letter : record.Correct)
-      if (letter >= 'A' && letter < 'A' + answers && correct.find(letter) == std::string::npos)
-        correct += letter;
+    const auto [answers, correct] = FormatParts::OfferedAnswers(record);
     if (answers == 0) {
       report.Add(number, "no answers, a choice interaction needs one: not exported");
       return std::nullopt;
@@ -440,7 +406,7 @@ private:
       const std::string src = "../" + ExchangeText::PercentEncode(*mediaHref, "/");
       const std::string name = mediaHref->substr(6);
       if (!record.Question.empty()) prompt.append_child("br");
-      if (IsImage(name)) {
+      if (XmlParts::IsImage(name)) {
         pugi::xml_node img = prompt.append_child("img");
         img.append_attribute("src") = src.c_str();
         img.append_attribute("alt") = name.c_str();
@@ -456,7 +422,7 @@ private:
       AppendLines(choice, record.Answer(i));
     }
     item.append_child("responseProcessing").append_attribute("template") = any ? MapResponse : MatchCorrect;
-    return Serialize(document);
+    return XmlParts::Serialize(document);
   }
 
   static std::string WriteTest(const TExportedTest& test,
@@ -467,7 +433,7 @@ private:
     pugi::xml_node root = StartDocument(document, "assessmentTest", QtiNamespace, QtiSchema);
     root.append_attribute("identifier") = "TEST";
     root.append_attribute("title") = test.Description.empty() ? "Test" : test.Description.c_str();
-    if (const std::optional<int> seconds = Seconds(Setting(contents, "TIME")))
+    if (const std::optional<int> seconds = Seconds(Setting(contents, TestFile::Time)))
       root.append_child("timeLimits").append_attribute("maxTime") = *seconds;
     pugi::xml_node part = root.append_child("testPart");
     part.append_attribute("identifier") = "PART";
@@ -477,18 +443,18 @@ private:
     section.append_attribute("identifier") = "SECTION";
     section.append_attribute("title") = "Questions";
     section.append_attribute("visible") = "true";
-    const long long max = std::atoll(Setting(contents, "MAXQUESTIONS").value_or("0").c_str());
+    const long long max = std::atoll(Setting(contents, TestFile::MaxQuestions).value_or("0").c_str());
     if (max > 0) section.append_child("selection").append_attribute("select") = max;
     section.append_child("ordering").append_attribute("shuffle") =
-        Setting(contents, "RANDOMQUESTIONS").value_or("0") == "1";
+        Setting(contents, TestFile::RandomQuestions).value_or("0") == "1";
     if (!contents.BeginMessage.empty()) {
       pugi::xml_node rubric = section.append_child("rubricBlock");
       rubric.append_attribute("view") = "candidate";
       for (const std::string& line : contents.BeginMessage) AppendLines(rubric.append_child("p"), line);
     }
     if (!contents.EndMessage.empty()) report.Add(0, "end message dropped");
-    if (const std::string keys =
-            FormatParts::UncarriedSettings(contents, {"TIME", "RANDOMQUESTIONS", "MAXQUESTIONS"});
+    if (const std::string keys = FormatParts::UncarriedSettings(
+            contents, {TestFile::Time, TestFile::RandomQuestions, TestFile::MaxQuestions});
         !keys.empty())
       report.Add(0, "settings not carried: " + keys);
     for (const auto& [href, media] : items) {
@@ -496,7 +462,7 @@ private:
       ref.append_attribute("identifier") = href.substr(6, href.size() - 10).c_str();
       ref.append_attribute("href") = href.c_str();
     }
-    return Serialize(document);
+    return XmlParts::Serialize(document);
   }
 
   static std::string WriteManifest(const std::vector<std::pair<std::string, std::vector<std::string>>>& items,
@@ -525,7 +491,7 @@ private:
         resource.append_child("dependency").append_attribute("identifierref") = Identifier(file).c_str();
     }
     for (const auto& [stored, href] : media) addResource("webcontent", href);
-    return Serialize(document);
+    return XmlParts::Serialize(document);
   }
 };
 

@@ -15,6 +15,9 @@ char32_t ToUnicode(unsigned char byte);
 // The code-page byte of a code point; false when the code page cannot hold it.
 bool FromUnicode(char32_t codePoint, unsigned char& byte);
 
+// Appends codePoint (at most U+10FFFF) to out as UTF-8.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // Code-page text to UTF-8.
 std::string ToUtf8(std::string_view text);
 

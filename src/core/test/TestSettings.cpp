@@ -1,6 +1,7 @@
 #include "core/test/TestSettings.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/storage/ZarnEncryption.h"
 #include "core/test/TestFile.h"
@@ -16,14 +17,6 @@ void WritePlain(TIniStore& store, std::string_view key, std::string_view plain) 
   store.WriteString(TestFile::Settings, key, Encrypt(plain));
 }
 
-void WriteNumber(TIniStore& store, std::string_view key, int value) {
-  WritePlain(store, key, std::to_string(value));
-}
-
-void WriteFlag(TIniStore& store, std::string_view key, bool on) {
-  WritePlain(store, key, on ? "1" : "0");
-}
-
 // A pick list's entry: the stored number when it names one, NoEntry when it
 // names none, entry 0 when the value is not a number.
 int ListEntry(const std::optional<int32_t>& number, int entries) {
@@ -35,13 +28,36 @@ int Clamped(const std::optional<int32_t>& number, int highest) {
   return number ? std::clamp<int32_t>(*number, 0, highest) : 0;
 }
 
-bool Flag(const std::optional<int32_t>& number, bool def) {
-  return number ? *number == 1 : def;
-}
-
 bool IsBlankOrControl(char c) {
   return static_cast<unsigned char>(c) <= ' ';
 }
+
+// The numeric keys, in the order they are written: a pick list's entry
+// (Limit entries) or a number clamped to 0..Limit.
+struct TNumberKey {
+  std::string_view Key;
+  int TestSettings::*Member;
+  int Limit;
+  bool Clamps = false;
+};
+
+constexpr TNumberKey NumberKeys[] = {
+    {TestFile::RandomQuestions, &TestSettings::RandomQuestions, TestSettings::OrderEntries},
+    {TestFile::PassPoint, &TestSettings::PassPoint, TestSettings::MaxPassPoint, true},
+    {TestFile::CheckAnswers, &TestSettings::CheckAnswers, TestSettings::CheckingEntries},
+    {TestFile::MustAnswer, &TestSettings::MustAnswer, TestSettings::RequirementEntries},
+    {TestFile::MaxQuestions, &TestSettings::MaxQuestions, TestSettings::MaxQuestionLimit, true},
+    {TestFile::TimerType, &TestSettings::TimerType, TestSettings::TimerEntries},
+};
+
+// The on/off keys, in the order they are written (after the messages). One
+// that is missing or not a number reads as a new TestSettings holds it.
+constexpr std::pair<std::string_view, bool TestSettings::*> FlagKeys[] = {
+    {TestFile::ReviewAllow, &TestSettings::ReviewAllow}, {TestFile::ReviewBlank, &TestSettings::ReviewBlank},
+    {TestFile::TestHot, &TestSettings::TestHot},         {TestFile::TestRef, &TestSettings::TestRef},
+    {TestFile::ReviewHot, &TestSettings::ReviewHot},     {TestFile::ReviewRef, &TestSettings::ReviewRef},
+    {TestFile::StudentMax, &TestSettings::StudentMax},
+};
 
 }  // namespace
 
@@ -52,19 +68,10 @@ TestSettings ReadTestSettings(TCustomIniStore& store) {
   TestSettings s;
   s.Description = ReadPlain(store, F::Desc);
   s.Time = TimeField::Shown(ReadPlain(store, F::Time));
-  s.RandomQuestions = ListEntry(number(F::RandomQuestions), TestSettings::OrderEntries);
-  s.PassPoint = Clamped(number(F::PassPoint), TestSettings::MaxPassPoint);
-  s.CheckAnswers = ListEntry(number(F::CheckAnswers), TestSettings::CheckingEntries);
-  s.MustAnswer = ListEntry(number(F::MustAnswer), TestSettings::RequirementEntries);
-  s.MaxQuestions = Clamped(number(F::MaxQuestions), TestSettings::MaxQuestionLimit);
-  s.TestHot = Flag(number(F::TestHot), true);
-  s.TestRef = Flag(number(F::TestRef), true);
-  s.ReviewHot = Flag(number(F::ReviewHot), true);
-  s.ReviewRef = Flag(number(F::ReviewRef), true);
-  s.StudentMax = Flag(number(F::StudentMax), false);
-  s.TimerType = ListEntry(number(F::TimerType), TestSettings::TimerEntries);
-  s.ReviewAllow = Flag(number(F::ReviewAllow), true);
-  s.ReviewBlank = Flag(number(F::ReviewBlank), true);
+  for (const TNumberKey& key : NumberKeys)
+    s.*key.Member = key.Clamps ? Clamped(number(key.Key), key.Limit) : ListEntry(number(key.Key), key.Limit);
+  for (const auto& [key, member] : FlagKeys)
+    if (const std::optional<int32_t> value = number(key)) s.*member = *value == 1;
   store.ReadSectionValues(F::BeginMessage, s.BeginMessage);
   store.ReadSectionValues(F::EndMessage, s.EndMessage);
   return s;
@@ -79,21 +86,10 @@ void WriteTestSettings(TIniStore& store, const TestSettings& s) {
   namespace F = TestFile;
   WritePlain(store, F::Desc, s.Description);
   WritePlain(store, F::Time, TimeField::Normalize(s.Time));
-  WriteNumber(store, F::RandomQuestions, s.RandomQuestions);
-  WriteNumber(store, F::PassPoint, s.PassPoint);
-  WriteNumber(store, F::CheckAnswers, s.CheckAnswers);
-  WriteNumber(store, F::MustAnswer, s.MustAnswer);
-  WriteNumber(store, F::MaxQuestions, s.MaxQuestions);
-  WriteNumber(store, F::TimerType, s.TimerType);
+  for (const TNumberKey& key : NumberKeys) WritePlain(store, key.Key, std::to_string(s.*key.Member));
   store.WriteSectionValues(F::BeginMessage, StorableMessageLines(s.BeginMessage));
   store.WriteSectionValues(F::EndMessage, StorableMessageLines(s.EndMessage));
-  WriteFlag(store, F::ReviewAllow, s.ReviewAllow);
-  WriteFlag(store, F::ReviewBlank, s.ReviewBlank);
-  WriteFlag(store, F::TestHot, s.TestHot);
-  WriteFlag(store, F::TestRef, s.TestRef);
-  WriteFlag(store, F::ReviewHot, s.ReviewHot);
-  WriteFlag(store, F::ReviewRef, s.ReviewRef);
-  WriteFlag(store, F::StudentMax, s.StudentMax);
+  for (const auto& [key, member] : FlagKeys) WritePlain(store, key, s.*member ? "1" : "0");
 }
 
 void SaveTestSettings(const std::string& path, const TestSettings& settings) {

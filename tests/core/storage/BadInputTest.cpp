@@ -226,11 +226,7 @@ TEST(BadInputTest, ATestBehindAFileCannotBeWrittenAndNothingIsCreated) {
 TEST(BadInputTest, TheFiveUndefinedCodePageBytesSurviveEveryPath) {
   TTempDir dir;
   const std::string path = dir.File("BYTES.QWT");
-  {
-    TIniStore store(path);
-    TestFile::WriteNewTest(store);
-    store.UpdateFile();
-  }
+  WriteNewTestFile(path);
   QuestionSet set;
   set.LoadQuestions(path);
   set.Slot(1).Question = "Bytes " + UndefinedBytes;

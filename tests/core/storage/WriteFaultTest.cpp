@@ -77,11 +77,7 @@ TEST_P(WriteFaultTest, AStoreKeepsItsChangesWhenItsFlushFails) {
 
 TEST_P(WriteFaultTest, ANewTestThatCannotBeWrittenLeavesNoFile) {
   const std::string path = Dir.File("new.qwt");
-  auto create = [&] {
-    TIniStore store(path);
-    TestFile::WriteNewTest(store);
-    store.UpdateFile();
-  };
+  auto create = [&] { WriteNewTestFile(path); };
   ExpectFailureLeavesFolder(path, create);
   EXPECT_FALSE(std::filesystem::exists(path));
   create();

@@ -33,6 +33,24 @@ protected:
     return names;
   }
 
+  // A test at name with DESC set to description and questions as QA1, QA2, ...
+  std::string WriteTest(const std::string& name, std::string_view description,
+                        const std::vector<QuestionRecord>& questions) {
+    const std::string path = Dir.File(name);
+    TIniStore store(path);
+    store.WriteString("SETTINGS", "DESC", Encrypt(description));
+    for (size_t i = 0; i < questions.size(); ++i)
+      TestFile::WriteQuestion(store, static_cast<int>(i) + 1, questions[i]);
+    store.UpdateFile();
+    return path;
+  }
+
+  static QuestionRecord Asked(std::string question) {
+    QuestionRecord record;
+    record.Question = std::move(question);
+    return record;
+  }
+
   TTempDir Dir;
 };
 
@@ -96,21 +114,11 @@ TEST_F(ConversionsTest, ConvertingIntoALargerTestKeepsItsLaterQuestions) {
 }
 
 TEST_F(ConversionsTest, TestToTextReportsACtrlZThatWouldEndTheTextFile) {
-  const std::string test = Dir.File("ctrlz.qwt");
-  {
-    TIniStore store(test);
-    store.WriteString("SETTINGS", "DESC", Encrypt("plain"));
-    QuestionRecord first;
-    first.Question =
-        "before\x1A"
-        "after";
-    first.AnswerA = "one\r\ntwo";
-    QuestionRecord second;
-    second.Question = "lost when read back";
-    TestFile::WriteQuestion(store, 1, first);
-    TestFile::WriteQuestion(store, 2, second);
-    store.UpdateFile();
-  }
+  QuestionRecord first = Asked(
+      "before\x1A"
+      "after");
+  first.AnswerA = "one\r\ntwo";
+  const std::string test = WriteTest("ctrlz.qwt", "plain", {first, Asked("lost when read back")});
   const std::string text = Dir.File("ctrlz.txt");
   EXPECT_EQ(DecryptTestToText(test, text).Broken,
             (std::vector<TBrokenValue>{{1, "QUESTION", TLoss::EndsText}, {1, "A", TLoss::LineBreak}}));
@@ -123,19 +131,10 @@ TEST_F(ConversionsTest, TestToTextReportsACtrlZThatWouldEndTheTextFile) {
 }
 
 TEST_F(ConversionsTest, TestToTextReportsTheValuesThatHoldLineBreaks) {
-  const std::string test = Dir.File("multi.qwt");
-  {
-    TIniStore store(test);
-    store.WriteString("SETTINGS", "DESC", Encrypt("two\r\nlines"));
-    QuestionRecord first;
-    first.Question = "single";
-    first.AnswerB = "B one\r\nB two";
-    QuestionRecord second;
-    second.Question = "Line 1\r\n[QA9]\r\nC=injected";
-    TestFile::WriteQuestion(store, 1, first);
-    TestFile::WriteQuestion(store, 2, second);
-    store.UpdateFile();
-  }
+  QuestionRecord first = Asked("single");
+  first.AnswerB = "B one\r\nB two";
+  const std::string test =
+      WriteTest("multi.qwt", "two\r\nlines", {first, Asked("Line 1\r\n[QA9]\r\nC=injected")});
   const std::string text = Dir.File("multi.txt");
   EXPECT_EQ(DecryptTestToText(test, text).Broken,
             (std::vector<TBrokenValue>{{0, "DESC"}, {1, "B"}, {2, "QUESTION"}}));

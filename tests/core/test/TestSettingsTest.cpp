@@ -24,11 +24,7 @@ void WriteSettingsFile(const std::string& path,
 TEST(TestSettingsLoad, NewTestOpensInItsDocumentedState) {
   TTempDir dir;
   const std::string path = dir.File("NEW.QWT");
-  {
-    TIniStore store(path);
-    TestFile::WriteNewTest(store);
-    store.UpdateFile();
-  }
+  WriteNewTestFile(path);
   const std::string before = ReadBytes(path);
 
   TestSettings expected;

@@ -7,28 +7,18 @@
 #include <QTest>
 #include <functional>
 
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
-#include "support/UiKit.h"
+#include "MainFixture.h"
 #include "ui/maker/AboutForm.h"
-#include "ui/maker/MainForm.h"
-#include "ui/platform/QtText.h"
 
 namespace {
 
-class AboutFormTest : public ::testing::Test {
+class AboutFormTest : public MainFixture {
 protected:
   // Chooses Help, About Quizwell Maker and runs inspect on the box it shows.
   void WithAboutBox(const std::function<void(TAboutForm&)>& inspect) {
     const auto answer = OnModal<TAboutForm>(inspect);
     Trigger(Form, "AboutQuizwell1");
   }
-
-  TTempDir Dir;
-  TScriptedDialogs Dialogs;
-  TRecordingHelp Help;
-  TRecordingShell Shell;
-  TMainForm Form{FromPath(Dir.Path().string()), Dialogs, Help, Shell};
 };
 
 TEST_F(AboutFormTest, ShowsTheMainWindowsBannerTheVersionLineAndTheLicense) {

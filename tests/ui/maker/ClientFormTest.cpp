@@ -16,12 +16,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "MakerFixture.h"
 #include "core/storage/ZarnEncryption.h"
 #include "core/test/ClientConfig.h"
 #include "core/test/QuestionSet.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
-#include "support/UiKit.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/MainForm.h"
 #include "ui/platform/Globals.h"
@@ -48,15 +46,13 @@ void WriteBitmap(const QString& path, int width, int height) {
   ASSERT_TRUE(picture.save(path, "BMP"));
 }
 
-class ClientFormTest : public ::testing::Test {
+class ClientFormTest : public FormFixture<TClientForm> {
 protected:
   void SetUp() override {
     WorkingFolder = QDir::currentPath();
     QDir::setCurrent(Folder());
   }
   void TearDown() override { QDir::setCurrent(WorkingFolder); }
-
-  QString Folder() const { return FromPath(Dir.Path().string()); }
 
   std::unique_ptr<TClientForm> Open() {
     auto form = std::make_unique<TClientForm>(Globals);
@@ -65,27 +61,14 @@ protected:
     return form;
   }
 
-  template <typename T>
-  T* Get(const char* name) const {
-    return Child<T>(*Form, name);
-  }
   QLineEdit* Edit(const char* name) const { return Get<QLineEdit>(name); }
-  QCheckBox* Check(const char* name) const { return Get<QCheckBox>(name); }
   QRadioButton* Radio(const char* name) const { return Get<QRadioButton>(name); }
-  QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
   QPlainTextEdit* Memo() const { return Get<QPlainTextEdit>("Memo1"); }
   bool Shown(const char* name) const { return !Get<QWidget>(name)->isHidden(); }
 
   std::string Written() const { return ReadBytes(ConfigFile); }
 
-  TTempDir Dir;
-  TScriptedDialogs Dialogs;
-  TRecordingHelp Help;
-  TRecordingShell Shell;
-  QuestionSet Questions;
-  TGlobals Globals{Folder(), QString(), Dialogs, Help, Shell, Questions};
   std::string ConfigFile = Dir.File("qwtest.cfg");
-  TClientForm* Form = nullptr;
   QString WorkingFolder;
 };
 

@@ -6,16 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "MakerFixture.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/QuestionSet.h"
 #include "core/test/TestFile.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
-#include "support/UiKit.h"
 #include "ui/maker/QAForm.h"
-#include "ui/platform/Globals.h"
-#include "ui/platform/QtText.h"
 
 // A question with its text and every other field derived from tag.
 inline QuestionRecord Question(const std::string& tag) {
@@ -35,7 +30,7 @@ inline std::vector<QuestionRecord> Questions(int count) {
 
 // The editor's windows over a fresh folder, the scripted seams and a question
 // set of their own.
-class EditorFixture : public ::testing::Test {
+class EditorFixture : public MakerFixture {
 protected:
   // A new test named description holding records as QA1, QA2, ...
   std::string WriteTest(const std::vector<QuestionRecord>& records, const std::string& name = "TEST.QWT",
@@ -75,11 +70,5 @@ protected:
     return set;
   }
 
-  TTempDir Dir;
-  TScriptedDialogs Dialogs;
-  TRecordingHelp Help;
-  TRecordingShell Shell;
-  std::unique_ptr<QuestionSet> Set = std::make_unique<QuestionSet>();
-  TGlobals Globals{FromPath(Dir.Path().string()), QString(), Dialogs, Help, Shell, *Set};
   std::unique_ptr<TQAForm> Editor;
 };

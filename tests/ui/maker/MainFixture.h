@@ -7,10 +7,8 @@
 #include <QTimer>
 #include <string>
 
+#include "MakerFixture.h"
 #include "core/storage/ZarnEncryption.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
-#include "support/UiKit.h"
 #include "ui/maker/MainForm.h"
 #include "ui/platform/QtText.h"
 
@@ -30,9 +28,8 @@ inline std::string TestBytes(const std::string& description) {
 }
 
 // The main window over a fresh folder, with the scripted seams.
-class MainFixture : public ::testing::Test {
+class MainFixture : public MakerFixture {
 protected:
-  QString Folder() const { return FromPath(Dir.Path().string()); }
   QString FileIn(const std::string& name) const { return FromPath(Dir.File(name)); }
 
   // Shows the window and lets the start-up scan run with the messages queued before.
@@ -72,9 +69,5 @@ protected:
   QTimer* Timer() const { return Child<QTimer>(Form, "StartTimer"); }
   QString Status() const { return Child<QLabel>(Form, "Panel6")->text(); }
 
-  TTempDir Dir;
-  TScriptedDialogs Dialogs;
-  TRecordingHelp Help;
-  TRecordingShell Shell;
   TMainForm Form{Folder(), Dialogs, Help, Shell};
 };

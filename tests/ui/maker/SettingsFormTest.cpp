@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "MakerFixture.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
 #include "core/test/QuestionSet.h"
@@ -20,9 +21,6 @@
 #include "ui/platform/WindowKit.h"
 #include "support/FixedFirstByte.h"
 #include "support/IoErrorText.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
-#include "support/UiKit.h"
 #include "ui/maker/MainForm.h"
 #include "ui/maker/SettingsForm.h"
 #include "ui/platform/Globals.h"
@@ -39,15 +37,14 @@ std::string Line(std::string_view key, std::string_view plain) {
   return std::string(key) + "=" + Encrypt(plain) + "\r\n";
 }
 
-class SettingsFormTest : public ::testing::Test {
+class SettingsFormTest : public FormFixture<TSettingsForm> {
 protected:
-  void SetUp() override { TSettingsForm::SavedTimeText.clear(); }
-
-  void WriteNewTest() const {
-    TIniStore store(TestPath);
-    TestFile::WriteNewTest(store);
-    store.UpdateFile();
+  void SetUp() override {
+    TSettingsForm::SavedTimeText.clear();
+    Globals.CurrentTestPath = FromPath(TestPath);
   }
+
+  void WriteNewTest() const { WriteNewTestFile(TestPath); }
 
   // A test whose SETTINGS hold the given plain values, enciphered.
   void WriteSettings(std::initializer_list<std::pair<std::string_view, std::string_view>> values) const {
@@ -68,16 +65,10 @@ protected:
     return form;
   }
 
-  template <typename T>
-  T* Get(const char* name) const {
-    return Child<T>(*Form, name);
-  }
   QLineEdit* Field() const { return Get<QLineEdit>("MaskEdit1"); }
-  QCheckBox* Check(const char* name) const { return Get<QCheckBox>(name); }
   QComboBox* List(const char* name) const { return Get<QComboBox>(name); }
   QSpinBox* Spin(const char* name) const { return Get<QSpinBox>(name); }
   QTextEdit* Memo(const char* name) const { return Get<QTextEdit>(name); }
-  QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
   bool ApplyEnabled() const { return Button("ApplyButton")->isEnabled(); }
 
   // Gives the time field the keyboard focus as a click on it would.
@@ -108,14 +99,7 @@ protected:
     return lines;
   }
 
-  TTempDir Dir;
   std::string TestPath = Dir.File("TEST.QWT");
-  TScriptedDialogs Dialogs;
-  TRecordingHelp Help;
-  TRecordingShell Shell;
-  QuestionSet Questions;
-  TGlobals Globals{FromPath(Dir.Path().string()), FromPath(TestPath), Dialogs, Help, Shell, Questions};
-  TSettingsForm* Form = nullptr;
 };
 
 TEST_F(SettingsFormTest, DesignStateBeforeLoading) {
@@ -490,7 +474,7 @@ TEST_F(SettingsFormTest, F1ShowsTheDialogsHelpTopic) {
 
 TEST_F(SettingsFormTest, MainWindowOpensTheDialogModallyAndRescansAfterIt) {
   WriteNewTest();
-  TMainForm main(FromPath(Dir.Path().string()), Dialogs, Help, Shell);
+  TMainForm main(Folder(), Dialogs, Help, Shell);
   main.SetTestLoaded(QStringLiteral("1: No description"), FromPath(TestPath));
   auto* timer = Child<QTimer>(main, "StartTimer");
   timer->stop();
