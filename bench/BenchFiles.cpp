@@ -10,8 +10,8 @@
 #include <stdexcept>
 
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/TestFile.h"
 
 namespace BenchFiles {
 namespace {

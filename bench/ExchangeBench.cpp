@@ -3,7 +3,6 @@
 // `qwtool import` does it.
 
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -11,8 +10,8 @@
 
 #include "BenchFiles.h"
 #include "core/exchange/Export.h"
-#include "core/exchange/Import.h"
 #include "core/exchange/Formats.h"
+#include "core/exchange/Import.h"
 
 namespace fs = std::filesystem;
 
@@ -48,7 +47,8 @@ void ImportFile(benchmark::State& state, const TQuestionFormat* format) {
 
 int main(int argc, char** argv) {
   for (const auto& format : QuestionFormats())
-    benchmark::RegisterBenchmark(("Import500/" + std::string(format->Name())).c_str(), ImportFile, format.get())
+    benchmark::RegisterBenchmark(("Import500/" + std::string(format->Name())).c_str(), ImportFile,
+                                 format.get())
         ->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
   benchmark::AddCustomContext("filesystem", BenchFiles::FileSystemType(Folder().string()));

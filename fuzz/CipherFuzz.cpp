@@ -14,11 +14,15 @@
 
 namespace {
 
-bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+bool IsHexDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
 
 // Pairs a well-formed cipher text of this length decodes into: the first data
 // piece is always read, a last single character is not.
-size_t DecodedLength(size_t length) { return length <= 4 ? 1 : (length - 2) / 2; }
+size_t DecodedLength(size_t length) {
+  return length <= 4 ? 1 : (length - 2) / 2;
+}
 
 void CheckDecode(const std::string& text, const std::string& key) {
   const std::string plain = TZarnEncryption::Transform(text, key, false);
@@ -85,7 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // takes different code for the two, so they must agree byte for byte.
   const std::string single = key.substr(0, 1);
   const std::string doubled(2, single.empty() ? DefaultKey[0] : single[0]);
-  FUZZ_CHECK(TZarnEncryption::Transform(text, single, false) == TZarnEncryption::Transform(text, doubled, false));
+  FUZZ_CHECK(TZarnEncryption::Transform(text, single, false) ==
+             TZarnEncryption::Transform(text, doubled, false));
   if (!text.empty()) FUZZ_CHECK(EncodeWith(text, single, drawn) == EncodeWith(text, doubled, drawn));
 
   // The system's own entry points: the empty text stays empty both ways.

@@ -10,10 +10,10 @@
 #include <string_view>
 
 #include "ScratchFiles.h"
-#include "core/test/TestSettings.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/TestFile.h"
+#include "core/test/TestSettings.h"
 
 namespace {
 

@@ -18,8 +18,9 @@ inline const std::filesystem::path& Folder() {
     std::filesystem::path Path;
     TFolder() {
       std::error_code error;
-      const std::filesystem::path base =
-          std::filesystem::is_directory("/dev/shm", error) ? "/dev/shm" : std::filesystem::temp_directory_path();
+      const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
+                                             ? "/dev/shm"
+                                             : std::filesystem::temp_directory_path();
       Path = base / ("quizwell-fuzz-" + std::to_string(::getpid()));
       std::filesystem::create_directories(Path);
     }
@@ -70,10 +71,10 @@ inline std::string WithBytes(std::string_view name, std::string_view bytes) {
 
 // Stops the run with a message naming the broken property; libFuzzer then
 // saves the input that broke it.
-#define FUZZ_CHECK(condition)                                                            \
-  do {                                                                                   \
-    if (!(condition)) {                                                                  \
+#define FUZZ_CHECK(condition)                                                               \
+  do {                                                                                      \
+    if (!(condition)) {                                                                     \
       std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                      \
-    }                                                                                    \
+      std::abort();                                                                         \
+    }                                                                                       \
   } while (false)

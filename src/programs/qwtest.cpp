@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
   const QString history =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/history.csv");
   // The same folder of tests and qwtest.cfg as the maker's.
-  const QString folder = FromPath(WorkingFolder::ForProgram(ToPath(QCoreApplication::applicationDirPath())).Path);
+  const QString folder =
+      FromPath(WorkingFolder::ForProgram(ToPath(QCoreApplication::applicationDirPath())).Path);
   TEngineForm form({folder, history, dialogs, prompts, shell, help, clock});
   dialogs.SetParent(&form);
   prompts.SetParent(&form);

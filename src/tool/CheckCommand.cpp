@@ -3,10 +3,10 @@
 
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
+#include "core/storage/TerminalText.h"
+#include "core/test/TestCheck.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
-#include "core/test/TestCheck.h"
-#include "core/storage/TerminalText.h"
 
 int CheckCommand(TToolContext& context) {
   int status = ExitOk;

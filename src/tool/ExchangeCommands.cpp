@@ -3,8 +3,8 @@
 #include <system_error>
 
 #include "core/exchange/Export.h"
-#include "core/exchange/Import.h"
 #include "core/exchange/Formats.h"
+#include "core/exchange/Import.h"
 #include "core/storage/IoError.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"

@@ -3,10 +3,10 @@
 #include <string>
 #include <system_error>
 
-#include "core/test/TestCatalogue.h"
 #include "core/storage/IoError.h"
-#include "tool/Commands.h"
 #include "core/storage/TerminalText.h"
+#include "core/test/TestCatalogue.h"
+#include "tool/Commands.h"
 
 namespace fs = std::filesystem;
 

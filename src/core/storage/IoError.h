@@ -9,8 +9,7 @@
 class TIoError : public std::runtime_error {
 public:
   TIoError(std::string path, const std::string& action, const std::string& reason)
-      : std::runtime_error(action + " \"" + path + "\": " + reason), Path(std::move(path)),
-        Reason(reason) {}
+      : std::runtime_error(action + " \"" + path + "\": " + reason), Path(std::move(path)), Reason(reason) {}
 
   std::string Path;
   std::string Reason;

@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "core/storage/IoError.h"
-#include "core/test/TestFile.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/TestFile.h"
 
 namespace fs = std::filesystem;
 

@@ -14,17 +14,17 @@ class QPushButton;
 class TAboutForm : public QDialog {
   Q_OBJECT
 
- public:
+public:
   // banner: the main window's banner picture, shown when the box is shown.
   TAboutForm(TGlobals& globals, const QPixmap& banner, QWidget* parent = nullptr);
 
   // The license agreement shown in Memo1.
   static const QString& LicenseText();
 
- protected:
+protected:
   void showEvent(QShowEvent* event) override;  // FormShow
 
- private:
+private:
   QPixmap Banner;
   QLabel* Image1;
   QLabel* Label3;

@@ -21,7 +21,7 @@ struct TGlobals;
 class TClientForm : public TApplyDialog {
   Q_OBJECT
 
- public:
+public:
   explicit TClientForm(TGlobals& globals, QWidget* parent = nullptr);
 
   // Size of the logo preview; also the size of the built-in logo.

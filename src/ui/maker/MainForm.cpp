@@ -18,8 +18,8 @@
 #include <system_error>
 
 #include "core/exchange/Export.h"
-#include "core/exchange/Import.h"
 #include "core/exchange/Formats.h"
+#include "core/exchange/Import.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"

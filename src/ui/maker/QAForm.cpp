@@ -20,7 +20,6 @@
 
 #include "core/test/QuestionSet.h"
 #include "core/test/TestFolder.h"
-#include "ui/platform/WriteOver.h"
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/NoteForm.h"
@@ -29,6 +28,7 @@
 #include "ui/platform/Preview.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
+#include "ui/platform/WriteOver.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <array>
 
+#include "core/storage/FileStamp.h"
 #include "ui/platform/Artwork.h"
 #include "ui/platform/Globals.h"
-#include "core/storage/FileStamp.h"
 
 class QAction;
 class QCheckBox;

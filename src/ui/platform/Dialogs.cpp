@@ -19,10 +19,18 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
   box.setTextFormat(Qt::PlainText);
   box.setText(shown);
   switch (kind) {
-    case TMessageKind::Information: box.setIcon(QMessageBox::Information); break;
-    case TMessageKind::Error: box.setIcon(QMessageBox::Critical); break;
-    case TMessageKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
-    case TMessageKind::Confirmation: box.setIcon(QMessageBox::Question); break;
+    case TMessageKind::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case TMessageKind::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case TMessageKind::Plain:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case TMessageKind::Confirmation:
+      box.setIcon(QMessageBox::Question);
+      break;
     case TMessageKind::RiskyConfirmation:
       box.setIcon(QMessageBox::Warning);
       break;
@@ -91,8 +99,9 @@ bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts) {
   QStringList named;
   for (const char32_t c : unstorable.toStdU32String())
     named << QStringLiteral("%1 (U+%2)")
-                 .arg(QString::fromStdU32String(std::u32string(1, c)),
-                      QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+                 .arg(
+                     QString::fromStdU32String(std::u32string(1, c)),
+                     QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
   return dialogs.ConfirmRisk(QStringLiteral("These characters cannot be stored in a test file: ") +
                              named.join(QStringLiteral(", ")) +
                              QStringLiteral(".\rStore them as \"?\" and go on?"));

@@ -14,7 +14,7 @@ class QToolButton;
 // topic on the right, with Back, Forward and Contents above. Links between
 // topics are followed inside the window.
 class THelpTopicWindow : public QWidget {
- public:
+public:
   THelpTopicWindow();
 
   // Shows the page and selects its entry in the contents list.
@@ -25,10 +25,10 @@ class THelpTopicWindow : public QWidget {
   // tied to the dialog in front, as a window belonging to it.
   void FollowModalDialog();
 
- protected:
+protected:
   bool event(QEvent* event) override;
 
- private:
+private:
   void SelectEntryOf(const QUrl& page);
 
   QListWidget* ContentsList;
@@ -42,7 +42,7 @@ class THelpTopicWindow : public QWidget {
 // stays open beside the maker's windows, without blocking them, until the
 // instructor closes it or Quit() is called; a later request shows it again.
 class THelpWindow : public THelpViewer {
- public:
+public:
   THelpWindow();
   ~THelpWindow() override;
   THelpWindow(const THelpWindow&) = delete;
@@ -61,7 +61,7 @@ class THelpWindow : public THelpViewer {
   static QUrl PageOf(int context);
   static QUrl ContentsPage();
 
- private:
+private:
   void Show(const QUrl& page);
   std::unique_ptr<THelpTopicWindow> TopicWindow;
 };

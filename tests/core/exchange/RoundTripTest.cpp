@@ -7,8 +7,8 @@
 
 #include "core/exchange/Export.h"
 #include "core/exchange/FormatParts.h"
-#include "core/exchange/Import.h"
 #include "core/exchange/Formats.h"
+#include "core/exchange/Import.h"
 #include "core/storage/IniStore.h"
 #include "core/test/Conversions.h"
 #include "core/test/MediaFile.h"

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "core/test/ClientConfig.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/test/ClientConfig.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -14,7 +14,7 @@ const std::string DefaultFile =
     "\r\n\r\n";
 
 class ClientConfigTest : public ::testing::Test {
- protected:
+protected:
   TTempDir Dir;
   std::string Path = Dir.File("qwtest.cfg");
 };

@@ -18,7 +18,6 @@
 #include "core/storage/ZarnEncryption.h"
 #include "core/test/QuestionSet.h"
 #include "core/test/TestFile.h"
-#include "ui/platform/WindowKit.h"
 #include "support/FixedFirstByte.h"
 #include "support/IoErrorText.h"
 #include "ui/maker/MainForm.h"
@@ -26,6 +25,7 @@
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
