@@ -70,8 +70,13 @@ QString FileNamePart(const QString& path) {
   return QFileInfo(path).fileName();
 }
 
-// Whether a new test may take the place of the file at path; shows why not.
-bool CanReplaceTest(TDialogs& dialogs, const QString& path) {
+// Whether a new test may be written at path: where a file is, the user agrees
+// to replace it (No by default) and it can be replaced; shows why not.
+bool MayReplaceTest(TDialogs& dialogs, const QString& path) {
+  if (!QFileInfo::exists(path)) return true;
+  if (!dialogs.ConfirmRisk(
+          QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
+    return false;
   const std::string reason = TestFolder::ReplaceBlocker(ToPath(path));
   if (reason.empty()) return true;
   dialogs.Error(QStringLiteral("The test file ") + path + QStringLiteral(" could not be replaced: ") +
@@ -437,12 +442,7 @@ void TMainForm::Button1Click() {
       return;
     }
     const QString& name = *chosen;
-    if (QFileInfo::exists(name)) {
-      if (!Globals.Dialogs.ConfirmRisk(
-              QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
-        return;
-      if (!CanReplaceTest(Globals.Dialogs, name)) return;
-    }
+    if (!MayReplaceTest(Globals.Dialogs, name)) return;
     TestFolder::CreateNewTest(ToPath(name));
     SetTestLoaded(QStringLiteral("No description (") + FileNamePart(name) + QLatin1Char(')'), name);
     StartTimer->start();
@@ -696,12 +696,7 @@ void TMainForm::ImportQuestions1Click() {
     if (!append) {
       const std::optional<QString> chosen = Globals.Dialogs.SaveFile(NewTestDialog);
       if (!chosen) return;
-      if (QFileInfo::exists(*chosen)) {
-        if (!Globals.Dialogs.Confirm(
-                QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
-          return;
-        if (!CanReplaceTest(Globals.Dialogs, *chosen)) return;
-      }
+      if (!MayReplaceTest(Globals.Dialogs, *chosen)) return;
       testPath = *chosen;
     }
     if (const std::u32string unmappable = Import::ToCodePage(imported).Unmappable; !unmappable.empty()) {

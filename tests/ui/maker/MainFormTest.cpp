@@ -725,6 +725,17 @@ TEST(MainFormNotice, NamesEveryLossByKind) {
   EXPECT_TRUE(TMainForm::ConversionNotice({}).isEmpty());
 }
 
+TEST_F(MainFormTest, ImportIntoAnExistingFileAsksWithNoAsTheDefaultAndNoKeepsIt) {
+  WriteTest("OLD.QWT", "Old test");
+  StartWithTests();
+  WriteBytes(Elsewhere.File("rivers.txt"), "Vienna's river? {=Danube ~Rhine}\n");
+  Dialogs.ExpectOpen(FromPath(Elsewhere.File("rivers.txt")));
+  Dialogs.ExpectSave(FileIn("OLD.QWT"));
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, Overwrite, TButton::No);
+  Fire("ImportQuestions1");
+  EXPECT_EQ(ReadBytes(Dir.File("OLD.QWT")), TestBytes("Old test"));
+}
+
 TEST_F(MainFormTest, ImportedQuestionsMakeANewTestOrJoinTheLoadedOneAndExportGoesByExtension) {
   StartEmpty();
   WriteBytes(Elsewhere.File("rivers.txt"),
