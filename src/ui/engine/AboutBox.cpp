@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "core/run/MediaPath.h"
-#include "ui/engine/EngineKit.h"
 #include "ui/platform/Artwork.h"
+#include "ui/platform/EngineServices.h"
 #include "ui/platform/QtText.h"
 
 QPixmap EngineLogo(const ClientConfig& config, const QString& folder) {

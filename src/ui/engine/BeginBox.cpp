@@ -10,7 +10,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "ui/engine/EngineKit.h"
+#include "ui/platform/EngineServices.h"
 #include "ui/platform/QtText.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/engine/EngineKit.h"
+#include "ui/platform/EngineServices.h"
 #include "ui/platform/QtText.h"
 
 QString TEndForm::ScoreText(const TRunResult& result) {

@@ -6,7 +6,7 @@
 
 #include "core/test/ClientConfig.h"
 #include "core/test/TestCatalogue.h"
-#include "ui/engine/EngineKit.h"
+#include "ui/platform/EngineServices.h"
 
 class QDialog;
 class QLabel;

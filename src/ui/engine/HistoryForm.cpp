@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "core/storage/AtomicFile.h"
-#include "ui/engine/EngineKit.h"
 #include "ui/platform/Dialogs.h"
+#include "ui/platform/EngineServices.h"
 #include "ui/platform/QtText.h"
 
 THistoryForm::THistoryForm(std::vector<THistoryRecord> records, TDialogs& dialogs, QWidget* parent)

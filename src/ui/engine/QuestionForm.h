@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "ui/engine/EngineKit.h"
+#include "ui/platform/EngineServices.h"
 
 class QAbstractButton;
 class QButtonGroup;

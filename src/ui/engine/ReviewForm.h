@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "ui/engine/EngineKit.h"
+#include "ui/platform/EngineServices.h"
 
 class QLabel;
 class QPushButton;

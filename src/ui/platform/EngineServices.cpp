@@ -1,4 +1,4 @@
-#include "ui/engine/EngineKit.h"
+#include "ui/platform/EngineServices.h"
 
 #include <QFileInfo>
 
