@@ -51,6 +51,14 @@ inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
   return QTest::qWaitFor(done, timeoutMs);
 }
 
+// Presses F1 in target once its window is the active one: the help key is a
+// window shortcut, which an inactive window never receives.
+inline void PressF1(QWidget* target) {
+  ASSERT_TRUE(WaitUntil([target] { return target->window()->isActiveWindow(); }))
+      << "the window never became active";
+  QTest::keyClick(target, Qt::Key_F1);
+}
+
 // Shows the tab or stacked pages that hold widget, as a user does before using it.
 inline void ShowPageOf(QWidget* widget) {
   for (QWidget* page = widget; page->parentWidget() != nullptr; page = page->parentWidget()) {

@@ -71,7 +71,7 @@ TEST_F(AboutFormTest, F1ShowsTheAboutBoxTopic) {
   WithAboutBox([&](TAboutForm& about) {
     about.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
-    QTest::keyClick(Child<QPlainTextEdit>(about, "Memo1"), Qt::Key_F1);
+    PressF1(Child<QPlainTextEdit>(about, "Memo1"));
     EXPECT_TRUE(about.isVisible());
   });
   EXPECT_EQ(Help.Calls, std::vector<int>{101});

@@ -308,7 +308,7 @@ TEST_F(ClientFormTest, EnterInAFieldNeitherSavesNorCloses) {
   QTest::keyClick(Edit("Edit3"), Qt::Key_Return);
   EXPECT_TRUE(form->isVisible());
   EXPECT_FALSE(std::filesystem::exists(ConfigFile));
-  QTest::keyClick(Edit("Edit3"), Qt::Key_F1);
+  PressF1(Edit("Edit3"));
   EXPECT_EQ(Help.Calls, std::vector<int>{100});
 }
 

@@ -59,7 +59,7 @@ TEST_F(JumpFormTest, EnterInTheNumberJumpsAndF1ShowsTheEditorsTopic) {
     Number(form)->selectAll();
     QTest::keyClicks(Number(form), QStringLiteral("6"));
     QTest::keyClick(Number(form), Qt::Key_Return);
-    QTest::keyClick(Number(form), Qt::Key_F1);
+    PressF1(Number(form));
     Click(form, "Button2");
   });
   Click(*Editor, "JumpButton");

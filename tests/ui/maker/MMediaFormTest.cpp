@@ -58,7 +58,7 @@ TEST_F(MMediaFormTest, NewDialog) {
 TEST_F(MMediaFormTest, HelpShowsTheMediaTopic) {
   ShowDialog(QString());
   Click(*Form, "Button3");
-  QTest::keyClick(Edit1(), Qt::Key_F1);
+  PressF1(Edit1());
   EXPECT_EQ(Help.Calls, (std::vector<int>{102, 102}));
 }
 

@@ -670,7 +670,7 @@ TEST_F(MainFormTest, F1ShowsTheMainWindowsTopic) {
   StartEmpty();
   Form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
-  QTest::keyClick(&Form, Qt::Key_F1);
+  PressF1(&Form);
   EXPECT_EQ(Help.Calls, std::vector<int>{100});
 }
 

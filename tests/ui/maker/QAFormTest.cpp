@@ -509,7 +509,7 @@ TEST_F(QAFormTest, ExitAndTheCloseBoxWriteNothing) {
 TEST_F(QAFormTest, HelpShowsTheContentsAndF1TheEditorsTopic) {
   OpenEditor(WriteTest(Questions(1)));
   Trigger(*Editor, "Help1");
-  QTest::keyClick(Box("QuestionLabel"), Qt::Key_F1);
+  PressF1(Box("QuestionLabel"));
   EXPECT_EQ(Help.Calls, (std::vector<int>{-1, 103}));
 }
 

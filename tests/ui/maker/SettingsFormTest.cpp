@@ -468,7 +468,7 @@ TEST_F(SettingsFormTest, F1ShowsTheDialogsHelpTopic) {
   auto form = Open();
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  QTest::keyClick(form.get(), Qt::Key_F1);
+  PressF1(form.get());
   EXPECT_EQ(Help.Calls, std::vector<int>{HelpContext::Settings});
 }
 
