@@ -28,12 +28,6 @@ static_assert(DistinctNames(SettingKeys) && DistinctNames(QuestionKeys));
 
 }  // namespace
 
-int SettingKeyIndex(std::string_view key) {
-  for (size_t i = 0; i < SettingKeys.size(); ++i)
-    if (IniSyntax::EqualNoCase(SettingKeys[i].Name, key)) return static_cast<int>(i);
-  return -1;
-}
-
 void WriteNewTest(TIniStore& store) {
   for (const TSettingKey& key : SettingKeys)
     if (!key.NewTest.empty()) store.WriteString(Settings, key.Name, Encrypt(key.NewTest));

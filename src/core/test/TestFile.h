@@ -73,10 +73,6 @@ inline constexpr std::array<TSettingKey, 15> SettingKeys = {{
     {StudentMax, {}, false},
 }};
 
-// The index of key (any letter case) in SettingKeys, or -1 for a name that is
-// not a SETTINGS key.
-int SettingKeyIndex(std::string_view key);
-
 // The highest question number a test holds.
 inline constexpr int MaxQuestionCount = 500;
 

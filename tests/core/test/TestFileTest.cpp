@@ -129,13 +129,9 @@ TEST(KeyTableTest, LookupFindsEveryKeyInAnyCaseAndRejectsOtherNames) {
   };
   for (size_t i = 0; i < QuestionKeys.size(); ++i)
     EXPECT_EQ(QuestionKeyIndex(lower(QuestionKeys[i].Name)), static_cast<int>(i));
-  for (size_t i = 0; i < SettingKeys.size(); ++i)
-    EXPECT_EQ(SettingKeyIndex(lower(SettingKeys[i].Name)), static_cast<int>(i));
   for (const std::string_view name :
        {"", "G", "QA", "QUESTIONS", "MMEDIAI", "HOTLINKPARAMETER", "HOTLINKPARAMETERSX", "CORRECT ", "DESC"})
     EXPECT_EQ(QuestionKeyIndex(name), -1) << name;
-  for (const std::string_view name : {"", "QUESTION", "DES", "TIMERTYPES", "A"})
-    EXPECT_EQ(SettingKeyIndex(name), -1) << name;
 }
 
 TEST(TestFileTest, FlagsAreTrueOnlyForExactlyOne) {
