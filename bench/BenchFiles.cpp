@@ -11,7 +11,7 @@
 
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 
 namespace BenchFiles {
 namespace {

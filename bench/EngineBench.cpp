@@ -14,7 +14,7 @@
 #include "core/run/Clock.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestContents.h"
+#include "core/model/TestContents.h"
 #include "ui/engine/QuestionForm.h"
 
 namespace {

@@ -20,8 +20,8 @@
 #include "BenchFiles.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/QuestionSet.h"
-#include "core/test/TestFile.h"
+#include "core/model/QuestionSet.h"
+#include "core/model/TestFile.h"
 
 namespace {
 

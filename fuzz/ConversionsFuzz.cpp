@@ -13,8 +13,8 @@
 #include "ScratchFiles.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/Conversions.h"
-#include "core/test/TestFile.h"
+#include "core/model/Conversions.h"
+#include "core/model/TestFile.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "ScratchFiles.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/TestFile.h"
-#include "core/test/TestSettings.h"
+#include "core/model/TestFile.h"
+#include "core/model/TestSettings.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "ScratchFiles.h"
-#include "core/test/TestSettings.h"
+#include "core/model/TestSettings.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "core/run/Clock.h"
-#include "core/test/WorkingFolder.h"
+#include "core/model/WorkingFolder.h"
 #include "ui/engine/EngineForm.h"
 #include "ui/engine/Prompts.h"
 #include "ui/platform/Dialogs.h"

@@ -2,7 +2,7 @@
 #include <QDir>
 #include <QTimer>
 
-#include "core/test/WorkingFolder.h"
+#include "core/model/WorkingFolder.h"
 #include "ui/maker/MainForm.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpWindow.h"

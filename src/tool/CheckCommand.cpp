@@ -4,7 +4,7 @@
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 #include "core/storage/TerminalText.h"
-#include "core/test/TestCheck.h"
+#include "core/model/TestCheck.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
 

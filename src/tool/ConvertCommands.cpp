@@ -2,8 +2,8 @@
 #include <string>
 
 #include "core/storage/TerminalText.h"
-#include "core/test/Conversions.h"
-#include "core/test/TestFile.h"
+#include "core/model/Conversions.h"
+#include "core/model/TestFile.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
 

@@ -5,7 +5,7 @@
 
 #include "core/storage/IoError.h"
 #include "core/storage/TerminalText.h"
-#include "core/test/TestCatalogue.h"
+#include "core/model/TestCatalogue.h"
 #include "tool/Commands.h"
 
 namespace fs = std::filesystem;

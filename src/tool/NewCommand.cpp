@@ -7,7 +7,7 @@
 
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 #include "tool/Commands.h"
 
 int NewCommand(TToolContext& context) {

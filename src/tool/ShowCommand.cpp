@@ -6,7 +6,7 @@
 
 #include "core/storage/IniStore.h"
 #include "core/storage/TerminalText.h"
-#include "core/test/TestContents.h"
+#include "core/model/TestContents.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
 

@@ -4,7 +4,7 @@
 #include <system_error>
 #include <vector>
 
-#include "core/test/WorkingFolder.h"
+#include "core/model/WorkingFolder.h"
 #include "tool/Tool.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 
 TTempDir::TTempDir() {
   std::random_device device;

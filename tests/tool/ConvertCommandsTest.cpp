@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/test/Conversions.h"
+#include "core/model/Conversions.h"
 #include "support/TempDir.h"
 #include "tool/ToolRun.h"
 

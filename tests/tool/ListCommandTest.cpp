@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/test/TestCatalogue.h"
+#include "core/model/TestCatalogue.h"
 #include "support/TempDir.h"
 #include "tool/ToolRun.h"
 

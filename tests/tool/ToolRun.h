@@ -13,7 +13,7 @@
 
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 
 // Runs the built qwtool as a user would and captures what it prints.
 

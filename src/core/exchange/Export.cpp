@@ -8,9 +8,9 @@
 #include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
-#include "core/test/MediaFile.h"
-#include "core/test/TestContents.h"
-#include "core/test/TestFile.h"
+#include "core/model/MediaFile.h"
+#include "core/model/TestContents.h"
+#include "core/model/TestFile.h"
 
 namespace fs = std::filesystem;
 

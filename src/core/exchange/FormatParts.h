@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/exchange/QuestionFormat.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 
 // Pieces every text format shares: answer letters, trimming, and the checks
 // that decide whether a question from elsewhere fits our model.

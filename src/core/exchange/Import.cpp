@@ -13,10 +13,10 @@
 #include "core/storage/FileInput.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/MediaFile.h"
-#include "core/test/TestContents.h"
-#include "core/test/TestFile.h"
-#include "core/test/TestSettings.h"
+#include "core/model/MediaFile.h"
+#include "core/model/TestContents.h"
+#include "core/model/TestFile.h"
+#include "core/model/TestSettings.h"
 
 namespace fs = std::filesystem;
 

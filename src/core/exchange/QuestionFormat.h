@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/test/TestContents.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestContents.h"
+#include "core/model/TestFile.h"
 
 // Exchange of questions with other quiz systems. Each format is one unit
 // behind TQuestionFormat; it turns bytes into questions and questions into

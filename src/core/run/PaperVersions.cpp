@@ -8,7 +8,7 @@
 #include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
-#include "core/test/TestContents.h"
+#include "core/model/TestContents.h"
 
 namespace PaperVersions {
 namespace {

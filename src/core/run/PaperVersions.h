@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/run/Scoring.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 
 // The versions of a paper test: version A, B, ... each with its own order of
 // questions and, per question, its own order of answers, made again exactly

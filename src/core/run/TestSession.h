@@ -6,8 +6,8 @@
 
 #include "core/run/Clock.h"
 #include "core/run/Scoring.h"
-#include "core/test/TestFile.h"
-#include "core/test/TestSettings.h"
+#include "core/model/TestFile.h"
+#include "core/model/TestSettings.h"
 
 // Which questions a run asks, in which order: count positions out of
 // available questions (numbered 0..available-1). maxQuestions > 0 caps the

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QPixmap>
 
-#include "core/test/ClientConfig.h"
+#include "core/model/ClientConfig.h"
 
 // The engine's about box: the instructor's own (who, web address, message
 // lines, logo) when the configuration asks for it, otherwise the program's.

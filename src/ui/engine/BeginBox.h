@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/test/TestSettings.h"
+#include "core/model/TestSettings.h"
 
 class QTextEdit;
 class QSpinBox;

@@ -19,7 +19,7 @@
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IoError.h"
-#include "core/test/TestContents.h"
+#include "core/model/TestContents.h"
 #include "ui/engine/AboutBox.h"
 #include "ui/engine/BeginBox.h"
 #include "ui/engine/EndForm.h"

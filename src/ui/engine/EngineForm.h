@@ -4,8 +4,8 @@
 #include <QPixmap>
 #include <functional>
 
-#include "core/test/ClientConfig.h"
-#include "core/test/TestCatalogue.h"
+#include "core/model/ClientConfig.h"
+#include "core/model/TestCatalogue.h"
 #include "ui/platform/EngineServices.h"
 
 class QDialog;

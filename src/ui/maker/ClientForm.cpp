@@ -16,7 +16,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "core/test/ClientConfig.h"
+#include "core/model/ClientConfig.h"
 #include "ui/platform/ApplyDialog.h"
 #include "ui/platform/Artwork.h"
 #include "ui/platform/Dialogs.h"

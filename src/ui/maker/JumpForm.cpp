@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "core/test/QuestionSet.h"
+#include "core/model/QuestionSet.h"
 #include "ui/platform/Artwork.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"

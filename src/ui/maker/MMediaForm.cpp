@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/test/MediaFile.h"
+#include "core/model/MediaFile.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/test/QuestionSet.h"
-#include "core/test/TestCatalogue.h"
+#include "core/model/QuestionSet.h"
+#include "core/model/TestCatalogue.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
 

@@ -18,8 +18,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "core/test/QuestionSet.h"
-#include "core/test/TestFolder.h"
+#include "core/model/QuestionSet.h"
+#include "core/model/TestFolder.h"
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/NoteForm.h"

@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "core/storage/FileStamp.h"
-#include "core/test/TestSettings.h"
+#include "core/model/TestSettings.h"
 #include "ui/platform/ApplyDialog.h"
 #include "ui/platform/SpinButton.h"
 

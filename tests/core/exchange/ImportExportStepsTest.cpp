@@ -5,7 +5,7 @@
 #include "core/exchange/Export.h"
 #include "core/exchange/Import.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestContents.h"
+#include "core/model/TestContents.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
 #include "core/storage/IniStore.h"
-#include "core/test/Conversions.h"
-#include "core/test/MediaFile.h"
-#include "core/test/TestContents.h"
+#include "core/model/Conversions.h"
+#include "core/model/MediaFile.h"
+#include "core/model/TestContents.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -14,12 +14,12 @@
 #include "core/storage/CodePage.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/ClientConfig.h"
-#include "core/test/Conversions.h"
-#include "core/test/QuestionSet.h"
-#include "core/test/TestCatalogue.h"
-#include "core/test/TestFile.h"
-#include "core/test/TestSettings.h"
+#include "core/model/ClientConfig.h"
+#include "core/model/Conversions.h"
+#include "core/model/QuestionSet.h"
+#include "core/model/TestCatalogue.h"
+#include "core/model/TestFile.h"
+#include "core/model/TestSettings.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -14,7 +14,7 @@
 
 #include "core/storage/AtomicFile.h"
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 #include "support/InjectedFault.h"
 #include "support/TempDir.h"
 

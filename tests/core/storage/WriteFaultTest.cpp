@@ -10,11 +10,11 @@
 
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/ClientConfig.h"
-#include "core/test/Conversions.h"
-#include "core/test/QuestionSet.h"
-#include "core/test/TestFile.h"
-#include "core/test/TestSettings.h"
+#include "core/model/ClientConfig.h"
+#include "core/model/Conversions.h"
+#include "core/model/QuestionSet.h"
+#include "core/model/TestFile.h"
+#include "core/model/TestSettings.h"
 #include "support/InjectedFault.h"
 #include "support/TempDir.h"
 

@@ -18,8 +18,8 @@
 
 #include "MakerFixture.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/ClientConfig.h"
-#include "core/test/QuestionSet.h"
+#include "core/model/ClientConfig.h"
+#include "core/model/QuestionSet.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/MainForm.h"
 #include "ui/platform/Globals.h"

@@ -12,8 +12,8 @@
 
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/Conversions.h"
-#include "core/test/TestFile.h"
+#include "core/model/Conversions.h"
+#include "core/model/TestFile.h"
 #include "support/FixedFirstByte.h"
 #include "support/IoErrorText.h"
 #include "support/TempDir.h"

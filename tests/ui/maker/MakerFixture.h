@@ -7,7 +7,7 @@
 #include <QString>
 #include <memory>
 
-#include "core/test/QuestionSet.h"
+#include "core/model/QuestionSet.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "support/UiKit.h"

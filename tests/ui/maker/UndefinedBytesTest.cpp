@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
-#include "core/test/TestSettings.h"
+#include "core/model/TestSettings.h"
 #include "ui/maker/EditorFixture.h"
 #include "ui/maker/SettingsForm.h"
 

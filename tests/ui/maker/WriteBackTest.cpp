@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "core/test/TestSettings.h"
+#include "core/model/TestSettings.h"
 #include "ui/maker/EditorFixture.h"
 #include "ui/maker/MainForm.h"
 #include "ui/maker/SettingsForm.h"

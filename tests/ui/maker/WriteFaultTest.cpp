@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "core/test/ClientConfig.h"
-#include "core/test/TestSettings.h"
+#include "core/model/ClientConfig.h"
+#include "core/model/TestSettings.h"
 #include "support/InjectedFault.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/EditorFixture.h"

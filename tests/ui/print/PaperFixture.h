@@ -12,7 +12,7 @@
 
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 #include "support/TempDir.h"
 #include "ui/platform/QtText.h"
 #include "ui/print/TestPrinter.h"

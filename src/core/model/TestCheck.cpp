@@ -1,4 +1,4 @@
-#include "core/test/TestCheck.h"
+#include "core/model/TestCheck.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,9 +8,9 @@
 #include "core/storage/IniSyntax.h"
 #include "core/storage/TerminalText.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/TestContents.h"
-#include "core/test/TestFile.h"
-#include "core/test/TestSettings.h"
+#include "core/model/TestContents.h"
+#include "core/model/TestFile.h"
+#include "core/model/TestSettings.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/test/MediaFile.h"
+#include "core/model/MediaFile.h"
 
 namespace {
 

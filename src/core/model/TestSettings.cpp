@@ -1,10 +1,10 @@
-#include "core/test/TestSettings.h"
+#include "core/model/TestSettings.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/test/QuestionSet.h"
+#include "core/model/QuestionSet.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,4 +1,4 @@
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 
 #include <algorithm>
 #include <array>

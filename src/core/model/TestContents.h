@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/storage/IniStore.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 
 // A test as the maker reads it, deciphered; text is code-page text.
 struct TTestContents {

@@ -1,4 +1,4 @@
-#include "core/test/MediaFile.h"
+#include "core/model/MediaFile.h"
 
 #include <algorithm>
 #include <array>

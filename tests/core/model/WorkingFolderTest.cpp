@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "core/storage/IoError.h"
-#include "core/test/WorkingFolder.h"
+#include "core/model/WorkingFolder.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;

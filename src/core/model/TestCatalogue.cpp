@@ -1,4 +1,4 @@
-#include "core/test/TestCatalogue.h"
+#include "core/model/TestCatalogue.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 
 namespace fs = std::filesystem;
 

@@ -4,7 +4,7 @@
 
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/ClientConfig.h"
+#include "core/model/ClientConfig.h"
 #include "support/TempDir.h"
 
 namespace {

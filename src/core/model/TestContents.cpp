@@ -1,4 +1,4 @@
-#include "core/test/TestContents.h"
+#include "core/model/TestContents.h"
 
 #include "core/storage/ZarnEncryption.h"
 

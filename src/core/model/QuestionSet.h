@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 
 // Which of the editor's Previous and Next commands can be chosen on the
 // question now current.

@@ -5,9 +5,9 @@
 
 #include "core/storage/IniSyntax.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/Conversions.h"
-#include "core/test/TestContents.h"
-#include "core/test/TestFile.h"
+#include "core/model/Conversions.h"
+#include "core/model/TestContents.h"
+#include "core/model/TestFile.h"
 #include "support/FixedFirstByte.h"
 #include "support/TempDir.h"
 

@@ -6,8 +6,8 @@
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/Conversions.h"
-#include "core/test/TestFile.h"
+#include "core/model/Conversions.h"
+#include "core/model/TestFile.h"
 #include "support/TempDir.h"
 
 namespace {

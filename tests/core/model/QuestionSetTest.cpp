@@ -11,7 +11,7 @@
 
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/QuestionSet.h"
+#include "core/model/QuestionSet.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/QuestionSet.h"
-#include "core/test/TestFile.h"
-#include "core/test/TestFolder.h"
+#include "core/model/QuestionSet.h"
+#include "core/model/TestFile.h"
+#include "core/model/TestFolder.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "core/test/TestFolder.h"
+#include "core/model/TestFolder.h"
 
 #include <exception>
 #include <filesystem>
@@ -7,9 +7,9 @@
 
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/QuestionSet.h"
-#include "core/test/TestContents.h"
-#include "core/test/TestFile.h"
+#include "core/model/QuestionSet.h"
+#include "core/model/TestContents.h"
+#include "core/model/TestFile.h"
 
 namespace {
 

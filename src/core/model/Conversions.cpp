@@ -1,4 +1,4 @@
-#include "core/test/Conversions.h"
+#include "core/model/Conversions.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +11,7 @@
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/TestFile.h"
+#include "core/model/TestFile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/TestCatalogue.h"
+#include "core/model/TestCatalogue.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "core/test/WorkingFolder.h"
+#include "core/model/WorkingFolder.h"
 
 #include <pwd.h>
 #include <sys/stat.h>

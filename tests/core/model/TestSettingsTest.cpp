@@ -2,8 +2,8 @@
 
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/test/TestFile.h"
-#include "core/test/TestSettings.h"
+#include "core/model/TestFile.h"
+#include "core/model/TestSettings.h"
 #include "support/FixedFirstByte.h"
 #include "support/TempDir.h"
 
