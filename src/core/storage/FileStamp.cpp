@@ -27,3 +27,10 @@ TFileChange ChangeSince(const TFileStamp& read, const std::string& path) {
   if (now == read) return TFileChange::None;
   return read.Exists && !now.Exists ? TFileChange::Deleted : TFileChange::Changed;
 }
+
+bool SameFile(const std::string& first, const std::string& second) {
+  const TFileStamp a = StampFile(first);
+  if (!a.Exists) return false;
+  const TFileStamp b = StampFile(second);
+  return b.Exists && a.Device == b.Device && a.Inode == b.Inode;
+}

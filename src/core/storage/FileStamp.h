@@ -30,3 +30,9 @@ enum class TFileChange {
 
 // How the file at path differs from read, a stamp taken before it was read.
 TFileChange ChangeSince(const TFileStamp& read, const std::string& path);
+
+// Whether the two paths name one existing file (the same device and inode,
+// through links and other spellings of the path), so that a command never
+// writes its output over one of its inputs. A path with no file behind it is
+// the same as nothing. Throws TIoError when a file cannot be looked at.
+bool SameFile(const std::string& first, const std::string& second);
