@@ -35,6 +35,7 @@ void TTestSession::Start(int studentCount, std::uint64_t seed) {
   Order = SelectQuestions(Available(), FSettings.MaxQuestions, studentCount, FSettings.RandomQuestions == 1,
                           seed);
   Answers.assign(Order.size(), 0);
+  Checked.assign(Order.size(), false);
   FCurrent = 0;
   Finished = WasTimedOut = false;
   StartMs = Clock.NowMs();
@@ -43,6 +44,7 @@ void TTestSession::Start(int studentCount, std::uint64_t seed) {
 void TTestSession::StartPreview(int questionNumber) {
   Order = SelectQuestions(Available(), 0, 0, false, 0);
   Answers.assign(Order.size(), 0);
+  Checked.assign(Order.size(), false);
   FCurrent = Order.empty() ? 0 : std::clamp(questionNumber - 1, 0, Count() - 1);
   Finished = WasTimedOut = false;
   StartMs = Clock.NowMs();
@@ -75,15 +77,38 @@ std::string TTestSession::ChoiceLine(int position) const {
   return "Choose " + std::to_string(Scoring::LetterCount(CorrectLetters(position))) + " answers.";
 }
 
-void TTestSession::SetAnswer(int position, Scoring::TLetters letters) {
-  if (Finished) return;
+bool TTestSession::SetAnswer(int position, Scoring::TLetters letters) {
+  if (Finished || Checked.at(position)) return false;
   Answers.at(position) = letters & 0x3F;
+  return true;
 }
 
 bool TTestSession::IsRight(int position) const {
   const QuestionRecord& question = Question(position);
   return Scoring::IsRight(Scoring::LettersOf(question.Correct), question.AnyCorrectPasses,
                           Answers.at(position));
+}
+
+bool TTestSession::MayCheck(int position) const {
+  return FSettings.CheckAnswers == 1 && !Finished && !Checked.at(position) && Answers.at(position) != 0;
+}
+
+std::optional<TCheckVerdict> TTestSession::Check(int position) {
+  if (!MayCheck(position)) return std::nullopt;
+  Checked.at(position) = true;
+  return Verdict(position);
+}
+
+TCheckVerdict TTestSession::Verdict(int position) const {
+  const Scoring::TLetters chosen = Answers.at(position);
+  const Scoring::TLetters correct = CorrectLetters(position);
+  TCheckVerdict verdict;
+  verdict.Right = IsRight(position);
+  verdict.ChosenRight = chosen & correct;
+  verdict.ChosenWrong = chosen & ~correct & 0x3F;
+  if (FSettings.ReviewAllow) verdict.CorrectShown = correct;
+  if (FSettings.TestRef) verdict.Reference = Question(position).Reference;
+  return verdict;
 }
 
 bool TTestSession::MayMoveOn() const {

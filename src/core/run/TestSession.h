@@ -1,13 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "core/run/Clock.h"
-#include "core/run/Scoring.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestSettings.h"
+#include "core/run/Clock.h"
+#include "core/run/Scoring.h"
 
 // Which questions a run asks, in which order: count positions out of
 // available questions (numbered 0..available-1). maxQuestions > 0 caps the
@@ -26,6 +27,18 @@ struct TRunResult {
   bool Passed = false;
   bool TimedOut = false;
   int SecondsTaken = 0;
+};
+
+// What Check tells the student about one answer, shown beside the question:
+// which chosen letters are correct and which wrong, the correct letters when
+// the test lets the student see them (it allows review), and the question's
+// reference when references are shown during the test.
+struct TCheckVerdict {
+  bool Right = false;
+  Scoring::TLetters ChosenRight = 0;
+  Scoring::TLetters ChosenWrong = 0;
+  Scoring::TLetters CorrectShown = 0;
+  std::string Reference;
 };
 
 // One student taking one test: the questions asked, the answers given, the
@@ -62,9 +75,21 @@ public:
   // correct one passes. Empty for a one-answer question.
   std::string ChoiceLine(int position) const;
 
-  void SetAnswer(int position, Scoring::TLetters letters);
+  // Changes the answer; refused (false) once the run is finished or the
+  // question was checked.
+  bool SetAnswer(int position, Scoring::TLetters letters);
   Scoring::TLetters Answer(int position) const { return Answers.at(position); }
   bool IsRight(int position) const;
+
+  // Whether the student may check the answer at position now: the test
+  // allows checking, an answer is chosen and it was not checked before.
+  bool MayCheck(int position) const;
+  // Checks the answer and locks it, so the verdict cannot be used to try
+  // again; nothing when MayCheck is false.
+  std::optional<TCheckVerdict> Check(int position);
+  bool IsChecked(int position) const { return Checked.at(position); }
+  // The verdict of the answer as it stands (what Check said, once checked).
+  TCheckVerdict Verdict(int position) const;
 
   // Whether the student may leave the current question forwards: always,
   // unless MUSTANSWER is set and it has no answer.
@@ -94,6 +119,7 @@ private:
   const TClock& Clock;
   std::vector<int> Order;
   std::vector<Scoring::TLetters> Answers;
+  std::vector<bool> Checked;
   int FCurrent = 0;
   int Limit = 0;
   std::int64_t StartMs = 0;

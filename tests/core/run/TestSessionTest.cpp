@@ -72,6 +72,45 @@ TEST_F(SessionTest, ScoresAsStandingWithBlanksWrongAndPassPoint) {
   EXPECT_EQ(session.Finish().Right, 2);
 }
 
+TEST_F(SessionTest, CheckLocksTheAnswerSoAVerdictCannotBeRetried) {
+  Settings.CheckAnswers = 1;
+  auto session = Make({Q("1", "A"), Q("2", "AD", true)});
+  session.Start(0, 1);
+  session.SetAnswer(0, Scoring::LettersOf("B"));
+  const auto wrong = session.Check(0);
+  ASSERT_TRUE(wrong.has_value());
+  EXPECT_FALSE(wrong->Right);
+  EXPECT_EQ(wrong->ChosenWrong, Scoring::LettersOf("B"));
+  EXPECT_EQ(wrong->CorrectShown, Scoring::LettersOf("A"));
+  EXPECT_FALSE(session.SetAnswer(0, Scoring::LettersOf("A")));  // no second try
+  EXPECT_FALSE(session.Check(0).has_value());
+  EXPECT_FALSE(session.MayCheck(1));  // nothing chosen yet
+  session.SetAnswer(1, Scoring::LettersOf("DB"));
+  EXPECT_EQ(session.Check(1)->ChosenRight, Scoring::LettersOf("D"));
+  EXPECT_TRUE(session.IsChecked(1));
+  EXPECT_EQ(session.Finish().Right, 0);
+}
+
+TEST_F(SessionTest, VerdictShowsTheKeyAndReferenceOnlyWhereTheSettingsAllow) {
+  Settings.ReviewAllow = false;
+  Settings.TestRef = false;
+  auto q = Q("1", "A");
+  q.Reference = "p. 12";
+  auto session = Make({q});
+  session.Start(0, 1);
+  session.SetAnswer(0, Scoring::LettersOf("A"));
+  EXPECT_FALSE(session.MayCheck(0));  // the test does not allow checking
+  const TCheckVerdict verdict = session.Verdict(0);
+  EXPECT_TRUE(verdict.Right);
+  EXPECT_EQ(verdict.CorrectShown, 0);
+  EXPECT_EQ(verdict.Reference, "");
+  Settings.ReviewAllow = Settings.TestRef = true;
+  auto open = Make({q});
+  open.Start(0, 1);
+  EXPECT_EQ(open.Verdict(0).Reference, "p. 12");
+  EXPECT_EQ(open.Verdict(0).CorrectShown, Scoring::LettersOf("A"));
+}
+
 TEST_F(SessionTest, HidesEmptyAnswersAndSaysHowToChoose) {
   auto session = Make({Q("1", "A"), Q("2", "AB"), Q("3", "BD", true)});
   session.Start(0, 1);
