@@ -3,8 +3,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include "core/run/Clock.h"
 #include "core/model/WorkingFolder.h"
+#include "core/run/Clock.h"
 #include "ui/engine/EngineForm.h"
 #include "ui/engine/Prompts.h"
 #include "ui/platform/Dialogs.h"
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
 
   TQtDialogs dialogs;
   TQtPrompts prompts;
-  THelpWindow help;
+  THelpWindow help(THelpAudience::Student);
   TDesktopShellOpen shell;
   TSteadyClock clock;
   const QString history =
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   // The same folder of tests and qwtest.cfg as the maker's.
   const QString folder =
       FromPath(WorkingFolder::ForProgram(ToPath(QCoreApplication::applicationDirPath())).Path);
-  TEngineForm form({folder, history, dialogs, prompts, shell, help, clock});
+  TEngineForm form({folder, history, dialogs, prompts, shell, help, clock, preview});
   dialogs.SetParent(&form);
   prompts.SetParent(&form);
   form.ShowAsConfigured();

@@ -8,18 +8,21 @@
 #include "ui/platform/Artwork.h"
 #include "ui/platform/EngineServices.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/ShellOpen.h"
 
 QPixmap EngineLogo(const ClientConfig& config, const QString& folder) {
   QPixmap logo;
   const std::string name = LogoFileName(config.Logo);
   if (!name.empty()) logo.load(FromPath(MediaPath::Resolve(ToPath(folder), name)));
-  if (logo.isNull()) return PaintBanner();
-  if (logo.width() > BannerWidth || logo.height() > BannerHeight)
-    logo = logo.scaled(BannerWidth, BannerHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  if (logo.isNull()) return PaintBuiltInLogo();
+  if (logo.width() > BuiltInLogoWidth || logo.height() > BuiltInLogoHeight)
+    logo = logo.scaled(BuiltInLogoWidth, BuiltInLogoHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   return logo;
 }
 
-TAboutBox::TAboutBox(const ClientConfig& config, const QPixmap& logo, QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(const ClientConfig& config, const QPixmap& logo, const TEngineServices& services,
+                     QWidget* parent)
+    : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("About"));
   auto* layout = new QVBoxLayout(this);
@@ -46,8 +49,11 @@ TAboutBox::TAboutBox(const ClientConfig& config, const QPixmap& logo, QWidget* p
         new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), url.toHtmlEscaped())),
         "AboutUrl");
     link->setTextFormat(Qt::RichText);
-    link->setOpenExternalLinks(MediaPath::IsWebAddress(config.AboutUrl));
-    if (!MediaPath::IsWebAddress(config.AboutUrl)) link->setText(url);
+    if (MediaPath::IsWebAddress(config.AboutUrl))
+      connect(link, &QLabel::linkActivated, this,
+              [services, url] { OpenInBrowser(services.Shell, services.Dialogs, url); });
+    else
+      link->setText(url);
     link->setAlignment(Qt::AlignCenter);
     layout->addWidget(link);
   }
@@ -55,4 +61,6 @@ TAboutBox::TAboutBox(const ClientConfig& config, const QPixmap& logo, QWidget* p
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  adjustSize();
+  CentreOnScreen(this);
 }

@@ -10,6 +10,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "core/run/TestSession.h"
 #include "ui/platform/EngineServices.h"
 #include "ui/platform/QtText.h"
 
@@ -19,7 +20,8 @@ constexpr int MemoHeight = 161;
 constexpr int MemoFontPixels = 13;
 }  // namespace
 
-TBeginBox::TBeginBox(const TestSettings& settings, int maxAsked, QWidget* parent) : QDialog(parent) {
+TBeginBox::TBeginBox(const TestSettings& settings, int maxAsked, int limitSeconds, QWidget* parent)
+    : QDialog(parent) {
   setObjectName(QStringLiteral("BeginBox"));
   setWindowTitle(QStringLiteral("Begin Test"));
   auto* layout = new QVBoxLayout(this);
@@ -69,6 +71,17 @@ TBeginBox::TBeginBox(const TestSettings& settings, int maxAsked, QWidget* parent
                                                : QStringLiteral("%1 questions.").arg(maxAsked)));
   }
 
+  layout->addWidget(
+      Named(new QLabel(limitSeconds > 0 ? QStringLiteral("Time limit: %1 (hours:minutes:seconds)")
+                                              .arg(ToQString(DurationText(limitSeconds)))
+                                        : QStringLiteral("Time limit: none")),
+            "TimeLabel"));
+  layout->addWidget(
+      Named(new QLabel(settings.PassPoint > 0
+                           ? QStringLiteral("Pass mark: %1% of the questions right").arg(settings.PassPoint)
+                           : QStringLiteral("Pass mark: none")),
+            "PassLabel"));
+
   auto* buttons = new QDialogButtonBox;
   QPushButton* begin =
       Named(buttons->addButton(QStringLiteral("&Begin"), QDialogButtonBox::AcceptRole), "BeginButton");
@@ -78,6 +91,8 @@ TBeginBox::TBeginBox(const TestSettings& settings, int maxAsked, QWidget* parent
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  adjustSize();
+  CentreOnScreen(this);
 }
 
 int TBeginBox::ChosenCount() const {

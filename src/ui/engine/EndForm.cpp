@@ -62,4 +62,6 @@ TEndForm::TEndForm(const TTestSession& session, const TRunResult& result, QWidge
     accept();
   });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  resize(sizeHint().expandedTo(minimumSize()));
+  CentreOnScreen(this);
 }

@@ -16,10 +16,10 @@
 #include <random>
 #include <system_error>
 
+#include "core/model/TestContents.h"
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IoError.h"
-#include "core/model/TestContents.h"
 #include "ui/engine/AboutBox.h"
 #include "ui/engine/BeginBox.h"
 #include "ui/engine/EndForm.h"
@@ -55,8 +55,9 @@ TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
   add(file, "Exit1", QStringLiteral("E&xit"), &TEngineForm::Exit1Click);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   QAction* contents = help->addAction(QStringLiteral("&Contents"));
+  contents->setObjectName(QStringLiteral("Contents1"));
   contents->setShortcut(QKeySequence::HelpContents);
-  connect(contents, &QAction::triggered, this, [this] { Setup.Help.ShowContext(HelpContext::Engine); });
+  connect(contents, &QAction::triggered, this, [this] { Setup.Help.ShowContext(HelpContext::Student); });
   add(help, "About1", QStringLiteral("&About..."), &TEngineForm::About1Click);
 
   auto* central = new QWidget;
@@ -69,7 +70,7 @@ TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
   layout->addWidget(ListBox1);
   auto* buttons = new QHBoxLayout;
   StartButton = Named(new QPushButton(QStringLiteral("&Start")), "StartButton");
-  QPushButton* history = Named(new QPushButton(QStringLiteral("&History")), "HistoryButton");
+  QPushButton* history = Named(new QPushButton(QStringLiteral("His&tory")), "HistoryButton");
   QPushButton* exit = Named(new QPushButton(QStringLiteral("E&xit")), "ExitButton");
   buttons->addWidget(StartButton);
   buttons->addStretch();
@@ -86,6 +87,12 @@ TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
   LoadConfig();
   FillList();
   resize(560, 560);
+  CentreOnScreen(this);
+}
+
+int TEngineForm::ShowModal(QDialog& dialog) {
+  InstallHelpKey(&dialog, Setup.Help, HelpContext::Student);
+  return RunModal(dialog);
 }
 
 void TEngineForm::LoadConfig() {
@@ -104,7 +111,7 @@ void TEngineForm::FillList() {
 }
 
 void TEngineForm::ShowAsConfigured() {
-  if (FConfig.FullScreen) {
+  if (FConfig.FullScreen && !Setup.Preview) {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     showFullScreen();
   } else {
@@ -170,14 +177,14 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
   if (preview) {
     session.StartPreview(previewQuestion);
   } else {
-    TBeginBox begin(settings, session.MaxAsked(), this);
-    if (RunModal(begin) != QDialog::Accepted) return;
+    TBeginBox begin(settings, session.MaxAsked(), session.LimitSeconds(), this);
+    if (ShowModal(begin) != QDialog::Accepted) return;
     session.Start(begin.ChosenCount(),
                   std::random_device{}() ^ static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
   }
   TQuestionForm form(session, Services, this);
   if (preview) form.setWindowTitle(form.windowTitle() + QStringLiteral(" (preview)"));
-  RunModal(form);
+  ShowModal(form);
   const TRunResult result = session.Finish();
 
   if (!preview) {
@@ -201,15 +208,15 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
     }
   }
   TEndForm end(session, result, this);
-  RunModal(end);
+  ShowModal(end);
   if (end.ReviewChosen()) {
     TReviewForm review(session, Services, this);
-    RunModal(review);
+    ShowModal(review);
   }
 }
 
 bool TEngineForm::PasswordGiven(const std::string& password, const QString& what) {
-  if (password.empty()) return true;
+  if (password.empty() || Setup.Preview) return true;
   const std::optional<QString> typed = Setup.Prompts.AskText(what, QStringLiteral("Password:"), true);
   if (!typed) return false;
   if (ToCp1252(*typed) == password) return true;
@@ -226,12 +233,12 @@ void TEngineForm::History1Click() {
     Setup.Dialogs.Error(ToQString(error.what()));
   }
   THistoryForm form(std::move(records), Setup.Dialogs, this);
-  RunModal(form);
+  ShowModal(form);
 }
 
 void TEngineForm::About1Click() {
-  TAboutBox about(FConfig, Logo, this);
-  RunModal(about);
+  TAboutBox about(FConfig, Logo, Services, this);
+  ShowModal(about);
 }
 
 void TEngineForm::Exit1Click() {
@@ -239,7 +246,7 @@ void TEngineForm::Exit1Click() {
 }
 
 void TEngineForm::closeEvent(QCloseEvent* event) {
-  if (!ExitGranted && !PasswordGiven(FConfig.ExitPassword, QStringLiteral("Exit"))) {
+  if (!ExitGranted && !Setup.Preview && !PasswordGiven(FConfig.ExitPassword, QStringLiteral("Exit"))) {
     event->ignore();
     return;
   }

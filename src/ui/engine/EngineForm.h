@@ -26,6 +26,8 @@ struct TEngineSetup {
   TShellOpen& Shell;
   THelpViewer& Help;
   const TClock& Clock;
+  // A preview for the instructor: never full screen, and no password asked.
+  bool Preview = false;
 };
 
 // The engine's main window: the tests of its folder, and the way into a
@@ -61,6 +63,8 @@ private:
   void LoadConfig();
   void FillList();
   bool PasswordGiven(const std::string& password, const QString& what);
+  // Runs a window of the engine: F1 in it shows the student's help.
+  int ShowModal(QDialog& dialog);
 
   TEngineSetup Setup;
   TEngineServices Services;

@@ -51,6 +51,7 @@ THistoryForm::THistoryForm(std::vector<THistoryRecord> records, TDialogs& dialog
   layout->addLayout(buttons);
   connect(exportButton, &QPushButton::clicked, this, &THistoryForm::ExportButtonClick);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  CentreOnScreen(this);
 }
 
 void THistoryForm::ExportButtonClick() {

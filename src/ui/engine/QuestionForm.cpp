@@ -1,14 +1,20 @@
 #include "ui/engine/QuestionForm.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -24,6 +30,23 @@ const char* const BoxNames[] = {"BoxA", "BoxB", "BoxC", "BoxD", "BoxE", "BoxF"};
 QString AnswerCaption(int letter, const std::string& text) {
   QString caption = QStringLiteral("&%1.  %2").arg(QChar('A' + letter), ToQString(text));
   return caption.replace(QStringLiteral("&&"), QStringLiteral("&&&&"));
+}
+
+const QString RightColour = QStringLiteral("color: #006400");
+const QString WrongColour = QStringLiteral("color: #a00000");
+
+// The letter a key chooses: A-F or 1-6 without a modifier (Shift aside); -1 for any other key.
+int LetterOfKey(const QKeyEvent& event) {
+  if (event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return -1;
+  const int key = event.key();
+  if (key >= Qt::Key_A && key <= Qt::Key_F) return key - Qt::Key_A;
+  if (key >= Qt::Key_1 && key <= Qt::Key_6) return key - Qt::Key_1;
+  return -1;
+}
+
+bool IsTextField(const QWidget* widget) {
+  return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
+         qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget);
 }
 }  // namespace
 
@@ -80,13 +103,24 @@ TQuestionForm::TQuestionForm(TTestSession& session, const TEngineServices& servi
     connect(Options[i], &QAbstractButton::toggled, this, [this] { AnswerChanged(); });
     connect(Boxes[i], &QAbstractButton::toggled, this, [this] { AnswerChanged(); });
   }
+  VerdictLabel = Named(new QLabel, "VerdictLabel");
+  QFont verdictFont = VerdictLabel->font();
+  verdictFont.setBold(true);
+  VerdictLabel->setFont(verdictFont);
+  ReferenceLabel = Named(new QLabel, "ReferenceLabel");
+  for (QLabel* label : {VerdictLabel, ReferenceLabel}) {
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(label);
+  }
   layout->addStretch();
 
   auto* links = new QHBoxLayout;
   HotLinkButton = Named(new QPushButton(QStringLiteral("&Hot Link")), "HotLinkButton");
   ReferenceButton = Named(new QPushButton(QStringLiteral("&Reference")), "ReferenceButton");
   MediaButton = Named(new QPushButton(QStringLiteral("&Media")), "MediaButton");
-  CheckButton = Named(new QPushButton(QStringLiteral("&Check")), "CheckButton");
+  CheckButton = Named(new QPushButton(QStringLiteral("Chec&k")), "CheckButton");
   for (QPushButton* button : {HotLinkButton, ReferenceButton, MediaButton, CheckButton})
     links->addWidget(button);
   links->addStretch();
@@ -95,7 +129,7 @@ TQuestionForm::TQuestionForm(TTestSession& session, const TEngineServices& servi
   auto* moves = new QHBoxLayout;
   PreviousButton = Named(new QPushButton(QStringLiteral("< &Previous")), "PreviousButton");
   NextButton = Named(new QPushButton(QStringLiteral("&Next >")), "NextButton");
-  FinishButton = Named(new QPushButton(QStringLiteral("&Finish Test")), "FinishButton");
+  FinishButton = Named(new QPushButton(QStringLiteral("Finish &Test")), "FinishButton");
   moves->addWidget(PreviousButton);
   moves->addWidget(NextButton);
   moves->addStretch();
@@ -128,6 +162,13 @@ TQuestionForm::TQuestionForm(TTestSession& session, const TEngineServices& servi
   if (session.LimitSeconds() > 0) Timer1->start();
   DisplayQuestion();
   Timer1Timer();
+  resize(sizeHint().expandedTo(minimumSize()));
+  CentreOnScreen(this);
+}
+
+QAbstractButton* TQuestionForm::AnswerButton(int letter) const {
+  if (Session.ChoosesSeveral(Session.Current())) return Boxes.at(letter);
+  return Options.at(letter);
 }
 
 void TQuestionForm::DisplayQuestion() {
@@ -147,8 +188,10 @@ void TQuestionForm::DisplayQuestion() {
     Boxes[i]->hide();
   }
   for (int letter : Session.ShownLetters(position)) {
-    QAbstractButton* button = several ? static_cast<QAbstractButton*>(Boxes[letter]) : Options[letter];
+    QAbstractButton* button = AnswerButton(letter);
     button->setText(AnswerCaption(letter, question.Answer(letter)));
+    button->setStyleSheet(QString());
+    button->setEnabled(!Session.IsChecked(position));
     button->show();
   }
   for (int i = 0; i < 6; ++i) {
@@ -156,6 +199,8 @@ void TQuestionForm::DisplayQuestion() {
     Boxes[i]->setChecked(several && (answer >> i & 1));
   }
   OptionGroup->setExclusive(true);
+  ReferenceLabel->clear();
+  ShowVerdict();
 
   const bool inside = question.MMediaInternal && MediaPath::IsPicture(question.MediaFile);
   QPixmap picture;
@@ -172,9 +217,51 @@ void TQuestionForm::DisplayQuestion() {
   HotLinkButton->setVisible(settings.TestHot && !question.HotLink.empty());
   ReferenceButton->setVisible(settings.TestRef && !question.Reference.empty());
   CheckButton->setVisible(settings.CheckAnswers == 1);
+  CheckButton->setEnabled(Session.MayCheck(position));
   PreviousButton->setEnabled(position > 0);
   NextButton->setEnabled(position + 1 < Session.Count());
   Displaying = false;
+  // The keys act on the answers: the focus starts on the one chosen, or the first.
+  const std::vector<int> shown = Session.ShownLetters(position);
+  int focus = shown.empty() ? -1 : shown.front();
+  for (int letter : shown)
+    if (answer >> letter & 1) {
+      focus = letter;
+      break;
+    }
+  if (focus >= 0 && AnswerButton(focus)->isEnabled()) AnswerButton(focus)->setFocus();
+}
+
+// Once checked, each answer chosen is marked right or wrong, the correct ones
+// are marked where the test lets the student see them, and the reference
+// follows where references are shown.
+void TQuestionForm::ShowVerdict() {
+  const int position = Session.Current();
+  VerdictLabel->setVisible(Session.IsChecked(position));
+  ReferenceLabel->setVisible(!ReferenceLabel->text().isEmpty());
+  if (!Session.IsChecked(position)) return;
+  const TCheckVerdict verdict = Session.Verdict(position);
+  const QuestionRecord& question = Session.Question(position);
+  for (int letter : Session.ShownLetters(position)) {
+    const Scoring::TLetters bit = static_cast<Scoring::TLetters>(1u << letter);
+    QString mark;
+    if (verdict.ChosenRight & bit)
+      mark = QStringLiteral("\u2714 right");
+    else if (verdict.ChosenWrong & bit)
+      mark = QStringLiteral("\u2718 wrong");
+    else if (verdict.CorrectShown & bit)
+      mark = QStringLiteral("\u2714 correct answer");
+    if (mark.isEmpty()) continue;
+    QAbstractButton* button = AnswerButton(letter);
+    button->setText(AnswerCaption(letter, question.Answer(letter)) + QStringLiteral("   ") + mark);
+    button->setStyleSheet((verdict.ChosenWrong & bit) ? WrongColour : RightColour);
+  }
+  VerdictLabel->setText(verdict.Right ? QStringLiteral("Right!") : QStringLiteral("Wrong."));
+  VerdictLabel->setStyleSheet(verdict.Right ? RightColour : WrongColour);
+  if (!verdict.Reference.empty()) {
+    ReferenceLabel->setText(QStringLiteral("Reference: %1").arg(ToQString(verdict.Reference)));
+    ReferenceLabel->show();
+  }
 }
 
 void TQuestionForm::AnswerChanged() {
@@ -184,6 +271,7 @@ void TQuestionForm::AnswerChanged() {
   for (int i = 0; i < 6; ++i)
     if ((several ? static_cast<QAbstractButton*>(Boxes[i]) : Options[i])->isChecked()) letters |= 1 << i;
   Session.SetAnswer(Session.Current(), letters);
+  CheckButton->setEnabled(Session.MayCheck(Session.Current()));
 }
 
 bool TQuestionForm::MayMoveOn() {
@@ -203,31 +291,56 @@ void TQuestionForm::NextButtonClick() {
 }
 
 void TQuestionForm::CheckButtonClick() {
-  const int position = Session.Current();
-  if (Session.Answer(position) == 0)
-    Services.Dialogs.Inform(QStringLiteral("Choose an answer first."));
-  else
-    Services.Dialogs.Inform(Session.IsRight(position) ? QStringLiteral("Right!") : QStringLiteral("Wrong."));
+  if (!Session.Check(Session.Current())) return;
+  DisplayQuestion();
 }
 
+// Ending a test cannot be undone: each way to it asks, No being the default.
 void TQuestionForm::FinishButtonClick() {
   if (!MayMoveOn()) return;
   int blank = 0;
   for (int i = 0; i < Session.Count(); ++i)
     if (Session.Answer(i) == 0) ++blank;
-  if (blank > 0 &&
-      !Services.Dialogs.Confirm(
-          QStringLiteral("%1 question(s) have no answer and will count as wrong.\rFinish the test now?")
-              .arg(blank)))
-    return;
+  const QString question =
+      blank > 0
+          ? QStringLiteral("%1 question(s) have no answer and will count as wrong.\rFinish the test now?")
+                .arg(blank)
+          : QStringLiteral(
+                "Every question has an answer.\rFinish the test now? No answer can be "
+                "changed afterwards.");
+  if (!Services.Dialogs.ConfirmRisk(question) || Session.IsFinished()) return;
   Timer1->stop();
   accept();
 }
 
 void TQuestionForm::reject() {
-  if (!Services.Dialogs.Confirm(QStringLiteral("End the test now? It is scored as it stands."))) return;
+  if (!Services.Dialogs.ConfirmRisk(QStringLiteral("End the test now? It is scored as it stands.")) ||
+      Session.IsFinished())
+    return;
   Timer1->stop();
   accept();
+}
+
+void TQuestionForm::keyPressEvent(QKeyEvent* event) {
+  if (IsTextField(QApplication::focusWidget())) {
+    event->ignore();
+    return;
+  }
+  const int letter = LetterOfKey(*event);
+  if (letter >= 0) {
+    QAbstractButton* button = AnswerButton(letter);
+    if (button->isVisible() && button->isEnabled()) {
+      button->setChecked(button == Boxes.at(letter) ? !button->isChecked() : true);
+      button->setFocus();
+    }
+    return;
+  }
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      !(event->modifiers() & ~Qt::KeypadModifier)) {
+    NextButtonClick();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TQuestionForm::HotLinkButtonClick() {
@@ -235,7 +348,9 @@ void TQuestionForm::HotLinkButtonClick() {
 }
 
 void TQuestionForm::ReferenceButtonClick() {
-  Services.Dialogs.Inform(ToQString(Session.Question(Session.Current()).Reference));
+  ReferenceLabel->setText(
+      QStringLiteral("Reference: %1").arg(ToQString(Session.Question(Session.Current()).Reference)));
+  ReferenceLabel->show();
 }
 
 void TQuestionForm::MediaButtonClick() {
@@ -253,8 +368,25 @@ void TQuestionForm::Timer1Timer() {
   RemainingBar->setValue(remaining);
   RemainingBar->setFormat(QStringLiteral("Left %1").arg(ToQString(DurationText(remaining))));
   if (!Session.TimeUp() || TimedOut) return;
+  // The score shows at once: no box is left open in front of it, and the end
+  // form says that the time ran out.
   TimedOut = true;
   Timer1->stop();
-  Services.Dialogs.Inform(QStringLiteral("Time is up. The test ends now and is scored as it stands."));
+  Session.Finish();
+  CloseOpenBoxes();
   accept();
+}
+
+// Closes the modal boxes opened over this window, the last opened first; each
+// answers as its Escape would.
+void TQuestionForm::CloseOpenBoxes() {
+  for (int guard = 0; guard < 16; ++guard) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == this) return;
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+      dialog->reject();
+    else
+      modal->close();
+    if (modal->isVisible()) modal->hide();
+  }
 }

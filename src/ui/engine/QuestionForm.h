@@ -8,6 +8,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -38,11 +39,17 @@ public:
 
 protected:
   void reject() override;  // Escape and the close box: end the test, when the student agrees
+  // A-F and 1-6 choose answers, Enter goes to the next question; never while
+  // a text field has the focus.
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void DisplayQuestion();
+  void ShowVerdict();
   void AnswerChanged();
   bool MayMoveOn();
+  QAbstractButton* AnswerButton(int letter) const;
+  void CloseOpenBoxes();
 
   TTestSession& Session;
   TEngineServices Services;
@@ -50,6 +57,8 @@ private:
   QLabel* QuestionLabel;
   QLabel* PictureLabel;
   QLabel* ChoiceLabel;
+  QLabel* VerdictLabel;
+  QLabel* ReferenceLabel;
   QLabel* ElapsedLabel;
   QLabel* RemainingLabel;
   QProgressBar* ElapsedBar;

@@ -20,10 +20,11 @@ TReviewForm::TReviewForm(const TTestSession& session, const TEngineServices& ser
   AnswersLabel = Named(new QLabel, "AnswersLabel");
   YourLabel = Named(new QLabel, "YourLabel");
   CorrectLabel = Named(new QLabel, "CorrectLabel");
+  CheckedLabel = Named(new QLabel, "CheckedLabel");
   QFont bold = QuestionLabel->font();
   bold.setBold(true);
   QuestionLabel->setFont(bold);
-  for (QLabel* label : {NumberLabel, QuestionLabel, AnswersLabel, YourLabel, CorrectLabel}) {
+  for (QLabel* label : {NumberLabel, QuestionLabel, AnswersLabel, YourLabel, CorrectLabel, CheckedLabel}) {
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     layout->addWidget(label);
@@ -51,6 +52,8 @@ TReviewForm::TReviewForm(const TTestSession& session, const TEngineServices& ser
   connect(ReferenceButton, &QPushButton::clicked, this,
           [this] { Services.Dialogs.Inform(ToQString(Session.Question(List[Index]).Reference)); });
   DisplayQuestion();
+  resize(sizeHint().expandedTo(minimumSize()));
+  CentreOnScreen(this);
 }
 
 void TReviewForm::DisplayQuestion() {
@@ -60,7 +63,8 @@ void TReviewForm::DisplayQuestion() {
     NumberLabel->setText(QStringLiteral("Nothing to review."));
     for (QWidget* widget : {static_cast<QWidget*>(QuestionLabel), static_cast<QWidget*>(AnswersLabel),
                             static_cast<QWidget*>(YourLabel), static_cast<QWidget*>(CorrectLabel),
-                            static_cast<QWidget*>(HotLinkButton), static_cast<QWidget*>(ReferenceButton)})
+                            static_cast<QWidget*>(CheckedLabel), static_cast<QWidget*>(HotLinkButton),
+                            static_cast<QWidget*>(ReferenceButton)})
       widget->hide();
     return;
   }
@@ -83,6 +87,9 @@ void TReviewForm::DisplayQuestion() {
                                  Session.ChoosesSeveral(position) && question.AnyCorrectPasses
                                      ? QStringLiteral(" (any one of them passes)")
                                      : QString()));
+  CheckedLabel->setText(
+      QStringLiteral("You checked this answer during the test; it was locked from then on."));
+  CheckedLabel->setVisible(Session.IsChecked(position));
   HotLinkButton->setVisible(Session.Settings().ReviewHot && !question.HotLink.empty());
   ReferenceButton->setVisible(Session.Settings().ReviewRef && !question.Reference.empty());
 }

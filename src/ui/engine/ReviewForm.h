@@ -27,5 +27,6 @@ private:
   std::vector<int> List;
   int Index = 0;
   QLabel *NumberLabel, *QuestionLabel, *AnswersLabel, *YourLabel, *CorrectLabel;
+  QLabel* CheckedLabel;
   QPushButton *PreviousButton, *NextButton, *HotLinkButton, *ReferenceButton;
 };

@@ -632,7 +632,7 @@ void TMainForm::OpenWebPage(const QString& page) {
         QStringLiteral("/help/web/");
     if (QFileInfo::exists(installed + page)) web = installed;
   }
-  Globals.Shell.ExecuteFile(web + page, QString(), QString(), SW_SHOW);
+  OpenInBrowser(Globals.Shell, Globals.Dialogs, web + page);
 }
 
 void TMainForm::AboutQuizwell1Click() {

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QStringList>
+#include <algorithm>
 #include <exception>
 
 #include "core/storage/IoError.h"
@@ -18,6 +20,12 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
   // File names and test texts are shown as they are, never as markup.
   box.setTextFormat(Qt::PlainText);
   box.setText(shown);
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // an address or path in it can be copied
+  // Wide enough for its title, which the window manager would otherwise shorten.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(std::max(360, box.fontMetrics().horizontalAdvance(box.windowTitle()) + 200),
+                                  0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   switch (kind) {
     case TMessageKind::Information:
       box.setIcon(QMessageBox::Information);

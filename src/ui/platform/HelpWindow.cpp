@@ -18,6 +18,7 @@ struct TTopic {
   const char* Title;
   const char* Page;
   int Context;  // 0: reached from the contents only
+  bool ForStudents = false;
 };
 
 // The contents list, in reading order. Each window's context names its topic.
@@ -30,6 +31,7 @@ constexpr TTopic Topics[] = {
     {"Global test settings", "settings.html", HelpContext::Settings},
     {"Client configuration", "client.html", 0},
     {"Taking a test with Quizwell Client", "engine.html", HelpContext::Engine},
+    {"Help for students", "student.html", HelpContext::Student, true},
     {"Files the maker writes", "files.html", 0},
     {"Keyboard", "keyboard.html", 0},
     {"About Quizwell Maker", "about.html", HelpContext::About},
@@ -41,10 +43,11 @@ QUrl TopicPage(const TTopic& topic) {
 
 }  // namespace
 
-THelpTopicWindow::THelpTopicWindow() {
+THelpTopicWindow::THelpTopicWindow(THelpAudience audience) : Audience(audience) {
   Q_INIT_RESOURCE(help);  // the topics live in a static library
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("Quizwell Maker Help"));
+  setWindowTitle(audience == THelpAudience::Student ? QStringLiteral("Quizwell Client Help")
+                                                    : QStringLiteral("Quizwell Maker Help"));
   resize(820, 580);
 
   auto* contentsButton = new QToolButton;
@@ -62,7 +65,11 @@ THelpTopicWindow::THelpTopicWindow() {
   ContentsList = new QListWidget;
   ContentsList->setObjectName(QStringLiteral("ContentsList"));
   ContentsList->setSpacing(2);
-  for (const TTopic& topic : Topics) ContentsList->addItem(QString::fromLatin1(topic.Title));
+  for (const TTopic& topic : Topics) {
+    if (audience == THelpAudience::Student && !topic.ForStudents) continue;
+    ContentsList->addItem(QString::fromLatin1(topic.Title));
+    EntryPages.push_back(TopicPage(topic));
+  }
 
   TopicBrowser = new QTextBrowser;
   TopicBrowser->setObjectName(QStringLiteral("TopicBrowser"));
@@ -82,14 +89,15 @@ THelpTopicWindow::THelpTopicWindow() {
   layout->addLayout(buttons);
   layout->addWidget(splitter, 1);
 
-  connect(contentsButton, &QToolButton::clicked, this, [this] { ShowPage(THelpWindow::ContentsPage()); });
+  connect(contentsButton, &QToolButton::clicked, this,
+          [this] { ShowPage(THelpWindow::StartPage(Audience)); });
   connect(BackButton, &QToolButton::clicked, TopicBrowser, &QTextBrowser::backward);
   connect(ForwardButton, &QToolButton::clicked, TopicBrowser, &QTextBrowser::forward);
   connect(TopicBrowser, &QTextBrowser::backwardAvailable, BackButton, &QToolButton::setEnabled);
   connect(TopicBrowser, &QTextBrowser::forwardAvailable, ForwardButton, &QToolButton::setEnabled);
   connect(TopicBrowser, &QTextBrowser::sourceChanged, this, &THelpTopicWindow::SelectEntryOf);
   connect(ContentsList, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) TopicBrowser->setSource(TopicPage(Topics[row]));
+    if (row >= 0) TopicBrowser->setSource(EntryPages.at(row));
   });
 }
 
@@ -101,8 +109,8 @@ void THelpTopicWindow::ShowPage(const QUrl& page) {
 void THelpTopicWindow::SelectEntryOf(const QUrl& page) {
   const QUrl shown = page.adjusted(QUrl::RemoveFragment);
   const QSignalBlocker quiet(ContentsList);
-  for (int row = 0; row < static_cast<int>(std::size(Topics)); ++row) {
-    if (TopicPage(Topics[row]) == shown) {
+  for (int row = 0; row < static_cast<int>(EntryPages.size()); ++row) {
+    if (EntryPages[row] == shown) {
       ContentsList->setCurrentRow(row);
       return;
     }
@@ -123,7 +131,7 @@ bool THelpTopicWindow::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-THelpWindow::THelpWindow() = default;
+THelpWindow::THelpWindow(THelpAudience audience) : Audience(audience) {}
 
 THelpWindow::~THelpWindow() = default;
 
@@ -137,12 +145,19 @@ QUrl THelpWindow::PageOf(int context) {
   return ContentsPage();
 }
 
-void THelpWindow::ShowContents() {
-  Show(ContentsPage());
+QUrl THelpWindow::StartPage(THelpAudience audience) {
+  return audience == THelpAudience::Student ? PageOf(HelpContext::Student) : ContentsPage();
 }
 
+void THelpWindow::ShowContents() {
+  Show(StartPage(Audience));
+}
+
+// A student is never led into the instructor's topics.
 void THelpWindow::ShowContext(int context) {
-  Show(PageOf(context));
+  const QUrl page = PageOf(context);
+  Show(Audience == THelpAudience::Student && page != PageOf(HelpContext::Student) ? StartPage(Audience)
+                                                                                  : page);
 }
 
 void THelpWindow::Quit() {
@@ -150,7 +165,7 @@ void THelpWindow::Quit() {
 }
 
 void THelpWindow::Show(const QUrl& page) {
-  if (!TopicWindow) TopicWindow = std::make_unique<THelpTopicWindow>();
+  if (!TopicWindow) TopicWindow = std::make_unique<THelpTopicWindow>(Audience);
   TopicWindow->FollowModalDialog();
   TopicWindow->ShowPage(page);
   TopicWindow->show();

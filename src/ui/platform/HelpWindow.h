@@ -3,6 +3,7 @@
 #include <QUrl>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "ui/platform/HelpViewer.h"
 
@@ -10,12 +11,16 @@ class QListWidget;
 class QTextBrowser;
 class QToolButton;
 
+// Who reads the help: the instructor gets every topic; a student gets the
+// topics written for students only, under the engine's name.
+enum class THelpAudience { Instructor, Student };
+
 // The window that shows the help topics: the contents list on the left, the
 // topic on the right, with Back, Forward and Contents above. Links between
 // topics are followed inside the window.
 class THelpTopicWindow : public QWidget {
 public:
-  THelpTopicWindow();
+  explicit THelpTopicWindow(THelpAudience audience = THelpAudience::Instructor);
 
   // Shows the page and selects its entry in the contents list.
   void ShowPage(const QUrl& page);
@@ -31,6 +36,8 @@ protected:
 private:
   void SelectEntryOf(const QUrl& page);
 
+  THelpAudience Audience;
+  std::vector<QUrl> EntryPages;  // the page of each row of the contents list
   QListWidget* ContentsList;
   QTextBrowser* TopicBrowser;
   QToolButton* BackButton;
@@ -43,7 +50,7 @@ private:
 // instructor closes it or Quit() is called; a later request shows it again.
 class THelpWindow : public THelpViewer {
 public:
-  THelpWindow();
+  explicit THelpWindow(THelpAudience audience = THelpAudience::Instructor);
   ~THelpWindow() override;
   THelpWindow(const THelpWindow&) = delete;
   THelpWindow& operator=(const THelpWindow&) = delete;
@@ -60,8 +67,11 @@ public:
   // The page of a context, or the contents page for an unknown one.
   static QUrl PageOf(int context);
   static QUrl ContentsPage();
+  // The first page the audience is shown: the contents, or the student's topic.
+  static QUrl StartPage(THelpAudience audience);
 
 private:
   void Show(const QUrl& page);
+  THelpAudience Audience;
   std::unique_ptr<THelpTopicWindow> TopicWindow;
 };

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include "ui/platform/Dialogs.h"
+
 namespace {
 
 // "https://...", "mailto:...": a scheme of two or more letters, so that a
@@ -59,4 +61,14 @@ TProgramStart TDesktopShellOpen::StartProgram(const QString& programName, const 
   process.setWorkingDirectory(folder.isEmpty() ? target.absolutePath() : folder);
   if (process.startDetached()) return {Accepted, QString()};
   return {NotStarted, StartFailure(process)};
+}
+
+bool OpenInBrowser(TShellOpen& shell, TDialogs& dialogs, const QString& address) {
+  if (shell.ExecuteFile(address, QString(), QString(), SW_SHOW) > 32) return true;
+  const QString shown =
+      IsWebAddress(address) ? address : QUrl::fromLocalFile(QFileInfo(address).absoluteFilePath()).toString();
+  dialogs.Error(QStringLiteral("No web browser could be opened for this page. To read it, copy its address "
+                               "into a browser:\r%1")
+                    .arg(shown));
+  return false;
 }

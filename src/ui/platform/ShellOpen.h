@@ -63,3 +63,10 @@ public:
   TProgramStart StartProgram(const QString& programName, const QString& parameters,
                              const QString& folder) override;
 };
+
+class TDialogs;
+
+// Opens a web address, or a local page given by its path, in the desktop's
+// browser. When no browser takes it, says so and gives the address to copy
+// into a browser by hand. Returns whether a browser took it.
+bool OpenInBrowser(TShellOpen& shell, TDialogs& dialogs, const QString& address);

@@ -1,21 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <deque>
+#include <map>
 
+#include "core/model/ClientConfig.h"
+#include "core/model/TestFile.h"
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IniStore.h"
-#include "core/model/ClientConfig.h"
-#include "core/model/TestFile.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "support/UiKit.h"
+#include "ui/engine/AboutBox.h"
 #include "ui/engine/BeginBox.h"
 #include "ui/engine/EndForm.h"
 #include "ui/engine/EngineForm.h"
@@ -23,6 +30,7 @@
 #include "ui/engine/Prompts.h"
 #include "ui/engine/QuestionForm.h"
 #include "ui/engine/ReviewForm.h"
+#include "ui/platform/Artwork.h"
 #include "ui/platform/QtText.h"
 
 namespace {
@@ -90,7 +98,11 @@ protected:
 TEST_F(EngineTest, BeginBoxShowsTheMessageAsTheMakerDoesAndOffersTheCount) {
   Settings.BeginMessage = {"Good luck"};
   Settings.StudentMax = true;
-  TBeginBox box(Settings, 3);
+  Settings.PassPoint = 60;
+  TBeginBox box(Settings, 3, 600);
+  EXPECT_EQ(Child<QLabel>(box, "TimeLabel")->text(),
+            QStringLiteral("Time limit: 00:10:00 (hours:minutes:seconds)"));
+  EXPECT_EQ(Child<QLabel>(box, "PassLabel")->text(), QStringLiteral("Pass mark: 60% of the questions right"));
   auto* memo = Child<QTextEdit>(box, "Memo1");
   EXPECT_EQ(memo->font().pixelSize(), 13);
   EXPECT_TRUE(memo->font().bold());
@@ -101,8 +113,11 @@ TEST_F(EngineTest, BeginBoxShowsTheMessageAsTheMakerDoesAndOffersTheCount) {
   count->setValue(2);
   EXPECT_EQ(box.ChosenCount(), 2);
   Settings.StudentMax = false;
-  TBeginBox fixed(Settings, 3);
+  Settings.PassPoint = 0;
+  TBeginBox fixed(Settings, 3, 0);
   EXPECT_EQ(fixed.findChild<QSpinBox*>(), nullptr);
+  EXPECT_EQ(Child<QLabel>(fixed, "TimeLabel")->text(), QStringLiteral("Time limit: none"));
+  EXPECT_EQ(Child<QLabel>(fixed, "PassLabel")->text(), QStringLiteral("Pass mark: none"));
 }
 
 TEST_F(EngineTest, OptionButtonsForOneCorrectLetterCheckBoxesForSeveral) {
@@ -137,18 +152,28 @@ TEST_F(EngineTest, MustAnswerKeepsTheStudentOnTheQuestion) {
   EXPECT_EQ(session.Current(), 1);
 }
 
-TEST_F(EngineTest, CheckSaysRightOrWrongOnlyWhenOffered) {
+TEST_F(EngineTest, CheckShowsTheVerdictBesideTheQuestionAndLocksTheAnswer) {
   Settings.CheckAnswers = 1;
   auto session = Started();
   TQuestionForm form(session, Services);
   form.show();
-  EXPECT_TRUE(Child<QPushButton>(form, "CheckButton")->isVisible());
+  auto* check = Child<QPushButton>(form, "CheckButton");
+  EXPECT_TRUE(check->isVisible());
+  EXPECT_FALSE(check->isEnabled());  // nothing chosen yet
   Child<QRadioButton>(form, "OptionB")->click();
-  Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("Wrong."));
-  form.CheckButtonClick();
-  Child<QRadioButton>(form, "OptionA")->click();
-  Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("Right!"));
-  form.CheckButtonClick();
+  Click(check);  // no message box: the scripted dialogs fail the test on one
+  EXPECT_EQ(Child<QLabel>(form, "VerdictLabel")->text(), QStringLiteral("Wrong."));
+  EXPECT_TRUE(Child<QRadioButton>(form, "OptionB")->text().endsWith(QStringLiteral("wrong")));
+  EXPECT_TRUE(Child<QRadioButton>(form, "OptionA")->text().endsWith(QStringLiteral("correct answer")));
+  EXPECT_EQ(Child<QLabel>(form, "ReferenceLabel")->text(), QStringLiteral("Reference: Chapter 1"));
+  EXPECT_FALSE(Child<QRadioButton>(form, "OptionA")->isEnabled());
+  EXPECT_FALSE(check->isEnabled());
+  QTest::keyClick(&form, Qt::Key_A);  // the keys cannot change it either
+  form.NextButtonClick();
+  form.PreviousButtonClick();  // the verdict stays with the question
+  EXPECT_EQ(Child<QLabel>(form, "VerdictLabel")->text(), QStringLiteral("Wrong."));
+  EXPECT_EQ(session.Answer(0), Scoring::LettersOf("B"));
+
   Settings.CheckAnswers = 0;
   Settings.TestRef = false;
   auto quiet = Started();
@@ -156,6 +181,54 @@ TEST_F(EngineTest, CheckSaysRightOrWrongOnlyWhenOffered) {
   plain.show();
   EXPECT_FALSE(Child<QPushButton>(plain, "CheckButton")->isVisible());
   EXPECT_FALSE(Child<QPushButton>(plain, "ReferenceButton")->isVisible());
+}
+
+TEST_F(EngineTest, ReviewSaysWhichAnswersWereChecked) {
+  Settings.CheckAnswers = 1;
+  auto session = Started();
+  session.SetAnswer(0, Scoring::LettersOf("B"));
+  ASSERT_TRUE(session.Check(0).has_value());
+  session.SetAnswer(1, Scoring::LettersOf("B"));
+  session.Finish();
+  TReviewForm review(session, Services);
+  review.show();
+  EXPECT_TRUE(Child<QLabel>(review, "CheckedLabel")->isVisible());
+  review.NextButtonClick();
+  EXPECT_FALSE(Child<QLabel>(review, "CheckedLabel")->isVisible());
+}
+
+TEST_F(EngineTest, EndingTheTestAlwaysAsksWithNoAsTheDefault) {
+  auto session = Started();
+  TQuestionForm form(session, Services);
+  for (const char* letter : {"OptionA", "BoxB", "OptionC"}) {
+    Child<QAbstractButton>(form, letter)->click();
+    form.NextButtonClick();
+  }
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation,
+                        QStringLiteral("Every question has an answer.\rFinish the test now? No answer can be "
+                                       "changed afterwards."),
+                        TButton::No);
+  form.FinishButtonClick();
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation,
+                        QStringLiteral("End the test now? It is scored as it stands."), TButton::No);
+  form.show();
+  QTest::keyClick(&form, Qt::Key_Escape);
+  EXPECT_EQ(form.result(), QDialog::Rejected);
+  EXPECT_FALSE(session.IsFinished());
+
+  // On the real box Enter takes the default, No, and the test goes on.
+  TQtDialogs real;
+  TEngineServices services{real, Shell, Services.Folder};
+  TQuestionForm shown(session, services);
+  shown.show();
+  bool defaultNo = false;
+  auto answer = OnModal<QMessageBox>([&](QMessageBox& box) {
+    defaultNo = box.defaultButton() == box.button(QMessageBox::No);
+    QTest::keyClick(&box, Qt::Key_Return);
+  });
+  shown.FinishButtonClick();
+  EXPECT_TRUE(defaultNo);
+  EXPECT_NE(shown.result(), QDialog::Accepted);
 }
 
 TEST_F(EngineTest, TimeUpEndsTheTestAsItStands) {
@@ -168,13 +241,36 @@ TEST_F(EngineTest, TimeUpEndsTheTestAsItStands) {
   EXPECT_FALSE(Child<QWidget>(form, "RemainingBar")->isVisible());
   Child<QRadioButton>(form, "OptionA")->click();
   Clock.AdvanceSeconds(10);
-  Dialogs.ExpectMessage(TMessageKind::Information,
-                        QStringLiteral("Time is up. The test ends now and is scored as it stands."));
   form.Timer1Timer();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   const TRunResult result = session.Finish();
   EXPECT_TRUE(result.TimedOut);
   EXPECT_EQ(result.Right, 1);
+}
+
+TEST_F(EngineTest, TimeOutClosesTheBoxOpenOverTheQuestion) {
+  Settings.Time = "00:00:10";
+  auto session = Started();
+  TQtDialogs real;
+  TEngineServices services{real, Shell, Services.Folder};
+  TQuestionForm form(session, services);
+  form.show();
+  int boxWidth = 0;
+  QString title;
+  // The time runs out while the student is asked whether to finish.
+  auto box = OnModal<QMessageBox>([&](QMessageBox& shown) {
+    boxWidth = shown.width();
+    title = shown.windowTitle();
+    Clock.AdvanceSeconds(10);
+    ASSERT_TRUE(WaitUntil([&] { return !shown.isVisible(); }, 2000)) << "the box stayed open";
+  });
+  form.FinishButtonClick();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_TRUE(form.EndedByTime());
+  EXPECT_TRUE(session.Finish().TimedOut);
+  EXPECT_GT(boxWidth,
+            QFontMetrics(QApplication::font()).horizontalAdvance(title) + 100);  // room for the title
 }
 
 TEST_F(EngineTest, ATestFileNeverStartsAProgram) {
@@ -202,7 +298,7 @@ TEST_F(EngineTest, WholeRunScoresRecordsHistoryAndReviewsTheWrongOnes) {
       form->NextButtonClick();
       Child<QCheckBox>(*form, "BoxB")->click();  // only one of two: wrong
       Dialogs.ExpectMessage(
-          TMessageKind::Confirmation,
+          TMessageKind::RiskyConfirmation,
           QStringLiteral("1 question(s) have no answer and will count as wrong.\rFinish the test now?"),
           TButton::Yes);
       form->FinishButtonClick();
@@ -300,4 +396,143 @@ TEST_F(EngineTest, HistoryExportsCsvNewestFirst) {
   Dialogs.ExpectSave(FromPath(Dir.File("out.csv")));
   form.ExportButtonClick();
   EXPECT_EQ(ReadBytes(Dir.File("out.csv")), History::ExportCsv(records));
+}
+
+TEST_F(EngineTest, PreviewIgnoresFullScreenAndThePasswords) {
+  ClientConfig config;
+  config.FullScreen = true;
+  config.ExitPassword = "out";
+  config.HistoryPassword = "look";
+  SaveClientConfig(Dir.File("QWTEST.CFG"), config);
+  TEngineSetup setup = EngineSetup();
+  setup.Preview = true;
+  TEngineForm engine(setup);
+  engine.RunModal = [](QDialog&) { return int(QDialog::Accepted); };
+  engine.ShowAsConfigured();
+  EXPECT_FALSE(engine.isFullScreen());
+  EXPECT_FALSE(engine.windowFlags() & Qt::WindowStaysOnTopHint);
+  engine.History1Click();  // no password asked: the scripted prompts would fail
+  EXPECT_TRUE(engine.close());
+  EXPECT_TRUE(Prompts.Asked.isEmpty());
+}
+
+TEST_F(EngineTest, KeysChooseAnswersAndMoveOnButNotFromATextField) {
+  auto session = Started();
+  TQuestionForm form(session, Services);
+  form.show();
+  ASSERT_TRUE(WaitUntil([&] { return form.isActiveWindow(); }));
+  QTest::keyClick(&form, Qt::Key_B);
+  EXPECT_EQ(session.Answer(0), Scoring::LettersOf("B"));
+  QTest::keyClick(&form, Qt::Key_3);
+  EXPECT_EQ(session.Answer(0), Scoring::LettersOf("C"));
+  QTest::keyClick(&form, Qt::Key_Return);
+  EXPECT_EQ(session.Current(), 1);
+  QTest::keyClick(&form, Qt::Key_B);
+  QTest::keyClick(&form, Qt::Key_C);
+  QTest::keyClick(&form, Qt::Key_B);  // a check box toggles
+  EXPECT_EQ(session.Answer(1), Scoring::LettersOf("C"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // the focus is on B
+  EXPECT_EQ(session.Answer(1), Scoring::LettersOf("BC"));
+  QTest::keyClick(&form, Qt::Key_A, Qt::ControlModifier);  // not a plain letter
+  EXPECT_EQ(session.Answer(1), Scoring::LettersOf("BC"));
+
+  auto* field = new QLineEdit(&form);  // a text field takes its keys itself
+  field->show();
+  field->setFocus();
+  ASSERT_TRUE(WaitUntil([&] { return field->hasFocus(); }));
+  QTest::keyClick(field, Qt::Key_A);
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_EQ(session.Answer(1), Scoring::LettersOf("BC"));
+  EXPECT_EQ(session.Current(), 1);
+  EXPECT_EQ(field->text(), QStringLiteral("a"));
+}
+
+namespace {
+// The mnemonic letters of the controls shown in window and of its menu bar,
+// and the controls that share one.
+QStringList MnemonicClashes(QWidget& window) {
+  std::map<QChar, QStringList> owners;
+  const auto note = [&](const QString& text, const QString& who) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+      if (text[i] != QLatin1Char('&')) continue;
+      if (text[i + 1] != QLatin1Char('&')) owners[text[i + 1].toUpper()] << who;
+      ++i;
+    }
+  };
+  for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+    if (!button->isHidden()) note(button->text(), button->objectName());
+  for (QLabel* label : window.findChildren<QLabel*>())
+    if (label->buddy() && !label->isHidden()) note(label->text(), label->objectName());
+  if (auto* main = qobject_cast<QMainWindow*>(&window))
+    for (QAction* menu : main->menuBar()->actions()) note(menu->text(), menu->text());
+  QStringList clashes;
+  for (const auto& [letter, who] : owners)
+    if (who.size() > 1) clashes << QString(letter) + QStringLiteral(": ") + who.join(QStringLiteral(", "));
+  return clashes;
+}
+}  // namespace
+
+TEST_F(EngineTest, NoWindowOfTheEngineGivesOneMnemonicTwice) {
+  Settings.CheckAnswers = 1;
+  Settings.StudentMax = true;
+  for (QuestionRecord& question : Questions) {
+    question.AnswerD = "Delta";
+    question.AnswerE = "Epsilon";
+    question.AnswerF = "Phi";
+    question.HotLink = "https://example.org";
+    question.MediaFile = "clip.wav";
+  }
+  Settings.Time = "00:05:00";
+  auto session = Started();
+  TQuestionForm form(session, Services);
+  form.show();
+  TEngineForm engine(EngineSetup());
+  const ClientConfig config;
+  TBeginBox begin(Settings, 3, 300);
+  for (int position = 0; position < 2; ++position) {  // option buttons, then check boxes
+    EXPECT_EQ(MnemonicClashes(form), QStringList()) << "question " << position + 1;
+    form.NextButtonClick();
+  }
+  session.Finish();
+  TEndForm end(session, session.Finish());
+  TReviewForm review(session, Services);
+  THistoryForm history({}, Dialogs);
+  TAboutBox about(config, QPixmap(), Services);
+  for (QWidget* window :
+       {static_cast<QWidget*>(&engine), static_cast<QWidget*>(&begin), static_cast<QWidget*>(&end),
+        static_cast<QWidget*>(&review), static_cast<QWidget*>(&history), static_cast<QWidget*>(&about)})
+    EXPECT_EQ(MnemonicClashes(*window), QStringList()) << window->objectName().toStdString();
+}
+
+TEST_F(EngineTest, WindowsOpenCentredWithTheEnginesOwnLogoAndStudentHelp) {
+  TEngineForm engine(EngineSetup());
+  const QRect screen = engine.screen()->availableGeometry();
+  EXPECT_LE((engine.geometry().center() - screen.center()).manhattanLength(), 2);
+  auto session = Started();
+  TQuestionForm form(session, Services);
+  EXPECT_LE((form.geometry().center() - screen.center()).manhattanLength(), 2);
+
+  EXPECT_EQ(EngineLogo(ClientConfig{}, Services.Folder).toImage(), PaintBuiltInLogo().toImage());
+  Trigger(engine, "Contents1");
+  engine.RunModal = [&](QDialog& dialog) {
+    dialog.show();
+    PressF1(&dialog);
+    return int(QDialog::Accepted);
+  };
+  engine.About1Click();
+  EXPECT_EQ(Help.Calls, (std::vector<int>{HelpContext::Student, HelpContext::Student}));
+}
+
+TEST_F(EngineTest, AWebAddressNoBrowserTakesIsGivenToCopy) {
+  ClientConfig config;
+  config.CustomAbout = true;
+  config.AboutUrl = "https://example.org/course";
+  TAboutBox about(config, QPixmap(), Services);
+  Shell.Results = {0};
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        QStringLiteral("No web browser could be opened for this page. To read it, copy its "
+                                       "address into a browser:\rhttps://example.org/course"));
+  emit Child<QLabel>(about, "AboutUrl")->linkActivated(QStringLiteral("https://example.org/course"));
+  ASSERT_EQ(Shell.Calls.size(), 1u);
+  EXPECT_EQ(Shell.Calls[0].FileName, QStringLiteral("https://example.org/course"));
 }
