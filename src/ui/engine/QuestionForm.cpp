@@ -215,7 +215,8 @@ void TQuestionForm::DisplayQuestion() {
   PictureLabel->setVisible(!picture.isNull());
   MediaButton->setVisible(!question.MediaFile.empty() && picture.isNull());
   HotLinkButton->setVisible(settings.TestHot && !question.HotLink.empty());
-  ReferenceButton->setVisible(settings.TestRef && !question.Reference.empty());
+  // Once the reference is shown beside the question, its button has done its work.
+  ReferenceButton->setVisible(settings.TestRef && !question.Reference.empty() && ReferenceLabel->isHidden());
   CheckButton->setVisible(settings.CheckAnswers == 1);
   CheckButton->setEnabled(Session.MayCheck(position));
   PreviousButton->setEnabled(position > 0);
@@ -351,6 +352,7 @@ void TQuestionForm::ReferenceButtonClick() {
   ReferenceLabel->setText(
       QStringLiteral("Reference: %1").arg(ToQString(Session.Question(Session.Current()).Reference)));
   ReferenceLabel->show();
+  ReferenceButton->hide();
 }
 
 void TQuestionForm::MediaButtonClick() {

@@ -66,7 +66,9 @@ TProgramStart TDesktopShellOpen::StartProgram(const QString& programName, const 
 bool OpenInBrowser(TShellOpen& shell, TDialogs& dialogs, const QString& address) {
   if (shell.ExecuteFile(address, QString(), QString(), SW_SHOW) > 32) return true;
   const QString shown =
-      IsWebAddress(address) ? address : QUrl::fromLocalFile(QFileInfo(address).absoluteFilePath()).toString();
+      IsWebAddress(address)
+          ? address
+          : QUrl::fromLocalFile(QFileInfo(address).absoluteFilePath()).toString(QUrl::FullyEncoded);
   dialogs.Error(QStringLiteral("No web browser could be opened for this page. To read it, copy its address "
                                "into a browser:\r%1")
                     .arg(shown));

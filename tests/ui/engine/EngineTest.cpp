@@ -535,4 +535,11 @@ TEST_F(EngineTest, AWebAddressNoBrowserTakesIsGivenToCopy) {
   emit Child<QLabel>(about, "AboutUrl")->linkActivated(QStringLiteral("https://example.org/course"));
   ASSERT_EQ(Shell.Calls.size(), 1u);
   EXPECT_EQ(Shell.Calls[0].FileName, QStringLiteral("https://example.org/course"));
+  // A bundled page is given as the address a browser takes.
+  Shell.Results = {0};
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        QStringLiteral("No web browser could be opened for this page. To read it, copy its "
+                                       "address into a browser:\rfile:///opt/help/web/home%20page.html"));
+  EXPECT_FALSE(OpenInBrowser(Shell, Dialogs, QStringLiteral("/opt/help/web/home page.html")));
+  EXPECT_TRUE(OpenInBrowser(Shell, Dialogs, QStringLiteral("https://example.org")));
 }
