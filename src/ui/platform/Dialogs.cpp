@@ -21,11 +21,6 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
   box.setTextFormat(Qt::PlainText);
   box.setText(shown);
   box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // an address or path in it can be copied
-  // Wide enough for its title, which the window manager would otherwise shorten.
-  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-    grid->addItem(new QSpacerItem(std::max(360, box.fontMetrics().horizontalAdvance(box.windowTitle()) + 200),
-                                  0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                  grid->rowCount(), 0, 1, grid->columnCount());
   switch (kind) {
     case TMessageKind::Information:
       box.setIcon(QMessageBox::Information);
@@ -43,12 +38,22 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
       box.setIcon(QMessageBox::Warning);
       break;
   }
+  const auto fitTitle = [&box] {
+    // Wide enough for its title, which the window manager would otherwise shorten.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+      grid->addItem(
+          new QSpacerItem(std::max(360, box.fontMetrics().horizontalAdvance(box.windowTitle()) + 200), 0,
+                          QSizePolicy::Minimum, QSizePolicy::Minimum),
+          grid->rowCount(), 0, 1, grid->columnCount());
+  };
   if (kind == TMessageKind::Confirmation || kind == TMessageKind::RiskyConfirmation) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(kind == TMessageKind::RiskyConfirmation ? QMessageBox::No : QMessageBox::Yes);
+    fitTitle();
     return box.exec() == QMessageBox::Yes ? TButton::Yes : TButton::No;
   }
   box.setStandardButtons(QMessageBox::Ok);
+  fitTitle();
   box.exec();
   return TButton::Ok;
 }

@@ -269,8 +269,10 @@ TEST_F(EngineTest, TimeOutClosesTheBoxOpenOverTheQuestion) {
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_TRUE(form.EndedByTime());
   EXPECT_TRUE(session.Finish().TimedOut);
-  EXPECT_GT(boxWidth,
-            QFontMetrics(QApplication::font()).horizontalAdvance(title) + 100);  // room for the title
+  // A box of a few words too is wide enough that a window manager need not shorten its title.
+  auto shortBox = OnModal<QMessageBox>([&](QMessageBox& shown) { boxWidth = shown.width(); });
+  real.Inform(QStringLiteral("Saved."));
+  EXPECT_GT(boxWidth, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 150);
 }
 
 TEST_F(EngineTest, ATestFileNeverStartsAProgram) {
