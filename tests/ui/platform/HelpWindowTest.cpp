@@ -127,14 +127,7 @@ TEST_F(HelpWindow, StaysUsableWhileAModalDialogIsOpen) {
 
 TEST(StudentHelp, ShowsTheStudentsTopicAloneWhateverIsAskedFor) {
   THelpWindow help(THelpAudience::Student);
-  for (int context : {HelpContext::Engine, HelpContext::Main, HelpContext::Student}) {
-    help.ShowContext(context);
-    auto* topic = Child<QTextBrowser>(*help.Window(), "TopicBrowser");
-    EXPECT_EQ(topic->documentTitle(), QStringLiteral("Help for students"));
-    for (const char* part : {"Check", "locked", "Finish", "Review", "History"})
-      EXPECT_TRUE(topic->toPlainText().contains(QLatin1String(part))) << part;
-  }
-  help.ShowContents();
+  help.ShowContext(HelpContext::Settings);
+  EXPECT_EQ(Child<QTextBrowser>(*help.Window(), "TopicBrowser")->documentTitle(), "Help for students");
   EXPECT_EQ(Child<QListWidget>(*help.Window(), "ContentsList")->count(), 1);
-  EXPECT_EQ(help.Window()->windowTitle(), QStringLiteral("Quizwell Client Help"));
 }
