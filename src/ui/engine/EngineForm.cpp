@@ -246,7 +246,7 @@ void TEngineForm::Exit1Click() {
 }
 
 void TEngineForm::closeEvent(QCloseEvent* event) {
-  if (!ExitGranted && !Setup.Preview && !PasswordGiven(FConfig.ExitPassword, QStringLiteral("Exit"))) {
+  if (!ExitGranted && !PasswordGiven(FConfig.ExitPassword, QStringLiteral("Exit"))) {
     event->ignore();
     return;
   }

@@ -10,7 +10,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
-#include <iterator>
 
 namespace {
 
