@@ -55,33 +55,36 @@ TEST_F(MoodleXml, ReadsEachScoringAsTheRuleThatScoresAlike) {
                                {"AB", true},
                                {"AC", true},
                                {"A", false},
+                               {"AC", true},
                                {"AB", false},
                                {"A", false},
                                {"A", false},
                                {"A", false},
                                {"A", false},
                                {"A", false}});
-  EXPECT_EQ(test.Questions[6].Question, "If x<y and y<z, is x<z always true?");
-  EXPECT_EQ(test.Questions[6].AnswerA, "Yes & always");
-  EXPECT_EQ(test.Questions[6].AnswerB, "No, 3 < 2");
-  EXPECT_EQ(test.Questions[7].Question,
+  EXPECT_EQ(test.Questions[7].Question, "If x<y and y<z, is x<z always true?");
+  EXPECT_EQ(test.Questions[7].AnswerA, "Yes & always");
+  EXPECT_EQ(test.Questions[7].AnswerB, "No, 3 < 2");
+  EXPECT_EQ(test.Questions[8].Question,
             "First line\r\n\r\nAfter a blank line\r\nSolve 3x2 = 12\r\n\r\nThen check.");
-  EXPECT_EQ(test.Questions[8].Question, "Fish & chips\r\nor\r\n\r\nbangers & mash?");
-  EXPECT_EQ(test.Questions[9].MediaFile, "denmark.png");
+  EXPECT_EQ(test.Questions[9].Question, "Fish & chips\r\nor\r\n\r\nbangers & mash?");
+  EXPECT_EQ(test.Questions[10].MediaFile, "denmark.png");
   ASSERT_EQ(test.Media.size(), 1u);
   EXPECT_EQ(test.Media[0].Bytes, "\x89PNG\r\n\x1A\n");
-  EXPECT_EQ(test.Questions[10].MediaFile, "coast.jpg");
+  EXPECT_EQ(test.Questions[11].MediaFile, "coast.jpg");
 
   EXPECT_EQ(Report.Lines(),
             (std::vector<std::string>{
                 "question 1: part marks rounded to all or nothing: every correct answer must be chosen",
                 "question 2: part marks rounded to all or nothing: every correct answer must be chosen",
                 "question 5: part marks for B (50%) dropped: only answers worth full marks are correct",
-                "question 6: part marks rounded to all or nothing: every correct answer must be chosen",
-                "question 6: the correct answers together earn only 80%: taken as full marks",
-                "question 7: '<' that opens no HTML tag kept as text",
-                "question 8: MathML formula flattened to plain text",
-                "question 11: media file coast.jpg is not in the file",
+                "question 6: the best answer earns only 50%: taken as full marks",
+                "question 6: part marks for B (25%) dropped: taken as wrong",
+                "question 7: part marks rounded to all or nothing: every correct answer must be chosen",
+                "question 7: the correct answers together earn only 80%: taken as full marks",
+                "question 8: '<' that opens no HTML tag kept as text",
+                "question 9: MathML formula flattened to plain text",
+                "question 12: media file coast.jpg is not in the file",
             }));
 }
 
@@ -99,28 +102,13 @@ TEST_F(MoodleXml, DamagedInputNamesTheLine) {
 // One right pick of an "any" question earns full marks as a single choice;
 // an "all" question shares the marks, and a wrong pick takes them away.
 TEST_F(MoodleXml, WritesWhatTheGoldenFileHolds) {
-  TExportedTest test;
-  test.Contents.Settings = {{"PASSPOINT", "60"}, {"REVIEWALLOW", "1"}, {"MUSTANSWER", "1"}};
-  QuestionRecord one;
-  one.Question = "Which river is 1 < 2 km?\r\n\r\nPick one.";
-  one.AnswerA = "The Nile";
-  one.AnswerB = "Thames & \xC3\xA9t\xC3\xA9";
-  one.Correct = "B";
-  one.Reference = "Atlas";
-  QuestionRecord all = one;
-  all.Question = "Both of two";
-  all.AnswerC = "third";
-  all.Correct = "AC";
-  QuestionRecord any = all;
-  any.Question = "Any of two";
-  any.Correct = "AC";
-  any.AnyCorrectPasses = true;
-  test.Contents.Questions = {one, all, any};
-  EXPECT_EQ(Format->Write(test, SampleMedia, Report), ReadBytes(TestDataPath("exchange/moodle-export.xml")));
+  EXPECT_EQ(Format->Write(SampleExport(), SampleMedia, Report),
+            ReadBytes(TestDataPath("exchange/moodle-export.xml")));
   EXPECT_EQ(
       Report.Lines(),
       (std::vector<std::string>{
-          "settings not carried: Pass Point, Answer Requirement",
+          "begin and end messages dropped: Moodle XML holds questions only",
+          "settings not carried: Time Allowed, Maximum Questions, Pass Point",
           "question 2: Moodle gives part marks for some of the correct answers: here every one is needed",
           "question 3: any correct answer passes: Moodle lets the student pick only one"}));
 }
