@@ -224,6 +224,7 @@ public:
         report.Add(0, "resource " + href + " of type " + type + " is not a QTI 2 item: not imported");
       }
     }
+    if (items.empty()) report.Add(0, "the package names no QTI 2 item");
     if (repeated > 0)
       report.Add(
           0, std::to_string(repeated) + " repeated references to items in the manifest: each item read once");

@@ -54,7 +54,11 @@ std::string MarkBlankLines(std::string_view html) {
     }
     const bool comment = html.substr(i, 4) == "<!--";
     const std::size_t close = comment ? html.find("-->", i + 4) : html.find('>', i + 1);
-    const std::size_t end = close == std::string_view::npos ? html.size() : close + (comment ? 3 : 1);
+    if (close == std::string_view::npos) {  // no tag closes after this one either
+      out.append(html.substr(i));
+      break;
+    }
+    const std::size_t end = close + (comment ? 3 : 1);
     const std::string name = comment ? std::string() : TagName(html.substr(i + 1, end - i - 1));
     if (name == "br" && text && !lineOpen)
       out += BlankLine;
