@@ -68,7 +68,8 @@ pugi::xml_node Descendant(const pugi::xml_node& root, std::string_view name) {
   return {};
 }
 
-// Resource types of the QTI 2 versions, whose choice items agree: "imsqti_item_xmlv2p0" and the like.
+// Whether type is a resource of kind "item" or "test" in one of the QTI 2
+// versions, whose choice items agree: "imsqti_item_xmlv2p0" to "...v2p2".
 bool IsQti2(std::string_view type, std::string_view kind) {
   for (const std::string_view family : {"imsqti_", "imsqti_apip"}) {
     const std::string prefix = std::string(family) + std::string(kind) + "_xmlv2p";
@@ -338,9 +339,8 @@ private:
     }
     QuestionRecord record;
     // The prompt is the item body before the interaction plus the
-    // interaction's own prompt.
-    // Each part a block of its own, read as one, so that an empty paragraph
-    // between two parts stays a blank line.
+    // interaction's own prompt, each part a block of its own, read as one so
+    // that an empty paragraph between two parts stays a blank line.
     std::ostringstream html;
     const pugi::xml_node body = Child(item, "itemBody");
     for (const pugi::xml_node& part : body.children()) {
@@ -354,8 +354,7 @@ private:
       for (const pugi::xml_node& child : prompt.children()) child.print(html, "", pugi::format_raw);
       html << "</div>";
     }
-    const std::string question = XmlParts::HtmlToText(html.str());
-    record.Question = question;
+    record.Question = XmlParts::HtmlToText(html.str());
 
     // Media: the first <img>, <object> or included picture in the body.
     std::vector<std::string> shown;
