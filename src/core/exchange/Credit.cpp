@@ -41,6 +41,14 @@ TRule RuleOf(const std::vector<double>& credits, bool single) {
   const auto take = [&](const std::vector<int>& answers) {
     for (int i : answers) rule.Correct += static_cast<char>('A' + i);
   };
+  if (full.empty() && part.empty()) return rule;
+  // Several choices, and a wrong one that costs nothing: ticking it beside
+  // the right ones still earns full marks there.
+  if (!single && std::any_of(credits.begin(), credits.end(),
+                             [](double credit) { return credit <= Slack && credit >= -Slack; }))
+    rule.Notes.push_back(
+        "a wrong answer ticked beside the right ones costs no marks in the source: here it fails the "
+        "question");
   if (!full.empty()) {
     take(full);
     rule.AnyCorrectPasses = full.size() > 1;
@@ -49,7 +57,6 @@ TRule RuleOf(const std::vector<double>& credits, bool single) {
                            " dropped: only answers worth full marks are correct");
     return rule;
   }
-  if (part.empty()) return rule;
   if (single) {
     // One choice and none worth full marks: the best ones are the key.
     std::vector<int> top, rest;

@@ -14,7 +14,8 @@ struct TRule {
   std::string Correct;  // letters A.., in order
   bool AnyCorrectPasses = false;
   // Report lines without the question's number: part marks dropped, answers
-  // that earned part of the marks taken as wrong.
+  // that earned part of the marks taken as wrong, wrong answers that cost
+  // nothing where several may be ticked.
   std::vector<std::string> Notes;
 };
 

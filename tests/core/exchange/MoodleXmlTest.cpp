@@ -41,6 +41,8 @@ TEST_F(MoodleXml, ImportsMultipleChoiceAndReportsEveryLoss) {
                 "question 2: a true/false question is not multiple choice: not imported",
                 "question 3: 8 answers, only 6 fit: not imported",
                 "question 4: part marks rounded to all or nothing: every correct answer must be chosen",
+                "question 5: a wrong answer ticked beside the right ones costs no marks in the source: here "
+                "it fails the question",
                 "question 5: part marks rounded to all or nothing: every correct answer must be chosen",
             }));
 }
@@ -75,6 +77,8 @@ TEST_F(MoodleXml, ReadsEachScoringAsTheRuleThatScoresAlike) {
 
   EXPECT_EQ(Report.Lines(),
             (std::vector<std::string>{
+                "question 1: a wrong answer ticked beside the right ones costs no marks in the source: here "
+                "it fails the question",
                 "question 1: part marks rounded to all or nothing: every correct answer must be chosen",
                 "question 2: part marks rounded to all or nothing: every correct answer must be chosen",
                 "question 5: part marks for B (50%) dropped: only answers worth full marks are correct",
