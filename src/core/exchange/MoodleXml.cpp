@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <map>
 #include <pugixml.hpp>
+#include <set>
 
 #include "core/exchange/Credit.h"
 #include "core/exchange/ExchangeText.h"
@@ -98,8 +99,10 @@ private:
 };
 
 // The @@PLUGINFILE@@ names a text refers to, in order of appearance.
+// Linear in the text, however many references it holds.
 std::vector<std::string> PluginFileNames(std::string_view raw) {
   std::vector<std::string> names;
+  std::set<std::string> seen;
   for (std::size_t at = raw.find(PluginFile); at != std::string_view::npos;
        at = raw.find(PluginFile, at + 1)) {
     const std::size_t begin = at + PluginFile.size();
@@ -107,8 +110,8 @@ std::vector<std::string> PluginFileNames(std::string_view raw) {
     std::string name =
         ExchangeText::PercentDecode(raw.substr(begin, end == std::string_view::npos ? end : end - begin));
     if (const auto slash = name.rfind('/'); slash != std::string::npos) name.erase(0, slash + 1);
-    if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
-      names.push_back(std::move(name));
+    if (!name.empty() && seen.insert(name).second) names.push_back(std::move(name));
+    if (end == std::string_view::npos) break;  // the last name runs to the end of the text
   }
   return names;
 }
@@ -248,8 +251,9 @@ private:
     // The files the question shows, with the element holding each one's
     // bytes; the first becomes the question's media.
     std::vector<std::pair<std::string, pugi::xml_node>> shown;
-    for (const std::string& name : names)
-      shown.emplace_back(name, text.find_child_by_attribute("file", "name", name.c_str()));
+    for (const std::string& name : names) shown.emplace_back(name, pugi::xml_node());
+    if (!shown.empty())
+      shown[0].second = text.find_child_by_attribute("file", "name", shown[0].first.c_str());
     // Before Moodle 2 a question's picture stood apart from its text.
     if (const std::string_view image = FormatParts::Trim(question.child_value("image")); !image.empty())
       shown.emplace_back(std::string(image.substr(image.find_last_of("/\\") + 1)),
