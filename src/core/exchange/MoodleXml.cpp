@@ -194,7 +194,7 @@ public:
         continue;
       }
       ++number;
-      if (type != "multichoice") {
+      if (type != "multichoice" && type != "multichoiceset") {
         report.Add(number, Describe(type) + " is not multiple choice: not imported");
         continue;
       }
@@ -291,7 +291,15 @@ private:
       if (!PluginFileNames(answers[i].child("text").text().get()).empty())
         report.Add(number, std::string("media in answer ") + static_cast<char>('A' + i) + " dropped");
     }
-    const Credit::TRule rule = Credit::RuleOf(credits, single);
+    // The all-or-nothing type gives full marks for exactly the answers with
+    // credit, as our "all" rule does.
+    Credit::TRule rule;
+    if (std::string_view(question.attribute("type").as_string()) == "multichoiceset")
+      for (std::size_t i = 0; i < credits.size(); ++i) {
+        if (credits[i] > 0) rule.Correct += static_cast<char>('A' + i);
+      }
+    else
+      rule = Credit::RuleOf(credits, single);
     record.Correct = rule.Correct;
     record.AnyCorrectPasses = rule.AnyCorrectPasses;
     for (const std::string& note : rule.Notes) report.Add(number, note);

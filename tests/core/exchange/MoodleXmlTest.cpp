@@ -59,21 +59,22 @@ TEST_F(MoodleXml, ReadsEachScoringAsTheRuleThatScoresAlike) {
                                {"A", false},
                                {"AC", true},
                                {"AB", false},
+                               {"AC", false},
                                {"A", false},
                                {"A", false},
                                {"A", false},
                                {"A", false},
                                {"A", false}});
-  EXPECT_EQ(test.Questions[7].Question, "If x<y and y<z, is x<z always true?");
-  EXPECT_EQ(test.Questions[7].AnswerA, "Yes & always");
-  EXPECT_EQ(test.Questions[7].AnswerB, "No, 3 < 2");
-  EXPECT_EQ(test.Questions[8].Question,
+  EXPECT_EQ(test.Questions[8].Question, "If x<y and y<z, is x<z always true?");
+  EXPECT_EQ(test.Questions[8].AnswerA, "Yes & always");
+  EXPECT_EQ(test.Questions[8].AnswerB, "No, 3 < 2");
+  EXPECT_EQ(test.Questions[9].Question,
             "First line\r\n\r\nAfter a blank line\r\nSolve 3x2 = 12\r\n\r\nThen check.");
-  EXPECT_EQ(test.Questions[9].Question, "Fish & chips\r\nor\r\n\r\nbangers & mash?");
-  EXPECT_EQ(test.Questions[10].MediaFile, "denmark.png");
+  EXPECT_EQ(test.Questions[10].Question, "Fish & chips\r\nor\r\n\r\nbangers & mash?");
+  EXPECT_EQ(test.Questions[11].MediaFile, "denmark.png");
   ASSERT_EQ(test.Media.size(), 1u);
   EXPECT_EQ(test.Media[0].Bytes, "\x89PNG\r\n\x1A\n");
-  EXPECT_EQ(test.Questions[11].MediaFile, "coast.jpg");
+  EXPECT_EQ(test.Questions[12].MediaFile, "coast.jpg");
 
   EXPECT_EQ(Report.Lines(),
             (std::vector<std::string>{
@@ -86,9 +87,9 @@ TEST_F(MoodleXml, ReadsEachScoringAsTheRuleThatScoresAlike) {
                 "question 6: part marks for B (25%) dropped: taken as wrong",
                 "question 7: part marks rounded to all or nothing: every correct answer must be chosen",
                 "question 7: the correct answers together earn only 80%: taken as full marks",
-                "question 8: '<' that opens no HTML tag kept as text",
-                "question 9: MathML formula flattened to plain text",
-                "question 12: media file coast.jpg is not in the file",
+                "question 9: '<' that opens no HTML tag kept as text",
+                "question 10: MathML formula flattened to plain text",
+                "question 13: media file coast.jpg is not in the file",
             }));
 }
 
