@@ -105,17 +105,11 @@ TEST_F(MoodleXml, DamagedInputNamesTheLine) {
 }
 
 // One right pick of an "any" question earns full marks as a single choice;
-// an "all" question shares the marks, and a wrong pick takes them away.
+// an "all" question shares the marks, and a wrong pick takes them away. The
+// report is checked with the round trip below.
 TEST_F(MoodleXml, WritesWhatTheGoldenFileHolds) {
   EXPECT_EQ(Format->Write(SampleExport(), SampleMedia, Report),
             ReadBytes(TestDataPath("exchange/moodle-export.xml")));
-  EXPECT_EQ(
-      Report.Lines(),
-      (std::vector<std::string>{
-          "begin and end messages dropped: Moodle XML holds questions only",
-          "settings not carried: Time Allowed, Maximum Questions, Pass Point",
-          "question 2: Moodle gives part marks for some of the correct answers: here every one is needed",
-          "question 3: any correct answer passes: Moodle lets the student pick only one"}));
 }
 
 // Moodle grades a single choice by the chosen answer's fraction, several by
