@@ -1,7 +1,6 @@
 #include "core/exchange/FormatParts.h"
 
 #include <algorithm>
-#include <map>
 
 namespace FormatParts {
 
@@ -72,27 +71,58 @@ TOfferedAnswers OfferedAnswers(const QuestionRecord& record) {
   return offered;
 }
 
+namespace {
+
+// A setting as the settings window names it, and what a test that never had
+// the key set behaves as.
+struct TSettingWords {
+  std::string_view Key, Label, Usual;
+};
+
+constexpr TSettingWords SettingWords[] = {
+    {TestFile::Desc, "Test Description", ""},
+    {TestFile::Time, "Time Allowed", "00:00:00"},
+    {TestFile::CheckAnswers, "Answer Checking", "1"},
+    {TestFile::RandomQuestions, "Question Ordering", "1"},
+    {TestFile::MustAnswer, "Answer Requirement", "0"},
+    {TestFile::PassPoint, "Pass Point", "0"},
+    {TestFile::MaxQuestions, "Maximum Questions", "0"},
+    {TestFile::StudentMax, "Allow student to specify maximum questions", "0"},
+    {TestFile::TimerType, "Time Display", "0"},
+    {TestFile::ReviewAllow, "Test Review", "1"},
+    {TestFile::ReviewBlank, "Allow review of skipped questions", "1"},
+    {TestFile::TestHot, "Allow hot links during test", "1"},
+    {TestFile::TestRef, "Show references while taking test", "1"},
+    {TestFile::ReviewHot, "Allow hot links during review", "1"},
+    {TestFile::ReviewRef, "Show references during review", "1"},
+};
+
+const TSettingWords* WordsOf(std::string_view key) {
+  for (const TSettingWords& words : SettingWords)
+    if (words.Key == key) return &words;
+  return nullptr;
+}
+
+}  // namespace
+
+std::string_view SettingLabel(std::string_view key) {
+  const TSettingWords* words = WordsOf(key);
+  return words ? words->Label : key;
+}
+
 std::string UncarriedSettings(const TTestContents& contents,
                               std::initializer_list<std::string_view> carried) {
-  namespace F = TestFile;
-  // What a test that never had the key set behaves as.
-  static const std::map<std::string_view, std::string_view> Usual = {
-      {F::Time, "00:00:00"}, {F::CheckAnswers, "1"}, {F::RandomQuestions, "1"}, {F::MustAnswer, "0"},
-      {F::PassPoint, "0"},   {F::MaxQuestions, "0"}, {F::TimerType, "0"},       {F::ReviewAllow, "1"},
-      {F::ReviewBlank, "1"}, {F::TestHot, "1"},      {F::TestRef, "1"},         {F::ReviewHot, "1"},
-      {F::ReviewRef, "1"},   {F::StudentMax, "0"}};
-  std::string keys;
+  std::string labels;
   for (const TTestContents::TSetting& setting : contents.Settings) {
-    if (!setting.Value || setting.Key == F::Desc ||
+    if (!setting.Value || setting.Key == TestFile::Desc ||
         std::find(carried.begin(), carried.end(), setting.Key) != carried.end())
       continue;
-    const auto usual = Usual.find(setting.Key);
-    if (usual != Usual.end() &&
-        (*setting.Value == usual->second || (setting.Key == F::Time && *setting.Value == "0")))
+    const TSettingWords* words = WordsOf(setting.Key);
+    if (words && (*setting.Value == words->Usual || (setting.Key == TestFile::Time && *setting.Value == "0")))
       continue;
-    keys += (keys.empty() ? "" : ", ") + std::string(setting.Key);
+    labels += (labels.empty() ? "" : ", ") + std::string(SettingLabel(setting.Key));
   }
-  return keys;
+  return labels;
 }
 
 }  // namespace FormatParts

@@ -56,9 +56,14 @@ void ReportUncarried(int question, const QuestionRecord& record, TCarried carrie
 // Whether the record has a question to write: text or at least one answer.
 bool HasContent(const QuestionRecord& record);
 
-// The SETTINGS keys of contents that a format cannot carry (those not in
-// carried) and whose values differ from what a new test gets, for the loss
-// report: "PASSPOINT, MUSTANSWER", or "" when there are none.
+// The words the Global Test Settings window shows for a SETTINGS key
+// ("Pass Point" for PASSPOINT), or the key itself when it has none.
+std::string_view SettingLabel(std::string_view key);
+
+// The SETTINGS of contents that a format cannot carry (keys not in carried)
+// and whose values differ from what a new test gets, for the loss report, in
+// the settings window's words: "Pass Point, Answer Requirement", or "" when
+// there are none.
 std::string UncarriedSettings(const TTestContents& contents, std::initializer_list<std::string_view> carried);
 
 }  // namespace FormatParts

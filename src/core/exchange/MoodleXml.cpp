@@ -6,7 +6,9 @@
 #include <initializer_list>
 #include <map>
 #include <pugixml.hpp>
+#include <set>
 
+#include "core/exchange/Credit.h"
 #include "core/exchange/ExchangeText.h"
 #include "core/exchange/FormatParts.h"
 #include "core/exchange/XmlParts.h"
@@ -69,21 +71,38 @@ std::optional<std::string> Base64Decode(std::string_view text) {
   return out;
 }
 
-// File names in @@PLUGINFILE@@ references are percent-encoded.
-// The text of a Moodle text element (<questiontext>, <answer>, ...): its
-// <text> child, as plain text when the element's format is HTML or the text
-// looks like it.
-std::string PlainText(const pugi::xml_node& element) {
-  const std::string raw = element.child("text").text().get();
-  const std::string format = element.attribute("format").as_string("html");
-  if (format == "plain_text" || (format != "html" && !ExchangeText::LooksLikeHtml(raw)))
-    return ExchangeText::WithCrLf(raw);
-  return ExchangeText::HtmlToText(raw);
-}
+// Reads the text elements of one question (<questiontext>, <answer>, ...) as
+// plain text, and keeps what the report must say about them.
+class TTextReader {
+public:
+  // The element's <text> child, as plain text when the element's format is
+  // HTML or the text looks like it.
+  std::string operator()(const pugi::xml_node& element) {
+    std::string raw = element.child("text").text().get();
+    const std::string format = element.attribute("format").as_string("html");
+    if (format == "plain_text" || (format != "html" && !ExchangeText::LooksLikeHtml(raw)))
+      return ExchangeText::WithCrLf(raw);
+    // Moodle's own text format shows each line break.
+    if (format == "moodle_auto_format") raw = FormatParts::ReplaceLineBreaks(raw, "<br>");
+    Formula = Formula || XmlParts::HoldsMathMl(raw);
+    return XmlParts::HtmlToText(XmlParts::EscapeBareLessThan(raw, Repaired));
+  }
+
+  void Report(int number, TLossReport& report) const {
+    if (Repaired) report.Add(number, "'<' that opens no HTML tag kept as text");
+    if (Formula) report.Add(number, "MathML formula flattened to plain text");
+  }
+
+private:
+  bool Repaired = false;
+  bool Formula = false;
+};
 
 // The @@PLUGINFILE@@ names a text refers to, in order of appearance.
+// Linear in the text, however many references it holds.
 std::vector<std::string> PluginFileNames(std::string_view raw) {
   std::vector<std::string> names;
+  std::set<std::string> seen;
   for (std::size_t at = raw.find(PluginFile); at != std::string_view::npos;
        at = raw.find(PluginFile, at + 1)) {
     const std::size_t begin = at + PluginFile.size();
@@ -91,8 +110,8 @@ std::vector<std::string> PluginFileNames(std::string_view raw) {
     std::string name =
         ExchangeText::PercentDecode(raw.substr(begin, end == std::string_view::npos ? end : end - begin));
     if (const auto slash = name.rfind('/'); slash != std::string::npos) name.erase(0, slash + 1);
-    if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
-      names.push_back(std::move(name));
+    if (!name.empty() && seen.insert(name).second) names.push_back(std::move(name));
+    if (end == std::string_view::npos) break;  // the last name runs to the end of the text
   }
   return names;
 }
@@ -175,7 +194,7 @@ public:
         continue;
       }
       ++number;
-      if (type != "multichoice") {
+      if (type != "multichoice" && type != "multichoiceset") {
         report.Add(number, Describe(type) + " is not multiple choice: not imported");
         continue;
       }
@@ -214,12 +233,14 @@ private:
       report.Add(number, std::to_string(answers.size()) + " answers, only 6 fit: not imported");
       return;
     }
+    TTextReader read;
     QuestionRecord record;
     const pugi::xml_node text = question.child("questiontext");
-    record.Question = PlainText(text);
+    record.Question = read(text);
     // A link to a file that is not an image shows the file's name; that name
     // is the media, not part of the question.
-    for (const std::string& name : PluginFileNames(text.child("text").text().get())) {
+    const std::vector<std::string> names = PluginFileNames(text.child("text").text().get());
+    for (const std::string& name : names) {
       const std::string shownName = "\r\n" + name;
       if (record.Question.ends_with(shownName))
         record.Question.resize(record.Question.size() - shownName.size());
@@ -227,57 +248,69 @@ private:
         record.Question.clear();
     }
 
-    // The first file the question text shows becomes the question's media.
-    const std::vector<std::string> shown = PluginFileNames(text.child("text").text().get());
+    // The files the question shows, with the element holding each one's
+    // bytes; the first becomes the question's media.
+    std::vector<std::pair<std::string, pugi::xml_node>> shown;
+    for (const std::string& name : names) shown.emplace_back(name, pugi::xml_node());
+    if (!shown.empty())
+      shown[0].second = text.find_child_by_attribute("file", "name", shown[0].first.c_str());
+    // Before Moodle 2 a question's picture stood apart from its text.
+    if (const std::string_view image = FormatParts::Trim(question.child_value("image")); !image.empty())
+      shown.emplace_back(std::string(image.substr(image.find_last_of("/\\") + 1)),
+                         question.child("image_base64"));
     for (std::size_t i = 0; i < shown.size(); ++i) {
+      const auto& [name, file] = shown[i];
       if (i > 0) {
-        report.Add(number, "media file " + shown[i] + " dropped: a question holds one");
+        report.Add(number, "media file " + name + " dropped: a question holds one");
         continue;
       }
-      record.MediaFile = shown[i];
-      for (const pugi::xml_node& file : text.children("file")) {
-        if (file.attribute("name").as_string() != shown[i]) continue;
-        const std::optional<std::string> bytes = Base64Decode(file.text().get());
-        if (!bytes)
-          throw TFormatError("question " + std::to_string(number) + ": file " + shown[i] + " is not base64");
-        if (std::none_of(test.Media.begin(), test.Media.end(),
-                         [&](const TMediaFile& m) { return m.Name == shown[i]; }))
-          test.Media.push_back({shown[i], *bytes});
-        break;
+      record.MediaFile = name;
+      if (FormatParts::Trim(file.text().get()).empty()) {
+        report.Add(number, "media file " + name + " is not in the file");
+        continue;
       }
+      const std::optional<std::string> bytes = Base64Decode(file.text().get());
+      if (!bytes)
+        throw TFormatError("question " + std::to_string(number) + ": file " + name + " is not base64");
+      if (std::none_of(test.Media.begin(), test.Media.end(),
+                       [&](const TMediaFile& m) { return m.Name == name; }))
+        test.Media.push_back({name, *bytes});
     }
 
-    // Fractions to letters and rule. An answer with positive credit is
-    // correct. With several of them, a student who picks one correct answer
-    // alone earns credit: when no answer takes credit away (no negative
-    // fraction) or only one answer may be chosen (<single>true), that is
-    // "any correct answer passes"; when wrong answers cost credit, every
-    // correct letter is wanted.
-    bool single = std::string_view(question.child("single").text().as_string("true")) != "false";
-    bool penalty = false;
+    // Fractions to letters and rule. Without <single>, one answer is chosen;
+    // Moodle takes "false", "0" and nothing as several.
+    const pugi::xml_node singleNode = question.child("single");
+    const std::string_view singleText = FormatParts::Trim(singleNode.text().get());
+    const bool single = !singleNode || !(singleText == "false" || singleText == "0" || singleText.empty());
+    std::vector<double> credits;
     bool feedback = false;
     for (std::size_t i = 0; i < answers.size(); ++i) {
-      record.Answer(static_cast<int>(i)) = PlainText(answers[i]);
-      const double fraction = answers[i].attribute("fraction").as_double(0);
-      if (fraction > 0)
-        record.Correct += static_cast<char>('A' + i);
-      else if (fraction < 0)
-        penalty = true;
-      if (!PlainText(answers[i].child("feedback")).empty()) feedback = true;
+      record.Answer(static_cast<int>(i)) = read(answers[i]);
+      credits.push_back(answers[i].attribute("fraction").as_double(0) / 100);
+      if (!read(answers[i].child("feedback")).empty()) feedback = true;
       if (!PluginFileNames(answers[i].child("text").text().get()).empty())
         report.Add(number, std::string("media in answer ") + static_cast<char>('A' + i) + " dropped");
     }
-    record.AnyCorrectPasses = record.Correct.size() > 1 && (single || !penalty);
-    if (record.Correct.empty()) report.Add(number, "no answer earns credit: no correct letter");
-    if (feedback) report.Add(number, "feedback dropped");
-    for (const char* part : {"correctfeedback", "partiallycorrectfeedback", "incorrectfeedback"})
-      if (!PlainText(question.child(part)).empty()) {
-        report.Add(number, "feedback dropped");
-        break;
+    // The all-or-nothing type gives full marks for exactly the answers with
+    // credit, as our "all" rule does.
+    Credit::TRule rule;
+    if (std::string_view(question.attribute("type").as_string()) == "multichoiceset")
+      for (std::size_t i = 0; i < credits.size(); ++i) {
+        if (credits[i] > 0) rule.Correct += static_cast<char>('A' + i);
       }
+    else
+      rule = Credit::RuleOf(credits, single);
+    record.Correct = rule.Correct;
+    record.AnyCorrectPasses = rule.AnyCorrectPasses;
+    for (const std::string& note : rule.Notes) report.Add(number, note);
+    if (record.Correct.empty()) report.Add(number, "no answer earns credit: no correct letter");
+    for (const char* part : {"correctfeedback", "partiallycorrectfeedback", "incorrectfeedback"})
+      if (!read(question.child(part)).empty()) feedback = true;
+    if (feedback) report.Add(number, "feedback dropped");
     // The general feedback is read after answering, which is what our
     // reference is for.
-    record.Reference = PlainText(question.child("generalfeedback"));
+    record.Reference = read(question.child("generalfeedback"));
+    read.Report(number, report);
     test.Questions.push_back(std::move(record));
   }
 
@@ -318,19 +351,27 @@ private:
     question.append_child("defaultgrade").text() = "1";
     question.append_child("penalty").text() = "0";
     question.append_child("hidden").text() = "0";
-    question.append_child("single").text() = correct.size() > 1 ? "false" : "true";
+    // When any correct answer passes, each one alone earns full marks, which
+    // only a single choice allows (Moodle wants the credits of several
+    // choices to add up to 100). When every one is wanted, they share the
+    // credit and a wrong pick takes all of it away; Moodle still gives part
+    // marks for some of them.
+    const bool all = correct.size() > 1 && !record.AnyCorrectPasses;
+    if (correct.size() > 1)
+      report.Add(number,
+                 all ? "Moodle gives part marks for some of the correct answers: here every one is needed"
+                     : "any correct answer passes: Moodle lets the student pick only one");
+    question.append_child("single").text() = all ? "false" : "true";
     question.append_child("shuffleanswers").text() = "false";
     question.append_child("answernumbering").text() = "ABCD";
 
-    // Several correct letters share the credit; when every one is wanted,
-    // a wrong pick takes all of it away, so that reading back tells the
-    // two rules apart.
     const std::vector<std::string> shares = SharedFractions(static_cast<int>(correct.size()));
-    const char* wrong = correct.size() > 1 && !record.AnyCorrectPasses ? "-100" : "0";
     for (int i = 0; i < answers; ++i) {
       const auto at = correct.find(static_cast<char>('A' + i));
       pugi::xml_node answer = question.append_child("answer");
-      answer.append_attribute("fraction") = at == std::string::npos ? wrong : shares[at].c_str();
+      answer.append_attribute("fraction") = at == std::string::npos ? (all ? "-100" : "0")
+                                            : all                   ? shares[at].c_str()
+                                                                    : "100";
       answer.append_attribute("format") = "html";
       answer.append_child("text")
           .append_child(pugi::node_cdata)

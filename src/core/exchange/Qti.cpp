@@ -4,10 +4,13 @@
 #include <cctype>
 #include <cstdio>
 #include <initializer_list>
+#include <limits>
 #include <map>
 #include <pugixml.hpp>
+#include <set>
 #include <sstream>
 
+#include "core/exchange/Credit.h"
 #include "core/exchange/ExchangeText.h"
 #include "core/exchange/FormatParts.h"
 #include "core/exchange/XmlParts.h"
@@ -48,13 +51,33 @@ std::vector<pugi::xml_node> Children(const pugi::xml_node& parent, std::string_v
   return out;
 }
 
+// The first element named name below root, in document order, found without
+// recursion.
 pugi::xml_node Descendant(const pugi::xml_node& root, std::string_view name) {
-  for (const pugi::xml_node& child : root.children()) {
-    if (child.type() != pugi::node_element) continue;
-    if (LocalName(child) == name) return child;
-    if (pugi::xml_node found = Descendant(child, name)) return found;
+  pugi::xml_node node = root.first_child();
+  while (node) {
+    if (node.type() == pugi::node_element && LocalName(node) == name) return node;
+    if (node.first_child()) {
+      node = node.first_child();
+      continue;
+    }
+    while (node != root && !node.next_sibling()) node = node.parent();
+    if (node == root) break;
+    node = node.next_sibling();
   }
   return {};
+}
+
+// Whether type is a resource of kind "item" or "test" in one of the QTI 2
+// versions, whose choice items agree: "imsqti_item_xmlv2p0" to "...v2p2".
+bool IsQti2(std::string_view type, std::string_view kind) {
+  for (const std::string_view family : {"imsqti_", "imsqti_apip"}) {
+    const std::string prefix = std::string(family) + std::string(kind) + "_xmlv2p";
+    if (type.size() == prefix.size() + 1 && type.starts_with(prefix) && type.back() >= '0' &&
+        type.back() <= '2')
+      return true;
+  }
+  return false;
 }
 
 pugi::xml_node StartDocument(pugi::xml_document& document, const char* root, const char* ns,
@@ -84,7 +107,7 @@ void AppendLines(pugi::xml_node parent, std::string_view text) {
 std::string TextOf(const pugi::xml_node& element) {
   std::ostringstream inner;
   for (const pugi::xml_node& child : element.children()) child.print(inner, "", pugi::format_raw);
-  return ExchangeText::HtmlToText(inner.str());
+  return XmlParts::HtmlToText(inner.str());
 }
 
 // "a/b/../c" style joins of package paths; nothing when the path leaves the
@@ -171,19 +194,55 @@ public:
     if (!resources) throw TFormatError("imsmanifest.xml: no <resources>");
 
     TImportedTest test;
+    // Each document is read once, however often the manifest names it, and
+    // what is parsed counts against the same bound as the unpacked package.
+    std::size_t parsed = files["imsmanifest.xml"].size();
+    const auto document = [&](const std::string& name) -> const std::string& {
+      const std::string& bytes = entry(name);
+      parsed += bytes.size();
+      if (parsed > ZipArchive::MaxTotalBytes) throw TFormatError("the package's documents read too large");
+      return bytes;
+    };
     std::string testHref;
     std::vector<std::string> items;
+    std::set<std::string> seen;
+    int repeated = 0;
     for (const pugi::xml_node& resource : Children(resources, "resource")) {
       const std::string type = resource.attribute("type").as_string();
-      const std::string href = ExchangeText::PercentDecode(resource.attribute("href").as_string());
-      if (type.rfind(ItemType, 0) == 0)
-        items.push_back(href);
-      else if (type.rfind(TestType, 0) == 0 && testHref.empty())
-        testHref = href;
+      std::string href = resource.attribute("href").as_string();
+      if (href.empty()) href = Child(resource, "file").attribute("href").as_string();
+      const std::optional<std::string> path = Resolve("", ExchangeText::PercentDecode(href));
+      if (IsQti2(type, "item")) {
+        if (!path)
+          report.Add(0, "item " + href + " lies outside the package: not imported");
+        else if (!seen.insert(*path).second)
+          ++repeated;
+        else
+          items.push_back(*path);
+      } else if (IsQti2(type, "test")) {
+        if (testHref.empty() && path) testHref = *path;
+      } else if (type.starts_with("imsqti_")) {
+        report.Add(0, "resource " + href + " of type " + type + " is not a QTI 2 item: not imported");
+      }
     }
-    if (!testHref.empty()) ReadTest(entry(testHref), testHref, test);
+    if (items.empty()) report.Add(0, "the package names no QTI 2 item");
+    if (repeated > 0)
+      report.Add(
+          0, std::to_string(repeated) + " repeated references to items in the manifest: each item read once");
+    if (!testHref.empty()) try {
+        ReadTest(document(testHref), testHref, test);
+      } catch (const TFormatError& error) {
+        report.Add(0, std::string(error.what()) + ": the test's settings not imported");
+      }
     int number = 0;
-    for (const std::string& href : items) ReadItem(entry(href), href, ++number, files, test, report);
+    for (const std::string& href : items) {
+      ++number;
+      try {
+        ReadItem(document(href), href, number, files, test, report);
+      } catch (const TFormatError& error) {
+        report.Add(number, std::string(error.what()) + ": not imported");
+      }
+    }
     return test;
   }
 
@@ -280,30 +339,38 @@ private:
     }
     QuestionRecord record;
     // The prompt is the item body before the interaction plus the
-    // interaction's own prompt.
-    std::string question;
+    // interaction's own prompt, each part a block of its own, read as one so
+    // that an empty paragraph between two parts stays a blank line.
+    std::ostringstream html;
     const pugi::xml_node body = Child(item, "itemBody");
     for (const pugi::xml_node& part : body.children()) {
       if (part == interaction || Descendant(part, "choiceInteraction")) break;
-      std::ostringstream inner;
-      part.print(inner, "", pugi::format_raw);
-      const std::string text = ExchangeText::HtmlToText(inner.str());
-      if (!text.empty()) question += (question.empty() ? "" : "\r\n") + text;
+      html << "<div>";
+      part.print(html, "", pugi::format_raw);
+      html << "</div>";
     }
     if (const pugi::xml_node prompt = Child(interaction, "prompt")) {
-      const std::string text = TextOf(prompt);
-      if (!text.empty()) question += (question.empty() ? "" : "\r\n") + text;
+      html << "<div>";
+      for (const pugi::xml_node& child : prompt.children()) child.print(html, "", pugi::format_raw);
+      html << "</div>";
     }
-    record.Question = question;
+    record.Question = XmlParts::HtmlToText(html.str());
 
-    // Media: the first <img> or <object> in the body.
+    // Media: the first <img>, <object> or included picture in the body.
     std::vector<std::string> shown;
     for (const pugi::xpath_node& found :
-         body.select_nodes(".//*[local-name()='img' or local-name()='object']")) {
+         body.select_nodes(".//*[local-name()='img' or local-name()='object' or local-name()='include']")) {
       const pugi::xml_node node = found.node();
-      const std::string ref =
-          ExchangeText::PercentDecode(node.attribute(LocalName(node) == "img" ? "src" : "data").as_string());
-      if (!ref.empty()) shown.push_back(ref);
+      const std::string_view kind = LocalName(node);
+      const std::string ref = ExchangeText::PercentDecode(node.attribute(kind == "img"      ? "src"
+                                                                         : kind == "object" ? "data"
+                                                                                            : "href")
+                                                              .as_string());
+      if (ref.empty()) continue;
+      if (kind == "include" && !XmlParts::IsImage(ref))
+        report.Add(number, "included content " + ref + " dropped");
+      else
+        shown.push_back(ref);
     }
     for (std::size_t i = 0; i < shown.size(); ++i) {
       const std::string name =
@@ -333,19 +400,76 @@ private:
       if (responseId == candidate.attribute("identifier").as_string()) declaration = candidate;
     std::string correct;
     for (const pugi::xml_node& value : Children(Child(declaration, "correctResponse"), "value"))
-      if (const auto letter = letters.find(value.text().get()); letter != letters.end())
+      if (const auto letter = letters.find(std::string(FormatParts::Trim(value.text().get())));
+          letter != letters.end())
         correct += letter->second;
     std::sort(correct.begin(), correct.end());
+    correct.erase(std::unique(correct.begin(), correct.end()), correct.end());
     record.Correct = correct;
-    // Scoring by a mapping in which each correct choice alone is worth the
-    // whole score means any correct answer passes.
-    const std::string_view rules = Child(item, "responseProcessing").attribute("template").as_string();
-    record.AnyCorrectPasses = correct.size() > 1 && rules.ends_with("map_response");
-    if (correct.empty()) report.Add(number, "no correct response: no correct letter");
+
+    const TScoring scoring = ScoringOf(item);
+    const pugi::xml_node mapping = Child(declaration, "mapping");
+    if (scoring == TScoring::Map && mapping) {
+      const bool single = std::string_view(declaration.attribute("cardinality").as_string()) == "single" ||
+                          interaction.attribute("maxChoices").as_int(0) == 1;
+      const Credit::TRule rule = Credit::RuleOf(MappedCredits(mapping, choices, single), single);
+      record.Correct = rule.Correct;
+      record.AnyCorrectPasses = rule.AnyCorrectPasses;
+      for (const std::string& note : rule.Notes) report.Add(number, note);
+      if (!correct.empty() && correct != rule.Correct)
+        report.Add(number, "the correct response (" + correct + ") and the scoring (" +
+                               (rule.Correct.empty() ? std::string("none") : rule.Correct) +
+                               ") disagree: the scoring's key taken");
+    } else if (scoring == TScoring::Unknown && correct.size() > 1) {
+      report.Add(number, "scoring rules not read: every value of the correct response wanted");
+    }
+    if (record.Correct.empty()) report.Add(number, "no correct response: no correct letter");
     if (Child(item, "modalFeedback") || Descendant(body, "feedbackInline") ||
         Descendant(body, "feedbackBlock"))
       report.Add(number, "feedback dropped");
+    if (Descendant(body, "math")) report.Add(number, "MathML formula flattened to plain text");
     test.Questions.push_back(std::move(record));
+  }
+
+  enum class TScoring { Match, Map, Unknown };
+
+  // How an item scores: by one of the standard templates, or by processing
+  // written out that maps the response or matches it against the correct one.
+  static TScoring ScoringOf(const pugi::xml_node& item) {
+    const pugi::xml_node processing = Child(item, "responseProcessing");
+    if (!processing) return TScoring::Match;
+    std::string_view rules = processing.attribute("template").as_string();
+    if (rules.empty()) rules = processing.attribute("templateLocation").as_string();
+    if (rules.ends_with(".xml")) rules.remove_suffix(4);
+    if (rules.ends_with("map_response")) return TScoring::Map;
+    if (rules.ends_with("match_correct")) return TScoring::Match;
+    if (!rules.empty()) return TScoring::Unknown;
+    if (Descendant(processing, "mapResponse")) return TScoring::Map;
+    if (Descendant(processing, "match") && Descendant(processing, "correct")) return TScoring::Match;
+    return TScoring::Unknown;
+  }
+
+  // What each choice earns alone under a mapping, as a share of the most the
+  // item gives: the bounded sum of the choices worth something, or with one
+  // choice allowed the best of them.
+  static std::vector<double> MappedCredits(const pugi::xml_node& mapping,
+                                           const std::vector<pugi::xml_node>& choices, bool single) {
+    const double fallback = mapping.attribute("defaultValue").as_double(0);
+    const double upper = mapping.attribute("upperBound").as_double(std::numeric_limits<double>::infinity());
+    std::vector<double> values;
+    for (const pugi::xml_node& choice : choices) {
+      const std::string_view id = choice.attribute("identifier").as_string();
+      double value = fallback;
+      for (const pugi::xml_node& entry : Children(mapping, "mapEntry"))
+        if (id == entry.attribute("mapKey").as_string()) value = entry.attribute("mappedValue").as_double(0);
+      values.push_back(std::min(value, upper));
+    }
+    double most = 0;
+    for (double value : values) most = single ? std::max(most, value) : most + std::max(value, 0.0);
+    most = std::min(most, upper);
+    std::vector<double> credits;
+    for (double value : values) credits.push_back(most > 0 ? value / most : 0);
+    return credits;
   }
 
   static std::optional<std::string> WriteItem(const QuestionRecord& record, int number,
@@ -378,11 +502,12 @@ private:
       for (char letter : correct) values.append_child("value").text() = std::string(1, letter).c_str();
     }
     if (any) {
-      // Each correct choice alone earns the whole score; wrong ones nothing.
+      // Each correct choice alone earns the whole score, and a wrong one
+      // costs as much as every correct one earns, so that it cancels them.
       pugi::xml_node mapping = response.append_child("mapping");
       mapping.append_attribute("lowerBound") = "0";
       mapping.append_attribute("upperBound") = "1";
-      mapping.append_attribute("defaultValue") = "0";
+      mapping.append_attribute("defaultValue") = -static_cast<int>(correct.size());
       for (char letter : correct) {
         pugi::xml_node entry = mapping.append_child("mapEntry");
         entry.append_attribute("mapKey") = std::string(1, letter).c_str();

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/exchange/QuestionFormat.h"
+#include "core/run/Scoring.h"
 
 // A small test that uses every field the XML formats can carry: HTML-looking
 // and non-ASCII text, line breaks, several correct letters under both rules,
@@ -52,4 +57,28 @@ inline void PrintTo(const QuestionRecord& r, std::ostream* out) {
     *out << " " << static_cast<char>('A' + i) << "=" << ::testing::PrintToString(r.Answer(i));
   *out << " correct=" << r.Correct << " any=" << r.AnyCorrectPasses << " media=" << r.MediaFile
        << " ref=" << ::testing::PrintToString(r.Reference) << " hot=" << r.HotLink << "}";
+}
+
+// The questions' correct letters and rules ("any" true), in order.
+inline void ExpectRules(const std::vector<QuestionRecord>& questions,
+                        const std::vector<std::pair<std::string, bool>>& rules) {
+  ASSERT_EQ(questions.size(), rules.size());
+  for (std::size_t i = 0; i < rules.size(); ++i) {
+    EXPECT_EQ(questions[i].Correct, rules[i].first) << "question " << i + 1;
+    EXPECT_EQ(questions[i].AnyCorrectPasses, rules[i].second) << "question " << i + 1;
+  }
+}
+
+// For every set of the first choices answers that another system lets the
+// student choose (only one when single), whether it earns full marks there
+// (fullMarks, given the set as letter bits) is what our engine says of it.
+inline void ExpectFullMarksWhereRight(const QuestionRecord& record, int choices, bool single,
+                                      const std::function<bool(unsigned)>& fullMarks) {
+  for (unsigned chosen = 1; chosen < 1u << choices; ++chosen) {
+    if (single && std::popcount(chosen) != 1) continue;
+    const auto letters = static_cast<Scoring::TLetters>(chosen);
+    EXPECT_EQ(fullMarks(chosen),
+              Scoring::IsRight(Scoring::LettersOf(record.Correct), record.AnyCorrectPasses, letters))
+        << record.Question << ": choosing " << Scoring::LetterText(letters);
+  }
 }

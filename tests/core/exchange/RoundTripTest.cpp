@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -9,10 +10,10 @@
 #include "core/exchange/FormatParts.h"
 #include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
-#include "core/storage/IniStore.h"
 #include "core/model/Conversions.h"
 #include "core/model/MediaFile.h"
 #include "core/model/TestContents.h"
+#include "core/storage/IniStore.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -48,8 +49,17 @@ QuestionRecord Carried(QuestionRecord q, std::string_view format) {
     q.MediaFile.clear();
     if (q.Correct.size() < 2) q.AnyCorrectPasses = false;
   }
-  if (format == "aiken") q.Reference.clear();
+  if (format == "aiken" || format == "qti") q.Reference.clear();
   return q;
+}
+
+// What reading back may say: that Moodle gives part marks where every
+// correct answer is wanted.
+bool Expected(const TLossReport& read, std::string_view format) {
+  return std::all_of(read.Lines().begin(), read.Lines().end(), [&](const std::string& line) {
+    return format == "moodle" &&
+           line.ends_with("part marks rounded to all or nothing: every correct answer must be chosen");
+  });
 }
 
 TExportedTest AsExported(std::vector<QuestionRecord> questions) {
@@ -77,7 +87,7 @@ TEST_P(RoundTrip, KeepsEveryCarriedFieldOfAGeneratedTest) {
   const TExportedTest test = AsExported(Generated(GetParam() == "aiken"));
   TLossReport written, read;
   const TImportedTest back = format.Read(format.Write(test, {}, written), read);
-  EXPECT_TRUE(read.Empty()) << read.Lines().front();
+  EXPECT_TRUE(Expected(read, GetParam())) << read.Lines().front();
   ASSERT_EQ(back.Questions.size(), 500u);
   for (size_t i = 0; i < 500; ++i)
     ASSERT_EQ(back.Questions[i], Carried(test.Contents.Questions[i], GetParam())) << "question " << i + 1;
@@ -105,7 +115,7 @@ TEST_P(RoundTrip, KeepsTheSampleTestsAndReportsWhatItCannotCarry) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, RoundTrip, testing::Values("gift", "aiken", "csv"));
+INSTANTIATE_TEST_SUITE_P(Formats, RoundTrip, testing::Values("gift", "aiken", "csv", "moodle", "qti"));
 
 TEST(CsvRoundTrip, ReadsBackIdenticallyThroughPythonsCsvModule) {
   if (std::system("python3 -c 'import csv' >/dev/null 2>&1") != 0) GTEST_SKIP() << "python3 is not installed";
