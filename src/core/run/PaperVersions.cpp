@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <random>
 
+#include "core/model/TestContents.h"
 #include "core/run/Shuffle.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
-#include "core/model/TestContents.h"
 
 namespace PaperVersions {
 namespace {
@@ -179,6 +179,53 @@ std::uint64_t NewSeed() {
 std::string_view ChoiceHint(const TPaperQuestion& question) {
   if (Scoring::LetterCount(question.Key) < 2) return {};
   return question.AnyCorrectPasses ? "choose any that apply" : "choose all that apply";
+}
+
+std::string_view KeyRuleMark(const TPaperQuestion& question) {
+  if (Scoring::LetterCount(question.Key) < 2) return {};
+  return question.AnyCorrectPasses ? "any" : "all";
+}
+
+namespace {
+constexpr std::string_view LastPrintSection = "LASTPRINT";
+constexpr std::string_view SeedKey = "SEED";
+constexpr std::string_view VersionsKey = "VERSIONS";
+constexpr std::string_view ShuffleQuestionsKey = "SHUFFLEQUESTIONS";
+constexpr std::string_view ShuffleAnswersKey = "SHUFFLEANSWERS";
+}  // namespace
+
+std::string LastPrintPath(const std::string& testPath) {
+  return testPath + ".lastprint";
+}
+
+void RememberPrint(const std::string& testPath, const TOptions& options) {
+  TIniStore store(LastPrintPath(testPath));
+  store.EraseSection(LastPrintSection);
+  store.WriteString(LastPrintSection, SeedKey, std::to_string(options.Seed));
+  store.WriteString(LastPrintSection, VersionsKey,
+                    std::to_string(std::clamp(options.Versions, 1, MaxVersions)));
+  store.WriteString(LastPrintSection, ShuffleQuestionsKey, options.ShuffleQuestions ? "1" : "0");
+  store.WriteString(LastPrintSection, ShuffleAnswersKey, options.ShuffleAnswers ? "1" : "0");
+  store.UpdateFile();
+}
+
+std::optional<TOptions> LastPrint(const std::string& testPath) {
+  const std::string path = LastPrintPath(testPath);
+  if (!TInputFile(path).Exists()) return std::nullopt;
+  TIniStore store(path);
+  const auto flag = [&store](std::string_view key) -> std::optional<bool> {
+    const std::string value = store.ReadString(LastPrintSection, key, "");
+    if (value == "0" || value == "1") return value == "1";
+    return std::nullopt;
+  };
+  const std::optional<std::uint64_t> seed = ParseSeed(store.ReadString(LastPrintSection, SeedKey, ""));
+  const std::optional<std::uint64_t> versions =
+      ParseSeed(store.ReadString(LastPrintSection, VersionsKey, ""));
+  const std::optional<bool> questions = flag(ShuffleQuestionsKey);
+  const std::optional<bool> answers = flag(ShuffleAnswersKey);
+  if (!seed || !versions || *versions < 1 || *versions > MaxVersions || !questions || !answers)
+    return std::nullopt;
+  return TOptions{static_cast<int>(*versions), *seed, *questions, *answers};
 }
 
 }  // namespace PaperVersions

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/run/Scoring.h"
 #include "core/model/TestFile.h"
+#include "core/run/Scoring.h"
 
 // The versions of a paper test: version A, B, ... each with its own order of
 // questions and, per question, its own order of answers, made again exactly
@@ -86,5 +86,24 @@ std::uint64_t NewSeed();
 // "choose all that apply" / "choose any that apply" for a question with
 // several correct letters; "" for one or none.
 std::string_view ChoiceHint(const TPaperQuestion& question);
+
+// How a key line marks the rule of a question with several correct letters,
+// so a hand-marker knows whether one of them is enough: "all" or "any"; ""
+// for one correct letter or none.
+std::string_view KeyRuleMark(const TPaperQuestion& question);
+
+// The options a test was last printed with are kept beside it, in a small
+// file of its own ("TEST.QWT" -> "TEST.QWT.lastprint"), never in the test
+// file, so that grading the sheets starts from them.
+std::string LastPrintPath(const std::string& testPath);
+
+// Keeps options as the last print of the test at testPath, replacing what
+// was kept before. Throws TIoError naming the file when it cannot be written.
+void RememberPrint(const std::string& testPath, const TOptions& options);
+
+// The options last kept for the test at testPath; nothing when none were or
+// the file does not hold a whole set of them (it is then left alone). Throws
+// TIoError when the file is there and cannot be read.
+std::optional<TOptions> LastPrint(const std::string& testPath);
 
 }  // namespace PaperVersions

@@ -105,3 +105,29 @@ TEST(PaperVersions, MediaNamesAreFoundAsWindowsWouldFindThem) {
   for (const char* missing : {"", "\\MEDIA", "\\MEDIA\\NONE.BMP", "..\\x", "\\MEDIA\\..\\TOP.PNG"})
     EXPECT_FALSE(FindMediaFile(folder, missing)) << missing;
 }
+
+TEST(PaperVersions, TheLastPrintIsKeptBesideTheTestAndADamagedOneIsNone) {
+  TTempDir dir;
+  const std::string test = dir.File("T.QWT");
+  EXPECT_FALSE(LastPrint(test));
+  RememberPrint(test, {.Versions = 2, .Seed = 4242, .ShuffleQuestions = false, .ShuffleAnswers = true});
+  RememberPrint(test, {.Versions = 3, .Seed = 77, .ShuffleQuestions = true, .ShuffleAnswers = false});
+  const auto kept = LastPrint(test);
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->Versions, 3);
+  EXPECT_EQ(kept->Seed, 77u);
+  EXPECT_TRUE(kept->ShuffleQuestions);
+  EXPECT_FALSE(kept->ShuffleAnswers);
+  EXPECT_FALSE(std::filesystem::exists(test));  // the test file itself is never written
+  EXPECT_EQ(LastPrintPath(test), dir.File("T.QWT.lastprint"));
+
+  WriteBytes(LastPrintPath(test),
+             "[LASTPRINT]\r\nSEED=5\r\nVERSIONS=27\r\nSHUFFLEQUESTIONS=1\r\nSHUFFLEANSWERS=0\r\n");
+  EXPECT_FALSE(LastPrint(test));
+  const auto v = Make({Question("x", {"a", "b", "c"}, "AB", true), Question("y", {"a", "b"}, "AB"),
+                       Question("z", {"a", "b"}, "B", true)},
+                      {})[0];
+  EXPECT_EQ(KeyRuleMark(v.Questions[0]), "any");
+  EXPECT_EQ(KeyRuleMark(v.Questions[1]), "all");
+  EXPECT_EQ(KeyRuleMark(v.Questions[2]), "");
+}
