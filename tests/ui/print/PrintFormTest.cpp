@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -31,6 +32,8 @@ TEST_F(PaperForms, PrintFormStartsFromUsefulDefaultsAndSavesThePdfItShows) {
   Child<QLineEdit>(form, "SeedEdit")->setText(QStringLiteral("77"));
   const QString pdf = QString::fromStdString(Dir.File("paper.pdf"));
   Dialogs.ExpectSave(pdf);
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("The test has been saved as a PDF of 6 pages:\r") + pdf);
   Click(form, "PdfButton");
   EXPECT_EQ(Dialogs.Files.back().Options.FileName, QStringLiteral("PAPER.pdf"));
   EXPECT_EQ(PageCount(pdf), 3 + 3);  // a page of questions and a key per version
@@ -50,7 +53,7 @@ TEST_F(PaperForms, GradeFormShowsResultsSavesThemAndNamesTheBadCell) {
   WriteBytes(Dir.File("answers.csv"), answers + "Zo\xC3\xAB,B\r\n");
   WriteBytes(Dir.File("bad.csv"), "Ann,A,B,Q\r\n");
 
-  TGradeForm form(test, Dialogs);
+  TGradeForm form(test, QString::fromStdString(TestPath), Dialogs);
   EXPECT_FALSE(Child<QPushButton>(form, "SaveButton")->isEnabled());
   Child<QSpinBox>(form, "VersionsSpin")->setValue(2);
   Child<QLineEdit>(form, "SeedEdit")->setText(QStringLiteral("31"));
@@ -89,4 +92,94 @@ TEST_F(PaperForms, GradeFormShowsResultsSavesThemAndNamesTheBadCell) {
   Click(form, "OpenButton");
   EXPECT_EQ(table->rowCount(), 0);
   EXPECT_FALSE(Child<QPushButton>(form, "SaveButton")->isEnabled());
+}
+
+// Grading starts from the last print; sheets typed with the wrong version
+// letter are graded, and a warning says that they fit another key better.
+TEST_F(PaperForms, GradingStartsFromTheLastPrintAndWarnsOfSheetsThatFitAnotherKey) {
+  const PaperVersions::TPaperTest test = WriteTest(6);
+  const QString testPath = QString::fromStdString(TestPath);
+  {
+    TGradeForm fresh(test, testPath, Dialogs);
+    EXPECT_EQ(Child<QLineEdit>(fresh, "SeedEdit")->text(), QStringLiteral("0"));
+    EXPECT_TRUE(
+        Child<QLabel>(fresh, "PrintNote")->text().startsWith(QStringLiteral("No print of this test")));
+  }
+  {
+    TPrintForm print(test, testPath, Dialogs);
+    Child<QSpinBox>(print, "VersionsSpin")->setValue(2);
+    Child<QLineEdit>(print, "SeedEdit")->setText(QStringLiteral("31"));
+    Child<QCheckBox>(print, "ShuffleQuestionsCheck")->setChecked(false);
+    // Never over the test itself.
+    Dialogs.ExpectSave(testPath);
+    Dialogs.ExpectMessage(
+        TMessageKind::Error,
+        testPath + QStringLiteral(" is the file PAPER.QWT is made from: it cannot also be "
+                                  "the output.\rChoose another name. Nothing was written."));
+    Click(print, "PdfButton");
+    const QString pdf = QString::fromStdString(Dir.File("paper.pdf"));
+    Dialogs.ExpectSave(pdf);
+    Dialogs.ExpectMessage(TMessageKind::Information,
+                          QStringLiteral("The test has been saved as a PDF of 4 pages:\r") + pdf);
+    Click(print, "PdfButton");
+  }
+  EXPECT_EQ(ReadBytes(TestPath).rfind("[SETTINGS]", 0), 0u) << "the test stays a test";
+
+  const auto versions = PaperVersions::Make(test.Questions, {2, 31, false, true});
+  auto asVersion = [](const PaperVersions::TVersion& version, const char* letter) {
+    std::vector<std::string> row = Grading::KeyRow(version);
+    row[1] = letter;
+    return Csv::FormatRecord(row);
+  };
+  // Two of three sheets were written on version B and typed as A.
+  const std::string answers =
+      asVersion(versions[1], "A") + asVersion(versions[0], "A") + asVersion(versions[1], "A");
+  WriteBytes(Dir.File("answers.csv"), answers);
+  const int own = Grading::Grade(asVersion(versions[1], "A"), versions, 0).Students[0].Percent;
+  ASSERT_LE(own, 100 - Grading::FarBelowPoints);
+
+  TGradeForm form(test, testPath, Dialogs);
+  EXPECT_EQ(Child<QSpinBox>(form, "VersionsSpin")->value(), 2);
+  EXPECT_EQ(Child<QLineEdit>(form, "SeedEdit")->text(), QStringLiteral("31"));
+  EXPECT_FALSE(Child<QCheckBox>(form, "ShuffleQuestionsCheck")->isChecked());
+  EXPECT_TRUE(Child<QCheckBox>(form, "ShuffleAnswersCheck")->isChecked());
+  const QString answersPath = QString::fromStdString(Dir.File("answers.csv"));
+  Dialogs.ExpectOpen(answersPath);
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral(
+          "2 of 3 sheets score far better under the key of another version than under their own: "
+          "Key B scores %1% as version A and 100% under the key of version B.\rCheck the seed, the "
+          "number of versions and the shuffles: they must be those the test was printed with.")
+          .arg(own));
+  Click(form, "OpenButton");
+  EXPECT_EQ(Child<QTableWidget>(form, "ResultsTable")->rowCount(), 3);
+
+  // The results never go over the answers they are made from.
+  Dialogs.ExpectSave(answersPath);
+  Dialogs.ExpectMessage(
+      TMessageKind::Error,
+      answersPath + QStringLiteral(" is the file answers.csv is made from: it cannot also be "
+                                   "the output.\rChoose another name. Nothing was written."));
+  Click(form, "SaveButton");
+  EXPECT_EQ(ReadBytes(Dir.File("answers.csv")), answers);
+}
+
+// A picture that is missing or cannot be read is named when the PDF is saved.
+TEST_F(PaperForms, ThePdfMessageNamesThePicturesNotPrinted) {
+  PaperVersions::TPaperTest test = WriteTest(2);
+  WriteBytes(Dir.File("media/pic.bmp"), "BM not a picture");
+  test.Questions[1].MediaFile = "\\MEDIA\\GONE.PNG";
+  TPrintForm form(std::move(test), QString::fromStdString(TestPath), Dialogs);
+  const QString pdf = QString::fromStdString(Dir.File("paper.pdf"));
+  Dialogs.ExpectSave(pdf);
+  QImageReader reader(QString::fromStdString(Dir.File("media/pic.bmp")));
+  ASSERT_TRUE(reader.read().isNull());
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("The test has been saved as a PDF of 2 pages:\r") + pdf +
+                            QStringLiteral("\rThese pictures are not printed:\rquestion 1: the picture "
+                                           "\\MEDIA\\PIC.BMP cannot be read: ") +
+                            reader.errorString() +
+                            QStringLiteral("\rquestion 2: the picture \\MEDIA\\GONE.PNG was not found"));
+  Click(form, "PdfButton");
 }
