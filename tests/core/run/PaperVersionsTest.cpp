@@ -124,10 +124,4 @@ TEST(PaperVersions, TheLastPrintIsKeptBesideTheTestAndADamagedOneIsNone) {
   WriteBytes(LastPrintPath(test),
              "[LASTPRINT]\r\nSEED=5\r\nVERSIONS=27\r\nSHUFFLEQUESTIONS=1\r\nSHUFFLEANSWERS=0\r\n");
   EXPECT_FALSE(LastPrint(test));
-  const auto v = Make({Question("x", {"a", "b", "c"}, "AB", true), Question("y", {"a", "b"}, "AB"),
-                       Question("z", {"a", "b"}, "B", true)},
-                      {})[0];
-  EXPECT_EQ(KeyRuleMark(v.Questions[0]), "any");
-  EXPECT_EQ(KeyRuleMark(v.Questions[1]), "all");
-  EXPECT_EQ(KeyRuleMark(v.Questions[2]), "");
 }

@@ -149,29 +149,19 @@ TEST_F(ClientFormTest, ALogoPickedElsewhereIsCopiedInAfterAsking) {
   WriteBitmap(bitmap, 40, 30);
   WriteBytes(Dir.File("crest.bmp"), "older");
   auto form = Open();
-  Dialogs.ExpectOpen(bitmap);
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, CopyQuestion("crest.bmp"), TButton::Yes);
-  Dialogs.ExpectMessage(
-      TMessageKind::RiskyConfirmation,
-      "A file named crest.bmp is in " + Folder() + " already.\rReplace it with the picture picked?",
-      TButton::No);
-  Click(Button("Button2"));
-  EXPECT_EQ(ReadBytes(Dir.File("crest.bmp")), "older");
-  EXPECT_EQ(Edit("Edit1")->text(), bitmap);
-
-  Dialogs.ExpectOpen(bitmap);
-  Dialogs.ExpectMessage(TMessageKind::Confirmation, CopyQuestion("crest.bmp"), TButton::Yes);
-  Dialogs.ExpectMessage(
-      TMessageKind::RiskyConfirmation,
-      "A file named crest.bmp is in " + Folder() + " already.\rReplace it with the picture picked?",
-      TButton::Yes);
-  Click(Button("Button2"));
-  EXPECT_EQ(ReadBytes(Dir.File("crest.bmp")), ReadBytes(elsewhere.File("crest.bmp")));
+  for (const TButton replace : {TButton::No, TButton::Yes}) {
+    Dialogs.ExpectOpen(bitmap);
+    Dialogs.ExpectMessage(TMessageKind::Confirmation, CopyQuestion("crest.bmp"), TButton::Yes);
+    Dialogs.ExpectMessage(
+        TMessageKind::RiskyConfirmation,
+        "A file named crest.bmp is in " + Folder() + " already.\rReplace it with the picture picked?",
+        replace);
+    Click(Button("Button2"));
+    EXPECT_EQ(ReadBytes(Dir.File("crest.bmp")) == "older", replace == TButton::No);
+  }
   EXPECT_EQ(Edit("Edit1")->text(), FromPath(Dir.File("crest.bmp")));
   EXPECT_EQ(Get<QLabel>("Image2")->pixmap().size(), QSize(40, 30));
-
-  // Picked inside the folder, nothing is asked.
-  Dialogs.ExpectOpen(FromPath(Dir.File("crest.bmp")));
+  Dialogs.ExpectOpen(FromPath(Dir.File("crest.bmp")));  // inside the folder, nothing is asked
   Click(Button("Button2"));
   Click(Button("Button1"));
   EXPECT_EQ(Value(Written(), "LOGO"), "crest.bmp");
