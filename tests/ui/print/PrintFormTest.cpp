@@ -100,12 +100,6 @@ TEST_F(PaperForms, GradingStartsFromTheLastPrintAndWarnsOfSheetsThatFitAnotherKe
   const PaperVersions::TPaperTest test = WriteTest(6);
   const QString testPath = QString::fromStdString(TestPath);
   {
-    TGradeForm fresh(test, testPath, Dialogs);
-    EXPECT_EQ(Child<QLineEdit>(fresh, "SeedEdit")->text(), QStringLiteral("0"));
-    EXPECT_TRUE(
-        Child<QLabel>(fresh, "PrintNote")->text().startsWith(QStringLiteral("No print of this test")));
-  }
-  {
     TPrintForm print(test, testPath, Dialogs);
     Child<QSpinBox>(print, "VersionsSpin")->setValue(2);
     Child<QLineEdit>(print, "SeedEdit")->setText(QStringLiteral("31"));
@@ -123,7 +117,6 @@ TEST_F(PaperForms, GradingStartsFromTheLastPrintAndWarnsOfSheetsThatFitAnotherKe
                           QStringLiteral("The test has been saved as a PDF of 4 pages:\r") + pdf);
     Click(print, "PdfButton");
   }
-  EXPECT_EQ(ReadBytes(TestPath).rfind("[SETTINGS]", 0), 0u) << "the test stays a test";
 
   const auto versions = PaperVersions::Make(test.Questions, {2, 31, false, true});
   auto asVersion = [](const PaperVersions::TVersion& version, const char* letter) {

@@ -131,13 +131,10 @@ TEST_F(PaperFixture, TheKeyMarksTheRuleOfEachLineOfSeveralLetters) {
       "all: every one of the letters, and no other; any: one of them is enough, with no wrong letter")));
 }
 
-// Pictures that do not print are named, and Qt's own logging about them stays out of the output.
-TEST_F(PaperFixture, MissingAndUnreadablePicturesAreNamedWithoutQtsLogging) {
+// A picture that does not print is named, and Qt's own logging about it stays out of the output.
+TEST_F(PaperFixture, AnUnreadablePictureIsNamedWithoutQtsLogging) {
   auto test = WriteTest(3);
-  test.Questions[2].MediaFile = "\\MEDIA\\GONE.BMP";
   TPrintOptions options;
-  EXPECT_EQ(TTestPrinter(test, options).MissingPictures(),
-            QStringList{"question 3: the picture \\MEDIA\\GONE.BMP was not found"});
   // A picture cut short, as a failed copy leaves it: Qt's reader logs about it.
   QImage picture(64, 64, QImage::Format_RGB32);
   picture.fill(Qt::red);
@@ -154,7 +151,7 @@ TEST_F(PaperFixture, MissingAndUnreadablePicturesAreNamedWithoutQtsLogging) {
   const QStringList missing = TTestPrinter(test, options).MissingPictures();
   Pdf(test, options);
   qInstallMessageHandler(previous);
-  ASSERT_EQ(missing.size(), 2);
+  ASSERT_EQ(missing.size(), 1);
   EXPECT_TRUE(
       missing[0].startsWith(QStringLiteral("question 1: the picture \\MEDIA\\HALF.JPG cannot be read: ")));
   EXPECT_TRUE(logged.isEmpty()) << logged.join(QLatin1Char('\n')).toStdString();
