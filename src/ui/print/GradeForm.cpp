@@ -202,8 +202,8 @@ void TGradeForm::WarnOfWrongKeys(std::string_view text, const std::vector<PaperV
   Dialogs.Inform(
       QStringLiteral("%1 of %2 sheets score far better under the key of another version than under "
                      "their own: %3 scores %4% as version %5 and %6% under the key of %7.\r"
-                     "Check the seed, the number of versions and the shuffles: they must be those "
-                     "the test was printed with.")
+                     "Check the seed, the number of versions and the shuffles (they must be those "
+                     "the test was printed with) and the version letters typed.")
           .arg(QString::number(check.FitElsewhere), QString::number(check.Sheets),
                FromUtf8OrCodePage(sheet.Name), QString::number(check.OwnPercent),
                QString(QLatin1Char(sheet.Version)), QString::number(check.CandidatePercent), key));

@@ -143,7 +143,8 @@ TEST_F(PaperForms, GradingStartsFromTheLastPrintAndWarnsOfSheetsThatFitAnotherKe
       QStringLiteral(
           "2 of 3 sheets score far better under the key of another version than under their own: "
           "Key B scores %1% as version A and 100% under the key of version B.\rCheck the seed, the "
-          "number of versions and the shuffles: they must be those the test was printed with.")
+          "number of versions and the shuffles (they must be those the test was printed with) and the "
+          "version letters typed.")
           .arg(own));
   Click(form, "OpenButton");
   EXPECT_EQ(Child<QTableWidget>(form, "ResultsTable")->rowCount(), 3);
