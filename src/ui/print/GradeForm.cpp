@@ -200,8 +200,8 @@ void TGradeForm::WarnOfWrongKeys(std::string_view text, const std::vector<PaperV
           : QStringLiteral("version %1 of the last print (seed %2)").arg(letter).arg(printed->Seed);
   const Grading::TStudentResult& sheet = Results.Students[static_cast<std::size_t>(check.Sheet)];
   Dialogs.Inform(
-      QStringLiteral("%1 of %2 sheets score far better under the key of another version than under "
-                     "their own: %3 scores %4% as version %5 and %6% under the key of %7.\r"
+      QStringLiteral("%1 of %2 sheets score far better under another key than under the key of "
+                     "their own version: %3 scores %4% as version %5 and %6% under the key of %7.\r"
                      "Check the seed, the number of versions and the shuffles (they must be those "
                      "the test was printed with) and the version letters typed.")
           .arg(QString::number(check.FitElsewhere), QString::number(check.Sheets),

@@ -141,7 +141,7 @@ TEST_F(PaperForms, GradingStartsFromTheLastPrintAndWarnsOfSheetsThatFitAnotherKe
   Dialogs.ExpectMessage(
       TMessageKind::Information,
       QStringLiteral(
-          "2 of 3 sheets score far better under the key of another version than under their own: "
+          "2 of 3 sheets score far better under another key than under the key of their own version: "
           "Key B scores %1% as version A and 100% under the key of version B.\rCheck the seed, the "
           "number of versions and the shuffles (they must be those the test was printed with) and the "
           "version letters typed.")
