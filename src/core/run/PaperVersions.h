@@ -92,18 +92,22 @@ std::string_view ChoiceHint(const TPaperQuestion& question);
 // for one correct letter or none.
 std::string_view KeyRuleMark(const TPaperQuestion& question);
 
-// The options a test was last printed with are kept beside it, in a small
-// file of its own ("TEST.QWT" -> "TEST.QWT.lastprint"), never in the test
-// file, so that grading the sheets starts from them.
+// The options of a test's recent prints are kept beside it, in a small file
+// of its own ("TEST.QWT" -> "TEST.QWT.lastprint"), never in the test file,
+// so that grading the sheets starts from them and can tell sheets of an
+// earlier print.
+inline constexpr std::size_t KeptPrints = 8;
+
 std::string LastPrintPath(const std::string& testPath);
 
-// Keeps options as the last print of the test at testPath, replacing what
-// was kept before. Throws TIoError naming the file when it cannot be written.
+// Keeps options as the newest print of the test at testPath, before the
+// KeptPrints - 1 newest others (the same options kept once). Throws TIoError
+// naming the file when it cannot be read or written.
 void RememberPrint(const std::string& testPath, const TOptions& options);
 
-// The options last kept for the test at testPath; nothing when none were or
-// the file does not hold a whole set of them (it is then left alone). Throws
-// TIoError when the file is there and cannot be read.
-std::optional<TOptions> LastPrint(const std::string& testPath);
+// The options of the test's recent prints, newest first; a print whose
+// record is damaged is left out. Throws TIoError when the file is there and
+// cannot be read.
+std::vector<TOptions> RecentPrints(const std::string& testPath);
 
 }  // namespace PaperVersions

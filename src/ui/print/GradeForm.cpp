@@ -113,12 +113,13 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
 
   // The sheets are graded with what they were printed with: the last print's
   // seed, versions and shuffles, as far as they are known.
-  const std::optional<PaperVersions::TOptions> printed = LastPrint();
-  if (printed) {
-    VersionsSpin->setValue(printed->Versions);
-    SeedEdit->setText(QString::number(printed->Seed));
-    ShuffleQuestionsCheck->setChecked(printed->ShuffleQuestions);
-    ShuffleAnswersCheck->setChecked(printed->ShuffleAnswers);
+  const std::vector<PaperVersions::TOptions> prints = RecentPrints();
+  if (!prints.empty()) {
+    const PaperVersions::TOptions& printed = prints.front();
+    VersionsSpin->setValue(printed.Versions);
+    SeedEdit->setText(QString::number(printed.Seed));
+    ShuffleQuestionsCheck->setChecked(printed.ShuffleQuestions);
+    ShuffleAnswersCheck->setChecked(printed.ShuffleAnswers);
     PrintNote->setText(QStringLiteral("As this test was last printed."));
   } else {
     PrintNote->setText(
@@ -127,13 +128,13 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
   }
 }
 
-std::optional<PaperVersions::TOptions> TGradeForm::LastPrint() const {
+std::vector<PaperVersions::TOptions> TGradeForm::RecentPrints() const {
   // A record that cannot be read is no record: the controls say what to give.
   try {
-    if (!TestPath.isEmpty()) return PaperVersions::LastPrint(ToPath(TestPath));
+    if (!TestPath.isEmpty()) return PaperVersions::RecentPrints(ToPath(TestPath));
   } catch (const TIoError&) {
   }
-  return std::nullopt;
+  return {};
 }
 
 void TGradeForm::OpenButtonClick() {
@@ -176,28 +177,28 @@ void TGradeForm::GradeButtonClick() {
 
 void TGradeForm::WarnOfWrongKeys(std::string_view text, const std::vector<PaperVersions::TVersion>& versions,
                                  const PaperVersions::TOptions& options) {
-  // Every version graded against, the versions of the last print when they
-  // are others, then the test's own order.
+  // Every version graded against, the versions of the other recent prints,
+  // then the test's own order; each with the words that name it.
   std::vector<PaperVersions::TVersion> candidates = versions;
-  const std::size_t graded = candidates.size();
-  const std::optional<PaperVersions::TOptions> printed = LastPrint();
-  if (printed && (printed->Seed != options.Seed || printed->Versions != options.Versions ||
-                  printed->ShuffleQuestions != options.ShuffleQuestions ||
-                  printed->ShuffleAnswers != options.ShuffleAnswers)) {
-    for (PaperVersions::TVersion& version : PaperVersions::Make(Test.Questions, *printed))
+  QStringList names;
+  for (const PaperVersions::TVersion& version : versions)
+    names << QStringLiteral("version %1").arg(QLatin1Char(version.Letter));
+  for (const PaperVersions::TOptions& print : RecentPrints()) {
+    if (print.Seed == options.Seed && print.Versions == options.Versions &&
+        print.ShuffleQuestions == options.ShuffleQuestions && print.ShuffleAnswers == options.ShuffleAnswers)
+      continue;
+    for (PaperVersions::TVersion& version : PaperVersions::Make(Test.Questions, print)) {
+      names << QStringLiteral("version %1 of the print with seed %2")
+                   .arg(QLatin1Char(version.Letter))
+                   .arg(print.Seed);
       candidates.push_back(std::move(version));
+    }
   }
   candidates.push_back(PaperVersions::Make(Test.Questions, {})[0]);
+  names << QStringLiteral("the test's own order, nothing shuffled");
   const Grading::TKeyCheck check = Grading::CheckKeys(text, versions, candidates);
   if (!check.WrongKeys()) return;
 
-  const auto candidate = static_cast<std::size_t>(check.Candidate);
-  const QString letter(QLatin1Char(candidates[candidate].Letter));
-  const QString key =
-      candidate + 1 == candidates.size() ? QStringLiteral("the test's own order, nothing shuffled")
-      : candidate < graded
-          ? QStringLiteral("version ") + letter
-          : QStringLiteral("version %1 of the last print (seed %2)").arg(letter).arg(printed->Seed);
   const Grading::TStudentResult& sheet = Results.Students[static_cast<std::size_t>(check.Sheet)];
   Dialogs.Inform(
       QStringLiteral("%1 of %2 sheets score far better under another key than under the key of "
@@ -206,7 +207,8 @@ void TGradeForm::WarnOfWrongKeys(std::string_view text, const std::vector<PaperV
                      "the test was printed with) and the version letters typed.")
           .arg(QString::number(check.FitElsewhere), QString::number(check.Sheets),
                FromUtf8OrCodePage(sheet.Name), QString::number(check.OwnPercent),
-               QString(QLatin1Char(sheet.Version)), QString::number(check.CandidatePercent), key));
+               QString(QLatin1Char(sheet.Version)), QString::number(check.CandidatePercent),
+               names[check.Candidate]));
 }
 
 void TGradeForm::ShowResults() {

@@ -29,8 +29,9 @@ public:
 
 private:
   void ShowResults();
-  // The options the test was last printed with, when they are on record.
-  std::optional<PaperVersions::TOptions> LastPrint() const;
+  // The options of the test's recent prints, newest first; none when none
+  // is on record or the record cannot be read.
+  std::vector<PaperVersions::TOptions> RecentPrints() const;
   // Warns when most sheets fit the key of another version far better than
   // their own (the wrong-key rule of Grading).
   void WarnOfWrongKeys(std::string_view text, const std::vector<PaperVersions::TVersion>& versions,
