@@ -83,10 +83,14 @@ int PrintCommand(TToolContext& context) {
   options.Versions = *versions;
   options.AnswerKeys = context.Arguments.Has("--key");
   options.AnswerSheet = context.Arguments.Has("--sheet");
-  const int pages = TTestPrinter(test, options).WritePdf(FromPath(*output));
+  const TTestPrinter printer(test, options);
+  const int pages = printer.WritePdf(FromPath(*output));
   if (pages == 0) throw TIoError(*output, "Cannot write", "the PDF could not be made");
   context.Out << "Wrote " << *output << ": " << pages << " pages, " << options.Versions.Versions
               << (options.Versions.Versions == 1 ? " version" : " versions") << ", seed "
               << options.Versions.Seed << '\n';
-  return ExitOk;
+  // A picture that is not printed is a finding: the PDF is written without it.
+  const QStringList missing = printer.MissingPictures();
+  for (const QString& line : missing) Report(context.Err, line.toStdString());
+  return missing.isEmpty() ? ExitOk : ExitFindings;
 }

@@ -1,5 +1,7 @@
 #include "core/run/Grading.h"
 
+#include <algorithm>
+
 #include "core/storage/Csv.h"
 
 namespace Grading {
@@ -136,6 +138,66 @@ std::vector<std::string> KeyRow(const PaperVersions::TVersion& version) {
     row.push_back(Scoring::LetterText(question.Key));
   }
   return row;
+}
+
+namespace {
+
+// The candidate with every unprinted stored answer added after the printed
+// ones: a letter it does not print is then a pick of an answer that is not
+// correct, where Grade would refuse it.
+PaperVersions::TVersion WithEveryLetter(PaperVersions::TVersion candidate) {
+  for (PaperVersions::TPaperQuestion& question : candidate.Questions) {
+    for (int stored = 0; stored < 6; ++stored) {
+      if (std::find(question.Answers.begin(), question.Answers.end(), stored) == question.Answers.end())
+        question.Answers.push_back(stored);
+    }
+  }
+  return candidate;
+}
+
+}  // namespace
+
+TKeyCheck CheckKeys(std::string_view answersText, const std::vector<PaperVersions::TVersion>& versions,
+                    const std::vector<PaperVersions::TVersion>& candidates) {
+  TKeyCheck check;
+  TResults own;
+  try {
+    own = Grade(answersText, versions, 0);
+  } catch (const TGradingError&) {
+    return check;
+  }
+  check.Sheets = static_cast<int>(own.Students.size());
+  // Each sheet's best percent under another key, and which key gave it.
+  std::vector<int> best(own.Students.size(), -1);
+  std::vector<int> bestCandidate(own.Students.size(), -1);
+  for (std::size_t c = 0; c < candidates.size(); ++c) {
+    if (candidates[c].Questions.size() != (versions.empty() ? 0 : versions.front().Questions.size()))
+      continue;
+    // Every sheet marked against candidate c, whatever version it names.
+    const std::vector<PaperVersions::TVersion> asCandidate(versions.size(), WithEveryLetter(candidates[c]));
+    TResults other;
+    try {
+      other = Grade(answersText, asCandidate, 0);
+    } catch (const TGradingError&) {
+      continue;
+    }
+    for (std::size_t i = 0; i < own.Students.size() && i < other.Students.size(); ++i) {
+      if (other.Students[i].Percent > best[i]) {
+        best[i] = other.Students[i].Percent;
+        bestCandidate[i] = static_cast<int>(c);
+      }
+    }
+  }
+  for (std::size_t i = 0; i < own.Students.size(); ++i) {
+    if (best[i] < own.Students[i].Percent + FarBelowPoints) continue;
+    if (check.FitElsewhere++ == 0) {
+      check.Sheet = static_cast<int>(i);
+      check.OwnPercent = own.Students[i].Percent;
+      check.Candidate = bestCandidate[i];
+      check.CandidatePercent = best[i];
+    }
+  }
+  return check;
 }
 
 }  // namespace Grading

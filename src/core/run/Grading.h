@@ -54,6 +54,36 @@ TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TV
 // blank line, "Question,Right,Students" and a row per stored question.
 std::string FormatResults(const TResults& results);
 
+// The wrong-key rule. Sheets graded with another seed, number of versions
+// or shuffles than they were printed with, or typed with the wrong version
+// letter, score near chance although they may be all right. A sheet fits
+// another key when its percent under that key is at least FarBelowPoints
+// above its percent under the key of its own version; the sheets seem graded
+// against the wrong keys when more than half of them fit another key.
+inline constexpr int FarBelowPoints = 30;
+
+struct TKeyCheck {
+  int Sheets = 0;        // the sheets graded
+  int FitElsewhere = 0;  // the sheets that fit another key
+  // The first sheet that fits another key (its row in file order), its
+  // percent under its own version, the candidate it fits best and its
+  // percent there.
+  int Sheet = -1;
+  int OwnPercent = 0;
+  int Candidate = -1;  // index into the candidates
+  int CandidatePercent = 0;
+
+  bool WrongKeys() const { return FitElsewhere * 2 > Sheets; }
+};
+
+// Applies the wrong-key rule to the answers that Grade marked against
+// versions, trying the key of each of candidates (versions of this or another
+// set of options; usually every version and the test's own order). A letter
+// a candidate does not print counts as a wrong pick there. Answers that Grade
+// refuses give an empty check.
+TKeyCheck CheckKeys(std::string_view answersText, const std::vector<PaperVersions::TVersion>& versions,
+                    const std::vector<PaperVersions::TVersion>& candidates);
+
 // The key of a version as an answers row: "Key <letter>", the letter, then
 // its printed key per question. Graded, it gives every question right.
 std::vector<std::string> KeyRow(const PaperVersions::TVersion& version);

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <random>
 
+#include "core/model/TestContents.h"
 #include "core/run/Shuffle.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
-#include "core/model/TestContents.h"
 
 namespace PaperVersions {
 namespace {
@@ -179,6 +179,81 @@ std::uint64_t NewSeed() {
 std::string_view ChoiceHint(const TPaperQuestion& question) {
   if (Scoring::LetterCount(question.Key) < 2) return {};
   return question.AnyCorrectPasses ? "choose any that apply" : "choose all that apply";
+}
+
+std::string_view KeyRuleMark(const TPaperQuestion& question) {
+  if (Scoring::LetterCount(question.Key) < 2) return {};
+  return question.AnyCorrectPasses ? "any" : "all";
+}
+
+namespace {
+
+constexpr std::string_view SeedKey = "SEED";
+constexpr std::string_view VersionsKey = "VERSIONS";
+constexpr std::string_view ShuffleQuestionsKey = "SHUFFLEQUESTIONS";
+constexpr std::string_view ShuffleAnswersKey = "SHUFFLEANSWERS";
+
+// PRINT1 is the newest print, PRINT2 the one before, ...
+std::string PrintSection(std::size_t index) {
+  return "PRINT" + std::to_string(index + 1);
+}
+
+std::optional<TOptions> ReadPrint(TIniStore& store, const std::string& section) {
+  const auto flag = [&](std::string_view key) -> std::optional<bool> {
+    const std::string value = store.ReadString(section, key, "");
+    if (value == "0" || value == "1") return value == "1";
+    return std::nullopt;
+  };
+  const std::optional<std::uint64_t> seed = ParseSeed(store.ReadString(section, SeedKey, ""));
+  const std::optional<std::uint64_t> versions = ParseSeed(store.ReadString(section, VersionsKey, ""));
+  const std::optional<bool> questions = flag(ShuffleQuestionsKey);
+  const std::optional<bool> answers = flag(ShuffleAnswersKey);
+  if (!seed || !versions || *versions < 1 || *versions > MaxVersions || !questions || !answers)
+    return std::nullopt;
+  return TOptions{static_cast<int>(*versions), *seed, *questions, *answers};
+}
+
+bool SameOptions(const TOptions& a, const TOptions& b) {
+  return a.Versions == b.Versions && a.Seed == b.Seed && a.ShuffleQuestions == b.ShuffleQuestions &&
+         a.ShuffleAnswers == b.ShuffleAnswers;
+}
+
+}  // namespace
+
+std::string LastPrintPath(const std::string& testPath) {
+  return testPath + ".lastprint";
+}
+
+void RememberPrint(const std::string& testPath, const TOptions& options) {
+  TOptions newest = options;
+  newest.Versions = std::clamp(options.Versions, 1, MaxVersions);
+  std::vector<TOptions> prints = RecentPrints(testPath);
+  std::erase_if(prints, [&newest](const TOptions& kept) { return SameOptions(kept, newest); });
+  prints.insert(prints.begin(), newest);
+  if (prints.size() > KeptPrints) prints.resize(KeptPrints);
+  TIniStore store(LastPrintPath(testPath));
+  TStrings sections;
+  store.ReadSections(sections);
+  for (const std::string& section : sections) store.EraseSection(section);
+  for (std::size_t i = 0; i < prints.size(); ++i) {
+    const std::string section = PrintSection(i);
+    store.WriteString(section, SeedKey, std::to_string(prints[i].Seed));
+    store.WriteString(section, VersionsKey, std::to_string(prints[i].Versions));
+    store.WriteString(section, ShuffleQuestionsKey, prints[i].ShuffleQuestions ? "1" : "0");
+    store.WriteString(section, ShuffleAnswersKey, prints[i].ShuffleAnswers ? "1" : "0");
+  }
+  store.UpdateFile();
+}
+
+std::vector<TOptions> RecentPrints(const std::string& testPath) {
+  const std::string path = LastPrintPath(testPath);
+  std::vector<TOptions> prints;
+  if (!TInputFile(path).Exists()) return prints;
+  TIniStore store(path);
+  for (std::size_t i = 0; i < KeptPrints; ++i) {
+    if (const std::optional<TOptions> print = ReadPrint(store, PrintSection(i))) prints.push_back(*print);
+  }
+  return prints;
 }
 
 }  // namespace PaperVersions

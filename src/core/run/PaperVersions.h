@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/run/Scoring.h"
 #include "core/model/TestFile.h"
+#include "core/run/Scoring.h"
 
 // The versions of a paper test: version A, B, ... each with its own order of
 // questions and, per question, its own order of answers, made again exactly
@@ -86,5 +86,28 @@ std::uint64_t NewSeed();
 // "choose all that apply" / "choose any that apply" for a question with
 // several correct letters; "" for one or none.
 std::string_view ChoiceHint(const TPaperQuestion& question);
+
+// How a key line marks the rule of a question with several correct letters,
+// so a hand-marker knows whether one of them is enough: "all" or "any"; ""
+// for one correct letter or none.
+std::string_view KeyRuleMark(const TPaperQuestion& question);
+
+// The options of a test's recent prints are kept beside it, in a small file
+// of its own ("TEST.QWT" -> "TEST.QWT.lastprint"), never in the test file,
+// so that grading the sheets starts from them and can tell sheets of an
+// earlier print.
+inline constexpr std::size_t KeptPrints = 8;
+
+std::string LastPrintPath(const std::string& testPath);
+
+// Keeps options as the newest print of the test at testPath, before the
+// KeptPrints - 1 newest others (the same options kept once). Throws TIoError
+// naming the file when it cannot be read or written.
+void RememberPrint(const std::string& testPath, const TOptions& options);
+
+// The options of the test's recent prints, newest first; a print whose
+// record is damaged is left out. Throws TIoError when the file is there and
+// cannot be read.
+std::vector<TOptions> RecentPrints(const std::string& testPath);
 
 }  // namespace PaperVersions

@@ -17,6 +17,9 @@
 #include <QVBoxLayout>
 
 #include "core/model/ClientConfig.h"
+#include "core/storage/AtomicFile.h"
+#include "core/storage/FileInput.h"
+#include "core/storage/FileStamp.h"
 #include "ui/platform/ApplyDialog.h"
 #include "ui/platform/Artwork.h"
 #include "ui/platform/Dialogs.h"
@@ -327,8 +330,30 @@ void TClientForm::Button2Click() {
   const std::optional<QString> chosen =
       Globals.Dialogs.OpenFile({QString(), QString::fromLatin1(BitmapFilter), QString(), QString()});
   if (!chosen) return;
-  Edit1->setText(*chosen);
-  if (IsFile(*chosen)) ShowPicture(*chosen);
+  QString logo = *chosen;
+  RunGuarded(Globals.Dialogs, [&] { logo = LogoInEngineFolder(*chosen); });
+  Edit1->setText(logo);
+  if (IsFile(logo)) ShowPicture(logo);
+}
+
+QString TClientForm::LogoInEngineFolder(const QString& picked) {
+  const QFileInfo file(picked);
+  if (!file.isFile() || SameFile(ToPath(file.absolutePath()), ToPath(Globals.ProgramFolder))) return picked;
+  const QString folder = QDir::toNativeSeparators(Globals.ProgramFolder);
+  if (!Globals.Dialogs.Confirm(QStringLiteral("The engine looks for the logo in its own folder, ") + folder +
+                               QStringLiteral(", and will not find ") + file.fileName() +
+                               QStringLiteral(" where it is.\rCopy it into that folder?")))
+    return picked;
+  const QString copy = QDir(Globals.ProgramFolder).filePath(file.fileName());
+  if (QFileInfo::exists(copy) &&
+      !Globals.Dialogs.ConfirmRisk(QStringLiteral("A file named ") + file.fileName() +
+                                   QStringLiteral(" is in ") + folder +
+                                   QStringLiteral(" already.\rReplace it with the picture picked?")))
+    return picked;
+  TInputFile input(ToPath(picked));
+  const TFileBytes bytes = input.ReadRest();
+  ReplaceFileAtomically(ToPath(copy), std::string_view(bytes.Data.get(), bytes.Size));
+  return copy;
 }
 
 void TClientForm::Edit1Change() {

@@ -54,6 +54,11 @@ private:
   void ShowPicture(const QString& path);
   void ShowBuiltInLogo();
   void PasswordChoice(QCheckBox* check, QLabel* label, QLineEdit* box);
+  // The engine finds its logo only in its own folder: a picture picked
+  // elsewhere is copied there when the user agrees (and agrees to replace a
+  // file of its name). Returns the path to show: the copy, or picked as it
+  // was. Throws TIoError when the copy cannot be made.
+  QString LogoInEngineFolder(const QString& picked);
 
   TGlobals& Globals;
   bool Loaded = false;

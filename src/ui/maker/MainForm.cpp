@@ -20,13 +20,14 @@
 #include "core/exchange/Export.h"
 #include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
-#include "core/storage/FileInput.h"
-#include "core/storage/IniStore.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/Conversions.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestFolder.h"
 #include "core/model/WorkingFolder.h"
+#include "core/storage/FileInput.h"
+#include "core/storage/FileStamp.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/ZarnEncryption.h"
 #include "ui/maker/AboutForm.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/LossReportForm.h"
@@ -126,6 +127,8 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
       ExportDialog{QStringLiteral("Export Questions to"), ExchangeFilter(false), QString(), QString()},
       Catalogue(ToPath(programFolder)) {
   setObjectName(QStringLiteral("MainForm"));
+  // Tests are made and found in the working folder: every file dialog starts there.
+  dialogs.SetStartFolder(programFolder);
   setWindowTitle(QStringLiteral("Quizwell Maker"));
 
   StartTimer = new QTimer(this);
@@ -445,8 +448,29 @@ void TMainForm::Button1Click() {
     if (!MayReplaceTest(Globals.Dialogs, name)) return;
     TestFolder::CreateNewTest(ToPath(name));
     SetTestLoaded(QStringLiteral("No description (") + FileNamePart(name) + QLatin1Char(')'), name);
+    TellWhenOutsideFolder(name);
     StartTimer->start();
   });
+}
+
+void TMainForm::TellWhenOutsideFolder(const QString& testPath) {
+  const QString folder = QFileInfo(testPath).absolutePath();
+  if (SameFile(ToPath(folder), ToPath(Globals.ProgramFolder))) return;
+  Globals.Dialogs.Inform(FileNamePart(testPath) + QStringLiteral(" is saved in ") +
+                         QDir::toNativeSeparators(folder) + QStringLiteral(", outside the working folder ") +
+                         QDir::toNativeSeparators(Globals.ProgramFolder) +
+                         QStringLiteral(".\rThe list of tests shows only the tests in the working folder, "
+                                        "and the engine finds them there.\rTo work on this test another "
+                                        "time, open it with Load Test."));
+}
+
+void TMainForm::ShowCurrentDescription() {
+  if (Globals.CurrentTestPath.isEmpty()) return;
+  const std::optional<std::string> description =
+      TestFolder::LoadableDescription(ToPath(Globals.CurrentTestPath));
+  if (description)
+    Panel6->setText(ToQString(*description) + QStringLiteral(" (") + FileNamePart(Globals.CurrentTestPath) +
+                    QLatin1Char(')'));
 }
 
 void TMainForm::Button2Click() {
@@ -475,6 +499,8 @@ void TMainForm::Button3Click() {
     TSettingsForm settings(Globals, this);
     settings.exec();
   }
+  // The description may have changed: the status line names it.
+  RunGuarded(Globals.Dialogs, [this] { ShowCurrentDescription(); });
   FormShow();
 }
 
@@ -650,7 +676,8 @@ void TMainForm::PrintTest1Click() {
 
 void TMainForm::GradeAnswers1Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    TGradeForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.Dialogs, this);
+    TGradeForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.CurrentTestPath,
+                    Globals.Dialogs, this);
     form.exec();
   });
 }
@@ -695,7 +722,7 @@ void TMainForm::ImportQuestions1Click() {
     QString testPath = Globals.CurrentTestPath;
     if (!append) {
       const std::optional<QString> chosen = Globals.Dialogs.SaveFile(NewTestDialog);
-      if (!chosen) return;
+      if (!chosen || !OutputIsNoInput(Globals.Dialogs, *chosen, {*source})) return;
       if (!MayReplaceTest(Globals.Dialogs, *chosen)) return;
       testPath = *chosen;
     }
@@ -706,7 +733,10 @@ void TMainForm::ImportQuestions1Click() {
         return;
     }
     const int added = Import::IntoTest(std::move(imported), ToPath(testPath), append, report);
-    if (!append) StartTimer->start();
+    if (!append) {
+      TellWhenOutsideFolder(testPath);
+      StartTimer->start();
+    }
     ShowLossReport(QStringLiteral("%1 questions were imported from %2 into %3.")
                        .arg(added)
                        .arg(FileNamePart(*source), FileNamePart(testPath)),
@@ -720,7 +750,7 @@ void TMainForm::ExportQuestions1Click() {
     if (test->isEmpty()) test = Globals.Dialogs.OpenFile(OpenTestDialog);
     if (!test) return;
     const std::optional<QString> target = Globals.Dialogs.SaveFile(ExportDialog);
-    if (!target) return;
+    if (!target || !OutputIsNoInput(Globals.Dialogs, *target, {*test})) return;
     TLossReport report;
     if (!Export::ExportTest(ToPath(*test), ToPath(*target), report)) {
       Globals.Dialogs.Error(

@@ -102,6 +102,11 @@ private:
   void CreateMenus();
   QAction* AddAction(QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)());
   void RebuildList();
+  // After a new test is written at testPath: a test outside the working
+  // folder is never listed and the engine does not find it; says so.
+  void TellWhenOutsideFolder(const QString& testPath);
+  // The status line names the current test's description as it is now.
+  void ShowCurrentDescription();
   // The loss report of an import or export, or a plain notice when nothing was lost.
   void ShowLossReport(const QString& summary, const std::vector<std::string>& lines);
 

@@ -5,10 +5,12 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <exception>
 
+#include "core/storage/FileStamp.h"
 #include "core/storage/IoError.h"
 #include "ui/platform/QtText.h"
 
@@ -62,7 +64,7 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
 // file that is not there goes to the caller, which decides what that means.
 std::optional<QString> TQtDialogs::OpenFile(const TFileDialogOptions& options) {
   const QString title = options.Title.isEmpty() ? QStringLiteral("Open") : options.Title;
-  QFileDialog dialog(Parent, title, QString(), QtFilter(options.Filter));
+  QFileDialog dialog(Parent, title, StartFolder, QtFilter(options.Filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Open"));
@@ -72,13 +74,16 @@ std::optional<QString> TQtDialogs::OpenFile(const TFileDialogOptions& options) {
 }
 
 std::optional<QString> TQtDialogs::SaveFile(const TFileDialogOptions& options) {
-  QFileDialog dialog(Parent, options.Title, QString(), QtFilter(options.Filter));
+  QFileDialog dialog(Parent, options.Title, StartFolder, QtFilter(options.Filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (!options.FileName.isEmpty()) dialog.selectFile(options.FileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return WithDefaultExtension(dialog.selectedFiles().constFirst(), options.DefaultExt);
+  // The kind of file chosen in the dialog decides the extension of a bare name.
+  const QString chosenExtension = FilterExtension(dialog.selectedNameFilter());
+  return WithDefaultExtension(dialog.selectedFiles().constFirst(),
+                              chosenExtension.isEmpty() ? options.DefaultExt : chosenExtension);
 }
 
 QString QtFilter(const QString& systemFilter) {
@@ -94,9 +99,19 @@ QString QtFilter(const QString& systemFilter) {
       for (const QString& spelled : {pattern, pattern.toLower(), pattern.toUpper()})
         if (!patterns.contains(spelled)) patterns << spelled;
     }
-    filters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    // "GIFT Files (*.gift)" names its patterns already; Qt shows them again.
+    static const QRegularExpression shownPatterns(QStringLiteral("\\s*\\([^()]*\\*[^()]*\\)\\s*$"));
+    QString name = parts[i];
+    name.remove(shownPatterns);
+    filters << name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
   }
   return filters.join(QStringLiteral(";;"));
+}
+
+QString FilterExtension(const QString& qtFilter) {
+  static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.([^*?\\[\\] ()]+)[ )]"));
+  const QRegularExpressionMatch match = firstPattern.match(qtFilter);
+  return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QString WithDefaultExtension(const QString& path, const QString& defaultExt) {
@@ -118,6 +133,17 @@ bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts) {
   return dialogs.ConfirmRisk(QStringLiteral("These characters cannot be stored in a test file: ") +
                              named.join(QStringLiteral(", ")) +
                              QStringLiteral(".\rStore them as \"?\" and go on?"));
+}
+
+bool OutputIsNoInput(TDialogs& dialogs, const QString& output, const QStringList& inputs) {
+  for (const QString& input : inputs) {
+    if (input.isEmpty() || !SameFile(ToPath(output), ToPath(input))) continue;
+    dialogs.Error(QStringLiteral("%1 is the file %2 is made from: it cannot also be the output.\r"
+                                 "Choose another name. Nothing was written.")
+                      .arg(output, QFileInfo(input).fileName()));
+    return false;
+  }
+  return true;
 }
 
 bool RunGuarded(TDialogs& dialogs, const std::function<void()>& body) {

@@ -16,7 +16,9 @@ enum class TButton { Ok, Yes, No };
 
 // A file dialog as the system describes it. Filter is written the system's way,
 // "Quizwell Files|*.QWT|All Files|*.*"; DefaultExt ("QWT") is added to a name
-// typed without extension that names no existing file; FileName presets the name.
+// typed without extension that names no existing file (in a save dialog, the
+// extension of the chosen filter is added instead where it names one);
+// FileName presets the name.
 struct TFileDialogOptions {
   QString Title;
   QString Filter;
@@ -36,12 +38,21 @@ public:
   virtual std::optional<QString> OpenFile(const TFileDialogOptions& options) = 0;
   virtual std::optional<QString> SaveFile(const TFileDialogOptions& options) = 0;
 
+  // The folder every file dialog opens in (the working folder, where the
+  // catalogue and the engine look for tests); empty for the platform's choice.
+  // A preset file name without a folder is taken in it.
+  void SetStartFolder(const QString& folder) { StartFolder = folder; }
+  const QString& StartFolderOfDialogs() const { return StartFolder; }
+
   bool Confirm(const QString& text) { return Message(TMessageKind::Confirmation, text) == TButton::Yes; }
   bool ConfirmRisk(const QString& text) {
     return Message(TMessageKind::RiskyConfirmation, text) == TButton::Yes;
   }
   void Inform(const QString& text) { Message(TMessageKind::Information, text); }
   void Error(const QString& text) { Message(TMessageKind::Error, text); }
+
+protected:
+  QString StartFolder;
 };
 
 // QMessageBox and QFileDialog, owned by the window given as parent.
@@ -60,7 +71,12 @@ private:
 
 // "Quizwell Files|*.QWT|All Files|*.*" to Qt's "Quizwell Files (*.QWT *.qwt);;All Files (*)".
 // Patterns match without regard to case: each pattern is given in both cases.
+// A name that already shows its patterns ("GIFT Files (*.gift)") shows them once.
 QString QtFilter(const QString& systemFilter);
+
+// The extension a Qt filter's first pattern names ("gift" for "GIFT Files
+// (*.gift *.GIFT)"); empty when it names none ("All Files (*)").
+QString FilterExtension(const QString& qtFilter);
 
 // Adds "." + defaultExt to a typed name: a path whose file name has no
 // extension and that names nothing existing.
@@ -70,6 +86,12 @@ QString WithDefaultExtension(const QString& path, const QString& defaultExt);
 // hold, asks whether to store them as "?" and names them. True to go ahead
 // (nothing to ask, or Yes), false to return with nothing written.
 bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts);
+
+// Before an output is written: whether output is another file than each of
+// inputs (compared by device and inode, so links and other spellings of a
+// path are seen through). When it is one of them, says so and returns false;
+// nothing may be written then. Throws TIoError when a file cannot be looked at.
+bool OutputIsNoInput(TDialogs& dialogs, const QString& output, const QStringList& inputs);
 
 // The program's single top-level error handler: runs body, and when it throws,
 // shows the error's text in an error box. The action in progress ends there;

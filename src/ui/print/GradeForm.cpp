@@ -14,6 +14,7 @@
 
 #include "core/storage/AtomicFile.h"
 #include "core/storage/FileInput.h"
+#include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
 
@@ -42,8 +43,9 @@ QPushButton* MakeButton(const char* name, const QString& caption) {
 
 }  // namespace
 
-TGradeForm::TGradeForm(PaperVersions::TPaperTest test, TDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), Test(std::move(test)), Dialogs(dialogs) {
+TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
+                       QWidget* parent)
+    : QDialog(parent), Test(std::move(test)), TestPath(testPath), Dialogs(dialogs) {
   setObjectName(QStringLiteral("GradeForm"));
   setWindowTitle(QStringLiteral("Grade Answers"));
   resize(640, 520);
@@ -69,6 +71,10 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, TDialogs& dialogs, QWidge
   shuffles->addWidget(ShuffleAnswersCheck);
   shuffles->addStretch();
   form->addRow(shuffles);
+  PrintNote = new QLabel;
+  PrintNote->setObjectName(QStringLiteral("PrintNote"));
+  PrintNote->setWordWrap(true);
+  form->addRow(PrintNote);
   AnswersLabel = new QLabel(QStringLiteral("No answers file chosen."));
   AnswersLabel->setObjectName(QStringLiteral("AnswersLabel"));
   form->addRow(QStringLiteral("Answers:"), AnswersLabel);
@@ -104,6 +110,31 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, TDialogs& dialogs, QWidge
   connect(GradeButton, &QPushButton::clicked, this, &TGradeForm::GradeButtonClick);
   connect(SaveButton, &QPushButton::clicked, this, &TGradeForm::SaveButtonClick);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+  // The sheets are graded with what they were printed with: the last print's
+  // seed, versions and shuffles, as far as they are known.
+  const std::vector<PaperVersions::TOptions> prints = RecentPrints();
+  if (!prints.empty()) {
+    const PaperVersions::TOptions& printed = prints.front();
+    VersionsSpin->setValue(printed.Versions);
+    SeedEdit->setText(QString::number(printed.Seed));
+    ShuffleQuestionsCheck->setChecked(printed.ShuffleQuestions);
+    ShuffleAnswersCheck->setChecked(printed.ShuffleAnswers);
+    PrintNote->setText(QStringLiteral("As this test was last printed."));
+  } else {
+    PrintNote->setText(
+        QStringLiteral("No print of this test is on record: give the seed, the number of "
+                       "versions and the shuffles it was printed with."));
+  }
+}
+
+std::vector<PaperVersions::TOptions> TGradeForm::RecentPrints() const {
+  // A record that cannot be read is no record: the controls say what to give.
+  try {
+    if (!TestPath.isEmpty()) return PaperVersions::RecentPrints(ToPath(TestPath));
+  } catch (const TIoError&) {
+  }
+  return {};
 }
 
 void TGradeForm::OpenButtonClick() {
@@ -131,15 +162,53 @@ void TGradeForm::GradeButtonClick() {
     ShowResults();
     TInputFile input(ToPath(AnswersPath));
     const TFileBytes bytes = input.ReadRest();
+    const std::string_view text(bytes.Data.get(), bytes.Size);
+    const std::vector<PaperVersions::TVersion> versions = PaperVersions::Make(Test.Questions, options);
     try {
-      Results = Grading::Grade(std::string_view(bytes.Data.get(), bytes.Size),
-                               PaperVersions::Make(Test.Questions, options), Test.PassPoint);
+      Results = Grading::Grade(text, versions, Test.PassPoint);
     } catch (const Grading::TGradingError& error) {
       Dialogs.Message(TMessageKind::Error, AnswersPath + QStringLiteral(": ") + ToQString(error.what()));
       return;
     }
     ShowResults();
+    WarnOfWrongKeys(text, versions, options);
   });
+}
+
+void TGradeForm::WarnOfWrongKeys(std::string_view text, const std::vector<PaperVersions::TVersion>& versions,
+                                 const PaperVersions::TOptions& options) {
+  // Every version graded against, the versions of the other recent prints,
+  // then the test's own order; each with the words that name it.
+  std::vector<PaperVersions::TVersion> candidates = versions;
+  QStringList names;
+  for (const PaperVersions::TVersion& version : versions)
+    names << QStringLiteral("version %1").arg(QLatin1Char(version.Letter));
+  for (const PaperVersions::TOptions& print : RecentPrints()) {
+    if (print.Seed == options.Seed && print.Versions == options.Versions &&
+        print.ShuffleQuestions == options.ShuffleQuestions && print.ShuffleAnswers == options.ShuffleAnswers)
+      continue;
+    for (PaperVersions::TVersion& version : PaperVersions::Make(Test.Questions, print)) {
+      names << QStringLiteral("version %1 of the print with seed %2")
+                   .arg(QLatin1Char(version.Letter))
+                   .arg(print.Seed);
+      candidates.push_back(std::move(version));
+    }
+  }
+  candidates.push_back(PaperVersions::Make(Test.Questions, {})[0]);
+  names << QStringLiteral("the test's own order, nothing shuffled");
+  const Grading::TKeyCheck check = Grading::CheckKeys(text, versions, candidates);
+  if (!check.WrongKeys()) return;
+
+  const Grading::TStudentResult& sheet = Results.Students[static_cast<std::size_t>(check.Sheet)];
+  Dialogs.Inform(
+      QStringLiteral("%1 of %2 sheets score far better under another key than under the key of "
+                     "their own version: %3 scores %4% as version %5 and %6% under the key of %7.\r"
+                     "Check the seed, the number of versions and the shuffles (they must be those "
+                     "the test was printed with) and the version letters typed.")
+          .arg(QString::number(check.FitElsewhere), QString::number(check.Sheets),
+               FromUtf8OrCodePage(sheet.Name), QString::number(check.OwnPercent),
+               QString(QLatin1Char(sheet.Version)), QString::number(check.CandidatePercent),
+               names[check.Candidate]));
 }
 
 void TGradeForm::ShowResults() {
@@ -167,5 +236,8 @@ void TGradeForm::SaveButtonClick() {
       {QStringLiteral("Save Results as CSV"), QStringLiteral("CSV Files|*.csv|All Files|*.*"),
        QStringLiteral("csv"), QStringLiteral("results.csv")});
   if (!path) return;
-  RunGuarded(Dialogs, [&] { ReplaceFileAtomically(ToPath(*path), Grading::FormatResults(Results)); });
+  RunGuarded(Dialogs, [&] {
+    if (!OutputIsNoInput(Dialogs, *path, {AnswersPath, TestPath})) return;
+    ReplaceFileAtomically(ToPath(*path), Grading::FormatResults(Results));
+  });
 }

@@ -18,7 +18,10 @@ class TGradeForm : public QDialog {
   Q_OBJECT
 
 public:
-  TGradeForm(PaperVersions::TPaperTest test, TDialogs& dialogs, QWidget* parent = nullptr);
+  // testPath names the test, whose last print gives the controls their
+  // starting values; dialogs must outlive the window.
+  TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
+             QWidget* parent = nullptr);
 
   void OpenButtonClick();   // chooses an answers file and grades it
   void GradeButtonClick();  // grades the chosen file again, as the controls now say
@@ -26,8 +29,16 @@ public:
 
 private:
   void ShowResults();
+  // The options of the test's recent prints, newest first; none when none
+  // is on record or the record cannot be read.
+  std::vector<PaperVersions::TOptions> RecentPrints() const;
+  // Warns when most sheets fit the key of another version far better than
+  // their own (the wrong-key rule of Grading).
+  void WarnOfWrongKeys(std::string_view text, const std::vector<PaperVersions::TVersion>& versions,
+                       const PaperVersions::TOptions& options);
 
   PaperVersions::TPaperTest Test;
+  QString TestPath;
   TDialogs& Dialogs;
   QString AnswersPath;
   Grading::TResults Results;
@@ -35,6 +46,7 @@ private:
   QLineEdit* SeedEdit;
   QCheckBox* ShuffleQuestionsCheck;
   QCheckBox* ShuffleAnswersCheck;
+  QLabel* PrintNote;
   QLabel* AnswersLabel;
   QTableWidget* ResultsTable;
   QTableWidget* QuestionsTable;

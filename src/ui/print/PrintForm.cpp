@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
 
@@ -129,8 +131,27 @@ void TPrintForm::PrintButtonClick() {
   printer.setDocName(ToQString(Test.Description));
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (TTestPrinter(Test, *options).Print(printer) == 0)
+  const TTestPrinter pages(Test, *options);
+  if (pages.Print(printer) == 0) {
     Dialogs.Message(TMessageKind::Error, QStringLiteral("The printer could not be started."));
+    return;
+  }
+  const QString notes = Printed(pages, options->Versions);
+  if (!notes.isEmpty()) Dialogs.Inform(QStringLiteral("The test has been sent to the printer.") + notes);
+}
+
+QString TPrintForm::Printed(const TTestPrinter& pages, const PaperVersions::TOptions& versions) {
+  QString notes;
+  if (const QStringList missing = pages.MissingPictures(); !missing.isEmpty())
+    notes += QStringLiteral("\rThese pictures are not printed:\r") + missing.join(QLatin1Char('\r'));
+  // Grading starts from the seed, versions and shuffles of the last print.
+  try {
+    PaperVersions::RememberPrint(ToPath(TestPath), versions);
+  } catch (const TIoError& error) {
+    notes += QStringLiteral("\rThe seed could not be kept for grading: ") + FromSystemText(error.what()) +
+             QStringLiteral("\rNote seed %1 to grade the sheets.").arg(versions.Seed);
+  }
+  return notes;
 }
 
 void TPrintForm::PreviewButtonClick() {
@@ -152,8 +173,16 @@ void TPrintForm::PdfButtonClick() {
        QStringLiteral("pdf"), QFileInfo(TestPath).completeBaseName() + QStringLiteral(".pdf")});
   if (!path) return;
   RunGuarded(Dialogs, [&] {
-    if (TTestPrinter(Test, *options).WritePdf(*path) == 0)
+    if (!OutputIsNoInput(Dialogs, *path, {TestPath})) return;
+    const TTestPrinter pages(Test, *options);
+    const int count = pages.WritePdf(*path);
+    if (count == 0) {
       Dialogs.Message(TMessageKind::Error, QStringLiteral("The PDF could not be made."));
+      return;
+    }
+    Dialogs.Inform(QStringLiteral("The test has been saved as a PDF of %1 pages:\r").arg(count) +
+                   QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath()) +
+                   Printed(pages, options->Versions));
   });
 }
 

@@ -32,6 +32,12 @@ public:
   void NewSeedButtonClick();
 
 private:
+  // After pages were printed with versions: keeps versions as the test's
+  // last print, and returns what the user should know beside the pages
+  // (pictures not printed, a seed that could not be kept), each on a line
+  // of its own after '\r'; empty when there is nothing.
+  QString Printed(const TTestPrinter& pages, const PaperVersions::TOptions& versions);
+
   PaperVersions::TPaperTest Test;
   QString TestPath;
   TDialogs& Dialogs;

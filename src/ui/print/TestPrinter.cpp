@@ -3,17 +3,47 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QImageReader>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 
+#include "core/run/MediaPath.h"
 #include "core/storage/AtomicFile.h"
 #include "ui/platform/QtText.h"
 
 namespace {
+
+// Keeps Qt's own logging (qt.gui.imageio and the like) out of the program's
+// output while pictures are read and pages laid out: what matters of it is
+// reported by MissingPictures. Other categories go to the filter before it.
+class TQuietQtLogging {
+public:
+  TQuietQtLogging() {
+    if (Depth++ == 0) Previous = QLoggingCategory::installFilter(&Filter);
+  }
+  ~TQuietQtLogging() {
+    if (--Depth == 0) QLoggingCategory::installFilter(Previous);
+  }
+  TQuietQtLogging(const TQuietQtLogging&) = delete;
+  TQuietQtLogging& operator=(const TQuietQtLogging&) = delete;
+
+private:
+  static void Filter(QLoggingCategory* category) {
+    if (Previous) Previous(category);
+    if (std::string_view(category->categoryName()).starts_with("qt.")) {
+      for (const QtMsgType type : {QtDebugMsg, QtInfoMsg, QtWarningMsg, QtCriticalMsg})
+        category->setEnabled(type, false);
+    }
+  }
+  static inline int Depth = 0;
+  static inline QLoggingCategory::CategoryFilter Previous = nullptr;
+};
 
 QString Text(const std::string& codePageText) {
   QString text = ToQString(codePageText);
@@ -205,7 +235,28 @@ TTestPrinter::TTestPrinter(const PaperVersions::TPaperTest& test, const TPrintOp
       Options(options),
       PaperVersionsMade(PaperVersions::Make(test.Questions, options.Versions)) {}
 
+QStringList TTestPrinter::MissingPictures() const {
+  QStringList missing;
+  if (!Options.Questions) return missing;
+  const TQuietQtLogging quiet;
+  for (std::size_t i = 0; i < Test.Questions.size(); ++i) {
+    const std::string& stored = Test.Questions[i].MediaFile;
+    if (stored.empty() || !MediaPath::IsPicture(stored)) continue;
+    const QString where = QObject::tr("question %1: the picture %2").arg(i + 1).arg(ToQString(stored));
+    const auto file = PaperVersions::FindMediaFile(Test.Folder, stored);
+    if (!file) {
+      missing << where + QObject::tr(" was not found");
+      continue;
+    }
+    QImageReader reader(FromPath(*file));
+    if (reader.read().isNull())
+      missing << where + QObject::tr(" cannot be read: %1").arg(reader.errorString());
+  }
+  return missing;
+}
+
 int TTestPrinter::Print(QPagedPaintDevice& device) const {
+  const TQuietQtLogging quiet;
   QPainter painter;
   if (!painter.begin(&device)) return 0;
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -250,11 +301,19 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
       page.Y += page.DrawText(page.Title, 0, page.Y, page.Width,
                               QObject::tr("Answer key, version %1").arg(QLatin1Char(version.Letter))) +
                 page.Mm(1);
-      page.Y += page.DrawText(page.Small, 0, page.Y, page.Width, ShuffleNote(Options.Versions)) + page.Mm(4);
+      page.Y += page.DrawText(page.Small, 0, page.Y, page.Width, ShuffleNote(Options.Versions)) + page.Mm(1);
+      if (std::any_of(version.Questions.begin(), version.Questions.end(),
+                      [](const auto& q) { return !PaperVersions::KeyRuleMark(q).empty(); }))
+        page.Y += page.DrawText(page.Small, 0, page.Y, page.Width,
+                                QObject::tr("all: every one of the letters, and no other; any: one of them "
+                                            "is enough, with no wrong letter"));
+      page.Y += page.Mm(3);
       PrintGrid(
           page, static_cast<int>(version.Questions.size()), 4, page.Mm(6), [&](int i, const QRectF& cell) {
             const PaperVersions::TPaperQuestion& q = version.Questions[static_cast<std::size_t>(i)];
-            const QString key = q.Key ? QString::fromLatin1(Scoring::LetterText(q.Key)) : QStringLiteral("-");
+            QString key = q.Key ? QString::fromLatin1(Scoring::LetterText(q.Key)) : QStringLiteral("-");
+            if (const std::string_view rule = PaperVersions::KeyRuleMark(q); !rule.empty())
+              key += QLatin1Char(' ') + QString::fromLatin1(rule.data(), static_cast<qsizetype>(rule.size()));
             painter.setFont(page.Body);
             painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
                              QStringLiteral("%1. %2  (%3)").arg(i + 1).arg(key).arg(q.Source + 1));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "core/run/PaperVersions.h"
 
@@ -34,6 +35,13 @@ public:
   int WritePdf(const QString& path) const;
 
   const std::vector<PaperVersions::TVersion>& Versions() const { return PaperVersionsMade; }
+
+  // The pictures the printed questions name that are not printed, one line
+  // each: "question 3: the picture \MEDIA\PIC.BMP was not found" (or "cannot
+  // be read: " and the reason). Empty when every picture prints, or the
+  // questions are not printed. Media that are no pictures are not printed
+  // and not named.
+  QStringList MissingPictures() const;
 
 private:
   const PaperVersions::TPaperTest& Test;

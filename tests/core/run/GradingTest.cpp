@@ -98,3 +98,51 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadCase{"Ann,B,D\n", 1, 3, "names an answer that version B does not print"},
                     TBadCase{"Ann,A,A,A,A,A,A,B\n", 1, 8, "only 5 questions"},
                     TBadCase{"Ann,A,\"B\n", 1, 0, "quote"}));
+
+namespace {
+
+// A question as a version prints it: stored answers in printed order, the
+// printed key and the stored letters it stands for.
+PaperVersions::TPaperQuestion Printed(int source, std::vector<int> answers, const char* key,
+                                      const char* stored) {
+  return {source, std::move(answers), Scoring::LettersOf(key), Scoring::LettersOf(stored), false};
+}
+
+}  // namespace
+
+// Four questions of three answers keyed A, B, C, A. Version A prints the
+// test as it is; version B reverses each question's answers, so its key is
+// C, B, A, C. The sheets were written on version B and typed as version A.
+TEST(Grading, SheetsThatFitAnotherVersionsKeyFarBetterWarnWhenTheyAreMost) {
+  const PaperVersions::TVersion a{'A',
+                                  {Printed(0, {0, 1, 2}, "A", "A"), Printed(1, {0, 1, 2}, "B", "B"),
+                                   Printed(2, {0, 1, 2}, "C", "C"), Printed(3, {0, 1, 2}, "A", "A")}};
+  const PaperVersions::TVersion b{'B',
+                                  {Printed(0, {2, 1, 0}, "C", "A"), Printed(1, {2, 1, 0}, "B", "B"),
+                                   Printed(2, {2, 1, 0}, "A", "C"), Printed(3, {2, 1, 0}, "C", "A")}};
+  // Version C prints two answers of question 4 only: Ann's "C" there is a
+  // wrong pick under its key, not a sheet it cannot mark.
+  PaperVersions::TVersion c = a;
+  c.Letter = 'C';
+  c.Questions[3] = Printed(3, {0, 1}, "A", "A");
+  const std::vector<PaperVersions::TVersion> versions = {a, b, c};
+  // Under A / under B: Ann 25 / 100 (fits B), Bob 50 / 75 (25 points: does
+  // not fit), Cid 0 / 75 (fits B).
+  const std::string sheets = "Name,Version\r\nAnn,A,C,B,A,C\r\nBob,A,C,B,A,A\r\nCid,A,C,A,A,C\r\n";
+  const TKeyCheck check = CheckKeys(sheets, versions, versions);
+  EXPECT_EQ(check.Sheets, 3);
+  EXPECT_EQ(check.FitElsewhere, 2);
+  EXPECT_TRUE(check.WrongKeys());
+  EXPECT_EQ(check.Sheet, 0);
+  EXPECT_EQ(check.OwnPercent, 25);
+  EXPECT_EQ(check.Candidate, 1);
+  EXPECT_EQ(check.CandidatePercent, 100);
+
+  // Dee took version A (100 / 25): two of four sheets fit B, which is not most.
+  const TKeyCheck half = CheckKeys(sheets + "Dee,A,A,B,C,A\r\n", versions, versions);
+  EXPECT_EQ(half.FitElsewhere, 2);
+  EXPECT_FALSE(half.WrongKeys());
+  // Typed with the right letter, no sheet fits another key better.
+  EXPECT_EQ(CheckKeys("Ann,B,C,B,A,C\r\nDee,A,A,B,C,A\r\n", versions, versions).FitElsewhere, 0);
+  EXPECT_EQ(CheckKeys("Ann,D,C\r\n", versions, versions).Sheets, 0);  // refused by Grade
+}

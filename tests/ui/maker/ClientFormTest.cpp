@@ -17,9 +17,9 @@
 #include <memory>
 
 #include "MakerFixture.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/ClientConfig.h"
 #include "core/model/QuestionSet.h"
+#include "core/storage/ZarnEncryption.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/MainForm.h"
 #include "ui/platform/Globals.h"
@@ -48,6 +48,10 @@ void WriteBitmap(const QString& path, int width, int height) {
 
 class ClientFormTest : public FormFixture<TClientForm> {
 protected:
+  QString CopyQuestion(const QString& name) const {
+    return "The engine looks for the logo in its own folder, " + Folder() + ", and will not find " + name +
+           " where it is.\rCopy it into that folder?";
+  }
   void SetUp() override {
     WorkingFolder = QDir::currentPath();
     QDir::setCurrent(Folder());
@@ -108,6 +112,7 @@ TEST_F(ClientFormTest, BrowsedBitmapIsShownAndOnlyItsNameIsStored) {
   {
     auto form = Open();
     Dialogs.ExpectOpen(bitmap);
+    Dialogs.ExpectMessage(TMessageKind::Confirmation, CopyQuestion("school.bmp"), TButton::No);
     Click(Button("Button2"));
     ASSERT_EQ(Dialogs.Files.size(), 1u);
     EXPECT_EQ(Dialogs.Files[0].Options.Filter, "Bitmap Files (BMP)|*.BMP");
@@ -134,6 +139,32 @@ TEST_F(ClientFormTest, BrowsedBitmapIsShownAndOnlyItsNameIsStored) {
   auto form = Open();
   EXPECT_TRUE(Shown("Image2"));
   EXPECT_FALSE(Shown("Image1"));
+}
+
+// A logo picked elsewhere is copied into the engine's folder once the user
+// agrees, and a file of its name there is replaced only when agreed too.
+TEST_F(ClientFormTest, ALogoPickedElsewhereIsCopiedInAfterAsking) {
+  TTempDir elsewhere;
+  const QString bitmap = FromPath(elsewhere.File("crest.bmp"));
+  WriteBitmap(bitmap, 40, 30);
+  WriteBytes(Dir.File("crest.bmp"), "older");
+  auto form = Open();
+  for (const TButton replace : {TButton::No, TButton::Yes}) {
+    Dialogs.ExpectOpen(bitmap);
+    Dialogs.ExpectMessage(TMessageKind::Confirmation, CopyQuestion("crest.bmp"), TButton::Yes);
+    Dialogs.ExpectMessage(
+        TMessageKind::RiskyConfirmation,
+        "A file named crest.bmp is in " + Folder() + " already.\rReplace it with the picture picked?",
+        replace);
+    Click(Button("Button2"));
+    EXPECT_EQ(ReadBytes(Dir.File("crest.bmp")) == "older", replace == TButton::No);
+  }
+  EXPECT_EQ(Edit("Edit1")->text(), FromPath(Dir.File("crest.bmp")));
+  EXPECT_EQ(Get<QLabel>("Image2")->pixmap().size(), QSize(40, 30));
+  Dialogs.ExpectOpen(FromPath(Dir.File("crest.bmp")));  // inside the folder, nothing is asked
+  Click(Button("Button2"));
+  Click(Button("Button1"));
+  EXPECT_EQ(Value(Written(), "LOGO"), "crest.bmp");
 }
 
 TEST_F(ClientFormTest, EmptyingTheLogoNameBringsBackTheBuiltInLogoAndTypingLoadsNothing) {

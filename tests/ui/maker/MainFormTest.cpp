@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -10,10 +11,10 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "core/storage/IoError.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/Conversions.h"
 #include "core/model/TestFile.h"
+#include "core/storage/IoError.h"
+#include "core/storage/ZarnEncryption.h"
 #include "support/FixedFirstByte.h"
 #include "support/IoErrorText.h"
 #include "support/TempDir.h"
@@ -93,6 +94,7 @@ TEST_F(MainFormTest, StartsWithItsControlsCaptionsAndStates) {
   EXPECT_TRUE(ButtonNamed("Button6")->isEnabled());
   EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty());
   EXPECT_EQ(Form.Globals.ProgramFolder, Folder());
+  EXPECT_EQ(Dialogs.StartFolderOfDialogs(), Folder()) << "file dialogs open in the working folder";
 
   const std::pair<const char*, const char*> menu[] = {
       {"File1", "&File"}, {"Edit2", "&Edit"}, {"Help1", "&Help"}};
@@ -286,10 +288,15 @@ TEST_F(MainFormTest, NewTestIsWrittenLoadedAndListedByTheRescan) {
   ExpectLoaded("No description (QUIZ1.QWT)", FileIn("QUIZ1.QWT"));
 }
 
-TEST_F(MainFormTest, NewTestElsewhereIsLoadedButNotListed) {
+TEST_F(MainFormTest, NewTestElsewhereIsLoadedButNotListedAndSaysSo) {
   StartEmpty();
   const QString path = FromPath(Elsewhere.File("OTHER.QWT"));
   Dialogs.ExpectSave(path);
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        "OTHER.QWT is saved in " + FromPath(Elsewhere.Path().string()) +
+                            ", outside the working folder " + Folder() +
+                            ".\rThe list of tests shows only the tests in the working folder, and the engine "
+                            "finds them there.\rTo work on this test another time, open it with Load Test.");
   Dialogs.ExpectMessage(TMessageKind::Information, NoTests);
   Fire("NewTest1");
   Scanned();
@@ -769,4 +776,37 @@ TEST_F(MainFormTest, ImportedQuestionsMakeANewTestOrJoinTheLoadedOneAndExportGoe
   Dialogs.ExpectMessage(TMessageKind::Error,
                         QStringLiteral("broken.gift cannot be imported: line 1: '{' is never closed"));
   Fire("ImportQuestions1");
+}
+
+// The status line names the description the settings window saved.
+TEST_F(MainFormTest, TheStatusLineFollowsADescriptionChangedInTheSettings) {
+  StartEmpty();
+  Dialogs.ExpectSave(FileIn("QUIZ1.QWT"));
+  Fire("NewTest1");
+  Scanned();
+  {
+    const auto answer = OnModal<QDialog>([](QDialog& settings) {
+      Child<QLineEdit>(settings, "Edit1")->setText(QStringLiteral("Rivers of Europe"));
+      Click(settings, "Button1");
+    });
+    Click(ButtonNamed("Button3"));
+  }
+  ExpectLoaded("Rivers of Europe (QUIZ1.QWT)", FileIn("QUIZ1.QWT"));
+  Scanned();
+  EXPECT_EQ(Items(), (QStringList{Prompt, "1: Rivers of Europe"}));
+}
+
+// An export over the test it is made from is refused, whatever the path says.
+TEST_F(MainFormTest, ExportOntoItsOwnTestIsRefused) {
+  WriteTest("A.QWT", "Alpha");
+  fs::create_symlink(Dir.File("A.QWT"), Elsewhere.File("a.gift"));
+  Dialogs.ExpectOpen(FileIn("A.QWT"));
+  Fire("ViewHistory1");
+  Dialogs.ExpectSave(FromPath(Elsewhere.File("a.gift")));
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        FromPath(Elsewhere.File("a.gift")) +
+                            " is the file A.QWT is made from: it cannot also be the output.\rChoose another "
+                            "name. Nothing was written.");
+  Fire("ExportQuestions1");
+  EXPECT_EQ(ReadBytes(Dir.File("A.QWT")), TestBytes("Alpha"));
 }

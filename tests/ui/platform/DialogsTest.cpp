@@ -55,6 +55,11 @@ TEST(QtFilterTest, SystemFiltersBecomeQtFiltersMatchingEitherCase) {
             QStringLiteral("Quizwell Files (*.QWT *.qwt);;All Files (*)"));
   EXPECT_EQ(QtFilter(QStringLiteral("Pictures|*.bmp;*.Jpg")),
             QStringLiteral("Pictures (*.bmp *.BMP *.Jpg *.jpg *.JPG)"));
+  // A name that shows its patterns shows them once.
+  EXPECT_EQ(QtFilter(QStringLiteral("GIFT Files (*.gift)|*.gift|Bitmap Files (BMP)|*.BMP")),
+            QStringLiteral("GIFT Files (*.gift *.GIFT);;Bitmap Files (BMP) (*.BMP *.bmp)"));
+  EXPECT_EQ(FilterExtension(QStringLiteral("GIFT Files (*.gift *.GIFT)")), QStringLiteral("gift"));
+  EXPECT_EQ(FilterExtension(QStringLiteral("All Files (*)")), QString());
 }
 
 // A link is taken as picked even when what it names is gone.
@@ -106,5 +111,25 @@ INSTANTIATE_TEST_SUITE_P(Names, FileDialogTest,
                          ::testing::Values(TPickCase{"notes", "notes"}, TPickCase{"fresh", "fresh.QWT"},
                                            TPickCase{"old.QWT", "old.QWT"},
                                            TPickCase{"text.txt", "text.txt"}));
+
+// A save dialog starts in the working folder, and a bare name takes the
+// extension of the kind of file chosen, not the first kind nor DefaultExt.
+TEST(SaveDialogTest, StartsInTheWorkingFolderAndABareNameTakesTheChosenFiltersExtension) {
+  TTempDir dir;
+  const QString folder = QString::fromStdString(dir.Path().string());
+  const auto answer = OnModal<QFileDialog>([&](QFileDialog& dialog) {
+    EXPECT_EQ(dialog.directory().absolutePath(), folder);
+    dialog.selectNameFilter(QStringLiteral("Aiken Files (*.txt *.TXT)"));
+    Child<QLineEdit>(dialog, "fileNameEdit")->setText(QStringLiteral("quiz"));
+    static_cast<QDialog&>(dialog).accept();
+  });
+  TQtDialogs dialogs;
+  dialogs.SetStartFolder(folder);
+  const std::optional<QString> chosen =
+      dialogs.SaveFile({QStringLiteral("Export"),
+                        QStringLiteral("GIFT Files (*.gift)|*.gift|Aiken Files (*.txt)|*.txt|All Files|*.*"),
+                        QStringLiteral("csv"), QString()});
+  EXPECT_EQ(chosen.value_or(QString()), folder + QStringLiteral("/quiz.txt"));
+}
 
 }  // namespace

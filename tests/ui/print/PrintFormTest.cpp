@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -30,7 +31,15 @@ TEST_F(PaperForms, PrintFormStartsFromUsefulDefaultsAndSavesThePdfItShows) {
   Child<QSpinBox>(form, "VersionsSpin")->setValue(3);
   Child<QLineEdit>(form, "SeedEdit")->setText(QStringLiteral("77"));
   const QString pdf = QString::fromStdString(Dir.File("paper.pdf"));
+  Dialogs.ExpectSave(QString::fromStdString(TestPath));  // never over the test itself
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        QString::fromStdString(TestPath) +
+                            QStringLiteral(" is the file PAPER.QWT is made from: it cannot also be the "
+                                           "output.\rChoose another name. Nothing was written."));
+  Click(form, "PdfButton");
   Dialogs.ExpectSave(pdf);
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("The test has been saved as a PDF of 6 pages:\r") + pdf);
   Click(form, "PdfButton");
   EXPECT_EQ(Dialogs.Files.back().Options.FileName, QStringLiteral("PAPER.pdf"));
   EXPECT_EQ(PageCount(pdf), 3 + 3);  // a page of questions and a key per version
@@ -50,7 +59,7 @@ TEST_F(PaperForms, GradeFormShowsResultsSavesThemAndNamesTheBadCell) {
   WriteBytes(Dir.File("answers.csv"), answers + "Zo\xC3\xAB,B\r\n");
   WriteBytes(Dir.File("bad.csv"), "Ann,A,B,Q\r\n");
 
-  TGradeForm form(test, Dialogs);
+  TGradeForm form(test, QString::fromStdString(TestPath), Dialogs);
   EXPECT_FALSE(Child<QPushButton>(form, "SaveButton")->isEnabled());
   Child<QSpinBox>(form, "VersionsSpin")->setValue(2);
   Child<QLineEdit>(form, "SeedEdit")->setText(QStringLiteral("31"));
@@ -89,4 +98,97 @@ TEST_F(PaperForms, GradeFormShowsResultsSavesThemAndNamesTheBadCell) {
   Click(form, "OpenButton");
   EXPECT_EQ(table->rowCount(), 0);
   EXPECT_FALSE(Child<QPushButton>(form, "SaveButton")->isEnabled());
+}
+
+// Grading starts from the last print. Sheets typed with the wrong version
+// letter, or graded with another print's seed, are graded, and a warning
+// names the key they fit better.
+TEST_F(PaperForms, GradingStartsFromTheLastPrintAndWarnsOfSheetsThatFitAnotherKey) {
+  const PaperVersions::TPaperTest test = WriteTest(6);
+  const QString testPath = QString::fromStdString(TestPath);
+  const QString pdf = QString::fromStdString(Dir.File("paper.pdf"));
+  const auto printPdf = [&](const char* seed) {
+    TPrintForm print(test, testPath, Dialogs);
+    Child<QSpinBox>(print, "VersionsSpin")->setValue(2);
+    Child<QLineEdit>(print, "SeedEdit")->setText(QLatin1String(seed));
+    Child<QCheckBox>(print, "ShuffleQuestionsCheck")->setChecked(false);
+    Dialogs.ExpectSave(pdf);
+    Dialogs.ExpectMessage(TMessageKind::Information,
+                          QStringLiteral("The test has been saved as a PDF of 4 pages:\r") + pdf);
+    Click(print, "PdfButton");
+  };
+  printPdf("31");
+
+  const auto versions = PaperVersions::Make(test.Questions, {2, 31, false, true});
+  std::vector<std::string> row = Grading::KeyRow(versions[1]);
+  row[1] = "A";  // written on version B, typed as A
+  const std::string sheetB = Csv::FormatRecord(row);
+  const std::string answers = sheetB + Csv::FormatRecord(Grading::KeyRow(versions[0])) + sheetB;
+  WriteBytes(Dir.File("answers.csv"), answers);
+  const QString answersPath = QString::fromStdString(Dir.File("answers.csv"));
+  const auto warning = [](const char* sheets, int own, const char* key) {
+    return QStringLiteral(
+               "%1 sheets score far better under another key than under the key of their own version: "
+               "Key B scores %2% as version A and 100% under the key of %3.\rCheck the seed, the number "
+               "of versions and the shuffles (they must be those the test was printed with) and the "
+               "version letters typed.")
+        .arg(QLatin1String(sheets))
+        .arg(own)
+        .arg(QLatin1String(key));
+  };
+  const int own = Grading::Grade(sheetB, versions, 0).Students[0].Percent;
+  ASSERT_LE(own, 100 - Grading::FarBelowPoints);
+
+  TGradeForm form(test, testPath, Dialogs);
+  EXPECT_EQ(Child<QSpinBox>(form, "VersionsSpin")->value(), 2);
+  EXPECT_EQ(Child<QLineEdit>(form, "SeedEdit")->text(), QStringLiteral("31"));
+  EXPECT_FALSE(Child<QCheckBox>(form, "ShuffleQuestionsCheck")->isChecked());
+  EXPECT_TRUE(Child<QCheckBox>(form, "ShuffleAnswersCheck")->isChecked());
+  Dialogs.ExpectOpen(answersPath);
+  Dialogs.ExpectMessage(TMessageKind::Information, warning("2 of 3", own, "version B"));
+  Click(form, "OpenButton");
+  EXPECT_EQ(Child<QTableWidget>(form, "ResultsTable")->rowCount(), 3);
+
+  // The results never go over the answers they are made from.
+  Dialogs.ExpectSave(answersPath);
+  Dialogs.ExpectMessage(
+      TMessageKind::Error,
+      answersPath + QStringLiteral(" is the file answers.csv is made from: it cannot also be "
+                                   "the output.\rChoose another name. Nothing was written."));
+  Click(form, "SaveButton");
+  EXPECT_EQ(ReadBytes(Dir.File("answers.csv")), answers);
+
+  // Printed again with another seed, a sheet of the first print is graded
+  // with the new seed and fits the first print's key.
+  printPdf("32");
+  WriteBytes(Dir.File("answers.csv"), sheetB);
+  const int under32 = Grading::Grade(sheetB, PaperVersions::Make(test.Questions, {2, 32, false, true}), 0)
+                          .Students[0]
+                          .Percent;
+  ASSERT_LE(under32, 100 - Grading::FarBelowPoints);
+  TGradeForm later(test, testPath, Dialogs);
+  EXPECT_EQ(Child<QLineEdit>(later, "SeedEdit")->text(), QStringLiteral("32"));
+  Dialogs.ExpectOpen(answersPath);
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        warning("1 of 1", under32, "version B of the print with seed 31"));
+  Click(later, "OpenButton");
+}
+
+// A picture that is missing or cannot be read is named when the PDF is saved.
+TEST_F(PaperForms, ThePdfMessageNamesThePicturesNotPrinted) {
+  PaperVersions::TPaperTest test = WriteTest(2);
+  WriteBytes(Dir.File("media/pic.bmp"), "BM not a picture");
+  test.Questions[1].MediaFile = "\\MEDIA\\GONE.PNG";
+  TPrintForm form(std::move(test), QString::fromStdString(TestPath), Dialogs);
+  const QString pdf = QString::fromStdString(Dir.File("paper.pdf"));
+  Dialogs.ExpectSave(pdf);
+  QImageReader reader(QString::fromStdString(Dir.File("media/pic.bmp")));
+  ASSERT_TRUE(reader.read().isNull());
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("The test has been saved as a PDF of 2 pages:\r") + pdf +
+                            QStringLiteral("\rThese pictures are not printed:\rquestion 1: the picture "
+                                           "\\MEDIA\\PIC.BMP cannot be read: ") +
+                            reader.errorString() +
+                            QStringLiteral("\rquestion 2: the picture \\MEDIA\\GONE.PNG was not found"));
+  Click(form, "PdfButton");
 }

@@ -10,7 +10,7 @@ const QRegularExpression ItemLine(QStringLiteral("^\\s*(\\d+)\\.\\s+Item-(\\d\\d
                                   QRegularExpression::MultilineOption);
 const QRegularExpression AnswerLine(QStringLiteral("^\\s*([A-F])\\.\\s+ans-(\\d\\d)-([A-F])"),
                                     QRegularExpression::MultilineOption);
-const QRegularExpression KeyEntry(QStringLiteral("(\\d+)\\. ([A-F]+|-)\\s+\\((\\d+)\\)"));
+const QRegularExpression KeyEntry(QStringLiteral("(\\d+)\\. ([A-F]+|-)(?: (all|any))?\\s+\\((\\d+)\\)"));
 
 bool OfVersion(const QString& page, char letter) {
   return page.contains(QStringLiteral("Version %1").arg(QLatin1Char(letter)));
@@ -35,7 +35,13 @@ TEST_F(PaperFixture, EveryVersionHoldsEveryQuestionOnceAndItsKeyMapsBackToTheSto
       if (page.contains(QStringLiteral("Answer key"))) {
         for (const auto& m : KeyEntry.globalMatch(page)) {
           keys[m.captured(1).toInt()] = m.captured(2);
-          keyedSources[m.captured(1).toInt()] = m.captured(3).toInt();
+          keyedSources[m.captured(1).toInt()] = m.captured(4).toInt();
+          // Several letters carry their rule; one letter none.
+          const QuestionRecord record = Record(m.captured(4).toInt());
+          EXPECT_EQ(m.captured(3), m.captured(2).size() < 2  ? QString()
+                                   : record.AnyCorrectPasses ? QStringLiteral("any")
+                                                             : QStringLiteral("all"))
+              << m.captured(0).toStdString();
         }
         continue;
       }
@@ -109,4 +115,46 @@ TEST_F(PaperFixture, SheetsAndKeysTakeTheirOwnPagesAndPicturesArePrinted) {
                  lines[1].trimmed().startsWith(QStringLiteral("B.")))
         << page.toStdString();
   }
+}
+
+// The key in the test's order, as a hand-marker reads it: the rule beside
+// each line of several letters, and what the rule means.
+TEST_F(PaperFixture, TheKeyMarksTheRuleOfEachLineOfSeveralLetters) {
+  const auto test = WriteTest(6);
+  TPrintOptions options;
+  options.Questions = false;
+  options.AnswerKeys = true;
+  const QString key = Pages(Pdf(test, options)).last().simplified();
+  for (const char* line : {"1. C (1)", "2. B (2)", "3. AD all (3)", "4. B (4)", "5. C (5)", "6. AC any (6)"})
+    EXPECT_TRUE(key.contains(QLatin1String(line))) << line << " in " << key.toStdString();
+  EXPECT_TRUE(key.contains(QStringLiteral(
+      "all: every one of the letters, and no other; any: one of them is enough, with no wrong letter")));
+}
+
+// A picture that does not print is named, and Qt's own logging about it stays out of the output.
+TEST_F(PaperFixture, AnUnreadablePictureIsNamedWithoutQtsLogging) {
+  auto test = WriteTest(3);
+  TPrintOptions options;
+  // A picture cut short, as a failed copy leaves it: Qt's reader logs about it.
+  QImage picture(64, 64, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  const QString half = QString::fromStdString(Dir.File("media/half.jpg"));
+  ASSERT_TRUE(picture.save(half, "JPG"));
+  WriteBytes(Dir.File("media/half.jpg"), ReadBytes(Dir.File("media/half.jpg")).substr(0, 300));
+  test.Questions[0].MediaFile = "\\MEDIA\\HALF.JPG";
+  static QStringList logged;
+  logged.clear();
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& message) {
+        logged << QString::fromLatin1(context.category) + QStringLiteral(": ") + message;
+      });
+  const QStringList missing = TTestPrinter(test, options).MissingPictures();
+  Pdf(test, options);
+  qInstallMessageHandler(previous);
+  ASSERT_EQ(missing.size(), 1);
+  EXPECT_TRUE(
+      missing[0].startsWith(QStringLiteral("question 1: the picture \\MEDIA\\HALF.JPG cannot be read: ")));
+  EXPECT_TRUE(logged.isEmpty()) << logged.join(QLatin1Char('\n')).toStdString();
+  options.Questions = false;
+  EXPECT_TRUE(TTestPrinter(test, options).MissingPictures().isEmpty()) << "no question, no picture";
 }
