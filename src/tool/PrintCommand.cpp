@@ -69,6 +69,8 @@ int PrintCommand(TToolContext& context) {
   const std::string& path = context.Arguments.Operands[0];
   RequireExistingFile(path);
   RequireFileDestination(*output);
+  RequireOtherFile(path, *output);
+  RequireTest(path);
   const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(path);
 
   // Pages are laid out by Qt's painter, which needs a GUI application; no
@@ -88,5 +90,7 @@ int PrintCommand(TToolContext& context) {
   context.Out << "Wrote " << *output << ": " << pages << " pages, " << options.Versions.Versions
               << (options.Versions.Versions == 1 ? " version" : " versions") << ", seed "
               << options.Versions.Seed << '\n';
-  return ExitOk;
+  // The paper holds the questions as every reader takes them; what that
+  // reading renumbered or left out is told, as export tells it.
+  return ReportNumbering(context, path, test.Numbering) ? ExitFindings : ExitOk;
 }

@@ -6,8 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/run/Scoring.h"
+#include "core/model/QuestionReading.h"
 #include "core/model/TestFile.h"
+#include "core/run/Scoring.h"
 
 // The versions of a paper test: version A, B, ... each with its own order of
 // questions and, per question, its own order of answers, made again exactly
@@ -22,8 +23,9 @@ struct TPaperTest {
   std::string Description;
   TStrings BeginMessage;
   std::vector<QuestionRecord> Questions;
-  int PassPoint = 0;   // 0 when the test has none or it is not a number in 1..100
-  std::string Folder;  // the test's folder, where its pictures are looked for
+  int PassPoint = 0;             // 0 when the test has none or it is not a number in 1..100
+  std::string Folder;            // the test's folder, where its pictures are looked for
+  TQuestionNumbering Numbering;  // what the reading of Questions renumbered or left out
 };
 
 // Reads the test at path. Throws TIoError naming path when no file stands

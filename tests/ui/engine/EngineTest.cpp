@@ -7,11 +7,11 @@
 #include <QTextEdit>
 #include <deque>
 
+#include "core/model/ClientConfig.h"
+#include "core/model/TestFile.h"
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IniStore.h"
-#include "core/model/ClientConfig.h"
-#include "core/model/TestFile.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -243,7 +243,7 @@ TEST_F(EngineTest, ATestWhoseNameIsNoUtf8IsTaken) {
   EXPECT_EQ(shown.first(), "BeginBox");
 }
 
-TEST_F(EngineTest, DamagedHistoryIsReportedAndTheScoreStillShown) {
+TEST_F(EngineTest, DamagedHistoryIsSetAsideAndTheScoreRecordedInANewOne) {
   const QString path = WriteTest();
   std::filesystem::create_directories(Dir.Path() / "data");
   WriteBytes(Dir.File("data/history.csv"), "garbage\r\n");
@@ -255,13 +255,14 @@ TEST_F(EngineTest, DamagedHistoryIsReportedAndTheScoreStillShown) {
     return int(QDialog::Accepted);
   };
   Dialogs.ExpectMessage(
-      TMessageKind::Error,
-      QStringLiteral("Your test was scored, but it could not be added to your history.\rThe "
-                     "history file \"%1\" is damaged (line 1: not a history header).")
-          .arg(FromPath(Dir.File("data/history.csv"))));
+      TMessageKind::Information,
+      QStringLiteral("Your history file was damaged. It is kept as \"%1\", and a new history "
+                     "was started with this test.")
+          .arg(FromPath(Dir.File("data/history-damaged.csv"))));
   engine.TakeTest(path);
   EXPECT_TRUE(endShown);
-  EXPECT_EQ(ReadBytes(Dir.File("data/history.csv")), "garbage\r\n");
+  EXPECT_EQ(ReadBytes(Dir.File("data/history-damaged.csv")), "garbage\r\n");
+  EXPECT_EQ(History::Load(Dir.File("data/history.csv")).size(), 1u);
 }
 
 TEST_F(EngineTest, PasswordsGuardTheExitAndTheHistory) {
