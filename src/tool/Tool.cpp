@@ -16,8 +16,8 @@ constexpr std::string_view ProgramDescription =
     "maker's own rules, so every file it writes is the file the maker writes.\n";
 
 constexpr std::string_view ExitStatusHelp =
-    "Exit status: 0 all well, 1 something was found (check, list) or lost (import,\n"
-    "export), 2 usage or file error.\n"
+    "Exit status: 0 all well, 1 something was found (check, list) or lost or\n"
+    "renumbered (import, export, print), 2 usage or file error.\n"
     "The JSON shape of show and the details of every command: docs/qwtool.md.\n";
 
 const TCommand* FindCommand(std::string_view name) {
