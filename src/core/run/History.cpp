@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -98,6 +99,11 @@ std::string SetAside(const std::string& path) {
     const std::string aside = stem + "-damaged" + (n == 1 ? "" : "-" + std::to_string(n)) + extension;
     // Never over another file: the damaged copies of earlier days stay too.
     if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) return aside;
+    // A file system without that flag: a hard link never replaces a file either.
+    if (errno == EINVAL && ::link(path.c_str(), aside.c_str()) == 0) {
+      ::unlink(path.c_str());
+      return aside;
+    }
     if (errno != EEXIST) throw TIoError(path, "Cannot set aside the damaged history", std::strerror(errno));
   }
 }
