@@ -1,15 +1,15 @@
 #include <ostream>
 #include <string>
 
-#include "core/storage/TerminalText.h"
 #include "core/model/Conversions.h"
 #include "core/model/TestFile.h"
+#include "core/storage/TerminalText.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
 
 namespace {
 
-// "SETTINGS/DESC" or "QA3/QUESTION": where the value stands in both files.
+// "SETTINGS/DESC" or "QA3/QUESTION": where the value is written.
 std::string Place(const TBrokenValue& value) {
   const std::string section =
       value.Question == 0 ? std::string(TestFile::Settings) : TestFile::QuestionSection(value.Question);
@@ -18,14 +18,7 @@ std::string Place(const TBrokenValue& value) {
 
 // Writes to standard error what the conversion did not carry over whole.
 void ReportLosses(TToolContext& context, const std::string& source, const TConversionReport& report) {
-  if (!report.Dropped.empty()) {
-    std::string numbers;
-    for (const int n : report.Dropped) numbers += (numbers.empty() ? "" : ", ") + std::to_string(n);
-    Report(context.Err, "warning: these questions of \"" + source +
-                            "\" were not converted (a test holds the questions up to the first empty one, "
-                            "and at most " +
-                            std::to_string(TestFile::MaxQuestionCount) + "): " + numbers);
-  }
+  ReportNumbering(context, source, report.Numbering);
   if (report.Broken.empty()) return;
   Report(context.Err, "warning: these values of \"" + source + "\" do not survive the conversion whole:");
   for (const TBrokenValue& value : report.Broken) {

@@ -1,15 +1,11 @@
-#include <filesystem>
 #include <string>
-#include <system_error>
+#include <utility>
 
 #include "core/exchange/Export.h"
 #include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
-#include "core/storage/IoError.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -45,11 +41,8 @@ int ImportCommand(TToolContext& context) {
   const std::string& test = operands[2];
   RequireExistingFile(source);
   RequireFileDestination(test);
-  std::error_code error;
-  if (fs::exists(fs::symlink_status(test, error)) && !context.Arguments.Has("--force")) {
-    Report(context.Err, "\"" + test + "\" exists; give --force to replace it");
-    return ExitTrouble;
-  }
+  RequireOtherFile(source, test);
+  if (!MayCreate(context, test, context.Arguments.Has("--force"))) return ExitTrouble;
   TLossReport report;
   TImportedTest imported;
   try {
@@ -57,12 +50,7 @@ int ImportCommand(TToolContext& context) {
   } catch (const TFormatError& damaged) {
     return Failed(context, source, damaged.what());
   }
-  Import::UnpackMedia(imported, test, report);
-  const Import::TCodePageTest converted = Import::ToCodePage(imported);
-  if (!converted.Unmappable.empty())
-    report.Add(0, "characters the code page cannot hold were replaced by '?': " +
-                      Import::Utf8(converted.Unmappable));
-  Import::SaveNewTest(test, converted);
+  Import::IntoTest(std::move(imported), test, false, report);
   return Finish(context, report);
 }
 
@@ -72,6 +60,7 @@ int ExportCommand(TToolContext& context) {
   if (!format) return ExitTrouble;
   RequireExistingFile(operands[1]);
   RequireFileDestination(operands[2]);
+  RequireOtherFile(operands[1], operands[2]);
   TLossReport report;
   Export::ExportTest(*format, operands[1], operands[2], report);
   return Finish(context, report);

@@ -1,9 +1,17 @@
 #include "tool/Files.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "core/model/TestFile.h"
+#include "core/storage/FileStamp.h"
 #include "core/storage/IoError.h"
+#include "core/storage/TerminalText.h"
 
 namespace fs = std::filesystem;
 
@@ -20,4 +28,38 @@ void RequireFileDestination(const std::string& path) {
   if (path.empty()) throw TIoError(path, "Cannot write", "the file name is empty");
   std::error_code error;
   if (fs::is_directory(path, error)) throw TIoError(path, "Cannot write", "it is a folder, not a file");
+}
+
+void RequireOtherFile(const std::string& input, const std::string& output) {
+  if (SameFile(input, output))
+    throw TIoError(
+        output, "Cannot write",
+        "it is the same file as the input \"" + TerminalUtf8(input) + "\", which it would replace");
+}
+
+void RequireTest(const std::string& path) {
+  if (!TestFile::IsLoadable(TestFile::ReadStoredDescription(path)))
+    throw TIoError(path, "Cannot use", "the file is not a test (it has no description)");
+}
+
+bool MayCreate(TToolContext& context, const std::string& path, bool force) {
+  if (path.empty()) throw TIoError(path, "Cannot create", "the file name is empty");
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) return true;
+  if (S_ISDIR(info.st_mode)) throw TIoError(path, "Cannot create", "a folder has that name");
+  if (!force) {
+    Report(context.Err, "\"" + path + "\" exists; give --force to replace it");
+    return false;
+  }
+  if (S_ISLNK(info.st_mode)) throw TIoError(path, "Cannot replace", "it is a symbolic link");
+  if (!S_ISREG(info.st_mode)) throw TIoError(path, "Cannot replace", "it is not a regular file");
+  if (::access(path.c_str(), W_OK) != 0) throw TIoError(path, "Cannot replace", std::strerror(errno));
+  return true;
+}
+
+bool ReportNumbering(TToolContext& context, const std::string& path, const TQuestionNumbering& numbering) {
+  const std::vector<std::string> lines = NumberingReport(numbering);
+  for (const std::string& line : lines)
+    Report(context.Err, "warning: \"" + TerminalUtf8(path) + "\": " + line);
+  return !lines.empty();
 }

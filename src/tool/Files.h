@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "core/model/QuestionReading.h"
+#include "tool/ToolContext.h"
+
 // Checks made before a command opens a file, so that a mistyped name is an
 // error instead of the empty store the INI store gives for a missing file.
 
@@ -11,3 +14,24 @@ void RequireExistingFile(const std::string& path);
 // Throws TIoError naming path when a folder stands where a file is to be
 // written. A path with nothing there yet is fine.
 void RequireFileDestination(const std::string& path);
+
+// Throws TIoError naming output when it is the same file as input (the same
+// device and inode, however either is spelt or linked), which writing it
+// would destroy.
+void RequireOtherFile(const std::string& input, const std::string& output);
+
+// Throws TIoError naming path when the file there is no test the maker loads
+// (it has no description).
+void RequireTest(const std::string& path);
+
+// Whether a new file may be made at path: true when nothing stands there, or
+// when force is given and a regular file this user may write does. False,
+// after a message on err, when a file stands there and force is not given.
+// Throws TIoError for a folder, and with force for a symbolic link or
+// anything but a regular file: --force replaces a file, never what a link
+// points to.
+bool MayCreate(TToolContext& context, const std::string& path, bool force);
+
+// Writes NumberingReport's lines for the test at path as warnings on err;
+// whether there were any.
+bool ReportNumbering(TToolContext& context, const std::string& path, const TQuestionNumbering& numbering);

@@ -3,6 +3,7 @@
 #include "core/run/Grading.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/FileInput.h"
+#include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
@@ -20,10 +21,16 @@ int GradeCommand(TToolContext& context) {
   RequireExistingFile(testPath);
   RequireExistingFile(answersPath);
   const auto output = context.Arguments.Value("-o");
-  if (output) RequireFileDestination(*output);
+  if (output) {
+    RequireFileDestination(*output);
+    RequireOtherFile(testPath, *output);
+    RequireOtherFile(answersPath, *output);
+  }
+  RequireTest(testPath);
   const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(testPath);
+  ReportNumbering(context, testPath, test.Numbering);
   TInputFile input(answersPath);
-  const TFileBytes bytes = input.ReadRest();
+  const TFileBytes bytes = input.ReadRest(MaxStoreFileSize);
   Grading::TResults results;
   try {
     results = Grading::Grade(std::string_view(bytes.Data.get(), bytes.Size),

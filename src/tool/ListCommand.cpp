@@ -3,9 +3,10 @@
 #include <string>
 #include <system_error>
 
+#include "core/model/TestCatalogue.h"
+#include "core/model/WorkingFolder.h"
 #include "core/storage/IoError.h"
 #include "core/storage/TerminalText.h"
-#include "core/model/TestCatalogue.h"
 #include "tool/Commands.h"
 
 namespace fs = std::filesystem;
@@ -23,6 +24,10 @@ std::string CatalogueFolder(std::string folder) {
 int ListCommand(TToolContext& context) {
   const auto& operands = context.Arguments.Operands;
   const std::string folder = CatalogueFolder(operands.empty() ? context.ProgramFolder.string() : operands[0]);
+  if (operands.empty() && !context.FolderFallback.empty()) {
+    Report(context.Err, "note: listing the program folder \"" + TerminalUtf8(folder) + "\", not ~/" +
+                            WorkingFolder::HomeFolderName + ": " + context.FolderFallback);
+  }
   std::error_code error;
   if (!fs::is_directory(folder, error)) {
     throw TIoError(folder, "Cannot list",

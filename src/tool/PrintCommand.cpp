@@ -69,6 +69,8 @@ int PrintCommand(TToolContext& context) {
   const std::string& path = context.Arguments.Operands[0];
   RequireExistingFile(path);
   RequireFileDestination(*output);
+  RequireOtherFile(path, *output);
+  RequireTest(path);
   const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(path);
 
   // Pages are laid out by Qt's painter, which needs a GUI application; no
@@ -90,7 +92,10 @@ int PrintCommand(TToolContext& context) {
               << (options.Versions.Versions == 1 ? " version" : " versions") << ", seed "
               << options.Versions.Seed << '\n';
   // A picture that is not printed is a finding: the PDF is written without it.
+  // The paper holds the questions as every reader takes them; what that
+  // reading renumbered or left out is told, as export tells it.
   const QStringList missing = printer.MissingPictures();
   for (const QString& line : missing) Report(context.Err, line.toStdString());
-  return missing.isEmpty() ? ExitOk : ExitFindings;
+  const bool renumbered = ReportNumbering(context, path, test.Numbering);
+  return missing.isEmpty() && !renumbered ? ExitOk : ExitFindings;
 }

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/model/TestContents.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/TerminalText.h"
-#include "core/model/TestContents.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
 
@@ -97,6 +97,7 @@ int ShowCommand(TToolContext& context) {
   RequireExistingFile(path);
   TIniStore store(path);
   const TTestContents contents = ReadTestContents(store);
+  ReportNumbering(context, path, contents.Numbering);
   if (context.Arguments.Has("--json")) {
     WriteJson(context.Out, contents);
   } else {

@@ -16,8 +16,8 @@ constexpr std::string_view ProgramDescription =
     "maker's own rules, so every file it writes is the file the maker writes.\n";
 
 constexpr std::string_view ExitStatusHelp =
-    "Exit status: 0 all well, 1 something was found (check, list) or lost (import,\n"
-    "export), 2 usage or file error.\n"
+    "Exit status: 0 all well, 1 something was found (check, list) or lost or\n"
+    "renumbered (import, export, print), 2 usage or file error.\n"
     "The JSON shape of show and the details of every command: docs/qwtool.md.\n";
 
 const TCommand* FindCommand(std::string_view name) {
@@ -57,8 +57,9 @@ int UsageError(std::ostream& err, const TCommand& command, std::string_view prob
 }
 
 int RunCommand(const TCommand& command, const std::vector<std::string>& words, std::ostream& out,
-               std::ostream& err, const std::filesystem::path& programFolder) {
-  TToolContext context{{}, out, err, programFolder};
+               std::ostream& err, const std::filesystem::path& programFolder,
+               const std::string& folderFallback) {
+  TToolContext context{{}, out, err, programFolder, folderFallback};
   if (const auto unknown = SplitArguments(words, command.Options, context.Arguments)) {
     return UsageError(err, command, "unknown option \"" + *unknown + "\"");
   }
@@ -97,8 +98,9 @@ const std::vector<TCommand>& Commands() {
        "print a test's settings, messages and questions, deciphered",
        "Prints the deciphered settings of TEST (all fifteen SETTINGS keys; a key the file\n"
        "does not hold shows as not set), its begin and end messages and every question the\n"
-       "maker reads: QA1, QA2, ... up to the first section without a question. A value that\n"
-       "does not decipher shows as BAD DECODE, as it does in the maker. Text is UTF-8.\n\n"
+       "editor reads: every section QA1 to QA500 holding text, numbered from 1 up without gaps\n"
+       "(what was renumbered or left out is named on standard error). A value that does not\n"
+       "decipher shows as BAD DECODE, as it does in the maker. Text is UTF-8.\n\n"
        "  --json   print one JSON object instead (its shape: docs/qwtool.md)\n",
        {"--json"},
        1,
@@ -119,9 +121,11 @@ const std::vector<TCommand>& Commands() {
        "convert a test into its plain-text form",
        "Writes the plain-text form of TEST into TEXT, as the maker's \"Decrypt Test to Text\n"
        "File\" does: the fifteen settings, both messages and the questions, every value\n"
-       "deciphered. An existing TEXT is the starting point: what the conversion does not\n"
-       "write stays. Values holding line breaks are named on standard error, since\n"
-       "converting TEXT back to a test keeps only their first lines.\n",
+       "deciphered, the questions read as the editor reads them (gaps closed up, each named on\n"
+       "standard error). An existing TEXT is the starting point: its settings and other\n"
+       "sections stay, its questions past the last one written are removed. Values holding\n"
+       "line breaks are named on standard error, since converting TEXT back to a test keeps\n"
+       "only their first lines.\n",
        {},
        2,
        2,
@@ -130,9 +134,10 @@ const std::vector<TCommand>& Commands() {
        "TEXT TEST",
        "convert a plain-text test into a test",
        "Writes the test made from the plain-text test TEXT into TEST, as the maker's\n"
-       "\"Encrypt Text File to Test\" does: every value enciphered. An existing TEST is the\n"
-       "starting point: questions past the last one of TEXT and sections the conversion\n"
-       "does not write stay. TEXT and TEST may be the same file.\n",
+       "\"Encrypt Text File to Test\" does: every value enciphered. TEST holds exactly the\n"
+       "questions of TEXT (read as the editor reads them, gaps closed up): its own questions\n"
+       "past the last one written are removed, as the editor's Save removes them; its\n"
+       "settings and other sections stay. TEXT and TEST may be the same file.\n",
        {},
        2,
        2,
@@ -141,8 +146,9 @@ const std::vector<TCommand>& Commands() {
        "TEST...",
        "report what is wrong in tests",
        "Checks each TEST and prints one line per finding, \"FILE: finding\": values that do\n"
-       "not decipher, gaps in the question numbering, question sections past the last\n"
-       "question, questions without a correct answer, correct letters that name empty\n"
+       "not decipher, gaps in the question numbering (which the editor closes up), question\n"
+       "sections no reader takes (past QA500, or numbered with a leading zero), questions\n"
+       "without question text or without a correct answer, correct letters that name empty\n"
        "answers, a pass point outside 0 to 100 or a maximum number of questions outside\n"
        "0 to 99999, and a time that is not HH:MM:SS within 23:59:59 (an empty time and the\n"
        "new-test time 0 mean an untimed test). Prints nothing for a sound test.\n"
@@ -157,7 +163,9 @@ const std::vector<TCommand>& Commands() {
        "Writes TEST as a paper test into OUT.pdf, as the maker's Print Test does: versions A,\n"
        "B, ... (N of them, 1 to 26), each with its questions and their answers in an order\n"
        "drawn from seed S, empty answers left out. The seed (a new one unless given) is\n"
-       "printed, so the same versions can be made, and graded, again.\n\n"
+       "printed, so the same versions can be made, and graded, again. Questions renumbered\n"
+       "across a gap or sections left out are named on standard error, with exit status 1.\n"
+       "OUT.pdf may not be TEST itself.\n\n"
        "  --shuffle questions,answers   shuffle the questions, the answers or both\n"
        "  --key    add each version's answer key, on its own pages\n"
        "  --sheet  add an answer sheet per version, a row of boxes per question\n",
@@ -173,7 +181,9 @@ const std::vector<TCommand>& Commands() {
        "back through the shuffle of seed S. Writes a row per student (name, version, right,\n"
        "asked, percent, and passed when TEST has a pass point) and a row per question, to\n"
        "RESULTS.csv or standard output. Give the seed, versions and shuffle the tests were\n"
-       "printed with. A bad row is named with its column and nothing is written.\n",
+       "printed with. A first row is a header when its version cell says \"Version\" (any\n"
+       "case); any other row is a student's. A bad row is named with its column and nothing\n"
+       "is written. RESULTS.csv may not be TEST or ANSWERS.csv.\n",
        {"-o=", "--versions=", "--seed=", "--shuffle="},
        2,
        2,
@@ -186,8 +196,11 @@ const std::vector<TCommand>& Commands() {
        "carries, and at most 500 questions. Media files travelling with the questions go\n"
        "into a MEDIA folder beside TEST. Characters the test's code page cannot hold are\n"
        "replaced by '?'. Everything not carried over is reported on standard error, one\n"
-       "line per question and point. Exit status 1 when something was lost.\n\n"
-       "  --force  replace an existing TEST; without it an existing file is left alone\n",
+       "line per question and point. Exit status 1 when something was lost. A source that is\n"
+       "not valid UTF-8 is named with its lines. Media files are removed again when TEST\n"
+       "cannot be written.\n\n"
+       "  --force  replace an existing TEST (a regular file, not a symbolic link, and not\n"
+       "           SOURCE); without it an existing file is left alone\n",
        {"--force"},
        3,
        3,
@@ -198,8 +211,9 @@ const std::vector<TCommand>& Commands() {
        "Writes the questions of TEST into TARGET in FORMAT: gift, aiken, moodle, qti or\n"
        "csv, replacing TARGET. Media files the questions name go with them where the\n"
        "format carries files and they are found beside TEST. Everything the format cannot\n"
-       "carry is reported on standard error, one line per question and point.\n"
-       "Exit status 1 when something was lost.\n",
+       "carry is reported on standard error, one line per question and point, and so is\n"
+       "every question renumbered across a gap or section left out. Exit status 1 when\n"
+       "something was lost or renumbered. TARGET may not be TEST itself.\n",
        {},
        3,
        3,
@@ -209,7 +223,7 @@ const std::vector<TCommand>& Commands() {
 }
 
 int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
-            const std::filesystem::path& programFolder) {
+            const std::filesystem::path& programFolder, const std::string& folderFallback) {
   try {
     if (words.empty()) {
       Report(err, "missing command");
@@ -234,7 +248,8 @@ int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostre
       WriteCommandHelp(out, *command);
       return ExitOk;
     }
-    const int status = RunCommand(*command, {words.begin() + 1, words.end()}, out, err, programFolder);
+    const int status =
+        RunCommand(*command, {words.begin() + 1, words.end()}, out, err, programFolder, folderFallback);
     // Output that never arrived (a full disk, a closed pipe) is no success.
     if (!out.flush()) {
       Report(err, "Cannot write the output: the standard output refused it");

@@ -31,5 +31,7 @@ const std::vector<TCommand>& Commands();
 // Runs qwtool on the words that follow the program name and returns the exit
 // status. Never throws: file errors are reported on err with the file's name
 // and the reason, and give ExitTrouble.
+// folderFallback says why programFolder is not the folder in the home, when
+// it fell back from there.
 int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
-            const std::filesystem::path& programFolder);
+            const std::filesystem::path& programFolder, const std::string& folderFallback = {});

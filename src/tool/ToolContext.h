@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <string>
 #include <string_view>
 
 #include "tool/Arguments.h"
@@ -19,6 +20,9 @@ struct TToolContext {
   std::ostream& Err;
   // The folder qwtool lies in: the maker's folder when both are installed.
   std::filesystem::path ProgramFolder;
+  // Why ProgramFolder is the program's own folder rather than the one in the
+  // home; empty when nothing fell back.
+  std::string FolderFallback;
 };
 
 // Writes "qwtool: " + message as one line of err.

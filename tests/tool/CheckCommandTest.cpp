@@ -109,41 +109,40 @@ INSTANTIATE_TEST_SUITE_P(
              "QA2/CORRECT: answer C is marked correct but is empty"}},
         TCheckCase{"GapInTheNumbering",
                    [](TIniStore& s) { TestFile::WriteQuestion(s, 4, Question("Four?")); },
-                   {"QA3: question 3 is missing, a gap in the question numbering",
-                    "QA4: section past the last question (QA2), never read"}},
-        TCheckCase{"SectionWithoutQuestionEndsTheList",
-                   [](TIniStore& s) {
-                     s.WriteString("QA3", "A", Encrypt("orphan answer"));
-                     s.WriteString("qa4", "QUESTION", Encrypt("Four?"));
-                     s.WriteString("qa4", "CORRECT", Encrypt("A"));
-                     s.WriteString("qa4", "A", Encrypt("x"));
-                     s.WriteString("QA04", "QUESTION", Encrypt("not a question section"));
-                   },
-                   {"QA3: question 3 is missing, a gap in the question numbering",
-                    "QA3 to qa4: sections past the last question (QA2), never read"}},
-        TCheckCase{"RunsOfMissingAndUnreadQuestions",
+                   {"QA3: question 3 is missing; the editor closes up the gap: QA4 is read as question 3"}},
+        TCheckCase{
+            "SectionWithoutQuestionTextAndALeadingZero",
+            [](TIniStore& s) {
+              s.WriteString("QA3", "A", Encrypt("orphan answer"));
+              s.WriteString("qa4", "QUESTION", Encrypt("Four?"));
+              s.WriteString("qa4", "CORRECT", Encrypt("A"));
+              s.WriteString("qa4", "A", Encrypt("x"));
+              s.WriteString("QA04", "QUESTION", Encrypt("not a question section"));
+            },
+            {"QA3: holds answers but no question text; the editor asks before saving it and leaves it out",
+             "QA3: no correct answer is marked", "QA04: a question number never starts with 0, not read"}},
+        TCheckCase{"RunsOfMissingQuestions",
                    [](TIniStore& s) {
                      for (int n : {5, 6, 7, 9}) TestFile::WriteQuestion(s, n, Question("Later?"));
                    },
-                   {"QA3 to QA4: questions 3 to 4 are missing, a gap in the question numbering",
-                    "QA8: question 8 is missing, a gap in the question numbering",
-                    "QA5 to QA7: sections past the last question (QA2), never read",
-                    "QA9: section past the last question (QA2), never read"}},
+                   {"QA3 to QA4: questions 3 to 4 are missing; the editor closes up the gap: QA5 to QA7 are "
+                    "read as questions 3 to 5",
+                    "QA8: question 8 is missing; the editor closes up the gap: QA9 is read as question 6"}},
         TCheckCase{"NoFirstQuestion",
                    [](TIniStore& s) {
                      s.EraseSection("QA1");
                      s.EraseSection("QA2");
                      TestFile::WriteQuestion(s, 2, Question("Two?"));
                    },
-                   {"QA1: question 1 is missing, a gap in the question numbering",
-                    "QA2: section past the last question (none), never read"}},
-        TCheckCase{"QuestionsPastTheLimit",
+                   {"QA1: question 1 is missing; the editor closes up the gap: QA2 is read as question 1"}},
+        TCheckCase{"QuestionsPastTheLimitAndPastTheIntRange",
                    [](TIniStore& s) {
                      for (int n = 3; n <= TestFile::MaxQuestionCount + 1; ++n) {
                        TestFile::WriteQuestion(s, n, Question("Q" + std::to_string(n)));
                      }
+                     s.WriteString("QA99999999999", "QUESTION", Encrypt("far"));
                    },
-                   {"QA501: section past the last question (QA500), never read"}}),
+                   {"QA501: past QA500, not read", "QA99999999999: past QA500, not read"}}),
     [](const testing::TestParamInfo<TCheckCase>& info) { return info.param.Name; });
 
 TEST(CheckCommand, ANewTestIsSound) {

@@ -88,7 +88,7 @@ TEST(ConvertCommands, DecryptNamesTheValuesThatHoldLineBreaks) {
   EXPECT_EQ(ReadBytes(dir.File("T.TXT")), ReadBytes(dir.File("core.TXT")));
 }
 
-TEST(ConvertCommands, DecryptNamesWhatIsNotConvertedAndWhatDoesNotDecipher) {
+TEST(ConvertCommands, DecryptNamesWhatItRenumberedAndWhatDoesNotDecipher) {
   TTempDir dir;
   WriteBytes(dir.File("T.QWT"), "[SETTINGS]\r\nDESC=" + Encrypt("Gaps") +
                                     "\r\nTIME=nonsense\r\n\r\n[QA1]\r\nQUESTION=" + Encrypt("One") +
@@ -96,14 +96,14 @@ TEST(ConvertCommands, DecryptNamesWhatIsNotConvertedAndWhatDoesNotDecipher) {
                                     "\r\n\r\n[QA\x01]\r\nQUESTION=" + Encrypt("odd name") + "\r\n\r\n");
   const TToolResult result = RunTool({"decrypt", dir.File("T.QWT"), dir.File("T.TXT")});
   EXPECT_EQ(result.ExitCode, 0);
-  EXPECT_EQ(result.Err,
-            "qwtool: warning: these questions of \"" + dir.File("T.QWT") +
-                "\" were not converted (a test holds the questions up to the first empty one, and "
-                "at most 500): 3\n"
-                "qwtool: warning: these values of \"" +
-                dir.File("T.QWT") +
-                "\" do not survive the conversion whole:\n"
-                "  SETTINGS/TIME (does not decipher: the text holds BAD DECODE)\n");
+  EXPECT_EQ(result.Err, "qwtool: warning: \"" + dir.File("T.QWT") +
+                            "\": QA3 was read as question 2 (a gap in the numbering closed up)\n"
+                            "qwtool: warning: these values of \"" +
+                            dir.File("T.QWT") +
+                            "\" do not survive the conversion whole:\n"
+                            "  SETTINGS/TIME (does not decipher: the text holds BAD DECODE)\n");
+  TIniStore text(dir.File("T.TXT"));
+  EXPECT_EQ(text.ReadString("QA2", "QUESTION", ""), "Three");
 }
 
 TEST(ConvertCommands, EmptyNamesAreErrors) {
@@ -134,7 +134,7 @@ TEST(ConvertCommands, EncryptWritesWhatTheConversionWrites) {
   EXPECT_EQ(TestFile::ReadQuestion(store, 2).AnswerB, "So");
 }
 
-TEST(ConvertCommands, EncryptStartsFromAnExistingTestAndCanWorkInPlace) {
+TEST(ConvertCommands, EncryptLeavesExactlyTheQuestionsOfTheTextAndCanWorkInPlace) {
   TTempDir dir;
   WriteSampleTest(dir.File("T.QWT"));
   WriteBytes(dir.File("ONE.TXT"),
@@ -144,7 +144,9 @@ TEST(ConvertCommands, EncryptStartsFromAnExistingTestAndCanWorkInPlace) {
     TIniStore store(dir.File("T.QWT"));
     EXPECT_EQ(Decrypt(store.ReadString("SETTINGS", "DESC", "")), "Short");
     EXPECT_EQ(TestFile::ReadQuestion(store, 1).Question, "New first");
-    EXPECT_EQ(TestFile::ReadQuestion(store, 3).Question, "Pick both");
+    // The old later questions are removed, as the editor's Save removes them.
+    EXPECT_FALSE(TestFile::HasQuestion(store, 2));
+    EXPECT_FALSE(TestFile::HasQuestion(store, 3));
     EXPECT_EQ(store.ReadString("NOTES", "KEPT", ""), "plain");
   }
   ASSERT_EQ(RunTool({"encrypt", dir.File("ONE.TXT"), dir.File("ONE.TXT")}).ExitCode, 0);

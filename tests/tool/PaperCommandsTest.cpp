@@ -74,3 +74,32 @@ TEST(PaperCommands, RefuseBadOptionsAndBadRowsWithoutWritingAnything) {
   EXPECT_EQ(plain.ExitCode, 0) << plain.Err;
   EXPECT_NE(plain.Out.find("Ann,A,4,4,100,yes\r\nBob,C,1,4,25,no\r\n"), std::string::npos) << plain.Out;
 }
+
+// Only a header word makes a first row a header; a student whose version cell
+// is blank or not a letter is an error that names the row and column.
+TEST(PaperCommands, GradeTakesAFirstRowForAHeaderOnlyByItsWordAndRefusesANonTest) {
+  TTempDir dir;
+  std::vector<QuestionRecord> questions;
+  const std::string test = WriteTest(dir, questions);
+  const auto grade = [&](std::string_view answers, const std::string& against) {
+    WriteBytes(dir.File("A.csv"), answers);
+    return RunTool({"grade", against, dir.File("A.csv"), "--seed", "1", "--versions", "1"});
+  };
+  const std::pair<std::string_view, std::string> refused[] = {
+      {"Ann,,C,C,C,AB\r\nBob,A,C\r\n", "row 1, column 2: \"\" is not a version (A to A)"},
+      {"Ann,Form A,C,C,C,AB\r\n", "row 1, column 2: \"Form A\" is not a version (A to A)"},
+  };
+  for (const auto& [answers, message] : refused) {
+    const TToolResult result = grade(answers, test);
+    EXPECT_EQ(result.ExitCode, 2);
+    EXPECT_EQ(result.Err, "qwtool: " + dir.File("A.csv") + ": " + message + "\n");
+  }
+  const TToolResult headed = grade("Student,VERSION,1,2,3,4\r\nAnn,A,C,C,C,AB\r\n", test);
+  EXPECT_EQ(headed.ExitCode, 0) << headed.Err;
+  EXPECT_NE(headed.Out.find("\r\nAnn,A,4,4,100,yes\r\n"), std::string::npos) << headed.Out;
+
+  WriteBytes(dir.File("notes.txt"), "Ann,A,C\r\n");
+  const TToolResult notATest = grade("Ann,A,C\r\n", dir.File("notes.txt"));
+  EXPECT_EQ(notATest.ExitCode, 2);
+  EXPECT_NE(notATest.Err.find("the file is not a test"), std::string::npos) << notATest.Err;
+}

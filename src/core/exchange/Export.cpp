@@ -3,14 +3,15 @@
 #include <filesystem>
 
 #include "core/exchange/Formats.h"
+#include "core/model/MediaFile.h"
+#include "core/model/QuestionReading.h"
+#include "core/model/TestContents.h"
+#include "core/model/TestFile.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/CodePage.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
-#include "core/model/MediaFile.h"
-#include "core/model/TestContents.h"
-#include "core/model/TestFile.h"
 
 namespace fs = std::filesystem;
 
@@ -58,6 +59,7 @@ TMediaLookup MediaBeside(const std::string& testPath) {
 void ExportTest(const TQuestionFormat& format, const std::string& testPath, const std::string& targetPath,
                 TLossReport& report) {
   const TExportedTest test = ReadTest(testPath);
+  for (const std::string& line : NumberingReport(test.Contents.Numbering)) report.Add(0, line);
   const std::string bytes = format.Write(test, MediaBeside(testPath), report);
   ReplaceFileAtomically(targetPath, bytes);
 }

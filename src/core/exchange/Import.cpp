@@ -8,15 +8,15 @@
 
 #include "core/exchange/FormatParts.h"
 #include "core/exchange/Formats.h"
+#include "core/model/MediaFile.h"
+#include "core/model/QuestionReading.h"
+#include "core/model/TestFile.h"
+#include "core/model/TestSettings.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/CodePage.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/MediaFile.h"
-#include "core/model/TestContents.h"
-#include "core/model/TestFile.h"
-#include "core/model/TestSettings.h"
 
 namespace fs = std::filesystem;
 
@@ -40,7 +40,8 @@ std::string SafeName(std::string_view name) {
                        c == '-' || c == '_' || c == '.';
     safe += plain ? c : '_';
   }
-  if (safe.find_first_not_of('.') == std::string::npos) safe = "MEDIA" + safe;
+  // Never a hidden file (".bashrc"), never empty or all dots.
+  if (safe.empty() || safe.front() == '.') safe = "MEDIA" + safe;
   return safe;
 }
 
@@ -85,7 +86,20 @@ const TQuestionFormat* SourceFormat(const std::string& path) {
 }
 
 TImportedTest ReadSource(const TQuestionFormat& format, const std::string& path, TLossReport& report) {
-  const std::string bytes = ReadWholeFile(path);
+  std::string bytes = ReadWholeFile(path);
+  // A zip package carries its own files; any other source is UTF-8 text.
+  if (!bytes.starts_with("PK\x03\x04")) {
+    const std::vector<int> lines = CodePage::RepairUtf8(bytes);
+    if (!lines.empty()) {
+      constexpr size_t Named = 5;
+      std::string where;
+      for (size_t i = 0; i < lines.size() && i < Named; ++i)
+        where += (i == 0 ? "" : ", ") + std::to_string(lines[i]);
+      if (lines.size() > Named) where += " and " + std::to_string(lines.size() - Named) + " more";
+      report.Add(0, std::string("the source is not valid UTF-8 (line") + (lines.size() == 1 ? " " : "s ") +
+                        where + "); each byte that is not was read as '?'");
+    }
+  }
   TImportedTest test = format.Read(bytes, report);
   KeepFirst(test, TestFile::MaxQuestionCount, report);
   return test;
@@ -100,29 +114,54 @@ void KeepFirst(TImportedTest& test, int room, TLossReport& report) {
                     " not taken: a test holds " + std::to_string(TestFile::MaxQuestionCount));
 }
 
-void UnpackMedia(TImportedTest& test, const std::string& testPath, TLossReport& report) {
-  if (test.Media.empty()) return;
+TUnpackedMedia UnpackMedia(TImportedTest& test, const std::string& testPath, TLossReport& report) {
+  TUnpackedMedia unpacked;
+  if (test.Media.empty()) return unpacked;
   const fs::path folder = fs::absolute(fs::path(testPath)).parent_path() / "MEDIA";
+  std::error_code error;
+  // A link would send the files wherever it points, outside the test's folder.
+  if (fs::is_symlink(fs::symlink_status(folder, error)))
+    throw TIoError(folder.string(), "Cannot write media files into",
+                   "it is a symbolic link; media go only into a folder beside the test");
   std::map<std::string, std::string> stored;  // media name to stored value
-  for (QuestionRecord& record : test.Questions) {
-    if (record.MediaFile.empty()) continue;
-    auto done = stored.find(record.MediaFile);
-    if (done == stored.end()) {
-      const TMediaFile* media = nullptr;
-      for (const TMediaFile& file : test.Media) {
-        if (file.Name == record.MediaFile) media = &file;
+  try {
+    for (QuestionRecord& record : test.Questions) {
+      if (record.MediaFile.empty()) continue;
+      auto done = stored.find(record.MediaFile);
+      if (done == stored.end()) {
+        const TMediaFile* media = nullptr;
+        for (const TMediaFile& file : test.Media) {
+          if (file.Name == record.MediaFile) media = &file;
+        }
+        if (!media) continue;
+        if (!fs::exists(fs::symlink_status(folder, error))) {
+          fs::create_directories(folder, error);
+          if (error) throw TIoError(folder.string(), "Cannot create", error.message());
+          unpacked.Folder = folder.string();
+        }
+        const std::string name = FreeName(folder, SafeName(media->Name), media->Bytes);
+        if (name != media->Name)
+          report.Add(0, "media file \"" + media->Name + "\" stored as \"" + name + "\"");
+        const fs::path path = folder / name;
+        const bool isNew = !fs::exists(fs::symlink_status(path, error));
+        ReplaceFileAtomically(path.string(), media->Bytes);
+        if (isNew) unpacked.Files.push_back(path.string());
+        done = stored.emplace(record.MediaFile, "\\MEDIA\\" + name).first;
       }
-      if (!media) continue;
-      std::error_code error;
-      fs::create_directories(folder, error);
-      if (error) throw TIoError(folder.string(), "Cannot create", error.message());
-      const std::string name = FreeName(folder, SafeName(media->Name), media->Bytes);
-      if (name != media->Name) report.Add(0, "media file \"" + media->Name + "\" stored as \"" + name + "\"");
-      ReplaceFileAtomically((folder / name).string(), media->Bytes);
-      done = stored.emplace(record.MediaFile, "\\MEDIA\\" + name).first;
+      record.MediaFile = done->second;
     }
-    record.MediaFile = done->second;
+  } catch (...) {
+    unpacked.Remove();
+    throw;
   }
+  return unpacked;
+}
+
+void TUnpackedMedia::Remove() const {
+  std::error_code ignored;
+  for (const std::string& file : Files) fs::remove(file, ignored);
+  // Only when this import made it, and only when empty.
+  if (!Folder.empty()) fs::remove(Folder, ignored);
 }
 
 TCodePageTest ToCodePage(const TImportedTest& test) {
@@ -171,7 +210,15 @@ void SaveNewTest(const std::string& path, const TCodePageTest& test) {
 
 int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport& report) {
   TIniStore store(path);
-  const int held = static_cast<int>(ReadTestContents(store).Questions.size());
+  TQuestionNumbering numbering;
+  const std::vector<QuestionRecord> questions = ReadQuestions(store, numbering);
+  const int held = static_cast<int>(questions.size());
+  // Questions read across a gap are written back under the numbers they are
+  // read as, so that the new ones follow on and overwrite none of them.
+  if (numbering.Renumbered()) {
+    for (int n = 1; n <= held; ++n) TestFile::WriteQuestion(store, n, questions[static_cast<size_t>(n - 1)]);
+    TestFile::EraseQuestionsFrom(store, held + 1);
+  }
   const int room = TestFile::MaxQuestionCount - held;
   const int added = std::min(room, static_cast<int>(test.Questions.size()));
   if (added < static_cast<int>(test.Questions.size())) {
@@ -189,11 +236,17 @@ int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport
 int IntoTest(TImportedTest imported, const std::string& testPath, bool append, TLossReport& report) {
   if (const std::u32string unmappable = ToCodePage(imported).Unmappable; !unmappable.empty())
     report.Add(0, "characters the code page cannot hold were replaced by '?': " + Utf8(unmappable));
-  UnpackMedia(imported, testPath, report);
-  const TCodePageTest converted = ToCodePage(imported);
-  if (append) return AppendToTest(testPath, converted, report);
-  SaveNewTest(testPath, converted);
-  return static_cast<int>(converted.Questions.size());
+  const TUnpackedMedia media = UnpackMedia(imported, testPath, report);
+  try {
+    const TCodePageTest converted = ToCodePage(imported);
+    if (append) return AppendToTest(testPath, converted, report);
+    SaveNewTest(testPath, converted);
+    return static_cast<int>(converted.Questions.size());
+  } catch (...) {
+    // The test was not written: the media files it would have named go too.
+    media.Remove();
+    throw;
+  }
 }
 
 }  // namespace Import

@@ -15,20 +15,33 @@ namespace Import {
 // its first bytes; nullptr when none is known.
 const TQuestionFormat* SourceFormat(const std::string& path);
 
-// The questions of the file at path in format. Throws TIoError when the file
-// cannot be read, TFormatError when it is not in the format.
+// The questions of the file at path in format. A source other than a zip
+// package that is not valid UTF-8 is read with each bad byte as '?', and one
+// report line names the lines. Throws TIoError when the file cannot be read,
+// TFormatError when it is not in the format.
 TImportedTest ReadSource(const TQuestionFormat& format, const std::string& path, TLossReport& report);
 
 // Keeps the first room questions of test; one report line says how many were
 // not taken.
 void KeepFirst(TImportedTest& test, int room, TLossReport& report);
 
+// What UnpackMedia wrote that was not there before: the files it made and the
+// MEDIA folder when it made that, so that an import whose test cannot be
+// written takes them back.
+struct TUnpackedMedia {
+  std::vector<std::string> Files;
+  std::string Folder;  // empty when the folder was there before
+  // Removes the files, then the folder when it is empty. Never throws.
+  void Remove() const;
+};
+
 // Writes the media files that questions name into the MEDIA folder beside the
 // test at testPath and stores "\MEDIA\NAME" in those questions, as the maker
-// stores a file it is given. A name is made plain ASCII; a file of that name
-// holding other bytes is kept and the new one gets a free name. Throws
-// TIoError when a file cannot be written.
-void UnpackMedia(TImportedTest& test, const std::string& testPath, TLossReport& report);
+// stores a file it is given. A name is made plain ASCII and visible (never
+// starting with a dot); a file of that name holding other bytes is kept and
+// the new one gets a free name. Throws TIoError when a file cannot be written
+// (having removed what it wrote) or when MEDIA is a symbolic link.
+TUnpackedMedia UnpackMedia(TImportedTest& test, const std::string& testPath, TLossReport& report);
 
 // The imported text in the code page.
 struct TCodePageTest {
@@ -58,7 +71,8 @@ int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport
 // append, otherwise as a new test replacing any file there. Media are unpacked
 // beside the test and the text put into the code page, each character it cannot
 // hold becoming '?' with one report line naming them. Returns how many
-// questions were stored. Throws TIoError; a test file is then as it was.
+// questions were stored. Throws TIoError; a test file is then as it was, and
+// the media files this import wrote are removed again.
 int IntoTest(TImportedTest imported, const std::string& testPath, bool append, TLossReport& report);
 
 }  // namespace Import

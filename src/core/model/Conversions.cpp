@@ -1,6 +1,5 @@
 #include "core/model/Conversions.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <filesystem>
@@ -8,10 +7,11 @@
 #include <string_view>
 #include <system_error>
 
+#include "core/model/QuestionReading.h"
+#include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/TestFile.h"
 
 namespace {
 
@@ -40,12 +40,19 @@ public:
     CopyLines(EndMessage);
     for (const TSettingKey& key : SettingKeys)
       if (!key.BeforeMessages) CopyValue(Settings, key.Name, 0);
-    int n = 1;
-    for (; n <= MaxQuestionCount && HasQuestion(*Source, n); ++n) {
-      const std::string section = QuestionSection(n);
-      for (const auto key : ConvertedQuestionKeys) CopyValue(section, key, n);
+    // The questions as every reader takes them, gaps closed up; the
+    // destination's own questions past them go, as the editor's Save removes
+    // them, so that the result holds exactly the source's questions.
+    TQuestionNumbering& numbering = Report.Numbering;
+    ReadQuestions(*Source, numbering, Encrypting ? TStoredValues::Plain : TStoredValues::Enciphered);
+    const int count = static_cast<int>(numbering.Sections.size());
+    for (int n = 1; n <= count; ++n) {
+      const std::string from = QuestionSection(numbering.Sections[static_cast<size_t>(n - 1)]);
+      const std::string to = QuestionSection(n);
+      for (const auto key : ConvertedQuestionKeys) CopyValue(from, key, n, to);
     }
-    NoteDropped(n);
+    EraseQuestionsFrom(Destination, count + 1);
+    NoteDropped();
     // The source is released first; it was only read, so it writes nothing.
     Source.reset();
     Destination.UpdateFile();
@@ -67,7 +74,10 @@ private:
     return std::make_unique<TIniStore>(path);
   }
 
-  void CopyValue(std::string_view section, std::string_view key, int question) {
+  // Copies section/key of the source into destinationSection (the same
+  // section unless given) of the destination.
+  void CopyValue(std::string_view section, std::string_view key, int question,
+                 std::string_view destinationSection = {}) {
     const std::string source = Source->ReadString(section, key, {});
     const std::string value = Encrypting ? Encrypt(source) : Decrypt(source);
     const std::string& plain = Encrypting ? source : value;
@@ -82,29 +92,20 @@ private:
     if (plain.find_first_of(std::string_view("\0\xFF", 2)) != std::string::npos &&
         Decrypt(Encrypting ? value : Encrypt(plain)) != plain)
       broken(TLoss::EdgeBytes);
-    Destination.WriteString(section, key, value);
+    Destination.WriteString(destinationSection.empty() ? section : destinationSection, key, value);
   }
 
-  // Question sections from first on, and any past the last number, that hold
-  // some text: the conversion stops before them.
-  void NoteDropped(int first) {
-    TStrings names;
-    Source->ReadSections(names);
-    for (const std::string& name : names) {
-      if (name.size() < 3 || (name[0] != 'Q' && name[0] != 'q') || (name[1] != 'A' && name[1] != 'a'))
-        continue;
+  // The numbers of the sections left out past the last question, as far
+  // as they fit a number.
+  void NoteDropped() {
+    for (const TUnreadSection& section : Report.Numbering.Unread) {
+      if (section.Why != TUnreadSection::TWhy::PastLast) continue;
       int number = 0;
-      const auto [end, failure] = std::from_chars(name.data() + 2, name.data() + name.size(), number);
-      if (failure != std::errc() || end != name.data() + name.size() || number < first) continue;
-      bool holdsText = false;
-      Source->ForEachLine(name, [&](std::string_view line) {
-        const size_t equals = line.find('=');
-        if (equals != std::string_view::npos && equals + 1 < line.size()) holdsText = true;
-      });
-      if (holdsText) Report.Dropped.push_back(number);
+      const char* digits = section.Name.data() + 2;
+      const char* end = section.Name.data() + section.Name.size();
+      const auto [stop, failure] = std::from_chars(digits, end, number);
+      if (failure == std::errc() && stop == end) Report.Dropped.push_back(number);
     }
-    std::sort(Report.Dropped.begin(), Report.Dropped.end());
-    Report.Dropped.erase(std::unique(Report.Dropped.begin(), Report.Dropped.end()), Report.Dropped.end());
   }
 
   void CopyLines(std::string_view section) {

@@ -3,10 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "core/model/QuestionReading.h"
+
 // The two conversions between a test file and its plain-text form. Both copy
-// every SETTINGS key, both message sections and the questions up to the
-// first empty stored QUESTION (or QA500) from source into destination, the
-// destination starting from its own file's content. Throws TIoError when a file
+// every SETTINGS key, both message sections and the questions as
+// ReadQuestions reads them (every QA1 to QA500 holding text, gaps closed up)
+// from source into destination, the destination starting from its own file's
+// content; its question sections past the last one written are removed, so
+// it holds exactly the source's questions. Throws TIoError when a file
 // cannot be read (a missing source or a folder included) or the destination
 // cannot be written; the destination file is then as it was.
 
@@ -27,11 +31,13 @@ struct TBrokenValue {
 };
 
 struct TConversionReport {
-  // In file order.
+  // In file order, each named by the question number it is written under.
   std::vector<TBrokenValue> Broken;
-  // Question sections of the source holding text that were not converted:
-  // those from the first empty question on, and those past the last question
-  // number. Ascending.
+  // How the source's questions were read: what was renumbered and which
+  // sections were left out (NumberingReport words them).
+  TQuestionNumbering Numbering;
+  // The numbers of the sections left out past the last question number, as
+  // far as they fit an int; Numbering names every section left out.
   std::vector<int> Dropped;
 };
 

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/model/QuestionReading.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
 
@@ -36,37 +37,18 @@ const QuestionRecord& QuestionSet::Slot(int n) const {
   return Questions[static_cast<size_t>(n - 1)];
 }
 
-namespace {
-
-// Whether a question holds anything the instructor typed or chose.
-bool HoldsText(const QuestionRecord& q) {
-  for (const std::string* field : {&q.Question, &q.AnswerA, &q.AnswerB, &q.AnswerC, &q.AnswerD, &q.AnswerE,
-                                   &q.AnswerF, &q.HotLink, &q.HotLinkParameters, &q.MediaFile, &q.Reference})
-    if (!field->empty()) return true;
-  return false;
-}
-
-}  // namespace
-
 bool QuestionSet::LoadQuestions(const std::string& path) {
   // The whole file is read before the set is touched, so a file that fails
   // to read leaves the questions on the screen as they were. The slots are
   // then filled in place, reusing their storage.
   TIniStore store(path);
   TestDescription = TrimmedDescription(Decrypt(store.ReadString(TestFile::Settings, TestFile::Desc, "")));
-  int count = 0;
-  bool renumbered = false;
-  for (int n = 1; n <= MaxQuestions; ++n) {
-    QuestionRecord& slot = Questions[static_cast<size_t>(count)];
-    TestFile::ReadQuestion(store, n, slot);
-    if (!HoldsText(slot)) continue;
-    renumbered = renumbered || count + 1 != n;
-    ++count;
-  }
+  TQuestionNumbering numbering;
+  const int count = ReadQuestions(store, Questions, numbering);
   std::fill(Questions.begin() + count, Questions.end(), QuestionRecord{});
   QuestionCount = std::max(count, 1);
   CurrentIndex = 1;
-  return renumbered;
+  return numbering.Renumbered();
 }
 
 std::vector<int> QuestionSet::UntitledQuestions() const {
@@ -116,7 +98,7 @@ bool QuestionSet::SaveQuestions(const std::string& path) const {
   for (int n = 1; n <= QuestionCount; ++n)
     if (!Slot(n).Question.empty()) TestFile::WriteQuestion(store, ++written, Slot(n));
   // Sections past the last question written would come back as questions.
-  for (int n = written + 1; n <= MaxQuestions; ++n) store.EraseSection(TestFile::QuestionSection(n));
+  TestFile::EraseQuestionsFrom(store, written + 1);
   store.UpdateFile();
   return newTest;
 }

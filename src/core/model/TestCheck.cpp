@@ -5,36 +5,21 @@
 #include <optional>
 #include <string_view>
 
-#include "core/storage/IniSyntax.h"
-#include "core/storage/TerminalText.h"
-#include "core/storage/ZarnEncryption.h"
+#include "core/model/QuestionReading.h"
 #include "core/model/TestContents.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestSettings.h"
+#include "core/storage/IniSyntax.h"
+#include "core/storage/TerminalText.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace {
 
-// A section QAn: its number and whether it holds a stored question.
-struct TQuestionSection {
-  std::int64_t Number = 0;
-  std::string Name;
-  bool HoldsQuestion = false;
-};
-
-// n for a section named "QA" (any case) and a decimal number n >= 1 written
-// without leading zeros, as the maker names question sections; nothing for
-// any other name (the maker never reads those).
-std::optional<std::int64_t> QuestionNumberOf(std::string_view name) {
-  if (name.size() < 3 || name.size() > 20 || !IniSyntax::EqualNoCase(name.substr(0, 2), "QA") ||
-      name[2] == '0') {
-    return std::nullopt;
-  }
-  std::int64_t number = 0;
-  for (char c : name.substr(2)) {
-    if (c < '0' || c > '9') return std::nullopt;
-    number = number * 10 + (c - '0');
-  }
-  return number;
+// Whether name is "QA" (any case) and digits: a section whose values are
+// enciphered like a question's.
+bool IsQuestionSectionName(std::string_view name) {
+  return name.size() >= 3 && IniSyntax::EqualNoCase(name.substr(0, 2), "QA") &&
+         std::all_of(name.begin() + 2, name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The value as the maker reads it; nothing when the key is missing, and nothing
@@ -66,10 +51,11 @@ public:
     CheckNumber(TestFile::PassPoint, TestSettings::MaxPassPoint);
     CheckNumber(TestFile::MaxQuestions, TestSettings::MaxQuestionLimit);
     CheckTime();
-    const std::vector<TQuestionSection> sections = QuestionSections(names);
-    const int count = QuestionCount();
-    for (int n = 1; n <= count; ++n) CheckCorrectLetters(n);
-    CheckNumbering(sections, count);
+    TQuestionNumbering numbering;
+    const std::vector<QuestionRecord> questions = ReadQuestions(Store, numbering);
+    for (size_t i = 0; i < questions.size(); ++i)
+      CheckQuestion(TestFile::QuestionSection(numbering.Sections[i]), questions[i]);
+    CheckNumbering(numbering);
     return std::move(Findings);
   }
 
@@ -85,7 +71,7 @@ private:
 
   void CheckCiphers(const TStrings& names) {
     for (const std::string& name : names) {
-      if (!IniSyntax::EqualNoCase(name, TestFile::Settings) && !QuestionNumberOf(name)) continue;
+      if (!IniSyntax::EqualNoCase(name, TestFile::Settings) && !IsQuestionSectionName(name)) continue;
       TStrings lines;
       Store.ReadSectionValues(name, lines);
       for (const std::string& line : lines) {
@@ -129,17 +115,12 @@ private:
     }
   }
 
-  // The maker's question count: QA1, QA2, ... up to the first without a stored question.
-  int QuestionCount() {
-    int count = 0;
-    while (count < TestFile::MaxQuestionCount && TestFile::HasQuestion(Store, count + 1)) ++count;
-    return count;
-  }
-
-  void CheckCorrectLetters(int n) {
-    const QuestionRecord question = TestFile::ReadQuestion(Store, n);
+  void CheckQuestion(const std::string& section, const QuestionRecord& question) {
+    if (question.Question.empty())
+      Findings.push_back(section +
+                         ": holds answers but no question text; the editor asks before saving it "
+                         "and leaves it out");
     if (question.Correct == BadDecode) return;
-    const std::string section = TestFile::QuestionSection(n);
     bool anyLetter = false;
     for (int i = 0; i < 6; ++i) {
       const char letter = static_cast<char>('A' + i);
@@ -153,46 +134,28 @@ private:
     if (!anyLetter) Findings.push_back(section + ": no correct answer is marked");
   }
 
-  std::vector<TQuestionSection> QuestionSections(const TStrings& names) {
-    std::vector<TQuestionSection> sections;
-    for (const std::string& name : names) {
-      if (const auto number = QuestionNumberOf(name)) {
-        sections.push_back({*number, name, !Store.ReadString(name, TestFile::Question, "").empty()});
-      }
+  // Each gap in the numbering, with what the editor (and every other reader)
+  // makes of it, then the sections no reader takes.
+  void CheckNumbering(const TQuestionNumbering& numbering) {
+    for (const TRenumberedRun& run : RenumberedRuns(numbering)) {
+      const int before = run.Question == 1 ? 0 : numbering.Sections[static_cast<size_t>(run.Question - 2)];
+      const int from = before + 1, to = run.First - 1;
+      const std::string missing =
+          from == to ? "QA" + std::to_string(from) + ": question " + std::to_string(from) + " is missing"
+                     : "QA" + std::to_string(from) + " to QA" + std::to_string(to) + ": questions " +
+                           std::to_string(from) + " to " + std::to_string(to) + " are missing";
+      const int lastSection = run.First + run.Count - 1;
+      const int lastQuestion = run.Question + run.Count - 1;
+      Findings.push_back(
+          missing + "; the editor closes up the gap: " +
+          (lastSection == run.First
+               ? "QA" + std::to_string(run.First) + " is read as question " + std::to_string(run.Question)
+               : "QA" + std::to_string(run.First) + " to QA" + std::to_string(lastSection) +
+                     " are read as questions " + std::to_string(run.Question) + " to " +
+                     std::to_string(lastQuestion)));
     }
-    std::sort(sections.begin(), sections.end(),
-              [](const TQuestionSection& a, const TQuestionSection& b) { return a.Number < b.Number; });
-    return sections;
-  }
-
-  // Reports each run of missing numbers below the highest stored question, then
-  // each run of sections past the last question the maker reads.
-  void CheckNumbering(const std::vector<TQuestionSection>& sections, int count) {
-    std::int64_t previous = 0;
-    for (const TQuestionSection& section : sections) {
-      if (!section.HoldsQuestion) continue;
-      if (section.Number > previous + 1) {
-        const std::int64_t from = previous + 1, to = section.Number - 1;
-        Findings.push_back(from == to
-                               ? "QA" + std::to_string(from) + ": question " + std::to_string(from) +
-                                     " is missing, a gap in the question numbering"
-                               : "QA" + std::to_string(from) + " to QA" + std::to_string(to) +
-                                     ": questions " + std::to_string(from) + " to " + std::to_string(to) +
-                                     " are missing, a gap in the question numbering");
-      }
-      previous = section.Number;
-    }
-    const std::string last = count == 0 ? "none" : TestFile::QuestionSection(count);
-    for (std::size_t i = 0; i < sections.size(); ++i) {
-      if (sections[i].Number <= count) continue;
-      std::size_t end = i;
-      while (end + 1 < sections.size() && sections[end + 1].Number == sections[end].Number + 1) ++end;
-      Findings.push_back(end == i ? sections[i].Name + ": section past the last question (" + last +
-                                        "), never read"
-                                  : sections[i].Name + " to " + sections[end].Name +
-                                        ": sections past the last question (" + last + "), never read");
-      i = end;
-    }
+    const TQuestionNumbering unreadOnly{{}, numbering.Unread};
+    for (const std::string& line : NumberingReport(unreadOnly)) Findings.push_back(line);
   }
 
   TCustomIniStore& Store;

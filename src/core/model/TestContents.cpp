@@ -18,8 +18,6 @@ TTestContents ReadTestContents(TCustomIniStore& store) {
   }
   store.ReadSectionValues(TestFile::BeginMessage, contents.BeginMessage);
   store.ReadSectionValues(TestFile::EndMessage, contents.EndMessage);
-  for (int n = 1; n <= TestFile::MaxQuestionCount && TestFile::HasQuestion(store, n); ++n) {
-    contents.Questions.push_back(TestFile::ReadQuestion(store, n));
-  }
+  contents.Questions = ReadQuestions(store, contents.Numbering);
   return contents;
 }

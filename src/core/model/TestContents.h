@@ -5,8 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/storage/IniStore.h"
+#include "core/model/QuestionReading.h"
 #include "core/model/TestFile.h"
+#include "core/storage/IniStore.h"
 
 // A test as the maker reads it, deciphered; text is code-page text.
 struct TTestContents {
@@ -17,7 +18,8 @@ struct TTestContents {
   std::vector<TSetting> Settings;  // all of TestFile::SettingKeys, in that order
   TStrings BeginMessage;
   TStrings EndMessage;
-  std::vector<QuestionRecord> Questions;  // QA1.. up to the first without a stored QUESTION
+  std::vector<QuestionRecord> Questions;  // as ReadQuestions reads them, gaps closed up
+  TQuestionNumbering Numbering;           // what that reading renumbered or left out
 };
 
 // Whether section holds a line with key (a key with an empty value counts).

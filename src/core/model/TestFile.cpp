@@ -137,12 +137,16 @@ QuestionRecord ReadQuestion(TCustomIniStore& store, int n) {
 }
 
 void ReadQuestion(TCustomIniStore& store, int n, QuestionRecord& record) {
+  ReadQuestion(store, QuestionSection(n), record);
+}
+
+void ReadQuestion(TCustomIniStore& store, std::string_view section, QuestionRecord& record, bool decipher) {
   // One pass over the section: the first line of each key holds its value,
   // as ReadString would find it, and is deciphered straight from the store.
   std::array<std::string_view, QuestionKeys.size()> stored{};
   std::array<bool, QuestionKeys.size()> seen{};
   size_t next = 0;
-  store.ForEachLine(QuestionSection(n), [&](std::string_view line) {
+  store.ForEachLine(section, [&](std::string_view line) {
     int key = -1;
     size_t equals = 0;
     if (next < QuestionKeys.size() && IniSyntax::LineHasKey(line, QuestionKeys[next].Name)) {
@@ -161,10 +165,12 @@ void ReadQuestion(TCustomIniStore& store, int n, QuestionRecord& record) {
   });
   for (size_t i = 0; i < QuestionKeys.size(); ++i) {
     const TQuestionKey& key = QuestionKeys[i];
-    if (key.Text)
+    if (key.Text && decipher)
       Decrypt(stored[i], record.*key.Text);
+    else if (key.Text)
+      (record.*key.Text).assign(stored[i]);
     else
-      record.*key.Flag = Decrypt(stored[i]) == "1";
+      record.*key.Flag = (decipher ? Decrypt(stored[i]) : std::string(stored[i])) == "1";
   }
 }
 
@@ -172,6 +178,10 @@ void WriteQuestion(TIniStore& store, int n, const QuestionRecord& record) {
   const std::string section = QuestionSection(n);
   for (const TQuestionKey& key : QuestionKeys)
     store.WriteString(section, key.Name, Encrypt(PlainValue(record, key)));
+}
+
+void EraseQuestionsFrom(TCustomIniStore& store, int first) {
+  for (int n = std::max(first, 1); n <= MaxQuestionCount; ++n) store.EraseSection(QuestionSection(n));
 }
 
 }  // namespace TestFile

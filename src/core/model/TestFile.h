@@ -164,8 +164,16 @@ bool HasQuestion(TCustomIniStore& store, int n);
 QuestionRecord ReadQuestion(TCustomIniStore& store, int n);
 // The same into record, every field replaced, reusing the fields' storage.
 void ReadQuestion(TCustomIniStore& store, int n, QuestionRecord& record);
+// The same from the section named section; with decipher false the values are
+// taken as they stand (a test's plain-text form).
+void ReadQuestion(TCustomIniStore& store, std::string_view section, QuestionRecord& record,
+                  bool decipher = true);
 
 // Writes every key of QAn, enciphered, in the order of QuestionKeys.
 void WriteQuestion(TIniStore& store, int n, const QuestionRecord& record);
+
+// Removes the sections QAfirst to QA(MaxQuestionCount), so that nothing past
+// the last question written comes back as a question at the next reading.
+void EraseQuestionsFrom(TCustomIniStore& store, int first);
 
 }  // namespace TestFile

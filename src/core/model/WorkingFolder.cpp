@@ -85,24 +85,26 @@ bool IsInstalled(const std::string& programFolder) {
 
 TWorkingFolder Resolve(const std::string& programFolder, bool programFolderWritable, const std::string& home,
                        const std::string& samplesFolder) {
-  if (programFolderWritable && !IsInstalled(programFolder)) return {programFolder, false, 0};
+  if (programFolderWritable && !IsInstalled(programFolder)) return {programFolder, false, 0, {}};
   std::string folder = home;
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   folder += std::string(folder == "/" ? "" : "/") + HomeFolderName;
-  if (IsFolder(folder)) return {folder, true, 0};
+  if (IsFolder(folder)) return {folder, true, 0, {}};
   if (::mkdir(folder.c_str(), 0755) != 0 && !(errno == EEXIST && IsFolder(folder)))
-    throw TIoError(folder, "Cannot create the folder", std::strerror(errno));
-  return {folder, true, CopySamples(samplesFolder, folder)};
+    throw TIoError(folder, "Cannot create the folder",
+                   errno == EEXIST ? "a file, not a folder, has that name" : std::strerror(errno));
+  return {folder, true, CopySamples(samplesFolder, folder), {}};
 }
 
 TWorkingFolder ForProgram(const std::string& programFolder) {
   const bool writable = ::access(programFolder.c_str(), W_OK) == 0;
+  if (writable && !IsInstalled(programFolder)) return {programFolder, false, 0, {}};
   const std::string home = HomeOfUser();
-  if (home.empty()) return {programFolder, false, 0};
+  if (home.empty()) return {programFolder, false, 0, "no home folder is known (HOME is not set)"};
   try {
     return Resolve(programFolder, writable, home, DataFolder(programFolder) + "/examples");
-  } catch (const TIoError&) {
-    return {programFolder, false, 0};
+  } catch (const TIoError& error) {
+    return {programFolder, false, 0, error.what()};
   }
 }
 

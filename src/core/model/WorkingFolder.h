@@ -26,6 +26,10 @@ struct TWorkingFolder {
   std::string Path;     // where tests are listed and made, no trailing separator
   bool InHome = false;  // true when it is the folder in the user's home
   int SamplesCopied = 0;
+  // Why the program folder is used where the folder in the home was wanted
+  // (no home known, the folder cannot be made, a file has its name); empty
+  // when nothing fell back.
+  std::string FallbackReason;
 };
 
 // The folder of the tests for a program in programFolder.
@@ -44,7 +48,8 @@ TWorkingFolder Resolve(const std::string& programFolder, bool programFolderWrita
 // Resolve for this process: the program folder's writability as the system
 // reports it, the home from $HOME (or the password database), the samples
 // from DataFolder(programFolder) + "/examples" when installed. Never throws:
-// when the home folder cannot be made the program folder is returned.
+// when the home folder cannot be made the program folder is returned, with
+// the reason in FallbackReason.
 TWorkingFolder ForProgram(const std::string& programFolder);
 
 }  // namespace WorkingFolder

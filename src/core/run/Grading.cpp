@@ -1,6 +1,7 @@
 #include "core/run/Grading.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/storage/Csv.h"
 
@@ -19,6 +20,14 @@ bool IsBlankRow(const std::vector<std::string>& fields) {
     if (!Trimmed(field).empty()) return false;
   }
   return true;
+}
+
+// "Version" in any letter case: what a header row holds above the version letters.
+bool IsHeaderWord(std::string_view cell) {
+  constexpr std::string_view Word = "version";
+  return cell.size() == Word.size() && std::equal(cell.begin(), cell.end(), Word.begin(), [](char c, char w) {
+           return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == w;
+         });
 }
 
 std::string Where(int row, int column) {
@@ -59,12 +68,12 @@ TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TV
   results.RightPerQuestion.assign(questionCount, 0);
   bool first = true;
   for (const Csv::TRecord& record : records) {
-    const bool header = first;
-    first = false;
     if (IsBlankRow(record.Fields)) continue;
     const int row = record.Line;
     const std::string versionText = record.Fields.size() > 1 ? Trimmed(record.Fields[1]) : "";
-    if (header && versionText.size() != 1) continue;
+    // Only a header word makes a header: a student whose version cell is
+    // blank or mistyped is named as an error, never skipped.
+    if (std::exchange(first, false) && IsHeaderWord(versionText)) continue;
     const std::string name = Trimmed(record.Fields[0]);
     if (name.empty()) throw TGradingError(row, 1, Where(row, 1) + ": the student's name is missing");
     const std::optional<int> index =

@@ -38,14 +38,13 @@ struct TResults {
 };
 
 // Marks the answers text (CSV with ',' or ';', a UTF-8 byte-order mark
-// allowed) against versions. A first row whose version column is not a
-// single letter is a header and skipped; a row holding nothing but blanks is
-// skipped. Missing trailing columns are questions left blank, which count as
-// asked and wrong. Throws TGradingError for a row without a name or version,
-// a version the versions do not hold, more columns than questions (unless
-// they are blank), a character that is not a letter A-F or a separator
-// (blank, comma, '/', '+', ';'), or a letter beyond the question's printed
-// answers; and for text that is not CSV. Nothing is returned half made.
+// allowed) against versions. The first row that is not blank is a header,
+// and skipped, when its version cell says "Version" (any case); any other row
+// is a student's. A row holding nothing but blanks is skipped. Missing trailing columns are questions left
+// blank, which count as asked and wrong. Throws TGradingError for a row without a name or version, a version
+// the versions do not hold, more columns than questions (unless they are blank), a character that is not a
+// letter A-F or a separator (blank, comma, '/', '+', ';'), or a letter beyond the question's printed answers;
+// and for text that is not CSV. Nothing is returned half made.
 TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TVersion>& versions,
                int passPoint);
 

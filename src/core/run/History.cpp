@@ -1,12 +1,19 @@
 #include "core/run/History.h"
 
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 
 #include "core/storage/AtomicFile.h"
 #include "core/storage/CodePage.h"
 #include "core/storage/Csv.h"
 #include "core/storage/FileInput.h"
+#include "core/storage/IoError.h"
 
 namespace {
 
@@ -79,13 +86,46 @@ std::vector<THistoryRecord> Load(const std::string& path) {
   return Parse(path, ReadAll(path));
 }
 
-void Append(const std::string& path, const THistoryRecord& record) {
+namespace {
+
+// Renames the file at path aside, never over another file, and returns its new name.
+std::string SetAside(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  const size_t dot = path.rfind('.');
+  const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+  const std::string stem = hasExtension ? path.substr(0, dot) : path;
+  const std::string extension = hasExtension ? path.substr(dot) : "";
+  for (int n = 1;; ++n) {
+    const std::string aside = stem + "-damaged" + (n == 1 ? "" : "-" + std::to_string(n)) + extension;
+    // Never over another file: the damaged copies of earlier days stay too.
+    if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) return aside;
+    // A file system without that flag: a hard link never replaces a file either.
+    if (errno == EINVAL && ::link(path.c_str(), aside.c_str()) == 0) {
+      ::unlink(path.c_str());
+      return aside;
+    }
+    if (errno != EEXIST) throw TIoError(path, "Cannot set aside the damaged history", std::strerror(errno));
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> Append(const std::string& path, const THistoryRecord& record) {
   std::string bytes = ReadAll(path);
-  Parse(path, bytes);  // refuses a damaged file before anything is written
+  std::optional<std::string> aside;
+  try {
+    Parse(path, bytes);
+  } catch (const THistoryDamaged&) {
+    // What is recorded there stays in the file under its new name; the
+    // history starts again, so this and every later score is recorded.
+    aside = SetAside(path);
+    bytes.clear();
+  }
   if (bytes.empty()) bytes = Csv::FormatRecord(Header);
   if (bytes.back() != '\n' && bytes.back() != '\r') bytes += "\r\n";
   bytes += Csv::FormatRecord(Fields(record));
   ReplaceFileAtomically(path, bytes);
+  return aside;
 }
 
 std::string ExportCsv(const std::vector<THistoryRecord>& records) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -38,10 +39,14 @@ inline constexpr const char* FileName = "history.csv";
 std::vector<THistoryRecord> Load(const std::string& path);
 
 // Adds record to the end of the file at path, creating the file (not its
-// folder) when missing. A damaged file is left as it is and THistoryDamaged
-// thrown, so nothing recorded earlier is overwritten; TIoError when the file
-// cannot be read or written (the old file then stays whole).
-void Append(const std::string& path, const THistoryRecord& record);
+// folder) when missing. A damaged file (one Load refuses) is renamed aside,
+// never over another file, as "history-damaged.csv" (then "-damaged-2", ...)
+// beside it, and a new history holding record alone takes its place; the
+// name it was kept under is returned, so the caller can say so. Nothing
+// otherwise. Throws TIoError when the file cannot be read, set aside or
+// written; whatever was recorded is then in the file at path or under the
+// name it was set aside as.
+std::optional<std::string> Append(const std::string& path, const THistoryRecord& record);
 
 // The records as a CSV text for a spreadsheet: UTF-8, a header line, newest
 // first, comma-separated, CR LF line ends.

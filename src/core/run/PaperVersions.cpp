@@ -48,6 +48,7 @@ TPaperTest ReadPaperTest(const std::string& path) {
   }
   test.BeginMessage = std::move(contents.BeginMessage);
   test.Questions = std::move(contents.Questions);
+  test.Numbering = std::move(contents.Numbering);
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   test.Folder = (folder.empty() ? std::filesystem::path(".") : folder).string();
   return test;

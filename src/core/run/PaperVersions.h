@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/model/QuestionReading.h"
 #include "core/model/TestFile.h"
 #include "core/run/Scoring.h"
 
@@ -22,8 +23,9 @@ struct TPaperTest {
   std::string Description;
   TStrings BeginMessage;
   std::vector<QuestionRecord> Questions;
-  int PassPoint = 0;   // 0 when the test has none or it is not a number in 1..100
-  std::string Folder;  // the test's folder, where its pictures are looked for
+  int PassPoint = 0;             // 0 when the test has none or it is not a number in 1..100
+  std::string Folder;            // the test's folder, where its pictures are looked for
+  TQuestionNumbering Numbering;  // what the reading of Questions renumbered or left out
 };
 
 // Reads the test at path. Throws TIoError naming path when no file stands

@@ -75,6 +75,28 @@ std::string ToUtf8(std::string_view text) {
   return out;
 }
 
+std::vector<int> RepairUtf8(std::string& text) {
+  std::vector<int> lines;
+  std::string repaired;
+  int line = 1;
+  size_t kept = 0;  // text[kept..] is not yet in repaired
+  for (size_t i = 0; i < text.size();) {
+    const size_t start = i;
+    if (text[i] == '\n') ++line;
+    const char32_t c = NextCodePoint(text, i);
+    // A well-formed U+FFFD is three bytes; anything else giving it is malformed.
+    if (c != 0xFFFD || std::string_view(text).substr(start, i - start) == "\xEF\xBF\xBD") continue;
+    if (lines.empty() || lines.back() != line) lines.push_back(line);
+    repaired.append(text, kept, start - kept);
+    repaired += '?';
+    kept = i;
+  }
+  if (lines.empty()) return lines;
+  repaired.append(text, kept, std::string::npos);
+  text = std::move(repaired);
+  return lines;
+}
+
 TEncoded FromUtf8(std::string_view utf8) {
   TEncoded result;
   result.Text.reserve(utf8.size());

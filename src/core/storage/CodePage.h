@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Windows-1252, the single-byte code page of every file the system reads and
 // writes. The five bytes the code page leaves undefined (81, 8D, 8F, 90, 9D)
@@ -25,6 +26,11 @@ struct TEncoded {
   std::string Text;           // the code-page bytes; unmappable characters stored as '?'
   std::u32string Unmappable;  // each character that could not be held, once, in order met
 };
+
+// Replaces every malformed UTF-8 sequence of text by '?' and returns the
+// numbers (from 1, lines ending in LF) of the lines that held one, each once,
+// ascending; text is left as it was when it is valid UTF-8.
+std::vector<int> RepairUtf8(std::string& text);
 
 // UTF-8 to code-page text. Malformed UTF-8 sequences count as U+FFFD, which the
 // code page cannot hold.

@@ -57,15 +57,30 @@ size_t TInputFile::ReadSome(std::string& buffer, size_t maxBytes) {
   return static_cast<size_t>(got);
 }
 
-TFileBytes TInputFile::ReadRest() {
+namespace {
+
+[[noreturn]] void TooLarge(const std::string& path, size_t limit) {
+  constexpr size_t Megabyte = size_t{1} << 20;
+  throw TIoError(path, ReadAction,
+                 "the file is larger than " +
+                     (limit % Megabyte == 0 ? std::to_string(limit / Megabyte) + " MB"
+                                            : std::to_string(limit) + " bytes") +
+                     ", far more than this program's files hold");
+}
+
+}  // namespace
+
+TFileBytes TInputFile::ReadRest(size_t limit) {
   TFileBytes bytes;
   if (Descriptor < 0) return bytes;
+  if (SizeHint > limit) TooLarge(Path, limit);
   // Room for one byte more than the size, so that the end of the file is seen
   // without growing the buffer; a file that grows meanwhile is read on.
   size_t capacity = SizeHint + 1;
   bytes.Data = std::make_unique_for_overwrite<char[]>(capacity);
   for (;;) {
     if (bytes.Size == capacity) {
+      if (bytes.Size > limit) TooLarge(Path, limit);
       capacity *= 2;
       auto larger = std::make_unique_for_overwrite<char[]>(capacity);
       std::memcpy(larger.get(), bytes.Data.get(), bytes.Size);
@@ -76,7 +91,10 @@ TFileBytes TInputFile::ReadRest() {
       got = ::read(Descriptor, bytes.Data.get() + bytes.Size, capacity - bytes.Size);
     } while (got < 0 && errno == EINTR);
     if (got < 0) throw TIoError(Path, ReadAction, std::strerror(errno));
-    if (got == 0) return bytes;
+    if (got == 0) {
+      if (bytes.Size > limit) TooLarge(Path, limit);
+      return bytes;
+    }
     bytes.Size += static_cast<size_t>(got);
   }
 }

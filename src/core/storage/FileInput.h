@@ -31,7 +31,9 @@ public:
 
   // Everything from the current position to the end of the file, read in as
   // few calls as the file's size allows, into memory that is not cleared first.
-  TFileBytes ReadRest();
+  // A file larger than limit bytes is refused with a TIoError saying so,
+  // before anything is read when its size already shows it.
+  TFileBytes ReadRest(size_t limit = static_cast<size_t>(-1));
 
 private:
   std::string Path;

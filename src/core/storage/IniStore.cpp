@@ -469,7 +469,7 @@ void TCustomIniStore::LoadFile(const std::string& path) {
   {
     TInputFile file(path);
     if (!file.Exists()) return;
-    bytes = file.ReadRest();
+    bytes = file.ReadRest(MaxStoreFileSize);
   }
   const bool anyOption = Options.DropCommentLines || Options.TrimAroundEquals || Options.StripValueQuotes ||
                          Options.TrimLineEnds || Options.DropLinesWithoutEquals;

@@ -115,11 +115,16 @@ private:
   std::unique_ptr<TImpl> Impl;
 };
 
+// The largest file a store loads: far beyond a test of 500 questions, so a
+// larger file is no test and is refused before it is read into memory.
+inline constexpr size_t MaxStoreFileSize = size_t{64} << 20;
+
 class TCustomIniStore {
 public:
   // Opens the store on fileName and loads it (LoadFile). An empty name gives a
   // store that is never written. A missing file gives an empty store.
-  // Throws TIoError when the file exists but cannot be read.
+  // Throws TIoError when the file exists but cannot be read, or is larger
+  // than MaxStoreFileSize.
   explicit TCustomIniStore(std::string fileName = {}, TLoadOptions options = {});
 
   // Flushes (UpdateFile) and releases everything. Never throws: a failed flush

@@ -200,7 +200,10 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
         DurationText(result.SecondsTaken)};
     try {
       QDir().mkpath(QFileInfo(Setup.HistoryPath).absolutePath());
-      History::Append(ToPath(Setup.HistoryPath), record);
+      if (const auto aside = History::Append(ToPath(Setup.HistoryPath), record))
+        Setup.Dialogs.Inform(QStringLiteral("Your history file was damaged. It is kept as \"%1\", and a new "
+                                            "history was started with this test.")
+                                 .arg(FromPath(*aside)));
     } catch (const std::exception& error) {
       Setup.Dialogs.Error(
           QStringLiteral("Your test was scored, but it could not be added to your history.\r%1")

@@ -4,8 +4,9 @@
 
 #include "core/exchange/Export.h"
 #include "core/exchange/Import.h"
-#include "core/storage/IniStore.h"
 #include "core/model/TestContents.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/IoError.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -44,6 +45,41 @@ TEST(ImportExportStepsTest, MakesANewTestThenAppendsNamingTheReplacedCharactersO
   EXPECT_FALSE(std::filesystem::exists(folder.File("out.doc")));
   EXPECT_TRUE(Export::ExportTest(test, folder.File("out.gift"), out));
   EXPECT_NE(ReadBytes(folder.File("out.gift")).find("Plain?"), std::string::npos);
+}
+
+// A test that cannot be written takes back the media files its import wrote;
+// one already there is left alone. Appending across a gap overwrites nothing.
+TEST(ImportExportStepsTest, AFailedTestWriteRemovesItsMediaAndAppendingClosesUpAGap) {
+  TTempDir folder;
+  std::filesystem::create_directory(folder.Path() / "T.QWT");  // a folder where the test would go
+  TImportedTest imported = Questions(2, "Pic?");
+  imported.Questions[0].MediaFile = "new.bmp";
+  imported.Questions[1].MediaFile = "old.bmp";
+  imported.Media = {{"new.bmp", "new"}, {"old.bmp", "old"}};
+  TLossReport report;
+  EXPECT_THROW(Import::IntoTest(imported, folder.File("T.QWT"), false, report), TIoError);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("MEDIA")));
+  std::filesystem::create_directory(folder.Path() / "MEDIA");
+  WriteBytes(folder.File("MEDIA/old.bmp"), "old");
+  EXPECT_THROW(Import::IntoTest(imported, folder.File("T.QWT"), false, report), TIoError);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("MEDIA/new.bmp")));
+  EXPECT_EQ(ReadBytes(folder.File("MEDIA/old.bmp")), "old");
+
+  const std::string test = folder.File("GAP.QWT");
+  {
+    TIniStore store(test);
+    TestFile::WriteNewTest(store);
+    TestFile::WriteQuestion(store, 1, Questions(1, "one").Questions[0]);
+    TestFile::WriteQuestion(store, 3, Questions(1, "three").Questions[0]);
+    store.UpdateFile();
+  }
+  EXPECT_EQ(Import::IntoTest(Questions(1, "added"), test, true, report), 1);
+  TCustomIniStore store(test);
+  const TTestContents contents = ReadTestContents(store);
+  ASSERT_EQ(contents.Questions.size(), 3u);
+  EXPECT_EQ(contents.Questions[1].Question, "three");
+  EXPECT_EQ(contents.Questions[2].Question, "added");
+  EXPECT_TRUE(contents.Numbering.Whole());
 }
 
 TEST(ImportExportStepsTest, SourceFormatReadsATextFilesFirstLines) {

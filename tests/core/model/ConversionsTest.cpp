@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/model/Conversions.h"
+#include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/Conversions.h"
-#include "core/model/TestFile.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -59,7 +59,7 @@ protected:
 TEST_F(ConversionsTest, TextToTestToTextKeepsEverySingleLineValue) {
   const std::string test = Dir.File("sample.qwt");
   EncryptTextToTest(Sample(), test);
-  EXPECT_EQ(Sections(test), (TStrings{"SETTINGS", "BEGINMESSAGE", "QA1", "QA2", "QA3"}));
+  EXPECT_EQ(Sections(test), (TStrings{"SETTINGS", "BEGINMESSAGE", "QA1", "QA2", "QA3", "QA4"}));
   EXPECT_EQ(Plain(test, "SETTINGS", "DESC"), "Chapter 2 review");
   EXPECT_EQ(Plain(test, "QA2", "MMEDIA"), "FACTVAULT:Paris");
   TIniStore store(test);
@@ -82,31 +82,31 @@ TEST_F(ConversionsTest, TextToTestOntoTheSameFileEnciphersItInPlace) {
   EXPECT_EQ(Plain(path, "QA3", "CORRECT"), "AB");
   TIniStore store(path);
   EXPECT_EQ(store.ReadString("Notes", "kept", ""), "only in the text file");
-  // Beyond the copied questions the file keeps its own sections, as they were.
-  EXPECT_EQ(store.ReadString("QA5", "QUESTION", ""), "after a gap: never reached");
+  // QA5 closes up the gap as question 4, enciphered; nothing stays as QA5.
+  EXPECT_EQ(Plain(path, "QA4", "QUESTION"), "after a gap: read as question 4");
+  EXPECT_EQ(store.ReadString("QA5", "QUESTION", "absent"), "absent");
 }
 
-TEST_F(ConversionsTest, ConvertingIntoALargerTestKeepsItsLaterQuestions) {
-  const std::string test = Dir.File("five.qwt");
+TEST_F(ConversionsTest, ConvertingIntoALargerTestLeavesExactlyTheQuestionsOfTheText) {
+  const std::string test = Dir.File("many.qwt");
   {
     TIniStore store(test);
     TestFile::WriteNewTest(store);
     store.WriteSectionValues("ENDMESSAGE", {"Old end"});
-    for (int n = 1; n <= 5; ++n) {
+    for (int n = 1; n <= TestFile::MaxQuestionCount; ++n) {
       QuestionRecord record;
       record.Question = "old " + std::to_string(n);
       TestFile::WriteQuestion(store, n, record);
     }
     store.UpdateFile();
   }
-  const std::string oldFourth = TIniStore(test).ReadString("QA4", "QUESTION", "");
   EncryptTextToTest(Sample(), test);
 
   TIniStore store(test);
-  for (int n = 1; n <= 5; ++n) EXPECT_TRUE(TestFile::HasQuestion(store, n)) << n;
   EXPECT_EQ(Decrypt(store.ReadString("QA3", "QUESTION", "")), "Pick the primes");
-  EXPECT_EQ(store.ReadString("QA4", "QUESTION", ""), oldFourth);
-  EXPECT_EQ(Decrypt(store.ReadString("QA5", "QUESTION", "")), "old 5");
+  EXPECT_EQ(Decrypt(store.ReadString("QA4", "QUESTION", "")), "after a gap: read as question 4");
+  // The old questions past the text's are gone, as the editor's Save removes them.
+  for (const char* gone : {"QA5", "QA500"}) EXPECT_EQ(store.ReadString(gone, "QUESTION", "absent"), "absent");
   // The source has no end message, so the old one is emptied and no longer written.
   TStrings end;
   store.ReadSectionValues("ENDMESSAGE", end);
@@ -186,16 +186,18 @@ TEST_F(ConversionsTest, AMissingOrFolderSourceIsAnErrorAndTheDestinationIsUntouc
   EXPECT_EQ(ReadBytes(test), before);
 }
 
-TEST_F(ConversionsTest, ReportsQuestionsPastAnEmptyOneAndValuesThatDoNotSurvive) {
+TEST_F(ConversionsTest, ClosesUpGapsAndReportsValuesThatDoNotSurvive) {
   const std::string test = Dir.File("gap.qwt");
   WriteBytes(test, "[SETTINGS]\r\nDESC=" + Encrypt("Gap") + "\r\nTIME=ZZ\r\n\r\n[QA1]\r\nQUESTION=" +
                        Encrypt("one") + "\r\nA=" + Encrypt(std::string("x\0y", 3)) +
                        "\r\n\r\n[QA2]\r\nQUESTION=\r\nA=" + Encrypt("orphan answer") +
-                       "\r\n\r\n[QA3]\r\nQUESTION=" + Encrypt("three") +
-                       "\r\n\r\n[QA4]\r\nQUESTION=\r\n\r\n");
+                       "\r\n\r\n[QA4]\r\nQUESTION=" + Encrypt("four") + "\r\n\r\n[QA5]\r\nQUESTION=\r\n\r\n");
   const std::string text = Dir.File("gap.txt");
   const TConversionReport report = DecryptTestToText(test, text);
-  EXPECT_EQ(report.Dropped, (std::vector<int>{2, 3})) << "QA4 holds no text";
+  // QA2 holds an answer, so it is a question as the editor reads it; QA5 holds no text.
+  EXPECT_EQ(report.Numbering.Sections, (std::vector<int>{1, 2, 4}));
+  EXPECT_TRUE(report.Dropped.empty());
+  EXPECT_EQ(Sections(text).back(), "QA3");
   ASSERT_FALSE(report.Broken.empty());
   EXPECT_EQ(report.Broken.front(), (TBrokenValue{0, "TIME", TLoss::NoDecipher}));
   // Whether bytes 0 or 255 survive depends on the drawn first pair; when they

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
-#include "core/storage/IoError.h"
 #include "core/model/WorkingFolder.h"
+#include "core/storage/IoError.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -78,6 +79,20 @@ TEST_F(WorkingFolderTest, MissingSamplesGiveAnEmptyFolderAndAFileInTheWayIsAnErr
   WriteBytes(HomeFolder, "a file named like the folder");
   EXPECT_THROW(WorkingFolder::Resolve(Installed, false, Home, Samples.string()), TIoError);
   EXPECT_EQ(ReadBytes(HomeFolder), "a file named like the folder");
+}
+
+// The program folder is used instead, and the reason is kept for the user.
+TEST_F(WorkingFolderTest, FallingBackToTheProgramFolderKeepsTheReason) {
+  WriteBytes(HomeFolder, "a file named like the folder");
+  const char* savedHome = std::getenv("HOME");
+  const std::string saved = savedHome ? savedHome : "";
+  ::setenv("HOME", Home.c_str(), 1);
+  const auto folder = WorkingFolder::ForProgram(Installed);
+  if (savedHome) ::setenv("HOME", saved.c_str(), 1);
+  EXPECT_EQ(folder.Path, Installed);
+  EXPECT_NE(folder.FallbackReason.find("a file, not a folder, has that name"), std::string::npos)
+      << folder.FallbackReason;
+  EXPECT_TRUE(WorkingFolder::ForProgram(Build).FallbackReason.empty());
 }
 
 }  // namespace

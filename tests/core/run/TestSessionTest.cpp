@@ -189,16 +189,24 @@ TEST_F(HistoryTest, AppendsAndReadsBackInOrder) {
   EXPECT_NE(csv.find("\"Quiz, \"\"one\"\"\""), std::string::npos);
 }
 
-TEST_F(HistoryTest, DamagedFileIsReportedAndLeftAsItWas) {
-  for (const char* bytes : {"not,a,history\r\n",
-                            "Student,Date,Test file,Description,Questions,Right,Percent,"
-                            "Result,Time taken\r\nAnn,x,y,z,four,1,2,,\r\n",
-                            "\"open quote"}) {
+TEST_F(HistoryTest, ADamagedFileIsSetAsideUnderANewNameAndTheNewScoreStartsAHistory) {
+  const std::string header =
+      "Student,Date,Test file,Description,Questions,Right,Percent,Result,Time taken\r\n";
+  const std::string damaged[] = {"not,a,history\r\n", header + "Ann,x,y,z,four,1,2,,\r\n", "\"open quote",
+                                 "\xEF\xBB\xBF" + header, header + "Ann,2026-01-02"};
+  std::vector<std::string> asideNames;
+  for (const std::string& bytes : damaged) {
     WriteBytes(Path, bytes);
     EXPECT_THROW(History::Load(Path), THistoryDamaged);
-    EXPECT_THROW(History::Append(Path, Record("Ann", 1)), THistoryDamaged);
-    EXPECT_EQ(ReadBytes(Path), bytes);
+    const std::optional<std::string> aside = History::Append(Path, Record("Ann", 1));
+    ASSERT_TRUE(aside.has_value());
+    EXPECT_EQ(ReadBytes(*aside), bytes);  // earlier ones are never overwritten
+    EXPECT_EQ(History::Load(Path), std::vector<THistoryRecord>{Record("Ann", 1)});
+    asideNames.push_back(*aside);
   }
+  EXPECT_EQ(asideNames.front(), Dir.File("history-damaged.csv"));
+  EXPECT_EQ(asideNames.back(), Dir.File("history-damaged-5.csv"));
+  EXPECT_EQ(History::Append(Path, Record("Bo", 2)), std::nullopt);
 }
 
 TEST_F(HistoryTest, UnwritableFolderIsAnIoError) {

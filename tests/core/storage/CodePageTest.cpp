@@ -48,3 +48,14 @@ TEST(CodePageTest, MalformedUtf8CountsAsTheReplacementCharacter) {
                 .Text,
             "?A");
 }
+
+TEST(CodePageTest, RepairUtf8NamesTheLinesOfMalformedSequencesAndKeepsValidText) {
+  // A Latin-1 byte, a cut sequence before a line end, an overlong form; a
+  // well-formed U+FFFD is text and stays.
+  std::string text = "caf\xE9\nok \xEF\xBF\xBD\nend \xC3\n\xC0\xAF!";
+  EXPECT_EQ(CodePage::RepairUtf8(text), (std::vector<int>{1, 3, 4}));
+  EXPECT_EQ(text, "caf?\nok \xEF\xBF\xBD\nend ?\n??!");
+  std::string valid = "caf\xC3\xA9";
+  EXPECT_TRUE(CodePage::RepairUtf8(valid).empty());
+  EXPECT_EQ(valid, "caf\xC3\xA9");
+}

@@ -299,7 +299,7 @@ TEST_F(EngineTest, ATestWhoseNameIsNoUtf8IsTaken) {
   EXPECT_EQ(shown.first(), "BeginBox");
 }
 
-TEST_F(EngineTest, DamagedHistoryIsReportedAndTheScoreStillShown) {
+TEST_F(EngineTest, DamagedHistoryIsSetAsideAndTheScoreRecordedInANewOne) {
   const QString path = WriteTest();
   std::filesystem::create_directories(Dir.Path() / "data");
   WriteBytes(Dir.File("data/history.csv"), "garbage\r\n");
@@ -311,13 +311,14 @@ TEST_F(EngineTest, DamagedHistoryIsReportedAndTheScoreStillShown) {
     return int(QDialog::Accepted);
   };
   Dialogs.ExpectMessage(
-      TMessageKind::Error,
-      QStringLiteral("Your test was scored, but it could not be added to your history.\rThe "
-                     "history file \"%1\" is damaged (line 1: not a history header).")
-          .arg(FromPath(Dir.File("data/history.csv"))));
+      TMessageKind::Information,
+      QStringLiteral("Your history file was damaged. It is kept as \"%1\", and a new history "
+                     "was started with this test.")
+          .arg(FromPath(Dir.File("data/history-damaged.csv"))));
   engine.TakeTest(path);
   EXPECT_TRUE(endShown);
-  EXPECT_EQ(ReadBytes(Dir.File("data/history.csv")), "garbage\r\n");
+  EXPECT_EQ(ReadBytes(Dir.File("data/history-damaged.csv")), "garbage\r\n");
+  EXPECT_EQ(History::Load(Dir.File("data/history.csv")).size(), 1u);
 }
 
 TEST_F(EngineTest, PasswordsGuardTheExitAndTheHistory) {

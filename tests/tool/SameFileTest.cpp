@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/TempDir.h"
+#include "tool/ToolRun.h"
+
+namespace {
+
+// Every command that writes a file refuses to write it over one of its inputs,
+// however the path is spelt, and leaves the input as it was.
+TEST(SameFile, NoCommandWritesOverItsOwnInput) {
+  TTempDir dir;
+  const std::string test = dir.File("T.QWT");
+  WriteTestFile(test, {.Settings = {{"DESC", "Mine"}}, .Questions = {MakeQuestion("One?", "a", "b", "A")}});
+  WriteBytes(dir.File("a.csv"), "Ann,A,A\r\n");
+  WriteBytes(dir.File("X.gift"), "Which? {=a ~b}\n");
+  std::filesystem::create_symlink(test, dir.File("LINK.QWT"));
+  const auto grade = [&](const std::string& output) {
+    return std::vector<std::string>{"grade", test,  dir.File("a.csv"), "--seed", "1", "--versions", "1",
+                                    "-o",    output};
+  };
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"print", test, "-o", test}, test},
+      {{"print", test, "-o", dir.Path().string() + "/./T.QWT"}, test},
+      {{"export", "csv", test, dir.File("LINK.QWT")}, test},
+      {{"export", "gift", test, test}, test},
+      {grade(dir.File("a.csv")), dir.File("a.csv")},
+      {grade(test), test},
+      {{"import", "gift", dir.File("X.gift"), dir.File("X.gift"), "--force"}, dir.File("X.gift")},
+  };
+  for (const auto& [arguments, input] : cases) {
+    const std::string before = ReadBytes(input);
+    const TToolResult result = RunTool(arguments);
+    EXPECT_EQ(result.ExitCode, 2) << arguments[0] << ' ' << arguments.back();
+    EXPECT_NE(result.Err.find("it is the same file as the input"), std::string::npos) << result.Err;
+    EXPECT_EQ(ReadBytes(input), before) << arguments[0];
+  }
+}
+
+}  // namespace
