@@ -1,6 +1,10 @@
 #include "core/exchange/CsvFormat.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +23,10 @@ constexpr std::string_view MediaColumn = "media";
 constexpr int QuestionColumn = 0, CorrectColumn = 7, RuleColumn = 8, ReferenceColumn = 9, HotLinkColumn = 10,
               MediaColumnIndex = 11;
 
+// A value longer than this is no question's text: the row is refused rather
+// than a test of that size made.
+constexpr size_t MaxValueBytes = 64 * 1024;
+
 std::string Lower(std::string_view text) {
   std::string result(text);
   for (char& c : result) {
@@ -27,12 +35,120 @@ std::string Lower(std::string_view text) {
   return result;
 }
 
+// A header as letters and digits only, lower case: "Option A" and "option_a"
+// are both "optiona".
+std::string Folded(std::string_view name) {
+  std::string folded;
+  for (char c : Lower(name))
+    if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) folded += c;
+  return folded;
+}
+
+bool OneOf(const std::string& folded, std::initializer_list<std::string_view> names) {
+  return std::find(names.begin(), names.end(), folded) != names.end();
+}
+
+// The column a header names, in the words question banks use, or -1. A note
+// after the name is not part of it: "Answer 1 - max 75 characters",
+// "Correct answer(s)".
 int ColumnOf(std::string_view name) {
-  const std::string lower = Lower(FormatParts::Trim(name));
-  for (size_t i = 0; i < Columns.size(); ++i) {
-    if (Lower(Columns[i]) == lower) return static_cast<int>(i);
+  const std::string folded = Folded(name.substr(0, std::min(name.find(" - "), name.find('('))));
+  if (OneOf(folded, {"question", "questiontext", "questionstem", "stem", "prompt"})) return QuestionColumn;
+  if (OneOf(folded,
+            {"correct", "correctanswer", "correctanswers", "correctoption", "correctoptions", "correctchoice",
+             "correctchoices", "correctletter", "correctletters", "answer", "answers", "key", "answerkey",
+             "rightanswer", "rightanswers", "solution", "correctresponse"}))
+    return CorrectColumn;
+  if (folded == "rule") return RuleColumn;
+  if (OneOf(folded, {"reference", "explanation", "generalfeedback"})) return ReferenceColumn;
+  if (folded == "hotlink") return HotLinkColumn;
+  if (folded == MediaColumn) return MediaColumnIndex;
+  // An answer: "A", "Option B", "Answer 3", "choice_4".
+  for (std::string_view prefix :
+       {"answeroption", "option", "answer", "choice", "alternative", "opt", "ans", ""}) {
+    if (!folded.starts_with(prefix) || folded.size() != prefix.size() + 1) continue;
+    const char label = folded.back();
+    if (label >= 'a' && label <= 'f') return 1 + (label - 'a');
+    if (label >= '1' && label <= '6') return 1 + (label - '1');
   }
-  return lower == MediaColumn ? MediaColumnIndex : -1;
+  return -1;
+}
+
+// The answer indexes a key names: letters ("B", "a, c", "AC") or answer numbers
+// ("2", "1;3"), after an optional "Option" or "Answer", or the text of one
+// answer. Nothing when it names none of the row's answers or could mean two
+// things; why then says so.
+std::optional<std::string> KeyLetters(std::string_view value, const QuestionRecord& record,
+                                      std::string& why) {
+  const std::string_view key = FormatParts::Trim(value);
+  why = key.empty() ? "no key" : "key \"" + std::string(key) + "\" names no answer";
+  if (key.empty()) return std::nullopt;
+  // The one answer whose text the key is, if any.
+  int byText = -1;
+  for (int i = 0; i < FormatParts::AnswerCount; ++i) {
+    if (record.Answer(i).empty() || Lower(FormatParts::Trim(record.Answer(i))) != Lower(key)) continue;
+    byText = byText == -1 ? i : -2;
+  }
+  std::string lower = Lower(key);
+  for (std::string_view word : {"options", "option", "answers", "answer", "choices", "choice"})
+    if (lower.starts_with(word)) lower.erase(0, word.size());
+  std::vector<int> indexes;
+  bool letters = false, numbers = false, unreadable = false;
+  std::string token;
+  const auto flush = [&] {
+    if (token.empty() || token == "and") {
+      token.clear();
+      return;
+    }
+    if (token.find_first_not_of("0123456789") == std::string::npos) {
+      numbers = true;
+      const int n = token.size() > 1 ? 0 : token[0] - '0';
+      if (n < 1 || n > FormatParts::AnswerCount) unreadable = true;
+      indexes.push_back(n - 1);
+    } else if (token.find_first_not_of("abcdef") == std::string::npos &&
+               std::adjacent_find(token.begin(), token.end(), std::greater_equal<>()) == token.end()) {
+      // "ac" is two letters; "bad" is a word, not a key.
+      letters = true;
+      for (char c : token) indexes.push_back(c - 'a');
+    } else {
+      unreadable = true;
+    }
+    token.clear();
+  };
+  for (char c : lower) {
+    if (std::string_view(" \t,;/&|+:.()").find(c) != std::string_view::npos) {
+      flush();
+    } else {
+      token += c;
+    }
+  }
+  flush();
+  std::string correct;
+  if (!unreadable && !indexes.empty() && !(letters && numbers)) {
+    for (int i = 0; i < FormatParts::AnswerCount; ++i)
+      if (std::find(indexes.begin(), indexes.end(), i) != indexes.end()) correct += FormatParts::Letter(i);
+    for (int i : indexes) {
+      if (record.Answer(i).empty()) {
+        why = "key \"" + std::string(key) + "\" names answer " + FormatParts::Letter(i) + ", which is empty";
+        return std::nullopt;
+      }
+    }
+  }
+  if (byText >= 0 && !correct.empty() && correct != std::string(1, FormatParts::Letter(byText))) {
+    why = "key \"" + std::string(key) + "\" could be answer " + correct + " or the text of answer " +
+          FormatParts::Letter(byText);
+    return std::nullopt;
+  }
+  if (correct.empty() && byText >= 0) correct = FormatParts::Letter(byText);
+  if (correct.empty()) return std::nullopt;
+  return correct;
+}
+
+// "row 7" as a spreadsheet shows it, and the line when a quoted line break
+// makes that another.
+std::string RowAt(size_t row, int line) {
+  const std::string at = "row " + std::to_string(row);
+  return static_cast<int>(row) == line ? at : at + " (line " + std::to_string(line) + ")";
 }
 
 class TCsvFormat final : public TQuestionFormat {
@@ -54,48 +170,61 @@ public:
 
     const Csv::TRecord& header = records.front();
     std::vector<int> columnOf(header.Fields.size(), -1);
-    bool hasQuestion = false;
+    std::vector<std::string> used(MediaColumnIndex + 1);  // each column's header
     for (size_t i = 0; i < header.Fields.size(); ++i) {
-      columnOf[i] = ColumnOf(header.Fields[i]);
-      if (columnOf[i] < 0) report.Add(0, "column \"" + header.Fields[i] + "\" is not ours: dropped");
-      hasQuestion = hasQuestion || columnOf[i] == QuestionColumn;
+      const std::string& name = header.Fields[i];
+      const int column = ColumnOf(name);
+      if (column >= 0 && used[static_cast<size_t>(column)].empty()) {
+        columnOf[i] = column;
+        used[static_cast<size_t>(column)] = name;
+      } else if (column >= 0) {
+        report.Add(0, "column \"" + name + "\" not used: \"" + used[static_cast<size_t>(column)] +
+                          "\" holds the same");
+      } else if (!FormatParts::Trim(name).empty()) {
+        report.Add(0, "column \"" + name + "\" not used");
+      }
     }
-    if (!hasQuestion)
+    const auto require = [&](int column, std::string_view what) {
+      if (used[static_cast<size_t>(column)].empty())
+        throw TFormatError("line " + std::to_string(header.Line) + ": the header row names no " +
+                           std::string(what));
+    };
+    require(QuestionColumn, "question column (Question)");
+    if (std::all_of(used.begin() + 1, used.begin() + 7, [](const std::string& name) { return name.empty(); }))
       throw TFormatError("line " + std::to_string(header.Line) +
-                         ": the header row names no \"question\" column");
+                         ": the header row names no answer columns (A to F, Option A, Answer 1, ...)");
+    require(CorrectColumn, "key column (Correct, Answer or Key)");
 
+    bool severalWithoutRule = false;
     for (size_t r = 1; r < records.size(); ++r) {
       const Csv::TRecord& row = records[r];
-      const int number = static_cast<int>(r);
-      if (row.Fields.size() != header.Fields.size())
-        throw TFormatError("line " + std::to_string(row.Line) + ": " + std::to_string(row.Fields.size()) +
-                           " fields where the header row has " + std::to_string(header.Fields.size()));
+      const std::string at = RowAt(r + 1, row.Line);
+      const auto refuse = [&](const std::string& why) { report.Add(0, at + ": " + why + ": not imported"); };
+      if (row.Fields.size() > header.Fields.size() &&
+          std::any_of(row.Fields.begin() + static_cast<long>(header.Fields.size()), row.Fields.end(),
+                      [](const std::string& field) { return !field.empty(); })) {
+        refuse(std::to_string(row.Fields.size()) + " fields where the header row has " +
+               std::to_string(header.Fields.size()));
+        continue;
+      }
       QuestionRecord record;
-      for (size_t i = 0; i < row.Fields.size(); ++i) {
+      std::string key, rule, tooLong;
+      for (size_t i = 0; i < std::min(row.Fields.size(), header.Fields.size()); ++i) {
+        if (columnOf[i] < 0) continue;
+        if (row.Fields[i].size() > MaxValueBytes && tooLong.empty())
+          tooLong = "\"" + header.Fields[i] + "\" holds " + std::to_string(row.Fields[i].size()) +
+                    " bytes, more than the " + std::to_string(MaxValueBytes) + " a value may hold";
         const std::string value = ExchangeText::WithCrLf(row.Fields[i]);
         switch (columnOf[i]) {
-          case -1:
-            break;
           case QuestionColumn:
             record.Question = value;
             break;
           case CorrectColumn:
-            for (char c : value) {
-              const int index = FormatParts::LetterIndex(c);
-              if (index >= 0 && record.Correct.find(FormatParts::Letter(index)) == std::string::npos)
-                record.Correct += FormatParts::Letter(index);
-            }
+            key = value;
             break;
-          case RuleColumn: {
-            const std::string rule = Lower(FormatParts::Trim(value));
-            if (rule == "any") {
-              record.AnyCorrectPasses = true;
-            } else if (!rule.empty() && rule != "all") {
-              report.Add(number, "rule \"" + value + "\" is neither all nor any: all taken (line " +
-                                     std::to_string(row.Line) + ")");
-            }
+          case RuleColumn:
+            rule = Lower(FormatParts::Trim(value));
             break;
-          }
           case ReferenceColumn:
             record.Reference = value;
             break;
@@ -110,12 +239,35 @@ public:
             break;
         }
       }
-      if (!FormatParts::HasContent(record)) {
-        report.Add(number, "empty row skipped (line " + std::to_string(row.Line) + ")");
+      if (!tooLong.empty()) {
+        refuse(tooLong);
         continue;
       }
+      if (!FormatParts::HasContent(record) && FormatParts::Trim(key).empty()) {
+        report.Add(0, at + ": empty row skipped");
+        continue;
+      }
+      if (FormatParts::OfferedAnswers(record).Count == 0) {
+        refuse("no answers");
+        continue;
+      }
+      std::string why;
+      const std::optional<std::string> correct = KeyLetters(key, record, why);
+      if (!correct) {
+        refuse(why);
+        continue;
+      }
+      record.Correct = *correct;
+      if (rule == "any") {
+        record.AnyCorrectPasses = true;
+      } else if (!rule.empty() && rule != "all") {
+        report.Add(0, at + ": rule \"" + rule + "\" is neither all nor any: all taken");
+      }
+      severalWithoutRule = severalWithoutRule || (correct->size() > 1 && used[RuleColumn].empty());
       test.Questions.push_back(std::move(record));
     }
+    if (severalWithoutRule)
+      report.Add(0, "no rule column: questions with several correct answers need all of them chosen");
     return test;
   }
 
@@ -129,6 +281,8 @@ public:
     for (const QuestionRecord& record : test.Contents.Questions) {
       ++number;
       FormatParts::ReportUncarried(number, record, {true, true, true}, report);
+      if (FormatParts::CorrectLetters(record).empty())
+        report.Add(number, "no correct answer: importers take no row without a key");
       fields = {record.Question};
       for (int i = 0; i < FormatParts::AnswerCount; ++i) fields.push_back(record.Answer(i));
       fields.push_back(record.Correct);

@@ -9,10 +9,10 @@
 #include "core/exchange/FormatParts.h"
 #include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
-#include "core/storage/IniStore.h"
 #include "core/model/Conversions.h"
 #include "core/model/MediaFile.h"
 #include "core/model/TestContents.h"
+#include "core/storage/IniStore.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -77,7 +77,10 @@ TEST_P(RoundTrip, KeepsEveryCarriedFieldOfAGeneratedTest) {
   const TExportedTest test = AsExported(Generated(GetParam() == "aiken"));
   TLossReport written, read;
   const TImportedTest back = format.Read(format.Write(test, {}, written), read);
-  EXPECT_TRUE(read.Empty()) << read.Lines().front();
+  // GIFT says "all" as shares of the marks, which its reader names.
+  for (const std::string& line : read.Lines())
+    EXPECT_NE(line.find(GetParam() == "gift" ? "each give part marks in GIFT" : "\n"), std::string::npos)
+        << line;
   ASSERT_EQ(back.Questions.size(), 500u);
   for (size_t i = 0; i < 500; ++i)
     ASSERT_EQ(back.Questions[i], Carried(test.Contents.Questions[i], GetParam())) << "question " << i + 1;
