@@ -277,7 +277,7 @@ std::string TextToHtml(std::string_view text) {
 
 bool LooksLikeHtml(std::string_view text) {
   const std::size_t lastCommentEnd = text.rfind("-->");
-  std::size_t close = 0;  // the first '>' at or after where a tag's name ends
+  std::size_t close = 0, open = 0;  // the next '>' after a tag's name, the next '<' after its start
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '<') {
       if (text.substr(i, 4) == "<!--" && lastCommentEnd != std::string_view::npos && lastCommentEnd > i)
@@ -288,7 +288,8 @@ bool LooksLikeHtml(std::string_view text) {
       if (end == name || end >= text.size() || !IsKnownElement(LowerName(text.substr(name, end - name))))
         continue;
       if (close != std::string_view::npos && close < end) close = text.find('>', end);
-      if (close == std::string_view::npos) continue;
+      if (open != std::string_view::npos && open <= i) open = text.find('<', i + 1);
+      if (close == std::string_view::npos || open < close) continue;
       // "<b>", "<br/>", "<p class=x>"; "x<b and c>y" is a comparison.
       const std::string_view rest = FormatParts::Trim(text.substr(end, close - end));
       if (rest.empty() || rest == "/" ||
