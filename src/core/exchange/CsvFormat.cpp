@@ -74,21 +74,52 @@ int ColumnOf(std::string_view name) {
   return -1;
 }
 
-// The answer indexes a key names: letters ("B", "a, c", "AC") or answer numbers
-// ("2", "1;3"), after an optional "Option" or "Answer", or the text of one
-// answer. Nothing when it names none of the row's answers or could mean two
-// things; why then says so.
-std::optional<std::string> KeyLetters(std::string_view value, const QuestionRecord& record,
-                                      std::string& why) {
-  const std::string_view key = FormatParts::Trim(value);
-  why = key.empty() ? "no key" : "key \"" + std::string(key) + "\" names no answer";
-  if (key.empty()) return std::nullopt;
-  // The one answer whose text the key is, if any.
-  int byText = -1;
-  for (int i = 0; i < FormatParts::AnswerCount; ++i) {
-    if (record.Answer(i).empty() || Lower(FormatParts::Trim(record.Answer(i))) != Lower(key)) continue;
-    byText = byText == -1 ? i : -2;
+// The letters of the answers whose text is text, in either case: one answer,
+// or several separated by commas, semicolons or bars; "" when some part is
+// the text of no answer or of two.
+std::string LettersByText(std::string_view text, const QuestionRecord& record) {
+  const auto answerOf = [&](std::string_view part) {
+    int found = -1;
+    for (int i = 0; i < FormatParts::AnswerCount; ++i)
+      if (!record.Answer(i).empty() &&
+          Lower(FormatParts::Trim(record.Answer(i))) == Lower(FormatParts::Trim(part)))
+        found = found == -1 ? i : -2;
+    return found;
+  };
+  std::vector<int> indexes;
+  if (const int whole = answerOf(text); whole != -1) {
+    indexes.push_back(whole);
+  } else {
+    for (size_t start = 0; start <= text.size();) {
+      const size_t end = std::min(text.find_first_of(",;|", start), text.size());
+      indexes.push_back(answerOf(text.substr(start, end - start)));
+      start = end + 1;
+    }
   }
+  std::string letters;
+  for (int i = 0; i < FormatParts::AnswerCount; ++i)
+    if (std::find(indexes.begin(), indexes.end(), i) != indexes.end()) letters += FormatParts::Letter(i);
+  const bool all = std::all_of(indexes.begin(), indexes.end(), [](int i) { return i >= 0; });
+  return all ? letters : "";
+}
+
+// The answers a key names, read both ways a bank may mean it: by label,
+// letters ("B", "a, c", "AC", "Option B") or answer numbers ("2", "1;3"), and
+// by the answers' text. Either is "" when the key does not read that way.
+struct TKeyReading {
+  std::string Key;  // as written, trimmed
+  std::string ByLabel;
+  std::string ByText;
+  std::string Why;  // when neither reads: why not
+};
+
+TKeyReading ReadKey(std::string_view value, const QuestionRecord& record) {
+  const std::string_view key = FormatParts::Trim(value);
+  TKeyReading reading;
+  reading.Key = key;
+  reading.Why = key.empty() ? "no key" : "key \"" + std::string(key) + "\" names no answer";
+  if (key.empty()) return reading;
+  reading.ByText = LettersByText(key, record);
   std::string lower = Lower(key);
   for (std::string_view word : {"options", "option", "answers", "answer", "choices", "choice"})
     if (lower.starts_with(word)) lower.erase(0, word.size());
@@ -123,25 +154,18 @@ std::optional<std::string> KeyLetters(std::string_view value, const QuestionReco
     }
   }
   flush();
-  std::string correct;
-  if (!unreadable && !indexes.empty() && !(letters && numbers)) {
-    for (int i = 0; i < FormatParts::AnswerCount; ++i)
-      if (std::find(indexes.begin(), indexes.end(), i) != indexes.end()) correct += FormatParts::Letter(i);
-    for (int i : indexes) {
-      if (record.Answer(i).empty()) {
-        why = "key \"" + std::string(key) + "\" names answer " + FormatParts::Letter(i) + ", which is empty";
-        return std::nullopt;
-      }
+  if (unreadable || indexes.empty() || (letters && numbers)) return reading;
+  for (int i : indexes) {
+    if (record.Answer(i).empty()) {
+      reading.Why =
+          "key \"" + std::string(key) + "\" names answer " + FormatParts::Letter(i) + ", which is empty";
+      return reading;
     }
   }
-  if (byText >= 0 && !correct.empty() && correct != std::string(1, FormatParts::Letter(byText))) {
-    why = "key \"" + std::string(key) + "\" could be answer " + correct + " or the text of answer " +
-          FormatParts::Letter(byText);
-    return std::nullopt;
-  }
-  if (correct.empty() && byText >= 0) correct = FormatParts::Letter(byText);
-  if (correct.empty()) return std::nullopt;
-  return correct;
+  for (int i = 0; i < FormatParts::AnswerCount; ++i)
+    if (std::find(indexes.begin(), indexes.end(), i) != indexes.end())
+      reading.ByLabel += FormatParts::Letter(i);
+  return reading;
 }
 
 // "row 7" as a spreadsheet shows it, and the line when a quoted line break
@@ -195,7 +219,14 @@ public:
                          ": the header row names no answer columns (A to F, Option A, Answer 1, ...)");
     require(CorrectColumn, "key column (Correct, Answer or Key)");
 
-    bool severalWithoutRule = false;
+    // Rows with their keys, read once all are known.
+    struct TRow {
+      QuestionRecord Record;
+      std::string At;
+      TKeyReading Key;
+      std::string Rule;
+    };
+    std::vector<TRow> rows;
     for (size_t r = 1; r < records.size(); ++r) {
       const Csv::TRecord& row = records[r];
       const std::string at = RowAt(r + 1, row.Line);
@@ -251,19 +282,42 @@ public:
         refuse("no answers");
         continue;
       }
-      std::string why;
-      const std::optional<std::string> correct = KeyLetters(key, record, why);
-      if (!correct) {
-        refuse(why);
+      TKeyReading reading = ReadKey(key, record);
+      rows.push_back({std::move(record), at, std::move(reading), rule});
+    }
+    // A key that reads both ways means what the file's other keys mean, when
+    // they all read one way only.
+    int labelsOnly = 0, textsOnly = 0;
+    for (const TRow& row : rows) {
+      labelsOnly += !row.Key.ByLabel.empty() && row.Key.ByText.empty();
+      textsOnly += row.Key.ByLabel.empty() && !row.Key.ByText.empty();
+    }
+    bool severalWithoutRule = false;
+    for (TRow& row : rows) {
+      const TKeyReading& key = row.Key;
+      std::string correct = key.ByLabel.empty() ? key.ByText : key.ByLabel;
+      if (!key.ByLabel.empty() && !key.ByText.empty() && key.ByLabel != key.ByText) {
+        const std::string both =
+            "key \"" + key.Key + "\" could be answer " + key.ByLabel + " or the text of answer " + key.ByText;
+        if ((labelsOnly > 0) == (textsOnly > 0)) {
+          report.Add(0, row.At + ": " + both + ": not imported");
+          continue;
+        }
+        correct = labelsOnly > 0 ? key.ByLabel : key.ByText;
+        report.Add(0, row.At + ": " + both + ": " + correct + " taken, as the file's other keys read");
+      }
+      if (correct.empty()) {
+        report.Add(0, row.At + ": " + key.Why + ": not imported");
         continue;
       }
-      record.Correct = *correct;
-      if (rule == "any") {
+      QuestionRecord& record = row.Record;
+      record.Correct = correct;
+      if (row.Rule == "any") {
         record.AnyCorrectPasses = true;
-      } else if (!rule.empty() && rule != "all") {
-        report.Add(0, at + ": rule \"" + rule + "\" is neither all nor any: all taken");
+      } else if (!row.Rule.empty() && row.Rule != "all") {
+        report.Add(0, row.At + ": rule \"" + row.Rule + "\" is neither all nor any: all taken");
       }
-      severalWithoutRule = severalWithoutRule || (correct->size() > 1 && used[RuleColumn].empty());
+      severalWithoutRule = severalWithoutRule || (correct.size() > 1 && used[RuleColumn].empty());
       test.Questions.push_back(std::move(record));
     }
     if (severalWithoutRule)
