@@ -21,7 +21,7 @@ constexpr std::array<std::string_view, 11> Columns = {
     "question", "A", "B", "C", "D", "E", "F", "correct", "rule", "reference", "hotlink"};
 constexpr std::string_view MediaColumn = "media";
 constexpr int QuestionColumn = 0, CorrectColumn = 7, RuleColumn = 8, ReferenceColumn = 9, HotLinkColumn = 10,
-              MediaColumnIndex = 11;
+              MediaColumnIndex = 11, ChoicesColumn = 12;
 
 // A value longer than this is no question's text: the row is refused rather
 // than a test of that size made.
@@ -63,6 +63,7 @@ int ColumnOf(std::string_view name) {
   if (OneOf(folded, {"reference", "explanation", "generalfeedback"})) return ReferenceColumn;
   if (folded == "hotlink") return HotLinkColumn;
   if (folded == MediaColumn) return MediaColumnIndex;
+  if (OneOf(folded, {"choices", "options", "alternatives"})) return ChoicesColumn;
   // An answer: "A", "Option B", "Answer 3", "choice_4".
   for (std::string_view prefix :
        {"answeroption", "option", "answer", "choice", "alternative", "opt", "ans", ""}) {
@@ -168,6 +169,19 @@ TKeyReading ReadKey(std::string_view value, const QuestionRecord& record) {
   return reading;
 }
 
+// The answers of a column that holds them all: "Paris | Lyon" or "Paris;Lyon".
+std::vector<std::string> Choices(std::string_view value) {
+  std::vector<std::string> choices;
+  if (FormatParts::Trim(value).empty()) return choices;
+  const char separator = value.find('|') != std::string_view::npos ? '|' : ';';
+  for (size_t start = 0; start <= value.size();) {
+    const size_t end = std::min(value.find(separator, start), value.size());
+    choices.emplace_back(FormatParts::Trim(value.substr(start, end - start)));
+    start = end + 1;
+  }
+  return choices;
+}
+
 // "row 7" as a spreadsheet shows it, and the line when a quoted line break
 // makes that another.
 std::string RowAt(size_t row, int line) {
@@ -194,7 +208,7 @@ public:
 
     const Csv::TRecord& header = records.front();
     std::vector<int> columnOf(header.Fields.size(), -1);
-    std::vector<std::string> used(MediaColumnIndex + 1);  // each column's header
+    std::vector<std::string> used(ChoicesColumn + 1);  // each column's header
     for (size_t i = 0; i < header.Fields.size(); ++i) {
       const std::string& name = header.Fields[i];
       const int column = ColumnOf(name);
@@ -214,9 +228,16 @@ public:
                            std::string(what));
     };
     require(QuestionColumn, "question column (Question)");
-    if (std::all_of(used.begin() + 1, used.begin() + 7, [](const std::string& name) { return name.empty(); }))
-      throw TFormatError("line " + std::to_string(header.Line) +
-                         ": the header row names no answer columns (A to F, Option A, Answer 1, ...)");
+    const bool answerColumns = std::any_of(used.begin() + 1, used.begin() + 7,
+                                           [](const std::string& name) { return !name.empty(); });
+    if (!answerColumns && used[ChoicesColumn].empty())
+      throw TFormatError(
+          "line " + std::to_string(header.Line) +
+          ": the header row names no answer columns (A to F, Option A, Answer 1, ..., or Choices)");
+    if (answerColumns && !used[ChoicesColumn].empty()) {
+      report.Add(0, "column \"" + used[ChoicesColumn] + "\" not used: the answer columns hold the answers");
+      std::replace(columnOf.begin(), columnOf.end(), static_cast<int>(ChoicesColumn), -1);
+    }
     require(CorrectColumn, "key column (Correct, Answer or Key)");
 
     // Rows with their keys, read once all are known.
@@ -240,6 +261,7 @@ public:
       }
       QuestionRecord record;
       std::string key, rule, tooLong;
+      std::vector<std::string> choices;
       for (size_t i = 0; i < std::min(row.Fields.size(), header.Fields.size()); ++i) {
         if (columnOf[i] < 0) continue;
         if (row.Fields[i].size() > MaxValueBytes && tooLong.empty())
@@ -265,15 +287,19 @@ public:
           case MediaColumnIndex:
             record.MediaFile = value;
             break;
+          case ChoicesColumn:
+            choices = Choices(value);
+            break;
           default:
             record.Answer(columnOf[i] - 1) = value;
             break;
         }
       }
-      if (!tooLong.empty()) {
-        refuse(tooLong);
+      if (!tooLong.empty() || choices.size() > FormatParts::AnswerCount) {
+        refuse(tooLong.empty() ? std::to_string(choices.size()) + " answers, only 6 fit" : tooLong);
         continue;
       }
+      for (size_t i = 0; i < choices.size(); ++i) record.Answer(static_cast<int>(i)) = choices[i];
       if (!FormatParts::HasContent(record) && FormatParts::Trim(key).empty()) {
         report.Add(0, at + ": empty row skipped");
         continue;
