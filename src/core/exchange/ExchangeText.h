@@ -31,10 +31,11 @@ THtmlText ReadHtml(std::string_view html);
 // Plain text as HTML: & < > " escaped, line breaks (CR LF, CR or LF) as <br>.
 std::string TextToHtml(std::string_view text);
 
-// Whether text holds anything that looks like HTML: a tag of a known element
-// that is closed ("<b>", "</p>", "<br/>"), a comment or a character reference,
-// so that a reader can tell marked-up text from plain text. "x<y and y>z" is
-// plain text.
+// Whether text holds anything that looks like HTML: a closed tag of a known
+// element, bare or with attributes ("<b>", "</p>", "<br/>", "<p class=x>"), a
+// comment or a character reference, so that a reader can tell marked-up text
+// from plain text. "x<y and y>z" and "a<b and c>d" are plain text. Linear in
+// the text's size.
 bool LooksLikeHtml(std::string_view text);
 
 // Line breaks of any kind (CR LF, CR, LF) as CR LF, as our questions store them.
