@@ -209,12 +209,34 @@ public:
     const Csv::TRecord& header = records.front();
     std::vector<int> columnOf(header.Fields.size(), -1);
     std::vector<std::string> used(ChoicesColumn + 1);  // each column's header
+    std::vector<int> wanted(header.Fields.size());
+    std::transform(header.Fields.begin(), header.Fields.end(), wanted.begin(),
+                   [](const std::string& name) { return ColumnOf(name); });
+    bool numberedKeys = false;
+    if (std::find(wanted.begin(), wanted.end(), CorrectColumn) == wanted.end()) {
+      // "A, B, C, D, Answer 1, Answer 2": with the answers in columns of their
+      // own, the numbered answer columns hold the key.
+      std::vector<size_t> numbered, others;
+      for (size_t i = 0; i < wanted.size(); ++i)
+        if (wanted[i] >= 1 && wanted[i] <= 6)
+          (Folded(header.Fields[i]).starts_with("answer") ? numbered : others).push_back(i);
+      if (!numbered.empty() && !others.empty()) {
+        numberedKeys = true;
+        std::string names;
+        for (size_t i : numbered) {
+          wanted[i] = CorrectColumn;
+          names += (names.empty() ? "\"" : ", \"") + header.Fields[i] + "\"";
+        }
+        report.Add(0, "no key column: " + names + " read as the key, the answers being in the other columns");
+      }
+    }
     for (size_t i = 0; i < header.Fields.size(); ++i) {
       const std::string& name = header.Fields[i];
-      const int column = ColumnOf(name);
-      if (column >= 0 && used[static_cast<size_t>(column)].empty()) {
+      const int column = wanted[i];
+      if (column >= 0 &&
+          (used[static_cast<size_t>(column)].empty() || (column == CorrectColumn && numberedKeys))) {
         columnOf[i] = column;
-        used[static_cast<size_t>(column)] = name;
+        if (used[static_cast<size_t>(column)].empty()) used[static_cast<size_t>(column)] = name;
       } else if (column >= 0) {
         report.Add(0, "column \"" + name + "\" not used: \"" + used[static_cast<size_t>(column)] +
                           "\" holds the same");
@@ -273,7 +295,7 @@ public:
             record.Question = value;
             break;
           case CorrectColumn:
-            key = value;
+            key += key.empty() || value.empty() ? value : "," + value;
             break;
           case RuleColumn:
             rule = Lower(FormatParts::Trim(value));
