@@ -334,7 +334,9 @@ public:
       rows.push_back({std::move(record), at, std::move(reading), rule});
     }
     // A key that reads both ways means what the file's other keys mean, when
-    // they all read one way only.
+    // they all read one way only. A file with a rule column is in the layout
+    // this format writes, whose keys are letters.
+    const bool ownLayout = !used[RuleColumn].empty();
     int labelsOnly = 0, textsOnly = 0;
     for (const TRow& row : rows) {
       labelsOnly += !row.Key.ByLabel.empty() && row.Key.ByText.empty();
@@ -344,7 +346,7 @@ public:
     for (TRow& row : rows) {
       const TKeyReading& key = row.Key;
       std::string correct = key.ByLabel.empty() ? key.ByText : key.ByLabel;
-      if (!key.ByLabel.empty() && !key.ByText.empty() && key.ByLabel != key.ByText) {
+      if (!ownLayout && !key.ByLabel.empty() && !key.ByText.empty() && key.ByLabel != key.ByText) {
         const std::string both =
             "key \"" + key.Key + "\" could be answer " + key.ByLabel + " or the text of answer " + key.ByText;
         if ((labelsOnly > 0) == (textsOnly > 0)) {

@@ -230,6 +230,19 @@ TEST(Csv, ReadsBankLayoutsAndRefusesRowsWithoutAUsableKey) {
                 "no rule column: questions with several correct answers need all of them chosen"}));
 }
 
+TEST(Csv, OwnLayoutReadsKeysAsLettersEvenWhereTheyAreAnswerTexts) {
+  TLossReport written, read;
+  TExportedTest test;
+  test.Contents.Questions.resize(1);
+  test.Contents.Questions[0].Question = "Which letter comes first?";
+  test.Contents.Questions[0].AnswerA = "b";
+  test.Contents.Questions[0].AnswerB = "a";
+  test.Contents.Questions[0].Correct = "B";
+  const TImportedTest back = ReadAs("csv", Format("csv").Write(test, {}, written), read);
+  EXPECT_EQ(Keys(back), (std::vector<std::string>{"B"}));
+  EXPECT_TRUE(read.Empty());
+}
+
 TEST(Csv, RefusesARowWithAValueOverTheLimitOrMoreFields) {
   TLossReport report;
   const TImportedTest test = ReadAs("csv",
