@@ -179,7 +179,10 @@ public:
       const TOption option = OptionOf(line);
       const bool next =
           option.Label == pending.Label && option.Index == static_cast<int>(pending.Options.size());
-      if (option.Label != TLabel::None && !pending.Text.empty() && (!pending.BlankAfterOptions || next)) {
+      // Options start at A or 1: "I. First statement" in the text is no option.
+      const bool starts = option.Index == 0 || !pending.Options.empty();
+      if (option.Label != TLabel::None && starts && !pending.Text.empty() &&
+          (!pending.BlankAfterOptions || next)) {
         if (!pending.Options.empty() && option.Label != pending.Label && option.Index == 0) {
           // Numbered statements in the text, then the lettered options (or the
           // other way round): what looked like options is text.

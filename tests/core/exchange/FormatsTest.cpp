@@ -187,7 +187,9 @@ TEST(Aiken, ImportsTheGoodQuestionsAndNamesTheBadOnes) {
   EXPECT_EQ(test.Questions[0].Question, "What does <html class=\"cool\"> start?");  // markup is text
   EXPECT_EQ(test.Questions[1].Question, "Is 2 < 3 && 3 > 2?");
   // Numbered statements, then the lettered options.
-  EXPECT_EQ(test.Questions[2].Question, "Which are true?\r\n1) the sun is a star\r\n2) the moon is a planet");
+  EXPECT_EQ(test.Questions[2].Question,
+            "Which are true?\r\nI. Statements are numbered below.\r\n1) the sun is a star\r\n2) the moon is "
+            "a planet");
   EXPECT_EQ(test.Questions[2].AnswerC, "both");
   EXPECT_EQ(test.Questions[3].AnswerB, "Canberra");
   // Right to left, the direction marks at the line ends left out.
@@ -198,10 +200,10 @@ TEST(Aiken, ImportsTheGoodQuestionsAndNamesTheBadOnes) {
   EXPECT_EQ(report.Lines(),
             (std::vector<std::string>{
                 "question 3: \"ANSWER: D\" names no option of the question (line 14): not imported",
-                "answer numbering \"123\" not kept: answers are lettered A to F (line 28)",
-                "question 7: no \"ANSWER:\" line (line 37): not imported",
-                "question 8: option C) is out of order (line 43): not imported",
-                "line 50: \"ANSWER:\" without a question"}));
+                "answer numbering \"123\" not kept: answers are lettered A to F (line 29)",
+                "question 7: no \"ANSWER:\" line (line 38): not imported",
+                "question 8: option C) is out of order (line 44): not imported",
+                "line 51: \"ANSWER:\" without a question"}));
 }
 
 // Layouts of real banks: headers in any order and case, keys as letters,
