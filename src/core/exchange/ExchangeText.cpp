@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/exchange/FormatParts.h"
 #include "core/storage/CodePage.h"
 
 namespace ExchangeText {
@@ -72,6 +73,60 @@ bool IsBlock(const std::string& name) {
   return std::find(Blocks.begin(), Blocks.end(), name) != Blocks.end();
 }
 
+// The elements whose tags make text HTML.
+bool IsKnownElement(std::string_view name) {
+  static constexpr std::array<std::string_view, 75> Known = {
+      "a",      "abbr",   "address", "audio",  "b",      "big",    "blockquote", "body",   "br",    "caption",
+      "center", "cite",   "code",    "col",    "dd",     "del",    "div",        "dl",     "dt",    "em",
+      "embed",  "figure", "font",    "h1",     "h2",     "h3",     "h4",         "h5",     "h6",    "head",
+      "hr",     "html",   "i",       "iframe", "img",    "ins",    "kbd",        "li",     "math",  "mark",
+      "mi",     "mn",     "mo",      "mrow",   "msup",   "object", "ol",         "p",      "pre",   "s",
+      "samp",   "script", "section", "small",  "source", "span",   "strike",     "strong", "style", "sub",
+      "sup",    "table",  "tbody",   "td",     "tfoot",  "th",     "thead",      "title",  "tr",    "tt",
+      "u",      "ul",     "var",     "video",  "wbr"};
+  return std::find(Known.begin(), Known.end(), name) != Known.end();
+}
+
+// The value of attribute name (lower case) in a tag's text, or "".
+std::string Attribute(std::string_view tag, std::string_view name) {
+  std::string lower(tag);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  for (std::size_t at = lower.find(name); at != std::string::npos; at = lower.find(name, at + 1)) {
+    if (at == 0 || !std::isspace(static_cast<unsigned char>(lower[at - 1]))) continue;
+    std::size_t i = at + name.size();
+    while (i < tag.size() && tag[i] == ' ') ++i;
+    if (i >= tag.size() || tag[i] != '=') continue;
+    ++i;
+    while (i < tag.size() && tag[i] == ' ') ++i;
+    if (i >= tag.size()) return {};
+    const char quote = tag[i] == '"' || tag[i] == '\'' ? tag[i] : 0;
+    const std::size_t from = quote ? i + 1 : i;
+    const std::size_t to = quote ? tag.find(quote, from) : tag.find_first_of(" \t\r\n/", from);
+    return std::string(tag.substr(from, (to == std::string_view::npos ? tag.size() : to) - from));
+  }
+  return {};
+}
+
+// What a tag points to that plain text cannot show, as a report names it, or "".
+std::string PointsTo(const std::string& name, std::string_view tag) {
+  static constexpr std::array<std::pair<std::string_view, std::string_view>, 8> Kinds = {
+      {{"audio", "audio"},
+       {"video", "video"},
+       {"source", "media"},
+       {"img", "picture"},
+       {"embed", "embedded content"},
+       {"iframe", "embedded content"},
+       {"object", "embedded content"},
+       {"a", "link"}}};
+  for (const auto& [element, kind] : Kinds) {
+    if (name != element) continue;
+    const std::string target = Attribute(tag, name == "a" ? "href" : name == "object" ? "data" : "src");
+    if (target.empty()) return name == "audio" || name == "video" ? std::string(kind) : std::string();
+    return std::string(kind) + " \"" + target + "\"";
+  }
+  return {};
+}
+
 // Adds a line break unless the text ends in one already (blank lines from
 // nested blocks are not doubled).
 void BreakLine(std::string& out) {
@@ -89,20 +144,61 @@ std::string TrimBlankLines(std::string text) {
 
 }  // namespace
 
-std::string HtmlToText(std::string_view html) {
-  std::string out;
+THtmlText ReadHtml(std::string_view html) {
+  THtmlText result;
+  std::string& out = result.Text;
+  std::size_t close = 0, open = 0;  // the next '>' and '<' after a tag's start
   out.reserve(html.size());
   bool pendingSpace = false;
-  for (std::size_t i = 0; i < html.size();) {
-    const char c = html[i];
-    if (c == '<') {
-      if (html.substr(i, 4) == "<!--") {
-        const std::size_t end = html.find("-->", i + 4);
-        i = end == std::string_view::npos ? html.size() : end + 3;
+  // Text from position i on, as it stands, for markup that never closes.
+  const auto keepRest = [&](std::size_t i) {
+    for (; i < html.size(); ++i) {
+      const char c = html[i];
+      if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+        pendingSpace = !out.empty() && !out.ends_with("\r\n");
         continue;
       }
-      const std::size_t end = html.find('>', i + 1);
-      if (end == std::string_view::npos) break;
+      if (pendingSpace) out += ' ';
+      pendingSpace = false;
+      out += c;
+    }
+    result.Unparsed = true;
+  };
+  for (std::size_t i = 0; i < html.size();) {
+    const char c = html[i];
+    const char next = i + 1 < html.size() ? html[i + 1] : '\0';
+    if (c == '<' &&
+        (std::isalpha(static_cast<unsigned char>(next)) || next == '/' || next == '!' || next == '?')) {
+      if (html.substr(i, 4) == "<!--") {
+        const std::size_t end = html.find("-->", i + 4);
+        if (end == std::string_view::npos) {
+          keepRest(i);
+          break;
+        }
+        i = end + 3;
+        continue;
+      }
+      // Both found once for many tags, so that text of many '<' stays linear.
+      if (close != std::string_view::npos && close <= i) close = html.find('>', i + 1);
+      if (open != std::string_view::npos && open <= i) open = html.find('<', i + 1);
+      if (close == std::string_view::npos) {
+        keepRest(i);
+        break;
+      }
+      std::size_t afterName = i + 1 + (next == '/');
+      while (afterName < close && std::isalnum(static_cast<unsigned char>(html[afterName]))) ++afterName;
+      const char stop = html[afterName];
+      if (open < close || !(next == '!' || next == '?' || stop == '>' || stop == '/' ||
+                            std::isspace(static_cast<unsigned char>(stop)))) {
+        // "x<y and y<z": a '<' that starts no tag is text.
+        result.Unparsed = true;
+        if (pendingSpace) out += ' ';
+        pendingSpace = false;
+        out += c;
+        ++i;
+        continue;
+      }
+      const std::size_t end = close;
       const std::string_view tag = html.substr(i + 1, end - i - 1);
       const std::string name = LowerName(tag);
       i = end + 1;
@@ -113,6 +209,10 @@ std::string HtmlToText(std::string_view html) {
         }
         continue;
       }
+      if (name == "math" && !tag.starts_with('/')) result.Math = true;
+      if (!tag.starts_with('/'))
+        if (std::string target = PointsTo(name, tag); !target.empty())
+          result.Dropped.push_back(std::move(target));
       if (name == "br" || IsBlock(name)) {
         BreakLine(out);
         pendingSpace = false;
@@ -127,16 +227,21 @@ std::string HtmlToText(std::string_view html) {
     if (pendingSpace) out += ' ';
     pendingSpace = false;
     if (c == '&') {
-      const std::size_t next = DecodeReference(html, i, out);
-      if (next != i) {
-        i = next;
+      const std::size_t after = DecodeReference(html, i, out);
+      if (after != i) {
+        i = after;
         continue;
       }
     }
     out += c;
     ++i;
   }
-  return TrimBlankLines(std::move(out));
+  out = TrimBlankLines(std::move(out));
+  return result;
+}
+
+std::string HtmlToText(std::string_view html) {
+  return ReadHtml(html).Text;
 }
 
 std::string TextToHtml(std::string_view text) {
@@ -171,10 +276,26 @@ std::string TextToHtml(std::string_view text) {
 }
 
 bool LooksLikeHtml(std::string_view text) {
+  const std::size_t lastCommentEnd = text.rfind("-->");
+  std::size_t close = 0, open = 0;  // the next '>' after a tag's name, the next '<' after its start
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '<' && i + 1 < text.size() &&
-        (std::isalpha(static_cast<unsigned char>(text[i + 1])) || text[i + 1] == '/'))
-      return true;
+    if (text[i] == '<') {
+      if (text.substr(i, 4) == "<!--" && lastCommentEnd != std::string_view::npos && lastCommentEnd > i)
+        return true;
+      const std::size_t name = i + 1 < text.size() && text[i + 1] == '/' ? i + 2 : i + 1;
+      std::size_t end = name;
+      while (end < text.size() && std::isalnum(static_cast<unsigned char>(text[end]))) ++end;
+      if (end == name || end >= text.size() || !IsKnownElement(LowerName(text.substr(name, end - name))))
+        continue;
+      if (close != std::string_view::npos && close < end) close = text.find('>', end);
+      if (open != std::string_view::npos && open <= i) open = text.find('<', i + 1);
+      if (close == std::string_view::npos || open < close) continue;
+      // "<b>", "<br/>", "<p class=x>"; "x<b and c>y" is a comparison.
+      const std::string_view rest = FormatParts::Trim(text.substr(end, close - end));
+      if (rest.empty() || rest == "/" ||
+          (std::isspace(static_cast<unsigned char>(text[end])) && rest.find('=') != std::string_view::npos))
+        return true;
+    }
     if (text[i] == '&') {
       std::string scratch;
       if (DecodeReference(text, i, scratch) != i) return true;

@@ -1,10 +1,12 @@
 #include "core/exchange/Gift.h"
 
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/exchange/ExchangeText.h"
@@ -150,12 +152,48 @@ std::string Escape(std::string_view text) {
 
 enum class TMarkup { Auto, Html, Plain, Markdown };
 
+// GIFT's format markers, which may open a question's text, an answer or a
+// feedback; the text without them is what the student sees.
+constexpr std::array<std::pair<std::string_view, TMarkup>, 4> Markers = {{{"[html]", TMarkup::Html},
+                                                                          {"[plain]", TMarkup::Plain},
+                                                                          {"[moodle]", TMarkup::Auto},
+                                                                          {"[markdown]", TMarkup::Markdown}}};
+
+// The markup that a marker at the start of text names, the marker then taken
+// off text; otherwise fallback, text as it was.
+TMarkup TakeMarker(std::string_view& text, TMarkup fallback) {
+  const std::string_view trimmed = Trim(text);
+  for (const auto& [marker, markup] : Markers) {
+    if (trimmed.starts_with(marker)) {
+      text = trimmed.substr(marker.size());
+      return markup;
+    }
+  }
+  return fallback;
+}
+
+bool StartsWithMarker(std::string_view text) {
+  for (const auto& [marker, markup] : Markers)
+    if (Trim(text).starts_with(marker)) return true;
+  return false;
+}
+
+// What text lost on its way to plain text, for the report.
+struct TTextLosses {
+  std::vector<std::string> Dropped;
+  bool Unparsed = false;
+};
+
 // Text of the source, in its markup, as our plain text: escapes undone, HTML
 // made plain, each line trimmed, line breaks as CR LF.
-std::string PlainText(std::string_view text, TMarkup markup) {
+std::string PlainText(std::string_view text, TMarkup markup, TTextLosses& losses) {
   std::string unescaped = Unescape(text);
-  if (markup == TMarkup::Html || (markup == TMarkup::Auto && ExchangeText::LooksLikeHtml(unescaped)))
-    return ExchangeText::HtmlToText(unescaped);
+  if (markup == TMarkup::Html || (markup == TMarkup::Auto && ExchangeText::LooksLikeHtml(unescaped))) {
+    ExchangeText::THtmlText html = ExchangeText::ReadHtml(unescaped);
+    for (std::string& dropped : html.Dropped) losses.Dropped.push_back(std::move(dropped));
+    losses.Unparsed = losses.Unparsed || html.Unparsed;
+    return std::move(html.Text);
+  }
   // A line break in the source is one in the text; blanks around it are layout.
   std::string result;
   size_t start = 0;
@@ -199,7 +237,9 @@ struct TChoice {
   bool Marked = false;  // written with '='
   double Weight = 0;    // percent; '=' without a weight is 100
   bool Weighted = false;
-  std::string Text;
+  std::string Text;  // as in the source, its marker taken off
+  TMarkup Markup = TMarkup::Auto;
+  bool Marker = false;  // the answer named its own markup
   std::string Feedback;
 };
 
@@ -230,11 +270,114 @@ std::vector<TChoice> ParseChoices(std::string_view block) {
       }
     }
     const size_t hash = FindUnescaped(body, '#');
-    choice.Text = std::string(body.substr(0, hash));
     if (hash != std::string_view::npos) choice.Feedback = std::string(Trim(body.substr(hash + 1)));
+    std::string_view text = body.substr(0, hash);
+    choice.Marker = StartsWithMarker(text);
+    choice.Markup = TakeMarker(text, TMarkup::Auto);
+    choice.Text = std::string(text);
     choices.push_back(std::move(choice));
   }
   return choices;
+}
+
+std::string Percent(double weight) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.7g%%", weight);
+  return buffer;
+}
+
+// Letters of choices, "B", "B and C", "B, C and D".
+std::string LetterList(const std::vector<size_t>& indexes) {
+  std::string list;
+  for (size_t k = 0; k < indexes.size(); ++k) {
+    if (k > 0) list += k + 1 == indexes.size() ? " and " : ", ";
+    list += FormatParts::Letter(static_cast<int>(indexes[k]));
+  }
+  return list;
+}
+
+// Our key for the weights of a multiple-choice block, and what of GIFT's
+// scoring it cannot hold. The key gives what GIFT gives to a student who picks
+// a single right answer and to one who picks every right answer and nothing
+// else. With an '=' answer the student picks one answer: the full-mark answers
+// are the key, any of them passes. Without one, the student ticks several:
+// answers worth full marks alone pass alone; otherwise the answers that earn
+// a share are all needed.
+struct TKey {
+  std::string Correct;
+  bool Any = false;
+  std::vector<std::string> Shades;
+};
+
+TKey KeyOf(const std::vector<TChoice>& choices) {
+  // Weights are percent, written with up to seven digits ("33.33333").
+  constexpr double Full = 100 - 1e-4;
+  bool single = false;
+  std::vector<size_t> full, partial, penalised;
+  double shares = 0;
+  for (size_t i = 0; i < choices.size(); ++i) {
+    single = single || choices[i].Marked;
+    if (choices[i].Weight >= Full) {
+      full.push_back(i);
+    } else if (choices[i].Weight > 0) {
+      partial.push_back(i);
+      shares += choices[i].Weight;
+    } else if (choices[i].Weight < 0 && choices[i].Weight > -Full) {
+      penalised.push_back(i);
+    }
+  }
+  TKey key;
+  const auto weights = [&](const std::vector<size_t>& indexes) {
+    std::string list;
+    for (size_t i : indexes)
+      list += std::string(list.empty() ? "" : ", ") + FormatParts::Letter(static_cast<int>(i)) + " (" +
+              Percent(choices[i].Weight) + ")";
+    return list;
+  };
+  const std::vector<size_t>& correct = single || !full.empty() ? full : partial;
+  for (size_t i : correct) key.Correct += FormatParts::Letter(static_cast<int>(i));
+  key.Any = &correct == &full && full.size() > 1;
+  if (&correct == &full && !partial.empty())
+    key.Shades.push_back(weights(partial) + (partial.size() > 1 ? " now count" : " now counts") +
+                         " as wrong");
+  if (&correct == &partial && partial.size() > 1) {
+    std::string shade = weights(partial) + " each give part marks in GIFT; here all of them are needed";
+    if (shares < Full || shares > 100 + 1e-4) shade += ", although together they give " + Percent(shares);
+    key.Shades.push_back(shade);
+  } else if (&correct == &partial && partial.size() == 1) {
+    key.Shades.push_back(weights(partial) + " now gives full marks");
+  }
+  if (!single && !penalised.empty())
+    key.Shades.push_back("the penalty of " + weights(penalised) + " is now the loss of the whole question");
+  return key;
+}
+
+// What kind of question an answer block is, told by its answer lines as the
+// GIFT grammar tells it; "" for multiple choice.
+std::string_view KindOf(std::string_view block, const std::vector<TChoice>& choices) {
+  if (block.empty()) return "an essay question";
+  if (block.starts_with('#')) return "a numerical question";
+  if (IsTrueFalse(block)) return "a true/false question";
+  bool tilde = false, arrow = false;
+  for (const TChoice& choice : choices) {
+    tilde = tilde || !choice.Marked;
+    arrow = arrow || FindUnescaped(choice.Text, "->") != std::string_view::npos;
+  }
+  if (tilde) return "";
+  return arrow ? "a matching question" : "a short-answer question";
+}
+
+// An answer or feedback escaped; one that would read as a weight or a format
+// marker gets the plain marker first, which is all a reader takes off.
+std::string Marked(std::string_view text) {
+  const std::string escaped = Escape(text);
+  return Trim(escaped).starts_with('%') || StartsWithMarker(escaped) ? "[plain]" + escaped : escaped;
+}
+
+std::vector<size_t> Indexes(std::string_view letters) {
+  std::vector<size_t> indexes;
+  for (char letter : letters) indexes.push_back(static_cast<size_t>(FormatParts::LetterIndex(letter)));
+  return indexes;
 }
 
 class TGiftFormat final : public TQuestionFormat {
@@ -292,34 +435,30 @@ public:
         report.Add(number, "no answers, GIFT cannot say so: not exported");
         continue;
       }
-      bool arrow = record.Reference.find("->") != std::string::npos;
-      for (int i = 0; i < FormatParts::AnswerCount; ++i)
-        arrow = arrow || record.Answer(i).find("->") != std::string::npos;
-      if (arrow) {
-        report.Add(number, "\"->\" in an answer makes GIFT read a matching question: not exported");
-        continue;
-      }
       const bool several = correct.size() > 1;
-      // Several answers each worth full marks, or shares of the marks that
-      // need every correct answer; a block of '=' alone would be a short answer.
-      std::string fullMark = anyWrong ? "=" : "~%100%";
-      std::string share;
-      if (several && !record.AnyCorrectPasses) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "~%%%.7g%%", 100.0 / static_cast<double>(correct.size()));
-        share = buffer;
-      }
+      const bool shares = several && !record.AnyCorrectPasses;
+      // One '=' answer or more: the student picks one, each '=' gives full
+      // marks. Without a wrong answer that block would be a short answer, so
+      // each right answer is a '~' worth full marks. "All" is shares of the
+      // marks, and a wrong pick takes them all away.
+      const std::string fullMark = anyWrong ? "=" : "~%100%";
+      const std::string part = Percent(100.0 / static_cast<double>(correct.size()));
+      const std::string share = shares ? "~%" + part : "";
+      if (shares)
+        report.Add(number, "GIFT gives part marks for some of the right answers (" + part +
+                               " each); here all of " + LetterList(Indexes(correct)) + " are needed");
+      else if (several && anyWrong)
+        report.Add(number, "GIFT lets the student pick one answer only; any right one gets full marks");
       out += "// question " + std::to_string(number) + "\r\n";
       out += "[plain]" + Escape(record.Question) + " {\r\n";
       for (int i = 0; i < FormatParts::AnswerCount; ++i) {
         const std::string& answer = record.Answer(i);
         if (answer.empty()) continue;
         const bool right = correct.find(FormatParts::Letter(i)) != std::string::npos;
-        std::string mark = right ? (share.empty() ? fullMark : share)
-                                 : (several && !record.AnyCorrectPasses ? "~%-100%" : "~");
-        out += "\t" + mark + Escape(answer) + "\r\n";
+        const std::string mark = right ? (shares ? share : fullMark) : (shares ? "~%-100%" : "~");
+        out += "\t" + mark + Marked(answer) + "\r\n";
       }
-      if (!record.Reference.empty()) out += "\t####" + Escape(record.Reference) + "\r\n";
+      if (!record.Reference.empty()) out += "\t####" + Marked(record.Reference) + "\r\n";
       out += "}\r\n\r\n";
     }
     return out;
@@ -337,16 +476,7 @@ private:
       if (!Trim(text.substr(2, close - 2)).empty()) report.Add(number, "title dropped" + at);
       text = Trim(text.substr(close + 2));
     }
-    TMarkup markup = TMarkup::Auto;
-    if (text.starts_with('[')) {
-      const size_t close = text.find(']');
-      const std::string_view name =
-          close == std::string_view::npos ? std::string_view() : text.substr(1, close - 1);
-      if (name == "html") markup = TMarkup::Html;
-      if (name == "plain" || name == "moodle") markup = TMarkup::Plain;
-      if (name == "markdown") markup = TMarkup::Markdown;
-      if (!name.empty()) text = text.substr(close + 1);
-    }
+    const TMarkup markup = TakeMarker(text, TMarkup::Auto);
     const size_t open = FindUnescaped(text, '{');
     if (open == std::string_view::npos) {
       report.Add(number, "text without answers is not a question: not imported" + at);
@@ -355,57 +485,53 @@ private:
     const size_t close = FindUnescaped(text, '}', open);
     std::string_view block = Trim(text.substr(open + 1, close - open - 1));
     const std::string_view before = text.substr(0, open);
-    const std::string_view after = Trim(text.substr(close + 1));
-
-    if (block.empty())
-      return report.Add(number, "an essay question is not multiple choice: not imported" + at);
-    if (block.starts_with('#'))
-      return report.Add(number, "a numerical question is not multiple choice: not imported" + at);
-    if (IsTrueFalse(block))
-      return report.Add(number, "a true/false question is not multiple choice: not imported" + at);
-    if (FindUnescaped(block, "->") != std::string_view::npos)
-      return report.Add(number, "a matching question is not multiple choice: not imported" + at);
+    const std::string_view after = text.substr(close + 1);
 
     // The general feedback, shown once a question is answered, is what our
     // reference is.
-    std::string reference;
-    const size_t general = FindUnescaped(block, "####");
-    if (general != std::string_view::npos) {
-      reference = PlainText(block.substr(general + 4), markup);
-      block = block.substr(0, general);
+    std::string_view general;
+    if (const size_t hashes = FindUnescaped(block, "####"); hashes != std::string_view::npos) {
+      general = block.substr(hashes + 4);
+      block = block.substr(0, hashes);
     }
-    std::vector<TChoice> choices = ParseChoices(block);
-    bool anyTilde = false;
-    for (const TChoice& choice : choices) anyTilde = anyTilde || !choice.Marked;
-    if (choices.empty() || !anyTilde)
-      return report.Add(number, "a short-answer question is not multiple choice: not imported" + at);
+    const std::vector<TChoice> choices = ParseChoices(block);
+    if (const std::string_view kind = KindOf(block, choices); !kind.empty())
+      return report.Add(number, std::string(kind) + " is not multiple choice: not imported" + at);
     if (choices.size() > FormatParts::AnswerCount)
       return report.Add(number, std::to_string(choices.size()) + " answers, only 6 fit: not imported" + at);
 
+    TTextLosses losses;
     QuestionRecord record;
-    record.Question = PlainText(before, markup);
-    record.Reference = std::move(reference);
-    if (!after.empty()) record.Question += "_____" + PlainText(after, markup);
-    int fullMarks = 0;
-    bool feedback = false;
-    bool partial = false;
-    for (size_t i = 0; i < choices.size(); ++i) {
-      record.Answer(static_cast<int>(i)) = PlainText(choices[i].Text, markup);
-      feedback = feedback || !choices[i].Feedback.empty();
-      if (choices[i].Weight > 0) {
-        record.Correct += FormatParts::Letter(static_cast<int>(i));
-        if (choices[i].Weight >= 100) ++fullMarks;
-      }
-      if (choices[i].Weighted && choices[i].Weight < 0 && choices[i].Weight != -100) partial = true;
+    record.Question = PlainText(before, markup, losses);
+    if (!Trim(after).empty()) {
+      // A blank in the sentence: the words around it keep their spaces.
+      const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+      const bool spaceBefore = !record.Question.empty() && !before.empty() && blank(before.back());
+      const bool spaceAfter = blank(after.front());
+      record.Question += std::string(spaceBefore ? " " : "") + "_____" + (spaceAfter ? " " : "") +
+                         PlainText(after, markup, losses);
     }
-    bool anyAnswer = false;
-    for (int i = 0; i < FormatParts::AnswerCount; ++i) anyAnswer = anyAnswer || !record.Answer(i).empty();
-    if (!anyAnswer) return report.Add(number, "no answer has text: not imported" + at);
-    // Several answers worth full marks each: any one of them passes.
-    record.AnyCorrectPasses = fullMarks > 1;
-    if (fullMarks == 1 && record.Correct.size() > 1) partial = true;
+    const TMarkup generalMarkup = TakeMarker(general, markup);
+    record.Reference = PlainText(general, generalMarkup, losses);
+    bool feedback = false;
+    for (size_t i = 0; i < choices.size(); ++i) {
+      record.Answer(static_cast<int>(i)) =
+          PlainText(choices[i].Text, choices[i].Marker ? choices[i].Markup : markup, losses);
+      feedback = feedback || !choices[i].Feedback.empty();
+    }
+    if (FormatParts::OfferedAnswers(record).Count == 0)
+      return report.Add(number, "no answer has text: not imported" + at);
+    TKey key = KeyOf(choices);
+    record.Correct = std::move(key.Correct);
+    record.AnyCorrectPasses = key.Any;
     if (feedback) report.Add(number, "feedback dropped");
-    if (partial) report.Add(number, "partial credit taken as right or wrong");
+    if (!key.Shades.empty()) {
+      std::string shades;
+      for (const std::string& shade : key.Shades) shades += (shades.empty() ? "" : "; ") + shade;
+      report.Add(number, "partial credit taken as right or wrong: " + shades);
+    }
+    for (const std::string& dropped : losses.Dropped) report.Add(number, dropped + " dropped" + at);
+    if (losses.Unparsed) report.Add(number, "HTML that does not parse kept as text" + at);
     if (record.Correct.empty()) report.Add(number, "no correct answer");
     test.Questions.push_back(std::move(record));
   }

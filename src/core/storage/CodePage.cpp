@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace CodePage {
 namespace {
@@ -13,6 +14,48 @@ constexpr std::array<char32_t, 32> High = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
+
+// A letter followed by a combining accent, as decomposed text (NFD, as macOS
+// writes it) holds it, and the one character that NFC makes of the two: the
+// accented Latin letters of Western and Central European languages.
+struct TComposition {
+  char32_t Mark;
+  std::string_view Bases;
+  std::u32string_view Composed;  // one for each of Bases
+};
+constexpr std::array<TComposition, 13> Compositions = {{
+    {0x0300, "AEIOUaeiou", U"\u00C0\u00C8\u00CC\u00D2\u00D9\u00E0\u00E8\u00EC\u00F2\u00F9"},
+    {0x0301, "ACEILNORSUYZaceilnorsuyz",
+     U"\u00C1\u0106\u00C9\u00CD\u0139\u0143\u00D3\u0154\u015A\u00DA\u00DD\u0179\u00E1\u0107\u00E9\u00ED\u013A"
+     U"\u0144\u00F3\u0155\u015B\u00FA\u00FD\u017A"},
+    {0x0302, "ACEGHIJOSUWYaceghijosuwy",
+     U"\u00C2\u0108\u00CA\u011C\u0124\u00CE\u0134\u00D4\u015C\u00DB\u0174\u0176\u00E2\u0109\u00EA\u011D\u0125"
+     U"\u00EE\u0135\u00F4\u015D\u00FB\u0175\u0177"},
+    {0x0303, "AINOUainou", U"\u00C3\u0128\u00D1\u00D5\u0168\u00E3\u0129\u00F1\u00F5\u0169"},
+    {0x0304, "AEIOUaeiou", U"\u0100\u0112\u012A\u014C\u016A\u0101\u0113\u012B\u014D\u016B"},
+    {0x0306, "AEGIOUaegiou", U"\u0102\u0114\u011E\u012C\u014E\u016C\u0103\u0115\u011F\u012D\u014F\u016D"},
+    {0x0307, "CEGIZcegz", U"\u010A\u0116\u0120\u0130\u017B\u010B\u0117\u0121\u017C"},
+    {0x0308, "AEIOUYaeiouy", U"\u00C4\u00CB\u00CF\u00D6\u00DC\u0178\u00E4\u00EB\u00EF\u00F6\u00FC\u00FF"},
+    {0x030A, "AUau", U"\u00C5\u016E\u00E5\u016F"},
+    {0x030B, "OUou", U"\u0150\u0170\u0151\u0171"},
+    {0x030C, "CDELNRSTZcdelnrstz",
+     U"\u010C\u010E\u011A\u013D\u0147\u0158\u0160\u0164\u017D\u010D\u010F\u011B\u013E\u0148\u0159\u0161\u0165"
+     U"\u017E"},
+    {0x0327, "CGKLNRSTcgklnrst",
+     U"\u00C7\u0122\u0136\u013B\u0145\u0156\u015E\u0162\u00E7\u0123\u0137\u013C\u0146\u0157\u015F\u0163"},
+    {0x0328, "AEIUaeiu", U"\u0104\u0118\u012E\u0172\u0105\u0119\u012F\u0173"},
+}};
+
+// The character base and mark compose to, or 0.
+char32_t Composed(char32_t base, char32_t mark) {
+  if (base >= 0x80) return 0;
+  for (const TComposition& composition : Compositions) {
+    if (composition.Mark != mark) continue;
+    const size_t at = composition.Bases.find(static_cast<char>(base));
+    return at == std::string_view::npos ? 0 : composition.Composed[at];
+  }
+  return 0;
+}
 
 // Decodes one UTF-8 sequence at text[i], advancing i; U+FFFD for a malformed one.
 char32_t NextCodePoint(std::string_view text, size_t& i) {
@@ -101,7 +144,14 @@ TEncoded FromUtf8(std::string_view utf8) {
   TEncoded result;
   result.Text.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
-    const char32_t c = NextCodePoint(utf8, i);
+    char32_t c = NextCodePoint(utf8, i);
+    if (c < 0x80 && i < utf8.size() && static_cast<unsigned char>(utf8[i]) >= 0x80) {
+      size_t next = i;
+      if (const char32_t composed = Composed(c, NextCodePoint(utf8, next))) {
+        c = composed;
+        i = next;
+      }
+    }
     unsigned char byte = 0;
     if (FromUnicode(c, byte)) {
       result.Text += static_cast<char>(byte);

@@ -32,7 +32,9 @@ struct TEncoded {
 // ascending; text is left as it was when it is valid UTF-8.
 std::vector<int> RepairUtf8(std::string& text);
 
-// UTF-8 to code-page text. Malformed UTF-8 sequences count as U+FFFD, which the
+// UTF-8 to code-page text. A letter followed by a combining accent (decomposed
+// text, NFD) is first composed to the one accented letter (NFC), so "e" and
+// U+0301 become "\xE9". Malformed UTF-8 sequences count as U+FFFD, which the
 // code page cannot hold.
 TEncoded FromUtf8(std::string_view utf8);
 

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "core/exchange/Formats.h"
+#include "core/exchange/Import.h"
+#include "core/storage/CodePage.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -15,6 +18,18 @@ const TQuestionFormat& Format(std::string_view name) {
 
 TImportedTest ReadAs(std::string_view format, std::string_view bytes, TLossReport& report) {
   return Format(format).Read(bytes, report);
+}
+
+TImportedTest ReadData(std::string_view format, std::string_view file, TLossReport& report) {
+  return ReadAs(format, ReadBytes(TestDataPath("exchange/" + std::string(file))), report);
+}
+
+// The key of each question read: "AB any", "C".
+std::vector<std::string> Keys(const TImportedTest& test) {
+  std::vector<std::string> keys;
+  for (const QuestionRecord& q : test.Questions)
+    keys.push_back(q.Correct + (q.AnyCorrectPasses ? " any" : ""));
+  return keys;
 }
 
 bool Mentions(const TLossReport& report, std::string_view text) {
@@ -56,13 +71,77 @@ TEST(Gift, ReadsEscapesWeightsFeedbackCategoriesAndHtml) {
 
   EXPECT_EQ(test.Questions[2].Correct, "AB");
   EXPECT_TRUE(test.Questions[2].AnyCorrectPasses);
-  EXPECT_EQ(test.Questions[3].Question, "The capital of France is_____on the Seine.");
+  EXPECT_EQ(test.Questions[3].Question, "The capital of France is _____ on the Seine.");
 
   for (std::string_view loss :
        {"question 1: title dropped", "question 1: feedback dropped",
         "question 5: a true/false question is not multiple choice: not imported", "question 6: an essay",
         "question 7: a matching", "question 8: 7 answers, only 6 fit", "question 9: a short-answer",
         "category \"Unit 2\" dropped"})
+    EXPECT_TRUE(Mentions(report, loss)) << loss;
+}
+
+// Each key worked by hand from what GIFT gives a student who picks one right
+// answer and one who picks every right answer and nothing else.
+TEST(Gift, KeysGiveWhatGiftGivesToStudentsWhoPickOnlyRightAnswers) {
+  TLossReport report;
+  const TImportedTest test = ReadData("gift", "gift-keys.gift", report);
+  EXPECT_EQ(Keys(test), (std::vector<std::string>{"A", "AB", "AB any", "AB any", "A", "ABC", "AB", "A", "A",
+                                                  "A", "A", "A", "A", "A"}));
+  ASSERT_EQ(test.Questions.size(), 14u);
+  EXPECT_EQ(test.Questions[7].Question, "What does p -> x mean in C?");
+  EXPECT_EQ(test.Questions[7].AnswerA, "member access through a pointer");
+  EXPECT_EQ(test.Questions[7].Reference, "See the arrow operator: p->x is (*p).x");
+  EXPECT_EQ(test.Questions[8].Question, "Which colour is between orange and green?");
+  EXPECT_EQ(test.Questions[8].AnswerA, "yellow <sic>");  // plain: kept as written
+  EXPECT_EQ(test.Questions[8].AnswerB, "red");
+  EXPECT_EQ(test.Questions[8].AnswerC, "blue");
+  EXPECT_EQ(test.Questions[9].Question, "If x<y and y<z, is x<z always true?");
+  EXPECT_EQ(test.Questions[10].Question, "The capital of France is _____ on the Seine.");
+  EXPECT_EQ(test.Questions[11].Question, "_____ is the largest continent.");
+  EXPECT_EQ(test.Questions[12].Question, "Listen: Which bird is it?");
+  EXPECT_EQ(test.Questions[13].Question, "Is 3 <b 4?");
+  const std::string partial = "partial credit taken as right or wrong: ";
+  EXPECT_EQ(
+      report.Lines(),
+      (std::vector<std::string>{
+          "question 1: " + partial + "B (50%), C (25%) now count as wrong",
+          "question 2: " + partial +
+              "A (50%), B (50%) each give part marks in GIFT; here all of them are needed",
+          "question 5: " + partial +
+              "B (50%) now counts as wrong; the penalty of C (-50%) is now the loss of the whole question",
+          "question 6: " + partial +
+              "A (33.33333%), B (33.33333%), C (33.33333%) each give part marks in GIFT; here all of them "
+              "are "
+              "needed",
+          "question 7: " + partial +
+              "A (25%), B (25%) each give part marks in GIFT; here all of them are needed, although together "
+              "they give 50%",
+          "question 9: a matching question is not multiple choice: not imported (line 36)",
+          "question 14: audio \"@@PLUGINFILE@@/bird.mp3\" dropped (line 50)",
+          "question 15: HTML that does not parse kept as text (line 52)"}));
+}
+
+TEST(Gift, ReadsAnotherProjectsSuite) {
+  TLossReport report;
+  const TImportedTest test = ReadData("gift", "gift-others.gift", report);
+  // The format's own examples that are multiple choice, the documentation's
+  // four, one with HTML comments, the continents and the sun.
+  EXPECT_EQ(Keys(test), (std::vector<std::string>{"C", "B", "B", "C", "C", "B", "C", "B", "C", "ABD", "A"}));
+  ASSERT_EQ(test.Questions.size(), 11u);
+  EXPECT_EQ(test.Questions[1].Question, "Grant is _____ in Grant's tomb.");
+  EXPECT_EQ(test.Questions[6].Question,
+            "The American holiday of Thanksgiving is celebrated on the _____ Thursday of November.");
+  EXPECT_EQ(test.Questions[8].AnswerC, "Nunca.");  // its [moodle] marker is no text
+  EXPECT_NE(test.Questions[8].Reference.find("Ley de Enjuiciamiento Criminal, las cuales"),
+            std::string::npos);
+  EXPECT_EQ(test.Questions[10].AnswerA, "The east.");
+  for (std::string_view loss :
+       {"question 3: a true/false", "question 4: a short-answer", "question 5: a numerical",
+        "question 6: a matching",
+        "question 8: partial credit taken as right or wrong: B (50%) now counts as wrong",
+        "question 9: a short-answer", "question 10: a numerical", "question 15: title dropped",
+        "question 16: partial credit"})
     EXPECT_TRUE(Mentions(report, loss)) << loss;
 }
 
@@ -88,16 +167,114 @@ TEST(Csv, ReadsSemicolonsQuotedBreaksAndColumnsInAnyOrder) {
   const TImportedTest test = ReadAs("csv",
                                     "\xEF\xBB\xBF"
                                     "Correct;Question;a;b;rule;Media;notes\r\n"
-                                    "b, c;\"Two\r\nlines; \"\"quoted\"\"\";x;y;any;\\MEDIA\\P.BMP;n\r\n"
+                                    "b, a;\"Two\r\nlines; \"\"quoted\"\"\";x;y;any;\\MEDIA\\P.BMP;n\r\n"
                                     "A;Third;\xC3\xA9t\xC3\xA9;z;;;\r\n",
                                     report);
   ASSERT_EQ(test.Questions.size(), 2u);
   EXPECT_EQ(test.Questions[0].Question, "Two\r\nlines; \"quoted\"");
-  EXPECT_EQ(test.Questions[0].Correct, "BC");
+  EXPECT_EQ(test.Questions[0].Correct, "AB");
   EXPECT_TRUE(test.Questions[0].AnyCorrectPasses);
   EXPECT_EQ(test.Questions[0].MediaFile, "\\MEDIA\\P.BMP");
   EXPECT_EQ(test.Questions[1].AnswerA, "\xC3\xA9t\xC3\xA9");
-  EXPECT_TRUE(Mentions(report, "column \"notes\" is not ours"));
+  EXPECT_TRUE(Mentions(report, "column \"notes\" not used"));
+}
+
+TEST(Aiken, ImportsTheGoodQuestionsAndNamesTheBadOnes) {
+  TLossReport report;
+  const TImportedTest test = ReadData("aiken", "aiken-mixed.txt", report);
+  EXPECT_EQ(Keys(test), (std::vector<std::string>{"A", "A", "A", "B", "B", "A"}));
+  ASSERT_EQ(test.Questions.size(), 6u);
+  EXPECT_EQ(test.Questions[0].Question, "What does <html class=\"cool\"> start?");  // markup is text
+  EXPECT_EQ(test.Questions[1].Question, "Is 2 < 3 && 3 > 2?");
+  // Numbered statements, then the lettered options.
+  EXPECT_EQ(test.Questions[2].Question,
+            "Which are true?\r\nI. Statements are numbered below.\r\n1) the sun is a star\r\n2) the moon is "
+            "a planet");
+  EXPECT_EQ(test.Questions[2].AnswerC, "both");
+  EXPECT_EQ(test.Questions[3].AnswerB, "Canberra");
+  // Right to left, the direction marks at the line ends left out.
+  EXPECT_EQ(test.Questions[4].Question,
+            "\xD7\x9E\xD7\x94\xD7\x99 \xD7\x91\xD7\x99\xD7\xA8\xD7\xAA "
+            "\xD7\x99\xD7\xA9\xD7\xA8\xD7\x90\xD7\x9C?");
+  EXPECT_EQ(test.Questions[4].AnswerB, "\xD7\x99\xD7\xA8\xD7\x95\xD7\xA9\xD7\x9C\xD7\x99\xD7\x9D");
+  EXPECT_EQ(report.Lines(),
+            (std::vector<std::string>{
+                "question 3: \"ANSWER: D\" names no option of the question (line 14): not imported",
+                "answer numbering \"123\" not kept: answers are lettered A to F (line 29)",
+                "question 7: no \"ANSWER:\" line (line 38): not imported",
+                "question 8: option C) is out of order (line 44): not imported",
+                "line 51: \"ANSWER:\" without a question"}));
+}
+
+// Layouts of real banks: headers in any order and case, keys as letters,
+// numbers or the answer's text; a row without a usable key is never a
+// question without a correct answer.
+TEST(Csv, ReadsBankLayoutsAndRefusesRowsWithoutAUsableKey) {
+  TLossReport letters, numbers;
+  const TImportedTest first = ReadData("csv", "csv-bank-letters.csv", letters);
+  EXPECT_EQ(Keys(first), (std::vector<std::string>{"B", "AC", "B", "B", "A"}));
+  ASSERT_EQ(first.Questions.size(), 5u);
+  EXPECT_EQ(first.Questions[0].Question, "What is the capital of France?");
+  EXPECT_EQ(first.Questions[0].AnswerD, "Rome");
+  EXPECT_EQ(first.Questions[0].Reference, "Paris is on the Seine");
+  EXPECT_EQ(letters.Lines(),
+            (std::vector<std::string>{
+                "column \"Sl No\" not used", "column \"Difficulty\" not used", "row 5: no key: not imported",
+                "row 7: key \"4\" could be answer D or the text of answer B: not imported",
+                "row 8: key \"E\" names answer E, which is empty: not imported",
+                "no rule column: questions with several correct answers need all of them chosen"}));
+
+  const TImportedTest second = ReadData("csv", "csv-bank-numbers.csv", numbers);
+  EXPECT_EQ(Keys(second), (std::vector<std::string>{"B", "BD", "C"}));
+  EXPECT_EQ(numbers.Lines(),
+            (std::vector<std::string>{
+                "column \"Time limit (sec)\" not used",
+                "no rule column: questions with several correct answers need all of them chosen"}));
+}
+
+TEST(Csv, OwnLayoutReadsKeysAsLettersEvenWhereTheyAreAnswerTexts) {
+  TLossReport written, read;
+  TExportedTest test;
+  test.Contents.Questions.resize(1);
+  test.Contents.Questions[0].Question = "Which letter comes first?";
+  test.Contents.Questions[0].AnswerA = "b";
+  test.Contents.Questions[0].AnswerB = "a";
+  test.Contents.Questions[0].Correct = "B";
+  const TImportedTest back = ReadAs("csv", Format("csv").Write(test, {}, written), read);
+  EXPECT_EQ(Keys(back), (std::vector<std::string>{"B"}));
+  EXPECT_TRUE(read.Empty());
+}
+
+TEST(Csv, RefusesARowWithAValueOverTheLimitOrMoreFields) {
+  TLossReport report;
+  const TImportedTest test = ReadAs("csv",
+                                    "question,A,B,correct,notes\n\"" + std::string(64 * 1024 + 1, 'x') +
+                                        "\",a,b,A,\nq,a,b,B,n,extra\nfits,a,b,A,\nshort,a,b\n",
+                                    report);
+  EXPECT_EQ(Keys(test), (std::vector<std::string>{"A"}));
+  EXPECT_EQ(report.Lines(),
+            (std::vector<std::string>{
+                "column \"notes\" not used",
+                "row 2: \"question\" holds 65537 bytes, more than the 65536 a value may hold: not imported",
+                "row 3: 6 fields where the header row has 5: not imported", "row 5: no key: not imported"}));
+}
+
+// Decomposed accents, as macOS writes them, reach the code page as the
+// accented letters, whichever format brought them.
+TEST(ImportCodePage, ComposesDecomposedAccents) {
+  TLossReport report;
+  TImportedTest test = ReadAs(
+      "aiken", "Cafe\xCC\x81 or Zu\xCC\x88rich?\nA) Ko\xCC\x88ln\nB) S\xCC\x8Cibenik\nANSWER: A\n", report);
+  const Import::TCodePageTest converted = Import::ToCodePage(test);
+  ASSERT_EQ(converted.Questions.size(), 1u);
+  EXPECT_EQ(converted.Questions[0].Question, "Caf\xE9 or Z\xFCrich?");
+  EXPECT_EQ(converted.Questions[0].AnswerA, "K\xF6ln");
+  EXPECT_EQ(converted.Questions[0].AnswerB,
+            "\x8A"
+            "ibenik");
+  EXPECT_TRUE(converted.Unmappable.empty());
+  // A mark with nothing to compose with stays a character the code page lacks.
+  EXPECT_EQ(CodePage::FromUtf8("x\xCC\x81").Unmappable, U"\u0301");
 }
 
 // Damaged sources: a message naming the line, never a crash.
@@ -124,33 +301,48 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TDamaged{"gift", "Fine {=a ~b}\n\nOpen {=a\n~b\n\nmore\n", "line 3: '{' is never closed"},
                     TDamaged{"gift", "Q =a ~b}\n", "line 1: '}' without '{'"},
                     TDamaged{"gift", "::title without end {=a ~b}\n", "line 1"},
-                    TDamaged{"aiken", "Q?\nA) x\nB) y\nANSWER: D\n", "line 4"},
-                    TDamaged{"aiken", "Q?\nA) x\nB) y\n\nNext?\n", "line 5"},
-                    TDamaged{"aiken", "Q?\nA) x\nC) y\nANSWER: A\n", "line 3: option C is out of order"},
-                    TDamaged{"aiken", "Q?\nA) x\nANSWER: A\nB) late\n", "line 4"},
-                    TDamaged{"csv", "question,A,B,correct\nq,x,y\n",
-                             "line 2: 3 fields where the header row has 4"},
                     TDamaged{"csv", "question,A\n\"open,x\n", "line 2"},
-                    TDamaged{"csv", "A,B,correct\nx,y,A\n", "no \"question\" column"}));
+                    TDamaged{"csv", "A,B,correct\nx,y,A\n",
+                             "line 1: the header row names no question column"},
+                    TDamaged{"csv", "question,correct\nq,A\n", "names no answer columns"},
+                    TDamaged{"csv", "Question,Option A,Option B\nq,x,y\n", "names no key column"}));
 
-TEST(Gift, WritesWhatItCanReadBackAndNamesTheRest) {
+// The writer against a file written by hand: each rule said the way GIFT
+// scores it, the rest named.
+TEST(Gift, WritesTheHandWrittenFileAndNamesWhatGiftScoresOtherwise) {
+  const auto question = [](std::string text, std::vector<std::string> answers, std::string correct,
+                           bool any) {
+    QuestionRecord q;
+    q.Question = std::move(text);
+    for (size_t i = 0; i < answers.size(); ++i) q.Answer(static_cast<int>(i)) = answers[i];
+    q.Correct = std::move(correct);
+    q.AnyCorrectPasses = any;
+    return q;
+  };
   TExportedTest test;
-  QuestionRecord onlyRight;  // a block of '=' alone would read as a short answer
-  onlyRight.Question = "Only one answer";
-  onlyRight.AnswerA = "it";
-  onlyRight.Correct = "A";
-  QuestionRecord arrow = onlyRight;
-  arrow.AnswerB = "a -> b";
-  QuestionRecord empty;
-  empty.Question = "No answers";
-  test.Contents.Questions = {onlyRight, arrow, empty};
+  test.Description = "Rivers / seas";
+  test.Contents.Questions = {question("Which river\r\nflows north?", {"The Nile", "The Thames"}, "A", false),
+                             question("Pick both: 1 < 2?", {"a -> b", "%50 off", "[html]<b>"}, "AB", false),
+                             question("Name a prime: 2, 3 or 5?", {"2", "4", "3", "5"}, "ACD", true),
+                             question("Only one answer", {"it"}, "A", false),
+                             question("All three", {"x", "y", "z"}, "ABC", false),
+                             question("No answers", {}, "", false)};
+  test.Contents.Questions[0].Reference = "page 3";
   TLossReport written, read;
-  const TImportedTest back = ReadAs("gift", Format("gift").Write(test, {}, written), read);
-  ASSERT_EQ(back.Questions.size(), 1u);
-  EXPECT_EQ(back.Questions[0], onlyRight);
+  const std::string bytes = Format("gift").Write(test, {}, written);
+  EXPECT_EQ(bytes, ReadBytes(TestDataPath("exchange/gift-written.gift")));
   EXPECT_EQ(written.Lines(),
             (std::vector<std::string>{
-                "question 2: \"->\" in an answer makes GIFT read a matching question: not exported",
-                "question 3: no correct answer: other systems may refuse it",
-                "question 3: no answers, GIFT cannot say so: not exported"}));
+                "question 2: GIFT gives part marks for some of the right answers (50% each); here all of A "
+                "and B are "
+                "needed",
+                "question 3: GIFT lets the student pick one answer only; any right one gets full marks",
+                "question 5: GIFT gives part marks for some of the right answers (33.33333% each); here all "
+                "of A, B "
+                "and C are needed",
+                "question 6: no correct answer: other systems may refuse it",
+                "question 6: no answers, GIFT cannot say so: not exported"}));
+  const TImportedTest back = ReadAs("gift", bytes, read);
+  test.Contents.Questions.pop_back();
+  EXPECT_EQ(back.Questions, test.Contents.Questions);
 }

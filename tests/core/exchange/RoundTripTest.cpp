@@ -57,8 +57,11 @@ QuestionRecord Carried(QuestionRecord q, std::string_view format) {
 // correct answer is wanted.
 bool Expected(const TLossReport& read, std::string_view format) {
   return std::all_of(read.Lines().begin(), read.Lines().end(), [&](const std::string& line) {
-    return format == "moodle" &&
-           line.ends_with("part marks rounded to all or nothing: every correct answer must be chosen");
+    // Moodle and GIFT both say "all" as shares of the marks, which their
+    // readers name.
+    return (format == "moodle" &&
+            line.ends_with("part marks rounded to all or nothing: every correct answer must be chosen")) ||
+           (format == "gift" && line.find("each give part marks in GIFT") != std::string::npos);
   });
 }
 
