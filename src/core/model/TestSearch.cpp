@@ -235,3 +235,28 @@ std::string HitContext(const std::string& text, size_t position, size_t length, 
   if (last < text.size()) shown += "...";
   return shown;
 }
+
+std::vector<std::pair<size_t, size_t>> WordsOf(const std::string& text) {
+  std::vector<std::pair<size_t, size_t>> words;
+  const auto at = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const auto letter = [&](size_t i) {
+    const unsigned char c = at(i);
+    return IsWordByte(c) && c != '_' && !(c >= '0' && c <= '9');
+  };
+  size_t i = 0;
+  while (i < text.size()) {
+    if (!IsWordByte(at(i))) {
+      ++i;
+      continue;
+    }
+    const size_t start = i;
+    bool word = true;
+    while (i < text.size() &&
+           (IsWordByte(at(i)) || (at(i) == '\'' && i > start && i + 1 < text.size() && letter(i + 1)))) {
+      word = word && (letter(i) || at(i) == '\'');
+      ++i;
+    }
+    if (word) words.emplace_back(start, i - start);
+  }
+  return words;
+}

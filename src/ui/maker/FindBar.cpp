@@ -40,7 +40,7 @@ QCheckBox* Option(const char* name, const QString& caption, bool checked) {
 
 QString HitLine(const QuestionSet& set, const TSearchHit& hit) {
   const std::string& text = FieldText(set.Slot(hit.Number), hit.Field);
-  return QStringLiteral("%1  %2:  %3")
+  return QStringLiteral("Question %1, %2:  %3")
       .arg(hit.Number)
       .arg(QString::fromStdString(FieldName(hit.Field)),
            ToQString(HitContext(text, hit.Position, hit.Length)));
@@ -172,9 +172,29 @@ TSearchOptions TFindBar::Options() const {
   return options;
 }
 
-void TFindBar::Refresh() {
-  Found.clear();
+void TFindBar::ShowList(std::vector<TSearchHit> hits, const QString& status) {
+  ReplaceRow->hide();
+  show();
+  Editor.FitFindBar();
+  Found = std::move(hits);
+  Listing = true;
+  Shown = -1;
+  FillList();
+  FindStatus->setText(status);
+  HitList->setFocus();
+}
+
+void TFindBar::FillList() {
   HitList->clear();
+  QStringList lines;
+  lines.reserve(static_cast<qsizetype>(Found.size()));
+  for (const TSearchHit& hit : Found) lines << HitLine(Globals.Questions, hit);
+  HitList->addItems(lines);
+}
+
+void TFindBar::Refresh() {
+  Listing = false;
+  Found.clear();
   // A character the code page cannot hold occurs in no test.
   const bool findable = UnstorableCharacters({FindText->text()}).isEmpty();
   const TTestSearch search(Options());
@@ -182,10 +202,7 @@ void TFindBar::Refresh() {
     Editor.StoreScreen();
     Found = search.FindAll(Globals.Questions);
   }
-  QStringList lines;
-  lines.reserve(static_cast<qsizetype>(Found.size()));
-  for (const TSearchHit& hit : Found) lines << HitLine(Globals.Questions, hit);
-  HitList->addItems(lines);
+  FillList();
   if (!search.Valid())
     FindStatus->setText(QStringLiteral("Not a regular expression: ") + FromSystemText(search.Error()));
   else if (FindText->text().isEmpty())
@@ -211,7 +228,7 @@ void TFindBar::ShowHit(int row) {
 }
 
 void TFindBar::FindNextClick() {
-  Refresh();
+  if (!Listing) Refresh();
   if (Found.empty()) return;
   ShowHit(Shown < 0 ? 0 : (Shown + 1) % static_cast<int>(Found.size()));
 }

@@ -30,6 +30,9 @@ public:
   // Searches again, keeping the place in the list of hits.
   void Refresh();
   const std::vector<TSearchHit>& Hits() const { return Found; }
+  // Shows the bar with hits found otherwise (the spelling check) in its list,
+  // and status below it; Next goes through them until the search changes.
+  void ShowList(std::vector<TSearchHit> hits, const QString& status);
 
   void FindNextClick();    // Enter in the find text too
   void ReplaceClick();     // replaces the hit shown, then shows the next
@@ -38,6 +41,7 @@ public:
 
 private:
   TSearchOptions Options() const;
+  void FillList();
   void ShowHit(int row);
   // The replacement as code-page text, once the user agrees to what it loses;
   // false when the replacement is refused.
@@ -55,7 +59,8 @@ private:
   QListWidget* HitList;
   QLabel* FindStatus;
   std::vector<TSearchHit> Found;
-  int Shown = -1;  // the row of the hit last shown
+  int Shown = -1;        // the row of the hit last shown
+  bool Listing = false;  // the list holds ShowList's hits
 };
 
 // Lists what a replace-all will change, one row per field; Accepted to go on.

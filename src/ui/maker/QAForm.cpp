@@ -1,6 +1,8 @@
 #include "ui/maker/QAForm.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
@@ -9,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +24,7 @@
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "core/model/QuestionSet.h"
@@ -31,6 +35,7 @@
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/NoteForm.h"
+#include "ui/maker/Spelling.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/Preview.h"
@@ -82,6 +87,13 @@ QString WrittenAnewText(const QString& path) {
              " was deleted while it was being edited.\rIt was written anew: the settings of a new "
              "test and these questions.");
 }
+QString NoDictionaryText(const QString& language) {
+  return QStringLiteral("No spelling dictionary for ") + language +
+         QStringLiteral(" is installed, so spelling is not checked.");
+}
+// The run's note that a dictionary is missing, given once.
+const char* const NoDictionaryTold = "quizwellNoDictionaryTold";
+
 const QString LoadingText = QStringLiteral("Loading questions.  Please wait...");
 const QString SavingText = QStringLiteral("Saving questions.  Please wait...");
 
@@ -170,6 +182,17 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
   for (QWidget* box : {static_cast<QWidget*>(QuestionLabel), static_cast<QWidget*>(ReferenceText)})
     box->installEventFilter(this);
   for (QPlainTextEdit* box : AnswerLabels) box->installEventFilter(this);
+  std::vector<QPlainTextEdit*> boxes(AnswerLabels.begin(), AnswerLabels.end());
+  boxes.push_back(QuestionLabel);
+  for (QPlainTextEdit* box : boxes) {
+    Highlighters.push_back(new TSpellHighlighter(box->document(), SpellerInUse));
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint& pos) {
+      QMenu* menu = SpellingMenu(box, pos);
+      menu->exec(box->viewport()->mapToGlobal(pos));
+      delete menu;
+    });
+  }
   Shown = std::make_unique<TScreenState>(CaptureScreen());
 
   InstallHelpKey(this, Globals.Help, HelpContext::QA);
@@ -240,6 +263,20 @@ void TQAForm::CreateMenus() {
   item(edit2, "Find1", QStringLiteral("&Find..."), &TQAForm::Find1Click)->setShortcut(QKeySequence::Find);
   item(edit2, "Replace1", QStringLiteral("R&eplace..."), &TQAForm::Replace1Click)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  separator(edit2, "N8");
+  item(edit2, "CheckSpelling1", QStringLiteral("Check &Spelling of the Whole Test"),
+       &TQAForm::CheckSpelling1Click)
+      ->setShortcut(QKeySequence(Qt::Key_F7));
+  LanguageMenu = edit2->addMenu(QStringLiteral("Spelling &Language"));
+  LanguageMenu->setObjectName(QStringLiteral("SpellingLanguage1"));
+  auto* languages = new QActionGroup(LanguageMenu);
+  for (const QString& language : TSpeller::Languages()) {
+    QAction* choice = LanguageMenu->addAction(language);
+    choice->setObjectName(QStringLiteral("Language_") + language);
+    choice->setCheckable(true);
+    languages->addAction(choice);
+    connect(choice, &QAction::triggered, this, [this, language] { UseLanguage(language, true); });
+  }
 
   QMenu* navigate1 = mainMenu1->addMenu(QStringLiteral("&Navigate"));
   navigate1->setObjectName(QStringLiteral("Navigate1"));
@@ -578,6 +615,82 @@ void TQAForm::Replace1Click() {
   FindBar->Open(true);
 }
 
+void TQAForm::UseLanguage(const QString& language, bool remember) {
+  if (remember) TSpeller::SetLanguageOfTest(Globals.CurrentTestPath, language);
+  SpellerInUse = &TSpeller::For(language);
+  for (QAction* choice : LanguageMenu->actions()) choice->setChecked(choice->text() == language);
+  for (TSpellHighlighter* highlighter : Highlighters) highlighter->rehighlight();
+  if (!SpellerInUse->Available() && !qApp->property(NoDictionaryTold).toBool()) {
+    qApp->setProperty(NoDictionaryTold, true);
+    Globals.Dialogs.Inform(NoDictionaryText(language));
+  }
+}
+
+QMenu* TQAForm::SpellingMenu(QPlainTextEdit* box, const QPoint& pos) {
+  QMenu* menu = box->createStandardContextMenu(pos);
+  QTextCursor cursor = box->cursorForPosition(pos);
+  cursor.select(QTextCursor::WordUnderCursor);
+  const QString word = cursor.selectedText();
+  if (SpellerInUse == nullptr || word.isEmpty() || SpellerInUse->Correct(word)) return menu;
+  QAction* first = menu->actions().value(0);
+  const auto add = [menu, first](const QString& name, const QString& caption) {
+    auto* action = new QAction(caption, menu);
+    action->setObjectName(name);
+    menu->insertAction(first, action);
+    return action;
+  };
+  const QStringList suggestions = SpellerInUse->Suggestions(word).mid(0, 6);
+  for (int i = 0; i < suggestions.size(); ++i) {
+    const QString suggestion = suggestions[i];
+    connect(add(QStringLiteral("Suggestion%1").arg(i + 1), suggestion), &QAction::triggered, this,
+            [box, cursor, suggestion] {
+              QTextCursor replacing = cursor;
+              replacing.insertText(suggestion);
+              box->setTextCursor(replacing);
+            });
+  }
+  if (suggestions.isEmpty())
+    add(QStringLiteral("NoSuggestions"), QStringLiteral("(no suggestions)"))->setEnabled(false);
+  menu->insertSeparator(first);
+  const auto rehighlight = [this] {
+    for (TSpellHighlighter* highlighter : Highlighters) highlighter->rehighlight();
+  };
+  connect(add(QStringLiteral("AddToWordList"), QStringLiteral("Add to word list")), &QAction::triggered, this,
+          [this, word, rehighlight] {
+            SpellerInUse->AddToWordList(word);
+            rehighlight();
+          });
+  connect(add(QStringLiteral("IgnoreWord"), QStringLiteral("Ignore")), &QAction::triggered, this,
+          [this, word, rehighlight] {
+            SpellerInUse->Ignore(word);
+            rehighlight();
+          });
+  menu->insertSeparator(first);
+  return menu;
+}
+
+void TQAForm::CheckSpelling1Click() {
+  StoreScreen();
+  if (SpellerInUse == nullptr || !SpellerInUse->Available()) {
+    FindBar->ShowList({}, NoDictionaryText(SpellerInUse == nullptr ? TSpeller::DefaultLanguage()
+                                                                   : SpellerInUse->Language()));
+    return;
+  }
+  std::vector<TSearchHit> unknown;
+  for (int n = 1; n <= Questions.QuestionCount; ++n)
+    for (int part = 0; part <= static_cast<int>(TSearchField::Reference); ++part) {
+      const auto field = static_cast<TSearchField>(part);
+      const std::string& text = FieldText(Questions.Slot(n), field);
+      for (const auto& [position, length] : WordsOf(text))
+        if (!SpellerInUse->Correct(ToQString(text.substr(position, length))))
+          unknown.push_back({n, field, position, length});
+    }
+  const QString status = unknown.empty()       ? QStringLiteral("No unknown words")
+                         : unknown.size() == 1 ? QStringLiteral("1 unknown word")
+                                               : QStringLiteral("%1 unknown words").arg(unknown.size());
+  FindBar->ShowList(std::move(unknown), status);
+}
+
 void TQAForm::FitFindBar() {
   const int extra = FindBar->isVisible() ? FindBar->sizeHint().height() + layout()->spacing() : 0;
   setFixedSize(ClientWidth, PlainHeight + extra);
@@ -589,11 +702,18 @@ bool TQAForm::ShowHit(const TSearchHit& hit) {
     Questions.CurrentIndex = hit.Number;
     DisplayNextQuestion();
   }
+  // Only the hit shown is selected.
+  for (QPlainTextEdit* box : AnswerLabels) box->moveCursor(QTextCursor::Start);
+  QuestionLabel->moveCursor(QTextCursor::Start);
+  ReferenceText->deselect();
   QWidget* field = FieldWidget(static_cast<int>(hit.Field));
   if (field == nullptr) return true;  // a hot link or media file: its question is shown
+  // A hit listed before the text was edited may lie past its end.
   const std::string& text = FieldText(Questions.Current(), hit.Field);
-  const auto start = static_cast<int>(ToQString(text.substr(0, hit.Position)).size());
-  const auto end = static_cast<int>(ToQString(text.substr(0, hit.Position + hit.Length)).size());
+  const size_t from = std::min(hit.Position, text.size());
+  const auto start = static_cast<int>(ToQString(text.substr(0, from)).size());
+  const auto end =
+      static_cast<int>(ToQString(text.substr(0, std::min(from + hit.Length, text.size()))).size());
   if (auto* line = qobject_cast<QLineEdit*>(field)) {
     line->setSelection(start, end - start);
   } else {
@@ -682,6 +802,7 @@ void TQAForm::StartTimerTimer() {
     DisplayNextQuestion();
     // The file is read again: nothing before it can be taken back.
     Undo->clear();
+    UseLanguage(TSpeller::LanguageOfTest(Globals.CurrentTestPath), false);
   });
   // The first typing goes into the question.
   QuestionLabel->setFocus();

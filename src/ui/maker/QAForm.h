@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/model/TestSearch.h"
 #include "core/storage/FileStamp.h"
@@ -16,6 +17,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -25,6 +27,8 @@ class QUndoStack;
 class QVBoxLayout;
 class QuestionSet;
 class TFindBar;
+class TSpellHighlighter;
+class TSpeller;
 class TQuestionSetChange;
 struct TScreenState;
 
@@ -78,8 +82,9 @@ public:
   void Help1Click();
   void Undo1Click();
   void Redo1Click();
-  void Find1Click();     // the find bar
-  void Replace1Click();  // the find bar with its replace row
+  void Find1Click();           // the find bar
+  void Replace1Click();        // the find bar with its replace row
+  void CheckSpelling1Click();  // every unknown word of the test, in the find bar's list
 
   void SaveTest1Click() { SaveButtonClick(); }
   void RevertTest1Click() { RevertButtonClick(); }
@@ -111,6 +116,13 @@ public:
   bool ShowHit(const TSearchHit& hit);
   // Makes the window tall enough for the find bar, or as it was without it.
   void FitFindBar();
+  // Checks spelling in language from now on, and for this test in later runs
+  // when remember is set. Without its dictionary, says so once in the run.
+  void UseLanguage(const QString& language, bool remember);
+  const TSpeller* Speller() const { return SpellerInUse; }
+  // The context menu of a text box at pos: the box's own, with the
+  // suggestions, "Add to word list" and "Ignore" above it for an unknown word.
+  QMenu* SpellingMenu(QPlainTextEdit* box, const QPoint& pos);
 
 protected:
   // Esc does not close the editor: unsaved edits would go without a question.
@@ -163,6 +175,9 @@ private:
   TFileStamp LoadedStamp;  // the test file as the questions were loaded from it
   QUndoStack* Undo;
   TFindBar* FindBar;
+  TSpeller* SpellerInUse = nullptr;  // none until a test is loaded
+  std::vector<TSpellHighlighter*> Highlighters;
+  QMenu* LanguageMenu;
   std::unique_ptr<TScreenState> Shown;  // the screen as the history last saw it
   bool Showing = false;                 // the screen is being filled, not edited
   bool Closing = false;                 // the close is agreed to

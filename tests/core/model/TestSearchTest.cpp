@@ -99,6 +99,13 @@ TEST(TestSearchTest, ReplaceAllPlansEveryFieldAndExpandsGroups) {
   EXPECT_TRUE(plain.PlanReplaceAll(before, "wall").empty());
 }
 
+TEST(TestSearchTest, WordsForTheSpellingCheck) {
+  // Apostrophes inside a word belong to it; runs with digits are no words.
+  EXPECT_EQ(WordsOf("Don't 'quote' p4 x_1 caf\xE9,na\xEFve\r\nend'"),
+            (THits{{0, 5}, {7, 5}, {21, 4}, {26, 5}, {33, 3}}));
+  EXPECT_TRUE(WordsOf("").empty());
+}
+
 TEST(QuestionSetChangeTest, UndoAndRedoRestoreExactly) {
   QuestionSet set = ThreeQuestions();
   set.CurrentIndex = 2;
