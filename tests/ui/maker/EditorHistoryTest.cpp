@@ -111,7 +111,7 @@ TEST_F(EditorHistoryTest, SaveAfterUndoAndRedoWritesExactlyTheQuestionsShown) {
   EXPECT_EQ(ReadBytes(path), edited);
 }
 
-TEST_F(EditorHistoryTest, PasteAddAndDeleteAreStepsAndRevertEmptiesTheHistory) {
+TEST_F(EditorHistoryTest, PasteAddAndMediaAreStepsAndRevertEmptiesTheHistory) {
   OpenEditor(WriteTest(Questions(2)));
   Click(*Editor, "Button7");
   Click(*Editor, "NextButton");
@@ -125,13 +125,27 @@ TEST_F(EditorHistoryTest, PasteAddAndDeleteAreStepsAndRevertEmptiesTheHistory) {
   Trigger(*Editor, "Undo1");
   EXPECT_EQ(Box("AnswerLabelA")->toPlainText(), "A of 2");
 
+  // The hot link and media file, set in their dialog, are steps too.
+  {
+    auto media = OnModal<QDialog>([](QDialog& form) {
+      Child<QLineEdit>(form, "Edit1")->setText(QStringLiteral("CLIP.AVI"));
+      Click(form, "Button1");
+    });
+    Click(*Editor, "BitBtn2");
+  }
+  EXPECT_EQ(Child<QLabel>(*Editor, "MMediaLabel")->text(), "CLIP.AVI");
+  Trigger(*Editor, "Undo1");
+  EXPECT_TRUE(Child<QLabel>(*Editor, "MMediaLabel")->text().isEmpty());
+  Trigger(*Editor, "Redo1");
+  EXPECT_EQ(Child<QLabel>(*Editor, "MMediaLabel")->text(), "CLIP.AVI");
+
   Dialogs.ExpectMessage(
       TMessageKind::RiskyConfirmation,
       QStringLiteral("This will reload the test from disk.\rAny changes you have made will be "
                      "lost!\rAre you sure that you want to revert?"),
       TButton::Yes);
   Trigger(*Editor, "RevertTest1");
-  ASSERT_TRUE(WaitUntil([this] { return !Editor->History()->canRedo(); }));
+  ASSERT_TRUE(WaitUntil([this] { return Editor->History()->count() == 0; }));
   EXPECT_FALSE(Child<QWidget>(*Editor, "UndoButton")->isEnabled());
 }
 
