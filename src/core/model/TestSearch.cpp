@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/model/QuestionSet.h"
+#include "core/storage/IoError.h"
 
 namespace {
 
@@ -259,4 +260,31 @@ std::vector<std::pair<size_t, size_t>> WordsOf(const std::string& text) {
     if (word) words.emplace_back(start, i - start);
   }
   return words;
+}
+
+std::vector<TTestHit> SearchTests(const std::vector<std::string>& paths, const TSearchOptions& options) {
+  std::vector<TTestHit> found;
+  const TTestSearch search(options);
+  if (!search.Valid() || options.Pattern.empty()) return found;
+  auto set = std::make_unique<QuestionSet>();  // one set of slots for every test
+  for (const std::string& path : paths) {
+    try {
+      set->LoadQuestions(path);
+    } catch (const TIoError&) {
+      continue;
+    }
+    const std::string& description = set->TestDescription;
+    for (const auto& [position, length] : search.FindIn(description)) {
+      found.push_back({path, description, 0, HitContext(description, position, length)});
+      break;
+    }
+    int last = 0;
+    for (const TSearchHit& hit : search.FindAll(*set)) {
+      if (hit.Number == last) continue;
+      last = hit.Number;
+      const std::string& text = FieldText(set->Slot(hit.Number), hit.Field);
+      found.push_back({path, description, hit.Number, HitContext(text, hit.Position, hit.Length)});
+    }
+  }
+  return found;
 }

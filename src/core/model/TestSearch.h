@@ -116,3 +116,16 @@ std::string HitContext(const std::string& text, size_t position, size_t length, 
 // with an apostrophe between two letters taken in ("don't"). Runs that touch a
 // digit or '_' ("p4", "x_1") are no words. Each as (position, length).
 std::vector<std::pair<size_t, size_t>> WordsOf(const std::string& text);
+
+// A test that holds the text: Number 0 for its description, else a question
+// holding it, with the text around the first hit there.
+struct TTestHit {
+  std::string Path;
+  std::string Description;
+  int Number = 0;
+  std::string Context;
+};
+// Searches the description and the questions of each test at paths, in
+// order, one hit for each question that holds the text. A test that cannot
+// be read is passed over. Reads only.
+std::vector<TTestHit> SearchTests(const std::vector<std::string>& paths, const TSearchOptions& options);

@@ -28,6 +28,7 @@
 #include "core/model/TestFolder.h"
 #include "core/model/WorkingFolder.h"
 #include "ui/maker/AboutForm.h"
+#include "ui/maker/CatalogueSearchForm.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/LossReportForm.h"
 #include "ui/maker/QAForm.h"
@@ -280,6 +281,8 @@ void TMainForm::CreateMenus() {
                                    &TMainForm::QuestionsandAnswers1Click);
   Edit1->setEnabled(false);
   QuestionsandAnswers1->setEnabled(false);
+  AddAction(edit, "SearchTests1", QStringLiteral("&Search Tests..."), &TMainForm::SearchTests1Click)
+      ->setShortcut(QKeySequence::Find);
 
   QMenu* help = mainMenu->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
@@ -480,6 +483,16 @@ void TMainForm::Button3Click() {
 
 void TMainForm::Button4Click() {
   TQAForm editor(Globals, this);
+  editor.exec();
+}
+
+void TMainForm::SearchTests1Click() {
+  TCatalogueSearchForm search(Globals, Catalogue, this);
+  if (search.exec() != QDialog::Accepted) return;
+  OpenTest(search.ChosenPath());
+  if (Globals.CurrentTestPath != search.ChosenPath()) return;
+  TQAForm editor(Globals, this);
+  editor.StartAt(search.ChosenNumber());
   editor.exec();
 }
 

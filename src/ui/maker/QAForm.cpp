@@ -799,6 +799,7 @@ void TQAForm::StartTimerTimer() {
     const TFileStamp stamp = StampFile(path);
     renumbered = Questions.LoadQuestions(path);
     LoadedStamp = stamp;
+    Questions.CurrentIndex = std::exchange(StartNumber, 1);
     DisplayNextQuestion();
     // The file is read again: nothing before it can be taken back.
     Undo->clear();

@@ -116,6 +116,8 @@ public:
   bool ShowHit(const TSearchHit& hit);
   // Makes the window tall enough for the find bar, or as it was without it.
   void FitFindBar();
+  // Shows question number once the questions are loaded, instead of the first.
+  void StartAt(int number) { StartNumber = number; }
   // Checks spelling in language from now on, and for this test in later runs
   // when remember is set. Without its dictionary, says so once in the run.
   void UseLanguage(const QString& language, bool remember);
@@ -181,5 +183,6 @@ private:
   std::unique_ptr<TScreenState> Shown;  // the screen as the history last saw it
   bool Showing = false;                 // the screen is being filled, not edited
   bool Closing = false;                 // the close is agreed to
+  int StartNumber = 1;                  // the question shown after the load
   int PlainHeight = 0;                  // the window's height without the find bar
 };
