@@ -803,8 +803,8 @@ void TQAForm::StartTimerTimer() {
     DisplayNextQuestion();
     // The file is read again: nothing before it can be taken back.
     Undo->clear();
-    UseLanguage(TSpeller::LanguageOfTest(Globals.CurrentTestPath), false);
   });
+  if (loaded) UseLanguage(TSpeller::LanguageOfTest(Globals.CurrentTestPath), false);
   // The first typing goes into the question.
   QuestionLabel->setFocus();
   if (loaded && renumbered) Globals.Dialogs.Inform(RenumberedText);
