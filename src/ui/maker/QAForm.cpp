@@ -628,6 +628,15 @@ void TQAForm::UseLanguage(const QString& language, bool remember) {
 
 QMenu* TQAForm::SpellingMenu(QPlainTextEdit* box, const QPoint& pos) {
   QMenu* menu = box->createStandardContextMenu(pos);
+  // The box keeps no history of its own: its Undo and Redo are the editor's.
+  for (QAction* own : menu->actions()) {
+    const QString name = own->objectName() == QLatin1String("edit-undo")   ? QStringLiteral("Undo1")
+                         : own->objectName() == QLatin1String("edit-redo") ? QStringLiteral("Redo1")
+                                                                           : QString();
+    if (name.isEmpty()) continue;
+    menu->insertAction(own, findChild<QAction*>(name));
+    menu->removeAction(own);
+  }
   QTextCursor cursor = box->cursorForPosition(pos);
   cursor.select(QTextCursor::WordUnderCursor);
   const QString word = cursor.selectedText();

@@ -64,6 +64,7 @@ TEST_F(EditorSpellingTest, UnknownWordsAreUnderlinedWithSuggestionsAddAndIgnore)
     if (action->objectName().startsWith(QStringLiteral("Suggestion")) && action->text() == "mitochondria")
       right = action;
   ASSERT_NE(right, nullptr) << "no suggestion mitochondria";
+  EXPECT_TRUE(menu->actions().contains(Child<QAction>(*Editor, "Undo1"))) << "the editor's history";
   right->trigger();
   EXPECT_EQ(Question()->toPlainText(), "The mitochondria of a cell");
   EXPECT_TRUE(Underlined().isEmpty());
