@@ -29,6 +29,7 @@
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
 #include "ui/maker/AboutForm.h"
+#include "ui/maker/CatalogueSearchForm.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/LossReportForm.h"
 #include "ui/maker/QAForm.h"
@@ -283,6 +284,8 @@ void TMainForm::CreateMenus() {
                                    &TMainForm::QuestionsandAnswers1Click);
   Edit1->setEnabled(false);
   QuestionsandAnswers1->setEnabled(false);
+  AddAction(edit, "SearchTests1", QStringLiteral("&Search Tests..."), &TMainForm::SearchTests1Click)
+      ->setShortcut(QKeySequence::Find);
 
   QMenu* help = mainMenu->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
@@ -506,6 +509,16 @@ void TMainForm::Button3Click() {
 
 void TMainForm::Button4Click() {
   TQAForm editor(Globals, this);
+  editor.exec();
+}
+
+void TMainForm::SearchTests1Click() {
+  TCatalogueSearchForm search(Globals, Catalogue, this);
+  if (search.exec() != QDialog::Accepted) return;
+  OpenTest(search.ChosenPath());
+  if (Globals.CurrentTestPath != search.ChosenPath()) return;
+  TQAForm editor(Globals, this);
+  editor.StartAt(search.ChosenNumber());
   editor.exec();
 }
 

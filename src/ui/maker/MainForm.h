@@ -77,6 +77,7 @@ public:
   void PrintTest1Click();
   void GradeAnswers1Click();
   void PreviewTest1Click();  // the current test in qwtest, as a student sees it
+  void SearchTests1Click();  // finds a text in the catalogue's tests, opens the editor there
   void ContentsF11Click();
   void AboutQuizwell1Click();
   // Opens one of the bundled web pages (a file name in help/web).

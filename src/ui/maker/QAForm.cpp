@@ -1,28 +1,41 @@
 #include "ui/maker/QAForm.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "core/model/QuestionSet.h"
+#include "core/model/QuestionSetChange.h"
 #include "core/model/TestFolder.h"
+#include "ui/maker/EditorUndo.h"
+#include "ui/maker/FindBar.h"
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/NoteForm.h"
+#include "ui/maker/Spelling.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/Preview.h"
@@ -74,6 +87,13 @@ QString WrittenAnewText(const QString& path) {
              " was deleted while it was being edited.\rIt was written anew: the settings of a new "
              "test and these questions.");
 }
+QString NoDictionaryText(const QString& language) {
+  return QStringLiteral("No spelling dictionary for ") + language +
+         QStringLiteral(" is installed, so spelling is not checked.");
+}
+// The run's note that a dictionary is missing, given once.
+const char* const NoDictionaryTold = "quizwellNoDictionaryTold";
+
 const QString LoadingText = QStringLiteral("Loading questions.  Please wait...");
 const QString SavingText = QStringLiteral("Saving questions.  Please wait...");
 
@@ -89,6 +109,8 @@ QPlainTextEdit* TextBox(const char* name, QWidget* parent) {
   auto* box = new QPlainTextEdit(parent);
   box->setObjectName(QLatin1String(name));
   box->setTabChangesFocus(true);
+  // The editor's history, across questions, takes the place of the box's own.
+  box->setUndoRedoEnabled(false);
   return box;
 }
 
@@ -122,6 +144,8 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
     : QDialog(parent), Globals(globals), Questions(globals.Questions) {
   setObjectName(QStringLiteral("QAForm"));
   setWindowTitle(QStringLiteral("Question"));
+  Undo = new QUndoStack(this);
+  Undo->setObjectName(QStringLiteral("History"));
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(6, 0, 6, 6);
@@ -145,6 +169,32 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
   HotLinkParmsLabel = Holder("HotLinkParmsLabel", this);
   MMediaLabel = Holder("MMediaLabel", this);
 
+  FindBar = new TFindBar(*this, Globals);
+  column->addWidget(FindBar);
+
+  // Every edit of the screen goes into the history.
+  for (QPlainTextEdit* box : AnswerLabels)
+    connect(box, &QPlainTextEdit::textChanged, this, &TQAForm::ScreenChanged);
+  connect(QuestionLabel, &QPlainTextEdit::textChanged, this, &TQAForm::ScreenChanged);
+  connect(ReferenceText, &QLineEdit::textChanged, this, &TQAForm::ScreenChanged);
+  for (QCheckBox* check : CheckBoxes) connect(check, &QCheckBox::toggled, this, &TQAForm::ScreenChanged);
+  connect(RadioButton2, &QRadioButton::toggled, this, &TQAForm::ScreenChanged);
+  for (QWidget* box : {static_cast<QWidget*>(QuestionLabel), static_cast<QWidget*>(ReferenceText)})
+    box->installEventFilter(this);
+  for (QPlainTextEdit* box : AnswerLabels) box->installEventFilter(this);
+  std::vector<QPlainTextEdit*> boxes(AnswerLabels.begin(), AnswerLabels.end());
+  boxes.push_back(QuestionLabel);
+  for (QPlainTextEdit* box : boxes) {
+    Highlighters.push_back(new TSpellHighlighter(box->document(), SpellerInUse));
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint& pos) {
+      QMenu* menu = SpellingMenu(box, pos);
+      menu->exec(box->viewport()->mapToGlobal(pos));
+      delete menu;
+    });
+  }
+  Shown = std::make_unique<TScreenState>(CaptureScreen());
+
   InstallHelpKey(this, Globals.Help, HelpContext::QA);
 
   StartTimer = new QTimer(this);
@@ -153,12 +203,15 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
   StartTimer->setInterval(LoadDelayMs);
   connect(StartTimer, &QTimer::timeout, this, &TQAForm::StartTimerTimer);
 
-  setFixedSize(ClientWidth, ClientHeight + layout()->menuBar()->sizeHint().height());
+  PlainHeight = ClientHeight + layout()->menuBar()->sizeHint().height();
+  setFixedSize(ClientWidth, PlainHeight);
   CentreOnScreen(this);
 
   // FormCreate: the questions are loaded once the window is up.
   StartTimer->start();
 }
+
+TQAForm::~TQAForm() = default;
 
 void TQAForm::CreateMenus() {
   auto* mainMenu1 = new QMenuBar(this);
@@ -178,7 +231,8 @@ void TQAForm::CreateMenus() {
 
   QMenu* file1 = mainMenu1->addMenu(QStringLiteral("&File"));
   file1->setObjectName(QStringLiteral("File1"));
-  item(file1, "SaveTest1", QStringLiteral("&Save Test"), &TQAForm::SaveTest1Click);
+  item(file1, "SaveTest1", QStringLiteral("&Save Test"), &TQAForm::SaveTest1Click)
+      ->setShortcut(QKeySequence::Save);
   separator(file1, "N5");
   item(file1, "RevertTest1", QStringLiteral("&Revert Test"), &TQAForm::RevertTest1Click);
   item(file1, "PreviewTest1", QStringLiteral("&Preview Test"), &TQAForm::PreviewTest1Click);
@@ -187,15 +241,49 @@ void TQAForm::CreateMenus() {
 
   QMenu* edit2 = mainMenu1->addMenu(QStringLiteral("&Edit"));
   edit2->setObjectName(QStringLiteral("Edit2"));
+  QAction* undo1 = item(edit2, "Undo1", QStringLiteral("&Undo"), &TQAForm::Undo1Click);
+  undo1->setShortcuts(QKeySequence::Undo);
+  QAction* redo1 = item(edit2, "Redo1", QStringLiteral("&Redo"), &TQAForm::Redo1Click);
+  redo1->setShortcuts(QKeySequence::Redo);
+  for (QAction* action : {undo1, redo1}) action->setEnabled(false);
+  connect(Undo, &QUndoStack::canUndoChanged, undo1, &QAction::setEnabled);
+  connect(Undo, &QUndoStack::canRedoChanged, redo1, &QAction::setEnabled);
+  connect(Undo, &QUndoStack::undoTextChanged, undo1, [undo1](const QString& text) {
+    undo1->setText(text.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + text);
+  });
+  connect(Undo, &QUndoStack::redoTextChanged, redo1, [redo1](const QString& text) {
+    redo1->setText(text.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + text);
+  });
+  separator(edit2, "N6");
   item(edit2, "Edit1", QStringLiteral("&Add New Question"), &TQAForm::Edit1Click);
   separator(edit2, "N4");
   item(edit2, "DeleteCurrentQuestion1", QStringLiteral("&Delete Current Question"),
        &TQAForm::DeleteCurrentQuestion1Click);
+  separator(edit2, "N7");
+  item(edit2, "Find1", QStringLiteral("&Find..."), &TQAForm::Find1Click)->setShortcut(QKeySequence::Find);
+  item(edit2, "Replace1", QStringLiteral("R&eplace..."), &TQAForm::Replace1Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  separator(edit2, "N8");
+  item(edit2, "CheckSpelling1", QStringLiteral("Check &Spelling of the Whole Test"),
+       &TQAForm::CheckSpelling1Click)
+      ->setShortcut(QKeySequence(Qt::Key_F7));
+  LanguageMenu = edit2->addMenu(QStringLiteral("Spelling &Language"));
+  LanguageMenu->setObjectName(QStringLiteral("SpellingLanguage1"));
+  auto* languages = new QActionGroup(LanguageMenu);
+  for (const QString& language : TSpeller::Languages()) {
+    QAction* choice = LanguageMenu->addAction(language);
+    choice->setObjectName(QStringLiteral("Language_") + language);
+    choice->setCheckable(true);
+    languages->addAction(choice);
+    connect(choice, &QAction::triggered, this, [this, language] { UseLanguage(language, true); });
+  }
 
   QMenu* navigate1 = mainMenu1->addMenu(QStringLiteral("&Navigate"));
   navigate1->setObjectName(QStringLiteral("Navigate1"));
   Bottom1 = item(navigate1, "Bottom1", QStringLiteral("&Next"), &TQAForm::Bottom1Click);
+  Bottom1->setShortcut(QKeySequence(Qt::Key_PageDown));
   Previous1 = item(navigate1, "Previous1", QStringLiteral("&Previous"), &TQAForm::Previous1Click);
+  Previous1->setShortcut(QKeySequence(Qt::Key_PageUp));
   separator(navigate1, "N2");
   item(navigate1, "Top1", QStringLiteral("&Top"), &TQAForm::Top1Click);
   item(navigate1, "Bottom2", QStringLiteral("&Bottom"), &TQAForm::Bottom2Click);
@@ -241,6 +329,29 @@ void TQAForm::CreateToolBar(QVBoxLayout* column) {
   add("ExitButton", TEditorPicture::Exit, QStringLiteral("Exit"), &TQAForm::ExitButtonClick);
   separator();
   add("RevertButton", TEditorPicture::Revert, QStringLiteral("Revert Test"), &TQAForm::RevertButtonClick);
+  separator();
+  const auto historyButton = [this, strip](const char* name, const char* theme,
+                                           QStyle::StandardPixmap fallback, const QString& hint,
+                                           void (TQAForm::*handler)()) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(QIcon::fromTheme(QLatin1String(theme), style()->standardIcon(fallback)));
+    button->setIconSize(QSize(ToolPictureSize, ToolPictureSize));
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setEnabled(false);
+    connect(button, &QToolButton::clicked, this, handler);
+    strip->addWidget(button);
+    return button;
+  };
+  QToolButton* undoButton = historyButton("UndoButton", "edit-undo", QStyle::SP_ArrowBack,
+                                          QStringLiteral("Undo"), &TQAForm::Undo1Click);
+  QToolButton* redoButton = historyButton("RedoButton", "edit-redo", QStyle::SP_ArrowForward,
+                                          QStringLiteral("Redo"), &TQAForm::Redo1Click);
+  connect(Undo, &QUndoStack::canUndoChanged, undoButton, &QToolButton::setEnabled);
+  connect(Undo, &QUndoStack::canRedoChanged, redoButton, &QToolButton::setEnabled);
   separator();
   add("BottomButton", TEditorPicture::Bottom, QStringLiteral("Bottom"), &TQAForm::BottomButtonClick);
   PrevButton =
@@ -347,8 +458,36 @@ void TQAForm::CreateAnswerArea(QVBoxLayout* column) {
 }
 
 void TQAForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) return;
+  if (event->key() == Qt::Key_Escape) {
+    if (FindBar->isVisible()) {
+      FindBar->CloseFindClick();
+      QuestionLabel->setFocus();
+    }
+    return;
+  }
   QDialog::keyPressEvent(event);
+}
+
+void TQAForm::closeEvent(QCloseEvent* event) {
+  // The close box is Exit: it asks, and No keeps the editor open.
+  if (!Closing && isVisible() && !Globals.Dialogs.ConfirmRisk(ExitAskText)) {
+    event->ignore();
+    return;
+  }
+  // QDialog closes through reject(), which must not ask again.
+  const bool agreed = std::exchange(Closing, true);
+  QDialog::closeEvent(event);
+  Closing = agreed;
+}
+
+bool TQAForm::eventFilter(QObject* watched, QEvent* event) {
+  // The text boxes claim these keys for their own history, which they no
+  // longer keep; left unclaimed, the keys reach Undo and Redo.
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 QStringList TQAForm::ScreenTexts() const {
@@ -356,6 +495,246 @@ QStringList TQAForm::ScreenTexts() const {
                        HotLinkParmsLabel->text(), MMediaLabel->text()};
   for (const QPlainTextEdit* answer : AnswerLabels) texts << ExactText(answer);
   return texts;
+}
+
+TScreenState TQAForm::CaptureScreen() const {
+  TScreenState state;
+  const auto text = [&state](TSearchField field) -> QString& {
+    return state.Texts[static_cast<size_t>(field)];
+  };
+  text(TSearchField::Question) = ExactText(QuestionLabel);
+  for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
+    state.Texts[static_cast<size_t>(TSearchField::AnswerA) + static_cast<size_t>(i)] =
+        ExactText(AnswerLabels[static_cast<size_t>(i)]);
+    state.Checked[static_cast<size_t>(i)] = CheckBoxes[static_cast<size_t>(i)]->isChecked();
+  }
+  text(TSearchField::Reference) = ReferenceText->text();
+  text(TSearchField::HotLink) = HotLinkLabel->text();
+  text(TSearchField::HotLinkParameters) = HotLinkParmsLabel->text();
+  text(TSearchField::MediaFile) = MMediaLabel->text();
+  state.AnyCorrectPasses = RadioButton2->isChecked();
+  state.InternalViewer = MMediaTag == TMediaViewer::Internal;
+  return state;
+}
+
+void TQAForm::ShowScreen(const TScreenState& state) {
+  Showing = true;
+  const auto text = [&state](TSearchField field) { return state.Texts[static_cast<size_t>(field)]; };
+  for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
+    const auto at = static_cast<size_t>(i);
+    QPlainTextEdit* answer = AnswerLabels[at];
+    const QString& wanted = state.Texts[static_cast<size_t>(TSearchField::AnswerA) + at];
+    if (ExactText(answer) != wanted) answer->setPlainText(wanted);
+    CheckBoxes[at]->setChecked(state.Checked[at]);
+  }
+  if (ExactText(QuestionLabel) != text(TSearchField::Question))
+    QuestionLabel->setPlainText(text(TSearchField::Question));
+  MMediaLabel->setText(text(TSearchField::MediaFile));
+  MMediaTag = state.InternalViewer ? TMediaViewer::Internal : TMediaViewer::External;
+  HotLinkLabel->setText(text(TSearchField::HotLink));
+  HotLinkParmsLabel->setText(text(TSearchField::HotLinkParameters));
+  ReferenceText->setText(text(TSearchField::Reference));
+  (state.AnyCorrectPasses ? RadioButton2 : RadioButton1)->setChecked(true);
+  CheckHowMany();
+  *Shown = state;
+  Showing = false;
+}
+
+QWidget* TQAForm::FieldWidget(int part) const {
+  if (part == static_cast<int>(TSearchField::Question)) return QuestionLabel;
+  if (part == static_cast<int>(TSearchField::Reference)) return ReferenceText;
+  const int answer = part - static_cast<int>(TSearchField::AnswerA);
+  if (answer >= 0 && answer < QuestionSet::AnswerCount) return AnswerLabels[static_cast<size_t>(answer)];
+  return nullptr;
+}
+
+void TQAForm::ScreenChanged() {
+  if (Showing) return;
+  TScreenState now = CaptureScreen();
+  if (now == *Shown) return;
+  int part = 0;
+  while (part < SearchFieldCount &&
+         now.Texts[static_cast<size_t>(part)] == Shown->Texts[static_cast<size_t>(part)])
+    ++part;
+  if (part == SearchFieldCount) {
+    if (now.Checked != Shown->Checked)
+      part = ScreenPart::CorrectAnswers;
+    else if (now.AnyCorrectPasses != Shown->AnyCorrectPasses)
+      part = ScreenPart::PassRule;
+    else
+      part = ScreenPart::Viewer;
+  }
+  TScreenState before = std::exchange(*Shown, now);
+  Undo->push(new TScreenEdit(*this, Questions.CurrentIndex, part, std::move(before), std::move(now)));
+}
+
+void TQAForm::ShowEdit(int number, const TScreenState& state, int part) {
+  if (number != Questions.CurrentIndex) {
+    Questions.CurrentIndex = number;
+    DisplayNextQuestion();
+  }
+  ShowScreen(state);
+  if (QWidget* field = FieldWidget(part)) field->setFocus();
+}
+
+void TQAForm::ShowSetChange(const TQuestionSetChange& change, bool undo) {
+  if (undo)
+    change.Undo(Questions);
+  else
+    change.Redo(Questions);
+  DisplayNextQuestion();
+}
+
+void TQAForm::ChangeQuestions(const QString& text, const std::function<void()>& change) {
+  TQuestionSetChange recorded = TQuestionSetChange::Record(Questions, change);
+  if (!recorded.Empty()) Undo->push(new TSetEdit(*this, std::move(recorded), text));
+  DisplayNextQuestion();
+}
+
+// Before a step of the history that is not an edit of the screen now shown,
+// the screen is copied into its question, as before any command.
+void TQAForm::Undo1Click() {
+  if (!Undo->canUndo()) return;
+  const auto* edit = dynamic_cast<const TScreenEdit*>(Undo->command(Undo->index() - 1));
+  if ((edit == nullptr || edit->Number() != Questions.CurrentIndex) && !SaveCurrent()) return;
+  Undo->undo();
+}
+
+void TQAForm::Redo1Click() {
+  if (!Undo->canRedo()) return;
+  const auto* edit = dynamic_cast<const TScreenEdit*>(Undo->command(Undo->index()));
+  if ((edit == nullptr || edit->Number() != Questions.CurrentIndex) && !SaveCurrent()) return;
+  Undo->redo();
+}
+
+void TQAForm::Find1Click() {
+  FindBar->Open(false);
+}
+
+void TQAForm::Replace1Click() {
+  FindBar->Open(true);
+}
+
+void TQAForm::UseLanguage(const QString& language, bool remember) {
+  if (remember) TSpeller::SetLanguageOfTest(Globals.CurrentTestPath, language);
+  SpellerInUse = &TSpeller::For(language);
+  for (QAction* choice : LanguageMenu->actions()) choice->setChecked(choice->text() == language);
+  for (TSpellHighlighter* highlighter : Highlighters) highlighter->rehighlight();
+  if (!SpellerInUse->Available() && !qApp->property(NoDictionaryTold).toBool()) {
+    qApp->setProperty(NoDictionaryTold, true);
+    Globals.Dialogs.Inform(NoDictionaryText(language));
+  }
+}
+
+QMenu* TQAForm::SpellingMenu(QPlainTextEdit* box, const QPoint& pos) {
+  QMenu* menu = box->createStandardContextMenu(pos);
+  // The box keeps no history of its own: its Undo and Redo are the editor's.
+  for (QAction* own : menu->actions()) {
+    const QString name = own->objectName() == QLatin1String("edit-undo")   ? QStringLiteral("Undo1")
+                         : own->objectName() == QLatin1String("edit-redo") ? QStringLiteral("Redo1")
+                                                                           : QString();
+    if (name.isEmpty()) continue;
+    menu->insertAction(own, findChild<QAction*>(name));
+    menu->removeAction(own);
+  }
+  QTextCursor cursor = box->cursorForPosition(pos);
+  cursor.select(QTextCursor::WordUnderCursor);
+  const QString word = cursor.selectedText();
+  if (SpellerInUse == nullptr || word.isEmpty() || SpellerInUse->Correct(word)) return menu;
+  QAction* first = menu->actions().value(0);
+  const auto add = [menu, first](const QString& name, const QString& caption) {
+    auto* action = new QAction(caption, menu);
+    action->setObjectName(name);
+    menu->insertAction(first, action);
+    return action;
+  };
+  const QStringList suggestions = SpellerInUse->Suggestions(word).mid(0, 6);
+  for (int i = 0; i < suggestions.size(); ++i) {
+    const QString suggestion = suggestions[i];
+    connect(add(QStringLiteral("Suggestion%1").arg(i + 1), suggestion), &QAction::triggered, this,
+            [box, cursor, suggestion] {
+              QTextCursor replacing = cursor;
+              replacing.insertText(suggestion);
+              box->setTextCursor(replacing);
+            });
+  }
+  if (suggestions.isEmpty())
+    add(QStringLiteral("NoSuggestions"), QStringLiteral("(no suggestions)"))->setEnabled(false);
+  menu->insertSeparator(first);
+  const auto rehighlight = [this] {
+    for (TSpellHighlighter* highlighter : Highlighters) highlighter->rehighlight();
+  };
+  connect(add(QStringLiteral("AddToWordList"), QStringLiteral("Add to word list")), &QAction::triggered, this,
+          [this, word, rehighlight] {
+            SpellerInUse->AddToWordList(word);
+            rehighlight();
+          });
+  connect(add(QStringLiteral("IgnoreWord"), QStringLiteral("Ignore")), &QAction::triggered, this,
+          [this, word, rehighlight] {
+            SpellerInUse->Ignore(word);
+            rehighlight();
+          });
+  menu->insertSeparator(first);
+  return menu;
+}
+
+void TQAForm::CheckSpelling1Click() {
+  StoreScreen();
+  if (SpellerInUse == nullptr || !SpellerInUse->Available()) {
+    FindBar->ShowList({}, NoDictionaryText(SpellerInUse == nullptr ? TSpeller::DefaultLanguage()
+                                                                   : SpellerInUse->Language()));
+    return;
+  }
+  std::vector<TSearchHit> unknown;
+  for (int n = 1; n <= Questions.QuestionCount; ++n)
+    for (int part = 0; part <= static_cast<int>(TSearchField::Reference); ++part) {
+      const auto field = static_cast<TSearchField>(part);
+      const std::string& text = FieldText(Questions.Slot(n), field);
+      for (const auto& [position, length] : WordsOf(text))
+        if (!SpellerInUse->Correct(ToQString(text.substr(position, length))))
+          unknown.push_back({n, field, position, length});
+    }
+  const QString status = unknown.empty()       ? QStringLiteral("No unknown words")
+                         : unknown.size() == 1 ? QStringLiteral("1 unknown word")
+                                               : QStringLiteral("%1 unknown words").arg(unknown.size());
+  FindBar->ShowList(std::move(unknown), status);
+}
+
+void TQAForm::FitFindBar() {
+  const int extra = FindBar->isVisible() ? FindBar->sizeHint().height() + layout()->spacing() : 0;
+  setFixedSize(ClientWidth, PlainHeight + extra);
+}
+
+bool TQAForm::ShowHit(const TSearchHit& hit) {
+  if (hit.Number != Questions.CurrentIndex) {
+    if (!SaveCurrent()) return false;
+    Questions.CurrentIndex = hit.Number;
+    DisplayNextQuestion();
+  }
+  // Only the hit shown is selected.
+  for (QPlainTextEdit* box : AnswerLabels) box->moveCursor(QTextCursor::Start);
+  QuestionLabel->moveCursor(QTextCursor::Start);
+  ReferenceText->deselect();
+  QWidget* field = FieldWidget(static_cast<int>(hit.Field));
+  if (field == nullptr) return true;  // a hot link or media file: its question is shown
+  // A hit listed before the text was edited may lie past its end.
+  const std::string& text = FieldText(Questions.Current(), hit.Field);
+  const size_t from = std::min(hit.Position, text.size());
+  const auto start = static_cast<int>(ToQString(text.substr(0, from)).size());
+  const auto end =
+      static_cast<int>(ToQString(text.substr(0, std::min(from + hit.Length, text.size()))).size());
+  if (auto* line = qobject_cast<QLineEdit*>(field)) {
+    line->setSelection(start, end - start);
+  } else {
+    auto* box = static_cast<QPlainTextEdit*>(field);
+    QTextCursor cursor(box->document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+    box->ensureCursorVisible();
+  }
+  // The selection shows in the box while the keyboard stays in the find bar.
+  return true;
 }
 
 void TQAForm::DisplayNextQuestion() {
@@ -367,6 +746,7 @@ void TQAForm::DisplayNextQuestion() {
   setWindowTitle(ToQString(Questions.Caption()));
 
   const QuestionRecord& question = Questions.Current();
+  Showing = true;
   for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
     AnswerLabels[static_cast<size_t>(i)]->setPlainText(ToQString(question.Answer(i)));
     CheckBoxes[static_cast<size_t>(i)]->setChecked(QuestionSet::IsCorrectAnswer(question.Correct, i));
@@ -379,13 +759,21 @@ void TQAForm::DisplayNextQuestion() {
   ReferenceText->setText(ToQString(question.Reference));
   (question.AnyCorrectPasses ? RadioButton2 : RadioButton1)->setChecked(true);
   CheckHowMany();
+  Showing = false;
+  *Shown = CaptureScreen();
 }
 
 bool TQAForm::SaveCurrent() {
   const QStringList texts = ScreenTexts();
   const bool replacing = !UnstorableCharacters(texts).isEmpty();
   if (replacing && !StorableOrAsk(Globals.Dialogs, texts)) return false;
+  StoreScreen();
+  // Show the "?" the question now holds instead of what was typed.
+  if (replacing) DisplayNextQuestion();
+  return true;
+}
 
+void TQAForm::StoreScreen() {
   QuestionRecord& question = Questions.Current();
   question.Question = ToCp1252(ExactText(QuestionLabel));
   std::array<bool, QuestionSet::AnswerCount> checked{};
@@ -400,9 +788,6 @@ bool TQAForm::SaveCurrent() {
   question.HotLink = ToCp1252(HotLinkLabel->text());
   question.HotLinkParameters = ToCp1252(HotLinkParmsLabel->text());
   question.Reference = ToCp1252(ReferenceText->text());
-  // Show the "?" the question now holds instead of what was typed.
-  if (replacing) DisplayNextQuestion();
-  return true;
 }
 
 void TQAForm::CheckHowMany() {
@@ -423,18 +808,28 @@ void TQAForm::StartTimerTimer() {
     const TFileStamp stamp = StampFile(path);
     renumbered = Questions.LoadQuestions(path);
     LoadedStamp = stamp;
+    Questions.CurrentIndex = std::exchange(StartNumber, 1);
     DisplayNextQuestion();
+    // The file is read again: nothing before it can be taken back.
+    Undo->clear();
   });
+  if (loaded) UseLanguage(TSpeller::LanguageOfTest(Globals.CurrentTestPath), false);
   // The first typing goes into the question.
   QuestionLabel->setFocus();
   if (loaded && renumbered) Globals.Dialogs.Inform(RenumberedText);
   // A test that cannot be read is not edited: the editor closes, the file untouched.
-  if (!loaded) reject();
+  if (!loaded) {
+    Closing = true;
+    reject();
+    Closing = false;
+  }
 }
 
 void TQAForm::CloseEditor() {
   if (QWidget* mainWindow = parentWidget()) mainWindow->activateWindow();
+  Closing = true;
   accept();
+  Closing = false;
 }
 
 void TQAForm::SaveButtonClick() {
@@ -516,15 +911,17 @@ void TQAForm::JumpButtonClick() {
 
 void TQAForm::AddNewButtonClick() {
   if (!SaveCurrent()) return;
-  if (Questions.AddQuestion()) Globals.Dialogs.Message(TMessageKind::Plain, AddLimitText);
-  DisplayNextQuestion();
+  bool limitHit = false;
+  ChangeQuestions(QStringLiteral("Add Question"), [&] { limitHit = Questions.AddQuestion(); });
+  if (limitHit) Globals.Dialogs.Message(TMessageKind::Plain, AddLimitText);
   QuestionLabel->setFocus();
 }
 
 void TQAForm::DeleteButtonClick() {
   if (!Globals.Dialogs.ConfirmRisk(DeleteAskText)) return;
-  Questions.DeleteCurrentQuestion();
-  DisplayNextQuestion();
+  // Kept as it is on the screen, so that undoing the delete brings it back so.
+  StoreScreen();
+  ChangeQuestions(QStringLiteral("Delete Question"), [this] { Questions.DeleteCurrentQuestion(); });
   Globals.Dialogs.Inform(DeletedText);
 }
 
@@ -535,8 +932,7 @@ void TQAForm::Button9Click() {
 
 void TQAForm::Button10Click() {
   if (!SaveCurrent()) return;
-  Questions.PasteQuestion();
-  DisplayNextQuestion();
+  ChangeQuestions(QStringLiteral("Paste Question"), [this] { Questions.PasteQuestion(); });
 }
 
 void TQAForm::Button7Click() {
@@ -546,14 +942,15 @@ void TQAForm::Button7Click() {
 
 void TQAForm::Button8Click() {
   if (!SaveCurrent()) return;
-  Questions.PasteAnswers();
-  DisplayNextQuestion();
+  ChangeQuestions(QStringLiteral("Paste Answers"), [this] { Questions.PasteAnswers(); });
 }
 
 void TQAForm::BitBtn1Click() {
   TMMediaForm form(Globals, this);
   form.SetText(HotLinkLabel->text());
-  if (form.exec() == QDialog::Accepted) HotLinkLabel->setText(form.Text());
+  if (form.exec() != QDialog::Accepted) return;
+  HotLinkLabel->setText(form.Text());
+  ScreenChanged();
 }
 
 void TQAForm::BitBtn2Click() {
@@ -563,6 +960,7 @@ void TQAForm::BitBtn2Click() {
   if (form.exec() != QDialog::Accepted) return;
   MMediaLabel->setText(form.Text());
   MMediaTag = form.InternalViewer() ? TMediaViewer::Internal : TMediaViewer::External;
+  ScreenChanged();
 }
 
 void TQAForm::Help1Click() {

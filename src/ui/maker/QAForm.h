@@ -4,7 +4,11 @@
 #include <QPixmap>
 #include <QStringList>
 #include <array>
+#include <functional>
+#include <memory>
+#include <vector>
 
+#include "core/model/TestSearch.h"
 #include "core/storage/FileStamp.h"
 #include "ui/platform/Artwork.h"
 #include "ui/platform/Globals.h"
@@ -13,13 +17,20 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
 class QToolButton;
+class QUndoStack;
 class QVBoxLayout;
 class QuestionSet;
+class TFindBar;
+class TSpellHighlighter;
+class TSpeller;
+class TQuestionSetChange;
+struct TScreenState;
 
 // The question editor: one question of the current test on the screen at a
 // time, over the run's QuestionSet. The questions are loaded from
@@ -32,6 +43,7 @@ class TQAForm : public QDialog {
 
 public:
   TQAForm(TGlobals& globals, QWidget* parent = nullptr);
+  ~TQAForm() override;
 
   // Shows question CurrentIndex after bringing it into range, with the caption
   // and the enabled state of Previous and Next.
@@ -68,6 +80,11 @@ public:
   void BitBtn1Click();   // hot link
   void BitBtn2Click();   // media file
   void Help1Click();
+  void Undo1Click();
+  void Redo1Click();
+  void Find1Click();           // the find bar
+  void Replace1Click();        // the find bar with its replace row
+  void CheckSpelling1Click();  // every unknown word of the test, in the find bar's list
 
   void SaveTest1Click() { SaveButtonClick(); }
   void RevertTest1Click() { RevertButtonClick(); }
@@ -80,9 +97,43 @@ public:
   void Bottom2Click() { BottomButtonClick(); }
   void Jumpto1Click() { JumpButtonClick(); }
 
+  // The undo history: every edit of the screen and every change of the
+  // questions since the test was loaded.
+  QUndoStack* History() const { return Undo; }
+  // Shows question number with the screen as state, the keyboard in part:
+  // an edit of the undo history taken back or made again.
+  void ShowEdit(int number, const TScreenState& state, int part);
+  // Puts the questions back as they were before change (undo) or after it.
+  void ShowSetChange(const TQuestionSetChange& change, bool undo);
+  // Runs change on the questions (the screen already copied into them) as one
+  // step of the undo history named text, and shows the current question.
+  void ChangeQuestions(const QString& text, const std::function<void()>& change);
+  // Copies the screen into the current question without asking: a character
+  // the code page cannot hold is stored as "?" (SaveCurrent asks about it).
+  void StoreScreen();
+  // Shows the question of hit with its text selected; false when the question
+  // on the screen could not be left.
+  bool ShowHit(const TSearchHit& hit);
+  // Makes the window tall enough for the find bar, or as it was without it.
+  void FitFindBar();
+  // Shows question number once the questions are loaded, instead of the first.
+  void StartAt(int number) { StartNumber = number; }
+  // Checks spelling in language from now on, and for this test in later runs
+  // when remember is set. Without its dictionary, says so once in the run.
+  void UseLanguage(const QString& language, bool remember);
+  const TSpeller* Speller() const { return SpellerInUse; }
+  // The context menu of a text box at pos: the box's own, with the
+  // suggestions, "Add to word list" and "Ignore" above it for an unknown word.
+  QMenu* SpellingMenu(QPlainTextEdit* box, const QPoint& pos);
+
 protected:
   // Esc does not close the editor: unsaved edits would go without a question.
+  // It closes the find bar.
   void keyPressEvent(QKeyEvent* event) override;
+  // The close box asks as Exit does.
+  void closeEvent(QCloseEvent* event) override;
+  // Ctrl+Z and Ctrl+Shift+Z in a text box go to the editor's history.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void CreateMenus();
@@ -96,6 +147,12 @@ private:
   bool WriteQuestions();
   // Every text of the screen that SaveCurrent stores.
   QStringList ScreenTexts() const;
+  TScreenState CaptureScreen() const;
+  void ShowScreen(const TScreenState& state);
+  // Records an edit of the screen in the undo history.
+  void ScreenChanged();
+  // The text box of a field.
+  QWidget* FieldWidget(int part) const;
 
   TGlobals& Globals;
   QuestionSet& Questions;
@@ -118,4 +175,14 @@ private:
   QLabel* MMediaLabel;
   TMediaViewer MMediaTag = TMediaViewer::External;
   TFileStamp LoadedStamp;  // the test file as the questions were loaded from it
+  QUndoStack* Undo;
+  TFindBar* FindBar;
+  TSpeller* SpellerInUse = nullptr;  // none until a test is loaded
+  std::vector<TSpellHighlighter*> Highlighters;
+  QMenu* LanguageMenu;
+  std::unique_ptr<TScreenState> Shown;  // the screen as the history last saw it
+  bool Showing = false;                 // the screen is being filled, not edited
+  bool Closing = false;                 // the close is agreed to
+  int StartNumber = 1;                  // the question shown after the load
+  int PlainHeight = 0;                  // the window's height without the find bar
 };

@@ -480,7 +480,7 @@ TEST_F(QAFormTest, RevertReloadsFromDiskAfterAsking) {
   EXPECT_EQ(Set->CopyBuffer.Question, "Question 1");
 }
 
-TEST_F(QAFormTest, ExitAndTheCloseBoxWriteNothing) {
+TEST_F(QAFormTest, ExitAndTheCloseBoxAskAndWriteNothing) {
   const QString ask =
       QStringLiteral("Any changes made since you last saved will be lost!\rWould you like to exit?");
   const std::string path = WriteTest(Questions(2));
@@ -499,9 +499,15 @@ TEST_F(QAFormTest, ExitAndTheCloseBoxWriteNothing) {
   EXPECT_FALSE(Editor->isVisible());
   EXPECT_EQ(ReadBytes(path), before);
 
+  // The close box is Exit: No keeps the editor and its edits.
   OpenEditor(path);
   Type("QuestionLabel", "Edited again");
-  Editor->close();
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::No);
+  EXPECT_FALSE(Editor->close());
+  EXPECT_TRUE(Editor->isVisible());
+  EXPECT_EQ(Box("QuestionLabel")->toPlainText(), "Edited again");
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::Yes);
+  EXPECT_TRUE(Editor->close());
   EXPECT_FALSE(Editor->isVisible());
   EXPECT_EQ(ReadBytes(path), before);
 }

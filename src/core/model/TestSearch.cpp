@@ -1,0 +1,290 @@
+#include "core/model/TestSearch.h"
+
+#include <algorithm>
+#include <array>
+#include <regex>
+#include <utility>
+
+#include "core/model/QuestionSet.h"
+#include "core/storage/IoError.h"
+
+namespace {
+
+// The code page's letters folded to lower case, byte for byte.
+unsigned char Fold(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
+  switch (c) {
+    case 0x8A:
+      return 0x9A;  // S caron
+    case 0x8C:
+      return 0x9C;  // OE
+    case 0x8E:
+      return 0x9E;  // Z caron
+    case 0x9F:
+      return 0xFF;  // Y diaeresis
+    default:
+      return c;
+  }
+}
+
+std::string Folded(const std::string& text) {
+  std::string folded(text);
+  for (char& c : folded) c = static_cast<char>(Fold(static_cast<unsigned char>(c)));
+  return folded;
+}
+
+bool IsWordByte(unsigned char c) {
+  if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_') return true;
+  if (c >= 0xC0) return c != 0xD7 && c != 0xF7;
+  switch (c) {
+    case 0x83:
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+    case 0x9A:
+    case 0x9C:
+    case 0x9E:
+    case 0x9F:
+    case 0xAA:
+    case 0xB5:
+    case 0xBA:
+      return true;
+    default:
+      return false;
+  }
+}
+
+constexpr std::array<TSearchField, SearchFieldCount> AllFields = {
+    TSearchField::Question, TSearchField::AnswerA,           TSearchField::AnswerB,  TSearchField::AnswerC,
+    TSearchField::AnswerD,  TSearchField::AnswerE,           TSearchField::AnswerF,  TSearchField::Reference,
+    TSearchField::HotLink,  TSearchField::HotLinkParameters, TSearchField::MediaFile};
+
+template <class TRecord, class TText>
+TText& FieldOf(TRecord& question, TSearchField field) {
+  switch (field) {
+    case TSearchField::Question:
+      return question.Question;
+    case TSearchField::Reference:
+      return question.Reference;
+    case TSearchField::HotLink:
+      return question.HotLink;
+    case TSearchField::HotLinkParameters:
+      return question.HotLinkParameters;
+    case TSearchField::MediaFile:
+      return question.MediaFile;
+    default:
+      return question.Answer(static_cast<int>(field) - static_cast<int>(TSearchField::AnswerA));
+  }
+}
+
+}  // namespace
+
+std::string& FieldText(QuestionRecord& question, TSearchField field) {
+  return FieldOf<QuestionRecord, std::string>(question, field);
+}
+
+const std::string& FieldText(const QuestionRecord& question, TSearchField field) {
+  return FieldOf<const QuestionRecord, const std::string>(question, field);
+}
+
+std::string FieldName(TSearchField field) {
+  switch (field) {
+    case TSearchField::Question:
+      return "Question";
+    case TSearchField::Reference:
+      return "Reference";
+    case TSearchField::HotLink:
+      return "Hot link";
+    case TSearchField::HotLinkParameters:
+      return "Hot link parameters";
+    case TSearchField::MediaFile:
+      return "Media file";
+    default:
+      return std::string("Answer ") +
+             static_cast<char>('A' + static_cast<int>(field) - static_cast<int>(TSearchField::AnswerA));
+  }
+}
+
+TSearchArea AreaOf(TSearchField field) {
+  switch (field) {
+    case TSearchField::Question:
+      return TSearchArea::Question;
+    case TSearchField::Reference:
+      return TSearchArea::Reference;
+    case TSearchField::HotLink:
+    case TSearchField::HotLinkParameters:
+      return TSearchArea::HotLink;
+    case TSearchField::MediaFile:
+      return TSearchArea::Media;
+    default:
+      return TSearchArea::Answers;
+  }
+}
+
+struct TTestSearch::TExpression {
+  std::regex Regex;
+};
+
+TTestSearch::TTestSearch(TSearchOptions options) : Options(std::move(options)) {
+  if (!Options.RegularExpression) {
+    Folded = ::Folded(Options.Pattern);
+    return;
+  }
+  if (Options.Pattern.empty()) return;
+  auto flags = std::regex::ECMAScript;
+  if (!Options.MatchCase) flags |= std::regex::icase;
+  try {
+    Expression = std::make_unique<TExpression>(TExpression{std::regex(Options.Pattern, flags)});
+  } catch (const std::regex_error& error) {
+    ErrorText = error.what();
+  }
+}
+
+TTestSearch::~TTestSearch() = default;
+
+bool TTestSearch::FitsWord(const std::string& text, size_t position, size_t length) const {
+  if (!Options.WholeWords) return true;
+  const auto at = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const size_t end = position + length;
+  if (position > 0 && IsWordByte(at(position - 1)) && IsWordByte(at(position))) return false;
+  return !(end < text.size() && IsWordByte(at(end - 1)) && IsWordByte(at(end)));
+}
+
+std::vector<std::pair<size_t, size_t>> TTestSearch::FindIn(const std::string& text) const {
+  std::vector<std::pair<size_t, size_t>> hits;
+  if (Options.Pattern.empty() || !Valid()) return hits;
+  if (Expression != nullptr) {
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), Expression->Regex);
+         it != std::sregex_iterator(); ++it) {
+      const auto position = static_cast<size_t>(it->position(0));
+      const auto length = static_cast<size_t>(it->length(0));
+      if (length > 0 && FitsWord(text, position, length)) hits.emplace_back(position, length);
+    }
+    return hits;
+  }
+  const std::string& pattern = Options.MatchCase ? Options.Pattern : Folded;
+  const std::string folded = Options.MatchCase ? std::string() : ::Folded(text);
+  const std::string& haystack = Options.MatchCase ? text : folded;
+  for (size_t at = haystack.find(pattern); at != std::string::npos; at = haystack.find(pattern, at)) {
+    if (FitsWord(text, at, pattern.size())) {
+      hits.emplace_back(at, pattern.size());
+      at += pattern.size();
+    } else {
+      ++at;
+    }
+  }
+  return hits;
+}
+
+std::vector<TSearchHit> TTestSearch::FindAll(const QuestionSet& set) const {
+  std::vector<TSearchHit> hits;
+  for (int n = 1; n <= set.QuestionCount; ++n)
+    for (const TSearchField field : AllFields) {
+      if (!Options.Areas[static_cast<size_t>(AreaOf(field))]) continue;
+      for (const auto& [position, length] : FindIn(FieldText(set.Slot(n), field)))
+        hits.push_back({n, field, position, length});
+    }
+  return hits;
+}
+
+std::string TTestSearch::Replaced(const std::string& text, const TSearchHit& hit,
+                                  const std::string& replacement) const {
+  if (Expression == nullptr) return replacement;
+  std::smatch match;
+  auto flags = std::regex_constants::match_continuous;
+  if (hit.Position > 0) flags |= std::regex_constants::match_prev_avail;
+  const auto from = text.begin() + static_cast<std::ptrdiff_t>(hit.Position);
+  if (!std::regex_search(from, text.end(), match, Expression->Regex, flags)) return replacement;
+  return match.format(replacement);
+}
+
+std::vector<TFieldChange> TTestSearch::PlanReplaceAll(const QuestionSet& set,
+                                                      const std::string& replacement) const {
+  std::vector<TFieldChange> changes;
+  for (int n = 1; n <= set.QuestionCount; ++n)
+    for (const TSearchField field : AllFields) {
+      if (!Options.Areas[static_cast<size_t>(AreaOf(field))]) continue;
+      const std::string& text = FieldText(set.Slot(n), field);
+      std::string after;
+      size_t copied = 0;
+      for (const auto& [position, length] : FindIn(text)) {
+        after.append(text, copied, position - copied);
+        after += Replaced(text, {n, field, position, length}, replacement);
+        copied = position + length;
+      }
+      if (copied == 0) continue;
+      after.append(text, copied);
+      if (after != text) changes.push_back({n, field, text, std::move(after)});
+    }
+  return changes;
+}
+
+void TTestSearch::Apply(QuestionSet& set, const std::vector<TFieldChange>& changes) {
+  for (const TFieldChange& change : changes) FieldText(set.Slot(change.Number), change.Field) = change.After;
+}
+
+std::string HitContext(const std::string& text, size_t position, size_t length, size_t around) {
+  const size_t first = position > around ? position - around : 0;
+  const size_t last = std::min(text.size(), position + length + around);
+  std::string shown = first > 0 ? "..." : "";
+  for (size_t i = first; i < last; ++i) {
+    const char c = text[i];
+    if (c == '\n' && i > first && text[i - 1] == '\r') continue;
+    shown += (c == '\r' || c == '\n') ? ' ' : c;
+  }
+  if (last < text.size()) shown += "...";
+  return shown;
+}
+
+std::vector<std::pair<size_t, size_t>> WordsOf(const std::string& text) {
+  std::vector<std::pair<size_t, size_t>> words;
+  const auto at = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const auto letter = [&](size_t i) {
+    const unsigned char c = at(i);
+    return IsWordByte(c) && c != '_' && !(c >= '0' && c <= '9');
+  };
+  size_t i = 0;
+  while (i < text.size()) {
+    if (!IsWordByte(at(i))) {
+      ++i;
+      continue;
+    }
+    const size_t start = i;
+    bool word = true;
+    while (i < text.size() &&
+           (IsWordByte(at(i)) || (at(i) == '\'' && i > start && i + 1 < text.size() && letter(i + 1)))) {
+      word = word && (letter(i) || at(i) == '\'');
+      ++i;
+    }
+    if (word) words.emplace_back(start, i - start);
+  }
+  return words;
+}
+
+std::vector<TTestHit> SearchTests(const std::vector<std::string>& paths, const TSearchOptions& options) {
+  std::vector<TTestHit> found;
+  const TTestSearch search(options);
+  if (!search.Valid() || options.Pattern.empty()) return found;
+  auto set = std::make_unique<QuestionSet>();  // one set of slots for every test
+  for (const std::string& path : paths) {
+    try {
+      set->LoadQuestions(path);
+    } catch (const TIoError&) {
+      continue;
+    }
+    const std::string& description = set->TestDescription;
+    for (const auto& [position, length] : search.FindIn(description)) {
+      found.push_back({path, description, 0, HitContext(description, position, length)});
+      break;
+    }
+    int last = 0;
+    for (const TSearchHit& hit : search.FindAll(*set)) {
+      if (hit.Number == last) continue;
+      last = hit.Number;
+      const std::string& text = FieldText(set->Slot(hit.Number), hit.Field);
+      found.push_back({path, description, hit.Number, HitContext(text, hit.Position, hit.Length)});
+    }
+  }
+  return found;
+}

@@ -1,0 +1,89 @@
+#include "ui/maker/CatalogueSearchForm.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/model/TestCatalogue.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
+
+TCatalogueSearchForm::TCatalogueSearchForm(TGlobals& globals, const TestCatalogue& catalogue, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("CatalogueSearchForm"));
+  setWindowTitle(QStringLiteral("Search Tests"));
+  for (int n = 1; n <= MaxTests; ++n)
+    if (!catalogue.Entry(n).Description.empty())
+      Paths.push_back(catalogue.PathOf(catalogue.Entry(n).FileName));
+
+  auto* column = new QVBoxLayout(this);
+  auto* row = new QHBoxLayout;
+  auto* label = new QLabel(QStringLiteral("&Find tests holding:"));
+  SearchText = Named(new QLineEdit, "SearchText");
+  label->setBuddy(SearchText);
+  auto* search = Named(new QPushButton(QStringLiteral("&Search")), "SearchButton");
+  search->setAutoDefault(false);
+  row->addWidget(label);
+  row->addWidget(SearchText, 1);
+  row->addWidget(search);
+  column->addLayout(row);
+
+  TestHits = Named(new QTreeWidget, "TestHits");
+  TestHits->setAccessibleName(QStringLiteral("Tests found"));
+  TestHits->setHeaderLabels({QStringLiteral("Test"), QStringLiteral("Question"), QStringLiteral("Text")});
+  TestHits->setRootIsDecorated(false);
+  TestHits->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  column->addWidget(TestHits, 1);
+  SearchStatus = Named(new QLabel, "SearchStatus");
+  column->addWidget(SearchStatus);
+
+  auto* buttons = new QDialogButtonBox;
+  QPushButton* open = buttons->addButton(QStringLiteral("&Open in the Editor"), QDialogButtonBox::AcceptRole);
+  open->setObjectName(QStringLiteral("OpenButton"));
+  open->setAutoDefault(false);
+  QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+  close->setObjectName(QStringLiteral("CloseButton"));
+  close->setAutoDefault(false);
+  column->addWidget(buttons);
+
+  connect(SearchText, &QLineEdit::returnPressed, this, &TCatalogueSearchForm::SearchButtonClick);
+  connect(search, &QPushButton::clicked, this, &TCatalogueSearchForm::SearchButtonClick);
+  connect(open, &QPushButton::clicked, this, &TCatalogueSearchForm::OpenButtonClick);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(TestHits, &QTreeWidget::itemActivated, this, &TCatalogueSearchForm::OpenButtonClick);
+  InstallHelpKey(this, globals.Help, HelpContext::Main);
+  resize(600, 360);
+}
+
+void TCatalogueSearchForm::SearchButtonClick() {
+  TSearchOptions options;
+  options.Pattern = ToCp1252(SearchText->text());
+  // A character the code page cannot hold occurs in no test.
+  Found = UnstorableCharacters({SearchText->text()}).isEmpty() ? SearchTests(Paths, options)
+                                                               : std::vector<TTestHit>{};
+  TestHits->clear();
+  for (const TTestHit& hit : Found)
+    new QTreeWidgetItem(TestHits,
+                        {ToQString(hit.Description),
+                         hit.Number == 0 ? QStringLiteral("description") : QString::number(hit.Number),
+                         ToQString(hit.Context)});
+  if (!Found.empty()) TestHits->setCurrentItem(TestHits->topLevelItem(0));
+  SearchStatus->setText(Found.empty() ? QStringLiteral("Not found")
+                                      : QStringLiteral("Found in %1 places").arg(Found.size()));
+}
+
+void TCatalogueSearchForm::OpenButtonClick() {
+  const int row = TestHits->indexOfTopLevelItem(TestHits->currentItem());
+  if (row < 0 || row >= static_cast<int>(Found.size())) return;
+  const TTestHit& hit = Found[static_cast<size_t>(row)];
+  Chosen = FromPath(hit.Path);
+  ChosenQuestion = std::max(hit.Number, 1);
+  accept();
+}

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/model/QuestionSet.h"
+#include "core/model/QuestionSetChange.h"
+#include "core/model/TestSearch.h"
+
+namespace {
+
+using THits = std::vector<std::pair<size_t, size_t>>;
+
+TSearchOptions Find(std::string pattern, bool matchCase = false, bool wholeWords = false,
+                    bool regex = false) {
+  TSearchOptions options;
+  options.Pattern = std::move(pattern);
+  options.MatchCase = matchCase;
+  options.WholeWords = wholeWords;
+  options.RegularExpression = regex;
+  return options;
+}
+
+QuestionSet ThreeQuestions() {
+  QuestionSet set;
+  set.QuestionCount = 3;
+  set.Slot(1).Question = "The cell wall\r\nof a plant cell";
+  set.Slot(1).AnswerB = "Cellulose";
+  set.Slot(2).Question = "Which organelle?";
+  set.Slot(2).Reference = "cell book p. 4";
+  set.Slot(3).Question = "Cells divide";
+  set.Slot(3).MediaFile = "CELL.BMP";
+  set.Slot(4).Question = "beyond the count: cell";
+  return set;
+}
+
+TEST(TestSearchTest, PlainTextCaseAndWholeWords) {
+  // Without case, the code page's accented capitals match their small letters.
+  EXPECT_EQ(TTestSearch(Find("\xE9t\xE9")).FindIn("\xC9T\xC9 et \xE9t\xE9"), (THits{{0, 3}, {7, 3}}));
+  EXPECT_EQ(TTestSearch(Find("\xE9t\xE9", true)).FindIn("\xC9T\xC9 et \xE9t\xE9"), (THits{{7, 3}}));
+  // A whole word is bounded by what is not a letter of the code page.
+  EXPECT_EQ(TTestSearch(Find("cell", false, true)).FindIn("cells, cell; cell\xE9 (cell)"),
+            (THits{{7, 4}, {20, 4}}));
+  // Hits do not overlap, and an empty pattern finds nothing.
+  EXPECT_EQ(TTestSearch(Find("aa")).FindIn("aaaaa"), (THits{{0, 2}, {2, 2}}));
+  EXPECT_TRUE(TTestSearch(Find("")).FindIn("anything").empty());
+}
+
+TEST(TestSearchTest, RegularExpressions) {
+  EXPECT_EQ(TTestSearch(Find("c[a-z]+l", false, false, true)).FindIn("Cell, coal"), (THits{{0, 4}, {6, 4}}));
+  EXPECT_EQ(TTestSearch(Find("ce.l", false, true, true)).FindIn("cells cell"), (THits{{6, 4}}));
+  // An expression that can match nothing finds only what it consumes.
+  EXPECT_EQ(TTestSearch(Find("x*", false, false, true)).FindIn("axxb"), (THits{{1, 2}}));
+
+  const TTestSearch broken(Find("(unclosed", false, false, true));
+  EXPECT_FALSE(broken.Valid());
+  EXPECT_FALSE(broken.Error().empty());
+  EXPECT_TRUE(broken.FindIn("(unclosed").empty());
+}
+
+TEST(TestSearchTest, FindAllGoesByQuestionAndFieldWithinTheCountAndTheAreasChosen) {
+  const QuestionSet set = ThreeQuestions();
+  TSearchOptions options = Find("cell");
+  const std::vector<TSearchHit> all = TTestSearch(options).FindAll(set);
+  const std::vector<TSearchHit> expected = {
+      {1, TSearchField::Question, 4, 4}, {1, TSearchField::Question, 26, 4},
+      {1, TSearchField::AnswerB, 0, 4},  {2, TSearchField::Reference, 0, 4},
+      {3, TSearchField::Question, 0, 4}, {3, TSearchField::MediaFile, 0, 4}};
+  EXPECT_EQ(all, expected);
+
+  options.Areas[static_cast<size_t>(TSearchArea::Answers)] = false;
+  options.Areas[static_cast<size_t>(TSearchArea::Media)] = false;
+  const std::vector<TSearchHit> some = TTestSearch(options).FindAll(set);
+  EXPECT_EQ(some.size(), 4u);
+  for (const TSearchHit& hit : some) EXPECT_NE(hit.Field, TSearchField::AnswerB);
+
+  EXPECT_EQ(HitContext(set.Slot(1).Question, 26, 4, 6), "...plant cell");
+  EXPECT_EQ(HitContext(set.Slot(1).Question, 4, 4, 20), "The cell wall of a plant ce...");
+}
+
+TEST(TestSearchTest, ReplaceAllPlansEveryFieldAndExpandsGroups) {
+  QuestionSet set = ThreeQuestions();
+  const TTestSearch search(Find("(c)ell", false, false, true));
+  const std::vector<TFieldChange> changes = search.PlanReplaceAll(set, "[$1$1]");
+  ASSERT_EQ(changes.size(), 5u);
+  EXPECT_EQ(changes[0].After, "The [cc] wall\r\nof a plant [cc]");
+  EXPECT_EQ(changes[1].After, "[CC]ulose");
+  EXPECT_EQ(changes[4].Field, TSearchField::MediaFile);
+
+  const QuestionSet before = set;
+  TTestSearch::Apply(set, changes);
+  EXPECT_EQ(set.Slot(2).Reference, "[cc] book p. 4");
+  EXPECT_EQ(set.Slot(4), before.Slot(4)) << "past the count nothing changes";
+
+  // A plain search replaces literally, and the same text is no change.
+  const TTestSearch plain(Find("wall"));
+  EXPECT_EQ(plain.Replaced("a wall", {1, TSearchField::Question, 2, 4}, "$1"), "$1");
+  EXPECT_TRUE(plain.PlanReplaceAll(before, "wall").empty());
+}
+
+TEST(TestSearchTest, WordsForTheSpellingCheck) {
+  // Apostrophes inside a word belong to it; runs with digits are no words.
+  EXPECT_EQ(WordsOf("Don't 'quote' p4 x_1 caf\xE9,na\xEFve\r\nend'"),
+            (THits{{0, 5}, {7, 5}, {21, 4}, {26, 5}, {33, 3}}));
+  EXPECT_TRUE(WordsOf("").empty());
+}
+
+TEST(QuestionSetChangeTest, UndoAndRedoRestoreExactly) {
+  QuestionSet set = ThreeQuestions();
+  set.CurrentIndex = 2;
+  const QuestionSet original = set;
+  const TQuestionSetChange deletion = TQuestionSetChange::Record(set, [&] { set.DeleteCurrentQuestion(); });
+  const QuestionSet deleted = set;
+  ASSERT_FALSE(deletion.Empty());
+
+  deletion.Undo(set);
+  EXPECT_EQ(set.Questions, original.Questions);
+  EXPECT_EQ(set.QuestionCount, 3);
+  EXPECT_EQ(set.CurrentIndex, 2);
+  deletion.Redo(set);
+  EXPECT_EQ(set.Questions, deleted.Questions);
+  EXPECT_EQ(set.QuestionCount, deleted.QuestionCount);
+  EXPECT_EQ(set.CurrentIndex, 1);
+
+  const TQuestionSetChange addition = TQuestionSetChange::Record(set, [&] { set.AddQuestion(); });
+  addition.Undo(set);
+  EXPECT_EQ(set.QuestionCount, deleted.QuestionCount);
+  EXPECT_TRUE(TQuestionSetChange::Record(set, [] {}).Empty());
+}
+
+}  // namespace

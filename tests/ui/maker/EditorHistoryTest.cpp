@@ -1,0 +1,210 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+#include <QUndoStack>
+#include <filesystem>
+
+#include "support/FixedFirstByte.h"
+#include "ui/maker/EditorFixture.h"
+
+// Undo and redo, find and replace, and the editor's keys.
+namespace {
+
+const QString SavedAsk = QStringLiteral("Changes saved. Would you like to continue editing?");
+
+class EditorHistoryTest : public EditorFixture {
+protected:
+  QPlainTextEdit* Box(const char* name) { return Child<QPlainTextEdit>(*Editor, name); }
+  QLineEdit* Line(const char* name) { return Child<QLineEdit>(*Editor, name); }
+  QString Title() { return Editor->windowTitle(); }
+  // A key as the user presses it: the editor's keys are window shortcuts, so
+  // it waits for the window to be active (a notice window may just have closed).
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    ASSERT_TRUE(WaitUntil([this] { return Editor->isActiveWindow(); })) << "the editor never became active";
+    QTest::keyClick(Editor->focusWidget(), static_cast<Qt::Key>(key), modifiers);
+  }
+  void Undo() { Key(Qt::Key_Z, Qt::ControlModifier); }
+  void Redo() { Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }
+  // Types text at the end of the question.
+  void TypeAtEnd(const QString& text) {
+    QPlainTextEdit* box = Box("QuestionLabel");
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, text);
+  }
+  // The bytes SaveQuestions writes for a copy of the test at path, after edit.
+  std::string SavedCopy(const std::string& path, const std::function<void(QuestionSet&)>& edit) {
+    const std::string copy = Dir.File("COPY.QWT");
+    std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing);
+    QuestionSet set;
+    set.LoadQuestions(copy);
+    edit(set);
+    set.SaveQuestions(copy);
+    return ReadBytes(copy);
+  }
+};
+
+TEST_F(EditorHistoryTest, UndoGoesBackToTheQuestionEditedAndGroupsTypingByWords) {
+  OpenEditor(WriteTest(Questions(12)));
+  for (int i = 0; i < 6; ++i) Key(Qt::Key_PageDown);
+  ASSERT_EQ(Title(), "Review - Question 7 of 12");
+  TypeAtEnd(QStringLiteral(" ab cd"));
+  Child<QCheckBox>(*Editor, "CheckBox4")->click();
+  Key(Qt::Key_PageUp);
+  Trigger(*Editor, "Top1");
+  ASSERT_EQ(Title(), "Review - Question 12 of 12");
+  EXPECT_EQ(Child<QAction>(*Editor, "Undo1")->text(), "&Undo Correct Answers");
+
+  Undo();
+  EXPECT_EQ(Title(), "Review - Question 7 of 12");
+  EXPECT_FALSE(Child<QCheckBox>(*Editor, "CheckBox4")->isChecked());
+  EXPECT_EQ(Box("QuestionLabel")->toPlainText(), "Question 7 ab cd");
+  for (const char* left : {"Question 7 ab ", "Question 7 ", "Question 7"}) {
+    Undo();
+    EXPECT_EQ(Box("QuestionLabel")->toPlainText(), left);
+  }
+  EXPECT_FALSE(Child<QAction>(*Editor, "Undo1")->isEnabled());
+
+  // Redo from another question comes back here too, and Save stores it.
+  Trigger(*Editor, "Bottom2");
+  Redo();
+  EXPECT_EQ(Title(), "Review - Question 7 of 12");
+  Click(*Editor, "RedoButton");
+  EXPECT_EQ(Box("QuestionLabel")->toPlainText(), "Question 7 ab ");
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, SavedAsk, TButton::Yes);
+  Key(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(Reload(Globals.CurrentTestPath.toStdString())->Slot(7).Question, "Question 7 ab ");
+  EXPECT_TRUE(Child<QAction>(*Editor, "Undo1")->isEnabled()) << "Save keeps the history";
+}
+
+TEST_F(EditorHistoryTest, SaveAfterUndoAndRedoWritesExactlyTheQuestionsShown) {
+  const TFixedFirstByte fixed(0x41);
+  const std::string path = WriteTest(Questions(3));
+  const std::string unchanged = SavedCopy(path, [](QuestionSet&) {});
+  const std::string edited = SavedCopy(path, [](QuestionSet& set) { set.Slot(2).Question += "!"; });
+  OpenEditor(path);
+  Click(*Editor, "NextButton");
+  TypeAtEnd(QStringLiteral("!"));
+  Click(*Editor, "NextButton");
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, QStringLiteral("Delete this question?"),
+                        TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("Question has been deleted."));
+  Click(*Editor, "DeleteButton");
+  Click(*Editor, "Button9");
+  Click(*Editor, "Button10");  // the same text pasted over: no step of its own
+  ASSERT_EQ(Set->QuestionCount, 2);
+
+  Undo();
+  EXPECT_EQ(Title(), "Review - Question 3 of 3");
+  Undo();
+  EXPECT_EQ(Title(), "Review - Question 2 of 3");
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, SavedAsk, TButton::Yes);
+  Click(*Editor, "SaveButton");
+  EXPECT_EQ(ReadBytes(path), unchanged);
+
+  Redo();
+  EXPECT_EQ(Box("QuestionLabel")->toPlainText(), "Question 2!");
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, SavedAsk, TButton::Yes);
+  Click(*Editor, "SaveButton");
+  EXPECT_EQ(ReadBytes(path), edited);
+}
+
+TEST_F(EditorHistoryTest, PasteAddAndMediaAreStepsAndRevertEmptiesTheHistory) {
+  OpenEditor(WriteTest(Questions(2)));
+  Click(*Editor, "Button7");
+  Click(*Editor, "NextButton");
+  Click(*Editor, "Button8");
+  EXPECT_EQ(Box("AnswerLabelA")->toPlainText(), "A of 1");
+  Trigger(*Editor, "Edit1");
+  EXPECT_EQ(Title(), "Review - Question 3 of 3");
+
+  Trigger(*Editor, "Undo1");
+  EXPECT_EQ(Title(), "Review - Question 2 of 2");
+  Trigger(*Editor, "Undo1");
+  EXPECT_EQ(Box("AnswerLabelA")->toPlainText(), "A of 2");
+
+  // The hot link and media file, set in their dialog, are steps too.
+  {
+    auto media = OnModal<QDialog>([](QDialog& form) {
+      Child<QLineEdit>(form, "Edit1")->setText(QStringLiteral("CLIP.AVI"));
+      Click(form, "Button1");
+    });
+    Click(*Editor, "BitBtn2");
+  }
+  EXPECT_EQ(Child<QLabel>(*Editor, "MMediaLabel")->text(), "CLIP.AVI");
+  Trigger(*Editor, "Undo1");
+  EXPECT_TRUE(Child<QLabel>(*Editor, "MMediaLabel")->text().isEmpty());
+  Trigger(*Editor, "Redo1");
+  EXPECT_EQ(Child<QLabel>(*Editor, "MMediaLabel")->text(), "CLIP.AVI");
+
+  Dialogs.ExpectMessage(
+      TMessageKind::RiskyConfirmation,
+      QStringLiteral("This will reload the test from disk.\rAny changes you have made will be "
+                     "lost!\rAre you sure that you want to revert?"),
+      TButton::Yes);
+  Trigger(*Editor, "RevertTest1");
+  ASSERT_TRUE(WaitUntil([this] { return Editor->History()->count() == 0; }));
+  EXPECT_FALSE(Child<QWidget>(*Editor, "UndoButton")->isEnabled());
+}
+
+TEST_F(EditorHistoryTest, FindListsHitsAndReplaceAllIsOneStep) {
+  OpenEditor(WriteTest(Questions(3)));
+  Key(Qt::Key_H, Qt::ControlModifier);
+  ASSERT_TRUE(Child<QWidget>(*Editor, "FindBar")->isVisible());
+  ASSERT_TRUE(Line("FindText")->hasFocus());
+  QTest::keyClicks(Line("FindText"), QStringLiteral("OF"));
+  EXPECT_EQ(Child<QLabel>(*Editor, "FindStatus")->text(), "6 hits");
+  Click(*Editor, "MatchCase");
+  EXPECT_EQ(Child<QLabel>(*Editor, "FindStatus")->text(), "Not found");
+  Click(*Editor, "MatchCase");
+
+  // Enter goes from hit to hit, across questions, with the text selected.
+  QTest::keyClick(Line("FindText"), Qt::Key_Return);
+  QTest::keyClick(Line("FindText"), Qt::Key_Return);
+  QTest::keyClick(Line("FindText"), Qt::Key_Return);
+  EXPECT_EQ(Title(), "Review - Question 2 of 3");
+  EXPECT_EQ(Box("AnswerLabelA")->textCursor().selectedText(), "of");
+
+  // A replacement the code page cannot hold is refused as typing it is.
+  Line("ReplaceText")->setText(QStringLiteral("\u03A9"));
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation,
+                        QStringLiteral("These characters cannot be stored in a test file: \u03A9 (U+03A9).\r"
+                                       "Store them as \"?\" and go on?"),
+                        TButton::No);
+  Click(*Editor, "ReplaceAllButton");
+  EXPECT_EQ(Set->Slot(1).AnswerA, "A of 1");
+
+  Line("ReplaceText")->setText(QStringLiteral("for"));
+  {
+    auto preview = OnModal<QDialog>([](QDialog& dialog) {
+      EXPECT_EQ(Child<QTreeWidget>(dialog, "ChangeList")->topLevelItemCount(), 6);
+      dialog.accept();
+    });
+    Click(*Editor, "ReplaceAllButton");
+  }
+  EXPECT_EQ(Set->Slot(3).AnswerB, "B for 3");
+  EXPECT_EQ(Box("AnswerLabelB")->toPlainText(), "B for 2");
+  EXPECT_EQ(Child<QLabel>(*Editor, "FindStatus")->text(), "Not found");
+
+  Trigger(*Editor, "Undo1");
+  for (int n = 1; n <= 3; ++n) EXPECT_EQ(Set->Slot(n), Question(std::to_string(n))) << n;
+  EXPECT_EQ(Box("AnswerLabelB")->toPlainText(), "B of 2");
+  Trigger(*Editor, "Redo1");
+  EXPECT_EQ(Set->Slot(1).AnswerA, "A for 1");
+
+  // Replace takes the hit shown, and the next one is shown.
+  Line("FindText")->setText(QStringLiteral("for"));
+  Line("ReplaceText")->setText(QStringLiteral("of"));
+  Click(*Editor, "ReplaceButton");
+  Click(*Editor, "ReplaceButton");
+  EXPECT_EQ(Set->Slot(1).AnswerA, "A of 1");
+  EXPECT_EQ(Set->Slot(1).AnswerB, "B for 1");
+  EXPECT_EQ(Box("AnswerLabelB")->textCursor().selectedText(), "for");
+
+  QTest::keyClick(Line("FindText"), Qt::Key_Escape);
+  EXPECT_FALSE(Child<QWidget>(*Editor, "FindBar")->isVisible());
+}
+
+}  // namespace
