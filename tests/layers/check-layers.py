@@ -114,13 +114,14 @@ def check(root):
             line = text.count("\n", 0, match.start()) + 1
             where = f"src/{name}:{line}"
             if (src / included).is_file():
-                target = included
+                target = os.path.normpath(included)
             elif (path.parent / included).is_file():
-                target = Path(os.path.relpath(os.path.normpath(path.parent / included), src)).as_posix()
-                if ".." in Path(included).parts:
-                    problems.append(f'{where}: "{included}" climbs out of its folder; include it as "{target}"')
+                target = os.path.relpath(os.path.normpath(path.parent / included), src)
             else:
                 continue  # a generated file (moc) or one of the system's
+            target = Path(target).as_posix()
+            if ".." in Path(included).parts:
+                problems.append(f'{where}: "{included}" climbs out of its folder; include it as "{target}"')
             target_folder = target.rsplit("/", 1)[0] if "/" in target else ""
             if target_folder != folder and folder in uses and target_folder not in reach[folder]:
                 allowed = ", ".join(sorted(reach[folder])) or "nothing outside its folder"
