@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "core/run/PaperVersions.h"
-#include "ui/print/TestPrinter.h"
+#include "ui/page/TestPrinter.h"
 
 namespace {
 

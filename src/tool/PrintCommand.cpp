@@ -4,8 +4,8 @@
 #include "tool/Commands.h"
 #include "tool/Files.h"
 #include "tool/PaperOptions.h"
-#include "ui/platform/QtText.h"
-#include "ui/print/TestPrinter.h"
+#include "ui/page/TestPrinter.h"
+#include "ui/text/QtText.h"
 
 namespace {
 

@@ -1,34 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <string>
-
-// Text crosses between the screens (QString) and the core (code-page bytes)
-// only here. Multi-line texts are stored with CR LF and edited with '\n'.
-
-// Code-page text to QString; stored CR LF breaks become '\n'.
-QString ToQString(const std::string& text);
-
-// QString to code-page text; '\n' becomes CR LF. A character the code page
-// cannot hold is stored as '?'; use StorableOrAsk (Dialogs.h) before writing.
-std::string ToCp1252(const QString& text);
-
-// A path for the core (the file system's own bytes) and back. Any bytes come
-// back as they went: those that are not valid UTF-8 are carried as lone
-// surrogates (shown as unknown characters), so give such a QString to Qt's
-// file functions only through ToPath.
-std::string ToPath(const QString& path);
-QString FromPath(const std::string& path);
-
-// UTF-8 text (the exchange formats, their reports) to QString.
-QString FromUtf8(const std::string& text);
-// UTF-8 when the bytes are valid UTF-8, otherwise code-page text: names typed
-// in a spreadsheet come as UTF-8, older files in the code page.
-QString FromUtf8OrCodePage(const std::string& bytes);
-// A message of the system or the standard library (an exception's what()),
-// in the locale's encoding.
-QString FromSystemText(const std::string& text);
-
-// The characters of texts that the code page cannot hold, each once, in order.
-QString UnstorableCharacters(const QStringList& texts);
+// The text conversion lives in ui/text, below the windows, so that programs
+// without widgets (qwtool's print) share it. Windows include it from here or
+// from there alike.
+#include "ui/text/QtText.h"

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "core/run/PaperVersions.h"
-#include "ui/print/TestPrinter.h"
+#include "ui/page/TestPrinter.h"
 
 class QCheckBox;
 class QLineEdit;

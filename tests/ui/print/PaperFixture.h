@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/TestFile.h"
 #include "support/TempDir.h"
+#include "ui/page/TestPrinter.h"
 #include "ui/platform/QtText.h"
-#include "ui/print/TestPrinter.h"
 
 // A test of count questions "Item-NN café" with answers "ans-NN-L" (L the
 // stored letter; C left empty in even questions), a picture on question 1

@@ -1,4 +1,4 @@
-#include "ui/print/TestPrinter.h"
+#include "ui/page/TestPrinter.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -15,7 +15,7 @@
 
 #include "core/run/MediaPath.h"
 #include "core/storage/AtomicFile.h"
-#include "ui/platform/QtText.h"
+#include "ui/text/QtText.h"
 
 namespace {
 

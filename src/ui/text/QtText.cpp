@@ -1,4 +1,4 @@
-#include "ui/platform/QtText.h"
+#include "ui/text/QtText.h"
 
 #include <QByteArrayView>
 #include <QFile>
