@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "ui/maker/QAForm.h"
-
 namespace {
 
 QString PartName(int part) {
@@ -38,7 +36,8 @@ TKeystroke TKeystroke::Between(const QString& before, const QString& after) {
   return key;
 }
 
-TScreenEdit::TScreenEdit(TQAForm& editor, int number, int part, TScreenState before, TScreenState after)
+TScreenEdit::TScreenEdit(TUndoableScreen& editor, int number, int part, TScreenState before,
+                         TScreenState after)
     : QUndoCommand(PartName(part)),
       Editor(editor),
       QuestionNumber(number),
@@ -75,7 +74,7 @@ void TScreenEdit::redo() {
   Editor.ShowEdit(QuestionNumber, After, Part);
 }
 
-TSetEdit::TSetEdit(TQAForm& editor, TQuestionSetChange change, const QString& text)
+TSetEdit::TSetEdit(TUndoableScreen& editor, TQuestionSetChange change, const QString& text)
     : QUndoCommand(text), Editor(editor), Change(std::move(change)) {}
 
 void TSetEdit::undo() {

@@ -7,8 +7,6 @@
 #include "core/model/QuestionSetChange.h"
 #include "core/model/TestSearch.h"
 
-class TQAForm;
-
 // What the editor's screen holds for one question: the texts in the order of
 // TSearchField, the check boxes, the pass rule and the media viewer.
 struct TScreenState {
@@ -27,6 +25,18 @@ inline constexpr int PassRule = SearchFieldCount + 1;
 inline constexpr int Viewer = SearchFieldCount + 2;
 }  // namespace ScreenPart
 
+// The screen that undo and redo show their edits on: the question editor.
+class TUndoableScreen {
+public:
+  // Shows question number with the screen as state, the part changed in view.
+  virtual void ShowEdit(int number, const TScreenState& state, int part) = 0;
+  // Carries change (or takes it back, when undo) and shows where it happened.
+  virtual void ShowSetChange(const TQuestionSetChange& change, bool undo) = 0;
+
+protected:
+  ~TUndoableScreen() = default;
+};
+
 // One keystroke, when an edit was one: a character typed or removed at
 // Position of the field's text.
 struct TKeystroke {
@@ -44,7 +54,7 @@ struct TKeystroke {
 // word, or a run of deletions.
 class TScreenEdit : public QUndoCommand {
 public:
-  TScreenEdit(TQAForm& editor, int number, int part, TScreenState before, TScreenState after);
+  TScreenEdit(TUndoableScreen& editor, int number, int part, TScreenState before, TScreenState after);
 
   int Number() const { return QuestionNumber; }
   int id() const override { return 1; }
@@ -53,7 +63,7 @@ public:
   void redo() override;
 
 private:
-  TQAForm& Editor;
+  TUndoableScreen& Editor;
   int QuestionNumber;
   int Part;
   TScreenState Before;
@@ -65,12 +75,12 @@ private:
 // A change of the questions themselves (paste, add, delete, replace).
 class TSetEdit : public QUndoCommand {
 public:
-  TSetEdit(TQAForm& editor, TQuestionSetChange change, const QString& text);
+  TSetEdit(TUndoableScreen& editor, TQuestionSetChange change, const QString& text);
   void undo() override;
   void redo() override;
 
 private:
-  TQAForm& Editor;
+  TUndoableScreen& Editor;
   TQuestionSetChange Change;
   bool Done = true;
 };

@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 
 #include "core/model/QuestionSet.h"
-#include "ui/maker/QAForm.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
@@ -48,7 +47,7 @@ QString HitLine(const QuestionSet& set, const TSearchHit& hit) {
 
 }  // namespace
 
-TFindBar::TFindBar(TQAForm& editor, TGlobals& globals) : Editor(editor), Globals(globals) {
+TFindBar::TFindBar(TSearchableEditor& editor, TGlobals& globals) : Editor(editor), Globals(globals) {
   setObjectName(QStringLiteral("FindBar"));
   setFrameShape(QFrame::StyledPanel);
   auto* column = new QVBoxLayout(this);

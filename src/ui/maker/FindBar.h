@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "core/model/TestSearch.h"
@@ -13,7 +14,25 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QWidget;
-class TQAForm;
+
+// What the find bar asks of the editor it searches.
+class TSearchableEditor {
+public:
+  // Stores the screen into the question shown; false when the user kept it.
+  virtual bool SaveCurrent() = 0;
+  // Stores the screen as it is, without asking.
+  virtual void StoreScreen() = 0;
+  // Runs change on the questions as one step of the undo history, named text.
+  virtual void ChangeQuestions(const QString& text, const std::function<void()>& change) = 0;
+  // Shows the question and field of hit with its text selected; false when
+  // the editor could not leave the question shown.
+  virtual bool ShowHit(const TSearchHit& hit) = 0;
+  // Lays the editor out again for the bar's new height.
+  virtual void FitFindBar() = 0;
+
+protected:
+  ~TSearchableEditor() = default;
+};
 
 // The editor's find bar: finds a text in every question of the test, lists
 // the hits and replaces them. The editor shows each hit and carries each
@@ -22,7 +41,7 @@ class TFindBar : public QFrame {
   Q_OBJECT
 
 public:
-  TFindBar(TQAForm& editor, TGlobals& globals);
+  TFindBar(TSearchableEditor& editor, TGlobals& globals);
 
   // Shows the bar with the keyboard in the find text; replacing shows the
   // replace row too.
@@ -47,7 +66,7 @@ private:
   // false when the replacement is refused.
   bool StorableReplacement(std::string& replacement);
 
-  TQAForm& Editor;
+  TSearchableEditor& Editor;
   TGlobals& Globals;
   QLineEdit* FindText;
   QLineEdit* ReplaceText;

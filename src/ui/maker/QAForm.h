@@ -10,6 +10,8 @@
 
 #include "core/model/TestSearch.h"
 #include "core/storage/FileStamp.h"
+#include "ui/maker/EditorUndo.h"
+#include "ui/maker/FindBar.h"
 #include "ui/platform/Artwork.h"
 #include "ui/platform/Globals.h"
 
@@ -26,11 +28,8 @@ class QToolButton;
 class QUndoStack;
 class QVBoxLayout;
 class QuestionSet;
-class TFindBar;
 class TSpellHighlighter;
 class TSpeller;
-class TQuestionSetChange;
-struct TScreenState;
 
 // The question editor: one question of the current test on the screen at a
 // time, over the run's QuestionSet. The questions are loaded from
@@ -38,7 +37,7 @@ struct TScreenState;
 // Save. Every command copies the screen into the current question first
 // (SaveCurrent) and shows the question it leads to afterwards
 // (DisplayNextQuestion).
-class TQAForm : public QDialog {
+class TQAForm : public QDialog, public TUndoableScreen, public TSearchableEditor {
   Q_OBJECT
 
 public:
@@ -52,7 +51,7 @@ public:
   // characters the code page cannot hold, asks first: Yes stores them as "?"
   // (and shows the question as stored), No copies nothing and returns false,
   // and the command that called it stops.
-  bool SaveCurrent();
+  bool SaveCurrent() override;
   // Enables both pass-rule buttons with two or more correct answers checked.
   void CheckHowMany();
 
@@ -102,20 +101,20 @@ public:
   QUndoStack* History() const { return Undo; }
   // Shows question number with the screen as state, the keyboard in part:
   // an edit of the undo history taken back or made again.
-  void ShowEdit(int number, const TScreenState& state, int part);
+  void ShowEdit(int number, const TScreenState& state, int part) override;
   // Puts the questions back as they were before change (undo) or after it.
-  void ShowSetChange(const TQuestionSetChange& change, bool undo);
+  void ShowSetChange(const TQuestionSetChange& change, bool undo) override;
   // Runs change on the questions (the screen already copied into them) as one
   // step of the undo history named text, and shows the current question.
-  void ChangeQuestions(const QString& text, const std::function<void()>& change);
+  void ChangeQuestions(const QString& text, const std::function<void()>& change) override;
   // Copies the screen into the current question without asking: a character
   // the code page cannot hold is stored as "?" (SaveCurrent asks about it).
-  void StoreScreen();
+  void StoreScreen() override;
   // Shows the question of hit with its text selected; false when the question
   // on the screen could not be left.
-  bool ShowHit(const TSearchHit& hit);
+  bool ShowHit(const TSearchHit& hit) override;
   // Makes the window tall enough for the find bar, or as it was without it.
-  void FitFindBar();
+  void FitFindBar() override;
   // Shows question number once the questions are loaded, instead of the first.
   void StartAt(int number) { StartNumber = number; }
   // Checks spelling in language from now on, and for this test in later runs
