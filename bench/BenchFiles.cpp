@@ -9,9 +9,9 @@
 #include <random>
 #include <stdexcept>
 
+#include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/TestFile.h"
 
 namespace BenchFiles {
 namespace {

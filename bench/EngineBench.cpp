@@ -11,10 +11,10 @@
 
 #include "BenchFiles.h"
 #include "QuietPlatform.h"
+#include "core/model/TestContents.h"
 #include "core/run/Clock.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IniStore.h"
-#include "core/model/TestContents.h"
 #include "ui/engine/QuestionForm.h"
 
 namespace {

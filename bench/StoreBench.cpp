@@ -18,10 +18,10 @@
 #include <unordered_map>
 
 #include "BenchFiles.h"
-#include "core/storage/IniStore.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/QuestionSet.h"
 #include "core/model/TestFile.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "ScratchFiles.h"
-#include "core/storage/IniStore.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/Conversions.h"
 #include "core/model/TestFile.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace {
 

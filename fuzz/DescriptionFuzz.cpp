@@ -7,9 +7,9 @@
 #include <string>
 
 #include "ScratchFiles.h"
+#include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/TestFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path =

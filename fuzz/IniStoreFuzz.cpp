@@ -10,10 +10,10 @@
 #include <string_view>
 
 #include "ScratchFiles.h"
-#include "core/storage/IniStore.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestSettings.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace {
 

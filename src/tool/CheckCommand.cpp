@@ -1,10 +1,10 @@
 #include <ostream>
 #include <string>
 
+#include "core/model/TestCheck.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 #include "core/storage/TerminalText.h"
-#include "core/model/TestCheck.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
 

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "core/storage/IniStore.h"
 #include "core/model/TestFile.h"
+#include "core/storage/IniStore.h"
 
 TTempDir::TTempDir() {
   std::random_device device;

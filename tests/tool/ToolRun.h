@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/TestFile.h"
 
 // Runs the built qwtool as a user would and captures what it prints.
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/model/TestFile.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/TestFile.h"
 
 namespace fs = std::filesystem;
 

@@ -5,11 +5,11 @@
 #include <system_error>
 #include <vector>
 
-#include "core/storage/IniStore.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/QuestionSet.h"
 #include "core/model/TestContents.h"
 #include "core/model/TestFile.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace {
 

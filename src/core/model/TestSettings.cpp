@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "core/storage/FileStamp.h"
 #include "core/model/TestSettings.h"
+#include "core/storage/FileStamp.h"
 #include "ui/platform/ApplyDialog.h"
 #include "ui/platform/SpinButton.h"
 

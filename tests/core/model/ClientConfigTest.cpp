@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "core/model/ClientConfig.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/ClientConfig.h"
 #include "support/TempDir.h"
 
 namespace {

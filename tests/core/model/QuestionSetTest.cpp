@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/model/QuestionSet.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/QuestionSet.h"
 #include "support/TempDir.h"
 
 namespace {

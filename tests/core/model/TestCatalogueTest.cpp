@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
+#include "core/model/TestCatalogue.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/TestCatalogue.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;

@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <random>
 
-#include "core/storage/IniSyntax.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/Conversions.h"
 #include "core/model/TestContents.h"
 #include "core/model/TestFile.h"
+#include "core/storage/IniSyntax.h"
+#include "core/storage/ZarnEncryption.h"
 #include "support/FixedFirstByte.h"
 #include "support/TempDir.h"
 

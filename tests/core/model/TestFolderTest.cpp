@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "core/storage/IniStore.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/QuestionSet.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestFolder.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/ZarnEncryption.h"
 #include "support/TempDir.h"
 
 namespace {

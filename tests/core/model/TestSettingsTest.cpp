@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/storage/IoError.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestSettings.h"
+#include "core/storage/IoError.h"
+#include "core/storage/ZarnEncryption.h"
 #include "support/FixedFirstByte.h"
 #include "support/TempDir.h"
 

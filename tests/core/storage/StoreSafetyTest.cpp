@@ -12,9 +12,9 @@
 #include <random>
 #include <stdexcept>
 
+#include "core/model/TestFile.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/IniStore.h"
-#include "core/model/TestFile.h"
 #include "support/InjectedFault.h"
 #include "support/TempDir.h"
 

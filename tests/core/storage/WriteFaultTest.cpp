@@ -8,13 +8,13 @@
 #include <functional>
 #include <string>
 
-#include "core/storage/IniStore.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/ClientConfig.h"
 #include "core/model/Conversions.h"
 #include "core/model/QuestionSet.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestSettings.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/ZarnEncryption.h"
 #include "support/InjectedFault.h"
 #include "support/TempDir.h"
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "MakerFixture.h"
+#include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
-#include "core/model/TestFile.h"
 #include "ui/maker/QAForm.h"
 
 // A question with its text and every other field derived from tag.

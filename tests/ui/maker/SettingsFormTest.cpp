@@ -14,10 +14,10 @@
 #include <memory>
 
 #include "MakerFixture.h"
-#include "core/storage/IoError.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/QuestionSet.h"
 #include "core/model/TestFile.h"
+#include "core/storage/IoError.h"
+#include "core/storage/ZarnEncryption.h"
 #include "support/FixedFirstByte.h"
 #include "support/IoErrorText.h"
 #include "ui/maker/MainForm.h"
