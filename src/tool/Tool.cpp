@@ -204,6 +204,8 @@ const std::vector<TCommand>& Commands() {
        3,
        3,
        ExportCommand},
+      ResultsCommandEntry(),
+      CollectCommandEntry(),
   };
   return commands;
 }

@@ -251,7 +251,7 @@ std::vector<TStoredAttempt> TResultsStore::Attempts(const TResultsFilter& filter
   std::string where = " WHERE 1 = 1";
   std::vector<std::string> parameters;
   if (!filter.TestFile.empty()) {
-    where += " AND t.file_name = ?";
+    where += " AND UPPER(t.file_name) = UPPER(?)";
     parameters.push_back(Utf8(filter.TestFile));
   }
   if (!filter.Since.empty()) {

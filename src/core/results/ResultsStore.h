@@ -51,7 +51,7 @@ struct TStoredAttempt {
 // Which attempts to list. Dates compare as text, so "2026-12" means from
 // December 2026 on.
 struct TResultsFilter {
-  std::string TestFile;  // empty: every test
+  std::string TestFile;  // without regard to ASCII case; empty: every test
   std::string Since;     // Started >= Since; empty: no lower bound
   std::string Until;     // Started < Until; empty: no upper bound
   std::optional<TAttemptSource> Source;
