@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -74,9 +75,12 @@ std::string AttemptProblem(const TAttempt& attempt) {
       return "question " + std::to_string(q.Number) + " is given twice";
   }
   std::vector<bool> positions(attempt.Answered.size() + 1, false);
+  std::unordered_set<int> answered;
   for (const TAnsweredQuestion& a : attempt.Answered) {
     if (!snapshots.contains(a.Number))
       return "question " + std::to_string(a.Number) + " is answered but not given";
+    if (!answered.insert(a.Number).second)
+      return "question " + std::to_string(a.Number) + " is answered twice";
     if (a.Position < 1 || a.Position > static_cast<int>(attempt.Answered.size()) || positions[a.Position])
       return "question " + std::to_string(a.Number) + " has a position out of range or taken twice";
     positions[a.Position] = true;

@@ -83,7 +83,7 @@ std::string Fingerprint(const std::vector<TQuestionSnapshot>& questions);
 std::string Digest128(std::string_view bytes);
 
 // What is wrong with an attempt, or empty when it can be stored: a question
-// answered that has no snapshot, a position or number out of range, a letter
+// answered that has no snapshot or is answered twice, a position or number out of range, a letter
 // beyond F, an unknown version letter, a negative time.
 std::string AttemptProblem(const TAttempt& attempt);
 

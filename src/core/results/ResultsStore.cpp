@@ -3,6 +3,7 @@
 #include <sys/statfs.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -46,7 +47,7 @@ const std::vector<TMigration>& Migrations() {
         " student_number TEXT NOT NULL, class_name TEXT NOT NULL, source TEXT NOT NULL, machine TEXT NOT "
         "NULL,"
         " version TEXT NOT NULL, seed TEXT NOT NULL, started TEXT NOT NULL, ended TEXT NOT NULL,"
-        " seconds INTEGER NOT NULL, deleted INTEGER NOT NULL)",
+        " seconds INTEGER NOT NULL, deleted INTEGER NOT NULL, answer_list TEXT NOT NULL)",
         "CREATE INDEX attempts_by_test ON attempts (test_id, started)",
         "CREATE TABLE answers (attempt_id INTEGER NOT NULL REFERENCES attempts (id), position INTEGER NOT "
         "NULL,"
@@ -70,6 +71,61 @@ std::int64_t NextId(TDatabase& db, const char* table) {
   auto statement = db.Prepare(std::string("SELECT COALESCE(MAX(id), 0) + 1 FROM ") + table);
   statement->Step();
   return statement->Int(0);
+}
+
+// A stored question's number and its keys: the first, and the newest.
+struct TQuestionKey {
+  int Number = 0;
+  Scoring::TLetters FirstCorrect = 0;
+  bool FirstAny = false;
+  Scoring::TLetters Correct = 0;
+  bool Any = false;
+};
+
+std::unordered_map<std::int64_t, TQuestionKey> QuestionKeys(TDatabase& db) {
+  auto rows =
+      db.Prepare("SELECT id, number, correct, any_correct, regrade_correct, regrade_any FROM questions");
+  std::unordered_map<std::int64_t, TQuestionKey> keys;
+  while (rows->Step()) {
+    TQuestionKey& key = keys[rows->Int(0)];
+    key.Number = static_cast<int>(rows->Int(1));
+    key.FirstCorrect = static_cast<Scoring::TLetters>(rows->Int(2));
+    key.FirstAny = rows->Int(3) != 0;
+    key.Correct = rows->IsNull(4) ? key.FirstCorrect : static_cast<Scoring::TLetters>(rows->Int(4));
+    key.Any = rows->IsNull(5) ? key.FirstAny : rows->Int(5) != 0;
+  }
+  return keys;
+}
+
+// "12:AC 13: 14:B": question id and letters chosen per answer, in the order
+// shown. A list that does not read is damage.
+void ReadAnswerList(const std::string& store, std::string_view list,
+                    const std::unordered_map<std::int64_t, TQuestionKey>& keys, TStoredAttempt& attempt) {
+  const auto damaged = [&] {
+    return TIoError(store, "Cannot read the results store",
+                    "it is damaged: the answers of attempt " + std::to_string(attempt.Id) + " do not read");
+  };
+  for (std::size_t i = 0; i < list.size();) {
+    std::int64_t id = 0;
+    const auto [end, error] = std::from_chars(list.data() + i, list.data() + list.size(), id);
+    if (error != std::errc() || end == list.data() + list.size() || *end != ':') throw damaged();
+    i = static_cast<std::size_t>(end - list.data()) + 1;
+    Scoring::TLetters chosen = 0;
+    for (; i < list.size() && list[i] != ' '; ++i) {
+      if (list[i] < 'A' || list[i] > 'F') throw damaged();
+      chosen |= static_cast<Scoring::TLetters>(1 << (list[i] - 'A'));
+    }
+    ++i;
+    const auto key = keys.find(id);
+    if (key == keys.end()) throw damaged();
+    const TQuestionKey& k = key->second;
+    const bool right = Scoring::IsRight(k.Correct, k.Any, chosen);
+    const bool firstRight = Scoring::IsRight(k.FirstCorrect, k.FirstAny, chosen);
+    attempt.Answers.push_back({k.Number, chosen, right, firstRight});
+    attempt.Right += right;
+    attempt.FirstRight += firstRight;
+  }
+  attempt.Asked = static_cast<int>(attempt.Answers.size());
 }
 
 }  // namespace
@@ -173,8 +229,8 @@ struct TResultsStore::TImpl {
     auto insert = Db->Prepare(
         "INSERT INTO attempts (id, content_id, test_id, attempt_key, student, student_number, class_name, "
         "source,"
-        " machine, version, seed, started, ended, seconds, deleted) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?, 0)");
+        " machine, version, seed, started, ended, seconds, deleted, answer_list)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?)");
     insert->Bind(1, id);
     insert->Bind(2, contentId);
     insert->Bind(3, testId);
@@ -189,6 +245,12 @@ struct TResultsStore::TImpl {
     insert->Bind(12, attempt.Started);
     insert->Bind(13, attempt.Ended);
     insert->Bind(14, std::int64_t{attempt.SecondsTaken});
+    std::string list;
+    for (const TAnsweredQuestion& a : attempt.Answered) {
+      if (!list.empty()) list += ' ';
+      list += std::to_string(questionIds.at(a.Number)) + ':' + Scoring::LetterText(a.Chosen);
+    }
+    insert->Bind(15, list);
     insert->Step();
     auto answer = Db->Prepare(
         "INSERT INTO answers (attempt_id, position, number, question_id, shown, chosen, checked, mark)"
@@ -300,31 +362,28 @@ std::vector<TStoredAttempt> TResultsStore::Attempts(const TResultsFilter& filter
     index.emplace(a.Id, attempts.size() - 1);
   }
   if (attempts.empty()) return attempts;
-  auto answers = Impl->Db->Prepare(
-      filter.WithAnswers ? "SELECT an.attempt_id, an.number, an.chosen, COALESCE(an.regraded, an.mark), "
-                           "an.mark FROM answers an"
-                           " JOIN attempts a ON a.id = an.attempt_id JOIN tests t ON t.id = a.test_id" +
-                               where + " ORDER BY an.attempt_id, an.position"
-                         : "SELECT an.attempt_id, COUNT(*), SUM(COALESCE(an.regraded, an.mark)), "
-                           "SUM(an.mark) FROM answers an"
-                           " JOIN attempts a ON a.id = an.attempt_id JOIN tests t ON t.id = a.test_id" +
-                               where + " GROUP BY an.attempt_id");
-  for (std::size_t i = 0; i < parameters.size(); ++i) answers->Bind(static_cast<int>(i + 1), parameters[i]);
-  while (answers->Step()) {
-    TStoredAttempt& a = attempts[index.at(answers->Int(0))];
-    if (filter.WithAnswers) {
-      const bool right = answers->Int(3) != 0;
-      const bool firstRight = answers->Int(4) != 0;
-      a.Answers.push_back({static_cast<int>(answers->Int(1)), static_cast<Scoring::TLetters>(answers->Int(2)),
-                           right, firstRight});
-      ++a.Asked;
-      a.Right += right;
-      a.FirstRight += firstRight;
-    } else {
-      a.Asked = static_cast<int>(answers->Int(1));
-      a.Right = static_cast<int>(answers->Int(2));
-      a.FirstRight = static_cast<int>(answers->Int(3));
+  if (filter.WithAnswers) {
+    // One row per attempt: its answer list, marked here with the keys of its
+    // questions, as the answers rows are (see Insert and Regrade).
+    const std::unordered_map<std::int64_t, TQuestionKey> keys = QuestionKeys(*Impl->Db);
+    auto lists = Impl->Db->Prepare("SELECT a.id, a.answer_list" + from + where);
+    for (std::size_t i = 0; i < parameters.size(); ++i) lists->Bind(static_cast<int>(i + 1), parameters[i]);
+    while (lists->Step()) {
+      TStoredAttempt& a = attempts[index.at(lists->Int(0))];
+      ReadAnswerList(Impl->Db->Name(), lists->Text(1), keys, a);
     }
+    return attempts;
+  }
+  auto totals = Impl->Db->Prepare(
+      "SELECT an.attempt_id, COUNT(*), SUM(COALESCE(an.regraded, an.mark)), SUM(an.mark) FROM answers an"
+      " JOIN attempts a ON a.id = an.attempt_id JOIN tests t ON t.id = a.test_id" +
+      where + " GROUP BY an.attempt_id");
+  for (std::size_t i = 0; i < parameters.size(); ++i) totals->Bind(static_cast<int>(i + 1), parameters[i]);
+  while (totals->Step()) {
+    TStoredAttempt& a = attempts[index.at(totals->Int(0))];
+    a.Asked = static_cast<int>(totals->Int(1));
+    a.Right = static_cast<int>(totals->Int(2));
+    a.FirstRight = static_cast<int>(totals->Int(3));
   }
   return attempts;
 }

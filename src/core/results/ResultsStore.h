@@ -13,6 +13,12 @@
 // the questions as they stood when each was taken. It speaks portable SQL to
 // a TDatabase (SQLite here), so the same schema and queries serve a server
 // database. Text is code-page text here and UTF-8 in the database.
+//
+// Each attempt's answers are kept twice, written in one transaction: as rows
+// of the answers table (with their marks, for anyone reading the store with
+// SQL) and as one compact list on the attempt row (question and letters
+// chosen, marked as it is read), which lets a whole class be read in one
+// pass.
 
 // The store's file in a test folder.
 inline constexpr const char* ResultsFileName = "Results.sqlite";

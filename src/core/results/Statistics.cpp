@@ -51,24 +51,23 @@ std::pair<std::vector<bool>, std::vector<bool>> Groups(const std::vector<int>& t
   return {top, bottom};
 }
 
-std::optional<double> Kr20(const std::vector<TResponses>& attempts, const std::vector<int>& numbers) {
-  const std::size_t k = numbers.size();
+// Each attempt answers a question at most once, so an attempt asked as many
+// questions as there are was asked all of them.
+std::optional<double> Kr20(const std::vector<TResponses>& attempts, const std::vector<int>& itemIndex,
+                           std::size_t k) {
   if (k < 2) return std::nullopt;
   std::vector<double> totals;
-  std::map<int, double> right;
+  std::vector<double> right(k, 0.0);
   for (const TResponses& attempt : attempts) {
-    std::vector<int> asked;
-    for (const TResponse& r : attempt) asked.push_back(r.Number);
-    std::sort(asked.begin(), asked.end());
-    if (asked != numbers) continue;
+    if (attempt.size() != k) continue;
     totals.push_back(Total(attempt));
-    for (const TResponse& r : attempt) right[r.Number] += r.Right;
+    for (const TResponse& r : attempt) right[itemIndex[r.Number]] += r.Right;
   }
   if (totals.size() < 2) return std::nullopt;
   const double variance = PopulationVariance(totals);
   if (variance < FlatVariance) return std::nullopt;
   double sum = 0;
-  for (const auto& [number, count] : right) {
+  for (double count : right) {
     const double p = count / totals.size();
     sum += p * (1 - p);
   }
@@ -81,31 +80,50 @@ double PercentScore(const TResponses& attempt) {
   return attempt.empty() ? 0 : 100.0 * Total(attempt) / static_cast<double>(attempt.size());
 }
 
-std::optional<double> Pearson(const std::vector<double>& a, const std::vector<double>& b) {
-  if (a.size() != b.size() || a.size() < 2) return std::nullopt;
-  const double ma = Mean(a), mb = Mean(b);
-  double sab = 0, saa = 0, sbb = 0;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    sab += (a[i] - ma) * (b[i] - mb);
-    saa += (a[i] - ma) * (a[i] - ma);
-    sbb += (b[i] - mb) * (b[i] - mb);
+namespace {
+
+// Sums for a Pearson correlation, gathered in one pass.
+struct TCorrelation {
+  double N = 0, X = 0, Y = 0, XX = 0, YY = 0, XY = 0;
+
+  void Add(double x, double y) {
+    N += 1;
+    X += x;
+    Y += y;
+    XX += x * x;
+    YY += y * y;
+    XY += x * y;
   }
-  if (saa < FlatVariance || sbb < FlatVariance) return std::nullopt;
-  return sab / std::sqrt(saa * sbb);
-}
+
+  // None with fewer than 2 values or either side flat (within rounding).
+  std::optional<double> Value() const {
+    if (N < 2) return std::nullopt;
+    const double sxx = XX - X * X / N, syy = YY - Y * Y / N, sxy = XY - X * Y / N;
+    if (sxx <= FlatVariance * std::max(1.0, XX) || syy <= FlatVariance * std::max(1.0, YY))
+      return std::nullopt;
+    return sxy / std::sqrt(sxx * syy);
+  }
+};
+
+}  // namespace
 
 TTest Analyse(const std::vector<TResponses>& attempts, const std::map<int, Scoring::TLetters>& keys) {
   TTest test;
   test.Attempts = static_cast<int>(attempts.size());
   std::vector<double> percents;
   std::vector<int> totals;
-  std::map<int, std::size_t> itemIndex;
+  // Question numbers to their item, through a table as long as the highest
+  // number (numbers are small: a test holds at most a few hundred).
+  std::vector<int> itemIndex;
   bool sameCount = true;
   for (const TResponses& attempt : attempts) {
     percents.push_back(PercentScore(attempt));
     totals.push_back(Total(attempt));
     if (attempt.size() != attempts.front().size()) sameCount = false;
-    for (const TResponse& r : attempt) itemIndex.emplace(r.Number, 0);
+    for (const TResponse& r : attempt) {
+      if (static_cast<std::size_t>(r.Number) >= itemIndex.size()) itemIndex.resize(r.Number + 1, -1);
+      itemIndex[r.Number] = 0;
+    }
   }
   if (attempts.empty()) return test;
   test.Mean = Mean(percents);
@@ -117,20 +135,21 @@ TTest Analyse(const std::vector<TResponses>& attempts, const std::map<int, Scori
   for (double p : percents) ++test.Histogram[std::min(9, static_cast<int>(p / 10))];
 
   std::vector<int> numbers;
-  for (auto& [number, index] : itemIndex) {
-    index = numbers.size();
-    numbers.push_back(number);
-    test.Items.emplace_back().Number = number;
+  for (std::size_t number = 0; number < itemIndex.size(); ++number) {
+    if (itemIndex[number] < 0) continue;
+    itemIndex[number] = static_cast<int>(numbers.size());
+    numbers.push_back(static_cast<int>(number));
+    test.Items.emplace_back().Number = static_cast<int>(number);
   }
-  test.Kr20 = Kr20(attempts, numbers);
+  test.Kr20 = Kr20(attempts, itemIndex, numbers.size());
   if (test.Kr20) test.Sem = test.Sd * std::sqrt(1 - *test.Kr20);
 
   const auto [top, bottom] = Groups(totals);
-  std::vector<std::vector<double>> marks(numbers.size()), rests(numbers.size());
+  std::vector<TCorrelation> correlations(numbers.size());
   for (std::size_t a = 0; a < attempts.size(); ++a) {
     const int others = static_cast<int>(attempts[a].size()) - 1;
     for (const TResponse& r : attempts[a]) {
-      const std::size_t i = itemIndex.at(r.Number);
+      const auto i = static_cast<std::size_t>(itemIndex[r.Number]);
       TItem& item = test.Items[i];
       ++item.Attempts;
       item.Facility += r.Right;
@@ -139,14 +158,13 @@ TTest Analyse(const std::vector<TResponses>& attempts, const std::map<int, Scori
       if (top[a]) CountLetters(item.ChoseTop, r.Chosen);
       if (bottom[a]) CountLetters(item.ChoseBottom, r.Chosen);
       const double rest = totals[a] - r.Right;
-      marks[i].push_back(r.Right);
-      rests[i].push_back(sameCount ? rest : others > 0 ? 100.0 * rest / others : 0.0);
+      correlations[i].Add(r.Right, sameCount ? rest : others > 0 ? 100.0 * rest / others : 0.0);
     }
   }
   for (std::size_t i = 0; i < test.Items.size(); ++i) {
     TItem& item = test.Items[i];
     item.Facility /= item.Attempts;
-    item.Discrimination = Pearson(marks[i], rests[i]);
+    item.Discrimination = correlations[i].Value();
     if (item.Facility > 0.9) item.Flags.emplace_back("very-easy");
     if (item.Facility < 0.2) item.Flags.emplace_back("very-hard");
     if (item.Discrimination && *item.Discrimination < 0)

@@ -33,7 +33,8 @@ struct TResponse {
   bool Right = false;
 };
 
-// One attempt's answers; attempts are handed in the order they were taken.
+// One attempt's answers, each question at most once, numbers from 1;
+// attempts are handed in the order they were taken.
 using TResponses = std::vector<TResponse>;
 
 struct TItem {
@@ -70,9 +71,5 @@ double PercentScore(const TResponses& attempt);
 // The figures over attempts. keys gives each question's correct letters, for
 // the miskey flag; a question without one is never flagged as a miskey.
 TTest Analyse(const std::vector<TResponses>& attempts, const std::map<int, Scoring::TLetters>& keys);
-
-// The Pearson correlation of two series of one length; none when either has
-// no variance or there are fewer than 2 values.
-std::optional<double> Pearson(const std::vector<double>& a, const std::vector<double>& b);
 
 }  // namespace Statistics

@@ -131,5 +131,6 @@ TEST(Statistics, NoFiguresWithoutVariance) {
   EXPECT_DOUBLE_EQ(same.Sd, 0);
   // One question: no KR-20.
   EXPECT_FALSE(Statistics::Analyse(Class("A", {"A", "B"}), Keys("A")).Kr20);
-  EXPECT_FALSE(Statistics::Pearson({1}, {2}));
+  // One attempt: nothing to correlate.
+  EXPECT_FALSE(Statistics::Analyse(Class("AB", {"AC"}), Keys("AB")).Items[1].Discrimination);
 }
