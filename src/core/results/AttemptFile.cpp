@@ -341,7 +341,7 @@ std::string ReadBounded(const std::string& path) {
 
 }  // namespace
 
-TCollected Collect(const std::string& folder, TResultsStore& store) {
+TCollected Collect(const std::string& folder, TResultsStore& store, std::size_t batchSize) {
   TCollected collected;
   std::vector<std::pair<TAttempt, std::string>> batch;
   const auto flush = [&] {
@@ -368,7 +368,7 @@ TCollected Collect(const std::string& folder, TResultsStore& store) {
       collected.Refused.push_back({path, error.Reason});
       continue;
     }
-    if (batch.size() >= BatchSize) flush();
+    if (batch.size() >= batchSize) flush();
   }
   flush();
   return collected;

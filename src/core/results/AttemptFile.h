@@ -74,7 +74,7 @@ struct TCollected {
   std::vector<TRefusal> Refused;  // left in place, never deleted
 };
 
-// How many files one transaction takes in.
+// How many files one transaction takes in, unless told otherwise.
 inline constexpr std::size_t BatchSize = 200;
 
 // Stores every attempt file (*.qwr) of folder not yet in store, in name
@@ -83,7 +83,7 @@ inline constexpr std::size_t BatchSize = 200;
 // by however many programs at once. Files are only read. A damaged or
 // foreign file is listed with its reason. Throws TIoError when the folder
 // cannot be listed or the store cannot be written.
-TCollected Collect(const std::string& folder, TResultsStore& store);
+TCollected Collect(const std::string& folder, TResultsStore& store, std::size_t batchSize = BatchSize);
 
 // The attempt files queued in queueFolder are moved into resultsFolder, each
 // written there before it leaves the queue. Returns how many were sent; stops
