@@ -132,9 +132,11 @@ void ReadAnswerList(const std::string& store, std::string_view list,
 
 struct TResultsStore::TImpl {
   std::unique_ptr<TDatabase> Db;
-  // Ids of stored questions by file name, number and digest; cleared when a
-  // transaction is rolled back, as its ids are then gone.
-  std::map<std::tuple<std::string, int, std::string>, std::int64_t> QuestionIds;
+  // Stored questions met before, by file name and number, each with its id:
+  // a class answers the same questions, so most are found here by comparing
+  // their texts, without a digest or a query. Cleared when a transaction is
+  // rolled back, as its ids are then gone.
+  std::map<std::pair<std::string, int>, std::vector<std::pair<TQuestionSnapshot, std::int64_t>>> QuestionIds;
 
   int StoredVersion() {
     if (!Db->HasTable("store_version")) return 0;
@@ -179,9 +181,10 @@ struct TResultsStore::TImpl {
   }
 
   std::int64_t QuestionId(const std::string& testFile, const TQuestionSnapshot& q) {
+    auto& known = QuestionIds[{testFile, q.Number}];
+    for (const auto& [snapshot, knownId] : known)
+      if (snapshot == q) return knownId;
     const std::string digest = Fingerprint({q});
-    auto key = std::make_tuple(testFile, q.Number, digest);
-    if (auto found = QuestionIds.find(key); found != QuestionIds.end()) return found->second;
     auto find = Db->Prepare("SELECT id FROM questions WHERE file_name = ? AND number = ? AND digest = ?");
     find->Bind(1, Utf8(testFile));
     find->Bind(2, std::int64_t{q.Number});
@@ -205,7 +208,7 @@ struct TResultsStore::TImpl {
       insert->Bind(13, std::int64_t{q.AnyCorrectPasses});
       insert->Step();
     }
-    QuestionIds.emplace(std::move(key), id);
+    known.emplace_back(q, id);
     return id;
   }
 
@@ -414,13 +417,12 @@ struct TStoredKey {
   int Attempts = 0;
 };
 
+// Every question of testFile stored with attempts (a question is stored only
+// with the attempt that asked it), with its keys.
 std::vector<TStoredKey> StoredKeys(TDatabase& db, const std::string& testFile) {
   auto keys = db.Prepare(
-      "SELECT q.id, q.number, q.correct, q.any_correct, q.regrade_correct, q.regrade_any,"
-      " COUNT(DISTINCT an.attempt_id) FROM questions q JOIN answers an ON an.question_id = q.id"
-      " WHERE q.file_name = ? GROUP BY q.id, q.number, q.correct, q.any_correct, q.regrade_correct, "
-      "q.regrade_any"
-      " ORDER BY q.number, q.id");
+      "SELECT id, number, correct, any_correct, regrade_correct, regrade_any FROM questions"
+      " WHERE UPPER(file_name) = UPPER(?) ORDER BY number, id");
   keys->Bind(1, Utf8(testFile));
   std::vector<TStoredKey> result;
   while (keys->Step()) {
@@ -431,7 +433,6 @@ std::vector<TStoredKey> StoredKeys(TDatabase& db, const std::string& testFile) {
     key.FirstAny = keys->Int(3) != 0;
     key.Correct = keys->IsNull(4) ? key.FirstCorrect : static_cast<Scoring::TLetters>(keys->Int(4));
     key.Any = keys->IsNull(5) ? key.FirstAny : keys->Int(5) != 0;
-    key.Attempts = static_cast<int>(keys->Int(6));
   }
   return result;
 }
@@ -448,6 +449,14 @@ std::vector<std::pair<TStoredKey, const TQuestionSnapshot*>> Changed(
     if (now == byNumber.end()) continue;
     if (now->second->Correct != key.Correct || now->second->AnyCorrectPasses != key.Any)
       changed.emplace_back(key, now->second);
+  }
+  // Counted only for the few that changed: a class has many answers.
+  auto count = db.Prepare("SELECT COUNT(DISTINCT attempt_id) FROM answers WHERE question_id = ?");
+  for (auto& [key, now] : changed) {
+    count->Reset();
+    count->Bind(1, key.QuestionId);
+    count->Step();
+    key.Attempts = static_cast<int>(count->Int(0));
   }
   return changed;
 }
