@@ -88,6 +88,11 @@ TEST(ResultsCommand, CollectsAClassAndPrintsItsFigures) {
   const TToolResult text = RunTool({"results", test, "--source", "paper"});
   EXPECT_EQ(text.ExitCode, 0);
   EXPECT_NE(text.Out.find("Attempts:  1\n"), std::string::npos) << text.Out;
+  // Nothing since: no figures rather than zeros.
+  EXPECT_EQ(
+      RunTool({"results", test, "--json", "--since", "2027-01-01"}).Out,
+      "{\"attempts\": 0, \"mean\": null, \"median\": null, \"sd\": null, \"kr20\": null, \"sem\": null, "
+      "\"items\": []}\n");
 }
 
 TEST(ResultsCommand, NamesKeyChangesAndRegradesOnRequest) {

@@ -85,9 +85,20 @@ std::string ItemsCsv(const Statistics::TTest& test) {
   return text;
 }
 
+namespace {
+
+// Figures of a test without attempts are none rather than 0.
+std::optional<double> Figure(const Statistics::TTest& test, double value) {
+  return test.Attempts > 0 ? std::optional<double>(value) : std::nullopt;
+}
+
+}  // namespace
+
 std::string Json(const Statistics::TTest& test, const std::map<int, int>& answerCounts) {
-  std::string json = "{\"attempts\": " + std::to_string(test.Attempts) + ", \"mean\": " + Number(test.Mean) +
-                     ", \"median\": " + Number(test.Median) + ", \"sd\": " + Number(test.Sd) +
+  std::string json = "{\"attempts\": " + std::to_string(test.Attempts) +
+                     ", \"mean\": " + Optional(Figure(test, test.Mean), "null") +
+                     ", \"median\": " + Optional(Figure(test, test.Median), "null") +
+                     ", \"sd\": " + Optional(Figure(test, test.Sd), "null") +
                      ", \"kr20\": " + Optional(test.Kr20, "null") +
                      ", \"sem\": " + Optional(test.Sem, "null") + ", \"items\": [";
   for (std::size_t i = 0; i < test.Items.size(); ++i) {
@@ -108,10 +119,13 @@ std::string Json(const Statistics::TTest& test, const std::map<int, int>& answer
 }
 
 std::string Text(const Statistics::TTest& test, const std::map<int, int>& answerCounts) {
-  std::string text = "Attempts:  " + std::to_string(test.Attempts) + "\nMean:      " + Number(test.Mean) +
-                     "%\nMedian:    " + Number(test.Median) + "%\nSD:        " + Number(test.Sd) +
-                     "\nKR-20:     " + Optional(test.Kr20, "-") + "\nSEM:       " + Optional(test.Sem, "-") +
-                     "\n";
+  const auto percent = [&](double value) {
+    return test.Attempts > 0 ? Number(value) + "%" : std::string("-");
+  };
+  std::string text =
+      "Attempts:  " + std::to_string(test.Attempts) + "\nMean:      " + percent(test.Mean) +
+      "\nMedian:    " + percent(test.Median) + "\nSD:        " + Optional(Figure(test, test.Sd), "-") +
+      "\nKR-20:     " + Optional(test.Kr20, "-") + "\nSEM:       " + Optional(test.Sem, "-") + "\n";
   if (test.Items.empty()) return text;
   text += "\nQuestion  Attempts  Facility  Discrimination  Chose                          Blank  Flags\n";
   char line[256];

@@ -27,7 +27,8 @@ std::string GradebookCsv(const std::vector<TStoredAttempt>& attempts, int passPo
 // flags separated by blanks.
 std::string ItemsCsv(const Statistics::TTest& test);
 
-// One JSON object: attempts, mean, median, sd, kr20, sem (null where none),
+// One JSON object: attempts, mean, median, sd, kr20, sem (null where none:
+// every figure but attempts without attempts),
 // and items, each with question, attempts, facility, discrimination (or
 // null), chose (letter to count, for the letters up to the last one the
 // question offers or anyone chose), blank and flags. answerCounts gives each
