@@ -71,7 +71,7 @@ private:
 
 class TSqliteDatabase final : public TDatabase {
 public:
-  explicit TSqliteDatabase(std::string path) : Path(std::move(path)) {
+  TSqliteDatabase(std::string path, int busyMilliseconds) : Path(std::move(path)) {
     const int code = sqlite3_open_v2(
         Path.c_str(), &Db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
@@ -81,7 +81,7 @@ public:
       if (IsDamage(code)) throw TSqliteDamaged(Path + ": " + reason);
       throw TIoError(Path, "Cannot open the results store", reason);
     }
-    sqlite3_busy_timeout(Db, Sqlite::BusyMilliseconds);
+    sqlite3_busy_timeout(Db, busyMilliseconds);
   }
   ~TSqliteDatabase() override { sqlite3_close(Db); }
 
@@ -126,8 +126,8 @@ private:
 
 namespace Sqlite {
 
-std::unique_ptr<TDatabase> Open(const std::string& path) {
-  auto database = std::make_unique<TSqliteDatabase>(path);
+std::unique_ptr<TDatabase> Open(const std::string& path, int busyMilliseconds) {
+  auto database = std::make_unique<TSqliteDatabase>(path, busyMilliseconds);
   // The check reads only, so a damaged file is never written over.
   std::string verdict;
   if (auto check = database->Prepare("PRAGMA quick_check"); check->Step()) verdict = check->Text(0);

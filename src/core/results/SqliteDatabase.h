@@ -23,6 +23,7 @@ inline constexpr int BusyMilliseconds = 5000;
 // PRAGMA quick_check. Throws TSqliteDamaged when the file is not a database
 // or the check finds damage (nothing was written to it), TIoError for every
 // other failure (a folder that cannot be written, a lock held too long).
-std::unique_ptr<TDatabase> Open(const std::string& path);
+// busyMilliseconds replaces BusyMilliseconds (for tests).
+std::unique_ptr<TDatabase> Open(const std::string& path, int busyMilliseconds = BusyMilliseconds);
 
 }  // namespace Sqlite

@@ -95,3 +95,34 @@ TEST(ResultsFolder, AnImportKilledAtAnyMomentStoresEachAttemptWhollyOrNotAtAll) 
   EXPECT_EQ(again.Added, 0);
   EXPECT_EQ(again.Known, Files);
 }
+
+// Two programs collect one folder at the same moment: each attempt is stored
+// once, and neither fails.
+TEST(ResultsFolder, TwoCollectorsAtOnceStoreEachAttemptOnce) {
+  TTempDir dir;
+  const std::string drop = dir.File("drop"), tests = dir.File("tests"), data = dir.File("data");
+  std::filesystem::create_directories(drop);
+  std::filesystem::create_directories(tests);
+  for (int i = 0; i < Files; ++i)
+    AttemptFile::Write(drop, ResultsFixture::Attempt("S" + std::to_string(i), "AB", "AB"));
+  pid_t children[2];
+  for (pid_t& child : children) {
+    child = ::fork();
+    if (child == 0) {
+      try {
+        TOpenedStore opened = OpenResultsStore(tests, data);
+        ResultsFolder::Collect(drop, *opened.Store, 3);
+      } catch (...) {
+        ::_exit(1);
+      }
+      ::_exit(0);
+    }
+  }
+  for (pid_t child : children) {
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  TOpenedStore opened = OpenResultsStore(tests, data);
+  EXPECT_EQ(opened.Store->Attempts({}).size(), static_cast<std::size_t>(Files));
+}

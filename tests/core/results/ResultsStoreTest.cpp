@@ -181,6 +181,25 @@ TEST(ResultsStore, RefusesAStoreOfANewerProgramWithoutTouchingIt) {
   }
 }
 
+// Another program holds the write lock: after waiting, the write is refused
+// with a message that says so, and nothing of it is stored.
+TEST(ResultsStore, SaysSoWhenAnotherProgramHoldsTheStore) {
+  TTempDir dir;
+  TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
+  TResultsStore waiting(Sqlite::Open(opened.Path, 100));
+  TTransaction holder(opened.Store->Database());
+  try {
+    waiting.Add(Attempt("Ann", "AB", "AB"), "1");
+    FAIL() << "wrote past another program's lock";
+  } catch (const TIoError& error) {
+    EXPECT_EQ(error.Path, opened.Path);
+    EXPECT_NE(error.Reason.find("in use by another program"), std::string::npos) << error.what();
+  }
+  holder.Commit();
+  EXPECT_TRUE(waiting.Attempts({}).empty());
+  EXPECT_TRUE(waiting.Add(Attempt("Ann", "AB", "AB"), "1"));
+}
+
 TEST(ResultsStore, KeepsItsStoreInTheDataFolderOnANetworkFileSystem) {
   const std::string path =
       ResultsLocation::StorePath("/mnt/share/tests", "/home/u/.local/share/quizwell", true);
