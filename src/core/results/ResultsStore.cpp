@@ -75,19 +75,27 @@ std::int64_t NextId(TDatabase& db, const char* table) {
 
 // A stored question's number and its keys: the first, and the newest.
 struct TQuestionKey {
+  std::int64_t QuestionId = 0;
   int Number = 0;
   Scoring::TLetters FirstCorrect = 0;
   bool FirstAny = false;
-  Scoring::TLetters Correct = 0;
+  Scoring::TLetters Correct = 0;  // the key marks stand under now
   bool Any = false;
+  int Attempts = 0;  // filled only where counted
 };
 
-std::unordered_map<std::int64_t, TQuestionKey> QuestionKeys(TDatabase& db) {
+// The stored questions of testFile (of every test when testFile is empty), by
+// number.
+std::vector<TQuestionKey> ReadQuestionKeys(TDatabase& db, const std::string& testFile) {
   auto rows =
-      db.Prepare("SELECT id, number, correct, any_correct, regrade_correct, regrade_any FROM questions");
-  std::unordered_map<std::int64_t, TQuestionKey> keys;
+      db.Prepare(std::string("SELECT id, number, correct, any_correct, regrade_correct, regrade_any"
+                             " FROM questions") +
+                 (testFile.empty() ? "" : " WHERE UPPER(file_name) = UPPER(?)") + " ORDER BY number, id");
+  if (!testFile.empty()) rows->Bind(1, Utf8(testFile));
+  std::vector<TQuestionKey> keys;
   while (rows->Step()) {
-    TQuestionKey& key = keys[rows->Int(0)];
+    TQuestionKey& key = keys.emplace_back();
+    key.QuestionId = rows->Int(0);
     key.Number = static_cast<int>(rows->Int(1));
     key.FirstCorrect = static_cast<Scoring::TLetters>(rows->Int(2));
     key.FirstAny = rows->Int(3) != 0;
@@ -368,7 +376,8 @@ std::vector<TStoredAttempt> TResultsStore::Attempts(const TResultsFilter& filter
   if (filter.WithAnswers) {
     // One row per attempt: its answer list, marked here with the keys of its
     // questions, as the answers rows are (see Insert and Regrade).
-    const std::unordered_map<std::int64_t, TQuestionKey> keys = QuestionKeys(*Impl->Db);
+    std::unordered_map<std::int64_t, TQuestionKey> keys;
+    for (const TQuestionKey& key : ReadQuestionKeys(*Impl->Db, {})) keys.emplace(key.QuestionId, key);
     auto lists = Impl->Db->Prepare("SELECT a.id, a.answer_list" + from + where);
     for (std::size_t i = 0; i < parameters.size(); ++i) lists->Bind(static_cast<int>(i + 1), parameters[i]);
     while (lists->Step()) {
@@ -407,43 +416,13 @@ bool TResultsStore::SetDeleted(std::int64_t id, bool deleted) {
 
 namespace {
 
-struct TStoredKey {
-  std::int64_t QuestionId = 0;
-  int Number = 0;
-  Scoring::TLetters FirstCorrect = 0;
-  bool FirstAny = false;
-  Scoring::TLetters Correct = 0;  // the key marks stand under now
-  bool Any = false;
-  int Attempts = 0;
-};
-
-// Every question of testFile stored with attempts (a question is stored only
-// with the attempt that asked it), with its keys.
-std::vector<TStoredKey> StoredKeys(TDatabase& db, const std::string& testFile) {
-  auto keys = db.Prepare(
-      "SELECT id, number, correct, any_correct, regrade_correct, regrade_any FROM questions"
-      " WHERE UPPER(file_name) = UPPER(?) ORDER BY number, id");
-  keys->Bind(1, Utf8(testFile));
-  std::vector<TStoredKey> result;
-  while (keys->Step()) {
-    TStoredKey& key = result.emplace_back();
-    key.QuestionId = keys->Int(0);
-    key.Number = static_cast<int>(keys->Int(1));
-    key.FirstCorrect = static_cast<Scoring::TLetters>(keys->Int(2));
-    key.FirstAny = keys->Int(3) != 0;
-    key.Correct = keys->IsNull(4) ? key.FirstCorrect : static_cast<Scoring::TLetters>(keys->Int(4));
-    key.Any = keys->IsNull(5) ? key.FirstAny : keys->Int(5) != 0;
-  }
-  return result;
-}
-
 // The stored keys that differ from current, with current's question.
-std::vector<std::pair<TStoredKey, const TQuestionSnapshot*>> Changed(
+std::vector<std::pair<TQuestionKey, const TQuestionSnapshot*>> Changed(
     TDatabase& db, const std::string& testFile, const std::vector<TQuestionSnapshot>& current) {
   std::unordered_map<int, const TQuestionSnapshot*> byNumber;
   for (const TQuestionSnapshot& q : current) byNumber.emplace(q.Number, &q);
-  std::vector<std::pair<TStoredKey, const TQuestionSnapshot*>> changed;
-  for (const TStoredKey& key : StoredKeys(db, testFile)) {
+  std::vector<std::pair<TQuestionKey, const TQuestionSnapshot*>> changed;
+  for (const TQuestionKey& key : ReadQuestionKeys(db, testFile)) {
     const auto now = byNumber.find(key.Number);
     // A question gone from the test has no new key to mark with.
     if (now == byNumber.end()) continue;

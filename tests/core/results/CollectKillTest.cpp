@@ -24,21 +24,29 @@ std::int64_t Count(TResultsStore& store, const char* sql) {
   return statement->Int(0);
 }
 
-// Collects drop into the store of tests in a child process; kills it after
-// delay unless delay is negative. Returns how long the child lived.
-std::chrono::microseconds RunCollector(const std::string& drop, const std::string& tests,
-                                       const std::string& data, std::chrono::microseconds delay) {
-  const auto start = std::chrono::steady_clock::now();
+// Collects drop into the store of tests in a child process, batchSize files a
+// transaction; the child exits 0 when all went well.
+pid_t StartCollector(const std::string& drop, const std::string& tests, const std::string& data,
+                     std::size_t batchSize) {
   const pid_t child = ::fork();
   if (child == 0) {
     try {
       TOpenedStore opened = OpenResultsStore(tests, data);
-      ResultsFolder::Collect(drop, *opened.Store, 5);
+      ResultsFolder::Collect(drop, *opened.Store, batchSize);
     } catch (...) {
       ::_exit(1);
     }
     ::_exit(0);
   }
+  return child;
+}
+
+// A collector killed after delay, or left to finish when delay is negative.
+// Returns how long it lived.
+std::chrono::microseconds RunCollector(const std::string& drop, const std::string& tests,
+                                       const std::string& data, std::chrono::microseconds delay) {
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t child = StartCollector(drop, tests, data, 5);
   if (delay.count() >= 0) {
     std::this_thread::sleep_for(delay);
     ::kill(child, SIGKILL);
@@ -105,19 +113,7 @@ TEST(ResultsFolder, TwoCollectorsAtOnceStoreEachAttemptOnce) {
   std::filesystem::create_directories(tests);
   for (int i = 0; i < Files; ++i)
     AttemptFile::Write(drop, ResultsFixture::Attempt("S" + std::to_string(i), "AB", "AB"));
-  pid_t children[2];
-  for (pid_t& child : children) {
-    child = ::fork();
-    if (child == 0) {
-      try {
-        TOpenedStore opened = OpenResultsStore(tests, data);
-        ResultsFolder::Collect(drop, *opened.Store, 3);
-      } catch (...) {
-        ::_exit(1);
-      }
-      ::_exit(0);
-    }
-  }
+  const pid_t children[] = {StartCollector(drop, tests, data, 3), StartCollector(drop, tests, data, 3)};
   for (pid_t child : children) {
     int status = -1;
     ::waitpid(child, &status, 0);
