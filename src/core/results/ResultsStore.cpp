@@ -67,12 +67,6 @@ std::string Local(const std::string& utf8) {
   return CodePage::FromUtf8(utf8).Text;
 }
 
-std::int64_t NextId(TDatabase& db, const char* table) {
-  auto statement = db.Prepare(std::string("SELECT COALESCE(MAX(id), 0) + 1 FROM ") + table);
-  statement->Step();
-  return statement->Int(0);
-}
-
 // A stored question's number and its keys: the first, and the newest.
 struct TQuestionKey {
   std::int64_t QuestionId = 0;
@@ -138,8 +132,35 @@ void ReadAnswerList(const std::string& store, std::string_view list,
 
 }  // namespace
 
+// A statement kept for reuse, reset (and so done with) when let go.
+class TCachedStatement {
+public:
+  explicit TCachedStatement(TStatement& statement) : Statement(statement) {}
+  ~TCachedStatement() { Statement.Reset(); }
+  TCachedStatement(const TCachedStatement&) = delete;
+  TCachedStatement& operator=(const TCachedStatement&) = delete;
+  TStatement* operator->() { return &Statement; }
+
+private:
+  TStatement& Statement;
+};
+
 struct TResultsStore::TImpl {
   std::unique_ptr<TDatabase> Db;
+  // The statements every stored attempt runs, prepared once.
+  std::unordered_map<std::string, std::unique_ptr<TStatement>> Statements;
+
+  TCachedStatement Cached(const std::string& sql) {
+    std::unique_ptr<TStatement>& statement = Statements[sql];
+    if (!statement) statement = Db->Prepare(sql);
+    return TCachedStatement(*statement);
+  }
+
+  std::int64_t NextId(const char* table) {
+    auto statement = Cached(std::string("SELECT COALESCE(MAX(id), 0) + 1 FROM ") + table);
+    statement->Step();
+    return statement->Int(0);
+  }
   // Stored questions met before, by file name and number, each with its id:
   // a class answers the same questions, so most are found here by comparing
   // their texts, without a digest or a query. Cleared when a transaction is
@@ -173,11 +194,11 @@ struct TResultsStore::TImpl {
   }
 
   std::int64_t TestId(const TAttempt& attempt) {
-    auto find = Db->Prepare("SELECT id FROM tests WHERE file_name = ? AND fingerprint = ?");
+    auto find = Cached("SELECT id FROM tests WHERE file_name = ? AND fingerprint = ?");
     find->Bind(1, Utf8(attempt.TestFile));
     find->Bind(2, attempt.Fingerprint);
     if (find->Step()) return find->Int(0);
-    const std::int64_t id = NextId(*Db, "tests");
+    const std::int64_t id = NextId("tests");
     auto insert =
         Db->Prepare("INSERT INTO tests (id, file_name, description, fingerprint) VALUES (?, ?, ?, ?)");
     insert->Bind(1, id);
@@ -201,7 +222,7 @@ struct TResultsStore::TImpl {
     if (find->Step()) {
       id = find->Int(0);
     } else {
-      id = NextId(*Db, "questions");
+      id = NextId("questions");
       auto insert = Db->Prepare(
           "INSERT INTO questions (id, file_name, number, digest, question, answer_a, answer_b, answer_c, "
           "answer_d,"
@@ -221,7 +242,7 @@ struct TResultsStore::TImpl {
   }
 
   bool Holds(const std::string& contentId) {
-    auto find = Db->Prepare("SELECT COUNT(*) FROM attempts WHERE content_id = ?");
+    auto find = Cached("SELECT COUNT(*) FROM attempts WHERE content_id = ?");
     find->Bind(1, contentId);
     find->Step();
     return find->Int(0) > 0;
@@ -236,8 +257,8 @@ struct TResultsStore::TImpl {
     std::unordered_map<int, std::int64_t> questionIds;
     for (const TQuestionSnapshot& q : attempt.Questions)
       questionIds[q.Number] = QuestionId(attempt.TestFile, q);
-    const std::int64_t id = NextId(*Db, "attempts");
-    auto insert = Db->Prepare(
+    const std::int64_t id = NextId("attempts");
+    auto insert = Cached(
         "INSERT INTO attempts (id, content_id, test_id, attempt_key, student, student_number, class_name, "
         "source,"
         " machine, version, seed, started, ended, seconds, deleted, answer_list)"
@@ -263,7 +284,7 @@ struct TResultsStore::TImpl {
     }
     insert->Bind(15, list);
     insert->Step();
-    auto answer = Db->Prepare(
+    auto answer = Cached(
         "INSERT INTO answers (attempt_id, position, number, question_id, shown, chosen, checked, mark)"
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
     const std::vector<bool> marks = Marks(attempt);
