@@ -64,7 +64,7 @@ test-sanitize: deps
 # Every fuzz target for FUZZ_SECONDS on a copy of its seed corpus in
 # fuzz/corpus; an input that breaks a target is saved in $(BUILD)-fuzz/findings.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := inistore cipher conversions description timefield moodlexml qti gift aiken csv
+FUZZ_TARGETS := inistore cipher conversions description timefield moodlexml qti gift aiken csv attemptfile
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 fuzz: deps
