@@ -74,6 +74,17 @@ TEST(ResultsCommand, CollectsAClassAndPrintsItsFigures) {
             "S3,,7B,2026-12-03 09:00:00,3,75,yes\r\n"
             "S4,,7B,2026-12-04 09:00:00,2,50,yes\r\n"
             "S5,,7B,2026-12-05 09:00:00,1,25,no\r\n");
+  // A spreadsheet's reading, by Python's csv module.
+  if (std::system("python3 -c 'import csv' >/dev/null 2>&1") == 0) {
+    const TToolResult python = RunProgram(
+        "/usr/bin/env",
+        {"python3", "-c",
+         "import csv, sys\n"
+         "rows = list(csv.DictReader(open(sys.argv[1], newline='', encoding='utf-8')))\n"
+         "print(len(rows), rows[4]['Student'], rows[4]['Date'], rows[4]['Percent'], rows[4]['Passed'])",
+         dir.File("grades.csv")});
+    EXPECT_EQ(python.Out, "5 S5 2026-12-05 09:00:00 25 no\n") << python.Err;
+  }
   EXPECT_EQ(ReadBytes(dir.File("items.csv")),
             "Question,Attempts,Facility,Discrimination,A,B,C,D,E,F,Top A,Top B,Top C,Top D,Top E,Top F,"
             "Bottom A,Bottom B,Bottom C,Bottom D,Bottom E,Bottom F,Blank,Flags\r\n"
