@@ -48,6 +48,7 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_print_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_engine_bench
 	$(BUILD)-bench/bench/quizwell_exchange_bench
+	$(BUILD)-bench/bench/quizwell_results_bench
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. One
 # test is left to the plain run: it uses up every file descriptor, and the
@@ -63,7 +64,7 @@ test-sanitize: deps
 # Every fuzz target for FUZZ_SECONDS on a copy of its seed corpus in
 # fuzz/corpus; an input that breaks a target is saved in $(BUILD)-fuzz/findings.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := inistore cipher conversions description timefield moodlexml qti gift aiken csv
+FUZZ_TARGETS := inistore cipher conversions description timefield moodlexml qti gift aiken csv attemptfile
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 fuzz: deps

@@ -14,3 +14,8 @@ int PrintCommand(TToolContext& context);
 int GradeCommand(TToolContext& context);
 int ImportCommand(TToolContext& context);
 int ExportCommand(TToolContext& context);
+
+// The results commands, each with its entry in the command table.
+struct TCommand;
+TCommand ResultsCommandEntry();
+TCommand CollectCommandEntry();

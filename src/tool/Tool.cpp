@@ -218,6 +218,8 @@ const std::vector<TCommand>& Commands() {
        3,
        3,
        ExportCommand},
+      ResultsCommandEntry(),
+      CollectCommandEntry(),
   };
   return commands;
 }

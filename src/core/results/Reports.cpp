@@ -1,0 +1,148 @@
+#include "core/results/Reports.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/storage/CodePage.h"
+#include "core/storage/Csv.h"
+
+namespace Reports {
+
+namespace {
+
+std::string Optional(const std::optional<double>& value, const char* none) {
+  return value ? Number(*value) : none;
+}
+
+// How many letters a question's row shows: its answers, or further when a
+// letter beyond them was chosen.
+int LetterSpan(const Statistics::TItem& item, const std::map<int, int>& answerCounts) {
+  int span = 0;
+  if (const auto found = answerCounts.find(item.Number); found != answerCounts.end()) span = found->second;
+  for (int letter = 0; letter < 6; ++letter)
+    if (item.Chose[letter] > 0) span = std::max(span, letter + 1);
+  return span;
+}
+
+std::string FlagText(const Statistics::TItem& item) {
+  std::string text;
+  for (const std::string& flag : item.Flags) text += (text.empty() ? "" : " ") + flag;
+  return text;
+}
+
+}  // namespace
+
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.4f", value);
+  std::string result = text;
+  while (result.back() == '0') result.pop_back();
+  if (result.back() == '.') result.pop_back();
+  if (result == "-0") result = "0";
+  return result;
+}
+
+std::vector<Statistics::TResponses> Responses(const std::vector<TStoredAttempt>& attempts) {
+  std::vector<Statistics::TResponses> responses;
+  responses.reserve(attempts.size());
+  for (const TStoredAttempt& attempt : attempts) {
+    Statistics::TResponses& r = responses.emplace_back();
+    r.reserve(attempt.Answers.size());
+    for (const TStoredAnswer& answer : attempt.Answers)
+      r.push_back({answer.Number, answer.Chosen, answer.Right});
+  }
+  return responses;
+}
+
+std::string GradebookCsv(const std::vector<TStoredAttempt>& attempts, int passPoint) {
+  std::string text =
+      Csv::FormatRecord({"Student", "Student number", "Class", "Date", "Score", "Percent", "Passed"});
+  for (const TStoredAttempt& a : attempts) {
+    const std::string passed =
+        passPoint > 0 ? (Scoring::Passed(a.Right, a.Asked, passPoint) ? "yes" : "no") : std::string();
+    text += CodePage::ToUtf8(Csv::FormatRecord(
+        {a.Student, a.StudentNumber, a.Class, a.Ended.empty() ? a.Started : a.Ended, std::to_string(a.Right),
+         std::to_string(Scoring::Percent(a.Right, a.Asked)), passed}));
+  }
+  return text;
+}
+
+std::string ItemsCsv(const Statistics::TTest& test) {
+  std::vector<std::string> header = {"Question", "Attempts", "Facility", "Discrimination"};
+  for (const char* group : {"", "Top ", "Bottom "})
+    for (char letter = 'A'; letter <= 'F'; ++letter) header.push_back(group + std::string(1, letter));
+  header.insert(header.end(), {"Blank", "Flags"});
+  std::string text = Csv::FormatRecord(header);
+  for (const Statistics::TItem& item : test.Items) {
+    std::vector<std::string> row = {std::to_string(item.Number), std::to_string(item.Attempts),
+                                    Number(item.Facility), Optional(item.Discrimination, "")};
+    for (const auto* counts : {&item.Chose, &item.ChoseTop, &item.ChoseBottom})
+      for (int count : *counts) row.push_back(std::to_string(count));
+    row.push_back(std::to_string(item.Blank));
+    row.push_back(FlagText(item));
+    text += Csv::FormatRecord(row);
+  }
+  return text;
+}
+
+namespace {
+
+// Figures of a test without attempts are none rather than 0.
+std::optional<double> Figure(const Statistics::TTest& test, double value) {
+  return test.Attempts > 0 ? std::optional<double>(value) : std::nullopt;
+}
+
+}  // namespace
+
+std::string Json(const Statistics::TTest& test, const std::map<int, int>& answerCounts) {
+  std::string json = "{\"attempts\": " + std::to_string(test.Attempts) +
+                     ", \"mean\": " + Optional(Figure(test, test.Mean), "null") +
+                     ", \"median\": " + Optional(Figure(test, test.Median), "null") +
+                     ", \"sd\": " + Optional(Figure(test, test.Sd), "null") +
+                     ", \"kr20\": " + Optional(test.Kr20, "null") +
+                     ", \"sem\": " + Optional(test.Sem, "null") + ", \"items\": [";
+  for (std::size_t i = 0; i < test.Items.size(); ++i) {
+    const Statistics::TItem& item = test.Items[i];
+    json += std::string(i ? ", " : "") + "{\"question\": " + std::to_string(item.Number) +
+            ", \"attempts\": " + std::to_string(item.Attempts) + ", \"facility\": " + Number(item.Facility) +
+            ", \"discrimination\": " + Optional(item.Discrimination, "null") + ", \"chose\": {";
+    const int span = LetterSpan(item, answerCounts);
+    for (int letter = 0; letter < span; ++letter)
+      json += std::string(letter ? ", " : "") + "\"" + static_cast<char>('A' + letter) +
+              "\": " + std::to_string(item.Chose[letter]);
+    json += "}, \"blank\": " + std::to_string(item.Blank) + ", \"flags\": [";
+    for (std::size_t f = 0; f < item.Flags.size(); ++f)
+      json += std::string(f ? ", " : "") + "\"" + item.Flags[f] + "\"";
+    json += "]}";
+  }
+  return json + "]}\n";
+}
+
+std::string Text(const Statistics::TTest& test, const std::map<int, int>& answerCounts) {
+  const auto percent = [&](double value) {
+    return test.Attempts > 0 ? Number(value) + "%" : std::string("-");
+  };
+  std::string text =
+      "Attempts:  " + std::to_string(test.Attempts) + "\nMean:      " + percent(test.Mean) +
+      "\nMedian:    " + percent(test.Median) + "\nSD:        " + Optional(Figure(test, test.Sd), "-") +
+      "\nKR-20:     " + Optional(test.Kr20, "-") + "\nSEM:       " + Optional(test.Sem, "-") + "\n";
+  if (test.Items.empty()) return text;
+  text += "\nQuestion  Attempts  Facility  Discrimination  Chose                          Blank  Flags\n";
+  char line[256];
+  for (const Statistics::TItem& item : test.Items) {
+    std::string chose;
+    const int span = LetterSpan(item, answerCounts);
+    for (int letter = 0; letter < span; ++letter)
+      chose += std::string(letter ? " " : "") + static_cast<char>('A' + letter) + ":" +
+               std::to_string(item.Chose[letter]);
+    std::snprintf(line, sizeof line, "%8d  %8d  %8s  %14s  %-29s  %5d  %s", item.Number, item.Attempts,
+                  Number(item.Facility).c_str(), Optional(item.Discrimination, "-").c_str(), chose.c_str(),
+                  item.Blank, FlagText(item).c_str());
+    text += line;
+    while (text.back() == ' ') text.pop_back();
+    text += '\n';
+  }
+  return text;
+}
+
+}  // namespace Reports

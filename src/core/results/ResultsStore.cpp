@@ -1,0 +1,605 @@
+#include "core/results/ResultsStore.h"
+
+#include <sys/statfs.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <map>
+#include <stdexcept>
+#include <tuple>
+#include <unordered_map>
+
+#include "core/results/SqliteDatabase.h"
+#include "core/storage/CodePage.h"
+#include "core/storage/IoError.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Each entry brings the schema from the version before it to its own; a
+// store is migrated forward one step per transaction, never backward.
+struct TMigration {
+  int Version;
+  std::vector<const char*> Statements;
+};
+
+const std::vector<TMigration>& Migrations() {
+  static const std::vector<TMigration> migrations = {
+      {1,
+       {"CREATE TABLE store_version (version INTEGER NOT NULL)",
+        "INSERT INTO store_version (version) VALUES (0)",
+        "CREATE TABLE tests (id INTEGER NOT NULL PRIMARY KEY, file_name TEXT NOT NULL, description TEXT NOT "
+        "NULL,"
+        " fingerprint TEXT NOT NULL, UNIQUE (file_name, fingerprint))",
+        "CREATE TABLE questions (id INTEGER NOT NULL PRIMARY KEY, file_name TEXT NOT NULL, number INTEGER "
+        "NOT NULL,"
+        " digest TEXT NOT NULL, question TEXT NOT NULL, answer_a TEXT NOT NULL, answer_b TEXT NOT NULL,"
+        " answer_c TEXT NOT NULL, answer_d TEXT NOT NULL, answer_e TEXT NOT NULL, answer_f TEXT NOT NULL,"
+        " correct INTEGER NOT NULL, any_correct INTEGER NOT NULL, regrade_correct INTEGER, regrade_any "
+        "INTEGER,"
+        " UNIQUE (file_name, number, digest))",
+        "CREATE TABLE attempts (id INTEGER NOT NULL PRIMARY KEY, content_id TEXT NOT NULL UNIQUE,"
+        " test_id INTEGER NOT NULL REFERENCES tests (id), attempt_key TEXT NOT NULL, student TEXT NOT NULL,"
+        " student_number TEXT NOT NULL, class_name TEXT NOT NULL, source TEXT NOT NULL, machine TEXT NOT "
+        "NULL,"
+        " version TEXT NOT NULL, seed TEXT NOT NULL, started TEXT NOT NULL, ended TEXT NOT NULL,"
+        " seconds INTEGER NOT NULL, deleted INTEGER NOT NULL, answer_list TEXT NOT NULL)",
+        "CREATE INDEX attempts_by_test ON attempts (test_id, started)",
+        "CREATE TABLE answers (attempt_id INTEGER NOT NULL REFERENCES attempts (id), position INTEGER NOT "
+        "NULL,"
+        " number INTEGER NOT NULL, question_id INTEGER NOT NULL REFERENCES questions (id), shown TEXT NOT "
+        "NULL,"
+        " chosen INTEGER NOT NULL, checked INTEGER NOT NULL, mark INTEGER NOT NULL, regraded INTEGER,"
+        " PRIMARY KEY (attempt_id, position))",
+        "CREATE INDEX answers_by_question ON answers (question_id)"}},
+  };
+  return migrations;
+}
+
+std::string Utf8(std::string_view text) {
+  return CodePage::ToUtf8(text);
+}
+std::string Local(const std::string& utf8) {
+  return CodePage::FromUtf8(utf8).Text;
+}
+
+// A stored question's number and its keys: the first, and the newest.
+struct TQuestionKey {
+  std::int64_t QuestionId = 0;
+  int Number = 0;
+  Scoring::TLetters FirstCorrect = 0;
+  bool FirstAny = false;
+  Scoring::TLetters Correct = 0;  // the key marks stand under now
+  bool Any = false;
+  int Attempts = 0;  // filled only where counted
+};
+
+// The stored questions of testFile (of every test when testFile is empty), by
+// number.
+std::vector<TQuestionKey> ReadQuestionKeys(TDatabase& db, const std::string& testFile) {
+  auto rows =
+      db.Prepare(std::string("SELECT id, number, correct, any_correct, regrade_correct, regrade_any"
+                             " FROM questions") +
+                 (testFile.empty() ? "" : " WHERE UPPER(file_name) = UPPER(?)") + " ORDER BY number, id");
+  if (!testFile.empty()) rows->Bind(1, Utf8(testFile));
+  std::vector<TQuestionKey> keys;
+  while (rows->Step()) {
+    TQuestionKey& key = keys.emplace_back();
+    key.QuestionId = rows->Int(0);
+    key.Number = static_cast<int>(rows->Int(1));
+    key.FirstCorrect = static_cast<Scoring::TLetters>(rows->Int(2));
+    key.FirstAny = rows->Int(3) != 0;
+    key.Correct = rows->IsNull(4) ? key.FirstCorrect : static_cast<Scoring::TLetters>(rows->Int(4));
+    key.Any = rows->IsNull(5) ? key.FirstAny : rows->Int(5) != 0;
+  }
+  return keys;
+}
+
+// "12:AC 13: 14:B": question id and letters chosen per answer, in the order
+// shown. A list that does not read is damage.
+void ReadAnswerList(const std::string& store, std::string_view list,
+                    const std::unordered_map<std::int64_t, TQuestionKey>& keys, TStoredAttempt& attempt) {
+  const auto damaged = [&] {
+    return TIoError(store, "Cannot read the results store",
+                    "it is damaged: the answers of attempt " + std::to_string(attempt.Id) + " do not read");
+  };
+  for (std::size_t i = 0; i < list.size();) {
+    std::int64_t id = 0;
+    const auto [end, error] = std::from_chars(list.data() + i, list.data() + list.size(), id);
+    if (error != std::errc() || end == list.data() + list.size() || *end != ':') throw damaged();
+    i = static_cast<std::size_t>(end - list.data()) + 1;
+    Scoring::TLetters chosen = 0;
+    for (; i < list.size() && list[i] != ' '; ++i) {
+      if (list[i] < 'A' || list[i] > 'F') throw damaged();
+      chosen |= static_cast<Scoring::TLetters>(1 << (list[i] - 'A'));
+    }
+    ++i;
+    const auto key = keys.find(id);
+    if (key == keys.end()) throw damaged();
+    const TQuestionKey& k = key->second;
+    const bool right = Scoring::IsRight(k.Correct, k.Any, chosen);
+    const bool firstRight = Scoring::IsRight(k.FirstCorrect, k.FirstAny, chosen);
+    attempt.Answers.push_back({k.Number, chosen, right, firstRight});
+    attempt.Right += right;
+    attempt.FirstRight += firstRight;
+  }
+  attempt.Asked = static_cast<int>(attempt.Answers.size());
+}
+
+}  // namespace
+
+// A statement kept for reuse, reset (and so done with) when let go.
+class TCachedStatement {
+public:
+  explicit TCachedStatement(TStatement& statement) : Statement(statement) {}
+  ~TCachedStatement() { Statement.Reset(); }
+  TCachedStatement(const TCachedStatement&) = delete;
+  TCachedStatement& operator=(const TCachedStatement&) = delete;
+  TStatement* operator->() { return &Statement; }
+
+private:
+  TStatement& Statement;
+};
+
+struct TResultsStore::TImpl {
+  std::unique_ptr<TDatabase> Db;
+  // The statements every stored attempt runs, prepared once.
+  std::unordered_map<std::string, std::unique_ptr<TStatement>> Statements;
+
+  TCachedStatement Cached(const std::string& sql) {
+    std::unique_ptr<TStatement>& statement = Statements[sql];
+    if (!statement) statement = Db->Prepare(sql);
+    return TCachedStatement(*statement);
+  }
+
+  std::int64_t NextId(const char* table) {
+    auto statement = Cached(std::string("SELECT COALESCE(MAX(id), 0) + 1 FROM ") + table);
+    statement->Step();
+    return statement->Int(0);
+  }
+  // Stored questions met before, by file name and number, each with its id:
+  // a class answers the same questions, so most are found here by comparing
+  // their texts, without a digest or a query. Cleared when a transaction is
+  // rolled back, as its ids are then gone.
+  std::map<std::pair<std::string, int>, std::vector<std::pair<TQuestionSnapshot, std::int64_t>>> QuestionIds;
+
+  int StoredVersion() {
+    if (!Db->HasTable("store_version")) return 0;
+    auto version = Db->Prepare("SELECT version FROM store_version");
+    return version->Step() ? static_cast<int>(version->Int(0)) : 0;
+  }
+
+  void Migrate() {
+    const int stored = StoredVersion();
+    if (stored > SchemaVersion)
+      throw TIoError(Db->Name(), "Cannot use the results store",
+                     "it was made by a newer version of the program (store version " +
+                         std::to_string(stored) + ", this program knows " + std::to_string(SchemaVersion) +
+                         ")");
+    for (const TMigration& migration : Migrations()) {
+      if (migration.Version <= stored) continue;
+      TTransaction transaction(*Db);
+      // Another program may have migrated meanwhile; the write lock is ours now.
+      if (StoredVersion() >= migration.Version) continue;
+      for (const char* sql : migration.Statements) Db->Execute(sql);
+      auto update = Db->Prepare("UPDATE store_version SET version = ?");
+      update->Bind(1, std::int64_t{migration.Version});
+      update->Step();
+      transaction.Commit();
+    }
+  }
+
+  std::int64_t TestId(const TAttempt& attempt) {
+    auto find = Cached("SELECT id FROM tests WHERE file_name = ? AND fingerprint = ?");
+    find->Bind(1, Utf8(attempt.TestFile));
+    find->Bind(2, attempt.Fingerprint);
+    if (find->Step()) return find->Int(0);
+    const std::int64_t id = NextId("tests");
+    auto insert =
+        Db->Prepare("INSERT INTO tests (id, file_name, description, fingerprint) VALUES (?, ?, ?, ?)");
+    insert->Bind(1, id);
+    insert->Bind(2, Utf8(attempt.TestFile));
+    insert->Bind(3, Utf8(attempt.Description));
+    insert->Bind(4, attempt.Fingerprint);
+    insert->Step();
+    return id;
+  }
+
+  std::int64_t QuestionId(const std::string& testFile, const TQuestionSnapshot& q) {
+    auto& known = QuestionIds[{testFile, q.Number}];
+    for (const auto& [snapshot, knownId] : known)
+      if (snapshot == q) return knownId;
+    const std::string digest = Fingerprint({q});
+    auto find = Db->Prepare("SELECT id FROM questions WHERE file_name = ? AND number = ? AND digest = ?");
+    find->Bind(1, Utf8(testFile));
+    find->Bind(2, std::int64_t{q.Number});
+    find->Bind(3, digest);
+    std::int64_t id = 0;
+    if (find->Step()) {
+      id = find->Int(0);
+    } else {
+      id = NextId("questions");
+      auto insert = Db->Prepare(
+          "INSERT INTO questions (id, file_name, number, digest, question, answer_a, answer_b, answer_c, "
+          "answer_d,"
+          " answer_e, answer_f, correct, any_correct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+      insert->Bind(1, id);
+      insert->Bind(2, Utf8(testFile));
+      insert->Bind(3, std::int64_t{q.Number});
+      insert->Bind(4, digest);
+      insert->Bind(5, Utf8(q.Question));
+      for (int i = 0; i < 6; ++i) insert->Bind(6 + i, Utf8(q.Answers[i]));
+      insert->Bind(12, std::int64_t{q.Correct});
+      insert->Bind(13, std::int64_t{q.AnyCorrectPasses});
+      insert->Step();
+    }
+    known.emplace_back(q, id);
+    return id;
+  }
+
+  bool Holds(const std::string& contentId) {
+    auto find = Cached("SELECT COUNT(*) FROM attempts WHERE content_id = ?");
+    find->Bind(1, contentId);
+    find->Step();
+    return find->Int(0) > 0;
+  }
+
+  // Inside a transaction.
+  bool Insert(const TAttempt& attempt, const std::string& contentId) {
+    if (const std::string problem = AttemptProblem(attempt); !problem.empty())
+      throw std::invalid_argument("The attempt cannot be stored: " + problem);
+    if (Holds(contentId)) return false;
+    const std::int64_t testId = TestId(attempt);
+    std::unordered_map<int, std::int64_t> questionIds;
+    for (const TQuestionSnapshot& q : attempt.Questions)
+      questionIds[q.Number] = QuestionId(attempt.TestFile, q);
+    const std::int64_t id = NextId("attempts");
+    auto insert = Cached(
+        "INSERT INTO attempts (id, content_id, test_id, attempt_key, student, student_number, class_name, "
+        "source,"
+        " machine, version, seed, started, ended, seconds, deleted, answer_list)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?)");
+    insert->Bind(1, id);
+    insert->Bind(2, contentId);
+    insert->Bind(3, testId);
+    insert->Bind(4, attempt.Id);
+    insert->Bind(5, Utf8(attempt.Student));
+    insert->Bind(6, Utf8(attempt.StudentNumber));
+    insert->Bind(7, Utf8(attempt.Class));
+    insert->Bind(8, SourceName(attempt.Source));
+    insert->Bind(9, Utf8(attempt.Machine));
+    insert->Bind(10, attempt.Version ? std::string(1, attempt.Version) : std::string());
+    insert->Bind(11, attempt.Seed);
+    insert->Bind(12, attempt.Started);
+    insert->Bind(13, attempt.Ended);
+    insert->Bind(14, std::int64_t{attempt.SecondsTaken});
+    std::string list;
+    for (const TAnsweredQuestion& a : attempt.Answered) {
+      if (!list.empty()) list += ' ';
+      list += std::to_string(questionIds.at(a.Number)) + ':' + Scoring::LetterText(a.Chosen);
+    }
+    insert->Bind(15, list);
+    insert->Step();
+    auto answer = Cached(
+        "INSERT INTO answers (attempt_id, position, number, question_id, shown, chosen, checked, mark)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    const std::vector<bool> marks = Marks(attempt);
+    for (std::size_t i = 0; i < attempt.Answered.size(); ++i) {
+      const TAnsweredQuestion& a = attempt.Answered[i];
+      answer->Reset();
+      answer->Bind(1, id);
+      answer->Bind(2, std::int64_t{a.Position});
+      answer->Bind(3, std::int64_t{a.Number});
+      answer->Bind(4, questionIds.at(a.Number));
+      answer->Bind(5, a.ShownOrder);
+      answer->Bind(6, std::int64_t{a.Chosen});
+      answer->Bind(7, std::int64_t{a.Checked});
+      answer->Bind(8, std::int64_t{marks[i]});
+      answer->Step();
+    }
+    return true;
+  }
+};
+
+TResultsStore::TResultsStore(std::unique_ptr<TDatabase> database) : Impl(std::make_unique<TImpl>()) {
+  Impl->Db = std::move(database);
+  Impl->Migrate();
+}
+
+TResultsStore::~TResultsStore() = default;
+
+const std::string& TResultsStore::Name() const {
+  return Impl->Db->Name();
+}
+
+TDatabase& TResultsStore::Database() {
+  return *Impl->Db;
+}
+
+bool TResultsStore::Add(const TAttempt& attempt, const std::string& contentId) {
+  return AddAll({{attempt, contentId}}) == 1;
+}
+
+int TResultsStore::AddAll(const std::vector<std::pair<TAttempt, std::string>>& attempts) {
+  try {
+    TTransaction transaction(*Impl->Db);
+    int added = 0;
+    for (const auto& [attempt, contentId] : attempts) added += Impl->Insert(attempt, contentId) ? 1 : 0;
+    transaction.Commit();
+    return added;
+  } catch (...) {
+    Impl->QuestionIds.clear();
+    throw;
+  }
+}
+
+bool TResultsStore::Holds(const std::string& contentId) {
+  return Impl->Holds(contentId);
+}
+
+std::vector<TStoredAttempt> TResultsStore::Attempts(const TResultsFilter& filter) {
+  std::string where = " WHERE 1 = 1";
+  std::vector<std::string> parameters;
+  if (!filter.TestFile.empty()) {
+    where += " AND UPPER(t.file_name) = UPPER(?)";
+    parameters.push_back(Utf8(filter.TestFile));
+  }
+  if (!filter.Since.empty()) {
+    where += " AND a.started >= ?";
+    parameters.push_back(filter.Since);
+  }
+  if (!filter.Until.empty()) {
+    where += " AND a.started < ?";
+    parameters.push_back(filter.Until);
+  }
+  if (filter.Source) {
+    where += " AND a.source = ?";
+    parameters.emplace_back(SourceName(*filter.Source));
+  }
+  if (!filter.Class.empty()) {
+    where += " AND a.class_name = ?";
+    parameters.push_back(Utf8(filter.Class));
+  }
+  if (!filter.WithDeleted) where += " AND a.deleted = 0";
+  const std::string from = " FROM attempts a JOIN tests t ON t.id = a.test_id";
+  auto list = Impl->Db->Prepare(
+      "SELECT a.id, t.file_name, t.description, a.student, a.student_number, a.class_name, a.source, "
+      "a.machine,"
+      " a.version, a.seed, a.started, a.ended, a.seconds, a.deleted" +
+      from + where + " ORDER BY a.started, a.id");
+  for (std::size_t i = 0; i < parameters.size(); ++i) list->Bind(static_cast<int>(i + 1), parameters[i]);
+  std::vector<TStoredAttempt> attempts;
+  std::unordered_map<std::int64_t, std::size_t> index;
+  while (list->Step()) {
+    TStoredAttempt& a = attempts.emplace_back();
+    a.Id = list->Int(0);
+    a.TestFile = Local(list->Text(1));
+    a.Description = Local(list->Text(2));
+    a.Student = Local(list->Text(3));
+    a.StudentNumber = Local(list->Text(4));
+    a.Class = Local(list->Text(5));
+    a.Source = SourceOfName(list->Text(6)).value_or(TAttemptSource::Import);
+    a.Machine = Local(list->Text(7));
+    const std::string version = list->Text(8);
+    a.Version = version.empty() ? 0 : version[0];
+    a.Seed = list->Text(9);
+    a.Started = list->Text(10);
+    a.Ended = list->Text(11);
+    a.SecondsTaken = static_cast<int>(list->Int(12));
+    a.Deleted = list->Int(13) != 0;
+    index.emplace(a.Id, attempts.size() - 1);
+  }
+  if (attempts.empty()) return attempts;
+  if (filter.WithAnswers) {
+    // One row per attempt: its answer list, marked here with the keys of its
+    // questions, as the answers rows are (see Insert and Regrade).
+    std::unordered_map<std::int64_t, TQuestionKey> keys;
+    for (const TQuestionKey& key : ReadQuestionKeys(*Impl->Db, {})) keys.emplace(key.QuestionId, key);
+    auto lists = Impl->Db->Prepare("SELECT a.id, a.answer_list" + from + where);
+    for (std::size_t i = 0; i < parameters.size(); ++i) lists->Bind(static_cast<int>(i + 1), parameters[i]);
+    while (lists->Step()) {
+      TStoredAttempt& a = attempts[index.at(lists->Int(0))];
+      ReadAnswerList(Impl->Db->Name(), lists->Text(1), keys, a);
+    }
+    return attempts;
+  }
+  auto totals = Impl->Db->Prepare(
+      "SELECT an.attempt_id, COUNT(*), SUM(COALESCE(an.regraded, an.mark)), SUM(an.mark) FROM answers an"
+      " JOIN attempts a ON a.id = an.attempt_id JOIN tests t ON t.id = a.test_id" +
+      where + " GROUP BY an.attempt_id");
+  for (std::size_t i = 0; i < parameters.size(); ++i) totals->Bind(static_cast<int>(i + 1), parameters[i]);
+  while (totals->Step()) {
+    TStoredAttempt& a = attempts[index.at(totals->Int(0))];
+    a.Asked = static_cast<int>(totals->Int(1));
+    a.Right = static_cast<int>(totals->Int(2));
+    a.FirstRight = static_cast<int>(totals->Int(3));
+  }
+  return attempts;
+}
+
+bool TResultsStore::SetDeleted(std::int64_t id, bool deleted) {
+  TTransaction transaction(*Impl->Db);
+  auto find = Impl->Db->Prepare("SELECT COUNT(*) FROM attempts WHERE id = ?");
+  find->Bind(1, id);
+  find->Step();
+  if (find->Int(0) == 0) return false;
+  auto update = Impl->Db->Prepare("UPDATE attempts SET deleted = ? WHERE id = ?");
+  update->Bind(1, std::int64_t{deleted});
+  update->Bind(2, id);
+  update->Step();
+  transaction.Commit();
+  return true;
+}
+
+namespace {
+
+// The stored keys that differ from current, with current's question.
+std::vector<std::pair<TQuestionKey, const TQuestionSnapshot*>> Changed(
+    TDatabase& db, const std::string& testFile, const std::vector<TQuestionSnapshot>& current) {
+  std::unordered_map<int, const TQuestionSnapshot*> byNumber;
+  for (const TQuestionSnapshot& q : current) byNumber.emplace(q.Number, &q);
+  std::vector<std::pair<TQuestionKey, const TQuestionSnapshot*>> changed;
+  for (const TQuestionKey& key : ReadQuestionKeys(db, testFile)) {
+    const auto now = byNumber.find(key.Number);
+    // A question gone from the test has no new key to mark with.
+    if (now == byNumber.end()) continue;
+    if (now->second->Correct != key.Correct || now->second->AnyCorrectPasses != key.Any)
+      changed.emplace_back(key, now->second);
+  }
+  // Counted only for the few that changed: a class has many answers.
+  auto count = db.Prepare("SELECT COUNT(DISTINCT attempt_id) FROM answers WHERE question_id = ?");
+  for (auto& [key, now] : changed) {
+    count->Reset();
+    count->Bind(1, key.QuestionId);
+    count->Step();
+    key.Attempts = static_cast<int>(count->Int(0));
+  }
+  return changed;
+}
+
+}  // namespace
+
+std::vector<TKeyChange> TResultsStore::KeyChanges(const std::string& testFile,
+                                                  const std::vector<TQuestionSnapshot>& current) {
+  std::vector<TKeyChange> changes;
+  for (const auto& [key, now] : Changed(*Impl->Db, testFile, current)) {
+    if (!changes.empty() && changes.back().Number == key.Number && changes.back().OldCorrect == key.Correct &&
+        changes.back().OldAnyCorrectPasses == key.Any) {
+      changes.back().Attempts += key.Attempts;
+      continue;
+    }
+    changes.push_back({key.Number, key.Correct, key.Any, now->Correct, now->AnyCorrectPasses, key.Attempts});
+  }
+  return changes;
+}
+
+int TResultsStore::Regrade(const std::string& testFile, const std::vector<TQuestionSnapshot>& current) {
+  TDatabase& db = *Impl->Db;
+  TTransaction transaction(db);
+  auto keyUpdate = db.Prepare("UPDATE questions SET regrade_correct = ?, regrade_any = ? WHERE id = ?");
+  auto answers = db.Prepare("SELECT attempt_id, position, chosen FROM answers WHERE question_id = ?");
+  auto markUpdate = db.Prepare("UPDATE answers SET regraded = ? WHERE attempt_id = ? AND position = ?");
+  std::vector<std::int64_t> touched;
+  for (const auto& [key, now] : Changed(db, testFile, current)) {
+    // Back to the first key: the first marks stand again.
+    const bool backToFirst = now->Correct == key.FirstCorrect && now->AnyCorrectPasses == key.FirstAny;
+    keyUpdate->Reset();
+    if (backToFirst) {
+      keyUpdate->BindNull(1);
+      keyUpdate->BindNull(2);
+    } else {
+      keyUpdate->Bind(1, std::int64_t{now->Correct});
+      keyUpdate->Bind(2, std::int64_t{now->AnyCorrectPasses});
+    }
+    keyUpdate->Bind(3, key.QuestionId);
+    keyUpdate->Step();
+    answers->Reset();
+    answers->Bind(1, key.QuestionId);
+    std::vector<std::tuple<std::int64_t, std::int64_t, Scoring::TLetters>> rows;
+    while (answers->Step())
+      rows.emplace_back(answers->Int(0), answers->Int(1), static_cast<Scoring::TLetters>(answers->Int(2)));
+    for (const auto& [attempt, position, chosen] : rows) {
+      markUpdate->Reset();
+      if (backToFirst)
+        markUpdate->BindNull(1);
+      else
+        markUpdate->Bind(1, std::int64_t{Scoring::IsRight(now->Correct, now->AnyCorrectPasses, chosen)});
+      markUpdate->Bind(2, attempt);
+      markUpdate->Bind(3, position);
+      markUpdate->Step();
+      touched.push_back(attempt);
+    }
+  }
+  transaction.Commit();
+  std::sort(touched.begin(), touched.end());
+  return static_cast<int>(std::unique(touched.begin(), touched.end()) - touched.begin());
+}
+
+namespace ResultsLocation {
+
+std::string UserDataFolder() {
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data == '/')
+    return std::string(data) + "/quizwell";
+  const char* home = std::getenv("HOME");
+  return std::string(home ? home : "") + "/.local/share/quizwell";
+}
+
+bool IsNetworkFolder(const std::string& folder) {
+  struct statfs info {};
+  if (::statfs(folder.c_str(), &info) != 0) return false;
+  switch (static_cast<unsigned long>(info.f_type)) {
+    case 0x6969UL:      // NFS
+    case 0x517BUL:      // SMB
+    case 0xFF534D42UL:  // CIFS
+    case 0xFE534D42UL:  // SMB2
+    case 0x5346414FUL:  // AFS
+    case 0x01021994UL:  // 9p
+    case 0x65735546UL:  // FUSE (sshfs and other remote folders)
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string StorePath(const std::string& testFolder, const std::string& userDataFolder, bool network) {
+  if (!network) return (fs::path(testFolder) / ResultsFileName).string();
+  std::string absolute = fs::absolute(testFolder).lexically_normal().string();
+  return (fs::path(userDataFolder) / ("Results-" + Digest128(absolute).substr(0, 16) + ".sqlite")).string();
+}
+
+}  // namespace ResultsLocation
+
+namespace {
+
+std::string TimeStamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+  return text;
+}
+
+void MoveAside(const std::string& path, const std::string& aside) {
+  std::error_code error;
+  fs::rename(path, aside, error);
+  if (error) throw TIoError(path, "Cannot move the damaged results store aside", error.message());
+  for (const char* suffix : {"-wal", "-shm"}) {
+    if (fs::exists(path + suffix, error)) fs::rename(path + suffix, aside + suffix, error);
+  }
+}
+
+}  // namespace
+
+TOpenedStore OpenResultsStore(const std::string& testFolder, const std::string& userDataFolder) {
+  TOpenedStore opened;
+  const bool network = ResultsLocation::IsNetworkFolder(testFolder);
+  opened.Path = ResultsLocation::StorePath(testFolder, userDataFolder, network);
+  if (network) {
+    std::error_code error;
+    fs::create_directories(userDataFolder, error);
+    if (error)
+      throw TIoError(userDataFolder, "Cannot make the folder for the results store", error.message());
+    opened.Notices.push_back("The folder \"" + testFolder +
+                             "\" is on a network file system, where the results store cannot be kept safely; "
+                             "the results are kept in \"" +
+                             opened.Path + "\" instead.");
+  }
+  try {
+    opened.Store = std::make_unique<TResultsStore>(Sqlite::Open(opened.Path));
+  } catch (const TSqliteDamaged&) {
+    std::string aside = opened.Path + ".damaged-" + TimeStamp();
+    for (int n = 2; fs::exists(aside); ++n)
+      aside = opened.Path + ".damaged-" + TimeStamp() + "-" + std::to_string(n);
+    MoveAside(opened.Path, aside);
+    opened.Notices.push_back("The results store \"" + opened.Path +
+                             "\" was damaged. It was moved aside to \"" + aside +
+                             "\", untouched, and a new store was started.");
+    opened.Store = std::make_unique<TResultsStore>(Sqlite::Open(opened.Path));
+  }
+  return opened;
+}

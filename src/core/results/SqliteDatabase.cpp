@@ -1,0 +1,140 @@
+#include "core/results/SqliteDatabase.h"
+
+#include <sqlite3.h>
+
+#include "core/storage/IoError.h"
+
+namespace {
+
+std::string Reason(sqlite3* db, int code) {
+  switch (code & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return "the results store is in use by another program; try again when it is done";
+    case SQLITE_FULL:
+      return "the disk is full";
+    case SQLITE_READONLY:
+      return "the store or its folder may not be written";
+    case SQLITE_CANTOPEN:
+      return "the file cannot be opened or made there";
+    case SQLITE_IOERR:
+      return std::string("the disk reported an error (") + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code)) +
+             ")";
+    default:
+      return db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+  }
+}
+
+bool IsDamage(int code) {
+  return (code & 0xFF) == SQLITE_CORRUPT || (code & 0xFF) == SQLITE_NOTADB;
+}
+
+class TSqliteStatement final : public TStatement {
+public:
+  TSqliteStatement(sqlite3* db, sqlite3_stmt* statement, const std::string& name)
+      : Db(db), Handle(statement), Name(name) {}
+  ~TSqliteStatement() override { sqlite3_finalize(Handle); }
+
+  void Bind(int index, std::int64_t value) override { Check(sqlite3_bind_int64(Handle, index, value)); }
+  void Bind(int index, std::string_view text) override {
+    Check(sqlite3_bind_text(Handle, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
+  }
+  void BindNull(int index) override { Check(sqlite3_bind_null(Handle, index)); }
+  bool Step() override {
+    const int code = sqlite3_step(Handle);
+    if (code == SQLITE_ROW) return true;
+    if (code == SQLITE_DONE) return false;
+    sqlite3_reset(Handle);
+    if (IsDamage(code)) throw TSqliteDamaged(Name + ": " + sqlite3_errstr(code));
+    throw TIoError(Name, "Cannot use the results store", Reason(Db, code));
+  }
+  std::int64_t Int(int column) const override { return sqlite3_column_int64(Handle, column); }
+  std::string Text(int column) const override {
+    const auto* text = sqlite3_column_text(Handle, column);
+    return text ? std::string(reinterpret_cast<const char*>(text), sqlite3_column_bytes(Handle, column))
+                : std::string();
+  }
+  bool IsNull(int column) const override { return sqlite3_column_type(Handle, column) == SQLITE_NULL; }
+  void Reset() override {
+    sqlite3_reset(Handle);
+    sqlite3_clear_bindings(Handle);
+  }
+
+private:
+  void Check(int code) {
+    if (code != SQLITE_OK) throw TIoError(Name, "Cannot use the results store", Reason(Db, code));
+  }
+  sqlite3* Db;
+  sqlite3_stmt* Handle;
+  const std::string& Name;
+};
+
+class TSqliteDatabase final : public TDatabase {
+public:
+  TSqliteDatabase(std::string path, int busyMilliseconds) : Path(std::move(path)) {
+    const int code = sqlite3_open_v2(
+        Path.c_str(), &Db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (code != SQLITE_OK) {
+      const std::string reason = Reason(Db, code);
+      sqlite3_close(Db);
+      Db = nullptr;
+      if (IsDamage(code)) throw TSqliteDamaged(Path + ": " + reason);
+      throw TIoError(Path, "Cannot open the results store", reason);
+    }
+    sqlite3_busy_timeout(Db, busyMilliseconds);
+  }
+  ~TSqliteDatabase() override { sqlite3_close(Db); }
+
+  std::unique_ptr<TStatement> Prepare(std::string_view sql) override {
+    sqlite3_stmt* statement = nullptr;
+    const int code = sqlite3_prepare_v2(Db, sql.data(), static_cast<int>(sql.size()), &statement, nullptr);
+    if (code != SQLITE_OK) {
+      if (IsDamage(code)) throw TSqliteDamaged(Path + ": " + sqlite3_errstr(code));
+      throw TIoError(Path, "Cannot use the results store", Reason(Db, code));
+    }
+    return std::make_unique<TSqliteStatement>(Db, statement, Path);
+  }
+  void Execute(std::string_view sql) override {
+    char* message = nullptr;
+    const int code = sqlite3_exec(Db, std::string(sql).c_str(), nullptr, nullptr, &message);
+    if (message) sqlite3_free(message);
+    if (code == SQLITE_OK) return;
+    if (IsDamage(code)) throw TSqliteDamaged(Path + ": " + sqlite3_errstr(code));
+    throw TIoError(Path, "Cannot use the results store", Reason(Db, code));
+  }
+  bool HasTable(std::string_view name) override {
+    auto find = Prepare("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ?");
+    find->Bind(1, name);
+    find->Step();
+    return find->Int(0) > 0;
+  }
+  // IMMEDIATE takes the write lock at once, so two importers queue instead of
+  // failing halfway through.
+  void Begin() override { Execute("BEGIN IMMEDIATE"); }
+  void Commit() override { Execute("COMMIT"); }
+  void Rollback() override {
+    if (!sqlite3_get_autocommit(Db)) Execute("ROLLBACK");
+  }
+  const std::string& Name() const override { return Path; }
+
+private:
+  std::string Path;
+  sqlite3* Db = nullptr;
+};
+
+}  // namespace
+
+namespace Sqlite {
+
+std::unique_ptr<TDatabase> Open(const std::string& path, int busyMilliseconds) {
+  auto database = std::make_unique<TSqliteDatabase>(path, busyMilliseconds);
+  // The check reads only, so a damaged file is never written over.
+  std::string verdict;
+  if (auto check = database->Prepare("PRAGMA quick_check"); check->Step()) verdict = check->Text(0);
+  if (verdict != "ok") throw TSqliteDamaged(path + ": " + verdict);
+  database->Prepare("PRAGMA journal_mode=WAL")->Step();
+  database->Execute("PRAGMA synchronous=FULL");
+  return database;
+}
+
+}  // namespace Sqlite

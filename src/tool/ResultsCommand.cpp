@@ -1,0 +1,154 @@
+#include <filesystem>
+#include <map>
+#include <ostream>
+
+#include "core/results/AttemptFile.h"
+#include "core/results/RecordAttempt.h"
+#include "core/results/Reports.h"
+#include "core/results/ResultsStore.h"
+#include "core/run/PaperVersions.h"
+#include "core/storage/AtomicFile.h"
+#include "core/storage/TerminalText.h"
+#include "tool/Commands.h"
+#include "tool/Files.h"
+#include "tool/Tool.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// "YYYY-MM-DD", optionally followed by " hh:mm" or " hh:mm:ss".
+bool IsDate(const std::string& text) {
+  static constexpr std::string_view Shape = "dddd-dd-dd hh:mm:ss";
+  if (text.size() != 10 && text.size() != 16 && text.size() != 19) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool digit = text[i] >= '0' && text[i] <= '9';
+    if (Shape[i] == 'd' || Shape[i] == 'h' || Shape[i] == 'm' || Shape[i] == 's' ? !digit
+                                                                                 : text[i] != Shape[i])
+      return false;
+  }
+  return true;
+}
+
+TOpenedStore OpenStore(TToolContext& context, const std::string& folder) {
+  TOpenedStore opened = OpenResultsStore(folder.empty() ? std::string(".") : folder);
+  for (const std::string& notice : opened.Notices) Report(context.Err, TerminalText(notice));
+  return opened;
+}
+
+int ResultsCommand(TToolContext& context) {
+  const TArguments& arguments = context.Arguments;
+  const std::string& testPath = arguments.Operands[0];
+  RequireExistingFile(testPath);
+  TResultsFilter filter;
+  filter.TestFile = fs::path(testPath).filename().string();
+  filter.WithAnswers = true;
+  if (const auto since = arguments.Value("--since")) {
+    if (!IsDate(*since)) {
+      Report(context.Err, "--since takes a date as YYYY-MM-DD, not \"" + *since + "\"");
+      return ExitTrouble;
+    }
+    filter.Since = *since;
+  }
+  if (const auto source = arguments.Value("--source")) {
+    filter.Source = SourceOfName(*source);
+    if (!filter.Source) {
+      Report(context.Err, "--source takes engine, paper, scan, classroom or import, not \"" + *source + "\"");
+      return ExitTrouble;
+    }
+  }
+  for (const char* option : {"--items", "--attempts"})
+    if (const auto path = arguments.Value(option)) RequireFileDestination(*path);
+
+  const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(testPath);
+  std::vector<TQuestionSnapshot> current;
+  std::map<int, Scoring::TLetters> keys;
+  std::map<int, int> answerCounts;
+  for (std::size_t i = 0; i < test.Questions.size(); ++i) {
+    const TQuestionSnapshot q = SnapshotOf(test.Questions[i], static_cast<int>(i + 1));
+    keys[q.Number] = q.Correct;
+    for (int letter = 0; letter < 6; ++letter)
+      if (!q.Answers[letter].empty()) answerCounts[q.Number] = letter + 1;
+    current.push_back(q);
+  }
+  TOpenedStore opened = OpenStore(context, fs::path(testPath).parent_path().string());
+  TResultsStore& store = *opened.Store;
+  if (arguments.Has("--regrade")) {
+    const int rescored = store.Regrade(filter.TestFile, current);
+    Report(context.Err, "rescored " + std::to_string(rescored) + " attempts with the test's key");
+  } else {
+    for (const TKeyChange& change : store.KeyChanges(filter.TestFile, current))
+      Report(context.Err,
+             "the key of question " + std::to_string(change.Number) + " changed from " +
+                 Scoring::LetterText(change.OldCorrect) + (change.OldAnyCorrectPasses ? " (any)" : "") +
+                 " to " + Scoring::LetterText(change.NewCorrect) +
+                 (change.NewAnyCorrectPasses ? " (any)" : "") + " since " + std::to_string(change.Attempts) +
+                 " attempts were marked; --regrade rescores them");
+  }
+  const std::vector<TStoredAttempt> attempts = store.Attempts(filter);
+  const Statistics::TTest figures = Statistics::Analyse(Reports::Responses(attempts), keys);
+  if (const auto path = arguments.Value("--items")) ReplaceFileAtomically(*path, Reports::ItemsCsv(figures));
+  if (const auto path = arguments.Value("--attempts"))
+    ReplaceFileAtomically(*path, Reports::GradebookCsv(attempts, test.PassPoint));
+  if (arguments.Has("--json")) {
+    context.Out << Reports::Json(figures, answerCounts);
+  } else {
+    context.Out << "Test:      " << TerminalText(filter.TestFile) << " (" << TerminalText(test.Description)
+                << ")\n"
+                << Reports::Text(figures, answerCounts);
+  }
+  return ExitOk;
+}
+
+int CollectCommand(TToolContext& context) {
+  const std::string& folder = context.Arguments.Operands[0];
+  const std::string tests = context.Arguments.Operands.size() > 1 ? context.Arguments.Operands[1] : ".";
+  TOpenedStore opened = OpenStore(context, tests);
+  const ResultsFolder::TCollected collected = ResultsFolder::Collect(folder, *opened.Store);
+  for (const ResultsFolder::TRefusal& refusal : collected.Refused)
+    Report(context.Err, TerminalText(refusal.File) + ": " + refusal.Reason);
+  context.Out << collected.Added << " new, " << collected.Known << " already stored, "
+              << collected.Refused.size() << " refused\n";
+  return collected.Refused.empty() ? ExitOk : ExitFindings;
+}
+
+}  // namespace
+
+TCommand ResultsCommandEntry() {
+  return {
+      "results",
+      "TEST [--json] [--items ITEMS.csv] [--attempts ATTEMPTS.csv] [--since DATE] [--source S] [--regrade]",
+      "print a test's statistics and item analysis from the results store",
+      "Prints the figures of the attempts at TEST kept in the results store of TEST's folder:\n"
+      "number of attempts, mean, median and standard deviation of the percent scores, KR-20\n"
+      "and its standard error of measurement, and per question its facility, discrimination,\n"
+      "how many chose each letter, blanks and flags (very-easy, very-hard, weak, negative,\n"
+      "miskey). Deleted attempts are left out. Questions whose key changed since attempts\n"
+      "were marked are named on standard error.\n\n"
+      "  --json                 print one JSON object instead (its shape: docs/qwtool.md)\n"
+      "  --items ITEMS.csv      write the item analysis as CSV\n"
+      "  --attempts FILE.csv    write the gradebook: student, number, class, date, score,\n"
+      "                         percent, passed\n"
+      "  --since DATE           only attempts started on or after DATE (YYYY-MM-DD)\n"
+      "  --source S             only attempts from S: engine, paper, scan, classroom, import\n"
+      "  --regrade              first rescore the attempts whose key changed, with TEST's key\n",
+      {"--json", "--items=", "--attempts=", "--since=", "--source=", "--regrade"},
+      1,
+      1,
+      ResultsCommand};
+}
+
+TCommand CollectCommandEntry() {
+  return {"collect",
+          "RESULTS_FOLDER [TEST_FOLDER]",
+          "store the attempt files of a results folder in the results store",
+          "Stores every attempt file (*.qwr) of RESULTS_FOLDER not yet stored in the results\n"
+          "store of TEST_FOLDER (the current folder when not given). Each attempt is stored\n"
+          "once, however often it is collected or copied. Files are only read: a damaged or\n"
+          "foreign file is named on standard error with its reason and left in place.\n"
+          "Exit status 1 when a file was refused.\n",
+          {},
+          1,
+          2,
+          CollectCommand};
+}

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "core/results/ResultsFixture.h"
+#include "core/results/ResultsStore.h"
+#include "core/results/SqliteDatabase.h"
+#include "core/storage/IoError.h"
+#include "support/TempDir.h"
+
+using ResultsFixture::Attempt;
+
+namespace {
+
+std::string Shell(const std::string& command) {
+  std::string out;
+  if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    ::pclose(pipe);
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(ResultsStore, KeepsEachAttemptOnceWithMarksFromTheKey) {
+  TTempDir dir;
+  TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
+  EXPECT_EQ(opened.Path, dir.File("Results.sqlite"));
+  EXPECT_TRUE(opened.Notices.empty());
+  TAttempt ann = Attempt("Ann", "ABCD", "AB-A");
+  ann.Source = TAttemptSource::Paper;
+  ann.Version = 'B';
+  ann.Seed = "123456";
+  ann.StudentNumber = "S-17";
+  EXPECT_TRUE(opened.Store->Add(ann, "id-1"));
+  EXPECT_FALSE(opened.Store->Add(ann, "id-1"));  // the same file again
+  EXPECT_TRUE(opened.Store->Add(Attempt("Bob", "ABCD", "ABCD", "2026-12-02 10:00:00"), "id-2"));
+
+  const auto attempts = opened.Store->Attempts({.TestFile = "CH2.QWT", .WithAnswers = true});
+  ASSERT_EQ(attempts.size(), 2u);
+  const TStoredAttempt& a = attempts[0];
+  EXPECT_EQ(a.Student, "Ann");
+  EXPECT_EQ(a.StudentNumber, "S-17");
+  EXPECT_EQ(a.Source, TAttemptSource::Paper);
+  EXPECT_EQ(a.Version, 'B');
+  EXPECT_EQ(a.Seed, "123456");
+  EXPECT_EQ(a.Asked, 4);
+  EXPECT_EQ(a.Right, 2);  // A and B right, a blank and a wrong D
+  ASSERT_EQ(a.Answers.size(), 4u);
+  EXPECT_EQ(a.Answers[2].Chosen, 0);
+  EXPECT_EQ(a.Answers[3].Chosen, Scoring::LettersOf("A"));
+  EXPECT_FALSE(a.Answers[3].Right);
+  EXPECT_EQ(attempts[1].Right, 4);
+
+  // A store opened again holds the same.
+  opened.Store.reset();
+  TOpenedStore again = OpenResultsStore(dir.Path().string(), dir.File("data"));
+  EXPECT_EQ(again.Store->Attempts({}).size(), 2u);
+  EXPECT_TRUE(again.Store->Holds("id-2"));
+}
+
+TEST(ResultsStore, RefusesAnAttemptThatDoesNotHoldTogether) {
+  TTempDir dir;
+  TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
+  TAttempt bad = Attempt("Ann", "AB", "AB");
+  bad.Answered[1].Number = 7;  // no snapshot of question 7
+  EXPECT_THROW(opened.Store->Add(bad, "bad"), std::invalid_argument);
+  // A batch with one bad attempt stores none of it.
+  EXPECT_THROW(opened.Store->AddAll({{Attempt("Bob", "AB", "AB"), "good"}, {bad, "bad"}}),
+               std::invalid_argument);
+  EXPECT_TRUE(opened.Store->Attempts({.WithDeleted = true}).empty());
+  EXPECT_TRUE(opened.Store->Add(Attempt("Bob", "AB", "AB"), "good"));
+}
+
+TEST(ResultsStore, FiltersAndDeletesWithUndo) {
+  TTempDir dir;
+  TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
+  TResultsStore& store = *opened.Store;
+  store.Add(Attempt("Ann", "AB", "AB", "2026-11-30 09:00:00"), "1");
+  TAttempt bob = Attempt("Bob", "AB", "A-", "2026-12-01 09:00:00");
+  bob.Source = TAttemptSource::Scan;
+  bob.Class = "7C";
+  store.Add(bob, "2");
+  store.Add(Attempt("Cy", "AB", "BA", "2026-12-03 09:00:00"), "3");
+
+  auto names = [&](const TResultsFilter& filter) {
+    std::string text;
+    for (const TStoredAttempt& a : store.Attempts(filter)) text += a.Student + " ";
+    return text;
+  };
+  EXPECT_EQ(names({}), "Ann Bob Cy ");
+  EXPECT_EQ(names({.Since = "2026-12-01"}), "Bob Cy ");
+  EXPECT_EQ(names({.Until = "2026-12-01"}), "Ann ");
+  EXPECT_EQ(names({.Source = TAttemptSource::Scan}), "Bob ");
+  EXPECT_EQ(names({.Class = "7B"}), "Ann Cy ");
+  EXPECT_EQ(names({.TestFile = "OTHER.QWT"}), "");
+
+  const std::int64_t bobId = store.Attempts({.Class = "7C"}).at(0).Id;
+  EXPECT_TRUE(store.SetDeleted(bobId, true));
+  EXPECT_EQ(names({}), "Ann Cy ");
+  const auto all = store.Attempts({.WithDeleted = true});
+  ASSERT_EQ(all.size(), 3u);
+  EXPECT_TRUE(all[1].Deleted);
+  EXPECT_TRUE(store.SetDeleted(bobId, false));
+  EXPECT_EQ(names({}), "Ann Bob Cy ");
+  EXPECT_FALSE(store.SetDeleted(9999, true));
+}
+
+// Key of question 2 changes from B to C, then to "B or C, any passes", then
+// back to B. Ann chose B, Bob C, Cy D.
+TEST(ResultsStore, RegradeKeepsTheFirstScoreBesideTheNewOne) {
+  TTempDir dir;
+  TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
+  TResultsStore& store = *opened.Store;
+  store.Add(Attempt("Ann", "AB", "AB"), "1");
+  store.Add(Attempt("Bob", "AB", "AC"), "2");
+  store.Add(Attempt("Cy", "AB", "AD"), "3");
+  auto scores = [&] {
+    std::string text;
+    for (const TStoredAttempt& a : store.Attempts({}))
+      text += std::to_string(a.FirstRight) + "/" + std::to_string(a.Right) + " ";
+    return text;
+  };
+  auto current = ResultsFixture::Questions("AC");
+  EXPECT_TRUE(store.KeyChanges("CH2.QWT", ResultsFixture::Questions("AB")).empty());
+  const auto changes = store.KeyChanges("CH2.QWT", current);
+  ASSERT_EQ(changes.size(), 1u);
+  EXPECT_EQ(changes[0].Number, 2);
+  EXPECT_EQ(changes[0].OldCorrect, Scoring::LettersOf("B"));
+  EXPECT_EQ(changes[0].NewCorrect, Scoring::LettersOf("C"));
+  EXPECT_EQ(changes[0].Attempts, 3);
+
+  EXPECT_EQ(store.Regrade("CH2.QWT", current), 3);
+  EXPECT_EQ(scores(), "2/1 1/2 1/1 ");
+  EXPECT_TRUE(store.KeyChanges("CH2.QWT", current).empty());
+
+  current[1].Correct = Scoring::LettersOf("BC");
+  current[1].AnyCorrectPasses = true;
+  ASSERT_EQ(store.KeyChanges("CH2.QWT", current).size(), 1u);  // the rule counts as a key change
+  store.Regrade("CH2.QWT", current);
+  EXPECT_EQ(scores(), "2/2 1/2 1/1 ");
+
+  EXPECT_EQ(store.Regrade("CH2.QWT", ResultsFixture::Questions("AB")), 3);
+  EXPECT_EQ(scores(), "2/2 1/1 1/1 ");
+  // Attempts of a later key are regraded apart from the earlier ones.
+  store.Add(Attempt("Di", "AC", "AC"), "4");
+  EXPECT_EQ(store.KeyChanges("CH2.QWT", ResultsFixture::Questions("AB")).at(0).Attempts, 1);
+}
+
+TEST(ResultsStore, MovesADamagedStoreAsideAndStartsAnew) {
+  TTempDir dir;
+  const std::string garbage(4096, 'x');
+  WriteBytes(dir.File("Results.sqlite"), garbage);
+  TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
+  ASSERT_EQ(opened.Notices.size(), 1u);
+  std::string aside;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+    if (entry.path().filename().string().starts_with("Results.sqlite.damaged-"))
+      aside = entry.path().string();
+  ASSERT_FALSE(aside.empty());
+  EXPECT_EQ(ReadBytes(aside), garbage);
+  EXPECT_NE(opened.Notices[0].find(dir.File("Results.sqlite")), std::string::npos);
+  EXPECT_NE(opened.Notices[0].find(aside), std::string::npos);
+  EXPECT_TRUE(opened.Store->Add(Attempt("Ann", "AB", "AB"), "1"));
+}
+
+TEST(ResultsStore, RefusesAStoreOfANewerProgramWithoutTouchingIt) {
+  TTempDir dir;
+  OpenResultsStore(dir.Path().string(), dir.File("data"))
+      .Store->Database()
+      .Execute("UPDATE store_version SET version = 99");
+  try {
+    OpenResultsStore(dir.Path().string(), dir.File("data"));
+    FAIL() << "a newer store was opened";
+  } catch (const TIoError& error) {
+    EXPECT_NE(std::string(error.what()).find("newer version"), std::string::npos) << error.what();
+  }
+}
+
+// Another program holds the write lock: after waiting, the write is refused
+// with a message that says so, and nothing of it is stored.
+TEST(ResultsStore, SaysSoWhenAnotherProgramHoldsTheStore) {
+  TTempDir dir;
+  TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
+  TResultsStore waiting(Sqlite::Open(opened.Path, 100));
+  TTransaction holder(opened.Store->Database());
+  try {
+    waiting.Add(Attempt("Ann", "AB", "AB"), "1");
+    FAIL() << "wrote past another program's lock";
+  } catch (const TIoError& error) {
+    EXPECT_EQ(error.Path, opened.Path);
+    EXPECT_NE(error.Reason.find("in use by another program"), std::string::npos) << error.what();
+  }
+  holder.Commit();
+  EXPECT_TRUE(waiting.Attempts({}).empty());
+  EXPECT_TRUE(waiting.Add(Attempt("Ann", "AB", "AB"), "1"));
+}
+
+TEST(ResultsStore, KeepsItsStoreInTheDataFolderOnANetworkFileSystem) {
+  const std::string path =
+      ResultsLocation::StorePath("/mnt/share/tests", "/home/u/.local/share/quizwell", true);
+  EXPECT_TRUE(path.starts_with("/home/u/.local/share/quizwell/Results-")) << path;
+  EXPECT_NE(path, ResultsLocation::StorePath("/mnt/share/other", "/home/u/.local/share/quizwell", true));
+  EXPECT_EQ(ResultsLocation::StorePath("/t", "/d", false), "/t/Results.sqlite");
+}
+
+// The file is a plain SQLite database that the sqlite3 program reads, with
+// text as UTF-8.
+TEST(ResultsStore, IsReadByTheSqlite3Program) {
+  if (std::system("sqlite3 -version > /dev/null 2>&1") != 0)
+    GTEST_SKIP() << "the sqlite3 program is not installed";
+  TTempDir dir;
+  {
+    TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
+    opened.Store->Add(Attempt("Ren\xE9", "ABC", "AC-"), "c1");
+  }
+  const std::string out = Shell("sqlite3 -separator '|' '" + dir.File("Results.sqlite") +
+                                "' 'PRAGMA integrity_check; SELECT version FROM store_version;"
+                                " SELECT a.student, t.file_name, SUM(an.mark), COUNT(*) FROM attempts a"
+                                " JOIN tests t ON t.id = a.test_id JOIN answers an ON an.attempt_id = a.id"
+                                " GROUP BY a.id, a.student, t.file_name;'");
+  EXPECT_EQ(out, "ok\n1\nRen\xC3\xA9|CH2.QWT|1|3\n");
+}

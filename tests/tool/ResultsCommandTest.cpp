@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/results/AttemptFile.h"
+#include "core/results/ResultsFixture.h"
+#include "support/TempDir.h"
+#include "tool/ToolRun.h"
+
+namespace {
+
+// The hand-worked class of five of core/results/StatisticsTest.cpp: four
+// questions keyed A B C D, a pass point of 50, the attempts handed in as
+// files of a results folder, S1 first.
+std::string WriteClass(const TTempDir& dir) {
+  const std::string test = dir.File("CH2.QWT");
+  TIniStore store(test);
+  TestFile::WriteNewTest(store);
+  store.WriteString(TestFile::Settings, TestFile::PassPoint, Encrypt("50"));
+  const auto questions = ResultsFixture::Questions("ABCD");
+  for (const TQuestionSnapshot& q : questions) {
+    QuestionRecord record;
+    record.Question = q.Question;
+    for (int i = 0; i < 6; ++i) record.Answer(i) = q.Answers[i];
+    record.Correct = Scoring::LetterText(q.Correct);
+    TestFile::WriteQuestion(store, q.Number, record);
+  }
+  store.UpdateFile();
+  std::filesystem::create_directory(dir.File("drop"));
+  const char* lines[] = {"ABCA", "ABCA", "ABBD", "AC-D", "ACBB"};
+  for (int i = 0; i < 5; ++i) {
+    TAttempt attempt = ResultsFixture::Attempt("S" + std::to_string(i + 1), "ABCD", lines[i],
+                                               "2026-12-0" + std::to_string(i + 1) + " 09:00:00");
+    if (i == 4) attempt.Source = TAttemptSource::Paper;
+    AttemptFile::Write(dir.File("drop"), attempt);
+  }
+  return test;
+}
+
+}  // namespace
+
+TEST(ResultsCommand, CollectsAClassAndPrintsItsFigures) {
+  TTempDir dir;
+  const std::string test = WriteClass(dir);
+  WriteBytes(dir.File("drop/stray.qwr"), "hello");
+  const TToolResult collected = RunTool({"collect", dir.File("drop"), dir.Path().string()});
+  EXPECT_EQ(collected.ExitCode, 1);
+  EXPECT_EQ(collected.Out, "5 new, 0 already stored, 1 refused\n");
+  EXPECT_EQ(collected.Err, "qwtool: " + dir.File("drop/stray.qwr") + ": the file is not an attempt file\n");
+  EXPECT_EQ(RunTool({"collect", dir.File("drop"), dir.Path().string()}).Out,
+            "0 new, 5 already stored, 1 refused\n");
+
+  const TToolResult json = RunTool(
+      {"results", test, "--json", "--attempts", dir.File("grades.csv"), "--items", dir.File("items.csv")});
+  EXPECT_EQ(json.ExitCode, 0) << json.Err;
+  EXPECT_EQ(
+      json.Out,
+      "{\"attempts\": 5, \"mean\": 60, \"median\": 75, \"sd\": 20, \"kr20\": -0.1667, \"sem\": 21.6025, "
+      "\"items\": ["
+      "{\"question\": 1, \"attempts\": 5, \"facility\": 1, \"discrimination\": null, "
+      "\"chose\": {\"A\": 5, \"B\": 0, \"C\": 0, \"D\": 0}, \"blank\": 0, \"flags\": [\"very-easy\"]}, "
+      "{\"question\": 2, \"attempts\": 5, \"facility\": 0.6, \"discrimination\": 0.6124, "
+      "\"chose\": {\"A\": 0, \"B\": 3, \"C\": 2, \"D\": 0}, \"blank\": 0, \"flags\": []}, "
+      "{\"question\": 3, \"attempts\": 5, \"facility\": 0.4, \"discrimination\": 0, "
+      "\"chose\": {\"A\": 0, \"B\": 2, \"C\": 2, \"D\": 0}, \"blank\": 1, \"flags\": [\"weak\"]}, "
+      "{\"question\": 4, \"attempts\": 5, \"facility\": 0.4, \"discrimination\": -0.4564, "
+      "\"chose\": {\"A\": 2, \"B\": 1, \"C\": 0, \"D\": 2}, \"blank\": 0, \"flags\": [\"negative\", "
+      "\"miskey\"]}"
+      "]}\n");
+  EXPECT_EQ(ReadBytes(dir.File("grades.csv")),
+            "Student,Student number,Class,Date,Score,Percent,Passed\r\n"
+            "S1,,7B,2026-12-01 09:00:00,3,75,yes\r\n"
+            "S2,,7B,2026-12-02 09:00:00,3,75,yes\r\n"
+            "S3,,7B,2026-12-03 09:00:00,3,75,yes\r\n"
+            "S4,,7B,2026-12-04 09:00:00,2,50,yes\r\n"
+            "S5,,7B,2026-12-05 09:00:00,1,25,no\r\n");
+  // A spreadsheet's reading, by Python's csv module.
+  if (std::system("python3 -c 'import csv' >/dev/null 2>&1") == 0) {
+    const TToolResult python = RunProgram(
+        "/usr/bin/env",
+        {"python3", "-c",
+         "import csv, sys\n"
+         "rows = list(csv.DictReader(open(sys.argv[1], newline='', encoding='utf-8')))\n"
+         "print(len(rows), rows[4]['Student'], rows[4]['Date'], rows[4]['Percent'], rows[4]['Passed'])",
+         dir.File("grades.csv")});
+    EXPECT_EQ(python.Out, "5 S5 2026-12-05 09:00:00 25 no\n") << python.Err;
+  }
+  EXPECT_EQ(ReadBytes(dir.File("items.csv")),
+            "Question,Attempts,Facility,Discrimination,A,B,C,D,E,F,Top A,Top B,Top C,Top D,Top E,Top F,"
+            "Bottom A,Bottom B,Bottom C,Bottom D,Bottom E,Bottom F,Blank,Flags\r\n"
+            "1,5,1,,5,0,0,0,0,0,1,0,0,0,0,0,1,0,0,0,0,0,0,very-easy\r\n"
+            "2,5,0.6,0.6124,0,3,2,0,0,0,0,1,0,0,0,0,0,0,1,0,0,0,0,\r\n"
+            "3,5,0.4,0,0,2,2,0,0,0,0,0,1,0,0,0,0,1,0,0,0,0,1,weak\r\n"
+            "4,5,0.4,-0.4564,2,1,0,2,0,0,1,0,0,0,0,0,0,1,0,0,0,0,0,negative miskey\r\n");
+
+  const TToolResult filtered =
+      RunTool({"results", test, "--json", "--since", "2026-12-02", "--source=engine"});
+  EXPECT_TRUE(filtered.Out.starts_with("{\"attempts\": 3, ")) << filtered.Out;
+  const TToolResult text = RunTool({"results", test, "--source", "paper"});
+  EXPECT_EQ(text.ExitCode, 0);
+  EXPECT_NE(text.Out.find("Attempts:  1\n"), std::string::npos) << text.Out;
+  // Nothing since: no figures rather than zeros.
+  EXPECT_EQ(
+      RunTool({"results", test, "--json", "--since", "2027-01-01"}).Out,
+      "{\"attempts\": 0, \"mean\": null, \"median\": null, \"sd\": null, \"kr20\": null, \"sem\": null, "
+      "\"items\": []}\n");
+}
+
+TEST(ResultsCommand, NamesKeyChangesAndRegradesOnRequest) {
+  TTempDir dir;
+  const std::string test = WriteClass(dir);
+  RunTool({"collect", dir.File("drop"), dir.Path().string()});
+  // The miskey is mended: question 4's key becomes A.
+  TIniStore store(test);
+  QuestionRecord q4 = TestFile::ReadQuestion(store, 4);
+  q4.Correct = "A";
+  TestFile::WriteQuestion(store, 4, q4);
+  store.UpdateFile();
+  const TToolResult before = RunTool({"results", test, "--json"});
+  EXPECT_EQ(
+      before.Err,
+      "qwtool: the key of question 4 changed from D to A since 5 attempts were marked; --regrade rescores "
+      "them\n");
+  EXPECT_TRUE(before.Out.starts_with("{\"attempts\": 5, \"mean\": 60, ")) << before.Out;
+  const TToolResult after = RunTool({"results", test, "--json", "--regrade"});
+  EXPECT_EQ(after.Err, "qwtool: rescored 5 attempts with the test's key\n");
+  // S1 and S2 now have all four right, S3 and S4 lose one: 100 100 50 25 25.
+  EXPECT_TRUE(after.Out.starts_with("{\"attempts\": 5, \"mean\": 60, \"median\": 50, ")) << after.Out;
+}
+
+TEST(ResultsCommand, RefusesBadFilters) {
+  TTempDir dir;
+  const std::string test = WriteClass(dir);
+  EXPECT_EQ(RunTool({"results", test, "--source", "web"}).ExitCode, 2);
+  const TToolResult date = RunTool({"results", test, "--since", "1.12.2026"});
+  EXPECT_EQ(date.ExitCode, 2);
+  EXPECT_EQ(date.Err, "qwtool: --since takes a date as YYYY-MM-DD, not \"1.12.2026\"\n");
+  EXPECT_EQ(RunTool({"results", dir.File("NONE.QWT")}).ExitCode, 2);
+}
