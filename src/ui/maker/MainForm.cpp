@@ -20,13 +20,13 @@
 #include "core/exchange/Export.h"
 #include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
-#include "core/storage/FileInput.h"
-#include "core/storage/IniStore.h"
-#include "core/storage/ZarnEncryption.h"
 #include "core/model/Conversions.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestFolder.h"
 #include "core/model/WorkingFolder.h"
+#include "core/storage/FileInput.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/ZarnEncryption.h"
 #include "ui/maker/AboutForm.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/LossReportForm.h"
@@ -41,6 +41,7 @@
 #include "ui/platform/WindowKit.h"
 #include "ui/print/GradeForm.h"
 #include "ui/print/PrintForm.h"
+#include "ui/results/ResultsForm.h"
 
 namespace {
 
@@ -262,6 +263,7 @@ void TMainForm::CreateMenus() {
       AddAction(file, "GradeAnswers1", QStringLiteral("&Grade Answers..."), &TMainForm::GradeAnswers1Click);
   PrintTest1->setEnabled(false);
   GradeAnswers1->setEnabled(false);
+  AddAction(file, "Results1", QStringLiteral("&Results..."), &TMainForm::Results1Click);
   AddAction(file, "ImportQuestions1", QStringLiteral("&Import Questions..."),
             &TMainForm::ImportQuestions1Click);
   AddAction(file, "ExportQuestions1", QStringLiteral("E&xport Questions..."),
@@ -638,6 +640,15 @@ void TMainForm::OpenWebPage(const QString& page) {
 void TMainForm::AboutQuizwell1Click() {
   TAboutForm about(Globals, BannerPicture, this);
   about.exec();
+}
+
+void TMainForm::Results1Click() {
+  if (Globals.CurrentTestPath.isEmpty()) {
+    Globals.Dialogs.Inform(QStringLiteral("Load a test first: the results shown are the current test's."));
+    return;
+  }
+  TResultsForm form(Globals, this);
+  form.exec();
 }
 
 void TMainForm::PrintTest1Click() {

@@ -76,6 +76,7 @@ public:
   void LaunchQuizwellClient1Click();
   void PrintTest1Click();
   void GradeAnswers1Click();
+  void Results1Click();      // the current test's attempts, figures and item analysis
   void PreviewTest1Click();  // the current test in qwtest, as a student sees it
   void ContentsF11Click();
   void AboutQuizwell1Click();
