@@ -3,8 +3,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include "core/model/WorkingFolder.h"
 #include "core/run/Clock.h"
+#include "core/model/WorkingFolder.h"
 #include "ui/engine/EngineForm.h"
 #include "ui/engine/Prompts.h"
 #include "ui/platform/Dialogs.h"

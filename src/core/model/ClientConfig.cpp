@@ -1,7 +1,7 @@
 #include "core/model/ClientConfig.h"
 
-#include "core/model/TestFolder.h"
 #include "core/storage/ZarnEncryption.h"
+#include "core/model/TestFolder.h"
 
 std::string ClientConfigPath(const std::string& programFolder) {
   return TestFolder::FindFile(programFolder, ClientFile::FileName);
