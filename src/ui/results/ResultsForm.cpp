@@ -192,7 +192,7 @@ TResultsForm::TResultsForm(TGlobals& globals, QWidget* parent) : QDialog(parent)
     CollectFolders();
     Refresh();
   });
-  InstallHelpKey(this, Globals.Help, HelpContext::Main);
+  InstallHelpKey(this, Globals.Help, HelpContext::Results);
 
   LoadTest();
   const bool open = Opened.Store != nullptr;
@@ -211,6 +211,9 @@ void TResultsForm::LoadTest() {
   TestPath = ToPath(Globals.CurrentTestPath);
   TestFile = fs::path(TestPath).filename().string();
   setWindowTitle(QStringLiteral("Results - %1").arg(FromPath(TestFile)));
+  Current.clear();
+  Keys.clear();
+  KnownFolders.clear();
   RunGuarded(Globals.Dialogs, [this] {
     const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(TestPath);
     Description = test.Description;
@@ -221,6 +224,7 @@ void TResultsForm::LoadTest() {
     }
     const ClientConfig config = LoadClientConfig(ClientConfigPath(ToPath(Globals.ProgramFolder)));
     if (!config.ResultsFolder.empty()) KnownFolders << FromPath(config.ResultsFolder);
+    if (Opened.Store) return;
     Opened = OpenResultsStore(fs::path(TestPath).parent_path().string());
     for (const std::string& notice : Opened.Notices) Globals.Dialogs.Inform(ToQString(notice));
   });

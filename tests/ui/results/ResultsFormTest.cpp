@@ -16,6 +16,7 @@
 #include "ui/engine/Prompts.h"
 #include "ui/engine/QuestionForm.h"
 #include "ui/maker/QAForm.h"
+#include "ui/platform/HelpViewer.h"
 #include "ui/results/ResultsForm.h"
 
 namespace fs = std::filesystem;
@@ -109,6 +110,9 @@ TEST_F(ResultsFormTest, AnEngineAttemptIsStoredBesideTheTestAndShown) {
   // Question 3 was answered A, not its key C.
   EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 2), "0");
   EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 4), "1 / 0 / 0");
+  form->show();
+  PressF1(grid);
+  EXPECT_EQ(Help.Calls, std::vector<int>{HelpContext::Results});
 }
 
 TEST_F(ResultsFormTest, ALabAttemptWaitsInTheQueueThenReachesTheFolderAndIsCollectedOnce) {
