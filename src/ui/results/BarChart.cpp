@@ -55,7 +55,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const TChartData& chart) 
       const QRectF rect(left + bar * s, plot.bottom() - height, bar, height);
       painter.setPen(QPen(Qt::black, 0));
       painter.setBrush(QBrush(Inks[s % 3], Fills[s % 3]));
-      if (value > 0) painter.drawRect(rect);
+      if (value == 0) continue;  // an empty slot reads as none
+      painter.drawRect(rect);
       painter.drawText(QRectF(rect.left() - bar, rect.top() - line, bar * 3, line),
                        Qt::AlignHCenter | Qt::AlignBottom, QString::number(value));
     }

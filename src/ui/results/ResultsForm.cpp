@@ -116,10 +116,10 @@ QStringList ItemHeaders() {
   return headers;
 }
 
-QStringList ItemRow(const Statistics::TItem& item) {
+QStringList ItemRow(const Statistics::TItem& item, int span) {
   QStringList row = {QString::number(item.Number), QString::number(item.Attempts), Figure(item.Facility),
                      Figure(item.Discrimination)};
-  for (int letter = 0; letter < 6; ++letter) row << Counts(item, letter);
+  for (int letter = 0; letter < 6; ++letter) row << (letter < span ? Counts(item, letter) : QString());
   row << QString::number(item.Blank) << Flags(item);
   return row;
 }
@@ -134,13 +134,15 @@ TChartData HistogramData(const Statistics::TTest& figures) {
   return chart;
 }
 
-TChartData ItemData(const Statistics::TItem& item) {
+// The key letters are marked "(key)", so the chart reads without the table.
+TChartData ItemData(const Statistics::TItem& item, int span, Scoring::TLetters key) {
   TChartData chart{
       QStringLiteral("Question %1: who chose each answer").arg(item.Number),
       {},
       {{QStringLiteral("All"), {}}, {QStringLiteral("Top 27%"), {}}, {QStringLiteral("Bottom 27%"), {}}}};
-  for (int letter = 0; letter < 6; ++letter) {
-    chart.Categories << QString(QLatin1Char('A' + letter));
+  for (int letter = 0; letter < span; ++letter) {
+    chart.Categories << QString(QLatin1Char('A' + letter)) +
+                            (key & (1 << letter) ? QStringLiteral(" (key)") : QString());
     chart.Series[0].Values.push_back(item.Chose[letter]);
     chart.Series[1].Values.push_back(item.ChoseTop[letter]);
     chart.Series[2].Values.push_back(item.ChoseBottom[letter]);
@@ -213,6 +215,7 @@ void TResultsForm::LoadTest() {
   setWindowTitle(QStringLiteral("Results - %1").arg(FromPath(TestFile)));
   Current.clear();
   Keys.clear();
+  AnswerCounts.clear();
   KnownFolders.clear();
   RunGuarded(Globals.Dialogs, [this] {
     const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(TestPath);
@@ -221,6 +224,8 @@ void TResultsForm::LoadTest() {
     for (std::size_t i = 0; i < test.Questions.size(); ++i) {
       Current.push_back(SnapshotOf(test.Questions[i], static_cast<int>(i + 1)));
       Keys[Current.back().Number] = Current.back().Correct;
+      for (int letter = 0; letter < 6; ++letter)
+        if (!Current.back().Answers[letter].empty()) AnswerCounts[Current.back().Number] = letter + 1;
     }
     const ClientConfig config = LoadClientConfig(ClientConfigPath(ToPath(Globals.ProgramFolder)));
     if (!config.ResultsFolder.empty()) KnownFolders << FromPath(config.ResultsFolder);
@@ -422,7 +427,8 @@ void TResultsForm::FillItems() {
   const int chosen = std::max(0, ItemsGrid->currentRow());
   ItemsGrid->setRowCount(static_cast<int>(Figures.Items.size()));
   for (int row = 0; row < static_cast<int>(Figures.Items.size()); ++row)
-    SetRow(ItemsGrid, row, ItemRow(Figures.Items[row]));
+    SetRow(ItemsGrid, row,
+           ItemRow(Figures.Items[row], Reports::LetterSpan(Figures.Items[row], AnswerCounts)));
   if (!Figures.Items.empty()) ItemsGrid->setCurrentCell(std::min(chosen, ItemsGrid->rowCount() - 1), 0);
   ShowItemChart(ItemsGrid->currentRow());
 }
@@ -432,7 +438,10 @@ void TResultsForm::ShowItemChart(int row) {
     ItemChart->SetData({});
     return;
   }
-  ItemChart->SetData(ItemData(Figures.Items[row]));
+  const Statistics::TItem& item = Figures.Items[row];
+  const auto key = Keys.find(item.Number);
+  ItemChart->SetData(
+      ItemData(item, Reports::LetterSpan(item, AnswerCounts), key == Keys.end() ? 0 : key->second));
 }
 
 void TResultsForm::FillRegrade() {
@@ -574,7 +583,8 @@ QByteArray TResultsForm::PdfReport() const {
     y += line;
   };
   std::vector<QStringList> items;
-  for (const Statistics::TItem& item : Figures.Items) items.push_back(ItemRow(item));
+  for (const Statistics::TItem& item : Figures.Items)
+    items.push_back(ItemRow(item, Reports::LetterSpan(item, AnswerCounts)));
   table(QStringLiteral("Item analysis (answers: all / top 27% / bottom 27%)"), ItemHeaders(), items);
   std::vector<QStringList> attempts;
   for (const TStoredAttempt& a : Shown) attempts.push_back(AttemptRow(a, PassPoint));

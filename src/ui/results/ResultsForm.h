@@ -82,6 +82,7 @@ private:
   int PassPoint = 0;
   std::vector<TQuestionSnapshot> Current;  // the test's questions as saved now
   std::map<int, Scoring::TLetters> Keys;
+  std::map<int, int> AnswerCounts;  // per question, the letters with an answer
   TOpenedStore Opened;
   QStringList KnownFolders;
   std::vector<TStoredAttempt> Shown;  // the attempts listed, oldest first

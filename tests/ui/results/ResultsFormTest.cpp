@@ -17,6 +17,7 @@
 #include "ui/engine/QuestionForm.h"
 #include "ui/maker/QAForm.h"
 #include "ui/platform/HelpViewer.h"
+#include "ui/results/BarChart.h"
 #include "ui/results/ResultsForm.h"
 
 namespace fs = std::filesystem;
@@ -110,6 +111,11 @@ TEST_F(ResultsFormTest, AnEngineAttemptIsStoredBesideTheTestAndShown) {
   // Question 3 was answered A, not its key C.
   EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 2), "0");
   EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 4), "1 / 0 / 0");
+  EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 7), "");  // the question has no answer D
+  Child<QTableWidget>(*form, "ItemsGrid")->setCurrentCell(2, 0);
+  const TChartData& chart = Child<TBarChart>(*form, "ItemChart")->Data();
+  EXPECT_EQ(chart.Categories, (QStringList{"A", "B", "C (key)", "Blank"}));
+  EXPECT_EQ(chart.Series[0].Values, (std::vector<int>{1, 0, 0, 0}));
   form->show();
   PressF1(grid);
   EXPECT_EQ(Help.Calls, std::vector<int>{HelpContext::Results});
@@ -133,14 +139,14 @@ TEST_F(ResultsFormTest, ALabAttemptWaitsInTheQueueThenReachesTheFolderAndIsColle
   // The teacher's copy of the test, and a file that is no attempt beside Bob's.
   const std::string test = WriteTest(Dir.Path().string());
   SetResultsFolder(Dir.Path().string(), drop);
-  WriteBytes(drop + "/stray.qwr", "not an attempt\n");
   fs::copy(fs::directory_iterator(drop)->path(), drop + "/copy.qwr", fs::copy_options::skip_existing);
+  WriteBytes(drop + "/stray.qwr", "not an attempt\n");
   auto form = OpenResults(test);
   ASSERT_EQ(Child<QTableWidget>(*form, "AttemptsGrid")->rowCount(), 1);
   EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 0), "Bob");
   EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 4), "3 of 3");
   auto* refused = Child<QListWidget>(*form, "RefusedList");
-  ASSERT_EQ(refused->count(), 1);
+  ASSERT_EQ(refused->count(), 1) << refused->item(refused->count() - 1)->text().toStdString();
   EXPECT_TRUE(refused->item(0)->text().startsWith(FromPath(drop + "/stray.qwr")))
       << refused->item(0)->text().toStdString();
   EXPECT_TRUE(fs::exists(drop + "/stray.qwr"));
