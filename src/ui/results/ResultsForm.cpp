@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <filesystem>
+#include <numeric>
 
 #include "core/model/ClientConfig.h"
 #include "core/model/QuestionSet.h"
@@ -563,18 +564,36 @@ QByteArray TResultsForm::PdfReport() const {
   const auto table = [&](const QString& title, const QStringList& headers,
                          const std::vector<QStringList>& rows) {
     text(title, true);
-    const int width = page.width() / static_cast<int>(headers.size());
+    // Each column as wide as its widest cell; a table wider than the page
+    // is set in a smaller type until it fits.
+    QFont small = font;
+    std::vector<int> widths;
+    for (int size = font.pointSize(); size >= 5; --size) {
+      small.setPointSize(size);
+      QFont bold = small;
+      bold.setBold(true);
+      const QFontMetrics plain(small, &writer), heading(bold, &writer);
+      const int gap = plain.horizontalAdvance(QStringLiteral("  "));
+      widths.assign(headers.size(), 0);
+      for (int c = 0; c < headers.size(); ++c) widths[c] = heading.horizontalAdvance(headers[c]) + gap;
+      for (const QStringList& row : rows)
+        for (int c = 0; c < row.size() && c < headers.size(); ++c)
+          widths[c] = std::max(widths[c], plain.horizontalAdvance(row[c]) + gap);
+      if (std::accumulate(widths.begin(), widths.end(), 0) <= page.width()) break;
+    }
     const auto cells = [&](const QStringList& row, bool bold) {
       if (y + line > page.bottom()) {
         writer.newPage();
         y = page.top();
       }
-      QFont f = font;
+      QFont f = small;
       f.setBold(bold);
       painter.setFont(f);
-      for (int c = 0; c < row.size(); ++c)
-        painter.drawText(QRect(page.left() + c * width, y, width - 10, line),
-                         Qt::AlignLeft | Qt::AlignVCenter, row[c]);
+      int x = page.left();
+      for (int c = 0; c < row.size() && c < static_cast<int>(widths.size()); ++c) {
+        painter.drawText(QRect(x, y, widths[c], line), Qt::AlignLeft | Qt::AlignVCenter, row[c]);
+        x += widths[c];
+      }
       painter.setFont(font);
       y += line;
     };
