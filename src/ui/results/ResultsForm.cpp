@@ -544,14 +544,18 @@ QByteArray TResultsForm::PdfReport() const {
   const QRect page = painter.viewport().adjusted(150, 150, -150, -150);
   const int line = QFontMetrics(font, &writer).height() * 12 / 10;
   int y = page.top();
-  const auto text = [&](const QString& s, bool bold = false) {
+  // Starts a line in base, bold or not, on a new page when this one is full.
+  const auto startLine = [&](const QFont& base, bool bold) {
     if (y + line > page.bottom()) {
       writer.newPage();
       y = page.top();
     }
-    QFont f = font;
+    QFont f = base;
     f.setBold(bold);
     painter.setFont(f);
+  };
+  const auto text = [&](const QString& s, bool bold = false) {
+    startLine(font, bold);
     painter.drawText(QRect(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, s);
     painter.setFont(font);
     y += line;
@@ -582,13 +586,7 @@ QByteArray TResultsForm::PdfReport() const {
       if (std::accumulate(widths.begin(), widths.end(), 0) <= page.width()) break;
     }
     const auto cells = [&](const QStringList& row, bool bold) {
-      if (y + line > page.bottom()) {
-        writer.newPage();
-        y = page.top();
-      }
-      QFont f = small;
-      f.setBold(bold);
-      painter.setFont(f);
+      startLine(small, bold);
       int x = page.left();
       for (int c = 0; c < row.size() && c < static_cast<int>(widths.size()); ++c) {
         painter.drawText(QRect(x, y, widths[c], line), Qt::AlignLeft | Qt::AlignVCenter, row[c]);
