@@ -158,6 +158,19 @@ TEST_F(ResultsFormTest, ALabAttemptWaitsInTheQueueThenReachesTheFolderAndIsColle
   }
   EXPECT_TRUE(WaitUntil([&] { return Child<QTableWidget>(*form, "AttemptsGrid")->rowCount() == 2; }));
   EXPECT_EQ(Cell(*form, "AttemptsGrid", 1, 0), "Cy");
+
+  // The folder is the teacher's own: the window offers to make it a drop folder.
+  fs::permissions(drop, fs::perms(0755));
+  form = OpenResults(test);
+  Dialogs.ExpectMessage(
+      TMessageKind::Confirmation,
+      QStringLiteral("Make \"%1\" a drop folder?\rStudents can then put their results into it "
+                     "but not see the files there; only you can list and read them (mode 1733).")
+          .arg(FromPath(drop)),
+      TButton::Yes);
+  Click(*form, "DropFolderButton");
+  EXPECT_EQ(fs::status(drop).permissions() & fs::perms::mask, fs::perms(01733));
+  EXPECT_FALSE(Child<QPushButton>(*form, "DropFolderButton")->isEnabled());
 }
 
 TEST_F(ResultsFormTest, DeleteAsksWithNoAsDefaultAndUndoBringsTheAttemptBack) {
