@@ -54,6 +54,7 @@ QTableWidget* Grid(const char* name, const QStringList& headers) {
   grid->setSelectionMode(QAbstractItemView::SingleSelection);
   grid->verticalHeader()->hide();
   grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  grid->horizontalHeader()->setResizeContentsPrecision(100);  // thousands of rows stay quick
   grid->horizontalHeader()->setStretchLastSection(true);
   return grid;
 }
@@ -381,11 +382,12 @@ TResultsFilter TResultsForm::Filter() const {
 void TResultsForm::Refresh() {
   if (!Opened.Store) return;
   RunGuarded(Globals.Dialogs, [this] {
-    // The classes to choose from are those of every attempt at the test.
-    TResultsFilter everyClass;
-    everyClass.TestFile = TestFile;
+    Shown = Opened.Store->Attempts(Filter());
+    // The classes to choose from: every class met since the window opened
+    // (its first list is unfiltered, so it holds every class of the test).
     QStringList classes;
-    for (const TStoredAttempt& attempt : Opened.Store->Attempts(everyClass))
+    for (int i = 1; i < ClassBox->count(); ++i) classes << ClassBox->itemText(i);
+    for (const TStoredAttempt& attempt : Shown)
       if (!attempt.Class.empty() && !classes.contains(ToQString(attempt.Class)))
         classes << ToQString(attempt.Class);
     classes.sort();
@@ -396,7 +398,6 @@ void TResultsForm::Refresh() {
       ClassBox->addItems(classes);
       ClassBox->setCurrentIndex(std::max(0, static_cast<int>(ClassBox->findText(chosen))));
     }
-    Shown = Opened.Store->Attempts(Filter());
     Figures = Statistics::Analyse(Reports::Responses(Shown), Keys);
   });
   FillAttempts();

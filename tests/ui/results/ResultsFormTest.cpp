@@ -1,3 +1,6 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -180,6 +183,17 @@ TEST_F(ResultsFormTest, DeleteAsksWithNoAsDefaultAndUndoBringsTheAttemptBack) {
   TakeTest(engine, test, QStringLiteral("Ann"), "CCC");
   auto form = OpenResults(test);
   auto* grid = Child<QTableWidget>(*form, "AttemptsGrid");
+  // The filters: by source, and by a range of days that ends today.
+  auto* source = Child<QComboBox>(*form, "SourceBox");
+  source->setCurrentIndex(source->findText("paper"));
+  EXPECT_EQ(grid->rowCount(), 0);
+  source->setCurrentIndex(source->findText("engine"));
+  EXPECT_EQ(grid->rowCount(), 2);
+  Child<QCheckBox>(*form, "DateCheck")->setChecked(true);
+  Child<QDateEdit>(*form, "FromDate")->setDate(QDate::currentDate().addDays(1));
+  EXPECT_EQ(grid->rowCount(), 0);
+  Child<QDateEdit>(*form, "FromDate")->setDate(QDate::currentDate());
+  EXPECT_EQ(grid->rowCount(), 2);
   grid->setCurrentCell(1, 0);
   const QString ask = QStringLiteral("Delete the attempt of Ann taken %1?\rUndo Delete brings it back.");
   Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask.arg(Cell(*form, "AttemptsGrid", 1, 1)),
