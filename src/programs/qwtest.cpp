@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
   dialogs.SetParent(&form);
   prompts.SetParent(&form);
   form.ShowAsConfigured();
+  // Attempts that could not be delivered last time go out first.
+  if (!preview) QTimer::singleShot(0, &form, [&form] { form.SendQueuedResults(); });
   if (!tests.isEmpty()) {
     const int question = std::max(parser.value(questionOption).toInt(), 1);
     QTimer::singleShot(0, &form, [&form, &tests, preview, question] {

@@ -21,6 +21,7 @@ ClientConfig LoadClientConfig(const std::string& path) {
   config.FullScreen = store.ReadBool(Settings, FullScreen, false);
   config.HistoryPassword = Decrypt(store.ReadString(Settings, History, ""));
   config.ExitPassword = Decrypt(store.ReadString(Settings, OnExit, ""));
+  config.ResultsFolder = store.ReadString(Results, Folder, "");
   return config;
 }
 
@@ -35,6 +36,10 @@ void SaveClientConfig(const std::string& path, const ClientConfig& config) {
   store.WriteBool(Settings, FullScreen, config.FullScreen);
   store.WriteString(Settings, History, Encrypt(config.HistoryPassword));
   store.WriteString(Settings, OnExit, Encrypt(config.ExitPassword));
+  if (config.ResultsFolder.empty())
+    store.EraseSection(Results);
+  else
+    store.WriteString(Results, Folder, OneLineValue(config.ResultsFolder));
   store.UpdateFile();
 }
 

@@ -23,6 +23,11 @@ inline constexpr std::string_view FullScreen = "FULLSCREEN";
 inline constexpr std::string_view History = "HISTORY";
 inline constexpr std::string_view OnExit = "ONEXIT";
 
+// Our own section, which other engines skip: where the engine leaves an
+// attempt it cannot store beside the tests.
+inline constexpr std::string_view Results = "RESULTS";
+inline constexpr std::string_view Folder = "FOLDER";
+
 }  // namespace ClientFile
 
 // The content of the configuration file, with the passwords in plain text.
@@ -36,6 +41,7 @@ struct ClientConfig {
   bool FullScreen = false;
   std::string HistoryPassword;  // empty: the test history is not locked
   std::string ExitPassword;     // empty: leaving the engine needs no password
+  std::string ResultsFolder;    // a path (file system bytes); empty: none
 };
 
 // The configuration file of the program folder programFolder (no trailing
@@ -61,6 +67,8 @@ ClientConfig LoadClientConfig(const std::string& path);
 // file keep their place; missing ones are added in this order. Texts are kept
 // on one line each: line breaks and Ctrl-Z in a value become blanks, and a
 // message line that would read back as a section header gets a trailing blank.
+// RESULTS FOLDER comes last, in a section of its own; an empty folder removes
+// the section, so a file that never had one keeps its bytes.
 // Throws TIoError when the file cannot be read or written; the old file then
 // stays whole.
 void SaveClientConfig(const std::string& path, const ClientConfig& config);

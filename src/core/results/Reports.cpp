@@ -14,6 +14,8 @@ std::string Optional(const std::optional<double>& value, const char* none) {
   return value ? Number(*value) : none;
 }
 
+}  // namespace
+
 // How many letters a question's row shows: its answers, or further when a
 // letter beyond them was chosen.
 int LetterSpan(const Statistics::TItem& item, const std::map<int, int>& answerCounts) {
@@ -23,6 +25,8 @@ int LetterSpan(const Statistics::TItem& item, const std::map<int, int>& answerCo
     if (item.Chose[letter] > 0) span = std::max(span, letter + 1);
   return span;
 }
+
+namespace {
 
 std::string FlagText(const Statistics::TItem& item) {
   std::string text;

@@ -39,6 +39,11 @@ std::string Json(const Statistics::TTest& test, const std::map<int, int>& answer
 // The same as lines of text for a terminal.
 std::string Text(const Statistics::TTest& test, const std::map<int, int>& answerCounts);
 
+// How many letters a question shows: answerCounts' number of answers with
+// text for it (none when missing), or further when a letter beyond them was
+// chosen.
+int LetterSpan(const Statistics::TItem& item, const std::map<int, int>& answerCounts);
+
 // A figure with at most four decimals, trailing zeros dropped: "0.6124",
 // "60", "-0.1667".
 std::string Number(double value);

@@ -11,12 +11,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSysInfo>
 #include <QVBoxLayout>
 #include <filesystem>
 #include <random>
 #include <system_error>
 
 #include "core/model/TestContents.h"
+#include "core/results/AttemptFile.h"
+#include "core/results/RecordAttempt.h"
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IoError.h"
@@ -173,7 +176,10 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
     StudentName = name->trimmed();
     NameAsked = true;
   }
+  // The session takes the questions; the attempt keeps the whole test's key.
+  const std::vector<QuestionRecord> testQuestions = preview ? std::vector<QuestionRecord>{} : questions;
   TTestSession session(settings, std::move(questions), Setup.Clock);
+  const QDateTime started = QDateTime::currentDateTime();
   if (preview) {
     session.StartPreview(previewQuestion);
   } else {
@@ -209,6 +215,7 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
           QStringLiteral("Your test was scored, but it could not be added to your history.\r%1")
               .arg(ToQString(error.what())));
     }
+    RecordResult(session, path, settings.Description, testQuestions, started);
   }
   TEndForm end(session, result, this);
   ShowModal(end);
@@ -216,6 +223,46 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
     TReviewForm review(session, Services, this);
     ShowModal(review);
   }
+}
+
+namespace {
+
+std::string TimeText(const QDateTime& time) {
+  return ToCp1252(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+}
+
+}  // namespace
+
+QString TEngineForm::DataFolder() const {
+  return QFileInfo(Setup.HistoryPath).absolutePath();
+}
+
+void TEngineForm::RecordResult(const TTestSession& session, const QString& path,
+                               const std::string& description, const std::vector<QuestionRecord>& questions,
+                               const QDateTime& started) {
+  try {
+    const TTaker taker{ToCp1252(StudentName), {}, {}, ToCp1252(QSysInfo::machineHostName())};
+    const std::string file = ToPath(path);
+    const TAttempt attempt =
+        AttemptOfSession(session, std::filesystem::path(file).filename().string(), description, questions,
+                         taker, TimeText(started), TimeText(QDateTime::currentDateTime()));
+    const TRecorded recorded = RecordAttempt(attempt, std::filesystem::path(file).parent_path().string(),
+                                             FConfig.ResultsFolder, ToPath(DataFolder()));
+    for (const std::string& notice : recorded.Notices) Setup.Dialogs.Inform(ToQString(notice));
+  } catch (const std::exception& error) {
+    // The score is in the history already; only the teacher's copy is missing.
+    Setup.Dialogs.Error(
+        QStringLiteral("Your test was scored, but the result could not be saved for your teacher.\r%1")
+            .arg(ToQString(error.what())));
+  }
+}
+
+void TEngineForm::SendQueuedResults() {
+  if (FConfig.ResultsFolder.empty()) return;
+  const std::string queue = QueueFolder(ToPath(DataFolder()));
+  std::error_code ignored;
+  if (!std::filesystem::is_directory(queue, ignored)) return;
+  RunGuarded(Setup.Dialogs, [&] { ResultsFolder::SendQueued(queue, FConfig.ResultsFolder); });
 }
 
 bool TEngineForm::PasswordGiven(const std::string& password, const QString& what) {

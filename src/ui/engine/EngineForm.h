@@ -8,6 +8,7 @@
 #include "core/model/TestCatalogue.h"
 #include "ui/platform/EngineServices.h"
 
+class QDateTime;
 class QDialog;
 class QLabel;
 class QListWidget;
@@ -15,6 +16,8 @@ class QPushButton;
 class TClock;
 class THelpViewer;
 class TPrompts;
+class TTestSession;
+struct QuestionRecord;
 
 // What the engine's main window works with; every part can be replaced in
 // tests.
@@ -44,6 +47,13 @@ public:
   // preview (previewQuestion > 0) starts at that question, asks every
   // question in file order and records nothing.
   void TakeTest(const QString& path, int previewQuestion = 0);
+  // Moves the attempts that waited in the queue (the results folder could
+  // not be written when they ended) into the configured results folder. Run
+  // at start; a failure is reported and the attempts wait on.
+  void SendQueuedResults();
+  // The folder of the engine's own data: its history, and the queue of
+  // attempts not yet delivered.
+  QString DataFolder() const;
 
   void StartButtonClick();
   void OpenTest1Click();
@@ -63,8 +73,9 @@ private:
   void LoadConfig();
   void FillList();
   bool PasswordGiven(const std::string& password, const QString& what);
-  // Runs a window of the engine: F1 in it shows the student's help.
-  int ShowModal(QDialog& dialog);
+  // Records a finished attempt for the teacher; never throws.
+  void RecordResult(const TTestSession& session, const QString& path, const std::string& description,
+                    const std::vector<QuestionRecord>& questions, const QDateTime& started);
 
   TEngineSetup Setup;
   TEngineServices Services;

@@ -89,6 +89,7 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
   pageControl1->addTab(BuildLogoTab(), QStringLiteral("Custom Logo"));
   pageControl1->addTab(BuildAboutTab(), QStringLiteral("Custom About Box"));
   pageControl1->addTab(BuildBehaviorTab(), QStringLiteral("Client Behavior"));
+  pageControl1->addTab(BuildResultsTab(), QStringLiteral("Results"));
   pageControl1->setCurrentIndex(1);
 
   auto* panel2 = Named(new QFrame, "Panel2");
@@ -120,6 +121,7 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
   for (QLineEdit* box : {Edit2, Edit3, Edit4, Edit5})
     connect(box, &QLineEdit::textChanged, this, &TApplyDialog::EnableApply);
   connect(Memo1, &QPlainTextEdit::textChanged, this, &TApplyDialog::EnableApply);
+  connect(ResultsFolderEdit, &QLineEdit::textChanged, this, &TApplyDialog::EnableApply);
   // The dialog is opened from the main window and shares its help topic.
   InstallHelpKey(this, Globals.Help, HelpContext::Main);
 
@@ -275,6 +277,30 @@ QWidget* TClientForm::BuildBehaviorTab() {
   return tab;
 }
 
+QWidget* TClientForm::BuildResultsTab() {
+  ResultsFolderEdit = Named(new QLineEdit, "ResultsFolderEdit");
+  ResultsFolderEdit->setPlaceholderText(QStringLiteral("/srv/results/biology"));
+  auto* group = Named(new QGroupBox(QStringLiteral("Results Folder")), "ResultsGroup");
+  auto* layout = new QVBoxLayout(group);
+  layout->addWidget(WrappedLabel(
+      "ResultsLabel1", QStringLiteral("Every finished test is kept in the results beside the test. Where the "
+                                      "student's computer cannot write there (a computer lab), the result is "
+                                      "left as a small file in this folder instead, and File, Results... "
+                                      "collects it from there.")));
+  layout->addWidget(ResultsFolderEdit);
+  layout->addWidget(WrappedLabel(
+      "ResultsLabel2", QStringLiteral("Use a shared folder every student computer can write to. Make it a "
+                                      "drop folder (mode 1733) so students cannot read each other's results; "
+                                      "Help, Results tells how. A result that can be kept in neither place "
+                                      "waits on the student's computer until the next start.")));
+  layout->addStretch(1);
+  auto* tab = Named(new QWidget, "TabSheet4");
+  auto* tabLayout = new QVBoxLayout(tab);
+  tabLayout->setContentsMargins(6, 6, 6, 6);
+  tabLayout->addWidget(group);
+  return tab;
+}
+
 void TClientForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (Loaded) return;
@@ -321,6 +347,7 @@ void TClientForm::FormShow() {
     Edit5->setText(ToQString(config.ExitPassword));
     CheckBox3->setChecked(!Edit5->text().isEmpty());
     CheckBox3Click();
+    ResultsFolderEdit->setText(FromPath(config.ResultsFolder));
   });
   // Every step above ran handlers that enable Apply; a fresh load has no changes.
   ApplyButton->setEnabled(false);
@@ -427,6 +454,7 @@ bool TClientForm::Save() {
   config.FullScreen = CheckBox1->isChecked();
   config.HistoryPassword = ToCp1252(Edit4->text());
   config.ExitPassword = ToCp1252(Edit5->text());
+  config.ResultsFolder = ToPath(ResultsFolderEdit->text().trimmed());
   if (!RunGuarded(Globals.Dialogs, [&] { SaveClientConfig(ToPath(ConfigPath()), config); })) return false;
   ApplyButton->setEnabled(false);
   return true;

@@ -42,6 +42,7 @@ private:
   QWidget* BuildLogoTab();
   QWidget* BuildAboutTab();
   QWidget* BuildBehaviorTab();
+  QWidget* BuildResultsTab();
 
   // Writes the file from the controls. False when the user declined to store
   // characters the code page cannot hold, or writing failed (already
@@ -83,4 +84,5 @@ private:
   QLabel* Label14;
   QLineEdit* Edit4;
   QLineEdit* Edit5;
+  QLineEdit* ResultsFolderEdit;
 };

@@ -43,6 +43,7 @@
 #include "ui/platform/WindowKit.h"
 #include "ui/print/GradeForm.h"
 #include "ui/print/PrintForm.h"
+#include "ui/results/ResultsForm.h"
 
 namespace {
 
@@ -266,6 +267,7 @@ void TMainForm::CreateMenus() {
       AddAction(file, "GradeAnswers1", QStringLiteral("&Grade Answers..."), &TMainForm::GradeAnswers1Click);
   PrintTest1->setEnabled(false);
   GradeAnswers1->setEnabled(false);
+  AddAction(file, "Results1", QStringLiteral("&Results..."), &TMainForm::Results1Click);
   AddAction(file, "ImportQuestions1", QStringLiteral("&Import Questions..."),
             &TMainForm::ImportQuestions1Click);
   AddAction(file, "ExportQuestions1", QStringLiteral("E&xport Questions..."),
@@ -517,8 +519,12 @@ void TMainForm::SearchTests1Click() {
   if (search.exec() != QDialog::Accepted) return;
   OpenTest(search.ChosenPath());
   if (Globals.CurrentTestPath != search.ChosenPath()) return;
+  EditQuestion(search.ChosenNumber());
+}
+
+void TMainForm::EditQuestion(int number) {
   TQAForm editor(Globals, this);
-  editor.StartAt(search.ChosenNumber());
+  editor.StartAt(number);
   editor.exec();
 }
 
@@ -677,6 +683,16 @@ void TMainForm::OpenWebPage(const QString& page) {
 void TMainForm::AboutQuizwell1Click() {
   TAboutForm about(Globals, BannerPicture, this);
   about.exec();
+}
+
+void TMainForm::Results1Click() {
+  if (Globals.CurrentTestPath.isEmpty()) {
+    Globals.Dialogs.Inform(QStringLiteral("Load a test first: the results shown are the current test's."));
+    return;
+  }
+  TResultsForm form(Globals, this);
+  form.OpenQuestion = [this](int number) { EditQuestion(number); };
+  form.exec();
 }
 
 void TMainForm::PrintTest1Click() {

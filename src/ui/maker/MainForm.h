@@ -76,8 +76,11 @@ public:
   void LaunchQuizwellClient1Click();
   void PrintTest1Click();
   void GradeAnswers1Click();
+  void Results1Click();      // the current test's attempts, figures and item analysis
   void PreviewTest1Click();  // the current test in qwtest, as a student sees it
   void SearchTests1Click();  // finds a text in the catalogue's tests, opens the editor there
+  // Opens the question editor on the current test at question number.
+  void EditQuestion(int number);
   void ContentsF11Click();
   void AboutQuizwell1Click();
   // Opens one of the bundled web pages (a file name in help/web).

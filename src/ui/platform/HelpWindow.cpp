@@ -28,6 +28,7 @@ constexpr TTopic Topics[] = {
     {"Questions and answers", "editor.html", HelpContext::QA},
     {"Hot links, media files and Jump To", "media.html", HelpContext::MMedia},
     {"Global test settings", "settings.html", HelpContext::Settings},
+    {"Results", "results.html", HelpContext::Results},
     {"Client configuration", "client.html", 0},
     {"Taking a test with Quizwell Client", "engine.html", HelpContext::Engine},
     {"Help for students", "student.html", HelpContext::Student, true},

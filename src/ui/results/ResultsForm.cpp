@@ -1,0 +1,648 @@
+#include "ui/results/ResultsForm.h"
+
+#include <unistd.h>
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <numeric>
+
+#include "core/model/ClientConfig.h"
+#include "core/model/QuestionSet.h"
+#include "core/results/AttemptFile.h"
+#include "core/results/RecordAttempt.h"
+#include "core/results/Reports.h"
+#include "core/run/PaperVersions.h"
+#include "core/run/TestSession.h"
+#include "core/storage/AtomicFile.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/Globals.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
+#include "ui/results/BarChart.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const Sources[] = {"engine", "paper", "scan", "classroom", "import"};
+constexpr fs::perms DropFolderMode = static_cast<fs::perms>(01733);
+
+QTableWidget* Grid(const char* name, const QStringList& headers) {
+  auto* grid = Named(new QTableWidget(0, static_cast<int>(headers.size())), name);
+  grid->setHorizontalHeaderLabels(headers);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->verticalHeader()->hide();
+  grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  grid->horizontalHeader()->setResizeContentsPrecision(100);  // thousands of rows stay quick
+  grid->horizontalHeader()->setStretchLastSection(true);
+  return grid;
+}
+
+void SetRow(QTableWidget* grid, int row, const QStringList& cells) {
+  for (int column = 0; column < cells.size(); ++column)
+    grid->setItem(row, column, new QTableWidgetItem(cells[column]));
+}
+
+QString Figure(double value) {
+  return QString::fromStdString(Reports::Number(value));
+}
+
+QString Figure(const std::optional<double>& value) {
+  return value ? Figure(*value) : QStringLiteral("-");
+}
+
+QString KeyText(Scoring::TLetters letters, bool any) {
+  return QString::fromStdString(Scoring::LetterText(letters)) + (any ? QStringLiteral(" (any)") : QString());
+}
+
+QString Score(int right, int asked) {
+  return QStringLiteral("%1 of %2").arg(right).arg(asked);
+}
+
+QString Flags(const Statistics::TItem& item) {
+  QStringList flags;
+  for (const std::string& flag : item.Flags) flags << QString::fromStdString(flag);
+  return flags.join(QLatin1Char(' '));
+}
+
+// "overall / top / bottom" for a letter.
+QString Counts(const Statistics::TItem& item, int letter) {
+  return QStringLiteral("%1 / %2 / %3")
+      .arg(item.Chose[letter])
+      .arg(item.ChoseTop[letter])
+      .arg(item.ChoseBottom[letter]);
+}
+
+QStringList AttemptRow(const TStoredAttempt& a, int passPoint) {
+  const int percent = Scoring::Percent(a.Right, a.Asked);
+  return {ToQString(a.Student),
+          ToQString(a.Ended.empty() ? a.Started : a.Ended),
+          QString::fromLatin1(SourceName(a.Source).data(), static_cast<int>(SourceName(a.Source).size())),
+          a.Version ? QString(QLatin1Char(a.Version)) : QString(),
+          Score(a.Right, a.Asked),
+          QStringLiteral("%1%").arg(percent),
+          passPoint > 0
+              ? (Scoring::Passed(a.Right, a.Asked, passPoint) ? QStringLiteral("yes") : QStringLiteral("no"))
+              : QString(),
+          ToQString(DurationText(a.SecondsTaken))};
+}
+
+const QStringList AttemptHeaders = {"Student", "Date",    "Source", "Version",
+                                    "Score",   "Percent", "Passed", "Time taken"};
+
+QStringList ItemHeaders() {
+  QStringList headers = {"Question", "Attempts", "Facility", "Discrimination"};
+  for (char letter = 'A'; letter <= 'F'; ++letter) headers << QString(QLatin1Char(letter));
+  headers << QStringLiteral("Blank") << QStringLiteral("Flags");
+  return headers;
+}
+
+QStringList ItemRow(const Statistics::TItem& item, int span) {
+  QStringList row = {QString::number(item.Number), QString::number(item.Attempts), Figure(item.Facility),
+                     Figure(item.Discrimination)};
+  for (int letter = 0; letter < 6; ++letter) row << (letter < span ? Counts(item, letter) : QString());
+  row << QString::number(item.Blank) << Flags(item);
+  return row;
+}
+
+TChartData HistogramData(const Statistics::TTest& figures) {
+  TChartData chart{QStringLiteral("Attempts by percent score"), {}, {{QStringLiteral("Attempts"), {}}}};
+  for (int tenth = 0; tenth < 10; ++tenth) {
+    chart.Categories << (tenth < 9 ? QStringLiteral("%1-%2").arg(tenth * 10).arg(tenth * 10 + 9)
+                                   : QStringLiteral("90-100"));
+    chart.Series[0].Values.push_back(figures.Histogram[tenth]);
+  }
+  return chart;
+}
+
+// The key letters are marked "(key)", so the chart reads without the table.
+TChartData ItemData(const Statistics::TItem& item, int span, Scoring::TLetters key) {
+  TChartData chart{
+      QStringLiteral("Question %1: who chose each answer").arg(item.Number),
+      {},
+      {{QStringLiteral("All"), {}}, {QStringLiteral("Top 27%"), {}}, {QStringLiteral("Bottom 27%"), {}}}};
+  for (int letter = 0; letter < span; ++letter) {
+    chart.Categories << QString(QLatin1Char('A' + letter)) +
+                            (key & (1 << letter) ? QStringLiteral(" (key)") : QString());
+    chart.Series[0].Values.push_back(item.Chose[letter]);
+    chart.Series[1].Values.push_back(item.ChoseTop[letter]);
+    chart.Series[2].Values.push_back(item.ChoseBottom[letter]);
+  }
+  chart.Categories << QStringLiteral("Blank");
+  chart.Series[0].Values.push_back(item.Blank);
+  return chart;
+}
+
+}  // namespace
+
+TResultsForm::TResultsForm(TGlobals& globals, QWidget* parent) : QDialog(parent), Globals(globals) {
+  setObjectName(QStringLiteral("ResultsForm"));
+  resize(900, 620);
+
+  Watcher = new QFileSystemWatcher(this);
+  CollectTimer = new QTimer(this);
+  CollectTimer->setObjectName(QStringLiteral("CollectTimer"));
+  CollectTimer->setSingleShot(true);
+  CollectTimer->setInterval(300);  // a class handing in at once is collected in one go
+
+  auto* tabs = Named(new QTabWidget, "ResultsPages");
+  tabs->addTab(BuildAttemptsTab(), QStringLiteral("Attempts"));
+  tabs->addTab(BuildStatisticsTab(), QStringLiteral("Test statistics"));
+  tabs->addTab(BuildItemsTab(), QStringLiteral("Item analysis"));
+  tabs->addTab(BuildRegradeTab(), QStringLiteral("Regrade"));
+
+  auto* gradebook = Named(new QPushButton(QStringLiteral("Export &Gradebook...")), "GradebookButton");
+  auto* items = Named(new QPushButton(QStringLiteral("Export &Item Analysis...")), "ItemsButton");
+  auto* pdf = Named(new QPushButton(QStringLiteral("Export &Report (PDF)...")), "PdfButton");
+  auto* close = Named(new QPushButton(QStringLiteral("&Close")), "CloseButton");
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button : {gradebook, items, pdf}) {
+    button->setAutoDefault(false);
+    buttons->addWidget(button);
+  }
+  buttons->addStretch(1);
+  buttons->addWidget(close);
+  auto* page = new QVBoxLayout(this);
+  page->addWidget(tabs, 1);
+  page->addLayout(buttons);
+
+  connect(gradebook, &QPushButton::clicked, this, &TResultsForm::GradebookButtonClick);
+  connect(items, &QPushButton::clicked, this, &TResultsForm::ItemsButtonClick);
+  connect(pdf, &QPushButton::clicked, this, &TResultsForm::PdfButtonClick);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(Watcher, &QFileSystemWatcher::directoryChanged, CollectTimer, qOverload<>(&QTimer::start));
+  connect(CollectTimer, &QTimer::timeout, this, [this] {
+    CollectFolders();
+    Refresh();
+  });
+  InstallHelpKey(this, Globals.Help, HelpContext::Results);
+
+  LoadTest();
+  const bool open = Opened.Store != nullptr;
+  for (QWidget* control : std::initializer_list<QWidget*>{tabs, gradebook, items, pdf})
+    control->setEnabled(open);
+  if (!open) return;
+  CollectFolders();
+  for (const QString& folder : KnownFolders)
+    if (QFileInfo(folder).isDir()) Watcher->addPath(folder);
+  Refresh();
+}
+
+TResultsForm::~TResultsForm() = default;
+
+void TResultsForm::LoadTest() {
+  TestPath = ToPath(Globals.CurrentTestPath);
+  TestFile = fs::path(TestPath).filename().string();
+  setWindowTitle(QStringLiteral("Results - %1").arg(FromPath(TestFile)));
+  Current.clear();
+  Keys.clear();
+  AnswerCounts.clear();
+  KnownFolders.clear();
+  RunGuarded(Globals.Dialogs, [this] {
+    const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(TestPath);
+    Description = test.Description;
+    PassPoint = test.PassPoint;
+    for (std::size_t i = 0; i < test.Questions.size(); ++i) {
+      Current.push_back(SnapshotOf(test.Questions[i], static_cast<int>(i + 1)));
+      Keys[Current.back().Number] = Current.back().Correct;
+      for (int letter = 0; letter < 6; ++letter)
+        if (!Current.back().Answers[letter].empty()) AnswerCounts[Current.back().Number] = letter + 1;
+    }
+    const ClientConfig config = LoadClientConfig(ClientConfigPath(ToPath(Globals.ProgramFolder)));
+    if (!config.ResultsFolder.empty()) KnownFolders << FromPath(config.ResultsFolder);
+    if (Opened.Store) return;
+    Opened = OpenResultsStore(fs::path(TestPath).parent_path().string());
+    for (const std::string& notice : Opened.Notices) Globals.Dialogs.Inform(ToQString(notice));
+  });
+  FoldersLabel->setText(
+      KnownFolders.isEmpty()
+          ? QStringLiteral("No results folder is set (Client Configuration, Results tab).")
+          : QStringLiteral("Results folder: %1").arg(KnownFolders.join(QStringLiteral(", "))));
+  UpdateDropFolder();
+}
+
+QWidget* TResultsForm::BuildAttemptsTab() {
+  DateCheck = Named(new QCheckBox(QStringLiteral("Dates from")), "DateCheck");
+  FromDate = Named(new QDateEdit(QDate::currentDate().addMonths(-1)), "FromDate");
+  ToDate = Named(new QDateEdit(QDate::currentDate()), "ToDate");
+  for (QDateEdit* date : {FromDate, ToDate}) {
+    date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    date->setCalendarPopup(true);
+  }
+  SourceBox = Named(new QComboBox, "SourceBox");
+  SourceBox->addItem(QStringLiteral("All sources"));
+  for (const char* source : Sources) SourceBox->addItem(QLatin1String(source));
+  ClassBox = Named(new QComboBox, "ClassBox");
+  ClassBox->addItem(QStringLiteral("All classes"));
+  auto* filters = new QHBoxLayout;
+  filters->addWidget(DateCheck);
+  filters->addWidget(FromDate);
+  filters->addWidget(new QLabel(QStringLiteral("to")));
+  filters->addWidget(ToDate);
+  filters->addSpacing(12);
+  filters->addWidget(SourceBox);
+  filters->addWidget(ClassBox);
+  filters->addStretch(1);
+
+  AttemptsGrid = Grid("AttemptsGrid", AttemptHeaders);
+  DeleteButton = Named(new QPushButton(QStringLiteral("&Delete Attempt...")), "DeleteButton");
+  UndoButton = Named(new QPushButton(QStringLiteral("&Undo Delete")), "UndoButton");
+  UndoButton->setEnabled(false);
+  auto* actions = new QHBoxLayout;
+  actions->addWidget(DeleteButton);
+  actions->addWidget(UndoButton);
+  actions->addStretch(1);
+
+  FoldersLabel = Named(new QLabel, "FoldersLabel");
+  FoldersLabel->setTextFormat(Qt::PlainText);
+  FoldersLabel->setWordWrap(true);
+  DropFolderButton = Named(new QPushButton(QStringLiteral("Make &Drop Folder...")), "DropFolderButton");
+  RefusedList = Named(new QListWidget, "RefusedList");
+  RefusedList->setMaximumHeight(90);
+  auto* folderRow = new QHBoxLayout;
+  folderRow->addWidget(FoldersLabel, 1);
+  folderRow->addWidget(DropFolderButton);
+
+  auto* tab = Named(new QWidget, "AttemptsPage");
+  auto* layout = new QVBoxLayout(tab);
+  layout->addLayout(filters);
+  layout->addWidget(AttemptsGrid, 1);
+  layout->addLayout(actions);
+  layout->addLayout(folderRow);
+  layout->addWidget(new QLabel(QStringLiteral("Files not collected (left in place):")));
+  layout->addWidget(RefusedList);
+
+  const auto refresh = [this] { Refresh(); };
+  connect(DateCheck, &QCheckBox::toggled, this, refresh);
+  connect(FromDate, &QDateEdit::dateChanged, this, refresh);
+  connect(ToDate, &QDateEdit::dateChanged, this, refresh);
+  connect(SourceBox, &QComboBox::currentIndexChanged, this, refresh);
+  connect(ClassBox, &QComboBox::currentIndexChanged, this, refresh);
+  connect(DeleteButton, &QPushButton::clicked, this, &TResultsForm::DeleteButtonClick);
+  connect(UndoButton, &QPushButton::clicked, this, &TResultsForm::UndoButtonClick);
+  connect(DropFolderButton, &QPushButton::clicked, this, &TResultsForm::DropFolderButtonClick);
+  return tab;
+}
+
+QWidget* TResultsForm::BuildStatisticsTab() {
+  FiguresLabel = Named(new QLabel, "FiguresLabel");
+  FiguresLabel->setTextFormat(Qt::PlainText);
+  Histogram = Named(new TBarChart, "Histogram");
+  auto* tab = Named(new QWidget, "StatisticsPage");
+  auto* layout = new QVBoxLayout(tab);
+  layout->addWidget(FiguresLabel);
+  layout->addWidget(Histogram, 1);
+  return tab;
+}
+
+QWidget* TResultsForm::BuildItemsTab() {
+  ItemsGrid = Grid("ItemsGrid", ItemHeaders());
+  ItemsGrid->setToolTip(
+      QStringLiteral("Counts per answer: all / top 27% / bottom 27%. Double-click a "
+                     "question to edit it."));
+  ItemChart = Named(new TBarChart, "ItemChart");
+  ItemChart->setMinimumHeight(200);
+  auto* tab = Named(new QWidget, "ItemsPage");
+  auto* layout = new QVBoxLayout(tab);
+  layout->addWidget(ItemsGrid, 1);
+  layout->addWidget(ItemChart);
+  connect(ItemsGrid, &QTableWidget::currentCellChanged, this, [this](int row) { ShowItemChart(row); });
+  connect(ItemsGrid, &QTableWidget::cellDoubleClicked, this, [this](int row) { ItemsGridDoubleClick(row); });
+  return tab;
+}
+
+QWidget* TResultsForm::BuildRegradeTab() {
+  ChangesGrid = Grid("ChangesGrid", {"Question", "Key marked with", "Key now", "Attempts"});
+  RegradeButton = Named(new QPushButton(QStringLiteral("&Regrade with the Key Now")), "RegradeButton");
+  RegradedGrid = Grid("RegradedGrid", {"Student", "Date", "First score", "Score now"});
+  auto* tab = Named(new QWidget, "RegradePage");
+  auto* layout = new QVBoxLayout(tab);
+  layout->addWidget(new QLabel(QStringLiteral("Questions whose key changed since attempts were marked:")));
+  layout->addWidget(ChangesGrid, 1);
+  auto* row = new QHBoxLayout;
+  row->addWidget(RegradeButton);
+  row->addStretch(1);
+  layout->addLayout(row);
+  layout->addWidget(new QLabel(QStringLiteral("Attempts rescored (each keeps its first score):")));
+  layout->addWidget(RegradedGrid, 1);
+  connect(RegradeButton, &QPushButton::clicked, this, &TResultsForm::RegradeButtonClick);
+  return tab;
+}
+
+void TResultsForm::CollectFolders() {
+  if (!Opened.Store) return;
+  RefusedList->clear();
+  for (const QString& folder : KnownFolders) {
+    try {
+      const ResultsFolder::TCollected collected = ResultsFolder::Collect(ToPath(folder), *Opened.Store);
+      for (const ResultsFolder::TRefusal& refusal : collected.Refused)
+        RefusedList->addItem(
+            QStringLiteral("%1: %2").arg(FromPath(refusal.File), QString::fromUtf8(refusal.Reason.c_str())));
+    } catch (const std::exception& error) {
+      // Said in the list rather than in a box, as collecting also runs unasked.
+      RefusedList->addItem(ToQString(error.what()));
+    }
+  }
+}
+
+TResultsFilter TResultsForm::Filter() const {
+  TResultsFilter filter;
+  filter.TestFile = TestFile;
+  filter.WithAnswers = true;
+  if (DateCheck->isChecked()) {
+    filter.Since = FromDate->date().toString(Qt::ISODate).toStdString();
+    filter.Until = ToDate->date().addDays(1).toString(Qt::ISODate).toStdString();
+  }
+  if (SourceBox->currentIndex() > 0) filter.Source = SourceOfName(Sources[SourceBox->currentIndex() - 1]);
+  if (ClassBox->currentIndex() > 0) filter.Class = ToCp1252(ClassBox->currentText());
+  return filter;
+}
+
+void TResultsForm::Refresh() {
+  if (!Opened.Store) return;
+  RunGuarded(Globals.Dialogs, [this] {
+    Shown = Opened.Store->Attempts(Filter());
+    // The classes to choose from: every class met since the window opened
+    // (its first list is unfiltered, so it holds every class of the test).
+    QStringList classes;
+    for (int i = 1; i < ClassBox->count(); ++i) classes << ClassBox->itemText(i);
+    for (const TStoredAttempt& attempt : Shown)
+      if (!attempt.Class.empty() && !classes.contains(ToQString(attempt.Class)))
+        classes << ToQString(attempt.Class);
+    classes.sort();
+    const QString chosen = ClassBox->currentText();
+    {
+      const QSignalBlocker quiet(ClassBox);
+      while (ClassBox->count() > 1) ClassBox->removeItem(1);
+      ClassBox->addItems(classes);
+      ClassBox->setCurrentIndex(std::max(0, static_cast<int>(ClassBox->findText(chosen))));
+    }
+    Figures = Statistics::Analyse(Reports::Responses(Shown), Keys);
+  });
+  FillAttempts();
+  FillStatistics();
+  FillItems();
+  FillRegrade();
+}
+
+void TResultsForm::FillAttempts() {
+  AttemptsGrid->setUpdatesEnabled(false);
+  AttemptsGrid->setRowCount(static_cast<int>(Shown.size()));
+  for (int row = 0; row < static_cast<int>(Shown.size()); ++row)
+    SetRow(AttemptsGrid, row, AttemptRow(Shown[row], PassPoint));
+  AttemptsGrid->setUpdatesEnabled(true);
+  DeleteButton->setEnabled(!Shown.empty());
+  UndoButton->setEnabled(!Deleted.empty());
+}
+
+void TResultsForm::FillStatistics() {
+  FiguresLabel->setText(QStringLiteral("Attempts: %1\nMean: %2%\nMedian: %3%\nStandard deviation: %4\n"
+                                       "KR-20 reliability: %5\nStandard error of measurement: %6")
+                            .arg(Figures.Attempts)
+                            .arg(Figure(Figures.Mean), Figure(Figures.Median), Figure(Figures.Sd),
+                                 Figure(Figures.Kr20), Figure(Figures.Sem)));
+  Histogram->SetData(HistogramData(Figures));
+}
+
+void TResultsForm::FillItems() {
+  const int chosen = std::max(0, ItemsGrid->currentRow());
+  ItemsGrid->setRowCount(static_cast<int>(Figures.Items.size()));
+  for (int row = 0; row < static_cast<int>(Figures.Items.size()); ++row)
+    SetRow(ItemsGrid, row,
+           ItemRow(Figures.Items[row], Reports::LetterSpan(Figures.Items[row], AnswerCounts)));
+  if (!Figures.Items.empty()) ItemsGrid->setCurrentCell(std::min(chosen, ItemsGrid->rowCount() - 1), 0);
+  ShowItemChart(ItemsGrid->currentRow());
+}
+
+void TResultsForm::ShowItemChart(int row) {
+  if (row < 0 || row >= static_cast<int>(Figures.Items.size())) {
+    ItemChart->SetData({});
+    return;
+  }
+  const Statistics::TItem& item = Figures.Items[row];
+  const auto key = Keys.find(item.Number);
+  ItemChart->SetData(
+      ItemData(item, Reports::LetterSpan(item, AnswerCounts), key == Keys.end() ? 0 : key->second));
+}
+
+void TResultsForm::FillRegrade() {
+  std::vector<TKeyChange> changes;
+  RunGuarded(Globals.Dialogs, [&] { changes = Opened.Store->KeyChanges(TestFile, Current); });
+  ChangesGrid->setRowCount(static_cast<int>(changes.size()));
+  for (int row = 0; row < static_cast<int>(changes.size()); ++row) {
+    const TKeyChange& c = changes[row];
+    SetRow(ChangesGrid, row,
+           {QString::number(c.Number), KeyText(c.OldCorrect, c.OldAnyCorrectPasses),
+            KeyText(c.NewCorrect, c.NewAnyCorrectPasses), QString::number(c.Attempts)});
+  }
+  RegradeButton->setEnabled(!changes.empty());
+  RegradedGrid->setRowCount(0);
+  for (const TStoredAttempt& a : Shown) {
+    if (a.FirstRight == a.Right) continue;
+    const int row = RegradedGrid->rowCount();
+    RegradedGrid->insertRow(row);
+    SetRow(RegradedGrid, row,
+           {ToQString(a.Student), ToQString(a.Ended.empty() ? a.Started : a.Ended),
+            Score(a.FirstRight, a.Asked), Score(a.Right, a.Asked)});
+  }
+}
+
+void TResultsForm::DeleteButtonClick() {
+  const int row = AttemptsGrid->currentRow();
+  if (row < 0 || row >= static_cast<int>(Shown.size())) {
+    Globals.Dialogs.Inform(QStringLiteral("Choose the attempt to delete first."));
+    return;
+  }
+  const TStoredAttempt& attempt = Shown[row];
+  if (!Globals.Dialogs.ConfirmRisk(
+          QStringLiteral("Delete the attempt of %1 taken %2?\rUndo Delete brings it back.")
+              .arg(ToQString(attempt.Student), ToQString(attempt.Started))))
+    return;
+  const std::int64_t id = attempt.Id;
+  if (RunGuarded(Globals.Dialogs, [&] { Opened.Store->SetDeleted(id, true); })) Deleted.push_back(id);
+  Refresh();
+}
+
+void TResultsForm::UndoButtonClick() {
+  if (Deleted.empty()) return;
+  const std::int64_t id = Deleted.back();
+  if (RunGuarded(Globals.Dialogs, [&] { Opened.Store->SetDeleted(id, false); })) Deleted.pop_back();
+  Refresh();
+}
+
+void TResultsForm::RegradeButtonClick() {
+  int rescored = 0;
+  if (!RunGuarded(Globals.Dialogs, [&] { rescored = Opened.Store->Regrade(TestFile, Current); })) return;
+  Refresh();
+  Globals.Dialogs.Inform(
+      QStringLiteral("%1 attempt(s) were rescored with the test's key; each keeps its first score.")
+          .arg(rescored));
+}
+
+void TResultsForm::Export(const QString& title, const QString& filter, const QString& extension,
+                          const QString& name, const std::string& bytes) {
+  const std::optional<QString> path = Globals.Dialogs.SaveFile({title, filter, extension, name});
+  if (!path) return;
+  RunGuarded(Globals.Dialogs, [&] { ReplaceFileAtomically(ToPath(*path), bytes); });
+}
+
+void TResultsForm::GradebookButtonClick() {
+  std::string bytes;
+  if (!RunGuarded(Globals.Dialogs, [&] { bytes = Reports::GradebookCsv(Shown, PassPoint); })) return;
+  Export(QStringLiteral("Export Gradebook"), QStringLiteral("CSV Files|*.CSV|All Files|*.*"),
+         QStringLiteral("CSV"),
+         QFileInfo(FromPath(TestFile)).completeBaseName() + QStringLiteral("-grades.csv"), bytes);
+}
+
+void TResultsForm::ItemsButtonClick() {
+  Export(QStringLiteral("Export Item Analysis"), QStringLiteral("CSV Files|*.CSV|All Files|*.*"),
+         QStringLiteral("CSV"),
+         QFileInfo(FromPath(TestFile)).completeBaseName() + QStringLiteral("-items.csv"),
+         Reports::ItemsCsv(Figures));
+}
+
+void TResultsForm::PdfButtonClick() {
+  const QByteArray pdf = PdfReport();
+  Export(QStringLiteral("Export Report"), QStringLiteral("PDF Files|*.PDF|All Files|*.*"),
+         QStringLiteral("PDF"),
+         QFileInfo(FromPath(TestFile)).completeBaseName() + QStringLiteral("-results.pdf"),
+         std::string(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+}
+
+QByteArray TResultsForm::PdfReport() const {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setResolution(300);
+  writer.setTitle(windowTitle());
+  QPainter painter(&writer);
+  QFont font = painter.font();
+  font.setPointSize(10);
+  painter.setFont(font);
+  const QRect page = painter.viewport().adjusted(150, 150, -150, -150);
+  const int line = QFontMetrics(font, &writer).height() * 12 / 10;
+  int y = page.top();
+  // Starts a line in base, bold or not, on a new page when this one is full.
+  const auto startLine = [&](const QFont& base, bool bold) {
+    if (y + line > page.bottom()) {
+      writer.newPage();
+      y = page.top();
+    }
+    QFont f = base;
+    f.setBold(bold);
+    painter.setFont(f);
+  };
+  const auto text = [&](const QString& s, bool bold = false) {
+    startLine(font, bold);
+    painter.drawText(QRect(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, s);
+    painter.setFont(font);
+    y += line;
+  };
+  text(QStringLiteral("Results: %1 (%2)").arg(FromPath(TestFile), ToQString(Description)), true);
+  for (const QString& s : FiguresLabel->text().split(QLatin1Char('\n'))) text(s);
+  y += line;
+  PaintChart(painter, QRectF(page.left(), y, page.width(), line * 16), HistogramData(Figures));
+  y += line * 17;
+  const auto table = [&](const QString& title, const QStringList& headers,
+                         const std::vector<QStringList>& rows) {
+    text(title, true);
+    // Each column as wide as its widest cell; a table wider than the page
+    // is set in a smaller type until it fits.
+    QFont small = font;
+    std::vector<int> widths;
+    for (int size = font.pointSize(); size >= 5; --size) {
+      small.setPointSize(size);
+      QFont bold = small;
+      bold.setBold(true);
+      const QFontMetrics plain(small, &writer), heading(bold, &writer);
+      const int gap = plain.horizontalAdvance(QStringLiteral("  "));
+      widths.assign(headers.size(), 0);
+      for (int c = 0; c < headers.size(); ++c) widths[c] = heading.horizontalAdvance(headers[c]) + gap;
+      for (const QStringList& row : rows)
+        for (int c = 0; c < row.size() && c < headers.size(); ++c)
+          widths[c] = std::max(widths[c], plain.horizontalAdvance(row[c]) + gap);
+      if (std::accumulate(widths.begin(), widths.end(), 0) <= page.width()) break;
+    }
+    const auto cells = [&](const QStringList& row, bool bold) {
+      startLine(small, bold);
+      int x = page.left();
+      for (int c = 0; c < row.size() && c < static_cast<int>(widths.size()); ++c) {
+        painter.drawText(QRect(x, y, widths[c], line), Qt::AlignLeft | Qt::AlignVCenter, row[c]);
+        x += widths[c];
+      }
+      painter.setFont(font);
+      y += line;
+    };
+    cells(headers, true);
+    for (const QStringList& row : rows) cells(row, false);
+    y += line;
+  };
+  std::vector<QStringList> items;
+  for (const Statistics::TItem& item : Figures.Items)
+    items.push_back(ItemRow(item, Reports::LetterSpan(item, AnswerCounts)));
+  table(QStringLiteral("Item analysis (answers: all / top 27% / bottom 27%)"), ItemHeaders(), items);
+  std::vector<QStringList> attempts;
+  for (const TStoredAttempt& a : Shown) attempts.push_back(AttemptRow(a, PassPoint));
+  table(QStringLiteral("Attempts"), AttemptHeaders, attempts);
+  painter.end();
+  return bytes;
+}
+
+void TResultsForm::ItemsGridDoubleClick(int row) {
+  if (row < 0 || row >= static_cast<int>(Figures.Items.size())) return;
+  const int number = Figures.Items[row].Number;
+  if (OpenQuestion) OpenQuestion(number);
+  LoadTest();
+  Refresh();
+}
+
+void TResultsForm::UpdateDropFolder() {
+  bool offer = false;
+  for (const QString& folder : KnownFolders) {
+    const QFileInfo info(folder);
+    std::error_code error;
+    const fs::perms mode = fs::status(ToPath(folder), error).permissions() & fs::perms::mask;
+    offer |= info.isDir() && info.ownerId() == ::geteuid() && !error && mode != DropFolderMode;
+  }
+  DropFolderButton->setEnabled(offer);
+}
+
+void TResultsForm::DropFolderButtonClick() {
+  for (const QString& folder : KnownFolders) {
+    const QFileInfo info(folder);
+    if (!info.isDir() || info.ownerId() != ::geteuid()) continue;
+    if (!Globals.Dialogs.Confirm(
+            QStringLiteral("Make \"%1\" a drop folder?\rStudents can then put their results into it but not "
+                           "see the files there; only you can list and read them (mode 1733).")
+                .arg(folder)))
+      continue;
+    std::error_code error;
+    fs::permissions(ToPath(folder), DropFolderMode, error);
+    if (error)
+      Globals.Dialogs.Error(QStringLiteral("The mode of \"%1\" could not be changed.\r%2")
+                                .arg(folder, QString::fromStdString(error.message())));
+  }
+  UpdateDropFolder();
+}

@@ -1,0 +1,263 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <deque>
+#include <filesystem>
+
+#include "../maker/MakerFixture.h"
+#include "core/model/ClientConfig.h"
+#include "core/model/QuestionSet.h"
+#include "core/model/TestFile.h"
+#include "core/model/TestSettings.h"
+#include "core/storage/IniStore.h"
+#include "support/ManualClock.h"
+#include "ui/engine/EngineForm.h"
+#include "ui/engine/Prompts.h"
+#include "ui/engine/QuestionForm.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/results/BarChart.h"
+#include "ui/results/ResultsForm.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TNamePrompt : public TPrompts {
+public:
+  std::optional<QString> AskText(const QString&, const QString&, bool) override { return Name; }
+  QString Name;
+};
+
+QuestionRecord Question(const char* text, const char* correct) {
+  QuestionRecord q;
+  q.Question = text;
+  q.AnswerA = "Alpha";
+  q.AnswerB = "Beta";
+  q.AnswerC = "Gamma";
+  q.Correct = correct;
+  return q;
+}
+
+// A test in a folder, attempts at it taken in the real engine, and the
+// Results window over the maker's folder.
+class ResultsFormTest : public MakerFixture {
+protected:
+  TNamePrompt Prompt;
+  TManualClock Clock;
+
+  std::string WriteTest(const std::string& folder, const char* keys = "ABC") {
+    fs::create_directories(folder);
+    const std::string path = folder + "/QUIZ.QWT";
+    TIniStore store(path);
+    TestSettings settings;
+    settings.Description = "Quiz";
+    settings.PassPoint = 50;
+    WriteTestSettings(store, settings);
+    const char* texts[] = {"One", "Two", "Three"};
+    for (int i = 0; i < 3; ++i)
+      TestFile::WriteQuestion(store, i + 1, Question(texts[i], std::string(1, keys[i]).c_str()));
+    store.UpdateFile();
+    return path;
+  }
+  void SetResultsFolder(const std::string& programFolder, const std::string& resultsFolder) {
+    ClientConfig config;
+    config.ResultsFolder = resultsFolder;
+    SaveClientConfig(programFolder + "/qwtest.cfg", config);
+  }
+  TEngineSetup Engine(const std::string& folder) {
+    return {FromPath(folder), FromPath(folder + "/data/history.csv"), Dialogs, Prompt, Shell, Help, Clock};
+  }
+  // Takes the test at path as student, choosing one letter per question.
+  void TakeTest(TEngineForm& engine, const std::string& path, const QString& student, const char* letters) {
+    Prompt.Name = student;
+    engine.RunModal = [letters](QDialog& dialog) {
+      if (auto* form = qobject_cast<TQuestionForm*>(&dialog)) {
+        for (const char* letter = letters; *letter; ++letter) {
+          Child<QRadioButton>(*form, ("Option" + std::string(1, *letter)).c_str())->click();
+          if (letter[1]) form->NextButtonClick();
+        }
+        form->FinishButtonClick();
+      }
+      return int(QDialog::Accepted);
+    };
+    engine.TakeTest(FromPath(path));
+  }
+  std::unique_ptr<TResultsForm> OpenResults(const std::string& path) {
+    Globals.CurrentTestPath = FromPath(path);
+    return std::make_unique<TResultsForm>(Globals);
+  }
+  static QString Cell(const QObject& form, const char* grid, int row, int column) {
+    const QTableWidgetItem* item = Child<QTableWidget>(form, grid)->item(row, column);
+    return item ? item->text() : QString();
+  }
+};
+
+}  // namespace
+
+TEST_F(ResultsFormTest, AnEngineAttemptIsStoredBesideTheTestAndShown) {
+  const std::string test = WriteTest(Dir.Path().string());
+  TEngineForm engine(Engine(Dir.Path().string()));
+  TakeTest(engine, test, QStringLiteral("Ann"), "ABA");
+  auto form = OpenResults(test);
+  auto* grid = Child<QTableWidget>(*form, "AttemptsGrid");
+  ASSERT_EQ(grid->rowCount(), 1);
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 0), "Ann");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 2), "engine");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 4), "2 of 3");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 5), "67%");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 6), "yes");
+  // Question 3 was answered A, not its key C.
+  EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 2), "0");
+  EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 4), "1 / 0 / 0");
+  EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 7), "");  // the question has no answer D
+  Child<QTableWidget>(*form, "ItemsGrid")->setCurrentCell(2, 0);
+  const TChartData& chart = Child<TBarChart>(*form, "ItemChart")->Data();
+  EXPECT_EQ(chart.Categories, (QStringList{"A", "B", "C (key)", "Blank"}));
+  EXPECT_EQ(chart.Series[0].Values, (std::vector<int>{1, 0, 0, 0}));
+  form->show();
+  PressF1(grid);
+  EXPECT_EQ(Help.Calls, std::vector<int>{HelpContext::Results});
+}
+
+TEST_F(ResultsFormTest, ALabAttemptWaitsInTheQueueThenReachesTheFolderAndIsCollectedOnce) {
+  const std::string lab = Dir.File("lab"), drop = Dir.File("drop");
+  const std::string labTest = WriteTest(lab);
+  fs::create_directories(lab + "/Results.sqlite");  // the lab machine cannot keep a store there
+  WriteBytes(Dir.File("notafolder"), "x");
+  SetResultsFolder(lab, Dir.File("notafolder"));
+  {
+    TEngineForm engine(Engine(lab));
+    TakeTest(engine, labTest, QStringLiteral("Bob"), "ABC");  // no message: the attempt is queued
+  }
+  ASSERT_EQ(std::distance(fs::directory_iterator(lab + "/data/queue"), {}), 1);
+  fs::create_directories(drop);
+  SetResultsFolder(lab, drop);
+  TEngineForm(Engine(lab)).SendQueuedResults();
+  EXPECT_EQ(std::distance(fs::directory_iterator(lab + "/data/queue"), {}), 0);
+  // The teacher's copy of the test, and a file that is no attempt beside Bob's.
+  const std::string test = WriteTest(Dir.Path().string());
+  SetResultsFolder(Dir.Path().string(), drop);
+  fs::copy(fs::directory_iterator(drop)->path(), drop + "/copy.qwr", fs::copy_options::skip_existing);
+  WriteBytes(drop + "/stray.qwr", "not an attempt\n");
+  auto form = OpenResults(test);
+  ASSERT_EQ(Child<QTableWidget>(*form, "AttemptsGrid")->rowCount(), 1);
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 0), "Bob");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 4), "3 of 3");
+  auto* refused = Child<QListWidget>(*form, "RefusedList");
+  ASSERT_EQ(refused->count(), 1) << refused->item(refused->count() - 1)->text().toStdString();
+  EXPECT_TRUE(refused->item(0)->text().startsWith(FromPath(drop + "/stray.qwr")))
+      << refused->item(0)->text().toStdString();
+  EXPECT_TRUE(fs::exists(drop + "/stray.qwr"));
+
+  // A file arriving while the window is open shows up by itself.
+  {
+    TEngineForm engine(Engine(lab));
+    TakeTest(engine, labTest, QStringLiteral("Cy"), "CCC");
+  }
+  EXPECT_TRUE(WaitUntil([&] { return Child<QTableWidget>(*form, "AttemptsGrid")->rowCount() == 2; }));
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 1, 0), "Cy");
+
+  // The folder is the teacher's own: the window offers to make it a drop folder.
+  fs::permissions(drop, fs::perms(0755));
+  form = OpenResults(test);
+  Dialogs.ExpectMessage(
+      TMessageKind::Confirmation,
+      QStringLiteral("Make \"%1\" a drop folder?\rStudents can then put their results into it "
+                     "but not see the files there; only you can list and read them (mode 1733).")
+          .arg(FromPath(drop)),
+      TButton::Yes);
+  Click(*form, "DropFolderButton");
+  EXPECT_EQ(fs::status(drop).permissions() & fs::perms::mask, fs::perms(01733));
+  EXPECT_FALSE(Child<QPushButton>(*form, "DropFolderButton")->isEnabled());
+}
+
+TEST_F(ResultsFormTest, DeleteAsksWithNoAsDefaultAndUndoBringsTheAttemptBack) {
+  const std::string test = WriteTest(Dir.Path().string());
+  TEngineForm engine(Engine(Dir.Path().string()));
+  TakeTest(engine, test, QStringLiteral("Ann"), "ABC");
+  TakeTest(engine, test, QStringLiteral("Ann"), "CCC");
+  auto form = OpenResults(test);
+  auto* grid = Child<QTableWidget>(*form, "AttemptsGrid");
+  // The filters: by source, and by a range of days that ends today.
+  auto* source = Child<QComboBox>(*form, "SourceBox");
+  source->setCurrentIndex(source->findText("paper"));
+  EXPECT_EQ(grid->rowCount(), 0);
+  source->setCurrentIndex(source->findText("engine"));
+  EXPECT_EQ(grid->rowCount(), 2);
+  Child<QCheckBox>(*form, "DateCheck")->setChecked(true);
+  Child<QDateEdit>(*form, "FromDate")->setDate(QDate::currentDate().addDays(1));
+  EXPECT_EQ(grid->rowCount(), 0);
+  Child<QDateEdit>(*form, "FromDate")->setDate(QDate::currentDate());
+  EXPECT_EQ(grid->rowCount(), 2);
+  grid->setCurrentCell(1, 0);
+  const QString ask = QStringLiteral("Delete the attempt of Ann taken %1?\rUndo Delete brings it back.");
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask.arg(Cell(*form, "AttemptsGrid", 1, 1)),
+                        TButton::No);
+  Click(*form, "DeleteButton");
+  EXPECT_EQ(grid->rowCount(), 2);
+  grid->setCurrentCell(1, 0);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask.arg(Cell(*form, "AttemptsGrid", 1, 1)),
+                        TButton::Yes);
+  Click(*form, "DeleteButton");
+  ASSERT_EQ(grid->rowCount(), 1);
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 4), "3 of 3");
+  EXPECT_TRUE(Child<QLabel>(*form, "FiguresLabel")->text().startsWith("Attempts: 1\n"));
+  Click(*form, "UndoButton");
+  ASSERT_EQ(grid->rowCount(), 2);
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 1, 4), "1 of 3");
+  EXPECT_FALSE(Child<QPushButton>(*form, "UndoButton")->isEnabled());
+}
+
+TEST_F(ResultsFormTest, RegradeShowsTheChangedKeyAndOldAndNewScores) {
+  const std::string test = WriteTest(Dir.Path().string());
+  TEngineForm engine(Engine(Dir.Path().string()));
+  TakeTest(engine, test, QStringLiteral("Ann"), "ABA");
+  WriteTest(Dir.Path().string(), "ABA");  // question 3's key was wrong
+  auto form = OpenResults(test);
+  ASSERT_EQ(Child<QTableWidget>(*form, "ChangesGrid")->rowCount(), 1);
+  EXPECT_EQ(Cell(*form, "ChangesGrid", 0, 0), "3");
+  EXPECT_EQ(Cell(*form, "ChangesGrid", 0, 1), "C");
+  EXPECT_EQ(Cell(*form, "ChangesGrid", 0, 2), "A");
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        "1 attempt(s) were rescored with the test's key; each keeps its first score.");
+  Click(*form, "RegradeButton");
+  EXPECT_EQ(Child<QTableWidget>(*form, "ChangesGrid")->rowCount(), 0);
+  ASSERT_EQ(Child<QTableWidget>(*form, "RegradedGrid")->rowCount(), 1);
+  EXPECT_EQ(Cell(*form, "RegradedGrid", 0, 2), "2 of 3");
+  EXPECT_EQ(Cell(*form, "RegradedGrid", 0, 3), "3 of 3");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 4), "3 of 3");
+}
+
+TEST_F(ResultsFormTest, ExportsAGradebookPythonReadsAndAReportAndOpensTheEditorAtAQuestion) {
+  const std::string test = WriteTest(Dir.Path().string());
+  TEngineForm engine(Engine(Dir.Path().string()));
+  TakeTest(engine, test, QStringLiteral("Zoë, \"Z\""), "ABA");
+  auto form = OpenResults(test);
+  const std::string csv = Dir.File("grades.csv"), pdf = Dir.File("report.pdf");
+  Dialogs.ExpectSave(FromPath(csv));
+  Click(*form, "GradebookButton");
+  const std::string script =
+      "import csv,sys\nrows=list(csv.reader(open(sys.argv[1],encoding='utf-8',newline='')))\n"
+      "print(rows[0][0],rows[0][6],'|'.join(rows[1]))";
+  const std::string command = "python3 -c \"" +
+                              QString::fromStdString(script).replace("\"", "\\\"").toStdString() + "\" " +
+                              csv + " > " + Dir.File("out.txt");
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::string read = ReadBytes(Dir.File("out.txt"));
+  EXPECT_EQ(read.substr(0, 15), "Student Passed ");
+  EXPECT_NE(read.find("Zo\xC3\xAB, \"Z\"|||"), std::string::npos) << read;
+  EXPECT_NE(read.find("|2|67|yes"), std::string::npos) << read;
+  Dialogs.ExpectSave(FromPath(pdf));
+  Click(*form, "PdfButton");
+  EXPECT_EQ(ReadBytes(pdf).substr(0, 5), "%PDF-");
+
+  // The third row is question 3: the maker opens its editor there.
+  int opened = 0;
+  form->OpenQuestion = [&](int number) { opened = number; };
+  form->ItemsGridDoubleClick(2);
+  EXPECT_EQ(opened, 3);
+}
