@@ -20,5 +20,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The editor underlines misspelt words with the system's dictionaries; without
+# one it says so once and goes on, so a dictionary is recommended, not needed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us | hunspell-dictionary")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quizwell.org/")
 include(CPack)

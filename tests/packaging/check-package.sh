@@ -55,6 +55,7 @@ fi
 set -- "$build"/quizwell_*.deb
 [ -f "$1" ] || { fail "no quizwell_*.deb in $build (run make package)"; exit 1; }
 dpkg-deb --ctrl-tarfile "$1" | tar -t | grep -qE 'postinst|postrm' && fail "the package carries maintainer scripts"
+dpkg-deb --field "$1" Recommends | grep -q "hunspell-en-us" || fail "the package does not recommend a spelling dictionary"
 lintian --fail-on error --tag-display-limit 0 "$1" || fail "lintian reports errors"
 
 [ "$failed" -eq 0 ] && echo "package check passed"
