@@ -1,7 +1,8 @@
 // How long the instructor waits on the two screens that read the most: the
 // main window from its start to a filled catalogue of 100 tests, and the
 // question editor from "&Questions and Answers" to question 1 of a
-// 500-question test. Offscreen, with every message box answered at once.
+// 500-question test, and the editor's spelling check of that whole test.
+// Offscreen, with every message box answered at once.
 // Also reports the peak memory while a 500-question test is open.
 
 #include <benchmark/benchmark.h>
@@ -16,6 +17,7 @@
 #include "QuietPlatform.h"
 #include "ui/maker/MainForm.h"
 #include "ui/maker/QAForm.h"
+#include "ui/maker/Spelling.h"
 #include "ui/platform/HelpViewer.h"
 
 namespace {
@@ -91,6 +93,27 @@ void QuestionsAndAnswersToQuestionOne(benchmark::State& state) {
   state.counters["peak_rss_MiB"] = static_cast<double>(PeakResidentKiB()) / 1024.0;
 }
 BENCHMARK(QuestionsAndAnswersToQuestionOne)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// "Check Spelling of the Whole Test" (F7) over the 500 questions of the big
+// test in US English: every word of every question, answer and reference.
+void CheckSpellingOfTheWholeTest(benchmark::State& state) {
+  TScreens& screens = Screens();
+  TMainForm main(QString::fromStdString(screens.Folder.string()), screens.Dialogs, screens.Help,
+                 screens.Shell);
+  main.Globals.CurrentTestPath = QString::fromStdString(screens.BigTest);
+  TQAForm editor(main.Globals, &main);
+  editor.show();
+  editor.StartTimerTimer();
+  editor.UseLanguage(QStringLiteral("en_US"), false);
+  if (editor.Speller() == nullptr || !editor.Speller()->Available()) {
+    state.SkipWithError("no en_US dictionary (hunspell-en-us)");
+    return;
+  }
+  for (auto _ : state) editor.CheckSpelling1Click();
+  const auto* bar = editor.findChild<TFindBar*>();
+  state.counters["unknown_words"] = bar ? static_cast<double>(bar->Hits().size()) : -1.0;
+}
+BENCHMARK(CheckSpellingOfTheWholeTest)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 
