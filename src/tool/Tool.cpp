@@ -206,6 +206,7 @@ const std::vector<TCommand>& Commands() {
        ExportCommand},
       ResultsCommandEntry(),
       CollectCommandEntry(),
+      ServeCommandEntry(),
   };
   return commands;
 }
