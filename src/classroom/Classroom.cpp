@@ -130,7 +130,21 @@ TClassroomTest LoadClassroomTest(const std::string& path) {
   return test;
 }
 
+// A student's own clock: the room's, moved on by the time an attempt had
+// taken before a restart.
+class TOffsetClock : public TClock {
+public:
+  explicit TOffsetClock(const TClock& base) : Base(base) {}
+  std::int64_t NowMs() const override { return Base.NowMs() + Offset; }
+  std::int64_t Offset = 0;
+
+private:
+  const TClock& Base;
+};
+
 struct TClassroom::TStudent {
+  explicit TStudent(const TClock& base) : Clock(base) {}
+  TOffsetClock Clock;
   std::string Token;
   std::string Name;
   std::string Machine;
@@ -191,6 +205,7 @@ void TClassroom::Save(TStudent& student) {
   row.Machine = student.Machine;
   row.Seed = std::to_string(student.Seed);
   row.Started = student.StartedAt;
+  row.Ended = student.EndedAt;
   row.ElapsedMs = std::int64_t{session.ElapsedSeconds()} * 1000;
   row.Position = session.Current();
   for (int i = 0; i < session.Count(); ++i) {
@@ -206,7 +221,11 @@ void TClassroom::FinishAndRecord(TStudent& student) {
   TTestSession& session = *student.Session;
   student.Result = session.Finish();
   if (student.Recorded) return;
-  if (student.EndedAt.empty()) student.EndedAt = LocalTimeText();
+  if (student.EndedAt.empty()) {
+    student.EndedAt = LocalTimeText();
+    // The end is saved first, so a restart stores this very attempt.
+    Save(student);
+  }
   TTaker taker;
   taker.Student = student.Name;
   taker.Machine = student.Machine;
@@ -233,17 +252,69 @@ TReply TClassroom::Join(const std::string& room, const std::string& nameUtf8, co
     return StateOf(*found->second);
   }
   if (Students_.size() >= MaxStudents) return Error(503, "The room is full.");
-  auto student = std::make_unique<TStudent>();
+  auto student = std::make_unique<TStudent>(Clock);
   student->Token = Random.Token();
   student->Name = *name;
   student->Machine = machine;
   student->AttemptId = Random.AttemptId();
-  student->Session = std::make_unique<TTestSession>(FTest.Settings, FTest.Questions, Clock);
+  student->Session = std::make_unique<TTestSession>(FTest.Settings, FTest.Questions, student->Clock);
   TStudent& added = *student;
   Students_.push_back(std::move(student));
   ByToken[added.Token] = &added;
   ByName[key] = &added;
   return StateOf(added);
+}
+
+int TClassroom::Resume() {
+  std::lock_guard guard(Lock);
+  int resumed = 0;
+  for (const TProgressRow& row : Progress->Unfinished(Room, FTest.FileName)) {
+    const std::string key = NameKey(row.Student);
+    if (ByName.count(key) || row.Started.empty()) continue;
+    auto student = std::make_unique<TStudent>(Clock);
+    student->Token = Random.Token();
+    student->Name = row.Student;
+    student->Machine = row.Machine;
+    student->AttemptId = row.AttemptId;
+    student->StartedAt = row.Started;
+    student->EndedAt = row.Ended;
+    try {
+      student->Seed = std::stoull(row.Seed);
+    } catch (const std::exception&) {
+      continue;  // not a row this program wrote
+    }
+    std::vector<std::string> answers{""};
+    for (const char c : row.Answers) {
+      if (c == ',')
+        answers.emplace_back();
+      else
+        answers.back().push_back(c);
+    }
+    student->Session = std::make_unique<TTestSession>(FTest.Settings, FTest.Questions, student->Clock);
+    TTestSession& session = *student->Session;
+    session.Start(static_cast<int>(answers.size()), student->Seed);
+    if (session.Count() != static_cast<int>(answers.size()) || row.Checked.size() != answers.size()) continue;
+    student->Clock.Offset = row.ElapsedMs;
+    for (int i = 0; i < session.Count(); ++i) {
+      session.SetAnswer(i, Scoring::LettersOf(answers[i]));
+      student->Checked.push_back(row.Checked[i] == '1');
+    }
+    session.GoTo(row.Position);
+    student->Started = true;
+    TStudent& added = *student;
+    Students_.push_back(std::move(student));
+    ByToken[added.Token] = &added;
+    ByName[key] = &added;
+    ++resumed;
+    if (!added.EndedAt.empty()) {
+      try {
+        FinishAndRecord(added);
+      } catch (const TIoError&) {
+        // Stored when the student asks next.
+      }
+    }
+  }
+  return resumed;
 }
 
 TReply TClassroom::State(const std::string& token) {

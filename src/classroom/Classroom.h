@@ -78,6 +78,13 @@ public:
   ~TClassroom();
 
   const std::string& RoomCode() const { return Room; }
+
+  // Takes up again the attempts of this room and test that a previous server
+  // saved but did not store as finished: each student continues by joining
+  // with the same name, with the answers, checks and place saved and the time
+  // counted up to the last save. An attempt that had ended is stored (once).
+  // Returns how many were taken up. Call before serving.
+  int Resume();
   const TClassroomTest& Test() const { return FTest; }
 
   // The requests of the student page; token is the session token the join

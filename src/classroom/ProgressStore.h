@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class TDatabase;
 
@@ -17,6 +18,7 @@ struct TProgressRow {
   std::string Machine;
   std::string Seed;     // the question order's seed, decimal
   std::string Started;  // "YYYY-MM-DD hh:mm:ss"
+  std::string Ended;    // set once the attempt ends, before it is stored
   std::int64_t ElapsedMs = 0;
   int Position = 0;     // 0-based
   std::string Answers;  // per position shown, its letters, separated by ','
@@ -33,8 +35,9 @@ public:
   // Throws TIoError when the database cannot be written.
   void Save(const TProgressRow& row);
 
-  // The row of attemptId; an empty AttemptId when there is none.
-  TProgressRow Load(const std::string& attemptId);
+  // The rows of room and testFile whose attempt is not stored yet, in the
+  // order they were first saved.
+  std::vector<TProgressRow> Unfinished(const std::string& room, const std::string& testFile);
 
 private:
   TDatabase& Database;

@@ -5,6 +5,7 @@
 #include <signal.h>
 
 #include <atomic>
+#include <cctype>
 #include <filesystem>
 #include <ostream>
 #include <thread>
@@ -62,6 +63,16 @@ int ServeCommand(TToolContext& context) {
     }
   }
   const std::string bind = arguments.Value("--bind").value_or("0.0.0.0");
+  std::string room = NewRoomCode();
+  if (const auto value = arguments.Value("--room")) {
+    room = *value;
+    for (char& c : room) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (room.size() != 6 || room.find_first_not_of("ABCDEFGHJKMNPQRSTUVWXYZ23456789") != std::string::npos) {
+      Report(context.Err,
+             "--room takes the six-character code of an earlier session, not \"" + *value + "\"");
+      return ExitTrouble;
+    }
+  }
 
   TClassroomTest test = LoadClassroomTest(testPath);
   if (test.Questions.empty()) {
@@ -81,7 +92,8 @@ int ServeCommand(TToolContext& context) {
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
   TSteadyClock clock;
-  TClassroom classroom(std::move(test), NewRoomCode(), *opened.Store, clock);
+  TClassroom classroom(std::move(test), room, *opened.Store, clock);
+  const int resumed = arguments.Value("--room").has_value() ? classroom.Resume() : 0;
   TClassroomServer server(classroom);
   const int bound = server.Bind(bind, port);
   if (bound < 0) {
@@ -92,6 +104,8 @@ int ServeCommand(TToolContext& context) {
   context.Out << "Test:      " << TerminalText(classroom.Test().FileName) << '\n'
               << "Results:   " << TerminalText(opened.Path) << '\n'
               << "Room code: " << classroom.RoomCode() << '\n';
+  if (arguments.Value("--room").has_value())
+    context.Out << "Resumed:   " << resumed << " unfinished attempts; their students join again by name\n";
   const std::vector<std::string> addresses =
       bind == "0.0.0.0" || bind == "::" ? OwnAddresses() : std::vector<std::string>{bind};
   for (const std::string& address : addresses)
@@ -127,7 +141,7 @@ int ServeCommand(TToolContext& context) {
 
 TCommand ServeCommandEntry() {
   return {"serve",
-          "TEST [--port N] [--bind ADDRESS]",
+          "TEST [--port N] [--bind ADDRESS] [--room CODE]",
           "run a test for the browsers of a classroom",
           "Serves TEST to the browsers of a classroom until Ctrl+C. Prints the addresses to\n"
           "type and a room code; students open the address, type the code and their name, and\n"
@@ -135,8 +149,10 @@ TCommand ServeCommandEntry() {
           "finished attempt goes into the results store of TEST's folder with source\n"
           "classroom. The HTTP interface: docs/classroom.md.\n\n"
           "  --port N        listen on port N (0: any free port; default 8080)\n"
-          "  --bind ADDRESS  listen on ADDRESS only (default 0.0.0.0, every IPv4 address)\n",
-          {"--port=", "--bind="},
+          "  --bind ADDRESS  listen on ADDRESS only (default 0.0.0.0, every IPv4 address)\n"
+          "  --room CODE     continue the room CODE of an earlier session (after a crash or\n"
+          "                  restart): its unfinished attempts resume where they were saved\n",
+          {"--port=", "--bind=", "--room="},
           1,
           1,
           ServeCommand};

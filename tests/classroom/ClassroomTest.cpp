@@ -265,3 +265,51 @@ TEST(ClassroomForm, ReadsFormsAndNamesStrictly) {
 }
 
 }  // namespace
+
+namespace {
+
+// A server stopped at any moment and started again on the same room: every
+// answer it confirmed is there, each student continues by joining again, and
+// an attempt that had ended is stored once.
+TEST(Classroom, ARestartedRoomResumesEveryConfirmedAnswer) {
+  TTempDir dir;
+  TTestClock clock;
+  auto fixed = [] { return std::uint64_t{3}; };
+  std::string order;
+  {
+    TOpenedStore opened = OpenResultsStore(dir.Path().string());
+    TClassroom room(TestOf("ABC"), "ROOM42", *opened.Store, clock, {NewSessionToken, fixed, NewAttemptId});
+    const std::string ann = Field(room.Join("ROOM42", "Ann", "pc1").Json, "token");
+    room.Start(ann, "");
+    room.Answer(ann, "0", "B");
+    room.Check(ann, "0");
+    room.Go(ann, "1");
+    room.Answer(ann, "1", "C");
+    order = room.State(ann).Json;
+    const std::string bob = Field(room.Join("ROOM42", "Bob", "pc2").Json, "token");
+    room.Start(bob, "");
+    room.Answer(bob, "0", "A");
+    clock.AdvanceSeconds(42);
+    room.Answer(bob, "0", "B");
+    EXPECT_EQ(room.Finish(bob).Status, 200);
+  }
+  TOpenedStore opened = OpenResultsStore(dir.Path().string());
+  clock.AdvanceSeconds(300);  // the time the server was down is not the student's
+  TClassroom room(TestOf("ABC"), "ROOM42", *opened.Store, clock, {NewSessionToken, fixed, NewAttemptId});
+  EXPECT_EQ(room.Resume(), 1);  // Bob's attempt was stored already
+  const TReply again = room.Join("room42", "ann", "pc3");
+  EXPECT_EQ(Field(again.Json, "position"), "1");
+  EXPECT_EQ(Field(again.Json, "chosen"), "C");
+  EXPECT_EQ(Field(again.Json, "text"), Field(order, "text"));  // the same order of questions
+  const std::string ann = Field(again.Json, "token");
+  room.Go(ann, "0");
+  EXPECT_EQ(Field(room.State(ann).Json, "checked"), "true");
+  EXPECT_EQ(room.Answer(ann, "0", "A").Status, 409);  // still locked
+  room.Finish(ann);
+  EXPECT_EQ(room.Resume(), 0);
+  TResultsFilter all;
+  EXPECT_EQ(opened.Store->Attempts(all).size(), 2u);
+  EXPECT_EQ(opened.Store->Attempts(all)[1].SecondsTaken, 0);
+}
+
+}  // namespace
