@@ -119,9 +119,33 @@ TClassroomServer::~TClassroomServer() {
   Stop();
 }
 
+namespace {
+
+// The library listens with a backlog of 5, which drops the connections of a
+// class joining at once; listening again on the same socket raises it.
+void WidenBacklog(int port) {
+  for (int fd = 3; fd < 4096; ++fd) {
+    int listening = 0;
+    socklen_t length = sizeof listening;
+    if (getsockopt(fd, SOL_SOCKET, SO_ACCEPTCONN, &listening, &length) != 0 || !listening) continue;
+    sockaddr_storage address{};
+    socklen_t size = sizeof address;
+    if (getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0) continue;
+    const int bound =
+        address.ss_family == AF_INET    ? ntohs(reinterpret_cast<const sockaddr_in*>(&address)->sin_port)
+        : address.ss_family == AF_INET6 ? ntohs(reinterpret_cast<const sockaddr_in6*>(&address)->sin6_port)
+                                        : -1;
+    if (bound == port) ::listen(fd, SOMAXCONN);
+  }
+}
+
+}  // namespace
+
 int TClassroomServer::Bind(const std::string& address, int port) {
-  if (port == 0) return Impl->Http.bind_to_any_port(address);
-  return Impl->Http.bind_to_port(address, port) ? port : -1;
+  const int bound =
+      port == 0 ? Impl->Http.bind_to_any_port(address) : (Impl->Http.bind_to_port(address, port) ? port : -1);
+  if (bound > 0) WidenBacklog(bound);
+  return bound;
 }
 
 void TClassroomServer::Run() {
