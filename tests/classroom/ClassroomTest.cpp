@@ -313,3 +313,26 @@ TEST(Classroom, ARestartedRoomResumesEveryConfirmedAnswer) {
 }
 
 }  // namespace
+
+namespace {
+
+// The whole class presses Join in the same second: nobody is turned away.
+TEST(Classroom, AClassJoiningAtOnceIsServed) {
+  TRoom room(TestOf("A"));
+  std::atomic<int> joined = 0;
+  std::vector<std::thread> students;
+  for (int s = 0; s < 80; ++s) {
+    students.emplace_back([&, s] {
+      httplib::Client client("127.0.0.1", room.Port);
+      client.set_read_timeout(20);
+      auto result = client.Post("/api/join", "room=ROOM42&name=S" + std::to_string(s),
+                                "application/x-www-form-urlencoded");
+      if (result && result->status == 200) ++joined;
+    });
+  }
+  for (std::thread& student : students) student.join();
+  EXPECT_EQ(joined, 80);
+  EXPECT_EQ(room.Room.Students().size(), 80u);
+}
+
+}  // namespace
