@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <fstream>
+#include <map>
 
 #include "classroom/ClassroomFixture.h"
 #include "classroom/Form.h"
 #include "classroom/PageFiles.h"
+#include "support/ManualClock.h"
 #include "support/TempDir.h"
 
 using namespace ClassroomFixture;
@@ -333,6 +337,88 @@ TEST(Classroom, AClassJoiningAtOnceIsServed) {
   for (std::thread& student : students) student.join();
   EXPECT_EQ(joined, 80);
   EXPECT_EQ(room.Room.Students().size(), 80u);
+}
+
+}  // namespace
+
+namespace {
+
+// A server killed with SIGKILL in the middle of a class: every answer a
+// browser was told was saved is in the store once the room is taken up again
+// and the students finish.
+TEST(Classroom, ASigkilledServerLosesNoConfirmedAnswer) {
+  TTempDir dir;
+  const TClassroomRandom fixed{NewSessionToken, [] { return std::uint64_t{5}; }, NewAttemptId};
+  int ports[2];
+  ASSERT_EQ(pipe(ports), 0);
+  const pid_t server = fork();
+  ASSERT_GE(server, 0);
+  if (server == 0) {
+    TOpenedStore opened = OpenResultsStore(dir.Path().string());
+    TSteadyClock clock;
+    TClassroom room(TestOf("ABCDABCDABCDABCDABCD"), "ROOM42", *opened.Store, clock, fixed);
+    TClassroomServer http(room);
+    const int port = http.Bind("127.0.0.1", 0);
+    if (write(ports[1], &port, sizeof port) != sizeof port) _exit(1);
+    http.Run();
+    _exit(0);
+  }
+  int port = 0;
+  ASSERT_EQ(read(ports[0], &port, sizeof port), static_cast<ssize_t>(sizeof port));
+  constexpr int Students = 6;
+  std::vector<std::map<int, std::string>> confirmed(Students);
+  std::vector<std::thread> students;
+  for (int s = 0; s < Students; ++s) {
+    students.emplace_back([&, s] {
+      httplib::Client client("127.0.0.1", port);
+      client.set_read_timeout(5);
+      httplib::Headers headers;
+      auto post = [&](const std::string& path, const std::string& body) {
+        auto result = client.Post(path, headers, body, "application/x-www-form-urlencoded");
+        return result && result->status == 200 ? result->body : std::string();
+      };
+      const std::string token = Field(post("/api/join", "room=ROOM42&name=S" + std::to_string(s)), "token");
+      headers.emplace("Authorization", "Bearer " + token);
+      post("/api/start", "");
+      for (int q = 0; q < 20; ++q) {
+        const std::string letters(1, static_cast<char>('A' + (s + q) % 4));
+        if (post("/api/answer", "position=" + std::to_string(q) + "&letters=" + letters).empty()) return;
+        confirmed[s][q] = letters;
+        if (post("/api/go", "position=" + std::to_string(q + 1)).empty()) return;
+      }
+    });
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
+  kill(server, SIGKILL);
+  for (std::thread& student : students) student.join();
+  int status = 0;
+  waitpid(server, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status));
+
+  TOpenedStore opened = OpenResultsStore(dir.Path().string());
+  TManualClock clock;
+  TClassroom room(TestOf("ABCDABCDABCDABCDABCD"), "ROOM42", *opened.Store, clock, fixed);
+  room.Resume();
+  int checked = 0;
+  for (int s = 0; s < Students; ++s) {
+    const std::string token = Field(room.Join("ROOM42", "S" + std::to_string(s), "").Json, "token");
+    room.Finish(token);
+  }
+  TResultsFilter all;
+  all.WithAnswers = true;
+  for (const TStoredAttempt& attempt : opened.Store->Attempts(all)) {
+    const int s = std::stoi(attempt.Student.substr(1));
+    for (const auto& [q, letters] : confirmed[s]) {
+      ASSERT_LT(q, static_cast<int>(attempt.Answers.size()));
+      EXPECT_EQ(Scoring::LetterText(attempt.Answers[q].Chosen), letters) << attempt.Student << " " << q;
+      ++checked;
+    }
+  }
+  int sent = 0;
+  for (const auto& answers : confirmed) sent += static_cast<int>(answers.size());
+  EXPECT_EQ(checked, sent);
+  EXPECT_GT(sent, 0);
+  RecordProperty("confirmed_answers", sent);
 }
 
 }  // namespace
