@@ -121,8 +121,9 @@ function renderQuestion() {
   $("media-name").textContent = q.mediaName ? "Media file: " + q.mediaName : "";
   const link = $("hot-link");
   link.replaceChildren();
-  link.hidden = !q.hotLink;
-  if (q.hotLink && /^https?:\/\//i.test(q.hotLink)) {
+  const web = Boolean(q.hotLink) && /^https?:\/\//i.test(q.hotLink);
+  link.hidden = !web;
+  if (web) {
     const a = element("a", q.hotLink);
     a.href = q.hotLink;
     a.target = "_blank";
