@@ -7,7 +7,7 @@ JOBS     ?= $(shell nproc)
 PACKAGES := cmake make g++ ccache libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev \
             libsimpleini-dev fonts-dejavu-core \
             libpugixml-dev libzip-dev pkgconf poppler-utils libxml2-utils \
-            libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us python3
+            libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us python3 libcpp-httplib-dev
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
 .PHONY: deps build test run bench test-sanitize fuzz package package-check format-check
@@ -49,6 +49,7 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_engine_bench
 	$(BUILD)-bench/bench/quizwell_exchange_bench
 	$(BUILD)-bench/bench/quizwell_results_bench
+	$(BUILD)-bench/bench/quizwell_classroom_load
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. One
 # test is left to the plain run: it uses up every file descriptor, and the

@@ -19,3 +19,4 @@ int ExportCommand(TToolContext& context);
 struct TCommand;
 TCommand ResultsCommandEntry();
 TCommand CollectCommandEntry();
+TCommand ServeCommandEntry();

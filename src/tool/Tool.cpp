@@ -220,6 +220,7 @@ const std::vector<TCommand>& Commands() {
        ExportCommand},
       ResultsCommandEntry(),
       CollectCommandEntry(),
+      ServeCommandEntry(),
   };
   return commands;
 }

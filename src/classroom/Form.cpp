@@ -1,0 +1,130 @@
+#include "classroom/Form.h"
+
+#include "core/storage/CodePage.h"
+
+namespace Form {
+
+namespace {
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+std::optional<std::string> Decode(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '+') {
+      out += ' ';
+    } else if (text[i] == '%') {
+      if (i + 2 >= text.size()) return std::nullopt;
+      const int high = HexDigit(text[i + 1]), low = HexDigit(text[i + 2]);
+      if (high < 0 || low < 0) return std::nullopt;
+      out += static_cast<char>(high * 16 + low);
+      i += 2;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::optional<std::map<std::string, std::string>> Parse(std::string_view body, std::size_t maxFields) {
+  std::map<std::string, std::string> fields;
+  while (!body.empty()) {
+    const std::size_t end = body.find('&');
+    const std::string_view pair = body.substr(0, end);
+    body = end == std::string_view::npos ? std::string_view() : body.substr(end + 1);
+    const std::size_t equals = pair.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    auto name = Decode(pair.substr(0, equals));
+    auto value = Decode(pair.substr(equals + 1));
+    if (!name || !value || name->empty() || fields.size() >= maxFields) return std::nullopt;
+    if (!fields.emplace(std::move(*name), std::move(*value)).second) return std::nullopt;
+  }
+  return fields;
+}
+
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    int length = 0;
+    char32_t point = 0;
+    if (byte < 0x80) {
+      ++i;
+      continue;
+    } else if ((byte & 0xE0) == 0xC0) {
+      length = 2;
+      point = byte & 0x1F;
+    } else if ((byte & 0xF0) == 0xE0) {
+      length = 3;
+      point = byte & 0x0F;
+    } else if ((byte & 0xF8) == 0xF0) {
+      length = 4;
+      point = byte & 0x07;
+    } else {
+      return false;
+    }
+    if (i + length > text.size()) return false;
+    for (int k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      point = point << 6 | (next & 0x3F);
+    }
+    static constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (point < Smallest[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) return false;
+    i += length;
+  }
+  return true;
+}
+
+std::optional<std::string> StudentName(std::string_view utf8) {
+  if (utf8.size() > 4 * MaxNameLength + 64 || !IsUtf8(utf8)) return std::nullopt;
+  std::string collapsed;
+  for (const char c : utf8) {
+    if (c == ' ' || c == '\t') {
+      if (!collapsed.empty() && collapsed.back() != ' ') collapsed += ' ';
+    } else {
+      collapsed += c;
+    }
+  }
+  if (!collapsed.empty() && collapsed.back() == ' ') collapsed.pop_back();
+  const CodePage::TEncoded encoded = CodePage::FromUtf8(collapsed);
+  if (encoded.Text.empty() || !encoded.Unmappable.empty() ||
+      encoded.Text.size() > static_cast<std::size_t>(MaxNameLength))
+    return std::nullopt;
+  for (const char c : encoded.Text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F || (byte >= 0x80 && byte < 0xA0 && CodePage::ToUnicode(byte) < 0xA0))
+      return std::nullopt;
+  }
+  return encoded.Text;
+}
+
+std::optional<int> Index(std::string_view text, int limit) {
+  if (text.empty() || text.size() > 6) return std::nullopt;
+  int value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (value >= limit) return std::nullopt;
+  return value;
+}
+
+std::optional<Scoring::TLetters> Letters(std::string_view text, Scoring::TLetters allowed) {
+  Scoring::TLetters letters = 0;
+  for (const char c : text) {
+    if (c < 'A' || c > 'F') return std::nullopt;
+    const auto bit = static_cast<Scoring::TLetters>(1 << (c - 'A'));
+    if ((letters & bit) || !(allowed & bit)) return std::nullopt;
+    letters |= bit;
+  }
+  return letters;
+}
+
+}  // namespace Form

@@ -1,0 +1,73 @@
+#include "classroom/ProgressStore.h"
+
+#include "core/results/Database.h"
+
+namespace {
+
+constexpr const char* Table = "classroom_progress";
+
+}  // namespace
+
+TProgressStore::TProgressStore(TDatabase& database) : Database(database) {
+  if (Database.HasTable(Table)) return;
+  TTransaction transaction(Database);
+  Database.Execute(
+      "CREATE TABLE classroom_progress (attempt_id TEXT PRIMARY KEY, room TEXT NOT NULL, test_file TEXT "
+      "NOT NULL, student TEXT NOT NULL, machine TEXT NOT NULL, seed TEXT NOT NULL, started TEXT NOT NULL, "
+      "ended TEXT NOT NULL, elapsed_ms INTEGER NOT NULL, position INTEGER NOT NULL, answers TEXT NOT NULL, "
+      "checked TEXT NOT NULL, "
+      "finished INTEGER NOT NULL)");
+  transaction.Commit();
+}
+
+void TProgressStore::Save(const TProgressRow& row) {
+  TTransaction transaction(Database);
+  auto remove = Database.Prepare("DELETE FROM classroom_progress WHERE attempt_id = ?");
+  remove->Bind(1, row.AttemptId);
+  remove->Step();
+  auto insert =
+      Database.Prepare("INSERT INTO classroom_progress VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+  insert->Bind(1, row.AttemptId);
+  insert->Bind(2, row.Room);
+  insert->Bind(3, row.TestFile);
+  insert->Bind(4, row.Student);
+  insert->Bind(5, row.Machine);
+  insert->Bind(6, row.Seed);
+  insert->Bind(7, row.Started);
+  insert->Bind(8, row.Ended);
+  insert->Bind(9, row.ElapsedMs);
+  insert->Bind(10, std::int64_t{row.Position});
+  insert->Bind(11, row.Answers);
+  insert->Bind(12, row.Checked);
+  insert->Bind(13, std::int64_t{row.Finished ? 1 : 0});
+  insert->Step();
+  transaction.Commit();
+}
+
+std::vector<TProgressRow> TProgressStore::Unfinished(const std::string& room, const std::string& testFile) {
+  auto select = Database.Prepare(
+      "SELECT attempt_id, room, test_file, student, machine, seed, started, ended, elapsed_ms, position, "
+      "answers, "
+      "checked, finished FROM classroom_progress WHERE room = ? AND test_file = ? AND finished = 0 "
+      "ORDER BY started, attempt_id");
+  select->Bind(1, room);
+  select->Bind(2, testFile);
+  std::vector<TProgressRow> rows;
+  while (select->Step()) {
+    TProgressRow& row = rows.emplace_back();
+    row.AttemptId = select->Text(0);
+    row.Room = select->Text(1);
+    row.TestFile = select->Text(2);
+    row.Student = select->Text(3);
+    row.Machine = select->Text(4);
+    row.Seed = select->Text(5);
+    row.Started = select->Text(6);
+    row.Ended = select->Text(7);
+    row.ElapsedMs = select->Int(8);
+    row.Position = static_cast<int>(select->Int(9));
+    row.Answers = select->Text(10);
+    row.Checked = select->Text(11);
+    row.Finished = select->Int(12) != 0;
+  }
+  return rows;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TDatabase;
+
+// Where a classroom attempt stands, written to the results store's database
+// before the browser hears that an answer was saved, so a server that stops
+// at any moment loses no answer it confirmed. One row per attempt, replaced
+// at each change; the finished attempt itself goes into the results store.
+struct TProgressRow {
+  std::string AttemptId;
+  std::string Room;
+  std::string TestFile;
+  std::string Student;  // code-page text
+  std::string Machine;
+  std::string Seed;     // the question order's seed, decimal
+  std::string Started;  // "YYYY-MM-DD hh:mm:ss"
+  std::string Ended;    // set once the attempt ends, before it is stored
+  std::int64_t ElapsedMs = 0;
+  int Position = 0;     // 0-based
+  std::string Answers;  // per position shown, its letters, separated by ','
+  std::string Checked;  // per position shown, '1' when checked, else '0'
+  bool Finished = false;
+};
+
+class TProgressStore {
+public:
+  // Makes the progress table when the database has none.
+  explicit TProgressStore(TDatabase& database);
+
+  // Writes row in one transaction, replacing the row of the same attempt.
+  // Throws TIoError when the database cannot be written.
+  void Save(const TProgressRow& row);
+
+  // The rows of room and testFile whose attempt is not stored yet, in the
+  // order they were first saved.
+  std::vector<TProgressRow> Unfinished(const std::string& room, const std::string& testFile);
+
+private:
+  TDatabase& Database;
+};

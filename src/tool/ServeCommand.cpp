@@ -1,0 +1,159 @@
+#include <arpa/inet.h>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netinet/in.h>
+#include <signal.h>
+
+#include <atomic>
+#include <cctype>
+#include <filesystem>
+#include <ostream>
+#include <thread>
+
+#include "classroom/Classroom.h"
+#include "classroom/Server.h"
+#include "core/results/ResultsStore.h"
+#include "core/storage/TerminalText.h"
+#include "tool/Commands.h"
+#include "tool/Files.h"
+#include "tool/Tool.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int DefaultPort = 8080;
+
+// The machine's IPv4 addresses other than loopback, for students to type.
+std::vector<std::string> OwnAddresses() {
+  std::vector<std::string> addresses;
+  ifaddrs* list = nullptr;
+  if (getifaddrs(&list) != 0) return addresses;
+  for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
+    if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET || (entry->ifa_flags & IFF_LOOPBACK) ||
+        !(entry->ifa_flags & IFF_UP))
+      continue;
+    char text[INET_ADDRSTRLEN];
+    const auto* address = reinterpret_cast<const sockaddr_in*>(entry->ifa_addr);
+    if (inet_ntop(AF_INET, &address->sin_addr, text, sizeof text)) addresses.emplace_back(text);
+  }
+  freeifaddrs(list);
+  return addresses;
+}
+
+std::string UrlHost(const std::string& address) {
+  return address.find(':') != std::string::npos ? "[" + address + "]" : address;
+}
+
+int ServeCommand(TToolContext& context) {
+  const TArguments& arguments = context.Arguments;
+  const std::string& testPath = arguments.Operands[0];
+  RequireExistingFile(testPath);
+  int port = DefaultPort;
+  if (const auto value = arguments.Value("--port")) {
+    std::size_t used = 0;
+    try {
+      port = std::stoi(*value, &used);
+    } catch (const std::exception&) {
+      used = 0;
+    }
+    if (used != value->size() || port < 0 || port > 65535) {
+      Report(context.Err, "--port takes a number from 0 to 65535, not \"" + *value + "\"");
+      return ExitTrouble;
+    }
+  }
+  const std::string bind = arguments.Value("--bind").value_or("0.0.0.0");
+  std::string room = NewRoomCode();
+  if (const auto value = arguments.Value("--room")) {
+    room = *value;
+    for (char& c : room) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (room.size() != 6 || room.find_first_not_of("ABCDEFGHJKMNPQRSTUVWXYZ23456789") != std::string::npos) {
+      Report(context.Err,
+             "--room takes the six-character code of an earlier session, not \"" + *value + "\"");
+      return ExitTrouble;
+    }
+  }
+
+  TClassroomTest test = LoadClassroomTest(testPath);
+  if (test.Questions.empty()) {
+    Report(context.Err, TerminalText(test.FileName) + " has no questions");
+    return ExitTrouble;
+  }
+  const std::string folder = fs::path(testPath).parent_path().string();
+  TOpenedStore opened = OpenResultsStore(folder.empty() ? std::string(".") : folder);
+  for (const std::string& notice : opened.Notices) Report(context.Err, TerminalText(notice));
+
+  // SIGINT and SIGTERM end the server through a thread that waits for them,
+  // never inside a signal handler; the server's threads inherit the mask.
+  sigset_t stopSignals;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+  TSteadyClock clock;
+  TClassroom classroom(std::move(test), room, *opened.Store, clock);
+  const int resumed = arguments.Value("--room").has_value() ? classroom.Resume() : 0;
+  TClassroomServer server(classroom);
+  const int bound = server.Bind(bind, port);
+  if (bound < 0) {
+    pthread_sigmask(SIG_UNBLOCK, &stopSignals, nullptr);
+    Report(context.Err, "cannot listen on " + bind + " port " + std::to_string(port));
+    return ExitTrouble;
+  }
+  context.Out << "Test:      " << TerminalText(classroom.Test().FileName) << '\n'
+              << "Results:   " << TerminalText(opened.Path) << '\n'
+              << "Room code: " << classroom.RoomCode() << '\n';
+  if (arguments.Value("--room").has_value())
+    context.Out << "Resumed:   " << resumed << " unfinished attempts; their students join again by name\n";
+  const std::vector<std::string> addresses =
+      bind == "0.0.0.0" || bind == "::" ? OwnAddresses() : std::vector<std::string>{bind};
+  for (const std::string& address : addresses)
+    context.Out << "Address:   http://" << UrlHost(address) << ':' << bound << "/\n";
+  if (addresses.empty())
+    context.Out << "Address:   port " << bound << " of this machine (no network found)\n";
+  context.Out << "Press Ctrl+C to end the session." << std::endl;
+
+  std::atomic<bool> running = true;
+  std::thread stopper([&] {
+    const timespec wait{0, 200'000'000};
+    while (running) {
+      if (sigtimedwait(&stopSignals, nullptr, &wait) > 0) {
+        server.Stop();
+        return;
+      }
+    }
+  });
+  server.Run();
+  running = false;
+  stopper.join();
+  pthread_sigmask(SIG_UNBLOCK, &stopSignals, nullptr);
+
+  int finished = 0;
+  const std::vector<TStudentLine> students = classroom.Students();
+  for (const TStudentLine& student : students) finished += student.Finished ? 1 : 0;
+  context.Out << "Session ended: " << students.size() << " joined, " << finished << " finished and stored."
+              << std::endl;
+  return ExitOk;
+}
+
+}  // namespace
+
+TCommand ServeCommandEntry() {
+  return {"serve",
+          "TEST [--port N] [--bind ADDRESS] [--room CODE]",
+          "run a test for the browsers of a classroom",
+          "Serves TEST to the browsers of a classroom until Ctrl+C. Prints the addresses to\n"
+          "type and a room code; students open the address, type the code and their name, and\n"
+          "take the test as the engine runs it. Each answer is saved as it is given and every\n"
+          "finished attempt goes into the results store of TEST's folder with source\n"
+          "classroom. The HTTP interface: docs/classroom.md.\n\n"
+          "  --port N        listen on port N (0: any free port; default 8080)\n"
+          "  --bind ADDRESS  listen on ADDRESS only (default 0.0.0.0, every IPv4 address)\n"
+          "  --room CODE     continue the room CODE of an earlier session (after a crash or\n"
+          "                  restart): its unfinished attempts resume where they were saved\n",
+          {"--port=", "--bind=", "--room="},
+          1,
+          1,
+          ServeCommand};
+}

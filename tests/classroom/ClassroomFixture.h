@@ -1,0 +1,124 @@
+#pragma once
+
+#include <httplib.h>
+
+#include <atomic>
+#include <memory>
+#include <regex>
+#include <string>
+#include <thread>
+
+#include "classroom/Classroom.h"
+#include "classroom/Server.h"
+#include "core/results/RecordAttempt.h"
+#include "core/results/ResultsStore.h"
+#include "support/TempDir.h"
+
+// A classroom served on a free loopback port for one test, with a clock the
+// test moves and a fixed question order. The test's media files are looked
+// for in the room's own folder.
+namespace ClassroomFixture {
+
+class TTestClock : public TClock {
+public:
+  std::int64_t NowMs() const override { return Ms; }
+  void AdvanceSeconds(int seconds) { Ms += std::int64_t{seconds} * 1000; }
+  std::atomic<std::int64_t> Ms = 1000000;
+};
+
+// Questions keyed by letters ("AB": question 1 key A, question 2 key B), four
+// answers each, with a reference naming the question.
+inline TClassroomTest TestOf(std::string_view keys) {
+  TClassroomTest test;
+  test.FileName = "CLASS.QWT";
+  test.Settings.Description = "Class test";
+  test.Settings.Time = "00:10:00";
+  test.Settings.CheckAnswers = 1;
+  test.Settings.MustAnswer = 1;
+  test.Settings.PassPoint = 60;
+  test.Settings.BeginMessage = {"Good luck."};
+  test.Settings.EndMessage = {"Well done."};
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    QuestionRecord& q = test.Questions.emplace_back();
+    q.Question = "Question " + std::to_string(i + 1);
+    q.AnswerA = "one", q.AnswerB = "two", q.AnswerC = "three", q.AnswerD = "four";
+    q.Correct = std::string(1, keys[i]);
+    q.Reference = "REFERENCE-" + std::to_string(i + 1);
+  }
+  return test;
+}
+
+// A value of the first "key" in a JSON text: a string without its quotes (and
+// unescaped only for \" and \\), or a bare value; "" when missing.
+inline std::string Field(const std::string& json, const std::string& key) {
+  const std::regex pattern("\"" + key + "\":(\"((?:[^\"\\\\]|\\\\.)*)\"|[^,}\\]]+)");
+  std::smatch match;
+  if (!std::regex_search(json, match, pattern)) return {};
+  if (!match[2].matched) return match[1];
+  return std::regex_replace(match[2].str(), std::regex("\\\\([\"\\\\])"), "$1");
+}
+
+struct TResponse {
+  int Status = 0;
+  std::string Body;
+};
+
+inline TClassroomTest InFolder(TClassroomTest test, const TTempDir& dir) {
+  test.Folder = dir.Path().string();
+  return test;
+}
+
+class TRoom {
+public:
+  explicit TRoom(TClassroomTest test, std::uint64_t seed = 7)
+      : Opened(OpenResultsStore(Dir.Path().string())),
+        Room(InFolder(std::move(test), Dir), "ROOM42", *Opened.Store, Clock,
+             {NewSessionToken, [seed] { return seed; }, NewAttemptId}),
+        Server(Room) {
+    Port = Server.Bind("127.0.0.1", 0);
+    Thread = std::thread([this] { Server.Run(); });
+    Client = std::make_unique<httplib::Client>("127.0.0.1", Port);
+    Client->set_connection_timeout(5);
+    Client->set_read_timeout(5);
+  }
+  ~TRoom() {
+    Server.Stop();
+    Thread.join();
+  }
+
+  TResponse Get(const std::string& path, const std::string& token = {}) {
+    httplib::Headers headers;
+    if (!token.empty()) headers.emplace("Authorization", "Bearer " + token);
+    auto result = Client->Get(path, headers);
+    return result ? TResponse{result->status, result->body} : TResponse{};
+  }
+  TResponse Post(const std::string& path, const std::string& body, const std::string& token = {},
+                 const std::string& type = "application/x-www-form-urlencoded") {
+    httplib::Headers headers;
+    if (!token.empty()) headers.emplace("Authorization", "Bearer " + token);
+    auto result = Client->Post(path, headers, body, type);
+    return result ? TResponse{result->status, result->body} : TResponse{};
+  }
+  // Joins and starts; gives the token.
+  std::string JoinAndStart(const std::string& name) {
+    const std::string token = Field(Post("/api/join", "room=ROOM42&name=" + name).Body, "token");
+    Post("/api/start", "", token);
+    return token;
+  }
+  std::vector<TStoredAttempt> Stored() {
+    TResultsFilter filter;
+    filter.WithAnswers = true;
+    return Opened.Store->Attempts(filter);
+  }
+
+  TTempDir Dir;
+  TOpenedStore Opened;
+  TTestClock Clock;
+  TClassroom Room;
+  TClassroomServer Server;
+  int Port = 0;
+  std::thread Thread;
+  std::unique_ptr<httplib::Client> Client;
+};
+
+}  // namespace ClassroomFixture
