@@ -139,7 +139,9 @@ TEST_F(Qti, FullMarksExactlyWhereOurEngineSaysRight) {
   for (const ZipArchive::TEntry& entry : ZipArchive::Read(Format->Write(test, SampleMedia, Report))) {
     if (!entry.Name.starts_with("items/")) continue;
     const QuestionRecord& record = test.Contents.Questions.at(number++);
-    if (record.AnyCorrectPasses) EXPECT_EQ(entry.Bytes, ReadBytes(TestDataPath("exchange/qti-any-item.xml")));
+    if (record.AnyCorrectPasses) {
+      EXPECT_EQ(entry.Bytes, ReadBytes(TestDataPath("exchange/qti-any-item.xml")));
+    }
     pugi::xml_document document;
     ASSERT_TRUE(document.load_string(entry.Bytes.c_str()));
     const pugi::xml_node item = document.child("assessmentItem");
