@@ -10,7 +10,8 @@ inline constexpr int MMedia = 102;
 inline constexpr int QA = 103;
 inline constexpr int Settings = 104;
 inline constexpr int Engine = 105;
-inline constexpr int Results = 106;
+inline constexpr int Student = 106;  // every window of the engine: the student's own topic
+inline constexpr int Results = 109;
 }  // namespace HelpContext
 
 // The help viewer for the help file "qwtestm.hlp": contents, a topic by
