@@ -8,6 +8,7 @@
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
+#include "support/StoreLines.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -63,10 +64,9 @@ TEST_F(ConversionsTest, TextToTestToTextKeepsEverySingleLineValue) {
   EXPECT_EQ(Plain(test, "SETTINGS", "DESC"), "Chapter 2 review");
   EXPECT_EQ(Plain(test, "QA2", "MMEDIA"), "FACTVAULT:Paris");
   TIniStore store(test);
-  TStrings keys;
-  store.ReadSection("QA1", keys);
-  EXPECT_EQ(keys, (TStrings{"QUESTION", "A", "B", "C", "D", "E", "F", "CORRECT", "HOTLINK",
-                            "HOTLINKPARAMETERS", "REFERENCE", "ANY", "MMEDIA", "MMEDIAIN"}));
+  EXPECT_EQ(SectionKeys(store, "QA1"),
+            (TStrings{"QUESTION", "A", "B", "C", "D", "E", "F", "CORRECT", "HOTLINK", "HOTLINKPARAMETERS",
+                      "REFERENCE", "ANY", "MMEDIA", "MMEDIAIN"}));
 
   const std::string text = Dir.File("back.txt");
   const TConversionReport report = DecryptTestToText(test, text);
