@@ -186,10 +186,6 @@ public:
   // says which step failed. Modified is false afterwards otherwise.
   void UpdateFile();
 
-  // Reads path into memory (the current sections are kept). A carriage return, CR LF, or a line feed alone
-  // ends a line; Ctrl-Z ends the input. Throws TIoError when the file cannot be read.
-  void LoadFile(const std::string& path);
-
   void ClearSections();
 
   // Finds key in section. Returns the line index or -1, and sets lines to the
@@ -212,6 +208,11 @@ protected:
   TSectionList Sections;
 
 private:
+  // Reads path into memory (the current sections are kept). A carriage
+  // return, CR LF, or a line feed alone ends a line; Ctrl-Z ends the input.
+  // Throws TIoError when the file cannot be read.
+  void LoadFile(const std::string& path);
+
   // The section's position, scanning from CurrentSection as FindItemIndex
   // does; -1 when absent, unless create appends it.
   int FindSection(std::string_view section, bool create);

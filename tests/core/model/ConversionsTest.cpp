@@ -8,6 +8,7 @@
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
+#include "support/Questions.h"
 #include "support/StoreLines.h"
 #include "support/TempDir.h"
 
@@ -44,12 +45,6 @@ protected:
       TestFile::WriteQuestion(store, static_cast<int>(i) + 1, questions[i]);
     store.UpdateFile();
     return path;
-  }
-
-  static QuestionRecord Asked(std::string question) {
-    QuestionRecord record;
-    record.Question = std::move(question);
-    return record;
   }
 
   TTempDir Dir;
@@ -94,9 +89,7 @@ TEST_F(ConversionsTest, ConvertingIntoALargerTestLeavesExactlyTheQuestionsOfTheT
     TestFile::WriteNewTest(store);
     store.WriteSectionValues("ENDMESSAGE", {"Old end"});
     for (int n = 1; n <= TestFile::MaxQuestionCount; ++n) {
-      QuestionRecord record;
-      record.Question = "old " + std::to_string(n);
-      TestFile::WriteQuestion(store, n, record);
+      TestFile::WriteQuestion(store, n, MakeQuestion("old " + std::to_string(n)));
     }
     store.UpdateFile();
   }
@@ -114,11 +107,11 @@ TEST_F(ConversionsTest, ConvertingIntoALargerTestLeavesExactlyTheQuestionsOfTheT
 }
 
 TEST_F(ConversionsTest, TestToTextReportsACtrlZThatWouldEndTheTextFile) {
-  QuestionRecord first = Asked(
+  QuestionRecord first = MakeQuestion(
       "before\x1A"
       "after");
   first.AnswerA = "one\r\ntwo";
-  const std::string test = WriteTest("ctrlz.qwt", "plain", {first, Asked("lost when read back")});
+  const std::string test = WriteTest("ctrlz.qwt", "plain", {first, MakeQuestion("lost when read back")});
   const std::string text = Dir.File("ctrlz.txt");
   EXPECT_EQ(DecryptTestToText(test, text).Broken,
             (std::vector<TBrokenValue>{{1, "QUESTION", TLoss::EndsText}, {1, "A", TLoss::LineBreak}}));
@@ -131,10 +124,10 @@ TEST_F(ConversionsTest, TestToTextReportsACtrlZThatWouldEndTheTextFile) {
 }
 
 TEST_F(ConversionsTest, TestToTextReportsTheValuesThatHoldLineBreaks) {
-  QuestionRecord first = Asked("single");
+  QuestionRecord first = MakeQuestion("single");
   first.AnswerB = "B one\r\nB two";
   const std::string test =
-      WriteTest("multi.qwt", "two\r\nlines", {first, Asked("Line 1\r\n[QA9]\r\nC=injected")});
+      WriteTest("multi.qwt", "two\r\nlines", {first, MakeQuestion("Line 1\r\n[QA9]\r\nC=injected")});
   const std::string text = Dir.File("multi.txt");
   EXPECT_EQ(DecryptTestToText(test, text).Broken,
             (std::vector<TBrokenValue>{{0, "DESC"}, {1, "B"}, {2, "QUESTION"}}));
