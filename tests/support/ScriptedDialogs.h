@@ -66,32 +66,32 @@ public:
   int QuitCount = 0;
 };
 
-// Records what would have been opened, answering with Result.
+// Records what would have been opened, answering with Results in turn.
 class TRecordingShell : public TShellOpen {
 public:
   struct TCall {
     QString FileName, Parameters, Folder;
-    int ShowMode;
   };
-  int ExecuteFile(const QString& fileName, const QString& parameters, const QString& folder,
-                  int showMode) override {
-    Calls.push_back({fileName, parameters, folder, showMode});
-    return Results.empty() ? 42 : TakeResult();
+  TOpenResult ExecuteFile(const QString& fileName, const QString& parameters,
+                          const QString& folder) override {
+    Calls.push_back({fileName, parameters, folder});
+    return TakeResult();
   }
   // Recorded and answered as ExecuteFile; a start that fails gives StartFailure.
   TProgramStart StartProgram(const QString& programName, const QString& parameters,
                              const QString& folder) override {
-    Calls.push_back({programName, parameters, folder, SW_SHOW});
-    const int result = Results.empty() ? 42 : TakeResult();
-    return {result, result > 32 || result == 2 ? QString() : StartFailure};
+    Calls.push_back({programName, parameters, folder});
+    const TOpenResult result = TakeResult();
+    return {result, result == TOpenResult::NotStarted ? StartFailure : QString()};
   }
   std::vector<TCall> Calls;
-  std::deque<int> Results;  // answers in turn; 42 (accepted) when empty
+  std::deque<TOpenResult> Results;  // answers in turn; Accepted when empty
   QString StartFailure = QStringLiteral("Permission denied");
 
 private:
-  int TakeResult() {
-    const int result = Results.front();
+  TOpenResult TakeResult() {
+    if (Results.empty()) return TOpenResult::Accepted;
+    const TOpenResult result = Results.front();
     Results.pop_front();
     return result;
   }

@@ -16,8 +16,8 @@ void WriteSoundTest(TIniStore& store) {
   WriteSetting(store, "TIME", "00:30:00");
   WriteSetting(store, "PASSPOINT", "70");
   WriteSetting(store, "MAXQUESTIONS", "10");
-  TestFile::WriteQuestion(store, 1, MakeQuestion("One?", "yes", "no", "A"));
-  TestFile::WriteQuestion(store, 2, MakeQuestion("Two?", "yes", "no", "AB"));
+  TestFile::WriteQuestion(store, 1, MakeQuestion("One?", {"yes", "no"}, "A"));
+  TestFile::WriteQuestion(store, 2, MakeQuestion("Two?", {"yes", "no"}, "AB"));
 }
 
 struct TCheckCase {
@@ -50,7 +50,7 @@ void Setting(TIniStore& store, std::string_view key, std::string_view plain) {
 }
 
 QuestionRecord Question(std::string text) {
-  return MakeQuestion(std::move(text), "yes", "no", "A");
+  return MakeQuestion(std::move(text), {"yes", "no"}, "A");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,15 +98,16 @@ INSTANTIATE_TEST_SUITE_P(
                    {"SETTINGS/TIME: \"00: 5:00\" is not a time HH:MM:SS within 23:59:59"}},
         TCheckCase{"NoCorrectLetter",
                    [](TIniStore& s) {
-                     TestFile::WriteQuestion(s, 1, MakeQuestion("One?", "yes", "no", ""));
-                     TestFile::WriteQuestion(s, 2, MakeQuestion("Two?", "yes", "no", "ab"));
+                     TestFile::WriteQuestion(s, 1, MakeQuestion("One?", {"yes", "no"}, ""));
+                     TestFile::WriteQuestion(s, 2, MakeQuestion("Two?", {"yes", "no"}, "ab"));
                    },
                    {"QA1: no correct answer is marked", "QA2: no correct answer is marked"}},
-        TCheckCase{
-            "CorrectLettersNamingEmptyAnswers",
-            [](TIniStore& s) { TestFile::WriteQuestion(s, 2, MakeQuestion("Two?", "yes", "", "BCA")); },
-            {"QA2/CORRECT: answer B is marked correct but is empty",
-             "QA2/CORRECT: answer C is marked correct but is empty"}},
+        TCheckCase{"CorrectLettersNamingEmptyAnswers",
+                   [](TIniStore& s) {
+                     TestFile::WriteQuestion(s, 2, MakeQuestion("Two?", {"yes", ""}, "BCA"));
+                   },
+                   {"QA2/CORRECT: answer B is marked correct but is empty",
+                    "QA2/CORRECT: answer C is marked correct but is empty"}},
         TCheckCase{"GapInTheNumbering",
                    [](TIniStore& s) { TestFile::WriteQuestion(s, 4, Question("Four?")); },
                    {"QA3: question 3 is missing; the editor closes up the gap: QA4 is read as question 3"}},

@@ -20,13 +20,13 @@ void WriteSampleTest(const std::string& path) {
   WriteSetting(store, "REVIEWALLOW", "1");
   store.WriteSectionValues("BEGINMESSAGE", {"Read each question twice.", "Good luck!"});
   store.WriteSectionValues("ENDMESSAGE", {"Well done."});
-  QuestionRecord second = MakeQuestion("2 + 2 = ?", "4", "5", "A");
+  QuestionRecord second = MakeQuestion("2 + 2 = ?", {"4", "5"}, "A");
   second.Reference = "Page 12";
   second.MediaFile = "\\MEDIA\\ADD.WAV";
   second.MMediaInternal = true;
-  TestFile::WriteQuestion(store, 1, MakeQuestion("Capital of France?", "Paris", "Lyon", "A"));
+  TestFile::WriteQuestion(store, 1, MakeQuestion("Capital of France?", {"Paris", "Lyon"}, "A"));
   TestFile::WriteQuestion(store, 2, second);
-  TestFile::WriteQuestion(store, 3, MakeQuestion("Pick both", "x", "y", "AB"));
+  TestFile::WriteQuestion(store, 3, MakeQuestion("Pick both", {"x", "y"}, "AB"));
   store.WriteString("NOTES", "KEPT", "plain");
   store.UpdateFile();
 }
@@ -75,8 +75,8 @@ TEST(ConvertCommands, DecryptWritesExactlyWhatTheConversionWrites) {
 TEST(ConvertCommands, DecryptNamesTheValuesThatHoldLineBreaks) {
   TTempDir dir;
   WriteTestFile(dir.File("T.QWT"), {.Settings = {{"DESC", "Two\r\nlines"}},
-                                    .Questions = {MakeQuestion("One line", "a", "b", "A"),
-                                                  MakeQuestion("First\r\nSecond", "a", "b\r\nc", "B")}});
+                                    .Questions = {MakeQuestion("One line", {"a", "b"}, "A"),
+                                                  MakeQuestion("First\r\nSecond", {"a", "b\r\nc"}, "B")}});
   const TToolResult result = RunTool({"decrypt", dir.File("T.QWT"), dir.File("T.TXT")});
   EXPECT_EQ(result.ExitCode, 0);
   const std::string breaks = " (holds line breaks: converting the text back keeps only the first line)\n";

@@ -62,7 +62,7 @@ std::string WriteGappedTest(const TTempDir& dir) {
   TIniStore store(path);
   WriteSetting(store, "DESC", "Gap");
   for (int n : {1, 2, 4, 5, 6, 501})
-    TestFile::WriteQuestion(store, n, MakeQuestion("Q" + std::to_string(n) + "?", "yes", "no", "A"));
+    TestFile::WriteQuestion(store, n, MakeQuestion("Q" + std::to_string(n) + "?", {"yes", "no"}, "A"));
   store.UpdateFile();
   return path;
 }

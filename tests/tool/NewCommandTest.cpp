@@ -53,7 +53,7 @@ TEST(NewCommand, ForceReplacesTheOldTestWithItsQuestionsGone) {
   TTempDir dir;
   const std::string path = dir.File("OLD.QWT");
   WriteTestFile(path, {.Settings = {{"DESC", "Old test"}, {"TIMERTYPE", "2"}},
-                       .Questions = {MakeQuestion("Old?", "yes", "no", "A")}});
+                       .Questions = {MakeQuestion("Old?", {"yes", "no"}, "A")}});
   const TToolResult result = RunTool({"new", "--force", path});
   EXPECT_EQ(result.ExitCode, 0) << result.Err;
   ExpectNewTest(path);
@@ -84,8 +84,8 @@ class NewForceFault : public testing::TestWithParam<AtomicFileFaults::TStep> {};
 TEST_P(NewForceFault, LeavesTheOldTestByteForByte) {
   TTempDir dir;
   const std::string path = dir.File("OLD.QWT");
-  WriteTestFile(path,
-                {.Settings = {{"DESC", "Old test"}}, .Questions = {MakeQuestion("Old?", "yes", "no", "A")}});
+  WriteTestFile(
+      path, {.Settings = {{"DESC", "Old test"}}, .Questions = {MakeQuestion("Old?", {"yes", "no"}, "A")}});
   const auto before = FolderSnapshot(dir.Path());
   std::ostringstream out, err;
   int status = -1;

@@ -14,12 +14,8 @@ std::string WriteTest(const TTempDir& dir, std::vector<QuestionRecord>& question
   TestFile::WriteNewTest(store);
   store.WriteString(TestFile::Settings, TestFile::PassPoint, Encrypt("50"));
   for (int n = 1; n <= 4; ++n) {
-    QuestionRecord q;
-    q.Question = "Q" + std::to_string(n);
-    q.AnswerA = "one", q.AnswerB = "two", q.AnswerC = "three";
-    q.Correct = n == 4 ? "AB" : "C";
-    questions.push_back(q);
-    TestFile::WriteQuestion(store, n, q);
+    questions.push_back(MakeQuestion("Q" + std::to_string(n), {"one", "two", "three"}, n == 4 ? "AB" : "C"));
+    TestFile::WriteQuestion(store, n, questions.back());
   }
   store.UpdateFile();
   return path;
@@ -37,9 +33,9 @@ TEST(PaperCommands, PrintWritesAPdfAndGradeMarksTheKeysOfItsVersions) {
   EXPECT_EQ(printed.Out, "Wrote " + dir.File("T.pdf") + ": 6 pages, 2 versions, seed 9\n");
   EXPECT_EQ(ReadBytes(dir.File("T.pdf")).substr(0, 5), "%PDF-");
 
-  const auto versions = PaperVersions::Make(questions, {2, 9, true, true});
-  WriteBytes(dir.File("A.csv"), Csv::FormatRecord(Grading::KeyRow(versions[0])) +
-                                    Csv::FormatRecord(Grading::KeyRow(versions[1])) + "Ann,B,,,,\r\n");
+  // Seed 9 prints version A as questions 4 BAC, 3 ACB, 1 ACB, 2 CAB and version
+  // B as 2 CAB, 1 ACB, 3 ACB, 4 ABC (answers by their stored letters).
+  WriteBytes(dir.File("A.csv"), "Key A,A,AB,B,B,A\r\nKey B,B,A,B,B,AB\r\nAnn,B,,,,\r\n");
   const TToolResult graded = RunTool({"grade", test, dir.File("A.csv"), "--seed", "9", "--versions", "2",
                                       "--shuffle=questions,answers", "-o", dir.File("R.csv")});
   EXPECT_EQ(graded.ExitCode, 0) << graded.Err;

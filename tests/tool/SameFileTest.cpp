@@ -14,7 +14,7 @@ namespace {
 TEST(SameFile, NoCommandWritesOverItsOwnInput) {
   TTempDir dir;
   const std::string test = dir.File("T.QWT");
-  WriteTestFile(test, {.Settings = {{"DESC", "Mine"}}, .Questions = {MakeQuestion("One?", "a", "b", "A")}});
+  WriteTestFile(test, {.Settings = {{"DESC", "Mine"}}, .Questions = {MakeQuestion("One?", {"a", "b"}, "A")}});
   WriteBytes(dir.File("a.csv"), "Ann,A,A\r\n");
   WriteBytes(dir.File("X.gift"), "Which? {=a ~b}\n");
   std::filesystem::create_symlink(test, dir.File("LINK.QWT"));

@@ -10,13 +10,13 @@ namespace {
 // DESC and TIME set, everything else of SETTINGS missing; a begin message; two
 // questions, the first with a two-line question text and both flags set.
 void WriteShortTest(const std::string& path) {
-  QuestionRecord first = MakeQuestion("Line one\r\nLine two", "Yes", "", "A");
+  QuestionRecord first = MakeQuestion("Line one\r\nLine two", {"Yes", ""}, "A");
   first.AnyCorrectPasses = true;
   first.MMediaInternal = true;
   first.MediaFile = "FACTVAULT:printers";
   WriteTestFile(path, {.Settings = {{"DESC", "Caf\xE9 \x80 quiz"}, {"TIME", "00:05:00"}, {"TIMERTYPE", ""}},
                        .BeginMessage = {"Say \"hi\" \\ wave"},
-                       .Questions = {first, MakeQuestion("Second", "a", "b", "AB")}});
+                       .Questions = {first, MakeQuestion("Second", {"a", "b"}, "AB")}});
 }
 
 TEST(ShowCommand, TextFormListsSettingsMessagesAndQuestions) {
@@ -141,9 +141,9 @@ TEST(ShowCommand, ShowsTheQuestionsAsTheEditorReadsThemAndNamesWhatWasRenumbered
   {
     TIniStore store(dir.File("T.QWT"));
     WriteSetting(store, "DESC", "Gap");
-    TestFile::WriteQuestion(store, 1, MakeQuestion("One", "a", "b", "A"));
-    TestFile::WriteQuestion(store, 2, MakeQuestion("Two", "a", "b", "A"));
-    TestFile::WriteQuestion(store, 4, MakeQuestion("Four", "a", "b", "A"));
+    TestFile::WriteQuestion(store, 1, MakeQuestion("One", {"a", "b"}, "A"));
+    TestFile::WriteQuestion(store, 2, MakeQuestion("Two", {"a", "b"}, "A"));
+    TestFile::WriteQuestion(store, 4, MakeQuestion("Four", {"a", "b"}, "A"));
     store.UpdateFile();
   }
   const TToolResult result = RunTool({"show", "--json", dir.File("T.QWT")});

@@ -14,6 +14,7 @@
 #include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
+#include "support/Questions.h"
 
 // Runs the built qwtool as a user would and captures what it prints.
 
@@ -71,16 +72,6 @@ inline TToolResult RunTool(const std::vector<std::string>& arguments,
 // Writes an enciphered SETTINGS value, or a question, into a test being built.
 inline void WriteSetting(TIniStore& store, std::string_view key, std::string_view plain) {
   store.WriteString(TestFile::Settings, key, Encrypt(plain));
-}
-
-inline QuestionRecord MakeQuestion(std::string text, std::string answerA, std::string answerB,
-                                   std::string correct) {
-  QuestionRecord question;
-  question.Question = std::move(text);
-  question.AnswerA = std::move(answerA);
-  question.AnswerB = std::move(answerB);
-  question.Correct = std::move(correct);
-  return question;
 }
 
 // What WriteTestFile puts in a test: plain SETTINGS values (enciphered there)

@@ -141,14 +141,6 @@ std::string FormatResults(const TResults& results) {
   return out;
 }
 
-std::vector<std::string> KeyRow(const PaperVersions::TVersion& version) {
-  std::vector<std::string> row = {std::string("Key ") + version.Letter, std::string(1, version.Letter)};
-  for (const PaperVersions::TPaperQuestion& question : version.Questions) {
-    row.push_back(Scoring::LetterText(question.Key));
-  }
-  return row;
-}
-
 namespace {
 
 // The candidate with every unprinted stored answer added after the printed

@@ -83,8 +83,4 @@ struct TKeyCheck {
 TKeyCheck CheckKeys(std::string_view answersText, const std::vector<PaperVersions::TVersion>& versions,
                     const std::vector<PaperVersions::TVersion>& candidates);
 
-// The key of a version as an answers row: "Key <letter>", the letter, then
-// its printed key per question. Graded, it gives every question right.
-std::vector<std::string> KeyRow(const PaperVersions::TVersion& version);
-
 }  // namespace Grading

@@ -317,20 +317,6 @@ void TSectionList::AppendLine(int index, std::string_view key, std::string_view 
   Impl->CompactWhenWasteful();
 }
 
-void TSectionList::EraseLine(int index, int line) {
-  TImpl::TEntry& entry = Impl->At(index);
-  if (entry.Owned) {
-    entry.Lines.erase(entry.Lines.begin() + line);
-    return;
-  }
-  const auto first = Impl->Loaded.begin() + static_cast<std::ptrdiff_t>(entry.First);
-  Impl->GarbageBytes += first[line].size();
-  std::copy(first + line + 1, first + static_cast<std::ptrdiff_t>(entry.Count), first + line);
-  --entry.Count;
-  ++Impl->GarbageViews;
-  Impl->CompactWhenWasteful();
-}
-
 bool TSectionList::LoadText(std::unique_ptr<char[]> text, size_t size, bool keepDuplicates) {
   std::string_view content(text.get(), size);
   if (IniSyntax::StartsWithByteOrderMark(content)) content.remove_prefix(IniSyntax::ByteOrderMark.size());
@@ -434,8 +420,10 @@ void TrimLineEnd(std::string& line) {
 
 }  // namespace
 
-TCustomIniStore::TCustomIniStore(std::string fileName, TLoadOptions options) : Options(std::move(options)) {
-  SetFileName(fileName);
+TCustomIniStore::TCustomIniStore(std::string fileName, TLoadOptions options)
+    : Options(std::move(options)), FFileName(std::move(fileName)) {
+  if (!FFileName.empty()) LoadFile(FFileName);
+  Modified = false;
 }
 
 TCustomIniStore::~TCustomIniStore() {
@@ -448,14 +436,6 @@ TCustomIniStore::~TCustomIniStore() {
   } catch (...) {
     // A destructor must not throw; writers call UpdateFile() themselves and see the error there.
   }
-}
-
-void TCustomIniStore::SetFileName(const std::string& fileName) {
-  UpdateFile();
-  ClearSections();
-  FFileName = fileName;
-  if (!FFileName.empty()) LoadFile(FFileName);
-  Modified = false;
 }
 
 void TCustomIniStore::ClearSections() {
@@ -614,24 +594,12 @@ int32_t TCustomIniStore::ReadInteger(std::string_view section, std::string_view 
   return ParseInteger(ReadString(section, key, {}), TIntegerGrammar::Store).value_or(def);
 }
 
-void TCustomIniStore::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
-  WriteString(section, key, std::to_string(value));
-}
-
 bool TCustomIniStore::ReadBool(std::string_view section, std::string_view key, bool def) {
   return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
 void TCustomIniStore::WriteBool(std::string_view section, std::string_view key, bool value) {
   WriteString(section, key, value ? "1" : "0");
-}
-
-void TCustomIniStore::ReadSection(std::string_view section, TStrings& strings) {
-  const int index = Sections.IndexOf(section);
-  if (index < 0) return;
-  const int count = Sections.LineCount(index);
-  strings.reserve(strings.size() + count);
-  for (int i = 0; i < count; ++i) strings.emplace_back(Sections.LineKey(index, i));
 }
 
 void TCustomIniStore::ReadSections(TStrings& strings) {
@@ -654,13 +622,6 @@ void TCustomIniStore::EraseSection(std::string_view section) {
   Sections.Delete(index);
   Sections.LastIndex = 0;
   CurrentSection = 0;
-  Modified = true;
-}
-
-void TCustomIniStore::DeleteKey(std::string_view section, std::string_view key) {
-  const TKeyPosition position = FindKey(section, key, true);
-  if (position.Line < 0) return;
-  Sections.EraseLine(position.Section, position.Line);
   Modified = true;
 }
 

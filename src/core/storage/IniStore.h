@@ -41,7 +41,7 @@ struct TLoadOptions {
 //
 // Lines stay where the loaded file's text lies in memory, and lines written
 // later go into blocks beside it: both are read in place (Line, LineCount) and
-// written line by line (SetLine, AppendLine, EraseLine) without a string per
+// written line by line (SetLine, AppendLine) without a string per
 // line. A section's own list of strings is built only when SectionItems asks
 // for it, and the section keeps that list from then on.
 class TSectionList {
@@ -86,10 +86,9 @@ public:
   int Add(std::string name, TStrings lines = {});
 
   // Writing single lines, as key=value, without building the section's list
-  // of strings: replacing one, appending one, removing one.
+  // of strings: replacing one, appending one.
   void SetLine(int index, int line, std::string_view key, std::string_view value);
   void AppendLine(int index, std::string_view key, std::string_view value);
-  void EraseLine(int index, int line);
 
   // Appends the sections of a file's text as read with every load option off:
   // lines end at CR, CR LF or a lone LF, a Ctrl-Z ends the text, empty lines
@@ -131,14 +130,14 @@ public:
   // here is swallowed, so writers call UpdateFile() themselves first. Writes
   // nothing when the last save failed or when an exception is passing through
   // the scope that made the store.
-  virtual ~TCustomIniStore();
+  ~TCustomIniStore();
 
   TCustomIniStore(const TCustomIniStore&) = delete;
   TCustomIniStore& operator=(const TCustomIniStore&) = delete;
 
   // The value of the first line of section whose key equals key; def when the
   // section or key is absent. A present key with an empty value gives "".
-  virtual std::string ReadString(std::string_view section, std::string_view key, std::string_view def);
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view def);
 
   // ReadString without the copy: true, and value viewing the stored text,
   // when the key is present. The view is valid until the store is next
@@ -164,40 +163,29 @@ public:
   // Replaces the first line with that key in place, or appends one (creating the
   // section at the end of the file). An unchanged line does not set Modified.
   // An empty key erases the section (or flushes, when section and value are empty too).
-  virtual void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
   // The value read as a number in TIntegerGrammar::Store (decimal, "$" or
   // "0x" hexadecimal, leading blanks and a sign); anything else gives def.
-  virtual int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def);
-  virtual void WriteInteger(std::string_view section, std::string_view key, int32_t value);
-  virtual bool ReadBool(std::string_view section, std::string_view key, bool def);
-  virtual void WriteBool(std::string_view section, std::string_view key, bool value);
+  int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def);
+  bool ReadBool(std::string_view section, std::string_view key, bool def);
+  void WriteBool(std::string_view section, std::string_view key, bool value);
 
-  // Appends the key of every line of section ("" for a line without '=').
-  virtual void ReadSection(std::string_view section, TStrings& strings);
   // Replaces strings with every section name, in order.
-  virtual void ReadSections(TStrings& strings);
+  void ReadSections(TStrings& strings);
   // Appends every raw line of section; strings is not cleared first.
-  virtual void ReadSectionValues(std::string_view section, TStrings& strings);
-  virtual void EraseSection(std::string_view section);
-  virtual void DeleteKey(std::string_view section, std::string_view key);
+  void ReadSectionValues(std::string_view section, TStrings& strings);
+  void EraseSection(std::string_view section);
   // Appends the lines that UpdateFile would write.
-  virtual void ReadAll(TStrings& strings);
+  void ReadAll(TStrings& strings);
 
   // When Modified and FileName is not empty, writes the canonical form
   // atomically: a temporary file in the same folder, flushed to disk, renamed
   // over the old file with the old file's permissions. On failure the old file
   // is untouched, no temporary file is left, Modified stays true, and TIoError
   // says which step failed. Modified is false afterwards otherwise.
-  virtual void UpdateFile();
+  void UpdateFile();
 
-  // Reads path into memory (the current sections are kept; SetFileName clears
-  // them first). A carriage return, CR LF, or a line feed alone ends a line;
-  // Ctrl-Z ends the input. Throws TIoError when the file cannot be read.
-  virtual void LoadFile(const std::string& path);
-
-  // UpdateFile for the old name, then ClearSections, then load the new one.
-  void SetFileName(const std::string& fileName);
   void ClearSections();
 
   // Finds key in section. Returns the line index or -1, and sets lines to the
@@ -220,6 +208,11 @@ protected:
   TSectionList Sections;
 
 private:
+  // Reads path into memory (the current sections are kept). A carriage
+  // return, CR LF, or a line feed alone ends a line; Ctrl-Z ends the input.
+  // Throws TIoError when the file cannot be read.
+  void LoadFile(const std::string& path);
+
   // The section's position, scanning from CurrentSection as FindItemIndex
   // does; -1 when absent, unless create appends it.
   int FindSection(std::string_view section, bool create);

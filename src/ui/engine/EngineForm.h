@@ -64,7 +64,6 @@ public:
 
   // How a modal window is run; tests replace it to drive the window instead.
   std::function<int(QDialog&)> RunModal;
-  const ClientConfig& Config() const { return FConfig; }
 
 protected:
   void closeEvent(QCloseEvent* event) override;

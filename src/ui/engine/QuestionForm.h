@@ -35,8 +35,6 @@ public:
   // Brings the time displays up to date; ends the test when time is up.
   void Timer1Timer();
 
-  bool EndedByTime() const { return TimedOut; }
-
 protected:
   void reject() override;  // Escape and the close box: end the test, when the student agrees
   // A-F and 1-6 choose answers, Enter goes to the next question; never while

@@ -273,7 +273,7 @@ void TFindBar::ReplaceAllClick() {
     Globals.Dialogs.Inform(NothingToReplaceText);
     return;
   }
-  if (PreviewReplaceAll(changes, &Editor) != QDialog::Accepted) return;
+  if (PreviewReplaceAll(changes, window()) != QDialog::Accepted) return;
   Editor.ChangeQuestions(QStringLiteral("Replace All"),
                          [&] { TTestSearch::Apply(Globals.Questions, changes); });
   Shown = -1;

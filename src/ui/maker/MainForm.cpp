@@ -27,7 +27,6 @@
 #include "core/storage/FileInput.h"
 #include "core/storage/FileStamp.h"
 #include "core/storage/IniStore.h"
-#include "core/storage/ZarnEncryption.h"
 #include "ui/maker/AboutForm.h"
 #include "ui/maker/CatalogueSearchForm.h"
 #include "ui/maker/ClientForm.h"
@@ -254,8 +253,8 @@ void TMainForm::CreateMenus() {
 
   QMenu* file = mainMenu->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("File1"));
-  AddAction(file, "NewTest1", QStringLiteral("&New Test"), &TMainForm::NewTest1Click);
-  AddAction(file, "ViewHistory1", QStringLiteral("&Load a test"), &TMainForm::ViewHistory1Click);
+  AddAction(file, "NewTest1", QStringLiteral("&New Test"), &TMainForm::Button1Click);
+  AddAction(file, "ViewHistory1", QStringLiteral("&Load a test"), &TMainForm::Button2Click);
   file->addSeparator();
   AddAction(file, "EncryptRawTestFile1", QStringLiteral("Encrypt Text File to Test"),
             &TMainForm::EncryptRawTestFile1Click);
@@ -277,13 +276,13 @@ void TMainForm::CreateMenus() {
             &TMainForm::LaunchQuizwellClient1Click);
   AddAction(file, "PreviewTest1", QStringLiteral("Pre&view Test"), &TMainForm::PreviewTest1Click);
   file->addSeparator();
-  AddAction(file, "Exit1", QStringLiteral("&Exit                     Alt-F4"), &TMainForm::Exit1Click);
+  AddAction(file, "Exit1", QStringLiteral("&Exit                     Alt-F4"), &TMainForm::Button5Click);
 
   QMenu* edit = mainMenu->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("Edit2"));
-  Edit1 = AddAction(edit, "Edit1", QStringLiteral("&Global Test Settings"), &TMainForm::Edit1Click);
+  Edit1 = AddAction(edit, "Edit1", QStringLiteral("&Global Test Settings"), &TMainForm::Button3Click);
   QuestionsandAnswers1 = AddAction(edit, "QuestionsandAnswers1", QStringLiteral("&Questions and Answers"),
-                                   &TMainForm::QuestionsandAnswers1Click);
+                                   &TMainForm::Button4Click);
   Edit1->setEnabled(false);
   QuestionsandAnswers1->setEnabled(false);
   AddAction(edit, "SearchTests1", QStringLiteral("&Search Tests..."), &TMainForm::SearchTests1Click)
@@ -315,16 +314,6 @@ void TMainForm::CreateMenus() {
   AddAction(help, "AboutQuizwell1", QStringLiteral("&About Quizwell Maker"), &TMainForm::AboutQuizwell1Click);
 }
 
-std::string TMainForm::Encrypt(std::string_view plain) {
-  return ::Encrypt(plain);
-}
-std::string TMainForm::Decrypt(std::string_view cipher) {
-  return ::Decrypt(cipher);
-}
-std::string TMainForm::StrTran(std::string_view s, std::string_view find, std::string_view replace) {
-  return ::StrTran(s, find, replace);
-}
-
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // Restoring a minimised window is no new showing and asks for no rescan.
@@ -338,7 +327,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Panel6 && event->type() == QEvent::MouseButtonDblClick) {
-    Panel6DblClick();
+    Button2Click();  // the status line loads a test
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
@@ -540,25 +529,6 @@ void TMainForm::Button6Click() {
   FormShow();
 }
 
-void TMainForm::NewTest1Click() {
-  Button1Click();
-}
-void TMainForm::ViewHistory1Click() {
-  Button2Click();
-}
-void TMainForm::Panel6DblClick() {
-  Button2Click();
-}
-void TMainForm::Exit1Click() {
-  Button5Click();
-}
-void TMainForm::Edit1Click() {
-  Button3Click();
-}
-void TMainForm::QuestionsandAnswers1Click() {
-  Button4Click();
-}
-
 void TMainForm::EncryptRawTestFile1Click() {
   RunGuarded(Globals.Dialogs, [this] {
     const std::optional<QString> source = Globals.Dialogs.OpenFile(EncryptSourceDialog);
@@ -647,7 +617,7 @@ void TMainForm::LaunchQuizwellClient1Click() {
     if (!beside.isEmpty() && Globals.Shell.StartProgram(beside, QString(), QString()).Started()) return;
     // An engine that is there but does not run is no engine that is missing.
     const QString question =
-        inFolder.Result == TDesktopShellOpen::FileNotFound
+        inFolder.Result == TOpenResult::FileNotFound
             ? QStringLiteral("QWTEST.EXE not found in current folder.\rWould you like to find and run it?")
             : FileNamePart(engine) + QStringLiteral(" in current folder cannot be started: ") +
                   inFolder.Reason + QStringLiteral(".\rWould you like to find and run another?");
@@ -655,7 +625,7 @@ void TMainForm::LaunchQuizwellClient1Click() {
     const std::optional<QString> chosen = Globals.Dialogs.OpenFile(EngineDialog);
     if (!chosen) return;
     const TProgramStart start = Globals.Shell.StartProgram(*chosen, QString(), QString());
-    if (start.Result == TDesktopShellOpen::FileNotFound)
+    if (start.Result == TOpenResult::FileNotFound)
       Globals.Dialogs.Error(*chosen + QStringLiteral(" was not found."));
     else if (!start.Started())
       Globals.Dialogs.Error(*chosen + QStringLiteral(" cannot be started: ") + start.Reason +
@@ -766,9 +736,10 @@ void TMainForm::ImportQuestions1Click() {
       TellWhenOutsideFolder(testPath);
       StartTimer->start();
     }
-    ShowLossReport(QStringLiteral("%1 questions were imported from %2 into %3.")
-                       .arg(added)
-                       .arg(FileNamePart(*source), FileNamePart(testPath)),
+    const QString counted =
+        added == 1 ? QStringLiteral("1 question was") : QStringLiteral("%1 questions were").arg(added);
+    ShowLossReport(QStringLiteral("%1 imported from %2 into %3.")
+                       .arg(counted, FileNamePart(*source), FileNamePart(testPath)),
                    report.Lines());
   });
 }

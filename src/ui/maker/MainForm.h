@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/model/QuestionSet.h"
@@ -33,11 +32,6 @@ public:
             QWidget* parent = nullptr);
   ~TMainForm() override;
 
-  // The value cipher of every window.
-  static std::string Encrypt(std::string_view plain);
-  static std::string Decrypt(std::string_view cipher);
-  static std::string StrTran(std::string_view s, std::string_view find, std::string_view replace);
-
   // The banner picture, for the about box.
   const QPixmap& Banner() const { return BannerPicture; }
 
@@ -60,12 +54,6 @@ public:
   void Button4Click();  // questions and answers
   void Button5Click();  // Exit
   void Button6Click();  // client configuration
-  void NewTest1Click();
-  void ViewHistory1Click();
-  void Panel6DblClick();
-  void Exit1Click();
-  void Edit1Click();
-  void QuestionsandAnswers1Click();
   void EncryptRawTestFile1Click();
   void DecryptTestIntoTextFile1Click();
   // Questions from another quiz system: added to the current test, or made

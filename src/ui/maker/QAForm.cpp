@@ -231,13 +231,13 @@ void TQAForm::CreateMenus() {
 
   QMenu* file1 = mainMenu1->addMenu(QStringLiteral("&File"));
   file1->setObjectName(QStringLiteral("File1"));
-  item(file1, "SaveTest1", QStringLiteral("&Save Test"), &TQAForm::SaveTest1Click)
+  item(file1, "SaveTest1", QStringLiteral("&Save Test"), &TQAForm::SaveButtonClick)
       ->setShortcut(QKeySequence::Save);
   separator(file1, "N5");
-  item(file1, "RevertTest1", QStringLiteral("&Revert Test"), &TQAForm::RevertTest1Click);
+  item(file1, "RevertTest1", QStringLiteral("&Revert Test"), &TQAForm::RevertButtonClick);
   item(file1, "PreviewTest1", QStringLiteral("&Preview Test"), &TQAForm::PreviewTest1Click);
   separator(file1, "N1");
-  item(file1, "Exit1", QStringLiteral("&Exit"), &TQAForm::Exit1Click);
+  item(file1, "Exit1", QStringLiteral("&Exit"), &TQAForm::ExitButtonClick);
 
   QMenu* edit2 = mainMenu1->addMenu(QStringLiteral("&Edit"));
   edit2->setObjectName(QStringLiteral("Edit2"));
@@ -255,10 +255,10 @@ void TQAForm::CreateMenus() {
     redo1->setText(text.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + text);
   });
   separator(edit2, "N6");
-  item(edit2, "Edit1", QStringLiteral("&Add New Question"), &TQAForm::Edit1Click);
+  item(edit2, "Edit1", QStringLiteral("&Add New Question"), &TQAForm::AddNewButtonClick);
   separator(edit2, "N4");
   item(edit2, "DeleteCurrentQuestion1", QStringLiteral("&Delete Current Question"),
-       &TQAForm::DeleteCurrentQuestion1Click);
+       &TQAForm::DeleteButtonClick);
   separator(edit2, "N7");
   item(edit2, "Find1", QStringLiteral("&Find..."), &TQAForm::Find1Click)->setShortcut(QKeySequence::Find);
   item(edit2, "Replace1", QStringLiteral("R&eplace..."), &TQAForm::Replace1Click)
@@ -280,15 +280,15 @@ void TQAForm::CreateMenus() {
 
   QMenu* navigate1 = mainMenu1->addMenu(QStringLiteral("&Navigate"));
   navigate1->setObjectName(QStringLiteral("Navigate1"));
-  Bottom1 = item(navigate1, "Bottom1", QStringLiteral("&Next"), &TQAForm::Bottom1Click);
+  Bottom1 = item(navigate1, "Bottom1", QStringLiteral("&Next"), &TQAForm::NextButtonClick);
   Bottom1->setShortcut(QKeySequence(Qt::Key_PageDown));
-  Previous1 = item(navigate1, "Previous1", QStringLiteral("&Previous"), &TQAForm::Previous1Click);
+  Previous1 = item(navigate1, "Previous1", QStringLiteral("&Previous"), &TQAForm::PrevButtonClick);
   Previous1->setShortcut(QKeySequence(Qt::Key_PageUp));
   separator(navigate1, "N2");
-  item(navigate1, "Top1", QStringLiteral("&Top"), &TQAForm::Top1Click);
-  item(navigate1, "Bottom2", QStringLiteral("&Bottom"), &TQAForm::Bottom2Click);
+  item(navigate1, "Top1", QStringLiteral("&Top"), &TQAForm::TopButtonClick);
+  item(navigate1, "Bottom2", QStringLiteral("&Bottom"), &TQAForm::BottomButtonClick);
   separator(navigate1, "N3");
-  item(navigate1, "Jumpto1", QStringLiteral("Jump to..."), &TQAForm::Jumpto1Click);
+  item(navigate1, "Jumpto1", QStringLiteral("Jump to..."), &TQAForm::JumpButtonClick);
 
   QAction* help1 = mainMenu1->addAction(QStringLiteral("&Help"));
   help1->setObjectName(QStringLiteral("Help1"));

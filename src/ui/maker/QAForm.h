@@ -57,8 +57,6 @@ public:
 
   // Which viewer the engine opens the media file with, carried with it.
   enum class TMediaViewer { External = 0, Internal = 1 };
-  // The flag as a number: 1 for the engine's internal viewer.
-  int MMediaLabelTag() const { return static_cast<int>(MMediaTag); }
 
   void StartTimerTimer();
   void SaveButtonClick();
@@ -84,17 +82,6 @@ public:
   void Find1Click();           // the find bar
   void Replace1Click();        // the find bar with its replace row
   void CheckSpelling1Click();  // every unknown word of the test, in the find bar's list
-
-  void SaveTest1Click() { SaveButtonClick(); }
-  void RevertTest1Click() { RevertButtonClick(); }
-  void Exit1Click() { ExitButtonClick(); }
-  void Edit1Click() { AddNewButtonClick(); }
-  void DeleteCurrentQuestion1Click() { DeleteButtonClick(); }
-  void Bottom1Click() { NextButtonClick(); }
-  void Previous1Click() { PrevButtonClick(); }
-  void Top1Click() { TopButtonClick(); }
-  void Bottom2Click() { BottomButtonClick(); }
-  void Jumpto1Click() { JumpButtonClick(); }
 
   // The undo history: every edit of the screen and every change of the
   // questions since the test was loaded.

@@ -15,7 +15,7 @@ void OpenTestLink(const TEngineServices& services, const std::string& stored) {
   if (stored.empty()) return;
   const QString shown = ToQString(stored);
   if (MediaPath::IsWebAddress(stored)) {
-    if (services.Shell.ExecuteFile(shown, QString(), QString(), SW_SHOW) <= 32)
+    if (services.Shell.ExecuteFile(shown, QString(), QString()) != TOpenResult::Accepted)
       services.Dialogs.Error(QStringLiteral("\"%1\" could not be opened.").arg(shown));
     return;
   }
@@ -31,6 +31,6 @@ void OpenTestLink(const TEngineServices& services, const std::string& stored) {
     services.Dialogs.Error(QStringLiteral("The file \"%1\" was not found.").arg(shown));
     return;
   }
-  if (services.Shell.ExecuteFile(path, QString(), QString(), SW_SHOW) <= 32)
+  if (services.Shell.ExecuteFile(path, QString(), QString()) != TOpenResult::Accepted)
     services.Dialogs.Error(QStringLiteral("\"%1\" could not be opened.").arg(shown));
 }

@@ -18,8 +18,8 @@ bool IsWebAddress(const QString& fileName) {
   return scheme.match(fileName).hasMatch();
 }
 
-int Outcome(bool accepted) {
-  return accepted ? TDesktopShellOpen::Accepted : TDesktopShellOpen::NotStarted;
+TOpenResult Outcome(bool accepted) {
+  return accepted ? TOpenResult::Accepted : TOpenResult::NotStarted;
 }
 
 QFileInfo Target(const QString& fileName, const QString& folder) {
@@ -37,34 +37,34 @@ QString StartFailure(const QProcess& process) {
 
 }  // namespace
 
-int TDesktopShellOpen::ExecuteFile(const QString& fileName, const QString& /*parameters*/,
-                                   const QString& folder, int /*showMode*/) {
-  if (fileName.isEmpty()) return FileNotFound;
+TOpenResult TDesktopShellOpen::ExecuteFile(const QString& fileName, const QString& /*parameters*/,
+                                           const QString& folder) {
+  if (fileName.isEmpty()) return TOpenResult::FileNotFound;
   if (IsWebAddress(fileName) && !QFileInfo::exists(fileName))
     return Outcome(QDesktopServices::openUrl(QUrl(fileName, QUrl::TolerantMode)));
 
   const QFileInfo target = Target(fileName, folder);
-  if (!target.exists()) return FileNotFound;
+  if (!target.exists()) return TOpenResult::FileNotFound;
   return Outcome(QDesktopServices::openUrl(QUrl::fromLocalFile(target.absoluteFilePath())));
 }
 
 TProgramStart TDesktopShellOpen::StartProgram(const QString& programName, const QString& parameters,
                                               const QString& folder) {
-  if (programName.isEmpty()) return {FileNotFound, QString()};
+  if (programName.isEmpty()) return {TOpenResult::FileNotFound, QString()};
   const QFileInfo target = Target(programName, folder);
-  if (!target.exists()) return {FileNotFound, QString()};
-  if (target.isDir()) return {NotStarted, QStringLiteral("it is a folder")};
+  if (!target.exists()) return {TOpenResult::FileNotFound, QString()};
+  if (target.isDir()) return {TOpenResult::NotStarted, QStringLiteral("it is a folder")};
 
   QProcess process;
   process.setProgram(target.absoluteFilePath());
   process.setArguments(QProcess::splitCommand(parameters));
   process.setWorkingDirectory(folder.isEmpty() ? target.absolutePath() : folder);
-  if (process.startDetached()) return {Accepted, QString()};
-  return {NotStarted, StartFailure(process)};
+  if (process.startDetached()) return {TOpenResult::Accepted, QString()};
+  return {TOpenResult::NotStarted, StartFailure(process)};
 }
 
 bool OpenInBrowser(TShellOpen& shell, TDialogs& dialogs, const QString& address) {
-  if (shell.ExecuteFile(address, QString(), QString(), SW_SHOW) > 32) return true;
+  if (shell.ExecuteFile(address, QString(), QString()) == TOpenResult::Accepted) return true;
   const QString shown =
       IsWebAddress(address)
           ? address

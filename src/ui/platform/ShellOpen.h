@@ -2,18 +2,20 @@
 
 #include <QString>
 
-// The desktop's show mode for a started window: activate it and display it at
-// its current size and position.
-inline constexpr int SW_SHOW = 5;
+// How opening a document or starting a program went.
+enum class TOpenResult {
+  Accepted,      // the desktop took the request
+  FileNotFound,  // nothing exists at the name
+  NotStarted,    // the program could not be started, or no application took the document
+};
 
-// How a program start went. Result is above 32 when the program was started,
-// FileNotFound (2) when nothing exists at its name, 32 or less otherwise; then
-// Reason holds the system's words for why it could not be started.
+// How a program start went; Reason holds the system's words for why it could
+// not be started when Result is NotStarted.
 struct TProgramStart {
-  int Result = 0;
+  TOpenResult Result = TOpenResult::NotStarted;
   QString Reason;
 
-  bool Started() const { return Result > 32; }
+  bool Started() const { return Result == TOpenResult::Accepted; }
 };
 
 // Opens documents and web addresses with the desktop's associated application,
@@ -21,10 +23,9 @@ struct TProgramStart {
 class TShellOpen {
 public:
   virtual ~TShellOpen() = default;
-  // Opens a document or web address. Returns a value above 32 when the request
-  // was accepted, 32 or less when not. Never runs the file itself as a program.
-  virtual int ExecuteFile(const QString& fileName, const QString& parameters, const QString& folder,
-                          int showMode) = 0;
+  // Opens a document or web address. Never runs the file itself as a program.
+  virtual TOpenResult ExecuteFile(const QString& fileName, const QString& parameters,
+                                  const QString& folder) = 0;
   // Starts the program at programName detached, with parameters split like a
   // command line ("a 'b c'" gives the two arguments a and b c), in folder, or
   // in the program's own folder when folder is empty.
@@ -43,7 +44,7 @@ public:
 //
 // A relative name is taken from folder when one is given. Every text is used
 // whole, whatever its length. The desktop places and sizes the windows it
-// opens itself, so showMode changes nothing here.
+// opens itself.
 //
 // ExecuteFile returns, and StartProgram's Result is, Accepted when the desktop
 // took the request, FileNotFound when the name names nothing that exists,
@@ -54,12 +55,7 @@ public:
 // the user.
 class TDesktopShellOpen : public TShellOpen {
 public:
-  static constexpr int Accepted = 42;
-  static constexpr int FileNotFound = 2;
-  static constexpr int NotStarted = 0;
-
-  int ExecuteFile(const QString& fileName, const QString& parameters, const QString& folder,
-                  int showMode) override;
+  TOpenResult ExecuteFile(const QString& fileName, const QString& parameters, const QString& folder) override;
   TProgramStart StartProgram(const QString& programName, const QString& parameters,
                              const QString& folder) override;
 };

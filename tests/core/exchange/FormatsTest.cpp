@@ -6,6 +6,7 @@
 #include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
 #include "core/storage/CodePage.h"
+#include "support/Questions.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -310,23 +311,15 @@ INSTANTIATE_TEST_SUITE_P(
 // The writer against a file written by hand: each rule said the way GIFT
 // scores it, the rest named.
 TEST(Gift, WritesTheHandWrittenFileAndNamesWhatGiftScoresOtherwise) {
-  const auto question = [](std::string text, std::vector<std::string> answers, std::string correct,
-                           bool any) {
-    QuestionRecord q;
-    q.Question = std::move(text);
-    for (size_t i = 0; i < answers.size(); ++i) q.Answer(static_cast<int>(i)) = answers[i];
-    q.Correct = std::move(correct);
-    q.AnyCorrectPasses = any;
-    return q;
-  };
   TExportedTest test;
   test.Description = "Rivers / seas";
-  test.Contents.Questions = {question("Which river\r\nflows north?", {"The Nile", "The Thames"}, "A", false),
-                             question("Pick both: 1 < 2?", {"a -> b", "%50 off", "[html]<b>"}, "AB", false),
-                             question("Name a prime: 2, 3 or 5?", {"2", "4", "3", "5"}, "ACD", true),
-                             question("Only one answer", {"it"}, "A", false),
-                             question("All three", {"x", "y", "z"}, "ABC", false),
-                             question("No answers", {}, "", false)};
+  test.Contents.Questions = {
+      MakeQuestion("Which river\r\nflows north?", {"The Nile", "The Thames"}, "A", false),
+      MakeQuestion("Pick both: 1 < 2?", {"a -> b", "%50 off", "[html]<b>"}, "AB", false),
+      MakeQuestion("Name a prime: 2, 3 or 5?", {"2", "4", "3", "5"}, "ACD", true),
+      MakeQuestion("Only one answer", {"it"}, "A", false),
+      MakeQuestion("All three", {"x", "y", "z"}, "ABC", false),
+      MakeQuestion("No answers", {}, "", false)};
   test.Contents.Questions[0].Reference = "page 3";
   TLossReport written, read;
   const std::string bytes = Format("gift").Write(test, {}, written);

@@ -8,6 +8,8 @@
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
+#include "support/Questions.h"
+#include "support/StoreLines.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -45,12 +47,6 @@ protected:
     return path;
   }
 
-  static QuestionRecord Asked(std::string question) {
-    QuestionRecord record;
-    record.Question = std::move(question);
-    return record;
-  }
-
   TTempDir Dir;
 };
 
@@ -63,10 +59,9 @@ TEST_F(ConversionsTest, TextToTestToTextKeepsEverySingleLineValue) {
   EXPECT_EQ(Plain(test, "SETTINGS", "DESC"), "Chapter 2 review");
   EXPECT_EQ(Plain(test, "QA2", "MMEDIA"), "FACTVAULT:Paris");
   TIniStore store(test);
-  TStrings keys;
-  store.ReadSection("QA1", keys);
-  EXPECT_EQ(keys, (TStrings{"QUESTION", "A", "B", "C", "D", "E", "F", "CORRECT", "HOTLINK",
-                            "HOTLINKPARAMETERS", "REFERENCE", "ANY", "MMEDIA", "MMEDIAIN"}));
+  EXPECT_EQ(SectionKeys(store, "QA1"),
+            (TStrings{"QUESTION", "A", "B", "C", "D", "E", "F", "CORRECT", "HOTLINK", "HOTLINKPARAMETERS",
+                      "REFERENCE", "ANY", "MMEDIA", "MMEDIAIN"}));
 
   const std::string text = Dir.File("back.txt");
   const TConversionReport report = DecryptTestToText(test, text);
@@ -94,9 +89,7 @@ TEST_F(ConversionsTest, ConvertingIntoALargerTestLeavesExactlyTheQuestionsOfTheT
     TestFile::WriteNewTest(store);
     store.WriteSectionValues("ENDMESSAGE", {"Old end"});
     for (int n = 1; n <= TestFile::MaxQuestionCount; ++n) {
-      QuestionRecord record;
-      record.Question = "old " + std::to_string(n);
-      TestFile::WriteQuestion(store, n, record);
+      TestFile::WriteQuestion(store, n, MakeQuestion("old " + std::to_string(n)));
     }
     store.UpdateFile();
   }
@@ -114,11 +107,11 @@ TEST_F(ConversionsTest, ConvertingIntoALargerTestLeavesExactlyTheQuestionsOfTheT
 }
 
 TEST_F(ConversionsTest, TestToTextReportsACtrlZThatWouldEndTheTextFile) {
-  QuestionRecord first = Asked(
+  QuestionRecord first = MakeQuestion(
       "before\x1A"
       "after");
   first.AnswerA = "one\r\ntwo";
-  const std::string test = WriteTest("ctrlz.qwt", "plain", {first, Asked("lost when read back")});
+  const std::string test = WriteTest("ctrlz.qwt", "plain", {first, MakeQuestion("lost when read back")});
   const std::string text = Dir.File("ctrlz.txt");
   EXPECT_EQ(DecryptTestToText(test, text).Broken,
             (std::vector<TBrokenValue>{{1, "QUESTION", TLoss::EndsText}, {1, "A", TLoss::LineBreak}}));
@@ -131,10 +124,10 @@ TEST_F(ConversionsTest, TestToTextReportsACtrlZThatWouldEndTheTextFile) {
 }
 
 TEST_F(ConversionsTest, TestToTextReportsTheValuesThatHoldLineBreaks) {
-  QuestionRecord first = Asked("single");
+  QuestionRecord first = MakeQuestion("single");
   first.AnswerB = "B one\r\nB two";
   const std::string test =
-      WriteTest("multi.qwt", "two\r\nlines", {first, Asked("Line 1\r\n[QA9]\r\nC=injected")});
+      WriteTest("multi.qwt", "two\r\nlines", {first, MakeQuestion("Line 1\r\n[QA9]\r\nC=injected")});
   const std::string text = Dir.File("multi.txt");
   EXPECT_EQ(DecryptTestToText(test, text).Broken,
             (std::vector<TBrokenValue>{{0, "DESC"}, {1, "B"}, {2, "QUESTION"}}));

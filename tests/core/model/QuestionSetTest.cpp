@@ -12,6 +12,7 @@
 #include "core/model/QuestionSet.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
+#include "support/Questions.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -213,9 +214,7 @@ TEST_F(QuestionSetTest, ReloadEmptiesEveryOldSlotButKeepsTheCopyBuffer) {
   Set->LoadQuestions(Path);
   WriteBytes(Path, Section("QA1", {{"QUESTION", "only"}}));
   Set->LoadQuestions(Path);
-  QuestionRecord only;
-  only.Question = "only";
-  EXPECT_EQ(Set->Slot(1), only);
+  EXPECT_EQ(Set->Slot(1), MakeQuestion("only"));
 }
 
 TEST_F(QuestionSetTest, LoadWritesNothingAndAFailedLoadChangesNothing) {

@@ -9,6 +9,8 @@
 #include "core/storage/IniSyntax.h"
 #include "core/storage/ZarnEncryption.h"
 #include "support/FixedFirstByte.h"
+#include "support/Questions.h"
+#include "support/StoreLines.h"
 #include "support/TempDir.h"
 
 using namespace std::string_literals;
@@ -28,12 +30,6 @@ QuestionRecord SampleQuestion() {
   record.Reference = "Chapter 2";
   record.MediaFile = "FACTVAULT:primes";
   record.MMediaInternal = true;
-  return record;
-}
-
-QuestionRecord OnlyQuestion(std::string text) {
-  QuestionRecord record;
-  record.Question = std::move(text);
   return record;
 }
 
@@ -58,16 +54,15 @@ TEST(TestFileTest, QuestionsRoundTripWithTheEditorsKeyOrder) {
   {
     TIniStore store(path);
     TestFile::WriteQuestion(store, 1, sample);
-    TestFile::WriteQuestion(store, 2, OnlyQuestion("Q2"));
+    TestFile::WriteQuestion(store, 2, MakeQuestion("Q2"));
     store.UpdateFile();
   }
   TIniStore store(path);
   EXPECT_EQ(TestFile::ReadQuestion(store, 1), sample);
-  EXPECT_EQ(TestFile::ReadQuestion(store, 2), OnlyQuestion("Q2"));
-  TStrings keys;
-  store.ReadSection("QA1", keys);
-  EXPECT_EQ(keys, (TStrings{"QUESTION", "A", "B", "C", "D", "E", "F", "CORRECT", "ANY", "HOTLINK",
-                            "HOTLINKPARAMETERS", "REFERENCE", "MMEDIA", "MMEDIAIN"}));
+  EXPECT_EQ(TestFile::ReadQuestion(store, 2), MakeQuestion("Q2"));
+  EXPECT_EQ(SectionKeys(store, "QA1"),
+            (TStrings{"QUESTION", "A", "B", "C", "D", "E", "F", "CORRECT", "ANY", "HOTLINK",
+                      "HOTLINKPARAMETERS", "REFERENCE", "MMEDIA", "MMEDIAIN"}));
   EXPECT_EQ(store.ReadString("QA1", "C", "absent"), "") << "an empty answer is the key and '=' alone";
   EXPECT_EQ(store.ReadString("QA1", "QUESTION", "").size(), 2 + 2 * sample.Question.size());
   EXPECT_EQ(Decrypt(store.ReadString("QA2", "ANY", "")), "0");
@@ -82,12 +77,6 @@ TStrings NamesOf(const auto& table) {
   return names;
 }
 
-TStrings KeysOf(TIniStore& store, std::string_view section) {
-  TStrings keys;
-  store.ReadSection(section, keys);
-  return keys;
-}
-
 }  // namespace
 
 TEST(KeyTableTest, EveryKeyRoundTripsThroughWriterAndReaderInOrder) {
@@ -99,7 +88,7 @@ TEST(KeyTableTest, EveryKeyRoundTripsThroughWriterAndReaderInOrder) {
   }
   TIniStore store;
   WriteQuestion(store, 1, record);
-  EXPECT_EQ(KeysOf(store, "QA1"), NamesOf(QuestionKeys));
+  EXPECT_EQ(SectionKeys(store, "QA1"), NamesOf(QuestionKeys));
   EXPECT_EQ(ReadQuestion(store, 1), record);
 
   // SETTINGS through the text-to-test conversion, from a text holding the
@@ -111,7 +100,7 @@ TEST(KeyTableTest, EveryKeyRoundTripsThroughWriterAndReaderInOrder) {
   WriteBytes(dir.File("t.txt"), text);
   EncryptTextToTest(dir.File("t.txt"), dir.File("t.qwt"));
   TIniStore test(dir.File("t.qwt"));
-  EXPECT_EQ(KeysOf(test, Settings), NamesOf(SettingKeys));
+  EXPECT_EQ(SectionKeys(test, Settings), NamesOf(SettingKeys));
   const TTestContents contents = ReadTestContents(test);
   ASSERT_EQ(contents.Settings.size(), SettingKeys.size());
   for (size_t i = 0; i < SettingKeys.size(); ++i) {

@@ -1,19 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "core/run/Grading.h"
-#include "core/storage/Csv.h"
+#include "support/Questions.h"
 
 using namespace Grading;
 
 namespace {
 
 QuestionRecord Question(std::vector<std::string> answers, std::string correct, bool any = false) {
-  QuestionRecord q;
-  q.Question = "?";
-  for (std::size_t i = 0; i < answers.size(); ++i) q.Answer(static_cast<int>(i)) = answers[i];
-  q.Correct = std::move(correct);
-  q.AnyCorrectPasses = any;
-  return q;
+  return MakeQuestion("?", answers, std::move(correct), any);
 }
 
 // One correct letter; all of two must be chosen; any of two passes; a
@@ -22,18 +17,24 @@ const std::vector<QuestionRecord> Questions = {
     Question({"a", "b", "c"}, "B"), Question({"a", "b", "c", "d"}, "AC"),
     Question({"a", "b", "c", "d"}, "AC", true), Question({"a", "", "c"}, "BC"), Question({"a", "b"}, "")};
 
-std::string KeysCsv(const std::vector<PaperVersions::TVersion>& versions) {
-  std::string text;
-  for (const auto& v : versions) text += Csv::FormatRecord(KeyRow(v));
-  return text;
-}
-
 }  // namespace
 
-TEST(Grading, EachVersionsKeyGradedAgainstItselfGetsEveryMarkableQuestion) {
+// Seed 3 prints five versions in these orders (questions by their number in
+// the test, answers by their stored letters), so each key is worked out by
+// hand from where the stored correct answers land:
+//   A: 3 ACBD, 2 DABC, 5 AB, 4 CA, 1 BAC     B: 3 ADCB, 4 AC, 2 ABCD, 1 CBA, 5 BA
+//   C: 5 AB, 2 BDAC, 3 DACB, 4 CA, 1 BAC     D: 3 DBAC, 4 CA, 2 ADCB, 5 BA, 1 ACB
+//   E: 3 BCAD, 4 AC, 1 CBA, 2 BDCA, 5 BA
+TEST(Grading, HandWorkedKeysOfShuffledVersionsGetEveryMarkableQuestion) {
   const auto versions = PaperVersions::Make(
       Questions, {.Versions = 5, .Seed = 3, .ShuffleQuestions = true, .ShuffleAnswers = true});
-  const TResults results = Grade(KeysCsv(versions), versions, 0);
+  const TResults results = Grade(
+      "Key A,A,AB,BD,,A,A\r\n"
+      "Key B,B,AC,B,AC,B,\r\n"
+      "Key C,C,,CD,BC,A,A\r\n"
+      "Key D,D,CD,A,AC,,C\r\n"
+      "Key E,E,BC,B,B,CD,\r\n",
+      versions, 0);
   ASSERT_EQ(results.Students.size(), 5u);
   for (const TStudentResult& s : results.Students) {
     EXPECT_EQ(s.Asked, 5);

@@ -4,27 +4,18 @@
 #include <filesystem>
 
 #include "core/run/PaperVersions.h"
+#include "support/Questions.h"
 #include "support/TempDir.h"
 
 using namespace PaperVersions;
 
 namespace {
 
-QuestionRecord Question(std::string text, std::vector<std::string> answers, std::string correct,
-                        bool any = false) {
-  QuestionRecord q;
-  q.Question = std::move(text);
-  for (std::size_t i = 0; i < answers.size(); ++i) q.Answer(static_cast<int>(i)) = answers[i];
-  q.Correct = std::move(correct);
-  q.AnyCorrectPasses = any;
-  return q;
-}
-
 std::vector<QuestionRecord> SampleQuestions(int count) {
   std::vector<QuestionRecord> questions;
   for (int i = 0; i < count; ++i) {
     questions.push_back(
-        Question("Q" + std::to_string(i), {"a", "b", "", "d", "e"}, i % 3 == 0 ? "BD" : "E", i % 2 == 0));
+        MakeQuestion("Q" + std::to_string(i), {"a", "b", "", "d", "e"}, i % 3 == 0 ? "BD" : "E", i % 2 == 0));
   }
   return questions;
 }
@@ -81,7 +72,8 @@ TEST(PaperVersions, LimitsHintsAndSeeds) {
   const auto v = Make(SampleQuestions(2), {})[0];
   EXPECT_EQ(ChoiceHint(v.Questions[0]), "choose any that apply");
   EXPECT_EQ(ChoiceHint(v.Questions[1]), "");
-  EXPECT_EQ(ChoiceHint(Make({Question("x", {"a", "b"}, "AB")}, {})[0].Questions[0]), "choose all that apply");
+  EXPECT_EQ(ChoiceHint(Make({MakeQuestion("x", {"a", "b"}, "AB")}, {})[0].Questions[0]),
+            "choose all that apply");
   EXPECT_TRUE(IsPrinted(v.Questions[0], Scoring::LettersOf("D")));
   EXPECT_FALSE(IsPrinted(v.Questions[0], Scoring::LettersOf("E")));
   EXPECT_EQ(VersionIndex('c'), 2);

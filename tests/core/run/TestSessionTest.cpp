@@ -7,19 +7,13 @@
 #include "core/run/TestSession.h"
 #include "core/storage/IoError.h"
 #include "support/ManualClock.h"
+#include "support/Questions.h"
 #include "support/TempDir.h"
 
 namespace {
 
 QuestionRecord Q(const char* text, const char* correct, bool any = false) {
-  QuestionRecord q;
-  q.Question = text;
-  q.AnswerA = "a";
-  q.AnswerB = "b";
-  q.AnswerD = "d";
-  q.Correct = correct;
-  q.AnyCorrectPasses = any;
-  return q;
+  return MakeQuestion(text, {"a", "b", "", "d"}, correct, any);
 }
 
 std::vector<QuestionRecord> Questions(int count) {
@@ -164,7 +158,8 @@ TEST_F(SessionTest, PreviewAsksEveryQuestionInOrderFromTheChosenOne) {
   session.StartPreview(4);
   EXPECT_EQ(session.Count(), 5);
   EXPECT_EQ(session.Current(), 3);
-  EXPECT_EQ(session.QuestionNumber(3), 4);
+  for (int position = 0; position < 5; ++position)
+    EXPECT_EQ(session.Question(position).Question, "Q" + std::to_string(position + 1));
   session.StartPreview(99);
   EXPECT_EQ(session.Current(), 4);
 }

@@ -21,6 +21,7 @@
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
 #include "support/IoErrorText.h"
+#include "support/StoreLines.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -84,9 +85,7 @@ TEST(BadInputTest, AnEmptyFileReadsAsAnEmptyTestEverywhere) {
   const std::string text = dir.File("empty.txt");
   DecryptTestToText(path, text);
   TIniStore converted(text);
-  TStrings keys;
-  converted.ReadSection(TestFile::Settings, keys);
-  EXPECT_EQ(keys.size(), 15u);
+  EXPECT_EQ(SectionKeys(converted, TestFile::Settings).size(), 15u);
   EXPECT_EQ(ReadBytes(path), "") << "reading never writes";
 }
 

@@ -18,6 +18,7 @@
 #include "core/run/TestSession.h"
 #include "core/storage/IniStore.h"
 #include "support/ManualClock.h"
+#include "support/Questions.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "support/UiKit.h"
@@ -50,13 +51,7 @@ public:
 };
 
 QuestionRecord Question(const char* text, const char* correct, bool any = false) {
-  QuestionRecord q;
-  q.Question = text;
-  q.AnswerA = "Alpha";
-  q.AnswerB = "Beta";
-  q.AnswerC = "Gamma";
-  q.Correct = correct;
-  q.AnyCorrectPasses = any;
+  QuestionRecord q = MakeQuestion(text, {"Alpha", "Beta", "Gamma"}, correct, any);
   q.Reference = "Chapter 1";
   return q;
 }
@@ -224,7 +219,8 @@ TEST_F(EngineTest, TimeOutClosesTheBoxOpenOverTheQuestion) {
     ASSERT_TRUE(WaitUntil([&] { return !shown.isVisible(); }, 2000)) << "the box stayed open";
   });
   form.FinishButtonClick();
-  EXPECT_TRUE(form.result() == QDialog::Accepted && form.EndedByTime());
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_TRUE(session.Finish().TimedOut);
   // A box of one word is still wide enough for a window manager to show its title whole.
   auto small = OnModal<QMessageBox>([&](QMessageBox& shown) { width = shown.width(); });
   RealDialogs.Inform("Saved.");
@@ -450,7 +446,7 @@ TEST_F(EngineTest, WindowsOpenCentredWithTheEnginesOwnLogoAndStudentHelp) {
 }
 
 TEST_F(EngineTest, AnAddressNoBrowserTakesIsGivenToCopy) {
-  Shell.Results = {0};
+  Shell.Results = {TOpenResult::NotStarted};
   Dialogs.ExpectMessage(TMessageKind::Error,
                         "No web browser could be opened for this page. To read it, copy its address into a "
                         "browser:\rfile:///opt/help/web/home%20page.html");

@@ -10,14 +10,12 @@
 #include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
+#include "support/Questions.h"
 #include "ui/maker/QAForm.h"
 
 // A question with its text and every other field derived from tag.
 inline QuestionRecord Question(const std::string& tag) {
-  QuestionRecord record;
-  record.Question = "Question " + tag;
-  record.AnswerA = "A of " + tag;
-  record.AnswerB = "B of " + tag;
+  QuestionRecord record = MakeQuestion("Question " + tag, {"A of " + tag, "B of " + tag});
   record.Reference = "Page " + tag;
   return record;
 }
@@ -68,6 +66,13 @@ protected:
     auto set = std::make_unique<QuestionSet>();
     set->LoadQuestions(path);
     return set;
+  }
+
+  // Whether the question on the editor's screen opens its media in the
+  // engine's own viewer, as copying the screen into the question stores it.
+  bool ShownInternalViewer() {
+    EXPECT_TRUE(Editor->SaveCurrent());
+    return Set->Current().MMediaInternal;
   }
 
   std::unique_ptr<TQAForm> Editor;

@@ -44,18 +44,12 @@ protected:
   QByteArray SavedConfig;
 };
 
-QuestionRecord Asking(const std::string& text) {
-  QuestionRecord record;
-  record.Question = text;
-  return record;
-}
-
 TEST_F(EditorSpellingTest, UnknownWordsAreUnderlinedWithSuggestionsAddAndIgnore) {
   // Words added or ignored stay so for the run: each run of the test takes new ones.
   static char run = 'a';
   const std::string added = std::string("Qwzzle") + run;
   const std::string ignored = std::string("Blorptax") + run++;
-  OpenEditor(WriteTest({Asking("The mitocondria of a cell"), Asking(added + " and " + ignored)}));
+  OpenEditor(WriteTest({MakeQuestion("The mitocondria of a cell"), MakeQuestion(added + " and " + ignored)}));
   EXPECT_EQ(Underlined(), QStringList{"mitocondria"});
 
   auto menu = MenuAt(6);
@@ -82,10 +76,10 @@ TEST_F(EditorSpellingTest, UnknownWordsAreUnderlinedWithSuggestionsAddAndIgnore)
 }
 
 TEST_F(EditorSpellingTest, WholeTestCheckListsEveryUnknownWordAndGoesThroughThem) {
-  QuestionRecord second = Asking("A plain question");
+  QuestionRecord second = MakeQuestion("A plain question");
   second.AnswerC = "Teh answer";
   second.Reference = "See chaptre two";
-  OpenEditor(WriteTest({Asking("Nothing wrong here"), second}));
+  OpenEditor(WriteTest({MakeQuestion("Nothing wrong here"), second}));
   Trigger(*Editor, "CheckSpelling1");
   EXPECT_EQ(Child<QLabel>(*Editor, "FindStatus")->text(), "2 unknown words");
   EXPECT_EQ(Child<QListWidget>(*Editor, "HitList")->count(), 2);
@@ -99,7 +93,7 @@ TEST_F(EditorSpellingTest, WholeTestCheckListsEveryUnknownWordAndGoesThroughThem
 
 TEST_F(EditorSpellingTest, LanguageIsKeptPerTestAndAMissingDictionaryIsToldOnce) {
   qApp->setProperty("quizwellNoDictionaryTold", false);
-  const std::string path = WriteTest({Asking("Zqxwvy")});
+  const std::string path = WriteTest({MakeQuestion("Zqxwvy")});
   TSpeller::SetLanguageOfTest(FromPath(path), QStringLiteral("xx_XX"));
   const QString told =
       QStringLiteral("No spelling dictionary for xx_XX is installed, so spelling is not checked.");

@@ -605,14 +605,13 @@ TEST_F(MainFormTest, EngineBesideTheMakerIsStartedWithoutAQuestion) {
   EXPECT_EQ(Shell.Calls[0].FileName, FileIn("qwtest.exe"));
   EXPECT_EQ(Shell.Calls[0].Parameters, "");
   EXPECT_EQ(Shell.Calls[0].Folder, "");
-  EXPECT_EQ(Shell.Calls[0].ShowMode, SW_SHOW);
 }
 
 TEST_F(MainFormTest, OwnEngineBesideTheMakerComesAfterTheOtherAndPreviewsTheTest) {
   const std::string engine = Dir.File("qwtest");
   WriteBytes(engine, "#!/bin/sh\n");
   std::filesystem::permissions(engine, std::filesystem::perms::owner_all);
-  Shell.Results = {2};
+  Shell.Results = {TOpenResult::FileNotFound};
   Form.LaunchQuizwellClient1Click();
   ASSERT_EQ(Shell.Calls.size(), 2u);
   EXPECT_EQ(Shell.Calls[1].FileName, FromPath(engine));
@@ -628,13 +627,13 @@ TEST_F(MainFormTest, OwnEngineBesideTheMakerComesAfterTheOtherAndPreviewsTheTest
 }
 
 TEST_F(MainFormTest, EngineNotFoundLeadsToTheQuestionAndAChosenOneThatFailsIsReported) {
-  Shell.Results = {2};
+  Shell.Results = {TOpenResult::FileNotFound};
   Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::No);
   Form.LaunchQuizwellClient1Click();
   ASSERT_EQ(Shell.Calls.size(), 1u);
   EXPECT_EQ(Shell.Calls[0].FileName, FileIn("QWTEST.EXE"));
 
-  Shell.Results = {2, 0};
+  Shell.Results = {TOpenResult::FileNotFound, TOpenResult::NotStarted};
   Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::Yes);
   Dialogs.ExpectOpen(QStringLiteral("/opt/engine/QWTEST.EXE"));
   Dialogs.ExpectMessage(TMessageKind::Error,
@@ -642,14 +641,13 @@ TEST_F(MainFormTest, EngineNotFoundLeadsToTheQuestionAndAChosenOneThatFailsIsRep
   Form.LaunchQuizwellClient1Click();
   ASSERT_EQ(Shell.Calls.size(), 3u);
   EXPECT_EQ(Shell.Calls[2].FileName, "/opt/engine/QWTEST.EXE");
-  EXPECT_EQ(Shell.Calls[2].ShowMode, SW_SHOW);
   const TFileDialogOptions& options = Dialogs.Files.back().Options;
   EXPECT_EQ(options.Title, "");
   EXPECT_EQ(options.FileName, "QWTEST.EXE");
   EXPECT_EQ(options.Filter, "Application Files|*.EXE|All Files|*.*");
   EXPECT_EQ(options.DefaultExt, "EXE");
 
-  Shell.Results = {2};
+  Shell.Results = {TOpenResult::FileNotFound};
   Dialogs.ExpectMessage(TMessageKind::Confirmation, EngineQuestion, TButton::Yes);
   Dialogs.ExpectOpen(std::nullopt);
   Form.LaunchQuizwellClient1Click();
@@ -666,7 +664,6 @@ TEST_F(MainFormTest, HelpMenuOpensContentsAndTheBundledWebPages) {
     EXPECT_FALSE(link->text().isEmpty());
     link->trigger();
     opened << Shell.Calls.back().FileName;
-    EXPECT_EQ(Shell.Calls.back().ShowMode, SW_SHOW);
   }
   const QString pages = Folder() + "/help/web/";
   EXPECT_EQ(opened, (QStringList{pages + "home.html", pages + "tips.html", pages + "support.html",
@@ -758,7 +755,7 @@ TEST_F(MainFormTest, ImportedQuestionsMakeANewTestOrJoinTheLoadedOneAndExportGoe
   WriteBytes(Elsewhere.File("more.csv"), "question;A;B;correct\r\n\"Rome's river?\";Tiber;Arno;A\r\n");
   Dialogs.ExpectOpen(FromPath(Elsewhere.File("more.csv")));
   Dialogs.ExpectMessage(TMessageKind::Information,
-                        QStringLiteral("1 questions were imported from more.csv into RIVERS.QWT."));
+                        QStringLiteral("1 question was imported from more.csv into RIVERS.QWT."));
   Fire("ImportQuestions1");
 
   Dialogs.ExpectSave(FromPath(Elsewhere.File("out.csv")));

@@ -106,7 +106,7 @@ TEST_F(QAFormTest, LoadShowsTheFirstQuestionExactly) {
   EXPECT_EQ(Child<QLabel>(*Editor, "HotLinkParmsLabel")->text(), "-q");
   EXPECT_EQ(Child<QLabel>(*Editor, "MMediaLabel")->text(), "\\MEDIA\\SOUND.WAV");
   EXPECT_FALSE(Child<QLabel>(*Editor, "MMediaLabel")->isVisible());
-  EXPECT_EQ(Editor->MMediaLabelTag(), 1);
+  EXPECT_TRUE(ShownInternalViewer());
   const bool expected[] = {false, true, false, true, false, false};
   for (int i = 1; i <= 6; ++i) EXPECT_EQ(Check(i)->isChecked(), expected[i - 1]) << i;
   EXPECT_TRUE(Radio(2)->isChecked());

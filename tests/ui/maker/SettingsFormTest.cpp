@@ -102,31 +102,6 @@ protected:
   std::string TestPath = Dir.File("TEST.QWT");
 };
 
-TEST_F(SettingsFormTest, DesignStateBeforeLoading) {
-  WriteNewTest();
-  auto form = Create();
-  EXPECT_EQ(form->windowTitle(), "Global Test Settings");
-  for (const char* name : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4"})
-    EXPECT_TRUE(Check(name)->isChecked()) << name;
-  for (const char* name : {"CheckBox5", "CheckBox6"}) EXPECT_FALSE(Check(name)->isChecked()) << name;
-  EXPECT_FALSE(Get<QRadioButton>("RadioButton1")->isChecked());
-  EXPECT_FALSE(Get<QRadioButton>("RadioButton2")->isChecked());
-  for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4"}) {
-    EXPECT_EQ(List(name)->currentIndex(), -1) << name;
-    EXPECT_FALSE(List(name)->isEditable()) << name;
-  }
-  EXPECT_EQ(Field()->displayText(), "00:00:00");
-  EXPECT_EQ(Field()->toolTip(), "Hours : Minutes : Seconds");
-  EXPECT_EQ(Spin("SpinEdit2")->maximum(), 100);
-  EXPECT_EQ(Spin("SpinEdit3")->maximum(), 99999);
-  for (const char* name : {"Memo1", "Memo2"}) {
-    EXPECT_EQ(Memo(name)->font().pixelSize(), 13) << name;
-    EXPECT_TRUE(Memo(name)->font().bold()) << name;
-    EXPECT_TRUE(Memo(name)->toPlainText().isEmpty()) << name;
-  }
-  EXPECT_FALSE(ApplyEnabled());
-}
-
 TEST_F(SettingsFormTest, NewTestOpensInItsStateAndOkWritesTheMissingKeysInOrder) {
   TFixedFirstByte fixed(0x21);
   WriteNewTest();

@@ -11,6 +11,7 @@
 #include "core/model/ClientConfig.h"
 #include "core/model/TestSettings.h"
 #include "support/InjectedFault.h"
+#include "support/Questions.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/EditorFixture.h"
 #include "ui/maker/MainForm.h"
@@ -157,9 +158,7 @@ std::vector<TWindowCase> WriteFaultTest::Cases() {
       // OK applies too, and stays open when it cannot.
       {"TestSettings",
        [](T& t) {
-         QuestionRecord question;
-         question.Question = "Kept?";
-         const std::string path = t.WriteTest({question});
+         const std::string path = t.WriteTest({MakeQuestion("Kept?")});
          t.OpenDialog<TSettingsForm>();
          Child<QLineEdit>(*t.Dialog, "Edit1")->setText("Renamed");
          return path;

@@ -53,10 +53,11 @@ TEST_F(PaperForms, PrintFormStartsFromUsefulDefaultsAndSavesThePdfItShows) {
 
 TEST_F(PaperForms, GradeFormShowsResultsSavesThemAndNamesTheBadCell) {
   const PaperVersions::TPaperTest test = WriteTest(6);
-  const auto versions = PaperVersions::Make(test.Questions, {2, 31, true, true});
-  std::string answers = "Name,Version\r\n";
-  for (const auto& version : versions) answers += Csv::FormatRecord(Grading::KeyRow(version));
-  WriteBytes(Dir.File("answers.csv"), answers + "Zo\xC3\xAB,B\r\n");
+  // Seed 31 prints version A as questions 1 CADB, 2 DBA, 3 BDCA, 4 BAD, 5 ADBC,
+  // 6 ADB and version B as 1 DABC, 4 ADB, 2 DBA, 5 CABD, 6 BDA, 3 DCAB
+  // (answers by their stored letters).
+  WriteBytes(Dir.File("answers.csv"),
+             "Name,Version\r\nKey A,A,A,B,BD,A,D,AB\r\nKey B,B,D,C,B,A,BC,AC\r\nZo\xC3\xAB,B\r\n");
   WriteBytes(Dir.File("bad.csv"), "Ann,A,B,Q\r\n");
 
   TGradeForm form(test, QString::fromStdString(TestPath), Dialogs);
@@ -120,10 +121,10 @@ TEST_F(PaperForms, GradingStartsFromTheLastPrintAndWarnsOfSheetsThatFitAnotherKe
   printPdf("31");
 
   const auto versions = PaperVersions::Make(test.Questions, {2, 31, false, true});
-  std::vector<std::string> row = Grading::KeyRow(versions[1]);
-  row[1] = "A";  // written on version B, typed as A
-  const std::string sheetB = Csv::FormatRecord(row);
-  const std::string answers = sheetB + Csv::FormatRecord(Grading::KeyRow(versions[0])) + sheetB;
+  // Version B prints questions 1 DABC, 2 DBA, 3 DCAB, 4 ADB, 5 CABD, 6 BDA
+  // (answers by their stored letters); its key, written on B and typed as A:
+  const std::string sheetB = "Key B,A,D,B,AC,C,A,BC\r\n";
+  const std::string answers = sheetB + "Key A,A,A,B,BD,A,D,AB\r\n" + sheetB;
   WriteBytes(Dir.File("answers.csv"), answers);
   const QString answersPath = QString::fromStdString(Dir.File("answers.csv"));
   const auto warning = [](const char* sheets, int own, const char* key) {
