@@ -48,6 +48,7 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_print_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_engine_bench
 	$(BUILD)-bench/bench/quizwell_exchange_bench
+	$(BUILD)-bench/bench/quizwell_duplicates_bench
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. One
 # test is left to the plain run: it uses up every file descriptor, and the
