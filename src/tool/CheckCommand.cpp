@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "core/model/Duplicates.h"
-#include "core/model/TestCatalogue.h"
 #include "core/model/TestCheck.h"
 #include "core/model/TestContents.h"
 #include "core/storage/IniStore.h"
@@ -30,21 +29,12 @@ std::vector<std::string> DuplicateFindings(TCustomIniStore& store) {
 // Alike questions across the tests of folder, one block per group.
 int CheckFolder(TToolContext& context, std::string folder) {
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  TestCatalogue catalogue(folder);
-  catalogue.Scan();
-  std::vector<Duplicates::TTestQuestions> tests;
   int status = ExitOk;
-  for (int n = 1; n <= MaxTests; ++n) {
-    const std::string& fileName = catalogue.Entry(n).FileName;
-    if (fileName.empty()) continue;
-    try {
-      TIniStore store(catalogue.PathOf(fileName));
-      tests.push_back({catalogue.PathOf(fileName), ReadTestContents(store).Questions});
-    } catch (const TIoError& error) {
-      Report(context.Err, error.what());
-      status = ExitTrouble;
-    }
-  }
+  const std::vector<Duplicates::TTestQuestions> tests =
+      Duplicates::ReadFolder(folder, [&](const std::string& error) {
+        Report(context.Err, error);
+        status = ExitTrouble;
+      });
   for (const Duplicates::TGroup& group : Duplicates::Find(tests)) {
     context.Out << Duplicates::KindText(group.Kind) << ":\n";
     for (const Duplicates::TPlace& place : group.Members) {

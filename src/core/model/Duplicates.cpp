@@ -7,6 +7,11 @@
 #include <numeric>
 #include <unordered_map>
 
+#include "core/model/TestCatalogue.h"
+#include "core/model/TestContents.h"
+#include "core/storage/IniStore.h"
+#include "core/storage/IoError.h"
+
 namespace Duplicates {
 namespace {
 
@@ -213,6 +218,24 @@ std::vector<TGroup> Find(const std::vector<TTestQuestions>& tests) {
     return x.Test != y.Test ? x.Test < y.Test : x.Number < y.Number;
   });
   return result;
+}
+
+std::vector<TTestQuestions> ReadFolder(const std::string& folder,
+                                       const std::function<void(const std::string& error)>& onUnreadable) {
+  TestCatalogue catalogue(folder);
+  catalogue.Scan();
+  std::vector<TTestQuestions> tests;
+  for (int n = 1; n <= MaxTests; ++n) {
+    const std::string& fileName = catalogue.Entry(n).FileName;
+    if (fileName.empty()) continue;
+    try {
+      TIniStore store(catalogue.PathOf(fileName));
+      tests.push_back({catalogue.PathOf(fileName), ReadTestContents(store).Questions});
+    } catch (const TIoError& error) {
+      onUnreadable(error.what());
+    }
+  }
+  return tests;
 }
 
 std::string_view KindText(TGroup::TKind kind) {

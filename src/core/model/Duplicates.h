@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,13 @@ double ShingleSimilarity(std::string_view a, std::string_view b);
 // Every group of two or more alike questions among tests, ordered by their
 // first member. Questions without text are left out.
 std::vector<TGroup> Find(const std::vector<TTestQuestions>& tests);
+
+// The tests of folder (the catalogue's files, no trailing separator), each
+// named by its path. A test that cannot be read is left out after
+// onUnreadable is told its error. Throws TIoError when the folder cannot be
+// listed.
+std::vector<TTestQuestions> ReadFolder(const std::string& folder,
+                                       const std::function<void(const std::string& error)>& onUnreadable);
 
 // The heading of a group in a report: "Same question" or "Same question,
 // other answers".

@@ -67,6 +67,7 @@ TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
   layout->addWidget(LogoImage);
   layout->addWidget(new QLabel(QStringLiteral("Choose a test and press Start:")));
   ListBox1 = Named(new QListWidget, "ListBox1");
+  ListBox1->setAccessibleName(QStringLiteral("Tests"));
   layout->addWidget(ListBox1);
   auto* buttons = new QHBoxLayout;
   StartButton = Named(new QPushButton(QStringLiteral("&Start")), "StartButton");

@@ -120,8 +120,7 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
   for (QLineEdit* box : {Edit2, Edit3, Edit4, Edit5})
     connect(box, &QLineEdit::textChanged, this, &TApplyDialog::EnableApply);
   connect(Memo1, &QPlainTextEdit::textChanged, this, &TApplyDialog::EnableApply);
-  // The dialog is opened from the main window and shares its help topic.
-  InstallHelpKey(this, Globals.Help, HelpContext::Main);
+  InstallHelpKey(this, Globals.Help, HelpContext::Client);
 
   CentreOnScreen(this);
 }

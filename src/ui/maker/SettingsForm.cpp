@@ -195,6 +195,9 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
   MaskEdit1->setToolTip(QStringLiteral("Hours : Minutes : Seconds"));
   MaskEdit1->setFixedWidth(MaskEdit1->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 12);
   SpinButton1 = Named(new TSpinButton, "SpinButton1");
+  SpinButton1->findChild<QToolButton*>(QStringLiteral("Up"))->setAccessibleName(QStringLiteral("More time"));
+  SpinButton1->findChild<QToolButton*>(QStringLiteral("Down"))
+      ->setAccessibleName(QStringLiteral("Less time"));
   auto* timeRow = new QHBoxLayout;
   timeRow->setSpacing(2);
   timeRow->addWidget(Label("Label2", QStringLiteral("Time Allowed (HH:MM:SS)")));

@@ -21,6 +21,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "support/UiKit.h"
+#include "support/WindowAudit.h"
 #include "ui/engine/AboutBox.h"
 #include "ui/engine/BeginBox.h"
 #include "ui/engine/EndForm.h"
@@ -394,21 +395,7 @@ TEST_F(EngineTest, KeysChooseAnswersAndMoveOnButNotFromATextField) {
   EXPECT_EQ(session.Current(), 1);
 }
 
-// The letters that more than one shown control of window, or menu of its menu bar, takes as mnemonic.
-static QStringList MnemonicClashes(QWidget& window) {
-  QStringList texts, clashes;
-  for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
-    if (!button->isHidden()) texts << button->text();
-  if (auto* main = qobject_cast<QMainWindow*>(&window))
-    for (QAction* menu : main->menuBar()->actions()) texts << menu->text();
-  std::map<QChar, int> uses;
-  for (QString text : texts)
-    if (const qsizetype at = text.remove("&&").indexOf('&'); at >= 0 && ++uses[text[at + 1].toUpper()] == 2)
-      clashes << text;
-  return clashes;
-}
-
-TEST_F(EngineTest, NoWindowOfTheEngineGivesOneMnemonicTwice) {
+TEST_F(EngineTest, NoWindowOfTheEngineGivesOneMnemonicTwiceOrLeavesAControlUnnamed) {
   Settings.CheckAnswers = 1;
   for (QuestionRecord& question : Questions) {
     question.AnswerD = question.AnswerE = question.AnswerF = "More";
@@ -419,14 +406,18 @@ TEST_F(EngineTest, NoWindowOfTheEngineGivesOneMnemonicTwice) {
   TQuestionForm form(session, Services);
   form.show();
   EXPECT_EQ(MnemonicClashes(form), QStringList());
+  EXPECT_EQ(UnnamedControls(form), QStringList());
   form.NextButtonClick();  // check boxes
   EXPECT_EQ(MnemonicClashes(form), QStringList());
+  EXPECT_EQ(UnnamedControls(form), QStringList());
   TEngineForm engine(EngineSetup());
   TEndForm end(session, session.Finish());
   TReviewForm review(session, Services);
   TAboutBox about(ClientConfig{}, QPixmap(), Services);
-  for (QWidget* window : std::initializer_list<QWidget*>{&engine, &end, &review, &about})
+  for (QWidget* window : std::initializer_list<QWidget*>{&engine, &end, &review, &about}) {
     EXPECT_EQ(MnemonicClashes(*window), QStringList()) << window->objectName().toStdString();
+    EXPECT_EQ(UnnamedControls(*window), QStringList()) << window->objectName().toStdString();
+  }
 }
 
 TEST_F(EngineTest, WindowsOpenCentredWithTheEnginesOwnLogoAndStudentHelp) {
