@@ -8,6 +8,9 @@
 #include "support/UiKit.h"
 #include "ui/maker/DuplicatesForm.h"
 #include "ui/maker/QAForm.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/print/GradeForm.h"
+#include "ui/print/PrintForm.h"
 
 namespace {
 
@@ -54,6 +57,22 @@ TEST_F(DuplicatesFormTest, ListsEachGroupAndOpensTheEditorAtTheQuestionPicked) {
   EXPECT_TRUE(WaitUntil([&] { return duplicates.Used; }));
   EXPECT_EQ(shownInEditor, "what is the capital of FRANCE");
   EXPECT_TRUE(Status().contains("B.QWT")) << Status().toStdString();
+}
+
+// F1 in Print Test and Grade Answers shows the paper tests' topic.
+TEST_F(DuplicatesFormTest, PrintAndGradeWindowsOpenTheirOwnHelpTopic) {
+  WriteTest("A.QWT", {"One?"});
+  StartWithTests();
+  Pick(1);
+  {
+    auto print = OnModal<TPrintForm>([](TPrintForm& form) { PressF1(&form); });
+    Trigger(Form, "PrintTest1");
+  }
+  {
+    auto grade = OnModal<TGradeForm>([](TGradeForm& form) { PressF1(&form); });
+    Trigger(Form, "GradeAnswers1");
+  }
+  EXPECT_EQ(Help.Calls, (std::vector<int>{HelpContext::Print, HelpContext::Print}));
 }
 
 }  // namespace
