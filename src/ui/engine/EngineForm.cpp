@@ -17,6 +17,7 @@
 #include <system_error>
 
 #include "core/model/TestContents.h"
+#include "core/run/ExtraTime.h"
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IoError.h"
@@ -146,6 +147,20 @@ void TEngineForm::OpenTest1Click() {
   if (path) TakeTest(*path);
 }
 
+void TEngineForm::ApplyExtraTime(const QString& path, TestSettings& settings) {
+  // A list that cannot be read is named, and the test goes on at its own time.
+  RunGuarded(Setup.Dialogs, [&] {
+    const std::optional<int> seconds = TimeField::SecondsOfDay(TimeField::Normalize(settings.Time));
+    if (!seconds || *seconds == 0) return;
+    const std::optional<double> factor =
+        ExtraTime::FactorFor(ExtraTime::Load(ToPath(path)), ToCp1252(StudentName));
+    if (!factor || *factor == 1) return;
+    settings.Time = TimeField::Format(ExtraTime::ExtendedSeconds(*seconds, *factor));
+    Setup.Dialogs.Inform(QStringLiteral("You have extra time for this test: %1 instead of %2.")
+                             .arg(FromUtf8(settings.Time), FromUtf8(TimeField::Format(*seconds))));
+  });
+}
+
 void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
   const bool preview = previewQuestion > 0;
   TestSettings settings;
@@ -174,6 +189,7 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
     StudentName = name->trimmed();
     NameAsked = true;
   }
+  if (!preview) ApplyExtraTime(path, settings);
   TTestSession session(settings, std::move(questions), Setup.Clock);
   if (preview) {
     session.StartPreview(previewQuestion);

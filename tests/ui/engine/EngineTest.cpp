@@ -14,6 +14,7 @@
 
 #include "core/model/ClientConfig.h"
 #include "core/model/TestFile.h"
+#include "core/run/ExtraTime.h"
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IniStore.h"
@@ -445,4 +446,29 @@ TEST_F(EngineTest, AnAddressNoBrowserTakesIsGivenToCopy) {
                         "No web browser could be opened for this page. To read it, copy its address into a "
                         "browser:\rfile:///opt/help/web/home%20page.html");
   EXPECT_FALSE(OpenInBrowser(Shell, Dialogs, "/opt/help/web/home page.html"));
+}
+
+// A student on the list beside the test gets the factor's time, is told so,
+// and the begin box shows it; anyone else gets the test's own time.
+TEST_F(EngineTest, TheListedStudentIsGivenAndShownTheLongerTime) {
+  Settings.Time = "00:30:00";
+  const QString path = WriteTest();
+  ExtraTime::Save(ToPath(path), ExtraTime::Parse("ann  lee=1.25\n"));
+  const auto timeShown = [&](const QString& student) {
+    TEngineForm engine(EngineSetup());
+    Prompts.Answers = {student};
+    QString shown;
+    engine.RunModal = [&](QDialog& dialog) {
+      shown = Child<QLabel>(dialog, "TimeLabel")->text();
+      return int(QDialog::Rejected);
+    };
+    engine.TakeTest(path);
+    return shown;
+  };
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("You have extra time for this test: 00:37:30 instead of 00:30:00."));
+  EXPECT_EQ(timeShown(QStringLiteral(" Ann Lee")),
+            QStringLiteral("Time limit: 00:37:30 (hours:minutes:seconds)"));
+  EXPECT_EQ(timeShown(QStringLiteral("Bo")), QStringLiteral("Time limit: 00:30:00 (hours:minutes:seconds)"));
+  EXPECT_TRUE(Dialogs.AllUsed());
 }
