@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/maker/ExtraTimeForm.h"
 #include "ui/platform/ApplyDialog.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
@@ -204,6 +205,13 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
   timeRow->addWidget(MaskEdit1);
   timeRow->addWidget(SpinButton1);
   timeRow->addStretch();
+  auto* extraTime = Named(new QPushButton(QStringLiteral("E&xtra Time per Student...")), "ExtraTimeButton");
+  extraTime->setAutoDefault(false);  // Enter in a field never opens it
+  connect(extraTime, &QPushButton::clicked, this, [this] {
+    TExtraTimeForm form(ToPath(Globals.CurrentTestPath), Globals.Dialogs, this);
+    form.exec();
+  });
+  timeRow->addWidget(extraTime);
   auto* time = new QVBoxLayout;
   time->addWidget(
       Explanation("Label6", QStringLiteral("Leave blank or set to all zeros if this is not a timed test.")));
