@@ -50,6 +50,7 @@ bench: deps
 	$(BUILD)-bench/bench/quizwell_exchange_bench
 	$(BUILD)-bench/bench/quizwell_results_bench
 	$(BUILD)-bench/bench/quizwell_classroom_load
+	$(BUILD)-bench/bench/quizwell_duplicates_bench
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. One
 # test is left to the plain run: it uses up every file descriptor, and the

@@ -143,7 +143,7 @@ const std::vector<TCommand>& Commands() {
        2,
        EncryptCommand},
       {"check",
-       "TEST...",
+       "TEST... | --folder DIR...",
        "report what is wrong in tests",
        "Checks each TEST and prints one line per finding, \"FILE: finding\": values that do\n"
        "not decipher, gaps in the question numbering (which the editor closes up), question\n"
@@ -151,9 +151,12 @@ const std::vector<TCommand>& Commands() {
        "without question text or without a correct answer, correct letters that name empty\n"
        "answers, a pass point outside 0 to 100 or a maximum number of questions outside\n"
        "0 to 99999, and a time that is not HH:MM:SS within 23:59:59 (an empty time and the\n"
-       "new-test time 0 mean an untimed test). Prints nothing for a sound test.\n"
-       "Exit status 1 when anything is found.\n",
-       {},
+       "new-test time 0 mean an untimed test), and questions typed twice (\"QA4: same\n"
+       "question as QA1\", with \", other answers\" when only the stem is the same).\n"
+       "Prints nothing for a sound test. Exit status 1 when anything is found.\n\n"
+       "  --folder  check the tests of each folder DIR for questions typed twice across\n"
+       "            them: each group with its tests, question numbers and texts\n",
+       {"--folder"},
        1,
        AnyNumber,
        CheckCommand},

@@ -190,3 +190,36 @@ TEST(CheckCommand, ChecksEveryFileAndAnUnreadableOneWins) {
 }
 
 }  // namespace
+
+namespace {
+
+void WriteQuestions(const std::string& path, const std::vector<QuestionRecord>& questions) {
+  TIniStore store(path);
+  WriteSetting(store, "DESC", "Questions");
+  for (std::size_t i = 0; i < questions.size(); ++i)
+    TestFile::WriteQuestion(store, static_cast<int>(i) + 1, questions[i]);
+  store.UpdateFile();
+}
+
+}  // namespace
+
+TEST(CheckCommand, ReportsQuestionsTypedTwiceWithinATestAndAcrossAFolder) {
+  TTempDir dir;
+  const QuestionRecord capital = MakeQuestion("What is the capital of France?", "Paris", "Rome", "A");
+  WriteQuestions(dir.File("A.QWT"), {capital, MakeQuestion("What is 2 + 2?", "4", "5", "A"),
+                                     MakeQuestion("what is the capital of FRANCE", "Lyon", "Nice", "A")});
+  WriteQuestions(dir.File("B.QWT"), {MakeQuestion("Other?", "x", "y", "A"), capital});
+
+  const TToolResult one = RunTool({"check", dir.File("A.QWT")});
+  EXPECT_EQ(one.Out, dir.File("A.QWT") + ": QA3: same question as QA1, other answers\n");
+  EXPECT_EQ(one.ExitCode, 1);
+
+  const TToolResult folder = RunTool({"check", "--folder", dir.File("")});
+  EXPECT_EQ(folder.Out, "Same question, other answers:\n  " + dir.File("A.QWT") +
+                            " question 1 (answers 1): What is the capital of France?\n  " +
+                            dir.File("A.QWT") + " question 3 (answers 2): what is the capital of FRANCE\n  " +
+                            dir.File("B.QWT") + " question 2 (answers 1): What is the capital of France?\n");
+  EXPECT_EQ(folder.Err, "");
+  EXPECT_EQ(folder.ExitCode, 1);
+  EXPECT_EQ(RunTool({"check", "--folder", dir.File("none")}).ExitCode, 2);
+}

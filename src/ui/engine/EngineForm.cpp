@@ -20,6 +20,7 @@
 #include "core/model/TestContents.h"
 #include "core/results/AttemptFile.h"
 #include "core/results/RecordAttempt.h"
+#include "core/run/ExtraTime.h"
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IoError.h"
@@ -70,6 +71,7 @@ TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
   layout->addWidget(LogoImage);
   layout->addWidget(new QLabel(QStringLiteral("Choose a test and press Start:")));
   ListBox1 = Named(new QListWidget, "ListBox1");
+  ListBox1->setAccessibleName(QStringLiteral("Tests"));
   layout->addWidget(ListBox1);
   auto* buttons = new QHBoxLayout;
   StartButton = Named(new QPushButton(QStringLiteral("&Start")), "StartButton");
@@ -148,6 +150,20 @@ void TEngineForm::OpenTest1Click() {
   if (path) TakeTest(*path);
 }
 
+void TEngineForm::ApplyExtraTime(const QString& path, TestSettings& settings) {
+  // A list that cannot be read is named, and the test goes on at its own time.
+  RunGuarded(Setup.Dialogs, [&] {
+    const std::optional<int> seconds = TimeField::SecondsOfDay(TimeField::Normalize(settings.Time));
+    if (!seconds || *seconds == 0) return;
+    const std::optional<double> factor =
+        ExtraTime::FactorFor(ExtraTime::Load(ToPath(path)), ToCp1252(StudentName));
+    if (!factor || *factor == 1) return;
+    settings.Time = TimeField::Format(ExtraTime::ExtendedSeconds(*seconds, *factor));
+    Setup.Dialogs.Inform(QStringLiteral("You have extra time for this test: %1 instead of %2.")
+                             .arg(FromUtf8(settings.Time), FromUtf8(TimeField::Format(*seconds))));
+  });
+}
+
 void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
   const bool preview = previewQuestion > 0;
   TestSettings settings;
@@ -176,6 +192,7 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
     StudentName = name->trimmed();
     NameAsked = true;
   }
+  if (!preview) ApplyExtraTime(path, settings);
   // The session takes the questions; the attempt keeps the whole test's key.
   const std::vector<QuestionRecord> testQuestions = preview ? std::vector<QuestionRecord>{} : questions;
   TTestSession session(settings, std::move(questions), Setup.Clock);

@@ -6,6 +6,7 @@
 
 #include "core/model/ClientConfig.h"
 #include "core/model/TestCatalogue.h"
+#include "core/model/TestSettings.h"
 #include "ui/platform/EngineServices.h"
 
 class QDateTime;
@@ -69,6 +70,9 @@ protected:
   void closeEvent(QCloseEvent* event) override;
 
 private:
+  // The student's share of extra time, from the list beside the test at path:
+  // settings' time lengthened by the student's factor, and the student told.
+  void ApplyExtraTime(const QString& path, TestSettings& settings);
   void LoadConfig();
   void FillList();
   bool PasswordGiven(const std::string& password, const QString& what);

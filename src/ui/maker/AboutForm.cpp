@@ -88,6 +88,7 @@ TAboutForm::TAboutForm(TGlobals& globals, const QPixmap& banner, QWidget* parent
   label1->setFont(bold);
   Memo1 = new QPlainTextEdit(panel1);
   Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setAccessibleName(QStringLiteral("About Quizwell Maker"));
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -122,8 +122,7 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
     connect(box, &QLineEdit::textChanged, this, &TApplyDialog::EnableApply);
   connect(Memo1, &QPlainTextEdit::textChanged, this, &TApplyDialog::EnableApply);
   connect(ResultsFolderEdit, &QLineEdit::textChanged, this, &TApplyDialog::EnableApply);
-  // The dialog is opened from the main window and shares its help topic.
-  InstallHelpKey(this, Globals.Help, HelpContext::Main);
+  InstallHelpKey(this, Globals.Help, HelpContext::Client);
 
   CentreOnScreen(this);
 }

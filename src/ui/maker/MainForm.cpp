@@ -30,6 +30,7 @@
 #include "ui/maker/AboutForm.h"
 #include "ui/maker/CatalogueSearchForm.h"
 #include "ui/maker/ClientForm.h"
+#include "ui/maker/DuplicatesForm.h"
 #include "ui/maker/LossReportForm.h"
 #include "ui/maker/QAForm.h"
 #include "ui/maker/SettingsForm.h"
@@ -271,6 +272,8 @@ void TMainForm::CreateMenus() {
             &TMainForm::ImportQuestions1Click);
   AddAction(file, "ExportQuestions1", QStringLiteral("E&xport Questions..."),
             &TMainForm::ExportQuestions1Click);
+  AddAction(file, "FindDuplicateQuestions1", QStringLiteral("Find D&uplicate Questions..."),
+            &TMainForm::FindDuplicateQuestions1Click);
   file->addSeparator();
   AddAction(file, "LaunchQuizwellClient1", QStringLiteral("Launch Quizwell &Client"),
             &TMainForm::LaunchQuizwellClient1Click);
@@ -669,6 +672,7 @@ void TMainForm::PrintTest1Click() {
   RunGuarded(Globals.Dialogs, [this] {
     TPrintForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.CurrentTestPath,
                     Globals.Dialogs, this);
+    InstallHelpKey(&form, Globals.Help, HelpContext::Print);
     form.exec();
   });
 }
@@ -677,6 +681,31 @@ void TMainForm::GradeAnswers1Click() {
   RunGuarded(Globals.Dialogs, [this] {
     TGradeForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.CurrentTestPath,
                     Globals.Dialogs, this);
+    InstallHelpKey(&form, Globals.Help, HelpContext::Print);
+    form.exec();
+  });
+}
+
+void TMainForm::FindDuplicateQuestions1Click() {
+  RunGuarded(Globals.Dialogs, [this] {
+    const auto openAt = [this](const std::string& path, int number) {
+      OpenTest(FromPath(path));
+      if (Globals.CurrentTestPath != FromPath(path)) return;
+      TQAForm editor(Globals, this);
+      // Once the editor has loaded the test (its start timer), it moves to the
+      // question as Jump To does.
+      connect(
+          editor.findChild<QTimer*>(QStringLiteral("StartTimer")), &QTimer::timeout, &editor,
+          [this, &editor, number] {
+            if (!editor.isVisible()) return;
+            Globals.Questions.CurrentIndex = number;
+            editor.DisplayNextQuestion();
+          },
+          Qt::SingleShotConnection);
+      editor.exec();
+    };
+    TDuplicatesForm form(Duplicates::ReadFolder(ToPath(Globals.ProgramFolder), [](const std::string&) {}),
+                         openAt, this);
     form.exec();
   });
 }

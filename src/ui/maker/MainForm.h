@@ -61,6 +61,9 @@ public:
   void ImportQuestions1Click();
   // The current test's questions for another quiz system.
   void ExportQuestions1Click();
+  // Alike questions among the tests of the program's folder; a question picked
+  // there makes its test current and opens the editor at it.
+  void FindDuplicateQuestions1Click();
   void LaunchQuizwellClient1Click();
   void PrintTest1Click();
   void GradeAnswers1Click();

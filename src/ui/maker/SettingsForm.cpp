@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/maker/ExtraTimeForm.h"
 #include "ui/platform/ApplyDialog.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
@@ -195,12 +196,22 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
   MaskEdit1->setToolTip(QStringLiteral("Hours : Minutes : Seconds"));
   MaskEdit1->setFixedWidth(MaskEdit1->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 12);
   SpinButton1 = Named(new TSpinButton, "SpinButton1");
+  SpinButton1->findChild<QToolButton*>(QStringLiteral("Up"))->setAccessibleName(QStringLiteral("More time"));
+  SpinButton1->findChild<QToolButton*>(QStringLiteral("Down"))
+      ->setAccessibleName(QStringLiteral("Less time"));
   auto* timeRow = new QHBoxLayout;
   timeRow->setSpacing(2);
   timeRow->addWidget(Label("Label2", QStringLiteral("Time Allowed (HH:MM:SS)")));
   timeRow->addWidget(MaskEdit1);
   timeRow->addWidget(SpinButton1);
   timeRow->addStretch();
+  auto* extraTime = Named(new QPushButton(QStringLiteral("E&xtra Time per Student...")), "ExtraTimeButton");
+  extraTime->setAutoDefault(false);  // Enter in a field never opens it
+  connect(extraTime, &QPushButton::clicked, this, [this] {
+    TExtraTimeForm form(ToPath(Globals.CurrentTestPath), Globals.Dialogs, this);
+    form.exec();
+  });
+  timeRow->addWidget(extraTime);
   auto* time = new QVBoxLayout;
   time->addWidget(
       Explanation("Label6", QStringLiteral("Leave blank or set to all zeros if this is not a timed test.")));

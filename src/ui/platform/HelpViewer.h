@@ -11,6 +11,8 @@ inline constexpr int QA = 103;
 inline constexpr int Settings = 104;
 inline constexpr int Engine = 105;
 inline constexpr int Student = 106;  // every window of the engine: the student's own topic
+inline constexpr int Client = 107;
+inline constexpr int Print = 108;  // Print Test and Grade Answers
 inline constexpr int Results = 109;
 }  // namespace HelpContext
 

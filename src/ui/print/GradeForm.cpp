@@ -83,14 +83,16 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
                            {QStringLiteral("Name"), QStringLiteral("Version"), QStringLiteral("Right"),
                             QStringLiteral("Asked"), QStringLiteral("Percent"), QStringLiteral("Passed")});
   ResultsTable->setColumnHidden(5, Test.PassPoint == 0);
+  ResultsTable->setAccessibleName(QStringLiteral("Results by student"));
   QuestionsTable = MakeTable(
       "QuestionsTable", {QStringLiteral("Question"), QStringLiteral("Right"), QStringLiteral("Students")});
+  QuestionsTable->setAccessibleName(QStringLiteral("Results by question"));
   QuestionsTable->setMaximumHeight(160);
 
   auto* buttons = new QHBoxLayout;
   QPushButton* open = MakeButton("OpenButton", QStringLiteral("&Open Answers..."));
   GradeButton = MakeButton("GradeButton", QStringLiteral("&Grade Again"));
-  SaveButton = MakeButton("SaveButton", QStringLiteral("&Save as CSV..."));
+  SaveButton = MakeButton("SaveButton", QStringLiteral("Sa&ve as CSV..."));
   QPushButton* close = MakeButton("CloseButton", QStringLiteral("Close"));
   GradeButton->setEnabled(false);
   SaveButton->setEnabled(false);

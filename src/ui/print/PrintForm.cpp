@@ -66,7 +66,7 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   SeedEdit->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), SeedEdit));
   SeedEdit->setToolTip(QStringLiteral("The same seed makes the same versions again; note it to grade them."));
-  auto* newSeed = new QPushButton(QStringLiteral("&New"));
+  auto* newSeed = new QPushButton(QStringLiteral("Ne&w"));
   newSeed->setObjectName(QStringLiteral("NewSeedButton"));
   newSeed->setAutoDefault(false);
   seedRow->addWidget(SeedEdit, 1);
@@ -78,7 +78,7 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   auto* includeBox = new QGroupBox(QStringLiteral("Include"));
   auto* include = new QVBoxLayout(includeBox);
   QuestionsCheck = AddCheck(include, "QuestionsCheck", QStringLiteral("The q&uestions"), true);
-  HeaderCheck = AddCheck(include, "HeaderCheck", QStringLiteral("A &name, date and class line"), true);
+  HeaderCheck = AddCheck(include, "HeaderCheck", QStringLiteral("A name, date and c&lass line"), true);
   BeginMessageCheck = AddCheck(include, "BeginMessageCheck", QStringLiteral("The &begin message"), true);
   SheetCheck = AddCheck(include, "SheetCheck", QStringLiteral("An answer s&heet for each version"), false);
   KeysCheck = AddCheck(include, "KeysCheck", QStringLiteral("The answer &keys, on their own pages"), true);

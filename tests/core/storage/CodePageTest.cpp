@@ -54,7 +54,9 @@ TEST(CodePageTest, RepairUtf8NamesTheLinesOfMalformedSequencesAndKeepsValidText)
   // well-formed U+FFFD is text and stays.
   std::string text = "caf\xE9\nok \xEF\xBF\xBD\nend \xC3\n\xC0\xAF!";
   EXPECT_EQ(CodePage::RepairUtf8(text), (std::vector<int>{1, 3, 4}));
-  EXPECT_EQ(text, "caf?\nok \xEF\xBF\xBD\nend ?\n?" "?!");
+  EXPECT_EQ(text,
+            "caf?\nok \xEF\xBF\xBD\nend ?\n?"
+            "?!");
   std::string valid = "caf\xC3\xA9";
   EXPECT_TRUE(CodePage::RepairUtf8(valid).empty());
   EXPECT_EQ(valid, "caf\xC3\xA9");

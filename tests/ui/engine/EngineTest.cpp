@@ -14,6 +14,7 @@
 
 #include "core/model/ClientConfig.h"
 #include "core/model/TestFile.h"
+#include "core/run/ExtraTime.h"
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IniStore.h"
@@ -22,6 +23,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "support/UiKit.h"
+#include "support/WindowAudit.h"
 #include "ui/engine/AboutBox.h"
 #include "ui/engine/BeginBox.h"
 #include "ui/engine/EndForm.h"
@@ -391,21 +393,7 @@ TEST_F(EngineTest, KeysChooseAnswersAndMoveOnButNotFromATextField) {
   EXPECT_EQ(session.Current(), 1);
 }
 
-// The letters that more than one shown control of window, or menu of its menu bar, takes as mnemonic.
-static QStringList MnemonicClashes(QWidget& window) {
-  QStringList texts, clashes;
-  for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
-    if (!button->isHidden()) texts << button->text();
-  if (auto* main = qobject_cast<QMainWindow*>(&window))
-    for (QAction* menu : main->menuBar()->actions()) texts << menu->text();
-  std::map<QChar, int> uses;
-  for (QString text : texts)
-    if (const qsizetype at = text.remove("&&").indexOf('&'); at >= 0 && ++uses[text[at + 1].toUpper()] == 2)
-      clashes << text;
-  return clashes;
-}
-
-TEST_F(EngineTest, NoWindowOfTheEngineGivesOneMnemonicTwice) {
+TEST_F(EngineTest, NoWindowOfTheEngineGivesOneMnemonicTwiceOrLeavesAControlUnnamed) {
   Settings.CheckAnswers = 1;
   for (QuestionRecord& question : Questions) {
     question.AnswerD = question.AnswerE = question.AnswerF = "More";
@@ -416,14 +404,18 @@ TEST_F(EngineTest, NoWindowOfTheEngineGivesOneMnemonicTwice) {
   TQuestionForm form(session, Services);
   form.show();
   EXPECT_EQ(MnemonicClashes(form), QStringList());
+  EXPECT_EQ(UnnamedControls(form), QStringList());
   form.NextButtonClick();  // check boxes
   EXPECT_EQ(MnemonicClashes(form), QStringList());
+  EXPECT_EQ(UnnamedControls(form), QStringList());
   TEngineForm engine(EngineSetup());
   TEndForm end(session, session.Finish());
   TReviewForm review(session, Services);
   TAboutBox about(ClientConfig{}, QPixmap(), Services);
-  for (QWidget* window : std::initializer_list<QWidget*>{&engine, &end, &review, &about})
+  for (QWidget* window : std::initializer_list<QWidget*>{&engine, &end, &review, &about}) {
     EXPECT_EQ(MnemonicClashes(*window), QStringList()) << window->objectName().toStdString();
+    EXPECT_EQ(UnnamedControls(*window), QStringList()) << window->objectName().toStdString();
+  }
 }
 
 TEST_F(EngineTest, WindowsOpenCentredWithTheEnginesOwnLogoAndStudentHelp) {
@@ -451,4 +443,29 @@ TEST_F(EngineTest, AnAddressNoBrowserTakesIsGivenToCopy) {
                         "No web browser could be opened for this page. To read it, copy its address into a "
                         "browser:\rfile:///opt/help/web/home%20page.html");
   EXPECT_FALSE(OpenInBrowser(Shell, Dialogs, "/opt/help/web/home page.html"));
+}
+
+// A student on the list beside the test gets the factor's time, is told so,
+// and the begin box shows it; anyone else gets the test's own time.
+TEST_F(EngineTest, TheListedStudentIsGivenAndShownTheLongerTime) {
+  Settings.Time = "00:30:00";
+  const QString path = WriteTest();
+  ExtraTime::Save(ToPath(path), ExtraTime::Parse("ann  lee=1.25\n"));
+  const auto timeShown = [&](const QString& student) {
+    TEngineForm engine(EngineSetup());
+    Prompts.Answers = {student};
+    QString shown;
+    engine.RunModal = [&](QDialog& dialog) {
+      shown = Child<QLabel>(dialog, "TimeLabel")->text();
+      return int(QDialog::Rejected);
+    };
+    engine.TakeTest(path);
+    return shown;
+  };
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("You have extra time for this test: 00:37:30 instead of 00:30:00."));
+  EXPECT_EQ(timeShown(QStringLiteral(" Ann Lee")),
+            QStringLiteral("Time limit: 00:37:30 (hours:minutes:seconds)"));
+  EXPECT_EQ(timeShown(QStringLiteral("Bo")), QStringLiteral("Time limit: 00:30:00 (hours:minutes:seconds)"));
+  EXPECT_TRUE(Dialogs.AllUsed());
 }

@@ -340,7 +340,7 @@ TEST_F(ClientFormTest, EnterInAFieldNeitherSavesNorCloses) {
   EXPECT_TRUE(form->isVisible());
   EXPECT_FALSE(std::filesystem::exists(ConfigFile));
   PressF1(Edit("Edit3"));
-  EXPECT_EQ(Help.Calls, std::vector<int>{100});
+  EXPECT_EQ(Help.Calls, std::vector<int>{HelpContext::Client});
 }
 
 TEST_F(ClientFormTest, WrappedLinesAreStoredAsSeparateLines) {

@@ -1,0 +1,71 @@
+#include "ui/maker/DuplicatesForm.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "ui/platform/QtText.h"
+
+namespace {
+
+// Where a member item leads: the test's index and the question's number.
+constexpr int TestRole = Qt::UserRole;
+constexpr int NumberRole = Qt::UserRole + 1;
+
+}  // namespace
+
+TDuplicatesForm::TDuplicatesForm(std::vector<Duplicates::TTestQuestions> tests, TOpen open, QWidget* parent)
+    : QDialog(parent), Tests(std::move(tests)), Open(std::move(open)) {
+  setObjectName(QStringLiteral("DuplicatesForm"));
+  setWindowTitle(QStringLiteral("Duplicate Questions"));
+  auto* column = new QVBoxLayout(this);
+
+  const std::vector<Duplicates::TGroup> groups = Duplicates::Find(Tests);
+  auto* label1 = new QLabel(
+      groups.empty() ? QStringLiteral("No question is typed twice in these tests.")
+                     : QStringLiteral("&Questions typed twice (double-click one to edit it there):"),
+      this);
+  label1->setObjectName(QStringLiteral("Label1"));
+  column->addWidget(label1);
+
+  GroupTree = new QTreeWidget(this);
+  GroupTree->setObjectName(QStringLiteral("GroupTree"));
+  GroupTree->setAccessibleName(QStringLiteral("Questions typed twice"));
+  GroupTree->setAccessibleDescription(
+      QStringLiteral("Each group lists its questions by test and number; activate one to edit it"));
+  GroupTree->setHeaderLabels({QStringLiteral("Test"), QStringLiteral("Question"), QStringLiteral("Text")});
+  GroupTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  label1->setBuddy(GroupTree);
+  for (const Duplicates::TGroup& group : groups) {
+    auto* heading = new QTreeWidgetItem(GroupTree, {FromUtf8(std::string(Duplicates::KindText(group.Kind)))});
+    heading->setFirstColumnSpanned(true);
+    for (const Duplicates::TPlace& place : group.Members) {
+      const Duplicates::TTestQuestions& test = Tests[place.Test];
+      QString number = QString::number(place.Number);
+      if (group.Kind == Duplicates::TGroup::OtherAnswers)
+        number += QStringLiteral(" (answers %1)").arg(place.Answers + 1);
+      auto* item = new QTreeWidgetItem(
+          heading, {QFileInfo(FromPath(test.Name)).fileName(), number,
+                    ToQString(Duplicates::OneLine(test.Questions[place.Number - 1].Question))});
+      item->setData(0, TestRole, place.Test);
+      item->setData(0, NumberRole, place.Number);
+    }
+  }
+  GroupTree->expandAll();
+  column->addWidget(GroupTree, 1);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons->setObjectName(QStringLiteral("ButtonBox"));
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  column->addWidget(buttons);
+  connect(GroupTree, &QTreeWidget::itemActivated, this, &TDuplicatesForm::ItemActivated);
+  resize(720, 420);
+}
+
+void TDuplicatesForm::ItemActivated(QTreeWidgetItem* item) {
+  if (item == nullptr || !item->data(0, TestRole).isValid()) return;
+  Open(Tests[item->data(0, TestRole).toInt()].Name, item->data(0, NumberRole).toInt());
+}

@@ -1,0 +1,64 @@
+#include "ui/maker/ExtraTimeForm.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "core/run/ExtraTime.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/QtText.h"
+
+TExtraTimeForm::TExtraTimeForm(std::string testPath, TDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), TestPath(std::move(testPath)), Dialogs(dialogs) {
+  setObjectName(QStringLiteral("ExtraTimeForm"));
+  setWindowTitle(QStringLiteral("Extra Time per Student"));
+  auto* column = new QVBoxLayout(this);
+  auto* label1 = new QLabel(
+      QStringLiteral("&Students given extra time, one a line as NAME=FACTOR, for example \"Ann Lee=1.25\" "
+                     "for a quarter more time (factors from 1 to 4). The name is matched as the student "
+                     "types it, letter case aside. The list is kept beside the test, in %1.")
+          .arg(QFileInfo(FromPath(ExtraTime::PathFor(TestPath))).fileName()),
+      this);
+  label1->setObjectName(QStringLiteral("Label1"));
+  label1->setWordWrap(true);
+  column->addWidget(label1);
+  ListEdit = new QPlainTextEdit(this);
+  ListEdit->setObjectName(QStringLiteral("ListEdit"));
+  ListEdit->setAccessibleName(QStringLiteral("Students given extra time"));
+  ListEdit->setAccessibleDescription(
+      QStringLiteral("One student a line: the name, an equals sign and the factor"));
+  label1->setBuddy(ListEdit);
+  column->addWidget(ListEdit, 1);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->setObjectName(QStringLiteral("ButtonBox"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &TExtraTimeForm::OkButtonClick);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  column->addWidget(buttons);
+  resize(460, 320);
+  if (!RunGuarded(Dialogs, [this] {
+        ListEdit->setPlainText(ToQString(ExtraTime::Format(ExtraTime::Load(TestPath))));
+      }))
+    ListEdit->setEnabled(false);
+}
+
+void TExtraTimeForm::OkButtonClick() {
+  // A list that could not be read is never written over.
+  if (!ListEdit->isEnabled()) {
+    reject();
+    return;
+  }
+  RunGuarded(Dialogs, [this] {
+    const ExtraTime::TList list = ExtraTime::Parse(ToCp1252(ListEdit->toPlainText()));
+    if (!list.Problems.empty()) {
+      QStringList problems;
+      for (const std::string& problem : list.Problems) problems << FromUtf8(problem);
+      Dialogs.Error(QStringLiteral("These lines do not read, so the list was not saved:\r") +
+                    problems.join(QLatin1Char('\r')));
+      return;
+    }
+    ExtraTime::Save(TestPath, list);
+    accept();
+  });
+}
