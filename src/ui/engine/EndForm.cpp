@@ -7,6 +7,7 @@
 
 #include "ui/platform/EngineServices.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/TextZoom.h"
 
 QString TEndForm::ScoreText(const TRunResult& result) {
   return QStringLiteral("Score: %1 of %2 right (%3%)")
@@ -40,8 +41,7 @@ TEndForm::TEndForm(const TTestSession& session, const TRunResult& result, QWidge
     QLabel* verdict =
         Named(new QLabel(result.Passed ? QStringLiteral("Passed") : QStringLiteral("Failed")), "ResultLabel");
     verdict->setFont(big);
-    verdict->setStyleSheet(result.Passed ? QStringLiteral("color: #006400")
-                                         : QStringLiteral("color: #a00000"));
+    verdict->setStyleSheet(result.Passed ? RightStyle(verdict) : WrongStyle(verdict));
     layout->addWidget(verdict);
     layout->addWidget(new QLabel(QStringLiteral("Pass point: %1%").arg(session.Settings().PassPoint)));
   }

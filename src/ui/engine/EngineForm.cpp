@@ -93,10 +93,12 @@ TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
   FillList();
   resize(560, 560);
   CentreOnScreen(this);
+  Zoom.Attach(this);
 }
 
 int TEngineForm::ShowModal(QDialog& dialog) {
   InstallHelpKey(&dialog, Setup.Help, HelpContext::Student);
+  Zoom.Attach(&dialog);
   return RunModal(dialog);
 }
 

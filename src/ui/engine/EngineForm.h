@@ -8,6 +8,7 @@
 #include "core/model/TestCatalogue.h"
 #include "core/model/TestSettings.h"
 #include "ui/platform/EngineServices.h"
+#include "ui/platform/TextZoom.h"
 
 class QDateTime;
 class QDialog;
@@ -82,6 +83,7 @@ private:
 
   TEngineSetup Setup;
   TEngineServices Services;
+  TTextZoom Zoom;  // the text size every engine window shares
   ClientConfig FConfig;
   QPixmap Logo;
   TestCatalogue Catalogue;

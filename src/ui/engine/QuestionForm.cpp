@@ -22,6 +22,7 @@
 #include "core/run/TestSession.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/TextZoom.h"
 
 namespace {
 const char* const OptionNames[] = {"OptionA", "OptionB", "OptionC", "OptionD", "OptionE", "OptionF"};
@@ -31,9 +32,6 @@ QString AnswerCaption(int letter, const std::string& text) {
   QString caption = QStringLiteral("&%1.  %2").arg(QChar('A' + letter), ToQString(text));
   return caption.replace(QStringLiteral("&&"), QStringLiteral("&&&&"));
 }
-
-const QString RightColour = QStringLiteral("color: #006400");
-const QString WrongColour = QStringLiteral("color: #a00000");
 
 // The letter a key chooses: A-F or 1-6 without a modifier (Shift aside); -1 for any other key.
 int LetterOfKey(const QKeyEvent& event) {
@@ -255,10 +253,10 @@ void TQuestionForm::ShowVerdict() {
     if (mark.isEmpty()) continue;
     QAbstractButton* button = AnswerButton(letter);
     button->setText(AnswerCaption(letter, question.Answer(letter)) + QStringLiteral("   ") + mark);
-    button->setStyleSheet((verdict.ChosenWrong & bit) ? WrongColour : RightColour);
+    button->setStyleSheet((verdict.ChosenWrong & bit) ? WrongStyle(button) : RightStyle(button));
   }
   VerdictLabel->setText(verdict.Right ? QStringLiteral("Right!") : QStringLiteral("Wrong."));
-  VerdictLabel->setStyleSheet(verdict.Right ? RightColour : WrongColour);
+  VerdictLabel->setStyleSheet(verdict.Right ? RightStyle(VerdictLabel) : WrongStyle(VerdictLabel));
   if (!verdict.Reference.empty()) {
     ReferenceLabel->setText(QStringLiteral("Reference: %1").arg(ToQString(verdict.Reference)));
     ReferenceLabel->show();

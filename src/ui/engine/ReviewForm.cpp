@@ -8,6 +8,7 @@
 #include "core/run/TestSession.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/TextZoom.h"
 
 TReviewForm::TReviewForm(const TTestSession& session, const TEngineServices& services, QWidget* parent)
     : QDialog(parent), Session(session), Services(services), List(session.ReviewList()) {
@@ -29,8 +30,8 @@ TReviewForm::TReviewForm(const TTestSession& session, const TEngineServices& ser
     label->setTextFormat(Qt::PlainText);
     layout->addWidget(label);
   }
-  YourLabel->setStyleSheet(QStringLiteral("color: #a00000"));
-  CorrectLabel->setStyleSheet(QStringLiteral("color: #006400"));
+  YourLabel->setStyleSheet(WrongStyle(YourLabel));
+  CorrectLabel->setStyleSheet(RightStyle(CorrectLabel));
   layout->addStretch();
   auto* buttons = new QHBoxLayout;
   HotLinkButton = Named(new QPushButton(QStringLiteral("&Hot Link")), "HotLinkButton");

@@ -21,6 +21,7 @@ TLossReportForm::TLossReportForm(const QString& summary, const QStringList& line
   Lines = new QPlainTextEdit(this);
   Lines->setObjectName(QStringLiteral("Lines"));
   Lines->setReadOnly(true);
+  Lines->setAccessibleName(windowTitle());
   Lines->setLineWrapMode(QPlainTextEdit::NoWrap);
   Lines->setPlainText(lines.join(QLatin1Char('\n')));
   layout->addWidget(Lines);

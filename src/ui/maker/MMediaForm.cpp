@@ -55,6 +55,7 @@ TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
 
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
+  label1->setBuddy(Edit1);
   // Leaving the box checks the name typed into it.
   OnFieldLeft(Edit1, [this] { QTimer::singleShot(0, this, &TMMediaForm::Edit1Exit); });
   QPushButton* button4 = Button("Button4", QStringLiteral("&Browse"), this);

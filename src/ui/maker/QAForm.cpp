@@ -382,6 +382,7 @@ void TQAForm::CreateQuestionArea(QVBoxLayout* column) {
   row->addLayout(side);
 
   QuestionLabel = TextBox("QuestionLabel", this);
+  QuestionLabel->setAccessibleName(QStringLiteral("Question"));
   row->addWidget(QuestionLabel, 1);
 
   auto* links = new QVBoxLayout;
@@ -431,6 +432,8 @@ void TQAForm::CreateAnswerArea(QVBoxLayout* column) {
     connect(check, &QCheckBox::toggled, this, &TQAForm::CheckHowMany);
     CheckBoxes[static_cast<size_t>(i)] = check;
     QPlainTextEdit* answer = TextBox(answerName.constData(), this);
+    answer->setAccessibleName(QStringLiteral("Answer ") + letter);
+    check->setAccessibleDescription(QStringLiteral("Answer ") + letter + QStringLiteral(" is correct"));
     AnswerLabels[static_cast<size_t>(i)] = answer;
     grid->addWidget(check, i, 0, Qt::AlignTop);
     grid->addWidget(answer, i, 1);

@@ -72,6 +72,8 @@ QToolButton* PictureButton(QWidget* parent, const char* name, TEditorPicture pic
   button->setIcon(QIcon(EditorPicture(picture, size)));
   button->setIconSize(QSize(size, size));
   button->setToolTip(hint);
+  // The picture says nothing to a screen reader: the hint names the button.
+  button->setAccessibleName(hint);
   return button;
 }
 
