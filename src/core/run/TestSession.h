@@ -64,6 +64,8 @@ public:
   int Count() const { return static_cast<int>(Order.size()); }
   int Current() const { return FCurrent; }
   const QuestionRecord& Question(int position) const;
+  // The number in the test file of the question shown at position (from 0).
+  int QuestionNumber(int position) const { return Order.at(position) + 1; }
 
   // The letter indices (0..5) whose answer text is not empty, in order.
   std::vector<int> ShownLetters(int position) const;
