@@ -77,6 +77,9 @@ private:
   void LoadConfig();
   void FillList();
   bool PasswordGiven(const std::string& password, const QString& what);
+  // Runs a window of the engine: F1 in it shows the student's help, and its
+  // text takes the size the student chose.
+  int ShowModal(QDialog& dialog);
   // Records a finished attempt for the teacher; never throws.
   void RecordResult(const TTestSession& session, const QString& path, const std::string& description,
                     const std::vector<QuestionRecord>& questions, const QDateTime& started);
