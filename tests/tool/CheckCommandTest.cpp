@@ -205,10 +205,10 @@ void WriteQuestions(const std::string& path, const std::vector<QuestionRecord>& 
 
 TEST(CheckCommand, ReportsQuestionsTypedTwiceWithinATestAndAcrossAFolder) {
   TTempDir dir;
-  const QuestionRecord capital = MakeQuestion("What is the capital of France?", "Paris", "Rome", "A");
-  WriteQuestions(dir.File("A.QWT"), {capital, MakeQuestion("What is 2 + 2?", "4", "5", "A"),
-                                     MakeQuestion("what is the capital of FRANCE", "Lyon", "Nice", "A")});
-  WriteQuestions(dir.File("B.QWT"), {MakeQuestion("Other?", "x", "y", "A"), capital});
+  const QuestionRecord capital = MakeQuestion("What is the capital of France?", {"Paris", "Rome"}, "A");
+  WriteQuestions(dir.File("A.QWT"), {capital, MakeQuestion("What is 2 + 2?", {"4", "5"}, "A"),
+                                     MakeQuestion("what is the capital of FRANCE", {"Lyon", "Nice"}, "A")});
+  WriteQuestions(dir.File("B.QWT"), {MakeQuestion("Other?", {"x", "y"}, "A"), capital});
 
   const TToolResult one = RunTool({"check", dir.File("A.QWT")});
   EXPECT_EQ(one.Out, dir.File("A.QWT") + ": QA3: same question as QA1, other answers\n");
