@@ -25,7 +25,9 @@ class WindowAuditTest : public EditorFixture {};
 void ExpectAudited(QWidget& window, bool names = true) {
   window.show();
   EXPECT_EQ(MnemonicClashes(window), QStringList()) << window.metaObject()->className();
-  if (names) EXPECT_EQ(UnnamedControls(window), QStringList()) << window.metaObject()->className();
+  if (names) {
+    EXPECT_EQ(UnnamedControls(window), QStringList()) << window.metaObject()->className();
+  }
 }
 
 TEST_F(WindowAuditTest, EveryMakerWindowHasDistinctMnemonicsAndNamedControls) {
