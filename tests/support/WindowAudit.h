@@ -45,12 +45,17 @@ inline QStringList SameLetters(const QStringList& captions) {
 // buttons, labels, group boxes, tabs and menu titles, and within each menu.
 inline QStringList MnemonicClashes(QWidget& window) {
   QStringList texts, clashes;
+  // Only what this window shows: a dialog parented to it is a window of its
+  // own, and a hidden bar's keys do nothing.
+  const auto shown = [&window](const QWidget* widget) {
+    return widget->window() == &window && widget->isVisibleTo(&window);
+  };
   for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
-    if (!button->isHidden()) texts << button->text();
+    if (shown(button)) texts << button->text();
   for (QLabel* label : window.findChildren<QLabel*>())
-    if (!label->isHidden() && label->buddy() != nullptr) texts << label->text();
+    if (shown(label) && label->buddy() != nullptr) texts << label->text();
   for (QGroupBox* box : window.findChildren<QGroupBox*>())
-    if (!box->isHidden()) texts << box->title();
+    if (shown(box)) texts << box->title();
   for (QTabBar* tabs : window.findChildren<QTabBar*>())
     for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
   for (QMenuBar* bar : window.findChildren<QMenuBar*>())

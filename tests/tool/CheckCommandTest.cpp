@@ -124,7 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
              "QA3: no correct answer is marked", "QA04: a question number never starts with 0, not read"}},
         TCheckCase{"RunsOfMissingQuestions",
                    [](TIniStore& s) {
-                     for (int n : {5, 6, 7, 9}) TestFile::WriteQuestion(s, n, Question("Later?"));
+                     for (const auto& [n, text] :
+                          {std::pair{5, "Fifth?"}, {6, "Sixth?"}, {7, "Seventh?"}, {9, "Ninth?"}})
+                       TestFile::WriteQuestion(s, n, Question(text));
                    },
                    {"QA3 to QA4: questions 3 to 4 are missing; the editor closes up the gap: QA5 to QA7 are "
                     "read as questions 3 to 5",

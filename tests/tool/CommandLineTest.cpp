@@ -24,9 +24,12 @@ TEST(CommandLine, ProgramHelpNamesEveryCommandAndTheExitStatus) {
 
 TEST(CommandLine, EachCommandHasItsOwnHelp) {
   const std::vector<std::pair<std::string, std::string>> usages = {
-      {"list", "usage: qwtool list [FOLDER]\n"},        {"show", "usage: qwtool show TEST [--json]\n"},
-      {"new", "usage: qwtool new TEST [--force]\n"},    {"decrypt", "usage: qwtool decrypt TEST TEXT\n"},
-      {"encrypt", "usage: qwtool encrypt TEXT TEST\n"}, {"check", "usage: qwtool check TEST...\n"}};
+      {"list", "usage: qwtool list [FOLDER]\n"},
+      {"show", "usage: qwtool show TEST [--json]\n"},
+      {"new", "usage: qwtool new TEST [--force]\n"},
+      {"decrypt", "usage: qwtool decrypt TEST TEXT\n"},
+      {"encrypt", "usage: qwtool encrypt TEXT TEST\n"},
+      {"check", "usage: qwtool check TEST... | --folder DIR...\n"}};
   for (const auto& [name, usage] : usages) {
     // Help wins over missing operands, and asking for it touches no file.
     for (const std::vector<std::string>& words :
@@ -50,7 +53,7 @@ TEST(CommandLine, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
       {{"new", "--json", test}, "qwtool: new: unknown option \"--json\"\nusage: qwtool new TEST [--force]\n"},
       {{"show"}, "qwtool: show: missing file name\nusage: qwtool show TEST [--json]\n"},
       {{"encrypt", test}, "qwtool: encrypt: missing file name\nusage: qwtool encrypt TEXT TEST\n"},
-      {{"check"}, "qwtool: check: missing file name\nusage: qwtool check TEST...\n"},
+      {{"check"}, "qwtool: check: missing file name\nusage: qwtool check TEST... | --folder DIR...\n"},
       {{"new", test, "extra"},
        "qwtool: new: unexpected argument \"extra\"\nusage: qwtool new TEST [--force]\n"},
   };

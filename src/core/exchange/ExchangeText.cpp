@@ -58,10 +58,20 @@ std::size_t DecodeReference(std::string_view text, std::size_t i, std::string& o
   return i;
 }
 
+// Whether c may stand in a tag's name; XML content adds a namespace prefix
+// ("qti:p", "m:math") and dashes.
+bool IsNameChar(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) || c == ':' || c == '-' || c == '_' || c == '.';
+}
+
+// The element a tag names, in lower case and without its namespace prefix.
 std::string LowerName(std::string_view tag) {
   std::size_t start = tag.starts_with('/') ? 1 : 0;
   std::size_t end = start;
-  while (end < tag.size() && std::isalnum(static_cast<unsigned char>(tag[end]))) ++end;
+  while (end < tag.size() && IsNameChar(tag[end])) {
+    if (tag[end] == ':') start = end + 1;
+    ++end;
+  }
   std::string name(tag.substr(start, end - start));
   std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
   return name;
@@ -186,7 +196,7 @@ THtmlText ReadHtml(std::string_view html) {
         break;
       }
       std::size_t afterName = i + 1 + (next == '/');
-      while (afterName < close && std::isalnum(static_cast<unsigned char>(html[afterName]))) ++afterName;
+      while (afterName < close && IsNameChar(html[afterName])) ++afterName;
       const char stop = html[afterName];
       if (open < close || !(next == '!' || next == '?' || stop == '>' || stop == '/' ||
                             std::isspace(static_cast<unsigned char>(stop)))) {
@@ -282,9 +292,14 @@ bool LooksLikeHtml(std::string_view text) {
     if (text[i] == '<') {
       if (text.substr(i, 4) == "<!--" && lastCommentEnd != std::string_view::npos && lastCommentEnd > i)
         return true;
-      const std::size_t name = i + 1 < text.size() && text[i + 1] == '/' ? i + 2 : i + 1;
+      std::size_t name = i + 1 < text.size() && text[i + 1] == '/' ? i + 2 : i + 1;
       std::size_t end = name;
       while (end < text.size() && std::isalnum(static_cast<unsigned char>(text[end]))) ++end;
+      // A namespace prefix, as XML content carries it ("<qti:p>"), names no element.
+      if (end > name && end < text.size() && text[end] == ':') {
+        name = ++end;
+        while (end < text.size() && std::isalnum(static_cast<unsigned char>(text[end]))) ++end;
+      }
       if (end == name || end >= text.size() || !IsKnownElement(LowerName(text.substr(name, end - name))))
         continue;
       if (close != std::string_view::npos && close < end) close = text.find('>', end);

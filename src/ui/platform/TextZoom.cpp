@@ -41,20 +41,24 @@ void TTextZoom::Change(int delta) {
 void TTextZoom::Apply(QWidget* window) const {
   std::vector<QWidget*> widgets = {window};
   for (QWidget* child : window->findChildren<QWidget*>()) widgets.push_back(child);
+  if (Steps == 0 && !window->property(BaseSizeProperty).isValid()) return;  // still at its own size
+  // Every size is taken before any is changed: a child's font follows its
+  // parent's until it is set itself.
+  for (QWidget* widget : widgets) {
+    if (widget->property(BaseSizeProperty).isValid()) continue;
+    const QFont font = widget->font();
+    widget->setProperty(BaseSizeProperty,
+                        font.pointSizeF() > 0 ? font.pointSizeF() : -static_cast<double>(font.pixelSize()));
+  }
   const double factor = std::pow(StepFactor, Steps);
   for (QWidget* widget : widgets) {
+    // A negative base is a size in pixels.
+    const double base = widget->property(BaseSizeProperty).toDouble();
     QFont font = widget->font();
-    const bool pixels = font.pointSizeF() <= 0;
-    QVariant base = widget->property(BaseSizeProperty);
-    if (!base.isValid()) {
-      if (Steps == 0) continue;  // nothing to change, and nothing to remember yet
-      base = pixels ? static_cast<double>(font.pixelSize()) : font.pointSizeF();
-      widget->setProperty(BaseSizeProperty, base);
-    }
-    if (pixels)
-      font.setPixelSize(std::max(1, static_cast<int>(std::lround(base.toDouble() * factor))));
+    if (base < 0)
+      font.setPixelSize(std::max(1, static_cast<int>(std::lround(-base * factor))));
     else
-      font.setPointSizeF(base.toDouble() * factor);
+      font.setPointSizeF(base * factor);
     widget->setFont(font);
   }
 }

@@ -74,12 +74,16 @@ protected:
   // Takes the test at path as student, choosing one letter per question.
   void TakeTest(TEngineForm& engine, const std::string& path, const QString& student, const char* letters) {
     Prompt.Name = student;
-    engine.RunModal = [letters](QDialog& dialog) {
+    engine.RunModal = [this, letters](QDialog& dialog) {
       if (auto* form = qobject_cast<TQuestionForm*>(&dialog)) {
         for (const char* letter = letters; *letter; ++letter) {
           Child<QRadioButton>(*form, ("Option" + std::string(1, *letter)).c_str())->click();
           if (letter[1]) form->NextButtonClick();
         }
+        Dialogs.ExpectMessage(
+            TMessageKind::RiskyConfirmation,
+            "Every question has an answer.\rFinish the test now? No answer can be changed afterwards.",
+            TButton::Yes);
         form->FinishButtonClick();
       }
       return int(QDialog::Accepted);
