@@ -9,58 +9,20 @@
 
 #include "core/model/TestCatalogue.h"
 #include "core/model/TestContents.h"
+#include "core/storage/CodePage.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 
 namespace Duplicates {
 namespace {
 
-// Windows-1252 letters and digits.
-bool IsWordByte(unsigned char c) {
-  if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
-  if (c >= 0xC0) return c != 0xD7 && c != 0xF7;
-  switch (c) {
-    case 0x83:
-    case 0x8A:
-    case 0x8C:
-    case 0x8E:
-    case 0x9A:
-    case 0x9C:
-    case 0x9E:
-    case 0x9F:
-    case 0xAA:
-    case 0xB5:
-    case 0xBA:
-      return true;
-    default:
-      return false;
-  }
-}
-
-unsigned char LowerByte(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return c + 32;
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
-  switch (c) {
-    case 0x8A:
-      return 0x9A;
-    case 0x8C:
-      return 0x9C;
-    case 0x8E:
-      return 0x9E;
-    case 0x9F:
-      return 0xFF;
-    default:
-      return c;
-  }
-}
-
 std::vector<std::string> Words(std::string_view text) {
   std::vector<std::string> words;
   std::string word;
   for (const char ch : text) {
     const auto c = static_cast<unsigned char>(ch);
-    if (IsWordByte(c)) {
-      word += static_cast<char>(LowerByte(c));
+    if (CodePage::IsLetterOrDigit(c)) {
+      word += static_cast<char>(CodePage::ToLower(c));
     } else if (!word.empty()) {
       words.push_back(std::move(word));
       word.clear();
@@ -131,7 +93,8 @@ struct TUnion {
 std::string Normalise(std::string_view text) {
   std::string out;
   for (const char ch : text)
-    if (const auto c = static_cast<unsigned char>(ch); IsWordByte(c)) out += static_cast<char>(LowerByte(c));
+    if (const auto c = static_cast<unsigned char>(ch); CodePage::IsLetterOrDigit(c))
+      out += static_cast<char>(CodePage::ToLower(c));
   return out;
 }
 

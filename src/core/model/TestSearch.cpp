@@ -6,53 +6,20 @@
 #include <utility>
 
 #include "core/model/QuestionSet.h"
+#include "core/storage/CodePage.h"
 #include "core/storage/IoError.h"
 
 namespace {
 
-// The code page's letters folded to lower case, byte for byte.
-unsigned char Fold(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
-  switch (c) {
-    case 0x8A:
-      return 0x9A;  // S caron
-    case 0x8C:
-      return 0x9C;  // OE
-    case 0x8E:
-      return 0x9E;  // Z caron
-    case 0x9F:
-      return 0xFF;  // Y diaeresis
-    default:
-      return c;
-  }
-}
-
 std::string Folded(const std::string& text) {
   std::string folded(text);
-  for (char& c : folded) c = static_cast<char>(Fold(static_cast<unsigned char>(c)));
+  for (char& c : folded) c = static_cast<char>(CodePage::ToLower(static_cast<unsigned char>(c)));
   return folded;
 }
 
+// A letter or digit of a word; '_' too, as regular expressions count it.
 bool IsWordByte(unsigned char c) {
-  if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_') return true;
-  if (c >= 0xC0) return c != 0xD7 && c != 0xF7;
-  switch (c) {
-    case 0x83:
-    case 0x8A:
-    case 0x8C:
-    case 0x8E:
-    case 0x9A:
-    case 0x9C:
-    case 0x9E:
-    case 0x9F:
-    case 0xAA:
-    case 0xB5:
-    case 0xBA:
-      return true;
-    default:
-      return false;
-  }
+  return c == '_' || CodePage::IsLetterOrDigit(c);
 }
 
 constexpr std::array<TSearchField, SearchFieldCount> AllFields = {

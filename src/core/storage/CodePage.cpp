@@ -163,4 +163,42 @@ TEncoded FromUtf8(std::string_view utf8) {
   return result;
 }
 
+bool IsLetterOrDigit(unsigned char c) {
+  if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+  if (c >= 0xC0) return c != 0xD7 && c != 0xF7;  // all letters but the signs for times and divide
+  switch (c) {
+    case 0x83:  // f hook
+    case 0x8A:  // S caron
+    case 0x8C:  // OE
+    case 0x8E:  // Z caron
+    case 0x9A:
+    case 0x9C:
+    case 0x9E:
+    case 0x9F:  // Y diaeresis
+    case 0xAA:  // feminine ordinal
+    case 0xB5:  // micro
+    case 0xBA:  // masculine ordinal
+      return true;
+    default:
+      return false;
+  }
+}
+
+unsigned char ToLower(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
+  switch (c) {
+    case 0x8A:
+      return 0x9A;  // S caron
+    case 0x8C:
+      return 0x9C;  // OE
+    case 0x8E:
+      return 0x9E;  // Z caron
+    case 0x9F:
+      return 0xFF;  // Y diaeresis
+    default:
+      return c;
+  }
+}
+
 }  // namespace CodePage

@@ -38,4 +38,10 @@ std::vector<int> RepairUtf8(std::string& text);
 // code page cannot hold.
 TEncoded FromUtf8(std::string_view utf8);
 
+// Whether the code-page byte c is a letter or a digit (accented letters,
+// \x8A S caron and the like included).
+bool IsLetterOrDigit(unsigned char c);
+// The lower-case form of the code-page letter c; any other byte as it is.
+unsigned char ToLower(unsigned char c);
+
 }  // namespace CodePage
