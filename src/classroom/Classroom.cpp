@@ -43,12 +43,7 @@ void RandomBytes(unsigned char* bytes, std::size_t count) {
 }
 
 std::string LocalTimeText() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-  return text;
+  return ResultsLocation::LocalTime("%Y-%m-%d %H:%M:%S");
 }
 
 std::string Utf8(const std::string& codePage) {

@@ -556,12 +556,7 @@ std::string StorePath(const std::string& testFolder, const std::string& userData
 namespace {
 
 std::string TimeStamp() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-  return text;
+  return ResultsLocation::LocalTime("%Y%m%d-%H%M%S");
 }
 
 void MoveAside(const std::string& path, const std::string& aside) {
@@ -602,4 +597,13 @@ TOpenedStore OpenResultsStore(const std::string& testFolder, const std::string& 
     opened.Store = std::make_unique<TResultsStore>(Sqlite::Open(opened.Path));
   }
   return opened;
+}
+
+std::string ResultsLocation::LocalTime(const char* format) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[64];
+  std::strftime(text, sizeof text, format, &local);
+  return text;
 }

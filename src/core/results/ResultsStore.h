@@ -146,6 +146,9 @@ namespace ResultsLocation {
 // ~/.local/share/quizwell.
 std::string UserDataFolder();
 
+// The time now, on the local clock, written as strftime writes format.
+std::string LocalTime(const char* format);
+
 // Whether folder lies on a network file system (NFS, SMB/CIFS, AFS, 9p,
 // FUSE-mounted remote folders), where SQLite's locking cannot be trusted.
 bool IsNetworkFolder(const std::string& folder);
