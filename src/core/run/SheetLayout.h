@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/run/PaperVersions.h"
+
+// Machine-readable answer sheets: where every box of a sheet page lies, as a
+// pure function of what the page's QR code says. The painter draws from it,
+// the scanner reads from it and the layout file lists it, so the three can
+// never disagree.
+namespace SheetLayout {
+
+enum class TPaper { A4, Letter };
+
+// What a sheet page's QR code holds: enough to lay the page out again and to
+// grade it, with no other file at hand.
+struct TSheetCode {
+  std::string Fingerprint;  // of the test as printed: 32 hexadecimal digits
+  // The printed run.
+  std::uint64_t Seed = 0;
+  int Versions = 1;
+  bool ShuffleQuestions = false;
+  bool ShuffleAnswers = false;
+  char Version = 'A';
+  // Where the page stands among the sheet's pages, 1-based.
+  int Page = 1;
+  int Pages = 1;
+  int Sheet = 1;  // the copy's number when sheets are numbered, else 1
+  TPaper Paper = TPaper::A4;
+  int StudentDigits = 0;  // boxes for a student number, on the first page only; 0: none
+  // The page's rows: the printed number of its first question, and per
+  // question the number of answers printed ('2'..'6').
+  int FirstQuestion = 1;
+  std::string AnswerCounts;
+
+  bool operator==(const TSheetCode&) const = default;
+};
+
+// The code as QR text ("QWS1;..."), and back; nothing for a text that is not
+// a well-formed sheet code.
+std::string Encode(const TSheetCode& code);
+std::optional<TSheetCode> Decode(std::string_view text);
+
+// A rectangle by its centre and size, in PDF points (1/72 inch) from the
+// page's top-left corner, y downwards.
+struct TBox {
+  double X = 0;
+  double Y = 0;
+  double Width = 0;
+  double Height = 0;
+};
+
+struct TAnswerBox {
+  int Printed = 0;    // the question's printed number, 1-based
+  char Letter = 'A';  // the printed letter
+  TBox Box;
+};
+
+struct TDigitBox {
+  int Column = 0;  // 0 = the student number's first digit
+  int Digit = 0;   // 0..9
+  TBox Box;
+};
+
+struct TSheetPage {
+  TSheetCode Code;
+  double Width = 0;  // the paper, in points
+  double Height = 0;
+  std::array<TBox, 4> Markers;  // top-left, top-right, bottom-right, bottom-left
+  TBox Qr;
+  TBox Name;                        // where the student writes the name (first page)
+  std::vector<TAnswerBox> Answers;  // row by row, A first
+  std::vector<TDigitBox> Digits;    // column by column, 0 first
+};
+
+// The page a code describes.
+TSheetPage Lay(const TSheetCode& code);
+
+// Every sheet page of one printed version, split so that each page holds as
+// many rows as fit. run carries the fingerprint and the printed run.
+std::vector<TSheetPage> LayVersion(const PaperVersions::TVersion& version, const TSheetCode& run);
+
+}  // namespace SheetLayout
