@@ -2,10 +2,13 @@
 
 #include <httplib.h>
 
+#include <chrono>
+
 #include "classroom/Classroom.h"
 #include "classroom/Form.h"
 #include "classroom/Json.h"
 #include "classroom/PageFiles.h"
+#include "classroom/RateLimit.h"
 
 namespace {
 
@@ -42,11 +45,18 @@ std::string TokenOf(const httplib::Request& request) {
   return header.substr(Prefix.size());
 }
 
+std::int64_t NowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
 }  // namespace
 
 struct TClassroomServer::TImpl {
   TClassroom& Classroom;
   httplib::Server Http;
+  TRateLimit Limit;
 
   explicit TImpl(TClassroom& classroom) : Classroom(classroom) {}
 
@@ -69,13 +79,29 @@ TClassroomServer::TClassroomServer(TClassroom& classroom) : Impl(std::make_uniqu
   httplib::Server& http = Impl->Http;
   TClassroom& room = classroom;
   http.new_task_queue = [] { return new httplib::ThreadPool(32); };
+  // Replies go out at once rather than wait for the client's delayed ack.
+  http.set_tcp_nodelay(true);
   http.set_payload_max_length(MaxBodyBytes);
   http.set_read_timeout(TimeoutSeconds, 0);
   http.set_write_timeout(TimeoutSeconds, 0);
   http.set_keep_alive_timeout(TimeoutSeconds);
   http.set_keep_alive_max_count(100);
-  http.set_post_routing_handler(
-      [](const httplib::Request&, httplib::Response& response) { SecureHeaders(response); });
+  // An address that keeps sending refused requests is answered 429 before
+  // its request is looked at, and its connection is closed, so its flood
+  // holds no worker thread from the others.
+  TRateLimit& limit = Impl->Limit;
+  http.set_pre_routing_handler([&limit](const httplib::Request& request, httplib::Response& response) {
+    if (limit.Allows(request.remote_addr, NowMs())) return httplib::Server::HandlerResponse::Unhandled;
+    SendError(response, 429, "Too many requests from this address. Please wait a moment and try again.");
+    response.set_header("Retry-After", "1");
+    response.set_header("Connection", "close");
+    return httplib::Server::HandlerResponse::Handled;
+  });
+  http.set_post_routing_handler([&limit](const httplib::Request& request, httplib::Response& response) {
+    if (response.status >= 400 && response.status < 500 && response.status != 429)
+      limit.Refused(request.remote_addr, NowMs());
+    SecureHeaders(response);
+  });
   http.set_error_handler([](const httplib::Request&, httplib::Response& response) {
     if (response.body.empty()) SendError(response, response.status, "This request is not understood.");
   });

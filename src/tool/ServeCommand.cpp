@@ -114,10 +114,27 @@ int ServeCommand(TToolContext& context) {
     context.Out << "Address:   port " << bound << " of this machine (no network found)\n";
   context.Out << "Press Ctrl+C to end the session." << std::endl;
 
+  // The console follows the class: a line when a student joins and when one
+  // finishes (no scores: the console may be on the projector).
+  std::size_t joined = 0;
+  std::vector<bool> done;
+  const auto follow = [&] {
+    const std::vector<TStudentLine> students = classroom.Students();
+    for (; joined < students.size(); ++joined)
+      context.Out << "Joined:    " << TerminalText(students[joined].Name) << '\n';
+    done.resize(students.size());
+    for (std::size_t i = 0; i < students.size(); ++i) {
+      if (students[i].Finished && !done[i])
+        context.Out << "Finished:  " << TerminalText(students[i].Name) << '\n';
+      done[i] = students[i].Finished;
+    }
+    context.Out.flush();
+  };
   std::atomic<bool> running = true;
   std::thread stopper([&] {
     const timespec wait{0, 200'000'000};
     while (running) {
+      follow();
       if (sigtimedwait(&stopSignals, nullptr, &wait) > 0) {
         server.Stop();
         return;
@@ -128,6 +145,7 @@ int ServeCommand(TToolContext& context) {
   running = false;
   stopper.join();
   pthread_sigmask(SIG_UNBLOCK, &stopSignals, nullptr);
+  follow();
 
   int finished = 0;
   const std::vector<TStudentLine> students = classroom.Students();

@@ -104,6 +104,11 @@ TEST(Classroom, EachAnswerIsInTheDatabaseBeforeItIsConfirmed) {
   EXPECT_EQ(select->Text(0), "Ann");
   EXPECT_EQ(select->Text(1), "C,");
   EXPECT_EQ(select->Int(2), 0);
+  // Only the progress rows skip waiting for the disk; the store's own
+  // commits, such as the finished attempt, still wait.
+  auto level = room.Opened.Store->Database().Prepare("PRAGMA synchronous");
+  ASSERT_TRUE(level->Step());
+  EXPECT_EQ(level->Int(0), 2);  // FULL
 }
 
 // Every response of an attempt up to a check or the end is the same whatever

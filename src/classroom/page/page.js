@@ -32,7 +32,17 @@ function duration(seconds) {
   return `${two(Math.floor(seconds / 3600))}:${two(Math.floor(seconds / 60) % 60)}:${two(seconds % 60)}`;
 }
 
-async function request(method, path, fields) {
+// Requests go out one at a time, in the order the student acted: an answer
+// typed just before Enter reaches the server before the move on.
+let queue = Promise.resolve();
+
+function request(method, path, fields) {
+  const reply = queue.then(() => send(method, path, fields));
+  queue = reply.catch(() => {});
+  return reply;
+}
+
+async function send(method, path, fields) {
   const options = { method, headers: {} };
   const token = store.getItem("token");
   if (token) options.headers.Authorization = "Bearer " + token;
@@ -57,7 +67,7 @@ async function rejoin() {
   const room = store.getItem("room"), name = store.getItem("name");
   store.removeItem("token");
   if (!room || !name) { show("join"); return { error: "Please join the room." }; }
-  const reply = await request("POST", "/api/join", { room, name });
+  const reply = await send("POST", "/api/join", { room, name });
   if (reply.token) store.setItem("token", reply.token);
   return reply.error ? reply : { ...reply, rejoined: true };
 }
@@ -231,7 +241,8 @@ function go(position) { act("POST", "/api/go", { position }); }
 
 function finish() {
   if (!state || state.phase !== "question") return;
-  const blank = state.answered.filter((a) => a !== "1").length;
+  // The answer on the screen counts even while it is still on its way.
+  const blank = state.answered.filter((a, i) => a !== "1" && !(i === state.position && chosenLetters())).length;
   if (blank > 0 && !window.confirm(`${blank} question(s) have no answer and will count as wrong.\nFinish the test now?`)) return;
   act("POST", "/api/finish", {});
 }
