@@ -9,6 +9,7 @@ let deadline = 0;      // performance.now() at which the time runs out; 0: no li
 let tick = 0;
 let busy = false;
 let pictureUrl = null;
+let shownPosition = -1;  // the question whose answers are on the screen
 
 function show(id) {
   for (const section of ["join", "begin", "question", "finished"]) $(section).hidden = section !== id;
@@ -113,6 +114,10 @@ function renderQuestion() {
   $("choice-line").textContent = q.choiceLine;
   $("choice-line").hidden = !q.choiceLine;
   const answers = $("answers");
+  // The answer in focus keeps it when the answers are drawn again.
+  const focused = answers.contains(document.activeElement) && state.position === shownPosition
+    ? document.activeElement.value : null;
+  shownPosition = state.position;
   answers.replaceChildren();
   for (const answer of q.answers) {
     const label = element("label", undefined, "answer" + (q.checked ? " locked" : ""));
@@ -125,6 +130,7 @@ function renderQuestion() {
     input.addEventListener("change", () => sendAnswer(input));
     label.append(input, element("span", answer.letter + ".", "letter"), element("span", answer.text));
     answers.append(label);
+    if (answer.letter === focused) input.focus();
   }
   showPicture(q.picture ? state.position : -1);
   $("media-name").hidden = !q.mediaName;
