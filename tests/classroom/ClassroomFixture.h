@@ -1,6 +1,10 @@
 #pragma once
 
+#include <arpa/inet.h>
 #include <httplib.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <memory>
@@ -56,6 +60,28 @@ inline std::string Field(const std::string& json, const std::string& key) {
   if (!std::regex_search(json, match, pattern)) return {};
   if (!match[2].matched) return match[1];
   return std::regex_replace(match[2].str(), std::regex("\\\\([\"\\\\])"), "$1");
+}
+
+// A raw connection to the server on port, from a loopback address of its own
+// choosing (all of 127/8 is local, so the server tells clients apart by it),
+// that waits at most 5 seconds for a reply; -1 when it cannot connect.
+inline int RawConnection(int port, const char* from = "127.0.0.1") {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in local{};
+  local.sin_family = AF_INET;
+  inet_pton(AF_INET, from, &local.sin_addr);
+  sockaddr_in server{};
+  server.sin_family = AF_INET;
+  server.sin_port = htons(static_cast<std::uint16_t>(port));
+  server.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  const timeval wait{5, 0};
+  setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+  if (bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0 ||
+      connect(fd, reinterpret_cast<sockaddr*>(&server), sizeof server) != 0) {
+    close(fd);
+    return -1;
+  }
+  return fd;
 }
 
 struct TResponse {

@@ -220,12 +220,8 @@ TEST(Classroom, BadRequestsGetA4xxAndChangeNothing) {
 
 TEST(Classroom, ASlowClientIsCutOffWhileOthersAreServed) {
   TRoom room(TestOf("A"));
-  const int slow = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<std::uint16_t>(room.Port));
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  ASSERT_EQ(connect(slow, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  const int slow = RawConnection(room.Port);
+  ASSERT_GE(slow, 0);
   const std::string partial = "POST /api/join HTTP/1.1\r\nHost: x\r\nContent-Length: 100\r\n\r\nroom=";
   ASSERT_EQ(send(slow, partial.data(), partial.size(), 0), static_cast<ssize_t>(partial.size()));
   EXPECT_EQ(room.Get("/").Status, 200);

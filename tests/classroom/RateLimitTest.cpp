@@ -1,6 +1,4 @@
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -41,27 +39,6 @@ TEST(ClassroomRateLimit, AClassBehindOneAddressPassesAFloodDoesNot) {
   EXPECT_FALSE(limit.Allows("10.0.0.9", ms));
   EXPECT_TRUE(limit.Allows("10.0.0.1", ms));
   EXPECT_TRUE(limit.Allows("10.0.0.9", ms + 1000));
-}
-
-// A raw connection from a loopback address of its own (all of 127/8 is
-// local), so the server tells it apart from the good client on 127.0.0.1.
-int ConnectFrom(const char* from, int port) {
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in local{};
-  local.sin_family = AF_INET;
-  inet_pton(AF_INET, from, &local.sin_addr);
-  sockaddr_in server{};
-  server.sin_family = AF_INET;
-  server.sin_port = htons(static_cast<std::uint16_t>(port));
-  server.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  const timeval wait{5, 0};
-  setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-  if (bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0 ||
-      connect(fd, reinterpret_cast<sockaddr*>(&server), sizeof server) != 0) {
-    close(fd);
-    return -1;
-  }
-  return fd;
 }
 
 // Sends one request and reads its reply's status; 0 when the connection
@@ -105,7 +82,7 @@ TEST(ClassroomRateLimit, AFloodFromOneAddressLeavesOthersServed) {
     flood.emplace_back([&] {
       int fd = -1;
       while (sent++ < Flood) {
-        if (fd < 0 && (fd = ConnectFrom("127.0.0.2", room.Port)) < 0) continue;
+        if (fd < 0 && (fd = RawConnection(room.Port, "127.0.0.2")) < 0) continue;
         const int status = Exchange(fd, bad);
         if (status == 429) ++limited;
         if (status == 400) ++refused;
