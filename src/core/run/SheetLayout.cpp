@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 
 namespace SheetLayout {
 
@@ -294,6 +295,78 @@ std::vector<TSheetPage> LayVersion(const PaperVersions::TVersion& version, const
     pages.push_back(Lay(code));
   }
   return pages;
+}
+
+namespace {
+
+std::string Points(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  return text;
+}
+
+std::string BoxJson(const TBox& box) {
+  return "\"x\": " + Points(box.X) + ", \"y\": " + Points(box.Y) + ", \"width\": " + Points(box.Width) +
+         ", \"height\": " + Points(box.Height);
+}
+
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+}  // namespace
+
+std::string LayoutJson(const std::vector<TSheetPage>& pages,
+                       const std::vector<PaperVersions::TVersion>& versions) {
+  std::string json = "{\n  \"unit\": \"pt\",\n  \"pages\": [";
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    const TSheetPage& page = pages[p];
+    const TSheetCode& code = page.Code;
+    const PaperVersions::TVersion* version = nullptr;
+    for (const PaperVersions::TVersion& candidate : versions)
+      if (candidate.Letter == code.Version) version = &candidate;
+    json += p ? ",\n    {" : "\n    {";
+    json += "\n      \"version\": \"" + std::string(1, code.Version) +
+            "\", \"page\": " + std::to_string(code.Page) + ", \"pages\": " + std::to_string(code.Pages) +
+            ", \"sheet\": " + std::to_string(code.Sheet) + ",\n      \"paper\": \"" +
+            (code.Paper == TPaper::Letter ? "Letter" : "A4") + "\", \"width\": " + Points(page.Width) +
+            ", \"height\": " + Points(page.Height) + ",\n      \"qrText\": " + Quoted(Encode(code)) +
+            ",\n      \"qr\": {" + BoxJson(page.Qr) + "},\n      \"name\": {" + BoxJson(page.Name) +
+            "},\n      \"markers\": [";
+    for (std::size_t m = 0; m < page.Markers.size(); ++m)
+      json += (m ? ", {" : "{") + BoxJson(page.Markers[m]) + "}";
+    json += "],\n      \"answers\": [";
+    for (std::size_t a = 0; a < page.Answers.size(); ++a) {
+      const TAnswerBox& answer = page.Answers[a];
+      json += (a ? ",\n        {" : "\n        {");
+      json += "\"printed\": " + std::to_string(answer.Printed);
+      const auto index = static_cast<std::size_t>(answer.Printed - 1);
+      const auto letter = static_cast<std::size_t>(answer.Letter - 'A');
+      if (version && index < version->Questions.size()) {
+        const PaperVersions::TPaperQuestion& question = version->Questions[index];
+        json += ", \"stored\": " + std::to_string(question.Source + 1);
+        if (letter < question.Answers.size())
+          json += ", \"storedLetter\": \"" +
+                  std::string(1, static_cast<char>('A' + question.Answers[letter])) + "\"";
+      }
+      json += ", \"letter\": \"" + std::string(1, answer.Letter) + "\", " + BoxJson(answer.Box) + "}";
+    }
+    json += page.Answers.empty() ? "],\n      \"digits\": [" : "\n      ],\n      \"digits\": [";
+    for (std::size_t d = 0; d < page.Digits.size(); ++d) {
+      const TDigitBox& digit = page.Digits[d];
+      json += (d ? ",\n        {" : "\n        {");
+      json += "\"column\": " + std::to_string(digit.Column) + ", \"digit\": " + std::to_string(digit.Digit) +
+              ", " + BoxJson(digit.Box) + "}";
+    }
+    json += page.Digits.empty() ? "]\n    }" : "\n      ]\n    }";
+  }
+  json += pages.empty() ? "]\n}\n" : "\n  ]\n}\n";
+  return json;
 }
 
 }  // namespace SheetLayout
