@@ -90,7 +90,7 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   DigitsSpin->setRange(0, SheetLayout::MaxStudentDigits);
   DigitsSpin->setToolTip(QStringLiteral("Columns of boxes for a student number; 0 for none"));
   DigitsSpin->setEnabled(false);
-  auto* digitsLabel = new QLabel(QStringLiteral("Student number &digits:"));
+  auto* digitsLabel = new QLabel(QStringLiteral("Student nu&mber digits:"));
   digitsLabel->setBuddy(DigitsSpin);
   digitsRow->addSpacing(20);
   digitsRow->addWidget(digitsLabel);
