@@ -101,40 +101,43 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
   }
 }
 
-// Answer counts run-length coded, so a long page keeps a small code:
-// "4x12.3.4x7" is twelve fours, a three and seven fours.
+// Answer counts a digit per question, a run of three or more written as the
+// digit, 'x', its length and '.', so a long page keeps a small code:
+// "4x12.34x7." is twelve fours, a three and seven fours.
 std::string EncodeCounts(const std::string& counts) {
   std::string text;
   for (std::size_t i = 0; i < counts.size();) {
     std::size_t run = 1;
     while (i + run < counts.size() && counts[i + run] == counts[i]) ++run;
-    if (!text.empty()) text += '.';
-    text += counts[i];
-    if (run > 1) text += 'x' + std::to_string(run);
+    if (run >= 3) {
+      text += counts[i] + ("x" + std::to_string(run)) + '.';
+    } else {
+      text.append(run, counts[i]);
+    }
     i += run;
   }
   return text;
 }
 
-// Only the form EncodeCounts writes: no run of one, no two runs of a count.
+// Only the form EncodeCounts writes, and no more than limit counts.
 std::optional<std::string> DecodeCounts(std::string_view text, std::size_t limit) {
   std::string counts;
-  if (text.empty()) return counts;
-  char previous = 0;
-  for (const std::string_view run : Split(text, '.')) {
-    if (run.empty() || run[0] < '0' || run[0] > char('0' + MaxAnswers) || run[0] == previous)
-      return std::nullopt;
+  for (std::size_t i = 0; i < text.size();) {
+    const char count = text[i++];
+    if (count < '0' || count > char('0' + MaxAnswers)) return std::nullopt;
     std::size_t length = 1;
-    if (run.size() > 1) {
-      if (run[1] != 'x') return std::nullopt;
-      const auto value = NumberIn(run.substr(2), 2, static_cast<int>(limit));
+    if (i < text.size() && text[i] == 'x') {
+      const std::size_t end = text.find('.', i);
+      if (end == std::string_view::npos) return std::nullopt;
+      const auto value = NumberIn(text.substr(i + 1, end - i - 1), 3, static_cast<int>(limit));
       if (!value) return std::nullopt;
       length = static_cast<std::size_t>(*value);
+      i = end + 1;
     }
     if (counts.size() + length > limit) return std::nullopt;
-    counts.append(length, run[0]);
-    previous = run[0];
+    counts.append(length, count);
   }
+  if (EncodeCounts(counts) != text) return std::nullopt;
   return counts;
 }
 
