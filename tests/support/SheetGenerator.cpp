@@ -138,6 +138,17 @@ TGenerated Generate(const cv::Mat& rendered, double renderDpi, const SheetLayout
     mark(marks.Answers, i, page.Answers[i].Box, result.AnswerMarked, result.AnswerAmbiguous);
   for (std::size_t i = 0; i < page.Digits.size(); ++i)
     mark(marks.Digits, i, page.Digits[i].Box, result.DigitMarked, result.DigitAmbiguous);
+  // A circle undoes the other marks of its row: the student filled a box,
+  // changed their mind and circled the box meant.
+  for (std::size_t i = 0; i < page.Answers.size(); ++i) {
+    if (i >= marks.Answers.size() || marks.Answers[i] != TMark::Circled) continue;
+    for (std::size_t j = 0; j < page.Answers.size(); ++j) {
+      if (j != i && page.Answers[j].Printed == page.Answers[i].Printed && result.AnswerMarked[j]) {
+        result.AnswerMarked[j] = false;
+        result.AnswerAmbiguous[j] = true;
+      }
+    }
+  }
   if (degradation.StrayMarks) StrayMarks(canvas, page, random);
   if (degradation.CoffeeRing) CoffeeRing(canvas, page, random);
 
@@ -217,11 +228,17 @@ TMarks RandomMarks(const SheetLayout::TSheetPage& page, bool clean, std::mt19937
   for (std::size_t start = 0; start < page.Answers.size();) {
     std::size_t end = start;
     while (end < page.Answers.size() && page.Answers[end].Printed == page.Answers[start].Printed) ++end;
-    if (!Chance(random, 0.08)) {
+    const auto any = [&] {
+      return start + std::uniform_int_distribution<std::size_t>(0, end - start - 1)(random);
+    };
+    if (!clean && Chance(random, 0.03)) {
+      // A change of mind: the first choice filled, the one meant circled.
+      marks.Answers[any()] = TMark::Fill;
+      const std::size_t meant = any();
+      if (marks.Answers[meant] == TMark::Blank) marks.Answers[meant] = TMark::Circled;
+    } else if (!Chance(random, 0.08)) {
       const int chosen = Chance(random, 0.1) ? 2 : 1;
-      for (int c = 0; c < chosen; ++c)
-        marks.Answers[start + std::uniform_int_distribution<std::size_t>(0, end - start - 1)(random)] =
-            kind();
+      for (int c = 0; c < chosen; ++c) marks.Answers[any()] = kind();
     }
     start = end;
   }

@@ -29,7 +29,8 @@ enum class TMark {
 // Whether the student meant the box as chosen, and whether a careful reader
 // may flag it doubtful rather than decide. A box read against Marked while
 // not flagged doubtful is a silent error; an ambiguous box flagged doubtful
-// is right.
+// is right. On a page, a Circled box also undoes the other marks of its row:
+// they count as not chosen, and ambiguous.
 bool Marked(TMark mark);
 bool Ambiguous(TMark mark);
 
@@ -57,7 +58,7 @@ struct TDegradation {
 struct TGenerated {
   cv::Mat Image;               // 8-bit grey
   cv::Matx33d PointsToPixels;  // the page's points (layout coordinates) to the image's pixels
-  std::vector<bool> AnswerMarked, AnswerAmbiguous;  // parallel to the page's Answers
+  std::vector<bool> AnswerMarked, AnswerAmbiguous;  // parallel to the page's Answers, circles applied
   std::vector<bool> DigitMarked, DigitAmbiguous;    // parallel to the page's Digits
 };
 
@@ -70,7 +71,8 @@ TGenerated Generate(const cv::Mat& rendered, double renderDpi, const SheetLayout
 
 // Marks as a class fills sheets: per question no box or one (now and then
 // two), per student number column one digit. With clean set every mark is a
-// Fill; otherwise about one mark in five is of another kind.
+// Fill; otherwise about one mark in five is of another kind, and now and then
+// a row is a change of mind (a box filled, another circled).
 TMarks RandomMarks(const SheetLayout::TSheetPage& page, bool clean, std::mt19937_64& random);
 
 // A degradation drawn within what scanners and copiers do: 150, 200 or 300
