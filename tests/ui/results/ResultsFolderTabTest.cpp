@@ -1,4 +1,5 @@
 #include <QLineEdit>
+#include <filesystem>
 
 #include "../maker/MakerFixture.h"
 #include "core/model/ClientConfig.h"
@@ -36,4 +37,32 @@ TEST_F(ResultsFolderTabTest, TheFolderIsASectionOfItsOwnAndClearingItRestoresThe
   }
   EXPECT_EQ(applyFolder(QString()), "");
   EXPECT_EQ(ReadBytes(path), before);
+}
+
+// Browse picks the folder; a folder of the user's is offered as a drop folder,
+// once, and a cancelled choice changes nothing.
+TEST_F(ResultsFolderTabTest, BrowsePicksTheFolderAndOffersToMakeItADropFolder) {
+  namespace fs = std::filesystem;
+  const std::string drop = Dir.File("drop");
+  fs::create_directories(drop);
+  fs::permissions(drop, fs::perms(0755));
+  TClientForm form(Globals);
+  form.show();
+  auto* edit = Child<QLineEdit>(form, "ResultsFolderEdit");
+  Dialogs.ExpectFolder(FromPath(drop));
+  Dialogs.ExpectMessage(
+      TMessageKind::Confirmation,
+      QStringLiteral("Make \"%1\" a drop folder?\rStudents can then put their results into it "
+                     "but not see the files there; only you can list and read them (mode 1733).")
+          .arg(FromPath(drop)),
+      TButton::Yes);
+  Click(form, "ResultsBrowseButton");
+  EXPECT_EQ(edit->text(), FromPath(drop));
+  EXPECT_EQ(fs::status(drop).permissions() & fs::perms::mask, fs::perms(01733));
+  Dialogs.ExpectFolder(FromPath(drop));  // a drop folder already: nothing asked
+  Click(form, "ResultsBrowseButton");
+  Dialogs.ExpectFolder(std::nullopt);
+  Click(form, "ResultsBrowseButton");
+  EXPECT_EQ(edit->text(), FromPath(drop));
+  EXPECT_EQ(Dialogs.Files.back().Options.FileName, FromPath(drop)) << "the dialog opens on the folder set";
 }
