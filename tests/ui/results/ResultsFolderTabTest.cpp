@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "../maker/MakerFixture.h"
+#include "DropFolderOffer.h"
 #include "core/model/ClientConfig.h"
 #include "ui/maker/ClientForm.h"
 
@@ -50,12 +51,7 @@ TEST_F(ResultsFolderTabTest, BrowsePicksTheFolderAndOffersToMakeItADropFolder) {
   form.show();
   auto* edit = Child<QLineEdit>(form, "ResultsFolderEdit");
   Dialogs.ExpectFolder(FromPath(drop));
-  Dialogs.ExpectMessage(
-      TMessageKind::Confirmation,
-      QStringLiteral("Make \"%1\" a drop folder?\rStudents can then put their results into it "
-                     "but not see the files there; only you can list and read them (mode 1733).")
-          .arg(FromPath(drop)),
-      TButton::Yes);
+  AcceptDropFolderOffer(Dialogs, drop);
   Click(form, "ResultsBrowseButton");
   EXPECT_EQ(edit->text(), FromPath(drop));
   EXPECT_EQ(fs::status(drop).permissions() & fs::perms::mask, fs::perms(01733));

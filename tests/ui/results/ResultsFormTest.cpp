@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "../maker/MakerFixture.h"
+#include "DropFolderOffer.h"
 #include "core/model/ClientConfig.h"
 #include "core/model/QuestionSet.h"
 #include "core/model/TestFile.h"
@@ -175,12 +176,7 @@ TEST_F(ResultsFormTest, ALabAttemptWaitsInTheQueueThenReachesTheFolderAndIsColle
   // The folder is the teacher's own: the window offers to make it a drop folder.
   fs::permissions(drop, fs::perms(0755));
   form = OpenResults(test);
-  Dialogs.ExpectMessage(
-      TMessageKind::Confirmation,
-      QStringLiteral("Make \"%1\" a drop folder?\rStudents can then put their results into it "
-                     "but not see the files there; only you can list and read them (mode 1733).")
-          .arg(FromPath(drop)),
-      TButton::Yes);
+  AcceptDropFolderOffer(Dialogs, drop);
   Click(*form, "DropFolderButton");
   EXPECT_EQ(fs::status(drop).permissions() & fs::perms::mask, fs::perms(01733));
   EXPECT_FALSE(Child<QPushButton>(*form, "DropFolderButton")->isEnabled());
