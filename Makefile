@@ -50,6 +50,7 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_engine_bench
 	$(BUILD)-bench/bench/quizwell_exchange_bench
 	$(BUILD)-bench/bench/quizwell_results_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_results_screen_bench
 	$(BUILD)-bench/bench/quizwell_classroom_load
 	$(BUILD)-bench/bench/quizwell_duplicates_bench
 

@@ -37,7 +37,7 @@ TBigTest& BigTest() {
 
 void StartToFirstQuestion(benchmark::State& state) {
   QuietPlatform::TAnsweringDialogs dialogs;
-  QuietPlatform::TNoShell shell{42};
+  QuietPlatform::TNoShell shell;
   TSteadyClock clock;
   const TEngineServices services{dialogs, shell, QString::fromStdString(BigTest().Folder.string())};
   std::uint64_t seed = 1;

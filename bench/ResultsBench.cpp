@@ -11,6 +11,7 @@
 #include <string>
 
 #include "BenchFiles.h"
+#include "ClassAttempts.h"
 #include "core/results/AttemptFile.h"
 #include "core/results/Reports.h"
 #include "core/results/ResultsStore.h"
@@ -41,42 +42,12 @@ std::vector<TQuestionSnapshot> Questions(int count) {
   return questions;
 }
 
-// A student of some ability answering every question, in a shuffled order.
-TAttempt Student(int index, const std::vector<TQuestionSnapshot>& questions, std::mt19937& random) {
-  TAttempt a;
-  a.Id = Digest128("student" + std::to_string(index));
-  a.TestFile = "BENCH.QWT";
-  a.Description = "Benchmark test";
-  a.Questions = questions;
-  a.Fingerprint = Fingerprint(questions);
-  a.Student = "Student " + std::to_string(index);
-  a.Class = "Class " + std::to_string(index % 12);
-  a.Machine = "LAB" + std::to_string(index % 30);
-  a.Started = "2026-11-" + std::to_string(10 + index % 20) + " 09:00:00";
-  a.Ended = a.Started;
-  a.SecondsTaken = 1200;
-  std::vector<int> order(questions.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-  std::shuffle(order.begin(), order.end(), random);
-  const double ability = std::uniform_real_distribution<double>(0.2, 0.95)(random);
-  std::uniform_real_distribution<double> chance(0, 1);
-  for (std::size_t p = 0; p < order.size(); ++p) {
-    const TQuestionSnapshot& q = questions[order[p]];
-    const double roll = chance(random);
-    const Scoring::TLetters chosen = roll < ability ? q.Correct
-                                     : roll < 0.97  ? Scoring::TLetters(1 << (order[p] % 3))
-                                                    : 0;
-    a.Answered.push_back({q.Number, static_cast<int>(p + 1), "ABCD", chosen, false});
-  }
-  return a;
-}
-
 void Import10000(benchmark::State& state) {
   const std::string drop = (Folder() / "drop").string();
   fs::create_directories(drop);
   std::mt19937 random(5);
   const auto questions = Questions(50);
-  for (int i = 0; i < 10000; ++i) AttemptFile::Write(drop, Student(i, questions, random));
+  for (int i = 0; i < 10000; ++i) AttemptFile::Write(drop, ClassAttempts::Student(i, questions, random));
   int run = 0;
   for (auto _ : state) {
     const std::string tests = (Folder() / ("import" + std::to_string(run++))).string();
@@ -91,22 +62,7 @@ void Import10000(benchmark::State& state) {
 void Results10000x100(benchmark::State& state) {
   const std::string tests = (Folder() / "results").string();
   fs::create_directories(tests);
-  {
-    TOpenedStore opened = OpenResultsStore(tests, Folder().string());
-    std::mt19937 random(7);
-    const auto questions = Questions(100);
-    std::vector<std::pair<TAttempt, std::string>> batch;
-    for (int i = 0; i < 10000; ++i) {
-      TAttempt a = Student(i, questions, random);
-      std::string id = AttemptFile::ContentId(a);
-      batch.emplace_back(std::move(a), std::move(id));
-      if (batch.size() == 1000) {
-        opened.Store->AddAll(batch);
-        batch.clear();
-      }
-    }
-    opened.Store->Database().Execute("PRAGMA wal_checkpoint(TRUNCATE)");
-  }
+  ClassAttempts::StoreClass(tests, Folder().string(), Questions(100), 10000, 7);
   std::map<int, Scoring::TLetters> keys;
   for (const TQuestionSnapshot& q : Questions(100)) keys[q.Number] = q.Correct;
   TOpenedStore opened = OpenResultsStore(tests, Folder().string());

@@ -18,21 +18,13 @@
 #include "ui/maker/MainForm.h"
 #include "ui/maker/QAForm.h"
 #include "ui/maker/Spelling.h"
-#include "ui/platform/HelpViewer.h"
 
 namespace {
 
-class TNoHelp : public THelpViewer {
-public:
-  void ShowContents() override {}
-  void ShowContext(int) override {}
-  void Quit() override {}
-};
-
 struct TScreens {
   QuietPlatform::TAnsweringDialogs Dialogs;
-  TNoHelp Help;
-  QuietPlatform::TNoShell Shell{0};
+  QuietPlatform::TNoHelp Help;
+  QuietPlatform::TNoShell Shell;
   std::filesystem::path Folder;
   std::string BigTest;
 

@@ -38,6 +38,11 @@ void TScriptedDialogs::ExpectSave(std::optional<QString> answer) {
       {TExpected::Save, TMessageKind::Information, {}, TButton::Ok, answer.value_or(QString())});
 }
 
+void TScriptedDialogs::ExpectFolder(std::optional<QString> answer) {
+  Pending.push_back(
+      {TExpected::Folder, TMessageKind::Information, {}, TButton::Ok, answer.value_or(QString())});
+}
+
 TScriptedDialogs::TExpected TScriptedDialogs::Take(const char* what) {
   if (Pending.empty()) {
     ADD_FAILURE() << "unexpected " << what;
@@ -74,5 +79,13 @@ std::optional<QString> TScriptedDialogs::SaveFile(const TFileDialogOptions& opti
   const TExpected expected = Take(("save dialog \"" + options.Title.toStdString() + "\"").c_str());
   EXPECT_EQ(expected.What, TExpected::Save) << "a save dialog came when something else was expected";
   if (expected.What != TExpected::Save || expected.Path.isEmpty()) return std::nullopt;
+  return expected.Path;
+}
+
+std::optional<QString> TScriptedDialogs::ChooseFolder(const TFileDialogOptions& options) {
+  Files.push_back({false, options});
+  const TExpected expected = Take(("folder dialog \"" + options.Title.toStdString() + "\"").c_str());
+  EXPECT_EQ(expected.What, TExpected::Folder) << "a folder dialog came when something else was expected";
+  if (expected.What != TExpected::Folder || expected.Path.isEmpty()) return std::nullopt;
   return expected.Path;
 }

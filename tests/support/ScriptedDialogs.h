@@ -32,10 +32,12 @@ public:
   // Queue the answer to the next open or save dialog; nothing means cancelled.
   void ExpectOpen(std::optional<QString> answer);
   void ExpectSave(std::optional<QString> answer);
+  void ExpectFolder(std::optional<QString> answer);
 
   TButton Message(TMessageKind kind, const QString& text) override;
   std::optional<QString> OpenFile(const TFileDialogOptions& options) override;
   std::optional<QString> SaveFile(const TFileDialogOptions& options) override;
+  std::optional<QString> ChooseFolder(const TFileDialogOptions& options) override;
 
   bool AllUsed() const { return Pending.empty(); }
   void Clear() { Pending.clear(); }
@@ -45,7 +47,7 @@ public:
 
 private:
   struct TExpected {
-    enum { MessageBox, Open, Save } What;
+    enum { MessageBox, Open, Save, Folder } What;
     TMessageKind Kind = TMessageKind::Information;
     QString Text;
     TButton Answer = TButton::Ok;

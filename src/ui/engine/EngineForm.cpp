@@ -20,6 +20,7 @@
 #include "core/model/TestContents.h"
 #include "core/results/AttemptFile.h"
 #include "core/results/RecordAttempt.h"
+#include "core/results/ResultsStore.h"
 #include "core/run/ExtraTime.h"
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
@@ -186,14 +187,7 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
     Setup.Dialogs.Error(QStringLiteral("\"%1\" holds no questions.").arg(path));
     return;
   }
-  if (!preview && !NameAsked) {
-    const std::optional<QString> name = Setup.Prompts.AskText(
-        QStringLiteral("Student Name"),
-        QStringLiteral("Your name, for your test history (you may leave it empty):"), false);
-    if (!name) return;
-    StudentName = name->trimmed();
-    NameAsked = true;
-  }
+  if (!preview && !NameAsked && !AskStudent(path)) return;
   if (!preview) ApplyExtraTime(path, settings);
   // The session takes the questions; the attempt keeps the whole test's key.
   const std::vector<QuestionRecord> testQuestions = preview ? std::vector<QuestionRecord>{} : questions;
@@ -260,7 +254,8 @@ void TEngineForm::RecordResult(const TTestSession& session, const QString& path,
                                const std::string& description, const std::vector<QuestionRecord>& questions,
                                const QDateTime& started) {
   try {
-    const TTaker taker{ToCp1252(StudentName), {}, {}, ToCp1252(QSysInfo::machineHostName())};
+    const TTaker taker{ToCp1252(StudentName), ToCp1252(StudentNumber), ToCp1252(StudentClass),
+                       ToCp1252(QSysInfo::machineHostName())};
     const std::string file = ToPath(path);
     const TAttempt attempt =
         AttemptOfSession(session, std::filesystem::path(file).filename().string(), description, questions,
@@ -282,6 +277,31 @@ void TEngineForm::SendQueuedResults() {
   std::error_code ignored;
   if (!std::filesystem::is_directory(queue, ignored)) return;
   RunGuarded(Setup.Dialogs, [&] { ResultsFolder::SendQueued(queue, FConfig.ResultsFolder); });
+}
+
+bool TEngineForm::AskStudent(const QString& path) {
+  const std::optional<QString> name = Setup.Prompts.AskText(
+      QStringLiteral("Student Name"),
+      QStringLiteral("Your name, for your test history (you may leave it empty):"), false);
+  if (!name) return false;
+  std::error_code ignored;
+  const std::filesystem::path folder = std::filesystem::path(ToPath(path)).parent_path();
+  std::optional<QString> number = QString(), group = QString();
+  if (!FConfig.ResultsFolder.empty() || std::filesystem::exists(folder / ResultsFileName, ignored)) {
+    number = Setup.Prompts.AskText(
+        QStringLiteral("Student Number"),
+        QStringLiteral("Your student number, for your teacher's results (you may leave it empty):"), false);
+    if (!number) return false;
+    group = Setup.Prompts.AskText(
+        QStringLiteral("Class"),
+        QStringLiteral("Your class, for your teacher's results (you may leave it empty):"), false);
+    if (!group) return false;
+  }
+  StudentName = name->trimmed();
+  StudentNumber = number->trimmed();
+  StudentClass = group->trimmed();
+  NameAsked = true;
+  return true;
 }
 
 bool TEngineForm::PasswordGiven(const std::string& password, const QString& what) {

@@ -77,6 +77,11 @@ private:
   void LoadConfig();
   void FillList();
   bool PasswordGiven(const std::string& password, const QString& what);
+  // Asks the student's name once per run, and with it, where the teacher
+  // keeps results of the test at path (a results folder is set, or a store
+  // lies beside the test), the student number and class; either may stay
+  // empty. False when the student cancelled.
+  bool AskStudent(const QString& path);
   // Runs a window of the engine: F1 in it shows the student's help, and its
   // text takes the size the student chose.
   int ShowModal(QDialog& dialog);
@@ -94,6 +99,8 @@ private:
   QLabel* LogoImage;
   QPushButton* StartButton;
   QString StudentName;
+  QString StudentNumber;
+  QString StudentClass;
   bool NameAsked = false;
   bool ExitGranted = false;
 };

@@ -27,6 +27,7 @@
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
+#include "ui/results/DropFolder.h"
 
 namespace {
 
@@ -286,7 +287,12 @@ QWidget* TClientForm::BuildResultsTab() {
                                       "student's computer cannot write there (a computer lab), the result is "
                                       "left as a small file in this folder instead, and File, Results... "
                                       "collects it from there.")));
-  layout->addWidget(ResultsFolderEdit);
+  auto* browse = Named(new QPushButton(QStringLiteral("B&rowse...")), "ResultsBrowseButton");
+  auto* folderRow = new QHBoxLayout;
+  folderRow->addWidget(ResultsFolderEdit, 1);
+  folderRow->addWidget(browse);
+  layout->addLayout(folderRow);
+  connect(browse, &QPushButton::clicked, this, &TClientForm::ResultsBrowseButtonClick);
   layout->addWidget(WrappedLabel(
       "ResultsLabel2", QStringLiteral("Use a shared folder every student computer can write to. Make it a "
                                       "drop folder (mode 1733) so students cannot read each other's results; "
@@ -350,6 +356,14 @@ void TClientForm::FormShow() {
   });
   // Every step above ran handlers that enable Apply; a fresh load has no changes.
   ApplyButton->setEnabled(false);
+}
+
+void TClientForm::ResultsBrowseButtonClick() {
+  const std::optional<QString> chosen = Globals.Dialogs.ChooseFolder(
+      {QStringLiteral("Results Folder"), QString(), QString(), ResultsFolderEdit->text().trimmed()});
+  if (!chosen) return;
+  ResultsFolderEdit->setText(*chosen);
+  if (DropFolder::Offerable(*chosen)) DropFolder::Offer(Globals.Dialogs, *chosen);
 }
 
 void TClientForm::Button2Click() {

@@ -34,6 +34,9 @@ public:
   void RadioButton1Click();
   void CheckBox2Click();
   void CheckBox3Click();
+  // Chooses the results folder, and offers to make a folder of the user's a
+  // drop folder.
+  void ResultsBrowseButtonClick();
 
 protected:
   void showEvent(QShowEvent* event) override;

@@ -9,6 +9,8 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -238,6 +240,26 @@ void TMainForm::CreateControls() {
   connect(button6, &QPushButton::clicked, this, &TMainForm::Button6Click);
   // Only the instructor's picks select a test; rebuilding the list does not.
   connect(ComboBox1, &QComboBox::activated, this, &TMainForm::ComboBox1Change);
+  // Results... for any test of the catalogue: the entry shown, or the one
+  // under the pointer in the open list, without loading it.
+  const auto offerResults = [this](QWidget* where, const QPoint& at, int row) {
+    if (row <= 0) return;
+    QMenu menu(where);
+    menu.setObjectName(QStringLiteral("CatalogueMenu"));
+    QAction* results = menu.addAction(QStringLiteral("&Results..."));
+    results->setObjectName(QStringLiteral("CatalogueResults1"));
+    if (menu.exec(where->mapToGlobal(at)) != results) return;
+    ComboBox1->hidePopup();
+    CatalogueResults(row);
+  };
+  ComboBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ComboBox1, &QWidget::customContextMenuRequested, this,
+          [this, offerResults](const QPoint& at) { offerResults(ComboBox1, at, ComboBox1->currentIndex()); });
+  ComboBox1->view()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ComboBox1->view(), &QWidget::customContextMenuRequested, this,
+          [this, offerResults](const QPoint& at) {
+            offerResults(ComboBox1->view()->viewport(), at, ComboBox1->view()->indexAt(at).row());
+          });
 }
 
 QAction* TMainForm::AddAction(QMenu* menu, const char* name, const QString& caption,
@@ -659,12 +681,33 @@ void TMainForm::AboutQuizwell1Click() {
 }
 
 void TMainForm::Results1Click() {
-  if (Globals.CurrentTestPath.isEmpty()) {
-    Globals.Dialogs.Inform(QStringLiteral("Load a test first: the results shown are the current test's."));
-    return;
+  if (!Globals.CurrentTestPath.isEmpty()) {
+    ShowResults(Globals.CurrentTestPath);
+  } else if (ComboBox1->currentIndex() > 0) {
+    CatalogueResults(ComboBox1->currentIndex());
+  } else {
+    Globals.Dialogs.Inform(
+        QStringLiteral("Load a test first, or choose one in the list: the results shown are that test's."));
   }
-  TResultsForm form(Globals, this);
-  form.OpenQuestion = [this](int number) { EditQuestion(number); };
+}
+
+void TMainForm::CatalogueResults(int row) {
+  if (row <= 0 || row >= ComboBox1->count()) return;
+  const TSelection selection = Catalogue.Select(ToCp1252(ComboBox1->itemText(row)));
+  if (selection.Kind == TSelection::Found) {
+    ShowResults(FromPath(selection.Path));
+  } else if (selection.Kind == TSelection::Missing) {
+    Globals.Dialogs.Inform(QStringLiteral("The test named ") + FromPath(selection.Path) +
+                           QStringLiteral(" was not found!\rPlease try again or reinstall software."));
+  }
+}
+
+void TMainForm::ShowResults(const QString& path) {
+  TResultsForm form(Globals, path, this);
+  form.OpenQuestion = [this, path](int number) {
+    if (Globals.CurrentTestPath != path) OpenTest(path);
+    if (Globals.CurrentTestPath == path) EditQuestion(number);
+  };
   form.exec();
 }
 

@@ -67,7 +67,12 @@ public:
   void LaunchQuizwellClient1Click();
   void PrintTest1Click();
   void GradeAnswers1Click();
-  void Results1Click();      // the current test's attempts, figures and item analysis
+  // The current test's attempts, figures and item analysis; with no test
+  // loaded, those of the test shown in the catalogue list.
+  void Results1Click();
+  // The Results window for the catalogue's entry at row of its list (row 0 is
+  // the prompt); the catalogue's context menu offers it for any test.
+  void CatalogueResults(int row);
   void PreviewTest1Click();  // the current test in qwtest, as a student sees it
   void SearchTests1Click();  // finds a text in the catalogue's tests, opens the editor there
   // Opens the question editor on the current test at question number.
@@ -104,6 +109,9 @@ private:
   void ShowCurrentDescription();
   // The loss report of an import or export, or a plain notice when nothing was lost.
   void ShowLossReport(const QString& summary, const std::vector<std::string>& lines);
+  // The Results window of the test at path; an item double-clicked there
+  // opens the editor on that test.
+  void ShowResults(const QString& path);
 
   // The controls whose state changes; the rest are found by name.
   QLabel* Image1;

@@ -86,6 +86,13 @@ std::optional<QString> TQtDialogs::SaveFile(const TFileDialogOptions& options) {
                               chosenExtension.isEmpty() ? options.DefaultExt : chosenExtension);
 }
 
+std::optional<QString> TQtDialogs::ChooseFolder(const TFileDialogOptions& options) {
+  const QString folder = QFileDialog::getExistingDirectory(
+      Parent, options.Title, options.FileName.isEmpty() ? StartFolder : options.FileName);
+  if (folder.isEmpty()) return std::nullopt;
+  return folder;
+}
+
 QString QtFilter(const QString& systemFilter) {
   const QStringList parts = systemFilter.split(QLatin1Char('|'));
   QStringList filters;

@@ -37,6 +37,9 @@ public:
   // The chosen path, or nothing when cancelled. Neither asks about overwriting.
   virtual std::optional<QString> OpenFile(const TFileDialogOptions& options) = 0;
   virtual std::optional<QString> SaveFile(const TFileDialogOptions& options) = 0;
+  // A folder chosen (only Title and FileName, the folder shown first, count),
+  // or nothing when cancelled.
+  virtual std::optional<QString> ChooseFolder(const TFileDialogOptions& options) = 0;
 
   // The folder every file dialog opens in (the working folder, where the
   // catalogue and the engine look for tests); empty for the platform's choice.
@@ -64,6 +67,7 @@ public:
   TButton Message(TMessageKind kind, const QString& text) override;
   std::optional<QString> OpenFile(const TFileDialogOptions& options) override;
   std::optional<QString> SaveFile(const TFileDialogOptions& options) override;
+  std::optional<QString> ChooseFolder(const TFileDialogOptions& options) override;
 
 private:
   QWidget* Parent;

@@ -1,7 +1,5 @@
 #include "ui/results/ResultsForm.h"
 
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,13 +35,13 @@
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
 #include "ui/results/BarChart.h"
+#include "ui/results/DropFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 const char* const Sources[] = {"engine", "paper", "scan", "classroom", "import"};
-constexpr fs::perms DropFolderMode = static_cast<fs::perms>(01733);
 
 QTableWidget* Grid(const char* name, const QStringList& headers) {
   auto* grid = Named(new QTableWidget(0, static_cast<int>(headers.size())), name);
@@ -155,7 +153,11 @@ TChartData ItemData(const Statistics::TItem& item, int span, Scoring::TLetters k
 
 }  // namespace
 
-TResultsForm::TResultsForm(TGlobals& globals, QWidget* parent) : QDialog(parent), Globals(globals) {
+TResultsForm::TResultsForm(TGlobals& globals, QWidget* parent)
+    : TResultsForm(globals, globals.CurrentTestPath, parent) {}
+
+TResultsForm::TResultsForm(TGlobals& globals, const QString& testPath, QWidget* parent)
+    : QDialog(parent), Globals(globals), TestSource(testPath) {
   setObjectName(QStringLiteral("ResultsForm"));
   resize(900, 620);
 
@@ -211,7 +213,7 @@ TResultsForm::TResultsForm(TGlobals& globals, QWidget* parent) : QDialog(parent)
 TResultsForm::~TResultsForm() = default;
 
 void TResultsForm::LoadTest() {
-  TestPath = ToPath(Globals.CurrentTestPath);
+  TestPath = ToPath(TestSource);
   TestFile = fs::path(TestPath).filename().string();
   setWindowTitle(QStringLiteral("Results - %1").arg(FromPath(TestFile)));
   Current.clear();
@@ -620,29 +622,12 @@ void TResultsForm::ItemsGridDoubleClick(int row) {
 
 void TResultsForm::UpdateDropFolder() {
   bool offer = false;
-  for (const QString& folder : KnownFolders) {
-    const QFileInfo info(folder);
-    std::error_code error;
-    const fs::perms mode = fs::status(ToPath(folder), error).permissions() & fs::perms::mask;
-    offer |= info.isDir() && info.ownerId() == ::geteuid() && !error && mode != DropFolderMode;
-  }
+  for (const QString& folder : KnownFolders) offer |= DropFolder::Offerable(folder);
   DropFolderButton->setEnabled(offer);
 }
 
 void TResultsForm::DropFolderButtonClick() {
-  for (const QString& folder : KnownFolders) {
-    const QFileInfo info(folder);
-    if (!info.isDir() || info.ownerId() != ::geteuid()) continue;
-    if (!Globals.Dialogs.Confirm(
-            QStringLiteral("Make \"%1\" a drop folder?\rStudents can then put their results into it but not "
-                           "see the files there; only you can list and read them (mode 1733).")
-                .arg(folder)))
-      continue;
-    std::error_code error;
-    fs::permissions(ToPath(folder), DropFolderMode, error);
-    if (error)
-      Globals.Dialogs.Error(QStringLiteral("The mode of \"%1\" could not be changed.\r%2")
-                                .arg(folder, QString::fromStdString(error.message())));
-  }
+  for (const QString& folder : KnownFolders)
+    if (DropFolder::Offerable(folder)) DropFolder::Offer(Globals.Dialogs, folder);
   UpdateDropFolder();
 }

@@ -23,7 +23,7 @@ class QTimer;
 class TBarChart;
 struct TGlobals;
 
-// The results of the current test: its attempts (filtered, deleted and
+// The results of one test: its attempts (filtered, deleted and
 // brought back), the test's figures, the item analysis, the questions whose
 // key changed since attempts were marked, and the exports. Opening it
 // collects the results folders it knows into the test folder's store, and
@@ -32,8 +32,11 @@ class TResultsForm : public QDialog {
   Q_OBJECT
 
 public:
-  // Reads the current test of globals and opens its folder's store; a store
-  // that cannot be opened is reported and the window shows nothing.
+  // Reads the test at testPath (the maker's current test, or any test of the
+  // catalogue) and opens its folder's store; a store that cannot be opened is
+  // reported and the window shows nothing.
+  TResultsForm(TGlobals& globals, const QString& testPath, QWidget* parent = nullptr);
+  // The same for the current test of globals.
   explicit TResultsForm(TGlobals& globals, QWidget* parent = nullptr);
   ~TResultsForm() override;
 
@@ -81,6 +84,7 @@ private:
               const std::string& bytes);
 
   TGlobals& Globals;
+  const QString TestSource;  // the test as it was given, read again after an edit
   std::string TestPath;
   std::string TestFile;  // without its folder
   std::string Description;

@@ -11,9 +11,11 @@
 #include <QTextEdit>
 #include <deque>
 #include <map>
+#include <tuple>
 
 #include "core/model/ClientConfig.h"
 #include "core/model/TestFile.h"
+#include "core/results/ResultsStore.h"
 #include "core/run/ExtraTime.h"
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
@@ -468,4 +470,34 @@ TEST_F(EngineTest, TheListedStudentIsGivenAndShownTheLongerTime) {
             QStringLiteral("Time limit: 00:37:30 (hours:minutes:seconds)"));
   EXPECT_EQ(timeShown(QStringLiteral("Bo")), QStringLiteral("Time limit: 00:30:00 (hours:minutes:seconds)"));
   EXPECT_TRUE(Dialogs.AllUsed());
+}
+
+// Where the teacher keeps results (a store beside the test, or a results
+// folder), the student number and class are asked with the name, may stay
+// empty, and go with the attempt; cancelling either starts no test.
+TEST_F(EngineTest, WhereResultsAreKeptTheNumberAndClassAreAskedAndStored) {
+  const QString path = WriteTest();
+  int begun = 0;
+  const auto take = [&](std::deque<std::optional<QString>> answers) {
+    TEngineForm engine(EngineSetup());
+    Prompts.Answers = std::move(answers);
+    engine.RunModal = [&](QDialog& dialog) {
+      begun += qobject_cast<TBeginBox*>(&dialog) != nullptr;
+      return int(QDialog::Accepted);
+    };
+    engine.TakeTest(path);
+  };
+  take({QStringLiteral("Ann")});  // no store yet and no results folder: the name alone
+  take({QStringLiteral("Bo"), QStringLiteral("12"), std::nullopt});
+  take({QStringLiteral("Cy"), QStringLiteral(" 1234 "), QStringLiteral(" 7b ")});
+  EXPECT_EQ(Prompts.Asked, (QStringList{"Student Name", "Student Name", "Student Number", "Class",
+                                        "Student Name", "Student Number", "Class"}));
+  EXPECT_EQ(begun, 2);
+  const auto attempts =
+      OpenResultsStore(Dir.Path().string(), Dir.File("data")).Store->Attempts(TResultsFilter{});
+  ASSERT_EQ(attempts.size(), 2u);
+  EXPECT_EQ(std::tie(attempts[0].Student, attempts[0].StudentNumber, attempts[0].Class),
+            std::make_tuple("Ann", "", ""));
+  EXPECT_EQ(std::tie(attempts[1].Student, attempts[1].StudentNumber, attempts[1].Class),
+            std::make_tuple("Cy", "1234", "7b"));
 }

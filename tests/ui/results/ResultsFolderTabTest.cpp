@@ -1,6 +1,8 @@
 #include <QLineEdit>
+#include <filesystem>
 
 #include "../maker/MakerFixture.h"
+#include "DropFolderOffer.h"
 #include "core/model/ClientConfig.h"
 #include "ui/maker/ClientForm.h"
 
@@ -36,4 +38,27 @@ TEST_F(ResultsFolderTabTest, TheFolderIsASectionOfItsOwnAndClearingItRestoresThe
   }
   EXPECT_EQ(applyFolder(QString()), "");
   EXPECT_EQ(ReadBytes(path), before);
+}
+
+// Browse picks the folder; a folder of the user's is offered as a drop folder,
+// once, and a cancelled choice changes nothing.
+TEST_F(ResultsFolderTabTest, BrowsePicksTheFolderAndOffersToMakeItADropFolder) {
+  namespace fs = std::filesystem;
+  const std::string drop = Dir.File("drop");
+  fs::create_directories(drop);
+  fs::permissions(drop, fs::perms(0755));
+  TClientForm form(Globals);
+  form.show();
+  auto* edit = Child<QLineEdit>(form, "ResultsFolderEdit");
+  Dialogs.ExpectFolder(FromPath(drop));
+  AcceptDropFolderOffer(Dialogs, drop);
+  Click(form, "ResultsBrowseButton");
+  EXPECT_EQ(edit->text(), FromPath(drop));
+  EXPECT_EQ(fs::status(drop).permissions() & fs::perms::mask, fs::perms(01733));
+  Dialogs.ExpectFolder(FromPath(drop));  // a drop folder already: nothing asked
+  Click(form, "ResultsBrowseButton");
+  Dialogs.ExpectFolder(std::nullopt);
+  Click(form, "ResultsBrowseButton");
+  EXPECT_EQ(edit->text(), FromPath(drop));
+  EXPECT_EQ(Dialogs.Files.back().Options.FileName, FromPath(drop)) << "the dialog opens on the folder set";
 }

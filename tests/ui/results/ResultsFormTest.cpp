@@ -1,14 +1,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <deque>
 #include <filesystem>
 
 #include "../maker/MakerFixture.h"
+#include "DropFolderOffer.h"
 #include "core/model/ClientConfig.h"
 #include "core/model/QuestionSet.h"
 #include "core/model/TestFile.h"
@@ -18,6 +22,7 @@
 #include "ui/engine/EngineForm.h"
 #include "ui/engine/Prompts.h"
 #include "ui/engine/QuestionForm.h"
+#include "ui/maker/MainForm.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/results/BarChart.h"
 #include "ui/results/ResultsForm.h"
@@ -26,9 +31,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Gives the name, and leaves the student number and class empty.
 class TNamePrompt : public TPrompts {
 public:
-  std::optional<QString> AskText(const QString&, const QString&, bool) override { return Name; }
+  std::optional<QString> AskText(const QString& title, const QString&, bool) override {
+    return title == QStringLiteral("Student Name") ? Name : QString();
+  }
   QString Name;
 };
 
@@ -168,12 +176,7 @@ TEST_F(ResultsFormTest, ALabAttemptWaitsInTheQueueThenReachesTheFolderAndIsColle
   // The folder is the teacher's own: the window offers to make it a drop folder.
   fs::permissions(drop, fs::perms(0755));
   form = OpenResults(test);
-  Dialogs.ExpectMessage(
-      TMessageKind::Confirmation,
-      QStringLiteral("Make \"%1\" a drop folder?\rStudents can then put their results into it "
-                     "but not see the files there; only you can list and read them (mode 1733).")
-          .arg(FromPath(drop)),
-      TButton::Yes);
+  AcceptDropFolderOffer(Dialogs, drop);
   Click(*form, "DropFolderButton");
   EXPECT_EQ(fs::status(drop).permissions() & fs::perms::mask, fs::perms(01733));
   EXPECT_FALSE(Child<QPushButton>(*form, "DropFolderButton")->isEnabled());
@@ -264,4 +267,48 @@ TEST_F(ResultsFormTest, ExportsAGradebookPythonReadsAndAReportAndOpensTheEditorA
   form->OpenQuestion = [&](int number) { opened = number; };
   form->ItemsGridDoubleClick(2);
   EXPECT_EQ(opened, 3);
+}
+
+// Any test of the catalogue shows its results without being loaded: from the
+// list's context menu, or File > Results... with no test loaded.
+TEST_F(ResultsFormTest, TheCatalogueShowsTheResultsOfATestThatIsNotLoaded) {
+  const std::string test = WriteTest(Dir.Path().string());
+  {
+    TEngineForm engine(Engine(Dir.Path().string()));
+    TakeTest(engine, test, QStringLiteral("Ann"), "ABA");
+  }
+  TMainForm main(Folder(), Dialogs, Help, Shell);
+  Child<QTimer>(main, "StartTimer")->stop();
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        "This is the Instructor Test Maker.\rDo not distribute with Quizwell.");
+  main.StartTimerTimer();
+  auto* list = Child<QComboBox>(main, "ComboBox1");
+  ASSERT_EQ(list->count(), 2);
+  const auto shown = [](const char* how) {
+    return OnModal<TResultsForm>([how](TResultsForm& form) {
+      EXPECT_EQ(form.windowTitle(), "Results - QUIZ.QWT") << how;
+      EXPECT_EQ(Cell(form, "AttemptsGrid", 0, 0), "Ann") << how;
+    });
+  };
+  list->setCurrentIndex(1);  // shown in the list, not picked
+  {
+    const auto answer = shown("context menu");
+    QTimer::singleShot(0, [] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_NE(menu, nullptr);
+      menu->setActiveAction(Child<QAction>(*menu, "CatalogueResults1"));
+      QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+      QApplication::sendEvent(menu, &enter);
+    });
+    emit list->customContextMenuRequested(QPoint(4, 4));
+  }
+  {
+    const auto answer = shown("File menu");
+    Trigger(main, "Results1");
+  }
+  EXPECT_TRUE(main.Globals.CurrentTestPath.isEmpty());
+  list->setCurrentIndex(0);
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        "Load a test first, or choose one in the list: the results shown are that test's.");
+  Trigger(main, "Results1");
 }
