@@ -173,7 +173,7 @@ std::vector<std::pair<TAttempt, std::string>> GradedAttempts(const TGradedSheets
 
 TRecordedGrades RecordGrades(const TGradedSheets& graded, const std::string& testPath, TAttemptSource source,
                              const std::string& userDataFolder) {
-  TOpenedStore opened = OpenResultsStore(TestFolder(testPath), userDataFolder);
+  TOpenedStore opened = OpenResultsStore(PrintRuns::TestFolder(testPath), userDataFolder);
   const auto attempts = GradedAttempts(graded, source, ResultsLocation::LocalTime("%Y-%m-%d %H:%M:%S"));
   TRecordedGrades recorded;
   recorded.Added = opened.Store->AddAll(attempts);

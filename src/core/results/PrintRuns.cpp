@@ -17,12 +17,12 @@ std::vector<TQuestionSnapshot> TestSnapshots(const std::vector<QuestionRecord>& 
   return snapshots;
 }
 
+namespace PrintRuns {
+
 std::string TestFolder(const std::string& testPath) {
   const fs::path folder = fs::path(testPath).parent_path();
   return folder.empty() ? "." : folder.string();
 }
-
-namespace PrintRuns {
 namespace {
 
 constexpr const char* Columns =
@@ -149,7 +149,7 @@ std::string Describe(const TPrintRun& run) {
 
 TRecordedPrint RecordPrint(const std::string& testPath, const std::vector<QuestionRecord>& questions,
                            const PaperVersions::TOptions& options, const std::string& userDataFolder) {
-  TOpenedStore opened = OpenResultsStore(TestFolder(testPath), userDataFolder);
+  TOpenedStore opened = OpenResultsStore(PrintRuns::TestFolder(testPath), userDataFolder);
   TRecordedPrint recorded;
   recorded.Run = PrintRuns::Record(*opened.Store, fs::path(testPath).filename().string(),
                                    Fingerprint(TestSnapshots(questions)), options,

@@ -27,10 +27,10 @@ struct TPrintRun {
 // order read; Fingerprint() of them names the test as it is.
 std::vector<TQuestionSnapshot> TestSnapshots(const std::vector<QuestionRecord>& questions);
 
+namespace PrintRuns {
+
 // The folder of the test at testPath: "." for a bare file name.
 std::string TestFolder(const std::string& testPath);
-
-namespace PrintRuns {
 
 // Records a run of testFile in one transaction and returns it with its
 // number, the next after the test's highest. A run of the same test (file

@@ -47,6 +47,20 @@ constexpr std::string_view Sheets =
     "Cy,A,C,B,A,B\r\n"
     "20417,B,A,B,,AD\r\n";
 
+std::vector<int> Rights(const TGradedSheets& graded) {
+  std::vector<int> rights;
+  for (const Grading::TStudentResult& student : graded.Results.Students) rights.push_back(student.Right);
+  return rights;
+}
+
+// "3:B+ 2:D-": each answer's question, stored letters chosen and mark.
+std::string Answers(const TStoredAttempt& attempt) {
+  std::string text;
+  for (const TStoredAnswer& a : attempt.Answers)
+    text += std::to_string(a.Number) + ":" + Scoring::LetterText(a.Chosen) + (a.Right ? "+ " : "- ");
+  return text;
+}
+
 class PaperRuns : public ::testing::Test {
 protected:
   TOpenedStore Open() { return OpenResultsStore(Dir.Path().string(), Dir.File("data")); }
@@ -122,17 +136,13 @@ TEST_F(PaperRuns, HandWorkedSheetsScoreAsWorkedUnderTheirRunAndWarnUnderAnother)
   ASSERT_EQ(runs.size(), 2u);
   const TGradedSheets right = GradeSheets(Sheets, TestPath, Test, Seed7, runs);
   ASSERT_EQ(right.Run->Number, 1);
-  std::vector<int> scores;
-  for (const auto& student : right.Results.Students) scores.push_back(student.Right);
-  EXPECT_EQ(scores, (std::vector<int>{4, 4, 2, 2}));
+  EXPECT_EQ(Rights(right), (std::vector<int>{4, 4, 2, 2}));
   EXPECT_EQ(right.Results.RightPerQuestion, (std::vector<int>{3, 3, 4, 2}));
   EXPECT_FALSE(right.BetterRun);
   EXPECT_TRUE(right.Warnings.empty());
 
   const TGradedSheets wrong = GradeSheets(Sheets, TestPath, Test, Seed12, runs);
-  scores.clear();
-  for (const auto& student : wrong.Results.Students) scores.push_back(student.Right);
-  EXPECT_EQ(scores, (std::vector<int>{0, 0, 1, 0}));
+  EXPECT_EQ(Rights(wrong), (std::vector<int>{0, 0, 1, 0}));
   ASSERT_TRUE(wrong.BetterRun);
   EXPECT_EQ(wrong.BetterRun->Number, 1);
   ASSERT_EQ(wrong.Warnings.size(), 1u);
@@ -165,15 +175,9 @@ TEST_F(PaperRuns, RecordedGradesHoldTheStoredLettersOnce) {
   EXPECT_EQ(cy.Version, 'A');
   EXPECT_EQ(cy.Seed, "7");
   EXPECT_EQ(cy.Right, 2);
-  std::string answers;
-  for (const TStoredAnswer& a : cy.Answers)
-    answers += std::to_string(a.Number) + ":" + Scoring::LetterText(a.Chosen) + (a.Right ? "+ " : "- ");
-  EXPECT_EQ(answers, "3:B+ 2:D+ 1:C- 4:C- ");
+  EXPECT_EQ(Answers(cy), "3:B+ 2:D+ 1:C- 4:C- ");
   const TStoredAttempt& numbered = attempts[3];
   EXPECT_EQ(numbered.Student, "");
   EXPECT_EQ(numbered.StudentNumber, "20417");
-  answers.clear();
-  for (const TStoredAnswer& a : numbered.Answers)
-    answers += std::to_string(a.Number) + ":" + Scoring::LetterText(a.Chosen) + (a.Right ? "+ " : "- ");
-  EXPECT_EQ(answers, "2:B- 1:B+ 4:- 3:AB+ ");
+  EXPECT_EQ(Answers(numbered), "2:B- 1:B+ 4:- 3:AB+ ");
 }
