@@ -152,6 +152,12 @@ TEST_F(PaperRuns, HandWorkedSheetsScoreAsWorkedUnderTheirRunAndWarnUnderAnother)
       "shuffled) far better than run 2 (printed 2026-12-02 09:00:00, seed 12, 2 versions, questions and "
       "answers shuffled): 12 of 16 answers (75%) are right there, against 1 (6%) here. Grade them with "
       "the run they were printed in.");
+
+  // A key corrected after printing: graded as it is now, and said so.
+  Test.Questions[0].Correct = "C";
+  EXPECT_EQ(GradeSheets(Sheets, TestPath, Test, Seed7, runs).Warnings.at(0),
+            "The test was changed after " + PrintRuns::Describe(runs[1]) +
+                " was printed: the sheets are graded with its questions and keys as they are now.");
 }
 
 // The recorded attempts hold the stored letters chosen, in printed order, and
