@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 
+#include "core/results/PrintRuns.h"
 #include "core/results/RecordAttempt.h"
 #include "core/run/SheetLayout.h"
 #include "core/storage/AtomicFile.h"
@@ -28,6 +29,22 @@ bool ParseShuffle(const std::string& text, PaperVersions::TOptions& options) {
     start = end + 1;
   }
   return true;
+}
+
+// Records the run in the results store of the test's folder, so the sheets
+// are graded with it; false (after saying so) when it cannot be.
+bool RecordRun(TToolContext& context, const std::string& path, const PaperVersions::TPaperTest& test,
+               const PaperVersions::TOptions& versions) {
+  try {
+    const TRecordedPrint recorded = RecordPrint(path, test.Questions, versions);
+    for (const std::string& notice : recorded.Notices) Report(context.Err, notice);
+    context.Out << "Recorded as run " << recorded.Run.Number << " in " << recorded.StorePath << '\n';
+    return true;
+  } catch (const TIoError& error) {
+    Report(context.Err, std::string("the print run could not be recorded: ") + error.what() + "; note seed " +
+                            std::to_string(versions.Seed) + " to grade the sheets");
+    return false;
+  }
 }
 
 }  // namespace
@@ -126,5 +143,6 @@ int PrintCommand(TToolContext& context) {
   const QStringList missing = printer.MissingPictures();
   for (const QString& line : missing) Report(context.Err, line.toStdString());
   const bool renumbered = ReportNumbering(context, path, test.Numbering);
-  return missing.isEmpty() && !renumbered ? ExitOk : ExitFindings;
+  const bool recorded = RecordRun(context, path, test, options.Versions);
+  return missing.isEmpty() && !renumbered && recorded ? ExitOk : ExitFindings;
 }

@@ -17,7 +17,7 @@ constexpr std::string_view ProgramDescription =
 
 constexpr std::string_view ExitStatusHelp =
     "Exit status: 0 all well, 1 something was found (check, list) or lost or\n"
-    "renumbered (import, export, print), 2 usage or file error.\n"
+    "renumbered (import, export, print) or doubtful (grade), 2 usage or file error.\n"
     "The JSON shape of show and the details of every command: docs/qwtool.md.\n";
 
 const TCommand* FindCommand(std::string_view name) {
@@ -181,7 +181,8 @@ const std::vector<TCommand>& Commands() {
        1,
        PrintCommand},
       {"grade",
-       "TEST ANSWERS.csv --seed S --versions N [--shuffle questions,answers] [-o RESULTS.csv]",
+       "TEST ANSWERS.csv (--run N | --seed S --versions N [--shuffle questions,answers]) [--record] "
+       "[-o RESULTS.csv]",
        "mark typed answer sheets of a paper test",
        "Marks ANSWERS.csv, a row per student (name, version letter, then the letters chosen\n"
        "for each question, like \"B\" or \"AC\"), with the engine's rule, each version mapped\n"
@@ -190,8 +191,11 @@ const std::vector<TCommand>& Commands() {
        "RESULTS.csv or standard output. Give the seed, versions and shuffle the tests were\n"
        "printed with. A first row is a header when its version cell says \"Version\" (any\n"
        "case); any other row is a student's. A bad row is named with its column and nothing\n"
-       "is written. RESULTS.csv may not be TEST or ANSWERS.csv.\n",
-       {"-o=", "--versions=", "--seed=", "--shuffle="},
+       "is written. RESULTS.csv may not be TEST or ANSWERS.csv. Sheets that fit another\n"
+       "recorded run, or another version's key, far better are warned of (exit status 1).\n\n"
+       "  --run N   grade with print run N of TEST, as recorded in its folder's results\n"
+       "  --record  record the graded sheets in the results store of TEST's folder\n",
+       {"-o=", "--versions=", "--seed=", "--shuffle=", "--run=", "--record"},
        2,
        2,
        GradeCommand},

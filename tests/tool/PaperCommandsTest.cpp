@@ -33,7 +33,9 @@ TEST(PaperCommands, PrintWritesAPdfAndGradeMarksTheKeysOfItsVersions) {
       RunTool({"print", test, "-o", dir.File("T.pdf"), "--versions", "2", "--seed=9", "--shuffle",
                "questions,answers", "--key", "--sheet", "--digits=4", "--layout", dir.File("T.json")});
   EXPECT_EQ(printed.ExitCode, 0) << printed.Err;
-  EXPECT_EQ(printed.Out, "Wrote " + dir.File("T.pdf") + ": 6 pages, 2 versions, seed 9\n");
+  EXPECT_EQ(printed.Out, "Wrote " + dir.File("T.pdf") +
+                             ": 6 pages, 2 versions, seed 9\nRecorded as run 1 in " +
+                             dir.File("Results.sqlite") + "\n");
   EXPECT_EQ(ReadBytes(dir.File("T.pdf")).substr(0, 5), "%PDF-");
   // The layout as another program reads it: a sheet page per version, each
   // answer box with its printed and stored question, the student number's
@@ -77,7 +79,11 @@ TEST(PaperCommands, RefuseBadOptionsAndBadRowsWithoutWritingAnything) {
       {{"grade", test, dir.File("A.csv"), "--seed", "1", "--versions", "2", "-o", results},
        "qwtool: " + dir.File("A.csv") + ": row 2, column 2: \"C\" is not a version (A to B)\n"},
       {{"grade", test, dir.File("A.csv"), "--versions", "2"},
-       "qwtool: grade needs the --seed and --versions the tests were printed with\n"},
+       "qwtool: grade needs --run N, or the --seed and --versions the tests were printed with\n"},
+      {{"grade", test, dir.File("A.csv"), "--run", "1", "--seed", "1"},
+       "qwtool: grade takes --run N or --seed, --versions and --shuffle, not both\n"},
+      {{"grade", test, dir.File("A.csv"), "--run", "1"},
+       "qwtool: " + test + " has no print run 1 (none is recorded)\n"},
       {{"print", test, "-o", dir.File("T.pdf"), "--shuffle", "pages"},
        "qwtool: --shuffle takes questions, answers or both, not \"pages\"\n"},
       {{"print", test, "-o", dir.File("T.pdf"), "--sheet", "--digits", "13"},
@@ -125,4 +131,41 @@ TEST(PaperCommands, GradeTakesAFirstRowForAHeaderOnlyByItsWordAndRefusesANonTest
   const TToolResult notATest = grade("Ann,A,C\r\n", dir.File("notes.txt"));
   EXPECT_EQ(notATest.ExitCode, 2);
   EXPECT_NE(notATest.Err.find("the file is not a test"), std::string::npos) << notATest.Err;
+}
+
+// Sheets graded with a recorded run go into the store once, however often
+// the file is recorded; a run that is not recorded is named as such.
+TEST(PaperCommands, GradeRecordsTheSheetsOfARecordedRunOnce) {
+  TTempDir dir;
+  std::vector<QuestionRecord> questions;
+  const std::string test = WriteTest(dir, questions);
+  for (const char* seed : {"9", "10"}) {
+    const TToolResult printed = RunTool({"print", test, "-o", dir.File("T.pdf"), "--versions", "2", "--seed",
+                                         seed, "--shuffle", "questions,answers"});
+    ASSERT_EQ(printed.ExitCode, 0) << printed.Err;
+  }
+  // The keys of run 1 (seed 9), as in the test above.
+  WriteBytes(dir.File("A.csv"), "Key A,A,AB,B,B,A\r\nKey B,B,A,B,B,AB\r\n");
+  const auto grade = [&](const char* run) {
+    return RunTool({"grade", test, dir.File("A.csv"), "--run", run, "--record", "-o", dir.File("R.csv")});
+  };
+  const std::string store = dir.File("Results.sqlite");
+  const TToolResult first = grade("1");
+  EXPECT_EQ(first.ExitCode, 0) << first.Err;
+  EXPECT_EQ(first.Err, "qwtool: 2 attempts were recorded in " + store + ".\n");
+  EXPECT_NE(ReadBytes(dir.File("R.csv")).find("Key B,B,4,4,100,yes"), std::string::npos);
+  EXPECT_EQ(grade("1").Err, "qwtool: 0 attempts were recorded in " + store + "; 2 were there already.\n");
+
+  // Graded with run 2, the sheets fit run 1 far better: a warning, and
+  // nothing is recorded.
+  const TToolResult wrong = grade("2");
+  EXPECT_EQ(wrong.ExitCode, 1);
+  EXPECT_NE(wrong.Err.find("qwtool: The sheets fit run 1 ("), std::string::npos) << wrong.Err;
+  EXPECT_NE(wrong.Err.find("qwtool: nothing was recorded"), std::string::npos) << wrong.Err;
+  const TToolResult unknown = grade("3");
+  EXPECT_EQ(unknown.ExitCode, 2);
+  EXPECT_EQ(unknown.Err, "qwtool: " + test + " has no print run 3 (recorded: 2, 1)\n");
+
+  const TToolResult results = RunTool({"results", test, "--source", "paper"});
+  EXPECT_NE(results.Out.find("Attempts:  2"), std::string::npos) << results.Out;
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -51,6 +52,14 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
   resize(640, 520);
 
   auto* form = new QFormLayout;
+  RunsTable =
+      MakeTable("RunsTable", {QStringLiteral("Run"), QStringLiteral("Printed"), QStringLiteral("Seed"),
+                              QStringLiteral("Versions"), QStringLiteral("Shuffled")});
+  RunsTable->setAccessibleName(QStringLiteral("Print runs"));
+  RunsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+  RunsTable->setSelectionMode(QAbstractItemView::SingleSelection);
+  RunsTable->setMaximumHeight(130);
+  form->addRow(QStringLiteral("Print r&uns:"), RunsTable);
   VersionsSpin = new QSpinBox;
   VersionsSpin->setObjectName(QStringLiteral("VersionsSpin"));
   VersionsSpin->setRange(1, PaperVersions::MaxVersions);
@@ -94,11 +103,14 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
   GradeButton = MakeButton("GradeButton", QStringLiteral("&Grade Again"));
   SaveButton = MakeButton("SaveButton", QStringLiteral("Sa&ve as CSV..."));
   QPushButton* close = MakeButton("CloseButton", QStringLiteral("Close"));
+  RecordButton = MakeButton("RecordButton", QStringLiteral("&Record in Results"));
   GradeButton->setEnabled(false);
   SaveButton->setEnabled(false);
+  RecordButton->setEnabled(false);
   buttons->addWidget(open);
   buttons->addWidget(GradeButton);
   buttons->addWidget(SaveButton);
+  buttons->addWidget(RecordButton);
   buttons->addStretch();
   buttons->addWidget(close);
 
@@ -111,32 +123,78 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
   connect(open, &QPushButton::clicked, this, &TGradeForm::OpenButtonClick);
   connect(GradeButton, &QPushButton::clicked, this, &TGradeForm::GradeButtonClick);
   connect(SaveButton, &QPushButton::clicked, this, &TGradeForm::SaveButtonClick);
+  connect(RecordButton, &QPushButton::clicked, this, &TGradeForm::RecordButtonClick);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
-  // The sheets are graded with what they were printed with: the last print's
-  // seed, versions and shuffles, as far as they are known.
-  const std::vector<PaperVersions::TOptions> prints = RecentPrints();
-  if (!prints.empty()) {
-    const PaperVersions::TOptions& printed = prints.front();
-    VersionsSpin->setValue(printed.Versions);
-    SeedEdit->setText(QString::number(printed.Seed));
-    ShuffleQuestionsCheck->setChecked(printed.ShuffleQuestions);
-    ShuffleAnswersCheck->setChecked(printed.ShuffleAnswers);
-    PrintNote->setText(QStringLiteral("As this test was last printed."));
+  // The sheets are graded with the run they were printed in: the recorded
+  // runs are offered, the newest chosen. A store that cannot be read offers
+  // none; the seed can still be given.
+  QString storeNote;
+  if (!TestPath.isEmpty()) {
+    std::vector<std::string> notices;
+    try {
+      Runs = PrintRuns::OfferedRuns(ToPath(TestPath), notices);
+    } catch (const TIoError& error) {
+      storeNote = QStringLiteral("\rThe recorded runs cannot be read: ") + FromSystemText(error.what());
+    }
+    for (const std::string& notice : notices) storeNote += QLatin1Char('\r') + FromSystemText(notice);
+  }
+  RunsTable->setRowCount(static_cast<int>(Runs.size()));
+  for (std::size_t i = 0; i < Runs.size(); ++i) {
+    const TPrintRun& run = Runs[i];
+    SetRow(RunsTable, static_cast<int>(i),
+           {run.Number > 0 ? QString::number(run.Number) : QStringLiteral("earlier"),
+            QString::fromStdString(run.Printed), QString::number(run.Options.Seed),
+            QString::number(run.Options.Versions),
+            QString::fromStdString(PrintRuns::ShuffleWords(run.Options))});
+  }
+  RunsTable->resizeColumnsToContents();
+  connect(RunsTable, &QTableWidget::itemSelectionChanged, this, &TGradeForm::RunChosen);
+  connect(VersionsSpin, &QSpinBox::valueChanged, this, &TGradeForm::OptionsEdited);
+  connect(SeedEdit, &QLineEdit::textEdited, this, &TGradeForm::OptionsEdited);
+  connect(ShuffleQuestionsCheck, &QCheckBox::toggled, this, &TGradeForm::OptionsEdited);
+  connect(ShuffleAnswersCheck, &QCheckBox::toggled, this, &TGradeForm::OptionsEdited);
+  if (!Runs.empty()) {
+    RunsTable->selectRow(0);
+    PrintNote->setText(QStringLiteral("Choose the run the sheets were printed in. Give the seed, versions "
+                                      "and shuffles only for a print that is not listed.") +
+                       storeNote);
   } else {
-    PrintNote->setText(
-        QStringLiteral("No print of this test is on record: give the seed, the number of "
-                       "versions and the shuffles it was printed with."));
+    PrintNote->setText(QStringLiteral("No print of this test is on record: give the seed, the number of "
+                                      "versions and the shuffles it was printed with.") +
+                       storeNote);
   }
 }
 
-std::vector<PaperVersions::TOptions> TGradeForm::RecentPrints() const {
-  // A record that cannot be read is no record: the controls say what to give.
-  try {
-    if (!TestPath.isEmpty()) return PaperVersions::RecentPrints(ToPath(TestPath));
-  } catch (const TIoError&) {
+void TGradeForm::RunChosen() {
+  const QList<QTableWidgetSelectionRange> ranges = RunsTable->selectedRanges();
+  if (ranges.isEmpty()) return;
+  const TPrintRun& run = Runs.at(static_cast<std::size_t>(ranges.front().topRow()));
+  const QSignalBlocker blockSpin(VersionsSpin), blockQuestions(ShuffleQuestionsCheck),
+      blockAnswers(ShuffleAnswersCheck);
+  VersionsSpin->setValue(run.Options.Versions);
+  SeedEdit->setText(QString::number(run.Options.Seed));
+  ShuffleQuestionsCheck->setChecked(run.Options.ShuffleQuestions);
+  ShuffleAnswersCheck->setChecked(run.Options.ShuffleAnswers);
+}
+
+void TGradeForm::OptionsEdited() {
+  const std::optional<PaperVersions::TOptions> options = ChosenOptions();
+  const QSignalBlocker block(RunsTable);
+  RunsTable->clearSelection();
+  for (std::size_t i = 0; options && i < Runs.size(); ++i) {
+    if (Runs[i].Options == *options) {
+      RunsTable->selectRow(static_cast<int>(i));
+      break;
+    }
   }
-  return {};
+}
+
+std::optional<PaperVersions::TOptions> TGradeForm::ChosenOptions() const {
+  const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCp1252(SeedEdit->text()));
+  if (!seed) return std::nullopt;
+  return PaperVersions::TOptions{VersionsSpin->value(), *seed, ShuffleQuestionsCheck->isChecked(),
+                                 ShuffleAnswersCheck->isChecked()};
 }
 
 void TGradeForm::OpenButtonClick() {
@@ -151,86 +209,66 @@ void TGradeForm::OpenButtonClick() {
 }
 
 void TGradeForm::GradeButtonClick() {
-  const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCp1252(SeedEdit->text()));
-  if (!seed) {
+  const std::optional<PaperVersions::TOptions> options = ChosenOptions();
+  if (!options) {
     Dialogs.Message(TMessageKind::Error,
                     QStringLiteral("The seed must be a whole number of up to 18 digits."));
     return;
   }
-  const PaperVersions::TOptions options{VersionsSpin->value(), *seed, ShuffleQuestionsCheck->isChecked(),
-                                        ShuffleAnswersCheck->isChecked()};
   RunGuarded(Dialogs, [&] {
-    Results = {};
+    Graded.reset();
     ShowResults();
-    TInputFile input(ToPath(AnswersPath));
-    const TFileBytes bytes = input.ReadRest();
-    const std::string_view text(bytes.Data.get(), bytes.Size);
-    const std::vector<PaperVersions::TVersion> versions = PaperVersions::Make(Test.Questions, options);
     try {
-      Results = Grading::Grade(text, versions, Test.PassPoint);
+      Graded = GradeAnswersFile(ToPath(AnswersPath), ToPath(TestPath), Test, *options, Runs);
     } catch (const Grading::TGradingError& error) {
       Dialogs.Message(TMessageKind::Error, AnswersPath + QStringLiteral(": ") + ToQString(error.what()));
       return;
     }
     ShowResults();
-    WarnOfWrongKeys(text, versions, options);
+    if (!Graded->Warnings.empty()) {
+      QStringList warnings;
+      for (const std::string& warning : Graded->Warnings) warnings << FromUtf8OrCodePage(warning);
+      Dialogs.Inform(warnings.join(QLatin1Char('\r')));
+    }
   });
 }
 
-void TGradeForm::WarnOfWrongKeys(std::string_view text, const std::vector<PaperVersions::TVersion>& versions,
-                                 const PaperVersions::TOptions& options) {
-  // Every version graded against, the versions of the other recent prints,
-  // then the test's own order; each with the words that name it.
-  std::vector<PaperVersions::TVersion> candidates = versions;
-  QStringList names;
-  for (const PaperVersions::TVersion& version : versions)
-    names << QStringLiteral("version %1").arg(QLatin1Char(version.Letter));
-  for (const PaperVersions::TOptions& print : RecentPrints()) {
-    if (print.Seed == options.Seed && print.Versions == options.Versions &&
-        print.ShuffleQuestions == options.ShuffleQuestions && print.ShuffleAnswers == options.ShuffleAnswers)
-      continue;
-    for (PaperVersions::TVersion& version : PaperVersions::Make(Test.Questions, print)) {
-      names << QStringLiteral("version %1 of the print with seed %2")
-                   .arg(QLatin1Char(version.Letter))
-                   .arg(print.Seed);
-      candidates.push_back(std::move(version));
-    }
-  }
-  candidates.push_back(PaperVersions::Make(Test.Questions, {})[0]);
-  names << QStringLiteral("the test's own order, nothing shuffled");
-  const Grading::TKeyCheck check = Grading::CheckKeys(text, versions, candidates);
-  if (!check.WrongKeys()) return;
-
-  const Grading::TStudentResult& sheet = Results.Students[static_cast<std::size_t>(check.Sheet)];
-  Dialogs.Inform(
-      QStringLiteral("%1 of %2 sheets score far better under another key than under the key of "
-                     "their own version: %3 scores %4% as version %5 and %6% under the key of %7.\r"
-                     "Check the seed, the number of versions and the shuffles (they must be those "
-                     "the test was printed with) and the version letters typed.")
-          .arg(QString::number(check.FitElsewhere), QString::number(check.Sheets),
-               FromUtf8OrCodePage(sheet.Name), QString::number(check.OwnPercent),
-               QString(QLatin1Char(sheet.Version)), QString::number(check.CandidatePercent),
-               names[check.Candidate]));
+void TGradeForm::RecordButtonClick() {
+  if (!Graded) return;
+  if (Graded->BetterRun &&
+      !Dialogs.ConfirmRisk(QStringLiteral("The sheets fit %1 far better than the run they were graded with. "
+                                          "Record these scores all the same?")
+                               .arg(QString::fromStdString(PrintRuns::Describe(*Graded->BetterRun)))))
+    return;
+  RunGuarded(Dialogs, [&] {
+    const TRecordedGrades recorded = RecordGrades(*Graded, ToPath(TestPath));
+    QString text = FromSystemText(RecordedWords(recorded));
+    for (const std::string& notice : recorded.Notices) text += QLatin1Char('\r') + FromSystemText(notice);
+    Dialogs.Inform(text);
+  });
 }
 
 void TGradeForm::ShowResults() {
-  ResultsTable->setRowCount(static_cast<int>(Results.Students.size()));
-  for (std::size_t i = 0; i < Results.Students.size(); ++i) {
-    const Grading::TStudentResult& s = Results.Students[i];
+  static const Grading::TResults none;
+  const Grading::TResults& results = Graded ? Graded->Results : none;
+  ResultsTable->setRowCount(static_cast<int>(results.Students.size()));
+  for (std::size_t i = 0; i < results.Students.size(); ++i) {
+    const Grading::TStudentResult& s = results.Students[i];
     SetRow(ResultsTable, static_cast<int>(i),
            {FromUtf8OrCodePage(s.Name), QString(QLatin1Char(s.Version)), QString::number(s.Right),
             QString::number(s.Asked), QString::number(s.Percent),
             s.Passed ? QStringLiteral("yes") : QStringLiteral("no")});
   }
-  QuestionsTable->setRowCount(Results.Students.empty() ? 0
-                                                       : static_cast<int>(Results.RightPerQuestion.size()));
+  QuestionsTable->setRowCount(results.Students.empty() ? 0
+                                                       : static_cast<int>(results.RightPerQuestion.size()));
   for (int q = 0; q < QuestionsTable->rowCount(); ++q) {
     SetRow(QuestionsTable, q,
-           {QString::number(q + 1), QString::number(Results.RightPerQuestion[static_cast<std::size_t>(q)]),
-            QString::number(Results.Students.size())});
+           {QString::number(q + 1), QString::number(results.RightPerQuestion[static_cast<std::size_t>(q)]),
+            QString::number(results.Students.size())});
   }
   ResultsTable->resizeColumnsToContents();
-  SaveButton->setEnabled(!Results.Students.empty());
+  SaveButton->setEnabled(!results.Students.empty());
+  RecordButton->setEnabled(!results.Students.empty());
 }
 
 void TGradeForm::SaveButtonClick() {
@@ -240,6 +278,6 @@ void TGradeForm::SaveButtonClick() {
   if (!path) return;
   RunGuarded(Dialogs, [&] {
     if (!OutputIsNoInput(Dialogs, *path, {AnswersPath, TestPath})) return;
-    ReplaceFileAtomically(ToPath(*path), Grading::FormatResults(Results));
+    if (Graded) ReplaceFileAtomically(ToPath(*path), Grading::FormatResults(Graded->Results));
   });
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
-#include "core/run/Grading.h"
+#include "core/results/GradeSheets.h"
 
 class QCheckBox;
 class QLabel;
@@ -13,35 +14,39 @@ class QTableWidget;
 class TDialogs;
 
 // "Grade Answers...": marks a file of typed answer sheets against the
-// versions a seed made, shows the results and saves them as CSV.
+// versions of a print run (one recorded when the test was printed, or a
+// seed given), shows the results, saves them as CSV and records them in the
+// results store.
 class TGradeForm : public QDialog {
   Q_OBJECT
 
 public:
-  // testPath names the test, whose last print gives the controls their
-  // starting values; dialogs must outlive the window.
+  // testPath names the test, whose recorded print runs are offered, the
+  // newest chosen; dialogs must outlive the window.
   TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
              QWidget* parent = nullptr);
 
   void OpenButtonClick();   // chooses an answers file and grades it
   void GradeButtonClick();  // grades the chosen file again, as the controls now say
   void SaveButtonClick();
+  void RecordButtonClick();  // records the graded sheets in the results store
 
 private:
   void ShowResults();
-  // The options of the test's recent prints, newest first; none when none
-  // is on record or the record cannot be read.
-  std::vector<PaperVersions::TOptions> RecentPrints() const;
-  // Warns when most sheets fit the key of another version far better than
-  // their own (the wrong-key rule of Grading).
-  void WarnOfWrongKeys(std::string_view text, const std::vector<PaperVersions::TVersion>& versions,
-                       const PaperVersions::TOptions& options);
+  // The controls take the options of the run chosen in the list.
+  void RunChosen();
+  // The list shows the run the controls name, or none when no offered run
+  // has their options.
+  void OptionsEdited();
+  std::optional<PaperVersions::TOptions> ChosenOptions() const;
 
   PaperVersions::TPaperTest Test;
   QString TestPath;
   TDialogs& Dialogs;
   QString AnswersPath;
-  Grading::TResults Results;
+  std::vector<TPrintRun> Runs;  // offered, newest first
+  std::optional<TGradedSheets> Graded;
+  QTableWidget* RunsTable;
   QSpinBox* VersionsSpin;
   QLineEdit* SeedEdit;
   QCheckBox* ShuffleQuestionsCheck;
@@ -52,4 +57,5 @@ private:
   QTableWidget* QuestionsTable;
   QPushButton* GradeButton;
   QPushButton* SaveButton;
+  QPushButton* RecordButton;
 };

@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/results/PrintRuns.h"
 #include "core/results/RecordAttempt.h"
 #include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
@@ -165,11 +166,14 @@ QString TPrintForm::Printed(const TTestPrinter& pages, const PaperVersions::TOpt
   QString notes;
   if (const QStringList missing = pages.MissingPictures(); !missing.isEmpty())
     notes += QStringLiteral("\rThese pictures are not printed:\r") + missing.join(QLatin1Char('\r'));
-  // Grading starts from the seed, versions and shuffles of the last print.
+  // Grading offers the runs recorded in the results store.
   try {
-    PaperVersions::RememberPrint(ToPath(TestPath), versions);
+    const TRecordedPrint recorded = RecordPrint(ToPath(TestPath), Test.Questions, versions);
+    for (const std::string& notice : recorded.Notices) notes += QLatin1Char('\r') + FromSystemText(notice);
+    notes += QStringLiteral("\rRecorded as print run %1 for grading.").arg(recorded.Run.Number);
   } catch (const TIoError& error) {
-    notes += QStringLiteral("\rThe seed could not be kept for grading: ") + FromSystemText(error.what()) +
+    notes += QStringLiteral("\rThe print run could not be recorded for grading: ") +
+             FromSystemText(error.what()) +
              QStringLiteral("\rNote seed %1 to grade the sheets.").arg(versions.Seed);
   }
   return notes;

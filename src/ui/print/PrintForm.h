@@ -32,10 +32,10 @@ public:
   void NewSeedButtonClick();
 
 private:
-  // After pages were printed with versions: keeps versions as the test's
-  // last print, and returns what the user should know beside the pages
-  // (pictures not printed, a seed that could not be kept), each on a line
-  // of its own after '\r'; empty when there is nothing.
+  // After pages were printed with versions: records them as a print run of
+  // the test, and returns what the user should know beside the pages
+  // (pictures not printed, the run's number or why it could not be
+  // recorded), each on a line of its own after '\r'.
   QString Printed(const TTestPrinter& pages, const PaperVersions::TOptions& versions);
 
   PaperVersions::TPaperTest Test;

@@ -4,8 +4,10 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTest>
 
 #include "PaperFixture.h"
+#include "core/results/PrintRuns.h"
 #include "core/results/RecordAttempt.h"
 #include "core/run/Grading.h"
 #include "core/storage/Csv.h"
@@ -40,7 +42,8 @@ TEST_F(PaperForms, PrintFormStartsFromUsefulDefaultsAndSavesThePdfItShows) {
   Click(form, "PdfButton");
   Dialogs.ExpectSave(pdf);
   Dialogs.ExpectMessage(TMessageKind::Information,
-                        QStringLiteral("The test has been saved as a PDF of 6 pages:\r") + pdf);
+                        QStringLiteral("The test has been saved as a PDF of 6 pages:\r") + pdf +
+                            QStringLiteral("\rRecorded as print run 1 for grading."));
   Click(form, "PdfButton");
   EXPECT_EQ(Dialogs.Files.back().Options.FileName, QStringLiteral("PAPER.pdf"));
   EXPECT_EQ(PageCount(pdf), 3 + 3);  // a page of questions and a key per version
@@ -120,78 +123,111 @@ TEST_F(PaperForms, GradeFormShowsResultsSavesThemAndNamesTheBadCell) {
   EXPECT_FALSE(Child<QPushButton>(form, "SaveButton")->isEnabled());
 }
 
-// Grading starts from the last print. Sheets typed with the wrong version
-// letter, or graded with another print's seed, are graded, and a warning
-// names the key they fit better.
-TEST_F(PaperForms, GradingStartsFromTheLastPrintAndWarnsOfSheetsThatFitAnotherKey) {
+// Each print is recorded as a run; Grade Answers lists the runs, newest
+// chosen, and warns of sheets that fit another run or another version's key
+// far better. Graded sheets are recorded in the store once.
+TEST_F(PaperForms, GradeFormOffersTheRecordedRunsWarnsOfTheWrongOneAndRecords) {
   const PaperVersions::TPaperTest test = WriteTest(6);
   const QString testPath = QString::fromStdString(TestPath);
   const QString pdf = QString::fromStdString(Dir.File("paper.pdf"));
-  const auto printPdf = [&](const char* seed) {
+  const auto printPdf = [&](const char* seed, int run) {
     TPrintForm print(test, testPath, Dialogs);
     Child<QSpinBox>(print, "VersionsSpin")->setValue(2);
     Child<QLineEdit>(print, "SeedEdit")->setText(QLatin1String(seed));
     Child<QCheckBox>(print, "ShuffleQuestionsCheck")->setChecked(false);
     Dialogs.ExpectSave(pdf);
     Dialogs.ExpectMessage(TMessageKind::Information,
-                          QStringLiteral("The test has been saved as a PDF of 4 pages:\r") + pdf);
+                          QStringLiteral("The test has been saved as a PDF of 4 pages:\r") + pdf +
+                              QStringLiteral("\rRecorded as print run %1 for grading.").arg(run));
     Click(print, "PdfButton");
   };
-  printPdf("31");
+  printPdf("31", 1);
+  printPdf("32", 2);
 
-  const auto versions = PaperVersions::Make(test.Questions, {2, 31, false, true});
-  // Version B prints questions 1 DABC, 2 DBA, 3 DCAB, 4 ADB, 5 CABD, 6 BDA
-  // (answers by their stored letters); its key, written on B and typed as A:
+  // Version B of seed 31 prints questions 1 DABC, 2 DBA, 3 DCAB, 4 ADB,
+  // 5 CABD, 6 BDA (answers by their stored letters); its key, typed as B, and
+  // twice typed as A:
   const std::string sheetB = "Key B,A,D,B,AC,C,A,BC\r\n";
-  const std::string answers = sheetB + "Key A,A,A,B,BD,A,D,AB\r\n" + sheetB;
-  WriteBytes(Dir.File("answers.csv"), answers);
   const QString answersPath = QString::fromStdString(Dir.File("answers.csv"));
-  const auto warning = [](const char* sheets, int own, const char* key) {
-    return QStringLiteral(
-               "%1 sheets score far better under another key than under the key of their own version: "
-               "Key B scores %2% as version A and 100% under the key of %3.\rCheck the seed, the number "
-               "of versions and the shuffles (they must be those the test was printed with) and the "
-               "version letters typed.")
-        .arg(QLatin1String(sheets))
-        .arg(own)
-        .arg(QLatin1String(key));
-  };
+  WriteBytes(Dir.File("answers.csv"), sheetB + "Key A,A,A,B,BD,A,D,AB\r\n" + sheetB);
+  const auto versions = PaperVersions::Make(test.Questions, {2, 31, false, true});
   const int own = Grading::Grade(sheetB, versions, 0).Students[0].Percent;
   ASSERT_LE(own, 100 - Grading::FarBelowPoints);
 
   TGradeForm form(test, testPath, Dialogs);
-  EXPECT_EQ(Child<QSpinBox>(form, "VersionsSpin")->value(), 2);
+  QTableWidget* runs = Child<QTableWidget>(form, "RunsTable");
+  ASSERT_EQ(runs->rowCount(), 2);
+  EXPECT_EQ(runs->item(0, 0)->text(), QStringLiteral("2"));
+  EXPECT_EQ(runs->item(1, 2)->text(), QStringLiteral("31"));
+  EXPECT_EQ(runs->item(1, 4)->text(), QStringLiteral("answers shuffled"));
+  EXPECT_EQ(Child<QLineEdit>(form, "SeedEdit")->text(), QStringLiteral("32"));
+  runs->selectRow(1);
   EXPECT_EQ(Child<QLineEdit>(form, "SeedEdit")->text(), QStringLiteral("31"));
   EXPECT_FALSE(Child<QCheckBox>(form, "ShuffleQuestionsCheck")->isChecked());
   EXPECT_TRUE(Child<QCheckBox>(form, "ShuffleAnswersCheck")->isChecked());
   Dialogs.ExpectOpen(answersPath);
-  Dialogs.ExpectMessage(TMessageKind::Information, warning("2 of 3", own, "version B"));
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral("2 of 3 sheets score far better under another key than under the key of their own "
+                     "version: Key B scores %1% as version A and 100% under the key of version B. Check the "
+                     "version letters typed.")
+          .arg(own));
   Click(form, "OpenButton");
   EXPECT_EQ(Child<QTableWidget>(form, "ResultsTable")->rowCount(), 3);
 
-  // The results never go over the answers they are made from.
-  Dialogs.ExpectSave(answersPath);
-  Dialogs.ExpectMessage(
-      TMessageKind::Error,
-      answersPath + QStringLiteral(" is the file answers.csv is made from: it cannot also be "
-                                   "the output.\rChoose another name. Nothing was written."));
-  Click(form, "SaveButton");
-  EXPECT_EQ(ReadBytes(Dir.File("answers.csv")), answers);
+  // A seed typed by hand that names a listed run chooses it; another chooses none.
+  QLineEdit* seed = Child<QLineEdit>(form, "SeedEdit");
+  seed->selectAll();
+  QTest::keyClicks(seed, QStringLiteral("32"));
+  EXPECT_EQ(runs->selectedRanges().value(0).topRow(), 0);
+  QTest::keyClicks(seed, QStringLiteral("5"));
+  EXPECT_TRUE(runs->selectedRanges().isEmpty());
 
-  // Printed again with another seed, a sheet of the first print is graded
-  // with the new seed and fits the first print's key.
-  printPdf("32");
-  WriteBytes(Dir.File("answers.csv"), sheetB);
-  const int under32 = Grading::Grade(sheetB, PaperVersions::Make(test.Questions, {2, 32, false, true}), 0)
-                          .Students[0]
-                          .Percent;
-  ASSERT_LE(under32, 100 - Grading::FarBelowPoints);
-  TGradeForm later(test, testPath, Dialogs);
-  EXPECT_EQ(Child<QLineEdit>(later, "SeedEdit")->text(), QStringLiteral("32"));
-  Dialogs.ExpectOpen(answersPath);
-  Dialogs.ExpectMessage(TMessageKind::Information,
-                        warning("1 of 1", under32, "version B of the print with seed 31"));
-  Click(later, "OpenButton");
+  // Sheets of run 1 graded with run 2 fit run 1 far better; recording them
+  // asks first.
+  WriteBytes(Dir.File("answers.csv"), "Key B,B,D,B,AC,C,A,BC\r\n");
+  runs->selectRow(0);
+  std::vector<TPrintRun> recorded;
+  {
+    TOpenedStore opened = OpenResultsStore(Dir.Path().string());
+    recorded = PrintRuns::List(*opened.Store, "PAPER.QWT");
+  }
+  ASSERT_EQ(recorded.size(), 2u);
+  const QString runOne = QString::fromStdString(PrintRuns::Describe(recorded[1]));
+  const auto under32 = Grading::Grade("Key B,B,D,B,AC,C,A,BC\r\n",
+                                      PaperVersions::Make(test.Questions, {2, 32, false, true}), 0)
+                           .Students[0]
+                           .Right;
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral("The sheets fit %1 far better than %2: 6 of 6 answers (100%) are right "
+                     "there, against %3 (%4%) here. Grade them with the run they were "
+                     "printed in.")
+          .arg(runOne, QString::fromStdString(PrintRuns::Describe(recorded[0])))
+          .arg(under32)
+          .arg(Scoring::Percent(under32, 6)));
+  Click(form, "GradeButton");
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation,
+                        QStringLiteral("The sheets fit %1 far better than the run they were graded with. "
+                                       "Record these scores all the same?")
+                            .arg(runOne),
+                        TButton::No);
+  Click(form, "RecordButton");
+
+  runs->selectRow(1);
+  Click(form, "GradeButton");
+  const QString recordedText = QStringLiteral("1 attempt was recorded in ") +
+                               QString::fromStdString(Dir.File("Results.sqlite")) + QLatin1Char('.');
+  Dialogs.ExpectMessage(TMessageKind::Information, recordedText);
+  Click(form, "RecordButton");
+  Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("0 attempts were recorded in ") +
+                                                       QString::fromStdString(Dir.File("Results.sqlite")) +
+                                                       QStringLiteral("; 1 was there already."));
+  Click(form, "RecordButton");
+  const auto attempts = OpenResultsStore(Dir.Path().string()).Store->Attempts({});
+  ASSERT_EQ(attempts.size(), 1u);
+  EXPECT_EQ(attempts[0].Right, 6);
+  EXPECT_EQ(attempts[0].Seed, "31");
 }
 
 // A picture that is missing or cannot be read is named when the PDF is saved.
@@ -209,6 +245,7 @@ TEST_F(PaperForms, ThePdfMessageNamesThePicturesNotPrinted) {
                             QStringLiteral("\rThese pictures are not printed:\rquestion 1: the picture "
                                            "\\MEDIA\\PIC.BMP cannot be read: ") +
                             reader.errorString() +
-                            QStringLiteral("\rquestion 2: the picture \\MEDIA\\GONE.PNG was not found"));
+                            QStringLiteral("\rquestion 2: the picture \\MEDIA\\GONE.PNG was not found"
+                                           "\rRecorded as print run 1 for grading."));
   Click(form, "PdfButton");
 }
