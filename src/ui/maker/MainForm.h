@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class TClassroomForm;
 struct TConversionReport;
 
 // The main window: the catalogue of the tests in the program's folder, the
@@ -69,6 +71,9 @@ public:
   void GradeAnswers1Click();
   void Results1Click();      // the current test's attempts, figures and item analysis
   void PreviewTest1Click();  // the current test in qwtest, as a student sees it
+  // Runs the current test for the browsers of a classroom, in a window of its
+  // own that stays open beside the maker.
+  void RunInClassroom1Click();
   void SearchTests1Click();  // finds a text in the catalogue's tests, opens the editor there
   // Opens the question editor on the current test at question number.
   void EditQuestion(int number);
@@ -132,4 +137,5 @@ private:
 
   TestCatalogue Catalogue;
   bool FirstShow = true;
+  QPointer<TClassroomForm> Classroom;  // the classroom window while it is open
 };
