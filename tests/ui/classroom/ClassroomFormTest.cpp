@@ -12,6 +12,7 @@
 #include "core/storage/IniStore.h"
 #include "support/Questions.h"
 #include "ui/classroom/ClassroomForm.h"
+#include "ui/platform/HelpViewer.h"
 
 using ClassroomFixture::Field;
 
@@ -167,6 +168,8 @@ TEST_F(ClassroomFormTest, ClosingAsksWhileAStudentAnswersAndStoresTheAttemptWhen
 }
 
 TEST_F(ClassroomFormTest, EndSessionWithNobodyAnsweringStopsWithoutAsking) {
+  PressF1(Form.get());
+  EXPECT_EQ(Help.Calls, std::vector<int>{HelpContext::Classroom});
   Browser->JoinAndStart(Form->RoomCode(), "Ann");
   ASSERT_EQ(Browser->Post("/api/finish", "").first, 200);
   Click(*Form, "EndSessionButton");
