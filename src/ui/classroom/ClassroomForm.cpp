@@ -71,7 +71,7 @@ QLabel* PlainLabel(QWidget* parent, const char* name, int pointSize = 0) {
 // The QR code of the first address, as large as its box allows.
 class TQrBox : public QWidget {
 public:
-  explicit TQrBox(QWidget* parent) : QWidget(parent) { setMinimumSize(220, 220); }
+  explicit TQrBox(QWidget* parent) : QWidget(parent) { setMinimumSize(260, 260); }
   void SetText(const QString& text) {
     Code = std::make_unique<TQrCode>(text);
     update();
@@ -110,6 +110,9 @@ void TClassroomForm::CreateControls() {
   resize(960, 680);
 
   auto* join = new QLabel(QStringLiteral("Open in a browser:"), this);
+  QFont joinFont = join->font();
+  joinFont.setPointSize(joinFont.pointSize() + 4);
+  join->setFont(joinFont);
   AddressLabel = PlainLabel(this, "AddressLabel", 26);
   RoomCodeLabel = PlainLabel(this, "RoomCodeLabel", 26);
   NoteLabel = PlainLabel(this, "NoteLabel");
@@ -241,6 +244,7 @@ void TClassroomForm::Refresh() {
       QTableWidgetItem* item = StudentList->item(row, column);
       if (!item) StudentList->setItem(row, column, item = new QTableWidgetItem);
       item->setText(texts[column]);
+      if (column == ScoreColumn) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
   }
   AnsweringCount = answering;
