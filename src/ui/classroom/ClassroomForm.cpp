@@ -118,6 +118,7 @@ void TClassroomForm::CreateControls() {
   NoteLabel = PlainLabel(this, "NoteLabel");
   NoteLabel->setWordWrap(true);
   QrBox = Named(new TQrBox(this), "QrBox");
+  QrBox->setAccessibleName(QStringLiteral("QR code of the address"));
 
   auto* place = new QVBoxLayout;
   place->addWidget(join);
@@ -133,6 +134,7 @@ void TClassroomForm::CreateControls() {
   StudentList = Named(new QTableWidget(0, ColumnCount, this), "StudentList");
   StudentList->setHorizontalHeaderLabels(
       {QStringLiteral("Student"), QStringLiteral("Progress"), QStringLiteral("Score")});
+  StudentList->setAccessibleName(QStringLiteral("Students"));
   StudentList->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StudentList->setSelectionMode(QAbstractItemView::NoSelection);
   StudentList->verticalHeader()->hide();

@@ -27,7 +27,6 @@
 #include "core/storage/FileInput.h"
 #include "core/storage/FileStamp.h"
 #include "core/storage/IniStore.h"
-#include "ui/classroom/ClassroomForm.h"
 #include "ui/maker/AboutForm.h"
 #include "ui/maker/CatalogueSearchForm.h"
 #include "ui/maker/ClientForm.h"
@@ -627,7 +626,7 @@ void TMainForm::RunInClassroom1Click() {
     Globals.Dialogs.Inform(QStringLiteral("Load a test first: the classroom runs the current test."));
     return;
   }
-  auto* form = new TClassroomForm(Globals, {}, this);
+  auto* form = new TClassroomForm(Globals, ClassroomPlace, this);
   bool started = false;
   RunGuarded(Globals.Dialogs, [&] { started = form->Start(); });
   if (!started) {

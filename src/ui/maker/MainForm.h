@@ -8,6 +8,7 @@
 
 #include "core/model/QuestionSet.h"
 #include "core/model/TestCatalogue.h"
+#include "ui/classroom/ClassroomForm.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
 
@@ -17,7 +18,6 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
-class TClassroomForm;
 struct TConversionReport;
 
 // The main window: the catalogue of the tests in the program's folder, the
@@ -89,7 +89,8 @@ public:
   // question; empty when nothing was lost.
   static QString ConversionNotice(const TConversionReport& report);
 
-  QuestionSet Questions;  // the editor's question set for the whole run
+  QuestionSet Questions;           // the editor's question set for the whole run
+  TClassroomPlace ClassroomPlace;  // where Run in Classroom listens
   TGlobals Globals;
 
 protected:

@@ -11,7 +11,9 @@
 #include "core/results/ResultsStore.h"
 #include "core/storage/IniStore.h"
 #include "support/Questions.h"
+#include "support/WindowAudit.h"
 #include "ui/classroom/ClassroomForm.h"
+#include "ui/maker/MainForm.h"
 #include "ui/platform/HelpViewer.h"
 
 using ClassroomFixture::Field;
@@ -88,8 +90,14 @@ protected:
                           answer);
   }
 
+  bool OpenOnStart = true;
   std::unique_ptr<TClassroomForm> Form;
   std::unique_ptr<TBrowser> Browser;
+};
+
+class MakerClassroomTest : public ClassroomFormTest {
+protected:
+  MakerClassroomTest() { OpenOnStart = false; }
 };
 
 }  // namespace
@@ -99,6 +107,8 @@ TEST_F(ClassroomFormTest, StudentsJoiningOverHttpAreListedWithTheirScoresHiddenU
   EXPECT_EQ(Form->Addresses(), QStringList{address});
   EXPECT_EQ(Child<QLabel>(*Form, "AddressLabel")->text(), address);
   EXPECT_TRUE(Child<QLabel>(*Form, "RoomCodeLabel")->text().endsWith(Form->RoomCode()));
+  EXPECT_EQ(MnemonicClashes(*Form), QStringList());
+  EXPECT_EQ(UnnamedControls(*Form), QStringList());
 
   // A name with markup in it is shown as the student typed it.
   std::string state = Browser->JoinAndStart(Form->RoomCode(), "%3Cb%3EAnn%3C%2Fb%3E+%26+%22Bo%22");
@@ -186,4 +196,28 @@ TEST_F(ClassroomFormTest, ATakenPortFallsBackToAFreeOneWithANote) {
             QStringLiteral("Port %1 is in use by another program, so this session uses port %2.")
                 .arg(Form->Port())
                 .arg(second->Port()));
+}
+
+// The maker keeps the classroom open beside it, and asks before closing
+// while the class answers.
+TEST_F(MakerClassroomTest, TheMakerOpensTheClassroomOnceAndAsksBeforeClosingOnAClass) {
+  TMainForm maker(Folder(), Dialogs, Help, Shell);
+  maker.ClassroomPlace = {"127.0.0.1", 0};
+  maker.Globals.CurrentTestPath = Globals.CurrentTestPath;
+  Trigger(maker, "RunInClassroom1");
+  Trigger(maker, "RunInClassroom1");  // the open window comes to the front
+  const auto windows = maker.findChildren<TClassroomForm*>();
+  ASSERT_EQ(windows.size(), 1);
+  TClassroomForm* classroom = windows.front();
+  ASSERT_TRUE(classroom->isVisible());
+  TBrowser browser(classroom->Port());
+  browser.JoinAndStart(classroom->RoomCode(), "Ann");
+  ASSERT_TRUE(WaitUntil([&] { return classroom->Answering() == 1; }));
+
+  ExpectStillAnsweringQuestion(QStringLiteral("End their tests and close the classroom?"), TButton::No);
+  EXPECT_FALSE(maker.close());
+  EXPECT_TRUE(classroom->Serving());
+  ExpectStillAnsweringQuestion(QStringLiteral("End their tests and close the classroom?"), TButton::Yes);
+  EXPECT_TRUE(maker.close());
+  EXPECT_EQ(Stored().size(), 1u);
 }
