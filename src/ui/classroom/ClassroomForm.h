@@ -43,8 +43,6 @@ public:
   // the reason shown, when the test has no questions or no port is free.
   bool Start();
 
-  // The addresses students type, "http://192.168.1.20:8080/".
-  const QStringList& Addresses() const { return AddressTexts; }
   int Port() const { return BoundPort; }
   QString RoomCode() const;
   bool Serving() const { return ServerThread.joinable(); }
@@ -75,7 +73,7 @@ private:
   std::unique_ptr<TClassroom> Classroom;
   std::unique_ptr<TClassroomServer> Server;
   std::thread ServerThread;
-  QStringList AddressTexts;
+  QStringList AddressTexts;  // what students type, "http://192.168.1.20:8080/"
   int BoundPort = -1;
   bool ScoresShown = false;
   int AnsweringCount = 0;
