@@ -324,6 +324,7 @@ TReply TClassroom::Start(const std::string& token, const std::string& count) {
   TStudent* student = Find(token);
   if (!student) return Error(401, "Please join again.");
   if (student->Started) return StateOf(*student);  // a second tab's start changes nothing
+  if (Ended) return Error(409, "The teacher has ended the test.");
   TTestSession& session = *student->Session;
   int asked = 0;
   if (!count.empty()) {
@@ -458,6 +459,24 @@ std::vector<TStudentLine> TClassroom::Students() {
     lines.push_back(line);
   }
   return lines;
+}
+
+int TClassroom::EndAll() {
+  std::lock_guard guard(Lock);
+  Ended = true;
+  int ended = 0;
+  std::optional<TIoError> failure;
+  for (const auto& student : Students_) {
+    if (!student->Started || student->Recorded) continue;
+    if (!student->Session->IsFinished()) ++ended;
+    try {
+      FinishAndRecord(*student);
+    } catch (const TIoError& error) {
+      if (!failure) failure = error;
+    }
+  }
+  if (failure) throw *failure;
+  return ended;
 }
 
 namespace {

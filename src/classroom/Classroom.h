@@ -101,6 +101,13 @@ public:
   // The students so far, in the order they joined.
   std::vector<TStudentLine> Students();
 
+  // The teacher ends the test for everyone: each attempt still running is
+  // scored and stored as it stands, and no student may begin any more.
+  // Returns how many attempts it ended; when one cannot be stored, the rest
+  // are still ended and the first TIoError is thrown after them (each is
+  // stored again at its student's next request).
+  int EndAll();
+
 private:
   struct TStudent;
   TReply StateOf(TStudent& student);
@@ -115,6 +122,7 @@ private:
   TClassroomRandom Random;
   std::unique_ptr<TProgressStore> Progress;
   std::mutex Lock;
+  bool Ended = false;
   std::vector<std::unique_ptr<TStudent>> Students_;
   std::map<std::string, TStudent*> ByToken;
   std::map<std::string, TStudent*> ByName;

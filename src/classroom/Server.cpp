@@ -58,7 +58,15 @@ struct TClassroomServer::TImpl {
   httplib::Server Http;
   TRateLimit Limit;
 
-  explicit TImpl(TClassroom& classroom) : Classroom(classroom) {}
+  explicit TImpl(TClassroom& classroom) : Classroom(classroom) {
+    // The library's default also sets SO_REUSEPORT, which lets a second
+    // server bind a port already serving a room and take some of its
+    // students' requests; a taken port must fail to bind.
+    Http.set_socket_options([](socket_t socket) {
+      const int yes = 1;
+      setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
+  }
 
   // A POST handler: the body must be a form that reads, else 400 and nothing
   // changes.

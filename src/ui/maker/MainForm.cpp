@@ -300,6 +300,8 @@ void TMainForm::CreateMenus() {
   AddAction(file, "LaunchQuizwellClient1", QStringLiteral("Launch Quizwell &Client"),
             &TMainForm::LaunchQuizwellClient1Click);
   AddAction(file, "PreviewTest1", QStringLiteral("Pre&view Test"), &TMainForm::PreviewTest1Click);
+  AddAction(file, "RunInClassroom1", QStringLiteral("Run in Cl&assroom..."),
+            &TMainForm::RunInClassroom1Click);
   file->addSeparator();
   AddAction(file, "Exit1", QStringLiteral("&Exit                     Alt-F4"), &TMainForm::Button5Click);
 
@@ -346,6 +348,11 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+  // The classroom asks first while students are still answering.
+  if (Classroom && !Classroom->close()) {
+    event->ignore();
+    return;
+  }
   Globals.Help.Quit();
   event->accept();
 }
@@ -629,6 +636,28 @@ QString TMainForm::ConversionNotice(const TConversionReport& report) {
 
 void TMainForm::PreviewTest1Click() {
   StartPreview(Globals, 1);
+}
+
+void TMainForm::RunInClassroom1Click() {
+  if (Classroom) {
+    Classroom->raise();
+    Classroom->activateWindow();
+    return;
+  }
+  if (Globals.CurrentTestPath.isEmpty()) {
+    Globals.Dialogs.Inform(QStringLiteral("Load a test first: the classroom runs the current test."));
+    return;
+  }
+  auto* form = new TClassroomForm(Globals, ClassroomPlace, this);
+  bool started = false;
+  RunGuarded(Globals.Dialogs, [&] { started = form->Start(); });
+  if (!started) {
+    delete form;
+    return;
+  }
+  form->setAttribute(Qt::WA_DeleteOnClose);
+  Classroom = form;
+  form->show();
 }
 
 void TMainForm::LaunchQuizwellClient1Click() {

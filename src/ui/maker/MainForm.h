@@ -2,11 +2,13 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <string>
 #include <vector>
 
 #include "core/model/QuestionSet.h"
 #include "core/model/TestCatalogue.h"
+#include "ui/classroom/ClassroomForm.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
 
@@ -74,6 +76,9 @@ public:
   // the prompt); the catalogue's context menu offers it for any test.
   void CatalogueResults(int row);
   void PreviewTest1Click();  // the current test in qwtest, as a student sees it
+  // Runs the current test for the browsers of a classroom, in a window of its
+  // own that stays open beside the maker.
+  void RunInClassroom1Click();
   void SearchTests1Click();  // finds a text in the catalogue's tests, opens the editor there
   // Opens the question editor on the current test at question number.
   void EditQuestion(int number);
@@ -89,7 +94,8 @@ public:
   // question; empty when nothing was lost.
   static QString ConversionNotice(const TConversionReport& report);
 
-  QuestionSet Questions;  // the editor's question set for the whole run
+  QuestionSet Questions;           // the editor's question set for the whole run
+  TClassroomPlace ClassroomPlace;  // where Run in Classroom listens
   TGlobals Globals;
 
 protected:
@@ -140,4 +146,5 @@ private:
 
   TestCatalogue Catalogue;
   bool FirstShow = true;
+  QPointer<TClassroomForm> Classroom;  // the classroom window while it is open
 };

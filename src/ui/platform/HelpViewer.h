@@ -14,6 +14,7 @@ inline constexpr int Student = 106;  // every window of the engine: the student'
 inline constexpr int Client = 107;
 inline constexpr int Print = 108;  // Print Test and Grade Answers
 inline constexpr int Results = 109;
+inline constexpr int Classroom = 110;
 }  // namespace HelpContext
 
 // The help viewer for the help file "qwtestm.hlp": contents, a topic by

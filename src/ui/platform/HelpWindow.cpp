@@ -29,6 +29,7 @@ constexpr TTopic Topics[] = {
     {"Hot links, media files and Jump To", "media.html", HelpContext::MMedia},
     {"Global test settings", "settings.html", HelpContext::Settings},
     {"Results", "results.html", HelpContext::Results},
+    {"Classroom", "classroom.html", HelpContext::Classroom},
     {"Client configuration", "client.html", HelpContext::Client},
     {"Taking a test with Quizwell Client", "engine.html", HelpContext::Engine},
     {"Help for students", "student.html", HelpContext::Student, true},

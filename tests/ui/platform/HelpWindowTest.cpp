@@ -42,6 +42,7 @@ TEST_F(HelpWindow, ShowsTheContentsAndTheTopicOfEachWindowsContext) {
                                                   {HelpContext::MMedia, "Hot links, media files and Jump To"},
                                                   {HelpContext::QA, "Questions and answers"},
                                                   {HelpContext::Settings, "Global test settings"},
+                                                  {HelpContext::Classroom, "Classroom"},
                                                   {999, "Contents"}};
   for (const auto& [context, title] : contexts) {
     SCOPED_TRACE(context);

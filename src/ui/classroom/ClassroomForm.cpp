@@ -1,0 +1,320 @@
+#include "ui/classroom/ClassroomForm.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHostAddress>
+#include <QLabel>
+#include <QNetworkInterface>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "classroom/Classroom.h"
+#include "classroom/Server.h"
+#include "core/storage/IoError.h"
+#include "ui/page/QrCode.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/Globals.h"
+#include "ui/platform/HelpViewer.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
+
+namespace {
+
+enum TColumn { NameColumn, ProgressColumn, ScoreColumn, ColumnCount };
+
+// The machine's IPv4 addresses other than loopback, which every browser in
+// the room can reach when the server listens on all of them.
+QStringList OwnAddresses() {
+  QStringList addresses;
+  for (const QNetworkInterface& face : QNetworkInterface::allInterfaces()) {
+    const auto flags = face.flags();
+    if (!(flags & QNetworkInterface::IsUp) || (flags & QNetworkInterface::IsLoopBack)) continue;
+    for (const QNetworkAddressEntry& entry : face.addressEntries())
+      if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol) addresses << entry.ip().toString();
+  }
+  return addresses;
+}
+
+QString UrlOf(const QString& host, int port) {
+  const QString shown = host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host;
+  return QStringLiteral("http://%1:%2/").arg(shown).arg(port);
+}
+
+QString ProgressText(const TStudentLine& line) {
+  if (line.Finished) return QStringLiteral("finished");
+  if (line.Position == 0) return QStringLiteral("joined");
+  return QStringLiteral("question %1 of %2").arg(line.Position).arg(line.Count);
+}
+
+QLabel* PlainLabel(QWidget* parent, const char* name, int pointSize = 0) {
+  auto* label = Named(new QLabel(parent), name);
+  // Nothing shown here is ever read as markup.
+  label->setTextFormat(Qt::PlainText);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  if (pointSize > 0) {
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    label->setFont(font);
+  }
+  return label;
+}
+
+}  // namespace
+
+// The QR code of the first address, as large as its box allows.
+class TQrBox : public QWidget {
+public:
+  explicit TQrBox(QWidget* parent) : QWidget(parent) { setMinimumSize(260, 260); }
+  void SetText(const QString& text) {
+    Code = std::make_unique<TQrCode>(text);
+    update();
+  }
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!Code || Code->Width() == 0) return;
+    QPainter painter(this);
+    Code->Paint(painter, rect());
+  }
+
+private:
+  std::unique_ptr<TQrCode> Code;
+};
+
+TClassroomForm::TClassroomForm(TGlobals& globals, TClassroomPlace place, QWidget* parent)
+    : QWidget(parent, Qt::Window), Globals(globals), Place(std::move(place)) {
+  setObjectName(QStringLiteral("ClassroomForm"));
+  CreateControls();
+  InstallHelpKey(this, Globals.Help, HelpContext::Classroom);
+}
+
+TClassroomForm::~TClassroomForm() {
+  if (!Serving()) return;
+  StopServing();
+  try {
+    Classroom->EndAll();
+  } catch (const TIoError&) {
+    // Each attempt's answers are saved as given; a later session resumes them.
+  }
+}
+
+void TClassroomForm::CreateControls() {
+  setWindowTitle(QStringLiteral("Classroom"));
+  resize(960, 680);
+
+  auto* join = new QLabel(QStringLiteral("Open in a browser:"), this);
+  QFont joinFont = join->font();
+  joinFont.setPointSize(joinFont.pointSize() + 4);
+  join->setFont(joinFont);
+  AddressLabel = PlainLabel(this, "AddressLabel", 26);
+  RoomCodeLabel = PlainLabel(this, "RoomCodeLabel", 26);
+  NoteLabel = PlainLabel(this, "NoteLabel");
+  NoteLabel->setWordWrap(true);
+  QrBox = Named(new TQrBox(this), "QrBox");
+  QrBox->setAccessibleName(QStringLiteral("QR code of the address"));
+
+  auto* place = new QVBoxLayout;
+  place->addWidget(join);
+  place->addWidget(AddressLabel);
+  place->addSpacing(12);
+  place->addWidget(RoomCodeLabel);
+  place->addWidget(NoteLabel);
+  place->addStretch();
+  auto* top = new QHBoxLayout;
+  top->addLayout(place, 1);
+  top->addWidget(QrBox);
+
+  StudentList = Named(new QTableWidget(0, ColumnCount, this), "StudentList");
+  StudentList->setHorizontalHeaderLabels(
+      {QStringLiteral("Student"), QStringLiteral("Progress"), QStringLiteral("Score")});
+  StudentList->setAccessibleName(QStringLiteral("Students"));
+  StudentList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StudentList->setSelectionMode(QAbstractItemView::NoSelection);
+  StudentList->verticalHeader()->hide();
+  StudentList->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+  StudentList->horizontalHeader()->setSectionResizeMode(ProgressColumn, QHeaderView::ResizeToContents);
+  StudentList->horizontalHeader()->setSectionResizeMode(ScoreColumn, QHeaderView::ResizeToContents);
+  QFont listFont = StudentList->font();
+  listFont.setPointSize(listFont.pointSize() + 4);
+  StudentList->setFont(listFont);
+  StudentList->setColumnHidden(ScoreColumn, true);
+
+  SummaryLabel = PlainLabel(this, "SummaryLabel");
+  ShowScoresButton = Named(new QPushButton(QStringLiteral("Show &Scores"), this), "ShowScoresButton");
+  EndTestButton = Named(new QPushButton(QStringLiteral("&End Test"), this), "EndTestButton");
+  EndSessionButton = Named(new QPushButton(QStringLiteral("End Sessio&n"), this), "EndSessionButton");
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(SummaryLabel, 1);
+  buttons->addWidget(ShowScoresButton);
+  buttons->addWidget(EndTestButton);
+  buttons->addWidget(EndSessionButton);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(StudentList, 1);
+  layout->addLayout(buttons);
+
+  RefreshTimer = new QTimer(this);
+  RefreshTimer->setInterval(1000);
+  connect(RefreshTimer, &QTimer::timeout, this, &TClassroomForm::Refresh);
+  connect(ShowScoresButton, &QPushButton::clicked, this, &TClassroomForm::ShowScoresClick);
+  connect(EndTestButton, &QPushButton::clicked, this, &TClassroomForm::EndTestClick);
+  connect(EndSessionButton, &QPushButton::clicked, this, &TClassroomForm::EndSessionClick);
+}
+
+bool TClassroomForm::Start() {
+  const std::string testPath = ToPath(Globals.CurrentTestPath);
+  TClassroomTest test = LoadClassroomTest(testPath);
+  if (test.Questions.empty()) {
+    Globals.Dialogs.Error(FromPath(test.FileName) +
+                          QStringLiteral(" has no questions to run in a classroom."));
+    return false;
+  }
+  const std::string folder = std::filesystem::path(testPath).parent_path().string();
+  Opened = OpenResultsStore(folder.empty() ? std::string(".") : folder);
+  QStringList notes;
+  for (const std::string& notice : Opened.Notices) notes << FromUtf8OrCodePage(notice);
+
+  setWindowTitle(QStringLiteral("Classroom - %1").arg(ToQString(test.Settings.Description)));
+  Classroom = std::make_unique<TClassroom>(std::move(test), NewRoomCode(), *Opened.Store, Clock);
+  Server = std::make_unique<TClassroomServer>(*Classroom);
+  BoundPort = Server->Bind(Place.BindAddress, Place.Port);
+  if (BoundPort < 0 && Place.Port != 0) {
+    BoundPort = Server->Bind(Place.BindAddress, 0);
+    if (BoundPort >= 0)
+      notes << QStringLiteral("Port %1 is in use by another program, so this session uses port %2.")
+                   .arg(Place.Port)
+                   .arg(BoundPort);
+  }
+  if (BoundPort < 0) {
+    Globals.Dialogs.Error(QStringLiteral("The classroom cannot listen on %1: no port is free.")
+                              .arg(FromUtf8(Place.BindAddress)));
+    Server.reset();
+    Classroom.reset();
+    return false;
+  }
+  ServerThread = std::thread([server = Server.get()] { server->Run(); });
+
+  const bool everyAddress = Place.BindAddress == "0.0.0.0" || Place.BindAddress == "::";
+  const QStringList hosts = everyAddress ? OwnAddresses() : QStringList{FromUtf8(Place.BindAddress)};
+  for (const QString& host : hosts) AddressTexts << UrlOf(host, BoundPort);
+  if (AddressTexts.isEmpty()) {
+    AddressLabel->setText(QStringLiteral("port %1 of this computer").arg(BoundPort));
+    notes << QStringLiteral(
+        "This computer has no network: connect it to the room's network, then open "
+        "the classroom again.");
+  } else {
+    AddressLabel->setText(AddressTexts.join(QLatin1Char('\n')));
+    QrBox->SetText(AddressTexts.front());
+  }
+  RoomCodeLabel->setText(QStringLiteral("Room code: %1").arg(RoomCode()));
+  NoteLabel->setText(notes.join(QLatin1Char('\n')));
+  NoteLabel->setVisible(!notes.isEmpty());
+  Refresh();
+  RefreshTimer->start();
+  return true;
+}
+
+QString TClassroomForm::RoomCode() const {
+  return Classroom ? FromUtf8(Classroom->RoomCode()) : QString();
+}
+
+int TClassroomForm::Answering() const {
+  return AnsweringCount;
+}
+
+void TClassroomForm::Refresh() {
+  if (!Classroom) return;
+  const std::vector<TStudentLine> lines = Classroom->Students();
+  StudentList->setRowCount(static_cast<int>(lines.size()));
+  int answering = 0, finished = 0;
+  for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
+    const TStudentLine& line = lines[static_cast<std::size_t>(row)];
+    answering += line.Position > 0 && !line.Finished ? 1 : 0;
+    finished += line.Finished ? 1 : 0;
+    const QString texts[ColumnCount] = {
+        ToQString(line.Name), ProgressText(line),
+        ScoresShown && line.Finished ? QStringLiteral("%1%").arg(line.Percent) : QString()};
+    for (int column = 0; column < ColumnCount; ++column) {
+      QTableWidgetItem* item = StudentList->item(row, column);
+      if (!item) StudentList->setItem(row, column, item = new QTableWidgetItem);
+      item->setText(texts[column]);
+      if (column == ScoreColumn) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+  }
+  AnsweringCount = answering;
+  SummaryLabel->setText(
+      QStringLiteral("%1 joined, %2 answering, %3 finished").arg(lines.size()).arg(answering).arg(finished));
+}
+
+void TClassroomForm::ShowScoresClick() {
+  ScoresShown = !ScoresShown;
+  ShowScoresButton->setText(ScoresShown ? QStringLiteral("Hide &Scores") : QStringLiteral("Show &Scores"));
+  StudentList->setColumnHidden(ScoreColumn, !ScoresShown);
+  Refresh();
+}
+
+QString TClassroomForm::AnsweringText() const {
+  return AnsweringCount == 1 ? QStringLiteral("1 student is still answering.")
+                             : QStringLiteral("%1 students are still answering.").arg(AnsweringCount);
+}
+
+bool TClassroomForm::MayEndRunningAttempts(const QString& question) {
+  Refresh();
+  if (AnsweringCount == 0) return true;
+  return Globals.Dialogs.ConfirmRisk(AnsweringText() + QLatin1Char(' ') + question +
+                                     QStringLiteral("\rTheir answers so far are scored and stored."));
+}
+
+void TClassroomForm::EndTestClick() {
+  Refresh();
+  if (!Classroom ||
+      !Globals.Dialogs.ConfirmRisk(
+          (AnsweringCount > 0 ? AnsweringText() + QLatin1Char(' ') : QString()) +
+          QStringLiteral("End the test for everyone?\rAnswers so far are scored and stored, and nobody can "
+                         "begin any more.")))
+    return;
+  EndTestButton->setEnabled(false);
+  EndAll();
+}
+
+void TClassroomForm::EndSessionClick() {
+  if (!Serving() || !MayEndRunningAttempts(QStringLiteral("End their tests and the session?"))) return;
+  StopServing();
+  EndAll();
+  NoteLabel->setText(QStringLiteral("The session has ended. The results are in the Results window."));
+  NoteLabel->show();
+}
+
+void TClassroomForm::EndAll() {
+  RunGuarded(Globals.Dialogs, [this] { Classroom->EndAll(); });
+  Refresh();
+}
+
+void TClassroomForm::StopServing() {
+  if (!Serving()) return;
+  RefreshTimer->stop();
+  Server->Stop();
+  ServerThread.join();
+  EndTestButton->setEnabled(false);
+  EndSessionButton->setEnabled(false);
+}
+
+void TClassroomForm::closeEvent(QCloseEvent* event) {
+  if (Serving() && !MayEndRunningAttempts(QStringLiteral("End their tests and close the classroom?"))) {
+    event->ignore();
+    return;
+  }
+  if (Serving()) {
+    StopServing();
+    EndAll();
+  }
+  event->accept();
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "core/results/ResultsStore.h"
+#include "core/run/Clock.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+class TClassroom;
+class TClassroomServer;
+class TQrBox;
+struct TGlobals;
+
+// Where the classroom listens.
+struct TClassroomPlace {
+  std::string BindAddress = "0.0.0.0";  // every IPv4 address of the machine
+  int Port = 8080;                      // when taken, any free port, with a note
+};
+
+// The teacher's console for a class taking the current test in their
+// browsers: the address to type and its QR code and the room code, in print
+// large enough for a projector, and the live list of students. The server runs
+// on threads of this process while the window is open, so the list is read
+// straight from the classroom and never served to the network. Attempts go to
+// the test folder's results store as students finish.
+class TClassroomForm : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit TClassroomForm(TGlobals& globals, TClassroomPlace place = {}, QWidget* parent = nullptr);
+  ~TClassroomForm() override;
+
+  // Loads the current test, opens its folder's store and starts serving.
+  // Throws TIoError when the test or the store cannot be read; false, with
+  // the reason shown, when the test has no questions or no port is free.
+  bool Start();
+
+  int Port() const { return BoundPort; }
+  QString RoomCode() const;
+  bool Serving() const { return ServerThread.joinable(); }
+  // Students who have begun and not yet finished.
+  int Answering() const;
+
+  void Refresh();          // the list from the classroom, as the timer does
+  void ShowScoresClick();  // shows or hides the score column
+  void EndTestClick();     // ends every running attempt, after a No-default question
+  void EndSessionClick();  // ends running attempts (asking first) and stops serving
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void CreateControls();
+  QString AnsweringText() const;
+  // Asks question before attempts in progress are ended; true when none are
+  // or the teacher says Yes.
+  bool MayEndRunningAttempts(const QString& question);
+  void StopServing();
+  void EndAll();  // every running attempt scored and stored, an error shown
+
+  TGlobals& Globals;
+  TClassroomPlace Place;
+  TSteadyClock Clock;
+  TOpenedStore Opened;
+  std::unique_ptr<TClassroom> Classroom;
+  std::unique_ptr<TClassroomServer> Server;
+  std::thread ServerThread;
+  QStringList AddressTexts;  // what students type, "http://192.168.1.20:8080/"
+  int BoundPort = -1;
+  bool ScoresShown = false;
+  int AnsweringCount = 0;
+
+  QLabel* AddressLabel;
+  QLabel* RoomCodeLabel;
+  QLabel* NoteLabel;
+  QLabel* SummaryLabel;
+  TQrBox* QrBox;
+  QTableWidget* StudentList;
+  QPushButton* ShowScoresButton;
+  QPushButton* EndTestButton;
+  QPushButton* EndSessionButton;
+  QTimer* RefreshTimer;
+};

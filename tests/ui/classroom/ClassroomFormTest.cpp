@@ -1,0 +1,185 @@
+#include <httplib.h>
+
+#include <QLabel>
+#include <QTableWidget>
+#include <memory>
+
+#include "../maker/MakerFixture.h"
+#include "classroom/ClassroomFixture.h"
+#include "core/model/TestSettings.h"
+#include "core/results/ResultsStore.h"
+#include "core/storage/IniStore.h"
+#include "support/Questions.h"
+#include "support/WindowAudit.h"
+#include "ui/classroom/ClassroomForm.h"
+#include "ui/maker/MainForm.h"
+#include "ui/platform/HelpViewer.h"
+
+using ClassroomFixture::Field;
+
+namespace {
+
+// One browser in the room, talking to a classroom's server over loopback.
+class TBrowser {
+public:
+  explicit TBrowser(int port) : Client("127.0.0.1", port) { Client.set_read_timeout(5); }
+
+  // Joins as name (form-encoded) and, unless told not to, begins; the last reply.
+  std::string Join(const TClassroomForm& room, const std::string& name, bool begin = true) {
+    const std::string joined =
+        Post("/api/join", "room=" + room.RoomCode().toStdString() + "&name=" + name).second;
+    Token = Field(joined, "token");
+    return begin ? Post("/api/start", "").second : joined;
+  }
+  // Answers the question on the screen with its key: "One" is A, "Two" is B.
+  int AnswerRightly(const std::string& state) {
+    const std::string letter = Field(state, "text") == "One" ? "A" : "B";
+    return Post("/api/answer", "position=" + Field(state, "position") + "&letters=" + letter).first;
+  }
+  std::pair<int, std::string> Post(const std::string& path, const std::string& body) {
+    const auto result =
+        Client.Post(path, {{"Authorization", "Bearer " + Token}}, body, "application/x-www-form-urlencoded");
+    return result ? std::pair{result->status, result->body} : std::pair{0, std::string()};
+  }
+
+  httplib::Client Client;
+  std::string Token;
+};
+
+// A two-question test in the maker's folder made current, and the classroom
+// window serving it on a free loopback port with one browser at hand.
+class ClassroomFormTest : public MakerFixture {
+protected:
+  void SetUp() override {
+    const std::string path = Dir.File("CLASS.QWT");
+    TIniStore store(path);
+    TestSettings settings;
+    settings.Description = "Class quiz";
+    WriteTestSettings(store, settings);
+    TestFile::WriteQuestion(store, 1, MakeQuestion("One", {"yes", "no"}, "A"));
+    TestFile::WriteQuestion(store, 2, MakeQuestion("Two", {"yes", "no"}, "B"));
+    store.UpdateFile();
+    Globals.CurrentTestPath = FromPath(path);
+    Form = Open(0);
+    ASSERT_TRUE(Form);
+    Browser = std::make_unique<TBrowser>(Form->Port());
+  }
+
+  std::unique_ptr<TClassroomForm> Open(int port) {
+    auto form = std::make_unique<TClassroomForm>(Globals, TClassroomPlace{"127.0.0.1", port});
+    if (!form->Start()) return nullptr;
+    form->show();
+    return form;
+  }
+  QString Cell(int row, int column) const {
+    const QTableWidgetItem* item = Child<QTableWidget>(*Form, "StudentList")->item(row, column);
+    return item ? item->text() : QString();
+  }
+  // Waits for the timer to show text in row's progress column.
+  bool ListShows(int row, const QString& text) {
+    return WaitUntil([&] { return Cell(row, 1) == text; });
+  }
+  std::vector<TStoredAttempt> Stored() { return OpenResultsStore(Dir.Path().string()).Store->Attempts({}); }
+  void ExpectQuestion(const QString& question, TButton answer) {
+    Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation,
+                          QStringLiteral("1 student is still answering. ") + question, answer);
+  }
+
+  std::unique_ptr<TClassroomForm> Form;
+  std::unique_ptr<TBrowser> Browser;
+};
+
+}  // namespace
+
+TEST_F(ClassroomFormTest, StudentsJoiningOverHttpAreListedWithTheirScoresHiddenUntilShown) {
+  const QString address = QStringLiteral("http://127.0.0.1:%1/").arg(Form->Port());
+  EXPECT_EQ(Child<QLabel>(*Form, "AddressLabel")->text(), address);
+  EXPECT_TRUE(Child<QLabel>(*Form, "RoomCodeLabel")->text().endsWith(Form->RoomCode()));
+  EXPECT_EQ(MnemonicClashes(*Form), QStringList());
+  EXPECT_EQ(UnnamedControls(*Form), QStringList());
+  PressF1(Form.get());
+  EXPECT_EQ(Help.Calls, std::vector<int>{HelpContext::Classroom});
+
+  // A name with markup in it is shown as the student typed it.
+  ASSERT_EQ(Browser->AnswerRightly(Browser->Join(*Form, "%3Cb%3EAnn%3C%2Fb%3E+%26+%22Bo%22")), 200);
+  const std::string second = Browser->Post("/api/go", "position=1").second;
+  ASSERT_TRUE(ListShows(0, QStringLiteral("question 2 of 2")));
+  EXPECT_EQ(Cell(0, 0), QStringLiteral("<b>Ann</b> & \"Bo\""));
+  ASSERT_EQ(Browser->AnswerRightly(second), 200);
+  ASSERT_EQ(Browser->Post("/api/finish", "").first, 200);
+  ASSERT_TRUE(ListShows(0, QStringLiteral("finished")));
+
+  auto* list = Child<QTableWidget>(*Form, "StudentList");
+  for (const bool shown : {false, true, false}) {
+    EXPECT_EQ(list->isColumnHidden(2), !shown);
+    EXPECT_EQ(Cell(0, 2), shown ? QStringLiteral("100%") : QString());
+    Click(*Form, "ShowScoresButton");
+  }
+}
+
+TEST_F(ClassroomFormTest, EndTestAsksWithNoAsDefaultThenStoresRunningAttemptsAndStopsNewStarts) {
+  ASSERT_EQ(Browser->AnswerRightly(Browser->Join(*Form, "Ann")), 200);
+  TBrowser late(Form->Port());
+  late.Join(*Form, "Bo", false);
+  ASSERT_TRUE(ListShows(0, QStringLiteral("question 1 of 2")));
+
+  const QString question = QStringLiteral(
+      "End the test for everyone?\rAnswers so far are scored and stored, and nobody can begin any more.");
+  ExpectQuestion(question, TButton::No);
+  Click(*Form, "EndTestButton");
+  EXPECT_EQ(Cell(0, 1), QStringLiteral("question 1 of 2"));
+  EXPECT_TRUE(Stored().empty());
+
+  ExpectQuestion(question, TButton::Yes);
+  Click(*Form, "EndTestButton");
+  EXPECT_EQ(Cell(0, 1), QStringLiteral("finished"));
+  const auto stored = Stored();
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0].Student, "Ann");
+  EXPECT_EQ(stored[0].Source, TAttemptSource::Classroom);
+  EXPECT_EQ(stored[0].Right, 1);
+  EXPECT_EQ(late.Post("/api/start", "").first, 409);
+  EXPECT_EQ(Cell(1, 1), QStringLiteral("joined"));
+
+  // Nobody answers any more: the session ends without a question.
+  Click(*Form, "EndSessionButton");
+  EXPECT_FALSE(Form->Serving());
+  EXPECT_EQ(late.Post("/api/join", "").first, 0);
+  EXPECT_TRUE(Form->close());
+}
+
+TEST_F(ClassroomFormTest, ATakenPortFallsBackToAFreeOneWithANote) {
+  const auto second = Open(Form->Port());
+  ASSERT_TRUE(second);
+  EXPECT_NE(second->Port(), Form->Port());
+  EXPECT_EQ(Child<QLabel>(*second, "NoteLabel")->text(),
+            QStringLiteral("Port %1 is in use by another program, so this session uses port %2.")
+                .arg(Form->Port())
+                .arg(second->Port()));
+}
+
+// The maker keeps one classroom open beside it; closing the maker while the
+// class answers asks first, and Yes stores the attempt and stops serving.
+TEST_F(ClassroomFormTest, TheMakerOpensTheClassroomOnceAndAsksBeforeClosingOnAClass) {
+  TMainForm maker(Folder(), Dialogs, Help, Shell);
+  maker.ClassroomPlace = {"127.0.0.1", 0};
+  maker.Globals.CurrentTestPath = Globals.CurrentTestPath;
+  Trigger(maker, "RunInClassroom1");
+  Trigger(maker, "RunInClassroom1");  // the open window comes to the front
+  const auto windows = maker.findChildren<TClassroomForm*>();
+  ASSERT_EQ(windows.size(), 1);
+  TClassroomForm* classroom = windows.front();
+  TBrowser browser(classroom->Port());
+  browser.Join(*classroom, "Ann");
+  ASSERT_TRUE(WaitUntil([&] { return classroom->Answering() == 1; }));
+
+  const QString question =
+      QStringLiteral("End their tests and close the classroom?\rTheir answers so far are scored and stored.");
+  ExpectQuestion(question, TButton::No);
+  EXPECT_FALSE(maker.close());
+  EXPECT_EQ(browser.Post("/api/go", "position=0").first, 200);
+  ExpectQuestion(question, TButton::Yes);
+  EXPECT_TRUE(maker.close());
+  EXPECT_EQ(Stored().size(), 1u);
+  EXPECT_EQ(browser.Post("/api/go", "position=0").first, 0);  // nobody listens any more
+}
