@@ -115,6 +115,10 @@ public:
   void Rollback() override {
     if (!sqlite3_get_autocommit(Db)) Execute("ROLLBACK");
   }
+  // BEGIN IMMEDIATE holds the only write lock already.
+  void LockSchema() override {}
+  // A rowid alias: the largest id so far plus one.
+  std::string_view AutoKey() const override { return "INTEGER NOT NULL PRIMARY KEY"; }
   const std::string& Name() const override { return Path; }
 
 private:
