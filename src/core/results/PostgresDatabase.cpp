@@ -12,9 +12,22 @@ namespace {
 
 constexpr const char* UseAction = "Cannot use the results store";
 
+// libpq's message as one line: its lines (a reason, then hints) joined by
+// "; ".
 std::string Trimmed(const char* message) {
-  std::string text = message ? message : "";
-  while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+  std::string text;
+  bool lineBreak = false;
+  for (const char* c = message ? message : ""; *c; ++c) {
+    if (*c == '\n') {
+      lineBreak = true;
+    } else if (lineBreak && (*c == '\t' || *c == ' ')) {
+      continue;
+    } else {
+      if (lineBreak && !text.empty()) text += "; ";
+      lineBreak = false;
+      text += *c;
+    }
+  }
   return text.empty() ? std::string("the server gave no reason") : text;
 }
 
