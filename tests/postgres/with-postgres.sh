@@ -28,10 +28,17 @@ fi
 bindir=""
 if command -v pg_config > /dev/null && [ -x "$(pg_config --bindir)/initdb" ]; then
   bindir=$(pg_config --bindir)
+elif command -v initdb > /dev/null; then
+  bindir=$(dirname "$(command -v initdb)")
+else
+  # The newest of Debian's versioned folders.
+  for candidate in /usr/lib/postgresql/*/bin; do
+    [ -x "$candidate/initdb" ] || continue
+    if [ -z "$bindir" ] || [ "$(printf '%s\n%s\n' "$bindir" "$candidate" | sort -V | tail -1)" = "$candidate" ]; then
+      bindir=$candidate
+    fi
+  done
 fi
-for candidate in $(ls -d /usr/lib/postgresql/*/bin 2> /dev/null | sort -V -r); do
-  [ -z "$bindir" ] && [ -x "$candidate/initdb" ] && bindir=$candidate
-done
 if [ -z "$bindir" ]; then
   echo "with-postgres: no PostgreSQL server programs (initdb) found; the PostgreSQL tests will not run" >&2
   exec "$@"
@@ -52,7 +59,12 @@ fi
 folder=$(mktemp -d "${TMPDIR:-/tmp}/quizwell-postgres.XXXXXX")
 data=$folder/data
 # A server program as the server's user, in a folder that user may enter.
-server() { (cd "$folder" && "${as_server[@]}" "$bindir/$@"); }
+server() {
+  local program=$1
+  shift
+  (cd "$folder" && "${as_server[@]}" "$bindir/$program" "$@")
+}
+# shellcheck disable=SC2317  # called by the trap
 stop() {
   if [ -f "$data/postmaster.pid" ]; then
     server pg_ctl stop -D "$data" -m immediate -s > /dev/null 2>&1 || true
@@ -77,7 +89,7 @@ rm -f "$folder/password"
 # A free port can be taken by someone else before the server binds it: try
 # a few.
 started=""
-for attempt in 1 2 3 4 5; do
+for _ in 1 2 3 4 5; do
   port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
   if server pg_ctl start -D "$data" -w -t 60 -l "$folder/server.log" \
     -o "-c listen_addresses=127.0.0.1 -p $port -k $folder -c fsync=off -c max_connections=200" \
