@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -65,6 +66,9 @@ enum class TStoreBackend { Sqlite, Postgres };
 
 inline std::string BackendName(const testing::TestParamInfo<TStoreBackend>& info) {
   return info.param == TStoreBackend::Sqlite ? "Sqlite" : "Postgres";
+}
+inline void PrintTo(TStoreBackend backend, std::ostream* out) {
+  *out << (backend == TStoreBackend::Sqlite ? "Sqlite" : "Postgres");
 }
 
 // A test run on each store: a fresh test folder and, on PostgreSQL, a fresh

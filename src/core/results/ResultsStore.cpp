@@ -159,11 +159,20 @@ struct TResultsStore::TImpl {
     return TCachedStatement(*statement);
   }
 
+  // The id an insert returned, if it made a row. The insert is run to its
+  // end: SQLite gives each write that runs while another is unfinished a
+  // journal of its own, which makes the answers of an attempt far slower.
+  static std::optional<std::int64_t> Returned(TStatement& insert) {
+    if (!insert.Step()) return std::nullopt;
+    const std::int64_t id = insert.Int(0);
+    insert.Step();
+    return id;
+  }
   // The id of the row that insert (ON CONFLICT DO NOTHING RETURNING id) made,
   // or else of the row that find (the same key) finds: another writer may
   // have stored it first.
   std::int64_t InsertedOrFound(TStatement& insert, TStatement& find) {
-    if (insert.Step()) return insert.Int(0);
+    if (const auto id = Returned(insert)) return *id;
     if (!find.Step())
       throw TIoError(Db->Name(), "Cannot use the results store", "a row stored by another program is gone");
     return find.Int(0);
@@ -299,8 +308,9 @@ struct TResultsStore::TImpl {
     }
     insert->Bind(14, list);
     // Another writer stored the same attempt since Holds looked.
-    if (!insert->Step()) return false;
-    const std::int64_t id = insert->Int(0);
+    const std::optional<std::int64_t> made = Returned(*insert);
+    if (!made) return false;
+    const std::int64_t id = *made;
     auto answer = Cached(
         "INSERT INTO answers (attempt_id, position, number, question_id, shown, chosen, checked, mark)"
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
