@@ -112,22 +112,6 @@ TEST_P(PostgresStore, ConnectsAgainAfterTheServerDroppedTheConnection) {
   EXPECT_EQ(Open().Store->Attempts({}).size(), 1u);
 }
 
-TEST_P(PostgresStore, AWrongPasswordIsRefusedWithoutShowingIt) {
-  std::string url = TestPostgres::ServerUrl();
-  const std::size_t at = url.find('@');
-  ASSERT_NE(at, std::string::npos) << "the test server's address has no password";
-  url = url.substr(0, url.find(':', 13) + 1) + "not-the-Pa55word" + url.substr(at);
-  try {
-    OpenStoreAt(url, Dir.Path().string());
-    FAIL() << "a wrong password was taken";
-  } catch (const TIoError& error) {
-    const std::string text = error.what();
-    EXPECT_NE(text.find("password authentication failed"), std::string::npos) << text;
-    EXPECT_NE(text.find("127.0.0.1"), std::string::npos) << text;
-    EXPECT_EQ(text.find("Pa55word"), std::string::npos) << text;
-  }
-}
-
 }  // namespace
 
 // No server needed: a server that is not there, or a location that is no
