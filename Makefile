@@ -8,7 +8,7 @@ PACKAGES := cmake make g++ ccache libgtest-dev libbenchmark-dev qt6-base-dev lib
             libsimpleini-dev fonts-dejavu-core \
             libpugixml-dev libzip-dev pkgconf poppler-utils libxml2-utils \
             libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us python3 libcpp-httplib-dev \
-            libqrencode-dev libzxing-dev chromium libopencv-dev
+            libqrencode-dev libzxing-dev chromium libopencv-dev postgresql libpq-dev
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
 .PHONY: deps build test run bench test-sanitize fuzz package package-check format-check
@@ -31,8 +31,12 @@ build: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The results store's tests run on SQLite and on a PostgreSQL server that
+# with-postgres.sh starts for the run in a temporary folder and removes after.
+WITH_POSTGRES := $(CURDIR)/tests/postgres/with-postgres.sh
+
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && $(WITH_POSTGRES) ctest --output-on-failure -j $(JOBS)
 
 # Builds the maker with what it needs beside it (the sample tests, the help's
 # web pages) and starts it; it lists the tests of its own folder, build/bin.
@@ -63,7 +67,7 @@ test-sanitize: deps
 	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUIZWELL_SANITIZE=ON $(if $(CI),-DQUIZWELL_WERROR=ON)
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS) -E '^($(SANITIZE_EXCLUDE))$$'
+	  $(WITH_POSTGRES) ctest --output-on-failure -j $(JOBS) -E '^($(SANITIZE_EXCLUDE))$$'
 
 # Every fuzz target for FUZZ_SECONDS on a copy of its seed corpus in
 # fuzz/corpus; an input that breaks a target is saved in $(BUILD)-fuzz/findings.

@@ -1,20 +1,32 @@
 #include "classroom/ProgressStore.h"
 
 #include "core/results/Database.h"
+#include "core/storage/CodePage.h"
 
 namespace {
 
 constexpr const char* Table = "classroom_progress";
+
+// Names are code-page text here and UTF-8 in the database, as in the results
+// store; a row written as code-page bytes by an earlier version reads as it is.
+std::string Local(std::string text) {
+  std::string repaired = text;
+  if (!CodePage::RepairUtf8(repaired).empty()) return text;
+  return CodePage::FromUtf8(text).Text;
+}
 
 }  // namespace
 
 TProgressStore::TProgressStore(TDatabase& database) : Database(database) {
   if (Database.HasTable(Table)) return;
   TTransaction transaction(Database);
+  // Another server sharing the database may have made it meanwhile.
+  Database.LockSchema();
+  if (Database.HasTable(Table)) return;
   Database.Execute(
       "CREATE TABLE classroom_progress (attempt_id TEXT PRIMARY KEY, room TEXT NOT NULL, test_file TEXT "
       "NOT NULL, student TEXT NOT NULL, machine TEXT NOT NULL, seed TEXT NOT NULL, started TEXT NOT NULL, "
-      "ended TEXT NOT NULL, elapsed_ms INTEGER NOT NULL, position INTEGER NOT NULL, answers TEXT NOT NULL, "
+      "ended TEXT NOT NULL, elapsed_ms BIGINT NOT NULL, position INTEGER NOT NULL, answers TEXT NOT NULL, "
       "checked TEXT NOT NULL, "
       "finished INTEGER NOT NULL)");
   transaction.Commit();
@@ -31,8 +43,8 @@ void TProgressStore::Save(const TProgressRow& row) {
       Database.Prepare("INSERT INTO classroom_progress VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
   insert->Bind(1, row.AttemptId);
   insert->Bind(2, row.Room);
-  insert->Bind(3, row.TestFile);
-  insert->Bind(4, row.Student);
+  insert->Bind(3, CodePage::ToUtf8(row.TestFile));
+  insert->Bind(4, CodePage::ToUtf8(row.Student));
   insert->Bind(5, row.Machine);
   insert->Bind(6, row.Seed);
   insert->Bind(7, row.Started);
@@ -53,14 +65,14 @@ std::vector<TProgressRow> TProgressStore::Unfinished(const std::string& room, co
       "checked, finished FROM classroom_progress WHERE room = ? AND test_file = ? AND finished = 0 "
       "ORDER BY started, attempt_id");
   select->Bind(1, room);
-  select->Bind(2, testFile);
+  select->Bind(2, CodePage::ToUtf8(testFile));
   std::vector<TProgressRow> rows;
   while (select->Step()) {
     TProgressRow& row = rows.emplace_back();
     row.AttemptId = select->Text(0);
     row.Room = select->Text(1);
-    row.TestFile = select->Text(2);
-    row.Student = select->Text(3);
+    row.TestFile = Local(select->Text(2));
+    row.Student = Local(select->Text(3));
     row.Machine = select->Text(4);
     row.Seed = select->Text(5);
     row.Started = select->Text(6);

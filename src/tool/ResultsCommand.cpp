@@ -6,6 +6,7 @@
 #include "core/results/RecordAttempt.h"
 #include "core/results/Reports.h"
 #include "core/results/ResultsStore.h"
+#include "core/results/StoreLocation.h"
 #include "core/run/PaperVersions.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/TerminalText.h"
@@ -31,7 +32,8 @@ bool IsDate(const std::string& text) {
 }
 
 TOpenedStore OpenStore(TToolContext& context, const std::string& folder) {
-  TOpenedStore opened = OpenResultsStore(folder.empty() ? std::string(".") : folder);
+  TOpenedStore opened = OpenStoreAt(context.Arguments.Value("--store").value_or(""),
+                                    folder.empty() ? std::string(".") : folder);
   for (const std::string& notice : opened.Notices) Report(context.Err, TerminalText(notice));
   return opened;
 }
@@ -117,7 +119,8 @@ int CollectCommand(TToolContext& context) {
 TCommand ResultsCommandEntry() {
   return {
       "results",
-      "TEST [--json] [--items ITEMS.csv] [--attempts ATTEMPTS.csv] [--since DATE] [--source S] [--regrade]",
+      "TEST [--json] [--items ITEMS.csv] [--attempts ATTEMPTS.csv] [--since DATE] [--source S] [--regrade]"
+      " [--store URL]",
       "print a test's statistics and item analysis from the results store",
       "Prints the figures of the attempts at TEST kept in the results store of TEST's folder:\n"
       "number of attempts, mean, median and standard deviation of the percent scores, KR-20\n"
@@ -131,8 +134,10 @@ TCommand ResultsCommandEntry() {
       "                         percent, passed\n"
       "  --since DATE           only attempts started on or after DATE (YYYY-MM-DD)\n"
       "  --source S             only attempts from S: engine, paper, scan, classroom, import\n"
-      "  --regrade              first rescore the attempts whose key changed, with TEST's key\n",
-      {"--json", "--items=", "--attempts=", "--since=", "--source=", "--regrade"},
+      "  --regrade              first rescore the attempts whose key changed, with TEST's key\n"
+      "  --store URL            read the store of a PostgreSQL database (postgresql://...)\n"
+      "                         instead of the one of TEST's folder\n",
+      {"--json", "--items=", "--attempts=", "--since=", "--source=", "--regrade", "--store="},
       1,
       1,
       ResultsCommand};

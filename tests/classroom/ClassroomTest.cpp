@@ -14,6 +14,7 @@
 #include "classroom/Form.h"
 #include "classroom/PageFiles.h"
 #include "support/ManualClock.h"
+#include "support/PostgresStore.h"
 #include "support/TempDir.h"
 
 using namespace ClassroomFixture;
@@ -276,16 +277,19 @@ namespace {
 
 // A server stopped at any moment and started again on the same room: every
 // answer it confirmed is there, each student continues by joining again, and
-// an attempt that had ended is stored once.
-TEST(Classroom, ARestartedRoomResumesEveryConfirmedAnswer) {
-  TTempDir dir;
+// an attempt that had ended is stored once. On each store the server can use.
+using ClassroomOn = TStoreBackendTest;
+INSTANTIATE_TEST_SUITE_P(Each, ClassroomOn, testing::Values(TStoreBackend::Sqlite, TStoreBackend::Postgres),
+                         BackendName);
+
+TEST_P(ClassroomOn, ARestartedRoomResumesEveryConfirmedAnswer) {
   TTestClock clock;
   auto fixed = [] { return std::uint64_t{3}; };
   std::string order;
   {
-    TOpenedStore opened = OpenResultsStore(dir.Path().string());
+    TOpenedStore opened = Open();
     TClassroom room(TestOf("ABC"), "ROOM42", *opened.Store, clock, {NewSessionToken, fixed, NewAttemptId});
-    const std::string ann = Field(room.Join("ROOM42", "Ann", "pc1").Json, "token");
+    const std::string ann = Field(room.Join("ROOM42", "Ren\xC3\xA9", "pc1").Json, "token");
     room.Start(ann, "");
     room.Answer(ann, "0", "B");
     room.Check(ann, "0");
@@ -299,11 +303,11 @@ TEST(Classroom, ARestartedRoomResumesEveryConfirmedAnswer) {
     room.Answer(bob, "0", "B");
     EXPECT_EQ(room.Finish(bob).Status, 200);
   }
-  TOpenedStore opened = OpenResultsStore(dir.Path().string());
+  TOpenedStore opened = Open();
   clock.AdvanceSeconds(300);  // the time the server was down is not the student's
   TClassroom room(TestOf("ABC"), "ROOM42", *opened.Store, clock, {NewSessionToken, fixed, NewAttemptId});
   EXPECT_EQ(room.Resume(), 1);  // Bob's attempt was stored already
-  const TReply again = room.Join("room42", "ann", "pc3");
+  const TReply again = room.Join("room42", "ren\xC3\xA9", "pc3");
   EXPECT_EQ(Field(again.Json, "position"), "1");
   EXPECT_EQ(Field(again.Json, "chosen"), "C");
   EXPECT_EQ(Field(again.Json, "text"), Field(order, "text"));  // the same order of questions
@@ -323,7 +327,7 @@ TEST(Classroom, ARestartedRoomResumesEveryConfirmedAnswer) {
     return it == stored.end() ? -1 : it->SecondsTaken;
   };
   EXPECT_EQ(taken("Bob"), 42);
-  EXPECT_EQ(taken("Ann"), 0);
+  EXPECT_EQ(taken("Ren\xE9"), 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "core/results/AttemptFile.h"
 #include "core/results/ResultsFixture.h"
+#include "support/PostgresStore.h"
 #include "support/TempDir.h"
 #include "tool/ToolRun.h"
 
@@ -137,3 +138,21 @@ TEST(ResultsCommand, RefusesBadFilters) {
   EXPECT_EQ(date.Err, "qwtool: --since takes a date as YYYY-MM-DD, not \"1.12.2026\"\n");
   EXPECT_EQ(RunTool({"results", dir.File("NONE.QWT")}).ExitCode, 2);
 }
+
+namespace {
+
+using ResultsCommandOn = TStoreBackendTest;
+INSTANTIATE_TEST_SUITE_P(Server, ResultsCommandOn, testing::Values(TStoreBackend::Postgres), BackendName);
+
+// --store reads the database the classroom servers stored into, and leaves the
+// test folder without a store of its own.
+TEST_P(ResultsCommandOn, ReadsTheStoreAtAnAddress) {
+  const std::string test = WriteClass(Dir);
+  Open().Store->Add(ResultsFixture::Attempt("S1", "ABCD", "ABCA"), "s1");
+  const TToolResult result = RunTool({"results", test, "--json", "--store", Location()});
+  EXPECT_EQ(result.ExitCode, 0) << result.Err;
+  EXPECT_TRUE(result.Out.starts_with("{\"attempts\": 1, \"mean\": 75,")) << result.Out;
+  EXPECT_FALSE(std::filesystem::exists(Dir.File("Results.sqlite")));
+}
+
+}  // namespace

@@ -7,9 +7,10 @@
 
 // The narrow seam between the results store and a SQL database: statements
 // with positional parameters ('?'), one transaction at a time. The store
-// writes portable SQL only; each adapter (SQLite now, a server database
-// later) maps it onto its own library and owns its dialect (pragmas, locking).
-// Every failure throws TIoError naming the database and the reason.
+// writes portable SQL only (what SQLite and PostgreSQL both read: ON CONFLICT,
+// RETURNING); each adapter maps it onto its own library and owns its dialect
+// (pragmas, locking, the type of a key the database numbers). Every failure
+// throws TIoError naming the database and the reason.
 
 class TStatement {
 public:
@@ -37,8 +38,10 @@ public:
   // Whether a table of that name exists (each database lists its tables in
   // its own way).
   virtual bool HasTable(std::string_view name) = 0;
-  // A write transaction: taken before anything is read, so two writers never
-  // interleave. Commit makes it durable; Rollback forgets it.
+  // A write transaction. SQLite takes its one write lock before anything is
+  // read, so two writers queue; a server lets them run side by side, so every
+  // insert that two writers could both make names its conflict (ON CONFLICT).
+  // Commit makes it durable or throws; Rollback forgets it.
   virtual void Begin() = 0;
   // A write transaction whose commit must survive the end of the program at
   // any moment, though perhaps not a power cut: for rows rewritten moments
@@ -47,6 +50,13 @@ public:
   virtual void BeginForProcess() { Begin(); }
   virtual void Commit() = 0;
   virtual void Rollback() = 0;
+  // Within a transaction that changes the schema: waits while another
+  // connection changes it and keeps the others waiting until this transaction
+  // ends, so two programs starting at once never both create a table.
+  virtual void LockSchema() = 0;
+  // The column definition of a key the database numbers itself when a row is
+  // inserted without it (ids only grow; read the new one with RETURNING).
+  virtual std::string_view AutoKey() const = 0;
   // The file or address, for messages.
   virtual const std::string& Name() const = 0;
 };

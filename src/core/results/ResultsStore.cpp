@@ -21,7 +21,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // Each entry brings the schema from the version before it to its own; a
-// store is migrated forward one step per transaction, never backward.
+// store is migrated forward one step per transaction, never backward. The
+// statements are read by SQLite and PostgreSQL alike: AUTO_KEY stands for the
+// database's own numbered key, ids and their references are BIGINT.
 struct TMigration {
   int Version;
   std::vector<const char*> Statements;
@@ -32,26 +34,26 @@ const std::vector<TMigration>& Migrations() {
       {1,
        {"CREATE TABLE store_version (version INTEGER NOT NULL)",
         "INSERT INTO store_version (version) VALUES (0)",
-        "CREATE TABLE tests (id INTEGER NOT NULL PRIMARY KEY, file_name TEXT NOT NULL, description TEXT NOT "
+        "CREATE TABLE tests (id AUTO_KEY, file_name TEXT NOT NULL, description TEXT NOT "
         "NULL,"
         " fingerprint TEXT NOT NULL, UNIQUE (file_name, fingerprint))",
-        "CREATE TABLE questions (id INTEGER NOT NULL PRIMARY KEY, file_name TEXT NOT NULL, number INTEGER "
+        "CREATE TABLE questions (id AUTO_KEY, file_name TEXT NOT NULL, number INTEGER "
         "NOT NULL,"
         " digest TEXT NOT NULL, question TEXT NOT NULL, answer_a TEXT NOT NULL, answer_b TEXT NOT NULL,"
         " answer_c TEXT NOT NULL, answer_d TEXT NOT NULL, answer_e TEXT NOT NULL, answer_f TEXT NOT NULL,"
         " correct INTEGER NOT NULL, any_correct INTEGER NOT NULL, regrade_correct INTEGER, regrade_any "
         "INTEGER,"
         " UNIQUE (file_name, number, digest))",
-        "CREATE TABLE attempts (id INTEGER NOT NULL PRIMARY KEY, content_id TEXT NOT NULL UNIQUE,"
-        " test_id INTEGER NOT NULL REFERENCES tests (id), attempt_key TEXT NOT NULL, student TEXT NOT NULL,"
+        "CREATE TABLE attempts (id AUTO_KEY, content_id TEXT NOT NULL UNIQUE,"
+        " test_id BIGINT NOT NULL REFERENCES tests (id), attempt_key TEXT NOT NULL, student TEXT NOT NULL,"
         " student_number TEXT NOT NULL, class_name TEXT NOT NULL, source TEXT NOT NULL, machine TEXT NOT "
         "NULL,"
         " version TEXT NOT NULL, seed TEXT NOT NULL, started TEXT NOT NULL, ended TEXT NOT NULL,"
         " seconds INTEGER NOT NULL, deleted INTEGER NOT NULL, answer_list TEXT NOT NULL)",
         "CREATE INDEX attempts_by_test ON attempts (test_id, started)",
-        "CREATE TABLE answers (attempt_id INTEGER NOT NULL REFERENCES attempts (id), position INTEGER NOT "
+        "CREATE TABLE answers (attempt_id BIGINT NOT NULL REFERENCES attempts (id), position INTEGER NOT "
         "NULL,"
-        " number INTEGER NOT NULL, question_id INTEGER NOT NULL REFERENCES questions (id), shown TEXT NOT "
+        " number INTEGER NOT NULL, question_id BIGINT NOT NULL REFERENCES questions (id), shown TEXT NOT "
         "NULL,"
         " chosen INTEGER NOT NULL, checked INTEGER NOT NULL, mark INTEGER NOT NULL, regraded INTEGER,"
         " PRIMARY KEY (attempt_id, position))",
@@ -147,6 +149,7 @@ public:
   TCachedStatement(const TCachedStatement&) = delete;
   TCachedStatement& operator=(const TCachedStatement&) = delete;
   TStatement* operator->() { return &Statement; }
+  TStatement& operator*() { return Statement; }
 
 private:
   TStatement& Statement;
@@ -163,10 +166,23 @@ struct TResultsStore::TImpl {
     return TCachedStatement(*statement);
   }
 
-  std::int64_t NextId(const char* table) {
-    auto statement = Cached(std::string("SELECT COALESCE(MAX(id), 0) + 1 FROM ") + table);
-    statement->Step();
-    return statement->Int(0);
+  // The id an insert returned, if it made a row. The insert is run to its
+  // end: SQLite gives each write that runs while another is unfinished a
+  // journal of its own, which makes the answers of an attempt far slower.
+  static std::optional<std::int64_t> Returned(TStatement& insert) {
+    if (!insert.Step()) return std::nullopt;
+    const std::int64_t id = insert.Int(0);
+    insert.Step();
+    return id;
+  }
+  // The id of the row that insert (ON CONFLICT DO NOTHING RETURNING id) made,
+  // or else of the row that find (the same key) finds: another writer may
+  // have stored it first.
+  std::int64_t InsertedOrFound(TStatement& insert, TStatement& find) {
+    if (const auto id = Returned(insert)) return *id;
+    if (!find.Step())
+      throw TIoError(Db->Name(), "Cannot use the results store", "a row stored by another program is gone");
+    return find.Int(0);
   }
   // Stored questions met before, by file name and number, each with its id:
   // a class answers the same questions, so most are found here by comparing
@@ -190,9 +206,14 @@ struct TResultsStore::TImpl {
     for (const TMigration& migration : Migrations()) {
       if (migration.Version <= stored) continue;
       TTransaction transaction(*Db);
-      // Another program may have migrated meanwhile; the write lock is ours now.
+      Db->LockSchema();
+      // Another program may have migrated meanwhile; the schema is ours now.
       if (StoredVersion() >= migration.Version) continue;
-      for (const char* sql : migration.Statements) Db->Execute(sql);
+      for (std::string sql : migration.Statements) {
+        if (const auto key = sql.find("AUTO_KEY"); key != std::string::npos)
+          sql.replace(key, 8, Db->AutoKey());
+        Db->Execute(sql);
+      }
       auto update = Db->Prepare("UPDATE store_version SET version = ?");
       update->Bind(1, std::int64_t{migration.Version});
       update->Step();
@@ -205,15 +226,16 @@ struct TResultsStore::TImpl {
     find->Bind(1, Utf8(attempt.TestFile));
     find->Bind(2, attempt.Fingerprint);
     if (find->Step()) return find->Int(0);
-    const std::int64_t id = NextId("tests");
-    auto insert =
-        Db->Prepare("INSERT INTO tests (id, file_name, description, fingerprint) VALUES (?, ?, ?, ?)");
-    insert->Bind(1, id);
-    insert->Bind(2, Utf8(attempt.TestFile));
-    insert->Bind(3, Utf8(attempt.Description));
-    insert->Bind(4, attempt.Fingerprint);
-    insert->Step();
-    return id;
+    find->Reset();
+    find->Bind(1, Utf8(attempt.TestFile));
+    find->Bind(2, attempt.Fingerprint);
+    auto insert = Cached(
+        "INSERT INTO tests (file_name, description, fingerprint) VALUES (?, ?, ?)"
+        " ON CONFLICT (file_name, fingerprint) DO NOTHING RETURNING id");
+    insert->Bind(1, Utf8(attempt.TestFile));
+    insert->Bind(2, Utf8(attempt.Description));
+    insert->Bind(3, attempt.Fingerprint);
+    return InsertedOrFound(*insert, *find);
   }
 
   std::int64_t QuestionId(const std::string& testFile, const TQuestionSnapshot& q) {
@@ -229,20 +251,23 @@ struct TResultsStore::TImpl {
     if (find->Step()) {
       id = find->Int(0);
     } else {
-      id = NextId("questions");
+      find->Reset();
+      find->Bind(1, Utf8(testFile));
+      find->Bind(2, std::int64_t{q.Number});
+      find->Bind(3, digest);
       auto insert = Db->Prepare(
-          "INSERT INTO questions (id, file_name, number, digest, question, answer_a, answer_b, answer_c, "
+          "INSERT INTO questions (file_name, number, digest, question, answer_a, answer_b, answer_c, "
           "answer_d,"
-          " answer_e, answer_f, correct, any_correct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-      insert->Bind(1, id);
-      insert->Bind(2, Utf8(testFile));
-      insert->Bind(3, std::int64_t{q.Number});
-      insert->Bind(4, digest);
-      insert->Bind(5, Utf8(q.Question));
-      for (int i = 0; i < 6; ++i) insert->Bind(6 + i, Utf8(q.Answers[i]));
-      insert->Bind(12, std::int64_t{q.Correct});
-      insert->Bind(13, std::int64_t{q.AnyCorrectPasses});
-      insert->Step();
+          " answer_e, answer_f, correct, any_correct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+          " ON CONFLICT (file_name, number, digest) DO NOTHING RETURNING id");
+      insert->Bind(1, Utf8(testFile));
+      insert->Bind(2, std::int64_t{q.Number});
+      insert->Bind(3, digest);
+      insert->Bind(4, Utf8(q.Question));
+      for (int i = 0; i < 6; ++i) insert->Bind(5 + i, Utf8(q.Answers[i]));
+      insert->Bind(11, std::int64_t{q.Correct});
+      insert->Bind(12, std::int64_t{q.AnyCorrectPasses});
+      id = InsertedOrFound(*insert, *find);
     }
     known.emplace_back(q, id);
     return id;
@@ -264,33 +289,35 @@ struct TResultsStore::TImpl {
     std::unordered_map<int, std::int64_t> questionIds;
     for (const TQuestionSnapshot& q : attempt.Questions)
       questionIds[q.Number] = QuestionId(attempt.TestFile, q);
-    const std::int64_t id = NextId("attempts");
     auto insert = Cached(
-        "INSERT INTO attempts (id, content_id, test_id, attempt_key, student, student_number, class_name, "
+        "INSERT INTO attempts (content_id, test_id, attempt_key, student, student_number, class_name, "
         "source,"
         " machine, version, seed, started, ended, seconds, deleted, answer_list)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?)");
-    insert->Bind(1, id);
-    insert->Bind(2, contentId);
-    insert->Bind(3, testId);
-    insert->Bind(4, attempt.Id);
-    insert->Bind(5, Utf8(attempt.Student));
-    insert->Bind(6, Utf8(attempt.StudentNumber));
-    insert->Bind(7, Utf8(attempt.Class));
-    insert->Bind(8, SourceName(attempt.Source));
-    insert->Bind(9, Utf8(attempt.Machine));
-    insert->Bind(10, attempt.Version ? std::string(1, attempt.Version) : std::string());
-    insert->Bind(11, attempt.Seed);
-    insert->Bind(12, attempt.Started);
-    insert->Bind(13, attempt.Ended);
-    insert->Bind(14, std::int64_t{attempt.SecondsTaken});
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?) ON CONFLICT (content_id) DO NOTHING RETURNING "
+        "id");
+    insert->Bind(1, contentId);
+    insert->Bind(2, testId);
+    insert->Bind(3, attempt.Id);
+    insert->Bind(4, Utf8(attempt.Student));
+    insert->Bind(5, Utf8(attempt.StudentNumber));
+    insert->Bind(6, Utf8(attempt.Class));
+    insert->Bind(7, SourceName(attempt.Source));
+    insert->Bind(8, Utf8(attempt.Machine));
+    insert->Bind(9, attempt.Version ? std::string(1, attempt.Version) : std::string());
+    insert->Bind(10, attempt.Seed);
+    insert->Bind(11, attempt.Started);
+    insert->Bind(12, attempt.Ended);
+    insert->Bind(13, std::int64_t{attempt.SecondsTaken});
     std::string list;
     for (const TAnsweredQuestion& a : attempt.Answered) {
       if (!list.empty()) list += ' ';
       list += std::to_string(questionIds.at(a.Number)) + ':' + Scoring::LetterText(a.Chosen);
     }
-    insert->Bind(15, list);
-    insert->Step();
+    insert->Bind(14, list);
+    // Another writer stored the same attempt since Holds looked.
+    const std::optional<std::int64_t> made = Returned(*insert);
+    if (!made) return false;
+    const std::int64_t id = *made;
     auto answer = Cached(
         "INSERT INTO answers (attempt_id, position, number, question_id, shown, chosen, checked, mark)"
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?)");

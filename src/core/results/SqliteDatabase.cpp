@@ -135,6 +135,10 @@ public:
     if (!sqlite3_get_autocommit(Db)) Execute("ROLLBACK");
     Restore();
   }
+  // BEGIN IMMEDIATE holds the only write lock already.
+  void LockSchema() override {}
+  // A rowid alias: the largest id so far plus one.
+  std::string_view AutoKey() const override { return "INTEGER NOT NULL PRIMARY KEY"; }
   const std::string& Name() const override { return Path; }
 
   bool Wal = false;  // whether the log is in WAL mode

@@ -8,9 +8,15 @@
 #include "core/results/ResultsStore.h"
 #include "core/results/SqliteDatabase.h"
 #include "core/storage/IoError.h"
+#include "support/PostgresStore.h"
 #include "support/TempDir.h"
 
 using ResultsFixture::Attempt;
+
+// The store's behaviour on each database it runs on.
+using ResultsStoreOn = TStoreBackendTest;
+INSTANTIATE_TEST_SUITE_P(Each, ResultsStoreOn,
+                         testing::Values(TStoreBackend::Sqlite, TStoreBackend::Postgres), BackendName);
 
 namespace {
 
@@ -26,10 +32,11 @@ std::string Shell(const std::string& command) {
 
 }  // namespace
 
-TEST(ResultsStore, KeepsEachAttemptOnceWithMarksFromTheKey) {
-  TTempDir dir;
-  TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
-  EXPECT_EQ(opened.Path, dir.File("Results.sqlite"));
+TEST_P(ResultsStoreOn, KeepsEachAttemptOnceWithMarksFromTheKey) {
+  TOpenedStore opened = Open();
+  if (!Schema) {
+    EXPECT_EQ(opened.Path, Dir.File("Results.sqlite"));
+  }
   EXPECT_TRUE(opened.Notices.empty());
   TAttempt ann = Attempt("Ann", "ABCD", "AB-A");
   ann.Source = TAttemptSource::Paper;
@@ -58,14 +65,13 @@ TEST(ResultsStore, KeepsEachAttemptOnceWithMarksFromTheKey) {
 
   // A store opened again holds the same.
   opened.Store.reset();
-  TOpenedStore again = OpenResultsStore(dir.Path().string(), dir.File("data"));
+  TOpenedStore again = Open();
   EXPECT_EQ(again.Store->Attempts({}).size(), 2u);
   EXPECT_TRUE(again.Store->Holds("id-2"));
 }
 
-TEST(ResultsStore, RefusesAnAttemptThatDoesNotHoldTogether) {
-  TTempDir dir;
-  TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
+TEST_P(ResultsStoreOn, RefusesAnAttemptThatDoesNotHoldTogether) {
+  TOpenedStore opened = Open();
   TAttempt bad = Attempt("Ann", "AB", "AB");
   bad.Answered[1].Number = 7;  // no snapshot of question 7
   EXPECT_THROW(opened.Store->Add(bad, "bad"), std::invalid_argument);
@@ -76,9 +82,8 @@ TEST(ResultsStore, RefusesAnAttemptThatDoesNotHoldTogether) {
   EXPECT_TRUE(opened.Store->Add(Attempt("Bob", "AB", "AB"), "good"));
 }
 
-TEST(ResultsStore, FiltersAndDeletesWithUndo) {
-  TTempDir dir;
-  TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
+TEST_P(ResultsStoreOn, FiltersAndDeletesWithUndo) {
+  TOpenedStore opened = Open();
   TResultsStore& store = *opened.Store;
   store.Add(Attempt("Ann", "AB", "AB", "2026-11-30 09:00:00"), "1");
   TAttempt bob = Attempt("Bob", "AB", "A-", "2026-12-01 09:00:00");
@@ -112,9 +117,8 @@ TEST(ResultsStore, FiltersAndDeletesWithUndo) {
 
 // Key of question 2 changes from B to C, then to "B or C, any passes", then
 // back to B. Ann chose B, Bob C, Cy D.
-TEST(ResultsStore, RegradeKeepsTheFirstScoreBesideTheNewOne) {
-  TTempDir dir;
-  TOpenedStore opened = OpenResultsStore(dir.Path().string(), dir.File("data"));
+TEST_P(ResultsStoreOn, RegradeKeepsTheFirstScoreBesideTheNewOne) {
+  TOpenedStore opened = Open();
   TResultsStore& store = *opened.Store;
   store.Add(Attempt("Ann", "AB", "AB"), "1");
   store.Add(Attempt("Bob", "AB", "AC"), "2");
@@ -168,13 +172,10 @@ TEST(ResultsStore, MovesADamagedStoreAsideAndStartsAnew) {
   EXPECT_TRUE(opened.Store->Add(Attempt("Ann", "AB", "AB"), "1"));
 }
 
-TEST(ResultsStore, RefusesAStoreOfANewerProgramWithoutTouchingIt) {
-  TTempDir dir;
-  OpenResultsStore(dir.Path().string(), dir.File("data"))
-      .Store->Database()
-      .Execute("UPDATE store_version SET version = 99");
+TEST_P(ResultsStoreOn, RefusesAStoreOfANewerProgramWithoutTouchingIt) {
+  Open().Store->Database().Execute("UPDATE store_version SET version = 99");
   try {
-    OpenResultsStore(dir.Path().string(), dir.File("data"));
+    Open();
     FAIL() << "a newer store was opened";
   } catch (const TIoError& error) {
     EXPECT_NE(std::string(error.what()).find("newer version"), std::string::npos) << error.what();
