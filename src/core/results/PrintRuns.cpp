@@ -62,25 +62,24 @@ TPrintRun Record(TResultsStore& store, const std::string& testFile, const std::s
   same->Bind(6, std::int64_t{run.Options.ShuffleAnswers});
   if (same->Step()) return ReadRun(*same);
 
-  auto next = db.Prepare(
-      "SELECT COALESCE(MAX(number), 0) + 1, (SELECT COALESCE(MAX(id), 0) + 1 FROM print_runs)"
-      " FROM print_runs WHERE UPPER(file_name) = UPPER(?)");
+  // The run's number counts the test's runs; its id is the database's own,
+  // so two servers of one database never draw the same.
+  auto next =
+      db.Prepare("SELECT COALESCE(MAX(number), 0) + 1 FROM print_runs WHERE UPPER(file_name) = UPPER(?)");
   next->Bind(1, file);
   next->Step();
   run.Number = static_cast<int>(next->Int(0));
-  const std::int64_t id = next->Int(1);
   auto insert = db.Prepare(
-      "INSERT INTO print_runs (id, file_name, number, fingerprint, seed, versions, shuffle_questions,"
-      " shuffle_answers, printed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
-  insert->Bind(1, id);
-  insert->Bind(2, file);
-  insert->Bind(3, std::int64_t{run.Number});
-  insert->Bind(4, fingerprint);
-  insert->Bind(5, std::to_string(run.Options.Seed));
-  insert->Bind(6, std::int64_t{run.Options.Versions});
-  insert->Bind(7, std::int64_t{run.Options.ShuffleQuestions});
-  insert->Bind(8, std::int64_t{run.Options.ShuffleAnswers});
-  insert->Bind(9, printed);
+      "INSERT INTO print_runs (file_name, number, fingerprint, seed, versions, shuffle_questions,"
+      " shuffle_answers, printed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+  insert->Bind(1, file);
+  insert->Bind(2, std::int64_t{run.Number});
+  insert->Bind(3, fingerprint);
+  insert->Bind(4, std::to_string(run.Options.Seed));
+  insert->Bind(5, std::int64_t{run.Options.Versions});
+  insert->Bind(6, std::int64_t{run.Options.ShuffleQuestions});
+  insert->Bind(7, std::int64_t{run.Options.ShuffleAnswers});
+  insert->Bind(8, printed);
   insert->Step();
   transaction.Commit();
   return run;

@@ -60,9 +60,8 @@ const std::vector<TMigration>& Migrations() {
         "CREATE INDEX answers_by_question ON answers (question_id)"}},
       // What each paper print was made with (PrintRuns.h).
       {2,
-       {"CREATE TABLE print_runs (id INTEGER NOT NULL PRIMARY KEY, file_name TEXT NOT NULL, number INTEGER "
-        "NOT "
-        "NULL, fingerprint TEXT NOT NULL, seed TEXT NOT NULL, versions INTEGER NOT NULL, shuffle_questions "
+       {"CREATE TABLE print_runs (id AUTO_KEY, file_name TEXT NOT NULL, number INTEGER NOT NULL, fingerprint "
+        "TEXT NOT NULL, seed TEXT NOT NULL, versions INTEGER NOT NULL, shuffle_questions "
         "INTEGER NOT NULL, shuffle_answers INTEGER NOT NULL, printed TEXT NOT NULL, UNIQUE (file_name, "
         "number))"}},
   };
