@@ -1,5 +1,6 @@
 #include "BenchFiles.h"
 
+#include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/statfs.h>
 #include <unistd.h>
@@ -51,6 +52,23 @@ void GenerateTest(const std::string& path, int questions, unsigned seed) {
     TestFile::WriteQuestion(store, n, record);
   }
   store.UpdateFile();
+}
+
+std::filesystem::path ScratchFolder(const std::string& name) {
+  std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("quizwell-" + name + "-bench-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(path);
+  return path;
+}
+
+int RunInFolder(int argc, char** argv, const std::filesystem::path& folder) {
+  benchmark::Initialize(&argc, argv);
+  benchmark::AddCustomContext("filesystem", FileSystemType(folder.string()));
+  benchmark::AddCustomContext("load", LoadAverage());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::filesystem::remove_all(folder);
+  return 0;
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,13 @@ namespace BenchFiles {
 // settings, both messages, and questions whose texts vary in length like real
 // ones (a 500-question test comes to about 0.5 MB and 8,000 lines).
 void GenerateTest(const std::string& path, int questions, unsigned seed);
+
+// A fresh folder "quizwell-<name>-bench-<process id>" in the temporary folder.
+std::filesystem::path ScratchFolder(const std::string& name);
+
+// Runs the registered benchmarks with the file system of folder and the load
+// of the machine in their context, then removes folder. Returns main's status.
+int RunInFolder(int argc, char** argv, const std::filesystem::path& folder);
 
 std::string ReadFileBytes(const std::string& path);
 // Lines ending at CR, CR LF or LF, as views into text.

@@ -19,8 +19,7 @@ namespace {
 
 const fs::path& Folder() {
   static const fs::path folder = [] {
-    fs::path path = fs::temp_directory_path() / ("quizwell-exchange-bench-" + std::to_string(::getpid()));
-    fs::create_directories(path);
+    fs::path path = BenchFiles::ScratchFolder("exchange");
     BenchFiles::GenerateTest((path / "SOURCE.QWT").string(), 500, 7);
     return path;
   }();
@@ -50,11 +49,5 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark(("Import500/" + std::string(format->Name())).c_str(), ImportFile,
                                  format.get())
         ->Unit(benchmark::kMillisecond);
-  benchmark::Initialize(&argc, argv);
-  benchmark::AddCustomContext("filesystem", BenchFiles::FileSystemType(Folder().string()));
-  benchmark::AddCustomContext("load", BenchFiles::LoadAverage());
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  fs::remove_all(Folder());
-  return 0;
+  return BenchFiles::RunInFolder(argc, argv, Folder());
 }

@@ -21,11 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path& Folder() {
-  static const fs::path folder = [] {
-    fs::path path = fs::temp_directory_path() / ("quizwell-results-bench-" + std::to_string(::getpid()));
-    fs::create_directories(path);
-    return path;
-  }();
+  static const fs::path folder = BenchFiles::ScratchFolder("results");
   return folder;
 }
 
@@ -84,11 +80,5 @@ int main(int argc, char** argv) {
       ->Unit(benchmark::kMillisecond)
       ->Iterations(1);
   benchmark::RegisterBenchmark("ResultsReport/10000x100", Results10000x100)->Unit(benchmark::kMillisecond);
-  benchmark::Initialize(&argc, argv);
-  benchmark::AddCustomContext("filesystem", BenchFiles::FileSystemType(Folder().string()));
-  benchmark::AddCustomContext("load", BenchFiles::LoadAverage());
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  fs::remove_all(Folder());
-  return 0;
+  return BenchFiles::RunInFolder(argc, argv, Folder());
 }

@@ -25,7 +25,7 @@ size_t DecodedLength(size_t length) {
 }
 
 void CheckDecode(const std::string& text, const std::string& key) {
-  const std::string plain = TZarnEncryption::Transform(text, key, false);
+  const std::string plain = TValueCipher::Transform(text, key, false);
   if (text.size() < 3) {
     FUZZ_CHECK(plain == BadDecode);
     return;
@@ -43,7 +43,7 @@ void CheckDecode(const std::string& text, const std::string& key) {
   std::string upper = text;
   for (char& c : upper)
     if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
-  FUZZ_CHECK(TZarnEncryption::Transform(upper, key, false) == plain);
+  FUZZ_CHECK(TValueCipher::Transform(upper, key, false) == plain);
 }
 
 bool EveryByteInRange(const std::string& text) {
@@ -54,7 +54,7 @@ bool EveryByteInRange(const std::string& text) {
 
 std::string EncodeWith(const std::string& text, const std::string& key, unsigned first) {
   const TFirstByteSource previous = SetFirstByteSource([first] { return first; });
-  std::string cipher = TZarnEncryption::Transform(text, key, true);
+  std::string cipher = TValueCipher::Transform(text, key, true);
   SetFirstByteSource(previous);
   return cipher;
 }
@@ -63,14 +63,14 @@ void CheckEncode(const std::string& text, const std::string& key, unsigned drawn
   const std::string cipher = EncodeWith(text, key, drawn);
   FUZZ_CHECK(cipher.size() == 2 + 2 * text.size());
   for (const char c : cipher) FUZZ_CHECK((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'));
-  const std::string back = TZarnEncryption::Transform(cipher, key, false);
+  const std::string back = TValueCipher::Transform(cipher, key, false);
   if (text.empty() || back == text) return;
   FUZZ_CHECK(!EveryByteInRange(text));
   // Texts with 0 or 255 depend on the chain; none may come back with any first
   // byte. Each try searches all first bytes itself, so only short texts are tried.
   if (text.size() > 64) return;
   for (unsigned first = 0; first < 256; ++first)
-    FUZZ_CHECK(TZarnEncryption::Transform(EncodeWith(text, key, first), key, false) != text);
+    FUZZ_CHECK(TValueCipher::Transform(EncodeWith(text, key, first), key, false) != text);
 }
 
 }  // namespace
@@ -89,12 +89,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // takes different code for the two, so they must agree byte for byte.
   const std::string single = key.substr(0, 1);
   const std::string doubled(2, single.empty() ? DefaultKey[0] : single[0]);
-  FUZZ_CHECK(TZarnEncryption::Transform(text, single, false) ==
-             TZarnEncryption::Transform(text, doubled, false));
+  FUZZ_CHECK(TValueCipher::Transform(text, single, false) == TValueCipher::Transform(text, doubled, false));
   if (!text.empty()) FUZZ_CHECK(EncodeWith(text, single, drawn) == EncodeWith(text, doubled, drawn));
 
   // The system's own entry points: the empty text stays empty both ways.
   if (text.empty()) FUZZ_CHECK(Encrypt(text).empty() && Decrypt(text).empty());
-  FUZZ_CHECK(Decrypt(text) == (text.empty() ? std::string() : TZarnEncryption::Transform(text, {}, false)));
+  FUZZ_CHECK(Decrypt(text) == (text.empty() ? std::string() : TValueCipher::Transform(text, {}, false)));
   return 0;
 }

@@ -43,15 +43,15 @@ int ImportCommand(TToolContext& context) {
   RequireFileDestination(test);
   RequireOtherFile(source, test);
   if (!MayCreate(context, test, context.Arguments.Has("--force"))) return ExitTrouble;
-  TLossReport report;
-  TImportedTest imported;
-  try {
-    imported = Import::ReadSource(*format, source, report);
-  } catch (const TFormatError& damaged) {
-    return Failed(context, source, damaged.what());
+  Import::TPreparedImport prepared = Import::Prepare(source, format);
+  if (!prepared.Damage.empty()) return Failed(context, source, prepared.Damage);
+  if (!prepared.Ready()) {
+    // Nothing to import: no empty test is made in its place.
+    prepared.Report.Add(0, Import::NothingToImport);
+    return Finish(context, prepared.Report);
   }
-  Import::IntoTest(std::move(imported), test, false, report);
-  return Finish(context, report);
+  Import::IntoTest(std::move(prepared.Test), test, false, prepared.Report);
+  return Finish(context, prepared.Report);
 }
 
 int ExportCommand(TToolContext& context) {

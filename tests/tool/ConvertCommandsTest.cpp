@@ -79,11 +79,9 @@ TEST(ConvertCommands, DecryptNamesTheValuesThatHoldLineBreaks) {
                                                   MakeQuestion("First\r\nSecond", {"a", "b\r\nc"}, "B")}});
   const TToolResult result = RunTool({"decrypt", dir.File("T.QWT"), dir.File("T.TXT")});
   EXPECT_EQ(result.ExitCode, 0);
-  const std::string breaks = " (holds line breaks: converting the text back keeps only the first line)\n";
-  EXPECT_EQ(result.Err, "qwtool: warning: these values of \"" + dir.File("T.QWT") +
-                            "\" do not survive the conversion whole:\n"
-                            "  SETTINGS/DESC" +
-                            breaks + "  QA2/QUESTION" + breaks + "  QA2/B" + breaks);
+  EXPECT_EQ(result.Err, "qwtool: warning: \"" + dir.File("T.QWT") +
+                            "\": These values hold line breaks: settings (DESC); question 2 (QUESTION, B). "
+                            "Converting the text file back into a test keeps only the first line of each.\n");
   DecryptTestToText(dir.File("T.QWT"), dir.File("core.TXT"));
   EXPECT_EQ(ReadBytes(dir.File("T.TXT")), ReadBytes(dir.File("core.TXT")));
 }
@@ -98,10 +96,10 @@ TEST(ConvertCommands, DecryptNamesWhatItRenumberedAndWhatDoesNotDecipher) {
   EXPECT_EQ(result.ExitCode, 0);
   EXPECT_EQ(result.Err, "qwtool: warning: \"" + dir.File("T.QWT") +
                             "\": QA3 was read as question 2 (a gap in the numbering closed up)\n"
-                            "qwtool: warning: these values of \"" +
+                            "qwtool: warning: \"" +
                             dir.File("T.QWT") +
-                            "\" do not survive the conversion whole:\n"
-                            "  SETTINGS/TIME (does not decipher: the text holds BAD DECODE)\n");
+                            "\": These values do not decipher: settings (TIME). "
+                            "The text file holds BAD DECODE in their place.\n");
   TIniStore text(dir.File("T.TXT"));
   EXPECT_EQ(text.ReadString("QA2", "QUESTION", ""), "Three");
 }

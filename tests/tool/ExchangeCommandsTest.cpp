@@ -22,6 +22,13 @@ TEST(ImportCommand, MakesATestAndReportsEveryLossWithStatusOne) {
             "qwtool: characters the code page cannot hold were replaced by '?': \xE2\x88\x9A\n");
   TIniStore store(dir.File("NEW.QWT"));
   EXPECT_EQ(Decrypt(store.ReadString("SETTINGS", "DESC", "")), "No description");
+
+  // A source without a question makes no empty test.
+  WriteBytes(dir.File("none.gift"), "True or false? {T}\n");
+  const TToolResult none = RunTool({"import", "gift", dir.File("none.gift"), dir.File("NONE.QWT")});
+  EXPECT_EQ(none.ExitCode, 1);
+  EXPECT_NE(none.Err.find("qwtool: No question could be imported.\n"), std::string::npos) << none.Err;
+  EXPECT_FALSE(std::filesystem::exists(dir.File("NONE.QWT")));
   EXPECT_EQ(Decrypt(store.ReadString("QA2", "QUESTION", "")), "Caf\xE9 ??");
 
   // Export of what was imported loses nothing in CSV.

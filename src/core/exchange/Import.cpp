@@ -105,6 +105,25 @@ TImportedTest ReadSource(const TQuestionFormat& format, const std::string& path,
   return test;
 }
 
+TPreparedImport Prepare(const std::string& path, const TQuestionFormat* format) {
+  TPreparedImport prepared;
+  prepared.Format = format ? format : SourceFormat(path);
+  if (!prepared.Format) return prepared;
+  try {
+    prepared.Test = ReadSource(*prepared.Format, path, prepared.Report);
+  } catch (const TFormatError& damaged) {
+    prepared.Damage = damaged.what();
+    return prepared;
+  }
+  prepared.Unmappable = ToCodePage(prepared.Test).Unmappable;
+  return prepared;
+}
+
+std::string ImportSummary(int added, const std::string& sourceName, const std::string& testName) {
+  const std::string counted = added == 1 ? "1 question was" : std::to_string(added) + " questions were";
+  return counted + " imported from " + sourceName + " into " + testName + ".";
+}
+
 void KeepFirst(TImportedTest& test, int room, TLossReport& report) {
   if (room < 0) room = 0;
   if (static_cast<int>(test.Questions.size()) <= room) return;

@@ -21,6 +21,32 @@ const TQuestionFormat* SourceFormat(const std::string& path);
 // TFormatError when it is not in the format.
 TImportedTest ReadSource(const TQuestionFormat& format, const std::string& path, TLossReport& report);
 
+// A source read and checked before anything is written: what the window and
+// qwtool both do first, so that each only asks its own questions (where to
+// write, whether '?' may stand for what the code page cannot hold) and then
+// calls IntoTest.
+struct TPreparedImport {
+  const TQuestionFormat* Format = nullptr;  // nullptr: the source's name says no known format
+  std::string Damage;                       // why the source is not in its format; empty when it is
+  TImportedTest Test;
+  TLossReport Report;
+  std::u32string Unmappable;  // characters the code page cannot hold, each once
+  // Whether there is something to import.
+  bool Ready() const { return Format && Damage.empty() && !Test.Questions.empty(); }
+};
+
+// Reads the source at path in format, or in the format its name and first
+// bytes tell (SourceFormat) when format is nullptr. A source not in its format
+// is no exception but Damage. Throws TIoError when the file cannot be read.
+TPreparedImport Prepare(const std::string& path, const TQuestionFormat* format = nullptr);
+
+// "3 questions were imported from A.gift into B.QWT.": the one summary of an
+// import; names are UTF-8.
+std::string ImportSummary(int added, const std::string& sourceName, const std::string& testName);
+
+// What is said of a source that holds no question to import.
+inline constexpr const char* NothingToImport = "No question could be imported.";
+
 // Keeps the first room questions of test; one report line says how many were
 // not taken.
 void KeepFirst(TImportedTest& test, int room, TLossReport& report);

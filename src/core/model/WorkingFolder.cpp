@@ -79,6 +79,15 @@ std::string DataFolder(const std::string& programFolder) {
   return programFolder;
 }
 
+std::string WebPage(const std::string& programFolder, const std::string& executableFolder,
+                    const std::string& page) {
+  std::error_code ignored;
+  const std::string beside = programFolder + "/help/web/" + page;
+  if (fs::exists(beside, ignored)) return beside;
+  const std::string installed = DataFolder(executableFolder) + "/help/web/" + page;
+  return fs::exists(installed, ignored) ? installed : beside;
+}
+
 bool IsInstalled(const std::string& programFolder) {
   return DataFolder(programFolder) != programFolder;
 }

@@ -22,6 +22,14 @@ std::string DataFolder(const std::string& programFolder);
 // from the program folder).
 bool IsInstalled(const std::string& programFolder);
 
+// The bundled web page page (a file name such as "tips.html"): in help/web of
+// programFolder, the folder the program was handed (beside it in a build, or
+// a test's own folder), else in help/web of DataFolder(executableFolder), the
+// files installed with the running program, else the first of the two, which
+// the browser then reports missing. Never throws.
+std::string WebPage(const std::string& programFolder, const std::string& executableFolder,
+                    const std::string& page);
+
 struct TWorkingFolder {
   std::string Path;     // where tests are listed and made, no trailing separator
   bool InHome = false;  // true when it is the folder in the user's home

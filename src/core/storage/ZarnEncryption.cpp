@@ -232,7 +232,7 @@ TFirstByteSource SetFirstByteSource(TFirstByteSource source) {
   return previous;
 }
 
-std::string TZarnEncryption::Transform(std::string_view text, std::string_view key, bool encode) {
+std::string TValueCipher::Transform(std::string_view text, std::string_view key, bool encode) {
   if (!encode) {
     std::string out;
     Decode(text, key, out);
@@ -251,12 +251,12 @@ std::string TZarnEncryption::Transform(std::string_view text, std::string_view k
   return Encode(text, key, first);
 }
 
-void TZarnEncryption::Execute() {
+void TValueCipher::Execute() {
   Output = Input.empty() ? std::string() : Transform(Input, Key, Action == atEncryption);
 }
 
 std::string Encrypt(std::string_view plain) {
-  return plain.empty() ? std::string() : TZarnEncryption::Transform(plain, {}, true);
+  return plain.empty() ? std::string() : TValueCipher::Transform(plain, {}, true);
 }
 
 std::string Decrypt(std::string_view cipher) {

@@ -22,7 +22,7 @@ inline constexpr std::string_view BadDecode = "BAD DECODE";
 using TFirstByteSource = std::function<unsigned()>;
 TFirstByteSource SetFirstByteSource(TFirstByteSource source);
 
-class TZarnEncryption {
+class TValueCipher {
 public:
   std::string Input;
   std::string Output;

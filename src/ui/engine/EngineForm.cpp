@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -17,14 +16,13 @@
 #include <random>
 #include <system_error>
 
-#include "core/model/TestContents.h"
 #include "core/results/AttemptFile.h"
 #include "core/results/RecordAttempt.h"
 #include "core/results/ResultsStore.h"
 #include "core/run/ExtraTime.h"
 #include "core/run/History.h"
+#include "core/run/TakeTest.h"
 #include "core/run/TestSession.h"
-#include "core/storage/IoError.h"
 #include "ui/engine/AboutBox.h"
 #include "ui/engine/BeginBox.h"
 #include "ui/engine/EndForm.h"
@@ -171,16 +169,12 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
   const bool preview = previewQuestion > 0;
   TestSettings settings;
   std::vector<QuestionRecord> questions;
+  // The name's own bytes, whatever they are: Qt's file functions would look
+  // for a name that is no valid UTF-8 under another one.
   const bool read = RunGuarded(Setup.Dialogs, [&] {
-    // The name's own bytes, whatever they are: Qt's file functions would
-    // look for a name that is no valid UTF-8 under another one.
-    const std::string file = ToPath(path);
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(file, ignored))
-      throw TIoError(file, "Cannot open the test", "no such file");
-    TCustomIniStore store(file);
-    settings = ReadTestSettings(store);
-    questions = ReadTestContents(store).Questions;
+    TakeTest::TTestToTake test = TakeTest::Read(ToPath(path));
+    settings = std::move(test.Settings);
+    questions = std::move(test.Questions);
   });
   if (!read) return;
   if (questions.empty()) {
@@ -207,19 +201,11 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
   const TRunResult result = session.Finish();
 
   if (!preview) {
-    THistoryRecord record{
-        ToCp1252(StudentName),
-        ToCp1252(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
-        ToPath(path),
-        settings.Description,
-        result.Asked,
-        result.Right,
-        result.Percent,
-        result.HasPassPoint ? (result.Passed ? "Passed" : "Failed") : "",
-        DurationText(result.SecondsTaken)};
     try {
-      QDir().mkpath(QFileInfo(Setup.HistoryPath).absolutePath());
-      if (const auto aside = History::Append(ToPath(Setup.HistoryPath), record))
+      if (const auto aside = TakeTest::AddToHistory(
+              ToPath(Setup.HistoryPath), ToCp1252(StudentName),
+              ToCp1252(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+              ToPath(path), settings.Description, result))
         Setup.Dialogs.Inform(QStringLiteral("Your history file was damaged. It is kept as \"%1\", and a new "
                                             "history was started with this test.")
                                  .arg(FromPath(*aside)));

@@ -67,27 +67,22 @@ TAboutForm::TAboutForm(TGlobals& globals, const QPixmap& banner, QWidget* parent
   setObjectName(QStringLiteral("AboutForm"));
   setWindowTitle(QStringLiteral("About Quizwell Maker"));
 
-  Image1 = new QLabel(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1 = Named(new QLabel(this), "Image1");
   Image1->setFixedSize(BannerWidth, BannerHeight);
   Image1->setAlignment(Qt::AlignCenter);
 
-  Label3 = new QLabel(this);
-  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3 = Named(new QLabel(this), "Label3");
   Label3->setWordWrap(true);
   Label3->setAlignment(Qt::AlignCenter);
 
-  auto* panel1 = new QFrame(this);
-  panel1->setObjectName(QStringLiteral("Panel1"));
+  auto* panel1 = Named(new QFrame(this), "Panel1");
   panel1->setFrameShape(QFrame::StyledPanel);
   panel1->setFrameShadow(QFrame::Sunken);
-  auto* label1 = new QLabel(QStringLiteral("License Agreement"), panel1);
-  label1->setObjectName(QStringLiteral("Label1"));
+  auto* label1 = Named(new QLabel(QStringLiteral("License Agreement"), panel1), "Label1");
   QFont bold = label1->font();
   bold.setBold(true);
   label1->setFont(bold);
-  Memo1 = new QPlainTextEdit(panel1);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1 = Named(new QPlainTextEdit(panel1), "Memo1");
   Memo1->setAccessibleName(QStringLiteral("About Quizwell Maker"));
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -99,8 +94,7 @@ TAboutForm::TAboutForm(TGlobals& globals, const QPixmap& banner, QWidget* parent
   panelColumn->addWidget(label1);
   panelColumn->addWidget(Memo1, 1);
 
-  auto* button1 = new QPushButton(QStringLiteral("&Close"), this);
-  button1->setObjectName(QStringLiteral("Button1"));
+  auto* button1 = Named(new QPushButton(QStringLiteral("&Close"), this), "Button1");
   button1->setDefault(true);
   button1->setMinimumWidth(90);
   connect(button1, &QPushButton::clicked, this, &QDialog::reject);  // Esc does the same

@@ -45,11 +45,10 @@ TCatalogueSearchForm::TCatalogueSearchForm(TGlobals& globals, const TestCatalogu
   column->addWidget(SearchStatus);
 
   auto* buttons = new QDialogButtonBox;
-  QPushButton* open = buttons->addButton(QStringLiteral("&Open in the Editor"), QDialogButtonBox::AcceptRole);
-  open->setObjectName(QStringLiteral("OpenButton"));
+  QPushButton* open = Named(
+      buttons->addButton(QStringLiteral("&Open in the Editor"), QDialogButtonBox::AcceptRole), "OpenButton");
   open->setAutoDefault(false);
-  QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
-  close->setObjectName(QStringLiteral("CloseButton"));
+  QPushButton* close = Named(buttons->addButton(QDialogButtonBox::Close), "CloseButton");
   close->setAutoDefault(false);
   column->addWidget(buttons);
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
@@ -24,15 +25,15 @@ TDuplicatesForm::TDuplicatesForm(std::vector<Duplicates::TTestQuestions> tests, 
   auto* column = new QVBoxLayout(this);
 
   const std::vector<Duplicates::TGroup> groups = Duplicates::Find(Tests);
-  auto* label1 = new QLabel(
-      groups.empty() ? QStringLiteral("No question is typed twice in these tests.")
-                     : QStringLiteral("&Questions typed twice (double-click one to edit it there):"),
-      this);
-  label1->setObjectName(QStringLiteral("Label1"));
+  auto* label1 =
+      Named(new QLabel(groups.empty()
+                           ? QStringLiteral("No question is typed twice in these tests.")
+                           : QStringLiteral("&Questions typed twice (double-click one to edit it there):"),
+                       this),
+            "Label1");
   column->addWidget(label1);
 
-  GroupTree = new QTreeWidget(this);
-  GroupTree->setObjectName(QStringLiteral("GroupTree"));
+  GroupTree = Named(new QTreeWidget(this), "GroupTree");
   GroupTree->setAccessibleName(QStringLiteral("Questions typed twice"));
   GroupTree->setAccessibleDescription(
       QStringLiteral("Each group lists its questions by test and number; activate one to edit it"));
@@ -57,8 +58,7 @@ TDuplicatesForm::TDuplicatesForm(std::vector<Duplicates::TTestQuestions> tests, 
   GroupTree->expandAll();
   column->addWidget(GroupTree, 1);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  buttons->setObjectName(QStringLiteral("ButtonBox"));
+  auto* buttons = Named(new QDialogButtonBox(QDialogButtonBox::Close, this), "ButtonBox");
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   column->addWidget(buttons);
   connect(GroupTree, &QTreeWidget::itemActivated, this, &TDuplicatesForm::ItemActivated);

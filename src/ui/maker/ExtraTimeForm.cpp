@@ -9,30 +9,31 @@
 #include "core/run/ExtraTime.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
 
 TExtraTimeForm::TExtraTimeForm(std::string testPath, TDialogs& dialogs, QWidget* parent)
     : QDialog(parent), TestPath(std::move(testPath)), Dialogs(dialogs) {
   setObjectName(QStringLiteral("ExtraTimeForm"));
   setWindowTitle(QStringLiteral("Extra Time per Student"));
   auto* column = new QVBoxLayout(this);
-  auto* label1 = new QLabel(
-      QStringLiteral("&Students given extra time, one a line as NAME=FACTOR, for example \"Ann Lee=1.25\" "
+  auto* label1 = Named(
+      new QLabel(QStringLiteral(
+                     "&Students given extra time, one a line as NAME=FACTOR, for example \"Ann Lee=1.25\" "
                      "for a quarter more time (factors from 1 to 4). The name is matched as the student "
                      "types it, letter case aside. The list is kept beside the test, in %1.")
-          .arg(QFileInfo(FromPath(ExtraTime::PathFor(TestPath))).fileName()),
-      this);
-  label1->setObjectName(QStringLiteral("Label1"));
+                     .arg(QFileInfo(FromPath(ExtraTime::PathFor(TestPath))).fileName()),
+                 this),
+      "Label1");
   label1->setWordWrap(true);
   column->addWidget(label1);
-  ListEdit = new QPlainTextEdit(this);
-  ListEdit->setObjectName(QStringLiteral("ListEdit"));
+  ListEdit = Named(new QPlainTextEdit(this), "ListEdit");
   ListEdit->setAccessibleName(QStringLiteral("Students given extra time"));
   ListEdit->setAccessibleDescription(
       QStringLiteral("One student a line: the name, an equals sign and the factor"));
   label1->setBuddy(ListEdit);
   column->addWidget(ListEdit, 1);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->setObjectName(QStringLiteral("ButtonBox"));
+  auto* buttons =
+      Named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this), "ButtonBox");
   connect(buttons, &QDialogButtonBox::accepted, this, &TExtraTimeForm::OkButtonClick);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   column->addWidget(buttons);

@@ -22,8 +22,7 @@ constexpr int ClientHeight = 68;
 constexpr int PictureSize = 16;
 
 QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
+  auto* button = Named(new QPushButton(caption, parent), name);
   button->setAutoDefault(false);
   return button;
 }
@@ -37,13 +36,11 @@ TjumpForm::TjumpForm(TGlobals& globals, QWidget* editor, TJumpSteps steps)
   setObjectName(QStringLiteral("jumpForm"));
   setWindowTitle(QStringLiteral("Jump To"));
 
-  auto* label3 = new QLabel(QStringLiteral("Jump To"), this);
-  label3->setObjectName(QStringLiteral("Label3"));
+  auto* label3 = Named(new QLabel(QStringLiteral("Jump To"), this), "Label3");
   QFont bold = label3->font();
   bold.setBold(true);
   label3->setFont(bold);
-  SpinEdit1 = new QSpinBox(this);
-  SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+  SpinEdit1 = Named(new QSpinBox(this), "SpinEdit1");
   SpinEdit1->setRange(1, Globals.Questions.QuestionCount);
   SpinEdit1->setValue(1);
   SpinEdit1->setMinimumWidth(70);
@@ -51,8 +48,7 @@ TjumpForm::TjumpForm(TGlobals& globals, QWidget* editor, TJumpSteps steps)
   QPushButton* button1 = Button("Button1", QStringLiteral("&Jump"), this);
   QPushButton* button2 = Button("Button2", QStringLiteral("&Close"), this);
 
-  auto* panel1 = new QFrame(this);
-  panel1->setObjectName(QStringLiteral("Panel1"));
+  auto* panel1 = Named(new QFrame(this), "Panel1");
   auto* stepRow = new QHBoxLayout(panel1);
   stepRow->setContentsMargins(0, 0, 0, 0);
   stepRow->setSpacing(2);

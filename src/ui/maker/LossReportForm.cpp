@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/platform/WindowKit.h"
+
 TLossReportForm::TLossReportForm(const QString& summary, const QStringList& lines, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("LossReportForm"));
@@ -18,16 +20,15 @@ TLossReportForm::TLossReportForm(const QString& summary, const QStringList& line
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   layout->addWidget(label);
-  Lines = new QPlainTextEdit(this);
-  Lines->setObjectName(QStringLiteral("Lines"));
+  Lines = Named(new QPlainTextEdit(this), "Lines");
   Lines->setReadOnly(true);
   Lines->setAccessibleName(windowTitle());
   Lines->setLineWrapMode(QPlainTextEdit::NoWrap);
   Lines->setPlainText(lines.join(QLatin1Char('\n')));
   layout->addWidget(Lines);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  QPushButton* copy = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
-  copy->setObjectName(QStringLiteral("CopyButton"));
+  QPushButton* copy =
+      Named(buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole), "CopyButton");
   layout->addWidget(buttons);
   connect(copy, &QPushButton::clicked, this, &TLossReportForm::CopyClick);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -24,8 +24,7 @@ const QString WarningText = QStringLiteral(
     "If not, then an attempt to launch the file will be made.");
 
 QLabel* Note(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
+  auto* label = Named(new QLabel(text, parent), name);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   return label;
@@ -34,8 +33,7 @@ QLabel* Note(const char* name, const QString& text, QWidget* parent) {
 // Buttons take no focus from a click, so that leaving the text box is a
 // decision of the user's (Tab) and Apply warns at most once.
 QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
+  auto* button = Named(new QPushButton(caption, parent), name);
   button->setAutoDefault(false);
   button->setFocusPolicy(Qt::TabFocus);
   return button;
@@ -47,20 +45,19 @@ TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   setObjectName(QStringLiteral("MMediaForm"));
   setWindowTitle(QStringLiteral("Media File Parameters"));
 
-  auto* label1 = new QLabel(QStringLiteral("Media file to display"), this);
-  label1->setObjectName(QStringLiteral("Label1"));
+  auto* label1 = Named(new QLabel(QStringLiteral("Media file to display"), this), "Label1");
   QFont bold = label1->font();
   bold.setBold(true);
   label1->setFont(bold);
 
-  Edit1 = new QLineEdit(this);
-  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1 = Named(new QLineEdit(this), "Edit1");
   label1->setBuddy(Edit1);
   // Leaving the box checks the name typed into it.
   OnFieldLeft(Edit1, [this] { QTimer::singleShot(0, this, &TMMediaForm::Edit1Exit); });
   QPushButton* button4 = Button("Button4", QStringLiteral("&Browse"), this);
-  CheckBox1 = new QCheckBox(QStringLiteral("Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)"), this);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  CheckBox1 =
+      Named(new QCheckBox(QStringLiteral("Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)"), this),
+            "CheckBox1");
   CheckBox1->setChecked(true);
   CheckBox1->hide();
 

@@ -16,13 +16,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <filesystem>
-#include <map>
 #include <system_error>
 
 #include "core/exchange/Export.h"
 #include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
 #include "core/model/Conversions.h"
+#include "core/model/LossNotice.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestFolder.h"
 #include "core/model/WorkingFolder.h"
@@ -597,17 +597,6 @@ bool TMainForm::ConfirmConversionInto(const QString& destination) {
 }
 
 QString TMainForm::ConversionNotice(const TConversionReport& report) {
-  // "question 2 (QUESTION, B); settings (DESC)" for the values of one kind.
-  const auto places = [&report](TLoss loss) {
-    std::map<int, QStringList> keysByQuestion;
-    for (const TBrokenValue& value : report.Broken)
-      if (value.Loss == loss) keysByQuestion[value.Question] << ToQString(value.Key);
-    QStringList named;
-    for (const auto& [question, keys] : keysByQuestion)
-      named << (question == 0 ? QStringLiteral("settings") : QStringLiteral("question %1").arg(question)) +
-                   QStringLiteral(" (") + keys.join(QStringLiteral(", ")) + QLatin1Char(')');
-    return named.join(QStringLiteral("; "));
-  };
   QStringList notice;
   if (!report.Dropped.empty()) {
     QStringList numbers;
@@ -616,21 +605,7 @@ QString TMainForm::ConversionNotice(const TConversionReport& report) {
                   QStringLiteral(".\rA test holds the questions up to the first empty one, and at most %1.")
                       .arg(TestFile::MaxQuestionCount);
   }
-  if (const QString bad = places(TLoss::NoDecipher); !bad.isEmpty())
-    notice << QStringLiteral("These values do not decipher: ") + bad +
-                  QStringLiteral(".\rThe text file holds BAD DECODE in their place.");
-  if (const QString lineBreaks = places(TLoss::LineBreak); !lineBreaks.isEmpty())
-    notice << QStringLiteral("These values hold line breaks: ") + lineBreaks +
-                  QStringLiteral(
-                      ".\rConverting the text file back into a test keeps only the first line of each.");
-  if (const QString cuts = places(TLoss::EndsText); !cuts.isEmpty())
-    notice << QStringLiteral("These values hold a Ctrl-Z character: ") + cuts +
-                  QStringLiteral(
-                      ".\rConverting the text file back into a test stops at the first of them; "
-                      "nothing after it is read.");
-  if (const QString edges = places(TLoss::EdgeBytes); !edges.isEmpty())
-    notice << QStringLiteral("These values hold characters 0 or 255, which a test cannot keep: ") + edges +
-                  QLatin1Char('.');
+  for (const std::string& lost : LossNotices(report)) notice << ToQString(lost);
   return notice.join(QLatin1Char('\r'));
 }
 
@@ -692,16 +667,10 @@ void TMainForm::ContentsF11Click() {
 }
 
 void TMainForm::OpenWebPage(const QString& page) {
-  // Beside the program in a build; an installed program finds them with the
-  // other installed files, while its tests live in the working folder.
-  QString web = Globals.ProgramFolder + QStringLiteral("/help/web/");
-  if (!QFileInfo::exists(web + page)) {
-    const QString installed =
-        FromPath(WorkingFolder::DataFolder(ToPath(QCoreApplication::applicationDirPath()))) +
-        QStringLiteral("/help/web/");
-    if (QFileInfo::exists(installed + page)) web = installed;
-  }
-  OpenInBrowser(Globals.Shell, Globals.Dialogs, web + page);
+  OpenInBrowser(
+      Globals.Shell, Globals.Dialogs,
+      FromPath(WorkingFolder::WebPage(ToPath(Globals.ProgramFolder),
+                                      ToPath(QCoreApplication::applicationDirPath()), ToPath(page))));
 }
 
 void TMainForm::AboutQuizwell1Click() {
@@ -797,25 +766,20 @@ void TMainForm::ImportQuestions1Click() {
   RunGuarded(Globals.Dialogs, [this] {
     const std::optional<QString> source = Globals.Dialogs.OpenFile(ImportDialog);
     if (!source) return;
-    const std::string sourcePath = ToPath(*source);
-    const TQuestionFormat* format = Import::SourceFormat(sourcePath);
-    if (!format) {
+    Import::TPreparedImport prepared = Import::Prepare(ToPath(*source));
+    if (!prepared.Format) {
       Globals.Dialogs.Error(QStringLiteral("The kind of questions in ") + FileNamePart(*source) +
                             QStringLiteral(" is not known. Question files end in .gift, .txt (Aiken), .xml "
                                            "(Moodle XML), .zip (QTI) or .csv."));
       return;
     }
-    TLossReport report;
-    TImportedTest imported;
-    try {
-      imported = Import::ReadSource(*format, sourcePath, report);
-    } catch (const TFormatError& damaged) {
+    if (!prepared.Damage.empty()) {
       Globals.Dialogs.Error(FileNamePart(*source) + QStringLiteral(" cannot be imported: ") +
-                            FromUtf8(damaged.what()));
+                            FromUtf8(prepared.Damage));
       return;
     }
-    if (imported.Questions.empty()) {
-      ShowLossReport(QStringLiteral("No question could be imported."), report.Lines());
+    if (!prepared.Ready()) {
+      ShowLossReport(QString::fromLatin1(Import::NothingToImport), prepared.Report.Lines());
       return;
     }
     const bool append = !Globals.CurrentTestPath.isEmpty();
@@ -826,22 +790,19 @@ void TMainForm::ImportQuestions1Click() {
       if (!MayReplaceTest(Globals.Dialogs, *chosen)) return;
       testPath = *chosen;
     }
-    if (const std::u32string unmappable = Import::ToCodePage(imported).Unmappable; !unmappable.empty()) {
-      if (!Globals.Dialogs.Confirm(QStringLiteral("A test cannot hold these characters: ") +
-                                   FromUtf8(Import::Utf8(unmappable)) +
-                                   QStringLiteral("\rReplace each of them with \"?\" and import?")))
-        return;
-    }
-    const int added = Import::IntoTest(std::move(imported), ToPath(testPath), append, report);
+    if (!prepared.Unmappable.empty() &&
+        !Globals.Dialogs.Confirm(QStringLiteral("A test cannot hold these characters: ") +
+                                 FromUtf8(Import::Utf8(prepared.Unmappable)) +
+                                 QStringLiteral("\rReplace each of them with \"?\" and import?")))
+      return;
+    const int added = Import::IntoTest(std::move(prepared.Test), ToPath(testPath), append, prepared.Report);
     if (!append) {
       TellWhenOutsideFolder(testPath);
       StartTimer->start();
     }
-    const QString counted =
-        added == 1 ? QStringLiteral("1 question was") : QStringLiteral("%1 questions were").arg(added);
-    ShowLossReport(QStringLiteral("%1 imported from %2 into %3.")
-                       .arg(counted, FileNamePart(*source), FileNamePart(testPath)),
-                   report.Lines());
+    ShowLossReport(FromUtf8(Import::ImportSummary(added, FileNamePart(*source).toStdString(),
+                                                  FileNamePart(testPath).toStdString())),
+                   prepared.Report.Lines());
   });
 }
 

@@ -7,6 +7,8 @@
 #include <QThread>
 #include <QWindow>
 
+#include "ui/platform/WindowKit.h"
+
 namespace {
 
 // How long the work waits at most for the window system to show the notice.
@@ -20,8 +22,7 @@ TNoteForm::TNoteForm(const QString& text, QWidget* parent)
   setObjectName(QStringLiteral("NoteForm"));
   setWindowTitle(QStringLiteral("Notice"));
   setAttribute(Qt::WA_ShowWithoutActivating);
-  Label1 = new QLabel(text, this);
-  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1 = Named(new QLabel(text, this), "Label1");
   Label1->setTextFormat(Qt::PlainText);
   Label1->setAlignment(Qt::AlignCenter);
   auto* layout = new QHBoxLayout(this);

@@ -98,16 +98,14 @@ const QString LoadingText = QStringLiteral("Loading questions.  Please wait...")
 const QString SavingText = QStringLiteral("Saving questions.  Please wait...");
 
 QPushButton* TextButton(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
+  auto* button = Named(new QPushButton(caption, parent), name);
   button->setAutoDefault(false);
   button->setFixedWidth(52);
   return button;
 }
 
 QPlainTextEdit* TextBox(const char* name, QWidget* parent) {
-  auto* box = new QPlainTextEdit(parent);
-  box->setObjectName(QLatin1String(name));
+  auto* box = Named(new QPlainTextEdit(parent), name);
   box->setTabChangesFocus(true);
   // The editor's history, across questions, takes the place of the box's own.
   box->setUndoRedoEnabled(false);
@@ -123,16 +121,14 @@ QString ExactText(const QPlainTextEdit* box) {
 }
 
 QLabel* Holder(const char* name, QWidget* parent) {
-  auto* holder = new QLabel(parent);
-  holder->setObjectName(QLatin1String(name));
+  auto* holder = Named(new QLabel(parent), name);
   holder->setTextFormat(Qt::PlainText);
   holder->hide();
   return holder;
 }
 
 QLabel* Picture(const char* name, TEditorPicture picture, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QLatin1String(name));
+  auto* label = Named(new QLabel(parent), name);
   label->setPixmap(EditorPicture(picture, AreaPictureSize));
   label->setFixedSize(AreaPictureSize, AreaPictureSize);
   return label;
@@ -144,8 +140,7 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
     : QDialog(parent), Globals(globals), Questions(globals.Questions) {
   setObjectName(QStringLiteral("QAForm"));
   setWindowTitle(QStringLiteral("Question"));
-  Undo = new QUndoStack(this);
-  Undo->setObjectName(QStringLiteral("History"));
+  Undo = Named(new QUndoStack(this), "History");
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(6, 0, 6, 6);
@@ -156,34 +151,32 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
   CreateAnswerArea(column);
 
   auto* reference = new QHBoxLayout;
-  auto* label3 = new QLabel(QStringLiteral("Reference"), this);
-  label3->setObjectName(QStringLiteral("Label3"));
-  ReferenceText = new QLineEdit(this);
-  ReferenceText->setObjectName(QStringLiteral("ReferenceText"));
+  auto* label3 = Named(new QLabel(QStringLiteral("Reference"), this), "Label3");
+  ReferenceText = Named(new QLineEdit(this), "ReferenceText");
   label3->setBuddy(ReferenceText);
   reference->addWidget(label3);
   reference->addWidget(ReferenceText);
   column->addLayout(reference);
 
-  HotLinkLabel = Holder("HotLinkLabel", this);
-  HotLinkParmsLabel = Holder("HotLinkParmsLabel", this);
-  MMediaLabel = Holder("MMediaLabel", this);
+  HotLinkValue = Holder("HotLinkLabel", this);
+  HotLinkParmsValue = Holder("HotLinkParmsLabel", this);
+  MMediaValue = Holder("MMediaLabel", this);
 
   FindBar = new TFindBar(*this, Globals);
   column->addWidget(FindBar);
 
   // Every edit of the screen goes into the history.
-  for (QPlainTextEdit* box : AnswerLabels)
+  for (QPlainTextEdit* box : AnswerEdits)
     connect(box, &QPlainTextEdit::textChanged, this, &TQAForm::ScreenChanged);
-  connect(QuestionLabel, &QPlainTextEdit::textChanged, this, &TQAForm::ScreenChanged);
+  connect(QuestionEdit, &QPlainTextEdit::textChanged, this, &TQAForm::ScreenChanged);
   connect(ReferenceText, &QLineEdit::textChanged, this, &TQAForm::ScreenChanged);
   for (QCheckBox* check : CheckBoxes) connect(check, &QCheckBox::toggled, this, &TQAForm::ScreenChanged);
   connect(RadioButton2, &QRadioButton::toggled, this, &TQAForm::ScreenChanged);
-  for (QWidget* box : {static_cast<QWidget*>(QuestionLabel), static_cast<QWidget*>(ReferenceText)})
+  for (QWidget* box : {static_cast<QWidget*>(QuestionEdit), static_cast<QWidget*>(ReferenceText)})
     box->installEventFilter(this);
-  for (QPlainTextEdit* box : AnswerLabels) box->installEventFilter(this);
-  std::vector<QPlainTextEdit*> boxes(AnswerLabels.begin(), AnswerLabels.end());
-  boxes.push_back(QuestionLabel);
+  for (QPlainTextEdit* box : AnswerEdits) box->installEventFilter(this);
+  std::vector<QPlainTextEdit*> boxes(AnswerEdits.begin(), AnswerEdits.end());
+  boxes.push_back(QuestionEdit);
   for (QPlainTextEdit* box : boxes) {
     Highlighters.push_back(new TSpellHighlighter(box->document(), SpellerInUse));
     box->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -197,8 +190,7 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
 
   InstallHelpKey(this, Globals.Help, HelpContext::QA);
 
-  StartTimer = new QTimer(this);
-  StartTimer->setObjectName(QStringLiteral("StartTimer"));
+  StartTimer = Named(new QTimer(this), "StartTimer");
   StartTimer->setSingleShot(true);
   StartTimer->setInterval(LoadDelayMs);
   connect(StartTimer, &QTimer::timeout, this, &TQAForm::StartTimerTimer);
@@ -214,23 +206,18 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
 TQAForm::~TQAForm() = default;
 
 void TQAForm::CreateMenus() {
-  auto* mainMenu1 = new QMenuBar(this);
-  mainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+  auto* mainMenu1 = Named(new QMenuBar(this), "MainMenu1");
   layout()->setMenuBar(mainMenu1);
 
   const auto item = [this](QMenu* menu, const char* name, const QString& caption,
                            void (TQAForm::*handler)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
+    QAction* action = Named(menu->addAction(caption), name);
     connect(action, &QAction::triggered, this, handler);
     return action;
   };
-  const auto separator = [](QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QLatin1String(name));
-  };
+  const auto separator = [](QMenu* menu, const char* name) { Named(menu->addSeparator(), name); };
 
-  QMenu* file1 = mainMenu1->addMenu(QStringLiteral("&File"));
-  file1->setObjectName(QStringLiteral("File1"));
+  QMenu* file1 = Named(mainMenu1->addMenu(QStringLiteral("&File")), "File1");
   item(file1, "SaveTest1", QStringLiteral("&Save Test"), &TQAForm::SaveButtonClick)
       ->setShortcut(QKeySequence::Save);
   separator(file1, "N5");
@@ -239,8 +226,7 @@ void TQAForm::CreateMenus() {
   separator(file1, "N1");
   item(file1, "Exit1", QStringLiteral("&Exit"), &TQAForm::ExitButtonClick);
 
-  QMenu* edit2 = mainMenu1->addMenu(QStringLiteral("&Edit"));
-  edit2->setObjectName(QStringLiteral("Edit2"));
+  QMenu* edit2 = Named(mainMenu1->addMenu(QStringLiteral("&Edit")), "Edit2");
   QAction* undo1 = item(edit2, "Undo1", QStringLiteral("&Undo"), &TQAForm::Undo1Click);
   undo1->setShortcuts(QKeySequence::Undo);
   QAction* redo1 = item(edit2, "Redo1", QStringLiteral("&Redo"), &TQAForm::Redo1Click);
@@ -267,8 +253,7 @@ void TQAForm::CreateMenus() {
   item(edit2, "CheckSpelling1", QStringLiteral("Check &Spelling of the Whole Test"),
        &TQAForm::CheckSpelling1Click)
       ->setShortcut(QKeySequence(Qt::Key_F7));
-  LanguageMenu = edit2->addMenu(QStringLiteral("Spelling &Language"));
-  LanguageMenu->setObjectName(QStringLiteral("SpellingLanguage1"));
+  LanguageMenu = Named(edit2->addMenu(QStringLiteral("Spelling &Language")), "SpellingLanguage1");
   auto* languages = new QActionGroup(LanguageMenu);
   for (const QString& language : TSpeller::Languages()) {
     QAction* choice = LanguageMenu->addAction(language);
@@ -278,8 +263,7 @@ void TQAForm::CreateMenus() {
     connect(choice, &QAction::triggered, this, [this, language] { UseLanguage(language, true); });
   }
 
-  QMenu* navigate1 = mainMenu1->addMenu(QStringLiteral("&Navigate"));
-  navigate1->setObjectName(QStringLiteral("Navigate1"));
+  QMenu* navigate1 = Named(mainMenu1->addMenu(QStringLiteral("&Navigate")), "Navigate1");
   Bottom1 = item(navigate1, "Bottom1", QStringLiteral("&Next"), &TQAForm::NextButtonClick);
   Bottom1->setShortcut(QKeySequence(Qt::Key_PageDown));
   Previous1 = item(navigate1, "Previous1", QStringLiteral("&Previous"), &TQAForm::PrevButtonClick);
@@ -290,8 +274,7 @@ void TQAForm::CreateMenus() {
   separator(navigate1, "N3");
   item(navigate1, "Jumpto1", QStringLiteral("Jump to..."), &TQAForm::JumpButtonClick);
 
-  QAction* help1 = mainMenu1->addAction(QStringLiteral("&Help"));
-  help1->setObjectName(QStringLiteral("Help1"));
+  QAction* help1 = Named(mainMenu1->addAction(QStringLiteral("&Help")), "Help1");
   connect(help1, &QAction::triggered, this, &TQAForm::Help1Click);
 }
 
@@ -303,8 +286,7 @@ QToolButton* TQAForm::ToolButton(const char* name, TEditorPicture picture, const
 }
 
 void TQAForm::CreateToolBar(QVBoxLayout* column) {
-  auto* toolBar1 = new QFrame(this);
-  toolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  auto* toolBar1 = Named(new QFrame(this), "ToolBar1");
   toolBar1->setFrameShape(QFrame::StyledPanel);
   auto* strip = new QHBoxLayout(toolBar1);
   strip->setContentsMargins(2, 1, 2, 1);
@@ -333,8 +315,7 @@ void TQAForm::CreateToolBar(QVBoxLayout* column) {
   const auto historyButton = [this, strip](const char* name, const char* theme,
                                            QStyle::StandardPixmap fallback, const QString& hint,
                                            void (TQAForm::*handler)()) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(QLatin1String(name));
+    auto* button = Named(new QToolButton(this), name);
     button->setIcon(QIcon::fromTheme(QLatin1String(theme), style()->standardIcon(fallback)));
     button->setIconSize(QSize(ToolPictureSize, ToolPictureSize));
     button->setToolTip(hint);
@@ -381,9 +362,9 @@ void TQAForm::CreateQuestionArea(QVBoxLayout* column) {
   side->addStretch(1);
   row->addLayout(side);
 
-  QuestionLabel = TextBox("QuestionLabel", this);
-  QuestionLabel->setAccessibleName(QStringLiteral("Question"));
-  row->addWidget(QuestionLabel, 1);
+  QuestionEdit = TextBox("QuestionLabel", this);
+  QuestionEdit->setAccessibleName(QStringLiteral("Question"));
+  row->addWidget(QuestionEdit, 1);
 
   auto* links = new QVBoxLayout;
   const auto pictureButton = [this, links](const char* name, TEditorPicture picture, const QString& hint,
@@ -401,9 +382,9 @@ void TQAForm::CreateQuestionArea(QVBoxLayout* column) {
 
   column->addLayout(row, 3);
 
-  auto* label2 =
-      new QLabel(QStringLiteral("Enter up to 6 answers.  Check the box next to each correct answer."), this);
-  label2->setObjectName(QStringLiteral("Label2"));
+  auto* label2 = Named(
+      new QLabel(QStringLiteral("Enter up to 6 answers.  Check the box next to each correct answer."), this),
+      "Label2");
   column->addWidget(label2);
 }
 
@@ -427,30 +408,29 @@ void TQAForm::CreateAnswerArea(QVBoxLayout* column) {
     const QChar letter(u'A' + i);
     const QByteArray checkName = "CheckBox" + QByteArray::number(i + 1);
     const QByteArray answerName = QByteArray("AnswerLabel") + static_cast<char>('A' + i);
-    auto* check = new QCheckBox(QString(letter) + QLatin1Char(':'), this);
-    check->setObjectName(QLatin1String(checkName));
+    auto* check = Named(new QCheckBox(QString(letter) + QLatin1Char(':'), this), checkName.constData());
     connect(check, &QCheckBox::toggled, this, &TQAForm::CheckHowMany);
     CheckBoxes[static_cast<size_t>(i)] = check;
     QPlainTextEdit* answer = TextBox(answerName.constData(), this);
     answer->setAccessibleName(QStringLiteral("Answer ") + letter);
     check->setAccessibleDescription(QStringLiteral("Answer ") + letter + QStringLiteral(" is correct"));
-    AnswerLabels[static_cast<size_t>(i)] = answer;
+    AnswerEdits[static_cast<size_t>(i)] = answer;
     grid->addWidget(check, i, 0, Qt::AlignTop);
     grid->addWidget(answer, i, 1);
   }
   row->addLayout(grid, 1);
   // Tab goes from the question down the answers, then through their check boxes.
-  QWidget* previous = QuestionLabel;
-  for (QPlainTextEdit* answer : AnswerLabels) setTabOrder(std::exchange(previous, answer), answer);
+  QWidget* previous = QuestionEdit;
+  for (QPlainTextEdit* answer : AnswerEdits) setTabOrder(std::exchange(previous, answer), answer);
   for (QCheckBox* check : CheckBoxes) setTabOrder(std::exchange(previous, check), check);
 
   column->addLayout(row, 8);
 
-  RadioButton1 = new QRadioButton(QStringLiteral("All answers must be correct to pass"), this);
-  RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+  RadioButton1 =
+      Named(new QRadioButton(QStringLiteral("All answers must be correct to pass"), this), "RadioButton1");
   RadioButton1->setChecked(true);
-  RadioButton2 = new QRadioButton(QStringLiteral("Any correct answer is concidered a pass"), this);
-  RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+  RadioButton2 = Named(new QRadioButton(QStringLiteral("Any correct answer is concidered a pass"), this),
+                       "RadioButton2");
   auto* rules = new QVBoxLayout;
   rules->setContentsMargins(58, 0, 0, 0);
   rules->setSpacing(0);
@@ -464,7 +444,7 @@ void TQAForm::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     if (FindBar->isVisible()) {
       FindBar->CloseFindClick();
-      QuestionLabel->setFocus();
+      QuestionEdit->setFocus();
     }
     return;
   }
@@ -494,9 +474,9 @@ bool TQAForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QStringList TQAForm::ScreenTexts() const {
-  QStringList texts = {ExactText(QuestionLabel), ReferenceText->text(), HotLinkLabel->text(),
-                       HotLinkParmsLabel->text(), MMediaLabel->text()};
-  for (const QPlainTextEdit* answer : AnswerLabels) texts << ExactText(answer);
+  QStringList texts = {ExactText(QuestionEdit), ReferenceText->text(), HotLinkValue->text(),
+                       HotLinkParmsValue->text(), MMediaValue->text()};
+  for (const QPlainTextEdit* answer : AnswerEdits) texts << ExactText(answer);
   return texts;
 }
 
@@ -505,16 +485,16 @@ TScreenState TQAForm::CaptureScreen() const {
   const auto text = [&state](TSearchField field) -> QString& {
     return state.Texts[static_cast<size_t>(field)];
   };
-  text(TSearchField::Question) = ExactText(QuestionLabel);
+  text(TSearchField::Question) = ExactText(QuestionEdit);
   for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
     state.Texts[static_cast<size_t>(TSearchField::AnswerA) + static_cast<size_t>(i)] =
-        ExactText(AnswerLabels[static_cast<size_t>(i)]);
+        ExactText(AnswerEdits[static_cast<size_t>(i)]);
     state.Checked[static_cast<size_t>(i)] = CheckBoxes[static_cast<size_t>(i)]->isChecked();
   }
   text(TSearchField::Reference) = ReferenceText->text();
-  text(TSearchField::HotLink) = HotLinkLabel->text();
-  text(TSearchField::HotLinkParameters) = HotLinkParmsLabel->text();
-  text(TSearchField::MediaFile) = MMediaLabel->text();
+  text(TSearchField::HotLink) = HotLinkValue->text();
+  text(TSearchField::HotLinkParameters) = HotLinkParmsValue->text();
+  text(TSearchField::MediaFile) = MMediaValue->text();
   state.AnyCorrectPasses = RadioButton2->isChecked();
   state.InternalViewer = MMediaTag == TMediaViewer::Internal;
   return state;
@@ -525,17 +505,17 @@ void TQAForm::ShowScreen(const TScreenState& state) {
   const auto text = [&state](TSearchField field) { return state.Texts[static_cast<size_t>(field)]; };
   for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
     const auto at = static_cast<size_t>(i);
-    QPlainTextEdit* answer = AnswerLabels[at];
+    QPlainTextEdit* answer = AnswerEdits[at];
     const QString& wanted = state.Texts[static_cast<size_t>(TSearchField::AnswerA) + at];
     if (ExactText(answer) != wanted) answer->setPlainText(wanted);
     CheckBoxes[at]->setChecked(state.Checked[at]);
   }
-  if (ExactText(QuestionLabel) != text(TSearchField::Question))
-    QuestionLabel->setPlainText(text(TSearchField::Question));
-  MMediaLabel->setText(text(TSearchField::MediaFile));
+  if (ExactText(QuestionEdit) != text(TSearchField::Question))
+    QuestionEdit->setPlainText(text(TSearchField::Question));
+  MMediaValue->setText(text(TSearchField::MediaFile));
   MMediaTag = state.InternalViewer ? TMediaViewer::Internal : TMediaViewer::External;
-  HotLinkLabel->setText(text(TSearchField::HotLink));
-  HotLinkParmsLabel->setText(text(TSearchField::HotLinkParameters));
+  HotLinkValue->setText(text(TSearchField::HotLink));
+  HotLinkParmsValue->setText(text(TSearchField::HotLinkParameters));
   ReferenceText->setText(text(TSearchField::Reference));
   (state.AnyCorrectPasses ? RadioButton2 : RadioButton1)->setChecked(true);
   CheckHowMany();
@@ -544,10 +524,10 @@ void TQAForm::ShowScreen(const TScreenState& state) {
 }
 
 QWidget* TQAForm::FieldWidget(int part) const {
-  if (part == static_cast<int>(TSearchField::Question)) return QuestionLabel;
+  if (part == static_cast<int>(TSearchField::Question)) return QuestionEdit;
   if (part == static_cast<int>(TSearchField::Reference)) return ReferenceText;
   const int answer = part - static_cast<int>(TSearchField::AnswerA);
-  if (answer >= 0 && answer < QuestionSet::AnswerCount) return AnswerLabels[static_cast<size_t>(answer)];
+  if (answer >= 0 && answer < QuestionSet::AnswerCount) return AnswerEdits[static_cast<size_t>(answer)];
   return nullptr;
 }
 
@@ -715,8 +695,8 @@ bool TQAForm::ShowHit(const TSearchHit& hit) {
     DisplayNextQuestion();
   }
   // Only the hit shown is selected.
-  for (QPlainTextEdit* box : AnswerLabels) box->moveCursor(QTextCursor::Start);
-  QuestionLabel->moveCursor(QTextCursor::Start);
+  for (QPlainTextEdit* box : AnswerEdits) box->moveCursor(QTextCursor::Start);
+  QuestionEdit->moveCursor(QTextCursor::Start);
   ReferenceText->deselect();
   QWidget* field = FieldWidget(static_cast<int>(hit.Field));
   if (field == nullptr) return true;  // a hot link or media file: its question is shown
@@ -751,14 +731,14 @@ void TQAForm::DisplayNextQuestion() {
   const QuestionRecord& question = Questions.Current();
   Showing = true;
   for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
-    AnswerLabels[static_cast<size_t>(i)]->setPlainText(ToQString(question.Answer(i)));
+    AnswerEdits[static_cast<size_t>(i)]->setPlainText(ToQString(question.Answer(i)));
     CheckBoxes[static_cast<size_t>(i)]->setChecked(QuestionSet::IsCorrectAnswer(question.Correct, i));
   }
-  QuestionLabel->setPlainText(ToQString(question.Question));
-  MMediaLabel->setText(ToQString(question.MediaFile));
+  QuestionEdit->setPlainText(ToQString(question.Question));
+  MMediaValue->setText(ToQString(question.MediaFile));
   MMediaTag = question.MMediaInternal ? TMediaViewer::Internal : TMediaViewer::External;
-  HotLinkLabel->setText(ToQString(question.HotLink));
-  HotLinkParmsLabel->setText(ToQString(question.HotLinkParameters));
+  HotLinkValue->setText(ToQString(question.HotLink));
+  HotLinkParmsValue->setText(ToQString(question.HotLinkParameters));
   ReferenceText->setText(ToQString(question.Reference));
   (question.AnyCorrectPasses ? RadioButton2 : RadioButton1)->setChecked(true);
   CheckHowMany();
@@ -778,18 +758,18 @@ bool TQAForm::SaveCurrent() {
 
 void TQAForm::StoreScreen() {
   QuestionRecord& question = Questions.Current();
-  question.Question = ToCp1252(ExactText(QuestionLabel));
+  question.Question = ToCp1252(ExactText(QuestionEdit));
   std::array<bool, QuestionSet::AnswerCount> checked{};
   for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
-    question.Answer(i) = ToCp1252(ExactText(AnswerLabels[static_cast<size_t>(i)]));
+    question.Answer(i) = ToCp1252(ExactText(AnswerEdits[static_cast<size_t>(i)]));
     checked[static_cast<size_t>(i)] = CheckBoxes[static_cast<size_t>(i)]->isChecked();
   }
   question.Correct = QuestionSet::CorrectLetters(checked);
   question.AnyCorrectPasses = RadioButton2->isChecked();
-  question.MediaFile = ToCp1252(MMediaLabel->text());
+  question.MediaFile = ToCp1252(MMediaValue->text());
   question.MMediaInternal = MMediaTag == TMediaViewer::Internal;
-  question.HotLink = ToCp1252(HotLinkLabel->text());
-  question.HotLinkParameters = ToCp1252(HotLinkParmsLabel->text());
+  question.HotLink = ToCp1252(HotLinkValue->text());
+  question.HotLinkParameters = ToCp1252(HotLinkParmsValue->text());
   question.Reference = ToCp1252(ReferenceText->text());
 }
 
@@ -818,7 +798,7 @@ void TQAForm::StartTimerTimer() {
   });
   if (loaded) UseLanguage(TSpeller::LanguageOfTest(Globals.CurrentTestPath), false);
   // The first typing goes into the question.
-  QuestionLabel->setFocus();
+  QuestionEdit->setFocus();
   if (loaded && renumbered) Globals.Dialogs.Inform(RenumberedText);
   // A test that cannot be read is not edited: the editor closes, the file untouched.
   if (!loaded) {
@@ -917,7 +897,7 @@ void TQAForm::AddNewButtonClick() {
   bool limitHit = false;
   ChangeQuestions(QStringLiteral("Add Question"), [&] { limitHit = Questions.AddQuestion(); });
   if (limitHit) Globals.Dialogs.Message(TMessageKind::Plain, AddLimitText);
-  QuestionLabel->setFocus();
+  QuestionEdit->setFocus();
 }
 
 void TQAForm::DeleteButtonClick() {
@@ -950,18 +930,18 @@ void TQAForm::Button8Click() {
 
 void TQAForm::BitBtn1Click() {
   TMMediaForm form(Globals, this);
-  form.SetText(HotLinkLabel->text());
+  form.SetText(HotLinkValue->text());
   if (form.exec() != QDialog::Accepted) return;
-  HotLinkLabel->setText(form.Text());
+  HotLinkValue->setText(form.Text());
   ScreenChanged();
 }
 
 void TQAForm::BitBtn2Click() {
   TMMediaForm form(Globals, this);
-  form.SetText(MMediaLabel->text());
-  form.SetInternalViewer(MMediaTag == TMediaViewer::Internal || MMediaLabel->text().isEmpty());
+  form.SetText(MMediaValue->text());
+  form.SetInternalViewer(MMediaTag == TMediaViewer::Internal || MMediaValue->text().isEmpty());
   if (form.exec() != QDialog::Accepted) return;
-  MMediaLabel->setText(form.Text());
+  MMediaValue->setText(form.Text());
   MMediaTag = form.InternalViewer() ? TMediaViewer::Internal : TMediaViewer::External;
   ScreenChanged();
 }

@@ -148,17 +148,19 @@ private:
   QToolButton* NextButton;
   QAction* Previous1;
   QAction* Bottom1;
-  QPlainTextEdit* QuestionLabel;
-  std::array<QPlainTextEdit*, 6> AnswerLabels;
+  QPlainTextEdit* QuestionEdit;                // "QuestionLabel"
+  std::array<QPlainTextEdit*, 6> AnswerEdits;  // "AnswerLabelA" to "AnswerLabelF"
   std::array<QCheckBox*, 6> CheckBoxes;
   QRadioButton* RadioButton1;
   QRadioButton* RadioButton2;
   QLineEdit* ReferenceText;
   QPushButton* Button8;
   QPushButton* Button10;
-  QLabel* HotLinkLabel;
-  QLabel* HotLinkParmsLabel;
-  QLabel* MMediaLabel;
+  // Hidden labels that hold the question's link, its parameters and its
+  // media file ("HotLinkLabel", "HotLinkParmsLabel", "MMediaLabel").
+  QLabel* HotLinkValue;
+  QLabel* HotLinkParmsValue;
+  QLabel* MMediaValue;
   TMediaViewer MMediaTag = TMediaViewer::External;
   TFileStamp LoadedStamp;  // the test file as the questions were loaded from it
   QUndoStack* Undo;

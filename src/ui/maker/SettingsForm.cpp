@@ -50,6 +50,13 @@ QLabel* Explanation(const char* name, const QString& text) {
   return label;
 }
 
+// A group's column, headed by its explanation.
+QVBoxLayout* Explained(const char* name, const QString& text) {
+  auto* column = new QVBoxLayout;
+  column->addWidget(Explanation(name, text));
+  return column;
+}
+
 QGroupBox* Group(const char* name, const QString& caption, QLayout* contents) {
   QGroupBox* group = Named(new QGroupBox(caption), name);
   contents->setContentsMargins(6, 3, 6, 5);
@@ -212,35 +219,28 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
     form.exec();
   });
   timeRow->addWidget(extraTime);
-  auto* time = new QVBoxLayout;
-  time->addWidget(
-      Explanation("Label6", QStringLiteral("Leave blank or set to all zeros if this is not a timed test.")));
+  auto* time =
+      Explained("Label6", QStringLiteral("Leave blank or set to all zeros if this is not a timed test."));
   time->addLayout(timeRow);
 
   ComboBox2 = PickList(
       "ComboBox2", {QStringLiteral("Show questions in order"), QStringLiteral("Randomize the questions")});
-  auto* ordering = new QVBoxLayout;
-  ordering->addWidget(
-      Explanation("Label8", QStringLiteral("Questions can be presented to the student in the same "
-                                           "order they were prepared or they can be presented at "
-                                           "random.")));
+  auto* ordering = Explained("Label8", QStringLiteral("Questions can be presented to the student in the same "
+                                                      "order they were prepared or they can be presented at "
+                                                      "random."));
   ordering->addWidget(ComboBox2);
 
   ComboBox1 = PickList(
       "ComboBox1", {QStringLiteral("Do not allow answer checking"), QStringLiteral("Allow answer checking")});
-  auto* checking = new QVBoxLayout;
-  checking->addWidget(
-      Explanation("Label7", QStringLiteral("This setting specifies whether or not a student can "
-                                           "check answers while the test is being taken.")));
+  auto* checking = Explained("Label7", QStringLiteral("This setting specifies whether or not a student can "
+                                                      "check answers while the test is being taken."));
   checking->addWidget(ComboBox1);
 
   ComboBox3 = PickList("ComboBox3", {QStringLiteral("Can leave answer blank"),
                                      QStringLiteral("Must answer before going to next")});
-  auto* requirement = new QVBoxLayout;
-  requirement->addWidget(
-      Explanation("Label9", QStringLiteral("You can require the student to answer a question "
-                                           "before moving on to the next, or you can let them "
-                                           "leave answers blank.")));
+  auto* requirement = Explained("Label9", QStringLiteral("You can require the student to answer a question "
+                                                         "before moving on to the next, or you can let them "
+                                                         "leave answers blank."));
   requirement->addWidget(ComboBox3);
 
   SpinEdit2 = SpinEdit("SpinEdit2", TestSettings::MaxPassPoint);
@@ -249,10 +249,9 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
   passRow->addWidget(SpinEdit2);
   passRow->addWidget(Label("Label12", QStringLiteral("%")));
   passRow->addStretch();
-  auto* pass = new QVBoxLayout;
-  pass->addWidget(Explanation("Label10", QStringLiteral("This will inform the student if they have passed or "
-                                                        "failed the test.  Set to zero if you do not want to "
-                                                        "report pass/fail.")));
+  auto* pass = Explained("Label10", QStringLiteral("This will inform the student if they have passed or "
+                                                   "failed the test.  Set to zero if you do not want to "
+                                                   "report pass/fail."));
   pass->addLayout(passRow);
 
   SpinEdit3 = SpinEdit("SpinEdit3", TestSettings::MaxQuestionLimit);
@@ -261,10 +260,8 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
   maxRow->addWidget(Label("Label4", QStringLiteral("Maximum Questions")));
   maxRow->addWidget(SpinEdit3);
   maxRow->addStretch();
-  auto* maximum = new QVBoxLayout;
-  maximum->addWidget(
-      Explanation("Label13", QStringLiteral("You can specify that only a subset of all questions "
-                                            "are asked.  Set to zero to ask all questions.")));
+  auto* maximum = Explained("Label13", QStringLiteral("You can specify that only a subset of all questions "
+                                                      "are asked.  Set to zero to ask all questions."));
   maximum->addLayout(maxRow);
   maximum->addWidget(CheckBox6);
 
@@ -303,20 +300,16 @@ QWidget* TSettingsForm::CreateSettingsPage2() {
   boxes->addWidget(Label("Label5", QStringLiteral("While Reviewing")), 0, 1);
   boxes->addWidget(CheckBox3, 1, 1);
   boxes->addWidget(CheckBox4, 2, 1);
-  auto* links = new QVBoxLayout;
-  links->addWidget(
-      Explanation("Label1", QStringLiteral("These settings specify if the student can pop-up hot "
-                                           "links and view references while taking the test and "
-                                           "while reviewing missed questions.")));
+  auto* links = Explained("Label1", QStringLiteral("These settings specify if the student can pop-up hot "
+                                                   "links and view references while taking the test and "
+                                                   "while reviewing missed questions."));
   links->addLayout(boxes);
 
   ComboBox4 =
       PickList("ComboBox4", {QStringLiteral("Non-Scrolling timers"), QStringLiteral("Scrolling timers"),
                              QStringLiteral("Do not display timers")});
-  auto* timers = new QVBoxLayout;
-  timers->addWidget(
-      Explanation("Label14", QStringLiteral("This setting specifies the timer type to display (both "
-                                            "elapsed timer and test timer)")));
+  auto* timers = Explained("Label14", QStringLiteral("This setting specifies the timer type to display (both "
+                                                     "elapsed timer and test timer)"));
   timers->addWidget(ComboBox4);
 
   RadioButton1 = Named(new QRadioButton(QStringLiteral("Do not allow test review")), "RadioButton1");
@@ -325,10 +318,8 @@ QWidget* TSettingsForm::CreateSettingsPage2() {
   auto* skipped = new QHBoxLayout;
   skipped->addSpacing(20);
   skipped->addWidget(CheckBox5);
-  auto* review = new QVBoxLayout;
-  review->addWidget(
-      Explanation("Label15", QStringLiteral("This setting specifies whether or not the student can "
-                                            "review the test after taking it.")));
+  auto* review = Explained("Label15", QStringLiteral("This setting specifies whether or not the student can "
+                                                     "review the test after taking it."));
   review->addWidget(RadioButton1);
   review->addWidget(RadioButton2);
   review->addLayout(skipped);
@@ -348,8 +339,7 @@ QWidget* TSettingsForm::CreateMessagePage(const char* pageName, const char* grou
                                           const QString& intro, const char* noteName, QTextEdit*& memo,
                                           const char* memoName) {
   memo = MessageMemo(memoName);
-  auto* contents = new QVBoxLayout;
-  contents->addWidget(Explanation(introName, intro));
+  auto* contents = Explained(introName, intro);
   contents->addWidget(memo, 0, Qt::AlignHCenter);
   contents->addWidget(
       Explanation(noteName, QStringLiteral("Note: This entry box is the same size and uses the "

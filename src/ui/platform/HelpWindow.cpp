@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "ui/platform/WindowKit.h"
+
 namespace {
 
 struct TTopic {
@@ -52,20 +54,16 @@ THelpTopicWindow::THelpTopicWindow(THelpAudience audience) : Audience(audience) 
                                                     : QStringLiteral("Quizwell Maker Help"));
   resize(820, 580);
 
-  auto* contentsButton = new QToolButton;
-  contentsButton->setObjectName(QStringLiteral("ContentsButton"));
+  auto* contentsButton = Named(new QToolButton, "ContentsButton");
   contentsButton->setText(QStringLiteral("&Contents"));
-  BackButton = new QToolButton;
-  BackButton->setObjectName(QStringLiteral("BackButton"));
+  BackButton = Named(new QToolButton, "BackButton");
   BackButton->setText(QStringLiteral("&Back"));
   BackButton->setEnabled(false);
-  ForwardButton = new QToolButton;
-  ForwardButton->setObjectName(QStringLiteral("ForwardButton"));
+  ForwardButton = Named(new QToolButton, "ForwardButton");
   ForwardButton->setText(QStringLiteral("&Forward"));
   ForwardButton->setEnabled(false);
 
-  ContentsList = new QListWidget;
-  ContentsList->setObjectName(QStringLiteral("ContentsList"));
+  ContentsList = Named(new QListWidget, "ContentsList");
   ContentsList->setSpacing(2);
   for (const TTopic& topic : Topics) {
     if (audience == THelpAudience::Student && !topic.ForStudents) continue;
@@ -73,8 +71,7 @@ THelpTopicWindow::THelpTopicWindow(THelpAudience audience) : Audience(audience) 
     EntryPages.push_back(TopicPage(topic));
   }
 
-  TopicBrowser = new QTextBrowser;
-  TopicBrowser->setObjectName(QStringLiteral("TopicBrowser"));
+  TopicBrowser = Named(new QTextBrowser, "TopicBrowser");
 
   auto* splitter = new QSplitter;
   splitter->addWidget(ContentsList);

@@ -11,6 +11,7 @@
 
 #include "core/exchange/QuestionFormat.h"
 #include "core/run/Scoring.h"
+#include "support/Questions.h"
 
 // A small test that uses every field the XML formats can carry: HTML-looking
 // and non-ASCII text, line breaks, several correct letters under both rules,
@@ -24,11 +25,8 @@ inline TExportedTest SampleExport() {
                             {"CHECKANSWERS", "1"},
                             {"PASSPOINT", "60"}};
   test.Contents.BeginMessage = {"Good luck,", "<everyone>"};
-  QuestionRecord one;
-  one.Question = "Which river is 1 < 2 km?\r\nPick one.";
-  one.AnswerA = "The Nile";
-  one.AnswerB = "Thames & \xC3\xA9t\xC3\xA9 ]]> end";
-  one.Correct = "B";
+  QuestionRecord one = MakeQuestion("Which river is 1 < 2 km?\r\nPick one.",
+                                    {"The Nile", "Thames & \xC3\xA9t\xC3\xA9 ]]> end"}, "B");
   one.MediaFile = "map one.png";
   QuestionRecord all = one;
   all.MediaFile = "song.mp3";

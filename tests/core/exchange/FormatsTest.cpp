@@ -90,13 +90,13 @@ TEST(Gift, KeysGiveWhatGiftGivesToStudentsWhoPickOnlyRightAnswers) {
   EXPECT_EQ(Keys(test), (std::vector<std::string>{"A", "AB", "AB any", "AB any", "A", "ABC", "AB", "A", "A",
                                                   "A", "A", "A", "A", "A"}));
   ASSERT_EQ(test.Questions.size(), 14u);
-  EXPECT_EQ(test.Questions[7].Question, "What does p -> x mean in C?");
-  EXPECT_EQ(test.Questions[7].AnswerA, "member access through a pointer");
-  EXPECT_EQ(test.Questions[7].Reference, "See the arrow operator: p->x is (*p).x");
-  EXPECT_EQ(test.Questions[8].Question, "Which colour is between orange and green?");
-  EXPECT_EQ(test.Questions[8].AnswerA, "yellow <sic>");  // plain: kept as written
-  EXPECT_EQ(test.Questions[8].AnswerB, "red");
-  EXPECT_EQ(test.Questions[8].AnswerC, "blue");
+  QuestionRecord arrow =
+      MakeQuestion("What does p -> x mean in C?", {"member access through a pointer", "a comparison"}, "A");
+  arrow.Reference = "See the arrow operator: p->x is (*p).x";
+  EXPECT_EQ(test.Questions[7], arrow);
+  // The plain answer is kept as written.
+  EXPECT_EQ(test.Questions[8],
+            MakeQuestion("Which colour is between orange and green?", {"yellow <sic>", "red", "blue"}, "A"));
   EXPECT_EQ(test.Questions[9].Question, "If x<y and y<z, is x<z always true?");
   EXPECT_EQ(test.Questions[10].Question, "The capital of France is _____ on the Seine.");
   EXPECT_EQ(test.Questions[11].Question, "_____ is the largest continent.");
@@ -153,13 +153,10 @@ TEST(Aiken, ReadsBothOptionStylesAndOneLetter) {
                                     "Stra\xC3\x9F"
                                     "e?\nA. yes\nB. no\nC. maybe\nANSWER: C\n",
                                     report);
-  ASSERT_EQ(test.Questions.size(), 2u);
-  EXPECT_EQ(test.Questions[0].AnswerB, "4");
-  EXPECT_EQ(test.Questions[0].Correct, "B");
-  EXPECT_EQ(test.Questions[1].Question,
-            "Stra\xC3\x9F"
-            "e?");
-  EXPECT_EQ(test.Questions[1].Correct, "C");
+  EXPECT_EQ(test.Questions, (std::vector{MakeQuestion("What is 2+2?", {"3", "4"}, "B"),
+                                         MakeQuestion("Stra\xC3\x9F"
+                                                      "e?",
+                                                      {"yes", "no", "maybe"}, "C")}));
   EXPECT_TRUE(report.Empty());
 }
 
@@ -338,4 +335,48 @@ TEST(Gift, WritesTheHandWrittenFileAndNamesWhatGiftScoresOtherwise) {
   const TImportedTest back = ReadAs("gift", bytes, read);
   test.Contents.Questions.pop_back();
   EXPECT_EQ(back.Questions, test.Contents.Questions);
+}
+
+namespace {
+
+// The questions behind the hand-written Aiken and CSV files: a line break, a
+// gap among the answers, several correct letters, quotes, commas and outer
+// blanks, and text beyond ASCII.
+TExportedTest WrittenByHand(bool aiken) {
+  TExportedTest test;
+  QuestionRecord river = MakeQuestion("Which river\r\nflows north?", {"The Nile", "The Thames"}, "A");
+  river.Reference = "page 3";
+  QuestionRecord gap = MakeQuestion("Pick the last one", {"x", "", "z"}, "C");
+  QuestionRecord quoted = MakeQuestion("Say \"hi\", then go", {"a, b", " lead"}, "AB", true);
+  quoted.HotLink = "http://example.org/x";
+  quoted.MediaFile = "\\MEDIA\\PIC.BMP";
+  QuestionRecord accents = MakeQuestion(
+      aiken ? "Caf\xC3\xA9 ou th\xC3\xA9?" : "Caf\xC3\xA9?",
+      aiken ? std::vector<std::string>{"caf\xC3\xA9", "th\xC3\xA9"} : std::vector<std::string>{"oui", "non"},
+      "B");
+  test.Contents.Questions =
+      aiken ? std::vector{river, gap, quoted, accents} : std::vector{river, quoted, accents};
+  return test;
+}
+
+}  // namespace
+
+// The writers against files written by hand; Aiken leaves out what it cannot
+// say and closes up the answers, CSV carries every field.
+TEST(Aiken, WritesTheHandWrittenFile) {
+  TLossReport report;
+  EXPECT_EQ(Format("aiken").Write(WrittenByHand(true), {}, report),
+            ReadBytes(TestDataPath("exchange/aiken-written.txt")));
+  EXPECT_TRUE(Mentions(report, "question 1: line breaks or outer blanks made one line"));
+  EXPECT_TRUE(Mentions(report, "question 3: several correct letters, Aiken cannot say so: not exported"));
+}
+
+TEST(Csv, WritesTheHandWrittenFileAndReadsItBackWhole) {
+  TLossReport written, read;
+  const TExportedTest test = WrittenByHand(false);
+  EXPECT_EQ(Format("csv").Write(test, {}, written), ReadBytes(TestDataPath("exchange/csv-written.csv")));
+  EXPECT_TRUE(written.Empty()) << written.Lines().front();
+  const TImportedTest back = ReadData("csv", "csv-written.csv", read);
+  EXPECT_EQ(back.Questions, test.Contents.Questions);
+  EXPECT_TRUE(read.Empty()) << read.Lines().front();
 }

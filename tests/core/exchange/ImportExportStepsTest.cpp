@@ -93,3 +93,33 @@ TEST(ImportExportStepsTest, SourceFormatReadsATextFilesFirstLines) {
 }
 
 }  // namespace
+
+TEST(ImportExportStepsTest, PrepareTellsTheFormatTheDamageAndTheCharactersATestCannotHold) {
+  TTempDir folder;
+  const std::string unknown = folder.File("bank.doc");
+  WriteBytes(unknown, "?");
+  EXPECT_EQ(Import::Prepare(unknown).Format, nullptr);
+
+  const std::string broken = folder.File("bank.xml");
+  WriteBytes(broken, "<quiz><question");
+  const Import::TPreparedImport damaged = Import::Prepare(broken);
+  ASSERT_NE(damaged.Format, nullptr);
+  EXPECT_FALSE(damaged.Damage.empty());
+  EXPECT_FALSE(damaged.Ready());
+
+  const std::string aiken = folder.File("roots.txt");
+  WriteBytes(aiken,
+             "Root \xE2\x88\x9A"
+             "4?\nA. 2\nB. 3\nANSWER: A\n");
+  const Import::TPreparedImport prepared = Import::Prepare(aiken);
+  EXPECT_TRUE(prepared.Ready());
+  EXPECT_EQ(prepared.Unmappable, U"\u221A");
+  EXPECT_EQ(Import::ImportSummary(1, "roots.txt", "R.QWT"),
+            "1 question was imported from roots.txt into R.QWT.");
+
+  const std::string empty = folder.File("empty.gift");
+  WriteBytes(empty, "// nothing but a comment\n");
+  const Import::TPreparedImport nothing = Import::Prepare(empty);
+  EXPECT_TRUE(nothing.Damage.empty());
+  EXPECT_FALSE(nothing.Ready());
+}

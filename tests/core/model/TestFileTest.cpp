@@ -18,13 +18,8 @@ using namespace std::string_literals;
 namespace {
 
 QuestionRecord SampleQuestion() {
-  QuestionRecord record;
-  record.Question = "Which of these\r\nare prime?\r\n(pick all)";
-  record.AnswerA = "2";
-  record.AnswerB = "4";
-  record.AnswerD = "7 ";
-  record.Correct = "AD";
-  record.AnyCorrectPasses = true;
+  QuestionRecord record =
+      MakeQuestion("Which of these\r\nare prime?\r\n(pick all)", {"2", "4", "", "7 "}, "AD", true);
   record.HotLink = "http://example.org/primes";
   record.HotLinkParameters = "-x";
   record.Reference = "Chapter 2";

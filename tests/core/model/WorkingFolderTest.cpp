@@ -41,6 +41,20 @@ TEST_F(WorkingFolderTest, DataFolderIsShareForAnInstalledProgramAndTheProgramFol
   EXPECT_FALSE(WorkingFolder::IsInstalled(Build));
 }
 
+// A web page is taken from the folder the program was handed, then from the
+// installed files, and is named where it was first looked for when neither has it.
+TEST_F(WorkingFolderTest, WebPagesAreFoundBesideTheProgramThenWithTheInstalledFiles) {
+  const fs::path installedWeb = Prefix / "share" / "quizwell" / "help" / "web";
+  fs::create_directories(installedWeb);
+  fs::create_directories(Build + "/help/web");
+  WriteBytes((installedWeb / "tips.html").string(), "installed");
+  WriteBytes((installedWeb / "home.html").string(), "installed");
+  WriteBytes(Build + "/help/web/home.html", "beside");
+  EXPECT_EQ(WorkingFolder::WebPage(Build, Installed, "home.html"), Build + "/help/web/home.html");
+  EXPECT_EQ(WorkingFolder::WebPage(Build, Installed, "tips.html"), (installedWeb / "tips.html").string());
+  EXPECT_EQ(WorkingFolder::WebPage(Build, Installed, "none.html"), Build + "/help/web/none.html");
+}
+
 TEST_F(WorkingFolderTest, WritableBuildFolderIsKeptAndNothingIsMadeInHome) {
   const auto folder = WorkingFolder::Resolve(Build, true, Home, Samples.string());
   EXPECT_EQ(folder.Path, Build);

@@ -18,5 +18,5 @@ TEST(FuzzRegressionTest, AByte255AfterPairFFChainsFromZero) {
   TFixedFirstByte first(0xFF);
   EXPECT_EQ(Encrypt("\xFF\0\0"s), "FF4D004D");
   // The same through the key walk of a longer key: 0 ^ 'K', 4B ^ 'e', 2E ^ 'y'.
-  EXPECT_EQ(TZarnEncryption::Transform("\xFF\0\0"s, "Key", true), "FF4B2E57");
+  EXPECT_EQ(TValueCipher::Transform("\xFF\0\0"s, "Key", true), "FF4B2E57");
 }

@@ -12,10 +12,10 @@ using namespace std::string_literals;
 namespace {
 
 std::string Encode(std::string_view text, std::string_view key = {}) {
-  return TZarnEncryption::Transform(text, key, true);
+  return TValueCipher::Transform(text, key, true);
 }
 std::string Decode(std::string_view text, std::string_view key = {}) {
-  return TZarnEncryption::Transform(text, key, false);
+  return TValueCipher::Transform(text, key, false);
 }
 
 }  // namespace
@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ZarnEncryptionTest, EmptyTextStaysEmptyBothWays) {
   EXPECT_EQ(Encrypt(""), "");
   EXPECT_EQ(Decrypt(""), "");
-  TZarnEncryption cipher;
+  TValueCipher cipher;
   cipher.Output = "stale";
   cipher.Execute();
   EXPECT_EQ(cipher.Output, "");
@@ -63,7 +63,7 @@ TEST(ZarnEncryptionTest, EmptyTextStaysEmptyBothWays) {
 
 TEST(ZarnEncryptionTest, ExecuteFollowsActionAndKey) {
   TFixedFirstByte fixed(0);
-  TZarnEncryption cipher;
+  TValueCipher cipher;
   EXPECT_EQ(cipher.Action, atEncryption);
   cipher.Input = "ABC";
   cipher.Key = "xy";

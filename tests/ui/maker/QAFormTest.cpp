@@ -19,6 +19,14 @@ const QString DeleteAsk = QStringLiteral("Delete this question?");
 const QString Deleted = QStringLiteral("Question has been deleted.");
 const QString SavedAsk = QStringLiteral("Changes saved. Would you like to continue editing?");
 
+// The notice that a save left the empty questions numbered out.
+QString EmptyLeftOut(const char* numbers) {
+  return QStringLiteral(
+             "These empty questions were not saved: %1.\r"
+             "The questions after them were saved under numbers that close the gap.")
+      .arg(QLatin1String(numbers));
+}
+
 class QAFormTest : public EditorFixture {
 protected:
   QPlainTextEdit* Box(const char* name) { return Child<QPlainTextEdit>(*Editor, name); }
@@ -80,15 +88,12 @@ TEST_F(QAFormTest, NewWindowBeforeTheLoad) {
 }
 
 TEST_F(QAFormTest, LoadShowsTheFirstQuestionExactly) {
-  QuestionRecord first;
-  first.Question = "Line one\r\nLine two\r\n";
-  first.AnswerA = "  spaced  ";
-  first.AnswerB =
-      "non\xA0"
-      "breaking";
-  first.AnswerC = "c1\r\nc2";
-  first.Correct = "BDB";
-  first.AnyCorrectPasses = true;
+  QuestionRecord first = MakeQuestion("Line one\r\nLine two\r\n",
+                                      {"  spaced  ",
+                                       "non\xA0"
+                                       "breaking",
+                                       "c1\r\nc2"},
+                                      "BDB", true);
   first.Reference = "Book p. 4";
   first.HotLink = "http://example.org";
   first.HotLinkParameters = "-q";
@@ -205,10 +210,7 @@ TEST_F(QAFormTest, AddAppendsAnEmptyQuestionThatIsOnlySavedWithText) {
 
   Trigger(*Editor, "Edit1");
   Type("QuestionLabel", "Sixth");
-  Dialogs.ExpectMessage(
-      TMessageKind::Information,
-      QStringLiteral("These empty questions were not saved: 5.\r"
-                     "The questions after them were saved under numbers that close the gap."));
+  Dialogs.ExpectMessage(TMessageKind::Information, EmptyLeftOut("5"));
   Dialogs.ExpectMessage(TMessageKind::Confirmation, SavedAsk, TButton::Yes);
   Click(*Editor, "SaveButton");
   const auto saved = Reload(path);
@@ -350,10 +352,7 @@ TEST_F(QAFormTest, QuestionsWithoutTextAreDroppedOnlyOnYesAndGapsAreReported) {
   for (const char* box : {"QuestionLabel", "AnswerLabelA", "AnswerLabelB"}) Type(box, "");
   Child<QLineEdit>(*Editor, "ReferenceText")->clear();
   Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::Yes);
-  Dialogs.ExpectMessage(
-      TMessageKind::Information,
-      QStringLiteral("These empty questions were not saved: 1.\r"
-                     "The questions after them were saved under numbers that close the gap."));
+  Dialogs.ExpectMessage(TMessageKind::Information, EmptyLeftOut("1"));
   Dialogs.ExpectMessage(TMessageKind::Confirmation, SavedAsk, TButton::No);
   Click(*Editor, "SaveButton");
   const auto saved = Reload(path);

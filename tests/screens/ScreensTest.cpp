@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QPixmap>
+#include <QStyleFactory>
+#include <memory>
+
+#include "core/model/ClientConfig.h"
+#include "core/model/TestCatalogue.h"
+#include "core/run/History.h"
+#include "core/run/TestSession.h"
+#include "support/ManualClock.h"
+#include "ui/engine/AboutBox.h"
+#include "ui/engine/BeginBox.h"
+#include "ui/engine/EndForm.h"
+#include "ui/engine/HistoryForm.h"
+#include "ui/engine/QuestionForm.h"
+#include "ui/engine/ReviewForm.h"
+#include "ui/maker/AboutForm.h"
+#include "ui/maker/CatalogueSearchForm.h"
+#include "ui/maker/DuplicatesForm.h"
+#include "ui/maker/EditorFixture.h"
+#include "ui/maker/ExtraTimeForm.h"
+#include "ui/maker/JumpForm.h"
+#include "ui/maker/LossReportForm.h"
+#include "ui/maker/MMediaForm.h"
+#include "ui/maker/NoteForm.h"
+#include "ui/maker/SettingsForm.h"
+#include "ui/platform/EngineServices.h"
+#include "ui/platform/HelpWindow.h"
+
+// Renders every window, over fixed data in one style and font, to a PNG named
+// after its class in the folder QW_SCREENS_DIR names. Two such folders,
+// made before and after a change, are compared with compare.sh.
+namespace {
+
+class Screens : public EditorFixture {
+protected:
+  void SetUp() override {
+    Out = qEnvironmentVariable("QW_SCREENS_DIR");
+    if (Out.isEmpty()) GTEST_SKIP() << "QW_SCREENS_DIR names no folder";
+    QDir().mkpath(Out);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+  }
+
+  void Shoot(QWidget& window, const char* name = nullptr) {
+    window.show();
+    QApplication::processEvents();
+    if (!name) name = window.metaObject()->className();
+    EXPECT_TRUE(window.grab().save(Out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")))
+        << name;
+    window.hide();
+  }
+
+  // A picture of one colour: an unfilled pixmap holds whatever memory held.
+  static QPixmap Plain() {
+    QPixmap picture(32, 32);
+    picture.fill(Qt::darkBlue);
+    return picture;
+  }
+
+  QString Out;
+};
+
+TEST_F(Screens, MakerWindows) {
+  const std::string path = WriteTest(Questions(3), "TEST.QWT", "Plants");
+  Globals.CurrentTestPath = FromPath(path);
+  TAboutForm about(Globals, Plain());
+  Shoot(about);
+  TestCatalogue catalogue(Dir.Path().string());
+  catalogue.Scan();
+  TCatalogueSearchForm search(Globals, catalogue);
+  Shoot(search);
+  TDuplicatesForm duplicates({{path, {Question("1"), Question("1")}}}, [](const std::string&, int) {});
+  Shoot(duplicates);
+  TExtraTimeForm extra(path, Dialogs);
+  Shoot(extra);
+  TLossReportForm loss(QStringLiteral("Lost"), QStringList{"one", "two"});
+  Shoot(loss);
+  TMMediaForm media(Globals);
+  Shoot(media);
+  TNoteForm note(QStringLiteral("A note\nover two lines"));
+  Shoot(note);
+  TSettingsForm settings(Globals);
+  Shoot(settings);
+  TQAForm& editor = OpenEditor(path);
+  TjumpForm jump(Globals, &editor, TJumpSteps{});
+  Shoot(jump);
+  Shoot(editor);
+  THelpTopicWindow help;
+  help.ShowPage(THelpWindow::ContentsPage());
+  Shoot(help, "THelpTopicWindow");
+}
+
+TEST_F(Screens, EngineWindows) {
+  TManualClock clock;
+  TestSettings settings;
+  settings.BeginMessage = {"Good luck"};
+  settings.PassPoint = 60;
+  std::vector<QuestionRecord> questions{MakeQuestion("One", {"Alpha", "Beta", "Gamma"}, "A"),
+                                        MakeQuestion("Two", {"Alpha", "Beta", "Gamma"}, "BC")};
+  TEngineServices services{Dialogs, Shell, Folder()};
+  TAboutBox about(ClientConfig{}, Plain(), services);
+  Shoot(about);
+  TBeginBox begin(settings, 2, 600);
+  Shoot(begin);
+  TTestSession session(settings, questions, clock);
+  session.Start(0, 1);
+  session.SetAnswer(0, Scoring::LettersOf("A"));
+  {
+    TQuestionForm question(session, services);
+    Shoot(question);
+  }
+  const TRunResult result = session.Finish();
+  TEndForm end(session, result);
+  Shoot(end);
+  TReviewForm review(session, services);
+  Shoot(review);
+  THistoryForm history({{"Ann", "2026-01-01 10:00:00", "/a.QWT", "A", 2, 1, 50, "Failed", "00:01:00"}},
+                       Dialogs);
+  Shoot(history);
+}
+
+}  // namespace
