@@ -77,8 +77,10 @@ TRecorded RecordAttempt(const TAttempt& attempt, const std::string& testFolder,
       TOpenedStore opened = OpenResultsStore(testFolder, userDataFolder);
       opened.Store->Add(attempt, AttemptFile::ContentId(attempt));
       return {TRecordedIn::Store, opened.Path, std::move(opened.Notices)};
-    } catch (const TIoError&) {
-      // A lab machine may not write beside the tests: on to the results folder.
+    } catch (const std::exception&) {
+      // A lab machine may not write beside the tests, and a store can turn
+      // out damaged in the middle of a write: either way, on to the results
+      // folder, so the attempt still reaches the teacher.
     }
   }
   if (!resultsFolder.empty()) {
