@@ -17,6 +17,9 @@ namespace SheetLayout {
 
 enum class TPaper { A4, Letter };
 
+inline constexpr int MaxStudentDigits = 12;
+inline constexpr int MaxAnswers = 6;  // boxes in a row, A to F
+
 // What a sheet page's QR code holds: enough to lay the page out again and to
 // grade it, with no other file at hand.
 struct TSheetCode {
@@ -34,7 +37,7 @@ struct TSheetCode {
   TPaper Paper = TPaper::A4;
   int StudentDigits = 0;  // boxes for a student number, on the first page only; 0: none
   // The page's rows: the printed number of its first question, and per
-  // question the number of answers printed ('2'..'6').
+  // question the number of answers printed ('0'..'6').
   int FirstQuestion = 1;
   std::string AnswerCounts;
 
@@ -42,9 +45,15 @@ struct TSheetCode {
 };
 
 // The code as QR text ("QWS1;..."), and back; nothing for a text that is not
-// a well-formed sheet code.
+// a well-formed sheet code in the form Encode writes, whose numbers are out
+// of range (a version beyond the run's, a page beyond the pages, more digits
+// than MaxStudentDigits) or whose rows do not fit its page.
 std::string Encode(const TSheetCode& code);
 std::optional<TSheetCode> Decode(std::string_view text);
+
+// How many rows of answers the page of code holds: fewer on a first page with
+// a student number, fewer on Letter than on A4.
+int Capacity(const TSheetCode& code);
 
 // A rectangle by its centre and size, in PDF points (1/72 inch) from the
 // page's top-left corner, y downwards.
@@ -73,12 +82,16 @@ struct TSheetPage {
   double Height = 0;
   std::array<TBox, 4> Markers;  // top-left, top-right, bottom-right, bottom-left
   TBox Qr;
-  TBox Name;                        // where the student writes the name (first page)
+  TBox Name;                        // where the student writes the name (every page)
   std::vector<TAnswerBox> Answers;  // row by row, A first
   std::vector<TDigitBox> Digits;    // column by column, 0 first
 };
 
-// The page a code describes.
+// The page a code describes: markers, QR code and name box on every page,
+// the student number's grid on the first, then the rows in three columns,
+// each filled top to bottom. Every box lies inside the rectangle of the
+// markers' centres and no two overlap. Rows beyond Capacity() are not laid
+// out; Decode and LayVersion never give such a code.
 TSheetPage Lay(const TSheetCode& code);
 
 // Every sheet page of one printed version, split so that each page holds as
