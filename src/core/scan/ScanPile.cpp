@@ -31,11 +31,11 @@ TRun RunOf(const SheetLayout::TSheetCode& code) {
 }
 
 // What the pages of one sheet share.
-using TSheetKey = std::tuple<std::string, std::uint64_t, int, bool, bool, char, int, int, int>;
+using TSheetKey = std::tuple<std::string, std::uint64_t, int, bool, bool, char, int, int>;
 
 TSheetKey KeyOf(const SheetLayout::TSheetCode& c) {
-  return {c.Fingerprint, c.Seed,  c.Versions, c.ShuffleQuestions, c.ShuffleAnswers,
-          c.Version,     c.Sheet, c.Pages,    c.StudentDigits};
+  return {c.Fingerprint,    c.Seed,    c.Versions, c.ShuffleQuestions,
+          c.ShuffleAnswers, c.Version, c.Sheet,    c.Pages};
 }
 
 struct TPartial {

@@ -202,15 +202,6 @@ TPageReading Refused(std::string problem) {
   return reading;
 }
 
-bool Plausible(const SheetLayout::TSheetCode& code) {
-  if (code.Page < 1 || code.Page > code.Pages || code.Pages > 50 || code.Versions < 1 || code.Versions > 26)
-    return false;
-  if (code.StudentDigits < 0 || code.StudentDigits > 12 || code.FirstQuestion < 1) return false;
-  if (code.Version < 'A' || code.Version > 'Z') return false;
-  return std::all_of(code.AnswerCounts.begin(), code.AnswerCounts.end(),
-                     [](char c) { return c >= '1' && c <= '6'; });
-}
-
 }  // namespace
 
 TBoxState StateOf(double darkness) {
@@ -264,7 +255,7 @@ TPageReading ReadPage(const cv::Mat& input) try {
   if (!qr && scale < 1) qr = ReadQr(input, scale);
   if (!qr) return Refused("the QR code cannot be read");
   const auto code = SheetLayout::Decode(qr->Text);
-  if (!code || !Plausible(*code)) return Refused("the QR code is not an answer sheet's");
+  if (!code) return Refused("the QR code is not an answer sheet's");
   const SheetLayout::TSheetPage layout = SheetLayout::Lay(*code);
 
   const auto& m = layout.Markers;
@@ -336,13 +327,16 @@ TPageReading ReadPage(const cv::Mat& input) try {
   const auto adjusted = [base](double d) { return std::clamp((d - base) / (1 - base), 0.0, 1.0); };
 
   const double margin = 4;
-  for (std::size_t i = 0; i < layout.Answers.size();) {
-    std::size_t end = i;
-    while (end < layout.Answers.size() && layout.Answers[end].Printed == layout.Answers[i].Printed) ++end;
+  // A row per printed question, boxes or not; the layout lists a row's
+  // boxes together.
+  std::size_t next = 0;
+  for (std::size_t q = 0; q < code->AnswerCounts.size(); ++q) {
     TRowReading row;
-    row.Printed = layout.Answers[i].Printed;
+    row.Printed = code->FirstQuestion + int(q);
+    const std::size_t begin = next;
+    while (next < layout.Answers.size() && layout.Answers[next].Printed == row.Printed) ++next;
     int marked = 0, doubtful = 0;
-    for (std::size_t k = i; k < end; ++k) {
+    for (std::size_t k = begin; k < next; ++k) {
       const double d = adjusted(answers[k]);
       row.Darkness.push_back(d);
       const TBoxState state = StateOf(d);
@@ -360,14 +354,12 @@ TPageReading ReadPage(const cv::Mat& input) try {
       row.Doubtful = true;
       row.Reason = "more than one box marked";
     }
-    if (row.Doubtful) {
+    if (row.Doubtful)
       row.Crop = CropAround(work, best,
-                            std::vector(layout.Answers.begin() + std::ptrdiff_t(i),
-                                        layout.Answers.begin() + std::ptrdiff_t(end)),
+                            std::vector(layout.Answers.begin() + std::ptrdiff_t(begin),
+                                        layout.Answers.begin() + std::ptrdiff_t(next)),
                             margin);
-    }
     reading.Rows.push_back(std::move(row));
-    i = end;
   }
 
   if (!layout.Digits.empty()) {
