@@ -56,6 +56,13 @@ const std::vector<TMigration>& Migrations() {
         " chosen INTEGER NOT NULL, checked INTEGER NOT NULL, mark INTEGER NOT NULL, regraded INTEGER,"
         " PRIMARY KEY (attempt_id, position))",
         "CREATE INDEX answers_by_question ON answers (question_id)"}},
+      // What each paper print was made with (PrintRuns.h).
+      {2,
+       {"CREATE TABLE print_runs (id INTEGER NOT NULL PRIMARY KEY, file_name TEXT NOT NULL, number INTEGER "
+        "NOT "
+        "NULL, fingerprint TEXT NOT NULL, seed TEXT NOT NULL, versions INTEGER NOT NULL, shuffle_questions "
+        "INTEGER NOT NULL, shuffle_answers INTEGER NOT NULL, printed TEXT NOT NULL, UNIQUE (file_name, "
+        "number))"}},
   };
   return migrations;
 }

@@ -78,7 +78,7 @@ struct TKeyChange {
 
 class TResultsStore {
 public:
-  static constexpr int SchemaVersion = 1;
+  static constexpr int SchemaVersion = 2;
 
   // Takes the database and brings its schema up to SchemaVersion, one
   // migration per transaction. Throws TIoError when the database was made by

@@ -87,6 +87,7 @@ TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TV
     const PaperVersions::TVersion& version = versions[static_cast<std::size_t>(*index)];
     TStudentResult student;
     student.Name = name;
+    student.Row = row;
     student.Version = version.Letter;
     for (std::size_t column = 2; column < record.Fields.size(); ++column) {
       if (column - 2 >= questionCount && !Trimmed(record.Fields[column]).empty()) {
@@ -108,6 +109,7 @@ TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TV
                                 std::string(1, version.Letter) + " does not print");
       }
       const Scoring::TLetters chosen = PaperVersions::StoredLetters(question, printed);
+      student.Chosen.push_back(chosen);
       ++student.Asked;
       if (Scoring::IsRight(question.Correct, question.AnyCorrectPasses, chosen)) {
         ++student.Right;
@@ -199,6 +201,38 @@ TKeyCheck CheckKeys(std::string_view answersText, const std::vector<PaperVersion
     }
   }
   return check;
+}
+
+std::optional<int> RightUnder(std::string_view answersText,
+                              const std::vector<PaperVersions::TVersion>& versions,
+                              const std::vector<PaperVersions::TVersion>& other) {
+  try {
+    Grade(answersText, versions, 0);
+  } catch (const TGradingError&) {
+    return std::nullopt;
+  }
+  // As many versions as the sheets may name, each printing every letter; a
+  // version the other run lacks has no correct letter, so nothing on it is right.
+  std::vector<PaperVersions::TVersion> tolerant;
+  for (const PaperVersions::TVersion& version : other) tolerant.push_back(WithEveryLetter(version));
+  const std::size_t count = versions.empty() ? 0 : versions.front().Questions.size();
+  while (tolerant.size() < versions.size()) {
+    PaperVersions::TVersion none;
+    none.Letter = PaperVersions::VersionLetter(static_cast<int>(tolerant.size()));
+    none.Questions.resize(count);
+    for (std::size_t q = 0; q < count; ++q) none.Questions[q].Source = static_cast<int>(q);
+    tolerant.push_back(WithEveryLetter(std::move(none)));
+  }
+  for (const PaperVersions::TVersion& version : tolerant) {
+    if (version.Questions.size() != count) return 0;
+  }
+  try {
+    int right = 0;
+    for (const TStudentResult& student : Grade(answersText, tolerant, 0).Students) right += student.Right;
+    return right;
+  } catch (const TGradingError&) {
+    return 0;
+  }
 }
 
 }  // namespace Grading

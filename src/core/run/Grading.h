@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -24,7 +25,9 @@ public:
 
 struct TStudentResult {
   std::string Name;  // as the file holds it
+  int Row = 0;       // the line of the file
   char Version = 'A';
+  std::vector<Scoring::TLetters> Chosen;  // per printed question, the stored letters chosen
   int Right = 0;
   int Asked = 0;
   int Percent = 0;
@@ -82,5 +85,14 @@ struct TKeyCheck {
 // refuses give an empty check.
 TKeyCheck CheckKeys(std::string_view answersText, const std::vector<PaperVersions::TVersion>& versions,
                     const std::vector<PaperVersions::TVersion>& candidates);
+
+// How many answers of the sheets that Grade marked against versions are right
+// under other versions (another run of the same test), each sheet under the
+// version of its own letter: a letter another run does not print counts as a
+// wrong pick there, and a sheet of a version letter that run lacks as wrong
+// throughout. Nothing when Grade refuses the answers against versions.
+std::optional<int> RightUnder(std::string_view answersText,
+                              const std::vector<PaperVersions::TVersion>& versions,
+                              const std::vector<PaperVersions::TVersion>& other);
 
 }  // namespace Grading

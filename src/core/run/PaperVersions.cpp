@@ -214,36 +214,10 @@ std::optional<TOptions> ReadPrint(TIniStore& store, const std::string& section) 
   return TOptions{static_cast<int>(*versions), *seed, *questions, *answers};
 }
 
-bool SameOptions(const TOptions& a, const TOptions& b) {
-  return a.Versions == b.Versions && a.Seed == b.Seed && a.ShuffleQuestions == b.ShuffleQuestions &&
-         a.ShuffleAnswers == b.ShuffleAnswers;
-}
-
 }  // namespace
 
 std::string LastPrintPath(const std::string& testPath) {
   return testPath + ".lastprint";
-}
-
-void RememberPrint(const std::string& testPath, const TOptions& options) {
-  TOptions newest = options;
-  newest.Versions = std::clamp(options.Versions, 1, MaxVersions);
-  std::vector<TOptions> prints = RecentPrints(testPath);
-  std::erase_if(prints, [&newest](const TOptions& kept) { return SameOptions(kept, newest); });
-  prints.insert(prints.begin(), newest);
-  if (prints.size() > KeptPrints) prints.resize(KeptPrints);
-  TIniStore store(LastPrintPath(testPath));
-  TStrings sections;
-  store.ReadSections(sections);
-  for (const std::string& section : sections) store.EraseSection(section);
-  for (std::size_t i = 0; i < prints.size(); ++i) {
-    const std::string section = PrintSection(i);
-    store.WriteString(section, SeedKey, std::to_string(prints[i].Seed));
-    store.WriteString(section, VersionsKey, std::to_string(prints[i].Versions));
-    store.WriteString(section, ShuffleQuestionsKey, prints[i].ShuffleQuestions ? "1" : "0");
-    store.WriteString(section, ShuffleAnswersKey, prints[i].ShuffleAnswers ? "1" : "0");
-  }
-  store.UpdateFile();
 }
 
 std::vector<TOptions> RecentPrints(const std::string& testPath) {

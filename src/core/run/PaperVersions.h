@@ -44,6 +44,8 @@ struct TOptions {
   std::uint64_t Seed = 0;
   bool ShuffleQuestions = false;
   bool ShuffleAnswers = false;
+
+  bool operator==(const TOptions&) const = default;
 };
 
 // One question as a version prints it.
@@ -94,20 +96,16 @@ std::string_view ChoiceHint(const TPaperQuestion& question);
 // for one correct letter or none.
 std::string_view KeyRuleMark(const TPaperQuestion& question);
 
-// The options of a test's recent prints are kept beside it, in a small file
-// of its own ("TEST.QWT" -> "TEST.QWT.lastprint"), never in the test file,
-// so that grading the sheets starts from them and can tell sheets of an
-// earlier print.
+// Earlier programs kept the options of a test's recent prints beside it, in
+// a small file of its own ("TEST.QWT" -> "TEST.QWT.lastprint"): sections
+// PRINT1 (the newest) to PRINT8, each with SEED, VERSIONS, SHUFFLEQUESTIONS
+// and SHUFFLEANSWERS. Prints are recorded in the results store now; such a
+// file is only read, so that sheets of those prints can still be graded.
 inline constexpr std::size_t KeptPrints = 8;
 
 std::string LastPrintPath(const std::string& testPath);
 
-// Keeps options as the newest print of the test at testPath, before the
-// KeptPrints - 1 newest others (the same options kept once). Throws TIoError
-// naming the file when it cannot be read or written.
-void RememberPrint(const std::string& testPath, const TOptions& options);
-
-// The options of the test's recent prints, newest first; a print whose
+// The options of the prints kept beside the test, newest first; a print whose
 // record is damaged is left out. Throws TIoError when the file is there and
 // cannot be read.
 std::vector<TOptions> RecentPrints(const std::string& testPath);

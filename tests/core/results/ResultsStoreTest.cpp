@@ -223,5 +223,5 @@ TEST(ResultsStore, IsReadByTheSqlite3Program) {
                                 " SELECT a.student, t.file_name, SUM(an.mark), COUNT(*) FROM attempts a"
                                 " JOIN tests t ON t.id = a.test_id JOIN answers an ON an.attempt_id = a.id"
                                 " GROUP BY a.id, a.student, t.file_name;'");
-  EXPECT_EQ(out, "ok\n1\nRen\xC3\xA9|CH2.QWT|1|3\n");
+  EXPECT_EQ(out, "ok\n2\nRen\xC3\xA9|CH2.QWT|1|3\n");
 }

@@ -1,0 +1,194 @@
+#include "core/results/GradeSheets.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/storage/CodePage.h"
+#include "core/storage/FileInput.h"
+#include "core/storage/IniStore.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string FileName(const std::string& path) {
+  return fs::path(path).filename().string();
+}
+
+// Sheets typed with the wrong version letter, or printed without a shuffle,
+// fit the key of another version of the run (or the test's own order) far
+// better than their own.
+std::optional<std::string> WrongKeysWarning(std::string_view text, const TGradedSheets& graded,
+                                            const std::vector<QuestionRecord>& questions) {
+  std::vector<PaperVersions::TVersion> candidates = graded.Versions;
+  candidates.push_back(PaperVersions::Make(questions, {})[0]);
+  const Grading::TKeyCheck check = Grading::CheckKeys(text, graded.Versions, candidates);
+  if (!check.WrongKeys()) return std::nullopt;
+  const Grading::TStudentResult& sheet = graded.Results.Students[static_cast<std::size_t>(check.Sheet)];
+  const std::string key = static_cast<std::size_t>(check.Candidate) < graded.Versions.size()
+                              ? "version " + std::string(1, candidates[check.Candidate].Letter)
+                              : "the test's own order, nothing shuffled";
+  return std::to_string(check.FitElsewhere) + " of " + std::to_string(check.Sheets) +
+         " sheets score far better under another key than under the key of their own version: " + sheet.Name +
+         " scores " + std::to_string(check.OwnPercent) + "% as version " + std::string(1, sheet.Version) +
+         " and " + std::to_string(check.CandidatePercent) + "% under the key of " + key +
+         ". Check the version letters typed.";
+}
+
+std::string ChosenWords(const TGradedSheets& graded) {
+  return graded.Run ? PrintRuns::Describe(*graded.Run)
+                    : "the seed and options given (seed " + std::to_string(graded.Options.Seed) + ")";
+}
+
+}  // namespace
+
+TGradedSheets GradeSheets(std::string_view answersText, const std::string& testPath,
+                          const PaperVersions::TPaperTest& test, const PaperVersions::TOptions& options,
+                          const std::vector<TPrintRun>& runs) {
+  TGradedSheets graded;
+  graded.TestFile = FileName(testPath);
+  graded.Description = test.Description;
+  graded.Questions = TestSnapshots(test.Questions);
+  graded.Fingerprint = Fingerprint(graded.Questions);
+  graded.Options = options;
+  graded.Options.Versions = std::clamp(options.Versions, 1, PaperVersions::MaxVersions);
+  for (const TPrintRun& run : runs) {
+    if (run.Options == graded.Options) {
+      graded.Run = run;
+      break;
+    }
+  }
+  graded.Versions = PaperVersions::Make(test.Questions, graded.Options);
+  graded.Results = Grading::Grade(answersText, graded.Versions, test.PassPoint);
+
+  int asked = 0;
+  int right = 0;
+  for (const Grading::TStudentResult& student : graded.Results.Students) {
+    asked += student.Asked;
+    right += student.Right;
+  }
+  // Each other run marks the same sheets; the one with the most right answers
+  // is the better run when it is far ahead.
+  int bestRight = right;
+  for (const TPrintRun& run : runs) {
+    if (run.Options == graded.Options) continue;
+    const std::optional<int> under =
+        Grading::RightUnder(answersText, graded.Versions, PaperVersions::Make(test.Questions, run.Options));
+    if (under && *under > bestRight) {
+      bestRight = *under;
+      graded.BetterRun = run;
+    }
+  }
+  if (graded.BetterRun &&
+      Scoring::Percent(bestRight, asked) - Scoring::Percent(right, asked) < Grading::FarBelowPoints)
+    graded.BetterRun.reset();
+  if (graded.BetterRun) {
+    graded.Warnings.push_back(
+        "The sheets fit " + PrintRuns::Describe(*graded.BetterRun) + " far better than " +
+        ChosenWords(graded) + ": " + std::to_string(bestRight) + " of " + std::to_string(asked) +
+        " answers (" + std::to_string(Scoring::Percent(bestRight, asked)) + "%) are right there, against " +
+        std::to_string(right) + " (" + std::to_string(Scoring::Percent(right, asked)) +
+        "%) here. Grade them with the run they were printed in.");
+  } else if (const auto warning = WrongKeysWarning(answersText, graded, test.Questions)) {
+    graded.Warnings.push_back(*warning);
+  }
+  if (graded.Run && !graded.Run->Fingerprint.empty() && graded.Run->Fingerprint != graded.Fingerprint) {
+    graded.Warnings.push_back("The test was changed after " + PrintRuns::Describe(*graded.Run) +
+                              " was printed: the sheets are graded with its questions and keys as they "
+                              "are now.");
+  }
+  return graded;
+}
+
+TGradedSheets GradeAnswersFile(const std::string& answersPath, const std::string& testPath,
+                               const PaperVersions::TPaperTest& test, const PaperVersions::TOptions& options,
+                               const std::vector<TPrintRun>& runs) {
+  TInputFile input(answersPath);
+  const TFileBytes bytes = input.ReadRest(MaxStoreFileSize);
+  return GradeSheets(std::string_view(bytes.Data.get(), bytes.Size), testPath, test, options, runs);
+}
+
+namespace {
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// A name as the answers file holds it (UTF-8, or the code page) in code-page text.
+std::string CodePageName(const std::string& name) {
+  std::string checked = name;
+  if (!CodePage::RepairUtf8(checked).empty()) return name;
+  return CodePage::FromUtf8(name).Text;
+}
+
+std::string UpperAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+}  // namespace
+
+std::vector<std::pair<TAttempt, std::string>> GradedAttempts(const TGradedSheets& graded,
+                                                             TAttemptSource source, const std::string& when) {
+  const PaperVersions::TOptions& options = graded.Options;
+  // The run: the same sheet of the same run makes the same id, whoever
+  // grades it and when.
+  const std::string run = UpperAscii(graded.TestFile) + '\n' + std::to_string(options.Seed) + '\n' +
+                          std::to_string(options.Versions) + (options.ShuffleQuestions ? "Q" : "-") +
+                          (options.ShuffleAnswers ? "A" : "-");
+  std::vector<std::pair<TAttempt, std::string>> attempts;
+  for (const Grading::TStudentResult& student : graded.Results.Students) {
+    const PaperVersions::TVersion& version =
+        graded.Versions[static_cast<std::size_t>(*PaperVersions::VersionIndex(student.Version))];
+    TAttempt attempt;
+    attempt.TestFile = graded.TestFile;
+    attempt.Description = graded.Description;
+    attempt.Questions = graded.Questions;
+    attempt.Fingerprint = graded.Fingerprint;
+    const std::string name = CodePageName(student.Name);
+    (AllDigits(name) ? attempt.StudentNumber : attempt.Student) = name;
+    attempt.Source = source;
+    attempt.Version = student.Version;
+    attempt.Seed = std::to_string(options.Seed);
+    attempt.Started = when;
+    attempt.Ended = when;
+    std::string row = run + '\n' + name + '\n' + student.Version;
+    for (std::size_t q = 0; q < version.Questions.size() && q < student.Chosen.size(); ++q) {
+      const PaperVersions::TPaperQuestion& printed = version.Questions[q];
+      TAnsweredQuestion answered;
+      answered.Number = printed.Source + 1;
+      answered.Position = static_cast<int>(q) + 1;
+      for (int stored : printed.Answers) answered.ShownOrder += static_cast<char>('A' + stored);
+      answered.Chosen = student.Chosen[q];
+      attempt.Answered.push_back(std::move(answered));
+      row += '\n' + Scoring::LetterText(student.Chosen[q]);
+    }
+    attempt.Id = Digest128(row);
+    std::string contentId = "paper-" + attempt.Id;
+    attempts.emplace_back(std::move(attempt), std::move(contentId));
+  }
+  return attempts;
+}
+
+TRecordedGrades RecordGrades(const TGradedSheets& graded, const std::string& testPath, TAttemptSource source,
+                             const std::string& userDataFolder) {
+  TOpenedStore opened = OpenResultsStore(TestFolder(testPath), userDataFolder);
+  const auto attempts = GradedAttempts(graded, source, ResultsLocation::LocalTime("%Y-%m-%d %H:%M:%S"));
+  TRecordedGrades recorded;
+  recorded.Added = opened.Store->AddAll(attempts);
+  recorded.Known = static_cast<int>(attempts.size()) - recorded.Added;
+  recorded.StorePath = std::move(opened.Path);
+  recorded.Notices = std::move(opened.Notices);
+  return recorded;
+}
+
+std::string RecordedWords(const TRecordedGrades& recorded) {
+  std::string words = std::to_string(recorded.Added) +
+                      (recorded.Added == 1 ? " attempt was recorded in " : " attempts were recorded in ") +
+                      recorded.StorePath;
+  if (recorded.Known > 0)
+    words += "; " + std::to_string(recorded.Known) +
+             (recorded.Known == 1 ? " was there already" : " were there already");
+  return words + ".";
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/model/TestFile.h"
+#include "core/results/Attempt.h"
+#include "core/results/ResultsStore.h"
+#include "core/run/PaperVersions.h"
+
+// The paper runs of a folder's tests: each time a test is printed or saved as
+// PDF, what its versions were made with (seed, number of versions, shuffles)
+// and the test as it was, kept in the results store so that the sheets are
+// graded with exactly that later. Runs are numbered per test from 1.
+
+struct TPrintRun {
+  int Number = 0;           // per test, from 1; 0 for a print known only from a .lastprint file
+  std::string TestFile;     // the file's name without its folder, "CH2.QWT"
+  std::string Fingerprint;  // Fingerprint() of the test's questions when printed; empty when not known
+  PaperVersions::TOptions Options;
+  std::string Printed;  // "YYYY-MM-DD hh:mm:ss", local time; empty when not known
+
+  bool operator==(const TPrintRun&) const = default;
+};
+
+// A test's questions as the results keep them, numbered 1, 2, ... in the
+// order read; Fingerprint() of them names the test as it is.
+std::vector<TQuestionSnapshot> TestSnapshots(const std::vector<QuestionRecord>& questions);
+
+// The folder of the test at testPath: "." for a bare file name.
+std::string TestFolder(const std::string& testPath);
+
+namespace PrintRuns {
+
+// Records a run of testFile in one transaction and returns it with its
+// number, the next after the test's highest. A run of the same test (file
+// names compared without regard to ASCII case), fingerprint and options as a
+// recorded one is that run: it is returned and nothing is written. Throws
+// TIoError when the store cannot be written.
+TPrintRun Record(TResultsStore& store, const std::string& testFile, const std::string& fingerprint,
+                 const PaperVersions::TOptions& options, const std::string& printed);
+
+// The recorded runs of testFile, newest (highest number) first.
+std::vector<TPrintRun> List(TResultsStore& store, const std::string& testFile);
+
+// The runs to grade the sheets of the test at testPath with: recorded
+// (those of store, when there is one) newest first, then the prints an
+// earlier program kept beside the test that are not among them, numbered 0.
+// A .lastprint file that cannot be read adds nothing.
+std::vector<TPrintRun> Offered(TResultsStore* store, const std::string& testPath);
+
+// The runs offered for the test at testPath (see Offered), read from the
+// results store of its folder when one is there; a folder without a store
+// offers only earlier prints, and none is made. What opening the store said
+// is added to notices. Throws TIoError when the store is there and cannot
+// be opened.
+std::vector<TPrintRun> OfferedRuns(const std::string& testPath, std::vector<std::string>& notices,
+                                   const std::string& userDataFolder = ResultsLocation::UserDataFolder());
+
+// The recorded run of that number among runs; nothing when there is none.
+const TPrintRun* Find(const std::vector<TPrintRun>& runs, int number);
+
+// How messages name a run: "run 3 (printed 2026-12-08 10:15:00, seed 31,
+// 2 versions, questions and answers shuffled)"; a run known only from a
+// .lastprint file is "the earlier print (seed 31, ...)".
+std::string Describe(const TPrintRun& run);
+
+// "questions and answers shuffled", "questions shuffled", "answers
+// shuffled" or "nothing shuffled".
+std::string ShuffleWords(const PaperVersions::TOptions& options);
+
+}  // namespace PrintRuns
+
+// What printing the test at testPath recorded: the run, and where.
+struct TRecordedPrint {
+  TPrintRun Run;
+  std::string StorePath;
+  std::vector<std::string> Notices;  // what opening the store said (see OpenResultsStore)
+};
+
+// The one call after a test's pages were printed or saved: records a run of
+// the test at testPath, of questions as read, in the results store of its
+// folder, dated now. Throws TIoError when the store cannot be opened or
+// written; the pages are not the worse for it.
+TRecordedPrint RecordPrint(const std::string& testPath, const std::vector<QuestionRecord>& questions,
+                           const PaperVersions::TOptions& options,
+                           const std::string& userDataFolder = ResultsLocation::UserDataFolder());
