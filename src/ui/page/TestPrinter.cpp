@@ -15,6 +15,7 @@
 
 #include "core/run/MediaPath.h"
 #include "core/storage/AtomicFile.h"
+#include "ui/page/SheetPrinter.h"
 #include "ui/text/QtText.h"
 
 namespace {
@@ -82,10 +83,15 @@ public:
 
   qreal Mm(qreal mm) const { return mm * Millimetre; }
 
-  // Ends the current page (if any) and starts another for version.
-  void NewPage(const QString& version) {
+  // Ends the current page (if any) and starts a blank one.
+  void BlankPage() {
     if (Pages > 0) Device.newPage();
     ++Pages;
+  }
+
+  // Ends the current page (if any) and starts another for version.
+  void NewPage(const QString& version) {
+    BlankPage();
     Version = version;
     Painter.setPen(Qt::black);
     Painter.setFont(Bold);
@@ -228,7 +234,40 @@ void PrintGrid(TPageWriter& page, int count, int columns, qreal rowHeight, TCell
   }
 }
 
+SheetLayout::TPaper PaperOf(const QPagedPaintDevice& device) {
+  return device.pageLayout().pageSize().id() == QPageSize::Letter ? SheetLayout::TPaper::Letter
+                                                                  : SheetLayout::TPaper::A4;
+}
+
 }  // namespace
+
+std::vector<SheetLayout::TSheetPage> TTestPrinter::SheetPages(const PaperVersions::TVersion& version,
+                                                              SheetLayout::TPaper paper) const {
+  SheetLayout::TSheetCode run;
+  run.Fingerprint = Options.Fingerprint;
+  run.Seed = Options.Versions.Seed;
+  run.Versions = static_cast<int>(PaperVersionsMade.size());
+  run.ShuffleQuestions = Options.Versions.ShuffleQuestions;
+  run.ShuffleAnswers = Options.Versions.ShuffleAnswers;
+  run.Paper = paper;
+  run.StudentDigits = std::clamp(Options.StudentDigits, 0, SheetLayout::MaxStudentDigits);
+  return SheetLayout::LayVersion(version, run);
+}
+
+std::vector<SheetLayout::TSheetPage> TTestPrinter::Sheets(SheetLayout::TPaper paper) const {
+  std::vector<SheetLayout::TSheetPage> pages;
+  if (!Options.AnswerSheet) return pages;
+  for (const PaperVersions::TVersion& version : PaperVersionsMade) {
+    const auto sheets = SheetPages(version, paper);
+    pages.insert(pages.end(), sheets.begin(), sheets.end());
+  }
+  return pages;
+}
+
+SheetLayout::TPaper TTestPrinter::PdfPaper() {
+  return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? SheetLayout::TPaper::Letter
+                                                                    : SheetLayout::TPaper::A4;
+}
 
 TTestPrinter::TTestPrinter(const PaperVersions::TPaperTest& test, const TPrintOptions& options)
     : Test(test),
@@ -275,24 +314,11 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
       }
     }
     if (Options.AnswerSheet) {
-      page.NewPage(label);
-      page.Y += page.DrawText(page.Title, 0, page.Y, page.Width, QObject::tr("Answer sheet")) + page.Mm(3);
-      if (Options.Header) PrintNameLine(page);
-      const qreal box = page.Mm(5);
-      PrintGrid(
-          page, static_cast<int>(version.Questions.size()), 3, page.Mm(8), [&](int i, const QRectF& cell) {
-            painter.setFont(page.Body);
-            painter.drawText(QRectF(cell.x(), cell.y(), page.Mm(10), box), Qt::AlignRight | Qt::AlignVCenter,
-                             QStringLiteral("%1.").arg(i + 1));
-            painter.setFont(page.Small);
-            const auto answers = version.Questions[static_cast<std::size_t>(i)].Answers.size();
-            for (std::size_t a = 0; a < answers; ++a) {
-              const QRectF square(cell.x() + page.Mm(12) + static_cast<qreal>(a) * (box + page.Mm(1.5)),
-                                  cell.y(), box, box);
-              painter.drawRect(square);
-              painter.drawText(square, Qt::AlignCenter, QString(QChar(u'A' + static_cast<char16_t>(a))));
-            }
-          });
+      const QPointF margin = device.pageLayout().paintRect(QPageLayout::Point).topLeft();
+      for (const SheetLayout::TSheetPage& sheet : SheetPages(version, PaperOf(device))) {
+        page.BlankPage();
+        SheetPrinter::PaintPageAt(painter, sheet, page.Description, margin, device.logicalDpiX() / 72.0);
+      }
     }
   }
   if (Options.AnswerKeys) {
@@ -334,7 +360,7 @@ int TTestPrinter::WritePdf(const QString& path) const {
     writer.setResolution(300);
     writer.setTitle(Text(Test.Description));
     writer.setCreator(QStringLiteral("Quizwell Maker"));
-    const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    const bool letter = PdfPaper() == SheetLayout::TPaper::Letter;
     writer.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
                                      QPageLayout::Portrait, QMarginsF(18, 15, 18, 15),
                                      QPageLayout::Millimeter));

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "core/run/PaperVersions.h"
+#include "core/run/SheetLayout.h"
 
 class QPagedPaintDevice;
 
@@ -13,8 +14,14 @@ struct TPrintOptions {
   bool Questions = true;
   bool Header = true;  // a line for name, date and class on each version's first page
   bool BeginMessage = true;
-  bool AnswerSheet = false;  // a row of boxes per question, on its own pages per version
-  bool AnswerKeys = false;   // each version's key, on its own pages after all versions
+  // Machine-readable answer sheets, on their own pages per version: a row of
+  // boxes per question, StudentDigits columns of boxes for a student number
+  // (0 for none) and a QR code naming the test by Fingerprint (the results
+  // store's fingerprint of its questions) and the printed run.
+  bool AnswerSheet = false;
+  int StudentDigits = 0;
+  std::string Fingerprint;
+  bool AnswerKeys = false;  // each version's key, on its own pages after all versions
 };
 
 // Lays out a paper test onto any paged device (QPdfWriter, QPrinter). Every
@@ -29,12 +36,18 @@ public:
   // painted on.
   int Print(QPagedPaintDevice& device) const;
 
-  // Writes the pages as a PDF at path, on A4 or Letter as the locale
-  // measures. Returns the number of pages; 0 when the file cannot be written.
-  // The PDF goes to a temporary file first and replaces path only when whole.
+  // Writes the pages as a PDF at path, on PdfPaper(). Returns the number of pages; 0 when the file cannot be
+  // written. The PDF goes to a temporary file first and replaces path only when whole.
   int WritePdf(const QString& path) const;
 
   const std::vector<PaperVersions::TVersion>& Versions() const { return PaperVersionsMade; }
+
+  // A4 or Letter, as the locale measures.
+  static SheetLayout::TPaper PdfPaper();
+
+  // The answer sheets' pages of every version on paper, as Print paints them
+  // when the options ask for sheets; empty when they do not.
+  std::vector<SheetLayout::TSheetPage> Sheets(SheetLayout::TPaper paper) const;
 
   // The pictures the printed questions name that are not printed, one line
   // each: "question 3: the picture \MEDIA\PIC.BMP was not found" (or "cannot
@@ -44,6 +57,9 @@ public:
   QStringList MissingPictures() const;
 
 private:
+  std::vector<SheetLayout::TSheetPage> SheetPages(const PaperVersions::TVersion& version,
+                                                  SheetLayout::TPaper paper) const;
+
   const PaperVersions::TPaperTest& Test;
   TPrintOptions Options;
   std::vector<PaperVersions::TVersion> PaperVersionsMade;
