@@ -8,7 +8,7 @@ PACKAGES := cmake make g++ ccache libgtest-dev libbenchmark-dev qt6-base-dev lib
             libsimpleini-dev fonts-dejavu-core \
             libpugixml-dev libzip-dev pkgconf poppler-utils libxml2-utils \
             libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us python3 libcpp-httplib-dev \
-            libqrencode-dev libzxing-dev
+            libqrencode-dev libzxing-dev libopencv-dev libpoppler-cpp-dev
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
 .PHONY: deps build test run bench test-sanitize fuzz package package-check format-check
@@ -52,6 +52,7 @@ bench: deps
 	$(BUILD)-bench/bench/quizwell_results_bench
 	$(BUILD)-bench/bench/quizwell_classroom_load
 	$(BUILD)-bench/bench/quizwell_duplicates_bench
+	$(BUILD)-bench/bench/quizwell_scan_bench
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. One
 # test is left to the plain run: it uses up every file descriptor, and the
