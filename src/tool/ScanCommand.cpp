@@ -35,6 +35,8 @@ std::string ReviewPdf(const std::vector<Scan::TProblem>& problems) {
     QPainter painter(&writer);
     const QRect area = painter.viewport().adjusted(60, 60, -60, -60);
     int top = area.top();
+    if (problems.empty())
+      painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, "Every sheet was read: nothing to review.");
     for (const Scan::TProblem& problem : problems) {
       QImage crop;
       if (!problem.Crop.empty())
@@ -47,7 +49,8 @@ std::string ReviewPdf(const std::vector<Scan::TProblem>& problems) {
         top = area.top();
       }
       painter.drawText(QRect(area.left(), top, area.width(), 50), Qt::AlignLeft | Qt::TextWordWrap,
-                       QString::fromStdString(problem.Where + ": " + problem.Reason));
+                       QString::fromStdString(problem.Where.empty() ? problem.Reason
+                                                                    : problem.Where + ": " + problem.Reason));
       if (!crop.isNull()) painter.drawImage(QPoint(area.left(), top + 55), crop);
       top += height;
     }
@@ -105,15 +108,16 @@ int ScanCommand(TToolContext& context) {
     const std::string refused = Scan::ForEachPage(scan, [&](Scan::TScanPage&& page) {
       pages.push_back({page.Source, page.Page, Scan::ReadPage(page.Gray)});
     });
-    if (!refused.empty()) fileProblems.push_back({scan, refused, {}});
+    if (!refused.empty()) fileProblems.push_back({"", refused, {}});  // the reason names the file
   }
   Scan::TPile pile = Scan::Assemble(std::move(pages), expected);
   pile.Problems.insert(pile.Problems.begin(), fileProblems.begin(), fileProblems.end());
 
   for (const Scan::TProblem& problem : pile.Problems)
-    Report(context.Err, problem.Where + ": " + problem.Reason);
+    Report(context.Err, problem.Where.empty() ? problem.Reason : problem.Where + ": " + problem.Reason);
   const std::string answers = Scan::AnswersText(pile);
-  if (review && !pile.Problems.empty()) ReplaceFileAtomically(*review, ReviewPdf(pile.Problems));
+  // Written even when all is well, so an older review is never taken for this one.
+  if (review) ReplaceFileAtomically(*review, ReviewPdf(pile.Problems));
   if (output)
     ReplaceFileAtomically(*output, answers);
   else
