@@ -1,5 +1,4 @@
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,6 +12,7 @@
 #include "core/storage/IoError.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
+#include "tool/OffscreenGui.h"
 #include "tool/Tool.h"
 
 namespace {
@@ -20,11 +20,7 @@ namespace {
 // A page per problem: where and why, and the crop of the row or number
 // that is in doubt, large enough to read the marks.
 std::string ReviewPdf(const std::vector<Scan::TProblem>& problems) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "qwtool";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
+  const TOffscreenGui gui;
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
