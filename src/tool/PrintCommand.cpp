@@ -1,5 +1,8 @@
 #include <QGuiApplication>
 
+#include "core/results/RecordAttempt.h"
+#include "core/run/SheetLayout.h"
+#include "core/storage/AtomicFile.h"
 #include "core/storage/IoError.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
@@ -67,10 +70,31 @@ int PrintCommand(TToolContext& context) {
   }
   const auto versions = PaperOptions(context, true);
   if (!versions) return ExitTrouble;
+  const bool sheet = context.Arguments.Has("--sheet");
+  int digits = 0;
+  if (const auto text = context.Arguments.Value("--digits")) {
+    const auto count = PaperVersions::ParseSeed(*text);
+    if (!count || *count > SheetLayout::MaxStudentDigits) {
+      Report(context.Err, "--digits takes a number from 0 to " +
+                              std::to_string(SheetLayout::MaxStudentDigits) + ", not \"" + *text + "\"");
+      return ExitTrouble;
+    }
+    digits = static_cast<int>(*count);
+  }
+  const auto layout = context.Arguments.Value("--layout");
+  if ((layout || context.Arguments.Has("--digits")) && !sheet) {
+    Report(context.Err, "--digits and --layout describe answer sheets: add --sheet");
+    return ExitTrouble;
+  }
   const std::string& path = context.Arguments.Operands[0];
   RequireExistingFile(path);
   RequireFileDestination(*output);
   RequireOtherFile(path, *output);
+  if (layout) {
+    RequireFileDestination(*layout);
+    RequireOtherFile(path, *layout);
+    RequireOtherFile(*output, *layout);
+  }
   RequireTest(path);
   const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(path);
 
@@ -80,10 +104,15 @@ int PrintCommand(TToolContext& context) {
   TPrintOptions options;
   options.Versions = *versions;
   options.AnswerKeys = context.Arguments.Has("--key");
-  options.AnswerSheet = context.Arguments.Has("--sheet");
+  options.AnswerSheet = sheet;
+  options.StudentDigits = digits;
+  if (sheet) options.Fingerprint = TestFingerprint(test.Questions);
   const TTestPrinter printer(test, options);
   const int pages = printer.WritePdf(FromPath(*output));
   if (pages == 0) throw TIoError(*output, "Cannot write", "the PDF could not be made");
+  if (layout)
+    ReplaceFileAtomically(
+        *layout, SheetLayout::LayoutJson(printer.Sheets(TTestPrinter::PdfPaper()), printer.Versions()));
   context.Out << "Wrote " << *output << ": " << pages << " pages, " << options.Versions.Versions
               << (options.Versions.Versions == 1 ? " version" : " versions") << ", seed "
               << options.Versions.Seed << '\n';

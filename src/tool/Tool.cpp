@@ -161,7 +161,8 @@ const std::vector<TCommand>& Commands() {
        AnyNumber,
        CheckCommand},
       {"print",
-       "TEST -o OUT.pdf [--versions N] [--seed S] [--shuffle questions,answers] [--key] [--sheet]",
+       "TEST -o OUT.pdf [--versions N] [--seed S] [--shuffle questions,answers] [--key] "
+       "[--sheet [--digits N] [--layout LAYOUT.json]]",
        "write a paper test with its versions as PDF",
        "Writes TEST as a paper test into OUT.pdf, as the maker's Print Test does: versions A,\n"
        "B, ... (N of them, 1 to 26), each with its questions and their answers in an order\n"
@@ -171,8 +172,11 @@ const std::vector<TCommand>& Commands() {
        "OUT.pdf may not be TEST itself.\n\n"
        "  --shuffle questions,answers   shuffle the questions, the answers or both\n"
        "  --key    add each version's answer key, on its own pages\n"
-       "  --sheet  add an answer sheet per version, a row of boxes per question\n",
-       {"-o=", "--versions=", "--seed=", "--shuffle=", "--key", "--sheet"},
+       "  --sheet  add machine-readable answer sheets per version: a row of boxes per\n"
+       "           question, corner markers and a QR code naming the test and the run\n"
+       "  --digits N  N boxed digits for a student number on each sheet (0 to 12; 0)\n"
+       "  --layout LAYOUT.json  also write where every box of every sheet page lies\n",
+       {"-o=", "--versions=", "--seed=", "--shuffle=", "--key", "--sheet", "--digits=", "--layout="},
        1,
        1,
        PrintCommand},

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/results/RecordAttempt.h"
 #include "core/run/Grading.h"
+#include "core/run/SheetLayout.h"
 #include "core/storage/Csv.h"
 #include "support/TempDir.h"
 #include "tool/ToolRun.h"
@@ -27,11 +29,32 @@ TEST(PaperCommands, PrintWritesAPdfAndGradeMarksTheKeysOfItsVersions) {
   TTempDir dir;
   std::vector<QuestionRecord> questions;
   const std::string test = WriteTest(dir, questions);
-  const TToolResult printed = RunTool({"print", test, "-o", dir.File("T.pdf"), "--versions", "2", "--seed=9",
-                                       "--shuffle", "questions,answers", "--key", "--sheet"});
+  const TToolResult printed =
+      RunTool({"print", test, "-o", dir.File("T.pdf"), "--versions", "2", "--seed=9", "--shuffle",
+               "questions,answers", "--key", "--sheet", "--digits=4", "--layout", dir.File("T.json")});
   EXPECT_EQ(printed.ExitCode, 0) << printed.Err;
   EXPECT_EQ(printed.Out, "Wrote " + dir.File("T.pdf") + ": 6 pages, 2 versions, seed 9\n");
   EXPECT_EQ(ReadBytes(dir.File("T.pdf")).substr(0, 5), "%PDF-");
+  // The layout as another program reads it: a sheet page per version, each
+  // answer box with its printed and stored question, the student number's
+  // boxes, and the page's QR text naming this test and run.
+  const TToolResult layout =
+      RunProgram("/usr/bin/python3",
+                 {"-c",
+                  "import json, sys\n"
+                  "pages = json.load(open(sys.argv[1]))['pages']\n"
+                  "print(len(pages), sum(len(p['answers']) for p in pages), len(pages[0]['digits']))\n"
+                  "print(sorted({(a['printed'], a['stored']) for a in pages[0]['answers']}))\n"
+                  "print(pages[1]['qrText'])",
+                  dir.File("T.json")});
+  ASSERT_EQ(layout.ExitCode, 0) << layout.Err;
+  const std::size_t qr = layout.Out.find("QWS1");
+  EXPECT_EQ(layout.Out.substr(0, qr), "2 24 40\n[(1, 4), (2, 3), (3, 1), (4, 2)]\n");
+  const auto code = SheetLayout::Decode(layout.Out.substr(qr, layout.Out.size() - qr - 1));
+  ASSERT_TRUE(code);
+  EXPECT_EQ(code->Fingerprint, TestFingerprint(questions));
+  EXPECT_EQ(code->Seed, 9u);
+  EXPECT_EQ(code->Version, 'B');
 
   // Seed 9 prints version A as questions 4 BAC, 3 ACB, 1 ACB, 2 CAB and version
   // B as 2 CAB, 1 ACB, 3 ACB, 4 ABC (answers by their stored letters).
@@ -57,6 +80,10 @@ TEST(PaperCommands, RefuseBadOptionsAndBadRowsWithoutWritingAnything) {
        "qwtool: grade needs the --seed and --versions the tests were printed with\n"},
       {{"print", test, "-o", dir.File("T.pdf"), "--shuffle", "pages"},
        "qwtool: --shuffle takes questions, answers or both, not \"pages\"\n"},
+      {{"print", test, "-o", dir.File("T.pdf"), "--sheet", "--digits", "13"},
+       "qwtool: --digits takes a number from 0 to 12, not \"13\"\n"},
+      {{"print", test, "-o", dir.File("T.pdf"), "--layout", dir.File("T.json")},
+       "qwtool: --digits and --layout describe answer sheets: add --sheet\n"},
   };
   for (const auto& [arguments, message] : cases) {
     const TToolResult result = RunTool(arguments);

@@ -28,6 +28,13 @@ std::string NewAttemptId() {
   return text;
 }
 
+std::string TestFingerprint(const std::vector<QuestionRecord>& testQuestions) {
+  std::vector<TQuestionSnapshot> all;
+  for (std::size_t i = 0; i < testQuestions.size(); ++i)
+    all.push_back(SnapshotOf(testQuestions[i], static_cast<int>(i + 1)));
+  return Fingerprint(all);
+}
+
 TAttempt AttemptOfSession(const TTestSession& session, const std::string& testFile,
                           const std::string& description, const std::vector<QuestionRecord>& testQuestions,
                           const TTaker& taker, const std::string& started, const std::string& ended) {
@@ -35,10 +42,7 @@ TAttempt AttemptOfSession(const TTestSession& session, const std::string& testFi
   attempt.Id = NewAttemptId();
   attempt.TestFile = testFile;
   attempt.Description = description;
-  std::vector<TQuestionSnapshot> all;
-  for (std::size_t i = 0; i < testQuestions.size(); ++i)
-    all.push_back(SnapshotOf(testQuestions[i], static_cast<int>(i + 1)));
-  attempt.Fingerprint = Fingerprint(all);
+  attempt.Fingerprint = TestFingerprint(testQuestions);
   attempt.Student = taker.Student;
   attempt.StudentNumber = taker.StudentNumber;
   attempt.Class = taker.Class;

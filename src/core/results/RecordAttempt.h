@@ -15,6 +15,10 @@ class TTestSession;
 // the file (1-based).
 TQuestionSnapshot SnapshotOf(const QuestionRecord& question, int number);
 
+// The Fingerprint of a whole test, its questions in file order: how an
+// attempt and a printed answer sheet name the test as it was.
+std::string TestFingerprint(const std::vector<QuestionRecord>& testQuestions);
+
 // Who took the test and where.
 struct TTaker {
   std::string Student;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 
 namespace SheetLayout {
 
@@ -100,40 +101,43 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
   }
 }
 
-// Answer counts run-length coded, so a long page keeps a small code:
-// "4x12.3.4x7" is twelve fours, a three and seven fours.
+// Answer counts a digit per question, a run of three or more written as the
+// digit, 'x', its length and '.', so a long page keeps a small code:
+// "4x12.34x7." is twelve fours, a three and seven fours.
 std::string EncodeCounts(const std::string& counts) {
   std::string text;
   for (std::size_t i = 0; i < counts.size();) {
     std::size_t run = 1;
     while (i + run < counts.size() && counts[i + run] == counts[i]) ++run;
-    if (!text.empty()) text += '.';
-    text += counts[i];
-    if (run > 1) text += 'x' + std::to_string(run);
+    if (run >= 3) {
+      text += counts[i] + ("x" + std::to_string(run)) + '.';
+    } else {
+      text.append(run, counts[i]);
+    }
     i += run;
   }
   return text;
 }
 
-// Only the form EncodeCounts writes: no run of one, no two runs of a count.
+// Only the form EncodeCounts writes, and no more than limit counts.
 std::optional<std::string> DecodeCounts(std::string_view text, std::size_t limit) {
   std::string counts;
-  if (text.empty()) return counts;
-  char previous = 0;
-  for (const std::string_view run : Split(text, '.')) {
-    if (run.empty() || run[0] < '0' || run[0] > char('0' + MaxAnswers) || run[0] == previous)
-      return std::nullopt;
+  for (std::size_t i = 0; i < text.size();) {
+    const char count = text[i++];
+    if (count < '0' || count > char('0' + MaxAnswers)) return std::nullopt;
     std::size_t length = 1;
-    if (run.size() > 1) {
-      if (run[1] != 'x') return std::nullopt;
-      const auto value = NumberIn(run.substr(2), 2, static_cast<int>(limit));
+    if (i < text.size() && text[i] == 'x') {
+      const std::size_t end = text.find('.', i);
+      if (end == std::string_view::npos) return std::nullopt;
+      const auto value = NumberIn(text.substr(i + 1, end - i - 1), 3, static_cast<int>(limit));
       if (!value) return std::nullopt;
       length = static_cast<std::size_t>(*value);
+      i = end + 1;
     }
     if (counts.size() + length > limit) return std::nullopt;
-    counts.append(length, run[0]);
-    previous = run[0];
+    counts.append(length, count);
   }
+  if (EncodeCounts(counts) != text) return std::nullopt;
   return counts;
 }
 
@@ -294,6 +298,78 @@ std::vector<TSheetPage> LayVersion(const PaperVersions::TVersion& version, const
     pages.push_back(Lay(code));
   }
   return pages;
+}
+
+namespace {
+
+std::string Points(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  return text;
+}
+
+std::string BoxJson(const TBox& box) {
+  return "\"x\": " + Points(box.X) + ", \"y\": " + Points(box.Y) + ", \"width\": " + Points(box.Width) +
+         ", \"height\": " + Points(box.Height);
+}
+
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+}  // namespace
+
+std::string LayoutJson(const std::vector<TSheetPage>& pages,
+                       const std::vector<PaperVersions::TVersion>& versions) {
+  std::string json = "{\n  \"unit\": \"pt\",\n  \"pages\": [";
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    const TSheetPage& page = pages[p];
+    const TSheetCode& code = page.Code;
+    const PaperVersions::TVersion* version = nullptr;
+    for (const PaperVersions::TVersion& candidate : versions)
+      if (candidate.Letter == code.Version) version = &candidate;
+    json += p ? ",\n    {" : "\n    {";
+    json += "\n      \"version\": \"" + std::string(1, code.Version) +
+            "\", \"page\": " + std::to_string(code.Page) + ", \"pages\": " + std::to_string(code.Pages) +
+            ", \"sheet\": " + std::to_string(code.Sheet) + ",\n      \"paper\": \"" +
+            (code.Paper == TPaper::Letter ? "Letter" : "A4") + "\", \"width\": " + Points(page.Width) +
+            ", \"height\": " + Points(page.Height) + ",\n      \"qrText\": " + Quoted(Encode(code)) +
+            ",\n      \"qr\": {" + BoxJson(page.Qr) + "},\n      \"name\": {" + BoxJson(page.Name) +
+            "},\n      \"markers\": [";
+    for (std::size_t m = 0; m < page.Markers.size(); ++m)
+      json += (m ? ", {" : "{") + BoxJson(page.Markers[m]) + "}";
+    json += "],\n      \"answers\": [";
+    for (std::size_t a = 0; a < page.Answers.size(); ++a) {
+      const TAnswerBox& answer = page.Answers[a];
+      json += (a ? ",\n        {" : "\n        {");
+      json += "\"printed\": " + std::to_string(answer.Printed);
+      const auto index = static_cast<std::size_t>(answer.Printed - 1);
+      const auto letter = static_cast<std::size_t>(answer.Letter - 'A');
+      if (version && index < version->Questions.size()) {
+        const PaperVersions::TPaperQuestion& question = version->Questions[index];
+        json += ", \"stored\": " + std::to_string(question.Source + 1);
+        if (letter < question.Answers.size())
+          json += ", \"storedLetter\": \"" +
+                  std::string(1, static_cast<char>('A' + question.Answers[letter])) + "\"";
+      }
+      json += ", \"letter\": \"" + std::string(1, answer.Letter) + "\", " + BoxJson(answer.Box) + "}";
+    }
+    json += page.Answers.empty() ? "],\n      \"digits\": [" : "\n      ],\n      \"digits\": [";
+    for (std::size_t d = 0; d < page.Digits.size(); ++d) {
+      const TDigitBox& digit = page.Digits[d];
+      json += (d ? ",\n        {" : "\n        {");
+      json += "\"column\": " + std::to_string(digit.Column) + ", \"digit\": " + std::to_string(digit.Digit) +
+              ", " + BoxJson(digit.Box) + "}";
+    }
+    json += page.Digits.empty() ? "]\n    }" : "\n      ]\n    }";
+  }
+  json += pages.empty() ? "]\n}\n" : "\n  ]\n}\n";
+  return json;
 }
 
 }  // namespace SheetLayout

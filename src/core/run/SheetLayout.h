@@ -98,4 +98,12 @@ TSheetPage Lay(const TSheetCode& code);
 // many rows as fit. run carries the fingerprint and the printed run.
 std::vector<TSheetPage> LayVersion(const PaperVersions::TVersion& version, const TSheetCode& run);
 
+// The layout file: every page of pages as one JSON object (UTF-8, LF line
+// ends), each box by its centre and size in points, each answer box with its
+// question's printed and stored numbers (1-based) and its printed and stored
+// letters, looked up in versions by the page's version letter. A page whose
+// version is not among versions lists its answers without stored ones.
+std::string LayoutJson(const std::vector<TSheetPage>& pages,
+                       const std::vector<PaperVersions::TVersion>& versions);
+
 }  // namespace SheetLayout

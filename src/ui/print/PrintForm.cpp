@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/results/RecordAttempt.h"
 #include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
@@ -81,6 +82,21 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   HeaderCheck = AddCheck(include, "HeaderCheck", QStringLiteral("A name, date and c&lass line"), true);
   BeginMessageCheck = AddCheck(include, "BeginMessageCheck", QStringLiteral("The &begin message"), true);
   SheetCheck = AddCheck(include, "SheetCheck", QStringLiteral("An answer s&heet for each version"), false);
+  SheetCheck->setToolTip(
+      QStringLiteral("Sheets the scanner reads: a box per answer, corner marks and a QR code"));
+  auto* digitsRow = new QHBoxLayout;
+  DigitsSpin = new QSpinBox;
+  DigitsSpin->setObjectName(QStringLiteral("DigitsSpin"));
+  DigitsSpin->setRange(0, SheetLayout::MaxStudentDigits);
+  DigitsSpin->setToolTip(QStringLiteral("Columns of boxes for a student number; 0 for none"));
+  DigitsSpin->setEnabled(false);
+  auto* digitsLabel = new QLabel(QStringLiteral("Student nu&mber digits:"));
+  digitsLabel->setBuddy(DigitsSpin);
+  digitsRow->addSpacing(20);
+  digitsRow->addWidget(digitsLabel);
+  digitsRow->addWidget(DigitsSpin);
+  digitsRow->addStretch();
+  include->addLayout(digitsRow);
   KeysCheck = AddCheck(include, "KeysCheck", QStringLiteral("The answer &keys, on their own pages"), true);
 
   auto* buttons = new QDialogButtonBox;
@@ -102,6 +118,7 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   connect(preview, &QPushButton::clicked, this, &TPrintForm::PreviewButtonClick);
   connect(pdf, &QPushButton::clicked, this, &TPrintForm::PdfButtonClick);
   connect(newSeed, &QPushButton::clicked, this, &TPrintForm::NewSeedButtonClick);
+  connect(SheetCheck, &QCheckBox::toggled, DigitsSpin, &QWidget::setEnabled);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -120,6 +137,10 @@ std::optional<TPrintOptions> TPrintForm::Options() {
   options.Header = HeaderCheck->isChecked();
   options.BeginMessage = BeginMessageCheck->isChecked();
   options.AnswerSheet = SheetCheck->isChecked();
+  if (options.AnswerSheet) {
+    options.StudentDigits = DigitsSpin->value();
+    options.Fingerprint = TestFingerprint(Test.Questions);
+  }
   options.AnswerKeys = KeysCheck->isChecked();
   return options;
 }

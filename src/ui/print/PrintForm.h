@@ -49,5 +49,6 @@ private:
   QCheckBox* HeaderCheck;
   QCheckBox* BeginMessageCheck;
   QCheckBox* SheetCheck;
+  QSpinBox* DigitsSpin;
   QCheckBox* KeysCheck;
 };

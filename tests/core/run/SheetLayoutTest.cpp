@@ -49,7 +49,7 @@ double Gap(const TBox& a, const TBox& b) {
 TEST(SheetLayout, CodeReadsBackAsWrittenInItsPinnedForm) {
   const TSheetCode code = SampleCode();
   EXPECT_EQ(Encode(code),
-            "QWS1;0123456789abcdef0123456789abcdef;123456789012345678;4;Q;C;1/2;17;A4;8;1;4x4.3.4x5.2");
+            "QWS1;0123456789abcdef0123456789abcdef;123456789012345678;4;Q;C;1/2;17;A4;8;1;4x4.34x5.2");
   TSheetCode plain;
   plain.Fingerprint = std::string(32, 'f');
   for (TSheetCode variant : {code, plain}) {
@@ -89,10 +89,12 @@ TEST(SheetLayout, DecodeRefusesWhatEncodeDoesNotWrite) {
       with(";A4;", ";A5;"),
       with(";A4;8;", ";A4;13;"),
       with(";1;4x4", ";0;4x4"),
-      with("4x4.3", "4x4.4"),  // two runs of one count
-      with("4x4.3", "4x4.3x1"),
-      with("4x4.3", "4x4.7"),  // more boxes than letters
+      with("4x4.3", "4x4.4"),    // a run not written as one
+      with("4x4.3", "4x2.443"),  // nor a run of two written as a run
+      with("4x4.3", "4x4.7"),    // more boxes than letters
       with("4x4.3", "4x4.-3"),
+      with("4x4.3", "4x4x3"),
+      with("4x4.3", "4x4"),
       with("4x4.3", "4x400.3"),  // more rows than the page holds
       with("123456789012345678", "1234567890123456789"),
   };

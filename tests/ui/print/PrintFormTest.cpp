@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include "PaperFixture.h"
+#include "core/results/RecordAttempt.h"
 #include "core/run/Grading.h"
 #include "core/storage/Csv.h"
 #include "support/ScriptedDialogs.h"
@@ -49,6 +50,24 @@ TEST_F(PaperForms, PrintFormStartsFromUsefulDefaultsAndSavesThePdfItShows) {
   Dialogs.ExpectMessage(TMessageKind::Error,
                         QStringLiteral("The seed must be a whole number of up to 18 digits."));
   Click(form, "PdfButton");
+}
+
+TEST_F(PaperForms, PrintFormAsksForTheStudentNumbersDigitsOfItsSheets) {
+  PaperVersions::TPaperTest test = WriteTest(4);
+  const std::string fingerprint = TestFingerprint(test.Questions);
+  TPrintForm form(std::move(test), QString::fromStdString(TestPath), Dialogs);
+  auto* digits = Child<QSpinBox>(form, "DigitsSpin");
+  EXPECT_FALSE(digits->isEnabled());
+  EXPECT_EQ(digits->value(), 0);
+  EXPECT_EQ(digits->maximum(), SheetLayout::MaxStudentDigits);
+  Child<QCheckBox>(form, "SheetCheck")->setChecked(true);
+  ASSERT_TRUE(digits->isEnabled());
+  digits->setValue(6);
+  const auto options = form.Options();
+  ASSERT_TRUE(options);
+  EXPECT_TRUE(options->AnswerSheet);
+  EXPECT_EQ(options->StudentDigits, 6);
+  EXPECT_EQ(options->Fingerprint, fingerprint);
 }
 
 TEST_F(PaperForms, GradeFormShowsResultsSavesThemAndNamesTheBadCell) {
