@@ -51,7 +51,7 @@ double Distance(TPoint a, TPoint b) {
 // corner of the image and no farther from it than a quarter of the diagonal.
 TCorners FindCorners(const cv::Mat& binary, double expectedSide) {
   std::vector<std::vector<cv::Point>> contours;
-  cv::findContours(binary, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
+  cv::findContours(binary, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
   const double expected = expectedSide * expectedSide;
   std::vector<TMarker> found;
   for (const auto& contour : contours) {

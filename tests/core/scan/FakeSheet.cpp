@@ -183,10 +183,10 @@ cv::Mat Make(const SheetLayout::TSheetPage& page, const std::vector<TMark>& mark
     cv::warpPerspective(image, image, cv::getPerspectiveTransform(from, to), image.size(), cv::INTER_LINEAR,
                         cv::BORDER_CONSTANT, cv::Scalar(120));
   }
-  if (degrade.DarkBorder) {
+  if (degrade.DarkBorder) {  // the lid's dark edge all round the page
     const int band = int(0.012 * image.cols);
-    cv::rectangle(image, cv::Rect(0, 0, band, image.rows), cv::Scalar(40), cv::FILLED);
-    cv::rectangle(image, cv::Rect(0, image.rows - band, image.cols, band), cv::Scalar(60), cv::FILLED);
+    cv::rectangle(image, cv::Rect(band / 2, band / 2, image.cols - band, image.rows - band), cv::Scalar(40),
+                  band);
   }
   if (degrade.Blur > 0) cv::GaussianBlur(image, image, cv::Size(), degrade.Blur);
   if (degrade.Noise > 0) {
