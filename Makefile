@@ -53,6 +53,7 @@ bench: deps
 	$(BUILD)-bench/bench/quizwell_classroom_load
 	$(BUILD)-bench/bench/quizwell_duplicates_bench
 	$(BUILD)-bench/bench/quizwell_scan_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_scan_printed_bench
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. One
 # test is left to the plain run: it uses up every file descriptor, and the
