@@ -78,7 +78,12 @@ int main(int argc, char** argv) {
         const bool meant = generated.AnswerMarked[box], ambiguous = generated.AnswerAmbiguous[box];
         const bool read = state == Scan::TBoxState::Marked;
         if ((state != Scan::TBoxState::Doubtful && read == meant) || (ambiguous && row.Doubtful)) ++right;
-        if (!row.Doubtful && state != Scan::TBoxState::Doubtful && read != meant && !ambiguous) ++silent;
+        if (!row.Doubtful && state != Scan::TBoxState::Doubtful && read != meant) {
+          ++silent;
+          if (std::getenv("QUIZWELL_SCAN_DUMP"))
+            std::printf("silent: page %d question %d box %zu mark %d darkness %.2f meant %d\n", n,
+                        row.Printed, box, int(marks.Answers[box]), darkness, int(meant));
+        }
         ++box;
       }
     }

@@ -173,6 +173,38 @@ double RawDarkness(const cv::Mat& image, const cv::Matx33d& h, const SheetLayout
   return std::clamp((levels.Paper - mean) / (levels.Paper - levels.Ink), 0.0, 1.0);
 }
 
+// Whether there is ink in the gaps between a row's boxes and after its last
+// one, where a circle drawn round a box passes and nothing is printed.
+template <typename TAdjust>
+bool InkBetweenBoxes(const cv::Mat& image, const cv::Matx33d& h,
+                     const std::vector<SheetLayout::TAnswerBox>& boxes, std::size_t begin, std::size_t end,
+                     const TLevels& levels, const TAdjust& adjusted) {
+  if (end - begin < 2) return false;
+  const double gap = boxes[begin + 1].Box.X - boxes[begin].Box.X;  // the pitch of the row
+  const auto inked = [&](const SheetLayout::TBox& strip) {
+    const TPoint centre = Apply(h, Centre(strip));
+    const double across = SideOf(h, SheetLayout::TBox{strip.X, strip.Y, strip.Width, strip.Width});
+    const double down = SideOf(h, SheetLayout::TBox{strip.X, strip.Y, strip.Height, strip.Height});
+    cv::Rect rect(int(std::lround(centre.x - across / 2)), int(std::lround(centre.y - down / 2)),
+                  std::max(1, int(std::lround(across))), std::max(1, int(std::lround(down))));
+    rect &= cv::Rect(0, 0, image.cols, image.rows);
+    if (rect.area() == 0) return false;
+    const double mean = cv::mean(image(rect))[0];
+    return adjusted(std::clamp((levels.Paper - mean) / (levels.Paper - levels.Ink), 0.0, 1.0)) >= 0.25;
+  };
+  for (std::size_t k = begin; k < end; ++k) {
+    const SheetLayout::TBox& box = boxes[k].Box;
+    const double thin = 0.25 * (gap - box.Width);
+    // Right of the box, and above and below it (rows are about as far apart
+    // as boxes).
+    if (inked({box.X + gap / 2, box.Y, thin, 0.6 * box.Height}) ||
+        inked({box.X, box.Y - gap / 2, 0.6 * box.Width, thin}) ||
+        inked({box.X, box.Y + gap / 2, 0.6 * box.Width, thin}))
+      return true;
+  }
+  return false;
+}
+
 cv::Mat CropOf(const cv::Mat& image, const cv::Matx33d& h, double left, double top, double right,
                double bottom) {
   std::vector<cv::Point2f> corners;
@@ -347,7 +379,12 @@ TPageReading ReadPage(const cv::Mat& input) try {
         ++doubtful;
       }
     }
-    if (doubtful > 0) {
+    if (doubtful == 0 && InkBetweenBoxes(work, best, layout.Answers, begin, next, levels, adjusted)) {
+      // A circle round a box undoes the row's other marks: only a reader can
+      // tell which letter the student meant.
+      row.Doubtful = true;
+      row.Reason = "marks between the boxes (a circled box?)";
+    } else if (doubtful > 0) {
       row.Doubtful = true;
       row.Reason = doubtful == 1 ? "a box neither blank nor marked" : "boxes neither blank nor marked";
     } else if (marked > 1) {

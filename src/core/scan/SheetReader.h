@@ -15,7 +15,7 @@ namespace Scan {
 // Darkness of a box's inside, from 0 (the paper) to 1 (the markers' ink).
 // Below BlankBelow a box is blank, from MarkedFrom on it is marked, between
 // the two it is doubtful.
-inline constexpr double BlankBelow = 0.22;
+inline constexpr double BlankBelow = 0.12;
 inline constexpr double MarkedFrom = 0.50;
 
 enum class TBoxState { Blank, Marked, Doubtful };

@@ -63,7 +63,7 @@ void FillBox(cv::Mat& image, const SheetLayout::TBox& box, double k, TFill fill,
       rect(0.9, 175);
       break;
     case TFill::Erased:
-      rect(0.9, 218);
+      rect(0.9, 205);
       break;
     case TFill::Half:
       cv::rectangle(image, cv::Point(r.x, r.y), cv::Point(int(c.x), r.y + r.height), cv::Scalar(30),

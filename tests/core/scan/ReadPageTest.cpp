@@ -88,12 +88,12 @@ TEST_F(ReadPage, DoubtfulRowsAreFlaggedWithTheirReasonNeverGuessed) {
   auto marks = FakeSheet::Answering(Page, Answers, Number);
   marks.push_back({3, 'A', TFill::Full});  // question 3 also has C: two marks
   marks[0].Fill = TFill::Light;            // question 1: light pencil
-  marks[1].Fill = TFill::Erased;           // question 2: rubbed out, so blank
+  marks[1].Fill = TFill::Erased;           // question 2: rubbed out, still grey
   const auto reading = Read(marks, {});
   ASSERT_TRUE(reading.Read) << reading.Problem;
   EXPECT_TRUE(reading.Rows[0].Doubtful);
   EXPECT_EQ(reading.Rows[0].Reason, "a box neither blank nor marked");
-  EXPECT_FALSE(reading.Rows[1].Doubtful);
+  EXPECT_TRUE(reading.Rows[1].Doubtful);
   EXPECT_EQ(reading.Rows[1].Letters, "");
   EXPECT_TRUE(reading.Rows[2].Doubtful);
   EXPECT_EQ(reading.Rows[2].Reason, "more than one box marked");
