@@ -8,7 +8,8 @@ PACKAGES := cmake make g++ ccache libgtest-dev libbenchmark-dev qt6-base-dev lib
             libsimpleini-dev fonts-dejavu-core \
             libpugixml-dev libzip-dev pkgconf poppler-utils libxml2-utils \
             libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us python3 libcpp-httplib-dev \
-            libqrencode-dev libzxing-dev chromium libopencv-dev postgresql libpq-dev
+            libqrencode-dev libzxing-dev chromium libopencv-dev libpoppler-cpp-dev \
+            postgresql libpq-dev
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
 .PHONY: deps build test run bench test-sanitize fuzz package package-check format-check
@@ -57,6 +58,8 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_results_screen_bench
 	$(BUILD)-bench/bench/quizwell_classroom_load
 	$(BUILD)-bench/bench/quizwell_duplicates_bench
+	$(BUILD)-bench/bench/quizwell_scan_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_scan_printed_bench
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer. One
 # test is left to the plain run: it uses up every file descriptor, and the

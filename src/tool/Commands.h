@@ -12,6 +12,7 @@ int EncryptCommand(TToolContext& context);
 int CheckCommand(TToolContext& context);
 int PrintCommand(TToolContext& context);
 int GradeCommand(TToolContext& context);
+int ScanCommand(TToolContext& context);
 int ImportCommand(TToolContext& context);
 int ExportCommand(TToolContext& context);
 

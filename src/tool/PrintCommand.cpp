@@ -7,6 +7,7 @@
 #include "core/storage/IoError.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
+#include "tool/OffscreenGui.h"
 #include "tool/PaperOptions.h"
 #include "ui/page/TestPrinter.h"
 #include "ui/text/QtText.h"
@@ -114,13 +115,8 @@ int PrintCommand(TToolContext& context) {
   RequireTest(path);
   const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(path);
 
-  // Pages are laid out by Qt's painter, which needs a GUI application; no
-  // display is needed, so the offscreen platform serves unless one is set.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "qwtool";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
+  // Pages are laid out by Qt's painter, which needs a GUI application.
+  const TOffscreenGui gui;
 
   TPrintOptions options;
   options.Versions = *versions;

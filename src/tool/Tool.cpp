@@ -199,6 +199,24 @@ const std::vector<TCommand>& Commands() {
        2,
        2,
        GradeCommand},
+      {"scan",
+       "SCANS... [-o ANSWERS.csv] [--review REVIEW.pdf] [--test TEST [--record]]",
+       "read scanned answer sheets into an answers file",
+       "Reads the answer sheets in SCANS (PDF files, every page, and PNG, JPEG or TIFF\n"
+       "images; pages in any order, upside down or turned a little) and writes the answers\n"
+       "file grade reads to ANSWERS.csv or standard output: a row per sheet, named by its\n"
+       "student number (or its page when it has none), its version and the letters marked.\n"
+       "Nothing is guessed: a box neither blank nor marked, a row with two marks, a page\n"
+       "without readable markers or QR code, a sheet of another test or print, and two sheets\n"
+       "with one student number are named on standard error and left out, with exit\n"
+       "status 1.\n\n"
+       "  --review REVIEW.pdf  write each doubtful row's picture, to decide by eye\n"
+       "  --test TEST          check the sheets against TEST and its recorded prints\n"
+       "  --record             grade the sheets read and record them in the results store\n",
+       {"-o=", "--review=", "--test=", "--record"},
+       1,
+       AnyNumber,
+       ScanCommand},
       {"import",
        "FORMAT SOURCE TEST [--force]",
        "make a test of the questions of another quiz system",

@@ -1,0 +1,203 @@
+#include "core/scan/ScanInput.h"
+
+#include <poppler/cpp/poppler-document.h>
+#include <poppler/cpp/poppler-global.h>
+#include <poppler/cpp/poppler-page-renderer.h>
+#include <poppler/cpp/poppler-page.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <opencv2/imgcodecs.hpp>
+#include <opencv2/imgproc.hpp>
+#include <vector>
+
+#include "core/storage/IoError.h"
+
+namespace Scan {
+namespace {
+
+std::uint32_t Big32(std::string_view b, std::size_t at) {
+  if (at + 4 > b.size()) return 0;
+  return (std::uint32_t(std::uint8_t(b[at])) << 24) | (std::uint32_t(std::uint8_t(b[at + 1])) << 16) |
+         (std::uint32_t(std::uint8_t(b[at + 2])) << 8) | std::uint32_t(std::uint8_t(b[at + 3]));
+}
+
+std::uint32_t Read16(std::string_view b, std::size_t at, bool little) {
+  if (at + 2 > b.size()) return 0;
+  const auto lo = std::uint8_t(b[at + (little ? 0 : 1)]), hi = std::uint8_t(b[at + (little ? 1 : 0)]);
+  return std::uint32_t(hi) << 8 | lo;
+}
+
+std::uint32_t Read32(std::string_view b, std::size_t at, bool little) {
+  if (at + 4 > b.size()) return 0;
+  return little ? (Read16(b, at + 2, true) << 16 | Read16(b, at, true))
+                : (Read16(b, at, false) << 16 | Read16(b, at + 2, false));
+}
+
+std::optional<TPixelSize> JpegSize(std::string_view b) {
+  std::size_t at = 2;
+  while (at + 9 < b.size()) {
+    if (std::uint8_t(b[at]) != 0xFF) return std::nullopt;
+    const std::uint8_t marker = std::uint8_t(b[at + 1]);
+    if (marker == 0xFF) {  // fill byte
+      ++at;
+      continue;
+    }
+    if (marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+      at += 2;
+      continue;
+    }
+    const std::size_t length = Read16(b, at + 2, false);
+    const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+    if (frame) return TPixelSize{Read16(b, at + 7, false), Read16(b, at + 5, false)};
+    if (length < 2) return std::nullopt;
+    at += 2 + length;
+  }
+  return std::nullopt;
+}
+
+std::optional<TPixelSize> TiffSize(std::string_view b) {
+  const bool little = b[0] == 'I';
+  const std::size_t ifd = Read32(b, 4, little);
+  if (ifd == 0 || ifd + 2 > b.size()) return std::nullopt;
+  const std::size_t entries = Read16(b, ifd, little);
+  TPixelSize size;
+  for (std::size_t i = 0; i < entries; ++i) {
+    const std::size_t e = ifd + 2 + i * 12;
+    if (e + 12 > b.size()) return std::nullopt;
+    const std::uint32_t tag = Read16(b, e, little), type = Read16(b, e + 2, little);
+    const std::uint32_t value = type == 3 ? Read16(b, e + 8, little) : Read32(b, e + 8, little);
+    if (tag == 256) size.Width = value;
+    if (tag == 257) size.Height = value;
+  }
+  if (size.Width == 0 || size.Height == 0) return std::nullopt;
+  return size;
+}
+
+std::string Named(const std::string& path, const std::string& what) {
+  return "\"" + path + "\": " + what;
+}
+
+std::string TooBig(const std::string& path, std::int64_t w, std::int64_t h) {
+  return Named(path, "the image is " + std::to_string(w) + " x " + std::to_string(h) +
+                         " pixels, more than a scanned page needs (at most " +
+                         std::to_string(MaxPixels / 1'000'000) + " million pixels); scan it at 300 dpi");
+}
+
+std::string TooSmall(const std::string& path, int w, int h) {
+  return Named(path, "the image is " + std::to_string(w) + " x " + std::to_string(h) +
+                         " pixels, too small to hold an answer sheet; scan it at 150 dpi or more");
+}
+
+void Quiet(const std::string&, void*) {}
+
+std::string ReadPdf(const std::string& path, std::vector<char>& bytes,
+                    const std::function<void(TScanPage&&)>& onPage) {
+  poppler::set_debug_error_function(Quiet, nullptr);
+  std::unique_ptr<poppler::document> document(
+      poppler::document::load_from_raw_data(bytes.data(), int(bytes.size())));
+  if (!document) return Named(path, "not a readable PDF file (it is damaged or not a PDF at all)");
+  if (document->is_locked()) return Named(path, "the PDF is protected by a password");
+  const int pages = document->pages();
+  if (pages <= 0) return Named(path, "the PDF has no pages");
+  if (pages > MaxPdfPages)
+    return Named(path, "the PDF has " + std::to_string(pages) + " pages, more than the " +
+                           std::to_string(MaxPdfPages) + " one scan may hold; split the pile");
+  poppler::page_renderer renderer;
+  renderer.set_render_hint(poppler::page_renderer::antialiasing, true);
+  renderer.set_image_format(poppler::image::format_gray8);
+  for (int i = 0; i < pages; ++i) {
+    std::unique_ptr<poppler::page> page(document->create_page(i));
+    if (!page) return Named(path, "page " + std::to_string(i + 1) + " of the PDF cannot be read");
+    const poppler::rectf box = page->page_rect();
+    // A page of absurd size is rasterised at less, within the pixel bound.
+    double dpi = PdfDpi;
+    const double points = std::max(1.0, box.width()) * std::max(1.0, box.height());
+    const double pixels = points * dpi * dpi / (72.0 * 72.0);
+    if (pixels > double(MaxPixels)) dpi *= std::sqrt(double(MaxPixels) / pixels);
+    const poppler::image image = renderer.render_page(page.get(), dpi, dpi);
+    if (!image.is_valid())
+      return Named(path, "page " + std::to_string(i + 1) + " of the PDF cannot be rasterised");
+    if (image.width() < MinSide || image.height() < MinSide)
+      return Named(path,
+                   "page " + std::to_string(i + 1) + ": " + TooSmall(path, image.width(), image.height()));
+    cv::Mat gray;
+    if (image.format() == poppler::image::format_gray8) {
+      cv::Mat(image.height(), image.width(), CV_8UC1, const_cast<char*>(image.const_data()),
+              std::size_t(image.bytes_per_row()))
+          .copyTo(gray);
+    } else {
+      const cv::Mat bgra(image.height(), image.width(), CV_8UC4, const_cast<char*>(image.const_data()),
+                         std::size_t(image.bytes_per_row()));
+      cv::cvtColor(bgra, gray, cv::COLOR_BGRA2GRAY);
+    }
+    onPage(TScanPage{path, i + 1, std::move(gray)});
+  }
+  return {};
+}
+
+}  // namespace
+
+TScanKind SniffKind(std::string_view head) {
+  if (head.substr(0, 5) == "%PDF-") return TScanKind::Pdf;
+  if (head.substr(0, 8) == std::string_view("\x89PNG\r\n\x1a\n", 8)) return TScanKind::Png;
+  if (head.substr(0, 3) == "\xFF\xD8\xFF") return TScanKind::Jpeg;
+  if (head.substr(0, 4) == std::string_view("II*\0", 4) || head.substr(0, 4) == std::string_view("MM\0*", 4))
+    return TScanKind::Tiff;
+  return TScanKind::Unknown;
+}
+
+std::optional<TPixelSize> HeaderSize(TScanKind kind, std::string_view bytes) {
+  switch (kind) {
+    case TScanKind::Png:
+      if (bytes.size() < 24 || bytes.substr(12, 4) != "IHDR") return std::nullopt;
+      return TPixelSize{Big32(bytes, 16), Big32(bytes, 20)};
+    case TScanKind::Jpeg:
+      return JpegSize(bytes);
+    case TScanKind::Tiff:
+      return bytes.size() < 8 ? std::nullopt : TiffSize(bytes);
+    default:
+      return std::nullopt;
+  }
+}
+
+std::string ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) throw TIoError(path, "Cannot read", "no such file");
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error) throw TIoError(path, "Cannot read", error.message());
+  if (size > MaxFileBytes)
+    return Named(path, "the file is " + std::to_string(size >> 20) + " MiB, more than the " +
+                           std::to_string(MaxFileBytes >> 20) + " MiB a scan may have");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw TIoError(path, "Cannot read", std::strerror(errno));
+  std::vector<char> bytes(static_cast<std::size_t>(size));
+  if (!in.read(bytes.data(), std::streamsize(bytes.size())))
+    throw TIoError(path, "Cannot read", "read error");
+  const std::string_view view(bytes.data(), bytes.size());
+  const TScanKind kind = SniffKind(view);
+  if (kind == TScanKind::Unknown) return Named(path, "not a PDF, PNG, JPEG or TIFF file");
+  try {
+    if (kind == TScanKind::Pdf) return ReadPdf(path, bytes, onPage);
+    const auto header = HeaderSize(kind, view);
+    if (!header) return Named(path, "the image's header cannot be read (the file is damaged)");
+    if (header->Width * header->Height > MaxPixels) return TooBig(path, header->Width, header->Height);
+    if (header->Width < MinSide || header->Height < MinSide)
+      return TooSmall(path, int(header->Width), int(header->Height));
+    cv::Mat gray = cv::imdecode(cv::Mat(1, int(bytes.size()), CV_8UC1, bytes.data()), cv::IMREAD_GRAYSCALE);
+    bytes = {};
+    if (gray.empty()) return Named(path, "the image cannot be decoded (the file is damaged)");
+    if (gray.depth() != CV_8U) gray.convertTo(gray, CV_8U, 1.0 / 256);
+    onPage(TScanPage{path, 1, std::move(gray)});
+  } catch (const cv::Exception&) {
+    return Named(path, "the image cannot be decoded (the file is damaged)");
+  }
+  return {};
+}
+
+}  // namespace Scan

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <opencv2/core.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Loading scanned answer sheets: PDF files (every page), PNG, JPEG and TIFF
+// images, each page as an 8-bit grey image. Memory and time stay bounded
+// whatever the file claims: sizes are checked from the file's header before
+// anything is decoded, and a PDF is rasterised one page at a time.
+namespace Scan {
+
+// The bounds every scan file is held to.
+inline constexpr std::uintmax_t MaxFileBytes = 512ull << 20;  // 512 MiB
+inline constexpr std::int64_t MaxPixels = 80'000'000;         // A3 at 600 dpi is 70 million
+inline constexpr int MinSide = 300;                           // a page at 36 dpi
+inline constexpr int MaxPdfPages = 2000;
+inline constexpr double PdfDpi = 200;  // rasterised at this, or less for a huge page
+
+enum class TScanKind { Unknown, Pdf, Png, Jpeg, Tiff };
+
+// What the first bytes of a file say it is.
+TScanKind SniffKind(std::string_view head);
+
+// An image's size as its header gives it, without decoding; nothing when the
+// header cannot be read (a truncated or odd file). For PNG, JPEG and TIFF.
+struct TPixelSize {
+  std::int64_t Width = 0;
+  std::int64_t Height = 0;
+};
+std::optional<TPixelSize> HeaderSize(TScanKind kind, std::string_view bytes);
+
+// One page of a scan file.
+struct TScanPage {
+  std::string Source;  // the file's path
+  int Page = 1;        // 1-based, within the file
+  cv::Mat Gray;        // CV_8UC1
+};
+
+// Calls onPage for each page of the file at path, in order, one page in memory
+// at a time. Returns an empty string when every page was handed over, else a
+// sentence naming the file and why it (or the rest of it) cannot be read: not
+// a PDF or image, too big, too many pages, too small, damaged. Throws TIoError
+// when the file cannot be opened or read.
+std::string ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage);
+
+}  // namespace Scan

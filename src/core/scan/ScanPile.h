@@ -1,0 +1,72 @@
+#pragma once
+
+#include <opencv2/core.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/run/PaperVersions.h"
+#include "core/scan/SheetReader.h"
+
+// A pile of scanned sheet pages put back together: the pages of one sheet by
+// their QR codes, each sheet checked against the test and the runs it was
+// printed in, and the answers file that Grade Answers reads. Nothing is
+// guessed: every page or sheet that cannot be graded as read is listed with
+// its reason and left out of the answers.
+namespace Scan {
+
+// A printed run the sheets may come from.
+struct TRun {
+  std::string Fingerprint;
+  PaperVersions::TOptions Options;
+};
+
+// What the pile is checked against. Without runs, the run of the first page
+// read stands for the pile and pages of any other are listed.
+struct TExpected {
+  std::string Fingerprint;  // of the test; "" to take the pile's
+  std::vector<TRun> Runs;   // the runs recorded for it; empty for any run of the test
+};
+
+// A page as read, with where it came from.
+struct TScannedPage {
+  std::string Source;
+  int Page = 1;
+  TPageReading Reading;
+};
+
+// What cannot be graded as read, with where it is.
+struct TProblem {
+  std::string Where;  // "scan.pdf page 3", or "scan.pdf page 3, question 12"
+  std::string Reason;
+  cv::Mat Crop;  // the doubtful row or number, or empty
+};
+
+struct TSheet {
+  std::string Name;  // the student number, or where the sheet's first page is
+  char Version = 'A';
+  std::vector<std::string> Rows;  // the marked letters per printed question, "" for none
+  std::string Where;              // the first page's place
+};
+
+struct TPile {
+  std::vector<TSheet> Sheets;  // every sheet that can be graded, in the order of the pile
+  std::vector<TProblem> Problems;
+  int Pages = 0;            // pages looked at
+  std::optional<TRun> Run;  // the run of the sheets graded
+};
+
+// Where a page of a file is, as problems name it.
+std::string PlaceOf(const std::string& source, int page);
+
+// Puts the read pages together. A sheet is graded only when all its pages
+// are there, read, of the expected test and a recorded run, with no doubtful
+// row, and with a student number no other sheet has (or none at all: the
+// sheet is then named after its first page's place).
+TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected);
+
+// The answers file: a header, then "name,version,letter,letter,..." per
+// sheet, one letter column per printed question.
+std::string AnswersText(const TPile& pile);
+
+}  // namespace Scan

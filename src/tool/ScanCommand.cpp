@@ -1,0 +1,137 @@
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <ostream>
+
+#include "core/results/GradeSheets.h"
+#include "core/results/PrintRuns.h"
+#include "core/scan/ScanInput.h"
+#include "core/scan/ScanPile.h"
+#include "core/storage/AtomicFile.h"
+#include "core/storage/IoError.h"
+#include "tool/Commands.h"
+#include "tool/Files.h"
+#include "tool/OffscreenGui.h"
+#include "tool/Tool.h"
+
+namespace {
+
+// A page per problem: where and why, and the crop of the row or number
+// that is in doubt, large enough to read the marks.
+std::string ReviewPdf(const std::vector<Scan::TProblem>& problems) {
+  const TOffscreenGui gui;
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(150);
+    writer.setTitle("Answer sheets to review");
+    QPainter painter(&writer);
+    const QRect area = painter.viewport().adjusted(60, 60, -60, -60);
+    int top = area.top();
+    if (problems.empty())
+      painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, "Every sheet was read: nothing to review.");
+    for (const Scan::TProblem& problem : problems) {
+      QImage crop;
+      if (!problem.Crop.empty())
+        crop = QImage(problem.Crop.data, problem.Crop.cols, problem.Crop.rows, int(problem.Crop.step),
+                      QImage::Format_Grayscale8)
+                   .scaledToWidth(std::min(area.width(), problem.Crop.cols * 2), Qt::SmoothTransformation);
+      const int height = 60 + crop.height() + 30;
+      if (top + height > area.bottom() && top > area.top()) {
+        writer.newPage();
+        top = area.top();
+      }
+      painter.drawText(QRect(area.left(), top, area.width(), 50), Qt::AlignLeft | Qt::TextWordWrap,
+                       QString::fromStdString(problem.Where.empty() ? problem.Reason
+                                                                    : problem.Where + ": " + problem.Reason));
+      if (!crop.isNull()) painter.drawImage(QPoint(area.left(), top + 55), crop);
+      top += height;
+    }
+  }
+  return buffer.data().toStdString();
+}
+
+}  // namespace
+
+int ScanCommand(TToolContext& context) {
+  const auto output = context.Arguments.Value("-o");
+  const auto review = context.Arguments.Value("--review");
+  const auto testPath = context.Arguments.Value("--test");
+  const bool record = context.Arguments.Has("--record");
+  if (record && !testPath) {
+    Report(context.Err, "scan --record needs --test TEST, the test the sheets were printed from");
+    return ExitTrouble;
+  }
+  for (const auto& scan : context.Arguments.Operands) {
+    RequireExistingFile(scan);
+    for (const auto& destination : {output, review})
+      if (destination) RequireOtherFile(scan, *destination);
+  }
+  for (const auto& destination : {output, review})
+    if (destination) RequireFileDestination(*destination);
+
+  // What the sheets are checked against: the test as it is and the runs
+  // recorded for it.
+  Scan::TExpected expected;
+  PaperVersions::TPaperTest test;
+  std::vector<TPrintRun> runs;
+  if (testPath) {
+    RequireExistingFile(*testPath);
+    RequireTest(*testPath);
+    test = PaperVersions::ReadPaperTest(*testPath);
+    expected.Fingerprint = Fingerprint(TestSnapshots(test.Questions));
+    std::vector<std::string> notices;
+    runs = PrintRuns::OfferedRuns(*testPath, notices);
+    for (const std::string& notice : notices) Report(context.Err, notice);
+    for (const TPrintRun& run : runs)
+      if (run.Fingerprint.empty() || run.Fingerprint == expected.Fingerprint)
+        expected.Runs.push_back({expected.Fingerprint, run.Options});
+    if (expected.Runs.empty()) {
+      Report(context.Err,
+             *testPath + ": no print of the test as it is now is recorded; its sheets cannot be checked");
+      return ExitTrouble;
+    }
+  }
+
+  // Each page is read as it is loaded and let go; a pile of any length
+  // keeps only what was read and the crops of rows in doubt.
+  std::vector<Scan::TScannedPage> pages;
+  std::vector<Scan::TProblem> fileProblems;
+  for (const auto& scan : context.Arguments.Operands) {
+    const std::string refused = Scan::ForEachPage(scan, [&](Scan::TScanPage&& page) {
+      pages.push_back({page.Source, page.Page, Scan::ReadPage(page.Gray)});
+    });
+    if (!refused.empty()) fileProblems.push_back({"", refused, {}});  // the reason names the file
+  }
+  Scan::TPile pile = Scan::Assemble(std::move(pages), expected);
+  pile.Problems.insert(pile.Problems.begin(), fileProblems.begin(), fileProblems.end());
+
+  for (const Scan::TProblem& problem : pile.Problems)
+    Report(context.Err, problem.Where.empty() ? problem.Reason : problem.Where + ": " + problem.Reason);
+  const std::string answers = Scan::AnswersText(pile);
+  // Written even when all is well, so an older review is never taken for this one.
+  if (review) ReplaceFileAtomically(*review, ReviewPdf(pile.Problems));
+  if (output)
+    ReplaceFileAtomically(*output, answers);
+  else
+    context.Out << answers;
+  Report(context.Err, std::to_string(pile.Pages) + " pages read, " + std::to_string(pile.Sheets.size()) +
+                          " sheets written, " + std::to_string(pile.Problems.size()) + " to review");
+
+  if (record && !pile.Sheets.empty()) {
+    try {
+      const TGradedSheets graded = GradeSheets(answers, *testPath, test, pile.Run->Options, runs);
+      for (const std::string& warning : graded.Warnings) Report(context.Err, warning);
+      const TRecordedGrades recorded = RecordGrades(graded, *testPath, TAttemptSource::Scan);
+      for (const std::string& notice : recorded.Notices) Report(context.Err, notice);
+      Report(context.Err, RecordedWords(recorded));
+    } catch (const Grading::TGradingError& error) {
+      Report(context.Err, std::string("the sheets read cannot be graded: ") + error.what());
+      return ExitTrouble;
+    }
+  }
+  return pile.Problems.empty() ? ExitOk : ExitFindings;
+}

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <opencv2/imgcodecs.hpp>
+
+#include "core/results/PrintRuns.h"
+#include "core/run/SheetLayout.h"
+#include "core/scan/FakeSheet.h"
+#include "support/TempDir.h"
+#include "tool/ToolRun.h"
+
+namespace {
+
+TEST(ScanCommand, SheetsAreWrittenGradedAndRecordedAndDoubtfulOnesListedForReview) {
+  TTempDir dir;
+  const std::string test = dir.File("T.QWT");
+  std::vector<QuestionRecord> questions;
+  {
+    TIniStore store(test);
+    TestFile::WriteNewTest(store);
+    for (int n = 1; n <= 4; ++n) {
+      questions.push_back(MakeQuestion("Q" + std::to_string(n), {"one", "two", "three"}, "B"));
+      TestFile::WriteQuestion(store, n, questions.back());
+    }
+    store.UpdateFile();
+  }
+  const PaperVersions::TOptions options{2, 9, true, true};
+  RecordPrint(test, questions, options, dir.File(""));
+
+  SheetLayout::TSheetCode run;
+  run.Fingerprint = Fingerprint(TestSnapshots(questions));
+  run.Seed = 9;
+  run.Versions = 2;
+  run.ShuffleQuestions = run.ShuffleAnswers = true;
+  run.StudentDigits = 4;
+  const auto versions = PaperVersions::Make(questions, options);
+  std::mt19937 rng(1);
+  const auto sheet = [&](int version, const std::string& letters, const std::string& number,
+                         const char* name) {
+    const SheetLayout::TSheetPage page = SheetLayout::LayVersion(versions[std::size_t(version)], run).at(0);
+    auto marks = FakeSheet::Answering(page, letters, number);
+    if (version == 1) marks.push_back({2, 'A', FakeSheet::TFill::Full});  // a second mark on question 2
+    cv::imwrite(dir.File(name), FakeSheet::Make(page, marks, {}, rng));
+  };
+  sheet(0, "ABC ", "1234", "one.png");
+  sheet(1, "CCCA", "5678", "two.jpg");
+  WriteBytes(dir.File("notes.txt"), "not a scan");
+
+  const TToolResult result =
+      RunTool({"scan", dir.File("one.png"), dir.File("two.jpg"), dir.File("notes.txt"), "-o",
+               dir.File("A.csv"), "--review", dir.File("R.pdf"), "--test", test, "--record"});
+  EXPECT_EQ(result.ExitCode, 1);
+  EXPECT_EQ(ReadBytes(dir.File("A.csv")), "Name,Version,1,2,3,4\r\n1234,A,A,B,C,\r\n");
+  EXPECT_NE(result.Err.find("qwtool: \"" + dir.File("notes.txt") + "\": not a PDF, PNG, JPEG or TIFF file\n"),
+            std::string::npos)
+      << result.Err;
+  EXPECT_NE(result.Err.find("qwtool: two.jpg page 1, question 2: more than one box marked\n"),
+            std::string::npos)
+      << result.Err;
+  EXPECT_NE(result.Err.find("qwtool: 2 pages read, 1 sheets written, 2 to review\n"), std::string::npos);
+  EXPECT_NE(result.Err.find("1 attempt"), std::string::npos) << result.Err;
+  EXPECT_EQ(ReadBytes(dir.File("R.pdf")).substr(0, 5), "%PDF-");
+
+  // --record grades against the test, so it needs one.
+  const TToolResult refused = RunTool({"scan", dir.File("one.png"), "--record"});
+  EXPECT_EQ(refused.ExitCode, 2);
+  EXPECT_EQ(refused.Err, "qwtool: scan --record needs --test TEST, the test the sheets were printed from\n");
+}
+
+}  // namespace
