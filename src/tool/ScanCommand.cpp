@@ -88,7 +88,8 @@ int ScanCommand(TToolContext& context) {
     for (const std::string& notice : notices) Report(context.Err, notice);
     for (const TPrintRun& run : runs)
       if (run.Fingerprint.empty() || run.Fingerprint == expected.Fingerprint)
-        expected.Runs.push_back({expected.Fingerprint, run.Options});
+        expected.Runs.push_back(
+            {expected.Fingerprint, run.Options, Scan::SeveralCorrect(test.Questions, run.Options)});
     if (expected.Runs.empty()) {
       Report(context.Err,
              *testPath + ": no print of the test as it is now is recorded; its sheets cannot be checked");

@@ -1,6 +1,7 @@
 #include "core/scan/ScanPile.h"
 
 #include <algorithm>
+#include <bit>
 #include <filesystem>
 #include <map>
 #include <tuple>
@@ -43,8 +44,14 @@ struct TPartial {
   bool Open = true;
 };
 
+bool SeveralAllowed(const TRun& run, char version, int printed) {
+  const auto v = static_cast<std::size_t>(version - 'A');
+  const auto q = static_cast<std::size_t>(printed - 1);
+  return v < run.SeveralCorrect.size() && q < run.SeveralCorrect[v].size() && run.SeveralCorrect[v][q];
+}
+
 // Why the read pages of a sheet cannot be graded, or nothing.
-void CheckSheet(const TPartial& partial, std::vector<TProblem>& problems, bool& gradable) {
+void CheckSheet(const TPartial& partial, const TRun& run, std::vector<TProblem>& problems, bool& gradable) {
   const auto& pages = partial.Pages;
   std::string missing;
   for (std::size_t p = 0; p < pages.size(); ++p)
@@ -69,7 +76,7 @@ void CheckSheet(const TPartial& partial, std::vector<TProblem>& problems, bool& 
     }
     next = r.Code.FirstQuestion + int(r.Code.AnswerCounts.size());
     for (const TRowReading& row : r.Rows)
-      if (row.Doubtful) {
+      if (row.Doubtful && !(row.SeveralMarked && SeveralAllowed(run, r.Code.Version, row.Printed))) {
         problems.push_back({place + ", question " + std::to_string(row.Printed), row.Reason, row.Crop});
         gradable = false;
       }
@@ -81,6 +88,17 @@ void CheckSheet(const TPartial& partial, std::vector<TProblem>& problems, bool& 
 }
 
 }  // namespace
+
+std::vector<std::vector<bool>> SeveralCorrect(const std::vector<QuestionRecord>& questions,
+                                              const PaperVersions::TOptions& options) {
+  std::vector<std::vector<bool>> several;
+  for (const PaperVersions::TVersion& version : PaperVersions::Make(questions, options)) {
+    several.emplace_back();
+    for (const PaperVersions::TPaperQuestion& question : version.Questions)
+      several.back().push_back(std::popcount(static_cast<unsigned>(question.Key)) > 1);
+  }
+  return several;
+}
 
 std::string PlaceOf(const std::string& source, int page) {
   return std::filesystem::path(source).filename().string() + " page " + std::to_string(page);
@@ -114,7 +132,9 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
     }
     // One answers file is graded against one print.
     if (!pile.Run) {
-      pile.Run = RunOf(code);
+      const auto recorded = std::find_if(expected.Runs.begin(), expected.Runs.end(),
+                                         [&](const TRun& run) { return SameRun(run, code); });
+      pile.Run = recorded != expected.Runs.end() ? *recorded : RunOf(code);
     } else if (!SameRun(*pile.Run, code)) {
       pile.Problems.push_back(
           {place, "a sheet of another print than the pile's first (" + RunText(code) + ")", {}});
@@ -151,7 +171,7 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
   std::map<std::string, std::vector<std::size_t>> byNumber;
   for (const TPartial& partial : partials) {
     bool gradable = true;
-    CheckSheet(partial, pile.Problems, gradable);
+    CheckSheet(partial, *pile.Run, pile.Problems, gradable);
     if (!gradable) continue;
     const TScannedPage& first = *partial.Pages[0];
     TSheet sheet;

@@ -19,7 +19,16 @@ namespace Scan {
 struct TRun {
   std::string Fingerprint;
   PaperVersions::TOptions Options;
+  // Per version (A first) and printed question: whether the question has
+  // several correct letters, so that several marks in its row are an answer.
+  // Empty when the test is not known: every row with several marks is then
+  // left to the teacher.
+  std::vector<std::vector<bool>> SeveralCorrect;
 };
+
+// The SeveralCorrect of a run of questions.
+std::vector<std::vector<bool>> SeveralCorrect(const std::vector<QuestionRecord>& questions,
+                                              const PaperVersions::TOptions& options);
 
 // What the pile is checked against. Without runs, the run of the first page
 // read stands for the pile and pages of any other are listed.

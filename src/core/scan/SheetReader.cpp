@@ -390,6 +390,7 @@ TPageReading ReadPage(const cv::Mat& input) try {
     } else if (marked > 1) {
       row.Doubtful = true;
       row.Reason = "more than one box marked";
+      row.SeveralMarked = true;
     }
     if (row.Doubtful)
       row.Crop = CropAround(work, best,

@@ -27,7 +27,10 @@ struct TRowReading {
   std::vector<double> Darkness;  // per printed letter
   bool Doubtful = false;
   std::string Reason;  // why it is doubtful
-  cv::Mat Crop;        // the row as scanned, kept for doubtful rows only
+  // Doubtful only because more than one box is marked: an answer where the
+  // question has several correct letters, a doubt where it has one.
+  bool SeveralMarked = false;
+  cv::Mat Crop;  // the row as scanned, kept for doubtful rows only
 };
 
 struct TPageReading {

@@ -104,4 +104,32 @@ TEST(ScanPile, NothingDoubtfulForeignOrTwiceNumberedIsGraded) {
                                       "(seed 7, 2 versions, questions and answers shuffled)"}));
 }
 
+// Several marks in a row are the answer to a question with several correct
+// letters, and a doubt on one with a single correct letter.
+TEST(ScanPile, SeveralMarksAnswerOnlyAQuestionWithSeveralCorrectLetters) {
+  const std::vector<QuestionRecord> questions{MakeQuestion("q1", {"w", "x", "y", "z"}, "AC"),
+                                              MakeQuestion("q2", {"w", "x", "y", "z"}, "B"),
+                                              MakeQuestion("q3", {"w", "x", "y", "z"}, "D")};
+  const PaperVersions::TOptions options{1, 5, false, false};
+  auto code = Code();
+  code.Versions = 1;
+  code.Seed = 5;
+  code.ShuffleQuestions = code.ShuffleAnswers = false;
+  const auto marked = [&](const std::string& source, bool secondTwice) {
+    TScannedPage page = Page(source, code, secondTwice ? "??D" : "?BD");
+    page.Reading.Rows[0].Letters = "AC";
+    if (secondTwice) page.Reading.Rows[1].Letters = "AB";
+    for (auto& row : page.Reading.Rows) row.SeveralMarked = row.Doubtful;
+    return page;
+  };
+  const Scan::TExpected expected{code.Fingerprint,
+                                 {{code.Fingerprint, options, Scan::SeveralCorrect(questions, options)}}};
+  const Scan::TPile pile = Scan::Assemble({marked("1.png", true), marked("2.png", false)}, expected);
+  EXPECT_EQ(Problems(pile), (std::vector<std::string>{"1.png page 1, question 2: more than one box marked"}));
+  ASSERT_EQ(pile.Sheets.size(), 1u);
+  EXPECT_EQ(pile.Sheets[0].Rows, (std::vector<std::string>{"AC", "B", "D"}));
+  // Without the test, nothing tells an answer from a doubt.
+  EXPECT_TRUE(Scan::Assemble({marked("2.png", false)}, {}).Sheets.empty());
+}
+
 }  // namespace
