@@ -107,8 +107,11 @@ TEST_F(ReadPage, DoubtfulRowsAreFlaggedWithTheirReasonNeverGuessed) {
   EXPECT_TRUE(reading.Rows[2].Doubtful);
   EXPECT_EQ(reading.Rows[2].Reason, "more than one box marked");
   EXPECT_FALSE(reading.Rows[2].Crop.empty());
-  for (std::size_t i = 3; i < reading.Rows.size(); ++i)
-    if (i < 8 || i > 10) EXPECT_FALSE(reading.Rows[i].Doubtful) << i;
+  for (std::size_t i = 3; i < reading.Rows.size(); ++i) {
+    if (i < 8 || i > 10) {
+      EXPECT_FALSE(reading.Rows[i].Doubtful) << i;
+    }
+  }
 }
 
 TEST_F(ReadPage, AStudentNumberWithAColumnLeftOutOrDoubledIsDoubtful) {
