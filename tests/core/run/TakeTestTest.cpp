@@ -39,14 +39,7 @@ TEST(TakeTest, AddsTheAttemptToAHistoryInAFolderItMakes) {
 TEST(TakeTest, ReadsTheSettingsAndTheQuestionsOfATest) {
   TTempDir dir;
   const std::string path = dir.File("T.QWT");
-  {
-    TIniStore store(path);
-    TestSettings settings;
-    settings.Description = "Rivers";
-    WriteTestSettings(store, settings);
-    TestFile::WriteQuestion(store, 1, MakeQuestion("One", {"a", "b"}, "B"));
-    store.UpdateFile();
-  }
+  WriteTest(path, {.Description = "Rivers"}, {MakeQuestion("One", {"a", "b"}, "B")});
   const TakeTest::TTestToTake test = TakeTest::Read(path);
   EXPECT_EQ(test.Settings.Description, "Rivers");
   ASSERT_EQ(test.Questions.size(), 1u);

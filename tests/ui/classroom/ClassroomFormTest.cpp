@@ -52,13 +52,8 @@ class ClassroomFormTest : public MakerFixture {
 protected:
   void SetUp() override {
     const std::string path = Dir.File("CLASS.QWT");
-    TIniStore store(path);
-    TestSettings settings;
-    settings.Description = "Class quiz";
-    WriteTestSettings(store, settings);
-    TestFile::WriteQuestion(store, 1, MakeQuestion("One", {"yes", "no"}, "A"));
-    TestFile::WriteQuestion(store, 2, MakeQuestion("Two", {"yes", "no"}, "B"));
-    store.UpdateFile();
+    WriteTest(path, {.Description = "Class quiz"},
+              {MakeQuestion("One", {"yes", "no"}, "A"), MakeQuestion("Two", {"yes", "no"}, "B")});
     Globals.CurrentTestPath = FromPath(path);
     Form = Open(0);
     ASSERT_TRUE(Form);

@@ -76,11 +76,8 @@ protected:
 
   QString WriteTest() {
     const std::string path = Dir.File("QUIZ.QWT");
-    TIniStore store(path);
     Settings.Description = "Quiz";
-    WriteTestSettings(store, Settings);
-    for (size_t i = 0; i < Questions.size(); ++i) TestFile::WriteQuestion(store, int(i) + 1, Questions[i]);
-    store.UpdateFile();
+    ::WriteTest(path, Settings, Questions);
     return FromPath(path);
   }
   TEngineSetup EngineSetup() {
