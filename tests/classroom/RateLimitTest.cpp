@@ -110,7 +110,11 @@ TEST(ClassroomRateLimit, AFloodFromOneAddressLeavesOthersServed) {
   EXPECT_LT(slowest.count(), 500) << "the good client waited";
   // Past the bucket, the flood was answered 429 before any work.
   EXPECT_GE(refused + limited, Flood - 20);
-  EXPECT_LE(refused, TRateLimit::Capacity + seconds * TRateLimit::PerSecond + 10);
+  // A request that passed the check before the bucket ran dry still takes
+  // its refusal: one per flooding connection each time the bucket empties,
+  // which a slack of 5% of the bucket covers; a limiter that let the flood
+  // through would refuse all 8,000.
+  EXPECT_LE(refused, TRateLimit::Capacity + seconds * TRateLimit::PerSecond + 50);
   RecordProperty("flood_per_second", static_cast<int>(Flood / seconds));
   RecordProperty("slowest_good_ms", static_cast<int>(slowest.count()));
 }
