@@ -17,6 +17,7 @@
 #include "core/model/QuestionSet.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestSettings.h"
+#include "core/results/GradeSheets.h"
 #include "core/storage/IniStore.h"
 #include "support/ManualClock.h"
 #include "ui/engine/EngineForm.h"
@@ -133,6 +134,21 @@ TEST_F(ResultsFormTest, AnEngineAttemptIsStoredBesideTheTestAndShown) {
   form->show();
   PressF1(grid);
   EXPECT_EQ(Help.Calls, std::vector<int>{HelpContext::Results});
+}
+
+// Sheets graded from a print are in the same window as the engine's attempts.
+TEST_F(ResultsFormTest, AGradedPaperSheetIsShownAsAPaperAttempt) {
+  const std::string test = WriteTest(Dir.Path().string());
+  // One version in the test's own order: the printed letters are the stored
+  // ones, so Bob's A, B, A is right on questions 1 and 2 (keys A, B, C).
+  const PaperVersions::TOptions options{1, 7, false, false};
+  const auto graded = GradeSheets("Bob,A,A,B,A\r\n", test, PaperVersions::ReadPaperTest(test), options, {});
+  EXPECT_EQ(RecordGrades(graded, test, TAttemptSource::Paper, Dir.File("data")).Added, 1);
+  auto form = OpenResults(test);
+  ASSERT_EQ(Child<QTableWidget>(*form, "AttemptsGrid")->rowCount(), 1);
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 0), "Bob");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 2), "paper");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 4), "2 of 3");
 }
 
 TEST_F(ResultsFormTest, ALabAttemptWaitsInTheQueueThenReachesTheFolderAndIsCollectedOnce) {
