@@ -97,6 +97,8 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   connect(GradeButton, &QPushButton::clicked, this, &TScanForm::GradeClick);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(PagesList, &QListWidget::currentRowChanged, this, &TScanForm::ShowPage);
+  PagesList->installEventFilter(this);
+  ProblemsList->installEventFilter(this);
 
   // The sheets are checked against the test as it is and the runs recorded
   // for it, as qwtool scan --test checks them.
@@ -236,14 +238,21 @@ void TScanForm::ShowDoubt() {
 }
 
 void TScanForm::keyPressEvent(QKeyEvent* event) {
-  if (!Doubt) {
-    QDialog::keyPressEvent(event);
-    return;
-  }
+  if (!DecideKey(event->key())) QDialog::keyPressEvent(event);
+}
+
+bool TScanForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && DecideKey(static_cast<QKeyEvent*>(event)->key())) return true;
+  return QDialog::eventFilter(watched, event);
+}
+
+bool TScanForm::DecideKey(int key) {
+  if (!Doubt) return false;
   Scan::TRowReading& row = Pages[Doubt->first].Reading.Rows[Doubt->second];
-  const int key = event->key();
-  if (key >= Qt::Key_A && key <= Qt::Key_F && key - Qt::Key_A < static_cast<int>(row.Darkness.size())) {
-    // A key toggles its letter; the letters stay in printed order.
+  if (key >= Qt::Key_A && key <= Qt::Key_F) {
+    // A key toggles its letter, the letters kept in printed order; a letter
+    // the row does not print is no answer.
+    if (key - Qt::Key_A >= static_cast<int>(row.Darkness.size())) return true;
     const char letter = static_cast<char>('A' + (key - Qt::Key_A));
     const auto at = Chosen.find(letter);
     if (at != std::string::npos)
@@ -252,20 +261,18 @@ void TScanForm::keyPressEvent(QKeyEvent* event) {
       Chosen += letter;
     std::sort(Chosen.begin(), Chosen.end());
     ShowDoubt();
-    return;
+    return true;
   }
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    // The teacher's letters stand for the row as read.
-    row.Letters = Chosen;
-    row.Doubtful = false;
-    row.SeveralMarked = false;
-    row.Reason.clear();
-    row.Crop.release();
-    Reassemble();
-    NextDoubt();
-    return;
-  }
-  QDialog::keyPressEvent(event);
+  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  // The teacher's letters stand for the row as read.
+  row.Letters = Chosen;
+  row.Doubtful = false;
+  row.SeveralMarked = false;
+  row.Reason.clear();
+  row.Crop.release();
+  Reassemble();
+  NextDoubt();
+  return true;
 }
 
 void TScanForm::GradeClick() {

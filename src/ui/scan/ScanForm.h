@@ -35,6 +35,8 @@ public:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // The lists pass the deciding keys on rather than search by them.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   struct TShown {
@@ -47,6 +49,9 @@ private:
   // Moves to the first doubtful row not yet decided.
   void NextDoubt();
   void ShowDoubt();
+  // A letter key toggles its letter, Enter accepts the row; false for any
+  // other key, or when no row is in doubt.
+  bool DecideKey(int key);
 
   PaperVersions::TPaperTest Test;
   QString TestPath;

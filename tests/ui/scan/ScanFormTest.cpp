@@ -16,6 +16,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "support/UiKit.h"
+#include "support/WindowAudit.h"
 #include "ui/scan/ScanForm.h"
 
 namespace {
@@ -50,9 +51,9 @@ protected:
     cv::imwrite(Dir.File(name), FakeSheet::Make(page, marks, {}, Rng));
     return QString::fromStdString(Dir.File(name));
   }
-  static void Press(QWidget& form, Qt::Key key) {
+  static void Press(QObject& target, Qt::Key key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(&form, &press);
+    QApplication::sendEvent(&target, &press);
   }
 
   TTempDir Dir;
@@ -88,10 +89,11 @@ TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorde
   EXPECT_TRUE(hasColour(form.PageImage(1), qRgb(230, 120, 0)));
 
   // The row read "AC": A is taken back, so C stands; a letter past the
-  // row's last (F of three) changes nothing.
+  // row's last (F of three) changes nothing. The list of pages, which would
+  // search by letter, passes the keys on.
   Press(form, Qt::Key_A);
   Press(form, Qt::Key_F);
-  Press(form, Qt::Key_Return);
+  Press(*Child<QListWidget>(form, "PagesList"), Qt::Key_Return);
   EXPECT_TRUE(form.Pile().Problems.empty());
   ASSERT_EQ(form.Pile().Sheets.size(), 2u);
   EXPECT_EQ(form.Pile().Sheets[1].Rows, (std::vector<std::string>{"C", "C", "C", "A"}));
@@ -107,7 +109,7 @@ TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorde
   for (const auto& attempt : attempts) EXPECT_EQ(attempt.Source, TAttemptSource::Scan);
 }
 
-TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGraded) {
+TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow) {
   WriteBytes(Dir.File("notes.txt"), "not a scan");
   TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
   Dialogs.ExpectOpen(QString::fromStdString(Dir.File("notes.txt")));
@@ -116,6 +118,9 @@ TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGraded) {
   ASSERT_EQ(problems->count(), 1);
   EXPECT_NE(problems->item(0)->text().indexOf(QStringLiteral("not a PDF, PNG, JPEG or TIFF file")), -1);
   EXPECT_FALSE(Child<QPushButton>(form, "GradeButton")->isEnabled());
+  form.show();
+  EXPECT_EQ(MnemonicClashes(form), QStringList());
+  EXPECT_EQ(UnnamedControls(form), QStringList());
 }
 
 }  // namespace
