@@ -15,12 +15,13 @@
 #include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
 // Pages are kept this wide for the screen, not at the scan's resolution, so a
 // long pile stays small in memory.
-constexpr int ShownWidth = 900;
+constexpr int ShownWidth = 640;
 
 QImage ToQImage(const cv::Mat& gray) {
   if (gray.empty()) return {};
@@ -30,13 +31,6 @@ QImage ToQImage(const cv::Mat& gray) {
 
 QString PlaceText(const Scan::TProblem& problem) {
   return FromSystemText(problem.Where.empty() ? problem.Reason : problem.Where + ": " + problem.Reason);
-}
-
-QPushButton* MakeButton(const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);
-  return button;
 }
 
 }  // namespace
@@ -72,10 +66,12 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   StatusLabel->setWordWrap(true);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* add = MakeButton("AddButton", QStringLiteral("&Add Files..."));
-  GradeButton = MakeButton("GradeButton", QStringLiteral("&Grade and Record"));
+  QPushButton* add = Named(new QPushButton(QStringLiteral("&Add Files...")), "AddButton");
+  GradeButton = Named(new QPushButton(QStringLiteral("&Grade and Record")), "GradeButton");
   GradeButton->setEnabled(false);
-  QPushButton* close = MakeButton("CloseButton", QStringLiteral("Close"));
+  QPushButton* close = Named(new QPushButton(QStringLiteral("Close")), "CloseButton");
+  // Enter decides a doubtful row; no button takes it.
+  for (QPushButton* button : {add, GradeButton, close}) button->setAutoDefault(false);
   buttons->addWidget(add);
   buttons->addWidget(GradeButton);
   buttons->addStretch();
@@ -187,7 +183,7 @@ QImage TScanForm::PageImage(int page) const {
     const QRectF rect((box.Box.X - box.Box.Width / 2) * sx, (box.Box.Y - box.Box.Height / 2) * sy,
                       box.Box.Width * sx, box.Box.Height * sy);
     painter.setPen(QPen(colour, 2));
-    painter.setBrush(marked ? QColor(colour.red(), colour.green(), colour.blue(), 90) : Qt::NoBrush);
+    painter.setBrush(marked ? QBrush(QColor(colour.red(), colour.green(), colour.blue(), 90)) : QBrush());
     painter.drawRect(rect.adjusted(-2, -2, 2, 2));
   }
   return image;
