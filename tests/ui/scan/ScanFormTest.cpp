@@ -46,6 +46,7 @@ protected:
     run.StudentDigits = 4;
     const auto versions = PaperVersions::Make(Questions, Options);
     const SheetLayout::TSheetPage page = SheetLayout::LayVersion(versions[std::size_t(version)], run).at(0);
+    Layout = page;
     auto marks = FakeSheet::Answering(page, letters, number);
     marks.insert(marks.end(), extra.begin(), extra.end());
     cv::imwrite(Dir.File(name), FakeSheet::Make(page, marks, {}, Rng));
@@ -61,6 +62,7 @@ protected:
   std::vector<QuestionRecord> Questions;
   PaperVersions::TOptions Options{2, 9, true, true};
   std::mt19937 Rng{1};
+  SheetLayout::TSheetPage Layout;  // of the last sheet made
   TScriptedDialogs Dialogs;
 };
 
@@ -86,7 +88,14 @@ TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorde
   };
   EXPECT_TRUE(hasColour(form.PageImage(0), qRgb(0, 150, 60)));
   EXPECT_FALSE(hasColour(form.PageImage(0), qRgb(230, 120, 0)));
-  EXPECT_TRUE(hasColour(form.PageImage(1), qRgb(230, 120, 0)));
+  const QImage doubtful = form.PageImage(1);
+  EXPECT_TRUE(hasColour(doubtful, qRgb(230, 120, 0)));
+  // The blank box of the doubtful row is outlined, not filled.
+  for (const SheetLayout::TAnswerBox& box : Layout.Answers)
+    if (box.Printed == 2 && box.Letter == 'B')
+      EXPECT_GT(qGray(doubtful.pixel(int(box.Box.X * doubtful.width() / Layout.Width),
+                                     int(box.Box.Y * doubtful.height() / Layout.Height))),
+                200);
 
   // The row read "AC": A is taken back, so C stands; a letter past the
   // row's last (F of three) changes nothing. The list of pages, which would
