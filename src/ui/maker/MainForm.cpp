@@ -46,6 +46,7 @@
 #include "ui/print/GradeForm.h"
 #include "ui/print/PrintForm.h"
 #include "ui/results/ResultsForm.h"
+#include "ui/scan/ScanForm.h"
 
 namespace {
 
@@ -287,8 +288,11 @@ void TMainForm::CreateMenus() {
   PrintTest1 = AddAction(file, "PrintTest1", QStringLiteral("&Print Test..."), &TMainForm::PrintTest1Click);
   GradeAnswers1 =
       AddAction(file, "GradeAnswers1", QStringLiteral("&Grade Answers..."), &TMainForm::GradeAnswers1Click);
+  ScanAnswerSheets1 = AddAction(file, "ScanAnswerSheets1", QStringLiteral("&Scan Answer Sheets..."),
+                                &TMainForm::ScanAnswerSheets1Click);
   PrintTest1->setEnabled(false);
   GradeAnswers1->setEnabled(false);
+  ScanAnswerSheets1->setEnabled(false);
   AddAction(file, "Results1", QStringLiteral("&Results..."), &TMainForm::Results1Click);
   AddAction(file, "ImportQuestions1", QStringLiteral("&Import Questions..."),
             &TMainForm::ImportQuestions1Click);
@@ -449,6 +453,7 @@ void TMainForm::SetTestLoaded(const QString& caption, const QString& path) {
   QuestionsandAnswers1->setEnabled(true);
   PrintTest1->setEnabled(true);
   GradeAnswers1->setEnabled(true);
+  ScanAnswerSheets1->setEnabled(true);
   Globals.CurrentTestPath = path;
 }
 
@@ -460,6 +465,7 @@ void TMainForm::SetTestNotLoaded() {
   QuestionsandAnswers1->setEnabled(false);
   PrintTest1->setEnabled(false);
   GradeAnswers1->setEnabled(false);
+  ScanAnswerSheets1->setEnabled(false);
   Globals.CurrentTestPath.clear();
 }
 
@@ -722,6 +728,15 @@ void TMainForm::GradeAnswers1Click() {
   RunGuarded(Globals.Dialogs, [this] {
     TGradeForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.CurrentTestPath,
                     Globals.Dialogs, this);
+    InstallHelpKey(&form, Globals.Help, HelpContext::Print);
+    form.exec();
+  });
+}
+
+void TMainForm::ScanAnswerSheets1Click() {
+  RunGuarded(Globals.Dialogs, [this] {
+    TScanForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.CurrentTestPath,
+                   Globals.Dialogs, this);
     InstallHelpKey(&form, Globals.Help, HelpContext::Print);
     form.exec();
   });

@@ -69,6 +69,7 @@ public:
   void LaunchQuizwellClient1Click();
   void PrintTest1Click();
   void GradeAnswers1Click();
+  void ScanAnswerSheets1Click();
   // The current test's attempts, figures and item analysis; with no test
   // loaded, those of the test shown in the catalogue list.
   void Results1Click();
@@ -130,6 +131,7 @@ private:
   QAction* QuestionsandAnswers1;
   QAction* PrintTest1;
   QAction* GradeAnswers1;
+  QAction* ScanAnswerSheets1;
   QTimer* StartTimer;
   QPixmap BannerPicture;
 

@@ -56,7 +56,8 @@ protected:
            ActionNamed("Edit1")->isEnabled() == enabled &&
            ActionNamed("QuestionsandAnswers1")->isEnabled() == enabled &&
            ActionNamed("PrintTest1")->isEnabled() == enabled &&
-           ActionNamed("GradeAnswers1")->isEnabled() == enabled;
+           ActionNamed("GradeAnswers1")->isEnabled() == enabled &&
+           ActionNamed("ScanAnswerSheets1")->isEnabled() == enabled;
   }
   void ExpectLoaded(const QString& status, const QString& path) {
     EXPECT_EQ(Status(), status);

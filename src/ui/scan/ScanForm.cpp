@@ -1,0 +1,294 @@
+#include "ui/scan/ScanForm.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "core/results/PrintRuns.h"
+#include "core/scan/ScanInput.h"
+#include "core/storage/IoError.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
+
+namespace {
+
+// Pages are kept this wide for the screen, not at the scan's resolution, so a
+// long pile stays small in memory.
+constexpr int ShownWidth = 640;
+
+QImage ToQImage(const cv::Mat& gray) {
+  if (gray.empty()) return {};
+  return QImage(gray.data, gray.cols, gray.rows, static_cast<qsizetype>(gray.step), QImage::Format_Grayscale8)
+      .copy();
+}
+
+QString PlaceText(const Scan::TProblem& problem) {
+  return FromSystemText(problem.Where.empty() ? problem.Reason : problem.Where + ": " + problem.Reason);
+}
+
+}  // namespace
+
+TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
+                     QWidget* parent)
+    : QDialog(parent), Test(std::move(test)), TestPath(testPath), Dialogs(dialogs) {
+  setObjectName(QStringLiteral("ScanForm"));
+  setWindowTitle(QStringLiteral("Scan Answer Sheets"));
+  resize(980, 720);
+
+  PagesList = new QListWidget;
+  PagesList->setObjectName(QStringLiteral("PagesList"));
+  PagesList->setAccessibleName(QStringLiteral("Pages read"));
+  PagesList->setMaximumWidth(220);
+  PageView = new QLabel;
+  PageView->setObjectName(QStringLiteral("PageView"));
+  PageView->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(PageView);
+  scroll->setWidgetResizable(true);
+  ProblemsList = new QListWidget;
+  ProblemsList->setObjectName(QStringLiteral("ProblemsList"));
+  ProblemsList->setAccessibleName(QStringLiteral("To review"));
+  ProblemsList->setMaximumHeight(140);
+  DoubtLabel = new QLabel;
+  DoubtLabel->setObjectName(QStringLiteral("DoubtLabel"));
+  DoubtLabel->setWordWrap(true);
+  CropView = new QLabel;
+  CropView->setObjectName(QStringLiteral("CropView"));
+  StatusLabel = new QLabel(QStringLiteral("Add the scanned sheets: PDF files, PNG, JPEG or TIFF images."));
+  StatusLabel->setObjectName(QStringLiteral("StatusLabel"));
+  StatusLabel->setWordWrap(true);
+
+  auto* buttons = new QHBoxLayout;
+  QPushButton* add = Named(new QPushButton(QStringLiteral("&Add Files...")), "AddButton");
+  GradeButton = Named(new QPushButton(QStringLiteral("&Grade and Record")), "GradeButton");
+  GradeButton->setEnabled(false);
+  QPushButton* close = Named(new QPushButton(QStringLiteral("Close")), "CloseButton");
+  // Enter decides a doubtful row; no button takes it.
+  for (QPushButton* button : {add, GradeButton, close}) button->setAutoDefault(false);
+  buttons->addWidget(add);
+  buttons->addWidget(GradeButton);
+  buttons->addStretch();
+  buttons->addWidget(close);
+
+  auto* pages = new QHBoxLayout;
+  pages->addWidget(PagesList);
+  pages->addWidget(scroll, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(StatusLabel);
+  layout->addLayout(pages, 1);
+  layout->addWidget(new QLabel(QStringLiteral("To review:")));
+  layout->addWidget(ProblemsList);
+  layout->addWidget(DoubtLabel);
+  layout->addWidget(CropView);
+  layout->addLayout(buttons);
+
+  connect(add, &QPushButton::clicked, this, &TScanForm::AddFilesClick);
+  connect(GradeButton, &QPushButton::clicked, this, &TScanForm::GradeClick);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(PagesList, &QListWidget::currentRowChanged, this, &TScanForm::ShowPage);
+  PagesList->installEventFilter(this);
+  ProblemsList->installEventFilter(this);
+
+  // The sheets are checked against the test as it is and the runs recorded
+  // for it, as qwtool scan --test checks them.
+  std::vector<std::string> notices;
+  try {
+    Expected.Fingerprint = Fingerprint(TestSnapshots(Test.Questions));
+    Runs = PrintRuns::OfferedRuns(ToPath(TestPath), notices);
+  } catch (const TIoError& error) {
+    notices.push_back(std::string("The recorded runs cannot be read: ") + error.what());
+  }
+  for (const TPrintRun& run : Runs)
+    if (run.Fingerprint.empty() || run.Fingerprint == Expected.Fingerprint)
+      Expected.Runs.push_back(
+          {Expected.Fingerprint, run.Options, Scan::SeveralCorrect(Test.Questions, run.Options)});
+  Checkable = !Expected.Runs.empty();
+  if (!Checkable)
+    notices.push_back(
+        "No print of the test as it is now is recorded; its sheets cannot be checked or graded.");
+  for (const std::string& notice : notices) ProblemsList->addItem(FromSystemText(notice));
+}
+
+void TScanForm::AddFilesClick() {
+  const std::optional<QString> path = Dialogs.OpenFile(
+      {QStringLiteral("Add Scanned Sheets"),
+       QStringLiteral("Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*"), QString(), QString()});
+  if (path) AddFile(*path);
+}
+
+void TScanForm::AddFile(const QString& path) {
+  RunGuarded(Dialogs, [&] {
+    const std::string file = ToPath(path);
+    const std::string refused = Scan::ForEachPage(file, [&](Scan::TScanPage&& page) {
+      StatusLabel->setText(QStringLiteral("Reading %1 page %2...").arg(path).arg(page.Page));
+      QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      TShown shown;
+      shown.Scale = std::min(1.0, double(ShownWidth) / page.Gray.cols);
+      shown.Gray = ToQImage(page.Gray);
+      if (shown.Scale < 1) shown.Gray = shown.Gray.scaledToWidth(ShownWidth, Qt::SmoothTransformation);
+      Pages.push_back({page.Source, page.Page, Scan::ReadPage(page.Gray)});
+      Shown.push_back(std::move(shown));
+      PagesList->addItem(FromSystemText(Scan::PlaceOf(page.Source, page.Page)));
+    });
+    if (!refused.empty()) FileProblems.push_back({"", refused, {}});  // the reason names the file
+  });
+  Reassemble();
+  if (PagesList->currentRow() < 0 && PagesList->count() > 0) PagesList->setCurrentRow(0);
+  if (!Doubt) NextDoubt();
+}
+
+void TScanForm::Reassemble() {
+  Assembled = Scan::Assemble(Pages, Expected);
+  Assembled.Problems.insert(Assembled.Problems.begin(), FileProblems.begin(), FileProblems.end());
+  ProblemsList->clear();
+  if (!Checkable)
+    ProblemsList->addItem(QStringLiteral(
+        "No print of the test as it is now is recorded; its sheets cannot be checked or graded."));
+  for (const Scan::TProblem& problem : Assembled.Problems) ProblemsList->addItem(PlaceText(problem));
+  StatusLabel->setText(QStringLiteral("%1 pages read, %2 sheets gradable, %3 to review.")
+                           .arg(Assembled.Pages)
+                           .arg(Assembled.Sheets.size())
+                           .arg(Assembled.Problems.size()));
+  GradeButton->setEnabled(Checkable && !Assembled.Sheets.empty());
+  ShowPage();
+}
+
+QImage TScanForm::PageImage(int page) const {
+  if (page < 0 || page >= static_cast<int>(Pages.size())) return {};
+  const TShown& shown = Shown[static_cast<std::size_t>(page)];
+  const Scan::TPageReading& reading = Pages[static_cast<std::size_t>(page)].Reading;
+  QImage image = shown.Gray.convertToFormat(QImage::Format_RGB32);
+  if (!reading.Read) return image;
+  // The boxes are placed by the paper's size on the page, the page turned
+  // when it was scanned upside down.
+  if (reading.UpsideDown) image = image.transformed(QTransform().rotate(180));
+  const SheetLayout::TSheetPage layout = SheetLayout::Lay(reading.Code);
+  const double sx = image.width() / layout.Width, sy = image.height() / layout.Height;
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (const SheetLayout::TAnswerBox& box : layout.Answers) {
+    const auto row = std::find_if(reading.Rows.begin(), reading.Rows.end(),
+                                  [&](const Scan::TRowReading& r) { return r.Printed == box.Printed; });
+    if (row == reading.Rows.end()) continue;
+    const bool marked = row->Letters.find(box.Letter) != std::string::npos;
+    if (!marked && !row->Doubtful) continue;
+    const QColor colour = row->Doubtful ? QColor(230, 120, 0) : QColor(0, 150, 60);
+    const QRectF rect((box.Box.X - box.Box.Width / 2) * sx, (box.Box.Y - box.Box.Height / 2) * sy,
+                      box.Box.Width * sx, box.Box.Height * sy);
+    painter.setPen(QPen(colour, 2));
+    painter.setBrush(marked ? QBrush(QColor(colour.red(), colour.green(), colour.blue(), 90)) : QBrush());
+    painter.drawRect(rect.adjusted(-2, -2, 2, 2));
+  }
+  return image;
+}
+
+void TScanForm::ShowPage() {
+  const int page = PagesList->currentRow();
+  if (page < 0) return;
+  PageView->setPixmap(QPixmap::fromImage(PageImage(page)));
+  const Scan::TPageReading& reading = Pages[static_cast<std::size_t>(page)].Reading;
+  PageView->setToolTip(reading.Read ? QString() : FromSystemText(reading.Problem));
+}
+
+void TScanForm::NextDoubt() {
+  Doubt.reset();
+  Chosen.clear();
+  for (std::size_t p = 0; p < Pages.size() && !Doubt; ++p) {
+    const Scan::TPageReading& reading = Pages[p].Reading;
+    if (!reading.Read) continue;
+    for (std::size_t r = 0; r < reading.Rows.size(); ++r) {
+      if (!reading.Rows[r].Doubtful) continue;
+      Doubt = {p, r};
+      Chosen = reading.Rows[r].Letters;
+      if (PagesList->currentRow() != static_cast<int>(p)) PagesList->setCurrentRow(static_cast<int>(p));
+      break;
+    }
+  }
+  ShowDoubt();
+}
+
+void TScanForm::ShowDoubt() {
+  if (!Doubt) {
+    DoubtLabel->setText(Pages.empty() ? QString() : QStringLiteral("No doubtful row is left."));
+    CropView->clear();
+    return;
+  }
+  const Scan::TScannedPage& page = Pages[Doubt->first];
+  const Scan::TRowReading& row = page.Reading.Rows[Doubt->second];
+  const char last = static_cast<char>('A' + row.Darkness.size() - 1);
+  DoubtLabel->setText(QStringLiteral("%1, question %2: %3. Type the letters marked (A to %4), then Enter. "
+                                     "Chosen: %5")
+                          .arg(FromSystemText(Scan::PlaceOf(page.Source, page.Page)))
+                          .arg(row.Printed)
+                          .arg(FromSystemText(row.Reason))
+                          .arg(QLatin1Char(last))
+                          .arg(Chosen.empty() ? QStringLiteral("none") : QString::fromStdString(Chosen)));
+  CropView->setPixmap(QPixmap::fromImage(ToQImage(row.Crop)));
+}
+
+void TScanForm::keyPressEvent(QKeyEvent* event) {
+  if (!DecideKey(event->key())) QDialog::keyPressEvent(event);
+}
+
+bool TScanForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && DecideKey(static_cast<QKeyEvent*>(event)->key())) return true;
+  return QDialog::eventFilter(watched, event);
+}
+
+bool TScanForm::DecideKey(int key) {
+  if (!Doubt) return false;
+  Scan::TRowReading& row = Pages[Doubt->first].Reading.Rows[Doubt->second];
+  if (key >= Qt::Key_A && key <= Qt::Key_F) {
+    // A key toggles its letter, the letters kept in printed order; a letter
+    // the row does not print is no answer.
+    if (key - Qt::Key_A >= static_cast<int>(row.Darkness.size())) return true;
+    const char letter = static_cast<char>('A' + (key - Qt::Key_A));
+    const auto at = Chosen.find(letter);
+    if (at != std::string::npos)
+      Chosen.erase(at, 1);
+    else
+      Chosen += letter;
+    std::sort(Chosen.begin(), Chosen.end());
+    ShowDoubt();
+    return true;
+  }
+  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  // The teacher's letters stand for the row as read.
+  row.Letters = Chosen;
+  row.Doubtful = false;
+  row.SeveralMarked = false;
+  row.Reason.clear();
+  row.Crop.release();
+  Reassemble();
+  NextDoubt();
+  return true;
+}
+
+void TScanForm::GradeClick() {
+  if (!Checkable || Assembled.Sheets.empty() || !Assembled.Run) return;
+  RunGuarded(Dialogs, [&] {
+    try {
+      const TGradedSheets graded =
+          GradeSheets(Scan::AnswersText(Assembled), ToPath(TestPath), Test, Assembled.Run->Options, Runs);
+      const TRecordedGrades recorded = RecordGrades(graded, ToPath(TestPath), TAttemptSource::Scan);
+      QString text = QStringLiteral("%1 sheets were graded.\r").arg(graded.Results.Students.size()) +
+                     FromSystemText(RecordedWords(recorded));
+      for (const std::string& warning : graded.Warnings)
+        text += QLatin1Char('\r') + FromUtf8OrCodePage(warning);
+      for (const std::string& notice : recorded.Notices) text += QLatin1Char('\r') + FromSystemText(notice);
+      StatusLabel->setText(QStringLiteral("%1 sheets graded; %2 attempts added to the results.")
+                               .arg(graded.Results.Students.size())
+                               .arg(recorded.Added));
+      Dialogs.Inform(text);
+    } catch (const Grading::TGradingError& error) {
+      Dialogs.Error(QStringLiteral("The sheets read cannot be graded: ") + ToQString(error.what()));
+    }
+  });
+}

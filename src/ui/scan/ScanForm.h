@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <optional>
+
+#include "core/results/GradeSheets.h"
+#include "core/scan/ScanPile.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class TDialogs;
+
+// "Scan Answer Sheets...": reads scanned sheet pages, shows each with what
+// was read drawn over it, lets the teacher decide the doubtful rows one by
+// one (a key per letter, Enter to accept), then grades the sheets against
+// the recorded runs and records them in the results store.
+class TScanForm : public QDialog {
+  Q_OBJECT
+
+public:
+  // testPath names the test the sheets were printed from; dialogs must
+  // outlive the window.
+  TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
+            QWidget* parent = nullptr);
+
+  void AddFilesClick();  // chooses a scan file and reads its pages
+  void AddFile(const QString& path);
+  void GradeClick();  // grades the gradable sheets and records them
+
+  // The page as shown: the scan with the reading drawn over it.
+  QImage PageImage(int page) const;
+  const Scan::TPile& Pile() const { return Assembled; }
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  // The lists pass the deciding keys on rather than search by them.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  struct TShown {
+    QImage Gray;  // the page, scaled down for the screen
+    double Scale = 1;
+  };
+  // The pages put together again, with the rows decided so far.
+  void Reassemble();
+  void ShowPage();
+  // Moves to the first doubtful row not yet decided.
+  void NextDoubt();
+  void ShowDoubt();
+  // A letter key toggles its letter, Enter accepts the row; false for any
+  // other key, or when no row is in doubt.
+  bool DecideKey(int key);
+
+  PaperVersions::TPaperTest Test;
+  QString TestPath;
+  TDialogs& Dialogs;
+  Scan::TExpected Expected;
+  std::vector<TPrintRun> Runs;
+  bool Checkable = false;  // a run of the test as it is is on record
+  std::vector<Scan::TScannedPage> Pages;
+  std::vector<TShown> Shown;
+  std::vector<Scan::TProblem> FileProblems;
+  Scan::TPile Assembled;
+  // The doubtful row being decided: page and row, and the letters chosen.
+  std::optional<std::pair<std::size_t, std::size_t>> Doubt;
+  std::string Chosen;
+
+  QListWidget* PagesList;
+  QLabel* PageView;
+  QListWidget* ProblemsList;
+  QLabel* DoubtLabel;
+  QLabel* CropView;
+  QLabel* StatusLabel;
+  QPushButton* GradeButton;
+};

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <opencv2/imgcodecs.hpp>
+#include <random>
+
+#include "core/model/TestFile.h"
+#include "core/results/PrintRuns.h"
+#include "core/results/ResultsStore.h"
+#include "core/scan/FakeSheet.h"
+#include "core/storage/IniStore.h"
+#include "support/Questions.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+#include "support/UiKit.h"
+#include "support/WindowAudit.h"
+#include "ui/scan/ScanForm.h"
+
+namespace {
+
+// A test of four one-letter questions printed in two shuffled versions, and
+// sheet pages of that print filled as told.
+class ScanForm : public ::testing::Test {
+protected:
+  void SetUp() override {
+    TIniStore store(TestPath);
+    TestFile::WriteNewTest(store);
+    for (int n = 1; n <= 4; ++n) {
+      Questions.push_back(MakeQuestion("Q" + std::to_string(n), {"one", "two", "three"}, "B"));
+      TestFile::WriteQuestion(store, n, Questions.back());
+    }
+    store.UpdateFile();
+    RecordPrint(TestPath, Questions, Options, Dir.File(""));
+  }
+  // A scan of a version's sheet; extra marks come on top of the letters.
+  QString Sheet(int version, const std::string& letters, const std::string& number, const char* name,
+                const std::vector<FakeSheet::TMark>& extra = {}) {
+    SheetLayout::TSheetCode run;
+    run.Fingerprint = Fingerprint(TestSnapshots(Questions));
+    run.Seed = Options.Seed;
+    run.Versions = Options.Versions;
+    run.ShuffleQuestions = run.ShuffleAnswers = true;
+    run.StudentDigits = 4;
+    const auto versions = PaperVersions::Make(Questions, Options);
+    const SheetLayout::TSheetPage page = SheetLayout::LayVersion(versions[std::size_t(version)], run).at(0);
+    Layout = page;
+    auto marks = FakeSheet::Answering(page, letters, number);
+    marks.insert(marks.end(), extra.begin(), extra.end());
+    cv::imwrite(Dir.File(name), FakeSheet::Make(page, marks, {}, Rng));
+    return QString::fromStdString(Dir.File(name));
+  }
+  static void Press(QObject& target, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&target, &press);
+  }
+
+  TTempDir Dir;
+  std::string TestPath = Dir.File("T.QWT");
+  std::vector<QuestionRecord> Questions;
+  PaperVersions::TOptions Options{2, 9, true, true};
+  std::mt19937 Rng{1};
+  SheetLayout::TSheetPage Layout;  // of the last sheet made
+  TScriptedDialogs Dialogs;
+};
+
+TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorded) {
+  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  Dialogs.ExpectOpen(Sheet(0, "ABC ", "1234", "one.png"));
+  Click(form, "AddButton");
+  // A second mark on question 2 of a one-letter question is left to the teacher.
+  Dialogs.ExpectOpen(Sheet(1, "CCCA", "5678", "two.png", {{2, 'A', FakeSheet::TFill::Full}}));
+  Click(form, "AddButton");
+  EXPECT_EQ(form.Pile().Pages, 2);
+  ASSERT_EQ(form.Pile().Sheets.size(), 1u);
+  ASSERT_EQ(form.Pile().Problems.size(), 1u);
+  EXPECT_NE(Child<QLabel>(form, "DoubtLabel")->text().indexOf(QStringLiteral("question 2")), -1);
+  EXPECT_FALSE(Child<QLabel>(form, "CropView")->pixmap().isNull());
+
+  // The marked boxes are drawn over the page: green where read, orange in doubt.
+  const auto hasColour = [](const QImage& image, QRgb colour) {
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) == colour) return true;
+    return false;
+  };
+  EXPECT_TRUE(hasColour(form.PageImage(0), qRgb(0, 150, 60)));
+  EXPECT_FALSE(hasColour(form.PageImage(0), qRgb(230, 120, 0)));
+  const QImage doubtful = form.PageImage(1);
+  EXPECT_TRUE(hasColour(doubtful, qRgb(230, 120, 0)));
+  // The blank box of the doubtful row is outlined, not filled.
+  for (const SheetLayout::TAnswerBox& box : Layout.Answers)
+    if (box.Printed == 2 && box.Letter == 'B')
+      EXPECT_GT(qGray(doubtful.pixel(int(box.Box.X * doubtful.width() / Layout.Width),
+                                     int(box.Box.Y * doubtful.height() / Layout.Height))),
+                200);
+
+  // The row read "AC": A is taken back, so C stands; a letter past the
+  // row's last (F of three) changes nothing. The list of pages, which would
+  // search by letter, passes the keys on.
+  Press(form, Qt::Key_A);
+  Press(form, Qt::Key_F);
+  Press(*Child<QListWidget>(form, "PagesList"), Qt::Key_Return);
+  EXPECT_TRUE(form.Pile().Problems.empty());
+  ASSERT_EQ(form.Pile().Sheets.size(), 2u);
+  EXPECT_EQ(form.Pile().Sheets[1].Rows, (std::vector<std::string>{"C", "C", "C", "A"}));
+  EXPECT_EQ(Child<QLabel>(form, "DoubtLabel")->text(), QStringLiteral("No doubtful row is left."));
+
+  const QString store = QString::fromStdString(Dir.File("Results.sqlite"));
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral("2 sheets were graded.\r2 attempts were recorded in ") + store + QLatin1Char('.'));
+  Click(form, "GradeButton");
+  const auto attempts = OpenResultsStore(Dir.Path().string()).Store->Attempts({});
+  ASSERT_EQ(attempts.size(), 2u);
+  for (const auto& attempt : attempts) EXPECT_EQ(attempt.Source, TAttemptSource::Scan);
+}
+
+TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow) {
+  WriteBytes(Dir.File("notes.txt"), "not a scan");
+  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  Dialogs.ExpectOpen(QString::fromStdString(Dir.File("notes.txt")));
+  Click(form, "AddButton");
+  auto* problems = Child<QListWidget>(form, "ProblemsList");
+  ASSERT_EQ(problems->count(), 1);
+  EXPECT_NE(problems->item(0)->text().indexOf(QStringLiteral("not a PDF, PNG, JPEG or TIFF file")), -1);
+  EXPECT_FALSE(Child<QPushButton>(form, "GradeButton")->isEnabled());
+  form.show();
+  EXPECT_EQ(MnemonicClashes(form), QStringList());
+  EXPECT_EQ(UnnamedControls(form), QStringList());
+}
+
+}  // namespace
