@@ -341,6 +341,7 @@ TPageReading ReadPage(const cv::Mat& input) try {
   reading.Code = *code;
   reading.ThreeMarkers = fromThree;
   reading.UpsideDown = bestTurn == 2;
+  reading.PointsToPixels = cv::Matx33d(1 / scale, 0, 0, 0, 1 / scale, 0, 0, 0, 1) * best;
 
   // The boxes' own darkness when blank (a printed letter inside, grey paper)
   // is taken off: most boxes of a page are blank, so a low percentile of all

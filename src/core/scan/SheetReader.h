@@ -1,6 +1,7 @@
 #pragma once
 
 #include <opencv2/core.hpp>
+#include <opencv2/core/matx.hpp>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ struct TPageReading {
   SheetLayout::TSheetCode Code;
   bool ThreeMarkers = false;  // laid out from three markers, the fourth being torn off or unseen
   bool UpsideDown = false;
+  // Where the layout's points (SheetLayout) lie in the image read, in its
+  // pixels: the page's turn, scale and skew as found.
+  cv::Matx33d PointsToPixels = cv::Matx33d::eye();
   std::vector<TRowReading> Rows;  // one per printed question of the page
   // The student number, one character per column ('?' for a doubtful column);
   // empty when the page has no number boxes or none of them is marked.

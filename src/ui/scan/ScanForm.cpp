@@ -166,11 +166,17 @@ QImage TScanForm::PageImage(int page) const {
   const Scan::TPageReading& reading = Pages[static_cast<std::size_t>(page)].Reading;
   QImage image = shown.Gray.convertToFormat(QImage::Format_RGB32);
   if (!reading.Read) return image;
-  // The boxes are placed by the paper's size on the page, the page turned
-  // when it was scanned upside down.
-  if (reading.UpsideDown) image = image.transformed(QTransform().rotate(180));
+  // The boxes lie where the reader found them on the scan, shown smaller
+  // and, for a page scanned upside down, turned the right way up.
+  const double shownScale = shown.Scale;
+  const bool turn = reading.UpsideDown;
+  if (turn) image = image.transformed(QTransform().rotate(180));
+  const auto shownAt = [&](double x, double y) {
+    const cv::Vec3d p = reading.PointsToPixels * cv::Vec3d(x, y, 1);
+    const QPointF at(p[0] / p[2] * shownScale, p[1] / p[2] * shownScale);
+    return turn ? QPointF(image.width() - at.x(), image.height() - at.y()) : at;
+  };
   const SheetLayout::TSheetPage layout = SheetLayout::Lay(reading.Code);
-  const double sx = image.width() / layout.Width, sy = image.height() / layout.Height;
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   for (const SheetLayout::TAnswerBox& box : layout.Answers) {
@@ -180,11 +186,13 @@ QImage TScanForm::PageImage(int page) const {
     const bool marked = row->Letters.find(box.Letter) != std::string::npos;
     if (!marked && !row->Doubtful) continue;
     const QColor colour = row->Doubtful ? QColor(230, 120, 0) : QColor(0, 150, 60);
-    const QRectF rect((box.Box.X - box.Box.Width / 2) * sx, (box.Box.Y - box.Box.Height / 2) * sy,
-                      box.Box.Width * sx, box.Box.Height * sy);
+    // A little larger than the box, so the outline does not hide the mark.
+    const double w = box.Box.Width / 2 + 1, h = box.Box.Height / 2 + 1;
+    const QPolygonF outline{shownAt(box.Box.X - w, box.Box.Y - h), shownAt(box.Box.X + w, box.Box.Y - h),
+                            shownAt(box.Box.X + w, box.Box.Y + h), shownAt(box.Box.X - w, box.Box.Y + h)};
     painter.setPen(QPen(colour, 2));
     painter.setBrush(marked ? QBrush(QColor(colour.red(), colour.green(), colour.blue(), 90)) : QBrush());
-    painter.drawRect(rect.adjusted(-2, -2, 2, 2));
+    painter.drawPolygon(outline);
   }
   return image;
 }

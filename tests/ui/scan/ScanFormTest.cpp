@@ -91,11 +91,13 @@ TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorde
   const QImage doubtful = form.PageImage(1);
   EXPECT_TRUE(hasColour(doubtful, qRgb(230, 120, 0)));
   // The blank box of the doubtful row is outlined, not filled.
-  for (const SheetLayout::TAnswerBox& box : Layout.Answers)
-    if (box.Printed == 2 && box.Letter == 'B')
+  for (const SheetLayout::TAnswerBox& box : Layout.Answers) {
+    if (box.Printed == 2 && box.Letter == 'B') {
       EXPECT_GT(qGray(doubtful.pixel(int(box.Box.X * doubtful.width() / Layout.Width),
                                      int(box.Box.Y * doubtful.height() / Layout.Height))),
                 200);
+    }
+  }
 
   // The row read "AC": A is taken back, so C stands; a letter past the
   // row's last (F of three) changes nothing. The list of pages, which would
