@@ -222,6 +222,17 @@ TEST_F(ClassroomFormTest, AStoreThatCannotBeOpenedIsNamedWithoutItsPasswordAndCh
   EXPECT_EQ(Stored().size(), 1u);
   // Once a student has joined, the session keeps its store.
   ASSERT_TRUE(WaitUntil([&] { return !Child<QPushButton>(*Form, "UseStoreButton")->isEnabled(); }));
+
+  // A saved store that is down: the next classroom says so and runs on the
+  // test folder's store rather than not at all.
+  SaveResultsStore(QString::fromStdString(refused));
+  Dialogs.ExpectMessage(
+      TMessageKind::Error,
+      message + QStringLiteral("\rThis session stores into the test folder's Results.sqlite "
+                               "until another store is used."));
+  const auto next = Open(0);
+  ASSERT_TRUE(next);
+  EXPECT_EQ(Child<QLabel>(*next, "StoreLabel")->text(), before);
 }
 
 TEST_F(ClassroomFormTest, UsingAPostgresStoreSendsTheClassAttemptsThereAndKeepsItForTheNextSession) {
