@@ -17,6 +17,7 @@
 
 #include "classroom/Classroom.h"
 #include "classroom/Server.h"
+#include "core/results/PostgresDatabase.h"
 #include "core/results/StoreLocation.h"
 #include "core/storage/IoError.h"
 #include "ui/page/QrCode.h"
@@ -67,6 +68,11 @@ QLabel* PlainLabel(QWidget* parent, const char* name, int pointSize = 0) {
     label->setFont(font);
   }
   return label;
+}
+
+// A store's address as it may be shown, without its password.
+QString ShownStore(const QString& location) {
+  return location.isEmpty() ? location : FromUtf8(Postgres::ShownName(location.toStdString()));
 }
 
 }  // namespace
@@ -196,7 +202,8 @@ bool TClassroomForm::Start() {
     return false;
   }
   const QString saved = SavedResultsStore();
-  StoreEdit->setText(saved);
+  SavedStore = saved;
+  StoreEdit->setText(ShownStore(saved));
   try {
     Opened = OpenStoreAt(saved.toStdString(), TestFolder());
   } catch (const TIoError& error) {
@@ -269,7 +276,8 @@ void TClassroomForm::ShowStore() {
 
 void TClassroomForm::UseStoreClick() {
   if (!Serving()) return;
-  const QString location = StoreEdit->text().trimmed();
+  const QString typed = StoreEdit->text().trimmed();
+  const QString location = typed == ShownStore(SavedStore) ? SavedStore : typed;
   TOpenedStore opened;
   TClassroomTest test;
   // Everything that may fail comes first, so that a store that cannot be
@@ -294,6 +302,8 @@ void TClassroomForm::UseStoreClick() {
     Classroom = std::make_unique<TClassroom>(std::move(test), Classroom->RoomCode(), *opened.Store, Clock);
     Opened = std::move(opened);
     SaveResultsStore(location);
+    SavedStore = location;
+    StoreEdit->setText(ShownStore(location));
     ShowStore();
   }
   if (Serve(BoundPort) < 0) {

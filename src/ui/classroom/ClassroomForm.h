@@ -96,6 +96,9 @@ private:
   QLabel* NoteLabel;
   QLabel* SummaryLabel;
   QLineEdit* StoreEdit;
+  // The saved store's full address; the field shows it without its password
+  // (the window is on a projector) and Use takes this while it is unchanged.
+  QString SavedStore;
   QPushButton* UseStoreButton;
   QLabel* StoreLabel;
   TQrBox* QrBox;

@@ -233,6 +233,8 @@ TEST_F(ClassroomFormTest, AStoreThatCannotBeOpenedIsNamedWithoutItsPasswordAndCh
   const auto next = Open(0);
   ASSERT_TRUE(next);
   EXPECT_EQ(Child<QLabel>(*next, "StoreLabel")->text(), before);
+  EXPECT_EQ(Child<QLineEdit>(*next, "StoreEdit")->text(),
+            QStringLiteral("postgresql://ann@127.0.0.1:1/school"));
 }
 
 TEST_F(ClassroomFormTest, UsingAPostgresStoreSendsTheClassAttemptsThereAndKeepsItForTheNextSession) {
@@ -256,5 +258,5 @@ TEST_F(ClassroomFormTest, UsingAPostgresStoreSendsTheClassAttemptsThereAndKeepsI
   // The next classroom opens on the saved store.
   const auto next = Open(0);
   ASSERT_TRUE(next);
-  EXPECT_EQ(Child<QLineEdit>(*next, "StoreEdit")->text(), QString::fromStdString(schema.Url()));
+  EXPECT_EQ(Child<QLineEdit>(*next, "StoreEdit")->text(), FromUtf8(Postgres::ShownName(schema.Url())));
 }
