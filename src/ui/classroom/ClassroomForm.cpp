@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <chrono>
 #include <filesystem>
 
 #include "classroom/Classroom.h"
@@ -262,6 +263,10 @@ int TClassroomForm::Serve(int port) {
     return -1;
   }
   ServerThread = std::thread([server = Server.get()] { server->Run(); });
+  // Stopping before the server listens would leave it listening for good.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!Server->Running() && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   return bound;
 }
 

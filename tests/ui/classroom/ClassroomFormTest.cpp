@@ -18,6 +18,7 @@
 #include "ui/maker/MainForm.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/StoreSetting.h"
+#include "ui/results/ResultsForm.h"
 
 using ClassroomFixture::Field;
 
@@ -235,6 +236,11 @@ TEST_F(ClassroomFormTest, AStoreThatCannotBeOpenedIsNamedWithoutItsPasswordAndCh
   EXPECT_EQ(Child<QLabel>(*next, "StoreLabel")->text(), before);
   EXPECT_EQ(Child<QLineEdit>(*next, "StoreEdit")->text(),
             QStringLiteral("postgresql://ann@127.0.0.1:1/school"));
+
+  // The Results window reports it too and shows nothing rather than another store.
+  Dialogs.ExpectMessage(TMessageKind::Error, message);
+  const TResultsForm results(Globals);
+  EXPECT_FALSE(Child<QTableWidget>(results, "AttemptsGrid")->isEnabled());
 }
 
 TEST_F(ClassroomFormTest, UsingAPostgresStoreSendsTheClassAttemptsThereAndKeepsItForTheNextSession) {
@@ -254,6 +260,10 @@ TEST_F(ClassroomFormTest, UsingAPostgresStoreSendsTheClassAttemptsThereAndKeepsI
   EXPECT_EQ(stored[0].Student, "Ann");
   EXPECT_EQ(stored[0].Right, 2);
   EXPECT_TRUE(Stored().empty());
+  const TResultsForm results(Globals);
+  const QTableWidget* grid = Child<QTableWidget>(results, "AttemptsGrid");
+  ASSERT_EQ(grid->rowCount(), 1);
+  EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("Ann"));
 
   // The next classroom opens on the saved store.
   const auto next = Open(0);
