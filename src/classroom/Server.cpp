@@ -186,6 +186,10 @@ void TClassroomServer::Run() {
   Impl->Http.listen_after_bind();
 }
 
+bool TClassroomServer::Running() const {
+  return Impl->Http.is_running();
+}
+
 void TClassroomServer::Stop() {
   Impl->Http.stop();
 }

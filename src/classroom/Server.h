@@ -24,6 +24,8 @@ public:
   void Run();
   // Ends Run from any thread.
   void Stop();
+  // Whether Run is listening; a Stop before then does not end it.
+  bool Running() const;
 
 private:
   struct TImpl;

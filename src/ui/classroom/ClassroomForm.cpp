@@ -6,22 +6,27 @@
 #include <QHeaderView>
 #include <QHostAddress>
 #include <QLabel>
+#include <QLineEdit>
 #include <QNetworkInterface>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <chrono>
 #include <filesystem>
 
 #include "classroom/Classroom.h"
 #include "classroom/Server.h"
+#include "core/results/PostgresDatabase.h"
+#include "core/results/StoreLocation.h"
 #include "core/storage/IoError.h"
 #include "ui/page/QrCode.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/StoreSetting.h"
 #include "ui/platform/WindowKit.h"
 
 namespace {
@@ -64,6 +69,11 @@ QLabel* PlainLabel(QWidget* parent, const char* name, int pointSize = 0) {
     label->setFont(font);
   }
   return label;
+}
+
+// A store's address as it may be shown, without its password.
+QString ShownStore(const QString& location) {
+  return location.isEmpty() ? location : FromUtf8(Postgres::ShownName(location.toStdString()));
 }
 
 }  // namespace
@@ -156,8 +166,21 @@ void TClassroomForm::CreateControls() {
   buttons->addWidget(EndTestButton);
   buttons->addWidget(EndSessionButton);
 
+  StoreEdit = Named(new QLineEdit(this), "StoreEdit");
+  StoreEdit->setPlaceholderText(QStringLiteral("the test folder's Results.sqlite, or postgresql://..."));
+  auto* storeCaption = new QLabel(QStringLiteral("Results s&tore:"), this);
+  storeCaption->setBuddy(StoreEdit);
+  UseStoreButton = Named(new QPushButton(QStringLiteral("&Use"), this), "UseStoreButton");
+  StoreLabel = PlainLabel(this, "StoreLabel");
+  auto* store = new QHBoxLayout;
+  store->addWidget(storeCaption);
+  store->addWidget(StoreEdit, 1);
+  store->addWidget(UseStoreButton);
+
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addLayout(store);
+  layout->addWidget(StoreLabel);
   layout->addWidget(StudentList, 1);
   layout->addLayout(buttons);
 
@@ -167,6 +190,8 @@ void TClassroomForm::CreateControls() {
   connect(ShowScoresButton, &QPushButton::clicked, this, &TClassroomForm::ShowScoresClick);
   connect(EndTestButton, &QPushButton::clicked, this, &TClassroomForm::EndTestClick);
   connect(EndSessionButton, &QPushButton::clicked, this, &TClassroomForm::EndSessionClick);
+  connect(UseStoreButton, &QPushButton::clicked, this, &TClassroomForm::UseStoreClick);
+  connect(StoreEdit, &QLineEdit::returnPressed, this, &TClassroomForm::UseStoreClick);
 }
 
 bool TClassroomForm::Start() {
@@ -177,30 +202,35 @@ bool TClassroomForm::Start() {
                           QStringLiteral(" has no questions to run in a classroom."));
     return false;
   }
-  const std::string folder = std::filesystem::path(testPath).parent_path().string();
-  Opened = OpenResultsStore(folder.empty() ? std::string(".") : folder);
+  const QString saved = SavedResultsStore();
+  SavedStore = saved;
+  StoreEdit->setText(ShownStore(saved));
+  try {
+    Opened = OpenStoreAt(saved.toStdString(), TestFolder());
+  } catch (const TIoError& error) {
+    // The saved store is down or gone: the session still runs, on the test
+    // folder's own store, and says so, so that the teacher can choose again.
+    if (saved.isEmpty()) throw;
+    Globals.Dialogs.Error(FromSystemText(error.what()) +
+                          QStringLiteral("\rThis session stores into the test folder's Results.sqlite until "
+                                         "another store is used."));
+    Opened = OpenStoreAt(std::string(), TestFolder());
+  }
+  ShowStore();
   QStringList notes;
   for (const std::string& notice : Opened.Notices) notes << FromUtf8OrCodePage(notice);
 
   setWindowTitle(QStringLiteral("Classroom - %1").arg(ToQString(test.Settings.Description)));
   Classroom = std::make_unique<TClassroom>(std::move(test), NewRoomCode(), *Opened.Store, Clock);
-  Server = std::make_unique<TClassroomServer>(*Classroom);
-  BoundPort = Server->Bind(Place.BindAddress, Place.Port);
-  if (BoundPort < 0 && Place.Port != 0) {
-    BoundPort = Server->Bind(Place.BindAddress, 0);
-    if (BoundPort >= 0)
-      notes << QStringLiteral("Port %1 is in use by another program, so this session uses port %2.")
-                   .arg(Place.Port)
-                   .arg(BoundPort);
-  }
+  BoundPort = Serve(Place.Port);
   if (BoundPort < 0) {
-    Globals.Dialogs.Error(QStringLiteral("The classroom cannot listen on %1: no port is free.")
-                              .arg(FromUtf8(Place.BindAddress)));
-    Server.reset();
     Classroom.reset();
     return false;
   }
-  ServerThread = std::thread([server = Server.get()] { server->Run(); });
+  if (Place.Port != 0 && BoundPort != Place.Port)
+    notes << QStringLiteral("Port %1 is in use by another program, so this session uses port %2.")
+                 .arg(Place.Port)
+                 .arg(BoundPort);
 
   const bool everyAddress = Place.BindAddress == "0.0.0.0" || Place.BindAddress == "::";
   const QStringList hosts = everyAddress ? OwnAddresses() : QStringList{FromUtf8(Place.BindAddress)};
@@ -220,6 +250,75 @@ bool TClassroomForm::Start() {
   Refresh();
   RefreshTimer->start();
   return true;
+}
+
+int TClassroomForm::Serve(int port) {
+  Server = std::make_unique<TClassroomServer>(*Classroom);
+  int bound = Server->Bind(Place.BindAddress, port);
+  if (bound < 0 && port != 0) bound = Server->Bind(Place.BindAddress, 0);
+  if (bound < 0) {
+    Globals.Dialogs.Error(QStringLiteral("The classroom cannot listen on %1: no port is free.")
+                              .arg(FromUtf8(Place.BindAddress)));
+    Server.reset();
+    return -1;
+  }
+  ServerThread = std::thread([server = Server.get()] { server->Run(); });
+  // Stopping before the server listens would leave it listening for good.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!Server->Running() && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  return bound;
+}
+
+std::string TClassroomForm::TestFolder() const {
+  const std::string folder = std::filesystem::path(ToPath(Globals.CurrentTestPath)).parent_path().string();
+  return folder.empty() ? std::string(".") : folder;
+}
+
+void TClassroomForm::ShowStore() {
+  StoreLabel->setText(QStringLiteral("Results go to %1").arg(FromUtf8OrCodePage(Opened.Path)));
+}
+
+void TClassroomForm::UseStoreClick() {
+  if (!Serving()) return;
+  const QString typed = StoreEdit->text().trimmed();
+  const QString location = typed == ShownStore(SavedStore) ? SavedStore : typed;
+  TOpenedStore opened;
+  TClassroomTest test;
+  // Everything that may fail comes first, so that a store that cannot be
+  // opened leaves the session as it was.
+  if (!RunGuarded(Globals.Dialogs, [&] {
+        opened = OpenStoreAt(location.toStdString(), TestFolder());
+        test = LoadClassroomTest(ToPath(Globals.CurrentTestPath));
+      }))
+    return;
+  if (!Classroom->Students().empty()) {
+    Globals.Dialogs.Error(
+        QStringLiteral("Students have joined, so this session keeps its store. End the session and open "
+                       "the classroom again to use another."));
+    return;
+  }
+  RefreshTimer->stop();
+  Server->Stop();
+  ServerThread.join();
+  // A student who joined while the server stopped keeps the session on its
+  // store.
+  if (Classroom->Students().empty()) {
+    Classroom = std::make_unique<TClassroom>(std::move(test), Classroom->RoomCode(), *opened.Store, Clock);
+    Opened = std::move(opened);
+    SaveResultsStore(location);
+    SavedStore = location;
+    StoreEdit->setText(ShownStore(location));
+    ShowStore();
+  }
+  if (Serve(BoundPort) < 0) {
+    EndTestButton->setEnabled(false);
+    EndSessionButton->setEnabled(false);
+    return;
+  }
+  for (const std::string& notice : Opened.Notices) Globals.Dialogs.Inform(FromUtf8OrCodePage(notice));
+  RefreshTimer->start();
+  Refresh();
 }
 
 QString TClassroomForm::RoomCode() const {
@@ -250,6 +349,9 @@ void TClassroomForm::Refresh() {
     }
   }
   AnsweringCount = answering;
+  // The store is chosen before anyone joins: their attempts go where they began.
+  UseStoreButton->setEnabled(Serving() && lines.empty());
+  StoreEdit->setReadOnly(!UseStoreButton->isEnabled());
   SummaryLabel->setText(
       QStringLiteral("%1 joined, %2 answering, %3 finished").arg(lines.size()).arg(answering).arg(finished));
 }
@@ -305,6 +407,8 @@ void TClassroomForm::StopServing() {
   ServerThread.join();
   EndTestButton->setEnabled(false);
   EndSessionButton->setEnabled(false);
+  UseStoreButton->setEnabled(false);
+  StoreEdit->setReadOnly(true);
 }
 
 void TClassroomForm::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@
 #include "core/run/Clock.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class QTimer;
@@ -30,7 +31,8 @@ struct TClassroomPlace {
 // large enough for a projector, and the live list of students. The server runs
 // on threads of this process while the window is open, so the list is read
 // straight from the classroom and never served to the network. Attempts go to
-// the test folder's results store as students finish.
+// the results store the teacher chose (the test folder's own by default) as
+// students finish.
 class TClassroomForm : public QWidget {
   Q_OBJECT
 
@@ -38,9 +40,11 @@ public:
   explicit TClassroomForm(TGlobals& globals, TClassroomPlace place = {}, QWidget* parent = nullptr);
   ~TClassroomForm() override;
 
-  // Loads the current test, opens its folder's store and starts serving.
-  // Throws TIoError when the test or the store cannot be read; false, with
-  // the reason shown, when the test has no questions or no port is free.
+  // Loads the current test, opens the saved results store and starts
+  // serving. Throws TIoError when the test cannot be read; a saved store that
+  // cannot be opened is reported and the test folder's store used instead.
+  // False, with the reason shown, when the test has no questions or no port
+  // is free.
   bool Start();
 
   int Port() const { return BoundPort; }
@@ -53,6 +57,10 @@ public:
   void ShowScoresClick();  // shows or hides the score column
   void EndTestClick();     // ends every running attempt, after a No-default question
   void EndSessionClick();  // ends running attempts (asking first) and stops serving
+  // Opens the store in the Results store field, saves it for the maker's
+  // windows and serves from it, while no student has joined. A store that
+  // cannot be opened is reported and changes nothing.
+  void UseStoreClick();
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -64,6 +72,11 @@ private:
   // or the teacher says Yes.
   bool MayEndRunningAttempts(const QString& question);
   void StopServing();
+  // Serves Classroom on port, or any free port when it is taken; the port, or
+  // -1 when none is free.
+  int Serve(int port);
+  std::string TestFolder() const;
+  void ShowStore();
   void EndAll();  // every running attempt scored and stored, an error shown
 
   TGlobals& Globals;
@@ -82,6 +95,12 @@ private:
   QLabel* RoomCodeLabel;
   QLabel* NoteLabel;
   QLabel* SummaryLabel;
+  QLineEdit* StoreEdit;
+  // The saved store's full address; the field shows it without its password
+  // (the window is on a projector) and Use takes this while it is unchanged.
+  QString SavedStore;
+  QPushButton* UseStoreButton;
+  QLabel* StoreLabel;
   TQrBox* QrBox;
   QTableWidget* StudentList;
   QPushButton* ShowScoresButton;

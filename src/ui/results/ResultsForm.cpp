@@ -26,6 +26,7 @@
 #include "core/results/AttemptFile.h"
 #include "core/results/RecordAttempt.h"
 #include "core/results/Reports.h"
+#include "core/results/StoreLocation.h"
 #include "core/run/PaperVersions.h"
 #include "core/run/TestSession.h"
 #include "core/storage/AtomicFile.h"
@@ -33,6 +34,7 @@
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/StoreSetting.h"
 #include "ui/platform/WindowKit.h"
 #include "ui/results/BarChart.h"
 #include "ui/results/DropFolder.h"
@@ -233,7 +235,7 @@ void TResultsForm::LoadTest() {
     const ClientConfig config = LoadClientConfig(ClientConfigPath(ToPath(Globals.ProgramFolder)));
     if (!config.ResultsFolder.empty()) KnownFolders << FromPath(config.ResultsFolder);
     if (Opened.Store) return;
-    Opened = OpenResultsStore(fs::path(TestPath).parent_path().string());
+    Opened = OpenStoreAt(SavedResultsStore().toStdString(), fs::path(TestPath).parent_path().string());
     for (const std::string& notice : Opened.Notices) Globals.Dialogs.Inform(ToQString(notice));
   });
   FoldersLabel->setText(
