@@ -137,7 +137,7 @@ public:
   std::unique_ptr<TStatement> Prepare(std::string_view sql) override {
     return std::make_unique<TPostgresStatement>(*this, Numbered(sql));
   }
-  void Execute(std::string_view sql) override { Check(Run(std::string(sql), {})); }
+  void Execute(std::string_view sql) override { PQclear(Check(Run(std::string(sql), {}))); }
   bool HasTable(std::string_view name) override {
     auto find = Prepare(
         "SELECT COUNT(*) FROM pg_catalog.pg_class c JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace"

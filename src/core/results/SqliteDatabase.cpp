@@ -2,6 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
+#include <thread>
+
 #include "core/storage/IoError.h"
 
 namespace {
@@ -165,8 +168,20 @@ std::unique_ptr<TDatabase> Open(const std::string& path, int busyMilliseconds) {
   std::string verdict;
   if (auto check = database->Prepare("PRAGMA quick_check"); check->Step()) verdict = check->Text(0);
   if (verdict != "ok") throw TSqliteDamaged(path + ": " + verdict);
-  if (auto wal = database->Prepare("PRAGMA journal_mode=WAL"); wal->Step())
-    database->Wal = wal->Text(0) == "wal";
+  // Turning a new file to WAL needs it alone, and SQLite answers "locked" at
+  // once rather than waiting when another program opens the same new file
+  // in that moment: wait for it as for any lock.
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(busyMilliseconds);
+  for (;;) {
+    try {
+      if (auto wal = database->Prepare("PRAGMA journal_mode=WAL"); wal->Step())
+        database->Wal = wal->Text(0) == "wal";
+      break;
+    } catch (const TIoError&) {
+      if (std::chrono::steady_clock::now() >= until) throw;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
   database->Execute("PRAGMA synchronous=FULL");
   return database;
 }

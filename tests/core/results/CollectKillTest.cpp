@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -33,6 +34,9 @@ pid_t StartCollector(const std::string& drop, const std::string& tests, const st
     try {
       TOpenedStore opened = OpenResultsStore(tests, data);
       ResultsFolder::Collect(drop, *opened.Store, batchSize);
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "collector: %s\n", error.what());
+      ::_exit(1);
     } catch (...) {
       ::_exit(1);
     }
