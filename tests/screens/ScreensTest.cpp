@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QTimer>
 #include <memory>
 
 #include "core/model/ClientConfig.h"
@@ -15,21 +17,29 @@
 #include "ui/engine/AboutBox.h"
 #include "ui/engine/BeginBox.h"
 #include "ui/engine/EndForm.h"
+#include "ui/engine/EngineForm.h"
 #include "ui/engine/HistoryForm.h"
+#include "ui/engine/Prompts.h"
 #include "ui/engine/QuestionForm.h"
 #include "ui/engine/ReviewForm.h"
 #include "ui/maker/AboutForm.h"
 #include "ui/maker/CatalogueSearchForm.h"
+#include "ui/maker/ClientForm.h"
 #include "ui/maker/DuplicatesForm.h"
 #include "ui/maker/EditorFixture.h"
 #include "ui/maker/ExtraTimeForm.h"
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/LossReportForm.h"
 #include "ui/maker/MMediaForm.h"
+#include "ui/maker/MainForm.h"
 #include "ui/maker/NoteForm.h"
 #include "ui/maker/SettingsForm.h"
 #include "ui/platform/EngineServices.h"
 #include "ui/platform/HelpWindow.h"
+#include "ui/print/GradeForm.h"
+#include "ui/print/PrintForm.h"
+#include "ui/results/ResultsForm.h"
+#include "ui/scan/ScanForm.h"
 
 // Renders every window, over fixed data in one style and font, to a PNG named
 // after its class in the folder QW_SCREENS_DIR names. Two such folders,
@@ -63,6 +73,11 @@ protected:
   }
 
   QString Out;
+};
+
+// The engine's window asks nothing until a test is taken.
+struct TNoPrompts : TPrompts {
+  std::optional<QString> AskText(const QString&, const QString&, bool) override { return std::nullopt; }
 };
 
 TEST_F(Screens, MakerWindows) {
@@ -122,6 +137,39 @@ TEST_F(Screens, EngineWindows) {
   THistoryForm history({{"Ann", "2026-01-01 10:00:00", "/a.QWT", "A", 2, 1, 50, "Failed", "00:01:00"}},
                        Dialogs);
   Shoot(history);
+}
+
+TEST_F(Screens, MainWindows) {
+  const std::string path = WriteTest(Questions(3), "TEST.QWT", "Plants");
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell."));
+  TMainForm maker(Folder(), Dialogs, Help, Shell);
+  maker.show();
+  ASSERT_TRUE(WaitUntil([this] { return Dialogs.AllUsed(); }));
+  ASSERT_TRUE(WaitUntil([&maker] { return !Child<QTimer>(maker, "StartTimer")->isActive(); }));
+  Shoot(maker);
+
+  TManualClock clock;
+  TNoPrompts prompts;
+  TEngineForm engine({Folder(), Folder() + QStringLiteral("/data/history.csv"), Dialogs, prompts, Shell, Help, clock});
+  Shoot(engine);
+
+  Globals.CurrentTestPath = FromPath(path);
+  TClientForm client(Globals);
+  Shoot(client);
+  TResultsForm results(Globals, FromPath(path));
+  Shoot(results);
+}
+
+TEST_F(Screens, PaperWindows) {
+  const std::string path = WriteTest(Questions(3), "TEST.QWT", "Plants");
+  TPrintForm print(PaperVersions::ReadPaperTest(path), FromPath(path), Dialogs);
+  Child<QLineEdit>(print, "SeedEdit")->setText(QStringLiteral("77"));  // not a new one each run
+  Shoot(print);
+  TGradeForm grade(PaperVersions::ReadPaperTest(path), FromPath(path), Dialogs);
+  Shoot(grade);
+  TScanForm scan(PaperVersions::ReadPaperTest(path), FromPath(path), Dialogs);
+  Shoot(scan);
 }
 
 }  // namespace
