@@ -91,16 +91,14 @@ bool MayReplaceTest(TDialogs& dialogs, const QString& path) {
 }
 
 QFrame* Panel(const char* name, QFrame::Shape shape, QWidget* parent) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(QLatin1String(name));
+  auto* panel = Named(new QFrame(parent), name);
   panel->setFrameShape(shape);
   panel->setFrameShadow(QFrame::Sunken);
   return panel;
 }
 
 QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
+  auto* button = Named(new QPushButton(caption, parent), name);
   button->setMinimumHeight(30);
   return button;
 }
@@ -136,14 +134,14 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
   dialogs.SetStartFolder(programFolder);
   setWindowTitle(QStringLiteral("Quizwell Maker"));
 
-  StartTimer = new QTimer(this);
-  StartTimer->setObjectName(QStringLiteral("StartTimer"));
+  StartTimer = Named(new QTimer(this), "StartTimer");
   StartTimer->setSingleShot(true);
   StartTimer->setInterval(1);
   connect(StartTimer, &QTimer::timeout, this, &TMainForm::StartTimerTimer);
 
   CreateControls();
   CreateMenus();
+  EnableTestCommands(false);
   InstallHelpKey(this, help, HelpContext::Main);
 
   setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
@@ -153,8 +151,7 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
 TMainForm::~TMainForm() = default;
 
 void TMainForm::CreateControls() {
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("Client"));
+  auto* client = Named(new QWidget(this), "Client");
   client->setFixedSize(ClientWidth, ClientHeight);
   setCentralWidget(client);
   auto* column = new QVBoxLayout(client);
@@ -164,11 +161,10 @@ void TMainForm::CreateControls() {
   QFrame* panel5 = Panel("Panel5", QFrame::Panel, client);
   auto* bannerBox = new QHBoxLayout(panel5);
   bannerBox->setContentsMargins(2, 2, 2, 2);
-  Image1 = new QLabel(panel5);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setFixedSize(BannerWidth, BannerHeight);
-  Image1->setPixmap(BannerPicture);
-  bannerBox->addWidget(Image1);
+  BannerImage = Named(new QLabel(panel5), "Image1");
+  BannerImage->setFixedSize(BannerWidth, BannerHeight);
+  BannerImage->setPixmap(BannerPicture);
+  bannerBox->addWidget(BannerImage);
   column->addWidget(panel5, 0, Qt::AlignHCenter);
 
   QFrame* panel1 = Panel("Panel1", QFrame::StyledPanel, client);
@@ -182,103 +178,93 @@ void TMainForm::CreateControls() {
   fileButtons->addWidget(button5);
   column->addWidget(panel1);
 
-  auto* label1 = new QLabel(QStringLiteral("Tests found in current folder"), client);
-  label1->setObjectName(QStringLiteral("Label1"));
+  auto* label1 = Named(new QLabel(QStringLiteral("Tests found in current folder"), client), "Label1");
   column->addSpacing(2);
   column->addWidget(label1);
 
-  ComboBox1 = new QComboBox(client);
-  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1->setEditable(false);
-  ComboBox1->setMinimumHeight(28);
-  label1->setBuddy(ComboBox1);
-  column->addWidget(ComboBox1);
+  TestList = Named(new QComboBox(client), "ComboBox1");
+  TestList->setEditable(false);
+  TestList->setMinimumHeight(28);
+  label1->setBuddy(TestList);
+  column->addWidget(TestList);
 
   QFrame* panel2 = Panel("Panel2", QFrame::Panel, client);
   auto* statusBox = new QHBoxLayout(panel2);
   statusBox->setContentsMargins(2, 2, 2, 2);
-  Panel6 = new QLabel(NotLoadedAtStart, panel2);
-  Panel6->setObjectName(QStringLiteral("Panel6"));
-  Panel6->setTextFormat(Qt::PlainText);
-  Panel6->setAlignment(Qt::AlignCenter);
-  Panel6->setMinimumHeight(30);
-  Panel6->setAutoFillBackground(true);
-  QPalette status = Panel6->palette();
+  StatusLine = Named(new QLabel(NotLoadedAtStart, panel2), "Panel6");
+  StatusLine->setTextFormat(Qt::PlainText);
+  StatusLine->setAlignment(Qt::AlignCenter);
+  StatusLine->setMinimumHeight(30);
+  StatusLine->setAutoFillBackground(true);
+  QPalette status = StatusLine->palette();
   status.setColor(QPalette::Window, QColor(0x00, 0x80, 0x80));
   status.setColor(QPalette::WindowText, Qt::white);
-  Panel6->setPalette(status);
-  QFont bold = Panel6->font();
+  StatusLine->setPalette(status);
+  QFont bold = StatusLine->font();
   bold.setBold(true);
-  Panel6->setFont(bold);
-  Panel6->installEventFilter(this);
-  statusBox->addWidget(Panel6);
+  StatusLine->setFont(bold);
+  StatusLine->installEventFilter(this);
+  statusBox->addWidget(StatusLine);
   column->addWidget(panel2);
 
   auto* testButtons = new QHBoxLayout;
-  Button3 = Button("Button3", QStringLiteral("&Global Test Settings"), client);
-  Button4 = Button("Button4", QStringLiteral("&Questions and Answers"), client);
+  SettingsButton = Button("Button3", QStringLiteral("&Global Test Settings"), client);
+  QuestionsButton = Button("Button4", QStringLiteral("&Questions and Answers"), client);
   QPushButton* button6 = Button("Button6", QStringLiteral("&Client Configuration"), client);
-  Button3->setEnabled(false);
-  Button4->setEnabled(false);
-  testButtons->addWidget(Button3);
-  testButtons->addWidget(Button4);
+  testButtons->addWidget(SettingsButton);
+  testButtons->addWidget(QuestionsButton);
   testButtons->addWidget(button6);
   column->addLayout(testButtons);
 
   column->addStretch(1);
-  Label3 = new QLabel(client);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->setTextFormat(Qt::PlainText);
-  Label3->setAlignment(Qt::AlignCenter);
-  Label3->setWordWrap(true);
-  column->addWidget(Label3);
+  VersionLine = Named(new QLabel(client), "Label3");
+  VersionLine->setTextFormat(Qt::PlainText);
+  VersionLine->setAlignment(Qt::AlignCenter);
+  VersionLine->setWordWrap(true);
+  column->addWidget(VersionLine);
 
-  connect(button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
-  connect(button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TMainForm::Button4Click);
-  connect(button5, &QPushButton::clicked, this, &TMainForm::Button5Click);
-  connect(button6, &QPushButton::clicked, this, &TMainForm::Button6Click);
+  connect(button1, &QPushButton::clicked, this, &TMainForm::NewTest);
+  connect(button2, &QPushButton::clicked, this, &TMainForm::LoadTest);
+  connect(SettingsButton, &QPushButton::clicked, this, &TMainForm::EditSettings);
+  connect(QuestionsButton, &QPushButton::clicked, this, &TMainForm::EditQuestions);
+  connect(button5, &QPushButton::clicked, this, &TMainForm::ExitProgram);
+  connect(button6, &QPushButton::clicked, this, &TMainForm::ConfigureClient);
   // Only the instructor's picks select a test; rebuilding the list does not.
-  connect(ComboBox1, &QComboBox::activated, this, &TMainForm::ComboBox1Change);
+  connect(TestList, &QComboBox::activated, this, &TMainForm::TestPicked);
   // Results... for any test of the catalogue: the entry shown, or the one
   // under the pointer in the open list, without loading it.
   const auto offerResults = [this](QWidget* where, const QPoint& at, int row) {
     if (row <= 0) return;
     QMenu menu(where);
-    menu.setObjectName(QStringLiteral("CatalogueMenu"));
-    QAction* results = menu.addAction(QStringLiteral("&Results..."));
-    results->setObjectName(QStringLiteral("CatalogueResults1"));
+    Named(&menu, "CatalogueMenu");
+    QAction* results = Named(menu.addAction(QStringLiteral("&Results...")), "CatalogueResults1");
     if (menu.exec(where->mapToGlobal(at)) != results) return;
-    ComboBox1->hidePopup();
+    TestList->hidePopup();
     CatalogueResults(row);
   };
-  ComboBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(ComboBox1, &QWidget::customContextMenuRequested, this,
-          [this, offerResults](const QPoint& at) { offerResults(ComboBox1, at, ComboBox1->currentIndex()); });
-  ComboBox1->view()->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(ComboBox1->view(), &QWidget::customContextMenuRequested, this,
+  TestList->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(TestList, &QWidget::customContextMenuRequested, this,
+          [this, offerResults](const QPoint& at) { offerResults(TestList, at, TestList->currentIndex()); });
+  TestList->view()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(TestList->view(), &QWidget::customContextMenuRequested, this,
           [this, offerResults](const QPoint& at) {
-            offerResults(ComboBox1->view()->viewport(), at, ComboBox1->view()->indexAt(at).row());
+            offerResults(TestList->view()->viewport(), at, TestList->view()->indexAt(at).row());
           });
 }
 
 QAction* TMainForm::AddAction(QMenu* menu, const char* name, const QString& caption,
                               void (TMainForm::*handler)()) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(QLatin1String(name));
+  QAction* action = Named(menu->addAction(caption), name);
   connect(action, &QAction::triggered, this, handler);
   return action;
 }
 
 void TMainForm::CreateMenus() {
-  QMenuBar* mainMenu = menuBar();
-  mainMenu->setObjectName(QStringLiteral("MainMenu1"));
+  QMenuBar* mainMenu = Named(menuBar(), "MainMenu1");
 
-  QMenu* file = mainMenu->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("File1"));
-  AddAction(file, "NewTest1", QStringLiteral("&New Test"), &TMainForm::Button1Click);
-  AddAction(file, "ViewHistory1", QStringLiteral("&Load a test"), &TMainForm::Button2Click);
+  QMenu* file = Named(mainMenu->addMenu(QStringLiteral("&File")), "File1");
+  AddAction(file, "NewTest1", QStringLiteral("&New Test"), &TMainForm::NewTest);
+  AddAction(file, "ViewHistory1", QStringLiteral("&Load a test"), &TMainForm::LoadTest);
   file->addSeparator();
   AddAction(file, "EncryptRawTestFile1", QStringLiteral("Encrypt Text File to Test"),
             &TMainForm::EncryptRawTestFile1Click);
@@ -290,9 +276,6 @@ void TMainForm::CreateMenus() {
       AddAction(file, "GradeAnswers1", QStringLiteral("&Grade Answers..."), &TMainForm::GradeAnswers1Click);
   ScanAnswerSheets1 = AddAction(file, "ScanAnswerSheets1", QStringLiteral("&Scan Answer Sheets..."),
                                 &TMainForm::ScanAnswerSheets1Click);
-  PrintTest1->setEnabled(false);
-  GradeAnswers1->setEnabled(false);
-  ScanAnswerSheets1->setEnabled(false);
   AddAction(file, "Results1", QStringLiteral("&Results..."), &TMainForm::Results1Click);
   AddAction(file, "ImportQuestions1", QStringLiteral("&Import Questions..."),
             &TMainForm::ImportQuestions1Click);
@@ -307,25 +290,20 @@ void TMainForm::CreateMenus() {
   AddAction(file, "RunInClassroom1", QStringLiteral("Run in Cl&assroom..."),
             &TMainForm::RunInClassroom1Click);
   file->addSeparator();
-  AddAction(file, "Exit1", QStringLiteral("&Exit                     Alt-F4"), &TMainForm::Button5Click);
+  AddAction(file, "Exit1", QStringLiteral("&Exit                     Alt-F4"), &TMainForm::ExitProgram);
 
-  QMenu* edit = mainMenu->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("Edit2"));
-  Edit1 = AddAction(edit, "Edit1", QStringLiteral("&Global Test Settings"), &TMainForm::Button3Click);
-  QuestionsandAnswers1 = AddAction(edit, "QuestionsandAnswers1", QStringLiteral("&Questions and Answers"),
-                                   &TMainForm::Button4Click);
-  Edit1->setEnabled(false);
-  QuestionsandAnswers1->setEnabled(false);
+  QMenu* edit = Named(mainMenu->addMenu(QStringLiteral("&Edit")), "Edit2");
+  SettingsItem = AddAction(edit, "Edit1", QStringLiteral("&Global Test Settings"), &TMainForm::EditSettings);
+  QuestionsItem = AddAction(edit, "QuestionsandAnswers1", QStringLiteral("&Questions and Answers"),
+                            &TMainForm::EditQuestions);
   AddAction(edit, "SearchTests1", QStringLiteral("&Search Tests..."), &TMainForm::SearchTests1Click)
       ->setShortcut(QKeySequence::Find);
 
-  QMenu* help = mainMenu->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("Help1"));
+  QMenu* help = Named(mainMenu->addMenu(QStringLiteral("&Help")), "Help1");
   AddAction(help, "ContentsF11", QStringLiteral("&Contents                 F1"),
-            &TMainForm::ContentsF11Click);
+            &TMainForm::ShowHelpContents);
   help->addSeparator();
-  QMenu* web = help->addMenu(QStringLiteral("Quizwell on the &Web"));
-  web->setObjectName(QStringLiteral("WebLinks1"));
+  QMenu* web = Named(help->addMenu(QStringLiteral("Quizwell on the &Web")), "WebLinks1");
   const struct {
     const char* Name;
     QString Caption;
@@ -337,8 +315,7 @@ void TMainForm::CreateMenus() {
       {"CheckforUpdates1", QStringLiteral("Check for &Updates"), QStringLiteral("updates.html")},
   };
   for (const auto& link : links) {
-    QAction* action = web->addAction(link.Caption);
-    action->setObjectName(QLatin1String(link.Name));
+    QAction* action = Named(web->addAction(link.Caption), link.Name);
     connect(action, &QAction::triggered, this, [this, page = link.Page] { OpenWebPage(page); });
   }
   help->addSeparator();
@@ -362,8 +339,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Panel6 && event->type() == QEvent::MouseButtonDblClick) {
-    Button2Click();  // the status line loads a test
+  if (watched == StatusLine && event->type() == QEvent::MouseButtonDblClick) {
+    LoadTest();  // the status line loads a test
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
@@ -375,7 +352,7 @@ void TMainForm::FormShow() {
 
 void TMainForm::StartTimerTimer() {
   StartTimer->stop();
-  Label3->setText(VersionText);
+  VersionLine->setText(VersionText);
   if (FirstShow) {
     FirstShow = false;
     Globals.Dialogs.Inform(
@@ -408,15 +385,15 @@ void TMainForm::StartTimerTimer() {
 }
 
 void TMainForm::RebuildList() {
-  ComboBox1->clear();
-  ComboBox1->addItem(SelectionPrompt);
-  for (const std::string& item : Catalogue.Items()) ComboBox1->addItem(ToQString(item));
-  ComboBox1->setCurrentIndex(0);
+  TestList->clear();
+  TestList->addItem(SelectionPrompt);
+  for (const std::string& item : Catalogue.Items()) TestList->addItem(ToQString(item));
+  TestList->setCurrentIndex(0);
 }
 
-void TMainForm::ComboBox1Change() {
+void TMainForm::TestPicked() {
   RunGuarded(Globals.Dialogs, [this] {
-    const QString item = ComboBox1->currentText();
+    const QString item = TestList->currentText();
     const TSelection selection = Catalogue.Select(ToCp1252(item));
     switch (selection.Kind) {
       case TSelection::Prompt:
@@ -446,30 +423,24 @@ void TMainForm::ComboBox1Change() {
 }
 
 void TMainForm::SetTestLoaded(const QString& caption, const QString& path) {
-  Panel6->setText(caption);
-  Button3->setEnabled(true);
-  Button4->setEnabled(true);
-  Edit1->setEnabled(true);
-  QuestionsandAnswers1->setEnabled(true);
-  PrintTest1->setEnabled(true);
-  GradeAnswers1->setEnabled(true);
-  ScanAnswerSheets1->setEnabled(true);
+  StatusLine->setText(caption);
+  EnableTestCommands(true);
   Globals.CurrentTestPath = path;
 }
 
+void TMainForm::EnableTestCommands(bool enabled) {
+  for (QPushButton* button : {SettingsButton, QuestionsButton}) button->setEnabled(enabled);
+  for (QAction* item : {SettingsItem, QuestionsItem, PrintTest1, GradeAnswers1, ScanAnswerSheets1})
+    item->setEnabled(enabled);
+}
+
 void TMainForm::SetTestNotLoaded() {
-  Panel6->setText(NotLoaded);
-  Button3->setEnabled(false);
-  Button4->setEnabled(false);
-  Edit1->setEnabled(false);
-  QuestionsandAnswers1->setEnabled(false);
-  PrintTest1->setEnabled(false);
-  GradeAnswers1->setEnabled(false);
-  ScanAnswerSheets1->setEnabled(false);
+  StatusLine->setText(NotLoaded);
+  EnableTestCommands(false);
   Globals.CurrentTestPath.clear();
 }
 
-void TMainForm::Button1Click() {
+void TMainForm::NewTest() {
   RunGuarded(Globals.Dialogs, [this] {
     const std::optional<QString> chosen = Globals.Dialogs.SaveFile(NewTestDialog);
     if (!chosen) {
@@ -501,11 +472,11 @@ void TMainForm::ShowCurrentDescription() {
   const std::optional<std::string> description =
       TestFolder::LoadableDescription(ToPath(Globals.CurrentTestPath));
   if (description)
-    Panel6->setText(ToQString(*description) + QStringLiteral(" (") + FileNamePart(Globals.CurrentTestPath) +
-                    QLatin1Char(')'));
+    StatusLine->setText(ToQString(*description) + QStringLiteral(" (") +
+                        FileNamePart(Globals.CurrentTestPath) + QLatin1Char(')'));
 }
 
-void TMainForm::Button2Click() {
+void TMainForm::LoadTest() {
   RunGuarded(Globals.Dialogs, [this] {
     const std::optional<QString> chosen = Globals.Dialogs.OpenFile(OpenTestDialog);
     if (chosen) OpenTest(*chosen);
@@ -526,7 +497,7 @@ void TMainForm::OpenTest(const QString& name) {
   });
 }
 
-void TMainForm::Button3Click() {
+void TMainForm::EditSettings() {
   {
     TSettingsForm settings(Globals, this);
     settings.exec();
@@ -536,7 +507,7 @@ void TMainForm::Button3Click() {
   FormShow();
 }
 
-void TMainForm::Button4Click() {
+void TMainForm::EditQuestions() {
   TQAForm editor(Globals, this);
   editor.exec();
 }
@@ -555,11 +526,11 @@ void TMainForm::EditQuestion(int number) {
   editor.exec();
 }
 
-void TMainForm::Button5Click() {
+void TMainForm::ExitProgram() {
   QCoreApplication::exit(0);
 }
 
-void TMainForm::Button6Click() {
+void TMainForm::ConfigureClient() {
   {
     TClientForm client(Globals, this);
     client.exec();
@@ -668,7 +639,7 @@ void TMainForm::LaunchQuizwellClient1Click() {
   });
 }
 
-void TMainForm::ContentsF11Click() {
+void TMainForm::ShowHelpContents() {
   Globals.Help.ShowContents();
 }
 
@@ -687,8 +658,8 @@ void TMainForm::AboutQuizwell1Click() {
 void TMainForm::Results1Click() {
   if (!Globals.CurrentTestPath.isEmpty()) {
     ShowResults(Globals.CurrentTestPath);
-  } else if (ComboBox1->currentIndex() > 0) {
-    CatalogueResults(ComboBox1->currentIndex());
+  } else if (TestList->currentIndex() > 0) {
+    CatalogueResults(TestList->currentIndex());
   } else {
     Globals.Dialogs.Inform(
         QStringLiteral("Load a test first, or choose one in the list: the results shown are that test's."));
@@ -696,8 +667,8 @@ void TMainForm::Results1Click() {
 }
 
 void TMainForm::CatalogueResults(int row) {
-  if (row <= 0 || row >= ComboBox1->count()) return;
-  const TSelection selection = Catalogue.Select(ToCp1252(ComboBox1->itemText(row)));
+  if (row <= 0 || row >= TestList->count()) return;
+  const TSelection selection = Catalogue.Select(ToCp1252(TestList->itemText(row)));
   if (selection.Kind == TSelection::Found) {
     ShowResults(FromPath(selection.Path));
   } else if (selection.Kind == TSelection::Missing) {

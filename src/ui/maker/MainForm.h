@@ -46,16 +46,17 @@ public:
   void SetTestLoaded(const QString& caption, const QString& path);
   void SetTestNotLoaded();
 
-  void ComboBox1Change();
-  void Button1Click();  // New test
-  void Button2Click();  // Load test
+  // The instructor picked an entry of the test list: that test becomes current.
+  void TestPicked();
+  void NewTest();
+  void LoadTest();
   // Makes the test at name current as Load Test does, with its error when the
   // file is not a test (for a test named on the command line).
   void OpenTest(const QString& name);
-  void Button3Click();  // global test settings
-  void Button4Click();  // questions and answers
-  void Button5Click();  // Exit
-  void Button6Click();  // client configuration
+  void EditSettings();   // Global Test Settings
+  void EditQuestions();  // Questions and Answers
+  void ExitProgram();
+  void ConfigureClient();  // Client Configuration
   void EncryptRawTestFile1Click();
   void DecryptTestIntoTextFile1Click();
   // Questions from another quiz system: added to the current test, or made
@@ -83,7 +84,7 @@ public:
   void SearchTests1Click();  // finds a text in the catalogue's tests, opens the editor there
   // Opens the question editor on the current test at question number.
   void EditQuestion(int number);
-  void ContentsF11Click();
+  void ShowHelpContents();
   void AboutQuizwell1Click();
   // Opens one of the bundled web pages (a file name in help/web).
   void OpenWebPage(const QString& page);
@@ -119,16 +120,18 @@ private:
   // The Results window of the test at path; an item double-clicked there
   // opens the editor on that test.
   void ShowResults(const QString& path);
+  // The commands that need a current test follow whether there is one.
+  void EnableTestCommands(bool enabled);
 
   // The controls whose state changes; the rest are found by name.
-  QLabel* Image1;
-  QLabel* Panel6;
-  QLabel* Label3;
-  QComboBox* ComboBox1;
-  QPushButton* Button3;
-  QPushButton* Button4;
-  QAction* Edit1;
-  QAction* QuestionsandAnswers1;
+  QLabel* BannerImage;
+  QLabel* StatusLine;
+  QLabel* VersionLine;
+  QComboBox* TestList;
+  QPushButton* SettingsButton;
+  QPushButton* QuestionsButton;
+  QAction* SettingsItem;
+  QAction* QuestionsItem;
   QAction* PrintTest1;
   QAction* GradeAnswers1;
   QAction* ScanAnswerSheets1;

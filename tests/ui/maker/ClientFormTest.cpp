@@ -436,7 +436,7 @@ TEST_F(ClientFormTest, MainWindowOpensTheDialogModallyAndRescansAfterIt) {
       EXPECT_FALSE(startTimer->isActive()) << "the rescan waits for the dialog";
       Click(form, "Button1");
     });
-    main.Button6Click();
+    main.ConfigureClient();
   }
   EXPECT_EQ(Written(), DefaultFile);
   EXPECT_EQ(main.findChild<TClientForm*>(), nullptr) << "released when closed";

@@ -55,11 +55,11 @@ TEST_F(ShellBadInputTest, FilesThatAreNoTestsAreRefusedByLoadTest) {
   WriteBytes(Dir.File("GOOD.QWT"), TestBytes("Good"));
   for (const auto& name : names) {
     Dialogs.ExpectOpen(FileIn("GOOD.QWT"));
-    Form.Button2Click();
+    Form.LoadTest();
     ASSERT_EQ(Status(), "Good (GOOD.QWT)");
     Dialogs.ExpectOpen(FileIn(name));
     Dialogs.ExpectMessage(TMessageKind::Error, NotADescription);
-    Form.Button2Click();
+    Form.LoadTest();
     EXPECT_EQ(Status(), NotLoaded) << name;
     EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty()) << name;
     EXPECT_FALSE(Child<QPushButton>(Form, "Button4")->isEnabled()) << name;

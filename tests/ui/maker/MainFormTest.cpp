@@ -312,7 +312,7 @@ TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredYesReplacesIt) {
 
   Dialogs.ExpectSave(FileIn("OLD.QWT"));
   Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, Overwrite, TButton::Yes);
-  Form.Button1Click();
+  Form.NewTest();
   EXPECT_EQ(ReadBytes(Dir.File("OLD.QWT")), NewTestBytes());
   ExpectLoaded("No description (OLD.QWT)", FileIn("OLD.QWT"));
   ExpectItems(QStringList{Prompt, "1: No description"});
@@ -325,7 +325,7 @@ TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredNoChangesNothing) {
 
   Dialogs.ExpectSave(FileIn("OLD.QWT"));
   Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, Overwrite, TButton::No);
-  Form.Button1Click();
+  Form.NewTest();
   EXPECT_EQ(ReadBytes(Dir.File("OLD.QWT")), TestBytes("Old test"));
   ExpectLoaded("1: Old test (OLD.QWT)", FileIn("OLD.QWT"));
   EXPECT_FALSE(Timer()->isActive());
@@ -343,7 +343,7 @@ TEST_F(MainFormTest, NewTestThatCannotReplaceTheOldFileSaysSoAndChangesNothing) 
   Dialogs.ExpectMessage(TMessageKind::Error, "The test file " + FileIn("TAKEN.QWT") +
                                                  " could not be replaced: it is a folder, not a file.\r"
                                                  "Nothing was changed.");
-  Form.Button1Click();
+  Form.NewTest();
   EXPECT_EQ(ReadBytes(Dir.File("TAKEN.QWT/INSIDE.QWT")), TestBytes("Inside"));
   ExpectLoaded("1: Old test (OLD.QWT)", FileIn("OLD.QWT"));
   EXPECT_FALSE(Timer()->isActive());
@@ -355,7 +355,7 @@ TEST_F(MainFormTest, NewTestCancelledUnloadsTheTest) {
   Pick(1);
 
   Dialogs.ExpectSave(std::nullopt);
-  Form.Button1Click();
+  Form.NewTest();
   ExpectNotLoaded();
   EXPECT_EQ(ReadBytes(Dir.File("A.QWT")), TestBytes("Alpha"));
 }
@@ -370,7 +370,7 @@ TEST_F(MainFormTest, NewTestThatCannotBeWrittenIsReportedAndNotLoaded) {
   });
   ASSERT_FALSE(expected.empty());
   Dialogs.ExpectMessage(TMessageKind::Error, QString::fromLocal8Bit(expected));
-  Form.Button1Click();
+  Form.NewTest();
   EXPECT_EQ(Status(), "Test is not loaded.  Create a new test or load an existing one.");
   EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty());
   EXPECT_FALSE(Timer()->isActive());
@@ -397,7 +397,7 @@ TEST_F(MainFormTest, LoadTestCancelledKeepsTheLoadedTest) {
   Dialogs.ExpectOpen(FileIn("A.QWT"));
   Fire("ViewHistory1");
   Dialogs.ExpectOpen(std::nullopt);
-  Form.Button2Click();
+  Form.LoadTest();
   ExpectLoaded("Alpha (A.QWT)", FileIn("A.QWT"));
 }
 
@@ -417,7 +417,7 @@ TEST_F(MainFormTest, OpeningATestByNameActsAsLoadTest) {
 TEST_F(MainFormTest, LoadingAnUndecodableTestLoadsItAsBadDecode) {
   WriteBytes(Dir.File("HAND.QWT"), "[SETTINGS]\r\nDESC=written by hand\r\n");
   Dialogs.ExpectOpen(FileIn("HAND.QWT"));
-  Form.Button2Click();
+  Form.LoadTest();
   ExpectLoaded("BAD DECODE (HAND.QWT)", FileIn("HAND.QWT"));
 }
 

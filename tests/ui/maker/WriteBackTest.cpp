@@ -84,7 +84,7 @@ TEST_F(WriteBackTest, TestWhoseNameIsNoUtf8IsListedEditedAndSavedUnderItsOwnName
   auto* combo = Child<QComboBox>(main, "ComboBox1");
   ASSERT_TRUE(WaitUntil([combo] { return combo->count() == 2; })) << "the catalogue did not fill";
   combo->setCurrentIndex(1);
-  main.ComboBox1Change();
+  main.TestPicked();
   ASSERT_EQ(ToPath(main.Globals.CurrentTestPath), path);
 
   OpenEditor(ToPath(main.Globals.CurrentTestPath));

@@ -94,7 +94,7 @@ protected:
 
 std::vector<TWindowCase> WriteFaultTest::Cases() {
   using T = WriteFaultTest;
-  const auto newTest = [](T& t) { t.Main->Button1Click(); };
+  const auto newTest = [](T& t) { t.Main->NewTest(); };
   return {
       {"NewTest",
        [](T& t) { return t.OpenMain("NEW.QWT"); },
