@@ -164,8 +164,7 @@ TResultsForm::TResultsForm(TGlobals& globals, const QString& testPath, QWidget* 
   resize(900, 620);
 
   Watcher = new QFileSystemWatcher(this);
-  CollectTimer = new QTimer(this);
-  CollectTimer->setObjectName(QStringLiteral("CollectTimer"));
+  CollectTimer = Named(new QTimer(this), "CollectTimer");
   CollectTimer->setSingleShot(true);
   CollectTimer->setInterval(300);  // a class handing in at once is collected in one go
 
@@ -218,7 +217,7 @@ void TResultsForm::LoadTest() {
   TestPath = ToPath(TestSource);
   TestFile = fs::path(TestPath).filename().string();
   setWindowTitle(QStringLiteral("Results - %1").arg(FromPath(TestFile)));
-  Current.clear();
+  CurrentQuestions.clear();
   Keys.clear();
   AnswerCounts.clear();
   KnownFolders.clear();
@@ -227,10 +226,11 @@ void TResultsForm::LoadTest() {
     Description = test.Description;
     PassPoint = test.PassPoint;
     for (std::size_t i = 0; i < test.Questions.size(); ++i) {
-      Current.push_back(SnapshotOf(test.Questions[i], static_cast<int>(i + 1)));
-      Keys[Current.back().Number] = Current.back().Correct;
+      CurrentQuestions.push_back(SnapshotOf(test.Questions[i], static_cast<int>(i + 1)));
+      Keys[CurrentQuestions.back().Number] = CurrentQuestions.back().Correct;
       for (int letter = 0; letter < 6; ++letter)
-        if (!Current.back().Answers[letter].empty()) AnswerCounts[Current.back().Number] = letter + 1;
+        if (!CurrentQuestions.back().Answers[letter].empty())
+          AnswerCounts[CurrentQuestions.back().Number] = letter + 1;
     }
     const ClientConfig config = LoadClientConfig(ClientConfigPath(ToPath(Globals.ProgramFolder)));
     if (!config.ResultsFolder.empty()) KnownFolders << FromPath(config.ResultsFolder);
@@ -451,7 +451,7 @@ void TResultsForm::ShowItemChart(int row) {
 
 void TResultsForm::FillRegrade() {
   std::vector<TKeyChange> changes;
-  RunGuarded(Globals.Dialogs, [&] { changes = Opened.Store->KeyChanges(TestFile, Current); });
+  RunGuarded(Globals.Dialogs, [&] { changes = Opened.Store->KeyChanges(TestFile, CurrentQuestions); });
   ChangesGrid->setRowCount(static_cast<int>(changes.size()));
   for (int row = 0; row < static_cast<int>(changes.size()); ++row) {
     const TKeyChange& c = changes[row];
@@ -496,7 +496,8 @@ void TResultsForm::UndoButtonClick() {
 
 void TResultsForm::RegradeButtonClick() {
   int rescored = 0;
-  if (!RunGuarded(Globals.Dialogs, [&] { rescored = Opened.Store->Regrade(TestFile, Current); })) return;
+  if (!RunGuarded(Globals.Dialogs, [&] { rescored = Opened.Store->Regrade(TestFile, CurrentQuestions); }))
+    return;
   Refresh();
   Globals.Dialogs.Inform(
       QStringLiteral("%1 attempt(s) were rescored with the test's key; each keeps its first score.")

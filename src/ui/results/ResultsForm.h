@@ -89,7 +89,7 @@ private:
   std::string TestFile;  // without its folder
   std::string Description;
   int PassPoint = 0;
-  std::vector<TQuestionSnapshot> Current;  // the test's questions as saved now
+  std::vector<TQuestionSnapshot> CurrentQuestions;  // the test's questions as saved now
   std::map<int, Scoring::TLetters> Keys;
   std::map<int, int> AnswerCounts;  // per question, the letters with an answer
   TOpenedStore Opened;
