@@ -33,6 +33,7 @@
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
 
 TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
     : QMainWindow(parent),
@@ -46,8 +47,7 @@ TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   const auto add = [this](QMenu* menu, const char* name, const QString& caption,
                           void (TEngineForm::*handler)(), const QKeySequence& key = {}) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
+    QAction* action = Named(menu->addAction(caption), name);
     action->setShortcut(key);
     connect(action, &QAction::triggered, this, handler);
   };
@@ -57,8 +57,7 @@ TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
   file->addSeparator();
   add(file, "Exit1", QStringLiteral("E&xit"), &TEngineForm::Exit1Click);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  QAction* contents = help->addAction(QStringLiteral("&Contents"));
-  contents->setObjectName(QStringLiteral("Contents1"));
+  QAction* contents = Named(help->addAction(QStringLiteral("&Contents")), "Contents1");
   contents->setShortcut(QKeySequence::HelpContents);
   connect(contents, &QAction::triggered, this, [this] { Setup.Help.ShowContext(HelpContext::Student); });
   add(help, "About1", QStringLiteral("&About..."), &TEngineForm::About1Click);
@@ -69,9 +68,9 @@ TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
   LogoImage->setAlignment(Qt::AlignCenter);
   layout->addWidget(LogoImage);
   layout->addWidget(new QLabel(QStringLiteral("Choose a test and press Start:")));
-  ListBox1 = Named(new QListWidget, "ListBox1");
-  ListBox1->setAccessibleName(QStringLiteral("Tests"));
-  layout->addWidget(ListBox1);
+  TestList = Named(new QListWidget, "ListBox1");
+  TestList->setAccessibleName(QStringLiteral("Tests"));
+  layout->addWidget(TestList);
   auto* buttons = new QHBoxLayout;
   StartButton = Named(new QPushButton(QStringLiteral("&Start")), "StartButton");
   QPushButton* history = Named(new QPushButton(QStringLiteral("His&tory")), "HistoryButton");
@@ -83,10 +82,10 @@ TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
   layout->addLayout(buttons);
   setCentralWidget(central);
   StartButton->setDefault(true);
-  connect(StartButton, &QPushButton::clicked, this, &TEngineForm::StartButtonClick);
+  connect(StartButton, &QPushButton::clicked, this, &TEngineForm::StartChosenTest);
   connect(history, &QPushButton::clicked, this, &TEngineForm::History1Click);
   connect(exit, &QPushButton::clicked, this, &TEngineForm::Exit1Click);
-  connect(ListBox1, &QListWidget::itemActivated, this, &TEngineForm::StartButtonClick);
+  connect(TestList, &QListWidget::itemActivated, this, &TEngineForm::StartChosenTest);
 
   LoadConfig();
   FillList();
@@ -109,11 +108,11 @@ void TEngineForm::LoadConfig() {
 }
 
 void TEngineForm::FillList() {
-  ListBox1->clear();
+  TestList->clear();
   RunGuarded(Setup.Dialogs, [this] { Catalogue.Scan(); });
-  for (const std::string& item : Catalogue.Items()) ListBox1->addItem(ToQString(item));
-  if (ListBox1->count() > 0) ListBox1->setCurrentRow(0);
-  StartButton->setEnabled(ListBox1->count() > 0);
+  for (const std::string& item : Catalogue.Items()) TestList->addItem(ToQString(item));
+  if (TestList->count() > 0) TestList->setCurrentRow(0);
+  StartButton->setEnabled(TestList->count() > 0);
 }
 
 void TEngineForm::ShowAsConfigured() {
@@ -129,8 +128,8 @@ void TEngineForm::Refresh1Click() {
   FillList();
 }
 
-void TEngineForm::StartButtonClick() {
-  QListWidgetItem* item = ListBox1->currentItem();
+void TEngineForm::StartChosenTest() {
+  QListWidgetItem* item = TestList->currentItem();
   if (!item) return;
   const TSelection selection = Catalogue.Select(ToCp1252(item->text()));
   if (selection.Kind == TSelection::Found) {

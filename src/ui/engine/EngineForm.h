@@ -57,7 +57,8 @@ public:
   // attempts not yet delivered.
   QString DataFolder() const;
 
-  void StartButtonClick();
+  // Takes the test chosen in the list.
+  void StartChosenTest();
   void OpenTest1Click();
   void History1Click();
   void About1Click();
@@ -95,7 +96,7 @@ private:
   ClientConfig FConfig;
   QPixmap Logo;
   TestCatalogue Catalogue;
-  QListWidget* ListBox1;
+  QListWidget* TestList;  // the tests of the folder, by description
   QLabel* LogoImage;
   QPushButton* StartButton;
   QString StudentName;

@@ -72,56 +72,57 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
   setWindowTitle(QStringLiteral("Client Configuration"));
   setFixedSize(578, 524);
 
-  auto* panel1 = Named(new QLabel(QStringLiteral("Client Configuration")), "Panel1");
-  panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  panel1->setAlignment(Qt::AlignCenter);
-  panel1->setFont(PixelFont(16, true));
-  QPalette titlePalette = panel1->palette();
+  auto* title = Named(new QLabel(QStringLiteral("Client Configuration")), "Panel1");
+  title->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  title->setAlignment(Qt::AlignCenter);
+  title->setFont(PixelFont(16, true));
+  QPalette titlePalette = title->palette();
   titlePalette.setColor(QPalette::WindowText, Navy);
-  panel1->setPalette(titlePalette);
-  panel1->setFixedHeight(30);
+  title->setPalette(titlePalette);
+  title->setFixedHeight(30);
 
-  auto* label1 =
+  auto* intro =
       WrappedLabel("Label1", QStringLiteral("These settings effect the entire Quizwell engine.    You must "
                                             "include the QWTEST.CFG file with the Quizwell engine for these "
                                             "settings to take effect."));
 
-  auto* pageControl1 = Named(new QTabWidget, "PageControl1");
-  pageControl1->addTab(BuildLogoTab(), QStringLiteral("Custom Logo"));
-  pageControl1->addTab(BuildAboutTab(), QStringLiteral("Custom About Box"));
-  pageControl1->addTab(BuildBehaviorTab(), QStringLiteral("Client Behavior"));
-  pageControl1->addTab(BuildResultsTab(), QStringLiteral("Results"));
-  pageControl1->setCurrentIndex(1);
+  auto* tabs = Named(new QTabWidget, "PageControl1");
+  tabs->addTab(BuildLogoTab(), QStringLiteral("Custom Logo"));
+  tabs->addTab(BuildAboutTab(), QStringLiteral("Custom About Box"));
+  tabs->addTab(BuildBehaviorTab(), QStringLiteral("Client Behavior"));
+  tabs->addTab(BuildResultsTab(), QStringLiteral("Results"));
+  tabs->setCurrentIndex(1);
 
-  auto* panel2 = Named(new QFrame, "Panel2");
-  panel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  auto* rule = Named(new QFrame, "Panel2");
+  rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
   QHBoxLayout* buttons = CreateButtonRow(80);
 
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(8, 8, 8, 8);
   page->setSpacing(5);
-  page->addWidget(panel1);
-  page->addWidget(label1);
-  page->addWidget(pageControl1, 1);
-  page->addWidget(panel2);
+  page->addWidget(title);
+  page->addWidget(intro);
+  page->addWidget(tabs, 1);
+  page->addWidget(rule);
   page->addLayout(buttons);
 
-  connect(Button2, &QPushButton::clicked, this, &TClientForm::Button2Click);
-  connect(Edit1, &QLineEdit::textChanged, this, &TClientForm::Edit1Change);
+  connect(LogoBrowseButton, &QPushButton::clicked, this, &TClientForm::ChooseLogo);
+  connect(LogoNameEdit, &QLineEdit::textChanged, this, &TClientForm::LogoNameChanged);
   // Either option button becoming chosen is the about-box choice; a click on the
   // one already chosen changes nothing.
-  for (QRadioButton* option : {RadioButton1, RadioButton2})
+  for (QRadioButton* option : {CustomAboutOption, NoCustomAboutOption})
     connect(option, &QRadioButton::toggled, this, [this](bool chosen) {
-      if (chosen) RadioButton1Click();
+      if (chosen) AboutChoiceChanged();
     });
-  connect(CheckBox2, &QCheckBox::clicked, this, &TClientForm::CheckBox2Click);
-  connect(CheckBox3, &QCheckBox::clicked, this, &TClientForm::CheckBox3Click);
-  // CheckBox1, Edit2 to Edit5 and Memo1 only record that something changed.
-  connect(CheckBox1, &QCheckBox::clicked, this, &TApplyDialog::EnableApply);
-  for (QLineEdit* box : {Edit2, Edit3, Edit4, Edit5})
+  connect(HistoryLockCheck, &QCheckBox::clicked, this, &TClientForm::HistoryLockChanged);
+  connect(ExitLockCheck, &QCheckBox::clicked, this, &TClientForm::ExitLockChanged);
+  // The full-screen box, the about-box texts and the passwords only record that
+  // something changed.
+  connect(FullScreenCheck, &QCheckBox::clicked, this, &TApplyDialog::EnableApply);
+  for (QLineEdit* box : {AboutUrlEdit, AboutWhoEdit, HistoryPasswordEdit, ExitPasswordEdit})
     connect(box, &QLineEdit::textChanged, this, &TApplyDialog::EnableApply);
-  connect(Memo1, &QPlainTextEdit::textChanged, this, &TApplyDialog::EnableApply);
+  connect(AboutMessageMemo, &QPlainTextEdit::textChanged, this, &TApplyDialog::EnableApply);
   connect(ResultsFolderEdit, &QLineEdit::textChanged, this, &TApplyDialog::EnableApply);
   InstallHelpKey(this, Globals.Help, HelpContext::Client);
 
@@ -129,19 +130,19 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
 }
 
 QWidget* TClientForm::BuildLogoTab() {
-  Edit1 = Named(new QLineEdit, "Edit1");
-  Button2 = Named(new QPushButton(QStringLiteral("&Browse")), "Button2");
-  Button2->setAutoDefault(false);
+  LogoNameEdit = Named(new QLineEdit, "Edit1");
+  LogoBrowseButton = Named(new QPushButton(QStringLiteral("&Browse")), "Button2");
+  LogoBrowseButton->setAutoDefault(false);
 
   auto* preview = Named(new QFrame, "Preview");
   preview->setFixedSize(LogoWidth, LogoHeight);
-  Image1 = Named(new QLabel(preview), "Image1");
-  Image1->setGeometry(0, 0, LogoWidth, LogoHeight);
-  Image1->setPixmap(PaintBuiltInLogo());
-  Image2 = Named(new QLabel(preview), "Image2");
-  Image2->setGeometry(0, 0, LogoWidth, LogoHeight);
-  Image2->setAlignment(Qt::AlignCenter);
-  Image2->hide();
+  BuiltInLogoImage = Named(new QLabel(preview), "Image1");
+  BuiltInLogoImage->setGeometry(0, 0, LogoWidth, LogoHeight);
+  BuiltInLogoImage->setPixmap(PaintBuiltInLogo());
+  CustomLogoImage = Named(new QLabel(preview), "Image2");
+  CustomLogoImage->setGeometry(0, 0, LogoWidth, LogoHeight);
+  CustomLogoImage->setAlignment(Qt::AlignCenter);
+  CustomLogoImage->hide();
 
   LogoError = WrappedLabel("LogoError", QString());
   QPalette errorPalette = LogoError->palette();
@@ -156,8 +157,8 @@ QWidget* TClientForm::BuildLogoTab() {
       WrappedLabel("Label2", QStringLiteral("You can customize the appearance of the tests you distribute "
                                             "by adding your own logo to the interface. ")));
   auto* logoRow = new QHBoxLayout;
-  logoRow->addWidget(Edit1, 1);
-  logoRow->addWidget(Button2);
+  logoRow->addWidget(LogoNameEdit, 1);
+  logoRow->addWidget(LogoBrowseButton);
   layout->addLayout(logoRow);
   layout->addWidget(preview, 0, Qt::AlignHCenter);
   layout->addWidget(LogoError);
@@ -182,26 +183,28 @@ QWidget* TClientForm::BuildLogoTab() {
 }
 
 QWidget* TClientForm::BuildAboutTab() {
-  RadioButton1 = Named(new QRadioButton(QStringLiteral("Use custom About Box")), "RadioButton1");
-  RadioButton2 = Named(new QRadioButton(QStringLiteral("Do not use custom About Box")), "RadioButton2");
-  Label9 = Named(new QLabel(QStringLiteral("About...")), "Label9");
-  Edit3 = Named(new QLineEdit, "Edit3");
-  Label7 = Named(new QLabel(QStringLiteral("Custom message for about box (shown actual size)")), "Label7");
-  Memo1 = Named(new QPlainTextEdit, "Memo1");
-  Memo1->setFixedSize(473, 175);
-  Memo1->setFont(PixelFont(11));
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  Label8 = Named(new QLabel(QStringLiteral("Web page URL")), "Label8");
-  Edit2 = Named(new QLineEdit, "Edit2");
-  Label9->setFixedWidth(90);
-  Label8->setFixedWidth(90);
+  CustomAboutOption = Named(new QRadioButton(QStringLiteral("Use custom About Box")), "RadioButton1");
+  NoCustomAboutOption =
+      Named(new QRadioButton(QStringLiteral("Do not use custom About Box")), "RadioButton2");
+  AboutWhoLabel = Named(new QLabel(QStringLiteral("About...")), "Label9");
+  AboutWhoEdit = Named(new QLineEdit, "Edit3");
+  AboutMessageLabel =
+      Named(new QLabel(QStringLiteral("Custom message for about box (shown actual size)")), "Label7");
+  AboutMessageMemo = Named(new QPlainTextEdit, "Memo1");
+  AboutMessageMemo->setFixedSize(473, 175);
+  AboutMessageMemo->setFont(PixelFont(11));
+  AboutMessageMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  AboutMessageMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  AboutMessageMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  AboutMessageMemo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  AboutUrlLabel = Named(new QLabel(QStringLiteral("Web page URL")), "Label8");
+  AboutUrlEdit = Named(new QLineEdit, "Edit2");
+  AboutWhoLabel->setFixedWidth(90);
+  AboutUrlLabel->setFixedWidth(90);
 
   auto* choices = new QHBoxLayout;
-  choices->addWidget(RadioButton1);
-  choices->addWidget(RadioButton2);
+  choices->addWidget(CustomAboutOption);
+  choices->addWidget(NoCustomAboutOption);
   choices->addStretch(1);
 
   auto* group = Named(new QGroupBox(QStringLiteral("Custom About Box")), "GroupBox2");
@@ -213,10 +216,10 @@ QWidget* TClientForm::BuildAboutTab() {
                                             "logo displayed will be the same as specified on the \"Custom "
                                             "Logo\" tab.")));
   layout->addLayout(choices);
-  layout->addLayout(Row(Label9, Edit3));
-  layout->addWidget(Label7);
-  layout->addWidget(Memo1, 0, Qt::AlignLeft);
-  layout->addLayout(Row(Label8, Edit2));
+  layout->addLayout(Row(AboutWhoLabel, AboutWhoEdit));
+  layout->addWidget(AboutMessageLabel);
+  layout->addWidget(AboutMessageMemo, 0, Qt::AlignLeft);
+  layout->addLayout(Row(AboutUrlLabel, AboutUrlEdit));
   layout->addStretch(1);
 
   auto* tab = Named(new QWidget, "TabSheet2");
@@ -227,15 +230,15 @@ QWidget* TClientForm::BuildAboutTab() {
 }
 
 QWidget* TClientForm::BuildBehaviorTab() {
-  CheckBox1 = Named(new QCheckBox(QStringLiteral("Enable Full Screen mode.")), "CheckBox1");
-  CheckBox2 = Named(new QCheckBox(QStringLiteral("Require test history password")), "CheckBox2");
-  CheckBox3 = Named(new QCheckBox(QStringLiteral("Require exit password")), "CheckBox3");
-  Label12 = Named(new QLabel(QStringLiteral("History Password")), "Label12");
-  Label14 = Named(new QLabel(QStringLiteral("Exit Password")), "Label14");
-  Edit4 = Named(new QLineEdit, "Edit4");
-  Edit5 = Named(new QLineEdit, "Edit5");
-  Label12->setMinimumWidth(110);
-  Label14->setMinimumWidth(110);
+  FullScreenCheck = Named(new QCheckBox(QStringLiteral("Enable Full Screen mode.")), "CheckBox1");
+  HistoryLockCheck = Named(new QCheckBox(QStringLiteral("Require test history password")), "CheckBox2");
+  ExitLockCheck = Named(new QCheckBox(QStringLiteral("Require exit password")), "CheckBox3");
+  HistoryPasswordLabel = Named(new QLabel(QStringLiteral("History Password")), "Label12");
+  ExitPasswordLabel = Named(new QLabel(QStringLiteral("Exit Password")), "Label14");
+  HistoryPasswordEdit = Named(new QLineEdit, "Edit4");
+  ExitPasswordEdit = Named(new QLineEdit, "Edit5");
+  HistoryPasswordLabel->setMinimumWidth(110);
+  ExitPasswordLabel->setMinimumWidth(110);
 
   const auto group = [](const char* name, const QString& title, std::initializer_list<QWidget*> widgets,
                         QHBoxLayout* row) {
@@ -248,10 +251,10 @@ QWidget* TClientForm::BuildBehaviorTab() {
     }
     return box;
   };
-  auto* historyRow = Row(Label12, Edit4);
-  auto* exitRow = Row(Label14, Edit5);
-  Edit4->setFixedWidth(200);
-  Edit5->setFixedWidth(200);
+  auto* historyRow = Row(HistoryPasswordLabel, HistoryPasswordEdit);
+  auto* exitRow = Row(ExitPasswordLabel, ExitPasswordEdit);
+  HistoryPasswordEdit->setFixedWidth(200);
+  ExitPasswordEdit->setFixedWidth(200);
 
   auto* tab = Named(new QWidget, "TabSheet3");
   auto* layout = new QVBoxLayout(tab);
@@ -261,18 +264,19 @@ QWidget* TClientForm::BuildBehaviorTab() {
             {WrappedLabel("Label10", QStringLiteral("Full screen mode forces Quizwell to occupy the "
                                                     "student's entire screen and only allows the student "
                                                     "to use Quizwell and no other programs.")),
-             CheckBox1},
+             FullScreenCheck},
             nullptr));
   layout->addWidget(
       group("GroupBox3", QStringLiteral("Test history Lock"),
             {WrappedLabel("Label11", QStringLiteral("You can allow the student to view their test history "
                                                     "or lock test history so a password is required.")),
-             CheckBox2},
+             HistoryLockCheck},
             historyRow));
-  layout->addWidget(group(
-      "GroupBox4", QStringLiteral("Exit Password"),
-      {WrappedLabel("Label13", QStringLiteral("You can require a password to exit Quizwell.")), CheckBox3},
-      exitRow));
+  layout->addWidget(
+      group("GroupBox4", QStringLiteral("Exit Password"),
+            {WrappedLabel("Label13", QStringLiteral("You can require a password to exit Quizwell.")),
+             ExitLockCheck},
+            exitRow));
   layout->addStretch(1);
   return tab;
 }
@@ -310,7 +314,7 @@ void TClientForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (Loaded) return;
   Loaded = true;
-  FormShow();
+  LoadConfig();
 }
 
 // Esc asks like Cancel; the title-bar close box goes through QDialog's own
@@ -319,7 +323,7 @@ QString TClientForm::ConfigPath() const {
   return FromPath(ClientConfigPath(ToPath(Globals.ProgramFolder)));
 }
 
-void TClientForm::FormShow() {
+void TClientForm::LoadConfig() {
   // A file that cannot be read closes the window with the error: showing the
   // defaults instead would let a later Apply write them over settings unseen.
   ClientConfig config;
@@ -329,29 +333,29 @@ void TClientForm::FormShow() {
     return;
   }
   RunGuarded(Globals.Dialogs, [&] {
-    Edit1->clear();
-    Edit1->setText(ToQString(config.Logo));
+    LogoNameEdit->clear();
+    LogoNameEdit->setText(ToQString(config.Logo));
     // The stored name has no folder: it is looked up in the working folder.
-    if (!Edit1->text().isEmpty() && IsFile(Edit1->text()))
-      ShowPicture(Edit1->text());
+    if (!LogoNameEdit->text().isEmpty() && IsFile(LogoNameEdit->text()))
+      ShowPicture(LogoNameEdit->text());
     else
       ShowBuiltInLogo();
 
     // A fresh dialog has neither chosen, so this runs the about-box choice.
-    (config.CustomAbout ? RadioButton1 : RadioButton2)->setChecked(true);
-    Edit3->setText(ToQString(config.AboutWho));
-    Edit2->setText(ToQString(config.AboutUrl));
+    (config.CustomAbout ? CustomAboutOption : NoCustomAboutOption)->setChecked(true);
+    AboutWhoEdit->setText(ToQString(config.AboutWho));
+    AboutUrlEdit->setText(ToQString(config.AboutUrl));
     QStringList message;
     for (const std::string& line : config.AboutMessage) message << ToQString(line);
-    Memo1->setPlainText(message.join(QLatin1Char('\n')));
+    AboutMessageMemo->setPlainText(message.join(QLatin1Char('\n')));
 
-    CheckBox1->setChecked(config.FullScreen);
-    Edit4->setText(ToQString(config.HistoryPassword));
-    CheckBox2->setChecked(!Edit4->text().isEmpty());
-    CheckBox2Click();
-    Edit5->setText(ToQString(config.ExitPassword));
-    CheckBox3->setChecked(!Edit5->text().isEmpty());
-    CheckBox3Click();
+    FullScreenCheck->setChecked(config.FullScreen);
+    HistoryPasswordEdit->setText(ToQString(config.HistoryPassword));
+    HistoryLockCheck->setChecked(!HistoryPasswordEdit->text().isEmpty());
+    HistoryLockChanged();
+    ExitPasswordEdit->setText(ToQString(config.ExitPassword));
+    ExitLockCheck->setChecked(!ExitPasswordEdit->text().isEmpty());
+    ExitLockChanged();
     ResultsFolderEdit->setText(FromPath(config.ResultsFolder));
   });
   // Every step above ran handlers that enable Apply; a fresh load has no changes.
@@ -366,13 +370,13 @@ void TClientForm::ResultsBrowseButtonClick() {
   if (DropFolder::Offerable(*chosen)) DropFolder::Offer(Globals.Dialogs, *chosen);
 }
 
-void TClientForm::Button2Click() {
+void TClientForm::ChooseLogo() {
   const std::optional<QString> chosen =
       Globals.Dialogs.OpenFile({QString(), QString::fromLatin1(BitmapFilter), QString(), QString()});
   if (!chosen) return;
   QString logo = *chosen;
   RunGuarded(Globals.Dialogs, [&] { logo = LogoInEngineFolder(*chosen); });
-  Edit1->setText(logo);
+  LogoNameEdit->setText(logo);
   if (IsFile(logo)) ShowPicture(logo);
 }
 
@@ -396,25 +400,27 @@ QString TClientForm::LogoInEngineFolder(const QString& picked) {
   return copy;
 }
 
-void TClientForm::Edit1Change() {
+void TClientForm::LogoNameChanged() {
   EnableApply();
-  if (Edit1->text().isEmpty()) ShowBuiltInLogo();
+  if (LogoNameEdit->text().isEmpty()) ShowBuiltInLogo();
 }
 
-void TClientForm::RadioButton1Click() {
+void TClientForm::AboutChoiceChanged() {
   EnableApply();
-  const bool on = RadioButton1->isChecked();
-  for (QWidget* control : std::initializer_list<QWidget*>{Label7, Label8, Label9, Edit2, Edit3, Memo1})
+  const bool on = CustomAboutOption->isChecked();
+  for (QWidget* control : std::initializer_list<QWidget*>{AboutMessageLabel, AboutUrlLabel, AboutWhoLabel,
+                                                          AboutUrlEdit, AboutWhoEdit, AboutMessageMemo})
     control->setEnabled(on);
-  for (QWidget* box : std::initializer_list<QWidget*>{Edit2, Edit3, Memo1}) SetBoxBackground(box, on);
+  for (QWidget* box : std::initializer_list<QWidget*>{AboutUrlEdit, AboutWhoEdit, AboutMessageMemo})
+    SetBoxBackground(box, on);
 }
 
-void TClientForm::CheckBox2Click() {
-  PasswordChoice(CheckBox2, Label12, Edit4);
+void TClientForm::HistoryLockChanged() {
+  PasswordChoice(HistoryLockCheck, HistoryPasswordLabel, HistoryPasswordEdit);
 }
 
-void TClientForm::CheckBox3Click() {
-  PasswordChoice(CheckBox3, Label14, Edit5);
+void TClientForm::ExitLockChanged() {
+  PasswordChoice(ExitLockCheck, ExitPasswordLabel, ExitPasswordEdit);
 }
 
 void TClientForm::PasswordChoice(QCheckBox* check, QLabel* label, QLineEdit* box) {
@@ -437,36 +443,37 @@ void TClientForm::ShowPicture(const QString& path) {
     LogoError->show();
     return;
   }
-  Image2->setPixmap(QPixmap::fromImage(picture));
-  Image2->show();
-  Image1->hide();
+  CustomLogoImage->setPixmap(QPixmap::fromImage(picture));
+  CustomLogoImage->show();
+  BuiltInLogoImage->hide();
   LogoError->hide();
 }
 
 void TClientForm::ShowBuiltInLogo() {
-  Image2->hide();
-  Image2->clear();
-  Image1->show();
+  CustomLogoImage->hide();
+  CustomLogoImage->clear();
+  BuiltInLogoImage->show();
   LogoError->hide();
 }
 
 bool TClientForm::Save() {
-  const QStringList message = ShownLines(Memo1);
+  const QStringList message = ShownLines(AboutMessageMemo);
   // Only the file name of the logo is stored, so only it has to fit the code page.
-  const QString logoName = FromPath(LogoFileName(ToPath(Edit1->text())));
-  if (!StorableOrAsk(Globals.Dialogs, {logoName, Edit2->text(), Edit3->text(), Edit4->text(), Edit5->text(),
-                                       message.join(QLatin1Char('\n'))}))
+  const QString logoName = FromPath(LogoFileName(ToPath(LogoNameEdit->text())));
+  if (!StorableOrAsk(Globals.Dialogs,
+                     {logoName, AboutUrlEdit->text(), AboutWhoEdit->text(), HistoryPasswordEdit->text(),
+                      ExitPasswordEdit->text(), message.join(QLatin1Char('\n'))}))
     return false;
 
   ClientConfig config;
-  config.Logo = ToCp1252(Edit1->text());
-  config.CustomAbout = RadioButton1->isChecked();
-  config.AboutWho = ToCp1252(Edit3->text());
-  config.AboutUrl = ToCp1252(Edit2->text());
+  config.Logo = ToCp1252(LogoNameEdit->text());
+  config.CustomAbout = CustomAboutOption->isChecked();
+  config.AboutWho = ToCp1252(AboutWhoEdit->text());
+  config.AboutUrl = ToCp1252(AboutUrlEdit->text());
   for (const QString& line : message) config.AboutMessage.push_back(ToCp1252(line));
-  config.FullScreen = CheckBox1->isChecked();
-  config.HistoryPassword = ToCp1252(Edit4->text());
-  config.ExitPassword = ToCp1252(Edit5->text());
+  config.FullScreen = FullScreenCheck->isChecked();
+  config.HistoryPassword = ToCp1252(HistoryPasswordEdit->text());
+  config.ExitPassword = ToCp1252(ExitPasswordEdit->text());
   config.ResultsFolder = ToPath(ResultsFolderEdit->text().trimmed());
   if (!RunGuarded(Globals.Dialogs, [&] { SaveClientConfig(ToPath(ConfigPath()), config); })) return false;
   ApplyButton->setEnabled(false);

@@ -28,12 +28,18 @@ public:
   static constexpr int LogoWidth = 471;
   static constexpr int LogoHeight = 139;
 
-  void FormShow();
-  void Button2Click();
-  void Edit1Change();
-  void RadioButton1Click();
-  void CheckBox2Click();
-  void CheckBox3Click();
+  // Fills the controls from the file, once, when the window is first shown.
+  void LoadConfig();
+  // Picks a bitmap for the logo and shows it.
+  void ChooseLogo();
+  // Records the change; an emptied logo name brings back the built-in logo.
+  void LogoNameChanged();
+  // The about-box texts are editable only with the custom about box chosen.
+  void AboutChoiceChanged();
+  // A password box is editable only while its lock is checked; unchecking
+  // empties it.
+  void HistoryLockChanged();
+  void ExitLockChanged();
   // Chooses the results folder, and offers to make a folder of the user's a
   // drop folder.
   void ResultsBrowseButtonClick();
@@ -53,8 +59,8 @@ private:
   bool Save() override;
   QString ConfigPath() const;
 
-  // Loads path into Image2 and shows it; a file that is no readable picture
-  // leaves the built-in logo with a line saying so.
+  // Loads path into CustomLogoImage and shows it; a file that is no readable
+  // picture leaves the built-in logo with a line saying so.
   void ShowPicture(const QString& path);
   void ShowBuiltInLogo();
   void PasswordChoice(QCheckBox* check, QLabel* label, QLineEdit* box);
@@ -67,25 +73,25 @@ private:
   TGlobals& Globals;
   bool Loaded = false;
 
-  QLineEdit* Edit1;
-  QPushButton* Button2;
-  QLabel* Image1;
-  QLabel* Image2;
+  QLineEdit* LogoNameEdit;
+  QPushButton* LogoBrowseButton;
+  QLabel* BuiltInLogoImage;  // shown while no custom logo is
+  QLabel* CustomLogoImage;
   QLabel* LogoError;
-  QRadioButton* RadioButton1;
-  QRadioButton* RadioButton2;
-  QLabel* Label7;
-  QLabel* Label8;
-  QLabel* Label9;
-  QLineEdit* Edit2;
-  QLineEdit* Edit3;
-  QPlainTextEdit* Memo1;
-  QCheckBox* CheckBox1;
-  QCheckBox* CheckBox2;
-  QCheckBox* CheckBox3;
-  QLabel* Label12;
-  QLabel* Label14;
-  QLineEdit* Edit4;
-  QLineEdit* Edit5;
+  QRadioButton* CustomAboutOption;
+  QRadioButton* NoCustomAboutOption;
+  QLabel* AboutMessageLabel;
+  QLabel* AboutUrlLabel;
+  QLabel* AboutWhoLabel;
+  QLineEdit* AboutUrlEdit;
+  QLineEdit* AboutWhoEdit;
+  QPlainTextEdit* AboutMessageMemo;
+  QCheckBox* FullScreenCheck;
+  QCheckBox* HistoryLockCheck;
+  QCheckBox* ExitLockCheck;
+  QLabel* HistoryPasswordLabel;
+  QLabel* ExitPasswordLabel;
+  QLineEdit* HistoryPasswordEdit;
+  QLineEdit* ExitPasswordEdit;
   QLineEdit* ResultsFolderEdit;
 };
