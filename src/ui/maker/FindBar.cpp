@@ -72,8 +72,7 @@ TFindBar::TFindBar(TSearchableEditor& editor, TGlobals& globals) : Editor(editor
   findRow->addWidget(close);
   column->addLayout(findRow);
 
-  ReplaceRow = new QWidget;
-  ReplaceRow->setObjectName(QStringLiteral("ReplaceRow"));
+  ReplaceRow = Named(new QWidget, "ReplaceRow");
   auto* replaceRow = new QHBoxLayout(ReplaceRow);
   replaceRow->setContentsMargins(0, 0, 0, 0);
   auto* replaceLabel = new QLabel(QStringLiteral("Re&place:"));
@@ -282,7 +281,7 @@ void TFindBar::ReplaceAllClick() {
 
 int PreviewReplaceAll(const std::vector<TFieldChange>& changes, QWidget* parent) {
   QDialog preview(parent);
-  preview.setObjectName(QStringLiteral("ReplacePreview"));
+  Named(&preview, "ReplacePreview");
   preview.setWindowTitle(QStringLiteral("Replace All"));
   auto* column = new QVBoxLayout(&preview);
   column->addWidget(new QLabel(changes.size() == 1

@@ -256,8 +256,7 @@ void TQAForm::CreateMenus() {
   LanguageMenu = Named(edit2->addMenu(QStringLiteral("Spelling &Language")), "SpellingLanguage1");
   auto* languages = new QActionGroup(LanguageMenu);
   for (const QString& language : TSpeller::Languages()) {
-    QAction* choice = LanguageMenu->addAction(language);
-    choice->setObjectName(QStringLiteral("Language_") + language);
+    QAction* choice = Named(LanguageMenu->addAction(language), QStringLiteral("Language_") + language);
     choice->setCheckable(true);
     languages->addAction(choice);
     connect(choice, &QAction::triggered, this, [this, language] { UseLanguage(language, true); });
@@ -626,8 +625,7 @@ QMenu* TQAForm::SpellingMenu(QPlainTextEdit* box, const QPoint& pos) {
   if (SpellerInUse == nullptr || word.isEmpty() || SpellerInUse->Correct(word)) return menu;
   QAction* first = menu->actions().value(0);
   const auto add = [menu, first](const QString& name, const QString& caption) {
-    auto* action = new QAction(caption, menu);
-    action->setObjectName(name);
+    auto* action = Named(new QAction(caption, menu), name);
     menu->insertAction(first, action);
     return action;
   };

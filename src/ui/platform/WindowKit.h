@@ -16,9 +16,13 @@ class QWidget;
 
 // Names a widget after its control, so the help and the tests find it by that name.
 template <class T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
+T* Named(T* widget, const QString& name) {
+  widget->setObjectName(name);
   return widget;
+}
+template <class T>
+T* Named(T* widget, const char* name) {
+  return Named(widget, QString::fromLatin1(name));
 }
 
 // A button showing one of the editor's pictures, size pixels square, with hint as its tool tip.
