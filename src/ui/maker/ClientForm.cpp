@@ -57,6 +57,15 @@ bool IsFile(const QString& path) {
   return QFileInfo(path).isFile();
 }
 
+// A page of the tabs, holding group.
+QWidget* Tab(const char* name, QWidget* group) {
+  auto* tab = Named(new QWidget, name);
+  auto* column = new QVBoxLayout(tab);
+  column->setContentsMargins(6, 6, 6, 6);
+  column->addWidget(group);
+  return tab;
+}
+
 QHBoxLayout* Row(QWidget* first, QWidget* second) {
   auto* row = new QHBoxLayout;
   row->addWidget(first);
@@ -175,11 +184,7 @@ QWidget* TClientForm::BuildLogoTab() {
                                             "what works best.")));
   layout->addStretch(1);
 
-  auto* tab = Named(new QWidget, "TabSheet1");
-  auto* tabLayout = new QVBoxLayout(tab);
-  tabLayout->setContentsMargins(6, 6, 6, 6);
-  tabLayout->addWidget(group);
-  return tab;
+  return Tab("TabSheet1", group);
 }
 
 QWidget* TClientForm::BuildAboutTab() {
@@ -222,11 +227,7 @@ QWidget* TClientForm::BuildAboutTab() {
   layout->addLayout(Row(AboutUrlLabel, AboutUrlEdit));
   layout->addStretch(1);
 
-  auto* tab = Named(new QWidget, "TabSheet2");
-  auto* tabLayout = new QVBoxLayout(tab);
-  tabLayout->setContentsMargins(6, 6, 6, 6);
-  tabLayout->addWidget(group);
-  return tab;
+  return Tab("TabSheet2", group);
 }
 
 QWidget* TClientForm::BuildBehaviorTab() {
@@ -303,11 +304,7 @@ QWidget* TClientForm::BuildResultsTab() {
                                       "Help, Results tells how. A result that can be kept in neither place "
                                       "waits on the student's computer until the next start.")));
   layout->addStretch(1);
-  auto* tab = Named(new QWidget, "TabSheet4");
-  auto* tabLayout = new QVBoxLayout(tab);
-  tabLayout->setContentsMargins(6, 6, 6, 6);
-  tabLayout->addWidget(group);
-  return tab;
+  return Tab("TabSheet4", group);
 }
 
 void TClientForm::showEvent(QShowEvent* event) {
