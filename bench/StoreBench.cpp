@@ -18,6 +18,7 @@
 #include <unordered_map>
 
 #include "BenchFiles.h"
+#include "core/model/QuestionReading.h"
 #include "core/model/QuestionSet.h"
 #include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
@@ -338,9 +339,8 @@ void ReadQuestionsSimpleIni(benchmark::State& state) {
 
 std::vector<QuestionRecord> LoadedQuestions() {
   TIniStore store(Work().BigTest);
-  std::vector<QuestionRecord> questions;
-  for (int n = 1; TestFile::HasQuestion(store, n); ++n) questions.push_back(TestFile::ReadQuestion(store, n));
-  return questions;
+  TQuestionNumbering numbering;
+  return ReadQuestions(store, numbering);
 }
 
 void WriteQuestionsFloor(benchmark::State& state) {

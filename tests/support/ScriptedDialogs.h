@@ -27,6 +27,9 @@ public:
 
   ~TScriptedDialogs() override;
 
+  // The folder the window set for its file dialogs to open in.
+  const QString& StartFolderOfDialogs() const { return StartFolder; }
+
   // Queue the answer to the next message box; its kind and exact text are checked.
   void ExpectMessage(TMessageKind kind, const QString& text, TButton answer = TButton::Ok);
   // Queue the answer to the next open or save dialog; nothing means cancelled.

@@ -98,10 +98,6 @@ std::string Normalise(std::string_view text) {
   return out;
 }
 
-double ShingleSimilarity(std::string_view a, std::string_view b) {
-  return Jaccard(Shingles(a), Shingles(b));
-}
-
 std::vector<TGroup> Find(const std::vector<TTestQuestions>& tests) {
   std::vector<TPlace> places;
   std::vector<const QuestionRecord*> records;

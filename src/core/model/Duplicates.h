@@ -46,13 +46,12 @@ struct TGroup {
 // text: the letters of Windows-1252 count as letters).
 std::string Normalise(std::string_view text);
 
-// Jaccard index of the word 3-gram sets of two texts (words are runs of
-// letters and digits, compared without case). A text of fewer than three
-// words is one shingle of all its words. 1 for two texts without words.
-double ShingleSimilarity(std::string_view a, std::string_view b);
-
 // Every group of two or more alike questions among tests, ordered by their
-// first member. Questions without text are left out.
+// first member. Two questions are alike when their texts are equal once
+// normalised, or when the Jaccard index of their word 3-gram sets is at least
+// 0.8 (words are runs of letters and digits, compared without case; a text of
+// fewer than three words is one shingle of all its words). Questions without
+// text are left out.
 std::vector<TGroup> Find(const std::vector<TTestQuestions>& tests);
 
 // The tests of folder (the catalogue's files, no trailing separator), each

@@ -83,11 +83,6 @@ std::string ReadStoredDescription(const std::string& path) {
   }
 }
 
-bool HasQuestion(TCustomIniStore& store, int n) {
-  std::string_view stored;
-  return store.ReadValue(QuestionSection(n), Question, stored) && !stored.empty();
-}
-
 namespace {
 
 // The question keys chained by name length, so that the reader, which looks

@@ -156,9 +156,6 @@ int QuestionKeyIndex(std::string_view key);
 // The plain value record holds under key: the text, or "1" or "0" for a flag.
 std::string_view PlainValue(const QuestionRecord& record, const TQuestionKey& key);
 
-// Whether section QAn holds a stored (enciphered) QUESTION that is not empty.
-bool HasQuestion(TCustomIniStore& store, int n);
-
 // Reads and deciphers every key of QAn; a flag is true exactly when its plain
 // value is "1". Missing keys read as empty.
 QuestionRecord ReadQuestion(TCustomIniStore& store, int n);

@@ -271,16 +271,3 @@ void Decrypt(std::string_view cipher, std::string& plain) {
   else
     Decode(cipher, {}, plain);
 }
-
-std::string StrTran(std::string_view s, std::string_view find, std::string_view replace) {
-  if (find.size() != 1) return std::string(s);
-  std::string out;
-  out.reserve(s.size());
-  for (const char ch : s) {
-    if (ch == find[0])
-      out += replace;
-    else
-      out += ch;
-  }
-  return out;
-}

@@ -46,7 +46,3 @@ std::string Decrypt(std::string_view cipher);
 // The same into plain, reusing its storage: a reader filling the same records
 // again allocates nothing.
 void Decrypt(std::string_view cipher, std::string& plain);
-
-// Replaces every character equal to find (a one-character text) by replace; a
-// find of any other length never matches.
-std::string StrTran(std::string_view s, std::string_view find, std::string_view replace);

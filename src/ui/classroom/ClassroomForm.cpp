@@ -325,10 +325,6 @@ QString TClassroomForm::RoomCode() const {
   return Classroom ? FromUtf8(Classroom->RoomCode()) : QString();
 }
 
-int TClassroomForm::Answering() const {
-  return AnsweringCount;
-}
-
 void TClassroomForm::Refresh() {
   if (!Classroom) return;
   const std::vector<TStudentLine> lines = Classroom->Students();

@@ -50,8 +50,6 @@ public:
   int Port() const { return BoundPort; }
   QString RoomCode() const;
   bool Serving() const { return ServerThread.joinable(); }
-  // Students who have begun and not yet finished.
-  int Answering() const;
 
   void Refresh();          // the list from the classroom, as the timer does
   void ShowScoresClick();  // shows or hides the score column

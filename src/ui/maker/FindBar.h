@@ -48,7 +48,6 @@ public:
   void Open(bool replacing);
   // Searches again, keeping the place in the list of hits.
   void Refresh();
-  const std::vector<TSearchHit>& Hits() const { return Found; }
   // Shows the bar with hits found otherwise (the spelling check) in its list,
   // and status below it; Next goes through them until the search changes.
   void ShowList(std::vector<TSearchHit> hits, const QString& status);

@@ -45,7 +45,6 @@ public:
   // catalogue and the engine look for tests); empty for the platform's choice.
   // A preset file name without a folder is taken in it.
   void SetStartFolder(const QString& folder) { StartFolder = folder; }
-  const QString& StartFolderOfDialogs() const { return StartFolder; }
 
   bool Confirm(const QString& text) { return Message(TMessageKind::Confirmation, text) == TButton::Yes; }
   bool ConfirmRisk(const QString& text) {

@@ -35,17 +35,6 @@ TEST(Duplicates, NormalisingSetsAsideCaseBlanksPunctuationAndAccentedCapitals) {
   EXPECT_EQ(OneLine("  Line one\r\n\tline two  "), "Line one line two");
 }
 
-TEST(Duplicates, ShingleSimilarityIsJaccardOfWordTriples) {
-  // 10 words: 8 triples each; one word changed at the end shares 7 of 9.
-  const std::string a = "the quick brown fox jumps over the lazy sleeping dog";
-  const std::string b = "the quick brown fox jumps over the lazy sleeping cat";
-  EXPECT_DOUBLE_EQ(ShingleSimilarity(a, b), 7.0 / 9.0);
-  EXPECT_DOUBLE_EQ(ShingleSimilarity(a, "THE quick, brown fox; jumps over the lazy sleeping dog!"), 1.0);
-  // Under three words: one shingle of all the words.
-  EXPECT_DOUBLE_EQ(ShingleSimilarity("Paris?", "paris"), 1.0);
-  EXPECT_DOUBLE_EQ(ShingleSimilarity("Paris", "Rome"), 0.0);
-}
-
 TEST(Duplicates, GroupsCopiesWithinAndAcrossTestsAndTellsOtherAnswersApart) {
   const std::string longStem = "Which organ of the human body filters the blood and makes urine every day";
   const std::vector<TTestQuestions> tests = {
@@ -54,7 +43,7 @@ TEST(Duplicates, GroupsCopiesWithinAndAcrossTestsAndTellsOtherAnswersApart) {
         Q("what is the CAPITAL of france")}},
       {"b",
        {Q(""), Q("What is the capital of France?", "no", "yes"),  // answers in another order: a copy
-        Q(longStem + " of its life", "kidney", "liver"),          // 12 of 15 triples: alike
+        Q("WHICH" + longStem.substr(5) + ", of its life!", "kidney", "liver"),  // 12 of 15 triples: alike
         Q("What is the capital of Spain?")}},
       {"c", {Q(longStem, "heart", "lung")}},
   };

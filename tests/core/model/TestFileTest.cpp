@@ -157,21 +157,6 @@ TEST(TestFileTest, ReadingAQuestionFindsEachKeyAsReadStringWould) {
   EXPECT_EQ(record.HotLinkParameters, "-p");
 }
 
-TEST(TestFileTest, TheQuestionListEndsAtTheFirstSectionWithoutAStoredQuestion) {
-  TIniStore store;
-  store.WriteString("QA1", "QUESTION", Encrypt("one"));
-  store.WriteString("QA2", "QUESTION", Encrypt("two"));
-  store.WriteString("QA3", "A", Encrypt("answer only"));
-  store.WriteString("QA4", "QUESTION", Encrypt("four"));
-  store.WriteString("QA5", "QUESTION", "");
-  EXPECT_TRUE(TestFile::HasQuestion(store, 1));
-  EXPECT_TRUE(TestFile::HasQuestion(store, 2));
-  EXPECT_FALSE(TestFile::HasQuestion(store, 3));
-  EXPECT_FALSE(TestFile::HasQuestion(store, 5));
-  EXPECT_FALSE(TestFile::HasQuestion(store, 6));
-  EXPECT_EQ(TestFile::QuestionSection(500), "QA500");
-}
-
 TEST(TestFileTest, LoadableAndListableDescriptions) {
   EXPECT_FALSE(TestFile::IsLoadable(""));
   EXPECT_TRUE(TestFile::IsLoadable("garbage"));

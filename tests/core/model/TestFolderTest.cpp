@@ -7,6 +7,7 @@
 #include "core/model/TestFolder.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
+#include "support/StoreLines.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -37,7 +38,7 @@ TEST_F(TestFolderTest, NewTestReplacesTheOldOneWholeButNeverAFolder) {
   EXPECT_EQ(TestFolder::ReplaceBlocker(path), "");
   TestFolder::CreateNewTest(path);
   TIniStore store(path);
-  EXPECT_FALSE(TestFile::HasQuestion(store, 1)) << "the old test's questions go with it";
+  EXPECT_TRUE(SectionLines(store, "QA1").empty()) << "the old test's questions go with it";
   EXPECT_TRUE(TestFolder::LoadableDescription(path).has_value());
   EXPECT_EQ(TestFolder::ReplaceBlocker(Folder), "it is a folder, not a file");
 }

@@ -142,11 +142,3 @@ TEST(ZarnEncryptionTest, OddLengthsReadTheLoneDigitOnlyAsThirdCharacter) {
   EXPECT_EQ(Decode("000CZ"), "A");
   EXPECT_EQ(Decode("000C000CZ"), Decode("000C000C"));
 }
-
-TEST(ZarnEncryptionTest, StrTranReplacesEverySingleCharacterMatch) {
-  EXPECT_EQ(StrTran(" 1: 5:  ", " ", "0"), "01:05:00");
-  EXPECT_EQ(StrTran("a-b-c", "-", "--"), "a--b--c");
-  EXPECT_EQ(StrTran("aAa", "a", "x"), "xAx");
-  EXPECT_EQ(StrTran("a b", "", "0"), "a b");
-  EXPECT_EQ(StrTran("a b", "  ", "0"), "a b");
-}

@@ -189,7 +189,10 @@ TEST_F(ClassroomFormTest, TheMakerOpensTheClassroomOnceAndAsksBeforeClosingOnACl
   TClassroomForm* classroom = windows.front();
   TBrowser browser(classroom->Port());
   browser.Join(*classroom, "Ann");
-  ASSERT_TRUE(WaitUntil([&] { return classroom->Answering() == 1; }));
+  ASSERT_TRUE(WaitUntil([&] {
+    return Child<QLabel>(*classroom, "SummaryLabel")->text() ==
+           QStringLiteral("1 joined, 1 answering, 0 finished");
+  }));
 
   const QString question =
       QStringLiteral("End their tests and close the classroom?\rTheir answers so far are scored and stored.");
