@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTextBlock>
@@ -74,6 +75,12 @@ QToolButton* PictureButton(QWidget* parent, const char* name, TEditorPicture pic
   button->setToolTip(hint);
   // The picture says nothing to a screen reader: the hint names the button.
   button->setAccessibleName(hint);
+  return button;
+}
+
+QPushButton* PushButton(const char* name, const QString& caption) {
+  auto* button = Named(new QPushButton(caption), name);
+  button->setAutoDefault(false);
   return button;
 }
 

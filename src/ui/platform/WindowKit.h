@@ -7,6 +7,7 @@
 #include "ui/platform/Artwork.h"
 
 class QPlainTextEdit;
+class QPushButton;
 class QTextEdit;
 class QToolButton;
 class QWidget;
@@ -28,6 +29,10 @@ T* Named(T* widget, const char* name) {
 // A button showing one of the editor's pictures, size pixels square, with hint as its tool tip.
 QToolButton* PictureButton(QWidget* parent, const char* name, TEditorPicture picture, int size,
                            const QString& hint);
+
+// A push button named after its control that Enter does not press: Enter
+// stays with the window's fields and keys.
+QPushButton* PushButton(const char* name, const QString& caption);
 
 // Moves window to the middle of its screen's available area, keeping its size.
 void CentreOnScreen(QWidget* window);

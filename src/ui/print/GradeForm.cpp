@@ -18,12 +18,12 @@
 #include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
 QTableWidget* MakeTable(const char* name, const QStringList& headers) {
-  auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
-  table->setObjectName(QLatin1String(name));
+  auto* table = Named(new QTableWidget(0, static_cast<int>(headers.size())), name);
   table->setHorizontalHeaderLabels(headers);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->verticalHeader()->hide();
@@ -33,13 +33,6 @@ QTableWidget* MakeTable(const char* name, const QStringList& headers) {
 
 void SetRow(QTableWidget* table, int row, const QStringList& cells) {
   for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
-}
-
-QPushButton* MakeButton(const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);
-  return button;
 }
 
 }  // namespace
@@ -60,32 +53,26 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
   RunsTable->setSelectionMode(QAbstractItemView::SingleSelection);
   RunsTable->setMaximumHeight(130);
   form->addRow(QStringLiteral("Print r&uns:"), RunsTable);
-  VersionsSpin = new QSpinBox;
-  VersionsSpin->setObjectName(QStringLiteral("VersionsSpin"));
+  VersionsSpin = Named(new QSpinBox, "VersionsSpin");
   VersionsSpin->setRange(1, PaperVersions::MaxVersions);
   form->addRow(QStringLiteral("&Number of versions:"), VersionsSpin);
-  SeedEdit = new QLineEdit(QStringLiteral("0"));
-  SeedEdit->setObjectName(QStringLiteral("SeedEdit"));
+  SeedEdit = Named(new QLineEdit(QStringLiteral("0")), "SeedEdit");
   SeedEdit->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), SeedEdit));
   form->addRow(QStringLiteral("&Seed:"), SeedEdit);
   auto* shuffles = new QHBoxLayout;
-  ShuffleQuestionsCheck = new QCheckBox(QStringLiteral("Questions shuffled"));
-  ShuffleQuestionsCheck->setObjectName(QStringLiteral("ShuffleQuestionsCheck"));
+  ShuffleQuestionsCheck = Named(new QCheckBox(QStringLiteral("Questions shuffled")), "ShuffleQuestionsCheck");
   ShuffleQuestionsCheck->setChecked(true);
-  ShuffleAnswersCheck = new QCheckBox(QStringLiteral("Answers shuffled"));
-  ShuffleAnswersCheck->setObjectName(QStringLiteral("ShuffleAnswersCheck"));
+  ShuffleAnswersCheck = Named(new QCheckBox(QStringLiteral("Answers shuffled")), "ShuffleAnswersCheck");
   ShuffleAnswersCheck->setChecked(true);
   shuffles->addWidget(ShuffleQuestionsCheck);
   shuffles->addWidget(ShuffleAnswersCheck);
   shuffles->addStretch();
   form->addRow(shuffles);
-  PrintNote = new QLabel;
-  PrintNote->setObjectName(QStringLiteral("PrintNote"));
+  PrintNote = Named(new QLabel, "PrintNote");
   PrintNote->setWordWrap(true);
   form->addRow(PrintNote);
-  AnswersLabel = new QLabel(QStringLiteral("No answers file chosen."));
-  AnswersLabel->setObjectName(QStringLiteral("AnswersLabel"));
+  AnswersLabel = Named(new QLabel(QStringLiteral("No answers file chosen.")), "AnswersLabel");
   form->addRow(QStringLiteral("Answers:"), AnswersLabel);
 
   ResultsTable = MakeTable("ResultsTable",
@@ -99,11 +86,11 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
   QuestionsTable->setMaximumHeight(160);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* open = MakeButton("OpenButton", QStringLiteral("&Open Answers..."));
-  GradeButton = MakeButton("GradeButton", QStringLiteral("&Grade Again"));
-  SaveButton = MakeButton("SaveButton", QStringLiteral("Sa&ve as CSV..."));
-  QPushButton* close = MakeButton("CloseButton", QStringLiteral("Close"));
-  RecordButton = MakeButton("RecordButton", QStringLiteral("&Record in Results"));
+  QPushButton* open = PushButton("OpenButton", QStringLiteral("&Open Answers..."));
+  GradeButton = PushButton("GradeButton", QStringLiteral("&Grade Again"));
+  SaveButton = PushButton("SaveButton", QStringLiteral("Sa&ve as CSV..."));
+  QPushButton* close = PushButton("CloseButton", QStringLiteral("Close"));
+  RecordButton = PushButton("RecordButton", QStringLiteral("&Record in Results"));
   GradeButton->setEnabled(false);
   SaveButton->setEnabled(false);
   RecordButton->setEnabled(false);
@@ -120,10 +107,10 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
   layout->addWidget(QuestionsTable);
   layout->addLayout(buttons);
 
-  connect(open, &QPushButton::clicked, this, &TGradeForm::OpenButtonClick);
-  connect(GradeButton, &QPushButton::clicked, this, &TGradeForm::GradeButtonClick);
-  connect(SaveButton, &QPushButton::clicked, this, &TGradeForm::SaveButtonClick);
-  connect(RecordButton, &QPushButton::clicked, this, &TGradeForm::RecordButtonClick);
+  connect(open, &QPushButton::clicked, this, &TGradeForm::OpenAnswers);
+  connect(GradeButton, &QPushButton::clicked, this, &TGradeForm::GradeAnswers);
+  connect(SaveButton, &QPushButton::clicked, this, &TGradeForm::SaveResults);
+  connect(RecordButton, &QPushButton::clicked, this, &TGradeForm::RecordInResults);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
   // The sheets are graded with the run they were printed in: the recorded
@@ -197,7 +184,7 @@ std::optional<PaperVersions::TOptions> TGradeForm::ChosenOptions() const {
                                  ShuffleAnswersCheck->isChecked()};
 }
 
-void TGradeForm::OpenButtonClick() {
+void TGradeForm::OpenAnswers() {
   const std::optional<QString> path =
       Dialogs.OpenFile({QStringLiteral("Select Answers to Grade"),
                         QStringLiteral("CSV Files|*.csv|All Files|*.*"), QStringLiteral("csv"), QString()});
@@ -205,10 +192,10 @@ void TGradeForm::OpenButtonClick() {
   AnswersPath = *path;
   AnswersLabel->setText(*path);
   GradeButton->setEnabled(true);
-  GradeButtonClick();
+  GradeAnswers();
 }
 
-void TGradeForm::GradeButtonClick() {
+void TGradeForm::GradeAnswers() {
   const std::optional<PaperVersions::TOptions> options = ChosenOptions();
   if (!options) {
     Dialogs.Message(TMessageKind::Error,
@@ -233,7 +220,7 @@ void TGradeForm::GradeButtonClick() {
   });
 }
 
-void TGradeForm::RecordButtonClick() {
+void TGradeForm::RecordInResults() {
   if (!Graded) return;
   if (Graded->BetterRun &&
       !Dialogs.ConfirmRisk(QStringLiteral("The sheets fit %1 far better than the run they were graded with. "
@@ -271,7 +258,7 @@ void TGradeForm::ShowResults() {
   RecordButton->setEnabled(!results.Students.empty());
 }
 
-void TGradeForm::SaveButtonClick() {
+void TGradeForm::SaveResults() {
   const std::optional<QString> path = Dialogs.SaveFile(
       {QStringLiteral("Save Results as CSV"), QStringLiteral("CSV Files|*.csv|All Files|*.*"),
        QStringLiteral("csv"), QStringLiteral("results.csv")});

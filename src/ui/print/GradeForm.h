@@ -26,10 +26,10 @@ public:
   TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
              QWidget* parent = nullptr);
 
-  void OpenButtonClick();   // chooses an answers file and grades it
-  void GradeButtonClick();  // grades the chosen file again, as the controls now say
-  void SaveButtonClick();
-  void RecordButtonClick();  // records the graded sheets in the results store
+  void OpenAnswers();      // chooses an answers file and grades it
+  void GradeAnswers();     // grades the chosen file, as the controls now say
+  void SaveResults();      // as CSV
+  void RecordInResults();  // records the graded sheets in the results store
 
 private:
   void ShowResults();

@@ -22,12 +22,12 @@
 #include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
 QCheckBox* AddCheck(QLayout* layout, const char* name, const QString& caption, bool checked) {
-  auto* check = new QCheckBox(caption);
-  check->setObjectName(QLatin1String(name));
+  auto* check = Named(new QCheckBox(caption), name);
   check->setChecked(checked);
   layout->addWidget(check);
   return check;
@@ -35,9 +35,8 @@ QCheckBox* AddCheck(QLayout* layout, const char* name, const QString& caption, b
 
 QPushButton* AddButton(QDialogButtonBox* box, const char* name, const QString& caption,
                        QDialogButtonBox::ButtonRole role) {
-  QPushButton* button = box->addButton(caption, role);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);
+  QPushButton* button = PushButton(name, caption);
+  box->addButton(button, role);
   return button;
 }
 
@@ -51,8 +50,7 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
 
   auto* versionsBox = new QGroupBox(QStringLiteral("Versions"));
   auto* form = new QFormLayout(versionsBox);
-  VersionsSpin = new QSpinBox;
-  VersionsSpin->setObjectName(QStringLiteral("VersionsSpin"));
+  VersionsSpin = Named(new QSpinBox, "VersionsSpin");
   VersionsSpin->setRange(1, PaperVersions::MaxVersions);
   VersionsSpin->setToolTip(QStringLiteral("Versions are named A, B, C, ..."));
   form->addRow(QStringLiteral("&Number of versions:"), VersionsSpin);
@@ -63,14 +61,11 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
                                  QStringLiteral("Shuffle the &answers of each question"), true);
   form->addRow(shuffles);
   auto* seedRow = new QHBoxLayout;
-  SeedEdit = new QLineEdit(QString::number(PaperVersions::NewSeed()));
-  SeedEdit->setObjectName(QStringLiteral("SeedEdit"));
+  SeedEdit = Named(new QLineEdit(QString::number(PaperVersions::NewSeed())), "SeedEdit");
   SeedEdit->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), SeedEdit));
   SeedEdit->setToolTip(QStringLiteral("The same seed makes the same versions again; note it to grade them."));
-  auto* newSeed = new QPushButton(QStringLiteral("Ne&w"));
-  newSeed->setObjectName(QStringLiteral("NewSeedButton"));
-  newSeed->setAutoDefault(false);
+  QPushButton* newSeed = PushButton("NewSeedButton", QStringLiteral("Ne&w"));
   seedRow->addWidget(SeedEdit, 1);
   seedRow->addWidget(newSeed);
   auto* seedLabel = new QLabel(QStringLiteral("&Seed:"));
@@ -86,8 +81,7 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   SheetCheck->setToolTip(
       QStringLiteral("Sheets the scanner reads: a box per answer, corner marks and a QR code"));
   auto* digitsRow = new QHBoxLayout;
-  DigitsSpin = new QSpinBox;
-  DigitsSpin->setObjectName(QStringLiteral("DigitsSpin"));
+  DigitsSpin = Named(new QSpinBox, "DigitsSpin");
   DigitsSpin->setRange(0, SheetLayout::MaxStudentDigits);
   DigitsSpin->setToolTip(QStringLiteral("Columns of boxes for a student number; 0 for none"));
   DigitsSpin->setEnabled(false);
@@ -158,11 +152,11 @@ void TPrintForm::PrintButtonClick() {
     Dialogs.Message(TMessageKind::Error, QStringLiteral("The printer could not be started."));
     return;
   }
-  const QString notes = Printed(pages, options->Versions);
+  const QString notes = RecordPrintRun(pages, options->Versions);
   if (!notes.isEmpty()) Dialogs.Inform(QStringLiteral("The test has been sent to the printer.") + notes);
 }
 
-QString TPrintForm::Printed(const TTestPrinter& pages, const PaperVersions::TOptions& versions) {
+QString TPrintForm::RecordPrintRun(const TTestPrinter& pages, const PaperVersions::TOptions& versions) {
   QString notes;
   if (const QStringList missing = pages.MissingPictures(); !missing.isEmpty())
     notes += QStringLiteral("\rThese pictures are not printed:\r") + missing.join(QLatin1Char('\r'));
@@ -184,7 +178,7 @@ void TPrintForm::PreviewButtonClick() {
   if (!options) return;
   const TTestPrinter printer(Test, *options);
   QPrintPreviewDialog preview(this);
-  preview.setObjectName(QStringLiteral("PreviewDialog"));
+  Named(&preview, "PreviewDialog");
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [&printer](QPrinter* device) { printer.Print(*device); });
   preview.exec();
@@ -207,7 +201,7 @@ void TPrintForm::PdfButtonClick() {
     }
     Dialogs.Inform(QStringLiteral("The test has been saved as a PDF of %1 pages:\r").arg(count) +
                    QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath()) +
-                   Printed(pages, options->Versions));
+                   RecordPrintRun(pages, options->Versions));
   });
 }
 

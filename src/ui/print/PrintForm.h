@@ -36,7 +36,7 @@ private:
   // the test, and returns what the user should know beside the pages
   // (pictures not printed, the run's number or why it could not be
   // recorded), each on a line of its own after '\r'.
-  QString Printed(const TTestPrinter& pages, const PaperVersions::TOptions& versions);
+  QString RecordPrintRun(const TTestPrinter& pages, const PaperVersions::TOptions& versions);
 
   PaperVersions::TPaperTest Test;
   QString TestPath;

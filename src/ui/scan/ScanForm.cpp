@@ -42,36 +42,31 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   setWindowTitle(QStringLiteral("Scan Answer Sheets"));
   resize(980, 720);
 
-  PagesList = new QListWidget;
-  PagesList->setObjectName(QStringLiteral("PagesList"));
+  PagesList = Named(new QListWidget, "PagesList");
   PagesList->setAccessibleName(QStringLiteral("Pages read"));
   PagesList->setMaximumWidth(220);
-  PageView = new QLabel;
-  PageView->setObjectName(QStringLiteral("PageView"));
+  PageView = Named(new QLabel, "PageView");
   PageView->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   auto* scroll = new QScrollArea;
   scroll->setWidget(PageView);
   scroll->setWidgetResizable(true);
-  ProblemsList = new QListWidget;
-  ProblemsList->setObjectName(QStringLiteral("ProblemsList"));
+  ProblemsList = Named(new QListWidget, "ProblemsList");
   ProblemsList->setAccessibleName(QStringLiteral("To review"));
   ProblemsList->setMaximumHeight(140);
-  DoubtLabel = new QLabel;
-  DoubtLabel->setObjectName(QStringLiteral("DoubtLabel"));
+  DoubtLabel = Named(new QLabel, "DoubtLabel");
   DoubtLabel->setWordWrap(true);
-  CropView = new QLabel;
-  CropView->setObjectName(QStringLiteral("CropView"));
-  StatusLabel = new QLabel(QStringLiteral("Add the scanned sheets: PDF files, PNG, JPEG or TIFF images."));
-  StatusLabel->setObjectName(QStringLiteral("StatusLabel"));
+  CropView = Named(new QLabel, "CropView");
+  StatusLabel =
+      Named(new QLabel(QStringLiteral("Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.")),
+            "StatusLabel");
   StatusLabel->setWordWrap(true);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* add = Named(new QPushButton(QStringLiteral("&Add Files...")), "AddButton");
-  GradeButton = Named(new QPushButton(QStringLiteral("&Grade and Record")), "GradeButton");
-  GradeButton->setEnabled(false);
-  QPushButton* close = Named(new QPushButton(QStringLiteral("Close")), "CloseButton");
   // Enter decides a doubtful row; no button takes it.
-  for (QPushButton* button : {add, GradeButton, close}) button->setAutoDefault(false);
+  QPushButton* add = PushButton("AddButton", QStringLiteral("&Add Files..."));
+  GradeButton = PushButton("GradeButton", QStringLiteral("&Grade and Record"));
+  GradeButton->setEnabled(false);
+  QPushButton* close = PushButton("CloseButton", QStringLiteral("Close"));
   buttons->addWidget(add);
   buttons->addWidget(GradeButton);
   buttons->addStretch();
@@ -90,7 +85,7 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   layout->addLayout(buttons);
 
   connect(add, &QPushButton::clicked, this, &TScanForm::AddFilesClick);
-  connect(GradeButton, &QPushButton::clicked, this, &TScanForm::GradeClick);
+  connect(GradeButton, &QPushButton::clicked, this, &TScanForm::GradeAndRecord);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(PagesList, &QListWidget::currentRowChanged, this, &TScanForm::ShowPage);
   PagesList->installEventFilter(this);
@@ -279,7 +274,7 @@ bool TScanForm::DecideKey(int key) {
   return true;
 }
 
-void TScanForm::GradeClick() {
+void TScanForm::GradeAndRecord() {
   if (!Checkable || Assembled.Sheets.empty() || !Assembled.Run) return;
   RunGuarded(Dialogs, [&] {
     try {

@@ -27,7 +27,7 @@ public:
 
   void AddFilesClick();  // chooses a scan file and reads its pages
   void AddFile(const QString& path);
-  void GradeClick();  // grades the gradable sheets and records them
+  void GradeAndRecord();  // grades the gradable sheets and records them in the results store
 
   // The page as shown: the scan with the reading drawn over it.
   QImage PageImage(int page) const;
