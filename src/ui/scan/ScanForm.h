@@ -31,7 +31,6 @@ public:
 
   // The page as shown: the scan with the reading drawn over it.
   QImage PageImage(int page) const;
-  const Scan::TPile& Pile() const { return Assembled; }
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
