@@ -51,18 +51,19 @@ void Mark(TMarks& marks, const SheetLayout::TSheetPage& page, int printed, char 
 
 // What a scanner and a copier do to the page.
 struct TDegradation {
-  int Dpi = 300;                 // the resolution of the image returned
-  double Rotation = 0;           // degrees, counter-clockwise
-  double Scale = 1;              // 0.95..1.05 as copiers scale
-  double Blur = 0;               // Gaussian sigma, in pixels of the result; 0: none
-  double Noise = 0;              // standard deviation of grey noise; 0: none
-  int JpegQuality = 0;           // 1..100: passed through JPEG at that quality; 0: not
-  double DarkBorder = 0;         // a dark band this many millimetres wide round the edges
-  bool UpsideDown = false;       // fed the wrong way round
-  double Perspective = 0;        // each corner moved up to this share of the page: a photograph
-  bool StrayMarks = false;       // scribbles in the margins
-  bool CoffeeRing = false;       // a light brown ring somewhere on the page
-  std::vector<int> TornCorners;  // the markers (as the layout numbers them) torn off with their corner
+  int Dpi = 300;            // the resolution of the image returned
+  double Rotation = 0;      // degrees, counter-clockwise
+  double Scale = 1;         // 0.95..1.05 as copiers scale
+  double Blur = 0;          // Gaussian sigma, in pixels of the result; 0: none
+  double Noise = 0;         // standard deviation of grey noise; 0: none
+  int JpegQuality = 0;      // 1..100: passed through JPEG at that quality; 0: not
+  double DarkBorder = 0;    // a dark band this many millimetres wide round the edges
+  bool UpsideDown = false;  // fed the wrong way round
+  double Perspective = 0;   // each corner moved up to this share of the page: a photograph
+  bool StrayMarks = false;  // scribbles in the margins
+  bool CoffeeRing = false;  // a light brown ring somewhere on the page
+  // The markers (as the layout numbers them) torn off with their corner.
+  std::vector<int> TornCorners;
 };
 
 struct TGenerated {

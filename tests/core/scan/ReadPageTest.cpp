@@ -47,6 +47,7 @@ TEST_P(ReadPage, ReadsEveryBoxOfAFilledSheetExactly) {
   EXPECT_EQ(reading.StudentNumber, Number);
   EXPECT_FALSE(reading.NumberDoubtful) << reading.NumberReason;
   EXPECT_EQ(reading.UpsideDown, GetParam().Degradation.UpsideDown);
+  EXPECT_EQ(reading.ThreeMarkers, !GetParam().Degradation.TornCorners.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
