@@ -15,8 +15,8 @@
 #include "core/scan/FakeSheet.h"
 #include "core/scan/SheetReader.h"
 
-using FakeSheet::TDegrade;
-using FakeSheet::TFill;
+using SheetGenerator::TDegradation;
+using SheetGenerator::TMark;
 
 namespace {
 
@@ -39,9 +39,9 @@ struct TTally {
   double Ms = 0;
 };
 
-TDegrade DegradeFor(int kind, std::mt19937& rng) {
+TDegradation DegradationFor(int kind, std::mt19937_64& rng) {
   std::uniform_real_distribution<double> unit(0, 1);
-  TDegrade d;
+  TDegradation d;
   switch (kind) {
     case 1:
       d.Dpi = 150;
@@ -51,7 +51,7 @@ TDegrade DegradeFor(int kind, std::mt19937& rng) {
       d.JpegQuality = 50;
       break;
     case 3:
-      d.Angle = (unit(rng) * 2 - 1) * 10;
+      d.Rotation = (unit(rng) * 2 - 1) * 10;
       break;
     case 4:
       d.Scale = 0.95 + 0.1 * unit(rng);
@@ -60,17 +60,17 @@ TDegrade DegradeFor(int kind, std::mt19937& rng) {
       break;
     case 5:
       d.UpsideDown = true;
-      d.Angle = (unit(rng) * 2 - 1) * 3;
+      d.Rotation = (unit(rng) * 2 - 1) * 3;
       break;
     case 6:
       d.Perspective = 0.015 * unit(rng);
-      d.DarkBorder = true;
-      d.Angle = (unit(rng) * 2 - 1) * 2;
+      d.DarkBorder = 3;
+      d.Rotation = (unit(rng) * 2 - 1) * 2;
       break;
     case 7:
       d.StrayMarks = true;
       d.CoffeeRing = unit(rng) < 0.5;
-      d.Angle = (unit(rng) * 2 - 1) * 4;
+      d.Rotation = (unit(rng) * 2 - 1) * 4;
       break;
     default:
       break;
@@ -78,18 +78,17 @@ TDegrade DegradeFor(int kind, std::mt19937& rng) {
   return d;
 }
 
-// How a student fills the chosen box: mostly a full fill at some darkness,
+// How a student marks the chosen box: mostly a full fill at some darkness,
 // now and then a tick, a cross, light pencil, half a box or a mark rubbed out
 // beside the one that counts.
-TFill StudentFill(std::mt19937& rng) {
+TMark StudentMark(std::mt19937_64& rng) {
   const double r = std::uniform_real_distribution<double>(0, 1)(rng);
-  if (r < 0.90) return TFill::Full;
-  if (r < 0.95) return TFill::Medium;
-  if (r < 0.96) return TFill::Tick;
-  if (r < 0.97) return TFill::Cross;
-  if (r < 0.98) return TFill::Light;
-  if (r < 0.99) return TFill::Half;
-  return TFill::Erased;
+  if (r < 0.95) return TMark::Fill;
+  if (r < 0.96) return TMark::Tick;
+  if (r < 0.97) return TMark::Cross;
+  if (r < 0.98) return TMark::LightPencil;
+  if (r < 0.99) return TMark::HalfFill;
+  return TMark::Erased;
 }
 
 }  // namespace
@@ -99,7 +98,7 @@ int main(int argc, char** argv) {
   constexpr int KindCount = int(std::size(Kinds));
   std::vector<TTally> tallies(KindCount);
   TTally at300;
-  std::mt19937 rng(2026);
+  std::mt19937_64 rng(2026);
 
   for (int n = 0; n < pages; ++n) {
     const int kind = n % KindCount;
@@ -109,59 +108,51 @@ int main(int argc, char** argv) {
     for (int q = 0; q < 40; ++q) code.AnswerCounts += char('3' + (q * 7 + n) % 4);  // 3 to 6 answers
     const SheetLayout::TSheetPage page = SheetLayout::Lay(code);
 
-    // The truth: per box whether it is meant marked.
-    std::vector<FakeSheet::TMark> marks;
-    std::vector<std::vector<bool>> meant(code.AnswerCounts.size());
-    for (std::size_t q = 0; q < code.AnswerCounts.size(); ++q) {
-      const int answers = code.AnswerCounts[q] - '0';
-      meant[q].assign(std::size_t(answers), false);
-      if (rng() % 10 == 0) continue;  // left blank
-      const int chosen = int(rng() % unsigned(answers));
-      TFill fill = Kinds[kind].CleanFills ? (rng() % 3 == 0 ? TFill::Medium : TFill::Full) : StudentFill(rng);
-      int final = chosen;
-      if (fill == TFill::Erased) {  // rubbed out, and another box filled
-        marks.push_back({code.FirstQuestion + int(q), char('A' + chosen), fill});
-        final = (chosen + 1) % answers;
-        fill = TFill::Full;
-      }
-      marks.push_back({code.FirstQuestion + int(q), char('A' + final), fill});
-      meant[q][std::size_t(final)] = FakeSheet::MeantMarked(fill);
-    }
     std::string number;
     for (int c = 0; c < 6; ++c) number += char('0' + rng() % 10);
-    for (std::size_t c = 0; c < number.size(); ++c) marks.push_back({-1 - int(c), number[c], TFill::Full});
+    auto marks = SheetGenerator::Answering(page, "", number);
+    for (std::size_t q = 0; q < code.AnswerCounts.size(); ++q) {
+      const int answers = code.AnswerCounts[q] - '0';
+      if (rng() % 10 == 0) continue;  // left blank
+      const int chosen = int(rng() % unsigned(answers));
+      const int printed = code.FirstQuestion + int(q);
+      const TMark mark = Kinds[kind].CleanFills ? TMark::Fill : StudentMark(rng);
+      SheetGenerator::Mark(marks, page, printed, char('A' + chosen), mark);
+      // Rubbed out, and another box filled.
+      if (mark == TMark::Erased)
+        SheetGenerator::Mark(marks, page, printed, char('A' + (chosen + 1) % answers), TMark::Fill);
+    }
 
-    const TDegrade degrade = DegradeFor(kind, rng);
-    const cv::Mat image = FakeSheet::Make(page, marks, degrade, rng);
+    const TDegradation degradation = DegradationFor(kind, rng);
+    const SheetGenerator::TGenerated generated = FakeSheet::Make(page, marks, degradation, rng);
     const auto start = std::chrono::steady_clock::now();
-    const Scan::TPageReading reading = Scan::ReadPage(image);
+    const Scan::TPageReading reading = Scan::ReadPage(generated.Image);
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 
     TTally& t = tallies[std::size_t(kind)];
     ++t.Pages;
     t.Ms += ms;
-    if (degrade.Dpi == 300) {
+    if (degradation.Dpi == 300) {
       ++at300.Pages;
       at300.Ms += ms;
     }
-    long boxes = 0;
-    for (const auto& row : meant) boxes += long(row.size());
-    t.Boxes += boxes;
-    t.Rows += long(meant.size());
+    t.Boxes += long(page.Answers.size());
+    t.Rows += long(code.AnswerCounts.size());
     if (!reading.Read) {
       ++t.Refused;
-      t.DoubtfulRows += long(meant.size());
+      t.DoubtfulRows += long(code.AnswerCounts.size());
       continue;
     }
-    for (std::size_t q = 0; q < meant.size(); ++q) {
-      const Scan::TRowReading& row = reading.Rows[q];
+    // The rows' boxes, in turn, are the page's.
+    std::size_t box = 0;
+    for (const Scan::TRowReading& row : reading.Rows) {
       if (row.Doubtful) ++t.DoubtfulRows;
-      for (std::size_t b = 0; b < meant[q].size(); ++b) {
-        const Scan::TBoxState state = Scan::StateOf(row.Darkness[b]);
-        const bool read = state == Scan::TBoxState::Marked;
-        if (state != Scan::TBoxState::Doubtful && read == meant[q][b]) ++t.Right;
-        if (!row.Doubtful && state != Scan::TBoxState::Doubtful && read != meant[q][b]) ++t.Silent;
+      for (const double darkness : row.Darkness) {
+        const Scan::TBoxState state = Scan::StateOf(darkness);
+        const bool read = state == Scan::TBoxState::Marked, meant = generated.AnswerMarked[box++];
+        if (state != Scan::TBoxState::Doubtful && read == meant) ++t.Right;
+        if (!row.Doubtful && state != Scan::TBoxState::Doubtful && read != meant) ++t.Silent;
       }
     }
     if (reading.StudentNumber != number && !reading.NumberDoubtful) ++t.Silent;

@@ -111,6 +111,17 @@ void CoffeeRing(TCanvas& canvas, const SheetLayout::TSheetPage& page, std::mt199
   cv::subtract(canvas.Image, stain, canvas.Image);
 }
 
+// The paper's corner at the marker, torn off far enough to take the marker.
+void Tear(TCanvas& canvas, const SheetLayout::TSheetPage& page, const TBox& marker, const cv::Scalar& lid) {
+  const cv::Point2d centre(marker.X, marker.Y);
+  const cv::Point2d corner(centre.x < page.Width / 2 ? 0 : page.Width,
+                           centre.y < page.Height / 2 ? 0 : page.Height);
+  const cv::Point2d far = corner + (centre - corner) * 3.2;
+  const std::vector<cv::Point> torn{canvas.At(corner.x, corner.y), canvas.At(far.x, corner.y),
+                                    canvas.At(corner.x, far.y)};
+  cv::fillConvexPoly(canvas.Image, torn, lid);
+}
+
 }  // namespace
 
 bool Marked(TMark mark) {
@@ -119,6 +130,24 @@ bool Marked(TMark mark) {
 
 bool Ambiguous(TMark mark) {
   return mark != TMark::Blank && mark != TMark::Fill;
+}
+
+TMarks Answering(const SheetLayout::TSheetPage& page, const std::string& answers, const std::string& number,
+                 TMark mark) {
+  TMarks marks;
+  marks.Digits.assign(page.Digits.size(), TMark::Blank);
+  for (std::size_t i = 0; i < answers.size(); ++i)
+    if (answers[i] != ' ') Mark(marks, page, page.Code.FirstQuestion + int(i), answers[i], mark);
+  // The digits lie column by column, 0 to 9.
+  for (std::size_t column = 0; column < number.size(); ++column)
+    if (number[column] != ' ') marks.Digits.at(column * 10 + std::size_t(number[column] - '0')) = mark;
+  return marks;
+}
+
+void Mark(TMarks& marks, const SheetLayout::TSheetPage& page, int printed, char letter, TMark mark) {
+  marks.Answers.resize(page.Answers.size(), TMark::Blank);
+  for (std::size_t i = 0; i < page.Answers.size(); ++i)
+    if (page.Answers[i].Printed == printed && page.Answers[i].Letter == letter) marks.Answers[i] = mark;
 }
 
 TGenerated Generate(const cv::Mat& rendered, double renderDpi, const SheetLayout::TSheetPage& page,
@@ -151,6 +180,10 @@ TGenerated Generate(const cv::Mat& rendered, double renderDpi, const SheetLayout
   }
   if (degradation.StrayMarks) StrayMarks(canvas, page, random);
   if (degradation.CoffeeRing) CoffeeRing(canvas, page, random);
+  // Where there is no paper the scanner sees its lid: white, or dark when left open.
+  const cv::Scalar lid(degradation.DarkBorder > 0 ? 40 : 255);
+  for (const int corner : degradation.TornCorners)
+    Tear(canvas, page, page.Markers.at(std::size_t(corner)), lid);
 
   // The page is scanned at the wanted dpi:
   // scaled and turned about its centre, perhaps upside down, perhaps seen
@@ -179,8 +212,7 @@ TGenerated Generate(const cv::Mat& rendered, double renderDpi, const SheetLayout
     }
     renderToOutput = cv::Matx33d(cv::getPerspectiveTransform(from, to)) * renderToOutput;
   }
-  // The scanner's bed holds the whole page with a little room round it,
-  // dark where the lid was left open.
+  // The scanner's bed holds the whole page with a little room round it.
   std::vector<cv::Point2f> paper{{0, 0},
                                  {static_cast<float>(image.cols), 0},
                                  {static_cast<float>(image.cols), static_cast<float>(image.rows)},
@@ -191,8 +223,7 @@ TGenerated Generate(const cv::Mat& rendered, double renderDpi, const SheetLayout
   renderToOutput = cv::Matx33d(1, 0, room - bounds.x, 0, 1, room - bounds.y, 0, 0, 1) * renderToOutput;
   const cv::Size bed(cvCeil(bounds.width + 2 * room), cvCeil(bounds.height + 2 * room));
   cv::Mat output;
-  cv::warpPerspective(image, output, cv::Mat(renderToOutput), bed, cv::INTER_AREA, cv::BORDER_CONSTANT,
-                      cv::Scalar(degradation.DarkBorder > 0 ? 40 : 255));
+  cv::warpPerspective(image, output, cv::Mat(renderToOutput), bed, cv::INTER_AREA, cv::BORDER_CONSTANT, lid);
   result.PointsToPixels = renderToOutput * cv::Matx33d(canvas.Scale, 0, 0, 0, canvas.Scale, 0, 0, 0, 1);
 
   if (degradation.Blur > 0) cv::GaussianBlur(output, output, cv::Size(), degradation.Blur);

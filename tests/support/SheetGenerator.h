@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <opencv2/core.hpp>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "core/run/SheetLayout.h"
@@ -40,6 +41,14 @@ struct TMarks {
   std::vector<TMark> Digits;
 };
 
+// Marks answering the page's questions in order with the letters of answers
+// and filling the student number's digits, each with mark; ' ' leaves a
+// question or a column blank.
+TMarks Answering(const SheetLayout::TSheetPage& page, const std::string& answers,
+                 const std::string& number = "", TMark mark = TMark::Fill);
+// Sets the mark of question printed's box letter.
+void Mark(TMarks& marks, const SheetLayout::TSheetPage& page, int printed, char letter, TMark mark);
+
 // What a scanner and a copier do to the page.
 struct TDegradation {
   int Dpi = 300;            // the resolution of the image returned
@@ -53,6 +62,8 @@ struct TDegradation {
   double Perspective = 0;   // each corner moved up to this share of the page: a photograph
   bool StrayMarks = false;  // scribbles in the margins
   bool CoffeeRing = false;  // a light brown ring somewhere on the page
+  // The markers (as the layout numbers them) torn off with their corner.
+  std::vector<int> TornCorners;
 };
 
 struct TGenerated {

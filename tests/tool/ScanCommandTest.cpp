@@ -33,13 +33,14 @@ TEST(ScanCommand, SheetsAreWrittenGradedAndRecordedAndDoubtfulOnesListedForRevie
   run.ShuffleQuestions = run.ShuffleAnswers = true;
   run.StudentDigits = 4;
   const auto versions = PaperVersions::Make(questions, options);
-  std::mt19937 rng(1);
+  std::mt19937_64 random(1);
   const auto sheet = [&](int version, const std::string& letters, const std::string& number,
                          const char* name) {
     const SheetLayout::TSheetPage page = SheetLayout::LayVersion(versions[std::size_t(version)], run).at(0);
-    auto marks = FakeSheet::Answering(page, letters, number);
-    if (version == 1) marks.push_back({2, 'A', FakeSheet::TFill::Full});  // a second mark on question 2
-    cv::imwrite(dir.File(name), FakeSheet::Make(page, marks, {}, rng));
+    auto marks = SheetGenerator::Answering(page, letters, number);
+    if (version == 1)
+      SheetGenerator::Mark(marks, page, 2, 'A', SheetGenerator::TMark::Fill);  // a second mark on question 2
+    cv::imwrite(dir.File(name), FakeSheet::Make(page, marks, {}, random).Image);
   };
   sheet(0, "ABC ", "1234", "one.png");
   sheet(1, "CCCA", "5678", "two.jpg");

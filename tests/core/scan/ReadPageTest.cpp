@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <opencv2/imgproc.hpp>
-
 #include "core/scan/FakeSheet.h"
 #include "core/scan/SheetReader.h"
 
-using FakeSheet::TDegrade;
-using FakeSheet::TFill;
+using SheetGenerator::TDegradation;
+using SheetGenerator::TMark;
 
 namespace {
 
@@ -16,7 +14,7 @@ const std::string Number = "402913";
 
 struct TPageCase {
   const char* Name;
-  TDegrade Degrade;
+  TDegradation Degradation;
 };
 
 void PrintTo(const TPageCase& c, std::ostream* os) {
@@ -26,10 +24,10 @@ void PrintTo(const TPageCase& c, std::ostream* os) {
 class ReadPage : public testing::TestWithParam<TPageCase> {
 protected:
   SheetLayout::TSheetPage Page = SheetLayout::Lay(FakeSheet::SampleCode());
-  std::mt19937 Rng{7};
+  std::mt19937_64 Random{7};
 
-  Scan::TPageReading Read(const std::vector<FakeSheet::TMark>& marks, const TDegrade& degrade) {
-    return Scan::ReadPage(FakeSheet::Make(Page, marks, degrade, Rng));
+  Scan::TPageReading Read(const SheetGenerator::TMarks& marks, const TDegradation& degradation) {
+    return Scan::ReadPage(FakeSheet::Make(Page, marks, degradation, Random).Image);
   }
 };
 
@@ -40,7 +38,7 @@ std::string LettersOf(const Scan::TPageReading& reading) {
 }
 
 TEST_P(ReadPage, ReadsEveryBoxOfAFilledSheetExactly) {
-  const auto reading = Read(FakeSheet::Answering(Page, Answers, Number), GetParam().Degrade);
+  const auto reading = Read(SheetGenerator::Answering(Page, Answers, Number), GetParam().Degradation);
   ASSERT_TRUE(reading.Read) << reading.Problem;
   EXPECT_EQ(reading.Code, Page.Code);
   EXPECT_EQ(LettersOf(reading), Answers);
@@ -48,56 +46,29 @@ TEST_P(ReadPage, ReadsEveryBoxOfAFilledSheetExactly) {
     EXPECT_FALSE(row.Doubtful) << "question " << row.Printed << ": " << row.Reason;
   EXPECT_EQ(reading.StudentNumber, Number);
   EXPECT_FALSE(reading.NumberDoubtful) << reading.NumberReason;
-  EXPECT_EQ(reading.UpsideDown, GetParam().Degrade.UpsideDown);
+  EXPECT_EQ(reading.UpsideDown, GetParam().Degradation.UpsideDown);
+  EXPECT_EQ(reading.ThreeMarkers, !GetParam().Degradation.TornCorners.empty());
 }
 
-TDegrade With(void (*change)(TDegrade&)) {
-  TDegrade d;
-  change(d);
-  return d;
-}
-
-INSTANTIATE_TEST_SUITE_P(Scans, ReadPage,
-                         testing::Values(TPageCase{"Clean300Dpi", {}},
-                                         TPageCase{"Rotated7Degrees", With([](TDegrade& d) { d.Angle = 7; })},
-                                         TPageCase{"UpsideDownAndTurnedBack", With([](TDegrade& d) {
-                                                     d.UpsideDown = true;
-                                                     d.Angle = -3;
-                                                   })},
-                                         TPageCase{"At150Dpi", With([](TDegrade& d) { d.Dpi = 150; })},
-                                         TPageCase{"Jpeg50", With([](TDegrade& d) {
-                                                     d.Dpi = 200;
-                                                     d.JpegQuality = 50;
-                                                   })},
-                                         TPageCase{"ScaledBlurredNoisy", With([](TDegrade& d) {
-                                                     d.Scale = 0.95;
-                                                     d.Blur = 1.2;
-                                                     d.Noise = 12;
-                                                   })},
-                                         TPageCase{"PhotographedAtAnAngle", With([](TDegrade& d) {
-                                                     d.Perspective = 0.015;
-                                                     d.DarkBorder = true;
-                                                   })},
-                                         TPageCase{"OneCornerTornOff", With([](TDegrade& d) {
-                                                     d.TornCorner = 2;
-                                                     d.Angle = 2;
-                                                   })}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Scans, ReadPage,
+    testing::Values(TPageCase{"Clean300Dpi", {}}, TPageCase{"Rotated7Degrees", {.Rotation = 7}},
+                    TPageCase{"UpsideDownAndTurnedBack", {.Rotation = -3, .UpsideDown = true}},
+                    TPageCase{"At150Dpi", {.Dpi = 150}}, TPageCase{"Jpeg50", {.Dpi = 200, .JpegQuality = 50}},
+                    TPageCase{"ScaledBlurredNoisy", {.Scale = 0.95, .Blur = 1.2, .Noise = 12}},
+                    TPageCase{"PhotographedAtAnAngle", {.DarkBorder = 3, .Perspective = 0.015}},
+                    TPageCase{"OneCornerTornOff", {.Rotation = 2, .TornCorners = {2}}}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ReadPage, DoubtfulRowsAreFlaggedWithTheirReasonNeverGuessed) {
-  auto marks = FakeSheet::Answering(Page, Answers, Number);
-  marks.push_back({3, 'A', TFill::Full});  // question 3 also has C: two marks
-  marks[0].Fill = TFill::Light;            // question 1: light pencil
-  marks[1].Fill = TFill::Erased;           // question 2: rubbed out, still grey
-  cv::Mat image = FakeSheet::Make(Page, marks, {}, Rng);
+  auto marks = SheetGenerator::Answering(Page, Answers, Number);
+  SheetGenerator::Mark(marks, Page, 3, 'A', TMark::Fill);         // question 3 also has C: two marks
+  SheetGenerator::Mark(marks, Page, 1, 'A', TMark::LightPencil);  // question 1: light pencil
+  SheetGenerator::Mark(marks, Page, 2, 'B', TMark::Erased);       // question 2: rubbed out, still grey
   // Question 10 (A filled) gets a circle round its B, undoing the A;
   // the rows beside it, which the circle's ink touches, may be set aside too.
-  const auto& circled = *std::find_if(Page.Answers.begin(), Page.Answers.end(),
-                                      [](const auto& box) { return box.Printed == 10 && box.Letter == 'B'; });
-  const double k = 300 / 72.0;
-  cv::circle(image, cv::Point(int(circled.Box.X * k), int(circled.Box.Y * k)),
-             int(circled.Box.Width * 0.8 * k), cv::Scalar(30), 5);
-  const auto reading = Scan::ReadPage(image);
+  SheetGenerator::Mark(marks, Page, 10, 'B', TMark::Circled);
+  const auto reading = Read(marks, {});
   ASSERT_TRUE(reading.Read) << reading.Problem;
   EXPECT_EQ(reading.Rows[9].Reason, "marks between the boxes (a circled box?)");
   EXPECT_TRUE(reading.Rows[0].Doubtful);
@@ -115,13 +86,13 @@ TEST_F(ReadPage, DoubtfulRowsAreFlaggedWithTheirReasonNeverGuessed) {
 }
 
 TEST_F(ReadPage, AStudentNumberWithAColumnLeftOutOrDoubledIsDoubtful) {
-  auto reading = Read(FakeSheet::Answering(Page, Answers, "40 913"), {});
+  auto reading = Read(SheetGenerator::Answering(Page, Answers, "40 913"), {});
   ASSERT_TRUE(reading.Read) << reading.Problem;
   EXPECT_TRUE(reading.NumberDoubtful);
   EXPECT_EQ(reading.NumberReason, "column 3 is left blank");
 
-  auto marks = FakeSheet::Answering(Page, Answers, Number);
-  marks.push_back({-1, '7', TFill::Full});
+  auto marks = SheetGenerator::Answering(Page, Answers, Number);
+  marks.Digits[7] = TMark::Fill;  // column 1 also has a 7
   reading = Read(marks, {});
   EXPECT_EQ(reading.StudentNumber, "?02913");
   EXPECT_EQ(reading.NumberReason, "column 1 has more than one digit marked");
@@ -132,23 +103,17 @@ TEST_F(ReadPage, PagesThatCannotBeReadAreRefusedWithTheReason) {
   const cv::Mat blank(3508, 2480, CV_8UC1, cv::Scalar(245));
   EXPECT_EQ(Scan::ReadPage(blank).Problem, "no corner markers: a blank page, or not an answer sheet");
 
-  TDegrade torn;
-  torn.TornCorner = 1;
-  torn.Perspective = 0.02;  // three markers no longer at a right angle: not sure
-  EXPECT_FALSE(Read(FakeSheet::Answering(Page, Answers), torn).Read);
-
-  TDegrade twoTorn;
-  twoTorn.TornCorner = 0;
-  cv::Mat image = FakeSheet::Make(Page, {}, twoTorn, Rng);
-  cv::rectangle(image, cv::Rect(image.cols - 200, image.rows - 200, 200, 200), cv::Scalar(255), cv::FILLED);
-  EXPECT_EQ(Scan::ReadPage(image).Problem, "only 2 of the four corner markers found");
+  // A photograph with a corner torn off: the three markers left no longer
+  // stand at a right angle, so the fourth cannot be made from them.
+  EXPECT_EQ(Read(SheetGenerator::Answering(Page, Answers), {.Perspective = 0.07, .TornCorners = {1}}).Problem,
+            "the corner markers do not stand where a sheet's do (a corner torn off or folded?)");
+  EXPECT_EQ(Read({}, {.TornCorners = {0, 2}}).Problem, "only 2 of the four corner markers found");
 
   SheetLayout::TSheetCode foreign = Page.Code;
   foreign.AnswerCounts = "49";  // a code no sheet prints
-  TDegrade clean;
   auto foreignPage = Page;
   foreignPage.Code = foreign;
-  EXPECT_EQ(Scan::ReadPage(FakeSheet::Make(foreignPage, {}, clean, Rng)).Problem,
+  EXPECT_EQ(Scan::ReadPage(FakeSheet::Make(foreignPage, {}, {}, Random).Image).Problem,
             "the QR code is not an answer sheet's");
 }
 

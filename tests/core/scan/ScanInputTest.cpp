@@ -87,19 +87,20 @@ std::string PdfOfJpegs(const std::vector<std::string>& jpegs, int width, int hei
 
 TEST_F(ScanInput, EveryPageOfAScannedPdfIsRasterisedAndReads) {
   const SheetLayout::TSheetPage page = SheetLayout::Lay(FakeSheet::SampleCode());
-  std::mt19937 rng(3);
-  FakeSheet::TDegrade degrade;
-  degrade.Dpi = 150;
+  std::mt19937_64 random(3);
   std::vector<std::string> jpegs;
+  cv::Size size;
   for (const std::string answers : {"ABCDABCDABCDABCDABCD", "DDDDCCCCBBBBAAAA    "}) {
-    const cv::Mat image = FakeSheet::Make(page, FakeSheet::Answering(page, answers), degrade, rng);
+    const cv::Mat image =
+        FakeSheet::Make(page, SheetGenerator::Answering(page, answers), {.Dpi = 150}, random).Image;
+    size = image.size();
     std::vector<std::uint8_t> bytes;
     cv::imencode(".jpg", image, bytes, {cv::IMWRITE_JPEG_QUALITY, 80});
     jpegs.emplace_back(bytes.begin(), bytes.end());
   }
-  const cv::Size size = FakeSheet::Make(page, {}, degrade, rng).size();
-  const std::string path =
-      Write("pile.pdf", PdfOfJpegs(jpegs, size.width, size.height, page.Width, page.Height));
+  // The copier's page is its bed, scanned at 150 dpi.
+  const std::string path = Write("pile.pdf", PdfOfJpegs(jpegs, size.width, size.height,
+                                                        size.width * 72.0 / 150, size.height * 72.0 / 150));
   std::vector<std::string> read;
   EXPECT_EQ(Scan::ForEachPage(path,
                               [&](Scan::TScanPage&& scanned) {

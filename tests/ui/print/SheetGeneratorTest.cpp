@@ -114,3 +114,20 @@ TEST(SheetGenerator, RandomPagesStayReadableAndTellTheirTruth) {
         << degradation.Dpi << " dpi, " << degradation.Rotation << "°";
   }
 }
+
+TEST(SheetGenerator, MarksGoToTheBoxesTheyAddressAndATornCornerTakesItsMarker) {
+  const SheetLayout::TSheetPage page = SamplePage();
+  TMarks marks = Answering(page, "B D", "7 2");
+  Mark(marks, page, 2, 'A', TMark::Cross);
+  std::mt19937_64 random(3);
+  const TGenerated generated =
+      Generate(Rendered(page, 150), 150, page, marks, {.Dpi = 150, .TornCorners = {3}}, random);
+  EXPECT_EQ(generated.AnswerMarked,
+            (std::vector<bool>{false, true, false, false, true, false, false, false, false, false, false,
+                               true, false, false, false, false}));
+  std::vector<bool> digits(page.Digits.size());
+  digits[7] = digits[22] = true;  // 7 in the first column, 2 in the third
+  EXPECT_EQ(generated.DigitMarked, digits);
+  EXPECT_GT(MeanInside(generated, page.Markers[3]), 240);
+  EXPECT_LT(MeanInside(generated, page.Markers[2]), 60);
+}

@@ -36,9 +36,9 @@ protected:
     store.UpdateFile();
     RecordPrint(TestPath, Questions, Options, Dir.File(""));
   }
-  // A scan of a version's sheet; extra marks come on top of the letters.
+  // A scan of a version's sheet; extra boxes, by question and letter, are filled on top of the letters.
   QString Sheet(int version, const std::string& letters, const std::string& number, const char* name,
-                const std::vector<FakeSheet::TMark>& extra = {}) {
+                const std::vector<std::pair<int, char>>& extra = {}) {
     SheetLayout::TSheetCode run;
     run.Fingerprint = Fingerprint(TestSnapshots(Questions));
     run.Seed = Options.Seed;
@@ -48,9 +48,13 @@ protected:
     const auto versions = PaperVersions::Make(Questions, Options);
     const SheetLayout::TSheetPage page = SheetLayout::LayVersion(versions[std::size_t(version)], run).at(0);
     Layout = page;
-    auto marks = FakeSheet::Answering(page, letters, number);
-    marks.insert(marks.end(), extra.begin(), extra.end());
-    cv::imwrite(Dir.File(name), FakeSheet::Make(page, marks, {}, Rng));
+    auto marks = SheetGenerator::Answering(page, letters, number);
+    for (const auto& [printed, letter] : extra)
+      SheetGenerator::Mark(marks, page, printed, letter, SheetGenerator::TMark::Fill);
+    const SheetGenerator::TGenerated scan = FakeSheet::Make(page, marks, {}, Random);
+    cv::imwrite(Dir.File(name), scan.Image);
+    ScanWidth = scan.Image.cols;
+    PointsToPixels = scan.PointsToPixels;
     return QString::fromStdString(Dir.File(name));
   }
   static void Press(QObject& target, Qt::Key key) {
@@ -62,8 +66,11 @@ protected:
   std::string TestPath = Dir.File("T.QWT");
   std::vector<QuestionRecord> Questions;
   PaperVersions::TOptions Options{2, 9, true, true};
-  std::mt19937 Rng{1};
-  SheetLayout::TSheetPage Layout;  // of the last sheet made
+  std::mt19937_64 Random{1};
+  // Of the last sheet made: its layout, and where the scan shows it.
+  SheetLayout::TSheetPage Layout;
+  int ScanWidth = 0;
+  cv::Matx33d PointsToPixels;
   TScriptedDialogs Dialogs;
 };
 
@@ -72,7 +79,7 @@ TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorde
   Dialogs.ExpectOpen(Sheet(0, "ABC ", "1234", "one.png"));
   Click(form, "AddButton");
   // A second mark on question 2 of a one-letter question is left to the teacher.
-  Dialogs.ExpectOpen(Sheet(1, "CCCA", "5678", "two.png", {{2, 'A', FakeSheet::TFill::Full}}));
+  Dialogs.ExpectOpen(Sheet(1, "CCCA", "5678", "two.png", {{2, 'A'}}));
   Click(form, "AddButton");
   EXPECT_EQ(Child<QLabel>(form, "StatusLabel")->text(),
             QStringLiteral("2 pages read, 1 sheets gradable, 1 to review."));
@@ -93,9 +100,9 @@ TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorde
   // The blank box of the doubtful row is outlined, not filled.
   for (const SheetLayout::TAnswerBox& box : Layout.Answers) {
     if (box.Printed == 2 && box.Letter == 'B') {
-      EXPECT_GT(qGray(doubtful.pixel(int(box.Box.X * doubtful.width() / Layout.Width),
-                                     int(box.Box.Y * doubtful.height() / Layout.Height))),
-                200);
+      const cv::Vec3d at = PointsToPixels * cv::Vec3d(box.Box.X, box.Box.Y, 1);
+      const double shown = double(doubtful.width()) / ScanWidth;
+      EXPECT_GT(qGray(doubtful.pixel(int(at[0] / at[2] * shown), int(at[1] / at[2] * shown))), 200);
     }
   }
 
