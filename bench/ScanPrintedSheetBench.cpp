@@ -14,8 +14,8 @@
 #include <string>
 
 #include "core/scan/SheetReader.h"
+#include "support/RenderedSheet.h"
 #include "support/SheetGenerator.h"
-#include "ui/page/SheetPrinter.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -30,11 +30,7 @@ int main(int argc, char** argv) {
   code.StudentDigits = 6;
   code.AnswerCounts = std::string(40, '4');
   const SheetLayout::TSheetPage page = SheetLayout::Lay(code);
-  const QImage image = SheetPrinter::Render(page, QStringLiteral("Cell biology"), 300);
-  const cv::Mat rendered =
-      cv::Mat(image.height(), image.width(), CV_8UC1, const_cast<uchar*>(image.constBits()),
-              static_cast<std::size_t>(image.bytesPerLine()))
-          .clone();
+  const cv::Mat rendered = RenderedSheetMat(page, QStringLiteral("Cell biology"), 300);
 
   std::mt19937_64 random(2026);
   long twice = 0, refused = 0, boxes = 0, right = 0, silent = 0, cleanRows = 0, cleanDoubtful = 0;

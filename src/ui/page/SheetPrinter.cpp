@@ -151,16 +151,4 @@ void PaintPageAt(QPainter& painter, const SheetLayout::TSheetPage& page, const Q
   painter.restore();
 }
 
-QImage Render(const SheetLayout::TSheetPage& page, const QString& title, double dpi) {
-  const double scale = dpi / 72;
-  QImage image(static_cast<int>(page.Width * scale + 0.5), static_cast<int>(page.Height * scale + 0.5),
-               QImage::Format_Grayscale8);
-  image.fill(Qt::white);
-  image.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
-  image.setDotsPerMeterY(image.dotsPerMeterX());
-  QPainter painter(&image);
-  PaintPageAt(painter, page, title, {}, scale);
-  return image;
-}
-
 }  // namespace SheetPrinter

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QImage>
+#include <QPointF>
 #include <QString>
 
 #include "core/run/SheetLayout.h"
@@ -20,10 +20,6 @@ void Paint(QPainter& painter, const SheetLayout::TSheetPage& page, const QString
 // margin points in from the paper's, at dotsPerPoint device units a point.
 void PaintPageAt(QPainter& painter, const SheetLayout::TSheetPage& page, const QString& title, QPointF margin,
                  double dotsPerPoint);
-
-// The page rendered as a grey image at dpi dots per inch, white paper, as a
-// perfect scanner would give it.
-QImage Render(const SheetLayout::TSheetPage& page, const QString& title, double dpi);
 
 // The line that tells how to mark, printed at the foot of each page.
 QString HowToMark();

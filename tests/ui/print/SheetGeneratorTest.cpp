@@ -4,8 +4,8 @@
 
 #include <opencv2/imgproc.hpp>
 
+#include "support/RenderedSheet.h"
 #include "support/SheetGenerator.h"
-#include "ui/page/SheetPrinter.h"
 
 using namespace SheetGenerator;
 
@@ -17,13 +17,6 @@ SheetLayout::TSheetPage SamplePage() {
   code.StudentDigits = 3;
   code.AnswerCounts = "4444";
   return SheetLayout::Lay(code);
-}
-
-cv::Mat Rendered(const SheetLayout::TSheetPage& page, double dpi) {
-  const QImage image = SheetPrinter::Render(page, QStringLiteral("Test"), dpi);
-  return cv::Mat(image.height(), image.width(), CV_8UC1, const_cast<uchar*>(image.constBits()),
-                 static_cast<std::size_t>(image.bytesPerLine()))
-      .clone();
 }
 
 // The mean grey of the middle of box where the generator says it landed.
@@ -45,7 +38,7 @@ double MeanInside(const TGenerated& generated, const SheetLayout::TBox& box) {
 
 TEST(SheetGenerator, MarksLandWhereItsTruthSaysHoweverThePageIsTurned) {
   const SheetLayout::TSheetPage page = SamplePage();
-  const cv::Mat rendered = Rendered(page, 200);
+  const cv::Mat rendered = RenderedSheetMat(page, QStringLiteral("Test"), 200);
   TMarks marks;
   marks.Answers = {TMark::Fill,  TMark::Blank, TMark::Blank,    TMark::Blank,   // a clean choice
                    TMark::Blank, TMark::Cross, TMark::Blank,    TMark::Erased,  // what a reader may doubt
@@ -89,7 +82,7 @@ TEST(SheetGenerator, MarksLandWhereItsTruthSaysHoweverThePageIsTurned) {
 
 TEST(SheetGenerator, RandomPagesStayReadableAndTellTheirTruth) {
   const SheetLayout::TSheetPage page = SamplePage();
-  const cv::Mat rendered = Rendered(page, 300);
+  const cv::Mat rendered = RenderedSheetMat(page, QStringLiteral("Test"), 300);
   std::mt19937_64 random(5);
   for (int i = 0; i < 3; ++i) {
     const TMarks marks = RandomMarks(page, true, random);
@@ -120,8 +113,8 @@ TEST(SheetGenerator, MarksGoToTheBoxesTheyAddressAndATornCornerTakesItsMarker) {
   TMarks marks = Answering(page, "B D", "7 2");
   Mark(marks, page, 2, 'A', TMark::Cross);
   std::mt19937_64 random(3);
-  const TGenerated generated =
-      Generate(Rendered(page, 150), 150, page, marks, {.Dpi = 150, .TornCorners = {3}}, random);
+  const TGenerated generated = Generate(RenderedSheetMat(page, QStringLiteral("Test"), 150), 150, page, marks,
+                                        {.Dpi = 150, .TornCorners = {3}}, random);
   EXPECT_EQ(generated.AnswerMarked,
             (std::vector<bool>{false, true, false, false, true, false, false, false, false, false, false,
                                true, false, false, false, false}));

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "PaperFixture.h"
+#include "support/RenderedSheet.h"
 #include "ui/page/SheetPrinter.h"
 
 namespace {
@@ -113,7 +114,7 @@ TEST_F(SheetFixture, SheetsFollowThePapersSize) {
   ASSERT_EQ(printer.Print(writer), 1);
   const auto letter = printer.Sheets(SheetLayout::TPaper::Letter).front();
   ExpectDrawnAsLaidOut(Rasterised(pdf, 1, 100), letter, 100);
-  const QImage rendered = SheetPrinter::Render(letter, QStringLiteral("Paper"), 200);
+  const QImage rendered = RenderedSheet(letter, QStringLiteral("Paper"), 200);
   EXPECT_EQ(rendered.width(), 1700);
   ExpectDrawnAsLaidOut(rendered, letter, 200);
 }
