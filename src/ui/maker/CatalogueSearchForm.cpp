@@ -28,8 +28,7 @@ TCatalogueSearchForm::TCatalogueSearchForm(TGlobals& globals, const TestCatalogu
   auto* label = new QLabel(QStringLiteral("&Find tests holding:"));
   SearchText = Named(new QLineEdit, "SearchText");
   label->setBuddy(SearchText);
-  auto* search = Named(new QPushButton(QStringLiteral("&Search")), "SearchButton");
-  search->setAutoDefault(false);
+  auto* search = PushButton("SearchButton", QStringLiteral("&Search"));
   row->addWidget(label);
   row->addWidget(SearchText, 1);
   row->addWidget(search);

@@ -140,8 +140,7 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
 
 QWidget* TClientForm::BuildLogoTab() {
   LogoNameEdit = Named(new QLineEdit, "Edit1");
-  LogoBrowseButton = Named(new QPushButton(QStringLiteral("&Browse")), "Button2");
-  LogoBrowseButton->setAutoDefault(false);
+  LogoBrowseButton = PushButton("Button2", QStringLiteral("&Browse"));
 
   auto* preview = Named(new QFrame, "Preview");
   preview->setFixedSize(LogoWidth, LogoHeight);

@@ -25,12 +25,6 @@ constexpr int HitListHeight = 84;
 
 const QString NothingToReplaceText = QStringLiteral("There is nothing to replace.");
 
-QPushButton* BarButton(const char* name, const QString& caption) {
-  auto* button = Named(new QPushButton(caption), name);
-  button->setAutoDefault(false);
-  return button;
-}
-
 QCheckBox* Option(const char* name, const QString& caption, bool checked) {
   auto* box = Named(new QCheckBox(caption), name);
   box->setChecked(checked);
@@ -59,7 +53,7 @@ TFindBar::TFindBar(TSearchableEditor& editor, TGlobals& globals) : Editor(editor
   FindText = Named(new QLineEdit, "FindText");
   FindText->setAccessibleName(QStringLiteral("Find"));
   findLabel->setBuddy(FindText);
-  QPushButton* findNext = BarButton("FindNextButton", QStringLiteral("Next"));
+  QPushButton* findNext = PushButton("FindNextButton", QStringLiteral("Next"));
   findNext->setToolTip(QStringLiteral("Next hit (Enter)"));
   auto* close = Named(new QToolButton, "CloseFindButton");
   close->setText(QStringLiteral("\u00D7"));
@@ -79,8 +73,8 @@ TFindBar::TFindBar(TSearchableEditor& editor, TGlobals& globals) : Editor(editor
   ReplaceText = Named(new QLineEdit, "ReplaceText");
   ReplaceText->setAccessibleName(QStringLiteral("Replace with"));
   replaceLabel->setBuddy(ReplaceText);
-  QPushButton* replace = BarButton("ReplaceButton", QStringLiteral("&Replace"));
-  QPushButton* replaceAll = BarButton("ReplaceAllButton", QStringLiteral("Replace &All"));
+  QPushButton* replace = PushButton("ReplaceButton", QStringLiteral("&Replace"));
+  QPushButton* replaceAll = PushButton("ReplaceAllButton", QStringLiteral("Replace &All"));
   replaceRow->addWidget(replaceLabel);
   replaceRow->addWidget(ReplaceText, 1);
   replaceRow->addWidget(replace);

@@ -21,12 +21,6 @@ constexpr int ClientWidth = 363;
 constexpr int ClientHeight = 68;
 constexpr int PictureSize = 16;
 
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = Named(new QPushButton(caption, parent), name);
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 TjumpForm::TjumpForm(TGlobals& globals, QWidget* editor, TJumpSteps steps)
@@ -45,8 +39,8 @@ TjumpForm::TjumpForm(TGlobals& globals, QWidget* editor, TJumpSteps steps)
   SpinEdit1->setValue(1);
   SpinEdit1->setMinimumWidth(70);
   label3->setBuddy(SpinEdit1);
-  QPushButton* button1 = Button("Button1", QStringLiteral("&Jump"), this);
-  QPushButton* button2 = Button("Button2", QStringLiteral("&Close"), this);
+  QPushButton* button1 = PushButton("Button1", QStringLiteral("&Jump"));
+  QPushButton* button2 = PushButton("Button2", QStringLiteral("&Close"));
 
   auto* panel1 = Named(new QFrame(this), "Panel1");
   auto* stepRow = new QHBoxLayout(panel1);

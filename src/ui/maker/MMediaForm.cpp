@@ -32,9 +32,8 @@ QLabel* Note(const char* name, const QString& text, QWidget* parent) {
 
 // Buttons take no focus from a click, so that leaving the text box is a
 // decision of the user's (Tab) and Apply warns at most once.
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = Named(new QPushButton(caption, parent), name);
-  button->setAutoDefault(false);
+QPushButton* Button(const char* name, const QString& caption) {
+  auto* button = PushButton(name, caption);
   button->setFocusPolicy(Qt::TabFocus);
   return button;
 }
@@ -54,16 +53,16 @@ TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   label1->setBuddy(Edit1);
   // Leaving the box checks the name typed into it.
   OnFieldLeft(Edit1, [this] { QTimer::singleShot(0, this, &TMMediaForm::Edit1Exit); });
-  QPushButton* button4 = Button("Button4", QStringLiteral("&Browse"), this);
+  QPushButton* button4 = Button("Button4", QStringLiteral("&Browse"));
   CheckBox1 =
       Named(new QCheckBox(QStringLiteral("Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)"), this),
             "CheckBox1");
   CheckBox1->setChecked(true);
   CheckBox1->hide();
 
-  QPushButton* button3 = Button("Button3", QStringLiteral("&Help"), this);
-  QPushButton* button1 = Button("Button1", QStringLiteral("&Apply"), this);
-  QPushButton* button2 = Button("Button2", QStringLiteral("&Cancel"), this);
+  QPushButton* button3 = Button("Button3", QStringLiteral("&Help"));
+  QPushButton* button1 = Button("Button1", QStringLiteral("&Apply"));
+  QPushButton* button2 = Button("Button2", QStringLiteral("&Cancel"));
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(10, 8, 10, 8);

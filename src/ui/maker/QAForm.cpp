@@ -97,9 +97,8 @@ const char* const NoDictionaryTold = "quizwellNoDictionaryTold";
 const QString LoadingText = QStringLiteral("Loading questions.  Please wait...");
 const QString SavingText = QStringLiteral("Saving questions.  Please wait...");
 
-QPushButton* TextButton(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = Named(new QPushButton(caption, parent), name);
-  button->setAutoDefault(false);
+QPushButton* TextButton(const char* name, const QString& caption) {
+  auto* button = PushButton(name, caption);
   button->setFixedWidth(52);
   return button;
 }
@@ -351,8 +350,8 @@ void TQAForm::CreateQuestionArea(QVBoxLayout* column) {
   auto* row = new QHBoxLayout;
   auto* side = new QVBoxLayout;
   side->addWidget(Picture("Image1", TEditorPicture::Question, this), 0, Qt::AlignHCenter);
-  QPushButton* button9 = TextButton("Button9", QStringLiteral("Copy"), this);
-  Button10 = TextButton("Button10", QStringLiteral("Paste"), this);
+  QPushButton* button9 = TextButton("Button9", QStringLiteral("Copy"));
+  Button10 = TextButton("Button10", QStringLiteral("Paste"));
   Button10->setEnabled(false);
   connect(button9, &QPushButton::clicked, this, &TQAForm::Button9Click);
   connect(Button10, &QPushButton::clicked, this, &TQAForm::Button10Click);
@@ -391,8 +390,8 @@ void TQAForm::CreateAnswerArea(QVBoxLayout* column) {
   auto* row = new QHBoxLayout;
   auto* side = new QVBoxLayout;
   side->addWidget(Picture("Image2", TEditorPicture::Answers, this), 0, Qt::AlignHCenter);
-  QPushButton* button7 = TextButton("Button7", QStringLiteral("Copy"), this);
-  Button8 = TextButton("Button8", QStringLiteral("Paste"), this);
+  QPushButton* button7 = TextButton("Button7", QStringLiteral("Copy"));
+  Button8 = TextButton("Button8", QStringLiteral("Paste"));
   Button8->setEnabled(false);
   connect(button7, &QPushButton::clicked, this, &TQAForm::Button7Click);
   connect(Button8, &QPushButton::clicked, this, &TQAForm::Button8Click);
