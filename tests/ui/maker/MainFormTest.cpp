@@ -64,6 +64,14 @@ protected:
     EXPECT_EQ(Form.Globals.CurrentTestPath, path);
     EXPECT_TRUE(TestCommandsEnabled(true));
   }
+  // The file dialog shown index-th asked with title, filter and extension.
+  void ExpectFileDialog(std::size_t index, const char* title, const char* filter, const char* extension) {
+    ASSERT_LT(index, Dialogs.Files.size());
+    const TFileDialogOptions& options = Dialogs.Files[index].Options;
+    EXPECT_EQ(options.Title, title);
+    EXPECT_EQ(options.Filter, filter);
+    EXPECT_EQ(options.DefaultExt, extension);
+  }
   void ExpectNotLoaded() {
     EXPECT_EQ(Status(), NotLoaded);
     EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty());
@@ -318,8 +326,12 @@ TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredYesReplacesIt) {
   ExpectItems(QStringList{Prompt, "1: No description"});
 }
 
-TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredNoChangesNothing) {
+// Answered No, or in the way of a folder, a new test changes nothing and the
+// current test stays.
+TEST_F(MainFormTest, NewTestThatDoesNotReplaceTheOldFileChangesNothing) {
   WriteTest("OLD.QWT", "Old test");
+  fs::create_directory(Dir.File("TAKEN.QWT"));
+  WriteTest("TAKEN.QWT/INSIDE.QWT", "Inside");
   StartWithTests();
   Pick(1);
 
@@ -329,14 +341,6 @@ TEST_F(MainFormTest, NewTestOverAnExistingTestAnsweredNoChangesNothing) {
   EXPECT_EQ(ReadBytes(Dir.File("OLD.QWT")), TestBytes("Old test"));
   ExpectLoaded("1: Old test (OLD.QWT)", FileIn("OLD.QWT"));
   EXPECT_FALSE(Timer()->isActive());
-}
-
-TEST_F(MainFormTest, NewTestThatCannotReplaceTheOldFileSaysSoAndChangesNothing) {
-  WriteTest("OLD.QWT", "Old test");
-  fs::create_directory(Dir.File("TAKEN.QWT"));
-  WriteTest("TAKEN.QWT/INSIDE.QWT", "Inside");
-  StartWithTests();
-  Pick(1);
 
   Dialogs.ExpectSave(FileIn("TAKEN.QWT"));
   Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, Overwrite, TButton::Yes);
@@ -461,14 +465,8 @@ TEST_F(MainFormTest, DecryptingATestWritesItsTextAndNamesLineBreaks) {
                 "ANY=0\r\nMMEDIA=\r\nMMEDIAIN=\r\n\r\n"
                 "[QA2]\r\nQUESTION=Line one\r\nLine two\r\nA=Yes\r\nB=No\r\nreally\r\n" +
                 questionTail + "CORRECT=\r\n" + links + "ANY=\r\nMMEDIA=\r\nMMEDIAIN=\r\n\r\n");
-  const TFileDialogOptions& open = Dialogs.Files[0].Options;
-  EXPECT_EQ(open.Title, "Select Test to Decrypt");
-  EXPECT_EQ(open.Filter, "Encrypted Test Files|*.QWT|All Files|*.*");
-  EXPECT_EQ(open.DefaultExt, "TXT");
-  const TFileDialogOptions& save = Dialogs.Files[1].Options;
-  EXPECT_EQ(save.Title, "Select Text File to Save to");
-  EXPECT_EQ(save.Filter, "Text Files|*.TXT|All Files|*.*");
-  EXPECT_EQ(save.DefaultExt, "TXT");
+  ExpectFileDialog(0, "Select Test to Decrypt", "Encrypted Test Files|*.QWT|All Files|*.*", "TXT");
+  ExpectFileDialog(1, "Select Text File to Save to", "Text Files|*.TXT|All Files|*.*", "TXT");
   EXPECT_TRUE(Timer()->isActive());
   EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty());
 }
@@ -520,14 +518,8 @@ TEST_F(MainFormTest, EncryptingATextWritesTheTestAndRescans) {
     expected += std::string(key) + "=" + Encrypt(value) + "\r\n";
   EXPECT_EQ(ReadBytes(Dir.File("RIVERS.QWT")), expected + "\r\n");
 
-  const TFileDialogOptions& open = Dialogs.Files[0].Options;
-  EXPECT_EQ(open.Title, "Select Text File to Encrypt");
-  EXPECT_EQ(open.Filter, "Unencrypted Test files|*.TXT|All Files|*.*");
-  EXPECT_EQ(open.DefaultExt, "TXT");
-  const TFileDialogOptions& save = Dialogs.Files[1].Options;
-  EXPECT_EQ(save.Title, "Select Test Name to Save to");
-  EXPECT_EQ(save.Filter, "Test Files|*.QWT|All Files|*.*");
-  EXPECT_EQ(save.DefaultExt, "QWT");
+  ExpectFileDialog(0, "Select Text File to Encrypt", "Unencrypted Test files|*.TXT|All Files|*.*", "TXT");
+  ExpectFileDialog(1, "Select Test Name to Save to", "Test Files|*.QWT|All Files|*.*", "QWT");
   ExpectItems(QStringList{Prompt, "1: Rivers of Europe"});
   EXPECT_TRUE(Form.Globals.CurrentTestPath.isEmpty());
 }
