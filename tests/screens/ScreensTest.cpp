@@ -141,8 +141,9 @@ TEST_F(Screens, EngineWindows) {
 
 TEST_F(Screens, MainWindows) {
   const std::string path = WriteTest(Questions(3), "TEST.QWT", "Plants");
-  Dialogs.ExpectMessage(TMessageKind::Information,
-                        QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell."));
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell."));
   TMainForm maker(Folder(), Dialogs, Help, Shell);
   maker.show();
   ASSERT_TRUE(WaitUntil([this] { return Dialogs.AllUsed(); }));
@@ -151,7 +152,8 @@ TEST_F(Screens, MainWindows) {
 
   TManualClock clock;
   TNoPrompts prompts;
-  TEngineForm engine({Folder(), Folder() + QStringLiteral("/data/history.csv"), Dialogs, prompts, Shell, Help, clock});
+  TEngineForm engine(
+      {Folder(), Folder() + QStringLiteral("/data/history.csv"), Dialogs, prompts, Shell, Help, clock});
   Shoot(engine);
 
   Globals.CurrentTestPath = FromPath(path);
