@@ -313,8 +313,6 @@ void TClientForm::showEvent(QShowEvent* event) {
   LoadConfig();
 }
 
-// Esc asks like Cancel; the title-bar close box goes through QDialog's own
-// reject() and closes without asking or writing.
 QString TClientForm::ConfigPath() const {
   return FromPath(ClientConfigPath(ToPath(Globals.ProgramFolder)));
 }

@@ -108,7 +108,8 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   if (!Checkable)
     notices.push_back(
         "No print of the test as it is now is recorded; its sheets cannot be checked or graded.");
-  for (const std::string& notice : notices) ProblemsList->addItem(FromSystemText(notice));
+  for (const std::string& notice : notices) Notices << FromSystemText(notice);
+  ProblemsList->addItems(Notices);
 }
 
 void TScanForm::AddFilesClick() {
@@ -143,9 +144,7 @@ void TScanForm::Reassemble() {
   Assembled = Scan::Assemble(Pages, Expected);
   Assembled.Problems.insert(Assembled.Problems.begin(), FileProblems.begin(), FileProblems.end());
   ProblemsList->clear();
-  if (!Checkable)
-    ProblemsList->addItem(QStringLiteral(
-        "No print of the test as it is now is recorded; its sheets cannot be checked or graded."));
+  ProblemsList->addItems(Notices);
   for (const Scan::TProblem& problem : Assembled.Problems) ProblemsList->addItem(PlaceText(problem));
   StatusLabel->setText(QStringLiteral("%1 pages read, %2 sheets gradable, %3 to review.")
                            .arg(Assembled.Pages)

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QStringList>
 #include <optional>
 
 #include "core/results/GradeSheets.h"
@@ -58,6 +59,7 @@ private:
   Scan::TExpected Expected;
   std::vector<TPrintRun> Runs;
   bool Checkable = false;  // a run of the test as it is is on record
+  QStringList Notices;     // what the recorded runs said on opening, listed above the problems
   std::vector<Scan::TScannedPage> Pages;
   std::vector<TShown> Shown;
   std::vector<Scan::TProblem> FileProblems;

@@ -152,6 +152,20 @@ TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow
   form.show();
   EXPECT_EQ(MnemonicClashes(form), QStringList());
   EXPECT_EQ(UnnamedControls(form), QStringList());
+
+  // A damaged results store is set aside, and with it the record of the
+  // print: both stay said above the problems as files come in.
+  WriteBytes(Dir.File("Results.sqlite"), std::string(4096, 'x'));
+  TScanForm unrecorded(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  Dialogs.ExpectOpen(QString::fromStdString(Dir.File("notes.txt")));
+  Click(unrecorded, "AddButton");
+  problems = Child<QListWidget>(unrecorded, "ProblemsList");
+  ASSERT_EQ(problems->count(), 3);
+  EXPECT_NE(problems->item(0)->text().indexOf(QStringLiteral("Results.sqlite")), -1)
+      << problems->item(0)->text().toStdString();
+  EXPECT_EQ(problems->item(1)->text(),
+            QStringLiteral(
+                "No print of the test as it is now is recorded; its sheets cannot be checked or graded."));
 }
 
 }  // namespace
