@@ -6,7 +6,7 @@
 Makes a three-question test (one of them holding markup), serves it on a free
 loopback port and takes it as a student would, by keyboard: the room code and
 name, letters to answer, Enter to go on, one check, a reload in the middle,
-and the finish. Then checks the teacher's console, the results store and the
+and the finish; on each question nothing the page hides is drawn. Then checks the teacher's console, the results store and the
 saved screenshots of the page at 360 and 1280 pixels wide in OUTDIR.
 
 Chromium is driven over its DevTools protocol with the standard library alone:
@@ -233,6 +233,9 @@ def answer(tab, number, outdir, quick=False):
     tab.wait_for(f"!document.getElementById('question').hidden && "
                  f"document.getElementById('progress').textContent === 'Question {number} of 3'")
     text = question_text(tab)
+    shown = tab.js("[...document.querySelectorAll('[hidden]')]"
+                   ".filter((e) => getComputedStyle(e).display !== 'none').map((e) => e.id || e.tagName)")
+    expect(shown == [], f"hidden yet shown on question {number}: {shown}")
     if text.startswith("<script>"):
         expect(text == "<script>window.injected = 1</script> Which number is even?", "markup changed: " + text)
         labels = tab.js("[...document.querySelectorAll('#answers label')].map((l) => l.textContent)")

@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QStringList>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QWidget>
 #include <map>
@@ -41,9 +42,10 @@ inline QStringList SameLetters(const QStringList& captions) {
   return clashes;
 }
 
-// The captions that take a mnemonic already taken in window: among its shown
-// buttons, labels, group boxes, tabs and menu titles, and within each menu.
-inline QStringList MnemonicClashes(QWidget& window) {
+// The captions that take a mnemonic already taken in window as it stands:
+// among its shown buttons, labels, group boxes, tabs and menu titles, and
+// within each menu.
+inline QStringList ShownMnemonicClashes(QWidget& window) {
   QStringList texts, clashes;
   // Only what this window shows: a dialog parented to it is a window of its
   // own, and a hidden bar's keys do nothing.
@@ -68,6 +70,24 @@ inline QStringList MnemonicClashes(QWidget& window) {
       }
     }
   return SameLetters(texts) + clashes;
+}
+
+// The same over every page of each of window's tab widgets in turn, as a
+// page's Alt letters meet those of everything around it; each tab widget is
+// left on the page it was on.
+inline QStringList MnemonicClashes(QWidget& window) {
+  QStringList clashes = ShownMnemonicClashes(window);
+  for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
+    if (tabs->window() != &window) continue;
+    const int current = tabs->currentIndex();
+    for (int page = 0; page < tabs->count(); ++page) {
+      tabs->setCurrentIndex(page);
+      for (const QString& clash : ShownMnemonicClashes(window))
+        if (!clashes.contains(clash)) clashes << clash;
+    }
+    tabs->setCurrentIndex(current);
+  }
+  return clashes;
 }
 
 // The object names (class names for unnamed objects) of window's shown

@@ -69,12 +69,12 @@ TEST(ResultsCommand, CollectsAClassAndPrintsItsFigures) {
       "\"miskey\"]}"
       "]}\n");
   EXPECT_EQ(ReadBytes(dir.File("grades.csv")),
-            "Student,Student number,Class,Date,Score,Percent,Passed\r\n"
-            "S1,,7B,2026-12-01 09:00:00,3,75,yes\r\n"
-            "S2,,7B,2026-12-02 09:00:00,3,75,yes\r\n"
-            "S3,,7B,2026-12-03 09:00:00,3,75,yes\r\n"
-            "S4,,7B,2026-12-04 09:00:00,2,50,yes\r\n"
-            "S5,,7B,2026-12-05 09:00:00,1,25,no\r\n");
+            "Student,Student number,Class,Date,Score,Percent,Passed,Time taken\r\n"
+            "S1,,7B,2026-12-01 09:00:00,3,75,yes,00:01:00\r\n"
+            "S2,,7B,2026-12-02 09:00:00,3,75,yes,00:01:00\r\n"
+            "S3,,7B,2026-12-03 09:00:00,3,75,yes,00:01:00\r\n"
+            "S4,,7B,2026-12-04 09:00:00,2,50,yes,00:01:00\r\n"
+            "S5,,7B,2026-12-05 09:00:00,1,25,no,\r\n");
   // A spreadsheet's reading, by Python's csv module.
   if (std::system("python3 -c 'import csv' >/dev/null 2>&1") == 0) {
     const TToolResult python = RunProgram(

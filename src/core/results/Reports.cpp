@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/run/TestSession.h"
 #include "core/storage/CodePage.h"
 #include "core/storage/Csv.h"
 
@@ -58,16 +59,62 @@ std::vector<Statistics::TResponses> Responses(const std::vector<TStoredAttempt>&
   return responses;
 }
 
-std::string GradebookCsv(const std::vector<TStoredAttempt>& attempts, int passPoint) {
-  std::string text =
-      Csv::FormatRecord({"Student", "Student number", "Class", "Date", "Score", "Percent", "Passed"});
-  for (const TStoredAttempt& a : attempts) {
-    const std::string passed =
-        passPoint > 0 ? (Scoring::Passed(a.Right, a.Asked, passPoint) ? "yes" : "no") : std::string();
-    text += CodePage::ToUtf8(Csv::FormatRecord(
-        {a.Student, a.StudentNumber, a.Class, a.Ended.empty() ? a.Started : a.Ended, std::to_string(a.Right),
-         std::to_string(Scoring::Percent(a.Right, a.Asked)), passed}));
+const std::string& When(const TStoredAttempt& attempt) {
+  return attempt.Ended.empty() ? attempt.Started : attempt.Ended;
+}
+
+std::string PassedText(const TStoredAttempt& attempt, int passPoint) {
+  if (passPoint <= 0) return {};
+  return Scoring::Passed(attempt.Right, attempt.Asked, passPoint) ? "yes" : "no";
+}
+
+std::string TimeTaken(const TStoredAttempt& attempt) {
+  const bool timed = attempt.Source != TAttemptSource::Paper && attempt.Source != TAttemptSource::Scan;
+  return timed ? DurationText(attempt.SecondsTaken) : std::string();
+}
+
+std::optional<TPassRate> PassRate(const std::vector<TStoredAttempt>& attempts, int passPoint) {
+  if (passPoint <= 0 || attempts.empty()) return std::nullopt;
+  TPassRate rate;
+  rate.Attempts = static_cast<int>(attempts.size());
+  for (const TStoredAttempt& a : attempts) rate.Passed += Scoring::Passed(a.Right, a.Asked, passPoint);
+  rate.Percent = 100.0 * rate.Passed / rate.Attempts;
+  return rate;
+}
+
+std::string QuestionLine(const std::string& question) {
+  std::string line;
+  line.reserve(question.size());
+  for (std::size_t i = 0; i < question.size(); ++i) {
+    const char c = question[i];
+    if (c == '\r' && i + 1 < question.size() && question[i + 1] == '\n') continue;
+    line += c == '\r' || c == '\n' ? ' ' : c;
   }
+  return line;
+}
+
+TRegraded Regrade(TResultsStore& store, const std::string& testFile,
+                  const std::vector<TQuestionSnapshot>& current) {
+  TResultsFilter all;
+  all.TestFile = testFile;
+  all.WithDeleted = true;
+  std::map<std::int64_t, int> before;
+  for (const TStoredAttempt& a : store.Attempts(all)) before[a.Id] = a.Right;
+  TRegraded regraded;
+  regraded.Rescored = store.Regrade(testFile, current);
+  for (const TStoredAttempt& a : store.Attempts(all))
+    if (const auto found = before.find(a.Id); found != before.end() && found->second != a.Right)
+      ++regraded.ScoresChanged;
+  return regraded;
+}
+
+std::string GradebookCsv(const std::vector<TStoredAttempt>& attempts, int passPoint) {
+  std::string text = Csv::FormatSpreadsheetRecord(
+      {"Student", "Student number", "Class", "Date", "Score", "Percent", "Passed", "Time taken"});
+  for (const TStoredAttempt& a : attempts)
+    text += CodePage::ToUtf8(Csv::FormatSpreadsheetRecord(
+        {a.Student, a.StudentNumber, a.Class, When(a), std::to_string(a.Right),
+         std::to_string(Scoring::Percent(a.Right, a.Asked)), PassedText(a, passPoint), TimeTaken(a)}));
   return text;
 }
 
@@ -76,7 +123,7 @@ std::string ItemsCsv(const Statistics::TTest& test) {
   for (const char* group : {"", "Top ", "Bottom "})
     for (char letter = 'A'; letter <= 'F'; ++letter) header.push_back(group + std::string(1, letter));
   header.insert(header.end(), {"Blank", "Flags"});
-  std::string text = Csv::FormatRecord(header);
+  std::string text = Csv::FormatSpreadsheetRecord(header);
   for (const Statistics::TItem& item : test.Items) {
     std::vector<std::string> row = {std::to_string(item.Number), std::to_string(item.Attempts),
                                     Number(item.Facility), Optional(item.Discrimination, "")};
@@ -84,7 +131,7 @@ std::string ItemsCsv(const Statistics::TTest& test) {
       for (int count : *counts) row.push_back(std::to_string(count));
     row.push_back(std::to_string(item.Blank));
     row.push_back(FlagText(item));
-    text += Csv::FormatRecord(row);
+    text += Csv::FormatSpreadsheetRecord(row);
   }
   return text;
 }

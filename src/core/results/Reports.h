@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,49 @@ namespace Reports {
 // listed), marked with the newest key.
 std::vector<Statistics::TResponses> Responses(const std::vector<TStoredAttempt>& attempts);
 
-// "Student,Student number,Class,Date,Score,Percent,Passed" and a row per
-// attempt: the date as YYYY-MM-DD hh:mm:ss (the end, or the start when no end
-// is known), the score as right answers, the percent rounded as the engine
-// rounds it, passed "yes"/"no" (empty when the test has no pass point).
+// When an attempt was taken, as YYYY-MM-DD hh:mm:ss: its end, or its start
+// when no end is known.
+const std::string& When(const TStoredAttempt& attempt);
+
+// "yes" or "no" by the pass point; empty when the test has none (0).
+std::string PassedText(const TStoredAttempt& attempt, int passPoint);
+
+// The time an attempt took as "hh:mm:ss"; empty for a paper or scanned sheet,
+// as no one timed it.
+std::string TimeTaken(const TStoredAttempt& attempt);
+
+// How many attempts reached the pass point, and that as a percent of them.
+struct TPassRate {
+  int Passed = 0;
+  int Attempts = 0;
+  double Percent = 0;
+};
+
+// The pass rate of attempts; nothing when the test has no pass point or there
+// are no attempts.
+std::optional<TPassRate> PassRate(const std::vector<TStoredAttempt>& attempts, int passPoint);
+
+// A question's text on one line, for a list beside its figures: each line
+// break becomes a blank.
+std::string QuestionLine(const std::string& question);
+
+// What a regrade did: the attempts rescored, and how many of them now have
+// another score than before it.
+struct TRegraded {
+  int Rescored = 0;
+  int ScoresChanged = 0;
+};
+
+// Regrades testFile's attempts (deleted ones too) with the key of current, as
+// TResultsStore::Regrade does, and counts the scores that changed. Throws
+// what the store throws; then nothing is rescored.
+TRegraded Regrade(TResultsStore& store, const std::string& testFile,
+                  const std::vector<TQuestionSnapshot>& current);
+
+// "Student,Student number,Class,Date,Score,Percent,Passed,Time taken" and a
+// row per attempt: the date as When gives it, the score as right answers, the
+// percent rounded as the engine rounds it, PassedText and TimeTaken. A cell
+// that reads as a formula is kept as text.
 std::string GradebookCsv(const std::vector<TStoredAttempt>& attempts, int passPoint);
 
 // "Question,Attempts,Facility,Discrimination,A..F,Top A..F,Bottom A..F,Blank,

@@ -127,18 +127,18 @@ std::string FormatResults(const TResults& results) {
   const bool withPass = results.PassPoint > 0;
   std::vector<std::string> head = {"Name", "Version", "Right", "Asked", "Percent"};
   if (withPass) head.push_back("Passed");
-  std::string out = Csv::FormatRecord(head);
+  std::string out = Csv::FormatSpreadsheetRecord(head);
   for (const TStudentResult& s : results.Students) {
     std::vector<std::string> fields = {s.Name, std::string(1, s.Version), std::to_string(s.Right),
                                        std::to_string(s.Asked), std::to_string(s.Percent)};
     if (withPass) fields.push_back(s.Passed ? "yes" : "no");
-    out += Csv::FormatRecord(fields);
+    out += Csv::FormatSpreadsheetRecord(fields);
   }
   out += "\r\n";
-  out += Csv::FormatRecord({"Question", "Right", "Students"});
+  out += Csv::FormatSpreadsheetRecord({"Question", "Right", "Students"});
   for (std::size_t q = 0; q < results.RightPerQuestion.size(); ++q) {
-    out += Csv::FormatRecord({std::to_string(q + 1), std::to_string(results.RightPerQuestion[q]),
-                              std::to_string(results.Students.size())});
+    out += Csv::FormatSpreadsheetRecord({std::to_string(q + 1), std::to_string(results.RightPerQuestion[q]),
+                                         std::to_string(results.Students.size())});
   }
   return out;
 }

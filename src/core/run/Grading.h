@@ -53,7 +53,8 @@ TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TV
 
 // The results as CSV: "Name,Version,Right,Asked,Percent" (and ",Passed" with
 // "yes"/"no" when the test has a pass point) and a row per student, then a
-// blank line, "Question,Right,Students" and a row per stored question.
+// blank line, "Question,Right,Students" and a row per stored question; for a
+// spreadsheet, so a name that reads as a formula is kept as text.
 std::string FormatResults(const TResults& results);
 
 // The wrong-key rule. Sheets graded with another seed, number of versions

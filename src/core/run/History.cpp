@@ -129,9 +129,9 @@ std::optional<std::string> Append(const std::string& path, const THistoryRecord&
 }
 
 std::string ExportCsv(const std::vector<THistoryRecord>& records) {
-  std::string text = Csv::FormatRecord(Header);
+  std::string text = Csv::FormatSpreadsheetRecord(Header);
   for (auto it = records.rbegin(); it != records.rend(); ++it)
-    text += CodePage::ToUtf8(Csv::FormatRecord(Fields(*it)));
+    text += CodePage::ToUtf8(Csv::FormatSpreadsheetRecord(Fields(*it)));
   return text;
 }
 

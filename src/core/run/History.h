@@ -49,7 +49,8 @@ std::vector<THistoryRecord> Load(const std::string& path);
 std::optional<std::string> Append(const std::string& path, const THistoryRecord& record);
 
 // The records as a CSV text for a spreadsheet: UTF-8, a header line, newest
-// first, comma-separated, CR LF line ends.
+// first, comma-separated, CR LF line ends; a cell that reads as a formula is
+// kept as text.
 std::string ExportCsv(const std::vector<THistoryRecord>& records);
 
 }  // namespace History

@@ -87,23 +87,62 @@ std::vector<TRecord> Parse(std::string_view text, char delimiter) {
   return records;
 }
 
+namespace {
+
+// An optional sign, digits, and optionally a point and more digits.
+bool IsPlainNumber(std::string_view value) {
+  if (!value.empty() && (value.front() == '-' || value.front() == '+')) value.remove_prefix(1);
+  const std::size_t point = value.find('.');
+  const std::string_view whole = value.substr(0, point);
+  const std::string_view part = point == std::string_view::npos ? "0" : value.substr(point + 1);
+  const auto digits = [](std::string_view s) {
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  return digits(whole) && digits(part);
+}
+
+bool StartsFormula(std::string_view value) {
+  return !value.empty() && std::string_view("=+-@\t\r").find(value.front()) != std::string_view::npos &&
+         !IsPlainNumber(value);
+}
+
+// Appends value as a field of a record: quoted when it holds the delimiter, a
+// quote, a line break or blanks at either end, or when quote says so.
+void AppendField(std::string& line, std::string_view value, char delimiter, bool quote) {
+  quote = quote || value.find_first_of(std::string{'"', '\r', '\n', delimiter}) != std::string_view::npos ||
+          (!value.empty() && (value.front() == ' ' || value.back() == ' '));
+  if (!quote) {
+    line += value;
+    return;
+  }
+  line += '"';
+  for (char c : value) {
+    if (c == '"') line += '"';
+    line += c;
+  }
+  line += '"';
+}
+
+}  // namespace
+
 std::string FormatRecord(const std::vector<std::string>& fields, char delimiter) {
   std::string line;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) line += delimiter;
-    const std::string& value = fields[i];
-    const bool quote = value.find_first_of(std::string{'"', '\r', '\n', delimiter}) != std::string::npos ||
-                       (!value.empty() && (value.front() == ' ' || value.back() == ' '));
-    if (!quote) {
-      line += value;
-      continue;
-    }
-    line += '"';
-    for (char c : value) {
-      if (c == '"') line += '"';
-      line += c;
-    }
-    line += '"';
+    AppendField(line, fields[i], delimiter, false);
+  }
+  return line + "\r\n";
+}
+
+std::string FormatSpreadsheetRecord(const std::vector<std::string>& fields, char delimiter) {
+  std::string line;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) line += delimiter;
+    // A spreadsheet takes a quoted cell that starts with a single quote as text.
+    if (StartsFormula(fields[i]))
+      AppendField(line, "'" + fields[i], delimiter, true);
+    else
+      AppendField(line, fields[i], delimiter, false);
   }
   return line + "\r\n";
 }

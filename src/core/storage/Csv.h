@@ -40,4 +40,10 @@ std::vector<TRecord> Parse(std::string_view text, char delimiter);
 // quote, a line break or blanks at either end; ends with CR LF.
 std::string FormatRecord(const std::vector<std::string>& fields, char delimiter = ',');
 
+// The same for a file meant for a spreadsheet, which would run a cell
+// starting with '=', '+', '-', '@', a tab or a carriage return as a formula:
+// such a cell is written quoted with a single quote before its text, so it
+// shows as the text it is. A plain number ("-3", "+0.5") is written as it is.
+std::string FormatSpreadsheetRecord(const std::vector<std::string>& fields, char delimiter = ',');
+
 }  // namespace Csv

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -45,8 +46,34 @@ namespace {
 
 const char* const Sources[] = {"engine", "paper", "scan", "classroom", "import"};
 
-QTableWidget* Grid(const char* name, const QStringList& headers) {
+// The role of a row's first cell that holds the row's place in the list it
+// shows, which sorting by a column leaves as it was.
+constexpr int ListIndex = Qt::UserRole;
+
+// A cell that sorts by the number its text starts with ("9 of 20" before
+// "10 of 20", "-0.1" before "0.2"), and by its text otherwise.
+class TCell : public QTableWidgetItem {
+public:
+  explicit TCell(const QString& text) : QTableWidgetItem(text) {}
+  bool operator<(const QTableWidgetItem& other) const override {
+    const std::optional<double> mine = Leading(text()), theirs = Leading(other.text());
+    if (mine && theirs && *mine != *theirs) return *mine < *theirs;
+    if (mine.has_value() != theirs.has_value()) return mine.has_value();
+    return text().localeAwareCompare(other.text()) < 0;
+  }
+
+private:
+  static std::optional<double> Leading(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^-?\\d+(\\.\\d+)?"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    return match.captured().toDouble();
+  }
+};
+
+QTableWidget* Grid(const char* name, const QString& spokenName, const QStringList& headers) {
   auto* grid = Named(new QTableWidget(0, static_cast<int>(headers.size())), name);
+  grid->setAccessibleName(spokenName);
   grid->setHorizontalHeaderLabels(headers);
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -55,12 +82,42 @@ QTableWidget* Grid(const char* name, const QStringList& headers) {
   grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   grid->horizontalHeader()->setResizeContentsPrecision(100);  // thousands of rows stay quick
   grid->horizontalHeader()->setStretchLastSection(true);
+  // A click on a heading sorts by its column, a second click the other way,
+  // a third gives the list's own order back.
+  grid->horizontalHeader()->setSectionsClickable(true);
+  grid->horizontalHeader()->setSortIndicatorShown(true);
+  grid->horizontalHeader()->setSortIndicatorClearable(true);
+  grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   return grid;
 }
 
-void SetRow(QTableWidget* grid, int row, const QStringList& cells) {
-  for (int column = 0; column < cells.size(); ++column)
-    grid->setItem(row, column, new QTableWidgetItem(cells[column]));
+// Fills row with cells; the first remembers index, the row's place in its list.
+void SetRow(QTableWidget* grid, int row, const QStringList& cells, int index) {
+  for (int column = 0; column < cells.size(); ++column) {
+    auto* cell = new TCell(cells[column]);
+    if (column == 0) cell->setData(ListIndex, index);
+    grid->setItem(row, column, cell);
+  }
+}
+
+// Sorts a grid just filled in its list's order by the column its heading shows.
+void SortAsChosen(QTableWidget* grid) {
+  const int column = grid->horizontalHeader()->sortIndicatorSection();
+  if (column >= 0 && column < grid->columnCount())
+    grid->sortItems(column, grid->horizontalHeader()->sortIndicatorOrder());
+}
+
+// The place in its list of the row shown at row; -1 for none.
+int ListRow(const QTableWidget* grid, int row) {
+  const QTableWidgetItem* cell = row >= 0 ? grid->item(row, 0) : nullptr;
+  return cell ? cell->data(ListIndex).toInt() : -1;
+}
+
+// The row showing the list's entry index; -1 for none.
+int ShownRow(const QTableWidget* grid, int index) {
+  for (int row = 0; row < grid->rowCount(); ++row)
+    if (ListRow(grid, row) == index) return row;
+  return -1;
 }
 
 QString Figure(double value) {
@@ -94,32 +151,30 @@ QString Counts(const Statistics::TItem& item, int letter) {
 }
 
 QStringList AttemptRow(const TStoredAttempt& a, int passPoint) {
-  const int percent = Scoring::Percent(a.Right, a.Asked);
   return {ToQString(a.Student),
-          ToQString(a.Ended.empty() ? a.Started : a.Ended),
+          ToQString(a.StudentNumber),
+          ToQString(Reports::When(a)),
           QString::fromLatin1(SourceName(a.Source).data(), static_cast<int>(SourceName(a.Source).size())),
           a.Version ? QString(QLatin1Char(a.Version)) : QString(),
           Score(a.Right, a.Asked),
-          QStringLiteral("%1%").arg(percent),
-          passPoint > 0
-              ? (Scoring::Passed(a.Right, a.Asked, passPoint) ? QStringLiteral("yes") : QStringLiteral("no"))
-              : QString(),
-          ToQString(DurationText(a.SecondsTaken))};
+          QStringLiteral("%1%").arg(Scoring::Percent(a.Right, a.Asked)),
+          ToQString(Reports::PassedText(a, passPoint)),
+          ToQString(Reports::TimeTaken(a))};
 }
 
-const QStringList AttemptHeaders = {"Student", "Date",    "Source", "Version",
-                                    "Score",   "Percent", "Passed", "Time taken"};
+const QStringList AttemptHeaders = {"Student", "Student number", "Date",   "Source",    "Version",
+                                    "Score",   "Percent",        "Passed", "Time taken"};
 
 QStringList ItemHeaders() {
-  QStringList headers = {"Question", "Attempts", "Facility", "Discrimination"};
+  QStringList headers = {"Question", "Text", "Attempts", "Facility", "Discrimination"};
   for (char letter = 'A'; letter <= 'F'; ++letter) headers << QString(QLatin1Char(letter));
   headers << QStringLiteral("Blank") << QStringLiteral("Flags");
   return headers;
 }
 
-QStringList ItemRow(const Statistics::TItem& item, int span) {
-  QStringList row = {QString::number(item.Number), QString::number(item.Attempts), Figure(item.Facility),
-                     Figure(item.Discrimination)};
+QStringList ItemCells(const Statistics::TItem& item, int span, const QString& text) {
+  QStringList row = {QString::number(item.Number), text, QString::number(item.Attempts),
+                     Figure(item.Facility), Figure(item.Discrimination)};
   for (int letter = 0; letter < 6; ++letter) row << (letter < span ? Counts(item, letter) : QString());
   row << QString::number(item.Blank) << Flags(item);
   return row;
@@ -161,7 +216,7 @@ TResultsForm::TResultsForm(TGlobals& globals, QWidget* parent)
 TResultsForm::TResultsForm(TGlobals& globals, const QString& testPath, QWidget* parent)
     : QDialog(parent), Globals(globals), TestSource(testPath) {
   setObjectName(QStringLiteral("ResultsForm"));
-  resize(900, 620);
+  resize(1040, 620);
 
   Watcher = new QFileSystemWatcher(this);
   CollectTimer = Named(new QTimer(this), "CollectTimer");
@@ -253,6 +308,8 @@ QWidget* TResultsForm::BuildAttemptsTab() {
     date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     date->setCalendarPopup(true);
   }
+  FromDate->setAccessibleName(QStringLiteral("First day"));
+  ToDate->setAccessibleName(QStringLiteral("Last day"));
   SourceBox = Named(new QComboBox, "SourceBox");
   SourceBox->addItem(QStringLiteral("All sources"));
   for (const char* source : Sources) SourceBox->addItem(QLatin1String(source));
@@ -268,7 +325,7 @@ QWidget* TResultsForm::BuildAttemptsTab() {
   filters->addWidget(ClassBox);
   filters->addStretch(1);
 
-  AttemptsGrid = Grid("AttemptsGrid", AttemptHeaders);
+  AttemptsGrid = Grid("AttemptsGrid", QStringLiteral("Attempts"), AttemptHeaders);
   DeleteButton = Named(new QPushButton(QStringLiteral("&Delete Attempt...")), "DeleteButton");
   UndoButton = Named(new QPushButton(QStringLiteral("&Undo Delete")), "UndoButton");
   UndoButton->setEnabled(false);
@@ -280,9 +337,10 @@ QWidget* TResultsForm::BuildAttemptsTab() {
   FoldersLabel = Named(new QLabel, "FoldersLabel");
   FoldersLabel->setTextFormat(Qt::PlainText);
   FoldersLabel->setWordWrap(true);
-  DropFolderButton = Named(new QPushButton(QStringLiteral("Make &Drop Folder...")), "DropFolderButton");
+  DropFolderButton = Named(new QPushButton(QStringLiteral("Make Drop &Folder...")), "DropFolderButton");
   RefusedList = Named(new QListWidget, "RefusedList");
   RefusedList->setMaximumHeight(90);
+  RefusedList->setAccessibleName(QStringLiteral("Files not collected"));
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(FoldersLabel, 1);
   folderRow->addWidget(DropFolderButton);
@@ -305,6 +363,7 @@ QWidget* TResultsForm::BuildAttemptsTab() {
   connect(DeleteButton, &QPushButton::clicked, this, &TResultsForm::DeleteButtonClick);
   connect(UndoButton, &QPushButton::clicked, this, &TResultsForm::UndoButtonClick);
   connect(DropFolderButton, &QPushButton::clicked, this, &TResultsForm::DropFolderButtonClick);
+  ResortOnHeading(AttemptsGrid, [this] { FillAttempts(); });
   return tab;
 }
 
@@ -320,7 +379,12 @@ QWidget* TResultsForm::BuildStatisticsTab() {
 }
 
 QWidget* TResultsForm::BuildItemsTab() {
-  ItemsGrid = Grid("ItemsGrid", ItemHeaders());
+  ItemsGrid = Grid("ItemsGrid", QStringLiteral("Item analysis"), ItemHeaders());
+  // The question's text is cut short to leave its figures in view; its
+  // tooltip gives it whole.
+  ItemsGrid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
+  ItemsGrid->horizontalHeader()->resizeSection(1, 200);
+  ItemsGrid->setWordWrap(false);
   ItemsGrid->setToolTip(
       QStringLiteral("Counts per answer: all / top 27% / bottom 27%. Double-click a "
                      "question to edit it."));
@@ -332,13 +396,16 @@ QWidget* TResultsForm::BuildItemsTab() {
   layout->addWidget(ItemChart);
   connect(ItemsGrid, &QTableWidget::currentCellChanged, this, [this](int row) { ShowItemChart(row); });
   connect(ItemsGrid, &QTableWidget::cellDoubleClicked, this, [this](int row) { ItemsGridDoubleClick(row); });
+  ResortOnHeading(ItemsGrid, [this] { FillItems(); });
   return tab;
 }
 
 QWidget* TResultsForm::BuildRegradeTab() {
-  ChangesGrid = Grid("ChangesGrid", {"Question", "Key marked with", "Key now", "Attempts"});
-  RegradeButton = Named(new QPushButton(QStringLiteral("&Regrade with the Key Now")), "RegradeButton");
-  RegradedGrid = Grid("RegradedGrid", {"Student", "Date", "First score", "Score now"});
+  ChangesGrid = Grid("ChangesGrid", QStringLiteral("Questions whose key changed"),
+                     {"Question", "Key marked with", "Key now", "Attempts"});
+  RegradeButton = Named(new QPushButton(QStringLiteral("Regrade with the &Key Now")), "RegradeButton");
+  RegradedGrid = Grid("RegradedGrid", QStringLiteral("Attempts rescored"),
+                      {"Student", "Date", "First score", "Score now"});
   auto* tab = Named(new QWidget, "RegradePage");
   auto* layout = new QVBoxLayout(tab);
   layout->addWidget(new QLabel(QStringLiteral("Questions whose key changed since attempts were marked:")));
@@ -350,7 +417,13 @@ QWidget* TResultsForm::BuildRegradeTab() {
   layout->addWidget(new QLabel(QStringLiteral("Attempts rescored (each keeps its first score):")));
   layout->addWidget(RegradedGrid, 1);
   connect(RegradeButton, &QPushButton::clicked, this, &TResultsForm::RegradeButtonClick);
+  ResortOnHeading(ChangesGrid, [this] { FillRegrade(); });
+  ResortOnHeading(RegradedGrid, [this] { FillRegrade(); });
   return tab;
+}
+
+void TResultsForm::ResortOnHeading(QTableWidget* grid, const std::function<void()>& fill) {
+  connect(grid->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, fill);
 }
 
 void TResultsForm::CollectFolders() {
@@ -413,37 +486,60 @@ void TResultsForm::FillAttempts() {
   AttemptsGrid->setUpdatesEnabled(false);
   AttemptsGrid->setRowCount(static_cast<int>(Shown.size()));
   for (int row = 0; row < static_cast<int>(Shown.size()); ++row)
-    SetRow(AttemptsGrid, row, AttemptRow(Shown[row], PassPoint));
+    SetRow(AttemptsGrid, row, AttemptRow(Shown[row], PassPoint), row);
+  SortAsChosen(AttemptsGrid);
   AttemptsGrid->setUpdatesEnabled(true);
   DeleteButton->setEnabled(!Shown.empty());
   UndoButton->setEnabled(!Deleted.empty());
 }
 
 void TResultsForm::FillStatistics() {
+  const std::optional<Reports::TPassRate> rate = Reports::PassRate(Shown, PassPoint);
   FiguresLabel->setText(QStringLiteral("Attempts: %1\nMean: %2%\nMedian: %3%\nStandard deviation: %4\n"
-                                       "KR-20 reliability: %5\nStandard error of measurement: %6")
+                                       "KR-20 reliability: %5\nStandard error of measurement: %6\n"
+                                       "Pass rate: %7")
                             .arg(Figures.Attempts)
                             .arg(Figure(Figures.Mean), Figure(Figures.Median), Figure(Figures.Sd),
-                                 Figure(Figures.Kr20), Figure(Figures.Sem)));
+                                 Figure(Figures.Kr20), Figure(Figures.Sem),
+                                 rate ? QStringLiteral("%1% (%2 of %3 passed)")
+                                            .arg(Figure(rate->Percent))
+                                            .arg(rate->Passed)
+                                            .arg(rate->Attempts)
+                                      : QStringLiteral("-")));
   Histogram->SetData(HistogramData(Figures));
 }
 
+QString TResultsForm::QuestionText(int number) const {
+  for (const TQuestionSnapshot& question : CurrentQuestions)
+    if (question.Number == number) return ToQString(Reports::QuestionLine(question.Question));
+  return {};
+}
+
+QStringList TResultsForm::ItemRow(const Statistics::TItem& item) const {
+  return ItemCells(item, Reports::LetterSpan(item, AnswerCounts), QuestionText(item.Number));
+}
+
 void TResultsForm::FillItems() {
-  const int chosen = std::max(0, ItemsGrid->currentRow());
+  const int chosen = std::max(0, ListRow(ItemsGrid, ItemsGrid->currentRow()));
+  const QSignalBlocker quiet(ItemsGrid);
   ItemsGrid->setRowCount(static_cast<int>(Figures.Items.size()));
-  for (int row = 0; row < static_cast<int>(Figures.Items.size()); ++row)
-    SetRow(ItemsGrid, row,
-           ItemRow(Figures.Items[row], Reports::LetterSpan(Figures.Items[row], AnswerCounts)));
-  if (!Figures.Items.empty()) ItemsGrid->setCurrentCell(std::min(chosen, ItemsGrid->rowCount() - 1), 0);
+  for (int row = 0; row < static_cast<int>(Figures.Items.size()); ++row) {
+    SetRow(ItemsGrid, row, ItemRow(Figures.Items[row]), row);
+    ItemsGrid->item(row, 1)->setToolTip(ItemsGrid->item(row, 1)->text());
+  }
+  SortAsChosen(ItemsGrid);
+  if (!Figures.Items.empty())
+    ItemsGrid->setCurrentCell(ShownRow(ItemsGrid, std::min(chosen, ItemsGrid->rowCount() - 1)), 0);
   ShowItemChart(ItemsGrid->currentRow());
 }
 
 void TResultsForm::ShowItemChart(int row) {
-  if (row < 0 || row >= static_cast<int>(Figures.Items.size())) {
+  const int index = ListRow(ItemsGrid, row);
+  if (index < 0 || index >= static_cast<int>(Figures.Items.size())) {
     ItemChart->SetData({});
     return;
   }
-  const Statistics::TItem& item = Figures.Items[row];
+  const Statistics::TItem& item = Figures.Items[index];
   const auto key = Keys.find(item.Number);
   ItemChart->SetData(
       ItemData(item, Reports::LetterSpan(item, AnswerCounts), key == Keys.end() ? 0 : key->second));
@@ -457,22 +553,27 @@ void TResultsForm::FillRegrade() {
     const TKeyChange& c = changes[row];
     SetRow(ChangesGrid, row,
            {QString::number(c.Number), KeyText(c.OldCorrect, c.OldAnyCorrectPasses),
-            KeyText(c.NewCorrect, c.NewAnyCorrectPasses), QString::number(c.Attempts)});
+            KeyText(c.NewCorrect, c.NewAnyCorrectPasses), QString::number(c.Attempts)},
+           row);
   }
+  SortAsChosen(ChangesGrid);
   RegradeButton->setEnabled(!changes.empty());
   RegradedGrid->setRowCount(0);
-  for (const TStoredAttempt& a : Shown) {
+  for (int index = 0; index < static_cast<int>(Shown.size()); ++index) {
+    const TStoredAttempt& a = Shown[index];
     if (a.FirstRight == a.Right) continue;
     const int row = RegradedGrid->rowCount();
     RegradedGrid->insertRow(row);
     SetRow(RegradedGrid, row,
-           {ToQString(a.Student), ToQString(a.Ended.empty() ? a.Started : a.Ended),
-            Score(a.FirstRight, a.Asked), Score(a.Right, a.Asked)});
+           {ToQString(a.Student), ToQString(Reports::When(a)), Score(a.FirstRight, a.Asked),
+            Score(a.Right, a.Asked)},
+           index);
   }
+  SortAsChosen(RegradedGrid);
 }
 
 void TResultsForm::DeleteButtonClick() {
-  const int row = AttemptsGrid->currentRow();
+  const int row = ListRow(AttemptsGrid, AttemptsGrid->currentRow());
   if (row < 0 || row >= static_cast<int>(Shown.size())) {
     Globals.Dialogs.Inform(QStringLiteral("Choose the attempt to delete first."));
     return;
@@ -495,13 +596,15 @@ void TResultsForm::UndoButtonClick() {
 }
 
 void TResultsForm::RegradeButtonClick() {
-  int rescored = 0;
-  if (!RunGuarded(Globals.Dialogs, [&] { rescored = Opened.Store->Regrade(TestFile, CurrentQuestions); }))
+  Reports::TRegraded regraded;
+  if (!RunGuarded(Globals.Dialogs,
+                  [&] { regraded = Reports::Regrade(*Opened.Store, TestFile, CurrentQuestions); }))
     return;
   Refresh();
-  Globals.Dialogs.Inform(
-      QStringLiteral("%1 attempt(s) were rescored with the test's key; each keeps its first score.")
-          .arg(rescored));
+  Globals.Dialogs.Inform(QStringLiteral("%1 attempt(s) were rescored with the test's key; each keeps its "
+                                        "first score. %2 score(s) changed.")
+                             .arg(regraded.Rescored)
+                             .arg(regraded.ScoresChanged));
 }
 
 void TResultsForm::Export(const QString& title, const QString& filter, const QString& extension,
@@ -604,9 +707,14 @@ QByteArray TResultsForm::PdfReport() const {
     for (const QStringList& row : rows) cells(row, false);
     y += line;
   };
+  // A long question is cut short: the table is there for its figures.
+  const QFontMetrics metrics(font, &writer);
   std::vector<QStringList> items;
-  for (const Statistics::TItem& item : Figures.Items)
-    items.push_back(ItemRow(item, Reports::LetterSpan(item, AnswerCounts)));
+  for (const Statistics::TItem& item : Figures.Items) {
+    QStringList row = ItemRow(item);
+    row[1] = metrics.elidedText(row[1], Qt::ElideRight, page.width() / 4);
+    items.push_back(row);
+  }
   table(QStringLiteral("Item analysis (answers: all / top 27% / bottom 27%)"), ItemHeaders(), items);
   std::vector<QStringList> attempts;
   for (const TStoredAttempt& a : Shown) attempts.push_back(AttemptRow(a, PassPoint));
@@ -616,8 +724,9 @@ QByteArray TResultsForm::PdfReport() const {
 }
 
 void TResultsForm::ItemsGridDoubleClick(int row) {
-  if (row < 0 || row >= static_cast<int>(Figures.Items.size())) return;
-  const int number = Figures.Items[row].Number;
+  const int index = ListRow(ItemsGrid, row);
+  if (index < 0 || index >= static_cast<int>(Figures.Items.size())) return;
+  const int number = Figures.Items[index].Number;
   if (OpenQuestion) OpenQuestion(number);
   LoadTest();
   Refresh();

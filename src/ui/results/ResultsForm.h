@@ -60,7 +60,7 @@ public:
   void ItemsButtonClick();
   void PdfButtonClick();
   void DropFolderButtonClick();
-  // Opens the question editor at the question of row.
+  // Opens the question editor at the question of row (the row shown).
   void ItemsGridDoubleClick(int row);
 
   // The report as PDF bytes.
@@ -76,7 +76,12 @@ private:
   void FillStatistics();
   void FillItems();
   void FillRegrade();
+  // Row is the row shown, whichever column the grid is sorted by.
   void ShowItemChart(int row);
+  QString QuestionText(int number) const;  // on one line; empty for a question the test no longer has
+  QStringList ItemRow(const Statistics::TItem& item) const;
+  // Fills grid again, sorted as its heading now says, when a heading is clicked.
+  void ResortOnHeading(QTableWidget* grid, const std::function<void()>& fill);
   void UpdateDropFolder();
   TResultsFilter Filter() const;
   // Asks for a file and writes bytes to it atomically.

@@ -39,3 +39,19 @@ TEST(Csv, WrittenRecordsReadBackAsTheyWere) {
   EXPECT_EQ(Parse(line, ',')[0].Fields, fields);
   EXPECT_EQ(Csv::FormatRecord({"a;b", "c,d"}, ';'), "\"a;b\";c,d\r\n");
 }
+
+// A cell a spreadsheet would run as a formula is kept as text; numbers, even
+// signed ones, stay numbers.
+TEST(Csv, SpreadsheetCellsNeverRunAsFormulas) {
+  const Fields fields{
+      "=HYPERLINK(\"x\")", "+1+2", "-A1", "@SUM(A1)", "\tlead", "\rret", "'quoted", "-3", "+0.5",
+      "-0.1667",           "a=b",  "-",   "1-2"};
+  const std::string line = Csv::FormatSpreadsheetRecord(fields);
+  EXPECT_EQ(line,
+            "\"'=HYPERLINK(\"\"x\"\")\",\"'+1+2\",\"'-A1\",\"'@SUM(A1)\",\"'\tlead\",\"'\rret\",'quoted,"
+            "-3,+0.5,-0.1667,a=b,\"'-\",1-2\r\n");
+  const Fields read = Parse(line, ',')[0].Fields;
+  ASSERT_EQ(read.size(), fields.size());
+  EXPECT_EQ(read[0], "'=HYPERLINK(\"x\")");
+  EXPECT_EQ(Csv::FormatSpreadsheetRecord({"x;=y", "=z"}, ';'), "\"x;=y\";\"'=z\"\r\n");
+}

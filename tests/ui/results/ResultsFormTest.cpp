@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -20,6 +21,7 @@
 #include "core/results/GradeSheets.h"
 #include "core/storage/IniStore.h"
 #include "support/ManualClock.h"
+#include "support/WindowAudit.h"
 #include "ui/engine/EngineForm.h"
 #include "ui/engine/Prompts.h"
 #include "ui/engine/QuestionForm.h"
@@ -32,13 +34,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Gives the name, and leaves the student number and class empty.
+// Gives the name and the number, and leaves the class empty.
 class TNamePrompt : public TPrompts {
 public:
   std::optional<QString> AskText(const QString& title, const QString&, bool) override {
-    return title == QStringLiteral("Student Name") ? Name : QString();
+    return title == QStringLiteral("Student Name")     ? Name
+           : title == QStringLiteral("Student Number") ? Number
+                                                       : QString();
   }
-  QString Name;
+  QString Name, Number;
 };
 
 QuestionRecord Question(const char* text, const char* correct) {
@@ -119,14 +123,14 @@ TEST_F(ResultsFormTest, AnEngineAttemptIsStoredBesideTheTestAndShown) {
   auto* grid = Child<QTableWidget>(*form, "AttemptsGrid");
   ASSERT_EQ(grid->rowCount(), 1);
   EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 0), "Ann");
-  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 2), "engine");
-  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 4), "2 of 3");
-  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 5), "67%");
-  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 6), "yes");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 3), "engine");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 5), "2 of 3");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 6), "67%");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 7), "yes");
   // Question 3 was answered A, not its key C.
-  EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 2), "0");
-  EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 4), "1 / 0 / 0");
-  EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 7), "");  // the question has no answer D
+  EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 3), "0");
+  EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 5), "1 / 0 / 0");
+  EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 8), "");  // the question has no answer D
   Child<QTableWidget>(*form, "ItemsGrid")->setCurrentCell(2, 0);
   const TChartData& chart = Child<TBarChart>(*form, "ItemChart")->Data();
   EXPECT_EQ(chart.Categories, (QStringList{"A", "B", "C (key)", "Blank"}));
@@ -134,6 +138,8 @@ TEST_F(ResultsFormTest, AnEngineAttemptIsStoredBesideTheTestAndShown) {
   form->show();
   PressF1(grid);
   EXPECT_EQ(Help.Calls, std::vector<int>{HelpContext::Results});
+  EXPECT_EQ(MnemonicClashes(*form), QStringList());
+  EXPECT_EQ(UnnamedControls(*form), QStringList());
 }
 
 // Sheets graded from a print are in the same window as the engine's attempts.
@@ -147,8 +153,54 @@ TEST_F(ResultsFormTest, AGradedPaperSheetIsShownAsAPaperAttempt) {
   auto form = OpenResults(test);
   ASSERT_EQ(Child<QTableWidget>(*form, "AttemptsGrid")->rowCount(), 1);
   EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 0), "Bob");
-  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 2), "paper");
-  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 4), "2 of 3");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 3), "paper");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 5), "2 of 3");
+}
+
+// Bob's sheet is all right, Ann's engine attempt one of three: the columns
+// show what each kind of attempt has, sort as numbers, and Delete takes the
+// attempt chosen in the sorted list.
+TEST_F(ResultsFormTest, ColumnsShowWhatEachAttemptHasAndSortByValue) {
+  const std::string test = WriteTest(Dir.Path().string());
+  const PaperVersions::TOptions options{1, 7, false, false};
+  const auto graded = GradeSheets("Bob,A,A,B,C\r\n", test, PaperVersions::ReadPaperTest(test), options, {});
+  ASSERT_EQ(RecordGrades(graded, test, TAttemptSource::Paper, Dir.File("data")).Added, 1);
+  TEngineForm engine(Engine(Dir.Path().string()));
+  Prompt.Number = QStringLiteral("S-17");
+  TakeTest(engine, test, QStringLiteral("Ann"), "CCC");
+  auto form = OpenResults(test);
+  auto* grid = Child<QTableWidget>(*form, "AttemptsGrid");
+  ASSERT_EQ(grid->rowCount(), 2);
+  const int ann = Cell(*form, "AttemptsGrid", 0, 0) == "Ann" ? 0 : 1;
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", ann, 1), "S-17");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", ann, 8), "00:00:00");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 1 - ann, 8), "");  // no one timed the sheet
+  EXPECT_TRUE(Child<QLabel>(*form, "FiguresLabel")->text().endsWith("\nPass rate: 50% (1 of 2 passed)"))
+      << Child<QLabel>(*form, "FiguresLabel")->text().toStdString();
+  EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 1), "Three");
+
+  // Percent, upwards ("33%" before "100%"), then downwards.
+  QHeaderView* header = grid->horizontalHeader();
+  const auto clickHeading = [&](int column) {
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(column) + 4, header->height() / 2));
+  };
+  clickHeading(6);
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 0), "Ann");
+  clickHeading(6);
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 0), "Bob");
+  grid->setCurrentCell(0, 0);
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation,
+                        QStringLiteral("Delete the attempt of Bob taken %1?\rUndo Delete brings it back.")
+                            .arg(Cell(*form, "AttemptsGrid", 0, 2)),
+                        TButton::No);
+  Click(*form, "DeleteButton");
+  // The item analysis sorts too, and its chart follows the question chosen.
+  auto* items = Child<QTableWidget>(*form, "ItemsGrid");
+  items->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);  // Two, Three, One
+  EXPECT_EQ(Cell(*form, "ItemsGrid", 0, 1), "Two");
+  items->setCurrentCell(1, 0);
+  EXPECT_EQ(Child<TBarChart>(*form, "ItemChart")->Data().Title, "Question 3: who chose each answer");
 }
 
 TEST_F(ResultsFormTest, ALabAttemptWaitsInTheQueueThenReachesTheFolderAndIsCollectedOnce) {
@@ -174,7 +226,7 @@ TEST_F(ResultsFormTest, ALabAttemptWaitsInTheQueueThenReachesTheFolderAndIsColle
   auto form = OpenResults(test);
   ASSERT_EQ(Child<QTableWidget>(*form, "AttemptsGrid")->rowCount(), 1);
   EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 0), "Bob");
-  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 4), "3 of 3");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 5), "3 of 3");
   auto* refused = Child<QListWidget>(*form, "RefusedList");
   ASSERT_EQ(refused->count(), 1) << refused->item(refused->count() - 1)->text().toStdString();
   EXPECT_TRUE(refused->item(0)->text().startsWith(FromPath(drop + "/stray.qwr")))
@@ -218,20 +270,20 @@ TEST_F(ResultsFormTest, DeleteAsksWithNoAsDefaultAndUndoBringsTheAttemptBack) {
   EXPECT_EQ(grid->rowCount(), 2);
   grid->setCurrentCell(1, 0);
   const QString ask = QStringLiteral("Delete the attempt of Ann taken %1?\rUndo Delete brings it back.");
-  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask.arg(Cell(*form, "AttemptsGrid", 1, 1)),
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask.arg(Cell(*form, "AttemptsGrid", 1, 2)),
                         TButton::No);
   Click(*form, "DeleteButton");
   EXPECT_EQ(grid->rowCount(), 2);
   grid->setCurrentCell(1, 0);
-  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask.arg(Cell(*form, "AttemptsGrid", 1, 1)),
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask.arg(Cell(*form, "AttemptsGrid", 1, 2)),
                         TButton::Yes);
   Click(*form, "DeleteButton");
   ASSERT_EQ(grid->rowCount(), 1);
-  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 4), "3 of 3");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 5), "3 of 3");
   EXPECT_TRUE(Child<QLabel>(*form, "FiguresLabel")->text().startsWith("Attempts: 1\n"));
   Click(*form, "UndoButton");
   ASSERT_EQ(grid->rowCount(), 2);
-  EXPECT_EQ(Cell(*form, "AttemptsGrid", 1, 4), "1 of 3");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 1, 5), "1 of 3");
   EXPECT_FALSE(Child<QPushButton>(*form, "UndoButton")->isEnabled());
 }
 
@@ -245,14 +297,15 @@ TEST_F(ResultsFormTest, RegradeShowsTheChangedKeyAndOldAndNewScores) {
   EXPECT_EQ(Cell(*form, "ChangesGrid", 0, 0), "3");
   EXPECT_EQ(Cell(*form, "ChangesGrid", 0, 1), "C");
   EXPECT_EQ(Cell(*form, "ChangesGrid", 0, 2), "A");
-  Dialogs.ExpectMessage(TMessageKind::Information,
-                        "1 attempt(s) were rescored with the test's key; each keeps its first score.");
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      "1 attempt(s) were rescored with the test's key; each keeps its first score. 1 score(s) changed.");
   Click(*form, "RegradeButton");
   EXPECT_EQ(Child<QTableWidget>(*form, "ChangesGrid")->rowCount(), 0);
   ASSERT_EQ(Child<QTableWidget>(*form, "RegradedGrid")->rowCount(), 1);
   EXPECT_EQ(Cell(*form, "RegradedGrid", 0, 2), "2 of 3");
   EXPECT_EQ(Cell(*form, "RegradedGrid", 0, 3), "3 of 3");
-  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 4), "3 of 3");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 5), "3 of 3");
 }
 
 TEST_F(ResultsFormTest, ExportsAGradebookPythonReadsAndAReportAndOpensTheEditorAtAQuestion) {

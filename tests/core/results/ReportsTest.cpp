@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "core/results/Reports.h"
+#include "core/results/ResultsFixture.h"
+#include "core/results/StoreLocation.h"
+#include "support/TempDir.h"
+
+using ResultsFixture::Attempt;
+
+namespace {
+
+// Ann 2 of 2 by the engine, Bob 1 of 2 on paper, Cy 0 of 2 scanned, in a
+// fresh store of their own.
+class ReportsTest : public testing::Test {
+protected:
+  TTempDir Dir;
+  TOpenedStore Opened = OpenStoreAt("", Dir.Path().string(), Dir.File("data"));
+
+  std::vector<TStoredAttempt> Class() {
+    TAttempt ann = Attempt("Ann", "AB", "AB"), bob = Attempt("Bob", "AB", "AC", "2026-12-01 09:01:00"),
+             cy = Attempt("", "AB", "CC", "2026-12-01 09:02:00");
+    bob.Source = TAttemptSource::Paper;
+    cy.Source = TAttemptSource::Scan;
+    cy.StudentNumber = "=1+2";
+    Opened.Store->AddAll({{ann, "1"}, {bob, "2"}, {cy, "3"}});
+    return Opened.Store->Attempts({.TestFile = "CH2.QWT"});
+  }
+};
+
+}  // namespace
+
+TEST_F(ReportsTest, OnlyTimedAttemptsHaveATimeAndThePassRateCountsThePassPoint) {
+  const std::vector<TStoredAttempt> attempts = Class();
+  ASSERT_EQ(attempts.size(), 3u);
+  EXPECT_EQ(Reports::TimeTaken(attempts[0]), "00:01:00");
+  EXPECT_EQ(Reports::TimeTaken(attempts[1]), "");  // paper
+  EXPECT_EQ(Reports::TimeTaken(attempts[2]), "");  // scanned
+  const auto rate = Reports::PassRate(attempts, 50);
+  ASSERT_TRUE(rate.has_value());
+  EXPECT_EQ(rate->Passed, 2);  // 50% passes a pass point of 50
+  EXPECT_EQ(rate->Attempts, 3);
+  EXPECT_NEAR(rate->Percent, 66.6667, 1e-4);
+  EXPECT_FALSE(Reports::PassRate(attempts, 0).has_value());
+  EXPECT_FALSE(Reports::PassRate({}, 50).has_value());
+  EXPECT_EQ(Reports::QuestionLine("Which\r\nof these?\nOne\rtwo"), "Which of these? One two");
+
+  // The gradebook: the number of the scanned sheet is kept as text, and no
+  // time is given for a sheet.
+  const std::string gradebook = Reports::GradebookCsv(attempts, 50);
+  EXPECT_EQ(gradebook.substr(0, gradebook.find('\n') + 1),
+            "Student,Student number,Class,Date,Score,Percent,Passed,Time taken\r\n");
+  EXPECT_NE(gradebook.find("Bob,,7B,2026-12-01 09:01:00,1,50,yes,\r\n"), std::string::npos) << gradebook;
+  EXPECT_NE(gradebook.find(",\"'=1+2\",7B,2026-12-01 09:02:00,0,0,no,\r\n"), std::string::npos) << gradebook;
+}
+
+TEST_F(ReportsTest, ARegradeCountsTheScoresItChanged) {
+  Class();
+  Opened.Store->SetDeleted(Opened.Store->Attempts({}).back().Id, true);
+  // Question 2's key becomes C: Ann loses a point, Bob gains one, Cy (deleted,
+  // C on both) gains one.
+  const Reports::TRegraded regraded =
+      Reports::Regrade(*Opened.Store, "CH2.QWT", ResultsFixture::Questions("AC"));
+  EXPECT_EQ(regraded.Rescored, 3);
+  EXPECT_EQ(regraded.ScoresChanged, 3);
+  // The same key again changes nothing; then question 1's key becomes B, which
+  // only Ann and Bob lose a point by (Cy chose C there).
+  EXPECT_EQ(Reports::Regrade(*Opened.Store, "CH2.QWT", ResultsFixture::Questions("AC")).ScoresChanged, 0);
+  const Reports::TRegraded again =
+      Reports::Regrade(*Opened.Store, "CH2.QWT", ResultsFixture::Questions("BC"));
+  EXPECT_EQ(again.Rescored, 3);
+  EXPECT_EQ(again.ScoresChanged, 2);
+}
