@@ -484,20 +484,28 @@ void Register(TOperation operation) {
       ->UseRealTime();
 }
 
+struct TFirstTime {
+  double Seconds = 0;
+  double CpuSeconds = 0;
+};
+
 // The first run of every row, in the order registered, before any row has run
 // twice: what a user meets on the first opening in a run of the program.
-std::map<std::string, double> FirstRuns() {
-  std::map<std::string, double> seconds;
+std::map<std::string, TFirstTime> FirstRuns() {
+  std::map<std::string, TFirstTime> firsts;
   for (const TOperation& operation : Operations()) {
     if (operation.Reset) operation.Reset();
+    const double cpuStart = BenchFiles::ProcessCpuSeconds();
     const auto start = std::chrono::steady_clock::now();
     operation.Run();
-    seconds[operation.Name] = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    firsts[operation.Name] = {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+                              BenchFiles::ProcessCpuSeconds() - cpuStart};
   }
-  return seconds;
+  return firsts;
 }
 
-void PrintTable(const std::map<std::string, TMedian>& medians, const std::map<std::string, double>& firsts) {
+void PrintTable(const std::map<std::string, TMedian>& medians,
+                const std::map<std::string, TFirstTime>& firsts) {
   const auto time = [&](const std::string& name) {
     const auto found = medians.find(name);
     return found == medians.end() ? 0.0 : found->second.Seconds * 1e6;
@@ -508,7 +516,8 @@ void PrintTable(const std::map<std::string, TMedian>& medians, const std::map<st
   };
   const auto first = [&](const std::string& name) {
     const auto found = firsts.find(name);
-    return found == firsts.end() ? 0.0 : found->second * 1e6;
+    return found == firsts.end() ? TFirstTime{}
+                                 : TFirstTime{found->second.Seconds * 1e6, found->second.CpuSeconds * 1e6};
   };
   struct TRow {
     const char* Label;
@@ -530,7 +539,7 @@ void PrintTable(const std::map<std::string, TMedian>& medians, const std::map<st
   };
   std::printf(
       "\nMedians of 11 runs in random order, microseconds of real time; ratios to the floor's median\n"
-      "of the same run (the CPU column compares processor time, steadier on a busy machine). The\n"
+      "of the same run (the CPU columns compare processor time, steadier on a busy machine). The\n"
       "first run is each row's first in this process, before any row ran twice.\n");
   std::printf("Folder: %s (%s); %ld cores, %s; load average %s\n", Work().Folder.c_str(),
               BenchFiles::FileSystemType(Work().Folder.string()).c_str(), ::sysconf(_SC_NPROCESSORS_ONLN),
@@ -540,7 +549,7 @@ void PrintTable(const std::map<std::string, TMedian>& medians, const std::map<st
       "first floor overwrite the file without flushing.\n\n");
   std::printf(
       "| operation | floor | ours | SimpleIni | ours / floor | SimpleIni / floor | ours / floor, CPU | "
-      "ours, first run | first run / floor | target |\n");
+      "ours, first run | first run / floor, CPU | target |\n");
   std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
   for (const TRow& row : rows) {
     const double floor = time(row.Floor);
@@ -626,7 +635,7 @@ int main(int argc, char** argv) {
   Register({"cipher/encode", CipherEncode, nullptr, Work().PlainValues.size()});
   Register({"cipher/decode", CipherDecode, nullptr, Work().PlainValues.size()});
 
-  const std::map<std::string, double> firsts = FirstRuns();
+  const std::map<std::string, TFirstTime> firsts = FirstRuns();
   TMedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   PrintTable(reporter.Medians, firsts);
