@@ -565,12 +565,12 @@ void PrintTable(const std::map<std::string, TMedian>& medians,
     }
     std::printf("| %s | %.0f | %.0f | %s | %.2f | %s | %.2f | %.0f | %.2f | %s |\n", row.Label, floor,
                 time(ours), simpleTime, time(ours) / floor, simpleRatio, cpuTime(ours) / cpuTime(row.Floor),
-                first(ours), first(ours) / floor, target);
+                first(ours).Seconds, first(ours).CpuSeconds / cpuTime(row.Floor), target);
   }
   for (size_t shape = 0; shape < std::size(HostileShapes); ++shape) {
     const std::string name = "hostile/ours/" + std::to_string(shape);
     std::printf("| 10 MB file, %s | | %.0f | | | | | %.0f | | < 1,000,000 |\n", HostileShapes[shape],
-                time(name), first(name));
+                time(name), first(name).Seconds);
   }
   for (const char* name : {"cipher/encode", "cipher/decode"}) {
     const auto found = medians.find(name);
