@@ -50,6 +50,9 @@ bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DQUIZWELL_BENCH=ON
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	$(BUILD)-bench/bench/quizwell_bench
+	$(BUILD)-bench/bench/quizwell_startup_probe 11 $(BUILD)-bench/bin/qwtestm
+	$(BUILD)-bench/bench/quizwell_startup_probe 11 $(BUILD)-bench/bin/qwtest
+	$(BUILD)-bench/bench/quizwell_startup_probe 11 $(BUILD)-bench/bin/qwtool list
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_screen_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_print_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/quizwell_engine_bench

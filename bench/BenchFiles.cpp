@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/statfs.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -69,6 +70,12 @@ int RunInFolder(int argc, char** argv, const std::filesystem::path& folder) {
   benchmark::Shutdown();
   std::filesystem::remove_all(folder);
   return 0;
+}
+
+double ProcessCpuSeconds() {
+  timespec now{};
+  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 std::string ReadFileBytes(const std::string& path) {

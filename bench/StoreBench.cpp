@@ -10,10 +10,14 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <memory>
 #include <random>
 #include <unordered_map>
 
@@ -46,8 +50,8 @@ struct TWorkspace {
     std::string Section, Key, Value;
   };
   std::vector<TChange> Changes[2];
-  std::string PlainValues;  // every plain value of the big test, joined
-  std::string CipherValues;
+  std::string PlainValues;                // every plain value of the big test, joined
+  std::string CipherValues;               // the plain values enciphered as one text
   std::vector<std::string> HostileFiles;  // 10 MB each, see HostileShapes
 };
 
@@ -111,26 +115,28 @@ void Prepare() {
       const std::string stored = store.ReadString(section, key, "");
       work.Changes[0].push_back({section, key, Changed(stored)});
       work.Changes[1].push_back({section, key, stored});
-      work.CipherValues += stored;
       work.PlainValues += Decrypt(stored);
     }
   }
+  work.CipherValues = Encrypt(work.PlainValues);
   std::mt19937 random(7);
   for (int i = 0; i < RandomLookups; ++i) work.Lookups.push_back(all[random() % all.size()]);
 }
 
 // ---------------------------------------------------------------------------
+// Each row's work as one run on the file it is given. A row that writes gets
+// a copy of the big test of its own, so what it writes never reaches another
+// row's input.
+
 // open: load and read every value of every section, each store through its
 // own way of going over a section (in place, no copy, in all three); then the
 // same reading every value by its key
 
-void OpenFloor(benchmark::State& state) {
-  for (auto _ : state) {
-    const std::string bytes = ReadFileBytes(Work().BigTest);
-    std::vector<std::string_view> lines;  // a fresh list, as every open needs
-    SplitLines(bytes, lines);
-    benchmark::DoNotOptimize(lines.data());
-  }
+void OpenFloor(const std::string& path) {
+  const std::string bytes = ReadFileBytes(path);
+  std::vector<std::string_view> lines;  // a fresh list, as every open needs
+  SplitLines(bytes, lines);
+  benchmark::DoNotOptimize(lines.data());
 }
 
 size_t ValueSize(std::string_view line) {
@@ -138,284 +144,298 @@ size_t ValueSize(std::string_view line) {
   return equals == std::string_view::npos ? 0 : line.size() - equals - 1;
 }
 
-void OpenOurs(benchmark::State& state) {
-  for (auto _ : state) {
-    TIniStore store(Work().BigTest);
-    TStrings sections;
-    store.ReadSections(sections);
-    size_t total = 0;
-    for (const std::string& section : sections)
-      store.ForEachLine(section, [&](std::string_view line) { total += ValueSize(line); });
-    benchmark::DoNotOptimize(total);
-  }
+void OpenOurs(const std::string& path) {
+  TIniStore store(path);
+  TStrings sections;
+  store.ReadSections(sections);
+  size_t total = 0;
+  for (const std::string& section : sections)
+    store.ForEachLine(section, [&](std::string_view line) { total += ValueSize(line); });
+  benchmark::DoNotOptimize(total);
 }
 
-void OpenSimpleIni(benchmark::State& state) {
-  for (auto _ : state) {
-    CSimpleIniA ini;
-    ini.LoadFile(Work().BigTest.c_str());
-    CSimpleIniA::TNamesDepend sections;
-    ini.GetAllSections(sections);
-    size_t total = 0;
-    for (const auto& section : sections)
-      for (const auto& [key, value] : *ini.GetSection(section.pItem)) total += std::strlen(value);
-    benchmark::DoNotOptimize(total);
-  }
+void OpenSimpleIni(const std::string& path) {
+  CSimpleIniA ini;
+  ini.LoadFile(path.c_str());
+  CSimpleIniA::TNamesDepend sections;
+  ini.GetAllSections(sections);
+  size_t total = 0;
+  for (const auto& section : sections)
+    for (const auto& [key, value] : *ini.GetSection(section.pItem)) total += std::strlen(value);
+  benchmark::DoNotOptimize(total);
 }
 
-void OpenByKeyOurs(benchmark::State& state) {
-  for (auto _ : state) {
-    TIniStore store(Work().BigTest);
-    TStrings sections, keys;
-    store.ReadSections(sections);
-    size_t total = 0;
-    for (const std::string& section : sections) {
-      keys.clear();
-      AppendKeys(store, section, keys);
-      std::string_view value;
-      for (const std::string& key : keys) total += store.ReadValue(section, key, value) ? value.size() : 0;
-    }
-    benchmark::DoNotOptimize(total);
+void OpenByKeyOurs(const std::string& path) {
+  TIniStore store(path);
+  TStrings sections, keys;
+  store.ReadSections(sections);
+  size_t total = 0;
+  for (const std::string& section : sections) {
+    keys.clear();
+    AppendKeys(store, section, keys);
+    std::string_view value;
+    for (const std::string& key : keys) total += store.ReadValue(section, key, value) ? value.size() : 0;
   }
+  benchmark::DoNotOptimize(total);
 }
 
-void OpenByKeySimpleIni(benchmark::State& state) {
-  for (auto _ : state) {
-    CSimpleIniA ini;
-    ini.LoadFile(Work().BigTest.c_str());
-    CSimpleIniA::TNamesDepend sections, keys;
-    ini.GetAllSections(sections);
-    size_t total = 0;
-    for (const auto& section : sections) {
-      ini.GetAllKeys(section.pItem, keys);
-      for (const auto& key : keys) total += std::strlen(ini.GetValue(section.pItem, key.pItem, ""));
-    }
-    benchmark::DoNotOptimize(total);
+void OpenByKeySimpleIni(const std::string& path) {
+  CSimpleIniA ini;
+  ini.LoadFile(path.c_str());
+  CSimpleIniA::TNamesDepend sections, keys;
+  ini.GetAllSections(sections);
+  size_t total = 0;
+  for (const auto& section : sections) {
+    ini.GetAllKeys(section.pItem, keys);
+    for (const auto& key : keys) total += std::strlen(ini.GetValue(section.pItem, key.pItem, ""));
   }
+  benchmark::DoNotOptimize(total);
 }
 
-// ---------------------------------------------------------------------------
 // save: load, change every value (the new values held in memory, as an editor
 // holds them), write
 
-void SaveFloor(benchmark::State& state) {
-  for (auto _ : state) {
-    const std::string bytes = ReadFileBytes(Work().BigTest);
-    std::vector<std::string_view> lines;  // a fresh list, as every open needs
-    SplitLines(bytes, lines);
-    WriteFileBytes(Work().BigTest, bytes, state.range(0) != 0);
-  }
+void SaveFloor(const std::string& path, bool durable) {
+  const std::string bytes = ReadFileBytes(path);
+  std::vector<std::string_view> lines;  // a fresh list, as every open needs
+  SplitLines(bytes, lines);
+  WriteFileBytes(path, bytes, durable);
 }
 
-void SaveOurs(benchmark::State& state) {
-  size_t round = 0;
-  for (auto _ : state) {
-    TIniStore store(Work().BigTest);
-    for (const auto& change : Work().Changes[round++ % 2])
-      store.WriteString(change.Section, change.Key, change.Value);
-    store.UpdateFile();
-  }
+// Every value changes on each save: the changed values and the stored ones
+// take turns.
+void SaveOurs(const std::string& path) {
+  static size_t round = 0;
+  TIniStore store(path);
+  for (const auto& change : Work().Changes[round++ % 2])
+    store.WriteString(change.Section, change.Key, change.Value);
+  store.UpdateFile();
 }
 
-void SaveSimpleIni(benchmark::State& state) {
-  size_t round = 0;
-  for (auto _ : state) {
-    CSimpleIniA ini;
-    ini.SetSpaces(false);
-    ini.LoadFile(Work().BigTest.c_str());
-    for (const auto& change : Work().Changes[round++ % 2])
-      ini.SetValue(change.Section.c_str(), change.Key.c_str(), change.Value.c_str());
-    ini.SaveFile(Work().BigTest.c_str());
-  }
+// SimpleIni writes its own line ends and drops the message lines, so its copy
+// is put back before each save.
+void SaveSimpleIni(const std::string& path) {
+  CSimpleIniA ini;
+  ini.SetSpaces(false);
+  ini.LoadFile(path.c_str());
+  for (const auto& change : Work().Changes[0])
+    ini.SetValue(change.Section.c_str(), change.Key.c_str(), change.Value.c_str());
+  ini.SaveFile(path.c_str());
 }
 
-// ---------------------------------------------------------------------------
 // catalogue: SETTINGS/DESC of every file of a folder
 
-void CatalogueFloor(benchmark::State& state) {
-  for (auto _ : state) {
-    for (const std::string& path : Work().FolderFiles) {
-      const std::string bytes = ReadFileBytes(path);
-      std::vector<std::string_view> lines;
-      SplitLines(bytes, lines);
-      benchmark::DoNotOptimize(lines.data());
-    }
+void CatalogueFloor() {
+  for (const std::string& path : Work().FolderFiles) {
+    const std::string bytes = ReadFileBytes(path);
+    std::vector<std::string_view> lines;
+    SplitLines(bytes, lines);
+    benchmark::DoNotOptimize(lines.data());
   }
 }
 
-void CatalogueOurs(benchmark::State& state) {
-  for (auto _ : state) {
-    size_t listed = 0;
-    for (const std::string& path : Work().FolderFiles)
-      listed += TestFile::IsListable(Decrypt(TestFile::ReadStoredDescription(path)));
-    benchmark::DoNotOptimize(listed);
-  }
+void CatalogueOurs() {
+  size_t listed = 0;
+  for (const std::string& path : Work().FolderFiles)
+    listed += TestFile::IsListable(Decrypt(TestFile::ReadStoredDescription(path)));
+  benchmark::DoNotOptimize(listed);
 }
 
-void CatalogueSimpleIni(benchmark::State& state) {
-  for (auto _ : state) {
-    size_t listed = 0;
-    for (const std::string& path : Work().FolderFiles) {
-      CSimpleIniA ini;
-      ini.LoadFile(path.c_str());
-      listed += TestFile::IsListable(Decrypt(ini.GetValue("SETTINGS", "DESC", "")));
-    }
-    benchmark::DoNotOptimize(listed);
+void CatalogueSimpleIni() {
+  size_t listed = 0;
+  for (const std::string& path : Work().FolderFiles) {
+    CSimpleIniA ini;
+    ini.LoadFile(path.c_str());
+    listed += TestFile::IsListable(Decrypt(ini.GetValue("SETTINGS", "DESC", "")));
   }
+  benchmark::DoNotOptimize(listed);
 }
 
-// ---------------------------------------------------------------------------
-// random lookups in a loaded test; each finds the value in place, no copy
+// random lookups in a test loaded beforehand; each finds the value in place,
+// no copy
 
-void LookupsFloor(benchmark::State& state) {
+struct TLoaded {
+  TIniStore Store{Work().BigTest};
   // The plainest table: exact-case maps of sections and keys.
-  TIniStore store(Work().BigTest);
-  std::unordered_map<std::string, std::unordered_map<std::string, std::string_view>> table;
-  for (const auto& [section, key] : Work().Lookups) store.ReadValue(section, key, table[section][key]);
-  for (auto _ : state) {
-    size_t total = 0;
-    for (const auto& [section, key] : Work().Lookups) {
-      const auto found = table.find(section);
-      const auto value = found->second.find(key);
-      total += value->second.size();
-    }
-    benchmark::DoNotOptimize(total);
+  std::unordered_map<std::string, std::unordered_map<std::string, std::string_view>> Table;
+  CSimpleIniA SimpleIni;
+  TLoaded() {
+    for (const auto& [section, key] : Work().Lookups) Store.ReadValue(section, key, Table[section][key]);
+    SimpleIni.LoadFile(Work().BigTest.c_str());
   }
+};
+
+TLoaded& Loaded() {
+  static TLoaded loaded;
+  return loaded;
 }
 
-void LookupsOurs(benchmark::State& state) {
-  TIniStore store(Work().BigTest);
-  for (auto _ : state) {
-    size_t total = 0;
-    std::string_view value;
-    for (const auto& [section, key] : Work().Lookups)
-      total += store.ReadValue(section, key, value) ? value.size() : 0;
-    benchmark::DoNotOptimize(total);
+void LookupsFloor() {
+  size_t total = 0;
+  for (const auto& [section, key] : Work().Lookups) {
+    const auto found = Loaded().Table.find(section);
+    const auto value = found->second.find(key);
+    total += value->second.size();
   }
+  benchmark::DoNotOptimize(total);
 }
 
-void LookupsSimpleIni(benchmark::State& state) {
-  CSimpleIniA ini;
-  ini.LoadFile(Work().BigTest.c_str());
-  for (auto _ : state) {
-    size_t total = 0;
-    for (const auto& [section, key] : Work().Lookups)
-      total += std::strlen(ini.GetValue(section.c_str(), key.c_str(), ""));
-    benchmark::DoNotOptimize(total);
-  }
+void LookupsOurs() {
+  size_t total = 0;
+  std::string_view value;
+  for (const auto& [section, key] : Work().Lookups)
+    total += Loaded().Store.ReadValue(section, key, value) ? value.size() : 0;
+  benchmark::DoNotOptimize(total);
 }
 
-// ---------------------------------------------------------------------------
+void LookupsSimpleIni() {
+  size_t total = 0;
+  for (const auto& [section, key] : Work().Lookups)
+    total += std::strlen(Loaded().SimpleIni.GetValue(section.c_str(), key.c_str(), ""));
+  benchmark::DoNotOptimize(total);
+}
+
 // the question editor's load (deciphering) and save (enciphering)
 
 constexpr std::string_view QuestionKeys[] = {
     "QUESTION",          "A",         "B",      "C",       "D", "E", "F", "CORRECT", "ANY", "HOTLINK",
     "HOTLINKPARAMETERS", "REFERENCE", "MMEDIA", "MMEDIAIN"};
 
-// The editor's own load: QuestionSet::LoadQuestions, every value deciphered.
-void ReadQuestionsOurs(benchmark::State& state) {
-  QuestionSet questions;
-  for (auto _ : state) {
-    questions.LoadQuestions(Work().BigTest);
-    benchmark::DoNotOptimize(questions.QuestionCount);
+// The editor's own load, QuestionSet::LoadQuestions, every value deciphered,
+// into a fresh set as on the editor's first opening in a run. The set is made
+// and dropped outside the timing, as the maker makes it once.
+std::unique_ptr<QuestionSet> FreshSet;
+
+void ReadQuestionsOurs(const std::string& path) {
+  FreshSet->LoadQuestions(path);
+  benchmark::DoNotOptimize(FreshSet->QuestionCount);
+}
+
+// The same into the set of the last load, whose strings are reused: the
+// editor opened again in the same run.
+void ReadQuestionsAgainOurs(const std::string& path) {
+  static QuestionSet questions;
+  questions.LoadQuestions(path);
+  benchmark::DoNotOptimize(questions.QuestionCount);
+}
+
+void ReadQuestionsSimpleIni(const std::string& path) {
+  CSimpleIniA ini;
+  ini.LoadFile(path.c_str());
+  std::vector<std::vector<std::string>> questions;
+  for (int n = 1; n <= TestFile::MaxQuestionCount; ++n) {
+    const std::string section = TestFile::QuestionSection(n);
+    if (*ini.GetValue(section.c_str(), "QUESTION", "") == '\0') break;
+    auto& values = questions.emplace_back();
+    for (const auto key : QuestionKeys)
+      values.push_back(Decrypt(ini.GetValue(section.c_str(), key.data(), "")));
   }
+  benchmark::DoNotOptimize(questions.data());
 }
 
-void ReadQuestionsSimpleIni(benchmark::State& state) {
-  for (auto _ : state) {
-    CSimpleIniA ini;
-    ini.LoadFile(Work().BigTest.c_str());
-    std::vector<std::vector<std::string>> questions;
-    for (int n = 1; n <= TestFile::MaxQuestionCount; ++n) {
-      const std::string section = TestFile::QuestionSection(n);
-      if (*ini.GetValue(section.c_str(), "QUESTION", "") == '\0') break;
-      auto& values = questions.emplace_back();
-      for (const auto key : QuestionKeys)
-        values.push_back(Decrypt(ini.GetValue(section.c_str(), key.data(), "")));
-    }
-    benchmark::DoNotOptimize(questions.data());
-  }
+const std::vector<QuestionRecord>& LoadedQuestions() {
+  static const std::vector<QuestionRecord> questions = [] {
+    TIniStore store(Work().BigTest);
+    TQuestionNumbering numbering;
+    return ReadQuestions(store, numbering);
+  }();
+  return questions;
 }
 
-std::vector<QuestionRecord> LoadedQuestions() {
-  TIniStore store(Work().BigTest);
-  TQuestionNumbering numbering;
-  return ReadQuestions(store, numbering);
-}
-
-void WriteQuestionsFloor(benchmark::State& state) {
-  const std::string bytes = ReadFileBytes(Work().BigTest);
-  for (auto _ : state) WriteFileBytes(Work().BigTest, bytes, state.range(0) != 0);
+void WriteQuestionsFloor(const std::string& path, bool durable) {
+  static const std::string bytes = ReadFileBytes(Work().BigTest);
+  WriteFileBytes(path, bytes, durable);
 }
 
 // The editor's own save: QuestionSet::SaveQuestions, every value enciphered,
 // stale question sections removed, the file replaced atomically.
-void WriteQuestionsOurs(benchmark::State& state) {
-  QuestionSet questions;
-  questions.LoadQuestions(Work().BigTest);
-  for (auto _ : state) questions.SaveQuestions(Work().BigTest);
+void WriteQuestionsOurs(const std::string& path) {
+  static const auto questions = [] {
+    auto set = std::make_unique<QuestionSet>();
+    set->LoadQuestions(Work().BigTest);
+    return set;
+  }();
+  questions->SaveQuestions(path);
 }
 
-void WriteQuestionsSimpleIni(benchmark::State& state) {
-  const auto questions = LoadedQuestions();
-  for (auto _ : state) {
-    CSimpleIniA ini;
-    ini.SetSpaces(false);
-    ini.LoadFile(Work().BigTest.c_str());
-    for (size_t i = 0; i < questions.size(); ++i) {
-      const std::string section = TestFile::QuestionSection(static_cast<int>(i) + 1);
-      const QuestionRecord& q = questions[i];
-      const std::string values[] = {q.Question,
-                                    q.AnswerA,
-                                    q.AnswerB,
-                                    q.AnswerC,
-                                    q.AnswerD,
-                                    q.AnswerE,
-                                    q.AnswerF,
-                                    q.Correct,
-                                    q.AnyCorrectPasses ? "1" : "0",
-                                    q.HotLink,
-                                    q.HotLinkParameters,
-                                    q.Reference,
-                                    q.MediaFile,
-                                    q.MMediaInternal ? "1" : "0"};
-      for (size_t k = 0; k < std::size(QuestionKeys); ++k)
-        ini.SetValue(section.c_str(), QuestionKeys[k].data(), Encrypt(values[k]).c_str());
-    }
-    ini.SaveFile(Work().BigTest.c_str());
+void WriteQuestionsSimpleIni(const std::string& path) {
+  const auto& questions = LoadedQuestions();
+  CSimpleIniA ini;
+  ini.SetSpaces(false);
+  ini.LoadFile(path.c_str());
+  for (size_t i = 0; i < questions.size(); ++i) {
+    const std::string section = TestFile::QuestionSection(static_cast<int>(i) + 1);
+    const QuestionRecord& q = questions[i];
+    const std::string values[] = {q.Question,
+                                  q.AnswerA,
+                                  q.AnswerB,
+                                  q.AnswerC,
+                                  q.AnswerD,
+                                  q.AnswerE,
+                                  q.AnswerF,
+                                  q.Correct,
+                                  q.AnyCorrectPasses ? "1" : "0",
+                                  q.HotLink,
+                                  q.HotLinkParameters,
+                                  q.Reference,
+                                  q.MediaFile,
+                                  q.MMediaInternal ? "1" : "0"};
+    for (size_t k = 0; k < std::size(QuestionKeys); ++k)
+      ini.SetValue(section.c_str(), QuestionKeys[k].data(), Encrypt(values[k]).c_str());
   }
+  ini.SaveFile(path.c_str());
 }
 
-// ---------------------------------------------------------------------------
 // hostile files: a load, a read of the description and a catalogue look
 
-void HostileOurs(benchmark::State& state) {
-  const std::string& path = Work().HostileFiles[static_cast<size_t>(state.range(0))];
-  for (auto _ : state) {
-    TIniStore store(path);
-    std::string_view value;
-    benchmark::DoNotOptimize(store.ReadValue("SETTINGS", "DESC", value));
-    benchmark::DoNotOptimize(TestFile::ReadStoredDescription(path));
-  }
+void HostileOurs(const std::string& path) {
+  TIniStore store(path);
+  std::string_view value;
+  benchmark::DoNotOptimize(store.ReadValue("SETTINGS", "DESC", value));
+  benchmark::DoNotOptimize(TestFile::ReadStoredDescription(path));
 }
 
-// ---------------------------------------------------------------------------
 // the cipher alone
 
-void CipherEncode(benchmark::State& state) {
-  const std::string& plain = Work().PlainValues;
-  for (auto _ : state) benchmark::DoNotOptimize(Encrypt(plain));
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * plain.size()));
+void CipherEncode() {
+  benchmark::DoNotOptimize(Encrypt(Work().PlainValues));
 }
 
-void CipherDecode(benchmark::State& state) {
-  const std::string cipher = Encrypt(Work().PlainValues);
-  for (auto _ : state) benchmark::DoNotOptimize(Decrypt(cipher));
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Work().PlainValues.size()));
+void CipherDecode() {
+  benchmark::DoNotOptimize(Decrypt(Work().CipherValues));
 }
 
 // ---------------------------------------------------------------------------
-// the table
+// the rows, their first runs and the table
+
+// One row's work: Run is timed; Reset, where given, runs before each run
+// outside the timing.
+struct TOperation {
+  std::string Name;
+  std::function<void()> Run;
+  std::function<void()> Reset;
+  size_t Bytes = 0;  // processed per run, for a rate
+};
+
+std::vector<TOperation>& Operations() {
+  static std::vector<TOperation> operations;
+  return operations;
+}
+
+// A copy of the big test for the row name alone.
+std::string OwnCopy(std::string name) {
+  std::replace(name.begin(), name.end(), '/', '-');
+  const std::filesystem::path path = Work().Folder / (name + ".qwt");
+  std::filesystem::copy_file(Work().BigTest, path, std::filesystem::copy_options::overwrite_existing);
+  return path.string();
+}
+
+// The copy put back as it was, before each run of a row that changes its shape.
+std::function<void()> PutBack(const std::string& copy) {
+  return [copy] {
+    std::filesystem::copy_file(Work().BigTest, copy, std::filesystem::copy_options::overwrite_existing);
+  };
+}
 
 struct TMedian {
   double Seconds = 0;
@@ -430,9 +450,7 @@ public:
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
       if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median") continue;
-      std::string name = run.run_name.function_name;
-      if (!run.run_name.args.empty()) name += "/" + run.run_name.args;
-      TMedian& median = Medians[name];
+      TMedian& median = Medians[run.run_name.function_name];
       median.Seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
       median.CpuSeconds = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
       const auto rate = run.counters.find("bytes_per_second");
@@ -443,17 +461,51 @@ public:
   std::map<std::string, TMedian> Medians;
 };
 
-void Register(const std::string& name, void (*function)(benchmark::State&), int64_t argument = -1) {
-  auto* benchmark = benchmark::RegisterBenchmark(name.c_str(), function);
-  if (argument >= 0) benchmark->Arg(argument);
-  benchmark->Repetitions(11)
+void Register(TOperation operation) {
+  Operations().push_back(operation);
+  benchmark::RegisterBenchmark(
+      operation.Name.c_str(),
+      [operation](benchmark::State& state) {
+        for (auto _ : state) {
+          if (operation.Reset) {
+            state.PauseTiming();
+            operation.Reset();
+            state.ResumeTiming();
+          }
+          operation.Run();
+        }
+        if (operation.Bytes)
+          state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * operation.Bytes));
+      })
+      ->Repetitions(11)
       ->ReportAggregatesOnly(true)
       ->MinTime(0.05)
       ->Unit(benchmark::kMicrosecond)
       ->UseRealTime();
 }
 
-void PrintTable(const std::map<std::string, TMedian>& medians) {
+struct TFirstTime {
+  double Seconds = 0;
+  double CpuSeconds = 0;
+};
+
+// The first run of every row, in the order registered, before any row has run
+// twice: what a user meets on the first opening in a run of the program.
+std::map<std::string, TFirstTime> FirstRuns() {
+  std::map<std::string, TFirstTime> firsts;
+  for (const TOperation& operation : Operations()) {
+    if (operation.Reset) operation.Reset();
+    const double cpuStart = BenchFiles::ProcessCpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    operation.Run();
+    firsts[operation.Name] = {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+                              BenchFiles::ProcessCpuSeconds() - cpuStart};
+  }
+  return firsts;
+}
+
+void PrintTable(const std::map<std::string, TMedian>& medians,
+                const std::map<std::string, TFirstTime>& firsts) {
   const auto time = [&](const std::string& name) {
     const auto found = medians.find(name);
     return found == medians.end() ? 0.0 : found->second.Seconds * 1e6;
@@ -461,6 +513,11 @@ void PrintTable(const std::map<std::string, TMedian>& medians) {
   const auto cpuTime = [&](const std::string& name) {
     const auto found = medians.find(name);
     return found == medians.end() ? 0.0 : found->second.CpuSeconds * 1e6;
+  };
+  const auto first = [&](const std::string& name) {
+    const auto found = firsts.find(name);
+    return found == firsts.end() ? TFirstTime{}
+                                 : TFirstTime{found->second.Seconds * 1e6, found->second.CpuSeconds * 1e6};
   };
   struct TRow {
     const char* Label;
@@ -476,12 +533,14 @@ void PrintTable(const std::map<std::string, TMedian>& medians) {
       {"catalogue of 100 tests", "catalogue", "catalogue/floor", 1},
       {"10,000 random lookups", "lookups", "lookups/floor", 1.5},
       {"read 500 questions", "read_questions", "open/floor", 3},
+      {"  same, into the last load's set", "read_questions_again", "open/floor", 0},
       {"write 500 questions (atomic, fsync)", "write_questions", "write_questions/floor/0", 0},
       {"  same, floor with fsync", "write_questions", "write_questions/floor/1", 0},
   };
   std::printf(
-      "\nMedians of 11 runs in random order, microseconds of real time; ratios to the floor of the\n"
-      "same run (the CPU column compares processor time, steadier on a busy machine).\n");
+      "\nMedians of 11 runs in random order, microseconds of real time; ratios to the floor's median\n"
+      "of the same run (the CPU columns compare processor time, steadier on a busy machine). The\n"
+      "first run is each row's first in this process, before any row ran twice.\n");
   std::printf("Folder: %s (%s); %ld cores, %s; load average %s\n", Work().Folder.c_str(),
               BenchFiles::FileSystemType(Work().Folder.string()).c_str(), ::sysconf(_SC_NPROCESSORS_ONLN),
               BenchFiles::CpuModel().c_str(), BenchFiles::LoadAverage().c_str());
@@ -490,26 +549,34 @@ void PrintTable(const std::map<std::string, TMedian>& medians) {
       "first floor overwrite the file without flushing.\n\n");
   std::printf(
       "| operation | floor | ours | SimpleIni | ours / floor | SimpleIni / floor | ours / floor, CPU | "
-      "target |\n");
-  std::printf("|---|---:|---:|---:|---:|---:|---:|---:|\n");
+      "ours, first run | first run / floor, CPU | target |\n");
+  std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
   for (const TRow& row : rows) {
     const double floor = time(row.Floor);
-    const double ours = time(std::string(row.Name) + "/ours");
+    const std::string ours = std::string(row.Name) + "/ours";
     const double simple = time(std::string(row.Name) + "/simpleini");
     char target[16] = "-";
     if (row.Target > 0) std::snprintf(target, sizeof target, "<= %g", row.Target);
-    const double cpuRatio = cpuTime(std::string(row.Name) + "/ours") / cpuTime(row.Floor);
-    std::printf("| %s | %.0f | %.0f | %.0f | %.2f | %.2f | %.2f | %s |\n", row.Label, floor, ours, simple,
-                ours / floor, simple / floor, cpuRatio, target);
+    // A row without SimpleIni's side leaves its cells empty.
+    char simpleTime[16] = "", simpleRatio[16] = "";
+    if (simple > 0) {
+      std::snprintf(simpleTime, sizeof simpleTime, "%.0f", simple);
+      std::snprintf(simpleRatio, sizeof simpleRatio, "%.2f", simple / floor);
+    }
+    std::printf("| %s | %.0f | %.0f | %s | %.2f | %s | %.2f | %.0f | %.2f | %s |\n", row.Label, floor,
+                time(ours), simpleTime, time(ours) / floor, simpleRatio, cpuTime(ours) / cpuTime(row.Floor),
+                first(ours).Seconds, first(ours).CpuSeconds / cpuTime(row.Floor), target);
   }
   for (size_t shape = 0; shape < std::size(HostileShapes); ++shape) {
-    const double ours = time("hostile/ours/" + std::to_string(shape));
-    std::printf("| 10 MB file, %s | | %.0f | | | | | < 1,000,000 |\n", HostileShapes[shape], ours);
+    const std::string name = "hostile/ours/" + std::to_string(shape);
+    std::printf("| 10 MB file, %s | | %.0f | | | | | %.0f | | < 1,000,000 |\n", HostileShapes[shape],
+                time(name), first(name).Seconds);
   }
   for (const char* name : {"cipher/encode", "cipher/decode"}) {
     const auto found = medians.find(name);
     if (found != medians.end())
-      std::printf("| %s | | %.0f MB/s of plain text | | | | | |\n", name, found->second.BytesPerSecond / 1e6);
+      std::printf("| %s | | %.0f MB/s of plain text | | | | | | | |\n", name,
+                  found->second.BytesPerSecond / 1e6);
   }
 }
 
@@ -525,40 +592,53 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&count, arguments.data());
   Prepare();
   // Each family times the bare bytes (the floor, written with and without
-  // flushing where it writes), our store and SimpleIni at one job.
-  using TFunction = void (*)(benchmark::State&);
-  const struct {
-    const char* Family;
-    TFunction Floor, Ours, SimpleIni;
-    bool FloorFlushes;
-  } families[] = {
-      {"open", OpenFloor, OpenOurs, OpenSimpleIni, false},
-      {"open_by_key", nullptr, OpenByKeyOurs, OpenByKeySimpleIni, false},
-      {"save", SaveFloor, SaveOurs, SaveSimpleIni, true},
-      {"catalogue", CatalogueFloor, CatalogueOurs, CatalogueSimpleIni, false},
-      {"lookups", LookupsFloor, LookupsOurs, LookupsSimpleIni, false},
-      {"read_questions", nullptr, ReadQuestionsOurs, ReadQuestionsSimpleIni, false},
-      {"write_questions", WriteQuestionsFloor, WriteQuestionsOurs, WriteQuestionsSimpleIni, true},
+  // flushing where it writes), our store and SimpleIni at one job; the rows
+  // that write each write a copy of their own.
+  const std::string& big = Work().BigTest;
+  const auto on = [](void (*run)(const std::string&), const std::string& path) {
+    return [run, path] { run(path); };
   };
-  for (const auto& family : families) {
-    const std::string name = family.Family;
-    if (family.Floor && family.FloorFlushes) {
-      Register(name + "/floor", family.Floor, 0);
-      Register(name + "/floor", family.Floor, 1);
-    } else if (family.Floor) {
-      Register(name + "/floor", family.Floor);
-    }
-    Register(name + "/ours", family.Ours);
-    Register(name + "/simpleini", family.SimpleIni);
+  const auto flushing = [](void (*run)(const std::string&, bool), const std::string& path, bool durable) {
+    return [run, path, durable] { run(path, durable); };
+  };
+  Register({"open/floor", on(OpenFloor, big)});
+  Register({"open/ours", on(OpenOurs, big)});
+  Register({"open/simpleini", on(OpenSimpleIni, big)});
+  Register({"open_by_key/ours", on(OpenByKeyOurs, big)});
+  Register({"open_by_key/simpleini", on(OpenByKeySimpleIni, big)});
+  for (const bool durable : {false, true}) {
+    const std::string name = std::string("save/floor/") + (durable ? "1" : "0");
+    Register({name, flushing(SaveFloor, OwnCopy(name), durable)});
   }
-  for (int64_t shape = 0; shape < static_cast<int64_t>(std::size(HostileShapes)); ++shape)
-    Register("hostile/ours", HostileOurs, shape);
-  Register("cipher/encode", CipherEncode);
-  Register("cipher/decode", CipherDecode);
+  Register({"save/ours", on(SaveOurs, OwnCopy("save/ours"))});
+  const std::string simpleSave = OwnCopy("save/simpleini");
+  Register({"save/simpleini", on(SaveSimpleIni, simpleSave), PutBack(simpleSave)});
+  Register({"catalogue/floor", CatalogueFloor});
+  Register({"catalogue/ours", CatalogueOurs});
+  Register({"catalogue/simpleini", CatalogueSimpleIni});
+  Register({"lookups/floor", LookupsFloor});
+  Register({"lookups/ours", LookupsOurs});
+  Register({"lookups/simpleini", LookupsSimpleIni});
+  Register({"read_questions/ours", on(ReadQuestionsOurs, big),
+            [] { FreshSet = std::make_unique<QuestionSet>(); }});
+  Register({"read_questions_again/ours", on(ReadQuestionsAgainOurs, big)});
+  Register({"read_questions/simpleini", on(ReadQuestionsSimpleIni, big)});
+  for (const bool durable : {false, true}) {
+    const std::string name = std::string("write_questions/floor/") + (durable ? "1" : "0");
+    Register({name, flushing(WriteQuestionsFloor, OwnCopy(name), durable)});
+  }
+  Register({"write_questions/ours", on(WriteQuestionsOurs, OwnCopy("write_questions/ours"))});
+  const std::string simpleWrite = OwnCopy("write_questions/simpleini");
+  Register({"write_questions/simpleini", on(WriteQuestionsSimpleIni, simpleWrite), PutBack(simpleWrite)});
+  for (size_t shape = 0; shape < std::size(HostileShapes); ++shape)
+    Register({"hostile/ours/" + std::to_string(shape), on(HostileOurs, Work().HostileFiles[shape])});
+  Register({"cipher/encode", CipherEncode, nullptr, Work().PlainValues.size()});
+  Register({"cipher/decode", CipherDecode, nullptr, Work().PlainValues.size()});
 
+  const std::map<std::string, TFirstTime> firsts = FirstRuns();
   TMedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  PrintTable(reporter.Medians);
+  PrintTable(reporter.Medians, firsts);
   std::filesystem::remove_all(Work().Folder);
   benchmark::Shutdown();
 }

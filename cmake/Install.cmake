@@ -14,6 +14,10 @@ foreach(program qwtestm qwtest qwtool)
   endif()
 endforeach()
 
+# The scanner's module, which the programs load from bin/../lib/quizwell at
+# the first page they read.
+install(TARGETS quizwell_scanner LIBRARY DESTINATION ${QUIZWELL_MODULE_DIR})
+
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/help/web/ DESTINATION ${QUIZWELL_DATA_DIR}/help/web)
 
 # The sample tests the build makes beside the programs; the working folder in
@@ -68,7 +72,7 @@ install(FILES ${QUIZWELL_MAN_BUILD}/changelog.gz DESTINATION ${QUIZWELL_DOC_DIR}
 
 # Everything the install rules take, for a build that makes only those.
 add_custom_target(quizwell_installed DEPENDS quizwell_compressed)
-foreach(target qwtestm qwtest qwtool sample_tests quizwell_web_pages)
+foreach(target qwtestm qwtest qwtool quizwell_scanner sample_tests quizwell_web_pages)
   if(TARGET ${target})
     add_dependencies(quizwell_installed ${target})
   endif()

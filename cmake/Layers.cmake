@@ -2,7 +2,11 @@
 # use (docs/CONVENTIONS.md, "Layers").
 #
 #   quizwell_layer(<target> FOLDER <folder under src/> [LINK <libraries>...]
-#                  [EXCLUDE <files of the folder>...])
+#                  [EXCLUDE <files of the folder>...] [ONLY <files of the folder>...])
+#
+# ONLY builds the library from those files of the folder alone, for a folder
+# whose files go into more than one library (core/scan: the scanner and the
+# programs' side of its module).
 #
 # Headers are included from src/, as "core/model/TestFile.h". A library does
 # not get src/ itself as an include path: it gets an include root of its own in
@@ -11,7 +15,7 @@
 # folders of the libraries it links, directly or through them, and an include
 # of any other folder fails to compile ("No such file or directory").
 function(quizwell_layer target)
-  cmake_parse_arguments(LAYER "" "FOLDER" "LINK;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(LAYER "" "FOLDER" "LINK;EXCLUDE;ONLY" ${ARGN})
   if(NOT LAYER_FOLDER)
     message(FATAL_ERROR "quizwell_layer(${target}): FOLDER is missing")
   endif()
@@ -20,7 +24,11 @@ function(quizwell_layer target)
     message(FATAL_ERROR "quizwell_layer(${target}): src/${LAYER_FOLDER} is no folder")
   endif()
 
-  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(LAYER_ONLY)
+    list(TRANSFORM LAYER_ONLY PREPEND ${folder}/ OUTPUT_VARIABLE sources)
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  endif()
   foreach(excluded IN LISTS LAYER_EXCLUDE)
     list(REMOVE_ITEM sources ${folder}/${excluded})
   endforeach()

@@ -18,6 +18,7 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 expected=$root/expected
 {
   for program in qwtestm qwtool; do echo "usr/bin/$program"; done
+  echo usr/lib/quizwell/quizwell-scanner.so
   echo usr/share/applications/org.quizwell.Maker.desktop
   echo usr/share/metainfo/org.quizwell.Maker.metainfo.xml
   echo usr/share/mime/packages/quizwell.xml
