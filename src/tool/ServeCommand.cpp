@@ -98,6 +98,9 @@ int ServeCommand(TToolContext& context) {
 
   TSteadyClock clock;
   TClassroom classroom(std::move(test), room, *opened.Store, clock);
+  // The console has no End Test to open a held review: each student sees
+  // theirs as they finish.
+  classroom.HoldReview(false);
   const TResumeReport resumed = arguments.Value("--room").has_value() ? classroom.Resume() : TResumeReport{};
   // A request's unexpected error is the teacher's to read, one line at a time.
   std::mutex errorLock;
