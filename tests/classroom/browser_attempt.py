@@ -337,6 +337,20 @@ def run(qwtool, outdir, work, axe):
         expect(len(attempts) == 1, f"attempts stored: {attempts}")
         expect(attempts[0]["Student"] == "Ann Lee" and attempts[0]["Score"] == "2" and
                attempts[0]["Percent"] == percent, f"stored: {attempts[0]}, page: {score}")
+        # Another browser typing the same name waits for the teacher; it
+        # never sees Ann's attempt.
+        tab.js("localStorage.clear(); sessionStorage.clear(); true")
+        tab.call("Page.navigate", url=server.url)
+        tab.wait_for("!document.getElementById('join').hidden && document.activeElement === "
+                     "document.getElementById('room')")
+        tab.type(server.room)
+        tab.js("document.getElementById('name').focus()")
+        tab.type("ann lee")
+        tab.key("Enter")
+        tab.wait_for("!document.getElementById('waiting').hidden")
+        expect(tab.js("document.getElementById('waiting-name').textContent") == "Ann Lee", "waiting for whom?")
+        audit(tab, axe, "waiting")
+        server.wait_line("Asks:      Ann Lee asks to continue on another device")
         server.stop()
         server.wait_line("Session ended: 1 joined, 1 finished and stored.")
     finally:
