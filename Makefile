@@ -9,7 +9,7 @@ PACKAGES := cmake make g++ ccache libgtest-dev libbenchmark-dev qt6-base-dev lib
             libpugixml-dev libzip-dev pkgconf poppler-utils libxml2-utils \
             libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us python3 libcpp-httplib-dev \
             libqrencode-dev libzxing-dev chromium libopencv-dev libpoppler-cpp-dev \
-            postgresql libpq-dev
+            postgresql libpq-dev libboost-dev npm
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
 .PHONY: deps build test run bench test-sanitize fuzz package package-check format-check

@@ -2,9 +2,11 @@
 
 #include <sys/random.h>
 
+#include <QString>
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -56,10 +58,35 @@ std::vector<std::string> Utf8Lines(const std::vector<std::string>& lines) {
   return out;
 }
 
+// Names match whatever their letter case. Qt's case folding is Unicode's
+// simple one ("ß" stays); upper-casing first, with its full mappings, gives
+// the full folding ("STRASSE" and "Straße" match) for every character a name
+// can hold.
 std::string NameKey(const std::string& name) {
-  std::string key = name;
-  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
+  return QString::fromStdString(CodePage::ToUtf8(name)).toUpper().toCaseFolded().toStdString();
+}
+
+// Waiting device requests an attempt may have at once.
+constexpr std::size_t MaxDeviceRequests = 3;
+
+// What a student was asked, in their order: a restart on an edited test
+// takes up only the attempts whose questions are still the same. FNV-1a, so
+// the same on every build.
+std::string QuestionsFingerprint(const TTestSession& session) {
+  std::uint64_t hash = 14695981039346656037ull;
+  const auto add = [&hash](const std::string& text) {
+    for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    hash = (hash ^ 0xFFu) * 1099511628211ull;  // ends the field
+  };
+  for (int i = 0; i < session.Count(); ++i) {
+    const QuestionRecord& question = session.Question(i);
+    add(question.Question);
+    for (int letter = 0; letter < 6; ++letter) add(question.Answer(letter));
+    add(question.Correct);
+  }
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+  return text;
 }
 
 std::string Trimmed(const std::string& text) {
@@ -81,6 +108,23 @@ std::string ContentTypeOf(const std::string& name) {
   if (extension == ".jpg" || extension == ".jpeg") return "image/jpeg";
   if (extension == ".gif") return "image/gif";
   return "image/bmp";
+}
+
+// Runs save; when it throws, undo puts back what it changed in memory, so
+// nothing the store did not take stays set. False for an I/O error (the
+// caller says so); anything else goes on to the server's one handler.
+template <class TSave, class TUndo>
+bool Saved(TSave save, TUndo undo) {
+  try {
+    save();
+    return true;
+  } catch (const TIoError&) {
+    undo();
+    return false;
+  } catch (...) {
+    undo();
+    throw;
+  }
 }
 
 Scoring::TLetters LetterMask(const std::vector<int>& letters) {
@@ -141,6 +185,8 @@ struct TClassroom::TStudent {
   explicit TStudent(const TClock& base) : Clock(base) {}
   TOffsetClock Clock;
   std::string Token;
+  std::string Device;      // the secret of the device that may continue
+  std::string ResumeCode;  // what another device types to take over
   std::string Name;
   std::string Machine;
   std::string AttemptId;
@@ -152,6 +198,16 @@ struct TClassroom::TStudent {
   bool Started = false;
   bool Recorded = false;
   TRunResult Result;
+  int AwayCount = 0;
+  int AwaySeconds = 0;
+  // Other devices asking to continue, and the teacher's answer once given.
+  enum class TSay { Waiting, Allowed, Refused };
+  struct TAsk {
+    std::string Device;
+    std::string Id;
+    TSay Say = TSay::Waiting;
+  };
+  std::vector<TAsk> Asks;
 };
 
 TClassroom::TClassroom(TClassroomTest test, std::string roomCode, TResultsStore& store, const TClock& clock,
@@ -234,21 +290,25 @@ void TClassroom::FinishAndRecord(TStudent& student) {
   Save(student);
 }
 
-TReply TClassroom::Join(const std::string& room, const std::string& nameUtf8, const std::string& machine) {
+TReply TClassroom::Join(const std::string& room, const std::string& nameUtf8, const std::string& machine,
+                        const std::string& device, const std::string& resumeCode) {
   const std::optional<std::string> name = Form::StudentName(nameUtf8);
   if (!name) return Error(400, "Please type your name: 1 to 60 letters, digits, blanks or punctuation.");
   std::lock_guard guard(Lock);
   std::string code = Trimmed(room);
   for (char& c : code) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   if (code != Room) return Error(403, "This room code is not the one on the board.");
-  const std::string key = NameKey(*name);
-  if (const auto found = ByName.find(key); found != ByName.end()) {
-    Find(found->second->Token);
-    return StateOf(*found->second);
-  }
+  const std::string secret = Form::IsDeviceSecret(device) ? device : Random.Token();
+  if (const auto found = ByName.find(NameKey(*name)); found != ByName.end())
+    return Continue(*found->second, secret, resumeCode);
   if (Students_.size() >= MaxStudents) return Error(503, "The room is full.");
+  const std::int64_t now = Clock.NowMs();
+  if (!AddressJoins.Take(machine, now) || !AllJoins.Take("", now))
+    return Error(429, "Many students are joining at once. Please wait a moment and join again.");
   auto student = std::make_unique<TStudent>(Clock);
   student->Token = Random.Token();
+  student->Device = secret;
+  student->ResumeCode = NewRoomCode();
   student->Name = *name;
   student->Machine = machine;
   student->AttemptId = Random.AttemptId();
@@ -256,18 +316,99 @@ TReply TClassroom::Join(const std::string& room, const std::string& nameUtf8, co
   TStudent& added = *student;
   Students_.push_back(std::move(student));
   ByToken[added.Token] = &added;
-  ByName[key] = &added;
-  return StateOf(added);
+  ByName[NameKey(added.Name)] = &added;
+  return StateOf(added, true);
 }
 
-int TClassroom::Resume() {
+TReply TClassroom::Continue(TStudent& student, const std::string& device, const std::string& resumeCode) {
+  Find(student.Token);  // ends it first when its time is up
+  if (!student.Device.empty() && device == student.Device) return StateOf(student, true);
+  if (!resumeCode.empty()) {
+    std::string typed = Trimmed(resumeCode);
+    for (char& c : typed) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (student.ResumeCode.empty() || typed != student.ResumeCode)
+      return Error(403, "That resume code is not the one on your first device.");
+    return HandOver(student, device);
+  }
+  using TSay = TStudent::TSay;
+  auto ask = std::ranges::find(student.Asks, device, &TStudent::TAsk::Device);
+  if (ask == student.Asks.end()) {
+    if (student.Asks.size() >= MaxDeviceRequests)
+      return Error(409, "Other devices are waiting for the teacher with this name. Please ask the teacher.");
+    student.Asks.push_back({device, std::to_string(++Requests), TSay::Waiting});
+    ask = student.Asks.end() - 1;
+  }
+  if (ask->Say == TSay::Refused) {
+    student.Asks.erase(ask);
+    return Error(403, "The teacher did not let this device continue the test.");
+  }
+  if (ask->Say == TSay::Allowed) return HandOver(student, device);
+  TJson json;
+  json.Begin().Field("phase", "waiting").Field("name", Utf8(student.Name)).Field("device", device).End();
+  return {202, json.Text()};
+}
+
+TReply TClassroom::HandOver(TStudent& student, const std::string& device) {
+  const std::string oldDevice = student.Device, oldCode = student.ResumeCode;
+  student.Device = device;
+  student.ResumeCode = NewRoomCode();
+  if (!Saved(
+          [&] {
+            if (student.Started) SaveResume(student);
+          },
+          [&] {
+            student.Device = oldDevice;
+            student.ResumeCode = oldCode;
+          }))
+    return Error(503, "The teacher's computer could not save this. Please try again.");
+  // The device it had holds a token no more, and must ask in turn.
+  ByToken.erase(student.Token);
+  student.Token = Random.Token();
+  ByToken[student.Token] = &student;
+  student.Asks.clear();
+  return StateOf(student, true);
+}
+
+void TClassroom::SaveResume(const TStudent& student) {
+  Progress->Save(TResumeRow{student.AttemptId, student.Device, student.ResumeCode,
+                            QuestionsFingerprint(*student.Session)});
+}
+
+bool TClassroom::Knows(const std::string& token) {
   std::lock_guard guard(Lock);
-  int resumed = 0;
+  return ByToken.count(token) != 0;
+}
+
+std::vector<TDeviceRequest> TClassroom::DeviceRequests() {
+  std::lock_guard guard(Lock);
+  std::vector<TDeviceRequest> requests;
+  for (const auto& student : Students_)
+    for (const TStudent::TAsk& ask : student->Asks)
+      if (ask.Say == TStudent::TSay::Waiting) requests.push_back({ask.Id, student->Name});
+  std::ranges::sort(requests, [](const TDeviceRequest& a, const TDeviceRequest& b) {
+    return std::stoull(a.Id) < std::stoull(b.Id);
+  });
+  return requests;
+}
+
+void TClassroom::AnswerDeviceRequest(const std::string& id, bool allow) {
+  std::lock_guard guard(Lock);
+  for (const auto& student : Students_)
+    for (TStudent::TAsk& ask : student->Asks)
+      if (ask.Id == id && ask.Say == TStudent::TSay::Waiting)
+        ask.Say = allow ? TStudent::TSay::Allowed : TStudent::TSay::Refused;
+}
+
+TResumeReport TClassroom::Resume() {
+  std::lock_guard guard(Lock);
+  TResumeReport report;
   for (const TProgressRow& row : Progress->Unfinished(Room, FTest.FileName)) {
     const std::string key = NameKey(row.Student);
     if (ByName.count(key) || row.Started.empty()) continue;
     auto student = std::make_unique<TStudent>(Clock);
     student->Token = Random.Token();
+    student->Device = row.Device;
+    student->ResumeCode = row.ResumeCode;
     student->Name = row.Student;
     student->Machine = row.Machine;
     student->AttemptId = row.AttemptId;
@@ -288,7 +429,11 @@ int TClassroom::Resume() {
     student->Session = std::make_unique<TTestSession>(FTest.Settings, FTest.Questions, student->Clock);
     TTestSession& session = *student->Session;
     session.Start(static_cast<int>(answers.size()), student->Seed);
-    if (session.Count() != static_cast<int>(answers.size()) || row.Checked.size() != answers.size()) continue;
+    if (session.Count() != static_cast<int>(answers.size()) || row.Checked.size() != answers.size() ||
+        (!row.Questions.empty() && row.Questions != QuestionsFingerprint(session))) {
+      report.NotResumed.push_back(row.Student + ": the test's questions changed since it began");
+      continue;
+    }
     student->Clock.Offset = row.ElapsedMs;
     for (int i = 0; i < session.Count(); ++i) {
       session.SetAnswer(i, Scoring::LettersOf(answers[i]));
@@ -300,8 +445,8 @@ int TClassroom::Resume() {
     Students_.push_back(std::move(student));
     ByToken[added.Token] = &added;
     ByName[key] = &added;
-    ++resumed;
-    if (!added.EndedAt.empty()) {
+    ++report.Resumed;
+    if (!added.EndedAt.empty() || session.TimeUp()) {
       try {
         FinishAndRecord(added);
       } catch (const TIoError&) {
@@ -309,7 +454,7 @@ int TClassroom::Resume() {
       }
     }
   }
-  return resumed;
+  return report;
 }
 
 TReply TClassroom::State(const std::string& token) {
@@ -339,12 +484,13 @@ TReply TClassroom::Start(const std::string& token, const std::string& count) {
   student->Checked.assign(session.Count(), false);
   student->StartedAt = LocalTimeText();
   student->Started = true;
-  try {
-    Save(*student);
-  } catch (const TIoError&) {
-    student->Started = false;
+  if (!Saved(
+          [&] {
+            SaveResume(*student);
+            Save(*student);
+          },
+          [&] { student->Started = false; }))
     return Error(503, "The teacher's computer could not save this. Please try again.");
-  }
   return StateOf(*student);
 }
 
@@ -356,7 +502,8 @@ TReply TClassroom::Answer(const std::string& token, const std::string& position,
   TTestSession& session = *student->Session;
   if (session.IsFinished()) return Error(409, "The test has ended.");
   const std::optional<int> at = Form::Index(position, session.Count());
-  if (!at || *at != session.Current()) return Error(409, "That is not the question on the screen.");
+  if (!at) return Error(400, "There is no such question.");
+  if (*at != session.Current()) return Error(409, "That is not the question on the screen.");
   const std::optional<Scoring::TLetters> chosen =
       Form::Letters(letters, LetterMask(session.ShownLetters(*at)));
   if (!chosen || (!session.ChoosesSeveral(*at) && Scoring::LetterCount(*chosen) > 1))
@@ -364,12 +511,8 @@ TReply TClassroom::Answer(const std::string& token, const std::string& position,
   if (student->Checked[*at]) return Error(409, "This answer was checked and cannot change.");
   const Scoring::TLetters before = session.Answer(*at);
   session.SetAnswer(*at, *chosen);
-  try {
-    Save(*student);
-  } catch (const TIoError&) {
-    session.SetAnswer(*at, before);
+  if (!Saved([&] { Save(*student); }, [&] { session.SetAnswer(*at, before); }))
     return Error(503, "The teacher's computer could not save this answer. Please try again.");
-  }
   return StateOf(*student);
 }
 
@@ -381,16 +524,13 @@ TReply TClassroom::Check(const std::string& token, const std::string& position) 
   if (FTest.Settings.CheckAnswers != 1) return Error(403, "This test does not let you check answers.");
   TTestSession& session = *student->Session;
   const std::optional<int> at = Form::Index(position, session.Count());
-  if (!at || *at != session.Current()) return Error(409, "That is not the question on the screen.");
+  if (!at) return Error(400, "There is no such question.");
+  if (*at != session.Current()) return Error(409, "That is not the question on the screen.");
   if (student->Checked[*at]) return StateOf(*student);
   if (session.Answer(*at) == 0) return Error(409, "Choose an answer first.");
   student->Checked[*at] = true;
-  try {
-    Save(*student);
-  } catch (const TIoError&) {
-    student->Checked[*at] = false;
+  if (!Saved([&] { Save(*student); }, [&] { student->Checked[*at] = false; }))
     return Error(503, "The teacher's computer could not save this. Please try again.");
-  }
   return StateOf(*student);
 }
 
@@ -421,6 +561,19 @@ TReply TClassroom::Finish(const std::string& token) {
   } catch (const TIoError&) {
     return Error(503, "The teacher's computer could not store the result. Please press Finish again.");
   }
+  return StateOf(*student);
+}
+
+TReply TClassroom::Away(const std::string& token, const std::string& seconds) {
+  std::lock_guard guard(Lock);
+  TStudent* student = Find(token);
+  if (!student) return Error(401, "Please join again.");
+  // A day at most: longer than any test, and no sum can overflow.
+  const std::optional<int> away = Form::Index(seconds, 86400 + 1);
+  if (!away) return Error(400, "That is not a number of seconds.");
+  if (!student->Started || student->Session->IsFinished()) return Error(409, "The test is not running.");
+  ++student->AwayCount;
+  student->AwaySeconds = std::min(student->AwaySeconds + *away, 1000 * 86400);
   return StateOf(*student);
 }
 
@@ -456,9 +609,32 @@ std::vector<TStudentLine> TClassroom::Students() {
       line.Finished = student->Session->IsFinished();
       line.Percent = student->Result.Percent;
     }
+    line.AwayCount = student->AwayCount;
+    line.AwaySeconds = student->AwaySeconds;
     lines.push_back(line);
   }
   return lines;
+}
+
+void TClassroom::HoldReview(bool hold) {
+  std::lock_guard guard(Lock);
+  ReviewHeld = hold;
+}
+
+int TClassroom::StoreTimedOut() {
+  std::lock_guard guard(Lock);
+  int stored = 0;
+  for (const auto& student : Students_) {
+    if (!student->Started || student->Recorded) continue;
+    if (!student->Session->IsFinished() && !student->Session->TimeUp()) continue;
+    try {
+      FinishAndRecord(*student);
+      ++stored;
+    } catch (const TIoError&) {
+      // Tried again at the next call.
+    }
+  }
+  return stored;
 }
 
 int TClassroom::EndAll() {
@@ -507,12 +683,13 @@ void WriteLink(TJson& json, const QuestionRecord& question, bool allowed) {
 
 }  // namespace
 
-TReply TClassroom::StateOf(TStudent& student) {
+TReply TClassroom::StateOf(TStudent& student, bool withDevice) {
   const TestSettings& settings = FTest.Settings;
   const TTestSession& session = *student.Session;
   TJson json;
-  json.Begin()
-      .Field("token", student.Token)
+  json.Begin().Field("token", student.Token);
+  if (withDevice) json.Field("device", student.Device);
+  json.Field("resumeCode", student.ResumeCode)
       .Field("name", Utf8(student.Name))
       .Field("description", Utf8(settings.Description));
   const char* phase = !student.Started ? "begin" : session.IsFinished() ? "finished" : "question";
@@ -562,8 +739,10 @@ TReply TClassroom::StateOf(TStudent& student) {
       .Field("stored", student.Recorded)
       .End();
   json.Lines("end", Utf8Lines(settings.EndMessage));
+  const bool held = ReviewHeld && !Ended;
+  if (held) json.Field("reviewHeld", true);
   json.BeginArray("review");
-  for (int position : session.ReviewList()) {
+  for (int position : held ? std::vector<int>{} : session.ReviewList()) {
     const QuestionRecord& question = session.Question(position);
     json.Begin().Field("position", position).Field("text", Utf8(question.Question));
     WriteAnswers(json, session, position);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "classroom/RateLimit.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestSettings.h"
 #include "core/run/Clock.h"
@@ -68,10 +69,34 @@ struct TStudentLine {
   int Count = 0;
   bool Finished = false;
   int Percent = 0;
+  // How often, and for how long in all, the page was hidden or lost the
+  // focus during the test, as the page reported it.
+  int AwayCount = 0;
+  int AwaySeconds = 0;
+};
+
+// A device that asks to continue a student's attempt begun on another one;
+// the teacher allows or refuses it.
+struct TDeviceRequest {
+  std::string Id;    // the same while it waits
+  std::string Name;  // code-page text
+};
+
+// What Resume took up, and the attempts it left with why ("Ann Lee: the
+// test's questions changed"), in code-page text.
+struct TResumeReport {
+  int Resumed = 0;
+  std::vector<std::string> NotResumed;
 };
 
 class TClassroom {
 public:
+  // Joins that begin an attempt, from one address (a school's room is often
+  // one) and in all: a class at once, then a few a second, so a flood of
+  // made-up names cannot fill the room.
+  static constexpr double JoinBurstPerAddress = 150, JoinsPerSecondPerAddress = 5;
+  static constexpr double JoinBurst = 500, JoinsPerSecond = 20;
+
   // store must outlive the classroom; clock drives every time limit.
   TClassroom(TClassroomTest test, std::string roomCode, TResultsStore& store, const TClock& clock,
              TClassroomRandom random = {});
@@ -81,15 +106,24 @@ public:
 
   // Takes up again the attempts of this room and test that a previous server
   // saved but did not store as finished: each student continues by joining
-  // with the same name, with the answers, checks and place saved and the time
-  // counted up to the last save. An attempt that had ended is stored (once).
-  // Returns how many were taken up. Call before serving.
-  int Resume();
+  // with the same name from the same device, with the answers, checks and
+  // place saved and the time counted up to the last save. An attempt that had
+  // ended is stored (once); one whose questions are no longer the test's is
+  // left, and named in the report. Call before serving.
+  TResumeReport Resume();
   const TClassroomTest& Test() const { return FTest; }
 
   // The requests of the student page; token is the session token the join
   // gave. Unknown tokens get 401.
-  TReply Join(const std::string& room, const std::string& nameUtf8, const std::string& machine);
+  //
+  // An attempt is its device's: a join with a name that has one continues it
+  // only with the device secret it began with (device), or with the resume
+  // code its device shows (resumeCode), or once the teacher allows it
+  // (AnswerDeviceRequest); until then the reply is 202, phase "waiting". A
+  // device that takes an attempt over gets a new token, so the other one
+  // must ask in turn. A device without a well-formed secret is given one.
+  TReply Join(const std::string& room, const std::string& nameUtf8, const std::string& machine,
+              const std::string& device = {}, const std::string& resumeCode = {});
   TReply State(const std::string& token);
   TReply Start(const std::string& token, const std::string& count);
   TReply Answer(const std::string& token, const std::string& position, const std::string& letters);
@@ -97,9 +131,30 @@ public:
   TReply Go(const std::string& token, const std::string& position);
   TReply Finish(const std::string& token);
   TMediaReply Media(const std::string& token, const std::string& position);
+  // The page was hidden or lost the focus for seconds (decimal digits) of the
+  // running test; counted for the teacher, never held against the student.
+  TReply Away(const std::string& token, const std::string& seconds);
+  // Whether token is a joined student's.
+  bool Knows(const std::string& token);
 
   // The students so far, in the order they joined.
   std::vector<TStudentLine> Students();
+
+  // The devices waiting for the teacher's say, in the order they asked.
+  std::vector<TDeviceRequest> DeviceRequests();
+  // Lets the device of request id continue the attempt, or refuses it; it
+  // hears at its next join. An id no longer waiting changes nothing.
+  void AnswerDeviceRequest(const std::string& id, bool allow);
+
+  // Whether a finished attempt's review (the keys of its wrong answers) waits
+  // until the teacher ends the test for everyone, so that nobody passes the
+  // keys on to classmates still answering. On unless turned off.
+  void HoldReview(bool hold);
+
+  // Ends and stores every attempt whose time has run out, and stores again
+  // an ended one the store did not take, whether or not its student asks
+  // again; the server calls it every second. Returns how many it stored.
+  int StoreTimedOut();
 
   // The teacher ends the test for everyone: each attempt still running is
   // scored and stored as it stands, and no student may begin any more.
@@ -110,8 +165,11 @@ public:
 
 private:
   struct TStudent;
-  TReply StateOf(TStudent& student);
+  TReply StateOf(TStudent& student, bool withDevice = false);
   TStudent* Find(const std::string& token);
+  TReply Continue(TStudent& student, const std::string& device, const std::string& resumeCode);
+  TReply HandOver(TStudent& student, const std::string& device);
+  void SaveResume(const TStudent& student);
   void FinishAndRecord(TStudent& student);
   void Save(TStudent& student);
 
@@ -123,7 +181,11 @@ private:
   std::unique_ptr<TProgressStore> Progress;
   std::mutex Lock;
   bool Ended = false;
+  bool ReviewHeld = true;
+  TRateLimit AddressJoins{JoinBurstPerAddress, JoinsPerSecondPerAddress};
+  TRateLimit AllJoins{JoinBurst, JoinsPerSecond};
   std::vector<std::unique_ptr<TStudent>> Students_;
   std::map<std::string, TStudent*> ByToken;
   std::map<std::string, TStudent*> ByName;
+  std::uint64_t Requests = 0;  // device requests so far, for their ids
 };

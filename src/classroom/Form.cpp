@@ -86,7 +86,7 @@ std::optional<std::string> StudentName(std::string_view utf8) {
   if (utf8.size() > 4 * MaxNameLength + 64 || !IsUtf8(utf8)) return std::nullopt;
   std::string collapsed;
   for (const char c : utf8) {
-    if (c == ' ' || c == '\t') {
+    if (c == ' ') {
       if (!collapsed.empty() && collapsed.back() != ' ') collapsed += ' ';
     } else {
       collapsed += c;
@@ -103,6 +103,15 @@ std::optional<std::string> StudentName(std::string_view utf8) {
       return std::nullopt;
   }
   return encoded.Text;
+}
+
+bool IsDeviceSecret(std::string_view text) {
+  if (text.size() < 32 || text.size() > 128) return false;
+  for (const char c : text) {
+    const bool plain = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!plain && c != '-' && c != '_') return false;
+  }
+  return true;
 }
 
 std::optional<int> Index(std::string_view text, int limit) {

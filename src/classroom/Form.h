@@ -21,11 +21,15 @@ std::optional<std::map<std::string, std::string>> Parse(std::string_view body, s
 bool IsUtf8(std::string_view text);
 
 // A student's name as typed, checked: blanks trimmed at both ends and runs of
-// blanks made one, 1..MaxNameLength characters, no control characters, and
-// every character one the tests' code page holds (the results keep names in
-// it). Gives the name in code-page text, or nothing.
+// blanks made one (a TAB is a control character, not a blank), 1..MaxNameLength characters, no control
+// characters, and every character one the tests' code page holds (the results keep names in it). Gives the
+// name in code-page text, or nothing.
 inline constexpr int MaxNameLength = 60;
 std::optional<std::string> StudentName(std::string_view utf8);
+
+// Whether text may be a device's secret: 32 to 128 letters, digits, '-' or
+// '_' (what the page draws, and what the server gives a client without one).
+bool IsDeviceSecret(std::string_view text);
 
 // A whole number 0..limit-1 written in decimal digits only (at most 6).
 std::optional<int> Index(std::string_view text, int limit);

@@ -6,6 +6,9 @@
 namespace {
 
 constexpr const char* Table = "classroom_progress";
+// Kept apart from the progress rows, which are replaced at every answer, and
+// made beside them in a database of an earlier version.
+constexpr const char* ResumeTable = "classroom_resume";
 
 // Names are code-page text here and UTF-8 in the database, as in the results
 // store; a row written as code-page bytes by an earlier version reads as it is.
@@ -18,11 +21,18 @@ std::string Local(std::string text) {
 }  // namespace
 
 TProgressStore::TProgressStore(TDatabase& database) : Database(database) {
-  if (Database.HasTable(Table)) return;
+  if (Database.HasTable(Table) && Database.HasTable(ResumeTable)) return;
   TTransaction transaction(Database);
-  // Another server sharing the database may have made it meanwhile.
+  // Another server sharing the database may have made them meanwhile.
   Database.LockSchema();
-  if (Database.HasTable(Table)) return;
+  if (!Database.HasTable(ResumeTable))
+    Database.Execute(
+        "CREATE TABLE classroom_resume (attempt_id TEXT PRIMARY KEY, device TEXT NOT NULL, resume_code TEXT "
+        "NOT NULL, questions TEXT NOT NULL)");
+  if (Database.HasTable(Table)) {
+    transaction.Commit();
+    return;
+  }
   Database.Execute(
       "CREATE TABLE classroom_progress (attempt_id TEXT PRIMARY KEY, room TEXT NOT NULL, test_file TEXT "
       "NOT NULL, student TEXT NOT NULL, machine TEXT NOT NULL, seed TEXT NOT NULL, started TEXT NOT NULL, "
@@ -58,12 +68,26 @@ void TProgressStore::Save(const TProgressRow& row) {
   transaction.Commit();
 }
 
+void TProgressStore::Save(const TResumeRow& row) {
+  TTransaction transaction(Database, TTransaction::TForProcess{});
+  auto remove = Database.Prepare("DELETE FROM classroom_resume WHERE attempt_id = ?");
+  remove->Bind(1, row.AttemptId);
+  remove->Step();
+  auto insert = Database.Prepare("INSERT INTO classroom_resume VALUES (?, ?, ?, ?)");
+  insert->Bind(1, row.AttemptId);
+  insert->Bind(2, row.Device);
+  insert->Bind(3, row.ResumeCode);
+  insert->Bind(4, row.Questions);
+  insert->Step();
+  transaction.Commit();
+}
+
 std::vector<TProgressRow> TProgressStore::Unfinished(const std::string& room, const std::string& testFile) {
   auto select = Database.Prepare(
-      "SELECT attempt_id, room, test_file, student, machine, seed, started, ended, elapsed_ms, position, "
-      "answers, "
-      "checked, finished FROM classroom_progress WHERE room = ? AND test_file = ? AND finished = 0 "
-      "ORDER BY started, attempt_id");
+      "SELECT p.attempt_id, room, test_file, student, machine, seed, started, ended, elapsed_ms, position, "
+      "answers, checked, finished, COALESCE(r.device, ''), COALESCE(r.resume_code, ''), "
+      "COALESCE(r.questions, '') FROM classroom_progress p LEFT JOIN classroom_resume r ON r.attempt_id = "
+      "p.attempt_id WHERE room = ? AND test_file = ? AND finished = 0 ORDER BY started, p.attempt_id");
   select->Bind(1, room);
   select->Bind(2, CodePage::ToUtf8(testFile));
   std::vector<TProgressRow> rows;
@@ -82,6 +106,9 @@ std::vector<TProgressRow> TProgressStore::Unfinished(const std::string& room, co
     row.Answers = select->Text(10);
     row.Checked = select->Text(11);
     row.Finished = select->Int(12) != 0;
+    row.Device = select->Text(13);
+    row.ResumeCode = select->Text(14);
+    row.Questions = select->Text(15);
   }
   return rows;
 }

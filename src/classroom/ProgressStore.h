@@ -24,19 +24,36 @@ struct TProgressRow {
   std::string Answers;  // per position shown, its letters, separated by ','
   std::string Checked;  // per position shown, '1' when checked, else '0'
   bool Finished = false;
+  // From the attempt's resume row (empty for attempts of earlier versions):
+  std::string Device;      // the secret of the device that may continue it
+  std::string ResumeCode;  // what another device types to take it over
+  std::string Questions;   // the fingerprint of the questions it was shown
+};
+
+// Who may continue an attempt and what it was asked, written when it starts
+// and when another device takes it over.
+struct TResumeRow {
+  std::string AttemptId;
+  std::string Device;
+  std::string ResumeCode;
+  std::string Questions;
 };
 
 class TProgressStore {
 public:
-  // Makes the progress table when the database has none.
+  // Makes the progress and resume tables when the database has none.
   explicit TProgressStore(TDatabase& database);
 
   // Writes row in one transaction, replacing the row of the same attempt.
   // Throws TIoError when the database cannot be written.
   void Save(const TProgressRow& row);
 
+  // Writes row in one transaction, replacing the row of the same attempt.
+  // Throws TIoError when the database cannot be written.
+  void Save(const TResumeRow& row);
+
   // The rows of room and testFile whose attempt is not stored yet, in the
-  // order they were first saved.
+  // order they were first saved, each with its resume row's fields.
   std::vector<TProgressRow> Unfinished(const std::string& room, const std::string& testFile);
 
 private:

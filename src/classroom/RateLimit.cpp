@@ -14,16 +14,15 @@ TRateLimit::TBucket* TRateLimit::Refill(const std::string& address, std::int64_t
   if (Buckets.size() >= MaxBuckets && !Buckets.count(address)) {
     std::erase_if(Buckets, [&](const auto& entry) {
       const TBucket& bucket = entry.second;
-      return bucket.Tokens + static_cast<double>(nowMs - bucket.AtMs) * PerSecond / 1000 >= Capacity;
+      return bucket.Tokens + static_cast<double>(nowMs - bucket.AtMs) * Rate / 1000 >= Size;
     });
     if (Buckets.size() >= MaxBuckets) return nullptr;
   }
   const auto [found, added] = Buckets.try_emplace(address);
   TBucket& bucket = found->second;
-  if (added) bucket.AtMs = nowMs;
+  if (added) bucket = {Size, nowMs};
   if (nowMs > bucket.AtMs) {
-    bucket.Tokens =
-        std::min(Capacity, bucket.Tokens + static_cast<double>(nowMs - bucket.AtMs) * PerSecond / 1000);
+    bucket.Tokens = std::min(Size, bucket.Tokens + static_cast<double>(nowMs - bucket.AtMs) * Rate / 1000);
     bucket.AtMs = nowMs;
   }
   return &bucket;
@@ -41,4 +40,13 @@ void TRateLimit::Refused(const std::string& address, std::int64_t nowMs) {
   // With the table full of addresses refused just now, a new one goes
   // uncounted rather than grow it.
   if (TBucket* bucket = Refill(address, nowMs)) bucket->Tokens = std::max(0.0, bucket->Tokens - 1);
+}
+
+bool TRateLimit::Take(const std::string& address, std::int64_t nowMs) {
+  std::lock_guard guard(Lock);
+  TBucket* bucket = Refill(address, nowMs);
+  if (!bucket) return true;  // as for Refused: the table does not grow
+  if (bucket->Tokens < 1) return false;
+  bucket->Tokens -= 1;
+  return true;
 }

@@ -20,20 +20,27 @@ public:
   static constexpr double Capacity = 1000;  // refusals an address may make at once
   static constexpr double PerSecond = 100;  // and then, on average, each second
 
+  // A bucket of another size, for other things counted per client.
+  explicit TRateLimit(double capacity = Capacity, double perSecond = PerSecond)
+      : Size(capacity), Rate(perSecond) {}
+
   // Whether a request from address may be served at nowMs (any clock that
   // only goes forward). Cheap: one lookup under a lock.
   bool Allows(const std::string& address, std::int64_t nowMs);
   // Takes one token from address for a refused request.
   void Refused(const std::string& address, std::int64_t nowMs);
+  // Takes one token when address has one; false when its bucket is empty.
+  bool Take(const std::string& address, std::int64_t nowMs);
 
 private:
   struct TBucket {
-    double Tokens = Capacity;
+    double Tokens = 0;
     std::int64_t AtMs = 0;
   };
   // The bucket of address topped up to nowMs; null when the table is full.
   TBucket* Refill(const std::string& address, std::int64_t nowMs);
 
+  const double Size, Rate;
   std::mutex Lock;
   std::unordered_map<std::string, TBucket> Buckets;
 };

@@ -1,195 +1,244 @@
 #include "classroom/Server.h"
 
-#include <httplib.h>
-
+#include <atomic>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/post.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <boost/asio/thread_pool.hpp>
+#include <boost/beast/core.hpp>
+#include <boost/beast/http.hpp>
 #include <chrono>
+#include <map>
+#include <optional>
 
-#include "classroom/Classroom.h"
-#include "classroom/Form.h"
-#include "classroom/Json.h"
-#include "classroom/PageFiles.h"
-#include "classroom/RateLimit.h"
+namespace asio = boost::asio;
+namespace beast = boost::beast;
+namespace http = beast::http;
+using tcp = asio::ip::tcp;
+
+struct TClassroomServer::TImpl {
+  TImpl(TClassroom& classroom, TErrorLog log) : Routes(classroom, std::move(log)) {}
+
+  TRoutes Routes;
+  // Open connections, counted on the loop's thread only.
+  std::map<std::string, int> PerAddress;
+  int Open = 0;
+  asio::io_context Loop{1};
+  tcp::acceptor Acceptor{Loop};
+  asio::steady_timer Sweep{Loop};
+  asio::thread_pool Pool{Workers};
+  std::atomic<bool> Serving = false;
+
+  void Accept();
+  void SweepEverySecond();
+};
 
 namespace {
 
-constexpr const char* JsonType = "application/json; charset=utf-8";
+constexpr auto Timeout = std::chrono::seconds(TClassroomServer::TimeoutSeconds);
 
-// The page runs only its own script and style, talks only to this server and
-// cannot be framed.
-void SecureHeaders(httplib::Response& response) {
-  response.set_header("Content-Security-Policy",
-                      "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self' blob:; "
-                      "connect-src 'self'; form-action 'none'; frame-ancestors 'none'; base-uri 'none'");
-  response.set_header("X-Content-Type-Options", "nosniff");
-  response.set_header("X-Frame-Options", "DENY");
-  response.set_header("Referrer-Policy", "no-referrer");
-  response.set_header("Cache-Control", "no-store");
+std::string Text(beast::string_view text) {
+  return std::string(text.data(), text.size());
 }
 
-void Send(httplib::Response& response, const TReply& reply) {
-  response.status = reply.Status;
-  response.set_content(reply.Json, JsonType);
+beast::string_view View(std::string_view text) {
+  return {text.data(), text.size()};
 }
 
-void SendError(httplib::Response& response, int status, std::string_view message) {
-  TJson json;
-  json.Begin().Field("error", message).End();
-  Send(response, {status, json.Text()});
-}
+// One client's connection: reads a request within the deadline, has it
+// served (on a worker when it may touch the store), writes the reply, and
+// reads the next one while the client keeps it open.
+class TConnection : public std::enable_shared_from_this<TConnection> {
+public:
+  TConnection(tcp::socket socket, std::string address, TRoutes& routes, asio::thread_pool& pool,
+              std::map<std::string, int>& perAddress, int& open)
+      : Stream(std::move(socket)),
+        Address(std::move(address)),
+        Routes(routes),
+        Pool(pool),
+        PerAddress(perAddress),
+        OpenCount(open) {
+    ++PerAddress[Address];
+    ++OpenCount;
+  }
+  ~TConnection() {
+    --OpenCount;
+    if (--PerAddress[Address] == 0) PerAddress.erase(Address);
+  }
 
-// The session token from "Authorization: Bearer TOKEN"; empty when missing.
-std::string TokenOf(const httplib::Request& request) {
-  static constexpr std::string_view Prefix = "Bearer ";
-  const std::string header = request.get_header_value("Authorization");
-  if (header.size() <= Prefix.size() || header.compare(0, Prefix.size(), Prefix) != 0) return {};
-  return header.substr(Prefix.size());
-}
+  void Read() {
+    Parser.emplace();
+    Parser->header_limit(static_cast<std::uint32_t>(TClassroomServer::MaxHeaderBytes));
+    Parser->body_limit(TClassroomServer::MaxBodyBytes);
+    // The whole request, from the end of the last reply, within the deadline.
+    Stream.expires_after(Timeout);
+    http::async_read(
+        Stream, Buffer, *Parser,
+        [self = shared_from_this()](beast::error_code error, std::size_t) { self->OnRead(error); });
+  }
 
-std::int64_t NowMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
+private:
+  void OnRead(beast::error_code error) {
+    if (error == http::error::body_limit) return Send(ErrorReply(413, "This request is too large."), false);
+    if (error == http::error::header_limit)
+      return Send(ErrorReply(431, "This request's headers are too large."), false);
+    if (error == http::error::end_of_stream || error == beast::error::timeout || error == asio::error::eof ||
+        error == asio::error::connection_reset || error == asio::error::operation_aborted)
+      return Close();
+    if (error) return Send(ErrorReply(400, "This request is not understood."), false);
+
+    const http::request<http::string_body>& message = Parser->get();
+    if (static_cast<std::size_t>(std::distance(message.begin(), message.end())) >
+        TClassroomServer::MaxHeaderCount)
+      return Send(ErrorReply(431, "This request has too many headers."), false);
+    TWebRequest request;
+    request.Method = Text(message.method_string());
+    const std::string target = Text(message.target());
+    const std::size_t question = target.find('?');
+    request.Path = target.substr(0, question);
+    if (question != std::string::npos) request.Query = target.substr(question + 1);
+    request.Authorization = Text(message[http::field::authorization]);
+    request.ContentType = Text(message[http::field::content_type]);
+    request.Body = message.body();
+    request.Address = Address;
+    const bool keepAlive = message.keep_alive();
+    // The page's own files are in memory: answered on the loop at once.
+    if (TRoutes::IsPageFile(request)) return Send(Routes.Serve(request), keepAlive);
+    asio::post(Pool, [self = shared_from_this(), request = std::move(request), keepAlive]() mutable {
+      TWebReply reply = self->Routes.Serve(request);
+      // Back on the loop, which alone touches the connection (and, as the
+      // last owner, ends it there).
+      auto executor = self->Stream.get_executor();
+      asio::post(executor, [self = std::move(self), reply = std::move(reply), keepAlive]() mutable {
+        self->Send(std::move(reply), keepAlive);
+      });
+    });
+  }
+
+  void Send(TWebReply reply, bool keepAlive) {
+    Response = {};
+    Response.version(11);
+    Response.result(static_cast<unsigned>(reply.Status));
+    for (const TWebHeader& header : SecurityHeaders) Response.set(View(header.Name), View(header.Value));
+    Response.set(http::field::content_type, reply.ContentType);
+    if (reply.RetryAfter) Response.set(http::field::retry_after, "1");
+    Response.body() = std::move(reply.Body);
+    Response.keep_alive(keepAlive && !reply.Close);
+    Response.prepare_payload();
+    Stream.expires_after(Timeout);
+    http::async_write(Stream, Response, [self = shared_from_this()](beast::error_code error, std::size_t) {
+      if (error || !self->Response.keep_alive()) return self->Close();
+      self->Read();
+    });
+  }
+
+  void Close() {
+    beast::error_code ignored;
+    Stream.socket().shutdown(tcp::socket::shutdown_send, ignored);
+    Stream.close();
+  }
+
+  beast::tcp_stream Stream;
+  std::string Address;
+  TRoutes& Routes;
+  asio::thread_pool& Pool;
+  std::map<std::string, int>& PerAddress;
+  int& OpenCount;
+  beast::flat_buffer Buffer{TClassroomServer::MaxHeaderBytes + TClassroomServer::MaxBodyBytes};
+  std::optional<http::request_parser<http::string_body>> Parser;
+  http::response<http::string_body> Response;
+};
+
+// The reply to a connection beyond the limits, sent without waiting: the
+// socket is closed after it whatever the client does.
+void Refuse(tcp::socket& socket) {
+  static const std::string Body = "{\"error\":\"The room is busy. Please wait a moment and try again.\"}";
+  static const std::string Reply =
+      "HTTP/1.1 503 Service Unavailable\r\nContent-Type: application/json; charset=utf-8\r\n"
+      "Retry-After: 1\r\nConnection: close\r\nContent-Length: " +
+      std::to_string(Body.size()) + "\r\n\r\n" + Body;
+  beast::error_code ignored;
+  socket.non_blocking(true, ignored);
+  socket.write_some(asio::buffer(Reply), ignored);
+  socket.close(ignored);
 }
 
 }  // namespace
 
-struct TClassroomServer::TImpl {
-  TClassroom& Classroom;
-  httplib::Server Http;
-  TRateLimit Limit;
-
-  explicit TImpl(TClassroom& classroom) : Classroom(classroom) {
-    // The library's default also sets SO_REUSEPORT, which lets a second
-    // server bind a port already serving a room and take some of its
-    // students' requests; a taken port must fail to bind.
-    Http.set_socket_options([](socket_t socket) {
-      const int yes = 1;
-      setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    });
-  }
-
-  // A POST handler: the body must be a form that reads, else 400 and nothing
-  // changes.
-  using TFields = std::map<std::string, std::string>;
-  void Post(const char* path, std::function<TReply(const httplib::Request&, TFields&)> run) {
-    Http.Post(path, [run](const httplib::Request& request, httplib::Response& response) {
-      const std::string type = request.get_header_value("Content-Type");
-      if (type.rfind("application/x-www-form-urlencoded", 0) != 0)
-        return SendError(response, 415, "Send the fields as application/x-www-form-urlencoded.");
-      auto fields = Form::Parse(request.body);
-      if (!fields) return SendError(response, 400, "The request does not read.");
-      Send(response, run(request, *fields));
-    });
-  }
-};
-
-TClassroomServer::TClassroomServer(TClassroom& classroom) : Impl(std::make_unique<TImpl>(classroom)) {
-  httplib::Server& http = Impl->Http;
-  TClassroom& room = classroom;
-  http.new_task_queue = [] { return new httplib::ThreadPool(32); };
-  // Replies go out at once rather than wait for the client's delayed ack.
-  http.set_tcp_nodelay(true);
-  http.set_payload_max_length(MaxBodyBytes);
-  http.set_read_timeout(TimeoutSeconds, 0);
-  http.set_write_timeout(TimeoutSeconds, 0);
-  http.set_keep_alive_timeout(TimeoutSeconds);
-  http.set_keep_alive_max_count(100);
-  // An address that keeps sending refused requests is answered 429 before
-  // its request is looked at, and its connection is closed, so its flood
-  // holds no worker thread from the others.
-  TRateLimit& limit = Impl->Limit;
-  http.set_pre_routing_handler([&limit](const httplib::Request& request, httplib::Response& response) {
-    if (limit.Allows(request.remote_addr, NowMs())) return httplib::Server::HandlerResponse::Unhandled;
-    SendError(response, 429, "Too many requests from this address. Please wait a moment and try again.");
-    response.set_header("Retry-After", "1");
-    response.set_header("Connection", "close");
-    return httplib::Server::HandlerResponse::Handled;
+void TClassroomServer::TImpl::Accept() {
+  Acceptor.async_accept([this](beast::error_code error, tcp::socket socket) {
+    if (error == asio::error::operation_aborted || !Acceptor.is_open()) return;
+    if (!error) {
+      beast::error_code unknown;
+      const tcp::endpoint remote = socket.remote_endpoint(unknown);
+      std::string address = unknown ? std::string() : remote.address().to_string();
+      const auto found = PerAddress.find(address);
+      if (Open >= MaxConnections ||
+          (found != PerAddress.end() && found->second >= MaxConnectionsPerAddress)) {
+        Refuse(socket);
+      } else {
+        // Replies go out at once rather than wait for the client's delayed ack.
+        socket.set_option(tcp::no_delay(true), unknown);
+        std::make_shared<TConnection>(std::move(socket), std::move(address), Routes, Pool, PerAddress, Open)
+            ->Read();
+      }
+    }
+    Accept();
   });
-  http.set_post_routing_handler([&limit](const httplib::Request& request, httplib::Response& response) {
-    if (response.status >= 400 && response.status < 500 && response.status != 429)
-      limit.Refused(request.remote_addr, NowMs());
-    SecureHeaders(response);
-  });
-  http.set_error_handler([](const httplib::Request&, httplib::Response& response) {
-    if (response.body.empty()) SendError(response, response.status, "This request is not understood.");
-  });
-
-  for (std::size_t i = 0; i < PageFileCount; ++i) {
-    const TPageFile& file = PageFiles[i];
-    http.Get(std::string(file.Path), [&file](const httplib::Request&, httplib::Response& response) {
-      response.set_content(file.Bytes.data(), file.Bytes.size(), std::string(file.ContentType).c_str());
-    });
-  }
-
-  http.Get("/api/state", [&room](const httplib::Request& request, httplib::Response& response) {
-    Send(response, room.State(TokenOf(request)));
-  });
-  http.Get("/api/media", [&room](const httplib::Request& request, httplib::Response& response) {
-    const TMediaReply media = room.Media(TokenOf(request), request.get_param_value("position"));
-    if (media.Status != 200) return SendError(response, media.Status, "There is no picture to show.");
-    response.set_content(media.Bytes, media.ContentType.c_str());
-  });
-  using TFields = TImpl::TFields;
-  Impl->Post("/api/join", [&room](const httplib::Request& request, TFields& fields) {
-    return room.Join(fields["room"], fields["name"], request.remote_addr);
-  });
-  Impl->Post("/api/start", [&room](const httplib::Request& request, TFields& fields) {
-    return room.Start(TokenOf(request), fields["count"]);
-  });
-  Impl->Post("/api/answer", [&room](const httplib::Request& request, TFields& fields) {
-    return room.Answer(TokenOf(request), fields["position"], fields["letters"]);
-  });
-  Impl->Post("/api/check", [&room](const httplib::Request& request, TFields& fields) {
-    return room.Check(TokenOf(request), fields["position"]);
-  });
-  Impl->Post("/api/go", [&room](const httplib::Request& request, TFields& fields) {
-    return room.Go(TokenOf(request), fields["position"]);
-  });
-  Impl->Post("/api/finish",
-             [&room](const httplib::Request& request, TFields&) { return room.Finish(TokenOf(request)); });
 }
+
+void TClassroomServer::TImpl::SweepEverySecond() {
+  Sweep.expires_after(std::chrono::seconds(1));
+  Sweep.async_wait([this](beast::error_code error) {
+    if (error) return;
+    asio::post(Pool, [this] { Routes.StoreTimedOut(); });
+    SweepEverySecond();
+  });
+}
+
+TClassroomServer::TClassroomServer(TClassroom& classroom, TErrorLog log)
+    : Impl(std::make_unique<TImpl>(classroom, std::move(log))) {}
 
 TClassroomServer::~TClassroomServer() {
   Stop();
+  // The workers finish what they run before the loop and the connections go.
+  Impl->Pool.join();
 }
-
-namespace {
-
-// The library listens with a backlog of 5, which drops the connections of a
-// class joining at once; listening again on the same socket raises it.
-void WidenBacklog(int port) {
-  for (int fd = 3; fd < 4096; ++fd) {
-    int listening = 0;
-    socklen_t length = sizeof listening;
-    if (getsockopt(fd, SOL_SOCKET, SO_ACCEPTCONN, &listening, &length) != 0 || !listening) continue;
-    sockaddr_storage address{};
-    socklen_t size = sizeof address;
-    if (getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0) continue;
-    const int bound =
-        address.ss_family == AF_INET    ? ntohs(reinterpret_cast<const sockaddr_in*>(&address)->sin_port)
-        : address.ss_family == AF_INET6 ? ntohs(reinterpret_cast<const sockaddr_in6*>(&address)->sin6_port)
-                                        : -1;
-    if (bound == port) ::listen(fd, SOMAXCONN);
-  }
-}
-
-}  // namespace
 
 int TClassroomServer::Bind(const std::string& address, int port) {
-  const int bound =
-      port == 0 ? Impl->Http.bind_to_any_port(address) : (Impl->Http.bind_to_port(address, port) ? port : -1);
-  if (bound > 0) WidenBacklog(bound);
-  return bound;
+  beast::error_code error;
+  tcp::resolver resolver(Impl->Loop);
+  const auto found = resolver.resolve(address, std::to_string(port), tcp::resolver::passive, error);
+  if (error || found.empty()) return -1;
+  const tcp::endpoint endpoint = found.begin()->endpoint();
+  tcp::acceptor& acceptor = Impl->Acceptor;
+  acceptor.open(endpoint.protocol(), error);
+  // Reuse of the address only: a second server must not bind a port already
+  // serving a room and take some of its students' requests.
+  if (!error) acceptor.set_option(tcp::acceptor::reuse_address(true), error);
+  if (!error) acceptor.bind(endpoint, error);
+  // A class joining at once is queued, not dropped.
+  if (!error) acceptor.listen(asio::socket_base::max_listen_connections, error);
+  if (error) {
+    acceptor.close(error);
+    return -1;
+  }
+  return acceptor.local_endpoint().port();
 }
 
 void TClassroomServer::Run() {
-  Impl->Http.listen_after_bind();
+  if (!Impl->Acceptor.is_open()) return;
+  Impl->Accept();
+  Impl->SweepEverySecond();
+  Impl->Serving = true;
+  Impl->Loop.run();
+  Impl->Serving = false;
 }
 
 bool TClassroomServer::Running() const {
-  return Impl->Http.is_running();
+  return Impl->Serving;
 }
 
 void TClassroomServer::Stop() {
-  Impl->Http.stop();
+  Impl->Loop.stop();
 }

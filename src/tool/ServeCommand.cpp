@@ -7,13 +7,16 @@
 #include <atomic>
 #include <cctype>
 #include <filesystem>
+#include <mutex>
 #include <ostream>
+#include <set>
 #include <thread>
 
 #include "classroom/Classroom.h"
 #include "classroom/Server.h"
 #include "core/results/ResultsStore.h"
 #include "core/results/StoreLocation.h"
+#include "core/storage/IoError.h"
 #include "core/storage/TerminalText.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
@@ -95,8 +98,16 @@ int ServeCommand(TToolContext& context) {
 
   TSteadyClock clock;
   TClassroom classroom(std::move(test), room, *opened.Store, clock);
-  const int resumed = arguments.Value("--room").has_value() ? classroom.Resume() : 0;
-  TClassroomServer server(classroom);
+  // The console has no End Test to open a held review: each student sees
+  // theirs as they finish.
+  classroom.HoldReview(false);
+  const TResumeReport resumed = arguments.Value("--room").has_value() ? classroom.Resume() : TResumeReport{};
+  // A request's unexpected error is the teacher's to read, one line at a time.
+  std::mutex errorLock;
+  TClassroomServer server(classroom, [&](const std::string& what) {
+    std::lock_guard guard(errorLock);
+    Report(context.Err, "a student's request failed: " + TerminalText(what));
+  });
   const int bound = server.Bind(bind, port);
   if (bound < 0) {
     pthread_sigmask(SIG_UNBLOCK, &stopSignals, nullptr);
@@ -106,8 +117,12 @@ int ServeCommand(TToolContext& context) {
   context.Out << "Test:      " << TerminalText(classroom.Test().FileName) << '\n'
               << "Results:   " << TerminalText(opened.Path) << '\n'
               << "Room code: " << classroom.RoomCode() << '\n';
-  if (arguments.Value("--room").has_value())
-    context.Out << "Resumed:   " << resumed << " unfinished attempts; their students join again by name\n";
+  if (arguments.Value("--room").has_value()) {
+    context.Out << "Resumed:   " << resumed.Resumed
+                << " unfinished attempts; their students join again from the same device\n";
+    for (const std::string& left : resumed.NotResumed)
+      context.Out << "Not resumed: " << TerminalText(left) << '\n';
+  }
   const std::vector<std::string> addresses =
       bind == "0.0.0.0" || bind == "::" ? OwnAddresses() : std::vector<std::string>{bind};
   for (const std::string& address : addresses)
@@ -120,7 +135,15 @@ int ServeCommand(TToolContext& context) {
   // finishes (no scores: the console may be on the projector).
   std::size_t joined = 0;
   std::vector<bool> done;
+  std::set<std::string> asked;
   const auto follow = [&] {
+    // The console cannot answer a request: the student types the resume code
+    // their first device shows.
+    for (const TDeviceRequest& request : classroom.DeviceRequests())
+      if (asked.insert(request.Id).second)
+        context.Out
+            << "Asks:      " << TerminalText(request.Name)
+            << " asks to continue on another device (with the resume code their first device shows)\n";
     const std::vector<TStudentLine> students = classroom.Students();
     for (; joined < students.size(); ++joined)
       context.Out << "Joined:    " << TerminalText(students[joined].Name) << '\n';
@@ -147,6 +170,13 @@ int ServeCommand(TToolContext& context) {
   running = false;
   stopper.join();
   pthread_sigmask(SIG_UNBLOCK, &stopSignals, nullptr);
+  // The attempts still running are scored and stored as they stand, so a
+  // later --room cannot give them back the time since.
+  try {
+    classroom.EndAll();
+  } catch (const TIoError& error) {
+    Report(context.Err, TerminalText(error.what()));
+  }
   follow();
 
   int finished = 0;

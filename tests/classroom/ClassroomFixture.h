@@ -7,7 +7,10 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <regex>
 #include <string>
 #include <thread>
@@ -84,6 +87,36 @@ inline int RawConnection(int port, const char* from = "127.0.0.1") {
   return fd;
 }
 
+// Sends request on fd and reads one whole reply (headers and body); "" when
+// the connection closed first.
+inline std::string RawExchange(int fd, const std::string& request) {
+  if (!request.empty() &&
+      send(fd, request.data(), request.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(request.size()))
+    return {};
+  std::string reply;
+  char buffer[4096];
+  std::size_t end = std::string::npos;
+  while ((end = reply.find("\r\n\r\n")) == std::string::npos) {
+    const ssize_t got = recv(fd, buffer, sizeof buffer, 0);
+    if (got <= 0) return {};
+    reply.append(buffer, static_cast<std::size_t>(got));
+  }
+  const std::size_t length = reply.find("Content-Length: ");
+  const std::size_t body =
+      length == std::string::npos ? 0 : std::strtoul(reply.c_str() + length + 16, nullptr, 10);
+  while (reply.size() < end + 4 + body) {
+    const ssize_t got = recv(fd, buffer, sizeof buffer, 0);
+    if (got <= 0) return {};
+    reply.append(buffer, static_cast<std::size_t>(got));
+  }
+  return reply;
+}
+
+// The status of a raw reply; 0 for none.
+inline int StatusOf(const std::string& reply) {
+  return reply.size() > 12 ? std::atoi(reply.c_str() + 9) : 0;
+}
+
 struct TResponse {
   int Status = 0;
   std::string Body;
@@ -96,11 +129,15 @@ inline TClassroomTest InFolder(TClassroomTest test, const TTempDir& dir) {
 
 class TRoom {
 public:
-  explicit TRoom(TClassroomTest test, std::uint64_t seed = 7)
+  explicit TRoom(TClassroomTest test, std::uint64_t seed = 7,
+                 std::function<std::string()> token = NewSessionToken)
       : Opened(OpenResultsStore(Dir.Path().string())),
         Room(InFolder(std::move(test), Dir), "ROOM42", *Opened.Store, Clock,
-             {NewSessionToken, [seed] { return seed; }, NewAttemptId}),
-        Server(Room) {
+             {std::move(token), [seed] { return seed; }, NewAttemptId}),
+        Server(Room, [this](const std::string& what) {
+          std::lock_guard guard(LogLock);
+          Logged.push_back(what);
+        }) {
     Port = Server.Bind("127.0.0.1", 0);
     Thread = std::thread([this] { Server.Run(); });
     Client = std::make_unique<httplib::Client>("127.0.0.1", Port);
@@ -126,8 +163,10 @@ public:
     return result ? TResponse{result->status, result->body} : TResponse{};
   }
   // Joins and starts; gives the token.
-  std::string JoinAndStart(const std::string& name) {
-    const std::string token = Field(Post("/api/join", "room=ROOM42&name=" + name).Body, "token");
+  std::string JoinAndStart(const std::string& name, const std::string& device = {}) {
+    const std::string token = Field(
+        Post("/api/join", "room=ROOM42&name=" + name + (device.empty() ? "" : "&device=" + device)).Body,
+        "token");
     Post("/api/start", "", token);
     return token;
   }
@@ -137,6 +176,14 @@ public:
     return Opened.Store->Attempts(filter);
   }
 
+  // What the server told the teacher's side.
+  std::vector<std::string> Log() {
+    std::lock_guard guard(LogLock);
+    return Logged;
+  }
+
+  std::mutex LogLock;
+  std::vector<std::string> Logged;
   TTempDir Dir;
   TOpenedStore Opened;
   TTestClock Clock;

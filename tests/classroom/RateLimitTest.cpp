@@ -44,25 +44,7 @@ TEST(ClassroomRateLimit, AClassBehindOneAddressPassesAFloodDoesNot) {
 // Sends one request and reads its reply's status; 0 when the connection
 // has closed.
 int Exchange(int fd, const std::string& request) {
-  if (send(fd, request.data(), request.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(request.size()))
-    return 0;
-  std::string reply;
-  char buffer[4096];
-  std::size_t end = std::string::npos;
-  while ((end = reply.find("\r\n\r\n")) == std::string::npos) {
-    const ssize_t got = recv(fd, buffer, sizeof buffer, 0);
-    if (got <= 0) return 0;
-    reply.append(buffer, static_cast<std::size_t>(got));
-  }
-  const std::size_t length = reply.find("Content-Length: ");
-  const std::size_t body =
-      length == std::string::npos ? 0 : std::strtoul(reply.c_str() + length + 16, nullptr, 10);
-  while (reply.size() < end + 4 + body) {
-    const ssize_t got = recv(fd, buffer, sizeof buffer, 0);
-    if (got <= 0) return 0;
-    reply.append(buffer, static_cast<std::size_t>(got));
-  }
-  return std::atoi(reply.c_str() + 9);
+  return StatusOf(RawExchange(fd, request));
 }
 
 TEST(ClassroomRateLimit, AFloodFromOneAddressLeavesOthersServed) {

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """A whole classroom attempt in headless Chromium against a real `qwtool serve`.
 
-    browser_attempt.py QWTOOL OUTDIR
+    browser_attempt.py QWTOOL OUTDIR [AXE]
 
 Makes a three-question test (one of them holding markup), serves it on a free
 loopback port and takes it as a student would, by keyboard: the room code and
 name, letters to answer, Enter to go on, one check, a reload in the middle,
-and the finish; on each question nothing the page hides is drawn. Then checks the teacher's console, the results store and the
-saved screenshots of the page at 360 and 1280 pixels wide in OUTDIR.
+and the finish; on each question nothing the page hides is drawn. Then checks
+the teacher's console, the results store and the saved screenshots of the page
+at 360 and 1280 pixels wide in OUTDIR. With AXE (axe-core's axe.min.js), each
+state of the page (join, question, review and end) is checked against WCAG 2.2
+A and AA: any violation fails.
 
 Chromium is driven over its DevTools protocol with the standard library alone:
 nothing beyond `chromium` and `python3` is needed, and there is no driver
@@ -215,6 +218,20 @@ def kill(process):
         process.wait()
 
 
+AXE_RULES = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"]
+
+
+def audit(tab, axe, where):
+    """axe-core's WCAG A and AA rules over the page as it stands."""
+    if not axe:
+        return
+    if not tab.js("typeof axe !== 'undefined'"):
+        tab.js(axe + "; true")
+    found = tab.js("axe.run(document, {runOnly: %s}).then((r) => r.violations.map((v) => v.id + ' ' + "
+                   "v.nodes.map((n) => n.target.join(' ')).join(', ')))" % json.dumps(AXE_RULES))
+    expect(found == [], f"accessibility violations on the {where} page: {found}")
+
+
 def question_text(tab):
     return tab.js("document.getElementById('question-text').textContent")
 
@@ -255,7 +272,7 @@ def answer(tab, number, outdir, quick=False):
     return key
 
 
-def run(qwtool, outdir, work):
+def run(qwtool, outdir, work, axe):
     os.makedirs(outdir, exist_ok=True)
     source = os.path.join(work, "questions.txt")
     with open(source, "w", encoding="utf-8") as out:
@@ -272,6 +289,7 @@ def run(qwtool, outdir, work):
         tab.call("Page.navigate", url=server.url)
         tab.wait_for("document.readyState === 'complete' && !document.getElementById('join').hidden && "
                      "document.activeElement === document.getElementById('room')")
+        audit(tab, axe, "join")
         tab.type(server.room.lower())
         tab.js("document.getElementById('name').focus()")
         tab.type("Ann Lee")
@@ -284,6 +302,7 @@ def run(qwtool, outdir, work):
         # A letter and at once Enter: the answer is saved before the page
         # goes on.
         answer(tab, 1, outdir, quick=True)
+        audit(tab, axe, "question")
         tab.key("Enter")
 
         # The second answer is saved, then the page reloads: it comes back on
@@ -307,6 +326,8 @@ def run(qwtool, outdir, work):
         expect(score.startswith("You answered 2 of 3 questions right: "), "score: " + score)
         percent = score.rsplit(" ", 1)[-1].rstrip("%.")
         expect(tab.js("window.injected") is None, "test text ran as script")
+        expect(tab.js("document.querySelectorAll('.review-item').length") == 1, "the review is not shown")
+        audit(tab, axe, "review and end")
         tab.shot(360, os.path.join(outdir, "classroom-finished-phone.png"))
 
         # The teacher's console followed the student, and the store holds the
@@ -320,6 +341,20 @@ def run(qwtool, outdir, work):
         expect(len(attempts) == 1, f"attempts stored: {attempts}")
         expect(attempts[0]["Student"] == "Ann Lee" and attempts[0]["Score"] == "2" and
                attempts[0]["Percent"] == percent, f"stored: {attempts[0]}, page: {score}")
+        # Another browser typing the same name waits for the teacher; it
+        # never sees Ann's attempt.
+        tab.js("localStorage.clear(); sessionStorage.clear(); true")
+        tab.call("Page.navigate", url=server.url)
+        tab.wait_for("!document.getElementById('join').hidden && document.activeElement === "
+                     "document.getElementById('room')")
+        tab.type(server.room)
+        tab.js("document.getElementById('name').focus()")
+        tab.type("ann lee")
+        tab.key("Enter")
+        tab.wait_for("!document.getElementById('waiting').hidden")
+        expect(tab.js("document.getElementById('waiting-name').textContent") == "Ann Lee", "waiting for whom?")
+        audit(tab, axe, "waiting")
+        server.wait_line("Asks:      Ann Lee asks to continue on another device")
         server.stop()
         server.wait_line("Session ended: 1 joined, 1 finished and stored.")
     finally:
@@ -329,6 +364,10 @@ def run(qwtool, outdir, work):
 
 def main():
     qwtool, outdir = sys.argv[1:3]
+    axe = None
+    if len(sys.argv) > 3:
+        with open(sys.argv[3], encoding="utf-8") as source:
+            axe = source.read()
 
     def out_of_time(signum, frame):
         raise Failure(f"not done within {LIMIT_SECONDS} seconds")
@@ -337,7 +376,7 @@ def main():
     signal.alarm(LIMIT_SECONDS)
     with tempfile.TemporaryDirectory() as work:
         try:
-            run(qwtool, os.path.abspath(outdir), work)
+            run(qwtool, os.path.abspath(outdir), work, axe)
         except (Failure, EOFError, OSError, subprocess.SubprocessError) as error:
             print("FAILED:", error, file=sys.stderr)
             return 1

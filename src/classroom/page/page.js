@@ -3,7 +3,11 @@
 "use strict";
 
 const $ = (id) => document.getElementById(id);
+// The session token is the tab's; the room, the name and the device's secret
+// are the browser's, so a reload, a second tab and a restarted server all
+// continue the same attempt on this device.
 const store = window.sessionStorage;
+const kept = window.localStorage;
 let state = null;
 let deadline = 0;      // performance.now() at which the time runs out; 0: no limit
 let tick = 0;
@@ -12,7 +16,18 @@ let pictureUrl = null;
 let shownPosition = -1;  // the question whose answers are on the screen
 
 function show(id) {
-  for (const section of ["join", "begin", "question", "finished"]) $(section).hidden = section !== id;
+  for (const section of ["join", "waiting", "begin", "question", "finished"]) $(section).hidden = section !== id;
+}
+
+// This device's secret, drawn once: it alone continues its attempts.
+function deviceSecret() {
+  let secret = kept.getItem("device");
+  if (!secret) {
+    const bytes = crypto.getRandomValues(new Uint8Array(32));
+    secret = [...bytes].map((b) => b.toString(16).padStart(2, "0")).join("");
+    kept.setItem("device", secret);
+  }
+  return secret;
 }
 
 function say(message) { $("status").textContent = message || ""; }
@@ -43,7 +58,7 @@ function request(method, path, fields) {
   return reply;
 }
 
-async function send(method, path, fields) {
+async function send(method, path, fields, again = true) {
   const options = { method, headers: {} };
   const token = store.getItem("token");
   if (token) options.headers.Authorization = "Bearer " + token;
@@ -58,19 +73,35 @@ async function send(method, path, fields) {
     return { error: "The teacher's computer cannot be reached. Your answers so far are saved; try again." };
   }
   const body = await response.json().catch(() => ({}));
-  if (response.status === 401 && path !== "/api/join") return rejoin();
+  if (response.status === 401 && path !== "/api/join") {
+    // A restarted server: join again, then send what the student did.
+    const joined = await rejoin();
+    if (joined.error || joined.phase === "waiting" || !again) return joined;
+    return send(method, path, fields, false);
+  }
   if (!response.ok) return { error: body.error || `The request failed (${response.status}).` };
   return body;
 }
 
+// Joins with what this browser keeps; the reply's token is the tab's.
+async function join(room, name, code) {
+  const fields = { room, name, device: deviceSecret() };
+  if (code) fields.code = code;
+  const reply = await send("POST", "/api/join", fields);
+  if (reply.error) return reply;
+  kept.setItem("room", room);
+  kept.setItem("name", name);
+  if (reply.device) kept.setItem("device", reply.device);
+  if (reply.token) store.setItem("token", reply.token); else store.removeItem("token");
+  return reply;
+}
+
 // A lost session (a restarted server) is taken up again by name and room.
 async function rejoin() {
-  const room = store.getItem("room"), name = store.getItem("name");
+  const room = kept.getItem("room"), name = kept.getItem("name");
   store.removeItem("token");
   if (!room || !name) { show("join"); return { error: "Please join the room." }; }
-  const reply = await send("POST", "/api/join", { room, name });
-  if (reply.token) store.setItem("token", reply.token);
-  return reply.error ? reply : { ...reply, rejoined: true };
+  return join(room, name);
 }
 
 async function act(method, path, fields) {
@@ -86,7 +117,11 @@ async function act(method, path, fields) {
   }
 }
 
+let waitTimer = 0;
+
 function render(next) {
+  if (waitTimer) { window.clearTimeout(waitTimer); waitTimer = 0; }
+  if (next.phase === "waiting") return renderWaiting(next);
   state = next;
   $("title").textContent = state.description || "Classroom test";
   document.title = state.description || "Classroom test";
@@ -95,10 +130,30 @@ function render(next) {
   return renderFinished();
 }
 
+// Another device has this name's attempt: ask again every few seconds
+// until the teacher allows this one, or the student types the code their
+// first device shows.
+function renderWaiting(reply) {
+  state = null;
+  stopTimer();
+  show("waiting");
+  $("waiting-name").textContent = reply.name;
+  waitTimer = window.setTimeout(() => {
+    waitTimer = 0;
+    if (!$("waiting").hidden) act("GET", "/api/state");
+  }, 4000);
+}
+
+function showResumeCode() {
+  $("resume-code").textContent = state.resumeCode || "";
+  $("resume-line").hidden = !state.resumeCode || state.phase === "finished";
+}
+
 function renderBegin() {
   show("begin");
   stopTimer();
   lines($("begin-message"), state.begin);
+  showResumeCode();
   $("count-line").hidden = !state.settings.studentMax;
   $("count-max").textContent = String(state.settings.maxAsked);
   $("count").max = state.settings.maxAsked;
@@ -159,6 +214,7 @@ function renderQuestion() {
   $("previous").disabled = state.position === 0;
   $("next").disabled = state.position + 1 >= state.count;
   startTimer(state.remainingSeconds, state.settings.limitSeconds);
+  showResumeCode();
   if (!answers.contains(document.activeElement)) $("question-text").closest("fieldset").querySelector("input")?.focus();
 }
 
@@ -200,8 +256,12 @@ function renderFinished() {
   verdict.push(`Time taken: ${duration(r.seconds)}.`);
   $("verdict").textContent = verdict.join(" ");
   lines($("end-message"), state.end);
+  showResumeCode();
   const review = $("review");
   review.replaceChildren();
+  // The keys wait until the teacher ends the test for everyone.
+  $("review-held").hidden = !state.reviewHeld;
+  if (state.reviewHeld) waitTimer = window.setTimeout(() => { waitTimer = 0; act("GET", "/api/state"); }, 10000);
   if (state.review.length) review.append(element("h3", "Review"));
   for (const item of state.review) {
     const box = element("div", undefined, "review-item");
@@ -232,6 +292,8 @@ function startTimer(remaining, limit) {
     $("timer").hidden = false;
     $("timer").textContent = "Time left " + duration(left);
     $("timer").classList.toggle("low", left <= 60);
+    // Told to screen readers at these moments only, never every second.
+    if (left === 300 || left === 60) $("time-note").textContent = left === 300 ? "5 minutes left." : "1 minute left.";
     if (left === 0) { stopTimer(); act("GET", "/api/state"); }
   };
   update();
@@ -249,7 +311,10 @@ function finish() {
   if (!state || state.phase !== "question") return;
   // The answer on the screen counts even while it is still on its way.
   const blank = state.answered.filter((a, i) => a !== "1" && !(i === state.position && chosenLetters())).length;
-  if (blank > 0 && !window.confirm(`${blank} question(s) have no answer and will count as wrong.\nFinish the test now?`)) return;
+  const notes = [];
+  if (blank > 0) notes.push(`${blank} question(s) have no answer and will count as wrong.`);
+  else if (state.position + 1 < state.count) notes.push(`This is question ${state.position + 1} of ${state.count}.`);
+  if (notes.length && !window.confirm(`${notes.join("\n")}\nFinish the test now?`)) return;
   act("POST", "/api/finish", {});
 }
 
@@ -259,11 +324,17 @@ function setUp() {
     const room = $("room").value.trim(), name = $("name").value.trim();
     if (!room || !name) { say("Please type the room code and your name."); return; }
     store.removeItem("token");
-    const reply = await request("POST", "/api/join", { room, name });
+    const reply = await join(room, name);
     if (reply.error) { say(reply.error); return; }
-    store.setItem("room", room);
-    store.setItem("name", name);
-    store.setItem("token", reply.token);
+    say("");
+    render(reply);
+  });
+  $("code-form").addEventListener("submit", async (event) => {
+    event.preventDefault();
+    const code = $("code").value.trim();
+    if (!code) { say("Please type the resume code your first device shows."); return; }
+    const reply = await join(kept.getItem("room"), kept.getItem("name"), code);
+    if (reply.error) { say(reply.error); return; }
     say("");
     render(reply);
   });
@@ -295,12 +366,30 @@ function setUp() {
       $("answer-form").requestSubmit();
     }
   });
+  // The teacher hears when the page was hidden or lost the focus during the
+  // test, and for how long; nothing is blocked.
+  let awaySince = 0;
+  const leave = () => {
+    if (!awaySince && state && state.phase === "question") awaySince = performance.now();
+  };
+  const back = () => {
+    if (!awaySince || document.visibilityState !== "visible" || !document.hasFocus()) return;
+    const seconds = Math.round((performance.now() - awaySince) / 1000);
+    awaySince = 0;
+    request("POST", "/api/away", { seconds: String(Math.min(seconds, 86400)) });
+  };
+  window.addEventListener("blur", leave);
+  window.addEventListener("focus", back);
   document.addEventListener("visibilitychange", () => {
-    if (document.visibilityState === "visible" && store.getItem("token")) act("GET", "/api/state");
+    if (document.visibilityState === "hidden") return leave();
+    back();
+    if (store.getItem("token")) act("GET", "/api/state");
   });
-  $("room").value = store.getItem("room") || new URLSearchParams(location.search).get("room") || "";
-  $("name").value = store.getItem("name") || "";
-  if (store.getItem("token")) act("GET", "/api/state"); else { show("join"); $("room").value ? $("name").focus() : $("room").focus(); }
+  $("room").value = new URLSearchParams(location.search).get("room") || kept.getItem("room") || "";
+  $("name").value = kept.getItem("name") || "";
+  // A second tab or a reload continues on this device without a word.
+  if (store.getItem("token") || (kept.getItem("room") && kept.getItem("name"))) act("GET", "/api/state");
+  else { show("join"); $("room").value ? $("name").focus() : $("room").focus(); }
 }
 
 setUp();

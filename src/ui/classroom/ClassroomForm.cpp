@@ -1,6 +1,8 @@
 #include "ui/classroom/ClassroomForm.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -31,7 +33,7 @@
 
 namespace {
 
-enum TColumn { NameColumn, ProgressColumn, ScoreColumn, ColumnCount };
+enum TColumn { NameColumn, ProgressColumn, ScoreColumn, AwayColumn, ColumnCount };
 
 // The machine's IPv4 addresses other than loopback, which every browser in
 // the room can reach when the server listens on all of them.
@@ -55,6 +57,13 @@ QString ProgressText(const TStudentLine& line) {
   if (line.Finished) return QStringLiteral("finished");
   if (line.Position == 0) return QStringLiteral("joined");
   return QStringLiteral("question %1 of %2").arg(line.Position).arg(line.Count);
+}
+
+// What the page reported of a student leaving it during the test, for the
+// teacher to judge: "left the page 2×, 40 s".
+QString AwayText(const TStudentLine& line) {
+  if (line.AwayCount == 0) return QString();
+  return QStringLiteral("left the page %1\u00D7, %2 s").arg(line.AwayCount).arg(line.AwaySeconds);
 }
 
 QLabel* PlainLabel(QWidget* parent, const char* name, int pointSize = 0) {
@@ -142,8 +151,8 @@ void TClassroomForm::CreateControls() {
   top->addWidget(QrBox);
 
   StudentList = Named(new QTableWidget(0, ColumnCount, this), "StudentList");
-  StudentList->setHorizontalHeaderLabels(
-      {QStringLiteral("Student"), QStringLiteral("Progress"), QStringLiteral("Score")});
+  StudentList->setHorizontalHeaderLabels({QStringLiteral("Student"), QStringLiteral("Progress"),
+                                          QStringLiteral("Score"), QStringLiteral("Away")});
   StudentList->setAccessibleName(QStringLiteral("Students"));
   StudentList->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StudentList->setSelectionMode(QAbstractItemView::NoSelection);
@@ -151,17 +160,30 @@ void TClassroomForm::CreateControls() {
   StudentList->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
   StudentList->horizontalHeader()->setSectionResizeMode(ProgressColumn, QHeaderView::ResizeToContents);
   StudentList->horizontalHeader()->setSectionResizeMode(ScoreColumn, QHeaderView::ResizeToContents);
+  StudentList->horizontalHeader()->setSectionResizeMode(AwayColumn, QHeaderView::ResizeToContents);
   QFont listFont = StudentList->font();
   listFont.setPointSize(listFont.pointSize() + 4);
   StudentList->setFont(listFont);
   StudentList->setColumnHidden(ScoreColumn, true);
 
+  RequestBox = Named(new QWidget(this), "RequestBox");
+  RequestLayout = new QVBoxLayout(RequestBox);
+  RequestLayout->setContentsMargins(0, 0, 0, 0);
+  RequestBox->hide();
+  ErrorLabel = PlainLabel(this, "ErrorLabel");
+  ErrorLabel->setWordWrap(true);
+  ErrorLabel->hide();
+
   SummaryLabel = PlainLabel(this, "SummaryLabel");
+  HoldReviewCheck =
+      Named(new QCheckBox(QStringLiteral("&Hold the review until the test ends"), this), "HoldReviewCheck");
+  HoldReviewCheck->setChecked(true);
   ShowScoresButton = Named(new QPushButton(QStringLiteral("Show &Scores"), this), "ShowScoresButton");
   EndTestButton = Named(new QPushButton(QStringLiteral("&End Test"), this), "EndTestButton");
   EndSessionButton = Named(new QPushButton(QStringLiteral("End Sessio&n"), this), "EndSessionButton");
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(SummaryLabel, 1);
+  buttons->addWidget(HoldReviewCheck);
   buttons->addWidget(ShowScoresButton);
   buttons->addWidget(EndTestButton);
   buttons->addWidget(EndSessionButton);
@@ -181,7 +203,9 @@ void TClassroomForm::CreateControls() {
   layout->addLayout(top);
   layout->addLayout(store);
   layout->addWidget(StoreLabel);
+  layout->addWidget(RequestBox);
   layout->addWidget(StudentList, 1);
+  layout->addWidget(ErrorLabel);
   layout->addLayout(buttons);
 
   RefreshTimer = new QTimer(this);
@@ -191,6 +215,9 @@ void TClassroomForm::CreateControls() {
   connect(EndTestButton, &QPushButton::clicked, this, &TClassroomForm::EndTestClick);
   connect(EndSessionButton, &QPushButton::clicked, this, &TClassroomForm::EndSessionClick);
   connect(UseStoreButton, &QPushButton::clicked, this, &TClassroomForm::UseStoreClick);
+  connect(HoldReviewCheck, &QCheckBox::toggled, this, [this](bool hold) {
+    if (Classroom) Classroom->HoldReview(hold);
+  });
   connect(StoreEdit, &QLineEdit::returnPressed, this, &TClassroomForm::UseStoreClick);
 }
 
@@ -222,6 +249,7 @@ bool TClassroomForm::Start() {
 
   setWindowTitle(QStringLiteral("Classroom - %1").arg(ToQString(test.Settings.Description)));
   Classroom = std::make_unique<TClassroom>(std::move(test), NewRoomCode(), *Opened.Store, Clock);
+  Classroom->HoldReview(HoldReviewCheck->isChecked());
   BoundPort = Serve(Place.Port);
   if (BoundPort < 0) {
     Classroom.reset();
@@ -253,7 +281,10 @@ bool TClassroomForm::Start() {
 }
 
 int TClassroomForm::Serve(int port) {
-  Server = std::make_unique<TClassroomServer>(*Classroom);
+  Server = std::make_unique<TClassroomServer>(*Classroom, [this](const std::string& what) {
+    QMetaObject::invokeMethod(
+        this, [this, text = FromUtf8OrCodePage(what)] { ShowServerError(text); }, Qt::QueuedConnection);
+  });
   int bound = Server->Bind(Place.BindAddress, port);
   if (bound < 0 && port != 0) bound = Server->Bind(Place.BindAddress, 0);
   if (bound < 0) {
@@ -305,6 +336,7 @@ void TClassroomForm::UseStoreClick() {
   // store.
   if (Classroom->Students().empty()) {
     Classroom = std::make_unique<TClassroom>(std::move(test), Classroom->RoomCode(), *opened.Store, Clock);
+    Classroom->HoldReview(HoldReviewCheck->isChecked());
     Opened = std::move(opened);
     SaveResultsStore(location);
     SavedStore = location;
@@ -336,7 +368,7 @@ void TClassroomForm::Refresh() {
     finished += line.Finished ? 1 : 0;
     const QString texts[ColumnCount] = {
         ToQString(line.Name), ProgressText(line),
-        ScoresShown && line.Finished ? QStringLiteral("%1%").arg(line.Percent) : QString()};
+        ScoresShown && line.Finished ? QStringLiteral("%1%").arg(line.Percent) : QString(), AwayText(line)};
     for (int column = 0; column < ColumnCount; ++column) {
       QTableWidgetItem* item = StudentList->item(row, column);
       if (!item) StudentList->setItem(row, column, item = new QTableWidgetItem);
@@ -345,11 +377,52 @@ void TClassroomForm::Refresh() {
     }
   }
   AnsweringCount = answering;
+  ShowDeviceRequests();
   // The store is chosen before anyone joins: their attempts go where they began.
   UseStoreButton->setEnabled(Serving() && lines.empty());
   StoreEdit->setReadOnly(!UseStoreButton->isEnabled());
   SummaryLabel->setText(
       QStringLiteral("%1 joined, %2 answering, %3 finished").arg(lines.size()).arg(answering).arg(finished));
+}
+
+void TClassroomForm::ShowDeviceRequests() {
+  const std::vector<TDeviceRequest> requests = Classroom->DeviceRequests();
+  std::vector<std::string> ids;
+  for (const TDeviceRequest& request : requests) ids.push_back(request.Id);
+  if (ids == ShownRequests) return;
+  ShownRequests = ids;
+  while (QLayoutItem* item = RequestLayout->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  for (const TDeviceRequest& request : requests) {
+    auto* line = new QWidget(RequestBox);
+    auto* row = new QHBoxLayout(line);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* text = PlainLabel(line, "RequestLabel");
+    text->setText(QStringLiteral("%1 asks to continue on another device").arg(ToQString(request.Name)));
+    auto* allow = Named(new QPushButton(QStringLiteral("Allow"), line), "AllowButton");
+    auto* refuse = Named(new QPushButton(QStringLiteral("Refuse"), line), "RefuseButton");
+    connect(allow, &QPushButton::clicked, this, [this, id = request.Id] { AnswerDeviceRequest(id, true); });
+    connect(refuse, &QPushButton::clicked, this, [this, id = request.Id] { AnswerDeviceRequest(id, false); });
+    row->addWidget(text, 1);
+    row->addWidget(allow);
+    row->addWidget(refuse);
+    RequestLayout->addWidget(line);
+  }
+  RequestBox->setVisible(!requests.empty());
+}
+
+void TClassroomForm::AnswerDeviceRequest(const std::string& id, bool allow) {
+  if (!Classroom) return;
+  Classroom->AnswerDeviceRequest(id, allow);
+  Refresh();
+}
+
+void TClassroomForm::ShowServerError(const QString& what) {
+  ErrorLabel->setText(QStringLiteral("A student's request failed at %1: %2")
+                          .arg(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss")), what));
+  ErrorLabel->show();
 }
 
 void TClassroomForm::ShowScoresClick() {
@@ -401,6 +474,8 @@ void TClassroomForm::StopServing() {
   RefreshTimer->stop();
   Server->Stop();
   ServerThread.join();
+  // Its workers end here, so none tells this window of an error later.
+  Server.reset();
   EndTestButton->setEnabled(false);
   EndSessionButton->setEnabled(false);
   UseStoreButton->setEnabled(false);

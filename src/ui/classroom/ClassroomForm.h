@@ -10,7 +10,9 @@
 #include "core/results/ResultsStore.h"
 #include "core/run/Clock.h"
 
+class QCheckBox;
 class QLabel;
+class QVBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -51,7 +53,7 @@ public:
   QString RoomCode() const;
   bool Serving() const { return ServerThread.joinable(); }
 
-  void Refresh();          // the list from the classroom, as the timer does
+  void Refresh();          // the lists from the classroom, as the timer does
   void ShowScoresClick();  // shows or hides the score column
   void EndTestClick();     // ends every running attempt, after a No-default question
   void EndSessionClick();  // ends running attempts (asking first) and stops serving
@@ -59,6 +61,9 @@ public:
   // windows and serves from it, while no student has joined. A store that
   // cannot be opened is reported and changes nothing.
   void UseStoreClick();
+  // Lets the device of a waiting request continue its student's attempt, or
+  // refuses it.
+  void AnswerDeviceRequest(const std::string& id, bool allow);
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -76,6 +81,9 @@ private:
   std::string TestFolder() const;
   void ShowStore();
   void EndAll();  // every running attempt scored and stored, an error shown
+  void ShowDeviceRequests();
+  // An unexpected error of a request, told by a server thread.
+  void ShowServerError(const QString& what);
 
   TGlobals& Globals;
   TClassroomPlace Place;
@@ -101,6 +109,13 @@ private:
   QLabel* StoreLabel;
   TQrBox* QrBox;
   QTableWidget* StudentList;
+  // One line with Allow and Refuse for each device asking to continue an
+  // attempt; rebuilt only when the requests change.
+  QWidget* RequestBox;
+  QVBoxLayout* RequestLayout;
+  std::vector<std::string> ShownRequests;
+  QLabel* ErrorLabel;
+  QCheckBox* HoldReviewCheck;
   QPushButton* ShowScoresButton;
   QPushButton* EndTestButton;
   QPushButton* EndSessionButton;

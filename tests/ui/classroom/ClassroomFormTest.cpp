@@ -123,6 +123,10 @@ TEST_F(ClassroomFormTest, StudentsJoiningOverHttpAreListedWithTheirScoresHiddenU
   const std::string second = Browser->Post("/api/go", "position=1").second;
   ASSERT_TRUE(ListShows(0, QStringLiteral("question 2 of 2")));
   EXPECT_EQ(Cell(0, 0), QStringLiteral("<b>Ann</b> & \"Bo\""));
+  // What the page reports of leaving it is the teacher's to judge.
+  for (const char* seconds : {"seconds=15", "seconds=25"})
+    ASSERT_EQ(Browser->Post("/api/away", seconds).first, 200);
+  ASSERT_TRUE(WaitUntil([&] { return Cell(0, 3) == QStringLiteral("left the page 2\u00D7, 40 s"); }));
   ASSERT_EQ(Browser->AnswerRightly(second), 200);
   ASSERT_EQ(Browser->Post("/api/finish", "").first, 200);
   ASSERT_TRUE(ListShows(0, QStringLiteral("finished")));
@@ -272,4 +276,27 @@ TEST_F(ClassroomFormTest, UsingAPostgresStoreSendsTheClassAttemptsThereAndKeepsI
   const auto next = Open(0);
   ASSERT_TRUE(next);
   EXPECT_EQ(Child<QLineEdit>(*next, "StoreEdit")->text(), FromUtf8(Postgres::ShownName(schema.Url())));
+}
+
+// A second device with a student's name waits until the teacher allows it
+// in the window; a refused one is turned away.
+TEST_F(ClassroomFormTest, AnotherDeviceContinuesAnAttemptOnlyWhenTheTeacherAllowsIt) {
+  ASSERT_EQ(Browser->AnswerRightly(Browser->Join(*Form, "Ann+Lee")), 200);
+  const std::string join = "room=" + Form->RoomCode().toStdString() + "&name=ann+lee&device=";
+  TBrowser phone(Form->Port()), stranger(Form->Port());
+  EXPECT_EQ(phone.Post("/api/join", join + std::string(40, 'p')).first, 202);
+  Form->Refresh();
+  ASSERT_EQ(Child<QLabel>(*Form, "RequestLabel")->text(),
+            QStringLiteral("Ann Lee asks to continue on another device"));
+  Click(*Form, "AllowButton");
+  const auto allowed = phone.Post("/api/join", join + std::string(40, 'p'));
+  EXPECT_EQ(allowed.first, 200);
+  EXPECT_NE(Field(allowed.second, "chosen"), "");  // Ann's answer, on the phone now
+
+  EXPECT_EQ(stranger.Post("/api/join", join + std::string(40, 's')).first, 202);
+  Form->Refresh();
+  Click(*Form, "RefuseButton");
+  EXPECT_EQ(stranger.Post("/api/join", join + std::string(40, 's')).first, 403);
+  Form->Refresh();
+  EXPECT_FALSE(Child<QWidget>(*Form, "RequestBox")->isVisible());
 }
