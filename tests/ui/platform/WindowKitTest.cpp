@@ -1,15 +1,70 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
+#include <QVBoxLayout>
+#include <memory>
 
 #include "ui/platform/WindowKit.h"
 
 namespace {
+
+// A window is moved the least onto the area, shrunk to it where it must be,
+// never below its minimum; the frame counts, and a window too big for the
+// area keeps its title bar on it.
+TEST(WindowKitTest, FitToAreaMovesAndShrinksAWindowWithItsFrameOntoTheArea) {
+  const QRect area(0, 0, 1600, 1000);
+  const QMargins frame(4, 30, 4, 4);
+  const struct {
+    QRect Wanted;
+    QSize Minimum;
+    QRect Fitted;
+  } cases[] = {
+      {{100, 100, 800, 600}, {}, {100, 100, 800, 600}},
+      {{1200, 700, 820, 580}, {}, {776, 416, 820, 580}},
+      {{-50, -20, 400, 300}, {}, {4, 30, 400, 300}},
+      {{0, 0, 2000, 1200}, {}, {4, 30, 1592, 966}},
+      {{300, 300, 2000, 1200}, {1700, 1100}, {4, 30, 1700, 1100}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Wanted.x());
+    EXPECT_EQ(FitToArea(c.Wanted, frame, c.Minimum, area), c.Fitted);
+  }
+}
+
+// Offscreen, on its one screen: each window opens wholly on the screen's
+// area, at least at the size its layout asks for.
+TEST(WindowKitTest, EveryWindowOpensOnItsScreenAtASizeThatShowsItsContent) {
+  const std::unique_ptr<QObject> rule(FitEveryWindowOnScreen());
+  const QRect area = QApplication::primaryScreen()->availableGeometry();
+  QWidget big;
+  big.setGeometry(area.right() - 100, area.bottom() - 100, area.width() + 300, area.height() + 200);
+  big.show();
+  EXPECT_TRUE(area.contains(big.frameGeometry()))
+      << big.frameGeometry().x() << "," << big.frameGeometry().y() << " " << big.width() << "x"
+      << big.height() << " in " << area.width() << "x" << area.height();
+
+  QDialog cut(&big);
+  auto* column = new QVBoxLayout(&cut);
+  column->addWidget(new QLabel(QStringLiteral("A line long enough to be cut at the size it was given")));
+  cut.resize(40, 10);
+  cut.show();
+  EXPECT_GE(cut.width(), cut.sizeHint().width());
+  EXPECT_GE(cut.height(), cut.sizeHint().height());
+  EXPECT_TRUE(area.contains(cut.frameGeometry()));
+
+  QWidget beside(&big, Qt::Window);
+  beside.resize(area.width() * 2, 50);
+  beside.show();
+  EXPECT_TRUE(area.contains(beside.frameGeometry()));
+}
 
 // A line broken by hand (Shift+Enter) ends in a separator the code page cannot
 // hold; stored with the line it would turn into '?'.
