@@ -342,15 +342,6 @@ TEST_F(SettingsFormTest, CancelAsksOnlyAboutUnappliedChanges) {
 // list its own window keeps is written with the settings, and only then.
 TEST_F(SettingsFormTest, TheCloseBoxAsksAsCancelDoesAndTheExtraTimeListWaitsForTheSettings) {
   WriteNewTest();
-  const std::string before = ReadBytes(TestPath);
-  {
-    auto form = Open();
-    Click(Check("CheckBox6"));
-    Dialogs.ExpectMessage(TMessageKind::Confirmation, SaveChanges, TButton::No);
-    form->close();
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(ReadBytes(TestPath), before);
-  }
   const std::string list = ExtraTime::PathFor(TestPath);
   const auto keepList = [](const char* text) {
     return OnModal<TExtraTimeForm>([text](TExtraTimeForm& extra) {

@@ -16,29 +16,6 @@
 
 namespace {
 
-// A window is moved the least onto the area, shrunk to it where it must be,
-// never below its minimum; the frame counts, and a window too big for the
-// area keeps its title bar on it.
-TEST(WindowKitTest, FitToAreaMovesAndShrinksAWindowWithItsFrameOntoTheArea) {
-  const QRect area(0, 0, 1600, 1000);
-  const QMargins frame(4, 30, 4, 4);
-  const struct {
-    QRect Wanted;
-    QSize Minimum;
-    QRect Fitted;
-  } cases[] = {
-      {{100, 100, 800, 600}, {}, {100, 100, 800, 600}},
-      {{1200, 700, 820, 580}, {}, {776, 416, 820, 580}},
-      {{-50, -20, 400, 300}, {}, {4, 30, 400, 300}},
-      {{0, 0, 2000, 1200}, {}, {4, 30, 1592, 966}},
-      {{300, 300, 2000, 1200}, {1700, 1100}, {4, 30, 1700, 1100}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Wanted.x());
-    EXPECT_EQ(FitToArea(c.Wanted, frame, c.Minimum, area), c.Fitted);
-  }
-}
-
 // Offscreen, on its one screen: each window opens wholly on the screen's
 // area, at least at the size its layout asks for.
 TEST(WindowKitTest, EveryWindowOpensOnItsScreenAtASizeThatShowsItsContent) {
