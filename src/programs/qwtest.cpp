@@ -11,12 +11,14 @@
 #include "ui/platform/HelpWindow.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/ShellOpen.h"
+#include "ui/platform/WindowKit.h"
 
 // The student engine: the tests of its folder, or the test named on the
 // command line. "--preview --question N" opens that test as the maker's
 // preview: at question N, every question in order, nothing recorded.
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  FitEveryWindowOnScreen();  // each window opens wholly on its screen
   QApplication::setApplicationName(QStringLiteral("Quizwell Client"));
   QApplication::setDesktopFileName(QStringLiteral("org.quizwell.Engine"));
 

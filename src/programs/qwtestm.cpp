@@ -8,6 +8,7 @@
 #include "ui/platform/HelpWindow.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/ShellOpen.h"
+#include "ui/platform/WindowKit.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ int QWTESTM(int argc, char** argv) {
   int argumentCount = 1;
   char* arguments[] = {argv[0], nullptr};
   QApplication application(argumentCount, arguments);
+  FitEveryWindowOnScreen();  // each window opens wholly on its screen
   QApplication::setApplicationName(QStringLiteral("Quizwell Maker"));
   QApplication::setDesktopFileName(QStringLiteral("org.quizwell.Maker"));
 

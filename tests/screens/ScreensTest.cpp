@@ -89,9 +89,13 @@ TEST_F(Screens, MakerWindows) {
   catalogue.Scan();
   TCatalogueSearchForm search(Globals, catalogue);
   Shoot(search);
-  TDuplicatesForm duplicates({{path, {Question("1"), Question("1")}}}, [](const std::string&, int) {});
+  TDuplicatesForm duplicates(
+      [path] {
+        return std::vector<Duplicates::TTestQuestions>{{path, {Question("1"), Question("1")}}};
+      },
+      [](const std::string&, int) {});
   Shoot(duplicates);
-  TExtraTimeForm extra(path, Dialogs);
+  TExtraTimeForm extra(path, std::nullopt, Dialogs);
   Shoot(extra);
   TLossReportForm loss(QStringLiteral("Lost"), QStringList{"one", "two"});
   Shoot(loss);

@@ -15,6 +15,8 @@ const char* KindName(TMessageKind kind) {
       return "confirmation";
     case TMessageKind::RiskyConfirmation:
       return "risky confirmation";
+    case TMessageKind::UnsavedChanges:
+      return "unsaved changes";
   }
   return "?";
 }

@@ -119,9 +119,25 @@ TPreparedImport Prepare(const std::string& path, const TQuestionFormat* format) 
   return prepared;
 }
 
-std::string ImportSummary(int added, const std::string& sourceName, const std::string& testName) {
+std::string ImportSummary(int added, const std::string& sourceName, const std::string& testName,
+                          const std::string& keptCopyName) {
   const std::string counted = added == 1 ? "1 question was" : std::to_string(added) + " questions were";
-  return counted + " imported from " + sourceName + " into " + testName + ".";
+  std::string summary = counted + " imported from " + sourceName + " into " + testName + ".";
+  if (!keptCopyName.empty()) summary += " The test as it was before is kept in " + keptCopyName + ".";
+  return summary;
+}
+
+std::string BeforeImportPath(const std::string& testPath) {
+  return testPath + ".before-import";
+}
+
+std::string AppendQuestion(int count, const std::string& sourceName, const std::string& testName,
+                           bool keepsCopy) {
+  const std::string counted = count == 1 ? "1 question" : std::to_string(count) + " questions";
+  std::string question = "Append " + counted + " from " + sourceName + " to the end of " + testName + "?";
+  question += keepsCopy ? "\rThe test as it is now is kept in " + BeforeImportPath(testName) + "."
+                        : "\rUndo takes the import back.";
+  return question;
 }
 
 void KeepFirst(TImportedTest& test, int room, TLossReport& report) {
@@ -252,9 +268,27 @@ int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport
   return added;
 }
 
-int IntoTest(TImportedTest imported, const std::string& testPath, bool append, TLossReport& report) {
+namespace {
+
+// The report line of the characters that became '?', when there are any.
+void ReportUnmappable(const TImportedTest& imported, TLossReport& report) {
   if (const std::u32string unmappable = ToCodePage(imported).Unmappable; !unmappable.empty())
     report.Add(0, "characters the code page cannot hold were replaced by '?': " + Utf8(unmappable));
+}
+
+}  // namespace
+
+std::vector<QuestionRecord> ForEditor(TImportedTest imported, const std::string& testPath, int room,
+                                      TLossReport& report) {
+  KeepFirst(imported, room, report);
+  ReportUnmappable(imported, report);
+  UnpackMedia(imported, testPath, report);
+  return ToCodePage(imported).Questions;
+}
+
+int IntoTest(TImportedTest imported, const std::string& testPath, bool append, TLossReport& report) {
+  ReportUnmappable(imported, report);
+  if (append) ReplaceFileAtomically(BeforeImportPath(testPath), ReadWholeFile(testPath));
   const TUnpackedMedia media = UnpackMedia(imported, testPath, report);
   try {
     const TCodePageTest converted = ToCodePage(imported);

@@ -41,8 +41,21 @@ struct TPreparedImport {
 TPreparedImport Prepare(const std::string& path, const TQuestionFormat* format = nullptr);
 
 // "3 questions were imported from A.gift into B.QWT.": the one summary of an
-// import; names are UTF-8.
-std::string ImportSummary(int added, const std::string& sourceName, const std::string& testName);
+// import; names are UTF-8. keptCopyName, when given, is the copy of the test
+// as it was before (BeforeImportPath), named so that the import can be taken
+// back.
+std::string ImportSummary(int added, const std::string& sourceName, const std::string& testName,
+                          const std::string& keptCopyName = {});
+
+// Where an import that appends to the test at testPath keeps the test as it
+// was: beside it, "T.QWT.before-import".
+std::string BeforeImportPath(const std::string& testPath);
+
+// The question asked before count questions of sourceName are appended to
+// testName; keepsCopy says the test as it is now is kept (BeforeImportPath)
+// rather than taken back by the editor's undo. Names are UTF-8.
+std::string AppendQuestion(int count, const std::string& sourceName, const std::string& testName,
+                           bool keepsCopy);
 
 // What is said of a source that holds no question to import.
 inline constexpr const char* NothingToImport = "No question could be imported.";
@@ -93,12 +106,22 @@ void SaveNewTest(const std::string& path, const TCodePageTest& test);
 // one atomic write. Returns how many were added. Throws TIoError.
 int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport& report);
 
+// Readies imported for the editor of the test at testPath, which holds room
+// more questions: the first room kept (KeepFirst), media unpacked beside the
+// test and the text put into the code page, as IntoTest does, the test itself
+// left for the editor to save. Returns the questions. Throws TIoError (from
+// UnpackMedia, which removes what it wrote).
+std::vector<QuestionRecord> ForEditor(TImportedTest imported, const std::string& testPath, int room,
+                                      TLossReport& report);
+
 // Stores imported in the test at testPath: after its last question when
-// append, otherwise as a new test replacing any file there. Media are unpacked
+// append, having first kept the test as it was in BeforeImportPath (replacing
+// an older copy there), otherwise as a new test replacing any file there. Media are unpacked
 // beside the test and the text put into the code page, each character it cannot
 // hold becoming '?' with one report line naming them. Returns how many
 // questions were stored. Throws TIoError; a test file is then as it was, and
-// the media files this import wrote are removed again.
+// the media files this import wrote are removed again. A copy that cannot be
+// kept stops the import before anything else is written.
 int IntoTest(TImportedTest imported, const std::string& testPath, bool append, TLossReport& report);
 
 }  // namespace Import

@@ -74,6 +74,22 @@ bool QuestionSet::AddQuestion() {
   return limitHit;
 }
 
+int QuestionSet::Room() const {
+  int last = QuestionCount;
+  while (last > 0 && !HoldsText(Slot(last))) --last;
+  return MaxQuestions - last;
+}
+
+int QuestionSet::AppendQuestions(const std::vector<QuestionRecord>& records) {
+  const int first = MaxQuestions - Room() + 1;
+  const int added = std::min(static_cast<int>(records.size()), Room());
+  for (int i = 0; i < added; ++i) Slot(first + i) = records[static_cast<size_t>(i)];
+  if (added == 0) return 0;
+  QuestionCount = std::max(QuestionCount, first + added - 1);
+  CurrentIndex = first;
+  return added;
+}
+
 void QuestionSet::DeleteCurrentQuestion() {
   Current() = QuestionRecord{};
   int kept = 0;

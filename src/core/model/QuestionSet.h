@@ -63,6 +63,13 @@ public:
   // caller tells the user about the limit); false otherwise.
   bool AddQuestion();
 
+  // How many questions can still be added: MaxQuestions less the slots up to
+  // the last one that holds any text.
+  int Room() const;
+  // Puts records after the last slot that holds any text, as many as there is
+  // Room for, and makes the first of them current. Returns how many were put.
+  int AppendQuestions(const std::vector<QuestionRecord>& records);
+
   // Empties the current slot, then closes the gaps: every slot with a question
   // text moves down, in order, and every slot without one is dropped.
   // QuestionCount becomes the number kept (at least 1: an empty set is one

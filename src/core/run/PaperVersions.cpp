@@ -178,8 +178,7 @@ std::uint64_t NewSeed() {
 }
 
 std::string_view ChoiceHint(const TPaperQuestion& question) {
-  if (Scoring::LetterCount(question.Key) < 2) return {};
-  return question.AnyCorrectPasses ? "choose any that apply" : "choose all that apply";
+  return Scoring::ChoiceHint(question.Key, question.AnyCorrectPasses);
 }
 
 std::string_view KeyRuleMark(const TPaperQuestion& question) {

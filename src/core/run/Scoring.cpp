@@ -24,6 +24,11 @@ int LetterCount(TLetters letters) {
   return std::popcount(static_cast<unsigned>(letters & 0x3F));
 }
 
+std::string_view ChoiceHint(TLetters key, bool anyCorrectPasses) {
+  if (LetterCount(key) < 2) return {};
+  return anyCorrectPasses ? "choose any that apply" : "choose all that apply";
+}
+
 bool IsRight(TLetters correct, bool anyCorrectPasses, TLetters chosen) {
   correct &= 0x3F;
   chosen &= 0x3F;

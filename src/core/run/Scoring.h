@@ -20,6 +20,12 @@ std::string LetterText(TLetters letters);
 // How many letters a set holds.
 int LetterCount(TLetters letters);
 
+// What a question with several correct letters tells the student, on paper
+// and on screen alike, without saying how many are correct: "choose all that
+// apply", or "choose any that apply" when any correct one passes; "" for one
+// correct letter or none.
+std::string_view ChoiceHint(TLetters key, bool anyCorrectPasses);
+
 // Whether the chosen letters answer a question whose correct letters are
 // given. With one correct letter: right when that letter alone is chosen.
 // With several, when every one must be correct (anyCorrectPasses false):

@@ -71,10 +71,10 @@ bool TTestSession::ChoosesSeveral(int position) const {
 }
 
 std::string TTestSession::ChoiceLine(int position) const {
-  if (!ChoosesSeveral(position)) return {};
-  if (Question(position).AnyCorrectPasses)
-    return "Choose one or more answers: any correct answer passes, as long as no wrong one is chosen.";
-  return "Choose " + std::to_string(Scoring::LetterCount(CorrectLetters(position))) + " answers.";
+  // As the printed test says it: never how many answers are correct.
+  const std::string_view hint =
+      Scoring::ChoiceHint(CorrectLetters(position), Question(position).AnyCorrectPasses);
+  return hint.empty() ? std::string() : "(" + std::string(hint) + ")";
 }
 
 bool TTestSession::SetAnswer(int position, Scoring::TLetters letters) {

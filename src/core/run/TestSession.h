@@ -72,8 +72,9 @@ public:
   Scoring::TLetters CorrectLetters(int position) const;
   // Several correct letters: answered with check boxes.
   bool ChoosesSeveral(int position) const;
-  // The line under a check-box question: how many to choose, or that any
-  // correct one passes. Empty for a one-answer question.
+  // The line under a check-box question, as the printed test has it: "(choose
+  // all that apply)" or "(choose any that apply)". Empty for a one-answer
+  // question.
   std::string ChoiceLine(int position) const;
 
   // Changes the answer; refused (false) once the run is finished or the

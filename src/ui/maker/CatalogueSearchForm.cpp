@@ -43,12 +43,12 @@ TCatalogueSearchForm::TCatalogueSearchForm(TGlobals& globals, const TestCatalogu
   SearchStatus = Named(new QLabel, "SearchStatus");
   column->addWidget(SearchStatus);
 
+  // No button is the default: Enter in the field searches, Enter in the list opens.
   auto* buttons = new QDialogButtonBox;
-  QPushButton* open = Named(
-      buttons->addButton(QStringLiteral("&Open in the Editor"), QDialogButtonBox::AcceptRole), "OpenButton");
-  open->setAutoDefault(false);
-  QPushButton* close = Named(buttons->addButton(QDialogButtonBox::Close), "CloseButton");
-  close->setAutoDefault(false);
+  QPushButton* open = PushButton("OpenButton", QStringLiteral("&Open in the Editor"));
+  buttons->addButton(open, QDialogButtonBox::ActionRole);
+  QPushButton* close = PushButton("CloseButton", QStringLiteral("&Close"));
+  buttons->addButton(close, QDialogButtonBox::RejectRole);
   column->addWidget(buttons);
 
   connect(SearchText, &QLineEdit::returnPressed, this, &TCatalogueSearchForm::SearchButtonClick);

@@ -79,7 +79,6 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
     : TApplyDialog(globals.Dialogs, parent), Globals(globals) {
   setObjectName(QStringLiteral("ClientForm"));
   setWindowTitle(QStringLiteral("Client Configuration"));
-  setFixedSize(578, 524);
 
   auto* title = Named(new QLabel(QStringLiteral("Client Configuration")), "Panel1");
   title->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -134,6 +133,7 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
   connect(AboutMessageMemo, &QPlainTextEdit::textChanged, this, &TApplyDialog::EnableApply);
   connect(ResultsFolderEdit, &QLineEdit::textChanged, this, &TApplyDialog::EnableApply);
   InstallHelpKey(this, Globals.Help, HelpContext::Client);
+  FixSizeAtLeast(this, QSize(578, 524));
 
   CentreOnScreen(this);
 }

@@ -18,20 +18,13 @@ constexpr int NumberRole = Qt::UserRole + 1;
 
 }  // namespace
 
-TDuplicatesForm::TDuplicatesForm(std::vector<Duplicates::TTestQuestions> tests, TOpen open, QWidget* parent)
-    : QDialog(parent), Tests(std::move(tests)), Open(std::move(open)) {
+TDuplicatesForm::TDuplicatesForm(TRead read, TOpen open, QWidget* parent)
+    : QDialog(parent), Read(std::move(read)), Open(std::move(open)) {
   setObjectName(QStringLiteral("DuplicatesForm"));
   setWindowTitle(QStringLiteral("Duplicate Questions"));
   auto* column = new QVBoxLayout(this);
-
-  const std::vector<Duplicates::TGroup> groups = Duplicates::Find(Tests);
-  auto* label1 =
-      Named(new QLabel(groups.empty()
-                           ? QStringLiteral("No question is typed twice in these tests.")
-                           : QStringLiteral("&Questions typed twice (double-click one to edit it there):"),
-                       this),
-            "Label1");
-  column->addWidget(label1);
+  Label1 = Named(new QLabel(this), "Label1");
+  column->addWidget(Label1);
 
   GroupTree = Named(new QTreeWidget(this), "GroupTree");
   GroupTree->setAccessibleName(QStringLiteral("Questions typed twice"));
@@ -39,7 +32,24 @@ TDuplicatesForm::TDuplicatesForm(std::vector<Duplicates::TTestQuestions> tests, 
       QStringLiteral("Each group lists its questions by test and number; activate one to edit it"));
   GroupTree->setHeaderLabels({QStringLiteral("Test"), QStringLiteral("Question"), QStringLiteral("Text")});
   GroupTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  label1->setBuddy(GroupTree);
+  Label1->setBuddy(GroupTree);
+  column->addWidget(GroupTree, 1);
+
+  auto* buttons = Named(new QDialogButtonBox(QDialogButtonBox::Close, this), "ButtonBox");
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  column->addWidget(buttons);
+  connect(GroupTree, &QTreeWidget::itemActivated, this, &TDuplicatesForm::ItemActivated);
+  resize(720, 420);
+  Refresh();
+}
+
+void TDuplicatesForm::Refresh() {
+  Tests = Read();
+  const std::vector<Duplicates::TGroup> groups = Duplicates::Find(Tests);
+  Label1->setText(groups.empty()
+                      ? QStringLiteral("No question is typed twice in these tests.")
+                      : QStringLiteral("&Questions typed twice (double-click one to edit it there):"));
+  GroupTree->clear();
   for (const Duplicates::TGroup& group : groups) {
     auto* heading = new QTreeWidgetItem(GroupTree, {FromUtf8(std::string(Duplicates::KindText(group.Kind)))});
     heading->setFirstColumnSpanned(true);
@@ -56,16 +66,12 @@ TDuplicatesForm::TDuplicatesForm(std::vector<Duplicates::TTestQuestions> tests, 
     }
   }
   GroupTree->expandAll();
-  column->addWidget(GroupTree, 1);
-
-  auto* buttons = Named(new QDialogButtonBox(QDialogButtonBox::Close, this), "ButtonBox");
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  column->addWidget(buttons);
-  connect(GroupTree, &QTreeWidget::itemActivated, this, &TDuplicatesForm::ItemActivated);
-  resize(720, 420);
 }
 
 void TDuplicatesForm::ItemActivated(QTreeWidgetItem* item) {
   if (item == nullptr || !item->data(0, TestRole).isValid()) return;
-  Open(Tests[item->data(0, TestRole).toInt()].Name, item->data(0, NumberRole).toInt());
+  // A copy: the list is read again once the editor is closed.
+  const std::string path = Tests[item->data(0, TestRole).toInt()].Name;
+  Open(path, item->data(0, NumberRole).toInt());
+  Refresh();
 }

@@ -11,7 +11,8 @@
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
 
-TExtraTimeForm::TExtraTimeForm(std::string testPath, TDialogs& dialogs, QWidget* parent)
+TExtraTimeForm::TExtraTimeForm(std::string testPath, std::optional<ExtraTime::TList> shown, TDialogs& dialogs,
+                               QWidget* parent)
     : QDialog(parent), TestPath(std::move(testPath)), Dialogs(dialogs) {
   setObjectName(QStringLiteral("ExtraTimeForm"));
   setWindowTitle(QStringLiteral("Extra Time per Student"));
@@ -38,8 +39,8 @@ TExtraTimeForm::TExtraTimeForm(std::string testPath, TDialogs& dialogs, QWidget*
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   column->addWidget(buttons);
   resize(460, 320);
-  if (!RunGuarded(Dialogs, [this] {
-        ListEdit->setPlainText(ToQString(ExtraTime::Format(ExtraTime::Load(TestPath))));
+  if (!RunGuarded(Dialogs, [this, &shown] {
+        ListEdit->setPlainText(ToQString(ExtraTime::Format(shown ? *shown : ExtraTime::Load(TestPath))));
       }))
     ListEdit->setEnabled(false);
 }
@@ -50,16 +51,14 @@ void TExtraTimeForm::OkButtonClick() {
     reject();
     return;
   }
-  RunGuarded(Dialogs, [this] {
-    const ExtraTime::TList list = ExtraTime::Parse(ToCp1252(ListEdit->toPlainText()));
-    if (!list.Problems.empty()) {
-      QStringList problems;
-      for (const std::string& problem : list.Problems) problems << FromUtf8(problem);
-      Dialogs.Error(QStringLiteral("These lines do not read, so the list was not saved:\r") +
-                    problems.join(QLatin1Char('\r')));
-      return;
-    }
-    ExtraTime::Save(TestPath, list);
-    accept();
-  });
+  ExtraTime::TList list = ExtraTime::Parse(ToCp1252(ListEdit->toPlainText()));
+  if (!list.Problems.empty()) {
+    QStringList problems;
+    for (const std::string& problem : list.Problems) problems << FromUtf8(problem);
+    Dialogs.Error(QStringLiteral("These lines do not read, so the list was not saved:\r") +
+                  problems.join(QLatin1Char('\r')));
+    return;
+  }
+  Kept = std::move(list);
+  accept();
 }

@@ -19,7 +19,6 @@
 #include <system_error>
 
 #include "core/exchange/Export.h"
-#include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
 #include "core/model/Conversions.h"
 #include "core/model/LossNotice.h"
@@ -33,7 +32,7 @@
 #include "ui/maker/CatalogueSearchForm.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/DuplicatesForm.h"
-#include "ui/maker/LossReportForm.h"
+#include "ui/maker/ImportFlow.h"
 #include "ui/maker/QAForm.h"
 #include "ui/maker/SettingsForm.h"
 #include "ui/platform/Artwork.h"
@@ -57,20 +56,6 @@ const QString NotLoadedAtStart =
     QStringLiteral("Test is not loaded.  Create a new test or load an existing one.");
 const QString NotLoaded = QStringLiteral("Test is not loaded. Create a new test or load an existing one.");
 const QString SelectionPrompt = QStringLiteral("Please make your selection now.");
-
-// Every exchange format's filter; for import, one for all of them first.
-QString ExchangeFilter(bool import) {
-  QStringList filters;
-  QStringList patterns;
-  for (const auto& format : QuestionFormats()) {
-    const QString filter = ToQString(std::string(format->Filter()));
-    filters << filter;
-    patterns << filter.section(QLatin1Char('|'), 1);
-  }
-  if (import) filters.prepend(QStringLiteral("Question Files|") + patterns.join(QLatin1Char(';')));
-  filters << QStringLiteral("All Files|*.*");
-  return filters.join(QLatin1Char('|'));
-}
 
 QString FileNamePart(const QString& path) {
   return QFileInfo(path).fileName();
@@ -126,7 +111,6 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
       EngineDialog{QString(), QStringLiteral("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
                    QString::fromLatin1(TestFolder::EngineFileName.data(),
                                        static_cast<qsizetype>(TestFolder::EngineFileName.size()))},
-      ImportDialog{QStringLiteral("Select Questions to Import"), ExchangeFilter(true), QString(), QString()},
       ExportDialog{QStringLiteral("Export Questions to"), ExchangeFilter(false), QString(), QString()},
       Catalogue(ToPath(programFolder)) {
   setObjectName(QStringLiteral("MainForm"));
@@ -708,7 +692,7 @@ void TMainForm::ScanAnswerSheets1Click() {
   RunGuarded(Globals.Dialogs, [this] {
     TScanForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.CurrentTestPath,
                    Globals.Dialogs, this);
-    InstallHelpKey(&form, Globals.Help, HelpContext::Print);
+    InstallHelpKey(&form, Globals.Help, HelpContext::Scan);
     form.exec();
   });
 }
@@ -731,63 +715,42 @@ void TMainForm::FindDuplicateQuestions1Click() {
           Qt::SingleShotConnection);
       editor.exec();
     };
-    TDuplicatesForm form(Duplicates::ReadFolder(ToPath(Globals.ProgramFolder), [](const std::string&) {}),
+    const std::string folder = ToPath(Globals.ProgramFolder);
+    TDuplicatesForm form([folder] { return Duplicates::ReadFolder(folder, [](const std::string&) {}); },
                          openAt, this);
+    InstallHelpKey(&form, Globals.Help, HelpContext::Main);
     form.exec();
   });
 }
 
-void TMainForm::ShowLossReport(const QString& summary, const std::vector<std::string>& lines) {
-  if (lines.empty()) {
-    Globals.Dialogs.Inform(summary);
-    return;
-  }
-  QStringList text;
-  for (const std::string& line : lines) text << FromUtf8(line);
-  TLossReportForm report(summary, text, this);
-  report.exec();
-}
-
 void TMainForm::ImportQuestions1Click() {
   RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> source = Globals.Dialogs.OpenFile(ImportDialog);
-    if (!source) return;
-    Import::TPreparedImport prepared = Import::Prepare(ToPath(*source));
-    if (!prepared.Format) {
-      Globals.Dialogs.Error(QStringLiteral("The kind of questions in ") + FileNamePart(*source) +
-                            QStringLiteral(" is not known. Question files end in .gift, .txt (Aiken), .xml "
-                                           "(Moodle XML), .zip (QTI) or .csv."));
-      return;
-    }
-    if (!prepared.Damage.empty()) {
-      Globals.Dialogs.Error(FileNamePart(*source) + QStringLiteral(" cannot be imported: ") +
-                            FromUtf8(prepared.Damage));
-      return;
-    }
-    if (!prepared.Ready()) {
-      ShowLossReport(QString::fromLatin1(Import::NothingToImport), prepared.Report.Lines());
-      return;
-    }
+    std::optional<TChosenImport> chosen = ChooseQuestionFile(Globals.Dialogs, this);
+    if (!chosen) return;
+    Import::TPreparedImport& prepared = chosen->Prepared;
     const bool append = !Globals.CurrentTestPath.isEmpty();
     QString testPath = Globals.CurrentTestPath;
     if (!append) {
-      const std::optional<QString> chosen = Globals.Dialogs.SaveFile(NewTestDialog);
-      if (!chosen || !OutputIsNoInput(Globals.Dialogs, *chosen, {*source})) return;
-      if (!MayReplaceTest(Globals.Dialogs, *chosen)) return;
-      testPath = *chosen;
+      const std::optional<QString> target = Globals.Dialogs.SaveFile(NewTestDialog);
+      if (!target || !OutputIsNoInput(Globals.Dialogs, *target, {chosen->Source})) return;
+      if (!MayReplaceTest(Globals.Dialogs, *target)) return;
+      testPath = *target;
     }
-    if (!prepared.Unmappable.empty() &&
-        !Globals.Dialogs.Confirm(QStringLiteral("A test cannot hold these characters: ") +
-                                 FromUtf8(Import::Utf8(prepared.Unmappable)) +
-                                 QStringLiteral("\rReplace each of them with \"?\" and import?")))
+    const std::string sourceName = FileNamePart(chosen->Source).toStdString();
+    const std::string testName = FileNamePart(testPath).toStdString();
+    // Adding to a test that is there changes it: the instructor says so first.
+    if (append && !Globals.Dialogs.ConfirmRisk(FromUtf8(Import::AppendQuestion(
+                      static_cast<int>(prepared.Test.Questions.size()), sourceName, testName, true))))
       return;
+    if (!MayReplaceUnmappable(Globals.Dialogs, prepared)) return;
     const int added = Import::IntoTest(std::move(prepared.Test), ToPath(testPath), append, prepared.Report);
     if (!append) {
       TellWhenOutsideFolder(testPath);
       StartTimer->start();
     }
-    ShowLossReport(FromUtf8(Import::ImportSummary(added, FileNamePart(*source).toStdString(),
-                                                  FileNamePart(testPath).toStdString())),
+    const std::string keptCopy = append ? Import::BeforeImportPath(testName) : std::string();
+    ShowLossReport(Globals.Dialogs, this,
+                   FromUtf8(Import::ImportSummary(added, sourceName, testName, keptCopy)),
                    prepared.Report.Lines());
   });
 }
@@ -806,7 +769,8 @@ void TMainForm::ExportQuestions1Click() {
                          "Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet."));
       return;
     }
-    ShowLossReport(QStringLiteral("The questions of %1 have been exported to %2.")
+    ShowLossReport(Globals.Dialogs, this,
+                   QStringLiteral("The questions of %1 have been exported to %2.")
                        .arg(FileNamePart(*test), FileNamePart(*target)),
                    report.Lines());
   });

@@ -115,8 +115,6 @@ private:
   void TellWhenOutsideFolder(const QString& testPath);
   // The status line names the current test's description as it is now.
   void ShowCurrentDescription();
-  // The loss report of an import or export, or a plain notice when nothing was lost.
-  void ShowLossReport(const QString& summary, const std::vector<std::string>& lines);
   // The Results window of the test at path; an item double-clicked there
   // opens the editor on that test.
   void ShowResults(const QString& path);
@@ -146,7 +144,6 @@ private:
   const TFileDialogOptions DecryptSourceDialog;
   const TFileDialogOptions DecryptTargetDialog;
   const TFileDialogOptions EngineDialog;
-  const TFileDialogOptions ImportDialog;
   const TFileDialogOptions ExportDialog;
 
   TestCatalogue Catalogue;

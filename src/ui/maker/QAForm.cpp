@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,6 +33,7 @@
 #include "core/model/TestFolder.h"
 #include "ui/maker/EditorUndo.h"
 #include "ui/maker/FindBar.h"
+#include "ui/maker/ImportFlow.h"
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/NoteForm.h"
@@ -61,6 +63,7 @@ const QString RevertAskText = QStringLiteral(
     "This will reload the test from disk.\rAny changes you have made will be lost!\r"
     "Are you sure that you want to revert?");
 const QString SavedAskText = QStringLiteral("Changes saved. Would you like to continue editing?");
+const QString UnsavedAskText = QStringLiteral("Save the changes to %1 before closing?");
 const QString RenumberedText = QStringLiteral(
     "The questions of this test were not numbered in sequence.\rThey are shown renumbered, and Save stores "
     "them under the new numbers.");
@@ -222,6 +225,7 @@ void TQAForm::CreateMenus() {
   separator(file1, "N5");
   item(file1, "RevertTest1", QStringLiteral("&Revert Test"), &TQAForm::RevertButtonClick);
   item(file1, "PreviewTest1", QStringLiteral("&Preview Test"), &TQAForm::PreviewTest1Click);
+  item(file1, "ImportQuestions1", QStringLiteral("&Import Questions..."), &TQAForm::ImportQuestions1Click);
   separator(file1, "N1");
   item(file1, "Exit1", QStringLiteral("&Exit"), &TQAForm::ExitButtonClick);
 
@@ -450,8 +454,8 @@ void TQAForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TQAForm::closeEvent(QCloseEvent* event) {
-  // The close box is Exit: it asks, and No keeps the editor open.
-  if (!Closing && isVisible() && !Globals.Dialogs.ConfirmRisk(ExitAskText)) {
+  // The close box offers to save what is not saved; Cancel keeps the editor open.
+  if (!Closing && isVisible() && !MayCloseUnsaved()) {
     event->ignore();
     return;
   }
@@ -813,14 +817,34 @@ void TQAForm::CloseEditor() {
 }
 
 void TQAForm::SaveButtonClick() {
-  if (!SaveCurrent()) return;
+  if (SaveTest() && !Globals.Dialogs.Confirm(SavedAskText)) CloseEditor();
+}
+
+bool TQAForm::SaveTest() {
+  if (!SaveCurrent()) return false;
   // A question holding text is dropped only on the instructor's word.
   const std::vector<int> untitled = Questions.UntitledQuestions();
-  if (!untitled.empty() && !Globals.Dialogs.ConfirmRisk(UntitledAskText(untitled))) return;
+  if (!untitled.empty() && !Globals.Dialogs.ConfirmRisk(UntitledAskText(untitled))) return false;
   const std::vector<int> empty = Questions.EmptyQuestions();
   const bool saved = WriteQuestions();
   if (saved && !empty.empty()) Globals.Dialogs.Inform(EmptyLeftOutText(empty));
-  if (saved && !Globals.Dialogs.Confirm(SavedAskText)) CloseEditor();
+  return saved;
+}
+
+bool TQAForm::MayCloseUnsaved() {
+  // Before the questions are loaded there is nothing to lose.
+  if (StartTimer->isActive()) return true;
+  if (!SaveCurrent()) return false;
+  if (!TestFolder::DiffersFromFile(Questions, ToPath(Globals.CurrentTestPath))) return true;
+  switch (Globals.Dialogs.Message(TMessageKind::UnsavedChanges,
+                                  UnsavedAskText.arg(QFileInfo(Globals.CurrentTestPath).fileName()))) {
+    case TButton::Yes:
+      return SaveTest();
+    case TButton::No:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void TQAForm::PreviewTest1Click() {
@@ -831,6 +855,29 @@ void TQAForm::PreviewTest1Click() {
       !WriteQuestions())
     return;
   StartPreview(Globals, Questions.CurrentIndex);
+}
+
+void TQAForm::ImportQuestions1Click() {
+  if (!SaveCurrent()) return;
+  RunGuarded(Globals.Dialogs, [this] {
+    std::optional<TChosenImport> chosen = ChooseQuestionFile(Globals.Dialogs, this);
+    if (!chosen) return;
+    Import::TPreparedImport& prepared = chosen->Prepared;
+    const std::string sourceName = QFileInfo(chosen->Source).fileName().toStdString();
+    const std::string testName = QFileInfo(Globals.CurrentTestPath).fileName().toStdString();
+    // The questions join the editor's, one step of its undo; Save writes them.
+    if (!Globals.Dialogs.ConfirmRisk(FromUtf8(Import::AppendQuestion(
+            static_cast<int>(prepared.Test.Questions.size()), sourceName, testName, false))) ||
+        !MayReplaceUnmappable(Globals.Dialogs, prepared))
+      return;
+    const std::vector<QuestionRecord> imported = Import::ForEditor(
+        std::move(prepared.Test), ToPath(Globals.CurrentTestPath), Questions.Room(), prepared.Report);
+    int added = 0;
+    ChangeQuestions(QStringLiteral("Import"),
+                    [this, &imported, &added] { added = Questions.AppendQuestions(imported); });
+    ShowLossReport(Globals.Dialogs, this, FromUtf8(Import::ImportSummary(added, sourceName, testName)),
+                   prepared.Report.Lines());
+  });
 }
 
 bool TQAForm::WriteQuestions() {

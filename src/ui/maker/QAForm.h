@@ -61,6 +61,9 @@ public:
   void StartTimerTimer();
   void SaveButtonClick();
   void ExitButtonClick();
+  // Import Questions: the questions of a file, after the last one, as one
+  // step that Undo takes back.
+  void ImportQuestions1Click();
   void PreviewTest1Click();  // asks to save changes, then opens qwtest at this question
   void RevertButtonClick();
   void BottomButtonClick();
@@ -131,6 +134,12 @@ private:
   // Writes the questions back to the test, asking first when another program
   // has written it since the load; false when nothing was written.
   bool WriteQuestions();
+  // Save: the screen stored, untitled questions asked about, the test
+  // written; false when any step was declined or failed.
+  bool SaveTest();
+  // Whether the editor may close on the close box: asks Save, Don't Save or
+  // Cancel when the questions differ from the file, nothing otherwise.
+  bool MayCloseUnsaved();
   // Every text of the screen that SaveCurrent stores.
   QStringList ScreenTexts() const;
   TScreenState CaptureScreen() const;

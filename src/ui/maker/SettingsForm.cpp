@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/run/ExtraTime.h"
 #include "ui/maker/ExtraTimeForm.h"
 #include "ui/platform/ApplyDialog.h"
 #include "ui/platform/Dialogs.h"
@@ -135,7 +136,6 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent)
     : TApplyDialog(globals.Dialogs, parent), Globals(globals) {
   setWindowTitle(QStringLiteral("Global Test Settings"));
   // A compact font keeps every explanation of the fixed-size window readable.
-  setFixedSize(578, 524);
   QFont dialogFont = font();
   dialogFont.setPixelSize(11);
   setFont(dialogFont);
@@ -192,6 +192,7 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent)
       MaskEdit1, [this] { MaskEdit1Exit(); }, [this] { MaskEdit1Enter(); });
   BindChanges();
   InstallHelpKey(this, Globals.Help, HelpContext::Settings);
+  FixSizeAtLeast(this, QSize(578, 524));
 
   CentreOnScreen(this);
 }
@@ -215,13 +216,19 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
   auto* extraTime = Named(new QPushButton(QStringLiteral("E&xtra Time per Student...")), "ExtraTimeButton");
   extraTime->setAutoDefault(false);  // Enter in a field never opens it
   connect(extraTime, &QPushButton::clicked, this, [this] {
-    TExtraTimeForm form(ToPath(Globals.CurrentTestPath), Globals.Dialogs, this);
-    form.exec();
+    TExtraTimeForm form(ToPath(Globals.CurrentTestPath), PendingExtraTime, Globals.Dialogs, this);
+    if (form.exec() != QDialog::Accepted) return;
+    PendingExtraTime = form.List();
+    EnableApply();
   });
-  timeRow->addWidget(extraTime);
+  // On a line of its own: beside the time field it would cut both captions.
+  auto* extraTimeRow = new QHBoxLayout;
+  extraTimeRow->addWidget(extraTime);
+  extraTimeRow->addStretch();
   auto* time =
       Explained("Label6", QStringLiteral("Leave blank or set to all zeros if this is not a timed test."));
   time->addLayout(timeRow);
+  time->addLayout(extraTimeRow);
 
   ComboBox2 = PickList(
       "ComboBox2", {QStringLiteral("Show questions in order"), QStringLiteral("Randomize the questions")});
@@ -435,6 +442,8 @@ bool TSettingsForm::Save() {
         const std::string path = ToPath(Globals.CurrentTestPath);
         SaveTestSettings(path, s);
         LoadedStamp = StampFile(path);
+        if (PendingExtraTime) ExtraTime::Save(path, *PendingExtraTime);
+        PendingExtraTime.reset();
       }))
     return false;
   ApplyButton->setEnabled(false);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 
 #include "core/model/TestSettings.h"
+#include "core/run/ExtraTime.h"
 #include "core/storage/FileStamp.h"
 #include "ui/platform/ApplyDialog.h"
 #include "ui/platform/SpinButton.h"
@@ -64,6 +66,8 @@ private:
   TGlobals& Globals;
   bool FormShown = false;
   TFileStamp LoadedStamp;  // the test file as the settings were loaded from it
+  // The extra-time list as its window last kept it, written with the settings.
+  std::optional<ExtraTime::TList> PendingExtraTime;
 
   QLineEdit* Edit1;
   QLineEdit* MaskEdit1;

@@ -1,8 +1,10 @@
 #include "ui/platform/ApplyDialog.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <utility>
 
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/WindowKit.h"
@@ -60,4 +62,20 @@ void TApplyDialog::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+void TApplyDialog::closeEvent(QCloseEvent* event) {
+  // The close box is Cancel: unapplied changes are asked about, never dropped.
+  if (!Finishing && isVisible()) {
+    event->ignore();
+    Button3Click();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+void TApplyDialog::done(int result) {
+  const bool outer = std::exchange(Finishing, true);
+  QDialog::done(result);
+  Finishing = outer;
 }

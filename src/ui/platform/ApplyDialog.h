@@ -9,7 +9,7 @@ class TDialogs;
 // A dialog that edits settings and writes them with OK / Cancel / Apply. The
 // enabled state of ApplyButton is its only record of unapplied changes. No
 // button is the default: Enter in a field must not save and close the window.
-// Esc is Cancel. Save reports its own failures and answers false, and every
+// Esc and the close box are Cancel. Save reports its own failures and answers false, and every
 // button keeps the dialog open then, so the changes it holds are not lost.
 class TApplyDialog : public QDialog {
   Q_OBJECT
@@ -36,6 +36,8 @@ protected:
   virtual bool Save() = 0;
 
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void done(int result) override;
 
   QPushButton* Button1 = nullptr;      // OK
   QPushButton* Button3 = nullptr;      // Cancel
@@ -43,4 +45,5 @@ protected:
 
 private:
   TDialogs& Dialogs;
+  bool Finishing = false;  // inside done(): the close that follows asks nothing
 };

@@ -1,5 +1,6 @@
 #include "ui/platform/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,8 +15,15 @@
 #include "core/storage/IoError.h"
 #include "ui/platform/QtText.h"
 
+QWidget* TQtDialogs::Owner() const {
+  // A box belongs to the window it is asked from, so that closing it returns
+  // there rather than raising the main window over it.
+  QWidget* active = QApplication::activeWindow();
+  return active ? active : Parent;
+}
+
 TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
-  QMessageBox box(Parent);
+  QMessageBox box(Owner());
   box.setWindowTitle(QApplication::applicationDisplayName());
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -37,6 +45,7 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
       box.setIcon(QMessageBox::Question);
       break;
     case TMessageKind::RiskyConfirmation:
+    case TMessageKind::UnsavedChanges:
       box.setIcon(QMessageBox::Warning);
       break;
   }
@@ -54,6 +63,17 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
     fitTitle();
     return box.exec() == QMessageBox::Yes ? TButton::Yes : TButton::No;
   }
+  if (kind == TMessageKind::UnsavedChanges) {
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Do&n't Save"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    fitTitle();
+    const int pressed = box.exec();
+    return pressed == QMessageBox::Save      ? TButton::Yes
+           : pressed == QMessageBox::Discard ? TButton::No
+                                             : TButton::Cancel;
+  }
   box.setStandardButtons(QMessageBox::Ok);
   fitTitle();
   box.exec();
@@ -64,7 +84,7 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
 // file that is not there goes to the caller, which decides what that means.
 std::optional<QString> TQtDialogs::OpenFile(const TFileDialogOptions& options) {
   const QString title = options.Title.isEmpty() ? QStringLiteral("Open") : options.Title;
-  QFileDialog dialog(Parent, title, StartFolder, QtFilter(options.Filter));
+  QFileDialog dialog(Owner(), title, StartFolder, QtFilter(options.Filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Open"));
@@ -74,7 +94,7 @@ std::optional<QString> TQtDialogs::OpenFile(const TFileDialogOptions& options) {
 }
 
 std::optional<QString> TQtDialogs::SaveFile(const TFileDialogOptions& options) {
-  QFileDialog dialog(Parent, options.Title, StartFolder, QtFilter(options.Filter));
+  QFileDialog dialog(Owner(), options.Title, StartFolder, QtFilter(options.Filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -88,7 +108,7 @@ std::optional<QString> TQtDialogs::SaveFile(const TFileDialogOptions& options) {
 
 std::optional<QString> TQtDialogs::ChooseFolder(const TFileDialogOptions& options) {
   const QString folder = QFileDialog::getExistingDirectory(
-      Parent, options.Title, options.FileName.isEmpty() ? StartFolder : options.FileName);
+      Owner(), options.Title, options.FileName.isEmpty() ? StartFolder : options.FileName);
   if (folder.isEmpty()) return std::nullopt;
   return folder;
 }

@@ -10,9 +10,10 @@ class QWidget;
 // The kinds of message box. Information, Error and Plain have an OK button;
 // Confirmation has Yes and No, Yes the default. RiskyConfirmation asks before
 // something that destroys or discards work: No is its default, so Enter keeps
-// the work.
-enum class TMessageKind { Information, Error, Plain, Confirmation, RiskyConfirmation };
-enum class TButton { Ok, Yes, No };
+// the work. UnsavedChanges asks before closing on work not yet saved, with
+// Save (answered as Yes, the default), Don't Save (No) and Cancel (Esc).
+enum class TMessageKind { Information, Error, Plain, Confirmation, RiskyConfirmation, UnsavedChanges };
+enum class TButton { Ok, Yes, No, Cancel };
 
 // A file dialog as the system describes it. Filter is written the system's way,
 // "Quizwell Files|*.QWT|All Files|*.*"; DefaultExt ("QWT") is added to a name
@@ -57,7 +58,8 @@ protected:
   QString StartFolder;
 };
 
-// QMessageBox and QFileDialog, owned by the window given as parent.
+// QMessageBox and QFileDialog, owned by the program's active window, or by the
+// window given as parent when none is active.
 class TQtDialogs : public TDialogs {
 public:
   explicit TQtDialogs(QWidget* parent = nullptr) : Parent(parent) {}
@@ -69,6 +71,8 @@ public:
   std::optional<QString> ChooseFolder(const TFileDialogOptions& options) override;
 
 private:
+  // The window a box or dialog belongs to: the active one, or Parent.
+  QWidget* Owner() const;
   QWidget* Parent;
 };
 

@@ -15,6 +15,7 @@ inline constexpr int Client = 107;
 inline constexpr int Print = 108;  // Print Test and Grade Answers
 inline constexpr int Results = 109;
 inline constexpr int Classroom = 110;
+inline constexpr int Scan = 111;  // Scan Answer Sheets
 }  // namespace HelpContext
 
 // The help viewer for the help file "qwtestm.hlp": contents, a topic by

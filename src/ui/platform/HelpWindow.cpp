@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -36,6 +37,8 @@ constexpr TTopic Topics[] = {
     {"Taking a test with Quizwell Client", "engine.html", HelpContext::Engine},
     {"Help for students", "student.html", HelpContext::Student, true},
     {"Paper tests: printing and grading", "print.html", HelpContext::Print},
+    {"Scanning answer sheets", "scanning.html", HelpContext::Scan},
+    {"Importing and exporting questions", "exchange.html", 0},
     {"Files the maker writes", "files.html", 0},
     {"Keyboard", "keyboard.html", 0},
     {"About Quizwell Maker", "about.html", HelpContext::About},
@@ -88,6 +91,8 @@ THelpTopicWindow::THelpTopicWindow(THelpAudience audience) : Audience(audience) 
   layout->addLayout(buttons);
   layout->addWidget(splitter, 1);
 
+  // Esc closes the help, as it closes every other window of the program.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
   connect(contentsButton, &QToolButton::clicked, this,
           [this] { ShowPage(THelpWindow::StartPage(Audience)); });
   connect(BackButton, &QToolButton::clicked, TopicBrowser, &QTextBrowser::backward);

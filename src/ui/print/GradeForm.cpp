@@ -80,6 +80,7 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
                             QStringLiteral("Asked"), QStringLiteral("Percent"), QStringLiteral("Passed")});
   ResultsTable->setColumnHidden(5, Test.PassPoint == 0);
   ResultsTable->setAccessibleName(QStringLiteral("Results by student"));
+  ShowAtLeastRows(ResultsTable, 6);
   QuestionsTable = MakeTable(
       "QuestionsTable", {QStringLiteral("Question"), QStringLiteral("Right"), QStringLiteral("Students")});
   QuestionsTable->setAccessibleName(QStringLiteral("Results by question"));

@@ -22,17 +22,27 @@ TImportedTest Questions(int count, const std::string& text) {
   return imported;
 }
 
-TEST(ImportExportStepsTest, MakesANewTestThenAppendsNamingTheReplacedCharactersOnce) {
+// Appending keeps the test as it was beside it, so the import can be taken
+// back; a copy that cannot be kept stops the import with the test untouched.
+TEST(ImportExportStepsTest, MakesANewTestThenAppendsKeepingTheOldTestAndNamingTheReplacedCharactersOnce) {
   TTempDir folder;
   const std::string test = folder.File("NEW.QWT");
   TLossReport report;
   EXPECT_EQ(Import::IntoTest(Questions(2, "Root \xE2\x88\x9A?"), test, false, report), 2);
   ASSERT_EQ(report.Lines().size(), 1u);
   EXPECT_NE(report.Lines()[0].find("replaced by '?': \xE2\x88\x9A"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(Import::BeforeImportPath(test)));
+  const std::string before = ReadBytes(test);
 
   TLossReport more;
   EXPECT_EQ(Import::IntoTest(Questions(3, "Plain?"), test, true, more), 3);
   EXPECT_TRUE(more.Lines().empty());
+  EXPECT_EQ(ReadBytes(folder.File("NEW.QWT.before-import")), before);
+  const std::string appended = ReadBytes(test);
+  std::filesystem::remove(Import::BeforeImportPath(test));
+  std::filesystem::create_directory(Import::BeforeImportPath(test));
+  EXPECT_THROW(Import::IntoTest(Questions(1, "Lost?"), test, true, more), TIoError);
+  EXPECT_EQ(ReadBytes(test), appended);
   TCustomIniStore store(test);
   const TTestContents contents = ReadTestContents(store);
   ASSERT_EQ(contents.Questions.size(), 5u);
@@ -116,6 +126,9 @@ TEST(ImportExportStepsTest, PrepareTellsTheFormatTheDamageAndTheCharactersATestC
   EXPECT_EQ(prepared.Unmappable, U"\u221A");
   EXPECT_EQ(Import::ImportSummary(1, "roots.txt", "R.QWT"),
             "1 question was imported from roots.txt into R.QWT.");
+  EXPECT_EQ(Import::ImportSummary(2, "roots.txt", "R.QWT", "R.QWT.before-import"),
+            "2 questions were imported from roots.txt into R.QWT. The test as it was before is kept in "
+            "R.QWT.before-import.");
 
   const std::string empty = folder.File("empty.gift");
   WriteBytes(empty, "// nothing but a comment\n");

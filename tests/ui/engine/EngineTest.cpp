@@ -127,7 +127,7 @@ TEST_F(EngineTest, OptionButtonsForOneCorrectLetterCheckBoxesForSeveral) {
   form.NextButtonClick();
   EXPECT_TRUE(Child<QCheckBox>(form, "BoxB")->isVisible());
   EXPECT_FALSE(Child<QRadioButton>(form, "OptionB")->isVisible());
-  EXPECT_EQ(Child<QLabel>(form, "ChoiceLabel")->text(), QStringLiteral("Choose 2 answers."));
+  EXPECT_EQ(Child<QLabel>(form, "ChoiceLabel")->text(), QStringLiteral("(choose all that apply)"));
   Child<QCheckBox>(form, "BoxB")->click();
   Child<QCheckBox>(form, "BoxC")->click();
   form.PreviousButtonClick();

@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "core/model/TestCatalogue.h"
@@ -19,9 +20,13 @@ TEST_F(CatalogueSearchFormTest, FindsTestsByDescriptionAndQuestionAndOpensTheEdi
   TestCatalogue catalogue(Dir.Path().string());
   catalogue.Scan();
 
+  // Enter in the field searches and leaves the window open.
   TCatalogueSearchForm search(Globals, catalogue);
-  Child<QLineEdit>(search, "SearchText")->setText(QStringLiteral("CELL"));
-  Click(search, "SearchButton");
+  search.show();
+  auto* field = Child<QLineEdit>(search, "SearchText");
+  field->setText(QStringLiteral("CELL"));
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_TRUE(search.isVisible());
   auto* hits = Child<QTreeWidget>(search, "TestHits");
   ASSERT_EQ(hits->topLevelItemCount(), 2);
   EXPECT_EQ(hits->topLevelItem(0)->text(1), "3");

@@ -387,13 +387,13 @@ TEST_F(ClientFormTest, EscAsksOnlyWhenSomethingChanged) {
   }
 }
 
-TEST_F(ClientFormTest, CloseBoxDiscardsChangesWithoutAsking) {
+TEST_F(ClientFormTest, TheCloseBoxAsksAsCancelDoes) {
   auto form = Open();
   Click(Check("CheckBox1"));
-  ASSERT_TRUE(Button("ApplyButton")->isEnabled());
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, "Save changes?", TButton::Yes);
   form->close();
   EXPECT_FALSE(form->isVisible());
-  EXPECT_FALSE(std::filesystem::exists(ConfigFile));
+  EXPECT_EQ(Value(Written(), "FULLSCREEN"), "1");
 }
 
 TEST_F(ClientFormTest, UpperCaseFileIsReadAndWrittenInPlace) {

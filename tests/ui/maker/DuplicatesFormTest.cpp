@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTreeWidget>
 
 #include "MainFixture.h"
@@ -11,6 +14,7 @@
 #include "ui/platform/HelpViewer.h"
 #include "ui/print/GradeForm.h"
 #include "ui/print/PrintForm.h"
+#include "ui/scan/ScanForm.h"
 
 namespace {
 
@@ -36,6 +40,7 @@ TEST_F(DuplicatesFormTest, ListsEachGroupAndOpensTheEditorAtTheQuestionPicked) {
   WriteTest("B.QWT", {"Something else", "Other", "what is the capital of FRANCE"});
   StartWithTests();
 
+  // The question is fixed in the editor: the list, read again, holds no group.
   QString shownInEditor;
   auto duplicates = OnModal<TDuplicatesForm>([&](TDuplicatesForm& form) {
     auto* tree = Child<QTreeWidget>(form, "GroupTree");
@@ -50,8 +55,15 @@ TEST_F(DuplicatesFormTest, ListsEachGroupAndOpensTheEditorAtTheQuestionPicked) {
       auto* text = Child<QPlainTextEdit>(qa, "QuestionLabel");
       WaitUntil([text] { return !text->toPlainText().isEmpty(); });
       shownInEditor = text->toPlainText();
+      text->setPlainText(QStringLiteral("What is the capital of Spain?"));
+      Dialogs.ExpectMessage(TMessageKind::Confirmation,
+                            QStringLiteral("Changes saved. Would you like to continue editing?"),
+                            TButton::Yes);
+      Click(qa, "SaveButton");
     });
     emit tree->itemActivated(group->child(1), 0);
+    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    EXPECT_EQ(Child<QLabel>(form, "Label1")->text(), "No question is typed twice in these tests.");
   });
   Trigger(Form, "FindDuplicateQuestions1");
   EXPECT_TRUE(WaitUntil([&] { return duplicates.Used; }));
@@ -59,8 +71,9 @@ TEST_F(DuplicatesFormTest, ListsEachGroupAndOpensTheEditorAtTheQuestionPicked) {
   EXPECT_TRUE(Status().contains("B.QWT")) << Status().toStdString();
 }
 
-// F1 in Print Test and Grade Answers shows the paper tests' topic.
-TEST_F(DuplicatesFormTest, PrintAndGradeWindowsOpenTheirOwnHelpTopic) {
+// F1 in Print Test and Grade Answers shows the paper tests' topic, in Scan
+// Answer Sheets the scanning topic, here the main window's.
+TEST_F(DuplicatesFormTest, PaperAndDuplicateWindowsOpenTheirOwnHelpTopic) {
   WriteTest("A.QWT", {"One?"});
   StartWithTests();
   Pick(1);
@@ -69,10 +82,24 @@ TEST_F(DuplicatesFormTest, PrintAndGradeWindowsOpenTheirOwnHelpTopic) {
     Trigger(Form, "PrintTest1");
   }
   {
-    auto grade = OnModal<TGradeForm>([](TGradeForm& form) { PressF1(&form); });
+    // At its first size it shows several students, not a row and a half.
+    auto grade = OnModal<TGradeForm>([](TGradeForm& form) {
+      const auto* students = Child<QTableWidget>(form, "ResultsTable");
+      EXPECT_GE(students->viewport()->height(), 6 * students->verticalHeader()->defaultSectionSize());
+      PressF1(&form);
+    });
     Trigger(Form, "GradeAnswers1");
   }
-  EXPECT_EQ(Help.Calls, (std::vector<int>{HelpContext::Print, HelpContext::Print}));
+  {
+    auto scan = OnModal<TScanForm>([](TScanForm& form) { PressF1(&form); });
+    Trigger(Form, "ScanAnswerSheets1");
+  }
+  {
+    auto duplicates = OnModal<TDuplicatesForm>([](TDuplicatesForm& form) { PressF1(&form); });
+    Trigger(Form, "FindDuplicateQuestions1");
+  }
+  EXPECT_EQ(Help.Calls,
+            (std::vector<int>{HelpContext::Print, HelpContext::Print, HelpContext::Scan, HelpContext::Main}));
 }
 
 }  // namespace

@@ -744,12 +744,26 @@ TEST_F(MainFormTest, ImportedQuestionsMakeANewTestOrJoinTheLoadedOneAndExportGoe
   Fire("ImportQuestions1");
   ExpectItems(QStringList{Prompt, "1: No description"});
 
+  // Joining the loaded test asks first (No keeps it as it was), then keeps
+  // the test as it was beside it and says where.
   Pick(1);
+  const std::string imported = ReadBytes(Dir.File("RIVERS.QWT"));
   WriteBytes(Elsewhere.File("more.csv"), "question;A;B;correct\r\n\"Rome's river?\";Tiber;Arno;A\r\n");
+  const QString ask = QStringLiteral(
+      "Append 1 question from more.csv to the end of RIVERS.QWT?\r"
+      "The test as it is now is kept in RIVERS.QWT.before-import.");
   Dialogs.ExpectOpen(FromPath(Elsewhere.File("more.csv")));
-  Dialogs.ExpectMessage(TMessageKind::Information,
-                        QStringLiteral("1 question was imported from more.csv into RIVERS.QWT."));
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::No);
   Fire("ImportQuestions1");
+  EXPECT_EQ(ReadBytes(Dir.File("RIVERS.QWT")), imported);
+  Dialogs.ExpectOpen(FromPath(Elsewhere.File("more.csv")));
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::Yes);
+  Dialogs.ExpectMessage(
+      TMessageKind::Information,
+      QStringLiteral("1 question was imported from more.csv into RIVERS.QWT. The test as it "
+                     "was before is kept in RIVERS.QWT.before-import."));
+  Fire("ImportQuestions1");
+  EXPECT_EQ(ReadBytes(Dir.File("RIVERS.QWT.before-import")), imported);
 
   Dialogs.ExpectSave(FromPath(Elsewhere.File("out.csv")));
   Dialogs.ExpectMessage(TMessageKind::Information,

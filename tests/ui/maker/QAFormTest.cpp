@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "core/model/QuestionSet.h"
 #include "core/storage/IoError.h"
 #include "support/IoErrorText.h"
 #include "ui/maker/EditorFixture.h"
@@ -479,7 +480,7 @@ TEST_F(QAFormTest, RevertReloadsFromDiskAfterAsking) {
   EXPECT_EQ(Set->CopyBuffer.Question, "Question 1");
 }
 
-TEST_F(QAFormTest, ExitAndTheCloseBoxAskAndWriteNothing) {
+TEST_F(QAFormTest, ExitAsksAndWritesNothing) {
   const QString ask =
       QStringLiteral("Any changes made since you last saved will be lost!\rWould you like to exit?");
   const std::string path = WriteTest(Questions(2));
@@ -497,18 +498,61 @@ TEST_F(QAFormTest, ExitAndTheCloseBoxAskAndWriteNothing) {
   Trigger(*Editor, "Exit1");
   EXPECT_FALSE(Editor->isVisible());
   EXPECT_EQ(ReadBytes(path), before);
+}
 
-  // The close box is Exit: No keeps the editor and its edits.
+// The close box offers Save, Don't Save and Cancel on unsaved work, and asks
+// nothing when there is none.
+TEST_F(QAFormTest, TheCloseBoxOffersToSaveUnsavedWorkOnly) {
+  const QString ask = QStringLiteral("Save the changes to TEST.QWT before closing?");
+  const std::string path = WriteTest(Questions(2));
+  const std::string before = ReadBytes(path);
   OpenEditor(path);
-  Type("QuestionLabel", "Edited again");
-  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::No);
-  EXPECT_FALSE(Editor->close());
-  EXPECT_TRUE(Editor->isVisible());
-  EXPECT_EQ(Box("QuestionLabel")->toPlainText(), "Edited again");
-  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::Yes);
   EXPECT_TRUE(Editor->close());
-  EXPECT_FALSE(Editor->isVisible());
+
+  OpenEditor(path);
+  Type("QuestionLabel", "Edited");
+  Dialogs.ExpectMessage(TMessageKind::UnsavedChanges, ask, TButton::Cancel);
+  EXPECT_FALSE(Editor->close());
+  EXPECT_EQ(Box("QuestionLabel")->toPlainText(), "Edited");
+  Dialogs.ExpectMessage(TMessageKind::UnsavedChanges, ask, TButton::No);
+  EXPECT_TRUE(Editor->close());
   EXPECT_EQ(ReadBytes(path), before);
+
+  OpenEditor(path);
+  Type("QuestionLabel", "Edited and kept");
+  Dialogs.ExpectMessage(TMessageKind::UnsavedChanges, ask, TButton::Yes);
+  EXPECT_TRUE(Editor->close());
+  QuestionSet saved;
+  saved.LoadQuestions(path);
+  EXPECT_EQ(saved.Slot(1).Question, "Edited and kept");
+}
+
+// Import in the editor asks (No by default), adds after the last question
+// without writing the test, and is one step that Undo takes back.
+TEST_F(QAFormTest, ImportAddsQuestionsAsOneStepOfUndo) {
+  const std::string path = WriteTest(Questions(2));
+  const std::string before = ReadBytes(path);
+  OpenEditor(path);
+  WriteBytes(Dir.File("more.gift"), "Rome's river? {=Tiber ~Arno}\n\nParis's river? {=Seine ~Po}\n");
+  const QString ask = QStringLiteral(
+      "Append 2 questions from more.gift to the end of TEST.QWT?\rUndo takes the import back.");
+  Dialogs.ExpectOpen(FromPath(Dir.File("more.gift")));
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::No);
+  Trigger(*Editor, "ImportQuestions1");
+  EXPECT_EQ(Editor->windowTitle(), "Review - Question 1 of 2");
+
+  Dialogs.ExpectOpen(FromPath(Dir.File("more.gift")));
+  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, ask, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("2 questions were imported from more.gift into TEST.QWT."));
+  Trigger(*Editor, "ImportQuestions1");
+  EXPECT_EQ(Editor->windowTitle(), "Review - Question 3 of 4");
+  EXPECT_EQ(Box("QuestionLabel")->toPlainText(), "Rome's river?");
+  EXPECT_EQ(ReadBytes(path), before);
+  Trigger(*Editor, "Undo1");
+  EXPECT_EQ(Editor->windowTitle(), "Review - Question 1 of 2");
+  Trigger(*Editor, "Redo1");
+  EXPECT_EQ(Editor->windowTitle(), "Review - Question 3 of 4");
 }
 
 TEST_F(QAFormTest, HelpShowsTheContentsAndF1TheEditorsTopic) {

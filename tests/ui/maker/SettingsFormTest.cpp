@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -16,10 +17,12 @@
 #include "MakerFixture.h"
 #include "core/model/QuestionSet.h"
 #include "core/model/TestFile.h"
+#include "core/run/ExtraTime.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
 #include "support/FixedFirstByte.h"
 #include "support/IoErrorText.h"
+#include "ui/maker/ExtraTimeForm.h"
 #include "ui/maker/MainForm.h"
 #include "ui/maker/SettingsForm.h"
 #include "ui/platform/Globals.h"
@@ -335,14 +338,38 @@ TEST_F(SettingsFormTest, CancelAsksOnlyAboutUnappliedChanges) {
   }
 }
 
-TEST_F(SettingsFormTest, TitleBarCloseDiscardsWithoutAsking) {
+// The close box is Cancel: unapplied changes are asked about. The extra-time
+// list its own window keeps is written with the settings, and only then.
+TEST_F(SettingsFormTest, TheCloseBoxAsksAsCancelDoesAndTheExtraTimeListWaitsForTheSettings) {
   WriteNewTest();
-  const std::string before = ReadBytes(TestPath);
+  const std::string list = ExtraTime::PathFor(TestPath);
+  const auto keepList = [](const char* text) {
+    return OnModal<TExtraTimeForm>([text](TExtraTimeForm& extra) {
+      Child<QPlainTextEdit>(extra, "ListEdit")->setPlainText(QString::fromLatin1(text));
+      extra.OkButtonClick();
+    });
+  };
+  {
+    auto form = Open();
+    {
+      const auto answer = keepList("Ann=1.5\n");
+      Click(Button("ExtraTimeButton"));
+    }
+    EXPECT_FALSE(std::filesystem::exists(list));
+    EXPECT_TRUE(ApplyEnabled());
+    Dialogs.ExpectMessage(TMessageKind::Confirmation, SaveChanges, TButton::No);
+    form->close();
+    EXPECT_FALSE(std::filesystem::exists(list));
+  }
   auto form = Open();
-  Click(Check("CheckBox6"));
+  {
+    const auto answer = keepList("Bo=2\n");
+    Click(Button("ExtraTimeButton"));
+  }
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, SaveChanges, TButton::Yes);
   form->close();
   EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(ReadBytes(TestPath), before);
+  EXPECT_EQ(ExtraTime::FactorFor(ExtraTime::Load(TestPath), "bo"), 2);
 }
 
 TEST_F(SettingsFormTest, EnterInAFieldNeitherSavesNorCloses) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QPixmap>
 #include <memory>
 
@@ -20,11 +22,30 @@ namespace {
 
 class WindowAuditTest : public EditorFixture {};
 
-// Each Alt letter of a maker window does one thing, and each control a screen
-// reader reaches has a name.
+// The captions of window's shown labels and buttons that are drawn narrower
+// than their text, and so cut off. A button is measured by its text alone,
+// which a style's least button width does not cut.
+QStringList CutCaptions(QWidget& window) {
+  QStringList cut;
+  for (QWidget* control : window.findChildren<QWidget*>()) {
+    if (!control->isVisible()) continue;
+    if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap()) {
+      if (!label->text().isEmpty() && label->width() < label->sizeHint().width()) cut << label->text();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+      const QString text = QString(button->text()).remove(QLatin1Char('&'));
+      if (!text.isEmpty() && button->width() < button->fontMetrics().horizontalAdvance(text))
+        cut << button->text();
+    }
+  }
+  return cut;
+}
+
+// Each Alt letter of a maker window does one thing, each control a screen
+// reader reaches has a name, and no caption is cut off.
 void ExpectAudited(QWidget& window, bool names = true) {
   window.show();
   EXPECT_EQ(MnemonicClashes(window), QStringList()) << window.metaObject()->className();
+  EXPECT_EQ(CutCaptions(window), QStringList()) << window.metaObject()->className();
   if (names) {
     EXPECT_EQ(UnnamedControls(window), QStringList()) << window.metaObject()->className();
   }
@@ -38,7 +59,11 @@ TEST_F(WindowAuditTest, EveryMakerWindowHasDistinctMnemonicsAndNamedControls) {
   TSettingsForm settings(Globals);
   TClientForm client(Globals);
   TAboutForm about(Globals, QPixmap(8, 8));
-  TDuplicatesForm duplicates({{path, {Question("1"), Question("1")}}}, [](const std::string&, int) {});
+  TDuplicatesForm duplicates(
+      [path] {
+        return std::vector<Duplicates::TTestQuestions>{{path, {Question("1"), Question("1")}}};
+      },
+      [](const std::string&, int) {});
   for (QWidget* window : std::initializer_list<QWidget*>{&main, &settings, &client, &about, &duplicates})
     ExpectAudited(*window);
   EXPECT_TRUE(WaitUntil([this] { return Dialogs.AllUsed(); }));

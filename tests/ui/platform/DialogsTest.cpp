@@ -37,17 +37,37 @@ INSTANTIATE_TEST_SUITE_P(Kinds, MessageDefaultTest,
                                            TDefaultCase{TMessageKind::Error, TButton::Ok},
                                            TDefaultCase{TMessageKind::Plain, TButton::Ok},
                                            TDefaultCase{TMessageKind::Confirmation, TButton::Yes},
-                                           TDefaultCase{TMessageKind::RiskyConfirmation, TButton::No}));
+                                           TDefaultCase{TMessageKind::RiskyConfirmation, TButton::No},
+                                           TDefaultCase{TMessageKind::UnsavedChanges, TButton::Yes}));
 
 TEST(MessageAnswerTest, TheButtonClickedIsTheAnswer) {
   TQtDialogs dialogs;
   const std::tuple<TMessageKind, QMessageBox::StandardButton, TButton> cases[] = {
       {TMessageKind::Confirmation, QMessageBox::No, TButton::No},
-      {TMessageKind::RiskyConfirmation, QMessageBox::Yes, TButton::Yes}};
+      {TMessageKind::RiskyConfirmation, QMessageBox::Yes, TButton::Yes},
+      {TMessageKind::UnsavedChanges, QMessageBox::Discard, TButton::No},
+      {TMessageKind::UnsavedChanges, QMessageBox::Cancel, TButton::Cancel}};
   for (const auto& [kind, clicked, answer] : cases) {
     const auto box = AnswerMessage(clicked);
     EXPECT_EQ(dialogs.Message(kind, QStringLiteral("Sure?")), answer);
   }
+}
+
+// A box asked from another window than the main one belongs to it, so that
+// closing it leaves that window in front.
+TEST(MessageAnswerTest, ABoxBelongsToTheWindowItIsAskedFrom) {
+  QWidget main;
+  TQtDialogs dialogs(&main);
+  main.show();
+  QWidget other(&main, Qt::Window);
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  const auto box = OnModal<QMessageBox>([&other](QMessageBox& shown) {
+    EXPECT_EQ(shown.parentWidget(), &other);
+    shown.accept();
+  });
+  dialogs.Inform(QStringLiteral("Done."));
 }
 
 TEST(QtFilterTest, SystemFiltersBecomeQtFiltersMatchingEitherCase) {

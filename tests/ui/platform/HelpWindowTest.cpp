@@ -43,6 +43,7 @@ TEST_F(HelpWindow, ShowsTheContentsAndTheTopicOfEachWindowsContext) {
                                                   {HelpContext::QA, "Questions and answers"},
                                                   {HelpContext::Settings, "Global test settings"},
                                                   {HelpContext::Classroom, "Classroom"},
+                                                  {HelpContext::Scan, "Scanning answer sheets"},
                                                   {999, "Contents"}};
   for (const auto& [context, title] : contexts) {
     SCOPED_TRACE(context);
@@ -92,7 +93,7 @@ TEST_F(HelpWindow, BackForwardAndContentsKeepTheListInStep) {
   EXPECT_EQ(Title(), "Contents");
 }
 
-TEST_F(HelpWindow, QuitClosesTheWindowAndALaterRequestShowsItAgain) {
+TEST_F(HelpWindow, QuitAndEscCloseTheWindowAndALaterRequestShowsItAgain) {
   Help.Quit();  // nothing open: nothing to do
   Help.ShowContext(HelpContext::QA);
   Help.Quit();
@@ -100,6 +101,9 @@ TEST_F(HelpWindow, QuitClosesTheWindowAndALaterRequestShowsItAgain) {
   Help.ShowContext(HelpContext::Settings);
   EXPECT_TRUE(Window()->isVisible());
   EXPECT_EQ(Title(), "Global test settings");
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
+  QTest::keyClick(Contents(), Qt::Key_Escape);
+  EXPECT_FALSE(Window()->isVisible());
 }
 
 // A dialog shown with exec() blocks every other window of the program; help

@@ -1,0 +1,64 @@
+#include "ui/maker/ImportFlow.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include "core/exchange/Formats.h"
+#include "ui/maker/LossReportForm.h"
+#include "ui/platform/QtText.h"
+
+QString ExchangeFilter(bool import) {
+  QStringList filters;
+  QStringList patterns;
+  for (const auto& format : QuestionFormats()) {
+    const QString filter = ToQString(std::string(format->Filter()));
+    filters << filter;
+    patterns << filter.section(QLatin1Char('|'), 1);
+  }
+  if (import) filters.prepend(QStringLiteral("Question Files|") + patterns.join(QLatin1Char(';')));
+  filters << QStringLiteral("All Files|*.*");
+  return filters.join(QLatin1Char('|'));
+}
+
+std::optional<TChosenImport> ChooseQuestionFile(TDialogs& dialogs, QWidget* parent) {
+  const std::optional<QString> source = dialogs.OpenFile(
+      {QStringLiteral("Select Questions to Import"), ExchangeFilter(true), QString(), QString()});
+  if (!source) return std::nullopt;
+  const QString name = QFileInfo(*source).fileName();
+  TChosenImport chosen{*source, Import::Prepare(ToPath(*source))};
+  const Import::TPreparedImport& prepared = chosen.Prepared;
+  if (!prepared.Format) {
+    dialogs.Error(QStringLiteral("The kind of questions in ") + name +
+                  QStringLiteral(" is not known. Question files end in .gift, .txt (Aiken), .xml "
+                                 "(Moodle XML), .zip (QTI) or .csv."));
+    return std::nullopt;
+  }
+  if (!prepared.Damage.empty()) {
+    dialogs.Error(name + QStringLiteral(" cannot be imported: ") + FromUtf8(prepared.Damage));
+    return std::nullopt;
+  }
+  if (!prepared.Ready()) {
+    ShowLossReport(dialogs, parent, QString::fromLatin1(Import::NothingToImport), prepared.Report.Lines());
+    return std::nullopt;
+  }
+  return chosen;
+}
+
+bool MayReplaceUnmappable(TDialogs& dialogs, const Import::TPreparedImport& prepared) {
+  return prepared.Unmappable.empty() ||
+         dialogs.Confirm(QStringLiteral("A test cannot hold these characters: ") +
+                         FromUtf8(Import::Utf8(prepared.Unmappable)) +
+                         QStringLiteral("\rReplace each of them with \"?\" and import?"));
+}
+
+void ShowLossReport(TDialogs& dialogs, QWidget* parent, const QString& summary,
+                    const std::vector<std::string>& lines) {
+  if (lines.empty()) {
+    dialogs.Inform(summary);
+    return;
+  }
+  QStringList text;
+  for (const std::string& line : lines) text << FromUtf8(line);
+  TLossReportForm report(summary, text, parent);
+  report.exec();
+}
