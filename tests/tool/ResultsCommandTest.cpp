@@ -46,7 +46,8 @@ constexpr std::string_view ClassOfFive =
     "{\"attempts\": 5, \"mean\": 60, \"median\": 75, \"sd\": 20, \"kr20\": -0.1667, \"sem\": 21.6025, ";
 
 std::int64_t IdOf(const TTempDir& dir, const std::string& student) {
-  auto id = Sqlite::Open(dir.File("Results.sqlite"))->Prepare("SELECT id FROM attempts WHERE student = ?");
+  const auto db = Sqlite::Open(dir.File("Results.sqlite"));
+  auto id = db->Prepare("SELECT id FROM attempts WHERE student = ?");
   id->Bind(1, student);
   id->Step();
   return id->Int(0);

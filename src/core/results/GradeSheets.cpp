@@ -152,21 +152,18 @@ std::string RunKey(const TGradedSheets& graded) {
          (options.ShuffleAnswers ? "A" : "-");
 }
 
-// The attempt of the sheet of student, with its content id. The id is made
-// from the run and the row's name, version and letters, so the same sheet
-// graded again is the same attempt; repeat counts the rows of the same
-// content before it in the file, so two students who answered alike are two
-// attempts (the first keeps the id rows had before repeats were told apart).
-std::pair<TAttempt, std::string> GradedAttempt(const TGradedSheets& graded, const std::string& run,
-                                               const Grading::TStudentResult& student, int repeat,
-                                               TAttemptSource source, const std::string& when) {
+// The attempt of the sheet of student, named name (code-page text), whose id
+// is id.
+std::pair<TAttempt, std::string> GradedAttempt(const TGradedSheets& graded,
+                                               const Grading::TStudentResult& student,
+                                               const std::string& name, std::string id, TAttemptSource source,
+                                               const std::string& when) {
   const PaperVersions::TVersion& version = VersionOf(graded, student);
   TAttempt attempt;
   attempt.TestFile = graded.TestFile;
   attempt.Description = graded.Description;
   attempt.Questions = graded.Questions;
   attempt.Fingerprint = graded.Fingerprint;
-  const std::string name = CodePageName(student.Name);
   (AllDigits(name) ? attempt.StudentNumber : attempt.Student) = name;
   attempt.Source = source;
   attempt.Version = student.Version;
@@ -182,9 +179,8 @@ std::pair<TAttempt, std::string> GradedAttempt(const TGradedSheets& graded, cons
     answered.Chosen = student.Chosen[q];
     attempt.Answered.push_back(std::move(answered));
   }
-  std::string contentId = "paper-" + (attempt.Id = Digest128(SheetContent(graded, run, name, student)));
-  if (repeat > 0)
-    contentId = "paper-" + (attempt.Id = Digest128(attempt.Id + "\nrepeat " + std::to_string(repeat)));
+  std::string contentId = "paper-" + id;
+  attempt.Id = std::move(id);
   return {std::move(attempt), std::move(contentId)};
 }
 
@@ -199,11 +195,17 @@ TRecordedGrades RecordGrades(const TGradedSheets& graded, const std::string& tes
   TOpenedStore opened =
       WriteResultsStore(PrintRuns::TestFolder(testPath), userDataFolder, [&](TResultsStore& store) {
         // Made one at a time as they are stored: a pile of sheets may be large.
-        std::unordered_map<std::string, int> seen;
+        std::unordered_map<std::string, int> seen;  // rows alike so far, by the id of the first
         recorded.Added = store.AddAll(sheets.size(), [&](std::size_t i) {
           const std::string name = CodePageName(sheets[i].Name);
-          const int repeat = seen[SheetContent(graded, run, name, sheets[i])]++;
-          return GradedAttempt(graded, run, sheets[i], repeat, source, when);
+          // The id of the run and the row's content, so the same file
+          // recorded again adds nothing; a row alike one before it counts
+          // which it is, so two students who answered alike are two attempts
+          // (the first keeps the id rows had before repeats were told apart).
+          std::string id = Digest128(SheetContent(graded, run, name, sheets[i]));
+          if (const int repeat = seen[id]++; repeat > 0)
+            id = Digest128(id + "\nrepeat " + std::to_string(repeat));
+          return GradedAttempt(graded, sheets[i], name, std::move(id), source, when);
         });
       });
   recorded.Known = static_cast<int>(sheets.size()) - recorded.Added;

@@ -208,7 +208,8 @@ TEST(ResultsStore, OnlyAWriterSetsADamagedStoreAside) {
 
 TEST_P(ResultsStoreOn, OpensAStoreANewerProgramOnlyAddedTo) {
   const auto value = [&](const std::string& sql) {
-    auto row = Open().Store->Database().Prepare(sql);
+    const TOpenedStore opened = Open();
+    auto row = opened.Store->Database().Prepare(sql);
     return row->Step() ? row->Int(0) : -1;
   };
   {
