@@ -3,9 +3,11 @@
 #include <ostream>
 
 #include "core/results/AttemptFile.h"
+#include "core/results/PostgresDatabase.h"
 #include "core/results/RecordAttempt.h"
 #include "core/results/Reports.h"
 #include "core/results/ResultsStore.h"
+#include "core/results/SqliteDatabase.h"
 #include "core/results/StoreLocation.h"
 #include "core/run/PaperVersions.h"
 #include "core/storage/AtomicFile.h"
@@ -34,6 +36,20 @@ bool IsDate(const std::string& text) {
 TOpenedStore OpenStore(TToolContext& context, const std::string& folder) {
   TOpenedStore opened = OpenStoreAt(context.Arguments.Value("--store").value_or(""),
                                     folder.empty() ? std::string(".") : folder);
+  for (const std::string& notice : opened.Notices) Report(context.Err, TerminalText(notice));
+  return opened;
+}
+
+// The store results reads: without --regrade it is only read, so a damaged
+// store stays where it is, and a store in a folder that may not be written
+// can be read. --store names a database or a store file (such as one set
+// aside as damaged).
+TOpenedStore ReadStore(TToolContext& context, const std::string& folder) {
+  const std::optional<std::string> location = context.Arguments.Value("--store");
+  if (context.Arguments.Has("--regrade") || (location && Postgres::IsUrl(*location)))
+    return OpenStore(context, folder);
+  if (location) return {ReadResultsFile(*location), *location, {}};
+  TOpenedStore opened = ReadResultsStore(folder.empty() ? std::string(".") : folder);
   for (const std::string& notice : opened.Notices) Report(context.Err, TerminalText(notice));
   return opened;
 }
@@ -73,21 +89,34 @@ int ResultsCommand(TToolContext& context) {
       if (!q.Answers[letter].empty()) answerCounts[q.Number] = letter + 1;
     current.push_back(q);
   }
-  TOpenedStore opened = OpenStore(context, fs::path(testPath).parent_path().string());
-  TResultsStore& store = *opened.Store;
-  if (arguments.Has("--regrade")) {
-    const int rescored = store.Regrade(filter.TestFile, current);
-    Report(context.Err, "rescored " + std::to_string(rescored) + " attempts with the test's key");
-  } else {
-    for (const TKeyChange& change : store.KeyChanges(filter.TestFile, current))
-      Report(context.Err,
-             "the key of question " + std::to_string(change.Number) + " changed from " +
-                 Scoring::LetterText(change.OldCorrect) + (change.OldAnyCorrectPasses ? " (any)" : "") +
-                 " to " + Scoring::LetterText(change.NewCorrect) +
-                 (change.NewAnyCorrectPasses ? " (any)" : "") + " since " + std::to_string(change.Attempts) +
-                 " attempts were marked; --regrade rescores them");
+  std::vector<TStoredAttempt> attempts;
+  std::vector<TUnreadableAttempt> unreadable;
+  try {
+    TOpenedStore opened = ReadStore(context, fs::path(testPath).parent_path().string());
+    TResultsStore& store = *opened.Store;
+    if (arguments.Has("--regrade")) {
+      const int rescored = store.Regrade(filter.TestFile, current);
+      Report(context.Err, "rescored " + std::to_string(rescored) + " attempts with the test's key");
+    } else {
+      for (const TKeyChange& change : store.KeyChanges(filter.TestFile, current))
+        Report(context.Err,
+               "the key of question " + std::to_string(change.Number) + " changed from " +
+                   Scoring::LetterText(change.OldCorrect) + (change.OldAnyCorrectPasses ? " (any)" : "") +
+                   " to " + Scoring::LetterText(change.NewCorrect) +
+                   (change.NewAnyCorrectPasses ? " (any)" : "") + " since " +
+                   std::to_string(change.Attempts) + " attempts were marked; --regrade rescores them");
+    }
+    attempts = store.Attempts(filter, &unreadable);
+  } catch (const TSqliteDamaged& damage) {
+    Report(context.Err, TerminalText(std::string("the results store is damaged (") + damage.what() +
+                                     "); it was left as it is. The next program that records results there "
+                                     "moves it aside and starts a new store; --store FILE reads what a "
+                                     "store moved aside still holds"));
+    return ExitTrouble;
   }
-  const std::vector<TStoredAttempt> attempts = store.Attempts(filter);
+  for (const TUnreadableAttempt& bad : unreadable)
+    Report(context.Err, TerminalText("attempt " + std::to_string(bad.Id) + " (" + bad.Student + ", " +
+                                     bad.Started + ") is left out: " + bad.Reason));
   const Statistics::TTest figures = Statistics::Analyse(Reports::Responses(attempts), keys);
   if (const auto path = arguments.Value("--items")) ReplaceFileAtomically(*path, Reports::ItemsCsv(figures));
   if (const auto path = arguments.Value("--attempts"))
@@ -99,7 +128,7 @@ int ResultsCommand(TToolContext& context) {
                 << ")\n"
                 << Reports::Text(figures, answerCounts);
   }
-  return ExitOk;
+  return unreadable.empty() ? ExitOk : ExitFindings;
 }
 
 int CollectCommand(TToolContext& context) {
@@ -135,8 +164,12 @@ TCommand ResultsCommandEntry() {
       "  --since DATE           only attempts started on or after DATE (YYYY-MM-DD)\n"
       "  --source S             only attempts from S: engine, paper, scan, classroom, import\n"
       "  --regrade              first rescore the attempts whose key changed, with TEST's key\n"
-      "  --store URL            read the store of a PostgreSQL database (postgresql://...)\n"
-      "                         instead of the one of TEST's folder\n",
+      "  --store URL|FILE       read the store of a PostgreSQL database (postgresql://...),\n"
+      "                         or the store file FILE (such as one moved aside as damaged),\n"
+      "                         instead of the one of TEST's folder\n\n"
+      "The store is only read, unless --regrade is given: a damaged store is named and left\n"
+      "where it is (exit status 2). An attempt whose stored answers do not read is named\n"
+      "and left out of the figures (exit status 1).\n",
       {"--json", "--items=", "--attempts=", "--since=", "--source=", "--regrade", "--store="},
       1,
       1,

@@ -134,7 +134,8 @@ TEST(PaperCommands, GradeTakesAFirstRowForAHeaderOnlyByItsWordAndRefusesANonTest
 }
 
 // Sheets graded with a recorded run go into the store once, however often
-// the file is recorded; a run that is not recorded is named as such.
+// the file is recorded, and two students who answered alike are two
+// attempts; a run that is not recorded is named as such.
 TEST(PaperCommands, GradeRecordsTheSheetsOfARecordedRunOnce) {
   TTempDir dir;
   std::vector<QuestionRecord> questions;
@@ -144,17 +145,18 @@ TEST(PaperCommands, GradeRecordsTheSheetsOfARecordedRunOnce) {
                                          seed, "--shuffle", "questions,answers"});
     ASSERT_EQ(printed.ExitCode, 0) << printed.Err;
   }
-  // The keys of run 1 (seed 9), as in the test above.
-  WriteBytes(dir.File("A.csv"), "Key A,A,AB,B,B,A\r\nKey B,B,A,B,B,AB\r\n");
+  // The keys of run 1 (seed 9), as in the test above, and two sheets alike
+  // with two of version A's four right.
+  WriteBytes(dir.File("A.csv"), "Key A,A,AB,B,B,A\r\nKey B,B,A,B,B,AB\r\nDi,A,AB,B,C,C\r\nDi,A,AB,B,C,C\r\n");
   const auto grade = [&](const char* run) {
     return RunTool({"grade", test, dir.File("A.csv"), "--run", run, "--record", "-o", dir.File("R.csv")});
   };
   const std::string store = dir.File("Results.sqlite");
   const TToolResult first = grade("1");
   EXPECT_EQ(first.ExitCode, 0) << first.Err;
-  EXPECT_EQ(first.Err, "qwtool: 2 attempts were recorded in " + store + ".\n");
+  EXPECT_EQ(first.Err, "qwtool: 4 attempts were recorded in " + store + ".\n");
   EXPECT_NE(ReadBytes(dir.File("R.csv")).find("Key B,B,4,4,100,yes"), std::string::npos);
-  EXPECT_EQ(grade("1").Err, "qwtool: 0 attempts were recorded in " + store + "; 2 were there already.\n");
+  EXPECT_EQ(grade("1").Err, "qwtool: 0 attempts were recorded in " + store + "; 4 were there already.\n");
 
   // Graded with run 2, the sheets fit run 1 far better: a warning, and
   // nothing is recorded.
@@ -166,6 +168,8 @@ TEST(PaperCommands, GradeRecordsTheSheetsOfARecordedRunOnce) {
   EXPECT_EQ(unknown.ExitCode, 2);
   EXPECT_EQ(unknown.Err, "qwtool: " + test + " has no print run 3 (recorded: 2, 1)\n");
 
-  const TToolResult results = RunTool({"results", test, "--source", "paper"});
-  EXPECT_NE(results.Out.find("Attempts:  2"), std::string::npos) << results.Out;
+  // 100, 100, 50 and 50 percent: mean and median 75, deviations of 25.
+  const TToolResult results = RunTool({"results", test, "--source", "paper", "--json"});
+  EXPECT_TRUE(results.Out.starts_with("{\"attempts\": 4, \"mean\": 75, \"median\": 75, \"sd\": 25, "))
+      << results.Out;
 }

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iostream>
 
 #include "core/results/AttemptFile.h"
 #include "core/results/ResultsFixture.h"
+#include "core/results/SqliteDatabase.h"
 #include "support/PostgresStore.h"
+#include "support/ScratchMount.h"
 #include "support/TempDir.h"
 #include "tool/ToolRun.h"
 
@@ -36,6 +39,18 @@ std::string WriteClass(const TTempDir& dir) {
     AttemptFile::Write(dir.File("drop"), attempt);
   }
   return test;
+}
+
+// The figures of the class of five, hand-worked in StatisticsTest.
+constexpr std::string_view ClassOfFive =
+    "{\"attempts\": 5, \"mean\": 60, \"median\": 75, \"sd\": 20, \"kr20\": -0.1667, \"sem\": 21.6025, ";
+
+std::int64_t IdOf(const TTempDir& dir, const std::string& student) {
+  const auto db = Sqlite::Open(dir.File("Results.sqlite"));
+  auto id = db->Prepare("SELECT id FROM attempts WHERE student = ?");
+  id->Bind(1, student);
+  id->Step();
+  return id->Int(0);
 }
 
 }  // namespace
@@ -156,3 +171,61 @@ TEST_P(ResultsCommandOn, ReadsTheStoreAtAnAddress) {
 }
 
 }  // namespace
+
+// Two more attempts whose stored answers are spoilt, one with a letter that
+// is no letter, one with an answer its question does not have: each is named
+// by its id and left out, and the class of five keeps its figures.
+TEST(ResultsCommand, LeavesOutAnAttemptWhoseAnswersDoNotRead) {
+  TTempDir dir;
+  const std::string test = WriteClass(dir);
+  for (const char* student : {"S6", "S7"})
+    AttemptFile::Write(dir.File("drop"),
+                       ResultsFixture::Attempt(student, "ABCD", "ABCD", "2026-12-09 09:00:00"));
+  ASSERT_EQ(RunTool({"collect", dir.File("drop"), dir.Path().string()}).ExitCode, 0);
+  {
+    auto db = Sqlite::Open(dir.File("Results.sqlite"));
+    db->Execute("UPDATE attempts SET answer_list = replace(answer_list, ':B', ':b') WHERE student = 'S6'");
+    db->Execute("UPDATE attempts SET answer_list = replace(answer_list, ':D', ':E') WHERE student = 'S7'");
+  }
+  const TToolResult result = RunTool({"results", test, "--json"});
+  EXPECT_EQ(result.ExitCode, 1);
+  EXPECT_TRUE(result.Out.starts_with(ClassOfFive)) << result.Out;
+  EXPECT_EQ(result.Err, "qwtool: attempt " + std::to_string(IdOf(dir, "S6")) +
+                            " (S6, 2026-12-09 09:00:00) is left out: question 2 has no answer \"b\"\n"
+                            "qwtool: attempt " +
+                            std::to_string(IdOf(dir, "S7")) +
+                            " (S7, 2026-12-09 09:00:00) is left out: question 4 has no answer \"E\"\n");
+}
+
+// Reading never changes the store: one on a read-only mount is read, a
+// damaged one is named and left where it is, and a store file named with
+// --store (one moved aside, here a copy) is read instead of the folder's.
+TEST(ResultsCommand, ReadsAStoreWithoutChangingIt) {
+  TTempDir dir;
+  const std::string test = WriteClass(dir);
+  ASSERT_EQ(RunTool({"collect", dir.File("drop"), dir.Path().string()}).ExitCode, 0);
+  std::filesystem::copy_file(dir.File("Results.sqlite"), dir.File("kept.sqlite"));
+  {
+    const TScratchMount mount = TScratchMount::ReadOnly(dir.Path().string(), dir.File("ro"));
+    if (mount.Ready()) {
+      const TToolResult readOnly = RunTool({"results", dir.File("ro/CH2.QWT"), "--json"});
+      EXPECT_EQ(readOnly.ExitCode, 0) << readOnly.Err;
+      EXPECT_TRUE(readOnly.Out.starts_with(ClassOfFive)) << readOnly.Out;
+    } else {
+      std::cerr << "not tried on a read-only mount, none could be made: " << mount.Reason << "\n";
+    }
+  }
+  ResultsFixture::DamagePage(dir.File("Results.sqlite"), "attempts");
+  const std::string damaged = ReadBytes(dir.File("Results.sqlite"));
+  const TToolResult refused = RunTool({"results", test});
+  EXPECT_EQ(refused.ExitCode, 2);
+  EXPECT_EQ(refused.Out, "");
+  EXPECT_NE(refused.Err.find("the results store is damaged"), std::string::npos) << refused.Err;
+  EXPECT_EQ(ReadBytes(dir.File("Results.sqlite")), damaged);
+  for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+    EXPECT_EQ(entry.path().filename().string().find(".damaged-"), std::string::npos) << entry.path();
+
+  const TToolResult kept = RunTool({"results", test, "--json", "--store", dir.File("kept.sqlite")});
+  EXPECT_EQ(kept.ExitCode, 0) << kept.Err;
+  EXPECT_TRUE(kept.Out.starts_with(ClassOfFive)) << kept.Out;
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <unordered_map>
 
 #include "core/storage/CodePage.h"
 #include "core/storage/FileInput.h"
@@ -127,57 +128,87 @@ std::string UpperAscii(std::string text) {
   return text;
 }
 
-}  // namespace
-
-std::vector<std::pair<TAttempt, std::string>> GradedAttempts(const TGradedSheets& graded,
-                                                             TAttemptSource source, const std::string& when) {
-  const PaperVersions::TOptions& options = graded.Options;
-  // The run: the same sheet of the same run makes the same id, whoever
-  // grades it and when.
-  const std::string run = UpperAscii(graded.TestFile) + '\n' + std::to_string(options.Seed) + '\n' +
-                          std::to_string(options.Versions) + (options.ShuffleQuestions ? "Q" : "-") +
-                          (options.ShuffleAnswers ? "A" : "-");
-  std::vector<std::pair<TAttempt, std::string>> attempts;
-  for (const Grading::TStudentResult& student : graded.Results.Students) {
-    const PaperVersions::TVersion& version =
-        graded.Versions[static_cast<std::size_t>(*PaperVersions::VersionIndex(student.Version))];
-    TAttempt attempt;
-    attempt.TestFile = graded.TestFile;
-    attempt.Description = graded.Description;
-    attempt.Questions = graded.Questions;
-    attempt.Fingerprint = graded.Fingerprint;
-    const std::string name = CodePageName(student.Name);
-    (AllDigits(name) ? attempt.StudentNumber : attempt.Student) = name;
-    attempt.Source = source;
-    attempt.Version = student.Version;
-    attempt.Seed = std::to_string(options.Seed);
-    attempt.Started = when;
-    attempt.Ended = when;
-    std::string row = run + '\n' + name + '\n' + student.Version;
-    for (std::size_t q = 0; q < version.Questions.size() && q < student.Chosen.size(); ++q) {
-      const PaperVersions::TPaperQuestion& printed = version.Questions[q];
-      TAnsweredQuestion answered;
-      answered.Number = printed.Source + 1;
-      answered.Position = static_cast<int>(q) + 1;
-      for (int stored : printed.Answers) answered.ShownOrder += static_cast<char>('A' + stored);
-      answered.Chosen = student.Chosen[q];
-      attempt.Answered.push_back(std::move(answered));
-      row += '\n' + Scoring::LetterText(student.Chosen[q]);
-    }
-    attempt.Id = Digest128(row);
-    std::string contentId = "paper-" + attempt.Id;
-    attempts.emplace_back(std::move(attempt), std::move(contentId));
-  }
-  return attempts;
+const PaperVersions::TVersion& VersionOf(const TGradedSheets& graded,
+                                         const Grading::TStudentResult& student) {
+  return graded.Versions[static_cast<std::size_t>(*PaperVersions::VersionIndex(student.Version))];
 }
+
+// What a sheet's id is made from: the run, the row's name (code-page text),
+// version and the letters chosen on the questions its version prints.
+std::string SheetContent(const TGradedSheets& graded, const std::string& run, const std::string& name,
+                         const Grading::TStudentResult& student) {
+  std::string row = run + '\n' + name + '\n' + student.Version;
+  const std::size_t count = std::min(VersionOf(graded, student).Questions.size(), student.Chosen.size());
+  for (std::size_t q = 0; q < count; ++q) row += '\n' + Scoring::LetterText(student.Chosen[q]);
+  return row;
+}
+
+// The run: the same sheet of the same run makes the same id, whoever grades
+// it and when.
+std::string RunKey(const TGradedSheets& graded) {
+  const PaperVersions::TOptions& options = graded.Options;
+  return UpperAscii(graded.TestFile) + '\n' + std::to_string(options.Seed) + '\n' +
+         std::to_string(options.Versions) + (options.ShuffleQuestions ? "Q" : "-") +
+         (options.ShuffleAnswers ? "A" : "-");
+}
+
+// The attempt of the sheet of student, named name (code-page text), whose id
+// is id.
+std::pair<TAttempt, std::string> GradedAttempt(const TGradedSheets& graded,
+                                               const Grading::TStudentResult& student,
+                                               const std::string& name, std::string id, TAttemptSource source,
+                                               const std::string& when) {
+  const PaperVersions::TVersion& version = VersionOf(graded, student);
+  TAttempt attempt;
+  attempt.TestFile = graded.TestFile;
+  attempt.Description = graded.Description;
+  attempt.Questions = graded.Questions;
+  attempt.Fingerprint = graded.Fingerprint;
+  (AllDigits(name) ? attempt.StudentNumber : attempt.Student) = name;
+  attempt.Source = source;
+  attempt.Version = student.Version;
+  attempt.Seed = std::to_string(graded.Options.Seed);
+  attempt.Started = when;
+  attempt.Ended = when;
+  for (std::size_t q = 0; q < version.Questions.size() && q < student.Chosen.size(); ++q) {
+    const PaperVersions::TPaperQuestion& printed = version.Questions[q];
+    TAnsweredQuestion answered;
+    answered.Number = printed.Source + 1;
+    answered.Position = static_cast<int>(q) + 1;
+    for (int stored : printed.Answers) answered.ShownOrder += static_cast<char>('A' + stored);
+    answered.Chosen = student.Chosen[q];
+    attempt.Answered.push_back(std::move(answered));
+  }
+  std::string contentId = "paper-" + id;
+  attempt.Id = std::move(id);
+  return {std::move(attempt), std::move(contentId)};
+}
+
+}  // namespace
 
 TRecordedGrades RecordGrades(const TGradedSheets& graded, const std::string& testPath, TAttemptSource source,
                              const std::string& userDataFolder) {
-  TOpenedStore opened = OpenResultsStore(PrintRuns::TestFolder(testPath), userDataFolder);
-  const auto attempts = GradedAttempts(graded, source, ResultsLocation::LocalTime("%Y-%m-%d %H:%M:%S"));
+  const std::string run = RunKey(graded);
+  const std::string when = ResultsLocation::LocalTime("%Y-%m-%d %H:%M:%S");
+  const std::vector<Grading::TStudentResult>& sheets = graded.Results.Students;
   TRecordedGrades recorded;
-  recorded.Added = opened.Store->AddAll(attempts);
-  recorded.Known = static_cast<int>(attempts.size()) - recorded.Added;
+  TOpenedStore opened =
+      WriteResultsStore(PrintRuns::TestFolder(testPath), userDataFolder, [&](TResultsStore& store) {
+        // Made one at a time as they are stored: a pile of sheets may be large.
+        std::unordered_map<std::string, int> seen;  // rows alike so far, by the id of the first
+        recorded.Added = store.AddAll(sheets.size(), [&](std::size_t i) {
+          const std::string name = CodePageName(sheets[i].Name);
+          // The id of the run and the row's content, so the same file
+          // recorded again adds nothing; a row alike one before it counts
+          // which it is, so two students who answered alike are two attempts
+          // (the first keeps the id rows had before repeats were told apart).
+          std::string id = Digest128(SheetContent(graded, run, name, sheets[i]));
+          if (const int repeat = seen[id]++; repeat > 0)
+            id = Digest128(id + "\nrepeat " + std::to_string(repeat));
+          return GradedAttempt(graded, sheets[i], name, std::move(id), source, when);
+        });
+      });
+  recorded.Known = static_cast<int>(sheets.size()) - recorded.Added;
   recorded.StorePath = std::move(opened.Path);
   recorded.Notices = std::move(opened.Notices);
   return recorded;

@@ -53,15 +53,6 @@ TGradedSheets GradeAnswersFile(const std::string& answersPath, const std::string
                                const PaperVersions::TPaperTest& test, const PaperVersions::TOptions& options,
                                const std::vector<TPrintRun>& runs);
 
-// The attempts of the graded sheets, each with its content id, from source,
-// dated when ("YYYY-MM-DD hh:mm:ss"). Each answered question holds the
-// stored letters chosen, its printed position and the stored letters in the
-// order printed. A name of digits alone is a student number. The id is made
-// from the run (test file, seed, versions, shuffles) and the row's name,
-// version and letters, so the same sheet graded again is the same attempt.
-std::vector<std::pair<TAttempt, std::string>> GradedAttempts(const TGradedSheets& graded,
-                                                             TAttemptSource source, const std::string& when);
-
 struct TRecordedGrades {
   int Added = 0;  // attempts new to the store
   int Known = 0;  // attempts it already held
@@ -70,8 +61,15 @@ struct TRecordedGrades {
 };
 
 // Records the graded sheets in the results store of the folder of testPath,
-// dated now, in one transaction: all or none. Throws TIoError when the store
-// cannot be opened or written.
+// dated now, in one transaction: all or none, each sheet an attempt from
+// source. Each answered question holds the stored letters chosen, its
+// printed position and the stored letters in the order printed; a name of
+// digits alone is a student number. An attempt's id is made from the run
+// (test file, seed, versions, shuffles) and the row's name, version and
+// letters, and from how many rows alike come before it: the same file
+// recorded again adds nothing, and two students who answered alike are two
+// attempts. A store met damaged is set aside (see WriteResultsStore). Throws
+// TIoError when the store cannot be opened or written.
 TRecordedGrades RecordGrades(const TGradedSheets& graded, const std::string& testPath,
                              TAttemptSource source = TAttemptSource::Paper,
                              const std::string& userDataFolder = ResultsLocation::UserDataFolder());

@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "core/results/SqliteDatabase.h"
 #include "core/storage/CodePage.h"
@@ -26,12 +27,23 @@ namespace {
 // database's own numbered key, ids and their references are BIGINT.
 struct TMigration {
   int Version;
+  // The oldest schema whose programs still read and write a store of
+  // Version: a migration that only adds keeps the one before it.
+  int Compatible;
   std::vector<const char*> Statements;
 };
+
+// The schema that added store_meta. Programs made before it know only
+// store_version and refuse a store whose number there is above their own:
+// from this schema on, store_version holds the compatible version instead
+// (never below the last schema those programs can meet), so they keep
+// opening a store that newer programs only added to.
+constexpr int MetaVersion = 3;
 
 const std::vector<TMigration>& Migrations() {
   static const std::vector<TMigration> migrations = {
       {1,
+       1,
        {"CREATE TABLE store_version (version INTEGER NOT NULL)",
         "INSERT INTO store_version (version) VALUES (0)",
         "CREATE TABLE tests (id AUTO_KEY, file_name TEXT NOT NULL, description TEXT NOT "
@@ -60,10 +72,17 @@ const std::vector<TMigration>& Migrations() {
         "CREATE INDEX answers_by_question ON answers (question_id)"}},
       // What each paper print was made with (PrintRuns.h).
       {2,
+       1,
        {"CREATE TABLE print_runs (id AUTO_KEY, file_name TEXT NOT NULL, number INTEGER NOT NULL, fingerprint "
         "TEXT NOT NULL, seed TEXT NOT NULL, versions INTEGER NOT NULL, shuffle_questions "
         "INTEGER NOT NULL, shuffle_answers INTEGER NOT NULL, printed TEXT NOT NULL, UNIQUE (file_name, "
         "number))"}},
+      // The schema's version and the oldest it stays compatible with, each a
+      // row, read before anything else.
+      {MetaVersion,
+       1,
+       {"CREATE TABLE store_meta (name TEXT NOT NULL PRIMARY KEY, value BIGINT NOT NULL)",
+        "INSERT INTO store_meta (name, value) VALUES ('version', 0), ('last compatible version', 0)"}},
   };
   return migrations;
 }
@@ -78,7 +97,9 @@ std::string Local(const std::string& utf8) {
 // A stored question's number and its keys: the first, and the newest.
 struct TQuestionKey {
   std::int64_t QuestionId = 0;
+  std::string FileName;  // UTF-8, as stored
   int Number = 0;
+  Scoring::TLetters Answers = 0;  // the letters that have an answer
   Scoring::TLetters FirstCorrect = 0;
   bool FirstAny = false;
   Scoring::TLetters Correct = 0;  // the key marks stand under now
@@ -89,10 +110,13 @@ struct TQuestionKey {
 // The stored questions of testFile (of every test when testFile is empty), by
 // number.
 std::vector<TQuestionKey> ReadQuestionKeys(TDatabase& db, const std::string& testFile) {
-  auto rows =
-      db.Prepare(std::string("SELECT id, number, correct, any_correct, regrade_correct, regrade_any"
-                             " FROM questions") +
-                 (testFile.empty() ? "" : " WHERE UPPER(file_name) = UPPER(?)") + " ORDER BY number, id");
+  auto rows = db.Prepare(
+      std::string("SELECT id, number, correct, any_correct, regrade_correct, regrade_any, file_name,"
+                  " CASE WHEN answer_a <> '' THEN 1 ELSE 0 END + CASE WHEN answer_b <> '' THEN 2 ELSE 0 END"
+                  " + CASE WHEN answer_c <> '' THEN 4 ELSE 0 END + CASE WHEN answer_d <> '' THEN 8 ELSE 0 END"
+                  " + CASE WHEN answer_e <> '' THEN 16 ELSE 0 END + CASE WHEN answer_f <> '' THEN 32 ELSE 0 "
+                  "END FROM questions") +
+      (testFile.empty() ? "" : " WHERE UPPER(file_name) = UPPER(?)") + " ORDER BY number, id");
   if (!testFile.empty()) rows->Bind(1, Utf8(testFile));
   std::vector<TQuestionKey> keys;
   while (rows->Step()) {
@@ -103,32 +127,41 @@ std::vector<TQuestionKey> ReadQuestionKeys(TDatabase& db, const std::string& tes
     key.FirstAny = rows->Int(3) != 0;
     key.Correct = rows->IsNull(4) ? key.FirstCorrect : static_cast<Scoring::TLetters>(rows->Int(4));
     key.Any = rows->IsNull(5) ? key.FirstAny : rows->Int(5) != 0;
+    key.FileName = rows->Text(6);
+    key.Answers = static_cast<Scoring::TLetters>(rows->Int(7));
   }
   return keys;
 }
 
 // "12:AC 13: 14:B": question id and letters chosen per answer, in the order
-// shown. A list that does not read is damage.
-void ReadAnswerList(const std::string& store, std::string_view list,
-                    const std::unordered_map<std::int64_t, TQuestionKey>& keys, TStoredAttempt& attempt) {
-  const auto damaged = [&] {
-    return TIoError(store, "Cannot read the results store",
-                    "it is damaged: the answers of attempt " + std::to_string(attempt.Id) + " do not read");
-  };
+// shown, each a question of the attempt's test (testFile, UTF-8) met once,
+// each letter one of its answers. Marks the answers into attempt; returns
+// what does not read, empty when all does.
+std::string ReadAnswerList(std::string_view list, const std::string& testFile,
+                           const std::unordered_map<std::int64_t, TQuestionKey>& keys,
+                           TStoredAttempt& attempt) {
+  std::unordered_set<std::int64_t> met;
   for (std::size_t i = 0; i < list.size();) {
     std::int64_t id = 0;
     const auto [end, error] = std::from_chars(list.data() + i, list.data() + list.size(), id);
-    if (error != std::errc() || end == list.data() + list.size() || *end != ':') throw damaged();
+    if (error != std::errc() || end == list.data() + list.size() || *end != ':')
+      return "its answer list does not read";
     i = static_cast<std::size_t>(end - list.data()) + 1;
+    const auto key = keys.find(id);
+    if (key == keys.end() || key->second.FileName != testFile)
+      return "it answers a question the store does not hold for its test";
+    const TQuestionKey& k = key->second;
+    if (!met.insert(id).second) return "question " + std::to_string(k.Number) + " is answered twice";
     Scoring::TLetters chosen = 0;
     for (; i < list.size() && list[i] != ' '; ++i) {
-      if (list[i] < 'A' || list[i] > 'F') throw damaged();
-      chosen |= static_cast<Scoring::TLetters>(1 << (list[i] - 'A'));
+      const char letter = list[i];
+      const auto bit =
+          static_cast<Scoring::TLetters>(letter >= 'A' && letter <= 'F' ? 1 << (letter - 'A') : 0);
+      if ((bit & k.Answers) == 0)
+        return "question " + std::to_string(k.Number) + " has no answer \"" + std::string(1, letter) + "\"";
+      chosen |= bit;
     }
     ++i;
-    const auto key = keys.find(id);
-    if (key == keys.end()) throw damaged();
-    const TQuestionKey& k = key->second;
     const bool right = Scoring::IsRight(k.Correct, k.Any, chosen);
     const bool firstRight = Scoring::IsRight(k.FirstCorrect, k.FirstAny, chosen);
     attempt.Answers.push_back({k.Number, chosen, right, firstRight});
@@ -136,6 +169,7 @@ void ReadAnswerList(const std::string& store, std::string_view list,
     attempt.FirstRight += firstRight;
   }
   attempt.Asked = static_cast<int>(attempt.Answers.size());
+  return {};
 }
 
 }  // namespace
@@ -189,33 +223,68 @@ struct TResultsStore::TImpl {
   // rolled back, as its ids are then gone.
   std::map<std::pair<std::string, int>, std::vector<std::pair<TQuestionSnapshot, std::int64_t>>> QuestionIds;
 
-  int StoredVersion() {
-    if (!Db->HasTable("store_version")) return 0;
+  struct TSchema {
+    int Version = 0;
+    int Compatible = 0;  // the oldest schema whose programs may use the store
+  };
+
+  TSchema StoredSchema() {
+    TSchema schema;
+    if (Db->HasTable("store_meta")) {
+      auto rows = Db->Prepare("SELECT name, value FROM store_meta");
+      while (rows->Step()) {
+        const std::string name = rows->Text(0);
+        if (name == "version") schema.Version = static_cast<int>(rows->Int(1));
+        if (name == "last compatible version") schema.Compatible = static_cast<int>(rows->Int(1));
+      }
+      return schema;
+    }
+    if (!Db->HasTable("store_version")) return schema;
     auto version = Db->Prepare("SELECT version FROM store_version");
-    return version->Step() ? static_cast<int>(version->Int(0)) : 0;
+    if (version->Step()) schema.Version = schema.Compatible = static_cast<int>(version->Int(0));
+    return schema;
+  }
+
+  // Throws unless this program may use the store: its compatible version is
+  // not above SchemaVersion.
+  TSchema CheckSchema() {
+    const TSchema stored = StoredSchema();
+    if (stored.Compatible > SchemaVersion)
+      throw TIoError(Db->Name(), "Cannot use the results store",
+                     "it was made by a newer version of the program (store version " +
+                         std::to_string(stored.Version) + ", this program knows " +
+                         std::to_string(SchemaVersion) + ")");
+    return stored;
   }
 
   void Migrate() {
-    const int stored = StoredVersion();
-    if (stored > SchemaVersion)
-      throw TIoError(Db->Name(), "Cannot use the results store",
-                     "it was made by a newer version of the program (store version " +
-                         std::to_string(stored) + ", this program knows " + std::to_string(SchemaVersion) +
-                         ")");
+    const TSchema stored = CheckSchema();
     for (const TMigration& migration : Migrations()) {
-      if (migration.Version <= stored) continue;
+      if (migration.Version <= stored.Version) continue;
       TTransaction transaction(*Db);
       Db->LockSchema();
       // Another program may have migrated meanwhile; the schema is ours now.
-      if (StoredVersion() >= migration.Version) continue;
+      if (CheckSchema().Version >= migration.Version) continue;
       for (std::string sql : migration.Statements) {
         if (const auto key = sql.find("AUTO_KEY"); key != std::string::npos)
           sql.replace(key, 8, Db->AutoKey());
         Db->Execute(sql);
       }
       auto update = Db->Prepare("UPDATE store_version SET version = ?");
-      update->Bind(1, std::int64_t{migration.Version});
+      update->Bind(
+          1, std::int64_t{migration.Version < MetaVersion ? migration.Version
+                                                          : std::max(migration.Compatible, MetaVersion - 1)});
       update->Step();
+      if (migration.Version >= MetaVersion) {
+        auto meta = Db->Prepare("UPDATE store_meta SET value = ? WHERE name = ?");
+        meta->Bind(1, std::int64_t{migration.Version});
+        meta->Bind(2, "version");
+        meta->Step();
+        meta->Reset();
+        meta->Bind(1, std::int64_t{migration.Compatible});
+        meta->Bind(2, "last compatible version");
+        meta->Step();
+      }
       transaction.Commit();
     }
   }
@@ -338,9 +407,13 @@ struct TResultsStore::TImpl {
   }
 };
 
-TResultsStore::TResultsStore(std::unique_ptr<TDatabase> database) : Impl(std::make_unique<TImpl>()) {
+TResultsStore::TResultsStore(std::unique_ptr<TDatabase> database, TStoreAccess access)
+    : Impl(std::make_unique<TImpl>()) {
   Impl->Db = std::move(database);
-  Impl->Migrate();
+  if (access == TStoreAccess::Write)
+    Impl->Migrate();
+  else
+    Impl->CheckSchema();
 }
 
 TResultsStore::~TResultsStore() = default;
@@ -358,10 +431,18 @@ bool TResultsStore::Add(const TAttempt& attempt, const std::string& contentId) {
 }
 
 int TResultsStore::AddAll(const std::vector<std::pair<TAttempt, std::string>>& attempts) {
+  return AddAll(attempts.size(), [&](std::size_t i) { return attempts[i]; });
+}
+
+int TResultsStore::AddAll(std::size_t count,
+                          const std::function<std::pair<TAttempt, std::string>(std::size_t)>& attempt) {
   try {
     TTransaction transaction(*Impl->Db);
     int added = 0;
-    for (const auto& [attempt, contentId] : attempts) added += Impl->Insert(attempt, contentId) ? 1 : 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      const auto [made, contentId] = attempt(i);
+      added += Impl->Insert(made, contentId) ? 1 : 0;
+    }
     transaction.Commit();
     return added;
   } catch (...) {
@@ -374,7 +455,8 @@ bool TResultsStore::Holds(const std::string& contentId) {
   return Impl->Holds(contentId);
 }
 
-std::vector<TStoredAttempt> TResultsStore::Attempts(const TResultsFilter& filter) {
+std::vector<TStoredAttempt> TResultsStore::Attempts(const TResultsFilter& filter,
+                                                    std::vector<TUnreadableAttempt>* unreadable) {
   std::string where = " WHERE 1 = 1";
   std::vector<std::string> parameters;
   if (!filter.TestFile.empty()) {
@@ -432,13 +514,22 @@ std::vector<TStoredAttempt> TResultsStore::Attempts(const TResultsFilter& filter
     // questions, as the answers rows are (see Insert and Regrade).
     std::unordered_map<std::int64_t, TQuestionKey> keys;
     for (const TQuestionKey& key : ReadQuestionKeys(*Impl->Db, {})) keys.emplace(key.QuestionId, key);
-    auto lists = Impl->Db->Prepare("SELECT a.id, a.answer_list" + from + where);
+    auto lists = Impl->Db->Prepare("SELECT a.id, a.answer_list, t.file_name" + from + where);
     for (std::size_t i = 0; i < parameters.size(); ++i) lists->Bind(static_cast<int>(i + 1), parameters[i]);
+    std::vector<std::string> problems(attempts.size());
     while (lists->Step()) {
-      TStoredAttempt& a = attempts[index.at(lists->Int(0))];
-      ReadAnswerList(Impl->Db->Name(), lists->Text(1), keys, a);
+      const std::size_t at = index.at(lists->Int(0));
+      problems[at] = ReadAnswerList(lists->Text(1), lists->Text(2), keys, attempts[at]);
     }
-    return attempts;
+    std::vector<TStoredAttempt> read;
+    read.reserve(attempts.size());
+    for (std::size_t i = 0; i < attempts.size(); ++i) {
+      if (problems[i].empty())
+        read.push_back(std::move(attempts[i]));
+      else if (unreadable)
+        unreadable->push_back({attempts[i].Id, attempts[i].Student, attempts[i].Started, problems[i]});
+    }
+    return read;
   }
   auto totals = Impl->Db->Prepare(
       "SELECT an.attempt_id, COUNT(*), SUM(COALESCE(an.regraded, an.mark)), SUM(an.mark) FROM answers an"
@@ -601,35 +692,84 @@ void MoveAside(const std::string& path, const std::string& aside) {
   }
 }
 
-}  // namespace
-
-TOpenedStore OpenResultsStore(const std::string& testFolder, const std::string& userDataFolder) {
+// Where the store of testFolder is, with the notice of a store kept
+// elsewhere.
+TOpenedStore Located(const std::string& testFolder, const std::string& userDataFolder) {
   TOpenedStore opened;
   const bool network = ResultsLocation::IsNetworkFolder(testFolder);
   opened.Path = ResultsLocation::StorePath(testFolder, userDataFolder, network);
   if (network) {
-    std::error_code error;
-    fs::create_directories(userDataFolder, error);
-    if (error)
-      throw TIoError(userDataFolder, "Cannot make the folder for the results store", error.message());
     opened.Notices.push_back("The folder \"" + testFolder +
                              "\" is on a network file system, where the results store cannot be kept safely; "
                              "the results are kept in \"" +
                              opened.Path + "\" instead.");
   }
+  return opened;
+}
+
+// Moves the damaged store of opened aside, untouched, and starts a new one.
+void StartAnew(TOpenedStore& opened) {
+  opened.Store.reset();
+  std::string aside = opened.Path + ".damaged-" + TimeStamp();
+  for (int n = 2; fs::exists(aside); ++n)
+    aside = opened.Path + ".damaged-" + TimeStamp() + "-" + std::to_string(n);
+  MoveAside(opened.Path, aside);
+  opened.Notices.push_back("The results store \"" + opened.Path + "\" was damaged. It was moved aside to \"" +
+                           aside + "\", untouched, and a new store was started.");
+  opened.Store = std::make_unique<TResultsStore>(Sqlite::Open(opened.Path));
+}
+
+std::unique_ptr<TResultsStore> EmptyStore() {
+  return std::make_unique<TResultsStore>(Sqlite::Open(":memory:"));
+}
+
+}  // namespace
+
+TOpenedStore OpenResultsStore(const std::string& testFolder, const std::string& userDataFolder) {
+  TOpenedStore opened = Located(testFolder, userDataFolder);
+  // Kept in the user's data folder, which may not be there yet.
+  if (opened.Path != (fs::path(testFolder) / ResultsFileName).string()) {
+    std::error_code error;
+    fs::create_directories(userDataFolder, error);
+    if (error)
+      throw TIoError(userDataFolder, "Cannot make the folder for the results store", error.message());
+  }
   try {
     opened.Store = std::make_unique<TResultsStore>(Sqlite::Open(opened.Path));
   } catch (const TSqliteDamaged&) {
-    std::string aside = opened.Path + ".damaged-" + TimeStamp();
-    for (int n = 2; fs::exists(aside); ++n)
-      aside = opened.Path + ".damaged-" + TimeStamp() + "-" + std::to_string(n);
-    MoveAside(opened.Path, aside);
-    opened.Notices.push_back("The results store \"" + opened.Path +
-                             "\" was damaged. It was moved aside to \"" + aside +
-                             "\", untouched, and a new store was started.");
-    opened.Store = std::make_unique<TResultsStore>(Sqlite::Open(opened.Path));
+    StartAnew(opened);
   }
   return opened;
+}
+
+TOpenedStore WriteResultsStore(const std::string& testFolder, const std::string& userDataFolder,
+                               const std::function<void(TResultsStore&)>& write) {
+  TOpenedStore opened = OpenResultsStore(testFolder, userDataFolder);
+  try {
+    write(*opened.Store);
+    return opened;
+  } catch (const TSqliteDamaged&) {
+  }
+  StartAnew(opened);
+  write(*opened.Store);
+  return opened;
+}
+
+TOpenedStore ReadResultsStore(const std::string& testFolder, const std::string& userDataFolder) {
+  TOpenedStore opened = Located(testFolder, userDataFolder);
+  std::error_code error;
+  opened.Store = fs::exists(opened.Path, error) ? ReadResultsFile(opened.Path) : EmptyStore();
+  return opened;
+}
+
+std::unique_ptr<TResultsStore> ReadResultsFile(const std::string& path) {
+  std::error_code error;
+  if (!fs::is_regular_file(path, error))
+    throw TIoError(path, "Cannot read the results store", "there is no such file");
+  auto database = Sqlite::OpenForReading(path);
+  // A file no program finished making holds no attempts yet.
+  if (!database->HasTable("store_version")) return EmptyStore();
+  return std::make_unique<TResultsStore>(std::move(database), TStoreAccess::Read);
 }
 
 std::string ResultsLocation::LocalTime(const char* format) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -76,15 +77,30 @@ struct TKeyChange {
   int Attempts = 0;  // how many attempts (deleted ones too) it touches
 };
 
+// An attempt left out of a list because what the store holds of it does not
+// read: its answers name a question it lacks or one twice, or a letter that
+// is not one of the question's answers.
+struct TUnreadableAttempt {
+  std::int64_t Id = 0;
+  std::string Student;
+  std::string Started;
+  std::string Reason;  // "question 3 has no answer E"
+};
+
+// How a store is used: a reader never changes the database, not even its
+// schema.
+enum class TStoreAccess { Write, Read };
+
 class TResultsStore {
 public:
-  static constexpr int SchemaVersion = 2;
+  static constexpr int SchemaVersion = 3;
 
-  // Takes the database and brings its schema up to SchemaVersion, one
-  // migration per transaction. Throws TIoError when the database was made by
-  // a newer program (its version is above SchemaVersion; nothing is written)
-  // or cannot be written.
-  explicit TResultsStore(std::unique_ptr<TDatabase> database);
+  // Takes the database and, for writing, brings its schema up to
+  // SchemaVersion, one migration per transaction. A store of a newer schema
+  // is used as it is while its compatible version (the oldest schema whose
+  // programs may use it) is not above SchemaVersion. Throws TIoError when it
+  // is (nothing is written), or when the database cannot be written.
+  explicit TResultsStore(std::unique_ptr<TDatabase> database, TStoreAccess access = TStoreAccess::Write);
   ~TResultsStore();
 
   const std::string& Name() const;
@@ -100,13 +116,18 @@ public:
   // Several attempts in one transaction: all are stored or none. Returns how
   // many were new.
   int AddAll(const std::vector<std::pair<TAttempt, std::string>>& attempts);
+  // The same for count attempts that attempt(i) makes one at a time, so a
+  // large batch is never held whole.
+  int AddAll(std::size_t count, const std::function<std::pair<TAttempt, std::string>(std::size_t)>& attempt);
 
   // Whether an attempt with contentId is stored.
   bool Holds(const std::string& contentId);
 
   // The attempts the filter lets through, oldest first (by Started, then by
-  // the order stored).
-  std::vector<TStoredAttempt> Attempts(const TResultsFilter& filter);
+  // the order stored). With answers, an attempt whose answers do not read is
+  // left out and, when unreadable is given, added to it.
+  std::vector<TStoredAttempt> Attempts(const TResultsFilter& filter,
+                                       std::vector<TUnreadableAttempt>* unreadable = nullptr);
 
   // Deletes an attempt or undoes that: a deleted attempt stays in the store,
   // left out of lists and figures. False when no attempt has id.
@@ -160,9 +181,30 @@ std::string StorePath(const std::string& testFolder, const std::string& userData
 
 }  // namespace ResultsLocation
 
-// Opens (creating when missing) the store of testFolder. A damaged file is
-// never written over: it is renamed to "<name>.damaged-<time>" (with its
-// journal files) and a new store started, and Notices says so. Throws
-// TIoError when the store cannot be opened or made.
+// Opens (creating when missing) the store of testFolder to write it. A
+// damaged file is never written over: it is renamed to
+// "<name>.damaged-<time>" (with its journal files) and a new store started,
+// and Notices says so. Throws TIoError when the store cannot be opened or
+// made.
 TOpenedStore OpenResultsStore(const std::string& testFolder,
                               const std::string& userDataFolder = ResultsLocation::UserDataFolder());
+
+// Opens the store of testFolder as OpenResultsStore does and runs write on
+// it. When write meets damage further in the store (its transaction then
+// rolled back), the store is set aside as a store damaged at opening is and
+// write runs once more on a new store. Throws what write and opening throw
+// otherwise.
+TOpenedStore WriteResultsStore(const std::string& testFolder, const std::string& userDataFolder,
+                               const std::function<void(TResultsStore&)>& write);
+
+// Opens the store of testFolder to read it only: it is never made, migrated,
+// moved or written, and one that is not there reads as empty. Throws
+// TSqliteDamaged (SqliteDatabase.h) when it is damaged, there or in any
+// later read, and TIoError when it cannot be read.
+TOpenedStore ReadResultsStore(const std::string& testFolder,
+                              const std::string& userDataFolder = ResultsLocation::UserDataFolder());
+
+// The same for the store file at path, such as one set aside as damaged:
+// what it still holds can be read. Throws TIoError when there is no such
+// file.
+std::unique_ptr<TResultsStore> ReadResultsFile(const std::string& path);

@@ -1,8 +1,10 @@
 #include "core/results/SqliteDatabase.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "core/storage/IoError.h"
@@ -74,9 +76,11 @@ private:
 
 class TSqliteDatabase final : public TDatabase {
 public:
-  TSqliteDatabase(std::string path, int busyMilliseconds) : Path(std::move(path)) {
-    const int code = sqlite3_open_v2(
-        Path.c_str(), &Db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+  // name is the path, or a file: URI where flags hold SQLITE_OPEN_URI; Path
+  // is the path either way, for messages.
+  TSqliteDatabase(std::string path, const std::string& name, int flags, int busyMilliseconds)
+      : Path(std::move(path)) {
+    const int code = sqlite3_open_v2(name.c_str(), &Db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
       const std::string reason = Reason(Db, code);
       sqlite3_close(Db);
@@ -158,16 +162,53 @@ private:
   sqlite3* Db = nullptr;
 };
 
+// Reads the file's header and its schema, which every statement needs: a
+// file that is no database, or whose schema is damaged, fails here. Pages
+// further in are checked only when read, so opening costs the same whatever
+// the store holds.
+void CheckReadable(TDatabase& database) {
+  auto schema = database.Prepare("SELECT COUNT(*) FROM sqlite_master");
+  schema->Step();
+}
+
+// Memory-mapped pages of a file the disk can no longer back kill the
+// program (SIGBUS) when touched: the store is read and written through
+// plain reads and writes only, whatever the library was built with.
+void UnmappedPages(TDatabase& database) {
+  database.Execute("PRAGMA mmap_size=0");
+}
+
+// path as the path of a file: URI, with the characters a URI gives a
+// meaning to escaped.
+std::string UriPath(const std::string& path) {
+  std::string uri;
+  for (const char c : path) {
+    if (c == '%' || c == '?' || c == '#') {
+      static constexpr char Hex[] = "0123456789ABCDEF";
+      uri += '%';
+      uri += Hex[static_cast<unsigned char>(c) >> 4];
+      uri += Hex[static_cast<unsigned char>(c) & 0xF];
+    } else {
+      uri += c;
+    }
+  }
+  return uri;
+}
+
+bool IsWritableFolderOf(const std::string& path) {
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  return ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+}
+
 }  // namespace
 
 namespace Sqlite {
 
 std::unique_ptr<TDatabase> Open(const std::string& path, int busyMilliseconds) {
-  auto database = std::make_unique<TSqliteDatabase>(path, busyMilliseconds);
-  // The check reads only, so a damaged file is never written over.
-  std::string verdict;
-  if (auto check = database->Prepare("PRAGMA quick_check"); check->Step()) verdict = check->Text(0);
-  if (verdict != "ok") throw TSqliteDamaged(path + ": " + verdict);
+  auto database = std::make_unique<TSqliteDatabase>(path, path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                                                    busyMilliseconds);
+  UnmappedPages(*database);
+  CheckReadable(*database);
   // Turning a new file to WAL needs it alone, and SQLite answers "locked" at
   // once rather than waiting when another program opens the same new file
   // in that moment: wait for it as for any lock.
@@ -183,6 +224,25 @@ std::unique_ptr<TDatabase> Open(const std::string& path, int busyMilliseconds) {
     }
   }
   database->Execute("PRAGMA synchronous=FULL");
+  return database;
+}
+
+std::unique_ptr<TDatabase> OpenForReading(const std::string& path, int busyMilliseconds) {
+  try {
+    auto database = std::make_unique<TSqliteDatabase>(path, path, SQLITE_OPEN_READONLY, busyMilliseconds);
+    UnmappedPages(*database);
+    CheckReadable(*database);
+    return database;
+  } catch (const TIoError&) {
+    // Reading a store in WAL mode needs its shared-memory file, which a
+    // folder or mount that may not be written cannot hold: the file is then
+    // read as it stands, as no program can change it there either.
+    if (IsWritableFolderOf(path)) throw;
+  }
+  auto database = std::make_unique<TSqliteDatabase>(path, "file:" + UriPath(path) + "?immutable=1",
+                                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, busyMilliseconds);
+  UnmappedPages(*database);
+  CheckReadable(*database);
   return database;
 }
 

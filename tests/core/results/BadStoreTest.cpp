@@ -9,6 +9,7 @@
 #include "core/results/ResultsStore.h"
 #include "core/results/SqliteDatabase.h"
 #include "core/storage/IoError.h"
+#include "support/ScratchMount.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -90,4 +91,28 @@ TEST_F(BadStoreTest, AReadOnlyStoreOrAFullDiskLosesNothing) {
   ExpectNothingLost(*opened.Store, "the disk is full",
                     [&] { db.Execute("PRAGMA max_page_count = 1000000"); });
   EXPECT_EQ(Sqlite::Open(opened.Path)->Name(), opened.Path) << "the store is whole after the full disk";
+}
+
+// A real disk that fills while attempts are stored: the write that finds no
+// room is refused with a sentence, and the store on the full disk opens and
+// reads, for a reader and a writer alike, with every attempt stored before.
+TEST(FullDisk, LeavesTheStoreReadable) {
+  TTempDir dir;
+  const TScratchMount disk = TScratchMount::Tmpfs(dir.File("disk"), 256 * 1024);
+  if (!disk.Ready()) GTEST_SKIP() << "no tmpfs could be mounted: " << disk.Reason;
+  const std::string path = dir.File("disk/Results.sqlite");
+  std::size_t stored = 0;
+  try {
+    TResultsStore store(Sqlite::Open(path));
+    for (;; ++stored)
+      store.Add(
+          ResultsFixture::Attempt("S" + std::to_string(stored), std::string(40, 'A'), std::string(40, 'B')),
+          std::to_string(stored));
+  } catch (const TIoError& error) {
+    EXPECT_NE(error.Reason.find("the disk is full"), std::string::npos) << error.what();
+  }
+  ASSERT_GT(stored, 0u);
+  EXPECT_EQ(ReadResultsFile(path)->Attempts({.WithAnswers = true}).size(), stored);
+  TResultsStore again(Sqlite::Open(path));
+  EXPECT_EQ(again.Attempts({}).size(), stored);
 }

@@ -88,10 +88,11 @@ TEST_F(PaperRuns, AStoreOfTheFirstSchemaGainsPrintRunsAndKeepsItsAttempts) {
     TOpenedStore opened = Open();
     opened.Store->Add(ResultsFixture::Attempt("Ann", "AB", "AB"), "1");
     opened.Store->Database().Execute("DROP TABLE print_runs");
+    opened.Store->Database().Execute("DROP TABLE store_meta");
     opened.Store->Database().Execute("UPDATE store_version SET version = 1");
   }
   TOpenedStore opened = Open();
-  auto version = opened.Store->Database().Prepare("SELECT version FROM store_version");
+  auto version = opened.Store->Database().Prepare("SELECT value FROM store_meta WHERE name = 'version'");
   ASSERT_TRUE(version->Step());
   EXPECT_EQ(version->Int(0), TResultsStore::SchemaVersion);
   EXPECT_EQ(opened.Store->Attempts({}).size(), 1u);

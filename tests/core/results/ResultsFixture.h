@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/results/Attempt.h"
+#include "core/results/SqliteDatabase.h"
+#include "support/TempDir.h"
 
 // Small attempts for the results tests: a test of questions keyed by letters
 // ("ABCD": question 1 key A, ...), answered by a line of one letter per
@@ -43,6 +46,24 @@ inline TAttempt Attempt(std::string_view student, std::string_view keys, std::st
          choices[i] == '-' ? Scoring::TLetters{0} : Scoring::LettersOf(choices.substr(i, 1)), false});
   }
   return attempt;
+}
+
+// Overwrites the first page of table or index name in the store at path
+// (closed) with bytes no page holds: damage further in the file, which the
+// header and schema do not show.
+inline void DamagePage(const std::string& path, const std::string& name) {
+  std::int64_t page = 0;
+  {
+    auto db = Sqlite::Open(path);
+    db->Execute("PRAGMA wal_checkpoint(TRUNCATE)");
+    auto root = db->Prepare("SELECT rootpage FROM sqlite_master WHERE name = ?");
+    root->Bind(1, name);
+    root->Step();
+    page = root->Int(0);
+  }
+  std::string bytes = ReadBytes(path);
+  bytes.replace(static_cast<std::size_t>(page - 1) * 4096, 4096, std::string(4096, '\xFF'));
+  WriteBytes(path, bytes);
 }
 
 }  // namespace ResultsFixture

@@ -11,6 +11,7 @@
 #include "support/PostgresStore.h"
 #include "support/TempDir.h"
 
+namespace fs = std::filesystem;
 using ResultsFixture::Attempt;
 
 // The store's behaviour on each database it runs on.
@@ -172,11 +173,66 @@ TEST(ResultsStore, MovesADamagedStoreAsideAndStartsAnew) {
   EXPECT_TRUE(opened.Store->Add(Attempt("Ann", "AB", "AB"), "1"));
 }
 
-TEST_P(ResultsStoreOn, RefusesAStoreOfANewerProgramWithoutTouchingIt) {
-  Open().Store->Database().Execute("UPDATE store_version SET version = 99");
+// A store keeps its schema's version and the oldest schema it stays
+// compatible with: a program uses a store a newer one only added to, and
+// refuses only one whose compatible version is above its own. A store made
+// before the versions were kept so is brought forward.
+// Damage further in the file than its header and schema: a reader names it
+// and leaves the store as it is; a writer that meets it sets the store aside
+// and writes to a new one, and what the store set aside still holds reads.
+TEST(ResultsStore, OnlyAWriterSetsADamagedStoreAside) {
+  TTempDir dir;
+  const std::string path = dir.File("Results.sqlite");
+  OpenResultsStore(dir.Path().string(), dir.File("data")).Store->Add(Attempt("Ann", "AB", "AB"), "1");
+  ResultsFixture::DamagePage(path, "attempts");
+  const std::string damaged = ReadBytes(path);
+  EXPECT_THROW(ReadResultsStore(dir.Path().string(), dir.File("data")).Store->Attempts({}), TSqliteDamaged);
+  EXPECT_EQ(ReadBytes(path), damaged);
+
+  fs::remove(path);
+  OpenResultsStore(dir.Path().string(), dir.File("data")).Store->Add(Attempt("Ann", "AB", "AB"), "1");
+  ResultsFixture::DamagePage(path, "answers");
+  const TOpenedStore written =
+      WriteResultsStore(dir.Path().string(), dir.File("data"),
+                        [](TResultsStore& store) { store.Add(Attempt("Bo", "AB", "BB"), "2"); });
+  ASSERT_EQ(written.Notices.size(), 1u);
+  const std::string aside = written.Notices[0].substr(written.Notices[0].find(path + ".damaged-"));
+  const auto students = [](TResultsStore& store) {
+    std::string names;
+    for (const TStoredAttempt& a : store.Attempts({.WithAnswers = true})) names += a.Student + " ";
+    return names;
+  };
+  EXPECT_EQ(students(*written.Store), "Bo ");
+  EXPECT_EQ(students(*ReadResultsFile(aside.substr(0, aside.find('"')))), "Ann ");
+}
+
+TEST_P(ResultsStoreOn, OpensAStoreANewerProgramOnlyAddedTo) {
+  const auto value = [&](const std::string& sql) {
+    const TOpenedStore opened = Open();
+    auto row = opened.Store->Database().Prepare(sql);
+    return row->Step() ? row->Int(0) : -1;
+  };
+  {
+    TOpenedStore opened = Open();
+    opened.Store->Add(Attempt("Ann", "AB", "AB"), "1");
+    TDatabase& db = opened.Store->Database();
+    db.Execute("DROP TABLE store_meta");
+    db.Execute("UPDATE store_version SET version = 2");
+  }
+  EXPECT_EQ(value("SELECT value FROM store_meta WHERE name = 'version'"), TResultsStore::SchemaVersion);
+  EXPECT_EQ(value("SELECT value FROM store_meta WHERE name = 'last compatible version'"), 1);
+  // What programs made before the meta table compare with their own version.
+  EXPECT_EQ(value("SELECT version FROM store_version"), 2);
+
+  Open().Store->Database().Execute("UPDATE store_meta SET value = 9 WHERE name = 'version'");
+  Open().Store->Database().Execute("CREATE TABLE added_later (id INTEGER)");
+  EXPECT_EQ(Open().Store->Attempts({}).size(), 1u);
+  EXPECT_EQ(value("SELECT value FROM store_meta WHERE name = 'version'"), 9) << "the store was turned back";
+
+  Open().Store->Database().Execute("UPDATE store_meta SET value = 9 WHERE name = 'last compatible version'");
   try {
     Open();
-    FAIL() << "a newer store was opened";
+    FAIL() << "a store this program cannot use was opened";
   } catch (const TIoError& error) {
     EXPECT_NE(std::string(error.what()).find("newer version"), std::string::npos) << error.what();
   }
