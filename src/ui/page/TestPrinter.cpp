@@ -241,8 +241,8 @@ SheetLayout::TPaper PaperOf(const QPagedPaintDevice& device) {
 
 }  // namespace
 
-std::vector<SheetLayout::TSheetPage> TTestPrinter::SheetPages(const PaperVersions::TVersion& version,
-                                                              SheetLayout::TPaper paper) const {
+std::vector<SheetLayout::TSheetPage> TTestPrinter::Sheets(SheetLayout::TPaper paper) const {
+  if (!Options.AnswerSheet) return {};
   SheetLayout::TSheetCode run;
   run.Fingerprint = Options.Fingerprint;
   run.Seed = Options.Versions.Seed;
@@ -251,17 +251,14 @@ std::vector<SheetLayout::TSheetPage> TTestPrinter::SheetPages(const PaperVersion
   run.ShuffleAnswers = Options.Versions.ShuffleAnswers;
   run.Paper = paper;
   run.StudentDigits = std::clamp(Options.StudentDigits, 0, SheetLayout::MaxStudentDigits);
-  return SheetLayout::LayVersion(version, run);
+  return SheetLayout::LayRun(PaperVersionsMade, run, Options.SheetsPerVersion);
 }
 
-std::vector<SheetLayout::TSheetPage> TTestPrinter::Sheets(SheetLayout::TPaper paper) const {
-  std::vector<SheetLayout::TSheetPage> pages;
-  if (!Options.AnswerSheet) return pages;
-  for (const PaperVersions::TVersion& version : PaperVersionsMade) {
-    const auto sheets = SheetPages(version, paper);
-    pages.insert(pages.end(), sheets.begin(), sheets.end());
-  }
-  return pages;
+std::string TTestPrinter::SheetsRefusal() const {
+  // Letter holds fewer rows: a sheet may need a second page on it alone.
+  for (const SheetLayout::TPaper paper : {SheetLayout::TPaper::A4, SheetLayout::TPaper::Letter})
+    if (std::string refusal = SheetLayout::Unjoinable(Sheets(paper)); !refusal.empty()) return refusal;
+  return {};
 }
 
 SheetLayout::TPaper TTestPrinter::PdfPaper() {
@@ -300,6 +297,7 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
   if (!painter.begin(&device)) return 0;
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   TPageWriter page(device, painter, Text(Test.Description));
+  const std::vector<SheetLayout::TSheetPage> sheets = Sheets(PaperOf(device));
   const QString beginMessage = JoinLines(Test.BeginMessage);
   for (const PaperVersions::TVersion& version : PaperVersionsMade) {
     const QString label = VersionLabel(version.Letter);
@@ -315,7 +313,8 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
     }
     if (Options.AnswerSheet) {
       const QPointF margin = device.pageLayout().paintRect(QPageLayout::Point).topLeft();
-      for (const SheetLayout::TSheetPage& sheet : SheetPages(version, PaperOf(device))) {
+      for (const SheetLayout::TSheetPage& sheet : sheets) {
+        if (sheet.Code.Version != version.Letter) continue;
         page.BlankPage();
         SheetPrinter::PaintPageAt(painter, sheet, page.Description, margin, device.logicalDpiX() / 72.0);
       }

@@ -140,6 +140,94 @@ TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorde
   EXPECT_EQ(second->Right, right("CCCA"));
 }
 
+// Several marks answer a question with several correct letters: the window
+// walks only the rows the pile holds in doubt, and a click on a listed row
+// goes to it.
+TEST_F(ScanForm, OnlyTheRowsInDoubtAreWalkedAndAClickedOneIsTakenUp) {
+  Questions[0] = MakeQuestion("Q1", {"one", "two", "three"}, "AC");
+  {
+    TIniStore store(TestPath);
+    TestFile::WriteQuestion(store, 1, Questions[0]);
+    store.UpdateFile();
+  }
+  RecordPrint(TestPath, Questions, Options, Dir.File(""));
+  // A version where question 1 is printed before another question.
+  const auto versions = PaperVersions::Make(Questions, Options);
+  int version = 0, several = 0;
+  for (; version < 2; ++version) {
+    const auto& printed = versions[std::size_t(version)].Questions;
+    several = int(std::find_if(printed.begin(), printed.end(), [](const auto& q) { return q.Source == 0; }) -
+                  printed.begin()) +
+              1;
+    if (several < 4) break;
+  }
+  ASSERT_LT(version, 2);
+  const int single = several + 1;
+  const auto& other = versions[std::size_t(1 - version)].Questions;
+  const int elsewhere = other[0].Source == 0 ? 2 : 1;  // a one-letter question of the other version
+  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  Dialogs.ExpectOpen(Sheet(version, "AAAA", "1234", "one.png", {{several, 'C'}, {single, 'B'}}));
+  Click(form, "AddButton");
+  Dialogs.ExpectOpen(Sheet(1 - version, "BBBB", "5678", "two.png", {{elsewhere, 'C'}}));
+  Click(form, "AddButton");
+  const auto doubt = [&form] { return Child<QLabel>(form, "DoubtLabel")->text().toStdString(); };
+  const std::string first = "one.png page 1, question " + std::to_string(single) + ":";
+  EXPECT_EQ(doubt().rfind(first, 0), 0u) << doubt();
+
+  auto* problems = Child<QListWidget>(form, "ProblemsList");
+  ASSERT_EQ(problems->count(), 2);
+  Q_EMIT problems->itemClicked(problems->item(1));
+  EXPECT_EQ(doubt().rfind("two.png page 1, question " + std::to_string(elsewhere) + ":", 0), 0u) << doubt();
+  EXPECT_EQ(Child<QListWidget>(form, "PagesList")->currentRow(), 1);
+  Press(form, Qt::Key_Return);
+  EXPECT_EQ(doubt().rfind(first, 0), 0u) << doubt();
+  Press(form, Qt::Key_Return);
+  EXPECT_EQ(doubt(), "No doubtful row is left.");
+}
+
+// A doubtful student number is shown as read and settled by typing it.
+TEST_F(ScanForm, ADoubtfulStudentNumberIsShownAsReadAndTypedWhole) {
+  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  Dialogs.ExpectOpen(Sheet(0, "ABC ", "12 4", "one.png"));
+  Click(form, "AddButton");
+  const auto doubt = [&form] { return Child<QLabel>(form, "DoubtLabel")->text().toStdString(); };
+  EXPECT_EQ(
+      doubt(),
+      "one.png page 1, student number: read as \"12 4\", column 3 is left blank. Type the number written "
+      "(4 digits), then Enter. Typed: nothing");
+  for (const Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_9, Qt::Key_Backspace, Qt::Key_3, Qt::Key_Return})
+    Press(form, key);
+  EXPECT_NE(doubt().find("Typed: 123"), std::string::npos) << "three digits of four are not a number";
+  Press(form, Qt::Key_4);
+  Press(form, Qt::Key_Return);
+  EXPECT_EQ(doubt(), "No doubtful row is left.");
+  EXPECT_EQ(Child<QLabel>(form, "StatusLabel")->text(),
+            QStringLiteral("1 pages read, 1 sheets gradable, 0 to review."));
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("1 sheets were graded.\r1 attempt was recorded in ") +
+                            QString::fromStdString(Dir.File("Results.sqlite")) + QLatin1Char('.'));
+  Click(form, "GradeButton");
+  const auto attempts = OpenResultsStore(Dir.Path().string()).Store->Attempts({});
+  ASSERT_EQ(attempts.size(), 1u);
+  EXPECT_EQ(attempts[0].StudentNumber, "1234");
+}
+
+// A folder adds every scan in it, by name; other files are no scans.
+TEST_F(ScanForm, AFolderAddsEveryScanFileInIt) {
+  Sheet(1, "CCCA", "5678", "b.PNG");
+  Sheet(0, "ABC ", "1234", "a.png");
+  WriteBytes(Dir.File("notes.txt"), "not a scan");
+  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  Dialogs.ExpectFolder(QString::fromStdString(Dir.Path().string()));
+  Click(form, "AddFolderButton");
+  const auto* pages = Child<QListWidget>(form, "PagesList");
+  ASSERT_EQ(pages->count(), 2);
+  EXPECT_EQ(pages->item(0)->text(), QStringLiteral("a.png page 1"));
+  EXPECT_EQ(pages->item(1)->text(), QStringLiteral("b.PNG page 1"));
+  EXPECT_EQ(Child<QLabel>(form, "StatusLabel")->text(),
+            QStringLiteral("2 pages read, 2 sheets gradable, 0 to review."));
+}
+
 TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow) {
   WriteBytes(Dir.File("notes.txt"), "not a scan");
   TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
@@ -164,8 +252,7 @@ TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow
   EXPECT_NE(problems->item(0)->text().indexOf(QStringLiteral("Results.sqlite")), -1)
       << problems->item(0)->text().toStdString();
   EXPECT_EQ(problems->item(1)->text(),
-            QStringLiteral(
-                "No print of the test as it is now is recorded; its sheets cannot be checked or graded."));
+            QStringLiteral("No print of the test is recorded; its sheets cannot be checked or graded."));
 }
 
 }  // namespace
