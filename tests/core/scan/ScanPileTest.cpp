@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "core/run/Grading.h"
@@ -32,17 +33,13 @@ TScannedPage Page(const std::string& source, SheetLayout::TSheetCode code, const
   return page;
 }
 
-// A page of three questions of a sheet joined by join (for ByOrder, as
-// sheets were printed before serials); sheet is the serial.
-SheetLayout::TSheetCode Code(char version = 'A', int page = 1, int pages = 1,
-                             SheetLayout::TJoin join = SheetLayout::TJoin::ByOrder, int sheet = 1) {
-  const bool digits = page == 1 || join == SheetLayout::TJoin::ByNumber;
-  auto code = FakeSheet::SampleCode(3, digits ? 4 : 0);
+// A page of three questions of a sheet printed before serials.
+SheetLayout::TSheetCode Code(char version = 'A', int page = 1, int pages = 1) {
+  auto code = FakeSheet::SampleCode(3, page == 1 ? 4 : 0);
   code.Version = version;
   code.Page = page;
   code.Pages = pages;
-  code.Join = join;
-  code.Sheet = join == SheetLayout::TJoin::ByNumber ? 0 : sheet;
+  code.Join = SheetLayout::TJoin::ByOrder;
   code.FirstQuestion = 1 + 3 * (page - 1);
   return code;
 }
@@ -80,6 +77,9 @@ TEST(ScanPile, SheetsOfTwoPagesAreJoinedInPileOrderAndWrittenForGrading) {
   for (int i = 0; i < 4; ++i) pages[std::size_t(i)].Page = i + 1;
   const Scan::TPile pile = Scan::Assemble(pages, {});
   EXPECT_TRUE(pile.Problems.empty());
+  // Printed before serials: joined by order, as ever, and the pile says so.
+  ASSERT_EQ(pile.Warnings.size(), 1u);
+  EXPECT_NE(pile.Warnings[0].find("joined by their order in the pile"), std::string::npos);
   const std::string text = Scan::AnswersText(pile);
   EXPECT_EQ(text,
             "Name,Version,1,2,3,4,5,6\r\n"
@@ -141,11 +141,12 @@ TEST(ScanPile, NothingDoubtfulForeignOrTwiceNumberedIsGraded) {
 }
 
 // Several marks in a row are the answer to a question with several correct
-// letters, and a doubt on one with a single correct letter.
-TEST(ScanPile, SeveralMarksAnswerOnlyAQuestionWithSeveralCorrectLetters) {
-  const std::vector<QuestionRecord> questions{MakeQuestion("q1", {"w", "x", "y", "z"}, "AC"),
-                                              MakeQuestion("q2", {"w", "x", "y", "z"}, "B"),
-                                              MakeQuestion("q3", {"w", "x", "y", "z"}, "D")};
+// letters, and a doubt on one with a single correct letter; the key counts
+// as it is now, though it was mended after the sheets were printed.
+TEST(ScanPile, SeveralMarksAnswerOnlyAQuestionWithSeveralCorrectLettersByTheKeyAsItIsNow) {
+  std::vector<QuestionRecord> questions{MakeQuestion("q1", {"w", "x", "y", "z"}, "AC"),
+                                        MakeQuestion("q2", {"w", "x", "y", "z"}, "B"),
+                                        MakeQuestion("q3", {"w", "x", "y", "z"}, "D")};
   const PaperVersions::TOptions options{1, 5, false, false};
   auto code = Code();
   code.Versions = 1;
@@ -158,143 +159,80 @@ TEST(ScanPile, SeveralMarksAnswerOnlyAQuestionWithSeveralCorrectLetters) {
     for (auto& row : page.Reading.Rows) row.SeveralMarked = row.Doubtful;
     return page;
   };
-  const Scan::TExpected expected{code.Fingerprint,
-                                 {{code.Fingerprint, options, Scan::SeveralCorrect(questions, options)}}};
-  const Scan::TPile pile = Scan::Assemble({marked("1.png", true), marked("2.png", false)}, expected);
+  const std::string now(32, 'e');  // the test's fingerprint since question 1's key was mended
+  const Scan::TPile pile = Scan::Assemble({marked("1.png", true), marked("2.png", false)},
+                                          {now, {Scan::RunOf(questions, options, code.Fingerprint, now)}});
   EXPECT_EQ(Problems(pile), (std::vector<std::string>{"1.png page 1, question 2: more than one box marked"}));
-  ASSERT_EQ(pile.Sheets.size(), 1u);
-  EXPECT_EQ(pile.Sheets[0].Rows, (std::vector<std::string>{"AC", "B", "D"}));
-  // Without the test, nothing tells an answer from a doubt.
-  EXPECT_TRUE(Scan::Assemble({marked("2.png", false)}, {}).Sheets.empty());
-}
-
-}  // namespace
-
-namespace {
-
-using SheetLayout::TJoin;
-
-// Four students' two-page sheets, each with its serial: pages 0-1 are
-// sheet 1's, 2-3 sheet 2's and so on.
-std::vector<TScannedPage> SerialSheets() {
-  return {Page("s", Code('A', 1, 2, TJoin::BySerial, 1), "ABC", "1001"),
-          Page("s", Code('A', 2, 2, TJoin::BySerial, 1), "DDD"),
-          Page("s", Code('B', 1, 2, TJoin::BySerial, 3), "BBB", "1002"),
-          Page("s", Code('B', 2, 2, TJoin::BySerial, 3), "CAB"),
-          Page("s", Code('A', 1, 2, TJoin::BySerial, 2), "CCA", "1003"),
-          Page("s", Code('A', 2, 2, TJoin::BySerial, 2), "A B"),
-          Page("s", Code('B', 1, 2, TJoin::BySerial, 4), "DCB", "1004"),
-          Page("s", Code('B', 2, 2, TJoin::BySerial, 4), "AAA")};
-}
-
-const std::map<std::string, std::string> SerialTruth{
-    {"1001 A", "ABCDDD"}, {"1002 B", "BBBCAB"}, {"1003 A", "CCAA-B"}, {"1004 B", "DCBAAA"}};
-
-}  // namespace
-
-// A sheet's pages find each other by its serial however the pile lies: no
-// student is ever given another's page, and what is not whole is named.
-TEST(ScanPile, PagesOfASheetJoinBySerialInAnyOrder) {
-  const auto pages = SerialSheets();
-  const Scan::TPile reversed = Scan::Assemble(Pile(pages, {7, 6, 5, 4, 3, 2, 1, 0}), {});
-  EXPECT_EQ(Problems(reversed), std::vector<std::string>{});
-  EXPECT_EQ(Graded(reversed), SerialTruth);
-  EXPECT_TRUE(reversed.Warnings.empty());
-
-  // Shuffled, sheet 3's second page lost.
-  const Scan::TPile shuffled = Scan::Assemble(Pile(pages, {5, 2, 0, 7, 4, 1, 6}), {});
-  EXPECT_EQ(Problems(shuffled),
-            (std::vector<std::string>{"s page 2: sheet 3 of version B lacks page 2 of 2"}));
-  auto whole = SerialTruth;
-  whole.erase("1002 B");
-  EXPECT_EQ(Graded(shuffled), whole);
-
-  // A page scanned twice: which copy is the student's cannot be known.
-  const Scan::TPile twice = Scan::Assemble(Pile(pages, {0, 1, 2, 3, 1}), {});
-  EXPECT_EQ(Problems(twice), (std::vector<std::string>{
-                                 "s page 2: sheet 1 of version A has page 2 more than once (s page 2, s page "
-                                 "5): whose each is cannot be known, so the sheet is not graded"}));
-  EXPECT_EQ(Graded(twice), (std::map<std::string, std::string>{{"1002 B", "BBBCAB"}}));
-}
-
-// A photocopied sheet's pages join by the student number on each; a page
-// whose number cannot be read belongs to no one.
-TEST(ScanPile, PagesOfAPhotocopiedSheetJoinByTheNumberOnEach) {
-  auto unclear = Page("p", Code('A', 2, 2, TJoin::ByNumber), "DDD", "10?1");
-  unclear.Reading.NumberDoubtful = true;
-  const std::vector<TScannedPage> pages{Page("p", Code('A', 2, 2, TJoin::ByNumber), "CAB", "2002"),
-                                        Page("p", Code('A', 1, 2, TJoin::ByNumber), "ABC", "1001"),
-                                        Page("p", Code('A', 2, 2, TJoin::ByNumber), "A B", "3003"),
-                                        Page("p", Code('A', 1, 2, TJoin::ByNumber), "BBB", "2002"),
-                                        Page("p", Code('A', 1, 2, TJoin::ByNumber), "CCA", "3003"),
-                                        unclear,
-                                        Page("p", Code('A', 2, 2, TJoin::ByNumber), "AAA", "")};
-  const Scan::TPile pile = Scan::Assemble(Pile(pages, {0, 1, 2, 3, 4, 5, 6}), {});
-  const std::string refused =
-      ": the page's student cannot be known: the student number written on every page of a photocopied "
-      "sheet is missing or unclear on it";
-  EXPECT_EQ(Problems(pile),
-            (std::vector<std::string>{"p page 6" + refused, "p page 7" + refused,
-                                      "p page 2: version A sheet of student 1001 lacks page 2 "
-                                      "of 2"}));
-  EXPECT_EQ(Graded(pile), (std::map<std::string, std::string>{{"2002 A", "BBBCAB"}, {"3003 A", "CCAA-B"}}));
-}
-
-// Sheets printed before serials are joined by their order, as they always
-// were, and the pile says so.
-TEST(ScanPile, SheetsPrintedBeforeSerialsJoinByOrderWithAWarning) {
-  const Scan::TPile pile =
-      Scan::Assemble({Page("o", Code('A', 1, 2), "ABC", "1001"), Page("o", Code('A', 2, 2), "DDD")}, {});
-  EXPECT_EQ(Graded(pile), (std::map<std::string, std::string>{{"1001 A", "ABCDDD"}}));
-  ASSERT_EQ(pile.Warnings.size(), 1u);
-  EXPECT_NE(pile.Warnings[0].find("joined by their order in the pile"), std::string::npos);
-}
-
-// Sheets printed before a key was mended are still the test's: they are read
-// against the run as recorded, with a warning, and the questions as they are
-// now; a sheet whose rows are no longer the test's is refused.
-TEST(ScanPile, ARunIsKnownByItsPrintedFingerprintAndGradedWithTheTestAsItIsNow) {
-  const std::vector<QuestionRecord> mended{MakeQuestion("q1", {"w", "x", "y", "z"}, "AC"),
-                                           MakeQuestion("q2", {"w", "x", "y", "z"}, "B"),
-                                           MakeQuestion("q3", {"w", "x", "y", "z"}, "D")};
-  const PaperVersions::TOptions options{1, 5, false, false};
-  auto code = Code('A', 1, 1, TJoin::BySerial, 1);
-  code.Versions = 1;
-  code.Seed = 5;
-  code.ShuffleQuestions = code.ShuffleAnswers = false;
-  const std::string now(32, 'e');  // the test's fingerprint since the key was mended
-  const Scan::TExpected expected{now, {Scan::RunOf(mended, options, code.Fingerprint, now)}};
-  TScannedPage page = Page("k.png", code, "?BD", "7");
-  page.Reading.Rows[0].Letters = "AC";
-  page.Reading.Rows[0].SeveralMarked = true;  // an answer now that question 1 has two correct letters
-  const Scan::TPile pile = Scan::Assemble({page}, expected);
-  EXPECT_EQ(Problems(pile), std::vector<std::string>{});
-  EXPECT_EQ(Graded(pile), (std::map<std::string, std::string>{{"7 A", "ACBD"}}));
+  EXPECT_EQ(Graded(pile), (std::map<std::string, std::string>{{"2.png page 1 A", "ACBD"}}));
   EXPECT_EQ(pile.Warnings, (std::vector<std::string>{"the test was changed after these sheets were printed: "
                                                      "they are read with its questions and keys as they are "
                                                      "now"}));
-
-  // A question given a fifth answer since: the printed rows no longer fit.
-  std::vector<QuestionRecord> grown = mended;
-  grown[1] = MakeQuestion("q2", {"w", "x", "y", "z", "v"}, "B");
-  const Scan::TPile refused =
-      Scan::Assemble({page}, {now, {Scan::RunOf(grown, options, code.Fingerprint, now)}});
-  EXPECT_TRUE(refused.Sheets.empty());
-  EXPECT_EQ(Problems(refused),
-            (std::vector<std::string>{"k.png page 1: the test's questions or answers were changed after this "
+  // Without the test, nothing tells an answer from a doubt.
+  EXPECT_TRUE(Scan::Assemble({marked("2.png", false)}, {}).Sheets.empty());
+  // An answer added since: the printed rows are no longer the test's.
+  questions[1] = MakeQuestion("q2", {"w", "x", "y", "z", "v"}, "B");
+  EXPECT_EQ(Problems(Scan::Assemble({marked("2.png", false)},
+                                    {now, {Scan::RunOf(questions, options, code.Fingerprint, now)}})),
+            (std::vector<std::string>{"2.png page 1: the test's questions or answers were changed after this "
                                       "sheet was printed: its rows are not the test's as it is now, so it "
                                       "cannot be graded with it"}));
 }
 
-// A problem of a doubtful row or number names its page among those given
-// and its row, so a reviewer can go to it.
-TEST(ScanPile, ADoubtNamesItsPageAndRow) {
-  auto number = Page("n.png", Code('A', 1, 2, TJoin::BySerial, 2), "ABC", "1?");
-  number.Reading.NumberDoubtful = true;
-  number.Reading.NumberReason = "column 2 has more than one digit marked";
-  const Scan::TPile pile =
-      Scan::Assemble({Page("n.png", Code('A', 2, 2, TJoin::BySerial, 2), "A?C"), number}, {});
-  ASSERT_EQ(pile.Problems.size(), 2u);
-  EXPECT_EQ(std::make_pair(pile.Problems[0].Page, pile.Problems[0].Row), std::make_pair(1, -1));
-  EXPECT_EQ(std::make_pair(pile.Problems[1].Page, pile.Problems[1].Row), std::make_pair(0, 1));
+// Student s's letters for a 70-question sheet, now and then none.
+std::string Answers(int s) {
+  std::string letters;
+  for (int q = 1; q <= 70; ++q) letters += (q + s) % 9 == 0 ? '-' : "ABCD"[(q * 7 + s * 3) % 4];
+  return letters;
+}
+
+// Three students' two-page sheets of a 70-question version, filled, scanned
+// and read: pages 0-1 are student 1001's, 2-3 1002's, 4-5 1003's.
+std::vector<TScannedPage> ScannedSheets(int sheets) {
+  PaperVersions::TVersion version{'A', {}};
+  for (int q = 0; q < 70; ++q) version.Questions.push_back({q, {0, 1, 2, 3}, 1, 1, false});
+  auto run = FakeSheet::SampleCode(0, 4);
+  run.Versions = 1;
+  run.Version = 'A';
+  const auto laid = SheetLayout::LayRun({version}, run, sheets);
+  std::mt19937_64 random(11);
+  std::vector<TScannedPage> pages;
+  for (int s = 1; s <= 3; ++s)
+    for (int p = 0; p < 2; ++p) {
+      const auto& page = laid.at(std::size_t(sheets == 1 ? p : 2 * (s - 1) + p));  // copies of one sheet
+      std::string answers = Answers(s).substr(std::size_t(page.Code.FirstQuestion - 1));
+      std::replace(answers.begin(), answers.end(), '-', ' ');
+      const auto marks =
+          SheetGenerator::Answering(page, answers, page.Digits.empty() ? "" : "100" + std::to_string(s));
+      pages.push_back(
+          {"pile.pdf", 0, Scan::ReadPage(FakeSheet::Make(page, marks, {.Dpi = 200}, random).Image)});
+    }
+  return pages;
+}
+
+}  // namespace
+
+// Printed, filled and scanned: a reversed pile, and a shuffled pile of
+// photocopies, give every student their own two pages or name what is
+// wrong, never another student's page.
+TEST(ScanPile, ScannedTwoPageSheetsKeepTheirOwnPagesHoweverThePileLies) {
+  const Scan::TPile reversed = Scan::Assemble(Pile(ScannedSheets(3), {5, 4, 3, 2, 1, 0}), {});
+  EXPECT_EQ(Problems(reversed), std::vector<std::string>{});
+  EXPECT_EQ(Graded(reversed), (std::map<std::string, std::string>{
+                                  {"1001 A", Answers(1)}, {"1002 A", Answers(2)}, {"1003 A", Answers(3)}}));
+  EXPECT_TRUE(reversed.Warnings.empty());
+
+  // Of the copies, 1001's second page is scanned twice and 1003's first has
+  // no number: whose they are cannot be known.
+  auto copied = ScannedSheets(1);
+  copied[4].Reading.StudentNumber.clear();
+  const Scan::TPile shuffled = Scan::Assemble(Pile(copied, {3, 1, 0, 5, 2, 4, 1}), {});
+  EXPECT_EQ(
+      Problems(shuffled),
+      (std::vector<std::string>{"pile.pdf page 6: the page's student cannot be known: the student number "
+                                "written on every page of a photocopied sheet is missing or unclear on it",
+                                "pile.pdf page 2: version A sheet of student 1001 has page 2 more than once "
+                                "(pile.pdf page 2, pile.pdf page 7): whose each is cannot be known, so the "
+                                "sheet is not graded",
+                                "pile.pdf page 4: version A sheet of student 1003 lacks page 1 of 2"}));
+  EXPECT_EQ(Graded(shuffled), (std::map<std::string, std::string>{{"1002 A", Answers(2)}}));
 }

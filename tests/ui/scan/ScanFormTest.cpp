@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
+#include <array>
 #include <opencv2/imgcodecs.hpp>
 #include <random>
 
@@ -141,39 +142,29 @@ TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorde
 }
 
 // Several marks answer a question with several correct letters: the window
-// walks only the rows the pile holds in doubt, and a click on a listed row
+// walks only the rows the pile holds in doubt, and a click on a listed one
 // goes to it.
 TEST_F(ScanForm, OnlyTheRowsInDoubtAreWalkedAndAClickedOneIsTakenUp) {
   Questions[0] = MakeQuestion("Q1", {"one", "two", "three"}, "AC");
-  {
-    TIniStore store(TestPath);
-    TestFile::WriteQuestion(store, 1, Questions[0]);
-    store.UpdateFile();
-  }
+  TIniStore store(TestPath);
+  TestFile::WriteQuestion(store, 1, Questions[0]);
+  store.UpdateFile();
   RecordPrint(TestPath, Questions, Options, Dir.File(""));
-  // A version where question 1 is printed before another question.
-  const auto versions = PaperVersions::Make(Questions, Options);
-  int version = 0, several = 0;
-  for (; version < 2; ++version) {
-    const auto& printed = versions[std::size_t(version)].Questions;
-    several = int(std::find_if(printed.begin(), printed.end(), [](const auto& q) { return q.Source == 0; }) -
-                  printed.begin()) +
-              1;
-    if (several < 4) break;
-  }
-  ASSERT_LT(version, 2);
-  const int single = several + 1;
-  const auto& other = versions[std::size_t(1 - version)].Questions;
-  const int elsewhere = other[0].Source == 0 ? 2 : 1;  // a one-letter question of the other version
+  // Where each version prints question 1.
+  std::array<int, 2> at{};
+  for (std::size_t v = 0; v < 2; ++v)
+    for (std::size_t i = 0; i < 4; ++i)
+      if (PaperVersions::Make(Questions, Options)[v].Questions[i].Source == 0) at[v] = int(i) + 1;
+  const int version = at[0] < 4 ? 0 : 1;
+  const int single = at[std::size_t(version)] + 1, elsewhere = at[std::size_t(1 - version)] == 1 ? 2 : 1;
   TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
-  Dialogs.ExpectOpen(Sheet(version, "AAAA", "1234", "one.png", {{several, 'C'}, {single, 'B'}}));
+  Dialogs.ExpectOpen(Sheet(version, "AAAA", "1234", "one.png", {{single - 1, 'C'}, {single, 'B'}}));
   Click(form, "AddButton");
   Dialogs.ExpectOpen(Sheet(1 - version, "BBBB", "5678", "two.png", {{elsewhere, 'C'}}));
   Click(form, "AddButton");
   const auto doubt = [&form] { return Child<QLabel>(form, "DoubtLabel")->text().toStdString(); };
   const std::string first = "one.png page 1, question " + std::to_string(single) + ":";
   EXPECT_EQ(doubt().rfind(first, 0), 0u) << doubt();
-
   auto* problems = Child<QListWidget>(form, "ProblemsList");
   ASSERT_EQ(problems->count(), 2);
   Q_EMIT problems->itemClicked(problems->item(1));
@@ -185,47 +176,34 @@ TEST_F(ScanForm, OnlyTheRowsInDoubtAreWalkedAndAClickedOneIsTakenUp) {
   EXPECT_EQ(doubt(), "No doubtful row is left.");
 }
 
-// A doubtful student number is shown as read and settled by typing it.
-TEST_F(ScanForm, ADoubtfulStudentNumberIsShownAsReadAndTypedWhole) {
+// A folder adds every scan in it by name; a doubtful student number is
+// shown as read and settled by typing it whole.
+TEST_F(ScanForm, AFolderIsAddedAndADoubtfulNumberTyped) {
+  Sheet(1, "CCCA", "5678", "b.PNG");
+  Sheet(0, "ABC ", "12 4", "a.png");
+  WriteBytes(Dir.File("notes.txt"), "not a scan");
   TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
-  Dialogs.ExpectOpen(Sheet(0, "ABC ", "12 4", "one.png"));
-  Click(form, "AddButton");
+  Dialogs.ExpectFolder(QString::fromStdString(Dir.Path().string()));
+  Click(form, "AddFolderButton");
+  EXPECT_EQ(Child<QListWidget>(form, "PagesList")->item(1)->text(), QStringLiteral("b.PNG page 1"));
   const auto doubt = [&form] { return Child<QLabel>(form, "DoubtLabel")->text().toStdString(); };
-  EXPECT_EQ(
-      doubt(),
-      "one.png page 1, student number: read as \"12 4\", column 3 is left blank. Type the number written "
-      "(4 digits), then Enter. Typed: nothing");
+  EXPECT_EQ(doubt(),
+            "a.png page 1, student number: read as \"12 4\", column 3 is left blank. Type the number "
+            "written (4 digits), then Enter. Typed: nothing");
   for (const Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_9, Qt::Key_Backspace, Qt::Key_3, Qt::Key_Return})
     Press(form, key);
   EXPECT_NE(doubt().find("Typed: 123"), std::string::npos) << "three digits of four are not a number";
   Press(form, Qt::Key_4);
   Press(form, Qt::Key_Return);
-  EXPECT_EQ(doubt(), "No doubtful row is left.");
   EXPECT_EQ(Child<QLabel>(form, "StatusLabel")->text(),
-            QStringLiteral("1 pages read, 1 sheets gradable, 0 to review."));
+            QStringLiteral("2 pages read, 2 sheets gradable, 0 to review."));
   Dialogs.ExpectMessage(TMessageKind::Information,
-                        QStringLiteral("1 sheets were graded.\r1 attempt was recorded in ") +
+                        QStringLiteral("2 sheets were graded.\r2 attempts were recorded in ") +
                             QString::fromStdString(Dir.File("Results.sqlite")) + QLatin1Char('.'));
   Click(form, "GradeButton");
   const auto attempts = OpenResultsStore(Dir.Path().string()).Store->Attempts({});
-  ASSERT_EQ(attempts.size(), 1u);
-  EXPECT_EQ(attempts[0].StudentNumber, "1234");
-}
-
-// A folder adds every scan in it, by name; other files are no scans.
-TEST_F(ScanForm, AFolderAddsEveryScanFileInIt) {
-  Sheet(1, "CCCA", "5678", "b.PNG");
-  Sheet(0, "ABC ", "1234", "a.png");
-  WriteBytes(Dir.File("notes.txt"), "not a scan");
-  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
-  Dialogs.ExpectFolder(QString::fromStdString(Dir.Path().string()));
-  Click(form, "AddFolderButton");
-  const auto* pages = Child<QListWidget>(form, "PagesList");
-  ASSERT_EQ(pages->count(), 2);
-  EXPECT_EQ(pages->item(0)->text(), QStringLiteral("a.png page 1"));
-  EXPECT_EQ(pages->item(1)->text(), QStringLiteral("b.PNG page 1"));
-  EXPECT_EQ(Child<QLabel>(form, "StatusLabel")->text(),
-            QStringLiteral("2 pages read, 2 sheets gradable, 0 to review."));
+  EXPECT_TRUE(
+      std::any_of(attempts.begin(), attempts.end(), [](const auto& a) { return a.StudentNumber == "1234"; }));
 }
 
 TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow) {
