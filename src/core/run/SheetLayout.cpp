@@ -304,20 +304,20 @@ std::vector<TSheetPage> LayVersion(const PaperVersions::TVersion& version, const
   return pages;
 }
 
-int Serial(int version, int sheet, int sheets) {
-  return version * sheets + sheet + 1;
+TSheetCode SheetOf(const TSheetCode& run, int version, int sheet, int sheets) {
+  TSheetCode code = run;
+  code.Join = sheets == 1 ? TJoin::ByNumber : TJoin::BySerial;
+  code.Sheet = sheets == 1 ? 0 : version * sheets + sheet + 1;
+  return code;
 }
 
 std::vector<TSheetPage> LayRun(const std::vector<PaperVersions::TVersion>& versions, const TSheetCode& run,
                                int sheets) {
   sheets = std::clamp(sheets, 1, MaxSheetsPerVersion);
-  TSheetCode code = run;
-  code.Join = sheets == 1 ? TJoin::ByNumber : TJoin::BySerial;
   std::vector<TSheetPage> pages;
   for (std::size_t v = 0; v < versions.size(); ++v) {
     for (int sheet = 0; sheet < sheets; ++sheet) {
-      code.Sheet = sheets == 1 ? 0 : Serial(static_cast<int>(v), sheet, sheets);
-      auto laid = LayVersion(versions[v], code);
+      auto laid = LayVersion(versions[v], SheetOf(run, static_cast<int>(v), sheet, sheets));
       pages.insert(pages.end(), std::make_move_iterator(laid.begin()), std::make_move_iterator(laid.end()));
     }
   }

@@ -112,13 +112,13 @@ TSheetPage Lay(const TSheetCode& code);
 // pages join and the sheet's serial.
 std::vector<TSheetPage> LayVersion(const PaperVersions::TVersion& version, const TSheetCode& run);
 
-// The serial of a version's sheet (both 0-based) when every version has
-// sheets of them: version by version, from 1, unique within the run.
-int Serial(int version, int sheet, int sheets);
+// The code of a version's sheet (both 0-based) of a run that prints sheets
+// of them per version: one sheet is a sheet to photocopy (ByNumber), more
+// are numbered version by version from 1, unique within the run.
+TSheetCode SheetOf(const TSheetCode& run, int version, int sheet, int sheets);
 
 // Every page of sheets answer sheets per version (1..MaxSheetsPerVersion),
-// version by version, each sheet's pages together. One sheet per version is
-// a sheet to photocopy (ByNumber); more give each sheet its serial.
+// version by version, each sheet's pages together, coded as SheetOf says.
 std::vector<TSheetPage> LayRun(const std::vector<PaperVersions::TVersion>& versions, const TSheetCode& run,
                                int sheets);
 

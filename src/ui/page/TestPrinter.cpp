@@ -241,8 +241,7 @@ SheetLayout::TPaper PaperOf(const QPagedPaintDevice& device) {
 
 }  // namespace
 
-std::vector<SheetLayout::TSheetPage> TTestPrinter::Sheets(SheetLayout::TPaper paper) const {
-  if (!Options.AnswerSheet) return {};
+SheetLayout::TSheetCode TTestPrinter::RunCode(SheetLayout::TPaper paper) const {
   SheetLayout::TSheetCode run;
   run.Fingerprint = Options.Fingerprint;
   run.Seed = Options.Versions.Seed;
@@ -251,11 +250,22 @@ std::vector<SheetLayout::TSheetPage> TTestPrinter::Sheets(SheetLayout::TPaper pa
   run.ShuffleAnswers = Options.Versions.ShuffleAnswers;
   run.Paper = paper;
   run.StudentDigits = std::clamp(Options.StudentDigits, 0, SheetLayout::MaxStudentDigits);
-  return SheetLayout::LayRun(PaperVersionsMade, run, Options.SheetsPerVersion);
+  return run;
+}
+
+int TTestPrinter::SheetsPerVersion() const {
+  return std::clamp(Options.SheetsPerVersion, 1, SheetLayout::MaxSheetsPerVersion);
+}
+
+std::vector<SheetLayout::TSheetPage> TTestPrinter::Sheets(SheetLayout::TPaper paper) const {
+  if (!Options.AnswerSheet) return {};
+  return SheetLayout::LayRun(PaperVersionsMade, RunCode(paper), SheetsPerVersion());
 }
 
 std::string TTestPrinter::SheetsRefusal() const {
-  // Letter holds fewer rows: a sheet may need a second page on it alone.
+  // Only a sheet to photocopy needs the number on every page. Letter holds
+  // fewer rows: a sheet may need a second page on it alone.
+  if (SheetsPerVersion() != 1) return {};
   for (const SheetLayout::TPaper paper : {SheetLayout::TPaper::A4, SheetLayout::TPaper::Letter})
     if (std::string refusal = SheetLayout::Unjoinable(Sheets(paper)); !refusal.empty()) return refusal;
   return {};
@@ -297,7 +307,6 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
   if (!painter.begin(&device)) return 0;
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   TPageWriter page(device, painter, Text(Test.Description));
-  const std::vector<SheetLayout::TSheetPage> sheets = Sheets(PaperOf(device));
   const QString beginMessage = JoinLines(Test.BeginMessage);
   for (const PaperVersions::TVersion& version : PaperVersionsMade) {
     const QString label = VersionLabel(version.Letter);
@@ -313,11 +322,15 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
     }
     if (Options.AnswerSheet) {
       const QPointF margin = device.pageLayout().paintRect(QPageLayout::Point).topLeft();
-      for (const SheetLayout::TSheetPage& sheet : sheets) {
-        if (sheet.Code.Version != version.Letter) continue;
-        page.BlankPage();
-        SheetPrinter::PaintPageAt(painter, sheet, page.Description, margin, device.logicalDpiX() / 72.0);
-      }
+      // Laid out a sheet at a time: a run of many sheets is never all in memory.
+      const SheetLayout::TSheetCode run = RunCode(PaperOf(device));
+      const int index = static_cast<int>(&version - PaperVersionsMade.data());
+      for (int copy = 0; copy < SheetsPerVersion(); ++copy)
+        for (const SheetLayout::TSheetPage& sheet :
+             SheetLayout::LayVersion(version, SheetLayout::SheetOf(run, index, copy, SheetsPerVersion()))) {
+          page.BlankPage();
+          SheetPrinter::PaintPageAt(painter, sheet, page.Description, margin, device.logicalDpiX() / 72.0);
+        }
     }
   }
   if (Options.AnswerKeys) {

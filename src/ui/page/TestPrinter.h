@@ -66,6 +66,10 @@ public:
   QStringList MissingPictures() const;
 
 private:
+  // The run's sheet code on paper, before the version, sheet and page.
+  SheetLayout::TSheetCode RunCode(SheetLayout::TPaper paper) const;
+  int SheetsPerVersion() const;
+
   const PaperVersions::TPaperTest& Test;
   TPrintOptions Options;
   std::vector<PaperVersions::TVersion> PaperVersionsMade;
