@@ -98,9 +98,19 @@ int PrintCommand(TToolContext& context) {
     }
     digits = static_cast<int>(*count);
   }
+  int sheets = 1;
+  if (const auto text = context.Arguments.Value("--sheets")) {
+    const auto count = PaperVersions::ParseSeed(*text);
+    if (!count || *count < 1 || *count > SheetLayout::MaxSheetsPerVersion) {
+      Report(context.Err, "--sheets takes a number from 1 to " +
+                              std::to_string(SheetLayout::MaxSheetsPerVersion) + ", not \"" + *text + "\"");
+      return ExitTrouble;
+    }
+    sheets = static_cast<int>(*count);
+  }
   const auto layout = context.Arguments.Value("--layout");
-  if ((layout || context.Arguments.Has("--digits")) && !sheet) {
-    Report(context.Err, "--digits and --layout describe answer sheets: add --sheet");
+  if ((layout || context.Arguments.Has("--digits") || context.Arguments.Has("--sheets")) && !sheet) {
+    Report(context.Err, "--digits, --sheets and --layout describe answer sheets: add --sheet");
     return ExitTrouble;
   }
   const std::string& path = context.Arguments.Operands[0];
@@ -123,8 +133,13 @@ int PrintCommand(TToolContext& context) {
   options.AnswerKeys = context.Arguments.Has("--key");
   options.AnswerSheet = sheet;
   options.StudentDigits = digits;
+  options.SheetsPerVersion = sheets;
   if (sheet) options.Fingerprint = TestFingerprint(test.Questions);
   const TTestPrinter printer(test, options);
+  if (const std::string refusal = printer.SheetsRefusal(); !refusal.empty()) {
+    Report(context.Err, refusal);
+    return ExitTrouble;
+  }
   const int pages = printer.WritePdf(FromPath(*output));
   if (pages == 0) throw TIoError(*output, "Cannot write", "the PDF could not be made");
   if (layout)

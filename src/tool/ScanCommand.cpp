@@ -87,12 +87,10 @@ int ScanCommand(TToolContext& context) {
     runs = PrintRuns::OfferedRuns(*testPath, notices);
     for (const std::string& notice : notices) Report(context.Err, notice);
     for (const TPrintRun& run : runs)
-      if (run.Fingerprint.empty() || run.Fingerprint == expected.Fingerprint)
-        expected.Runs.push_back(
-            {expected.Fingerprint, run.Options, Scan::SeveralCorrect(test.Questions, run.Options)});
+      expected.Runs.push_back(
+          Scan::RunOf(test.Questions, run.Options, run.Fingerprint, expected.Fingerprint));
     if (expected.Runs.empty()) {
-      Report(context.Err,
-             *testPath + ": no print of the test as it is now is recorded; its sheets cannot be checked");
+      Report(context.Err, *testPath + ": no print of the test is recorded; its sheets cannot be checked");
       return ExitTrouble;
     }
   }
@@ -110,6 +108,7 @@ int ScanCommand(TToolContext& context) {
   Scan::TPile pile = Scan::Assemble(std::move(pages), expected);
   pile.Problems.insert(pile.Problems.begin(), fileProblems.begin(), fileProblems.end());
 
+  for (const std::string& warning : pile.Warnings) Report(context.Err, "warning: " + warning);
   for (const Scan::TProblem& problem : pile.Problems)
     Report(context.Err, problem.Where.empty() ? problem.Reason : problem.Where + ": " + problem.Reason);
   const std::string answers = Scan::AnswersText(pile);
@@ -122,10 +121,14 @@ int ScanCommand(TToolContext& context) {
   Report(context.Err, std::to_string(pile.Pages) + " pages read, " + std::to_string(pile.Sheets.size()) +
                           " sheets written, " + std::to_string(pile.Problems.size()) + " to review");
 
+  // What should be checked before the scores are trusted is a finding, as
+  // grade counts it.
+  bool findings = !pile.Problems.empty() || !pile.Warnings.empty();
   if (record && !pile.Sheets.empty()) {
     try {
       const TGradedSheets graded = GradeSheets(answers, *testPath, test, pile.Run->Options, runs);
       for (const std::string& warning : graded.Warnings) Report(context.Err, warning);
+      findings = findings || !graded.Warnings.empty();
       const TRecordedGrades recorded = RecordGrades(graded, *testPath, TAttemptSource::Scan);
       for (const std::string& notice : recorded.Notices) Report(context.Err, notice);
       Report(context.Err, RecordedWords(recorded));
@@ -134,5 +137,5 @@ int ScanCommand(TToolContext& context) {
       return ExitTrouble;
     }
   }
-  return pile.Problems.empty() ? ExitOk : ExitFindings;
+  return findings ? ExitFindings : ExitOk;
 }

@@ -162,7 +162,7 @@ const std::vector<TCommand>& Commands() {
        CheckCommand},
       {"print",
        "TEST -o OUT.pdf [--versions N] [--seed S] [--shuffle questions,answers] [--key] "
-       "[--sheet [--digits N] [--layout LAYOUT.json]]",
+       "[--sheet [--digits N] [--sheets N] [--layout LAYOUT.json]]",
        "write a paper test with its versions as PDF",
        "Writes TEST as a paper test into OUT.pdf, as the maker's Print Test does: versions A,\n"
        "B, ... (N of them, 1 to 26), each with its questions and their answers in an order\n"
@@ -175,8 +175,11 @@ const std::vector<TCommand>& Commands() {
        "  --sheet  add machine-readable answer sheets per version: a row of boxes per\n"
        "           question, corner markers and a QR code naming the test and the run\n"
        "  --digits N  N boxed digits for a student number on each sheet (0 to 12; 0)\n"
+       "  --sheets N  N sheets per version, one per student, each with its own serial\n"
+       "           (1 to 1000; 1: one sheet to photocopy, the student number on every page)\n"
        "  --layout LAYOUT.json  also write where every box of every sheet page lies\n",
-       {"-o=", "--versions=", "--seed=", "--shuffle=", "--key", "--sheet", "--digits=", "--layout="},
+       {"-o=", "--versions=", "--seed=", "--shuffle=", "--key", "--sheet",
+        "--digits=", "--sheets=", "--layout="},
        1,
        1,
        PrintCommand},

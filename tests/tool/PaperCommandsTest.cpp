@@ -50,13 +50,23 @@ TEST(PaperCommands, PrintWritesAPdfAndGradeMarksTheKeysOfItsVersions) {
                   "print(pages[1]['qrText'])",
                   dir.File("T.json")});
   ASSERT_EQ(layout.ExitCode, 0) << layout.Err;
-  const std::size_t qr = layout.Out.find("QWS1");
+  const std::size_t qr = layout.Out.find("QWS2");
   EXPECT_EQ(layout.Out.substr(0, qr), "2 24 40\n[(1, 4), (2, 3), (3, 1), (4, 2)]\n");
   const auto code = SheetLayout::Decode(layout.Out.substr(qr, layout.Out.size() - qr - 1));
   ASSERT_TRUE(code);
   EXPECT_EQ(code->Fingerprint, TestFingerprint(questions));
   EXPECT_EQ(code->Seed, 9u);
   EXPECT_EQ(code->Version, 'B');
+
+  // A sheet per student: three per version, serials 1 to 6 in the layout.
+  EXPECT_EQ(RunTool({"print", test, "-o", dir.File("S.pdf"), "--versions=2", "--sheet", "--sheets=3",
+                     "--layout", dir.File("S.json")})
+                .ExitCode,
+            0);
+  EXPECT_NE(ReadBytes(dir.File("S.json"))
+                .find("\"version\": \"B\", \"page\": 1, \"pages\": 1, \"sheet\": 6, "
+                      "\"joined\": \"serial\""),
+            std::string::npos);
 
   // Seed 9 prints version A as questions 4 BAC, 3 ACB, 1 ACB, 2 CAB and version
   // B as 2 CAB, 1 ACB, 3 ACB, 4 ABC (answers by their stored letters).
@@ -89,7 +99,9 @@ TEST(PaperCommands, RefuseBadOptionsAndBadRowsWithoutWritingAnything) {
       {{"print", test, "-o", dir.File("T.pdf"), "--sheet", "--digits", "13"},
        "qwtool: --digits takes a number from 0 to 12, not \"13\"\n"},
       {{"print", test, "-o", dir.File("T.pdf"), "--layout", dir.File("T.json")},
-       "qwtool: --digits and --layout describe answer sheets: add --sheet\n"},
+       "qwtool: --digits, --sheets and --layout describe answer sheets: add --sheet\n"},
+      {{"print", test, "-o", dir.File("T.pdf"), "--sheet", "--sheets", "0"},
+       "qwtool: --sheets takes a number from 1 to 1000, not \"0\"\n"},
   };
   for (const auto& [arguments, message] : cases) {
     const TToolResult result = RunTool(arguments);

@@ -8,7 +8,8 @@ namespace SheetLayout {
 
 namespace {
 
-constexpr std::string_view Magic = "QWS1";
+constexpr std::string_view Magic = "QWS2";
+constexpr std::string_view OrderMagic = "QWS1";  // sheets printed before serials
 constexpr double Mm = 72.0 / 25.4;
 
 // The geometry, in millimetres from the page's top-left corner. Markers sit
@@ -61,7 +62,7 @@ TBox BoxMm(double centreX, double centreY, double width, double height) {
 }
 
 bool HasDigitGrid(const TSheetCode& code) {
-  return code.Page == 1 && code.StudentDigits > 0;
+  return code.StudentDigits > 0 && (code.Page == 1 || code.Join == TJoin::ByNumber);
 }
 
 double RowsTop(const TSheetCode& code) {
@@ -152,7 +153,7 @@ int Capacity(const TSheetCode& code) {
 }
 
 std::string Encode(const TSheetCode& code) {
-  std::string text(Magic);
+  std::string text(code.Join == TJoin::ByOrder ? OrderMagic : Magic);
   const auto field = [&text](std::string_view value) {
     text += ';';
     text += value;
@@ -163,7 +164,7 @@ std::string Encode(const TSheetCode& code) {
   field(ShuffleText(code));
   field(std::string(1, code.Version));
   field(std::to_string(code.Page) + '/' + std::to_string(code.Pages));
-  field(std::to_string(code.Sheet));
+  field(std::to_string(code.Join == TJoin::ByNumber ? 0 : code.Sheet));
   field(code.Paper == TPaper::Letter ? "L" : "A4");
   field(std::to_string(code.StudentDigits));
   field(std::to_string(code.FirstQuestion));
@@ -173,8 +174,9 @@ std::string Encode(const TSheetCode& code) {
 
 std::optional<TSheetCode> Decode(std::string_view text) {
   const std::vector<std::string_view> fields = Split(text, ';');
-  if (fields.size() != 12 || fields[0] != Magic) return std::nullopt;
+  if (fields.size() != 12 || (fields[0] != Magic && fields[0] != OrderMagic)) return std::nullopt;
   TSheetCode code;
+  code.Join = fields[0] == OrderMagic ? TJoin::ByOrder : TJoin::BySerial;
 
   const std::string_view fingerprint = fields[1];
   if (fingerprint.size() != FingerprintDigits ||
@@ -203,8 +205,10 @@ std::optional<TSheetCode> Decode(std::string_view text) {
   if (page.size() != 2) return std::nullopt;
   const auto pages = NumberIn(page[1], 1, MaxPages);
   const auto number = pages ? NumberIn(page[0], 1, *pages) : std::nullopt;
-  const auto sheet = NumberIn(fields[7], 1, MaxSheet);
+  const bool photocopied = code.Join == TJoin::BySerial && fields[7] == "0";
+  const auto sheet = photocopied ? std::optional<int>(0) : NumberIn(fields[7], 1, MaxSheet);
   if (!number || !sheet) return std::nullopt;
+  if (photocopied) code.Join = TJoin::ByNumber;
   code.Page = *number;
   code.Pages = *pages;
   code.Sheet = *sheet;
@@ -300,6 +304,35 @@ std::vector<TSheetPage> LayVersion(const PaperVersions::TVersion& version, const
   return pages;
 }
 
+TSheetCode SheetOf(const TSheetCode& run, int version, int sheet, int sheets) {
+  TSheetCode code = run;
+  code.Join = sheets == 1 ? TJoin::ByNumber : TJoin::BySerial;
+  code.Sheet = sheets == 1 ? 0 : version * sheets + sheet + 1;
+  return code;
+}
+
+std::vector<TSheetPage> LayRun(const std::vector<PaperVersions::TVersion>& versions, const TSheetCode& run,
+                               int sheets) {
+  sheets = std::clamp(sheets, 1, MaxSheetsPerVersion);
+  std::vector<TSheetPage> pages;
+  for (std::size_t v = 0; v < versions.size(); ++v) {
+    for (int sheet = 0; sheet < sheets; ++sheet) {
+      auto laid = LayVersion(versions[v], SheetOf(run, static_cast<int>(v), sheet, sheets));
+      pages.insert(pages.end(), std::make_move_iterator(laid.begin()), std::make_move_iterator(laid.end()));
+    }
+  }
+  return pages;
+}
+
+std::string Unjoinable(const std::vector<TSheetPage>& pages) {
+  for (const TSheetPage& page : pages)
+    if (page.Code.Join == TJoin::ByNumber && page.Code.Pages > 1 && page.Code.StudentDigits == 0)
+      return "A sheet of " + std::to_string(page.Code.Pages) +
+             " pages to photocopy needs a student number on every page to put its pages together: "
+             "give the student number digits, or print a sheet per student.";
+  return {};
+}
+
 namespace {
 
 std::string Points(double value) {
@@ -311,6 +344,10 @@ std::string Points(double value) {
 std::string BoxJson(const TBox& box) {
   return "\"x\": " + Points(box.X) + ", \"y\": " + Points(box.Y) + ", \"width\": " + Points(box.Width) +
          ", \"height\": " + Points(box.Height);
+}
+
+const char* JoinWord(TJoin join) {
+  return join == TJoin::BySerial ? "serial" : join == TJoin::ByNumber ? "student number" : "order";
 }
 
 std::string Quoted(std::string_view text) {
@@ -336,11 +373,11 @@ std::string LayoutJson(const std::vector<TSheetPage>& pages,
     json += p ? ",\n    {" : "\n    {";
     json += "\n      \"version\": \"" + std::string(1, code.Version) +
             "\", \"page\": " + std::to_string(code.Page) + ", \"pages\": " + std::to_string(code.Pages) +
-            ", \"sheet\": " + std::to_string(code.Sheet) + ",\n      \"paper\": \"" +
-            (code.Paper == TPaper::Letter ? "Letter" : "A4") + "\", \"width\": " + Points(page.Width) +
-            ", \"height\": " + Points(page.Height) + ",\n      \"qrText\": " + Quoted(Encode(code)) +
-            ",\n      \"qr\": {" + BoxJson(page.Qr) + "},\n      \"name\": {" + BoxJson(page.Name) +
-            "},\n      \"markers\": [";
+            ", \"sheet\": " + std::to_string(code.Sheet) + ", \"joined\": \"" + JoinWord(code.Join) + "\"" +
+            ",\n      \"paper\": \"" + (code.Paper == TPaper::Letter ? "Letter" : "A4") +
+            "\", \"width\": " + Points(page.Width) + ", \"height\": " + Points(page.Height) +
+            ",\n      \"qrText\": " + Quoted(Encode(code)) + ",\n      \"qr\": {" + BoxJson(page.Qr) +
+            "},\n      \"name\": {" + BoxJson(page.Name) + "},\n      \"markers\": [";
     for (std::size_t m = 0; m < page.Markers.size(); ++m)
       json += (m ? ", {" : "{") + BoxJson(page.Markers[m]) + "}";
     json += "],\n      \"answers\": [";

@@ -19,6 +19,14 @@ enum class TPaper { A4, Letter };
 
 inline constexpr int MaxStudentDigits = 12;
 inline constexpr int MaxAnswers = 6;  // boxes in a row, A to F
+inline constexpr int MaxSheetsPerVersion = 1000;
+
+// How the pages of one sheet are known to belong together.
+enum class TJoin {
+  BySerial,  // a sheet per student: every page carries the sheet's serial
+  ByNumber,  // one sheet to photocopy: every page carries the student number
+  ByOrder,   // printed before sheets had serials: only their order in the pile
+};
 
 // What a sheet page's QR code holds: enough to lay the page out again and to
 // grade it, with no other file at hand.
@@ -33,9 +41,14 @@ struct TSheetCode {
   // Where the page stands among the sheet's pages, 1-based.
   int Page = 1;
   int Pages = 1;
-  int Sheet = 1;  // the copy's number when sheets are numbered, else 1
+  TJoin Join = TJoin::BySerial;
+  // BySerial: the sheet's serial, unique within its run (1..); ByNumber: 0;
+  // ByOrder: the number the sheet was printed with, 1.
+  int Sheet = 1;
   TPaper Paper = TPaper::A4;
-  int StudentDigits = 0;  // boxes for a student number, on the first page only; 0: none
+  // Boxes for a student number, on the first page of a sheet with a serial
+  // and on every page of the others; 0: none.
+  int StudentDigits = 0;
   // The page's rows: the printed number of its first question, and per
   // question the number of answers printed ('0'..'6').
   int FirstQuestion = 1;
@@ -44,7 +57,7 @@ struct TSheetCode {
   bool operator==(const TSheetCode&) const = default;
 };
 
-// The code as QR text ("QWS1;..."), and back; nothing for a text that is not
+// The code as QR text ("QWS2;...", "QWS1;..." for ByOrder), and back; nothing for a text that is not
 // a well-formed sheet code in the form Encode writes, whose numbers are out
 // of range (a version beyond the run's, a page beyond the pages, more digits
 // than MaxStudentDigits) or whose rows do not fit its page.
@@ -95,8 +108,24 @@ struct TSheetPage {
 TSheetPage Lay(const TSheetCode& code);
 
 // Every sheet page of one printed version, split so that each page holds as
-// many rows as fit. run carries the fingerprint and the printed run.
+// many rows as fit. run carries the fingerprint, the printed run, how the
+// pages join and the sheet's serial.
 std::vector<TSheetPage> LayVersion(const PaperVersions::TVersion& version, const TSheetCode& run);
+
+// The code of a version's sheet (both 0-based) of a run that prints sheets
+// of them per version: one sheet is a sheet to photocopy (ByNumber), more
+// are numbered version by version from 1, unique within the run.
+TSheetCode SheetOf(const TSheetCode& run, int version, int sheet, int sheets);
+
+// Every page of sheets answer sheets per version (1..MaxSheetsPerVersion),
+// version by version, each sheet's pages together, coded as SheetOf says.
+std::vector<TSheetPage> LayRun(const std::vector<PaperVersions::TVersion>& versions, const TSheetCode& run,
+                               int sheets);
+
+// Why pages cannot be printed as they are laid out: a sheet of several pages
+// to photocopy without a student number, whose pages nothing could join.
+// Empty when they can.
+std::string Unjoinable(const std::vector<TSheetPage>& pages);
 
 // The layout file: every page of pages as one JSON object (UTF-8, LF line
 // ends), each box by its centre and size in points, each answer box with its

@@ -6,6 +6,7 @@
 #include <poppler/cpp/poppler-page.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -61,9 +62,7 @@ std::optional<TPixelSize> JpegSize(std::string_view b) {
   return std::nullopt;
 }
 
-std::optional<TPixelSize> TiffSize(std::string_view b) {
-  const bool little = b[0] == 'I';
-  const std::size_t ifd = Read32(b, 4, little);
+std::optional<TPixelSize> TiffSizeAt(std::string_view b, std::size_t ifd, bool little) {
   if (ifd == 0 || ifd + 2 > b.size()) return std::nullopt;
   const std::size_t entries = Read16(b, ifd, little);
   TPixelSize size;
@@ -79,19 +78,43 @@ std::optional<TPixelSize> TiffSize(std::string_view b) {
   return size;
 }
 
+std::optional<TPixelSize> TiffSize(std::string_view b) {
+  return TiffSizeAt(b, Read32(b, 4, b[0] == 'I'), b[0] == 'I');
+}
+
+// The size of every page of a TIFF file, from its chain of directories,
+// nothing for a page whose directory cannot be read; at most limit + 1
+// pages, so a file claiming more is known without walking it all. A chain
+// that loops back or leaves the file ends there.
+std::vector<std::optional<TPixelSize>> TiffPageSizes(std::string_view b, std::size_t limit) {
+  const bool little = b[0] == 'I';
+  std::vector<std::optional<TPixelSize>> pages;
+  std::vector<std::size_t> seen;
+  for (std::size_t ifd = Read32(b, 4, little); ifd != 0 && ifd + 2 <= b.size() && pages.size() <= limit;) {
+    if (std::find(seen.begin(), seen.end(), ifd) != seen.end()) break;
+    seen.push_back(ifd);
+    pages.push_back(TiffSizeAt(b, ifd, little));
+    const std::size_t next = ifd + 2 + std::size_t(Read16(b, ifd, little)) * 12;
+    if (next + 4 > b.size()) break;
+    ifd = Read32(b, next, little);
+  }
+  return pages;
+}
+
 std::string Named(const std::string& path, const std::string& what) {
   return "\"" + path + "\": " + what;
 }
 
-std::string TooBig(const std::string& path, std::int64_t w, std::int64_t h) {
-  return Named(path, "the image is " + std::to_string(w) + " x " + std::to_string(h) +
-                         " pixels, more than a scanned page needs (at most " +
-                         std::to_string(MaxPixels / 1'000'000) + " million pixels); scan it at 300 dpi");
+// Why a page of that size is no scanned page; the callers name the file.
+std::string TooBig(std::int64_t w, std::int64_t h) {
+  return "the image is " + std::to_string(w) + " x " + std::to_string(h) +
+         " pixels, more than a scanned page needs (at most " + std::to_string(MaxPixels / 1'000'000) +
+         " million pixels); scan it at 300 dpi";
 }
 
-std::string TooSmall(const std::string& path, int w, int h) {
-  return Named(path, "the image is " + std::to_string(w) + " x " + std::to_string(h) +
-                         " pixels, too small to hold an answer sheet; scan it at 150 dpi or more");
+std::string TooSmall(int w, int h) {
+  return "the image is " + std::to_string(w) + " x " + std::to_string(h) +
+         " pixels, too small to hold an answer sheet; scan it at 150 dpi or more";
 }
 
 void Quiet(const std::string&, void*) {}
@@ -124,8 +147,7 @@ std::string ReadPdf(const std::string& path, std::vector<char>& bytes,
     if (!image.is_valid())
       return Named(path, "page " + std::to_string(i + 1) + " of the PDF cannot be rasterised");
     if (image.width() < MinSide || image.height() < MinSide)
-      return Named(path,
-                   "page " + std::to_string(i + 1) + ": " + TooSmall(path, image.width(), image.height()));
+      return Named(path, "page " + std::to_string(i + 1) + ": " + TooSmall(image.width(), image.height()));
     cv::Mat gray;
     if (image.format() == poppler::image::format_gray8) {
       cv::Mat(image.height(), image.width(), CV_8UC1, const_cast<char*>(image.const_data()),
@@ -139,6 +161,56 @@ std::string ReadPdf(const std::string& path, std::vector<char>& bytes,
     onPage(TScanPage{path, i + 1, std::move(gray)});
   }
   return {};
+}
+
+// Why an image of that header size is no scanned page, or "".
+std::string SizeRefusal(const TPixelSize& size) {
+  if (size.Width * size.Height > MaxPixels) return TooBig(size.Width, size.Height);
+  if (size.Width < MinSide || size.Height < MinSide) return TooSmall(int(size.Width), int(size.Height));
+  return {};
+}
+
+cv::Mat Gray8(cv::Mat gray) {
+  if (!gray.empty() && gray.depth() != CV_8U) gray.convertTo(gray, CV_8U, 1.0 / 256);
+  return gray;
+}
+
+// Every page of a TIFF file, decoded one at a time. A page that cannot be
+// read is named and the next one read.
+std::string ReadTiff(const std::string& path, std::string_view bytes,
+                     const std::function<void(TScanPage&&)>& onPage) {
+  const auto sizes = TiffPageSizes(bytes, MaxPdfPages);
+  if (sizes.empty()) return Named(path, "the image's header cannot be read (the file is damaged)");
+  if (sizes.size() > std::size_t(MaxPdfPages))
+    return Named(path, "the TIFF file has more than " + std::to_string(MaxPdfPages) +
+                           " pages, more than one scan may hold; split the pile");
+  std::string problems;
+  const auto refuse = [&](std::size_t page, const std::string& why) {
+    problems += (problems.empty() ? "" : "; ") +
+                Named(path, sizes.size() == 1 ? why : "page " + std::to_string(page + 1) + ": " + why);
+  };
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    if (!sizes[i]) {
+      refuse(i, "the page's header cannot be read (the file is damaged)");
+      continue;
+    }
+    if (std::string why = SizeRefusal(*sizes[i]); !why.empty()) {
+      refuse(i, why);
+      continue;
+    }
+    std::vector<cv::Mat> mats;
+    try {
+      cv::imreadmulti(path, mats, int(i), 1, cv::IMREAD_GRAYSCALE);
+    } catch (const cv::Exception&) {
+      mats.clear();
+    }
+    if (mats.empty() || mats[0].empty()) {
+      refuse(i, "the image cannot be decoded (the file is damaged)");
+      continue;
+    }
+    onPage(TScanPage{path, int(i) + 1, Gray8(std::move(mats[0]))});
+  }
+  return problems;
 }
 
 }  // namespace
@@ -166,6 +238,23 @@ std::optional<TPixelSize> HeaderSize(TScanKind kind, std::string_view bytes) {
   }
 }
 
+std::vector<std::string> ScanFilesIn(const std::string& folder) {
+  std::vector<std::string> files;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    std::string extension = it->path().extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    std::error_code kind;
+    if (it->is_regular_file(kind) && (extension == ".pdf" || extension == ".png" || extension == ".jpg" ||
+                                      extension == ".jpeg" || extension == ".tif" || extension == ".tiff"))
+      files.push_back(it->path().string());
+  }
+  if (error) throw TIoError(folder, "Cannot read", error.message());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
 std::string ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) throw TIoError(path, "Cannot read", "no such file");
@@ -184,16 +273,14 @@ std::string ForEachPage(const std::string& path, const std::function<void(TScanP
   if (kind == TScanKind::Unknown) return Named(path, "not a PDF, PNG, JPEG or TIFF file");
   try {
     if (kind == TScanKind::Pdf) return ReadPdf(path, bytes, onPage);
+    if (kind == TScanKind::Tiff) return ReadTiff(path, view, onPage);
     const auto header = HeaderSize(kind, view);
     if (!header) return Named(path, "the image's header cannot be read (the file is damaged)");
-    if (header->Width * header->Height > MaxPixels) return TooBig(path, header->Width, header->Height);
-    if (header->Width < MinSide || header->Height < MinSide)
-      return TooSmall(path, int(header->Width), int(header->Height));
+    if (std::string why = SizeRefusal(*header); !why.empty()) return Named(path, why);
     cv::Mat gray = cv::imdecode(cv::Mat(1, int(bytes.size()), CV_8UC1, bytes.data()), cv::IMREAD_GRAYSCALE);
     bytes = {};
     if (gray.empty()) return Named(path, "the image cannot be decoded (the file is damaged)");
-    if (gray.depth() != CV_8U) gray.convertTo(gray, CV_8U, 1.0 / 256);
-    onPage(TScanPage{path, 1, std::move(gray)});
+    onPage(TScanPage{path, 1, Gray8(std::move(gray))});
   } catch (const cv::Exception&) {
     return Named(path, "the image cannot be decoded (the file is damaged)");
   }

@@ -6,9 +6,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Loading scanned answer sheets: PDF files (every page), PNG, JPEG and TIFF
-// images, each page as an 8-bit grey image. Memory and time stay bounded
+// images (every page of a TIFF), each page as an 8-bit grey image. Memory and time stay bounded
 // whatever the file claims: sizes are checked from the file's header before
 // anything is decoded, and a PDF is rasterised one page at a time.
 namespace Scan {
@@ -40,11 +41,17 @@ struct TScanPage {
   cv::Mat Gray;        // CV_8UC1
 };
 
+// The scan files directly in folder (by their extension: .pdf, .png, .jpg,
+// .jpeg, .tif, .tiff in any case), sorted by name. Throws TIoError when the
+// folder cannot be listed.
+std::vector<std::string> ScanFilesIn(const std::string& folder);
+
 // Calls onPage for each page of the file at path, in order, one page in memory
 // at a time. Returns an empty string when every page was handed over, else a
 // sentence naming the file and why it (or the rest of it) cannot be read: not
-// a PDF or image, too big, too many pages, too small, damaged. Throws TIoError
-// when the file cannot be opened or read.
+// a PDF or image, too big, too many pages, too small, damaged; a page of a
+// TIFF that cannot be read is named with its number and the next one read.
+// Throws TIoError when the file cannot be opened or read.
 std::string ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage);
 
 }  // namespace Scan

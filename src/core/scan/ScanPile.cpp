@@ -27,22 +27,62 @@ bool SameRun(const TRun& run, const SheetLayout::TSheetCode& code) {
          run.Options.ShuffleAnswers == code.ShuffleAnswers;
 }
 
-TRun RunOf(const SheetLayout::TSheetCode& code) {
-  return {code.Fingerprint, {code.Versions, code.Seed, code.ShuffleQuestions, code.ShuffleAnswers}};
+TRun RunOfCode(const SheetLayout::TSheetCode& code) {
+  return {code.Fingerprint, {code.Versions, code.Seed, code.ShuffleQuestions, code.ShuffleAnswers}, {}, {}};
 }
 
-// What the pages of one sheet share.
-using TSheetKey = std::tuple<std::string, std::uint64_t, int, bool, bool, char, int, int>;
+// What names a printed run: the test as printed and the options.
+using TRunKey = std::tuple<std::string, std::uint64_t, int, bool, bool>;
 
-TSheetKey KeyOf(const SheetLayout::TSheetCode& c) {
-  return {c.Fingerprint,    c.Seed,    c.Versions, c.ShuffleQuestions,
-          c.ShuffleAnswers, c.Version, c.Sheet,    c.Pages};
+TRunKey RunKeyOf(const SheetLayout::TSheetCode& c) {
+  return {c.Fingerprint, c.Seed, c.Versions, c.ShuffleQuestions, c.ShuffleAnswers};
+}
+
+// What the pages of one sheet share: the run, the version, the number of
+// pages, and what joins them: the serial, the student number (on a
+// photocopied sheet, else ""), or the sheet number printed before serials.
+using TSheetKey =
+    std::tuple<std::string, std::uint64_t, int, bool, bool, char, SheetLayout::TJoin, int, int, std::string>;
+
+TSheetKey KeyOf(const SheetLayout::TSheetCode& c, const std::string& number) {
+  return {c.Fingerprint, c.Seed,  c.Versions, c.ShuffleQuestions, c.ShuffleAnswers, c.Version, c.Join,
+          c.Sheet,       c.Pages, number};
 }
 
 struct TPartial {
   std::vector<std::optional<TScannedPage>> Pages;
-  bool Open = true;
+  std::vector<int> Indices;                       // of each page among the pages given to Assemble
+  std::string Number;                             // what joins a photocopied sheet's pages
+  std::map<int, std::vector<std::string>> Twice;  // page -> the places of every copy of it
 };
+
+TPartial Opened(int pages, const std::string& number) {
+  return {std::vector<std::optional<TScannedPage>>(std::size_t(pages)),
+          std::vector<int>(std::size_t(pages), -1),
+          number,
+          {}};
+}
+
+// How problems name a sheet: "sheet 12 of version A", "version A sheet of
+// student 1001", "version A sheet".
+std::string SheetWords(const SheetLayout::TSheetCode& code, const std::string& number) {
+  const std::string version(1, code.Version);
+  switch (code.Join) {
+    case SheetLayout::TJoin::BySerial:
+      return "sheet " + std::to_string(code.Sheet) + " of version " + version;
+    case SheetLayout::TJoin::ByNumber:
+      return "version " + version + " sheet of student " + number;
+    case SheetLayout::TJoin::ByOrder:
+      break;
+  }
+  return "version " + version + " sheet";
+}
+
+// Whether the page's student number was read whole and sure.
+bool NumberKnown(const TPageReading& reading) {
+  return !reading.StudentNumber.empty() && !reading.NumberDoubtful &&
+         reading.StudentNumber.find_first_of("? ") == std::string::npos;
+}
 
 bool SeveralAllowed(const TRun& run, char version, int printed) {
   const auto v = static_cast<std::size_t>(version - 'A');
@@ -53,35 +93,63 @@ bool SeveralAllowed(const TRun& run, char version, int printed) {
 // Why the read pages of a sheet cannot be graded, or nothing.
 void CheckSheet(const TPartial& partial, const TRun& run, std::vector<TProblem>& problems, bool& gradable) {
   const auto& pages = partial.Pages;
+  const TScannedPage& any =
+      **std::find_if(pages.begin(), pages.end(), [](const auto& p) { return p.has_value(); });
+  const std::string sheet = SheetWords(any.Reading.Code, partial.Number);
+  // Two pages claim the same place: which of them is the student's cannot
+  // be known, so neither is graded.
+  for (const auto& [page, places] : partial.Twice) {
+    std::string where;
+    for (const std::string& place : places) where += (where.empty() ? "" : ", ") + place;
+    problems.push_back({places.front(),
+                        sheet + " has page " + std::to_string(page) + " more than once (" + where +
+                            "): whose each is cannot be known, so the sheet is not graded",
+                        {}});
+    gradable = false;
+  }
+  if (!gradable) return;
   std::string missing;
   for (std::size_t p = 0; p < pages.size(); ++p)
     if (!pages[p]) missing += (missing.empty() ? "" : ", ") + std::to_string(p + 1);
-  const TScannedPage& any =
-      **std::find_if(pages.begin(), pages.end(), [](const auto& p) { return p.has_value(); });
   if (!missing.empty()) {
     problems.push_back({PlaceOf(any.Source, any.Page),
-                        "version " + std::string(1, any.Reading.Code.Version) + " sheet lacks page " +
-                            missing + " of " + std::to_string(pages.size()),
+                        sheet + " lacks page " + missing + " of " + std::to_string(pages.size()),
+                        {}});
+    gradable = false;
+    return;
+  }
+  // The rows printed must be those of the test's version as it is now.
+  std::string counts;
+  for (const auto& page : pages) counts += page->Reading.Code.AnswerCounts;
+  const auto version = static_cast<std::size_t>(any.Reading.Code.Version - 'A');
+  if (!run.Counts.empty() && (version >= run.Counts.size() || run.Counts[version] != counts)) {
+    problems.push_back({PlaceOf(pages[0]->Source, pages[0]->Page),
+                        "the test's questions or answers were changed after this sheet was printed: its rows "
+                        "are not the test's as it is now, so it cannot be graded with it",
                         {}});
     gradable = false;
     return;
   }
   int next = pages[0]->Reading.Code.FirstQuestion;
-  for (const auto& page : pages) {
-    const TPageReading& r = page->Reading;
-    const std::string place = PlaceOf(page->Source, page->Page);
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    const TScannedPage& page = *pages[p];
+    const TPageReading& r = page.Reading;
+    const std::string place = PlaceOf(page.Source, page.Page);
     if (r.Code.FirstQuestion != next) {
       problems.push_back({place, "its questions do not follow those of the sheet's page before", {}});
       gradable = false;
     }
     next = r.Code.FirstQuestion + int(r.Code.AnswerCounts.size());
-    for (const TRowReading& row : r.Rows)
+    for (std::size_t i = 0; i < r.Rows.size(); ++i) {
+      const TRowReading& row = r.Rows[i];
       if (row.Doubtful && !(row.SeveralMarked && SeveralAllowed(run, r.Code.Version, row.Printed))) {
-        problems.push_back({place + ", question " + std::to_string(row.Printed), row.Reason, row.Crop});
+        problems.push_back({place + ", question " + std::to_string(row.Printed), row.Reason, row.Crop,
+                            partial.Indices[p], int(i)});
         gradable = false;
       }
+    }
     if (r.NumberDoubtful) {
-      problems.push_back({place + ", student number", r.NumberReason, r.NumberCrop});
+      problems.push_back({place + ", student number", r.NumberReason, r.NumberCrop, partial.Indices[p], -1});
       gradable = false;
     }
   }
@@ -100,6 +168,17 @@ std::vector<std::vector<bool>> SeveralCorrect(const std::vector<QuestionRecord>&
   return several;
 }
 
+TRun RunOf(const std::vector<QuestionRecord>& questions, const PaperVersions::TOptions& options,
+           const std::string& printed, const std::string& now) {
+  TRun run{printed.empty() ? now : printed, options, SeveralCorrect(questions, options), {}};
+  for (const PaperVersions::TVersion& version : PaperVersions::Make(questions, options)) {
+    std::string& counts = run.Counts.emplace_back();
+    for (const PaperVersions::TPaperQuestion& question : version.Questions)
+      counts += char('0' + std::min<std::size_t>(question.Answers.size(), SheetLayout::MaxAnswers));
+  }
+  return run;
+}
+
 std::string PlaceOf(const std::string& source, int page) {
   return std::filesystem::path(source).filename().string() + " page " + std::to_string(page);
 }
@@ -107,11 +186,49 @@ std::string PlaceOf(const std::string& source, int page) {
 TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
   TPile pile;
   pile.Pages = int(pages.size());
+  // A recorded run names the test as it was printed: a key mended since
+  // does not make its sheets another test's.
+  const auto printedAsRecorded = [&](const SheetLayout::TSheetCode& code) {
+    return std::any_of(expected.Runs.begin(), expected.Runs.end(),
+                       [&](const TRun& run) { return run.Fingerprint == code.Fingerprint; });
+  };
+  const auto ofTest = [&](const SheetLayout::TSheetCode& code) {
+    return expected.Fingerprint.empty() || code.Fingerprint == expected.Fingerprint ||
+           printedAsRecorded(code);
+  };
+  const auto recorded = [&](const SheetLayout::TSheetCode& code) {
+    return std::find_if(expected.Runs.begin(), expected.Runs.end(),
+                        [&](const TRun& run) { return SameRun(run, code); });
+  };
+  // One answers file is graded against one print: the one most pages of
+  // the pile come from, so a stray page does not turn the rest away.
+  std::map<TRunKey, int> shared;
+  const SheetLayout::TSheetCode* prevailing = nullptr;
+  for (const TScannedPage& page : pages) {
+    const auto& code = page.Reading.Code;
+    if (!page.Reading.Read || !ofTest(code) ||
+        (!expected.Runs.empty() && recorded(code) == expected.Runs.end()))
+      continue;
+    const int count = ++shared[RunKeyOf(code)];
+    if (!prevailing || count > shared[RunKeyOf(*prevailing)]) prevailing = &code;
+  }
   std::string fingerprint = expected.Fingerprint;
+  if (prevailing) {
+    if (fingerprint.empty()) fingerprint = prevailing->Fingerprint;
+    const auto run = recorded(*prevailing);
+    pile.Run = run != expected.Runs.end() ? *run : RunOfCode(*prevailing);
+    if (prevailing->Fingerprint != fingerprint)
+      pile.Warnings.push_back(
+          "the test was changed after these sheets were printed: they are read with its questions and keys "
+          "as "
+          "they are now");
+  }
 
   std::vector<TPartial> partials;
   std::map<TSheetKey, std::size_t> open;
+  bool joinedByOrder = false;
   for (TScannedPage& page : pages) {
+    const int at = int(&page - pages.data());
     const std::string place = PlaceOf(page.Source, page.Page);
     const TPageReading& r = page.Reading;
     if (!r.Read) {
@@ -119,25 +236,18 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
       continue;
     }
     const auto& code = r.Code;
-    if (fingerprint.empty()) fingerprint = code.Fingerprint;
-    if (code.Fingerprint != fingerprint) {
+    if (code.Fingerprint != fingerprint && !printedAsRecorded(code)) {
       pile.Problems.push_back({place, "a page of another test (fingerprint " + code.Fingerprint + ")", {}});
       continue;
     }
-    if (!expected.Runs.empty() && std::none_of(expected.Runs.begin(), expected.Runs.end(),
-                                               [&](const TRun& run) { return SameRun(run, code); })) {
+    if (!expected.Runs.empty() && recorded(code) == expected.Runs.end()) {
       pile.Problems.push_back(
           {place, "a sheet of a print that was not recorded (" + RunText(code) + ")", {}});
       continue;
     }
-    // One answers file is graded against one print.
-    if (!pile.Run) {
-      const auto recorded = std::find_if(expected.Runs.begin(), expected.Runs.end(),
-                                         [&](const TRun& run) { return SameRun(run, code); });
-      pile.Run = recorded != expected.Runs.end() ? *recorded : RunOf(code);
-    } else if (!SameRun(*pile.Run, code)) {
+    if (!SameRun(*pile.Run, code)) {
       pile.Problems.push_back(
-          {place, "a sheet of another print than the pile's first (" + RunText(code) + ")", {}});
+          {place, "a sheet of another print than the rest of the pile (" + RunText(code) + ")", {}});
       continue;
     }
     if (code.Version < 'A' || code.Version >= 'A' + code.Versions) {
@@ -147,13 +257,45 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
                                {}});
       continue;
     }
-    // The pages of a sheet come in order within the pile: a first page opens
-    // a sheet, and each later page joins the open sheet of its kind.
-    const TSheetKey key = KeyOf(code);
+    if (code.Join != SheetLayout::TJoin::ByOrder) {
+      // Pages join by what each of them says, in whatever order they come.
+      const bool photocopied = code.Join == SheetLayout::TJoin::ByNumber && code.Pages > 1;
+      if (photocopied && !NumberKnown(r)) {
+        pile.Problems.push_back(
+            {place,
+             "the page's student cannot be known: the student number written on every page of a "
+             "photocopied sheet is missing or unclear on it",
+             r.NumberCrop, at, -1});
+        continue;
+      }
+      const std::string number = photocopied ? r.StudentNumber : std::string();
+      // A photocopied sheet of one page is a sheet of its own.
+      const bool alone = code.Join == SheetLayout::TJoin::ByNumber && code.Pages == 1;
+      const std::size_t index =
+          alone ? partials.size() : open.try_emplace(KeyOf(code, number), partials.size()).first->second;
+      if (index == partials.size()) partials.push_back(Opened(code.Pages, number));
+      TPartial& partial = partials[index];
+      auto& slot = partial.Pages[std::size_t(code.Page - 1)];
+      if (!slot) {
+        slot = std::move(page);
+        partial.Indices[std::size_t(code.Page - 1)] = at;
+      } else {
+        auto& places = partial.Twice[code.Page];
+        if (places.empty()) places.push_back(PlaceOf(slot->Source, slot->Page));
+        places.push_back(place);
+      }
+      continue;
+    }
+    // Sheets printed before serials say only which page they are: a first
+    // page opens a sheet, and each later page joins the open sheet of its
+    // kind.
+    if (code.Pages > 1) joinedByOrder = true;
+    const TSheetKey key = KeyOf(code, {});
     const auto found = open.find(key);
     if (code.Page == 1) {
-      partials.push_back({std::vector<std::optional<TScannedPage>>(std::size_t(code.Pages)), true});
+      partials.push_back(Opened(code.Pages, {}));
       partials.back().Pages[0] = std::move(page);
+      partials.back().Indices[0] = at;
       open[key] = partials.size() - 1;
       continue;
     }
@@ -165,7 +307,12 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
       continue;
     }
     partials[found->second].Pages[std::size_t(code.Page - 1)] = std::move(page);
+    partials[found->second].Indices[std::size_t(code.Page - 1)] = at;
   }
+  if (joinedByOrder)
+    pile.Warnings.push_back(
+        "some sheets were printed before sheets had serials: their pages are joined by their order in the "
+        "pile, so check that each sheet's pages lie together, first page first");
 
   std::vector<TSheet> sheets;
   std::map<std::string, std::vector<std::size_t>> byNumber;

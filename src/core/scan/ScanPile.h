@@ -9,7 +9,8 @@
 #include "core/scan/SheetReader.h"
 
 // A pile of scanned sheet pages put back together: the pages of one sheet by
-// their QR codes, each sheet checked against the test and the runs it was
+// their QR codes (a sheet's serial, or on a photocopied sheet the student
+// number on every page; whatever the pages' order), each sheet checked against the test and the runs it was
 // printed in, and the answers file that Grade Answers reads. Nothing is
 // guessed: every page or sheet that cannot be graded as read is listed with
 // its reason and left out of the answers.
@@ -17,23 +18,36 @@ namespace Scan {
 
 // A printed run the sheets may come from.
 struct TRun {
-  std::string Fingerprint;
+  std::string Fingerprint;  // of the test as it was printed, as the sheets' QR codes say
   PaperVersions::TOptions Options;
-  // Per version (A first) and printed question: whether the question has
-  // several correct letters, so that several marks in its row are an answer.
-  // Empty when the test is not known: every row with several marks is then
-  // left to the teacher.
+  // Per version (A first) and printed question of the test as it is now:
+  // whether the question has several correct letters, so that several marks
+  // in its row are an answer. Empty when the test is not known: every row
+  // with several marks is then left to the teacher.
   std::vector<std::vector<bool>> SeveralCorrect;
+  // Per version, the number of answers of each printed question of the test
+  // as it is now ('0'..'6' each): a sheet whose rows differ was printed from
+  // other questions and cannot be graded with these. Empty when the test is
+  // not known.
+  std::vector<std::string> Counts;
 };
 
 // The SeveralCorrect of a run of questions.
 std::vector<std::vector<bool>> SeveralCorrect(const std::vector<QuestionRecord>& questions,
                                               const PaperVersions::TOptions& options);
 
+// A run of the test whose questions are given as it is now, recorded as
+// printed with options from the test whose fingerprint was printed; an
+// empty printed (a print known only by its options) stands for the test as
+// it is, whose fingerprint is now. Its sheets are read with the questions
+// and keys as they are now, so a key mended after printing counts.
+TRun RunOf(const std::vector<QuestionRecord>& questions, const PaperVersions::TOptions& options,
+           const std::string& printed, const std::string& now);
+
 // What the pile is checked against. Without runs, the run of the first page
 // read stands for the pile and pages of any other are listed.
 struct TExpected {
-  std::string Fingerprint;  // of the test; "" to take the pile's
+  std::string Fingerprint;  // of the test as it is now; "" to take the pile's
   std::vector<TRun> Runs;   // the runs recorded for it; empty for any run of the test
 };
 
@@ -49,6 +63,11 @@ struct TProblem {
   std::string Where;  // "scan.pdf page 3", or "scan.pdf page 3, question 12"
   std::string Reason;
   cv::Mat Crop;  // the doubtful row or number, or empty
+  // The doubtful row or student number: the page's place among the pages
+  // given to Assemble, and the row's among its Rows (-1 for the number);
+  // both -1 for a problem of another kind.
+  int Page = -1;
+  int Row = -1;
 };
 
 struct TSheet {
@@ -61,17 +80,21 @@ struct TSheet {
 struct TPile {
   std::vector<TSheet> Sheets;  // every sheet that can be graded, in the order of the pile
   std::vector<TProblem> Problems;
-  int Pages = 0;            // pages looked at
-  std::optional<TRun> Run;  // the run of the sheets graded
+  std::vector<std::string> Warnings;  // what was graded all the same, but should be checked
+  int Pages = 0;                      // pages looked at
+  std::optional<TRun> Run;            // the run of the sheets graded
 };
 
 // Where a page of a file is, as problems name it.
 std::string PlaceOf(const std::string& source, int page);
 
 // Puts the read pages together. A sheet is graded only when all its pages
-// are there, read, of the expected test and a recorded run, with no doubtful
-// row, and with a student number no other sheet has (or none at all: the
-// sheet is then named after its first page's place).
+// are there once each, read, of the expected test and a recorded run, with
+// no doubtful row, and with a student number no other sheet has (or none at
+// all: the sheet is then named after its first page's place). A page of a
+// photocopied sheet of several pages whose number cannot be read belongs to
+// no one and is refused. Sheets printed before serials are joined by their
+// order in the pile, as they always were, with a warning.
 TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected);
 
 // The answers file: a header, then "name,version,letter,letter,..." per

@@ -205,15 +205,20 @@ bool InkBetweenBoxes(const cv::Mat& image, const cv::Matx33d& h,
   return false;
 }
 
+// The part of the page between those layout points, upright and square to
+// the page however the page lay on the scanner (turned, upside down), at the
+// scan's resolution; white where it runs off the image.
 cv::Mat CropOf(const cv::Mat& image, const cv::Matx33d& h, double left, double top, double right,
                double bottom) {
-  std::vector<cv::Point2f> corners;
-  for (TPoint p : {TPoint(left, top), TPoint(right, top), TPoint(right, bottom), TPoint(left, bottom)}) {
-    const TPoint q = Apply(h, p);
-    corners.emplace_back(float(q.x), float(q.y));
-  }
-  const cv::Rect rect = cv::boundingRect(corners) & cv::Rect(0, 0, image.cols, image.rows);
-  return rect.area() > 0 ? image(rect).clone() : cv::Mat();
+  const double scale = cv::norm(Apply(h, TPoint(right, top)) - Apply(h, TPoint(left, top))) / (right - left);
+  const cv::Size size(int(std::lround((right - left) * scale)), int(std::lround((bottom - top) * scale)));
+  if (size.width <= 0 || size.height <= 0 || !std::isfinite(scale)) return {};
+  // From the crop's pixels to the layout's points, then on into the scan.
+  const cv::Matx33d toPoints(1 / scale, 0, left, 0, 1 / scale, top, 0, 0, 1);
+  cv::Mat crop;
+  cv::warpPerspective(image, crop, h * toPoints, size, cv::INTER_LINEAR | cv::WARP_INVERSE_MAP,
+                      cv::BORDER_CONSTANT, cv::Scalar(255));
+  return crop;
 }
 
 template <typename TBoxes>
@@ -226,6 +231,36 @@ cv::Mat CropAround(const cv::Mat& image, const cv::Matx33d& h, const TBoxes& box
     bottom = std::max(bottom, b.Box.Y + b.Box.Height / 2);
   }
   return CropOf(image, h, left - 3 * margin, top - margin, right + margin, bottom + margin);
+}
+
+// A doubtful row as the teacher decides it: upright, with each box's
+// printed letter in a white band above it, so that no letter is read off a
+// turned page or counted from the left.
+cv::Mat RowCrop(const cv::Mat& image, const cv::Matx33d& h, const std::vector<SheetLayout::TAnswerBox>& boxes,
+                double margin) {
+  if (boxes.empty()) return {};
+  const double band = boxes.front().Box.Height * 1.6;
+  const double left = boxes.front().Box.X - boxes.front().Box.Width / 2 - 3 * margin;
+  const double top = boxes.front().Box.Y - boxes.front().Box.Height / 2 - margin - band;
+  const double right = boxes.back().Box.X + boxes.back().Box.Width / 2 + margin;
+  const double bottom = boxes.front().Box.Y + boxes.front().Box.Height / 2 + margin;
+  cv::Mat crop = CropOf(image, h, left, top, right, bottom);
+  if (crop.empty()) return crop;
+  const double scale = crop.cols / (right - left);
+  const int bandPixels = int(std::lround(band * scale));
+  crop(cv::Rect(0, 0, crop.cols, std::min(bandPixels, crop.rows))).setTo(255);
+  const double size = band * scale / 40;  // the font's scale for letters most of the band high
+  const int thickness = std::max(1, int(std::lround(size * 2)));
+  for (const SheetLayout::TAnswerBox& box : boxes) {
+    const std::string letter(1, box.Letter);
+    int baseline = 0;
+    const cv::Size text = cv::getTextSize(letter, cv::FONT_HERSHEY_SIMPLEX, size, thickness, &baseline);
+    cv::putText(crop, letter,
+                cv::Point(int(std::lround((box.Box.X - left) * scale)) - text.width / 2,
+                          (bandPixels + text.height) / 2),
+                cv::FONT_HERSHEY_SIMPLEX, size, cv::Scalar(0), thickness, cv::LINE_AA);
+  }
+  return crop;
 }
 
 TPageReading Refused(std::string problem) {
@@ -394,10 +429,10 @@ TPageReading ReadPage(const cv::Mat& input) try {
       row.SeveralMarked = true;
     }
     if (row.Doubtful)
-      row.Crop = CropAround(work, best,
-                            std::vector(layout.Answers.begin() + std::ptrdiff_t(begin),
-                                        layout.Answers.begin() + std::ptrdiff_t(next)),
-                            margin);
+      row.Crop = RowCrop(work, best,
+                         std::vector(layout.Answers.begin() + std::ptrdiff_t(begin),
+                                     layout.Answers.begin() + std::ptrdiff_t(next)),
+                         margin);
     reading.Rows.push_back(std::move(row));
   }
 

@@ -31,7 +31,9 @@ struct TRowReading {
   // Doubtful only because more than one box is marked: an answer where the
   // question has several correct letters, a doubt where it has one.
   bool SeveralMarked = false;
-  cv::Mat Crop;  // the row as scanned, kept for doubtful rows only
+  // The row as scanned, kept for doubtful rows only: upright whatever way the
+  // page lay, each box's letter printed above it.
+  cv::Mat Crop;
 };
 
 struct TPageReading {
@@ -49,7 +51,7 @@ struct TPageReading {
   std::string StudentNumber;
   bool NumberDoubtful = false;
   std::string NumberReason;
-  cv::Mat NumberCrop;  // kept when the number is doubtful
+  cv::Mat NumberCrop;  // kept, upright, when the number is doubtful
 };
 
 // Reads a page given as an 8-bit grey image of any resolution from 100 dpi.

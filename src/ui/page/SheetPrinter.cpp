@@ -40,8 +40,11 @@ void PaintHeader(QPainter& painter, const SheetLayout::TSheetPage& page, const Q
   painter.setFont(Font(14, true));
   painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
                    QObject::tr("Version %1").arg(QLatin1Char(code.Version)));
-  QString text = QObject::tr("Answer sheet, page %1 of %2").arg(code.Page).arg(code.Pages);
-  if (code.Sheet > 1) text += QObject::tr(", sheet %1").arg(code.Sheet);
+  // The serial in digits too, so a teacher can tell the sheets apart by eye.
+  QString text =
+      code.Join == SheetLayout::TJoin::BySerial
+          ? QObject::tr("Answer sheet %1, page %2 of %3").arg(code.Sheet).arg(code.Page).arg(code.Pages)
+          : QObject::tr("Answer sheet, page %1 of %2").arg(code.Page).arg(code.Pages);
   painter.setFont(Font(9));
   painter.drawText(
       band, Qt::AlignLeft | Qt::AlignVCenter,
@@ -58,15 +61,20 @@ void PaintName(QPainter& painter, const TBox& name) {
 
 // The student number: a box above each column to write the digit in, the
 // digits' labels left of the first column.
-void PaintDigits(QPainter& painter, const std::vector<SheetLayout::TDigitBox>& digits) {
+void PaintDigits(QPainter& painter, const SheetLayout::TSheetPage& page) {
+  const std::vector<SheetLayout::TDigitBox>& digits = page.Digits;
   if (digits.empty()) return;
+  // A photocopied sheet's pages find each other by the number alone.
+  const bool everyPage = page.Code.Join == SheetLayout::TJoin::ByNumber && page.Code.Pages > 1;
   const TBox& first = digits.front().Box;
   painter.setFont(Font(7));
   const QRectF write(first.X - first.Width / 2, first.Y - first.Height / 2 - first.Height - 2.5 * Mm,
                      first.Width, first.Height + 0.5 * Mm);
   painter.drawText(QRectF(write.left(), write.top() - 4 * Mm, 80 * Mm, 3.5 * Mm),
                    Qt::AlignLeft | Qt::AlignBottom,
-                   QObject::tr("Student number: write it, then fill one box per column"));
+                   everyPage ? QObject::tr("Student number, on every page: write it, then fill one box "
+                                           "per column")
+                             : QObject::tr("Student number: write it, then fill one box per column"));
   painter.setFont(Font(8));
   for (const SheetLayout::TDigitBox& digit : digits) {
     PaintBox(painter, digit.Box);
@@ -132,7 +140,7 @@ void Paint(QPainter& painter, const SheetLayout::TSheetPage& page, const QString
   TQrCode(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())))
       .Paint(painter, Rect(page.Qr));
   PaintName(painter, page.Name);
-  PaintDigits(painter, page.Digits);
+  PaintDigits(painter, page);
   PaintAnswers(painter, page.Answers);
   const TBox& bottom = page.Markers[3];
   painter.setFont(Font(8));

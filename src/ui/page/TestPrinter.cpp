@@ -241,8 +241,7 @@ SheetLayout::TPaper PaperOf(const QPagedPaintDevice& device) {
 
 }  // namespace
 
-std::vector<SheetLayout::TSheetPage> TTestPrinter::SheetPages(const PaperVersions::TVersion& version,
-                                                              SheetLayout::TPaper paper) const {
+SheetLayout::TSheetCode TTestPrinter::RunCode(SheetLayout::TPaper paper) const {
   SheetLayout::TSheetCode run;
   run.Fingerprint = Options.Fingerprint;
   run.Seed = Options.Versions.Seed;
@@ -251,17 +250,25 @@ std::vector<SheetLayout::TSheetPage> TTestPrinter::SheetPages(const PaperVersion
   run.ShuffleAnswers = Options.Versions.ShuffleAnswers;
   run.Paper = paper;
   run.StudentDigits = std::clamp(Options.StudentDigits, 0, SheetLayout::MaxStudentDigits);
-  return SheetLayout::LayVersion(version, run);
+  return run;
+}
+
+int TTestPrinter::SheetsPerVersion() const {
+  return std::clamp(Options.SheetsPerVersion, 1, SheetLayout::MaxSheetsPerVersion);
 }
 
 std::vector<SheetLayout::TSheetPage> TTestPrinter::Sheets(SheetLayout::TPaper paper) const {
-  std::vector<SheetLayout::TSheetPage> pages;
-  if (!Options.AnswerSheet) return pages;
-  for (const PaperVersions::TVersion& version : PaperVersionsMade) {
-    const auto sheets = SheetPages(version, paper);
-    pages.insert(pages.end(), sheets.begin(), sheets.end());
-  }
-  return pages;
+  if (!Options.AnswerSheet) return {};
+  return SheetLayout::LayRun(PaperVersionsMade, RunCode(paper), SheetsPerVersion());
+}
+
+std::string TTestPrinter::SheetsRefusal() const {
+  // Only a sheet to photocopy needs the number on every page. Letter holds
+  // fewer rows: a sheet may need a second page on it alone.
+  if (SheetsPerVersion() != 1) return {};
+  for (const SheetLayout::TPaper paper : {SheetLayout::TPaper::A4, SheetLayout::TPaper::Letter})
+    if (std::string refusal = SheetLayout::Unjoinable(Sheets(paper)); !refusal.empty()) return refusal;
+  return {};
 }
 
 SheetLayout::TPaper TTestPrinter::PdfPaper() {
@@ -315,10 +322,15 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
     }
     if (Options.AnswerSheet) {
       const QPointF margin = device.pageLayout().paintRect(QPageLayout::Point).topLeft();
-      for (const SheetLayout::TSheetPage& sheet : SheetPages(version, PaperOf(device))) {
-        page.BlankPage();
-        SheetPrinter::PaintPageAt(painter, sheet, page.Description, margin, device.logicalDpiX() / 72.0);
-      }
+      // Laid out a sheet at a time: a run of many sheets is never all in memory.
+      const SheetLayout::TSheetCode run = RunCode(PaperOf(device));
+      const int index = static_cast<int>(&version - PaperVersionsMade.data());
+      for (int copy = 0; copy < SheetsPerVersion(); ++copy)
+        for (const SheetLayout::TSheetPage& sheet :
+             SheetLayout::LayVersion(version, SheetLayout::SheetOf(run, index, copy, SheetsPerVersion()))) {
+          page.BlankPage();
+          SheetPrinter::PaintPageAt(painter, sheet, page.Description, margin, device.logicalDpiX() / 72.0);
+        }
     }
   }
   if (Options.AnswerKeys) {

@@ -18,8 +18,12 @@ struct TPrintOptions {
   // boxes per question, StudentDigits columns of boxes for a student number
   // (0 for none) and a QR code naming the test by Fingerprint (the results
   // store's fingerprint of its questions) and the printed run.
+  // SheetsPerVersion sheets per version, each with its own serial so that
+  // a sheet's pages find each other in any order; 1 prints one sheet to
+  // photocopy, whose pages each carry the student number instead.
   bool AnswerSheet = false;
   int StudentDigits = 0;
+  int SheetsPerVersion = 1;
   std::string Fingerprint;
   bool AnswerKeys = false;  // each version's key, on its own pages after all versions
 };
@@ -46,8 +50,13 @@ public:
   static SheetLayout::TPaper PdfPaper();
 
   // The answer sheets' pages of every version on paper, as Print paints them
-  // when the options ask for sheets; empty when they do not.
+  // when the options ask for sheets (version by version, sheet by sheet);
+  // empty when they do not.
   std::vector<SheetLayout::TSheetPage> Sheets(SheetLayout::TPaper paper) const;
+
+  // Why the answer sheets asked for cannot be printed (see
+  // SheetLayout::Unjoinable), on either paper; empty when they can.
+  std::string SheetsRefusal() const;
 
   // The pictures the printed questions name that are not printed, one line
   // each: "question 3: the picture \MEDIA\PIC.BMP was not found" (or "cannot
@@ -57,8 +66,9 @@ public:
   QStringList MissingPictures() const;
 
 private:
-  std::vector<SheetLayout::TSheetPage> SheetPages(const PaperVersions::TVersion& version,
-                                                  SheetLayout::TPaper paper) const;
+  // The run's sheet code on paper, before the version, sheet and page.
+  SheetLayout::TSheetCode RunCode(SheetLayout::TPaper paper) const;
+  int SheetsPerVersion() const;
 
   const PaperVersions::TPaperTest& Test;
   TPrintOptions Options;

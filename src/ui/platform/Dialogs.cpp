@@ -93,6 +93,16 @@ std::optional<QString> TQtDialogs::OpenFile(const TFileDialogOptions& options) {
   return WithDefaultExtension(dialog.selectedFiles().constFirst(), options.DefaultExt);
 }
 
+QStringList TQtDialogs::OpenFiles(const TFileDialogOptions& options) {
+  QFileDialog dialog(Parent, options.Title.isEmpty() ? QStringLiteral("Open") : options.Title, StartFolder,
+                     QtFilter(options.Filter));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Open"));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles();
+}
+
 std::optional<QString> TQtDialogs::SaveFile(const TFileDialogOptions& options) {
   QFileDialog dialog(Owner(), options.Title, StartFolder, QtFilter(options.Filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);

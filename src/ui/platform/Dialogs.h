@@ -41,6 +41,12 @@ public:
   // A folder chosen (only Title and FileName, the folder shown first, count),
   // or nothing when cancelled.
   virtual std::optional<QString> ChooseFolder(const TFileDialogOptions& options) = 0;
+  // Existing files chosen, none when cancelled; one at a time unless the
+  // platform's dialog offers more.
+  virtual QStringList OpenFiles(const TFileDialogOptions& options) {
+    const std::optional<QString> file = OpenFile(options);
+    return file ? QStringList{*file} : QStringList();
+  }
 
   // The folder every file dialog opens in (the working folder, where the
   // catalogue and the engine look for tests); empty for the platform's choice.
@@ -69,6 +75,7 @@ public:
   std::optional<QString> OpenFile(const TFileDialogOptions& options) override;
   std::optional<QString> SaveFile(const TFileDialogOptions& options) override;
   std::optional<QString> ChooseFolder(const TFileDialogOptions& options) override;
+  QStringList OpenFiles(const TFileDialogOptions& options) override;
 
 private:
   // The window a box or dialog belongs to: the active one, or Parent.

@@ -90,6 +90,16 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   digitsRow->addSpacing(20);
   digitsRow->addWidget(digitsLabel);
   digitsRow->addWidget(DigitsSpin);
+  SheetsSpin = Named(new QSpinBox, "SheetsSpin");
+  SheetsSpin->setRange(1, SheetLayout::MaxSheetsPerVersion);
+  SheetsSpin->setToolTip(
+      QStringLiteral("One per student, each with its own serial; 1 prints a sheet to photocopy"));
+  SheetsSpin->setEnabled(false);
+  auto* sheetsLabel = new QLabel(QStringLiteral("Shee&ts per version:"));
+  sheetsLabel->setBuddy(SheetsSpin);
+  digitsRow->addSpacing(12);
+  digitsRow->addWidget(sheetsLabel);
+  digitsRow->addWidget(SheetsSpin);
   digitsRow->addStretch();
   include->addLayout(digitsRow);
   KeysCheck = AddCheck(include, "KeysCheck", QStringLiteral("The answer &keys, on their own pages"), true);
@@ -114,6 +124,7 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   connect(pdf, &QPushButton::clicked, this, &TPrintForm::PdfButtonClick);
   connect(newSeed, &QPushButton::clicked, this, &TPrintForm::NewSeedButtonClick);
   connect(SheetCheck, &QCheckBox::toggled, DigitsSpin, &QWidget::setEnabled);
+  connect(SheetCheck, &QCheckBox::toggled, SheetsSpin, &QWidget::setEnabled);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -134,9 +145,15 @@ std::optional<TPrintOptions> TPrintForm::Options() {
   options.AnswerSheet = SheetCheck->isChecked();
   if (options.AnswerSheet) {
     options.StudentDigits = DigitsSpin->value();
+    options.SheetsPerVersion = SheetsSpin->value();
     options.Fingerprint = TestFingerprint(Test.Questions);
   }
   options.AnswerKeys = KeysCheck->isChecked();
+  if (const std::string refusal = TTestPrinter(Test, options).SheetsRefusal(); !refusal.empty()) {
+    Dialogs.Message(TMessageKind::Error, QString::fromStdString(refusal));
+    DigitsSpin->setFocus();
+    return std::nullopt;
+  }
   return options;
 }
 

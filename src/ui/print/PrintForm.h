@@ -50,5 +50,6 @@ private:
   QCheckBox* BeginMessageCheck;
   QCheckBox* SheetCheck;
   QSpinBox* DigitsSpin;
+  QSpinBox* SheetsSpin;
   QCheckBox* KeysCheck;
 };

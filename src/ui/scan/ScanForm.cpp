@@ -64,10 +64,12 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   auto* buttons = new QHBoxLayout;
   // Enter decides a doubtful row; no button takes it.
   QPushButton* add = PushButton("AddButton", QStringLiteral("&Add Files..."));
+  QPushButton* addFolder = PushButton("AddFolderButton", QStringLiteral("Add F&older..."));
   GradeButton = PushButton("GradeButton", QStringLiteral("&Grade and Record"));
   GradeButton->setEnabled(false);
   QPushButton* close = PushButton("CloseButton", QStringLiteral("Close"));
   buttons->addWidget(add);
+  buttons->addWidget(addFolder);
   buttons->addWidget(GradeButton);
   buttons->addStretch();
   buttons->addWidget(close);
@@ -85,9 +87,12 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   layout->addLayout(buttons);
 
   connect(add, &QPushButton::clicked, this, &TScanForm::AddFilesClick);
+  connect(addFolder, &QPushButton::clicked, this, &TScanForm::AddFolderClick);
   connect(GradeButton, &QPushButton::clicked, this, &TScanForm::GradeAndRecord);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(PagesList, &QListWidget::currentRowChanged, this, &TScanForm::ShowPage);
+  connect(ProblemsList, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { ProblemClicked(ProblemsList->row(item)); });
   PagesList->installEventFilter(this);
   ProblemsList->installEventFilter(this);
 
@@ -101,22 +106,33 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
     notices.push_back(std::string("The recorded runs cannot be read: ") + error.what());
   }
   for (const TPrintRun& run : Runs)
-    if (run.Fingerprint.empty() || run.Fingerprint == Expected.Fingerprint)
-      Expected.Runs.push_back(
-          {Expected.Fingerprint, run.Options, Scan::SeveralCorrect(Test.Questions, run.Options)});
+    Expected.Runs.push_back(Scan::RunOf(Test.Questions, run.Options, run.Fingerprint, Expected.Fingerprint));
   Checkable = !Expected.Runs.empty();
   if (!Checkable)
-    notices.push_back(
-        "No print of the test as it is now is recorded; its sheets cannot be checked or graded.");
+    notices.push_back("No print of the test is recorded; its sheets cannot be checked or graded.");
   for (const std::string& notice : notices) Notices << FromSystemText(notice);
   ProblemsList->addItems(Notices);
 }
 
 void TScanForm::AddFilesClick() {
-  const std::optional<QString> path = Dialogs.OpenFile(
-      {QStringLiteral("Add Scanned Sheets"),
-       QStringLiteral("Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*"), QString(), QString()});
-  if (path) AddFile(*path);
+  for (const QString& path :
+       Dialogs.OpenFiles({QStringLiteral("Add Scanned Sheets"),
+                          QStringLiteral("Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*"),
+                          QString(), QString()}))
+    AddFile(path);
+}
+
+void TScanForm::AddFolderClick() {
+  const std::optional<QString> folder = Dialogs.ChooseFolder(
+      {QStringLiteral("Add a Folder of Scanned Sheets"), QString(), QString(), QString()});
+  if (!folder) return;
+  std::vector<std::string> files;
+  RunGuarded(Dialogs, [&] { files = Scan::ScanFilesIn(ToPath(*folder)); });
+  if (files.empty()) {
+    StatusLabel->setText(QStringLiteral("%1 holds no PDF, PNG, JPEG or TIFF file.").arg(*folder));
+    return;
+  }
+  for (const std::string& file : files) AddFile(FromPath(file));
 }
 
 void TScanForm::AddFile(const QString& path) {
@@ -145,6 +161,9 @@ void TScanForm::Reassemble() {
   Assembled.Problems.insert(Assembled.Problems.begin(), FileProblems.begin(), FileProblems.end());
   ProblemsList->clear();
   ProblemsList->addItems(Notices);
+  for (const std::string& warning : Assembled.Warnings)
+    ProblemsList->addItem(QStringLiteral("Warning: ") + FromSystemText(warning));
+  ProblemsOffset = ProblemsList->count();
   for (const Scan::TProblem& problem : Assembled.Problems) ProblemsList->addItem(PlaceText(problem));
   StatusLabel->setText(QStringLiteral("%1 pages read, %2 sheets gradable, %3 to review.")
                            .arg(Assembled.Pages)
@@ -200,20 +219,31 @@ void TScanForm::ShowPage() {
 }
 
 void TScanForm::NextDoubt() {
+  // The rows the pile counts as doubtful, in its order: a row of several
+  // marks that answers a question with several correct letters is none.
+  const auto doubt = std::find_if(Assembled.Problems.begin(), Assembled.Problems.end(),
+                                  [](const Scan::TProblem& problem) { return problem.Page >= 0; });
+  GoToDoubt(doubt == Assembled.Problems.end() ? -1 : int(doubt - Assembled.Problems.begin()));
+}
+
+void TScanForm::GoToDoubt(int problem) {
   Doubt.reset();
   Chosen.clear();
-  for (std::size_t p = 0; p < Pages.size() && !Doubt; ++p) {
-    const Scan::TPageReading& reading = Pages[p].Reading;
-    if (!reading.Read) continue;
-    for (std::size_t r = 0; r < reading.Rows.size(); ++r) {
-      if (!reading.Rows[r].Doubtful) continue;
-      Doubt = {p, r};
-      Chosen = reading.Rows[r].Letters;
-      if (PagesList->currentRow() != static_cast<int>(p)) PagesList->setCurrentRow(static_cast<int>(p));
-      break;
+  if (problem >= 0 && problem < int(Assembled.Problems.size())) {
+    const Scan::TProblem& p = Assembled.Problems[std::size_t(problem)];
+    if (p.Page >= 0) {
+      if (PagesList->currentRow() != p.Page) PagesList->setCurrentRow(p.Page);
+      Doubt = {std::size_t(p.Page), p.Row >= 0 ? std::size_t(p.Row) : NumberRow};
+      // A row starts from the letters read; a number is typed whole.
+      if (p.Row >= 0) Chosen = Pages[Doubt->first].Reading.Rows[Doubt->second].Letters;
     }
   }
   ShowDoubt();
+}
+
+void TScanForm::ProblemClicked(int row) {
+  // The list shows the notices and warnings above the pile's problems.
+  GoToDoubt(row - ProblemsOffset);
 }
 
 void TScanForm::ShowDoubt() {
@@ -223,11 +253,26 @@ void TScanForm::ShowDoubt() {
     return;
   }
   const Scan::TScannedPage& page = Pages[Doubt->first];
+  const QString place = FromSystemText(Scan::PlaceOf(page.Source, page.Page));
+  if (Doubt->second == NumberRow) {
+    const Scan::TPageReading& reading = page.Reading;
+    DoubtLabel->setText(
+        QStringLiteral(
+            "%1, student number: read as \"%2\"%3. Type the number written (%4 digits), then Enter. "
+            "Typed: %5")
+            .arg(place, QString::fromStdString(reading.StudentNumber),
+                 reading.NumberReason.empty() ? QString()
+                                              : QStringLiteral(", ") + FromSystemText(reading.NumberReason))
+            .arg(reading.Code.StudentDigits)
+            .arg(Chosen.empty() ? QStringLiteral("nothing") : QString::fromStdString(Chosen)));
+    CropView->setPixmap(QPixmap::fromImage(ToQImage(reading.NumberCrop)));
+    return;
+  }
   const Scan::TRowReading& row = page.Reading.Rows[Doubt->second];
   const char last = static_cast<char>('A' + row.Darkness.size() - 1);
   DoubtLabel->setText(QStringLiteral("%1, question %2: %3. Type the letters marked (A to %4), then Enter. "
                                      "Chosen: %5")
-                          .arg(FromSystemText(Scan::PlaceOf(page.Source, page.Page)))
+                          .arg(place)
                           .arg(row.Printed)
                           .arg(FromSystemText(row.Reason))
                           .arg(QLatin1Char(last))
@@ -244,8 +289,33 @@ bool TScanForm::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+bool TScanForm::DecideNumberKey(int key) {
+  Scan::TPageReading& reading = Pages[Doubt->first].Reading;
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+    if (static_cast<int>(Chosen.size()) < reading.Code.StudentDigits)
+      Chosen += static_cast<char>('0' + (key - Qt::Key_0));
+  } else if (key == Qt::Key_Backspace) {
+    if (!Chosen.empty()) Chosen.pop_back();
+  } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    // Only a whole number stands for the number as read.
+    if (static_cast<int>(Chosen.size()) != reading.Code.StudentDigits) return true;
+    reading.StudentNumber = Chosen;
+    reading.NumberDoubtful = false;
+    reading.NumberReason.clear();
+    reading.NumberCrop.release();
+    Reassemble();
+    NextDoubt();
+    return true;
+  } else {
+    return false;
+  }
+  ShowDoubt();
+  return true;
+}
+
 bool TScanForm::DecideKey(int key) {
   if (!Doubt) return false;
+  if (Doubt->second == NumberRow) return DecideNumberKey(key);
   Scan::TRowReading& row = Pages[Doubt->first].Reading.Rows[Doubt->second];
   if (key >= Qt::Key_A && key <= Qt::Key_F) {
     // A key toggles its letter, the letters kept in printed order; a letter

@@ -15,7 +15,8 @@ class TDialogs;
 
 // "Scan Answer Sheets...": reads scanned sheet pages, shows each with what
 // was read drawn over it, lets the teacher decide the doubtful rows one by
-// one (a key per letter, Enter to accept), then grades the sheets against
+// one (a key per letter, Enter to accept) and type a doubtful student number,
+// then grades the sheets against
 // the recorded runs and records them in the results store.
 class TScanForm : public QDialog {
   Q_OBJECT
@@ -26,9 +27,13 @@ public:
   TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
             QWidget* parent = nullptr);
 
-  void AddFilesClick();  // chooses a scan file and reads its pages
+  void AddFilesClick();   // chooses scan files and reads their pages
+  void AddFolderClick();  // chooses a folder and reads the pages of every scan file in it
   void AddFile(const QString& path);
   void GradeAndRecord();  // grades the gradable sheets and records them in the results store
+  // A click on a line of the list of what is to review: goes to its page and,
+  // for a doubtful row, decides it next.
+  void ProblemClicked(int row);
 
   // The page as shown: the scan with the reading drawn over it.
   QImage PageImage(int page) const;
@@ -48,10 +53,17 @@ private:
   void ShowPage();
   // Moves to the first doubtful row not yet decided.
   void NextDoubt();
+  // Shows the page of the pile's problem of that number, and when it is a
+  // doubtful row, takes it up; -1 (or a problem that is no row) leaves no
+  // row in doubt.
+  void GoToDoubt(int problem);
   void ShowDoubt();
   // A letter key toggles its letter, Enter accepts the row; false for any
   // other key, or when no row is in doubt.
   bool DecideKey(int key);
+  // Digits type the student number in doubt, Backspace takes one back and
+  // Enter accepts a number of all its digits.
+  bool DecideNumberKey(int key);
 
   PaperVersions::TPaperTest Test;
   QString TestPath;
@@ -64,7 +76,10 @@ private:
   std::vector<TShown> Shown;
   std::vector<Scan::TProblem> FileProblems;
   Scan::TPile Assembled;
-  // The doubtful row being decided: page and row, and the letters chosen.
+  int ProblemsOffset = 0;  // lines of ProblemsList above the pile's problems
+  // The doubt being decided: page and row (NumberRow for the page's student
+  // number), and the letters chosen or the digits typed.
+  static constexpr std::size_t NumberRow = std::size_t(-1);
   std::optional<std::pair<std::size_t, std::size_t>> Doubt;
   std::string Chosen;
 

@@ -49,10 +49,15 @@ double Gap(const TBox& a, const TBox& b) {
 TEST(SheetLayout, CodeReadsBackAsWrittenInItsPinnedForm) {
   const TSheetCode code = SampleCode();
   EXPECT_EQ(Encode(code),
+            "QWS2;0123456789abcdef0123456789abcdef;123456789012345678;4;Q;C;1/2;17;A4;8;1;4x4.34x5.2");
+  // A sheet printed before serials keeps its old form.
+  TSheetCode old = code;
+  old.Join = TJoin::ByOrder;
+  EXPECT_EQ(Encode(old),
             "QWS1;0123456789abcdef0123456789abcdef;123456789012345678;4;Q;C;1/2;17;A4;8;1;4x4.34x5.2");
   TSheetCode plain;
   plain.Fingerprint = std::string(32, 'f');
-  for (TSheetCode variant : {code, plain}) {
+  for (TSheetCode variant : {code, old, plain}) {
     EXPECT_EQ(Decode(Encode(variant)), variant) << Encode(variant);
     variant.ShuffleAnswers = true;
     variant.Paper = TPaper::Letter;
@@ -73,7 +78,11 @@ TEST(SheetLayout, DecodeRefusesWhatEncodeDoesNotWrite) {
   const std::string refused[] = {
       "",
       "http://example.org/",
-      with("QWS1", "QWS2"),
+      with("QWS2", "QWS3"),
+      [&with] {  // no serial 0 before serials
+        std::string old = with("QWS2", "QWS1");
+        return old.replace(old.find(";17;"), 4, ";0;");
+      }(),
       good + ";",
       good.substr(0, good.rfind(';')),
       with("0123456789abcdef0123", "0123456789ABCDEF0123"),  // the fingerprint's case
@@ -85,7 +94,7 @@ TEST(SheetLayout, DecodeRefusesWhatEncodeDoesNotWrite) {
       with("1/2", "3/2"),
       with("1/2", "0/2"),
       with("1/2", "1-2"),
-      with(";17;", ";0;"),
+      with(";17;", ";-1;"),
       with(";A4;", ";A5;"),
       with(";A4;8;", ";A4;13;"),
       with(";1;4x4", ";0;4x4"),
@@ -180,4 +189,25 @@ TEST(SheetLayout, VersionSplitsIntoPagesEachLaidOutFromItsCodeAlone) {
   const std::vector<TSheetPage> empty = LayVersion(VersionOf(0), run);
   ASSERT_EQ(empty.size(), 1u);
   EXPECT_TRUE(Decode(Encode(empty[0].Code)));
+}
+
+// Sheets per student each have a serial, their pages together; one sheet
+// to photocopy has the student number on every page, and needs one.
+TEST(SheetLayout, RunGivesEachSheetItsSerialOrEachCopiedPageItsNumber) {
+  TSheetCode run = SampleCode();
+  const std::vector<PaperVersions::TVersion> versions{VersionOf(120, 'A'), VersionOf(120, 'B')};
+  std::string sheets;  // version, serial and page of each page in the order printed
+  for (const TSheetPage& page : LayRun(versions, run, 2))
+    sheets += std::string(1, page.Code.Version) + std::to_string(page.Code.Sheet) +
+              std::to_string(page.Code.Page) + " ";
+  EXPECT_EQ(sheets, "A11 A12 A21 A22 B31 B32 B41 B42 ");
+  for (const TSheetPage& page : LayRun(versions, run, 1)) {
+    EXPECT_EQ(page.Digits.size(), 10u * 8) << "page " << page.Code.Page;
+    EXPECT_EQ(Decode(Encode(page.Code)), page.Code);
+  }
+  run.StudentDigits = 0;
+  EXPECT_EQ(Unjoinable(LayRun(versions, run, 1)),
+            "A sheet of 2 pages to photocopy needs a student number on every page to put its pages "
+            "together: give the student number digits, or print a sheet per student.");
+  EXPECT_EQ(Unjoinable(LayRun(versions, run, 2)), "");
 }

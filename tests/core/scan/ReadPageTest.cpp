@@ -85,6 +85,33 @@ TEST_F(ReadPage, DoubtfulRowsAreFlaggedWithTheirReasonNeverGuessed) {
   }
 }
 
+// The crop of a doubtful row is shown the right way up however the page was
+// fed, its letters above its boxes: the mark on A (light pencil, doubtful)
+// lies at the left of the crop, under the band of letters.
+TEST_F(ReadPage, ADoubtfulRowIsCroppedUprightWithItsLetters) {
+  auto marks = SheetGenerator::Answering(Page, Answers, Number);
+  SheetGenerator::Mark(marks, Page, 3, 'C', TMark::Blank);
+  SheetGenerator::Mark(marks, Page, 3, 'A', TMark::LightPencil);
+  for (const bool upsideDown : {false, true}) {
+    const auto reading = Read(marks, {.Rotation = 4, .UpsideDown = upsideDown});
+    ASSERT_TRUE(reading.Read) << reading.Problem;
+    const cv::Mat& crop = reading.Rows[2].Crop;
+    ASSERT_TRUE(reading.Rows[2].Doubtful);
+    ASSERT_GT(crop.rows, 20);
+    // The insides of boxes A and D, where the layout puts them in the crop:
+    // the letters' band on top, the row below it.
+    const auto inside = [&crop](double left, double right) {
+      return cv::mean(crop(cv::Range(int(crop.rows * 0.63), int(crop.rows * 0.86)),
+                           cv::Range(int(crop.cols * left), int(crop.cols * right))))[0];
+    };
+    EXPECT_LT(inside(0.16, 0.26), inside(0.83, 0.93) - 30) << "upside down: " << upsideDown;
+    const int band = crop.rows * 2 / 5;
+    double darkest = 255;
+    cv::minMaxLoc(crop.rowRange(0, band), &darkest);
+    EXPECT_LT(darkest, 100) << "no letters above the boxes";
+  }
+}
+
 TEST_F(ReadPage, AStudentNumberWithAColumnLeftOutOrDoubledIsDoubtful) {
   auto reading = Read(SheetGenerator::Answering(Page, Answers, "40 913"), {});
   ASSERT_TRUE(reading.Read) << reading.Problem;

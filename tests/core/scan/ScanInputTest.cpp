@@ -115,6 +115,32 @@ TEST_F(ScanInput, EveryPageOfAScannedPdfIsRasterisedAndReads) {
   EXPECT_EQ(read, (std::vector<std::string>{"ABCDABCDABCDABCDABCD", "DDDDCCCCBBBBAAAA    "}));
 }
 
+// A TIFF of several pages reads every one of them; a page that cannot be
+// read is named by its number, and the pages after it are still read.
+TEST_F(ScanInput, EveryPageOfAMultiPageTiffIsReadAndABadOneNamed) {
+  const SheetLayout::TSheetPage page = SheetLayout::Lay(FakeSheet::SampleCode());
+  std::mt19937_64 random(5);
+  const auto sheet = [&](const std::string& answers) {
+    return FakeSheet::Make(page, SheetGenerator::Answering(page, answers), {.Dpi = 150}, random).Image;
+  };
+  const std::string path = (Dir.Path() / "pile.tif").string();
+  ASSERT_TRUE(cv::imwritemulti(
+      path, std::vector<cv::Mat>{sheet("ABCDABCDABCDABCDABCD"), cv::Mat(40, 40, CV_8UC1, cv::Scalar(255)),
+                                 sheet("DDDDCCCCBBBBAAAA    ")}));
+  std::vector<std::string> read;
+  EXPECT_EQ(Scan::ForEachPage(path,
+                              [&](Scan::TScanPage&& scanned) {
+                                std::string letters = std::to_string(scanned.Page) + ":";
+                                for (const auto& row : Scan::ReadPage(scanned.Gray).Rows)
+                                  letters += row.Letters.empty() ? " " : row.Letters;
+                                read.push_back(letters);
+                              }),
+            "\"" + path +
+                "\": page 2: the image is 40 x 40 pixels, too small to hold an answer sheet; scan it at 150 "
+                "dpi or more");
+  EXPECT_EQ(read, (std::vector<std::string>{"1:ABCDABCDABCDABCDABCD", "3:DDDDCCCCBBBBAAAA    "}));
+}
+
 TEST_F(ScanInput, BadFilesAreRefusedWithAMessageAndNoPage) {
   std::string huge = Png(400, 400);
   // The header claims 50,000 x 50,000 pixels: refused before decoding.

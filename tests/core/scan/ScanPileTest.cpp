@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 #include "core/run/Grading.h"
 #include "core/scan/FakeSheet.h"
 #include "core/scan/ScanPile.h"
@@ -30,13 +33,35 @@ TScannedPage Page(const std::string& source, SheetLayout::TSheetCode code, const
   return page;
 }
 
+// A page of three questions of a sheet printed before serials.
 SheetLayout::TSheetCode Code(char version = 'A', int page = 1, int pages = 1) {
   auto code = FakeSheet::SampleCode(3, page == 1 ? 4 : 0);
   code.Version = version;
   code.Page = page;
   code.Pages = pages;
+  code.Join = SheetLayout::TJoin::ByOrder;
   code.FirstQuestion = 1 + 3 * (page - 1);
   return code;
+}
+
+// Who got which letters, as the answers file says.
+std::map<std::string, std::string> Graded(const Scan::TPile& pile) {
+  std::map<std::string, std::string> letters;
+  for (const auto& sheet : pile.Sheets) {
+    std::string& row = letters[sheet.Name + " " + sheet.Version];
+    for (const auto& r : sheet.Rows) row += r.empty() ? "-" : r;
+  }
+  return letters;
+}
+
+// The pages in the order given, numbered as a scanner numbers a file's pages.
+std::vector<TScannedPage> Pile(const std::vector<TScannedPage>& pages, const std::vector<int>& order) {
+  std::vector<TScannedPage> pile;
+  for (const int i : order) {
+    pile.push_back(pages[std::size_t(i)]);
+    pile.back().Page = int(pile.size());
+  }
+  return pile;
 }
 
 std::vector<std::string> Problems(const Scan::TPile& pile) {
@@ -52,6 +77,9 @@ TEST(ScanPile, SheetsOfTwoPagesAreJoinedInPileOrderAndWrittenForGrading) {
   for (int i = 0; i < 4; ++i) pages[std::size_t(i)].Page = i + 1;
   const Scan::TPile pile = Scan::Assemble(pages, {});
   EXPECT_TRUE(pile.Problems.empty());
+  // Printed before serials: joined by order, as ever, and the pile says so.
+  ASSERT_EQ(pile.Warnings.size(), 1u);
+  EXPECT_NE(pile.Warnings[0].find("joined by their order in the pile"), std::string::npos);
   const std::string text = Scan::AnswersText(pile);
   EXPECT_EQ(text,
             "Name,Version,1,2,3,4,5,6\r\n"
@@ -96,20 +124,29 @@ TEST(ScanPile, NothingDoubtfulForeignOrTwiceNumberedIsGraded) {
           "4.png page 1: student number 2002 is on more than one sheet (4.png page 1, 5.png page 1)",
           "5.png page 1: student number 2002 is on more than one sheet (4.png page 1, 5.png page 1)"}));
 
-  // Without a recorded run, the pile's first print stands for the pile.
+  // Without the test, the print most pages share stands for the pile: a
+  // stray page of another test or print on top turns none of the rest away.
+  auto stray = foreign;
+  stray.Sheet = 2;
   const Scan::TPile loose =
-      Scan::Assemble({Page("1.png", Code(), "ABC"), Page("3.png", otherRun, "ABC")}, {});
+      Scan::Assemble({Page("0.png", stray, "ABC"), Page("1.png", otherRun, "ABC"),
+                      Page("2.png", Code(), "ABC", "1"), Page("3.png", Code(), "CBA", "2")},
+                     {});
   EXPECT_EQ(Problems(loose),
-            (std::vector<std::string>{"3.png page 1: a sheet of another print than the pile's first "
+            (std::vector<std::string>{"0.png page 1: a page of another test (fingerprint "
+                                      "ffffffffffffffffffffffffffffffff)",
+                                      "1.png page 1: a sheet of another print than the rest of the pile "
                                       "(seed 7, 2 versions, questions and answers shuffled)"}));
+  EXPECT_EQ(Graded(loose), (std::map<std::string, std::string>{{"1 A", "ABC"}, {"2 A", "CBA"}}));
 }
 
 // Several marks in a row are the answer to a question with several correct
-// letters, and a doubt on one with a single correct letter.
-TEST(ScanPile, SeveralMarksAnswerOnlyAQuestionWithSeveralCorrectLetters) {
-  const std::vector<QuestionRecord> questions{MakeQuestion("q1", {"w", "x", "y", "z"}, "AC"),
-                                              MakeQuestion("q2", {"w", "x", "y", "z"}, "B"),
-                                              MakeQuestion("q3", {"w", "x", "y", "z"}, "D")};
+// letters, and a doubt on one with a single correct letter; the key counts
+// as it is now, though it was mended after the sheets were printed.
+TEST(ScanPile, SeveralMarksAnswerOnlyAQuestionWithSeveralCorrectLettersByTheKeyAsItIsNow) {
+  std::vector<QuestionRecord> questions{MakeQuestion("q1", {"w", "x", "y", "z"}, "AC"),
+                                        MakeQuestion("q2", {"w", "x", "y", "z"}, "B"),
+                                        MakeQuestion("q3", {"w", "x", "y", "z"}, "D")};
   const PaperVersions::TOptions options{1, 5, false, false};
   auto code = Code();
   code.Versions = 1;
@@ -122,14 +159,80 @@ TEST(ScanPile, SeveralMarksAnswerOnlyAQuestionWithSeveralCorrectLetters) {
     for (auto& row : page.Reading.Rows) row.SeveralMarked = row.Doubtful;
     return page;
   };
-  const Scan::TExpected expected{code.Fingerprint,
-                                 {{code.Fingerprint, options, Scan::SeveralCorrect(questions, options)}}};
-  const Scan::TPile pile = Scan::Assemble({marked("1.png", true), marked("2.png", false)}, expected);
+  const std::string now(32, 'e');  // the test's fingerprint since question 1's key was mended
+  const Scan::TPile pile = Scan::Assemble({marked("1.png", true), marked("2.png", false)},
+                                          {now, {Scan::RunOf(questions, options, code.Fingerprint, now)}});
   EXPECT_EQ(Problems(pile), (std::vector<std::string>{"1.png page 1, question 2: more than one box marked"}));
-  ASSERT_EQ(pile.Sheets.size(), 1u);
-  EXPECT_EQ(pile.Sheets[0].Rows, (std::vector<std::string>{"AC", "B", "D"}));
+  EXPECT_EQ(Graded(pile), (std::map<std::string, std::string>{{"2.png page 1 A", "ACBD"}}));
+  EXPECT_EQ(pile.Warnings, (std::vector<std::string>{"the test was changed after these sheets were printed: "
+                                                     "they are read with its questions and keys as they are "
+                                                     "now"}));
   // Without the test, nothing tells an answer from a doubt.
   EXPECT_TRUE(Scan::Assemble({marked("2.png", false)}, {}).Sheets.empty());
+  // An answer added since: the printed rows are no longer the test's.
+  questions[1] = MakeQuestion("q2", {"w", "x", "y", "z", "v"}, "B");
+  EXPECT_EQ(Problems(Scan::Assemble({marked("2.png", false)},
+                                    {now, {Scan::RunOf(questions, options, code.Fingerprint, now)}})),
+            (std::vector<std::string>{"2.png page 1: the test's questions or answers were changed after this "
+                                      "sheet was printed: its rows are not the test's as it is now, so it "
+                                      "cannot be graded with it"}));
+}
+
+// Student s's letters for a 70-question sheet, now and then none.
+std::string Answers(int s) {
+  std::string letters;
+  for (int q = 1; q <= 70; ++q) letters += (q + s) % 9 == 0 ? '-' : "ABCD"[(q * 7 + s * 3) % 4];
+  return letters;
+}
+
+// Three students' two-page sheets of a 70-question version, filled, scanned
+// and read: pages 0-1 are student 1001's, 2-3 1002's, 4-5 1003's.
+std::vector<TScannedPage> ScannedSheets(int sheets) {
+  PaperVersions::TVersion version{'A', {}};
+  for (int q = 0; q < 70; ++q) version.Questions.push_back({q, {0, 1, 2, 3}, 1, 1, false});
+  auto run = FakeSheet::SampleCode(0, 4);
+  run.Versions = 1;
+  run.Version = 'A';
+  const auto laid = SheetLayout::LayRun({version}, run, sheets);
+  std::mt19937_64 random(11);
+  std::vector<TScannedPage> pages;
+  for (int s = 1; s <= 3; ++s)
+    for (int p = 0; p < 2; ++p) {
+      const auto& page = laid.at(std::size_t(sheets == 1 ? p : 2 * (s - 1) + p));  // copies of one sheet
+      std::string answers = Answers(s).substr(std::size_t(page.Code.FirstQuestion - 1));
+      std::replace(answers.begin(), answers.end(), '-', ' ');
+      const auto marks =
+          SheetGenerator::Answering(page, answers, page.Digits.empty() ? "" : "100" + std::to_string(s));
+      pages.push_back(
+          {"pile.pdf", 0, Scan::ReadPage(FakeSheet::Make(page, marks, {.Dpi = 200}, random).Image)});
+    }
+  return pages;
 }
 
 }  // namespace
+
+// Printed, filled and scanned: a reversed pile, and a shuffled pile of
+// photocopies, give every student their own two pages or name what is
+// wrong, never another student's page.
+TEST(ScanPile, ScannedTwoPageSheetsKeepTheirOwnPagesHoweverThePileLies) {
+  const Scan::TPile reversed = Scan::Assemble(Pile(ScannedSheets(3), {5, 4, 3, 2, 1, 0}), {});
+  EXPECT_EQ(Problems(reversed), std::vector<std::string>{});
+  EXPECT_EQ(Graded(reversed), (std::map<std::string, std::string>{
+                                  {"1001 A", Answers(1)}, {"1002 A", Answers(2)}, {"1003 A", Answers(3)}}));
+  EXPECT_TRUE(reversed.Warnings.empty());
+
+  // Of the copies, 1001's second page is scanned twice and 1003's first has
+  // no number: whose they are cannot be known.
+  auto copied = ScannedSheets(1);
+  copied[4].Reading.StudentNumber.clear();
+  const Scan::TPile shuffled = Scan::Assemble(Pile(copied, {3, 1, 0, 5, 2, 4, 1}), {});
+  EXPECT_EQ(
+      Problems(shuffled),
+      (std::vector<std::string>{"pile.pdf page 6: the page's student cannot be known: the student number "
+                                "written on every page of a photocopied sheet is missing or unclear on it",
+                                "pile.pdf page 2: version A sheet of student 1001 has page 2 more than once "
+                                "(pile.pdf page 2, pile.pdf page 7): whose each is cannot be known, so the "
+                                "sheet is not graded",
+                                "pile.pdf page 4: version A sheet of student 1003 lacks page 1 of 2"}));
+  EXPECT_EQ(Graded(shuffled), (std::map<std::string, std::string>{{"1002 A", Answers(2)}}));
+}

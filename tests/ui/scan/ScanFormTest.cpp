@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
+#include <array>
 #include <opencv2/imgcodecs.hpp>
 #include <random>
 
@@ -140,6 +141,71 @@ TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorde
   EXPECT_EQ(second->Right, right("CCCA"));
 }
 
+// Several marks answer a question with several correct letters: the window
+// walks only the rows the pile holds in doubt, and a click on a listed one
+// goes to it.
+TEST_F(ScanForm, OnlyTheRowsInDoubtAreWalkedAndAClickedOneIsTakenUp) {
+  Questions[0] = MakeQuestion("Q1", {"one", "two", "three"}, "AC");
+  TIniStore store(TestPath);
+  TestFile::WriteQuestion(store, 1, Questions[0]);
+  store.UpdateFile();
+  RecordPrint(TestPath, Questions, Options, Dir.File(""));
+  // Where each version prints question 1.
+  std::array<int, 2> at{};
+  for (std::size_t v = 0; v < 2; ++v)
+    for (std::size_t i = 0; i < 4; ++i)
+      if (PaperVersions::Make(Questions, Options)[v].Questions[i].Source == 0) at[v] = int(i) + 1;
+  const int version = at[0] < 4 ? 0 : 1;
+  const int single = at[std::size_t(version)] + 1, elsewhere = at[std::size_t(1 - version)] == 1 ? 2 : 1;
+  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  Dialogs.ExpectOpen(Sheet(version, "AAAA", "1234", "one.png", {{single - 1, 'C'}, {single, 'B'}}));
+  Click(form, "AddButton");
+  Dialogs.ExpectOpen(Sheet(1 - version, "BBBB", "5678", "two.png", {{elsewhere, 'C'}}));
+  Click(form, "AddButton");
+  const auto doubt = [&form] { return Child<QLabel>(form, "DoubtLabel")->text().toStdString(); };
+  const std::string first = "one.png page 1, question " + std::to_string(single) + ":";
+  EXPECT_EQ(doubt().rfind(first, 0), 0u) << doubt();
+  auto* problems = Child<QListWidget>(form, "ProblemsList");
+  ASSERT_EQ(problems->count(), 2);
+  Q_EMIT problems->itemClicked(problems->item(1));
+  EXPECT_EQ(doubt().rfind("two.png page 1, question " + std::to_string(elsewhere) + ":", 0), 0u) << doubt();
+  EXPECT_EQ(Child<QListWidget>(form, "PagesList")->currentRow(), 1);
+  Press(form, Qt::Key_Return);
+  EXPECT_EQ(doubt().rfind(first, 0), 0u) << doubt();
+  Press(form, Qt::Key_Return);
+  EXPECT_EQ(doubt(), "No doubtful row is left.");
+}
+
+// A folder adds every scan in it by name; a doubtful student number is
+// shown as read and settled by typing it whole.
+TEST_F(ScanForm, AFolderIsAddedAndADoubtfulNumberTyped) {
+  Sheet(1, "CCCA", "5678", "b.PNG");
+  Sheet(0, "ABC ", "12 4", "a.png");
+  WriteBytes(Dir.File("notes.txt"), "not a scan");
+  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  Dialogs.ExpectFolder(QString::fromStdString(Dir.Path().string()));
+  Click(form, "AddFolderButton");
+  EXPECT_EQ(Child<QListWidget>(form, "PagesList")->item(1)->text(), QStringLiteral("b.PNG page 1"));
+  const auto doubt = [&form] { return Child<QLabel>(form, "DoubtLabel")->text().toStdString(); };
+  EXPECT_EQ(doubt(),
+            "a.png page 1, student number: read as \"12 4\", column 3 is left blank. Type the number "
+            "written (4 digits), then Enter. Typed: nothing");
+  for (const Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_9, Qt::Key_Backspace, Qt::Key_3, Qt::Key_Return})
+    Press(form, key);
+  EXPECT_NE(doubt().find("Typed: 123"), std::string::npos) << "three digits of four are not a number";
+  Press(form, Qt::Key_4);
+  Press(form, Qt::Key_Return);
+  EXPECT_EQ(Child<QLabel>(form, "StatusLabel")->text(),
+            QStringLiteral("2 pages read, 2 sheets gradable, 0 to review."));
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QStringLiteral("2 sheets were graded.\r2 attempts were recorded in ") +
+                            QString::fromStdString(Dir.File("Results.sqlite")) + QLatin1Char('.'));
+  Click(form, "GradeButton");
+  const auto attempts = OpenResultsStore(Dir.Path().string()).Store->Attempts({});
+  EXPECT_TRUE(
+      std::any_of(attempts.begin(), attempts.end(), [](const auto& a) { return a.StudentNumber == "1234"; }));
+}
+
 TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow) {
   WriteBytes(Dir.File("notes.txt"), "not a scan");
   TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
@@ -164,8 +230,7 @@ TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow
   EXPECT_NE(problems->item(0)->text().indexOf(QStringLiteral("Results.sqlite")), -1)
       << problems->item(0)->text().toStdString();
   EXPECT_EQ(problems->item(1)->text(),
-            QStringLiteral(
-                "No print of the test as it is now is recorded; its sheets cannot be checked or graded."));
+            QStringLiteral("No print of the test is recorded; its sheets cannot be checked or graded."));
 }
 
 }  // namespace
