@@ -56,6 +56,10 @@ std::optional<TPixelSize> HeaderSize(TScanKind kind, std::string_view bytes) {
   return Module().HeaderSize(kind, bytes);
 }
 
+std::vector<std::string> ScanFilesIn(const std::string& folder) {
+  return Module().ScanFilesIn(folder);
+}
+
 std::string ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage) {
   return Module().ForEachPage(path, onPage);
 }

@@ -16,13 +16,14 @@ namespace Scan {
 
 // Raised whenever a call's signature or the table changes, so that a program
 // never runs a module of another build.
-inline constexpr int ScannerInterface = 1;
+inline constexpr int ScannerInterface = 2;
 
 struct TScannerCalls {
   std::size_t Size;
   int Interface;
   decltype(&Scan::SniffKind) SniffKind;
   decltype(&Scan::HeaderSize) HeaderSize;
+  decltype(&Scan::ScanFilesIn) ScanFilesIn;
   decltype(&Scan::ForEachPage) ForEachPage;
   decltype(&Scan::StateOf) StateOf;
   decltype(&Scan::ReadPage) ReadPage;
