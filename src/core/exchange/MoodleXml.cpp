@@ -212,10 +212,7 @@ public:
       category.append_attribute("type") = "category";
       AddText(category, "category", "$course$/top/" + test.Description, false);
     }
-    if (!test.Contents.BeginMessage.empty() || !test.Contents.EndMessage.empty())
-      report.Add(0, "begin and end messages dropped: Moodle XML holds questions only");
-    if (const std::string keys = FormatParts::UncarriedSettings(test.Contents, {}); !keys.empty())
-      report.Add(0, "settings not carried: " + keys);
+    FormatParts::ReportUncarriedTest(test, "Moodle XML", true, report);
 
     int number = 0;
     for (const QuestionRecord& record : test.Contents.Questions)
@@ -269,12 +266,10 @@ private:
         report.Add(number, "media file " + name + " is not in the file");
         continue;
       }
-      const std::optional<std::string> bytes = Base64Decode(file.text().get());
+      std::optional<std::string> bytes = Base64Decode(file.text().get());
       if (!bytes)
         throw TFormatError("question " + std::to_string(number) + ": file " + name + " is not base64");
-      if (std::none_of(test.Media.begin(), test.Media.end(),
-                       [&](const TMediaFile& m) { return m.Name == name; }))
-        test.Media.push_back({name, *bytes});
+      record.MediaFile = test.AddMedia(number, name, std::move(*bytes), report);
     }
 
     // Fractions to letters and rule. Without <single>, one answer is chosen;
