@@ -164,4 +164,19 @@ TEST_F(MoodleXml, RoundTripKeepsEveryField) {
   EXPECT_EQ(in.Media[1].Name, "song.mp3");
 }
 
+// Two questions, each with its own picture of the same name.
+TEST_F(MoodleXml, PicturesOfOneNameFromDifferentQuestionsStayApart) {
+  const auto question = [](const char* base64) {
+    return std::string(
+               "<question type=\"multichoice\"><questiontext format=\"html\"><text><![CDATA[<img "
+               "src=\"@@PLUGINFILE@@/image.png\">]]></text><file name=\"image.png\" encoding=\"base64\">") +
+           base64 + "</file></questiontext><answer fraction=\"100\"><text>a</text></answer></question>";
+  };
+  const TImportedTest test = Format->Read("<quiz>" + question("Y2F0") + question("ZG9n") + "</quiz>", Report);
+  ASSERT_EQ(test.Questions.size(), 2u);
+  EXPECT_EQ(test.Questions[1].MediaFile, "image-2.png");
+  ASSERT_EQ(test.Media.size(), 2u);
+  EXPECT_EQ(test.Media[0].Bytes + test.Media[1].Bytes, "catdog");
+}
+
 }  // namespace
