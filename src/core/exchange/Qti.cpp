@@ -261,7 +261,7 @@ public:
       report.Add(
           0, std::to_string(repeated) + " repeated references to items in the manifest: each item read once");
     if (!testHref.empty()) try {
-        ReadTest(document(testHref), testHref, test);
+        ReadTest(document(testHref), testHref, test, report);
       } catch (const TFormatError& error) {
         report.Add(0, std::string(error.what()) + ": the test's settings not imported");
       }
@@ -318,7 +318,8 @@ private:
     return "R_" + id;
   }
 
-  static void ReadTest(std::string_view bytes, const std::string& href, TImportedTest& test) {
+  static void ReadTest(std::string_view bytes, const std::string& href, TImportedTest& test,
+                       TLossReport& report) {
     pugi::xml_document document;
     XmlParts::Parse(document, bytes, href + ": ");
     const pugi::xml_node root = Child(document, "assessmentTest");
@@ -340,15 +341,41 @@ private:
     if (const pugi::xml_node selection = Child(section, "selection"))
       test.Settings.emplace_back(TestFile::MaxQuestions,
                                  std::to_string(selection.attribute("select").as_uint()));
-    for (const pugi::xml_node& rubric : Children(section, "rubricBlock")) {
-      const std::string text = TextOf(rubric);
-      std::size_t begin = 0;
-      for (;;) {
-        const std::size_t end = text.find("\r\n", begin);
-        test.BeginMessage.push_back(text.substr(begin, end == std::string::npos ? end : end - begin));
-        if (end == std::string::npos) break;
-        begin = end + 2;
-      }
+    // What the candidate reads before the first question is the begin
+    // message; a rubric of a later section, or one after a question, is read
+    // within the test, and one for another view is not the candidate's.
+    bool before = true;
+    for (const pugi::xml_node& part : section.children()) {
+      if (LocalName(part) == "assessmentItemRef" || LocalName(part) == "assessmentSection") before = false;
+      if (LocalName(part) == "rubricBlock") ReadRubric(part, before, test, report);
+    }
+    for (const pugi::xml_node& later :
+         DescendantsWhere(root, [](std::string_view name) { return name == "rubricBlock"; }))
+      if (later.parent() != section) ReadRubric(later, false, test, report);
+  }
+
+  static void ReadRubric(const pugi::xml_node& rubric, bool beforeTheTest, TImportedTest& test,
+                         TLossReport& report) {
+    const std::string_view view = rubric.attribute("view").as_string("candidate");
+    if (view.find("candidate") == std::string_view::npos) {
+      report.Add(0, "a rubric for the " + std::string(view) + " dropped");
+      return;
+    }
+    if (!beforeTheTest) {
+      report.Add(0, "a rubric shown within the test dropped: \"" +
+                        FormatParts::ReplaceLineBreaks(TextOf(rubric), " ") + "\"");
+      return;
+    }
+    std::ostringstream inner;
+    for (const pugi::xml_node& child : rubric.children()) child.print(inner, "", pugi::format_raw);
+    const ExchangeText::THtmlText read = XmlParts::ReadHtml(inner.str());
+    for (const std::string& dropped : read.Dropped) report.Add(0, "begin message: " + dropped + " dropped");
+    const std::string& text = read.Text;
+    for (std::size_t begin = 0;;) {
+      const std::size_t end = text.find("\r\n", begin);
+      test.BeginMessage.push_back(text.substr(begin, end == std::string::npos ? end : end - begin));
+      if (end == std::string::npos) break;
+      begin = end + 2;
     }
   }
 
@@ -447,7 +474,10 @@ private:
       for (const pugi::xml_node& child : prompt.children()) child.print(html, "", pugi::format_raw);
       html << "</div>";
     }
-    record.Question = XmlParts::HtmlToText(html.str());
+    const ExchangeText::THtmlText question = XmlParts::ReadHtml(html.str());
+    record.Question = question.Text;
+    if (question.Table) report.Add(number, "table flattened: a line a row, its cells separated by \" | \"");
+    if (question.Scripts) report.Add(number, "subscript or superscript flattened to plain text");
 
     // Media: the first <img>, <object> or included picture in the body.
     std::vector<std::string> shown;

@@ -743,7 +743,7 @@ void TMainForm::ShowLossReport(const QString& summary, const std::vector<std::st
     return;
   }
   QStringList text;
-  for (const std::string& line : lines) text << FromUtf8(line);
+  for (const std::string& line : GroupedLines(lines)) text << FromUtf8(line);
   TLossReportForm report(summary, text, this);
   report.exec();
 }

@@ -25,8 +25,12 @@ protected:
   // A package of items (path, body of a single-choice item scored on
   // RESPONSE) and other files.
   static std::string PackageOf(const std::vector<std::pair<std::string, std::string>>& items,
-                               std::vector<ZipArchive::TEntry> files = {}) {
+                               std::vector<ZipArchive::TEntry> files = {}, const std::string& test = {}) {
     std::string manifest = "<manifest><resources>";
+    if (!test.empty()) {
+      manifest += "<resource type=\"imsqti_test_xmlv2p1\" href=\"test.xml\"/>";
+      files.push_back({"test.xml", test});
+    }
     for (const auto& [path, body] : items) {
       manifest += "<resource type=\"imsqti_item_xmlv2p1\" href=\"" + path + "\"/>";
       files.push_back(
@@ -113,6 +117,7 @@ TEST_F(Qti, ReadsEachVersionAndScoringAsTheRuleThatScoresAlike) {
             (std::vector<std::string>{
                 "resource legacy/q12.xml of type imsqti_xmlv1p2 is not a QTI 2 item: not imported",
                 "1 repeated references to items in the manifest: each item read once",
+                "question 1: the penalty of B (-50%) is now the loss of the whole question",
                 "question 1: part marks rounded to all or nothing: every correct answer must be chosen",
                 "question 4: part marks for B (50%) dropped: only answers worth full marks are correct",
                 "question 5: included content ../shared/passage.xml dropped",
@@ -269,6 +274,24 @@ TEST_F(Qti, PicturesOfOneNameFromDifferentItemsStayApart) {
   EXPECT_EQ(Report.Lines(),
             std::vector<std::string>{"question 2: media file animal.jpg differs from an earlier "
                                      "question's of that name: stored as animal-2.jpg"});
+}
+
+// Only what the candidate reads before the first question begins the test.
+TEST_F(Qti, BeginsTheTestWithTheRubricShownBeforeItOnly) {
+  const TImportedTest test = Format->Read(
+      PackageOf(
+          {{"i.xml", OneChoice}}, {},
+          "<assessmentTest><testPart><assessmentSection>"
+          "<rubricBlock view=\"candidate\"><p>Good luck!</p><p><img src=\"logo.png\"/></p></rubricBlock>"
+          "<rubricBlock view=\"author\"><p>Check Q01</p></rubricBlock><assessmentItemRef href=\"i.xml\"/>"
+          "<rubricBlock view=\"candidate\"><p>You failed Q01!</p></rubricBlock>"
+          "</assessmentSection></testPart></assessmentTest>"),
+      Report);
+  EXPECT_EQ(test.BeginMessage, std::vector<std::string>{"Good luck!"});
+  EXPECT_EQ(Report.Lines(),
+            (std::vector<std::string>{"begin message: picture \"logo.png\" dropped",
+                                      "a rubric for the author dropped",
+                                      "a rubric shown within the test dropped: \"You failed Q01!\""}));
 }
 
 // An empty answer between two others is written as no choice at all.
