@@ -305,6 +305,13 @@ std::string HtmlToText(std::string_view html) {
   return ReadHtml(html).Text;
 }
 
+std::vector<std::string> FlatteningNotes(bool table, bool scripts) {
+  std::vector<std::string> notes;
+  if (table) notes.emplace_back("table flattened: a line a row, its cells separated by \" | \"");
+  if (scripts) notes.emplace_back("subscript or superscript flattened to plain text");
+  return notes;
+}
+
 std::string TextToHtml(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);

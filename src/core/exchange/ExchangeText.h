@@ -32,6 +32,10 @@ struct THtmlText {
 };
 THtmlText ReadHtml(std::string_view html);
 
+// The report lines for a text whose table (table) or sub- and superscripts
+// (scripts) ReadHtml flattened.
+std::vector<std::string> FlatteningNotes(bool table, bool scripts);
+
 // Plain text as HTML: & < > " escaped, line breaks (CR LF, CR or LF) as <br>.
 std::string TextToHtml(std::string_view text);
 

@@ -128,7 +128,11 @@ std::string UncarriedSettings(const TTestContents& contents,
 void ReportUncarriedTest(const TExportedTest& test, std::string_view format, bool description,
                          TLossReport& report) {
   const std::string holds = ": " + std::string(format) + " holds questions only";
-  if (!description && !test.Description.empty()) report.Add(0, "test description dropped" + holds);
+  // A new test's own description is no loss.
+  const std::string_view usual = TestFile::SettingKeys[0].NewTest;
+  static_assert(TestFile::SettingKeys[0].Name == TestFile::Desc);
+  if (!description && !test.Description.empty() && test.Description != usual)
+    report.Add(0, "test description dropped" + holds);
   if (!test.Contents.BeginMessage.empty() || !test.Contents.EndMessage.empty())
     report.Add(0, "begin and end messages dropped" + holds);
   if (const std::string keys = UncarriedSettings(test.Contents, {}); !keys.empty())

@@ -182,6 +182,8 @@ bool StartsWithMarker(std::string_view text) {
 struct TTextLosses {
   std::vector<std::string> Dropped;
   bool Unparsed = false;
+  bool Table = false;
+  bool Scripts = false;
 };
 
 // Text of the source, in its markup, as our plain text: escapes undone, HTML
@@ -192,6 +194,8 @@ std::string PlainText(std::string_view text, TMarkup markup, TTextLosses& losses
     ExchangeText::THtmlText html = ExchangeText::ReadHtml(unescaped);
     for (std::string& dropped : html.Dropped) losses.Dropped.push_back(std::move(dropped));
     losses.Unparsed = losses.Unparsed || html.Unparsed;
+    losses.Table = losses.Table || html.Table;
+    losses.Scripts = losses.Scripts || html.Scripts;
     return std::move(html.Text);
   }
   // A line break in the source is one in the text; blanks around it are layout.
@@ -549,6 +553,8 @@ private:
     }
     for (const std::string& dropped : losses.Dropped) report.Add(number, dropped + " dropped" + at);
     if (losses.Unparsed) report.Add(number, "HTML that does not parse kept as text" + at);
+    for (const std::string& note : ExchangeText::FlatteningNotes(losses.Table, losses.Scripts))
+      report.Add(number, note + at);
     if (record.Correct.empty()) report.Add(number, "no correct answer");
     test.Questions.push_back(std::move(record));
   }

@@ -99,8 +99,7 @@ public:
     if (Repaired) report.Add(number, "'<' that opens no HTML tag kept as text");
     if (Formula) report.Add(number, "MathML formula flattened to plain text");
     for (const std::string& dropped : Dropped) report.Add(number, dropped + " dropped");
-    if (Table) report.Add(number, "table flattened: a line a row, its cells separated by \" | \"");
-    if (Scripts) report.Add(number, "subscript or superscript flattened to plain text");
+    for (const std::string& note : ExchangeText::FlatteningNotes(Table, Scripts)) report.Add(number, note);
   }
 
 private:

@@ -476,8 +476,8 @@ private:
     }
     const ExchangeText::THtmlText question = XmlParts::ReadHtml(html.str());
     record.Question = question.Text;
-    if (question.Table) report.Add(number, "table flattened: a line a row, its cells separated by \" | \"");
-    if (question.Scripts) report.Add(number, "subscript or superscript flattened to plain text");
+    for (const std::string& note : ExchangeText::FlatteningNotes(question.Table, question.Scripts))
+      report.Add(number, note);
 
     // Media: the first <img>, <object> or included picture in the body.
     std::vector<std::string> shown;
