@@ -83,7 +83,9 @@ TEST(GappedTest, ExportAndPrintWriteEveryQuestionReadAndExitOneWithTheReport) {
     EXPECT_EQ(result.ExitCode, 1) << format;
     EXPECT_EQ(result.Err,
               "qwtool: QA4 to QA6 were read as questions 3 to 5 (a gap in the numbering closed up)\n"
-              "qwtool: QA501: past QA500, not read\n")
+              "qwtool: QA501: past QA500, not read\n" +
+                  std::string(format == "csv" ? "qwtool: test description dropped: CSV holds questions only\n"
+                                              : ""))
         << format;
     EXPECT_NE(ReadBytes(target).find("Q6?"), std::string::npos) << format;
     EXPECT_EQ(ReadBytes(target).find("Q501?"), std::string::npos) << format;

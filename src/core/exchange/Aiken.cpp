@@ -57,7 +57,8 @@ TOption OptionOf(std::string_view line) {
     option = {TLabel::Number, number - 1, {}};
   }
   if (end >= line.size() || (line[end] != ')' && line[end] != '.')) return {};
-  if (end + 1 < line.size() && line[end + 1] != ' ' && line[end + 1] != '\t') return {};
+  // "A)Paris" is an option too; "A.M. is morning" is text.
+  if (line[end] == '.' && end + 1 < line.size() && line[end + 1] != ' ' && line[end + 1] != '\t') return {};
   option.Text = Bare(line.substr(end + 1));
   return option;
 }
@@ -136,6 +137,9 @@ public:
         for (size_t i = 0; i < pending.Options.size(); ++i)
           record.Answer(static_cast<int>(i)) = pending.Options[i];
         record.Correct = std::string(1, FormatParts::Letter(*answer));
+        if (pending.Options.size() == 1)
+          report.Add(number, "one answer only, so every student is right (line " +
+                                 std::to_string(pending.Line) + ")");
         test.Questions.push_back(std::move(record));
       }
       pending = {};
@@ -219,6 +223,7 @@ public:
   }
 
   std::string Write(const TExportedTest& test, const TMediaLookup&, TLossReport& report) const override {
+    FormatParts::ReportUncarriedTest(test, "Aiken", false, report);
     std::string out;
     int number = 0;
     for (const QuestionRecord& record : test.Contents.Questions) {

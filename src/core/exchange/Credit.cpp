@@ -49,6 +49,13 @@ TRule RuleOf(const std::vector<double>& credits, bool single) {
     rule.Notes.push_back(
         "a wrong answer ticked beside the right ones costs no marks in the source: here it fails the "
         "question");
+  // Several choices: a wrong pick fails the whole question here.
+  std::vector<int> penalised;
+  for (size_t i = 0; i < credits.size(); ++i)
+    if (credits[i] < -Slack && credits[i] > -1 + Slack) penalised.push_back(static_cast<int>(i));
+  if (!single && !penalised.empty())
+    rule.Notes.push_back("the penalty of " + LetterList(penalised, credits) +
+                         " is now the loss of the whole question");
   if (!full.empty()) {
     take(full);
     rule.AnyCorrectPasses = full.size() > 1;

@@ -15,7 +15,7 @@ struct TRule {
   bool AnyCorrectPasses = false;
   // Report lines without the question's number: part marks dropped, answers
   // that earned part of the marks taken as wrong, wrong answers that cost
-  // nothing where several may be ticked.
+  // nothing or part of the marks where several may be ticked.
   std::vector<std::string> Notes;
 };
 

@@ -376,6 +376,7 @@ public:
   }
 
   std::string Write(const TExportedTest& test, const TMediaLookup&, TLossReport& report) const override {
+    FormatParts::ReportUncarriedTest(test, "CSV", false, report);
     // A byte-order mark tells spreadsheets that the text is UTF-8.
     std::string out = "\xEF\xBB\xBF";
     std::vector<std::string> fields(Columns.begin(), Columns.end());

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "core/exchange/FormatParts.h"
@@ -152,6 +153,20 @@ std::string TrimBlankLines(std::string text) {
   return text.substr(start);
 }
 
+// The superscript of html at i, after its <sup> tag, as the code page's
+// superscript characters when it is only 1, 2 and 3 ("x<sup>2</sup>"), with
+// the index after its </sup>; nothing otherwise.
+std::optional<std::pair<std::string, std::size_t>> CodePageSuperscript(std::string_view html, std::size_t i) {
+  const std::size_t end = html.find("</sup>", i);
+  if (end == std::string_view::npos || end == i) return std::nullopt;
+  std::string out;
+  for (char c : html.substr(i, end - i)) {
+    if (c < '1' || c > '3') return std::nullopt;
+    out += c == '1' ? "\xC2\xB9" : c == '2' ? "\xC2\xB2" : "\xC2\xB3";
+  }
+  return std::pair{out, end + 6};
+}
+
 }  // namespace
 
 THtmlText ReadHtml(std::string_view html) {
@@ -160,6 +175,7 @@ THtmlText ReadHtml(std::string_view html) {
   std::size_t close = 0, open = 0;  // the next '>' and '<' after a tag's start
   out.reserve(html.size());
   bool pendingSpace = false;
+  int pre = 0;  // open <pre> elements: white space kept as it is
   // Text from position i on, as it stands, for markup that never closes.
   const auto keepRest = [&](std::size_t i) {
     for (; i < html.size(); ++i) {
@@ -223,10 +239,45 @@ THtmlText ReadHtml(std::string_view html) {
       if (!tag.starts_with('/'))
         if (std::string target = PointsTo(name, tag); !target.empty())
           result.Dropped.push_back(std::move(target));
+      const bool start = !tag.starts_with('/');
       if (name == "br" || IsBlock(name)) {
         BreakLine(out);
         pendingSpace = false;
+      } else if (name == "pre") {
+        BreakLine(out);
+        pendingSpace = false;
+        pre = std::max(0, pre + (start ? 1 : -1));
+      } else if ((name == "td" || name == "th") && start) {
+        result.Table = true;
+        if (!out.empty() && !out.ends_with("\r\n")) out += " | ";
+        pendingSpace = false;
+      } else if (name == "sup" && start && !tag.ends_with('/')) {
+        if (auto digits = CodePageSuperscript(html, i)) {
+          if (pendingSpace) out += ' ';
+          pendingSpace = false;
+          out += digits->first;
+          i = digits->second;
+        } else {
+          result.Scripts = true;
+          out += '^';
+          pendingSpace = false;
+        }
+      } else if (name == "sub" && start) {
+        result.Scripts = true;
       }
+      continue;
+    }
+    if (pre > 0 && (c == ' ' || c == '\t' || c == '\r' || c == '\n')) {
+      // Preformatted: each line break and blank as written.
+      if (pendingSpace) out += ' ';
+      pendingSpace = false;
+      if (c == '\n')
+        out += "\r\n";
+      else if (c == '\r' && next != '\n')
+        out += "\r\n";
+      else if (c != '\r')
+        out += c;
+      ++i;
       continue;
     }
     if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
@@ -252,6 +303,13 @@ THtmlText ReadHtml(std::string_view html) {
 
 std::string HtmlToText(std::string_view html) {
   return ReadHtml(html).Text;
+}
+
+std::vector<std::string> FlatteningNotes(bool table, bool scripts) {
+  std::vector<std::string> notes;
+  if (table) notes.emplace_back("table flattened: a line a row, its cells separated by \" | \"");
+  if (scripts) notes.emplace_back("subscript or superscript flattened to plain text");
+  return notes;
 }
 
 std::string TextToHtml(std::string_view text) {

@@ -11,7 +11,9 @@ namespace ExchangeText {
 // HTML as plain text: tags dropped, character references and the common named
 // entities decoded, <br> and the ends of block elements (p, div, li, tr, h1..h6)
 // made line breaks (CR LF), runs of other white space folded to one blank the
-// way a browser shows them, and leading and trailing blank lines removed. The
+// way a browser shows them (inside <pre> kept as they are), table cells
+// separated by " | ", superscript 1, 2 and 3 as the characters the code page
+// has for them, and leading and trailing blank lines removed. The
 // content of <script> and <style> is dropped. A '<' that starts no tag ("x<y",
 // a '<' before the tag's '>') is text, and so is everything from a tag or
 // comment that is never closed. Linear in the text's size; never throws.
@@ -25,8 +27,14 @@ struct THtmlText {
   std::vector<std::string> Dropped;
   bool Unparsed = false;  // markup that does not parse ("x<y", a tag never closed), kept as text
   bool Math = false;      // a MathML formula made plain text
+  bool Table = false;     // a table's cells, each row a line, cells separated by " | "
+  bool Scripts = false;   // a subscript, or a superscript other than 1, 2, 3 (written after '^')
 };
 THtmlText ReadHtml(std::string_view html);
+
+// The report lines for a text whose table (table) or sub- and superscripts
+// (scripts) ReadHtml flattened.
+std::vector<std::string> FlatteningNotes(bool table, bool scripts);
 
 // Plain text as HTML: & < > " escaped, line breaks (CR LF, CR or LF) as <br>.
 std::string TextToHtml(std::string_view text);

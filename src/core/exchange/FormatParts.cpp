@@ -125,4 +125,18 @@ std::string UncarriedSettings(const TTestContents& contents,
   return labels;
 }
 
+void ReportUncarriedTest(const TExportedTest& test, std::string_view format, bool description,
+                         TLossReport& report) {
+  const std::string holds = ": " + std::string(format) + " holds questions only";
+  // A new test's own description is no loss.
+  const std::string_view usual = TestFile::SettingKeys[0].NewTest;
+  static_assert(TestFile::SettingKeys[0].Name == TestFile::Desc);
+  if (!description && !test.Description.empty() && test.Description != usual)
+    report.Add(0, "test description dropped" + holds);
+  if (!test.Contents.BeginMessage.empty() || !test.Contents.EndMessage.empty())
+    report.Add(0, "begin and end messages dropped" + holds);
+  if (const std::string keys = UncarriedSettings(test.Contents, {}); !keys.empty())
+    report.Add(0, "settings not carried: " + keys);
+}
+
 }  // namespace FormatParts

@@ -66,4 +66,11 @@ std::string_view SettingLabel(std::string_view key);
 // there are none.
 std::string UncarriedSettings(const TTestContents& contents, std::initializer_list<std::string_view> carried);
 
+// The lines a format that holds questions only (named by format, "GIFT")
+// reports of the test itself: its description unless the format carries it
+// (or it is a new test's),
+// the begin and end messages, and the settings that differ from a new test's.
+void ReportUncarriedTest(const TExportedTest& test, std::string_view format, bool description,
+                         TLossReport& report);
+
 }  // namespace FormatParts

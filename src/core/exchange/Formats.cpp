@@ -38,6 +38,11 @@ const TQuestionFormat* QuestionFormatOfFile(std::string_view fileName, std::stri
                        bytes.find("\rANSWER:") != std::string_view::npos;
     return FindQuestionFormat(aiken ? "aiken" : "gift");
   }
+  // A QTI item on its own is XML too; Moodle XML holds no assessmentItem.
+  if (extension == "xml") {
+    const size_t item = bytes.find("assessmentItem");
+    if (item != std::string_view::npos && item < bytes.find("<quiz")) return FindQuestionFormat("qti");
+  }
   for (const auto& format : QuestionFormats()) {
     if (format->DefaultExtension() == extension) return format.get();
   }

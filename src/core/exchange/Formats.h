@@ -13,5 +13,6 @@ const std::vector<std::unique_ptr<TQuestionFormat>>& QuestionFormats();
 const TQuestionFormat* FindQuestionFormat(std::string_view name);
 // The format whose default extension fileName has (any letter case), or
 // nullptr. A ".txt" source (bytes given) is Aiken when a line starts with
-// "ANSWER:", otherwise GIFT, which is often saved as text too.
+// "ANSWER:", otherwise GIFT, which is often saved as text too; an ".xml" one
+// is a QTI item when it names an assessmentItem before any <quiz>.
 const TQuestionFormat* QuestionFormatOfFile(std::string_view fileName, std::string_view bytes = {});

@@ -182,6 +182,8 @@ bool StartsWithMarker(std::string_view text) {
 struct TTextLosses {
   std::vector<std::string> Dropped;
   bool Unparsed = false;
+  bool Table = false;
+  bool Scripts = false;
 };
 
 // Text of the source, in its markup, as our plain text: escapes undone, HTML
@@ -192,6 +194,8 @@ std::string PlainText(std::string_view text, TMarkup markup, TTextLosses& losses
     ExchangeText::THtmlText html = ExchangeText::ReadHtml(unescaped);
     for (std::string& dropped : html.Dropped) losses.Dropped.push_back(std::move(dropped));
     losses.Unparsed = losses.Unparsed || html.Unparsed;
+    losses.Table = losses.Table || html.Table;
+    losses.Scripts = losses.Scripts || html.Scripts;
     return std::move(html.Text);
   }
   // A line break in the source is one in the text; blanks around it are layout.
@@ -244,21 +248,32 @@ struct TChoice {
 };
 
 // The choices of an answer block: each starts with an unescaped '=' or '~'.
+// "~=" starts one right answer, as many banks write it, not an empty wrong
+// one followed by a right one.
 std::vector<TChoice> ParseChoices(std::string_view block) {
-  std::vector<size_t> starts;
+  struct TStart {
+    size_t At = 0;      // the choice's first mark
+    size_t Length = 1;  // of its marks
+    bool Marked = false;
+  };
+  std::vector<TStart> starts;
   for (size_t i = 0; i < block.size(); ++i) {
     if (IsEscape(block, i)) {
       ++i;
+    } else if (block[i] == '~' && i + 1 < block.size() && block[i + 1] == '=') {
+      starts.push_back({i, 2, true});
+      ++i;
     } else if (block[i] == '=' || block[i] == '~') {
-      starts.push_back(i);
+      starts.push_back({i, 1, block[i] == '='});
     }
   }
   std::vector<TChoice> choices;
   for (size_t k = 0; k < starts.size(); ++k) {
-    const size_t end = k + 1 < starts.size() ? starts[k + 1] : block.size();
-    std::string_view body = block.substr(starts[k] + 1, end - starts[k] - 1);
+    const size_t begin = starts[k].At + starts[k].Length;
+    const size_t end = k + 1 < starts.size() ? starts[k + 1].At : block.size();
+    std::string_view body = block.substr(begin, end - begin);
     TChoice choice;
-    choice.Marked = block[starts[k]] == '=';
+    choice.Marked = starts[k].Marked;
     choice.Weight = choice.Marked ? 100 : 0;
     body = Trim(body);
     if (body.starts_with('%')) {
@@ -358,9 +373,10 @@ std::string_view KindOf(std::string_view block, const std::vector<TChoice>& choi
   if (block.empty()) return "an essay question";
   if (block.starts_with('#')) return "a numerical question";
   if (IsTrueFalse(block)) return "a true/false question";
-  bool tilde = false, arrow = false;
+  // Any '~' makes a choice question, "~=" ones included.
+  const bool tilde = FindUnescaped(block, '~') != std::string_view::npos;
+  bool arrow = false;
   for (const TChoice& choice : choices) {
-    tilde = tilde || !choice.Marked;
     arrow = arrow || FindUnescaped(choice.Text, "->") != std::string_view::npos;
   }
   if (tilde) return "";
@@ -411,6 +427,7 @@ public:
   }
 
   std::string Write(const TExportedTest& test, const TMediaLookup&, TLossReport& report) const override {
+    FormatParts::ReportUncarriedTest(test, "GIFT", true, report);
     std::string out;
     if (!test.Description.empty()) {
       std::string category;
@@ -486,6 +503,10 @@ private:
     std::string_view block = Trim(text.substr(open + 1, close - open - 1));
     const std::string_view before = text.substr(0, open);
     const std::string_view after = text.substr(close + 1);
+    // A second block would be a second question in one; its marks must never
+    // reach the students as text.
+    if (FindUnescaped(after, '{') != std::string_view::npos)
+      return report.Add(number, "a second answer block, a question holds one: not imported" + at);
 
     // The general feedback, shown once a question is answered, is what our
     // reference is.
@@ -532,6 +553,8 @@ private:
     }
     for (const std::string& dropped : losses.Dropped) report.Add(number, dropped + " dropped" + at);
     if (losses.Unparsed) report.Add(number, "HTML that does not parse kept as text" + at);
+    for (const std::string& note : ExchangeText::FlatteningNotes(losses.Table, losses.Scripts))
+      report.Add(number, note + at);
     if (record.Correct.empty()) report.Add(number, "no correct answer");
     test.Questions.push_back(std::move(record));
   }

@@ -1,6 +1,7 @@
 #include "core/exchange/MoodleXml.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
@@ -85,17 +86,28 @@ public:
     // Moodle's own text format shows each line break.
     if (format == "moodle_auto_format") raw = FormatParts::ReplaceLineBreaks(raw, "<br>");
     Formula = Formula || XmlParts::HoldsMathMl(raw);
-    return XmlParts::HtmlToText(XmlParts::EscapeBareLessThan(raw, Repaired));
+    ExchangeText::THtmlText read = XmlParts::ReadHtml(XmlParts::EscapeBareLessThan(raw, Repaired));
+    // The question's own files are its media, reported where they are read.
+    for (std::string& dropped : read.Dropped)
+      if (dropped.find(PluginFile) == std::string::npos) Dropped.push_back(std::move(dropped));
+    Table = Table || read.Table;
+    Scripts = Scripts || read.Scripts;
+    return std::move(read.Text);
   }
 
   void Report(int number, TLossReport& report) const {
     if (Repaired) report.Add(number, "'<' that opens no HTML tag kept as text");
     if (Formula) report.Add(number, "MathML formula flattened to plain text");
+    for (const std::string& dropped : Dropped) report.Add(number, dropped + " dropped");
+    for (const std::string& note : ExchangeText::FlatteningNotes(Table, Scripts)) report.Add(number, note);
   }
 
 private:
   bool Repaired = false;
   bool Formula = false;
+  bool Table = false;
+  bool Scripts = false;
+  std::vector<std::string> Dropped;
 };
 
 // The @@PLUGINFILE@@ names a text refers to, in order of appearance.
@@ -212,10 +224,7 @@ public:
       category.append_attribute("type") = "category";
       AddText(category, "category", "$course$/top/" + test.Description, false);
     }
-    if (!test.Contents.BeginMessage.empty() || !test.Contents.EndMessage.empty())
-      report.Add(0, "begin and end messages dropped: Moodle XML holds questions only");
-    if (const std::string keys = FormatParts::UncarriedSettings(test.Contents, {}); !keys.empty())
-      report.Add(0, "settings not carried: " + keys);
+    FormatParts::ReportUncarriedTest(test, "Moodle XML", true, report);
 
     int number = 0;
     for (const QuestionRecord& record : test.Contents.Questions)
@@ -269,12 +278,10 @@ private:
         report.Add(number, "media file " + name + " is not in the file");
         continue;
       }
-      const std::optional<std::string> bytes = Base64Decode(file.text().get());
+      std::optional<std::string> bytes = Base64Decode(file.text().get());
       if (!bytes)
         throw TFormatError("question " + std::to_string(number) + ": file " + name + " is not base64");
-      if (std::none_of(test.Media.begin(), test.Media.end(),
-                       [&](const TMediaFile& m) { return m.Name == name; }))
-        test.Media.push_back({name, *bytes});
+      record.MediaFile = test.AddMedia(number, name, std::move(*bytes), report);
     }
 
     // Fractions to letters and rule. Without <single>, one answer is chosen;
@@ -307,6 +314,12 @@ private:
     for (const char* part : {"correctfeedback", "partiallycorrectfeedback", "incorrectfeedback"})
       if (!read(question.child(part)).empty()) feedback = true;
     if (feedback) report.Add(number, "feedback dropped");
+    // Our questions count alike and are answered once.
+    if (const std::string_view weight = FormatParts::Trim(question.child_value("defaultgrade"));
+        !weight.empty() && std::abs(std::strtod(std::string(weight).c_str(), nullptr) - 1) > 1e-6)
+      report.Add(number, "question weight " + std::string(weight) + " dropped: every question counts alike");
+    if (const double penalty = std::strtod(question.child_value("penalty"), nullptr); penalty > 1e-6)
+      report.Add(number, "penalty of " + Credit::Percent(penalty) + " for each further try dropped");
     // The general feedback is read after answering, which is what our
     // reference is for.
     record.Reference = read(question.child("generalfeedback"));

@@ -68,6 +68,36 @@ pugi::xml_node Descendant(const pugi::xml_node& root, std::string_view name) {
   return {};
 }
 
+// Every element below root whose name passes wanted, in document order,
+// found without recursion.
+template <typename TWanted>
+std::vector<pugi::xml_node> DescendantsWhere(const pugi::xml_node& root, TWanted wanted) {
+  std::vector<pugi::xml_node> found;
+  pugi::xml_node node = root.first_child();
+  while (node) {
+    if (node.type() == pugi::node_element && wanted(LocalName(node))) found.push_back(node);
+    if (node.first_child()) {
+      node = node.first_child();
+      continue;
+    }
+    while (node != root && !node.next_sibling()) node = node.parent();
+    if (node == root) break;
+    node = node.next_sibling();
+  }
+  return found;
+}
+
+std::vector<pugi::xml_node> Descendants(const pugi::xml_node& root, std::string_view name) {
+  return DescendantsWhere(root, [name](std::string_view local) { return local == name; });
+}
+
+// The first element child of node.
+pugi::xml_node FirstElement(const pugi::xml_node& node) {
+  for (const pugi::xml_node& child : node.children())
+    if (child.type() == pugi::node_element) return child;
+  return {};
+}
+
 // Whether type is a resource of kind "item" or "test" in one of the QTI 2
 // versions, whose choice items agree: "imsqti_item_xmlv2p0" to "...v2p2".
 bool IsQti2(std::string_view type, std::string_view kind) {
@@ -180,6 +210,7 @@ public:
   std::string_view DefaultExtension() const override { return "zip"; }
 
   TImportedTest Read(std::string_view bytes, TLossReport& report) const override {
+    if (!bytes.starts_with("PK")) return ReadBareItem(bytes, report);
     std::map<std::string, std::string> files;
     for (ZipArchive::TEntry& entry : ZipArchive::Read(bytes)) files[entry.Name] = std::move(entry.Bytes);
     const auto entry = [&](const std::string& name) -> const std::string& {
@@ -230,7 +261,7 @@ public:
       report.Add(
           0, std::to_string(repeated) + " repeated references to items in the manifest: each item read once");
     if (!testHref.empty()) try {
-        ReadTest(document(testHref), testHref, test);
+        ReadTest(document(testHref), testHref, test, report);
       } catch (const TFormatError& error) {
         report.Add(0, std::string(error.what()) + ": the test's settings not imported");
       }
@@ -287,7 +318,8 @@ private:
     return "R_" + id;
   }
 
-  static void ReadTest(std::string_view bytes, const std::string& href, TImportedTest& test) {
+  static void ReadTest(std::string_view bytes, const std::string& href, TImportedTest& test,
+                       TLossReport& report) {
     pugi::xml_document document;
     XmlParts::Parse(document, bytes, href + ": ");
     const pugi::xml_node root = Child(document, "assessmentTest");
@@ -309,16 +341,53 @@ private:
     if (const pugi::xml_node selection = Child(section, "selection"))
       test.Settings.emplace_back(TestFile::MaxQuestions,
                                  std::to_string(selection.attribute("select").as_uint()));
-    for (const pugi::xml_node& rubric : Children(section, "rubricBlock")) {
-      const std::string text = TextOf(rubric);
-      std::size_t begin = 0;
-      for (;;) {
-        const std::size_t end = text.find("\r\n", begin);
-        test.BeginMessage.push_back(text.substr(begin, end == std::string::npos ? end : end - begin));
-        if (end == std::string::npos) break;
-        begin = end + 2;
-      }
+    // What the candidate reads before the first question is the begin
+    // message; a rubric of a later section, or one after a question, is read
+    // within the test, and one for another view is not the candidate's.
+    bool before = true;
+    for (const pugi::xml_node& part : section.children()) {
+      if (LocalName(part) == "assessmentItemRef" || LocalName(part) == "assessmentSection") before = false;
+      if (LocalName(part) == "rubricBlock") ReadRubric(part, before, test, report);
     }
+    for (const pugi::xml_node& later :
+         DescendantsWhere(root, [](std::string_view name) { return name == "rubricBlock"; }))
+      if (later.parent() != section) ReadRubric(later, false, test, report);
+  }
+
+  static void ReadRubric(const pugi::xml_node& rubric, bool beforeTheTest, TImportedTest& test,
+                         TLossReport& report) {
+    const std::string_view view = rubric.attribute("view").as_string("candidate");
+    if (view.find("candidate") == std::string_view::npos) {
+      report.Add(0, "a rubric for the " + std::string(view) + " dropped");
+      return;
+    }
+    if (!beforeTheTest) {
+      report.Add(0, "a rubric shown within the test dropped: \"" +
+                        FormatParts::ReplaceLineBreaks(TextOf(rubric), " ") + "\"");
+      return;
+    }
+    std::ostringstream inner;
+    for (const pugi::xml_node& child : rubric.children()) child.print(inner, "", pugi::format_raw);
+    const ExchangeText::THtmlText read = XmlParts::ReadHtml(inner.str());
+    for (const std::string& dropped : read.Dropped) report.Add(0, "begin message: " + dropped + " dropped");
+    const std::string& text = read.Text;
+    for (std::size_t begin = 0;;) {
+      const std::size_t end = text.find("\r\n", begin);
+      test.BeginMessage.push_back(text.substr(begin, end == std::string::npos ? end : end - begin));
+      if (end == std::string::npos) break;
+      begin = end + 2;
+    }
+  }
+
+  // One item on its own, outside a package: its media cannot travel with it.
+  static TImportedTest ReadBareItem(std::string_view bytes, TLossReport& report) {
+    pugi::xml_document document;
+    XmlParts::Parse(document, bytes);
+    if (!Child(document, "assessmentItem"))
+      throw TFormatError("neither a QTI content package (a .zip) nor a QTI item");
+    TImportedTest test;
+    ReadItem(document, "", 1, {}, test, report);
+    return test;
   }
 
   static void ReadItem(std::string_view bytes, const std::string& href, int number,
@@ -326,8 +395,60 @@ private:
                        TLossReport& report) {
     pugi::xml_document document;
     XmlParts::Parse(document, bytes, href + ": ");
+    ReadItem(document, href, number, files, test, report);
+  }
+
+  // The response identifiers the item's processing scores: RESPONSE under a
+  // standard template, otherwise those its expressions name.
+  static std::set<std::string> ScoredResponses(const pugi::xml_node& item) {
+    const pugi::xml_node processing = Child(item, "responseProcessing");
+    if (!processing) return {};
+    if (processing.attribute("template") || processing.attribute("templateLocation")) return {"RESPONSE"};
+    std::set<std::string> scored;
+    for (const pugi::xml_node& node : DescendantsWhere(processing, [](std::string_view name) {
+           return name == "mapResponse" || name == "correct" || name == "variable";
+         }))
+      scored.insert(node.attribute("identifier").as_string());
+    return scored;
+  }
+
+  // The choice interaction the item is scored by, the first one when the
+  // processing does not tell. Every other interaction is reported and taken
+  // out of the body, so that none of its text joins the question's.
+  static pugi::xml_node ScoredInteraction(const pugi::xml_node& item, const pugi::xml_node& body, int number,
+                                          TLossReport& report) {
+    const std::vector<pugi::xml_node> all =
+        DescendantsWhere(body, [](std::string_view name) { return name.ends_with("Interaction"); });
+    const std::set<std::string> scored = ScoredResponses(item);
+    pugi::xml_node chosen;
+    for (const pugi::xml_node& interaction : all)
+      if (LocalName(interaction) == "choiceInteraction" &&
+          (!chosen || (!scored.contains(chosen.attribute("responseIdentifier").as_string()) &&
+                       scored.contains(interaction.attribute("responseIdentifier").as_string()))))
+        chosen = interaction;
+    if (!chosen) return chosen;
+    for (const pugi::xml_node& interaction : all) {
+      if (interaction == chosen) continue;
+      report.Add(number, std::string(LocalName(interaction)) + " " +
+                             interaction.attribute("responseIdentifier").as_string() +
+                             " left out: a question holds one choice interaction");
+      interaction.parent().remove_child(interaction);
+    }
+    return chosen;
+  }
+
+  static void ReadItem(pugi::xml_document& document, const std::string& href, int number,
+                       const std::map<std::string, std::string>& files, TImportedTest& test,
+                       TLossReport& report) {
     const pugi::xml_node item = Child(document, "assessmentItem");
-    const pugi::xml_node interaction = Descendant(item, "choiceInteraction");
+    const pugi::xml_node body = Child(item, "itemBody");
+    // Feedback is shown once answered and often names the right answer: it
+    // is never part of a question's or an answer's text.
+    const std::vector<pugi::xml_node> feedback = DescendantsWhere(
+        body, [](std::string_view name) { return name == "feedbackInline" || name == "feedbackBlock"; });
+    for (const pugi::xml_node& node : feedback)
+      if (node.parent()) node.parent().remove_child(node);
+    const pugi::xml_node interaction = ScoredInteraction(item, body, number, report);
     if (!interaction) {
       report.Add(number, "not a choice interaction: not imported");
       return;
@@ -342,7 +463,6 @@ private:
     // interaction's own prompt, each part a block of its own, read as one so
     // that an empty paragraph between two parts stays a blank line.
     std::ostringstream html;
-    const pugi::xml_node body = Child(item, "itemBody");
     for (const pugi::xml_node& part : body.children()) {
       if (part == interaction || Descendant(part, "choiceInteraction")) break;
       html << "<div>";
@@ -354,7 +474,10 @@ private:
       for (const pugi::xml_node& child : prompt.children()) child.print(html, "", pugi::format_raw);
       html << "</div>";
     }
-    record.Question = XmlParts::HtmlToText(html.str());
+    const ExchangeText::THtmlText question = XmlParts::ReadHtml(html.str());
+    record.Question = question.Text;
+    for (const std::string& note : ExchangeText::FlatteningNotes(question.Table, question.Scripts))
+      report.Add(number, note);
 
     // Media: the first <img>, <object> or included picture in the body.
     std::vector<std::string> shown;
@@ -379,14 +502,14 @@ private:
         report.Add(number, "media file " + name + " dropped: a question holds one");
         continue;
       }
-      record.MediaFile = name;
       const std::optional<std::string> path = Resolve(href, shown[i]);
       const auto file = path ? files.find(*path) : files.end();
-      if (file == files.end())
+      if (file == files.end()) {
+        record.MediaFile = name;
         report.Add(number, "media file " + name + " is not in the package");
-      else if (std::none_of(test.Media.begin(), test.Media.end(),
-                            [&](const TMediaFile& m) { return m.Name == name; }))
-        test.Media.push_back({name, file->second});
+      } else {
+        record.MediaFile = test.AddMedia(number, name, file->second, report);
+      }
     }
 
     std::map<std::string, char> letters;
@@ -412,7 +535,8 @@ private:
     if (scoring == TScoring::Map && mapping) {
       const bool single = std::string_view(declaration.attribute("cardinality").as_string()) == "single" ||
                           interaction.attribute("maxChoices").as_int(0) == 1;
-      const Credit::TRule rule = Credit::RuleOf(MappedCredits(mapping, choices, single), single);
+      const Credit::TRule rule =
+          Credit::RuleOf(MappedCredits(mapping, choices, single, ScoreCap(item)), single);
       record.Correct = rule.Correct;
       record.AnyCorrectPasses = rule.AnyCorrectPasses;
       for (const std::string& note : rule.Notes) report.Add(number, note);
@@ -424,9 +548,7 @@ private:
       report.Add(number, "scoring rules not read: every value of the correct response wanted");
     }
     if (record.Correct.empty()) report.Add(number, "no correct response: no correct letter");
-    if (Child(item, "modalFeedback") || Descendant(body, "feedbackInline") ||
-        Descendant(body, "feedbackBlock"))
-      report.Add(number, "feedback dropped");
+    if (Child(item, "modalFeedback") || !feedback.empty()) report.Add(number, "feedback dropped");
     if (Descendant(body, "math")) report.Add(number, "MathML formula flattened to plain text");
     test.Questions.push_back(std::move(record));
   }
@@ -444,18 +566,76 @@ private:
     if (rules.ends_with("map_response")) return TScoring::Map;
     if (rules.ends_with("match_correct")) return TScoring::Match;
     if (!rules.empty()) return TScoring::Unknown;
-    if (Descendant(processing, "mapResponse")) return TScoring::Map;
+    const std::vector<pugi::xml_node> maps = Descendants(processing, "mapResponse");
+    // Mapped only where the response matches the correct one: the mapping
+    // adds nothing to the all-or-nothing match.
+    if (!maps.empty() && !std::all_of(maps.begin(), maps.end(), IsUnderMatchCorrect)) return TScoring::Map;
     if (Descendant(processing, "match") && Descendant(processing, "correct")) return TScoring::Match;
     return TScoring::Unknown;
   }
 
+  // Whether node is set only in a branch whose condition is a match against
+  // the correct response.
+  static bool IsUnderMatchCorrect(const pugi::xml_node& node) {
+    for (pugi::xml_node at = node.parent(); at && LocalName(at) != "responseProcessing"; at = at.parent()) {
+      const std::string_view name = LocalName(at);
+      if (name != "responseIf" && name != "responseElseIf") continue;
+      const pugi::xml_node condition = FirstElement(at);
+      if (LocalName(condition) == "match" && Descendant(condition, "correct")) return true;
+    }
+    return false;
+  }
+
+  // A value of the processing: a base value, or an outcome's default.
+  static std::optional<double> ValueOf(const pugi::xml_node& item, const pugi::xml_node& expression) {
+    if (LocalName(expression) == "baseValue") return expression.text().as_double();
+    if (LocalName(expression) != "variable") return std::nullopt;
+    const std::string_view id = expression.attribute("identifier").as_string();
+    for (const pugi::xml_node& outcome : Children(item, "outcomeDeclaration"))
+      if (id == outcome.attribute("identifier").as_string())
+        if (const pugi::xml_node value = Child(Child(outcome, "defaultValue"), "value"))
+          return value.text().as_double();
+    return std::nullopt;
+  }
+
+  // The most the processing lets SCORE reach where it holds it down, as in
+  // "if SCORE > MAXSCORE, SCORE = MAXSCORE"; infinity where it does not.
+  static double ScoreCap(const pugi::xml_node& item) {
+    double cap = std::numeric_limits<double>::infinity();
+    const auto isScore = [](const pugi::xml_node& node) {
+      return LocalName(node) == "variable" &&
+             std::string_view(node.attribute("identifier").as_string()) == "SCORE";
+    };
+    for (const pugi::xml_node& branch : DescendantsWhere(
+             Child(item, "responseProcessing"),
+             [](std::string_view name) { return name == "responseIf" || name == "responseElseIf"; })) {
+      const pugi::xml_node condition = FirstElement(branch);
+      if (LocalName(condition) != "gt" && LocalName(condition) != "gte") continue;
+      const pugi::xml_node left = FirstElement(condition);
+      const pugi::xml_node right = left.next_sibling();
+      if (!isScore(left)) continue;
+      const pugi::xml_node set = Child(branch, "setOutcomeValue");
+      const pugi::xml_node to = FirstElement(set);
+      if (std::string_view(set.attribute("identifier").as_string()) != "SCORE" ||
+          LocalName(to) != LocalName(right) ||
+          std::string_view(to.attribute("identifier").as_string()) !=
+              right.attribute("identifier").as_string())
+        continue;
+      if (const std::optional<double> value = ValueOf(item, right)) cap = std::min(cap, *value);
+    }
+    return cap;
+  }
+
   // What each choice earns alone under a mapping, as a share of the most the
   // item gives: the bounded sum of the choices worth something, or with one
-  // choice allowed the best of them.
+  // choice allowed the best of them. The mapping's upper bound and the cap
+  // the processing puts on the score both bound it.
   static std::vector<double> MappedCredits(const pugi::xml_node& mapping,
-                                           const std::vector<pugi::xml_node>& choices, bool single) {
+                                           const std::vector<pugi::xml_node>& choices, bool single,
+                                           double cap) {
     const double fallback = mapping.attribute("defaultValue").as_double(0);
-    const double upper = mapping.attribute("upperBound").as_double(std::numeric_limits<double>::infinity());
+    const double upper =
+        std::min(cap, mapping.attribute("upperBound").as_double(std::numeric_limits<double>::infinity()));
     std::vector<double> values;
     for (const pugi::xml_node& choice : choices) {
       const std::string_view id = choice.attribute("identifier").as_string();
@@ -475,7 +655,10 @@ private:
   static std::optional<std::string> WriteItem(const QuestionRecord& record, int number,
                                               const std::optional<std::string>& mediaHref,
                                               TLossReport& report) {
-    const auto [answers, correct] = FormatParts::OfferedAnswers(record);
+    // An empty answer between two others is no choice: players would show
+    // a blank one. Each choice keeps its letter as identifier.
+    const int answers = FormatParts::OfferedAnswers(record).Count;
+    const std::string correct = FormatParts::CorrectLetters(record);
     if (answers == 0) {
       report.Add(number, "no answers, a choice interaction needs one: not exported");
       return std::nullopt;
@@ -542,6 +725,7 @@ private:
       }
     }
     for (int i = 0; i < answers; ++i) {
+      if (record.Answer(i).empty()) continue;
       pugi::xml_node choice = interaction.append_child("simpleChoice");
       choice.append_attribute("identifier") = std::string(1, static_cast<char>('A' + i)).c_str();
       AppendLines(choice, record.Answer(i));

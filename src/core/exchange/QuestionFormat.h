@@ -30,6 +30,11 @@ private:
   std::vector<std::string> Entries;
 };
 
+// A report's lines for reading: a point made of three or more questions is
+// one line, "titles dropped: 12 questions", where its first one stood (the
+// source lines in brackets left out); every other line as it is.
+std::vector<std::string> GroupedLines(const std::vector<std::string>& lines);
+
 // A media file travelling with the questions. Name is a plain file name
 // (UTF-8, no folder); Bytes is the file's content.
 struct TMediaFile {
@@ -47,6 +52,13 @@ struct TImportedTest {
   std::vector<std::pair<std::string, std::string>> Settings;  // SETTINGS key, plain value
   std::vector<std::string> BeginMessage;                      // lines, UTF-8
   std::vector<TMediaFile> Media;
+
+  // Adds question's media file to Media and returns the name the question is
+  // to hold: name itself when no file has it or the one that has it holds the
+  // same bytes (names compared in any letter case, as the engine finds them),
+  // otherwise the first free "animal-2.jpg", "animal-3.jpg", ..., with a line
+  // in report.
+  std::string AddMedia(int question, const std::string& name, std::string bytes, TLossReport& report);
 };
 
 // Finds a question's media file for export: given the stored MMEDIA value,

@@ -116,6 +116,26 @@ pugi::xml_node TooDeep(const pugi::xml_document& document) {
   return {};
 }
 
+// folded text with each BlankLine made the blank line it stands for.
+std::string KeepBlankLines(const std::string& folded) {
+  if (folded.find(BlankLine) == std::string::npos) return folded;
+  std::string text;
+  text.reserve(folded.size());
+  for (std::size_t i = 0; i < folded.size(); ++i) {
+    if (folded[i] != BlankLine) {
+      text += folded[i];
+      continue;
+    }
+    text += "\r\n";
+    if (folded.compare(i + 1, 2, "\r\n") == 0)
+      i += 2;  // a block's own break
+    else if (i + 1 < folded.size() && folded[i + 1] == ' ')
+      ++i;  // folded white space after the break
+  }
+  while (text.ends_with("\r\n")) text.resize(text.size() - 2);
+  return text;
+}
+
 }  // namespace
 
 void Parse(pugi::xml_document& document, std::string_view bytes, std::string_view where) {
@@ -155,24 +175,14 @@ bool IsImage(std::string_view name) {
 }
 
 std::string HtmlToText(std::string_view html) {
+  return ReadHtml(html).Text;
+}
+
+ExchangeText::THtmlText ReadHtml(std::string_view html) {
   const std::string marked = MarkBlankLines(html);
-  const std::string folded = ExchangeText::HtmlToText(marked);
-  if (marked.find(BlankLine) == std::string::npos) return folded;
-  std::string text;
-  text.reserve(folded.size());
-  for (std::size_t i = 0; i < folded.size(); ++i) {
-    if (folded[i] != BlankLine) {
-      text += folded[i];
-      continue;
-    }
-    text += "\r\n";
-    if (folded.compare(i + 1, 2, "\r\n") == 0)
-      i += 2;  // a block's own break
-    else if (i + 1 < folded.size() && folded[i + 1] == ' ')
-      ++i;  // folded white space after the break
-  }
-  while (text.ends_with("\r\n")) text.resize(text.size() - 2);
-  return text;
+  ExchangeText::THtmlText read = ExchangeText::ReadHtml(marked);
+  read.Text = KeepBlankLines(read.Text);
+  return read;
 }
 
 std::string EscapeBareLessThan(std::string_view html, bool& repaired) {

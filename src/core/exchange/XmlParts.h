@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/exchange/ExchangeText.h"
+
 // Pieces the XML formats share: parsing with the failure's line, the
 // declaration every written document starts with, and the written form.
 namespace XmlParts {
@@ -31,6 +33,8 @@ bool IsImage(std::string_view name);
 // HTML as the text a browser shows (ExchangeText::HtmlToText), keeping the
 // blank lines that a run of <br> or an empty paragraph makes.
 std::string HtmlToText(std::string_view html);
+// The same, with what the text could not show (ExchangeText::ReadHtml).
+ExchangeText::THtmlText ReadHtml(std::string_view html);
 
 // html with every '<' that opens no tag (a bare "x<y", a tag or comment never
 // closed) written as "&lt;", so that it reads as the text it is. repaired

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "core/exchange/Formats.h"
+#include "core/exchange/QuestionFormat.h"
 #include "ui/maker/LossReportForm.h"
 #include "ui/platform/QtText.h"
 
@@ -58,7 +59,7 @@ void ShowLossReport(TDialogs& dialogs, QWidget* parent, const QString& summary,
     return;
   }
   QStringList text;
-  for (const std::string& line : lines) text << FromUtf8(line);
+  for (const std::string& line : GroupedLines(lines)) text << FromUtf8(line);
   TLossReportForm report(summary, text, parent);
   report.exec();
 }

@@ -23,7 +23,8 @@ TLossReportForm::TLossReportForm(const QString& summary, const QStringList& line
   Lines = Named(new QPlainTextEdit(this), "Lines");
   Lines->setReadOnly(true);
   Lines->setAccessibleName(windowTitle());
-  Lines->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Long lines wrap, so that no point of the report needs scrolling sideways.
+  Lines->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Lines->setPlainText(lines.join(QLatin1Char('\n')));
   layout->addWidget(Lines);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/exchange/ExchangeFixtures.h"
 #include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
 #include "core/storage/CodePage.h"
@@ -123,6 +124,24 @@ TEST(Gift, KeysGiveWhatGiftGivesToStudentsWhoPickOnlyRightAnswers) {
           "question 15: HTML that does not parse kept as text (line 52)"}));
 }
 
+// Worked by hand: "~=" marks a right answer, so the first question has
+// three answers, A right, one to pick; the second offers two right ones to
+// pick one of, so either passes. A second block is no answer text.
+TEST(Gift, TildeEqualsIsOneRightAnswerAndASecondBlockIsNoText) {
+  TLossReport report;
+  const TImportedTest test = ReadAs("gift",
+                                    "Capital of France? {~=Paris ~London ~Rome}\n\n"
+                                    "Old or new name? {\n~=Paris\n~=Lutetia\n~Londinium\n}\n\n"
+                                    "Bigger by {=much ~many} than {=much ~little}\n",
+                                    report);
+  EXPECT_EQ(test.Questions,
+            (std::vector{MakeQuestion("Capital of France?", {"Paris", "London", "Rome"}, "A"),
+                         MakeQuestion("Old or new name?", {"Paris", "Lutetia", "Londinium"}, "AB", true)}));
+  EXPECT_EQ(report.Lines(),
+            std::vector<std::string>{"question 3: a second answer block, a question holds one: "
+                                     "not imported (line 9)"});
+}
+
 TEST(Gift, ReadsAnotherProjectsSuite) {
   TLossReport report;
   const TImportedTest test = ReadData("gift", "gift-others.gift", report);
@@ -158,6 +177,16 @@ TEST(Aiken, ReadsBothOptionStylesAndOneLetter) {
                                                       "e?",
                                                       {"yes", "no", "maybe"}, "C")}));
   EXPECT_TRUE(report.Empty());
+}
+
+TEST(Aiken, TakesAnOptionWithoutABlankAndNamesAOneAnswerQuestion) {
+  TLossReport report;
+  const TImportedTest test =
+      ReadAs("aiken", "Two?\nA)Correct\nB)Wrong\nANSWER: A\n\nOnly?\nA) this\nANSWER: A\n", report);
+  EXPECT_EQ(test.Questions, (std::vector{MakeQuestion("Two?", {"Correct", "Wrong"}, "A"),
+                                         MakeQuestion("Only?", {"this"}, "A")}));
+  EXPECT_EQ(report.Lines(),
+            std::vector<std::string>{"question 2: one answer only, so every student is right (line 6)"});
 }
 
 TEST(Csv, ReadsSemicolonsQuotedBreaksAndColumnsInAnyOrder) {
@@ -379,4 +408,29 @@ TEST(Csv, WritesTheHandWrittenFileAndReadsItBackWhole) {
   const TImportedTest back = ReadData("csv", "csv-written.csv", read);
   EXPECT_EQ(back.Questions, test.Contents.Questions);
   EXPECT_TRUE(read.Empty()) << read.Lines().front();
+}
+
+// The formats that hold questions only name what of the test stays behind.
+TEST(Formats, QuestionOnlyExportsNameTheTestsSettingsAndMessages) {
+  for (const std::string_view name : {"gift", "aiken", "csv", "moodle"}) {
+    TLossReport report;
+    Format(name).Write(SampleExport(), SampleMedia, report);
+    EXPECT_TRUE(Mentions(report, "settings not carried: Time Allowed, Maximum Questions, Pass Point"))
+        << name;
+    EXPECT_TRUE(Mentions(report, "begin and end messages dropped")) << name;
+    EXPECT_EQ(Mentions(report, "test description dropped"), name == "aiken" || name == "csv") << name;
+  }
+}
+
+TEST(LossReport, GroupsAPointMadeOfManyQuestions) {
+  std::vector<std::string> lines = {"the source is not valid UTF-8 (line 3)"};
+  for (int n = 1; n <= 12; ++n)
+    lines.push_back("question " + std::to_string(n) + ": title dropped (line " + std::to_string(n * 4) + ")");
+  lines.insert(lines.begin() + 5, "question 4: 8 answers, only 6 fit: not imported");
+  lines.push_back("question 2: feedback dropped");
+  lines.push_back("question 7: feedback dropped");
+  EXPECT_EQ(GroupedLines(lines), (std::vector<std::string>{
+                                     "the source is not valid UTF-8 (line 3)", "titles dropped: 12 questions",
+                                     "question 4: 8 answers, only 6 fit: not imported",
+                                     "question 2: feedback dropped", "question 7: feedback dropped"}));
 }

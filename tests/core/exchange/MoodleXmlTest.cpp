@@ -85,6 +85,7 @@ TEST_F(MoodleXml, ReadsEachScoringAsTheRuleThatScoresAlike) {
                 "question 5: part marks for B (50%) dropped: only answers worth full marks are correct",
                 "question 6: the best answer earns only 50%: taken as full marks",
                 "question 6: part marks for B (25%) dropped: taken as wrong",
+                "question 7: the penalty of C (-50%) is now the loss of the whole question",
                 "question 7: part marks rounded to all or nothing: every correct answer must be chosen",
                 "question 7: the correct answers together earn only 80%: taken as full marks",
                 "question 9: '<' that opens no HTML tag kept as text",
@@ -162,6 +163,41 @@ TEST_F(MoodleXml, RoundTripKeepsEveryField) {
   ASSERT_EQ(in.Media.size(), 2u);
   EXPECT_EQ(in.Media[0].Bytes, SampleMedia("map one.png")->Bytes);
   EXPECT_EQ(in.Media[1].Name, "song.mp3");
+}
+
+// Markup beyond plain text: kept where a test can hold it, named where not.
+TEST_F(MoodleXml, KeepsTheStructureATestCanHoldAndNamesTheRest) {
+  const TImportedTest test = Format->Read(
+      "<quiz><question type=\"multichoice\"><questiontext format=\"html\"><text><![CDATA["
+      "<p>Is x<sup>2</sup> + y<sup>n</sup> in <a href=\"http://example.org/t\">the table</a>?</p>"
+      "<table><tr><td>a</td><td>b</td></tr><tr><td>c</td><td>d</td></tr></table>"
+      "<pre>int x;\n  return x;</pre>]]></text></questiontext><defaultgrade>2.0000000</defaultgrade>"
+      "<penalty>0.3333333</penalty><answer fraction=\"100\"><text>yes</text></answer></question></quiz>",
+      Report);
+  ASSERT_EQ(test.Questions.size(), 1u);
+  EXPECT_EQ(test.Questions[0].Question,
+            "Is x\xC2\xB2 + y^n in the table?\r\na | b\r\nc | d\r\nint x;\r\n  return x;");
+  EXPECT_EQ(Report.Lines(), (std::vector<std::string>{
+                                "question 1: question weight 2.0000000 dropped: every question counts alike",
+                                "question 1: penalty of 33.33% for each further try dropped",
+                                "question 1: link \"http://example.org/t\" dropped",
+                                "question 1: table flattened: a line a row, its cells separated by \" | \"",
+                                "question 1: subscript or superscript flattened to plain text"}));
+}
+
+// Two questions, each with its own picture of the same name.
+TEST_F(MoodleXml, PicturesOfOneNameFromDifferentQuestionsStayApart) {
+  const auto question = [](const char* base64) {
+    return std::string(
+               "<question type=\"multichoice\"><questiontext format=\"html\"><text><![CDATA[<img "
+               "src=\"@@PLUGINFILE@@/image.png\">]]></text><file name=\"image.png\" encoding=\"base64\">") +
+           base64 + "</file></questiontext><answer fraction=\"100\"><text>a</text></answer></question>";
+  };
+  const TImportedTest test = Format->Read("<quiz>" + question("Y2F0") + question("ZG9n") + "</quiz>", Report);
+  ASSERT_EQ(test.Questions.size(), 2u);
+  EXPECT_EQ(test.Questions[1].MediaFile, "image-2.png");
+  ASSERT_EQ(test.Media.size(), 2u);
+  EXPECT_EQ(test.Media[0].Bytes + test.Media[1].Bytes, "catdog");
 }
 
 }  // namespace

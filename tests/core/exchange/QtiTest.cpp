@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 
 #include "core/exchange/ExchangeFixtures.h"
+#include "core/exchange/Formats.h"
 #include "core/exchange/Qti.h"
 #include "core/exchange/ZipArchive.h"
 #include "support/TempDir.h"
@@ -17,9 +18,37 @@ protected:
   std::unique_ptr<TQuestionFormat> Format = MakeQtiFormat();
   TLossReport Report;
 
-  std::vector<ZipArchive::TEntry> Package() {
-    return ZipArchive::Read(Format->Write(SampleExport(), SampleMedia, Report));
+  std::vector<ZipArchive::TEntry> Package(const TExportedTest& test = SampleExport()) {
+    return ZipArchive::Read(Format->Write(test, SampleMedia, Report));
   }
+
+  // A package of items (path, body of a single-choice item scored on
+  // RESPONSE) and other files.
+  static std::string PackageOf(const std::vector<std::pair<std::string, std::string>>& items,
+                               std::vector<ZipArchive::TEntry> files = {}, const std::string& test = {}) {
+    std::string manifest = "<manifest><resources>";
+    if (!test.empty()) {
+      manifest += "<resource type=\"imsqti_test_xmlv2p1\" href=\"test.xml\"/>";
+      files.push_back({"test.xml", test});
+    }
+    for (const auto& [path, body] : items) {
+      manifest += "<resource type=\"imsqti_item_xmlv2p1\" href=\"" + path + "\"/>";
+      files.push_back(
+          {path,
+           "<assessmentItem xmlns=\"http://www.imsglobal.org/xsd/imsqti_v2p1\"><responseDeclaration "
+           "identifier=\"RESPONSE\" cardinality=\"single\"><correctResponse><value>A</value>"
+           "</correctResponse></responseDeclaration><itemBody>" +
+               body + "</itemBody><responseProcessing template=\"" + MatchCorrectTemplate +
+               "\"/></assessmentItem>"});
+    }
+    files.push_back({"imsmanifest.xml", manifest + "</resources></manifest>"});
+    return ZipArchive::Write(files);
+  }
+  static constexpr const char* MatchCorrectTemplate =
+      "http://www.imsglobal.org/question/qti_v2p1/rptemplates/match_correct";
+  static constexpr const char* OneChoice =
+      "<choiceInteraction responseIdentifier=\"RESPONSE\" maxChoices=\"1\"><simpleChoice "
+      "identifier=\"A\">a</simpleChoice></choiceInteraction>";
 
   std::string Replaced(std::vector<ZipArchive::TEntry> entries, const std::string& name,
                        const std::string& bytes) {
@@ -88,6 +117,7 @@ TEST_F(Qti, ReadsEachVersionAndScoringAsTheRuleThatScoresAlike) {
             (std::vector<std::string>{
                 "resource legacy/q12.xml of type imsqti_xmlv1p2 is not a QTI 2 item: not imported",
                 "1 repeated references to items in the manifest: each item read once",
+                "question 1: the penalty of B (-50%) is now the loss of the whole question",
                 "question 1: part marks rounded to all or nothing: every correct answer must be chosen",
                 "question 4: part marks for B (50%) dropped: only answers worth full marks are correct",
                 "question 5: included content ../shared/passage.xml dropped",
@@ -173,6 +203,106 @@ TEST_F(Qti, FullMarksExactlyWhereOurEngineSaysRight) {
   EXPECT_EQ(number, test.Contents.Questions.size());
 }
 
+// The per-answer scoring of another project's own test item, worked by
+// hand: each correct choice maps to 1, the score is held to MAXSCORE = 1, so
+// either correct choice alone (A, D) earns full marks. Mapped only once the
+// response matches the correct one, the same item wants both.
+// (tests/data/exchange/qti-per-answer-openolat.xml is OpenOLAT's
+// src/test/java/org/olat/ims/qti21/model/xml/resources/openolat/
+// multiple-choice-per-answer-11-1-0.xml, Apache License 2.0.)
+TEST_F(Qti, ReadsPerAnswerScoringOfABareItemAsTheProcessingScoresIt) {
+  const std::string item = ReadBytes(TestDataPath("exchange/qti-per-answer-openolat.xml"));
+  EXPECT_EQ(QuestionFormatOfFile("item.xml", item), FindQuestionFormat("qti"));
+  EXPECT_EQ(QuestionFormatOfFile("moodle.xml", ReadBytes(TestDataPath("exchange/moodle-mixed.xml"))),
+            FindQuestionFormat("moodle"));
+  const TImportedTest test = Format->Read(item, Report);
+  EXPECT_EQ(
+      test.Questions,
+      (std::vector{MakeQuestion(
+          "A question", {"Correct answer", "Wrong answer", "Missed answer", "Right answer"}, "AD", true)}));
+  EXPECT_EQ(Report.Lines(),
+            (std::vector<std::string>{"question 1: a wrong answer ticked beside the right ones "
+                                      "costs no marks in the source: here it fails the question",
+                                      "question 1: feedback dropped"}));
+
+  std::string matched = item;
+  const std::string anyResponse =
+      "<not>\n          <isNull>\n            <variable identifier=\"RESPONSE_1\"/>\n"
+      "          </isNull>\n        </not>";
+  ASSERT_NE(matched.find(anyResponse), std::string::npos);
+  matched.replace(matched.find(anyResponse), anyResponse.size(),
+                  "<match><variable identifier=\"RESPONSE_1\"/><correct identifier=\"RESPONSE_1\"/></match>");
+  TLossReport report;
+  ExpectRules(Format->Read(matched, report).Questions, {{"AD", false}});
+}
+
+// Feedback says which answer is right, and an interaction the processing
+// does not score is no part of the question.
+TEST_F(Qti, KeepsFeedbackAndUnscoredInteractionsOutOfTheTexts) {
+  const TImportedTest test = Format->Read(
+      PackageOf(
+          {{"i.xml",
+            "<p>Is it?</p><textEntryInteraction responseIdentifier=\"FIRST\"/>"
+            "<choiceInteraction responseIdentifier=\"OTHER\"><simpleChoice identifier=\"x\">No</simpleChoice>"
+            "</choiceInteraction><choiceInteraction responseIdentifier=\"RESPONSE\" maxChoices=\"1\">"
+            "<prompt>Pick</prompt><simpleChoice identifier=\"A\">True <feedbackInline identifier=\"A\" "
+            "outcomeIdentifier=\"FEEDBACK\" showHide=\"show\">That's correct</feedbackInline></simpleChoice>"
+            "<simpleChoice identifier=\"B\">False</simpleChoice></choiceInteraction>"
+            "<feedbackBlock identifier=\"A\" outcomeIdentifier=\"FEEDBACK\" showHide=\"show\">True it is"
+            "</feedbackBlock>"}}),
+      Report);
+  EXPECT_EQ(test.Questions, (std::vector{MakeQuestion("Is it?\r\nPick", {"True", "False"}, "A")}));
+  EXPECT_EQ(Report.Lines(),
+            (std::vector<std::string>{
+                "question 1: textEntryInteraction FIRST left out: a question holds one choice interaction",
+                "question 1: choiceInteraction OTHER left out: a question holds one choice interaction",
+                "question 1: feedback dropped"}));
+}
+
+TEST_F(Qti, PicturesOfOneNameFromDifferentItemsStayApart) {
+  const std::string picture = "<p><img src=\"animal.jpg\"/></p>" + std::string(OneChoice);
+  const TImportedTest test = Format->Read(
+      PackageOf({{"Q01/q.xml", picture}, {"Q02/q.xml", picture}, {"Q03/q.xml", picture}},
+                {{"Q01/animal.jpg", "cat"}, {"Q02/animal.jpg", "dog"}, {"Q03/animal.jpg", "cat"}}),
+      Report);
+  ASSERT_EQ(test.Questions.size(), 3u);
+  EXPECT_EQ(test.Questions[0].MediaFile, "animal.jpg");
+  EXPECT_EQ(test.Questions[1].MediaFile, "animal-2.jpg");
+  EXPECT_EQ(test.Questions[2].MediaFile, "animal.jpg");
+  ASSERT_EQ(test.Media.size(), 2u);
+  EXPECT_EQ(test.Media[1].Bytes, "dog");
+  EXPECT_EQ(Report.Lines(),
+            std::vector<std::string>{"question 2: media file animal.jpg differs from an earlier "
+                                     "question's of that name: stored as animal-2.jpg"});
+}
+
+// Only what the candidate reads before the first question begins the test.
+TEST_F(Qti, BeginsTheTestWithTheRubricShownBeforeItOnly) {
+  const TImportedTest test = Format->Read(
+      PackageOf(
+          {{"i.xml", OneChoice}}, {},
+          "<assessmentTest><testPart><assessmentSection>"
+          "<rubricBlock view=\"candidate\"><p>Good luck!</p><p><img src=\"logo.png\"/></p></rubricBlock>"
+          "<rubricBlock view=\"author\"><p>Check Q01</p></rubricBlock><assessmentItemRef href=\"i.xml\"/>"
+          "<rubricBlock view=\"candidate\"><p>You failed Q01!</p></rubricBlock>"
+          "</assessmentSection></testPart></assessmentTest>"),
+      Report);
+  EXPECT_EQ(test.BeginMessage, std::vector<std::string>{"Good luck!"});
+  EXPECT_EQ(Report.Lines(),
+            (std::vector<std::string>{"begin message: picture \"logo.png\" dropped",
+                                      "a rubric for the author dropped",
+                                      "a rubric shown within the test dropped: \"You failed Q01!\""}));
+}
+
+// An empty answer between two others is written as no choice at all.
+TEST_F(Qti, ClosesUpAGapBetweenAnswers) {
+  TExportedTest gap;
+  gap.Contents.Questions = {MakeQuestion("Last one?", {"x", "", "z"}, "C")};
+  TLossReport back;
+  EXPECT_EQ(Format->Read(Format->Write(gap, SampleMedia, Report), back).Questions,
+            std::vector{MakeQuestion("Last one?", {"x", "z"}, "B")});
+}
+
 // Every document of the package against the IMS schemas, with xmllint.
 TEST_F(Qti, PackageValidatesAgainstTheSchemas) {
   const char* moved = std::getenv("QUIZWELL_QTI_SCHEMAS");
@@ -181,8 +311,10 @@ TEST_F(Qti, PackageValidatesAgainstTheSchemas) {
     GTEST_SKIP() << "the IMS schemas are not at " << schemas << ": package not validated";
   if (std::system("xmllint --version >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "xmllint is not installed (Debian: libxml2-utils): package not validated";
+  TExportedTest test = SampleExport();
+  test.Contents.Questions.push_back(MakeQuestion("With a gap", {"x", "", "z"}, "C"));
   TTempDir dir;
-  for (const ZipArchive::TEntry& entry : Package()) {
+  for (const ZipArchive::TEntry& entry : Package(test)) {
     if (!entry.Name.ends_with(".xml")) continue;
     const std::filesystem::path file = dir.Path() / entry.Name;
     std::filesystem::create_directories(file.parent_path());
