@@ -59,8 +59,12 @@ int ResultsCommand(TToolContext& context) {
       return ExitTrouble;
     }
   }
-  for (const char* option : {"--items", "--attempts"})
-    if (const auto path = arguments.Value(option)) RequireFileDestination(*path);
+  const auto items = arguments.Value("--items");
+  const auto gradebook = arguments.Value("--attempts");
+  if (items) RequireOutput(context, *items, TFileKind::Other, {testPath});
+  if (gradebook)
+    RequireOutput(context, *gradebook, TFileKind::Other,
+                  items ? std::vector<std::string>{testPath, *items} : std::vector<std::string>{testPath});
 
   const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(testPath);
   std::vector<TQuestionSnapshot> current;
@@ -89,9 +93,8 @@ int ResultsCommand(TToolContext& context) {
   }
   const std::vector<TStoredAttempt> attempts = store.Attempts(filter);
   const Statistics::TTest figures = Statistics::Analyse(Reports::Responses(attempts), keys);
-  if (const auto path = arguments.Value("--items")) ReplaceFileAtomically(*path, Reports::ItemsCsv(figures));
-  if (const auto path = arguments.Value("--attempts"))
-    ReplaceFileAtomically(*path, Reports::GradebookCsv(attempts, test.PassPoint));
+  if (items) ReplaceFileAtomically(*items, Reports::ItemsCsv(figures));
+  if (gradebook) ReplaceFileAtomically(*gradebook, Reports::GradebookCsv(attempts, test.PassPoint));
   if (arguments.Has("--json")) {
     context.Out << Reports::Json(figures, answerCounts);
   } else {
@@ -137,7 +140,7 @@ TCommand ResultsCommandEntry() {
       "  --regrade              first rescore the attempts whose key changed, with TEST's key\n"
       "  --store URL            read the store of a PostgreSQL database (postgresql://...)\n"
       "                         instead of the one of TEST's folder\n",
-      {"--json", "--items=", "--attempts=", "--since=", "--source=", "--regrade", "--store="},
+      {"--json", "--items=", "--attempts=", "--since=", "--source=", "--regrade", "--store=", "--force"},
       1,
       1,
       ResultsCommand};

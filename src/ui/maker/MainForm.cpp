@@ -26,6 +26,7 @@
 #include "core/model/TestFile.h"
 #include "core/model/TestFolder.h"
 #include "core/model/WorkingFolder.h"
+#include "core/results/StoreLocation.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/FileStamp.h"
 #include "core/storage/IniStore.h"
@@ -543,7 +544,11 @@ void TMainForm::EncryptRawTestFile1Click() {
     const std::optional<QString> source = Globals.Dialogs.OpenFile(EncryptSourceDialog);
     if (!source) return;
     const std::optional<QString> destination = Globals.Dialogs.SaveFile(EncryptTargetDialog);
-    if (!destination || !ConfirmConversionInto(*destination)) return;
+    if (!destination ||
+        !OutputAllowed(Globals.Dialogs, *destination, {}, StoreFilesBeside(ToPath(*destination)),
+                       TFileKind::Test) ||
+        !ConfirmConversionInto(*destination))
+      return;
     const TConversionReport report = EncryptTextToTest(ToPath(*source), ToPath(*destination));
     Globals.Dialogs.Inform(QStringLiteral("The test has been encrypted."));
     if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
@@ -556,7 +561,10 @@ void TMainForm::DecryptTestIntoTextFile1Click() {
     const std::optional<QString> source = Globals.Dialogs.OpenFile(DecryptSourceDialog);
     if (!source) return;
     const std::optional<QString> destination = Globals.Dialogs.SaveFile(DecryptTargetDialog);
-    if (!destination || !ConfirmConversionInto(*destination)) return;
+    if (!destination ||
+        !OutputAllowed(Globals.Dialogs, *destination, {*source}, StoreFilesBeside(ToPath(*destination))) ||
+        !ConfirmConversionInto(*destination))
+      return;
     const TConversionReport report = DecryptTestToText(ToPath(*source), ToPath(*destination));
     Globals.Dialogs.Inform(QStringLiteral("The test has been Decrypted."));
     if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
@@ -731,8 +739,14 @@ void TMainForm::FindDuplicateQuestions1Click() {
           Qt::SingleShotConnection);
       editor.exec();
     };
-    TDuplicatesForm form(Duplicates::ReadFolder(ToPath(Globals.ProgramFolder), [](const std::string&) {}),
-                         openAt, this);
+    QStringList unreadable;
+    std::vector<Duplicates::TTestQuestions> tests =
+        Duplicates::ReadFolder(ToPath(Globals.ProgramFolder),
+                               [&](const std::string& error) { unreadable << FromSystemText(error); });
+    if (!unreadable.isEmpty())
+      Globals.Dialogs.Error(QStringLiteral("These tests could not be read and are not compared:\r%1")
+                                .arg(unreadable.join(QLatin1Char('\r'))));
+    TDuplicatesForm form(std::move(tests), openAt, this);
     form.exec();
   });
 }
@@ -772,7 +786,9 @@ void TMainForm::ImportQuestions1Click() {
     QString testPath = Globals.CurrentTestPath;
     if (!append) {
       const std::optional<QString> chosen = Globals.Dialogs.SaveFile(NewTestDialog);
-      if (!chosen || !OutputIsNoInput(Globals.Dialogs, *chosen, {*source})) return;
+      if (!chosen || !OutputAllowed(Globals.Dialogs, *chosen, {*source}, StoreFilesBeside(ToPath(*chosen)),
+                                    TFileKind::Test))
+        return;
       if (!MayReplaceTest(Globals.Dialogs, *chosen)) return;
       testPath = *chosen;
     }
@@ -798,7 +814,7 @@ void TMainForm::ExportQuestions1Click() {
     if (test->isEmpty()) test = Globals.Dialogs.OpenFile(OpenTestDialog);
     if (!test) return;
     const std::optional<QString> target = Globals.Dialogs.SaveFile(ExportDialog);
-    if (!target || !OutputIsNoInput(Globals.Dialogs, *target, {*test})) return;
+    if (!target || !OutputAllowed(Globals.Dialogs, *target, {*test}, StoreFilesBeside(ToPath(*test)))) return;
     TLossReport report;
     if (!Export::ExportTest(ToPath(*test), ToPath(*target), report)) {
       Globals.Dialogs.Error(
