@@ -97,6 +97,6 @@ TRecorded RecordAttempt(const TAttempt& attempt, const std::string& testFolder,
   // Out of the teacher's sight: the student is told where it waits.
   return {TRecordedIn::Queue,
           written,
-          {"The result could not be handed in to the teacher yet. It waits in \"" + written +
+          {"The result could not be handed in to the teacher yet. It waits in the folder \"" + queue +
            "\" until the test program can hand it in to the results folder."}};
 }

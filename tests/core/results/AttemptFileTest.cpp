@@ -150,7 +150,7 @@ TEST(ResultsFolder, AnAttemptWaitsInTheQueueAndArrivesOnce) {
   EXPECT_TRUE(queued.Path.starts_with(QueueFolder(data))) << queued.Path;
   // The student is told where the result waits, as nobody else can see it.
   ASSERT_EQ(queued.Notices.size(), 1u);
-  EXPECT_NE(queued.Notices[0].find(queued.Path), std::string::npos) << queued.Notices[0];
+  EXPECT_NE(queued.Notices[0].find("\"" + QueueFolder(data) + "\""), std::string::npos) << queued.Notices[0];
 
   const std::string drop = dir.File("drop");
   std::filesystem::create_directory(drop);
