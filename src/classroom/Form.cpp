@@ -1,6 +1,7 @@
 #include "classroom/Form.h"
 
 #include "core/storage/CodePage.h"
+#include "core/storage/Utf8.h"
 
 namespace Form {
 
@@ -49,41 +50,8 @@ std::optional<std::map<std::string, std::string>> Parse(std::string_view body, s
   return fields;
 }
 
-bool IsUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    int length = 0;
-    char32_t point = 0;
-    if (byte < 0x80) {
-      ++i;
-      continue;
-    } else if ((byte & 0xE0) == 0xC0) {
-      length = 2;
-      point = byte & 0x1F;
-    } else if ((byte & 0xF0) == 0xE0) {
-      length = 3;
-      point = byte & 0x0F;
-    } else if ((byte & 0xF8) == 0xF0) {
-      length = 4;
-      point = byte & 0x07;
-    } else {
-      return false;
-    }
-    if (i + length > text.size()) return false;
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      point = point << 6 | (next & 0x3F);
-    }
-    static constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (point < Smallest[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) return false;
-    i += length;
-  }
-  return true;
-}
-
 std::optional<std::string> StudentName(std::string_view utf8) {
-  if (utf8.size() > 4 * MaxNameLength + 64 || !IsUtf8(utf8)) return std::nullopt;
+  if (utf8.size() > 4 * MaxNameLength + 64 || !Utf8::IsValid(utf8)) return std::nullopt;
   std::string collapsed;
   for (const char c : utf8) {
     if (c == ' ') {

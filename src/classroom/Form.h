@@ -17,9 +17,6 @@ namespace Form {
 // or there are more than maxFields fields.
 std::optional<std::map<std::string, std::string>> Parse(std::string_view body, std::size_t maxFields = 8);
 
-// Whether text is well-formed UTF-8 without overlong forms or surrogates.
-bool IsUtf8(std::string_view text);
-
 // A student's name as typed, checked: blanks trimmed at both ends and runs of
 // blanks made one (a TAB is a control character, not a blank), 1..MaxNameLength characters, no control
 // characters, and every character one the tests' code page holds (the results keep names in it). Gives the

@@ -28,7 +28,10 @@ int Convert(TToolContext& context,
   const std::string& source = context.Arguments.Operands[0];
   const std::string& destination = context.Arguments.Operands[1];
   RequireExistingFile(source);
-  RequireFileDestination(destination);
+  // A test may be encrypted in place; a plain-text form never goes over its test.
+  const bool toTest = convert == EncryptTextToTest;
+  RequireOutput(context, destination, toTest ? TFileKind::Test : TFileKind::Other,
+                toTest ? std::vector<std::string>{} : std::vector<std::string>{source});
   ReportLosses(context, source, convert(source, destination));
   return ExitOk;
 }

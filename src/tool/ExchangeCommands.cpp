@@ -40,8 +40,7 @@ int ImportCommand(TToolContext& context) {
   const std::string& source = operands[1];
   const std::string& test = operands[2];
   RequireExistingFile(source);
-  RequireFileDestination(test);
-  RequireOtherFile(source, test);
+  RequireOutput(context, test, TFileKind::Test, {source});
   if (!MayCreate(context, test, context.Arguments.Has("--force"))) return ExitTrouble;
   Import::TPreparedImport prepared = Import::Prepare(source, format);
   if (!prepared.Damage.empty()) return Failed(context, source, prepared.Damage);
@@ -59,8 +58,7 @@ int ExportCommand(TToolContext& context) {
   const TQuestionFormat* format = FormatNamed(context, operands[0]);
   if (!format) return ExitTrouble;
   RequireExistingFile(operands[1]);
-  RequireFileDestination(operands[2]);
-  RequireOtherFile(operands[1], operands[2]);
+  RequireOutput(context, operands[2], TFileKind::Other, {operands[1]});
   TLossReport report;
   Export::ExportTest(*format, operands[1], operands[2], report);
   return Finish(context, report);

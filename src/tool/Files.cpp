@@ -9,7 +9,7 @@
 #include <system_error>
 
 #include "core/model/TestFile.h"
-#include "core/storage/FileStamp.h"
+#include "core/results/StoreLocation.h"
 #include "core/storage/IoError.h"
 #include "core/storage/TerminalText.h"
 
@@ -24,17 +24,18 @@ void RequireExistingFile(const std::string& path) {
   if (fs::is_directory(status)) throw TIoError(path, "Cannot read", "it is a folder, not a file");
 }
 
-void RequireFileDestination(const std::string& path) {
+void RequireOutput(const TToolContext& context, const std::string& path, TFileKind writes,
+                   const std::vector<std::string>& inputs) {
   if (path.empty()) throw TIoError(path, "Cannot write", "the file name is empty");
-  std::error_code error;
-  if (fs::is_directory(path, error)) throw TIoError(path, "Cannot write", "it is a folder, not a file");
-}
-
-void RequireOtherFile(const std::string& input, const std::string& output) {
-  if (SameFile(input, output))
-    throw TIoError(
-        output, "Cannot write",
-        "it is the same file as the input \"" + TerminalUtf8(input) + "\", which it would replace");
+  TOutput output{path, writes, inputs, {}};
+  for (const std::string& beside : inputs)
+    for (std::string& file : StoreFilesBeside(beside)) output.Protected.push_back(std::move(file));
+  for (std::string& file : StoreFilesBeside(path)) output.Protected.push_back(std::move(file));
+  const std::optional<TOutputRefusal> refusal = OutputRefusal(output);
+  if (!refusal || (refusal->Forcible && context.Arguments.Has("--force"))) return;
+  throw TIoError(
+      path, "Cannot write",
+      TerminalUtf8(refusal->Reason) + (refusal->Forcible ? "; give --force to write it all the same" : ""));
 }
 
 void RequireTest(const std::string& path) {

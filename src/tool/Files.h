@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/model/QuestionReading.h"
+#include "core/storage/OutputDestination.h"
 #include "tool/ToolContext.h"
 
 // Checks made before a command opens a file, so that a mistyped name is an
@@ -11,14 +13,13 @@
 // Throws TIoError naming path when no file stands there, or a folder does.
 void RequireExistingFile(const std::string& path);
 
-// Throws TIoError naming path when a folder stands where a file is to be
-// written. A path with nothing there yet is fine.
-void RequireFileDestination(const std::string& path);
-
-// Throws TIoError naming output when it is the same file as input (the same
-// device and inode, however either is spelt or linked), which writing it
-// would destroy.
-void RequireOtherFile(const std::string& input, const std::string& output);
+// Throws TIoError naming path (exit status 2) when the file a command is
+// about to write may not go there (OutputRefusal): over one of inputs, over
+// the results store of its own folder or an input's, over a test or a database when it
+// writes another kind, or where no file can stand. --force lets the user
+// insist on the store and on another kind of file, never on an input.
+void RequireOutput(const TToolContext& context, const std::string& path, TFileKind writes,
+                   const std::vector<std::string>& inputs);
 
 // Throws TIoError naming path when the file there is no test the maker loads
 // (it has no description).

@@ -57,9 +57,7 @@ int GradeCommand(TToolContext& context) {
   RequireExistingFile(answersPath);
   const auto output = context.Arguments.Value("-o");
   if (output) {
-    RequireFileDestination(*output);
-    RequireOtherFile(testPath, *output);
-    RequireOtherFile(answersPath, *output);
+    RequireOutput(context, *output, TFileKind::Other, {testPath, answersPath});
   }
   RequireTest(testPath);
   const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(testPath);

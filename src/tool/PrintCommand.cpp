@@ -115,13 +115,8 @@ int PrintCommand(TToolContext& context) {
   }
   const std::string& path = context.Arguments.Operands[0];
   RequireExistingFile(path);
-  RequireFileDestination(*output);
-  RequireOtherFile(path, *output);
-  if (layout) {
-    RequireFileDestination(*layout);
-    RequireOtherFile(path, *layout);
-    RequireOtherFile(*output, *layout);
-  }
+  RequireOutput(context, *output, TFileKind::Other, {path});
+  if (layout) RequireOutput(context, *layout, TFileKind::Other, {path, *output});
   RequireTest(path);
   const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(path);
 

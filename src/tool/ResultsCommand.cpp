@@ -75,8 +75,12 @@ int ResultsCommand(TToolContext& context) {
       return ExitTrouble;
     }
   }
-  for (const char* option : {"--items", "--attempts"})
-    if (const auto path = arguments.Value(option)) RequireFileDestination(*path);
+  const auto items = arguments.Value("--items");
+  const auto gradebook = arguments.Value("--attempts");
+  if (items) RequireOutput(context, *items, TFileKind::Other, {testPath});
+  if (gradebook)
+    RequireOutput(context, *gradebook, TFileKind::Other,
+                  items ? std::vector<std::string>{testPath, *items} : std::vector<std::string>{testPath});
 
   const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(testPath);
   std::vector<TQuestionSnapshot> current;
@@ -118,9 +122,8 @@ int ResultsCommand(TToolContext& context) {
     Report(context.Err, TerminalText("attempt " + std::to_string(bad.Id) + " (" + bad.Student + ", " +
                                      bad.Started + ") is left out: " + bad.Reason));
   const Statistics::TTest figures = Statistics::Analyse(Reports::Responses(attempts), keys);
-  if (const auto path = arguments.Value("--items")) ReplaceFileAtomically(*path, Reports::ItemsCsv(figures));
-  if (const auto path = arguments.Value("--attempts"))
-    ReplaceFileAtomically(*path, Reports::GradebookCsv(attempts, test.PassPoint));
+  if (items) ReplaceFileAtomically(*items, Reports::ItemsCsv(figures));
+  if (gradebook) ReplaceFileAtomically(*gradebook, Reports::GradebookCsv(attempts, test.PassPoint));
   if (arguments.Has("--json")) {
     context.Out << Reports::Json(figures, answerCounts);
   } else {
@@ -170,7 +173,7 @@ TCommand ResultsCommandEntry() {
       "The store is only read, unless --regrade is given: a damaged store is named and left\n"
       "where it is (exit status 2). An attempt whose stored answers do not read is named\n"
       "and left out of the figures (exit status 1).\n",
-      {"--json", "--items=", "--attempts=", "--since=", "--source=", "--regrade", "--store="},
+      {"--json", "--items=", "--attempts=", "--since=", "--source=", "--regrade", "--store=", "--force"},
       1,
       1,
       ResultsCommand};

@@ -65,13 +65,12 @@ int ScanCommand(TToolContext& context) {
     Report(context.Err, "scan --record needs --test TEST, the test the sheets were printed from");
     return ExitTrouble;
   }
-  for (const auto& scan : context.Arguments.Operands) {
-    RequireExistingFile(scan);
-    for (const auto& destination : {output, review})
-      if (destination) RequireOtherFile(scan, *destination);
-  }
-  for (const auto& destination : {output, review})
-    if (destination) RequireFileDestination(*destination);
+  std::vector<std::string> inputs = context.Arguments.Operands;
+  for (const auto& scan : inputs) RequireExistingFile(scan);
+  if (testPath) inputs.push_back(*testPath);
+  if (output) RequireOutput(context, *output, TFileKind::Other, inputs);
+  if (output) inputs.push_back(*output);  // the review never goes over the answers
+  if (review) RequireOutput(context, *review, TFileKind::Other, inputs);
 
   // What the sheets are checked against: the test as it is and the runs
   // recorded for it.

@@ -16,6 +16,9 @@ constexpr std::string_view ProgramDescription =
     "maker's own rules, so every file it writes is the file the maker writes.\n";
 
 constexpr std::string_view ExitStatusHelp =
+    "A file a command writes never goes over one of its inputs; over the results store\n"
+    "beside the tests, or over a test or a database when it writes something else, only\n"
+    "with --force.\n"
     "Exit status: 0 all well, 1 something was found (check, list) or lost or\n"
     "renumbered (import, export, print) or doubtful (grade), 2 usage or file error.\n"
     "The JSON shape of show and the details of every command: docs/qwtool.md.\n";
@@ -126,7 +129,7 @@ const std::vector<TCommand>& Commands() {
        "sections stay, its questions past the last one written are removed. Values holding\n"
        "line breaks are named on standard error, since converting TEXT back to a test keeps\n"
        "only their first lines.\n",
-       {},
+       {"--force"},
        2,
        2,
        DecryptCommand},
@@ -138,7 +141,7 @@ const std::vector<TCommand>& Commands() {
        "questions of TEXT (read as the editor reads them, gaps closed up): its own questions\n"
        "past the last one written are removed, as the editor's Save removes them; its\n"
        "settings and other sections stay. TEXT and TEST may be the same file.\n",
-       {},
+       {"--force"},
        2,
        2,
        EncryptCommand},
@@ -179,7 +182,7 @@ const std::vector<TCommand>& Commands() {
        "           (1 to 1000; 1: one sheet to photocopy, the student number on every page)\n"
        "  --layout LAYOUT.json  also write where every box of every sheet page lies\n",
        {"-o=", "--versions=", "--seed=", "--shuffle=", "--key", "--sheet",
-        "--digits=", "--sheets=", "--layout="},
+        "--digits=", "--sheets=", "--layout=", "--force"},
        1,
        1,
        PrintCommand},
@@ -198,7 +201,7 @@ const std::vector<TCommand>& Commands() {
        "recorded run, or another version's key, far better are warned of (exit status 1).\n\n"
        "  --run N   grade with print run N of TEST, as recorded in its folder's results\n"
        "  --record  record the graded sheets in the results store of TEST's folder\n",
-       {"-o=", "--versions=", "--seed=", "--shuffle=", "--run=", "--record"},
+       {"-o=", "--versions=", "--seed=", "--shuffle=", "--run=", "--record", "--force"},
        2,
        2,
        GradeCommand},
@@ -216,7 +219,7 @@ const std::vector<TCommand>& Commands() {
        "  --review REVIEW.pdf  write each doubtful row's picture, to decide by eye\n"
        "  --test TEST          check the sheets against TEST and its recorded prints\n"
        "  --record             grade the sheets read and record them in the results store\n",
-       {"-o=", "--review=", "--test=", "--record"},
+       {"-o=", "--review=", "--test=", "--record", "--force"},
        1,
        AnyNumber,
        ScanCommand},
@@ -246,7 +249,7 @@ const std::vector<TCommand>& Commands() {
        "carry is reported on standard error, one line per question and point, and so is\n"
        "every question renumbered across a gap or section left out. Exit status 1 when\n"
        "something was lost or renumbered. TARGET may not be TEST itself.\n",
-       {},
+       {"--force"},
        3,
        3,
        ExportCommand},

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/model/TestCatalogue.h"
+#include "core/storage/IniStore.h"
 #include "support/TempDir.h"
 #include "tool/ToolRun.h"
 
@@ -224,4 +228,26 @@ TEST(CheckCommand, ReportsQuestionsTypedTwiceWithinATestAndAcrossAFolder) {
   EXPECT_EQ(folder.Err, "");
   EXPECT_EQ(folder.ExitCode, 1);
   EXPECT_EQ(RunTool({"check", "--folder", dir.File("none")}).ExitCode, 2);
+}
+
+// A folder holds more tests than the catalogue lists: all are compared, and a
+// test that cannot be read is named.
+TEST(CheckCommand, ComparesEveryTestOfALargeFolderAndNamesTheUnreadable) {
+  TTempDir dir;
+  const auto question = [](int n) {
+    const std::string tag = std::to_string(n);
+    return MakeQuestion("Which w" + tag + " x" + tag + " y" + tag + " z" + tag + "?", {"a", "b"}, "A");
+  };
+  for (int n = 0; n <= MaxTests; ++n) {
+    char name[16];
+    std::snprintf(name, sizeof name, "T%03d.QWT", n);
+    WriteQuestions(dir.File(name), {question(n == MaxTests ? 0 : n)});
+  }
+  WriteBytes(dir.File("BIG.QWT"), "");
+  std::filesystem::resize_file(dir.File("BIG.QWT"), MaxStoreFileSize + 1);
+
+  const TToolResult result = RunTool({"check", "--folder", dir.File("")});
+  EXPECT_NE(result.Out.find(dir.File("T100.QWT")), std::string::npos) << result.Out;
+  EXPECT_NE(result.Err.find(dir.File("BIG.QWT")), std::string::npos) << result.Err;
+  EXPECT_EQ(result.ExitCode, 2);
 }

@@ -181,12 +181,10 @@ std::vector<TGroup> Find(const std::vector<TTestQuestions>& tests) {
 
 std::vector<TTestQuestions> ReadFolder(const std::string& folder,
                                        const std::function<void(const std::string& error)>& onUnreadable) {
-  TestCatalogue catalogue(folder);
-  catalogue.Scan();
+  const TestCatalogue catalogue(folder);
   std::vector<TTestQuestions> tests;
-  for (int n = 1; n <= MaxTests; ++n) {
-    const std::string& fileName = catalogue.Entry(n).FileName;
-    if (fileName.empty()) continue;
+  // Every test of the folder, not only those the catalogue has entries for.
+  for (const std::string& fileName : TestFileNames(folder)) {
     try {
       TIniStore store(catalogue.PathOf(fileName));
       tests.push_back({catalogue.PathOf(fileName), ReadTestContents(store).Questions});

@@ -54,8 +54,8 @@ std::string Normalise(std::string_view text);
 // text are left out.
 std::vector<TGroup> Find(const std::vector<TTestQuestions>& tests);
 
-// The tests of folder (the catalogue's files, no trailing separator), each
-// named by its path. A test that cannot be read is left out after
+// Every test of folder (no trailing separator), however many, in the
+// catalogue's order, each named by its path. A test that cannot be read is left out after
 // onUnreadable is told its error. Throws TIoError when the folder cannot be
 // listed.
 std::vector<TTestQuestions> ReadFolder(const std::string& folder,

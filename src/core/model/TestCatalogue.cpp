@@ -88,10 +88,15 @@ bool FileExists(const std::string& path) {
 
 TestCatalogue::TestCatalogue(std::string folder) : FFolder(std::move(folder)) {}
 
+std::vector<std::string> TestFileNames(const std::string& folder) {
+  std::vector<std::string> names = MatchingFiles(folder);
+  std::sort(names.begin(), names.end(), NameBefore);
+  return names;
+}
+
 int TestCatalogue::Scan(const TCatalogueEvents& events) {
   Entries.fill(TestEntry{});
-  std::vector<std::string> names = MatchingFiles(FFolder);
-  std::sort(names.begin(), names.end(), NameBefore);
+  const std::vector<std::string> names = TestFileNames(FFolder);
 
   const int listed = static_cast<int>(std::min<size_t>(names.size(), MaxTests));
   int found = 0;

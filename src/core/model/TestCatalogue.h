@@ -45,6 +45,11 @@ struct TSelection {
   std::string Path;
 };
 
+// The names of every test file in folder (regular files whose names end in
+// ".QWT", any case), in the catalogue's order, however many there are.
+// Throws TIoError when the folder cannot be listed.
+std::vector<std::string> TestFileNames(const std::string& folder);
+
 class TestCatalogue {
 public:
   // folder: the program's folder, without a trailing separator.

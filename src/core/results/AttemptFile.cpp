@@ -1,6 +1,7 @@
 #include "core/results/AttemptFile.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cctype>
@@ -8,13 +9,16 @@
 #include <charconv>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "core/results/ResultsStore.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/CodePage.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IoError.h"
+#include "core/storage/Utf8.h"
 
 namespace fs = std::filesystem;
 
@@ -87,18 +91,9 @@ std::string Body(const TAttempt& a) {
   return out;
 }
 
-// Whether bytes are UTF-8 without NUL bytes or overlong forms.
+// Whether bytes are well-formed UTF-8 without NUL bytes.
 bool IsText(std::string_view bytes) {
-  for (std::size_t i = 0; i < bytes.size();) {
-    const auto c = static_cast<unsigned char>(bytes[i]);
-    if (c == 0) return false;
-    int more = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
-    if (more < 0 || (more == 1 && c < 0xC2) || (more > 0 && i + more >= bytes.size())) return false;
-    for (int k = 1; k <= more; ++k)
-      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-    i += more + 1;
-  }
-  return true;
+  return bytes.find('\0') == std::string_view::npos && Utf8::IsValid(bytes);
 }
 
 std::vector<std::string_view> Split(std::string_view line) {
@@ -339,23 +334,62 @@ std::string ReadBounded(const std::string& path) {
   return bytes;
 }
 
+// The folder as the store notes it: one spelling whatever path named it.
+std::string FolderKey(const std::string& folder) {
+  std::error_code error;
+  fs::path key = fs::weakly_canonical(folder, error);
+  if (error) key = fs::absolute(folder).lexically_normal();
+  std::string text = key.string();
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  return text;
+}
+
+// The file's size and time now; nothing when it cannot be looked at (reading
+// it then says why).
+std::optional<TCollectedFile> Stamp(const std::string& path, const std::string& name) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return TCollectedFile{
+      name, static_cast<std::int64_t>(info.st_size),
+      static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
 }  // namespace
 
 TCollected Collect(const std::string& folder, TResultsStore& store, std::size_t batchSize) {
   TCollected collected;
+  // Files stored before and unchanged since are not read again: a folder that
+  // grows all term costs a look at each file, not a reading of each.
+  const std::string key = FolderKey(folder);
+  std::unordered_map<std::string, std::pair<std::int64_t, std::int64_t>> known;
+  for (TCollectedFile& file : store.CollectedFiles(key))
+    known.emplace(std::move(file.Name), std::pair{file.Size, file.ModifiedNs});
   std::vector<std::pair<TAttempt, std::string>> batch;
+  std::vector<TCollectedFile> read;  // stored, or found stored: noted once the batch is in
   const auto flush = [&] {
-    if (batch.empty()) return;
-    const int added = store.AddAll(batch);
-    // Copies within the batch, or files another program stored meanwhile.
-    collected.Added += added;
-    collected.Known += static_cast<int>(batch.size()) - added;
-    batch.clear();
+    if (!batch.empty()) {
+      const int added = store.AddAll(batch);
+      // Copies within the batch, or files another program stored meanwhile.
+      collected.Added += added;
+      collected.Known += static_cast<int>(batch.size()) - added;
+      batch.clear();
+    }
+    store.NoteCollected(key, read);
+    read.clear();
   };
   for (const std::string& name : AttemptFiles(folder)) {
     const std::string path = (fs::path(folder) / name).string();
+    const std::optional<TCollectedFile> stamp = Stamp(path, name);
+    if (stamp) {
+      const auto it = known.find(name);
+      if (it != known.end() && it->second == std::pair{stamp->Size, stamp->ModifiedNs}) {
+        ++collected.Known;
+        continue;
+      }
+    }
     try {
       AttemptFile::TParsed parsed = AttemptFile::Parse(ReadBounded(path));
+      if (stamp) read.push_back(*stamp);
       if (store.Holds(parsed.ContentId)) {
         ++collected.Known;
         continue;
@@ -368,7 +402,7 @@ TCollected Collect(const std::string& folder, TResultsStore& store, std::size_t 
       collected.Refused.push_back({path, error.Reason});
       continue;
     }
-    if (batch.size() >= batchSize) flush();
+    if (batch.size() >= batchSize || read.size() >= 4 * batchSize) flush();
   }
   flush();
   return collected;

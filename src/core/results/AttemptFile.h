@@ -80,7 +80,9 @@ inline constexpr std::size_t BatchSize = 200;
 // Stores every attempt file (*.qwr) of folder not yet in store, in name
 // order, a batch of files per transaction: a file is either wholly stored or
 // not at all, and each attempt is stored once however often collecting runs,
-// by however many programs at once. Files are only read. A damaged or
+// by however many programs at once. A file stored before is not read again
+// while its name, size and time stay as they were (the store notes them,
+// CollectedFiles). Files are only read. A damaged or
 // foreign file is listed with its reason. Throws TIoError when the folder
 // cannot be listed or the store cannot be written.
 TCollected Collect(const std::string& folder, TResultsStore& store, std::size_t batchSize = BatchSize);

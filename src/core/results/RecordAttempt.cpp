@@ -93,5 +93,10 @@ TRecorded RecordAttempt(const TAttempt& attempt, const std::string& testFolder,
   std::error_code error;
   fs::create_directories(queue, error);
   if (error) throw TIoError(queue, "Cannot make the queue folder for results", error.message());
-  return {TRecordedIn::Queue, AttemptFile::Write(queue, attempt), {}};
+  const std::string written = AttemptFile::Write(queue, attempt);
+  // Out of the teacher's sight: the student is told where it waits.
+  return {TRecordedIn::Queue,
+          written,
+          {"The result could not be handed in to the teacher yet. It waits in the folder \"" + queue +
+           "\" until the test program can hand it in to the results folder."}};
 }

@@ -44,8 +44,10 @@ enum class TRecordedIn { Store, ResultsFolder, Queue };
 
 struct TRecorded {
   TRecordedIn Where = TRecordedIn::Store;
-  std::string Path;                  // the store, or the attempt file written
-  std::vector<std::string> Notices;  // what opening the store said (see OpenResultsStore)
+  std::string Path;  // the store, or the attempt file written
+  // What opening the store said (see OpenResultsStore), or, for the queue,
+  // where the attempt waits.
+  std::vector<std::string> Notices;
 };
 
 // Records attempt, trying in turn:

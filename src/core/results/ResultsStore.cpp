@@ -83,6 +83,11 @@ const std::vector<TMigration>& Migrations() {
        1,
        {"CREATE TABLE store_meta (name TEXT NOT NULL PRIMARY KEY, value BIGINT NOT NULL)",
         "INSERT INTO store_meta (name, value) VALUES ('version', 0), ('last compatible version', 0)"}},
+      // The attempt files collected, as they stood when read (CollectedFiles).
+      {4,
+       1,
+       {"CREATE TABLE collected_files (folder TEXT NOT NULL, name TEXT NOT NULL, size BIGINT NOT NULL,"
+        " modified BIGINT NOT NULL, PRIMARY KEY (folder, name))"}},
   };
   return migrations;
 }
@@ -545,6 +550,31 @@ std::vector<TStoredAttempt> TResultsStore::Attempts(const TResultsFilter& filter
   return attempts;
 }
 
+std::vector<TCollectedFile> TResultsStore::CollectedFiles(const std::string& folder) {
+  auto select = Impl->Db->Prepare("SELECT name, size, modified FROM collected_files WHERE folder = ?");
+  select->Bind(1, folder);
+  std::vector<TCollectedFile> files;
+  while (select->Step()) files.push_back({select->Text(0), select->Int(1), select->Int(2)});
+  return files;
+}
+
+void TResultsStore::NoteCollected(const std::string& folder, const std::vector<TCollectedFile>& files) {
+  if (files.empty()) return;
+  TTransaction transaction(*Impl->Db);
+  auto upsert = Impl->Db->Prepare(
+      "INSERT INTO collected_files (folder, name, size, modified) VALUES (?, ?, ?, ?)"
+      " ON CONFLICT (folder, name) DO UPDATE SET size = excluded.size, modified = excluded.modified");
+  for (const TCollectedFile& file : files) {
+    upsert->Bind(1, folder);
+    upsert->Bind(2, file.Name);
+    upsert->Bind(3, file.Size);
+    upsert->Bind(4, file.ModifiedNs);
+    upsert->Step();
+    upsert->Reset();
+  }
+  transaction.Commit();
+}
+
 bool TResultsStore::SetDeleted(std::int64_t id, bool deleted) {
   TTransaction transaction(*Impl->Db);
   auto find = Impl->Db->Prepare("SELECT COUNT(*) FROM attempts WHERE id = ?");
@@ -655,13 +685,17 @@ std::string UserDataFolder() {
 bool IsNetworkFolder(const std::string& folder) {
   struct statfs info {};
   if (::statfs(folder.c_str(), &info) != 0) return false;
+  // The numbers statfs(2) gives in f_type (linux/magic.h).
   switch (static_cast<unsigned long>(info.f_type)) {
     case 0x6969UL:      // NFS
     case 0x517BUL:      // SMB
     case 0xFF534D42UL:  // CIFS
     case 0xFE534D42UL:  // SMB2
-    case 0x5346414FUL:  // AFS
-    case 0x01021994UL:  // 9p
+    case 0x5346414FUL:  // OpenAFS
+    case 0x6B414653UL:  // kAFS
+    case 0x01021997UL:  // 9p
+    case 0x00C36400UL:  // Ceph
+    case 0x73757245UL:  // Coda
     case 0x65735546UL:  // FUSE (sshfs and other remote folders)
       return true;
     default:

@@ -67,6 +67,13 @@ struct TResultsFilter {
   bool WithAnswers = false;
 };
 
+// An attempt file as it stood when it was collected.
+struct TCollectedFile {
+  std::string Name;  // within its folder, as the file system spells it
+  std::int64_t Size = 0;
+  std::int64_t ModifiedNs = 0;  // nanoseconds since the epoch
+};
+
 // A question whose key differs from the key some attempts were marked with.
 struct TKeyChange {
   int Number = 0;
@@ -129,6 +136,16 @@ public:
   std::vector<TStoredAttempt> Attempts(const TResultsFilter& filter,
                                        std::vector<TUnreadableAttempt>* unreadable = nullptr);
 
+  // The attempt files of folder (as the collector names it) whose attempts
+  // are stored, each as it stood when it was read, so that a collector need
+  // not read it again while it stands so.
+  std::vector<TCollectedFile> CollectedFiles(const std::string& folder);
+
+  // Notes files of folder as read and stored, in one transaction; a file noted
+  // again keeps its newest size and time. Call it only once their attempts
+  // are stored: a file noted is never read again while it stands so.
+  void NoteCollected(const std::string& folder, const std::vector<TCollectedFile>& files);
+
   // Deletes an attempt or undoes that: a deleted attempt stays in the store,
   // left out of lists and figures. False when no attempt has id.
   bool SetDeleted(std::int64_t id, bool deleted);
@@ -170,8 +187,9 @@ std::string UserDataFolder();
 // The time now, on the local clock, written as strftime writes format.
 std::string LocalTime(const char* format);
 
-// Whether folder lies on a network file system (NFS, SMB/CIFS, AFS, 9p,
-// FUSE-mounted remote folders), where SQLite's locking cannot be trusted.
+// Whether folder lies on a network file system (NFS, SMB/CIFS, AFS, 9p, Ceph,
+// Coda, FUSE-mounted remote folders), where SQLite's locking cannot be
+// trusted. Local file systems, tmpfs among them, are not.
 bool IsNetworkFolder(const std::string& folder);
 
 // The store's path for the tests in testFolder: Results.sqlite beside the

@@ -1,5 +1,7 @@
 #include "core/results/StoreLocation.h"
 
+#include <filesystem>
+
 #include "core/results/PostgresDatabase.h"
 #include "core/storage/IoError.h"
 
@@ -18,4 +20,12 @@ TOpenedStore OpenStoreAt(const std::string& location, const std::string& testFol
   opened.Store = std::make_unique<TResultsStore>(Postgres::Open(location));
   opened.Path = opened.Store->Name();
   return opened;
+}
+
+std::vector<std::string> StoreFilesBeside(const std::string& path, const std::string& userDataFolder) {
+  const std::string parent = std::filesystem::path(path).parent_path().string();
+  const std::string folder = parent.empty() ? std::string(".") : parent;
+  const std::string store =
+      ResultsLocation::StorePath(folder, userDataFolder, ResultsLocation::IsNetworkFolder(folder));
+  return {store, store + "-wal", store + "-shm"};
 }

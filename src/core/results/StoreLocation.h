@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/results/ResultsStore.h"
 
@@ -18,3 +19,9 @@
 // store cannot be opened.
 TOpenedStore OpenStoreAt(const std::string& location, const std::string& testFolder,
                          const std::string& userDataFolder = ResultsLocation::UserDataFolder());
+
+// The files of the results store of the folder holding path (the store and
+// its -wal and -shm files, wherever the store is kept), whether they exist yet
+// or not: what no output of a command or a window may replace.
+std::vector<std::string> StoreFilesBeside(
+    const std::string& path, const std::string& userDataFolder = ResultsLocation::UserDataFolder());

@@ -148,30 +148,6 @@ void WriteAll(int fd, std::string_view bytes, const std::string& reportedPath) {
   }
 }
 
-// A save killed between naming its temporary file and renaming it leaves
-// that name behind. The next save in the folder removes such names whose
-// process is gone; a live process's file is left alone.
-void RemoveLeftovers(const std::string& folder) {
-  DIR* listing = ::opendir(folder.c_str());
-  if (!listing) return;
-  const pid_t self = ::getpid();
-  while (const dirent* entry = ::readdir(listing)) {
-    const std::string_view name = entry->d_name;
-    if (name.size() < 9 || name.substr(0, 3) != ".qw" || name.substr(name.size() - 4) != ".tmp") continue;
-    const std::string_view middle = name.substr(3, name.size() - 7);  // "<pid>-<n>"
-    const size_t dash = middle.find('-');
-    if (dash == std::string_view::npos || dash == 0 || dash + 1 == middle.size()) continue;
-    const auto digits = [](std::string_view text) {
-      return text.find_first_not_of("0123456789") == std::string_view::npos;
-    };
-    if (!digits(middle.substr(0, dash)) || !digits(middle.substr(dash + 1)) || dash > 9) continue;
-    const pid_t owner = static_cast<pid_t>(std::stol(std::string(middle.substr(0, dash))));
-    if (owner == self || owner <= 0 || ::kill(owner, 0) == 0 || errno != ESRCH) continue;
-    ::unlinkat(::dirfd(listing), entry->d_name, 0);
-  }
-  ::closedir(listing);
-}
-
 // Makes the rename itself durable. The file has already been replaced when
 // this runs, so a failure here is not reported as a failed save.
 void SyncFolder(const std::string& folder) {
@@ -181,12 +157,33 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
 }
 
+// A device or a pipe is no file to replace: renaming over it would put a
+// regular file in its place (even over /dev/null, for root). The bytes are
+// written into it as a shell's redirection would.
+void WriteInPlace(const std::string& target, std::string_view bytes, const std::string& reportedPath) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) Fail(reportedPath, "Could not write", errno);
+  try {
+    WriteAll(fd, bytes, reportedPath);
+  } catch (...) {
+    ::close(fd);
+    throw;
+  }
+  if (::close(fd) != 0) Fail(reportedPath, "Could not write", errno);
+}
+
 }  // namespace
 
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string target = ResolveTarget(path);
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && !S_ISREG(old.st_mode)) {
+    if (!S_ISCHR(old.st_mode) && !S_ISFIFO(old.st_mode))
+      throw TIoError(path, "Could not replace", "it is not a regular file");
+    WriteInPlace(target, bytes, path);
+    return;
+  }
   if (exists && ::access(target.c_str(), W_OK) != 0) Fail(path, "Could not write", errno);
 
   const std::string folder = FolderOf(target);
@@ -211,7 +208,27 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     Fail(path, "Could not replace", errno);
   temp.MarkRenamed();
   SyncFolder(folder);
-  RemoveLeftovers(folder);
+}
+
+void RemoveSaveLeftovers(const std::string& folder) {
+  DIR* listing = ::opendir(folder.c_str());
+  if (!listing) return;
+  const pid_t self = ::getpid();
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string_view name = entry->d_name;
+    if (name.size() < 9 || name.substr(0, 3) != ".qw" || name.substr(name.size() - 4) != ".tmp") continue;
+    const std::string_view middle = name.substr(3, name.size() - 7);  // "<pid>-<n>"
+    const size_t dash = middle.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash + 1 == middle.size()) continue;
+    const auto digits = [](std::string_view text) {
+      return text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!digits(middle.substr(0, dash)) || !digits(middle.substr(dash + 1)) || dash > 9) continue;
+    const pid_t owner = static_cast<pid_t>(std::stol(std::string(middle.substr(0, dash))));
+    if (owner == self || owner <= 0 || ::kill(owner, 0) == 0 || errno != ESRCH) continue;
+    ::unlinkat(::dirfd(listing), entry->d_name, 0);
+  }
+  ::closedir(listing);
 }
 
 // ---------------------------------------------------------------------------

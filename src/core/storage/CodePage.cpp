@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/storage/Utf8.h"
+
 namespace CodePage {
 namespace {
 
@@ -57,23 +59,23 @@ char32_t Composed(char32_t base, char32_t mark) {
   return 0;
 }
 
-// Decodes one UTF-8 sequence at text[i], advancing i; U+FFFD for a malformed one.
+// Decodes one UTF-8 sequence at text[i], advancing i; U+FFFD for a malformed
+// one, which takes its lead byte and the continuation bytes that follow it, up
+// to as many as the lead byte announces.
 char32_t NextCodePoint(std::string_view text, size_t& i) {
+  if (const size_t length = Utf8::SequenceLength(text, i)) {
+    const char32_t c = Utf8::Decode(text, i, length);
+    i += length;
+    return c;
+  }
   const auto lead = static_cast<unsigned char>(text[i++]);
-  if (lead < 0x80) return lead;
   const int extra = lead >= 0xF0 && lead < 0xF5   ? 3
                     : lead >= 0xE0 && lead < 0xF0 ? 2
                     : lead >= 0xC2 && lead < 0xE0 ? 1
-                                                  : -1;
-  if (extra < 0) return 0xFFFD;
-  char32_t c = lead & (0x3F >> extra);
-  for (int k = 0; k < extra; ++k) {
-    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0xFFFD;
-    c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
-  }
-  const bool overlong = (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000);
-  if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0xFFFD;
-  return c;
+                                                  : 0;
+  for (int k = 0; k < extra && i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80; ++k)
+    ++i;
+  return 0xFFFD;
 }
 
 }  // namespace

@@ -661,6 +661,10 @@ void TCustomIniStore::UpdateFile() {
     SaveFailed = true;
     ReplaceFileAtomically(FFileName, CanonicalText());
     SaveFailed = false;
+    // A test's folder holds a few hundred files at most, unlike a results
+    // folder, so the sweep costs little here.
+    const size_t slash = FFileName.rfind('/');
+    RemoveSaveLeftovers(slash == std::string::npos ? "." : slash == 0 ? "/" : FFileName.substr(0, slash));
   }
   Modified = false;
 }

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/results/StoreLocation.h"
 #include "core/storage/AtomicFile.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/EngineServices.h"
@@ -59,7 +60,7 @@ void THistoryForm::ExportButtonClick() {
     const std::optional<QString> path =
         Dialogs.SaveFile({QStringLiteral("Export History"), QStringLiteral("CSV Files|*.CSV|All Files|*.*"),
                           QStringLiteral("csv"), QStringLiteral("history.csv")});
-    if (!path) return;
+    if (!path || !OutputAllowed(Dialogs, *path, {}, StoreFilesBeside(ToPath(*path)))) return;
     ReplaceFileAtomically(ToPath(*path), History::ExportCsv(Records));
   });
 }

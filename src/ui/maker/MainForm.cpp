@@ -25,6 +25,7 @@
 #include "core/model/TestFile.h"
 #include "core/model/TestFolder.h"
 #include "core/model/WorkingFolder.h"
+#include "core/results/StoreLocation.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/FileStamp.h"
 #include "core/storage/IniStore.h"
@@ -527,7 +528,11 @@ void TMainForm::EncryptRawTestFile1Click() {
     const std::optional<QString> source = Globals.Dialogs.OpenFile(EncryptSourceDialog);
     if (!source) return;
     const std::optional<QString> destination = Globals.Dialogs.SaveFile(EncryptTargetDialog);
-    if (!destination || !ConfirmConversionInto(*destination)) return;
+    if (!destination ||
+        !OutputAllowed(Globals.Dialogs, *destination, {}, StoreFilesBeside(ToPath(*destination)),
+                       TFileKind::Test) ||
+        !ConfirmConversionInto(*destination))
+      return;
     const TConversionReport report = EncryptTextToTest(ToPath(*source), ToPath(*destination));
     Globals.Dialogs.Inform(QStringLiteral("The test has been encrypted."));
     if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
@@ -540,7 +545,10 @@ void TMainForm::DecryptTestIntoTextFile1Click() {
     const std::optional<QString> source = Globals.Dialogs.OpenFile(DecryptSourceDialog);
     if (!source) return;
     const std::optional<QString> destination = Globals.Dialogs.SaveFile(DecryptTargetDialog);
-    if (!destination || !ConfirmConversionInto(*destination)) return;
+    if (!destination ||
+        !OutputAllowed(Globals.Dialogs, *destination, {*source}, StoreFilesBeside(ToPath(*destination))) ||
+        !ConfirmConversionInto(*destination))
+      return;
     const TConversionReport report = DecryptTestToText(ToPath(*source), ToPath(*destination));
     Globals.Dialogs.Inform(QStringLiteral("The test has been Decrypted."));
     if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
@@ -716,8 +724,17 @@ void TMainForm::FindDuplicateQuestions1Click() {
       editor.exec();
     };
     const std::string folder = ToPath(Globals.ProgramFolder);
-    TDuplicatesForm form([folder] { return Duplicates::ReadFolder(folder, [](const std::string&) {}); },
-                         openAt, this);
+    // Read again after every fix; a test that cannot be read is named each time.
+    const auto read = [folder] {
+      QStringList unreadable;
+      std::vector<Duplicates::TTestQuestions> tests = Duplicates::ReadFolder(
+          folder, [&](const std::string& error) { unreadable << FromSystemText(error); });
+      if (!unreadable.isEmpty())
+        Globals.Dialogs.Error(QStringLiteral("These tests could not be read and are not compared:\r%1")
+                                  .arg(unreadable.join(QLatin1Char('\r'))));
+      return tests;
+    };
+    TDuplicatesForm form(read, openAt, this);
     InstallHelpKey(&form, Globals.Help, HelpContext::Main);
     form.exec();
   });
@@ -732,7 +749,9 @@ void TMainForm::ImportQuestions1Click() {
     QString testPath = Globals.CurrentTestPath;
     if (!append) {
       const std::optional<QString> target = Globals.Dialogs.SaveFile(NewTestDialog);
-      if (!target || !OutputIsNoInput(Globals.Dialogs, *target, {chosen->Source})) return;
+      if (!target || !OutputAllowed(Globals.Dialogs, *target, {chosen->Source},
+                                    StoreFilesBeside(ToPath(*target)), TFileKind::Test))
+        return;
       if (!MayReplaceTest(Globals.Dialogs, *target)) return;
       testPath = *target;
     }
@@ -761,7 +780,7 @@ void TMainForm::ExportQuestions1Click() {
     if (test->isEmpty()) test = Globals.Dialogs.OpenFile(OpenTestDialog);
     if (!test) return;
     const std::optional<QString> target = Globals.Dialogs.SaveFile(ExportDialog);
-    if (!target || !OutputIsNoInput(Globals.Dialogs, *target, {*test})) return;
+    if (!target || !OutputAllowed(Globals.Dialogs, *target, {*test}, StoreFilesBeside(ToPath(*test)))) return;
     TLossReport report;
     if (!Export::ExportTest(ToPath(*test), ToPath(*target), report)) {
       Globals.Dialogs.Error(

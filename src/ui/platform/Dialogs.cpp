@@ -172,15 +172,20 @@ bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts) {
                              QStringLiteral(".\rStore them as \"?\" and go on?"));
 }
 
-bool OutputIsNoInput(TDialogs& dialogs, const QString& output, const QStringList& inputs) {
-  for (const QString& input : inputs) {
-    if (input.isEmpty() || !SameFile(ToPath(output), ToPath(input))) continue;
-    dialogs.Error(QStringLiteral("%1 is the file %2 is made from: it cannot also be the output.\r"
-                                 "Choose another name. Nothing was written.")
-                      .arg(output, QFileInfo(input).fileName()));
-    return false;
-  }
-  return true;
+bool OutputAllowed(TDialogs& dialogs, const QString& output, const QStringList& inputs,
+                   const std::vector<std::string>& protectedFiles, TFileKind writes) {
+  TOutput rule{ToPath(output), writes, {}, protectedFiles};
+  for (const QString& input : inputs)
+    if (!input.isEmpty()) rule.Inputs.push_back(ToPath(input));
+  const std::optional<TOutputRefusal> refusal = OutputRefusal(rule);
+  if (!refusal) return true;
+  dialogs.Error(refusal->Problem == TOutputProblem::Input
+                    ? QStringLiteral("%1 is the file %2 is made from: it cannot also be the output.\r"
+                                     "Choose another name. Nothing was written.")
+                          .arg(output, QFileInfo(FromPath(refusal->File)).fileName())
+                    : QStringLiteral("%1 cannot be written: %2.\rChoose another name. Nothing was written.")
+                          .arg(output, FromPath(refusal->Reason)));
+  return false;
 }
 
 bool RunGuarded(TDialogs& dialogs, const std::function<void()>& body) {

@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
+
+#include "core/storage/OutputDestination.h"
 
 class QWidget;
 
@@ -101,11 +105,13 @@ QString WithDefaultExtension(const QString& path, const QString& defaultExt);
 // (nothing to ask, or Yes), false to return with nothing written.
 bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts);
 
-// Before an output is written: whether output is another file than each of
-// inputs (compared by device and inode, so links and other spellings of a
-// path are seen through). When it is one of them, says so and returns false;
-// nothing may be written then. Throws TIoError when a file cannot be looked at.
-bool OutputIsNoInput(TDialogs& dialogs, const QString& output, const QStringList& inputs);
+// Before an output is written: whether the core's output rule (OutputRefusal)
+// lets it go to output: not over one of inputs, not over protectedFiles (the
+// results store, StoreFiles), not over a test or a database when it writes
+// another kind. When it may not, says why and returns false; nothing may be
+// written then. Throws TIoError when a file cannot be looked at.
+bool OutputAllowed(TDialogs& dialogs, const QString& output, const QStringList& inputs,
+                   const std::vector<std::string>& protectedFiles = {}, TFileKind writes = TFileKind::Other);
 
 // The program's single top-level error handler: runs body, and when it throws,
 // shows the error's text in an error box. The action in progress ends there;

@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/results/StoreLocation.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IoError.h"
@@ -265,7 +266,7 @@ void TGradeForm::SaveResults() {
        QStringLiteral("csv"), QStringLiteral("results.csv")});
   if (!path) return;
   RunGuarded(Dialogs, [&] {
-    if (!OutputIsNoInput(Dialogs, *path, {AnswersPath, TestPath})) return;
+    if (!OutputAllowed(Dialogs, *path, {AnswersPath, TestPath}, StoreFilesBeside(ToPath(TestPath)))) return;
     if (Graded) ReplaceFileAtomically(ToPath(*path), Grading::FormatResults(Graded->Results));
   });
 }

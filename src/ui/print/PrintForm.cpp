@@ -19,6 +19,7 @@
 
 #include "core/results/PrintRuns.h"
 #include "core/results/RecordAttempt.h"
+#include "core/results/StoreLocation.h"
 #include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
@@ -209,7 +210,7 @@ void TPrintForm::PdfButtonClick() {
        QStringLiteral("pdf"), QFileInfo(TestPath).completeBaseName() + QStringLiteral(".pdf")});
   if (!path) return;
   RunGuarded(Dialogs, [&] {
-    if (!OutputIsNoInput(Dialogs, *path, {TestPath})) return;
+    if (!OutputAllowed(Dialogs, *path, {TestPath}, StoreFilesBeside(ToPath(TestPath)))) return;
     const TTestPrinter pages(Test, *options);
     const int count = pages.WritePdf(*path);
     if (count == 0) {

@@ -37,6 +37,7 @@
 #include "ui/platform/QtText.h"
 #include "ui/platform/StoreSetting.h"
 #include "ui/platform/WindowKit.h"
+#include "ui/results/BackgroundCollect.h"
 #include "ui/results/BarChart.h"
 #include "ui/results/DropFolder.h"
 
@@ -249,9 +250,9 @@ TResultsForm::TResultsForm(TGlobals& globals, const QString& testPath, QWidget* 
   connect(pdf, &QPushButton::clicked, this, &TResultsForm::PdfButtonClick);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(Watcher, &QFileSystemWatcher::directoryChanged, CollectTimer, qOverload<>(&QTimer::start));
+  // Files arriving while the window is open are collected off this thread.
   connect(CollectTimer, &QTimer::timeout, this, [this] {
-    CollectFolders();
-    Refresh();
+    if (Collector) Collector->Start(KnownFolders);
   });
   InstallHelpKey(this, Globals.Help, HelpContext::Results);
 
@@ -260,6 +261,14 @@ TResultsForm::TResultsForm(TGlobals& globals, const QString& testPath, QWidget* 
   for (QWidget* control : std::initializer_list<QWidget*>{tabs, gradebook, items, pdf})
     control->setEnabled(open);
   if (!open) return;
+  Collector = new TBackgroundCollect(
+      SavedResultsStore().toStdString(), fs::path(TestPath).parent_path().string(),
+      [this](const QStringList& lines) {
+        RefusedList->clear();
+        RefusedList->addItems(lines);
+        Refresh();
+      },
+      this);
   CollectFolders();
   for (const QString& folder : KnownFolders)
     if (QFileInfo(folder).isDir()) Watcher->addPath(folder);
@@ -429,17 +438,8 @@ void TResultsForm::ResortOnHeading(QTableWidget* grid, const std::function<void(
 void TResultsForm::CollectFolders() {
   if (!Opened.Store) return;
   RefusedList->clear();
-  for (const QString& folder : KnownFolders) {
-    try {
-      const ResultsFolder::TCollected collected = ResultsFolder::Collect(ToPath(folder), *Opened.Store);
-      for (const ResultsFolder::TRefusal& refusal : collected.Refused)
-        RefusedList->addItem(
-            QStringLiteral("%1: %2").arg(FromPath(refusal.File), QString::fromUtf8(refusal.Reason.c_str())));
-    } catch (const std::exception& error) {
-      // Said in the list rather than in a box, as collecting also runs unasked.
-      RefusedList->addItem(ToQString(error.what()));
-    }
-  }
+  // Said in the list rather than in a box, as collecting also runs unasked.
+  RefusedList->addItems(CollectResultsFolders(*Opened.Store, KnownFolders));
 }
 
 TResultsFilter TResultsForm::Filter() const {
@@ -611,7 +611,10 @@ void TResultsForm::Export(const QString& title, const QString& filter, const QSt
                           const QString& name, const std::string& bytes) {
   const std::optional<QString> path = Globals.Dialogs.SaveFile({title, filter, extension, name});
   if (!path) return;
-  RunGuarded(Globals.Dialogs, [&] { ReplaceFileAtomically(ToPath(*path), bytes); });
+  RunGuarded(Globals.Dialogs, [&] {
+    if (!OutputAllowed(Globals.Dialogs, *path, {TestSource}, StoreFilesBeside(TestPath))) return;
+    ReplaceFileAtomically(ToPath(*path), bytes);
+  });
 }
 
 void TResultsForm::GradebookButtonClick() {

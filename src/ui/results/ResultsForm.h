@@ -20,6 +20,7 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QTimer;
+class TBackgroundCollect;
 class TBarChart;
 struct TGlobals;
 
@@ -105,6 +106,7 @@ private:
 
   QFileSystemWatcher* Watcher;
   QTimer* CollectTimer;
+  TBackgroundCollect* Collector = nullptr;  // while the store is open
   QCheckBox* DateCheck;
   QDateEdit* FromDate;
   QDateEdit* ToDate;

@@ -1,11 +1,10 @@
 #include "ui/text/QtText.h"
 
-#include <QByteArrayView>
 #include <QFile>
-#include <QStringDecoder>
 #include <string_view>
 
 #include "core/storage/CodePage.h"
+#include "core/storage/Utf8.h"
 
 QString ToQString(const std::string& text) {
   QString result = QString::fromStdString(CodePage::ToUtf8(text));
@@ -26,34 +25,6 @@ namespace {
 // the lone low surrogate 0xDC00 + byte, which no valid UTF-8 decodes to, so
 // that every name read from a folder finds its file again.
 constexpr char16_t RawByteBase = 0xDC00;
-
-// The length of the valid UTF-8 sequence that starts at bytes[at], 0 when
-// none does.
-size_t Utf8Length(std::string_view bytes, size_t at) {
-  const auto byte = [&bytes](size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  const unsigned char lead = byte(at);
-  if (lead < 0x80) return 1;
-  size_t length = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;   // no overlong form
-    if (lead == 0xED) high = 0x9F;  // no surrogate
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;  // nothing past U+10FFFF
-  } else {
-    return 0;
-  }
-  if (bytes.size() - at < length || byte(at + 1) < low || byte(at + 1) > high) return 0;
-  for (size_t i = 2; i < length; ++i)
-    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
-  return length;
-}
 
 }  // namespace
 
@@ -79,14 +50,14 @@ std::string ToPath(const QString& path) {
 }
 
 QString FromPath(const std::string& path) {
-  if (QByteArrayView(path).isValidUtf8()) return QFile::decodeName(QByteArray::fromStdString(path));
+  if (Utf8::IsValid(path)) return QFile::decodeName(QByteArray::fromStdString(path));
   QString text;
   text.reserve(static_cast<qsizetype>(path.size()));
   size_t at = 0;
   while (at < path.size()) {
     size_t run = at;
     while (run < path.size()) {
-      const size_t length = Utf8Length(path, run);
+      const size_t length = Utf8::SequenceLength(path, run);
       if (length == 0) break;
       run += length;
     }
@@ -102,9 +73,7 @@ QString FromUtf8(const std::string& text) {
 }
 
 QString FromUtf8OrCodePage(const std::string& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  const QString text = utf8(QByteArray::fromStdString(bytes));
-  return utf8.hasError() ? ToQString(bytes) : text;
+  return Utf8::IsValid(bytes) ? QString::fromStdString(bytes) : ToQString(bytes);
 }
 
 QString FromSystemText(const std::string& text) {

@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -70,6 +72,9 @@ TEST(AttemptFile, RefusesWhatIsNotAWholeAttemptFile) {
       {altered, "altered"},
       {std::string("QWATTEMPT\t1\n\0\1\2", 15), "binary"},
       {"QWATTEMPT\t1\n\xE9t\xE9\n", "binary"},
+      {"QWATTEMPT\t1\n\xE0\x81\x81\n", "binary"},      // overlong 'A'
+      {"QWATTEMPT\t1\n\xED\xA0\x80\n", "binary"},      // a surrogate
+      {"QWATTEMPT\t1\n\xF4\x90\x80\x80\n", "binary"},  // past U+10FFFF
       {std::string(AttemptFile::MaxBytes + 1, 'x'), "too large"},
       {"[SETTINGS]\r\nDESC=x\r\n", "not an attempt file"},
       {"QWATTEMPT\t2\nend\tx\n", "newer program"},
@@ -112,10 +117,25 @@ TEST(ResultsFolder, CollectsEachAttemptOnceAndLeavesBadFilesInPlace) {
   EXPECT_EQ(once.Refused[0].File, drop + "/junk.qwr");
   EXPECT_EQ(ReadBytes(drop + "/junk.qwr"), "[SETTINGS]\r\n");
 
+  // A stored file is not read again while its size and time stay: spoiled
+  // behind the collector's back, it still counts as stored; once its time
+  // moves it is read, and refused.
+  struct stat before {};
+  ASSERT_EQ(::stat(first.c_str(), &before), 0);
+  std::string spoiled = ReadBytes(first);
+  spoiled[spoiled.find("Ren")] = 'X';
+  WriteBytes(first, spoiled);
+  const timespec times[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, first.c_str(), times, 0), 0);
   const ResultsFolder::TCollected twice = ResultsFolder::Collect(drop, *opened.Store);
   EXPECT_EQ(twice.Added, 0);
   EXPECT_EQ(twice.Known, 3);
+  EXPECT_EQ(twice.Refused.size(), 1u);  // junk.qwr, read every time
   EXPECT_EQ(opened.Store->Attempts({}).size(), 2u);
+  ASSERT_EQ(::utimensat(AT_FDCWD, first.c_str(), nullptr, 0), 0);
+  const ResultsFolder::TCollected moved = ResultsFolder::Collect(drop, *opened.Store);
+  EXPECT_EQ(moved.Known, 2);
+  EXPECT_EQ(moved.Refused.size(), 2u);
 }
 
 // A lab machine: the test folder and the results folder cannot be written,
@@ -128,6 +148,9 @@ TEST(ResultsFolder, AnAttemptWaitsInTheQueueAndArrivesOnce) {
   const TRecorded queued = RecordAttempt(attempt, dir.File("no/tests"), dir.File("no/drop"), data);
   EXPECT_EQ(queued.Where, TRecordedIn::Queue);
   EXPECT_TRUE(queued.Path.starts_with(QueueFolder(data))) << queued.Path;
+  // The student is told where the result waits, as nobody else can see it.
+  ASSERT_EQ(queued.Notices.size(), 1u);
+  EXPECT_NE(queued.Notices[0].find("\"" + QueueFolder(data) + "\""), std::string::npos) << queued.Notices[0];
 
   const std::string drop = dir.File("drop");
   std::filesystem::create_directory(drop);

@@ -89,6 +89,7 @@ TEST_F(PaperRuns, AStoreOfTheFirstSchemaGainsPrintRunsAndKeepsItsAttempts) {
     opened.Store->Add(ResultsFixture::Attempt("Ann", "AB", "AB"), "1");
     opened.Store->Database().Execute("DROP TABLE print_runs");
     opened.Store->Database().Execute("DROP TABLE store_meta");
+    opened.Store->Database().Execute("DROP TABLE collected_files");
     opened.Store->Database().Execute("UPDATE store_version SET version = 1");
   }
   TOpenedStore opened = Open();

@@ -4,17 +4,23 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <stdexcept>
+#include <thread>
 
 #include "core/model/TestFile.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/IniStore.h"
+#include "core/storage/IoError.h"
 #include "support/InjectedFault.h"
 #include "support/TempDir.h"
 
@@ -186,8 +192,8 @@ TEST(KilledSaveTest, LeavesTheOldOrTheNewFileWholeAndNoTemporaryFile) {
     leftovers += FolderNames(dir.Path()).size() > 1;
   }
   // A kill between naming the temporary file and renaming it leaves the name
-  // for a moment; the next save clears it.
-  ReplaceFileAtomically(path, versions[0]);
+  // for a moment; the sweep clears it.
+  RemoveSaveLeftovers(dir.Path());
   EXPECT_EQ(FolderNames(dir.Path()), std::vector<std::string>{"BIG.QWT"});
   RecordProperty("KillsThatLeftAName", leftovers);
 }
@@ -198,7 +204,41 @@ TEST(KilledSaveTest, ANameOfALiveProcessAndOtherNamesAreKept) {
   WriteBytes(dir.File(mine), "in use");
   WriteBytes(dir.File("notes.tmp"), "not ours");
   ReplaceFileAtomically(dir.File("T.QWT"), Old);
+  RemoveSaveLeftovers(dir.Path());
   EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{mine, "T.QWT", "notes.tmp"}));
+}
+
+// ---------------------------------------------------------------------------
+// Files that are no regular files
+
+mode_t TypeOf(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
+}
+
+// A device or a pipe is written into and stays what it was; renaming over it
+// would have left a regular file in its place.
+TEST(SpecialFileTest, DevicesAndPipesAreWrittenInPlaceAndOtherSpecialFilesRefused) {
+  TTempDir dir;
+  const std::string null = dir.File("null"), pipe = dir.File("pipe"), disk = dir.File("disk");
+  if (::mknod(null.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0 ||
+      ::mknod(disk.c_str(), S_IFBLK | 0600, ::makedev(7, 0)) != 0)
+    GTEST_SKIP() << "cannot make device files here (" << std::strerror(errno) << ")";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+
+  ReplaceFileAtomically(null, "gone");
+  EXPECT_EQ(TypeOf(null), S_IFCHR);
+
+  std::string received;
+  std::thread reader([&] { received = ReadBytes(pipe); });
+  ReplaceFileAtomically(pipe, "through the pipe");
+  reader.join();
+  EXPECT_EQ(received, "through the pipe");
+  EXPECT_EQ(TypeOf(pipe), S_IFIFO);
+
+  EXPECT_THROW(ReplaceFileAtomically(disk, "never"), TIoError);
+  EXPECT_EQ(TypeOf(disk), S_IFBLK);
+  EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"disk", "null", "pipe"}));
 }
 
 }  // namespace

@@ -540,23 +540,36 @@ TEST_F(MainFormTest, ConversionsCancelledWriteNothing) {
 
 TEST_F(MainFormTest, ConversionIntoAnExistingFileAsksFirstNamingIt) {
   WriteTest("A.QWT", "Alpha");
-  WriteTest("B.QWT", "Beta");
-  const std::string before = ReadBytes(Dir.File("B.QWT"));
+  WriteTest("B.TXT", "Beta");
+  WriteTest("C.QWT", "Gamma");
+  const std::string before = ReadBytes(Dir.File("B.TXT"));
   const QString question =
-      "The file " + FileIn("B.QWT") + " exists.\rConvert into it, replacing the values it holds?";
+      "The file " + FileIn("B.TXT") + " exists.\rConvert into it, replacing the values it holds?";
   Dialogs.ExpectOpen(FileIn("A.QWT"));
-  Dialogs.ExpectSave(FileIn("B.QWT"));
+  Dialogs.ExpectSave(FileIn("B.TXT"));
   Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, question, TButton::No);
   Fire("DecryptTestIntoTextFile1");
-  EXPECT_EQ(ReadBytes(Dir.File("B.QWT")), before);
+  EXPECT_EQ(ReadBytes(Dir.File("B.TXT")), before);
   EXPECT_FALSE(Timer()->isActive());
 
   Dialogs.ExpectOpen(FileIn("A.QWT"));
-  Dialogs.ExpectSave(FileIn("B.QWT"));
+  Dialogs.ExpectSave(FileIn("B.TXT"));
   Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, question, TButton::Yes);
   Dialogs.ExpectMessage(TMessageKind::Information, QStringLiteral("The test has been Decrypted."));
   Fire("DecryptTestIntoTextFile1");
-  EXPECT_NE(ReadBytes(Dir.File("B.QWT")).find("DESC=Alpha\r\n"), std::string::npos);
+  EXPECT_NE(ReadBytes(Dir.File("B.TXT")).find("DESC=Alpha\r\n"), std::string::npos);
+
+  // A test is never made the plain-text form of another: its key would lie open.
+  const std::string test = ReadBytes(Dir.File("C.QWT"));
+  Dialogs.ExpectOpen(FileIn("A.QWT"));
+  Dialogs.ExpectSave(FileIn("C.QWT"));
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        FileIn("C.QWT") +
+                            " cannot be written: it is a test, which this would replace "
+                            "with another kind of file.\rChoose another name. Nothing was "
+                            "written.");
+  Fire("DecryptTestIntoTextFile1");
+  EXPECT_EQ(ReadBytes(Dir.File("C.QWT")), test);
 }
 
 TEST_F(MainFormTest, ConversionOfAMissingSourceIsAnErrorAndTouchesNothing) {

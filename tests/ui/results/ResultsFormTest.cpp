@@ -85,9 +85,11 @@ protected:
     return {FromPath(folder), FromPath(folder + "/data/history.csv"), Dialogs, Prompt, Shell, Help, Clock};
   }
   // Takes the test at path as student, choosing one letter per question.
-  void TakeTest(TEngineForm& engine, const std::string& path, const QString& student, const char* letters) {
+  // notice: what the engine says after Finish, if anything.
+  void TakeTest(TEngineForm& engine, const std::string& path, const QString& student, const char* letters,
+                const QString& notice = {}) {
     Prompt.Name = student;
-    engine.RunModal = [this, letters](QDialog& dialog) {
+    engine.RunModal = [this, letters, notice](QDialog& dialog) {
       if (auto* form = qobject_cast<TQuestionForm*>(&dialog)) {
         for (const char* letter = letters; *letter; ++letter) {
           Child<QRadioButton>(*form, ("Option" + std::string(1, *letter)).c_str())->click();
@@ -97,6 +99,7 @@ protected:
             TMessageKind::RiskyConfirmation,
             "Every question has an answer.\rFinish the test now? No answer can be changed afterwards.",
             TButton::Yes);
+        if (!notice.isEmpty()) Dialogs.ExpectMessage(TMessageKind::Information, notice);
         form->FinishButtonClick();
       }
       return int(QDialog::Accepted);
@@ -211,7 +214,11 @@ TEST_F(ResultsFormTest, ALabAttemptWaitsInTheQueueThenReachesTheFolderAndIsColle
   SetResultsFolder(lab, Dir.File("notafolder"));
   {
     TEngineForm engine(Engine(lab));
-    TakeTest(engine, labTest, QStringLiteral("Bob"), "ABC");  // no message: the attempt is queued
+    // The student is told the attempt is queued, and where.
+    TakeTest(engine, labTest, QStringLiteral("Bob"), "ABC",
+             QStringLiteral("The result could not be handed in to the teacher yet. It waits in the folder "
+                            "\"%1/data/queue\" until the test program can hand it in to the results folder.")
+                 .arg(FromPath(lab)));
   }
   ASSERT_EQ(std::distance(fs::directory_iterator(lab + "/data/queue"), {}), 1);
   fs::create_directories(drop);
