@@ -7,8 +7,8 @@
 
 int NewCommand(TToolContext& context) {
   const std::string& path = context.Arguments.Operands[0];
-  RequireOutput(context, path, TFileKind::Test, {});
   if (!MayCreate(context, path, context.Arguments.Has("--force"))) return ExitTrouble;
+  RequireOutput(context, path, TFileKind::Test, {});
   // One atomic save over the old file: a failure anywhere leaves it as it was.
   TIniStore store(path);
   store.ClearSections();

@@ -725,7 +725,7 @@ void TMainForm::FindDuplicateQuestions1Click() {
     };
     const std::string folder = ToPath(Globals.ProgramFolder);
     // Read again after every fix; a test that cannot be read is named each time.
-    const auto read = [folder] {
+    const auto read = [this, folder] {
       QStringList unreadable;
       std::vector<Duplicates::TTestQuestions> tests = Duplicates::ReadFolder(
           folder, [&](const std::string& error) { unreadable << FromSystemText(error); });
