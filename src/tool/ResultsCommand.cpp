@@ -99,8 +99,10 @@ int ResultsCommand(TToolContext& context) {
     TOpenedStore opened = ReadStore(context, fs::path(testPath).parent_path().string());
     TResultsStore& store = *opened.Store;
     if (arguments.Has("--regrade")) {
-      const int rescored = store.Regrade(filter.TestFile, current);
-      Report(context.Err, "rescored " + std::to_string(rescored) + " attempts with the test's key");
+      const Reports::TRegraded regraded = Reports::Regrade(store, filter.TestFile, current);
+      Report(context.Err, "rescored " + std::to_string(regraded.Rescored) +
+                              " attempts with the test's key; " + std::to_string(regraded.ScoresChanged) +
+                              " scores changed");
     } else {
       for (const TKeyChange& change : store.KeyChanges(filter.TestFile, current))
         Report(context.Err,
@@ -130,6 +132,8 @@ int ResultsCommand(TToolContext& context) {
     context.Out << "Test:      " << TerminalText(filter.TestFile) << " (" << TerminalText(test.Description)
                 << ")\n"
                 << Reports::Text(figures, answerCounts);
+    if (const auto rate = Reports::PassRate(attempts, test.PassPoint))
+      context.Out << "\nPass rate: " << Reports::PassRateText(*rate) << "\n";
   }
   return unreadable.empty() ? ExitOk : ExitFindings;
 }

@@ -83,6 +83,8 @@ TEST(ResultsCommand, CollectsAClassAndPrintsItsFigures) {
       "\"chose\": {\"A\": 2, \"B\": 1, \"C\": 0, \"D\": 2}, \"blank\": 0, \"flags\": [\"negative\", "
       "\"miskey\"]}"
       "]}\n");
+  // 75, 75, 75, 50 and 25 against a pass point of 50: four of five passed.
+  EXPECT_TRUE(RunTool({"results", test}).Out.ends_with("\nPass rate: 80% (4 of 5 passed)\n"));
   EXPECT_EQ(ReadBytes(dir.File("grades.csv")),
             "Student,Student number,Class,Date,Score,Percent,Passed,Time taken\r\n"
             "S1,,7B,2026-12-01 09:00:00,3,75,yes,00:01:00\r\n"
@@ -139,8 +141,9 @@ TEST(ResultsCommand, NamesKeyChangesAndRegradesOnRequest) {
       "them\n");
   EXPECT_TRUE(before.Out.starts_with("{\"attempts\": 5, \"mean\": 60, ")) << before.Out;
   const TToolResult after = RunTool({"results", test, "--json", "--regrade"});
-  EXPECT_EQ(after.Err, "qwtool: rescored 5 attempts with the test's key\n");
-  // S1 and S2 now have all four right, S3 and S4 lose one: 100 100 50 25 25.
+  // S1 and S2 now have all four right, S3 and S4 lose one: 100 100 50 25 25,
+  // four scores changed.
+  EXPECT_EQ(after.Err, "qwtool: rescored 5 attempts with the test's key; 4 scores changed\n");
   EXPECT_TRUE(after.Out.starts_with("{\"attempts\": 5, \"mean\": 60, \"median\": 50, ")) << after.Out;
 }
 

@@ -73,6 +73,11 @@ std::string TimeTaken(const TStoredAttempt& attempt) {
   return timed ? DurationText(attempt.SecondsTaken) : std::string();
 }
 
+std::string PassRateText(const TPassRate& rate) {
+  return Number(rate.Percent) + "% (" + std::to_string(rate.Passed) + " of " + std::to_string(rate.Attempts) +
+         " passed)";
+}
+
 std::optional<TPassRate> PassRate(const std::vector<TStoredAttempt>& attempts, int passPoint) {
   if (passPoint <= 0 || attempts.empty()) return std::nullopt;
   TPassRate rate;

@@ -39,6 +39,9 @@ struct TPassRate {
 // are no attempts.
 std::optional<TPassRate> PassRate(const std::vector<TStoredAttempt>& attempts, int passPoint);
 
+// A pass rate as the window and the command line show it: "40% (2 of 5 passed)".
+std::string PassRateText(const TPassRate& rate);
+
 // A question's text on one line, for a list beside its figures: each line
 // break becomes a blank.
 std::string QuestionLine(const std::string& question);

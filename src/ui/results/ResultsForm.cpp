@@ -495,17 +495,14 @@ void TResultsForm::FillAttempts() {
 
 void TResultsForm::FillStatistics() {
   const std::optional<Reports::TPassRate> rate = Reports::PassRate(Shown, PassPoint);
-  FiguresLabel->setText(QStringLiteral("Attempts: %1\nMean: %2%\nMedian: %3%\nStandard deviation: %4\n"
-                                       "KR-20 reliability: %5\nStandard error of measurement: %6\n"
-                                       "Pass rate: %7")
-                            .arg(Figures.Attempts)
-                            .arg(Figure(Figures.Mean), Figure(Figures.Median), Figure(Figures.Sd),
-                                 Figure(Figures.Kr20), Figure(Figures.Sem),
-                                 rate ? QStringLiteral("%1% (%2 of %3 passed)")
-                                            .arg(Figure(rate->Percent))
-                                            .arg(rate->Passed)
-                                            .arg(rate->Attempts)
-                                      : QStringLiteral("-")));
+  FiguresLabel->setText(
+      QStringLiteral("Attempts: %1\nMean: %2%\nMedian: %3%\nStandard deviation: %4\n"
+                     "KR-20 reliability: %5\nStandard error of measurement: %6\n"
+                     "Pass rate: %7")
+          .arg(Figures.Attempts)
+          .arg(Figure(Figures.Mean), Figure(Figures.Median), Figure(Figures.Sd), Figure(Figures.Kr20),
+               Figure(Figures.Sem),
+               rate ? QString::fromStdString(Reports::PassRateText(*rate)) : QStringLiteral("-")));
   Histogram->SetData(HistogramData(Figures));
 }
 
