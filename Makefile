@@ -9,7 +9,11 @@ PACKAGES := cmake make g++ ccache libgtest-dev libbenchmark-dev qt6-base-dev lib
             libpugixml-dev libzip-dev pkgconf poppler-utils libxml2-utils \
             libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us python3 libcpp-httplib-dev \
             libqrencode-dev libzxing-dev chromium libopencv-dev libpoppler-cpp-dev \
-            postgresql libpq-dev libboost-dev npm
+            postgresql libpq-dev libboost-dev
+# Commands some machines bring from other packaging (npm comes with their
+# Node.js); the Debian package of the same name is installed only when the
+# command is missing, as it would conflict with that Node.js.
+COMMANDS := npm
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DQUIZWELL_WERROR=ON)
 
 .PHONY: deps build test run bench test-sanitize fuzz package package-check format-check
@@ -21,6 +25,7 @@ deps:
 	for p in $(PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || missing="$$missing $$p"; \
 	done; \
+	for c in $(COMMANDS); do command -v $$c >/dev/null 2>&1 || missing="$$missing $$c"; done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  sudo=""; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
