@@ -54,16 +54,17 @@ QString UrlOf(const QString& host, int port) {
 }
 
 QString ProgressText(const TStudentLine& line) {
-  if (line.Finished) return QStringLiteral("finished");
-  if (line.Position == 0) return QStringLiteral("joined");
-  return QStringLiteral("question %1 of %2").arg(line.Position).arg(line.Count);
+  if (line.Finished) return TClassroomForm::tr("finished");
+  if (line.Position == 0) return TClassroomForm::tr("joined");
+  return TClassroomForm::tr("question %1 of %2").arg(line.Position).arg(line.Count);
 }
 
 // What the page reported of a student leaving it during the test, for the
 // teacher to judge: "left the page 2×, 40 s".
 QString AwayText(const TStudentLine& line) {
   if (line.AwayCount == 0) return QString();
-  return QStringLiteral("left the page %1\u00D7, %2 s").arg(line.AwayCount).arg(line.AwaySeconds);
+  //: How often and how long a student left the test's page; %1 is the count, %2 the seconds.
+  return TClassroomForm::tr("left the page %1\u00D7, %2 s").arg(line.AwayCount).arg(line.AwaySeconds);
 }
 
 QLabel* PlainLabel(QWidget* parent, const char* name, int pointSize = 0) {
@@ -125,10 +126,10 @@ TClassroomForm::~TClassroomForm() {
 }
 
 void TClassroomForm::CreateControls() {
-  setWindowTitle(QStringLiteral("Classroom"));
+  setWindowTitle(tr("Classroom"));
   resize(960, 680);
 
-  auto* join = new QLabel(QStringLiteral("Open in a browser:"), this);
+  auto* join = new QLabel(tr("Open in a browser:"), this);
   QFont joinFont = join->font();
   joinFont.setPointSize(joinFont.pointSize() + 4);
   join->setFont(joinFont);
@@ -137,7 +138,7 @@ void TClassroomForm::CreateControls() {
   NoteLabel = PlainLabel(this, "NoteLabel");
   NoteLabel->setWordWrap(true);
   QrBox = Named(new TQrBox(this), "QrBox");
-  QrBox->setAccessibleName(QStringLiteral("QR code of the address"));
+  QrBox->setAccessibleName(tr("QR code of the address"));
 
   auto* place = new QVBoxLayout;
   place->addWidget(join);
@@ -151,9 +152,8 @@ void TClassroomForm::CreateControls() {
   top->addWidget(QrBox);
 
   StudentList = Named(new QTableWidget(0, ColumnCount, this), "StudentList");
-  StudentList->setHorizontalHeaderLabels({QStringLiteral("Student"), QStringLiteral("Progress"),
-                                          QStringLiteral("Score"), QStringLiteral("Away")});
-  StudentList->setAccessibleName(QStringLiteral("Students"));
+  StudentList->setHorizontalHeaderLabels({tr("Student"), tr("Progress"), tr("Score"), tr("Away")});
+  StudentList->setAccessibleName(tr("Students"));
   StudentList->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StudentList->setSelectionMode(QAbstractItemView::NoSelection);
   StudentList->verticalHeader()->hide();
@@ -175,12 +175,11 @@ void TClassroomForm::CreateControls() {
   ErrorLabel->hide();
 
   SummaryLabel = PlainLabel(this, "SummaryLabel");
-  HoldReviewCheck =
-      Named(new QCheckBox(QStringLiteral("&Hold the review until the test ends"), this), "HoldReviewCheck");
+  HoldReviewCheck = Named(new QCheckBox(tr("&Hold the review until the test ends"), this), "HoldReviewCheck");
   HoldReviewCheck->setChecked(true);
-  ShowScoresButton = Named(new QPushButton(QStringLiteral("Show &Scores"), this), "ShowScoresButton");
-  EndTestButton = Named(new QPushButton(QStringLiteral("&End Test"), this), "EndTestButton");
-  EndSessionButton = Named(new QPushButton(QStringLiteral("End Sessio&n"), this), "EndSessionButton");
+  ShowScoresButton = Named(new QPushButton(tr("Show &Scores"), this), "ShowScoresButton");
+  EndTestButton = Named(new QPushButton(tr("&End Test"), this), "EndTestButton");
+  EndSessionButton = Named(new QPushButton(tr("End Sessio&n"), this), "EndSessionButton");
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(SummaryLabel, 1);
   buttons->addWidget(HoldReviewCheck);
@@ -189,10 +188,11 @@ void TClassroomForm::CreateControls() {
   buttons->addWidget(EndSessionButton);
 
   StoreEdit = Named(new QLineEdit(this), "StoreEdit");
-  StoreEdit->setPlaceholderText(QStringLiteral("the test folder's Results.sqlite, or postgresql://..."));
-  auto* storeCaption = new QLabel(QStringLiteral("Results s&tore:"), this);
+  //: Keep the file name Results.sqlite and postgresql:// as they are.
+  StoreEdit->setPlaceholderText(tr("the test folder's Results.sqlite, or postgresql://..."));
+  auto* storeCaption = new QLabel(tr("Results s&tore:"), this);
   storeCaption->setBuddy(StoreEdit);
-  UseStoreButton = Named(new QPushButton(QStringLiteral("&Use"), this), "UseStoreButton");
+  UseStoreButton = Named(new QPushButton(tr("&Use"), this), "UseStoreButton");
   StoreLabel = PlainLabel(this, "StoreLabel");
   auto* store = new QHBoxLayout;
   store->addWidget(storeCaption);
@@ -225,8 +225,7 @@ bool TClassroomForm::Start() {
   const std::string testPath = ToPath(Globals.CurrentTestPath);
   TClassroomTest test = LoadClassroomTest(testPath);
   if (test.Questions.empty()) {
-    Globals.Dialogs.Error(FromPath(test.FileName) +
-                          QStringLiteral(" has no questions to run in a classroom."));
+    Globals.Dialogs.Error(tr("%1 has no questions to run in a classroom.").arg(FromPath(test.FileName)));
     return false;
   }
   const QString saved = SavedResultsStore();
@@ -238,16 +237,17 @@ bool TClassroomForm::Start() {
     // The saved store is down or gone: the session still runs, on the test
     // folder's own store, and says so, so that the teacher can choose again.
     if (saved.isEmpty()) throw;
-    Globals.Dialogs.Error(FromSystemText(error.what()) +
-                          QStringLiteral("\rThis session stores into the test folder's Results.sqlite until "
-                                         "another store is used."));
+    //: %1 is the reason the saved store could not be opened.
+    Globals.Dialogs.Error(tr("%1\rThis session stores into the test folder's Results.sqlite until "
+                             "another store is used.")
+                              .arg(FromSystemText(error.what())));
     Opened = OpenStoreAt(std::string(), TestFolder());
   }
   ShowStore();
   QStringList notes;
   for (const std::string& notice : Opened.Notices) notes << FromUtf8OrCodePage(notice);
 
-  setWindowTitle(QStringLiteral("Classroom - %1").arg(ToQString(test.Settings.Description)));
+  setWindowTitle(tr("Classroom - %1").arg(ToQString(test.Settings.Description)));
   Classroom = std::make_unique<TClassroom>(std::move(test), NewRoomCode(), *Opened.Store, Clock);
   Classroom->HoldReview(HoldReviewCheck->isChecked());
   BoundPort = Serve(Place.Port);
@@ -256,7 +256,7 @@ bool TClassroomForm::Start() {
     return false;
   }
   if (Place.Port != 0 && BoundPort != Place.Port)
-    notes << QStringLiteral("Port %1 is in use by another program, so this session uses port %2.")
+    notes << tr("Port %1 is in use by another program, so this session uses port %2.")
                  .arg(Place.Port)
                  .arg(BoundPort);
 
@@ -264,7 +264,7 @@ bool TClassroomForm::Start() {
   const QStringList hosts = everyAddress ? OwnAddresses() : QStringList{FromUtf8(Place.BindAddress)};
   for (const QString& host : hosts) AddressTexts << UrlOf(host, BoundPort);
   if (AddressTexts.isEmpty()) {
-    AddressLabel->setText(QStringLiteral("port %1 of this computer").arg(BoundPort));
+    AddressLabel->setText(tr("port %1 of this computer").arg(BoundPort));
     notes << QStringLiteral(
         "This computer has no network: connect it to the room's network, then open "
         "the classroom again.");
@@ -272,7 +272,7 @@ bool TClassroomForm::Start() {
     AddressLabel->setText(AddressTexts.join(QLatin1Char('\n')));
     QrBox->SetText(AddressTexts.front());
   }
-  RoomCodeLabel->setText(QStringLiteral("Room code: %1").arg(RoomCode()));
+  RoomCodeLabel->setText(tr("Room code: %1").arg(RoomCode()));
   NoteLabel->setText(notes.join(QLatin1Char('\n')));
   NoteLabel->setVisible(!notes.isEmpty());
   Refresh();
@@ -288,8 +288,8 @@ int TClassroomForm::Serve(int port) {
   int bound = Server->Bind(Place.BindAddress, port);
   if (bound < 0 && port != 0) bound = Server->Bind(Place.BindAddress, 0);
   if (bound < 0) {
-    Globals.Dialogs.Error(QStringLiteral("The classroom cannot listen on %1: no port is free.")
-                              .arg(FromUtf8(Place.BindAddress)));
+    Globals.Dialogs.Error(
+        tr("The classroom cannot listen on %1: no port is free.").arg(FromUtf8(Place.BindAddress)));
     Server.reset();
     return -1;
   }
@@ -307,7 +307,7 @@ std::string TClassroomForm::TestFolder() const {
 }
 
 void TClassroomForm::ShowStore() {
-  StoreLabel->setText(QStringLiteral("Results go to %1").arg(FromUtf8OrCodePage(Opened.Path)));
+  StoreLabel->setText(tr("Results go to %1").arg(FromUtf8OrCodePage(Opened.Path)));
 }
 
 void TClassroomForm::UseStoreClick() {
@@ -325,8 +325,8 @@ void TClassroomForm::UseStoreClick() {
     return;
   if (!Classroom->Students().empty()) {
     Globals.Dialogs.Error(
-        QStringLiteral("Students have joined, so this session keeps its store. End the session and open "
-                       "the classroom again to use another."));
+        tr("Students have joined, so this session keeps its store. End the session and open "
+           "the classroom again to use another."));
     return;
   }
   RefreshTimer->stop();
@@ -368,7 +368,8 @@ void TClassroomForm::Refresh() {
     finished += line.Finished ? 1 : 0;
     const QString texts[ColumnCount] = {
         ToQString(line.Name), ProgressText(line),
-        ScoresShown && line.Finished ? QStringLiteral("%1%").arg(line.Percent) : QString(), AwayText(line)};
+        //: A percentage; the number is %1.
+        ScoresShown && line.Finished ? tr("%1%").arg(line.Percent) : QString(), AwayText(line)};
     for (int column = 0; column < ColumnCount; ++column) {
       QTableWidgetItem* item = StudentList->item(row, column);
       if (!item) StudentList->setItem(row, column, item = new QTableWidgetItem);
@@ -382,7 +383,7 @@ void TClassroomForm::Refresh() {
   UseStoreButton->setEnabled(Serving() && lines.empty());
   StoreEdit->setReadOnly(!UseStoreButton->isEnabled());
   SummaryLabel->setText(
-      QStringLiteral("%1 joined, %2 answering, %3 finished").arg(lines.size()).arg(answering).arg(finished));
+      tr("%1 joined, %2 answering, %3 finished").arg(lines.size()).arg(answering).arg(finished));
 }
 
 void TClassroomForm::ShowDeviceRequests() {
@@ -400,9 +401,9 @@ void TClassroomForm::ShowDeviceRequests() {
     auto* row = new QHBoxLayout(line);
     row->setContentsMargins(0, 0, 0, 0);
     auto* text = PlainLabel(line, "RequestLabel");
-    text->setText(QStringLiteral("%1 asks to continue on another device").arg(ToQString(request.Name)));
-    auto* allow = Named(new QPushButton(QStringLiteral("Allow"), line), "AllowButton");
-    auto* refuse = Named(new QPushButton(QStringLiteral("Refuse"), line), "RefuseButton");
+    text->setText(tr("%1 asks to continue on another device").arg(ToQString(request.Name)));
+    auto* allow = Named(new QPushButton(tr("Allow"), line), "AllowButton");
+    auto* refuse = Named(new QPushButton(tr("Refuse"), line), "RefuseButton");
     connect(allow, &QPushButton::clicked, this, [this, id = request.Id] { AnswerDeviceRequest(id, true); });
     connect(refuse, &QPushButton::clicked, this, [this, id = request.Id] { AnswerDeviceRequest(id, false); });
     row->addWidget(text, 1);
@@ -420,47 +421,47 @@ void TClassroomForm::AnswerDeviceRequest(const std::string& id, bool allow) {
 }
 
 void TClassroomForm::ShowServerError(const QString& what) {
-  ErrorLabel->setText(QStringLiteral("A student's request failed at %1: %2")
+  ErrorLabel->setText(tr("A student's request failed at %1: %2")
                           .arg(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss")), what));
   ErrorLabel->show();
 }
 
 void TClassroomForm::ShowScoresClick() {
   ScoresShown = !ScoresShown;
-  ShowScoresButton->setText(ScoresShown ? QStringLiteral("Hide &Scores") : QStringLiteral("Show &Scores"));
+  ShowScoresButton->setText(ScoresShown ? tr("Hide &Scores") : tr("Show &Scores"));
   StudentList->setColumnHidden(ScoreColumn, !ScoresShown);
   Refresh();
 }
 
 QString TClassroomForm::AnsweringText() const {
-  return AnsweringCount == 1 ? QStringLiteral("1 student is still answering.")
-                             : QStringLiteral("%1 students are still answering.").arg(AnsweringCount);
+  return AnsweringCount == 1 ? tr("1 student is still answering.")
+                             : tr("%n students are still answering.", nullptr, AnsweringCount);
 }
 
 bool TClassroomForm::MayEndRunningAttempts(const QString& question) {
   Refresh();
   if (AnsweringCount == 0) return true;
-  return Globals.Dialogs.ConfirmRisk(AnsweringText() + QLatin1Char(' ') + question +
-                                     QStringLiteral("\rTheir answers so far are scored and stored."));
+  //: %1 says how many students are still answering, %2 asks whether to end their tests.
+  return Globals.Dialogs.ConfirmRisk(
+      tr("%1 %2\rTheir answers so far are scored and stored.").arg(AnsweringText(), question));
 }
 
 void TClassroomForm::EndTestClick() {
   Refresh();
-  if (!Classroom ||
-      !Globals.Dialogs.ConfirmRisk(
-          (AnsweringCount > 0 ? AnsweringText() + QLatin1Char(' ') : QString()) +
-          QStringLiteral("End the test for everyone?\rAnswers so far are scored and stored, and nobody can "
-                         "begin any more.")))
+  if (!Classroom || !Globals.Dialogs.ConfirmRisk(
+                        (AnsweringCount > 0 ? AnsweringText() + QLatin1Char(' ') : QString()) +
+                        tr("End the test for everyone?\rAnswers so far are scored and stored, and nobody can "
+                           "begin any more.")))
     return;
   EndTestButton->setEnabled(false);
   EndAll();
 }
 
 void TClassroomForm::EndSessionClick() {
-  if (!Serving() || !MayEndRunningAttempts(QStringLiteral("End their tests and the session?"))) return;
+  if (!Serving() || !MayEndRunningAttempts(tr("End their tests and the session?"))) return;
   StopServing();
   EndAll();
-  NoteLabel->setText(QStringLiteral("The session has ended. The results are in the Results window."));
+  NoteLabel->setText(tr("The session has ended. The results are in the Results window."));
   NoteLabel->show();
 }
 
@@ -483,7 +484,7 @@ void TClassroomForm::StopServing() {
 }
 
 void TClassroomForm::closeEvent(QCloseEvent* event) {
-  if (Serving() && !MayEndRunningAttempts(QStringLiteral("End their tests and close the classroom?"))) {
+  if (Serving() && !MayEndRunningAttempts(tr("End their tests and close the classroom?"))) {
     event->ignore();
     return;
   }

@@ -24,7 +24,7 @@ TAboutBox::TAboutBox(const ClientConfig& config, const QPixmap& logo, const TEng
                      QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   auto* layout = new QVBoxLayout(this);
   QLabel* picture = Named(new QLabel, "LogoImage");
   picture->setPixmap(logo);
@@ -35,8 +35,7 @@ TAboutBox::TAboutBox(const ClientConfig& config, const QPixmap& logo, const TEng
     if (!config.AboutWho.empty()) lines << ToQString(config.AboutWho);
     for (const std::string& line : config.AboutMessage) lines << ToQString(line);
   } else {
-    lines << QStringLiteral("Quizwell Client")
-          << QStringLiteral("Takes the self-tests made with Quizwell Maker.");
+    lines << tr("Quizwell Client") << tr("Takes the self-tests made with Quizwell Maker.");
   }
   QLabel* text = Named(new QLabel(lines.join(QLatin1Char('\n'))), "AboutText");
   text->setTextFormat(Qt::PlainText);

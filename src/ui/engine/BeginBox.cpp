@@ -23,7 +23,7 @@ constexpr int MemoFontPixels = 13;
 TBeginBox::TBeginBox(const TestSettings& settings, int maxAsked, int limitSeconds, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("BeginBox"));
-  setWindowTitle(QStringLiteral("Begin Test"));
+  setWindowTitle(tr("Begin Test"));
   auto* layout = new QVBoxLayout(this);
   QLabel* title = Named(new QLabel(ToQString(settings.Description)), "DescLabel");
   QFont titleFont = title->font();
@@ -58,34 +58,31 @@ TBeginBox::TBeginBox(const TestSettings& settings, int maxAsked, int limitSecond
 
   if (settings.StudentMax && maxAsked > 1) {
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Questions to take (1 to %1):").arg(maxAsked)));
+    row->addWidget(new QLabel(tr("Questions to take (1 to %1):").arg(maxAsked)));
     CountBox = Named(new QSpinBox, "CountBox");
     CountBox->setRange(0, maxAsked);
-    CountBox->setSpecialValueText(QStringLiteral("All (%1)").arg(maxAsked));
+    CountBox->setSpecialValueText(tr("All (%1)").arg(maxAsked));
     CountBox->setValue(0);
     row->addWidget(CountBox);
     row->addStretch();
     layout->addLayout(row);
   } else {
-    layout->addWidget(new QLabel(maxAsked == 1 ? QStringLiteral("1 question.")
-                                               : QStringLiteral("%1 questions.").arg(maxAsked)));
+    layout->addWidget(new QLabel(maxAsked == 1 ? tr("1 question.") : tr("%n questions.", nullptr, maxAsked)));
   }
 
-  layout->addWidget(
-      Named(new QLabel(limitSeconds > 0 ? QStringLiteral("Time limit: %1 (hours:minutes:seconds)")
-                                              .arg(ToQString(DurationText(limitSeconds)))
-                                        : QStringLiteral("Time limit: none")),
-            "TimeLabel"));
-  layout->addWidget(
-      Named(new QLabel(settings.PassPoint > 0
-                           ? QStringLiteral("Pass mark: %1% of the questions right").arg(settings.PassPoint)
-                           : QStringLiteral("Pass mark: none")),
-            "PassLabel"));
+  layout->addWidget(Named(
+      new QLabel(limitSeconds > 0
+                     ? tr("Time limit: %1 (hours:minutes:seconds)").arg(ToQString(DurationText(limitSeconds)))
+                     : tr("Time limit: none")),
+      "TimeLabel"));
+  layout->addWidget(Named(
+      new QLabel(settings.PassPoint > 0 ? tr("Pass mark: %1% of the questions right").arg(settings.PassPoint)
+                                        : tr("Pass mark: none")),
+      "PassLabel"));
 
   auto* buttons = new QDialogButtonBox;
-  QPushButton* begin =
-      Named(buttons->addButton(QStringLiteral("&Begin"), QDialogButtonBox::AcceptRole), "BeginButton");
-  Named(buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), "CancelButton");
+  QPushButton* begin = Named(buttons->addButton(tr("&Begin"), QDialogButtonBox::AcceptRole), "BeginButton");
+  Named(buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole), "CancelButton");
   begin->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -10,15 +10,12 @@
 #include "ui/platform/TextZoom.h"
 
 QString TEndForm::ScoreText(const TRunResult& result) {
-  return QStringLiteral("Score: %1 of %2 right (%3%)")
-      .arg(result.Right)
-      .arg(result.Asked)
-      .arg(result.Percent);
+  return tr("Score: %1 of %2 right (%3%)").arg(result.Right).arg(result.Asked).arg(result.Percent);
 }
 
 TEndForm::TEndForm(const TTestSession& session, const TRunResult& result, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("EndForm"));
-  setWindowTitle(QStringLiteral("Test Finished"));
+  setWindowTitle(tr("Test Finished"));
   setMinimumWidth(420);
   auto* layout = new QVBoxLayout(this);
   QStringList lines;
@@ -28,7 +25,7 @@ TEndForm::TEndForm(const TTestSession& session, const TRunResult& result, QWidge
   message->setTextFormat(Qt::PlainText);
   message->setVisible(!lines.isEmpty());
   layout->addWidget(message);
-  if (result.TimedOut) layout->addWidget(Named(new QLabel(QStringLiteral("Time ran out.")), "TimeOutLabel"));
+  if (result.TimedOut) layout->addWidget(Named(new QLabel(tr("Time ran out.")), "TimeOutLabel"));
 
   layout->addSpacing(8);
   QLabel* score = Named(new QLabel(ScoreText(result)), "ScoreLabel");
@@ -38,19 +35,18 @@ TEndForm::TEndForm(const TTestSession& session, const TRunResult& result, QWidge
   score->setFont(big);
   layout->addWidget(score);
   if (result.HasPassPoint) {
-    QLabel* verdict =
-        Named(new QLabel(result.Passed ? QStringLiteral("Passed") : QStringLiteral("Failed")), "ResultLabel");
+    QLabel* verdict = Named(new QLabel(result.Passed ? tr("Passed") : tr("Failed")), "ResultLabel");
     verdict->setFont(big);
     verdict->setStyleSheet(result.Passed ? RightStyle(verdict) : WrongStyle(verdict));
     layout->addWidget(verdict);
-    layout->addWidget(new QLabel(QStringLiteral("Pass point: %1%").arg(session.Settings().PassPoint)));
+    layout->addWidget(new QLabel(tr("Pass point: %1%").arg(session.Settings().PassPoint)));
   }
-  layout->addWidget(
-      new QLabel(QStringLiteral("Time taken: %1").arg(ToQString(DurationText(result.SecondsTaken)))));
+  //: %1 is hours:minutes:seconds.
+  layout->addWidget(new QLabel(tr("Time taken: %1").arg(ToQString(DurationText(result.SecondsTaken)))));
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* review = Named(new QPushButton(QStringLiteral("&Review Answers")), "ReviewButton");
-  QPushButton* close = Named(new QPushButton(QStringLiteral("&Close")), "CloseButton");
+  QPushButton* review = Named(new QPushButton(tr("&Review Answers")), "ReviewButton");
+  QPushButton* close = Named(new QPushButton(tr("&Close")), "CloseButton");
   review->setVisible(!session.ReviewList().empty());
   buttons->addStretch();
   buttons->addWidget(review);

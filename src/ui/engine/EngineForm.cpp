@@ -41,40 +41,40 @@ TEngineForm::TEngineForm(const TEngineSetup& setup, QWidget* parent)
       Services{setup.Dialogs, setup.Shell, setup.ProgramFolder},
       Catalogue(ToPath(setup.ProgramFolder)) {
   setObjectName(QStringLiteral("EngineForm"));
-  setWindowTitle(QStringLiteral("Quizwell Client"));
+  setWindowTitle(tr("Quizwell Client"));
   RunModal = [](QDialog& dialog) { return dialog.exec(); };
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   const auto add = [this](QMenu* menu, const char* name, const QString& caption,
                           void (TEngineForm::*handler)(), const QKeySequence& key = {}) {
     QAction* action = Named(menu->addAction(caption), name);
     action->setShortcut(key);
     connect(action, &QAction::triggered, this, handler);
   };
-  add(file, "OpenTest1", QStringLiteral("&Open Test..."), &TEngineForm::OpenTest1Click, QKeySequence::Open);
-  add(file, "Refresh1", QStringLiteral("&Refresh List"), &TEngineForm::Refresh1Click, QKeySequence::Refresh);
-  add(file, "History1", QStringLiteral("Test &History..."), &TEngineForm::History1Click);
+  add(file, "OpenTest1", tr("&Open Test..."), &TEngineForm::OpenTest1Click, QKeySequence::Open);
+  add(file, "Refresh1", tr("&Refresh List"), &TEngineForm::Refresh1Click, QKeySequence::Refresh);
+  add(file, "History1", tr("Test &History..."), &TEngineForm::History1Click);
   file->addSeparator();
-  add(file, "Exit1", QStringLiteral("E&xit"), &TEngineForm::Exit1Click);
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  QAction* contents = Named(help->addAction(QStringLiteral("&Contents")), "Contents1");
+  add(file, "Exit1", tr("E&xit"), &TEngineForm::Exit1Click);
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  QAction* contents = Named(help->addAction(tr("&Contents")), "Contents1");
   contents->setShortcut(QKeySequence::HelpContents);
   connect(contents, &QAction::triggered, this, [this] { Setup.Help.ShowContext(HelpContext::Student); });
-  add(help, "About1", QStringLiteral("&About..."), &TEngineForm::About1Click);
+  add(help, "About1", tr("&About..."), &TEngineForm::About1Click);
 
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
   LogoImage = Named(new QLabel, "LogoImage");
   LogoImage->setAlignment(Qt::AlignCenter);
   layout->addWidget(LogoImage);
-  layout->addWidget(new QLabel(QStringLiteral("Choose a test and press Start:")));
+  layout->addWidget(new QLabel(tr("Choose a test and press Start:")));
   TestList = Named(new QListWidget, "ListBox1");
-  TestList->setAccessibleName(QStringLiteral("Tests"));
+  TestList->setAccessibleName(tr("Tests"));
   layout->addWidget(TestList);
   auto* buttons = new QHBoxLayout;
-  StartButton = Named(new QPushButton(QStringLiteral("&Start")), "StartButton");
-  QPushButton* history = Named(new QPushButton(QStringLiteral("His&tory")), "HistoryButton");
-  QPushButton* exit = Named(new QPushButton(QStringLiteral("E&xit")), "ExitButton");
+  StartButton = Named(new QPushButton(tr("&Start")), "StartButton");
+  QPushButton* history = Named(new QPushButton(tr("His&tory")), "HistoryButton");
+  QPushButton* exit = Named(new QPushButton(tr("E&xit")), "ExitButton");
   buttons->addWidget(StartButton);
   buttons->addStretch();
   buttons->addWidget(history);
@@ -135,18 +135,18 @@ void TEngineForm::StartChosenTest() {
   if (selection.Kind == TSelection::Found) {
     TakeTest(FromPath(selection.Path));
   } else if (selection.Kind == TSelection::Missing) {
-    Setup.Dialogs.Error(
-        QStringLiteral("The test file \"%1\" no longer exists.").arg(FromPath(selection.Path)));
+    Setup.Dialogs.Error(tr("The test file \"%1\" no longer exists.").arg(FromPath(selection.Path)));
     FillList();
   }
 }
 
 void TEngineForm::OpenTest1Click() {
-  const std::optional<QString> path =
-      Setup.Dialogs.OpenFile({QStringLiteral("Open Test"),
-                              QStringLiteral("Quizwell Files|*.QWT|All Files|*.*"),
-                              QStringLiteral("QWT"),
-                              {}});
+  const std::optional<QString> path = Setup.Dialogs.OpenFile(
+      {tr("Open Test"),
+       //: A file-type filter: description|patterns pairs. Translate the descriptions only.
+       tr("Quizwell Files|*.QWT|All Files|*.*"),
+       QStringLiteral("QWT"),
+       {}});
   if (path) TakeTest(*path);
 }
 
@@ -159,7 +159,7 @@ void TEngineForm::ApplyExtraTime(const QString& path, TestSettings& settings) {
         ExtraTime::FactorFor(ExtraTime::Load(ToPath(path)), ToCp1252(StudentName));
     if (!factor || *factor == 1) return;
     settings.Time = TimeField::Format(ExtraTime::ExtendedSeconds(*seconds, *factor));
-    Setup.Dialogs.Inform(QStringLiteral("You have extra time for this test: %1 instead of %2.")
+    Setup.Dialogs.Inform(tr("You have extra time for this test: %1 instead of %2.")
                              .arg(FromUtf8(settings.Time), FromUtf8(TimeField::Format(*seconds))));
   });
 }
@@ -177,7 +177,7 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
   });
   if (!read) return;
   if (questions.empty()) {
-    Setup.Dialogs.Error(QStringLiteral("\"%1\" holds no questions.").arg(path));
+    Setup.Dialogs.Error(tr("\"%1\" holds no questions.").arg(path));
     return;
   }
   if (!preview && !NameAsked && !AskStudent(path)) return;
@@ -195,7 +195,7 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
                   std::random_device{}() ^ static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
   }
   TQuestionForm form(session, Services, this);
-  if (preview) form.setWindowTitle(form.windowTitle() + QStringLiteral(" (preview)"));
+  if (preview) form.setWindowTitle(tr("%1 (preview)").arg(form.windowTitle()));
   ShowModal(form);
   const TRunResult result = session.Finish();
 
@@ -205,13 +205,12 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
               ToPath(Setup.HistoryPath), ToCp1252(StudentName),
               ToCp1252(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
               ToPath(path), settings.Description, result))
-        Setup.Dialogs.Inform(QStringLiteral("Your history file was damaged. It is kept as \"%1\", and a new "
-                                            "history was started with this test.")
+        Setup.Dialogs.Inform(tr("Your history file was damaged. It is kept as \"%1\", and a new "
+                                "history was started with this test.")
                                  .arg(FromPath(*aside)));
     } catch (const std::exception& error) {
-      Setup.Dialogs.Error(
-          QStringLiteral("Your test was scored, but it could not be added to your history.\r%1")
-              .arg(ToQString(error.what())));
+      Setup.Dialogs.Error(tr("Your test was scored, but it could not be added to your history.\r%1")
+                              .arg(ToQString(error.what())));
     }
     RecordResult(session, path, settings.Description, testQuestions, started);
   }
@@ -250,9 +249,8 @@ void TEngineForm::RecordResult(const TTestSession& session, const QString& path,
     for (const std::string& notice : recorded.Notices) Setup.Dialogs.Inform(ToQString(notice));
   } catch (const std::exception& error) {
     // The score is in the history already; only the teacher's copy is missing.
-    Setup.Dialogs.Error(
-        QStringLiteral("Your test was scored, but the result could not be saved for your teacher.\r%1")
-            .arg(ToQString(error.what())));
+    Setup.Dialogs.Error(tr("Your test was scored, but the result could not be saved for your teacher.\r%1")
+                            .arg(ToQString(error.what())));
   }
 }
 
@@ -266,20 +264,19 @@ void TEngineForm::SendQueuedResults() {
 
 bool TEngineForm::AskStudent(const QString& path) {
   const std::optional<QString> name = Setup.Prompts.AskText(
-      QStringLiteral("Student Name"),
-      QStringLiteral("Your name, for your test history (you may leave it empty):"), false);
+      tr("Student Name"), tr("Your name, for your test history (you may leave it empty):"), false);
   if (!name) return false;
   std::error_code ignored;
   const std::filesystem::path folder = std::filesystem::path(ToPath(path)).parent_path();
   std::optional<QString> number = QString(), group = QString();
   if (!FConfig.ResultsFolder.empty() || std::filesystem::exists(folder / ResultsFileName, ignored)) {
     number = Setup.Prompts.AskText(
-        QStringLiteral("Student Number"),
-        QStringLiteral("Your student number, for your teacher's results (you may leave it empty):"), false);
+        tr("Student Number"), tr("Your student number, for your teacher's results (you may leave it empty):"),
+        false);
     if (!number) return false;
     group = Setup.Prompts.AskText(
-        QStringLiteral("Class"),
-        QStringLiteral("Your class, for your teacher's results (you may leave it empty):"), false);
+        //: The student's class (group) at school.
+        tr("Class"), tr("Your class, for your teacher's results (you may leave it empty):"), false);
     if (!group) return false;
   }
   StudentName = name->trimmed();
@@ -291,15 +288,15 @@ bool TEngineForm::AskStudent(const QString& path) {
 
 bool TEngineForm::PasswordGiven(const std::string& password, const QString& what) {
   if (password.empty() || Setup.Preview) return true;
-  const std::optional<QString> typed = Setup.Prompts.AskText(what, QStringLiteral("Password:"), true);
+  const std::optional<QString> typed = Setup.Prompts.AskText(what, tr("Password:"), true);
   if (!typed) return false;
   if (ToCp1252(*typed) == password) return true;
-  Setup.Dialogs.Error(QStringLiteral("Wrong password."));
+  Setup.Dialogs.Error(tr("Wrong password."));
   return false;
 }
 
 void TEngineForm::History1Click() {
-  if (!PasswordGiven(FConfig.HistoryPassword, QStringLiteral("Test History"))) return;
+  if (!PasswordGiven(FConfig.HistoryPassword, tr("Test History"))) return;
   std::vector<THistoryRecord> records;
   try {
     records = History::Load(ToPath(Setup.HistoryPath));
@@ -320,7 +317,9 @@ void TEngineForm::Exit1Click() {
 }
 
 void TEngineForm::closeEvent(QCloseEvent* event) {
-  if (!ExitGranted && !PasswordGiven(FConfig.ExitPassword, QStringLiteral("Exit"))) {
+  if (!ExitGranted && !PasswordGiven(FConfig.ExitPassword,
+                                     //: Title of the password question asked before the program closes.
+                                     tr("Exit"))) {
     event->ignore();
     return;
   }

@@ -15,13 +15,11 @@
 THistoryForm::THistoryForm(std::vector<THistoryRecord> records, TDialogs& dialogs, QWidget* parent)
     : QDialog(parent), Records(std::move(records)), Dialogs(dialogs) {
   setObjectName(QStringLiteral("HistoryForm"));
-  setWindowTitle(QStringLiteral("Test History"));
+  setWindowTitle(tr("Test History"));
   resize(820, 400);
   auto* layout = new QVBoxLayout(this);
-  const QStringList headers = {QStringLiteral("Student"), QStringLiteral("Date"),
-                               QStringLiteral("Test"),    QStringLiteral("Questions"),
-                               QStringLiteral("Right"),   QStringLiteral("Percent"),
-                               QStringLiteral("Result"),  QStringLiteral("Time taken")};
+  const QStringList headers = {tr("Student"), tr("Date"),    tr("Test"),   tr("Questions"),
+                               tr("Right"),   tr("Percent"), tr("Result"), tr("Time taken")};
   Grid1 = Named(new QTableWidget(static_cast<int>(Records.size()), headers.size()), "Grid1");
   Grid1->setHorizontalHeaderLabels(headers);
   Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -29,10 +27,10 @@ THistoryForm::THistoryForm(std::vector<THistoryRecord> records, TDialogs& dialog
   Grid1->verticalHeader()->hide();
   int row = 0;
   for (auto it = Records.rbegin(); it != Records.rend(); ++it, ++row) {
-    const QStringList cells = {ToQString(it->Student),     ToQString(it->When),
-                               ToQString(it->Description), QString::number(it->Asked),
-                               QString::number(it->Right), QStringLiteral("%1%").arg(it->Percent),
-                               ToQString(it->Result),      ToQString(it->TimeTaken)};
+    const QStringList cells = {ToQString(it->Student), ToQString(it->When), ToQString(it->Description),
+                               QString::number(it->Asked), QString::number(it->Right),
+                               //: A percentage; the number is %1.
+                               tr("%1%").arg(it->Percent), ToQString(it->Result), ToQString(it->TimeTaken)};
     for (int column = 0; column < cells.size(); ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
       if (column == 2) item->setToolTip(FromPath(it->TestFile));
@@ -43,8 +41,8 @@ THistoryForm::THistoryForm(std::vector<THistoryRecord> records, TDialogs& dialog
   Grid1->horizontalHeader()->setStretchLastSection(true);
   layout->addWidget(Grid1);
   auto* buttons = new QHBoxLayout;
-  QPushButton* exportButton = Named(new QPushButton(QStringLiteral("&Export CSV...")), "ExportButton");
-  QPushButton* close = Named(new QPushButton(QStringLiteral("&Close")), "CloseButton");
+  QPushButton* exportButton = Named(new QPushButton(tr("&Export CSV...")), "ExportButton");
+  QPushButton* close = Named(new QPushButton(tr("&Close")), "CloseButton");
   exportButton->setEnabled(!Records.empty());
   buttons->addWidget(exportButton);
   buttons->addStretch();
@@ -57,9 +55,10 @@ THistoryForm::THistoryForm(std::vector<THistoryRecord> records, TDialogs& dialog
 
 void THistoryForm::ExportButtonClick() {
   RunGuarded(Dialogs, [this] {
-    const std::optional<QString> path =
-        Dialogs.SaveFile({QStringLiteral("Export History"), QStringLiteral("CSV Files|*.CSV|All Files|*.*"),
-                          QStringLiteral("csv"), QStringLiteral("history.csv")});
+    //: A file-type filter: description|patterns pairs. Translate the descriptions only.
+    const QString filter = tr("CSV Files|*.CSV|All Files|*.*");
+    const std::optional<QString> path = Dialogs.SaveFile(
+        {tr("Export History"), filter, QStringLiteral("csv"), QStringLiteral("history.csv")});
     if (!path || !OutputAllowed(Dialogs, *path, {}, StoreFilesBeside(ToPath(*path)))) return;
     ReplaceFileAtomically(ToPath(*path), History::ExportCsv(Records));
   });

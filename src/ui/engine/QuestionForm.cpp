@@ -115,19 +115,19 @@ TQuestionForm::TQuestionForm(TTestSession& session, const TEngineServices& servi
   layout->addStretch();
 
   auto* links = new QHBoxLayout;
-  HotLinkButton = Named(new QPushButton(QStringLiteral("&Hot Link")), "HotLinkButton");
-  ReferenceButton = Named(new QPushButton(QStringLiteral("&Reference")), "ReferenceButton");
-  MediaButton = Named(new QPushButton(QStringLiteral("&Media")), "MediaButton");
-  CheckButton = Named(new QPushButton(QStringLiteral("Chec&k")), "CheckButton");
+  HotLinkButton = Named(new QPushButton(tr("&Hot Link")), "HotLinkButton");
+  ReferenceButton = Named(new QPushButton(tr("&Reference")), "ReferenceButton");
+  MediaButton = Named(new QPushButton(tr("&Media")), "MediaButton");
+  CheckButton = Named(new QPushButton(tr("Chec&k")), "CheckButton");
   for (QPushButton* button : {HotLinkButton, ReferenceButton, MediaButton, CheckButton})
     links->addWidget(button);
   links->addStretch();
   layout->addLayout(links);
 
   auto* moves = new QHBoxLayout;
-  PreviousButton = Named(new QPushButton(QStringLiteral("< &Previous")), "PreviousButton");
-  NextButton = Named(new QPushButton(QStringLiteral("&Next >")), "NextButton");
-  FinishButton = Named(new QPushButton(QStringLiteral("Finish &Test")), "FinishButton");
+  PreviousButton = Named(new QPushButton(tr("< &Previous")), "PreviousButton");
+  NextButton = Named(new QPushButton(tr("&Next >")), "NextButton");
+  FinishButton = Named(new QPushButton(tr("Finish &Test")), "FinishButton");
   moves->addWidget(PreviousButton);
   moves->addWidget(NextButton);
   moves->addStretch();
@@ -174,7 +174,7 @@ void TQuestionForm::DisplayQuestion() {
   const int position = Session.Current();
   const QuestionRecord& question = Session.Question(position);
   const TestSettings& settings = Session.Settings();
-  NumberLabel->setText(QStringLiteral("Question %1 of %2").arg(position + 1).arg(Session.Count()));
+  NumberLabel->setText(tr("Question %1 of %2").arg(position + 1).arg(Session.Count()));
   QuestionLabel->setText(ToQString(question.Question));
   const bool several = Session.ChoosesSeveral(position);
   ChoiceLabel->setText(ToQString(Session.ChoiceLine(position)));
@@ -244,21 +244,22 @@ void TQuestionForm::ShowVerdict() {
   for (int letter : Session.ShownLetters(position)) {
     const Scoring::TLetters bit = static_cast<Scoring::TLetters>(1u << letter);
     QString mark;
+    //: Marks shown after a checked answer.
     if (verdict.ChosenRight & bit)
-      mark = QStringLiteral("\u2714 right");
+      mark = tr("\u2714 right");
     else if (verdict.ChosenWrong & bit)
-      mark = QStringLiteral("\u2718 wrong");
+      mark = tr("\u2718 wrong");
     else if (verdict.CorrectShown & bit)
-      mark = QStringLiteral("\u2714 correct answer");
+      mark = tr("\u2714 correct answer");
     if (mark.isEmpty()) continue;
     QAbstractButton* button = AnswerButton(letter);
     button->setText(AnswerCaption(letter, question.Answer(letter)) + QStringLiteral("   ") + mark);
     button->setStyleSheet((verdict.ChosenWrong & bit) ? WrongStyle(button) : RightStyle(button));
   }
-  VerdictLabel->setText(verdict.Right ? QStringLiteral("Right!") : QStringLiteral("Wrong."));
+  VerdictLabel->setText(verdict.Right ? tr("Right!") : tr("Wrong."));
   VerdictLabel->setStyleSheet(verdict.Right ? RightStyle(VerdictLabel) : WrongStyle(VerdictLabel));
   if (!verdict.Reference.empty()) {
-    ReferenceLabel->setText(QStringLiteral("Reference: %1").arg(ToQString(verdict.Reference)));
+    ReferenceLabel->setText(tr("Reference: %1").arg(ToQString(verdict.Reference)));
     ReferenceLabel->show();
   }
 }
@@ -275,7 +276,7 @@ void TQuestionForm::AnswerChanged() {
 
 bool TQuestionForm::MayMoveOn() {
   if (Session.MayMoveOn()) return true;
-  Services.Dialogs.Inform(QStringLiteral("Please answer this question before going on."));
+  Services.Dialogs.Inform(tr("Please answer this question before going on."));
   return false;
 }
 
@@ -302,8 +303,7 @@ void TQuestionForm::FinishButtonClick() {
     if (Session.Answer(i) == 0) ++blank;
   const QString question =
       blank > 0
-          ? QStringLiteral("%1 question(s) have no answer and will count as wrong.\rFinish the test now?")
-                .arg(blank)
+          ? tr("%n question(s) have no answer and will count as wrong.\rFinish the test now?", nullptr, blank)
           : QStringLiteral(
                 "Every question has an answer.\rFinish the test now? No answer can be "
                 "changed afterwards.");
@@ -313,7 +313,7 @@ void TQuestionForm::FinishButtonClick() {
 }
 
 void TQuestionForm::reject() {
-  if (!Services.Dialogs.ConfirmRisk(QStringLiteral("End the test now? It is scored as it stands.")) ||
+  if (!Services.Dialogs.ConfirmRisk(tr("End the test now? It is scored as it stands.")) ||
       Session.IsFinished())
     return;
   Timer1->stop();
@@ -347,8 +347,7 @@ void TQuestionForm::HotLinkButtonClick() {
 }
 
 void TQuestionForm::ReferenceButtonClick() {
-  ReferenceLabel->setText(
-      QStringLiteral("Reference: %1").arg(ToQString(Session.Question(Session.Current()).Reference)));
+  ReferenceLabel->setText(tr("Reference: %1").arg(ToQString(Session.Question(Session.Current()).Reference)));
   ReferenceLabel->show();
   ReferenceButton->hide();
 }
@@ -361,12 +360,13 @@ void TQuestionForm::Timer1Timer() {
   if (Session.LimitSeconds() <= 0 || Session.IsFinished()) return;
   const int elapsed = Session.ElapsedSeconds();
   const int remaining = Session.RemainingSeconds();
-  ElapsedLabel->setText(QStringLiteral("Elapsed: %1").arg(ToQString(DurationText(elapsed))));
-  RemainingLabel->setText(QStringLiteral("Remaining: %1").arg(ToQString(DurationText(remaining))));
+  ElapsedLabel->setText(tr("Elapsed: %1").arg(ToQString(DurationText(elapsed))));
+  RemainingLabel->setText(tr("Remaining: %1").arg(ToQString(DurationText(remaining))));
   ElapsedBar->setValue(std::min(elapsed, Session.LimitSeconds()));
-  ElapsedBar->setFormat(QStringLiteral("Elapsed %1").arg(ToQString(DurationText(elapsed))));
+  ElapsedBar->setFormat(tr("Elapsed %1").arg(ToQString(DurationText(elapsed))));
   RemainingBar->setValue(remaining);
-  RemainingBar->setFormat(QStringLiteral("Left %1").arg(ToQString(DurationText(remaining))));
+  //: The time left, on the bar that shows it; %1 is hours:minutes:seconds.
+  RemainingBar->setFormat(tr("Left %1").arg(ToQString(DurationText(remaining))));
   if (!Session.TimeUp() || TimedOut) return;
   // The score shows at once: no box is left open in front of it, and the end
   // form says that the time ran out.

@@ -13,7 +13,7 @@
 TReviewForm::TReviewForm(const TTestSession& session, const TEngineServices& services, QWidget* parent)
     : QDialog(parent), Session(session), Services(services), List(session.ReviewList()) {
   setObjectName(QStringLiteral("ReviewForm"));
-  setWindowTitle(QStringLiteral("Review"));
+  setWindowTitle(tr("Review"));
   setMinimumSize(560, 380);
   auto* layout = new QVBoxLayout(this);
   NumberLabel = Named(new QLabel, "NumberLabel");
@@ -34,11 +34,11 @@ TReviewForm::TReviewForm(const TTestSession& session, const TEngineServices& ser
   CorrectLabel->setStyleSheet(RightStyle(CorrectLabel));
   layout->addStretch();
   auto* buttons = new QHBoxLayout;
-  HotLinkButton = Named(new QPushButton(QStringLiteral("&Hot Link")), "HotLinkButton");
-  ReferenceButton = Named(new QPushButton(QStringLiteral("&Reference")), "ReferenceButton");
-  PreviousButton = Named(new QPushButton(QStringLiteral("< &Previous")), "PreviousButton");
-  NextButton = Named(new QPushButton(QStringLiteral("&Next >")), "NextButton");
-  QPushButton* close = Named(new QPushButton(QStringLiteral("&Close")), "CloseButton");
+  HotLinkButton = Named(new QPushButton(tr("&Hot Link")), "HotLinkButton");
+  ReferenceButton = Named(new QPushButton(tr("&Reference")), "ReferenceButton");
+  PreviousButton = Named(new QPushButton(tr("< &Previous")), "PreviousButton");
+  NextButton = Named(new QPushButton(tr("&Next >")), "NextButton");
+  QPushButton* close = Named(new QPushButton(tr("&Close")), "CloseButton");
   for (QPushButton* button : {HotLinkButton, ReferenceButton, PreviousButton, NextButton, close}) {
     button->setAutoDefault(false);
     buttons->addWidget(button);
@@ -61,7 +61,7 @@ void TReviewForm::DisplayQuestion() {
   PreviousButton->setEnabled(Index > 0);
   NextButton->setEnabled(Index + 1 < static_cast<int>(List.size()));
   if (List.empty()) {
-    NumberLabel->setText(QStringLiteral("Nothing to review."));
+    NumberLabel->setText(tr("Nothing to review."));
     for (QWidget* widget : {static_cast<QWidget*>(QuestionLabel), static_cast<QWidget*>(AnswersLabel),
                             static_cast<QWidget*>(YourLabel), static_cast<QWidget*>(CorrectLabel),
                             static_cast<QWidget*>(CheckedLabel), static_cast<QWidget*>(HotLinkButton),
@@ -71,25 +71,20 @@ void TReviewForm::DisplayQuestion() {
   }
   const int position = List[Index];
   const QuestionRecord& question = Session.Question(position);
-  NumberLabel->setText(QStringLiteral("Review %1 of %2 (question %3 of the test)")
-                           .arg(Index + 1)
-                           .arg(List.size())
-                           .arg(position + 1));
+  NumberLabel->setText(
+      tr("Review %1 of %2 (question %3 of the test)").arg(Index + 1).arg(List.size()).arg(position + 1));
   QuestionLabel->setText(ToQString(question.Question));
   QStringList answers;
   for (int letter : Session.ShownLetters(position))
     answers << QStringLiteral("%1.  %2").arg(QChar('A' + letter), ToQString(question.Answer(letter)));
   AnswersLabel->setText(answers.join(QLatin1Char('\n')));
   const std::string yours = Scoring::LetterText(Session.Answer(position));
-  YourLabel->setText(
-      QStringLiteral("Your answer: %1").arg(yours.empty() ? QStringLiteral("(none)") : ToQString(yours)));
-  CorrectLabel->setText(QStringLiteral("Correct answer: %1%2")
-                            .arg(ToQString(Scoring::LetterText(Session.CorrectLetters(position))),
-                                 Session.ChoosesSeveral(position) && question.AnyCorrectPasses
-                                     ? QStringLiteral(" (any one of them passes)")
-                                     : QString()));
-  CheckedLabel->setText(
-      QStringLiteral("You checked this answer during the test; it was locked from then on."));
+  YourLabel->setText(tr("Your answer: %1").arg(yours.empty() ? tr("(none)") : ToQString(yours)));
+  const QString correct = ToQString(Scoring::LetterText(Session.CorrectLetters(position)));
+  CorrectLabel->setText(Session.ChoosesSeveral(position) && question.AnyCorrectPasses
+                            ? tr("Correct answer: %1 (any one of them passes)").arg(correct)
+                            : tr("Correct answer: %1").arg(correct));
+  CheckedLabel->setText(tr("You checked this answer during the test; it was locked from then on."));
   CheckedLabel->setVisible(Session.IsChecked(position));
   HotLinkButton->setVisible(Session.Settings().ReviewHot && !question.HotLink.empty());
   ReferenceButton->setVisible(Session.Settings().ReviewRef && !question.Reference.empty());

@@ -27,9 +27,9 @@ QHBoxLayout* TApplyDialog::CreateButtonRow(int buttonWidth) {
     row->addWidget(button);
     return button;
   };
-  Button1 = add(QStringLiteral("&OK"), "Button1");
-  Button3 = add(QStringLiteral("&Cancel"), "Button3");
-  ApplyButton = add(QStringLiteral("&Apply"), "ApplyButton");
+  Button1 = add(tr("&OK"), "Button1");
+  Button3 = add(tr("&Cancel"), "Button3");
+  ApplyButton = add(tr("&Apply"), "ApplyButton");
   ApplyButton->setEnabled(false);
   connect(ApplyButton, &QPushButton::clicked, this, &TApplyDialog::ApplyButtonClick);
   connect(Button1, &QPushButton::clicked, this, &TApplyDialog::Button1Click);
@@ -48,7 +48,7 @@ void TApplyDialog::Button1Click() {
 void TApplyDialog::Button3Click() {
   // A save that was declined or failed keeps the dialog open, so the changes
   // it holds are not lost with it.
-  if (ApplyButton->isEnabled() && Dialogs.Confirm(QStringLiteral("Save changes?")) && !Save()) return;
+  if (ApplyButton->isEnabled() && Dialogs.Confirm(tr("Save changes?")) && !Save()) return;
   reject();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/platform/Artwork.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -159,9 +160,13 @@ void PaintTitle(QPainter& p) {
 
   p.fillRect(QRectF(left + 2, 104, 54, 3), Amber);
 
-  const QString line1 = QStringLiteral("Multiple-choice self-tests,");
-  const QString line2 = QStringLiteral("written by instructors.");
-  p.setFont(FittingFont(line1, 15, QFont::Normal, width));
+  //: The banner's slogan, in two lines.
+  const QString line1 = QCoreApplication::translate("Artwork", "Multiple-choice self-tests,");
+  const QString line2 = QCoreApplication::translate("Artwork", "written by instructors.");
+  // Both lines in one size, the one at which the wider of them fits.
+  const QFont first = FittingFont(line1, 15, QFont::Normal, width);
+  const QFont second = FittingFont(line2, 15, QFont::Normal, width);
+  p.setFont(first.pixelSize() <= second.pixelSize() ? first : second);
   p.setPen(QColor(255, 255, 255, 235));
   p.drawText(left + 2, 131, line1);
   p.drawText(left + 2, 150, line2);
@@ -374,7 +379,7 @@ QPixmap PaintBuiltInLogo() {
   painter.drawText(QPointF(140, 76), QStringLiteral("Quizwell"));
   painter.setPen(QColor(0xCF, 0xE8, 0xF0));
   painter.setFont(PixelFont(17));
-  painter.drawText(QPointF(143, 106), QStringLiteral("Self-tests, made simple."));
+  painter.drawText(QPointF(143, 106), QCoreApplication::translate("Artwork", "Self-tests, made simple."));
   return logo;
 }
 

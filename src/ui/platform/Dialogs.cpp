@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -65,7 +66,7 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
   }
   if (kind == TMessageKind::UnsavedChanges) {
     box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Do&n't Save"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("TDialogs", "Do&n't Save"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     fitTitle();
@@ -83,22 +84,24 @@ TButton TQtDialogs::Message(TMessageKind kind, const QString& text) {
 // An open dialog does not require the chosen file to exist: a name typed for a
 // file that is not there goes to the caller, which decides what that means.
 std::optional<QString> TQtDialogs::OpenFile(const TFileDialogOptions& options) {
-  const QString title = options.Title.isEmpty() ? QStringLiteral("Open") : options.Title;
+  const QString title =
+      options.Title.isEmpty() ? QCoreApplication::translate("TDialogs", "Open") : options.Title;
   QFileDialog dialog(Owner(), title, StartFolder, QtFilter(options.Filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Open"));
+  dialog.setLabelText(QFileDialog::Accept, QCoreApplication::translate("TDialogs", "&Open"));
   if (!options.FileName.isEmpty()) dialog.selectFile(options.FileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return WithDefaultExtension(dialog.selectedFiles().constFirst(), options.DefaultExt);
 }
 
 QStringList TQtDialogs::OpenFiles(const TFileDialogOptions& options) {
-  QFileDialog dialog(Parent, options.Title.isEmpty() ? QStringLiteral("Open") : options.Title, StartFolder,
-                     QtFilter(options.Filter));
+  QFileDialog dialog(
+      Parent, options.Title.isEmpty() ? QCoreApplication::translate("TDialogs", "Open") : options.Title,
+      StartFolder, QtFilter(options.Filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFiles);
-  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Open"));
+  dialog.setLabelText(QFileDialog::Accept, QCoreApplication::translate("TDialogs", "&Open"));
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.selectedFiles();
 }
@@ -179,12 +182,15 @@ bool OutputAllowed(TDialogs& dialogs, const QString& output, const QStringList& 
     if (!input.isEmpty()) rule.Inputs.push_back(ToPath(input));
   const std::optional<TOutputRefusal> refusal = OutputRefusal(rule);
   if (!refusal) return true;
-  dialogs.Error(refusal->Problem == TOutputProblem::Input
-                    ? QStringLiteral("%1 is the file %2 is made from: it cannot also be the output.\r"
-                                     "Choose another name. Nothing was written.")
-                          .arg(output, QFileInfo(FromPath(refusal->File)).fileName())
-                    : QStringLiteral("%1 cannot be written: %2.\rChoose another name. Nothing was written.")
-                          .arg(output, FromPath(refusal->Reason)));
+  dialogs.Error(
+      refusal->Problem == TOutputProblem::Input
+          ? QCoreApplication::translate("TDialogs",
+                                        "%1 is the file %2 is made from: it cannot also be the output.\r"
+                                        "Choose another name. Nothing was written.")
+                .arg(output, QFileInfo(FromPath(refusal->File)).fileName())
+          : QCoreApplication::translate(
+                "TDialogs", "%1 cannot be written: %2.\rChoose another name. Nothing was written.")
+                .arg(output, FromPath(refusal->Reason)));
   return false;
 }
 
@@ -195,7 +201,7 @@ bool RunGuarded(TDialogs& dialogs, const std::function<void()>& body) {
   } catch (const std::exception& error) {
     dialogs.Error(FromSystemText(error.what()));
   } catch (...) {
-    dialogs.Error(QStringLiteral("An unexpected error ended the action."));
+    dialogs.Error(QCoreApplication::translate("TDialogs", "An unexpected error ended the action."));
   }
   return false;
 }

@@ -1,5 +1,6 @@
 #include "ui/platform/EngineServices.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "core/run/MediaPath.h"
@@ -16,21 +17,25 @@ void OpenTestLink(const TEngineServices& services, const std::string& stored) {
   const QString shown = ToQString(stored);
   if (MediaPath::IsWebAddress(stored)) {
     if (services.Shell.ExecuteFile(shown, QString(), QString()) != TOpenResult::Accepted)
-      services.Dialogs.Error(QStringLiteral("\"%1\" could not be opened.").arg(shown));
+      services.Dialogs.Error(
+          QCoreApplication::translate("EngineServices", "\"%1\" could not be opened.").arg(shown));
     return;
   }
   const QString path = MediaFilePath(services, stored);
   const QFileInfo info(path);
   if (MediaPath::IsProgramName(stored) || (info.isFile() && info.isExecutable())) {
     services.Dialogs.Error(
-        QStringLiteral("\"%1\" is a program. A test may not start programs, so it was not opened.")
+        QCoreApplication::translate(
+            "EngineServices", "\"%1\" is a program. A test may not start programs, so it was not opened.")
             .arg(shown));
     return;
   }
   if (!info.exists()) {
-    services.Dialogs.Error(QStringLiteral("The file \"%1\" was not found.").arg(shown));
+    services.Dialogs.Error(
+        QCoreApplication::translate("EngineServices", "The file \"%1\" was not found.").arg(shown));
     return;
   }
   if (services.Shell.ExecuteFile(path, QString(), QString()) != TOpenResult::Accepted)
-    services.Dialogs.Error(QStringLiteral("\"%1\" could not be opened.").arg(shown));
+    services.Dialogs.Error(
+        QCoreApplication::translate("EngineServices", "\"%1\" could not be opened.").arg(shown));
 }

@@ -1,6 +1,7 @@
 #include "ui/platform/HelpWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -25,23 +26,26 @@ struct TTopic {
 
 // The contents list, in reading order. Each window's context names its topic.
 constexpr TTopic Topics[] = {
-    {"Contents", "contents.html", 0},
-    {"Making and running a test", "start.html", 0},
-    {"The main window", "main.html", HelpContext::Main},
-    {"Questions and answers", "editor.html", HelpContext::QA},
-    {"Hot links, media files and Jump To", "media.html", HelpContext::MMedia},
-    {"Global test settings", "settings.html", HelpContext::Settings},
-    {"Results", "results.html", HelpContext::Results},
-    {"Classroom", "classroom.html", HelpContext::Classroom},
-    {"Client configuration", "client.html", HelpContext::Client},
-    {"Taking a test with Quizwell Client", "engine.html", HelpContext::Engine},
-    {"Help for students", "student.html", HelpContext::Student, true},
-    {"Paper tests: printing and grading", "print.html", HelpContext::Print},
-    {"Scanning answer sheets", "scanning.html", HelpContext::Scan},
-    {"Importing and exporting questions", "exchange.html", 0},
-    {"Files the maker writes", "files.html", 0},
-    {"Keyboard", "keyboard.html", 0},
-    {"About Quizwell Maker", "about.html", HelpContext::About},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Contents"), "contents.html", 0},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Making and running a test"), "start.html", 0},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "The main window"), "main.html", HelpContext::Main},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Questions and answers"), "editor.html", HelpContext::QA},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Hot links, media files and Jump To"), "media.html",
+     HelpContext::MMedia},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Global test settings"), "settings.html", HelpContext::Settings},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Results"), "results.html", HelpContext::Results},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Classroom"), "classroom.html", HelpContext::Classroom},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Client configuration"), "client.html", HelpContext::Client},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Taking a test with Quizwell Client"), "engine.html",
+     HelpContext::Engine},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Help for students"), "student.html", HelpContext::Student, true},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Paper tests: printing and grading"), "print.html",
+     HelpContext::Print},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Scanning answer sheets"), "scanning.html", HelpContext::Scan},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Importing and exporting questions"), "exchange.html", 0},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Files the maker writes"), "files.html", 0},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "Keyboard"), "keyboard.html", 0},
+    {QT_TRANSLATE_NOOP("THelpTopicWindow", "About Quizwell Maker"), "about.html", HelpContext::About},
 };
 
 QUrl TopicPage(const TTopic& topic) {
@@ -53,24 +57,25 @@ QUrl TopicPage(const TTopic& topic) {
 THelpTopicWindow::THelpTopicWindow(THelpAudience audience) : Audience(audience) {
   Q_INIT_RESOURCE(help);  // the topics live in a static library
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(audience == THelpAudience::Student ? QStringLiteral("Quizwell Client Help")
-                                                    : QStringLiteral("Quizwell Maker Help"));
+  setWindowTitle(audience == THelpAudience::Student
+                     ? QCoreApplication::translate("THelpTopicWindow", "Quizwell Client Help")
+                     : QCoreApplication::translate("THelpTopicWindow", "Quizwell Maker Help"));
   resize(820, 580);
 
   auto* contentsButton = Named(new QToolButton, "ContentsButton");
-  contentsButton->setText(QStringLiteral("&Contents"));
+  contentsButton->setText(QCoreApplication::translate("THelpTopicWindow", "&Contents"));
   BackButton = Named(new QToolButton, "BackButton");
-  BackButton->setText(QStringLiteral("&Back"));
+  BackButton->setText(QCoreApplication::translate("THelpTopicWindow", "&Back"));
   BackButton->setEnabled(false);
   ForwardButton = Named(new QToolButton, "ForwardButton");
-  ForwardButton->setText(QStringLiteral("&Forward"));
+  ForwardButton->setText(QCoreApplication::translate("THelpTopicWindow", "&Forward"));
   ForwardButton->setEnabled(false);
 
   ContentsList = Named(new QListWidget, "ContentsList");
   ContentsList->setSpacing(2);
   for (const TTopic& topic : Topics) {
     if (audience == THelpAudience::Student && !topic.ForStudents) continue;
-    ContentsList->addItem(QString::fromLatin1(topic.Title));
+    ContentsList->addItem(QCoreApplication::translate("THelpTopicWindow", topic.Title));
     EntryPages.push_back(TopicPage(topic));
   }
 

@@ -19,13 +19,14 @@ QString EngineBesideMaker(const QString& folder) {
 
 bool StartPreview(TGlobals& globals, int question) {
   if (globals.CurrentTestPath.isEmpty()) {
-    globals.Dialogs.Inform(QStringLiteral("Load a test first."));
+    globals.Dialogs.Inform(QCoreApplication::translate("Preview", "Load a test first."));
     return false;
   }
   const QString engine = EngineBesideMaker(globals.ProgramFolder);
   if (engine.isEmpty()) {
     globals.Dialogs.Error(
-        QStringLiteral("qwtest, the student engine, was not found beside the maker in \"%1\".")
+        QCoreApplication::translate("Preview",
+                                    "qwtest, the student engine, was not found beside the maker in \"%1\".")
             .arg(globals.ProgramFolder));
     return false;
   }
@@ -37,6 +38,8 @@ bool StartPreview(TGlobals& globals, int question) {
       QStringLiteral("--preview --question %1 \"%2\"").arg(std::max(question, 1)).arg(quoted);
   const TProgramStart start = globals.Shell.StartProgram(engine, parameters, globals.ProgramFolder);
   if (start.Started()) return true;
-  globals.Dialogs.Error(QStringLiteral("qwtest could not be started: ") + start.Reason + QLatin1Char('.'));
+  //: %1 is the system's reason.
+  globals.Dialogs.Error(
+      QCoreApplication::translate("Preview", "qwtest could not be started: %1.").arg(start.Reason));
   return false;
 }

@@ -1,5 +1,6 @@
 #include "ui/platform/ShellOpen.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -32,7 +33,7 @@ QString StartFailure(const QProcess& process) {
   static const QRegularExpression call(QStringLiteral("^exec\\w*: "));
   QString reason = process.errorString();
   reason.remove(call);
-  return reason.isEmpty() ? QStringLiteral("the system gave no reason") : reason;
+  return reason.isEmpty() ? QCoreApplication::translate("ShellOpen", "the system gave no reason") : reason;
 }
 
 }  // namespace
@@ -53,7 +54,9 @@ TProgramStart TDesktopShellOpen::StartProgram(const QString& programName, const 
   if (programName.isEmpty()) return {TOpenResult::FileNotFound, QString()};
   const QFileInfo target = Target(programName, folder);
   if (!target.exists()) return {TOpenResult::FileNotFound, QString()};
-  if (target.isDir()) return {TOpenResult::NotStarted, QStringLiteral("it is a folder")};
+  //: Why a program could not be started.
+  if (target.isDir())
+    return {TOpenResult::NotStarted, QCoreApplication::translate("ShellOpen", "it is a folder")};
 
   QProcess process;
   process.setProgram(target.absoluteFilePath());
@@ -69,8 +72,9 @@ bool OpenInBrowser(TShellOpen& shell, TDialogs& dialogs, const QString& address)
       IsWebAddress(address)
           ? address
           : QUrl::fromLocalFile(QFileInfo(address).absoluteFilePath()).toString(QUrl::FullyEncoded);
-  dialogs.Error(QStringLiteral("No web browser could be opened for this page. To read it, copy its address "
-                               "into a browser:\r%1")
+  dialogs.Error(QCoreApplication::translate("ShellOpen",
+                                            "No web browser could be opened for this page. To read it, copy "
+                                            "its address into a browser:\r%1")
                     .arg(shown));
   return false;
 }

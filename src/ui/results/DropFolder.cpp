@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <filesystem>
 
 #include "ui/platform/Dialogs.h"
@@ -24,15 +25,16 @@ bool DropFolder::Offerable(const QString& folder) {
 }
 
 bool DropFolder::Offer(TDialogs& dialogs, const QString& folder) {
-  if (!dialogs.Confirm(
-          QStringLiteral("Make \"%1\" a drop folder?\rStudents can then put their results into it but "
-                         "not see the files there; only you can list and read them (mode 1733).")
-              .arg(folder)))
+  if (!dialogs.Confirm(QCoreApplication::translate(
+                           "TResultsForm",
+                           "Make \"%1\" a drop folder?\rStudents can then put their results into it but "
+                           "not see the files there; only you can list and read them (mode 1733).")
+                           .arg(folder)))
     return false;
   std::error_code error;
   fs::permissions(ToPath(folder), DropFolderMode, error);
   if (!error) return true;
-  dialogs.Error(QStringLiteral("The mode of \"%1\" could not be changed.\r%2")
+  dialogs.Error(QCoreApplication::translate("TResultsForm", "The mode of \"%1\" could not be changed.\r%2")
                     .arg(folder, QString::fromStdString(error.message())));
   return false;
 }

@@ -45,7 +45,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const Sources[] = {"engine", "paper", "scan", "classroom", "import"};
+//: Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.
+const char* const Sources[] = {
+    QT_TRANSLATE_NOOP("TResultsForm", "engine"), QT_TRANSLATE_NOOP("TResultsForm", "paper"),
+    QT_TRANSLATE_NOOP("TResultsForm", "scan"), QT_TRANSLATE_NOOP("TResultsForm", "classroom"),
+    QT_TRANSLATE_NOOP("TResultsForm", "import")};
 
 // The role of a row's first cell that holds the row's place in the list it
 // shows, which sorting by a column leaves as it was.
@@ -130,11 +134,19 @@ QString Figure(const std::optional<double>& value) {
 }
 
 QString KeyText(Scoring::TLetters letters, bool any) {
-  return QString::fromStdString(Scoring::LetterText(letters)) + (any ? QStringLiteral(" (any)") : QString());
+  const QString text = QString::fromStdString(Scoring::LetterText(letters));
+  //: A key whose letters each pass on their own; %1 is the letters.
+  return any ? TResultsForm::tr("%1 (any)").arg(text) : text;
+}
+
+QString CsvFilter() {
+  //: A file-type filter: description|patterns pairs. Translate the descriptions only.
+  return TResultsForm::tr("CSV Files|*.CSV|All Files|*.*");
 }
 
 QString Score(int right, int asked) {
-  return QStringLiteral("%1 of %2").arg(right).arg(asked);
+  //: A score: %1 questions right of %2 asked.
+  return TResultsForm::tr("%1 of %2").arg(right).arg(asked);
 }
 
 QString Flags(const Statistics::TItem& item) {
@@ -152,24 +164,25 @@ QString Counts(const Statistics::TItem& item, int letter) {
 }
 
 QStringList AttemptRow(const TStoredAttempt& a, int passPoint) {
-  return {ToQString(a.Student),
-          ToQString(a.StudentNumber),
-          ToQString(Reports::When(a)),
-          QString::fromLatin1(SourceName(a.Source).data(), static_cast<int>(SourceName(a.Source).size())),
-          a.Version ? QString(QLatin1Char(a.Version)) : QString(),
-          Score(a.Right, a.Asked),
-          QStringLiteral("%1%").arg(Scoring::Percent(a.Right, a.Asked)),
-          ToQString(Reports::PassedText(a, passPoint)),
-          ToQString(Reports::TimeTaken(a))};
+  return {ToQString(a.Student), ToQString(a.StudentNumber), ToQString(Reports::When(a)),
+          TResultsForm::tr(std::string(SourceName(a.Source)).c_str()),
+          a.Version ? QString(QLatin1Char(a.Version)) : QString(), Score(a.Right, a.Asked),
+          //: A percentage; the number is %1.
+          TResultsForm::tr("%1%").arg(Scoring::Percent(a.Right, a.Asked)),
+          ToQString(Reports::PassedText(a, passPoint)), ToQString(Reports::TimeTaken(a))};
 }
 
-const QStringList AttemptHeaders = {"Student", "Student number", "Date",   "Source",    "Version",
-                                    "Score",   "Percent",        "Passed", "Time taken"};
+QStringList AttemptHeaders() {
+  return {TResultsForm::tr("Student"), TResultsForm::tr("Student number"), TResultsForm::tr("Date"),
+          TResultsForm::tr("Source"),  TResultsForm::tr("Version"),        TResultsForm::tr("Score"),
+          TResultsForm::tr("Percent"), TResultsForm::tr("Passed"),         TResultsForm::tr("Time taken")};
+}
 
 QStringList ItemHeaders() {
-  QStringList headers = {"Question", "Text", "Attempts", "Facility", "Discrimination"};
+  QStringList headers = {TResultsForm::tr("Question"), TResultsForm::tr("Text"), TResultsForm::tr("Attempts"),
+                         TResultsForm::tr("Facility"), TResultsForm::tr("Discrimination")};
   for (char letter = 'A'; letter <= 'F'; ++letter) headers << QString(QLatin1Char(letter));
-  headers << QStringLiteral("Blank") << QStringLiteral("Flags");
+  headers << TResultsForm::tr("Blank") << TResultsForm::tr("Flags");
   return headers;
 }
 
@@ -182,7 +195,7 @@ QStringList ItemCells(const Statistics::TItem& item, int span, const QString& te
 }
 
 TChartData HistogramData(const Statistics::TTest& figures) {
-  TChartData chart{QStringLiteral("Attempts by percent score"), {}, {{QStringLiteral("Attempts"), {}}}};
+  TChartData chart{TResultsForm::tr("Attempts by percent score"), {}, {{TResultsForm::tr("Attempts"), {}}}};
   for (int tenth = 0; tenth < 10; ++tenth) {
     chart.Categories << (tenth < 9 ? QStringLiteral("%1-%2").arg(tenth * 10).arg(tenth * 10 + 9)
                                    : QStringLiteral("90-100"));
@@ -193,18 +206,20 @@ TChartData HistogramData(const Statistics::TTest& figures) {
 
 // The key letters are marked "(key)", so the chart reads without the table.
 TChartData ItemData(const Statistics::TItem& item, int span, Scoring::TLetters key) {
-  TChartData chart{
-      QStringLiteral("Question %1: who chose each answer").arg(item.Number),
-      {},
-      {{QStringLiteral("All"), {}}, {QStringLiteral("Top 27%"), {}}, {QStringLiteral("Bottom 27%"), {}}}};
+  TChartData chart{TResultsForm::tr("Question %1: who chose each answer").arg(item.Number),
+                   {},
+                   {{TResultsForm::tr("All"), {}},
+                    {TResultsForm::tr("Top 27%"), {}},
+                    {TResultsForm::tr("Bottom 27%"), {}}}};
   for (int letter = 0; letter < span; ++letter) {
-    chart.Categories << QString(QLatin1Char('A' + letter)) +
-                            (key & (1 << letter) ? QStringLiteral(" (key)") : QString());
+    const QString name(QLatin1Char('A' + letter));
+    //: An answer's letter on the chart, when it is the key; %1 is the letter.
+    chart.Categories << (key & (1 << letter) ? TResultsForm::tr("%1 (key)").arg(name) : name);
     chart.Series[0].Values.push_back(item.Chose[letter]);
     chart.Series[1].Values.push_back(item.ChoseTop[letter]);
     chart.Series[2].Values.push_back(item.ChoseBottom[letter]);
   }
-  chart.Categories << QStringLiteral("Blank");
+  chart.Categories << TResultsForm::tr("Blank");
   chart.Series[0].Values.push_back(item.Blank);
   return chart;
 }
@@ -225,15 +240,15 @@ TResultsForm::TResultsForm(TGlobals& globals, const QString& testPath, QWidget* 
   CollectTimer->setInterval(300);  // a class handing in at once is collected in one go
 
   auto* tabs = Named(new QTabWidget, "ResultsPages");
-  tabs->addTab(BuildAttemptsTab(), QStringLiteral("Attempts"));
-  tabs->addTab(BuildStatisticsTab(), QStringLiteral("Test statistics"));
-  tabs->addTab(BuildItemsTab(), QStringLiteral("Item analysis"));
-  tabs->addTab(BuildRegradeTab(), QStringLiteral("Regrade"));
+  tabs->addTab(BuildAttemptsTab(), tr("Attempts"));
+  tabs->addTab(BuildStatisticsTab(), tr("Test statistics"));
+  tabs->addTab(BuildItemsTab(), tr("Item analysis"));
+  tabs->addTab(BuildRegradeTab(), tr("Regrade"));
 
-  auto* gradebook = Named(new QPushButton(QStringLiteral("Export &Gradebook...")), "GradebookButton");
-  auto* items = Named(new QPushButton(QStringLiteral("Export &Item Analysis...")), "ItemsButton");
-  auto* pdf = Named(new QPushButton(QStringLiteral("Export &Report (PDF)...")), "PdfButton");
-  auto* close = Named(new QPushButton(QStringLiteral("&Close")), "CloseButton");
+  auto* gradebook = Named(new QPushButton(tr("Export &Gradebook...")), "GradebookButton");
+  auto* items = Named(new QPushButton(tr("Export &Item Analysis...")), "ItemsButton");
+  auto* pdf = Named(new QPushButton(tr("Export &Report (PDF)...")), "PdfButton");
+  auto* close = Named(new QPushButton(tr("&Close")), "CloseButton");
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {gradebook, items, pdf}) {
     button->setAutoDefault(false);
@@ -280,7 +295,7 @@ TResultsForm::~TResultsForm() = default;
 void TResultsForm::LoadTest() {
   TestPath = ToPath(TestSource);
   TestFile = fs::path(TestPath).filename().string();
-  setWindowTitle(QStringLiteral("Results - %1").arg(FromPath(TestFile)));
+  setWindowTitle(tr("Results - %1").arg(FromPath(TestFile)));
   CurrentQuestions.clear();
   Keys.clear();
   AnswerCounts.clear();
@@ -302,41 +317,41 @@ void TResultsForm::LoadTest() {
     Opened = OpenStoreAt(SavedResultsStore().toStdString(), fs::path(TestPath).parent_path().string());
     for (const std::string& notice : Opened.Notices) Globals.Dialogs.Inform(ToQString(notice));
   });
-  FoldersLabel->setText(
-      KnownFolders.isEmpty()
-          ? QStringLiteral("No results folder is set (Client Configuration, Results tab).")
-          : QStringLiteral("Results folder: %1").arg(KnownFolders.join(QStringLiteral(", "))));
+  FoldersLabel->setText(KnownFolders.isEmpty()
+                            ? tr("No results folder is set (Client Configuration, Results tab).")
+                            : tr("Results folder: %1").arg(KnownFolders.join(QStringLiteral(", "))));
   UpdateDropFolder();
 }
 
 QWidget* TResultsForm::BuildAttemptsTab() {
-  DateCheck = Named(new QCheckBox(QStringLiteral("Dates from")), "DateCheck");
+  DateCheck = Named(new QCheckBox(tr("Dates from")), "DateCheck");
   FromDate = Named(new QDateEdit(QDate::currentDate().addMonths(-1)), "FromDate");
   ToDate = Named(new QDateEdit(QDate::currentDate()), "ToDate");
   for (QDateEdit* date : {FromDate, ToDate}) {
     date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     date->setCalendarPopup(true);
   }
-  FromDate->setAccessibleName(QStringLiteral("First day"));
-  ToDate->setAccessibleName(QStringLiteral("Last day"));
+  FromDate->setAccessibleName(tr("First day"));
+  ToDate->setAccessibleName(tr("Last day"));
   SourceBox = Named(new QComboBox, "SourceBox");
-  SourceBox->addItem(QStringLiteral("All sources"));
-  for (const char* source : Sources) SourceBox->addItem(QLatin1String(source));
+  SourceBox->addItem(tr("All sources"));
+  for (const char* source : Sources) SourceBox->addItem(tr(source));
   ClassBox = Named(new QComboBox, "ClassBox");
-  ClassBox->addItem(QStringLiteral("All classes"));
+  ClassBox->addItem(tr("All classes"));
   auto* filters = new QHBoxLayout;
   filters->addWidget(DateCheck);
   filters->addWidget(FromDate);
-  filters->addWidget(new QLabel(QStringLiteral("to")));
+  //: Between the first and the last day of the dates shown.
+  filters->addWidget(new QLabel(tr("to")));
   filters->addWidget(ToDate);
   filters->addSpacing(12);
   filters->addWidget(SourceBox);
   filters->addWidget(ClassBox);
   filters->addStretch(1);
 
-  AttemptsGrid = Grid("AttemptsGrid", QStringLiteral("Attempts"), AttemptHeaders);
-  DeleteButton = Named(new QPushButton(QStringLiteral("&Delete Attempt...")), "DeleteButton");
-  UndoButton = Named(new QPushButton(QStringLiteral("&Undo Delete")), "UndoButton");
+  AttemptsGrid = Grid("AttemptsGrid", tr("Attempts"), AttemptHeaders());
+  DeleteButton = Named(new QPushButton(tr("&Delete Attempt...")), "DeleteButton");
+  UndoButton = Named(new QPushButton(tr("&Undo Delete")), "UndoButton");
   UndoButton->setEnabled(false);
   auto* actions = new QHBoxLayout;
   actions->addWidget(DeleteButton);
@@ -346,10 +361,10 @@ QWidget* TResultsForm::BuildAttemptsTab() {
   FoldersLabel = Named(new QLabel, "FoldersLabel");
   FoldersLabel->setTextFormat(Qt::PlainText);
   FoldersLabel->setWordWrap(true);
-  DropFolderButton = Named(new QPushButton(QStringLiteral("Make Drop &Folder...")), "DropFolderButton");
+  DropFolderButton = Named(new QPushButton(tr("Make Drop &Folder...")), "DropFolderButton");
   RefusedList = Named(new QListWidget, "RefusedList");
   RefusedList->setMaximumHeight(90);
-  RefusedList->setAccessibleName(QStringLiteral("Files not collected"));
+  RefusedList->setAccessibleName(tr("Files not collected"));
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(FoldersLabel, 1);
   folderRow->addWidget(DropFolderButton);
@@ -360,7 +375,7 @@ QWidget* TResultsForm::BuildAttemptsTab() {
   layout->addWidget(AttemptsGrid, 1);
   layout->addLayout(actions);
   layout->addLayout(folderRow);
-  layout->addWidget(new QLabel(QStringLiteral("Files not collected (left in place):")));
+  layout->addWidget(new QLabel(tr("Files not collected (left in place):")));
   layout->addWidget(RefusedList);
 
   const auto refresh = [this] { Refresh(); };
@@ -388,15 +403,15 @@ QWidget* TResultsForm::BuildStatisticsTab() {
 }
 
 QWidget* TResultsForm::BuildItemsTab() {
-  ItemsGrid = Grid("ItemsGrid", QStringLiteral("Item analysis"), ItemHeaders());
+  ItemsGrid = Grid("ItemsGrid", tr("Item analysis"), ItemHeaders());
   // The question's text is cut short to leave its figures in view; its
   // tooltip gives it whole.
   ItemsGrid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
   ItemsGrid->horizontalHeader()->resizeSection(1, 200);
   ItemsGrid->setWordWrap(false);
   ItemsGrid->setToolTip(
-      QStringLiteral("Counts per answer: all / top 27% / bottom 27%. Double-click a "
-                     "question to edit it."));
+      tr("Counts per answer: all / top 27% / bottom 27%. Double-click a "
+         "question to edit it."));
   ItemChart = Named(new TBarChart, "ItemChart");
   ItemChart->setMinimumHeight(200);
   auto* tab = Named(new QWidget, "ItemsPage");
@@ -410,20 +425,20 @@ QWidget* TResultsForm::BuildItemsTab() {
 }
 
 QWidget* TResultsForm::BuildRegradeTab() {
-  ChangesGrid = Grid("ChangesGrid", QStringLiteral("Questions whose key changed"),
-                     {"Question", "Key marked with", "Key now", "Attempts"});
-  RegradeButton = Named(new QPushButton(QStringLiteral("Regrade with the &Key Now")), "RegradeButton");
-  RegradedGrid = Grid("RegradedGrid", QStringLiteral("Attempts rescored"),
-                      {"Student", "Date", "First score", "Score now"});
+  ChangesGrid = Grid("ChangesGrid", tr("Questions whose key changed"),
+                     {tr("Question"), tr("Key marked with"), tr("Key now"), tr("Attempts")});
+  RegradeButton = Named(new QPushButton(tr("Regrade with the &Key Now")), "RegradeButton");
+  RegradedGrid = Grid("RegradedGrid", tr("Attempts rescored"),
+                      {tr("Student"), tr("Date"), tr("First score"), tr("Score now")});
   auto* tab = Named(new QWidget, "RegradePage");
   auto* layout = new QVBoxLayout(tab);
-  layout->addWidget(new QLabel(QStringLiteral("Questions whose key changed since attempts were marked:")));
+  layout->addWidget(new QLabel(tr("Questions whose key changed since attempts were marked:")));
   layout->addWidget(ChangesGrid, 1);
   auto* row = new QHBoxLayout;
   row->addWidget(RegradeButton);
   row->addStretch(1);
   layout->addLayout(row);
-  layout->addWidget(new QLabel(QStringLiteral("Attempts rescored (each keeps its first score):")));
+  layout->addWidget(new QLabel(tr("Attempts rescored (each keeps its first score):")));
   layout->addWidget(RegradedGrid, 1);
   connect(RegradeButton, &QPushButton::clicked, this, &TResultsForm::RegradeButtonClick);
   ResortOnHeading(ChangesGrid, [this] { FillRegrade(); });
@@ -496,9 +511,9 @@ void TResultsForm::FillAttempts() {
 void TResultsForm::FillStatistics() {
   const std::optional<Reports::TPassRate> rate = Reports::PassRate(Shown, PassPoint);
   FiguresLabel->setText(
-      QStringLiteral("Attempts: %1\nMean: %2%\nMedian: %3%\nStandard deviation: %4\n"
-                     "KR-20 reliability: %5\nStandard error of measurement: %6\n"
-                     "Pass rate: %7")
+      tr("Attempts: %1\nMean: %2%\nMedian: %3%\nStandard deviation: %4\n"
+         "KR-20 reliability: %5\nStandard error of measurement: %6\n"
+         "Pass rate: %7")
           .arg(Figures.Attempts)
           .arg(Figure(Figures.Mean), Figure(Figures.Median), Figure(Figures.Sd), Figure(Figures.Kr20),
                Figure(Figures.Sem),
@@ -572,13 +587,12 @@ void TResultsForm::FillRegrade() {
 void TResultsForm::DeleteButtonClick() {
   const int row = ListRow(AttemptsGrid, AttemptsGrid->currentRow());
   if (row < 0 || row >= static_cast<int>(Shown.size())) {
-    Globals.Dialogs.Inform(QStringLiteral("Choose the attempt to delete first."));
+    Globals.Dialogs.Inform(tr("Choose the attempt to delete first."));
     return;
   }
   const TStoredAttempt& attempt = Shown[row];
-  if (!Globals.Dialogs.ConfirmRisk(
-          QStringLiteral("Delete the attempt of %1 taken %2?\rUndo Delete brings it back.")
-              .arg(ToQString(attempt.Student), ToQString(attempt.Started))))
+  if (!Globals.Dialogs.ConfirmRisk(tr("Delete the attempt of %1 taken %2?\rUndo Delete brings it back.")
+                                       .arg(ToQString(attempt.Student), ToQString(attempt.Started))))
     return;
   const std::int64_t id = attempt.Id;
   if (RunGuarded(Globals.Dialogs, [&] { Opened.Store->SetDeleted(id, true); })) Deleted.push_back(id);
@@ -598,9 +612,9 @@ void TResultsForm::RegradeButtonClick() {
                   [&] { regraded = Reports::Regrade(*Opened.Store, TestFile, CurrentQuestions); }))
     return;
   Refresh();
-  Globals.Dialogs.Inform(QStringLiteral("%1 attempt(s) were rescored with the test's key; each keeps its "
-                                        "first score. %2 score(s) changed.")
-                             .arg(regraded.Rescored)
+  Globals.Dialogs.Inform(tr("%n attempt(s) were rescored with the test's key; each keeps its "
+                            "first score. %1 score(s) changed.",
+                            nullptr, regraded.Rescored)
                              .arg(regraded.ScoresChanged));
 }
 
@@ -617,22 +631,21 @@ void TResultsForm::Export(const QString& title, const QString& filter, const QSt
 void TResultsForm::GradebookButtonClick() {
   std::string bytes;
   if (!RunGuarded(Globals.Dialogs, [&] { bytes = Reports::GradebookCsv(Shown, PassPoint); })) return;
-  Export(QStringLiteral("Export Gradebook"), QStringLiteral("CSV Files|*.CSV|All Files|*.*"),
-         QStringLiteral("CSV"),
+  Export(tr("Export Gradebook"), CsvFilter(), QStringLiteral("CSV"),
          QFileInfo(FromPath(TestFile)).completeBaseName() + QStringLiteral("-grades.csv"), bytes);
 }
 
 void TResultsForm::ItemsButtonClick() {
-  Export(QStringLiteral("Export Item Analysis"), QStringLiteral("CSV Files|*.CSV|All Files|*.*"),
-         QStringLiteral("CSV"),
+  Export(tr("Export Item Analysis"), CsvFilter(), QStringLiteral("CSV"),
          QFileInfo(FromPath(TestFile)).completeBaseName() + QStringLiteral("-items.csv"),
          Reports::ItemsCsv(Figures));
 }
 
 void TResultsForm::PdfButtonClick() {
   const QByteArray pdf = PdfReport();
-  Export(QStringLiteral("Export Report"), QStringLiteral("PDF Files|*.PDF|All Files|*.*"),
-         QStringLiteral("PDF"),
+  //: A file-type filter: description|patterns pairs. Translate the descriptions only.
+  const QString filter = tr("PDF Files|*.PDF|All Files|*.*");
+  Export(tr("Export Report"), filter, QStringLiteral("PDF"),
          QFileInfo(FromPath(TestFile)).completeBaseName() + QStringLiteral("-results.pdf"),
          std::string(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
@@ -668,7 +681,7 @@ QByteArray TResultsForm::PdfReport() const {
     painter.setFont(font);
     y += line;
   };
-  text(QStringLiteral("Results: %1 (%2)").arg(FromPath(TestFile), ToQString(Description)), true);
+  text(tr("Results: %1 (%2)").arg(FromPath(TestFile), ToQString(Description)), true);
   for (const QString& s : FiguresLabel->text().split(QLatin1Char('\n'))) text(s);
   y += line;
   PaintChart(painter, QRectF(page.left(), y, page.width(), line * 16), HistogramData(Figures));
@@ -715,10 +728,10 @@ QByteArray TResultsForm::PdfReport() const {
     row[1] = metrics.elidedText(row[1], Qt::ElideRight, page.width() / 4);
     items.push_back(row);
   }
-  table(QStringLiteral("Item analysis (answers: all / top 27% / bottom 27%)"), ItemHeaders(), items);
+  table(tr("Item analysis (answers: all / top 27% / bottom 27%)"), ItemHeaders(), items);
   std::vector<QStringList> attempts;
   for (const TStoredAttempt& a : Shown) attempts.push_back(AttemptRow(a, PassPoint));
-  table(QStringLiteral("Attempts"), AttemptHeaders, attempts);
+  table(tr("Attempts"), AttemptHeaders(), attempts);
   painter.end();
   return bytes;
 }
