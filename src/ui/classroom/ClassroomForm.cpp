@@ -265,7 +265,7 @@ bool TClassroomForm::Start() {
   for (const QString& host : hosts) AddressTexts << UrlOf(host, BoundPort);
   if (AddressTexts.isEmpty()) {
     AddressLabel->setText(tr("port %1 of this computer").arg(BoundPort));
-    notes << QStringLiteral(
+    notes << tr(
         "This computer has no network: connect it to the room's network, then open "
         "the classroom again.");
   } else {

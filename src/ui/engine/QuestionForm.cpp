@@ -304,9 +304,8 @@ void TQuestionForm::FinishButtonClick() {
   const QString question =
       blank > 0
           ? tr("%n question(s) have no answer and will count as wrong.\rFinish the test now?", nullptr, blank)
-          : QStringLiteral(
-                "Every question has an answer.\rFinish the test now? No answer can be "
-                "changed afterwards.");
+          : tr("Every question has an answer.\rFinish the test now? No answer can be "
+               "changed afterwards.");
   if (!Services.Dialogs.ConfirmRisk(question) || Session.IsFinished()) return;
   Timer1->stop();
   accept();

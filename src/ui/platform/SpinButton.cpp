@@ -6,8 +6,8 @@
 #include "ui/platform/WindowKit.h"
 
 TSpinButton::TSpinButton(QWidget* parent) : QWidget(parent) {
-  auto arrow = [this](Qt::ArrowType type, const char* name) {
-    QToolButton* button = Named(new QToolButton(this), name);
+  auto arrow = [this](Qt::ArrowType type) {
+    auto* button = new QToolButton(this);
     button->setArrowType(type);
     button->setAutoRepeat(true);
     button->setAutoRepeatDelay(400);
@@ -16,8 +16,8 @@ TSpinButton::TSpinButton(QWidget* parent) : QWidget(parent) {
     button->setFixedSize(17, 11);
     return button;
   };
-  UpButton = arrow(Qt::UpArrow, "Up");
-  DownButton = arrow(Qt::DownArrow, "Down");
+  UpButton = Named(arrow(Qt::UpArrow), "Up");
+  DownButton = Named(arrow(Qt::DownArrow), "Down");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
