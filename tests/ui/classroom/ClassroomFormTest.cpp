@@ -12,6 +12,7 @@
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 #include "support/PostgresStore.h"
+#include "support/PseudoLanguage.h"
 #include "support/Questions.h"
 #include "support/WindowAudit.h"
 #include "ui/classroom/ClassroomForm.h"
@@ -299,4 +300,18 @@ TEST_F(ClassroomFormTest, AnotherDeviceContinuesAnAttemptOnlyWhenTheTeacherAllow
   EXPECT_EQ(stranger.Post("/api/join", join + std::string(40, 's')).first, 403);
   Form->Refresh();
   EXPECT_FALSE(Child<QWidget>(*Form, "RequestBox")->isVisible());
+}
+
+TEST_F(ClassroomFormTest, TheWindowAndItsListAreInTheInterfacesLanguage) {
+  const TPseudoLanguage language;
+  auto form = Open(0);
+  ASSERT_TRUE(form);
+  const QString address = Child<QLabel>(*form, "AddressLabel")->text();  // the room's, not the interface's
+  EXPECT_EQ(UntranslatedTexts(*form, {address}), QStringList());
+  TBrowser browser(form->Port());
+  browser.Join(*form, "Ann", false);
+  const auto* list = Child<QTableWidget>(*form, "StudentList");
+  ASSERT_TRUE(
+      WaitUntil([&] { return list->item(0, 1) && list->item(0, 1)->text() == "\u00ABjoined\u00BB"; }));
+  EXPECT_EQ(Child<QLabel>(*form, "SummaryLabel")->text(), "\u00AB1 joined, 0 answering, 0 finished\u00BB");
 }

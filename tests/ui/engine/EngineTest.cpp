@@ -21,6 +21,7 @@
 #include "core/run/TestSession.h"
 #include "core/storage/IniStore.h"
 #include "support/ManualClock.h"
+#include "support/PseudoLanguage.h"
 #include "support/Questions.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -497,4 +498,44 @@ TEST_F(EngineTest, WhereResultsAreKeptTheNumberAndClassAreAskedAndStored) {
             std::make_tuple("Ann", "", ""));
   EXPECT_EQ(std::tie(attempts[1].Student, attempts[1].StudentNumber, attempts[1].Class),
             std::make_tuple("Cy", "1234", "7b"));
+}
+
+TEST_F(EngineTest, EveryWindowOfARunShowsItsTextsInTheInterfacesLanguage) {
+  Settings.PassPoint = 50;
+  Settings.StudentMax = true;
+  Settings.CheckAnswers = 1;
+  Settings.Time = "00:10:00";
+  const QString path = WriteTest();
+  const TPseudoLanguage language;
+  TEngineForm engine(EngineSetup());
+  EXPECT_EQ(UntranslatedTexts(engine), QStringList());
+  // The test's own texts are the teacher's, in the test's language.
+  const QStringList data = {
+      "Quiz", "One", "Two", "&A.  Alpha", "&B.  Beta", "&C.  Gamma", "A.  Alpha\nB.  Beta\nC.  Gamma"};
+  Prompts.Answers = {QStringLiteral("Ann")};
+  QStringList shown;
+  engine.RunModal = [&](QDialog& dialog) {
+    shown << dialog.objectName();
+    EXPECT_EQ(UntranslatedTexts(dialog, data), QStringList()) << dialog.objectName().toStdString();
+    if (auto* form = qobject_cast<TQuestionForm*>(&dialog)) {
+      Child<QRadioButton>(*form, "OptionB")->click();
+      form->CheckButtonClick();
+      EXPECT_EQ(UntranslatedTexts(dialog, data), QStringList()) << "checked";
+      // A count in a translated sentence is still filled in.
+      Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation,
+                            QStringLiteral("\u00AB2 question(s) have no answer and will count as "
+                                           "wrong.\rFinish the test now?\u00BB"),
+                            TButton::Yes);
+      form->FinishButtonClick();
+    } else if (auto* end = qobject_cast<TEndForm*>(&dialog)) {
+      Child<QPushButton>(*end, "ReviewButton")->click();
+    }
+    return int(QDialog::Accepted);
+  };
+  engine.TakeTest(path);
+  EXPECT_EQ(shown, (QStringList{"BeginBox", "QuestionForm", "EndForm", "ReviewForm"}));
+  THistoryForm history(History::Load(Dir.File("data/history.csv")), Dialogs);
+  TAboutBox about(ClientConfig{}, QPixmap(), Services);
+  EXPECT_EQ(UntranslatedTexts(history), QStringList());
+  EXPECT_EQ(UntranslatedTexts(about), QStringList());
 }

@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <QWindow>
 
+#include "support/PseudoLanguage.h"
 #include "support/UiKit.h"
 #include "ui/platform/HelpWindow.h"
 
@@ -135,4 +136,15 @@ TEST(StudentHelp, ShowsTheStudentsTopicAloneWhateverIsAskedFor) {
   help.ShowContext(HelpContext::Settings);
   EXPECT_EQ(Child<QTextBrowser>(*help.Window(), "TopicBrowser")->documentTitle(), "Help for students");
   EXPECT_EQ(Child<QListWidget>(*help.Window(), "ContentsList")->count(), 1);
+}
+
+TEST_F(HelpWindow, TheContentsAndButtonsAreInTheInterfacesLanguage) {
+  const TPseudoLanguage language;
+  Help.ShowContents();
+  EXPECT_EQ(UntranslatedTexts(*Window()), QStringList());
+  ASSERT_GT(Contents()->count(), 1);
+  for (int row = 0; row < Contents()->count(); ++row)
+    EXPECT_TRUE(Contents()->item(row)->text().startsWith(u'\u00AB'))
+        << Contents()->item(row)->text().toStdString();
+  EXPECT_EQ(Window()->windowTitle(), "\u00ABQuizwell Maker Help\u00BB");
 }

@@ -21,6 +21,7 @@
 #include "core/results/GradeSheets.h"
 #include "core/storage/IniStore.h"
 #include "support/ManualClock.h"
+#include "support/PseudoLanguage.h"
 #include "support/WindowAudit.h"
 #include "ui/engine/EngineForm.h"
 #include "ui/engine/Prompts.h"
@@ -387,4 +388,22 @@ TEST_F(ResultsFormTest, TheCatalogueShowsTheResultsOfATestThatIsNotLoaded) {
   Dialogs.ExpectMessage(TMessageKind::Information,
                         "Load a test first, or choose one in the list: the results shown are that test's.");
   Trigger(main, "Results1");
+}
+
+TEST_F(ResultsFormTest, TheWindowItsListsAndChartsAreInTheInterfacesLanguage) {
+  const std::string test = WriteTest(Dir.Path().string());
+  TEngineForm engine(Engine(Dir.Path().string()));
+  TakeTest(engine, test, QStringLiteral("Ann"), "ABA");
+  const TPseudoLanguage language;
+  auto form = OpenResults(test);
+  EXPECT_EQ(UntranslatedTexts(*form), QStringList());
+  // Where an attempt came from reads as the filter that chooses it.
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 3), "\u00ABengine\u00BB");
+  EXPECT_EQ(Child<QComboBox>(*form, "SourceBox")->itemText(1), "\u00ABengine\u00BB");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 5), "\u00AB2 of 3\u00BB");
+  Child<QTableWidget>(*form, "ItemsGrid")->setCurrentCell(2, 0);
+  const TChartData& chart = Child<TBarChart>(*form, "ItemChart")->Data();
+  EXPECT_EQ(chart.Title, "\u00ABQuestion 3: who chose each answer\u00BB");
+  EXPECT_EQ(chart.Categories, (QStringList{"A", "B", "\u00ABC (key)\u00BB", "\u00ABBlank\u00BB"}));
+  EXPECT_EQ(chart.Series[1].Name, "\u00ABTop 27%\u00BB");
 }
