@@ -2,7 +2,8 @@
 
 // A made-up language for the interface: while one is installed, every text
 // that goes through Qt's translation comes back in guillemets, so a test sees
-// which texts of a window bypass translation.
+// which texts of a window bypass translation. Qt's own texts (a button box's
+// OK) are marked too, as Qt's translations bring them.
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -25,9 +26,9 @@ public:
   TPseudoLanguage() { QCoreApplication::installTranslator(this); }
   ~TPseudoLanguage() override { QCoreApplication::removeTranslator(this); }
   bool isEmpty() const override { return false; }
-  QString translate(const char* context, const char* source, const char*, int) const override {
-    // Qt's own texts, its layout direction among them, stay as they are.
-    if (context == nullptr || context[0] == 'Q') return QString();
+  QString translate(const char*, const char* source, const char*, int) const override {
+    // The layout direction is a setting, not a text.
+    if (qstrcmp(source, "QT_LAYOUT_DIRECTION") == 0) return QString();
     return Marked(QString::fromUtf8(source));
   }
   static QString Marked(const QString& text) { return QStringLiteral("\u00AB%1\u00BB").arg(text); }
