@@ -45,7 +45,7 @@ NOT_SHOWN = {
     "qEnvironmentVariableIsSet": None, "setMimeData": None, "hasFormat": None, "setData": None,
     "QMimeType": None, "mimeTypeForName": None, "qDebug": None, "qWarning": None, "qCritical": None,
     "QCommandLineOption": {0}, "addPositionalArgument": {0}, "isSet": None,
-    "Q_ASSERT": None, "Q_ASSERT_X": None, "static_assert": None, "qFatal": None,
+    "load": None, "Q_ASSERT": None, "Q_ASSERT_X": None, "static_assert": None, "qFatal": None,
 }
 
 # Wrappers that only turn a literal into a string: the call that counts is the
