@@ -22,6 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The editor underlines misspelt words with the system's dictionaries; without
 # one it says so once and goes on, so a dictionary is recommended, not needed.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us | hunspell-dictionary")
+# The programs carry their own translations; Qt's dialogs and buttons speak
+# the desktop's language with Qt's, and English without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us | hunspell-dictionary, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quizwell.org/")
 include(CPack)

@@ -5,6 +5,7 @@
 
 #include "core/model/WorkingFolder.h"
 #include "core/run/Clock.h"
+#include "programs/Translation.h"
 #include "ui/engine/EngineForm.h"
 #include "ui/engine/Prompts.h"
 #include "ui/platform/Dialogs.h"
@@ -18,21 +19,25 @@
 // preview: at question N, every question in order, nothing recorded.
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  FitEveryWindowOnScreen();  // each window opens wholly on its screen
+  InstallTranslations(application);  // the desktop's language, and Qt's dialogs in it
+  FitEveryWindowOnScreen();          // each window opens wholly on its screen
   QApplication::setApplicationName(QStringLiteral("Quizwell Client"));
   QApplication::setDesktopFileName(QStringLiteral("org.quizwell.Engine"));
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Takes the self-tests made with Quizwell Maker."));
+  parser.setApplicationDescription(
+      QCoreApplication::translate("qwtest", "Takes the self-tests made with Quizwell Maker."));
   parser.addHelpOption();
-  const QCommandLineOption previewOption(QStringLiteral("preview"),
-                                         QStringLiteral("Preview the test, recording nothing."));
-  const QCommandLineOption questionOption(QStringLiteral("question"),
-                                          QStringLiteral("The question a preview starts at."),
-                                          QStringLiteral("N"), QStringLiteral("1"));
+  const QCommandLineOption previewOption(
+      QStringLiteral("preview"),
+      QCoreApplication::translate("qwtest", "Preview the test, recording nothing."));
+  const QCommandLineOption questionOption(
+      QStringLiteral("question"), QCoreApplication::translate("qwtest", "The question a preview starts at."),
+      QStringLiteral("N"), QStringLiteral("1"));
   parser.addOption(previewOption);
   parser.addOption(questionOption);
-  parser.addPositionalArgument(QStringLiteral("test"), QStringLiteral("A test file (.QWT) to take."));
+  parser.addPositionalArgument(QStringLiteral("test"),
+                               QCoreApplication::translate("qwtest", "A test file (.QWT) to take."));
   parser.process(application);
   const QStringList tests = parser.positionalArguments();
   const bool preview = parser.isSet(previewOption) && !tests.isEmpty();

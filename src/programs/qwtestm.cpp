@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "core/model/WorkingFolder.h"
+#include "programs/Translation.h"
 #include "ui/maker/MainForm.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpWindow.h"
@@ -19,7 +20,8 @@ int QWTESTM(int argc, char** argv) {
   int argumentCount = 1;
   char* arguments[] = {argv[0], nullptr};
   QApplication application(argumentCount, arguments);
-  FitEveryWindowOnScreen();  // each window opens wholly on its screen
+  InstallTranslations(application);  // the desktop's language, and Qt's dialogs in it
+  FitEveryWindowOnScreen();          // each window opens wholly on its screen
   QApplication::setApplicationName(QStringLiteral("Quizwell Maker"));
   QApplication::setDesktopFileName(QStringLiteral("org.quizwell.Maker"));
 
@@ -33,8 +35,9 @@ int QWTESTM(int argc, char** argv) {
   TDesktopShellOpen shell;
   TMainForm mainForm(FromPath(folder.Path), dialogs, help, shell);
   if (folder.InHome)
-    mainForm.setWindowTitle(QStringLiteral("Quizwell Maker - tests in ") +
-                            QDir::toNativeSeparators(FromPath(folder.Path)));
+    //: The main window's title when the tests are kept in the user's home; %1 is that folder.
+    mainForm.setWindowTitle(QCoreApplication::translate("qwtestm", "Quizwell Maker - tests in %1")
+                                .arg(QDir::toNativeSeparators(FromPath(folder.Path))));
   dialogs.SetParent(&mainForm);
   mainForm.show();
   if (argc > 1) {

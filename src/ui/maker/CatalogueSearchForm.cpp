@@ -18,25 +18,25 @@
 TCatalogueSearchForm::TCatalogueSearchForm(TGlobals& globals, const TestCatalogue& catalogue, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("CatalogueSearchForm"));
-  setWindowTitle(QStringLiteral("Search Tests"));
+  setWindowTitle(tr("Search Tests"));
   for (int n = 1; n <= MaxTests; ++n)
     if (!catalogue.Entry(n).Description.empty())
       Paths.push_back(catalogue.PathOf(catalogue.Entry(n).FileName));
 
   auto* column = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
-  auto* label = new QLabel(QStringLiteral("&Find tests holding:"));
+  auto* label = new QLabel(tr("&Find tests holding:"));
   SearchText = Named(new QLineEdit, "SearchText");
   label->setBuddy(SearchText);
-  auto* search = PushButton("SearchButton", QStringLiteral("&Search"));
+  auto* search = PushButton("SearchButton", tr("&Search"));
   row->addWidget(label);
   row->addWidget(SearchText, 1);
   row->addWidget(search);
   column->addLayout(row);
 
   TestHits = Named(new QTreeWidget, "TestHits");
-  TestHits->setAccessibleName(QStringLiteral("Tests found"));
-  TestHits->setHeaderLabels({QStringLiteral("Test"), QStringLiteral("Question"), QStringLiteral("Text")});
+  TestHits->setAccessibleName(tr("Tests found"));
+  TestHits->setHeaderLabels({tr("Test"), tr("Question"), tr("Text")});
   TestHits->setRootIsDecorated(false);
   TestHits->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   column->addWidget(TestHits, 1);
@@ -45,9 +45,9 @@ TCatalogueSearchForm::TCatalogueSearchForm(TGlobals& globals, const TestCatalogu
 
   // No button is the default: Enter in the field searches, Enter in the list opens.
   auto* buttons = new QDialogButtonBox;
-  QPushButton* open = PushButton("OpenButton", QStringLiteral("&Open in the Editor"));
+  QPushButton* open = PushButton("OpenButton", tr("&Open in the Editor"));
   buttons->addButton(open, QDialogButtonBox::ActionRole);
-  QPushButton* close = PushButton("CloseButton", QStringLiteral("&Close"));
+  QPushButton* close = PushButton("CloseButton", tr("&Close"));
   buttons->addButton(close, QDialogButtonBox::RejectRole);
   column->addWidget(buttons);
 
@@ -68,13 +68,11 @@ void TCatalogueSearchForm::SearchButtonClick() {
                                                                : std::vector<TTestHit>{};
   TestHits->clear();
   for (const TTestHit& hit : Found)
-    new QTreeWidgetItem(TestHits,
-                        {ToQString(hit.Description),
-                         hit.Number == 0 ? QStringLiteral("description") : QString::number(hit.Number),
-                         ToQString(hit.Context)});
+    new QTreeWidgetItem(TestHits, {ToQString(hit.Description),
+                                   hit.Number == 0 ? tr("description") : QString::number(hit.Number),
+                                   ToQString(hit.Context)});
   if (!Found.empty()) TestHits->setCurrentItem(TestHits->topLevelItem(0));
-  SearchStatus->setText(Found.empty() ? QStringLiteral("Not found")
-                                      : QStringLiteral("Found in %1 places").arg(Found.size()));
+  SearchStatus->setText(Found.empty() ? tr("Not found") : tr("Found in %1 places").arg(Found.size()));
 }
 
 void TCatalogueSearchForm::OpenButtonClick() {

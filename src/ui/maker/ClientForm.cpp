@@ -34,7 +34,8 @@ namespace {
 const QColor Silver(0xC0, 0xC0, 0xC0);
 const QColor Navy(0x00, 0x00, 0x80);
 
-const char* const BitmapFilter = "Bitmap Files (BMP)|*.BMP";
+//: A file dialog's filter: the text before "|" is shown, the pattern after it kept.
+const char* const BitmapFilter = QT_TRANSLATE_NOOP("TClientForm", "Bitmap Files (BMP)|*.BMP");
 
 QLabel* WrappedLabel(const char* name, const QString& text) {
   auto* label = Named(new QLabel(text), name);
@@ -78,9 +79,9 @@ QHBoxLayout* Row(QWidget* first, QWidget* second) {
 TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
     : TApplyDialog(globals.Dialogs, parent), Globals(globals) {
   setObjectName(QStringLiteral("ClientForm"));
-  setWindowTitle(QStringLiteral("Client Configuration"));
+  setWindowTitle(tr("Client Configuration"));
 
-  auto* title = Named(new QLabel(QStringLiteral("Client Configuration")), "Panel1");
+  auto* title = Named(new QLabel(tr("Client Configuration")), "Panel1");
   title->setFrameStyle(QFrame::Panel | QFrame::Raised);
   title->setAlignment(Qt::AlignCenter);
   title->setFont(PixelFont(16, true));
@@ -89,16 +90,15 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
   title->setPalette(titlePalette);
   title->setFixedHeight(30);
 
-  auto* intro =
-      WrappedLabel("Label1", QStringLiteral("These settings effect the entire Quizwell engine.    You must "
-                                            "include the QWTEST.CFG file with the Quizwell engine for these "
-                                            "settings to take effect."));
+  auto* intro = WrappedLabel("Label1", tr("These settings effect the entire Quizwell engine.    You must "
+                                          "include the QWTEST.CFG file with the Quizwell engine for these "
+                                          "settings to take effect."));
 
   auto* tabs = Named(new QTabWidget, "PageControl1");
-  tabs->addTab(BuildLogoTab(), QStringLiteral("Custom Logo"));
-  tabs->addTab(BuildAboutTab(), QStringLiteral("Custom About Box"));
-  tabs->addTab(BuildBehaviorTab(), QStringLiteral("Client Behavior"));
-  tabs->addTab(BuildResultsTab(), QStringLiteral("Results"));
+  tabs->addTab(BuildLogoTab(), tr("Custom Logo"));
+  tabs->addTab(BuildAboutTab(), tr("Custom About Box"));
+  tabs->addTab(BuildBehaviorTab(), tr("Client Behavior"));
+  tabs->addTab(BuildResultsTab(), tr("Results"));
   tabs->setCurrentIndex(1);
 
   auto* rule = Named(new QFrame, "Panel2");
@@ -140,7 +140,7 @@ TClientForm::TClientForm(TGlobals& globals, QWidget* parent)
 
 QWidget* TClientForm::BuildLogoTab() {
   LogoNameEdit = Named(new QLineEdit, "Edit1");
-  LogoBrowseButton = PushButton("Button2", QStringLiteral("&Browse"));
+  LogoBrowseButton = PushButton("Button2", tr("&Browse"));
 
   auto* preview = Named(new QFrame, "Preview");
   preview->setFixedSize(LogoWidth, LogoHeight);
@@ -158,12 +158,11 @@ QWidget* TClientForm::BuildLogoTab() {
   LogoError->setPalette(errorPalette);
   LogoError->hide();
 
-  auto* group = Named(new QGroupBox(QStringLiteral("Custom Logo")), "GroupBox1");
+  auto* group = Named(new QGroupBox(tr("Custom Logo")), "GroupBox1");
   auto* layout = new QVBoxLayout(group);
   layout->setSpacing(6);
-  layout->addWidget(
-      WrappedLabel("Label2", QStringLiteral("You can customize the appearance of the tests you distribute "
-                                            "by adding your own logo to the interface. ")));
+  layout->addWidget(WrappedLabel("Label2", tr("You can customize the appearance of the tests you distribute "
+                                              "by adding your own logo to the interface. ")));
   auto* logoRow = new QHBoxLayout;
   logoRow->addWidget(LogoNameEdit, 1);
   logoRow->addWidget(LogoBrowseButton);
@@ -171,29 +170,25 @@ QWidget* TClientForm::BuildLogoTab() {
   layout->addWidget(preview, 0, Qt::AlignHCenter);
   layout->addWidget(LogoError);
   layout->addWidget(
-      WrappedLabel("Label3", QStringLiteral("Place the bitmap (.bmp extension) file into the same directory "
-                                            "that will contain the Quizwell files. The bitmap can be 139 "
-                                            "pixels high x 471 pixels wide.")));
-  layout->addWidget(
-      WrappedLabel("Label4", QStringLiteral("To ensure compatibility with the video capabilities of the "
-                                            "computer it will be viewed on, the graphic should be composed "
-                                            "in 16 or 256 colors using the standard Windows palette. ")));
-  layout->addWidget(
-      WrappedLabel("Label5", QStringLiteral("You should experiment with a variety of color settings to see "
-                                            "what works best.")));
+      WrappedLabel("Label3", tr("Place the bitmap (.bmp extension) file into the same directory "
+                                "that will contain the Quizwell files. The bitmap can be 139 "
+                                "pixels high x 471 pixels wide.")));
+  layout->addWidget(WrappedLabel("Label4", tr("To ensure compatibility with the video capabilities of the "
+                                              "computer it will be viewed on, the graphic should be composed "
+                                              "in 16 or 256 colors using the standard Windows palette. ")));
+  layout->addWidget(WrappedLabel("Label5", tr("You should experiment with a variety of color settings to see "
+                                              "what works best.")));
   layout->addStretch(1);
 
   return Tab("TabSheet1", group);
 }
 
 QWidget* TClientForm::BuildAboutTab() {
-  CustomAboutOption = Named(new QRadioButton(QStringLiteral("Use custom About Box")), "RadioButton1");
-  NoCustomAboutOption =
-      Named(new QRadioButton(QStringLiteral("Do not use custom About Box")), "RadioButton2");
-  AboutWhoLabel = Named(new QLabel(QStringLiteral("About...")), "Label9");
+  CustomAboutOption = Named(new QRadioButton(tr("Use custom About Box")), "RadioButton1");
+  NoCustomAboutOption = Named(new QRadioButton(tr("Do not use custom About Box")), "RadioButton2");
+  AboutWhoLabel = Named(new QLabel(tr("About...")), "Label9");
   AboutWhoEdit = Named(new QLineEdit, "Edit3");
-  AboutMessageLabel =
-      Named(new QLabel(QStringLiteral("Custom message for about box (shown actual size)")), "Label7");
+  AboutMessageLabel = Named(new QLabel(tr("Custom message for about box (shown actual size)")), "Label7");
   AboutMessageMemo = Named(new QPlainTextEdit, "Memo1");
   AboutMessageMemo->setFixedSize(473, 175);
   AboutMessageMemo->setFont(PixelFont(11));
@@ -201,7 +196,7 @@ QWidget* TClientForm::BuildAboutTab() {
   AboutMessageMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   AboutMessageMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   AboutMessageMemo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  AboutUrlLabel = Named(new QLabel(QStringLiteral("Web page URL")), "Label8");
+  AboutUrlLabel = Named(new QLabel(tr("Web page URL")), "Label8");
   AboutUrlEdit = Named(new QLineEdit, "Edit2");
   AboutWhoLabel->setFixedWidth(90);
   AboutUrlLabel->setFixedWidth(90);
@@ -211,14 +206,13 @@ QWidget* TClientForm::BuildAboutTab() {
   choices->addWidget(NoCustomAboutOption);
   choices->addStretch(1);
 
-  auto* group = Named(new QGroupBox(QStringLiteral("Custom About Box")), "GroupBox2");
+  auto* group = Named(new QGroupBox(tr("Custom About Box")), "GroupBox2");
   auto* layout = new QVBoxLayout(group);
   layout->setSpacing(4);
-  layout->addWidget(
-      WrappedLabel("Label6", QStringLiteral("You can have your own \"About\" box from the \"Help\" menu.  "
-                                            "You can have your own custom message in this about box.  The "
-                                            "logo displayed will be the same as specified on the \"Custom "
-                                            "Logo\" tab.")));
+  layout->addWidget(WrappedLabel("Label6", tr("You can have your own \"About\" box from the \"Help\" menu.  "
+                                              "You can have your own custom message in this about box.  The "
+                                              "logo displayed will be the same as specified on the \"Custom "
+                                              "Logo\" tab.")));
   layout->addLayout(choices);
   layout->addLayout(Row(AboutWhoLabel, AboutWhoEdit));
   layout->addWidget(AboutMessageLabel);
@@ -230,11 +224,11 @@ QWidget* TClientForm::BuildAboutTab() {
 }
 
 QWidget* TClientForm::BuildBehaviorTab() {
-  FullScreenCheck = Named(new QCheckBox(QStringLiteral("Enable Full Screen mode.")), "CheckBox1");
-  HistoryLockCheck = Named(new QCheckBox(QStringLiteral("Require test history password")), "CheckBox2");
-  ExitLockCheck = Named(new QCheckBox(QStringLiteral("Require exit password")), "CheckBox3");
-  HistoryPasswordLabel = Named(new QLabel(QStringLiteral("History Password")), "Label12");
-  ExitPasswordLabel = Named(new QLabel(QStringLiteral("Exit Password")), "Label14");
+  FullScreenCheck = Named(new QCheckBox(tr("Enable Full Screen mode.")), "CheckBox1");
+  HistoryLockCheck = Named(new QCheckBox(tr("Require test history password")), "CheckBox2");
+  ExitLockCheck = Named(new QCheckBox(tr("Require exit password")), "CheckBox3");
+  HistoryPasswordLabel = Named(new QLabel(tr("History Password")), "Label12");
+  ExitPasswordLabel = Named(new QLabel(tr("Exit Password")), "Label14");
   HistoryPasswordEdit = Named(new QLineEdit, "Edit4");
   ExitPasswordEdit = Named(new QLineEdit, "Edit5");
   HistoryPasswordLabel->setMinimumWidth(110);
@@ -259,24 +253,20 @@ QWidget* TClientForm::BuildBehaviorTab() {
   auto* tab = Named(new QWidget, "TabSheet3");
   auto* layout = new QVBoxLayout(tab);
   layout->setContentsMargins(6, 6, 6, 6);
-  layout->addWidget(
-      group("GroupBox8", QStringLiteral("Full Screen Mode"),
-            {WrappedLabel("Label10", QStringLiteral("Full screen mode forces Quizwell to occupy the "
-                                                    "student's entire screen and only allows the student "
-                                                    "to use Quizwell and no other programs.")),
-             FullScreenCheck},
-            nullptr));
-  layout->addWidget(
-      group("GroupBox3", QStringLiteral("Test history Lock"),
-            {WrappedLabel("Label11", QStringLiteral("You can allow the student to view their test history "
-                                                    "or lock test history so a password is required.")),
-             HistoryLockCheck},
-            historyRow));
-  layout->addWidget(
-      group("GroupBox4", QStringLiteral("Exit Password"),
-            {WrappedLabel("Label13", QStringLiteral("You can require a password to exit Quizwell.")),
-             ExitLockCheck},
-            exitRow));
+  layout->addWidget(group("GroupBox8", tr("Full Screen Mode"),
+                          {WrappedLabel("Label10", tr("Full screen mode forces Quizwell to occupy the "
+                                                      "student's entire screen and only allows the student "
+                                                      "to use Quizwell and no other programs.")),
+                           FullScreenCheck},
+                          nullptr));
+  layout->addWidget(group("GroupBox3", tr("Test history Lock"),
+                          {WrappedLabel("Label11", tr("You can allow the student to view their test history "
+                                                      "or lock test history so a password is required.")),
+                           HistoryLockCheck},
+                          historyRow));
+  layout->addWidget(group(
+      "GroupBox4", tr("Exit Password"),
+      {WrappedLabel("Label13", tr("You can require a password to exit Quizwell.")), ExitLockCheck}, exitRow));
   layout->addStretch(1);
   return tab;
 }
@@ -284,24 +274,24 @@ QWidget* TClientForm::BuildBehaviorTab() {
 QWidget* TClientForm::BuildResultsTab() {
   ResultsFolderEdit = Named(new QLineEdit, "ResultsFolderEdit");
   ResultsFolderEdit->setPlaceholderText(QStringLiteral("/srv/results/biology"));
-  auto* group = Named(new QGroupBox(QStringLiteral("Results Folder")), "ResultsGroup");
+  auto* group = Named(new QGroupBox(tr("Results Folder")), "ResultsGroup");
   auto* layout = new QVBoxLayout(group);
-  layout->addWidget(WrappedLabel(
-      "ResultsLabel1", QStringLiteral("Every finished test is kept in the results beside the test. Where the "
-                                      "student's computer cannot write there (a computer lab), the result is "
-                                      "left as a small file in this folder instead, and File, Results... "
-                                      "collects it from there.")));
-  auto* browse = Named(new QPushButton(QStringLiteral("B&rowse...")), "ResultsBrowseButton");
+  layout->addWidget(WrappedLabel("ResultsLabel1",
+                                 tr("Every finished test is kept in the results beside the test. Where the "
+                                    "student's computer cannot write there (a computer lab), the result is "
+                                    "left as a small file in this folder instead, and File, Results... "
+                                    "collects it from there.")));
+  auto* browse = Named(new QPushButton(tr("B&rowse...")), "ResultsBrowseButton");
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(ResultsFolderEdit, 1);
   folderRow->addWidget(browse);
   layout->addLayout(folderRow);
   connect(browse, &QPushButton::clicked, this, &TClientForm::ResultsBrowseButtonClick);
-  layout->addWidget(WrappedLabel(
-      "ResultsLabel2", QStringLiteral("Use a shared folder every student computer can write to. Make it a "
-                                      "drop folder (mode 1733) so students cannot read each other's results; "
-                                      "Help, Results tells how. A result that can be kept in neither place "
-                                      "waits on the student's computer until the next start.")));
+  layout->addWidget(WrappedLabel("ResultsLabel2",
+                                 tr("Use a shared folder every student computer can write to. Make it a "
+                                    "drop folder (mode 1733) so students cannot read each other's results; "
+                                    "Help, Results tells how. A result that can be kept in neither place "
+                                    "waits on the student's computer until the next start.")));
   layout->addStretch(1);
   return Tab("TabSheet4", group);
 }
@@ -358,7 +348,7 @@ void TClientForm::LoadConfig() {
 
 void TClientForm::ResultsBrowseButtonClick() {
   const std::optional<QString> chosen = Globals.Dialogs.ChooseFolder(
-      {QStringLiteral("Results Folder"), QString(), QString(), ResultsFolderEdit->text().trimmed()});
+      {tr("Results Folder"), QString(), QString(), ResultsFolderEdit->text().trimmed()});
   if (!chosen) return;
   ResultsFolderEdit->setText(*chosen);
   if (DropFolder::Offerable(*chosen)) DropFolder::Offer(Globals.Dialogs, *chosen);
@@ -366,7 +356,7 @@ void TClientForm::ResultsBrowseButtonClick() {
 
 void TClientForm::ChooseLogo() {
   const std::optional<QString> chosen =
-      Globals.Dialogs.OpenFile({QString(), QString::fromLatin1(BitmapFilter), QString(), QString()});
+      Globals.Dialogs.OpenFile({QString(), tr(BitmapFilter), QString(), QString()});
   if (!chosen) return;
   QString logo = *chosen;
   RunGuarded(Globals.Dialogs, [&] { logo = LogoInEngineFolder(*chosen); });
@@ -378,15 +368,17 @@ QString TClientForm::LogoInEngineFolder(const QString& picked) {
   const QFileInfo file(picked);
   if (!file.isFile() || SameFile(ToPath(file.absolutePath()), ToPath(Globals.ProgramFolder))) return picked;
   const QString folder = QDir::toNativeSeparators(Globals.ProgramFolder);
-  if (!Globals.Dialogs.Confirm(QStringLiteral("The engine looks for the logo in its own folder, ") + folder +
-                               QStringLiteral(", and will not find ") + file.fileName() +
-                               QStringLiteral(" where it is.\rCopy it into that folder?")))
+  //: %1 is the engine's folder, %2 the picture's file name.
+  if (!Globals.Dialogs.Confirm(tr("The engine looks for the logo in its own folder, %1, and will not find %2 "
+                                  "where it is.\rCopy it into that folder?")
+                                   .arg(folder, file.fileName())))
     return picked;
   const QString copy = QDir(Globals.ProgramFolder).filePath(file.fileName());
   if (QFileInfo::exists(copy) &&
-      !Globals.Dialogs.ConfirmRisk(QStringLiteral("A file named ") + file.fileName() +
-                                   QStringLiteral(" is in ") + folder +
-                                   QStringLiteral(" already.\rReplace it with the picture picked?")))
+      //: %1 is a file name, %2 the engine's folder.
+      !Globals.Dialogs.ConfirmRisk(
+          tr("A file named %1 is in %2 already.\rReplace it with the picture picked?")
+              .arg(file.fileName(), folder)))
     return picked;
   TInputFile input(ToPath(picked));
   const TFileBytes bytes = input.ReadRest();
@@ -431,9 +423,8 @@ void TClientForm::ShowPicture(const QString& path) {
   const QImage picture = reader.read();
   if (picture.isNull()) {
     ShowBuiltInLogo();
-    LogoError->setText(
-        QStringLiteral("The file \"%1\" could not be read as a picture; the built-in logo is shown.")
-            .arg(QDir::toNativeSeparators(path)));
+    LogoError->setText(tr("The file \"%1\" could not be read as a picture; the built-in logo is shown.")
+                           .arg(QDir::toNativeSeparators(path)));
     LogoError->show();
     return;
   }

@@ -21,16 +21,16 @@ constexpr int NumberRole = Qt::UserRole + 1;
 TDuplicatesForm::TDuplicatesForm(TRead read, TOpen open, QWidget* parent)
     : QDialog(parent), Read(std::move(read)), Open(std::move(open)) {
   setObjectName(QStringLiteral("DuplicatesForm"));
-  setWindowTitle(QStringLiteral("Duplicate Questions"));
+  setWindowTitle(tr("Duplicate Questions"));
   auto* column = new QVBoxLayout(this);
   Label1 = Named(new QLabel(this), "Label1");
   column->addWidget(Label1);
 
   GroupTree = Named(new QTreeWidget(this), "GroupTree");
-  GroupTree->setAccessibleName(QStringLiteral("Questions typed twice"));
+  GroupTree->setAccessibleName(tr("Questions typed twice"));
   GroupTree->setAccessibleDescription(
-      QStringLiteral("Each group lists its questions by test and number; activate one to edit it"));
-  GroupTree->setHeaderLabels({QStringLiteral("Test"), QStringLiteral("Question"), QStringLiteral("Text")});
+      tr("Each group lists its questions by test and number; activate one to edit it"));
+  GroupTree->setHeaderLabels({tr("Test"), tr("Question"), tr("Text")});
   GroupTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   Label1->setBuddy(GroupTree);
   column->addWidget(GroupTree, 1);
@@ -46,9 +46,8 @@ TDuplicatesForm::TDuplicatesForm(TRead read, TOpen open, QWidget* parent)
 void TDuplicatesForm::Refresh() {
   Tests = Read();
   const std::vector<Duplicates::TGroup> groups = Duplicates::Find(Tests);
-  Label1->setText(groups.empty()
-                      ? QStringLiteral("No question is typed twice in these tests.")
-                      : QStringLiteral("&Questions typed twice (double-click one to edit it there):"));
+  Label1->setText(groups.empty() ? tr("No question is typed twice in these tests.")
+                                 : tr("&Questions typed twice (double-click one to edit it there):"));
   GroupTree->clear();
   for (const Duplicates::TGroup& group : groups) {
     auto* heading = new QTreeWidgetItem(GroupTree, {FromUtf8(std::string(Duplicates::KindText(group.Kind)))});
@@ -57,7 +56,7 @@ void TDuplicatesForm::Refresh() {
       const Duplicates::TTestQuestions& test = Tests[place.Test];
       QString number = QString::number(place.Number);
       if (group.Kind == Duplicates::TGroup::OtherAnswers)
-        number += QStringLiteral(" (answers %1)").arg(place.Answers + 1);
+        number += tr(" (answers %1)").arg(place.Answers + 1);
       auto* item = new QTreeWidgetItem(
           heading, {QFileInfo(FromPath(test.Name)).fileName(), number,
                     ToQString(Duplicates::OneLine(test.Questions[place.Number - 1].Question))});

@@ -1,21 +1,23 @@
 #include "ui/maker/EditorUndo.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
 
 QString PartName(int part) {
-  if (part == ScreenPart::CorrectAnswers) return QStringLiteral("Correct Answers");
-  if (part == ScreenPart::PassRule) return QStringLiteral("Pass Rule");
-  if (part == ScreenPart::Viewer) return QStringLiteral("Media File");
+  if (part == ScreenPart::CorrectAnswers)
+    return QCoreApplication::translate("TScreenEdit", "Correct Answers");
+  if (part == ScreenPart::PassRule) return QCoreApplication::translate("TScreenEdit", "Pass Rule");
+  if (part == ScreenPart::Viewer) return QCoreApplication::translate("TScreenEdit", "Media File");
   switch (static_cast<TSearchField>(part)) {
     case TSearchField::HotLink:
     case TSearchField::HotLinkParameters:
-      return QStringLiteral("Hot Link");
+      return QCoreApplication::translate("TScreenEdit", "Hot Link");
     case TSearchField::MediaFile:
-      return QStringLiteral("Media File");
+      return QCoreApplication::translate("TScreenEdit", "Media File");
     default:
-      return QStringLiteral("Typing");
+      return QCoreApplication::translate("TScreenEdit", "Typing");
   }
 }
 

@@ -15,22 +15,20 @@ TExtraTimeForm::TExtraTimeForm(std::string testPath, std::optional<ExtraTime::TL
                                QWidget* parent)
     : QDialog(parent), TestPath(std::move(testPath)), Dialogs(dialogs) {
   setObjectName(QStringLiteral("ExtraTimeForm"));
-  setWindowTitle(QStringLiteral("Extra Time per Student"));
+  setWindowTitle(tr("Extra Time per Student"));
   auto* column = new QVBoxLayout(this);
   auto* label1 = Named(
-      new QLabel(QStringLiteral(
-                     "&Students given extra time, one a line as NAME=FACTOR, for example \"Ann Lee=1.25\" "
-                     "for a quarter more time (factors from 1 to 4). The name is matched as the student "
-                     "types it, letter case aside. The list is kept beside the test, in %1.")
+      new QLabel(tr("&Students given extra time, one a line as NAME=FACTOR, for example \"Ann Lee=1.25\" "
+                    "for a quarter more time (factors from 1 to 4). The name is matched as the student "
+                    "types it, letter case aside. The list is kept beside the test, in %1.")
                      .arg(QFileInfo(FromPath(ExtraTime::PathFor(TestPath))).fileName()),
                  this),
       "Label1");
   label1->setWordWrap(true);
   column->addWidget(label1);
   ListEdit = Named(new QPlainTextEdit(this), "ListEdit");
-  ListEdit->setAccessibleName(QStringLiteral("Students given extra time"));
-  ListEdit->setAccessibleDescription(
-      QStringLiteral("One student a line: the name, an equals sign and the factor"));
+  ListEdit->setAccessibleName(tr("Students given extra time"));
+  ListEdit->setAccessibleDescription(tr("One student a line: the name, an equals sign and the factor"));
   label1->setBuddy(ListEdit);
   column->addWidget(ListEdit, 1);
   auto* buttons =
@@ -55,8 +53,8 @@ void TExtraTimeForm::OkButtonClick() {
   if (!list.Problems.empty()) {
     QStringList problems;
     for (const std::string& problem : list.Problems) problems << FromUtf8(problem);
-    Dialogs.Error(QStringLiteral("These lines do not read, so the list was not saved:\r") +
-                  problems.join(QLatin1Char('\r')));
+    Dialogs.Error(
+        tr("These lines do not read, so the list was not saved:\r%1").arg(problems.join(QLatin1Char('\r'))));
     return;
   }
   Kept = std::move(list);

@@ -1,6 +1,7 @@
 #include "ui/maker/FindBar.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -23,7 +24,9 @@ namespace {
 
 constexpr int HitListHeight = 84;
 
-const QString NothingToReplaceText = QStringLiteral("There is nothing to replace.");
+QString NothingToReplaceText() {
+  return QCoreApplication::translate("TFindBar", "There is nothing to replace.");
+}
 
 QCheckBox* Option(const char* name, const QString& caption, bool checked) {
   auto* box = Named(new QCheckBox(caption), name);
@@ -33,7 +36,7 @@ QCheckBox* Option(const char* name, const QString& caption, bool checked) {
 
 QString HitLine(const QuestionSet& set, const TSearchHit& hit) {
   const std::string& text = FieldText(set.Slot(hit.Number), hit.Field);
-  return QStringLiteral("Question %1, %2:  %3")
+  return QCoreApplication::translate("TFindBar", "Question %1, %2:  %3")
       .arg(hit.Number)
       .arg(QString::fromStdString(FieldName(hit.Field)),
            ToQString(HitContext(text, hit.Position, hit.Length)));
@@ -49,17 +52,17 @@ TFindBar::TFindBar(TSearchableEditor& editor, TGlobals& globals) : Editor(editor
   column->setSpacing(3);
 
   auto* findRow = new QHBoxLayout;
-  auto* findLabel = new QLabel(QStringLiteral("Fin&d:"));
+  auto* findLabel = new QLabel(tr("Fin&d:"));
   FindText = Named(new QLineEdit, "FindText");
-  FindText->setAccessibleName(QStringLiteral("Find"));
+  FindText->setAccessibleName(tr("Find"));
   findLabel->setBuddy(FindText);
-  QPushButton* findNext = PushButton("FindNextButton", QStringLiteral("Next"));
-  findNext->setToolTip(QStringLiteral("Next hit (Enter)"));
+  QPushButton* findNext = PushButton("FindNextButton", tr("Next"));
+  findNext->setToolTip(tr("Next hit (Enter)"));
   auto* close = Named(new QToolButton, "CloseFindButton");
   close->setText(QStringLiteral("\u00D7"));
   close->setAutoRaise(true);
-  close->setToolTip(QStringLiteral("Close the find bar (Esc)"));
-  close->setAccessibleName(QStringLiteral("Close the find bar"));
+  close->setToolTip(tr("Close the find bar (Esc)"));
+  close->setAccessibleName(tr("Close the find bar"));
   findRow->addWidget(findLabel);
   findRow->addWidget(FindText, 1);
   findRow->addWidget(findNext);
@@ -69,12 +72,12 @@ TFindBar::TFindBar(TSearchableEditor& editor, TGlobals& globals) : Editor(editor
   ReplaceRow = Named(new QWidget, "ReplaceRow");
   auto* replaceRow = new QHBoxLayout(ReplaceRow);
   replaceRow->setContentsMargins(0, 0, 0, 0);
-  auto* replaceLabel = new QLabel(QStringLiteral("Re&place:"));
+  auto* replaceLabel = new QLabel(tr("Re&place:"));
   ReplaceText = Named(new QLineEdit, "ReplaceText");
-  ReplaceText->setAccessibleName(QStringLiteral("Replace with"));
+  ReplaceText->setAccessibleName(tr("Replace with"));
   replaceLabel->setBuddy(ReplaceText);
-  QPushButton* replace = PushButton("ReplaceButton", QStringLiteral("&Replace"));
-  QPushButton* replaceAll = PushButton("ReplaceAllButton", QStringLiteral("Replace &All"));
+  QPushButton* replace = PushButton("ReplaceButton", tr("&Replace"));
+  QPushButton* replaceAll = PushButton("ReplaceAllButton", tr("Replace &All"));
   replaceRow->addWidget(replaceLabel);
   replaceRow->addWidget(ReplaceText, 1);
   replaceRow->addWidget(replace);
@@ -85,9 +88,9 @@ TFindBar::TFindBar(TSearchableEditor& editor, TGlobals& globals) : Editor(editor
   findLabel->setMinimumWidth(replaceLabel->sizeHint().width());
 
   auto* optionRow = new QHBoxLayout;
-  MatchCase = Option("MatchCase", QStringLiteral("Match &case"), false);
-  WholeWords = Option("WholeWords", QStringLiteral("&Whole words"), false);
-  RegularExpression = Option("RegularExpression", QStringLiteral("Regular e&xpression"), false);
+  MatchCase = Option("MatchCase", tr("Match &case"), false);
+  WholeWords = Option("WholeWords", tr("&Whole words"), false);
+  RegularExpression = Option("RegularExpression", tr("Regular e&xpression"), false);
   optionRow->addWidget(MatchCase);
   optionRow->addWidget(WholeWords);
   optionRow->addWidget(RegularExpression);
@@ -95,13 +98,13 @@ TFindBar::TFindBar(TSearchableEditor& editor, TGlobals& globals) : Editor(editor
   column->addLayout(optionRow);
 
   auto* areaRow = new QHBoxLayout;
-  areaRow->addWidget(new QLabel(QStringLiteral("Look in:")));
+  areaRow->addWidget(new QLabel(tr("Look in:")));
   const std::array<std::pair<const char*, QString>, SearchAreaCount> areas = {{
-      {"SearchQuestion", QStringLiteral("Question")},
-      {"SearchAnswers", QStringLiteral("Answers")},
-      {"SearchReference", QStringLiteral("Reference")},
-      {"SearchHotLink", QStringLiteral("Hot link")},
-      {"SearchMedia", QStringLiteral("Media file")},
+      {"SearchQuestion", tr("Question")},
+      {"SearchAnswers", tr("Answers")},
+      {"SearchReference", tr("Reference")},
+      {"SearchHotLink", tr("Hot link")},
+      {"SearchMedia", tr("Media file")},
   }};
   for (size_t i = 0; i < areas.size(); ++i) {
     Areas[i] = Option(areas[i].first, areas[i].second, true);
@@ -112,7 +115,7 @@ TFindBar::TFindBar(TSearchableEditor& editor, TGlobals& globals) : Editor(editor
   column->addLayout(areaRow);
 
   HitList = Named(new QListWidget, "HitList");
-  HitList->setAccessibleName(QStringLiteral("Hits"));
+  HitList->setAccessibleName(tr("Hits"));
   HitList->setFixedHeight(HitListHeight);
   HitList->setUniformItemSizes(true);
   column->addWidget(HitList);
@@ -196,14 +199,14 @@ void TFindBar::Refresh() {
   }
   FillList();
   if (!search.Valid())
-    FindStatus->setText(QStringLiteral("Not a regular expression: ") + FromSystemText(search.Error()));
+    //: %1 is the fault the regular expression library found.
+    FindStatus->setText(tr("Not a regular expression: %1").arg(FromSystemText(search.Error())));
   else if (FindText->text().isEmpty())
     FindStatus->clear();
   else if (Found.empty())
-    FindStatus->setText(QStringLiteral("Not found"));
+    FindStatus->setText(tr("Not found"));
   else
-    FindStatus->setText(Found.size() == 1 ? QStringLiteral("1 hit")
-                                          : QStringLiteral("%1 hits").arg(Found.size()));
+    FindStatus->setText(Found.size() == 1 ? tr("1 hit") : tr("%1 hits").arg(Found.size()));
   if (Shown >= static_cast<int>(Found.size())) Shown = -1;
   if (Shown >= 0) {
     const QSignalBlocker quiet(HitList);
@@ -242,7 +245,7 @@ void TFindBar::ReplaceClick() {
   if (!StorableReplacement(replacement) || !Editor.SaveCurrent()) return;
   const TSearchHit hit = Found[static_cast<size_t>(Shown)];
   const TTestSearch search(Options());
-  Editor.ChangeQuestions(QStringLiteral("Replace"), [&] {
+  Editor.ChangeQuestions(tr("Replace"), [&] {
     std::string& text = FieldText(Globals.Questions.Slot(hit.Number), hit.Field);
     text.replace(hit.Position, hit.Length, search.Replaced(text, hit, replacement));
   });
@@ -257,18 +260,17 @@ void TFindBar::ReplaceAllClick() {
   Refresh();
   std::string replacement;
   if (Found.empty() || !StorableReplacement(replacement) || !Editor.SaveCurrent()) {
-    if (Found.empty()) Globals.Dialogs.Inform(NothingToReplaceText);
+    if (Found.empty()) Globals.Dialogs.Inform(NothingToReplaceText());
     return;
   }
   const TTestSearch search(Options());
   const std::vector<TFieldChange> changes = search.PlanReplaceAll(Globals.Questions, replacement);
   if (changes.empty()) {
-    Globals.Dialogs.Inform(NothingToReplaceText);
+    Globals.Dialogs.Inform(NothingToReplaceText());
     return;
   }
   if (PreviewReplaceAll(changes, window()) != QDialog::Accepted) return;
-  Editor.ChangeQuestions(QStringLiteral("Replace All"),
-                         [&] { TTestSearch::Apply(Globals.Questions, changes); });
+  Editor.ChangeQuestions(tr("Replace All"), [&] { TTestSearch::Apply(Globals.Questions, changes); });
   Shown = -1;
   Refresh();
 }
@@ -276,14 +278,17 @@ void TFindBar::ReplaceAllClick() {
 int PreviewReplaceAll(const std::vector<TFieldChange>& changes, QWidget* parent) {
   QDialog preview(parent);
   Named(&preview, "ReplacePreview");
-  preview.setWindowTitle(QStringLiteral("Replace All"));
+  preview.setWindowTitle(QCoreApplication::translate("TFindBar", "Replace All"));
   auto* column = new QVBoxLayout(&preview);
-  column->addWidget(new QLabel(changes.size() == 1
-                                   ? QStringLiteral("1 field will change:")
-                                   : QStringLiteral("%1 fields will change:").arg(changes.size())));
+  column->addWidget(new QLabel(
+      changes.size() == 1
+          ? QCoreApplication::translate("TFindBar", "1 field will change:")
+          : QCoreApplication::translate("TFindBar", "%1 fields will change:").arg(changes.size())));
   auto* list = Named(new QTreeWidget, "ChangeList");
-  list->setHeaderLabels({QStringLiteral("Question"), QStringLiteral("Field"), QStringLiteral("Now"),
-                         QStringLiteral("After replacing")});
+  list->setHeaderLabels({QCoreApplication::translate("TFindBar", "Question"),
+                         QCoreApplication::translate("TFindBar", "Field"),
+                         QCoreApplication::translate("TFindBar", "Now"),
+                         QCoreApplication::translate("TFindBar", "After replacing")});
   list->setRootIsDecorated(false);
   for (const TFieldChange& change : changes)
     new QTreeWidgetItem(list,
@@ -294,7 +299,7 @@ int PreviewReplaceAll(const std::vector<TFieldChange>& changes, QWidget* parent)
   column->addWidget(list);
   auto* buttons =
       Named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel), "PreviewButtons");
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Replace All"));
+  buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("TFindBar", "Replace All"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, &preview, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &preview, &QDialog::reject);
   column->addWidget(buttons);

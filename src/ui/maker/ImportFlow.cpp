@@ -1,5 +1,6 @@
 #include "ui/maker/ImportFlow.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -16,26 +17,35 @@ QString ExchangeFilter(bool import) {
     filters << filter;
     patterns << filter.section(QLatin1Char('|'), 1);
   }
-  if (import) filters.prepend(QStringLiteral("Question Files|") + patterns.join(QLatin1Char(';')));
-  filters << QStringLiteral("All Files|*.*");
+  //: A file dialog's filter: the text before "|" is shown, %1 the file patterns after it.
+  if (import)
+    filters.prepend(
+        QCoreApplication::translate("ImportFlow", "Question Files|%1").arg(patterns.join(QLatin1Char(';'))));
+  filters << QCoreApplication::translate("ImportFlow", "All Files|*.*");
   return filters.join(QLatin1Char('|'));
 }
 
 std::optional<TChosenImport> ChooseQuestionFile(TDialogs& dialogs, QWidget* parent) {
-  const std::optional<QString> source = dialogs.OpenFile(
-      {QStringLiteral("Select Questions to Import"), ExchangeFilter(true), QString(), QString()});
+  const std::optional<QString> source =
+      dialogs.OpenFile({QCoreApplication::translate("ImportFlow", "Select Questions to Import"),
+                        ExchangeFilter(true), QString(), QString()});
   if (!source) return std::nullopt;
   const QString name = QFileInfo(*source).fileName();
   TChosenImport chosen{*source, Import::Prepare(ToPath(*source))};
   const Import::TPreparedImport& prepared = chosen.Prepared;
   if (!prepared.Format) {
-    dialogs.Error(QStringLiteral("The kind of questions in ") + name +
-                  QStringLiteral(" is not known. Question files end in .gift, .txt (Aiken), .xml "
-                                 "(Moodle XML), .zip (QTI) or .csv."));
+    //: %1 is a file name.
+    dialogs.Error(QCoreApplication::translate(
+                      "ImportFlow",
+                      "The kind of questions in %1 is not known. Question "
+                      "files end in .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) or .csv.")
+                      .arg(name));
     return std::nullopt;
   }
   if (!prepared.Damage.empty()) {
-    dialogs.Error(name + QStringLiteral(" cannot be imported: ") + FromUtf8(prepared.Damage));
+    //: %1 is a file name, %2 what is wrong with it.
+    dialogs.Error(QCoreApplication::translate("ImportFlow", "%1 cannot be imported: %2")
+                      .arg(name, FromUtf8(prepared.Damage)));
     return std::nullopt;
   }
   if (!prepared.Ready()) {
@@ -47,9 +57,10 @@ std::optional<TChosenImport> ChooseQuestionFile(TDialogs& dialogs, QWidget* pare
 
 bool MayReplaceUnmappable(TDialogs& dialogs, const Import::TPreparedImport& prepared) {
   return prepared.Unmappable.empty() ||
-         dialogs.Confirm(QStringLiteral("A test cannot hold these characters: ") +
-                         FromUtf8(Import::Utf8(prepared.Unmappable)) +
-                         QStringLiteral("\rReplace each of them with \"?\" and import?"));
+         dialogs.Confirm(QCoreApplication::translate("ImportFlow",
+                                                     "A test cannot hold these characters: %1\rReplace "
+                                                     "each of them with \"?\" and import?")
+                             .arg(FromUtf8(Import::Utf8(prepared.Unmappable))));
 }
 
 void ShowLossReport(TDialogs& dialogs, QWidget* parent, const QString& summary,

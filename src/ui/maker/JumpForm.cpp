@@ -28,9 +28,9 @@ TjumpForm::TjumpForm(TGlobals& globals, QWidget* editor, TJumpSteps steps)
       Globals(globals),
       Steps(std::move(steps)) {
   setObjectName(QStringLiteral("jumpForm"));
-  setWindowTitle(QStringLiteral("Jump To"));
+  setWindowTitle(tr("Jump To"));
 
-  auto* label3 = Named(new QLabel(QStringLiteral("Jump To"), this), "Label3");
+  auto* label3 = Named(new QLabel(tr("Jump To"), this), "Label3");
   QFont bold = label3->font();
   bold.setBold(true);
   label3->setFont(bold);
@@ -39,8 +39,8 @@ TjumpForm::TjumpForm(TGlobals& globals, QWidget* editor, TJumpSteps steps)
   SpinEdit1->setValue(1);
   SpinEdit1->setMinimumWidth(70);
   label3->setBuddy(SpinEdit1);
-  QPushButton* button1 = PushButton("Button1", QStringLiteral("&Jump"));
-  QPushButton* button2 = PushButton("Button2", QStringLiteral("&Close"));
+  QPushButton* button1 = PushButton("Button1", tr("&Jump"));
+  QPushButton* button2 = PushButton("Button2", tr("&Close"));
 
   auto* panel1 = Named(new QFrame(this), "Panel1");
   auto* stepRow = new QHBoxLayout(panel1);
@@ -52,10 +52,10 @@ TjumpForm::TjumpForm(TGlobals& globals, QWidget* editor, TJumpSteps steps)
     connect(button, &QToolButton::clicked, panel1, handler);
     stepRow->addWidget(button);
   };
-  step("BottomButton", TEditorPicture::Bottom, QStringLiteral("Bottom"), Steps.Bottom);
-  step("PrevButton", TEditorPicture::Previous, QStringLiteral("Previous"), Steps.Previous);
-  step("NextButton", TEditorPicture::Next, QStringLiteral("Next"), Steps.Next);
-  step("TopButton", TEditorPicture::Top, QStringLiteral("Top"), Steps.Top);
+  step("BottomButton", TEditorPicture::Bottom, tr("Bottom"), Steps.Bottom);
+  step("PrevButton", TEditorPicture::Previous, tr("Previous"), Steps.Previous);
+  step("NextButton", TEditorPicture::Next, tr("Next"), Steps.Next);
+  step("TopButton", TEditorPicture::Top, tr("Top"), Steps.Top);
   stepRow->addStretch(1);
 
   auto* top = new QHBoxLayout;

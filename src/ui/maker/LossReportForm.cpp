@@ -13,7 +13,7 @@
 TLossReportForm::TLossReportForm(const QString& summary, const QStringList& lines, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("LossReportForm"));
-  setWindowTitle(QStringLiteral("What was not carried over"));
+  setWindowTitle(tr("What was not carried over"));
   resize(560, 360);
   auto* layout = new QVBoxLayout(this);
   auto* label = new QLabel(summary, this);
@@ -28,8 +28,7 @@ TLossReportForm::TLossReportForm(const QString& summary, const QStringList& line
   Lines->setPlainText(lines.join(QLatin1Char('\n')));
   layout->addWidget(Lines);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  QPushButton* copy =
-      Named(buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole), "CopyButton");
+  QPushButton* copy = Named(buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole), "CopyButton");
   layout->addWidget(buttons);
   connect(copy, &QPushButton::clicked, this, &TLossReportForm::CopyClick);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

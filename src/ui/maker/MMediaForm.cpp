@@ -1,6 +1,7 @@
 #include "ui/maker/MMediaForm.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,9 +20,12 @@ namespace {
 constexpr int ClientWidth = 488;
 constexpr int ClientHeight = 240;
 
-const QString WarningText = QStringLiteral(
-    "Media file should contain a valid extension of... \rAVI\rBMP\rRTF\rTXT\rWAV\ror a FACTVAULT query.\r\r"
-    "If not, then an attempt to launch the file will be made.");
+QString WarningText() {
+  return QCoreApplication::translate(
+      "TMMediaForm",
+      "Media file should contain a valid extension of... \rAVI\rBMP\rRTF\rTXT\rWAV\ror a FACTVAULT query.\r\r"
+      "If not, then an attempt to launch the file will be made.");
+}
 
 QLabel* Note(const char* name, const QString& text, QWidget* parent) {
   auto* label = Named(new QLabel(text, parent), name);
@@ -42,9 +46,9 @@ QPushButton* Button(const char* name, const QString& caption) {
 
 TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), Globals(globals) {
   setObjectName(QStringLiteral("MMediaForm"));
-  setWindowTitle(QStringLiteral("Media File Parameters"));
+  setWindowTitle(tr("Media File Parameters"));
 
-  auto* label1 = Named(new QLabel(QStringLiteral("Media file to display"), this), "Label1");
+  auto* label1 = Named(new QLabel(tr("Media file to display"), this), "Label1");
   QFont bold = label1->font();
   bold.setBold(true);
   label1->setFont(bold);
@@ -53,16 +57,15 @@ TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   label1->setBuddy(Edit1);
   // Leaving the box checks the name typed into it.
   OnFieldLeft(Edit1, [this] { QTimer::singleShot(0, this, &TMMediaForm::Edit1Exit); });
-  QPushButton* button4 = Button("Button4", QStringLiteral("&Browse"));
+  QPushButton* button4 = Button("Button4", tr("&Browse"));
   CheckBox1 =
-      Named(new QCheckBox(QStringLiteral("Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)"), this),
-            "CheckBox1");
+      Named(new QCheckBox(tr("Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)"), this), "CheckBox1");
   CheckBox1->setChecked(true);
   CheckBox1->hide();
 
-  QPushButton* button3 = Button("Button3", QStringLiteral("&Help"));
-  QPushButton* button1 = Button("Button1", QStringLiteral("&Apply"));
-  QPushButton* button2 = Button("Button2", QStringLiteral("&Cancel"));
+  QPushButton* button3 = Button("Button3", tr("&Help"));
+  QPushButton* button1 = Button("Button1", tr("&Apply"));
+  QPushButton* button2 = Button("Button2", tr("&Cancel"));
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(10, 8, 10, 8);
@@ -73,25 +76,22 @@ TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   entry->addWidget(button4);
   column->addLayout(entry);
   column->addWidget(CheckBox1);
-  column->addWidget(
-      Note("Label2",
-           QStringLiteral("Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - "
-                          "Rich Text, TXT - Plain Text, and WAV - Audio."),
-           this));
-  column->addWidget(Note("Label5",
-                         QStringLiteral("You can also perform a FactVault(tm) query.  To do so enter: "
-                                        "FACTVAULT:Query String.  See help for more information."),
+  column->addWidget(Note("Label2",
+                         tr("Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - "
+                            "Rich Text, TXT - Plain Text, and WAV - Audio."),
                          this));
-  column->addWidget(
-      Note("Label3",
-           QStringLiteral("Simply entering a file name will make Quizwell look in the same folder "
-                          "that it is running in.  You can also provide a relative path using \\.  "),
-           this));
-  column->addWidget(
-      Note("Label4",
-           QStringLiteral("For example, \"\\MEDIA\\SOUND.WAV\" would look in the media folder under "
-                          "the folder that Quizwell is running from for the file sound.wav"),
-           this));
+  column->addWidget(Note("Label5",
+                         tr("You can also perform a FactVault(tm) query.  To do so enter: "
+                            "FACTVAULT:Query String.  See help for more information."),
+                         this));
+  column->addWidget(Note("Label3",
+                         tr("Simply entering a file name will make Quizwell look in the same folder "
+                            "that it is running in.  You can also provide a relative path using \\.  "),
+                         this));
+  column->addWidget(Note("Label4",
+                         tr("For example, \"\\MEDIA\\SOUND.WAV\" would look in the media folder under "
+                            "the folder that Quizwell is running from for the file sound.wav"),
+                         this));
   column->addStretch(1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(button3);
@@ -124,7 +124,7 @@ void TMMediaForm::SetInternalViewer(bool internal) {
 }
 
 void TMMediaForm::Edit1Exit() {
-  if (!MediaFile::IsViewable(ToPath(Edit1->text()))) Globals.Dialogs.Inform(WarningText);
+  if (!MediaFile::IsViewable(ToPath(Edit1->text()))) Globals.Dialogs.Inform(WarningText());
 }
 
 void TMMediaForm::Button4Click() {

@@ -53,10 +53,17 @@ namespace {
 constexpr int ClientWidth = 570;
 constexpr int ClientHeight = 478;
 
-const QString NotLoadedAtStart =
-    QStringLiteral("Test is not loaded.  Create a new test or load an existing one.");
-const QString NotLoaded = QStringLiteral("Test is not loaded. Create a new test or load an existing one.");
-const QString SelectionPrompt = QStringLiteral("Please make your selection now.");
+QString NotLoadedAtStart() {
+  return QCoreApplication::translate("TMainForm",
+                                     "Test is not loaded.  Create a new test or load an existing one.");
+}
+QString NotLoaded() {
+  return QCoreApplication::translate("TMainForm",
+                                     "Test is not loaded. Create a new test or load an existing one.");
+}
+QString SelectionPrompt() {
+  return QCoreApplication::translate("TMainForm", "Please make your selection now.");
+}
 
 QString FileNamePart(const QString& path) {
   return QFileInfo(path).fileName();
@@ -66,13 +73,15 @@ QString FileNamePart(const QString& path) {
 // to replace it (No by default) and it can be replaced; shows why not.
 bool MayReplaceTest(TDialogs& dialogs, const QString& path) {
   if (!QFileInfo::exists(path)) return true;
-  if (!dialogs.ConfirmRisk(
-          QStringLiteral("A test file with that name exists!\rOverwrite existing test file?")))
+  if (!dialogs.ConfirmRisk(QCoreApplication::translate(
+          "TMainForm", "A test file with that name exists!\rOverwrite existing test file?")))
     return false;
   const std::string reason = TestFolder::ReplaceBlocker(ToPath(path));
   if (reason.empty()) return true;
-  dialogs.Error(QStringLiteral("The test file ") + path + QStringLiteral(" could not be replaced: ") +
-                ToQString(reason) + QStringLiteral(".\rNothing was changed."));
+  //: %1 is the test's file, %2 why it could not be replaced.
+  dialogs.Error(QCoreApplication::translate(
+                    "TMainForm", "The test file %1 could not be replaced: %2.\rNothing was changed.")
+                    .arg(path, ToQString(reason)));
   return false;
 }
 
@@ -96,28 +105,26 @@ TMainForm::TMainForm(const QString& programFolder, TDialogs& dialogs, THelpViewe
     : QMainWindow(parent),
       Globals{programFolder, QString(), dialogs, help, shell, Questions},
       BannerPicture(PaintBanner()),
-      NewTestDialog{QStringLiteral("Specify the filename for the new test"),
-                    QStringLiteral("Quizwell Files|*.QWT"), QStringLiteral("QWT"), QString()},
-      OpenTestDialog{QString(), QStringLiteral("Quizwell Files|*.QWT|All Files|*.*"), QString(), QString()},
-      EncryptSourceDialog{QStringLiteral("Select Text File to Encrypt"),
-                          QStringLiteral("Unencrypted Test files|*.TXT|All Files|*.*"), QStringLiteral("TXT"),
-                          QString()},
-      EncryptTargetDialog{QStringLiteral("Select Test Name to Save to"),
-                          QStringLiteral("Test Files|*.QWT|All Files|*.*"), QStringLiteral("QWT"), QString()},
-      DecryptSourceDialog{QStringLiteral("Select Test to Decrypt"),
-                          QStringLiteral("Encrypted Test Files|*.QWT|All Files|*.*"), QStringLiteral("TXT"),
-                          QString()},
-      DecryptTargetDialog{QStringLiteral("Select Text File to Save to"),
-                          QStringLiteral("Text Files|*.TXT|All Files|*.*"), QStringLiteral("TXT"), QString()},
-      EngineDialog{QString(), QStringLiteral("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
+      NewTestDialog{tr("Specify the filename for the new test"), tr("Quizwell Files|*.QWT"),
+                    QStringLiteral("QWT"), QString()},
+      OpenTestDialog{QString(), tr("Quizwell Files|*.QWT|All Files|*.*"), QString(), QString()},
+      EncryptSourceDialog{tr("Select Text File to Encrypt"), tr("Unencrypted Test files|*.TXT|All Files|*.*"),
+                          QStringLiteral("TXT"), QString()},
+      EncryptTargetDialog{tr("Select Test Name to Save to"), tr("Test Files|*.QWT|All Files|*.*"),
+                          QStringLiteral("QWT"), QString()},
+      DecryptSourceDialog{tr("Select Test to Decrypt"), tr("Encrypted Test Files|*.QWT|All Files|*.*"),
+                          QStringLiteral("TXT"), QString()},
+      DecryptTargetDialog{tr("Select Text File to Save to"), tr("Text Files|*.TXT|All Files|*.*"),
+                          QStringLiteral("TXT"), QString()},
+      EngineDialog{QString(), tr("Application Files|*.EXE|All Files|*.*"), QStringLiteral("EXE"),
                    QString::fromLatin1(TestFolder::EngineFileName.data(),
                                        static_cast<qsizetype>(TestFolder::EngineFileName.size()))},
-      ExportDialog{QStringLiteral("Export Questions to"), ExchangeFilter(false), QString(), QString()},
+      ExportDialog{tr("Export Questions to"), ExchangeFilter(false), QString(), QString()},
       Catalogue(ToPath(programFolder)) {
   setObjectName(QStringLiteral("MainForm"));
   // Tests are made and found in the working folder: every file dialog starts there.
   dialogs.SetStartFolder(programFolder);
-  setWindowTitle(QStringLiteral("Quizwell Maker"));
+  setWindowTitle(tr("Quizwell Maker"));
 
   StartTimer = Named(new QTimer(this), "StartTimer");
   StartTimer->setSingleShot(true);
@@ -155,15 +162,15 @@ void TMainForm::CreateControls() {
   QFrame* panel1 = Panel("Panel1", QFrame::StyledPanel, client);
   auto* fileButtons = new QHBoxLayout(panel1);
   fileButtons->setContentsMargins(8, 6, 8, 6);
-  QPushButton* button1 = Button("Button1", QStringLiteral("&New Test"), panel1);
-  QPushButton* button2 = Button("Button2", QStringLiteral("&Load Test"), panel1);
-  QPushButton* button5 = Button("Button5", QStringLiteral("E&xit"), panel1);
+  QPushButton* button1 = Button("Button1", tr("&New Test"), panel1);
+  QPushButton* button2 = Button("Button2", tr("&Load Test"), panel1);
+  QPushButton* button5 = Button("Button5", tr("E&xit"), panel1);
   fileButtons->addWidget(button1);
   fileButtons->addWidget(button2);
   fileButtons->addWidget(button5);
   column->addWidget(panel1);
 
-  auto* label1 = Named(new QLabel(QStringLiteral("Tests found in current folder"), client), "Label1");
+  auto* label1 = Named(new QLabel(tr("Tests found in current folder"), client), "Label1");
   column->addSpacing(2);
   column->addWidget(label1);
 
@@ -176,7 +183,7 @@ void TMainForm::CreateControls() {
   QFrame* panel2 = Panel("Panel2", QFrame::Panel, client);
   auto* statusBox = new QHBoxLayout(panel2);
   statusBox->setContentsMargins(2, 2, 2, 2);
-  StatusLine = Named(new QLabel(NotLoadedAtStart, panel2), "Panel6");
+  StatusLine = Named(new QLabel(NotLoadedAtStart(), panel2), "Panel6");
   StatusLine->setTextFormat(Qt::PlainText);
   StatusLine->setAlignment(Qt::AlignCenter);
   StatusLine->setMinimumHeight(30);
@@ -193,9 +200,9 @@ void TMainForm::CreateControls() {
   column->addWidget(panel2);
 
   auto* testButtons = new QHBoxLayout;
-  SettingsButton = Button("Button3", QStringLiteral("&Global Test Settings"), client);
-  QuestionsButton = Button("Button4", QStringLiteral("&Questions and Answers"), client);
-  QPushButton* button6 = Button("Button6", QStringLiteral("&Client Configuration"), client);
+  SettingsButton = Button("Button3", tr("&Global Test Settings"), client);
+  QuestionsButton = Button("Button4", tr("&Questions and Answers"), client);
+  QPushButton* button6 = Button("Button6", tr("&Client Configuration"), client);
   testButtons->addWidget(SettingsButton);
   testButtons->addWidget(QuestionsButton);
   testButtons->addWidget(button6);
@@ -222,7 +229,7 @@ void TMainForm::CreateControls() {
     if (row <= 0) return;
     QMenu menu(where);
     Named(&menu, "CatalogueMenu");
-    QAction* results = Named(menu.addAction(QStringLiteral("&Results...")), "CatalogueResults1");
+    QAction* results = Named(menu.addAction(tr("&Results...")), "CatalogueResults1");
     if (menu.exec(where->mapToGlobal(at)) != results) return;
     TestList->hidePopup();
     CatalogueResults(row);
@@ -247,64 +254,59 @@ QAction* TMainForm::AddAction(QMenu* menu, const char* name, const QString& capt
 void TMainForm::CreateMenus() {
   QMenuBar* mainMenu = Named(menuBar(), "MainMenu1");
 
-  QMenu* file = Named(mainMenu->addMenu(QStringLiteral("&File")), "File1");
-  AddAction(file, "NewTest1", QStringLiteral("&New Test"), &TMainForm::NewTest);
-  AddAction(file, "ViewHistory1", QStringLiteral("&Load a test"), &TMainForm::LoadTest);
+  QMenu* file = Named(mainMenu->addMenu(tr("&File")), "File1");
+  AddAction(file, "NewTest1", tr("&New Test"), &TMainForm::NewTest);
+  AddAction(file, "ViewHistory1", tr("&Load a test"), &TMainForm::LoadTest);
   file->addSeparator();
-  AddAction(file, "EncryptRawTestFile1", QStringLiteral("Encrypt Text File to Test"),
+  AddAction(file, "EncryptRawTestFile1", tr("Encrypt Text File to Test"),
             &TMainForm::EncryptRawTestFile1Click);
-  AddAction(file, "DecryptTestIntoTextFile1", QStringLiteral("Decrypt Test to Text File"),
+  AddAction(file, "DecryptTestIntoTextFile1", tr("Decrypt Test to Text File"),
             &TMainForm::DecryptTestIntoTextFile1Click);
   file->addSeparator();
-  PrintTest1 = AddAction(file, "PrintTest1", QStringLiteral("&Print Test..."), &TMainForm::PrintTest1Click);
-  GradeAnswers1 =
-      AddAction(file, "GradeAnswers1", QStringLiteral("&Grade Answers..."), &TMainForm::GradeAnswers1Click);
-  ScanAnswerSheets1 = AddAction(file, "ScanAnswerSheets1", QStringLiteral("&Scan Answer Sheets..."),
-                                &TMainForm::ScanAnswerSheets1Click);
-  AddAction(file, "Results1", QStringLiteral("&Results..."), &TMainForm::Results1Click);
-  AddAction(file, "ImportQuestions1", QStringLiteral("&Import Questions..."),
-            &TMainForm::ImportQuestions1Click);
-  AddAction(file, "ExportQuestions1", QStringLiteral("E&xport Questions..."),
-            &TMainForm::ExportQuestions1Click);
-  AddAction(file, "FindDuplicateQuestions1", QStringLiteral("Find D&uplicate Questions..."),
+  PrintTest1 = AddAction(file, "PrintTest1", tr("&Print Test..."), &TMainForm::PrintTest1Click);
+  GradeAnswers1 = AddAction(file, "GradeAnswers1", tr("&Grade Answers..."), &TMainForm::GradeAnswers1Click);
+  ScanAnswerSheets1 =
+      AddAction(file, "ScanAnswerSheets1", tr("&Scan Answer Sheets..."), &TMainForm::ScanAnswerSheets1Click);
+  AddAction(file, "Results1", tr("&Results..."), &TMainForm::Results1Click);
+  AddAction(file, "ImportQuestions1", tr("&Import Questions..."), &TMainForm::ImportQuestions1Click);
+  AddAction(file, "ExportQuestions1", tr("E&xport Questions..."), &TMainForm::ExportQuestions1Click);
+  AddAction(file, "FindDuplicateQuestions1", tr("Find D&uplicate Questions..."),
             &TMainForm::FindDuplicateQuestions1Click);
   file->addSeparator();
-  AddAction(file, "LaunchQuizwellClient1", QStringLiteral("Launch Quizwell &Client"),
+  AddAction(file, "LaunchQuizwellClient1", tr("Launch Quizwell &Client"),
             &TMainForm::LaunchQuizwellClient1Click);
-  AddAction(file, "PreviewTest1", QStringLiteral("Pre&view Test"), &TMainForm::PreviewTest1Click);
-  AddAction(file, "RunInClassroom1", QStringLiteral("Run in Cl&assroom..."),
-            &TMainForm::RunInClassroom1Click);
+  AddAction(file, "PreviewTest1", tr("Pre&view Test"), &TMainForm::PreviewTest1Click);
+  AddAction(file, "RunInClassroom1", tr("Run in Cl&assroom..."), &TMainForm::RunInClassroom1Click);
   file->addSeparator();
-  AddAction(file, "Exit1", QStringLiteral("&Exit                     Alt-F4"), &TMainForm::ExitProgram);
+  AddAction(file, "Exit1", tr("&Exit                     Alt-F4"), &TMainForm::ExitProgram);
 
-  QMenu* edit = Named(mainMenu->addMenu(QStringLiteral("&Edit")), "Edit2");
-  SettingsItem = AddAction(edit, "Edit1", QStringLiteral("&Global Test Settings"), &TMainForm::EditSettings);
-  QuestionsItem = AddAction(edit, "QuestionsandAnswers1", QStringLiteral("&Questions and Answers"),
-                            &TMainForm::EditQuestions);
-  AddAction(edit, "SearchTests1", QStringLiteral("&Search Tests..."), &TMainForm::SearchTests1Click)
+  QMenu* edit = Named(mainMenu->addMenu(tr("&Edit")), "Edit2");
+  SettingsItem = AddAction(edit, "Edit1", tr("&Global Test Settings"), &TMainForm::EditSettings);
+  QuestionsItem =
+      AddAction(edit, "QuestionsandAnswers1", tr("&Questions and Answers"), &TMainForm::EditQuestions);
+  AddAction(edit, "SearchTests1", tr("&Search Tests..."), &TMainForm::SearchTests1Click)
       ->setShortcut(QKeySequence::Find);
 
-  QMenu* help = Named(mainMenu->addMenu(QStringLiteral("&Help")), "Help1");
-  AddAction(help, "ContentsF11", QStringLiteral("&Contents                 F1"),
-            &TMainForm::ShowHelpContents);
+  QMenu* help = Named(mainMenu->addMenu(tr("&Help")), "Help1");
+  AddAction(help, "ContentsF11", tr("&Contents                 F1"), &TMainForm::ShowHelpContents);
   help->addSeparator();
-  QMenu* web = Named(help->addMenu(QStringLiteral("Quizwell on the &Web")), "WebLinks1");
+  QMenu* web = Named(help->addMenu(tr("Quizwell on the &Web")), "WebLinks1");
   const struct {
     const char* Name;
     QString Caption;
     QString Page;
   } links[] = {
-      {"HomePage1", QStringLiteral("Quizwell Maker &Home Page"), QStringLiteral("home.html")},
-      {"TipsforWritingTests1", QStringLiteral("&Tips for Writing Tests"), QStringLiteral("tips.html")},
-      {"Support1", QStringLiteral("&Support"), QStringLiteral("support.html")},
-      {"CheckforUpdates1", QStringLiteral("Check for &Updates"), QStringLiteral("updates.html")},
+      {"HomePage1", tr("Quizwell Maker &Home Page"), QStringLiteral("home.html")},
+      {"TipsforWritingTests1", tr("&Tips for Writing Tests"), QStringLiteral("tips.html")},
+      {"Support1", tr("&Support"), QStringLiteral("support.html")},
+      {"CheckforUpdates1", tr("Check for &Updates"), QStringLiteral("updates.html")},
   };
   for (const auto& link : links) {
     QAction* action = Named(web->addAction(link.Caption), link.Name);
     connect(action, &QAction::triggered, this, [this, page = link.Page] { OpenWebPage(page); });
   }
   help->addSeparator();
-  AddAction(help, "AboutQuizwell1", QStringLiteral("&About Quizwell Maker"), &TMainForm::AboutQuizwell1Click);
+  AddAction(help, "AboutQuizwell1", tr("&About Quizwell Maker"), &TMainForm::AboutQuizwell1Click);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -340,38 +342,37 @@ void TMainForm::StartTimerTimer() {
   VersionLine->setText(VersionText);
   if (FirstShow) {
     FirstShow = false;
-    Globals.Dialogs.Inform(
-        QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell."));
+    Globals.Dialogs.Inform(tr("This is the Instructor Test Maker.\rDo not distribute with Quizwell."));
   }
 
   TDialogs& dialogs = Globals.Dialogs;
   TCatalogueEvents events;
   events.OnUndecodable = [&dialogs](const std::string& path) {
-    dialogs.Inform(QStringLiteral("The test file: ") + FromPath(path) +
-                   QStringLiteral("\ris corrupt and can not be decoded.\rIt will not be loaded."));
+    dialogs.Inform(tr("The test file: %1\ris corrupt and can not be decoded.\rIt will not be loaded.")
+                       .arg(FromPath(path)));
   };
   events.OnUnreadable = [&dialogs](const std::string& path, const std::string& reason) {
-    dialogs.Error(QStringLiteral("The test file: ") + FromPath(path) + QStringLiteral("\rcan not be read: ") +
-                  FromSystemText(reason) + QStringLiteral(".\rIt will not be loaded."));
+    //: %1 is the test's file, %2 the system's reason.
+    dialogs.Error(tr("The test file: %1\rcan not be read: %2.\rIt will not be loaded.")
+                      .arg(FromPath(path), FromSystemText(reason)));
   };
   events.OnTooMany = [&dialogs](int notListed) {
-    dialogs.Inform(
-        QStringLiteral("Only the first %1 tests in this folder can be listed.\r").arg(MaxTests) +
-        (notListed == 1
-             ? QStringLiteral("1 more test file (*.QWT) was found and is not listed.")
-             : QStringLiteral("%1 more test files (*.QWT) were found and are not listed.").arg(notListed)));
+    dialogs.Inform(tr("Only the first %1 tests in this folder can be listed.\r").arg(MaxTests) +
+                   (notListed == 1
+                        ? tr("1 more test file (*.QWT) was found and is not listed.")
+                        : tr("%1 more test files (*.QWT) were found and are not listed.").arg(notListed)));
   };
   int found = 0;
   const bool scanned = RunGuarded(dialogs, [&] { found = Catalogue.Scan(events); });
   if (scanned && found == 0)
-    dialogs.Inform(QStringLiteral(
-        "Did not find any tests.\rAll tests (*.QWT) should be in the same folder as this program."));
+    dialogs.Inform(
+        tr("Did not find any tests.\rAll tests (*.QWT) should be in the same folder as this program."));
   RebuildList();
 }
 
 void TMainForm::RebuildList() {
   TestList->clear();
-  TestList->addItem(SelectionPrompt);
+  TestList->addItem(SelectionPrompt());
   for (const std::string& item : Catalogue.Items()) TestList->addItem(ToQString(item));
   TestList->setCurrentIndex(0);
 }
@@ -384,18 +385,17 @@ void TMainForm::TestPicked() {
       case TSelection::Prompt:
         return;
       case TSelection::BadNumber:
-        Globals.Dialogs.Inform(
-            QStringLiteral("Could not get test name!\rPlease try again or reinstall software."));
+        Globals.Dialogs.Inform(tr("Could not get test name!\rPlease try again or reinstall software."));
         SetTestNotLoaded();
         return;
       case TSelection::NoFileName:
         Globals.Dialogs.Inform(
-            QStringLiteral("Could not get file name for test!\rPlease try again or reinstall software."));
+            tr("Could not get file name for test!\rPlease try again or reinstall software."));
         SetTestNotLoaded();
         return;
       case TSelection::Missing:
-        Globals.Dialogs.Inform(QStringLiteral("The test named ") + FromPath(selection.Path) +
-                               QStringLiteral(" was not found!\rPlease try again or reinstall software."));
+        Globals.Dialogs.Inform(tr("The test named %1 was not found!\rPlease try again or reinstall software.")
+                                   .arg(FromPath(selection.Path)));
         SetTestNotLoaded();
         return;
       case TSelection::Found: {
@@ -420,7 +420,7 @@ void TMainForm::EnableTestCommands(bool enabled) {
 }
 
 void TMainForm::SetTestNotLoaded() {
-  StatusLine->setText(NotLoaded);
+  StatusLine->setText(NotLoaded());
   EnableTestCommands(false);
   Globals.CurrentTestPath.clear();
 }
@@ -435,7 +435,8 @@ void TMainForm::NewTest() {
     const QString& name = *chosen;
     if (!MayReplaceTest(Globals.Dialogs, name)) return;
     TestFolder::CreateNewTest(ToPath(name));
-    SetTestLoaded(QStringLiteral("No description (") + FileNamePart(name) + QLatin1Char(')'), name);
+    //: The status line of a new test; %1 is its file name.
+    SetTestLoaded(tr("No description (%1)").arg(FileNamePart(name)), name);
     TellWhenOutsideFolder(name);
     StartTimer->start();
   });
@@ -444,12 +445,13 @@ void TMainForm::NewTest() {
 void TMainForm::TellWhenOutsideFolder(const QString& testPath) {
   const QString folder = QFileInfo(testPath).absolutePath();
   if (SameFile(ToPath(folder), ToPath(Globals.ProgramFolder))) return;
-  Globals.Dialogs.Inform(FileNamePart(testPath) + QStringLiteral(" is saved in ") +
-                         QDir::toNativeSeparators(folder) + QStringLiteral(", outside the working folder ") +
-                         QDir::toNativeSeparators(Globals.ProgramFolder) +
-                         QStringLiteral(".\rThe list of tests shows only the tests in the working folder, "
-                                        "and the engine finds them there.\rTo work on this test another "
-                                        "time, open it with Load Test."));
+  //: %1 is the test's file name, %2 the folder it is saved in, %3 the working folder.
+  Globals.Dialogs.Inform(
+      tr("%1 is saved in %2, outside the working folder %3.\rThe list of tests shows only the "
+         "tests in the working folder, and the engine finds them there.\rTo work on this test "
+         "another time, open it with Load Test.")
+          .arg(FileNamePart(testPath), QDir::toNativeSeparators(folder),
+               QDir::toNativeSeparators(Globals.ProgramFolder)));
 }
 
 void TMainForm::ShowCurrentDescription() {
@@ -473,7 +475,7 @@ void TMainForm::OpenTest(const QString& name) {
     const std::optional<std::string> description = TestFolder::LoadableDescription(ToPath(name));
     if (!description) {
       Globals.Dialogs.Error(
-          QStringLiteral("Could not read test description.\rTest is not valid manually edit or delete."));
+          tr("Could not read test description.\rTest is not valid manually edit or delete."));
       SetTestNotLoaded();
       return;
     }
@@ -534,7 +536,7 @@ void TMainForm::EncryptRawTestFile1Click() {
         !ConfirmConversionInto(*destination))
       return;
     const TConversionReport report = EncryptTextToTest(ToPath(*source), ToPath(*destination));
-    Globals.Dialogs.Inform(QStringLiteral("The test has been encrypted."));
+    Globals.Dialogs.Inform(tr("The test has been encrypted."));
     if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
     StartTimer->start();
   });
@@ -550,7 +552,7 @@ void TMainForm::DecryptTestIntoTextFile1Click() {
         !ConfirmConversionInto(*destination))
       return;
     const TConversionReport report = DecryptTestToText(ToPath(*source), ToPath(*destination));
-    Globals.Dialogs.Inform(QStringLiteral("The test has been Decrypted."));
+    Globals.Dialogs.Inform(tr("The test has been Decrypted."));
     if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
     StartTimer->start();
   });
@@ -561,8 +563,7 @@ bool TMainForm::ConfirmConversionInto(const QString& destination) {
   // the text file would be ruined without a word.
   if (!QFileInfo::exists(destination)) return true;
   return Globals.Dialogs.ConfirmRisk(
-      QStringLiteral("The file ") + destination +
-      QStringLiteral(" exists.\rConvert into it, replacing the values it holds?"));
+      tr("The file %1 exists.\rConvert into it, replacing the values it holds?").arg(destination));
 }
 
 QString TMainForm::ConversionNotice(const TConversionReport& report) {
@@ -570,9 +571,11 @@ QString TMainForm::ConversionNotice(const TConversionReport& report) {
   if (!report.Dropped.empty()) {
     QStringList numbers;
     for (const int n : report.Dropped) numbers << QString::number(n);
-    notice << QStringLiteral("These questions were not converted: ") + numbers.join(QStringLiteral(", ")) +
-                  QStringLiteral(".\rA test holds the questions up to the first empty one, and at most %1.")
-                      .arg(TestFile::MaxQuestionCount);
+    //: %1 lists question numbers, %2 is the most questions a test holds.
+    notice << tr("These questions were not converted: %1.\rA test holds the questions up to the first empty "
+                 "one, "
+                 "and at most %2.")
+                  .arg(numbers.join(QStringLiteral(", ")), QString::number(TestFile::MaxQuestionCount));
   }
   for (const std::string& lost : LossNotices(report)) notice << ToQString(lost);
   return notice.join(QLatin1Char('\r'));
@@ -589,7 +592,7 @@ void TMainForm::RunInClassroom1Click() {
     return;
   }
   if (Globals.CurrentTestPath.isEmpty()) {
-    Globals.Dialogs.Inform(QStringLiteral("Load a test first: the classroom runs the current test."));
+    Globals.Dialogs.Inform(tr("Load a test first: the classroom runs the current test."));
     return;
   }
   auto* form = new TClassroomForm(Globals, ClassroomPlace, this);
@@ -616,18 +619,19 @@ void TMainForm::LaunchQuizwellClient1Click() {
     // An engine that is there but does not run is no engine that is missing.
     const QString question =
         inFolder.Result == TOpenResult::FileNotFound
-            ? QStringLiteral("QWTEST.EXE not found in current folder.\rWould you like to find and run it?")
-            : FileNamePart(engine) + QStringLiteral(" in current folder cannot be started: ") +
-                  inFolder.Reason + QStringLiteral(".\rWould you like to find and run another?");
+            ? tr("QWTEST.EXE not found in current folder.\rWould you like to find and run it?")
+            //: %1 is the engine's file name, %2 the system's reason.
+            : tr("%1 in current folder cannot be started: %2.\rWould you like to find and run another?")
+                  .arg(FileNamePart(engine), inFolder.Reason);
     if (!Globals.Dialogs.Confirm(question)) return;
     const std::optional<QString> chosen = Globals.Dialogs.OpenFile(EngineDialog);
     if (!chosen) return;
     const TProgramStart start = Globals.Shell.StartProgram(*chosen, QString(), QString());
     if (start.Result == TOpenResult::FileNotFound)
-      Globals.Dialogs.Error(*chosen + QStringLiteral(" was not found."));
+      Globals.Dialogs.Error(tr("%1 was not found.").arg(*chosen));
     else if (!start.Started())
-      Globals.Dialogs.Error(*chosen + QStringLiteral(" cannot be started: ") + start.Reason +
-                            QLatin1Char('.'));
+      //: %1 is a program's file, %2 the system's reason.
+      Globals.Dialogs.Error(tr("%1 cannot be started: %2.").arg(*chosen, start.Reason));
   });
 }
 
@@ -654,7 +658,7 @@ void TMainForm::Results1Click() {
     CatalogueResults(TestList->currentIndex());
   } else {
     Globals.Dialogs.Inform(
-        QStringLiteral("Load a test first, or choose one in the list: the results shown are that test's."));
+        tr("Load a test first, or choose one in the list: the results shown are that test's."));
   }
 }
 
@@ -664,8 +668,8 @@ void TMainForm::CatalogueResults(int row) {
   if (selection.Kind == TSelection::Found) {
     ShowResults(FromPath(selection.Path));
   } else if (selection.Kind == TSelection::Missing) {
-    Globals.Dialogs.Inform(QStringLiteral("The test named ") + FromPath(selection.Path) +
-                           QStringLiteral(" was not found!\rPlease try again or reinstall software."));
+    Globals.Dialogs.Inform(tr("The test named %1 was not found!\rPlease try again or reinstall software.")
+                               .arg(FromPath(selection.Path)));
   }
 }
 
@@ -730,7 +734,7 @@ void TMainForm::FindDuplicateQuestions1Click() {
       std::vector<Duplicates::TTestQuestions> tests = Duplicates::ReadFolder(
           folder, [&](const std::string& error) { unreadable << FromSystemText(error); });
       if (!unreadable.isEmpty())
-        Globals.Dialogs.Error(QStringLiteral("These tests could not be read and are not compared:\r%1")
+        Globals.Dialogs.Error(tr("These tests could not be read and are not compared:\r%1")
                                   .arg(unreadable.join(QLatin1Char('\r'))));
       return tests;
     };
@@ -784,13 +788,13 @@ void TMainForm::ExportQuestions1Click() {
     TLossReport report;
     if (!Export::ExportTest(ToPath(*test), ToPath(*target), report)) {
       Globals.Dialogs.Error(
-          QStringLiteral("Name the file for the system it is for: .gift for GIFT, .txt for "
-                         "Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet."));
+          tr("Name the file for the system it is for: .gift for GIFT, .txt for "
+             "Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet."));
       return;
     }
-    ShowLossReport(Globals.Dialogs, this,
-                   QStringLiteral("The questions of %1 have been exported to %2.")
-                       .arg(FileNamePart(*test), FileNamePart(*target)),
-                   report.Lines());
+    ShowLossReport(
+        Globals.Dialogs, this,
+        tr("The questions of %1 have been exported to %2.").arg(FileNamePart(*test), FileNamePart(*target)),
+        report.Lines());
   });
 }

@@ -20,7 +20,7 @@ TNoteForm::TNoteForm(const QString& text, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       WasActive(QApplication::activeWindow()) {
   setObjectName(QStringLiteral("NoteForm"));
-  setWindowTitle(QStringLiteral("Notice"));
+  setWindowTitle(tr("Notice"));
   setAttribute(Qt::WA_ShowWithoutActivating);
   Label1 = Named(new QLabel(text, this), "Label1");
   Label1->setTextFormat(Qt::PlainText);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -54,19 +55,37 @@ constexpr int AreaPictureSize = 32;
 constexpr int LinkPictureSize = 24;
 constexpr int LoadDelayMs = 50;
 
-const QString AddLimitText = QStringLiteral("Quizwell only supports up to 500 questions.");
-const QString DeleteAskText = QStringLiteral("Delete this question?");
-const QString DeletedText = QStringLiteral("Question has been deleted.");
-const QString ExitAskText =
-    QStringLiteral("Any changes made since you last saved will be lost!\rWould you like to exit?");
-const QString RevertAskText = QStringLiteral(
-    "This will reload the test from disk.\rAny changes you have made will be lost!\r"
-    "Are you sure that you want to revert?");
-const QString SavedAskText = QStringLiteral("Changes saved. Would you like to continue editing?");
-const QString UnsavedAskText = QStringLiteral("Save the changes to %1 before closing?");
-const QString RenumberedText = QStringLiteral(
-    "The questions of this test were not numbered in sequence.\rThey are shown renumbered, and Save stores "
-    "them under the new numbers.");
+QString AddLimitText() {
+  return QCoreApplication::translate("TQAForm", "Quizwell only supports up to 500 questions.");
+}
+QString DeleteAskText() {
+  return QCoreApplication::translate("TQAForm", "Delete this question?");
+}
+QString DeletedText() {
+  return QCoreApplication::translate("TQAForm", "Question has been deleted.");
+}
+QString ExitAskText() {
+  return QCoreApplication::translate(
+      "TQAForm", "Any changes made since you last saved will be lost!\rWould you like to exit?");
+}
+QString RevertAskText() {
+  return QCoreApplication::translate(
+      "TQAForm",
+      "This will reload the test from disk.\rAny changes you have made will be lost!\r"
+      "Are you sure that you want to revert?");
+}
+QString SavedAskText() {
+  return QCoreApplication::translate("TQAForm", "Changes saved. Would you like to continue editing?");
+}
+QString UnsavedAskText() {
+  return QCoreApplication::translate("TQAForm", "Save the changes to %1 before closing?");
+}
+QString RenumberedText() {
+  return QCoreApplication::translate(
+      "TQAForm",
+      "The questions of this test were not numbered in sequence.\rThey are shown renumbered, and Save stores "
+      "them under the new numbers.");
+}
 
 QString Numbers(const std::vector<int>& numbers) {
   QStringList listed;
@@ -75,30 +94,41 @@ QString Numbers(const std::vector<int>& numbers) {
 }
 
 QString UntitledAskText(const std::vector<int>& numbers) {
-  return QStringLiteral("These questions have no question text, so they cannot be saved: ") +
-         Numbers(numbers) +
-         QStringLiteral(".\rTheir answers and other entries will be lost.\rSave without them?");
+  //: %1 lists question numbers.
+  return QCoreApplication::translate("TQAForm",
+                                     "These questions have no question text, so they cannot be saved: "
+                                     "%1.\rTheir answers and other entries will be lost.\rSave without them?")
+      .arg(Numbers(numbers));
 }
 
 QString EmptyLeftOutText(const std::vector<int>& numbers) {
-  return QStringLiteral("These empty questions were not saved: ") + Numbers(numbers) +
-         QStringLiteral(".\rThe questions after them were saved under numbers that close the gap.");
+  //: %1 lists question numbers.
+  return QCoreApplication::translate("TQAForm",
+                                     "These empty questions were not saved: %1.\rThe questions after them "
+                                     "were saved under numbers that close the gap.")
+      .arg(Numbers(numbers));
 }
 QString WrittenAnewText(const QString& path) {
-  return QStringLiteral("The test file ") + path +
-         QStringLiteral(
-             " was deleted while it was being edited.\rIt was written anew: the settings of a new "
-             "test and these questions.");
+  return QCoreApplication::translate("TQAForm",
+                                     "The test file %1 was deleted while it was being edited.\rIt was "
+                                     "written anew: the settings of a new test and these questions.")
+      .arg(path);
 }
 QString NoDictionaryText(const QString& language) {
-  return QStringLiteral("No spelling dictionary for ") + language +
-         QStringLiteral(" is installed, so spelling is not checked.");
+  //: %1 is a language, as "en_US".
+  return QCoreApplication::translate(
+             "TQAForm", "No spelling dictionary for %1 is installed, so spelling is not checked.")
+      .arg(language);
 }
 // The run's note that a dictionary is missing, given once.
 const char* const NoDictionaryTold = "quizwellNoDictionaryTold";
 
-const QString LoadingText = QStringLiteral("Loading questions.  Please wait...");
-const QString SavingText = QStringLiteral("Saving questions.  Please wait...");
+QString LoadingText() {
+  return QCoreApplication::translate("TQAForm", "Loading questions.  Please wait...");
+}
+QString SavingText() {
+  return QCoreApplication::translate("TQAForm", "Saving questions.  Please wait...");
+}
 
 QPushButton* TextButton(const char* name, const QString& caption) {
   auto* button = PushButton(name, caption);
@@ -141,7 +171,7 @@ QLabel* Picture(const char* name, TEditorPicture picture, QWidget* parent) {
 TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
     : QDialog(parent), Globals(globals), Questions(globals.Questions) {
   setObjectName(QStringLiteral("QAForm"));
-  setWindowTitle(QStringLiteral("Question"));
+  setWindowTitle(tr("Question"));
   Undo = Named(new QUndoStack(this), "History");
 
   auto* column = new QVBoxLayout(this);
@@ -153,7 +183,7 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
   CreateAnswerArea(column);
 
   auto* reference = new QHBoxLayout;
-  auto* label3 = Named(new QLabel(QStringLiteral("Reference"), this), "Label3");
+  auto* label3 = Named(new QLabel(tr("Reference"), this), "Label3");
   ReferenceText = Named(new QLineEdit(this), "ReferenceText");
   label3->setBuddy(ReferenceText);
   reference->addWidget(label3);
@@ -219,44 +249,43 @@ void TQAForm::CreateMenus() {
   };
   const auto separator = [](QMenu* menu, const char* name) { Named(menu->addSeparator(), name); };
 
-  QMenu* file1 = Named(mainMenu1->addMenu(QStringLiteral("&File")), "File1");
-  item(file1, "SaveTest1", QStringLiteral("&Save Test"), &TQAForm::SaveButtonClick)
-      ->setShortcut(QKeySequence::Save);
+  QMenu* file1 = Named(mainMenu1->addMenu(tr("&File")), "File1");
+  item(file1, "SaveTest1", tr("&Save Test"), &TQAForm::SaveButtonClick)->setShortcut(QKeySequence::Save);
   separator(file1, "N5");
-  item(file1, "RevertTest1", QStringLiteral("&Revert Test"), &TQAForm::RevertButtonClick);
-  item(file1, "PreviewTest1", QStringLiteral("&Preview Test"), &TQAForm::PreviewTest1Click);
-  item(file1, "ImportQuestions1", QStringLiteral("&Import Questions..."), &TQAForm::ImportQuestions1Click);
+  item(file1, "RevertTest1", tr("&Revert Test"), &TQAForm::RevertButtonClick);
+  item(file1, "PreviewTest1", tr("&Preview Test"), &TQAForm::PreviewTest1Click);
+  item(file1, "ImportQuestions1", tr("&Import Questions..."), &TQAForm::ImportQuestions1Click);
   separator(file1, "N1");
-  item(file1, "Exit1", QStringLiteral("&Exit"), &TQAForm::ExitButtonClick);
+  item(file1, "Exit1", tr("&Exit"), &TQAForm::ExitButtonClick);
 
-  QMenu* edit2 = Named(mainMenu1->addMenu(QStringLiteral("&Edit")), "Edit2");
-  QAction* undo1 = item(edit2, "Undo1", QStringLiteral("&Undo"), &TQAForm::Undo1Click);
+  QMenu* edit2 = Named(mainMenu1->addMenu(tr("&Edit")), "Edit2");
+  QAction* undo1 = item(edit2, "Undo1", tr("&Undo"), &TQAForm::Undo1Click);
   undo1->setShortcuts(QKeySequence::Undo);
-  QAction* redo1 = item(edit2, "Redo1", QStringLiteral("&Redo"), &TQAForm::Redo1Click);
+  QAction* redo1 = item(edit2, "Redo1", tr("&Redo"), &TQAForm::Redo1Click);
   redo1->setShortcuts(QKeySequence::Redo);
   for (QAction* action : {undo1, redo1}) action->setEnabled(false);
   connect(Undo, &QUndoStack::canUndoChanged, undo1, &QAction::setEnabled);
   connect(Undo, &QUndoStack::canRedoChanged, redo1, &QAction::setEnabled);
   connect(Undo, &QUndoStack::undoTextChanged, undo1, [undo1](const QString& text) {
-    undo1->setText(text.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + text);
+    //: %1 names the change undone, as "Typing".
+    undo1->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(text));
   });
   connect(Undo, &QUndoStack::redoTextChanged, redo1, [redo1](const QString& text) {
-    redo1->setText(text.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + text);
+    //: %1 names the change redone, as "Typing".
+    redo1->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text));
   });
   separator(edit2, "N6");
-  item(edit2, "Edit1", QStringLiteral("&Add New Question"), &TQAForm::AddNewButtonClick);
+  item(edit2, "Edit1", tr("&Add New Question"), &TQAForm::AddNewButtonClick);
   separator(edit2, "N4");
-  item(edit2, "DeleteCurrentQuestion1", QStringLiteral("&Delete Current Question"),
-       &TQAForm::DeleteButtonClick);
+  item(edit2, "DeleteCurrentQuestion1", tr("&Delete Current Question"), &TQAForm::DeleteButtonClick);
   separator(edit2, "N7");
-  item(edit2, "Find1", QStringLiteral("&Find..."), &TQAForm::Find1Click)->setShortcut(QKeySequence::Find);
-  item(edit2, "Replace1", QStringLiteral("R&eplace..."), &TQAForm::Replace1Click)
+  item(edit2, "Find1", tr("&Find..."), &TQAForm::Find1Click)->setShortcut(QKeySequence::Find);
+  item(edit2, "Replace1", tr("R&eplace..."), &TQAForm::Replace1Click)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   separator(edit2, "N8");
-  item(edit2, "CheckSpelling1", QStringLiteral("Check &Spelling of the Whole Test"),
-       &TQAForm::CheckSpelling1Click)
+  item(edit2, "CheckSpelling1", tr("Check &Spelling of the Whole Test"), &TQAForm::CheckSpelling1Click)
       ->setShortcut(QKeySequence(Qt::Key_F7));
-  LanguageMenu = Named(edit2->addMenu(QStringLiteral("Spelling &Language")), "SpellingLanguage1");
+  LanguageMenu = Named(edit2->addMenu(tr("Spelling &Language")), "SpellingLanguage1");
   auto* languages = new QActionGroup(LanguageMenu);
   for (const QString& language : TSpeller::Languages()) {
     QAction* choice = Named(LanguageMenu->addAction(language), QStringLiteral("Language_") + language);
@@ -265,18 +294,18 @@ void TQAForm::CreateMenus() {
     connect(choice, &QAction::triggered, this, [this, language] { UseLanguage(language, true); });
   }
 
-  QMenu* navigate1 = Named(mainMenu1->addMenu(QStringLiteral("&Navigate")), "Navigate1");
-  Bottom1 = item(navigate1, "Bottom1", QStringLiteral("&Next"), &TQAForm::NextButtonClick);
+  QMenu* navigate1 = Named(mainMenu1->addMenu(tr("&Navigate")), "Navigate1");
+  Bottom1 = item(navigate1, "Bottom1", tr("&Next"), &TQAForm::NextButtonClick);
   Bottom1->setShortcut(QKeySequence(Qt::Key_PageDown));
-  Previous1 = item(navigate1, "Previous1", QStringLiteral("&Previous"), &TQAForm::PrevButtonClick);
+  Previous1 = item(navigate1, "Previous1", tr("&Previous"), &TQAForm::PrevButtonClick);
   Previous1->setShortcut(QKeySequence(Qt::Key_PageUp));
   separator(navigate1, "N2");
-  item(navigate1, "Top1", QStringLiteral("&Top"), &TQAForm::TopButtonClick);
-  item(navigate1, "Bottom2", QStringLiteral("&Bottom"), &TQAForm::BottomButtonClick);
+  item(navigate1, "Top1", tr("&Top"), &TQAForm::TopButtonClick);
+  item(navigate1, "Bottom2", tr("&Bottom"), &TQAForm::BottomButtonClick);
   separator(navigate1, "N3");
-  item(navigate1, "Jumpto1", QStringLiteral("Jump to..."), &TQAForm::JumpButtonClick);
+  item(navigate1, "Jumpto1", tr("Jump to..."), &TQAForm::JumpButtonClick);
 
-  QAction* help1 = Named(mainMenu1->addAction(QStringLiteral("&Help")), "Help1");
+  QAction* help1 = Named(mainMenu1->addAction(tr("&Help")), "Help1");
   connect(help1, &QAction::triggered, this, &TQAForm::Help1Click);
 }
 
@@ -309,10 +338,10 @@ void TQAForm::CreateToolBar(QVBoxLayout* column) {
     return button;
   };
 
-  add("SaveButton", TEditorPicture::Save, QStringLiteral("Save Test"), &TQAForm::SaveButtonClick);
-  add("ExitButton", TEditorPicture::Exit, QStringLiteral("Exit"), &TQAForm::ExitButtonClick);
+  add("SaveButton", TEditorPicture::Save, tr("Save Test"), &TQAForm::SaveButtonClick);
+  add("ExitButton", TEditorPicture::Exit, tr("Exit"), &TQAForm::ExitButtonClick);
   separator();
-  add("RevertButton", TEditorPicture::Revert, QStringLiteral("Revert Test"), &TQAForm::RevertButtonClick);
+  add("RevertButton", TEditorPicture::Revert, tr("Revert Test"), &TQAForm::RevertButtonClick);
   separator();
   const auto historyButton = [this, strip](const char* name, const char* theme,
                                            QStyle::StandardPixmap fallback, const QString& hint,
@@ -329,23 +358,21 @@ void TQAForm::CreateToolBar(QVBoxLayout* column) {
     strip->addWidget(button);
     return button;
   };
-  QToolButton* undoButton = historyButton("UndoButton", "edit-undo", QStyle::SP_ArrowBack,
-                                          QStringLiteral("Undo"), &TQAForm::Undo1Click);
-  QToolButton* redoButton = historyButton("RedoButton", "edit-redo", QStyle::SP_ArrowForward,
-                                          QStringLiteral("Redo"), &TQAForm::Redo1Click);
+  QToolButton* undoButton =
+      historyButton("UndoButton", "edit-undo", QStyle::SP_ArrowBack, tr("Undo"), &TQAForm::Undo1Click);
+  QToolButton* redoButton =
+      historyButton("RedoButton", "edit-redo", QStyle::SP_ArrowForward, tr("Redo"), &TQAForm::Redo1Click);
   connect(Undo, &QUndoStack::canUndoChanged, undoButton, &QToolButton::setEnabled);
   connect(Undo, &QUndoStack::canRedoChanged, redoButton, &QToolButton::setEnabled);
   separator();
-  add("BottomButton", TEditorPicture::Bottom, QStringLiteral("Bottom"), &TQAForm::BottomButtonClick);
-  PrevButton =
-      add("PrevButton", TEditorPicture::Previous, QStringLiteral("Previous"), &TQAForm::PrevButtonClick);
-  NextButton = add("NextButton", TEditorPicture::Next, QStringLiteral("Next"), &TQAForm::NextButtonClick);
-  add("TopButton", TEditorPicture::Top, QStringLiteral("Top"), &TQAForm::TopButtonClick);
-  add("JumpButton", TEditorPicture::Jump, QStringLiteral("Jump To..."), &TQAForm::JumpButtonClick);
+  add("BottomButton", TEditorPicture::Bottom, tr("Bottom"), &TQAForm::BottomButtonClick);
+  PrevButton = add("PrevButton", TEditorPicture::Previous, tr("Previous"), &TQAForm::PrevButtonClick);
+  NextButton = add("NextButton", TEditorPicture::Next, tr("Next"), &TQAForm::NextButtonClick);
+  add("TopButton", TEditorPicture::Top, tr("Top"), &TQAForm::TopButtonClick);
+  add("JumpButton", TEditorPicture::Jump, tr("Jump To..."), &TQAForm::JumpButtonClick);
   separator();
-  add("AddNewButton", TEditorPicture::Add, QStringLiteral("Add New Question"), &TQAForm::AddNewButtonClick);
-  add("DeleteButton", TEditorPicture::Delete, QStringLiteral("Delete Current Question"),
-      &TQAForm::DeleteButtonClick);
+  add("AddNewButton", TEditorPicture::Add, tr("Add New Question"), &TQAForm::AddNewButtonClick);
+  add("DeleteButton", TEditorPicture::Delete, tr("Delete Current Question"), &TQAForm::DeleteButtonClick);
   strip->addStretch(1);
   column->addWidget(toolBar1);
 }
@@ -354,8 +381,8 @@ void TQAForm::CreateQuestionArea(QVBoxLayout* column) {
   auto* row = new QHBoxLayout;
   auto* side = new QVBoxLayout;
   side->addWidget(Picture("Image1", TEditorPicture::Question, this), 0, Qt::AlignHCenter);
-  QPushButton* button9 = TextButton("Button9", QStringLiteral("Copy"));
-  Button10 = TextButton("Button10", QStringLiteral("Paste"));
+  QPushButton* button9 = TextButton("Button9", tr("Copy"));
+  Button10 = TextButton("Button10", tr("Paste"));
   Button10->setEnabled(false);
   connect(button9, &QPushButton::clicked, this, &TQAForm::Button9Click);
   connect(Button10, &QPushButton::clicked, this, &TQAForm::Button10Click);
@@ -365,7 +392,7 @@ void TQAForm::CreateQuestionArea(QVBoxLayout* column) {
   row->addLayout(side);
 
   QuestionEdit = TextBox("QuestionLabel", this);
-  QuestionEdit->setAccessibleName(QStringLiteral("Question"));
+  QuestionEdit->setAccessibleName(tr("Question"));
   row->addWidget(QuestionEdit, 1);
 
   auto* links = new QVBoxLayout;
@@ -375,18 +402,15 @@ void TQAForm::CreateQuestionArea(QVBoxLayout* column) {
     connect(button, &QToolButton::clicked, this, handler);
     links->addWidget(button);
   };
-  pictureButton("BitBtn1", TEditorPicture::HotLink, QStringLiteral("Click to add a hot link."),
-                &TQAForm::BitBtn1Click);
-  pictureButton("BitBtn2", TEditorPicture::Media, QStringLiteral("Click to add media file"),
-                &TQAForm::BitBtn2Click);
+  pictureButton("BitBtn1", TEditorPicture::HotLink, tr("Click to add a hot link."), &TQAForm::BitBtn1Click);
+  pictureButton("BitBtn2", TEditorPicture::Media, tr("Click to add media file"), &TQAForm::BitBtn2Click);
   links->addStretch(1);
   row->addLayout(links);
 
   column->addLayout(row, 3);
 
   auto* label2 = Named(
-      new QLabel(QStringLiteral("Enter up to 6 answers.  Check the box next to each correct answer."), this),
-      "Label2");
+      new QLabel(tr("Enter up to 6 answers.  Check the box next to each correct answer."), this), "Label2");
   column->addWidget(label2);
 }
 
@@ -394,8 +418,8 @@ void TQAForm::CreateAnswerArea(QVBoxLayout* column) {
   auto* row = new QHBoxLayout;
   auto* side = new QVBoxLayout;
   side->addWidget(Picture("Image2", TEditorPicture::Answers, this), 0, Qt::AlignHCenter);
-  QPushButton* button7 = TextButton("Button7", QStringLiteral("Copy"));
-  Button8 = TextButton("Button8", QStringLiteral("Paste"));
+  QPushButton* button7 = TextButton("Button7", tr("Copy"));
+  Button8 = TextButton("Button8", tr("Paste"));
   Button8->setEnabled(false);
   connect(button7, &QPushButton::clicked, this, &TQAForm::Button7Click);
   connect(Button8, &QPushButton::clicked, this, &TQAForm::Button8Click);
@@ -414,8 +438,9 @@ void TQAForm::CreateAnswerArea(QVBoxLayout* column) {
     connect(check, &QCheckBox::toggled, this, &TQAForm::CheckHowMany);
     CheckBoxes[static_cast<size_t>(i)] = check;
     QPlainTextEdit* answer = TextBox(answerName.constData(), this);
-    answer->setAccessibleName(QStringLiteral("Answer ") + letter);
-    check->setAccessibleDescription(QStringLiteral("Answer ") + letter + QStringLiteral(" is correct"));
+    //: Read out by a screen reader; %1 is the answer's letter.
+    answer->setAccessibleName(tr("Answer %1").arg(letter));
+    check->setAccessibleDescription(tr("Answer %1 is correct").arg(letter));
     AnswerEdits[static_cast<size_t>(i)] = answer;
     grid->addWidget(check, i, 0, Qt::AlignTop);
     grid->addWidget(answer, i, 1);
@@ -428,11 +453,9 @@ void TQAForm::CreateAnswerArea(QVBoxLayout* column) {
 
   column->addLayout(row, 8);
 
-  RadioButton1 =
-      Named(new QRadioButton(QStringLiteral("All answers must be correct to pass"), this), "RadioButton1");
+  RadioButton1 = Named(new QRadioButton(tr("All answers must be correct to pass"), this), "RadioButton1");
   RadioButton1->setChecked(true);
-  RadioButton2 = Named(new QRadioButton(QStringLiteral("Any correct answer is concidered a pass"), this),
-                       "RadioButton2");
+  RadioButton2 = Named(new QRadioButton(tr("Any correct answer is concidered a pass"), this), "RadioButton2");
   auto* rules = new QVBoxLayout;
   rules->setContentsMargins(58, 0, 0, 0);
   rules->setSpacing(0);
@@ -642,18 +665,17 @@ QMenu* TQAForm::SpellingMenu(QPlainTextEdit* box, const QPoint& pos) {
               box->setTextCursor(replacing);
             });
   }
-  if (suggestions.isEmpty())
-    add(QStringLiteral("NoSuggestions"), QStringLiteral("(no suggestions)"))->setEnabled(false);
+  if (suggestions.isEmpty()) add(QStringLiteral("NoSuggestions"), tr("(no suggestions)"))->setEnabled(false);
   menu->insertSeparator(first);
   const auto rehighlight = [this] {
     for (TSpellHighlighter* highlighter : Highlighters) highlighter->rehighlight();
   };
-  connect(add(QStringLiteral("AddToWordList"), QStringLiteral("Add to word list")), &QAction::triggered, this,
+  connect(add(QStringLiteral("AddToWordList"), tr("Add to word list")), &QAction::triggered, this,
           [this, word, rehighlight] {
             SpellerInUse->AddToWordList(word);
             rehighlight();
           });
-  connect(add(QStringLiteral("IgnoreWord"), QStringLiteral("Ignore")), &QAction::triggered, this,
+  connect(add(QStringLiteral("IgnoreWord"), tr("Ignore")), &QAction::triggered, this,
           [this, word, rehighlight] {
             SpellerInUse->Ignore(word);
             rehighlight();
@@ -678,9 +700,9 @@ void TQAForm::CheckSpelling1Click() {
         if (!SpellerInUse->Correct(ToQString(text.substr(position, length))))
           unknown.push_back({n, field, position, length});
     }
-  const QString status = unknown.empty()       ? QStringLiteral("No unknown words")
-                         : unknown.size() == 1 ? QStringLiteral("1 unknown word")
-                                               : QStringLiteral("%1 unknown words").arg(unknown.size());
+  const QString status = unknown.empty()       ? tr("No unknown words")
+                         : unknown.size() == 1 ? tr("1 unknown word")
+                                               : tr("%1 unknown words").arg(unknown.size());
   FindBar->ShowList(std::move(unknown), status);
 }
 
@@ -786,7 +808,7 @@ void TQAForm::StartTimerTimer() {
   StartTimer->stop();
   bool renumbered = false;
   const bool loaded = RunGuarded(Globals.Dialogs, [this, &renumbered] {
-    TNoteForm note(LoadingText, this);
+    TNoteForm note(LoadingText(), this);
     const std::string path = ToPath(Globals.CurrentTestPath);
     // Taken before the read: a write meanwhile shows as a change at Save.
     const TFileStamp stamp = StampFile(path);
@@ -800,7 +822,7 @@ void TQAForm::StartTimerTimer() {
   if (loaded) UseLanguage(TSpeller::LanguageOfTest(Globals.CurrentTestPath), false);
   // The first typing goes into the question.
   QuestionEdit->setFocus();
-  if (loaded && renumbered) Globals.Dialogs.Inform(RenumberedText);
+  if (loaded && renumbered) Globals.Dialogs.Inform(RenumberedText());
   // A test that cannot be read is not edited: the editor closes, the file untouched.
   if (!loaded) {
     Closing = true;
@@ -817,7 +839,7 @@ void TQAForm::CloseEditor() {
 }
 
 void TQAForm::SaveButtonClick() {
-  if (SaveTest() && !Globals.Dialogs.Confirm(SavedAskText)) CloseEditor();
+  if (SaveTest() && !Globals.Dialogs.Confirm(SavedAskText())) CloseEditor();
 }
 
 bool TQAForm::SaveTest() {
@@ -837,7 +859,7 @@ bool TQAForm::MayCloseUnsaved() {
   if (!SaveCurrent()) return false;
   if (!TestFolder::DiffersFromFile(Questions, ToPath(Globals.CurrentTestPath))) return true;
   switch (Globals.Dialogs.Message(TMessageKind::UnsavedChanges,
-                                  UnsavedAskText.arg(QFileInfo(Globals.CurrentTestPath).fileName()))) {
+                                  UnsavedAskText().arg(QFileInfo(Globals.CurrentTestPath).fileName()))) {
     case TButton::Yes:
       return SaveTest();
     case TButton::No:
@@ -850,8 +872,7 @@ bool TQAForm::MayCloseUnsaved() {
 void TQAForm::PreviewTest1Click() {
   if (!SaveCurrent()) return;
   if (TestFolder::DiffersFromFile(Questions, ToPath(Globals.CurrentTestPath)) &&
-      Globals.Dialogs.Confirm(
-          QStringLiteral("Save changes before the preview?\rThe preview shows the test as saved.")) &&
+      Globals.Dialogs.Confirm(tr("Save changes before the preview?\rThe preview shows the test as saved.")) &&
       !WriteQuestions())
     return;
   StartPreview(Globals, Questions.CurrentIndex);
@@ -873,8 +894,7 @@ void TQAForm::ImportQuestions1Click() {
     const std::vector<QuestionRecord> imported = Import::ForEditor(
         std::move(prepared.Test), ToPath(Globals.CurrentTestPath), Questions.Room(), prepared.Report);
     int added = 0;
-    ChangeQuestions(QStringLiteral("Import"),
-                    [this, &imported, &added] { added = Questions.AppendQuestions(imported); });
+    ChangeQuestions(tr("Import"), [this, &imported, &added] { added = Questions.AppendQuestions(imported); });
     ShowLossReport(Globals.Dialogs, this, FromUtf8(Import::ImportSummary(added, sourceName, testName)),
                    prepared.Report.Lines());
   });
@@ -886,7 +906,7 @@ bool TQAForm::WriteQuestions() {
   const bool wasRead = LoadedStamp.Exists;
   bool anew = false;
   const bool saved = RunGuarded(Globals.Dialogs, [this, &anew] {
-    TNoteForm note(SavingText, this);
+    TNoteForm note(SavingText(), this);
     const std::string path = ToPath(Globals.CurrentTestPath);
     anew = Questions.SaveQuestions(path);
     LoadedStamp = StampFile(path);
@@ -896,11 +916,11 @@ bool TQAForm::WriteQuestions() {
 }
 
 void TQAForm::ExitButtonClick() {
-  if (Globals.Dialogs.ConfirmRisk(ExitAskText)) CloseEditor();
+  if (Globals.Dialogs.ConfirmRisk(ExitAskText())) CloseEditor();
 }
 
 void TQAForm::RevertButtonClick() {
-  if (Globals.Dialogs.ConfirmRisk(RevertAskText)) StartTimer->start();
+  if (Globals.Dialogs.ConfirmRisk(RevertAskText())) StartTimer->start();
 }
 
 void TQAForm::BottomButtonClick() {
@@ -939,17 +959,17 @@ void TQAForm::JumpButtonClick() {
 void TQAForm::AddNewButtonClick() {
   if (!SaveCurrent()) return;
   bool limitHit = false;
-  ChangeQuestions(QStringLiteral("Add Question"), [&] { limitHit = Questions.AddQuestion(); });
-  if (limitHit) Globals.Dialogs.Message(TMessageKind::Plain, AddLimitText);
+  ChangeQuestions(tr("Add Question"), [&] { limitHit = Questions.AddQuestion(); });
+  if (limitHit) Globals.Dialogs.Message(TMessageKind::Plain, AddLimitText());
   QuestionEdit->setFocus();
 }
 
 void TQAForm::DeleteButtonClick() {
-  if (!Globals.Dialogs.ConfirmRisk(DeleteAskText)) return;
+  if (!Globals.Dialogs.ConfirmRisk(DeleteAskText())) return;
   // Kept as it is on the screen, so that undoing the delete brings it back so.
   StoreScreen();
-  ChangeQuestions(QStringLiteral("Delete Question"), [this] { Questions.DeleteCurrentQuestion(); });
-  Globals.Dialogs.Inform(DeletedText);
+  ChangeQuestions(tr("Delete Question"), [this] { Questions.DeleteCurrentQuestion(); });
+  Globals.Dialogs.Inform(DeletedText());
 }
 
 void TQAForm::Button9Click() {
@@ -959,7 +979,7 @@ void TQAForm::Button9Click() {
 
 void TQAForm::Button10Click() {
   if (!SaveCurrent()) return;
-  ChangeQuestions(QStringLiteral("Paste Question"), [this] { Questions.PasteQuestion(); });
+  ChangeQuestions(tr("Paste Question"), [this] { Questions.PasteQuestion(); });
 }
 
 void TQAForm::Button7Click() {
@@ -969,7 +989,7 @@ void TQAForm::Button7Click() {
 
 void TQAForm::Button8Click() {
   if (!SaveCurrent()) return;
-  ChangeQuestions(QStringLiteral("Paste Answers"), [this] { Questions.PasteAnswers(); });
+  ChangeQuestions(tr("Paste Answers"), [this] { Questions.PasteAnswers(); });
 }
 
 void TQAForm::BitBtn1Click() {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,8 +34,10 @@ QString TSettingsForm::SavedTimeText;
 
 namespace {
 
-const QString InvalidTimeText =
-    QStringLiteral("Invalid time format.  Maximum values are 23:59:59.\rPlease enter again.");
+QString InvalidTimeText() {
+  return QCoreApplication::translate(
+      "TSettingsForm", "Invalid time format.  Maximum values are 23:59:59.\rPlease enter again.");
+}
 // The box the student sees the messages in: its size and font decide where
 // lines wrap, and so what the instructor types is what the student reads.
 constexpr int MemoWidth = 337;
@@ -134,13 +137,13 @@ QTextEdit* MessageMemo(const char* name) {
 
 TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent)
     : TApplyDialog(globals.Dialogs, parent), Globals(globals) {
-  setWindowTitle(QStringLiteral("Global Test Settings"));
+  setWindowTitle(tr("Global Test Settings"));
   // A compact font keeps every explanation of the fixed-size window readable.
   QFont dialogFont = font();
   dialogFont.setPixelSize(11);
   setFont(dialogFont);
 
-  QLabel* panel1 = Label("Panel1", QStringLiteral("Global Test Settings"));
+  QLabel* panel1 = Label("Panel1", tr("Global Test Settings"));
   QFont titleFont = panel1->font();
   titleFont.setBold(true);
   titleFont.setPixelSize(16);
@@ -153,23 +156,21 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent)
   Edit1 = Named(new QLineEdit, "Edit1");
   auto* descriptionLayout = new QVBoxLayout;
   descriptionLayout->addWidget(Edit1);
-  QGroupBox* groupBox1 = Group("GroupBox1", QStringLiteral("Test Description"), descriptionLayout);
+  QGroupBox* groupBox1 = Group("GroupBox1", tr("Test Description"), descriptionLayout);
 
   auto* pageControl = Named(new QTabWidget, "PageControl1");
-  pageControl->addTab(CreateSettingsPage1(), QStringLiteral("Settings Page 1"));
-  pageControl->addTab(CreateSettingsPage2(), QStringLiteral("Settings Page 2"));
-  pageControl->addTab(
-      CreateMessagePage("TabSheet3", "GroupBox11", QStringLiteral("Test Begin Message"), "Label16",
-                        QStringLiteral("Enter anything you would like to tell the student "
-                                       "before they begin the test."),
-                        "Label18", Memo1, "Memo1"),
-      QStringLiteral("Begin Test Message"));
-  pageControl->addTab(
-      CreateMessagePage("TabSheet4", "GroupBox13", QStringLiteral("Complete Test Message"), "Label17",
-                        QStringLiteral("Enter anything you would like to tell the student "
-                                       "after they complete the test."),
-                        "Label20", Memo2, "Memo2"),
-      QStringLiteral("Complete Test Message"));
+  pageControl->addTab(CreateSettingsPage1(), tr("Settings Page 1"));
+  pageControl->addTab(CreateSettingsPage2(), tr("Settings Page 2"));
+  pageControl->addTab(CreateMessagePage("TabSheet3", "GroupBox11", tr("Test Begin Message"), "Label16",
+                                        tr("Enter anything you would like to tell the student "
+                                           "before they begin the test."),
+                                        "Label18", Memo1, "Memo1"),
+                      tr("Begin Test Message"));
+  pageControl->addTab(CreateMessagePage("TabSheet4", "GroupBox13", tr("Complete Test Message"), "Label17",
+                                        tr("Enter anything you would like to tell the student "
+                                           "after they complete the test."),
+                                        "Label20", Memo2, "Memo2"),
+                      tr("Complete Test Message"));
   pageControl->setCurrentIndex(0);
 
   auto* panel2 = Named(new QFrame, "Panel2");
@@ -201,19 +202,18 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
   MaskEdit1 = Named(new QLineEdit, "MaskEdit1");
   MaskEdit1->setInputMask(QStringLiteral("99:99:99;0"));
   MaskEdit1->setMaxLength(8);
-  MaskEdit1->setToolTip(QStringLiteral("Hours : Minutes : Seconds"));
+  MaskEdit1->setToolTip(tr("Hours : Minutes : Seconds"));
   MaskEdit1->setFixedWidth(MaskEdit1->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 12);
   SpinButton1 = Named(new TSpinButton, "SpinButton1");
-  SpinButton1->findChild<QToolButton*>(QStringLiteral("Up"))->setAccessibleName(QStringLiteral("More time"));
-  SpinButton1->findChild<QToolButton*>(QStringLiteral("Down"))
-      ->setAccessibleName(QStringLiteral("Less time"));
+  SpinButton1->findChild<QToolButton*>(tr("Up"))->setAccessibleName(tr("More time"));
+  SpinButton1->findChild<QToolButton*>(tr("Down"))->setAccessibleName(tr("Less time"));
   auto* timeRow = new QHBoxLayout;
   timeRow->setSpacing(2);
-  timeRow->addWidget(Label("Label2", QStringLiteral("Time Allowed (HH:MM:SS)")));
+  timeRow->addWidget(Label("Label2", tr("Time Allowed (HH:MM:SS)")));
   timeRow->addWidget(MaskEdit1);
   timeRow->addWidget(SpinButton1);
   timeRow->addStretch();
-  auto* extraTime = Named(new QPushButton(QStringLiteral("E&xtra Time per Student...")), "ExtraTimeButton");
+  auto* extraTime = Named(new QPushButton(tr("E&xtra Time per Student...")), "ExtraTimeButton");
   extraTime->setAutoDefault(false);  // Enter in a field never opens it
   connect(extraTime, &QPushButton::clicked, this, [this] {
     TExtraTimeForm form(ToPath(Globals.CurrentTestPath), PendingExtraTime, Globals.Dialogs, this);
@@ -225,66 +225,62 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
   auto* extraTimeRow = new QHBoxLayout;
   extraTimeRow->addWidget(extraTime);
   extraTimeRow->addStretch();
-  auto* time =
-      Explained("Label6", QStringLiteral("Leave blank or set to all zeros if this is not a timed test."));
+  auto* time = Explained("Label6", tr("Leave blank or set to all zeros if this is not a timed test."));
   time->addLayout(timeRow);
   time->addLayout(extraTimeRow);
 
-  ComboBox2 = PickList(
-      "ComboBox2", {QStringLiteral("Show questions in order"), QStringLiteral("Randomize the questions")});
-  auto* ordering = Explained("Label8", QStringLiteral("Questions can be presented to the student in the same "
-                                                      "order they were prepared or they can be presented at "
-                                                      "random."));
+  ComboBox2 = PickList("ComboBox2", {tr("Show questions in order"), tr("Randomize the questions")});
+  auto* ordering = Explained("Label8", tr("Questions can be presented to the student in the same "
+                                          "order they were prepared or they can be presented at "
+                                          "random."));
   ordering->addWidget(ComboBox2);
 
-  ComboBox1 = PickList(
-      "ComboBox1", {QStringLiteral("Do not allow answer checking"), QStringLiteral("Allow answer checking")});
-  auto* checking = Explained("Label7", QStringLiteral("This setting specifies whether or not a student can "
-                                                      "check answers while the test is being taken."));
+  ComboBox1 = PickList("ComboBox1", {tr("Do not allow answer checking"), tr("Allow answer checking")});
+  auto* checking = Explained("Label7", tr("This setting specifies whether or not a student can "
+                                          "check answers while the test is being taken."));
   checking->addWidget(ComboBox1);
 
-  ComboBox3 = PickList("ComboBox3", {QStringLiteral("Can leave answer blank"),
-                                     QStringLiteral("Must answer before going to next")});
-  auto* requirement = Explained("Label9", QStringLiteral("You can require the student to answer a question "
-                                                         "before moving on to the next, or you can let them "
-                                                         "leave answers blank."));
+  ComboBox3 = PickList("ComboBox3", {tr("Can leave answer blank"), tr("Must answer before going to next")});
+  auto* requirement = Explained("Label9", tr("You can require the student to answer a question "
+                                             "before moving on to the next, or you can let them "
+                                             "leave answers blank."));
   requirement->addWidget(ComboBox3);
 
   SpinEdit2 = SpinEdit("SpinEdit2", TestSettings::MaxPassPoint);
   auto* passRow = new QHBoxLayout;
-  passRow->addWidget(Label("Label11", QStringLiteral("Pass point")));
+  passRow->addWidget(Label("Label11", tr("Pass point")));
   passRow->addWidget(SpinEdit2);
   passRow->addWidget(Label("Label12", QStringLiteral("%")));
   passRow->addStretch();
-  auto* pass = Explained("Label10", QStringLiteral("This will inform the student if they have passed or "
-                                                   "failed the test.  Set to zero if you do not want to "
-                                                   "report pass/fail."));
+  auto* pass = Explained("Label10", tr("This will inform the student if they have passed or "
+                                       "failed the test.  Set to zero if you do not want to "
+                                       "report pass/fail."));
   pass->addLayout(passRow);
 
   SpinEdit3 = SpinEdit("SpinEdit3", TestSettings::MaxQuestionLimit);
-  CheckBox6 = CheckBox("CheckBox6", QStringLiteral("Allow student to specify maximum questions"), false);
+  CheckBox6 = CheckBox("CheckBox6", tr("Allow student to specify maximum questions"), false);
   auto* maxRow = new QHBoxLayout;
-  maxRow->addWidget(Label("Label4", QStringLiteral("Maximum Questions")));
+  maxRow->addWidget(Label("Label4", tr("Maximum Questions")));
   maxRow->addWidget(SpinEdit3);
   maxRow->addStretch();
-  auto* maximum = Explained("Label13", QStringLiteral("You can specify that only a subset of all questions "
-                                                      "are asked.  Set to zero to ask all questions."));
+  auto* maximum = Explained("Label13", tr("You can specify that only a subset of all questions "
+                                          "are asked.  Set to zero to ask all questions."));
   maximum->addLayout(maxRow);
   maximum->addWidget(CheckBox6);
 
   // Two columns that share out their height each on its own: the right one
   // holds the longest texts and the widest check box caption.
   auto* left = new QVBoxLayout;
-  for (QGroupBox* group : {Group("GroupBox2", QStringLiteral("Test Time"), time),
-                           Group("GroupBox3", QStringLiteral("Answer Checking"), checking),
-                           Group("GroupBox6", QStringLiteral("Pass Point"), pass)}) {
+  for (QGroupBox* group :
+       {Group("GroupBox2", tr("Test Time"), time), Group("GroupBox3", tr("Answer Checking"), checking),
+        Group("GroupBox6", tr("Pass Point"), pass)}) {
     group->setFixedWidth(248);
     left->addWidget(group);
   }
   auto* right = new QVBoxLayout;
-  right->addWidget(Group("GroupBox4", QStringLiteral("Question Ordering"), ordering));
-  right->addWidget(Group("GroupBox5", QStringLiteral("Answer Requirement"), requirement));
-  right->addWidget(Group("GroupBox7", QStringLiteral("Maximum Questions"), maximum));
+  right->addWidget(Group("GroupBox4", tr("Question Ordering"), ordering));
+  right->addWidget(Group("GroupBox5", tr("Answer Requirement"), requirement));
+  right->addWidget(Group("GroupBox7", tr("Maximum Questions"), maximum));
   auto* columns = new QHBoxLayout;
   columns->setContentsMargins(4, 4, 4, 4);
   columns->setSpacing(4);
@@ -296,45 +292,44 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
 }
 
 QWidget* TSettingsForm::CreateSettingsPage2() {
-  CheckBox1 = CheckBox("CheckBox1", QStringLiteral("Allow hot links during test."), true);
-  CheckBox2 = CheckBox("CheckBox2", QStringLiteral("Show references while taking test."), true);
-  CheckBox3 = CheckBox("CheckBox3", QStringLiteral("Allow hot links during review."), true);
-  CheckBox4 = CheckBox("CheckBox4", QStringLiteral("Show references during review."), true);
+  CheckBox1 = CheckBox("CheckBox1", tr("Allow hot links during test."), true);
+  CheckBox2 = CheckBox("CheckBox2", tr("Show references while taking test."), true);
+  CheckBox3 = CheckBox("CheckBox3", tr("Allow hot links during review."), true);
+  CheckBox4 = CheckBox("CheckBox4", tr("Show references during review."), true);
   auto* boxes = new QGridLayout;
-  boxes->addWidget(Label("Label3", QStringLiteral("While Testing")), 0, 0);
+  boxes->addWidget(Label("Label3", tr("While Testing")), 0, 0);
   boxes->addWidget(CheckBox1, 1, 0);
   boxes->addWidget(CheckBox2, 2, 0);
-  boxes->addWidget(Label("Label5", QStringLiteral("While Reviewing")), 0, 1);
+  boxes->addWidget(Label("Label5", tr("While Reviewing")), 0, 1);
   boxes->addWidget(CheckBox3, 1, 1);
   boxes->addWidget(CheckBox4, 2, 1);
-  auto* links = Explained("Label1", QStringLiteral("These settings specify if the student can pop-up hot "
-                                                   "links and view references while taking the test and "
-                                                   "while reviewing missed questions."));
+  auto* links = Explained("Label1", tr("These settings specify if the student can pop-up hot "
+                                       "links and view references while taking the test and "
+                                       "while reviewing missed questions."));
   links->addLayout(boxes);
 
-  ComboBox4 =
-      PickList("ComboBox4", {QStringLiteral("Non-Scrolling timers"), QStringLiteral("Scrolling timers"),
-                             QStringLiteral("Do not display timers")});
-  auto* timers = Explained("Label14", QStringLiteral("This setting specifies the timer type to display (both "
-                                                     "elapsed timer and test timer)"));
+  ComboBox4 = PickList("ComboBox4",
+                       {tr("Non-Scrolling timers"), tr("Scrolling timers"), tr("Do not display timers")});
+  auto* timers = Explained("Label14", tr("This setting specifies the timer type to display (both "
+                                         "elapsed timer and test timer)"));
   timers->addWidget(ComboBox4);
 
-  RadioButton1 = Named(new QRadioButton(QStringLiteral("Do not allow test review")), "RadioButton1");
-  RadioButton2 = Named(new QRadioButton(QStringLiteral("Allow test review")), "RadioButton2");
-  CheckBox5 = CheckBox("CheckBox5", QStringLiteral("Allow review of skipped questions"), false);
+  RadioButton1 = Named(new QRadioButton(tr("Do not allow test review")), "RadioButton1");
+  RadioButton2 = Named(new QRadioButton(tr("Allow test review")), "RadioButton2");
+  CheckBox5 = CheckBox("CheckBox5", tr("Allow review of skipped questions"), false);
   auto* skipped = new QHBoxLayout;
   skipped->addSpacing(20);
   skipped->addWidget(CheckBox5);
-  auto* review = Explained("Label15", QStringLiteral("This setting specifies whether or not the student can "
-                                                     "review the test after taking it."));
+  auto* review = Explained("Label15", tr("This setting specifies whether or not the student can "
+                                         "review the test after taking it."));
   review->addWidget(RadioButton1);
   review->addWidget(RadioButton2);
   review->addLayout(skipped);
 
   auto* layout = new QVBoxLayout;
-  layout->addWidget(Group("GroupBox8", QStringLiteral("Hot Links and References"), links));
-  layout->addWidget(Group("GroupBox9", QStringLiteral("Time Display"), timers));
-  layout->addWidget(Group("GroupBox10", QStringLiteral("Test Review"), review));
+  layout->addWidget(Group("GroupBox8", tr("Hot Links and References"), links));
+  layout->addWidget(Group("GroupBox9", tr("Time Display"), timers));
+  layout->addWidget(Group("GroupBox10", tr("Test Review"), review));
   layout->addStretch();
   auto* page = Named(new QWidget, "TabSheet2");
   page->setLayout(layout);
@@ -348,9 +343,8 @@ QWidget* TSettingsForm::CreateMessagePage(const char* pageName, const char* grou
   memo = MessageMemo(memoName);
   auto* contents = Explained(introName, intro);
   contents->addWidget(memo, 0, Qt::AlignHCenter);
-  contents->addWidget(
-      Explanation(noteName, QStringLiteral("Note: This entry box is the same size and uses the "
-                                           "same font as will be displayed to the student.")));
+  contents->addWidget(Explanation(noteName, tr("Note: This entry box is the same size and uses the "
+                                               "same font as will be displayed to the student.")));
   contents->addStretch();
   auto* layout = new QVBoxLayout;
   layout->addWidget(Group(groupName, groupCaption, contents));
@@ -462,7 +456,7 @@ void TSettingsForm::MaskEdit1Enter() {
 
 void TSettingsForm::MaskEdit1Exit() {
   if (TimeField::IsValid(FieldText())) return;
-  Globals.Dialogs.Error(InvalidTimeText);
+  Globals.Dialogs.Error(InvalidTimeText());
   // The saved text always held a valid time when it was taken; should it not,
   // an unfilled field (00:00:00) still ends the round of messages.
   const bool savedIsValid = TimeField::IsValid(ToCp1252(SavedTimeText));

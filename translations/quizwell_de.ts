@@ -1,0 +1,1958 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ImportFlow</name>
+    <message>
+        <location filename="../src/ui/maker/ImportFlow.cpp" line="23"/>
+        <source>Question Files|%1</source>
+        <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, %1 the file patterns after it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ImportFlow.cpp" line="24"/>
+        <source>All Files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ImportFlow.cpp" line="30"/>
+        <source>Select Questions to Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ImportFlow.cpp" line="38"/>
+        <source>The kind of questions in %1 is not known. Question files end in .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) or .csv.</source>
+        <extracomment>%1 is a file name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ImportFlow.cpp" line="47"/>
+        <source>%1 cannot be imported: %2</source>
+        <extracomment>%1 is a file name, %2 what is wrong with it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ImportFlow.cpp" line="60"/>
+        <source>A test cannot hold these characters: %1<byte value="xd"/>Replace each of them with &quot;?&quot; and import?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../src/programs/Translation.cpp" line="14"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not a text: &quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="42"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="158"/>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="46"/>
+        <source>Answer sheet %1, page %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="47"/>
+        <source>Answer sheet, page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="59"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="75"/>
+        <source>Student number, on every page: write it, then fill one box per column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="77"/>
+        <source>Student number: write it, then fill one box per column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="127"/>
+        <source>Fill each box you choose fully with a dark pen. To undo a mark, fill its box fully and circle the box you mean.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="106"/>
+        <source>Page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="147"/>
+        <source>questions and answers shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="148"/>
+        <source>questions shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="149"/>
+        <source>answers shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="150"/>
+        <source>nothing shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="151"/>
+        <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="162"/>
+        <source>Name: ______________________   Date: ____________   Class: ____________</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="188"/>
+        <source>Link: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="291"/>
+        <source>question %1: the picture %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="294"/>
+        <source> was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="299"/>
+        <source> cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="340"/>
+        <source>Answer key, version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="346"/>
+        <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <location filename="../src/ui/maker/AboutForm.cpp" line="24"/>
+        <source>QUIZWELL MAKER LICENSE AGREEMENT
+
+Please read this agreement. By installing or using Quizwell
+Maker (&quot;the maker&quot;) you accept it.
+
+1. Use. You may install the maker on the computers on which
+   you and your colleagues prepare tests, and use it to
+   write, change and convert tests for any number of
+   students.
+
+2. Your tests. The tests, questions, messages, logos and
+   media that you make with the maker are yours. You may
+   hand them out, together with the Quizwell engine and its
+   configuration file, on any terms you choose.
+
+3. The maker stays with instructors. The maker can read and
+   change every test, answers included. Do not hand it out
+   with the engine or place it where students can run it.
+
+4. Copies. You may make copies of the maker for the purposes
+   above and for safekeeping. Keep this agreement with every
+   copy. You may not sell the maker or pass it off as your
+   own work.
+
+5. No warranty. The maker is provided &quot;as is&quot;, without
+   warranty of any kind, express or implied, including the
+   warranties of merchantability and fitness for a
+   particular purpose. Keep copies of your tests.
+
+6. Limitation of liability. In no event shall the makers of
+   Quizwell Maker be liable for any damages arising from the
+   use of, or the inability to use, the maker or the tests
+   made with it, even if advised of the possibility of such
+   damages.
+
+7. End. This agreement ends when you stop using the maker
+   and remove every copy of it.
+</source>
+        <extracomment>The license shown in the about box; keep its lines short, as the box does not wrap them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/AboutForm.cpp" line="69"/>
+        <location filename="../src/ui/maker/AboutForm.cpp" line="87"/>
+        <source>About Quizwell Maker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/AboutForm.cpp" line="82"/>
+        <source>License Agreement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/AboutForm.cpp" line="98"/>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TCatalogueSearchForm</name>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="21"/>
+        <source>Search Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="28"/>
+        <source>&amp;Find tests holding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="31"/>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="38"/>
+        <source>Tests found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="48"/>
+        <source>&amp;Open in the Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="50"/>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="72"/>
+        <source>description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
+        <source>Found in %1 places</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TClientForm</name>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="38"/>
+        <source>Bitmap Files (BMP)|*.BMP</source>
+        <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, the pattern after it kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="82"/>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="84"/>
+        <source>Client Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="93"/>
+        <source>These settings effect the entire Quizwell engine.    You must include the QWTEST.CFG file with the Quizwell engine for these settings to take effect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="98"/>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="161"/>
+        <source>Custom Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="99"/>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="209"/>
+        <source>Custom About Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="100"/>
+        <source>Client Behavior</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="101"/>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="143"/>
+        <source>&amp;Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="164"/>
+        <source>You can customize the appearance of the tests you distribute by adding your own logo to the interface. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="173"/>
+        <source>Place the bitmap (.bmp extension) file into the same directory that will contain the Quizwell files. The bitmap can be 139 pixels high x 471 pixels wide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="176"/>
+        <source>To ensure compatibility with the video capabilities of the computer it will be viewed on, the graphic should be composed in 16 or 256 colors using the standard Windows palette. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="179"/>
+        <source>You should experiment with a variety of color settings to see what works best.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="187"/>
+        <source>Use custom About Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="188"/>
+        <source>Do not use custom About Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="189"/>
+        <source>About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="191"/>
+        <source>Custom message for about box (shown actual size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="199"/>
+        <source>Web page URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="212"/>
+        <source>You can have your own &quot;About&quot; box from the &quot;Help&quot; menu.  You can have your own custom message in this about box.  The logo displayed will be the same as specified on the &quot;Custom Logo&quot; tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="227"/>
+        <source>Enable Full Screen mode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="228"/>
+        <source>Require test history password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="229"/>
+        <source>Require exit password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="230"/>
+        <source>History Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="231"/>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="268"/>
+        <source>Exit Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="256"/>
+        <source>Full Screen Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="257"/>
+        <source>Full screen mode forces Quizwell to occupy the student&apos;s entire screen and only allows the student to use Quizwell and no other programs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="262"/>
+        <source>Test history Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="263"/>
+        <source>You can allow the student to view their test history or lock test history so a password is required.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="269"/>
+        <source>You can require a password to exit Quizwell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="277"/>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="351"/>
+        <source>Results Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="280"/>
+        <source>Every finished test is kept in the results beside the test. Where the student&apos;s computer cannot write there (a computer lab), the result is left as a small file in this folder instead, and File, Results... collects it from there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="284"/>
+        <source>B&amp;rowse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="291"/>
+        <source>Use a shared folder every student computer can write to. Make it a drop folder (mode 1733) so students cannot read each other&apos;s results; Help, Results tells how. A result that can be kept in neither place waits on the student&apos;s computer until the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="372"/>
+        <source>The engine looks for the logo in its own folder, %1, and will not find %2 where it is.<byte value="xd"/>Copy it into that folder?</source>
+        <extracomment>%1 is the engine&apos;s folder, %2 the picture&apos;s file name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="380"/>
+        <source>A file named %1 is in %2 already.<byte value="xd"/>Replace it with the picture picked?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ClientForm.cpp" line="426"/>
+        <source>The file &quot;%1&quot; could not be read as a picture; the built-in logo is shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TDuplicatesForm</name>
+    <message>
+        <location filename="../src/ui/maker/DuplicatesForm.cpp" line="24"/>
+        <source>Duplicate Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/DuplicatesForm.cpp" line="30"/>
+        <source>Questions typed twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/DuplicatesForm.cpp" line="32"/>
+        <source>Each group lists its questions by test and number; activate one to edit it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/DuplicatesForm.cpp" line="49"/>
+        <source>No question is typed twice in these tests.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/DuplicatesForm.cpp" line="50"/>
+        <source>&amp;Questions typed twice (double-click one to edit it there):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/DuplicatesForm.cpp" line="59"/>
+        <source> (answers %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TExtraTimeForm</name>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="18"/>
+        <source>Extra Time per Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
+        <source>&amp;Students given extra time, one a line as NAME=FACTOR, for example &quot;Ann Lee=1.25&quot; for a quarter more time (factors from 1 to 4). The name is matched as the student types it, letter case aside. The list is kept beside the test, in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="30"/>
+        <source>Students given extra time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="31"/>
+        <source>One student a line: the name, an equals sign and the factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="57"/>
+        <source>These lines do not read, so the list was not saved:<byte value="xd"/>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFindBar</name>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="28"/>
+        <source>There is nothing to replace.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="39"/>
+        <source>Question %1, %2:  %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="55"/>
+        <source>Fin&amp;d:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="57"/>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="59"/>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
+        <source>Next hit (Enter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="64"/>
+        <source>Close the find bar (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="65"/>
+        <source>Close the find bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
+        <source>Re&amp;place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
+        <source>Replace with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
+        <source>&amp;Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
+        <source>Replace &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="91"/>
+        <source>Match &amp;case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="92"/>
+        <source>&amp;Whole words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="93"/>
+        <source>Regular e&amp;xpression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="101"/>
+        <source>Look in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="103"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="288"/>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="104"/>
+        <source>Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="105"/>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="106"/>
+        <source>Hot link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="107"/>
+        <source>Media file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="118"/>
+        <source>Hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="203"/>
+        <source>Not a regular expression: %1</source>
+        <extracomment>%1 is the fault the regular expression library found.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="207"/>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
+        <source>1 hit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
+        <source>%1 hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="248"/>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="273"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="281"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
+        <source>Replace All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="285"/>
+        <source>1 field will change:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="286"/>
+        <source>%1 fields will change:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="289"/>
+        <source>Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="291"/>
+        <source>After replacing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TLossReportForm</name>
+    <message>
+        <location filename="../src/ui/maker/LossReportForm.cpp" line="16"/>
+        <source>What was not carried over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/LossReportForm.cpp" line="31"/>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMMediaForm</name>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="24"/>
+        <source>Media file should contain a valid extension of... <byte value="xd"/>AVI<byte value="xd"/>BMP<byte value="xd"/>RTF<byte value="xd"/>TXT<byte value="xd"/>WAV<byte value="xd"/>or a FACTVAULT query.<byte value="xd"/><byte value="xd"/>If not, then an attempt to launch the file will be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="49"/>
+        <source>Media File Parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="51"/>
+        <source>Media file to display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="60"/>
+        <source>&amp;Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="62"/>
+        <source>Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="66"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="67"/>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="68"/>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="80"/>
+        <source>Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - Rich Text, TXT - Plain Text, and WAV - Audio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="84"/>
+        <source>You can also perform a FactVault(tm) query.  To do so enter: FACTVAULT:Query String.  See help for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="88"/>
+        <source>Simply entering a file name will make Quizwell look in the same folder that it is running in.  You can also provide a relative path using \.  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="92"/>
+        <source>For example, &quot;\MEDIA\SOUND.WAV&quot; would look in the media folder under the folder that Quizwell is running from for the file sound.wav</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
+        <source>Test is not loaded.  Create a new test or load an existing one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
+        <source>Test is not loaded. Create a new test or load an existing one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
+        <source>Please make your selection now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
+        <source>A test file with that name exists!<byte value="xd"/>Overwrite existing test file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="82"/>
+        <source>The test file %1 could not be replaced: %2.<byte value="xd"/>Nothing was changed.</source>
+        <extracomment>%1 is the test&apos;s file, %2 why it could not be replaced.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
+        <source>Specify the filename for the new test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
+        <source>Quizwell Files|*.QWT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="110"/>
+        <source>Quizwell Files|*.QWT|All Files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
+        <source>Select Text File to Encrypt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
+        <source>Unencrypted Test files|*.TXT|All Files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
+        <source>Select Test Name to Save to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
+        <source>Test Files|*.QWT|All Files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
+        <source>Select Test to Decrypt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
+        <source>Encrypted Test Files|*.QWT|All Files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
+        <source>Select Text File to Save to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
+        <source>Text Files|*.TXT|All Files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="119"/>
+        <source>Application Files|*.EXE|All Files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
+        <source>Export Questions to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="127"/>
+        <source>Quizwell Maker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="165"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
+        <source>&amp;New Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="166"/>
+        <source>&amp;Load Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="167"/>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="173"/>
+        <source>Tests found in current folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="284"/>
+        <source>&amp;Global Test Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="204"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="286"/>
+        <source>&amp;Questions and Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="205"/>
+        <source>&amp;Client Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="270"/>
+        <source>&amp;Results...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
+        <source>&amp;Load a test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="261"/>
+        <source>Encrypt Text File to Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="263"/>
+        <source>Decrypt Test to Text File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
+        <source>&amp;Print Test...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="267"/>
+        <source>&amp;Grade Answers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="269"/>
+        <source>&amp;Scan Answer Sheets...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="271"/>
+        <source>&amp;Import Questions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="272"/>
+        <source>E&amp;xport Questions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="273"/>
+        <source>Find D&amp;uplicate Questions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="276"/>
+        <source>Launch Quizwell &amp;Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="278"/>
+        <source>Pre&amp;view Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="279"/>
+        <source>Run in Cl&amp;assroom...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="281"/>
+        <source>&amp;Exit                     Alt-F4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="283"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="287"/>
+        <source>&amp;Search Tests...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="290"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="291"/>
+        <source>&amp;Contents                 F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="293"/>
+        <source>Quizwell on the &amp;Web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="299"/>
+        <source>Quizwell Maker &amp;Home Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="300"/>
+        <source>&amp;Tips for Writing Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="301"/>
+        <source>&amp;Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
+        <source>Check for &amp;Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="309"/>
+        <source>&amp;About Quizwell Maker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
+        <source>This is the Instructor Test Maker.<byte value="xd"/>Do not distribute with Quizwell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="351"/>
+        <source>The test file: %1<byte value="xd"/>is corrupt and can not be decoded.<byte value="xd"/>It will not be loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="356"/>
+        <source>The test file: %1<byte value="xd"/>can not be read: %2.<byte value="xd"/>It will not be loaded.</source>
+        <extracomment>%1 is the test&apos;s file, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="360"/>
+        <source>Only the first %1 tests in this folder can be listed.<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="362"/>
+        <source>1 more test file (*.QWT) was found and is not listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="363"/>
+        <source>%1 more test files (*.QWT) were found and are not listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="369"/>
+        <source>Did not find any tests.<byte value="xd"/>All tests (*.QWT) should be in the same folder as this program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="388"/>
+        <source>Could not get test name!<byte value="xd"/>Please try again or reinstall software.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="393"/>
+        <source>Could not get file name for test!<byte value="xd"/>Please try again or reinstall software.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="397"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="671"/>
+        <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="439"/>
+        <source>No description (%1)</source>
+        <extracomment>The status line of a new test; %1 is its file name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="450"/>
+        <source>%1 is saved in %2, outside the working folder %3.<byte value="xd"/>The list of tests shows only the tests in the working folder, and the engine finds them there.<byte value="xd"/>To work on this test another time, open it with Load Test.</source>
+        <extracomment>%1 is the test&apos;s file name, %2 the folder it is saved in, %3 the working folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="478"/>
+        <source>Could not read test description.<byte value="xd"/>Test is not valid manually edit or delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="539"/>
+        <source>The test has been encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="555"/>
+        <source>The test has been Decrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="566"/>
+        <source>The file %1 exists.<byte value="xd"/>Convert into it, replacing the values it holds?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="575"/>
+        <source>These questions were not converted: %1.<byte value="xd"/>A test holds the questions up to the first empty one, and at most %2.</source>
+        <extracomment>%1 lists question numbers, %2 is the most questions a test holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="595"/>
+        <source>Load a test first: the classroom runs the current test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="622"/>
+        <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="624"/>
+        <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="631"/>
+        <source>%1 was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="634"/>
+        <source>%1 cannot be started: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="661"/>
+        <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="737"/>
+        <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="791"/>
+        <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/MainForm.cpp" line="797"/>
+        <source>The questions of %1 have been exported to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TNoteForm</name>
+    <message>
+        <location filename="../src/ui/maker/NoteForm.cpp" line="23"/>
+        <source>Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TQAForm</name>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="59"/>
+        <source>Quizwell only supports up to 500 questions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="62"/>
+        <source>Delete this question?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="65"/>
+        <source>Question has been deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="68"/>
+        <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="72"/>
+        <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="78"/>
+        <source>Changes saved. Would you like to continue editing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="81"/>
+        <source>Save the changes to %1 before closing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="84"/>
+        <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="98"/>
+        <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
+        <extracomment>%1 lists question numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="106"/>
+        <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
+        <extracomment>%1 lists question numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="112"/>
+        <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="119"/>
+        <source>No spelling dictionary for %1 is installed, so spelling is not checked.</source>
+        <extracomment>%1 is a language, as &quot;en_US&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="127"/>
+        <source>Loading questions.  Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="130"/>
+        <source>Saving questions.  Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="186"/>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="252"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="253"/>
+        <source>&amp;Save Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
+        <source>&amp;Revert Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
+        <source>&amp;Preview Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="257"/>
+        <source>&amp;Import Questions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
+        <source>&amp;Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="261"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
+        <source>&amp;Undo</source>
+        <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
+        <source>&amp;Redo</source>
+        <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
+        <source>&amp;Add New Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
+        <source>&amp;Delete Current Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
+        <source>&amp;Find...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
+        <source>R&amp;eplace...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
+        <source>Check &amp;Spelling of the Whole Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
+        <source>Spelling &amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
+        <source>&amp;Navigate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="298"/>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
+        <source>&amp;Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <source>&amp;Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
+        <source>&amp;Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
+        <source>Jump to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="341"/>
+        <source>Save Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
+        <source>Revert Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="362"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="364"/>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="368"/>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="369"/>
+        <source>Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="370"/>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
+        <source>Jump To...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
+        <source>Add New Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
+        <source>Delete Current Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="384"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="421"/>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="385"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="422"/>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="405"/>
+        <source>Click to add a hot link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="406"/>
+        <source>Click to add media file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="413"/>
+        <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="442"/>
+        <source>Answer %1</source>
+        <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="443"/>
+        <source>Answer %1 is correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="456"/>
+        <source>All answers must be correct to pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="458"/>
+        <source>Any correct answer is concidered a pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="668"/>
+        <source>(no suggestions)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="673"/>
+        <source>Add to word list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="678"/>
+        <source>Ignore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="703"/>
+        <source>No unknown words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="704"/>
+        <source>1 unknown word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="705"/>
+        <source>%1 unknown words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="875"/>
+        <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="897"/>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="962"/>
+        <source>Add Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="971"/>
+        <source>Delete Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="982"/>
+        <source>Paste Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="992"/>
+        <source>Paste Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TScreenEdit</name>
+    <message>
+        <location filename="../src/ui/maker/EditorUndo.cpp" line="10"/>
+        <source>Correct Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/EditorUndo.cpp" line="11"/>
+        <source>Pass Rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/EditorUndo.cpp" line="12"/>
+        <location filename="../src/ui/maker/EditorUndo.cpp" line="18"/>
+        <source>Media File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/EditorUndo.cpp" line="16"/>
+        <source>Hot Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/EditorUndo.cpp" line="20"/>
+        <source>Typing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsForm</name>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="38"/>
+        <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="140"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
+        <source>Global Test Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="159"/>
+        <source>Test Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="162"/>
+        <source>Settings Page 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
+        <source>Settings Page 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="164"/>
+        <source>Test Begin Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
+        <source>Enter anything you would like to tell the student before they begin the test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
+        <source>Begin Test Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="173"/>
+        <source>Complete Test Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
+        <source>Enter anything you would like to tell the student after they complete the test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="205"/>
+        <source>Hours : Minutes : Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
+        <source>More time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
+        <source>Less time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
+        <source>Time Allowed (HH:MM:SS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
+        <source>E&amp;xtra Time per Student...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="228"/>
+        <source>Leave blank or set to all zeros if this is not a timed test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
+        <source>Show questions in order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
+        <source>Randomize the questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="233"/>
+        <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
+        <source>Do not allow answer checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
+        <source>Allow answer checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
+        <source>Can leave answer blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
+        <source>Must answer before going to next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="244"/>
+        <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
+        <source>Pass point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
+        <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
+        <source>Allow student to specify maximum questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
+        <source>Maximum Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="266"/>
+        <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
+        <source>Test Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
+        <source>Answer Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="276"/>
+        <source>Pass Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
+        <source>Question Ordering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <source>Answer Requirement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="295"/>
+        <source>Allow hot links during test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="296"/>
+        <source>Show references while taking test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="297"/>
+        <source>Allow hot links during review.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="298"/>
+        <source>Show references during review.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
+        <source>While Testing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
+        <source>While Reviewing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="306"/>
+        <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <source>Non-Scrolling timers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <source>Scrolling timers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <source>Do not display timers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
+        <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="317"/>
+        <source>Do not allow test review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
+        <source>Allow test review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <source>Allow review of skipped questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="323"/>
+        <source>This setting specifies whether or not the student can review the test after taking it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
+        <source>Hot Links and References</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
+        <source>Time Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
+        <source>Test Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
+        <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TjumpForm</name>
+    <message>
+        <location filename="../src/ui/maker/JumpForm.cpp" line="31"/>
+        <location filename="../src/ui/maker/JumpForm.cpp" line="33"/>
+        <source>Jump To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/JumpForm.cpp" line="42"/>
+        <source>&amp;Jump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/JumpForm.cpp" line="43"/>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/JumpForm.cpp" line="55"/>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/JumpForm.cpp" line="56"/>
+        <source>Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/JumpForm.cpp" line="57"/>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/JumpForm.cpp" line="58"/>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qwtest</name>
+    <message>
+        <location filename="../src/programs/qwtest.cpp" line="29"/>
+        <source>Takes the self-tests made with Quizwell Maker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/programs/qwtest.cpp" line="33"/>
+        <source>Preview the test, recording nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/programs/qwtest.cpp" line="35"/>
+        <source>The question a preview starts at.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/programs/qwtest.cpp" line="40"/>
+        <source>A test file (.QWT) to take.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qwtestm</name>
+    <message>
+        <location filename="../src/programs/qwtestm.cpp" line="39"/>
+        <source>Quizwell Maker - tests in %1</source>
+        <extracomment>The main window&apos;s title when the tests are kept in the user&apos;s home; %1 is that folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
