@@ -46,12 +46,29 @@ struct TScanPage {
 // folder cannot be listed.
 std::vector<std::string> ScanFilesIn(const std::string& folder);
 
+// How loading a scan file ended.
+enum class TLoad {
+  Done,          // every page was handed over
+  NotAScan,      // not a PDF, PNG, JPEG or TIFF file
+  TooBig,        // more bytes, pixels or pages than a scan may have
+  TooSmall,      // a page too small to hold an answer sheet
+  Damaged,       // a file or page that cannot be decoded
+  Locked,        // a PDF protected by a password
+  PagesLeftOut,  // some pages of a TIFF were handed over, the others named in the sentence
+};
+
+struct TLoadOutcome {
+  TLoad Kind = TLoad::Done;
+  std::string Sentence;  // naming the file and why, "" when Done
+};
+
 // Calls onPage for each page of the file at path, in order, one page in memory
-// at a time. Returns an empty string when every page was handed over, else a
+// at a time. Returns Done when every page was handed over, else the kind and a
 // sentence naming the file and why it (or the rest of it) cannot be read: not
-// a PDF or image, too big, too many pages, too small, damaged; a page of a
-// TIFF that cannot be read is named with its number and the next one read.
-// Throws TIoError when the file cannot be opened or read.
-std::string ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage);
+// a PDF or image, too big, too many pages, too small, damaged, locked; a page
+// of a TIFF that cannot be read is named with its number and the next one
+// read (PagesLeftOut when some were). Throws TIoError when the file cannot be
+// opened or read.
+TLoadOutcome ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage);
 
 }  // namespace Scan

@@ -269,7 +269,7 @@ void TScanForm::ShowDoubt() {
     return;
   }
   const Scan::TRowReading& row = page.Reading.Rows[Doubt->second];
-  const char last = static_cast<char>('A' + row.Darkness.size() - 1);
+  const char last = static_cast<char>('A' + row.Measures.Boxes.size() - 1);
   DoubtLabel->setText(QStringLiteral("%1, question %2: %3. Type the letters marked (A to %4), then Enter. "
                                      "Chosen: %5")
                           .arg(place)
@@ -320,7 +320,7 @@ bool TScanForm::DecideKey(int key) {
   if (key >= Qt::Key_A && key <= Qt::Key_F) {
     // A key toggles its letter, the letters kept in printed order; a letter
     // the row does not print is no answer.
-    if (key - Qt::Key_A >= static_cast<int>(row.Darkness.size())) return true;
+    if (key - Qt::Key_A >= static_cast<int>(row.Measures.Boxes.size())) return true;
     const char letter = static_cast<char>('A' + (key - Qt::Key_A));
     const auto at = Chosen.find(letter);
     if (at != std::string::npos)
