@@ -96,10 +96,10 @@ int ScanCommand(TToolContext& context) {
   std::vector<Scan::TScannedPage> pages;
   std::vector<Scan::TProblem> fileProblems;
   for (const auto& scan : context.Arguments.Operands) {
-    const std::string refused = Scan::ForEachPage(scan, [&](Scan::TScanPage&& page) {
+    const Scan::TLoadOutcome outcome = Scan::ForEachPage(scan, [&](Scan::TScanPage&& page) {
       pages.push_back({page.Source, page.Page, Scan::ReadPage(page.Gray)});
     });
-    if (!refused.empty()) fileProblems.push_back({"", refused, {}});  // the reason names the file
+    if (outcome.Kind != Scan::TLoad::Done) fileProblems.push_back({"", outcome.Sentence, {}});  // it names the file
   }
   Scan::TPile pile = Scan::Assemble(std::move(pages), expected);
   pile.Problems.insert(pile.Problems.begin(), fileProblems.begin(), fileProblems.end());

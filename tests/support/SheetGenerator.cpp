@@ -80,28 +80,30 @@ void Draw(TCanvas& canvas, const TBox& box, TMark mark, std::mt19937_64& random)
       Scribble(canvas, box, 1, std::uniform_int_distribution<int>(110, 150)(random), random);
       break;
     case TMark::InnerTick: {
-      const int grey = 20;
+      // Low in the box, thin, as a hurried hand ticks.
       const auto thin = [&](double x1, double y1, double x2, double y2) {
-        cv::line(canvas.Image, canvas.At(x1, y1), canvas.At(x2, y2), cv::Scalar(grey),
+        cv::line(canvas.Image, canvas.At(x1, y1), canvas.At(x2, y2), cv::Scalar(20),
                  std::max(1, cvRound(0.3 * canvas.Mm())), cv::LINE_AA);
       };
-      const double dx = Uniform(random, -0.15, 0.15) * w, dy = Uniform(random, -0.15, 0.15) * h;
-      thin(box.X - w * 0.6 + dx, box.Y + dy, box.X - w * 0.15 + dx, box.Y + h * 0.6 + dy);
-      thin(box.X - w * 0.15 + dx, box.Y + h * 0.6 + dy, box.X + w * 0.6 + dx, box.Y - h * 0.6 + dy);
+      const double dx = Uniform(random, -0.1, 0.1) * w;
+      thin(box.X - w * 0.55 + dx, box.Y + h * 0.45, box.X - w * 0.25 + dx, box.Y + h * 0.68);
+      thin(box.X - w * 0.25 + dx, box.Y + h * 0.68, box.X + w * 0.6 + dx, box.Y + h * 0.42);
       break;
     }
-    case TMark::Ring:
+    case TMark::Ring: {
+      // Round the box's inside, near its outline.
+      const double r = Uniform(random, 0.74, 0.8);
       cv::ellipse(canvas.Image, canvas.At(box.X, box.Y),
-                  cv::Size(cvRound(w * Uniform(random, 0.55, 0.7) * canvas.Scale),
-                           cvRound(h * Uniform(random, 0.55, 0.7) * canvas.Scale)),
-                  0, 0, 360, cv::Scalar(20), std::max(1, cvRound(0.4 * canvas.Mm())), cv::LINE_AA);
+                  cv::Size(cvRound(w * r * canvas.Scale), cvRound(h * r * canvas.Scale)), 0, 0, 360,
+                  cv::Scalar(20), std::max(1, cvRound(0.3 * canvas.Mm())), cv::LINE_AA);
       break;
-    case TMark::Slash:
-      if (Chance(random, 0.5))
-        Stroke(canvas, box.X - w * 0.8, box.Y + h * 0.8, box.X + w * 0.8, box.Y - h * 0.8, 20);
-      else
-        Stroke(canvas, box.X - w * 0.8, box.Y - h * 0.8, box.X + w * 0.8, box.Y + h * 0.8, 20);
+    }
+    case TMark::Slash: {
+      // Across one corner of the box.
+      const double sx = Chance(random, 0.5) ? 1 : -1, sy = Chance(random, 0.5) ? 1 : -1;
+      Stroke(canvas, box.X + sx * w * 0.75, box.Y + sy * h * 0.2, box.X + sx * w * 0.2, box.Y + sy * h * 0.75, 20);
       break;
+    }
     case TMark::Circled:
       cv::ellipse(canvas.Image, canvas.At(box.X, box.Y),
                   cv::Size(cvRound(w * 1.75 * canvas.Scale), cvRound(h * 1.6 * canvas.Scale)),

@@ -26,9 +26,9 @@ enum class TMark {
   Erased,       // a fill rubbed out, leaving a grey trace
   Circled,      // left blank, a circle drawn round it: "this one after all"
   SoftPencil,   // filled with a soft pencil, 40 to 60% dark: a proper fill
-  InnerTick,    // a thin check mark inside the box
-  Ring,         // a ring drawn inside the box, its middle left blank
-  Slash,        // one stroke corner to corner
+  InnerTick,    // a thin check mark low inside the box
+  Ring,         // a ring drawn inside the box near its outline, its middle left blank
+  Slash,        // a short stroke across one corner of the box
 };
 
 // Whether the student meant the box as chosen, and whether a careful reader

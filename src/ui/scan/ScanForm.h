@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 #include "core/results/GradeSheets.h"
@@ -11,6 +12,8 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QSlider;
+class QThread;
 class TDialogs;
 
 // "Scan Answer Sheets...": reads scanned sheet pages, shows each with what
@@ -43,11 +46,18 @@ protected:
   // The lists pass the deciding keys on rather than search by them.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
+Q_SIGNALS:
+  // The worker has pages (or a file's outcome, or its end) waiting.
+  void PagesReady();
+
 private:
   struct TShown {
     QImage Gray;  // the page, scaled down for the screen
     double Scale = 1;
   };
+  struct TReadQueue;  // what the worker hands over, and the cancel flag
+  void StartReading();
+  void TakeReadPages();  // on PagesReady: takes what the worker handed over
   // The pages put together again, with the rows decided so far.
   void Reassemble();
   void ShowPage();
@@ -69,6 +79,10 @@ private:
   QString TestPath;
   TDialogs& Dialogs;
   Scan::TExpected Expected;
+  Scan::TThresholds Thresholds;
+  QStringList Waiting;  // files added while others are read
+  QThread* Worker = nullptr;
+  std::shared_ptr<TReadQueue> Queue;
   std::vector<TPrintRun> Runs;
   bool Checkable = false;  // a run of the test as it is is on record
   QStringList Notices;     // what the recorded runs said on opening, listed above the problems
@@ -89,5 +103,7 @@ private:
   QLabel* DoubtLabel;
   QLabel* CropView;
   QLabel* StatusLabel;
+  QSlider* LighterSlider;
   QPushButton* GradeButton;
+  QPushButton* CancelButton;
 };

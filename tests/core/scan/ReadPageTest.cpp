@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TMarkCase{"SoftPencil", TMark::SoftPencil, {}},
                     TMarkCase{"SoftPencilAt200DpiTurned", TMark::SoftPencil, {.Dpi = 200, .Rotation = 4}},
                     TMarkCase{"TicksAt150Dpi", TMark::InnerTick, {.Dpi = 150}},
-                    TMarkCase{"RingsInsideTheBoxes", TMark::Ring, {}},
+                    TMarkCase{"RingsInsideTheBoxesAt150Dpi", TMark::Ring, {.Dpi = 150}},
                     TMarkCase{"Slashes", TMark::Slash, {.Dpi = 200}},
                     TMarkCase{"ShadowAndUnevenLight", TMark::Fill, {.Shadow = 1}},
                     TMarkCase{"PencilInTheShade", TMark::SoftPencil, {.Dpi = 200, .Shadow = 0.8}},
