@@ -142,8 +142,9 @@ TLoadOutcome ReadPdf(const std::string& path, std::vector<char>& bytes,
     std::unique_ptr<poppler::page> page(document->create_page(i));
     if (!page) return Refusal(TLoad::Damaged, path, "page " + std::to_string(i + 1) + " of the PDF cannot be read");
     const poppler::rectf box = page->page_rect();
-    // A page of absurd size is rasterised at less, within the pixel bound.
-    double dpi = PdfDpi;
+    // Straight to the size the reader works at; a page of absurd shape at
+    // less, within the pixel bound.
+    double dpi = std::min(MaxPdfDpi, ReadLongSide * 72 / std::max({1.0, box.width(), box.height()}));
     const double points = std::max(1.0, box.width()) * std::max(1.0, box.height());
     const double pixels = points * dpi * dpi / (72.0 * 72.0);
     if (pixels > double(MaxPixels)) dpi *= std::sqrt(double(MaxPixels) / pixels);

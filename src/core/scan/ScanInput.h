@@ -19,7 +19,11 @@ inline constexpr std::uintmax_t MaxFileBytes = 512ull << 20;  // 512 MiB
 inline constexpr std::int64_t MaxPixels = 80'000'000;         // A3 at 600 dpi is 70 million
 inline constexpr int MinSide = 300;                           // a page at 36 dpi
 inline constexpr int MaxPdfPages = 2000;
-inline constexpr double PdfDpi = 200;  // rasterised at this, or less for a huge page
+// The reader works on a page about this many pixels on its long side (some
+// 150 dpi on A4), whatever the scan's resolution; a PDF page is rasterised
+// once, straight to that size, at no more than MaxPdfDpi (less for a huge page).
+inline constexpr double ReadLongSide = 1760;
+inline constexpr double MaxPdfDpi = 300;
 
 enum class TScanKind { Unknown, Pdf, Png, Jpeg, Tiff };
 

@@ -226,6 +226,7 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
           "they are now");
   }
 
+  std::vector<std::string> pencil = PencilWarnings(pages);  // before the pages move to their sheets
   std::vector<TPartial> partials;
   std::map<TSheetKey, std::size_t> open;
   bool joinedByOrder = false;
@@ -311,7 +312,7 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
     partials[found->second].Pages[std::size_t(code.Page - 1)] = std::move(page);
     partials[found->second].Indices[std::size_t(code.Page - 1)] = at;
   }
-  for (std::string& warning : PencilWarnings(pages)) pile.Warnings.push_back(std::move(warning));
+  for (std::string& warning : pencil) pile.Warnings.push_back(std::move(warning));
   if (joinedByOrder)
     pile.Warnings.push_back(
         "some sheets were printed before sheets had serials: their pages are joined by their order in the "

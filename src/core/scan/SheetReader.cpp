@@ -12,13 +12,14 @@
 #include <opencv2/calib3d.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include "core/scan/ScanInput.h"
+
 namespace Scan {
 namespace {
 
-// Pages are read at about 150 dpi: the boxes are 20 pixels or more across,
-// and the work stays within a few million pixels whatever the scan's
-// resolution.
-constexpr double WorkLongSide = 1760;
+// Pages are read at about 150 dpi (ReadLongSide): the boxes are 20 pixels or
+// more across, and the work stays within a few million pixels whatever the
+// scan's resolution.
 
 using TPoint = cv::Point2d;
 
@@ -399,8 +400,9 @@ cv::Mat RowCrop(const cv::Mat& image, const cv::Matx33d& h, const std::vector<Sh
 // Round a crop, in points.
 constexpr double Margin = 4;
 
-TPageReading Refused(std::string problem) {
+TPageReading Refused(TRefusal kind, std::string problem) {
   TPageReading reading;
+  reading.Refusal = kind;
   reading.Problem = std::move(problem);
   return reading;
 }
@@ -432,8 +434,8 @@ void Redecide(TPageReading& reading, const TThresholds& thresholds) {
 }
 
 TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
-  if (input.empty() || input.type() != CV_8UC1) return Refused("not a grey image");
-  const double scale = std::min(1.0, WorkLongSide / std::max(input.cols, input.rows));
+  if (input.empty() || input.type() != CV_8UC1) return Refused(TRefusal::NotAnImage, "not a grey image");
+  const double scale = std::min(1.0, ReadLongSide / std::max(input.cols, input.rows));
   cv::Mat work;
   if (scale < 1)
     cv::resize(input, work, cv::Size(), scale, scale, cv::INTER_AREA);
@@ -465,12 +467,13 @@ TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
     return level;
   };
   const int paper = percentile(750), darkest = percentile(2);
-  if (paper - darkest < 60) return Refused("no corner markers: a blank page, or not an answer sheet");
+  if (paper - darkest < 60) return Refused(TRefusal::NoSheet, "no corner markers: a blank page, or not an answer sheet");
   cv::Mat binary;
   cv::threshold(normalised, binary, (paper + darkest) / 2.0, 255, cv::THRESH_BINARY_INV);
   TCorners corners = FindCorners(binary, probeLayout.Markers[0].Width * pixelsPerPoint);
   const auto tooFew = [&] {
-    return Refused(corners.Count() == 0
+    return Refused(corners.Count() == 0 ? TRefusal::NoSheet : TRefusal::MarkersMissing,
+                   corners.Count() == 0
                        ? "no corner markers: a blank page, or not an answer sheet"
                        : "only " + std::to_string(corners.Count()) + " of the four corner markers found");
   };
@@ -478,7 +481,7 @@ TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
 
   std::optional<TQr> qr = ReadQr(work, 1.0);
   if (!qr && scale < 1) qr = ReadQr(input, scale);
-  if (!qr) return Refused("the QR code cannot be read");
+  if (!qr) return Refused(TRefusal::QrUnreadable, "the QR code cannot be read");
   // A square of the QR code's own, where a torn corner's marker is missing,
   // is no marker.
   for (auto& marker : corners.At)
@@ -487,7 +490,7 @@ TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
       marker.reset();
   if (corners.Count() < 3) return tooFew();
   const auto code = SheetLayout::Decode(qr->Text);
-  if (!code) return Refused("the QR code is not an answer sheet's");
+  if (!code) return Refused(TRefusal::QrForeign, "the QR code is not an answer sheet's");
   const SheetLayout::TSheetPage layout = SheetLayout::Lay(*code);
 
   const auto& m = layout.Markers;
@@ -495,7 +498,7 @@ TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
   bool fromThree = false;
   const auto quad = Quadrilateral(corners, ratio, fromThree);
   if (!quad)
-    return Refused(corners.Count() == 3 ? "the corner markers do not stand where a sheet's do (a corner torn off or folded?)"
+    return Refused(TRefusal::MarkersMisplaced, corners.Count() == 3 ? "the corner markers do not stand where a sheet's do (a corner torn off or folded?)"
                              : "the corner markers do not stand where a sheet's do (the page folded, or "
                                "photographed more than 15 degrees aside?)");
 
@@ -523,7 +526,7 @@ TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
   }
   const double allowed = (fromThree ? 0.015 : 0.03) * std::min(work.cols, work.rows);
   if (bestError > allowed || secondError < 3 * bestError)
-    return Refused("the QR code does not stand where the corner markers put it");
+    return Refused(TRefusal::QrMisplaced, "the QR code does not stand where the corner markers put it");
   double fitError = 0;
   if (!fromThree) best = FittedOnMarkers(corners, m, bestTurn, best, fitError);
 
@@ -538,7 +541,7 @@ TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
         ++inks;
       }
     levels.Ink = ink / inks;
-    if (levels.Paper - levels.Ink < 60) return Refused("the page is too faint to read");
+    if (levels.Paper - levels.Ink < 60) return Refused(TRefusal::TooFaint, "the page is too faint to read");
   }
 
   TPageReading reading;
@@ -592,7 +595,7 @@ TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
     reading.NumberCrop = CropAround(work, best, layout.Digits, Margin);
   return reading;
 } catch (const cv::Exception& error) {
-  return Refused(std::string("the image cannot be read: ") + error.what());
+  return Refused(TRefusal::NotAnImage, std::string("the image cannot be read: ") + error.what());
 }
 
 }  // namespace Scan

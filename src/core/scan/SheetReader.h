@@ -33,9 +33,23 @@ struct TRowReading {
   cv::Mat Crop;
 };
 
+// Why a page cannot be read.
+enum class TRefusal {
+  None,              // it was read
+  NotAnImage,        // not an 8-bit grey image, or one the image library fails on
+  NoSheet,           // no corner markers: a blank page, or not an answer sheet
+  MarkersMissing,    // fewer than three corner markers
+  MarkersMisplaced,  // the markers do not stand as a sheet's (torn, folded, too far aside)
+  QrUnreadable,
+  QrForeign,    // a QR code, but no answer sheet's
+  QrMisplaced,  // the QR code is not where the markers put it
+  TooFaint,
+};
+
 struct TPageReading {
   bool Read = false;
-  std::string Problem;  // why the page cannot be read, when !Read
+  TRefusal Refusal = TRefusal::None;
+  std::string Problem;  // why the page cannot be read, in words beside Refusal
   SheetLayout::TSheetCode Code;
   bool ThreeMarkers = false;  // laid out from three markers, the fourth being torn off or unseen
   bool UpsideDown = false;

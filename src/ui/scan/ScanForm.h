@@ -20,7 +20,9 @@ class TDialogs;
 // was read drawn over it, lets the teacher decide the doubtful rows one by
 // one (a key per letter, Enter to accept) and type a doubtful student number,
 // then grades the sheets against
-// the recorded runs and records them in the results store.
+// the recorded runs and records them in the results store. Pages are read on
+// a worker thread, so the window answers (and can cancel) while a pile is
+// read; "lighter marks count" decides the pile again from what was measured.
 class TScanForm : public QDialog {
   Q_OBJECT
 
@@ -29,10 +31,17 @@ public:
   // outlive the window.
   TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
             QWidget* parent = nullptr);
+  ~TScanForm() override;  // stops the reading, if any, and waits for it
 
   void AddFilesClick();   // chooses scan files and reads their pages
   void AddFolderClick();  // chooses a folder and reads the pages of every scan file in it
+  // Reads the pages of the files, after those already waiting, on the worker.
+  void AddFiles(const QStringList& paths);
   void AddFile(const QString& path);
+  bool Reading() const;  // whether files are being read
+  void CancelClick();    // stops reading after the page at hand; what was read stays
+  // Decides every page again at that step of "lighter marks count".
+  void LighterChanged(int step);
   void GradeAndRecord();  // grades the gradable sheets and records them in the results store
   // A click on a line of the list of what is to review: goes to its page and,
   // for a doubtful row, decides it next.

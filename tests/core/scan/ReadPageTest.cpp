@@ -210,22 +210,33 @@ TEST_F(ReadPage, DecidingAgainMovesOnlyTheThresholdsAndKeepsWhatTheTeacherSettle
   EXPECT_EQ(LettersOf(reading).substr(2), Answers.substr(2));
 }
 
+// How a refusal ended, in kind and words.
+std::pair<Scan::TRefusal, std::string> Refusal(const Scan::TPageReading& reading) {
+  return {reading.Refusal, reading.Problem};
+}
+
 TEST_F(ReadPage, PagesThatCannotBeReadAreRefusedWithTheReason) {
+  using Scan::TRefusal;
   const cv::Mat blank(3508, 2480, CV_8UC1, cv::Scalar(245));
-  EXPECT_EQ(Scan::ReadPage(blank).Problem, "no corner markers: a blank page, or not an answer sheet");
+  EXPECT_EQ(Refusal(Scan::ReadPage(blank)),
+            std::pair(TRefusal::NoSheet, std::string("no corner markers: a blank page, or not an answer sheet")));
 
   // A photograph with a corner torn off: the three markers left no longer
   // stand at a right angle, so the fourth cannot be made from them.
-  EXPECT_EQ(Read(SheetGenerator::Answering(Page, Answers), {.Perspective = 0.07, .TornCorners = {1}}).Problem,
-            "the corner markers do not stand where a sheet's do (a corner torn off or folded?)");
-  EXPECT_EQ(Read({}, {.TornCorners = {0, 2}}).Problem, "only 2 of the four corner markers found");
+  EXPECT_EQ(Refusal(Read(SheetGenerator::Answering(Page, Answers), {.Perspective = 0.07, .TornCorners = {1}})),
+            std::pair(TRefusal::MarkersMisplaced,
+                      std::string("the corner markers do not stand where a sheet's do (a corner torn off or folded?)")));
+  EXPECT_EQ(Refusal(Read({}, {.TornCorners = {0, 2}})),
+            std::pair(TRefusal::MarkersMissing, std::string("only 2 of the four corner markers found")));
+  // Further aside than a photograph the reader takes.
+  EXPECT_NE(Read(SheetGenerator::Answering(Page, Answers), {.Keystone = 40}).Refusal, TRefusal::None);
 
   SheetLayout::TSheetCode foreign = Page.Code;
   foreign.AnswerCounts = "49";  // a code no sheet prints
   auto foreignPage = Page;
   foreignPage.Code = foreign;
-  EXPECT_EQ(Scan::ReadPage(FakeSheet::Make(foreignPage, {}, {}, Random).Image).Problem,
-            "the QR code is not an answer sheet's");
+  EXPECT_EQ(Refusal(Scan::ReadPage(FakeSheet::Make(foreignPage, {}, {}, Random).Image)),
+            std::pair(TRefusal::QrForeign, std::string("the QR code is not an answer sheet's")));
 }
 
 }  // namespace
