@@ -14,10 +14,10 @@
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
-#include <fstream>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <opencv2/imgcodecs.hpp>
 #include <random>
 #include <string>
@@ -81,7 +81,8 @@ std::string PdfOfJpeg(const std::vector<std::uint8_t>& jpeg, int width, int heig
          "] /Resources << /XObject << /I 4 0 R >> >> /Contents 5 0 R >>");
   object("<< /Type /XObject /Subtype /Image /Width " + std::to_string(width) + " /Height " +
          std::to_string(height) + " /ColorSpace /DeviceGray /BitsPerComponent 8 /Filter /DCTDecode /Length " +
-         std::to_string(jpeg.size()) + " >>\nstream\n" + std::string(jpeg.begin(), jpeg.end()) + "\nendstream");
+         std::to_string(jpeg.size()) + " >>\nstream\n" + std::string(jpeg.begin(), jpeg.end()) +
+         "\nendstream");
   object("<< /Length " + std::to_string(draw.size()) + " >>\nstream\n" + draw + "\nendstream");
   const std::size_t xref = pdf.size();
   pdf += "xref\n0 " + std::to_string(offsets.size() + 1) + "\n0000000000 65535 f \n";
@@ -248,10 +249,12 @@ int main(int argc, char** argv) {
       const double pdfCpu = CpuMs();
       const auto pdfStart = std::chrono::steady_clock::now();
       bool read = false;
-      Scan::ForEachPage(pdfFile, [&](Scan::TScanPage&& scanned) { read = Scan::ReadPage(scanned.Gray).Read; });
+      Scan::ForEachPage(pdfFile,
+                        [&](Scan::TScanPage&& scanned) { read = Scan::ReadPage(scanned.Gray).Read; });
       ++pdf300.Pages;
       pdf300.Refused += read ? 0 : 1;
-      pdf300.Ms += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - pdfStart).count();
+      pdf300.Ms +=
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - pdfStart).count();
       pdf300.CpuMs += CpuMs() - pdfCpu;
     }
     t.Boxes += long(page.Answers.size());
@@ -276,8 +279,8 @@ int main(int argc, char** argv) {
   }
 
   TTally all, clean;
-  std::printf("%-40s %6s %7s %9s %10s %7s %10s %8s %8s %8s\n", "kind", "pages", "refused", "boxes",
-              "right %", "silent", "doubtful %", "ms/page", "reading", "cpu ms");
+  std::printf("%-40s %6s %7s %9s %10s %7s %10s %8s %8s %8s\n", "kind", "pages", "refused", "boxes", "right %",
+              "silent", "doubtful %", "ms/page", "reading", "cpu ms");
   for (int k = 0; k < KindCount; ++k) {
     const TTally& t = tallies[std::size_t(k)];
     std::printf("%-40s %6ld %7ld %9ld %10.3f %7ld %10.2f %8.1f %8.1f %8.1f\n", Kinds[k].Name, t.Pages,
@@ -291,8 +294,8 @@ int main(int argc, char** argv) {
       sum->Silent += t.Silent, sum->Rows += t.Rows, sum->DoubtfulRows += t.DoubtfulRows, sum->Ms += t.Ms;
     }
   }
-  std::printf("\nall pages: %ld, %ld refused (%.2f%%), boxes read right %.3f%%, silent errors %ld\n", all.Pages,
-              all.Refused, 100.0 * double(all.Refused) / double(std::max(1L, all.Pages)),
+  std::printf("\nall pages: %ld, %ld refused (%.2f%%), boxes read right %.3f%%, silent errors %ld\n",
+              all.Pages, all.Refused, 100.0 * double(all.Refused) / double(std::max(1L, all.Pages)),
               100.0 * double(all.Right) / double(std::max(1L, all.Boxes)), all.Silent);
   std::printf("clean fills: rows doubtful %.2f%%\n",
               100.0 * double(clean.DoubtfulRows) / double(std::max(1L, clean.Rows)));
@@ -300,8 +303,8 @@ int main(int argc, char** argv) {
               at300.Ms / double(std::max(1L, at300.Pages)), at300.CpuMs / double(std::max(1L, at300.Pages)),
               at300.ReadingMs / double(std::max(1L, at300.Pages)), at300.Pages);
   std::printf("a 300 dpi page as a PDF, decoded and read: %.1f ms, %.1f ms CPU (means of %ld, %ld refused)\n",
-              pdf300.Ms / double(std::max(1L, pdf300.Pages)), pdf300.CpuMs / double(std::max(1L, pdf300.Pages)),
-              pdf300.Pages, pdf300.Refused);
+              pdf300.Ms / double(std::max(1L, pdf300.Pages)),
+              pdf300.CpuMs / double(std::max(1L, pdf300.Pages)), pdf300.Pages, pdf300.Refused);
   std::printf("the first page decoded and read: %.1f ms; load average %s\n", firstMs,
               BenchFiles::LoadAverage().c_str());
   std::filesystem::remove_all(folder);

@@ -78,8 +78,8 @@ int main(int argc, char** argv) {
         if (!row.Doubtful && state != Scan::TBoxState::Doubtful && read != meant) {
           ++silent;
           if (std::getenv("QUIZWELL_SCAN_DUMP"))
-            std::printf("silent: page %d question %d box %zu mark %d fill %.2f meant %d\n", n, row.Printed, box,
-                        int(marks.Answers[box]), row.Measures.Boxes[k].Fill, int(meant));
+            std::printf("silent: page %d question %d box %zu mark %d fill %.2f meant %d\n", n, row.Printed,
+                        box, int(marks.Answers[box]), row.Measures.Boxes[k].Fill, int(meant));
         }
         ++box;
       }

@@ -99,7 +99,8 @@ int ScanCommand(TToolContext& context) {
     const Scan::TLoadOutcome outcome = Scan::ForEachPage(scan, [&](Scan::TScanPage&& page) {
       pages.push_back({page.Source, page.Page, Scan::ReadPage(page.Gray)});
     });
-    if (outcome.Kind != Scan::TLoad::Done) fileProblems.push_back({"", outcome.Sentence, {}});  // it names the file
+    if (outcome.Kind != Scan::TLoad::Done)
+      fileProblems.push_back({"", outcome.Sentence, {}});  // it names the file
   }
   Scan::TPile pile = Scan::Assemble(std::move(pages), expected);
   pile.Problems.insert(pile.Problems.begin(), fileProblems.begin(), fileProblems.end());
@@ -115,7 +116,8 @@ int ScanCommand(TToolContext& context) {
   else
     context.Out << answers;
   const std::size_t written = pile.Sheets.size() + pile.Undecided.size();
-  Report(context.Err, std::to_string(pile.Pages) + " pages read, " + std::to_string(written) + " sheets written" +
+  Report(context.Err, std::to_string(pile.Pages) + " pages read, " + std::to_string(written) +
+                          " sheets written" +
                           (pile.Undecided.empty() ? std::string()
                                                   : " (" + std::to_string(pile.Undecided.size()) +
                                                         " with rows in doubt, left blank and named)") +

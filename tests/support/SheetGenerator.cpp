@@ -101,7 +101,8 @@ void Draw(TCanvas& canvas, const TBox& box, TMark mark, std::mt19937_64& random)
     case TMark::Slash: {
       // Across one corner of the box.
       const double sx = Chance(random, 0.5) ? 1 : -1, sy = Chance(random, 0.5) ? 1 : -1;
-      Stroke(canvas, box.X + sx * w * 0.75, box.Y + sy * h * 0.2, box.X + sx * w * 0.2, box.Y + sy * h * 0.75, 20);
+      Stroke(canvas, box.X + sx * w * 0.75, box.Y + sy * h * 0.2, box.X + sx * w * 0.2, box.Y + sy * h * 0.75,
+             20);
       break;
     }
     case TMark::Circled:

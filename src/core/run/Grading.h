@@ -54,11 +54,11 @@ struct TResults {
 // and skipped, when its version cell says "Version" (any case); any other row
 // is a student's. A header cell "Doubtful" (any case) names a column that is
 // no question: a student whose cell there is not blank has rows in doubt and
-// is listed in Undecided, not graded. A row holding nothing but blanks is skipped. Missing trailing columns are questions left
-// blank, which count as asked and wrong. Throws TGradingError for a row without a name or version, a version
-// the versions do not hold, more columns than questions (unless they are blank), a character that is not a
-// letter A-F or a separator (blank, comma, '/', '+', ';'), or a letter beyond the question's printed answers;
-// and for text that is not CSV. Nothing is returned half made.
+// is listed in Undecided, not graded. A row holding nothing but blanks is skipped. Missing trailing columns
+// are questions left blank, which count as asked and wrong. Throws TGradingError for a row without a name or
+// version, a version the versions do not hold, more columns than questions (unless they are blank), a
+// character that is not a letter A-F or a separator (blank, comma, '/', '+', ';'), or a letter beyond the
+// question's printed answers; and for text that is not CSV. Nothing is returned half made.
 TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TVersion>& versions,
                int passPoint);
 

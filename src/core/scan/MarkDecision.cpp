@@ -37,8 +37,8 @@ TSheetLevel LevelOf(const std::vector<TBoxMeasure>& boxes, const TThresholds& th
   level.TypicalFill = *middle;
   if (level.TypicalFill < thresholds.PencilBelow) {
     level.Pencil = true;
-    level.MarkedFrom = std::clamp(thresholds.PencilShare * level.TypicalFill, thresholds.PencilFloor,
-                                  thresholds.MarkedFrom);
+    level.MarkedFrom =
+        std::clamp(thresholds.PencilShare * level.TypicalFill, thresholds.PencilFloor, thresholds.MarkedFrom);
   }
   return level;
 }
@@ -103,8 +103,9 @@ TPageDecision Decide(const TPageMeasures& page, const TThresholds& thresholds) {
     if (doubtful > 0 || marked > 1) {
       digit = '?';
       number.Doubtful = true;
-      number.Reason = "column " + std::to_string(c + 1) +
-                      (marked > 1 ? " has more than one digit marked" : " has a box neither blank nor marked");
+      number.Reason =
+          "column " + std::to_string(c + 1) +
+          (marked > 1 ? " has more than one digit marked" : " has a box neither blank nor marked");
     }
     anyMarked = anyMarked || marked > 0;
     digits += digit;

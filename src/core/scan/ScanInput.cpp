@@ -124,23 +124,26 @@ TLoadOutcome Refusal(TLoad kind, const std::string& path, const std::string& wha
 void Quiet(const std::string&, void*) {}
 
 TLoadOutcome ReadPdf(const std::string& path, std::vector<char>& bytes,
-                    const std::function<void(TScanPage&&)>& onPage) {
+                     const std::function<void(TScanPage&&)>& onPage) {
   poppler::set_debug_error_function(Quiet, nullptr);
   std::unique_ptr<poppler::document> document(
       poppler::document::load_from_raw_data(bytes.data(), int(bytes.size())));
-  if (!document) return Refusal(TLoad::Damaged, path, "not a readable PDF file (it is damaged or not a PDF at all)");
+  if (!document)
+    return Refusal(TLoad::Damaged, path, "not a readable PDF file (it is damaged or not a PDF at all)");
   if (document->is_locked()) return Refusal(TLoad::Locked, path, "the PDF is protected by a password");
   const int pages = document->pages();
   if (pages <= 0) return Refusal(TLoad::Damaged, path, "the PDF has no pages");
   if (pages > MaxPdfPages)
-    return Refusal(TLoad::TooBig, path, "the PDF has " + std::to_string(pages) + " pages, more than the " +
-                           std::to_string(MaxPdfPages) + " one scan may hold; split the pile");
+    return Refusal(TLoad::TooBig, path,
+                   "the PDF has " + std::to_string(pages) + " pages, more than the " +
+                       std::to_string(MaxPdfPages) + " one scan may hold; split the pile");
   poppler::page_renderer renderer;
   renderer.set_render_hint(poppler::page_renderer::antialiasing, true);
   renderer.set_image_format(poppler::image::format_gray8);
   for (int i = 0; i < pages; ++i) {
     std::unique_ptr<poppler::page> page(document->create_page(i));
-    if (!page) return Refusal(TLoad::Damaged, path, "page " + std::to_string(i + 1) + " of the PDF cannot be read");
+    if (!page)
+      return Refusal(TLoad::Damaged, path, "page " + std::to_string(i + 1) + " of the PDF cannot be read");
     const poppler::rectf box = page->page_rect();
     // Straight to the size the reader works at; a page of absurd shape at
     // less, within the pixel bound.
@@ -150,9 +153,11 @@ TLoadOutcome ReadPdf(const std::string& path, std::vector<char>& bytes,
     if (pixels > double(MaxPixels)) dpi *= std::sqrt(double(MaxPixels) / pixels);
     const poppler::image image = renderer.render_page(page.get(), dpi, dpi);
     if (!image.is_valid())
-      return Refusal(TLoad::Damaged, path, "page " + std::to_string(i + 1) + " of the PDF cannot be rasterised");
+      return Refusal(TLoad::Damaged, path,
+                     "page " + std::to_string(i + 1) + " of the PDF cannot be rasterised");
     if (image.width() < MinSide || image.height() < MinSide)
-      return Refusal(TLoad::TooSmall, path, "page " + std::to_string(i + 1) + ": " + TooSmall(image.width(), image.height()));
+      return Refusal(TLoad::TooSmall, path,
+                     "page " + std::to_string(i + 1) + ": " + TooSmall(image.width(), image.height()));
     cv::Mat gray;
     if (image.format() == poppler::image::format_gray8) {
       cv::Mat(image.height(), image.width(), CV_8UC1, const_cast<char*>(image.const_data()),
@@ -189,18 +194,21 @@ cv::Mat Gray8(cv::Mat gray) {
 // Every page of a TIFF file, decoded one at a time. A page that cannot be
 // read is named and the next one read.
 TLoadOutcome ReadTiff(const std::string& path, std::string_view bytes,
-                     const std::function<void(TScanPage&&)>& onPage) {
+                      const std::function<void(TScanPage&&)>& onPage) {
   const auto sizes = TiffPageSizes(bytes, MaxPdfPages);
-  if (sizes.empty()) return Refusal(TLoad::Damaged, path, "the image's header cannot be read (the file is damaged)");
+  if (sizes.empty())
+    return Refusal(TLoad::Damaged, path, "the image's header cannot be read (the file is damaged)");
   if (sizes.size() > std::size_t(MaxPdfPages))
-    return Refusal(TLoad::TooBig, path, "the TIFF file has more than " + std::to_string(MaxPdfPages) +
-                           " pages, more than one scan may hold; split the pile");
+    return Refusal(TLoad::TooBig, path,
+                   "the TIFF file has more than " + std::to_string(MaxPdfPages) +
+                       " pages, more than one scan may hold; split the pile");
   TLoadOutcome problems;
   int handed = 0;
   const auto refuse = [&](std::size_t page, TLoad kind, const std::string& why) {
     if (problems.Kind == TLoad::Done) problems.Kind = kind;
-    problems.Sentence += (problems.Sentence.empty() ? "" : "; ") +
-                         Named(path, sizes.size() == 1 ? why : "page " + std::to_string(page + 1) + ": " + why);
+    problems.Sentence +=
+        (problems.Sentence.empty() ? "" : "; ") +
+        Named(path, sizes.size() == 1 ? why : "page " + std::to_string(page + 1) + ": " + why);
   };
   for (std::size_t i = 0; i < sizes.size(); ++i) {
     if (!sizes[i]) {
@@ -277,8 +285,9 @@ TLoadOutcome ForEachPage(const std::string& path, const std::function<void(TScan
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error) throw TIoError(path, "Cannot read", error.message());
   if (size > MaxFileBytes)
-    return Refusal(TLoad::TooBig, path, "the file is " + std::to_string(size >> 20) + " MiB, more than the " +
-                           std::to_string(MaxFileBytes >> 20) + " MiB a scan may have");
+    return Refusal(TLoad::TooBig, path,
+                   "the file is " + std::to_string(size >> 20) + " MiB, more than the " +
+                       std::to_string(MaxFileBytes >> 20) + " MiB a scan may have");
   std::ifstream in(path, std::ios::binary);
   if (!in) throw TIoError(path, "Cannot read", std::strerror(errno));
   std::vector<char> bytes(static_cast<std::size_t>(size));
@@ -291,11 +300,14 @@ TLoadOutcome ForEachPage(const std::string& path, const std::function<void(TScan
     if (kind == TScanKind::Pdf) return ReadPdf(path, bytes, onPage);
     if (kind == TScanKind::Tiff) return ReadTiff(path, view, onPage);
     const auto header = HeaderSize(kind, view);
-    if (!header) return Refusal(TLoad::Damaged, path, "the image's header cannot be read (the file is damaged)");
-    if (const TSizeRefusal why = SizeRefusal(*header); why.Kind != TLoad::Done) return Refusal(why.Kind, path, why.Why);
+    if (!header)
+      return Refusal(TLoad::Damaged, path, "the image's header cannot be read (the file is damaged)");
+    if (const TSizeRefusal why = SizeRefusal(*header); why.Kind != TLoad::Done)
+      return Refusal(why.Kind, path, why.Why);
     cv::Mat gray = cv::imdecode(cv::Mat(1, int(bytes.size()), CV_8UC1, bytes.data()), cv::IMREAD_GRAYSCALE);
     bytes = {};
-    if (gray.empty()) return Refusal(TLoad::Damaged, path, "the image cannot be decoded (the file is damaged)");
+    if (gray.empty())
+      return Refusal(TLoad::Damaged, path, "the image cannot be decoded (the file is damaged)");
     onPage(TScanPage{path, 1, Gray8(std::move(gray))});
   } catch (const cv::Exception&) {
     return Refusal(TLoad::Damaged, path, "the image cannot be decoded (the file is damaged)");

@@ -352,7 +352,8 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
     }
   }
   for (std::size_t i = 0; i < sheets.size(); ++i)
-    if (!twice[i]) (sheets[i].Doubtful.empty() ? pile.Sheets : pile.Undecided).push_back(std::move(sheets[i]));
+    if (!twice[i])
+      (sheets[i].Doubtful.empty() ? pile.Sheets : pile.Undecided).push_back(std::move(sheets[i]));
   return pile;
 }
 
@@ -368,7 +369,8 @@ std::string AnswersText(const TPile& pile) {
   std::vector<const TSheet*> sheets;
   for (const TSheet& sheet : pile.Sheets) sheets.push_back(&sheet);
   for (const TSheet& sheet : pile.Undecided) sheets.push_back(&sheet);
-  std::stable_sort(sheets.begin(), sheets.end(), [](const TSheet* a, const TSheet* b) { return a->First < b->First; });
+  std::stable_sort(sheets.begin(), sheets.end(),
+                   [](const TSheet* a, const TSheet* b) { return a->First < b->First; });
   std::size_t questions = 0;
   for (const TSheet* sheet : sheets) questions = std::max(questions, sheet->Rows.size());
   std::vector<std::string> head{"Name", "Version"};

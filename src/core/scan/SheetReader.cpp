@@ -197,10 +197,11 @@ cv::Mat DarknessIn(const cv::Mat& image, const cv::Matx33d& h, double left, doub
   const double dx = width / cols, dy = height / rows;
   const cv::Matx33d toPoints(dx, 0, left + dx / 2, 0, dy, top + dy / 2, 0, 0, 1);
   cv::Mat patch;
-  cv::warpPerspective(image, patch, h * toPoints, cv::Size(cols, rows), cv::INTER_LINEAR | cv::WARP_INVERSE_MAP,
-                      cv::BORDER_CONSTANT, cv::Scalar(levels.Paper));
+  cv::warpPerspective(image, patch, h * toPoints, cv::Size(cols, rows),
+                      cv::INTER_LINEAR | cv::WARP_INVERSE_MAP, cv::BORDER_CONSTANT, cv::Scalar(levels.Paper));
   cv::Mat darkness;
-  patch.convertTo(darkness, CV_32F, -1.0 / (levels.Paper - levels.Ink), levels.Paper / (levels.Paper - levels.Ink));
+  patch.convertTo(darkness, CV_32F, -1.0 / (levels.Paper - levels.Ink),
+                  levels.Paper / (levels.Paper - levels.Ink));
   cv::max(darkness, 0.0, darkness);
   cv::min(darkness, 1.0, darkness);
   return darkness;
@@ -218,7 +219,7 @@ struct TRawBox {
 // The inside of a box reaches up to its printed outline, whose half-width
 // and a pixel's slack this leaves out, in points.
 constexpr double OutlineInset = 1.4;
-constexpr int BoxPixels = 18;       // the inside sampled at this many pixels a side, 6 per part
+constexpr int BoxPixels = 18;        // the inside sampled at this many pixels a side, 6 per part
 constexpr double InkDarkness = 0.4;  // a pixel at least this dark is ink
 
 TRawBox MeasureBox(const cv::Mat& image, const cv::Matx33d& h, const SheetLayout::TBox& box,
@@ -285,7 +286,8 @@ bool InkBetweenBoxes(const cv::Mat& image, const cv::Matx33d& h,
   if (end - begin < 2) return false;
   const double gap = boxes[begin + 1].Box.X - boxes[begin].Box.X;  // the pitch of the row
   const auto inked = [&](const SheetLayout::TBox& strip) {
-    const int cols = std::max(2, int(std::lround(strip.Width * 2))), rows = std::max(2, int(std::lround(strip.Height * 2)));
+    const int cols = std::max(2, int(std::lround(strip.Width * 2))),
+              rows = std::max(2, int(std::lround(strip.Height * 2)));
     return cv::mean(DarknessIn(image, h, strip.X - strip.Width / 2, strip.Y - strip.Height / 2, strip.Width,
                                strip.Height, cols, rows, levels))[0] >= 0.25;
   };
@@ -306,8 +308,8 @@ bool InkBetweenBoxes(const cv::Mat& image, const cv::Matx33d& h,
 // (and their centres), which a flat page seen in perspective maps exactly;
 // the mean distance left, in points, is how far the page is from that. The
 // first fit, from the centres alone, names which corner is which.
-cv::Matx33d FittedOnMarkers(const TCorners& corners, const std::array<SheetLayout::TBox, 4>& markers, int turn,
-                            const cv::Matx33d& first, double& fitError) {
+cv::Matx33d FittedOnMarkers(const TCorners& corners, const std::array<SheetLayout::TBox, 4>& markers,
+                            int turn, const cv::Matx33d& first, double& fitError) {
   std::vector<cv::Point2d> from, to;
   for (std::size_t k = 0; k < 4; ++k) {
     const auto& marker = corners.At[(k + std::size_t(turn)) % 4];
@@ -315,12 +317,13 @@ cv::Matx33d FittedOnMarkers(const TCorners& corners, const std::array<SheetLayou
     const SheetLayout::TBox& m = markers[k];
     from.emplace_back(m.X, m.Y);
     to.push_back(marker->Centre);
-    for (const TPoint corner : {TPoint(m.X - m.Width / 2, m.Y - m.Height / 2), TPoint(m.X + m.Width / 2, m.Y - m.Height / 2),
-                                TPoint(m.X + m.Width / 2, m.Y + m.Height / 2), TPoint(m.X - m.Width / 2, m.Y + m.Height / 2)}) {
+    for (const TPoint corner :
+         {TPoint(m.X - m.Width / 2, m.Y - m.Height / 2), TPoint(m.X + m.Width / 2, m.Y - m.Height / 2),
+          TPoint(m.X + m.Width / 2, m.Y + m.Height / 2), TPoint(m.X - m.Width / 2, m.Y + m.Height / 2)}) {
       const TPoint predicted = Apply(first, corner);
-      const auto nearest = std::min_element(marker->Corners.begin(), marker->Corners.end(), [&](TPoint a, TPoint b) {
-        return Distance(a, predicted) < Distance(b, predicted);
-      });
+      const auto nearest = std::min_element(
+          marker->Corners.begin(), marker->Corners.end(),
+          [&](TPoint a, TPoint b) { return Distance(a, predicted) < Distance(b, predicted); });
       if (Distance(*nearest, predicted) > 0.35 * marker->Side) continue;
       from.push_back(corner);
       to.push_back(*nearest);
@@ -331,8 +334,9 @@ cv::Matx33d FittedOnMarkers(const TCorners& corners, const std::array<SheetLayou
     const cv::Mat h = cv::findHomography(from, to, 0);
     if (!h.empty()) fitted = cv::Matx33d(h);
   }
-  const double pixelsPerPoint = Distance(Apply(fitted, Centre(markers[0])), Apply(fitted, Centre(markers[1]))) /
-                                Distance(Centre(markers[0]), Centre(markers[1]));
+  const double pixelsPerPoint =
+      Distance(Apply(fitted, Centre(markers[0])), Apply(fitted, Centre(markers[1]))) /
+      Distance(Centre(markers[0]), Centre(markers[1]));
   double sum = 0;
   for (std::size_t i = 0; i < from.size(); ++i) sum += Distance(Apply(fitted, from[i]), to[i]);
   fitError = from.size() >= 16 ? sum / double(from.size()) / pixelsPerPoint : 0;
@@ -467,7 +471,8 @@ TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
     return level;
   };
   const int paper = percentile(750), darkest = percentile(2);
-  if (paper - darkest < 60) return Refused(TRefusal::NoSheet, "no corner markers: a blank page, or not an answer sheet");
+  if (paper - darkest < 60)
+    return Refused(TRefusal::NoSheet, "no corner markers: a blank page, or not an answer sheet");
   cv::Mat binary;
   cv::threshold(normalised, binary, (paper + darkest) / 2.0, 255, cv::THRESH_BINARY_INV);
   TCorners corners = FindCorners(binary, probeLayout.Markers[0].Width * pixelsPerPoint);
@@ -486,7 +491,8 @@ TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
   // is no marker.
   for (auto& marker : corners.At)
     if (marker && qr->Corners.size() == 4 &&
-        cv::pointPolygonTest(qr->Corners, cv::Point2f(float(marker->Centre.x), float(marker->Centre.y)), false) >= 0)
+        cv::pointPolygonTest(qr->Corners, cv::Point2f(float(marker->Centre.x), float(marker->Centre.y)),
+                             false) >= 0)
       marker.reset();
   if (corners.Count() < 3) return tooFew();
   const auto code = SheetLayout::Decode(qr->Text);
@@ -498,9 +504,11 @@ TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
   bool fromThree = false;
   const auto quad = Quadrilateral(corners, ratio, fromThree);
   if (!quad)
-    return Refused(TRefusal::MarkersMisplaced, corners.Count() == 3 ? "the corner markers do not stand where a sheet's do (a corner torn off or folded?)"
-                             : "the corner markers do not stand where a sheet's do (the page folded, or "
-                               "photographed more than 15 degrees aside?)");
+    return Refused(TRefusal::MarkersMisplaced,
+                   corners.Count() == 3
+                       ? "the corner markers do not stand where a sheet's do (a corner torn off or folded?)"
+                       : "the corner markers do not stand where a sheet's do (the page folded, or "
+                         "photographed more than 15 degrees aside?)");
 
   // The page's turn: the one that puts the QR code where the layout has it.
   cv::Matx33d best;

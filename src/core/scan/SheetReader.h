@@ -60,8 +60,8 @@ struct TPageReading {
   // least-squares fit on every marker's corners): the mean distance left,
   // in points of the page; 0 when three markers were all there was.
   double FitError = 0;
-  TSheetLevel Level;              // the sheet's typical fill, and whether it was read as pencil
-  std::vector<TRowReading> Rows;  // one per printed question of the page
+  TSheetLevel Level;                     // the sheet's typical fill, and whether it was read as pencil
+  std::vector<TRowReading> Rows;         // one per printed question of the page
   std::vector<TColumnMeasures> Columns;  // the student number's boxes, column by column
   // The student number, one character per column ('?' for a doubtful column);
   // empty when the page has no number boxes or none of them is marked.

@@ -83,8 +83,7 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   DoubtLabel->setWordWrap(true);
   CropView = Named(new QLabel, "CropView");
   StatusLabel =
-      Named(new QLabel(tr("Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.")),
-            "StatusLabel");
+      Named(new QLabel(tr("Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.")), "StatusLabel");
   StatusLabel->setWordWrap(true);
 
   auto* buttons = new QHBoxLayout;

@@ -132,7 +132,7 @@ TEST_F(ReadPage, AStudentNumberWithAColumnLeftOutOrDoubledIsDoubtful) {
 // nothing; a tick, a ring or a slash inside a box is never read as blank.
 struct TMarkCase {
   const char* Name;
-  TMark Mark;              // how the chosen boxes of questions 4 to 8 are marked (all of them for SoftPencil)
+  TMark Mark;  // how the chosen boxes of questions 4 to 8 are marked (all of them for SoftPencil)
   TDegradation Degradation;
 };
 
@@ -164,7 +164,8 @@ TEST_P(ReadMarks, GivesTheExactReading) {
       // Marked otherwise than asked: the teacher decides, upright and with its letters.
       EXPECT_TRUE(row.Doubtful) << "question " << row.Printed;
       EXPECT_EQ(row.Reason, "a box neither blank nor marked") << "question " << row.Printed;
-      EXPECT_EQ(row.States[std::size_t(chosen - 'A')], Scan::TBoxState::Doubtful) << "question " << row.Printed;
+      EXPECT_EQ(row.States[std::size_t(chosen - 'A')], Scan::TBoxState::Doubtful)
+          << "question " << row.Printed;
       EXPECT_FALSE(row.Crop.empty());
     } else {
       EXPECT_FALSE(row.Doubtful) << "question " << row.Printed << ": " << row.Reason;
@@ -218,14 +219,17 @@ std::pair<Scan::TRefusal, std::string> Refusal(const Scan::TPageReading& reading
 TEST_F(ReadPage, PagesThatCannotBeReadAreRefusedWithTheReason) {
   using Scan::TRefusal;
   const cv::Mat blank(3508, 2480, CV_8UC1, cv::Scalar(245));
-  EXPECT_EQ(Refusal(Scan::ReadPage(blank)),
-            std::pair(TRefusal::NoSheet, std::string("no corner markers: a blank page, or not an answer sheet")));
+  EXPECT_EQ(
+      Refusal(Scan::ReadPage(blank)),
+      std::pair(TRefusal::NoSheet, std::string("no corner markers: a blank page, or not an answer sheet")));
 
   // A photograph with a corner torn off: the three markers left no longer
   // stand at a right angle, so the fourth cannot be made from them.
-  EXPECT_EQ(Refusal(Read(SheetGenerator::Answering(Page, Answers), {.Perspective = 0.07, .TornCorners = {1}})),
-            std::pair(TRefusal::MarkersMisplaced,
-                      std::string("the corner markers do not stand where a sheet's do (a corner torn off or folded?)")));
+  EXPECT_EQ(
+      Refusal(Read(SheetGenerator::Answering(Page, Answers), {.Perspective = 0.07, .TornCorners = {1}})),
+      std::pair(
+          TRefusal::MarkersMisplaced,
+          std::string("the corner markers do not stand where a sheet's do (a corner torn off or folded?)")));
   EXPECT_EQ(Refusal(Read({}, {.TornCorners = {0, 2}})),
             std::pair(TRefusal::MarkersMissing, std::string("only 2 of the four corner markers found")));
   // Further aside than a photograph the reader takes.

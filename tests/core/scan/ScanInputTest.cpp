@@ -133,7 +133,8 @@ TEST_F(ScanInput, EveryPageOfAMultiPageTiffIsReadAndABadOneNamed) {
   std::vector<std::string> read;
   const Scan::TLoadOutcome outcome = Scan::ForEachPage(path, [&](Scan::TScanPage&& scanned) {
     std::string letters = std::to_string(scanned.Page) + ":";
-    for (const auto& row : Scan::ReadPage(scanned.Gray).Rows) letters += row.Letters.empty() ? " " : row.Letters;
+    for (const auto& row : Scan::ReadPage(scanned.Gray).Rows)
+      letters += row.Letters.empty() ? " " : row.Letters;
     read.push_back(letters);
   });
   EXPECT_EQ(outcome.Kind, Scan::TLoad::PagesLeftOut);
@@ -153,25 +154,32 @@ TEST_F(ScanInput, BadFilesAreRefusedWithAMessageAndNoPage) {
   }
   const std::string dir = Dir.Path().string() + "/";
   EXPECT_EQ(Load(Write("huge.png", huge)),
-            std::pair(Scan::TLoad::TooBig, "\"" + dir +
-                "huge.png\": the image is 50000 x 50000 pixels, more than a scanned page needs "
-                "(at most 80 million pixels); scan it at 300 dpi"));
-  EXPECT_EQ(Load(Write("dot.png", Png(1, 1))), std::pair(Scan::TLoad::TooSmall, "\"" + dir +
-                                                   "dot.png\": the image is 1 x 1 pixels, too small to hold "
-                                                   "an answer sheet; scan it at 150 dpi or more"));
-  EXPECT_EQ(Load(Write("fake.pdf", "%PDF-1.4\nthis is no PDF at all\n")),
-            std::pair(Scan::TLoad::Damaged,
-                      "\"" + dir + "fake.pdf\": not a readable PDF file (it is damaged or not a PDF at all)"));
+            std::pair(Scan::TLoad::TooBig,
+                      "\"" + dir +
+                          "huge.png\": the image is 50000 x 50000 pixels, more than a scanned page needs "
+                          "(at most 80 million pixels); scan it at 300 dpi"));
+  EXPECT_EQ(Load(Write("dot.png", Png(1, 1))),
+            std::pair(Scan::TLoad::TooSmall, "\"" + dir +
+                                                 "dot.png\": the image is 1 x 1 pixels, too small to hold "
+                                                 "an answer sheet; scan it at 150 dpi or more"));
+  EXPECT_EQ(
+      Load(Write("fake.pdf", "%PDF-1.4\nthis is no PDF at all\n")),
+      std::pair(Scan::TLoad::Damaged,
+                "\"" + dir + "fake.pdf\": not a readable PDF file (it is damaged or not a PDF at all)"));
   EXPECT_EQ(Load(Write("notes.txt", "answers: A B C")),
             std::pair(Scan::TLoad::NotAScan, "\"" + dir + "notes.txt\": not a PDF, PNG, JPEG or TIFF file"));
   EXPECT_EQ(Load(Write("cut.png", Png(400, 400).substr(0, 60))),
-            std::pair(Scan::TLoad::Damaged, "\"" + dir + "cut.png\": the image cannot be decoded (the file is damaged)"));
+            std::pair(Scan::TLoad::Damaged,
+                      "\"" + dir + "cut.png\": the image cannot be decoded (the file is damaged)"));
   std::vector<std::uint8_t> dot;
   cv::imencode(".jpg", cv::Mat(8, 8, CV_8UC1, cv::Scalar(255)), dot);
   const std::vector<std::string> many(2001, std::string(dot.begin(), dot.end()));
-  EXPECT_EQ(Load(Write("many.pdf", PdfOfJpegs(many, 8, 8, 595, 842))),
-            std::pair(Scan::TLoad::TooBig, "\"" + dir +
-                "many.pdf\": the PDF has 2001 pages, more than the 2000 one scan may hold; split the pile"));
+  EXPECT_EQ(
+      Load(Write("many.pdf", PdfOfJpegs(many, 8, 8, 595, 842))),
+      std::pair(
+          Scan::TLoad::TooBig,
+          "\"" + dir +
+              "many.pdf\": the PDF has 2001 pages, more than the 2000 one scan may hold; split the pile"));
   EXPECT_EQ(Pages, 0);
 }
 

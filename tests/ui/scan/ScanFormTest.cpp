@@ -52,8 +52,7 @@ protected:
     const SheetLayout::TSheetPage page = SheetLayout::LayVersion(versions[std::size_t(version)], run).at(0);
     Layout = page;
     auto marks = SheetGenerator::Answering(page, letters, number);
-    for (const auto& [printed, letter] : extra)
-      SheetGenerator::Mark(marks, page, printed, letter, extraMark);
+    for (const auto& [printed, letter] : extra) SheetGenerator::Mark(marks, page, printed, letter, extraMark);
     const SheetGenerator::TGenerated scan = FakeSheet::Make(page, marks, {}, Random);
     cv::imwrite(Dir.File(name), scan.Image);
     ScanWidth = scan.Image.cols;
