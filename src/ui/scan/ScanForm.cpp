@@ -162,6 +162,7 @@ TScanForm::~TScanForm() {
   if (!Worker) return;
   Queue->Cancel = true;
   Worker->wait();
+  delete Worker;
 }
 
 void TScanForm::AddFilesClick() {
