@@ -60,25 +60,26 @@ int main(int argc, char** argv) {
       // Rows the generator marks twice are doubtful by rule; the figure is
       // of the rest.
       int meantMarks = 0;
-      for (std::size_t k = 0; k < row.Darkness.size(); ++k) meantMarks += generated.AnswerMarked[box + k];
+      for (std::size_t k = 0; k < row.States.size(); ++k) meantMarks += generated.AnswerMarked[box + k];
       if (meantMarks > 1) ++twice;
       if (clean && meantMarks <= 1) ++cleanRows, cleanDoubtful += row.Doubtful;
       if (clean && row.Doubtful && std::getenv("QUIZWELL_SCAN_DUMP")) {
         std::printf("page %d question %d:", n, row.Printed);
-        for (std::size_t k = 0; k < row.Darkness.size(); ++k)
-          std::printf(" %.2f%s", row.Darkness[k], generated.AnswerMarked[box + k] ? "*" : "");
+        for (std::size_t k = 0; k < row.States.size(); ++k)
+          std::printf(" %.2f/%.2f/%.2f%s", row.Measures.Boxes[k].Fill, row.Measures.Boxes[k].Ink,
+                      row.Measures.Boxes[k].Spread, generated.AnswerMarked[box + k] ? "*" : "");
         std::printf("\n");
       }
-      for (const double darkness : row.Darkness) {
-        const Scan::TBoxState state = Scan::StateOf(darkness);
+      for (std::size_t k = 0; k < row.States.size(); ++k) {
+        const Scan::TBoxState state = row.States[k];
         const bool meant = generated.AnswerMarked[box], ambiguous = generated.AnswerAmbiguous[box];
         const bool read = state == Scan::TBoxState::Marked;
         if ((state != Scan::TBoxState::Doubtful && read == meant) || (ambiguous && row.Doubtful)) ++right;
         if (!row.Doubtful && state != Scan::TBoxState::Doubtful && read != meant) {
           ++silent;
           if (std::getenv("QUIZWELL_SCAN_DUMP"))
-            std::printf("silent: page %d question %d box %zu mark %d darkness %.2f meant %d\n", n,
-                        row.Printed, box, int(marks.Answers[box]), darkness, int(meant));
+            std::printf("silent: page %d question %d box %zu mark %d fill %.2f meant %d\n", n, row.Printed,
+                        box, int(marks.Answers[box]), row.Measures.Boxes[k].Fill, int(meant));
         }
         ++box;
       }

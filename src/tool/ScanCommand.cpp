@@ -81,13 +81,10 @@ int ScanCommand(TToolContext& context) {
     RequireExistingFile(*testPath);
     RequireTest(*testPath);
     test = PaperVersions::ReadPaperTest(*testPath);
-    expected.Fingerprint = Fingerprint(TestSnapshots(test.Questions));
     std::vector<std::string> notices;
     runs = PrintRuns::OfferedRuns(*testPath, notices);
     for (const std::string& notice : notices) Report(context.Err, notice);
-    for (const TPrintRun& run : runs)
-      expected.Runs.push_back(
-          Scan::RunOf(test.Questions, run.Options, run.Fingerprint, expected.Fingerprint));
+    expected = Scan::ExpectedOf(test.Questions, Fingerprint(TestSnapshots(test.Questions)), runs);
     if (expected.Runs.empty()) {
       Report(context.Err, *testPath + ": no print of the test is recorded; its sheets cannot be checked");
       return ExitTrouble;
@@ -99,10 +96,11 @@ int ScanCommand(TToolContext& context) {
   std::vector<Scan::TScannedPage> pages;
   std::vector<Scan::TProblem> fileProblems;
   for (const auto& scan : context.Arguments.Operands) {
-    const std::string refused = Scan::ForEachPage(scan, [&](Scan::TScanPage&& page) {
+    const Scan::TLoadOutcome outcome = Scan::ForEachPage(scan, [&](Scan::TScanPage&& page) {
       pages.push_back({page.Source, page.Page, Scan::ReadPage(page.Gray)});
     });
-    if (!refused.empty()) fileProblems.push_back({"", refused, {}});  // the reason names the file
+    if (outcome.Kind != Scan::TLoad::Done)
+      fileProblems.push_back({"", outcome.Sentence, {}});  // it names the file
   }
   Scan::TPile pile = Scan::Assemble(std::move(pages), expected);
   pile.Problems.insert(pile.Problems.begin(), fileProblems.begin(), fileProblems.end());
@@ -117,8 +115,13 @@ int ScanCommand(TToolContext& context) {
     ReplaceFileAtomically(*output, answers);
   else
     context.Out << answers;
-  Report(context.Err, std::to_string(pile.Pages) + " pages read, " + std::to_string(pile.Sheets.size()) +
-                          " sheets written, " + std::to_string(pile.Problems.size()) + " to review");
+  const std::size_t written = pile.Sheets.size() + pile.Undecided.size();
+  Report(context.Err, std::to_string(pile.Pages) + " pages read, " + std::to_string(written) +
+                          " sheets written" +
+                          (pile.Undecided.empty() ? std::string()
+                                                  : " (" + std::to_string(pile.Undecided.size()) +
+                                                        " with rows in doubt, left blank and named)") +
+                          ", " + std::to_string(pile.Problems.size()) + " to review");
 
   // What should be checked before the scores are trusted is a finding, as
   // grade counts it.

@@ -76,6 +76,35 @@ void Draw(TCanvas& canvas, const TBox& box, TMark mark, std::mt19937_64& random)
       Stroke(canvas, box.X - w, box.Y - h, box.X + w, box.Y + h, 20);
       Stroke(canvas, box.X - w, box.Y + h, box.X + w, box.Y - h, 20);
       break;
+    case TMark::SoftPencil:
+      Scribble(canvas, box, 1, std::uniform_int_distribution<int>(110, 150)(random), random);
+      break;
+    case TMark::InnerTick: {
+      // Low in the box, thin, as a hurried hand ticks.
+      const auto thin = [&](double x1, double y1, double x2, double y2) {
+        cv::line(canvas.Image, canvas.At(x1, y1), canvas.At(x2, y2), cv::Scalar(20),
+                 std::max(1, cvRound(0.3 * canvas.Mm())), cv::LINE_AA);
+      };
+      const double dx = Uniform(random, -0.1, 0.1) * w;
+      thin(box.X - w * 0.55 + dx, box.Y + h * 0.45, box.X - w * 0.25 + dx, box.Y + h * 0.68);
+      thin(box.X - w * 0.25 + dx, box.Y + h * 0.68, box.X + w * 0.6 + dx, box.Y + h * 0.42);
+      break;
+    }
+    case TMark::Ring: {
+      // Round the box's inside, near its outline.
+      const double r = Uniform(random, 0.74, 0.8);
+      cv::ellipse(canvas.Image, canvas.At(box.X, box.Y),
+                  cv::Size(cvRound(w * r * canvas.Scale), cvRound(h * r * canvas.Scale)), 0, 0, 360,
+                  cv::Scalar(20), std::max(1, cvRound(0.3 * canvas.Mm())), cv::LINE_AA);
+      break;
+    }
+    case TMark::Slash: {
+      // Across one corner of the box.
+      const double sx = Chance(random, 0.5) ? 1 : -1, sy = Chance(random, 0.5) ? 1 : -1;
+      Stroke(canvas, box.X + sx * w * 0.75, box.Y + sy * h * 0.2, box.X + sx * w * 0.2, box.Y + sy * h * 0.75,
+             20);
+      break;
+    }
     case TMark::Circled:
       cv::ellipse(canvas.Image, canvas.At(box.X, box.Y),
                   cv::Size(cvRound(w * 1.75 * canvas.Scale), cvRound(h * 1.6 * canvas.Scale)),
@@ -129,7 +158,7 @@ bool Marked(TMark mark) {
 }
 
 bool Ambiguous(TMark mark) {
-  return mark != TMark::Blank && mark != TMark::Fill;
+  return mark != TMark::Blank && mark != TMark::Fill && mark != TMark::SoftPencil;
 }
 
 TMarks Answering(const SheetLayout::TSheetPage& page, const std::string& answers, const std::string& number,
@@ -212,6 +241,15 @@ TGenerated Generate(const cv::Mat& rendered, double renderDpi, const SheetLayout
     }
     renderToOutput = cv::Matx33d(cv::getPerspectiveTransform(from, to)) * renderToOutput;
   }
+  if (degradation.Keystone != 0) {
+    // The page tilted about its middle line before a camera 1.2 page
+    // heights off: its top goes farther and narrower, its height shortens.
+    const double theta = degradation.Keystone * CV_PI / 180, d = 1.2 * size.height;
+    const double cx = centre.x, cy = centre.y;
+    const cv::Matx33d toCentre(1, 0, -cx, 0, 1, -cy, 0, 0, 1), back(1, 0, cx, 0, 1, cy, 0, 0, 1);
+    const cv::Matx33d tilt(d, 0, 0, 0, d * std::cos(theta), 0, 0, -std::sin(theta), d);
+    renderToOutput = back * tilt * toCentre * renderToOutput;
+  }
   // The scanner's bed holds the whole page with a little room round it.
   std::vector<cv::Point2f> paper{{0, 0},
                                  {static_cast<float>(image.cols), 0},
@@ -226,6 +264,25 @@ TGenerated Generate(const cv::Mat& rendered, double renderDpi, const SheetLayout
   cv::warpPerspective(image, output, cv::Mat(renderToOutput), bed, cv::INTER_AREA, cv::BORDER_CONSTANT, lid);
   result.PointsToPixels = renderToOutput * cv::Matx33d(canvas.Scale, 0, 0, 0, canvas.Scale, 0, 0, 0, 1);
 
+  if (degradation.Shadow > 0) {
+    // Light falling off from left to right, and a soft-edged shadow (a hand,
+    // a phone) over the lower right corner.
+    cv::Mat light(output.size(), CV_32F);
+    const double edge = 15 * degradation.Dpi / 25.4;
+    for (int y = 0; y < light.rows; ++y) {
+      float* line = light.ptr<float>(y);
+      for (int x = 0; x < light.cols; ++x) {
+        const double across = double(x) / light.cols;
+        const double intoShadow = (x - 0.55 * light.cols + y - 0.6 * light.rows) / edge;
+        line[x] = float((1 - 0.3 * degradation.Shadow * across) *
+                        (1 - 0.4 * degradation.Shadow / (1 + std::exp(-intoShadow))));
+      }
+    }
+    cv::Mat wide;
+    output.convertTo(wide, CV_32F);
+    cv::multiply(wide, light, wide);
+    wide.convertTo(output, CV_8UC1);
+  }
   if (degradation.Blur > 0) cv::GaussianBlur(output, output, cv::Size(), degradation.Blur);
   if (degradation.Noise > 0) {
     cv::Mat noise(output.size(), CV_16SC1);

@@ -25,6 +25,10 @@ enum class TMark {
   HalfFill,     // half the box filled
   Erased,       // a fill rubbed out, leaving a grey trace
   Circled,      // left blank, a circle drawn round it: "this one after all"
+  SoftPencil,   // filled with a soft pencil, 40 to 60% dark: a proper fill
+  InnerTick,    // a thin check mark low inside the box
+  Ring,         // a ring drawn inside the box near its outline, its middle left blank
+  Slash,        // a short stroke across one corner of the box
 };
 
 // Whether the student meant the box as chosen, and whether a careful reader
@@ -62,6 +66,8 @@ struct TDegradation {
   double Perspective = 0;   // each corner moved up to this share of the page: a photograph
   bool StrayMarks = false;  // scribbles in the margins
   bool CoffeeRing = false;  // a light brown ring somewhere on the page
+  double Keystone = 0;      // degrees the camera looked at the page from aside: its top nearer
+  double Shadow = 0;        // 0..1: light falling off across the page and a soft shadow over a corner
   // The markers (as the layout numbers them) torn off with their corner.
   std::vector<int> TornCorners;
 };

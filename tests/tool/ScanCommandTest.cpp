@@ -50,14 +50,24 @@ TEST(ScanCommand, SheetsAreWrittenGradedAndRecordedAndDoubtfulOnesListedForRevie
       RunTool({"scan", dir.File("one.png"), dir.File("two.jpg"), dir.File("notes.txt"), "-o",
                dir.File("A.csv"), "--review", dir.File("R.pdf"), "--test", test, "--record"});
   EXPECT_EQ(result.ExitCode, 1);
-  EXPECT_EQ(ReadBytes(dir.File("A.csv")), "Name,Version,1,2,3,4\r\n1234,A,A,B,C,\r\n");
+  // The sheet in doubt is written too, its doubtful row blank and named, and
+  // is not recorded until it is decided.
+  EXPECT_EQ(ReadBytes(dir.File("A.csv")),
+            "Name,Version,1,2,3,4,Doubtful\r\n1234,A,A,B,C,,\r\n5678,B,C,,C,A,2\r\n");
   EXPECT_NE(result.Err.find("qwtool: \"" + dir.File("notes.txt") + "\": not a PDF, PNG, JPEG or TIFF file\n"),
             std::string::npos)
       << result.Err;
   EXPECT_NE(result.Err.find("qwtool: two.jpg page 1, question 2: more than one box marked\n"),
             std::string::npos)
       << result.Err;
-  EXPECT_NE(result.Err.find("qwtool: 2 pages read, 1 sheets written, 2 to review\n"), std::string::npos);
+  EXPECT_NE(result.Err.find("qwtool: 2 pages read, 2 sheets written (1 with rows in doubt, left blank and "
+                            "named), 2 to review\n"),
+            std::string::npos)
+      << result.Err;
+  EXPECT_NE(result.Err.find("qwtool: row 3, 5678: not graded, questions in doubt (2); decide them and grade "
+                            "the sheet again\n"),
+            std::string::npos)
+      << result.Err;
   EXPECT_NE(result.Err.find("1 attempt"), std::string::npos) << result.Err;
   EXPECT_EQ(ReadBytes(dir.File("R.pdf")).substr(0, 5), "%PDF-");
 

@@ -61,6 +61,11 @@ TGradedSheets GradeSheets(std::string_view answersText, const std::string& testP
   }
   graded.Versions = PaperVersions::Make(test.Questions, graded.Options);
   graded.Results = Grading::Grade(answersText, graded.Versions, test.PassPoint);
+  // Rows in doubt are never scored or recorded until someone decides them.
+  for (const Grading::TUndecided& sheet : graded.Results.Undecided)
+    graded.Warnings.push_back("row " + std::to_string(sheet.Row) + ", " + sheet.Name +
+                              ": not graded, questions in doubt (" + sheet.Questions +
+                              "); decide them and grade the sheet again");
 
   int asked = 0;
   int right = 0;

@@ -22,12 +22,15 @@ bool IsBlankRow(const std::vector<std::string>& fields) {
   return true;
 }
 
-// "Version" in any letter case: what a header row holds above the version letters.
-bool IsHeaderWord(std::string_view cell) {
-  constexpr std::string_view Word = "version";
-  return cell.size() == Word.size() && std::equal(cell.begin(), cell.end(), Word.begin(), [](char c, char w) {
+bool IsWord(std::string_view cell, std::string_view word) {
+  return cell.size() == word.size() && std::equal(cell.begin(), cell.end(), word.begin(), [](char c, char w) {
            return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == w;
          });
+}
+
+// "Version" in any letter case: what a header row holds above the version letters.
+bool IsHeaderWord(std::string_view cell) {
+  return IsWord(cell, "version");
 }
 
 std::string Where(int row, int column) {
@@ -67,13 +70,23 @@ TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TV
   const std::size_t questionCount = versions.empty() ? 0 : versions.front().Questions.size();
   results.RightPerQuestion.assign(questionCount, 0);
   bool first = true;
-  for (const Csv::TRecord& record : records) {
+  std::optional<std::size_t> doubtfulColumn;
+  for (Csv::TRecord record : records) {
     if (IsBlankRow(record.Fields)) continue;
     const int row = record.Line;
     const std::string versionText = record.Fields.size() > 1 ? Trimmed(record.Fields[1]) : "";
     // Only a header word makes a header: a student whose version cell is
     // blank or mistyped is named as an error, never skipped.
-    if (std::exchange(first, false) && IsHeaderWord(versionText)) continue;
+    if (std::exchange(first, false) && IsHeaderWord(versionText)) {
+      for (std::size_t column = 2; column < record.Fields.size(); ++column)
+        if (IsWord(Trimmed(record.Fields[column]), "doubtful")) doubtfulColumn = column;
+      continue;
+    }
+    std::string doubtful;
+    if (doubtfulColumn && *doubtfulColumn < record.Fields.size()) {
+      doubtful = Trimmed(record.Fields[*doubtfulColumn]);
+      record.Fields.erase(record.Fields.begin() + static_cast<std::ptrdiff_t>(*doubtfulColumn));
+    }
     const std::string name = Trimmed(record.Fields[0]);
     if (name.empty()) throw TGradingError(row, 1, Where(row, 1) + ": the student's name is missing");
     const std::optional<int> index =
@@ -83,6 +96,10 @@ TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TV
           row, 2,
           Where(row, 2) + ": \"" + versionText + "\" is not a version (A to " +
               std::string(1, PaperVersions::VersionLetter(static_cast<int>(versions.size()) - 1)) + ")");
+    }
+    if (!doubtful.empty()) {
+      results.Undecided.push_back({name, row, doubtful});
+      continue;
     }
     const PaperVersions::TVersion& version = versions[static_cast<std::size_t>(*index)];
     TStudentResult student;

@@ -34,8 +34,17 @@ struct TStudentResult {
   bool Passed = false;
 };
 
+// A sheet the scanner wrote with rows still in doubt: named in the file's
+// "Doubtful" column, and graded only once they are decided.
+struct TUndecided {
+  std::string Name;
+  int Row = 0;            // the line of the file
+  std::string Questions;  // the doubtful column's cell: the questions in doubt
+};
+
 struct TResults {
   std::vector<TStudentResult> Students;  // in the order of the file
+  std::vector<TUndecided> Undecided;     // in the order of the file, not graded
   std::vector<int> RightPerQuestion;     // per stored question: how many students got it right
   int PassPoint = 0;                     // the test's pass point; 0 when it has none
 };
@@ -43,11 +52,13 @@ struct TResults {
 // Marks the answers text (CSV with ',' or ';', a UTF-8 byte-order mark
 // allowed) against versions. The first row that is not blank is a header,
 // and skipped, when its version cell says "Version" (any case); any other row
-// is a student's. A row holding nothing but blanks is skipped. Missing trailing columns are questions left
-// blank, which count as asked and wrong. Throws TGradingError for a row without a name or version, a version
-// the versions do not hold, more columns than questions (unless they are blank), a character that is not a
-// letter A-F or a separator (blank, comma, '/', '+', ';'), or a letter beyond the question's printed answers;
-// and for text that is not CSV. Nothing is returned half made.
+// is a student's. A header cell "Doubtful" (any case) names a column that is
+// no question: a student whose cell there is not blank has rows in doubt and
+// is listed in Undecided, not graded. A row holding nothing but blanks is skipped. Missing trailing columns
+// are questions left blank, which count as asked and wrong. Throws TGradingError for a row without a name or
+// version, a version the versions do not hold, more columns than questions (unless they are blank), a
+// character that is not a letter A-F or a separator (blank, comma, '/', '+', ';'), or a letter beyond the
+// question's printed answers; and for text that is not CSV. Nothing is returned half made.
 TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TVersion>& versions,
                int passPoint);
 

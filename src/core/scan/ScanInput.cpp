@@ -117,37 +117,47 @@ std::string TooSmall(int w, int h) {
          " pixels, too small to hold an answer sheet; scan it at 150 dpi or more";
 }
 
+TLoadOutcome Refusal(TLoad kind, const std::string& path, const std::string& what) {
+  return {kind, Named(path, what)};
+}
+
 void Quiet(const std::string&, void*) {}
 
-std::string ReadPdf(const std::string& path, std::vector<char>& bytes,
-                    const std::function<void(TScanPage&&)>& onPage) {
+TLoadOutcome ReadPdf(const std::string& path, std::vector<char>& bytes,
+                     const std::function<void(TScanPage&&)>& onPage) {
   poppler::set_debug_error_function(Quiet, nullptr);
   std::unique_ptr<poppler::document> document(
       poppler::document::load_from_raw_data(bytes.data(), int(bytes.size())));
-  if (!document) return Named(path, "not a readable PDF file (it is damaged or not a PDF at all)");
-  if (document->is_locked()) return Named(path, "the PDF is protected by a password");
+  if (!document)
+    return Refusal(TLoad::Damaged, path, "not a readable PDF file (it is damaged or not a PDF at all)");
+  if (document->is_locked()) return Refusal(TLoad::Locked, path, "the PDF is protected by a password");
   const int pages = document->pages();
-  if (pages <= 0) return Named(path, "the PDF has no pages");
+  if (pages <= 0) return Refusal(TLoad::Damaged, path, "the PDF has no pages");
   if (pages > MaxPdfPages)
-    return Named(path, "the PDF has " + std::to_string(pages) + " pages, more than the " +
-                           std::to_string(MaxPdfPages) + " one scan may hold; split the pile");
+    return Refusal(TLoad::TooBig, path,
+                   "the PDF has " + std::to_string(pages) + " pages, more than the " +
+                       std::to_string(MaxPdfPages) + " one scan may hold; split the pile");
   poppler::page_renderer renderer;
   renderer.set_render_hint(poppler::page_renderer::antialiasing, true);
   renderer.set_image_format(poppler::image::format_gray8);
   for (int i = 0; i < pages; ++i) {
     std::unique_ptr<poppler::page> page(document->create_page(i));
-    if (!page) return Named(path, "page " + std::to_string(i + 1) + " of the PDF cannot be read");
+    if (!page)
+      return Refusal(TLoad::Damaged, path, "page " + std::to_string(i + 1) + " of the PDF cannot be read");
     const poppler::rectf box = page->page_rect();
-    // A page of absurd size is rasterised at less, within the pixel bound.
-    double dpi = PdfDpi;
+    // Straight to the size the reader works at; a page of absurd shape at
+    // less, within the pixel bound.
+    double dpi = std::min(MaxPdfDpi, ReadLongSide * 72 / std::max({1.0, box.width(), box.height()}));
     const double points = std::max(1.0, box.width()) * std::max(1.0, box.height());
     const double pixels = points * dpi * dpi / (72.0 * 72.0);
     if (pixels > double(MaxPixels)) dpi *= std::sqrt(double(MaxPixels) / pixels);
     const poppler::image image = renderer.render_page(page.get(), dpi, dpi);
     if (!image.is_valid())
-      return Named(path, "page " + std::to_string(i + 1) + " of the PDF cannot be rasterised");
+      return Refusal(TLoad::Damaged, path,
+                     "page " + std::to_string(i + 1) + " of the PDF cannot be rasterised");
     if (image.width() < MinSide || image.height() < MinSide)
-      return Named(path, "page " + std::to_string(i + 1) + ": " + TooSmall(image.width(), image.height()));
+      return Refusal(TLoad::TooSmall, path,
+                     "page " + std::to_string(i + 1) + ": " + TooSmall(image.width(), image.height()));
     cv::Mat gray;
     if (image.format() == poppler::image::format_gray8) {
       cv::Mat(image.height(), image.width(), CV_8UC1, const_cast<char*>(image.const_data()),
@@ -163,10 +173,16 @@ std::string ReadPdf(const std::string& path, std::vector<char>& bytes,
   return {};
 }
 
-// Why an image of that header size is no scanned page, or "".
-std::string SizeRefusal(const TPixelSize& size) {
-  if (size.Width * size.Height > MaxPixels) return TooBig(size.Width, size.Height);
-  if (size.Width < MinSide || size.Height < MinSide) return TooSmall(int(size.Width), int(size.Height));
+// Why an image of that header size is no scanned page; Done when it may be one.
+struct TSizeRefusal {
+  TLoad Kind = TLoad::Done;
+  std::string Why;
+};
+
+TSizeRefusal SizeRefusal(const TPixelSize& size) {
+  if (size.Width * size.Height > MaxPixels) return {TLoad::TooBig, TooBig(size.Width, size.Height)};
+  if (size.Width < MinSide || size.Height < MinSide)
+    return {TLoad::TooSmall, TooSmall(int(size.Width), int(size.Height))};
   return {};
 }
 
@@ -177,25 +193,30 @@ cv::Mat Gray8(cv::Mat gray) {
 
 // Every page of a TIFF file, decoded one at a time. A page that cannot be
 // read is named and the next one read.
-std::string ReadTiff(const std::string& path, std::string_view bytes,
-                     const std::function<void(TScanPage&&)>& onPage) {
+TLoadOutcome ReadTiff(const std::string& path, std::string_view bytes,
+                      const std::function<void(TScanPage&&)>& onPage) {
   const auto sizes = TiffPageSizes(bytes, MaxPdfPages);
-  if (sizes.empty()) return Named(path, "the image's header cannot be read (the file is damaged)");
+  if (sizes.empty())
+    return Refusal(TLoad::Damaged, path, "the image's header cannot be read (the file is damaged)");
   if (sizes.size() > std::size_t(MaxPdfPages))
-    return Named(path, "the TIFF file has more than " + std::to_string(MaxPdfPages) +
-                           " pages, more than one scan may hold; split the pile");
-  std::string problems;
-  const auto refuse = [&](std::size_t page, const std::string& why) {
-    problems += (problems.empty() ? "" : "; ") +
-                Named(path, sizes.size() == 1 ? why : "page " + std::to_string(page + 1) + ": " + why);
+    return Refusal(TLoad::TooBig, path,
+                   "the TIFF file has more than " + std::to_string(MaxPdfPages) +
+                       " pages, more than one scan may hold; split the pile");
+  TLoadOutcome problems;
+  int handed = 0;
+  const auto refuse = [&](std::size_t page, TLoad kind, const std::string& why) {
+    if (problems.Kind == TLoad::Done) problems.Kind = kind;
+    problems.Sentence +=
+        (problems.Sentence.empty() ? "" : "; ") +
+        Named(path, sizes.size() == 1 ? why : "page " + std::to_string(page + 1) + ": " + why);
   };
   for (std::size_t i = 0; i < sizes.size(); ++i) {
     if (!sizes[i]) {
-      refuse(i, "the page's header cannot be read (the file is damaged)");
+      refuse(i, TLoad::Damaged, "the page's header cannot be read (the file is damaged)");
       continue;
     }
-    if (std::string why = SizeRefusal(*sizes[i]); !why.empty()) {
-      refuse(i, why);
+    if (const TSizeRefusal why = SizeRefusal(*sizes[i]); why.Kind != TLoad::Done) {
+      refuse(i, why.Kind, why.Why);
       continue;
     }
     std::vector<cv::Mat> mats;
@@ -205,11 +226,14 @@ std::string ReadTiff(const std::string& path, std::string_view bytes,
       mats.clear();
     }
     if (mats.empty() || mats[0].empty()) {
-      refuse(i, "the image cannot be decoded (the file is damaged)");
+      refuse(i, TLoad::Damaged, "the image cannot be decoded (the file is damaged)");
       continue;
     }
     onPage(TScanPage{path, int(i) + 1, Gray8(std::move(mats[0]))});
+    ++handed;
   }
+  // Some pages read and some not: the file is read but for those.
+  if (problems.Kind != TLoad::Done && handed > 0) problems.Kind = TLoad::PagesLeftOut;
   return problems;
 }
 
@@ -255,14 +279,15 @@ std::vector<std::string> ScanFilesIn(const std::string& folder) {
   return files;
 }
 
-std::string ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage) {
+TLoadOutcome ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) throw TIoError(path, "Cannot read", "no such file");
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error) throw TIoError(path, "Cannot read", error.message());
   if (size > MaxFileBytes)
-    return Named(path, "the file is " + std::to_string(size >> 20) + " MiB, more than the " +
-                           std::to_string(MaxFileBytes >> 20) + " MiB a scan may have");
+    return Refusal(TLoad::TooBig, path,
+                   "the file is " + std::to_string(size >> 20) + " MiB, more than the " +
+                       std::to_string(MaxFileBytes >> 20) + " MiB a scan may have");
   std::ifstream in(path, std::ios::binary);
   if (!in) throw TIoError(path, "Cannot read", std::strerror(errno));
   std::vector<char> bytes(static_cast<std::size_t>(size));
@@ -270,19 +295,22 @@ std::string ForEachPage(const std::string& path, const std::function<void(TScanP
     throw TIoError(path, "Cannot read", "read error");
   const std::string_view view(bytes.data(), bytes.size());
   const TScanKind kind = SniffKind(view);
-  if (kind == TScanKind::Unknown) return Named(path, "not a PDF, PNG, JPEG or TIFF file");
+  if (kind == TScanKind::Unknown) return Refusal(TLoad::NotAScan, path, "not a PDF, PNG, JPEG or TIFF file");
   try {
     if (kind == TScanKind::Pdf) return ReadPdf(path, bytes, onPage);
     if (kind == TScanKind::Tiff) return ReadTiff(path, view, onPage);
     const auto header = HeaderSize(kind, view);
-    if (!header) return Named(path, "the image's header cannot be read (the file is damaged)");
-    if (std::string why = SizeRefusal(*header); !why.empty()) return Named(path, why);
+    if (!header)
+      return Refusal(TLoad::Damaged, path, "the image's header cannot be read (the file is damaged)");
+    if (const TSizeRefusal why = SizeRefusal(*header); why.Kind != TLoad::Done)
+      return Refusal(why.Kind, path, why.Why);
     cv::Mat gray = cv::imdecode(cv::Mat(1, int(bytes.size()), CV_8UC1, bytes.data()), cv::IMREAD_GRAYSCALE);
     bytes = {};
-    if (gray.empty()) return Named(path, "the image cannot be decoded (the file is damaged)");
+    if (gray.empty())
+      return Refusal(TLoad::Damaged, path, "the image cannot be decoded (the file is damaged)");
     onPage(TScanPage{path, 1, Gray8(std::move(gray))});
   } catch (const cv::Exception&) {
-    return Named(path, "the image cannot be decoded (the file is damaged)");
+    return Refusal(TLoad::Damaged, path, "the image cannot be decoded (the file is damaged)");
   }
   return {};
 }

@@ -19,7 +19,11 @@ inline constexpr std::uintmax_t MaxFileBytes = 512ull << 20;  // 512 MiB
 inline constexpr std::int64_t MaxPixels = 80'000'000;         // A3 at 600 dpi is 70 million
 inline constexpr int MinSide = 300;                           // a page at 36 dpi
 inline constexpr int MaxPdfPages = 2000;
-inline constexpr double PdfDpi = 200;  // rasterised at this, or less for a huge page
+// The reader works on a page about this many pixels on its long side (some
+// 150 dpi on A4), whatever the scan's resolution; a PDF page is rasterised
+// once, straight to that size, at no more than MaxPdfDpi (less for a huge page).
+inline constexpr double ReadLongSide = 1760;
+inline constexpr double MaxPdfDpi = 300;
 
 enum class TScanKind { Unknown, Pdf, Png, Jpeg, Tiff };
 
@@ -46,12 +50,29 @@ struct TScanPage {
 // folder cannot be listed.
 std::vector<std::string> ScanFilesIn(const std::string& folder);
 
+// How loading a scan file ended.
+enum class TLoad {
+  Done,          // every page was handed over
+  NotAScan,      // not a PDF, PNG, JPEG or TIFF file
+  TooBig,        // more bytes, pixels or pages than a scan may have
+  TooSmall,      // a page too small to hold an answer sheet
+  Damaged,       // a file or page that cannot be decoded
+  Locked,        // a PDF protected by a password
+  PagesLeftOut,  // some pages of a TIFF were handed over, the others named in the sentence
+};
+
+struct TLoadOutcome {
+  TLoad Kind = TLoad::Done;
+  std::string Sentence;  // naming the file and why, "" when Done
+};
+
 // Calls onPage for each page of the file at path, in order, one page in memory
-// at a time. Returns an empty string when every page was handed over, else a
+// at a time. Returns Done when every page was handed over, else the kind and a
 // sentence naming the file and why it (or the rest of it) cannot be read: not
-// a PDF or image, too big, too many pages, too small, damaged; a page of a
-// TIFF that cannot be read is named with its number and the next one read.
-// Throws TIoError when the file cannot be opened or read.
-std::string ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage);
+// a PDF or image, too big, too many pages, too small, damaged, locked; a page
+// of a TIFF that cannot be read is named with its number and the next one
+// read (PagesLeftOut when some were). Throws TIoError when the file cannot be
+// opened or read.
+TLoadOutcome ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage);
 
 }  // namespace Scan

@@ -90,8 +90,10 @@ bool SeveralAllowed(const TRun& run, char version, int printed) {
   return v < run.SeveralCorrect.size() && q < run.SeveralCorrect[v].size() && run.SeveralCorrect[v][q];
 }
 
-// Why the read pages of a sheet cannot be graded, or nothing.
-void CheckSheet(const TPartial& partial, const TRun& run, std::vector<TProblem>& problems, bool& gradable) {
+// Why the read pages of a sheet cannot be graded, or nothing; its rows in
+// doubt are problems too, and added to doubtful, but leave it gradable.
+void CheckSheet(const TPartial& partial, const TRun& run, std::vector<TProblem>& problems, bool& gradable,
+                std::vector<int>& doubtful) {
   const auto& pages = partial.Pages;
   const TScannedPage& any =
       **std::find_if(pages.begin(), pages.end(), [](const auto& p) { return p.has_value(); });
@@ -145,7 +147,7 @@ void CheckSheet(const TPartial& partial, const TRun& run, std::vector<TProblem>&
       if (row.Doubtful && !(row.SeveralMarked && SeveralAllowed(run, r.Code.Version, row.Printed))) {
         problems.push_back({place + ", question " + std::to_string(row.Printed), row.Reason, row.Crop,
                             partial.Indices[p], int(i)});
-        gradable = false;
+        doubtful.push_back(row.Printed);
       }
     }
     if (r.NumberDoubtful) {
@@ -224,6 +226,7 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
           "they are now");
   }
 
+  std::vector<std::string> pencil = PencilWarnings(pages);  // before the pages move to their sheets
   std::vector<TPartial> partials;
   std::map<TSheetKey, std::size_t> open;
   bool joinedByOrder = false;
@@ -309,6 +312,7 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
     partials[found->second].Pages[std::size_t(code.Page - 1)] = std::move(page);
     partials[found->second].Indices[std::size_t(code.Page - 1)] = at;
   }
+  for (std::string& warning : pencil) pile.Warnings.push_back(std::move(warning));
   if (joinedByOrder)
     pile.Warnings.push_back(
         "some sheets were printed before sheets had serials: their pages are joined by their order in the "
@@ -318,15 +322,21 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
   std::map<std::string, std::vector<std::size_t>> byNumber;
   for (const TPartial& partial : partials) {
     bool gradable = true;
-    CheckSheet(partial, *pile.Run, pile.Problems, gradable);
+    std::vector<int> doubtful;
+    CheckSheet(partial, *pile.Run, pile.Problems, gradable, doubtful);
     if (!gradable) continue;
     const TScannedPage& first = *partial.Pages[0];
     TSheet sheet;
     sheet.Where = PlaceOf(first.Source, first.Page);
     sheet.Name = first.Reading.StudentNumber.empty() ? sheet.Where : first.Reading.StudentNumber;
     sheet.Version = first.Reading.Code.Version;
+    sheet.First = partial.Indices[0];
+    sheet.Doubtful = doubtful;
     for (const auto& page : partial.Pages)
-      for (const TRowReading& row : page->Reading.Rows) sheet.Rows.push_back(row.Letters);
+      for (const TRowReading& row : page->Reading.Rows)
+        sheet.Rows.push_back(std::find(doubtful.begin(), doubtful.end(), row.Printed) != doubtful.end()
+                                 ? std::string()
+                                 : row.Letters);
     if (!first.Reading.StudentNumber.empty()) byNumber[sheet.Name].push_back(sheets.size());
     sheets.push_back(std::move(sheet));
   }
@@ -342,19 +352,41 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
     }
   }
   for (std::size_t i = 0; i < sheets.size(); ++i)
-    if (!twice[i]) pile.Sheets.push_back(std::move(sheets[i]));
+    if (!twice[i])
+      (sheets[i].Doubtful.empty() ? pile.Sheets : pile.Undecided).push_back(std::move(sheets[i]));
   return pile;
 }
 
+std::vector<std::string> PencilWarnings(const std::vector<TScannedPage>& pages) {
+  std::vector<std::string> warnings;
+  for (const TScannedPage& page : pages)
+    if (page.Reading.Read && page.Reading.Level.Pencil)
+      warnings.push_back(PlaceOf(page.Source, page.Page) + ": read as pencil");
+  return warnings;
+}
+
 std::string AnswersText(const TPile& pile) {
+  std::vector<const TSheet*> sheets;
+  for (const TSheet& sheet : pile.Sheets) sheets.push_back(&sheet);
+  for (const TSheet& sheet : pile.Undecided) sheets.push_back(&sheet);
+  std::stable_sort(sheets.begin(), sheets.end(),
+                   [](const TSheet* a, const TSheet* b) { return a->First < b->First; });
   std::size_t questions = 0;
-  for (const TSheet& sheet : pile.Sheets) questions = std::max(questions, sheet.Rows.size());
+  for (const TSheet* sheet : sheets) questions = std::max(questions, sheet->Rows.size());
   std::vector<std::string> head{"Name", "Version"};
   for (std::size_t q = 1; q <= questions; ++q) head.push_back(std::to_string(q));
+  const bool doubts = !pile.Undecided.empty();
+  if (doubts) head.push_back("Doubtful");
   std::string text = Csv::FormatRecord(head);
-  for (const TSheet& sheet : pile.Sheets) {
-    std::vector<std::string> fields{sheet.Name, std::string(1, sheet.Version)};
-    fields.insert(fields.end(), sheet.Rows.begin(), sheet.Rows.end());
+  for (const TSheet* sheet : sheets) {
+    std::vector<std::string> fields{sheet->Name, std::string(1, sheet->Version)};
+    fields.insert(fields.end(), sheet->Rows.begin(), sheet->Rows.end());
+    if (doubts) {
+      fields.resize(2 + questions);
+      std::string named;
+      for (const int printed : sheet->Doubtful) named += (named.empty() ? "" : " ") + std::to_string(printed);
+      fields.push_back(named);
+    }
     text += Csv::FormatRecord(fields);
   }
   return text;

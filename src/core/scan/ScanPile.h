@@ -51,6 +51,20 @@ struct TExpected {
   std::vector<TRun> Runs;   // the runs recorded for it; empty for any run of the test
 };
 
+// What the sheets of a known test are checked against: the test as it is
+// now (its questions, and now its fingerprint) and each run recorded for it
+// (anything with the Fingerprint it was printed from and its Options, as
+// the results store lists them), read with the questions and keys as they
+// are now. The window and qwtool scan both check a pile by this.
+template <typename TPrinted>
+TExpected ExpectedOf(const std::vector<QuestionRecord>& questions, const std::string& now,
+                     const std::vector<TPrinted>& printed) {
+  TExpected expected{now, {}};
+  for (const TPrinted& run : printed)
+    expected.Runs.push_back(RunOf(questions, run.Options, run.Fingerprint, now));
+  return expected;
+}
+
 // A page as read, with where it came from.
 struct TScannedPage {
   std::string Source;
@@ -73,12 +87,17 @@ struct TProblem {
 struct TSheet {
   std::string Name;  // the student number, or where the sheet's first page is
   char Version = 'A';
-  std::vector<std::string> Rows;  // the marked letters per printed question, "" for none
+  std::vector<std::string> Rows;  // the marked letters per printed question, "" for none and for a doubt
   std::string Where;              // the first page's place
+  std::vector<int> Doubtful;      // the printed questions still in doubt, in order
+  int First = 0;                  // the first page's place among the pages given to Assemble
 };
 
 struct TPile {
   std::vector<TSheet> Sheets;  // every sheet that can be graded, in the order of the pile
+  // The sheets whole and sure but for rows in doubt (each also a problem),
+  // written with those rows blank and named, never graded until decided.
+  std::vector<TSheet> Undecided;
   std::vector<TProblem> Problems;
   std::vector<std::string> Warnings;  // what was graded all the same, but should be checked
   int Pages = 0;                      // pages looked at
@@ -98,7 +117,14 @@ std::string PlaceOf(const std::string& source, int page);
 TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected);
 
 // The answers file: a header, then "name,version,letter,letter,..." per
-// sheet, one letter column per printed question.
+// sheet, one letter column per printed question, the sheets in the order of
+// the pile. With undecided sheets, a last column "Doubtful" names each one's
+// questions in doubt ("12 17"), whose cells are blank; Grade Answers leaves
+// such a sheet ungraded.
 std::string AnswersText(const TPile& pile);
+
+// Each read page that was read as pencil, against its own marks, in the
+// words a pile's warnings use: "scan.pdf page 3: read as pencil".
+std::vector<std::string> PencilWarnings(const std::vector<TScannedPage>& pages);
 
 }  // namespace Scan

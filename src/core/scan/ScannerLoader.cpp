@@ -60,16 +60,16 @@ std::vector<std::string> ScanFilesIn(const std::string& folder) {
   return Module().ScanFilesIn(folder);
 }
 
-std::string ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage) {
+TLoadOutcome ForEachPage(const std::string& path, const std::function<void(TScanPage&&)>& onPage) {
   return Module().ForEachPage(path, onPage);
 }
 
-TBoxState StateOf(double darkness) {
-  return Module().StateOf(darkness);
+TPageReading ReadPage(const cv::Mat& gray, const TThresholds& thresholds) {
+  return Module().ReadPage(gray, thresholds);
 }
 
-TPageReading ReadPage(const cv::Mat& gray) {
-  return Module().ReadPage(gray);
+void Redecide(TPageReading& reading, const TThresholds& thresholds) {
+  Module().Redecide(reading, thresholds);
 }
 
 }  // namespace Scan

@@ -5,6 +5,6 @@
 extern "C" __attribute__((visibility("default"))) const Scan::TScannerCalls* QuizwellScannerCalls() {
   static const Scan::TScannerCalls calls{
       sizeof(Scan::TScannerCalls), Scan::ScannerInterface, &Scan::SniffKind, &Scan::HeaderSize,
-      &Scan::ScanFilesIn,          &Scan::ForEachPage,     &Scan::StateOf,   &Scan::ReadPage};
+      &Scan::ScanFilesIn,          &Scan::ForEachPage,     &Scan::ReadPage,  &Scan::Redecide};
   return &calls;
 }

@@ -16,7 +16,7 @@ namespace Scan {
 
 // Raised whenever a call's signature or the table changes, so that a program
 // never runs a module of another build.
-inline constexpr int ScannerInterface = 2;
+inline constexpr int ScannerInterface = 3;
 
 struct TScannerCalls {
   std::size_t Size;
@@ -25,8 +25,8 @@ struct TScannerCalls {
   decltype(&Scan::HeaderSize) HeaderSize;
   decltype(&Scan::ScanFilesIn) ScanFilesIn;
   decltype(&Scan::ForEachPage) ForEachPage;
-  decltype(&Scan::StateOf) StateOf;
   decltype(&Scan::ReadPage) ReadPage;
+  decltype(&Scan::Redecide) Redecide;
 };
 
 // The module's one exported function, which returns its table.

@@ -12,19 +12,21 @@
 #include <opencv2/calib3d.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include "core/scan/ScanInput.h"
+
 namespace Scan {
 namespace {
 
-// Pages are read at about 150 dpi: the boxes are 20 pixels or more across,
-// and the work stays within a few million pixels whatever the scan's
-// resolution.
-constexpr double WorkLongSide = 1760;
+// Pages are read at about 150 dpi (ReadLongSide): the boxes are 20 pixels or
+// more across, and the work stays within a few million pixels whatever the
+// scan's resolution.
 
 using TPoint = cv::Point2d;
 
 struct TMarker {
   TPoint Centre;
   double Side = 0;
+  std::array<TPoint, 4> Corners;  // the square's corners as seen, in no particular order
 };
 
 struct TCorners {
@@ -65,7 +67,14 @@ TCorners FindCorners(const cv::Mat& binary, double expectedSide) {
     cv::convexHull(contour, hull);
     if (area < 0.9 * cv::contourArea(hull) || area < 0.7 * longer * shorter) continue;
     const cv::Moments m = cv::moments(contour);
-    found.push_back({{m.m10 / m.m00, m.m01 / m.m00}, std::sqrt(area)});
+    TMarker marker{{m.m10 / m.m00, m.m01 / m.m00}, std::sqrt(area), {}};
+    std::vector<cv::Point> approx;
+    cv::approxPolyDP(hull, approx, 0.1 * marker.Side, true);
+    std::array<cv::Point2f, 4> box;
+    rect.points(box.data());
+    for (std::size_t c = 0; c < 4; ++c)
+      marker.Corners[c] = approx.size() == 4 ? TPoint(approx[c]) : TPoint(box[c].x, box[c].y);
+    found.push_back(marker);
   }
   const double w = binary.cols, h = binary.rows;
   const std::array<TPoint, 4> imageCorners{TPoint{0, 0}, TPoint{w, 0}, TPoint{w, h}, TPoint{0, h}};
@@ -114,12 +123,16 @@ std::optional<std::array<TPoint, 4>> Quadrilateral(const TCorners& corners, doub
     p[std::size_t(missing)] = at(missing - 1) + at(missing + 1) - at(vertex);
     fromThree = true;
   }
+  // Four markers may stand as a photograph taken up to 15 degrees aside
+  // shows them, one edge of the page nearer than the other; three must stand
+  // as on a flat scan.
   const double top = Distance(p[0], p[1]), bottom = Distance(p[3], p[2]);
   const double left = Distance(p[0], p[3]), right = Distance(p[1], p[2]);
-  if (std::abs(top / bottom - 1) > 0.08 || std::abs(left / right - 1) > 0.08) return std::nullopt;
+  const double keystone = fromThree ? 0.08 : 0.32;
+  if (std::abs(top / bottom - 1) > keystone || std::abs(left / right - 1) > keystone) return std::nullopt;
   // Portrait as printed, or turned a quarter.
   const double seen = (top + bottom) / (left + right);
-  const double tolerance = fromThree ? 0.03 : 0.08;
+  const double tolerance = fromThree ? 0.03 : 0.15;
   if (std::abs(seen / ratio - 1) > tolerance && std::abs(seen * ratio - 1) > tolerance) return std::nullopt;
   return p;
 }
@@ -127,6 +140,7 @@ std::optional<std::array<TPoint, 4>> Quadrilateral(const TCorners& corners, doub
 struct TQr {
   std::string Text;
   TPoint Centre;
+  std::vector<cv::Point2f> Corners;
 };
 
 std::optional<TQr> ReadQr(const cv::Mat& gray, double toWork) {
@@ -138,8 +152,12 @@ std::optional<TQr> ReadQr(const cv::Mat& gray, double toWork) {
   const ZXing::Result result = ZXing::ReadBarcode(view, hints);
   if (!result.isValid()) return std::nullopt;
   TPoint centre{0, 0};
-  for (const auto& corner : result.position()) centre += TPoint(corner.x, corner.y) * 0.25;
-  return TQr{result.text(), centre * toWork};
+  std::vector<cv::Point2f> corners;
+  for (const auto& corner : result.position()) {
+    centre += TPoint(corner.x, corner.y) * 0.25;
+    corners.emplace_back(float(corner.x * toWork), float(corner.y * toWork));
+  }
+  return TQr{result.text(), centre * toWork, corners};
 }
 
 struct TLevels {
@@ -155,42 +173,123 @@ double MeanIn(const cv::Mat& image, TPoint centre, double half) {
   return cv::mean(image(rect))[0];
 }
 
-// The side, in image pixels, of a box of the layout around its centre.
-double SideOf(const cv::Matx33d& h, const SheetLayout::TBox& box) {
-  const TPoint c = Centre(box);
-  const double across =
-      Distance(Apply(h, c - TPoint(box.Width / 2, 0)), Apply(h, c + TPoint(box.Width / 2, 0)));
-  const double down =
-      Distance(Apply(h, c - TPoint(0, box.Height / 2)), Apply(h, c + TPoint(0, box.Height / 2)));
-  return std::min(across, down);
+// The page divided by its own paper: each pixel over the brightness of the
+// paper round it, estimated at an eighth of the size with the ink taken out
+// (a maximum over 19 points, more than a marker or a filled box), so shade,
+// a phone's uneven light and a scanner's dark lid all read as paper.
+cv::Mat PaperNormalised(const cv::Mat& work) {
+  cv::Mat small, paper;
+  cv::resize(work, small, cv::Size(std::max(1, work.cols / 8), std::max(1, work.rows / 8)), 0, 0,
+             cv::INTER_AREA);
+  cv::dilate(small, small, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(11, 11)));
+  cv::GaussianBlur(small, small, cv::Size(5, 5), 0);
+  cv::max(small, cv::Scalar(16), small);
+  cv::resize(small, paper, work.size(), 0, 0, cv::INTER_LINEAR);
+  cv::Mat normalised;
+  cv::divide(work, paper, normalised, 245.0);
+  return normalised;
 }
 
-// The inner part of a box, clear of its printed outline even on a page
-// turned by 10 degrees.
-double RawDarkness(const cv::Mat& image, const cv::Matx33d& h, const SheetLayout::TBox& box,
+// A rectangle of the layout, sampled upright at cols x rows pixels, as
+// darkness from 0 (the paper) to 1 (the markers' ink).
+cv::Mat DarknessIn(const cv::Mat& image, const cv::Matx33d& h, double left, double top, double width,
+                   double height, int cols, int rows, const TLevels& levels) {
+  const double dx = width / cols, dy = height / rows;
+  const cv::Matx33d toPoints(dx, 0, left + dx / 2, 0, dy, top + dy / 2, 0, 0, 1);
+  cv::Mat patch;
+  cv::warpPerspective(image, patch, h * toPoints, cv::Size(cols, rows),
+                      cv::INTER_LINEAR | cv::WARP_INVERSE_MAP, cv::BORDER_CONSTANT, cv::Scalar(levels.Paper));
+  cv::Mat darkness;
+  patch.convertTo(darkness, CV_32F, -1.0 / (levels.Paper - levels.Ink),
+                  levels.Paper / (levels.Paper - levels.Ink));
+  cv::max(darkness, 0.0, darkness);
+  cv::min(darkness, 1.0, darkness);
+  return darkness;
+}
+
+// A box's inside as first measured, before the sheet's blank level is taken
+// off: its mean darkness, its share of ink, and the darkness of its nine
+// parts.
+struct TRawBox {
+  double Fill = 0;
+  double Ink = 0;
+  std::array<double, 9> Parts{};
+};
+
+// The inside of a box reaches up to its printed outline, whose half-width
+// and a pixel's slack this leaves out, in points.
+constexpr double OutlineInset = 1.4;
+constexpr int BoxPixels = 18;        // the inside sampled at this many pixels a side, 6 per part
+constexpr double InkDarkness = 0.4;  // a pixel at least this dark is ink
+
+TRawBox MeasureBox(const cv::Mat& image, const cv::Matx33d& h, const SheetLayout::TBox& box,
                    const TLevels& levels) {
-  const double mean = MeanIn(image, Apply(h, Centre(box)), 0.28 * SideOf(h, box));
-  return std::clamp((levels.Paper - mean) / (levels.Paper - levels.Ink), 0.0, 1.0);
+  const double width = box.Width - 2 * OutlineInset, height = box.Height - 2 * OutlineInset;
+  const cv::Mat d = DarknessIn(image, h, box.X - width / 2, box.Y - height / 2, width, height, BoxPixels,
+                               BoxPixels, levels);
+  TRawBox raw;
+  raw.Fill = cv::mean(d)[0];
+  // Ink is counted clear of the inside's edge, where a misfit outline
+  // could lie.
+  const cv::Mat core = d(cv::Rect(1, 1, BoxPixels - 2, BoxPixels - 2));
+  raw.Ink = double(cv::countNonZero(core >= InkDarkness)) / core.total();
+  constexpr int Part = BoxPixels / 3;
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 3; ++x)
+      raw.Parts[std::size_t(y * 3 + x)] = cv::mean(d(cv::Rect(x * Part, y * Part, Part, Part)))[0];
+  return raw;
+}
+
+// What is left of the boxes' own darkness when blank (their outline's edge,
+// grey paper): most boxes of a page are blank, so a low percentile of them
+// all is that level.
+struct TBlankLevel {
+  double Fill = 0;
+  double Ink = 0;
+};
+
+TBlankLevel BlankLevelOf(const std::vector<TRawBox>& boxes) {
+  TBlankLevel level;
+  if (boxes.size() < 4) return level;
+  std::vector<double> fills, inks;
+  for (const TRawBox& box : boxes) {
+    fills.push_back(box.Fill);
+    inks.push_back(box.Ink);
+  }
+  const std::size_t at = boxes.size() / 5;
+  std::nth_element(fills.begin(), fills.begin() + std::ptrdiff_t(at), fills.end());
+  std::nth_element(inks.begin(), inks.begin() + std::ptrdiff_t(at), inks.end());
+  level.Fill = std::min(fills[at], 0.3);
+  level.Ink = std::min(inks[at], 0.2);
+  return level;
+}
+
+TBoxMeasure Measured(const TRawBox& raw, const TBlankLevel& blank) {
+  const auto above = [&](double d) { return std::clamp((d - blank.Fill) / (1 - blank.Fill), 0.0, 1.0); };
+  TBoxMeasure measure;
+  measure.Fill = above(raw.Fill);
+  measure.Ink = std::clamp(raw.Ink - blank.Ink, 0.0, 1.0);
+  // A part holds ink when it is at least half as dark as the box as a whole
+  // and not paper-light.
+  int inked = 0;
+  for (const double part : raw.Parts)
+    if (above(part) >= std::max(0.08, 0.5 * measure.Fill)) ++inked;
+  measure.Spread = inked / 9.0;
+  return measure;
 }
 
 // Whether there is ink in the gaps between a row's boxes and after its last
 // one, where a circle drawn round a box passes and nothing is printed.
-template <typename TAdjust>
 bool InkBetweenBoxes(const cv::Mat& image, const cv::Matx33d& h,
                      const std::vector<SheetLayout::TAnswerBox>& boxes, std::size_t begin, std::size_t end,
-                     const TLevels& levels, const TAdjust& adjusted) {
+                     const TLevels& levels) {
   if (end - begin < 2) return false;
   const double gap = boxes[begin + 1].Box.X - boxes[begin].Box.X;  // the pitch of the row
   const auto inked = [&](const SheetLayout::TBox& strip) {
-    const TPoint centre = Apply(h, Centre(strip));
-    const double across = SideOf(h, SheetLayout::TBox{strip.X, strip.Y, strip.Width, strip.Width});
-    const double down = SideOf(h, SheetLayout::TBox{strip.X, strip.Y, strip.Height, strip.Height});
-    cv::Rect rect(int(std::lround(centre.x - across / 2)), int(std::lround(centre.y - down / 2)),
-                  std::max(1, int(std::lround(across))), std::max(1, int(std::lround(down))));
-    rect &= cv::Rect(0, 0, image.cols, image.rows);
-    if (rect.area() == 0) return false;
-    const double mean = cv::mean(image(rect))[0];
-    return adjusted(std::clamp((levels.Paper - mean) / (levels.Paper - levels.Ink), 0.0, 1.0)) >= 0.25;
+    const int cols = std::max(2, int(std::lround(strip.Width * 2))),
+              rows = std::max(2, int(std::lround(strip.Height * 2)));
+    return cv::mean(DarknessIn(image, h, strip.X - strip.Width / 2, strip.Y - strip.Height / 2, strip.Width,
+                               strip.Height, cols, rows, levels))[0] >= 0.25;
   };
   for (std::size_t k = begin; k < end; ++k) {
     const SheetLayout::TBox& box = boxes[k].Box;
@@ -203,6 +302,45 @@ bool InkBetweenBoxes(const cv::Mat& image, const cv::Matx33d& h,
       return true;
   }
   return false;
+}
+
+// The page's fit refined by least squares on every corner of every marker
+// (and their centres), which a flat page seen in perspective maps exactly;
+// the mean distance left, in points, is how far the page is from that. The
+// first fit, from the centres alone, names which corner is which.
+cv::Matx33d FittedOnMarkers(const TCorners& corners, const std::array<SheetLayout::TBox, 4>& markers,
+                            int turn, const cv::Matx33d& first, double& fitError) {
+  std::vector<cv::Point2d> from, to;
+  for (std::size_t k = 0; k < 4; ++k) {
+    const auto& marker = corners.At[(k + std::size_t(turn)) % 4];
+    if (!marker) continue;
+    const SheetLayout::TBox& m = markers[k];
+    from.emplace_back(m.X, m.Y);
+    to.push_back(marker->Centre);
+    for (const TPoint corner :
+         {TPoint(m.X - m.Width / 2, m.Y - m.Height / 2), TPoint(m.X + m.Width / 2, m.Y - m.Height / 2),
+          TPoint(m.X + m.Width / 2, m.Y + m.Height / 2), TPoint(m.X - m.Width / 2, m.Y + m.Height / 2)}) {
+      const TPoint predicted = Apply(first, corner);
+      const auto nearest = std::min_element(
+          marker->Corners.begin(), marker->Corners.end(),
+          [&](TPoint a, TPoint b) { return Distance(a, predicted) < Distance(b, predicted); });
+      if (Distance(*nearest, predicted) > 0.35 * marker->Side) continue;
+      from.push_back(corner);
+      to.push_back(*nearest);
+    }
+  }
+  cv::Matx33d fitted = first;
+  if (from.size() >= 16) {
+    const cv::Mat h = cv::findHomography(from, to, 0);
+    if (!h.empty()) fitted = cv::Matx33d(h);
+  }
+  const double pixelsPerPoint =
+      Distance(Apply(fitted, Centre(markers[0])), Apply(fitted, Centre(markers[1]))) /
+      Distance(Centre(markers[0]), Centre(markers[1]));
+  double sum = 0;
+  for (std::size_t i = 0; i < from.size(); ++i) sum += Distance(Apply(fitted, from[i]), to[i]);
+  fitError = from.size() >= 16 ? sum / double(from.size()) / pixelsPerPoint : 0;
+  return fitted;
 }
 
 // The part of the page between those layout points, upright and square to
@@ -263,27 +401,51 @@ cv::Mat RowCrop(const cv::Mat& image, const cv::Matx33d& h, const std::vector<Sh
   return crop;
 }
 
-TPageReading Refused(std::string problem) {
+// Round a crop, in points.
+constexpr double Margin = 4;
+
+TPageReading Refused(TRefusal kind, std::string problem) {
   TPageReading reading;
+  reading.Refusal = kind;
   reading.Problem = std::move(problem);
   return reading;
 }
 
 }  // namespace
 
-TBoxState StateOf(double darkness) {
-  if (darkness < BlankBelow) return TBoxState::Blank;
-  return darkness >= MarkedFrom ? TBoxState::Marked : TBoxState::Doubtful;
+void Redecide(TPageReading& reading, const TThresholds& thresholds) {
+  if (!reading.Read) return;
+  TPageMeasures measures;
+  for (const TRowReading& row : reading.Rows) measures.Rows.push_back(row.Measures);
+  measures.Columns = reading.Columns;
+  const TPageDecision decision = Decide(measures, thresholds);
+  reading.Level = decision.Level;
+  for (std::size_t i = 0; i < reading.Rows.size(); ++i) {
+    TRowReading& row = reading.Rows[i];
+    if (row.Settled) continue;
+    const TRowDecision& decided = decision.Rows[i];
+    row.States = decided.States;
+    row.Letters = decided.Letters;
+    row.Doubtful = decided.Doubtful;
+    row.Reason = decided.Reason;
+    row.SeveralMarked = decided.SeveralMarked;
+  }
+  if (!reading.NumberSettled) {
+    reading.StudentNumber = decision.Number.Number;
+    reading.NumberDoubtful = decision.Number.Doubtful;
+    reading.NumberReason = decision.Number.Reason;
+  }
 }
 
-TPageReading ReadPage(const cv::Mat& input) try {
-  if (input.empty() || input.type() != CV_8UC1) return Refused("not a grey image");
-  const double scale = std::min(1.0, WorkLongSide / std::max(input.cols, input.rows));
+TPageReading ReadPage(const cv::Mat& input, const TThresholds& thresholds) try {
+  if (input.empty() || input.type() != CV_8UC1) return Refused(TRefusal::NotAnImage, "not a grey image");
+  const double scale = std::min(1.0, ReadLongSide / std::max(input.cols, input.rows));
   cv::Mat work;
   if (scale < 1)
     cv::resize(input, work, cv::Size(), scale, scale, cv::INTER_AREA);
   else
     work = input;
+  const cv::Mat normalised = PaperNormalised(work);
 
   // Where the markers should be, and how big, for the paper the image's
   // shape suggests; the QR code then says which paper it is.
@@ -297,9 +459,9 @@ TPageReading ReadPage(const cv::Mat& input) try {
   // Ink is what lies well below the paper's level, the level most of a
   // page has; the darkest ink seen sets how far below.
   std::array<long, 256> histogram{};
-  for (int y = 0; y < work.rows; y += 2) {
-    const std::uint8_t* line = work.ptr<std::uint8_t>(y);
-    for (int x = 0; x < work.cols; x += 2) ++histogram[line[x]];
+  for (int y = 0; y < normalised.rows; y += 2) {
+    const std::uint8_t* line = normalised.ptr<std::uint8_t>(y);
+    for (int x = 0; x < normalised.cols; x += 2) ++histogram[line[x]];
   }
   const long total = std::accumulate(histogram.begin(), histogram.end(), 0L);
   const auto percentile = [&](long share) {
@@ -309,20 +471,32 @@ TPageReading ReadPage(const cv::Mat& input) try {
     return level;
   };
   const int paper = percentile(750), darkest = percentile(2);
-  if (paper - darkest < 60) return Refused("no corner markers: a blank page, or not an answer sheet");
+  if (paper - darkest < 60)
+    return Refused(TRefusal::NoSheet, "no corner markers: a blank page, or not an answer sheet");
   cv::Mat binary;
-  cv::threshold(work, binary, (paper + darkest) / 2.0, 255, cv::THRESH_BINARY_INV);
-  const TCorners corners = FindCorners(binary, probeLayout.Markers[0].Width * pixelsPerPoint);
-  if (corners.Count() < 3)
-    return Refused(corners.Count() == 0
+  cv::threshold(normalised, binary, (paper + darkest) / 2.0, 255, cv::THRESH_BINARY_INV);
+  TCorners corners = FindCorners(binary, probeLayout.Markers[0].Width * pixelsPerPoint);
+  const auto tooFew = [&] {
+    return Refused(corners.Count() == 0 ? TRefusal::NoSheet : TRefusal::MarkersMissing,
+                   corners.Count() == 0
                        ? "no corner markers: a blank page, or not an answer sheet"
                        : "only " + std::to_string(corners.Count()) + " of the four corner markers found");
+  };
+  if (corners.Count() < 3) return tooFew();
 
   std::optional<TQr> qr = ReadQr(work, 1.0);
   if (!qr && scale < 1) qr = ReadQr(input, scale);
-  if (!qr) return Refused("the QR code cannot be read");
+  if (!qr) return Refused(TRefusal::QrUnreadable, "the QR code cannot be read");
+  // A square of the QR code's own, where a torn corner's marker is missing,
+  // is no marker.
+  for (auto& marker : corners.At)
+    if (marker && qr->Corners.size() == 4 &&
+        cv::pointPolygonTest(qr->Corners, cv::Point2f(float(marker->Centre.x), float(marker->Centre.y)),
+                             false) >= 0)
+      marker.reset();
+  if (corners.Count() < 3) return tooFew();
   const auto code = SheetLayout::Decode(qr->Text);
-  if (!code) return Refused("the QR code is not an answer sheet's");
+  if (!code) return Refused(TRefusal::QrForeign, "the QR code is not an answer sheet's");
   const SheetLayout::TSheetPage layout = SheetLayout::Lay(*code);
 
   const auto& m = layout.Markers;
@@ -330,7 +504,11 @@ TPageReading ReadPage(const cv::Mat& input) try {
   bool fromThree = false;
   const auto quad = Quadrilateral(corners, ratio, fromThree);
   if (!quad)
-    return Refused("the corner markers do not stand where a sheet's do (a corner torn off or folded?)");
+    return Refused(TRefusal::MarkersMisplaced,
+                   corners.Count() == 3
+                       ? "the corner markers do not stand where a sheet's do (a corner torn off or folded?)"
+                       : "the corner markers do not stand where a sheet's do (the page folded, or "
+                         "photographed more than 15 degrees aside?)");
 
   // The page's turn: the one that puts the QR code where the layout has it.
   cv::Matx33d best;
@@ -356,7 +534,9 @@ TPageReading ReadPage(const cv::Mat& input) try {
   }
   const double allowed = (fromThree ? 0.015 : 0.03) * std::min(work.cols, work.rows);
   if (bestError > allowed || secondError < 3 * bestError)
-    return Refused("the QR code does not stand where the corner markers put it");
+    return Refused(TRefusal::QrMisplaced, "the QR code does not stand where the corner markers put it");
+  double fitError = 0;
+  if (!fromThree) best = FittedOnMarkers(corners, m, bestTurn, best, fitError);
 
   TLevels levels;
   levels.Paper = paper;
@@ -365,116 +545,65 @@ TPageReading ReadPage(const cv::Mat& input) try {
     int inks = 0;
     for (const auto& marker : corners.At)
       if (marker) {
-        ink += MeanIn(work, marker->Centre, 0.25 * marker->Side);
+        ink += MeanIn(normalised, marker->Centre, 0.25 * marker->Side);
         ++inks;
       }
     levels.Ink = ink / inks;
-    if (levels.Paper - levels.Ink < 60) return Refused("the page is too faint to read");
+    if (levels.Paper - levels.Ink < 60) return Refused(TRefusal::TooFaint, "the page is too faint to read");
   }
 
   TPageReading reading;
   reading.Code = *code;
   reading.ThreeMarkers = fromThree;
   reading.UpsideDown = bestTurn == 2;
+  reading.FitError = fitError;
   reading.PointsToPixels = cv::Matx33d(1 / scale, 0, 0, 0, 1 / scale, 0, 0, 0, 1) * best;
 
-  // The boxes' own darkness when blank (a printed letter inside, grey paper)
-  // is taken off: most boxes of a page are blank, so a low percentile of all
-  // of them is that level.
-  std::vector<double> answers, digits, all;
-  for (const auto& box : layout.Answers) answers.push_back(RawDarkness(work, best, box.Box, levels));
-  for (const auto& box : layout.Digits) digits.push_back(RawDarkness(work, best, box.Box, levels));
+  std::vector<TRawBox> answers, digits, all;
+  for (const auto& box : layout.Answers) answers.push_back(MeasureBox(normalised, best, box.Box, levels));
+  for (const auto& box : layout.Digits) digits.push_back(MeasureBox(normalised, best, box.Box, levels));
   all = answers;
   all.insert(all.end(), digits.begin(), digits.end());
-  double base = 0;
-  if (all.size() >= 4) {
-    const auto at = all.begin() + std::ptrdiff_t(all.size() / 5);
-    std::nth_element(all.begin(), at, all.end());
-    base = std::min(*at, 0.3);
-  }
-  const auto adjusted = [base](double d) { return std::clamp((d - base) / (1 - base), 0.0, 1.0); };
+  const TBlankLevel blank = BlankLevelOf(all);
 
-  const double margin = 4;
   // A row per printed question, boxes or not; the layout lists a row's
   // boxes together.
+  std::vector<std::pair<std::size_t, std::size_t>> spans;
   std::size_t next = 0;
   for (std::size_t q = 0; q < code->AnswerCounts.size(); ++q) {
-    TRowReading row;
+    TRowReading& row = reading.Rows.emplace_back();
     row.Printed = code->FirstQuestion + int(q);
     const std::size_t begin = next;
     while (next < layout.Answers.size() && layout.Answers[next].Printed == row.Printed) ++next;
-    int marked = 0, doubtful = 0;
-    for (std::size_t k = begin; k < next; ++k) {
-      const double d = adjusted(answers[k]);
-      row.Darkness.push_back(d);
-      const TBoxState state = StateOf(d);
-      if (state == TBoxState::Marked) {
-        row.Letters += layout.Answers[k].Letter;
-        ++marked;
-      } else if (state == TBoxState::Doubtful) {
-        ++doubtful;
-      }
-    }
-    if (doubtful == 0 && InkBetweenBoxes(work, best, layout.Answers, begin, next, levels, adjusted)) {
-      // A circle round a box undoes the row's other marks: only a reader can
-      // tell which letter the student meant.
-      row.Doubtful = true;
-      row.Reason = "marks between the boxes (a circled box?)";
-    } else if (doubtful > 0) {
-      row.Doubtful = true;
-      row.Reason = doubtful == 1 ? "a box neither blank nor marked" : "boxes neither blank nor marked";
-    } else if (marked > 1) {
-      row.Doubtful = true;
-      row.Reason = "more than one box marked";
-      row.SeveralMarked = true;
-    }
-    if (row.Doubtful)
-      row.Crop = RowCrop(work, best,
-                         std::vector(layout.Answers.begin() + std::ptrdiff_t(begin),
-                                     layout.Answers.begin() + std::ptrdiff_t(next)),
-                         margin);
-    reading.Rows.push_back(std::move(row));
+    for (std::size_t k = begin; k < next; ++k) row.Measures.Boxes.push_back(Measured(answers[k], blank));
+    row.Measures.InkBetween = InkBetweenBoxes(normalised, best, layout.Answers, begin, next, levels);
+    spans.emplace_back(begin, next);
   }
-
-  if (!layout.Digits.empty()) {
-    std::string number;
-    bool anyMarked = false;
-    for (std::size_t i = 0; i < layout.Digits.size();) {
-      std::size_t end = i;
-      while (end < layout.Digits.size() && layout.Digits[end].Column == layout.Digits[i].Column) ++end;
-      int marked = 0, doubtful = 0;
-      char digit = ' ';
-      for (std::size_t k = i; k < end; ++k) {
-        const TBoxState state = StateOf(adjusted(digits[k]));
-        if (state == TBoxState::Marked) {
-          ++marked;
-          digit = char('0' + layout.Digits[k].Digit);
-        } else if (state == TBoxState::Doubtful) {
-          ++doubtful;
-        }
-      }
-      if (doubtful > 0 || marked > 1) {
-        digit = '?';
-        reading.NumberDoubtful = true;
-        reading.NumberReason =
-            "column " + std::to_string(layout.Digits[i].Column + 1) +
-            (marked > 1 ? " has more than one digit marked" : " has a box neither blank nor marked");
-      }
-      anyMarked = anyMarked || marked > 0;
-      number += digit;
-      i = end;
-    }
-    if (anyMarked && !reading.NumberDoubtful && number.find(' ') != std::string::npos) {
-      reading.NumberDoubtful = true;
-      reading.NumberReason = "column " + std::to_string(number.find(' ') + 1) + " is left blank";
-    }
-    reading.StudentNumber = anyMarked || reading.NumberDoubtful ? number : std::string();
-    if (reading.NumberDoubtful) reading.NumberCrop = CropAround(work, best, layout.Digits, margin);
+  for (std::size_t i = 0; i < layout.Digits.size(); ++i) {
+    if (i == 0 || layout.Digits[i].Column != layout.Digits[i - 1].Column) reading.Columns.emplace_back();
+    reading.Columns.back().push_back(Measured(digits[i], blank));
   }
   reading.Read = true;
+
+  // The crops of what may be in doubt at any step of "lighter marks count",
+  // so that deciding again needs no page read again.
+  bool numberInDoubt = false;
+  for (const int step : {-LighterSteps, LighterSteps}) {
+    Redecide(reading, ThresholdsAt(step));
+    for (std::size_t i = 0; i < reading.Rows.size(); ++i)
+      if (reading.Rows[i].Doubtful && reading.Rows[i].Crop.empty())
+        reading.Rows[i].Crop = RowCrop(work, best,
+                                       std::vector(layout.Answers.begin() + std::ptrdiff_t(spans[i].first),
+                                                   layout.Answers.begin() + std::ptrdiff_t(spans[i].second)),
+                                       Margin);
+    numberInDoubt = numberInDoubt || reading.NumberDoubtful;
+  }
+  Redecide(reading, thresholds);
+  if ((numberInDoubt || reading.NumberDoubtful) && !layout.Digits.empty())
+    reading.NumberCrop = CropAround(work, best, layout.Digits, Margin);
   return reading;
 } catch (const cv::Exception& error) {
-  return Refused(std::string("the image cannot be read: ") + error.what());
+  return Refused(TRefusal::NotAnImage, std::string("the image cannot be read: ") + error.what());
 }
 
 }  // namespace Scan

@@ -1,6 +1,5 @@
 #include "ui/scan/ScanForm.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,7 +7,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSlider>
+#include <QThread>
 #include <QVBoxLayout>
+#include <atomic>
+#include <deque>
+#include <mutex>
 
 #include "core/results/PrintRuns.h"
 #include "core/scan/ScanInput.h"
@@ -33,17 +37,39 @@ QString PlaceText(const Scan::TProblem& problem) {
   return FromSystemText(problem.Where.empty() ? problem.Reason : problem.Where + ": " + problem.Reason);
 }
 
+// Thrown from the page callback to stop a file's reading when cancelled.
+struct TCancelled {};
+
 }  // namespace
+
+// One thing the worker hands over: a page read, a file's refusal, or the
+// end of the reading.
+struct TScanForm::TReadQueue {
+  struct TItem {
+    std::optional<Scan::TScannedPage> Page;
+    TShown Shown;
+    Scan::TThresholds DecidedWith;
+    std::optional<std::string> FileProblem;
+    bool Finished = false;
+  };
+  std::mutex Lock;
+  std::deque<TItem> Ready;
+  std::atomic<bool> Cancel{false};
+  void Hand(TItem item) {
+    const std::lock_guard<std::mutex> hold(Lock);
+    Ready.push_back(std::move(item));
+  }
+};
 
 TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
                      QWidget* parent)
     : QDialog(parent), Test(std::move(test)), TestPath(testPath), Dialogs(dialogs) {
   setObjectName(QStringLiteral("ScanForm"));
-  setWindowTitle(QStringLiteral("Scan Answer Sheets"));
+  setWindowTitle(tr("Scan Answer Sheets"));
   resize(980, 720);
 
   PagesList = Named(new QListWidget, "PagesList");
-  PagesList->setAccessibleName(QStringLiteral("Pages read"));
+  PagesList->setAccessibleName(tr("Pages read"));
   PagesList->setMaximumWidth(220);
   PageView = Named(new QLabel, "PageView");
   PageView->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -51,25 +77,27 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   scroll->setWidget(PageView);
   scroll->setWidgetResizable(true);
   ProblemsList = Named(new QListWidget, "ProblemsList");
-  ProblemsList->setAccessibleName(QStringLiteral("To review"));
+  ProblemsList->setAccessibleName(tr("To review"));
   ProblemsList->setMaximumHeight(140);
   DoubtLabel = Named(new QLabel, "DoubtLabel");
   DoubtLabel->setWordWrap(true);
   CropView = Named(new QLabel, "CropView");
   StatusLabel =
-      Named(new QLabel(QStringLiteral("Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.")),
-            "StatusLabel");
+      Named(new QLabel(tr("Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.")), "StatusLabel");
   StatusLabel->setWordWrap(true);
 
   auto* buttons = new QHBoxLayout;
   // Enter decides a doubtful row; no button takes it.
-  QPushButton* add = PushButton("AddButton", QStringLiteral("&Add Files..."));
-  QPushButton* addFolder = PushButton("AddFolderButton", QStringLiteral("Add F&older..."));
-  GradeButton = PushButton("GradeButton", QStringLiteral("&Grade and Record"));
+  QPushButton* add = PushButton("AddButton", tr("&Add Files..."));
+  QPushButton* addFolder = PushButton("AddFolderButton", tr("Add F&older..."));
+  CancelButton = PushButton("CancelButton", tr("&Cancel Reading"));
+  CancelButton->setEnabled(false);
+  GradeButton = PushButton("GradeButton", tr("&Grade and Record"));
   GradeButton->setEnabled(false);
-  QPushButton* close = PushButton("CloseButton", QStringLiteral("Close"));
+  QPushButton* close = PushButton("CloseButton", tr("Close"));
   buttons->addWidget(add);
   buttons->addWidget(addFolder);
+  buttons->addWidget(CancelButton);
   buttons->addWidget(GradeButton);
   buttons->addStretch();
   buttons->addWidget(close);
@@ -80,15 +108,32 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(StatusLabel);
   layout->addLayout(pages, 1);
-  layout->addWidget(new QLabel(QStringLiteral("To review:")));
+  layout->addWidget(new QLabel(tr("To review:")));
   layout->addWidget(ProblemsList);
   layout->addWidget(DoubtLabel);
   layout->addWidget(CropView);
+  auto* lighter = new QHBoxLayout;
+  // Further right, lighter marks count as marks; the pile is decided again
+  // from what was measured, without reading a page again.
+  LighterSlider = Named(new QSlider(Qt::Horizontal), "LighterSlider");
+  LighterSlider->setRange(-Scan::LighterSteps, Scan::LighterSteps);
+  LighterSlider->setValue(0);
+  LighterSlider->setPageStep(1);
+  LighterSlider->setTickPosition(QSlider::TicksBelow);
+  LighterSlider->setAccessibleName(tr("lighter marks count"));
+  auto* lighterLabel = new QLabel(tr("lighter marks count"));
+  lighterLabel->setBuddy(LighterSlider);
+  lighter->addWidget(lighterLabel);
+  lighter->addWidget(LighterSlider, 1);
+  layout->addLayout(lighter);
   layout->addLayout(buttons);
 
   connect(add, &QPushButton::clicked, this, &TScanForm::AddFilesClick);
   connect(addFolder, &QPushButton::clicked, this, &TScanForm::AddFolderClick);
   connect(GradeButton, &QPushButton::clicked, this, &TScanForm::GradeAndRecord);
+  connect(CancelButton, &QPushButton::clicked, this, &TScanForm::CancelClick);
+  connect(LighterSlider, &QSlider::valueChanged, this, &TScanForm::LighterChanged);
+  connect(this, &TScanForm::PagesReady, this, &TScanForm::TakeReadPages, Qt::QueuedConnection);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(PagesList, &QListWidget::currentRowChanged, this, &TScanForm::ShowPage);
   connect(ProblemsList, &QListWidget::itemClicked, this,
@@ -99,61 +144,154 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   // The sheets are checked against the test as it is and the runs recorded
   // for it, as qwtool scan --test checks them.
   std::vector<std::string> notices;
+  QString unread;
   try {
-    Expected.Fingerprint = Fingerprint(TestSnapshots(Test.Questions));
     Runs = PrintRuns::OfferedRuns(ToPath(TestPath), notices);
   } catch (const TIoError& error) {
-    notices.push_back(std::string("The recorded runs cannot be read: ") + error.what());
+    unread = tr("The recorded runs cannot be read: ") + FromSystemText(error.what());
   }
-  for (const TPrintRun& run : Runs)
-    Expected.Runs.push_back(Scan::RunOf(Test.Questions, run.Options, run.Fingerprint, Expected.Fingerprint));
+  Expected = Scan::ExpectedOf(Test.Questions, Fingerprint(TestSnapshots(Test.Questions)), Runs);
   Checkable = !Expected.Runs.empty();
-  if (!Checkable)
-    notices.push_back("No print of the test is recorded; its sheets cannot be checked or graded.");
   for (const std::string& notice : notices) Notices << FromSystemText(notice);
+  if (!unread.isEmpty()) Notices << unread;
+  if (!Checkable) Notices << tr("No print of the test is recorded; its sheets cannot be checked or graded.");
   ProblemsList->addItems(Notices);
 }
 
+TScanForm::~TScanForm() {
+  if (!Worker) return;
+  Queue->Cancel = true;
+  Worker->wait();
+  delete Worker;
+}
+
 void TScanForm::AddFilesClick() {
-  for (const QString& path :
-       Dialogs.OpenFiles({QStringLiteral("Add Scanned Sheets"),
-                          QStringLiteral("Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*"),
-                          QString(), QString()}))
-    AddFile(path);
+  AddFiles(Dialogs.OpenFiles({tr("Add Scanned Sheets"),
+                              tr("Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*"), QString(),
+                              QString()}));
 }
 
 void TScanForm::AddFolderClick() {
-  const std::optional<QString> folder = Dialogs.ChooseFolder(
-      {QStringLiteral("Add a Folder of Scanned Sheets"), QString(), QString(), QString()});
+  const std::optional<QString> folder =
+      Dialogs.ChooseFolder({tr("Add a Folder of Scanned Sheets"), QString(), QString(), QString()});
   if (!folder) return;
   std::vector<std::string> files;
   RunGuarded(Dialogs, [&] { files = Scan::ScanFilesIn(ToPath(*folder)); });
   if (files.empty()) {
-    StatusLabel->setText(QStringLiteral("%1 holds no PDF, PNG, JPEG or TIFF file.").arg(*folder));
+    StatusLabel->setText(tr("%1 holds no PDF, PNG, JPEG or TIFF file.").arg(*folder));
     return;
   }
-  for (const std::string& file : files) AddFile(FromPath(file));
+  QStringList paths;
+  for (const std::string& file : files) paths << FromPath(file);
+  AddFiles(paths);
 }
 
 void TScanForm::AddFile(const QString& path) {
-  RunGuarded(Dialogs, [&] {
-    const std::string file = ToPath(path);
-    const std::string refused = Scan::ForEachPage(file, [&](Scan::TScanPage&& page) {
-      StatusLabel->setText(QStringLiteral("Reading %1 page %2...").arg(path).arg(page.Page));
-      QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-      TShown shown;
-      shown.Scale = std::min(1.0, double(ShownWidth) / page.Gray.cols);
-      shown.Gray = ToQImage(page.Gray);
-      if (shown.Scale < 1) shown.Gray = shown.Gray.scaledToWidth(ShownWidth, Qt::SmoothTransformation);
-      Pages.push_back({page.Source, page.Page, Scan::ReadPage(page.Gray)});
-      Shown.push_back(std::move(shown));
-      PagesList->addItem(FromSystemText(Scan::PlaceOf(page.Source, page.Page)));
-    });
-    if (!refused.empty()) FileProblems.push_back({"", refused, {}});  // the reason names the file
+  AddFiles({path});
+}
+
+void TScanForm::AddFiles(const QStringList& paths) {
+  Waiting << paths;
+  if (!Worker) StartReading();
+}
+
+bool TScanForm::Reading() const {
+  return Worker != nullptr;
+}
+
+void TScanForm::CancelClick() {
+  if (Queue) Queue->Cancel = true;
+  Waiting.clear();
+}
+
+void TScanForm::StartReading() {
+  if (Waiting.isEmpty()) return;
+  std::vector<std::string> files;
+  for (const QString& path : std::as_const(Waiting)) files.push_back(ToPath(path));
+  Waiting.clear();
+  Queue = std::make_shared<TReadQueue>();
+  // The worker reads and measures; everything shown is done here, on the
+  // window's thread, as the pages come in.
+  Worker = QThread::create([this, queue = Queue, files = std::move(files), thresholds = Thresholds] {
+    for (const std::string& file : files) {
+      if (queue->Cancel) break;
+      try {
+        const Scan::TLoadOutcome outcome = Scan::ForEachPage(file, [&](Scan::TScanPage&& page) {
+          if (queue->Cancel) throw TCancelled();
+          TReadQueue::TItem item;
+          item.Shown.Scale = std::min(1.0, double(ShownWidth) / page.Gray.cols);
+          item.Shown.Gray = ToQImage(page.Gray);
+          if (item.Shown.Scale < 1)
+            item.Shown.Gray = item.Shown.Gray.scaledToWidth(ShownWidth, Qt::SmoothTransformation);
+          item.Page = Scan::TScannedPage{page.Source, page.Page, Scan::ReadPage(page.Gray, thresholds)};
+          item.DecidedWith = thresholds;
+          queue->Hand(std::move(item));
+          Q_EMIT PagesReady();
+        });
+        if (outcome.Kind != Scan::TLoad::Done) queue->Hand({{}, {}, {}, outcome.Sentence, false});
+      } catch (const TCancelled&) {
+        break;
+      } catch (const std::exception& error) {
+        // The file cannot be opened or read: it is listed, and the next read.
+        queue->Hand({{}, {}, {}, std::string(error.what()), false});
+      }
+    }
+    queue->Hand({{}, {}, {}, std::nullopt, true});
+    Q_EMIT PagesReady();
   });
+  CancelButton->setEnabled(true);
+  GradeButton->setEnabled(false);
+  Worker->start();
+}
+
+void TScanForm::TakeReadPages() {
+  if (!Queue) return;
+  std::deque<TReadQueue::TItem> items;
+  {
+    const std::lock_guard<std::mutex> hold(Queue->Lock);
+    items.swap(Queue->Ready);
+  }
+  if (items.empty()) return;
+  bool finished = false;
+  for (TReadQueue::TItem& item : items) {
+    if (item.Finished) finished = true;
+    if (item.FileProblem) FileProblems.push_back({"", *item.FileProblem, {}});  // the reason names the file
+    if (!item.Page) continue;
+    // Read with the thresholds of its start: decided again when they moved.
+    if (!(item.DecidedWith == Thresholds)) Scan::Redecide(item.Page->Reading, Thresholds);
+    PagesList->addItem(FromSystemText(Scan::PlaceOf(item.Page->Source, item.Page->Page)));
+    Pages.push_back(std::move(*item.Page));
+    Shown.push_back(std::move(item.Shown));
+  }
+  if (finished) {
+    Worker->wait();
+    delete Worker;
+    Worker = nullptr;
+    Queue.reset();
+    CancelButton->setEnabled(false);
+  }
   Reassemble();
   if (PagesList->currentRow() < 0 && PagesList->count() > 0) PagesList->setCurrentRow(0);
   if (!Doubt) NextDoubt();
+  if (Worker)
+    StatusLabel->setText(tr("Reading... %1 pages read so far.").arg(Pages.size()));
+  else
+    StartReading();  // what was added meanwhile
+}
+
+void TScanForm::LighterChanged(int step) {
+  Thresholds = Scan::ThresholdsAt(step);
+  if (Pages.empty()) return;
+  for (Scan::TScannedPage& page : Pages) Scan::Redecide(page.Reading, Thresholds);
+  Reassemble();
+  // The row being decided may be no doubt any more.
+  if (Doubt && Doubt->second != NumberRow && !Pages[Doubt->first].Reading.Rows[Doubt->second].Doubtful)
+    Doubt.reset();
+  if (Doubt && Doubt->second == NumberRow && !Pages[Doubt->first].Reading.NumberDoubtful) Doubt.reset();
+  if (Doubt)
+    ShowDoubt();
+  else
+    NextDoubt();
 }
 
 void TScanForm::Reassemble() {
@@ -162,14 +300,14 @@ void TScanForm::Reassemble() {
   ProblemsList->clear();
   ProblemsList->addItems(Notices);
   for (const std::string& warning : Assembled.Warnings)
-    ProblemsList->addItem(QStringLiteral("Warning: ") + FromSystemText(warning));
+    ProblemsList->addItem(tr("Warning: ") + FromSystemText(warning));
   ProblemsOffset = ProblemsList->count();
   for (const Scan::TProblem& problem : Assembled.Problems) ProblemsList->addItem(PlaceText(problem));
-  StatusLabel->setText(QStringLiteral("%1 pages read, %2 sheets gradable, %3 to review.")
+  StatusLabel->setText(tr("%1 pages read, %2 sheets gradable, %3 to review.")
                            .arg(Assembled.Pages)
                            .arg(Assembled.Sheets.size())
                            .arg(Assembled.Problems.size()));
-  GradeButton->setEnabled(Checkable && !Assembled.Sheets.empty());
+  GradeButton->setEnabled(Checkable && !Assembled.Sheets.empty() && !Worker);
   ShowPage();
 }
 
@@ -248,7 +386,7 @@ void TScanForm::ProblemClicked(int row) {
 
 void TScanForm::ShowDoubt() {
   if (!Doubt) {
-    DoubtLabel->setText(Pages.empty() ? QString() : QStringLiteral("No doubtful row is left."));
+    DoubtLabel->setText(Pages.empty() ? QString() : tr("No doubtful row is left."));
     CropView->clear();
     return;
   }
@@ -257,26 +395,25 @@ void TScanForm::ShowDoubt() {
   if (Doubt->second == NumberRow) {
     const Scan::TPageReading& reading = page.Reading;
     DoubtLabel->setText(
-        QStringLiteral(
-            "%1, student number: read as \"%2\"%3. Type the number written (%4 digits), then Enter. "
-            "Typed: %5")
+        tr("%1, student number: read as \"%2\"%3. Type the number written (%4 digits), then Enter. "
+           "Typed: %5")
             .arg(place, QString::fromStdString(reading.StudentNumber),
                  reading.NumberReason.empty() ? QString()
                                               : QStringLiteral(", ") + FromSystemText(reading.NumberReason))
             .arg(reading.Code.StudentDigits)
-            .arg(Chosen.empty() ? QStringLiteral("nothing") : QString::fromStdString(Chosen)));
+            .arg(Chosen.empty() ? tr("nothing") : QString::fromStdString(Chosen)));
     CropView->setPixmap(QPixmap::fromImage(ToQImage(reading.NumberCrop)));
     return;
   }
   const Scan::TRowReading& row = page.Reading.Rows[Doubt->second];
-  const char last = static_cast<char>('A' + row.Darkness.size() - 1);
-  DoubtLabel->setText(QStringLiteral("%1, question %2: %3. Type the letters marked (A to %4), then Enter. "
-                                     "Chosen: %5")
+  const char last = static_cast<char>('A' + row.Measures.Boxes.size() - 1);
+  DoubtLabel->setText(tr("%1, question %2: %3. Type the letters marked (A to %4), then Enter. "
+                         "Chosen: %5")
                           .arg(place)
                           .arg(row.Printed)
                           .arg(FromSystemText(row.Reason))
                           .arg(QLatin1Char(last))
-                          .arg(Chosen.empty() ? QStringLiteral("none") : QString::fromStdString(Chosen)));
+                          .arg(Chosen.empty() ? tr("none") : QString::fromStdString(Chosen)));
   CropView->setPixmap(QPixmap::fromImage(ToQImage(row.Crop)));
 }
 
@@ -301,6 +438,7 @@ bool TScanForm::DecideNumberKey(int key) {
     if (static_cast<int>(Chosen.size()) != reading.Code.StudentDigits) return true;
     reading.StudentNumber = Chosen;
     reading.NumberDoubtful = false;
+    reading.NumberSettled = true;
     reading.NumberReason.clear();
     reading.NumberCrop.release();
     Reassemble();
@@ -320,7 +458,7 @@ bool TScanForm::DecideKey(int key) {
   if (key >= Qt::Key_A && key <= Qt::Key_F) {
     // A key toggles its letter, the letters kept in printed order; a letter
     // the row does not print is no answer.
-    if (key - Qt::Key_A >= static_cast<int>(row.Darkness.size())) return true;
+    if (key - Qt::Key_A >= static_cast<int>(row.Measures.Boxes.size())) return true;
     const char letter = static_cast<char>('A' + (key - Qt::Key_A));
     const auto at = Chosen.find(letter);
     if (at != std::string::npos)
@@ -335,6 +473,7 @@ bool TScanForm::DecideKey(int key) {
   // The teacher's letters stand for the row as read.
   row.Letters = Chosen;
   row.Doubtful = false;
+  row.Settled = true;
   row.SeveralMarked = false;
   row.Reason.clear();
   row.Crop.release();
@@ -344,23 +483,26 @@ bool TScanForm::DecideKey(int key) {
 }
 
 void TScanForm::GradeAndRecord() {
-  if (!Checkable || Assembled.Sheets.empty() || !Assembled.Run) return;
+  if (!Checkable || Assembled.Sheets.empty() || !Assembled.Run || Worker) return;
   RunGuarded(Dialogs, [&] {
     try {
+      // The sheets with rows still in doubt wait here until they are decided.
+      Scan::TPile decided = Assembled;
+      decided.Undecided.clear();
       const TGradedSheets graded =
-          GradeSheets(Scan::AnswersText(Assembled), ToPath(TestPath), Test, Assembled.Run->Options, Runs);
+          GradeSheets(Scan::AnswersText(decided), ToPath(TestPath), Test, Assembled.Run->Options, Runs);
       const TRecordedGrades recorded = RecordGrades(graded, ToPath(TestPath), TAttemptSource::Scan);
-      QString text = QStringLiteral("%1 sheets were graded.\r").arg(graded.Results.Students.size()) +
+      QString text = tr("%1 sheets were graded.\r").arg(graded.Results.Students.size()) +
                      FromSystemText(RecordedWords(recorded));
       for (const std::string& warning : graded.Warnings)
         text += QLatin1Char('\r') + FromUtf8OrCodePage(warning);
       for (const std::string& notice : recorded.Notices) text += QLatin1Char('\r') + FromSystemText(notice);
-      StatusLabel->setText(QStringLiteral("%1 sheets graded; %2 attempts added to the results.")
+      StatusLabel->setText(tr("%1 sheets graded; %2 attempts added to the results.")
                                .arg(graded.Results.Students.size())
                                .arg(recorded.Added));
       Dialogs.Inform(text);
     } catch (const Grading::TGradingError& error) {
-      Dialogs.Error(QStringLiteral("The sheets read cannot be graded: ") + ToQString(error.what()));
+      Dialogs.Error(tr("The sheets read cannot be graded: ") + ToQString(error.what()));
     }
   });
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 #include "core/results/GradeSheets.h"
@@ -11,13 +12,17 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QSlider;
+class QThread;
 class TDialogs;
 
 // "Scan Answer Sheets...": reads scanned sheet pages, shows each with what
 // was read drawn over it, lets the teacher decide the doubtful rows one by
 // one (a key per letter, Enter to accept) and type a doubtful student number,
 // then grades the sheets against
-// the recorded runs and records them in the results store.
+// the recorded runs and records them in the results store. Pages are read on
+// a worker thread, so the window answers (and can cancel) while a pile is
+// read; "lighter marks count" decides the pile again from what was measured.
 class TScanForm : public QDialog {
   Q_OBJECT
 
@@ -26,10 +31,17 @@ public:
   // outlive the window.
   TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
             QWidget* parent = nullptr);
+  ~TScanForm() override;  // stops the reading, if any, and waits for it
 
   void AddFilesClick();   // chooses scan files and reads their pages
   void AddFolderClick();  // chooses a folder and reads the pages of every scan file in it
+  // Reads the pages of the files, after those already waiting, on the worker.
+  void AddFiles(const QStringList& paths);
   void AddFile(const QString& path);
+  bool Reading() const;  // whether files are being read
+  void CancelClick();    // stops reading after the page at hand; what was read stays
+  // Decides every page again at that step of "lighter marks count".
+  void LighterChanged(int step);
   void GradeAndRecord();  // grades the gradable sheets and records them in the results store
   // A click on a line of the list of what is to review: goes to its page and,
   // for a doubtful row, decides it next.
@@ -43,11 +55,18 @@ protected:
   // The lists pass the deciding keys on rather than search by them.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
+Q_SIGNALS:
+  // The worker has pages (or a file's outcome, or its end) waiting.
+  void PagesReady();
+
 private:
   struct TShown {
     QImage Gray;  // the page, scaled down for the screen
     double Scale = 1;
   };
+  struct TReadQueue;  // what the worker hands over, and the cancel flag
+  void StartReading();
+  void TakeReadPages();  // on PagesReady: takes what the worker handed over
   // The pages put together again, with the rows decided so far.
   void Reassemble();
   void ShowPage();
@@ -69,6 +88,10 @@ private:
   QString TestPath;
   TDialogs& Dialogs;
   Scan::TExpected Expected;
+  Scan::TThresholds Thresholds;
+  QStringList Waiting;  // files added while others are read
+  QThread* Worker = nullptr;
+  std::shared_ptr<TReadQueue> Queue;
   std::vector<TPrintRun> Runs;
   bool Checkable = false;  // a run of the test as it is is on record
   QStringList Notices;     // what the recorded runs said on opening, listed above the problems
@@ -89,5 +112,7 @@ private:
   QLabel* DoubtLabel;
   QLabel* CropView;
   QLabel* StatusLabel;
+  QSlider* LighterSlider;
   QPushButton* GradeButton;
+  QPushButton* CancelButton;
 };

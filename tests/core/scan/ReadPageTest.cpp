@@ -126,22 +126,121 @@ TEST_F(ReadPage, AStudentNumberWithAColumnLeftOutOrDoubledIsDoubtful) {
   EXPECT_FALSE(reading.NumberCrop.empty());
 }
 
+// Sheets as classes and phones return them, each with the exact reading it
+// must give: a sheet filled in soft pencil is read against its own fills;
+// shade, uneven light and a photograph taken 15 degrees aside change
+// nothing; a tick, a ring or a slash inside a box is never read as blank.
+struct TMarkCase {
+  const char* Name;
+  TMark Mark;  // how the chosen boxes of questions 4 to 8 are marked (all of them for SoftPencil)
+  TDegradation Degradation;
+};
+
+void PrintTo(const TMarkCase& c, std::ostream* os) {
+  *os << c.Name;
+}
+
+class ReadMarks : public testing::TestWithParam<TMarkCase> {
+protected:
+  SheetLayout::TSheetPage Page = SheetLayout::Lay(FakeSheet::SampleCode());
+  std::mt19937_64 Random{11};
+};
+
+TEST_P(ReadMarks, GivesTheExactReading) {
+  const TMarkCase& c = GetParam();
+  const bool pencil = c.Mark == TMark::SoftPencil;
+  auto marks = SheetGenerator::Answering(Page, Answers, Number, pencil ? TMark::SoftPencil : TMark::Fill);
+  const bool otherwise = c.Mark == TMark::InnerTick || c.Mark == TMark::Ring || c.Mark == TMark::Slash;
+  const std::string odd = otherwise ? "45678" : "";  // the questions marked otherwise
+  for (const char q : odd) SheetGenerator::Mark(marks, Page, q - '0', Answers[std::size_t(q - '1')], c.Mark);
+  const auto reading = Scan::ReadPage(FakeSheet::Make(Page, marks, c.Degradation, Random).Image);
+  ASSERT_TRUE(reading.Read) << reading.Problem;
+  EXPECT_EQ(reading.Level.Pencil, pencil);
+  EXPECT_EQ(reading.StudentNumber, Number);
+  EXPECT_LT(reading.FitError, 0.5);
+  for (const auto& row : reading.Rows) {
+    const char chosen = Answers[std::size_t(row.Printed - 1)];
+    if (odd.find(char('0' + row.Printed)) != std::string::npos) {
+      // Marked otherwise than asked: the teacher decides, upright and with its letters.
+      EXPECT_TRUE(row.Doubtful) << "question " << row.Printed;
+      EXPECT_EQ(row.Reason, "a box neither blank nor marked") << "question " << row.Printed;
+      EXPECT_EQ(row.States[std::size_t(chosen - 'A')], Scan::TBoxState::Doubtful)
+          << "question " << row.Printed;
+      EXPECT_FALSE(row.Crop.empty());
+    } else {
+      EXPECT_FALSE(row.Doubtful) << "question " << row.Printed << ": " << row.Reason;
+      EXPECT_EQ(row.Letters, chosen == ' ' ? "" : std::string(1, chosen)) << "question " << row.Printed;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sheets, ReadMarks,
+    testing::Values(TMarkCase{"SoftPencil", TMark::SoftPencil, {}},
+                    TMarkCase{"SoftPencilAt200DpiTurned", TMark::SoftPencil, {.Dpi = 200, .Rotation = 4}},
+                    TMarkCase{"TicksAt150Dpi", TMark::InnerTick, {.Dpi = 150}},
+                    TMarkCase{"RingsInsideTheBoxesAt150Dpi", TMark::Ring, {.Dpi = 150}},
+                    TMarkCase{"Slashes", TMark::Slash, {.Dpi = 200}},
+                    TMarkCase{"ShadowAndUnevenLight", TMark::Fill, {.Shadow = 1}},
+                    TMarkCase{"PencilInTheShade", TMark::SoftPencil, {.Dpi = 200, .Shadow = 0.8}},
+                    TMarkCase{"PhotographedFifteenDegreesAside", TMark::Fill, {.Keystone = 15}},
+                    TMarkCase{"TiltedTheOtherWayAndTurned", TMark::Fill, {.Rotation = 5, .Keystone = -12}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// The decision runs again on what was measured: a light pencil mark on a
+// sheet in pen is doubtful, counts as marked when lighter marks count, and
+// a row the teacher settled stays as settled.
+TEST_F(ReadPage, DecidingAgainMovesOnlyTheThresholdsAndKeepsWhatTheTeacherSettled) {
+  auto marks = SheetGenerator::Answering(Page, Answers, Number);
+  SheetGenerator::Mark(marks, Page, 1, 'A', TMark::LightPencil);
+  SheetGenerator::Mark(marks, Page, 2, 'B', TMark::LightPencil);
+  auto reading = Read(marks, {});
+  ASSERT_TRUE(reading.Read) << reading.Problem;
+  ASSERT_TRUE(reading.Rows[0].Doubtful);
+  ASSERT_FALSE(reading.Rows[0].Crop.empty());
+  reading.Rows[1].Letters = "C";
+  reading.Rows[1].Doubtful = false;
+  reading.Rows[1].Settled = true;
+  Scan::Redecide(reading, Scan::ThresholdsAt(Scan::LighterSteps));
+  EXPECT_FALSE(reading.Rows[0].Doubtful) << reading.Rows[0].Reason;
+  EXPECT_EQ(reading.Rows[0].Letters, "A");
+  EXPECT_EQ(reading.Rows[1].Letters, "C");
+  Scan::Redecide(reading, {});
+  EXPECT_TRUE(reading.Rows[0].Doubtful);
+  EXPECT_EQ(reading.Rows[1].Letters, "C");
+  EXPECT_EQ(LettersOf(reading).substr(2), Answers.substr(2));
+}
+
+// How a refusal ended, in kind and words.
+std::pair<Scan::TRefusal, std::string> Refusal(const Scan::TPageReading& reading) {
+  return {reading.Refusal, reading.Problem};
+}
+
 TEST_F(ReadPage, PagesThatCannotBeReadAreRefusedWithTheReason) {
+  using Scan::TRefusal;
   const cv::Mat blank(3508, 2480, CV_8UC1, cv::Scalar(245));
-  EXPECT_EQ(Scan::ReadPage(blank).Problem, "no corner markers: a blank page, or not an answer sheet");
+  EXPECT_EQ(
+      Refusal(Scan::ReadPage(blank)),
+      std::pair(TRefusal::NoSheet, std::string("no corner markers: a blank page, or not an answer sheet")));
 
   // A photograph with a corner torn off: the three markers left no longer
   // stand at a right angle, so the fourth cannot be made from them.
-  EXPECT_EQ(Read(SheetGenerator::Answering(Page, Answers), {.Perspective = 0.07, .TornCorners = {1}}).Problem,
-            "the corner markers do not stand where a sheet's do (a corner torn off or folded?)");
-  EXPECT_EQ(Read({}, {.TornCorners = {0, 2}}).Problem, "only 2 of the four corner markers found");
+  EXPECT_EQ(
+      Refusal(Read(SheetGenerator::Answering(Page, Answers), {.Perspective = 0.07, .TornCorners = {1}})),
+      std::pair(
+          TRefusal::MarkersMisplaced,
+          std::string("the corner markers do not stand where a sheet's do (a corner torn off or folded?)")));
+  EXPECT_EQ(Refusal(Read({}, {.TornCorners = {0, 2}})),
+            std::pair(TRefusal::MarkersMissing, std::string("only 2 of the four corner markers found")));
+  // Further aside than a photograph the reader takes.
+  EXPECT_NE(Read(SheetGenerator::Answering(Page, Answers), {.Keystone = 40}).Refusal, TRefusal::None);
 
   SheetLayout::TSheetCode foreign = Page.Code;
   foreign.AnswerCounts = "49";  // a code no sheet prints
   auto foreignPage = Page;
   foreignPage.Code = foreign;
-  EXPECT_EQ(Scan::ReadPage(FakeSheet::Make(foreignPage, {}, {}, Random).Image).Problem,
-            "the QR code is not an answer sheet's");
+  EXPECT_EQ(Refusal(Scan::ReadPage(FakeSheet::Make(foreignPage, {}, {}, Random).Image)),
+            std::pair(TRefusal::QrForeign, std::string("the QR code is not an answer sheet's")));
 }
 
 }  // namespace

@@ -20,8 +20,10 @@ protected:
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
-  std::string Load(const std::string& path) {
-    return Scan::ForEachPage(path, [this](Scan::TScanPage&&) { ++Pages; });
+  // How loading the file ended: its kind, and the sentence beside it.
+  std::pair<Scan::TLoad, std::string> Load(const std::string& path) {
+    const Scan::TLoadOutcome outcome = Scan::ForEachPage(path, [this](Scan::TScanPage&&) { ++Pages; });
+    return {outcome.Kind, outcome.Sentence};
   }
   static std::string Png(int w, int h) {
     std::vector<std::uint8_t> bytes;
@@ -41,7 +43,7 @@ TEST_F(ScanInput, ImagesOfEachKindLoadAsOnePage) {
     ASSERT_TRUE(size) << extension;
     EXPECT_EQ(size->Width, 850) << extension;
     EXPECT_EQ(size->Height, 1200) << extension;
-    EXPECT_EQ(Load(path), "") << extension;
+    EXPECT_EQ(Load(path), std::pair(Scan::TLoad::Done, std::string())) << extension;
   }
   EXPECT_EQ(Pages, 3);
 }
@@ -110,8 +112,9 @@ TEST_F(ScanInput, EveryPageOfAScannedPdfIsRasterisedAndReads) {
                                 for (const auto& row : reading.Rows)
                                   letters += row.Letters.empty() ? " " : row.Letters;
                                 read.push_back(reading.Problem + letters);
-                              }),
-            "");
+                              })
+                .Kind,
+            Scan::TLoad::Done);
   EXPECT_EQ(read, (std::vector<std::string>{"ABCDABCDABCDABCDABCD", "DDDDCCCCBBBBAAAA    "}));
 }
 
@@ -128,13 +131,14 @@ TEST_F(ScanInput, EveryPageOfAMultiPageTiffIsReadAndABadOneNamed) {
       path, std::vector<cv::Mat>{sheet("ABCDABCDABCDABCDABCD"), cv::Mat(40, 40, CV_8UC1, cv::Scalar(255)),
                                  sheet("DDDDCCCCBBBBAAAA    ")}));
   std::vector<std::string> read;
-  EXPECT_EQ(Scan::ForEachPage(path,
-                              [&](Scan::TScanPage&& scanned) {
-                                std::string letters = std::to_string(scanned.Page) + ":";
-                                for (const auto& row : Scan::ReadPage(scanned.Gray).Rows)
-                                  letters += row.Letters.empty() ? " " : row.Letters;
-                                read.push_back(letters);
-                              }),
+  const Scan::TLoadOutcome outcome = Scan::ForEachPage(path, [&](Scan::TScanPage&& scanned) {
+    std::string letters = std::to_string(scanned.Page) + ":";
+    for (const auto& row : Scan::ReadPage(scanned.Gray).Rows)
+      letters += row.Letters.empty() ? " " : row.Letters;
+    read.push_back(letters);
+  });
+  EXPECT_EQ(outcome.Kind, Scan::TLoad::PagesLeftOut);
+  EXPECT_EQ(outcome.Sentence,
             "\"" + path +
                 "\": page 2: the image is 40 x 40 pixels, too small to hold an answer sheet; scan it at 150 "
                 "dpi or more");
@@ -150,24 +154,32 @@ TEST_F(ScanInput, BadFilesAreRefusedWithAMessageAndNoPage) {
   }
   const std::string dir = Dir.Path().string() + "/";
   EXPECT_EQ(Load(Write("huge.png", huge)),
-            "\"" + dir +
-                "huge.png\": the image is 50000 x 50000 pixels, more than a scanned page needs "
-                "(at most 80 million pixels); scan it at 300 dpi");
-  EXPECT_EQ(Load(Write("dot.png", Png(1, 1))), "\"" + dir +
-                                                   "dot.png\": the image is 1 x 1 pixels, too small to hold "
-                                                   "an answer sheet; scan it at 150 dpi or more");
-  EXPECT_EQ(Load(Write("fake.pdf", "%PDF-1.4\nthis is no PDF at all\n")),
-            "\"" + dir + "fake.pdf\": not a readable PDF file (it is damaged or not a PDF at all)");
+            std::pair(Scan::TLoad::TooBig,
+                      "\"" + dir +
+                          "huge.png\": the image is 50000 x 50000 pixels, more than a scanned page needs "
+                          "(at most 80 million pixels); scan it at 300 dpi"));
+  EXPECT_EQ(Load(Write("dot.png", Png(1, 1))),
+            std::pair(Scan::TLoad::TooSmall, "\"" + dir +
+                                                 "dot.png\": the image is 1 x 1 pixels, too small to hold "
+                                                 "an answer sheet; scan it at 150 dpi or more"));
+  EXPECT_EQ(
+      Load(Write("fake.pdf", "%PDF-1.4\nthis is no PDF at all\n")),
+      std::pair(Scan::TLoad::Damaged,
+                "\"" + dir + "fake.pdf\": not a readable PDF file (it is damaged or not a PDF at all)"));
   EXPECT_EQ(Load(Write("notes.txt", "answers: A B C")),
-            "\"" + dir + "notes.txt\": not a PDF, PNG, JPEG or TIFF file");
+            std::pair(Scan::TLoad::NotAScan, "\"" + dir + "notes.txt\": not a PDF, PNG, JPEG or TIFF file"));
   EXPECT_EQ(Load(Write("cut.png", Png(400, 400).substr(0, 60))),
-            "\"" + dir + "cut.png\": the image cannot be decoded (the file is damaged)");
+            std::pair(Scan::TLoad::Damaged,
+                      "\"" + dir + "cut.png\": the image cannot be decoded (the file is damaged)"));
   std::vector<std::uint8_t> dot;
   cv::imencode(".jpg", cv::Mat(8, 8, CV_8UC1, cv::Scalar(255)), dot);
   const std::vector<std::string> many(2001, std::string(dot.begin(), dot.end()));
-  EXPECT_EQ(Load(Write("many.pdf", PdfOfJpegs(many, 8, 8, 595, 842))),
-            "\"" + dir +
-                "many.pdf\": the PDF has 2001 pages, more than the 2000 one scan may hold; split the pile");
+  EXPECT_EQ(
+      Load(Write("many.pdf", PdfOfJpegs(many, 8, 8, 595, 842))),
+      std::pair(
+          Scan::TLoad::TooBig,
+          "\"" + dir +
+              "many.pdf\": the PDF has 2001 pages, more than the 2000 one scan may hold; split the pile"));
   EXPECT_EQ(Pages, 0);
 }
 

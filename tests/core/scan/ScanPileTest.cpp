@@ -92,6 +92,42 @@ TEST(ScanPile, SheetsOfTwoPagesAreJoinedInPileOrderAndWrittenForGrading) {
   EXPECT_EQ(Grading::Grade(text, versions, 0).Students.size(), 2u);
 }
 
+// A sheet whole and sure but for a row in doubt is written with that row
+// blank and named, and Grade Answers leaves it out until it is decided; a
+// page read against its own pencil marks says so.
+TEST(ScanPile, ASheetWithARowInDoubtIsWrittenBlankNamedAndNeverGraded) {
+  auto pencil = Page("b.png", Code(), "ABC", "1002");
+  pencil.Reading.Level.Pencil = true;
+  const Scan::TPile pile = Scan::Assemble({Page("a.png", Code(), "A?C", "1001"), pencil}, {});
+  ASSERT_EQ(pile.Undecided.size(), 1u);
+  EXPECT_EQ(pile.Undecided[0].Doubtful, std::vector<int>{2});
+  EXPECT_EQ(Problems(pile), std::vector<std::string>{"a.png page 1, question 2: more than one box marked"});
+  EXPECT_NE(std::find(pile.Warnings.begin(), pile.Warnings.end(), "b.png page 1: read as pencil"),
+            pile.Warnings.end());
+  const std::string text = Scan::AnswersText(pile);
+  EXPECT_EQ(text, "Name,Version,1,2,3,Doubtful\r\n1001,A,A,,C,2\r\n1002,A,A,B,C,\r\n");
+
+  const std::vector<QuestionRecord> questions(3, MakeQuestion("q", {"w", "x", "y", "z"}, "A"));
+  const auto graded = Grading::Grade(text, PaperVersions::Make(questions, {2, 424242, true, true}), 0);
+  ASSERT_EQ(graded.Students.size(), 1u);
+  EXPECT_EQ(graded.Students[0].Name, "1002");
+  ASSERT_EQ(graded.Undecided.size(), 1u);
+  EXPECT_EQ(graded.Undecided[0].Name, "1001");
+  EXPECT_EQ(graded.Undecided[0].Row, 2);
+  EXPECT_EQ(graded.Undecided[0].Questions, "2");
+
+  // The expected runs, as the window and qwtool scan both make them.
+  struct TPrinted {
+    std::string Fingerprint;
+    PaperVersions::TOptions Options;
+  };
+  const auto expected = Scan::ExpectedOf(questions, "now", std::vector<TPrinted>{{"", {2, 5, false, true}}});
+  EXPECT_EQ(expected.Fingerprint, "now");
+  ASSERT_EQ(expected.Runs.size(), 1u);
+  EXPECT_EQ(expected.Runs[0].Fingerprint, "now");  // a print known only by its options is the test as it is
+  EXPECT_EQ(expected.Runs[0].Counts, (std::vector<std::string>{"444", "444"}));
+}
+
 TEST(ScanPile, NothingDoubtfulForeignOrTwiceNumberedIsGraded) {
   auto foreign = Code();
   foreign.Fingerprint = "ffffffffffffffffffffffffffffffff";

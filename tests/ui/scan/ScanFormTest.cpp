@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <algorithm>
 #include <array>
 #include <opencv2/imgcodecs.hpp>
@@ -39,7 +40,8 @@ protected:
   }
   // A scan of a version's sheet; extra boxes, by question and letter, are filled on top of the letters.
   QString Sheet(int version, const std::string& letters, const std::string& number, const char* name,
-                const std::vector<std::pair<int, char>>& extra = {}) {
+                const std::vector<std::pair<int, char>>& extra = {},
+                SheetGenerator::TMark extraMark = SheetGenerator::TMark::Fill) {
     SheetLayout::TSheetCode run;
     run.Fingerprint = Fingerprint(TestSnapshots(Questions));
     run.Seed = Options.Seed;
@@ -50,13 +52,17 @@ protected:
     const SheetLayout::TSheetPage page = SheetLayout::LayVersion(versions[std::size_t(version)], run).at(0);
     Layout = page;
     auto marks = SheetGenerator::Answering(page, letters, number);
-    for (const auto& [printed, letter] : extra)
-      SheetGenerator::Mark(marks, page, printed, letter, SheetGenerator::TMark::Fill);
+    for (const auto& [printed, letter] : extra) SheetGenerator::Mark(marks, page, printed, letter, extraMark);
     const SheetGenerator::TGenerated scan = FakeSheet::Make(page, marks, {}, Random);
     cv::imwrite(Dir.File(name), scan.Image);
     ScanWidth = scan.Image.cols;
     PointsToPixels = scan.PointsToPixels;
     return QString::fromStdString(Dir.File(name));
+  }
+  // Adds through the button and waits until the worker has read it all.
+  static void Add(TScanForm& form, const char* button) {
+    Click(form, button);
+    ASSERT_TRUE(WaitUntil([&form] { return !form.Reading(); }, 60000)) << "the reading never ended";
   }
   static void Press(QObject& target, Qt::Key key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -78,10 +84,10 @@ protected:
 TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorded) {
   TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
   Dialogs.ExpectOpen(Sheet(0, "ABC ", "1234", "one.png"));
-  Click(form, "AddButton");
+  Add(form, "AddButton");
   // A second mark on question 2 of a one-letter question is left to the teacher.
   Dialogs.ExpectOpen(Sheet(1, "CCCA", "5678", "two.png", {{2, 'A'}}));
-  Click(form, "AddButton");
+  Add(form, "AddButton");
   EXPECT_EQ(Child<QLabel>(form, "StatusLabel")->text(),
             QStringLiteral("2 pages read, 1 sheets gradable, 1 to review."));
   EXPECT_NE(Child<QLabel>(form, "DoubtLabel")->text().indexOf(QStringLiteral("question 2")), -1);
@@ -159,9 +165,9 @@ TEST_F(ScanForm, OnlyTheRowsInDoubtAreWalkedAndAClickedOneIsTakenUp) {
   const int single = at[std::size_t(version)] + 1, elsewhere = at[std::size_t(1 - version)] == 1 ? 2 : 1;
   TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
   Dialogs.ExpectOpen(Sheet(version, "AAAA", "1234", "one.png", {{single - 1, 'C'}, {single, 'B'}}));
-  Click(form, "AddButton");
+  Add(form, "AddButton");
   Dialogs.ExpectOpen(Sheet(1 - version, "BBBB", "5678", "two.png", {{elsewhere, 'C'}}));
-  Click(form, "AddButton");
+  Add(form, "AddButton");
   const auto doubt = [&form] { return Child<QLabel>(form, "DoubtLabel")->text().toStdString(); };
   const std::string first = "one.png page 1, question " + std::to_string(single) + ":";
   EXPECT_EQ(doubt().rfind(first, 0), 0u) << doubt();
@@ -184,7 +190,7 @@ TEST_F(ScanForm, AFolderIsAddedAndADoubtfulNumberTyped) {
   WriteBytes(Dir.File("notes.txt"), "not a scan");
   TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
   Dialogs.ExpectFolder(QString::fromStdString(Dir.Path().string()));
-  Click(form, "AddFolderButton");
+  Add(form, "AddFolderButton");
   EXPECT_EQ(Child<QListWidget>(form, "PagesList")->item(1)->text(), QStringLiteral("b.PNG page 1"));
   const auto doubt = [&form] { return Child<QLabel>(form, "DoubtLabel")->text().toStdString(); };
   EXPECT_EQ(doubt(),
@@ -206,11 +212,39 @@ TEST_F(ScanForm, AFolderIsAddedAndADoubtfulNumberTyped) {
       std::any_of(attempts.begin(), attempts.end(), [](const auto& a) { return a.StudentNumber == "1234"; }));
 }
 
+// "lighter marks count" decides the pile again from what was measured: a
+// light pencil mark is in doubt, then a mark, then in doubt again, with no
+// page read again. A long reading can be cancelled, keeping what was read.
+TEST_F(ScanForm, ThePileIsDecidedAgainAtOnceAndAReadingCanBeCancelled) {
+  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  Dialogs.ExpectOpen(Sheet(0, "A CD", "1234", "one.png", {{2, 'B'}}, SheetGenerator::TMark::LightPencil));
+  Add(form, "AddButton");
+  const auto status = [&form] { return Child<QLabel>(form, "StatusLabel")->text(); };
+  EXPECT_EQ(status(), QStringLiteral("1 pages read, 0 sheets gradable, 1 to review."));
+  auto* lighter = Child<QSlider>(form, "LighterSlider");
+  lighter->setValue(lighter->maximum());
+  EXPECT_EQ(status(), QStringLiteral("1 pages read, 1 sheets gradable, 0 to review."));
+  EXPECT_EQ(Child<QLabel>(form, "DoubtLabel")->text(), QStringLiteral("No doubtful row is left."));
+  lighter->setValue(0);
+  EXPECT_EQ(status(), QStringLiteral("1 pages read, 0 sheets gradable, 1 to review."));
+  EXPECT_FALSE(Child<QLabel>(form, "CropView")->pixmap().isNull()) << "the crop was kept for deciding again";
+
+  QStringList pile;
+  for (int n = 0; n < 8; ++n) pile << QString::fromStdString(Dir.File("one.png"));
+  form.AddFiles(pile);
+  EXPECT_TRUE(form.Reading());
+  EXPECT_FALSE(Child<QPushButton>(form, "GradeButton")->isEnabled());
+  Click(form, "CancelButton");
+  ASSERT_TRUE(WaitUntil([&form] { return !form.Reading(); }, 60000));
+  EXPECT_LT(Child<QListWidget>(form, "PagesList")->count(), 9);
+  EXPECT_FALSE(Child<QPushButton>(form, "CancelButton")->isEnabled());
+}
+
 TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow) {
   WriteBytes(Dir.File("notes.txt"), "not a scan");
   TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
   Dialogs.ExpectOpen(QString::fromStdString(Dir.File("notes.txt")));
-  Click(form, "AddButton");
+  Add(form, "AddButton");
   auto* problems = Child<QListWidget>(form, "ProblemsList");
   ASSERT_EQ(problems->count(), 1);
   EXPECT_NE(problems->item(0)->text().indexOf(QStringLiteral("not a PDF, PNG, JPEG or TIFF file")), -1);
@@ -224,7 +258,7 @@ TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow
   WriteBytes(Dir.File("Results.sqlite"), std::string(4096, 'x'));
   TScanForm unrecorded(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
   Dialogs.ExpectOpen(QString::fromStdString(Dir.File("notes.txt")));
-  Click(unrecorded, "AddButton");
+  Add(unrecorded, "AddButton");
   problems = Child<QListWidget>(unrecorded, "ProblemsList");
   ASSERT_EQ(problems->count(), 3);
   EXPECT_NE(problems->item(0)->text().indexOf(QStringLiteral("Results.sqlite")), -1)
