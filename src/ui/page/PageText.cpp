@@ -13,15 +13,14 @@ QFont Font(TFace face) {
   // Arabic on every page: Noto Naskh Arabic's lam-alef ligatures name no
   // character, so a reader of the PDF would lose the letters.
   static const QStringList serif = {
-      QStringLiteral("DejaVu Serif"),       QStringLiteral("Noto Serif"),
-      QStringLiteral("Noto Sans Arabic"),   QStringLiteral("Noto Serif Hebrew"),
-      QStringLiteral("Noto Serif CJK SC"),  QStringLiteral("Noto Sans"),
-      QStringLiteral("Noto Sans Symbols"),  QStringLiteral("Noto Sans Symbols2")};
-  static const QStringList sans = {
-      QStringLiteral("DejaVu Sans"),       QStringLiteral("Noto Sans"),
-      QStringLiteral("Noto Sans Arabic"),  QStringLiteral("Noto Sans Hebrew"),
-      QStringLiteral("Noto Sans CJK SC"),  QStringLiteral("Noto Sans Symbols"),
-      QStringLiteral("Noto Sans Symbols2")};
+      QStringLiteral("DejaVu Serif"),      QStringLiteral("Noto Serif"),
+      QStringLiteral("Noto Sans Arabic"),  QStringLiteral("Noto Serif Hebrew"),
+      QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans"),
+      QStringLiteral("Noto Sans Symbols"), QStringLiteral("Noto Sans Symbols2")};
+  static const QStringList sans = {QStringLiteral("DejaVu Sans"),       QStringLiteral("Noto Sans"),
+                                   QStringLiteral("Noto Sans Arabic"),  QStringLiteral("Noto Sans Hebrew"),
+                                   QStringLiteral("Noto Sans CJK SC"),  QStringLiteral("Noto Sans Symbols"),
+                                   QStringLiteral("Noto Sans Symbols2")};
   QFont font;
   font.setFamilies(face == TFace::Serif ? serif : sans);
   return font;
@@ -30,13 +29,13 @@ QFont Font(TFace face) {
 Qt::LayoutDirection DirectionOf(const QString& text, Qt::LayoutDirection fallback) {
   for (const char32_t c : QStringView(text).toUcs4()) {
     switch (QChar::direction(c)) {
-    case QChar::DirL:
-      return Qt::LeftToRight;
-    case QChar::DirR:
-    case QChar::DirAL:
-      return Qt::RightToLeft;
-    default:
-      break;
+      case QChar::DirL:
+        return Qt::LeftToRight;
+      case QChar::DirR:
+      case QChar::DirAL:
+        return Qt::RightToLeft;
+      default:
+        break;
     }
   }
   return fallback;

@@ -41,11 +41,12 @@ void PaintHeader(QPainter& painter, const SheetLayout::TSheetPage& page, const Q
   // A right-to-left title starts at the right, the version opposite it.
   const Qt::LayoutDirection direction = PageText::DirectionOf(title, Qt::LeftToRight);
   const bool rightToLeft = direction == Qt::RightToLeft;
-  const QString version = QCoreApplication::translate("SheetPrinter", "Version %1").arg(QLatin1Char(code.Version));
+  const QString version =
+      QCoreApplication::translate("SheetPrinter", "Version %1").arg(QLatin1Char(code.Version));
   painter.setFont(Font(14, true));
   painter.setLayoutDirection(PageText::DirectionOf(version, direction));
-  painter.drawText(band, Qt::AlignAbsolute | (rightToLeft ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                   version);
+  painter.drawText(
+      band, Qt::AlignAbsolute | (rightToLeft ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, version);
   // The serial in digits too, so a teacher can tell the sheets apart by eye.
   QString text = code.Join == SheetLayout::TJoin::BySerial
                      ? QCoreApplication::translate("SheetPrinter", "Answer sheet %1, page %2 of %3")
@@ -87,8 +88,8 @@ void PaintDigits(QPainter& painter, const SheetLayout::TSheetPage& page) {
                    everyPage ? QCoreApplication::translate("SheetPrinter",
                                                            "Student number, on every page: write it, then "
                                                            "fill one box per column")
-                             : QCoreApplication::translate("SheetPrinter",
-                                                           "Student number: write it, then fill one box per column"));
+                             : QCoreApplication::translate(
+                                   "SheetPrinter", "Student number: write it, then fill one box per column"));
   painter.setFont(Font(8));
   for (const SheetLayout::TDigitBox& digit : digits) {
     PaintBox(painter, digit.Box);

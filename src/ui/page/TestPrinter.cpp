@@ -70,9 +70,12 @@ constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignAbsolute;
 // left-to-right page; a right-to-left test's page mirrors them.
 class TPageWriter {
 public:
-  TPageWriter(QPagedPaintDevice& device, QPainter& painter, QString description, Qt::LayoutDirection direction,
-              TTestPrinter::TDecode decode)
-      : Device(device), Painter(painter), Description(std::move(description)), Direction(direction),
+  TPageWriter(QPagedPaintDevice& device, QPainter& painter, QString description,
+              Qt::LayoutDirection direction, TTestPrinter::TDecode decode)
+      : Device(device),
+        Painter(painter),
+        Description(std::move(description)),
+        Direction(direction),
         Decode(decode) {
     const qreal dpi = device.logicalDpiY();
     Millimetre = dpi / 25.4;
@@ -163,8 +166,8 @@ private:
     Painter.setFont(font);
     qreal height = 0;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
-      Painter.setLayoutDirection(direction != Qt::LayoutDirectionAuto ? direction
-                                                                     : PageText::DirectionOf(paragraph, Direction));
+      Painter.setLayoutDirection(
+          direction != Qt::LayoutDirectionAuto ? direction : PageText::DirectionOf(paragraph, Direction));
       // Not absolute: the start of the paragraph's own direction.
       constexpr int flags = Qt::TextWordWrap | Qt::AlignLeft;
       const QRectF room = box.translated(0, height);
@@ -180,7 +183,6 @@ private:
   }
 
 public:
-
   QPagedPaintDevice& Device;
   QPainter& Painter;
   QString Description;
@@ -337,7 +339,8 @@ SheetLayout::TPaper TTestPrinter::PdfPaper() {
                                                                     : SheetLayout::TPaper::A4;
 }
 
-TTestPrinter::TTestPrinter(const PaperVersions::TPaperTest& test, const TPrintOptions& options, TDecode decode)
+TTestPrinter::TTestPrinter(const PaperVersions::TPaperTest& test, const TPrintOptions& options,
+                           TDecode decode)
     : Test(test),
       Options(options),
       Decode(decode ? decode : &ToQString),
@@ -352,7 +355,8 @@ Qt::LayoutDirection TTestPrinter::Direction() const {
   // The direction most of the questions' texts run in.
   int rightToLeft = 0, leftToRight = 0;
   for (const QuestionRecord& question : Test.Questions) {
-    const Qt::LayoutDirection direction = PageText::DirectionOf(Text(question.Question), Qt::LayoutDirectionAuto);
+    const Qt::LayoutDirection direction =
+        PageText::DirectionOf(Text(question.Question), Qt::LayoutDirectionAuto);
     rightToLeft += direction == Qt::RightToLeft;
     leftToRight += direction == Qt::LeftToRight;
   }
@@ -428,11 +432,12 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
       page.Y += page.DrawText(page.Small, 0, page.Y, page.Width, ShuffleNote(Options.Versions)) + page.Mm(1);
       if (std::any_of(version.Questions.begin(), version.Questions.end(),
                       [](const auto& q) { return !PaperVersions::KeyRuleMark(q).empty(); }))
-        page.Y += page.DrawText(page.Small, 0, page.Y, page.Width,
-                                //: The legend of the marks "all" and "any" beside a key's letters.
-                                QCoreApplication::translate("TTestPrinter",
-                                                            "all: every one of the letters, and no other; any: "
-                                                            "one of them is enough, with no wrong letter"));
+        page.Y +=
+            page.DrawText(page.Small, 0, page.Y, page.Width,
+                          //: The legend of the marks "all" and "any" beside a key's letters.
+                          QCoreApplication::translate("TTestPrinter",
+                                                      "all: every one of the letters, and no other; any: "
+                                                      "one of them is enough, with no wrong letter"));
       page.Y += page.Mm(3);
       PrintGrid(
           page, static_cast<int>(version.Questions.size()), 4, page.Mm(6), [&](int i, const QRectF& cell) {
@@ -469,6 +474,7 @@ int TTestPrinter::WritePdf(const QString& path) const {
   if (pages == 0) return 0;
   QByteArray pdf = buffer.buffer();
   PageText::MendTextMaps(pdf);
-  ReplaceFileAtomically(ToPath(path), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+  ReplaceFileAtomically(ToPath(path),
+                        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
   return pages;
 }

@@ -23,15 +23,31 @@ struct TScript {
 // core's own text is.
 const std::vector<TScript>& Scripts() {
   static const std::vector<TScript> scripts = {
-      {"Greek", "DejaVuSerif", "Διαγώνισμα φυσικής", "Καλή επιτυχία", "Ποια είναι η μονάδα της δύναμης",
+      {"Greek",
+       "DejaVuSerif",
+       "Διαγώνισμα φυσικής",
+       "Καλή επιτυχία",
+       "Ποια είναι η μονάδα της δύναμης",
        {"Νιούτον", "Τζάουλ", "Βατ"}},
-      {"Polish", "DejaVuSerif", "Sprawdzian z fizyki", "Powodzenia, Łukasz Żółć", "Zażółć gęślą jaźń: która jednostka",
+      {"Polish",
+       "DejaVuSerif",
+       "Sprawdzian z fizyki",
+       "Powodzenia, Łukasz Żółć",
+       "Zażółć gęślą jaźń: która jednostka",
        {"niuton", "dżul", "wat"}},
       // Characters whose glyphs Noto shares with the Kangxi radicals: 一 人 大 日 文 目 山 水.
-      {"Chinese", "NotoSerifCJK", "中文物理测验", "祝你好运", "下面哪一个是力的单位，大人在日月山水中看文目",
+      {"Chinese",
+       "NotoSerifCJK",
+       "中文物理测验",
+       "祝你好运",
+       "下面哪一个是力的单位，大人在日月山水中看文目",
        {"牛顿", "焦耳", "瓦特"}},
       // Digits and a Latin name inside, and the lam-alef ligature in the last answer.
-      {"Arabic", "NotoSansArabic", "اختبار الفيزياء", "بالتوفيق", "سؤال رقم 42 عن قانون Newton الثاني",
+      {"Arabic",
+       "NotoSansArabic",
+       "اختبار الفيزياء",
+       "بالتوفيق",
+       "سؤال رقم 42 عن قانون Newton الثاني",
        {"نيوتن", "جول", "لا شيء مما سبق"}},
   };
   return scripts;
@@ -43,7 +59,8 @@ QString Decode(const std::string& text) {
 
 // Bidi controls pdftotext puts around right-to-left runs.
 QString WithoutControls(QString text) {
-  static const QRegularExpression controls(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]"));
+  static const QRegularExpression controls(
+      QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]"));
   return text.remove(controls);
 }
 
@@ -77,13 +94,13 @@ protected:
   // word a letter at a time: touching letters of a line are joined again,
   // read from the right.
   static std::multimap<QString, TWord> Words(const QString& pdf) {
-    static const QRegularExpression word(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+    static const QRegularExpression word(QStringLiteral(
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
     std::map<std::tuple<int, double, double>, QString> found;  // page, top, left
     std::map<std::tuple<int, double, double>, double> rights;
     int page = 0;
-    for (const auto& m : word.globalMatch(Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf,
-                                                                            QStringLiteral("-")}))) {
+    for (const auto& m : word.globalMatch(
+             Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}))) {
       if (m.captured(4).isNull() && m.captured(1).isNull()) {
         ++page;
         continue;
@@ -101,7 +118,8 @@ protected:
       const auto [onPage, top, left] = where;
       const double right = rights[where];
       const bool letter = text.size() == 1 && text.isRightToLeft();
-      if (open && letter && open->second.Page == onPage && open->second.Top == top && left - open->second.Right < 1) {
+      if (open && letter && open->second.Page == onPage && open->second.Top == top &&
+          left - open->second.Right < 1) {
         open->first.prepend(text);
         open->second.Right = right;
         continue;
@@ -121,21 +139,26 @@ TEST_F(ScriptsFixture, EveryScriptComesOutOfThePdfAsWrittenInEmbeddedFonts) {
   for (const TScript& script : Scripts()) {
     const QString pdf = Print(script, options);
     const QString text = WithoutControls(Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
-    for (const std::string& expected : {script.Description, script.Begin, script.Answers[0], script.Answers[2]}) {
+    for (const std::string& expected :
+         {script.Description, script.Begin, script.Answers[0], script.Answers[2]}) {
       // Right-to-left runs come out a run at a time: look for each.
       // The lam-alef ligature is named by its presentation form, which readers fold into lam and alef.
-      const QString written = QString::fromStdString(expected).replace(QStringLiteral("لا"), QStringLiteral("ﻻ"));
+      const QString written =
+          QString::fromStdString(expected).replace(QStringLiteral("لا"), QStringLiteral("ﻻ"));
       for (const QString& run : written.split(QLatin1Char(' ')))
-        EXPECT_TRUE(text.contains(run)) << script.Name << ": " << run.toStdString() << " in\n" << text.toStdString();
+        EXPECT_TRUE(text.contains(run)) << script.Name << ": " << run.toStdString() << " in\n"
+                                        << text.toStdString();
     }
     if (&script != &Scripts()[3]) {
-      EXPECT_TRUE(text.contains(QString::fromStdString(script.Question))) << script.Name << text.toStdString();
+      EXPECT_TRUE(text.contains(QString::fromStdString(script.Question)))
+          << script.Name << text.toStdString();
     }
     EXPECT_FALSE(text.contains(QLatin1Char('?'))) << script.Name;
     EXPECT_FALSE(text.contains(QChar(QChar::ReplacementCharacter))) << script.Name;
 
     // Each font embedded, none drawn as Type 3 pictures of glyphs.
-    const QStringList fonts = Run(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    const QStringList fonts =
+        Run(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
     ASSERT_FALSE(fonts.isEmpty()) << script.Name;
     QString names;
     for (const QString& font : fonts) {
@@ -179,14 +202,18 @@ TEST_F(ScriptsFixture, AnArabicTestIsLaidOutRightToLeft) {
 TEST(PageText, MendingTheTextMapsKeepsEveryOffset) {
   const QByteArray head = "1 0 obj\n<< /Length 99 >>\nstream\n2 beginbfrange\n";
   const QByteArray tail = "endbfrange\nendcmap\nendstream\n";
-  QByteArray pdf = head + "<0000> <0000> <0000>\n<0001> <0004> [<4E2D> <2F42> <FECB> <FEFB> <FB01> <0041> <0042> <0043> <0044> ]\n" + tail;
+  QByteArray pdf = head +
+                   "<0000> <0000> <0000>\n<0001> <0004> [<4E2D> <2F42> <FECB> <FEFB> <FB01> <0041> <0042> "
+                   "<0043> <0044> ]\n" +
+                   tail;
   const qsizetype size = pdf.size();
   PageText::MendTextMaps(pdf);
   ASSERT_EQ(pdf.size(), size);
   EXPECT_TRUE(pdf.startsWith(head));
   EXPECT_TRUE(pdf.endsWith(tail));
   // 文 for the radical, ain for its initial form, the lam-alef ligature kept, fi for its ligature.
-  EXPECT_TRUE(pdf.contains("<0001> <0004> [<4E2D><6587><0639><FEFB><00660069><0041><0042><0043><0044>]")) << pdf.toStdString();
+  EXPECT_TRUE(pdf.contains("<0001> <0004> [<4E2D><6587><0639><FEFB><00660069><0041><0042><0043><0044>]"))
+      << pdf.toStdString();
 
   // A range counting up from a radical becomes a list, which does not fit: left as it was.
   QByteArray tight = head + "<0001> <0003> <2F00>\n" + tail;
