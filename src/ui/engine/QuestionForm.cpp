@@ -22,6 +22,7 @@
 #include "core/run/TestSession.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/TextDirection.h"
 #include "ui/platform/TextZoom.h"
 
 namespace {
@@ -176,6 +177,7 @@ void TQuestionForm::DisplayQuestion() {
   const TestSettings& settings = Session.Settings();
   NumberLabel->setText(QStringLiteral("Question %1 of %2").arg(position + 1).arg(Session.Count()));
   QuestionLabel->setText(ToQString(question.Question));
+  FollowTextDirection(QuestionLabel, QuestionLabel->text());
   const bool several = Session.ChoosesSeveral(position);
   ChoiceLabel->setText(ToQString(Session.ChoiceLine(position)));
   ChoiceLabel->setVisible(several);
@@ -188,6 +190,7 @@ void TQuestionForm::DisplayQuestion() {
   for (int letter : Session.ShownLetters(position)) {
     QAbstractButton* button = AnswerButton(letter);
     button->setText(AnswerCaption(letter, question.Answer(letter)));
+    FollowTextDirection(button, QuestionLabel->text());  // the question's side, as a right-to-left test reads
     button->setStyleSheet(QString());
     button->setEnabled(!Session.IsChecked(position));
     button->show();
@@ -259,6 +262,7 @@ void TQuestionForm::ShowVerdict() {
   VerdictLabel->setStyleSheet(verdict.Right ? RightStyle(VerdictLabel) : WrongStyle(VerdictLabel));
   if (!verdict.Reference.empty()) {
     ReferenceLabel->setText(QStringLiteral("Reference: %1").arg(ToQString(verdict.Reference)));
+    FollowTextDirection(ReferenceLabel, ToQString(verdict.Reference));
     ReferenceLabel->show();
   }
 }
