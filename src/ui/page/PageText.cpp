@@ -11,16 +11,13 @@ QFont Font(TFace face) {
   // Noto's CJK fonts come in regional cuts of one design; the simplified
   // Chinese one holds kana and hangul as well. Arabic is set in Noto Sans
   // Arabic on every page: Noto Naskh Arabic's lam-alef ligatures name no
-  // character, so a reader of the PDF would lose the letters.
-  static const QStringList serif = {
-      QStringLiteral("DejaVu Serif"),      QStringLiteral("Noto Serif"),
-      QStringLiteral("Noto Sans Arabic"),  QStringLiteral("Noto Serif Hebrew"),
-      QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans"),
-      QStringLiteral("Noto Sans Symbols"), QStringLiteral("Noto Sans Symbols2")};
-  static const QStringList sans = {QStringLiteral("DejaVu Sans"),       QStringLiteral("Noto Sans"),
-                                   QStringLiteral("Noto Sans Arabic"),  QStringLiteral("Noto Sans Hebrew"),
-                                   QStringLiteral("Noto Sans CJK SC"),  QStringLiteral("Noto Sans Symbols"),
-                                   QStringLiteral("Noto Sans Symbols2")};
+  // character, so a reader of the PDF would lose the letters. The list is
+  // short, as every font looked up compares it: scripts it does not name
+  // (Thai, Devanagari, ...) fall back to the desktop's fonts, Noto among them.
+  static const QStringList serif = {QStringLiteral("DejaVu Serif"), QStringLiteral("Noto Sans Arabic"),
+                                    QStringLiteral("Noto Serif Hebrew"), QStringLiteral("Noto Serif CJK SC")};
+  static const QStringList sans = {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Arabic"),
+                                   QStringLiteral("Noto Sans Hebrew"), QStringLiteral("Noto Sans CJK SC")};
   QFont font;
   font.setFamilies(face == TFace::Serif ? serif : sans);
   return font;
