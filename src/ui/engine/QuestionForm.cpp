@@ -262,8 +262,8 @@ void TQuestionForm::ShowVerdict() {
   VerdictLabel->setStyleSheet(verdict.Right ? RightStyle(VerdictLabel) : WrongStyle(VerdictLabel));
   if (!verdict.Reference.empty()) {
     ReferenceLabel->setText(QStringLiteral("Reference: %1").arg(ToQString(verdict.Reference)));
-    FollowTextDirection(ReferenceLabel, ToQString(verdict.Reference));
     ReferenceLabel->show();
+    FollowTextDirection(ReferenceLabel, ToQString(verdict.Reference));
   }
 }
 
