@@ -22,6 +22,7 @@
 #include "core/run/TestSession.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/TextDirection.h"
 #include "ui/platform/TextZoom.h"
 
 namespace {
@@ -176,6 +177,7 @@ void TQuestionForm::DisplayQuestion() {
   const TestSettings& settings = Session.Settings();
   NumberLabel->setText(tr("Question %1 of %2").arg(position + 1).arg(Session.Count()));
   QuestionLabel->setText(ToQString(question.Question));
+  FollowTextDirection(QuestionLabel, QuestionLabel->text());
   const bool several = Session.ChoosesSeveral(position);
   ChoiceLabel->setText(ToQString(Session.ChoiceLine(position)));
   ChoiceLabel->setVisible(several);
@@ -188,6 +190,7 @@ void TQuestionForm::DisplayQuestion() {
   for (int letter : Session.ShownLetters(position)) {
     QAbstractButton* button = AnswerButton(letter);
     button->setText(AnswerCaption(letter, question.Answer(letter)));
+    FollowTextDirection(button, QuestionLabel->text());  // the question's side, as a right-to-left test reads
     button->setStyleSheet(QString());
     button->setEnabled(!Session.IsChecked(position));
     button->show();
@@ -261,6 +264,7 @@ void TQuestionForm::ShowVerdict() {
   if (!verdict.Reference.empty()) {
     ReferenceLabel->setText(tr("Reference: %1").arg(ToQString(verdict.Reference)));
     ReferenceLabel->show();
+    FollowTextDirection(ReferenceLabel, ToQString(verdict.Reference));
   }
 }
 

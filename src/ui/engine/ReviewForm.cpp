@@ -8,6 +8,7 @@
 #include "core/run/TestSession.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/TextDirection.h"
 #include "ui/platform/TextZoom.h"
 
 TReviewForm::TReviewForm(const TTestSession& session, const TEngineServices& services, QWidget* parent)
@@ -74,10 +75,12 @@ void TReviewForm::DisplayQuestion() {
   NumberLabel->setText(
       tr("Review %1 of %2 (question %3 of the test)").arg(Index + 1).arg(List.size()).arg(position + 1));
   QuestionLabel->setText(ToQString(question.Question));
+  FollowTextDirection(QuestionLabel, QuestionLabel->text());
   QStringList answers;
   for (int letter : Session.ShownLetters(position))
     answers << QStringLiteral("%1.  %2").arg(QChar('A' + letter), ToQString(question.Answer(letter)));
   AnswersLabel->setText(answers.join(QLatin1Char('\n')));
+  FollowTextDirection(AnswersLabel, QuestionLabel->text());
   const std::string yours = Scoring::LetterText(Session.Answer(position));
   YourLabel->setText(tr("Your answer: %1").arg(yours.empty() ? tr("(none)") : ToQString(yours)));
   const QString correct = ToQString(Scoring::LetterText(Session.CorrectLetters(position)));

@@ -1,10 +1,11 @@
 #include "ui/page/SheetPrinter.h"
 
+#include <QCoreApplication>
 #include <QFont>
-#include <QObject>
 #include <QPainter>
 #include <map>
 
+#include "ui/page/PageText.h"
 #include "ui/page/QrCode.h"
 
 namespace SheetPrinter {
@@ -21,7 +22,7 @@ QRectF Rect(const TBox& box) {
 
 // Fonts sized in points of the page, whatever the device's resolution.
 QFont Font(double points, bool bold = false) {
-  QFont font(QStringLiteral("DejaVu Sans"));
+  QFont font = PageText::Font(PageText::TFace::Sans);
   font.setPixelSize(static_cast<int>(points));
   font.setBold(bold);
   return font;
@@ -37,26 +38,38 @@ void PaintHeader(QPainter& painter, const SheetLayout::TSheetPage& page, const Q
   const TBox& right = page.Markers[1];
   const QRectF band(left.X + left.Width / 2 + 3 * Mm, left.Y - left.Height / 2,
                     right.X - left.X - left.Width - 6 * Mm, left.Height);
+  // A right-to-left title starts at the right, the version opposite it.
+  const Qt::LayoutDirection direction = PageText::DirectionOf(title, Qt::LeftToRight);
+  const bool rightToLeft = direction == Qt::RightToLeft;
+  const QString version =
+      QCoreApplication::translate("SheetPrinter", "Version %1").arg(QLatin1Char(code.Version));
   painter.setFont(Font(14, true));
-  painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
-                   QObject::tr("Version %1").arg(QLatin1Char(code.Version)));
-  // The serial in digits too, so a teacher can tell the sheets apart by eye.
-  QString text =
-      code.Join == SheetLayout::TJoin::BySerial
-          ? QObject::tr("Answer sheet %1, page %2 of %3").arg(code.Sheet).arg(code.Page).arg(code.Pages)
-          : QObject::tr("Answer sheet, page %1 of %2").arg(code.Page).arg(code.Pages);
-  painter.setFont(Font(9));
+  painter.setLayoutDirection(PageText::DirectionOf(version, direction));
   painter.drawText(
-      band, Qt::AlignLeft | Qt::AlignVCenter,
+      band, Qt::AlignAbsolute | (rightToLeft ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, version);
+  // The serial in digits too, so a teacher can tell the sheets apart by eye.
+  QString text = code.Join == SheetLayout::TJoin::BySerial
+                     ? QCoreApplication::translate("SheetPrinter", "Answer sheet %1, page %2 of %3")
+                           .arg(code.Sheet)
+                           .arg(code.Page)
+                           .arg(code.Pages)
+                     : QCoreApplication::translate("SheetPrinter", "Answer sheet, page %1 of %2")
+                           .arg(code.Page)
+                           .arg(code.Pages);
+  painter.setFont(Font(9));
+  painter.setLayoutDirection(direction);
+  painter.drawText(
+      band, Qt::AlignAbsolute | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
       painter.fontMetrics().elidedText(title, Qt::ElideRight, static_cast<int>(band.width() * 0.6)) +
           QStringLiteral("\n") + text);
+  painter.setLayoutDirection(Qt::LeftToRight);
 }
 
 void PaintName(QPainter& painter, const TBox& name) {
   PaintBox(painter, name);
   painter.setFont(Font(7));
   painter.drawText(Rect(name).adjusted(1.5 * Mm, 0.8 * Mm, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                   QObject::tr("Name"));
+                   QCoreApplication::translate("SheetPrinter", "Name"));
 }
 
 // The student number: a box above each column to write the digit in, the
@@ -72,9 +85,11 @@ void PaintDigits(QPainter& painter, const SheetLayout::TSheetPage& page) {
                      first.Width, first.Height + 0.5 * Mm);
   painter.drawText(QRectF(write.left(), write.top() - 4 * Mm, 80 * Mm, 3.5 * Mm),
                    Qt::AlignLeft | Qt::AlignBottom,
-                   everyPage ? QObject::tr("Student number, on every page: write it, then fill one box "
-                                           "per column")
-                             : QObject::tr("Student number: write it, then fill one box per column"));
+                   everyPage ? QCoreApplication::translate("SheetPrinter",
+                                                           "Student number, on every page: write it, then "
+                                                           "fill one box per column")
+                             : QCoreApplication::translate(
+                                   "SheetPrinter", "Student number: write it, then fill one box per column"));
   painter.setFont(Font(8));
   for (const SheetLayout::TDigitBox& digit : digits) {
     PaintBox(painter, digit.Box);
@@ -124,13 +139,15 @@ void PaintAnswers(QPainter& painter, const std::vector<SheetLayout::TAnswerBox>&
 }  // namespace
 
 QString HowToMark() {
-  return QObject::tr(
-      "Fill each box you choose fully with a dark pen. To undo a mark, fill its box fully "
-      "and circle the box you mean.");
+  return QCoreApplication::translate("SheetPrinter",
+                                     "Fill each box you choose fully with a dark pen. To undo a mark, fill "
+                                     "its box fully and circle the box you mean.");
 }
 
 void Paint(QPainter& painter, const SheetLayout::TSheetPage& page, const QString& title) {
   painter.save();
+  // The boxes keep the layout the scanner reads; only the header follows the title's direction.
+  painter.setLayoutDirection(Qt::LeftToRight);
   painter.setRenderHint(QPainter::Antialiasing);
   for (const TBox& marker : page.Markers) painter.fillRect(Rect(marker), Qt::black);
   painter.setPen(QPen(Qt::black, 0.3 * Mm));
@@ -144,6 +161,7 @@ void Paint(QPainter& painter, const SheetLayout::TSheetPage& page, const QString
   PaintAnswers(painter, page.Answers);
   const TBox& bottom = page.Markers[3];
   painter.setFont(Font(8));
+  painter.setLayoutDirection(PageText::DirectionOf(HowToMark(), Qt::LeftToRight));
   painter.drawText(QRectF(bottom.X + bottom.Width / 2 + 3 * Mm, bottom.Y - bottom.Height / 2,
                           page.Markers[2].X - bottom.X - bottom.Width - 6 * Mm, bottom.Height),
                    Qt::AlignCenter | Qt::TextWordWrap, HowToMark());

@@ -1,6 +1,7 @@
 #include "ui/page/TestPrinter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QImageReader>
@@ -15,6 +16,7 @@
 
 #include "core/run/MediaPath.h"
 #include "core/storage/AtomicFile.h"
+#include "ui/page/PageText.h"
 #include "ui/page/SheetPrinter.h"
 #include "ui/text/QtText.h"
 
@@ -46,28 +48,38 @@ private:
   static inline QLoggingCategory::CategoryFilter Previous = nullptr;
 };
 
-QString Text(const std::string& codePageText) {
-  QString text = ToQString(codePageText);
+// A stored text as printed: '\n' for each stored line break.
+QString StoredText(TTestPrinter::TDecode decode, const std::string& stored) {
+  QString text = decode(stored);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return text;
 }
 
-QString JoinLines(const TStrings& lines) {
+QString JoinLines(TTestPrinter::TDecode decode, const TStrings& lines) {
   QStringList list;
-  for (const std::string& line : lines) list << ToQString(line);
+  for (const std::string& line : lines) list << decode(line);
   while (!list.isEmpty() && list.last().trimmed().isEmpty()) list.removeLast();
   return list.join(QLatin1Char('\n'));
 }
 
+constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignAbsolute;
+constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignAbsolute;
+
 // Paints pages one block at a time: a block that does not fit what is left
-// of a page starts the next one.
+// of a page starts the next one. Blocks are placed in the coordinates of a
+// left-to-right page; a right-to-left test's page mirrors them.
 class TPageWriter {
 public:
-  TPageWriter(QPagedPaintDevice& device, QPainter& painter, QString description)
-      : Device(device), Painter(painter), Description(std::move(description)) {
+  TPageWriter(QPagedPaintDevice& device, QPainter& painter, QString description,
+              Qt::LayoutDirection direction, TTestPrinter::TDecode decode)
+      : Device(device),
+        Painter(painter),
+        Description(std::move(description)),
+        Direction(direction),
+        Decode(decode) {
     const qreal dpi = device.logicalDpiY();
     Millimetre = dpi / 25.4;
-    Body = QFont(QStringLiteral("DejaVu Serif"));
+    Body = PageText::Font(PageText::TFace::Serif);
     Body.setPointSizeF(11);
     Small = Body;
     Small.setPointSizeF(9);
@@ -97,14 +109,33 @@ public:
     Painter.setFont(Bold);
     const qreal line = QFontMetricsF(Bold, &Device).height();
     const QRectF head(0, 0, Width, line);
-    Painter.drawText(head, Qt::AlignLeft | Qt::AlignVCenter,
-                     QFontMetricsF(Bold, &Device).elidedText(Description, Qt::ElideRight, Width * 0.7));
-    Painter.drawText(head, Qt::AlignRight | Qt::AlignVCenter, version);
+    DrawLine(head, Start() | Qt::AlignVCenter,
+             QFontMetricsF(Bold, &Device).elidedText(Description, Qt::ElideRight, Width * 0.7));
+    DrawLine(head, End() | Qt::AlignVCenter, version);
     Painter.drawLine(QPointF(0, line + Mm(1)), QPointF(Width, line + Mm(1)));
     Painter.setFont(Small);
-    Painter.drawText(QRectF(0, Bottom, Width, FooterHeight()), Qt::AlignHCenter | Qt::AlignBottom,
-                     QObject::tr("Page %1").arg(Pages));
+    DrawLine(QRectF(0, Bottom, Width, FooterHeight()), Qt::AlignHCenter | Qt::AlignBottom,
+             QCoreApplication::translate("TTestPrinter", "Page %1").arg(Pages));
     Y = line + Mm(5);
+  }
+
+  QString Text(const std::string& stored) const { return StoredText(Decode, stored); }
+
+  bool RightToLeft() const { return Direction == Qt::RightToLeft; }
+  // Where the test's lines start and end.
+  Qt::Alignment Start() const { return RightToLeft() ? Right : Left; }
+  Qt::Alignment End() const { return RightToLeft() ? Left : Right; }
+
+  // A box of a left-to-right page, where this page has it.
+  QRectF Place(const QRectF& box) const {
+    return RightToLeft() ? QRectF(Width - box.right(), box.top(), box.width(), box.height()) : box;
+  }
+
+  // One line in box at alignment, in the direction of its own text, in the
+  // painter's font.
+  void DrawLine(const QRectF& box, Qt::Alignment alignment, const QString& text) {
+    Painter.setLayoutDirection(PageText::DirectionOf(text, Direction));
+    Painter.drawText(box, static_cast<int>(alignment), text);
   }
 
   // Makes room for a block of height; a block taller than a page starts on
@@ -114,25 +145,49 @@ public:
   }
 
   qreal TextHeight(const QFont& font, qreal width, const QString& text) const {
-    if (text.isEmpty()) return 0;
-    Painter.setFont(font);
-    return Painter.boundingRect(QRectF(0, 0, width, 1e7), Qt::TextWordWrap, text).height();
+    return Paragraphs(font, QRectF(0, 0, width, 1e7), text, false, Qt::LayoutDirectionAuto);
   }
 
-  qreal DrawText(const QFont& font, qreal x, qreal y, qreal width, const QString& text) {
-    if (text.isEmpty()) return 0;
-    Painter.setFont(font);
-    QRectF used;
-    Painter.drawText(QRectF(x, y, width, 1e7), Qt::TextWordWrap, text, &used);
-    return used.height();
+  // Wraps text in a column at x of width, from y down; each paragraph starts
+  // at the side its own text runs from, or direction's when it is given.
+  // Returns the height used.
+  qreal DrawText(const QFont& font, qreal x, qreal y, qreal width, const QString& text,
+                 Qt::LayoutDirection direction = Qt::LayoutDirectionAuto) {
+    return Paragraphs(font, Place(QRectF(x, y, width, 1e7)), text, true, direction);
   }
 
   qreal FooterHeight() const { return QFontMetricsF(Small, &Device).height() + Mm(2); }
   qreal FirstY() const { return QFontMetricsF(Bold, &Device).height() + Mm(5); }
 
+private:
+  qreal Paragraphs(const QFont& font, const QRectF& box, const QString& text, bool paint,
+                   Qt::LayoutDirection direction) const {
+    if (text.isEmpty()) return 0;
+    Painter.setFont(font);
+    qreal height = 0;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+      Painter.setLayoutDirection(
+          direction != Qt::LayoutDirectionAuto ? direction : PageText::DirectionOf(paragraph, Direction));
+      // Not absolute: the start of the paragraph's own direction.
+      constexpr int flags = Qt::TextWordWrap | Qt::AlignLeft;
+      const QRectF room = box.translated(0, height);
+      const QString shown = paragraph.isEmpty() ? QStringLiteral(" ") : paragraph;
+      QRectF used;
+      if (paint && !paragraph.isEmpty())
+        Painter.drawText(room, flags, shown, &used);
+      else
+        used = Painter.boundingRect(room, flags, shown);
+      height += used.height();
+    }
+    return height;
+  }
+
+public:
   QPagedPaintDevice& Device;
   QPainter& Painter;
   QString Description;
+  Qt::LayoutDirection Direction;
+  TTestPrinter::TDecode Decode;
   QString Version;
   QFont Body, Small, Bold, Title, Italic;
   qreal Millimetre = 1;
@@ -143,23 +198,28 @@ public:
 };
 
 QString ShuffleNote(const PaperVersions::TOptions& options) {
-  const QString shuffled = options.ShuffleQuestions && options.ShuffleAnswers
-                               ? QObject::tr("questions and answers shuffled")
-                           : options.ShuffleQuestions ? QObject::tr("questions shuffled")
-                           : options.ShuffleAnswers   ? QObject::tr("answers shuffled")
-                                                      : QObject::tr("nothing shuffled");
-  return QObject::tr("Seed %1, %2 versions, %3; the test's question number in brackets")
+  const QString shuffled =
+      options.ShuffleQuestions && options.ShuffleAnswers
+          ? QCoreApplication::translate("TTestPrinter", "questions and answers shuffled")
+      : options.ShuffleQuestions ? QCoreApplication::translate("TTestPrinter", "questions shuffled")
+      : options.ShuffleAnswers   ? QCoreApplication::translate("TTestPrinter", "answers shuffled")
+                                 : QCoreApplication::translate("TTestPrinter", "nothing shuffled");
+  //: The note under an answer key; %3 says what was shuffled ("questions shuffled" and the like).
+  return QCoreApplication::translate("TTestPrinter",
+                                     "Seed %1, %2 versions, %3; the test's question number in brackets")
       .arg(options.Seed)
       .arg(std::clamp(options.Versions, 1, PaperVersions::MaxVersions))
       .arg(shuffled);
 }
 
 QString VersionLabel(char letter) {
-  return QObject::tr("Version %1").arg(QLatin1Char(letter));
+  return QCoreApplication::translate("TTestPrinter", "Version %1").arg(QLatin1Char(letter));
 }
 
 void PrintNameLine(TPageWriter& page) {
-  const QString line = QObject::tr("Name: ______________________   Date: ____________   Class: ____________");
+  //: The line a student fills in at the top of a test's first page; keep the blanks.
+  const QString line = QCoreApplication::translate(
+      "TTestPrinter", "Name: ______________________   Date: ____________   Class: ____________");
   page.Y += page.DrawText(page.Body, 0, page.Y, page.Width, line) + page.Mm(5);
 }
 
@@ -168,7 +228,7 @@ void PrintQuestion(TPageWriter& page, const PaperVersions::TPaperTest& test,
   const QuestionRecord& record = test.Questions[static_cast<std::size_t>(question.Source)];
   const qreal indent = page.Mm(10);
   const qreal width = page.Width - indent;
-  QString text = Text(record.Question);
+  QString text = page.Text(record.Question);
   const QString hint = QString::fromLatin1(PaperVersions::ChoiceHint(question));
   QImage picture;
   if (const auto file = PaperVersions::FindMediaFile(test.Folder, record.MediaFile)) {
@@ -182,16 +242,16 @@ void PrintQuestion(TPageWriter& page, const PaperVersions::TPaperTest& test,
       picture = picture.scaled(size.toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
   }
-  QString link = Text(record.HotLink).trimmed();
+  QString link = page.Text(record.HotLink).trimmed();
   if (!link.isEmpty() && !record.HotLinkParameters.empty())
-    link += QLatin1Char(' ') + Text(record.HotLinkParameters);
-  if (!link.isEmpty()) link = QObject::tr("Link: %1").arg(link);
+    link += QLatin1Char(' ') + page.Text(record.HotLinkParameters);
+  if (!link.isEmpty()) link = QCoreApplication::translate("TTestPrinter", "Link: %1").arg(link);
 
   const qreal gap = page.Mm(1.5);
   std::vector<std::pair<QString, QString>> answers;
   for (std::size_t i = 0; i < question.Answers.size(); ++i) {
     answers.emplace_back(QStringLiteral("%1.").arg(QChar(u'A' + static_cast<char16_t>(i))),
-                         Text(record.Answer(question.Answers[i])));
+                         page.Text(record.Answer(question.Answers[i])));
   }
   qreal height = page.TextHeight(page.Body, width, text) + gap;
   if (!hint.isEmpty()) height += page.TextHeight(page.Italic, width, hint) + gap;
@@ -201,17 +261,20 @@ void PrintQuestion(TPageWriter& page, const PaperVersions::TPaperTest& test,
     height += page.TextHeight(page.Body, width - indent, answer.second) + gap;
   page.Reserve(height);
 
-  page.DrawText(page.Bold, 0, page.Y, indent, QStringLiteral("%1.").arg(number));
+  // Numbers and letters read in the test's direction: "1." on a left-to-right page, ".1" on the right of
+  // a right-to-left one.
+  page.DrawText(page.Bold, 0, page.Y, indent, QStringLiteral("%1.").arg(number), page.Direction);
   page.Y += page.DrawText(page.Body, indent, page.Y, width, text) + gap;
   if (!hint.isEmpty())
     page.Y += page.DrawText(page.Italic, indent, page.Y, width, QStringLiteral("(%1)").arg(hint)) + gap;
   if (!picture.isNull()) {
-    page.Painter.drawImage(QPointF(indent, page.Y), picture);
+    page.Painter.drawImage(page.Place(QRectF(QPointF(indent, page.Y), QSizeF(picture.size()))).topLeft(),
+                           picture);
     page.Y += picture.height() + gap;
   }
   if (!link.isEmpty()) page.Y += page.DrawText(page.Small, indent, page.Y, width, link) + gap;
   for (const auto& [letter, answer] : answers) {
-    page.DrawText(page.Body, indent, page.Y, indent, letter);
+    page.DrawText(page.Body, indent, page.Y, indent, letter, page.Direction);
     page.Y += page.DrawText(page.Body, 2 * indent, page.Y, width - indent, answer) + gap;
   }
   page.Y += page.Mm(4);
@@ -227,7 +290,7 @@ void PrintGrid(TPageWriter& page, int count, int columns, qreal rowHeight, TCell
     const int rows = std::max(1, static_cast<int>((page.Bottom - page.Y) / rowHeight));
     for (int c = 0; c < columns && index < count; ++c) {
       for (int r = 0; r < rows && index < count; ++r, ++index) {
-        cell(index, QRectF(c * columnWidth, page.Y + r * rowHeight, columnWidth, rowHeight));
+        cell(index, page.Place(QRectF(c * columnWidth, page.Y + r * rowHeight, columnWidth, rowHeight)));
       }
     }
     page.Y = page.Bottom;
@@ -276,10 +339,31 @@ SheetLayout::TPaper TTestPrinter::PdfPaper() {
                                                                     : SheetLayout::TPaper::A4;
 }
 
-TTestPrinter::TTestPrinter(const PaperVersions::TPaperTest& test, const TPrintOptions& options)
+TTestPrinter::TTestPrinter(const PaperVersions::TPaperTest& test, const TPrintOptions& options,
+                           TDecode decode)
     : Test(test),
       Options(options),
+      Decode(decode ? decode : &ToQString),
       PaperVersionsMade(PaperVersions::Make(test.Questions, options.Versions)) {}
+
+QString TTestPrinter::Text(const std::string& stored) const {
+  return StoredText(Decode, stored);
+}
+
+Qt::LayoutDirection TTestPrinter::Direction() const {
+  if (Options.Direction != Qt::LayoutDirectionAuto) return Options.Direction;
+  // The direction most of the questions' texts run in.
+  int rightToLeft = 0, leftToRight = 0;
+  for (const QuestionRecord& question : Test.Questions) {
+    const Qt::LayoutDirection direction =
+        PageText::DirectionOf(Text(question.Question), Qt::LayoutDirectionAuto);
+    rightToLeft += direction == Qt::RightToLeft;
+    leftToRight += direction == Qt::LeftToRight;
+  }
+  if (rightToLeft == 0 && leftToRight == 0)
+    return PageText::DirectionOf(Text(Test.Description), Qt::LeftToRight);
+  return rightToLeft > leftToRight ? Qt::RightToLeft : Qt::LeftToRight;
+}
 
 QStringList TTestPrinter::MissingPictures() const {
   QStringList missing;
@@ -288,15 +372,20 @@ QStringList TTestPrinter::MissingPictures() const {
   for (std::size_t i = 0; i < Test.Questions.size(); ++i) {
     const std::string& stored = Test.Questions[i].MediaFile;
     if (stored.empty() || !MediaPath::IsPicture(stored)) continue;
-    const QString where = QObject::tr("question %1: the picture %2").arg(i + 1).arg(ToQString(stored));
+    const QString name = ToQString(stored);
     const auto file = PaperVersions::FindMediaFile(Test.Folder, stored);
     if (!file) {
-      missing << where + QObject::tr(" was not found");
+      missing << QCoreApplication::translate("TTestPrinter", "question %1: the picture %2 was not found")
+                     .arg(i + 1)
+                     .arg(name);
       continue;
     }
     QImageReader reader(FromPath(*file));
     if (reader.read().isNull())
-      missing << where + QObject::tr(" cannot be read: %1").arg(reader.errorString());
+      //: %3 is the reason the image reader gives.
+      missing << QCoreApplication::translate("TTestPrinter", "question %1: the picture %2 cannot be read: %3")
+                     .arg(i + 1)
+                     .arg(name, reader.errorString());
   }
   return missing;
 }
@@ -306,8 +395,8 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
   QPainter painter;
   if (!painter.begin(&device)) return 0;
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  TPageWriter page(device, painter, Text(Test.Description));
-  const QString beginMessage = JoinLines(Test.BeginMessage);
+  TPageWriter page(device, painter, Text(Test.Description), Direction(), Decode);
+  const QString beginMessage = JoinLines(Decode, Test.BeginMessage);
   for (const PaperVersions::TVersion& version : PaperVersionsMade) {
     const QString label = VersionLabel(version.Letter);
     if (Options.Questions || Options.Header || (Options.BeginMessage && !beginMessage.isEmpty())) {
@@ -337,14 +426,18 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
     for (const PaperVersions::TVersion& version : PaperVersionsMade) {
       page.NewPage(VersionLabel(version.Letter));
       page.Y += page.DrawText(page.Title, 0, page.Y, page.Width,
-                              QObject::tr("Answer key, version %1").arg(QLatin1Char(version.Letter))) +
+                              QCoreApplication::translate("TTestPrinter", "Answer key, version %1")
+                                  .arg(QLatin1Char(version.Letter))) +
                 page.Mm(1);
       page.Y += page.DrawText(page.Small, 0, page.Y, page.Width, ShuffleNote(Options.Versions)) + page.Mm(1);
       if (std::any_of(version.Questions.begin(), version.Questions.end(),
                       [](const auto& q) { return !PaperVersions::KeyRuleMark(q).empty(); }))
-        page.Y += page.DrawText(page.Small, 0, page.Y, page.Width,
-                                QObject::tr("all: every one of the letters, and no other; any: one of them "
-                                            "is enough, with no wrong letter"));
+        page.Y +=
+            page.DrawText(page.Small, 0, page.Y, page.Width,
+                          //: The legend of the marks "all" and "any" beside a key's letters.
+                          QCoreApplication::translate("TTestPrinter",
+                                                      "all: every one of the letters, and no other; any: "
+                                                      "one of them is enough, with no wrong letter"));
       page.Y += page.Mm(3);
       PrintGrid(
           page, static_cast<int>(version.Questions.size()), 4, page.Mm(6), [&](int i, const QRectF& cell) {
@@ -353,8 +446,8 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
             if (const std::string_view rule = PaperVersions::KeyRuleMark(q); !rule.empty())
               key += QLatin1Char(' ') + QString::fromLatin1(rule.data(), static_cast<qsizetype>(rule.size()));
             painter.setFont(page.Body);
-            painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                             QStringLiteral("%1. %2  (%3)").arg(i + 1).arg(key).arg(q.Source + 1));
+            page.DrawLine(cell, page.Start() | Qt::AlignVCenter,
+                          QStringLiteral("%1. %2  (%3)").arg(i + 1).arg(key).arg(q.Source + 1));
           });
     }
   }
@@ -379,7 +472,9 @@ int TTestPrinter::WritePdf(const QString& path) const {
     pages = Print(writer);
   }
   if (pages == 0) return 0;
-  ReplaceFileAtomically(ToPath(path), std::string_view(buffer.data().constData(),
-                                                       static_cast<std::size_t>(buffer.data().size())));
+  QByteArray pdf = buffer.buffer();
+  PageText::MendTextMaps(pdf);
+  ReplaceFileAtomically(ToPath(path),
+                        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
   return pages;
 }

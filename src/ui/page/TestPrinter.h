@@ -26,6 +26,10 @@ struct TPrintOptions {
   int SheetsPerVersion = 1;
   std::string Fingerprint;
   bool AnswerKeys = false;  // each version's key, on its own pages after all versions
+  // The test's direction, which orders the page: right to left puts numbers,
+  // letters and the header's parts on the right. Auto takes it from the
+  // test's texts. Each paragraph runs in the direction of its own text.
+  Qt::LayoutDirection Direction = Qt::LayoutDirectionAuto;
 };
 
 // Lays out a paper test onto any paged device (QPdfWriter, QPrinter). Every
@@ -33,7 +37,11 @@ struct TPrintOptions {
 // question, its picture, hot link and answers stay together on one page.
 class TTestPrinter {
 public:
-  TTestPrinter(const PaperVersions::TPaperTest& test, const TPrintOptions& options);
+  // How the test's stored texts become the page's.
+  using TDecode = QString (*)(const std::string& text);
+
+  // decode reads the test's texts; nothing for the core's text conversion.
+  TTestPrinter(const PaperVersions::TPaperTest& test, const TPrintOptions& options, TDecode decode = nullptr);
 
   // Paints every page onto device, which must be fresh (its first page not
   // yet painted). Returns the number of pages, 0 when the device cannot be
@@ -69,8 +77,12 @@ private:
   // The run's sheet code on paper, before the version, sheet and page.
   SheetLayout::TSheetCode RunCode(SheetLayout::TPaper paper) const;
   int SheetsPerVersion() const;
+  // The test's text as printed: '\n' for each stored line break.
+  QString Text(const std::string& stored) const;
+  Qt::LayoutDirection Direction() const;
 
   const PaperVersions::TPaperTest& Test;
   TPrintOptions Options;
+  TDecode Decode;
   std::vector<PaperVersions::TVersion> PaperVersionsMade;
 };

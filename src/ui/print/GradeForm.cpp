@@ -42,29 +42,27 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
                        QWidget* parent)
     : QDialog(parent), Test(std::move(test)), TestPath(testPath), Dialogs(dialogs) {
   setObjectName(QStringLiteral("GradeForm"));
-  setWindowTitle(QStringLiteral("Grade Answers"));
+  setWindowTitle(tr("Grade Answers"));
   resize(640, 520);
 
   auto* form = new QFormLayout;
-  RunsTable =
-      MakeTable("RunsTable", {QStringLiteral("Run"), QStringLiteral("Printed"), QStringLiteral("Seed"),
-                              QStringLiteral("Versions"), QStringLiteral("Shuffled")});
-  RunsTable->setAccessibleName(QStringLiteral("Print runs"));
+  RunsTable = MakeTable("RunsTable", {tr("Run"), tr("Printed"), tr("Seed"), tr("Versions"), tr("Shuffled")});
+  RunsTable->setAccessibleName(tr("Print runs"));
   RunsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
   RunsTable->setSelectionMode(QAbstractItemView::SingleSelection);
   RunsTable->setMaximumHeight(130);
-  form->addRow(QStringLiteral("Print r&uns:"), RunsTable);
+  form->addRow(tr("Print r&uns:"), RunsTable);
   VersionsSpin = Named(new QSpinBox, "VersionsSpin");
   VersionsSpin->setRange(1, PaperVersions::MaxVersions);
-  form->addRow(QStringLiteral("&Number of versions:"), VersionsSpin);
+  form->addRow(tr("&Number of versions:"), VersionsSpin);
   SeedEdit = Named(new QLineEdit(QStringLiteral("0")), "SeedEdit");
   SeedEdit->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), SeedEdit));
-  form->addRow(QStringLiteral("&Seed:"), SeedEdit);
+  form->addRow(tr("&Seed:"), SeedEdit);
   auto* shuffles = new QHBoxLayout;
-  ShuffleQuestionsCheck = Named(new QCheckBox(QStringLiteral("Questions shuffled")), "ShuffleQuestionsCheck");
+  ShuffleQuestionsCheck = Named(new QCheckBox(tr("Questions shuffled")), "ShuffleQuestionsCheck");
   ShuffleQuestionsCheck->setChecked(true);
-  ShuffleAnswersCheck = Named(new QCheckBox(QStringLiteral("Answers shuffled")), "ShuffleAnswersCheck");
+  ShuffleAnswersCheck = Named(new QCheckBox(tr("Answers shuffled")), "ShuffleAnswersCheck");
   ShuffleAnswersCheck->setChecked(true);
   shuffles->addWidget(ShuffleQuestionsCheck);
   shuffles->addWidget(ShuffleAnswersCheck);
@@ -73,26 +71,24 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
   PrintNote = Named(new QLabel, "PrintNote");
   PrintNote->setWordWrap(true);
   form->addRow(PrintNote);
-  AnswersLabel = Named(new QLabel(QStringLiteral("No answers file chosen.")), "AnswersLabel");
-  form->addRow(QStringLiteral("Answers:"), AnswersLabel);
+  AnswersLabel = Named(new QLabel(tr("No answers file chosen.")), "AnswersLabel");
+  form->addRow(tr("Answers:"), AnswersLabel);
 
-  ResultsTable = MakeTable("ResultsTable",
-                           {QStringLiteral("Name"), QStringLiteral("Version"), QStringLiteral("Right"),
-                            QStringLiteral("Asked"), QStringLiteral("Percent"), QStringLiteral("Passed")});
+  ResultsTable = MakeTable(
+      "ResultsTable", {tr("Name"), tr("Version"), tr("Right"), tr("Asked"), tr("Percent"), tr("Passed")});
   ResultsTable->setColumnHidden(5, Test.PassPoint == 0);
-  ResultsTable->setAccessibleName(QStringLiteral("Results by student"));
+  ResultsTable->setAccessibleName(tr("Results by student"));
   ShowAtLeastRows(ResultsTable, 6);
-  QuestionsTable = MakeTable(
-      "QuestionsTable", {QStringLiteral("Question"), QStringLiteral("Right"), QStringLiteral("Students")});
-  QuestionsTable->setAccessibleName(QStringLiteral("Results by question"));
+  QuestionsTable = MakeTable("QuestionsTable", {tr("Question"), tr("Right"), tr("Students")});
+  QuestionsTable->setAccessibleName(tr("Results by question"));
   QuestionsTable->setMaximumHeight(160);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* open = PushButton("OpenButton", QStringLiteral("&Open Answers..."));
-  GradeButton = PushButton("GradeButton", QStringLiteral("&Grade Again"));
-  SaveButton = PushButton("SaveButton", QStringLiteral("Sa&ve as CSV..."));
-  QPushButton* close = PushButton("CloseButton", QStringLiteral("Close"));
-  RecordButton = PushButton("RecordButton", QStringLiteral("&Record in Results"));
+  QPushButton* open = PushButton("OpenButton", tr("&Open Answers..."));
+  GradeButton = PushButton("GradeButton", tr("&Grade Again"));
+  SaveButton = PushButton("SaveButton", tr("Sa&ve as CSV..."));
+  QPushButton* close = PushButton("CloseButton", tr("Close"));
+  RecordButton = PushButton("RecordButton", tr("&Record in Results"));
   GradeButton->setEnabled(false);
   SaveButton->setEnabled(false);
   RecordButton->setEnabled(false);
@@ -124,7 +120,8 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
     try {
       Runs = PrintRuns::OfferedRuns(ToPath(TestPath), notices);
     } catch (const TIoError& error) {
-      storeNote = QStringLiteral("\rThe recorded runs cannot be read: ") + FromSystemText(error.what());
+      storeNote =
+          QLatin1Char('\r') + tr("The recorded runs cannot be read: %1").arg(FromSystemText(error.what()));
     }
     for (const std::string& notice : notices) storeNote += QLatin1Char('\r') + FromSystemText(notice);
   }
@@ -132,9 +129,8 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
   for (std::size_t i = 0; i < Runs.size(); ++i) {
     const TPrintRun& run = Runs[i];
     SetRow(RunsTable, static_cast<int>(i),
-           {run.Number > 0 ? QString::number(run.Number) : QStringLiteral("earlier"),
-            QString::fromStdString(run.Printed), QString::number(run.Options.Seed),
-            QString::number(run.Options.Versions),
+           {run.Number > 0 ? QString::number(run.Number) : tr("earlier"), QString::fromStdString(run.Printed),
+            QString::number(run.Options.Seed), QString::number(run.Options.Versions),
             QString::fromStdString(PrintRuns::ShuffleWords(run.Options))});
   }
   RunsTable->resizeColumnsToContents();
@@ -145,12 +141,12 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
   connect(ShuffleAnswersCheck, &QCheckBox::toggled, this, &TGradeForm::OptionsEdited);
   if (!Runs.empty()) {
     RunsTable->selectRow(0);
-    PrintNote->setText(QStringLiteral("Choose the run the sheets were printed in. Give the seed, versions "
-                                      "and shuffles only for a print that is not listed.") +
+    PrintNote->setText(tr("Choose the run the sheets were printed in. Give the seed, versions "
+                          "and shuffles only for a print that is not listed.") +
                        storeNote);
   } else {
-    PrintNote->setText(QStringLiteral("No print of this test is on record: give the seed, the number of "
-                                      "versions and the shuffles it was printed with.") +
+    PrintNote->setText(tr("No print of this test is on record: give the seed, the number of "
+                          "versions and the shuffles it was printed with.") +
                        storeNote);
   }
 }
@@ -187,9 +183,8 @@ std::optional<PaperVersions::TOptions> TGradeForm::ChosenOptions() const {
 }
 
 void TGradeForm::OpenAnswers() {
-  const std::optional<QString> path =
-      Dialogs.OpenFile({QStringLiteral("Select Answers to Grade"),
-                        QStringLiteral("CSV Files|*.csv|All Files|*.*"), QStringLiteral("csv"), QString()});
+  const std::optional<QString> path = Dialogs.OpenFile(
+      {tr("Select Answers to Grade"), tr("CSV Files|*.csv|All Files|*.*"), QStringLiteral("csv"), QString()});
   if (!path) return;
   AnswersPath = *path;
   AnswersLabel->setText(*path);
@@ -200,8 +195,7 @@ void TGradeForm::OpenAnswers() {
 void TGradeForm::GradeAnswers() {
   const std::optional<PaperVersions::TOptions> options = ChosenOptions();
   if (!options) {
-    Dialogs.Message(TMessageKind::Error,
-                    QStringLiteral("The seed must be a whole number of up to 18 digits."));
+    Dialogs.Message(TMessageKind::Error, tr("The seed must be a whole number of up to 18 digits."));
     return;
   }
   RunGuarded(Dialogs, [&] {
@@ -210,7 +204,8 @@ void TGradeForm::GradeAnswers() {
     try {
       Graded = GradeAnswersFile(ToPath(AnswersPath), ToPath(TestPath), Test, *options, Runs);
     } catch (const Grading::TGradingError& error) {
-      Dialogs.Message(TMessageKind::Error, AnswersPath + QStringLiteral(": ") + ToQString(error.what()));
+      //: %1 is the answers file, %2 what is wrong with it.
+      Dialogs.Message(TMessageKind::Error, tr("%1: %2").arg(AnswersPath, ToQString(error.what())));
       return;
     }
     ShowResults();
@@ -225,8 +220,9 @@ void TGradeForm::GradeAnswers() {
 void TGradeForm::RecordInResults() {
   if (!Graded) return;
   if (Graded->BetterRun &&
-      !Dialogs.ConfirmRisk(QStringLiteral("The sheets fit %1 far better than the run they were graded with. "
-                                          "Record these scores all the same?")
+      //: %1 describes a print run: its number, seed and shuffles.
+      !Dialogs.ConfirmRisk(tr("The sheets fit %1 far better than the run they were graded with. "
+                              "Record these scores all the same?")
                                .arg(QString::fromStdString(PrintRuns::Describe(*Graded->BetterRun)))))
     return;
   RunGuarded(Dialogs, [&] {
@@ -245,8 +241,7 @@ void TGradeForm::ShowResults() {
     const Grading::TStudentResult& s = results.Students[i];
     SetRow(ResultsTable, static_cast<int>(i),
            {FromUtf8OrCodePage(s.Name), QString(QLatin1Char(s.Version)), QString::number(s.Right),
-            QString::number(s.Asked), QString::number(s.Percent),
-            s.Passed ? QStringLiteral("yes") : QStringLiteral("no")});
+            QString::number(s.Asked), QString::number(s.Percent), s.Passed ? tr("yes") : tr("no")});
   }
   QuestionsTable->setRowCount(results.Students.empty() ? 0
                                                        : static_cast<int>(results.RightPerQuestion.size()));
@@ -261,9 +256,9 @@ void TGradeForm::ShowResults() {
 }
 
 void TGradeForm::SaveResults() {
-  const std::optional<QString> path = Dialogs.SaveFile(
-      {QStringLiteral("Save Results as CSV"), QStringLiteral("CSV Files|*.csv|All Files|*.*"),
-       QStringLiteral("csv"), QStringLiteral("results.csv")});
+  const std::optional<QString> path =
+      Dialogs.SaveFile({tr("Save Results as CSV"), tr("CSV Files|*.csv|All Files|*.*"), QStringLiteral("csv"),
+                        QStringLiteral("results.csv")});
   if (!path) return;
   RunGuarded(Dialogs, [&] {
     if (!OutputAllowed(Dialogs, *path, {AnswersPath, TestPath}, StoreFilesBeside(ToPath(TestPath)))) return;

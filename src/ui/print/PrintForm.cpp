@@ -47,73 +47,66 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
                        QWidget* parent)
     : QDialog(parent), Test(std::move(test)), TestPath(testPath), Dialogs(dialogs) {
   setObjectName(QStringLiteral("PrintForm"));
-  setWindowTitle(QStringLiteral("Print Test"));
+  setWindowTitle(tr("Print Test"));
 
-  auto* versionsBox = new QGroupBox(QStringLiteral("Versions"));
+  auto* versionsBox = new QGroupBox(tr("Versions"));
   auto* form = new QFormLayout(versionsBox);
   VersionsSpin = Named(new QSpinBox, "VersionsSpin");
   VersionsSpin->setRange(1, PaperVersions::MaxVersions);
-  VersionsSpin->setToolTip(QStringLiteral("Versions are named A, B, C, ..."));
-  form->addRow(QStringLiteral("&Number of versions:"), VersionsSpin);
+  VersionsSpin->setToolTip(tr("Versions are named A, B, C, ..."));
+  form->addRow(tr("&Number of versions:"), VersionsSpin);
   auto* shuffles = new QVBoxLayout;
-  ShuffleQuestionsCheck =
-      AddCheck(shuffles, "ShuffleQuestionsCheck", QStringLiteral("Shuffle the &questions"), true);
-  ShuffleAnswersCheck = AddCheck(shuffles, "ShuffleAnswersCheck",
-                                 QStringLiteral("Shuffle the &answers of each question"), true);
+  ShuffleQuestionsCheck = AddCheck(shuffles, "ShuffleQuestionsCheck", tr("Shuffle the &questions"), true);
+  ShuffleAnswersCheck =
+      AddCheck(shuffles, "ShuffleAnswersCheck", tr("Shuffle the &answers of each question"), true);
   form->addRow(shuffles);
   auto* seedRow = new QHBoxLayout;
   SeedEdit = Named(new QLineEdit(QString::number(PaperVersions::NewSeed())), "SeedEdit");
   SeedEdit->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,18}")), SeedEdit));
-  SeedEdit->setToolTip(QStringLiteral("The same seed makes the same versions again; note it to grade them."));
-  QPushButton* newSeed = PushButton("NewSeedButton", QStringLiteral("Ne&w"));
+  SeedEdit->setToolTip(tr("The same seed makes the same versions again; note it to grade them."));
+  QPushButton* newSeed = PushButton("NewSeedButton", tr("Ne&w"));
   seedRow->addWidget(SeedEdit, 1);
   seedRow->addWidget(newSeed);
-  auto* seedLabel = new QLabel(QStringLiteral("&Seed:"));
+  auto* seedLabel = new QLabel(tr("&Seed:"));
   seedLabel->setBuddy(SeedEdit);
   form->addRow(seedLabel, seedRow);
 
-  auto* includeBox = new QGroupBox(QStringLiteral("Include"));
+  auto* includeBox = new QGroupBox(tr("Include"));
   auto* include = new QVBoxLayout(includeBox);
-  QuestionsCheck = AddCheck(include, "QuestionsCheck", QStringLiteral("The q&uestions"), true);
-  HeaderCheck = AddCheck(include, "HeaderCheck", QStringLiteral("A name, date and c&lass line"), true);
-  BeginMessageCheck = AddCheck(include, "BeginMessageCheck", QStringLiteral("The &begin message"), true);
-  SheetCheck = AddCheck(include, "SheetCheck", QStringLiteral("An answer s&heet for each version"), false);
-  SheetCheck->setToolTip(
-      QStringLiteral("Sheets the scanner reads: a box per answer, corner marks and a QR code"));
+  QuestionsCheck = AddCheck(include, "QuestionsCheck", tr("The q&uestions"), true);
+  HeaderCheck = AddCheck(include, "HeaderCheck", tr("A name, date and c&lass line"), true);
+  BeginMessageCheck = AddCheck(include, "BeginMessageCheck", tr("The &begin message"), true);
+  SheetCheck = AddCheck(include, "SheetCheck", tr("An answer s&heet for each version"), false);
+  SheetCheck->setToolTip(tr("Sheets the scanner reads: a box per answer, corner marks and a QR code"));
   auto* digitsRow = new QHBoxLayout;
   DigitsSpin = Named(new QSpinBox, "DigitsSpin");
   DigitsSpin->setRange(0, SheetLayout::MaxStudentDigits);
-  DigitsSpin->setToolTip(QStringLiteral("Columns of boxes for a student number; 0 for none"));
+  DigitsSpin->setToolTip(tr("Columns of boxes for a student number; 0 for none"));
   DigitsSpin->setEnabled(false);
-  auto* digitsLabel = new QLabel(QStringLiteral("Student nu&mber digits:"));
+  auto* digitsLabel = new QLabel(tr("Student nu&mber digits:"));
   digitsLabel->setBuddy(DigitsSpin);
   digitsRow->addSpacing(20);
   digitsRow->addWidget(digitsLabel);
   digitsRow->addWidget(DigitsSpin);
   SheetsSpin = Named(new QSpinBox, "SheetsSpin");
   SheetsSpin->setRange(1, SheetLayout::MaxSheetsPerVersion);
-  SheetsSpin->setToolTip(
-      QStringLiteral("One per student, each with its own serial; 1 prints a sheet to photocopy"));
+  SheetsSpin->setToolTip(tr("One per student, each with its own serial; 1 prints a sheet to photocopy"));
   SheetsSpin->setEnabled(false);
-  auto* sheetsLabel = new QLabel(QStringLiteral("Shee&ts per version:"));
+  auto* sheetsLabel = new QLabel(tr("Shee&ts per version:"));
   sheetsLabel->setBuddy(SheetsSpin);
   digitsRow->addSpacing(12);
   digitsRow->addWidget(sheetsLabel);
   digitsRow->addWidget(SheetsSpin);
   digitsRow->addStretch();
   include->addLayout(digitsRow);
-  KeysCheck = AddCheck(include, "KeysCheck", QStringLiteral("The answer &keys, on their own pages"), true);
+  KeysCheck = AddCheck(include, "KeysCheck", tr("The answer &keys, on their own pages"), true);
 
   auto* buttons = new QDialogButtonBox;
-  QPushButton* print =
-      AddButton(buttons, "PrintButton", QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
-  QPushButton* preview =
-      AddButton(buttons, "PreviewButton", QStringLiteral("Pre&view..."), QDialogButtonBox::ActionRole);
-  QPushButton* pdf =
-      AddButton(buttons, "PdfButton", QStringLiteral("Save as P&DF..."), QDialogButtonBox::ActionRole);
-  QPushButton* close =
-      AddButton(buttons, "CloseButton", QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+  QPushButton* print = AddButton(buttons, "PrintButton", tr("&Print..."), QDialogButtonBox::ActionRole);
+  QPushButton* preview = AddButton(buttons, "PreviewButton", tr("Pre&view..."), QDialogButtonBox::ActionRole);
+  QPushButton* pdf = AddButton(buttons, "PdfButton", tr("Save as P&DF..."), QDialogButtonBox::ActionRole);
+  QPushButton* close = AddButton(buttons, "CloseButton", tr("Close"), QDialogButtonBox::RejectRole);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(versionsBox);
@@ -132,8 +125,7 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
 std::optional<TPrintOptions> TPrintForm::Options() {
   const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCp1252(SeedEdit->text()));
   if (!seed) {
-    Dialogs.Message(TMessageKind::Error,
-                    QStringLiteral("The seed must be a whole number of up to 18 digits."));
+    Dialogs.Message(TMessageKind::Error, tr("The seed must be a whole number of up to 18 digits."));
     SeedEdit->setFocus();
     return std::nullopt;
   }
@@ -167,26 +159,28 @@ void TPrintForm::PrintButtonClick() {
   if (dialog.exec() != QDialog::Accepted) return;
   const TTestPrinter pages(Test, *options);
   if (pages.Print(printer) == 0) {
-    Dialogs.Message(TMessageKind::Error, QStringLiteral("The printer could not be started."));
+    Dialogs.Message(TMessageKind::Error, tr("The printer could not be started."));
     return;
   }
   const QString notes = RecordPrintRun(pages, options->Versions);
-  if (!notes.isEmpty()) Dialogs.Inform(QStringLiteral("The test has been sent to the printer.") + notes);
+  if (!notes.isEmpty()) Dialogs.Inform(tr("The test has been sent to the printer.") + notes);
 }
 
 QString TPrintForm::RecordPrintRun(const TTestPrinter& pages, const PaperVersions::TOptions& versions) {
   QString notes;
   if (const QStringList missing = pages.MissingPictures(); !missing.isEmpty())
-    notes += QStringLiteral("\rThese pictures are not printed:\r") + missing.join(QLatin1Char('\r'));
+    notes += QLatin1Char('\r') + tr("These pictures are not printed:") + QLatin1Char('\r') +
+             missing.join(QLatin1Char('\r'));
   // Grading offers the runs recorded in the results store.
   try {
     const TRecordedPrint recorded = RecordPrint(ToPath(TestPath), Test.Questions, versions);
     for (const std::string& notice : recorded.Notices) notes += QLatin1Char('\r') + FromSystemText(notice);
-    notes += QStringLiteral("\rRecorded as print run %1 for grading.").arg(recorded.Run.Number);
+    notes += QLatin1Char('\r') + tr("Recorded as print run %1 for grading.").arg(recorded.Run.Number);
   } catch (const TIoError& error) {
-    notes += QStringLiteral("\rThe print run could not be recorded for grading: ") +
-             FromSystemText(error.what()) +
-             QStringLiteral("\rNote seed %1 to grade the sheets.").arg(versions.Seed);
+    //: %1 is the reason the results store gives.
+    notes += QLatin1Char('\r') +
+             tr("The print run could not be recorded for grading: %1").arg(FromSystemText(error.what())) +
+             QLatin1Char('\r') + tr("Note seed %1 to grade the sheets.").arg(versions.Seed);
   }
   return notes;
 }
@@ -205,20 +199,22 @@ void TPrintForm::PreviewButtonClick() {
 void TPrintForm::PdfButtonClick() {
   const auto options = Options();
   if (!options) return;
-  const std::optional<QString> path = Dialogs.SaveFile(
-      {QStringLiteral("Save Test as PDF"), QStringLiteral("PDF Files|*.pdf|All Files|*.*"),
-       QStringLiteral("pdf"), QFileInfo(TestPath).completeBaseName() + QStringLiteral(".pdf")});
+  const std::optional<QString> path =
+      Dialogs.SaveFile({tr("Save Test as PDF"), tr("PDF Files|*.pdf|All Files|*.*"), QStringLiteral("pdf"),
+                        QFileInfo(TestPath).completeBaseName() + QStringLiteral(".pdf")});
   if (!path) return;
   RunGuarded(Dialogs, [&] {
     if (!OutputAllowed(Dialogs, *path, {TestPath}, StoreFilesBeside(ToPath(TestPath)))) return;
     const TTestPrinter pages(Test, *options);
     const int count = pages.WritePdf(*path);
     if (count == 0) {
-      Dialogs.Message(TMessageKind::Error, QStringLiteral("The PDF could not be made."));
+      Dialogs.Message(TMessageKind::Error, tr("The PDF could not be made."));
       return;
     }
-    Dialogs.Inform(QStringLiteral("The test has been saved as a PDF of %1 pages:\r").arg(count) +
-                   QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath()) +
+    //: %2 is the PDF's path, on a line of its own.
+    Dialogs.Inform(tr("The test has been saved as a PDF of %1 pages:\r%2")
+                       .arg(count)
+                       .arg(QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath())) +
                    RecordPrintRun(pages, options->Versions));
   });
 }
