@@ -170,9 +170,10 @@ bool StorableOrAsk(TDialogs& dialogs, const QStringList& texts) {
                  .arg(
                      QString::fromStdU32String(std::u32string(1, c)),
                      QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
-  return dialogs.ConfirmRisk(QStringLiteral("These characters cannot be stored in a test file: ") +
-                             named.join(QStringLiteral(", ")) +
-                             QStringLiteral(".\rStore them as \"?\" and go on?"));
+  return dialogs.ConfirmRisk(
+      QCoreApplication::translate(
+          "TDialogs", "These characters cannot be stored in a test file: %1.\rStore them as \"?\" and go on?")
+          .arg(named.join(QStringLiteral(", "))));
 }
 
 bool OutputAllowed(TDialogs& dialogs, const QString& output, const QStringList& inputs,
