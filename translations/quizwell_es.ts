@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Artwork</name>
+    <message>
+        <location filename="../src/ui/platform/Artwork.cpp" line="164"/>
+        <source>Multiple-choice self-tests,</source>
+        <extracomment>The banner&apos;s slogan, in two lines.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/Artwork.cpp" line="165"/>
+        <source>written by instructors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/Artwork.cpp" line="382"/>
+        <source>Self-tests, made simple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EngineServices</name>
+    <message>
+        <location filename="../src/ui/platform/EngineServices.cpp" line="21"/>
+        <location filename="../src/ui/platform/EngineServices.cpp" line="40"/>
+        <source>&quot;%1&quot; could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/EngineServices.cpp" line="28"/>
+        <source>&quot;%1&quot; is a program. A test may not start programs, so it was not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/EngineServices.cpp" line="35"/>
+        <source>The file &quot;%1&quot; was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportFlow</name>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="23"/>
@@ -38,6 +76,25 @@
     </message>
 </context>
 <context>
+    <name>Preview</name>
+    <message>
+        <location filename="../src/ui/platform/Preview.cpp" line="22"/>
+        <source>Load a test first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/Preview.cpp" line="28"/>
+        <source>qwtest, the student engine, was not found beside the maker in &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/Preview.cpp" line="43"/>
+        <source>qwtest could not be started: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <location filename="../src/programs/Translation.cpp" line="14"/>
@@ -47,106 +104,77 @@
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>SheetPrinter</name>
     <message>
-        <location filename="../src/ui/page/SheetPrinter.cpp" line="42"/>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="158"/>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="45"/>
         <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/page/SheetPrinter.cpp" line="46"/>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="52"/>
         <source>Answer sheet %1, page %2 of %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/page/SheetPrinter.cpp" line="47"/>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="56"/>
         <source>Answer sheet, page %1 of %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/page/SheetPrinter.cpp" line="59"/>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="72"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/page/SheetPrinter.cpp" line="75"/>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="88"/>
         <source>Student number, on every page: write it, then fill one box per column</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/page/SheetPrinter.cpp" line="77"/>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="91"/>
         <source>Student number: write it, then fill one box per column</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/page/SheetPrinter.cpp" line="127"/>
+        <location filename="../src/ui/page/SheetPrinter.cpp" line="142"/>
         <source>Fill each box you choose fully with a dark pen. To undo a mark, fill its box fully and circle the box you mean.</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>ShellOpen</name>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="106"/>
-        <source>Page %1</source>
+        <location filename="../src/ui/platform/ShellOpen.cpp" line="36"/>
+        <source>the system gave no reason</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="147"/>
-        <source>questions and answers shuffled</source>
+        <location filename="../src/ui/platform/ShellOpen.cpp" line="59"/>
+        <source>it is a folder</source>
+        <extracomment>Why a program could not be started.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="148"/>
-        <source>questions shuffled</source>
+        <location filename="../src/ui/platform/ShellOpen.cpp" line="75"/>
+        <source>No web browser could be opened for this page. To read it, copy its address into a browser:<byte value="xd"/>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <location filename="../src/ui/engine/AboutBox.cpp" line="27"/>
+        <source>About</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="149"/>
-        <source>answers shuffled</source>
+        <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
+        <source>Quizwell Client</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="150"/>
-        <source>nothing shuffled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="151"/>
-        <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="162"/>
-        <source>Name: ______________________   Date: ____________   Class: ____________</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="188"/>
-        <source>Link: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="291"/>
-        <source>question %1: the picture %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="294"/>
-        <source> was not found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="299"/>
-        <source> cannot be read: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="340"/>
-        <source>Answer key, version %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="346"/>
-        <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
+        <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
+        <source>Takes the self-tests made with Quizwell Maker.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -213,6 +241,90 @@ Maker (&quot;the maker&quot;) you accept it.
     </message>
 </context>
 <context>
+    <name>TApplyDialog</name>
+    <message>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="30"/>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="31"/>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="32"/>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="51"/>
+        <source>Save changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TBeginBox</name>
+    <message>
+        <location filename="../src/ui/engine/BeginBox.cpp" line="26"/>
+        <source>Begin Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/BeginBox.cpp" line="61"/>
+        <source>Questions to take (1 to %1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/BeginBox.cpp" line="64"/>
+        <source>All (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
+        <source>1 question.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
+        <source>%n questions.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/BeginBox.cpp" line="75"/>
+        <source>Time limit: %1 (hours:minutes:seconds)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/BeginBox.cpp" line="76"/>
+        <source>Time limit: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/BeginBox.cpp" line="79"/>
+        <source>Pass mark: %1% of the questions right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/BeginBox.cpp" line="80"/>
+        <source>Pass mark: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/BeginBox.cpp" line="84"/>
+        <source>&amp;Begin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/BeginBox.cpp" line="85"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TCatalogueSearchForm</name>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="21"/>
@@ -272,6 +384,233 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Found in %1 places</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TClassroomForm</name>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="57"/>
+        <source>finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="58"/>
+        <source>joined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="59"/>
+        <source>question %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="67"/>
+        <source>left the page %1×, %2 s</source>
+        <extracomment>How often and how long a student left the test&apos;s page; %1 is the count, %2 the seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="129"/>
+        <source>Classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="132"/>
+        <source>Open in a browser:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="141"/>
+        <source>QR code of the address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <source>Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <source>Away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="156"/>
+        <source>Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="178"/>
+        <source>&amp;Hold the review until the test ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="180"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
+        <source>Show &amp;Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="181"/>
+        <source>&amp;End Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="182"/>
+        <source>End Sessio&amp;n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="192"/>
+        <source>the test folder&apos;s Results.sqlite, or postgresql://...</source>
+        <extracomment>Keep the file name Results.sqlite and postgresql:// as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="193"/>
+        <source>Results s&amp;tore:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="195"/>
+        <source>&amp;Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="228"/>
+        <source>%1 has no questions to run in a classroom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="241"/>
+        <source>%1<byte value="xd"/>This session stores into the test folder&apos;s Results.sqlite until another store is used.</source>
+        <extracomment>%1 is the reason the saved store could not be opened.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="250"/>
+        <source>Classroom - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="259"/>
+        <source>Port %1 is in use by another program, so this session uses port %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="267"/>
+        <source>port %1 of this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="268"/>
+        <source>This computer has no network: connect it to the room&apos;s network, then open the classroom again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="275"/>
+        <source>Room code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="292"/>
+        <source>The classroom cannot listen on %1: no port is free.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="310"/>
+        <source>Results go to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="328"/>
+        <source>Students have joined, so this session keeps its store. End the session and open the classroom again to use another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
+        <source>%1%</source>
+        <extracomment>A percentage; the number is %1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
+        <source>%1 joined, %2 answering, %3 finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="404"/>
+        <source>%1 asks to continue on another device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="405"/>
+        <source>Allow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="406"/>
+        <source>Refuse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="424"/>
+        <source>A student&apos;s request failed at %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
+        <source>Hide &amp;Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="437"/>
+        <source>1 student is still answering.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="438"/>
+        <source>%n students are still answering.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="446"/>
+        <source>%1 %2<byte value="xd"/>Their answers so far are scored and stored.</source>
+        <extracomment>%1 says how many students are still answering, %2 asks whether to end their tests.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="453"/>
+        <source>End the test for everyone?<byte value="xd"/>Answers so far are scored and stored, and nobody can begin any more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="461"/>
+        <source>End their tests and the session?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="464"/>
+        <source>The session has ended. The results are in the Results window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="487"/>
+        <source>End their tests and close the classroom?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -461,6 +800,46 @@ Maker (&quot;the maker&quot;) you accept it.
     </message>
 </context>
 <context>
+    <name>TDialogs</name>
+    <message>
+        <location filename="../src/ui/platform/Dialogs.cpp" line="69"/>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/Dialogs.cpp" line="88"/>
+        <location filename="../src/ui/platform/Dialogs.cpp" line="100"/>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/Dialogs.cpp" line="92"/>
+        <location filename="../src/ui/platform/Dialogs.cpp" line="104"/>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/Dialogs.cpp" line="174"/>
+        <source>These characters cannot be stored in a test file: %1.<byte value="xd"/>Store them as &quot;?&quot; and go on?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/Dialogs.cpp" line="188"/>
+        <source>%1 is the file %2 is made from: it cannot also be the output.<byte value="xd"/>Choose another name. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/Dialogs.cpp" line="192"/>
+        <source>%1 cannot be written: %2.<byte value="xd"/>Choose another name. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/Dialogs.cpp" line="205"/>
+        <source>An unexpected error ended the action.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TDuplicatesForm</name>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="24"/>
@@ -505,6 +884,222 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="59"/>
         <source> (answers %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TEndForm</name>
+    <message>
+        <location filename="../src/ui/engine/EndForm.cpp" line="13"/>
+        <source>Score: %1 of %2 right (%3%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EndForm.cpp" line="18"/>
+        <source>Test Finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EndForm.cpp" line="28"/>
+        <source>Time ran out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
+        <source>Passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EndForm.cpp" line="42"/>
+        <source>Pass point: %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EndForm.cpp" line="45"/>
+        <source>Time taken: %1</source>
+        <extracomment>%1 is hours:minutes:seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EndForm.cpp" line="48"/>
+        <source>&amp;Review Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EndForm.cpp" line="49"/>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TEngineForm</name>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="44"/>
+        <source>Quizwell Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="47"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="54"/>
+        <source>&amp;Open Test...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="55"/>
+        <source>&amp;Refresh List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="56"/>
+        <source>Test &amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="58"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="77"/>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="59"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="60"/>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="63"/>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="70"/>
+        <source>Choose a test and press Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="72"/>
+        <source>Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="75"/>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="76"/>
+        <source>His&amp;tory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="138"/>
+        <source>The test file &quot;%1&quot; no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="145"/>
+        <source>Open Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="147"/>
+        <source>Quizwell Files|*.QWT|All Files|*.*</source>
+        <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="162"/>
+        <source>You have extra time for this test: %1 instead of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="180"/>
+        <source>&quot;%1&quot; holds no questions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="198"/>
+        <source>%1 (preview)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="208"/>
+        <source>Your history file was damaged. It is kept as &quot;%1&quot;, and a new history was started with this test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="212"/>
+        <source>Your test was scored, but it could not be added to your history.<byte value="xd"/>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="252"/>
+        <source>Your test was scored, but the result could not be saved for your teacher.<byte value="xd"/>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
+        <source>Student Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
+        <source>Your name, for your test history (you may leave it empty):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
+        <source>Student Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
+        <source>Your student number, for your teacher&apos;s results (you may leave it empty):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
+        <source>Class</source>
+        <extracomment>The student&apos;s class (group) at school.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
+        <source>Your class, for your teacher&apos;s results (you may leave it empty):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="291"/>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="294"/>
+        <source>Wrong password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="299"/>
+        <source>Test History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="322"/>
+        <source>Exit</source>
+        <extracomment>Title of the password question asked before the program closes.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -705,6 +1300,405 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="291"/>
         <source>After replacing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TGradeForm</name>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="45"/>
+        <source>Grade Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <source>Printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <source>Seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <source>Versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <source>Shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="50"/>
+        <source>Print runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="54"/>
+        <source>Print r&amp;uns:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="57"/>
+        <source>&amp;Number of versions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="61"/>
+        <source>&amp;Seed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
+        <source>Questions shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
+        <source>Answers shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="74"/>
+        <source>No answers file chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
+        <source>Answers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <source>Asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <source>Percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <source>Passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <source>Results by student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <source>Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
+        <source>Results by question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="87"/>
+        <source>&amp;Open Answers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="88"/>
+        <source>&amp;Grade Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
+        <source>Sa&amp;ve as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
+        <source>&amp;Record in Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="124"/>
+        <source>The recorded runs cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="132"/>
+        <source>earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="144"/>
+        <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="148"/>
+        <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
+        <source>Select Answers to Grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
+        <source>CSV Files|*.csv|All Files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="198"/>
+        <source>The seed must be a whole number of up to 18 digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="208"/>
+        <source>%1: %2</source>
+        <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="224"/>
+        <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
+        <source>Save Results as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THelpTopicWindow</name>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="29"/>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="30"/>
+        <source>Making and running a test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="31"/>
+        <source>The main window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="32"/>
+        <source>Questions and answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="33"/>
+        <source>Hot links, media files and Jump To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="35"/>
+        <source>Global test settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="36"/>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="37"/>
+        <source>Classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="38"/>
+        <source>Client configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="39"/>
+        <source>Taking a test with Quizwell Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="41"/>
+        <source>Help for students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="42"/>
+        <source>Paper tests: printing and grading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="44"/>
+        <source>Scanning answer sheets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="45"/>
+        <source>Importing and exporting questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="46"/>
+        <source>Files the maker writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="47"/>
+        <source>Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="48"/>
+        <source>About Quizwell Maker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="61"/>
+        <source>Quizwell Client Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="62"/>
+        <source>Quizwell Maker Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="66"/>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="68"/>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/HelpWindow.cpp" line="71"/>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryForm</name>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="18"/>
+        <source>Test History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
+        <source>Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
+        <source>Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
+        <source>Percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
+        <source>Time taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="33"/>
+        <source>%1%</source>
+        <extracomment>A percentage; the number is %1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="44"/>
+        <source>&amp;Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="45"/>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="59"/>
+        <source>CSV Files|*.CSV|All Files|*.*</source>
+        <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/HistoryForm.cpp" line="61"/>
+        <source>Export History</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1191,6 +2185,186 @@ Maker (&quot;the maker&quot;) you accept it.
     </message>
 </context>
 <context>
+    <name>TPrintForm</name>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
+        <source>Print Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
+        <source>Versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
+        <source>Versions are named A, B, C, ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
+        <source>&amp;Number of versions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
+        <source>Shuffle the &amp;questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
+        <source>Shuffle the &amp;answers of each question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
+        <source>The same seed makes the same versions again; note it to grade them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
+        <source>Ne&amp;w</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
+        <source>&amp;Seed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
+        <source>Include</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
+        <source>The q&amp;uestions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <source>A name, date and c&amp;lass line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <source>The &amp;begin message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="80"/>
+        <source>An answer s&amp;heet for each version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="81"/>
+        <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
+        <source>Columns of boxes for a student number; 0 for none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
+        <source>Student nu&amp;mber digits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
+        <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
+        <source>Shee&amp;ts per version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
+        <source>The answer &amp;keys, on their own pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="107"/>
+        <source>Pre&amp;view...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="108"/>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="109"/>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="128"/>
+        <source>The seed must be a whole number of up to 18 digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="162"/>
+        <source>The printer could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="166"/>
+        <source>The test has been sent to the printer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="172"/>
+        <source>These pictures are not printed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
+        <source>Recorded as print run %1 for grading.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
+        <source>The print run could not be recorded for grading: %1</source>
+        <extracomment>%1 is the reason the results store gives.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="183"/>
+        <source>Note seed %1 to grade the sheets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
+        <source>Save Test as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
+        <source>PDF Files|*.pdf|All Files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="211"/>
+        <source>The PDF could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
+        <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
+        <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TQAForm</name>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="59"/>
@@ -1570,6 +2744,737 @@ Maker (&quot;the maker&quot;) you accept it.
     </message>
 </context>
 <context>
+    <name>TQuestionForm</name>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="119"/>
+        <source>&amp;Hot Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="120"/>
+        <source>&amp;Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="121"/>
+        <source>&amp;Media</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="122"/>
+        <source>Chec&amp;k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="129"/>
+        <source>&lt; &amp;Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="130"/>
+        <source>&amp;Next &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="131"/>
+        <source>Finish &amp;Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="178"/>
+        <source>Question %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="252"/>
+        <source>✔ right</source>
+        <extracomment>Marks shown after a checked answer.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="254"/>
+        <source>✘ wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="256"/>
+        <source>✔ correct answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
+        <source>Right!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
+        <source>Wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="353"/>
+        <source>Reference: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="283"/>
+        <source>Please answer this question before going on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="310"/>
+        <source>%n question(s) have no answer and will count as wrong.<byte value="xd"/>Finish the test now?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="311"/>
+        <source>Every question has an answer.<byte value="xd"/>Finish the test now? No answer can be changed afterwards.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="319"/>
+        <source>End the test now? It is scored as it stands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="366"/>
+        <source>Elapsed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="367"/>
+        <source>Remaining: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
+        <source>Elapsed %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
+        <source>Left %1</source>
+        <extracomment>The time left, on the bar that shows it; %1 is hours:minutes:seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TResultsForm</name>
+    <message>
+        <location filename="../src/ui/results/DropFolder.cpp" line="28"/>
+        <source>Make &quot;%1&quot; a drop folder?<byte value="xd"/>Students can then put their results into it but not see the files there; only you can list and read them (mode 1733).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/DropFolder.cpp" line="37"/>
+        <source>The mode of &quot;%1&quot; could not be changed.<byte value="xd"/>%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
+        <source>engine</source>
+        <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
+        <source>paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <source>scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <source>classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <source>import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="139"/>
+        <source>%1 (any)</source>
+        <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="144"/>
+        <source>CSV Files|*.CSV|All Files|*.*</source>
+        <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
+        <source>%1 of %2</source>
+        <extracomment>A score: %1 questions right of %2 asked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
+        <source>%1%</source>
+        <extracomment>A percentage; the number is %1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <source>Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
+        <source>Student number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <source>Percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <source>Passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <source>Time taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="243"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="734"/>
+        <source>Attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <source>Facility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <source>Discrimination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="222"/>
+        <source>Blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
+        <source>Flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
+        <source>Attempts by percent score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <source>Question %1: who chose each answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="211"/>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <source>Top 27%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
+        <source>Bottom 27%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
+        <source>%1 (key)</source>
+        <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
+        <source>Test statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="245"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="406"/>
+        <source>Item analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="246"/>
+        <source>Regrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
+        <source>Export &amp;Gradebook...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
+        <source>Export &amp;Item Analysis...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="250"/>
+        <source>Export &amp;Report (PDF)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="251"/>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
+        <source>Results - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="321"/>
+        <source>No results folder is set (Client Configuration, Results tab).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="322"/>
+        <source>Results folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="327"/>
+        <source>Dates from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
+        <source>First day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="335"/>
+        <source>Last day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="337"/>
+        <source>All sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="340"/>
+        <source>All classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="345"/>
+        <source>to</source>
+        <extracomment>Between the first and the last day of the dates shown.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="353"/>
+        <source>&amp;Delete Attempt...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
+        <source>&amp;Undo Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <source>Make Drop &amp;Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <source>Files not collected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
+        <source>Files not collected (left in place):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
+        <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
+        <source>Questions whose key changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <source>Key marked with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <source>Key now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="430"/>
+        <source>Regrade with the &amp;Key Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="431"/>
+        <source>Attempts rescored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <source>First score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <source>Score now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="435"/>
+        <source>Questions whose key changed since attempts were marked:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <source>Attempts rescored (each keeps its first score):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="514"/>
+        <source>Attempts: %1
+Mean: %2%
+Median: %3%
+Standard deviation: %4
+KR-20 reliability: %5
+Standard error of measurement: %6
+Pass rate: %7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="590"/>
+        <source>Choose the attempt to delete first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
+        <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/results/ResultsForm.cpp" line="615"/>
+        <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="634"/>
+        <source>Export Gradebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="639"/>
+        <source>Export Item Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="647"/>
+        <source>PDF Files|*.PDF|All Files|*.*</source>
+        <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="648"/>
+        <source>Export Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="684"/>
+        <source>Results: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
+        <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TReviewForm</name>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="17"/>
+        <source>Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="38"/>
+        <source>&amp;Hot Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="39"/>
+        <source>&amp;Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="40"/>
+        <source>&lt; &amp;Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="41"/>
+        <source>&amp;Next &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="42"/>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="65"/>
+        <source>Nothing to review.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="76"/>
+        <source>Review %1 of %2 (question %3 of the test)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
+        <source>Your answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="88"/>
+        <source>Correct answer: %1 (any one of them passes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="89"/>
+        <source>Correct answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/ReviewForm.cpp" line="90"/>
+        <source>You checked this answer during the test; it was locked from then on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TScanForm</name>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="68"/>
+        <source>Scan Answer Sheets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="72"/>
+        <source>Pages read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="80"/>
+        <source>To review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
+        <source>&amp;Add Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="92"/>
+        <source>Add F&amp;older...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
+        <source>&amp;Cancel Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <source>&amp;Grade and Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <source>To review:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="124"/>
+        <source>lighter marks count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <source>The recorded runs cannot be read: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="157"/>
+        <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
+        <source>Add Scanned Sheets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
+        <source>Add a Folder of Scanned Sheets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="181"/>
+        <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="277"/>
+        <source>Reading... %1 pages read so far.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="303"/>
+        <source>Warning: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
+        <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="389"/>
+        <source>No doubtful row is left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
+        <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
+        <source>nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="410"/>
+        <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="416"/>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
+        <source>%1 sheets were graded.<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="500"/>
+        <source>%1 sheets graded; %2 attempts added to the results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="505"/>
+        <source>The sheets read cannot be graded: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TScreenEdit</name>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="10"/>
@@ -1885,6 +3790,78 @@ Maker (&quot;the maker&quot;) you accept it.
     </message>
 </context>
 <context>
+    <name>TTestPrinter</name>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="118"/>
+        <source>Page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="203"/>
+        <source>questions and answers shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <source>questions shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <source>answers shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
+        <source>nothing shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="208"/>
+        <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
+        <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="216"/>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="221"/>
+        <source>Name: ______________________   Date: ____________   Class: ____________</source>
+        <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="248"/>
+        <source>Link: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="378"/>
+        <source>question %1: the picture %2 was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="386"/>
+        <source>question %1: the picture %2 cannot be read: %3</source>
+        <extracomment>%3 is the reason the image reader gives.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="429"/>
+        <source>Answer key, version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="438"/>
+        <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
+        <extracomment>The legend of the marks &quot;all&quot; and &quot;any&quot; beside a key&apos;s letters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TjumpForm</name>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="31"/>
@@ -1920,6 +3897,23 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="58"/>
         <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Version</name>
+    <message>
+        <location filename="../src/ui/platform/Version.h" line="15"/>
+        <source>Quizwell Maker v1.03.  Made by instructors for instructors; free to use for the tests of your students.</source>
+        <extracomment>Keep the program&apos;s name and version number as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WriteOver</name>
+    <message>
+        <location filename="../src/ui/platform/WriteOver.cpp" line="12"/>
+        <source>The test file %1 was changed by another program since it was loaded here.<byte value="xd"/>Write over it? Those changes will be lost.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
