@@ -7,17 +7,17 @@
         <location filename="../src/ui/platform/Artwork.cpp" line="164"/>
         <source>Multiple-choice self-tests,</source>
         <extracomment>The banner&apos;s slogan, in two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Multiple-Choice-Selbsttests,</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Artwork.cpp" line="165"/>
         <source>written by instructors.</source>
-        <translation type="unfinished"></translation>
+        <translation>von Lehrkräften geschrieben.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Artwork.cpp" line="382"/>
         <source>Self-tests, made simple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbsttests – ganz einfach.</translation>
     </message>
 </context>
 <context>
@@ -26,17 +26,17 @@
         <location filename="../src/ui/platform/EngineServices.cpp" line="21"/>
         <location filename="../src/ui/platform/EngineServices.cpp" line="40"/>
         <source>&quot;%1&quot; could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/EngineServices.cpp" line="28"/>
         <source>&quot;%1&quot; is a program. A test may not start programs, so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Programm. Ein Test darf keine Programme starten, daher wurde es nicht geöffnet.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/EngineServices.cpp" line="35"/>
         <source>The file &quot;%1&quot; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ wurde nicht gefunden.</translation>
     </message>
 </context>
 <context>
@@ -45,34 +45,34 @@
         <location filename="../src/ui/maker/ImportFlow.cpp" line="23"/>
         <source>Question Files|%1</source>
         <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, %1 the file patterns after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fragendateien|%1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="24"/>
         <source>All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="30"/>
         <source>Select Questions to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu importierende Fragen auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="38"/>
         <source>The kind of questions in %1 is not known. Question files end in .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) or .csv.</source>
         <extracomment>%1 is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Art der Fragen in %1 ist unbekannt. Fragendateien enden auf .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) oder .csv.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="47"/>
         <source>%1 cannot be imported: %2</source>
         <extracomment>%1 is a file name, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht importiert werden: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="60"/>
         <source>A test cannot hold these characters: %1<byte value="xd"/>Replace each of them with &quot;?&quot; and import?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Test kann diese Zeichen nicht enthalten: %1<byte value="xd"/>Jedes davon durch „?“ ersetzen und importieren?</translation>
     </message>
 </context>
 <context>
@@ -80,18 +80,18 @@
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="22"/>
         <source>Load a test first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie zuerst einen Test.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="28"/>
         <source>qwtest, the student engine, was not found beside the maker in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>qwtest, das Testprogramm für Schüler, wurde nicht neben Quizwell Maker in „%1“ gefunden.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="43"/>
         <source>qwtest could not be started: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>qwtest konnte nicht gestartet werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
         <location filename="../src/programs/Translation.cpp" line="14"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Not a text: &quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -108,37 +108,37 @@
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="45"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="52"/>
         <source>Answer sheet %1, page %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortbogen %1, Seite %2 von %3</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="56"/>
         <source>Answer sheet, page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortbogen, Seite %1 von %2</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="72"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="88"/>
         <source>Student number, on every page: write it, then fill one box per column</source>
-        <translation type="unfinished"></translation>
+        <translation>Schülernummer, auf jeder Seite: eintragen, dann je Spalte ein Kästchen ausfüllen</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="91"/>
         <source>Student number: write it, then fill one box per column</source>
-        <translation type="unfinished"></translation>
+        <translation>Schülernummer: eintragen, dann je Spalte ein Kästchen ausfüllen</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="142"/>
         <source>Fill each box you choose fully with a dark pen. To undo a mark, fill its box fully and circle the box you mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllen Sie jedes gewählte Kästchen mit einem dunklen Stift vollständig aus. Um eine Markierung zurückzunehmen, füllen Sie ihr Kästchen vollständig aus und kreisen Sie das gemeinte Kästchen ein.</translation>
     </message>
 </context>
 <context>
@@ -146,18 +146,18 @@
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="36"/>
         <source>the system gave no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>das System hat keinen Grund genannt</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="59"/>
         <source>it is a folder</source>
         <extracomment>Why a program could not be started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="75"/>
         <source>No web browser could be opened for this page. To read it, copy its address into a browser:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Seite konnte kein Webbrowser geöffnet werden. Um sie zu lesen, kopieren Sie ihre Adresse in einen Browser:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -165,17 +165,17 @@
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="27"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
         <source>Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
         <source>Takes the self-tests made with Quizwell Maker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Führt die mit Quizwell Maker erstellten Selbsttests durch.</translation>
     </message>
 </context>
 <context>
@@ -221,23 +221,67 @@ Maker (&quot;the maker&quot;) you accept it.
    and remove every copy of it.
 </source>
         <extracomment>The license shown in the about box; keep its lines short, as the box does not wrap them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LIZENZVEREINBARUNG FÜR QUIZWELL MAKER
+
+Bitte lesen Sie diese Vereinbarung. Mit der Installation oder
+Nutzung von Quizwell Maker („das Autorenprogramm“) erkennen
+Sie sie an.
+
+1. Nutzung. Sie dürfen das Autorenprogramm auf den Computern
+   installieren, auf denen Sie und Ihre Kolleginnen und
+   Kollegen Tests vorbereiten, und damit Tests für beliebig
+   viele Schüler schreiben, ändern und umwandeln.
+
+2. Ihre Tests. Die Tests, Fragen, Meldungen, Logos und
+   Medien, die Sie mit dem Autorenprogramm erstellen, gehören
+   Ihnen. Sie dürfen sie zusammen mit dem Quizwell-
+   Testprogramm und dessen Konfigurationsdatei zu beliebigen
+   Bedingungen weitergeben.
+
+3. Das Autorenprogramm bleibt bei den Lehrkräften. Es kann
+   jeden Test lesen und ändern, auch die Lösungen. Geben Sie
+   es nicht mit dem Testprogramm weiter und legen Sie es
+   nicht dort ab, wo Schüler es ausführen können.
+
+4. Kopien. Sie dürfen Kopien des Autorenprogramms für die
+   oben genannten Zwecke und zur Sicherung anfertigen.
+   Bewahren Sie diese Vereinbarung bei jeder Kopie auf. Sie
+   dürfen das Autorenprogramm nicht verkaufen oder als Ihr
+   eigenes Werk ausgeben.
+
+5. Keine Gewährleistung. Das Autorenprogramm wird „wie
+   besehen“ bereitgestellt, ohne ausdrückliche oder
+   stillschweigende Gewährleistung jeglicher Art,
+   einschließlich der Gewährleistung der Marktgängigkeit und
+   der Eignung für einen bestimmten Zweck. Bewahren Sie
+   Kopien Ihrer Tests auf.
+
+6. Haftungsbeschränkung. Die Hersteller von Quizwell Maker
+   haften in keinem Fall für Schäden, die aus der Nutzung
+   oder der Unmöglichkeit der Nutzung des Autorenprogramms
+   oder der damit erstellten Tests entstehen, auch wenn sie
+   auf die Möglichkeit solcher Schäden hingewiesen wurden.
+
+7. Ende. Diese Vereinbarung endet, wenn Sie das
+   Autorenprogramm nicht mehr nutzen und jede Kopie davon
+   entfernen.
+</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="69"/>
         <location filename="../src/ui/maker/AboutForm.cpp" line="87"/>
         <source>About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="82"/>
         <source>License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenzvereinbarung</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="98"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -245,22 +289,22 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="30"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="31"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="32"/>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übernehmen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="51"/>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen speichern?</translation>
     </message>
 </context>
 <context>
@@ -268,60 +312,60 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="26"/>
         <source>Begin Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test beginnen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="61"/>
         <source>Questions to take (1 to %1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu beantwortende Fragen (1 bis %1):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="64"/>
         <source>All (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
         <source>1 question.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Frage.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
         <source>%n questions.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Frage.</numerusform>
+            <numerusform>%n Fragen.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="75"/>
         <source>Time limit: %1 (hours:minutes:seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit: %1 (Stunden:Minuten:Sekunden)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="76"/>
         <source>Time limit: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit: keines</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="79"/>
         <source>Pass mark: %1% of the questions right</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensgrenze: %1 % der Fragen richtig</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="80"/>
         <source>Pass mark: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensgrenze: keine</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="84"/>
         <source>&amp;Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginnen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="85"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -329,62 +373,62 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="21"/>
         <source>Search Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests durchsuchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="28"/>
         <source>&amp;Find tests holding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tests finden, die Folgendes enthalten:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="31"/>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="38"/>
         <source>Tests found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="48"/>
         <source>&amp;Open in the Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Im &amp;Editor öffnen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="50"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="72"/>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Found in %1 places</source>
-        <translation type="unfinished"></translation>
+        <translation>An %1 Stellen gefunden</translation>
     </message>
 </context>
 <context>
@@ -392,226 +436,226 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="57"/>
         <source>finished</source>
-        <translation type="unfinished"></translation>
+        <translation>fertig</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="58"/>
         <source>joined</source>
-        <translation type="unfinished"></translation>
+        <translation>beigetreten</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="59"/>
         <source>question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1 von %2</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="67"/>
         <source>left the page %1×, %2 s</source>
         <extracomment>How often and how long a student left the test&apos;s page; %1 is the count, %2 the seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1× verlassen, %2 s</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="129"/>
         <source>Classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenzimmer</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="132"/>
         <source>Open in a browser:</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Browser öffnen:</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="141"/>
         <source>QR code of the address</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-Code der Adresse</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesend</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="156"/>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="178"/>
         <source>&amp;Hold the review until the test ends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsicht erst nach Testende freigeben</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="180"/>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
         <source>Show &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punkte anzeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="181"/>
         <source>&amp;End Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="182"/>
         <source>End Sessio&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung be&amp;enden</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="192"/>
         <source>the test folder&apos;s Results.sqlite, or postgresql://...</source>
         <extracomment>Keep the file name Results.sqlite and postgresql:// as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Results.sqlite im Testordner oder postgresql://...</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="193"/>
         <source>Results s&amp;tore:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis&amp;speicher:</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="195"/>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwenden</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="228"/>
         <source>%1 has no questions to run in a classroom.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Fragen für das Klassenzimmer.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="241"/>
         <source>%1<byte value="xd"/>This session stores into the test folder&apos;s Results.sqlite until another store is used.</source>
         <extracomment>%1 is the reason the saved store could not be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>Diese Sitzung speichert in Results.sqlite im Testordner, bis ein anderer Speicher verwendet wird.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="250"/>
         <source>Classroom - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenzimmer - %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="259"/>
         <source>Port %1 is in use by another program, so this session uses port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 wird von einem anderen Programm belegt, daher verwendet diese Sitzung Port %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="267"/>
         <source>port %1 of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 dieses Computers</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="268"/>
         <source>This computer has no network: connect it to the room&apos;s network, then open the classroom again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer hat kein Netzwerk: Verbinden Sie ihn mit dem Netzwerk des Raums und öffnen Sie dann das Klassenzimmer erneut.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="275"/>
         <source>Room code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Raumcode: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="292"/>
         <source>The classroom cannot listen on %1: no port is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Klassenzimmer kann auf %1 keine Verbindungen annehmen: Kein Port ist frei.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="310"/>
         <source>Results go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse werden in %1 gespeichert</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="328"/>
         <source>Students have joined, so this session keeps its store. End the session and open the classroom again to use another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind bereits Schüler beigetreten, daher behält diese Sitzung ihren Ergebnisspeicher. Beenden Sie die Sitzung und öffnen Sie das Klassenzimmer erneut, um einen anderen zu verwenden.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
         <source>%1 joined, %2 answering, %3 finished</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beigetreten, %2 antworten, %3 fertig</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="404"/>
         <source>%1 asks to continue on another device</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 möchte auf einem anderen Gerät fortfahren</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="405"/>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Zulassen</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="406"/>
         <source>Refuse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablehnen</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="424"/>
         <source>A student&apos;s request failed at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anfrage eines Schülers ist um %1 fehlgeschlagen: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
         <source>Hide &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punkte ausblenden</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="437"/>
         <source>1 student is still answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Schüler antwortet noch.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="438"/>
         <source>%n students are still answering.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Schüler antwortet noch.</numerusform>
+            <numerusform>%n Schüler antworten noch.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="446"/>
         <source>%1 %2<byte value="xd"/>Their answers so far are scored and stored.</source>
         <extracomment>%1 says how many students are still answering, %2 asks whether to end their tests.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2<byte value="xd"/>Die bisherigen Antworten werden bewertet und gespeichert.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="453"/>
         <source>End the test for everyone?<byte value="xd"/>Answers so far are scored and stored, and nobody can begin any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Test für alle beenden?<byte value="xd"/>Die bisherigen Antworten werden bewertet und gespeichert, und niemand kann mehr beginnen.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="461"/>
         <source>End their tests and the session?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufenden Tests und die Sitzung beenden?</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="464"/>
         <source>The session has ended. The results are in the Results window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sitzung ist beendet. Die Ergebnisse finden Sie im Fenster „Ergebnisse“.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="487"/>
         <source>End their tests and close the classroom?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufenden Tests beenden und das Klassenzimmer schließen?</translation>
     </message>
 </context>
 <context>
@@ -620,183 +664,183 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/maker/ClientForm.cpp" line="38"/>
         <source>Bitmap Files (BMP)|*.BMP</source>
         <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, the pattern after it kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Dateien (BMP)|*.BMP</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="82"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="84"/>
         <source>Client Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Client-Konfiguration</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="93"/>
         <source>These settings effect the entire Quizwell engine.    You must include the QWTEST.CFG file with the Quizwell engine for these settings to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen gelten für das gesamte Quizwell-Testprogramm.    Die Datei QWTEST.CFG muss zusammen mit dem Quizwell-Testprogramm weitergegeben werden, damit diese Einstellungen wirksam werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="98"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="161"/>
         <source>Custom Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Logo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="99"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="209"/>
         <source>Custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Infofenster</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="100"/>
         <source>Client Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>Verhalten des Clients</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="101"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="143"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="164"/>
         <source>You can customize the appearance of the tests you distribute by adding your own logo to the interface. </source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können das Erscheinungsbild der Tests, die Sie verteilen, anpassen, indem Sie der Oberfläche Ihr eigenes Logo hinzufügen. </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="173"/>
         <source>Place the bitmap (.bmp extension) file into the same directory that will contain the Quizwell files. The bitmap can be 139 pixels high x 471 pixels wide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie die Bitmap-Datei (Endung .bmp) in den Ordner, der auch die Quizwell-Dateien enthalten wird. Die Bitmap kann 139 Pixel hoch und 471 Pixel breit sein.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="176"/>
         <source>To ensure compatibility with the video capabilities of the computer it will be viewed on, the graphic should be composed in 16 or 256 colors using the standard Windows palette. </source>
-        <translation type="unfinished"></translation>
+        <translation>Damit die Grafik mit den Grafikfähigkeiten des Computers, auf dem sie angezeigt wird, verträglich ist, sollte sie mit 16 oder 256 Farben in der Standard-Windows-Palette erstellt werden. </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="179"/>
         <source>You should experiment with a variety of color settings to see what works best.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probieren Sie verschiedene Farbeinstellungen aus, um herauszufinden, was am besten wirkt.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="187"/>
         <source>Use custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Infofenster verwenden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="188"/>
         <source>Do not use custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein eigenes Infofenster verwenden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="189"/>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="191"/>
         <source>Custom message for about box (shown actual size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Nachricht für das Infofenster (in Originalgröße dargestellt)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="199"/>
         <source>Web page URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL der Webseite</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="212"/>
         <source>You can have your own &quot;About&quot; box from the &quot;Help&quot; menu.  You can have your own custom message in this about box.  The logo displayed will be the same as specified on the &quot;Custom Logo&quot; tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können im Menü „Hilfe“ ein eigenes Fenster „Info“ anbieten.  In diesem Infofenster können Sie eine eigene Nachricht zeigen.  Als Logo wird dasselbe angezeigt, das auf der Registerkarte „Eigenes Logo“ festgelegt ist.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="227"/>
         <source>Enable Full Screen mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildmodus aktivieren.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="228"/>
         <source>Require test history password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort für den Testverlauf verlangen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="229"/>
         <source>Require exit password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort zum Beenden verlangen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="230"/>
         <source>History Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort für den Verlauf</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="231"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="268"/>
         <source>Exit Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort zum Beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="256"/>
         <source>Full Screen Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildmodus</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="257"/>
         <source>Full screen mode forces Quizwell to occupy the student&apos;s entire screen and only allows the student to use Quizwell and no other programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Vollbildmodus belegt Quizwell den gesamten Bildschirm des Schülers, und der Schüler kann nur Quizwell und keine anderen Programme verwenden.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="262"/>
         <source>Test history Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre des Testverlaufs</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="263"/>
         <source>You can allow the student to view their test history or lock test history so a password is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können dem Schüler erlauben, seinen Testverlauf anzusehen, oder den Testverlauf so sperren, dass ein Kennwort nötig ist.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="269"/>
         <source>You can require a password to exit Quizwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können zum Beenden von Quizwell ein Kennwort verlangen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="277"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="351"/>
         <source>Results Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisordner</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="280"/>
         <source>Every finished test is kept in the results beside the test. Where the student&apos;s computer cannot write there (a computer lab), the result is left as a small file in this folder instead, and File, Results... collects it from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder abgeschlossene Test wird in den Ergebnissen beim Test gespeichert. Wo der Computer des Schülers dort nicht schreiben kann (etwa in einem Computerraum), bleibt das Ergebnis stattdessen als kleine Datei in diesem Ordner, und Datei, Ergebnisse... holt es von dort ab.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="284"/>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch&amp;suchen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="291"/>
         <source>Use a shared folder every student computer can write to. Make it a drop folder (mode 1733) so students cannot read each other&apos;s results; Help, Results tells how. A result that can be kept in neither place waits on the student&apos;s computer until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwenden Sie einen freigegebenen Ordner, in den jeder Schülercomputer schreiben kann. Richten Sie ihn als Abgabeordner ein (Modus 1733), damit Schüler die Ergebnisse der anderen nicht lesen können; unter Hilfe, Ergebnisse steht, wie das geht. Ein Ergebnis, das an keinem der beiden Orte gespeichert werden kann, wartet auf dem Computer des Schülers bis zum nächsten Start.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="372"/>
         <source>The engine looks for the logo in its own folder, %1, and will not find %2 where it is.<byte value="xd"/>Copy it into that folder?</source>
         <extracomment>%1 is the engine&apos;s folder, %2 the picture&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Testprogramm sucht das Logo in seinem eigenen Ordner, %1, und findet %2 am jetzigen Ort nicht.<byte value="xd"/>In diesen Ordner kopieren?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="380"/>
         <source>A file named %1 is in %2 already.<byte value="xd"/>Replace it with the picture picked?</source>
-        <translation type="unfinished"></translation>
+        <translation>In %2 gibt es bereits eine Datei namens %1.<byte value="xd"/>Durch das gewählte Bild ersetzen?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="426"/>
         <source>The file &quot;%1&quot; could not be read as a picture; the built-in logo is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ konnte nicht als Bild gelesen werden; das eingebaute Logo wird angezeigt.</translation>
     </message>
 </context>
 <context>
