@@ -848,39 +848,39 @@ Sie sie an.
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="69"/>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht speichern</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="88"/>
         <location filename="../src/ui/platform/Dialogs.cpp" line="100"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="92"/>
         <location filename="../src/ui/platform/Dialogs.cpp" line="104"/>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="174"/>
         <source>These characters cannot be stored in a test file: %1.<byte value="xd"/>Store them as &quot;?&quot; and go on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zeichen können in einer Testdatei nicht gespeichert werden: %1.<byte value="xd"/>Als „?“ speichern und fortfahren?</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="188"/>
         <source>%1 is the file %2 is made from: it cannot also be the output.<byte value="xd"/>Choose another name. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Datei, aus der %2 erstellt wird: Sie kann nicht zugleich die Ausgabe sein.<byte value="xd"/>Wählen Sie einen anderen Namen. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="192"/>
         <source>%1 cannot be written: %2.<byte value="xd"/>Choose another name. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2.<byte value="xd"/>Wählen Sie einen anderen Namen. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="205"/>
         <source>An unexpected error ended the action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler hat die Aktion abgebrochen.</translation>
     </message>
 </context>
 <context>
@@ -888,47 +888,47 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="24"/>
         <source>Duplicate Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Fragen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="30"/>
         <source>Questions typed twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt eingegebene Fragen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="32"/>
         <source>Each group lists its questions by test and number; activate one to edit it</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Gruppe führt ihre Fragen nach Test und Nummer auf; aktivieren Sie eine, um sie zu bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="49"/>
         <source>No question is typed twice in these tests.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesen Tests ist keine Frage doppelt eingegeben.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="50"/>
         <source>&amp;Questions typed twice (double-click one to edit it there):</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt eingegebene &amp;Fragen (zum Bearbeiten doppelklicken):</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="59"/>
         <source> (answers %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Antworten %1)</translation>
     </message>
 </context>
 <context>
@@ -936,48 +936,48 @@ Sie sie an.
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="13"/>
         <source>Score: %1 of %2 right (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis: %1 von %2 richtig (%3 %)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="18"/>
         <source>Test Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Test beendet</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="28"/>
         <source>Time ran out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit ist abgelaufen.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht bestanden</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="42"/>
         <source>Pass point: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensgrenze: %1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="45"/>
         <source>Time taken: %1</source>
         <extracomment>%1 is hours:minutes:seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Benötigte Zeit: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="48"/>
         <source>&amp;Review Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten &amp;durchsehen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="49"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -985,166 +985,166 @@ Sie sie an.
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="44"/>
         <source>Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="47"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="54"/>
         <source>&amp;Open Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Test ö&amp;ffnen...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="55"/>
         <source>&amp;Refresh List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;aktualisieren</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="56"/>
         <source>Test &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testverlauf...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="58"/>
         <location filename="../src/ui/engine/EngineForm.cpp" line="77"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="59"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="60"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="63"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="70"/>
         <source>Choose a test and press Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Test und klicken Sie auf „Starten“:</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="72"/>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="75"/>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="76"/>
         <source>His&amp;tory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="138"/>
         <source>The test file &quot;%1&quot; no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei „%1“ existiert nicht mehr.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="145"/>
         <source>Open Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test öffnen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="147"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell-Dateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="162"/>
         <source>You have extra time for this test: %1 instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben für diesen Test mehr Zeit: %1 statt %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="180"/>
         <source>&quot;%1&quot; holds no questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ enthält keine Fragen.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="198"/>
         <source>%1 (preview)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Vorschau)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="208"/>
         <source>Your history file was damaged. It is kept as &quot;%1&quot;, and a new history was started with this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Verlaufsdatei war beschädigt. Sie wird als „%1“ aufbewahrt, und mit diesem Test wurde ein neuer Verlauf begonnen.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="212"/>
         <source>Your test was scored, but it could not be added to your history.<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Test wurde bewertet, konnte aber nicht in Ihren Verlauf aufgenommen werden.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="252"/>
         <source>Your test was scored, but the result could not be saved for your teacher.<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Test wurde bewertet, aber das Ergebnis konnte nicht für Ihre Lehrkraft gespeichert werden.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
         <source>Student Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Schülers</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
         <source>Your name, for your test history (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name für Ihren Testverlauf (Sie können das Feld leer lassen):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
         <source>Student Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Schülernummer</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
         <source>Your student number, for your teacher&apos;s results (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schülernummer für die Ergebnisse Ihrer Lehrkraft (Sie können das Feld leer lassen):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
         <source>Class</source>
         <extracomment>The student&apos;s class (group) at school.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klasse</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
         <source>Your class, for your teacher&apos;s results (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Klasse für die Ergebnisse Ihrer Lehrkraft (Sie können das Feld leer lassen):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="291"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort:</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="294"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Kennwort.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="299"/>
         <source>Test History</source>
-        <translation type="unfinished"></translation>
+        <translation>Testverlauf</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="322"/>
         <source>Exit</source>
         <extracomment>Title of the password question asked before the program closes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -1152,27 +1152,27 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="18"/>
         <source>Extra Time per Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatzzeit je Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
         <source>&amp;Students given extra time, one a line as NAME=FACTOR, for example &quot;Ann Lee=1.25&quot; for a quarter more time (factors from 1 to 4). The name is matched as the student types it, letter case aside. The list is kept beside the test, in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schüler mit Zusatzzeit, einer je Zeile als NAME=FAKTOR, zum Beispiel „Ann Lee=1.25“ für ein Viertel mehr Zeit (Faktoren von 1 bis 4). Der Name wird so verglichen, wie der Schüler ihn eingibt; Groß- und Kleinschreibung spielen keine Rolle. Die Liste wird neben dem Test in %1 gespeichert.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="30"/>
         <source>Students given extra time</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler mit Zusatzzeit</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="31"/>
         <source>One student a line: the name, an equals sign and the factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Schüler je Zeile: der Name, ein Gleichheitszeichen und der Faktor</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="57"/>
         <source>These lines do not read, so the list was not saved:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zeilen sind nicht lesbar, daher wurde die Liste nicht gespeichert:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -1180,171 +1180,171 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="28"/>
         <source>There is nothing to replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts zu ersetzen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="39"/>
         <source>Question %1, %2:  %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1, %2:  %3</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="55"/>
         <source>Fin&amp;d:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="57"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="59"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
         <source>Next hit (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Treffer (Enter)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="64"/>
         <source>Close the find bar (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchleiste schließen (Esc)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="65"/>
         <source>Close the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchleiste schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
         <source>Re&amp;place:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen dur&amp;ch:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen durch</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
         <source>Replace &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle ersetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="91"/>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="92"/>
         <source>&amp;Whole words</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ganze &amp;Wörter</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="93"/>
         <source>Regular e&amp;xpression</source>
-        <translation type="unfinished"></translation>
+        <translation>Regulärer A&amp;usdruck</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="101"/>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen in:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="103"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="288"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="104"/>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="105"/>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundstelle</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="106"/>
         <source>Hot link</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlink</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="107"/>
         <source>Media file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="118"/>
         <source>Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Treffer</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="203"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein gültiger regulärer Ausdruck: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="207"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
         <source>1 hit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Treffer</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
         <source>%1 hits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Treffer</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="248"/>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="273"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="281"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle ersetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="285"/>
         <source>1 field will change:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Feld wird geändert:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="286"/>
         <source>%1 fields will change:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder werden geändert:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="289"/>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="291"/>
         <source>After replacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Ersetzen</translation>
     </message>
 </context>
 <context>
@@ -1352,210 +1352,210 @@ Sie sie an.
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="45"/>
         <source>Grade Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten auswerten</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="50"/>
         <source>Print runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckläufe</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="54"/>
         <source>Print r&amp;uns:</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;läufe:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahl der Versionen:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="61"/>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startwert:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>Questions shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
         <source>Answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="74"/>
         <source>No answers file chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwortdatei gewählt.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
         <source>Answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Asked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestellt</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Results by student</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse nach Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
         <source>Results by question</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse nach Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="87"/>
         <source>&amp;Open Answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten ö&amp;ffnen...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="88"/>
         <source>&amp;Grade Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erneut auswerten</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
         <source>Sa&amp;ve as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;CSV speichern...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
         <source>&amp;Record in Results</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Ergebnisse ü&amp;bernehmen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="124"/>
         <source>The recorded runs cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die verzeichneten Druckläufe können nicht gelesen werden: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="132"/>
         <source>earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>früher</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="144"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Drucklauf, in dem die Bögen gedruckt wurden. Geben Sie Startwert, Versionen und Mischung nur für einen Druck an, der nicht aufgeführt ist.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="148"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Test ist kein Druck verzeichnet: Geben Sie den Startwert, die Anzahl der Versionen und die Mischung an, mit denen er gedruckt wurde.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
         <source>Select Answers to Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszuwertende Antworten auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
         <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien|*.csv|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="198"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Startwert muss eine ganze Zahl mit höchstens 18 Ziffern sein.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="208"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="224"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bögen passen weit besser zu %1 als zu dem Drucklauf, mit dem sie ausgewertet wurden. Diese Ergebnisse trotzdem übernehmen?</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
         <source>Save Results as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse als CSV speichern</translation>
     </message>
 </context>
 <context>
@@ -1563,112 +1563,112 @@ Sie sie an.
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="29"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="30"/>
         <source>Making and running a test</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Test erstellen und durchführen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="31"/>
         <source>The main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hauptfenster</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="32"/>
         <source>Questions and answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen und Antworten</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="33"/>
         <source>Hot links, media files and Jump To</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlinks, Mediendateien und Springen zu</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="35"/>
         <source>Global test settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Testeinstellungen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="36"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="37"/>
         <source>Classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenzimmer</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="38"/>
         <source>Client configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Client-Konfiguration</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="39"/>
         <source>Taking a test with Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Test mit Quizwell Client bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="41"/>
         <source>Help for students</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe für Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="42"/>
         <source>Paper tests: printing and grading</source>
-        <translation type="unfinished"></translation>
+        <translation>Papiertests: Drucken und Auswerten</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="44"/>
         <source>Scanning answer sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortbögen scannen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="45"/>
         <source>Importing and exporting questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen importieren und exportieren</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="46"/>
         <source>Files the maker writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien, die Quizwell Maker schreibt</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="47"/>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="48"/>
         <source>About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="61"/>
         <source>Quizwell Client Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="62"/>
         <source>Quizwell Maker Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="66"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="68"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="71"/>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
 </context>
 <context>
@@ -1676,74 +1676,74 @@ Sie sie an.
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="18"/>
         <source>Test History</source>
-        <translation type="unfinished"></translation>
+        <translation>Testverlauf</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Benötigte Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="33"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="44"/>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV e&amp;xportieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="45"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="59"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien|*.CSV|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="61"/>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf exportieren</translation>
     </message>
 </context>
 <context>
@@ -1751,12 +1751,12 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/LossReportForm.cpp" line="16"/>
         <source>What was not carried over</source>
-        <translation type="unfinished"></translation>
+        <translation>Was nicht übernommen wurde</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/LossReportForm.cpp" line="31"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
 </context>
 <context>
@@ -1764,62 +1764,62 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="24"/>
         <source>Media file should contain a valid extension of... <byte value="xd"/>AVI<byte value="xd"/>BMP<byte value="xd"/>RTF<byte value="xd"/>TXT<byte value="xd"/>WAV<byte value="xd"/>or a FACTVAULT query.<byte value="xd"/><byte value="xd"/>If not, then an attempt to launch the file will be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mediendatei sollte eine gültige Endung haben, also... <byte value="xd"/>AVI<byte value="xd"/>BMP<byte value="xd"/>RTF<byte value="xd"/>TXT<byte value="xd"/>WAV<byte value="xd"/>oder eine FACTVAULT-Abfrage sein.<byte value="xd"/><byte value="xd"/>Andernfalls wird versucht, die Datei zu starten.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="49"/>
         <source>Media File Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei-Parameter</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="51"/>
         <source>Media file to display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzuzeigende Mediendatei</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="60"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="62"/>
         <source>Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Internes Anzeigeprogramm verwenden (nur AVI-, BMP-, TXT-, RTF- und WAV-Dateien)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="66"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="67"/>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übernehmen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="68"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="80"/>
         <source>Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - Rich Text, TXT - Plain Text, and WAV - Audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstützte Mediendateitypen sind: AVI – Windows-Video, BMP – Bitmap, RTF – Rich Text, TXT – Nur-Text und WAV – Audio.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="84"/>
         <source>You can also perform a FactVault(tm) query.  To do so enter: FACTVAULT:Query String.  See help for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können auch eine FactVault(tm)-Abfrage ausführen.  Geben Sie dazu FACTVAULT:Suchbegriff ein.  Weitere Informationen finden Sie in der Hilfe.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="88"/>
         <source>Simply entering a file name will make Quizwell look in the same folder that it is running in.  You can also provide a relative path using \.  </source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie nur einen Dateinamen eingeben, sucht Quizwell in dem Ordner, aus dem es ausgeführt wird.  Sie können mit \ auch einen relativen Pfad angeben.  </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="92"/>
         <source>For example, &quot;\MEDIA\SOUND.WAV&quot; would look in the media folder under the folder that Quizwell is running from for the file sound.wav</source>
-        <translation type="unfinished"></translation>
+        <translation>So würde zum Beispiel „\MEDIA\SOUND.WAV“ im Ordner „media“ unterhalb des Ordners, aus dem Quizwell ausgeführt wird, nach der Datei sound.wav suchen</translation>
     </message>
 </context>
 <context>
