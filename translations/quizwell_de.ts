@@ -1827,397 +1827,397 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
         <source>Test is not loaded.  Create a new test or load an existing one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Test geladen.  Erstellen Sie einen neuen Test oder laden Sie einen vorhandenen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
         <source>Test is not loaded. Create a new test or load an existing one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Test geladen. Erstellen Sie einen neuen Test oder laden Sie einen vorhandenen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Please make your selection now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte treffen Sie jetzt Ihre Auswahl.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
         <source>A test file with that name exists!<byte value="xd"/>Overwrite existing test file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Testdatei mit diesem Namen ist bereits vorhanden!<byte value="xd"/>Vorhandene Testdatei überschreiben?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="82"/>
         <source>The test file %1 could not be replaced: %2.<byte value="xd"/>Nothing was changed.</source>
         <extracomment>%1 is the test&apos;s file, %2 why it could not be replaced.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei %1 konnte nicht ersetzt werden: %2.<byte value="xd"/>Es wurde nichts geändert.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
         <source>Specify the filename for the new test</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Dateinamen für den neuen Test an</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
         <source>Quizwell Files|*.QWT</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell-Dateien|*.QWT</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="110"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell-Dateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
         <source>Select Text File to Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu verschlüsselnde Textdatei auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
         <source>Unencrypted Test files|*.TXT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverschlüsselte Testdateien|*.TXT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
         <source>Select Test Name to Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Testnamen zum Speichern auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
         <source>Test Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Testdateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
         <source>Select Test to Decrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu entschlüsselnden Test auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
         <source>Encrypted Test Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselte Testdateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
         <source>Select Text File to Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei zum Speichern auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
         <source>Text Files|*.TXT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien|*.TXT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="119"/>
         <source>Application Files|*.EXE|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdateien|*.EXE|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
         <source>Export Questions to</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen exportieren nach</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="127"/>
         <source>Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="165"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
         <source>&amp;New Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Test</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="166"/>
         <source>&amp;Load Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;laden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="167"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;enden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="173"/>
         <source>Tests found in current folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im aktuellen Ordner gefundene Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="203"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="284"/>
         <source>&amp;Global Test Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Globale Testeinstellungen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="204"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="286"/>
         <source>&amp;Questions and Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fragen und Antworten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="205"/>
         <source>&amp;Client Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Client-Konfiguration</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="232"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="270"/>
         <source>&amp;Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ergebnisse...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
         <source>&amp;Load a test</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Test &amp;laden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="261"/>
         <source>Encrypt Text File to Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei zu Test verschlüsseln</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="263"/>
         <source>Decrypt Test to Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Test in Textdatei entschlüsseln</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
         <source>&amp;Print Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;drucken...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="267"/>
         <source>&amp;Grade Answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten &amp;auswerten...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="269"/>
         <source>&amp;Scan Answer Sheets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortbögen &amp;scannen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="271"/>
         <source>&amp;Import Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen &amp;importieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="272"/>
         <source>E&amp;xport Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen e&amp;xportieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="273"/>
         <source>Find D&amp;uplicate Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Fragen s&amp;uchen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="276"/>
         <source>Launch Quizwell &amp;Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell &amp;Client starten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="278"/>
         <source>Pre&amp;view Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test&amp;vorschau</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="279"/>
         <source>Run in Cl&amp;assroom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im &amp;Klassenzimmer durchführen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="281"/>
         <source>&amp;Exit                     Alt-F4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden                  Alt-F4</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="283"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="287"/>
         <source>&amp;Search Tests...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests &amp;durchsuchen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="290"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="291"/>
         <source>&amp;Contents                 F1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt                   F1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="293"/>
         <source>Quizwell on the &amp;Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell im &amp;Web</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="299"/>
         <source>Quizwell Maker &amp;Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Homepage von Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="300"/>
         <source>&amp;Tips for Writing Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipps zum Schreiben von Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="301"/>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Support</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
         <source>Check for &amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="309"/>
         <source>&amp;About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
         <source>This is the Instructor Test Maker.<byte value="xd"/>Do not distribute with Quizwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist das Autorenprogramm für Lehrkräfte.<byte value="xd"/>Nicht zusammen mit Quizwell weitergeben.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="351"/>
         <source>The test file: %1<byte value="xd"/>is corrupt and can not be decoded.<byte value="xd"/>It will not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei: %1<byte value="xd"/>ist beschädigt und kann nicht entschlüsselt werden.<byte value="xd"/>Sie wird nicht geladen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="356"/>
         <source>The test file: %1<byte value="xd"/>can not be read: %2.<byte value="xd"/>It will not be loaded.</source>
         <extracomment>%1 is the test&apos;s file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei: %1<byte value="xd"/>kann nicht gelesen werden: %2.<byte value="xd"/>Sie wird nicht geladen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="360"/>
         <source>Only the first %1 tests in this folder can be listed.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die ersten %1 Tests in diesem Ordner können aufgeführt werden.<byte value="xd"/></translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="362"/>
         <source>1 more test file (*.QWT) was found and is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 weitere Testdatei (*.QWT) wurde gefunden und ist nicht aufgeführt.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="363"/>
         <source>%1 more test files (*.QWT) were found and are not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere Testdateien (*.QWT) wurden gefunden und sind nicht aufgeführt.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="369"/>
         <source>Did not find any tests.<byte value="xd"/>All tests (*.QWT) should be in the same folder as this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Tests gefunden.<byte value="xd"/>Alle Tests (*.QWT) sollten im selben Ordner wie dieses Programm liegen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="388"/>
         <source>Could not get test name!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Testname konnte nicht ermittelt werden!<byte value="xd"/>Bitte versuchen Sie es erneut oder installieren Sie die Software neu.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="393"/>
         <source>Could not get file name for test!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname des Tests konnte nicht ermittelt werden!<byte value="xd"/>Bitte versuchen Sie es erneut oder installieren Sie die Software neu.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="397"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="671"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test mit dem Namen %1 wurde nicht gefunden!<byte value="xd"/>Bitte versuchen Sie es erneut oder installieren Sie die Software neu.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="439"/>
         <source>No description (%1)</source>
         <extracomment>The status line of a new test; %1 is its file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Beschreibung (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="450"/>
         <source>%1 is saved in %2, outside the working folder %3.<byte value="xd"/>The list of tests shows only the tests in the working folder, and the engine finds them there.<byte value="xd"/>To work on this test another time, open it with Load Test.</source>
         <extracomment>%1 is the test&apos;s file name, %2 the folder it is saved in, %3 the working folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist in %2 gespeichert, außerhalb des Arbeitsordners %3.<byte value="xd"/>Die Testliste zeigt nur die Tests im Arbeitsordner, und das Testprogramm findet sie dort.<byte value="xd"/>Um ein anderes Mal an diesem Test zu arbeiten, öffnen Sie ihn mit „Test laden“.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="478"/>
         <source>Could not read test description.<byte value="xd"/>Test is not valid manually edit or delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testbeschreibung konnte nicht gelesen werden.<byte value="xd"/>Der Test ist ungültig; bearbeiten Sie ihn von Hand oder löschen Sie ihn.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="539"/>
         <source>The test has been encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test wurde verschlüsselt.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="555"/>
         <source>The test has been Decrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test wurde entschlüsselt.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="566"/>
         <source>The file %1 exists.<byte value="xd"/>Convert into it, replacing the values it holds?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist bereits vorhanden.<byte value="xd"/>In diese Datei umwandeln und ihre bisherigen Werte ersetzen?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="575"/>
         <source>These questions were not converted: %1.<byte value="xd"/>A test holds the questions up to the first empty one, and at most %2.</source>
         <extracomment>%1 lists question numbers, %2 is the most questions a test holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Fragen wurden nicht umgewandelt: %1.<byte value="xd"/>Ein Test enthält die Fragen bis zur ersten leeren, höchstens %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="595"/>
         <source>Load a test first: the classroom runs the current test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie zuerst einen Test: Das Klassenzimmer führt den aktuellen Test durch.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="622"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
-        <translation type="unfinished"></translation>
+        <translation>QWTEST.EXE wurde im aktuellen Ordner nicht gefunden.<byte value="xd"/>Möchten Sie das Programm suchen und starten?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="624"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 im aktuellen Ordner kann nicht gestartet werden: %2.<byte value="xd"/>Möchten Sie ein anderes Programm suchen und starten?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="631"/>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="634"/>
         <source>%1 cannot be started: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gestartet werden: %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="661"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie zuerst einen Test oder wählen Sie einen in der Liste: Angezeigt werden die Ergebnisse dieses Tests.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="737"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Tests konnten nicht gelesen werden und werden nicht verglichen:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="791"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benennen Sie die Datei nach dem System, für das sie bestimmt ist: .gift für GIFT, .txt für Aiken, .xml für Moodle XML, .zip für ein QTI-Paket, .csv für eine Tabellenkalkulation.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="797"/>
         <source>The questions of %1 have been exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fragen von %1 wurden nach %2 exportiert.</translation>
     </message>
 </context>
 <context>
@@ -2225,7 +2225,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/NoteForm.cpp" line="23"/>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>
@@ -2233,179 +2233,179 @@ Sie sie an.
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
         <source>Print Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test drucken</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
         <source>Versions are named A, B, C, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Versionen heißen A, B, C, ...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahl der Versionen:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
         <source>Shuffle the &amp;questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fragen mischen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
         <source>Shuffle the &amp;answers of each question</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ntworten jeder Frage mischen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe Startwert erzeugt wieder dieselben Versionen; notieren Sie ihn für die Auswertung.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>Ne&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne&amp;u</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startwert:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitdrucken</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
         <source>The q&amp;uestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fra&amp;gen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
         <source>A name, date and c&amp;lass line</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeile für Name, Datum und K&amp;lasse</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
         <source>The &amp;begin message</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht zu Test&amp;beginn</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="80"/>
         <source>An answer s&amp;heet for each version</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ant&amp;wortbogen je Version</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="81"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
-        <translation type="unfinished"></translation>
+        <translation>Bögen, die der Scanner liest: ein Kästchen je Antwort, Eckmarken und ein QR-Code</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
         <source>Columns of boxes for a student number; 0 for none</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten mit Kästchen für eine Schülernummer; 0 für keine</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>Student nu&amp;mber digits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziffern der Schülernu&amp;mmer:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
-        <translation type="unfinished"></translation>
+        <translation>Einer je Schüler, jeder mit eigener Seriennummer; 1 druckt einen Bogen zum Kopieren</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
         <source>Shee&amp;ts per version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bögen &amp;je Version:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
         <source>The answer &amp;keys, on their own pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lösungssc&amp;hlüssel auf eigenen Seiten</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="107"/>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="108"/>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="109"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="128"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Startwert muss eine ganze Zahl mit höchstens 18 Ziffern sein.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="162"/>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="166"/>
         <source>The test has been sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test wurde an den Drucker gesendet.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="172"/>
         <source>These pictures are not printed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Bilder werden nicht gedruckt:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
         <source>Recorded as print run %1 for grading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Drucklauf %1 für die Auswertung verzeichnet.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucklauf konnte nicht für die Auswertung verzeichnet werden: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="183"/>
         <source>Note seed %1 to grade the sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notieren Sie den Startwert %1, um die Bögen auszuwerten.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
         <source>Save Test as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Test als PDF speichern</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien|*.pdf|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="211"/>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Test wurde als PDF mit %1 Seiten gespeichert:<byte value="xd"/>%2</translation>
     </message>
 </context>
 <context>
