@@ -2413,378 +2413,378 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="59"/>
         <source>Quizwell only supports up to 500 questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell unterstützt höchstens 500 Fragen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="62"/>
         <source>Delete this question?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Frage löschen?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="65"/>
         <source>Question has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frage wurde gelöscht.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="68"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Änderungen seit dem letzten Speichern gehen verloren!<byte value="xd"/>Möchten Sie das Bearbeiten beenden?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="72"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dadurch wird der Test neu von der Festplatte geladen.<byte value="xd"/>Alle Ihre Änderungen gehen verloren!<byte value="xd"/>Möchten Sie den Test wirklich zurücksetzen?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="78"/>
         <source>Changes saved. Would you like to continue editing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen gespeichert. Möchten Sie mit dem Bearbeiten fortfahren?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="81"/>
         <source>Save the changes to %1 before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an %1 vor dem Schließen speichern?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="84"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fragen dieses Tests waren nicht fortlaufend nummeriert.<byte value="xd"/>Sie werden neu nummeriert angezeigt, und „Speichern“ legt sie unter den neuen Nummern ab.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="98"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Fragen haben keinen Fragetext und können daher nicht gespeichert werden: %1.<byte value="xd"/>Deren Antworten und übrige Einträge gehen verloren.<byte value="xd"/>Ohne sie speichern?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="106"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese leeren Fragen wurden nicht gespeichert: %1.<byte value="xd"/>Die nachfolgenden Fragen wurden unter Nummern gespeichert, die die Lücke schließen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="112"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei %1 wurde gelöscht, während sie bearbeitet wurde.<byte value="xd"/>Sie wurde neu geschrieben: mit den Einstellungen eines neuen Tests und diesen Fragen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="119"/>
         <source>No spelling dictionary for %1 is installed, so spelling is not checked.</source>
         <extracomment>%1 is a language, as &quot;en_US&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 ist kein Rechtschreibwörterbuch installiert, daher wird die Rechtschreibung nicht geprüft.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="127"/>
         <source>Loading questions.  Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen werden geladen.  Bitte warten...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="130"/>
         <source>Saving questions.  Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen werden gespeichert.  Bitte warten...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="186"/>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundstelle</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="252"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="253"/>
         <source>&amp;Save Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;speichern</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
         <source>&amp;Revert Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;zurücksetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
         <source>&amp;Preview Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test&amp;vorschau</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="257"/>
         <source>&amp;Import Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen &amp;importieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="261"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wieder&amp;herstellen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder&amp;herstellen: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>&amp;Add New Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue &amp;Frage hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
         <source>&amp;Delete Current Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Frage &amp;löschen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
         <source>R&amp;eplace...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
         <source>Check &amp;Spelling of the Whole Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtschreibung des ganzen Tests &amp;prüfen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
         <source>Spelling &amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Spr&amp;ache der Rechtschreibprüfung</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
         <source>&amp;Navigate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Navigieren</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="298"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorherige Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
         <source>&amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letzte Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
         <source>&amp;Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
         <source>Jump to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Springen zu...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="341"/>
         <source>Save Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test speichern</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
         <source>Revert Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test zurücksetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="362"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="364"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="368"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="369"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="370"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
         <source>Jump To...</source>
-        <translation type="unfinished"></translation>
+        <translation>Springen zu...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
         <source>Add New Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Frage hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
         <source>Delete Current Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Frage löschen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="384"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="421"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="385"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="422"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="405"/>
         <source>Click to add a hot link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie hier, um einen Hotlink hinzuzufügen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="406"/>
         <source>Click to add media file</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie hier, um eine Mediendatei hinzuzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="413"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie bis zu 6 Antworten ein.  Markieren Sie das Kästchen neben jeder richtigen Antwort.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="442"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Antwort %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="443"/>
         <source>Answer %1 is correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort %1 ist richtig</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="456"/>
         <source>All answers must be correct to pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Antworten müssen richtig sein, um zu bestehen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="458"/>
         <source>Any correct answer is concidered a pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede richtige Antwort gilt als bestanden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="668"/>
         <source>(no suggestions)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Vorschläge)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="673"/>
         <source>Add to word list</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Wörterbuch hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="678"/>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorieren</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="703"/>
         <source>No unknown words</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine unbekannten Wörter</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="704"/>
         <source>1 unknown word</source>
-        <translation type="unfinished"></translation>
+        <translation>1 unbekanntes Wort</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="705"/>
         <source>%1 unknown words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unbekannte Wörter</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="875"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen vor der Vorschau speichern?<byte value="xd"/>Die Vorschau zeigt den Test in der gespeicherten Fassung.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="897"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="962"/>
         <source>Add Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="971"/>
         <source>Delete Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage löschen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="982"/>
         <source>Paste Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage einfügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="992"/>
         <source>Paste Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten einfügen</translation>
     </message>
 </context>
 <context>
@@ -2792,118 +2792,118 @@ Sie sie an.
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="119"/>
         <source>&amp;Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hotlink</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="120"/>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fundstelle</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="121"/>
         <source>&amp;Media</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Medien</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="122"/>
         <source>Chec&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prüfen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="129"/>
         <source>&lt; &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Zurück</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="130"/>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter &gt;</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="131"/>
         <source>Finish &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="178"/>
         <source>Question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1 von %2</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="252"/>
         <source>✔ right</source>
         <extracomment>Marks shown after a checked answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>✔ richtig</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="254"/>
         <source>✘ wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>✘ falsch</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="256"/>
         <source>✔ correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>✔ richtige Antwort</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
         <source>Right!</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig!</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
         <source>Wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="353"/>
         <source>Reference: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundstelle: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="283"/>
         <source>Please answer this question before going on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte beantworten Sie diese Frage, bevor Sie fortfahren.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/engine/QuestionForm.cpp" line="310"/>
         <source>%n question(s) have no answer and will count as wrong.<byte value="xd"/>Finish the test now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Frage ist unbeantwortet und wird als falsch gewertet.<byte value="xd"/>Test jetzt beenden?</numerusform>
+            <numerusform>%n Fragen sind unbeantwortet und werden als falsch gewertet.<byte value="xd"/>Test jetzt beenden?</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="311"/>
         <source>Every question has an answer.<byte value="xd"/>Finish the test now? No answer can be changed afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Frage ist beantwortet.<byte value="xd"/>Test jetzt beenden? Danach kann keine Antwort mehr geändert werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="319"/>
         <source>End the test now? It is scored as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Test jetzt beenden? Er wird im jetzigen Stand bewertet.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="366"/>
         <source>Elapsed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichen: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="367"/>
         <source>Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibend: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
         <source>Elapsed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichen %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
         <source>Left %1</source>
         <extracomment>The time left, on the bar that shows it; %1 is hours:minutes:seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rest %1</translation>
     </message>
 </context>
 <context>
@@ -2911,120 +2911,120 @@ Sie sie an.
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="28"/>
         <source>Make &quot;%1&quot; a drop folder?<byte value="xd"/>Students can then put their results into it but not see the files there; only you can list and read them (mode 1733).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ als Abgabeordner einrichten?<byte value="xd"/>Schüler können dann ihre Ergebnisse hineinlegen, die Dateien darin aber nicht sehen; nur Sie können sie auflisten und lesen (Modus 1733).</translation>
     </message>
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="37"/>
         <source>The mode of &quot;%1&quot; could not be changed.<byte value="xd"/>%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Modus von „%1“ konnte nicht geändert werden.<byte value="xd"/>%2</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Testprogramm</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
         <source>paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenzimmer</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="139"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (beliebig)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="144"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien|*.CSV|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <source>Student number</source>
-        <translation type="unfinished"></translation>
+        <translation>Schülernummer</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Benötigte Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
@@ -3034,216 +3034,216 @@ Sie sie an.
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="734"/>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuche</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsquote</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>Discrimination</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennschärfe</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="222"/>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
         <source>Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>Attempts by percent score</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuche nach Prozentergebnis</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
         <source>Question %1: who chose each answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1: Wer hat welche Antwort gewählt</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="211"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
         <source>Top 27%</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere 27 %</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
         <source>Bottom 27%</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere 27 %</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Lösung)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
         <source>Test statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Teststatistik</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="245"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="406"/>
         <source>Item analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Itemanalyse</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="246"/>
         <source>Regrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Neubewertung</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
         <source>Export &amp;Gradebook...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notenliste exportieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
         <source>Export &amp;Item Analysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Itemanalyse exportieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="250"/>
         <source>Export &amp;Report (PDF)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht exportieren (PDF)...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="251"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
         <source>Results - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse - %1</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="321"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ergebnisordner festgelegt (Client-Konfiguration, Registerkarte „Ergebnisse“).</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="322"/>
         <source>Results folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisordner: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="327"/>
         <source>Dates from</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum von</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="335"/>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="337"/>
         <source>All sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Quellen</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="340"/>
         <source>All classes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Klassen</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="345"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="353"/>
         <source>&amp;Delete Attempt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuch &amp;löschen...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
         <source>&amp;Undo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen &amp;rückgängig</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
         <source>Make Drop &amp;Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgabeordner einrichten...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Files not collected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht eingesammelte Dateien</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>Files not collected (left in place):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht eingesammelte Dateien (am Ort belassen):</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl je Antwort: alle / obere 27 % / untere 27 %. Doppelklicken Sie auf eine Frage, um sie zu bearbeiten.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
         <source>Questions whose key changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen mit geänderter Lösung</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Key marked with</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertet mit Lösung</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Key now</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung jetzt</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="430"/>
         <source>Regrade with the &amp;Key Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der jetzigen Lösung neu be&amp;werten</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="431"/>
         <source>Attempts rescored</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu bewertete Versuche</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>First score</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Ergebnis</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Score now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis jetzt</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="435"/>
         <source>Questions whose key changed since attempts were marked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen, deren Lösung sich geändert hat, seit die Versuche bewertet wurden:</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Attempts rescored (each keeps its first score):</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu bewertete Versuche (jeder behält sein erstes Ergebnis):</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="514"/>
@@ -3254,56 +3254,62 @@ Standard deviation: %4
 KR-20 reliability: %5
 Standard error of measurement: %6
 Pass rate: %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuche: %1
+Mittelwert: %2 %
+Median: %3 %
+Standardabweichung: %4
+Reliabilität (KR-20): %5
+Standardmessfehler: %6
+Bestehensquote: %7</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="590"/>
         <source>Choose the attempt to delete first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst den zu löschenden Versuch.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Versuch von %1 vom %2 löschen?<byte value="xd"/>„Löschen rückgängig“ stellt ihn wieder her.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/results/ResultsForm.cpp" line="615"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Versuch wurde mit der Lösung des Tests neu bewertet; er behält sein erstes Ergebnis. Geänderte Ergebnisse: %1.</numerusform>
+            <numerusform>%n Versuche wurden mit der Lösung des Tests neu bewertet; jeder behält sein erstes Ergebnis. Geänderte Ergebnisse: %1.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="634"/>
         <source>Export Gradebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Notenliste exportieren</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="639"/>
         <source>Export Item Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Itemanalyse exportieren</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="647"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien|*.PDF|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="648"/>
         <source>Export Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht exportieren</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="684"/>
         <source>Results: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse: %1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Itemanalyse (Antworten: alle / obere 27 % / untere 27 %)</translation>
     </message>
 </context>
 <context>
