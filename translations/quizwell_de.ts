@@ -3317,67 +3317,67 @@ Bestehensquote: %7</translation>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="17"/>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsicht</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="38"/>
         <source>&amp;Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hotlink</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="39"/>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fundstelle</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="40"/>
         <source>&lt; &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Zurück</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="41"/>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter &gt;</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="42"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="65"/>
         <source>Nothing to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts durchzusehen.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="76"/>
         <source>Review %1 of %2 (question %3 of the test)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsicht %1 von %2 (Frage %3 des Tests)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
         <source>Your answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Antwort: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="88"/>
         <source>Correct answer: %1 (any one of them passes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antwort: %1 (jede einzelne davon genügt)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="89"/>
         <source>Correct answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antwort: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="90"/>
         <source>You checked this answer during the test; it was locked from then on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben diese Antwort während des Tests geprüft; von da an war sie gesperrt.</translation>
     </message>
 </context>
 <context>
@@ -3385,143 +3385,143 @@ Bestehensquote: %7</translation>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="68"/>
         <source>Scan Answer Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortbögen scannen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="72"/>
         <source>Pages read</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelesene Seiten</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="80"/>
         <source>To review</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu prüfen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie die gescannten Bögen hinzu: PDF-Dateien, PNG-, JPEG- oder TIFF-Bilder.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>&amp;Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateien hinzufügen...</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="92"/>
         <source>Add F&amp;older...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner hinzufügen...</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>&amp;Cancel Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen &amp;abbrechen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>&amp;Grade and Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;werten und eintragen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>To review:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu prüfen:</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <location filename="../src/ui/scan/ScanForm.cpp" line="124"/>
         <source>lighter marks count</source>
-        <translation type="unfinished"></translation>
+        <translation>hellere Markierungen zählen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>The recorded runs cannot be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die verzeichneten Druckläufe können nicht gelesen werden: </translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="157"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Test ist kein Druck verzeichnet; seine Bögen können weder geprüft noch ausgewertet werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
         <source>Add Scanned Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Gescannte Bögen hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
         <source>Add a Folder of Scanned Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ordner mit gescannten Bögen hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="181"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine PDF-, PNG-, JPEG- oder TIFF-Datei.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="277"/>
         <source>Reading... %1 pages read so far.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gelesen... bisher %1 Seiten gelesen.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="303"/>
         <source>Warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: </translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Seiten gelesen, %2 Bögen auswertbar, %3 zu prüfen.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="389"/>
         <source>No doubtful row is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine zweifelhafte Zeile mehr übrig.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Schülernummer: gelesen als „%2“%3. Geben Sie die geschriebene Nummer ein (%4 Ziffern), dann Enter. Eingegeben: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="410"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Frage %2: %3. Geben Sie die markierten Buchstaben ein (A bis %4), dann Enter. Gewählt: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="416"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bögen wurden ausgewertet.<byte value="xd"/></translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="500"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bögen ausgewertet; %2 Versuche zu den Ergebnissen hinzugefügt.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="505"/>
         <source>The sheets read cannot be graded: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die gelesenen Bögen können nicht ausgewertet werden: </translation>
     </message>
 </context>
 <context>
@@ -3529,28 +3529,28 @@ Bestehensquote: %7</translation>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="10"/>
         <source>Correct Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antworten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="11"/>
         <source>Pass Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensregel</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="12"/>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="18"/>
         <source>Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="16"/>
         <source>Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlink</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="20"/>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe</translation>
     </message>
 </context>
 <context>
@@ -3558,285 +3558,285 @@ Bestehensquote: %7</translation>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="38"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Zeitformat.  Die Höchstwerte sind 23:59:59.<byte value="xd"/>Bitte erneut eingeben.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="140"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
         <source>Global Test Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Testeinstellungen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="159"/>
         <source>Test Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Testbeschreibung</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="162"/>
         <source>Settings Page 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen Seite 1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
         <source>Settings Page 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen Seite 2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="164"/>
         <source>Test Begin Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht zu Testbeginn</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie alles ein, was Sie dem Schüler vor Beginn des Tests mitteilen möchten.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
         <source>Begin Test Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht zu Beginn</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="173"/>
         <source>Complete Test Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht zum Testende</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie alles ein, was Sie dem Schüler nach Abschluss des Tests mitteilen möchten.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="205"/>
         <source>Hours : Minutes : Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden : Minuten : Sekunden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Up</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Down</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
         <source>Less time</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Time Allowed (HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubte Zeit (hh:mm:ss)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
         <source>E&amp;xtra Time per Student...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zusatzzeit je Schüler...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="228"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lassen Sie das Feld leer oder setzen Sie alles auf null, wenn der Test keine Zeitbegrenzung hat.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
         <source>Show questions in order</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen der Reihe nach zeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
         <source>Randomize the questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen in zufälliger Reihenfolge</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="233"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fragen können dem Schüler in der Reihenfolge gezeigt werden, in der sie erstellt wurden, oder in zufälliger Reihenfolge.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
         <source>Do not allow answer checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen der Antworten nicht erlauben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
         <source>Allow answer checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen der Antworten erlauben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellung legt fest, ob ein Schüler während des Tests Antworten prüfen kann.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
         <source>Can leave answer blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort darf leer bleiben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
         <source>Must answer before going to next</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort vor der nächsten Frage nötig</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="244"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können verlangen, dass der Schüler eine Frage beantwortet, bevor er zur nächsten geht, oder ihm erlauben, Antworten leer zu lassen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Pass point</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensgrenze</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit wird dem Schüler mitgeteilt, ob er den Test bestanden hat oder nicht.  Setzen Sie den Wert auf null, wenn Sie kein Bestanden/Nicht bestanden melden möchten.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
         <source>Allow student to specify maximum questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler darf die Höchstzahl der Fragen festlegen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
         <source>Maximum Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstzahl der Fragen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="266"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können festlegen, dass nur ein Teil aller Fragen gestellt wird.  Setzen Sie den Wert auf null, um alle Fragen zu stellen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
         <source>Test Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Testzeit</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
         <source>Answer Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen der Antworten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="276"/>
         <source>Pass Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensgrenze</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
         <source>Question Ordering</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge der Fragen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Answer Requirement</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortpflicht</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="295"/>
         <source>Allow hot links during test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlinks während des Tests erlauben.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="296"/>
         <source>Show references while taking test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundstellen während des Tests zeigen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="297"/>
         <source>Allow hot links during review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlinks während der Durchsicht erlauben.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="298"/>
         <source>Show references during review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundstellen während der Durchsicht zeigen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
         <source>While Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Während des Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
         <source>While Reviewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Während der Durchsicht</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="306"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen legen fest, ob der Schüler während des Tests und bei der Durchsicht falsch beantworteter Fragen Hotlinks öffnen und Fundstellen ansehen kann.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Non-Scrolling timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht scrollende Zeitanzeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Scrolling timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrollende Zeitanzeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Do not display timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeitanzeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellung legt fest, welche Art von Zeitanzeige erscheint (für die verstrichene Zeit und für die Testzeit)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="317"/>
         <source>Do not allow test review</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Durchsicht des Tests erlauben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
         <source>Allow test review</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsicht des Tests erlauben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Allow review of skipped questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsicht übersprungener Fragen erlauben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="323"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellung legt fest, ob der Schüler den Test nach dem Bearbeiten durchsehen kann.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
         <source>Hot Links and References</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlinks und Fundstellen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Time Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitanzeige</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
         <source>Test Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsicht des Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Dieses Eingabefeld hat dieselbe Größe und Schrift wie die Anzeige für den Schüler.</translation>
     </message>
 </context>
 <context>
@@ -3844,71 +3844,71 @@ Bestehensquote: %7</translation>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="118"/>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="203"/>
         <source>questions and answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen und Antworten gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
         <source>questions shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
         <source>answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
         <source>nothing shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="208"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Startwert %1, %2 Versionen, %3; die Fragenummer im Test steht in Klammern</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="216"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="221"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name: ______________________   Datum: ____________   Klasse: ____________</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="248"/>
         <source>Link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Link: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="378"/>
         <source>question %1: the picture %2 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1: Das Bild %2 wurde nicht gefunden</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="386"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1: Das Bild %2 kann nicht gelesen werden: %3</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="429"/>
         <source>Answer key, version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsschlüssel, Version %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="438"/>
         <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
         <extracomment>The legend of the marks &quot;all&quot; and &quot;any&quot; beside a key&apos;s letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>all: alle diese Buchstaben und kein anderer; any: einer davon genügt, ohne falschen Buchstaben</translation>
     </message>
 </context>
 <context>
@@ -3917,37 +3917,37 @@ Bestehensquote: %7</translation>
         <location filename="../src/ui/maker/JumpForm.cpp" line="31"/>
         <location filename="../src/ui/maker/JumpForm.cpp" line="33"/>
         <source>Jump To</source>
-        <translation type="unfinished"></translation>
+        <translation>Springen zu</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="42"/>
         <source>&amp;Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Springen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="43"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="55"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="56"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="57"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="58"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Frage</translation>
     </message>
 </context>
 <context>
@@ -3956,7 +3956,7 @@ Bestehensquote: %7</translation>
         <location filename="../src/ui/platform/Version.h" line="15"/>
         <source>Quizwell Maker v1.03.  Made by instructors for instructors; free to use for the tests of your students.</source>
         <extracomment>Keep the program&apos;s name and version number as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker v1.03.  Von Lehrkräften für Lehrkräfte; kostenlos nutzbar für die Tests Ihrer Schüler.</translation>
     </message>
 </context>
 <context>
@@ -3964,7 +3964,7 @@ Bestehensquote: %7</translation>
     <message>
         <location filename="../src/ui/platform/WriteOver.cpp" line="12"/>
         <source>The test file %1 was changed by another program since it was loaded here.<byte value="xd"/>Write over it? Those changes will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei %1 wurde seit dem Laden hier von einem anderen Programm geändert.<byte value="xd"/>Überschreiben? Diese Änderungen gehen dann verloren.</translation>
     </message>
 </context>
 <context>
@@ -3972,22 +3972,22 @@ Bestehensquote: %7</translation>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="29"/>
         <source>Takes the self-tests made with Quizwell Maker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Führt die mit Quizwell Maker erstellten Selbsttests durch.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="33"/>
         <source>Preview the test, recording nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des Tests, ohne etwas aufzuzeichnen.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="35"/>
         <source>The question a preview starts at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frage, mit der eine Vorschau beginnt.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="40"/>
         <source>A test file (.QWT) to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Testdatei (.QWT), die bearbeitet werden soll.</translation>
     </message>
 </context>
 <context>
@@ -3996,7 +3996,7 @@ Bestehensquote: %7</translation>
         <location filename="../src/programs/qwtestm.cpp" line="39"/>
         <source>Quizwell Maker - tests in %1</source>
         <extracomment>The main window&apos;s title when the tests are kept in the user&apos;s home; %1 is that folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker - Tests in %1</translation>
     </message>
 </context>
 </TS>
