@@ -1026,7 +1026,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="63"/>
         <source>&amp;About...</source>
-        <translation>&amp;Info...</translation>
+        <translation>In&amp;fo...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="70"/>
