@@ -487,7 +487,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Away</source>
-        <translation>Abwesend</translation>
+        <translation>Abwesenheit</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="156"/>
@@ -591,7 +591,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
         <source>%1 joined, %2 answering, %3 finished</source>
-        <translation>%1 beigetreten, %2 antworten, %3 fertig</translation>
+        <translation>%1 beigetreten, %2 beim Antworten, %3 fertig</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="404"/>
@@ -814,7 +814,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="280"/>
         <source>Every finished test is kept in the results beside the test. Where the student&apos;s computer cannot write there (a computer lab), the result is left as a small file in this folder instead, and File, Results... collects it from there.</source>
-        <translation>Jeder abgeschlossene Test wird in den Ergebnissen beim Test gespeichert. Wo der Computer des Schülers dort nicht schreiben kann (etwa in einem Computerraum), bleibt das Ergebnis stattdessen als kleine Datei in diesem Ordner, und Datei, Ergebnisse... holt es von dort ab.</translation>
+        <translation>Jeder abgeschlossene Test wird in den Ergebnissen neben dem Test gespeichert. Wo der Computer des Schülers dort nicht schreiben kann (etwa in einem Computerraum), bleibt das Ergebnis stattdessen als kleine Datei in diesem Ordner, und Datei, Ergebnisse... holt es von dort ab.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="284"/>
@@ -3065,7 +3065,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
         <source>Question %1: who chose each answer</source>
-        <translation>Frage %1: Wer hat welche Antwort gewählt</translation>
+        <translation>Frage %1: Wer welche Antwort gewählt hat</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="211"/>
@@ -3208,7 +3208,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Key marked with</source>
-        <translation>Bewertet mit Lösung</translation>
+        <translation>Lösung bei Bewertung</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
@@ -3964,7 +3964,7 @@ Bestehensquote: %7</translation>
     <message>
         <location filename="../src/ui/platform/WriteOver.cpp" line="12"/>
         <source>The test file %1 was changed by another program since it was loaded here.<byte value="xd"/>Write over it? Those changes will be lost.</source>
-        <translation>Die Testdatei %1 wurde seit dem Laden hier von einem anderen Programm geändert.<byte value="xd"/>Überschreiben? Diese Änderungen gehen dann verloren.</translation>
+        <translation>Die Testdatei %1 wurde seit dem Laden hier von einem anderen Programm geändert.<byte value="xd"/>Überschreiben? Die Änderungen des anderen Programms gehen dann verloren.</translation>
     </message>
 </context>
 <context>
