@@ -7,17 +7,17 @@
         <location filename="../src/ui/platform/Artwork.cpp" line="164"/>
         <source>Multiple-choice self-tests,</source>
         <extracomment>The banner&apos;s slogan, in two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Multiple-Choice-Selbsttests,</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Artwork.cpp" line="165"/>
         <source>written by instructors.</source>
-        <translation type="unfinished"></translation>
+        <translation>von Lehrkräften geschrieben.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Artwork.cpp" line="382"/>
         <source>Self-tests, made simple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbsttests – ganz einfach.</translation>
     </message>
 </context>
 <context>
@@ -26,17 +26,17 @@
         <location filename="../src/ui/platform/EngineServices.cpp" line="21"/>
         <location filename="../src/ui/platform/EngineServices.cpp" line="40"/>
         <source>&quot;%1&quot; could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/EngineServices.cpp" line="28"/>
         <source>&quot;%1&quot; is a program. A test may not start programs, so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Programm. Ein Test darf keine Programme starten, daher wurde es nicht geöffnet.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/EngineServices.cpp" line="35"/>
         <source>The file &quot;%1&quot; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ wurde nicht gefunden.</translation>
     </message>
 </context>
 <context>
@@ -45,34 +45,34 @@
         <location filename="../src/ui/maker/ImportFlow.cpp" line="23"/>
         <source>Question Files|%1</source>
         <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, %1 the file patterns after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fragendateien|%1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="24"/>
         <source>All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="30"/>
         <source>Select Questions to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu importierende Fragen auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="38"/>
         <source>The kind of questions in %1 is not known. Question files end in .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) or .csv.</source>
         <extracomment>%1 is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Art der Fragen in %1 ist unbekannt. Fragendateien enden auf .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) oder .csv.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="47"/>
         <source>%1 cannot be imported: %2</source>
         <extracomment>%1 is a file name, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht importiert werden: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="60"/>
         <source>A test cannot hold these characters: %1<byte value="xd"/>Replace each of them with &quot;?&quot; and import?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Test kann diese Zeichen nicht enthalten: %1<byte value="xd"/>Jedes davon durch „?“ ersetzen und importieren?</translation>
     </message>
 </context>
 <context>
@@ -80,18 +80,18 @@
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="22"/>
         <source>Load a test first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie zuerst einen Test.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="28"/>
         <source>qwtest, the student engine, was not found beside the maker in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>qwtest, das Testprogramm für Schüler, wurde nicht neben Quizwell Maker in „%1“ gefunden.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="43"/>
         <source>qwtest could not be started: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>qwtest konnte nicht gestartet werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
         <location filename="../src/programs/Translation.cpp" line="14"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Not a text: &quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -108,37 +108,37 @@
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="45"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="52"/>
         <source>Answer sheet %1, page %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortbogen %1, Seite %2 von %3</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="56"/>
         <source>Answer sheet, page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortbogen, Seite %1 von %2</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="72"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="88"/>
         <source>Student number, on every page: write it, then fill one box per column</source>
-        <translation type="unfinished"></translation>
+        <translation>Schülernummer, auf jeder Seite: eintragen, dann je Spalte ein Kästchen ausfüllen</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="91"/>
         <source>Student number: write it, then fill one box per column</source>
-        <translation type="unfinished"></translation>
+        <translation>Schülernummer: eintragen, dann je Spalte ein Kästchen ausfüllen</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="142"/>
         <source>Fill each box you choose fully with a dark pen. To undo a mark, fill its box fully and circle the box you mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllen Sie jedes gewählte Kästchen mit einem dunklen Stift vollständig aus. Um eine Markierung zurückzunehmen, füllen Sie ihr Kästchen vollständig aus und kreisen Sie das gemeinte Kästchen ein.</translation>
     </message>
 </context>
 <context>
@@ -146,18 +146,18 @@
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="36"/>
         <source>the system gave no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>das System hat keinen Grund genannt</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="59"/>
         <source>it is a folder</source>
         <extracomment>Why a program could not be started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="75"/>
         <source>No web browser could be opened for this page. To read it, copy its address into a browser:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Seite konnte kein Webbrowser geöffnet werden. Um sie zu lesen, kopieren Sie ihre Adresse in einen Browser:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -165,17 +165,17 @@
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="27"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
         <source>Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
         <source>Takes the self-tests made with Quizwell Maker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Führt die mit Quizwell Maker erstellten Selbsttests durch.</translation>
     </message>
 </context>
 <context>
@@ -221,23 +221,67 @@ Maker (&quot;the maker&quot;) you accept it.
    and remove every copy of it.
 </source>
         <extracomment>The license shown in the about box; keep its lines short, as the box does not wrap them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LIZENZVEREINBARUNG FÜR QUIZWELL MAKER
+
+Bitte lesen Sie diese Vereinbarung. Mit der Installation oder
+Nutzung von Quizwell Maker („das Autorenprogramm“) erkennen
+Sie sie an.
+
+1. Nutzung. Sie dürfen das Autorenprogramm auf den Computern
+   installieren, auf denen Sie und Ihre Kolleginnen und
+   Kollegen Tests vorbereiten, und damit Tests für beliebig
+   viele Schüler schreiben, ändern und umwandeln.
+
+2. Ihre Tests. Die Tests, Fragen, Meldungen, Logos und
+   Medien, die Sie mit dem Autorenprogramm erstellen, gehören
+   Ihnen. Sie dürfen sie zusammen mit dem Quizwell-
+   Testprogramm und dessen Konfigurationsdatei zu beliebigen
+   Bedingungen weitergeben.
+
+3. Das Autorenprogramm bleibt bei den Lehrkräften. Es kann
+   jeden Test lesen und ändern, auch die Lösungen. Geben Sie
+   es nicht mit dem Testprogramm weiter und legen Sie es
+   nicht dort ab, wo Schüler es ausführen können.
+
+4. Kopien. Sie dürfen Kopien des Autorenprogramms für die
+   oben genannten Zwecke und zur Sicherung anfertigen.
+   Bewahren Sie diese Vereinbarung bei jeder Kopie auf. Sie
+   dürfen das Autorenprogramm nicht verkaufen oder als Ihr
+   eigenes Werk ausgeben.
+
+5. Keine Gewährleistung. Das Autorenprogramm wird „wie
+   besehen“ bereitgestellt, ohne ausdrückliche oder
+   stillschweigende Gewährleistung jeglicher Art,
+   einschließlich der Gewährleistung der Marktgängigkeit und
+   der Eignung für einen bestimmten Zweck. Bewahren Sie
+   Kopien Ihrer Tests auf.
+
+6. Haftungsbeschränkung. Die Hersteller von Quizwell Maker
+   haften in keinem Fall für Schäden, die aus der Nutzung
+   oder der Unmöglichkeit der Nutzung des Autorenprogramms
+   oder der damit erstellten Tests entstehen, auch wenn sie
+   auf die Möglichkeit solcher Schäden hingewiesen wurden.
+
+7. Ende. Diese Vereinbarung endet, wenn Sie das
+   Autorenprogramm nicht mehr nutzen und jede Kopie davon
+   entfernen.
+</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="69"/>
         <location filename="../src/ui/maker/AboutForm.cpp" line="87"/>
         <source>About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="82"/>
         <source>License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenzvereinbarung</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="98"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -245,22 +289,22 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="30"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="31"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="32"/>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übernehmen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="51"/>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen speichern?</translation>
     </message>
 </context>
 <context>
@@ -268,60 +312,60 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="26"/>
         <source>Begin Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test beginnen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="61"/>
         <source>Questions to take (1 to %1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu beantwortende Fragen (1 bis %1):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="64"/>
         <source>All (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
         <source>1 question.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Frage.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
         <source>%n questions.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Frage.</numerusform>
+            <numerusform>%n Fragen.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="75"/>
         <source>Time limit: %1 (hours:minutes:seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit: %1 (Stunden:Minuten:Sekunden)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="76"/>
         <source>Time limit: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit: keines</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="79"/>
         <source>Pass mark: %1% of the questions right</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensgrenze: %1 % der Fragen richtig</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="80"/>
         <source>Pass mark: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensgrenze: keine</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="84"/>
         <source>&amp;Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginnen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="85"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -329,62 +373,62 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="21"/>
         <source>Search Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests durchsuchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="28"/>
         <source>&amp;Find tests holding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tests finden, die Folgendes enthalten:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="31"/>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="38"/>
         <source>Tests found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="48"/>
         <source>&amp;Open in the Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Im &amp;Editor öffnen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="50"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="72"/>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Found in %1 places</source>
-        <translation type="unfinished"></translation>
+        <translation>An %1 Stellen gefunden</translation>
     </message>
 </context>
 <context>
@@ -392,226 +436,226 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="57"/>
         <source>finished</source>
-        <translation type="unfinished"></translation>
+        <translation>fertig</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="58"/>
         <source>joined</source>
-        <translation type="unfinished"></translation>
+        <translation>beigetreten</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="59"/>
         <source>question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1 von %2</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="67"/>
         <source>left the page %1×, %2 s</source>
         <extracomment>How often and how long a student left the test&apos;s page; %1 is the count, %2 the seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1× verlassen, %2 s</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="129"/>
         <source>Classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenzimmer</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="132"/>
         <source>Open in a browser:</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Browser öffnen:</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="141"/>
         <source>QR code of the address</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-Code der Adresse</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesenheit</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="156"/>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="178"/>
         <source>&amp;Hold the review until the test ends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsicht erst nach Testende freigeben</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="180"/>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
         <source>Show &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punkte anzeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="181"/>
         <source>&amp;End Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="182"/>
         <source>End Sessio&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung be&amp;enden</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="192"/>
         <source>the test folder&apos;s Results.sqlite, or postgresql://...</source>
         <extracomment>Keep the file name Results.sqlite and postgresql:// as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Results.sqlite im Testordner oder postgresql://...</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="193"/>
         <source>Results s&amp;tore:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis&amp;speicher:</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="195"/>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwenden</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="228"/>
         <source>%1 has no questions to run in a classroom.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Fragen für das Klassenzimmer.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="241"/>
         <source>%1<byte value="xd"/>This session stores into the test folder&apos;s Results.sqlite until another store is used.</source>
         <extracomment>%1 is the reason the saved store could not be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>Diese Sitzung speichert in Results.sqlite im Testordner, bis ein anderer Speicher verwendet wird.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="250"/>
         <source>Classroom - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenzimmer - %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="259"/>
         <source>Port %1 is in use by another program, so this session uses port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 wird von einem anderen Programm belegt, daher verwendet diese Sitzung Port %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="267"/>
         <source>port %1 of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 dieses Computers</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="268"/>
         <source>This computer has no network: connect it to the room&apos;s network, then open the classroom again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer hat kein Netzwerk: Verbinden Sie ihn mit dem Netzwerk des Raums und öffnen Sie dann das Klassenzimmer erneut.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="275"/>
         <source>Room code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Raumcode: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="292"/>
         <source>The classroom cannot listen on %1: no port is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Klassenzimmer kann auf %1 keine Verbindungen annehmen: Kein Port ist frei.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="310"/>
         <source>Results go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse werden in %1 gespeichert</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="328"/>
         <source>Students have joined, so this session keeps its store. End the session and open the classroom again to use another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind bereits Schüler beigetreten, daher behält diese Sitzung ihren Ergebnisspeicher. Beenden Sie die Sitzung und öffnen Sie das Klassenzimmer erneut, um einen anderen zu verwenden.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
         <source>%1 joined, %2 answering, %3 finished</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beigetreten, %2 beim Antworten, %3 fertig</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="404"/>
         <source>%1 asks to continue on another device</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 möchte auf einem anderen Gerät fortfahren</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="405"/>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Zulassen</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="406"/>
         <source>Refuse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablehnen</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="424"/>
         <source>A student&apos;s request failed at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anfrage eines Schülers ist um %1 fehlgeschlagen: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
         <source>Hide &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punkte ausblenden</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="437"/>
         <source>1 student is still answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Schüler antwortet noch.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="438"/>
         <source>%n students are still answering.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Schüler antwortet noch.</numerusform>
+            <numerusform>%n Schüler antworten noch.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="446"/>
         <source>%1 %2<byte value="xd"/>Their answers so far are scored and stored.</source>
         <extracomment>%1 says how many students are still answering, %2 asks whether to end their tests.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2<byte value="xd"/>Die bisherigen Antworten werden bewertet und gespeichert.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="453"/>
         <source>End the test for everyone?<byte value="xd"/>Answers so far are scored and stored, and nobody can begin any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Test für alle beenden?<byte value="xd"/>Die bisherigen Antworten werden bewertet und gespeichert, und niemand kann mehr beginnen.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="461"/>
         <source>End their tests and the session?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufenden Tests und die Sitzung beenden?</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="464"/>
         <source>The session has ended. The results are in the Results window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sitzung ist beendet. Die Ergebnisse finden Sie im Fenster „Ergebnisse“.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="487"/>
         <source>End their tests and close the classroom?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufenden Tests beenden und das Klassenzimmer schließen?</translation>
     </message>
 </context>
 <context>
@@ -620,183 +664,183 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/maker/ClientForm.cpp" line="38"/>
         <source>Bitmap Files (BMP)|*.BMP</source>
         <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, the pattern after it kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Dateien (BMP)|*.BMP</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="82"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="84"/>
         <source>Client Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Client-Konfiguration</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="93"/>
         <source>These settings effect the entire Quizwell engine.    You must include the QWTEST.CFG file with the Quizwell engine for these settings to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen gelten für das gesamte Quizwell-Testprogramm.    Die Datei QWTEST.CFG muss zusammen mit dem Quizwell-Testprogramm weitergegeben werden, damit diese Einstellungen wirksam werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="98"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="161"/>
         <source>Custom Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Logo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="99"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="209"/>
         <source>Custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Infofenster</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="100"/>
         <source>Client Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>Verhalten des Clients</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="101"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="143"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="164"/>
         <source>You can customize the appearance of the tests you distribute by adding your own logo to the interface. </source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können das Erscheinungsbild der Tests, die Sie verteilen, anpassen, indem Sie der Oberfläche Ihr eigenes Logo hinzufügen. </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="173"/>
         <source>Place the bitmap (.bmp extension) file into the same directory that will contain the Quizwell files. The bitmap can be 139 pixels high x 471 pixels wide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie die Bitmap-Datei (Endung .bmp) in den Ordner, der auch die Quizwell-Dateien enthalten wird. Die Bitmap kann 139 Pixel hoch und 471 Pixel breit sein.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="176"/>
         <source>To ensure compatibility with the video capabilities of the computer it will be viewed on, the graphic should be composed in 16 or 256 colors using the standard Windows palette. </source>
-        <translation type="unfinished"></translation>
+        <translation>Damit die Grafik mit den Grafikfähigkeiten des Computers, auf dem sie angezeigt wird, verträglich ist, sollte sie mit 16 oder 256 Farben in der Standard-Windows-Palette erstellt werden. </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="179"/>
         <source>You should experiment with a variety of color settings to see what works best.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probieren Sie verschiedene Farbeinstellungen aus, um herauszufinden, was am besten wirkt.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="187"/>
         <source>Use custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Infofenster verwenden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="188"/>
         <source>Do not use custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein eigenes Infofenster verwenden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="189"/>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="191"/>
         <source>Custom message for about box (shown actual size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Nachricht für das Infofenster (in Originalgröße dargestellt)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="199"/>
         <source>Web page URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL der Webseite</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="212"/>
         <source>You can have your own &quot;About&quot; box from the &quot;Help&quot; menu.  You can have your own custom message in this about box.  The logo displayed will be the same as specified on the &quot;Custom Logo&quot; tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können im Menü „Hilfe“ ein eigenes Fenster „Info“ anbieten.  In diesem Infofenster können Sie eine eigene Nachricht zeigen.  Als Logo wird dasselbe angezeigt, das auf der Registerkarte „Eigenes Logo“ festgelegt ist.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="227"/>
         <source>Enable Full Screen mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildmodus aktivieren.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="228"/>
         <source>Require test history password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort für den Testverlauf verlangen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="229"/>
         <source>Require exit password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort zum Beenden verlangen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="230"/>
         <source>History Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort für den Verlauf</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="231"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="268"/>
         <source>Exit Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort zum Beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="256"/>
         <source>Full Screen Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildmodus</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="257"/>
         <source>Full screen mode forces Quizwell to occupy the student&apos;s entire screen and only allows the student to use Quizwell and no other programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Vollbildmodus belegt Quizwell den gesamten Bildschirm des Schülers, und der Schüler kann nur Quizwell und keine anderen Programme verwenden.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="262"/>
         <source>Test history Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre des Testverlaufs</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="263"/>
         <source>You can allow the student to view their test history or lock test history so a password is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können dem Schüler erlauben, seinen Testverlauf anzusehen, oder den Testverlauf so sperren, dass ein Kennwort nötig ist.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="269"/>
         <source>You can require a password to exit Quizwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können zum Beenden von Quizwell ein Kennwort verlangen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="277"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="351"/>
         <source>Results Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisordner</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="280"/>
         <source>Every finished test is kept in the results beside the test. Where the student&apos;s computer cannot write there (a computer lab), the result is left as a small file in this folder instead, and File, Results... collects it from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder abgeschlossene Test wird in den Ergebnissen neben dem Test gespeichert. Wo der Computer des Schülers dort nicht schreiben kann (etwa in einem Computerraum), bleibt das Ergebnis stattdessen als kleine Datei in diesem Ordner, und Datei, Ergebnisse... holt es von dort ab.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="284"/>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch&amp;suchen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="291"/>
         <source>Use a shared folder every student computer can write to. Make it a drop folder (mode 1733) so students cannot read each other&apos;s results; Help, Results tells how. A result that can be kept in neither place waits on the student&apos;s computer until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwenden Sie einen freigegebenen Ordner, in den jeder Schülercomputer schreiben kann. Richten Sie ihn als Abgabeordner ein (Modus 1733), damit Schüler die Ergebnisse der anderen nicht lesen können; unter Hilfe, Ergebnisse steht, wie das geht. Ein Ergebnis, das an keinem der beiden Orte gespeichert werden kann, wartet auf dem Computer des Schülers bis zum nächsten Start.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="372"/>
         <source>The engine looks for the logo in its own folder, %1, and will not find %2 where it is.<byte value="xd"/>Copy it into that folder?</source>
         <extracomment>%1 is the engine&apos;s folder, %2 the picture&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Testprogramm sucht das Logo in seinem eigenen Ordner, %1, und findet %2 am jetzigen Ort nicht.<byte value="xd"/>In diesen Ordner kopieren?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="380"/>
         <source>A file named %1 is in %2 already.<byte value="xd"/>Replace it with the picture picked?</source>
-        <translation type="unfinished"></translation>
+        <translation>In %2 gibt es bereits eine Datei namens %1.<byte value="xd"/>Durch das gewählte Bild ersetzen?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="426"/>
         <source>The file &quot;%1&quot; could not be read as a picture; the built-in logo is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ konnte nicht als Bild gelesen werden; das eingebaute Logo wird angezeigt.</translation>
     </message>
 </context>
 <context>
@@ -804,39 +848,39 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="69"/>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht speichern</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="88"/>
         <location filename="../src/ui/platform/Dialogs.cpp" line="100"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="92"/>
         <location filename="../src/ui/platform/Dialogs.cpp" line="104"/>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="174"/>
         <source>These characters cannot be stored in a test file: %1.<byte value="xd"/>Store them as &quot;?&quot; and go on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zeichen können in einer Testdatei nicht gespeichert werden: %1.<byte value="xd"/>Als „?“ speichern und fortfahren?</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="188"/>
         <source>%1 is the file %2 is made from: it cannot also be the output.<byte value="xd"/>Choose another name. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Datei, aus der %2 erstellt wird: Sie kann nicht zugleich die Ausgabe sein.<byte value="xd"/>Wählen Sie einen anderen Namen. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="192"/>
         <source>%1 cannot be written: %2.<byte value="xd"/>Choose another name. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2.<byte value="xd"/>Wählen Sie einen anderen Namen. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="205"/>
         <source>An unexpected error ended the action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler hat die Aktion abgebrochen.</translation>
     </message>
 </context>
 <context>
@@ -844,47 +888,47 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="24"/>
         <source>Duplicate Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Fragen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="30"/>
         <source>Questions typed twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt eingegebene Fragen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="32"/>
         <source>Each group lists its questions by test and number; activate one to edit it</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Gruppe führt ihre Fragen nach Test und Nummer auf; aktivieren Sie eine, um sie zu bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="49"/>
         <source>No question is typed twice in these tests.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesen Tests ist keine Frage doppelt eingegeben.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="50"/>
         <source>&amp;Questions typed twice (double-click one to edit it there):</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt eingegebene &amp;Fragen (zum Bearbeiten doppelklicken):</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="59"/>
         <source> (answers %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Antworten %1)</translation>
     </message>
 </context>
 <context>
@@ -892,48 +936,48 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="13"/>
         <source>Score: %1 of %2 right (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis: %1 von %2 richtig (%3 %)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="18"/>
         <source>Test Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Test beendet</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="28"/>
         <source>Time ran out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit ist abgelaufen.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht bestanden</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="42"/>
         <source>Pass point: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensgrenze: %1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="45"/>
         <source>Time taken: %1</source>
         <extracomment>%1 is hours:minutes:seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Benötigte Zeit: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="48"/>
         <source>&amp;Review Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten &amp;durchsehen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="49"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -941,166 +985,166 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="44"/>
         <source>Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="47"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="54"/>
         <source>&amp;Open Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Test ö&amp;ffnen...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="55"/>
         <source>&amp;Refresh List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;aktualisieren</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="56"/>
         <source>Test &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testverlauf...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="58"/>
         <location filename="../src/ui/engine/EngineForm.cpp" line="77"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="59"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="60"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="63"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;fo...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="70"/>
         <source>Choose a test and press Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Test und klicken Sie auf „Starten“:</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="72"/>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="75"/>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="76"/>
         <source>His&amp;tory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="138"/>
         <source>The test file &quot;%1&quot; no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei „%1“ existiert nicht mehr.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="145"/>
         <source>Open Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test öffnen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="147"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell-Dateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="162"/>
         <source>You have extra time for this test: %1 instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben für diesen Test mehr Zeit: %1 statt %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="180"/>
         <source>&quot;%1&quot; holds no questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ enthält keine Fragen.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="198"/>
         <source>%1 (preview)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Vorschau)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="208"/>
         <source>Your history file was damaged. It is kept as &quot;%1&quot;, and a new history was started with this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Verlaufsdatei war beschädigt. Sie wird als „%1“ aufbewahrt, und mit diesem Test wurde ein neuer Verlauf begonnen.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="212"/>
         <source>Your test was scored, but it could not be added to your history.<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Test wurde bewertet, konnte aber nicht in Ihren Verlauf aufgenommen werden.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="252"/>
         <source>Your test was scored, but the result could not be saved for your teacher.<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Test wurde bewertet, aber das Ergebnis konnte nicht für Ihre Lehrkraft gespeichert werden.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
         <source>Student Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Schülers</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
         <source>Your name, for your test history (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name für Ihren Testverlauf (Sie können das Feld leer lassen):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
         <source>Student Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Schülernummer</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
         <source>Your student number, for your teacher&apos;s results (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Schülernummer für die Ergebnisse Ihrer Lehrkraft (Sie können das Feld leer lassen):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
         <source>Class</source>
         <extracomment>The student&apos;s class (group) at school.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klasse</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
         <source>Your class, for your teacher&apos;s results (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Klasse für die Ergebnisse Ihrer Lehrkraft (Sie können das Feld leer lassen):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="291"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort:</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="294"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Kennwort.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="299"/>
         <source>Test History</source>
-        <translation type="unfinished"></translation>
+        <translation>Testverlauf</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="322"/>
         <source>Exit</source>
         <extracomment>Title of the password question asked before the program closes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -1108,27 +1152,27 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="18"/>
         <source>Extra Time per Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatzzeit je Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
         <source>&amp;Students given extra time, one a line as NAME=FACTOR, for example &quot;Ann Lee=1.25&quot; for a quarter more time (factors from 1 to 4). The name is matched as the student types it, letter case aside. The list is kept beside the test, in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schüler mit Zusatzzeit, einer je Zeile als NAME=FAKTOR, zum Beispiel „Ann Lee=1.25“ für ein Viertel mehr Zeit (Faktoren von 1 bis 4). Der Name wird so verglichen, wie der Schüler ihn eingibt; Groß- und Kleinschreibung spielen keine Rolle. Die Liste wird neben dem Test in %1 gespeichert.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="30"/>
         <source>Students given extra time</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler mit Zusatzzeit</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="31"/>
         <source>One student a line: the name, an equals sign and the factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Schüler je Zeile: der Name, ein Gleichheitszeichen und der Faktor</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="57"/>
         <source>These lines do not read, so the list was not saved:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zeilen sind nicht lesbar, daher wurde die Liste nicht gespeichert:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -1136,171 +1180,171 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="28"/>
         <source>There is nothing to replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts zu ersetzen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="39"/>
         <source>Question %1, %2:  %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1, %2:  %3</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="55"/>
         <source>Fin&amp;d:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="57"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="59"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
         <source>Next hit (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Treffer (Enter)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="64"/>
         <source>Close the find bar (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchleiste schließen (Esc)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="65"/>
         <source>Close the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchleiste schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
         <source>Re&amp;place:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen dur&amp;ch:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen durch</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
         <source>Replace &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle ersetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="91"/>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="92"/>
         <source>&amp;Whole words</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ganze &amp;Wörter</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="93"/>
         <source>Regular e&amp;xpression</source>
-        <translation type="unfinished"></translation>
+        <translation>Regulärer A&amp;usdruck</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="101"/>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen in:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="103"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="288"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="104"/>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="105"/>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundstelle</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="106"/>
         <source>Hot link</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlink</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="107"/>
         <source>Media file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="118"/>
         <source>Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Treffer</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="203"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein gültiger regulärer Ausdruck: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="207"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
         <source>1 hit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Treffer</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
         <source>%1 hits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Treffer</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="248"/>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="273"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="281"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle ersetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="285"/>
         <source>1 field will change:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Feld wird geändert:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="286"/>
         <source>%1 fields will change:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder werden geändert:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="289"/>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="291"/>
         <source>After replacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Ersetzen</translation>
     </message>
 </context>
 <context>
@@ -1308,210 +1352,210 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="45"/>
         <source>Grade Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten auswerten</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="50"/>
         <source>Print runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckläufe</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="54"/>
         <source>Print r&amp;uns:</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;läufe:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahl der Versionen:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="61"/>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startwert:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>Questions shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
         <source>Answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="74"/>
         <source>No answers file chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwortdatei gewählt.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
         <source>Answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Asked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestellt</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Results by student</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse nach Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
         <source>Results by question</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse nach Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="87"/>
         <source>&amp;Open Answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten ö&amp;ffnen...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="88"/>
         <source>&amp;Grade Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erneut auswerten</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
         <source>Sa&amp;ve as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;CSV speichern...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
         <source>&amp;Record in Results</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Ergebnisse ü&amp;bernehmen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="124"/>
         <source>The recorded runs cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die verzeichneten Druckläufe können nicht gelesen werden: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="132"/>
         <source>earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>früher</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="144"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Drucklauf, in dem die Bögen gedruckt wurden. Geben Sie Startwert, Versionen und Mischung nur für einen Druck an, der nicht aufgeführt ist.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="148"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Test ist kein Druck verzeichnet: Geben Sie den Startwert, die Anzahl der Versionen und die Mischung an, mit denen er gedruckt wurde.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
         <source>Select Answers to Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszuwertende Antworten auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
         <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien|*.csv|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="198"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Startwert muss eine ganze Zahl mit höchstens 18 Ziffern sein.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="208"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="224"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bögen passen weit besser zu %1 als zu dem Drucklauf, mit dem sie ausgewertet wurden. Diese Ergebnisse trotzdem übernehmen?</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
         <source>Save Results as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse als CSV speichern</translation>
     </message>
 </context>
 <context>
@@ -1519,112 +1563,112 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="29"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="30"/>
         <source>Making and running a test</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Test erstellen und durchführen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="31"/>
         <source>The main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hauptfenster</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="32"/>
         <source>Questions and answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen und Antworten</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="33"/>
         <source>Hot links, media files and Jump To</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlinks, Mediendateien und Springen zu</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="35"/>
         <source>Global test settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Testeinstellungen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="36"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="37"/>
         <source>Classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenzimmer</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="38"/>
         <source>Client configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Client-Konfiguration</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="39"/>
         <source>Taking a test with Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Test mit Quizwell Client bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="41"/>
         <source>Help for students</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe für Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="42"/>
         <source>Paper tests: printing and grading</source>
-        <translation type="unfinished"></translation>
+        <translation>Papiertests: Drucken und Auswerten</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="44"/>
         <source>Scanning answer sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortbögen scannen</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="45"/>
         <source>Importing and exporting questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen importieren und exportieren</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="46"/>
         <source>Files the maker writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien, die Quizwell Maker schreibt</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="47"/>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="48"/>
         <source>About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="61"/>
         <source>Quizwell Client Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="62"/>
         <source>Quizwell Maker Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="66"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="68"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="71"/>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
 </context>
 <context>
@@ -1632,74 +1676,74 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="18"/>
         <source>Test History</source>
-        <translation type="unfinished"></translation>
+        <translation>Testverlauf</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Benötigte Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="33"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="44"/>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV e&amp;xportieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="45"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="59"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien|*.CSV|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="61"/>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf exportieren</translation>
     </message>
 </context>
 <context>
@@ -1707,12 +1751,12 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/LossReportForm.cpp" line="16"/>
         <source>What was not carried over</source>
-        <translation type="unfinished"></translation>
+        <translation>Was nicht übernommen wurde</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/LossReportForm.cpp" line="31"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
 </context>
 <context>
@@ -1720,62 +1764,62 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="24"/>
         <source>Media file should contain a valid extension of... <byte value="xd"/>AVI<byte value="xd"/>BMP<byte value="xd"/>RTF<byte value="xd"/>TXT<byte value="xd"/>WAV<byte value="xd"/>or a FACTVAULT query.<byte value="xd"/><byte value="xd"/>If not, then an attempt to launch the file will be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mediendatei sollte eine gültige Endung haben, also... <byte value="xd"/>AVI<byte value="xd"/>BMP<byte value="xd"/>RTF<byte value="xd"/>TXT<byte value="xd"/>WAV<byte value="xd"/>oder eine FACTVAULT-Abfrage sein.<byte value="xd"/><byte value="xd"/>Andernfalls wird versucht, die Datei zu starten.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="49"/>
         <source>Media File Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei-Parameter</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="51"/>
         <source>Media file to display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzuzeigende Mediendatei</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="60"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="62"/>
         <source>Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Internes Anzeigeprogramm verwenden (nur AVI-, BMP-, TXT-, RTF- und WAV-Dateien)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="66"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="67"/>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übernehmen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="68"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="80"/>
         <source>Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - Rich Text, TXT - Plain Text, and WAV - Audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstützte Mediendateitypen sind: AVI – Windows-Video, BMP – Bitmap, RTF – Rich Text, TXT – Nur-Text und WAV – Audio.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="84"/>
         <source>You can also perform a FactVault(tm) query.  To do so enter: FACTVAULT:Query String.  See help for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können auch eine FactVault(tm)-Abfrage ausführen.  Geben Sie dazu FACTVAULT:Suchbegriff ein.  Weitere Informationen finden Sie in der Hilfe.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="88"/>
         <source>Simply entering a file name will make Quizwell look in the same folder that it is running in.  You can also provide a relative path using \.  </source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie nur einen Dateinamen eingeben, sucht Quizwell in dem Ordner, aus dem es ausgeführt wird.  Sie können mit \ auch einen relativen Pfad angeben.  </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="92"/>
         <source>For example, &quot;\MEDIA\SOUND.WAV&quot; would look in the media folder under the folder that Quizwell is running from for the file sound.wav</source>
-        <translation type="unfinished"></translation>
+        <translation>So würde zum Beispiel „\MEDIA\SOUND.WAV“ im Ordner „media“ unterhalb des Ordners, aus dem Quizwell ausgeführt wird, nach der Datei sound.wav suchen</translation>
     </message>
 </context>
 <context>
@@ -1783,397 +1827,397 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
         <source>Test is not loaded.  Create a new test or load an existing one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Test geladen.  Erstellen Sie einen neuen Test oder laden Sie einen vorhandenen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
         <source>Test is not loaded. Create a new test or load an existing one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Test geladen. Erstellen Sie einen neuen Test oder laden Sie einen vorhandenen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Please make your selection now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte treffen Sie jetzt Ihre Auswahl.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
         <source>A test file with that name exists!<byte value="xd"/>Overwrite existing test file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Testdatei mit diesem Namen ist bereits vorhanden!<byte value="xd"/>Vorhandene Testdatei überschreiben?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="82"/>
         <source>The test file %1 could not be replaced: %2.<byte value="xd"/>Nothing was changed.</source>
         <extracomment>%1 is the test&apos;s file, %2 why it could not be replaced.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei %1 konnte nicht ersetzt werden: %2.<byte value="xd"/>Es wurde nichts geändert.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
         <source>Specify the filename for the new test</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Dateinamen für den neuen Test an</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
         <source>Quizwell Files|*.QWT</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell-Dateien|*.QWT</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="110"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell-Dateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
         <source>Select Text File to Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu verschlüsselnde Textdatei auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
         <source>Unencrypted Test files|*.TXT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverschlüsselte Testdateien|*.TXT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
         <source>Select Test Name to Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Testnamen zum Speichern auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
         <source>Test Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Testdateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
         <source>Select Test to Decrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu entschlüsselnden Test auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
         <source>Encrypted Test Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselte Testdateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
         <source>Select Text File to Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei zum Speichern auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
         <source>Text Files|*.TXT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien|*.TXT|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="119"/>
         <source>Application Files|*.EXE|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdateien|*.EXE|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
         <source>Export Questions to</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen exportieren nach</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="127"/>
         <source>Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="165"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
         <source>&amp;New Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Test</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="166"/>
         <source>&amp;Load Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;laden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="167"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;enden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="173"/>
         <source>Tests found in current folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im aktuellen Ordner gefundene Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="203"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="284"/>
         <source>&amp;Global Test Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Globale Testeinstellungen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="204"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="286"/>
         <source>&amp;Questions and Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fragen und Antworten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="205"/>
         <source>&amp;Client Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Client-Konfiguration</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="232"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="270"/>
         <source>&amp;Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ergebnisse...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
         <source>&amp;Load a test</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Test &amp;laden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="261"/>
         <source>Encrypt Text File to Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei zu Test verschlüsseln</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="263"/>
         <source>Decrypt Test to Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Test in Textdatei entschlüsseln</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
         <source>&amp;Print Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;drucken...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="267"/>
         <source>&amp;Grade Answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten &amp;auswerten...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="269"/>
         <source>&amp;Scan Answer Sheets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortbögen &amp;scannen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="271"/>
         <source>&amp;Import Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen &amp;importieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="272"/>
         <source>E&amp;xport Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen e&amp;xportieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="273"/>
         <source>Find D&amp;uplicate Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Fragen s&amp;uchen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="276"/>
         <source>Launch Quizwell &amp;Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell &amp;Client starten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="278"/>
         <source>Pre&amp;view Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test&amp;vorschau</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="279"/>
         <source>Run in Cl&amp;assroom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im &amp;Klassenzimmer durchführen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="281"/>
         <source>&amp;Exit                     Alt-F4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden                  Alt-F4</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="283"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="287"/>
         <source>&amp;Search Tests...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests &amp;durchsuchen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="290"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="291"/>
         <source>&amp;Contents                 F1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt                   F1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="293"/>
         <source>Quizwell on the &amp;Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell im &amp;Web</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="299"/>
         <source>Quizwell Maker &amp;Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Homepage von Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="300"/>
         <source>&amp;Tips for Writing Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipps zum Schreiben von Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="301"/>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Support</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
         <source>Check for &amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="309"/>
         <source>&amp;About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
         <source>This is the Instructor Test Maker.<byte value="xd"/>Do not distribute with Quizwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist das Autorenprogramm für Lehrkräfte.<byte value="xd"/>Nicht zusammen mit Quizwell weitergeben.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="351"/>
         <source>The test file: %1<byte value="xd"/>is corrupt and can not be decoded.<byte value="xd"/>It will not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei: %1<byte value="xd"/>ist beschädigt und kann nicht entschlüsselt werden.<byte value="xd"/>Sie wird nicht geladen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="356"/>
         <source>The test file: %1<byte value="xd"/>can not be read: %2.<byte value="xd"/>It will not be loaded.</source>
         <extracomment>%1 is the test&apos;s file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei: %1<byte value="xd"/>kann nicht gelesen werden: %2.<byte value="xd"/>Sie wird nicht geladen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="360"/>
         <source>Only the first %1 tests in this folder can be listed.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die ersten %1 Tests in diesem Ordner können aufgeführt werden.<byte value="xd"/></translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="362"/>
         <source>1 more test file (*.QWT) was found and is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 weitere Testdatei (*.QWT) wurde gefunden und ist nicht aufgeführt.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="363"/>
         <source>%1 more test files (*.QWT) were found and are not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere Testdateien (*.QWT) wurden gefunden und sind nicht aufgeführt.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="369"/>
         <source>Did not find any tests.<byte value="xd"/>All tests (*.QWT) should be in the same folder as this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Tests gefunden.<byte value="xd"/>Alle Tests (*.QWT) sollten im selben Ordner wie dieses Programm liegen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="388"/>
         <source>Could not get test name!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Testname konnte nicht ermittelt werden!<byte value="xd"/>Bitte versuchen Sie es erneut oder installieren Sie die Software neu.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="393"/>
         <source>Could not get file name for test!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname des Tests konnte nicht ermittelt werden!<byte value="xd"/>Bitte versuchen Sie es erneut oder installieren Sie die Software neu.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="397"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="671"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test mit dem Namen %1 wurde nicht gefunden!<byte value="xd"/>Bitte versuchen Sie es erneut oder installieren Sie die Software neu.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="439"/>
         <source>No description (%1)</source>
         <extracomment>The status line of a new test; %1 is its file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Beschreibung (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="450"/>
         <source>%1 is saved in %2, outside the working folder %3.<byte value="xd"/>The list of tests shows only the tests in the working folder, and the engine finds them there.<byte value="xd"/>To work on this test another time, open it with Load Test.</source>
         <extracomment>%1 is the test&apos;s file name, %2 the folder it is saved in, %3 the working folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist in %2 gespeichert, außerhalb des Arbeitsordners %3.<byte value="xd"/>Die Testliste zeigt nur die Tests im Arbeitsordner, und das Testprogramm findet sie dort.<byte value="xd"/>Um ein anderes Mal an diesem Test zu arbeiten, öffnen Sie ihn mit „Test laden“.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="478"/>
         <source>Could not read test description.<byte value="xd"/>Test is not valid manually edit or delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testbeschreibung konnte nicht gelesen werden.<byte value="xd"/>Der Test ist ungültig; bearbeiten Sie ihn von Hand oder löschen Sie ihn.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="539"/>
         <source>The test has been encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test wurde verschlüsselt.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="555"/>
         <source>The test has been Decrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test wurde entschlüsselt.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="566"/>
         <source>The file %1 exists.<byte value="xd"/>Convert into it, replacing the values it holds?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist bereits vorhanden.<byte value="xd"/>In diese Datei umwandeln und ihre bisherigen Werte ersetzen?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="575"/>
         <source>These questions were not converted: %1.<byte value="xd"/>A test holds the questions up to the first empty one, and at most %2.</source>
         <extracomment>%1 lists question numbers, %2 is the most questions a test holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Fragen wurden nicht umgewandelt: %1.<byte value="xd"/>Ein Test enthält die Fragen bis zur ersten leeren, höchstens %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="595"/>
         <source>Load a test first: the classroom runs the current test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie zuerst einen Test: Das Klassenzimmer führt den aktuellen Test durch.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="622"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
-        <translation type="unfinished"></translation>
+        <translation>QWTEST.EXE wurde im aktuellen Ordner nicht gefunden.<byte value="xd"/>Möchten Sie das Programm suchen und starten?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="624"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 im aktuellen Ordner kann nicht gestartet werden: %2.<byte value="xd"/>Möchten Sie ein anderes Programm suchen und starten?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="631"/>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="634"/>
         <source>%1 cannot be started: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gestartet werden: %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="661"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie zuerst einen Test oder wählen Sie einen in der Liste: Angezeigt werden die Ergebnisse dieses Tests.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="737"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Tests konnten nicht gelesen werden und werden nicht verglichen:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="791"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benennen Sie die Datei nach dem System, für das sie bestimmt ist: .gift für GIFT, .txt für Aiken, .xml für Moodle XML, .zip für ein QTI-Paket, .csv für eine Tabellenkalkulation.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="797"/>
         <source>The questions of %1 have been exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fragen von %1 wurden nach %2 exportiert.</translation>
     </message>
 </context>
 <context>
@@ -2181,7 +2225,7 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/NoteForm.cpp" line="23"/>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>
@@ -2189,179 +2233,179 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
         <source>Print Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test drucken</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
         <source>Versions are named A, B, C, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Versionen heißen A, B, C, ...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahl der Versionen:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
         <source>Shuffle the &amp;questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fragen mischen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
         <source>Shuffle the &amp;answers of each question</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ntworten jeder Frage mischen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe Startwert erzeugt wieder dieselben Versionen; notieren Sie ihn für die Auswertung.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>Ne&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne&amp;u</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startwert:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitdrucken</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
         <source>The q&amp;uestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fra&amp;gen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
         <source>A name, date and c&amp;lass line</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeile für Name, Datum und K&amp;lasse</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
         <source>The &amp;begin message</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht zu Test&amp;beginn</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="80"/>
         <source>An answer s&amp;heet for each version</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ant&amp;wortbogen je Version</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="81"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
-        <translation type="unfinished"></translation>
+        <translation>Bögen, die der Scanner liest: ein Kästchen je Antwort, Eckmarken und ein QR-Code</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
         <source>Columns of boxes for a student number; 0 for none</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten mit Kästchen für eine Schülernummer; 0 für keine</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>Student nu&amp;mber digits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziffern der Schülernu&amp;mmer:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
-        <translation type="unfinished"></translation>
+        <translation>Einer je Schüler, jeder mit eigener Seriennummer; 1 druckt einen Bogen zum Kopieren</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
         <source>Shee&amp;ts per version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bögen &amp;je Version:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
         <source>The answer &amp;keys, on their own pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lösungssc&amp;hlüssel auf eigenen Seiten</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="107"/>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="108"/>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="109"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="128"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Startwert muss eine ganze Zahl mit höchstens 18 Ziffern sein.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="162"/>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="166"/>
         <source>The test has been sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test wurde an den Drucker gesendet.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="172"/>
         <source>These pictures are not printed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Bilder werden nicht gedruckt:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
         <source>Recorded as print run %1 for grading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Drucklauf %1 für die Auswertung verzeichnet.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucklauf konnte nicht für die Auswertung verzeichnet werden: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="183"/>
         <source>Note seed %1 to grade the sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notieren Sie den Startwert %1, um die Bögen auszuwerten.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
         <source>Save Test as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Test als PDF speichern</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien|*.pdf|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="211"/>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Test wurde als PDF mit %1 Seiten gespeichert:<byte value="xd"/>%2</translation>
     </message>
 </context>
 <context>
@@ -2369,378 +2413,378 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="59"/>
         <source>Quizwell only supports up to 500 questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell unterstützt höchstens 500 Fragen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="62"/>
         <source>Delete this question?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Frage löschen?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="65"/>
         <source>Question has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frage wurde gelöscht.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="68"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Änderungen seit dem letzten Speichern gehen verloren!<byte value="xd"/>Möchten Sie das Bearbeiten beenden?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="72"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dadurch wird der Test neu von der Festplatte geladen.<byte value="xd"/>Alle Ihre Änderungen gehen verloren!<byte value="xd"/>Möchten Sie den Test wirklich zurücksetzen?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="78"/>
         <source>Changes saved. Would you like to continue editing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen gespeichert. Möchten Sie mit dem Bearbeiten fortfahren?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="81"/>
         <source>Save the changes to %1 before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an %1 vor dem Schließen speichern?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="84"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fragen dieses Tests waren nicht fortlaufend nummeriert.<byte value="xd"/>Sie werden neu nummeriert angezeigt, und „Speichern“ legt sie unter den neuen Nummern ab.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="98"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Fragen haben keinen Fragetext und können daher nicht gespeichert werden: %1.<byte value="xd"/>Deren Antworten und übrige Einträge gehen verloren.<byte value="xd"/>Ohne sie speichern?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="106"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese leeren Fragen wurden nicht gespeichert: %1.<byte value="xd"/>Die nachfolgenden Fragen wurden unter Nummern gespeichert, die die Lücke schließen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="112"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei %1 wurde gelöscht, während sie bearbeitet wurde.<byte value="xd"/>Sie wurde neu geschrieben: mit den Einstellungen eines neuen Tests und diesen Fragen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="119"/>
         <source>No spelling dictionary for %1 is installed, so spelling is not checked.</source>
         <extracomment>%1 is a language, as &quot;en_US&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 ist kein Rechtschreibwörterbuch installiert, daher wird die Rechtschreibung nicht geprüft.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="127"/>
         <source>Loading questions.  Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen werden geladen.  Bitte warten...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="130"/>
         <source>Saving questions.  Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen werden gespeichert.  Bitte warten...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="186"/>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundstelle</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="252"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="253"/>
         <source>&amp;Save Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;speichern</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
         <source>&amp;Revert Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;zurücksetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
         <source>&amp;Preview Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test&amp;vorschau</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="257"/>
         <source>&amp;Import Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen &amp;importieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="261"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wieder&amp;herstellen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder&amp;herstellen: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>&amp;Add New Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue &amp;Frage hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
         <source>&amp;Delete Current Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Frage &amp;löschen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
         <source>R&amp;eplace...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
         <source>Check &amp;Spelling of the Whole Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtschreibung des ganzen Tests &amp;prüfen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
         <source>Spelling &amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Spr&amp;ache der Rechtschreibprüfung</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
         <source>&amp;Navigate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Navigieren</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="298"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorherige Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
         <source>&amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letzte Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
         <source>&amp;Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
         <source>Jump to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Springen zu...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="341"/>
         <source>Save Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test speichern</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
         <source>Revert Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test zurücksetzen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="362"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="364"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="368"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="369"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="370"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
         <source>Jump To...</source>
-        <translation type="unfinished"></translation>
+        <translation>Springen zu...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
         <source>Add New Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Frage hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
         <source>Delete Current Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Frage löschen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="384"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="421"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="385"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="422"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="405"/>
         <source>Click to add a hot link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie hier, um einen Hotlink hinzuzufügen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="406"/>
         <source>Click to add media file</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie hier, um eine Mediendatei hinzuzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="413"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie bis zu 6 Antworten ein.  Markieren Sie das Kästchen neben jeder richtigen Antwort.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="442"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Antwort %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="443"/>
         <source>Answer %1 is correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort %1 ist richtig</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="456"/>
         <source>All answers must be correct to pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Antworten müssen richtig sein, um zu bestehen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="458"/>
         <source>Any correct answer is concidered a pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede richtige Antwort gilt als bestanden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="668"/>
         <source>(no suggestions)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Vorschläge)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="673"/>
         <source>Add to word list</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Wörterbuch hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="678"/>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorieren</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="703"/>
         <source>No unknown words</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine unbekannten Wörter</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="704"/>
         <source>1 unknown word</source>
-        <translation type="unfinished"></translation>
+        <translation>1 unbekanntes Wort</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="705"/>
         <source>%1 unknown words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unbekannte Wörter</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="875"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen vor der Vorschau speichern?<byte value="xd"/>Die Vorschau zeigt den Test in der gespeicherten Fassung.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="897"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="962"/>
         <source>Add Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="971"/>
         <source>Delete Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage löschen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="982"/>
         <source>Paste Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage einfügen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="992"/>
         <source>Paste Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten einfügen</translation>
     </message>
 </context>
 <context>
@@ -2748,118 +2792,118 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="119"/>
         <source>&amp;Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hotlink</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="120"/>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fundstelle</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="121"/>
         <source>&amp;Media</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Medien</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="122"/>
         <source>Chec&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prüfen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="129"/>
         <source>&lt; &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Zurück</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="130"/>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter &gt;</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="131"/>
         <source>Finish &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test &amp;beenden</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="178"/>
         <source>Question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1 von %2</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="252"/>
         <source>✔ right</source>
         <extracomment>Marks shown after a checked answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>✔ richtig</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="254"/>
         <source>✘ wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>✘ falsch</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="256"/>
         <source>✔ correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>✔ richtige Antwort</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
         <source>Right!</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig!</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
         <source>Wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="353"/>
         <source>Reference: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundstelle: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="283"/>
         <source>Please answer this question before going on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte beantworten Sie diese Frage, bevor Sie fortfahren.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/engine/QuestionForm.cpp" line="310"/>
         <source>%n question(s) have no answer and will count as wrong.<byte value="xd"/>Finish the test now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Frage ist unbeantwortet und wird als falsch gewertet.<byte value="xd"/>Test jetzt beenden?</numerusform>
+            <numerusform>%n Fragen sind unbeantwortet und werden als falsch gewertet.<byte value="xd"/>Test jetzt beenden?</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="311"/>
         <source>Every question has an answer.<byte value="xd"/>Finish the test now? No answer can be changed afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Frage ist beantwortet.<byte value="xd"/>Test jetzt beenden? Danach kann keine Antwort mehr geändert werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="319"/>
         <source>End the test now? It is scored as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Test jetzt beenden? Er wird im jetzigen Stand bewertet.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="366"/>
         <source>Elapsed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichen: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="367"/>
         <source>Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibend: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
         <source>Elapsed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichen %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
         <source>Left %1</source>
         <extracomment>The time left, on the bar that shows it; %1 is hours:minutes:seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rest %1</translation>
     </message>
 </context>
 <context>
@@ -2867,120 +2911,120 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="28"/>
         <source>Make &quot;%1&quot; a drop folder?<byte value="xd"/>Students can then put their results into it but not see the files there; only you can list and read them (mode 1733).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ als Abgabeordner einrichten?<byte value="xd"/>Schüler können dann ihre Ergebnisse hineinlegen, die Dateien darin aber nicht sehen; nur Sie können sie auflisten und lesen (Modus 1733).</translation>
     </message>
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="37"/>
         <source>The mode of &quot;%1&quot; could not be changed.<byte value="xd"/>%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Modus von „%1“ konnte nicht geändert werden.<byte value="xd"/>%2</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Testprogramm</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
         <source>paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenzimmer</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="139"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (beliebig)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="144"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien|*.CSV|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <source>Student number</source>
-        <translation type="unfinished"></translation>
+        <translation>Schülernummer</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Benötigte Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
@@ -2990,216 +3034,216 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="734"/>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuche</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsquote</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>Discrimination</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennschärfe</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="222"/>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
         <source>Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>Attempts by percent score</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuche nach Prozentergebnis</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
         <source>Question %1: who chose each answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1: Wer welche Antwort gewählt hat</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="211"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
         <source>Top 27%</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere 27 %</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
         <source>Bottom 27%</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere 27 %</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Lösung)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
         <source>Test statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Teststatistik</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="245"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="406"/>
         <source>Item analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Itemanalyse</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="246"/>
         <source>Regrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Neubewertung</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
         <source>Export &amp;Gradebook...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notenliste exportieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
         <source>Export &amp;Item Analysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Itemanalyse exportieren...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="250"/>
         <source>Export &amp;Report (PDF)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht exportieren (PDF)...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="251"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
         <source>Results - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse - %1</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="321"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ergebnisordner festgelegt (Client-Konfiguration, Registerkarte „Ergebnisse“).</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="322"/>
         <source>Results folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisordner: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="327"/>
         <source>Dates from</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum von</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="335"/>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="337"/>
         <source>All sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Quellen</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="340"/>
         <source>All classes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Klassen</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="345"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="353"/>
         <source>&amp;Delete Attempt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuch &amp;löschen...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
         <source>&amp;Undo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen &amp;rückgängig</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
         <source>Make Drop &amp;Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgabeordner einrichten...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Files not collected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht eingesammelte Dateien</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>Files not collected (left in place):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht eingesammelte Dateien (am Ort belassen):</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl je Antwort: alle / obere 27 % / untere 27 %. Doppelklicken Sie auf eine Frage, um sie zu bearbeiten.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
         <source>Questions whose key changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen mit geänderter Lösung</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Key marked with</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung bei Bewertung</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Key now</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung jetzt</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="430"/>
         <source>Regrade with the &amp;Key Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der jetzigen Lösung neu be&amp;werten</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="431"/>
         <source>Attempts rescored</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu bewertete Versuche</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>First score</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Ergebnis</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Score now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis jetzt</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="435"/>
         <source>Questions whose key changed since attempts were marked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen, deren Lösung sich geändert hat, seit die Versuche bewertet wurden:</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Attempts rescored (each keeps its first score):</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu bewertete Versuche (jeder behält sein erstes Ergebnis):</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="514"/>
@@ -3210,56 +3254,62 @@ Standard deviation: %4
 KR-20 reliability: %5
 Standard error of measurement: %6
 Pass rate: %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuche: %1
+Mittelwert: %2 %
+Median: %3 %
+Standardabweichung: %4
+Reliabilität (KR-20): %5
+Standardmessfehler: %6
+Bestehensquote: %7</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="590"/>
         <source>Choose the attempt to delete first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst den zu löschenden Versuch.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Versuch von %1 vom %2 löschen?<byte value="xd"/>„Löschen rückgängig“ stellt ihn wieder her.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/results/ResultsForm.cpp" line="615"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Versuch wurde mit der Lösung des Tests neu bewertet; er behält sein erstes Ergebnis. Geänderte Ergebnisse: %1.</numerusform>
+            <numerusform>%n Versuche wurden mit der Lösung des Tests neu bewertet; jeder behält sein erstes Ergebnis. Geänderte Ergebnisse: %1.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="634"/>
         <source>Export Gradebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Notenliste exportieren</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="639"/>
         <source>Export Item Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Itemanalyse exportieren</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="647"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien|*.PDF|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="648"/>
         <source>Export Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht exportieren</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="684"/>
         <source>Results: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse: %1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Itemanalyse (Antworten: alle / obere 27 % / untere 27 %)</translation>
     </message>
 </context>
 <context>
@@ -3267,67 +3317,67 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="17"/>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsicht</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="38"/>
         <source>&amp;Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hotlink</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="39"/>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fundstelle</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="40"/>
         <source>&lt; &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Zurück</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="41"/>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter &gt;</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="42"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="65"/>
         <source>Nothing to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts durchzusehen.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="76"/>
         <source>Review %1 of %2 (question %3 of the test)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsicht %1 von %2 (Frage %3 des Tests)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
         <source>Your answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Antwort: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="88"/>
         <source>Correct answer: %1 (any one of them passes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antwort: %1 (jede einzelne davon genügt)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="89"/>
         <source>Correct answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antwort: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="90"/>
         <source>You checked this answer during the test; it was locked from then on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben diese Antwort während des Tests geprüft; von da an war sie gesperrt.</translation>
     </message>
 </context>
 <context>
@@ -3335,143 +3385,143 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="68"/>
         <source>Scan Answer Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortbögen scannen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="72"/>
         <source>Pages read</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelesene Seiten</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="80"/>
         <source>To review</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu prüfen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie die gescannten Bögen hinzu: PDF-Dateien, PNG-, JPEG- oder TIFF-Bilder.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>&amp;Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateien hinzufügen...</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="92"/>
         <source>Add F&amp;older...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner hinzufügen...</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>&amp;Cancel Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen &amp;abbrechen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>&amp;Grade and Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;werten und eintragen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>To review:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu prüfen:</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <location filename="../src/ui/scan/ScanForm.cpp" line="124"/>
         <source>lighter marks count</source>
-        <translation type="unfinished"></translation>
+        <translation>hellere Markierungen zählen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>The recorded runs cannot be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die verzeichneten Druckläufe können nicht gelesen werden: </translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="157"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Test ist kein Druck verzeichnet; seine Bögen können weder geprüft noch ausgewertet werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
         <source>Add Scanned Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Gescannte Bögen hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Alle Dateien|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
         <source>Add a Folder of Scanned Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ordner mit gescannten Bögen hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="181"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine PDF-, PNG-, JPEG- oder TIFF-Datei.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="277"/>
         <source>Reading... %1 pages read so far.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gelesen... bisher %1 Seiten gelesen.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="303"/>
         <source>Warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: </translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Seiten gelesen, %2 Bögen auswertbar, %3 zu prüfen.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="389"/>
         <source>No doubtful row is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine zweifelhafte Zeile mehr übrig.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Schülernummer: gelesen als „%2“%3. Geben Sie die geschriebene Nummer ein (%4 Ziffern), dann Enter. Eingegeben: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="410"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Frage %2: %3. Geben Sie die markierten Buchstaben ein (A bis %4), dann Enter. Gewählt: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="416"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bögen wurden ausgewertet.<byte value="xd"/></translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="500"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bögen ausgewertet; %2 Versuche zu den Ergebnissen hinzugefügt.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="505"/>
         <source>The sheets read cannot be graded: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die gelesenen Bögen können nicht ausgewertet werden: </translation>
     </message>
 </context>
 <context>
@@ -3479,28 +3529,28 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="10"/>
         <source>Correct Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antworten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="11"/>
         <source>Pass Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensregel</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="12"/>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="18"/>
         <source>Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="16"/>
         <source>Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlink</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="20"/>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe</translation>
     </message>
 </context>
 <context>
@@ -3508,285 +3558,285 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="38"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Zeitformat.  Die Höchstwerte sind 23:59:59.<byte value="xd"/>Bitte erneut eingeben.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="140"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
         <source>Global Test Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Testeinstellungen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="159"/>
         <source>Test Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Testbeschreibung</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="162"/>
         <source>Settings Page 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen Seite 1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
         <source>Settings Page 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen Seite 2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="164"/>
         <source>Test Begin Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht zu Testbeginn</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie alles ein, was Sie dem Schüler vor Beginn des Tests mitteilen möchten.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
         <source>Begin Test Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht zu Beginn</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="173"/>
         <source>Complete Test Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht zum Testende</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie alles ein, was Sie dem Schüler nach Abschluss des Tests mitteilen möchten.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="205"/>
         <source>Hours : Minutes : Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden : Minuten : Sekunden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Up</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Down</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
         <source>Less time</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Time Allowed (HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubte Zeit (hh:mm:ss)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
         <source>E&amp;xtra Time per Student...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zusatzzeit je Schüler...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="228"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lassen Sie das Feld leer oder setzen Sie alles auf null, wenn der Test keine Zeitbegrenzung hat.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
         <source>Show questions in order</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen der Reihe nach zeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
         <source>Randomize the questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen in zufälliger Reihenfolge</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="233"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fragen können dem Schüler in der Reihenfolge gezeigt werden, in der sie erstellt wurden, oder in zufälliger Reihenfolge.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
         <source>Do not allow answer checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen der Antworten nicht erlauben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
         <source>Allow answer checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen der Antworten erlauben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellung legt fest, ob ein Schüler während des Tests Antworten prüfen kann.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
         <source>Can leave answer blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort darf leer bleiben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
         <source>Must answer before going to next</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort vor der nächsten Frage nötig</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="244"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können verlangen, dass der Schüler eine Frage beantwortet, bevor er zur nächsten geht, oder ihm erlauben, Antworten leer zu lassen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Pass point</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensgrenze</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit wird dem Schüler mitgeteilt, ob er den Test bestanden hat oder nicht.  Setzen Sie den Wert auf null, wenn Sie kein Bestanden/Nicht bestanden melden möchten.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
         <source>Allow student to specify maximum questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler darf die Höchstzahl der Fragen festlegen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
         <source>Maximum Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstzahl der Fragen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="266"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können festlegen, dass nur ein Teil aller Fragen gestellt wird.  Setzen Sie den Wert auf null, um alle Fragen zu stellen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
         <source>Test Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Testzeit</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
         <source>Answer Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen der Antworten</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="276"/>
         <source>Pass Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestehensgrenze</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
         <source>Question Ordering</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge der Fragen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Answer Requirement</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortpflicht</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="295"/>
         <source>Allow hot links during test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlinks während des Tests erlauben.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="296"/>
         <source>Show references while taking test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundstellen während des Tests zeigen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="297"/>
         <source>Allow hot links during review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlinks während der Durchsicht erlauben.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="298"/>
         <source>Show references during review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundstellen während der Durchsicht zeigen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
         <source>While Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Während des Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
         <source>While Reviewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Während der Durchsicht</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="306"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen legen fest, ob der Schüler während des Tests und bei der Durchsicht falsch beantworteter Fragen Hotlinks öffnen und Fundstellen ansehen kann.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Non-Scrolling timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht scrollende Zeitanzeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Scrolling timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrollende Zeitanzeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Do not display timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeitanzeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellung legt fest, welche Art von Zeitanzeige erscheint (für die verstrichene Zeit und für die Testzeit)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="317"/>
         <source>Do not allow test review</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Durchsicht des Tests erlauben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
         <source>Allow test review</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsicht des Tests erlauben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Allow review of skipped questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsicht übersprungener Fragen erlauben</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="323"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellung legt fest, ob der Schüler den Test nach dem Bearbeiten durchsehen kann.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
         <source>Hot Links and References</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlinks und Fundstellen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Time Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitanzeige</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
         <source>Test Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsicht des Tests</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Dieses Eingabefeld hat dieselbe Größe und Schrift wie die Anzeige für den Schüler.</translation>
     </message>
 </context>
 <context>
@@ -3794,71 +3844,71 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="118"/>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="203"/>
         <source>questions and answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen und Antworten gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
         <source>questions shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
         <source>answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
         <source>nothing shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts gemischt</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="208"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Startwert %1, %2 Versionen, %3; die Fragenummer im Test steht in Klammern</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="216"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="221"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name: ______________________   Datum: ____________   Klasse: ____________</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="248"/>
         <source>Link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Link: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="378"/>
         <source>question %1: the picture %2 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1: Das Bild %2 wurde nicht gefunden</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="386"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1: Das Bild %2 kann nicht gelesen werden: %3</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="429"/>
         <source>Answer key, version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsschlüssel, Version %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="438"/>
         <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
         <extracomment>The legend of the marks &quot;all&quot; and &quot;any&quot; beside a key&apos;s letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>all: alle diese Buchstaben und kein anderer; any: einer davon genügt, ohne falschen Buchstaben</translation>
     </message>
 </context>
 <context>
@@ -3867,37 +3917,37 @@ Pass rate: %7</source>
         <location filename="../src/ui/maker/JumpForm.cpp" line="31"/>
         <location filename="../src/ui/maker/JumpForm.cpp" line="33"/>
         <source>Jump To</source>
-        <translation type="unfinished"></translation>
+        <translation>Springen zu</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="42"/>
         <source>&amp;Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Springen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="43"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="55"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="56"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="57"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Frage</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="58"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Frage</translation>
     </message>
 </context>
 <context>
@@ -3906,7 +3956,7 @@ Pass rate: %7</source>
         <location filename="../src/ui/platform/Version.h" line="15"/>
         <source>Quizwell Maker v1.03.  Made by instructors for instructors; free to use for the tests of your students.</source>
         <extracomment>Keep the program&apos;s name and version number as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker v1.03.  Von Lehrkräften für Lehrkräfte; kostenlos nutzbar für die Tests Ihrer Schüler.</translation>
     </message>
 </context>
 <context>
@@ -3914,7 +3964,7 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/platform/WriteOver.cpp" line="12"/>
         <source>The test file %1 was changed by another program since it was loaded here.<byte value="xd"/>Write over it? Those changes will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testdatei %1 wurde seit dem Laden hier von einem anderen Programm geändert.<byte value="xd"/>Überschreiben? Die Änderungen des anderen Programms gehen dann verloren.</translation>
     </message>
 </context>
 <context>
@@ -3922,22 +3972,22 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="29"/>
         <source>Takes the self-tests made with Quizwell Maker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Führt die mit Quizwell Maker erstellten Selbsttests durch.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="33"/>
         <source>Preview the test, recording nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des Tests, ohne etwas aufzuzeichnen.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="35"/>
         <source>The question a preview starts at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frage, mit der eine Vorschau beginnt.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="40"/>
         <source>A test file (.QWT) to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Testdatei (.QWT), die bearbeitet werden soll.</translation>
     </message>
 </context>
 <context>
@@ -3946,7 +3996,7 @@ Pass rate: %7</source>
         <location filename="../src/programs/qwtestm.cpp" line="39"/>
         <source>Quizwell Maker - tests in %1</source>
         <extracomment>The main window&apos;s title when the tests are kept in the user&apos;s home; %1 is that folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker - Tests in %1</translation>
     </message>
 </context>
 </TS>
