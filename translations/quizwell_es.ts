@@ -422,7 +422,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Found in %1 places</source>
-        <translation>Encontrado en %1 lugares</translation>
+        <translation>Se encontró en %1 lugares</translation>
     </message>
 </context>
 <context>
@@ -1356,7 +1356,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Printed</source>
-        <translation>Impresa</translation>
+        <translation>Impresión</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
@@ -1371,7 +1371,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Shuffled</source>
-        <translation>Mezclado</translation>
+        <translation>Mezcla</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="50"/>
@@ -1562,7 +1562,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="30"/>
         <source>Making and running a test</source>
-        <translation>Crear y realizar una prueba</translation>
+        <translation>Crear y aplicar una prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="31"/>
@@ -1971,12 +1971,12 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="261"/>
         <source>Encrypt Text File to Test</source>
-        <translation>Cifrar archivo de texto en prueba</translation>
+        <translation>Cifrar un archivo de texto como prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="263"/>
         <source>Decrypt Test to Text File</source>
-        <translation>Descifrar prueba en archivo de texto</translation>
+        <translation>Descifrar una prueba a archivo de texto</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
@@ -2367,7 +2367,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
         <source>Recorded as print run %1 for grading.</source>
-        <translation>Registrada como tirada de impresión %1 para la calificación.</translation>
+        <translation>Se registró como tirada de impresión %1 para la calificación.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
@@ -2575,7 +2575,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
         <source>Spelling &amp;Language</source>
-        <translation>&amp;Idioma de la ortografía</translation>
+        <translation>&amp;Idioma de revisión ortográfica</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
@@ -2718,7 +2718,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="458"/>
         <source>Any correct answer is concidered a pass</source>
-        <translation>Cualquier respuesta correcta se considera un aprobado</translation>
+        <translation>Basta con cualquier respuesta correcta para aprobar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="668"/>
@@ -3251,9 +3251,9 @@ Pass rate: %7</source>
         <translation>Intentos: %1
 Media: %2 %
 Mediana: %3 %
-Desviación típica: %4
+Desviación estándar: %4
 Fiabilidad KR-20: %5
-Error típico de medida: %6
+Error estándar de medición: %6
 Tasa de aprobados: %7</translation>
     </message>
     <message>
@@ -3694,7 +3694,7 @@ Tasa de aprobados: %7</translation>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
-        <translation>Indica al estudiante si ha aprobado o no la prueba.  Póngalo a cero si no desea informar del aprobado o suspenso.</translation>
+        <translation>Indica al estudiante si ha aprobado o no la prueba.  Póngalo a cero si no desea dar esa información.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
@@ -3780,7 +3780,7 @@ Tasa de aprobados: %7</translation>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Scrolling timers</source>
-        <translation>Temporizadores con desplazamiento</translation>
+        <translation>Temporizadores con barra de avance</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
@@ -3958,7 +3958,7 @@ Tasa de aprobados: %7</translation>
     <message>
         <location filename="../src/ui/platform/WriteOver.cpp" line="12"/>
         <source>The test file %1 was changed by another program since it was loaded here.<byte value="xd"/>Write over it? Those changes will be lost.</source>
-        <translation>Otro programa modificó el archivo de prueba %1 después de cargarlo aquí.<byte value="xd"/>¿Desea sobrescribirlo? Esos cambios se perderán.</translation>
+        <translation>Otro programa modificó el archivo de prueba %1 desde que se cargó aquí.<byte value="xd"/>¿Desea sobrescribirlo? Esos cambios se perderán.</translation>
     </message>
 </context>
 <context>
