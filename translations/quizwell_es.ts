@@ -7,17 +7,17 @@
         <location filename="../src/ui/platform/Artwork.cpp" line="164"/>
         <source>Multiple-choice self-tests,</source>
         <extracomment>The banner&apos;s slogan, in two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autoevaluaciones de opción múltiple,</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Artwork.cpp" line="165"/>
         <source>written by instructors.</source>
-        <translation type="unfinished"></translation>
+        <translation>escritas por docentes.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Artwork.cpp" line="382"/>
         <source>Self-tests, made simple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoevaluaciones, así de fácil.</translation>
     </message>
 </context>
 <context>
@@ -26,17 +26,17 @@
         <location filename="../src/ui/platform/EngineServices.cpp" line="21"/>
         <location filename="../src/ui/platform/EngineServices.cpp" line="40"/>
         <source>&quot;%1&quot; could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir «%1».</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/EngineServices.cpp" line="28"/>
         <source>&quot;%1&quot; is a program. A test may not start programs, so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es un programa. Una prueba no puede iniciar programas, así que no se abrió.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/EngineServices.cpp" line="35"/>
         <source>The file &quot;%1&quot; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo «%1».</translation>
     </message>
 </context>
 <context>
@@ -45,34 +45,34 @@
         <location filename="../src/ui/maker/ImportFlow.cpp" line="23"/>
         <source>Question Files|%1</source>
         <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, %1 the file patterns after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de preguntas|%1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="24"/>
         <source>All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="30"/>
         <source>Select Questions to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione las preguntas que desea importar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="38"/>
         <source>The kind of questions in %1 is not known. Question files end in .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) or .csv.</source>
         <extracomment>%1 is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se reconoce el tipo de preguntas de %1. Los archivos de preguntas terminan en .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) o .csv.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="47"/>
         <source>%1 cannot be imported: %2</source>
         <extracomment>%1 is a file name, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar %1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="60"/>
         <source>A test cannot hold these characters: %1<byte value="xd"/>Replace each of them with &quot;?&quot; and import?</source>
-        <translation type="unfinished"></translation>
+        <translation>Una prueba no puede contener estos caracteres: %1<byte value="xd"/>¿Desea reemplazar cada uno por «?» e importar?</translation>
     </message>
 </context>
 <context>
@@ -80,18 +80,18 @@
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="22"/>
         <source>Load a test first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargue primero una prueba.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="28"/>
         <source>qwtest, the student engine, was not found beside the maker in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró qwtest, el motor del estudiante, junto al programa en «%1».</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="43"/>
         <source>qwtest could not be started: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar qwtest: %1.</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
         <location filename="../src/programs/Translation.cpp" line="14"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Not a text: &quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -108,37 +108,37 @@
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="45"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="52"/>
         <source>Answer sheet %1, page %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de respuestas %1, página %2 de %3</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="56"/>
         <source>Answer sheet, page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de respuestas, página %1 de %2</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="72"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="88"/>
         <source>Student number, on every page: write it, then fill one box per column</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de estudiante, en cada página: escríbalo y luego rellene una casilla por columna</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="91"/>
         <source>Student number: write it, then fill one box per column</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de estudiante: escríbalo y luego rellene una casilla por columna</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="142"/>
         <source>Fill each box you choose fully with a dark pen. To undo a mark, fill its box fully and circle the box you mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellene por completo cada casilla que elija con un bolígrafo oscuro. Para anular una marca, rellene su casilla por completo y encierre en un círculo la casilla que desea marcar.</translation>
     </message>
 </context>
 <context>
@@ -146,18 +146,18 @@
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="36"/>
         <source>the system gave no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>el sistema no indicó el motivo</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="59"/>
         <source>it is a folder</source>
         <extracomment>Why a program could not be started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="75"/>
         <source>No web browser could be opened for this page. To read it, copy its address into a browser:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir ningún navegador web para esta página. Para leerla, copie su dirección en un navegador:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -165,17 +165,17 @@
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="27"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
         <source>Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
         <source>Takes the self-tests made with Quizwell Maker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Realiza las autoevaluaciones creadas con Quizwell Maker.</translation>
     </message>
 </context>
 <context>
@@ -221,23 +221,61 @@ Maker (&quot;the maker&quot;) you accept it.
    and remove every copy of it.
 </source>
         <extracomment>The license shown in the about box; keep its lines short, as the box does not wrap them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ACUERDO DE LICENCIA DE QUIZWELL MAKER
+
+Lea este acuerdo. Al instalar o usar Quizwell Maker
+(«el programa»), usted lo acepta.
+
+1. Uso. Puede instalar el programa en los equipos en los que
+   usted y sus colegas preparan pruebas, y usarlo para
+   escribir, modificar y convertir pruebas para cualquier
+   número de estudiantes.
+
+2. Sus pruebas. Las pruebas, preguntas, mensajes, logotipos y
+   archivos multimedia que cree con el programa son suyos.
+   Puede distribuirlos, junto con el motor de Quizwell y su
+   archivo de configuración, en las condiciones que elija.
+
+3. El programa es solo para docentes. El programa puede leer
+   y modificar cualquier prueba, respuestas incluidas. No lo
+   distribuya con el motor ni lo deje donde los estudiantes
+   puedan ejecutarlo.
+
+4. Copias. Puede hacer copias del programa para los fines
+   anteriores y como copia de seguridad. Conserve este
+   acuerdo con cada copia. No puede vender el programa ni
+   presentarlo como obra propia.
+
+5. Sin garantía. El programa se proporciona «tal cual», sin
+   garantía de ningún tipo, expresa o implícita, incluidas
+   las garantías de comerciabilidad e idoneidad para un
+   fin determinado. Conserve copias de sus pruebas.
+
+6. Limitación de responsabilidad. En ningún caso los autores
+   de Quizwell Maker serán responsables de daño alguno
+   derivado del uso o de la imposibilidad de uso del
+   programa o de las pruebas creadas con él, aun cuando se
+   les haya advertido de la posibilidad de tales daños.
+
+7. Terminación. Este acuerdo termina cuando usted deja de
+   usar el programa y elimina todas sus copias.
+</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="69"/>
         <location filename="../src/ui/maker/AboutForm.cpp" line="87"/>
         <source>About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="82"/>
         <source>License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Acuerdo de licencia</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="98"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
@@ -245,22 +283,22 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="30"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="31"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="32"/>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;plicar</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="51"/>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios?</translation>
     </message>
 </context>
 <context>
@@ -268,60 +306,60 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="26"/>
         <source>Begin Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Comenzar la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="61"/>
         <source>Questions to take (1 to %1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas que desea responder (de 1 a %1):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="64"/>
         <source>All (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
         <source>1 question.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pregunta.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
         <source>%n questions.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pregunta.</numerusform>
+            <numerusform>%n preguntas.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="75"/>
         <source>Time limit: %1 (hours:minutes:seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo límite: %1 (horas:minutos:segundos)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="76"/>
         <source>Time limit: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo límite: ninguno</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="79"/>
         <source>Pass mark: %1% of the questions right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota de aprobado: %1 % de preguntas correctas</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="80"/>
         <source>Pass mark: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota de aprobado: ninguna</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="84"/>
         <source>&amp;Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comenzar</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="85"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -329,62 +367,62 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="21"/>
         <source>Search Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en las pruebas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="28"/>
         <source>&amp;Find tests holding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar pruebas que contengan:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="31"/>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu&amp;scar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="38"/>
         <source>Tests found</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebas encontradas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="48"/>
         <source>&amp;Open in the Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir en el editor</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="50"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="72"/>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>descripción</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Found in %1 places</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontró en %1 lugares</translation>
     </message>
 </context>
 <context>
@@ -392,226 +430,226 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="57"/>
         <source>finished</source>
-        <translation type="unfinished"></translation>
+        <translation>terminó</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="58"/>
         <source>joined</source>
-        <translation type="unfinished"></translation>
+        <translation>se unió</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="59"/>
         <source>question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pregunta %1 de %2</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="67"/>
         <source>left the page %1×, %2 s</source>
         <extracomment>How often and how long a student left the test&apos;s page; %1 is the count, %2 the seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>salió de la página %1×, %2 s</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="129"/>
         <source>Classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Aula</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="132"/>
         <source>Open in a browser:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra en un navegador:</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="141"/>
         <source>QR code of the address</source>
-        <translation type="unfinished"></translation>
+        <translation>Código QR de la dirección</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiante</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="156"/>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiantes</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="178"/>
         <source>&amp;Hold the review until the test ends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retener la revisión hasta que termine la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="180"/>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
         <source>Show &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;puntuaciones</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="181"/>
         <source>&amp;End Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminar la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="182"/>
         <source>End Sessio&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar la &amp;sesión</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="192"/>
         <source>the test folder&apos;s Results.sqlite, or postgresql://...</source>
         <extracomment>Keep the file name Results.sqlite and postgresql:// as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Results.sqlite de la carpeta de la prueba, o postgresql://...</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="193"/>
         <source>Results s&amp;tore:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Almacén de resultados:</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="195"/>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="228"/>
         <source>%1 has no questions to run in a classroom.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene preguntas para usar en un aula.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="241"/>
         <source>%1<byte value="xd"/>This session stores into the test folder&apos;s Results.sqlite until another store is used.</source>
         <extracomment>%1 is the reason the saved store could not be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>Esta sesión guarda los resultados en Results.sqlite de la carpeta de la prueba hasta que se use otro almacén.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="250"/>
         <source>Classroom - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aula - %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="259"/>
         <source>Port %1 is in use by another program, so this session uses port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando el puerto %1, así que esta sesión usa el puerto %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="267"/>
         <source>port %1 of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>puerto %1 de este equipo</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="268"/>
         <source>This computer has no network: connect it to the room&apos;s network, then open the classroom again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no tiene red: conéctelo a la red del aula y vuelva a abrir el aula.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="275"/>
         <source>Room code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de sala: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="292"/>
         <source>The classroom cannot listen on %1: no port is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>El aula no puede escuchar en %1: no hay ningún puerto libre.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="310"/>
         <source>Results go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados se guardan en %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="328"/>
         <source>Students have joined, so this session keeps its store. End the session and open the classroom again to use another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya se han unido estudiantes, así que esta sesión conserva su almacén. Termine la sesión y vuelva a abrir el aula para usar otro.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
         <source>%1 joined, %2 answering, %3 finished</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unidos, %2 respondiendo, %3 terminados</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="404"/>
         <source>%1 asks to continue on another device</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pide continuar en otro dispositivo</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="405"/>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="406"/>
         <source>Refuse</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazar</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="424"/>
         <source>A student&apos;s request failed at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la solicitud de un estudiante en %1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
         <source>Hide &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar &amp;puntuaciones</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="437"/>
         <source>1 student is still answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 estudiante sigue respondiendo.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="438"/>
         <source>%n students are still answering.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n estudiante sigue respondiendo.</numerusform>
+            <numerusform>%n estudiantes siguen respondiendo.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="446"/>
         <source>%1 %2<byte value="xd"/>Their answers so far are scored and stored.</source>
         <extracomment>%1 says how many students are still answering, %2 asks whether to end their tests.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2<byte value="xd"/>Sus respuestas hasta ahora se califican y se guardan.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="453"/>
         <source>End the test for everyone?<byte value="xd"/>Answers so far are scored and stored, and nobody can begin any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea terminar la prueba para todos?<byte value="xd"/>Las respuestas dadas hasta ahora se califican y se guardan, y nadie más podrá comenzar.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="461"/>
         <source>End their tests and the session?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea terminar sus pruebas y la sesión?</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="464"/>
         <source>The session has ended. The results are in the Results window.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sesión ha terminado. Los resultados están en la ventana Resultados.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="487"/>
         <source>End their tests and close the classroom?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea terminar sus pruebas y cerrar el aula?</translation>
     </message>
 </context>
 <context>
@@ -620,183 +658,183 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/maker/ClientForm.cpp" line="38"/>
         <source>Bitmap Files (BMP)|*.BMP</source>
         <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, the pattern after it kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de mapa de bits (BMP)|*.BMP</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="82"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="84"/>
         <source>Client Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del cliente</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="93"/>
         <source>These settings effect the entire Quizwell engine.    You must include the QWTEST.CFG file with the Quizwell engine for these settings to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos ajustes afectan a todo el motor de Quizwell.    Debe incluir el archivo QWTEST.CFG con el motor de Quizwell para que estos ajustes surtan efecto.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="98"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="161"/>
         <source>Custom Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo personalizado</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="99"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="209"/>
         <source>Custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadro Acerca de personalizado</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="100"/>
         <source>Client Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>Comportamiento del cliente</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="101"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="143"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="164"/>
         <source>You can customize the appearance of the tests you distribute by adding your own logo to the interface. </source>
-        <translation type="unfinished"></translation>
+        <translation>Puede personalizar el aspecto de las pruebas que distribuye agregando su propio logotipo a la interfaz. </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="173"/>
         <source>Place the bitmap (.bmp extension) file into the same directory that will contain the Quizwell files. The bitmap can be 139 pixels high x 471 pixels wide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloque el archivo de mapa de bits (extensión .bmp) en la misma carpeta que contendrá los archivos de Quizwell. El mapa de bits puede medir 139 píxeles de alto x 471 píxeles de ancho.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="176"/>
         <source>To ensure compatibility with the video capabilities of the computer it will be viewed on, the graphic should be composed in 16 or 256 colors using the standard Windows palette. </source>
-        <translation type="unfinished"></translation>
+        <translation>Para garantizar la compatibilidad con la capacidad de vídeo del equipo en el que se verá, la imagen debe crearse en 16 o 256 colores con la paleta estándar de Windows. </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="179"/>
         <source>You should experiment with a variety of color settings to see what works best.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe distintos ajustes de color para ver cuál funciona mejor.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="187"/>
         <source>Use custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar un cuadro Acerca de personalizado</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="188"/>
         <source>Do not use custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>No usar un cuadro Acerca de personalizado</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="189"/>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="191"/>
         <source>Custom message for about box (shown actual size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje personalizado para el cuadro Acerca de (se muestra a tamaño real)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="199"/>
         <source>Web page URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL de la página web</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="212"/>
         <source>You can have your own &quot;About&quot; box from the &quot;Help&quot; menu.  You can have your own custom message in this about box.  The logo displayed will be the same as specified on the &quot;Custom Logo&quot; tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede tener su propio cuadro «Acerca de» en el menú «Ayuda».  Puede poner su propio mensaje personalizado en este cuadro.  El logotipo que se muestra será el indicado en la pestaña «Logotipo personalizado».</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="227"/>
         <source>Enable Full Screen mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar el modo de pantalla completa.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="228"/>
         <source>Require test history password</source>
-        <translation type="unfinished"></translation>
+        <translation>Exigir contraseña para el historial de pruebas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="229"/>
         <source>Require exit password</source>
-        <translation type="unfinished"></translation>
+        <translation>Exigir contraseña para salir</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="230"/>
         <source>History Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña del historial</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="231"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="268"/>
         <source>Exit Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de salida</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="256"/>
         <source>Full Screen Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de pantalla completa</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="257"/>
         <source>Full screen mode forces Quizwell to occupy the student&apos;s entire screen and only allows the student to use Quizwell and no other programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>El modo de pantalla completa hace que Quizwell ocupe toda la pantalla del estudiante y solo le permite usar Quizwell, sin ningún otro programa.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="262"/>
         <source>Test history Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo del historial de pruebas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="263"/>
         <source>You can allow the student to view their test history or lock test history so a password is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede permitir que el estudiante vea su historial de pruebas o bloquear el historial para que se necesite una contraseña.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="269"/>
         <source>You can require a password to exit Quizwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede exigir una contraseña para salir de Quizwell.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="277"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="351"/>
         <source>Results Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de resultados</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="280"/>
         <source>Every finished test is kept in the results beside the test. Where the student&apos;s computer cannot write there (a computer lab), the result is left as a small file in this folder instead, and File, Results... collects it from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada prueba terminada se guarda en los resultados junto a la prueba. Si el equipo del estudiante no puede escribir allí (en una sala de informática), el resultado se deja como un pequeño archivo en esta carpeta y Archivo, Resultados... lo recoge de allí.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="284"/>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exa&amp;minar...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="291"/>
         <source>Use a shared folder every student computer can write to. Make it a drop folder (mode 1733) so students cannot read each other&apos;s results; Help, Results tells how. A result that can be kept in neither place waits on the student&apos;s computer until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use una carpeta compartida en la que puedan escribir todos los equipos de los estudiantes. Conviértala en una carpeta de entrega (modo 1733) para que los estudiantes no puedan leer los resultados de los demás; en Ayuda, Resultados se explica cómo. Un resultado que no se pueda guardar en ninguno de los dos lugares espera en el equipo del estudiante hasta el siguiente inicio.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="372"/>
         <source>The engine looks for the logo in its own folder, %1, and will not find %2 where it is.<byte value="xd"/>Copy it into that folder?</source>
         <extracomment>%1 is the engine&apos;s folder, %2 the picture&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El motor busca el logotipo en su propia carpeta, %1, y no encontrará %2 donde está ahora.<byte value="xd"/>¿Desea copiarlo a esa carpeta?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="380"/>
         <source>A file named %1 is in %2 already.<byte value="xd"/>Replace it with the picture picked?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un archivo llamado %1 en %2.<byte value="xd"/>¿Desea reemplazarlo por la imagen elegida?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="426"/>
         <source>The file &quot;%1&quot; could not be read as a picture; the built-in logo is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo «%1» como imagen; se muestra el logotipo integrado.</translation>
     </message>
 </context>
 <context>
@@ -804,39 +842,39 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="69"/>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No guardar</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="88"/>
         <location filename="../src/ui/platform/Dialogs.cpp" line="100"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="92"/>
         <location filename="../src/ui/platform/Dialogs.cpp" line="104"/>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="174"/>
         <source>These characters cannot be stored in a test file: %1.<byte value="xd"/>Store them as &quot;?&quot; and go on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos caracteres no se pueden guardar en un archivo de prueba: %1.<byte value="xd"/>¿Desea guardarlos como «?» y continuar?</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="188"/>
         <source>%1 is the file %2 is made from: it cannot also be the output.<byte value="xd"/>Choose another name. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el archivo a partir del cual se crea %2: no puede ser también el de salida.<byte value="xd"/>Elija otro nombre. No se escribió nada.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="192"/>
         <source>%1 cannot be written: %2.<byte value="xd"/>Choose another name. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2.<byte value="xd"/>Elija otro nombre. No se escribió nada.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="205"/>
         <source>An unexpected error ended the action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un error inesperado interrumpió la acción.</translation>
     </message>
 </context>
 <context>
@@ -844,47 +882,47 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="24"/>
         <source>Duplicate Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas duplicadas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="30"/>
         <source>Questions typed twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas escritas dos veces</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="32"/>
         <source>Each group lists its questions by test and number; activate one to edit it</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada grupo enumera sus preguntas por prueba y número; active una para editarla</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="49"/>
         <source>No question is typed twice in these tests.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna pregunta está escrita dos veces en estas pruebas.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="50"/>
         <source>&amp;Questions typed twice (double-click one to edit it there):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preguntas escritas dos veces (haga doble clic en una para editarla allí):</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="59"/>
         <source> (answers %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (respuestas %1)</translation>
     </message>
 </context>
 <context>
@@ -892,48 +930,48 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="13"/>
         <source>Score: %1 of %2 right (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación: %1 de %2 correctas (%3 %)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="18"/>
         <source>Test Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba terminada</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="28"/>
         <source>Time ran out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se acabó el tiempo.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprobado</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No aprobado</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="42"/>
         <source>Pass point: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota de aprobado: %1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="45"/>
         <source>Time taken: %1</source>
         <extracomment>%1 is hours:minutes:seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo empleado: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="48"/>
         <source>&amp;Review Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revisar respuestas</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="49"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
@@ -941,166 +979,166 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="44"/>
         <source>Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="47"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="54"/>
         <source>&amp;Open Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir prueba...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="55"/>
         <source>&amp;Refresh List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tualizar lista</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="56"/>
         <source>Test &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de pruebas...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="58"/>
         <location filename="../src/ui/engine/EngineForm.cpp" line="77"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="59"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="60"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="63"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="70"/>
         <source>Choose a test and press Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una prueba y pulse Iniciar:</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="72"/>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebas</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="75"/>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="76"/>
         <source>His&amp;tory</source>
-        <translation type="unfinished"></translation>
+        <translation>Hi&amp;storial</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="138"/>
         <source>The test file &quot;%1&quot; no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de prueba «%1» ya no existe.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="145"/>
         <source>Open Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="147"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Quizwell|*.QWT|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="162"/>
         <source>You have extra time for this test: %1 instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispone de tiempo extra para esta prueba: %1 en lugar de %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="180"/>
         <source>&quot;%1&quot; holds no questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no contiene preguntas.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="198"/>
         <source>%1 (preview)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vista previa)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="208"/>
         <source>Your history file was damaged. It is kept as &quot;%1&quot;, and a new history was started with this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su archivo de historial estaba dañado. Se conserva como «%1» y se inició un historial nuevo con esta prueba.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="212"/>
         <source>Your test was scored, but it could not be added to your history.<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Su prueba se calificó, pero no se pudo agregar a su historial.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="252"/>
         <source>Your test was scored, but the result could not be saved for your teacher.<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Su prueba se calificó, pero no se pudo guardar el resultado para su docente.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
         <source>Student Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del estudiante</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
         <source>Your name, for your test history (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Su nombre, para su historial de pruebas (puede dejarlo vacío):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
         <source>Student Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de estudiante</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
         <source>Your student number, for your teacher&apos;s results (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Su número de estudiante, para los resultados de su docente (puede dejarlo vacío):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
         <source>Class</source>
         <extracomment>The student&apos;s class (group) at school.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
         <source>Your class, for your teacher&apos;s results (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Su grupo, para los resultados de su docente (puede dejarlo vacío):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="291"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="294"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña incorrecta.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="299"/>
         <source>Test History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de pruebas</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="322"/>
         <source>Exit</source>
         <extracomment>Title of the password question asked before the program closes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
@@ -1108,27 +1146,27 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="18"/>
         <source>Extra Time per Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo extra por estudiante</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
         <source>&amp;Students given extra time, one a line as NAME=FACTOR, for example &quot;Ann Lee=1.25&quot; for a quarter more time (factors from 1 to 4). The name is matched as the student types it, letter case aside. The list is kept beside the test, in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estudiantes con tiempo extra, uno por línea como NOMBRE=FACTOR, por ejemplo «Ann Lee=1.25» para una cuarta parte más de tiempo (factores de 1 a 4). El nombre se compara tal como lo escribe el estudiante, sin distinguir mayúsculas y minúsculas. La lista se guarda junto a la prueba, en %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="30"/>
         <source>Students given extra time</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiantes con tiempo extra</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="31"/>
         <source>One student a line: the name, an equals sign and the factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Un estudiante por línea: el nombre, un signo igual y el factor</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="57"/>
         <source>These lines do not read, so the list was not saved:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas líneas no se pueden interpretar, así que la lista no se guardó:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -1136,171 +1174,171 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="28"/>
         <source>There is nothing to replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que reemplazar.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="39"/>
         <source>Question %1, %2:  %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta %1, %2:  %3</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="55"/>
         <source>Fin&amp;d:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="57"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="59"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
         <source>Next hit (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente coincidencia (Intro)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="64"/>
         <source>Close the find bar (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la barra de búsqueda (Esc)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="65"/>
         <source>Close the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la barra de búsqueda</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
         <source>Re&amp;place:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reempla&amp;zar por:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar por</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reemplazar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
         <source>Replace &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar &amp;todo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="91"/>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>Distinguir &amp;mayúsculas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="92"/>
         <source>&amp;Whole words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras &amp;completas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="93"/>
         <source>Regular e&amp;xpression</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xpresión regular</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="101"/>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="103"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="288"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="104"/>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="105"/>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencia</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="106"/>
         <source>Hot link</source>
-        <translation type="unfinished"></translation>
+        <translation>Hipervínculo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="107"/>
         <source>Media file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo multimedia</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="118"/>
         <source>Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Coincidencias</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="203"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No es una expresión regular válida: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="207"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
         <source>1 hit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 coincidencia</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
         <source>%1 hits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coincidencias</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="248"/>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="273"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="281"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar todo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="285"/>
         <source>1 field will change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiará 1 campo:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="286"/>
         <source>%1 fields will change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiarán %1 campos:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="289"/>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="291"/>
         <source>After replacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Después de reemplazar</translation>
     </message>
 </context>
 <context>
@@ -1308,210 +1346,210 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="45"/>
         <source>Grade Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificar respuestas</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirada</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresión</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="50"/>
         <source>Print runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiradas de impresión</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="54"/>
         <source>Print r&amp;uns:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiradas de impresión:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Número de versiones:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="61"/>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Semilla:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>Questions shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas mezcladas</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
         <source>Answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas mezcladas</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="74"/>
         <source>No answers file chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ningún archivo de respuestas.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
         <source>Answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctas</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Asked</source>
-        <translation type="unfinished"></translation>
+        <translation>Planteadas</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprobado</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Results by student</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados por estudiante</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiantes</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
         <source>Results by question</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados por pregunta</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="87"/>
         <source>&amp;Open Answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir respuestas...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="88"/>
         <source>&amp;Grade Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calificar de nuevo</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
         <source>Sa&amp;ve as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar como CSV...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
         <source>&amp;Record in Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registrar en los resultados</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="124"/>
         <source>The recorded runs cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer las tiradas registradas: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="132"/>
         <source>earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>anterior</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="144"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la tirada en la que se imprimieron las hojas. Indique la semilla, las versiones y la mezcla solo para una impresión que no figure en la lista.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="148"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresión registrada de esta prueba: indique la semilla, el número de versiones y la mezcla con que se imprimió.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
         <source>Select Answers to Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione las respuestas que desea calificar</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
         <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV|*.csv|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="198"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>La semilla debe ser un número entero de hasta 18 dígitos.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="208"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="224"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Las hojas coinciden mucho mejor con %1 que con la tirada con la que se calificaron. ¿Desea registrar estas puntuaciones de todos modos?</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
         <source>Save Results as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los resultados como CSV</translation>
     </message>
 </context>
 <context>
@@ -1519,112 +1557,112 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="29"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="30"/>
         <source>Making and running a test</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear y aplicar una prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="31"/>
         <source>The main window</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana principal</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="32"/>
         <source>Questions and answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas y respuestas</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="33"/>
         <source>Hot links, media files and Jump To</source>
-        <translation type="unfinished"></translation>
+        <translation>Hipervínculos, archivos multimedia e Ir a</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="35"/>
         <source>Global test settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración global de la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="36"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="37"/>
         <source>Classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Aula</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="38"/>
         <source>Client configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del cliente</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="39"/>
         <source>Taking a test with Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Realizar una prueba con Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="41"/>
         <source>Help for students</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda para estudiantes</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="42"/>
         <source>Paper tests: printing and grading</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebas en papel: impresión y calificación</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="44"/>
         <source>Scanning answer sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Escanear hojas de respuestas</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="45"/>
         <source>Importing and exporting questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar y exportar preguntas</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="46"/>
         <source>Files the maker writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos que escribe el programa</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="47"/>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="48"/>
         <source>About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="61"/>
         <source>Quizwell Client Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="62"/>
         <source>Quizwell Maker Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="66"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="68"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="71"/>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;delante</translation>
     </message>
 </context>
 <context>
@@ -1632,74 +1670,74 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="18"/>
         <source>Test History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de pruebas</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiante</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctas</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo empleado</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="33"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="44"/>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar CSV...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="45"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="59"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV|*.CSV|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="61"/>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar el historial</translation>
     </message>
 </context>
 <context>
@@ -1707,12 +1745,12 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/LossReportForm.cpp" line="16"/>
         <source>What was not carried over</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que no se trasladó</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/LossReportForm.cpp" line="31"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
 </context>
 <context>
@@ -1720,62 +1758,62 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="24"/>
         <source>Media file should contain a valid extension of... <byte value="xd"/>AVI<byte value="xd"/>BMP<byte value="xd"/>RTF<byte value="xd"/>TXT<byte value="xd"/>WAV<byte value="xd"/>or a FACTVAULT query.<byte value="xd"/><byte value="xd"/>If not, then an attempt to launch the file will be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo multimedia debe tener una de estas extensiones válidas... <byte value="xd"/>AVI<byte value="xd"/>BMP<byte value="xd"/>RTF<byte value="xd"/>TXT<byte value="xd"/>WAV<byte value="xd"/>o ser una consulta FACTVAULT.<byte value="xd"/><byte value="xd"/>Si no, se intentará abrir el archivo con su programa.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="49"/>
         <source>Media File Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros del archivo multimedia</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="51"/>
         <source>Media file to display</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo multimedia que se mostrará</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="60"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="62"/>
         <source>Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar el visor interno (solo archivos AVI, BMP, TXT, RTF y WAV)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="66"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="67"/>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aplicar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="68"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="80"/>
         <source>Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - Rich Text, TXT - Plain Text, and WAV - Audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tipos de archivo multimedia admitidos son: AVI - vídeo de Windows, BMP - mapa de bits, RTF - texto enriquecido, TXT - texto sin formato y WAV - audio.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="84"/>
         <source>You can also perform a FactVault(tm) query.  To do so enter: FACTVAULT:Query String.  See help for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>También puede realizar una consulta de FactVault(tm).  Para ello, escriba: FACTVAULT:Texto de la consulta.  Consulte la ayuda para más información.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="88"/>
         <source>Simply entering a file name will make Quizwell look in the same folder that it is running in.  You can also provide a relative path using \.  </source>
-        <translation type="unfinished"></translation>
+        <translation>Si escribe solo un nombre de archivo, Quizwell lo buscará en la misma carpeta desde la que se ejecuta.  También puede indicar una ruta relativa con \.  </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="92"/>
         <source>For example, &quot;\MEDIA\SOUND.WAV&quot; would look in the media folder under the folder that Quizwell is running from for the file sound.wav</source>
-        <translation type="unfinished"></translation>
+        <translation>Por ejemplo, «\MEDIA\SOUND.WAV» buscaría el archivo sound.wav en la carpeta media situada dentro de la carpeta desde la que se ejecuta Quizwell</translation>
     </message>
 </context>
 <context>
@@ -1783,397 +1821,397 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
         <source>Test is not loaded.  Create a new test or load an existing one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna prueba cargada.  Cree una prueba nueva o cargue una existente.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
         <source>Test is not loaded. Create a new test or load an existing one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna prueba cargada. Cree una prueba nueva o cargue una existente.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Please make your selection now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga su selección ahora.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
         <source>A test file with that name exists!<byte value="xd"/>Overwrite existing test file?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Ya existe un archivo de prueba con ese nombre!<byte value="xd"/>¿Desea sobrescribir el archivo de prueba existente?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="82"/>
         <source>The test file %1 could not be replaced: %2.<byte value="xd"/>Nothing was changed.</source>
         <extracomment>%1 is the test&apos;s file, %2 why it could not be replaced.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reemplazar el archivo de prueba %1: %2.<byte value="xd"/>No se modificó nada.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
         <source>Specify the filename for the new test</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique el nombre de archivo de la prueba nueva</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
         <source>Quizwell Files|*.QWT</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Quizwell|*.QWT</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="110"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Quizwell|*.QWT|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
         <source>Select Text File to Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el archivo de texto que desea cifrar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
         <source>Unencrypted Test files|*.TXT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de prueba sin cifrar|*.TXT|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
         <source>Select Test Name to Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el nombre de la prueba en la que desea guardar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
         <source>Test Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de prueba|*.QWT|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
         <source>Select Test to Decrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la prueba que desea descifrar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
         <source>Encrypted Test Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de prueba cifrados|*.QWT|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
         <source>Select Text File to Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el archivo de texto en el que desea guardar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
         <source>Text Files|*.TXT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto|*.TXT|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="119"/>
         <source>Application Files|*.EXE|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de aplicación|*.EXE|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
         <source>Export Questions to</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar las preguntas a</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="127"/>
         <source>Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="165"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
         <source>&amp;New Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="166"/>
         <source>&amp;Load Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="167"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="173"/>
         <source>Tests found in current folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebas encontradas en la carpeta actual</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="203"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="284"/>
         <source>&amp;Global Test Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración &amp;global de la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="204"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="286"/>
         <source>&amp;Questions and Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preguntas y respuestas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="205"/>
         <source>&amp;Client Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del c&amp;liente</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="232"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="270"/>
         <source>&amp;Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resultados...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
         <source>&amp;Load a test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar una prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="261"/>
         <source>Encrypt Text File to Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifrar un archivo de texto como prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="263"/>
         <source>Decrypt Test to Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Descifrar una prueba a archivo de texto</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
         <source>&amp;Print Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir prueba...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="267"/>
         <source>&amp;Grade Answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;lificar respuestas...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="269"/>
         <source>&amp;Scan Answer Sheets...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escanear hojas de respuestas...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="271"/>
         <source>&amp;Import Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;portar preguntas...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="272"/>
         <source>E&amp;xport Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar preguntas...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="273"/>
         <source>Find D&amp;uplicate Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar preguntas &amp;duplicadas...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="276"/>
         <source>Launch Quizwell &amp;Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Quizwell Clien&amp;t</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="278"/>
         <source>Pre&amp;view Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa de la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="279"/>
         <source>Run in Cl&amp;assroom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar en el &amp;aula...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="281"/>
         <source>&amp;Exit                     Alt-F4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir                     Alt-F4</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="283"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="287"/>
         <source>&amp;Search Tests...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar en las pruebas...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="290"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="291"/>
         <source>&amp;Contents                 F1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido                F1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="293"/>
         <source>Quizwell on the &amp;Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell en la &amp;Web</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="299"/>
         <source>Quizwell Maker &amp;Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página &amp;principal de Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="300"/>
         <source>&amp;Tips for Writing Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Consejos para escribir pruebas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="301"/>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soporte técnico</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
         <source>Check for &amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;actualizaciones</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="309"/>
         <source>&amp;About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
         <source>This is the Instructor Test Maker.<byte value="xd"/>Do not distribute with Quizwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este es el programa de creación de pruebas para docentes.<byte value="xd"/>No lo distribuya con Quizwell.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="351"/>
         <source>The test file: %1<byte value="xd"/>is corrupt and can not be decoded.<byte value="xd"/>It will not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de prueba: %1<byte value="xd"/>está dañado y no se puede descodificar.<byte value="xd"/>No se cargará.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="356"/>
         <source>The test file: %1<byte value="xd"/>can not be read: %2.<byte value="xd"/>It will not be loaded.</source>
         <extracomment>%1 is the test&apos;s file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de prueba: %1<byte value="xd"/>no se puede leer: %2.<byte value="xd"/>No se cargará.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="360"/>
         <source>Only the first %1 tests in this folder can be listed.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se pueden mostrar las primeras %1 pruebas de esta carpeta.<byte value="xd"/></translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="362"/>
         <source>1 more test file (*.QWT) was found and is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontró 1 archivo de prueba más (*.QWT) que no aparece en la lista.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="363"/>
         <source>%1 more test files (*.QWT) were found and are not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontraron %1 archivos de prueba más (*.QWT) que no aparecen en la lista.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="369"/>
         <source>Did not find any tests.<byte value="xd"/>All tests (*.QWT) should be in the same folder as this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna prueba.<byte value="xd"/>Todas las pruebas (*.QWT) deben estar en la misma carpeta que este programa.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="388"/>
         <source>Could not get test name!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo obtener el nombre de la prueba!<byte value="xd"/>Vuelva a intentarlo o reinstale el programa.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="393"/>
         <source>Could not get file name for test!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo obtener el nombre de archivo de la prueba!<byte value="xd"/>Vuelva a intentarlo o reinstale el programa.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="397"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="671"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se encontró la prueba llamada %1!<byte value="xd"/>Vuelva a intentarlo o reinstale el programa.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="439"/>
         <source>No description (%1)</source>
         <extracomment>The status line of a new test; %1 is its file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sin descripción (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="450"/>
         <source>%1 is saved in %2, outside the working folder %3.<byte value="xd"/>The list of tests shows only the tests in the working folder, and the engine finds them there.<byte value="xd"/>To work on this test another time, open it with Load Test.</source>
         <extracomment>%1 is the test&apos;s file name, %2 the folder it is saved in, %3 the working folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha guardado en %2, fuera de la carpeta de trabajo %3.<byte value="xd"/>La lista de pruebas muestra solo las pruebas de la carpeta de trabajo, y el motor las busca allí.<byte value="xd"/>Para trabajar en esta prueba en otra ocasión, ábrala con Cargar prueba.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="478"/>
         <source>Could not read test description.<byte value="xd"/>Test is not valid manually edit or delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la descripción de la prueba.<byte value="xd"/>La prueba no es válida: edítela a mano o elimínela.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="539"/>
         <source>The test has been encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prueba se ha cifrado.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="555"/>
         <source>The test has been Decrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prueba se ha descifrado.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="566"/>
         <source>The file %1 exists.<byte value="xd"/>Convert into it, replacing the values it holds?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 ya existe.<byte value="xd"/>¿Desea realizar la conversión en ese archivo y reemplazar los valores que contiene?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="575"/>
         <source>These questions were not converted: %1.<byte value="xd"/>A test holds the questions up to the first empty one, and at most %2.</source>
         <extracomment>%1 lists question numbers, %2 is the most questions a test holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estas preguntas no se convirtieron: %1.<byte value="xd"/>Una prueba contiene las preguntas hasta la primera vacía, y como máximo %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="595"/>
         <source>Load a test first: the classroom runs the current test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargue primero una prueba: el aula usa la prueba actual.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="622"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró QWTEST.EXE en la carpeta actual.<byte value="xd"/>¿Desea buscarlo y ejecutarlo?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="624"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar %1 de la carpeta actual: %2.<byte value="xd"/>¿Desea buscar y ejecutar otro?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="631"/>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="634"/>
         <source>%1 cannot be started: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar %1: %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="661"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargue primero una prueba o elija una de la lista: se muestran los resultados de esa prueba.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="737"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas pruebas no se pudieron leer y no se comparan:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="791"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé al archivo la extensión del sistema al que va destinado: .gift para GIFT, .txt para Aiken, .xml para Moodle XML, .zip para un paquete QTI, .csv para una hoja de cálculo.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="797"/>
         <source>The questions of %1 have been exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las preguntas de %1 se han exportado a %2.</translation>
     </message>
 </context>
 <context>
@@ -2181,7 +2219,7 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/NoteForm.cpp" line="23"/>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>
@@ -2189,179 +2227,179 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
         <source>Print Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
         <source>Versions are named A, B, C, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Las versiones se denominan A, B, C, ...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Número de versiones:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
         <source>Shuffle the &amp;questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezclar las &amp;preguntas</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
         <source>Shuffle the &amp;answers of each question</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezclar las &amp;respuestas de cada pregunta</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La misma semilla vuelve a generar las mismas versiones; anótela para calificarlas.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>Ne&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuev&amp;a</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Semilla:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
         <source>The q&amp;uestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Las preg&amp;untas</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
         <source>A name, date and c&amp;lass line</source>
-        <translation type="unfinished"></translation>
+        <translation>Una línea de nombre, fecha y grup&amp;o</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
         <source>The &amp;begin message</source>
-        <translation type="unfinished"></translation>
+        <translation>El &amp;mensaje de inicio</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="80"/>
         <source>An answer s&amp;heet for each version</source>
-        <translation type="unfinished"></translation>
+        <translation>Una &amp;hoja de respuestas por versión</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="81"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
-        <translation type="unfinished"></translation>
+        <translation>Hojas que lee el escáner: una casilla por respuesta, marcas en las esquinas y un código QR</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
         <source>Columns of boxes for a student number; 0 for none</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas de casillas para el número de estudiante; 0 para ninguna</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>Student nu&amp;mber digits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dí&amp;gitos del número de estudiante:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
-        <translation type="unfinished"></translation>
+        <translation>Una por estudiante, cada una con su propio número de serie; con 1 se imprime una hoja para fotocopiar</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
         <source>Shee&amp;ts per version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ho&amp;jas por versión:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
         <source>The answer &amp;keys, on their own pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Las &amp;claves de respuestas, en páginas aparte</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="107"/>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="108"/>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como P&amp;DF...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="109"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="128"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>La semilla debe ser un número entero de hasta 18 dígitos.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="162"/>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la impresora.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="166"/>
         <source>The test has been sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prueba se ha enviado a la impresora.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="172"/>
         <source>These pictures are not printed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas imágenes no se imprimen:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
         <source>Recorded as print run %1 for grading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se registró como tirada de impresión %1 para la calificación.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo registrar la tirada de impresión para la calificación: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="183"/>
         <source>Note seed %1 to grade the sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anote la semilla %1 para calificar las hojas.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
         <source>Save Test as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la prueba como PDF</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF|*.pdf|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="211"/>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear el PDF.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La prueba se ha guardado como un PDF de %1 páginas:<byte value="xd"/>%2</translation>
     </message>
 </context>
 <context>
@@ -2369,378 +2407,378 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="59"/>
         <source>Quizwell only supports up to 500 questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell solo admite hasta 500 preguntas.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="62"/>
         <source>Delete this question?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar esta pregunta?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="65"/>
         <source>Question has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha eliminado la pregunta.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="68"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se perderán todos los cambios realizados desde la última vez que guardó!<byte value="xd"/>¿Desea salir?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="72"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se volverá a cargar la prueba desde el disco.<byte value="xd"/>¡Se perderán todos los cambios que haya realizado!<byte value="xd"/>¿Está seguro de que desea revertirla?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="78"/>
         <source>Changes saved. Would you like to continue editing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios guardados. ¿Desea seguir editando?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="81"/>
         <source>Save the changes to %1 before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios de %1 antes de cerrar?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="84"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las preguntas de esta prueba no estaban numeradas de forma consecutiva.<byte value="xd"/>Se muestran con una nueva numeración, y al guardar se almacenan con los números nuevos.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="98"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estas preguntas no tienen enunciado, así que no se pueden guardar: %1.<byte value="xd"/>Se perderán sus respuestas y demás datos.<byte value="xd"/>¿Desea guardar sin ellas?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="106"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estas preguntas vacías no se guardaron: %1.<byte value="xd"/>Las preguntas posteriores se guardaron con números que cierran el hueco.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="112"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de prueba %1 se eliminó mientras se editaba.<byte value="xd"/>Se ha vuelto a escribir con la configuración de una prueba nueva y estas preguntas.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="119"/>
         <source>No spelling dictionary for %1 is installed, so spelling is not checked.</source>
         <extracomment>%1 is a language, as &quot;en_US&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún diccionario ortográfico instalado para %1, así que no se revisa la ortografía.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="127"/>
         <source>Loading questions.  Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando las preguntas.  Espere, por favor...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="130"/>
         <source>Saving questions.  Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando las preguntas.  Espere, por favor...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="186"/>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencia</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="252"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="253"/>
         <source>&amp;Save Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
         <source>&amp;Revert Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revertir prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
         <source>&amp;Preview Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa de la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="257"/>
         <source>&amp;Import Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar preguntas...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="261"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>&amp;Add New Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agregar pregunta nueva</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
         <source>&amp;Delete Current Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar la pregunta actual</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
         <source>R&amp;eplace...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ree&amp;mplazar...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
         <source>Check &amp;Spelling of the Whole Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar la &amp;ortografía de toda la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
         <source>Spelling &amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma de revisión ortográfica</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
         <source>&amp;Navigate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Navegar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="298"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
         <source>&amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Primera</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
         <source>&amp;Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ú&amp;ltima</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
         <source>Jump to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="341"/>
         <source>Save Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
         <source>Revert Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Revertir prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="362"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="364"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="368"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Última</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="369"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="370"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
         <source>Jump To...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
         <source>Add New Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar pregunta nueva</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
         <source>Delete Current Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la pregunta actual</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="384"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="421"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="385"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="422"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="405"/>
         <source>Click to add a hot link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para agregar un hipervínculo.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="406"/>
         <source>Click to add media file</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para agregar un archivo multimedia</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="413"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba hasta 6 respuestas.  Marque la casilla junto a cada respuesta correcta.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="442"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="443"/>
         <source>Answer %1 is correct</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta %1 es correcta</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="456"/>
         <source>All answers must be correct to pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Para aprobar deben marcarse todas las respuestas correctas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="458"/>
         <source>Any correct answer is concidered a pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Basta con cualquier respuesta correcta para aprobar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="668"/>
         <source>(no suggestions)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin sugerencias)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="673"/>
         <source>Add to word list</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar a la lista de palabras</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="678"/>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="703"/>
         <source>No unknown words</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay palabras desconocidas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="704"/>
         <source>1 unknown word</source>
-        <translation type="unfinished"></translation>
+        <translation>1 palabra desconocida</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="705"/>
         <source>%1 unknown words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palabras desconocidas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="875"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios antes de la vista previa?<byte value="xd"/>La vista previa muestra la prueba tal como está guardada.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="897"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="962"/>
         <source>Add Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar pregunta</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="971"/>
         <source>Delete Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar pregunta</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="982"/>
         <source>Paste Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar pregunta</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="992"/>
         <source>Paste Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar respuestas</translation>
     </message>
 </context>
 <context>
@@ -2748,118 +2786,118 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="119"/>
         <source>&amp;Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hipervínculo</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="120"/>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referencia</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="121"/>
         <source>&amp;Media</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Multimedia</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="122"/>
         <source>Chec&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;omprobar</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="129"/>
         <source>&lt; &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; A&amp;nterior</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="130"/>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente &gt;</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="131"/>
         <source>Finish &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminar la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="178"/>
         <source>Question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta %1 de %2</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="252"/>
         <source>✔ right</source>
         <extracomment>Marks shown after a checked answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>✔ correcta</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="254"/>
         <source>✘ wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>✘ incorrecta</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="256"/>
         <source>✔ correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>✔ respuesta correcta</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
         <source>Right!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Correcto!</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
         <source>Wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorrecto.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="353"/>
         <source>Reference: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencia: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="283"/>
         <source>Please answer this question before going on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Responda esta pregunta antes de continuar.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/engine/QuestionForm.cpp" line="310"/>
         <source>%n question(s) have no answer and will count as wrong.<byte value="xd"/>Finish the test now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pregunta no tiene respuesta y contará como incorrecta.<byte value="xd"/>¿Desea terminar la prueba ahora?</numerusform>
+            <numerusform>%n preguntas no tienen respuesta y contarán como incorrectas.<byte value="xd"/>¿Desea terminar la prueba ahora?</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="311"/>
         <source>Every question has an answer.<byte value="xd"/>Finish the test now? No answer can be changed afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las preguntas tienen respuesta.<byte value="xd"/>¿Desea terminar la prueba ahora? Después no se podrá cambiar ninguna respuesta.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="319"/>
         <source>End the test now? It is scored as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea terminar la prueba ahora? Se calificará tal como está.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="366"/>
         <source>Elapsed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transcurrido: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="367"/>
         <source>Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Restante: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
         <source>Elapsed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transcurrido %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
         <source>Left %1</source>
         <extracomment>The time left, on the bar that shows it; %1 is hours:minutes:seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quedan %1</translation>
     </message>
 </context>
 <context>
@@ -2867,120 +2905,120 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="28"/>
         <source>Make &quot;%1&quot; a drop folder?<byte value="xd"/>Students can then put their results into it but not see the files there; only you can list and read them (mode 1733).</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea convertir «%1» en una carpeta de entrega?<byte value="xd"/>Los estudiantes podrán dejar en ella sus resultados, pero no ver los archivos que contiene; solo usted podrá enumerarlos y leerlos (modo 1733).</translation>
     </message>
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="37"/>
         <source>The mode of &quot;%1&quot; could not be changed.<byte value="xd"/>%2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar el modo de «%1».<byte value="xd"/>%2</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>motor</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
         <source>paper</source>
-        <translation type="unfinished"></translation>
+        <translation>papel</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>scan</source>
-        <translation type="unfinished"></translation>
+        <translation>escaneo</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>aula</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>import</source>
-        <translation type="unfinished"></translation>
+        <translation>importación</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="139"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (cualquiera)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="144"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV|*.CSV|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiante</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <source>Student number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de estudiante</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprobado</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo empleado</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
@@ -2990,216 +3028,216 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="734"/>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Facilidad</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>Discrimination</source>
-        <translation type="unfinished"></translation>
+        <translation>Discriminación</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="222"/>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>En blanco</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
         <source>Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicadores</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>Attempts by percent score</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos por porcentaje de acierto</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
         <source>Question %1: who chose each answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta %1: quién eligió cada respuesta</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="211"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
         <source>Top 27%</source>
-        <translation type="unfinished"></translation>
+        <translation>27 % superior</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
         <source>Bottom 27%</source>
-        <translation type="unfinished"></translation>
+        <translation>27 % inferior</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (clave)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
         <source>Test statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas de la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="245"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="406"/>
         <source>Item analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de ítems</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="246"/>
         <source>Regrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalificar</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
         <source>Export &amp;Gradebook...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar libro de &amp;calificaciones...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
         <source>Export &amp;Item Analysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar análisis de í&amp;tems...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="250"/>
         <source>Export &amp;Report (PDF)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;informe (PDF)...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="251"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
         <source>Results - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados - %1</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="321"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha definido ninguna carpeta de resultados (Configuración del cliente, pestaña Resultados).</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="322"/>
         <source>Results folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de resultados: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="327"/>
         <source>Dates from</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas desde</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer día</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="335"/>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Último día</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="337"/>
         <source>All sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los orígenes</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="340"/>
         <source>All classes</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los grupos</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="345"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hasta</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="353"/>
         <source>&amp;Delete Attempt...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar intento...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
         <source>&amp;Undo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer eliminación</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
         <source>Make Drop &amp;Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear carpeta de entre&amp;ga...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Files not collected</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos no recogidos</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>Files not collected (left in place):</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos no recogidos (se dejaron donde estaban):</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuentos por respuesta: todos / 27 % superior / 27 % inferior. Haga doble clic en una pregunta para editarla.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
         <source>Questions whose key changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas cuya clave cambió</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Key marked with</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave con la que se calificó</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Key now</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave actual</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="430"/>
         <source>Regrade with the &amp;Key Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalificar con la c&amp;lave actual</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="431"/>
         <source>Attempts rescored</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos recalificados</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>First score</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera puntuación</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Score now</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación actual</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="435"/>
         <source>Questions whose key changed since attempts were marked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas cuya clave cambió después de calificar los intentos:</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Attempts rescored (each keeps its first score):</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos recalificados (cada uno conserva su primera puntuación):</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="514"/>
@@ -3210,56 +3248,62 @@ Standard deviation: %4
 KR-20 reliability: %5
 Standard error of measurement: %6
 Pass rate: %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos: %1
+Media: %2 %
+Mediana: %3 %
+Desviación estándar: %4
+Fiabilidad KR-20: %5
+Error estándar de medición: %6
+Tasa de aprobados: %7</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="590"/>
         <source>Choose the attempt to delete first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero el intento que desea eliminar.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar el intento de %1 realizado el %2?<byte value="xd"/>Deshacer eliminación lo recupera.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/results/ResultsForm.cpp" line="615"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se recalificó %n intento con la clave de la prueba; conserva su primera puntuación. Puntuaciones modificadas: %1.</numerusform>
+            <numerusform>Se recalificaron %n intentos con la clave de la prueba; cada uno conserva su primera puntuación. Puntuaciones modificadas: %1.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="634"/>
         <source>Export Gradebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar libro de calificaciones</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="639"/>
         <source>Export Item Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar análisis de ítems</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="647"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF|*.PDF|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="648"/>
         <source>Export Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar informe</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="684"/>
         <source>Results: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados: %1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de ítems (respuestas: todos / 27 % superior / 27 % inferior)</translation>
     </message>
 </context>
 <context>
@@ -3267,67 +3311,67 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="17"/>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="38"/>
         <source>&amp;Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hipervínculo</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="39"/>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referencia</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="40"/>
         <source>&lt; &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; A&amp;nterior</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="41"/>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente &gt;</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="42"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="65"/>
         <source>Nothing to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que revisar.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="76"/>
         <source>Review %1 of %2 (question %3 of the test)</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión %1 de %2 (pregunta %3 de la prueba)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
         <source>Your answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Su respuesta: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="88"/>
         <source>Correct answer: %1 (any one of them passes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta correcta: %1 (basta con cualquiera de ellas)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="89"/>
         <source>Correct answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta correcta: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="90"/>
         <source>You checked this answer during the test; it was locked from then on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobó esta respuesta durante la prueba; a partir de entonces quedó bloqueada.</translation>
     </message>
 </context>
 <context>
@@ -3335,143 +3379,143 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="68"/>
         <source>Scan Answer Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Escanear hojas de respuestas</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="72"/>
         <source>Pages read</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas leídas</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="80"/>
         <source>To review</source>
-        <translation type="unfinished"></translation>
+        <translation>Por revisar</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregue las hojas escaneadas: archivos PDF o imágenes PNG, JPEG o TIFF.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>&amp;Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agregar archivos...</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="92"/>
         <source>Add F&amp;older...</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar &amp;carpeta...</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>&amp;Cancel Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar la &amp;lectura</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>&amp;Grade and Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificar y &amp;registrar</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>To review:</source>
-        <translation type="unfinished"></translation>
+        <translation>Por revisar:</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <location filename="../src/ui/scan/ScanForm.cpp" line="124"/>
         <source>lighter marks count</source>
-        <translation type="unfinished"></translation>
+        <translation>cuentan las marcas más claras</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>The recorded runs cannot be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer las tiradas registradas: </translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="157"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresión registrada de la prueba; sus hojas no se pueden comprobar ni calificar.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
         <source>Add Scanned Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar hojas escaneadas</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneos|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Todos los archivos|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
         <source>Add a Folder of Scanned Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar una carpeta de hojas escaneadas</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="181"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene ningún archivo PDF, PNG, JPEG ni TIFF.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="277"/>
         <source>Reading... %1 pages read so far.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo... %1 páginas leídas hasta ahora.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="303"/>
         <source>Warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: </translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 páginas leídas, %2 hojas calificables, %3 por revisar.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="389"/>
         <source>No doubtful row is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda ninguna fila dudosa.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, número de estudiante: se leyó «%2»%3. Escriba el número anotado (%4 dígitos) y pulse Intro. Escrito: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nada</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="410"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pregunta %2: %3. Escriba las letras marcadas (de A a %4) y pulse Intro. Elegidas: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="416"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Se calificaron %1 hojas.<byte value="xd"/></translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="500"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hojas calificadas; %2 intentos agregados a los resultados.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="505"/>
         <source>The sheets read cannot be graded: </source>
-        <translation type="unfinished"></translation>
+        <translation>Las hojas leídas no se pueden calificar: </translation>
     </message>
 </context>
 <context>
@@ -3479,28 +3523,28 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="10"/>
         <source>Correct Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas correctas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="11"/>
         <source>Pass Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de aprobado</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="12"/>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="18"/>
         <source>Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo multimedia</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="16"/>
         <source>Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Hipervínculo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="20"/>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura</translation>
     </message>
 </context>
 <context>
@@ -3508,285 +3552,285 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="38"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de hora no válido.  Los valores máximos son 23:59:59.<byte value="xd"/>Vuelva a escribirlo.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="140"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
         <source>Global Test Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración global de la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="159"/>
         <source>Test Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción de la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="162"/>
         <source>Settings Page 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración, página 1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
         <source>Settings Page 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración, página 2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="164"/>
         <source>Test Begin Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de inicio de la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba lo que desee comunicar al estudiante antes de que comience la prueba.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
         <source>Begin Test Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje al comenzar la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="173"/>
         <source>Complete Test Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje al terminar la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba lo que desee comunicar al estudiante después de que termine la prueba.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="205"/>
         <source>Hours : Minutes : Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas : Minutos : Segundos</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Up</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tiempo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Down</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
         <source>Less time</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos tiempo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Time Allowed (HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo permitido (HH:MM:SS)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
         <source>E&amp;xtra Time per Student...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo e&amp;xtra por estudiante...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="228"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjelo en blanco o póngalo todo a ceros si la prueba no tiene límite de tiempo.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
         <source>Show questions in order</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las preguntas en orden</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
         <source>Randomize the questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las preguntas en orden aleatorio</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="233"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las preguntas pueden presentarse al estudiante en el mismo orden en que se prepararon o en orden aleatorio.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
         <source>Do not allow answer checking</source>
-        <translation type="unfinished"></translation>
+        <translation>No permitir comprobar las respuestas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
         <source>Allow answer checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir comprobar las respuestas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ajuste indica si el estudiante puede comprobar las respuestas mientras realiza la prueba.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
         <source>Can leave answer blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede dejar respuestas en blanco</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
         <source>Must answer before going to next</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe responder antes de pasar a la siguiente</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="244"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede exigir que el estudiante responda cada pregunta antes de pasar a la siguiente, o permitirle dejar respuestas en blanco.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Pass point</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota de aprobado</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica al estudiante si ha aprobado o no la prueba.  Póngalo a cero si no desea dar esa información.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
         <source>Allow student to specify maximum questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir que el estudiante indique el número máximo de preguntas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
         <source>Maximum Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo de preguntas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="266"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede indicar que solo se planteen algunas de las preguntas.  Póngalo a cero para plantearlas todas.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
         <source>Test Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
         <source>Answer Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación de respuestas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="276"/>
         <source>Pass Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota de aprobado</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
         <source>Question Ordering</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden de las preguntas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Answer Requirement</source>
-        <translation type="unfinished"></translation>
+        <translation>Obligación de responder</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="295"/>
         <source>Allow hot links during test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir hipervínculos durante la prueba.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="296"/>
         <source>Show references while taking test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar referencias durante la prueba.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="297"/>
         <source>Allow hot links during review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir hipervínculos durante la revisión.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="298"/>
         <source>Show references during review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar referencias durante la revisión.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
         <source>While Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
         <source>While Reviewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante la revisión</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="306"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos ajustes indican si el estudiante puede abrir hipervínculos y ver referencias mientras realiza la prueba y mientras revisa las preguntas falladas.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Non-Scrolling timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizadores fijos</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Scrolling timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizadores con barra de avance</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Do not display timers</source>
-        <translation type="unfinished"></translation>
+        <translation>No mostrar temporizadores</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ajuste indica el tipo de temporizador que se muestra (tanto el del tiempo transcurrido como el de la prueba)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="317"/>
         <source>Do not allow test review</source>
-        <translation type="unfinished"></translation>
+        <translation>No permitir revisar la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
         <source>Allow test review</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir revisar la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Allow review of skipped questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir revisar las preguntas omitidas</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="323"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ajuste indica si el estudiante puede revisar la prueba después de realizarla.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
         <source>Hot Links and References</source>
-        <translation type="unfinished"></translation>
+        <translation>Hipervínculos y referencias</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Time Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualización del tiempo</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
         <source>Test Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión de la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: Este cuadro de texto tiene el mismo tamaño y usa la misma fuente con que se mostrará al estudiante.</translation>
     </message>
 </context>
 <context>
@@ -3794,71 +3838,71 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="118"/>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="203"/>
         <source>questions and answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>preguntas y respuestas mezcladas</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
         <source>questions shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>preguntas mezcladas</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
         <source>answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>respuestas mezcladas</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
         <source>nothing shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>sin mezclar</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="208"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Semilla %1, %2 versiones, %3; entre paréntesis, el número de la pregunta en la prueba</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="216"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="221"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: ______________________   Fecha: ____________   Grupo: ____________</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="248"/>
         <source>Link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="378"/>
         <source>question %1: the picture %2 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>pregunta %1: no se encontró la imagen %2</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="386"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pregunta %1: no se puede leer la imagen %2: %3</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="429"/>
         <source>Answer key, version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de respuestas, versión %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="438"/>
         <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
         <extracomment>The legend of the marks &quot;all&quot; and &quot;any&quot; beside a key&apos;s letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>all: todas esas letras y ninguna otra; any: basta con una de ellas, sin ninguna letra incorrecta</translation>
     </message>
 </context>
 <context>
@@ -3867,37 +3911,37 @@ Pass rate: %7</source>
         <location filename="../src/ui/maker/JumpForm.cpp" line="31"/>
         <location filename="../src/ui/maker/JumpForm.cpp" line="33"/>
         <source>Jump To</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="42"/>
         <source>&amp;Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ir</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="43"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="55"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Última</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="56"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="57"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="58"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera</translation>
     </message>
 </context>
 <context>
@@ -3906,7 +3950,7 @@ Pass rate: %7</source>
         <location filename="../src/ui/platform/Version.h" line="15"/>
         <source>Quizwell Maker v1.03.  Made by instructors for instructors; free to use for the tests of your students.</source>
         <extracomment>Keep the program&apos;s name and version number as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker v1.03.  Creado por docentes para docentes; de uso gratuito para las pruebas de sus estudiantes.</translation>
     </message>
 </context>
 <context>
@@ -3914,7 +3958,7 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/platform/WriteOver.cpp" line="12"/>
         <source>The test file %1 was changed by another program since it was loaded here.<byte value="xd"/>Write over it? Those changes will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa modificó el archivo de prueba %1 desde que se cargó aquí.<byte value="xd"/>¿Desea sobrescribirlo? Esos cambios se perderán.</translation>
     </message>
 </context>
 <context>
@@ -3922,22 +3966,22 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="29"/>
         <source>Takes the self-tests made with Quizwell Maker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Realiza las autoevaluaciones creadas con Quizwell Maker.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="33"/>
         <source>Preview the test, recording nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra una vista previa de la prueba, sin registrar nada.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="35"/>
         <source>The question a preview starts at.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pregunta en la que empieza la vista previa.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="40"/>
         <source>A test file (.QWT) to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de prueba (.QWT) para realizar.</translation>
     </message>
 </context>
 <context>
@@ -3946,7 +3990,7 @@ Pass rate: %7</source>
         <location filename="../src/programs/qwtestm.cpp" line="39"/>
         <source>Quizwell Maker - tests in %1</source>
         <extracomment>The main window&apos;s title when the tests are kept in the user&apos;s home; %1 is that folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker - pruebas en %1</translation>
     </message>
 </context>
 </TS>
