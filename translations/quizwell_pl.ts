@@ -610,7 +610,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="424"/>
         <source>A student&apos;s request failed at %1: %2</source>
-        <translation>Żądanie ucznia nie powiodło się w %1: %2</translation>
+        <translation>Żądanie ucznia nie powiodło się o %1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
@@ -1220,7 +1220,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
         <source>Re&amp;place:</source>
-        <translation>Zamień &amp;na:</translation>
+        <translation>Zamień n&amp;a:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
@@ -1540,7 +1540,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="224"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
-        <translation>Karty znacznie lepiej pasują do: %1 niż do wydruku, według którego zostały ocenione. Mimo to zapisać te wyniki?</translation>
+        <translation>Karty znacznie lepiej pasują do innego wydruku (%1) niż do tego, według którego zostały ocenione. Mimo to zapisać te wyniki?</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
@@ -2298,7 +2298,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="80"/>
         <source>An answer s&amp;heet for each version</source>
-        <translation>Karta o&amp;dpowiedzi dla każdej wersji</translation>
+        <translation>K&amp;arta odpowiedzi dla każdej wersji</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="81"/>
@@ -2318,7 +2318,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
-        <translation>Jedna na ucznia, każda z własnym numerem seryjnym; 1 drukuje kartę do skopiowania</translation>
+        <translation>Jedna karta na ucznia, każda z własnym numerem seryjnym; 1 oznacza jedną kartę do skserowania</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
@@ -2373,7 +2373,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
         <source>Recorded as print run %1 for grading.</source>
-        <translation>Zapisano jako wydruk %1 do oceniania.</translation>
+        <translation>Zapisano jako wydruk nr %1 do oceniania.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
@@ -3493,7 +3493,7 @@ Odsetek zaliczeń: %7</translation>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
-        <translation>%1, numer ucznia: odczytano „%2”%3. Należy wpisać zapisany numer (cyfry: %4), a następnie nacisnąć Enter. Wpisano: %5</translation>
+        <translation>%1, numer ucznia: odczytano „%2”%3. Należy wpisać zapisany numer (liczba cyfr: %4), a następnie nacisnąć Enter. Wpisano: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
@@ -3652,7 +3652,7 @@ Odsetek zaliczeń: %7</translation>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
         <source>Show questions in order</source>
-        <translation>Pokazuj pytania w kolejności</translation>
+        <translation>Pokazuj pytania w ustalonej kolejności</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
@@ -3702,7 +3702,7 @@ Odsetek zaliczeń: %7</translation>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
-        <translation>Uczeń zostanie poinformowany, czy zaliczył test.  Aby nie informować o zaliczeniu, należy ustawić zero.</translation>
+        <translation>Uczeń zostanie poinformowany, czy zaliczył test.  Aby nie informować o zaliczeniu, należy ustawić wartość zero.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
@@ -3718,7 +3718,7 @@ Odsetek zaliczeń: %7</translation>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="266"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
-        <translation>Można określić, że zadawana będzie tylko część wszystkich pytań.  Aby zadawać wszystkie pytania, należy ustawić zero.</translation>
+        <translation>Można określić, że zadawana będzie tylko część wszystkich pytań.  Aby zadawać wszystkie pytania, należy ustawić wartość zero.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
@@ -3888,7 +3888,7 @@ Odsetek zaliczeń: %7</translation>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="248"/>
         <source>Link: %1</source>
-        <translation>Łącze: %1</translation>
+        <translation>Odnośnik: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="378"/>
