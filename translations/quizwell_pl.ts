@@ -456,7 +456,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="129"/>
         <source>Classroom</source>
-        <translation>Klasa</translation>
+        <translation>Sala lekcyjna</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="132"/>
@@ -533,7 +533,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="228"/>
         <source>%1 has no questions to run in a classroom.</source>
-        <translation>Test %1 nie zawiera pytań, które można przeprowadzić w klasie.</translation>
+        <translation>Test %1 nie zawiera pytań, które można przeprowadzić w sali lekcyjnej.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="241"/>
@@ -544,7 +544,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="250"/>
         <source>Classroom - %1</source>
-        <translation>Klasa – %1</translation>
+        <translation>Sala lekcyjna – %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="259"/>
@@ -559,7 +559,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="268"/>
         <source>This computer has no network: connect it to the room&apos;s network, then open the classroom again.</source>
-        <translation>Ten komputer nie jest połączony z siecią: należy połączyć go z siecią sali, a następnie ponownie otworzyć klasę.</translation>
+        <translation>Ten komputer nie jest połączony z siecią: należy połączyć go z siecią sali, a następnie ponownie otworzyć salę lekcyjną.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="275"/>
@@ -569,7 +569,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="292"/>
         <source>The classroom cannot listen on %1: no port is free.</source>
-        <translation>Klasa nie może nasłuchiwać na %1: brak wolnego portu.</translation>
+        <translation>Sala lekcyjna nie może nasłuchiwać na %1: brak wolnego portu.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="310"/>
@@ -579,7 +579,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="328"/>
         <source>Students have joined, so this session keeps its store. End the session and open the classroom again to use another.</source>
-        <translation>Do sesji dołączyli już uczniowie, dlatego zachowuje ona swoją bazę wyników. Aby użyć innej, należy zakończyć sesję i ponownie otworzyć klasę.</translation>
+        <translation>Do sesji dołączyli już uczniowie, dlatego zachowuje ona swoją bazę wyników. Aby użyć innej, należy zakończyć sesję i ponownie otworzyć salę lekcyjną.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
@@ -655,7 +655,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="487"/>
         <source>End their tests and close the classroom?</source>
-        <translation>Zakończyć ich testy i zamknąć klasę?</translation>
+        <translation>Zakończyć ich testy i zamknąć salę lekcyjną?</translation>
     </message>
 </context>
 <context>
@@ -798,7 +798,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="263"/>
         <source>You can allow the student to view their test history or lock test history so a password is required.</source>
-        <translation>Można pozwolić uczniowi przeglądać historię jego testów albo zablokować historię testów tak, aby wymagane było hasło.</translation>
+        <translation>Można pozwolić uczniowi przeglądać historię swoich testów albo zablokować historię testów tak, aby wymagane było hasło.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="269"/>
@@ -1200,7 +1200,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="59"/>
         <source>Next</source>
-        <translation>Dalej</translation>
+        <translation>Następne</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
@@ -1362,7 +1362,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Printed</source>
-        <translation>Wydrukowano</translation>
+        <translation>Data wydruku</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
@@ -1508,7 +1508,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="144"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
-        <translation>Należy wybrać wydruk, na którym wydrukowano karty. Ziarno, liczbę wersji i mieszanie należy podać tylko dla wydruku, którego nie ma na liście.</translation>
+        <translation>Należy wybrać wydruk, w którym wydrukowano karty. Ziarno, liczbę wersji i mieszanie należy podać tylko dla wydruku, którego nie ma na liście.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="148"/>
@@ -1598,7 +1598,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="37"/>
         <source>Classroom</source>
-        <translation>Klasa</translation>
+        <translation>Sala lekcyjna</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="38"/>
@@ -2027,7 +2027,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="279"/>
         <source>Run in Cl&amp;assroom...</source>
-        <translation>Uruchom w &amp;klasie...</translation>
+        <translation>Uruchom w sali &amp;lekcyjnej...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="281"/>
@@ -2166,7 +2166,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="566"/>
         <source>The file %1 exists.<byte value="xd"/>Convert into it, replacing the values it holds?</source>
-        <translation>Plik %1 już istnieje.<byte value="xd"/>Przekonwertować do niego, zastępując zapisane w nim wartości?</translation>
+        <translation>Plik %1 już istnieje.<byte value="xd"/>Przekonwertować do tego pliku, zastępując jego zawartość?</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="575"/>
@@ -2177,7 +2177,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="595"/>
         <source>Load a test first: the classroom runs the current test.</source>
-        <translation>Najpierw należy wczytać test: klasa przeprowadza bieżący test.</translation>
+        <translation>Najpierw należy wczytać test: w sali lekcyjnej przeprowadzany jest bieżący test.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="622"/>
@@ -2207,7 +2207,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="737"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
-        <translation>Tych testów nie można odczytać i nie zostały porównane:<byte value="xd"/>%1</translation>
+        <translation>Nie można odczytać tych testów, dlatego nie zostały porównane:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="791"/>
@@ -2724,7 +2724,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="458"/>
         <source>Any correct answer is concidered a pass</source>
-        <translation>Każda poprawna odpowiedź jest uznawana za zaliczenie</translation>
+        <translation>Dowolna poprawna odpowiedź oznacza zaliczenie</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="668"/>
@@ -2938,7 +2938,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>classroom</source>
-        <translation>klasa</translation>
+        <translation>sala</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
@@ -3076,12 +3076,12 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
         <source>Top 27%</source>
-        <translation>Najlepsze 27%</translation>
+        <translation>Górne 27%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
         <source>Bottom 27%</source>
-        <translation>Najsłabsze 27%</translation>
+        <translation>Dolne 27%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
@@ -3199,7 +3199,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
-        <translation>Liczba wyborów każdej odpowiedzi: wszyscy / najlepsze 27% / najsłabsze 27%. Aby edytować pytanie, należy kliknąć je dwukrotnie.</translation>
+        <translation>Liczba wyborów każdej odpowiedzi: wszyscy / górne 27% / dolne 27%. Aby edytować pytanie, należy kliknąć je dwukrotnie.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
@@ -3311,7 +3311,7 @@ Odsetek zaliczeń: %7</translation>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
-        <translation>Analiza pytań (odpowiedzi: wszyscy / najlepsze 27% / najsłabsze 27%)</translation>
+        <translation>Analiza pytań (odpowiedzi: wszyscy / górne 27% / dolne 27%)</translation>
     </message>
 </context>
 <context>
@@ -3493,7 +3493,7 @@ Odsetek zaliczeń: %7</translation>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
-        <translation>%1, numer ucznia: odczytano „%2”%3. Należy wpisać zapisany numer (liczba cyfr: %4), a następnie nacisnąć Enter. Wpisano: %5</translation>
+        <translation>%1, numer ucznia: odczytano „%2”%3. Należy wpisać numer zapisany na karcie (liczba cyfr: %4), a następnie nacisnąć Enter. Wpisano: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
@@ -3838,7 +3838,7 @@ Odsetek zaliczeń: %7</translation>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
-        <translation>Uwaga: To pole ma ten sam rozmiar i używa tej samej czcionki, które zobaczy uczeń.</translation>
+        <translation>Uwaga: to pole ma taki sam rozmiar i taką samą czcionkę, jakie zobaczy uczeń.</translation>
     </message>
 </context>
 <context>
@@ -3979,7 +3979,7 @@ Odsetek zaliczeń: %7</translation>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="33"/>
         <source>Preview the test, recording nothing.</source>
-        <translation>Podgląd testu bez zapisywania czegokolwiek.</translation>
+        <translation>Podgląd testu bez zapisywania wyników.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="35"/>
