@@ -7,17 +7,17 @@
         <location filename="../src/ui/platform/Artwork.cpp" line="164"/>
         <source>Multiple-choice self-tests,</source>
         <extracomment>The banner&apos;s slogan, in two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اختبارات ذاتية متعددة الخيارات،</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Artwork.cpp" line="165"/>
         <source>written by instructors.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُعدّها المعلّمون.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Artwork.cpp" line="382"/>
         <source>Self-tests, made simple.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبارات ذاتية، بكل بساطة.</translation>
     </message>
 </context>
 <context>
@@ -26,17 +26,17 @@
         <location filename="../src/ui/platform/EngineServices.cpp" line="21"/>
         <location filename="../src/ui/platform/EngineServices.cpp" line="40"/>
         <source>&quot;%1&quot; could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح &quot;%1&quot;.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/EngineServices.cpp" line="28"/>
         <source>&quot;%1&quot; is a program. A test may not start programs, so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; برنامج. لا يُسمح للاختبار بتشغيل البرامج، لذا لم يُفتح.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/EngineServices.cpp" line="35"/>
         <source>The file &quot;%1&quot; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على الملف &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -45,34 +45,34 @@
         <location filename="../src/ui/maker/ImportFlow.cpp" line="23"/>
         <source>Question Files|%1</source>
         <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, %1 the file patterns after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الأسئلة|%1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="24"/>
         <source>All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="30"/>
         <source>Select Questions to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار الأسئلة المراد استيرادها</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="38"/>
         <source>The kind of questions in %1 is not known. Question files end in .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) or .csv.</source>
         <extracomment>%1 is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نوع الأسئلة في %1 غير معروف. تنتهي ملفات الأسئلة بـ .gift أو .txt (Aiken) أو .xml (Moodle XML) أو .zip (QTI) أو .csv.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="47"/>
         <source>%1 cannot be imported: %2</source>
         <extracomment>%1 is a file name, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استيراد %1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="60"/>
         <source>A test cannot hold these characters: %1<byte value="xd"/>Replace each of them with &quot;?&quot; and import?</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن يحتوي الاختبار على هذه المحارف: %1<byte value="xd"/>هل تريد استبدال كلٍّ منها بـ &quot;?&quot; ومتابعة الاستيراد؟</translation>
     </message>
 </context>
 <context>
@@ -80,18 +80,18 @@
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="22"/>
         <source>Load a test first.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح اختبارًا أولًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="28"/>
         <source>qwtest, the student engine, was not found beside the maker in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على qwtest، محرك الطالب، بجوار أداة الإعداد في &quot;%1&quot;.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="43"/>
         <source>qwtest could not be started: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل qwtest: %1.</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
         <location filename="../src/programs/Translation.cpp" line="14"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Not a text: &quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
@@ -108,37 +108,37 @@
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="45"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="52"/>
         <source>Answer sheet %1, page %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة الإجابة %1، الصفحة %2 من %3</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="56"/>
         <source>Answer sheet, page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة الإجابة، الصفحة %1 من %2</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="72"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="88"/>
         <source>Student number, on every page: write it, then fill one box per column</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطالب، في كل صفحة: اكتبه، ثم ظلّل مربعًا واحدًا في كل عمود</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="91"/>
         <source>Student number: write it, then fill one box per column</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطالب: اكتبه، ثم ظلّل مربعًا واحدًا في كل عمود</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="142"/>
         <source>Fill each box you choose fully with a dark pen. To undo a mark, fill its box fully and circle the box you mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>ظلّل كل مربع تختاره تظليلًا كاملًا بقلم داكن. لإلغاء علامة، ظلّل مربعها بالكامل وضع دائرة حول المربع الذي تقصده.</translation>
     </message>
 </context>
 <context>
@@ -146,18 +146,18 @@
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="36"/>
         <source>the system gave no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يذكر النظام سببًا</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="59"/>
         <source>it is a folder</source>
         <extracomment>Why a program could not be started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إنه مجلد</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="75"/>
         <source>No web browser could be opened for this page. To read it, copy its address into a browser:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح متصفح ويب لهذه الصفحة. لقراءتها، انسخ عنوانها إلى متصفح:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -165,17 +165,17 @@
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="27"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
         <source>Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
         <source>Takes the self-tests made with Quizwell Maker.</source>
-        <translation type="unfinished"></translation>
+        <translation>لأداء الاختبارات الذاتية المُعدّة باستخدام Quizwell Maker.</translation>
     </message>
 </context>
 <context>
@@ -221,23 +221,61 @@ Maker (&quot;the maker&quot;) you accept it.
    and remove every copy of it.
 </source>
         <extracomment>The license shown in the about box; keep its lines short, as the box does not wrap them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اتفاقية ترخيص QUIZWELL MAKER
+
+يُرجى قراءة هذه الاتفاقية. بتثبيت Quizwell Maker
+(«أداة الإعداد») أو استخدامها، فإنك تقبل هذه الاتفاقية.
+
+1. الاستخدام. يجوز لك تثبيت أداة الإعداد على الحواسيب
+   التي تُعدّ عليها أنت وزملاؤك الاختبارات، واستخدامها
+   لكتابة الاختبارات وتعديلها وتحويلها لأي عدد من
+   الطلاب.
+
+2. اختباراتك. الاختبارات والأسئلة والرسائل والشعارات
+   والوسائط التي تُعدّها بأداة الإعداد ملكٌ لك. ويجوز لك
+   توزيعها، مع محرك Quizwell وملف إعداداته، بأي شروط
+   تختارها.
+
+3. أداة الإعداد تبقى مع المعلّمين. تستطيع أداة الإعداد
+   قراءة كل اختبار وتعديله، بما في ذلك الإجابات. فلا
+   توزّعها مع المحرك ولا تضعها حيث يستطيع الطلاب
+   تشغيلها.
+
+4. النسخ. يجوز لك عمل نسخ من أداة الإعداد للأغراض
+   المذكورة أعلاه وللحفظ الاحتياطي. احتفظ بهذه الاتفاقية
+   مع كل نسخة. ولا يجوز لك بيع أداة الإعداد أو نسبتها
+   إلى نفسك.
+
+5. إخلاء الضمان. تُقدَّم أداة الإعداد «كما هي»، دون أي
+   ضمان من أي نوع، صريحًا كان أو ضمنيًا، بما في ذلك
+   ضمانات القابلية للتسويق والملاءمة لغرض معيّن.
+   احتفظ بنسخ من اختباراتك.
+
+6. تحديد المسؤولية. لا يتحمّل صانعو Quizwell Maker
+   بأي حال من الأحوال المسؤولية عن أي أضرار تنشأ عن
+   استخدام أداة الإعداد أو الاختبارات المُعدّة بها، أو
+   عن تعذّر استخدامها، حتى لو أُبلغوا بإمكانية حدوث
+   مثل هذه الأضرار.
+
+7. الانتهاء. تنتهي هذه الاتفاقية عندما تتوقف عن استخدام
+   أداة الإعداد وتحذف كل نسخة منها.
+</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="69"/>
         <location filename="../src/ui/maker/AboutForm.cpp" line="87"/>
         <source>About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="82"/>
         <source>License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>اتفاقية الترخيص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="98"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
 </context>
 <context>
@@ -245,22 +283,22 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="30"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;موافق</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="31"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إل&amp;غاء</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="32"/>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;طبيق</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="51"/>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حفظ التغييرات؟</translation>
     </message>
 </context>
 <context>
@@ -268,64 +306,64 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="26"/>
         <source>Begin Test</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="61"/>
         <source>Questions to take (1 to %1):</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأسئلة المطلوب الإجابة عنها (من 1 إلى %1):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="64"/>
         <source>All (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
         <source>1 question.</source>
-        <translation type="unfinished"></translation>
+        <translation>سؤال واحد.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
         <source>%n questions.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n سؤال.</numerusform>
+            <numerusform>سؤال واحد.</numerusform>
+            <numerusform>سؤالان.</numerusform>
+            <numerusform>%n أسئلة.</numerusform>
+            <numerusform>%n سؤالًا.</numerusform>
+            <numerusform>%n سؤال.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="75"/>
         <source>Time limit: %1 (hours:minutes:seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الزمني: %1 (ساعات:دقائق:ثوانٍ)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="76"/>
         <source>Time limit: none</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الزمني: لا يوجد</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="79"/>
         <source>Pass mark: %1% of the questions right</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة النجاح: الإجابة الصحيحة عن %1% من الأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="80"/>
         <source>Pass mark: none</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة النجاح: لا توجد</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="84"/>
         <source>&amp;Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بدء</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="85"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -333,62 +371,62 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="21"/>
         <source>Search Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث في الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="28"/>
         <source>&amp;Find tests holding:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبارات التي &amp;تحتوي على:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="31"/>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بحث</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="38"/>
         <source>Tests found</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبارات التي عُثر عليها</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>النص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="48"/>
         <source>&amp;Open in the Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح في المحرر</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="50"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="72"/>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على شيء</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Found in %1 places</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد المواضع التي عُثر عليها: %1</translation>
     </message>
 </context>
 <context>
@@ -396,230 +434,230 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="57"/>
         <source>finished</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="58"/>
         <source>joined</source>
-        <translation type="unfinished"></translation>
+        <translation>انضمّ</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="59"/>
         <source>question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1 من %2</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="67"/>
         <source>left the page %1×, %2 s</source>
         <extracomment>How often and how long a student left the test&apos;s page; %1 is the count, %2 the seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>غادر الصفحة %1×، %2 ث</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="129"/>
         <source>Classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>الفصل</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="132"/>
         <source>Open in a browser:</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح في متصفح:</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="141"/>
         <source>QR code of the address</source>
-        <translation type="unfinished"></translation>
+        <translation>رمز QR للعنوان</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدّم</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>خارج الصفحة</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="156"/>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>الطلاب</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="178"/>
         <source>&amp;Hold the review until the test ends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تأجيل المراجعة حتى انتهاء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="180"/>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
         <source>Show &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار ال&amp;درجات</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="181"/>
         <source>&amp;End Test</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;نهاء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="182"/>
         <source>End Sessio&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء ال&amp;جلسة</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="192"/>
         <source>the test folder&apos;s Results.sqlite, or postgresql://...</source>
         <extracomment>Keep the file name Results.sqlite and postgresql:// as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف Results.sqlite في مجلد الاختبار، أو postgresql://...</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="193"/>
         <source>Results s&amp;tore:</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;خزن النتائج:</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="195"/>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;ستخدام</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="228"/>
         <source>%1 has no questions to run in a classroom.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي %1 على أسئلة يمكن تشغيلها في الفصل.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="241"/>
         <source>%1<byte value="xd"/>This session stores into the test folder&apos;s Results.sqlite until another store is used.</source>
         <extracomment>%1 is the reason the saved store could not be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>ستُخزَّن نتائج هذه الجلسة في ملف Results.sqlite في مجلد الاختبار إلى أن يُستخدَم مخزن آخر.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="250"/>
         <source>Classroom - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الفصل - %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="259"/>
         <source>Port %1 is in use by another program, so this session uses port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ %1 مستخدَم من قِبل برنامج آخر، لذا تستخدم هذه الجلسة المنفذ %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="267"/>
         <source>port %1 of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ %1 على هذا الحاسوب</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="268"/>
         <source>This computer has no network: connect it to the room&apos;s network, then open the classroom again.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الحاسوب غير متصل بأي شبكة: صِله بشبكة الفصل، ثم افتح الفصل مرة أخرى.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="275"/>
         <source>Room code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>رمز الفصل: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="292"/>
         <source>The classroom cannot listen on %1: no port is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستطيع الفصل الاستماع على %1: لا يوجد منفذ متاح.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="310"/>
         <source>Results go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تُرسَل النتائج إلى %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="328"/>
         <source>Students have joined, so this session keeps its store. End the session and open the classroom again to use another.</source>
-        <translation type="unfinished"></translation>
+        <translation>انضمّ طلاب بالفعل، لذا تحتفظ هذه الجلسة بمخزنها. أنهِ الجلسة ثم افتح الفصل مرة أخرى لاستخدام مخزن آخر.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
         <source>%1 joined, %2 answering, %3 finished</source>
-        <translation type="unfinished"></translation>
+        <translation>انضمّوا: %1، يجيبون: %2، انتهوا: %3</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="404"/>
         <source>%1 asks to continue on another device</source>
-        <translation type="unfinished"></translation>
+        <translation>يطلب %1 المتابعة على جهاز آخر</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="405"/>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>سماح</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="406"/>
         <source>Refuse</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="424"/>
         <source>A student&apos;s request failed at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل طلب أحد الطلاب في الساعة %1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
         <source>Hide &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>إخفاء ال&amp;درجات</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="437"/>
         <source>1 student is still answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يزال طالب واحد يجيب.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="438"/>
         <source>%n students are still answering.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا يزال %n طالب يجيبون.</numerusform>
+            <numerusform>لا يزال طالب واحد يجيب.</numerusform>
+            <numerusform>لا يزال طالبان يجيبان.</numerusform>
+            <numerusform>لا يزال %n طلاب يجيبون.</numerusform>
+            <numerusform>لا يزال %n طالبًا يجيبون.</numerusform>
+            <numerusform>لا يزال %n طالب يجيبون.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="446"/>
         <source>%1 %2<byte value="xd"/>Their answers so far are scored and stored.</source>
         <extracomment>%1 says how many students are still answering, %2 asks whether to end their tests.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2<byte value="xd"/>تُصحَّح إجاباتهم حتى الآن وتُخزَّن.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="453"/>
         <source>End the test for everyone?<byte value="xd"/>Answers so far are scored and stored, and nobody can begin any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إنهاء الاختبار للجميع؟<byte value="xd"/>تُصحَّح الإجابات المقدَّمة حتى الآن وتُخزَّن، ولن يتمكّن أحد من البدء بعد ذلك.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="461"/>
         <source>End their tests and the session?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إنهاء اختباراتهم وإنهاء الجلسة؟</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="464"/>
         <source>The session has ended. The results are in the Results window.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت الجلسة. النتائج موجودة في نافذة النتائج.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="487"/>
         <source>End their tests and close the classroom?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إنهاء اختباراتهم وإغلاق الفصل؟</translation>
     </message>
 </context>
 <context>
