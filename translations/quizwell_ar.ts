@@ -666,183 +666,183 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/maker/ClientForm.cpp" line="38"/>
         <source>Bitmap Files (BMP)|*.BMP</source>
         <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, the pattern after it kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الصور النقطية (BMP)|*.BMP</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="82"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="84"/>
         <source>Client Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات العميل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="93"/>
         <source>These settings effect the entire Quizwell engine.    You must include the QWTEST.CFG file with the Quizwell engine for these settings to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>تسري هذه الإعدادات على محرك Quizwell بأكمله. يجب أن تُرفق الملف QWTEST.CFG مع محرك Quizwell لكي تُطبَّق هذه الإعدادات.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="98"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="161"/>
         <source>Custom Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>شعار مخصّص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="99"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="209"/>
         <source>Custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>مربع «حول» مخصّص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="100"/>
         <source>Client Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>سلوك العميل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="101"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="143"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استعراض</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="164"/>
         <source>You can customize the appearance of the tests you distribute by adding your own logo to the interface. </source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك تخصيص مظهر الاختبارات التي توزّعها بإضافة شعارك الخاص إلى الواجهة. </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="173"/>
         <source>Place the bitmap (.bmp extension) file into the same directory that will contain the Quizwell files. The bitmap can be 139 pixels high x 471 pixels wide.</source>
-        <translation type="unfinished"></translation>
+        <translation>ضع ملف الصورة النقطية (بالامتداد .bmp) في المجلد نفسه الذي سيحتوي على ملفات Quizwell. يمكن أن يبلغ ارتفاع الصورة 139 بكسل وعرضها 471 بكسل.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="176"/>
         <source>To ensure compatibility with the video capabilities of the computer it will be viewed on, the graphic should be composed in 16 or 256 colors using the standard Windows palette. </source>
-        <translation type="unfinished"></translation>
+        <translation>لضمان التوافق مع إمكانات العرض في الحاسوب الذي ستُعرض عليه، ينبغي أن تُصمَّم الصورة بـ 16 أو 256 لونًا باستخدام لوحة ألوان Windows القياسية. </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="179"/>
         <source>You should experiment with a variety of color settings to see what works best.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُستحسن أن تجرّب إعدادات ألوان متنوعة لترى أيّها يعطي أفضل نتيجة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="187"/>
         <source>Use custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>استخدام مربع «حول» مخصّص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="188"/>
         <source>Do not use custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم استخدام مربع «حول» مخصّص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="189"/>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>حول...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="191"/>
         <source>Custom message for about box (shown actual size)</source>
-        <translation type="unfinished"></translation>
+        <translation>رسالة مخصّصة لمربع «حول» (معروضة بحجمها الفعلي)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="199"/>
         <source>Web page URL</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان صفحة الويب (URL)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="212"/>
         <source>You can have your own &quot;About&quot; box from the &quot;Help&quot; menu.  You can have your own custom message in this about box.  The logo displayed will be the same as specified on the &quot;Custom Logo&quot; tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك أن تجعل لاختباراتك مربع «حول» خاصًا بك في قائمة «مساعدة»، وأن تضع فيه رسالتك المخصّصة. ويكون الشعار المعروض فيه هو نفسه المحدّد في تبويب «شعار مخصّص».</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="227"/>
         <source>Enable Full Screen mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>تمكين وضع ملء الشاشة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="228"/>
         <source>Require test history password</source>
-        <translation type="unfinished"></translation>
+        <translation>طلب كلمة مرور لسجلّ الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="229"/>
         <source>Require exit password</source>
-        <translation type="unfinished"></translation>
+        <translation>طلب كلمة مرور للخروج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="230"/>
         <source>History Password</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة مرور السجلّ</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="231"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="268"/>
         <source>Exit Password</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة مرور الخروج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="256"/>
         <source>Full Screen Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع ملء الشاشة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="257"/>
         <source>Full screen mode forces Quizwell to occupy the student&apos;s entire screen and only allows the student to use Quizwell and no other programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجعل وضع ملء الشاشة Quizwell يشغل شاشة الطالب بالكامل، فلا يستطيع الطالب استخدام أي برنامج آخر غير Quizwell.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="262"/>
         <source>Test history Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل سجلّ الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="263"/>
         <source>You can allow the student to view their test history or lock test history so a password is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك السماح للطالب بعرض سجلّ اختباراته، أو قفل السجلّ بحيث تلزم كلمة مرور لعرضه.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="269"/>
         <source>You can require a password to exit Quizwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك طلب كلمة مرور للخروج من Quizwell.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="277"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="351"/>
         <source>Results Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد النتائج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="280"/>
         <source>Every finished test is kept in the results beside the test. Where the student&apos;s computer cannot write there (a computer lab), the result is left as a small file in this folder instead, and File, Results... collects it from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُحفظ نتيجة كل اختبار منتهٍ ضمن النتائج بجوار الاختبار. وحيث لا يستطيع حاسوب الطالب الكتابة هناك (في مختبر حاسوب مثلًا)، تُترك النتيجة ملفًا صغيرًا في هذا المجلد بدلًا من ذلك، ويجمعها الأمر «ملف، النتائج...» من هناك.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="284"/>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>است&amp;عراض...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="291"/>
         <source>Use a shared folder every student computer can write to. Make it a drop folder (mode 1733) so students cannot read each other&apos;s results; Help, Results tells how. A result that can be kept in neither place waits on the student&apos;s computer until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>استخدم مجلدًا مشتركًا يستطيع كل حاسوب طالب الكتابة فيه. واجعله مجلد إيداع (الوضع 1733) حتى لا يستطيع الطلاب قراءة نتائج بعضهم بعضًا؛ ويشرح موضوع «مساعدة، النتائج» كيفية ذلك. وتبقى النتيجة التي يتعذّر حفظها في أيٍّ من المكانين على حاسوب الطالب حتى التشغيل التالي.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="372"/>
         <source>The engine looks for the logo in its own folder, %1, and will not find %2 where it is.<byte value="xd"/>Copy it into that folder?</source>
         <extracomment>%1 is the engine&apos;s folder, %2 the picture&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يبحث المحرك عن الشعار في مجلده، %1، ولن يجد %2 في موضعه الحالي.<byte value="xd"/>هل تريد نسخه إلى ذلك المجلد؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="380"/>
         <source>A file named %1 is in %2 already.<byte value="xd"/>Replace it with the picture picked?</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد ملف باسم %1 في %2 بالفعل.<byte value="xd"/>هل تريد استبداله بالصورة المختارة؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="426"/>
         <source>The file &quot;%1&quot; could not be read as a picture; the built-in logo is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الملف &quot;%1&quot; كصورة؛ يُعرض الشعار المدمج.</translation>
     </message>
 </context>
 <context>
@@ -850,39 +850,39 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="69"/>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عدم الحفظ</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="88"/>
         <location filename="../src/ui/platform/Dialogs.cpp" line="100"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="92"/>
         <location filename="../src/ui/platform/Dialogs.cpp" line="104"/>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="174"/>
         <source>These characters cannot be stored in a test file: %1.<byte value="xd"/>Store them as &quot;?&quot; and go on?</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن تخزين هذه المحارف في ملف اختبار: %1.<byte value="xd"/>هل تريد تخزينها بالشكل &quot;?&quot; والمتابعة؟</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="188"/>
         <source>%1 is the file %2 is made from: it cannot also be the output.<byte value="xd"/>Choose another name. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 هو الملف الذي يُنشأ منه %2: لا يمكن أن يكون هو الناتج أيضًا.<byte value="xd"/>اختر اسمًا آخر. لم يُكتب أي شيء.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="192"/>
         <source>%1 cannot be written: %2.<byte value="xd"/>Choose another name. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر الكتابة في %1: %2.<byte value="xd"/>اختر اسمًا آخر. لم يُكتب أي شيء.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="205"/>
         <source>An unexpected error ended the action.</source>
-        <translation type="unfinished"></translation>
+        <translation>أوقف خطأ غير متوقع هذا الإجراء.</translation>
     </message>
 </context>
 <context>
@@ -890,47 +890,47 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="24"/>
         <source>Duplicate Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة المكررة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="30"/>
         <source>Questions typed twice</source>
-        <translation type="unfinished"></translation>
+        <translation>أسئلة مكتوبة مرتين</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="32"/>
         <source>Each group lists its questions by test and number; activate one to edit it</source>
-        <translation type="unfinished"></translation>
+        <translation>تسرد كل مجموعة أسئلتها حسب الاختبار والرقم؛ فعّل أحدها لتحريره</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>النص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="49"/>
         <source>No question is typed twice in these tests.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد في هذه الاختبارات سؤال مكتوب مرتين.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="50"/>
         <source>&amp;Questions typed twice (double-click one to edit it there):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;أسئلة مكتوبة مرتين (انقر نقرًا مزدوجًا على أحدها لتحريره هناك):</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="59"/>
         <source> (answers %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (الإجابات %1)</translation>
     </message>
 </context>
 <context>
@@ -938,48 +938,48 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="13"/>
         <source>Score: %1 of %2 right (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة: %1 صحيحة من أصل %2 (%3%)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="18"/>
         <source>Test Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="28"/>
         <source>Time ran out.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى الوقت.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>ناجح</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>راسب</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="42"/>
         <source>Pass point: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة النجاح: %1%</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="45"/>
         <source>Time taken: %1</source>
         <extracomment>%1 is hours:minutes:seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المستغرق: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="48"/>
         <source>&amp;Review Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;مراجعة الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="49"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
 </context>
 <context>
@@ -987,166 +987,166 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="44"/>
         <source>Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="47"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="54"/>
         <source>&amp;Open Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح اختبار...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="55"/>
         <source>&amp;Refresh List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحديث القائمة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="56"/>
         <source>Test &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;سجلّ الاختبارات...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="58"/>
         <location filename="../src/ui/engine/EngineForm.cpp" line="77"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="59"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="60"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;محتويات</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="63"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حول...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="70"/>
         <source>Choose a test and press Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر اختبارًا واضغط «بدء»:</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="72"/>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="75"/>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بدء</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="76"/>
         <source>His&amp;tory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;السجلّ</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="138"/>
         <source>The test file &quot;%1&quot; no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الاختبار &quot;%1&quot; لم يعد موجودًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="145"/>
         <source>Open Test</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح اختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="147"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات Quizwell|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="162"/>
         <source>You have extra time for this test: %1 instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>لديك وقت إضافي لهذا الاختبار: %1 بدلًا من %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="180"/>
         <source>&quot;%1&quot; holds no questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي &quot;%1&quot; على أي أسئلة.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="198"/>
         <source>%1 (preview)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (معاينة)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="208"/>
         <source>Your history file was damaged. It is kept as &quot;%1&quot;, and a new history was started with this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>تلف ملف سجلّك. حُفظ باسم &quot;%1&quot;، وبدأ سجلّ جديد بهذا الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="212"/>
         <source>Your test was scored, but it could not be added to your history.<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>صُحّح اختبارك، ولكن تعذّرت إضافته إلى سجلّك.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="252"/>
         <source>Your test was scored, but the result could not be saved for your teacher.<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>صُحّح اختبارك، ولكن تعذّر حفظ النتيجة لمعلّمك.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
         <source>Student Name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
         <source>Your name, for your test history (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>اسمك، لسجلّ اختباراتك (يمكنك تركه فارغًا):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
         <source>Student Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
         <source>Your student number, for your teacher&apos;s results (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>رقمك بصفتك طالبًا، لنتائج معلّمك (يمكنك تركه فارغًا):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
         <source>Class</source>
         <extracomment>The student&apos;s class (group) at school.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الصف</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
         <source>Your class, for your teacher&apos;s results (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>صفّك، لنتائج معلّمك (يمكنك تركه فارغًا):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="291"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة المرور:</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="294"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة المرور غير صحيحة.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="299"/>
         <source>Test History</source>
-        <translation type="unfinished"></translation>
+        <translation>سجلّ الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="322"/>
         <source>Exit</source>
         <extracomment>Title of the password question asked before the program closes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الخروج</translation>
     </message>
 </context>
 <context>
@@ -1154,27 +1154,27 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="18"/>
         <source>Extra Time per Student</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت إضافي لكل طالب</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
         <source>&amp;Students given extra time, one a line as NAME=FACTOR, for example &quot;Ann Lee=1.25&quot; for a quarter more time (factors from 1 to 4). The name is matched as the student types it, letter case aside. The list is kept beside the test, in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;الطلاب الممنوحون وقتًا إضافيًا، طالب في كل سطر بالصيغة الاسم=المعامل، مثل &quot;سارة علي=1.25&quot; لمنح ربع وقت إضافي (المعاملات من 1 إلى 4). يُطابَق الاسم كما يكتبه الطالب، بصرف النظر عن حالة الأحرف. تُحفظ القائمة بجوار الاختبار، في %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="30"/>
         <source>Students given extra time</source>
-        <translation type="unfinished"></translation>
+        <translation>الطلاب الممنوحون وقتًا إضافيًا</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="31"/>
         <source>One student a line: the name, an equals sign and the factor</source>
-        <translation type="unfinished"></translation>
+        <translation>طالب واحد في كل سطر: الاسم، ثم علامة التساوي، ثم المعامل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="57"/>
         <source>These lines do not read, so the list was not saved:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة هذه الأسطر، لذا لم تُحفظ القائمة:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -1182,171 +1182,171 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="28"/>
         <source>There is nothing to replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ما يُستبدل.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="39"/>
         <source>Question %1, %2:  %3</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1، %2:  %3</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="55"/>
         <source>Fin&amp;d:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;بحث عن:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="57"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="59"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>التالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
         <source>Next hit (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة التالية (Enter)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="64"/>
         <source>Close the find bar (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق شريط البحث (Esc)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="65"/>
         <source>Close the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق شريط البحث</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
         <source>Re&amp;place:</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;ستبدال بـ:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستبدال بـ</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>اس&amp;تبدال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
         <source>Replace &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال ال&amp;جميع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="91"/>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>مطابقة حالة الأ&amp;حرف</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="92"/>
         <source>&amp;Whole words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;كلمات كاملة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="93"/>
         <source>Regular e&amp;xpression</source>
-        <translation type="unfinished"></translation>
+        <translation>تعبير &amp;نمطي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="101"/>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث في:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="103"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="288"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="104"/>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="105"/>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>المرجع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="106"/>
         <source>Hot link</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط السريع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="107"/>
         <source>Media file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الوسائط</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="118"/>
         <source>Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>نتائج البحث</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="203"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ليس تعبيرًا نمطيًا صالحًا: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="207"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على شيء</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
         <source>1 hit</source>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة واحدة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
         <source>%1 hits</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد النتائج: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="248"/>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="273"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="281"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال الجميع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="285"/>
         <source>1 field will change:</source>
-        <translation type="unfinished"></translation>
+        <translation>سيتغيّر حقل واحد:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="286"/>
         <source>%1 fields will change:</source>
-        <translation type="unfinished"></translation>
+        <translation>ستتغيّر الحقول التالية (%1):</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="289"/>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>الحقل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>الآن</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="291"/>
         <source>After replacing</source>
-        <translation type="unfinished"></translation>
+        <translation>بعد الاستبدال</translation>
     </message>
 </context>
 <context>
