@@ -1354,210 +1354,210 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="45"/>
         <source>Grade Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>تصحيح الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>الدفعة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Printed</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ الطباعة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>البذرة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخ</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>الخلط</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="50"/>
         <source>Print runs</source>
-        <translation type="unfinished"></translation>
+        <translation>دفعات الطباعة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="54"/>
         <source>Print r&amp;uns:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;دفعات الطباعة:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عدد النسخ:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="61"/>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;بذرة:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>Questions shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>خُلطت الأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
         <source>Answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>خُلطت الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="74"/>
         <source>No answers file chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُختر ملف إجابات.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
         <source>Answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابات:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>الصحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Asked</source>
-        <translation type="unfinished"></translation>
+        <translation>المطروحة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>النسبة المئوية</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>ناجح</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Results by student</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج حسب الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>الطلاب</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
         <source>Results by question</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج حسب السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="87"/>
         <source>&amp;Open Answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح الإجابات...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="88"/>
         <source>&amp;Grade Again</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ال&amp;تصحيح</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
         <source>Sa&amp;ve as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ بصيغة CSV...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
         <source>&amp;Record in Results</source>
-        <translation type="unfinished"></translation>
+        <translation>تس&amp;جيل في النتائج</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="124"/>
         <source>The recorded runs cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة الدفعات المسجّلة: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="132"/>
         <source>earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>سابقة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="144"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر الدفعة التي طُبعت فيها الأوراق. لا تحدّد البذرة والنسخ والخلط إلا لطباعة غير مدرجة في القائمة.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="148"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد أي طباعة مسجّلة لهذا الاختبار: حدّد البذرة وعدد النسخ وخيارات الخلط التي طُبع بها.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
         <source>Select Answers to Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار الإجابات المراد تصحيحها</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
         <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات CSV|*.csv|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="198"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون البذرة عددًا صحيحًا لا يزيد على 18 رقمًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="208"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="224"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>تتطابق الأوراق مع %1 أفضل بكثير من الدفعة التي صُحّحت بها. هل تريد تسجيل هذه الدرجات رغم ذلك؟</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
         <source>Save Results as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ النتائج بصيغة CSV</translation>
     </message>
 </context>
 <context>
@@ -1565,112 +1565,112 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="29"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>المحتويات</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="30"/>
         <source>Making and running a test</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد اختبار وتشغيله</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="31"/>
         <source>The main window</source>
-        <translation type="unfinished"></translation>
+        <translation>النافذة الرئيسية</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="32"/>
         <source>Questions and answers</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة والإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="33"/>
         <source>Hot links, media files and Jump To</source>
-        <translation type="unfinished"></translation>
+        <translation>الروابط السريعة وملفات الوسائط و«الانتقال إلى»</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="35"/>
         <source>Global test settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الاختبار العامة</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="36"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="37"/>
         <source>Classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>الفصل</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="38"/>
         <source>Client configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات العميل</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="39"/>
         <source>Taking a test with Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>أداء اختبار باستخدام Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="41"/>
         <source>Help for students</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة للطلاب</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="42"/>
         <source>Paper tests: printing and grading</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبارات الورقية: الطباعة والتصحيح</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="44"/>
         <source>Scanning answer sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>المسح الضوئي لأوراق الإجابة</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="45"/>
         <source>Importing and exporting questions</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد الأسئلة وتصديرها</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="46"/>
         <source>Files the maker writes</source>
-        <translation type="unfinished"></translation>
+        <translation>الملفات التي تكتبها أداة الإعداد</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="47"/>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة المفاتيح</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="48"/>
         <source>About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="61"/>
         <source>Quizwell Client Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="62"/>
         <source>Quizwell Maker Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="66"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;محتويات</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="68"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رجوع</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="71"/>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تقدّم</translation>
     </message>
 </context>
 <context>
@@ -1678,74 +1678,74 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="18"/>
         <source>Test History</source>
-        <translation type="unfinished"></translation>
+        <translation>سجلّ الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>الصحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>النسبة المئوية</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المستغرق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="33"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="44"/>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصدير CSV...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="45"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="59"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات CSV|*.CSV|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="61"/>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير السجلّ</translation>
     </message>
 </context>
 <context>
@@ -1753,12 +1753,12 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/LossReportForm.cpp" line="16"/>
         <source>What was not carried over</source>
-        <translation type="unfinished"></translation>
+        <translation>ما لم يُنقل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/LossReportForm.cpp" line="31"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نسخ</translation>
     </message>
 </context>
 <context>
@@ -1766,62 +1766,62 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="24"/>
         <source>Media file should contain a valid extension of... <byte value="xd"/>AVI<byte value="xd"/>BMP<byte value="xd"/>RTF<byte value="xd"/>TXT<byte value="xd"/>WAV<byte value="xd"/>or a FACTVAULT query.<byte value="xd"/><byte value="xd"/>If not, then an attempt to launch the file will be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يحمل ملف الوسائط أحد الامتدادات الصالحة التالية... <byte value="xd"/>AVI<byte value="xd"/>BMP<byte value="xd"/>RTF<byte value="xd"/>TXT<byte value="xd"/>WAV<byte value="xd"/>أو أن يكون استعلام FACTVAULT.<byte value="xd"/><byte value="xd"/>وإن لم يكن كذلك، فستجري محاولة لفتح الملف.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="49"/>
         <source>Media File Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>معلمات ملف الوسائط</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="51"/>
         <source>Media file to display</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الوسائط المراد عرضه</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="60"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استعراض</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="62"/>
         <source>Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)</source>
-        <translation type="unfinished"></translation>
+        <translation>استخدام العارض الداخلي (لملفات AVI وBMP وTXT وRTF وWAV فقط)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="66"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="67"/>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;طبيق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="68"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إل&amp;غاء</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="80"/>
         <source>Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - Rich Text, TXT - Plain Text, and WAV - Audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>أنواع ملفات الوسائط المدعومة هي: AVI - فيديو Windows، وBMP - صورة نقطية، وRTF - نص منسّق، وTXT - نص عادي، وWAV - صوت.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="84"/>
         <source>You can also perform a FactVault(tm) query.  To do so enter: FACTVAULT:Query String.  See help for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك أيضًا إجراء استعلام FactVault(tm). وللقيام بذلك أدخل: FACTVAULT:نص الاستعلام. راجع المساعدة لمزيد من المعلومات.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="88"/>
         <source>Simply entering a file name will make Quizwell look in the same folder that it is running in.  You can also provide a relative path using \.  </source>
-        <translation type="unfinished"></translation>
+        <translation>بمجرد إدخال اسم ملف، يبحث Quizwell في المجلد نفسه الذي يعمل منه. ويمكنك أيضًا تحديد مسار نسبي باستخدام \.  </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="92"/>
         <source>For example, &quot;\MEDIA\SOUND.WAV&quot; would look in the media folder under the folder that Quizwell is running from for the file sound.wav</source>
-        <translation type="unfinished"></translation>
+        <translation>مثلًا، يبحث &quot;\MEDIA\SOUND.WAV&quot; عن الملف sound.wav في المجلد media الموجود داخل المجلد الذي يعمل منه Quizwell</translation>
     </message>
 </context>
 <context>
@@ -1829,397 +1829,397 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
         <source>Test is not loaded.  Create a new test or load an existing one.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُفتح أي اختبار. أنشئ اختبارًا جديدًا أو افتح اختبارًا موجودًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
         <source>Test is not loaded. Create a new test or load an existing one.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُفتح أي اختبار. أنشئ اختبارًا جديدًا أو افتح اختبارًا موجودًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Please make your selection now.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى الاختيار الآن.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
         <source>A test file with that name exists!<byte value="xd"/>Overwrite existing test file?</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد ملف اختبار بهذا الاسم!<byte value="xd"/>هل تريد الكتابة فوق ملف الاختبار الموجود؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="82"/>
         <source>The test file %1 could not be replaced: %2.<byte value="xd"/>Nothing was changed.</source>
         <extracomment>%1 is the test&apos;s file, %2 why it could not be replaced.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر استبدال ملف الاختبار %1: %2.<byte value="xd"/>لم يتغيّر أي شيء.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
         <source>Specify the filename for the new test</source>
-        <translation type="unfinished"></translation>
+        <translation>حدّد اسم ملف الاختبار الجديد</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
         <source>Quizwell Files|*.QWT</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات Quizwell|*.QWT</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="110"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات Quizwell|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
         <source>Select Text File to Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار ملف نصي لتشفيره</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
         <source>Unencrypted Test files|*.TXT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الاختبار غير المشفّرة|*.TXT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
         <source>Select Test Name to Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار اسم الاختبار المراد الحفظ فيه</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
         <source>Test Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الاختبار|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
         <source>Select Test to Decrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار اختبار لفك تشفيره</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
         <source>Encrypted Test Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الاختبار المشفّرة|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
         <source>Select Text File to Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار ملف نصي للحفظ فيه</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
         <source>Text Files|*.TXT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات نصية|*.TXT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="119"/>
         <source>Application Files|*.EXE|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات التطبيقات|*.EXE|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
         <source>Export Questions to</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير الأسئلة إلى</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="127"/>
         <source>Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="165"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
         <source>&amp;New Test</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار &amp;جديد</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="166"/>
         <source>&amp;Load Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح اختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="167"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="173"/>
         <source>Tests found in current folder</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبارات الموجودة في المجلد الحالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="203"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="284"/>
         <source>&amp;Global Test Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الاختبار ال&amp;عامة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="204"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="286"/>
         <source>&amp;Questions and Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة وال&amp;إجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="205"/>
         <source>&amp;Client Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات العم&amp;يل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="232"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="270"/>
         <source>&amp;Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;نتائج...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
         <source>&amp;Load a test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح اختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="261"/>
         <source>Encrypt Text File to Test</source>
-        <translation type="unfinished"></translation>
+        <translation>تشفير ملف نصي إلى اختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="263"/>
         <source>Decrypt Test to Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>فك تشفير اختبار إلى ملف نصي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
         <source>&amp;Print Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة الاختبار...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="267"/>
         <source>&amp;Grade Answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصحيح الإجابات...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="269"/>
         <source>&amp;Scan Answer Sheets...</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;سح أوراق الإجابة ضوئيًا...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="271"/>
         <source>&amp;Import Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>است&amp;يراد الأسئلة...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="272"/>
         <source>E&amp;xport Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدي&amp;ر الأسئلة...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="273"/>
         <source>Find D&amp;uplicate Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن الأسئلة ال&amp;مكررة...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="276"/>
         <source>Launch Quizwell &amp;Client</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;شغيل Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="278"/>
         <source>Pre&amp;view Test</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;عاينة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="279"/>
         <source>Run in Cl&amp;assroom...</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل في الف&amp;صل...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="281"/>
         <source>&amp;Exit                     Alt-F4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج                     Alt-F4</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="283"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحرير</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="287"/>
         <source>&amp;Search Tests...</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;بحث في الاختبارات...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="290"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="291"/>
         <source>&amp;Contents                 F1</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;محتويات                 F1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="293"/>
         <source>Quizwell on the &amp;Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell على ال&amp;ويب</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="299"/>
         <source>Quizwell Maker &amp;Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;صفحة الرئيسية لـ Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="300"/>
         <source>&amp;Tips for Writing Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نصائح لكتابة الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="301"/>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;دعم</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
         <source>Check for &amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن ت&amp;حديثات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="309"/>
         <source>&amp;About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حول Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
         <source>This is the Instructor Test Maker.<byte value="xd"/>Do not distribute with Quizwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذه أداة إعداد الاختبارات الخاصة بالمعلّم.<byte value="xd"/>لا توزّعها مع Quizwell.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="351"/>
         <source>The test file: %1<byte value="xd"/>is corrupt and can not be decoded.<byte value="xd"/>It will not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الاختبار: %1<byte value="xd"/>تالف ولا يمكن فك ترميزه.<byte value="xd"/>لن يُفتح.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="356"/>
         <source>The test file: %1<byte value="xd"/>can not be read: %2.<byte value="xd"/>It will not be loaded.</source>
         <extracomment>%1 is the test&apos;s file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف الاختبار: %1<byte value="xd"/>تتعذّر قراءته: %2.<byte value="xd"/>لن يُفتح.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="360"/>
         <source>Only the first %1 tests in this folder can be listed.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن تُسرد إلا أول %1 اختبار في هذا المجلد.<byte value="xd"/></translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="362"/>
         <source>1 more test file (*.QWT) was found and is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>عُثر على ملف اختبار آخر (*.QWT) لم يُدرج في القائمة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="363"/>
         <source>%1 more test files (*.QWT) were found and are not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>عُثر على ملفات اختبار أخرى (*.QWT) لم تُدرج في القائمة، وعددها %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="369"/>
         <source>Did not find any tests.<byte value="xd"/>All tests (*.QWT) should be in the same folder as this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على أي اختبارات.<byte value="xd"/>يجب أن تكون جميع الاختبارات (*.QWT) في المجلد نفسه الذي يوجد فيه هذا البرنامج.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="388"/>
         <source>Could not get test name!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الحصول على اسم الاختبار!<byte value="xd"/>يُرجى المحاولة مرة أخرى أو إعادة تثبيت البرنامج.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="393"/>
         <source>Could not get file name for test!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الحصول على اسم ملف الاختبار!<byte value="xd"/>يُرجى المحاولة مرة أخرى أو إعادة تثبيت البرنامج.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="397"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="671"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على الاختبار المسمّى %1!<byte value="xd"/>يُرجى المحاولة مرة أخرى أو إعادة تثبيت البرنامج.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="439"/>
         <source>No description (%1)</source>
         <extracomment>The status line of a new test; %1 is its file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بلا وصف (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="450"/>
         <source>%1 is saved in %2, outside the working folder %3.<byte value="xd"/>The list of tests shows only the tests in the working folder, and the engine finds them there.<byte value="xd"/>To work on this test another time, open it with Load Test.</source>
         <extracomment>%1 is the test&apos;s file name, %2 the folder it is saved in, %3 the working folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حُفظ %1 في %2، خارج مجلد العمل %3.<byte value="xd"/>لا تعرض قائمة الاختبارات إلا الاختبارات الموجودة في مجلد العمل، وهناك يجدها المحرك.<byte value="xd"/>للعمل على هذا الاختبار مرة أخرى، افتحه بالأمر «فتح اختبار».</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="478"/>
         <source>Could not read test description.<byte value="xd"/>Test is not valid manually edit or delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة وصف الاختبار.<byte value="xd"/>الاختبار غير صالح، فحرّره يدويًا أو احذفه.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="539"/>
         <source>The test has been encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>شُفّر الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="555"/>
         <source>The test has been Decrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>فُكّ تشفير الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="566"/>
         <source>The file %1 exists.<byte value="xd"/>Convert into it, replacing the values it holds?</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 موجود.<byte value="xd"/>هل تريد التحويل إليه، مع استبدال القيم التي يحتويها؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="575"/>
         <source>These questions were not converted: %1.<byte value="xd"/>A test holds the questions up to the first empty one, and at most %2.</source>
         <extracomment>%1 lists question numbers, %2 is the most questions a test holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لم تُحوَّل هذه الأسئلة: %1.<byte value="xd"/>يحتوي الاختبار على الأسئلة حتى أول سؤال فارغ، وبحد أقصى %2 سؤال.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="595"/>
         <source>Load a test first: the classroom runs the current test.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح اختبارًا أولًا: يشغّل الفصل الاختبار الحالي.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="622"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على QWTEST.EXE في المجلد الحالي.<byte value="xd"/>هل تريد البحث عنه وتشغيله؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="624"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر تشغيل %1 الموجود في المجلد الحالي: %2.<byte value="xd"/>هل تريد البحث عن برنامج آخر وتشغيله؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="631"/>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="634"/>
         <source>%1 cannot be started: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر تشغيل %1: %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="661"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح اختبارًا أولًا، أو اختر واحدًا من القائمة: النتائج المعروضة هي نتائج ذلك الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="737"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة هذه الاختبارات، لذا لم تُقارَن:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="791"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>سمِّ الملف وفقًا للنظام الذي سيُستخدم فيه: .gift لـ GIFT، أو .txt لـ Aiken، أو .xml لـ Moodle XML، أو .zip لحزمة QTI، أو .csv لجدول بيانات.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="797"/>
         <source>The questions of %1 have been exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>صُدّرت أسئلة %1 إلى %2.</translation>
     </message>
 </context>
 <context>
