@@ -2227,7 +2227,7 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/NoteForm.cpp" line="23"/>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة</translation>
     </message>
 </context>
 <context>
@@ -2235,179 +2235,179 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
         <source>Print Test</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخ</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
         <source>Versions are named A, B, C, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>تُسمّى النسخ A، B، C، ...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عدد النسخ:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
         <source>Shuffle the &amp;questions</source>
-        <translation type="unfinished"></translation>
+        <translation>خلط الأ&amp;سئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
         <source>Shuffle the &amp;answers of each question</source>
-        <translation type="unfinished"></translation>
+        <translation>خلط إ&amp;جابات كل سؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
-        <translation type="unfinished"></translation>
+        <translation>البذرة نفسها تُنتج النسخ نفسها مرة أخرى؛ دوّنها لتتمكّن من تصحيحها.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>Ne&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>ج&amp;ديدة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;بذرة:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>تضمين</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
         <source>The q&amp;uestions</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;أسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
         <source>A name, date and c&amp;lass line</source>
-        <translation type="unfinished"></translation>
+        <translation>سطر للاسم والتاريخ وال&amp;صف</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
         <source>The &amp;begin message</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رسالة البدء</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="80"/>
         <source>An answer s&amp;heet for each version</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة إجابة لكل &amp;نسخة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="81"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
-        <translation type="unfinished"></translation>
+        <translation>أوراق يقرؤها الماسح الضوئي: مربع لكل إجابة، وعلامات في الزوايا، ورمز QR</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
         <source>Columns of boxes for a student number; 0 for none</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد أعمدة المربعات لرقم الطالب؛ 0 لعدم إضافتها</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>Student nu&amp;mber digits:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خانات رقم الطالب:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة لكل طالب، لكلٍّ منها رقم تسلسلي خاص بها؛ القيمة 1 تطبع ورقة واحدة للنسخ بآلة التصوير</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
         <source>Shee&amp;ts per version:</source>
-        <translation type="unfinished"></translation>
+        <translation>أ&amp;وراق لكل نسخة:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
         <source>The answer &amp;keys, on their own pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;مفاتيح الإجابة، في صفحات مستقلة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="107"/>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>معا&amp;ينة...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="108"/>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ بصيغة PDF...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="109"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="128"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون البذرة عددًا صحيحًا لا يزيد على 18 رقمًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="162"/>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل الطابعة.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="166"/>
         <source>The test has been sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُرسل الاختبار إلى الطابعة.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="172"/>
         <source>These pictures are not printed:</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُطبع هذه الصور:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
         <source>Recorded as print run %1 for grading.</source>
-        <translation type="unfinished"></translation>
+        <translation>سُجّلت بوصفها دفعة الطباعة %1 للتصحيح.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تسجيل دفعة الطباعة للتصحيح: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="183"/>
         <source>Note seed %1 to grade the sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>دوّن البذرة %1 لتصحيح الأوراق.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
         <source>Save Test as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الاختبار بصيغة PDF</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات PDF|*.pdf|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="211"/>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء ملف PDF.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حُفظ الاختبار ملفَّ PDF (عدد الصفحات: %1):<byte value="xd"/>%2</translation>
     </message>
 </context>
 <context>
@@ -2415,378 +2415,378 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="59"/>
         <source>Quizwell only supports up to 500 questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يدعم Quizwell أكثر من 500 سؤال.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="62"/>
         <source>Delete this question?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حذف هذا السؤال؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="65"/>
         <source>Question has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>حُذف السؤال.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="68"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>ستُفقد كل التغييرات التي أُجريت منذ آخر حفظ!<byte value="xd"/>هل تريد الخروج؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="72"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
-        <translation type="unfinished"></translation>
+        <translation>سيُعاد تحميل الاختبار من القرص.<byte value="xd"/>ستُفقد كل التغييرات التي أجريتها!<byte value="xd"/>هل أنت متأكد من أنك تريد استرجاع الاختبار؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="78"/>
         <source>Changes saved. Would you like to continue editing?</source>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت التغييرات. هل تريد متابعة التحرير؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="81"/>
         <source>Save the changes to %1 before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حفظ التغييرات في %1 قبل الإغلاق؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="84"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تكن أسئلة هذا الاختبار مرقّمة بالتسلسل.<byte value="xd"/>تُعرض بعد إعادة ترقيمها، ويحفظها الأمر «حفظ» بالأرقام الجديدة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="98"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد نص سؤال في هذه الأسئلة، لذا لا يمكن حفظها: %1.<byte value="xd"/>ستُفقد إجاباتها وبقية مدخلاتها.<byte value="xd"/>هل تريد الحفظ بدونها؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="106"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لم تُحفظ هذه الأسئلة الفارغة: %1.<byte value="xd"/>حُفظت الأسئلة التي تليها بأرقام تسدّ الفجوة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="112"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>حُذف ملف الاختبار %1 أثناء تحريره.<byte value="xd"/>كُتب من جديد: بإعدادات اختبار جديد وبهذه الأسئلة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="119"/>
         <source>No spelling dictionary for %1 is installed, so spelling is not checked.</source>
         <extracomment>%1 is a language, as &quot;en_US&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد قاموس إملائي مثبّت للغة %1، لذا لن يُدقَّق الإملاء.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="127"/>
         <source>Loading questions.  Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحميل الأسئلة. يُرجى الانتظار...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="130"/>
         <source>Saving questions.  Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ حفظ الأسئلة. يُرجى الانتظار...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="186"/>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>المرجع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="252"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="253"/>
         <source>&amp;Save Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
         <source>&amp;Revert Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استرجاع الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
         <source>&amp;Preview Test</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;عاينة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="257"/>
         <source>&amp;Import Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>است&amp;يراد الأسئلة...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="261"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحرير</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ترا&amp;جع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;عادة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ترا&amp;جع عن %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;عادة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>&amp;Add New Question</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;ضافة سؤال جديد</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
         <source>&amp;Delete Current Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حذف السؤال الحالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بحث...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
         <source>R&amp;eplace...</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;ستبدال...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
         <source>Check &amp;Spelling of the Whole Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تدقيق إملاء الاختبار كاملًا</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
         <source>Spelling &amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>ل&amp;غة التدقيق الإملائي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
         <source>&amp;Navigate</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;نقّل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="298"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;تالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;سابق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
         <source>&amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>الأ&amp;ول</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
         <source>&amp;Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>الأ&amp;خير</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
         <source>Jump to...</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال إلى...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="341"/>
         <source>Save Test</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
         <source>Revert Test</source>
-        <translation type="unfinished"></translation>
+        <translation>استرجاع الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="362"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="364"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="368"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>الأخير</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="369"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>السابق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="370"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>التالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>الأول</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
         <source>Jump To...</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال إلى...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
         <source>Add New Question</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة سؤال جديد</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
         <source>Delete Current Question</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف السؤال الحالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="384"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="421"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="385"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="422"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="405"/>
         <source>Click to add a hot link.</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر لإضافة رابط سريع.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="406"/>
         <source>Click to add media file</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر لإضافة ملف وسائط</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="413"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل ما يصل إلى 6 إجابات. حدّد المربع المجاور لكل إجابة صحيحة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="442"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الإجابة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="443"/>
         <source>Answer %1 is correct</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابة %1 صحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="456"/>
         <source>All answers must be correct to pass</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب اختيار جميع الإجابات الصحيحة للنجاح</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="458"/>
         <source>Any correct answer is concidered a pass</source>
-        <translation type="unfinished"></translation>
+        <translation>تُعدّ أي إجابة صحيحة كافية للنجاح</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="668"/>
         <source>(no suggestions)</source>
-        <translation type="unfinished"></translation>
+        <translation>(لا توجد اقتراحات)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="673"/>
         <source>Add to word list</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة إلى قائمة الكلمات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="678"/>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاهل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="703"/>
         <source>No unknown words</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد كلمات غير معروفة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="704"/>
         <source>1 unknown word</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة واحدة غير معروفة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="705"/>
         <source>%1 unknown words</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الكلمات غير المعروفة: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="875"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حفظ التغييرات قبل المعاينة؟<byte value="xd"/>تعرض المعاينة الاختبار كما حُفظ.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="897"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="962"/>
         <source>Add Question</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة سؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="971"/>
         <source>Delete Question</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف سؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="982"/>
         <source>Paste Question</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق سؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="992"/>
         <source>Paste Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق الإجابات</translation>
     </message>
 </context>
 <context>
@@ -2794,122 +2794,122 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="119"/>
         <source>&amp;Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رابط سريع</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="120"/>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;مرجع</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="121"/>
         <source>&amp;Media</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;وسائط</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="122"/>
         <source>Chec&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;حقّق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="129"/>
         <source>&lt; &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; ال&amp;سابق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="130"/>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;تالي &gt;</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="131"/>
         <source>Finish &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;نهاء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="178"/>
         <source>Question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1 من %2</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="252"/>
         <source>✔ right</source>
         <extracomment>Marks shown after a checked answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>✔ صحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="254"/>
         <source>✘ wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>✘ خاطئة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="256"/>
         <source>✔ correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>✔ الإجابة الصحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
         <source>Right!</source>
-        <translation type="unfinished"></translation>
+        <translation>صحيح!</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
         <source>Wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="353"/>
         <source>Reference: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المرجع: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="283"/>
         <source>Please answer this question before going on.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى الإجابة عن هذا السؤال قبل المتابعة.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/engine/QuestionForm.cpp" line="310"/>
         <source>%n question(s) have no answer and will count as wrong.<byte value="xd"/>Finish the test now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n سؤال بلا إجابة وستُحتسب خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
+            <numerusform>سؤال واحد بلا إجابة وسيُحتسب خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
+            <numerusform>سؤالان بلا إجابة وسيُحتسبان خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
+            <numerusform>%n أسئلة بلا إجابة وستُحتسب خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
+            <numerusform>%n سؤالًا بلا إجابة وستُحتسب خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
+            <numerusform>%n سؤال بلا إجابة وستُحتسب خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="311"/>
         <source>Every question has an answer.<byte value="xd"/>Finish the test now? No answer can be changed afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>لكل سؤال إجابة.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟ لا يمكن تغيير أي إجابة بعد ذلك.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="319"/>
         <source>End the test now? It is scored as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إنهاء الاختبار الآن؟ سيُصحَّح على حالته الراهنة.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="366"/>
         <source>Elapsed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المنقضي: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="367"/>
         <source>Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المتبقي: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
         <source>Elapsed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المنقضي %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
         <source>Left %1</source>
         <extracomment>The time left, on the bar that shows it; %1 is hours:minutes:seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المتبقي %1</translation>
     </message>
 </context>
 <context>
