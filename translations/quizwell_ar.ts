@@ -2917,120 +2917,120 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="28"/>
         <source>Make &quot;%1&quot; a drop folder?<byte value="xd"/>Students can then put their results into it but not see the files there; only you can list and read them (mode 1733).</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد جعل &quot;%1&quot; مجلد إيداع؟<byte value="xd"/>يستطيع الطلاب عندئذٍ وضع نتائجهم فيه دون رؤية الملفات الموجودة فيه؛ وأنت وحدك من يستطيع سردها وقراءتها (الوضع 1733).</translation>
     </message>
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="37"/>
         <source>The mode of &quot;%1&quot; could not be changed.<byte value="xd"/>%2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تغيير وضع &quot;%1&quot;.<byte value="xd"/>%2</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المحرك</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
         <source>paper</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار ورقي</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>scan</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح ضوئي</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>الفصل</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>import</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="139"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (أيٌّ منها)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="144"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات CSV|*.CSV|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 من %2</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <source>Student number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>المصدر</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>النسبة المئوية</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>ناجح</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المستغرق</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>النص</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
@@ -3040,216 +3040,216 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="734"/>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>معامل السهولة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>Discrimination</source>
-        <translation type="unfinished"></translation>
+        <translation>معامل التمييز</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="222"/>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا إجابة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
         <source>Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>تنبيهات</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>Attempts by percent score</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات حسب النسبة المئوية للدرجة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
         <source>Question %1: who chose each answer</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1: من اختار كل إجابة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="211"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
         <source>Top 27%</source>
-        <translation type="unfinished"></translation>
+        <translation>أعلى 27%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
         <source>Bottom 27%</source>
-        <translation type="unfinished"></translation>
+        <translation>أدنى 27%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (المفتاح)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
         <source>Test statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>إحصاءات الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="245"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="406"/>
         <source>Item analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>تحليل الفقرات</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="246"/>
         <source>Regrade</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة التصحيح</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
         <source>Export &amp;Gradebook...</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير &amp;سجلّ الدرجات...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
         <source>Export &amp;Item Analysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير &amp;تحليل الفقرات...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="250"/>
         <source>Export &amp;Report (PDF)...</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير الت&amp;قرير (PDF)...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="251"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
         <source>Results - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج - %1</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="321"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد مجلد للنتائج (إعدادات العميل، تبويب «النتائج»).</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="322"/>
         <source>Results folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد النتائج: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="327"/>
         <source>Dates from</source>
-        <translation type="unfinished"></translation>
+        <translation>التواريخ من</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>اليوم الأول</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="335"/>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>اليوم الأخير</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="337"/>
         <source>All sources</source>
-        <translation type="unfinished"></translation>
+        <translation>جميع المصادر</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="340"/>
         <source>All classes</source>
-        <translation type="unfinished"></translation>
+        <translation>جميع الصفوف</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="345"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إلى</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="353"/>
         <source>&amp;Delete Attempt...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حذف المحاولة...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
         <source>&amp;Undo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>ترا&amp;جع عن الحذف</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
         <source>Make Drop &amp;Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء مجلد إ&amp;يداع...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Files not collected</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات لم تُجمع</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>Files not collected (left in place):</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات لم تُجمع (تُركت في مكانها):</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>الأعداد لكل إجابة: الكل / أعلى 27% / أدنى 27%. انقر نقرًا مزدوجًا على سؤال لتحريره.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
         <source>Questions whose key changed</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة التي تغيّر مفتاحها</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Key marked with</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح عند التصحيح</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Key now</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح الآن</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="430"/>
         <source>Regrade with the &amp;Key Now</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة التصحيح بال&amp;مفتاح الحالي</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="431"/>
         <source>Attempts rescored</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات المُعاد تصحيحها</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>First score</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة الأولى</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Score now</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة الآن</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="435"/>
         <source>Questions whose key changed since attempts were marked:</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة التي تغيّر مفتاحها منذ تصحيح المحاولات:</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Attempts rescored (each keeps its first score):</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات المُعاد تصحيحها (تحتفظ كلٌّ منها بدرجتها الأولى):</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="514"/>
@@ -3260,60 +3260,66 @@ Standard deviation: %4
 KR-20 reliability: %5
 Standard error of measurement: %6
 Pass rate: %7</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات: %1
+المتوسط: %2%
+الوسيط: %3%
+الانحراف المعياري: %4
+معامل الثبات KR-20: %5
+الخطأ المعياري للقياس: %6
+نسبة النجاح: %7</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="590"/>
         <source>Choose the attempt to delete first.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر أولًا المحاولة المراد حذفها.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حذف محاولة %1 التي أُدّيت في %2؟<byte value="xd"/>يستعيدها الأمر «تراجع عن الحذف».</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/results/ResultsForm.cpp" line="615"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>أُعيد تصحيح %n محاولة بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
+            <numerusform>أُعيد تصحيح محاولة واحدة بمفتاح الاختبار، وهي تحتفظ بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
+            <numerusform>أُعيد تصحيح محاولتين بمفتاح الاختبار، وتحتفظ كلٌّ منهما بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
+            <numerusform>أُعيد تصحيح %n محاولات بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
+            <numerusform>أُعيد تصحيح %n محاولةً بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
+            <numerusform>أُعيد تصحيح %n محاولة بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="634"/>
         <source>Export Gradebook</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير سجلّ الدرجات</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="639"/>
         <source>Export Item Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير تحليل الفقرات</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="647"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات PDF|*.PDF|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="648"/>
         <source>Export Report</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير التقرير</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="684"/>
         <source>Results: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج: %1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
-        <translation type="unfinished"></translation>
+        <translation>تحليل الفقرات (الإجابات: الكل / أعلى 27% / أدنى 27%)</translation>
     </message>
 </context>
 <context>
@@ -3321,67 +3327,67 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="17"/>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>المراجعة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="38"/>
         <source>&amp;Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رابط سريع</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="39"/>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;مرجع</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="40"/>
         <source>&lt; &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; ال&amp;سابق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="41"/>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;تالي &gt;</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="42"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="65"/>
         <source>Nothing to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ما يُراجَع.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="76"/>
         <source>Review %1 of %2 (question %3 of the test)</source>
-        <translation type="unfinished"></translation>
+        <translation>المراجعة %1 من %2 (السؤال %3 في الاختبار)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
         <source>Your answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إجابتك: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(لا شيء)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="88"/>
         <source>Correct answer: %1 (any one of them passes)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابة الصحيحة: %1 (أيٌّ منها يكفي للنجاح)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="89"/>
         <source>Correct answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابة الصحيحة: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="90"/>
         <source>You checked this answer during the test; it was locked from then on.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحقّقت من هذه الإجابة أثناء الاختبار؛ وقُفلت منذ ذلك الحين.</translation>
     </message>
 </context>
 <context>
@@ -3389,143 +3395,143 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="68"/>
         <source>Scan Answer Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>المسح الضوئي لأوراق الإجابة</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="72"/>
         <source>Pages read</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحات المقروءة</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="80"/>
         <source>To review</source>
-        <translation type="unfinished"></translation>
+        <translation>للمراجعة</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
-        <translation type="unfinished"></translation>
+        <translation>أضف الأوراق الممسوحة ضوئيًا: ملفات PDF أو صور PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>&amp;Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة &amp;ملفات...</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="92"/>
         <source>Add F&amp;older...</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة م&amp;جلد...</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>&amp;Cancel Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;لغاء القراءة</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>&amp;Grade and Record</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصحيح وتسجيل</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>To review:</source>
-        <translation type="unfinished"></translation>
+        <translation>للمراجعة:</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <location filename="../src/ui/scan/ScanForm.cpp" line="124"/>
         <source>lighter marks count</source>
-        <translation type="unfinished"></translation>
+        <translation>احتساب العلامات الأخفّ</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>The recorded runs cannot be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة الدفعات المسجّلة: </translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="157"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد طباعة مسجّلة لهذا الاختبار؛ فلا يمكن فحص أوراقه ولا تصحيحها.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
         <source>Add Scanned Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة أوراق ممسوحة ضوئيًا</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>الأوراق الممسوحة ضوئيًا|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
         <source>Add a Folder of Scanned Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة مجلد من الأوراق الممسوحة ضوئيًا</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="181"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي %1 على أي ملف PDF أو PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="277"/>
         <source>Reading... %1 pages read so far.</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ القراءة... عدد الصفحات المقروءة حتى الآن: %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="303"/>
         <source>Warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: </translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحات المقروءة: %1، الأوراق القابلة للتصحيح: %2، للمراجعة: %3.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="389"/>
         <source>No doubtful row is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتبقَّ أي صف مشكوك فيه.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، رقم الطالب: قُرئ &quot;%2&quot;%3. اكتب الرقم المكتوب (عدد الخانات: %4)، ثم اضغط Enter. المكتوب: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="410"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، السؤال %2: %3. اكتب الأحرف المظلّلة (من A إلى %4)، ثم اضغط Enter. المختار: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="416"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأوراق التي صُحّحت: %1.<byte value="xd"/></translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="500"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأوراق المصحّحة: %1؛ وعدد المحاولات المضافة إلى النتائج: %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="505"/>
         <source>The sheets read cannot be graded: </source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر تصحيح الأوراق المقروءة: </translation>
     </message>
 </context>
 <context>
@@ -3533,28 +3539,28 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="10"/>
         <source>Correct Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابات الصحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="11"/>
         <source>Pass Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة النجاح</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="12"/>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="18"/>
         <source>Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الوسائط</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="16"/>
         <source>Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط السريع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="20"/>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتابة</translation>
     </message>
 </context>
 <context>
@@ -3562,285 +3568,285 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="38"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
-        <translation type="unfinished"></translation>
+        <translation>تنسيق الوقت غير صالح. القيم القصوى هي 23:59:59.<byte value="xd"/>يُرجى الإدخال مرة أخرى.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="140"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
         <source>Global Test Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الاختبار العامة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="159"/>
         <source>Test Description</source>
-        <translation type="unfinished"></translation>
+        <translation>وصف الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="162"/>
         <source>Settings Page 1</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحة الإعدادات 1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
         <source>Settings Page 2</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحة الإعدادات 2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="164"/>
         <source>Test Begin Message</source>
-        <translation type="unfinished"></translation>
+        <translation>رسالة بدء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل ما تودّ إبلاغ الطالب به قبل أن يبدأ الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
         <source>Begin Test Message</source>
-        <translation type="unfinished"></translation>
+        <translation>رسالة بدء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="173"/>
         <source>Complete Test Message</source>
-        <translation type="unfinished"></translation>
+        <translation>رسالة إتمام الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل ما تودّ إبلاغ الطالب به بعد أن يُتمّ الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="205"/>
         <source>Hours : Minutes : Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>ساعات : دقائق : ثوانٍ</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>أعلى</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت أطول</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>أسفل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
         <source>Less time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت أقصر</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Time Allowed (HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المسموح (ساعات:دقائق:ثوانٍ)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
         <source>E&amp;xtra Time per Student...</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت إ&amp;ضافي لكل طالب...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="228"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
-        <translation type="unfinished"></translation>
+        <translation>اتركه فارغًا أو اجعله أصفارًا إذا لم يكن هذا الاختبار محدّد الوقت.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
         <source>Show questions in order</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض الأسئلة بالترتيب</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
         <source>Randomize the questions</source>
-        <translation type="unfinished"></translation>
+        <translation>ترتيب الأسئلة عشوائيًا</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="233"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكن عرض الأسئلة على الطالب بالترتيب نفسه الذي أُعدّت به، أو عرضها بترتيب عشوائي.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
         <source>Do not allow answer checking</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم السماح بالتحقّق من الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
         <source>Allow answer checking</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح بالتحقّق من الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحدّد هذا الإعداد ما إذا كان الطالب يستطيع التحقّق من الإجابات أثناء أداء الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
         <source>Can leave answer blank</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكن ترك الإجابة فارغة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
         <source>Must answer before going to next</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب الإجابة قبل الانتقال إلى التالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="244"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك أن تُلزم الطالب بالإجابة عن السؤال قبل الانتقال إلى التالي، أو أن تسمح له بترك الإجابات فارغة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Pass point</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة النجاح</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُبلغ هذا الإعداد الطالب بنجاحه أو رسوبه في الاختبار. اجعله صفرًا إذا كنت لا تريد الإبلاغ عن النجاح أو الرسوب.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
         <source>Allow student to specify maximum questions</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح للطالب بتحديد الحد الأقصى للأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
         <source>Maximum Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الأقصى للأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="266"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك أن تحدّد طرح جزء فقط من الأسئلة. اجعله صفرًا لطرح جميع الأسئلة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
         <source>Test Time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
         <source>Answer Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقّق من الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="276"/>
         <source>Pass Point</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة النجاح</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
         <source>Question Ordering</source>
-        <translation type="unfinished"></translation>
+        <translation>ترتيب الأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Answer Requirement</source>
-        <translation type="unfinished"></translation>
+        <translation>اشتراط الإجابة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="295"/>
         <source>Allow hot links during test.</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح بالروابط السريعة أثناء الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="296"/>
         <source>Show references while taking test.</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض المراجع أثناء أداء الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="297"/>
         <source>Allow hot links during review.</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح بالروابط السريعة أثناء المراجعة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="298"/>
         <source>Show references during review.</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض المراجع أثناء المراجعة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
         <source>While Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>أثناء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
         <source>While Reviewing</source>
-        <translation type="unfinished"></translation>
+        <translation>أثناء المراجعة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="306"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحدّد هذه الإعدادات ما إذا كان الطالب يستطيع فتح الروابط السريعة المنبثقة وعرض المراجع أثناء أداء الاختبار وأثناء مراجعة الأسئلة التي أخطأ فيها.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Non-Scrolling timers</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤقّتات ثابتة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Scrolling timers</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤقّتات متحركة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Do not display timers</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم عرض المؤقّتات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>يحدّد هذا الإعداد نوع المؤقّت المعروض (مؤقّت الوقت المنقضي ومؤقّت الاختبار كليهما)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="317"/>
         <source>Do not allow test review</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم السماح بمراجعة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
         <source>Allow test review</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح بمراجعة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Allow review of skipped questions</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح بمراجعة الأسئلة المتروكة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="323"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحدّد هذا الإعداد ما إذا كان الطالب يستطيع مراجعة الاختبار بعد أدائه.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
         <source>Hot Links and References</source>
-        <translation type="unfinished"></translation>
+        <translation>الروابط السريعة والمراجع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Time Display</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض الوقت</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
         <source>Test Review</source>
-        <translation type="unfinished"></translation>
+        <translation>مراجعة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة: مربع الإدخال هذا بالحجم نفسه ويستخدم الخط نفسه اللذين سيُعرضان للطالب.</translation>
     </message>
 </context>
 <context>
@@ -3848,71 +3854,71 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="118"/>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="203"/>
         <source>questions and answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>خُلطت الأسئلة والإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
         <source>questions shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>خُلطت الأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
         <source>answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>خُلطت الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
         <source>nothing shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُخلط شيء</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="208"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>البذرة %1، عدد النسخ %2، %3؛ رقم السؤال في الاختبار بين قوسين</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="216"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="221"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاسم: ______________________   التاريخ: ____________   الصف: ____________</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="248"/>
         <source>Link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="378"/>
         <source>question %1: the picture %2 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1: لم يُعثر على الصورة %2</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="386"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1: تتعذّر قراءة الصورة %2: %3</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="429"/>
         <source>Answer key, version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح الإجابة، النسخة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="438"/>
         <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
         <extracomment>The legend of the marks &quot;all&quot; and &quot;any&quot; beside a key&apos;s letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>all: جميع هذه الأحرف دون غيرها؛ any: يكفي أحدها، دون أي حرف خاطئ</translation>
     </message>
 </context>
 <context>
@@ -3921,37 +3927,37 @@ Pass rate: %7</source>
         <location filename="../src/ui/maker/JumpForm.cpp" line="31"/>
         <location filename="../src/ui/maker/JumpForm.cpp" line="33"/>
         <source>Jump To</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال إلى</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="42"/>
         <source>&amp;Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;نتقال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="43"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="55"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>الأخير</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="56"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>السابق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="57"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>التالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="58"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>الأول</translation>
     </message>
 </context>
 <context>
@@ -3960,7 +3966,7 @@ Pass rate: %7</source>
         <location filename="../src/ui/platform/Version.h" line="15"/>
         <source>Quizwell Maker v1.03.  Made by instructors for instructors; free to use for the tests of your students.</source>
         <extracomment>Keep the program&apos;s name and version number as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker v1.03. أعدّه معلّمون للمعلّمين، ويمكنك استخدامه مجانًا في اختبارات طلابك.</translation>
     </message>
 </context>
 <context>
@@ -3968,7 +3974,7 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/platform/WriteOver.cpp" line="12"/>
         <source>The test file %1 was changed by another program since it was loaded here.<byte value="xd"/>Write over it? Those changes will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>غيّر برنامج آخر ملف الاختبار %1 منذ أن فُتح هنا.<byte value="xd"/>هل تريد الكتابة فوقه؟ ستُفقد تلك التغييرات.</translation>
     </message>
 </context>
 <context>
@@ -3976,22 +3982,22 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="29"/>
         <source>Takes the self-tests made with Quizwell Maker.</source>
-        <translation type="unfinished"></translation>
+        <translation>لأداء الاختبارات الذاتية المُعدّة باستخدام Quizwell Maker.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="33"/>
         <source>Preview the test, recording nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>معاينة الاختبار دون تسجيل أي شيء.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="35"/>
         <source>The question a preview starts at.</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال الذي تبدأ منه المعاينة.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="40"/>
         <source>A test file (.QWT) to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف اختبار (.QWT) لأدائه.</translation>
     </message>
 </context>
 <context>
@@ -4000,7 +4006,7 @@ Pass rate: %7</source>
         <location filename="../src/programs/qwtestm.cpp" line="39"/>
         <source>Quizwell Maker - tests in %1</source>
         <extracomment>The main window&apos;s title when the tests are kept in the user&apos;s home; %1 is that folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker - الاختبارات في %1</translation>
     </message>
 </context>
 </TS>
