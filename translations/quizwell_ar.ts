@@ -1222,7 +1222,7 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
         <source>Re&amp;place:</source>
-        <translation>ا&amp;ستبدال بـ:</translation>
+        <translation>استب&amp;دال بـ:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
@@ -1232,7 +1232,7 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
         <source>&amp;Replace</source>
-        <translation>اس&amp;تبدال</translation>
+        <translation>&amp;استبدال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
@@ -1252,7 +1252,7 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="93"/>
         <source>Regular e&amp;xpression</source>
-        <translation>تعبير &amp;نمطي</translation>
+        <translation>تعبي&amp;ر نمطي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="101"/>
@@ -3806,7 +3806,7 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
-        <translation>يحدّد هذا الإعداد نوع المؤقّت المعروض (مؤقّت الوقت المنقضي ومؤقّت الاختبار كليهما)</translation>
+        <translation>يحدّد هذا الإعداد نوع المؤقّت المعروض (مؤقّت الوقت المنقضي ومؤقّت الاختبار معًا)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="317"/>
@@ -3846,7 +3846,7 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
-        <translation>ملاحظة: مربع الإدخال هذا بالحجم نفسه ويستخدم الخط نفسه اللذين سيُعرضان للطالب.</translation>
+        <translation>ملاحظة: يظهر مربع الإدخال هذا بالحجم نفسه والخط نفسه اللذين سيُعرض بهما على الطالب.</translation>
     </message>
 </context>
 <context>
