@@ -7,17 +7,17 @@
         <location filename="../src/ui/platform/Artwork.cpp" line="164"/>
         <source>Multiple-choice self-tests,</source>
         <extracomment>The banner&apos;s slogan, in two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اختبارات ذاتية متعددة الخيارات،</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Artwork.cpp" line="165"/>
         <source>written by instructors.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُعدّها المعلّمون.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Artwork.cpp" line="382"/>
         <source>Self-tests, made simple.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبارات ذاتية، بكل بساطة.</translation>
     </message>
 </context>
 <context>
@@ -26,17 +26,17 @@
         <location filename="../src/ui/platform/EngineServices.cpp" line="21"/>
         <location filename="../src/ui/platform/EngineServices.cpp" line="40"/>
         <source>&quot;%1&quot; could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح &quot;%1&quot;.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/EngineServices.cpp" line="28"/>
         <source>&quot;%1&quot; is a program. A test may not start programs, so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; برنامج. لا يُسمح للاختبار بتشغيل البرامج، لذا لم يُفتح.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/EngineServices.cpp" line="35"/>
         <source>The file &quot;%1&quot; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على الملف &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -45,34 +45,34 @@
         <location filename="../src/ui/maker/ImportFlow.cpp" line="23"/>
         <source>Question Files|%1</source>
         <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, %1 the file patterns after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الأسئلة|%1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="24"/>
         <source>All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="30"/>
         <source>Select Questions to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار الأسئلة المراد استيرادها</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="38"/>
         <source>The kind of questions in %1 is not known. Question files end in .gift, .txt (Aiken), .xml (Moodle XML), .zip (QTI) or .csv.</source>
         <extracomment>%1 is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نوع الأسئلة في %1 غير معروف. تنتهي ملفات الأسئلة بـ .gift أو .txt (Aiken) أو .xml (Moodle XML) أو .zip (QTI) أو .csv.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="47"/>
         <source>%1 cannot be imported: %2</source>
         <extracomment>%1 is a file name, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استيراد %1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ImportFlow.cpp" line="60"/>
         <source>A test cannot hold these characters: %1<byte value="xd"/>Replace each of them with &quot;?&quot; and import?</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن يحتوي الاختبار على هذه المحارف: %1<byte value="xd"/>هل تريد استبدال كلٍّ منها بـ &quot;?&quot; ومتابعة الاستيراد؟</translation>
     </message>
 </context>
 <context>
@@ -80,18 +80,18 @@
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="22"/>
         <source>Load a test first.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح اختبارًا أولًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="28"/>
         <source>qwtest, the student engine, was not found beside the maker in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على qwtest، محرك الطالب، بجوار أداة الإعداد في &quot;%1&quot;.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Preview.cpp" line="43"/>
         <source>qwtest could not be started: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل qwtest: %1.</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
         <location filename="../src/programs/Translation.cpp" line="14"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Not a text: &quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
@@ -108,37 +108,37 @@
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="45"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="52"/>
         <source>Answer sheet %1, page %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة الإجابة %1، الصفحة %2 من %3</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="56"/>
         <source>Answer sheet, page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة الإجابة، الصفحة %1 من %2</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="72"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="88"/>
         <source>Student number, on every page: write it, then fill one box per column</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطالب، في كل صفحة: اكتبه، ثم ظلّل مربعًا واحدًا في كل عمود</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="91"/>
         <source>Student number: write it, then fill one box per column</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطالب: اكتبه، ثم ظلّل مربعًا واحدًا في كل عمود</translation>
     </message>
     <message>
         <location filename="../src/ui/page/SheetPrinter.cpp" line="142"/>
         <source>Fill each box you choose fully with a dark pen. To undo a mark, fill its box fully and circle the box you mean.</source>
-        <translation type="unfinished"></translation>
+        <translation>ظلّل كل مربع تختاره تظليلًا كاملًا بقلم داكن. لإلغاء علامة، ظلّل مربعها بالكامل وضع دائرة حول المربع الذي تقصده.</translation>
     </message>
 </context>
 <context>
@@ -146,18 +146,18 @@
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="36"/>
         <source>the system gave no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يذكر النظام سببًا</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="59"/>
         <source>it is a folder</source>
         <extracomment>Why a program could not be started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إنه مجلد</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ShellOpen.cpp" line="75"/>
         <source>No web browser could be opened for this page. To read it, copy its address into a browser:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح متصفح ويب لهذه الصفحة. لقراءتها، انسخ عنوانها إلى متصفح:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -165,17 +165,17 @@
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="27"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
         <source>Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/AboutBox.cpp" line="38"/>
         <source>Takes the self-tests made with Quizwell Maker.</source>
-        <translation type="unfinished"></translation>
+        <translation>لأداء الاختبارات الذاتية المُعدّة باستخدام Quizwell Maker.</translation>
     </message>
 </context>
 <context>
@@ -221,23 +221,61 @@ Maker (&quot;the maker&quot;) you accept it.
    and remove every copy of it.
 </source>
         <extracomment>The license shown in the about box; keep its lines short, as the box does not wrap them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اتفاقية ترخيص QUIZWELL MAKER
+
+يُرجى قراءة هذه الاتفاقية. بتثبيت Quizwell Maker
+(«أداة الإعداد») أو استخدامها، فإنك تقبل هذه الاتفاقية.
+
+1. الاستخدام. يجوز لك تثبيت أداة الإعداد على الحواسيب
+   التي تُعدّ عليها أنت وزملاؤك الاختبارات، واستخدامها
+   لكتابة الاختبارات وتعديلها وتحويلها لأي عدد من
+   الطلاب.
+
+2. اختباراتك. الاختبارات والأسئلة والرسائل والشعارات
+   والوسائط التي تُعدّها بأداة الإعداد ملكٌ لك. ويجوز لك
+   توزيعها، مع محرك Quizwell وملف إعداداته، بأي شروط
+   تختارها.
+
+3. أداة الإعداد تبقى مع المعلّمين. تستطيع أداة الإعداد
+   قراءة كل اختبار وتعديله، بما في ذلك الإجابات. فلا
+   توزّعها مع المحرك ولا تضعها حيث يستطيع الطلاب
+   تشغيلها.
+
+4. النسخ. يجوز لك عمل نسخ من أداة الإعداد للأغراض
+   المذكورة أعلاه وللحفظ الاحتياطي. احتفظ بهذه الاتفاقية
+   مع كل نسخة. ولا يجوز لك بيع أداة الإعداد أو نسبتها
+   إلى نفسك.
+
+5. إخلاء الضمان. تُقدَّم أداة الإعداد «كما هي»، دون أي
+   ضمان من أي نوع، صريحًا كان أو ضمنيًا، بما في ذلك
+   ضمانات القابلية للتسويق والملاءمة لغرض معيّن.
+   احتفظ بنسخ من اختباراتك.
+
+6. تحديد المسؤولية. لا يتحمّل صانعو Quizwell Maker
+   بأي حال من الأحوال المسؤولية عن أي أضرار تنشأ عن
+   استخدام أداة الإعداد أو الاختبارات المُعدّة بها، أو
+   عن تعذّر استخدامها، حتى لو أُبلغوا بإمكانية حدوث
+   مثل هذه الأضرار.
+
+7. الانتهاء. تنتهي هذه الاتفاقية عندما تتوقف عن استخدام
+   أداة الإعداد وتحذف كل نسخة منها.
+</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="69"/>
         <location filename="../src/ui/maker/AboutForm.cpp" line="87"/>
         <source>About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="82"/>
         <source>License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>اتفاقية الترخيص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/AboutForm.cpp" line="98"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
 </context>
 <context>
@@ -245,22 +283,22 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="30"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;موافق</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="31"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إل&amp;غاء</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="32"/>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;طبيق</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/ApplyDialog.cpp" line="51"/>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حفظ التغييرات؟</translation>
     </message>
 </context>
 <context>
@@ -268,64 +306,64 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="26"/>
         <source>Begin Test</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="61"/>
         <source>Questions to take (1 to %1):</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأسئلة المطلوب الإجابة عنها (من 1 إلى %1):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="64"/>
         <source>All (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
         <source>1 question.</source>
-        <translation type="unfinished"></translation>
+        <translation>سؤال واحد.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/engine/BeginBox.cpp" line="70"/>
         <source>%n questions.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n سؤال.</numerusform>
+            <numerusform>سؤال واحد.</numerusform>
+            <numerusform>سؤالان.</numerusform>
+            <numerusform>%n أسئلة.</numerusform>
+            <numerusform>%n سؤالًا.</numerusform>
+            <numerusform>%n سؤال.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="75"/>
         <source>Time limit: %1 (hours:minutes:seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الزمني: %1 (ساعات:دقائق:ثوانٍ)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="76"/>
         <source>Time limit: none</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الزمني: لا يوجد</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="79"/>
         <source>Pass mark: %1% of the questions right</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة النجاح: الإجابة الصحيحة عن %1% من الأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="80"/>
         <source>Pass mark: none</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة النجاح: لا توجد</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="84"/>
         <source>&amp;Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بدء</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="85"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -333,62 +371,62 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="21"/>
         <source>Search Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث في الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="28"/>
         <source>&amp;Find tests holding:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبارات التي &amp;تحتوي على:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="31"/>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بحث</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="38"/>
         <source>Tests found</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبارات التي عُثر عليها</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="39"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>النص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="48"/>
         <source>&amp;Open in the Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح في المحرر</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="50"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="72"/>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على شيء</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
         <source>Found in %1 places</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد المواضع التي عُثر عليها: %1</translation>
     </message>
 </context>
 <context>
@@ -396,230 +434,230 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="57"/>
         <source>finished</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="58"/>
         <source>joined</source>
-        <translation type="unfinished"></translation>
+        <translation>انضمّ</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="59"/>
         <source>question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1 من %2</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="67"/>
         <source>left the page %1×, %2 s</source>
         <extracomment>How often and how long a student left the test&apos;s page; %1 is the count, %2 the seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>غادر الصفحة %1×، %2 ث</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="129"/>
         <source>Classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>الفصل</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="132"/>
         <source>Open in a browser:</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح في متصفح:</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="141"/>
         <source>QR code of the address</source>
-        <translation type="unfinished"></translation>
+        <translation>رمز QR للعنوان</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدّم</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>خارج الصفحة</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="156"/>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>الطلاب</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="178"/>
         <source>&amp;Hold the review until the test ends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تأجيل المراجعة حتى انتهاء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="180"/>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
         <source>Show &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار ال&amp;درجات</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="181"/>
         <source>&amp;End Test</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;نهاء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="182"/>
         <source>End Sessio&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء ال&amp;جلسة</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="192"/>
         <source>the test folder&apos;s Results.sqlite, or postgresql://...</source>
         <extracomment>Keep the file name Results.sqlite and postgresql:// as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف Results.sqlite في مجلد الاختبار، أو postgresql://...</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="193"/>
         <source>Results s&amp;tore:</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;خزن النتائج:</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="195"/>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;ستخدام</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="228"/>
         <source>%1 has no questions to run in a classroom.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي %1 على أسئلة يمكن تشغيلها في الفصل.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="241"/>
         <source>%1<byte value="xd"/>This session stores into the test folder&apos;s Results.sqlite until another store is used.</source>
         <extracomment>%1 is the reason the saved store could not be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>ستُخزَّن نتائج هذه الجلسة في ملف Results.sqlite في مجلد الاختبار إلى أن يُستخدَم مخزن آخر.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="250"/>
         <source>Classroom - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الفصل - %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="259"/>
         <source>Port %1 is in use by another program, so this session uses port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ %1 مستخدَم من قِبل برنامج آخر، لذا تستخدم هذه الجلسة المنفذ %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="267"/>
         <source>port %1 of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ %1 على هذا الحاسوب</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="268"/>
         <source>This computer has no network: connect it to the room&apos;s network, then open the classroom again.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الحاسوب غير متصل بأي شبكة: صِله بشبكة الفصل، ثم افتح الفصل مرة أخرى.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="275"/>
         <source>Room code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>رمز الفصل: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="292"/>
         <source>The classroom cannot listen on %1: no port is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستطيع الفصل الاستماع على %1: لا يوجد منفذ متاح.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="310"/>
         <source>Results go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تُرسَل النتائج إلى %1</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="328"/>
         <source>Students have joined, so this session keeps its store. End the session and open the classroom again to use another.</source>
-        <translation type="unfinished"></translation>
+        <translation>انضمّ طلاب بالفعل، لذا تحتفظ هذه الجلسة بمخزنها. أنهِ الجلسة ثم افتح الفصل مرة أخرى لاستخدام مخزن آخر.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
         <source>%1 joined, %2 answering, %3 finished</source>
-        <translation type="unfinished"></translation>
+        <translation>انضمّوا: %1، يجيبون: %2، انتهوا: %3</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="404"/>
         <source>%1 asks to continue on another device</source>
-        <translation type="unfinished"></translation>
+        <translation>يطلب %1 المتابعة على جهاز آخر</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="405"/>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>سماح</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="406"/>
         <source>Refuse</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="424"/>
         <source>A student&apos;s request failed at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل طلب أحد الطلاب في الساعة %1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
         <source>Hide &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>إخفاء ال&amp;درجات</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="437"/>
         <source>1 student is still answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يزال طالب واحد يجيب.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="438"/>
         <source>%n students are still answering.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا يزال %n طالب يجيبون.</numerusform>
+            <numerusform>لا يزال طالب واحد يجيب.</numerusform>
+            <numerusform>لا يزال طالبان يجيبان.</numerusform>
+            <numerusform>لا يزال %n طلاب يجيبون.</numerusform>
+            <numerusform>لا يزال %n طالبًا يجيبون.</numerusform>
+            <numerusform>لا يزال %n طالب يجيبون.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="446"/>
         <source>%1 %2<byte value="xd"/>Their answers so far are scored and stored.</source>
         <extracomment>%1 says how many students are still answering, %2 asks whether to end their tests.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2<byte value="xd"/>تُصحَّح إجاباتهم حتى الآن وتُخزَّن.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="453"/>
         <source>End the test for everyone?<byte value="xd"/>Answers so far are scored and stored, and nobody can begin any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إنهاء الاختبار للجميع؟<byte value="xd"/>تُصحَّح الإجابات المقدَّمة حتى الآن وتُخزَّن، ولن يتمكّن أحد من البدء بعد ذلك.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="461"/>
         <source>End their tests and the session?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إنهاء اختباراتهم وإنهاء الجلسة؟</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="464"/>
         <source>The session has ended. The results are in the Results window.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت الجلسة. النتائج موجودة في نافذة النتائج.</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="487"/>
         <source>End their tests and close the classroom?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إنهاء اختباراتهم وإغلاق الفصل؟</translation>
     </message>
 </context>
 <context>
@@ -628,183 +666,183 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/maker/ClientForm.cpp" line="38"/>
         <source>Bitmap Files (BMP)|*.BMP</source>
         <extracomment>A file dialog&apos;s filter: the text before &quot;|&quot; is shown, the pattern after it kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الصور النقطية (BMP)|*.BMP</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="82"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="84"/>
         <source>Client Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات العميل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="93"/>
         <source>These settings effect the entire Quizwell engine.    You must include the QWTEST.CFG file with the Quizwell engine for these settings to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>تسري هذه الإعدادات على محرك Quizwell بأكمله. يجب أن تُرفق الملف QWTEST.CFG مع محرك Quizwell لكي تُطبَّق هذه الإعدادات.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="98"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="161"/>
         <source>Custom Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>شعار مخصّص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="99"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="209"/>
         <source>Custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>مربع «حول» مخصّص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="100"/>
         <source>Client Behavior</source>
-        <translation type="unfinished"></translation>
+        <translation>سلوك العميل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="101"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="143"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استعراض</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="164"/>
         <source>You can customize the appearance of the tests you distribute by adding your own logo to the interface. </source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك تخصيص مظهر الاختبارات التي توزّعها بإضافة شعارك الخاص إلى الواجهة. </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="173"/>
         <source>Place the bitmap (.bmp extension) file into the same directory that will contain the Quizwell files. The bitmap can be 139 pixels high x 471 pixels wide.</source>
-        <translation type="unfinished"></translation>
+        <translation>ضع ملف الصورة النقطية (بالامتداد .bmp) في المجلد نفسه الذي سيحتوي على ملفات Quizwell. يمكن أن يبلغ ارتفاع الصورة 139 بكسل وعرضها 471 بكسل.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="176"/>
         <source>To ensure compatibility with the video capabilities of the computer it will be viewed on, the graphic should be composed in 16 or 256 colors using the standard Windows palette. </source>
-        <translation type="unfinished"></translation>
+        <translation>لضمان التوافق مع إمكانات العرض في الحاسوب الذي ستُعرض عليه، ينبغي أن تُصمَّم الصورة بـ 16 أو 256 لونًا باستخدام لوحة ألوان Windows القياسية. </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="179"/>
         <source>You should experiment with a variety of color settings to see what works best.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُستحسن أن تجرّب إعدادات ألوان متنوعة لترى أيّها يعطي أفضل نتيجة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="187"/>
         <source>Use custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>استخدام مربع «حول» مخصّص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="188"/>
         <source>Do not use custom About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم استخدام مربع «حول» مخصّص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="189"/>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>حول...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="191"/>
         <source>Custom message for about box (shown actual size)</source>
-        <translation type="unfinished"></translation>
+        <translation>رسالة مخصّصة لمربع «حول» (معروضة بحجمها الفعلي)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="199"/>
         <source>Web page URL</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان صفحة الويب (URL)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="212"/>
         <source>You can have your own &quot;About&quot; box from the &quot;Help&quot; menu.  You can have your own custom message in this about box.  The logo displayed will be the same as specified on the &quot;Custom Logo&quot; tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك أن تجعل لاختباراتك مربع «حول» خاصًا بك في قائمة «مساعدة»، وأن تضع فيه رسالتك المخصّصة. ويكون الشعار المعروض فيه هو نفسه المحدّد في تبويب «شعار مخصّص».</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="227"/>
         <source>Enable Full Screen mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>تمكين وضع ملء الشاشة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="228"/>
         <source>Require test history password</source>
-        <translation type="unfinished"></translation>
+        <translation>طلب كلمة مرور لسجلّ الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="229"/>
         <source>Require exit password</source>
-        <translation type="unfinished"></translation>
+        <translation>طلب كلمة مرور للخروج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="230"/>
         <source>History Password</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة مرور السجلّ</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="231"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="268"/>
         <source>Exit Password</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة مرور الخروج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="256"/>
         <source>Full Screen Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع ملء الشاشة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="257"/>
         <source>Full screen mode forces Quizwell to occupy the student&apos;s entire screen and only allows the student to use Quizwell and no other programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجعل وضع ملء الشاشة Quizwell يشغل شاشة الطالب بالكامل، فلا يستطيع الطالب استخدام أي برنامج آخر غير Quizwell.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="262"/>
         <source>Test history Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل سجلّ الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="263"/>
         <source>You can allow the student to view their test history or lock test history so a password is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك السماح للطالب بعرض سجلّ اختباراته، أو قفل السجلّ بحيث تلزم كلمة مرور لعرضه.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="269"/>
         <source>You can require a password to exit Quizwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك طلب كلمة مرور للخروج من Quizwell.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="277"/>
         <location filename="../src/ui/maker/ClientForm.cpp" line="351"/>
         <source>Results Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد النتائج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="280"/>
         <source>Every finished test is kept in the results beside the test. Where the student&apos;s computer cannot write there (a computer lab), the result is left as a small file in this folder instead, and File, Results... collects it from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُحفظ نتيجة كل اختبار منتهٍ ضمن النتائج بجوار الاختبار. وحيث لا يستطيع حاسوب الطالب الكتابة هناك (في مختبر حاسوب مثلًا)، تُترك النتيجة ملفًا صغيرًا في هذا المجلد بدلًا من ذلك، ويجمعها الأمر «ملف، النتائج...» من هناك.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="284"/>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>است&amp;عراض...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="291"/>
         <source>Use a shared folder every student computer can write to. Make it a drop folder (mode 1733) so students cannot read each other&apos;s results; Help, Results tells how. A result that can be kept in neither place waits on the student&apos;s computer until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>استخدم مجلدًا مشتركًا يستطيع كل حاسوب طالب الكتابة فيه. واجعله مجلد إيداع (الوضع 1733) حتى لا يستطيع الطلاب قراءة نتائج بعضهم بعضًا؛ ويشرح موضوع «مساعدة، النتائج» كيفية ذلك. وتبقى النتيجة التي يتعذّر حفظها في أيٍّ من المكانين على حاسوب الطالب حتى التشغيل التالي.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="372"/>
         <source>The engine looks for the logo in its own folder, %1, and will not find %2 where it is.<byte value="xd"/>Copy it into that folder?</source>
         <extracomment>%1 is the engine&apos;s folder, %2 the picture&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يبحث المحرك عن الشعار في مجلده، %1، ولن يجد %2 في موضعه الحالي.<byte value="xd"/>هل تريد نسخه إلى ذلك المجلد؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="380"/>
         <source>A file named %1 is in %2 already.<byte value="xd"/>Replace it with the picture picked?</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد ملف باسم %1 في %2 بالفعل.<byte value="xd"/>هل تريد استبداله بالصورة المختارة؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="426"/>
         <source>The file &quot;%1&quot; could not be read as a picture; the built-in logo is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الملف &quot;%1&quot; كصورة؛ يُعرض الشعار المدمج.</translation>
     </message>
 </context>
 <context>
@@ -812,39 +850,39 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="69"/>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عدم الحفظ</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="88"/>
         <location filename="../src/ui/platform/Dialogs.cpp" line="100"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="92"/>
         <location filename="../src/ui/platform/Dialogs.cpp" line="104"/>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="174"/>
         <source>These characters cannot be stored in a test file: %1.<byte value="xd"/>Store them as &quot;?&quot; and go on?</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن تخزين هذه المحارف في ملف اختبار: %1.<byte value="xd"/>هل تريد تخزينها بالشكل &quot;?&quot; والمتابعة؟</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="188"/>
         <source>%1 is the file %2 is made from: it cannot also be the output.<byte value="xd"/>Choose another name. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 هو الملف الذي يُنشأ منه %2: لا يمكن أن يكون هو الناتج أيضًا.<byte value="xd"/>اختر اسمًا آخر. لم يُكتب أي شيء.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="192"/>
         <source>%1 cannot be written: %2.<byte value="xd"/>Choose another name. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر الكتابة في %1: %2.<byte value="xd"/>اختر اسمًا آخر. لم يُكتب أي شيء.</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/Dialogs.cpp" line="205"/>
         <source>An unexpected error ended the action.</source>
-        <translation type="unfinished"></translation>
+        <translation>أوقف خطأ غير متوقع هذا الإجراء.</translation>
     </message>
 </context>
 <context>
@@ -852,47 +890,47 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="24"/>
         <source>Duplicate Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة المكررة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="30"/>
         <source>Questions typed twice</source>
-        <translation type="unfinished"></translation>
+        <translation>أسئلة مكتوبة مرتين</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="32"/>
         <source>Each group lists its questions by test and number; activate one to edit it</source>
-        <translation type="unfinished"></translation>
+        <translation>تسرد كل مجموعة أسئلتها حسب الاختبار والرقم؛ فعّل أحدها لتحريره</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="33"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>النص</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="49"/>
         <source>No question is typed twice in these tests.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد في هذه الاختبارات سؤال مكتوب مرتين.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="50"/>
         <source>&amp;Questions typed twice (double-click one to edit it there):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;أسئلة مكتوبة مرتين (انقر نقرًا مزدوجًا على أحدها لتحريره هناك):</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/DuplicatesForm.cpp" line="59"/>
         <source> (answers %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (الإجابات %1)</translation>
     </message>
 </context>
 <context>
@@ -900,48 +938,48 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="13"/>
         <source>Score: %1 of %2 right (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة: %1 صحيحة من أصل %2 (%3%)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="18"/>
         <source>Test Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="28"/>
         <source>Time ran out.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى الوقت.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>ناجح</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="38"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>راسب</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="42"/>
         <source>Pass point: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة النجاح: %1%</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="45"/>
         <source>Time taken: %1</source>
         <extracomment>%1 is hours:minutes:seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المستغرق: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="48"/>
         <source>&amp;Review Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;مراجعة الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="49"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
 </context>
 <context>
@@ -949,166 +987,166 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="44"/>
         <source>Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="47"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="54"/>
         <source>&amp;Open Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح اختبار...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="55"/>
         <source>&amp;Refresh List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحديث القائمة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="56"/>
         <source>Test &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;سجلّ الاختبارات...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="58"/>
         <location filename="../src/ui/engine/EngineForm.cpp" line="77"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="59"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="60"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;محتويات</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="63"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حول...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="70"/>
         <source>Choose a test and press Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر اختبارًا واضغط «بدء»:</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="72"/>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="75"/>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بدء</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="76"/>
         <source>His&amp;tory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;السجلّ</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="138"/>
         <source>The test file &quot;%1&quot; no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الاختبار &quot;%1&quot; لم يعد موجودًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="145"/>
         <source>Open Test</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح اختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="147"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات Quizwell|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="162"/>
         <source>You have extra time for this test: %1 instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>لديك وقت إضافي لهذا الاختبار: %1 بدلًا من %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="180"/>
         <source>&quot;%1&quot; holds no questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي &quot;%1&quot; على أي أسئلة.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="198"/>
         <source>%1 (preview)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (معاينة)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="208"/>
         <source>Your history file was damaged. It is kept as &quot;%1&quot;, and a new history was started with this test.</source>
-        <translation type="unfinished"></translation>
+        <translation>تلف ملف سجلّك. حُفظ باسم &quot;%1&quot;، وبدأ سجلّ جديد بهذا الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="212"/>
         <source>Your test was scored, but it could not be added to your history.<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>صُحّح اختبارك، ولكن تعذّرت إضافته إلى سجلّك.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="252"/>
         <source>Your test was scored, but the result could not be saved for your teacher.<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>صُحّح اختبارك، ولكن تعذّر حفظ النتيجة لمعلّمك.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
         <source>Student Name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
         <source>Your name, for your test history (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>اسمك، لسجلّ اختباراتك (يمكنك تركه فارغًا):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
         <source>Student Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
         <source>Your student number, for your teacher&apos;s results (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>رقمك بصفتك طالبًا، لنتائج معلّمك (يمكنك تركه فارغًا):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
         <source>Class</source>
         <extracomment>The student&apos;s class (group) at school.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الصف</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
         <source>Your class, for your teacher&apos;s results (you may leave it empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>صفّك، لنتائج معلّمك (يمكنك تركه فارغًا):</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="291"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة المرور:</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="294"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة المرور غير صحيحة.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="299"/>
         <source>Test History</source>
-        <translation type="unfinished"></translation>
+        <translation>سجلّ الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EngineForm.cpp" line="322"/>
         <source>Exit</source>
         <extracomment>Title of the password question asked before the program closes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الخروج</translation>
     </message>
 </context>
 <context>
@@ -1116,27 +1154,27 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="18"/>
         <source>Extra Time per Student</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت إضافي لكل طالب</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
         <source>&amp;Students given extra time, one a line as NAME=FACTOR, for example &quot;Ann Lee=1.25&quot; for a quarter more time (factors from 1 to 4). The name is matched as the student types it, letter case aside. The list is kept beside the test, in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;الطلاب الممنوحون وقتًا إضافيًا، طالب في كل سطر بالصيغة الاسم=المعامل، مثل &quot;سارة علي=1.25&quot; لمنح ربع وقت إضافي (المعاملات من 1 إلى 4). يُطابَق الاسم كما يكتبه الطالب، بصرف النظر عن حالة الأحرف. تُحفظ القائمة بجوار الاختبار، في %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="30"/>
         <source>Students given extra time</source>
-        <translation type="unfinished"></translation>
+        <translation>الطلاب الممنوحون وقتًا إضافيًا</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="31"/>
         <source>One student a line: the name, an equals sign and the factor</source>
-        <translation type="unfinished"></translation>
+        <translation>طالب واحد في كل سطر: الاسم، ثم علامة التساوي، ثم المعامل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="57"/>
         <source>These lines do not read, so the list was not saved:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة هذه الأسطر، لذا لم تُحفظ القائمة:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -1144,171 +1182,171 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="28"/>
         <source>There is nothing to replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ما يُستبدل.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="39"/>
         <source>Question %1, %2:  %3</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1، %2:  %3</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="55"/>
         <source>Fin&amp;d:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;بحث عن:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="57"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="59"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>التالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
         <source>Next hit (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة التالية (Enter)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="64"/>
         <source>Close the find bar (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق شريط البحث (Esc)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="65"/>
         <source>Close the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق شريط البحث</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
         <source>Re&amp;place:</source>
-        <translation type="unfinished"></translation>
+        <translation>استب&amp;دال بـ:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستبدال بـ</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استبدال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
         <source>Replace &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال ال&amp;جميع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="91"/>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>مطابقة حالة الأ&amp;حرف</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="92"/>
         <source>&amp;Whole words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;كلمات كاملة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="93"/>
         <source>Regular e&amp;xpression</source>
-        <translation type="unfinished"></translation>
+        <translation>تعبي&amp;ر نمطي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="101"/>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث في:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="103"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="288"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="104"/>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="105"/>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>المرجع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="106"/>
         <source>Hot link</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط السريع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="107"/>
         <source>Media file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الوسائط</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="118"/>
         <source>Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>نتائج البحث</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="203"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ليس تعبيرًا نمطيًا صالحًا: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="207"/>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على شيء</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
         <source>1 hit</source>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة واحدة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
         <source>%1 hits</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد النتائج: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="248"/>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="273"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="281"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال الجميع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="285"/>
         <source>1 field will change:</source>
-        <translation type="unfinished"></translation>
+        <translation>سيتغيّر حقل واحد:</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="286"/>
         <source>%1 fields will change:</source>
-        <translation type="unfinished"></translation>
+        <translation>ستتغيّر الحقول التالية (%1):</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="289"/>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>الحقل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>الآن</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="291"/>
         <source>After replacing</source>
-        <translation type="unfinished"></translation>
+        <translation>بعد الاستبدال</translation>
     </message>
 </context>
 <context>
@@ -1316,210 +1354,210 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="45"/>
         <source>Grade Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>تصحيح الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>الدفعة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Printed</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ الطباعة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>البذرة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخ</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
         <source>Shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>الخلط</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="50"/>
         <source>Print runs</source>
-        <translation type="unfinished"></translation>
+        <translation>دفعات الطباعة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="54"/>
         <source>Print r&amp;uns:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;دفعات الطباعة:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عدد النسخ:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="61"/>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;بذرة:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>Questions shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>خُلطت الأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
         <source>Answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>خُلطت الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="74"/>
         <source>No answers file chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُختر ملف إجابات.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
         <source>Answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابات:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>الصحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Asked</source>
-        <translation type="unfinished"></translation>
+        <translation>المطروحة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>النسبة المئوية</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>ناجح</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Results by student</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج حسب الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>الطلاب</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
         <source>Results by question</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج حسب السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="87"/>
         <source>&amp;Open Answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح الإجابات...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="88"/>
         <source>&amp;Grade Again</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ال&amp;تصحيح</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
         <source>Sa&amp;ve as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ بصيغة CSV...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
         <source>&amp;Record in Results</source>
-        <translation type="unfinished"></translation>
+        <translation>تس&amp;جيل في النتائج</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="124"/>
         <source>The recorded runs cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة الدفعات المسجّلة: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="132"/>
         <source>earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>سابقة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="144"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر الدفعة التي طُبعت فيها الأوراق. لا تحدّد البذرة والنسخ والخلط إلا لطباعة غير مدرجة في القائمة.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="148"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد أي طباعة مسجّلة لهذا الاختبار: حدّد البذرة وعدد النسخ وخيارات الخلط التي طُبع بها.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
         <source>Select Answers to Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار الإجابات المراد تصحيحها</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
         <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات CSV|*.csv|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="198"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون البذرة عددًا صحيحًا لا يزيد على 18 رقمًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="208"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="224"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>تتطابق الأوراق مع %1 أفضل بكثير من الدفعة التي صُحّحت بها. هل تريد تسجيل هذه الدرجات رغم ذلك؟</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
         <source>Save Results as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ النتائج بصيغة CSV</translation>
     </message>
 </context>
 <context>
@@ -1527,112 +1565,112 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="29"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>المحتويات</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="30"/>
         <source>Making and running a test</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد اختبار وتشغيله</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="31"/>
         <source>The main window</source>
-        <translation type="unfinished"></translation>
+        <translation>النافذة الرئيسية</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="32"/>
         <source>Questions and answers</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة والإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="33"/>
         <source>Hot links, media files and Jump To</source>
-        <translation type="unfinished"></translation>
+        <translation>الروابط السريعة وملفات الوسائط و«الانتقال إلى»</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="35"/>
         <source>Global test settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الاختبار العامة</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="36"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="37"/>
         <source>Classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>الفصل</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="38"/>
         <source>Client configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات العميل</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="39"/>
         <source>Taking a test with Quizwell Client</source>
-        <translation type="unfinished"></translation>
+        <translation>أداء اختبار باستخدام Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="41"/>
         <source>Help for students</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة للطلاب</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="42"/>
         <source>Paper tests: printing and grading</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبارات الورقية: الطباعة والتصحيح</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="44"/>
         <source>Scanning answer sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>المسح الضوئي لأوراق الإجابة</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="45"/>
         <source>Importing and exporting questions</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد الأسئلة وتصديرها</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="46"/>
         <source>Files the maker writes</source>
-        <translation type="unfinished"></translation>
+        <translation>الملفات التي تكتبها أداة الإعداد</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="47"/>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة المفاتيح</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="48"/>
         <source>About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="61"/>
         <source>Quizwell Client Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="62"/>
         <source>Quizwell Maker Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="66"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;محتويات</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="68"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رجوع</translation>
     </message>
     <message>
         <location filename="../src/ui/platform/HelpWindow.cpp" line="71"/>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تقدّم</translation>
     </message>
 </context>
 <context>
@@ -1640,74 +1678,74 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="18"/>
         <source>Test History</source>
-        <translation type="unfinished"></translation>
+        <translation>سجلّ الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="21"/>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>الصحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>النسبة المئوية</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="22"/>
         <source>Time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المستغرق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="33"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="44"/>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصدير CSV...</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="45"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="59"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات CSV|*.CSV|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="61"/>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير السجلّ</translation>
     </message>
 </context>
 <context>
@@ -1715,12 +1753,12 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/LossReportForm.cpp" line="16"/>
         <source>What was not carried over</source>
-        <translation type="unfinished"></translation>
+        <translation>ما لم يُنقل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/LossReportForm.cpp" line="31"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نسخ</translation>
     </message>
 </context>
 <context>
@@ -1728,62 +1766,62 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="24"/>
         <source>Media file should contain a valid extension of... <byte value="xd"/>AVI<byte value="xd"/>BMP<byte value="xd"/>RTF<byte value="xd"/>TXT<byte value="xd"/>WAV<byte value="xd"/>or a FACTVAULT query.<byte value="xd"/><byte value="xd"/>If not, then an attempt to launch the file will be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يحمل ملف الوسائط أحد الامتدادات الصالحة التالية... <byte value="xd"/>AVI<byte value="xd"/>BMP<byte value="xd"/>RTF<byte value="xd"/>TXT<byte value="xd"/>WAV<byte value="xd"/>أو أن يكون استعلام FACTVAULT.<byte value="xd"/><byte value="xd"/>وإن لم يكن كذلك، فستجري محاولة لفتح الملف.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="49"/>
         <source>Media File Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>معلمات ملف الوسائط</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="51"/>
         <source>Media file to display</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الوسائط المراد عرضه</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="60"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استعراض</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="62"/>
         <source>Use internal viewer (AVI, BMP, TXT, RTF, WAV files only)</source>
-        <translation type="unfinished"></translation>
+        <translation>استخدام العارض الداخلي (لملفات AVI وBMP وTXT وRTF وWAV فقط)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="66"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="67"/>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;طبيق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="68"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إل&amp;غاء</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="80"/>
         <source>Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - Rich Text, TXT - Plain Text, and WAV - Audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>أنواع ملفات الوسائط المدعومة هي: AVI - فيديو Windows، وBMP - صورة نقطية، وRTF - نص منسّق، وTXT - نص عادي، وWAV - صوت.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="84"/>
         <source>You can also perform a FactVault(tm) query.  To do so enter: FACTVAULT:Query String.  See help for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك أيضًا إجراء استعلام FactVault(tm). وللقيام بذلك أدخل: FACTVAULT:نص الاستعلام. راجع المساعدة لمزيد من المعلومات.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="88"/>
         <source>Simply entering a file name will make Quizwell look in the same folder that it is running in.  You can also provide a relative path using \.  </source>
-        <translation type="unfinished"></translation>
+        <translation>بمجرد إدخال اسم ملف، يبحث Quizwell في المجلد نفسه الذي يعمل منه. ويمكنك أيضًا تحديد مسار نسبي باستخدام \.  </translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MMediaForm.cpp" line="92"/>
         <source>For example, &quot;\MEDIA\SOUND.WAV&quot; would look in the media folder under the folder that Quizwell is running from for the file sound.wav</source>
-        <translation type="unfinished"></translation>
+        <translation>مثلًا، يبحث &quot;\MEDIA\SOUND.WAV&quot; عن الملف sound.wav في المجلد media الموجود داخل المجلد الذي يعمل منه Quizwell</translation>
     </message>
 </context>
 <context>
@@ -1791,397 +1829,397 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
         <source>Test is not loaded.  Create a new test or load an existing one.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُفتح أي اختبار. أنشئ اختبارًا جديدًا أو افتح اختبارًا موجودًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
         <source>Test is not loaded. Create a new test or load an existing one.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُفتح أي اختبار. أنشئ اختبارًا جديدًا أو افتح اختبارًا موجودًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Please make your selection now.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى الاختيار الآن.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
         <source>A test file with that name exists!<byte value="xd"/>Overwrite existing test file?</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد ملف اختبار بهذا الاسم!<byte value="xd"/>هل تريد الكتابة فوق ملف الاختبار الموجود؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="82"/>
         <source>The test file %1 could not be replaced: %2.<byte value="xd"/>Nothing was changed.</source>
         <extracomment>%1 is the test&apos;s file, %2 why it could not be replaced.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر استبدال ملف الاختبار %1: %2.<byte value="xd"/>لم يتغيّر أي شيء.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
         <source>Specify the filename for the new test</source>
-        <translation type="unfinished"></translation>
+        <translation>حدّد اسم ملف الاختبار الجديد</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
         <source>Quizwell Files|*.QWT</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات Quizwell|*.QWT</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="110"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات Quizwell|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
         <source>Select Text File to Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار ملف نصي لتشفيره</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
         <source>Unencrypted Test files|*.TXT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الاختبار غير المشفّرة|*.TXT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
         <source>Select Test Name to Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار اسم الاختبار المراد الحفظ فيه</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
         <source>Test Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الاختبار|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
         <source>Select Test to Decrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار اختبار لفك تشفيره</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
         <source>Encrypted Test Files|*.QWT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الاختبار المشفّرة|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
         <source>Select Text File to Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار ملف نصي للحفظ فيه</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
         <source>Text Files|*.TXT|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات نصية|*.TXT|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="119"/>
         <source>Application Files|*.EXE|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات التطبيقات|*.EXE|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
         <source>Export Questions to</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير الأسئلة إلى</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="127"/>
         <source>Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="165"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
         <source>&amp;New Test</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار &amp;جديد</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="166"/>
         <source>&amp;Load Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح اختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="167"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="173"/>
         <source>Tests found in current folder</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختبارات الموجودة في المجلد الحالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="203"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="284"/>
         <source>&amp;Global Test Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الاختبار ال&amp;عامة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="204"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="286"/>
         <source>&amp;Questions and Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة وال&amp;إجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="205"/>
         <source>&amp;Client Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات العم&amp;يل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="232"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="270"/>
         <source>&amp;Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;نتائج...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
         <source>&amp;Load a test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح اختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="261"/>
         <source>Encrypt Text File to Test</source>
-        <translation type="unfinished"></translation>
+        <translation>تشفير ملف نصي إلى اختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="263"/>
         <source>Decrypt Test to Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>فك تشفير اختبار إلى ملف نصي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
         <source>&amp;Print Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة الاختبار...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="267"/>
         <source>&amp;Grade Answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصحيح الإجابات...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="269"/>
         <source>&amp;Scan Answer Sheets...</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;سح أوراق الإجابة ضوئيًا...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="271"/>
         <source>&amp;Import Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>است&amp;يراد الأسئلة...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="272"/>
         <source>E&amp;xport Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدي&amp;ر الأسئلة...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="273"/>
         <source>Find D&amp;uplicate Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن الأسئلة ال&amp;مكررة...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="276"/>
         <source>Launch Quizwell &amp;Client</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;شغيل Quizwell Client</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="278"/>
         <source>Pre&amp;view Test</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;عاينة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="279"/>
         <source>Run in Cl&amp;assroom...</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل في الف&amp;صل...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="281"/>
         <source>&amp;Exit                     Alt-F4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج                     Alt-F4</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="283"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحرير</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="287"/>
         <source>&amp;Search Tests...</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;بحث في الاختبارات...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="290"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="291"/>
         <source>&amp;Contents                 F1</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;محتويات                 F1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="293"/>
         <source>Quizwell on the &amp;Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell على ال&amp;ويب</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="299"/>
         <source>Quizwell Maker &amp;Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;صفحة الرئيسية لـ Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="300"/>
         <source>&amp;Tips for Writing Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نصائح لكتابة الاختبارات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="301"/>
         <source>&amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;دعم</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
         <source>Check for &amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن ت&amp;حديثات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="309"/>
         <source>&amp;About Quizwell Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حول Quizwell Maker</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
         <source>This is the Instructor Test Maker.<byte value="xd"/>Do not distribute with Quizwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذه أداة إعداد الاختبارات الخاصة بالمعلّم.<byte value="xd"/>لا توزّعها مع Quizwell.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="351"/>
         <source>The test file: %1<byte value="xd"/>is corrupt and can not be decoded.<byte value="xd"/>It will not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الاختبار: %1<byte value="xd"/>تالف ولا يمكن فك ترميزه.<byte value="xd"/>لن يُفتح.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="356"/>
         <source>The test file: %1<byte value="xd"/>can not be read: %2.<byte value="xd"/>It will not be loaded.</source>
         <extracomment>%1 is the test&apos;s file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف الاختبار: %1<byte value="xd"/>تتعذّر قراءته: %2.<byte value="xd"/>لن يُفتح.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="360"/>
         <source>Only the first %1 tests in this folder can be listed.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن تُسرد إلا أول %1 اختبار في هذا المجلد.<byte value="xd"/></translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="362"/>
         <source>1 more test file (*.QWT) was found and is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>عُثر على ملف اختبار آخر (*.QWT) لم يُدرج في القائمة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="363"/>
         <source>%1 more test files (*.QWT) were found and are not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>عُثر على ملفات اختبار أخرى (*.QWT) لم تُدرج في القائمة، وعددها %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="369"/>
         <source>Did not find any tests.<byte value="xd"/>All tests (*.QWT) should be in the same folder as this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على أي اختبارات.<byte value="xd"/>يجب أن تكون جميع الاختبارات (*.QWT) في المجلد نفسه الذي يوجد فيه هذا البرنامج.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="388"/>
         <source>Could not get test name!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الحصول على اسم الاختبار!<byte value="xd"/>يُرجى المحاولة مرة أخرى أو إعادة تثبيت البرنامج.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="393"/>
         <source>Could not get file name for test!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الحصول على اسم ملف الاختبار!<byte value="xd"/>يُرجى المحاولة مرة أخرى أو إعادة تثبيت البرنامج.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="397"/>
         <location filename="../src/ui/maker/MainForm.cpp" line="671"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على الاختبار المسمّى %1!<byte value="xd"/>يُرجى المحاولة مرة أخرى أو إعادة تثبيت البرنامج.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="439"/>
         <source>No description (%1)</source>
         <extracomment>The status line of a new test; %1 is its file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بلا وصف (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="450"/>
         <source>%1 is saved in %2, outside the working folder %3.<byte value="xd"/>The list of tests shows only the tests in the working folder, and the engine finds them there.<byte value="xd"/>To work on this test another time, open it with Load Test.</source>
         <extracomment>%1 is the test&apos;s file name, %2 the folder it is saved in, %3 the working folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حُفظ %1 في %2، خارج مجلد العمل %3.<byte value="xd"/>لا تعرض قائمة الاختبارات إلا الاختبارات الموجودة في مجلد العمل، وهناك يجدها المحرك.<byte value="xd"/>للعمل على هذا الاختبار مرة أخرى، افتحه بالأمر «فتح اختبار».</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="478"/>
         <source>Could not read test description.<byte value="xd"/>Test is not valid manually edit or delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة وصف الاختبار.<byte value="xd"/>الاختبار غير صالح، فحرّره يدويًا أو احذفه.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="539"/>
         <source>The test has been encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>شُفّر الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="555"/>
         <source>The test has been Decrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>فُكّ تشفير الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="566"/>
         <source>The file %1 exists.<byte value="xd"/>Convert into it, replacing the values it holds?</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 موجود.<byte value="xd"/>هل تريد التحويل إليه، مع استبدال القيم التي يحتويها؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="575"/>
         <source>These questions were not converted: %1.<byte value="xd"/>A test holds the questions up to the first empty one, and at most %2.</source>
         <extracomment>%1 lists question numbers, %2 is the most questions a test holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لم تُحوَّل هذه الأسئلة: %1.<byte value="xd"/>يحتوي الاختبار على الأسئلة حتى أول سؤال فارغ، وبحد أقصى %2 سؤال.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="595"/>
         <source>Load a test first: the classroom runs the current test.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح اختبارًا أولًا: يشغّل الفصل الاختبار الحالي.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="622"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على QWTEST.EXE في المجلد الحالي.<byte value="xd"/>هل تريد البحث عنه وتشغيله؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="624"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر تشغيل %1 الموجود في المجلد الحالي: %2.<byte value="xd"/>هل تريد البحث عن برنامج آخر وتشغيله؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="631"/>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="634"/>
         <source>%1 cannot be started: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر تشغيل %1: %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="661"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح اختبارًا أولًا، أو اختر واحدًا من القائمة: النتائج المعروضة هي نتائج ذلك الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="737"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة هذه الاختبارات، لذا لم تُقارَن:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="791"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>سمِّ الملف وفقًا للنظام الذي سيُستخدم فيه: .gift لـ GIFT، أو .txt لـ Aiken، أو .xml لـ Moodle XML، أو .zip لحزمة QTI، أو .csv لجدول بيانات.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="797"/>
         <source>The questions of %1 have been exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>صُدّرت أسئلة %1 إلى %2.</translation>
     </message>
 </context>
 <context>
@@ -2189,7 +2227,7 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/NoteForm.cpp" line="23"/>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة</translation>
     </message>
 </context>
 <context>
@@ -2197,179 +2235,179 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
         <source>Print Test</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
         <source>Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخ</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
         <source>Versions are named A, B, C, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>تُسمّى النسخ A، B، C، ...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عدد النسخ:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
         <source>Shuffle the &amp;questions</source>
-        <translation type="unfinished"></translation>
+        <translation>خلط الأ&amp;سئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
         <source>Shuffle the &amp;answers of each question</source>
-        <translation type="unfinished"></translation>
+        <translation>خلط إ&amp;جابات كل سؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
-        <translation type="unfinished"></translation>
+        <translation>البذرة نفسها تُنتج النسخ نفسها مرة أخرى؛ دوّنها لتتمكّن من تصحيحها.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>Ne&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>ج&amp;ديدة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;بذرة:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>تضمين</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
         <source>The q&amp;uestions</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;أسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
         <source>A name, date and c&amp;lass line</source>
-        <translation type="unfinished"></translation>
+        <translation>سطر للاسم والتاريخ وال&amp;صف</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
         <source>The &amp;begin message</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رسالة البدء</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="80"/>
         <source>An answer s&amp;heet for each version</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة إجابة لكل &amp;نسخة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="81"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
-        <translation type="unfinished"></translation>
+        <translation>أوراق يقرؤها الماسح الضوئي: مربع لكل إجابة، وعلامات في الزوايا، ورمز QR</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
         <source>Columns of boxes for a student number; 0 for none</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد أعمدة المربعات لرقم الطالب؛ 0 لعدم إضافتها</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>Student nu&amp;mber digits:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خانات رقم الطالب:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة لكل طالب، لكلٍّ منها رقم تسلسلي خاص بها؛ القيمة 1 تطبع ورقة واحدة للنسخ بآلة التصوير</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
         <source>Shee&amp;ts per version:</source>
-        <translation type="unfinished"></translation>
+        <translation>أ&amp;وراق لكل نسخة:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
         <source>The answer &amp;keys, on their own pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;مفاتيح الإجابة، في صفحات مستقلة</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="107"/>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>معا&amp;ينة...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="108"/>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ بصيغة PDF...</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="109"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="128"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون البذرة عددًا صحيحًا لا يزيد على 18 رقمًا.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="162"/>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل الطابعة.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="166"/>
         <source>The test has been sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُرسل الاختبار إلى الطابعة.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="172"/>
         <source>These pictures are not printed:</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُطبع هذه الصور:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
         <source>Recorded as print run %1 for grading.</source>
-        <translation type="unfinished"></translation>
+        <translation>سُجّلت بوصفها دفعة الطباعة %1 للتصحيح.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تسجيل دفعة الطباعة للتصحيح: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="183"/>
         <source>Note seed %1 to grade the sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>دوّن البذرة %1 لتصحيح الأوراق.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
         <source>Save Test as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الاختبار بصيغة PDF</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات PDF|*.pdf|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="211"/>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء ملف PDF.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حُفظ الاختبار ملفَّ PDF (عدد الصفحات: %1):<byte value="xd"/>%2</translation>
     </message>
 </context>
 <context>
@@ -2377,378 +2415,378 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="59"/>
         <source>Quizwell only supports up to 500 questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يدعم Quizwell أكثر من 500 سؤال.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="62"/>
         <source>Delete this question?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حذف هذا السؤال؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="65"/>
         <source>Question has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>حُذف السؤال.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="68"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>ستُفقد كل التغييرات التي أُجريت منذ آخر حفظ!<byte value="xd"/>هل تريد الخروج؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="72"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
-        <translation type="unfinished"></translation>
+        <translation>سيُعاد تحميل الاختبار من القرص.<byte value="xd"/>ستُفقد كل التغييرات التي أجريتها!<byte value="xd"/>هل أنت متأكد من أنك تريد استرجاع الاختبار؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="78"/>
         <source>Changes saved. Would you like to continue editing?</source>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت التغييرات. هل تريد متابعة التحرير؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="81"/>
         <source>Save the changes to %1 before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حفظ التغييرات في %1 قبل الإغلاق؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="84"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تكن أسئلة هذا الاختبار مرقّمة بالتسلسل.<byte value="xd"/>تُعرض بعد إعادة ترقيمها، ويحفظها الأمر «حفظ» بالأرقام الجديدة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="98"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد نص سؤال في هذه الأسئلة، لذا لا يمكن حفظها: %1.<byte value="xd"/>ستُفقد إجاباتها وبقية مدخلاتها.<byte value="xd"/>هل تريد الحفظ بدونها؟</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="106"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لم تُحفظ هذه الأسئلة الفارغة: %1.<byte value="xd"/>حُفظت الأسئلة التي تليها بأرقام تسدّ الفجوة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="112"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>حُذف ملف الاختبار %1 أثناء تحريره.<byte value="xd"/>كُتب من جديد: بإعدادات اختبار جديد وبهذه الأسئلة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="119"/>
         <source>No spelling dictionary for %1 is installed, so spelling is not checked.</source>
         <extracomment>%1 is a language, as &quot;en_US&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد قاموس إملائي مثبّت للغة %1، لذا لن يُدقَّق الإملاء.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="127"/>
         <source>Loading questions.  Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحميل الأسئلة. يُرجى الانتظار...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="130"/>
         <source>Saving questions.  Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ حفظ الأسئلة. يُرجى الانتظار...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="186"/>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>المرجع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="252"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="253"/>
         <source>&amp;Save Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
         <source>&amp;Revert Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استرجاع الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
         <source>&amp;Preview Test</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;عاينة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="257"/>
         <source>&amp;Import Questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>است&amp;يراد الأسئلة...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="261"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحرير</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ترا&amp;جع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;عادة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ترا&amp;جع عن %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;عادة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>&amp;Add New Question</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;ضافة سؤال جديد</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
         <source>&amp;Delete Current Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حذف السؤال الحالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بحث...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
         <source>R&amp;eplace...</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;ستبدال...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
         <source>Check &amp;Spelling of the Whole Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تدقيق إملاء الاختبار كاملًا</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
         <source>Spelling &amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>ل&amp;غة التدقيق الإملائي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
         <source>&amp;Navigate</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;نقّل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="298"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;تالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;سابق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
         <source>&amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>الأ&amp;ول</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
         <source>&amp;Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>الأ&amp;خير</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
         <source>Jump to...</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال إلى...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="341"/>
         <source>Save Test</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
         <source>Revert Test</source>
-        <translation type="unfinished"></translation>
+        <translation>استرجاع الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="362"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="364"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="368"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>الأخير</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="369"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>السابق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="370"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>التالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>الأول</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
         <source>Jump To...</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال إلى...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
         <source>Add New Question</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة سؤال جديد</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
         <source>Delete Current Question</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف السؤال الحالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="384"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="421"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="385"/>
         <location filename="../src/ui/maker/QAForm.cpp" line="422"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="405"/>
         <source>Click to add a hot link.</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر لإضافة رابط سريع.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="406"/>
         <source>Click to add media file</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر لإضافة ملف وسائط</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="413"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل ما يصل إلى 6 إجابات. حدّد المربع المجاور لكل إجابة صحيحة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="442"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الإجابة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="443"/>
         <source>Answer %1 is correct</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابة %1 صحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="456"/>
         <source>All answers must be correct to pass</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب اختيار جميع الإجابات الصحيحة للنجاح</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="458"/>
         <source>Any correct answer is concidered a pass</source>
-        <translation type="unfinished"></translation>
+        <translation>تُعدّ أي إجابة صحيحة كافية للنجاح</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="668"/>
         <source>(no suggestions)</source>
-        <translation type="unfinished"></translation>
+        <translation>(لا توجد اقتراحات)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="673"/>
         <source>Add to word list</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة إلى قائمة الكلمات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="678"/>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاهل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="703"/>
         <source>No unknown words</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد كلمات غير معروفة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="704"/>
         <source>1 unknown word</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة واحدة غير معروفة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="705"/>
         <source>%1 unknown words</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الكلمات غير المعروفة: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="875"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حفظ التغييرات قبل المعاينة؟<byte value="xd"/>تعرض المعاينة الاختبار كما حُفظ.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="897"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="962"/>
         <source>Add Question</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة سؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="971"/>
         <source>Delete Question</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف سؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="982"/>
         <source>Paste Question</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق سؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="992"/>
         <source>Paste Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق الإجابات</translation>
     </message>
 </context>
 <context>
@@ -2756,122 +2794,122 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="119"/>
         <source>&amp;Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رابط سريع</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="120"/>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;مرجع</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="121"/>
         <source>&amp;Media</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;وسائط</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="122"/>
         <source>Chec&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;حقّق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="129"/>
         <source>&lt; &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; ال&amp;سابق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="130"/>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;تالي &gt;</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="131"/>
         <source>Finish &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;نهاء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="178"/>
         <source>Question %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1 من %2</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="252"/>
         <source>✔ right</source>
         <extracomment>Marks shown after a checked answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>✔ صحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="254"/>
         <source>✘ wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>✘ خاطئة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="256"/>
         <source>✔ correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>✔ الإجابة الصحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
         <source>Right!</source>
-        <translation type="unfinished"></translation>
+        <translation>صحيح!</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
         <source>Wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="353"/>
         <source>Reference: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المرجع: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="283"/>
         <source>Please answer this question before going on.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى الإجابة عن هذا السؤال قبل المتابعة.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/engine/QuestionForm.cpp" line="310"/>
         <source>%n question(s) have no answer and will count as wrong.<byte value="xd"/>Finish the test now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n سؤال بلا إجابة وستُحتسب خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
+            <numerusform>سؤال واحد بلا إجابة وسيُحتسب خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
+            <numerusform>سؤالان بلا إجابة وسيُحتسبان خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
+            <numerusform>%n أسئلة بلا إجابة وستُحتسب خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
+            <numerusform>%n سؤالًا بلا إجابة وستُحتسب خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
+            <numerusform>%n سؤال بلا إجابة وستُحتسب خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="311"/>
         <source>Every question has an answer.<byte value="xd"/>Finish the test now? No answer can be changed afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>لكل سؤال إجابة.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟ لا يمكن تغيير أي إجابة بعد ذلك.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="319"/>
         <source>End the test now? It is scored as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إنهاء الاختبار الآن؟ سيُصحَّح على حالته الراهنة.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="366"/>
         <source>Elapsed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المنقضي: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="367"/>
         <source>Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المتبقي: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
         <source>Elapsed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المنقضي %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
         <source>Left %1</source>
         <extracomment>The time left, on the bar that shows it; %1 is hours:minutes:seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المتبقي %1</translation>
     </message>
 </context>
 <context>
@@ -2879,120 +2917,120 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="28"/>
         <source>Make &quot;%1&quot; a drop folder?<byte value="xd"/>Students can then put their results into it but not see the files there; only you can list and read them (mode 1733).</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد جعل &quot;%1&quot; مجلد إيداع؟<byte value="xd"/>يستطيع الطلاب عندئذٍ وضع نتائجهم فيه دون رؤية الملفات الموجودة فيه؛ وأنت وحدك من يستطيع سردها وقراءتها (الوضع 1733).</translation>
     </message>
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="37"/>
         <source>The mode of &quot;%1&quot; could not be changed.<byte value="xd"/>%2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تغيير وضع &quot;%1&quot;.<byte value="xd"/>%2</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المحرك</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
         <source>paper</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار ورقي</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>scan</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح ضوئي</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>classroom</source>
-        <translation type="unfinished"></translation>
+        <translation>الفصل</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>import</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="139"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (أيٌّ منها)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="144"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات CSV|*.CSV|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 من %2</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <source>Student number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>المصدر</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>النسبة المئوية</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>ناجح</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
         <source>Time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المستغرق</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>النص</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
@@ -3002,216 +3040,216 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="734"/>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>معامل السهولة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>Discrimination</source>
-        <translation type="unfinished"></translation>
+        <translation>معامل التمييز</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="222"/>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا إجابة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
         <source>Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>تنبيهات</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>Attempts by percent score</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات حسب النسبة المئوية للدرجة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
         <source>Question %1: who chose each answer</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1: من اختار كل إجابة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="211"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
         <source>Top 27%</source>
-        <translation type="unfinished"></translation>
+        <translation>أعلى 27%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
         <source>Bottom 27%</source>
-        <translation type="unfinished"></translation>
+        <translation>أدنى 27%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (المفتاح)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
         <source>Test statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>إحصاءات الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="245"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="406"/>
         <source>Item analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>تحليل الفقرات</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="246"/>
         <source>Regrade</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة التصحيح</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
         <source>Export &amp;Gradebook...</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير &amp;سجلّ الدرجات...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
         <source>Export &amp;Item Analysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير &amp;تحليل الفقرات...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="250"/>
         <source>Export &amp;Report (PDF)...</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير الت&amp;قرير (PDF)...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="251"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
         <source>Results - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج - %1</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="321"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد مجلد للنتائج (إعدادات العميل، تبويب «النتائج»).</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="322"/>
         <source>Results folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد النتائج: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="327"/>
         <source>Dates from</source>
-        <translation type="unfinished"></translation>
+        <translation>التواريخ من</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>اليوم الأول</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="335"/>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>اليوم الأخير</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="337"/>
         <source>All sources</source>
-        <translation type="unfinished"></translation>
+        <translation>جميع المصادر</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="340"/>
         <source>All classes</source>
-        <translation type="unfinished"></translation>
+        <translation>جميع الصفوف</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="345"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إلى</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="353"/>
         <source>&amp;Delete Attempt...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حذف المحاولة...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
         <source>&amp;Undo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>ترا&amp;جع عن الحذف</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
         <source>Make Drop &amp;Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء مجلد إ&amp;يداع...</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Files not collected</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات لم تُجمع</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>Files not collected (left in place):</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات لم تُجمع (تُركت في مكانها):</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
-        <translation type="unfinished"></translation>
+        <translation>الأعداد لكل إجابة: الكل / أعلى 27% / أدنى 27%. انقر نقرًا مزدوجًا على سؤال لتحريره.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
         <source>Questions whose key changed</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة التي تغيّر مفتاحها</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Key marked with</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح عند التصحيح</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
         <source>Key now</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح الآن</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="430"/>
         <source>Regrade with the &amp;Key Now</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة التصحيح بال&amp;مفتاح الحالي</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="431"/>
         <source>Attempts rescored</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات المُعاد تصحيحها</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>First score</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة الأولى</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
         <source>Score now</source>
-        <translation type="unfinished"></translation>
+        <translation>الدرجة الآن</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="435"/>
         <source>Questions whose key changed since attempts were marked:</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسئلة التي تغيّر مفتاحها منذ تصحيح المحاولات:</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Attempts rescored (each keeps its first score):</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات المُعاد تصحيحها (تحتفظ كلٌّ منها بدرجتها الأولى):</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="514"/>
@@ -3222,60 +3260,66 @@ Standard deviation: %4
 KR-20 reliability: %5
 Standard error of measurement: %6
 Pass rate: %7</source>
-        <translation type="unfinished"></translation>
+        <translation>المحاولات: %1
+المتوسط: %2%
+الوسيط: %3%
+الانحراف المعياري: %4
+معامل الثبات KR-20: %5
+الخطأ المعياري للقياس: %6
+نسبة النجاح: %7</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="590"/>
         <source>Choose the attempt to delete first.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر أولًا المحاولة المراد حذفها.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حذف محاولة %1 التي أُدّيت في %2؟<byte value="xd"/>يستعيدها الأمر «تراجع عن الحذف».</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/results/ResultsForm.cpp" line="615"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>أُعيد تصحيح %n محاولة بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
+            <numerusform>أُعيد تصحيح محاولة واحدة بمفتاح الاختبار، وهي تحتفظ بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
+            <numerusform>أُعيد تصحيح محاولتين بمفتاح الاختبار، وتحتفظ كلٌّ منهما بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
+            <numerusform>أُعيد تصحيح %n محاولات بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
+            <numerusform>أُعيد تصحيح %n محاولةً بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
+            <numerusform>أُعيد تصحيح %n محاولة بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="634"/>
         <source>Export Gradebook</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير سجلّ الدرجات</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="639"/>
         <source>Export Item Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير تحليل الفقرات</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="647"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملفات PDF|*.PDF|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="648"/>
         <source>Export Report</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير التقرير</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="684"/>
         <source>Results: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>النتائج: %1 (%2)</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
-        <translation type="unfinished"></translation>
+        <translation>تحليل الفقرات (الإجابات: الكل / أعلى 27% / أدنى 27%)</translation>
     </message>
 </context>
 <context>
@@ -3283,67 +3327,67 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="17"/>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>المراجعة</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="38"/>
         <source>&amp;Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رابط سريع</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="39"/>
         <source>&amp;Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;مرجع</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="40"/>
         <source>&lt; &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; ال&amp;سابق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="41"/>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;تالي &gt;</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="42"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="65"/>
         <source>Nothing to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ما يُراجَع.</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="76"/>
         <source>Review %1 of %2 (question %3 of the test)</source>
-        <translation type="unfinished"></translation>
+        <translation>المراجعة %1 من %2 (السؤال %3 في الاختبار)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
         <source>Your answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إجابتك: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="85"/>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(لا شيء)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="88"/>
         <source>Correct answer: %1 (any one of them passes)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابة الصحيحة: %1 (أيٌّ منها يكفي للنجاح)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="89"/>
         <source>Correct answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابة الصحيحة: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/ReviewForm.cpp" line="90"/>
         <source>You checked this answer during the test; it was locked from then on.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحقّقت من هذه الإجابة أثناء الاختبار؛ وقُفلت منذ ذلك الحين.</translation>
     </message>
 </context>
 <context>
@@ -3351,143 +3395,143 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="68"/>
         <source>Scan Answer Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>المسح الضوئي لأوراق الإجابة</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="72"/>
         <source>Pages read</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحات المقروءة</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="80"/>
         <source>To review</source>
-        <translation type="unfinished"></translation>
+        <translation>للمراجعة</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
-        <translation type="unfinished"></translation>
+        <translation>أضف الأوراق الممسوحة ضوئيًا: ملفات PDF أو صور PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>&amp;Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة &amp;ملفات...</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="92"/>
         <source>Add F&amp;older...</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة م&amp;جلد...</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>&amp;Cancel Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;لغاء القراءة</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>&amp;Grade and Record</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصحيح وتسجيل</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>To review:</source>
-        <translation type="unfinished"></translation>
+        <translation>للمراجعة:</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <location filename="../src/ui/scan/ScanForm.cpp" line="124"/>
         <source>lighter marks count</source>
-        <translation type="unfinished"></translation>
+        <translation>احتساب العلامات الأخفّ</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>The recorded runs cannot be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة الدفعات المسجّلة: </translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="157"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد طباعة مسجّلة لهذا الاختبار؛ فلا يمكن فحص أوراقه ولا تصحيحها.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
         <source>Add Scanned Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة أوراق ممسوحة ضوئيًا</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>الأوراق الممسوحة ضوئيًا|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|جميع الملفات|*.*</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
         <source>Add a Folder of Scanned Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة مجلد من الأوراق الممسوحة ضوئيًا</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="181"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي %1 على أي ملف PDF أو PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="277"/>
         <source>Reading... %1 pages read so far.</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ القراءة... عدد الصفحات المقروءة حتى الآن: %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="303"/>
         <source>Warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: </translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحات المقروءة: %1، الأوراق القابلة للتصحيح: %2، للمراجعة: %3.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="389"/>
         <source>No doubtful row is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتبقَّ أي صف مشكوك فيه.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، رقم الطالب: قُرئ &quot;%2&quot;%3. اكتب الرقم المكتوب (عدد الخانات: %4)، ثم اضغط Enter. المكتوب: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="410"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، السؤال %2: %3. اكتب الأحرف المظلّلة (من A إلى %4)، ثم اضغط Enter. المختار: %5</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="416"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأوراق التي صُحّحت: %1.<byte value="xd"/></translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="500"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأوراق المصحّحة: %1؛ وعدد المحاولات المضافة إلى النتائج: %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="505"/>
         <source>The sheets read cannot be graded: </source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر تصحيح الأوراق المقروءة: </translation>
     </message>
 </context>
 <context>
@@ -3495,28 +3539,28 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="10"/>
         <source>Correct Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابات الصحيحة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="11"/>
         <source>Pass Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة النجاح</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="12"/>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="18"/>
         <source>Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الوسائط</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="16"/>
         <source>Hot Link</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط السريع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/EditorUndo.cpp" line="20"/>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتابة</translation>
     </message>
 </context>
 <context>
@@ -3524,285 +3568,285 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="38"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
-        <translation type="unfinished"></translation>
+        <translation>تنسيق الوقت غير صالح. القيم القصوى هي 23:59:59.<byte value="xd"/>يُرجى الإدخال مرة أخرى.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="140"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
         <source>Global Test Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الاختبار العامة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="159"/>
         <source>Test Description</source>
-        <translation type="unfinished"></translation>
+        <translation>وصف الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="162"/>
         <source>Settings Page 1</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحة الإعدادات 1</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
         <source>Settings Page 2</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحة الإعدادات 2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="164"/>
         <source>Test Begin Message</source>
-        <translation type="unfinished"></translation>
+        <translation>رسالة بدء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل ما تودّ إبلاغ الطالب به قبل أن يبدأ الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
         <source>Begin Test Message</source>
-        <translation type="unfinished"></translation>
+        <translation>رسالة بدء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="173"/>
         <source>Complete Test Message</source>
-        <translation type="unfinished"></translation>
+        <translation>رسالة إتمام الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل ما تودّ إبلاغ الطالب به بعد أن يُتمّ الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="205"/>
         <source>Hours : Minutes : Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>ساعات : دقائق : ثوانٍ</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>أعلى</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت أطول</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>أسفل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
         <source>Less time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت أقصر</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Time Allowed (HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المسموح (ساعات:دقائق:ثوانٍ)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
         <source>E&amp;xtra Time per Student...</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت إ&amp;ضافي لكل طالب...</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="228"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
-        <translation type="unfinished"></translation>
+        <translation>اتركه فارغًا أو اجعله أصفارًا إذا لم يكن هذا الاختبار محدّد الوقت.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
         <source>Show questions in order</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض الأسئلة بالترتيب</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
         <source>Randomize the questions</source>
-        <translation type="unfinished"></translation>
+        <translation>ترتيب الأسئلة عشوائيًا</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="233"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكن عرض الأسئلة على الطالب بالترتيب نفسه الذي أُعدّت به، أو عرضها بترتيب عشوائي.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
         <source>Do not allow answer checking</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم السماح بالتحقّق من الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
         <source>Allow answer checking</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح بالتحقّق من الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحدّد هذا الإعداد ما إذا كان الطالب يستطيع التحقّق من الإجابات أثناء أداء الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
         <source>Can leave answer blank</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكن ترك الإجابة فارغة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
         <source>Must answer before going to next</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب الإجابة قبل الانتقال إلى التالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="244"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك أن تُلزم الطالب بالإجابة عن السؤال قبل الانتقال إلى التالي، أو أن تسمح له بترك الإجابات فارغة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Pass point</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة النجاح</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُبلغ هذا الإعداد الطالب بنجاحه أو رسوبه في الاختبار. اجعله صفرًا إذا كنت لا تريد الإبلاغ عن النجاح أو الرسوب.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
         <source>Allow student to specify maximum questions</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح للطالب بتحديد الحد الأقصى للأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
         <source>Maximum Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الأقصى للأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="266"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك أن تحدّد طرح جزء فقط من الأسئلة. اجعله صفرًا لطرح جميع الأسئلة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
         <source>Test Time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
         <source>Answer Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقّق من الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="276"/>
         <source>Pass Point</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة النجاح</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
         <source>Question Ordering</source>
-        <translation type="unfinished"></translation>
+        <translation>ترتيب الأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Answer Requirement</source>
-        <translation type="unfinished"></translation>
+        <translation>اشتراط الإجابة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="295"/>
         <source>Allow hot links during test.</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح بالروابط السريعة أثناء الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="296"/>
         <source>Show references while taking test.</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض المراجع أثناء أداء الاختبار.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="297"/>
         <source>Allow hot links during review.</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح بالروابط السريعة أثناء المراجعة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="298"/>
         <source>Show references during review.</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض المراجع أثناء المراجعة.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
         <source>While Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>أثناء الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
         <source>While Reviewing</source>
-        <translation type="unfinished"></translation>
+        <translation>أثناء المراجعة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="306"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحدّد هذه الإعدادات ما إذا كان الطالب يستطيع فتح الروابط السريعة المنبثقة وعرض المراجع أثناء أداء الاختبار وأثناء مراجعة الأسئلة التي أخطأ فيها.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Non-Scrolling timers</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤقّتات ثابتة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Scrolling timers</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤقّتات متحركة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
         <source>Do not display timers</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم عرض المؤقّتات</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>يحدّد هذا الإعداد نوع المؤقّت المعروض (مؤقّت الوقت المنقضي ومؤقّت الاختبار معًا)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="317"/>
         <source>Do not allow test review</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم السماح بمراجعة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
         <source>Allow test review</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح بمراجعة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Allow review of skipped questions</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح بمراجعة الأسئلة المتروكة</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="323"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحدّد هذا الإعداد ما إذا كان الطالب يستطيع مراجعة الاختبار بعد أدائه.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
         <source>Hot Links and References</source>
-        <translation type="unfinished"></translation>
+        <translation>الروابط السريعة والمراجع</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Time Display</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض الوقت</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
         <source>Test Review</source>
-        <translation type="unfinished"></translation>
+        <translation>مراجعة الاختبار</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة: يظهر مربع الإدخال هذا بالحجم نفسه والخط نفسه اللذين سيُعرض بهما على الطالب.</translation>
     </message>
 </context>
 <context>
@@ -3810,71 +3854,71 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="118"/>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="203"/>
         <source>questions and answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>خُلطت الأسئلة والإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
         <source>questions shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>خُلطت الأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
         <source>answers shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>خُلطت الإجابات</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
         <source>nothing shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُخلط شيء</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="208"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>البذرة %1، عدد النسخ %2، %3؛ رقم السؤال في الاختبار بين قوسين</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="216"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="221"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاسم: ______________________   التاريخ: ____________   الصف: ____________</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="248"/>
         <source>Link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="378"/>
         <source>question %1: the picture %2 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1: لم يُعثر على الصورة %2</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="386"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1: تتعذّر قراءة الصورة %2: %3</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="429"/>
         <source>Answer key, version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح الإجابة، النسخة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/page/TestPrinter.cpp" line="438"/>
         <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
         <extracomment>The legend of the marks &quot;all&quot; and &quot;any&quot; beside a key&apos;s letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>all: جميع هذه الأحرف دون غيرها؛ any: يكفي أحدها، دون أي حرف خاطئ</translation>
     </message>
 </context>
 <context>
@@ -3883,37 +3927,37 @@ Pass rate: %7</source>
         <location filename="../src/ui/maker/JumpForm.cpp" line="31"/>
         <location filename="../src/ui/maker/JumpForm.cpp" line="33"/>
         <source>Jump To</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال إلى</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="42"/>
         <source>&amp;Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;نتقال</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="43"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="55"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>الأخير</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="56"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>السابق</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="57"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>التالي</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/JumpForm.cpp" line="58"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>الأول</translation>
     </message>
 </context>
 <context>
@@ -3922,7 +3966,7 @@ Pass rate: %7</source>
         <location filename="../src/ui/platform/Version.h" line="15"/>
         <source>Quizwell Maker v1.03.  Made by instructors for instructors; free to use for the tests of your students.</source>
         <extracomment>Keep the program&apos;s name and version number as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker v1.03. أعدّه معلّمون للمعلّمين، ويمكنك استخدامه مجانًا في اختبارات طلابك.</translation>
     </message>
 </context>
 <context>
@@ -3930,7 +3974,7 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/platform/WriteOver.cpp" line="12"/>
         <source>The test file %1 was changed by another program since it was loaded here.<byte value="xd"/>Write over it? Those changes will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>غيّر برنامج آخر ملف الاختبار %1 منذ أن فُتح هنا.<byte value="xd"/>هل تريد الكتابة فوقه؟ ستُفقد تلك التغييرات.</translation>
     </message>
 </context>
 <context>
@@ -3938,22 +3982,22 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="29"/>
         <source>Takes the self-tests made with Quizwell Maker.</source>
-        <translation type="unfinished"></translation>
+        <translation>لأداء الاختبارات الذاتية المُعدّة باستخدام Quizwell Maker.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="33"/>
         <source>Preview the test, recording nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>معاينة الاختبار دون تسجيل أي شيء.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="35"/>
         <source>The question a preview starts at.</source>
-        <translation type="unfinished"></translation>
+        <translation>السؤال الذي تبدأ منه المعاينة.</translation>
     </message>
     <message>
         <location filename="../src/programs/qwtest.cpp" line="40"/>
         <source>A test file (.QWT) to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف اختبار (.QWT) لأدائه.</translation>
     </message>
 </context>
 <context>
@@ -3962,7 +4006,7 @@ Pass rate: %7</source>
         <location filename="../src/programs/qwtestm.cpp" line="39"/>
         <source>Quizwell Maker - tests in %1</source>
         <extracomment>The main window&apos;s title when the tests are kept in the user&apos;s home; %1 is that folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quizwell Maker - الاختبارات في %1</translation>
     </message>
 </context>
 </TS>
