@@ -2,7 +2,7 @@
 // questions into a new store, and `qwtool results` (list, figures, JSON) over
 // 10,000 attempts of 100 questions (the store opened in each run, as a
 // user's run opens it, and once before them), with the store's size per
-// answered question.
+// answered question; and the questions' histories over that store.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -14,6 +14,7 @@
 #include "BenchFiles.h"
 #include "ClassAttempts.h"
 #include "core/results/AttemptFile.h"
+#include "core/results/QuestionHistory.h"
 #include "core/results/Reports.h"
 #include "core/results/ResultsStore.h"
 
@@ -88,6 +89,19 @@ void Results10000x100(benchmark::State& state) {
       static_cast<double>(fs::file_size(fs::path(tests) / ResultsFileName)) / (10000.0 * 100.0);
 }
 
+// The history of each question of a 500-question test, 100 of them asked
+// in the 10,000 attempts of the store: what the editor's question list reads
+// when it opens.
+void Histories500(benchmark::State& state) {
+  const std::string& tests = ClassStore();
+  const auto questions = Questions(500);
+  for (auto _ : state) {
+    TOpenedStore opened = ReadResultsStore(tests, Folder().string());
+    const auto histories = QuestionHistories(*opened.Store, questions);
+    if (histories[0].Asked != 10000) state.SkipWithError("the first question's attempts were not all found");
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,6 +112,8 @@ int main(int argc, char** argv) {
       ->ArgName("opening")
       ->Arg(1)
       ->Arg(0)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("QuestionHistories/500of10000x100", Histories500)
       ->Unit(benchmark::kMillisecond);
   return BenchFiles::RunInFolder(argc, argv, Folder());
 }

@@ -749,7 +749,7 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="199"/>
         <source>Web page URL</source>
-        <translation>عنوان صفحة الويب (URL)</translation>
+        <translation>عنوان الويب</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="212"/>
@@ -3624,18 +3624,8 @@ Pass rate: %7</source>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
-        <source>Up</source>
-        <translation>أعلى</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>More time</source>
         <translation>وقت أطول</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
-        <source>Down</source>
-        <translation>أسفل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
@@ -3645,7 +3635,7 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Time Allowed (HH:MM:SS)</source>
-        <translation>الوقت المسموح (ساعات:دقائق:ثوانٍ)</translation>
+        <translation>الوقت (س:د:ث)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>

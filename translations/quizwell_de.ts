@@ -350,7 +350,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="79"/>
         <source>Pass mark: %1% of the questions right</source>
-        <translation>Bestehensgrenze: %1 % der Fragen richtig</translation>
+        <translation>Bestehensgrenze: %1&#xa0;% der Fragen richtig</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="80"/>
@@ -586,7 +586,7 @@ Sie sie an.
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
@@ -747,7 +747,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="199"/>
         <source>Web page URL</source>
-        <translation>URL der Webseite</translation>
+        <translation>Webadresse</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="212"/>
@@ -936,7 +936,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="13"/>
         <source>Score: %1 of %2 right (%3%)</source>
-        <translation>Ergebnis: %1 von %2 richtig (%3 %)</translation>
+        <translation>Ergebnis: %1 von %2 richtig (%3&#xa0;%)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="18"/>
@@ -961,7 +961,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="42"/>
         <source>Pass point: %1%</source>
-        <translation>Bestehensgrenze: %1 %</translation>
+        <translation>Bestehensgrenze: %1&#xa0;%</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="45"/>
@@ -1722,7 +1722,7 @@ Sie sie an.
         <location filename="../src/ui/engine/HistoryForm.cpp" line="33"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="44"/>
@@ -1827,7 +1827,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
         <source>Test is not loaded.  Create a new test or load an existing one.</source>
-        <translation>Kein Test geladen.  Erstellen Sie einen neuen Test oder laden Sie einen vorhandenen.</translation>
+        <translation>Kein Test geladen.  Erstellen oder laden Sie einen Test.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
@@ -2703,7 +2703,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="413"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
-        <translation>Geben Sie bis zu 6 Antworten ein.  Markieren Sie das Kästchen neben jeder richtigen Antwort.</translation>
+        <translation>Bis zu 6 Antworten eingeben.  Jede richtige Antwort ankreuzen.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="442"/>
@@ -2966,7 +2966,7 @@ Sie sie an.
         <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
@@ -3075,12 +3075,12 @@ Sie sie an.
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
         <source>Top 27%</source>
-        <translation>Obere 27 %</translation>
+        <translation>Obere 27&#xa0;%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
         <source>Bottom 27%</source>
-        <translation>Untere 27 %</translation>
+        <translation>Untere 27&#xa0;%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
@@ -3198,7 +3198,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
-        <translation>Anzahl je Antwort: alle / obere 27 % / untere 27 %. Doppelklicken Sie auf eine Frage, um sie zu bearbeiten.</translation>
+        <translation>Anzahl je Antwort: alle / obere 27&#xa0;% / untere 27&#xa0;%. Doppelklicken Sie auf eine Frage, um sie zu bearbeiten.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
@@ -3255,8 +3255,8 @@ KR-20 reliability: %5
 Standard error of measurement: %6
 Pass rate: %7</source>
         <translation>Versuche: %1
-Mittelwert: %2 %
-Median: %3 %
+Mittelwert: %2&#xa0;%
+Median: %3&#xa0;%
 Standardabweichung: %4
 Reliabilität (KR-20): %5
 Standardmessfehler: %6
@@ -3309,7 +3309,7 @@ Bestehensquote: %7</translation>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
-        <translation>Itemanalyse (Antworten: alle / obere 27 % / untere 27 %)</translation>
+        <translation>Itemanalyse (Antworten: alle / obere 27&#xa0;% / untere 27&#xa0;%)</translation>
     </message>
 </context>
 <context>
@@ -3614,18 +3614,8 @@ Bestehensquote: %7</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
-        <source>Up</source>
-        <translation>Up</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>More time</source>
         <translation>Mehr Zeit</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
-        <source>Down</source>
-        <translation>Down</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>

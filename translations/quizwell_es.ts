@@ -344,7 +344,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="79"/>
         <source>Pass mark: %1% of the questions right</source>
-        <translation>Nota de aprobado: %1 % de preguntas correctas</translation>
+        <translation>Nota de aprobado: %1&#xa0;% de preguntas correctas</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/BeginBox.cpp" line="80"/>
@@ -580,7 +580,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
@@ -741,7 +741,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="199"/>
         <source>Web page URL</source>
-        <translation>URL de la página web</translation>
+        <translation>Dirección web</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="212"/>
@@ -930,7 +930,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="13"/>
         <source>Score: %1 of %2 right (%3%)</source>
-        <translation>Puntuación: %1 de %2 correctas (%3 %)</translation>
+        <translation>Puntuación: %1 de %2 correctas (%3&#xa0;%)</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="18"/>
@@ -955,7 +955,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="42"/>
         <source>Pass point: %1%</source>
-        <translation>Nota de aprobado: %1 %</translation>
+        <translation>Nota de aprobado: %1&#xa0;%</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/EndForm.cpp" line="45"/>
@@ -1716,7 +1716,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <location filename="../src/ui/engine/HistoryForm.cpp" line="33"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <location filename="../src/ui/engine/HistoryForm.cpp" line="44"/>
@@ -1821,7 +1821,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
         <source>Test is not loaded.  Create a new test or load an existing one.</source>
-        <translation>No hay ninguna prueba cargada.  Cree una prueba nueva o cargue una existente.</translation>
+        <translation>Ninguna prueba cargada.  Cree o cargue una prueba.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
@@ -2960,7 +2960,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
@@ -3069,12 +3069,12 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
         <source>Top 27%</source>
-        <translation>27 % superior</translation>
+        <translation>27&#xa0;% superior</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
         <source>Bottom 27%</source>
-        <translation>27 % inferior</translation>
+        <translation>27&#xa0;% inferior</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
@@ -3192,7 +3192,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
-        <translation>Recuentos por respuesta: todos / 27 % superior / 27 % inferior. Haga doble clic en una pregunta para editarla.</translation>
+        <translation>Recuentos por respuesta: todos / 27&#xa0;% superior / 27&#xa0;% inferior. Haga doble clic en una pregunta para editarla.</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
@@ -3249,8 +3249,8 @@ KR-20 reliability: %5
 Standard error of measurement: %6
 Pass rate: %7</source>
         <translation>Intentos: %1
-Media: %2 %
-Mediana: %3 %
+Media: %2&#xa0;%
+Mediana: %3&#xa0;%
 Desviación estándar: %4
 Fiabilidad KR-20: %5
 Error estándar de medición: %6
@@ -3303,7 +3303,7 @@ Tasa de aprobados: %7</translation>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
-        <translation>Análisis de ítems (respuestas: todos / 27 % superior / 27 % inferior)</translation>
+        <translation>Análisis de ítems (respuestas: todos / 27&#xa0;% superior / 27&#xa0;% inferior)</translation>
     </message>
 </context>
 <context>
@@ -3608,18 +3608,8 @@ Tasa de aprobados: %7</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
-        <source>Up</source>
-        <translation>Up</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>More time</source>
         <translation>Más tiempo</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
-        <source>Down</source>
-        <translation>Down</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
@@ -3629,7 +3619,7 @@ Tasa de aprobados: %7</translation>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Time Allowed (HH:MM:SS)</source>
-        <translation>Tiempo permitido (HH:MM:SS)</translation>
+        <translation>Tiempo (HH:MM:SS)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>

@@ -747,7 +747,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="199"/>
         <source>Web page URL</source>
-        <translation>Adres URL strony internetowej</translation>
+        <translation>Adres strony</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ClientForm.cpp" line="212"/>
@@ -2703,7 +2703,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="413"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
-        <translation>Można wpisać do 6 odpowiedzi.  Należy zaznaczyć pole obok każdej poprawnej odpowiedzi.</translation>
+        <translation>Można wpisać do 6 odpowiedzi.  Poprawne należy zaznaczyć.</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="442"/>
@@ -3616,18 +3616,8 @@ Odsetek zaliczeń: %7</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
-        <source>Up</source>
-        <translation>Up</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
         <source>More time</source>
         <translation>Więcej czasu</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
-        <source>Down</source>
-        <translation>Down</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
@@ -3637,7 +3627,7 @@ Odsetek zaliczeń: %7</translation>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Time Allowed (HH:MM:SS)</source>
-        <translation>Dozwolony czas (GG:MM:SS)</translation>
+        <translation>Czas (GG:MM:SS)</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>

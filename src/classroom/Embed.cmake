@@ -2,6 +2,7 @@
 # the page's files, so the server sends them from the program itself.
 # Run as: cmake -DPAGE_DIR=... -DOUTPUT=... -P Embed.cmake
 set(files "index.html|/|text/html"
+          "texts.js|/texts.js|text/javascript"
           "page.js|/page.js|text/javascript"
           "page.css|/page.css|text/css")
 set(arrays "")
@@ -15,8 +16,10 @@ foreach(entry IN LISTS files)
   file(READ "${PAGE_DIR}/${name}" hex HEX)
   string(LENGTH "${hex}" length)
   math(EXPR size "${length} / 2")
-  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
-  string(APPEND arrays "const char File${index}[] = {${bytes}0};\n")
+  # Every byte as a \x escape of a string literal: the next is always a
+  # backslash, so no escape runs on, and bytes above 0x7F need no cast.
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "\\\\x\\1" bytes "${hex}")
+  string(APPEND arrays "const char File${index}[] = \"${bytes}\";\n")
   string(APPEND entries "    {\"${path}\", \"${type}; charset=utf-8\", {File${index}, ${size}}},\n")
   math(EXPR index "${index} + 1")
 endforeach()

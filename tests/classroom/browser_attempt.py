@@ -6,7 +6,8 @@
 Makes a three-question test (one of them holding markup), serves it on a free
 loopback port and takes it as a student would, by keyboard: the room code and
 name, letters to answer, Enter to go on, one check, a reload in the middle,
-and the finish; on each question nothing the page hides is drawn. Then checks
+and the finish; on each question nothing the page hides is drawn. A browser
+set to Arabic then gets the page in Arabic, right to left. Then checks
 the teacher's console, the results store and the saved screenshots of the page
 at 360 and 1280 pixels wide in OUTDIR. With AXE (axe-core's axe.min.js), each
 state of the page (join, question, review and end) is checked against WCAG 2.2
@@ -354,6 +355,17 @@ def run(qwtool, outdir, work, axe):
         tab.wait_for("!document.getElementById('waiting').hidden")
         expect(tab.js("document.getElementById('waiting-name').textContent") == "Ann Lee", "waiting for whom?")
         audit(tab, axe, "waiting")
+        # A browser set to Arabic shows the page in Arabic, laid out right to left.
+        tab.call("Network.setUserAgentOverride", userAgent=tab.js("navigator.userAgent"), acceptLanguage="ar")
+        tab.call("Page.reload")
+        tab.wait_for("!document.getElementById('waiting').hidden && document.documentElement.lang === 'ar'")
+        expect(tab.js("document.documentElement.dir") == "rtl", "the Arabic page is not right to left")
+        heading = tab.js("document.querySelector('#waiting h2').textContent")
+        expect(heading == "\u0641\u064a \u0627\u0646\u062a\u0638\u0627\u0631 \u0627\u0644\u0645\u0639\u0644\u0645",
+               "the Arabic page shows: " + heading)
+        expect(tab.js("document.getElementById('waiting-name').textContent") == "Ann Lee", "the name left the text")
+        audit(tab, axe, "waiting, in Arabic")
+        tab.shot(360, os.path.join(outdir, "classroom-waiting-arabic.png"))
         server.wait_line("Asks:      Ann Lee asks to continue on another device")
         server.stop()
         server.wait_line("Session ended: 1 joined, 1 finished and stored.")

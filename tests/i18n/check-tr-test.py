@@ -32,6 +32,7 @@ TWindow::TWindow() {
   box->setStyleSheet(QStringLiteral("QLabel { color: red; }"));
   suffix = QStringLiteral("QWT");
   sign = QStringLiteral("\u00D7 %1");
+  arrow = spin->findChild<QMap<int, QToolButton*>>(QStringLiteral("Up"));
 }
 '''
 
@@ -42,6 +43,7 @@ void TWindow::Fill() {
   status = tr("Saved %1").arg(QStringLiteral("of all"));
   box.setText(QString("Line one\n"
                       "and two"));
+  less = QList<int>(QStringLiteral("Down"));
 }
 '''
 
@@ -88,6 +90,7 @@ class CheckTr(unittest.TestCase):
             'src/ui/w/Fill.cpp:4: "Begin Message" is shown untranslated',
             'src/ui/w/Fill.cpp:5: "of all" is shown untranslated',
             'src/ui/w/Fill.cpp:6: "Line one\\nand two" is shown untranslated',
+            'src/ui/w/Fill.cpp:8: "Down" is shown untranslated',
         ])
 
     def test_unfinished_and_left_over_messages_are_reported(self):

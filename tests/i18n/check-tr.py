@@ -87,9 +87,21 @@ def Literals(text):
     last_name = None
     type_name = None  # in "QCommandLineOption option(...)", the type names the call
     pending = None  # (line, literal, context) of adjacent literals being joined
+    template = None  # [call name, depth] while inside "findChild<...>" before its "("
     for match in TOKEN.finditer(text):
         kind = match.lastgroup
         if kind in ("comment", "preproc"):
+            continue
+        if template:  # the template's arguments name nothing; the call is its name
+            if match.group() == "<":
+                template[1] += 1
+            elif match.group() == ">":
+                template[1] -= 1
+                if template[1] == 0:
+                    last_name, template = template[0], None
+            continue
+        if kind == "other" and match.group() == "<" and last_name in NOT_SHOWN:
+            template = [last_name, 1]
             continue
         if kind in ("string", "raw"):
             body = match.group("rawbody") if kind == "raw" else Decoded(match.group("body"))

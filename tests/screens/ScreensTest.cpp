@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QStyleFactory>
 #include <QTimer>
 #include <memory>
@@ -13,6 +17,7 @@
 #include "core/model/TestCatalogue.h"
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
+#include "programs/Translation.h"
 #include "support/ManualClock.h"
 #include "ui/engine/AboutBox.h"
 #include "ui/engine/BeginBox.h"
@@ -43,7 +48,9 @@
 
 // Renders every window, over fixed data in one style and font, to a PNG named
 // after its class in the folder QW_SCREENS_DIR names. Two such folders,
-// made before and after a change, are compared with compare.sh.
+// made before and after a change, are compared with compare.sh. With
+// QW_SCREENS_LANGUAGE (de, ar, ...) the windows speak that language, as a
+// translator reads them.
 namespace {
 
 class Screens : public EditorFixture {
@@ -54,15 +61,43 @@ protected:
     QDir().mkpath(Out);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    static const bool translated = [] {
+      const QString language = qEnvironmentVariable("QW_SCREENS_LANGUAGE");
+      return !language.isEmpty() && !InstallTranslations(*qApp, {language}).isEmpty();
+    }();
+    if (!qEnvironmentVariableIsEmpty("QW_SCREENS_LANGUAGE")) {
+      ASSERT_TRUE(translated) << "no such translation";
+    }
   }
 
   void Shoot(QWidget& window, const char* name = nullptr) {
     window.show();
     QApplication::processEvents();
     if (!name) name = window.metaObject()->className();
+    EXPECT_EQ(CutTexts(window), QStringList{}) << name;
     EXPECT_TRUE(window.grab().save(Out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")))
         << name;
     window.hide();
+  }
+
+  // The labels and buttons of window whose text is wider than the room it
+  // has, so a translation that is too long shows here, not on a teacher's screen.
+  static QStringList CutTexts(QWidget& window) {
+    QStringList cut;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+      if (!w->isVisible() || w->width() <= 0) continue;
+      const auto* label = qobject_cast<QLabel*>(w);
+      const auto* button = qobject_cast<QAbstractButton*>(w);
+      if (label && !label->wordWrap() && label->pixmap().isNull() && !label->text().isEmpty() &&
+          label->minimumSizeHint().width() > label->contentsRect().width() + 1)
+        cut << label->text();
+      else if (button && !button->text().isEmpty() &&
+               button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) +
+                       (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w) ? 20 : 4) >
+                   button->width())
+        cut << button->text();
+    }
+    return cut;
   }
 
   // A picture of one colour: an unfilled pixmap holds whatever memory held.
@@ -147,7 +182,8 @@ TEST_F(Screens, MainWindows) {
   const std::string path = WriteTest(Questions(3), "TEST.QWT", "Plants");
   Dialogs.ExpectMessage(
       TMessageKind::Information,
-      QStringLiteral("This is the Instructor Test Maker.\rDo not distribute with Quizwell."));
+      QCoreApplication::translate("TMainForm",
+                                  "This is the Instructor Test Maker.\rDo not distribute with Quizwell."));
   TMainForm maker(Folder(), Dialogs, Help, Shell);
   maker.show();
   ASSERT_TRUE(WaitUntil([this] { return Dialogs.AllUsed(); }));

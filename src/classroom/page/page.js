@@ -70,7 +70,7 @@ async function send(method, path, fields, again = true) {
   try {
     response = await fetch(path, options);
   } catch (error) {
-    return { error: "The teacher's computer cannot be reached. Your answers so far are saved; try again." };
+    return { error: t("The teacher's computer cannot be reached. Your answers so far are saved; try again.") };
   }
   const body = await response.json().catch(() => ({}));
   if (response.status === 401 && path !== "/api/join") {
@@ -79,7 +79,8 @@ async function send(method, path, fields, again = true) {
     if (joined.error || joined.phase === "waiting" || !again) return joined;
     return send(method, path, fields, false);
   }
-  if (!response.ok) return { error: body.error || `The request failed (${response.status}).` };
+  // The server's sentences are English; the page shows them in its language.
+  if (!response.ok) return { error: body.error ? t(body.error) : t("The request failed ({0}).", response.status) };
   return body;
 }
 
@@ -100,7 +101,7 @@ async function join(room, name, code) {
 async function rejoin() {
   const room = kept.getItem("room"), name = kept.getItem("name");
   store.removeItem("token");
-  if (!room || !name) { show("join"); return { error: "Please join the room." }; }
+  if (!room || !name) { show("join"); return { error: t("Please join the room.") }; }
   return join(room, name);
 }
 
@@ -123,8 +124,9 @@ function render(next) {
   if (waitTimer) { window.clearTimeout(waitTimer); waitTimer = 0; }
   if (next.phase === "waiting") return renderWaiting(next);
   state = next;
-  $("title").textContent = state.description || "Classroom test";
-  document.title = state.description || "Classroom test";
+  speak(state.language);
+  $("title").textContent = state.description || t("Classroom test");
+  document.title = state.description || t("Classroom test");
   if (state.phase === "begin") return renderBegin();
   if (state.phase === "question") return renderQuestion();
   return renderFinished();
@@ -164,7 +166,7 @@ function renderQuestion() {
   const q = state.question;
   const several = q.several;
   show("question");
-  $("progress").textContent = `Question ${state.position + 1} of ${state.count}`;
+  $("progress").textContent = t("Question {0} of {1}", state.position + 1, state.count);
   $("question-text").textContent = q.text;
   $("choice-line").textContent = q.choiceLine;
   $("choice-line").hidden = !q.choiceLine;
@@ -189,7 +191,7 @@ function renderQuestion() {
   }
   showPicture(q.picture ? state.position : -1);
   $("media-name").hidden = !q.mediaName;
-  $("media-name").textContent = q.mediaName ? "Media file: " + q.mediaName : "";
+  $("media-name").textContent = q.mediaName ? t("Media file: {0}", q.mediaName) : "";
   const link = $("hot-link");
   link.replaceChildren();
   const web = Boolean(q.hotLink) && /^https?:\/\//i.test(q.hotLink);
@@ -199,14 +201,14 @@ function renderQuestion() {
     a.href = q.hotLink;
     a.target = "_blank";
     a.rel = "noopener noreferrer";
-    link.append("Read more: ", a);
+    fill(link, "Read more: {0}", a);
   }
   const result = $("check-result");
   result.hidden = !q.checked;
   result.replaceChildren();
   if (q.checked) {
     result.className = q.right ? "right" : "wrong";
-    result.append(element("p", q.right ? "Right!" : "Wrong."));
+    result.append(element("p", q.right ? t("Right!") : t("Wrong.")));
     if (q.reference) result.append(element("p", q.reference, "text"));
   }
   $("check").hidden = !state.settings.checking;
@@ -229,7 +231,7 @@ async function showPicture(position) {
   if (!response || !response.ok || state.phase !== "question" || state.position !== position) return;
   pictureUrl = URL.createObjectURL(await response.blob());
   img.src = pictureUrl;
-  img.alt = "Picture for question " + (position + 1);
+  img.alt = t("Picture for question {0}", position + 1);
   img.hidden = false;
 }
 
@@ -249,11 +251,11 @@ function renderFinished() {
   show("finished");
   stopTimer();
   const r = state.result;
-  $("score").textContent = `You answered ${r.right} of ${r.asked} questions right: ${r.percent}%.`;
+  $("score").textContent = t("You answered {0} of {1} questions right: {2}%.", r.right, r.asked, r.percent);
   const verdict = [];
-  if (r.timedOut) verdict.push("The time ran out.");
-  if (r.hasPassPoint) verdict.push(r.passed ? "You passed." : "You did not pass.");
-  verdict.push(`Time taken: ${duration(r.seconds)}.`);
+  if (r.timedOut) verdict.push(t("The time ran out."));
+  if (r.hasPassPoint) verdict.push(r.passed ? t("You passed.") : t("You did not pass."));
+  verdict.push(t("Time taken: {0}.", duration(r.seconds)));
   $("verdict").textContent = verdict.join(" ");
   lines($("end-message"), state.end);
   showResumeCode();
@@ -262,21 +264,21 @@ function renderFinished() {
   // The keys wait until the teacher ends the test for everyone.
   $("review-held").hidden = !state.reviewHeld;
   if (state.reviewHeld) waitTimer = window.setTimeout(() => { waitTimer = 0; act("GET", "/api/state"); }, 10000);
-  if (state.review.length) review.append(element("h3", "Review"));
+  if (state.review.length) review.append(element("h3", t("Review")));
   for (const item of state.review) {
     const box = element("div", undefined, "review-item");
-    box.append(element("p", `Question ${item.position + 1}`, "letter"), element("p", item.text, "text"));
+    box.append(element("p", t("Question {0}", item.position + 1), "letter"), element("p", item.text, "text"));
     const list = element("ul");
     for (const answer of item.answers) {
       const marks = [];
-      if (item.correct.includes(answer.letter)) marks.push("correct");
-      if (item.chosen.includes(answer.letter)) marks.push("your answer");
+      if (item.correct.includes(answer.letter)) marks.push(t("correct"));
+      if (item.chosen.includes(answer.letter)) marks.push(t("your answer"));
       const li = element("li", `${answer.letter}. ${answer.text}` + (marks.length ? ` (${marks.join(", ")})` : ""));
       if (item.chosen.includes(answer.letter)) li.className = "chosen";
       list.append(li);
     }
     box.append(list);
-    if (!item.chosen) box.append(element("p", "Not answered."));
+    if (!item.chosen) box.append(element("p", t("Not answered.")));
     if (item.reference) box.append(element("p", item.reference, "text"));
     review.append(box);
   }
@@ -290,10 +292,10 @@ function startTimer(remaining, limit) {
   const update = () => {
     const left = Math.max(0, Math.ceil((deadline - performance.now()) / 1000));
     $("timer").hidden = false;
-    $("timer").textContent = "Time left " + duration(left);
+    $("timer").textContent = t("Time left {0}", duration(left));
     $("timer").classList.toggle("low", left <= 60);
     // Told to screen readers at these moments only, never every second.
-    if (left === 300 || left === 60) $("time-note").textContent = left === 300 ? "5 minutes left." : "1 minute left.";
+    if (left === 300 || left === 60) $("time-note").textContent = left === 300 ? t("5 minutes left.") : t("1 minute left.");
     if (left === 0) { stopTimer(); act("GET", "/api/state"); }
   };
   update();
@@ -312,17 +314,41 @@ function finish() {
   // The answer on the screen counts even while it is still on its way.
   const blank = state.answered.filter((a, i) => a !== "1" && !(i === state.position && chosenLetters())).length;
   const notes = [];
-  if (blank > 0) notes.push(`${blank} question(s) have no answer and will count as wrong.`);
-  else if (state.position + 1 < state.count) notes.push(`This is question ${state.position + 1} of ${state.count}.`);
-  if (notes.length && !window.confirm(`${notes.join("\n")}\nFinish the test now?`)) return;
+  if (blank > 0) notes.push(t("{0} question(s) have no answer and will count as wrong.", blank));
+  else if (state.position + 1 < state.count) notes.push(t("This is question {0} of {1}.", state.position + 1, state.count));
+  if (notes.length && !window.confirm(`${notes.join("\n")}\n${t("Finish the test now?")}`)) return;
   act("POST", "/api/finish", {});
 }
 
+// The page's own texts, as index.html holds them in English, kept before the
+// first translation replaces them.
+const sources = new Map();
+
+// Shows the page in the language chosen for testLanguage, and marks the
+// test's own texts with the test's language and direction.
+function speak(testLanguage) {
+  const language = chooseLanguage(testLanguage);
+  document.documentElement.lang = language;
+  document.documentElement.dir = directionOf(language);
+  for (const node of document.querySelectorAll("[data-t]")) {
+    if (!sources.has(node)) sources.set(node, node.dataset.t || node.textContent.trim());
+    const english = sources.get(node);
+    if (english.includes("{")) fill(node, english, ...node.children); else node.textContent = t(english);
+  }
+  for (const id of ["question-text", "answers", "begin-message", "end-message", "review", "check-result"]) {
+    const node = $(id);
+    if (testLanguage) { node.lang = testLanguage; node.dir = directionOf(testLanguage); } else {
+      node.removeAttribute("lang"); node.dir = "auto";
+    }
+  }
+}
+
 function setUp() {
+  speak("");
   $("join-form").addEventListener("submit", async (event) => {
     event.preventDefault();
     const room = $("room").value.trim(), name = $("name").value.trim();
-    if (!room || !name) { say("Please type the room code and your name."); return; }
+    if (!room || !name) { say(t("Please type the room code and your name.")); return; }
     store.removeItem("token");
     const reply = await join(room, name);
     if (reply.error) { say(reply.error); return; }
@@ -332,7 +358,7 @@ function setUp() {
   $("code-form").addEventListener("submit", async (event) => {
     event.preventDefault();
     const code = $("code").value.trim();
-    if (!code) { say("Please type the resume code your first device shows."); return; }
+    if (!code) { say(t("Please type the resume code your first device shows.")); return; }
     const reply = await join(kept.getItem("room"), kept.getItem("name"), code);
     if (reply.error) { say(reply.error); return; }
     say("");

@@ -132,7 +132,10 @@ QString SavingText() {
 
 QPushButton* TextButton(const char* name, const QString& caption) {
   auto* button = PushButton(name, caption);
-  button->setFixedWidth(52);
+  // As narrow as the column beside the text boxes allows, wider only for a
+  // caption (a translation) that would not fit.
+  button->setFixedWidth(
+      std::max(52, button->fontMetrics().horizontalAdvance(QString(caption).remove(QLatin1Char('&'))) + 14));
   return button;
 }
 

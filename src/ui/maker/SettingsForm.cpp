@@ -205,8 +205,8 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
   MaskEdit1->setToolTip(tr("Hours : Minutes : Seconds"));
   MaskEdit1->setFixedWidth(MaskEdit1->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 12);
   SpinButton1 = Named(new TSpinButton, "SpinButton1");
-  SpinButton1->findChild<QToolButton*>(tr("Up"))->setAccessibleName(tr("More time"));
-  SpinButton1->findChild<QToolButton*>(tr("Down"))->setAccessibleName(tr("Less time"));
+  SpinButton1->findChild<QToolButton*>(QStringLiteral("Up"))->setAccessibleName(tr("More time"));
+  SpinButton1->findChild<QToolButton*>(QStringLiteral("Down"))->setAccessibleName(tr("Less time"));
   auto* timeRow = new QHBoxLayout;
   timeRow->setSpacing(2);
   timeRow->addWidget(Label("Label2", tr("Time Allowed (HH:MM:SS)")));

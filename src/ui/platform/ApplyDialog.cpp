@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <algorithm>
 #include <utility>
 
 #include "ui/platform/Dialogs.h"
@@ -21,7 +22,10 @@ QHBoxLayout* TApplyDialog::CreateButtonRow(int buttonWidth) {
   row->addStretch(1);
   const auto add = [row, buttonWidth](const QString& caption, const char* name) {
     QPushButton* button = Named(new QPushButton(caption), name);
-    button->setFixedWidth(buttonWidth);
+    // The dialog's width, or the caption's when a translation is longer.
+    button->setFixedWidth(
+        std::max(buttonWidth,
+                 button->fontMetrics().horizontalAdvance(QString(caption).remove(QLatin1Char('&'))) + 16));
     button->setDefault(false);
     button->setAutoDefault(false);
     row->addWidget(button);
