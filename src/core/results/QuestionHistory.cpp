@@ -25,6 +25,7 @@ struct TStoredQuestion {
   std::string TestFile;
   std::int64_t Correct = 0;  // the key its answers are marked with now
   bool Any = false;
+  bool Asked = false;  // by an attempt not deleted
 };
 
 }  // namespace
@@ -46,7 +47,7 @@ std::vector<TQuestionHistory> QuestionHistories(TResultsStore& store,
     TTexts texts;
     for (int i = 0; i < 7; ++i) texts[i] = rows->Text(2 + i);
     const auto found = wanted.find(texts);
-    TStoredQuestion& q = stored[rows->Int(0)];
+    auto& q = stored[rows->Int(0)];
     q.TestFile = rows->Text(1);
     q.Correct = rows->Int(9);
     q.Any = rows->Int(10) != 0;
@@ -58,34 +59,38 @@ std::vector<TQuestionHistory> QuestionHistories(TResultsStore& store,
   // whose attempts were asked different questions.
   const int others = static_cast<int>(questions.size()) + 1;
   std::unordered_map<std::int64_t, int> otherNumber;
-  std::vector<Statistics::TResponses> attempts;
+  // The attempts not deleted, each with when it was taken; their answers are
+  // read in the table's own order (no join, no sort: the store's largest
+  // table is read once, straight through).
+  std::unordered_map<std::int64_t, std::size_t> slot;
   std::vector<std::string> attemptEnded;
-  auto answers = db.Prepare(
-      "SELECT a.attempt_id, a.question_id, COALESCE(a.regraded, a.mark), a.chosen, t.ended, t.started"
-      " FROM answers a JOIN attempts t ON t.id = a.attempt_id WHERE t.deleted = 0 ORDER BY a.attempt_id");
-  std::int64_t current = -1;
+  auto list = db.Prepare("SELECT id, ended, started FROM attempts WHERE deleted = 0");
+  while (list->Step()) {
+    slot.emplace(list->Int(0), attemptEnded.size());
+    const std::string ended = list->Text(1);
+    attemptEnded.push_back(ended.empty() ? list->Text(2) : ended);
+  }
+  std::vector<Statistics::TResponses> attempts(attemptEnded.size());
+  auto answers = db.Prepare("SELECT attempt_id, question_id, COALESCE(regraded, mark), chosen FROM answers");
   while (answers->Step()) {
-    if (answers->Int(0) != current) {
-      current = answers->Int(0);
-      attempts.emplace_back();
-      const std::string ended = answers->Text(4);
-      attemptEnded.push_back(ended.empty() ? answers->Text(5) : ended);
-    }
+    const auto at = slot.find(answers->Int(0));
+    if (at == slot.end()) continue;
     const std::int64_t questionId = answers->Int(1);
     const auto q = stored.find(questionId);
     int number = 0;
     if (q != stored.end() && q->second.History >= 0) {
       number = q->second.History + 1;
       TQuestionHistory& h = histories[q->second.History];
-      tests[q->second.History].insert(q->second.TestFile);
-      h.LastAsked = std::max(h.LastAsked, attemptEnded.back());
+      q->second.Asked = true;
+      h.LastAsked = std::max(h.LastAsked, attemptEnded[at->second]);
     } else {
       number =
           otherNumber.try_emplace(questionId, others + static_cast<int>(otherNumber.size())).first->second;
     }
-    attempts.back().push_back(
+    attempts[at->second].push_back(
         {number, static_cast<Scoring::TLetters>(answers->Int(3)), answers->Int(2) != 0});
   }
+  std::erase_if(attempts, [](const Statistics::TResponses& a) { return a.empty(); });
 
   const Statistics::TTest figures = Statistics::Analyse(attempts, {});
   for (const Statistics::TItem& item : figures.Items) {
@@ -97,6 +102,7 @@ std::vector<TQuestionHistory> QuestionHistories(TResultsStore& store,
   }
   for (const auto& [id, q] : stored) {
     if (q.History < 0) continue;
+    if (q.Asked) tests[q.History].insert(q.TestFile);
     const TQuestionSnapshot& now = questions[q.History];
     if (q.Correct != now.Correct || q.Any != now.AnyCorrectPasses) histories[q.History].KeyChanged = true;
   }
