@@ -55,24 +55,6 @@ const std::string& FieldText(const QuestionRecord& question, TSearchField field)
   return FieldOf<const QuestionRecord, const std::string>(question, field);
 }
 
-std::string FieldName(TSearchField field) {
-  switch (field) {
-    case TSearchField::Question:
-      return "Question";
-    case TSearchField::Reference:
-      return "Reference";
-    case TSearchField::HotLink:
-      return "Hot link";
-    case TSearchField::HotLinkParameters:
-      return "Hot link parameters";
-    case TSearchField::MediaFile:
-      return "Media file";
-    default:
-      return std::string("Answer ") +
-             static_cast<char>('A' + static_cast<int>(field) - static_cast<int>(TSearchField::AnswerA));
-  }
-}
-
 TSearchArea AreaOf(TSearchField field) {
   switch (field) {
     case TSearchField::Question:

@@ -33,9 +33,6 @@ inline constexpr int SearchAreaCount = 5;
 // The text of field in question.
 std::string& FieldText(QuestionRecord& question, TSearchField field);
 const std::string& FieldText(const QuestionRecord& question, TSearchField field);
-// The field as the list of hits names it: "Question", "Answer C", "Reference",
-// "Hot link", "Hot link parameters", "Media file".
-std::string FieldName(TSearchField field);
 TSearchArea AreaOf(TSearchField field);
 
 // What to look for, in code-page text, and where.

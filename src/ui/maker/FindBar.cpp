@@ -34,12 +34,32 @@ QCheckBox* Option(const char* name, const QString& caption, bool checked) {
   return box;
 }
 
+// The field as the list of hits and the replace preview name it.
+QString FieldCaption(TSearchField field) {
+  switch (field) {
+    case TSearchField::Question:
+      return QCoreApplication::translate("TFindBar", "Question");
+    case TSearchField::Reference:
+      return QCoreApplication::translate("TFindBar", "Reference");
+    case TSearchField::HotLink:
+      return QCoreApplication::translate("TFindBar", "Hot link");
+    case TSearchField::HotLinkParameters:
+      return QCoreApplication::translate("TFindBar", "Hot link parameters");
+    case TSearchField::MediaFile:
+      return QCoreApplication::translate("TFindBar", "Media file");
+    default:
+      //: A field of a question in the list of hits; %1 is its letter.
+      return QCoreApplication::translate("TFindBar", "Answer %1")
+          .arg(QLatin1Char(
+              static_cast<char>('A' + static_cast<int>(field) - static_cast<int>(TSearchField::AnswerA))));
+  }
+}
+
 QString HitLine(const QuestionSet& set, const TSearchHit& hit) {
   const std::string& text = FieldText(set.Slot(hit.Number), hit.Field);
   return QCoreApplication::translate("TFindBar", "Question %1, %2:  %3")
       .arg(hit.Number)
-      .arg(QString::fromStdString(FieldName(hit.Field)),
-           ToQString(HitContext(text, hit.Position, hit.Length)));
+      .arg(FieldCaption(hit.Field), ToQString(HitContext(text, hit.Position, hit.Length)));
 }
 
 }  // namespace
@@ -291,10 +311,9 @@ int PreviewReplaceAll(const std::vector<TFieldChange>& changes, QWidget* parent)
                          QCoreApplication::translate("TFindBar", "After replacing")});
   list->setRootIsDecorated(false);
   for (const TFieldChange& change : changes)
-    new QTreeWidgetItem(list,
-                        {QString::number(change.Number), QString::fromStdString(FieldName(change.Field)),
-                         ToQString(HitContext(change.Before, 0, change.Before.size(), 0)),
-                         ToQString(HitContext(change.After, 0, change.After.size(), 0))});
+    new QTreeWidgetItem(list, {QString::number(change.Number), FieldCaption(change.Field),
+                               ToQString(HitContext(change.Before, 0, change.Before.size(), 0)),
+                               ToQString(HitContext(change.After, 0, change.After.size(), 0))});
   list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   column->addWidget(list);
   auto* buttons =
