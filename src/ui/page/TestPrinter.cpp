@@ -197,19 +197,30 @@ public:
   int Pages = 0;
 };
 
+// The hint printed under a question with several correct letters; empty for
+// one or none.
+QString ChoiceHintText(const PaperVersions::TPaperQuestion& question) {
+  if (PaperVersions::ChoiceHint(question).empty()) return {};
+  return question.AnyCorrectPasses ? QCoreApplication::translate("TTestPrinter", "choose any that apply")
+                                   : QCoreApplication::translate("TTestPrinter", "choose all that apply");
+}
+
+// The mark beside the letters of a key with several correct letters.
+QString KeyRuleText(const PaperVersions::TPaperQuestion& question) {
+  return question.AnyCorrectPasses
+             //: Beside a key's letters: one of them is enough.
+             ? QCoreApplication::translate("TTestPrinter", "any")
+             //: Beside a key's letters: every one of them is needed.
+             : QCoreApplication::translate("TTestPrinter", "all");
+}
+
 QString ShuffleNote(const PaperVersions::TOptions& options) {
-  const QString shuffled =
-      options.ShuffleQuestions && options.ShuffleAnswers
-          ? QCoreApplication::translate("TTestPrinter", "questions and answers shuffled")
-      : options.ShuffleQuestions ? QCoreApplication::translate("TTestPrinter", "questions shuffled")
-      : options.ShuffleAnswers   ? QCoreApplication::translate("TTestPrinter", "answers shuffled")
-                                 : QCoreApplication::translate("TTestPrinter", "nothing shuffled");
   //: The note under an answer key; %3 says what was shuffled ("questions shuffled" and the like).
   return QCoreApplication::translate("TTestPrinter",
                                      "Seed %1, %2 versions, %3; the test's question number in brackets")
       .arg(options.Seed)
       .arg(std::clamp(options.Versions, 1, PaperVersions::MaxVersions))
-      .arg(shuffled);
+      .arg(ShuffledText(options));
 }
 
 QString VersionLabel(char letter) {
@@ -229,7 +240,7 @@ void PrintQuestion(TPageWriter& page, const PaperVersions::TPaperTest& test,
   const qreal indent = page.Mm(10);
   const qreal width = page.Width - indent;
   QString text = page.Text(record.Question);
-  const QString hint = QString::fromLatin1(PaperVersions::ChoiceHint(question));
+  const QString hint = ChoiceHintText(question);
   QImage picture;
   if (const auto file = PaperVersions::FindMediaFile(test.Folder, record.MediaFile)) {
     picture = QImage(FromPath(*file));
@@ -303,6 +314,14 @@ SheetLayout::TPaper PaperOf(const QPagedPaintDevice& device) {
 }
 
 }  // namespace
+
+QString ShuffledText(const PaperVersions::TOptions& options) {
+  return options.ShuffleQuestions && options.ShuffleAnswers
+             ? QCoreApplication::translate("TTestPrinter", "questions and answers shuffled")
+         : options.ShuffleQuestions ? QCoreApplication::translate("TTestPrinter", "questions shuffled")
+         : options.ShuffleAnswers   ? QCoreApplication::translate("TTestPrinter", "answers shuffled")
+                                    : QCoreApplication::translate("TTestPrinter", "nothing shuffled");
+}
 
 SheetLayout::TSheetCode TTestPrinter::RunCode(SheetLayout::TPaper paper) const {
   SheetLayout::TSheetCode run;
@@ -439,16 +458,15 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
                                                       "all: every one of the letters, and no other; any: "
                                                       "one of them is enough, with no wrong letter"));
       page.Y += page.Mm(3);
-      PrintGrid(
-          page, static_cast<int>(version.Questions.size()), 4, page.Mm(6), [&](int i, const QRectF& cell) {
-            const PaperVersions::TPaperQuestion& q = version.Questions[static_cast<std::size_t>(i)];
-            QString key = q.Key ? QString::fromLatin1(Scoring::LetterText(q.Key)) : QStringLiteral("-");
-            if (const std::string_view rule = PaperVersions::KeyRuleMark(q); !rule.empty())
-              key += QLatin1Char(' ') + QString::fromLatin1(rule.data(), static_cast<qsizetype>(rule.size()));
-            painter.setFont(page.Body);
-            page.DrawLine(cell, page.Start() | Qt::AlignVCenter,
-                          QStringLiteral("%1. %2  (%3)").arg(i + 1).arg(key).arg(q.Source + 1));
-          });
+      PrintGrid(page, static_cast<int>(version.Questions.size()), 4, page.Mm(6),
+                [&](int i, const QRectF& cell) {
+                  const PaperVersions::TPaperQuestion& q = version.Questions[static_cast<std::size_t>(i)];
+                  QString key = q.Key ? QString::fromLatin1(Scoring::LetterText(q.Key)) : QStringLiteral("-");
+                  if (!PaperVersions::KeyRuleMark(q).empty()) key += QLatin1Char(' ') + KeyRuleText(q);
+                  painter.setFont(page.Body);
+                  page.DrawLine(cell, page.Start() | Qt::AlignVCenter,
+                                QStringLiteral("%1. %2  (%3)").arg(i + 1).arg(key).arg(q.Source + 1));
+                });
     }
   }
   if (page.Pages == 0) page.NewPage(VersionLabel('A'));

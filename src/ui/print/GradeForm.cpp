@@ -17,11 +17,27 @@
 #include "core/storage/AtomicFile.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IoError.h"
+#include "ui/page/TestPrinter.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
 
 namespace {
+
+// How the window names a run, in the words of the core's messages.
+QString RunText(const TPrintRun& run) {
+  const PaperVersions::TOptions& options = run.Options;
+  const QString versions = options.Versions == 1 ? TGradeForm::tr("1 version")
+                                                 : TGradeForm::tr("%n versions", nullptr, options.Versions);
+  if (run.Number == 0)
+    //: A print known only by its options: %1 is the seed, %2 the versions, %3 what was shuffled.
+    return TGradeForm::tr("the earlier print (seed %1, %2, %3)")
+        .arg(QString::number(options.Seed), versions, ShuffledText(options));
+  //: %1 is the run's number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.
+  return TGradeForm::tr("run %1 (printed %2, seed %3, %4, %5)")
+      .arg(QString::number(run.Number), QString::fromStdString(run.Printed), QString::number(options.Seed),
+           versions, ShuffledText(options));
+}
 
 QTableWidget* MakeTable(const char* name, const QStringList& headers) {
   auto* table = Named(new QTableWidget(0, static_cast<int>(headers.size())), name);
@@ -131,7 +147,7 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
     SetRow(RunsTable, static_cast<int>(i),
            {run.Number > 0 ? QString::number(run.Number) : tr("earlier"), QString::fromStdString(run.Printed),
             QString::number(run.Options.Seed), QString::number(run.Options.Versions),
-            QString::fromStdString(PrintRuns::ShuffleWords(run.Options))});
+            ShuffledText(run.Options)});
   }
   RunsTable->resizeColumnsToContents();
   connect(RunsTable, &QTableWidget::itemSelectionChanged, this, &TGradeForm::RunChosen);
@@ -223,7 +239,7 @@ void TGradeForm::RecordInResults() {
       //: %1 describes a print run: its number, seed and shuffles.
       !Dialogs.ConfirmRisk(tr("The sheets fit %1 far better than the run they were graded with. "
                               "Record these scores all the same?")
-                               .arg(QString::fromStdString(PrintRuns::Describe(*Graded->BetterRun)))))
+                               .arg(RunText(*Graded->BetterRun))))
     return;
   RunGuarded(Dialogs, [&] {
     const TRecordedGrades recorded = RecordGrades(*Graded, ToPath(TestPath));
