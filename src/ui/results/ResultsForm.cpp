@@ -19,6 +19,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 #include <numeric>
 
@@ -50,6 +51,13 @@ const char* const Sources[] = {
     QT_TRANSLATE_NOOP("TResultsForm", "engine"), QT_TRANSLATE_NOOP("TResultsForm", "paper"),
     QT_TRANSLATE_NOOP("TResultsForm", "scan"), QT_TRANSLATE_NOOP("TResultsForm", "classroom"),
     QT_TRANSLATE_NOOP("TResultsForm", "import")};
+
+//: The item analysis's flags of a question: answered right by nearly all, by few; telling the able
+//: students from the others weakly, the wrong way round; a wrong letter chosen by the able ones.
+const char* const ItemFlags[] = {
+    QT_TRANSLATE_NOOP("TResultsForm", "very-easy"), QT_TRANSLATE_NOOP("TResultsForm", "very-hard"),
+    QT_TRANSLATE_NOOP("TResultsForm", "weak"), QT_TRANSLATE_NOOP("TResultsForm", "negative"),
+    QT_TRANSLATE_NOOP("TResultsForm", "miskey")};
 
 // The role of a row's first cell that holds the row's place in the list it
 // shows, which sorting by a column leaves as it was.
@@ -151,7 +159,10 @@ QString Score(int right, int asked) {
 
 QString Flags(const Statistics::TItem& item) {
   QStringList flags;
-  for (const std::string& flag : item.Flags) flags << QString::fromStdString(flag);
+  for (const std::string& flag : item.Flags) {
+    const auto known = std::find(std::begin(ItemFlags), std::end(ItemFlags), flag);
+    flags << (known != std::end(ItemFlags) ? TResultsForm::tr(*known) : QString::fromStdString(flag));
+  }
   return flags.join(QLatin1Char(' '));
 }
 
