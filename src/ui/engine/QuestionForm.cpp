@@ -179,7 +179,10 @@ void TQuestionForm::DisplayQuestion() {
   QuestionLabel->setText(ToQString(question.Question));
   FollowTextDirection(QuestionLabel, QuestionLabel->text());
   const bool several = Session.ChoosesSeveral(position);
-  ChoiceLabel->setText(ToQString(Session.ChoiceLine(position)));
+  // As the printed test says it: never how many answers are correct.
+  ChoiceLabel->setText(!several                    ? QString()
+                       : question.AnyCorrectPasses ? tr("(choose any that apply)")
+                                                   : tr("(choose all that apply)"));
   ChoiceLabel->setVisible(several);
   const Scoring::TLetters answer = Session.Answer(position);
   OptionGroup->setExclusive(false);
