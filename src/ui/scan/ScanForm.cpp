@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QSlider>
 #include <QThread>
@@ -33,8 +34,61 @@ QImage ToQImage(const cv::Mat& gray) {
       .copy();
 }
 
+// The reader's reasons for a page it cannot read and for a row or student
+// number in doubt, as it words them; %1 stands for what it fills in (a count,
+// a column, the image library's message). Each is shown in the interface's
+// language, and any other reason as the reader gave it.
+const char* const ReaderReasons[] = {
+    QT_TRANSLATE_NOOP("TScanForm", "not a grey image"),
+    QT_TRANSLATE_NOOP("TScanForm", "the image cannot be read: %1"),
+    QT_TRANSLATE_NOOP("TScanForm", "no corner markers: a blank page, or not an answer sheet"),
+    QT_TRANSLATE_NOOP("TScanForm", "only %1 of the four corner markers found"),
+    QT_TRANSLATE_NOOP("TScanForm", "the QR code cannot be read"),
+    QT_TRANSLATE_NOOP("TScanForm", "the QR code is not an answer sheet's"),
+    QT_TRANSLATE_NOOP("TScanForm",
+                      "the corner markers do not stand where a sheet's do (a corner torn off or folded?)"),
+    QT_TRANSLATE_NOOP("TScanForm",
+                      "the corner markers do not stand where a sheet's do (the page folded, or "
+                      "photographed more than 15 degrees aside?)"),
+    QT_TRANSLATE_NOOP("TScanForm", "the QR code does not stand where the corner markers put it"),
+    QT_TRANSLATE_NOOP("TScanForm", "the page is too faint to read"),
+    QT_TRANSLATE_NOOP("TScanForm", "a box neither blank nor marked"),
+    QT_TRANSLATE_NOOP("TScanForm", "boxes neither blank nor marked"),
+    QT_TRANSLATE_NOOP("TScanForm", "marks between the boxes (a circled box?)"),
+    QT_TRANSLATE_NOOP("TScanForm", "more than one box marked"),
+    QT_TRANSLATE_NOOP("TScanForm", "column %1 has more than one digit marked"),
+    QT_TRANSLATE_NOOP("TScanForm", "column %1 has a box neither blank nor marked"),
+    QT_TRANSLATE_NOOP("TScanForm", "column %1 is left blank"),
+    QT_TRANSLATE_NOOP("TScanForm",
+                      "the page's student cannot be known: the student number written on every "
+                      "page of a photocopied sheet is missing or unclear on it")};
+
+QString ReasonText(const std::string& reason) {
+  static const std::vector<std::pair<QRegularExpression, const char*>> patterns = [] {
+    std::vector<std::pair<QRegularExpression, const char*>> made;
+    for (const char* source : ReaderReasons) {
+      QStringList parts = QString::fromLatin1(source).split(QStringLiteral("%1"));
+      for (QString& part : parts) part = QRegularExpression::escape(part);
+      made.emplace_back(
+          QRegularExpression(QLatin1Char('^') + parts.join(QStringLiteral("(.+)")) + QLatin1Char('$')),
+          source);
+    }
+    return made;
+  }();
+  const QString text = FromSystemText(reason);
+  for (const auto& [pattern, source] : patterns) {
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch()) continue;
+    const QString translated = TScanForm::tr(source);
+    return match.lastCapturedIndex() > 0 ? translated.arg(match.captured(1)) : translated;
+  }
+  return text;
+}
+
 QString PlaceText(const Scan::TProblem& problem) {
-  return FromSystemText(problem.Where.empty() ? problem.Reason : problem.Where + ": " + problem.Reason);
+  return problem.Where.empty()
+             ? FromSystemText(problem.Reason)
+             : FromSystemText(problem.Where) + QStringLiteral(": ") + ReasonText(problem.Reason);
 }
 
 // Thrown from the page callback to stop a file's reading when cancelled.
@@ -353,7 +407,7 @@ void TScanForm::ShowPage() {
   if (page < 0) return;
   PageView->setPixmap(QPixmap::fromImage(PageImage(page)));
   const Scan::TPageReading& reading = Pages[static_cast<std::size_t>(page)].Reading;
-  PageView->setToolTip(reading.Read ? QString() : FromSystemText(reading.Problem));
+  PageView->setToolTip(reading.Read ? QString() : ReasonText(reading.Problem));
 }
 
 void TScanForm::NextDoubt() {
@@ -399,7 +453,7 @@ void TScanForm::ShowDoubt() {
            "Typed: %5")
             .arg(place, QString::fromStdString(reading.StudentNumber),
                  reading.NumberReason.empty() ? QString()
-                                              : QStringLiteral(", ") + FromSystemText(reading.NumberReason))
+                                              : QStringLiteral(", ") + ReasonText(reading.NumberReason))
             .arg(reading.Code.StudentDigits)
             .arg(Chosen.empty() ? tr("nothing") : QString::fromStdString(Chosen)));
     CropView->setPixmap(QPixmap::fromImage(ToQImage(reading.NumberCrop)));
@@ -411,7 +465,7 @@ void TScanForm::ShowDoubt() {
                          "Chosen: %5")
                           .arg(place)
                           .arg(row.Printed)
-                          .arg(FromSystemText(row.Reason))
+                          .arg(ReasonText(row.Reason))
                           .arg(QLatin1Char(last))
                           .arg(Chosen.empty() ? tr("none") : QString::fromStdString(Chosen)));
   CropView->setPixmap(QPixmap::fromImage(ToQImage(row.Crop)));
