@@ -1185,166 +1185,181 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>لا يوجد ما يُستبدل.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="39"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="47"/>
+        <source>Hot link parameters</source>
+        <translation>معلمات الرابط السريع</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="52"/>
+        <source>Answer %1</source>
+        <extracomment>A field of a question in the list of hits; %1 is its letter.</extracomment>
+        <translation>الإجابة %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
         <source>Question %1, %2:  %3</source>
         <translation>السؤال %1، %2:  %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="55"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
         <source>Fin&amp;d:</source>
         <translation>ال&amp;بحث عن:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="57"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
         <source>Find</source>
         <translation>بحث</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="59"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
         <source>Next</source>
         <translation>التالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
         <source>Next hit (Enter)</source>
         <translation>النتيجة التالية (Enter)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="64"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="84"/>
         <source>Close the find bar (Esc)</source>
         <translation>إغلاق شريط البحث (Esc)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="65"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="85"/>
         <source>Close the find bar</source>
         <translation>إغلاق شريط البحث</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="95"/>
         <source>Re&amp;place:</source>
         <translation>استب&amp;دال بـ:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="97"/>
         <source>Replace with</source>
         <translation>الاستبدال بـ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="99"/>
         <source>&amp;Replace</source>
         <translation>&amp;استبدال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="100"/>
         <source>Replace &amp;All</source>
         <translation>استبدال ال&amp;جميع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="91"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="111"/>
         <source>Match &amp;case</source>
         <translation>مطابقة حالة الأ&amp;حرف</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="92"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="112"/>
         <source>&amp;Whole words</source>
         <translation>&amp;كلمات كاملة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="93"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="113"/>
         <source>Regular e&amp;xpression</source>
         <translation>تعبي&amp;ر نمطي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="101"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="121"/>
         <source>Look in:</source>
         <translation>البحث في:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="103"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="288"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="41"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="123"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="104"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="124"/>
         <source>Answers</source>
         <translation>الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="105"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="43"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="125"/>
         <source>Reference</source>
         <translation>المرجع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="106"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="45"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="126"/>
         <source>Hot link</source>
         <translation>الرابط السريع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="107"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="49"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="127"/>
         <source>Media file</source>
         <translation>ملف الوسائط</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="118"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="138"/>
         <source>Hits</source>
         <translation>نتائج البحث</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="203"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="223"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
         <translation>ليس تعبيرًا نمطيًا صالحًا: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="207"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>Not found</source>
         <translation>لم يُعثر على شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
         <source>1 hit</source>
         <translation>نتيجة واحدة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
         <source>%1 hits</source>
         <translation>عدد النتائج: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="248"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="268"/>
         <source>Replace</source>
         <translation>استبدال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="273"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="281"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="293"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="301"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="321"/>
         <source>Replace All</source>
         <translation>استبدال الجميع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="285"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
         <source>1 field will change:</source>
         <translation>سيتغيّر حقل واحد:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="286"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
         <source>%1 fields will change:</source>
         <translation>ستتغيّر الحقول التالية (%1):</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="289"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="309"/>
         <source>Field</source>
         <translation>الحقل</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="310"/>
         <source>Now</source>
         <translation>الآن</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="291"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="311"/>
         <source>After replacing</source>
         <translation>بعد الاستبدال</translation>
     </message>
@@ -1352,210 +1367,239 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="45"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="30"/>
+        <source>1 version</source>
+        <translation>نسخة واحدة</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <source>%n versions</source>
+        <translation>
+            <numerusform>%n نسخة</numerusform>
+            <numerusform>نسخة واحدة</numerusform>
+            <numerusform>نسختان</numerusform>
+            <numerusform>%n نسخ</numerusform>
+            <numerusform>%n نسخةً</numerusform>
+            <numerusform>%n نسخة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="35"/>
+        <source>the earlier print (seed %1, %2, %3)</source>
+        <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
+        <translation>الطباعة السابقة (البذرة %1، %2، %3)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="39"/>
+        <source>run %1 (printed %2, seed %3, %4, %5)</source>
+        <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
+        <translation>الدفعة %1 (طُبعت في %2، البذرة %3، %4، %5)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>Grade Answers</source>
         <translation>تصحيح الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Run</source>
         <translation>الدفعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Printed</source>
         <translation>تاريخ الطباعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Seed</source>
         <translation>البذرة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Versions</source>
         <translation>النسخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Shuffled</source>
         <translation>الخلط</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="50"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Print runs</source>
         <translation>دفعات الطباعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="54"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="72"/>
         <source>Print r&amp;uns:</source>
         <translation>&amp;دفعات الطباعة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="57"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;عدد النسخ:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="61"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="79"/>
         <source>&amp;Seed:</source>
         <translation>ال&amp;بذرة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="81"/>
         <source>Questions shuffled</source>
         <translation>خُلطت الأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
         <source>Answers shuffled</source>
         <translation>خُلطت الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="74"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
         <source>No answers file chosen.</source>
         <translation>لم يُختر ملف إجابات.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>Answers:</source>
         <translation>الإجابات:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Name</source>
         <translation>الاسم</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Version</source>
         <translation>النسخة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Right</source>
         <translation>الصحيحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Asked</source>
         <translation>المطروحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Percent</source>
         <translation>النسبة المئوية</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Passed</source>
         <translation>ناجح</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="98"/>
         <source>Results by student</source>
         <translation>النتائج حسب الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Students</source>
         <translation>الطلاب</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Results by question</source>
         <translation>النتائج حسب السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="87"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="105"/>
         <source>&amp;Open Answers...</source>
         <translation>&amp;فتح الإجابات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="88"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
         <source>&amp;Grade Again</source>
         <translation>إعادة ال&amp;تصحيح</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>&amp;حفظ بصيغة CSV...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
         <source>&amp;Record in Results</source>
         <translation>تس&amp;جيل في النتائج</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="124"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="142"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>تتعذّر قراءة الدفعات المسجّلة: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="132"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
         <source>earlier</source>
         <translation>سابقة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="144"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="162"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>اختر الدفعة التي طُبعت فيها الأوراق. لا تحدّد البذرة والنسخ والخلط إلا لطباعة غير مدرجة في القائمة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="148"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="166"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>لا توجد أي طباعة مسجّلة لهذا الاختبار: حدّد البذرة وعدد النسخ وخيارات الخلط التي طُبع بها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
         <source>Select Answers to Grade</source>
         <translation>اختيار الإجابات المراد تصحيحها</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>ملفات CSV|*.csv|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="198"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>يجب أن تكون البذرة عددًا صحيحًا لا يزيد على 18 رقمًا.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="208"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="224"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>تتطابق الأوراق مع %1 أفضل بكثير من الدفعة التي صُحّحت بها. هل تريد تسجيل هذه الدرجات رغم ذلك؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>yes</source>
         <translation>نعم</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>no</source>
         <translation>لا</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
         <source>Save Results as CSV</source>
         <translation>حفظ النتائج بصيغة CSV</translation>
     </message>
@@ -2832,44 +2876,54 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>السؤال %1 من %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="252"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="184"/>
+        <source>(choose any that apply)</source>
+        <translation>(اختر أيًّا مما ينطبق)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="185"/>
+        <source>(choose all that apply)</source>
+        <translation>(اختر كل ما ينطبق)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="255"/>
         <source>✔ right</source>
         <extracomment>Marks shown after a checked answer.</extracomment>
         <translation>✔ صحيحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="254"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="257"/>
         <source>✘ wrong</source>
         <translation>✘ خاطئة</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="256"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="259"/>
         <source>✔ correct answer</source>
         <translation>✔ الإجابة الصحيحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <source>Right!</source>
         <translation>صحيح!</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <source>Wrong.</source>
         <translation>خطأ.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="353"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="268"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="356"/>
         <source>Reference: %1</source>
         <translation>المرجع: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="283"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="286"/>
         <source>Please answer this question before going on.</source>
         <translation>يُرجى الإجابة عن هذا السؤال قبل المتابعة.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="310"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="313"/>
         <source>%n question(s) have no answer and will count as wrong.<byte value="xd"/>Finish the test now?</source>
         <translation>
             <numerusform>%n سؤال بلا إجابة وستُحتسب خطأً.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟</numerusform>
@@ -2881,32 +2935,32 @@ Maker (&quot;the maker&quot;) you accept it.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="311"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="314"/>
         <source>Every question has an answer.<byte value="xd"/>Finish the test now? No answer can be changed afterwards.</source>
         <translation>لكل سؤال إجابة.<byte value="xd"/>هل تريد إنهاء الاختبار الآن؟ لا يمكن تغيير أي إجابة بعد ذلك.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="319"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="322"/>
         <source>End the test now? It is scored as it stands.</source>
         <translation>هل تريد إنهاء الاختبار الآن؟ سيُصحَّح على حالته الراهنة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="366"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
         <source>Elapsed: %1</source>
         <translation>الوقت المنقضي: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="367"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="370"/>
         <source>Remaining: %1</source>
         <translation>الوقت المتبقي: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
         <source>Elapsed %1</source>
         <translation>المنقضي %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="375"/>
         <source>Left %1</source>
         <extracomment>The time left, on the bar that shows it; %1 is hours:minutes:seconds.</extracomment>
         <translation>المتبقي %1</translation>
@@ -2925,334 +2979,360 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>تعذّر تغيير وضع &quot;%1&quot;.<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>المحرك</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>paper</source>
         <translation>اختبار ورقي</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>scan</source>
         <translation>مسح ضوئي</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>classroom</source>
         <translation>الفصل</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="53"/>
         <source>import</source>
         <translation>استيراد</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="139"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <source>very-easy</source>
+        <extracomment>The item analysis&apos;s flags of a question: answered right by nearly all, by few; telling the able students from the others weakly, the wrong way round; a wrong letter chosen by the able ones. Each is one word, hyphens for blanks: a question&apos;s flags are listed with blanks between.</extracomment>
+        <translation>سهل-جدًا</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <source>very-hard</source>
+        <translation>صعب-جدًا</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <source>weak</source>
+        <translation>ضعيف</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <source>negative</source>
+        <translation>سالب</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="61"/>
+        <source>miskey</source>
+        <translation>مفتاح-خاطئ</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="148"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (أيٌّ منها)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="144"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="153"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>ملفات CSV|*.CSV|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="158"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
         <translation>%1 من %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Student</source>
         <translation>الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
         <source>Student number</source>
         <translation>رقم الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Source</source>
         <translation>المصدر</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Version</source>
         <translation>النسخة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Score</source>
         <translation>الدرجة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Percent</source>
         <translation>النسبة المئوية</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Passed</source>
         <translation>ناجح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Time taken</source>
         <translation>الوقت المستغرق</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
         <source>Text</source>
         <translation>النص</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="243"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="734"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="255"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="746"/>
         <source>Attempts</source>
         <translation>المحاولات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
         <source>Facility</source>
         <translation>معامل السهولة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
         <source>Discrimination</source>
         <translation>معامل التمييز</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="222"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="234"/>
         <source>Blank</source>
         <translation>بلا إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
         <source>Flags</source>
         <translation>تنبيهات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
         <source>Attempts by percent score</source>
         <translation>المحاولات حسب النسبة المئوية للدرجة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="221"/>
         <source>Question %1: who chose each answer</source>
         <translation>السؤال %1: من اختار كل إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="211"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="223"/>
         <source>All</source>
         <translation>الكل</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="224"/>
         <source>Top 27%</source>
         <translation>أعلى 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
         <source>Bottom 27%</source>
         <translation>أدنى 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="229"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (المفتاح)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="256"/>
         <source>Test statistics</source>
         <translation>إحصاءات الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="245"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="406"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="257"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="418"/>
         <source>Item analysis</source>
         <translation>تحليل الفقرات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="246"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="258"/>
         <source>Regrade</source>
         <translation>إعادة التصحيح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
         <source>Export &amp;Gradebook...</source>
         <translation>تصدير &amp;سجلّ الدرجات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="261"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>تصدير &amp;تحليل الفقرات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="250"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="262"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>تصدير الت&amp;قرير (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="251"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="263"/>
         <source>&amp;Close</source>
         <translation>إ&amp;غلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="310"/>
         <source>Results - %1</source>
         <translation>النتائج - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="321"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="333"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>لم يُحدَّد مجلد للنتائج (إعدادات العميل، تبويب «النتائج»).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="322"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
         <source>Results folder: %1</source>
         <translation>مجلد النتائج: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="327"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="339"/>
         <source>Dates from</source>
         <translation>التواريخ من</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="346"/>
         <source>First day</source>
         <translation>اليوم الأول</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="335"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="347"/>
         <source>Last day</source>
         <translation>اليوم الأخير</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="337"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
         <source>All sources</source>
         <translation>جميع المصادر</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="340"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
         <source>All classes</source>
         <translation>جميع الصفوف</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="345"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="357"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>إلى</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="353"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="365"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;حذف المحاولة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
         <source>&amp;Undo Delete</source>
         <translation>ترا&amp;جع عن الحذف</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="376"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>إنشاء مجلد إ&amp;يداع...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
         <source>Files not collected</source>
         <translation>ملفات لم تُجمع</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="390"/>
         <source>Files not collected (left in place):</source>
         <translation>ملفات لم تُجمع (تُركت في مكانها):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="425"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>الأعداد لكل إجابة: الكل / أعلى 27% / أدنى 27%. انقر نقرًا مزدوجًا على سؤال لتحريره.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
         <source>Questions whose key changed</source>
         <translation>الأسئلة التي تغيّر مفتاحها</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Key marked with</source>
         <translation>المفتاح عند التصحيح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Key now</source>
         <translation>المفتاح الآن</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="430"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="442"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>إعادة التصحيح بال&amp;مفتاح الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="431"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="443"/>
         <source>Attempts rescored</source>
         <translation>المحاولات المُعاد تصحيحها</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>First score</source>
         <translation>الدرجة الأولى</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Score now</source>
         <translation>الدرجة الآن</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="435"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="447"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>الأسئلة التي تغيّر مفتاحها منذ تصحيح المحاولات:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="453"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>المحاولات المُعاد تصحيحها (تحتفظ كلٌّ منها بدرجتها الأولى):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="514"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="526"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3269,17 +3349,17 @@ Pass rate: %7</source>
 نسبة النجاح: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="590"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="602"/>
         <source>Choose the attempt to delete first.</source>
         <translation>اختر أولًا المحاولة المراد حذفها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="606"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>هل تريد حذف محاولة %1 التي أُدّيت في %2؟<byte value="xd"/>يستعيدها الأمر «تراجع عن الحذف».</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="615"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="627"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>أُعيد تصحيح %n محاولة بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
@@ -3291,33 +3371,33 @@ Pass rate: %7</source>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="634"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="646"/>
         <source>Export Gradebook</source>
         <translation>تصدير سجلّ الدرجات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="639"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="651"/>
         <source>Export Item Analysis</source>
         <translation>تصدير تحليل الفقرات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="647"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="659"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>ملفات PDF|*.PDF|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="648"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
         <source>Export Report</source>
         <translation>تصدير التقرير</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="684"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="696"/>
         <source>Results: %1 (%2)</source>
         <translation>النتائج: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="743"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>تحليل الفقرات (الإجابات: الكل / أعلى 27% / أدنى 27%)</translation>
     </message>
@@ -3393,143 +3473,233 @@ Pass rate: %7</source>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="68"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="42"/>
+        <source>not a grey image</source>
+        <translation>ليست صورة بتدرّج الرمادي</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="43"/>
+        <source>the image cannot be read: %1</source>
+        <translation>تتعذّر قراءة الصورة: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="44"/>
+        <source>no corner markers: a blank page, or not an answer sheet</source>
+        <translation>لا توجد علامات زوايا: صفحة فارغة أو ليست ورقة إجابة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="45"/>
+        <source>only %1 of the four corner markers found</source>
+        <translation>لم يُعثر إلا على %1 من علامات الزوايا الأربع</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="46"/>
+        <source>the QR code cannot be read</source>
+        <translation>تتعذّر قراءة رمز QR</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="47"/>
+        <source>the QR code is not an answer sheet&apos;s</source>
+        <translation>رمز QR ليس رمز ورقة إجابة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="48"/>
+        <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
+        <translation>علامات الزوايا ليست في مواضعها على الورقة (زاوية ممزّقة أو مطويّة؟)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="50"/>
+        <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
+        <translation>علامات الزوايا ليست في مواضعها على الورقة (صفحة مطويّة، أو صُوّرت بميل يزيد على 15 درجة؟)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="53"/>
+        <source>the QR code does not stand where the corner markers put it</source>
+        <translation>رمز QR ليس في الموضع الذي تحدّده علامات الزوايا</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="54"/>
+        <source>the page is too faint to read</source>
+        <translation>الصفحة باهتة جدًا فلا يمكن قراءتها</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="55"/>
+        <source>a box neither blank nor marked</source>
+        <translation>مربع ليس فارغًا ولا مظلّلًا</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="56"/>
+        <source>boxes neither blank nor marked</source>
+        <translation>مربعات ليست فارغة ولا مظلّلة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="57"/>
+        <source>marks between the boxes (a circled box?)</source>
+        <translation>علامات بين المربعات (مربع محاط بدائرة؟)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="58"/>
+        <source>more than one box marked</source>
+        <translation>أكثر من مربع مظلّل</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="59"/>
+        <source>column %1 has more than one digit marked</source>
+        <translation>في العمود %1 أكثر من رقم مظلّل</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="60"/>
+        <source>column %1 has a box neither blank nor marked</source>
+        <translation>في العمود %1 مربع ليس فارغًا ولا مظلّلًا</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="61"/>
+        <source>column %1 is left blank</source>
+        <translation>العمود %1 متروك فارغًا</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="62"/>
+        <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
+        <translation>يتعذّر معرفة طالب هذه الصفحة: رقم الطالب المكتوب على كل صفحة من الورقة المنسوخة مفقود أو غير واضح</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="122"/>
         <source>Scan Answer Sheets</source>
         <translation>المسح الضوئي لأوراق الإجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="72"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
         <source>Pages read</source>
         <translation>الصفحات المقروءة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="80"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="134"/>
         <source>To review</source>
         <translation>للمراجعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>أضف الأوراق الممسوحة ضوئيًا: ملفات PDF أو صور PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
         <source>&amp;Add Files...</source>
         <translation>إضافة &amp;ملفات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="92"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="146"/>
         <source>Add F&amp;older...</source>
         <translation>إضافة م&amp;جلد...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
         <source>&amp;Cancel Reading</source>
         <translation>إ&amp;لغاء القراءة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="149"/>
         <source>&amp;Grade and Record</source>
         <translation>&amp;تصحيح وتسجيل</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
         <source>To review:</source>
         <translation>للمراجعة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="124"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
         <source>lighter marks count</source>
         <translation>احتساب العلامات الأخفّ</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="205"/>
         <source>The recorded runs cannot be read: </source>
         <translation>تتعذّر قراءة الدفعات المسجّلة: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="157"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>لا توجد طباعة مسجّلة لهذا الاختبار؛ فلا يمكن فحص أوراقه ولا تصحيحها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="223"/>
         <source>Add Scanned Sheets</source>
         <translation>إضافة أوراق ممسوحة ضوئيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="224"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>الأوراق الممسوحة ضوئيًا|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>إضافة مجلد من الأوراق الممسوحة ضوئيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="181"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="235"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>لا يحتوي %1 على أي ملف PDF أو PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="277"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="331"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>جارٍ القراءة... عدد الصفحات المقروءة حتى الآن: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="303"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Warning: </source>
         <translation>تحذير: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="360"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>الصفحات المقروءة: %1، الأوراق القابلة للتصحيح: %2، للمراجعة: %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="389"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="443"/>
         <source>No doubtful row is left.</source>
         <translation>لم يتبقَّ أي صف مشكوك فيه.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="452"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1، رقم الطالب: قُرئ &quot;%2&quot;%3. اكتب الرقم المكتوب (عدد الخانات: %4)، ثم اضغط Enter. المكتوب: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="458"/>
         <source>nothing</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="410"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="464"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1، السؤال %2: %3. اكتب الأحرف المظلّلة (من A إلى %4)، ثم اضغط Enter. المختار: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="416"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="470"/>
         <source>none</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="549"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>عدد الأوراق التي صُحّحت: %1.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="500"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="554"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>عدد الأوراق المصحّحة: %1؛ وعدد المحاولات المضافة إلى النتائج: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="505"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="559"/>
         <source>The sheets read cannot be graded: </source>
         <translation>يتعذّر تصحيح الأوراق المقروءة: </translation>
     </message>
@@ -3847,68 +4017,89 @@ Pass rate: %7</source>
         <translation>الصفحة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="203"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="320"/>
         <source>questions and answers shuffled</source>
         <translation>خُلطت الأسئلة والإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="321"/>
         <source>questions shuffled</source>
         <translation>خُلطت الأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="322"/>
         <source>answers shuffled</source>
         <translation>خُلطت الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="323"/>
         <source>nothing shuffled</source>
         <translation>لم يُخلط شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="208"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="219"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
         <translation>البذرة %1، عدد النسخ %2، %3؛ رقم السؤال في الاختبار بين قوسين</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="216"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <source>choose any that apply</source>
+        <translation>اختر أيًّا مما ينطبق</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <source>choose all that apply</source>
+        <translation>اختر كل ما ينطبق</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="212"/>
+        <source>any</source>
+        <extracomment>Beside a key&apos;s letters: one of them is enough.</extracomment>
+        <translation>أيٌّ</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="214"/>
+        <source>all</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="227"/>
         <source>Version %1</source>
         <translation>النسخة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="221"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="232"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
         <translation>الاسم: ______________________   التاريخ: ____________   الصف: ____________</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="248"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="259"/>
         <source>Link: %1</source>
         <translation>الرابط: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="378"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="397"/>
         <source>question %1: the picture %2 was not found</source>
         <translation>السؤال %1: لم يُعثر على الصورة %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="386"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="405"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
         <translation>السؤال %1: تتعذّر قراءة الصورة %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="429"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="448"/>
         <source>Answer key, version %1</source>
         <translation>مفتاح الإجابة، النسخة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="438"/>
-        <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
-        <extracomment>The legend of the marks &quot;all&quot; and &quot;any&quot; beside a key&apos;s letters.</extracomment>
-        <translation>all: جميع هذه الأحرف دون غيرها؛ any: يكفي أحدها، دون أي حرف خاطئ</translation>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="457"/>
+        <source>%1: every one of the letters, and no other; %2: one of them is enough, with no wrong letter</source>
+        <extracomment>The legend of the marks beside a key&apos;s letters: %1 is the mark &quot;all&quot;, %2 &quot;any&quot;.</extracomment>
+        <translation>%1: جميع هذه الأحرف دون غيرها؛ %2: يكفي أحدها، دون أي حرف خاطئ</translation>
     </message>
 </context>
 <context>

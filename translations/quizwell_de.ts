@@ -1183,166 +1183,181 @@ Sie sie an.
         <translation>Es gibt nichts zu ersetzen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="39"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="47"/>
+        <source>Hot link parameters</source>
+        <translation>Hotlink-Parameter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="52"/>
+        <source>Answer %1</source>
+        <extracomment>A field of a question in the list of hits; %1 is its letter.</extracomment>
+        <translation>Antwort %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
         <source>Question %1, %2:  %3</source>
         <translation>Frage %1, %2:  %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="55"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
         <source>Fin&amp;d:</source>
         <translation>&amp;Suchen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="57"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
         <source>Find</source>
         <translation>Suchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="59"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
         <source>Next</source>
         <translation>Weiter</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
         <source>Next hit (Enter)</source>
         <translation>Nächster Treffer (Enter)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="64"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="84"/>
         <source>Close the find bar (Esc)</source>
         <translation>Suchleiste schließen (Esc)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="65"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="85"/>
         <source>Close the find bar</source>
         <translation>Suchleiste schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="95"/>
         <source>Re&amp;place:</source>
         <translation>Ersetzen dur&amp;ch:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="97"/>
         <source>Replace with</source>
         <translation>Ersetzen durch</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="99"/>
         <source>&amp;Replace</source>
         <translation>&amp;Ersetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="100"/>
         <source>Replace &amp;All</source>
         <translation>&amp;Alle ersetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="91"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="111"/>
         <source>Match &amp;case</source>
         <translation>&amp;Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="92"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="112"/>
         <source>&amp;Whole words</source>
         <translation>Nur ganze &amp;Wörter</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="93"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="113"/>
         <source>Regular e&amp;xpression</source>
         <translation>Regulärer A&amp;usdruck</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="101"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="121"/>
         <source>Look in:</source>
         <translation>Suchen in:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="103"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="288"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="41"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="123"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="104"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="124"/>
         <source>Answers</source>
         <translation>Antworten</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="105"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="43"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="125"/>
         <source>Reference</source>
         <translation>Fundstelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="106"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="45"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="126"/>
         <source>Hot link</source>
         <translation>Hotlink</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="107"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="49"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="127"/>
         <source>Media file</source>
         <translation>Mediendatei</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="118"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="138"/>
         <source>Hits</source>
         <translation>Treffer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="203"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="223"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
         <translation>Kein gültiger regulärer Ausdruck: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="207"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>Not found</source>
         <translation>Nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
         <source>1 hit</source>
         <translation>1 Treffer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
         <source>%1 hits</source>
         <translation>%1 Treffer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="248"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="268"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="273"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="281"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="293"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="301"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="321"/>
         <source>Replace All</source>
         <translation>Alle ersetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="285"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
         <source>1 field will change:</source>
         <translation>1 Feld wird geändert:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="286"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
         <source>%1 fields will change:</source>
         <translation>%1 Felder werden geändert:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="289"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="309"/>
         <source>Field</source>
         <translation>Feld</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="310"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="291"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="311"/>
         <source>After replacing</source>
         <translation>Nach dem Ersetzen</translation>
     </message>
@@ -1350,210 +1365,235 @@ Sie sie an.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="45"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="30"/>
+        <source>1 version</source>
+        <translation>1 Version</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <source>%n versions</source>
+        <translation>
+            <numerusform>%n Version</numerusform>
+            <numerusform>%n Versionen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="35"/>
+        <source>the earlier print (seed %1, %2, %3)</source>
+        <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
+        <translation>dem früheren Druck (Startwert %1, %2, %3)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="39"/>
+        <source>run %1 (printed %2, seed %3, %4, %5)</source>
+        <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
+        <translation>Drucklauf %1 (gedruckt am %2, Startwert %3, %4, %5)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>Grade Answers</source>
         <translation>Antworten auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Run</source>
         <translation>Lauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Printed</source>
         <translation>Gedruckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Seed</source>
         <translation>Startwert</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Versions</source>
         <translation>Versionen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Shuffled</source>
         <translation>Gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="50"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Print runs</source>
         <translation>Druckläufe</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="54"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="72"/>
         <source>Print r&amp;uns:</source>
         <translation>Druck&amp;läufe:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="57"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Anzahl der Versionen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="61"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="79"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Startwert:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="81"/>
         <source>Questions shuffled</source>
         <translation>Fragen gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
         <source>Answers shuffled</source>
         <translation>Antworten gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="74"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
         <source>No answers file chosen.</source>
         <translation>Keine Antwortdatei gewählt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>Answers:</source>
         <translation>Antworten:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Right</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Asked</source>
         <translation>Gestellt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Percent</source>
         <translation>Prozent</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Passed</source>
         <translation>Bestanden</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="98"/>
         <source>Results by student</source>
         <translation>Ergebnisse nach Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Students</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Results by question</source>
         <translation>Ergebnisse nach Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="87"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="105"/>
         <source>&amp;Open Answers...</source>
         <translation>Antworten ö&amp;ffnen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="88"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
         <source>&amp;Grade Again</source>
         <translation>&amp;Erneut auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>Als &amp;CSV speichern...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
         <source>&amp;Record in Results</source>
         <translation>In die Ergebnisse ü&amp;bernehmen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="124"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="142"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>Die verzeichneten Druckläufe können nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="132"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
         <source>earlier</source>
         <translation>früher</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="144"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="162"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>Wählen Sie den Drucklauf, in dem die Bögen gedruckt wurden. Geben Sie Startwert, Versionen und Mischung nur für einen Druck an, der nicht aufgeführt ist.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="148"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="166"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>Für diesen Test ist kein Druck verzeichnet: Geben Sie den Startwert, die Anzahl der Versionen und die Mischung an, mit denen er gedruckt wurde.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
         <source>Select Answers to Grade</source>
         <translation>Auszuwertende Antworten auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>CSV-Dateien|*.csv|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="198"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>Der Startwert muss eine ganze Zahl mit höchstens 18 Ziffern sein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="208"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="224"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>Die Bögen passen weit besser zu %1 als zu dem Drucklauf, mit dem sie ausgewertet wurden. Diese Ergebnisse trotzdem übernehmen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>yes</source>
         <translation>ja</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>no</source>
         <translation>nein</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
         <source>Save Results as CSV</source>
         <translation>Ergebnisse als CSV speichern</translation>
     </message>
@@ -2830,44 +2870,54 @@ Sie sie an.
         <translation>Frage %1 von %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="252"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="184"/>
+        <source>(choose any that apply)</source>
+        <translation>(Wählen Sie beliebige zutreffende Antworten)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="185"/>
+        <source>(choose all that apply)</source>
+        <translation>(Wählen Sie alle zutreffenden Antworten)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="255"/>
         <source>✔ right</source>
         <extracomment>Marks shown after a checked answer.</extracomment>
         <translation>✔ richtig</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="254"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="257"/>
         <source>✘ wrong</source>
         <translation>✘ falsch</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="256"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="259"/>
         <source>✔ correct answer</source>
         <translation>✔ richtige Antwort</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <source>Right!</source>
         <translation>Richtig!</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <source>Wrong.</source>
         <translation>Falsch.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="353"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="268"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="356"/>
         <source>Reference: %1</source>
         <translation>Fundstelle: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="283"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="286"/>
         <source>Please answer this question before going on.</source>
         <translation>Bitte beantworten Sie diese Frage, bevor Sie fortfahren.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="310"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="313"/>
         <source>%n question(s) have no answer and will count as wrong.<byte value="xd"/>Finish the test now?</source>
         <translation>
             <numerusform>%n Frage ist unbeantwortet und wird als falsch gewertet.<byte value="xd"/>Test jetzt beenden?</numerusform>
@@ -2875,32 +2925,32 @@ Sie sie an.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="311"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="314"/>
         <source>Every question has an answer.<byte value="xd"/>Finish the test now? No answer can be changed afterwards.</source>
         <translation>Jede Frage ist beantwortet.<byte value="xd"/>Test jetzt beenden? Danach kann keine Antwort mehr geändert werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="319"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="322"/>
         <source>End the test now? It is scored as it stands.</source>
         <translation>Test jetzt beenden? Er wird im jetzigen Stand bewertet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="366"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
         <source>Elapsed: %1</source>
         <translation>Verstrichen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="367"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="370"/>
         <source>Remaining: %1</source>
         <translation>Verbleibend: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
         <source>Elapsed %1</source>
         <translation>Verstrichen %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="375"/>
         <source>Left %1</source>
         <extracomment>The time left, on the bar that shows it; %1 is hours:minutes:seconds.</extracomment>
         <translation>Rest %1</translation>
@@ -2919,334 +2969,360 @@ Sie sie an.
         <translation>Der Modus von „%1“ konnte nicht geändert werden.<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>Testprogramm</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>paper</source>
         <translation>Papier</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>scan</source>
         <translation>Scan</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>classroom</source>
         <translation>Klassenzimmer</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="53"/>
         <source>import</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="139"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <source>very-easy</source>
+        <extracomment>The item analysis&apos;s flags of a question: answered right by nearly all, by few; telling the able students from the others weakly, the wrong way round; a wrong letter chosen by the able ones. Each is one word, hyphens for blanks: a question&apos;s flags are listed with blanks between.</extracomment>
+        <translation>sehr-leicht</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <source>very-hard</source>
+        <translation>sehr-schwer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <source>weak</source>
+        <translation>trennschwach</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <source>negative</source>
+        <translation>negativ</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="61"/>
+        <source>miskey</source>
+        <translation>Schlüsselfehler</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="148"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (beliebig)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="144"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="153"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>CSV-Dateien|*.CSV|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="158"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
         <translation>%1 von %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Student</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
         <source>Student number</source>
         <translation>Schülernummer</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Source</source>
         <translation>Quelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Score</source>
         <translation>Punkte</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Percent</source>
         <translation>Prozent</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Passed</source>
         <translation>Bestanden</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Time taken</source>
         <translation>Benötigte Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="243"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="734"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="255"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="746"/>
         <source>Attempts</source>
         <translation>Versuche</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
         <source>Facility</source>
         <translation>Lösungsquote</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
         <source>Discrimination</source>
         <translation>Trennschärfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="222"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="234"/>
         <source>Blank</source>
         <translation>Leer</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
         <source>Flags</source>
         <translation>Hinweise</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
         <source>Attempts by percent score</source>
         <translation>Versuche nach Prozentergebnis</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="221"/>
         <source>Question %1: who chose each answer</source>
         <translation>Frage %1: Wer welche Antwort gewählt hat</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="211"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="223"/>
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="224"/>
         <source>Top 27%</source>
         <translation>Obere 27&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
         <source>Bottom 27%</source>
         <translation>Untere 27&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="229"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (Lösung)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="256"/>
         <source>Test statistics</source>
         <translation>Teststatistik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="245"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="406"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="257"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="418"/>
         <source>Item analysis</source>
         <translation>Itemanalyse</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="246"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="258"/>
         <source>Regrade</source>
         <translation>Neubewertung</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
         <source>Export &amp;Gradebook...</source>
         <translation>&amp;Notenliste exportieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="261"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>&amp;Itemanalyse exportieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="250"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="262"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>&amp;Bericht exportieren (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="251"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="263"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="310"/>
         <source>Results - %1</source>
         <translation>Ergebnisse - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="321"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="333"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>Kein Ergebnisordner festgelegt (Client-Konfiguration, Registerkarte „Ergebnisse“).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="322"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
         <source>Results folder: %1</source>
         <translation>Ergebnisordner: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="327"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="339"/>
         <source>Dates from</source>
         <translation>Zeitraum von</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="346"/>
         <source>First day</source>
         <translation>Erster Tag</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="335"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="347"/>
         <source>Last day</source>
         <translation>Letzter Tag</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="337"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
         <source>All sources</source>
         <translation>Alle Quellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="340"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
         <source>All classes</source>
         <translation>Alle Klassen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="345"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="357"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="353"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="365"/>
         <source>&amp;Delete Attempt...</source>
         <translation>Versuch &amp;löschen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
         <source>&amp;Undo Delete</source>
         <translation>Löschen &amp;rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="376"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>&amp;Abgabeordner einrichten...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
         <source>Files not collected</source>
         <translation>Nicht eingesammelte Dateien</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="390"/>
         <source>Files not collected (left in place):</source>
         <translation>Nicht eingesammelte Dateien (am Ort belassen):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="425"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>Anzahl je Antwort: alle / obere 27&#xa0;% / untere 27&#xa0;%. Doppelklicken Sie auf eine Frage, um sie zu bearbeiten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
         <source>Questions whose key changed</source>
         <translation>Fragen mit geänderter Lösung</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Key marked with</source>
         <translation>Lösung bei Bewertung</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Key now</source>
         <translation>Lösung jetzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="430"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="442"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>Mit der jetzigen Lösung neu be&amp;werten</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="431"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="443"/>
         <source>Attempts rescored</source>
         <translation>Neu bewertete Versuche</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>First score</source>
         <translation>Erstes Ergebnis</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Score now</source>
         <translation>Ergebnis jetzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="435"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="447"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>Fragen, deren Lösung sich geändert hat, seit die Versuche bewertet wurden:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="453"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>Neu bewertete Versuche (jeder behält sein erstes Ergebnis):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="514"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="526"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3263,17 +3339,17 @@ Standardmessfehler: %6
 Bestehensquote: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="590"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="602"/>
         <source>Choose the attempt to delete first.</source>
         <translation>Wählen Sie zuerst den zu löschenden Versuch.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="606"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>Den Versuch von %1 vom %2 löschen?<byte value="xd"/>„Löschen rückgängig“ stellt ihn wieder her.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="615"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="627"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>%n Versuch wurde mit der Lösung des Tests neu bewertet; er behält sein erstes Ergebnis. Geänderte Ergebnisse: %1.</numerusform>
@@ -3281,33 +3357,33 @@ Bestehensquote: %7</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="634"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="646"/>
         <source>Export Gradebook</source>
         <translation>Notenliste exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="639"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="651"/>
         <source>Export Item Analysis</source>
         <translation>Itemanalyse exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="647"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="659"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>PDF-Dateien|*.PDF|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="648"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
         <source>Export Report</source>
         <translation>Bericht exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="684"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="696"/>
         <source>Results: %1 (%2)</source>
         <translation>Ergebnisse: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="743"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>Itemanalyse (Antworten: alle / obere 27&#xa0;% / untere 27&#xa0;%)</translation>
     </message>
@@ -3383,143 +3459,233 @@ Bestehensquote: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="68"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="42"/>
+        <source>not a grey image</source>
+        <translation>kein Graustufenbild</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="43"/>
+        <source>the image cannot be read: %1</source>
+        <translation>das Bild kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="44"/>
+        <source>no corner markers: a blank page, or not an answer sheet</source>
+        <translation>keine Eckmarken: eine leere Seite oder kein Antwortbogen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="45"/>
+        <source>only %1 of the four corner markers found</source>
+        <translation>nur %1 der vier Eckmarken gefunden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="46"/>
+        <source>the QR code cannot be read</source>
+        <translation>der QR-Code kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="47"/>
+        <source>the QR code is not an answer sheet&apos;s</source>
+        <translation>der QR-Code gehört zu keinem Antwortbogen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="48"/>
+        <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
+        <translation>die Eckmarken stehen nicht dort, wo die eines Bogens stehen (eine Ecke abgerissen oder umgeknickt?)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="50"/>
+        <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
+        <translation>die Eckmarken stehen nicht dort, wo die eines Bogens stehen (die Seite gefaltet oder um mehr als 15 Grad schräg fotografiert?)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="53"/>
+        <source>the QR code does not stand where the corner markers put it</source>
+        <translation>der QR-Code steht nicht dort, wo die Eckmarken ihn vorsehen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="54"/>
+        <source>the page is too faint to read</source>
+        <translation>die Seite ist zu blass, um sie zu lesen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="55"/>
+        <source>a box neither blank nor marked</source>
+        <translation>ein Kästchen weder leer noch markiert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="56"/>
+        <source>boxes neither blank nor marked</source>
+        <translation>Kästchen weder leer noch markiert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="57"/>
+        <source>marks between the boxes (a circled box?)</source>
+        <translation>Markierungen zwischen den Kästchen (ein eingekreistes Kästchen?)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="58"/>
+        <source>more than one box marked</source>
+        <translation>mehr als ein Kästchen markiert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="59"/>
+        <source>column %1 has more than one digit marked</source>
+        <translation>in Spalte %1 ist mehr als eine Ziffer markiert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="60"/>
+        <source>column %1 has a box neither blank nor marked</source>
+        <translation>in Spalte %1 ist ein Kästchen weder leer noch markiert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="61"/>
+        <source>column %1 is left blank</source>
+        <translation>Spalte %1 ist leer geblieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="62"/>
+        <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
+        <translation>der Schüler dieser Seite lässt sich nicht bestimmen: die auf jeder Seite eines kopierten Bogens geschriebene Schülernummer fehlt oder ist unklar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="122"/>
         <source>Scan Answer Sheets</source>
         <translation>Antwortbögen scannen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="72"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
         <source>Pages read</source>
         <translation>Gelesene Seiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="80"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="134"/>
         <source>To review</source>
         <translation>Zu prüfen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Fügen Sie die gescannten Bögen hinzu: PDF-Dateien, PNG-, JPEG- oder TIFF-Bilder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Dateien hinzufügen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="92"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="146"/>
         <source>Add F&amp;older...</source>
         <translation>&amp;Ordner hinzufügen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
         <source>&amp;Cancel Reading</source>
         <translation>Lesen &amp;abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="149"/>
         <source>&amp;Grade and Record</source>
         <translation>Aus&amp;werten und eintragen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
         <source>To review:</source>
         <translation>Zu prüfen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="124"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
         <source>lighter marks count</source>
         <translation>hellere Markierungen zählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="205"/>
         <source>The recorded runs cannot be read: </source>
         <translation>Die verzeichneten Druckläufe können nicht gelesen werden: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="157"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>Für den Test ist kein Druck verzeichnet; seine Bögen können weder geprüft noch ausgewertet werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="223"/>
         <source>Add Scanned Sheets</source>
         <translation>Gescannte Bögen hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="224"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Einen Ordner mit gescannten Bögen hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="181"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="235"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>%1 enthält keine PDF-, PNG-, JPEG- oder TIFF-Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="277"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="331"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Wird gelesen... bisher %1 Seiten gelesen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="303"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Warning: </source>
         <translation>Warnung: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="360"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>%1 Seiten gelesen, %2 Bögen auswertbar, %3 zu prüfen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="389"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="443"/>
         <source>No doubtful row is left.</source>
         <translation>Es ist keine zweifelhafte Zeile mehr übrig.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="452"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, Schülernummer: gelesen als „%2“%3. Geben Sie die geschriebene Nummer ein (%4 Ziffern), dann Enter. Eingegeben: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="458"/>
         <source>nothing</source>
         <translation>nichts</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="410"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="464"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, Frage %2: %3. Geben Sie die markierten Buchstaben ein (A bis %4), dann Enter. Gewählt: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="416"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="470"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="549"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>%1 Bögen wurden ausgewertet.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="500"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="554"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>%1 Bögen ausgewertet; %2 Versuche zu den Ergebnissen hinzugefügt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="505"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="559"/>
         <source>The sheets read cannot be graded: </source>
         <translation>Die gelesenen Bögen können nicht ausgewertet werden: </translation>
     </message>
@@ -3837,68 +4003,89 @@ Bestehensquote: %7</translation>
         <translation>Seite %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="203"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="320"/>
         <source>questions and answers shuffled</source>
         <translation>Fragen und Antworten gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="321"/>
         <source>questions shuffled</source>
         <translation>Fragen gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="322"/>
         <source>answers shuffled</source>
         <translation>Antworten gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="323"/>
         <source>nothing shuffled</source>
         <translation>nichts gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="208"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="219"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
         <translation>Startwert %1, %2 Versionen, %3; die Fragenummer im Test steht in Klammern</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="216"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <source>choose any that apply</source>
+        <translation>wählen Sie beliebige zutreffende Antworten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <source>choose all that apply</source>
+        <translation>wählen Sie alle zutreffenden Antworten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="212"/>
+        <source>any</source>
+        <extracomment>Beside a key&apos;s letters: one of them is enough.</extracomment>
+        <translation>eine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="214"/>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="227"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="221"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="232"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
         <translation>Name: ______________________   Datum: ____________   Klasse: ____________</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="248"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="259"/>
         <source>Link: %1</source>
         <translation>Link: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="378"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="397"/>
         <source>question %1: the picture %2 was not found</source>
         <translation>Frage %1: Das Bild %2 wurde nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="386"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="405"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
         <translation>Frage %1: Das Bild %2 kann nicht gelesen werden: %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="429"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="448"/>
         <source>Answer key, version %1</source>
         <translation>Lösungsschlüssel, Version %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="438"/>
-        <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
-        <extracomment>The legend of the marks &quot;all&quot; and &quot;any&quot; beside a key&apos;s letters.</extracomment>
-        <translation>all: alle diese Buchstaben und kein anderer; any: einer davon genügt, ohne falschen Buchstaben</translation>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="457"/>
+        <source>%1: every one of the letters, and no other; %2: one of them is enough, with no wrong letter</source>
+        <extracomment>The legend of the marks beside a key&apos;s letters: %1 is the mark &quot;all&quot;, %2 &quot;any&quot;.</extracomment>
+        <translation>%1: alle diese Buchstaben und kein anderer; %2: einer davon genügt, ohne falschen Buchstaben</translation>
     </message>
 </context>
 <context>

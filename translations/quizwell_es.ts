@@ -1177,166 +1177,181 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>No hay nada que reemplazar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="39"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="47"/>
+        <source>Hot link parameters</source>
+        <translation>Parámetros del hipervínculo</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="52"/>
+        <source>Answer %1</source>
+        <extracomment>A field of a question in the list of hits; %1 is its letter.</extracomment>
+        <translation>Respuesta %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
         <source>Question %1, %2:  %3</source>
         <translation>Pregunta %1, %2:  %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="55"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
         <source>Fin&amp;d:</source>
         <translation>&amp;Buscar:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="57"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
         <source>Find</source>
         <translation>Buscar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="59"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
         <source>Next</source>
         <translation>Siguiente</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
         <source>Next hit (Enter)</source>
         <translation>Siguiente coincidencia (Intro)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="64"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="84"/>
         <source>Close the find bar (Esc)</source>
         <translation>Cerrar la barra de búsqueda (Esc)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="65"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="85"/>
         <source>Close the find bar</source>
         <translation>Cerrar la barra de búsqueda</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="95"/>
         <source>Re&amp;place:</source>
         <translation>Reempla&amp;zar por:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="97"/>
         <source>Replace with</source>
         <translation>Reemplazar por</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="99"/>
         <source>&amp;Replace</source>
         <translation>&amp;Reemplazar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="100"/>
         <source>Replace &amp;All</source>
         <translation>Reemplazar &amp;todo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="91"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="111"/>
         <source>Match &amp;case</source>
         <translation>Distinguir &amp;mayúsculas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="92"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="112"/>
         <source>&amp;Whole words</source>
         <translation>Palabras &amp;completas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="93"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="113"/>
         <source>Regular e&amp;xpression</source>
         <translation>E&amp;xpresión regular</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="101"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="121"/>
         <source>Look in:</source>
         <translation>Buscar en:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="103"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="288"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="41"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="123"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="104"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="124"/>
         <source>Answers</source>
         <translation>Respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="105"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="43"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="125"/>
         <source>Reference</source>
         <translation>Referencia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="106"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="45"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="126"/>
         <source>Hot link</source>
         <translation>Hipervínculo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="107"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="49"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="127"/>
         <source>Media file</source>
         <translation>Archivo multimedia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="118"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="138"/>
         <source>Hits</source>
         <translation>Coincidencias</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="203"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="223"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
         <translation>No es una expresión regular válida: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="207"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>Not found</source>
         <translation>No se encontró</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
         <source>1 hit</source>
         <translation>1 coincidencia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
         <source>%1 hits</source>
         <translation>%1 coincidencias</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="248"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="268"/>
         <source>Replace</source>
         <translation>Reemplazar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="273"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="281"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="293"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="301"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="321"/>
         <source>Replace All</source>
         <translation>Reemplazar todo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="285"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
         <source>1 field will change:</source>
         <translation>Cambiará 1 campo:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="286"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
         <source>%1 fields will change:</source>
         <translation>Cambiarán %1 campos:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="289"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="309"/>
         <source>Field</source>
         <translation>Campo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="310"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="291"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="311"/>
         <source>After replacing</source>
         <translation>Después de reemplazar</translation>
     </message>
@@ -1344,210 +1359,235 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="45"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="30"/>
+        <source>1 version</source>
+        <translation>1 versión</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <source>%n versions</source>
+        <translation>
+            <numerusform>%n versión</numerusform>
+            <numerusform>%n versiones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="35"/>
+        <source>the earlier print (seed %1, %2, %3)</source>
+        <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
+        <translation>la impresión anterior (semilla %1, %2, %3)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="39"/>
+        <source>run %1 (printed %2, seed %3, %4, %5)</source>
+        <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
+        <translation>la tirada %1 (impresa el %2, semilla %3, %4, %5)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>Grade Answers</source>
         <translation>Calificar respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Run</source>
         <translation>Tirada</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Printed</source>
         <translation>Impresión</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Seed</source>
         <translation>Semilla</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Versions</source>
         <translation>Versiones</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Shuffled</source>
         <translation>Mezcla</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="50"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Print runs</source>
         <translation>Tiradas de impresión</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="54"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="72"/>
         <source>Print r&amp;uns:</source>
         <translation>&amp;Tiradas de impresión:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="57"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Número de versiones:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="61"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="79"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Semilla:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="81"/>
         <source>Questions shuffled</source>
         <translation>Preguntas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
         <source>Answers shuffled</source>
         <translation>Respuestas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="74"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
         <source>No answers file chosen.</source>
         <translation>No se ha elegido ningún archivo de respuestas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>Answers:</source>
         <translation>Respuestas:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Version</source>
         <translation>Versión</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Right</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Asked</source>
         <translation>Planteadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Percent</source>
         <translation>Porcentaje</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Passed</source>
         <translation>Aprobado</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="98"/>
         <source>Results by student</source>
         <translation>Resultados por estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Students</source>
         <translation>Estudiantes</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Results by question</source>
         <translation>Resultados por pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="87"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="105"/>
         <source>&amp;Open Answers...</source>
         <translation>&amp;Abrir respuestas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="88"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
         <source>&amp;Grade Again</source>
         <translation>&amp;Calificar de nuevo</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>&amp;Guardar como CSV...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
         <source>&amp;Record in Results</source>
         <translation>&amp;Registrar en los resultados</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="124"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="142"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>No se pueden leer las tiradas registradas: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="132"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
         <source>earlier</source>
         <translation>anterior</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="144"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="162"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>Elija la tirada en la que se imprimieron las hojas. Indique la semilla, las versiones y la mezcla solo para una impresión que no figure en la lista.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="148"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="166"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>No hay ninguna impresión registrada de esta prueba: indique la semilla, el número de versiones y la mezcla con que se imprimió.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
         <source>Select Answers to Grade</source>
         <translation>Seleccione las respuestas que desea calificar</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>Archivos CSV|*.csv|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="198"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>La semilla debe ser un número entero de hasta 18 dígitos.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="208"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="224"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>Las hojas coinciden mucho mejor con %1 que con la tirada con la que se calificaron. ¿Desea registrar estas puntuaciones de todos modos?</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>no</source>
         <translation>no</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
         <source>Save Results as CSV</source>
         <translation>Guardar los resultados como CSV</translation>
     </message>
@@ -2824,44 +2864,54 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Pregunta %1 de %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="252"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="184"/>
+        <source>(choose any that apply)</source>
+        <translation>(elija cualquiera de las que correspondan)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="185"/>
+        <source>(choose all that apply)</source>
+        <translation>(elija todas las que correspondan)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="255"/>
         <source>✔ right</source>
         <extracomment>Marks shown after a checked answer.</extracomment>
         <translation>✔ correcta</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="254"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="257"/>
         <source>✘ wrong</source>
         <translation>✘ incorrecta</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="256"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="259"/>
         <source>✔ correct answer</source>
         <translation>✔ respuesta correcta</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <source>Right!</source>
         <translation>¡Correcto!</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <source>Wrong.</source>
         <translation>Incorrecto.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="353"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="268"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="356"/>
         <source>Reference: %1</source>
         <translation>Referencia: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="283"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="286"/>
         <source>Please answer this question before going on.</source>
         <translation>Responda esta pregunta antes de continuar.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="310"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="313"/>
         <source>%n question(s) have no answer and will count as wrong.<byte value="xd"/>Finish the test now?</source>
         <translation>
             <numerusform>%n pregunta no tiene respuesta y contará como incorrecta.<byte value="xd"/>¿Desea terminar la prueba ahora?</numerusform>
@@ -2869,32 +2919,32 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="311"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="314"/>
         <source>Every question has an answer.<byte value="xd"/>Finish the test now? No answer can be changed afterwards.</source>
         <translation>Todas las preguntas tienen respuesta.<byte value="xd"/>¿Desea terminar la prueba ahora? Después no se podrá cambiar ninguna respuesta.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="319"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="322"/>
         <source>End the test now? It is scored as it stands.</source>
         <translation>¿Desea terminar la prueba ahora? Se calificará tal como está.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="366"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
         <source>Elapsed: %1</source>
         <translation>Transcurrido: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="367"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="370"/>
         <source>Remaining: %1</source>
         <translation>Restante: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
         <source>Elapsed %1</source>
         <translation>Transcurrido %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="375"/>
         <source>Left %1</source>
         <extracomment>The time left, on the bar that shows it; %1 is hours:minutes:seconds.</extracomment>
         <translation>Quedan %1</translation>
@@ -2913,334 +2963,360 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>No se pudo cambiar el modo de «%1».<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>motor</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>paper</source>
         <translation>papel</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>scan</source>
         <translation>escaneo</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>classroom</source>
         <translation>aula</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="53"/>
         <source>import</source>
         <translation>importación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="139"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <source>very-easy</source>
+        <extracomment>The item analysis&apos;s flags of a question: answered right by nearly all, by few; telling the able students from the others weakly, the wrong way round; a wrong letter chosen by the able ones. Each is one word, hyphens for blanks: a question&apos;s flags are listed with blanks between.</extracomment>
+        <translation>muy-fácil</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <source>very-hard</source>
+        <translation>muy-difícil</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <source>weak</source>
+        <translation>débil</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <source>negative</source>
+        <translation>negativa</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="61"/>
+        <source>miskey</source>
+        <translation>clave-errónea</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="148"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (cualquiera)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="144"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="153"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Archivos CSV|*.CSV|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="158"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
         <translation>%1 de %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Student</source>
         <translation>Estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
         <source>Student number</source>
         <translation>Número de estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Source</source>
         <translation>Origen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Version</source>
         <translation>Versión</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Score</source>
         <translation>Puntuación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Percent</source>
         <translation>Porcentaje</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Passed</source>
         <translation>Aprobado</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Time taken</source>
         <translation>Tiempo empleado</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
         <source>Text</source>
         <translation>Texto</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="243"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="734"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="255"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="746"/>
         <source>Attempts</source>
         <translation>Intentos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
         <source>Facility</source>
         <translation>Facilidad</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
         <source>Discrimination</source>
         <translation>Discriminación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="222"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="234"/>
         <source>Blank</source>
         <translation>En blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
         <source>Flags</source>
         <translation>Indicadores</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
         <source>Attempts by percent score</source>
         <translation>Intentos por porcentaje de acierto</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="221"/>
         <source>Question %1: who chose each answer</source>
         <translation>Pregunta %1: quién eligió cada respuesta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="211"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="223"/>
         <source>All</source>
         <translation>Todos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="224"/>
         <source>Top 27%</source>
         <translation>27&#xa0;% superior</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
         <source>Bottom 27%</source>
         <translation>27&#xa0;% inferior</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="229"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (clave)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="256"/>
         <source>Test statistics</source>
         <translation>Estadísticas de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="245"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="406"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="257"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="418"/>
         <source>Item analysis</source>
         <translation>Análisis de ítems</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="246"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="258"/>
         <source>Regrade</source>
         <translation>Recalificar</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
         <source>Export &amp;Gradebook...</source>
         <translation>Exportar libro de &amp;calificaciones...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="261"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>Exportar análisis de í&amp;tems...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="250"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="262"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>Exportar &amp;informe (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="251"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="263"/>
         <source>&amp;Close</source>
         <translation>Ce&amp;rrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="310"/>
         <source>Results - %1</source>
         <translation>Resultados - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="321"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="333"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>No se ha definido ninguna carpeta de resultados (Configuración del cliente, pestaña Resultados).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="322"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
         <source>Results folder: %1</source>
         <translation>Carpeta de resultados: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="327"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="339"/>
         <source>Dates from</source>
         <translation>Fechas desde</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="346"/>
         <source>First day</source>
         <translation>Primer día</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="335"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="347"/>
         <source>Last day</source>
         <translation>Último día</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="337"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
         <source>All sources</source>
         <translation>Todos los orígenes</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="340"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
         <source>All classes</source>
         <translation>Todos los grupos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="345"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="357"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>hasta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="353"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="365"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;Eliminar intento...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
         <source>&amp;Undo Delete</source>
         <translation>&amp;Deshacer eliminación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="376"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>Crear carpeta de entre&amp;ga...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
         <source>Files not collected</source>
         <translation>Archivos no recogidos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="390"/>
         <source>Files not collected (left in place):</source>
         <translation>Archivos no recogidos (se dejaron donde estaban):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="425"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>Recuentos por respuesta: todos / 27&#xa0;% superior / 27&#xa0;% inferior. Haga doble clic en una pregunta para editarla.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
         <source>Questions whose key changed</source>
         <translation>Preguntas cuya clave cambió</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Key marked with</source>
         <translation>Clave con la que se calificó</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Key now</source>
         <translation>Clave actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="430"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="442"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>Recalificar con la c&amp;lave actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="431"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="443"/>
         <source>Attempts rescored</source>
         <translation>Intentos recalificados</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>First score</source>
         <translation>Primera puntuación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Score now</source>
         <translation>Puntuación actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="435"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="447"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>Preguntas cuya clave cambió después de calificar los intentos:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="453"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>Intentos recalificados (cada uno conserva su primera puntuación):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="514"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="526"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3257,17 +3333,17 @@ Error estándar de medición: %6
 Tasa de aprobados: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="590"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="602"/>
         <source>Choose the attempt to delete first.</source>
         <translation>Elija primero el intento que desea eliminar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="606"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>¿Desea eliminar el intento de %1 realizado el %2?<byte value="xd"/>Deshacer eliminación lo recupera.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="615"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="627"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>Se recalificó %n intento con la clave de la prueba; conserva su primera puntuación. Puntuaciones modificadas: %1.</numerusform>
@@ -3275,33 +3351,33 @@ Tasa de aprobados: %7</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="634"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="646"/>
         <source>Export Gradebook</source>
         <translation>Exportar libro de calificaciones</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="639"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="651"/>
         <source>Export Item Analysis</source>
         <translation>Exportar análisis de ítems</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="647"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="659"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Archivos PDF|*.PDF|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="648"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
         <source>Export Report</source>
         <translation>Exportar informe</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="684"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="696"/>
         <source>Results: %1 (%2)</source>
         <translation>Resultados: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="743"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>Análisis de ítems (respuestas: todos / 27&#xa0;% superior / 27&#xa0;% inferior)</translation>
     </message>
@@ -3377,143 +3453,233 @@ Tasa de aprobados: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="68"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="42"/>
+        <source>not a grey image</source>
+        <translation>no es una imagen en escala de grises</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="43"/>
+        <source>the image cannot be read: %1</source>
+        <translation>no se puede leer la imagen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="44"/>
+        <source>no corner markers: a blank page, or not an answer sheet</source>
+        <translation>no hay marcas de esquina: una página en blanco o no es una hoja de respuestas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="45"/>
+        <source>only %1 of the four corner markers found</source>
+        <translation>solo se encontraron %1 de las cuatro marcas de esquina</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="46"/>
+        <source>the QR code cannot be read</source>
+        <translation>no se puede leer el código QR</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="47"/>
+        <source>the QR code is not an answer sheet&apos;s</source>
+        <translation>el código QR no es de una hoja de respuestas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="48"/>
+        <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
+        <translation>las marcas de esquina no están donde las de una hoja (¿una esquina arrancada o doblada?)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="50"/>
+        <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
+        <translation>las marcas de esquina no están donde las de una hoja (¿la página doblada o fotografiada con más de 15 grados de inclinación?)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="53"/>
+        <source>the QR code does not stand where the corner markers put it</source>
+        <translation>el código QR no está donde lo sitúan las marcas de esquina</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="54"/>
+        <source>the page is too faint to read</source>
+        <translation>la página es demasiado tenue para leerla</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="55"/>
+        <source>a box neither blank nor marked</source>
+        <translation>una casilla ni en blanco ni marcada</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="56"/>
+        <source>boxes neither blank nor marked</source>
+        <translation>casillas ni en blanco ni marcadas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="57"/>
+        <source>marks between the boxes (a circled box?)</source>
+        <translation>marcas entre las casillas (¿una casilla rodeada con un círculo?)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="58"/>
+        <source>more than one box marked</source>
+        <translation>más de una casilla marcada</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="59"/>
+        <source>column %1 has more than one digit marked</source>
+        <translation>la columna %1 tiene más de un dígito marcado</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="60"/>
+        <source>column %1 has a box neither blank nor marked</source>
+        <translation>la columna %1 tiene una casilla ni en blanco ni marcada</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="61"/>
+        <source>column %1 is left blank</source>
+        <translation>la columna %1 está en blanco</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="62"/>
+        <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
+        <translation>no se puede saber de qué estudiante es la página: el número de estudiante escrito en cada página de una hoja fotocopiada falta o no está claro</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="122"/>
         <source>Scan Answer Sheets</source>
         <translation>Escanear hojas de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="72"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
         <source>Pages read</source>
         <translation>Páginas leídas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="80"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="134"/>
         <source>To review</source>
         <translation>Por revisar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Agregue las hojas escaneadas: archivos PDF o imágenes PNG, JPEG o TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Agregar archivos...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="92"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="146"/>
         <source>Add F&amp;older...</source>
         <translation>Agregar &amp;carpeta...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
         <source>&amp;Cancel Reading</source>
         <translation>Cancelar la &amp;lectura</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="149"/>
         <source>&amp;Grade and Record</source>
         <translation>Calificar y &amp;registrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
         <source>To review:</source>
         <translation>Por revisar:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="124"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
         <source>lighter marks count</source>
         <translation>cuentan las marcas más claras</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="205"/>
         <source>The recorded runs cannot be read: </source>
         <translation>No se pueden leer las tiradas registradas: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="157"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>No hay ninguna impresión registrada de la prueba; sus hojas no se pueden comprobar ni calificar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="223"/>
         <source>Add Scanned Sheets</source>
         <translation>Agregar hojas escaneadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="224"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Escaneos|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Agregar una carpeta de hojas escaneadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="181"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="235"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>%1 no contiene ningún archivo PDF, PNG, JPEG ni TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="277"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="331"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Leyendo... %1 páginas leídas hasta ahora.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="303"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Warning: </source>
         <translation>Advertencia: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="360"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>%1 páginas leídas, %2 hojas calificables, %3 por revisar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="389"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="443"/>
         <source>No doubtful row is left.</source>
         <translation>No queda ninguna fila dudosa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="452"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, número de estudiante: se leyó «%2»%3. Escriba el número anotado (%4 dígitos) y pulse Intro. Escrito: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="458"/>
         <source>nothing</source>
         <translation>nada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="410"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="464"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, pregunta %2: %3. Escriba las letras marcadas (de A a %4) y pulse Intro. Elegidas: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="416"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="470"/>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="549"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>Se calificaron %1 hojas.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="500"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="554"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>%1 hojas calificadas; %2 intentos agregados a los resultados.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="505"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="559"/>
         <source>The sheets read cannot be graded: </source>
         <translation>Las hojas leídas no se pueden calificar: </translation>
     </message>
@@ -3831,68 +3997,89 @@ Tasa de aprobados: %7</translation>
         <translation>Página %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="203"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="320"/>
         <source>questions and answers shuffled</source>
         <translation>preguntas y respuestas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="321"/>
         <source>questions shuffled</source>
         <translation>preguntas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="322"/>
         <source>answers shuffled</source>
         <translation>respuestas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="323"/>
         <source>nothing shuffled</source>
         <translation>sin mezclar</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="208"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="219"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
         <translation>Semilla %1, %2 versiones, %3; entre paréntesis, el número de la pregunta en la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="216"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <source>choose any that apply</source>
+        <translation>elija cualquiera de las que correspondan</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <source>choose all that apply</source>
+        <translation>elija todas las que correspondan</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="212"/>
+        <source>any</source>
+        <extracomment>Beside a key&apos;s letters: one of them is enough.</extracomment>
+        <translation>una</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="214"/>
+        <source>all</source>
+        <translation>todas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="227"/>
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="221"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="232"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
         <translation>Nombre: ______________________   Fecha: ____________   Grupo: ____________</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="248"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="259"/>
         <source>Link: %1</source>
         <translation>Enlace: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="378"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="397"/>
         <source>question %1: the picture %2 was not found</source>
         <translation>pregunta %1: no se encontró la imagen %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="386"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="405"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
         <translation>pregunta %1: no se puede leer la imagen %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="429"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="448"/>
         <source>Answer key, version %1</source>
         <translation>Clave de respuestas, versión %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="438"/>
-        <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
-        <extracomment>The legend of the marks &quot;all&quot; and &quot;any&quot; beside a key&apos;s letters.</extracomment>
-        <translation>all: todas esas letras y ninguna otra; any: basta con una de ellas, sin ninguna letra incorrecta</translation>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="457"/>
+        <source>%1: every one of the letters, and no other; %2: one of them is enough, with no wrong letter</source>
+        <extracomment>The legend of the marks beside a key&apos;s letters: %1 is the mark &quot;all&quot;, %2 &quot;any&quot;.</extracomment>
+        <translation>%1: todas esas letras y ninguna otra; %2: basta con una de ellas, sin ninguna letra incorrecta</translation>
     </message>
 </context>
 <context>

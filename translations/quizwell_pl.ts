@@ -1183,166 +1183,181 @@ Państwo jej postanowienia.
         <translation>Nie ma nic do zamiany.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="39"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="47"/>
+        <source>Hot link parameters</source>
+        <translation>Parametry odnośnika</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="52"/>
+        <source>Answer %1</source>
+        <extracomment>A field of a question in the list of hits; %1 is its letter.</extracomment>
+        <translation>Odpowiedź %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
         <source>Question %1, %2:  %3</source>
         <translation>Pytanie %1, %2:  %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="55"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
         <source>Fin&amp;d:</source>
         <translation>&amp;Znajdź:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="57"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
         <source>Find</source>
         <translation>Znajdź</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="59"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
         <source>Next</source>
         <translation>Następne</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="60"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
         <source>Next hit (Enter)</source>
         <translation>Następne trafienie (Enter)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="64"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="84"/>
         <source>Close the find bar (Esc)</source>
         <translation>Zamknij pasek wyszukiwania (Esc)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="65"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="85"/>
         <source>Close the find bar</source>
         <translation>Zamknij pasek wyszukiwania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="75"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="95"/>
         <source>Re&amp;place:</source>
         <translation>Zamień n&amp;a:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="77"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="97"/>
         <source>Replace with</source>
         <translation>Zamień na</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="79"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="99"/>
         <source>&amp;Replace</source>
         <translation>Za&amp;mień</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="80"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="100"/>
         <source>Replace &amp;All</source>
         <translation>Zamień &amp;wszystko</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="91"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="111"/>
         <source>Match &amp;case</source>
         <translation>&amp;Uwzględniaj wielkość liter</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="92"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="112"/>
         <source>&amp;Whole words</source>
         <translation>Całe &amp;słowa</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="93"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="113"/>
         <source>Regular e&amp;xpression</source>
         <translation>Wyrażenie &amp;regularne</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="101"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="121"/>
         <source>Look in:</source>
         <translation>Szukaj w:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="103"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="288"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="41"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="123"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="104"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="124"/>
         <source>Answers</source>
         <translation>Odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="105"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="43"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="125"/>
         <source>Reference</source>
         <translation>Źródło</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="106"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="45"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="126"/>
         <source>Hot link</source>
         <translation>Odnośnik</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="107"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="49"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="127"/>
         <source>Media file</source>
         <translation>Plik multimedialny</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="118"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="138"/>
         <source>Hits</source>
         <translation>Trafienia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="203"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="223"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
         <translation>To nie jest wyrażenie regularne: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="207"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>Not found</source>
         <translation>Nie znaleziono</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
         <source>1 hit</source>
         <translation>1 trafienie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="209"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
         <source>%1 hits</source>
         <translation>Trafienia: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="248"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="268"/>
         <source>Replace</source>
         <translation>Zamień</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="273"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="281"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="293"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="301"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="321"/>
         <source>Replace All</source>
         <translation>Zamień wszystko</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="285"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
         <source>1 field will change:</source>
         <translation>Zmienione zostanie 1 pole:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="286"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
         <source>%1 fields will change:</source>
         <translation>Zmienione zostaną pola (%1):</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="289"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="309"/>
         <source>Field</source>
         <translation>Pole</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="310"/>
         <source>Now</source>
         <translation>Obecnie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="291"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="311"/>
         <source>After replacing</source>
         <translation>Po zamianie</translation>
     </message>
@@ -1350,210 +1365,236 @@ Państwo jej postanowienia.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="45"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="30"/>
+        <source>1 version</source>
+        <translation>1 wersja</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <source>%n versions</source>
+        <translation>
+            <numerusform>%n wersja</numerusform>
+            <numerusform>%n wersje</numerusform>
+            <numerusform>%n wersji</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="35"/>
+        <source>the earlier print (seed %1, %2, %3)</source>
+        <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
+        <translation>wcześniejszy wydruk (ziarno %1, %2, %3)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="39"/>
+        <source>run %1 (printed %2, seed %3, %4, %5)</source>
+        <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
+        <translation>wydruk %1 (wydrukowano %2, ziarno %3, %4, %5)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>Grade Answers</source>
         <translation>Ocenianie odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Run</source>
         <translation>Wydruk</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Printed</source>
         <translation>Data wydruku</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Seed</source>
         <translation>Ziarno</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Versions</source>
         <translation>Wersje</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="49"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Shuffled</source>
         <translation>Mieszanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="50"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Print runs</source>
         <translation>Wydruki</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="54"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="72"/>
         <source>Print r&amp;uns:</source>
         <translation>&amp;Wydruki:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="57"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Liczba wersji:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="61"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="79"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Ziarno:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="81"/>
         <source>Questions shuffled</source>
         <translation>Pytania wymieszane</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
         <source>Answers shuffled</source>
         <translation>Odpowiedzi wymieszane</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="74"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
         <source>No answers file chosen.</source>
         <translation>Nie wybrano pliku odpowiedzi.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>Answers:</source>
         <translation>Odpowiedzi:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Name</source>
         <translation>Imię i nazwisko</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Version</source>
         <translation>Wersja</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Right</source>
         <translation>Poprawne</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Asked</source>
         <translation>Zadane</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Percent</source>
         <translation>Procent</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="78"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
         <source>Passed</source>
         <translation>Zaliczony</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="98"/>
         <source>Results by student</source>
         <translation>Wyniki według uczniów</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
         <source>Students</source>
         <translation>Uczniowie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Results by question</source>
         <translation>Wyniki według pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="87"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="105"/>
         <source>&amp;Open Answers...</source>
         <translation>&amp;Otwórz odpowiedzi...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="88"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
         <source>&amp;Grade Again</source>
         <translation>Oceń &amp;ponownie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>Zapisz jako &amp;CSV...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
         <source>&amp;Record in Results</source>
         <translation>Dodaj do wy&amp;ników</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="124"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="142"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>Nie można odczytać zapisanych wydruków: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="132"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
         <source>earlier</source>
         <translation>wcześniejszy</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="144"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="162"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>Należy wybrać wydruk, w którym wydrukowano karty. Ziarno, liczbę wersji i mieszanie należy podać tylko dla wydruku, którego nie ma na liście.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="148"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="166"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>Brak zapisanego wydruku tego testu: należy podać ziarno, liczbę wersji i mieszanie użyte przy drukowaniu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
         <source>Select Answers to Grade</source>
         <translation>Wybierz odpowiedzi do oceny</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="187"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>Pliki CSV|*.csv|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="198"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>Ziarno musi być liczbą całkowitą o długości do 18 cyfr.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="208"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="224"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>Karty znacznie lepiej pasują do innego wydruku (%1) niż do tego, według którego zostały ocenione. Mimo to zapisać te wyniki?</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>yes</source>
         <translation>tak</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="244"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>no</source>
         <translation>nie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="260"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
         <source>Save Results as CSV</source>
         <translation>Zapisz wyniki jako CSV</translation>
     </message>
@@ -2830,44 +2871,54 @@ Państwo jej postanowienia.
         <translation>Pytanie %1 z %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="252"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="184"/>
+        <source>(choose any that apply)</source>
+        <translation>(należy wybrać dowolne pasujące odpowiedzi)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="185"/>
+        <source>(choose all that apply)</source>
+        <translation>(należy wybrać wszystkie pasujące odpowiedzi)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="255"/>
         <source>✔ right</source>
         <extracomment>Marks shown after a checked answer.</extracomment>
         <translation>✔ dobrze</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="254"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="257"/>
         <source>✘ wrong</source>
         <translation>✘ źle</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="256"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="259"/>
         <source>✔ correct answer</source>
         <translation>✔ poprawna odpowiedź</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <source>Right!</source>
         <translation>Dobrze!</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="262"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
         <source>Wrong.</source>
         <translation>Źle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="265"/>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="353"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="268"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="356"/>
         <source>Reference: %1</source>
         <translation>Źródło: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="283"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="286"/>
         <source>Please answer this question before going on.</source>
         <translation>Przed przejściem dalej należy odpowiedzieć na to pytanie.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="310"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="313"/>
         <source>%n question(s) have no answer and will count as wrong.<byte value="xd"/>Finish the test now?</source>
         <translation>
             <numerusform>%n pytanie nie ma odpowiedzi i zostanie uznane za błędne.<byte value="xd"/>Zakończyć test teraz?</numerusform>
@@ -2876,32 +2927,32 @@ Państwo jej postanowienia.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="311"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="314"/>
         <source>Every question has an answer.<byte value="xd"/>Finish the test now? No answer can be changed afterwards.</source>
         <translation>Każde pytanie ma odpowiedź.<byte value="xd"/>Zakończyć test teraz? Później nie będzie można zmienić żadnej odpowiedzi.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="319"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="322"/>
         <source>End the test now? It is scored as it stands.</source>
         <translation>Zakończyć test teraz? Zostanie oceniony w obecnym stanie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="366"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
         <source>Elapsed: %1</source>
         <translation>Upłynęło: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="367"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="370"/>
         <source>Remaining: %1</source>
         <translation>Pozostało: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="369"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
         <source>Elapsed %1</source>
         <translation>Upłynęło %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/QuestionForm.cpp" line="372"/>
+        <location filename="../src/ui/engine/QuestionForm.cpp" line="375"/>
         <source>Left %1</source>
         <extracomment>The time left, on the bar that shows it; %1 is hours:minutes:seconds.</extracomment>
         <translation>Zostało %1</translation>
@@ -2920,334 +2971,360 @@ Państwo jej postanowienia.
         <translation>Nie można zmienić trybu „%1”.<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>program</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="50"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
         <source>paper</source>
         <translation>papier</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>scan</source>
         <translation>skan</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
         <source>classroom</source>
         <translation>sala</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="53"/>
         <source>import</source>
         <translation>import</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="139"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <source>very-easy</source>
+        <extracomment>The item analysis&apos;s flags of a question: answered right by nearly all, by few; telling the able students from the others weakly, the wrong way round; a wrong letter chosen by the able ones. Each is one word, hyphens for blanks: a question&apos;s flags are listed with blanks between.</extracomment>
+        <translation>bardzo-łatwe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <source>very-hard</source>
+        <translation>bardzo-trudne</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <source>weak</source>
+        <translation>słabe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <source>negative</source>
+        <translation>ujemne</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="61"/>
+        <source>miskey</source>
+        <translation>błędny-klucz</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="148"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (dowolna)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="144"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="153"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Pliki CSV|*.CSV|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="158"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
         <translation>%1 z %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="171"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Student</source>
         <translation>Uczeń</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
         <source>Student number</source>
         <translation>Numer ucznia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="176"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Date</source>
         <translation>Data</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Source</source>
         <translation>Źródło</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Version</source>
         <translation>Wersja</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="177"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>Score</source>
         <translation>Wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Percent</source>
         <translation>Procent</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Passed</source>
         <translation>Zaliczony</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="178"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
         <source>Time taken</source>
         <translation>Czas rozwiązywania</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
         <source>Text</source>
         <translation>Tekst</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="243"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="734"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="255"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="746"/>
         <source>Attempts</source>
         <translation>Podejścia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
         <source>Facility</source>
         <translation>Łatwość</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
         <source>Discrimination</source>
         <translation>Moc różnicująca</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="222"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="234"/>
         <source>Blank</source>
         <translation>Puste</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="185"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
         <source>Flags</source>
         <translation>Uwagi</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
         <source>Attempts by percent score</source>
         <translation>Podejścia według wyniku procentowego</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="221"/>
         <source>Question %1: who chose each answer</source>
         <translation>Pytanie %1: kto wybrał którą odpowiedź</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="211"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="223"/>
         <source>All</source>
         <translation>Wszyscy</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="224"/>
         <source>Top 27%</source>
         <translation>Górne 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="213"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
         <source>Bottom 27%</source>
         <translation>Dolne 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="217"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="229"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (klucz)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="256"/>
         <source>Test statistics</source>
         <translation>Statystyki testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="245"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="406"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="257"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="418"/>
         <source>Item analysis</source>
         <translation>Analiza pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="246"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="258"/>
         <source>Regrade</source>
         <translation>Przeliczenie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
         <source>Export &amp;Gradebook...</source>
         <translation>Eksportuj &amp;dziennik ocen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="261"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>Eksportuj &amp;analizę pytań...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="250"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="262"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>Eksportuj &amp;raport (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="251"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="263"/>
         <source>&amp;Close</source>
         <translation>&amp;Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="310"/>
         <source>Results - %1</source>
         <translation>Wyniki – %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="321"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="333"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>Nie ustawiono folderu wyników (Konfiguracja klienta, karta Wyniki).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="322"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
         <source>Results folder: %1</source>
         <translation>Folder wyników: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="327"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="339"/>
         <source>Dates from</source>
         <translation>Daty od</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="346"/>
         <source>First day</source>
         <translation>Pierwszy dzień</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="335"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="347"/>
         <source>Last day</source>
         <translation>Ostatni dzień</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="337"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
         <source>All sources</source>
         <translation>Wszystkie źródła</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="340"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
         <source>All classes</source>
         <translation>Wszystkie klasy</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="345"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="357"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>do</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="353"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="365"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;Usuń podejście...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
         <source>&amp;Undo Delete</source>
         <translation>&amp;Cofnij usunięcie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="376"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>Utwórz &amp;folder zbiorczy...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
         <source>Files not collected</source>
         <translation>Niepobrane pliki</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="390"/>
         <source>Files not collected (left in place):</source>
         <translation>Niepobrane pliki (pozostawione na miejscu):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="413"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="425"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>Liczba wyborów każdej odpowiedzi: wszyscy / górne 27% / dolne 27%. Aby edytować pytanie, należy kliknąć je dwukrotnie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="428"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
         <source>Questions whose key changed</source>
         <translation>Pytania, których klucz się zmienił</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Key marked with</source>
         <translation>Klucz przy ocenie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="429"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
         <source>Key now</source>
         <translation>Obecny klucz</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="430"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="442"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>Przelicz według &amp;obecnego klucza</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="431"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="443"/>
         <source>Attempts rescored</source>
         <translation>Przeliczone podejścia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>First score</source>
         <translation>Pierwszy wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="432"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
         <source>Score now</source>
         <translation>Obecny wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="435"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="447"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>Pytania, których klucz zmienił się od oceny podejść:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="453"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>Przeliczone podejścia (każde zachowuje pierwszy wynik):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="514"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="526"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3264,17 +3341,17 @@ Standardowy błąd pomiaru: %6
 Odsetek zaliczeń: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="590"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="602"/>
         <source>Choose the attempt to delete first.</source>
         <translation>Najpierw należy wybrać podejście do usunięcia.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="606"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>Usunąć podejście ucznia %1 z %2?<byte value="xd"/>Polecenie Cofnij usunięcie przywróci je.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="615"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="627"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>Przeliczono %n podejście według klucza testu; każde zachowuje swój pierwszy wynik. Zmienione wyniki: %1.</numerusform>
@@ -3283,33 +3360,33 @@ Odsetek zaliczeń: %7</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="634"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="646"/>
         <source>Export Gradebook</source>
         <translation>Eksportuj dziennik ocen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="639"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="651"/>
         <source>Export Item Analysis</source>
         <translation>Eksportuj analizę pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="647"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="659"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Pliki PDF|*.PDF|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="648"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
         <source>Export Report</source>
         <translation>Eksportuj raport</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="684"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="696"/>
         <source>Results: %1 (%2)</source>
         <translation>Wyniki: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="731"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="743"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>Analiza pytań (odpowiedzi: wszyscy / górne 27% / dolne 27%)</translation>
     </message>
@@ -3385,143 +3462,233 @@ Odsetek zaliczeń: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="68"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="42"/>
+        <source>not a grey image</source>
+        <translation>to nie jest obraz w skali szarości</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="43"/>
+        <source>the image cannot be read: %1</source>
+        <translation>nie można odczytać obrazu: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="44"/>
+        <source>no corner markers: a blank page, or not an answer sheet</source>
+        <translation>brak znaczników narożnych: pusta strona lub nie jest to karta odpowiedzi</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="45"/>
+        <source>only %1 of the four corner markers found</source>
+        <translation>znaleziono tylko %1 z czterech znaczników narożnych</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="46"/>
+        <source>the QR code cannot be read</source>
+        <translation>nie można odczytać kodu QR</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="47"/>
+        <source>the QR code is not an answer sheet&apos;s</source>
+        <translation>kod QR nie pochodzi z karty odpowiedzi</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="48"/>
+        <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
+        <translation>znaczniki narożne nie leżą tam, gdzie na karcie (oderwany lub zagięty róg?)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="50"/>
+        <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
+        <translation>znaczniki narożne nie leżą tam, gdzie na karcie (zgięta strona lub zdjęcie zrobione pod kątem większym niż 15 stopni?)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="53"/>
+        <source>the QR code does not stand where the corner markers put it</source>
+        <translation>kod QR nie leży tam, gdzie wskazują znaczniki narożne</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="54"/>
+        <source>the page is too faint to read</source>
+        <translation>strona jest zbyt blada, aby ją odczytać</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="55"/>
+        <source>a box neither blank nor marked</source>
+        <translation>pole ani puste, ani zaznaczone</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="56"/>
+        <source>boxes neither blank nor marked</source>
+        <translation>pola ani puste, ani zaznaczone</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="57"/>
+        <source>marks between the boxes (a circled box?)</source>
+        <translation>zaznaczenia między polami (pole zakreślone kółkiem?)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="58"/>
+        <source>more than one box marked</source>
+        <translation>zaznaczono więcej niż jedno pole</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="59"/>
+        <source>column %1 has more than one digit marked</source>
+        <translation>w kolumnie %1 zaznaczono więcej niż jedną cyfrę</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="60"/>
+        <source>column %1 has a box neither blank nor marked</source>
+        <translation>w kolumnie %1 jest pole ani puste, ani zaznaczone</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="61"/>
+        <source>column %1 is left blank</source>
+        <translation>kolumna %1 jest pusta</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="62"/>
+        <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
+        <translation>nie można ustalić ucznia tej strony: brak numeru ucznia wpisywanego na każdej stronie kserowanej karty lub jest on nieczytelny</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="122"/>
         <source>Scan Answer Sheets</source>
         <translation>Skanowanie kart odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="72"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
         <source>Pages read</source>
         <translation>Odczytane strony</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="80"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="134"/>
         <source>To review</source>
         <translation>Do sprawdzenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Należy dodać zeskanowane karty: pliki PDF lub obrazy PNG, JPEG albo TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Dodaj pliki...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="92"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="146"/>
         <source>Add F&amp;older...</source>
         <translation>Dodaj &amp;folder...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
         <source>&amp;Cancel Reading</source>
         <translation>&amp;Przerwij odczyt</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="149"/>
         <source>&amp;Grade and Record</source>
         <translation>&amp;Oceń i zapisz</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
         <source>To review:</source>
         <translation>Do sprawdzenia:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="124"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
         <source>lighter marks count</source>
         <translation>uwzględniaj jaśniejsze zaznaczenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="205"/>
         <source>The recorded runs cannot be read: </source>
         <translation>Nie można odczytać zapisanych wydruków: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="157"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>Nie zapisano żadnego wydruku tego testu; jego kart nie można sprawdzić ani ocenić.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="223"/>
         <source>Add Scanned Sheets</source>
         <translation>Dodaj zeskanowane karty</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="224"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Skany|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Dodaj folder zeskanowanych kart</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="181"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="235"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>Folder %1 nie zawiera plików PDF, PNG, JPEG ani TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="277"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="331"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Odczytywanie... Dotychczas odczytane strony: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="303"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Warning: </source>
         <translation>Ostrzeżenie: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="360"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>Odczytane strony: %1, karty do oceny: %2, do sprawdzenia: %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="389"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="443"/>
         <source>No doubtful row is left.</source>
         <translation>Nie pozostał żaden wątpliwy wiersz.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="398"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="452"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, numer ucznia: odczytano „%2”%3. Należy wpisać numer zapisany na karcie (liczba cyfr: %4), a następnie nacisnąć Enter. Wpisano: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="404"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="458"/>
         <source>nothing</source>
         <translation>nic</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="410"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="464"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, pytanie %2: %3. Należy wpisać zaznaczone litery (od A do %4), a następnie nacisnąć Enter. Wybrano: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="416"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="470"/>
         <source>none</source>
         <translation>brak</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="549"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>Ocenione karty: %1.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="500"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="554"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>Ocenione karty: %1; podejścia dodane do wyników: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="505"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="559"/>
         <source>The sheets read cannot be graded: </source>
         <translation>Odczytanych kart nie można ocenić: </translation>
     </message>
@@ -3839,68 +4006,89 @@ Odsetek zaliczeń: %7</translation>
         <translation>Strona %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="203"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="320"/>
         <source>questions and answers shuffled</source>
         <translation>wymieszane pytania i odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="321"/>
         <source>questions shuffled</source>
         <translation>wymieszane pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="322"/>
         <source>answers shuffled</source>
         <translation>wymieszane odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="323"/>
         <source>nothing shuffled</source>
         <translation>bez mieszania</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="208"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="219"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
         <translation>Ziarno %1, liczba wersji: %2, %3; w nawiasach numer pytania w teście</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="216"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <source>choose any that apply</source>
+        <translation>należy wybrać dowolne pasujące odpowiedzi</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <source>choose all that apply</source>
+        <translation>należy wybrać wszystkie pasujące odpowiedzi</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="212"/>
+        <source>any</source>
+        <extracomment>Beside a key&apos;s letters: one of them is enough.</extracomment>
+        <translation>jedna</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="214"/>
+        <source>all</source>
+        <translation>wszystkie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="227"/>
         <source>Version %1</source>
         <translation>Wersja %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="221"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="232"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
         <translation>Imię i nazwisko: ______________________   Data: ____________   Klasa: ____________</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="248"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="259"/>
         <source>Link: %1</source>
         <translation>Odnośnik: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="378"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="397"/>
         <source>question %1: the picture %2 was not found</source>
         <translation>pytanie %1: nie znaleziono obrazu %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="386"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="405"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
         <translation>pytanie %1: nie można odczytać obrazu %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="429"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="448"/>
         <source>Answer key, version %1</source>
         <translation>Klucz odpowiedzi, wersja %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="438"/>
-        <source>all: every one of the letters, and no other; any: one of them is enough, with no wrong letter</source>
-        <extracomment>The legend of the marks &quot;all&quot; and &quot;any&quot; beside a key&apos;s letters.</extracomment>
-        <translation>all: wszystkie te litery i żadna inna; any: wystarczy jedna z nich, bez żadnej błędnej litery</translation>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="457"/>
+        <source>%1: every one of the letters, and no other; %2: one of them is enough, with no wrong letter</source>
+        <extracomment>The legend of the marks beside a key&apos;s letters: %1 is the mark &quot;all&quot;, %2 &quot;any&quot;.</extracomment>
+        <translation>%1: wszystkie te litery i żadna inna; %2: wystarczy jedna z nich, bez żadnej błędnej litery</translation>
     </message>
 </context>
 <context>

@@ -206,8 +206,8 @@ QString ChoiceHintText(const PaperVersions::TPaperQuestion& question) {
 }
 
 // The mark beside the letters of a key with several correct letters.
-QString KeyRuleText(const PaperVersions::TPaperQuestion& question) {
-  return question.AnyCorrectPasses
+QString KeyRuleText(bool anyCorrectPasses) {
+  return anyCorrectPasses
              //: Beside a key's letters: one of them is enough.
              ? QCoreApplication::translate("TTestPrinter", "any")
              //: Beside a key's letters: every one of them is needed.
@@ -453,16 +453,18 @@ int TTestPrinter::Print(QPagedPaintDevice& device) const {
                       [](const auto& q) { return !PaperVersions::KeyRuleMark(q).empty(); }))
         page.Y +=
             page.DrawText(page.Small, 0, page.Y, page.Width,
-                          //: The legend of the marks "all" and "any" beside a key's letters.
+                          //: The legend of the marks beside a key's letters: %1 is the mark "all", %2 "any".
                           QCoreApplication::translate("TTestPrinter",
-                                                      "all: every one of the letters, and no other; any: "
-                                                      "one of them is enough, with no wrong letter"));
+                                                      "%1: every one of the letters, and no other; %2: "
+                                                      "one of them is enough, with no wrong letter")
+                              .arg(KeyRuleText(false), KeyRuleText(true)));
       page.Y += page.Mm(3);
       PrintGrid(page, static_cast<int>(version.Questions.size()), 4, page.Mm(6),
                 [&](int i, const QRectF& cell) {
                   const PaperVersions::TPaperQuestion& q = version.Questions[static_cast<std::size_t>(i)];
                   QString key = q.Key ? QString::fromLatin1(Scoring::LetterText(q.Key)) : QStringLiteral("-");
-                  if (!PaperVersions::KeyRuleMark(q).empty()) key += QLatin1Char(' ') + KeyRuleText(q);
+                  if (!PaperVersions::KeyRuleMark(q).empty())
+                    key += QLatin1Char(' ') + KeyRuleText(q.AnyCorrectPasses);
                   painter.setFont(page.Body);
                   page.DrawLine(cell, page.Start() | Qt::AlignVCenter,
                                 QStringLiteral("%1. %2  (%3)").arg(i + 1).arg(key).arg(q.Source + 1));

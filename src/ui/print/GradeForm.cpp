@@ -30,10 +30,12 @@ QString RunText(const TPrintRun& run) {
   const QString versions = options.Versions == 1 ? TGradeForm::tr("1 version")
                                                  : TGradeForm::tr("%n versions", nullptr, options.Versions);
   if (run.Number == 0)
-    //: A print known only by its options: %1 is the seed, %2 the versions, %3 what was shuffled.
+    //: A print known only by its options, named inside a sentence ("The sheets fit %1 far better
+    //: than..."): %1 is the seed, %2 the versions, %3 what was shuffled.
     return TGradeForm::tr("the earlier print (seed %1, %2, %3)")
         .arg(QString::number(options.Seed), versions, ShuffledText(options));
-  //: %1 is the run's number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.
+  //: A print run, named inside a sentence ("The sheets fit %1 far better than..."): %1 is its
+  //: number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.
   return TGradeForm::tr("run %1 (printed %2, seed %3, %4, %5)")
       .arg(QString::number(run.Number), QString::fromStdString(run.Printed), QString::number(options.Seed),
            versions, ShuffledText(options));

@@ -54,6 +54,7 @@ const char* const Sources[] = {
 
 //: The item analysis's flags of a question: answered right by nearly all, by few; telling the able
 //: students from the others weakly, the wrong way round; a wrong letter chosen by the able ones.
+//: Each is one word, hyphens for blanks: a question's flags are listed with blanks between.
 const char* const ItemFlags[] = {
     QT_TRANSLATE_NOOP("TResultsForm", "very-easy"), QT_TRANSLATE_NOOP("TResultsForm", "very-hard"),
     QT_TRANSLATE_NOOP("TResultsForm", "weak"), QT_TRANSLATE_NOOP("TResultsForm", "negative"),
