@@ -134,6 +134,11 @@ TEST_F(EngineTest, OptionButtonsForOneCorrectLetterCheckBoxesForSeveral) {
   form.PreviousButtonClick();
   EXPECT_TRUE(Child<QRadioButton>(form, "OptionA")->isChecked());
   EXPECT_EQ(session.Answer(1), Scoring::LettersOf("BC"));
+  // The hint is worded in the interface's language.
+  const TPseudoLanguage language;
+  form.NextButtonClick();
+  EXPECT_EQ(Child<QLabel>(form, "ChoiceLabel")->text(),
+            QStringLiteral("\u00AB(choose all that apply)\u00BB"));
 }
 
 TEST_F(EngineTest, MustAnswerKeepsTheStudentOnTheQuestion) {

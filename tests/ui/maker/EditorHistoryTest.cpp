@@ -1,12 +1,14 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <filesystem>
 
 #include "support/FixedFirstByte.h"
+#include "support/PseudoLanguage.h"
 #include "ui/maker/EditorFixture.h"
 
 // Undo and redo, find and replace, and the editor's keys.
@@ -205,6 +207,31 @@ TEST_F(EditorHistoryTest, FindListsHitsAndReplaceAllIsOneStep) {
 
   QTest::keyClick(Line("FindText"), Qt::Key_Escape);
   EXPECT_FALSE(Child<QWidget>(*Editor, "FindBar")->isVisible());
+}
+
+TEST_F(EditorHistoryTest, HitsAndReplacementsNameTheirFieldsInTheInterfacesLanguage) {
+  OpenEditor(WriteTest(Questions(1)));
+  const TPseudoLanguage language;
+  Key(Qt::Key_H, Qt::ControlModifier);
+  QTest::keyClicks(Line("FindText"), QStringLiteral("1"));
+  const QStringList fields = {"\u00ABQuestion\u00BB", "\u00ABAnswer A\u00BB", "\u00ABAnswer B\u00BB",
+                              "\u00ABReference\u00BB"};
+  auto* hits = Child<QListWidget>(*Editor, "HitList");
+  ASSERT_EQ(hits->count(), fields.size());
+  for (int i = 0; i < hits->count(); ++i)
+    EXPECT_TRUE(hits->item(i)->text().startsWith(QStringLiteral("\u00ABQuestion 1, ") + fields[i]))
+        << hits->item(i)->text().toStdString();
+  Line("ReplaceText")->setText(QStringLiteral("2"));
+  QStringList changed;
+  {
+    auto preview = OnModal<QDialog>([&changed](QDialog& dialog) {
+      auto* list = Child<QTreeWidget>(dialog, "ChangeList");
+      for (int i = 0; i < list->topLevelItemCount(); ++i) changed << list->topLevelItem(i)->text(1);
+      dialog.reject();
+    });
+    Click(*Editor, "ReplaceAllButton");
+  }
+  EXPECT_EQ(changed, fields);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/results/RecordAttempt.h"
 #include "core/run/Grading.h"
 #include "core/storage/Csv.h"
+#include "support/PseudoLanguage.h"
 #include "support/ScriptedDialogs.h"
 #include "support/UiKit.h"
 #include "ui/print/GradeForm.h"
@@ -20,6 +21,15 @@ class PaperForms : public PaperFixture {
 protected:
   TScriptedDialogs Dialogs;
 };
+
+TEST_F(PaperForms, TheGradeWindowSaysWhatEachRunShuffledInTheInterfacesLanguage) {
+  const PaperVersions::TPaperTest test = WriteTest(3);
+  RecordPrint(TestPath, test.Questions, {1, 40, false, true});
+  const TPseudoLanguage language;
+  TGradeForm form(test, QString::fromStdString(TestPath), Dialogs);
+  EXPECT_EQ(Child<QTableWidget>(form, "RunsTable")->item(0, 4)->text(),
+            QStringLiteral("\u00ABanswers shuffled\u00BB"));
+}
 
 TEST_F(PaperForms, PrintFormStartsFromUsefulDefaultsAndSavesThePdfItShows) {
   PaperVersions::TPaperTest test = WriteTest(4);

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "PaperFixture.h"
+#include "support/PseudoLanguage.h"
 
 namespace {
 
@@ -130,6 +131,19 @@ TEST_F(PaperFixture, TheKeyMarksTheRuleOfEachLineOfSeveralLetters) {
     EXPECT_TRUE(key.contains(QLatin1String(line))) << line << " in " << key.toStdString();
   EXPECT_TRUE(key.contains(QStringLiteral(
       "all: every one of the letters, and no other; any: one of them is enough, with no wrong letter")));
+}
+
+TEST_F(PaperFixture, HintsKeyMarksAndTheirLegendAreInTheInterfacesLanguage) {
+  const auto test = WriteTest(6);
+  const TPseudoLanguage language;
+  TPrintOptions options;
+  options.AnswerKeys = true;
+  const QString pages = Pages(Pdf(test, options)).join(QLatin1Char(' ')).simplified();
+  for (const char* text :
+       {"(\u00ABchoose all that apply\u00BB)", "(\u00ABchoose any that apply\u00BB)",
+        "3. AD \u00ABall\u00BB (3)", "6. AC \u00ABany\u00BB (6)",
+        "\u00AB\u00ABall\u00BB: every one of the letters, and no other; \u00ABany\u00BB: one"})
+    EXPECT_TRUE(pages.contains(QString::fromUtf8(text))) << text;
 }
 
 // A picture that does not print is named, and Qt's own logging about it stays out of the output.

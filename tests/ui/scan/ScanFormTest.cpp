@@ -15,6 +15,7 @@
 #include "core/results/ResultsStore.h"
 #include "core/scan/FakeSheet.h"
 #include "core/storage/IniStore.h"
+#include "support/PseudoLanguage.h"
 #include "support/Questions.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -265,6 +266,36 @@ TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow
       << problems->item(0)->text().toStdString();
   EXPECT_EQ(problems->item(1)->text(),
             QStringLiteral("No print of the test is recorded; its sheets cannot be checked or graded."));
+}
+
+// The reader's reasons for a page it refuses and for a row or number in
+// doubt are shown in the interface's language, counts and columns filled in.
+TEST_F(ScanForm, RefusalsAndDoubtsAreShownInTheInterfacesLanguage) {
+  const QString doubtful = Sheet(0, "ABC ", "12 4", "a.png", {{2, 'A'}});
+  const std::string blank = Dir.File("blank.png");
+  cv::imwrite(blank, cv::Mat(1400, 1000, CV_8UC1, cv::Scalar(255)));
+  const TPseudoLanguage language;
+  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  Dialogs.ExpectOpen(doubtful);
+  Add(form, "AddButton");
+  Dialogs.ExpectOpen(QString::fromStdString(blank));
+  Add(form, "AddButton");
+  QStringList problems;
+  for (int i = 0; i < Child<QListWidget>(form, "ProblemsList")->count(); ++i)
+    problems << Child<QListWidget>(form, "ProblemsList")->item(i)->text();
+  for (const char* problem :
+       {"a.png page 1, question 2: \u00ABmore than one box marked\u00BB",
+        "a.png page 1, student number: \u00ABcolumn 3 is left blank\u00BB",
+        "blank.png page 1: \u00ABno corner markers: a blank page, or not an answer sheet\u00BB"})
+    EXPECT_TRUE(problems.contains(QString::fromUtf8(problem)))
+        << problem << " in " << problems.join('|').toStdString();
+  EXPECT_NE(Child<QLabel>(form, "DoubtLabel")
+                ->text()
+                .indexOf(QStringLiteral(": \u00ABmore than one box marked\u00BB.")),
+            -1);
+  Child<QListWidget>(form, "PagesList")->setCurrentRow(1);
+  EXPECT_EQ(Child<QLabel>(form, "PageView")->toolTip(),
+            QStringLiteral("\u00ABno corner markers: a blank page, or not an answer sheet\u00BB"));
 }
 
 }  // namespace
