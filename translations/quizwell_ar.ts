@@ -3031,308 +3031,325 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>مفتاح-خاطئ</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="148"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (أيٌّ منها)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="153"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="165"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>ملفات CSV|*.CSV|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="158"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="170"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
         <translation>%1 من %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="175"/>
+        <source>%1% (%2 of %3 passed)</source>
+        <extracomment>The pass rate: %1 percent of the attempts, %2 of the %3 attempts passed.</extracomment>
+        <translation>%1% (نجح %2 من %3)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="64"/>
+        <source>yes</source>
+        <extracomment>Whether an attempt passed.</extracomment>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="65"/>
+        <source>no</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>Student</source>
         <translation>الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
         <source>Student number</source>
         <translation>رقم الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
         <source>Source</source>
         <translation>المصدر</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
         <source>Version</source>
         <translation>النسخة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
         <source>Score</source>
         <translation>الدرجة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
         <source>Percent</source>
         <translation>النسبة المئوية</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
         <source>Passed</source>
         <translation>ناجح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
         <source>Time taken</source>
         <translation>الوقت المستغرق</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
         <source>Text</source>
         <translation>النص</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="255"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="746"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="270"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="760"/>
         <source>Attempts</source>
         <translation>المحاولات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
         <source>Facility</source>
         <translation>معامل السهولة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
         <source>Discrimination</source>
         <translation>معامل التمييز</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="234"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
         <source>Blank</source>
         <translation>بلا إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
         <source>Flags</source>
         <translation>تنبيهات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
         <source>Attempts by percent score</source>
         <translation>المحاولات حسب النسبة المئوية للدرجة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="221"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
         <source>Question %1: who chose each answer</source>
         <translation>السؤال %1: من اختار كل إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="223"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="238"/>
         <source>All</source>
         <translation>الكل</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="224"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="239"/>
         <source>Top 27%</source>
         <translation>أعلى 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="240"/>
         <source>Bottom 27%</source>
         <translation>أدنى 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="229"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (المفتاح)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="256"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="271"/>
         <source>Test statistics</source>
         <translation>إحصاءات الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="257"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="418"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="433"/>
         <source>Item analysis</source>
         <translation>تحليل الفقرات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="258"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
         <source>Regrade</source>
         <translation>إعادة التصحيح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
         <source>Export &amp;Gradebook...</source>
         <translation>تصدير &amp;سجلّ الدرجات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="261"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="276"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>تصدير &amp;تحليل الفقرات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="262"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="277"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>تصدير الت&amp;قرير (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="263"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
         <source>&amp;Close</source>
         <translation>إ&amp;غلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="310"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="325"/>
         <source>Results - %1</source>
         <translation>النتائج - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="333"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="348"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>لم يُحدَّد مجلد للنتائج (إعدادات العميل، تبويب «النتائج»).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
         <source>Results folder: %1</source>
         <translation>مجلد النتائج: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="339"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
         <source>Dates from</source>
         <translation>التواريخ من</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="346"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="361"/>
         <source>First day</source>
         <translation>اليوم الأول</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="347"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="362"/>
         <source>Last day</source>
         <translation>اليوم الأخير</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
         <source>All sources</source>
         <translation>جميع المصادر</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>All classes</source>
         <translation>جميع الصفوف</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="357"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="372"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>إلى</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="365"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="380"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;حذف المحاولة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="381"/>
         <source>&amp;Undo Delete</source>
         <translation>ترا&amp;جع عن الحذف</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="376"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="391"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>إنشاء مجلد إ&amp;يداع...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="394"/>
         <source>Files not collected</source>
         <translation>ملفات لم تُجمع</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="390"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="405"/>
         <source>Files not collected (left in place):</source>
         <translation>ملفات لم تُجمع (تُركت في مكانها):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="425"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>الأعداد لكل إجابة: الكل / أعلى 27% / أدنى 27%. انقر نقرًا مزدوجًا على سؤال لتحريره.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="455"/>
         <source>Questions whose key changed</source>
         <translation>الأسئلة التي تغيّر مفتاحها</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
         <source>Key marked with</source>
         <translation>المفتاح عند التصحيح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
         <source>Key now</source>
         <translation>المفتاح الآن</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="442"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="457"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>إعادة التصحيح بال&amp;مفتاح الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="443"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="458"/>
         <source>Attempts rescored</source>
         <translation>المحاولات المُعاد تصحيحها</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>First score</source>
         <translation>الدرجة الأولى</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>Score now</source>
         <translation>الدرجة الآن</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="447"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="462"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>الأسئلة التي تغيّر مفتاحها منذ تصحيح المحاولات:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="453"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="468"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>المحاولات المُعاد تصحيحها (تحتفظ كلٌّ منها بدرجتها الأولى):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="526"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="540"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3349,17 +3366,17 @@ Pass rate: %7</source>
 نسبة النجاح: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="602"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="616"/>
         <source>Choose the attempt to delete first.</source>
         <translation>اختر أولًا المحاولة المراد حذفها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="606"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="620"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>هل تريد حذف محاولة %1 التي أُدّيت في %2؟<byte value="xd"/>يستعيدها الأمر «تراجع عن الحذف».</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="627"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="641"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>أُعيد تصحيح %n محاولة بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
@@ -3371,33 +3388,33 @@ Pass rate: %7</source>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="646"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
         <source>Export Gradebook</source>
         <translation>تصدير سجلّ الدرجات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="651"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="665"/>
         <source>Export Item Analysis</source>
         <translation>تصدير تحليل الفقرات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="659"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="673"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>ملفات PDF|*.PDF|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="674"/>
         <source>Export Report</source>
         <translation>تصدير التقرير</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="696"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="710"/>
         <source>Results: %1 (%2)</source>
         <translation>النتائج: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="743"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="757"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>تحليل الفقرات (الإجابات: الكل / أعلى 27% / أدنى 27%)</translation>
     </message>

@@ -3015,308 +3015,325 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>clave-errónea</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="148"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (cualquiera)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="153"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="165"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Archivos CSV|*.CSV|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="158"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="170"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
         <translation>%1 de %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="175"/>
+        <source>%1% (%2 of %3 passed)</source>
+        <extracomment>The pass rate: %1 percent of the attempts, %2 of the %3 attempts passed.</extracomment>
+        <translation>%1&#xa0;% (%2 de %3 aprobados)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="64"/>
+        <source>yes</source>
+        <extracomment>Whether an attempt passed.</extracomment>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="65"/>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>Student</source>
         <translation>Estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
         <source>Student number</source>
         <translation>Número de estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
         <source>Source</source>
         <translation>Origen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
         <source>Version</source>
         <translation>Versión</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
         <source>Score</source>
         <translation>Puntuación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
         <source>Percent</source>
         <translation>Porcentaje</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
         <source>Passed</source>
         <translation>Aprobado</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
         <source>Time taken</source>
         <translation>Tiempo empleado</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
         <source>Text</source>
         <translation>Texto</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="255"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="746"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="270"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="760"/>
         <source>Attempts</source>
         <translation>Intentos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
         <source>Facility</source>
         <translation>Facilidad</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
         <source>Discrimination</source>
         <translation>Discriminación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="234"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
         <source>Blank</source>
         <translation>En blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
         <source>Flags</source>
         <translation>Indicadores</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
         <source>Attempts by percent score</source>
         <translation>Intentos por porcentaje de acierto</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="221"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
         <source>Question %1: who chose each answer</source>
         <translation>Pregunta %1: quién eligió cada respuesta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="223"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="238"/>
         <source>All</source>
         <translation>Todos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="224"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="239"/>
         <source>Top 27%</source>
         <translation>27&#xa0;% superior</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="240"/>
         <source>Bottom 27%</source>
         <translation>27&#xa0;% inferior</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="229"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (clave)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="256"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="271"/>
         <source>Test statistics</source>
         <translation>Estadísticas de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="257"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="418"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="433"/>
         <source>Item analysis</source>
         <translation>Análisis de ítems</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="258"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
         <source>Regrade</source>
         <translation>Recalificar</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
         <source>Export &amp;Gradebook...</source>
         <translation>Exportar libro de &amp;calificaciones...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="261"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="276"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>Exportar análisis de í&amp;tems...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="262"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="277"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>Exportar &amp;informe (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="263"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
         <source>&amp;Close</source>
         <translation>Ce&amp;rrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="310"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="325"/>
         <source>Results - %1</source>
         <translation>Resultados - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="333"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="348"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>No se ha definido ninguna carpeta de resultados (Configuración del cliente, pestaña Resultados).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
         <source>Results folder: %1</source>
         <translation>Carpeta de resultados: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="339"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
         <source>Dates from</source>
         <translation>Fechas desde</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="346"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="361"/>
         <source>First day</source>
         <translation>Primer día</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="347"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="362"/>
         <source>Last day</source>
         <translation>Último día</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
         <source>All sources</source>
         <translation>Todos los orígenes</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>All classes</source>
         <translation>Todos los grupos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="357"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="372"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>hasta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="365"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="380"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;Eliminar intento...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="381"/>
         <source>&amp;Undo Delete</source>
         <translation>&amp;Deshacer eliminación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="376"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="391"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>Crear carpeta de entre&amp;ga...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="394"/>
         <source>Files not collected</source>
         <translation>Archivos no recogidos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="390"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="405"/>
         <source>Files not collected (left in place):</source>
         <translation>Archivos no recogidos (se dejaron donde estaban):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="425"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>Recuentos por respuesta: todos / 27&#xa0;% superior / 27&#xa0;% inferior. Haga doble clic en una pregunta para editarla.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="455"/>
         <source>Questions whose key changed</source>
         <translation>Preguntas cuya clave cambió</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
         <source>Key marked with</source>
         <translation>Clave con la que se calificó</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
         <source>Key now</source>
         <translation>Clave actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="442"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="457"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>Recalificar con la c&amp;lave actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="443"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="458"/>
         <source>Attempts rescored</source>
         <translation>Intentos recalificados</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>First score</source>
         <translation>Primera puntuación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>Score now</source>
         <translation>Puntuación actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="447"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="462"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>Preguntas cuya clave cambió después de calificar los intentos:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="453"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="468"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>Intentos recalificados (cada uno conserva su primera puntuación):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="526"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="540"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3333,17 +3350,17 @@ Error estándar de medición: %6
 Tasa de aprobados: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="602"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="616"/>
         <source>Choose the attempt to delete first.</source>
         <translation>Elija primero el intento que desea eliminar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="606"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="620"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>¿Desea eliminar el intento de %1 realizado el %2?<byte value="xd"/>Deshacer eliminación lo recupera.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="627"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="641"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>Se recalificó %n intento con la clave de la prueba; conserva su primera puntuación. Puntuaciones modificadas: %1.</numerusform>
@@ -3351,33 +3368,33 @@ Tasa de aprobados: %7</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="646"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
         <source>Export Gradebook</source>
         <translation>Exportar libro de calificaciones</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="651"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="665"/>
         <source>Export Item Analysis</source>
         <translation>Exportar análisis de ítems</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="659"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="673"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Archivos PDF|*.PDF|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="674"/>
         <source>Export Report</source>
         <translation>Exportar informe</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="696"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="710"/>
         <source>Results: %1 (%2)</source>
         <translation>Resultados: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="743"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="757"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>Análisis de ítems (respuestas: todos / 27&#xa0;% superior / 27&#xa0;% inferior)</translation>
     </message>

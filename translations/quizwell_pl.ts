@@ -3023,308 +3023,325 @@ Państwo jej postanowienia.
         <translation>błędny-klucz</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="148"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (dowolna)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="153"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="165"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Pliki CSV|*.CSV|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="158"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="170"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
         <translation>%1 z %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="175"/>
+        <source>%1% (%2 of %3 passed)</source>
+        <extracomment>The pass rate: %1 percent of the attempts, %2 of the %3 attempts passed.</extracomment>
+        <translation>%1% (zaliczone: %2 z %3)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="64"/>
+        <source>yes</source>
+        <extracomment>Whether an attempt passed.</extracomment>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="65"/>
+        <source>no</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>Student</source>
         <translation>Uczeń</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
         <source>Student number</source>
         <translation>Numer ucznia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>Date</source>
         <translation>Data</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
         <source>Source</source>
         <translation>Źródło</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
         <source>Version</source>
         <translation>Wersja</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
         <source>Score</source>
         <translation>Wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
         <source>Percent</source>
         <translation>Procent</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
         <source>Passed</source>
         <translation>Zaliczony</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="190"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
         <source>Time taken</source>
         <translation>Czas rozwiązywania</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
         <source>Text</source>
         <translation>Tekst</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="255"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="746"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="270"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="760"/>
         <source>Attempts</source>
         <translation>Podejścia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
         <source>Facility</source>
         <translation>Łatwość</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
         <source>Discrimination</source>
         <translation>Moc różnicująca</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="234"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
         <source>Blank</source>
         <translation>Puste</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="197"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
         <source>Flags</source>
         <translation>Uwagi</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
         <source>Attempts by percent score</source>
         <translation>Podejścia według wyniku procentowego</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="221"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
         <source>Question %1: who chose each answer</source>
         <translation>Pytanie %1: kto wybrał którą odpowiedź</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="223"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="238"/>
         <source>All</source>
         <translation>Wszyscy</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="224"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="239"/>
         <source>Top 27%</source>
         <translation>Górne 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="240"/>
         <source>Bottom 27%</source>
         <translation>Dolne 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="229"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (klucz)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="256"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="271"/>
         <source>Test statistics</source>
         <translation>Statystyki testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="257"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="418"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="433"/>
         <source>Item analysis</source>
         <translation>Analiza pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="258"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
         <source>Regrade</source>
         <translation>Przeliczenie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
         <source>Export &amp;Gradebook...</source>
         <translation>Eksportuj &amp;dziennik ocen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="261"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="276"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>Eksportuj &amp;analizę pytań...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="262"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="277"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>Eksportuj &amp;raport (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="263"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
         <source>&amp;Close</source>
         <translation>&amp;Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="310"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="325"/>
         <source>Results - %1</source>
         <translation>Wyniki – %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="333"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="348"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>Nie ustawiono folderu wyników (Konfiguracja klienta, karta Wyniki).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="334"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
         <source>Results folder: %1</source>
         <translation>Folder wyników: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="339"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
         <source>Dates from</source>
         <translation>Daty od</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="346"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="361"/>
         <source>First day</source>
         <translation>Pierwszy dzień</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="347"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="362"/>
         <source>Last day</source>
         <translation>Ostatni dzień</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
         <source>All sources</source>
         <translation>Wszystkie źródła</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>All classes</source>
         <translation>Wszystkie klasy</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="357"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="372"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>do</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="365"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="380"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;Usuń podejście...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="381"/>
         <source>&amp;Undo Delete</source>
         <translation>&amp;Cofnij usunięcie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="376"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="391"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>Utwórz &amp;folder zbiorczy...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="394"/>
         <source>Files not collected</source>
         <translation>Niepobrane pliki</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="390"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="405"/>
         <source>Files not collected (left in place):</source>
         <translation>Niepobrane pliki (pozostawione na miejscu):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="425"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>Liczba wyborów każdej odpowiedzi: wszyscy / górne 27% / dolne 27%. Aby edytować pytanie, należy kliknąć je dwukrotnie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="455"/>
         <source>Questions whose key changed</source>
         <translation>Pytania, których klucz się zmienił</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
         <source>Key marked with</source>
         <translation>Klucz przy ocenie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="441"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
         <source>Key now</source>
         <translation>Obecny klucz</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="442"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="457"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>Przelicz według &amp;obecnego klucza</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="443"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="458"/>
         <source>Attempts rescored</source>
         <translation>Przeliczone podejścia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>First score</source>
         <translation>Pierwszy wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="444"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
         <source>Score now</source>
         <translation>Obecny wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="447"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="462"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>Pytania, których klucz zmienił się od oceny podejść:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="453"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="468"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>Przeliczone podejścia (każde zachowuje pierwszy wynik):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="526"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="540"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3341,17 +3358,17 @@ Standardowy błąd pomiaru: %6
 Odsetek zaliczeń: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="602"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="616"/>
         <source>Choose the attempt to delete first.</source>
         <translation>Najpierw należy wybrać podejście do usunięcia.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="606"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="620"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>Usunąć podejście ucznia %1 z %2?<byte value="xd"/>Polecenie Cofnij usunięcie przywróci je.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="627"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="641"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>Przeliczono %n podejście według klucza testu; każde zachowuje swój pierwszy wynik. Zmienione wyniki: %1.</numerusform>
@@ -3360,33 +3377,33 @@ Odsetek zaliczeń: %7</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="646"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
         <source>Export Gradebook</source>
         <translation>Eksportuj dziennik ocen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="651"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="665"/>
         <source>Export Item Analysis</source>
         <translation>Eksportuj analizę pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="659"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="673"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Pliki PDF|*.PDF|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="674"/>
         <source>Export Report</source>
         <translation>Eksportuj raport</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="696"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="710"/>
         <source>Results: %1 (%2)</source>
         <translation>Wyniki: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="743"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="757"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>Analiza pytań (odpowiedzi: wszyscy / górne 27% / dolne 27%)</translation>
     </message>

@@ -60,6 +60,18 @@ const char* const ItemFlags[] = {
     QT_TRANSLATE_NOOP("TResultsForm", "weak"), QT_TRANSLATE_NOOP("TResultsForm", "negative"),
     QT_TRANSLATE_NOOP("TResultsForm", "miskey")};
 
+//: Whether an attempt passed.
+const char* const PassedWords[] = {QT_TRANSLATE_NOOP("TResultsForm", "yes"),
+                                   QT_TRANSLATE_NOOP("TResultsForm", "no")};
+
+// A word of the core's as the window shows it: translated when it is one of
+// words, else as it is.
+template <std::size_t N>
+QString Translated(const char* const (&words)[N], const std::string& word) {
+  const auto known = std::find(std::begin(words), std::end(words), word);
+  return known != std::end(words) ? TResultsForm::tr(*known) : QString::fromStdString(word);
+}
+
 // The role of a row's first cell that holds the row's place in the list it
 // shows, which sorting by a column leaves as it was.
 constexpr int ListIndex = Qt::UserRole;
@@ -158,12 +170,15 @@ QString Score(int right, int asked) {
   return TResultsForm::tr("%1 of %2").arg(right).arg(asked);
 }
 
+QString PassRate(const Reports::TPassRate& rate) {
+  //: The pass rate: %1 percent of the attempts, %2 of the %3 attempts passed.
+  return TResultsForm::tr("%1% (%2 of %3 passed)")
+      .arg(Figure(rate.Percent), QString::number(rate.Passed), QString::number(rate.Attempts));
+}
+
 QString Flags(const Statistics::TItem& item) {
   QStringList flags;
-  for (const std::string& flag : item.Flags) {
-    const auto known = std::find(std::begin(ItemFlags), std::end(ItemFlags), flag);
-    flags << (known != std::end(ItemFlags) ? TResultsForm::tr(*known) : QString::fromStdString(flag));
-  }
+  for (const std::string& flag : item.Flags) flags << Translated(ItemFlags, flag);
   return flags.join(QLatin1Char(' '));
 }
 
@@ -181,7 +196,7 @@ QStringList AttemptRow(const TStoredAttempt& a, int passPoint) {
           a.Version ? QString(QLatin1Char(a.Version)) : QString(), Score(a.Right, a.Asked),
           //: A percentage; the number is %1.
           TResultsForm::tr("%1%").arg(Scoring::Percent(a.Right, a.Asked)),
-          ToQString(Reports::PassedText(a, passPoint)), ToQString(Reports::TimeTaken(a))};
+          Translated(PassedWords, Reports::PassedText(a, passPoint)), ToQString(Reports::TimeTaken(a))};
 }
 
 QStringList AttemptHeaders() {
@@ -522,14 +537,13 @@ void TResultsForm::FillAttempts() {
 
 void TResultsForm::FillStatistics() {
   const std::optional<Reports::TPassRate> rate = Reports::PassRate(Shown, PassPoint);
-  FiguresLabel->setText(
-      tr("Attempts: %1\nMean: %2%\nMedian: %3%\nStandard deviation: %4\n"
-         "KR-20 reliability: %5\nStandard error of measurement: %6\n"
-         "Pass rate: %7")
-          .arg(Figures.Attempts)
-          .arg(Figure(Figures.Mean), Figure(Figures.Median), Figure(Figures.Sd), Figure(Figures.Kr20),
-               Figure(Figures.Sem),
-               rate ? QString::fromStdString(Reports::PassRateText(*rate)) : QStringLiteral("-")));
+  FiguresLabel->setText(tr("Attempts: %1\nMean: %2%\nMedian: %3%\nStandard deviation: %4\n"
+                           "KR-20 reliability: %5\nStandard error of measurement: %6\n"
+                           "Pass rate: %7")
+                            .arg(Figures.Attempts)
+                            .arg(Figure(Figures.Mean), Figure(Figures.Median), Figure(Figures.Sd),
+                                 Figure(Figures.Kr20), Figure(Figures.Sem),
+                                 rate ? PassRate(*rate) : QStringLiteral("-")));
   Histogram->SetData(HistogramData(Figures));
 }
 

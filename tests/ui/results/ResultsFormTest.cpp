@@ -402,7 +402,9 @@ TEST_F(ResultsFormTest, TheWindowItsListsAndChartsAreInTheInterfacesLanguage) {
   EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 3), "\u00ABengine\u00BB");
   EXPECT_EQ(Child<QComboBox>(*form, "SourceBox")->itemText(1), "\u00ABengine\u00BB");
   EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 5), "\u00AB2 of 3\u00BB");
-  // So do the item analysis's flags, one by one.
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 0, 7), "\u00AByes\u00BB");
+  EXPECT_TRUE(Child<QLabel>(*form, "FiguresLabel")->text().endsWith("(1 of 1 passed)\u00BB\u00BB"));
+  // The item analysis's flags are translated one by one.
   EXPECT_EQ(Cell(*form, "ItemsGrid", 0, 12), "\u00ABvery-easy\u00BB");
   EXPECT_EQ(Cell(*form, "ItemsGrid", 2, 12), "\u00ABvery-hard\u00BB \u00ABmiskey\u00BB");
   Child<QTableWidget>(*form, "ItemsGrid")->setCurrentCell(2, 0);
