@@ -281,22 +281,22 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TApplyDialog</name>
     <message>
-        <location filename="../src/ui/platform/ApplyDialog.cpp" line="30"/>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="34"/>
         <source>&amp;OK</source>
         <translation>&amp;موافق</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/ApplyDialog.cpp" line="31"/>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="35"/>
         <source>&amp;Cancel</source>
         <translation>إل&amp;غاء</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/ApplyDialog.cpp" line="32"/>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="36"/>
         <source>&amp;Apply</source>
         <translation>ت&amp;طبيق</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/ApplyDialog.cpp" line="51"/>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="55"/>
         <source>Save changes?</source>
         <translation>هل تريد حفظ التغييرات؟</translation>
     </message>
@@ -2530,305 +2530,305 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>جارٍ حفظ الأسئلة. يُرجى الانتظار...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="177"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="398"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="186"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
         <source>Reference</source>
         <translation>المرجع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="252"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
         <source>&amp;File</source>
         <translation>&amp;ملف</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="253"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
         <source>&amp;Save Test</source>
         <translation>&amp;حفظ الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="258"/>
         <source>&amp;Revert Test</source>
         <translation>&amp;استرجاع الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
         <source>&amp;Preview Test</source>
         <translation>م&amp;عاينة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="257"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
         <source>&amp;Import Questions...</source>
         <translation>است&amp;يراد الأسئلة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
         <source>&amp;Exit</source>
         <translation>&amp;خروج</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="261"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
         <source>&amp;Edit</source>
         <translation>&amp;تحرير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="265"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>ترا&amp;جع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="267"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>إ&amp;عادة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
         <source>&amp;Undo %1</source>
         <translation>ترا&amp;جع عن %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>&amp;Redo %1</source>
         <translation>إ&amp;عادة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="281"/>
         <source>&amp;Add New Question</source>
         <translation>إ&amp;ضافة سؤال جديد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
         <source>&amp;Delete Current Question</source>
         <translation>&amp;حذف السؤال الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="285"/>
         <source>&amp;Find...</source>
         <translation>&amp;بحث...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
         <source>R&amp;eplace...</source>
         <translation>ا&amp;ستبدال...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>&amp;تدقيق إملاء الاختبار كاملًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="291"/>
         <source>Spelling &amp;Language</source>
         <translation>ل&amp;غة التدقيق الإملائي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
         <source>&amp;Navigate</source>
         <translation>ت&amp;نقّل</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="298"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
         <source>&amp;Next</source>
         <translation>ال&amp;تالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
         <source>&amp;Previous</source>
         <translation>ال&amp;سابق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
         <source>&amp;Top</source>
         <translation>الأ&amp;ول</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
         <source>&amp;Bottom</source>
         <translation>الأ&amp;خير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="309"/>
         <source>Jump to...</source>
         <translation>انتقال إلى...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="311"/>
         <source>&amp;Help</source>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="341"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
         <source>Save Test</source>
         <translation>حفظ الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="345"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="347"/>
         <source>Revert Test</source>
         <translation>استرجاع الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="362"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="365"/>
         <source>Undo</source>
         <translation>تراجع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="364"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="367"/>
         <source>Redo</source>
         <translation>إعادة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="368"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
         <source>Bottom</source>
         <translation>الأخير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="369"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
         <source>Previous</source>
         <translation>السابق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="370"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="373"/>
         <source>Next</source>
         <translation>التالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
         <source>Top</source>
         <translation>الأول</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
         <source>Jump To...</source>
         <translation>انتقال إلى...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="377"/>
         <source>Add New Question</source>
         <translation>إضافة سؤال جديد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="378"/>
         <source>Delete Current Question</source>
         <translation>حذف السؤال الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="384"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="421"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="387"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="424"/>
         <source>Copy</source>
         <translation>نسخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="385"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="422"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="388"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="425"/>
         <source>Paste</source>
         <translation>لصق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="405"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="408"/>
         <source>Click to add a hot link.</source>
         <translation>انقر لإضافة رابط سريع.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="406"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="409"/>
         <source>Click to add media file</source>
         <translation>انقر لإضافة ملف وسائط</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="413"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="416"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>أدخل ما يصل إلى 6 إجابات. حدّد المربع المجاور لكل إجابة صحيحة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="442"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="445"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>الإجابة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="443"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="446"/>
         <source>Answer %1 is correct</source>
         <translation>الإجابة %1 صحيحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="456"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="459"/>
         <source>All answers must be correct to pass</source>
         <translation>يجب اختيار جميع الإجابات الصحيحة للنجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="458"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="461"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>تُعدّ أي إجابة صحيحة كافية للنجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="668"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="671"/>
         <source>(no suggestions)</source>
         <translation>(لا توجد اقتراحات)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="673"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="676"/>
         <source>Add to word list</source>
         <translation>إضافة إلى قائمة الكلمات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="678"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="681"/>
         <source>Ignore</source>
         <translation>تجاهل</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="703"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="706"/>
         <source>No unknown words</source>
         <translation>لا توجد كلمات غير معروفة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="704"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="707"/>
         <source>1 unknown word</source>
         <translation>كلمة واحدة غير معروفة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="705"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="708"/>
         <source>%1 unknown words</source>
         <translation>عدد الكلمات غير المعروفة: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="875"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="878"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
         <translation>هل تريد حفظ التغييرات قبل المعاينة؟<byte value="xd"/>تعرض المعاينة الاختبار كما حُفظ.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="897"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="900"/>
         <source>Import</source>
         <translation>استيراد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="962"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="965"/>
         <source>Add Question</source>
         <translation>إضافة سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="971"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="974"/>
         <source>Delete Question</source>
         <translation>حذف سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="982"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="985"/>
         <source>Paste Question</source>
         <translation>لصق سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="992"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="995"/>
         <source>Paste Answers</source>
         <translation>لصق الإجابات</translation>
     </message>

@@ -287,22 +287,22 @@ Sie sie an.
 <context>
     <name>TApplyDialog</name>
     <message>
-        <location filename="../src/ui/platform/ApplyDialog.cpp" line="30"/>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="34"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/ApplyDialog.cpp" line="31"/>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="35"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/ApplyDialog.cpp" line="32"/>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="36"/>
         <source>&amp;Apply</source>
         <translation>&amp;Übernehmen</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/ApplyDialog.cpp" line="51"/>
+        <location filename="../src/ui/platform/ApplyDialog.cpp" line="55"/>
         <source>Save changes?</source>
         <translation>Änderungen speichern?</translation>
     </message>
@@ -2524,305 +2524,305 @@ Sie sie an.
         <translation>Fragen werden gespeichert.  Bitte warten...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="177"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="398"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="186"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
         <source>Reference</source>
         <translation>Fundstelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="252"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="253"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
         <source>&amp;Save Test</source>
         <translation>Test &amp;speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="258"/>
         <source>&amp;Revert Test</source>
         <translation>Test &amp;zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
         <source>&amp;Preview Test</source>
         <translation>Test&amp;vorschau</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="257"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
         <source>&amp;Import Questions...</source>
         <translation>Fragen &amp;importieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="261"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="265"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="267"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>Wieder&amp;herstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="271"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>&amp;Redo %1</source>
         <translation>Wieder&amp;herstellen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="281"/>
         <source>&amp;Add New Question</source>
         <translation>Neue &amp;Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
         <source>&amp;Delete Current Question</source>
         <translation>Aktuelle Frage &amp;löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="285"/>
         <source>&amp;Find...</source>
         <translation>&amp;Suchen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
         <source>R&amp;eplace...</source>
         <translation>&amp;Ersetzen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>Rechtschreibung des ganzen Tests &amp;prüfen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="291"/>
         <source>Spelling &amp;Language</source>
         <translation>Spr&amp;ache der Rechtschreibprüfung</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
         <source>&amp;Navigate</source>
         <translation>&amp;Navigieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="298"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
         <source>&amp;Next</source>
         <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
         <source>&amp;Previous</source>
         <translation>&amp;Vorherige Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
         <source>&amp;Top</source>
         <translation>&amp;Letzte Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
         <source>&amp;Bottom</source>
         <translation>&amp;Erste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="309"/>
         <source>Jump to...</source>
         <translation>Springen zu...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="311"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="341"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
         <source>Save Test</source>
         <translation>Test speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="345"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="347"/>
         <source>Revert Test</source>
         <translation>Test zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="362"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="365"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="364"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="367"/>
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="368"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
         <source>Bottom</source>
         <translation>Erste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="369"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
         <source>Previous</source>
         <translation>Vorherige Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="370"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="373"/>
         <source>Next</source>
         <translation>Nächste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
         <source>Top</source>
         <translation>Letzte Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
         <source>Jump To...</source>
         <translation>Springen zu...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="377"/>
         <source>Add New Question</source>
         <translation>Neue Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="378"/>
         <source>Delete Current Question</source>
         <translation>Aktuelle Frage löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="384"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="421"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="387"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="424"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="385"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="422"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="388"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="425"/>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="405"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="408"/>
         <source>Click to add a hot link.</source>
         <translation>Klicken Sie hier, um einen Hotlink hinzuzufügen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="406"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="409"/>
         <source>Click to add media file</source>
         <translation>Klicken Sie hier, um eine Mediendatei hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="413"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="416"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>Bis zu 6 Antworten eingeben.  Jede richtige Antwort ankreuzen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="442"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="445"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>Antwort %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="443"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="446"/>
         <source>Answer %1 is correct</source>
         <translation>Antwort %1 ist richtig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="456"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="459"/>
         <source>All answers must be correct to pass</source>
         <translation>Alle Antworten müssen richtig sein, um zu bestehen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="458"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="461"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>Jede richtige Antwort gilt als bestanden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="668"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="671"/>
         <source>(no suggestions)</source>
         <translation>(keine Vorschläge)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="673"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="676"/>
         <source>Add to word list</source>
         <translation>Zum Wörterbuch hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="678"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="681"/>
         <source>Ignore</source>
         <translation>Ignorieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="703"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="706"/>
         <source>No unknown words</source>
         <translation>Keine unbekannten Wörter</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="704"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="707"/>
         <source>1 unknown word</source>
         <translation>1 unbekanntes Wort</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="705"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="708"/>
         <source>%1 unknown words</source>
         <translation>%1 unbekannte Wörter</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="875"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="878"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
         <translation>Änderungen vor der Vorschau speichern?<byte value="xd"/>Die Vorschau zeigt den Test in der gespeicherten Fassung.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="897"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="900"/>
         <source>Import</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="962"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="965"/>
         <source>Add Question</source>
         <translation>Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="971"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="974"/>
         <source>Delete Question</source>
         <translation>Frage löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="982"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="985"/>
         <source>Paste Question</source>
         <translation>Frage einfügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="992"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="995"/>
         <source>Paste Answers</source>
         <translation>Antworten einfügen</translation>
     </message>
