@@ -3490,233 +3490,249 @@ Pass rate: %7</source>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="42"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="82"/>
         <source>not a grey image</source>
         <translation>ليست صورة بتدرّج الرمادي</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="43"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
         <source>the image cannot be read: %1</source>
         <translation>تتعذّر قراءة الصورة: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="44"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>لا توجد علامات زوايا: صفحة فارغة أو ليست ورقة إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="45"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>only %1 of the four corner markers found</source>
         <translation>لم يُعثر إلا على %1 من علامات الزوايا الأربع</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="46"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>the QR code cannot be read</source>
         <translation>تتعذّر قراءة رمز QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="47"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>رمز QR ليس رمز ورقة إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="48"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>علامات الزوايا ليست في مواضعها على الورقة (زاوية ممزّقة أو مطويّة؟)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="50"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>علامات الزوايا ليست في مواضعها على الورقة (صفحة مطويّة، أو صُوّرت بميل يزيد على 15 درجة؟)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="53"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>رمز QR ليس في الموضع الذي تحدّده علامات الزوايا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="54"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
         <source>the page is too faint to read</source>
         <translation>الصفحة باهتة جدًا فلا يمكن قراءتها</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="55"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>a box neither blank nor marked</source>
         <translation>مربع ليس فارغًا ولا مظلّلًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="56"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>boxes neither blank nor marked</source>
         <translation>مربعات ليست فارغة ولا مظلّلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="57"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>علامات بين المربعات (مربع محاط بدائرة؟)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="58"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>more than one box marked</source>
         <translation>أكثر من مربع مظلّل</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="59"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>column %1 has more than one digit marked</source>
         <translation>في العمود %1 أكثر من رقم مظلّل</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="60"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>في العمود %1 مربع ليس فارغًا ولا مظلّلًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="61"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>column %1 is left blank</source>
         <translation>العمود %1 متروك فارغًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="62"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>يتعذّر معرفة طالب هذه الصفحة: رقم الطالب المكتوب على كل صفحة من الورقة المنسوخة مفقود أو غير واضح</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="122"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
+        <source>%1 page %2, question %3</source>
+        <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
+        <translation>%1 الصفحة %2، السؤال %3</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <source>%1 page %2, student number</source>
+        <translation>%1 الصفحة %2، رقم الطالب</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <source>%1 page %2</source>
+        <translation>%1 الصفحة %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
         <source>Scan Answer Sheets</source>
         <translation>المسح الضوئي لأوراق الإجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>Pages read</source>
         <translation>الصفحات المقروءة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="134"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
         <source>To review</source>
         <translation>للمراجعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>أضف الأوراق الممسوحة ضوئيًا: ملفات PDF أو صور PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>&amp;Add Files...</source>
         <translation>إضافة &amp;ملفات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="146"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>Add F&amp;older...</source>
         <translation>إضافة م&amp;جلد...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
         <source>&amp;Cancel Reading</source>
         <translation>إ&amp;لغاء القراءة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="149"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
         <source>&amp;Grade and Record</source>
         <translation>&amp;تصحيح وتسجيل</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
         <source>To review:</source>
         <translation>للمراجعة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="202"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
         <source>lighter marks count</source>
         <translation>احتساب العلامات الأخفّ</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="205"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
         <source>The recorded runs cannot be read: </source>
         <translation>تتعذّر قراءة الدفعات المسجّلة: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="236"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>لا توجد طباعة مسجّلة لهذا الاختبار؛ فلا يمكن فحص أوراقه ولا تصحيحها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="223"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="248"/>
         <source>Add Scanned Sheets</source>
         <translation>إضافة أوراق ممسوحة ضوئيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="224"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>الأوراق الممسوحة ضوئيًا|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>إضافة مجلد من الأوراق الممسوحة ضوئيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="235"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>لا يحتوي %1 على أي ملف PDF أو PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="331"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="356"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>جارٍ القراءة... عدد الصفحات المقروءة حتى الآن: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="382"/>
         <source>Warning: </source>
         <translation>تحذير: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="360"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="385"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>الصفحات المقروءة: %1، الأوراق القابلة للتصحيح: %2، للمراجعة: %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="443"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="468"/>
         <source>No doubtful row is left.</source>
         <translation>لم يتبقَّ أي صف مشكوك فيه.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="452"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="477"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1، رقم الطالب: قُرئ &quot;%2&quot;%3. اكتب الرقم المكتوب (عدد الخانات: %4)، ثم اضغط Enter. المكتوب: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="458"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="483"/>
         <source>nothing</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="464"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="489"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1، السؤال %2: %3. اكتب الأحرف المظلّلة (من A إلى %4)، ثم اضغط Enter. المختار: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="470"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>none</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="549"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="574"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>عدد الأوراق التي صُحّحت: %1.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="554"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="579"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>عدد الأوراق المصحّحة: %1؛ وعدد المحاولات المضافة إلى النتائج: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="559"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="584"/>
         <source>The sheets read cannot be graded: </source>
         <translation>يتعذّر تصحيح الأوراق المقروءة: </translation>
     </message>

@@ -3476,233 +3476,249 @@ Bestehensquote: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="42"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="82"/>
         <source>not a grey image</source>
         <translation>kein Graustufenbild</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="43"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
         <source>the image cannot be read: %1</source>
         <translation>das Bild kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="44"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>keine Eckmarken: eine leere Seite oder kein Antwortbogen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="45"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>only %1 of the four corner markers found</source>
         <translation>nur %1 der vier Eckmarken gefunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="46"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>the QR code cannot be read</source>
         <translation>der QR-Code kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="47"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>der QR-Code gehört zu keinem Antwortbogen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="48"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>die Eckmarken stehen nicht dort, wo die eines Bogens stehen (eine Ecke abgerissen oder umgeknickt?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="50"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>die Eckmarken stehen nicht dort, wo die eines Bogens stehen (die Seite gefaltet oder um mehr als 15 Grad schräg fotografiert?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="53"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>der QR-Code steht nicht dort, wo die Eckmarken ihn vorsehen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="54"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
         <source>the page is too faint to read</source>
         <translation>die Seite ist zu blass, um sie zu lesen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="55"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>a box neither blank nor marked</source>
         <translation>ein Kästchen weder leer noch markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="56"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>boxes neither blank nor marked</source>
         <translation>Kästchen weder leer noch markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="57"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>Markierungen zwischen den Kästchen (ein eingekreistes Kästchen?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="58"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>more than one box marked</source>
         <translation>mehr als ein Kästchen markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="59"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>column %1 has more than one digit marked</source>
         <translation>in Spalte %1 ist mehr als eine Ziffer markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="60"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>in Spalte %1 ist ein Kästchen weder leer noch markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="61"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>column %1 is left blank</source>
         <translation>Spalte %1 ist leer geblieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="62"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>der Schüler dieser Seite lässt sich nicht bestimmen: die auf jeder Seite eines kopierten Bogens geschriebene Schülernummer fehlt oder ist unklar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="122"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
+        <source>%1 page %2, question %3</source>
+        <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
+        <translation>%1 Seite %2, Frage %3</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <source>%1 page %2, student number</source>
+        <translation>%1 Seite %2, Schülernummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <source>%1 page %2</source>
+        <translation>%1 Seite %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
         <source>Scan Answer Sheets</source>
         <translation>Antwortbögen scannen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>Pages read</source>
         <translation>Gelesene Seiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="134"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
         <source>To review</source>
         <translation>Zu prüfen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Fügen Sie die gescannten Bögen hinzu: PDF-Dateien, PNG-, JPEG- oder TIFF-Bilder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Dateien hinzufügen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="146"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>Add F&amp;older...</source>
         <translation>&amp;Ordner hinzufügen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
         <source>&amp;Cancel Reading</source>
         <translation>Lesen &amp;abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="149"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
         <source>&amp;Grade and Record</source>
         <translation>Aus&amp;werten und eintragen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
         <source>To review:</source>
         <translation>Zu prüfen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="202"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
         <source>lighter marks count</source>
         <translation>hellere Markierungen zählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="205"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
         <source>The recorded runs cannot be read: </source>
         <translation>Die verzeichneten Druckläufe können nicht gelesen werden: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="236"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>Für den Test ist kein Druck verzeichnet; seine Bögen können weder geprüft noch ausgewertet werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="223"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="248"/>
         <source>Add Scanned Sheets</source>
         <translation>Gescannte Bögen hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="224"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Einen Ordner mit gescannten Bögen hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="235"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>%1 enthält keine PDF-, PNG-, JPEG- oder TIFF-Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="331"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="356"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Wird gelesen... bisher %1 Seiten gelesen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="382"/>
         <source>Warning: </source>
         <translation>Warnung: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="360"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="385"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>%1 Seiten gelesen, %2 Bögen auswertbar, %3 zu prüfen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="443"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="468"/>
         <source>No doubtful row is left.</source>
         <translation>Es ist keine zweifelhafte Zeile mehr übrig.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="452"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="477"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, Schülernummer: gelesen als „%2“%3. Geben Sie die geschriebene Nummer ein (%4 Ziffern), dann Enter. Eingegeben: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="458"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="483"/>
         <source>nothing</source>
         <translation>nichts</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="464"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="489"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, Frage %2: %3. Geben Sie die markierten Buchstaben ein (A bis %4), dann Enter. Gewählt: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="470"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="549"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="574"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>%1 Bögen wurden ausgewertet.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="554"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="579"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>%1 Bögen ausgewertet; %2 Versuche zu den Ergebnissen hinzugefügt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="559"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="584"/>
         <source>The sheets read cannot be graded: </source>
         <translation>Die gelesenen Bögen können nicht ausgewertet werden: </translation>
     </message>

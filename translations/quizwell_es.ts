@@ -3470,233 +3470,249 @@ Tasa de aprobados: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="42"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="82"/>
         <source>not a grey image</source>
         <translation>no es una imagen en escala de grises</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="43"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
         <source>the image cannot be read: %1</source>
         <translation>no se puede leer la imagen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="44"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>no hay marcas de esquina: una página en blanco o no es una hoja de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="45"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>only %1 of the four corner markers found</source>
         <translation>solo se encontraron %1 de las cuatro marcas de esquina</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="46"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>the QR code cannot be read</source>
         <translation>no se puede leer el código QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="47"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>el código QR no es de una hoja de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="48"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>las marcas de esquina no están donde las de una hoja (¿una esquina arrancada o doblada?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="50"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>las marcas de esquina no están donde las de una hoja (¿la página doblada o fotografiada con más de 15 grados de inclinación?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="53"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>el código QR no está donde lo sitúan las marcas de esquina</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="54"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
         <source>the page is too faint to read</source>
         <translation>la página es demasiado tenue para leerla</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="55"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>a box neither blank nor marked</source>
         <translation>una casilla ni en blanco ni marcada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="56"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>boxes neither blank nor marked</source>
         <translation>casillas ni en blanco ni marcadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="57"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>marcas entre las casillas (¿una casilla rodeada con un círculo?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="58"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>more than one box marked</source>
         <translation>más de una casilla marcada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="59"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>column %1 has more than one digit marked</source>
         <translation>la columna %1 tiene más de un dígito marcado</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="60"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>la columna %1 tiene una casilla ni en blanco ni marcada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="61"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>column %1 is left blank</source>
         <translation>la columna %1 está en blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="62"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>no se puede saber de qué estudiante es la página: el número de estudiante escrito en cada página de una hoja fotocopiada falta o no está claro</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="122"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
+        <source>%1 page %2, question %3</source>
+        <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
+        <translation>%1 página %2, pregunta %3</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <source>%1 page %2, student number</source>
+        <translation>%1 página %2, número de estudiante</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <source>%1 page %2</source>
+        <translation>%1 página %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
         <source>Scan Answer Sheets</source>
         <translation>Escanear hojas de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>Pages read</source>
         <translation>Páginas leídas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="134"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
         <source>To review</source>
         <translation>Por revisar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Agregue las hojas escaneadas: archivos PDF o imágenes PNG, JPEG o TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Agregar archivos...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="146"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>Add F&amp;older...</source>
         <translation>Agregar &amp;carpeta...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
         <source>&amp;Cancel Reading</source>
         <translation>Cancelar la &amp;lectura</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="149"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
         <source>&amp;Grade and Record</source>
         <translation>Calificar y &amp;registrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
         <source>To review:</source>
         <translation>Por revisar:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="202"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
         <source>lighter marks count</source>
         <translation>cuentan las marcas más claras</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="205"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
         <source>The recorded runs cannot be read: </source>
         <translation>No se pueden leer las tiradas registradas: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="236"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>No hay ninguna impresión registrada de la prueba; sus hojas no se pueden comprobar ni calificar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="223"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="248"/>
         <source>Add Scanned Sheets</source>
         <translation>Agregar hojas escaneadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="224"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Escaneos|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Agregar una carpeta de hojas escaneadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="235"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>%1 no contiene ningún archivo PDF, PNG, JPEG ni TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="331"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="356"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Leyendo... %1 páginas leídas hasta ahora.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="382"/>
         <source>Warning: </source>
         <translation>Advertencia: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="360"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="385"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>%1 páginas leídas, %2 hojas calificables, %3 por revisar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="443"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="468"/>
         <source>No doubtful row is left.</source>
         <translation>No queda ninguna fila dudosa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="452"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="477"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, número de estudiante: se leyó «%2»%3. Escriba el número anotado (%4 dígitos) y pulse Intro. Escrito: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="458"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="483"/>
         <source>nothing</source>
         <translation>nada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="464"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="489"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, pregunta %2: %3. Escriba las letras marcadas (de A a %4) y pulse Intro. Elegidas: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="470"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="549"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="574"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>Se calificaron %1 hojas.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="554"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="579"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>%1 hojas calificadas; %2 intentos agregados a los resultados.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="559"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="584"/>
         <source>The sheets read cannot be graded: </source>
         <translation>Las hojas leídas no se pueden calificar: </translation>
     </message>

@@ -3479,233 +3479,249 @@ Odsetek zaliczeń: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="42"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="82"/>
         <source>not a grey image</source>
         <translation>to nie jest obraz w skali szarości</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="43"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
         <source>the image cannot be read: %1</source>
         <translation>nie można odczytać obrazu: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="44"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>brak znaczników narożnych: pusta strona lub nie jest to karta odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="45"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>only %1 of the four corner markers found</source>
         <translation>znaleziono tylko %1 z czterech znaczników narożnych</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="46"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>the QR code cannot be read</source>
         <translation>nie można odczytać kodu QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="47"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>kod QR nie pochodzi z karty odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="48"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>znaczniki narożne nie leżą tam, gdzie na karcie (oderwany lub zagięty róg?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="50"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>znaczniki narożne nie leżą tam, gdzie na karcie (zgięta strona lub zdjęcie zrobione pod kątem większym niż 15 stopni?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="53"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>kod QR nie leży tam, gdzie wskazują znaczniki narożne</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="54"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
         <source>the page is too faint to read</source>
         <translation>strona jest zbyt blada, aby ją odczytać</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="55"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>a box neither blank nor marked</source>
         <translation>pole ani puste, ani zaznaczone</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="56"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>boxes neither blank nor marked</source>
         <translation>pola ani puste, ani zaznaczone</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="57"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>zaznaczenia między polami (pole zakreślone kółkiem?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="58"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>more than one box marked</source>
         <translation>zaznaczono więcej niż jedno pole</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="59"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>column %1 has more than one digit marked</source>
         <translation>w kolumnie %1 zaznaczono więcej niż jedną cyfrę</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="60"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>w kolumnie %1 jest pole ani puste, ani zaznaczone</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="61"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>column %1 is left blank</source>
         <translation>kolumna %1 jest pusta</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="62"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>nie można ustalić ucznia tej strony: brak numeru ucznia wpisywanego na każdej stronie kserowanej karty lub jest on nieczytelny</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="122"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
+        <source>%1 page %2, question %3</source>
+        <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
+        <translation>%1 strona %2, pytanie %3</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <source>%1 page %2, student number</source>
+        <translation>%1 strona %2, numer ucznia</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <source>%1 page %2</source>
+        <translation>%1 strona %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
         <source>Scan Answer Sheets</source>
         <translation>Skanowanie kart odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
         <source>Pages read</source>
         <translation>Odczytane strony</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="134"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
         <source>To review</source>
         <translation>Do sprawdzenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Należy dodać zeskanowane karty: pliki PDF lub obrazy PNG, JPEG albo TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Dodaj pliki...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="146"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>Add F&amp;older...</source>
         <translation>Dodaj &amp;folder...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
         <source>&amp;Cancel Reading</source>
         <translation>&amp;Przerwij odczyt</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="149"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
         <source>&amp;Grade and Record</source>
         <translation>&amp;Oceń i zapisz</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
         <source>To review:</source>
         <translation>Do sprawdzenia:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="202"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
         <source>lighter marks count</source>
         <translation>uwzględniaj jaśniejsze zaznaczenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="205"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
         <source>The recorded runs cannot be read: </source>
         <translation>Nie można odczytać zapisanych wydruków: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="236"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>Nie zapisano żadnego wydruku tego testu; jego kart nie można sprawdzić ani ocenić.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="223"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="248"/>
         <source>Add Scanned Sheets</source>
         <translation>Dodaj zeskanowane karty</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="224"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Skany|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Dodaj folder zeskanowanych kart</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="235"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>Folder %1 nie zawiera plików PDF, PNG, JPEG ani TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="331"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="356"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Odczytywanie... Dotychczas odczytane strony: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="382"/>
         <source>Warning: </source>
         <translation>Ostrzeżenie: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="360"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="385"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>Odczytane strony: %1, karty do oceny: %2, do sprawdzenia: %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="443"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="468"/>
         <source>No doubtful row is left.</source>
         <translation>Nie pozostał żaden wątpliwy wiersz.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="452"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="477"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, numer ucznia: odczytano „%2”%3. Należy wpisać numer zapisany na karcie (liczba cyfr: %4), a następnie nacisnąć Enter. Wpisano: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="458"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="483"/>
         <source>nothing</source>
         <translation>nic</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="464"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="489"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, pytanie %2: %3. Należy wpisać zaznaczone litery (od A do %4), a następnie nacisnąć Enter. Wybrano: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="470"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>none</source>
         <translation>brak</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="549"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="574"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>Ocenione karty: %1.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="554"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="579"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>Ocenione karty: %1; podejścia dodane do wyników: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="559"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="584"/>
         <source>The sheets read cannot be graded: </source>
         <translation>Odczytanych kart nie można ocenić: </translation>
     </message>

@@ -13,7 +13,9 @@
 #include <QVBoxLayout>
 #include <atomic>
 #include <deque>
+#include <initializer_list>
 #include <mutex>
+#include <vector>
 
 #include "core/results/PrintRuns.h"
 #include "core/scan/ScanInput.h"
@@ -34,11 +36,49 @@ QImage ToQImage(const cv::Mat& gray) {
       .copy();
 }
 
-// The reader's reasons for a page it cannot read and for a row or student
-// number in doubt, as it words them; %1 stands for what it fills in (a count,
-// a column, the image library's message). Each is shown in the interface's
-// language, and any other reason as the reader gave it.
-const char* const ReaderReasons[] = {
+// Sentences of the reader's in the interface's language. Each is given as
+// the reader words it, %1, %2 and %3 standing for what it fills in (a file,
+// a count, a column); a text that matches one is shown translated and filled
+// in the same way, any other as the reader gave it.
+class TReaderSentences {
+public:
+  TReaderSentences(std::initializer_list<const char*> sources) {
+    static const QRegularExpression placeholder(QStringLiteral("%[1-3]"));
+    for (const char* source : sources) {
+      QStringList parts = QString::fromLatin1(source).split(placeholder);
+      for (QString& part : parts) part = QRegularExpression::escape(part);
+      Patterns.emplace_back(
+          QRegularExpression(QLatin1Char('^') + parts.join(QStringLiteral("(.+)")) + QLatin1Char('$')),
+          source);
+    }
+  }
+
+  QString operator()(const std::string& text) const {
+    const QString shown = FromSystemText(text);
+    for (const auto& [pattern, source] : Patterns) {
+      const QRegularExpressionMatch match = pattern.match(shown);
+      if (!match.hasMatch()) continue;
+      const QString translated = TScanForm::tr(source);
+      switch (match.lastCapturedIndex()) {
+        case 0:
+          return translated;
+        case 1:
+          return translated.arg(match.captured(1));
+        case 2:
+          return translated.arg(match.captured(1), match.captured(2));
+        default:
+          return translated.arg(match.captured(1), match.captured(2), match.captured(3));
+      }
+    }
+    return shown;
+  }
+
+private:
+  std::vector<std::pair<QRegularExpression, const char*>> Patterns;
+};
+
+// Why a page cannot be read, and why a row or student number is in doubt.
+const TReaderSentences ReasonText{
     QT_TRANSLATE_NOOP("TScanForm", "not a grey image"),
     QT_TRANSLATE_NOOP("TScanForm", "the image cannot be read: %1"),
     QT_TRANSLATE_NOOP("TScanForm", "no corner markers: a blank page, or not an answer sheet"),
@@ -63,32 +103,17 @@ const char* const ReaderReasons[] = {
                       "the page's student cannot be known: the student number written on every "
                       "page of a photocopied sheet is missing or unclear on it")};
 
-QString ReasonText(const std::string& reason) {
-  static const std::vector<std::pair<QRegularExpression, const char*>> patterns = [] {
-    std::vector<std::pair<QRegularExpression, const char*>> made;
-    for (const char* source : ReaderReasons) {
-      QStringList parts = QString::fromLatin1(source).split(QStringLiteral("%1"));
-      for (QString& part : parts) part = QRegularExpression::escape(part);
-      made.emplace_back(
-          QRegularExpression(QLatin1Char('^') + parts.join(QStringLiteral("(.+)")) + QLatin1Char('$')),
-          source);
-    }
-    return made;
-  }();
-  const QString text = FromSystemText(reason);
-  for (const auto& [pattern, source] : patterns) {
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch()) continue;
-    const QString translated = TScanForm::tr(source);
-    return match.lastCapturedIndex() > 0 ? translated.arg(match.captured(1)) : translated;
-  }
-  return text;
-}
+// Where a page, or a row or the student number on it, is; the longer first.
+const TReaderSentences PlaceWords{
+    //: Where on the scans: %1 is a file, %2 a page's number in it, %3 a question's number on the sheet.
+    QT_TRANSLATE_NOOP("TScanForm", "%1 page %2, question %3"),
+    QT_TRANSLATE_NOOP("TScanForm", "%1 page %2, student number"),
+    QT_TRANSLATE_NOOP("TScanForm", "%1 page %2")};
 
 QString PlaceText(const Scan::TProblem& problem) {
   return problem.Where.empty()
              ? FromSystemText(problem.Reason)
-             : FromSystemText(problem.Where) + QStringLiteral(": ") + ReasonText(problem.Reason);
+             : PlaceWords(problem.Where) + QStringLiteral(": ") + ReasonText(problem.Reason);
 }
 
 // Thrown from the page callback to stop a file's reading when cancelled.
@@ -313,7 +338,7 @@ void TScanForm::TakeReadPages() {
     if (!item.Page) continue;
     // Read with the thresholds of its start: decided again when they moved.
     if (!(item.DecidedWith == Thresholds)) Scan::Redecide(item.Page->Reading, Thresholds);
-    PagesList->addItem(FromSystemText(Scan::PlaceOf(item.Page->Source, item.Page->Page)));
+    PagesList->addItem(PlaceWords(Scan::PlaceOf(item.Page->Source, item.Page->Page)));
     Pages.push_back(std::move(*item.Page));
     Shown.push_back(std::move(item.Shown));
   }
@@ -445,7 +470,7 @@ void TScanForm::ShowDoubt() {
     return;
   }
   const Scan::TScannedPage& page = Pages[Doubt->first];
-  const QString place = FromSystemText(Scan::PlaceOf(page.Source, page.Page));
+  const QString place = PlaceWords(Scan::PlaceOf(page.Source, page.Page));
   if (Doubt->second == NumberRow) {
     const Scan::TPageReading& reading = page.Reading;
     DoubtLabel->setText(

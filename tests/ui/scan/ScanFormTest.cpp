@@ -269,7 +269,8 @@ TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow
 }
 
 // The reader's reasons for a page it refuses and for a row or number in
-// doubt are shown in the interface's language, counts and columns filled in.
+// doubt, and the places it names, are shown in the interface's language,
+// files, pages, counts and columns filled in.
 TEST_F(ScanForm, RefusalsAndDoubtsAreShownInTheInterfacesLanguage) {
   const QString doubtful = Sheet(0, "ABC ", "12 4", "a.png", {{2, 'A'}});
   const std::string blank = Dir.File("blank.png");
@@ -284,15 +285,17 @@ TEST_F(ScanForm, RefusalsAndDoubtsAreShownInTheInterfacesLanguage) {
   for (int i = 0; i < Child<QListWidget>(form, "ProblemsList")->count(); ++i)
     problems << Child<QListWidget>(form, "ProblemsList")->item(i)->text();
   for (const char* problem :
-       {"a.png page 1, question 2: \u00ABmore than one box marked\u00BB",
-        "a.png page 1, student number: \u00ABcolumn 3 is left blank\u00BB",
-        "blank.png page 1: \u00ABno corner markers: a blank page, or not an answer sheet\u00BB"})
+       {"\u00ABa.png page 1, question 2\u00BB: \u00ABmore than one box marked\u00BB",
+        "\u00ABa.png page 1, student number\u00BB: \u00ABcolumn 3 is left blank\u00BB",
+        "\u00ABblank.png page 1\u00BB: \u00ABno corner markers: a blank page, or not an answer sheet\u00BB"})
     EXPECT_TRUE(problems.contains(QString::fromUtf8(problem)))
         << problem << " in " << problems.join('|').toStdString();
   EXPECT_NE(Child<QLabel>(form, "DoubtLabel")
                 ->text()
                 .indexOf(QStringLiteral(": \u00ABmore than one box marked\u00BB.")),
             -1);
+  EXPECT_EQ(Child<QListWidget>(form, "PagesList")->item(1)->text(),
+            QStringLiteral("\u00ABblank.png page 1\u00BB"));
   Child<QListWidget>(form, "PagesList")->setCurrentRow(1);
   EXPECT_EQ(Child<QLabel>(form, "PageView")->toolTip(),
             QStringLiteral("\u00ABno corner markers: a blank page, or not an answer sheet\u00BB"));
