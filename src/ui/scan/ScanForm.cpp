@@ -48,7 +48,8 @@ public:
       QStringList parts = QString::fromLatin1(source).split(placeholder);
       for (QString& part : parts) part = QRegularExpression::escape(part);
       Patterns.emplace_back(
-          QRegularExpression(QLatin1Char('^') + parts.join(QStringLiteral("(.+)")) + QLatin1Char('$')),
+          QRegularExpression(QLatin1Char('^') + parts.join(QStringLiteral("(.+)")) + QLatin1Char('$'),
+                             QRegularExpression::DotMatchesEverythingOption),
           source);
     }
   }
