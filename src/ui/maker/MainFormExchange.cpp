@@ -15,33 +15,33 @@
 #include "ui/platform/QtText.h"
 
 void TMainForm::EncryptRawTestFile1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> source = Globals.Dialogs.OpenFile(EncryptSourceDialog);
-    if (!source) return;
-    const std::optional<QString> destination = Globals.Dialogs.SaveFile(EncryptTargetDialog);
-    if (!destination ||
-        !OutputAllowed(Globals.Dialogs, *destination, {}, StoreFilesBeside(ToPath(*destination)),
-                       TFileKind::Test) ||
-        !ConfirmConversionInto(*destination))
-      return;
-    const TConversionReport report = EncryptTextToTest(ToPath(*source), ToPath(*destination));
-    Globals.Dialogs.Inform(tr("The test has been encrypted."));
-    if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
-    StartTimer->start();
-  });
+  ConvertFile(EncryptSourceDialog, EncryptTargetDialog, TFileKind::Test, &EncryptTextToTest,
+              tr("The test has been encrypted."));
 }
 
 void TMainForm::DecryptTestIntoTextFile1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> source = Globals.Dialogs.OpenFile(DecryptSourceDialog);
+  ConvertFile(DecryptSourceDialog, DecryptTargetDialog, TFileKind::Other, &DecryptTestToText,
+              tr("The test has been Decrypted."));
+}
+
+void TMainForm::ConvertFile(const TFileDialogOptions& sourceDialog, const TFileDialogOptions& targetDialog,
+                            TFileKind writes,
+                            TConversionReport (*convert)(const std::string&, const std::string&),
+                            const QString& done) {
+  RunGuarded(Globals.Dialogs, [&] {
+    const std::optional<QString> source = Globals.Dialogs.OpenFile(sourceDialog);
     if (!source) return;
-    const std::optional<QString> destination = Globals.Dialogs.SaveFile(DecryptTargetDialog);
+    const std::optional<QString> destination = Globals.Dialogs.SaveFile(targetDialog);
+    // A test is written from a text file, which may stand anywhere; a text
+    // file never over the test it comes from.
+    const QStringList inputs = writes == TFileKind::Test ? QStringList() : QStringList{*source};
     if (!destination ||
-        !OutputAllowed(Globals.Dialogs, *destination, {*source}, StoreFilesBeside(ToPath(*destination))) ||
+        !OutputAllowed(Globals.Dialogs, *destination, inputs, StoreFilesBeside(ToPath(*destination)),
+                       writes) ||
         !ConfirmConversionInto(*destination))
       return;
-    const TConversionReport report = DecryptTestToText(ToPath(*source), ToPath(*destination));
-    Globals.Dialogs.Inform(tr("The test has been Decrypted."));
+    const TConversionReport report = convert(ToPath(*source), ToPath(*destination));
+    Globals.Dialogs.Inform(done);
     if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
     StartTimer->start();
   });
