@@ -1,5 +1,8 @@
+#include "ui/maker/MainForm.h"
+
 // The main window's conversions: text files to tests and back, and questions
 // from and for other quiz systems.
+
 #include <QFileInfo>
 #include <QStringList>
 #include <QTimer>
@@ -11,7 +14,6 @@
 #include "core/model/TestFile.h"
 #include "core/results/StoreLocation.h"
 #include "ui/maker/ImportFlow.h"
-#include "ui/maker/MainForm.h"
 #include "ui/platform/QtText.h"
 
 void TMainForm::EncryptRawTestFile1Click() {

@@ -1,4 +1,7 @@
+#include "ui/maker/MainForm.h"
+
 // The main window's commands that open the other windows and programs.
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QStringList>
@@ -11,7 +14,6 @@
 #include "ui/maker/CatalogueSearchForm.h"
 #include "ui/maker/ClientForm.h"
 #include "ui/maker/DuplicatesForm.h"
-#include "ui/maker/MainForm.h"
 #include "ui/maker/QAForm.h"
 #include "ui/maker/SettingsForm.h"
 #include "ui/platform/HelpViewer.h"
