@@ -8,6 +8,7 @@
 #include "core/model/QuestionSet.h"
 #include "core/model/TestContents.h"
 #include "core/model/TestFile.h"
+#include "core/storage/FileStamp.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
 
@@ -83,6 +84,19 @@ bool DiffersFromFile(const QuestionSet& questions, const std::string& path) {
   for (int n = 1; n <= count; ++n)
     if (!(questions.Slot(n) == stored[n - 1])) return true;
   return false;
+}
+
+bool LoadForEditing(QuestionSet& questions, const std::string& path, TFileStamp& stamp) {
+  const TFileStamp before = StampFile(path);
+  const bool renumbered = questions.LoadQuestions(path);
+  stamp = before;
+  return renumbered;
+}
+
+bool SaveEdited(const QuestionSet& questions, const std::string& path, TFileStamp& stamp) {
+  const bool newTest = questions.SaveQuestions(path);
+  stamp = StampFile(path);
+  return newTest;
 }
 
 }  // namespace TestFolder

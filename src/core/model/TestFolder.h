@@ -5,6 +5,7 @@
 #include <string_view>
 
 class QuestionSet;
+struct TFileStamp;
 
 // The file work of the maker's main window on the tests and programs in a
 // folder: finding a file however its name is spelled, making a new test, and
@@ -39,5 +40,14 @@ std::optional<std::string> LoadableDescription(const std::string& path);
 // empty questions at the end do not count, and a file that cannot be read
 // differs.
 bool DiffersFromFile(const QuestionSet& questions, const std::string& path);
+
+// The editor's questions read from the test at path (LoadQuestions, whose
+// result it returns). stamp becomes the file as it was before the read, so
+// that a write meanwhile shows as a change when they are written back; it is
+// untouched when the read throws.
+bool LoadForEditing(QuestionSet& questions, const std::string& path, TFileStamp& stamp);
+// The editor's questions written to the test at path (SaveQuestions, whose
+// result it returns); stamp becomes the file as written.
+bool SaveEdited(const QuestionSet& questions, const std::string& path, TFileStamp& stamp);
 
 }  // namespace TestFolder

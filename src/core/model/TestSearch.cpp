@@ -237,3 +237,16 @@ std::vector<TTestHit> SearchTests(const std::vector<std::string>& paths, const T
   }
   return found;
 }
+
+std::vector<TSearchHit> UnknownWords(const QuestionSet& questions,
+                                     const std::function<bool(const std::string& word)>& known) {
+  std::vector<TSearchHit> unknown;
+  for (int n = 1; n <= questions.QuestionCount; ++n)
+    for (int part = 0; part <= static_cast<int>(TSearchField::Reference); ++part) {
+      const auto field = static_cast<TSearchField>(part);
+      const std::string& text = FieldText(questions.Slot(n), field);
+      for (const auto& [position, length] : WordsOf(text))
+        if (!known(text.substr(position, length))) unknown.push_back({n, field, position, length});
+    }
+  return unknown;
+}

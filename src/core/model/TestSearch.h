@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -113,6 +114,12 @@ std::string HitContext(const std::string& text, size_t position, size_t length, 
 // with an apostrophe between two letters taken in ("don't"). Runs that touch a
 // digit or '_' ("p4", "x_1") are no words. Each as (position, length).
 std::vector<std::pair<size_t, size_t>> WordsOf(const std::string& text);
+
+// The words (WordsOf) of the texts and references of questions 1..QuestionCount
+// that known does not take as spelled right, as hits in question and field
+// order. Hot links and media files are names, not words, and are not looked at.
+std::vector<TSearchHit> UnknownWords(const QuestionSet& questions,
+                                     const std::function<bool(const std::string& word)>& known);
 
 // A test that holds the text: Number 0 for its description, else a question
 // holding it, with the text around the first hit there.

@@ -133,7 +133,7 @@ void TEngineForm::StartChosenTest() {
   if (!item) return;
   const TSelection selection = Catalogue.Select(ToCp1252(item->text()));
   if (selection.Kind == TSelection::Found) {
-    TakeTest(FromPath(selection.Path));
+    TakeTestAt(selection.Path, 0);
   } else if (selection.Kind == TSelection::Missing) {
     Setup.Dialogs.Error(tr("The test file \"%1\" no longer exists.").arg(FromPath(selection.Path)));
     FillList();
@@ -150,13 +150,12 @@ void TEngineForm::OpenTest1Click() {
   if (path) TakeTest(*path);
 }
 
-void TEngineForm::ApplyExtraTime(const QString& path, TestSettings& settings) {
+void TEngineForm::ApplyExtraTime(const std::string& path, TestSettings& settings) {
   // A list that cannot be read is named, and the test goes on at its own time.
   RunGuarded(Setup.Dialogs, [&] {
     const std::optional<int> seconds = TimeField::SecondsOfDay(TimeField::Normalize(settings.Time));
     if (!seconds || *seconds == 0) return;
-    const std::optional<double> factor =
-        ExtraTime::FactorFor(ExtraTime::Load(ToPath(path)), ToCp1252(StudentName));
+    const std::optional<double> factor = ExtraTime::FactorFor(ExtraTime::Load(path), ToCp1252(StudentName));
     if (!factor || *factor == 1) return;
     settings.Time = TimeField::Format(ExtraTime::ExtendedSeconds(*seconds, *factor));
     Setup.Dialogs.Inform(tr("You have extra time for this test: %1 instead of %2.")
@@ -165,19 +164,23 @@ void TEngineForm::ApplyExtraTime(const QString& path, TestSettings& settings) {
 }
 
 void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
+  TakeTestAt(ToPath(path), previewQuestion);
+}
+
+void TEngineForm::TakeTestAt(const std::string& path, int previewQuestion) {
   const bool preview = previewQuestion > 0;
   TestSettings settings;
   std::vector<QuestionRecord> questions;
   // The name's own bytes, whatever they are: Qt's file functions would look
   // for a name that is no valid UTF-8 under another one.
   const bool read = RunGuarded(Setup.Dialogs, [&] {
-    TakeTest::TTestToTake test = TakeTest::Read(ToPath(path));
+    TakeTest::TTestToTake test = TakeTest::Read(path);
     settings = std::move(test.Settings);
     questions = std::move(test.Questions);
   });
   if (!read) return;
   if (questions.empty()) {
-    Setup.Dialogs.Error(tr("\"%1\" holds no questions.").arg(path));
+    Setup.Dialogs.Error(tr("\"%1\" holds no questions.").arg(FromPath(path)));
     return;
   }
   if (!preview && !NameAsked && !AskStudent(path)) return;
@@ -203,8 +206,8 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
     try {
       if (const auto aside = TakeTest::AddToHistory(
               ToPath(Setup.HistoryPath), ToCp1252(StudentName),
-              ToCp1252(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
-              ToPath(path), settings.Description, result))
+              ToCp1252(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))), path,
+              settings.Description, result))
         Setup.Dialogs.Inform(tr("Your history file was damaged. It is kept as \"%1\", and a new "
                                 "history was started with this test.")
                                  .arg(FromPath(*aside)));
@@ -234,17 +237,16 @@ QString TEngineForm::DataFolder() const {
   return QFileInfo(Setup.HistoryPath).absolutePath();
 }
 
-void TEngineForm::RecordResult(const TTestSession& session, const QString& path,
+void TEngineForm::RecordResult(const TTestSession& session, const std::string& path,
                                const std::string& description, const std::vector<QuestionRecord>& questions,
                                const QDateTime& started) {
   try {
     const TTaker taker{ToCp1252(StudentName), ToCp1252(StudentNumber), ToCp1252(StudentClass),
                        ToCp1252(QSysInfo::machineHostName())};
-    const std::string file = ToPath(path);
     const TAttempt attempt =
-        AttemptOfSession(session, std::filesystem::path(file).filename().string(), description, questions,
+        AttemptOfSession(session, std::filesystem::path(path).filename().string(), description, questions,
                          taker, TimeText(started), TimeText(QDateTime::currentDateTime()));
-    const TRecorded recorded = RecordAttempt(attempt, std::filesystem::path(file).parent_path().string(),
+    const TRecorded recorded = RecordAttempt(attempt, std::filesystem::path(path).parent_path().string(),
                                              FConfig.ResultsFolder, ToPath(DataFolder()));
     for (const std::string& notice : recorded.Notices) Setup.Dialogs.Inform(ToQString(notice));
   } catch (const std::exception& error) {
@@ -262,12 +264,12 @@ void TEngineForm::SendQueuedResults() {
   RunGuarded(Setup.Dialogs, [&] { ResultsFolder::SendQueued(queue, FConfig.ResultsFolder); });
 }
 
-bool TEngineForm::AskStudent(const QString& path) {
+bool TEngineForm::AskStudent(const std::string& path) {
   const std::optional<QString> name = Setup.Prompts.AskText(
       tr("Student Name"), tr("Your name, for your test history (you may leave it empty):"), false);
   if (!name) return false;
   std::error_code ignored;
-  const std::filesystem::path folder = std::filesystem::path(ToPath(path)).parent_path();
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   std::optional<QString> number = QString(), group = QString();
   if (!FConfig.ResultsFolder.empty() || std::filesystem::exists(folder / ResultsFileName, ignored)) {
     number = Setup.Prompts.AskText(

@@ -74,7 +74,7 @@ protected:
 private:
   // The student's share of extra time, from the list beside the test at path:
   // settings' time lengthened by the student's factor, and the student told.
-  void ApplyExtraTime(const QString& path, TestSettings& settings);
+  void ApplyExtraTime(const std::string& path, TestSettings& settings);
   void LoadConfig();
   void FillList();
   bool PasswordGiven(const std::string& password, const QString& what);
@@ -82,12 +82,14 @@ private:
   // keeps results of the test at path (a results folder is set, or a store
   // lies beside the test), the student number and class; either may stay
   // empty. False when the student cancelled.
-  bool AskStudent(const QString& path);
+  bool AskStudent(const std::string& path);
   // Runs a window of the engine: F1 in it shows the student's help, and its
   // text takes the size the student chose.
   int ShowModal(QDialog& dialog);
+  // TakeTest on the file system's own bytes of the test's path.
+  void TakeTestAt(const std::string& path, int previewQuestion);
   // Records a finished attempt for the teacher; never throws.
-  void RecordResult(const TTestSession& session, const QString& path, const std::string& description,
+  void RecordResult(const TTestSession& session, const std::string& path, const std::string& description,
                     const std::vector<QuestionRecord>& questions, const QDateTime& started);
 
   TEngineSetup Setup;

@@ -15,38 +15,15 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <filesystem>
-#include <system_error>
 
-#include "core/exchange/Export.h"
-#include "core/exchange/Import.h"
-#include "core/model/Conversions.h"
-#include "core/model/LossNotice.h"
-#include "core/model/TestFile.h"
 #include "core/model/TestFolder.h"
-#include "core/model/WorkingFolder.h"
-#include "core/results/StoreLocation.h"
-#include "core/storage/FileInput.h"
 #include "core/storage/FileStamp.h"
-#include "core/storage/IniStore.h"
-#include "ui/maker/AboutForm.h"
-#include "ui/maker/CatalogueSearchForm.h"
-#include "ui/maker/ClientForm.h"
-#include "ui/maker/DuplicatesForm.h"
 #include "ui/maker/ImportFlow.h"
-#include "ui/maker/QAForm.h"
-#include "ui/maker/SettingsForm.h"
 #include "ui/platform/Artwork.h"
 #include "ui/platform/HelpViewer.h"
-#include "ui/platform/Preview.h"
 #include "ui/platform/QtText.h"
-#include "ui/platform/ShellOpen.h"
 #include "ui/platform/Version.h"
 #include "ui/platform/WindowKit.h"
-#include "ui/print/GradeForm.h"
-#include "ui/print/PrintForm.h"
-#include "ui/results/ResultsForm.h"
-#include "ui/scan/ScanForm.h"
 
 namespace {
 
@@ -63,26 +40,6 @@ QString NotLoaded() {
 }
 QString SelectionPrompt() {
   return QCoreApplication::translate("TMainForm", "Please make your selection now.");
-}
-
-QString FileNamePart(const QString& path) {
-  return QFileInfo(path).fileName();
-}
-
-// Whether a new test may be written at path: where a file is, the user agrees
-// to replace it (No by default) and it can be replaced; shows why not.
-bool MayReplaceTest(TDialogs& dialogs, const QString& path) {
-  if (!QFileInfo::exists(path)) return true;
-  if (!dialogs.ConfirmRisk(QCoreApplication::translate(
-          "TMainForm", "A test file with that name exists!\rOverwrite existing test file?")))
-    return false;
-  const std::string reason = TestFolder::ReplaceBlocker(ToPath(path));
-  if (reason.empty()) return true;
-  //: %1 is the test's file, %2 why it could not be replaced.
-  dialogs.Error(QCoreApplication::translate(
-                    "TMainForm", "The test file %1 could not be replaced: %2.\rNothing was changed.")
-                    .arg(path, ToQString(reason)));
-  return false;
 }
 
 QFrame* Panel(const char* name, QFrame::Shape shape, QWidget* parent) {
@@ -425,6 +382,25 @@ void TMainForm::SetTestNotLoaded() {
   Globals.CurrentTestPath.clear();
 }
 
+QString TMainForm::FileNamePart(const QString& path) {
+  return QFileInfo(path).fileName();
+}
+
+bool TMainForm::MayReplaceTest(const QString& path) {
+  TDialogs& dialogs = Globals.Dialogs;
+  if (!QFileInfo::exists(path)) return true;
+  if (!dialogs.ConfirmRisk(QCoreApplication::translate(
+          "TMainForm", "A test file with that name exists!\rOverwrite existing test file?")))
+    return false;
+  const std::string reason = TestFolder::ReplaceBlocker(ToPath(path));
+  if (reason.empty()) return true;
+  //: %1 is the test's file, %2 why it could not be replaced.
+  dialogs.Error(QCoreApplication::translate(
+                    "TMainForm", "The test file %1 could not be replaced: %2.\rNothing was changed.")
+                    .arg(path, ToQString(reason)));
+  return false;
+}
+
 void TMainForm::NewTest() {
   RunGuarded(Globals.Dialogs, [this] {
     const std::optional<QString> chosen = Globals.Dialogs.SaveFile(NewTestDialog);
@@ -433,7 +409,7 @@ void TMainForm::NewTest() {
       return;
     }
     const QString& name = *chosen;
-    if (!MayReplaceTest(Globals.Dialogs, name)) return;
+    if (!MayReplaceTest(name)) return;
     TestFolder::CreateNewTest(ToPath(name));
     //: The status line of a new test; %1 is its file name.
     SetTestLoaded(tr("No description (%1)").arg(FileNamePart(name)), name);
@@ -484,317 +460,6 @@ void TMainForm::OpenTest(const QString& name) {
   });
 }
 
-void TMainForm::EditSettings() {
-  {
-    TSettingsForm settings(Globals, this);
-    settings.exec();
-  }
-  // The description may have changed: the status line names it.
-  RunGuarded(Globals.Dialogs, [this] { ShowCurrentDescription(); });
-  FormShow();
-}
-
-void TMainForm::EditQuestions() {
-  TQAForm editor(Globals, this);
-  editor.exec();
-}
-
-void TMainForm::SearchTests1Click() {
-  TCatalogueSearchForm search(Globals, Catalogue, this);
-  if (search.exec() != QDialog::Accepted) return;
-  OpenTest(search.ChosenPath());
-  if (Globals.CurrentTestPath != search.ChosenPath()) return;
-  EditQuestion(search.ChosenNumber());
-}
-
-void TMainForm::EditQuestion(int number) {
-  TQAForm editor(Globals, this);
-  editor.StartAt(number);
-  editor.exec();
-}
-
 void TMainForm::ExitProgram() {
   QCoreApplication::exit(0);
-}
-
-void TMainForm::ConfigureClient() {
-  {
-    TClientForm client(Globals, this);
-    client.exec();
-  }
-  FormShow();
-}
-
-void TMainForm::EncryptRawTestFile1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> source = Globals.Dialogs.OpenFile(EncryptSourceDialog);
-    if (!source) return;
-    const std::optional<QString> destination = Globals.Dialogs.SaveFile(EncryptTargetDialog);
-    if (!destination ||
-        !OutputAllowed(Globals.Dialogs, *destination, {}, StoreFilesBeside(ToPath(*destination)),
-                       TFileKind::Test) ||
-        !ConfirmConversionInto(*destination))
-      return;
-    const TConversionReport report = EncryptTextToTest(ToPath(*source), ToPath(*destination));
-    Globals.Dialogs.Inform(tr("The test has been encrypted."));
-    if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
-    StartTimer->start();
-  });
-}
-
-void TMainForm::DecryptTestIntoTextFile1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    const std::optional<QString> source = Globals.Dialogs.OpenFile(DecryptSourceDialog);
-    if (!source) return;
-    const std::optional<QString> destination = Globals.Dialogs.SaveFile(DecryptTargetDialog);
-    if (!destination ||
-        !OutputAllowed(Globals.Dialogs, *destination, {*source}, StoreFilesBeside(ToPath(*destination))) ||
-        !ConfirmConversionInto(*destination))
-      return;
-    const TConversionReport report = DecryptTestToText(ToPath(*source), ToPath(*destination));
-    Globals.Dialogs.Inform(tr("The test has been Decrypted."));
-    if (const QString notice = ConversionNotice(report); !notice.isEmpty()) Globals.Dialogs.Inform(notice);
-    StartTimer->start();
-  });
-}
-
-bool TMainForm::ConfirmConversionInto(const QString& destination) {
-  // A conversion merges into an existing file: a test picked by mistake as
-  // the text file would be ruined without a word.
-  if (!QFileInfo::exists(destination)) return true;
-  return Globals.Dialogs.ConfirmRisk(
-      tr("The file %1 exists.\rConvert into it, replacing the values it holds?").arg(destination));
-}
-
-QString TMainForm::ConversionNotice(const TConversionReport& report) {
-  QStringList notice;
-  if (!report.Dropped.empty()) {
-    QStringList numbers;
-    for (const int n : report.Dropped) numbers << QString::number(n);
-    //: %1 lists question numbers, %2 is the most questions a test holds.
-    notice << tr("These questions were not converted: %1.\rA test holds the questions up to the first empty "
-                 "one, "
-                 "and at most %2.")
-                  .arg(numbers.join(QStringLiteral(", ")), QString::number(TestFile::MaxQuestionCount));
-  }
-  for (const std::string& lost : LossNotices(report)) notice << ToQString(lost);
-  return notice.join(QLatin1Char('\r'));
-}
-
-void TMainForm::PreviewTest1Click() {
-  StartPreview(Globals, 1);
-}
-
-void TMainForm::RunInClassroom1Click() {
-  if (Classroom) {
-    Classroom->raise();
-    Classroom->activateWindow();
-    return;
-  }
-  if (Globals.CurrentTestPath.isEmpty()) {
-    Globals.Dialogs.Inform(tr("Load a test first: the classroom runs the current test."));
-    return;
-  }
-  auto* form = new TClassroomForm(Globals, ClassroomPlace, this);
-  bool started = false;
-  RunGuarded(Globals.Dialogs, [&] { started = form->Start(); });
-  if (!started) {
-    delete form;
-    return;
-  }
-  form->setAttribute(Qt::WA_DeleteOnClose);
-  Classroom = form;
-  form->show();
-}
-
-void TMainForm::LaunchQuizwellClient1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    const QString engine =
-        FromPath(TestFolder::FindFile(ToPath(Globals.ProgramFolder), TestFolder::EngineFileName));
-    const TProgramStart inFolder = Globals.Shell.StartProgram(engine, QString(), QString());
-    if (inFolder.Started()) return;
-    // Then our own engine for this system, when it lies beside the maker.
-    const QString beside = EngineBesideMaker(Globals.ProgramFolder);
-    if (!beside.isEmpty() && Globals.Shell.StartProgram(beside, QString(), QString()).Started()) return;
-    // An engine that is there but does not run is no engine that is missing.
-    const QString question =
-        inFolder.Result == TOpenResult::FileNotFound
-            ? tr("QWTEST.EXE not found in current folder.\rWould you like to find and run it?")
-            //: %1 is the engine's file name, %2 the system's reason.
-            : tr("%1 in current folder cannot be started: %2.\rWould you like to find and run another?")
-                  .arg(FileNamePart(engine), inFolder.Reason);
-    if (!Globals.Dialogs.Confirm(question)) return;
-    const std::optional<QString> chosen = Globals.Dialogs.OpenFile(EngineDialog);
-    if (!chosen) return;
-    const TProgramStart start = Globals.Shell.StartProgram(*chosen, QString(), QString());
-    if (start.Result == TOpenResult::FileNotFound)
-      Globals.Dialogs.Error(tr("%1 was not found.").arg(*chosen));
-    else if (!start.Started())
-      //: %1 is a program's file, %2 the system's reason.
-      Globals.Dialogs.Error(tr("%1 cannot be started: %2.").arg(*chosen, start.Reason));
-  });
-}
-
-void TMainForm::ShowHelpContents() {
-  Globals.Help.ShowContents();
-}
-
-void TMainForm::OpenWebPage(const QString& page) {
-  OpenInBrowser(
-      Globals.Shell, Globals.Dialogs,
-      FromPath(WorkingFolder::WebPage(ToPath(Globals.ProgramFolder),
-                                      ToPath(QCoreApplication::applicationDirPath()), ToPath(page))));
-}
-
-void TMainForm::AboutQuizwell1Click() {
-  TAboutForm about(Globals, BannerPicture, this);
-  about.exec();
-}
-
-void TMainForm::Results1Click() {
-  if (!Globals.CurrentTestPath.isEmpty()) {
-    ShowResults(Globals.CurrentTestPath);
-  } else if (TestList->currentIndex() > 0) {
-    CatalogueResults(TestList->currentIndex());
-  } else {
-    Globals.Dialogs.Inform(
-        tr("Load a test first, or choose one in the list: the results shown are that test's."));
-  }
-}
-
-void TMainForm::CatalogueResults(int row) {
-  if (row <= 0 || row >= TestList->count()) return;
-  const TSelection selection = Catalogue.Select(ToCp1252(TestList->itemText(row)));
-  if (selection.Kind == TSelection::Found) {
-    ShowResults(FromPath(selection.Path));
-  } else if (selection.Kind == TSelection::Missing) {
-    Globals.Dialogs.Inform(tr("The test named %1 was not found!\rPlease try again or reinstall software.")
-                               .arg(FromPath(selection.Path)));
-  }
-}
-
-void TMainForm::ShowResults(const QString& path) {
-  TResultsForm form(Globals, path, this);
-  form.OpenQuestion = [this, path](int number) {
-    if (Globals.CurrentTestPath != path) OpenTest(path);
-    if (Globals.CurrentTestPath == path) EditQuestion(number);
-  };
-  form.exec();
-}
-
-void TMainForm::PrintTest1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    TPrintForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.CurrentTestPath,
-                    Globals.Dialogs, this);
-    InstallHelpKey(&form, Globals.Help, HelpContext::Print);
-    form.exec();
-  });
-}
-
-void TMainForm::GradeAnswers1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    TGradeForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.CurrentTestPath,
-                    Globals.Dialogs, this);
-    InstallHelpKey(&form, Globals.Help, HelpContext::Print);
-    form.exec();
-  });
-}
-
-void TMainForm::ScanAnswerSheets1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    TScanForm form(PaperVersions::ReadPaperTest(ToPath(Globals.CurrentTestPath)), Globals.CurrentTestPath,
-                   Globals.Dialogs, this);
-    InstallHelpKey(&form, Globals.Help, HelpContext::Scan);
-    form.exec();
-  });
-}
-
-void TMainForm::FindDuplicateQuestions1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    const auto openAt = [this](const std::string& path, int number) {
-      OpenTest(FromPath(path));
-      if (Globals.CurrentTestPath != FromPath(path)) return;
-      TQAForm editor(Globals, this);
-      // Once the editor has loaded the test (its start timer), it moves to the
-      // question as Jump To does.
-      connect(
-          editor.findChild<QTimer*>(QStringLiteral("StartTimer")), &QTimer::timeout, &editor,
-          [this, &editor, number] {
-            if (!editor.isVisible()) return;
-            Globals.Questions.CurrentIndex = number;
-            editor.DisplayNextQuestion();
-          },
-          Qt::SingleShotConnection);
-      editor.exec();
-    };
-    const std::string folder = ToPath(Globals.ProgramFolder);
-    // Read again after every fix; a test that cannot be read is named each time.
-    const auto read = [this, folder] {
-      QStringList unreadable;
-      std::vector<Duplicates::TTestQuestions> tests = Duplicates::ReadFolder(
-          folder, [&](const std::string& error) { unreadable << FromSystemText(error); });
-      if (!unreadable.isEmpty())
-        Globals.Dialogs.Error(tr("These tests could not be read and are not compared:\r%1")
-                                  .arg(unreadable.join(QLatin1Char('\r'))));
-      return tests;
-    };
-    TDuplicatesForm form(read, openAt, this);
-    InstallHelpKey(&form, Globals.Help, HelpContext::Main);
-    form.exec();
-  });
-}
-
-void TMainForm::ImportQuestions1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    std::optional<TChosenImport> chosen = ChooseQuestionFile(Globals.Dialogs, this);
-    if (!chosen) return;
-    Import::TPreparedImport& prepared = chosen->Prepared;
-    const bool append = !Globals.CurrentTestPath.isEmpty();
-    QString testPath = Globals.CurrentTestPath;
-    if (!append) {
-      const std::optional<QString> target = Globals.Dialogs.SaveFile(NewTestDialog);
-      if (!target || !OutputAllowed(Globals.Dialogs, *target, {chosen->Source},
-                                    StoreFilesBeside(ToPath(*target)), TFileKind::Test))
-        return;
-      if (!MayReplaceTest(Globals.Dialogs, *target)) return;
-      testPath = *target;
-    }
-    const std::string sourceName = FileNamePart(chosen->Source).toStdString();
-    const std::string testName = FileNamePart(testPath).toStdString();
-    // Adding to a test that is there changes it: the instructor says so first.
-    if (append && !Globals.Dialogs.ConfirmRisk(FromUtf8(Import::AppendQuestion(
-                      static_cast<int>(prepared.Test.Questions.size()), sourceName, testName, true))))
-      return;
-    if (!MayReplaceUnmappable(Globals.Dialogs, prepared)) return;
-    const int added = Import::IntoTest(std::move(prepared.Test), ToPath(testPath), append, prepared.Report);
-    if (!append) {
-      TellWhenOutsideFolder(testPath);
-      StartTimer->start();
-    }
-    const std::string keptCopy = append ? Import::BeforeImportPath(testName) : std::string();
-    ShowLossReport(Globals.Dialogs, this,
-                   FromUtf8(Import::ImportSummary(added, sourceName, testName, keptCopy)),
-                   prepared.Report.Lines());
-  });
-}
-
-void TMainForm::ExportQuestions1Click() {
-  RunGuarded(Globals.Dialogs, [this] {
-    std::optional<QString> test = Globals.CurrentTestPath;
-    if (test->isEmpty()) test = Globals.Dialogs.OpenFile(OpenTestDialog);
-    if (!test) return;
-    const std::optional<QString> target = Globals.Dialogs.SaveFile(ExportDialog);
-    if (!target || !OutputAllowed(Globals.Dialogs, *target, {*test}, StoreFilesBeside(ToPath(*test)))) return;
-    TLossReport report;
-    if (!Export::ExportTest(ToPath(*test), ToPath(*target), report)) {
-      Globals.Dialogs.Error(
-          tr("Name the file for the system it is for: .gift for GIFT, .txt for "
-             "Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet."));
-      return;
-    }
-    ShowLossReport(
-        Globals.Dialogs, this,
-        tr("The questions of %1 have been exported to %2.").arg(FileNamePart(*test), FileNamePart(*target)),
-        report.Lines());
-  });
 }

@@ -120,6 +120,17 @@ private:
   void ShowResults(const QString& path);
   // The commands that need a current test follow whether there is one.
   void EnableTestCommands(bool enabled);
+  // Encrypt and Decrypt: a file chosen in sourceDialog converted into one
+  // chosen in targetDialog, which holds what writes says; done tells it went.
+  void ConvertFile(const TFileDialogOptions& sourceDialog, const TFileDialogOptions& targetDialog,
+                   TFileKind writes, TConversionReport (*convert)(const std::string&, const std::string&),
+                   const QString& done);
+  // Whether a new test may be written at path: where a file is, the user agrees
+  // to replace it (No by default) and it can be replaced; shows why not.
+  bool MayReplaceTest(const QString& path);
+  // Makes the test at path current and opens the editor at question number.
+  void EditTestAt(const QString& path, int number);
+  static QString FileNamePart(const QString& path);
 
   // The controls whose state changes; the rest are found by name.
   QLabel* BannerImage;

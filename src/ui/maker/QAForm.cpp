@@ -2,11 +2,9 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,32 +17,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <utility>
 
 #include "core/model/QuestionSet.h"
-#include "core/model/QuestionSetChange.h"
-#include "core/model/TestFolder.h"
-#include "ui/maker/EditorUndo.h"
 #include "ui/maker/FindBar.h"
-#include "ui/maker/ImportFlow.h"
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
-#include "ui/maker/NoteForm.h"
 #include "ui/maker/Spelling.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
-#include "ui/platform/Preview.h"
-#include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
-#include "ui/platform/WriteOver.h"
 
 namespace {
 
@@ -64,72 +50,6 @@ QString DeleteAskText() {
 QString DeletedText() {
   return QCoreApplication::translate("TQAForm", "Question has been deleted.");
 }
-QString ExitAskText() {
-  return QCoreApplication::translate(
-      "TQAForm", "Any changes made since you last saved will be lost!\rWould you like to exit?");
-}
-QString RevertAskText() {
-  return QCoreApplication::translate(
-      "TQAForm",
-      "This will reload the test from disk.\rAny changes you have made will be lost!\r"
-      "Are you sure that you want to revert?");
-}
-QString SavedAskText() {
-  return QCoreApplication::translate("TQAForm", "Changes saved. Would you like to continue editing?");
-}
-QString UnsavedAskText() {
-  return QCoreApplication::translate("TQAForm", "Save the changes to %1 before closing?");
-}
-QString RenumberedText() {
-  return QCoreApplication::translate(
-      "TQAForm",
-      "The questions of this test were not numbered in sequence.\rThey are shown renumbered, and Save stores "
-      "them under the new numbers.");
-}
-
-QString Numbers(const std::vector<int>& numbers) {
-  QStringList listed;
-  for (const int n : numbers) listed << QString::number(n);
-  return listed.join(QStringLiteral(", "));
-}
-
-QString UntitledAskText(const std::vector<int>& numbers) {
-  //: %1 lists question numbers.
-  return QCoreApplication::translate("TQAForm",
-                                     "These questions have no question text, so they cannot be saved: "
-                                     "%1.\rTheir answers and other entries will be lost.\rSave without them?")
-      .arg(Numbers(numbers));
-}
-
-QString EmptyLeftOutText(const std::vector<int>& numbers) {
-  //: %1 lists question numbers.
-  return QCoreApplication::translate("TQAForm",
-                                     "These empty questions were not saved: %1.\rThe questions after them "
-                                     "were saved under numbers that close the gap.")
-      .arg(Numbers(numbers));
-}
-QString WrittenAnewText(const QString& path) {
-  return QCoreApplication::translate("TQAForm",
-                                     "The test file %1 was deleted while it was being edited.\rIt was "
-                                     "written anew: the settings of a new test and these questions.")
-      .arg(path);
-}
-QString NoDictionaryText(const QString& language) {
-  //: %1 is a language, as "en_US".
-  return QCoreApplication::translate(
-             "TQAForm", "No spelling dictionary for %1 is installed, so spelling is not checked.")
-      .arg(language);
-}
-// The run's note that a dictionary is missing, given once.
-const char* const NoDictionaryTold = "quizwellNoDictionaryTold";
-
-QString LoadingText() {
-  return QCoreApplication::translate("TQAForm", "Loading questions.  Please wait...");
-}
-QString SavingText() {
-  return QCoreApplication::translate("TQAForm", "Saving questions.  Please wait...");
-}
-
 QPushButton* TextButton(const char* name, const QString& caption) {
   auto* button = PushButton(name, caption);
   // As narrow as the column beside the text boxes allows, wider only for a
@@ -145,14 +65,6 @@ QPlainTextEdit* TextBox(const char* name, QWidget* parent) {
   // The editor's history, across questions, takes the place of the box's own.
   box->setUndoRedoEnabled(false);
   return box;
-}
-
-// The text of a box exactly as typed: toPlainText() would turn non-breaking
-// spaces into blanks. Line and paragraph breaks become '\n'.
-QString ExactText(const QPlainTextEdit* box) {
-  QString text = box->document()->toRawText();
-  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
-  return text;
 }
 
 QLabel* Holder(const char* name, QWidget* parent) {
@@ -501,123 +413,6 @@ bool TQAForm::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-QStringList TQAForm::ScreenTexts() const {
-  QStringList texts = {ExactText(QuestionEdit), ReferenceText->text(), HotLinkValue->text(),
-                       HotLinkParmsValue->text(), MMediaValue->text()};
-  for (const QPlainTextEdit* answer : AnswerEdits) texts << ExactText(answer);
-  return texts;
-}
-
-TScreenState TQAForm::CaptureScreen() const {
-  TScreenState state;
-  const auto text = [&state](TSearchField field) -> QString& {
-    return state.Texts[static_cast<size_t>(field)];
-  };
-  text(TSearchField::Question) = ExactText(QuestionEdit);
-  for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
-    state.Texts[static_cast<size_t>(TSearchField::AnswerA) + static_cast<size_t>(i)] =
-        ExactText(AnswerEdits[static_cast<size_t>(i)]);
-    state.Checked[static_cast<size_t>(i)] = CheckBoxes[static_cast<size_t>(i)]->isChecked();
-  }
-  text(TSearchField::Reference) = ReferenceText->text();
-  text(TSearchField::HotLink) = HotLinkValue->text();
-  text(TSearchField::HotLinkParameters) = HotLinkParmsValue->text();
-  text(TSearchField::MediaFile) = MMediaValue->text();
-  state.AnyCorrectPasses = RadioButton2->isChecked();
-  state.InternalViewer = MMediaTag == TMediaViewer::Internal;
-  return state;
-}
-
-void TQAForm::ShowScreen(const TScreenState& state) {
-  Showing = true;
-  const auto text = [&state](TSearchField field) { return state.Texts[static_cast<size_t>(field)]; };
-  for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
-    const auto at = static_cast<size_t>(i);
-    QPlainTextEdit* answer = AnswerEdits[at];
-    const QString& wanted = state.Texts[static_cast<size_t>(TSearchField::AnswerA) + at];
-    if (ExactText(answer) != wanted) answer->setPlainText(wanted);
-    CheckBoxes[at]->setChecked(state.Checked[at]);
-  }
-  if (ExactText(QuestionEdit) != text(TSearchField::Question))
-    QuestionEdit->setPlainText(text(TSearchField::Question));
-  MMediaValue->setText(text(TSearchField::MediaFile));
-  MMediaTag = state.InternalViewer ? TMediaViewer::Internal : TMediaViewer::External;
-  HotLinkValue->setText(text(TSearchField::HotLink));
-  HotLinkParmsValue->setText(text(TSearchField::HotLinkParameters));
-  ReferenceText->setText(text(TSearchField::Reference));
-  (state.AnyCorrectPasses ? RadioButton2 : RadioButton1)->setChecked(true);
-  CheckHowMany();
-  *Shown = state;
-  Showing = false;
-}
-
-QWidget* TQAForm::FieldWidget(int part) const {
-  if (part == static_cast<int>(TSearchField::Question)) return QuestionEdit;
-  if (part == static_cast<int>(TSearchField::Reference)) return ReferenceText;
-  const int answer = part - static_cast<int>(TSearchField::AnswerA);
-  if (answer >= 0 && answer < QuestionSet::AnswerCount) return AnswerEdits[static_cast<size_t>(answer)];
-  return nullptr;
-}
-
-void TQAForm::ScreenChanged() {
-  if (Showing) return;
-  TScreenState now = CaptureScreen();
-  if (now == *Shown) return;
-  int part = 0;
-  while (part < SearchFieldCount &&
-         now.Texts[static_cast<size_t>(part)] == Shown->Texts[static_cast<size_t>(part)])
-    ++part;
-  if (part == SearchFieldCount) {
-    if (now.Checked != Shown->Checked)
-      part = ScreenPart::CorrectAnswers;
-    else if (now.AnyCorrectPasses != Shown->AnyCorrectPasses)
-      part = ScreenPart::PassRule;
-    else
-      part = ScreenPart::Viewer;
-  }
-  TScreenState before = std::exchange(*Shown, now);
-  Undo->push(new TScreenEdit(*this, Questions.CurrentIndex, part, std::move(before), std::move(now)));
-}
-
-void TQAForm::ShowEdit(int number, const TScreenState& state, int part) {
-  if (number != Questions.CurrentIndex) {
-    Questions.CurrentIndex = number;
-    DisplayNextQuestion();
-  }
-  ShowScreen(state);
-  if (QWidget* field = FieldWidget(part)) field->setFocus();
-}
-
-void TQAForm::ShowSetChange(const TQuestionSetChange& change, bool undo) {
-  if (undo)
-    change.Undo(Questions);
-  else
-    change.Redo(Questions);
-  DisplayNextQuestion();
-}
-
-void TQAForm::ChangeQuestions(const QString& text, const std::function<void()>& change) {
-  TQuestionSetChange recorded = TQuestionSetChange::Record(Questions, change);
-  if (!recorded.Empty()) Undo->push(new TSetEdit(*this, std::move(recorded), text));
-  DisplayNextQuestion();
-}
-
-// Before a step of the history that is not an edit of the screen now shown,
-// the screen is copied into its question, as before any command.
-void TQAForm::Undo1Click() {
-  if (!Undo->canUndo()) return;
-  const auto* edit = dynamic_cast<const TScreenEdit*>(Undo->command(Undo->index() - 1));
-  if ((edit == nullptr || edit->Number() != Questions.CurrentIndex) && !SaveCurrent()) return;
-  Undo->undo();
-}
-
-void TQAForm::Redo1Click() {
-  if (!Undo->canRedo()) return;
-  const auto* edit = dynamic_cast<const TScreenEdit*>(Undo->command(Undo->index()));
-  if ((edit == nullptr || edit->Number() != Questions.CurrentIndex) && !SaveCurrent()) return;
-  Undo->redo();
-}
-
 void TQAForm::Find1Click() {
   FindBar->Open(false);
 }
@@ -626,304 +421,9 @@ void TQAForm::Replace1Click() {
   FindBar->Open(true);
 }
 
-void TQAForm::UseLanguage(const QString& language, bool remember) {
-  if (remember) TSpeller::SetLanguageOfTest(Globals.CurrentTestPath, language);
-  SpellerInUse = &TSpeller::For(language);
-  for (QAction* choice : LanguageMenu->actions()) choice->setChecked(choice->text() == language);
-  for (TSpellHighlighter* highlighter : Highlighters) highlighter->rehighlight();
-  if (!SpellerInUse->Available() && !qApp->property(NoDictionaryTold).toBool()) {
-    qApp->setProperty(NoDictionaryTold, true);
-    Globals.Dialogs.Inform(NoDictionaryText(language));
-  }
-}
-
-QMenu* TQAForm::SpellingMenu(QPlainTextEdit* box, const QPoint& pos) {
-  QMenu* menu = box->createStandardContextMenu(pos);
-  // The box keeps no history of its own: its Undo and Redo are the editor's.
-  for (QAction* own : menu->actions()) {
-    const QString name = own->objectName() == QLatin1String("edit-undo")   ? QStringLiteral("Undo1")
-                         : own->objectName() == QLatin1String("edit-redo") ? QStringLiteral("Redo1")
-                                                                           : QString();
-    if (name.isEmpty()) continue;
-    menu->insertAction(own, findChild<QAction*>(name));
-    menu->removeAction(own);
-  }
-  QTextCursor cursor = box->cursorForPosition(pos);
-  cursor.select(QTextCursor::WordUnderCursor);
-  const QString word = cursor.selectedText();
-  if (SpellerInUse == nullptr || word.isEmpty() || SpellerInUse->Correct(word)) return menu;
-  QAction* first = menu->actions().value(0);
-  const auto add = [menu, first](const QString& name, const QString& caption) {
-    auto* action = Named(new QAction(caption, menu), name);
-    menu->insertAction(first, action);
-    return action;
-  };
-  const QStringList suggestions = SpellerInUse->Suggestions(word).mid(0, 6);
-  for (int i = 0; i < suggestions.size(); ++i) {
-    const QString suggestion = suggestions[i];
-    connect(add(QStringLiteral("Suggestion%1").arg(i + 1), suggestion), &QAction::triggered, this,
-            [box, cursor, suggestion] {
-              QTextCursor replacing = cursor;
-              replacing.insertText(suggestion);
-              box->setTextCursor(replacing);
-            });
-  }
-  if (suggestions.isEmpty()) add(QStringLiteral("NoSuggestions"), tr("(no suggestions)"))->setEnabled(false);
-  menu->insertSeparator(first);
-  const auto rehighlight = [this] {
-    for (TSpellHighlighter* highlighter : Highlighters) highlighter->rehighlight();
-  };
-  connect(add(QStringLiteral("AddToWordList"), tr("Add to word list")), &QAction::triggered, this,
-          [this, word, rehighlight] {
-            SpellerInUse->AddToWordList(word);
-            rehighlight();
-          });
-  connect(add(QStringLiteral("IgnoreWord"), tr("Ignore")), &QAction::triggered, this,
-          [this, word, rehighlight] {
-            SpellerInUse->Ignore(word);
-            rehighlight();
-          });
-  menu->insertSeparator(first);
-  return menu;
-}
-
-void TQAForm::CheckSpelling1Click() {
-  StoreScreen();
-  if (SpellerInUse == nullptr || !SpellerInUse->Available()) {
-    FindBar->ShowList({}, NoDictionaryText(SpellerInUse == nullptr ? TSpeller::DefaultLanguage()
-                                                                   : SpellerInUse->Language()));
-    return;
-  }
-  std::vector<TSearchHit> unknown;
-  for (int n = 1; n <= Questions.QuestionCount; ++n)
-    for (int part = 0; part <= static_cast<int>(TSearchField::Reference); ++part) {
-      const auto field = static_cast<TSearchField>(part);
-      const std::string& text = FieldText(Questions.Slot(n), field);
-      for (const auto& [position, length] : WordsOf(text))
-        if (!SpellerInUse->Correct(ToQString(text.substr(position, length))))
-          unknown.push_back({n, field, position, length});
-    }
-  const QString status = unknown.empty()       ? tr("No unknown words")
-                         : unknown.size() == 1 ? tr("1 unknown word")
-                                               : tr("%1 unknown words").arg(unknown.size());
-  FindBar->ShowList(std::move(unknown), status);
-}
-
 void TQAForm::FitFindBar() {
   const int extra = FindBar->isVisible() ? FindBar->sizeHint().height() + layout()->spacing() : 0;
   setFixedSize(ClientWidth, PlainHeight + extra);
-}
-
-bool TQAForm::ShowHit(const TSearchHit& hit) {
-  if (hit.Number != Questions.CurrentIndex) {
-    if (!SaveCurrent()) return false;
-    Questions.CurrentIndex = hit.Number;
-    DisplayNextQuestion();
-  }
-  // Only the hit shown is selected.
-  for (QPlainTextEdit* box : AnswerEdits) box->moveCursor(QTextCursor::Start);
-  QuestionEdit->moveCursor(QTextCursor::Start);
-  ReferenceText->deselect();
-  QWidget* field = FieldWidget(static_cast<int>(hit.Field));
-  if (field == nullptr) return true;  // a hot link or media file: its question is shown
-  // A hit listed before the text was edited may lie past its end.
-  const std::string& text = FieldText(Questions.Current(), hit.Field);
-  const size_t from = std::min(hit.Position, text.size());
-  const auto start = static_cast<int>(ToQString(text.substr(0, from)).size());
-  const auto end =
-      static_cast<int>(ToQString(text.substr(0, std::min(from + hit.Length, text.size()))).size());
-  if (auto* line = qobject_cast<QLineEdit*>(field)) {
-    line->setSelection(start, end - start);
-  } else {
-    auto* box = static_cast<QPlainTextEdit*>(field);
-    QTextCursor cursor(box->document());
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    box->setTextCursor(cursor);
-    box->ensureCursorVisible();
-  }
-  // The selection shows in the box while the keyboard stays in the find bar.
-  return true;
-}
-
-void TQAForm::DisplayNextQuestion() {
-  const TNavigationState navigation = Questions.BringIntoRange();
-  PrevButton->setEnabled(navigation.PreviousEnabled);
-  Previous1->setEnabled(navigation.PreviousEnabled);
-  NextButton->setEnabled(navigation.NextEnabled);
-  Bottom1->setEnabled(navigation.NextEnabled);
-  setWindowTitle(ToQString(Questions.Caption()));
-
-  const QuestionRecord& question = Questions.Current();
-  Showing = true;
-  for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
-    AnswerEdits[static_cast<size_t>(i)]->setPlainText(ToQString(question.Answer(i)));
-    CheckBoxes[static_cast<size_t>(i)]->setChecked(QuestionSet::IsCorrectAnswer(question.Correct, i));
-  }
-  QuestionEdit->setPlainText(ToQString(question.Question));
-  MMediaValue->setText(ToQString(question.MediaFile));
-  MMediaTag = question.MMediaInternal ? TMediaViewer::Internal : TMediaViewer::External;
-  HotLinkValue->setText(ToQString(question.HotLink));
-  HotLinkParmsValue->setText(ToQString(question.HotLinkParameters));
-  ReferenceText->setText(ToQString(question.Reference));
-  (question.AnyCorrectPasses ? RadioButton2 : RadioButton1)->setChecked(true);
-  CheckHowMany();
-  Showing = false;
-  *Shown = CaptureScreen();
-}
-
-bool TQAForm::SaveCurrent() {
-  const QStringList texts = ScreenTexts();
-  const bool replacing = !UnstorableCharacters(texts).isEmpty();
-  if (replacing && !StorableOrAsk(Globals.Dialogs, texts)) return false;
-  StoreScreen();
-  // Show the "?" the question now holds instead of what was typed.
-  if (replacing) DisplayNextQuestion();
-  return true;
-}
-
-void TQAForm::StoreScreen() {
-  QuestionRecord& question = Questions.Current();
-  question.Question = ToCp1252(ExactText(QuestionEdit));
-  std::array<bool, QuestionSet::AnswerCount> checked{};
-  for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
-    question.Answer(i) = ToCp1252(ExactText(AnswerEdits[static_cast<size_t>(i)]));
-    checked[static_cast<size_t>(i)] = CheckBoxes[static_cast<size_t>(i)]->isChecked();
-  }
-  question.Correct = QuestionSet::CorrectLetters(checked);
-  question.AnyCorrectPasses = RadioButton2->isChecked();
-  question.MediaFile = ToCp1252(MMediaValue->text());
-  question.MMediaInternal = MMediaTag == TMediaViewer::Internal;
-  question.HotLink = ToCp1252(HotLinkValue->text());
-  question.HotLinkParameters = ToCp1252(HotLinkParmsValue->text());
-  question.Reference = ToCp1252(ReferenceText->text());
-}
-
-void TQAForm::CheckHowMany() {
-  int checked = 0;
-  for (const QCheckBox* box : CheckBoxes) checked += box->isChecked() ? 1 : 0;
-  const bool choosable = QuestionSet::PassRuleChoosable(checked);
-  RadioButton1->setEnabled(choosable);
-  RadioButton2->setEnabled(choosable);
-}
-
-void TQAForm::StartTimerTimer() {
-  StartTimer->stop();
-  bool renumbered = false;
-  const bool loaded = RunGuarded(Globals.Dialogs, [this, &renumbered] {
-    TNoteForm note(LoadingText(), this);
-    const std::string path = ToPath(Globals.CurrentTestPath);
-    // Taken before the read: a write meanwhile shows as a change at Save.
-    const TFileStamp stamp = StampFile(path);
-    renumbered = Questions.LoadQuestions(path);
-    LoadedStamp = stamp;
-    Questions.CurrentIndex = std::exchange(StartNumber, 1);
-    DisplayNextQuestion();
-    // The file is read again: nothing before it can be taken back.
-    Undo->clear();
-  });
-  if (loaded) UseLanguage(TSpeller::LanguageOfTest(Globals.CurrentTestPath), false);
-  // The first typing goes into the question.
-  QuestionEdit->setFocus();
-  if (loaded && renumbered) Globals.Dialogs.Inform(RenumberedText());
-  // A test that cannot be read is not edited: the editor closes, the file untouched.
-  if (!loaded) {
-    Closing = true;
-    reject();
-    Closing = false;
-  }
-}
-
-void TQAForm::CloseEditor() {
-  if (QWidget* mainWindow = parentWidget()) mainWindow->activateWindow();
-  Closing = true;
-  accept();
-  Closing = false;
-}
-
-void TQAForm::SaveButtonClick() {
-  if (SaveTest() && !Globals.Dialogs.Confirm(SavedAskText())) CloseEditor();
-}
-
-bool TQAForm::SaveTest() {
-  if (!SaveCurrent()) return false;
-  // A question holding text is dropped only on the instructor's word.
-  const std::vector<int> untitled = Questions.UntitledQuestions();
-  if (!untitled.empty() && !Globals.Dialogs.ConfirmRisk(UntitledAskText(untitled))) return false;
-  const std::vector<int> empty = Questions.EmptyQuestions();
-  const bool saved = WriteQuestions();
-  if (saved && !empty.empty()) Globals.Dialogs.Inform(EmptyLeftOutText(empty));
-  return saved;
-}
-
-bool TQAForm::MayCloseUnsaved() {
-  // Before the questions are loaded there is nothing to lose.
-  if (StartTimer->isActive()) return true;
-  if (!SaveCurrent()) return false;
-  if (!TestFolder::DiffersFromFile(Questions, ToPath(Globals.CurrentTestPath))) return true;
-  switch (Globals.Dialogs.Message(TMessageKind::UnsavedChanges,
-                                  UnsavedAskText().arg(QFileInfo(Globals.CurrentTestPath).fileName()))) {
-    case TButton::Yes:
-      return SaveTest();
-    case TButton::No:
-      return true;
-    default:
-      return false;
-  }
-}
-
-void TQAForm::PreviewTest1Click() {
-  if (!SaveCurrent()) return;
-  if (TestFolder::DiffersFromFile(Questions, ToPath(Globals.CurrentTestPath)) &&
-      Globals.Dialogs.Confirm(tr("Save changes before the preview?\rThe preview shows the test as saved.")) &&
-      !WriteQuestions())
-    return;
-  StartPreview(Globals, Questions.CurrentIndex);
-}
-
-void TQAForm::ImportQuestions1Click() {
-  if (!SaveCurrent()) return;
-  RunGuarded(Globals.Dialogs, [this] {
-    std::optional<TChosenImport> chosen = ChooseQuestionFile(Globals.Dialogs, this);
-    if (!chosen) return;
-    Import::TPreparedImport& prepared = chosen->Prepared;
-    const std::string sourceName = QFileInfo(chosen->Source).fileName().toStdString();
-    const std::string testName = QFileInfo(Globals.CurrentTestPath).fileName().toStdString();
-    // The questions join the editor's, one step of its undo; Save writes them.
-    if (!Globals.Dialogs.ConfirmRisk(FromUtf8(Import::AppendQuestion(
-            static_cast<int>(prepared.Test.Questions.size()), sourceName, testName, false))) ||
-        !MayReplaceUnmappable(Globals.Dialogs, prepared))
-      return;
-    const std::vector<QuestionRecord> imported = Import::ForEditor(
-        std::move(prepared.Test), ToPath(Globals.CurrentTestPath), Questions.Room(), prepared.Report);
-    int added = 0;
-    ChangeQuestions(tr("Import"), [this, &imported, &added] { added = Questions.AppendQuestions(imported); });
-    ShowLossReport(Globals.Dialogs, this, FromUtf8(Import::ImportSummary(added, sourceName, testName)),
-                   prepared.Report.Lines());
-  });
-}
-
-bool TQAForm::WriteQuestions() {
-  if (!MayWriteOver(Globals.Dialogs, LoadedStamp, Globals.CurrentTestPath)) return false;
-  // A test that had no file when it was loaded is simply written whole.
-  const bool wasRead = LoadedStamp.Exists;
-  bool anew = false;
-  const bool saved = RunGuarded(Globals.Dialogs, [this, &anew] {
-    TNoteForm note(SavingText(), this);
-    const std::string path = ToPath(Globals.CurrentTestPath);
-    anew = Questions.SaveQuestions(path);
-    LoadedStamp = StampFile(path);
-  });
-  if (saved && anew && wasRead) Globals.Dialogs.Inform(WrittenAnewText(Globals.CurrentTestPath));
-  return saved;
-}
-
-void TQAForm::ExitButtonClick() {
-  if (Globals.Dialogs.ConfirmRisk(ExitAskText())) CloseEditor();
-}
-
-void TQAForm::RevertButtonClick() {
-  if (Globals.Dialogs.ConfirmRisk(RevertAskText())) StartTimer->start();
 }
 
 void TQAForm::BottomButtonClick() {

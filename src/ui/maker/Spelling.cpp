@@ -146,3 +146,8 @@ void TSpellHighlighter::highlightBlock(const QString& text) {
     if (!Speller->Correct(text.mid(start, count))) setFormat(start, count, wrong);
   }
 }
+
+std::vector<TSearchHit> UnknownWords(const QuestionSet& questions, const TSpeller& speller) {
+  return UnknownWords(questions,
+                      [&speller](const std::string& word) { return speller.Correct(ToQString(word)); });
+}

@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <QSyntaxHighlighter>
 #include <memory>
+#include <vector>
+
+#include "core/model/TestSearch.h"
 
 class QTextDocument;
 struct Hunhandle;
@@ -62,3 +65,6 @@ protected:
 private:
   TSpeller* const& Speller;  // the editor's current speller, none before a test is loaded
 };
+
+// The words of questions that speller does not know (UnknownWords).
+std::vector<TSearchHit> UnknownWords(const QuestionSet& questions, const TSpeller& speller);

@@ -1,6 +1,5 @@
 #include "ui/results/ResultsForm.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -11,8 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -21,7 +18,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
-#include <numeric>
 
 #include "core/model/ClientConfig.h"
 #include "core/model/QuestionSet.h"
@@ -41,8 +37,17 @@
 #include "ui/results/BackgroundCollect.h"
 #include "ui/results/BarChart.h"
 #include "ui/results/DropFolder.h"
+#include "ui/results/ResultsReport.h"
 
 namespace fs = std::filesystem;
+using ResultRows::AttemptHeaders;
+using ResultRows::AttemptRow;
+using ResultRows::Figure;
+using ResultRows::HistogramData;
+using ResultRows::ItemCells;
+using ResultRows::ItemHeaders;
+using ResultRows::PassRate;
+using ResultRows::Score;
 
 namespace {
 
@@ -51,26 +56,6 @@ const char* const Sources[] = {
     QT_TRANSLATE_NOOP("TResultsForm", "engine"), QT_TRANSLATE_NOOP("TResultsForm", "paper"),
     QT_TRANSLATE_NOOP("TResultsForm", "scan"), QT_TRANSLATE_NOOP("TResultsForm", "classroom"),
     QT_TRANSLATE_NOOP("TResultsForm", "import")};
-
-//: The item analysis's flags of a question: answered right by nearly all, by few; telling the able
-//: students from the others weakly, the wrong way round; a wrong letter chosen by the able ones.
-//: Each is one word, hyphens for blanks: a question's flags are listed with blanks between.
-const char* const ItemFlags[] = {
-    QT_TRANSLATE_NOOP("TResultsForm", "very-easy"), QT_TRANSLATE_NOOP("TResultsForm", "very-hard"),
-    QT_TRANSLATE_NOOP("TResultsForm", "weak"), QT_TRANSLATE_NOOP("TResultsForm", "negative"),
-    QT_TRANSLATE_NOOP("TResultsForm", "miskey")};
-
-//: Whether an attempt passed.
-const char* const PassedWords[] = {QT_TRANSLATE_NOOP("TResultsForm", "yes"),
-                                   QT_TRANSLATE_NOOP("TResultsForm", "no")};
-
-// A word of the core's as the window shows it: translated when it is one of
-// words, else as it is.
-template <std::size_t N>
-QString Translated(const char* const (&words)[N], const std::string& word) {
-  const auto known = std::find(std::begin(words), std::end(words), word);
-  return known != std::end(words) ? TResultsForm::tr(*known) : QString::fromStdString(word);
-}
 
 // The role of a row's first cell that holds the row's place in the list it
 // shows, which sorting by a column leaves as it was.
@@ -146,14 +131,6 @@ int ShownRow(const QTableWidget* grid, int index) {
   return -1;
 }
 
-QString Figure(double value) {
-  return QString::fromStdString(Reports::Number(value));
-}
-
-QString Figure(const std::optional<double>& value) {
-  return value ? Figure(*value) : QStringLiteral("-");
-}
-
 QString KeyText(Scoring::TLetters letters, bool any) {
   const QString text = QString::fromStdString(Scoring::LetterText(letters));
   //: A key whose letters each pass on their own; %1 is the letters.
@@ -163,72 +140,6 @@ QString KeyText(Scoring::TLetters letters, bool any) {
 QString CsvFilter() {
   //: A file-type filter: description|patterns pairs. Translate the descriptions only.
   return TResultsForm::tr("CSV Files|*.CSV|All Files|*.*");
-}
-
-QString Score(int right, int asked) {
-  //: A score: %1 questions right of %2 asked.
-  return TResultsForm::tr("%1 of %2").arg(right).arg(asked);
-}
-
-QString PassRate(const Reports::TPassRate& rate) {
-  //: The pass rate: %1 percent of the attempts, %2 of the %3 attempts passed.
-  return TResultsForm::tr("%1% (%2 of %3 passed)")
-      .arg(Figure(rate.Percent), QString::number(rate.Passed), QString::number(rate.Attempts));
-}
-
-QString Flags(const Statistics::TItem& item) {
-  QStringList flags;
-  for (const std::string& flag : item.Flags) flags << Translated(ItemFlags, flag);
-  return flags.join(QLatin1Char(' '));
-}
-
-// "overall / top / bottom" for a letter.
-QString Counts(const Statistics::TItem& item, int letter) {
-  return QStringLiteral("%1 / %2 / %3")
-      .arg(item.Chose[letter])
-      .arg(item.ChoseTop[letter])
-      .arg(item.ChoseBottom[letter]);
-}
-
-QStringList AttemptRow(const TStoredAttempt& a, int passPoint) {
-  return {ToQString(a.Student), ToQString(a.StudentNumber), ToQString(Reports::When(a)),
-          TResultsForm::tr(std::string(SourceName(a.Source)).c_str()),
-          a.Version ? QString(QLatin1Char(a.Version)) : QString(), Score(a.Right, a.Asked),
-          //: A percentage; the number is %1.
-          TResultsForm::tr("%1%").arg(Scoring::Percent(a.Right, a.Asked)),
-          Translated(PassedWords, Reports::PassedText(a, passPoint)), ToQString(Reports::TimeTaken(a))};
-}
-
-QStringList AttemptHeaders() {
-  return {TResultsForm::tr("Student"), TResultsForm::tr("Student number"), TResultsForm::tr("Date"),
-          TResultsForm::tr("Source"),  TResultsForm::tr("Version"),        TResultsForm::tr("Score"),
-          TResultsForm::tr("Percent"), TResultsForm::tr("Passed"),         TResultsForm::tr("Time taken")};
-}
-
-QStringList ItemHeaders() {
-  QStringList headers = {TResultsForm::tr("Question"), TResultsForm::tr("Text"), TResultsForm::tr("Attempts"),
-                         TResultsForm::tr("Facility"), TResultsForm::tr("Discrimination")};
-  for (char letter = 'A'; letter <= 'F'; ++letter) headers << QString(QLatin1Char(letter));
-  headers << TResultsForm::tr("Blank") << TResultsForm::tr("Flags");
-  return headers;
-}
-
-QStringList ItemCells(const Statistics::TItem& item, int span, const QString& text) {
-  QStringList row = {QString::number(item.Number), text, QString::number(item.Attempts),
-                     Figure(item.Facility), Figure(item.Discrimination)};
-  for (int letter = 0; letter < 6; ++letter) row << (letter < span ? Counts(item, letter) : QString());
-  row << QString::number(item.Blank) << Flags(item);
-  return row;
-}
-
-TChartData HistogramData(const Statistics::TTest& figures) {
-  TChartData chart{TResultsForm::tr("Attempts by percent score"), {}, {{TResultsForm::tr("Attempts"), {}}}};
-  for (int tenth = 0; tenth < 10; ++tenth) {
-    chart.Categories << (tenth < 9 ? QStringLiteral("%1-%2").arg(tenth * 10).arg(tenth * 10 + 9)
-                                   : QStringLiteral("90-100"));
-    chart.Series[0].Values.push_back(figures.Histogram[tenth]);
-  }
-  return chart;
 }
 
 // The key letters are marked "(key)", so the chart reads without the table.
@@ -677,89 +588,14 @@ void TResultsForm::PdfButtonClick() {
 }
 
 QByteArray TResultsForm::PdfReport() const {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QPdfWriter writer(&buffer);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setResolution(300);
-  writer.setTitle(windowTitle());
-  QPainter painter(&writer);
-  QFont font = painter.font();
-  font.setPointSize(10);
-  painter.setFont(font);
-  const QRect page = painter.viewport().adjusted(150, 150, -150, -150);
-  const int line = QFontMetrics(font, &writer).height() * 12 / 10;
-  int y = page.top();
-  // Starts a line in base, bold or not, on a new page when this one is full.
-  const auto startLine = [&](const QFont& base, bool bold) {
-    if (y + line > page.bottom()) {
-      writer.newPage();
-      y = page.top();
-    }
-    QFont f = base;
-    f.setBold(bold);
-    painter.setFont(f);
-  };
-  const auto text = [&](const QString& s, bool bold = false) {
-    startLine(font, bold);
-    painter.drawText(QRect(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, s);
-    painter.setFont(font);
-    y += line;
-  };
-  text(tr("Results: %1 (%2)").arg(FromPath(TestFile), ToQString(Description)), true);
-  for (const QString& s : FiguresLabel->text().split(QLatin1Char('\n'))) text(s);
-  y += line;
-  PaintChart(painter, QRectF(page.left(), y, page.width(), line * 16), HistogramData(Figures));
-  y += line * 17;
-  const auto table = [&](const QString& title, const QStringList& headers,
-                         const std::vector<QStringList>& rows) {
-    text(title, true);
-    // Each column as wide as its widest cell; a table wider than the page
-    // is set in a smaller type until it fits.
-    QFont small = font;
-    std::vector<int> widths;
-    for (int size = font.pointSize(); size >= 5; --size) {
-      small.setPointSize(size);
-      QFont bold = small;
-      bold.setBold(true);
-      const QFontMetrics plain(small, &writer), heading(bold, &writer);
-      const int gap = plain.horizontalAdvance(QStringLiteral("  "));
-      widths.assign(headers.size(), 0);
-      for (int c = 0; c < headers.size(); ++c) widths[c] = heading.horizontalAdvance(headers[c]) + gap;
-      for (const QStringList& row : rows)
-        for (int c = 0; c < row.size() && c < headers.size(); ++c)
-          widths[c] = std::max(widths[c], plain.horizontalAdvance(row[c]) + gap);
-      if (std::accumulate(widths.begin(), widths.end(), 0) <= page.width()) break;
-    }
-    const auto cells = [&](const QStringList& row, bool bold) {
-      startLine(small, bold);
-      int x = page.left();
-      for (int c = 0; c < row.size() && c < static_cast<int>(widths.size()); ++c) {
-        painter.drawText(QRect(x, y, widths[c], line), Qt::AlignLeft | Qt::AlignVCenter, row[c]);
-        x += widths[c];
-      }
-      painter.setFont(font);
-      y += line;
-    };
-    cells(headers, true);
-    for (const QStringList& row : rows) cells(row, false);
-    y += line;
-  };
-  // A long question is cut short: the table is there for its figures.
-  const QFontMetrics metrics(font, &writer);
-  std::vector<QStringList> items;
-  for (const Statistics::TItem& item : Figures.Items) {
-    QStringList row = ItemRow(item);
-    row[1] = metrics.elidedText(row[1], Qt::ElideRight, page.width() / 4);
-    items.push_back(row);
-  }
-  table(tr("Item analysis (answers: all / top 27% / bottom 27%)"), ItemHeaders(), items);
-  std::vector<QStringList> attempts;
-  for (const TStoredAttempt& a : Shown) attempts.push_back(AttemptRow(a, PassPoint));
-  table(tr("Attempts"), AttemptHeaders(), attempts);
-  painter.end();
-  return bytes;
+  TResultsReport report;
+  report.Title = windowTitle();
+  report.Heading = tr("Results: %1 (%2)").arg(FromPath(TestFile), ToQString(Description));
+  report.FigureLines = FiguresLabel->text().split(QLatin1Char('\n'));
+  report.Figures = Figures;
+  for (const Statistics::TItem& item : Figures.Items) report.Items.push_back(ItemRow(item));
+  for (const TStoredAttempt& a : Shown) report.Attempts.push_back(AttemptRow(a, PassPoint));
+  return report.Pdf();
 }
 
 void TResultsForm::ItemsGridDoubleClick(int row) {

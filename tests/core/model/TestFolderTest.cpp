@@ -5,7 +5,9 @@
 #include "core/model/QuestionSet.h"
 #include "core/model/TestFile.h"
 #include "core/model/TestFolder.h"
+#include "core/storage/FileStamp.h"
 #include "core/storage/IniStore.h"
+#include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
 #include "support/StoreLines.h"
 #include "support/TempDir.h"
@@ -65,3 +67,25 @@ TEST_F(TestFolderTest, EditorDiffersFromFileIgnoringEmptyQuestionsAtTheEnd) {
 }
 
 }  // namespace
+
+// The editor's check before writing back rests on these stamps: the load's
+// is the file as read, the save's the file as written, and a failed load
+// keeps the stamp it had.
+TEST_F(TestFolderTest, EditorStampsAreTheFileAsReadAndAsWritten) {
+  const std::string path = Dir.File("t.qwt");
+  TestFolder::CreateNewTest(path);
+  QuestionSet questions;
+  TFileStamp stamp;
+  TestFolder::LoadForEditing(questions, path, stamp);
+  EXPECT_EQ(ChangeSince(stamp, path), TFileChange::None);
+  const TFileStamp loaded = stamp;
+  questions.Slot(1).Question = "Changed";
+  TestFolder::SaveEdited(questions, path, stamp);
+  EXPECT_EQ(ChangeSince(stamp, path), TFileChange::None);
+  EXPECT_EQ(ChangeSince(loaded, path), TFileChange::Changed);
+
+  const std::string folder = Dir.File("FOLDER.QWT");
+  std::filesystem::create_directory(folder);
+  EXPECT_THROW(TestFolder::LoadForEditing(questions, folder, stamp), TIoError);
+  EXPECT_EQ(ChangeSince(stamp, path), TFileChange::None);
+}

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -104,6 +106,29 @@ TEST(TestSearchTest, WordsForTheSpellingCheck) {
   EXPECT_EQ(WordsOf("Don't 'quote' p4 x_1 caf\xE9,na\xEFve\r\nend'"),
             (THits{{0, 5}, {7, 5}, {21, 4}, {26, 5}, {33, 3}}));
   EXPECT_TRUE(WordsOf("").empty());
+}
+
+// Every word of the texts and references of the questions counted, and no
+// name (media file) nor any question past the count.
+TEST(TestSearchTest, UnknownWordsOfTheQuestionsInOrder) {
+  const QuestionSet set = ThreeQuestions();
+  // Every word that starts with "cell" in any case is unknown.
+  const auto known = [](std::string word) {
+    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return word.rfind("cell", 0) != 0;
+  };
+  const std::vector<TSearchHit> unknown = UnknownWords(set, known);
+  const auto where = [](const TSearchHit& hit) {
+    return std::tuple(hit.Number, hit.Field, hit.Position, hit.Length);
+  };
+  std::vector<std::tuple<int, TSearchField, size_t, size_t>> found;
+  for (const TSearchHit& hit : unknown) found.push_back(where(hit));
+  EXPECT_EQ(found,
+            (std::vector<std::tuple<int, TSearchField, size_t, size_t>>{{1, TSearchField::Question, 4, 4},
+                                                                        {1, TSearchField::Question, 26, 4},
+                                                                        {1, TSearchField::AnswerB, 0, 9},
+                                                                        {2, TSearchField::Reference, 0, 4},
+                                                                        {3, TSearchField::Question, 0, 5}}));
 }
 
 TEST(QuestionSetChangeTest, UndoAndRedoRestoreExactly) {
