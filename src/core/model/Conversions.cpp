@@ -18,14 +18,17 @@ namespace {
 using namespace TestFile;
 
 // The question keys in the conversion's own order: ANY comes after REFERENCE.
-constexpr std::array<std::string_view, QuestionKeys.size()> ConvertedQuestionKeys = [] {
-  std::array<std::string_view, QuestionKeys.size()> names{};
+constexpr std::array<const TQuestionKey*, QuestionKeys.size()> ConvertedQuestionKeys = [] {
+  std::array<const TQuestionKey*, QuestionKeys.size()> keys{};
+  const TQuestionKey* any = nullptr;
+  for (const TQuestionKey& key : QuestionKeys)
+    if (key.Name == Any) any = &key;
   size_t n = 0;
   for (const TQuestionKey& key : QuestionKeys) {
-    if (key.Name != Any) names[n++] = key.Name;
-    if (key.Name == Reference) names[n++] = Any;
+    if (key.Name != Any) keys[n++] = &key;
+    if (key.Name == Reference) keys[n++] = any;
   }
-  return names;
+  return keys;
 }();
 
 class TConversion {
@@ -35,11 +38,11 @@ public:
 
   TConversionReport Run() {
     for (const TSettingKey& key : SettingKeys)
-      if (key.BeforeMessages) CopyValue(Settings, key.Name, 0);
+      if (key.BeforeMessages) CopyValue(Settings, key.Name, key.WhenSet, 0);
     CopyLines(BeginMessage);
     CopyLines(EndMessage);
     for (const TSettingKey& key : SettingKeys)
-      if (!key.BeforeMessages) CopyValue(Settings, key.Name, 0);
+      if (!key.BeforeMessages) CopyValue(Settings, key.Name, key.WhenSet, 0);
     // The questions as every reader takes them, gaps closed up; the
     // destination's own questions past them go, as the editor's Save removes
     // them, so that the result holds exactly the source's questions.
@@ -49,7 +52,7 @@ public:
     for (int n = 1; n <= count; ++n) {
       const std::string from = QuestionSection(numbering.Sections[static_cast<size_t>(n - 1)]);
       const std::string to = QuestionSection(n);
-      for (const auto key : ConvertedQuestionKeys) CopyValue(from, key, n, to);
+      for (const TQuestionKey* key : ConvertedQuestionKeys) CopyValue(from, key->Name, key->WhenSet, n, to);
     }
     EraseQuestionsFrom(Destination, count + 1);
     NoteDropped();
@@ -75,10 +78,15 @@ private:
   }
 
   // Copies section/key of the source into destinationSection (the same
-  // section unless given) of the destination.
-  void CopyValue(std::string_view section, std::string_view key, int question,
+  // section unless given) of the destination. A key written only when set is
+  // left out (and removed from the destination) when the source has no value.
+  void CopyValue(std::string_view section, std::string_view key, bool whenSet, int question,
                  std::string_view destinationSection = {}) {
     const std::string source = Source->ReadString(section, key, {});
+    if (whenSet && source.empty()) {
+      WriteWhenSet(Destination, destinationSection.empty() ? section : destinationSection, key, {});
+      return;
+    }
     const std::string value = Encrypting ? Encrypt(source) : Decrypt(source);
     const std::string& plain = Encrypting ? source : value;
     const auto broken = [&](TLoss loss) { Report.Broken.push_back({question, std::string(key), loss}); };

@@ -103,6 +103,13 @@ void QuestionSet::DeleteCurrentQuestion() {
   CurrentIndex = std::max(CurrentIndex - 1, 1);
 }
 
+bool QuestionSet::MoveQuestion(int from, int to) {
+  if (from == to || from < 1 || to < 1 || from > QuestionCount || to > QuestionCount) return false;
+  MoveToPlace(Questions.begin(), from, to);
+  CurrentIndex = to;
+  return true;
+}
+
 bool QuestionSet::SaveQuestions(const std::string& path) const {
   TIniStore store(path);
   // Questions without SETTINGS would be no test that loads.

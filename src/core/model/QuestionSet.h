@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -12,6 +13,16 @@ struct TNavigationState {
   bool PreviousEnabled = false;
   bool NextEnabled = false;
 };
+
+// Moves the element at place from (counted from 1) of the range starting at
+// first to place to, those between shifting by one place.
+template <class Iterator>
+void MoveToPlace(Iterator first, int from, int to) {
+  if (from < to)
+    std::rotate(first + (from - 1), first + from, first + to);
+  else if (to < from)
+    std::rotate(first + (to - 1), first + (from - 1), first + from);
+}
 
 // The question editor's model: the questions of the current test, the number
 // on the screen, the test's description and the editor's own copy buffer.
@@ -76,6 +87,11 @@ public:
   // empty question); CurrentIndex moves to the question before the deleted
   // one, at least 1.
   void DeleteCurrentQuestion();
+
+  // Moves question from to place to (both 1..QuestionCount), the questions
+  // between shifting by one; the moved question becomes current. False, and
+  // nothing moved, when either is out of range or they are the same.
+  bool MoveQuestion(int from, int to);
 
   // Writes every question 1..QuestionCount that has a question text, in
   // order, into QA1, QA2, ... of the test at path, every value enciphered; the

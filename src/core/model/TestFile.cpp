@@ -171,8 +171,48 @@ void ReadQuestion(TCustomIniStore& store, std::string_view section, QuestionReco
 
 void WriteQuestion(TIniStore& store, int n, const QuestionRecord& record) {
   const std::string section = QuestionSection(n);
-  for (const TQuestionKey& key : QuestionKeys)
-    store.WriteString(section, key.Name, Encrypt(PlainValue(record, key)));
+  for (const TQuestionKey& key : QuestionKeys) {
+    if (key.WhenSet)
+      WriteWhenSet(store, section, key.Name, PlainValue(record, key));
+    else
+      store.WriteString(section, key.Name, Encrypt(PlainValue(record, key)));
+  }
+}
+
+void WriteWhenSet(TCustomIniStore& store, std::string_view section, std::string_view key,
+                  std::string_view plain) {
+  if (!plain.empty()) {
+    store.WriteString(section, key, Encrypt(plain));
+    return;
+  }
+  TStrings* lines = nullptr;
+  const int line = store.FindItemIndex(section, key, false, lines);
+  if (line < 0) return;
+  lines->erase(lines->begin() + line);
+  store.Modified = true;
+}
+
+std::vector<std::string> TagList(std::string_view tags) {
+  std::vector<std::string> list;
+  while (!tags.empty()) {
+    const size_t comma = std::min(tags.find(','), tags.size());
+    std::string_view tag = tags.substr(0, comma);
+    tags.remove_prefix(std::min(comma + 1, tags.size()));
+    while (!tag.empty() && static_cast<unsigned char>(tag.front()) <= ' ') tag.remove_prefix(1);
+    while (!tag.empty() && static_cast<unsigned char>(tag.back()) <= ' ') tag.remove_suffix(1);
+    if (tag.empty()) continue;
+    const bool repeated = std::any_of(list.begin(), list.end(), [&](const std::string& earlier) {
+      return IniSyntax::EqualNoCase(earlier, tag);
+    });
+    if (!repeated) list.emplace_back(tag);
+  }
+  return list;
+}
+
+std::string TagsValue(std::string_view tags) {
+  std::string value;
+  for (const std::string& tag : TagList(tags)) value += (value.empty() ? "" : ", ") + tag;
+  return value;
 }
 
 void EraseQuestionsFrom(TCustomIniStore& store, int first) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/storage/IniStore.h"
 
@@ -32,6 +33,7 @@ inline constexpr std::string_view TestRef = "TESTREF";
 inline constexpr std::string_view ReviewHot = "REVIEWHOT";
 inline constexpr std::string_view ReviewRef = "REVIEWREF";
 inline constexpr std::string_view StudentMax = "STUDENTMAX";
+inline constexpr std::string_view Blueprint = "BLUEPRINT";
 
 inline constexpr std::string_view Question = "QUESTION";
 inline constexpr std::string_view Correct = "CORRECT";
@@ -41,6 +43,8 @@ inline constexpr std::string_view HotLinkParameters = "HOTLINKPARAMETERS";
 inline constexpr std::string_view Reference = "REFERENCE";
 inline constexpr std::string_view MMedia = "MMEDIA";
 inline constexpr std::string_view MMediaIn = "MMEDIAIN";
+inline constexpr std::string_view Category = "CATEGORY";
+inline constexpr std::string_view Tags = "TAGS";
 
 // One key of SETTINGS.
 struct TSettingKey {
@@ -50,12 +54,15 @@ struct TSettingKey {
   // Whether the key is written before the two message sections rather than
   // after them.
   bool BeforeMessages = true;
+  // Whether the key is written only when its value is set, so that a test
+  // without it keeps the bytes it had before the key existed.
+  bool WhenSet = false;
 };
 
 // Every key of SETTINGS, in file order. Everything that walks the section's
 // keys (the new-test writer, the whole-test reader, the conversions, qwtool)
 // follows this table.
-inline constexpr std::array<TSettingKey, 15> SettingKeys = {{
+inline constexpr std::array<TSettingKey, 16> SettingKeys = {{
     {Desc, "No description"},
     {Time, "0"},
     {CheckAnswers, "1"},
@@ -71,6 +78,7 @@ inline constexpr std::array<TSettingKey, 15> SettingKeys = {{
     {ReviewHot, {}, false},
     {ReviewRef, {}, false},
     {StudentMax, {}, false},
+    {Blueprint, {}, false, true},
 }};
 
 // The highest question number a test holds.
@@ -112,6 +120,10 @@ struct QuestionRecord {
   std::string Reference;
   bool AnyCorrectPasses = false;
   bool MMediaInternal = false;
+  // The question's place in a bank: a category path such as
+  // "Mechanics/Forces", and tags separated by commas (see TagList).
+  std::string Category;
+  std::string Tags;
 
   // The answer of letter index 0..5 (A..F); std::out_of_range for any other index.
   std::string& Answer(int index);
@@ -128,11 +140,13 @@ struct TQuestionKey {
   std::string_view Name;
   std::string QuestionRecord::*Text = nullptr;
   bool QuestionRecord::*Flag = nullptr;
+  // Written only when not empty (see TSettingKey::WhenSet).
+  bool WhenSet = false;
 };
 
 // Every key of a question section, in the order the question editor writes
 // them.
-inline constexpr std::array<TQuestionKey, 14> QuestionKeys = {{
+inline constexpr std::array<TQuestionKey, 16> QuestionKeys = {{
     {Question, &QuestionRecord::Question},
     {"A", &QuestionRecord::AnswerA},
     {"B", &QuestionRecord::AnswerB},
@@ -147,6 +161,8 @@ inline constexpr std::array<TQuestionKey, 14> QuestionKeys = {{
     {Reference, &QuestionRecord::Reference},
     {MMedia, &QuestionRecord::MediaFile},
     {MMediaIn, nullptr, &QuestionRecord::MMediaInternal},
+    {Category, &QuestionRecord::Category, nullptr, true},
+    {Tags, &QuestionRecord::Tags, nullptr, true},
 }};
 
 // The index of key (any letter case) in QuestionKeys, or -1 for a name that is
@@ -166,8 +182,20 @@ void ReadQuestion(TCustomIniStore& store, int n, QuestionRecord& record);
 void ReadQuestion(TCustomIniStore& store, std::string_view section, QuestionRecord& record,
                   bool decipher = true);
 
-// Writes every key of QAn, enciphered, in the order of QuestionKeys.
+// Writes every key of QAn, enciphered, in the order of QuestionKeys; a WhenSet
+// key with an empty value is removed instead.
 void WriteQuestion(TIniStore& store, int n, const QuestionRecord& record);
+
+// Writes key of section enciphered when plain is not empty, and removes the
+// key when it is, so that an unset key leaves no line behind.
+void WriteWhenSet(TCustomIniStore& store, std::string_view section, std::string_view key,
+                  std::string_view plain);
+
+// The tags of a TAGS value: split at commas, blanks around each removed,
+// empty and repeated ones (any letter case) left out, in order.
+std::vector<std::string> TagList(std::string_view tags);
+// The TAGS value that stands for tags: TagList's tags joined by ", ".
+std::string TagsValue(std::string_view tags);
 
 // Removes the sections QAfirst to QA(MaxQuestionCount), so that nothing past
 // the last question written comes back as a question at the next reading.

@@ -72,6 +72,8 @@ TestSettings ReadTestSettings(TCustomIniStore& store) {
     s.*key.Member = key.Clamps ? Clamped(number(key.Key), key.Limit) : ListEntry(number(key.Key), key.Limit);
   for (const auto& [key, member] : FlagKeys)
     if (const std::optional<int32_t> value = number(key)) s.*member = *value == 1;
+  s.Blueprint = ReadPlain(store, F::Blueprint);
+  if (s.Blueprint == BadDecode) s.Blueprint.clear();
   store.ReadSectionValues(F::BeginMessage, s.BeginMessage);
   store.ReadSectionValues(F::EndMessage, s.EndMessage);
   return s;
@@ -90,6 +92,7 @@ void WriteTestSettings(TIniStore& store, const TestSettings& s) {
   store.WriteSectionValues(F::BeginMessage, StorableMessageLines(s.BeginMessage));
   store.WriteSectionValues(F::EndMessage, StorableMessageLines(s.EndMessage));
   for (const auto& [key, member] : FlagKeys) WritePlain(store, key, s.*member ? "1" : "0");
+  F::WriteWhenSet(store, F::Settings, F::Blueprint, s.Blueprint);
 }
 
 void SaveTestSettings(const std::string& path, const TestSettings& settings) {

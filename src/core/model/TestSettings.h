@@ -38,6 +38,9 @@ struct TestSettings {
   int TimerType = 0;  // list entry index or NoEntry
   bool ReviewAllow = true;
   bool ReviewBlank = true;
+  // BLUEPRINT: how many questions of each category a run asks, as written
+  // by the question draw; "" when the test has none (MAXQUESTIONS applies).
+  std::string Blueprint;
   TStrings BeginMessage;  // one entry per line, no line ends
   TStrings EndMessage;
 
@@ -65,7 +68,8 @@ TestSettings LoadTestSettings(const std::string& path);
 // DESC, TIME (normalized), RANDOMQUESTIONS, PASSPOINT, CHECKANSWERS,
 // MUSTANSWER, MAXQUESTIONS, TIMERTYPE; then BEGINMESSAGE and ENDMESSAGE as
 // plain lines (StorableMessageLines); then REVIEWALLOW, REVIEWBLANK, TESTHOT,
-// TESTREF, REVIEWHOT, REVIEWREF, STUDENTMAX. Keys already present keep their
+// TESTREF, REVIEWHOT, REVIEWREF, STUDENTMAX; then BLUEPRINT only when set (an
+// empty one removes the key). Keys already present keep their
 // place; missing ones are appended to SETTINGS in that order. Numbers are
 // written in decimal as given, flags as "1" or "0". Does not flush.
 void WriteTestSettings(TIniStore& store, const TestSettings& settings);

@@ -1,11 +1,13 @@
 #include "core/results/QuestionHistory.h"
 
 #include <array>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <tuple>
 #include <unordered_map>
 
+#include "core/results/RecordAttempt.h"
 #include "core/results/Statistics.h"
 #include "core/storage/CodePage.h"
 
@@ -119,4 +121,15 @@ std::vector<TQuestionHistory> QuestionHistories(TResultsStore& store,
     }
   }
   return histories;
+}
+
+std::vector<TQuestionHistory> TestQuestionHistories(const std::string& testPath,
+                                                    const std::vector<QuestionRecord>& questions) {
+  std::vector<TQuestionSnapshot> snapshots;
+  snapshots.reserve(questions.size());
+  for (std::size_t i = 0; i < questions.size(); ++i)
+    snapshots.push_back(SnapshotOf(questions[i], static_cast<int>(i + 1)));
+  const std::string folder = std::filesystem::path(testPath).parent_path().string();
+  TOpenedStore opened = ReadResultsStore(folder.empty() ? std::string(".") : folder);
+  return QuestionHistories(*opened.Store, snapshots);
 }

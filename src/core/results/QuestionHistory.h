@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/TestFile.h"
 #include "core/results/ResultsStore.h"
 
 // How each question of a test did wherever it was asked: in every test file
@@ -28,3 +29,10 @@ struct TQuestionHistory {
 // throws what the store throws.
 std::vector<TQuestionHistory> QuestionHistories(TResultsStore& store,
                                                 const std::vector<TQuestionSnapshot>& questions);
+
+// The histories of the questions of the test at testPath, as an editor holds
+// them now (numbered from 1 in their order), from the store of the test's
+// folder, read only; every history empty when the folder has no store.
+// Throws what opening the store throws.
+std::vector<TQuestionHistory> TestQuestionHistories(const std::string& testPath,
+                                                    const std::vector<QuestionRecord>& questions);

@@ -9,6 +9,7 @@
 #include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace PaperVersions {
 namespace {
@@ -41,6 +42,7 @@ TPaperTest ReadPaperTest(const std::string& path) {
   for (const auto& setting : contents.Settings) {
     if (!setting.Value) continue;
     if (setting.Key == TestFile::Desc) test.Description = *setting.Value;
+    if (setting.Key == TestFile::Blueprint && *setting.Value != BadDecode) test.Blueprint = *setting.Value;
     if (setting.Key == TestFile::PassPoint) {
       const std::optional<std::uint64_t> value = ParseSeed(*setting.Value);
       if (value && *value >= 1 && *value <= 100) test.PassPoint = static_cast<int>(*value);
@@ -97,11 +99,19 @@ std::vector<TVersion> Make(const std::vector<QuestionRecord>& questions, const T
   for (int v = 0; v < versionCount; ++v) {
     TVersion version;
     version.Letter = VersionLetter(v);
-    std::vector<int> order(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
-    if (options.ShuffleQuestions) order = TShuffle(StreamSeed(options.Seed, v, 1)).Permutation(count);
+    std::vector<int> asked;
+    if (static_cast<std::size_t>(v) < options.Draw.size()) {
+      for (const int q : options.Draw[static_cast<std::size_t>(v)])
+        if (q >= 0 && q < count) asked.push_back(q);
+    } else {
+      for (int i = 0; i < count; ++i) asked.push_back(i);
+    }
+    const int askedCount = static_cast<int>(asked.size());
+    std::vector<int> order(asked.size());
+    for (int i = 0; i < askedCount; ++i) order[static_cast<std::size_t>(i)] = i;
+    if (options.ShuffleQuestions) order = TShuffle(StreamSeed(options.Seed, v, 1)).Permutation(askedCount);
     TShuffle answerShuffle(StreamSeed(options.Seed, v, 2));
-    version.Questions.resize(static_cast<std::size_t>(count));
+    version.Questions.resize(asked.size());
     // Answers are drawn in the test's order so a question keeps its answer
     // order whatever place the question shuffle gives it.
     std::vector<TPaperQuestion> bySource(static_cast<std::size_t>(count));
@@ -130,13 +140,42 @@ std::vector<TVersion> Make(const std::vector<QuestionRecord>& questions, const T
         }
       }
     }
-    for (int i = 0; i < count; ++i) {
-      version.Questions[static_cast<std::size_t>(i)] =
-          std::move(bySource[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])]);
+    for (int i = 0; i < askedCount; ++i) {
+      version.Questions[static_cast<std::size_t>(i)] = std::move(bySource[static_cast<std::size_t>(
+          asked[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])])]);
     }
     versions.push_back(std::move(version));
   }
   return versions;
+}
+
+std::string DrawText(const std::vector<std::vector<int>>& draw) {
+  std::string text;
+  for (std::size_t v = 0; v < draw.size(); ++v) {
+    if (v) text += '/';
+    for (std::size_t i = 0; i < draw[v].size(); ++i) text += (i ? "," : "") + std::to_string(draw[v][i] + 1);
+  }
+  return text;
+}
+
+std::optional<std::vector<std::vector<int>>> DrawFromText(std::string_view text, int questions) {
+  std::vector<std::vector<int>> draw;
+  if (text.empty()) return draw;
+  while (true) {
+    const std::size_t slash = std::min(text.find('/'), text.size());
+    std::string_view version = text.substr(0, slash);
+    std::vector<int>& numbers = draw.emplace_back();
+    while (true) {
+      const std::size_t comma = std::min(version.find(','), version.size());
+      const std::optional<std::uint64_t> number = ParseSeed(version.substr(0, comma));
+      if (!number || *number < 1 || *number > static_cast<std::uint64_t>(questions)) return std::nullopt;
+      numbers.push_back(static_cast<int>(*number) - 1);
+      if (comma == version.size()) break;
+      version.remove_prefix(comma + 1);
+    }
+    if (slash == text.size()) return draw;
+    text.remove_prefix(slash + 1);
+  }
 }
 
 Scoring::TLetters StoredLetters(const TPaperQuestion& question, Scoring::TLetters printed) {

@@ -24,6 +24,7 @@ struct TPaperTest {
   TStrings BeginMessage;
   std::vector<QuestionRecord> Questions;
   int PassPoint = 0;             // 0 when the test has none or it is not a number in 1..100
+  std::string Blueprint;         // BLUEPRINT, "" when the test has none
   std::string Folder;            // the test's folder, where its pictures are looked for
   TQuestionNumbering Numbering;  // what the reading of Questions renumbered or left out
 };
@@ -44,6 +45,9 @@ struct TOptions {
   std::uint64_t Seed = 0;
   bool ShuffleQuestions = false;
   bool ShuffleAnswers = false;
+  // Per version, the questions it asks (ascending indices) when they were
+  // drawn from a blueprint; empty: every version asks every question.
+  std::vector<std::vector<int>> Draw;
 
   bool operator==(const TOptions&) const = default;
 };
@@ -63,8 +67,8 @@ struct TVersion {
 };
 
 // The versions of questions for options; Versions is clamped to 1..MaxVersions.
-// Every question of the test appears once in every version. Without shuffling
-// every version is the test's own order. A correct letter naming an empty
+// Every question of the test (or of the version's Draw) appears once in
+// every version. Without shuffling every version is the test's own order. A correct letter naming an empty
 // answer is not printed and so is left out of the key.
 std::vector<TVersion> Make(const std::vector<QuestionRecord>& questions, const TOptions& options);
 
@@ -78,6 +82,12 @@ bool IsPrinted(const TPaperQuestion& question, Scoring::TLetters letters);
 // The letter of a version number 0..25 and back; nothing for any other letter.
 char VersionLetter(int index);
 std::optional<int> VersionIndex(char letter);
+
+// Draw as the results store keeps it: versions separated by '/', question
+// numbers (from 1) by ',': "1,4,7/2,5,8"; "" for no draw. DrawFromText gives
+// nothing for text that is no such list or names a number above questions.
+std::string DrawText(const std::vector<std::vector<int>>& draw);
+std::optional<std::vector<std::vector<int>>> DrawFromText(std::string_view text, int questions);
 
 // A seed written as decimal digits (at most 18, so it survives any spin box);
 // nothing for anything else.

@@ -24,16 +24,32 @@ std::vector<int> SelectQuestions(int available, int maxQuestions, int studentCou
 TTestSession::TTestSession(TestSettings settings, std::vector<QuestionRecord> questions, const TClock& clock)
     : FSettings(std::move(settings)), Questions(std::move(questions)), Clock(clock) {
   if (auto seconds = TimeField::SecondsOfDay(TimeField::Normalize(FSettings.Time))) Limit = *seconds;
+  QuestionDraw::TParsed blueprint = QuestionDraw::Parse(FSettings.Blueprint);
+  if (blueprint.Error.empty() && !blueprint.Blueprint.Empty()) {
+    FBank.emplace(std::move(blueprint.Blueprint), Questions);
+    // The blueprint decides how many are asked: the student does not.
+    FSettings.StudentMax = false;
+  }
 }
 
 int TTestSession::MaxAsked() const {
+  if (FBank) return FBank->Asked();
   const int available = Available();
   return FSettings.MaxQuestions > 0 ? std::min(available, FSettings.MaxQuestions) : available;
 }
 
 void TTestSession::Start(int studentCount, std::uint64_t seed) {
-  Order = SelectQuestions(Available(), FSettings.MaxQuestions, studentCount, FSettings.RandomQuestions == 1,
-                          seed);
+  const bool random = FSettings.RandomQuestions == 1;
+  if (FBank) {
+    const std::vector<int> drawn = FBank->Draw(seed);
+    Order.clear();
+    // The order is drawn apart from the questions, so that the same seed
+    // asks the same questions whatever the order setting.
+    for (const int position : SelectQuestions(static_cast<int>(drawn.size()), 0, 0, random, ~seed))
+      Order.push_back(drawn[static_cast<size_t>(position)]);
+  } else {
+    Order = SelectQuestions(Available(), FSettings.MaxQuestions, studentCount, random, seed);
+  }
   Answers.assign(Order.size(), 0);
   Checked.assign(Order.size(), false);
   FCurrent = 0;

@@ -8,6 +8,7 @@
 #include "core/model/TestFile.h"
 #include "core/model/TestSettings.h"
 #include "core/run/Clock.h"
+#include "core/run/QuestionDraw.h"
 #include "core/run/Scoring.h"
 
 // Which questions a run asks, in which order: count positions out of
@@ -48,14 +49,21 @@ class TTestSession {
 public:
   TTestSession(TestSettings settings, std::vector<QuestionRecord> questions, const TClock& clock);
 
+  // The test's settings as the run applies them: with a blueprint the
+  // student does not choose how many questions to take (StudentMax false).
   const TestSettings& Settings() const { return FSettings; }
   int Available() const { return static_cast<int>(Questions.size()); }
-  // How many questions a run may ask at most: MAXQUESTIONS when set and below
-  // the number of questions, otherwise all of them.
+  // How many questions a run may ask at most: what the blueprint draws when
+  // the test has one; otherwise MAXQUESTIONS when set and below the number of
+  // questions, otherwise all of them.
   int MaxAsked() const;
+  // The test's blueprint laid over its questions; nothing when it has none
+  // (or its BLUEPRINT does not read as one).
+  const std::optional<QuestionDraw::TBank>& Bank() const { return FBank; }
 
   // Chooses the questions (studentCount 0: as many as allowed) and starts the
-  // clock at the first question.
+  // clock at the first question. With a blueprint the draw from seed is
+  // asked whatever studentCount says, in random order when the test asks so.
   void Start(int studentCount, std::uint64_t seed);
   // A preview: every question in file order, starting at question number
   // (1-based, clamped into range); no time limit is lost by starting there.
@@ -118,6 +126,7 @@ public:
 private:
   TestSettings FSettings;
   std::vector<QuestionRecord> Questions;
+  std::optional<QuestionDraw::TBank> FBank;
   const TClock& Clock;
   std::vector<int> Order;
   std::vector<Scoring::TLetters> Answers;

@@ -24,9 +24,11 @@
 #include <utility>
 
 #include "core/model/QuestionSet.h"
+#include "core/results/QuestionHistory.h"
 #include "ui/maker/FindBar.h"
 #include "ui/maker/JumpForm.h"
 #include "ui/maker/MMediaForm.h"
+#include "ui/maker/QuestionListForm.h"
 #include "ui/maker/Spelling.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
@@ -219,6 +221,7 @@ void TQAForm::CreateMenus() {
   item(navigate1, "Bottom2", tr("&Bottom"), &TQAForm::BottomButtonClick);
   separator(navigate1, "N3");
   item(navigate1, "Jumpto1", tr("Jump to..."), &TQAForm::JumpButtonClick);
+  item(navigate1, "QuestionList1", tr("Question &List..."), &TQAForm::QuestionList1Click);
 
   QAction* help1 = Named(mainMenu1->addAction(tr("&Help")), "Help1");
   connect(help1, &QAction::triggered, this, &TQAForm::Help1Click);
@@ -457,6 +460,34 @@ void TQAForm::JumpButtonClick() {
       {[this] { BottomButtonClick(); }, [this] { PrevButtonClick(); }, [this] { NextButtonClick(); },
        [this] { TopButtonClick(); }, [this] { DisplayNextQuestion(); }});
   jump.exec();
+}
+
+void TQAForm::QuestionList1Click() {
+  if (!SaveCurrent()) return;
+  std::vector<TQuestionHistory> histories;
+  try {
+    histories = TestQuestionHistories(
+        ToPath(Globals.CurrentTestPath),
+        {Questions.Questions.begin(), Questions.Questions.begin() + Questions.QuestionCount});
+  } catch (const std::exception&) {
+    // A store that cannot be read leaves the history columns empty; the
+    // results window says why.
+  }
+  TQuestionListForm list(Questions, std::move(histories),
+                         {[this](int number) {
+                            Questions.CurrentIndex = number;
+                            DisplayNextQuestion();
+                          },
+                          [this](const std::vector<int>& numbers, const QString& category) {
+                            ChangeQuestions(tr("Set Category"), [&] {
+                              for (int n : numbers) Questions.Slot(n).Category = ToCp1252(category);
+                            });
+                          },
+                          [this](int from, int to) {
+                            ChangeQuestions(tr("Move Question"), [&] { Questions.MoveQuestion(from, to); });
+                          }},
+                         this);
+  list.exec();
 }
 
 void TQAForm::AddNewButtonClick() {

@@ -71,6 +71,7 @@ public:
   void NextButtonClick();
   void TopButtonClick();
   void JumpButtonClick();
+  void QuestionList1Click();
   void AddNewButtonClick();
   void DeleteButtonClick();
   void Button9Click();   // copy the question text
