@@ -1067,83 +1067,83 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>ملفات Quizwell|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="162"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="161"/>
         <source>You have extra time for this test: %1 instead of %2.</source>
         <translation>لديك وقت إضافي لهذا الاختبار: %1 بدلًا من %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="180"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="183"/>
         <source>&quot;%1&quot; holds no questions.</source>
         <translation>لا يحتوي &quot;%1&quot; على أي أسئلة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="198"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="201"/>
         <source>%1 (preview)</source>
         <translation>%1 (معاينة)</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="208"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="211"/>
         <source>Your history file was damaged. It is kept as &quot;%1&quot;, and a new history was started with this test.</source>
         <translation>تلف ملف سجلّك. حُفظ باسم &quot;%1&quot;، وبدأ سجلّ جديد بهذا الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="212"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="215"/>
         <source>Your test was scored, but it could not be added to your history.<byte value="xd"/>%1</source>
         <translation>صُحّح اختبارك، ولكن تعذّرت إضافته إلى سجلّك.<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="252"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="254"/>
         <source>Your test was scored, but the result could not be saved for your teacher.<byte value="xd"/>%1</source>
         <translation>صُحّح اختبارك، ولكن تعذّر حفظ النتيجة لمعلّمك.<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="269"/>
         <source>Student Name</source>
         <translation>اسم الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="269"/>
         <source>Your name, for your test history (you may leave it empty):</source>
         <translation>اسمك، لسجلّ اختباراتك (يمكنك تركه فارغًا):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="276"/>
         <source>Student Number</source>
         <translation>رقم الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="276"/>
         <source>Your student number, for your teacher&apos;s results (you may leave it empty):</source>
         <translation>رقمك بصفتك طالبًا، لنتائج معلّمك (يمكنك تركه فارغًا):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="281"/>
         <source>Class</source>
         <extracomment>The student&apos;s class (group) at school.</extracomment>
         <translation>الصف</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="281"/>
         <source>Your class, for your teacher&apos;s results (you may leave it empty):</source>
         <translation>صفّك، لنتائج معلّمك (يمكنك تركه فارغًا):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="291"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="293"/>
         <source>Password:</source>
         <translation>كلمة المرور:</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="294"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="296"/>
         <source>Wrong password.</source>
         <translation>كلمة المرور غير صحيحة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="299"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="301"/>
         <source>Test History</source>
         <translation>سجلّ الاختبارات</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="322"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="324"/>
         <source>Exit</source>
         <extracomment>Title of the password question asked before the program closes.</extracomment>
         <translation>الخروج</translation>
@@ -1871,397 +1871,397 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="34"/>
         <source>Test is not loaded.  Create a new test or load an existing one.</source>
         <translation>لم يُفتح أي اختبار. أنشئ اختبارًا جديدًا أو افتح اختبارًا موجودًا.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="38"/>
         <source>Test is not loaded. Create a new test or load an existing one.</source>
         <translation>لم يُفتح أي اختبار. أنشئ اختبارًا جديدًا أو افتح اختبارًا موجودًا.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="42"/>
         <source>Please make your selection now.</source>
         <translation>يُرجى الاختيار الآن.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="392"/>
         <source>A test file with that name exists!<byte value="xd"/>Overwrite existing test file?</source>
         <translation>يوجد ملف اختبار بهذا الاسم!<byte value="xd"/>هل تريد الكتابة فوق ملف الاختبار الموجود؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="82"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="398"/>
         <source>The test file %1 could not be replaced: %2.<byte value="xd"/>Nothing was changed.</source>
         <extracomment>%1 is the test&apos;s file, %2 why it could not be replaced.</extracomment>
         <translation>تعذّر استبدال ملف الاختبار %1: %2.<byte value="xd"/>لم يتغيّر أي شيء.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Specify the filename for the new test</source>
         <translation>حدّد اسم ملف الاختبار الجديد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Quizwell Files|*.QWT</source>
         <translation>ملفات Quizwell|*.QWT</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="110"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="67"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
         <translation>ملفات Quizwell|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="68"/>
         <source>Select Text File to Encrypt</source>
         <translation>اختيار ملف نصي لتشفيره</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="68"/>
         <source>Unencrypted Test files|*.TXT|All Files|*.*</source>
         <translation>ملفات الاختبار غير المشفّرة|*.TXT|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="70"/>
         <source>Select Test Name to Save to</source>
         <translation>اختيار اسم الاختبار المراد الحفظ فيه</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="70"/>
         <source>Test Files|*.QWT|All Files|*.*</source>
         <translation>ملفات الاختبار|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="72"/>
         <source>Select Test to Decrypt</source>
         <translation>اختيار اختبار لفك تشفيره</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="72"/>
         <source>Encrypted Test Files|*.QWT|All Files|*.*</source>
         <translation>ملفات الاختبار المشفّرة|*.QWT|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="74"/>
         <source>Select Text File to Save to</source>
         <translation>اختيار ملف نصي للحفظ فيه</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="74"/>
         <source>Text Files|*.TXT|All Files|*.*</source>
         <translation>ملفات نصية|*.TXT|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="119"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
         <source>Application Files|*.EXE|All Files|*.*</source>
         <translation>ملفات التطبيقات|*.EXE|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="79"/>
         <source>Export Questions to</source>
         <translation>تصدير الأسئلة إلى</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="127"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="84"/>
         <source>Quizwell Maker</source>
         <translation>Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="165"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="215"/>
         <source>&amp;New Test</source>
         <translation>اختبار &amp;جديد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="166"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="123"/>
         <source>&amp;Load Test</source>
         <translation>&amp;فتح اختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="167"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="124"/>
         <source>E&amp;xit</source>
         <translation>&amp;خروج</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="130"/>
         <source>Tests found in current folder</source>
         <translation>الاختبارات الموجودة في المجلد الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="203"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="284"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="160"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="241"/>
         <source>&amp;Global Test Settings</source>
         <translation>إعدادات الاختبار ال&amp;عامة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="204"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="161"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="243"/>
         <source>&amp;Questions and Answers</source>
         <translation>الأسئلة وال&amp;إجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="162"/>
         <source>&amp;Client Configuration</source>
         <translation>إعدادات العم&amp;يل</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="232"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="270"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="227"/>
         <source>&amp;Results...</source>
         <translation>ال&amp;نتائج...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="214"/>
         <source>&amp;File</source>
         <translation>&amp;ملف</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="216"/>
         <source>&amp;Load a test</source>
         <translation>&amp;فتح اختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="261"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="218"/>
         <source>Encrypt Text File to Test</source>
         <translation>تشفير ملف نصي إلى اختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="263"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="220"/>
         <source>Decrypt Test to Text File</source>
         <translation>فك تشفير اختبار إلى ملف نصي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="223"/>
         <source>&amp;Print Test...</source>
         <translation>&amp;طباعة الاختبار...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="267"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="224"/>
         <source>&amp;Grade Answers...</source>
         <translation>&amp;تصحيح الإجابات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="269"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="226"/>
         <source>&amp;Scan Answer Sheets...</source>
         <translation>م&amp;سح أوراق الإجابة ضوئيًا...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="271"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="228"/>
         <source>&amp;Import Questions...</source>
         <translation>است&amp;يراد الأسئلة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="272"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="229"/>
         <source>E&amp;xport Questions...</source>
         <translation>تصدي&amp;ر الأسئلة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="273"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="230"/>
         <source>Find D&amp;uplicate Questions...</source>
         <translation>البحث عن الأسئلة ال&amp;مكررة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="276"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="233"/>
         <source>Launch Quizwell &amp;Client</source>
         <translation>ت&amp;شغيل Quizwell Client</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="235"/>
         <source>Pre&amp;view Test</source>
         <translation>م&amp;عاينة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="279"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="236"/>
         <source>Run in Cl&amp;assroom...</source>
         <translation>التشغيل في الف&amp;صل...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="238"/>
         <source>&amp;Exit                     Alt-F4</source>
         <translation>&amp;خروج                     Alt-F4</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="240"/>
         <source>&amp;Edit</source>
         <translation>&amp;تحرير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="287"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="244"/>
         <source>&amp;Search Tests...</source>
         <translation>ال&amp;بحث في الاختبارات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="247"/>
         <source>&amp;Help</source>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="291"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="248"/>
         <source>&amp;Contents                 F1</source>
         <translation>ال&amp;محتويات                 F1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="293"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="250"/>
         <source>Quizwell on the &amp;Web</source>
         <translation>Quizwell على ال&amp;ويب</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="299"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="256"/>
         <source>Quizwell Maker &amp;Home Page</source>
         <translation>ال&amp;صفحة الرئيسية لـ Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
         <source>&amp;Tips for Writing Tests</source>
         <translation>&amp;نصائح لكتابة الاختبارات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
         <source>&amp;Support</source>
         <translation>ال&amp;دعم</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
         <source>Check for &amp;Updates</source>
         <translation>البحث عن ت&amp;حديثات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="309"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
         <source>&amp;About Quizwell Maker</source>
         <translation>&amp;حول Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
         <source>This is the Instructor Test Maker.<byte value="xd"/>Do not distribute with Quizwell.</source>
         <translation>هذه أداة إعداد الاختبارات الخاصة بالمعلّم.<byte value="xd"/>لا توزّعها مع Quizwell.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="351"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="308"/>
         <source>The test file: %1<byte value="xd"/>is corrupt and can not be decoded.<byte value="xd"/>It will not be loaded.</source>
         <translation>ملف الاختبار: %1<byte value="xd"/>تالف ولا يمكن فك ترميزه.<byte value="xd"/>لن يُفتح.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="356"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="313"/>
         <source>The test file: %1<byte value="xd"/>can not be read: %2.<byte value="xd"/>It will not be loaded.</source>
         <extracomment>%1 is the test&apos;s file, %2 the system&apos;s reason.</extracomment>
         <translation>ملف الاختبار: %1<byte value="xd"/>تتعذّر قراءته: %2.<byte value="xd"/>لن يُفتح.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="360"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="317"/>
         <source>Only the first %1 tests in this folder can be listed.<byte value="xd"/></source>
         <translation>لا يمكن أن تُسرد إلا أول %1 اختبار في هذا المجلد.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="362"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="319"/>
         <source>1 more test file (*.QWT) was found and is not listed.</source>
         <translation>عُثر على ملف اختبار آخر (*.QWT) لم يُدرج في القائمة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="363"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="320"/>
         <source>%1 more test files (*.QWT) were found and are not listed.</source>
         <translation>عُثر على ملفات اختبار أخرى (*.QWT) لم تُدرج في القائمة، وعددها %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="369"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="326"/>
         <source>Did not find any tests.<byte value="xd"/>All tests (*.QWT) should be in the same folder as this program.</source>
         <translation>لم يُعثر على أي اختبارات.<byte value="xd"/>يجب أن تكون جميع الاختبارات (*.QWT) في المجلد نفسه الذي يوجد فيه هذا البرنامج.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="388"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
         <source>Could not get test name!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>تعذّر الحصول على اسم الاختبار!<byte value="xd"/>يُرجى المحاولة مرة أخرى أو إعادة تثبيت البرنامج.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="393"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="350"/>
         <source>Could not get file name for test!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>تعذّر الحصول على اسم ملف الاختبار!<byte value="xd"/>يُرجى المحاولة مرة أخرى أو إعادة تثبيت البرنامج.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="397"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="671"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="354"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="170"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>لم يُعثر على الاختبار المسمّى %1!<byte value="xd"/>يُرجى المحاولة مرة أخرى أو إعادة تثبيت البرنامج.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="439"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="415"/>
         <source>No description (%1)</source>
         <extracomment>The status line of a new test; %1 is its file name.</extracomment>
         <translation>بلا وصف (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="450"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="426"/>
         <source>%1 is saved in %2, outside the working folder %3.<byte value="xd"/>The list of tests shows only the tests in the working folder, and the engine finds them there.<byte value="xd"/>To work on this test another time, open it with Load Test.</source>
         <extracomment>%1 is the test&apos;s file name, %2 the folder it is saved in, %3 the working folder.</extracomment>
         <translation>حُفظ %1 في %2، خارج مجلد العمل %3.<byte value="xd"/>لا تعرض قائمة الاختبارات إلا الاختبارات الموجودة في مجلد العمل، وهناك يجدها المحرك.<byte value="xd"/>للعمل على هذا الاختبار مرة أخرى، افتحه بالأمر «فتح اختبار».</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="478"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="454"/>
         <source>Could not read test description.<byte value="xd"/>Test is not valid manually edit or delete.</source>
         <translation>تعذّرت قراءة وصف الاختبار.<byte value="xd"/>الاختبار غير صالح، فحرّره يدويًا أو احذفه.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="539"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="21"/>
         <source>The test has been encrypted.</source>
         <translation>شُفّر الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="555"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="26"/>
         <source>The test has been Decrypted.</source>
         <translation>فُكّ تشفير الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="566"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="57"/>
         <source>The file %1 exists.<byte value="xd"/>Convert into it, replacing the values it holds?</source>
         <translation>الملف %1 موجود.<byte value="xd"/>هل تريد التحويل إليه، مع استبدال القيم التي يحتويها؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="575"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="66"/>
         <source>These questions were not converted: %1.<byte value="xd"/>A test holds the questions up to the first empty one, and at most %2.</source>
         <extracomment>%1 lists question numbers, %2 is the most questions a test holds.</extracomment>
         <translation>لم تُحوَّل هذه الأسئلة: %1.<byte value="xd"/>يحتوي الاختبار على الأسئلة حتى أول سؤال فارغ، وبحد أقصى %2 سؤال.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="595"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="110"/>
         <source>Load a test first: the classroom runs the current test.</source>
         <translation>افتح اختبارًا أولًا: يشغّل الفصل الاختبار الحالي.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="622"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="137"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
         <translation>لم يُعثر على QWTEST.EXE في المجلد الحالي.<byte value="xd"/>هل تريد البحث عنه وتشغيله؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="624"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="139"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
         <translation>يتعذّر تشغيل %1 الموجود في المجلد الحالي: %2.<byte value="xd"/>هل تريد البحث عن برنامج آخر وتشغيله؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="631"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="146"/>
         <source>%1 was not found.</source>
         <translation>لم يُعثر على %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="634"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="149"/>
         <source>%1 cannot be started: %2.</source>
         <translation>يتعذّر تشغيل %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="661"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="160"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
         <translation>افتح اختبارًا أولًا، أو اختر واحدًا من القائمة: النتائج المعروضة هي نتائج ذلك الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="737"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="203"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
         <translation>تعذّرت قراءة هذه الاختبارات، لذا لم تُقارَن:<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="791"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="119"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
         <translation>سمِّ الملف وفقًا للنظام الذي سيُستخدم فيه: .gift لـ GIFT، أو .txt لـ Aiken، أو .xml لـ Moodle XML، أو .zip لحزمة QTI، أو .csv لجدول بيانات.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="797"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="125"/>
         <source>The questions of %1 have been exported to %2.</source>
         <translation>صُدّرت أسئلة %1 إلى %2.</translation>
     </message>
@@ -2457,378 +2457,393 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TQAForm</name>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="59"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="47"/>
         <source>Quizwell only supports up to 500 questions.</source>
         <translation>لا يدعم Quizwell أكثر من 500 سؤال.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="62"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="50"/>
         <source>Delete this question?</source>
         <translation>هل تريد حذف هذا السؤال؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="65"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="53"/>
         <source>Question has been deleted.</source>
         <translation>حُذف السؤال.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="68"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="26"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
         <translation>ستُفقد كل التغييرات التي أُجريت منذ آخر حفظ!<byte value="xd"/>هل تريد الخروج؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="72"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="30"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
         <translation>سيُعاد تحميل الاختبار من القرص.<byte value="xd"/>ستُفقد كل التغييرات التي أجريتها!<byte value="xd"/>هل أنت متأكد من أنك تريد استرجاع الاختبار؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="78"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="36"/>
         <source>Changes saved. Would you like to continue editing?</source>
         <translation>حُفظت التغييرات. هل تريد متابعة التحرير؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="81"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
         <source>Save the changes to %1 before closing?</source>
         <translation>هل تريد حفظ التغييرات في %1 قبل الإغلاق؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="84"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
         <translation>لم تكن أسئلة هذا الاختبار مرقّمة بالتسلسل.<byte value="xd"/>تُعرض بعد إعادة ترقيمها، ويحفظها الأمر «حفظ» بالأرقام الجديدة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="98"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="56"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>لا يوجد نص سؤال في هذه الأسئلة، لذا لا يمكن حفظها: %1.<byte value="xd"/>ستُفقد إجاباتها وبقية مدخلاتها.<byte value="xd"/>هل تريد الحفظ بدونها؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="106"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="64"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>لم تُحفظ هذه الأسئلة الفارغة: %1.<byte value="xd"/>حُفظت الأسئلة التي تليها بأرقام تسدّ الفجوة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="112"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="70"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
         <translation>حُذف ملف الاختبار %1 أثناء تحريره.<byte value="xd"/>كُتب من جديد: بإعدادات اختبار جديد وبهذه الأسئلة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="119"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="24"/>
         <source>No spelling dictionary for %1 is installed, so spelling is not checked.</source>
         <extracomment>%1 is a language, as &quot;en_US&quot;.</extracomment>
         <translation>لا يوجد قاموس إملائي مثبّت للغة %1، لذا لن يُدقَّق الإملاء.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="127"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="77"/>
         <source>Loading questions.  Please wait...</source>
         <translation>جارٍ تحميل الأسئلة. يُرجى الانتظار...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="130"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
         <source>Saving questions.  Please wait...</source>
         <translation>جارٍ حفظ الأسئلة. يُرجى الانتظار...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="177"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="398"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="91"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="313"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="103"/>
         <source>Reference</source>
         <translation>المرجع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="169"/>
         <source>&amp;File</source>
         <translation>&amp;ملف</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="170"/>
         <source>&amp;Save Test</source>
         <translation>&amp;حفظ الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="172"/>
         <source>&amp;Revert Test</source>
         <translation>&amp;استرجاع الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="173"/>
         <source>&amp;Preview Test</source>
         <translation>م&amp;عاينة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
         <source>&amp;Import Questions...</source>
         <translation>است&amp;يراد الأسئلة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="176"/>
         <source>&amp;Exit</source>
         <translation>&amp;خروج</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="178"/>
         <source>&amp;Edit</source>
         <translation>&amp;تحرير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="265"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="179"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>ترا&amp;جع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="267"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="181"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>إ&amp;عادة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Undo %1</source>
         <translation>ترا&amp;جع عن %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Redo %1</source>
         <translation>إ&amp;عادة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
         <source>&amp;Add New Question</source>
         <translation>إ&amp;ضافة سؤال جديد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
         <source>&amp;Delete Current Question</source>
         <translation>&amp;حذف السؤال الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="285"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="199"/>
         <source>&amp;Find...</source>
         <translation>&amp;بحث...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
         <source>R&amp;eplace...</source>
         <translation>ا&amp;ستبدال...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>&amp;تدقيق إملاء الاختبار كاملًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="291"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="205"/>
         <source>Spelling &amp;Language</source>
         <translation>ل&amp;غة التدقيق الإملائي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Navigate</source>
         <translation>ت&amp;نقّل</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
         <source>&amp;Next</source>
         <translation>ال&amp;تالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="217"/>
         <source>&amp;Previous</source>
         <translation>ال&amp;سابق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
         <source>&amp;Top</source>
         <translation>الأ&amp;ول</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="221"/>
         <source>&amp;Bottom</source>
         <translation>الأ&amp;خير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="309"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="223"/>
         <source>Jump to...</source>
         <translation>انتقال إلى...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="311"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
+        <source>Question &amp;List...</source>
+        <translation>قائمة الأسئ&amp;لة...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="226"/>
         <source>&amp;Help</source>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
         <source>Save Test</source>
         <translation>حفظ الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="345"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="347"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
         <source>Revert Test</source>
         <translation>استرجاع الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="365"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
         <source>Undo</source>
         <translation>تراجع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="367"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
         <source>Redo</source>
         <translation>إعادة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
         <source>Bottom</source>
         <translation>الأخير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="287"/>
         <source>Previous</source>
         <translation>السابق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="373"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
         <source>Next</source>
         <translation>التالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
         <source>Top</source>
         <translation>الأول</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="290"/>
         <source>Jump To...</source>
         <translation>انتقال إلى...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="377"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="292"/>
         <source>Add New Question</source>
         <translation>إضافة سؤال جديد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="378"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="293"/>
         <source>Delete Current Question</source>
         <translation>حذف السؤال الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="387"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="424"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
         <source>Copy</source>
         <translation>نسخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="388"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="425"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="340"/>
         <source>Paste</source>
         <translation>لصق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="408"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="323"/>
         <source>Click to add a hot link.</source>
         <translation>انقر لإضافة رابط سريع.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="409"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="324"/>
         <source>Click to add media file</source>
         <translation>انقر لإضافة ملف وسائط</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="416"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="331"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>أدخل ما يصل إلى 6 إجابات. حدّد المربع المجاور لكل إجابة صحيحة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="445"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="360"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>الإجابة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="446"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="361"/>
         <source>Answer %1 is correct</source>
         <translation>الإجابة %1 صحيحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="459"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
         <source>All answers must be correct to pass</source>
         <translation>يجب اختيار جميع الإجابات الصحيحة للنجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="461"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>تُعدّ أي إجابة صحيحة كافية للنجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="671"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="482"/>
+        <source>Set Category</source>
+        <translation>تعيين الفئة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="487"/>
+        <source>Move Question</source>
+        <translation>نقل السؤال</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="75"/>
         <source>(no suggestions)</source>
         <translation>(لا توجد اقتراحات)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="676"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="80"/>
         <source>Add to word list</source>
         <translation>إضافة إلى قائمة الكلمات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="681"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="85"/>
         <source>Ignore</source>
         <translation>تجاهل</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="706"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="102"/>
         <source>No unknown words</source>
         <translation>لا توجد كلمات غير معروفة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="707"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="103"/>
         <source>1 unknown word</source>
         <translation>كلمة واحدة غير معروفة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="708"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="104"/>
         <source>%1 unknown words</source>
         <translation>عدد الكلمات غير المعروفة: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="878"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="149"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
         <translation>هل تريد حفظ التغييرات قبل المعاينة؟<byte value="xd"/>تعرض المعاينة الاختبار كما حُفظ.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="900"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="171"/>
         <source>Import</source>
         <translation>استيراد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="965"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="496"/>
         <source>Add Question</source>
         <translation>إضافة سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="974"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="505"/>
         <source>Delete Question</source>
         <translation>حذف سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="985"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="516"/>
         <source>Paste Question</source>
         <translation>لصق سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="995"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="526"/>
         <source>Paste Answers</source>
         <translation>لصق الإجابات</translation>
     </message>
@@ -2967,6 +2982,94 @@ Maker (&quot;the maker&quot;) you accept it.
     </message>
 </context>
 <context>
+    <name>TQuestionListForm</name>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="69"/>
+        <source>Question List</source>
+        <translation>قائمة الأسئلة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="71"/>
+        <source>Category or tag</source>
+        <translation>فئة أو وسم</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>No.</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Question</source>
+        <translation>السؤال</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Category</source>
+        <translation>الفئة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Tags</source>
+        <translation>الوسوم</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Asked</source>
+        <translation>المطروحة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Facility</source>
+        <translation>معامل السهولة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Discrimination</source>
+        <translation>معامل التمييز</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Last Asked</source>
+        <translation>آخر طرح</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
+        <source>Key Changed</source>
+        <translation>تغيّر المفتاح</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="87"/>
+        <source>Mechanics/Forces</source>
+        <translation>الميكانيكا/القوى</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="88"/>
+        <source>Set &amp;Category</source>
+        <translation>تعيين ال&amp;فئة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="89"/>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;عرض:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="97"/>
+        <source>Category of the selected questions:</source>
+        <translation>فئة الأسئلة المحددة:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="143"/>
+        <source>changed</source>
+        <translation>تغيّر</translation>
+    </message>
+</context>
+<context>
     <name>TResultsForm</name>
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="28"/>
@@ -2979,377 +3082,377 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>تعذّر تغيير وضع &quot;%1&quot;.<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>المحرك</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
         <source>paper</source>
         <translation>اختبار ورقي</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>scan</source>
         <translation>مسح ضوئي</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>classroom</source>
         <translation>الفصل</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="53"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>import</source>
         <translation>استيراد</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="24"/>
         <source>very-easy</source>
         <extracomment>The item analysis&apos;s flags of a question: answered right by nearly all, by few; telling the able students from the others weakly, the wrong way round; a wrong letter chosen by the able ones. Each is one word, hyphens for blanks: a question&apos;s flags are listed with blanks between.</extracomment>
         <translation>سهل-جدًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="24"/>
         <source>very-hard</source>
         <translation>صعب-جدًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="25"/>
         <source>weak</source>
         <translation>ضعيف</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="25"/>
         <source>negative</source>
         <translation>سالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="61"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="26"/>
         <source>miskey</source>
         <translation>مفتاح-خاطئ</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="137"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (أيٌّ منها)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="165"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="142"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>ملفات CSV|*.CSV|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="170"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="67"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
         <translation>%1 من %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="175"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="72"/>
         <source>%1% (%2 of %3 passed)</source>
         <extracomment>The pass rate: %1 percent of the attempts, %2 of the %3 attempts passed.</extracomment>
         <translation>%1% (نجح %2 من %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="64"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="29"/>
         <source>yes</source>
         <extracomment>Whether an attempt passed.</extracomment>
         <translation>نعم</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="65"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="30"/>
         <source>no</source>
         <translation>لا</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="81"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
         <source>Student</source>
         <translation>الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
         <source>Student number</source>
         <translation>رقم الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
         <source>Source</source>
         <translation>المصدر</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
         <source>Version</source>
         <translation>النسخة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
         <source>Score</source>
         <translation>الدرجة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
         <source>Percent</source>
         <translation>النسبة المئوية</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
         <source>Passed</source>
         <translation>ناجح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
         <source>Time taken</source>
         <translation>الوقت المستغرق</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="99"/>
         <source>Text</source>
         <translation>النص</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="270"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="760"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="181"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="290"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
         <source>Attempts</source>
         <translation>المحاولات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
         <source>Facility</source>
         <translation>معامل السهولة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
         <source>Discrimination</source>
         <translation>معامل التمييز</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Blank</source>
         <translation>بلا إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
         <source>Flags</source>
         <translation>تنبيهات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="118"/>
         <source>Attempts by percent score</source>
         <translation>المحاولات حسب النسبة المئوية للدرجة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="147"/>
         <source>Question %1: who chose each answer</source>
         <translation>السؤال %1: من اختار كل إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="238"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>All</source>
         <translation>الكل</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="239"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="150"/>
         <source>Top 27%</source>
         <translation>أعلى 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="240"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="151"/>
         <source>Bottom 27%</source>
         <translation>أدنى 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="155"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (المفتاح)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="271"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <source>Test statistics</source>
         <translation>إحصاءات الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="433"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="344"/>
         <source>Item analysis</source>
         <translation>تحليل الفقرات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="184"/>
         <source>Regrade</source>
         <translation>إعادة التصحيح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="186"/>
         <source>Export &amp;Gradebook...</source>
         <translation>تصدير &amp;سجلّ الدرجات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="276"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="187"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>تصدير &amp;تحليل الفقرات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="277"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>تصدير الت&amp;قرير (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>&amp;Close</source>
         <translation>إ&amp;غلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="325"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
         <source>Results - %1</source>
         <translation>النتائج - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="348"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="259"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>لم يُحدَّد مجلد للنتائج (إعدادات العميل، تبويب «النتائج»).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
         <source>Results folder: %1</source>
         <translation>مجلد النتائج: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="265"/>
         <source>Dates from</source>
         <translation>التواريخ من</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="361"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
         <source>First day</source>
         <translation>اليوم الأول</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="362"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
         <source>Last day</source>
         <translation>اليوم الأخير</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
         <source>All sources</source>
         <translation>جميع المصادر</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
         <source>All classes</source>
         <translation>جميع الصفوف</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="372"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>إلى</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="380"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;حذف المحاولة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="381"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="292"/>
         <source>&amp;Undo Delete</source>
         <translation>ترا&amp;جع عن الحذف</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="391"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="302"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>إنشاء مجلد إ&amp;يداع...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="394"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="305"/>
         <source>Files not collected</source>
         <translation>ملفات لم تُجمع</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="405"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="316"/>
         <source>Files not collected (left in place):</source>
         <translation>ملفات لم تُجمع (تُركت في مكانها):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="351"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>الأعداد لكل إجابة: الكل / أعلى 27% / أدنى 27%. انقر نقرًا مزدوجًا على سؤال لتحريره.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="455"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
         <source>Questions whose key changed</source>
         <translation>الأسئلة التي تغيّر مفتاحها</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Key marked with</source>
         <translation>المفتاح عند التصحيح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Key now</source>
         <translation>المفتاح الآن</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="457"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="368"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>إعادة التصحيح بال&amp;مفتاح الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="458"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="369"/>
         <source>Attempts rescored</source>
         <translation>المحاولات المُعاد تصحيحها</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
         <source>First score</source>
         <translation>الدرجة الأولى</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
         <source>Score now</source>
         <translation>الدرجة الآن</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="462"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="373"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>الأسئلة التي تغيّر مفتاحها منذ تصحيح المحاولات:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="468"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>المحاولات المُعاد تصحيحها (تحتفظ كلٌّ منها بدرجتها الأولى):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="540"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="451"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3366,17 +3469,17 @@ Pass rate: %7</source>
 نسبة النجاح: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="616"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="527"/>
         <source>Choose the attempt to delete first.</source>
         <translation>اختر أولًا المحاولة المراد حذفها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="620"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="531"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>هل تريد حذف محاولة %1 التي أُدّيت في %2؟<byte value="xd"/>يستعيدها الأمر «تراجع عن الحذف».</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="641"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="552"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>أُعيد تصحيح %n محاولة بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
@@ -3388,33 +3491,33 @@ Pass rate: %7</source>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="571"/>
         <source>Export Gradebook</source>
         <translation>تصدير سجلّ الدرجات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="665"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="576"/>
         <source>Export Item Analysis</source>
         <translation>تصدير تحليل الفقرات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="673"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="584"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>ملفات PDF|*.PDF|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="674"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
         <source>Export Report</source>
         <translation>تصدير التقرير</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="710"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
         <source>Results: %1 (%2)</source>
         <translation>النتائج: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="757"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="239"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>تحليل الفقرات (الإجابات: الكل / أعلى 27% / أدنى 27%)</translation>
     </message>
@@ -3490,249 +3593,249 @@ Pass rate: %7</source>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="82"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
         <source>not a grey image</source>
         <translation>ليست صورة بتدرّج الرمادي</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
         <source>the image cannot be read: %1</source>
         <translation>تتعذّر قراءة الصورة: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>لا توجد علامات زوايا: صفحة فارغة أو ليست ورقة إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>only %1 of the four corner markers found</source>
         <translation>لم يُعثر إلا على %1 من علامات الزوايا الأربع</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>the QR code cannot be read</source>
         <translation>تتعذّر قراءة رمز QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>رمز QR ليس رمز ورقة إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>علامات الزوايا ليست في مواضعها على الورقة (زاوية ممزّقة أو مطويّة؟)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>علامات الزوايا ليست في مواضعها على الورقة (صفحة مطويّة، أو صُوّرت بميل يزيد على 15 درجة؟)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>رمز QR ليس في الموضع الذي تحدّده علامات الزوايا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>the page is too faint to read</source>
         <translation>الصفحة باهتة جدًا فلا يمكن قراءتها</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>a box neither blank nor marked</source>
         <translation>مربع ليس فارغًا ولا مظلّلًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>boxes neither blank nor marked</source>
         <translation>مربعات ليست فارغة ولا مظلّلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>علامات بين المربعات (مربع محاط بدائرة؟)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>more than one box marked</source>
         <translation>أكثر من مربع مظلّل</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>column %1 has more than one digit marked</source>
         <translation>في العمود %1 أكثر من رقم مظلّل</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>في العمود %1 مربع ليس فارغًا ولا مظلّلًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>column %1 is left blank</source>
         <translation>العمود %1 متروك فارغًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>يتعذّر معرفة طالب هذه الصفحة: رقم الطالب المكتوب على كل صفحة من الورقة المنسوخة مفقود أو غير واضح</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
         <source>%1 page %2, question %3</source>
         <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
         <translation>%1 الصفحة %2، السؤال %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>%1 page %2, student number</source>
         <translation>%1 الصفحة %2، رقم الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="112"/>
         <source>%1 page %2</source>
         <translation>%1 الصفحة %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="148"/>
         <source>Scan Answer Sheets</source>
         <translation>المسح الضوئي لأوراق الإجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="152"/>
         <source>Pages read</source>
         <translation>الصفحات المقروءة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
         <source>To review</source>
         <translation>للمراجعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>أضف الأوراق الممسوحة ضوئيًا: ملفات PDF أو صور PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>&amp;Add Files...</source>
         <translation>إضافة &amp;ملفات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
         <source>Add F&amp;older...</source>
         <translation>إضافة م&amp;جلد...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="173"/>
         <source>&amp;Cancel Reading</source>
         <translation>إ&amp;لغاء القراءة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
         <source>&amp;Grade and Record</source>
         <translation>&amp;تصحيح وتسجيل</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
         <source>To review:</source>
         <translation>للمراجعة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="202"/>
         <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="204"/>
         <source>lighter marks count</source>
         <translation>احتساب العلامات الأخفّ</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="231"/>
         <source>The recorded runs cannot be read: </source>
         <translation>تتعذّر قراءة الدفعات المسجّلة: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="236"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="237"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>لا توجد طباعة مسجّلة لهذا الاختبار؛ فلا يمكن فحص أوراقه ولا تصحيحها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="248"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
         <source>Add Scanned Sheets</source>
         <translation>إضافة أوراق ممسوحة ضوئيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="250"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>الأوراق الممسوحة ضوئيًا|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>إضافة مجلد من الأوراق الممسوحة ضوئيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="261"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>لا يحتوي %1 على أي ملف PDF أو PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="356"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>جارٍ القراءة... عدد الصفحات المقروءة حتى الآن: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="382"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="383"/>
         <source>Warning: </source>
         <translation>تحذير: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="385"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="386"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>الصفحات المقروءة: %1، الأوراق القابلة للتصحيح: %2، للمراجعة: %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="468"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="469"/>
         <source>No doubtful row is left.</source>
         <translation>لم يتبقَّ أي صف مشكوك فيه.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="477"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="478"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1، رقم الطالب: قُرئ &quot;%2&quot;%3. اكتب الرقم المكتوب (عدد الخانات: %4)، ثم اضغط Enter. المكتوب: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="483"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="484"/>
         <source>nothing</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="489"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1، السؤال %2: %3. اكتب الأحرف المظلّلة (من A إلى %4)، ثم اضغط Enter. المختار: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="496"/>
         <source>none</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="574"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="575"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>عدد الأوراق التي صُحّحت: %1.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="579"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="580"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>عدد الأوراق المصحّحة: %1؛ وعدد المحاولات المضافة إلى النتائج: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="584"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="585"/>
         <source>The sheets read cannot be graded: </source>
         <translation>يتعذّر تصحيح الأوراق المقروءة: </translation>
     </message>

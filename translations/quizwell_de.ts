@@ -1065,83 +1065,83 @@ Sie sie an.
         <translation>Quizwell-Dateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="162"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="161"/>
         <source>You have extra time for this test: %1 instead of %2.</source>
         <translation>Sie haben für diesen Test mehr Zeit: %1 statt %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="180"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="183"/>
         <source>&quot;%1&quot; holds no questions.</source>
         <translation>„%1“ enthält keine Fragen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="198"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="201"/>
         <source>%1 (preview)</source>
         <translation>%1 (Vorschau)</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="208"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="211"/>
         <source>Your history file was damaged. It is kept as &quot;%1&quot;, and a new history was started with this test.</source>
         <translation>Ihre Verlaufsdatei war beschädigt. Sie wird als „%1“ aufbewahrt, und mit diesem Test wurde ein neuer Verlauf begonnen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="212"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="215"/>
         <source>Your test was scored, but it could not be added to your history.<byte value="xd"/>%1</source>
         <translation>Ihr Test wurde bewertet, konnte aber nicht in Ihren Verlauf aufgenommen werden.<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="252"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="254"/>
         <source>Your test was scored, but the result could not be saved for your teacher.<byte value="xd"/>%1</source>
         <translation>Ihr Test wurde bewertet, aber das Ergebnis konnte nicht für Ihre Lehrkraft gespeichert werden.<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="269"/>
         <source>Student Name</source>
         <translation>Name des Schülers</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="269"/>
         <source>Your name, for your test history (you may leave it empty):</source>
         <translation>Ihr Name für Ihren Testverlauf (Sie können das Feld leer lassen):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="276"/>
         <source>Student Number</source>
         <translation>Schülernummer</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="276"/>
         <source>Your student number, for your teacher&apos;s results (you may leave it empty):</source>
         <translation>Ihre Schülernummer für die Ergebnisse Ihrer Lehrkraft (Sie können das Feld leer lassen):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="281"/>
         <source>Class</source>
         <extracomment>The student&apos;s class (group) at school.</extracomment>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="281"/>
         <source>Your class, for your teacher&apos;s results (you may leave it empty):</source>
         <translation>Ihre Klasse für die Ergebnisse Ihrer Lehrkraft (Sie können das Feld leer lassen):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="291"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="293"/>
         <source>Password:</source>
         <translation>Kennwort:</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="294"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="296"/>
         <source>Wrong password.</source>
         <translation>Falsches Kennwort.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="299"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="301"/>
         <source>Test History</source>
         <translation>Testverlauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="322"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="324"/>
         <source>Exit</source>
         <extracomment>Title of the password question asked before the program closes.</extracomment>
         <translation>Beenden</translation>
@@ -1865,397 +1865,397 @@ Sie sie an.
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="34"/>
         <source>Test is not loaded.  Create a new test or load an existing one.</source>
         <translation>Kein Test geladen.  Erstellen oder laden Sie einen Test.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="38"/>
         <source>Test is not loaded. Create a new test or load an existing one.</source>
         <translation>Kein Test geladen. Erstellen Sie einen neuen Test oder laden Sie einen vorhandenen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="42"/>
         <source>Please make your selection now.</source>
         <translation>Bitte treffen Sie jetzt Ihre Auswahl.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="392"/>
         <source>A test file with that name exists!<byte value="xd"/>Overwrite existing test file?</source>
         <translation>Eine Testdatei mit diesem Namen ist bereits vorhanden!<byte value="xd"/>Vorhandene Testdatei überschreiben?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="82"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="398"/>
         <source>The test file %1 could not be replaced: %2.<byte value="xd"/>Nothing was changed.</source>
         <extracomment>%1 is the test&apos;s file, %2 why it could not be replaced.</extracomment>
         <translation>Die Testdatei %1 konnte nicht ersetzt werden: %2.<byte value="xd"/>Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Specify the filename for the new test</source>
         <translation>Geben Sie den Dateinamen für den neuen Test an</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Quizwell Files|*.QWT</source>
         <translation>Quizwell-Dateien|*.QWT</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="110"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="67"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
         <translation>Quizwell-Dateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="68"/>
         <source>Select Text File to Encrypt</source>
         <translation>Zu verschlüsselnde Textdatei auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="68"/>
         <source>Unencrypted Test files|*.TXT|All Files|*.*</source>
         <translation>Unverschlüsselte Testdateien|*.TXT|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="70"/>
         <source>Select Test Name to Save to</source>
         <translation>Testnamen zum Speichern auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="70"/>
         <source>Test Files|*.QWT|All Files|*.*</source>
         <translation>Testdateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="72"/>
         <source>Select Test to Decrypt</source>
         <translation>Zu entschlüsselnden Test auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="72"/>
         <source>Encrypted Test Files|*.QWT|All Files|*.*</source>
         <translation>Verschlüsselte Testdateien|*.QWT|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="74"/>
         <source>Select Text File to Save to</source>
         <translation>Textdatei zum Speichern auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="74"/>
         <source>Text Files|*.TXT|All Files|*.*</source>
         <translation>Textdateien|*.TXT|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="119"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
         <source>Application Files|*.EXE|All Files|*.*</source>
         <translation>Programmdateien|*.EXE|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="79"/>
         <source>Export Questions to</source>
         <translation>Fragen exportieren nach</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="127"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="84"/>
         <source>Quizwell Maker</source>
         <translation>Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="165"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="215"/>
         <source>&amp;New Test</source>
         <translation>&amp;Neuer Test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="166"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="123"/>
         <source>&amp;Load Test</source>
         <translation>Test &amp;laden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="167"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="124"/>
         <source>E&amp;xit</source>
         <translation>Be&amp;enden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="130"/>
         <source>Tests found in current folder</source>
         <translation>Im aktuellen Ordner gefundene Tests</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="203"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="284"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="160"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="241"/>
         <source>&amp;Global Test Settings</source>
         <translation>&amp;Globale Testeinstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="204"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="161"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="243"/>
         <source>&amp;Questions and Answers</source>
         <translation>&amp;Fragen und Antworten</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="162"/>
         <source>&amp;Client Configuration</source>
         <translation>&amp;Client-Konfiguration</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="232"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="270"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="227"/>
         <source>&amp;Results...</source>
         <translation>&amp;Ergebnisse...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="214"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="216"/>
         <source>&amp;Load a test</source>
         <translation>Einen Test &amp;laden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="261"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="218"/>
         <source>Encrypt Text File to Test</source>
         <translation>Textdatei zu Test verschlüsseln</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="263"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="220"/>
         <source>Decrypt Test to Text File</source>
         <translation>Test in Textdatei entschlüsseln</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="223"/>
         <source>&amp;Print Test...</source>
         <translation>Test &amp;drucken...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="267"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="224"/>
         <source>&amp;Grade Answers...</source>
         <translation>Antworten &amp;auswerten...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="269"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="226"/>
         <source>&amp;Scan Answer Sheets...</source>
         <translation>Antwortbögen &amp;scannen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="271"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="228"/>
         <source>&amp;Import Questions...</source>
         <translation>Fragen &amp;importieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="272"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="229"/>
         <source>E&amp;xport Questions...</source>
         <translation>Fragen e&amp;xportieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="273"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="230"/>
         <source>Find D&amp;uplicate Questions...</source>
         <translation>Doppelte Fragen s&amp;uchen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="276"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="233"/>
         <source>Launch Quizwell &amp;Client</source>
         <translation>Quizwell &amp;Client starten</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="235"/>
         <source>Pre&amp;view Test</source>
         <translation>Test&amp;vorschau</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="279"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="236"/>
         <source>Run in Cl&amp;assroom...</source>
         <translation>Im &amp;Klassenzimmer durchführen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="238"/>
         <source>&amp;Exit                     Alt-F4</source>
         <translation>&amp;Beenden                  Alt-F4</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="240"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="287"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="244"/>
         <source>&amp;Search Tests...</source>
         <translation>Tests &amp;durchsuchen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="247"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="291"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="248"/>
         <source>&amp;Contents                 F1</source>
         <translation>&amp;Inhalt                   F1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="293"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="250"/>
         <source>Quizwell on the &amp;Web</source>
         <translation>Quizwell im &amp;Web</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="299"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="256"/>
         <source>Quizwell Maker &amp;Home Page</source>
         <translation>&amp;Homepage von Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
         <source>&amp;Tips for Writing Tests</source>
         <translation>&amp;Tipps zum Schreiben von Tests</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
         <source>&amp;Support</source>
         <translation>&amp;Support</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
         <source>Check for &amp;Updates</source>
         <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="309"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
         <source>&amp;About Quizwell Maker</source>
         <translation>&amp;Über Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
         <source>This is the Instructor Test Maker.<byte value="xd"/>Do not distribute with Quizwell.</source>
         <translation>Dies ist das Autorenprogramm für Lehrkräfte.<byte value="xd"/>Nicht zusammen mit Quizwell weitergeben.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="351"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="308"/>
         <source>The test file: %1<byte value="xd"/>is corrupt and can not be decoded.<byte value="xd"/>It will not be loaded.</source>
         <translation>Die Testdatei: %1<byte value="xd"/>ist beschädigt und kann nicht entschlüsselt werden.<byte value="xd"/>Sie wird nicht geladen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="356"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="313"/>
         <source>The test file: %1<byte value="xd"/>can not be read: %2.<byte value="xd"/>It will not be loaded.</source>
         <extracomment>%1 is the test&apos;s file, %2 the system&apos;s reason.</extracomment>
         <translation>Die Testdatei: %1<byte value="xd"/>kann nicht gelesen werden: %2.<byte value="xd"/>Sie wird nicht geladen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="360"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="317"/>
         <source>Only the first %1 tests in this folder can be listed.<byte value="xd"/></source>
         <translation>Nur die ersten %1 Tests in diesem Ordner können aufgeführt werden.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="362"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="319"/>
         <source>1 more test file (*.QWT) was found and is not listed.</source>
         <translation>1 weitere Testdatei (*.QWT) wurde gefunden und ist nicht aufgeführt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="363"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="320"/>
         <source>%1 more test files (*.QWT) were found and are not listed.</source>
         <translation>%1 weitere Testdateien (*.QWT) wurden gefunden und sind nicht aufgeführt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="369"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="326"/>
         <source>Did not find any tests.<byte value="xd"/>All tests (*.QWT) should be in the same folder as this program.</source>
         <translation>Es wurden keine Tests gefunden.<byte value="xd"/>Alle Tests (*.QWT) sollten im selben Ordner wie dieses Programm liegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="388"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
         <source>Could not get test name!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>Der Testname konnte nicht ermittelt werden!<byte value="xd"/>Bitte versuchen Sie es erneut oder installieren Sie die Software neu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="393"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="350"/>
         <source>Could not get file name for test!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>Der Dateiname des Tests konnte nicht ermittelt werden!<byte value="xd"/>Bitte versuchen Sie es erneut oder installieren Sie die Software neu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="397"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="671"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="354"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="170"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>Der Test mit dem Namen %1 wurde nicht gefunden!<byte value="xd"/>Bitte versuchen Sie es erneut oder installieren Sie die Software neu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="439"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="415"/>
         <source>No description (%1)</source>
         <extracomment>The status line of a new test; %1 is its file name.</extracomment>
         <translation>Keine Beschreibung (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="450"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="426"/>
         <source>%1 is saved in %2, outside the working folder %3.<byte value="xd"/>The list of tests shows only the tests in the working folder, and the engine finds them there.<byte value="xd"/>To work on this test another time, open it with Load Test.</source>
         <extracomment>%1 is the test&apos;s file name, %2 the folder it is saved in, %3 the working folder.</extracomment>
         <translation>%1 ist in %2 gespeichert, außerhalb des Arbeitsordners %3.<byte value="xd"/>Die Testliste zeigt nur die Tests im Arbeitsordner, und das Testprogramm findet sie dort.<byte value="xd"/>Um ein anderes Mal an diesem Test zu arbeiten, öffnen Sie ihn mit „Test laden“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="478"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="454"/>
         <source>Could not read test description.<byte value="xd"/>Test is not valid manually edit or delete.</source>
         <translation>Die Testbeschreibung konnte nicht gelesen werden.<byte value="xd"/>Der Test ist ungültig; bearbeiten Sie ihn von Hand oder löschen Sie ihn.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="539"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="21"/>
         <source>The test has been encrypted.</source>
         <translation>Der Test wurde verschlüsselt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="555"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="26"/>
         <source>The test has been Decrypted.</source>
         <translation>Der Test wurde entschlüsselt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="566"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="57"/>
         <source>The file %1 exists.<byte value="xd"/>Convert into it, replacing the values it holds?</source>
         <translation>Die Datei %1 ist bereits vorhanden.<byte value="xd"/>In diese Datei umwandeln und ihre bisherigen Werte ersetzen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="575"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="66"/>
         <source>These questions were not converted: %1.<byte value="xd"/>A test holds the questions up to the first empty one, and at most %2.</source>
         <extracomment>%1 lists question numbers, %2 is the most questions a test holds.</extracomment>
         <translation>Diese Fragen wurden nicht umgewandelt: %1.<byte value="xd"/>Ein Test enthält die Fragen bis zur ersten leeren, höchstens %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="595"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="110"/>
         <source>Load a test first: the classroom runs the current test.</source>
         <translation>Laden Sie zuerst einen Test: Das Klassenzimmer führt den aktuellen Test durch.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="622"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="137"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
         <translation>QWTEST.EXE wurde im aktuellen Ordner nicht gefunden.<byte value="xd"/>Möchten Sie das Programm suchen und starten?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="624"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="139"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
         <translation>%1 im aktuellen Ordner kann nicht gestartet werden: %2.<byte value="xd"/>Möchten Sie ein anderes Programm suchen und starten?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="631"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="146"/>
         <source>%1 was not found.</source>
         <translation>%1 wurde nicht gefunden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="634"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="149"/>
         <source>%1 cannot be started: %2.</source>
         <translation>%1 kann nicht gestartet werden: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="661"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="160"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
         <translation>Laden Sie zuerst einen Test oder wählen Sie einen in der Liste: Angezeigt werden die Ergebnisse dieses Tests.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="737"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="203"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
         <translation>Diese Tests konnten nicht gelesen werden und werden nicht verglichen:<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="791"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="119"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
         <translation>Benennen Sie die Datei nach dem System, für das sie bestimmt ist: .gift für GIFT, .txt für Aiken, .xml für Moodle XML, .zip für ein QTI-Paket, .csv für eine Tabellenkalkulation.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="797"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="125"/>
         <source>The questions of %1 have been exported to %2.</source>
         <translation>Die Fragen von %1 wurden nach %2 exportiert.</translation>
     </message>
@@ -2451,378 +2451,393 @@ Sie sie an.
 <context>
     <name>TQAForm</name>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="59"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="47"/>
         <source>Quizwell only supports up to 500 questions.</source>
         <translation>Quizwell unterstützt höchstens 500 Fragen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="62"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="50"/>
         <source>Delete this question?</source>
         <translation>Diese Frage löschen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="65"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="53"/>
         <source>Question has been deleted.</source>
         <translation>Die Frage wurde gelöscht.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="68"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="26"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
         <translation>Alle Änderungen seit dem letzten Speichern gehen verloren!<byte value="xd"/>Möchten Sie das Bearbeiten beenden?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="72"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="30"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
         <translation>Dadurch wird der Test neu von der Festplatte geladen.<byte value="xd"/>Alle Ihre Änderungen gehen verloren!<byte value="xd"/>Möchten Sie den Test wirklich zurücksetzen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="78"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="36"/>
         <source>Changes saved. Would you like to continue editing?</source>
         <translation>Änderungen gespeichert. Möchten Sie mit dem Bearbeiten fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="81"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
         <source>Save the changes to %1 before closing?</source>
         <translation>Änderungen an %1 vor dem Schließen speichern?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="84"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
         <translation>Die Fragen dieses Tests waren nicht fortlaufend nummeriert.<byte value="xd"/>Sie werden neu nummeriert angezeigt, und „Speichern“ legt sie unter den neuen Nummern ab.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="98"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="56"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Diese Fragen haben keinen Fragetext und können daher nicht gespeichert werden: %1.<byte value="xd"/>Deren Antworten und übrige Einträge gehen verloren.<byte value="xd"/>Ohne sie speichern?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="106"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="64"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Diese leeren Fragen wurden nicht gespeichert: %1.<byte value="xd"/>Die nachfolgenden Fragen wurden unter Nummern gespeichert, die die Lücke schließen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="112"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="70"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
         <translation>Die Testdatei %1 wurde gelöscht, während sie bearbeitet wurde.<byte value="xd"/>Sie wurde neu geschrieben: mit den Einstellungen eines neuen Tests und diesen Fragen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="119"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="24"/>
         <source>No spelling dictionary for %1 is installed, so spelling is not checked.</source>
         <extracomment>%1 is a language, as &quot;en_US&quot;.</extracomment>
         <translation>Für %1 ist kein Rechtschreibwörterbuch installiert, daher wird die Rechtschreibung nicht geprüft.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="127"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="77"/>
         <source>Loading questions.  Please wait...</source>
         <translation>Fragen werden geladen.  Bitte warten...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="130"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
         <source>Saving questions.  Please wait...</source>
         <translation>Fragen werden gespeichert.  Bitte warten...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="177"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="398"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="91"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="313"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="103"/>
         <source>Reference</source>
         <translation>Fundstelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="169"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="170"/>
         <source>&amp;Save Test</source>
         <translation>Test &amp;speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="172"/>
         <source>&amp;Revert Test</source>
         <translation>Test &amp;zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="173"/>
         <source>&amp;Preview Test</source>
         <translation>Test&amp;vorschau</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
         <source>&amp;Import Questions...</source>
         <translation>Fragen &amp;importieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="176"/>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="178"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="265"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="179"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="267"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="181"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>Wieder&amp;herstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Redo %1</source>
         <translation>Wieder&amp;herstellen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
         <source>&amp;Add New Question</source>
         <translation>Neue &amp;Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
         <source>&amp;Delete Current Question</source>
         <translation>Aktuelle Frage &amp;löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="285"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="199"/>
         <source>&amp;Find...</source>
         <translation>&amp;Suchen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
         <source>R&amp;eplace...</source>
         <translation>&amp;Ersetzen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>Rechtschreibung des ganzen Tests &amp;prüfen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="291"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="205"/>
         <source>Spelling &amp;Language</source>
         <translation>Spr&amp;ache der Rechtschreibprüfung</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Navigate</source>
         <translation>&amp;Navigieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
         <source>&amp;Next</source>
         <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="217"/>
         <source>&amp;Previous</source>
         <translation>&amp;Vorherige Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
         <source>&amp;Top</source>
         <translation>&amp;Letzte Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="221"/>
         <source>&amp;Bottom</source>
         <translation>&amp;Erste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="309"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="223"/>
         <source>Jump to...</source>
         <translation>Springen zu...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="311"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
+        <source>Question &amp;List...</source>
+        <translation>Fragen&amp;liste...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="226"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
         <source>Save Test</source>
         <translation>Test speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="345"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="347"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
         <source>Revert Test</source>
         <translation>Test zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="365"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="367"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
         <source>Bottom</source>
         <translation>Erste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="287"/>
         <source>Previous</source>
         <translation>Vorherige Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="373"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
         <source>Next</source>
         <translation>Nächste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
         <source>Top</source>
         <translation>Letzte Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="290"/>
         <source>Jump To...</source>
         <translation>Springen zu...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="377"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="292"/>
         <source>Add New Question</source>
         <translation>Neue Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="378"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="293"/>
         <source>Delete Current Question</source>
         <translation>Aktuelle Frage löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="387"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="424"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="388"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="425"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="340"/>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="408"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="323"/>
         <source>Click to add a hot link.</source>
         <translation>Klicken Sie hier, um einen Hotlink hinzuzufügen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="409"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="324"/>
         <source>Click to add media file</source>
         <translation>Klicken Sie hier, um eine Mediendatei hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="416"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="331"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>Bis zu 6 Antworten eingeben.  Jede richtige Antwort ankreuzen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="445"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="360"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>Antwort %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="446"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="361"/>
         <source>Answer %1 is correct</source>
         <translation>Antwort %1 ist richtig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="459"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
         <source>All answers must be correct to pass</source>
         <translation>Alle Antworten müssen richtig sein, um zu bestehen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="461"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>Jede richtige Antwort gilt als bestanden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="671"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="482"/>
+        <source>Set Category</source>
+        <translation>Kategorie festlegen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="487"/>
+        <source>Move Question</source>
+        <translation>Frage verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="75"/>
         <source>(no suggestions)</source>
         <translation>(keine Vorschläge)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="676"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="80"/>
         <source>Add to word list</source>
         <translation>Zum Wörterbuch hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="681"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="85"/>
         <source>Ignore</source>
         <translation>Ignorieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="706"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="102"/>
         <source>No unknown words</source>
         <translation>Keine unbekannten Wörter</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="707"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="103"/>
         <source>1 unknown word</source>
         <translation>1 unbekanntes Wort</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="708"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="104"/>
         <source>%1 unknown words</source>
         <translation>%1 unbekannte Wörter</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="878"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="149"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
         <translation>Änderungen vor der Vorschau speichern?<byte value="xd"/>Die Vorschau zeigt den Test in der gespeicherten Fassung.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="900"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="171"/>
         <source>Import</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="965"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="496"/>
         <source>Add Question</source>
         <translation>Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="974"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="505"/>
         <source>Delete Question</source>
         <translation>Frage löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="985"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="516"/>
         <source>Paste Question</source>
         <translation>Frage einfügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="995"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="526"/>
         <source>Paste Answers</source>
         <translation>Antworten einfügen</translation>
     </message>
@@ -2957,6 +2972,94 @@ Sie sie an.
     </message>
 </context>
 <context>
+    <name>TQuestionListForm</name>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="69"/>
+        <source>Question List</source>
+        <translation>Fragenliste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="71"/>
+        <source>Category or tag</source>
+        <translation>Kategorie oder Schlagwort</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Asked</source>
+        <translation>Gestellt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Facility</source>
+        <translation>Lösungsquote</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Discrimination</source>
+        <translation>Trennschärfe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Last Asked</source>
+        <translation>Zuletzt gestellt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
+        <source>Key Changed</source>
+        <translation>Schlüssel geändert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="87"/>
+        <source>Mechanics/Forces</source>
+        <translation>Mechanik/Kräfte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="88"/>
+        <source>Set &amp;Category</source>
+        <translation>&amp;Kategorie festlegen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="89"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="97"/>
+        <source>Category of the selected questions:</source>
+        <translation>Kategorie der gewählten Fragen:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="143"/>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+</context>
+<context>
     <name>TResultsForm</name>
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="28"/>
@@ -2969,377 +3072,377 @@ Sie sie an.
         <translation>Der Modus von „%1“ konnte nicht geändert werden.<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>Testprogramm</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
         <source>paper</source>
         <translation>Papier</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>scan</source>
         <translation>Scan</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>classroom</source>
         <translation>Klassenzimmer</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="53"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>import</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="24"/>
         <source>very-easy</source>
         <extracomment>The item analysis&apos;s flags of a question: answered right by nearly all, by few; telling the able students from the others weakly, the wrong way round; a wrong letter chosen by the able ones. Each is one word, hyphens for blanks: a question&apos;s flags are listed with blanks between.</extracomment>
         <translation>sehr-leicht</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="24"/>
         <source>very-hard</source>
         <translation>sehr-schwer</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="25"/>
         <source>weak</source>
         <translation>trennschwach</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="25"/>
         <source>negative</source>
         <translation>negativ</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="61"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="26"/>
         <source>miskey</source>
         <translation>Schlüsselfehler</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="137"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (beliebig)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="165"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="142"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>CSV-Dateien|*.CSV|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="170"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="67"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
         <translation>%1 von %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="175"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="72"/>
         <source>%1% (%2 of %3 passed)</source>
         <extracomment>The pass rate: %1 percent of the attempts, %2 of the %3 attempts passed.</extracomment>
         <translation>%1&#xa0;% (%2 von %3 bestanden)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="64"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="29"/>
         <source>yes</source>
         <extracomment>Whether an attempt passed.</extracomment>
         <translation>ja</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="65"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="30"/>
         <source>no</source>
         <translation>nein</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="81"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
         <source>Student</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
         <source>Student number</source>
         <translation>Schülernummer</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
         <source>Source</source>
         <translation>Quelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
         <source>Score</source>
         <translation>Punkte</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
         <source>Percent</source>
         <translation>Prozent</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
         <source>Passed</source>
         <translation>Bestanden</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
         <source>Time taken</source>
         <translation>Benötigte Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="99"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="270"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="760"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="181"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="290"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
         <source>Attempts</source>
         <translation>Versuche</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
         <source>Facility</source>
         <translation>Lösungsquote</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
         <source>Discrimination</source>
         <translation>Trennschärfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Blank</source>
         <translation>Leer</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
         <source>Flags</source>
         <translation>Hinweise</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="118"/>
         <source>Attempts by percent score</source>
         <translation>Versuche nach Prozentergebnis</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="147"/>
         <source>Question %1: who chose each answer</source>
         <translation>Frage %1: Wer welche Antwort gewählt hat</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="238"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="239"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="150"/>
         <source>Top 27%</source>
         <translation>Obere 27&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="240"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="151"/>
         <source>Bottom 27%</source>
         <translation>Untere 27&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="155"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (Lösung)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="271"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <source>Test statistics</source>
         <translation>Teststatistik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="433"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="344"/>
         <source>Item analysis</source>
         <translation>Itemanalyse</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="184"/>
         <source>Regrade</source>
         <translation>Neubewertung</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="186"/>
         <source>Export &amp;Gradebook...</source>
         <translation>&amp;Notenliste exportieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="276"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="187"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>&amp;Itemanalyse exportieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="277"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>&amp;Bericht exportieren (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="325"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
         <source>Results - %1</source>
         <translation>Ergebnisse - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="348"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="259"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>Kein Ergebnisordner festgelegt (Client-Konfiguration, Registerkarte „Ergebnisse“).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
         <source>Results folder: %1</source>
         <translation>Ergebnisordner: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="265"/>
         <source>Dates from</source>
         <translation>Zeitraum von</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="361"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
         <source>First day</source>
         <translation>Erster Tag</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="362"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
         <source>Last day</source>
         <translation>Letzter Tag</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
         <source>All sources</source>
         <translation>Alle Quellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
         <source>All classes</source>
         <translation>Alle Klassen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="372"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="380"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
         <source>&amp;Delete Attempt...</source>
         <translation>Versuch &amp;löschen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="381"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="292"/>
         <source>&amp;Undo Delete</source>
         <translation>Löschen &amp;rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="391"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="302"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>&amp;Abgabeordner einrichten...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="394"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="305"/>
         <source>Files not collected</source>
         <translation>Nicht eingesammelte Dateien</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="405"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="316"/>
         <source>Files not collected (left in place):</source>
         <translation>Nicht eingesammelte Dateien (am Ort belassen):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="351"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>Anzahl je Antwort: alle / obere 27&#xa0;% / untere 27&#xa0;%. Doppelklicken Sie auf eine Frage, um sie zu bearbeiten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="455"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
         <source>Questions whose key changed</source>
         <translation>Fragen mit geänderter Lösung</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Key marked with</source>
         <translation>Lösung bei Bewertung</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Key now</source>
         <translation>Lösung jetzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="457"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="368"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>Mit der jetzigen Lösung neu be&amp;werten</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="458"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="369"/>
         <source>Attempts rescored</source>
         <translation>Neu bewertete Versuche</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
         <source>First score</source>
         <translation>Erstes Ergebnis</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
         <source>Score now</source>
         <translation>Ergebnis jetzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="462"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="373"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>Fragen, deren Lösung sich geändert hat, seit die Versuche bewertet wurden:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="468"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>Neu bewertete Versuche (jeder behält sein erstes Ergebnis):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="540"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="451"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3356,17 +3459,17 @@ Standardmessfehler: %6
 Bestehensquote: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="616"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="527"/>
         <source>Choose the attempt to delete first.</source>
         <translation>Wählen Sie zuerst den zu löschenden Versuch.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="620"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="531"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>Den Versuch von %1 vom %2 löschen?<byte value="xd"/>„Löschen rückgängig“ stellt ihn wieder her.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="641"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="552"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>%n Versuch wurde mit der Lösung des Tests neu bewertet; er behält sein erstes Ergebnis. Geänderte Ergebnisse: %1.</numerusform>
@@ -3374,33 +3477,33 @@ Bestehensquote: %7</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="571"/>
         <source>Export Gradebook</source>
         <translation>Notenliste exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="665"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="576"/>
         <source>Export Item Analysis</source>
         <translation>Itemanalyse exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="673"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="584"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>PDF-Dateien|*.PDF|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="674"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
         <source>Export Report</source>
         <translation>Bericht exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="710"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
         <source>Results: %1 (%2)</source>
         <translation>Ergebnisse: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="757"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="239"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>Itemanalyse (Antworten: alle / obere 27&#xa0;% / untere 27&#xa0;%)</translation>
     </message>
@@ -3476,249 +3579,249 @@ Bestehensquote: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="82"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
         <source>not a grey image</source>
         <translation>kein Graustufenbild</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
         <source>the image cannot be read: %1</source>
         <translation>das Bild kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>keine Eckmarken: eine leere Seite oder kein Antwortbogen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>only %1 of the four corner markers found</source>
         <translation>nur %1 der vier Eckmarken gefunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>the QR code cannot be read</source>
         <translation>der QR-Code kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>der QR-Code gehört zu keinem Antwortbogen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>die Eckmarken stehen nicht dort, wo die eines Bogens stehen (eine Ecke abgerissen oder umgeknickt?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>die Eckmarken stehen nicht dort, wo die eines Bogens stehen (die Seite gefaltet oder um mehr als 15 Grad schräg fotografiert?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>der QR-Code steht nicht dort, wo die Eckmarken ihn vorsehen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>the page is too faint to read</source>
         <translation>die Seite ist zu blass, um sie zu lesen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>a box neither blank nor marked</source>
         <translation>ein Kästchen weder leer noch markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>boxes neither blank nor marked</source>
         <translation>Kästchen weder leer noch markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>Markierungen zwischen den Kästchen (ein eingekreistes Kästchen?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>more than one box marked</source>
         <translation>mehr als ein Kästchen markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>column %1 has more than one digit marked</source>
         <translation>in Spalte %1 ist mehr als eine Ziffer markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>in Spalte %1 ist ein Kästchen weder leer noch markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>column %1 is left blank</source>
         <translation>Spalte %1 ist leer geblieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>der Schüler dieser Seite lässt sich nicht bestimmen: die auf jeder Seite eines kopierten Bogens geschriebene Schülernummer fehlt oder ist unklar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
         <source>%1 page %2, question %3</source>
         <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
         <translation>%1 Seite %2, Frage %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>%1 page %2, student number</source>
         <translation>%1 Seite %2, Schülernummer</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="112"/>
         <source>%1 page %2</source>
         <translation>%1 Seite %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="148"/>
         <source>Scan Answer Sheets</source>
         <translation>Antwortbögen scannen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="152"/>
         <source>Pages read</source>
         <translation>Gelesene Seiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
         <source>To review</source>
         <translation>Zu prüfen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Fügen Sie die gescannten Bögen hinzu: PDF-Dateien, PNG-, JPEG- oder TIFF-Bilder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Dateien hinzufügen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
         <source>Add F&amp;older...</source>
         <translation>&amp;Ordner hinzufügen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="173"/>
         <source>&amp;Cancel Reading</source>
         <translation>Lesen &amp;abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
         <source>&amp;Grade and Record</source>
         <translation>Aus&amp;werten und eintragen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
         <source>To review:</source>
         <translation>Zu prüfen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="202"/>
         <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="204"/>
         <source>lighter marks count</source>
         <translation>hellere Markierungen zählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="231"/>
         <source>The recorded runs cannot be read: </source>
         <translation>Die verzeichneten Druckläufe können nicht gelesen werden: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="236"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="237"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>Für den Test ist kein Druck verzeichnet; seine Bögen können weder geprüft noch ausgewertet werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="248"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
         <source>Add Scanned Sheets</source>
         <translation>Gescannte Bögen hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="250"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Einen Ordner mit gescannten Bögen hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="261"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>%1 enthält keine PDF-, PNG-, JPEG- oder TIFF-Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="356"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Wird gelesen... bisher %1 Seiten gelesen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="382"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="383"/>
         <source>Warning: </source>
         <translation>Warnung: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="385"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="386"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>%1 Seiten gelesen, %2 Bögen auswertbar, %3 zu prüfen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="468"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="469"/>
         <source>No doubtful row is left.</source>
         <translation>Es ist keine zweifelhafte Zeile mehr übrig.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="477"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="478"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, Schülernummer: gelesen als „%2“%3. Geben Sie die geschriebene Nummer ein (%4 Ziffern), dann Enter. Eingegeben: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="483"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="484"/>
         <source>nothing</source>
         <translation>nichts</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="489"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, Frage %2: %3. Geben Sie die markierten Buchstaben ein (A bis %4), dann Enter. Gewählt: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="496"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="574"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="575"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>%1 Bögen wurden ausgewertet.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="579"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="580"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>%1 Bögen ausgewertet; %2 Versuche zu den Ergebnissen hinzugefügt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="584"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="585"/>
         <source>The sheets read cannot be graded: </source>
         <translation>Die gelesenen Bögen können nicht ausgewertet werden: </translation>
     </message>

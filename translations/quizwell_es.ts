@@ -1059,83 +1059,83 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Archivos de Quizwell|*.QWT|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="162"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="161"/>
         <source>You have extra time for this test: %1 instead of %2.</source>
         <translation>Dispone de tiempo extra para esta prueba: %1 en lugar de %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="180"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="183"/>
         <source>&quot;%1&quot; holds no questions.</source>
         <translation>«%1» no contiene preguntas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="198"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="201"/>
         <source>%1 (preview)</source>
         <translation>%1 (vista previa)</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="208"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="211"/>
         <source>Your history file was damaged. It is kept as &quot;%1&quot;, and a new history was started with this test.</source>
         <translation>Su archivo de historial estaba dañado. Se conserva como «%1» y se inició un historial nuevo con esta prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="212"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="215"/>
         <source>Your test was scored, but it could not be added to your history.<byte value="xd"/>%1</source>
         <translation>Su prueba se calificó, pero no se pudo agregar a su historial.<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="252"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="254"/>
         <source>Your test was scored, but the result could not be saved for your teacher.<byte value="xd"/>%1</source>
         <translation>Su prueba se calificó, pero no se pudo guardar el resultado para su docente.<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="269"/>
         <source>Student Name</source>
         <translation>Nombre del estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="269"/>
         <source>Your name, for your test history (you may leave it empty):</source>
         <translation>Su nombre, para su historial de pruebas (puede dejarlo vacío):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="276"/>
         <source>Student Number</source>
         <translation>Número de estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="276"/>
         <source>Your student number, for your teacher&apos;s results (you may leave it empty):</source>
         <translation>Su número de estudiante, para los resultados de su docente (puede dejarlo vacío):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="281"/>
         <source>Class</source>
         <extracomment>The student&apos;s class (group) at school.</extracomment>
         <translation>Grupo</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="281"/>
         <source>Your class, for your teacher&apos;s results (you may leave it empty):</source>
         <translation>Su grupo, para los resultados de su docente (puede dejarlo vacío):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="291"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="293"/>
         <source>Password:</source>
         <translation>Contraseña:</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="294"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="296"/>
         <source>Wrong password.</source>
         <translation>Contraseña incorrecta.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="299"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="301"/>
         <source>Test History</source>
         <translation>Historial de pruebas</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="322"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="324"/>
         <source>Exit</source>
         <extracomment>Title of the password question asked before the program closes.</extracomment>
         <translation>Salir</translation>
@@ -1859,397 +1859,397 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="34"/>
         <source>Test is not loaded.  Create a new test or load an existing one.</source>
         <translation>Ninguna prueba cargada.  Cree o cargue una prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="38"/>
         <source>Test is not loaded. Create a new test or load an existing one.</source>
         <translation>No hay ninguna prueba cargada. Cree una prueba nueva o cargue una existente.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="42"/>
         <source>Please make your selection now.</source>
         <translation>Haga su selección ahora.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="392"/>
         <source>A test file with that name exists!<byte value="xd"/>Overwrite existing test file?</source>
         <translation>¡Ya existe un archivo de prueba con ese nombre!<byte value="xd"/>¿Desea sobrescribir el archivo de prueba existente?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="82"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="398"/>
         <source>The test file %1 could not be replaced: %2.<byte value="xd"/>Nothing was changed.</source>
         <extracomment>%1 is the test&apos;s file, %2 why it could not be replaced.</extracomment>
         <translation>No se pudo reemplazar el archivo de prueba %1: %2.<byte value="xd"/>No se modificó nada.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Specify the filename for the new test</source>
         <translation>Indique el nombre de archivo de la prueba nueva</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Quizwell Files|*.QWT</source>
         <translation>Archivos de Quizwell|*.QWT</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="110"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="67"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
         <translation>Archivos de Quizwell|*.QWT|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="68"/>
         <source>Select Text File to Encrypt</source>
         <translation>Seleccione el archivo de texto que desea cifrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="68"/>
         <source>Unencrypted Test files|*.TXT|All Files|*.*</source>
         <translation>Archivos de prueba sin cifrar|*.TXT|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="70"/>
         <source>Select Test Name to Save to</source>
         <translation>Seleccione el nombre de la prueba en la que desea guardar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="70"/>
         <source>Test Files|*.QWT|All Files|*.*</source>
         <translation>Archivos de prueba|*.QWT|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="72"/>
         <source>Select Test to Decrypt</source>
         <translation>Seleccione la prueba que desea descifrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="72"/>
         <source>Encrypted Test Files|*.QWT|All Files|*.*</source>
         <translation>Archivos de prueba cifrados|*.QWT|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="74"/>
         <source>Select Text File to Save to</source>
         <translation>Seleccione el archivo de texto en el que desea guardar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="74"/>
         <source>Text Files|*.TXT|All Files|*.*</source>
         <translation>Archivos de texto|*.TXT|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="119"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
         <source>Application Files|*.EXE|All Files|*.*</source>
         <translation>Archivos de aplicación|*.EXE|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="79"/>
         <source>Export Questions to</source>
         <translation>Exportar las preguntas a</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="127"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="84"/>
         <source>Quizwell Maker</source>
         <translation>Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="165"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="215"/>
         <source>&amp;New Test</source>
         <translation>&amp;Nueva prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="166"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="123"/>
         <source>&amp;Load Test</source>
         <translation>&amp;Cargar prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="167"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="124"/>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="130"/>
         <source>Tests found in current folder</source>
         <translation>Pruebas encontradas en la carpeta actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="203"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="284"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="160"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="241"/>
         <source>&amp;Global Test Settings</source>
         <translation>Configuración &amp;global de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="204"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="161"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="243"/>
         <source>&amp;Questions and Answers</source>
         <translation>&amp;Preguntas y respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="162"/>
         <source>&amp;Client Configuration</source>
         <translation>Configuración del c&amp;liente</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="232"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="270"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="227"/>
         <source>&amp;Results...</source>
         <translation>&amp;Resultados...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="214"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="216"/>
         <source>&amp;Load a test</source>
         <translation>&amp;Cargar una prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="261"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="218"/>
         <source>Encrypt Text File to Test</source>
         <translation>Cifrar un archivo de texto como prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="263"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="220"/>
         <source>Decrypt Test to Text File</source>
         <translation>Descifrar una prueba a archivo de texto</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="223"/>
         <source>&amp;Print Test...</source>
         <translation>&amp;Imprimir prueba...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="267"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="224"/>
         <source>&amp;Grade Answers...</source>
         <translation>Ca&amp;lificar respuestas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="269"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="226"/>
         <source>&amp;Scan Answer Sheets...</source>
         <translation>&amp;Escanear hojas de respuestas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="271"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="228"/>
         <source>&amp;Import Questions...</source>
         <translation>Im&amp;portar preguntas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="272"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="229"/>
         <source>E&amp;xport Questions...</source>
         <translation>E&amp;xportar preguntas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="273"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="230"/>
         <source>Find D&amp;uplicate Questions...</source>
         <translation>Buscar preguntas &amp;duplicadas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="276"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="233"/>
         <source>Launch Quizwell &amp;Client</source>
         <translation>Iniciar Quizwell Clien&amp;t</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="235"/>
         <source>Pre&amp;view Test</source>
         <translation>&amp;Vista previa de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="279"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="236"/>
         <source>Run in Cl&amp;assroom...</source>
         <translation>Usar en el &amp;aula...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="238"/>
         <source>&amp;Exit                     Alt-F4</source>
         <translation>&amp;Salir                     Alt-F4</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="240"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edición</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="287"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="244"/>
         <source>&amp;Search Tests...</source>
         <translation>&amp;Buscar en las pruebas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="247"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="291"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="248"/>
         <source>&amp;Contents                 F1</source>
         <translation>&amp;Contenido                F1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="293"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="250"/>
         <source>Quizwell on the &amp;Web</source>
         <translation>Quizwell en la &amp;Web</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="299"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="256"/>
         <source>Quizwell Maker &amp;Home Page</source>
         <translation>Página &amp;principal de Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
         <source>&amp;Tips for Writing Tests</source>
         <translation>&amp;Consejos para escribir pruebas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
         <source>&amp;Support</source>
         <translation>&amp;Soporte técnico</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
         <source>Check for &amp;Updates</source>
         <translation>Buscar &amp;actualizaciones</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="309"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
         <source>&amp;About Quizwell Maker</source>
         <translation>&amp;Acerca de Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
         <source>This is the Instructor Test Maker.<byte value="xd"/>Do not distribute with Quizwell.</source>
         <translation>Este es el programa de creación de pruebas para docentes.<byte value="xd"/>No lo distribuya con Quizwell.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="351"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="308"/>
         <source>The test file: %1<byte value="xd"/>is corrupt and can not be decoded.<byte value="xd"/>It will not be loaded.</source>
         <translation>El archivo de prueba: %1<byte value="xd"/>está dañado y no se puede descodificar.<byte value="xd"/>No se cargará.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="356"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="313"/>
         <source>The test file: %1<byte value="xd"/>can not be read: %2.<byte value="xd"/>It will not be loaded.</source>
         <extracomment>%1 is the test&apos;s file, %2 the system&apos;s reason.</extracomment>
         <translation>El archivo de prueba: %1<byte value="xd"/>no se puede leer: %2.<byte value="xd"/>No se cargará.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="360"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="317"/>
         <source>Only the first %1 tests in this folder can be listed.<byte value="xd"/></source>
         <translation>Solo se pueden mostrar las primeras %1 pruebas de esta carpeta.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="362"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="319"/>
         <source>1 more test file (*.QWT) was found and is not listed.</source>
         <translation>Se encontró 1 archivo de prueba más (*.QWT) que no aparece en la lista.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="363"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="320"/>
         <source>%1 more test files (*.QWT) were found and are not listed.</source>
         <translation>Se encontraron %1 archivos de prueba más (*.QWT) que no aparecen en la lista.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="369"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="326"/>
         <source>Did not find any tests.<byte value="xd"/>All tests (*.QWT) should be in the same folder as this program.</source>
         <translation>No se encontró ninguna prueba.<byte value="xd"/>Todas las pruebas (*.QWT) deben estar en la misma carpeta que este programa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="388"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
         <source>Could not get test name!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>¡No se pudo obtener el nombre de la prueba!<byte value="xd"/>Vuelva a intentarlo o reinstale el programa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="393"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="350"/>
         <source>Could not get file name for test!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>¡No se pudo obtener el nombre de archivo de la prueba!<byte value="xd"/>Vuelva a intentarlo o reinstale el programa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="397"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="671"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="354"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="170"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>¡No se encontró la prueba llamada %1!<byte value="xd"/>Vuelva a intentarlo o reinstale el programa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="439"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="415"/>
         <source>No description (%1)</source>
         <extracomment>The status line of a new test; %1 is its file name.</extracomment>
         <translation>Sin descripción (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="450"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="426"/>
         <source>%1 is saved in %2, outside the working folder %3.<byte value="xd"/>The list of tests shows only the tests in the working folder, and the engine finds them there.<byte value="xd"/>To work on this test another time, open it with Load Test.</source>
         <extracomment>%1 is the test&apos;s file name, %2 the folder it is saved in, %3 the working folder.</extracomment>
         <translation>%1 se ha guardado en %2, fuera de la carpeta de trabajo %3.<byte value="xd"/>La lista de pruebas muestra solo las pruebas de la carpeta de trabajo, y el motor las busca allí.<byte value="xd"/>Para trabajar en esta prueba en otra ocasión, ábrala con Cargar prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="478"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="454"/>
         <source>Could not read test description.<byte value="xd"/>Test is not valid manually edit or delete.</source>
         <translation>No se pudo leer la descripción de la prueba.<byte value="xd"/>La prueba no es válida: edítela a mano o elimínela.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="539"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="21"/>
         <source>The test has been encrypted.</source>
         <translation>La prueba se ha cifrado.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="555"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="26"/>
         <source>The test has been Decrypted.</source>
         <translation>La prueba se ha descifrado.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="566"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="57"/>
         <source>The file %1 exists.<byte value="xd"/>Convert into it, replacing the values it holds?</source>
         <translation>El archivo %1 ya existe.<byte value="xd"/>¿Desea realizar la conversión en ese archivo y reemplazar los valores que contiene?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="575"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="66"/>
         <source>These questions were not converted: %1.<byte value="xd"/>A test holds the questions up to the first empty one, and at most %2.</source>
         <extracomment>%1 lists question numbers, %2 is the most questions a test holds.</extracomment>
         <translation>Estas preguntas no se convirtieron: %1.<byte value="xd"/>Una prueba contiene las preguntas hasta la primera vacía, y como máximo %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="595"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="110"/>
         <source>Load a test first: the classroom runs the current test.</source>
         <translation>Cargue primero una prueba: el aula usa la prueba actual.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="622"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="137"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
         <translation>No se encontró QWTEST.EXE en la carpeta actual.<byte value="xd"/>¿Desea buscarlo y ejecutarlo?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="624"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="139"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
         <translation>No se puede iniciar %1 de la carpeta actual: %2.<byte value="xd"/>¿Desea buscar y ejecutar otro?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="631"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="146"/>
         <source>%1 was not found.</source>
         <translation>No se encontró %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="634"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="149"/>
         <source>%1 cannot be started: %2.</source>
         <translation>No se puede iniciar %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="661"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="160"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
         <translation>Cargue primero una prueba o elija una de la lista: se muestran los resultados de esa prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="737"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="203"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
         <translation>Estas pruebas no se pudieron leer y no se comparan:<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="791"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="119"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
         <translation>Dé al archivo la extensión del sistema al que va destinado: .gift para GIFT, .txt para Aiken, .xml para Moodle XML, .zip para un paquete QTI, .csv para una hoja de cálculo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="797"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="125"/>
         <source>The questions of %1 have been exported to %2.</source>
         <translation>Las preguntas de %1 se han exportado a %2.</translation>
     </message>
@@ -2445,378 +2445,393 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TQAForm</name>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="59"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="47"/>
         <source>Quizwell only supports up to 500 questions.</source>
         <translation>Quizwell solo admite hasta 500 preguntas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="62"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="50"/>
         <source>Delete this question?</source>
         <translation>¿Desea eliminar esta pregunta?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="65"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="53"/>
         <source>Question has been deleted.</source>
         <translation>Se ha eliminado la pregunta.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="68"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="26"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
         <translation>¡Se perderán todos los cambios realizados desde la última vez que guardó!<byte value="xd"/>¿Desea salir?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="72"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="30"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
         <translation>Se volverá a cargar la prueba desde el disco.<byte value="xd"/>¡Se perderán todos los cambios que haya realizado!<byte value="xd"/>¿Está seguro de que desea revertirla?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="78"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="36"/>
         <source>Changes saved. Would you like to continue editing?</source>
         <translation>Cambios guardados. ¿Desea seguir editando?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="81"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
         <source>Save the changes to %1 before closing?</source>
         <translation>¿Desea guardar los cambios de %1 antes de cerrar?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="84"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
         <translation>Las preguntas de esta prueba no estaban numeradas de forma consecutiva.<byte value="xd"/>Se muestran con una nueva numeración, y al guardar se almacenan con los números nuevos.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="98"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="56"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Estas preguntas no tienen enunciado, así que no se pueden guardar: %1.<byte value="xd"/>Se perderán sus respuestas y demás datos.<byte value="xd"/>¿Desea guardar sin ellas?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="106"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="64"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Estas preguntas vacías no se guardaron: %1.<byte value="xd"/>Las preguntas posteriores se guardaron con números que cierran el hueco.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="112"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="70"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
         <translation>El archivo de prueba %1 se eliminó mientras se editaba.<byte value="xd"/>Se ha vuelto a escribir con la configuración de una prueba nueva y estas preguntas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="119"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="24"/>
         <source>No spelling dictionary for %1 is installed, so spelling is not checked.</source>
         <extracomment>%1 is a language, as &quot;en_US&quot;.</extracomment>
         <translation>No hay ningún diccionario ortográfico instalado para %1, así que no se revisa la ortografía.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="127"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="77"/>
         <source>Loading questions.  Please wait...</source>
         <translation>Cargando las preguntas.  Espere, por favor...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="130"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
         <source>Saving questions.  Please wait...</source>
         <translation>Guardando las preguntas.  Espere, por favor...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="177"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="398"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="91"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="313"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="103"/>
         <source>Reference</source>
         <translation>Referencia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="169"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="170"/>
         <source>&amp;Save Test</source>
         <translation>&amp;Guardar prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="172"/>
         <source>&amp;Revert Test</source>
         <translation>&amp;Revertir prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="173"/>
         <source>&amp;Preview Test</source>
         <translation>&amp;Vista previa de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
         <source>&amp;Import Questions...</source>
         <translation>&amp;Importar preguntas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="176"/>
         <source>&amp;Exit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="178"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edición</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="265"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="179"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="267"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="181"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
         <source>&amp;Add New Question</source>
         <translation>&amp;Agregar pregunta nueva</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
         <source>&amp;Delete Current Question</source>
         <translation>&amp;Eliminar la pregunta actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="285"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="199"/>
         <source>&amp;Find...</source>
         <translation>&amp;Buscar...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
         <source>R&amp;eplace...</source>
         <translation>Ree&amp;mplazar...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>Revisar la &amp;ortografía de toda la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="291"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="205"/>
         <source>Spelling &amp;Language</source>
         <translation>&amp;Idioma de revisión ortográfica</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Navigate</source>
         <translation>&amp;Navegar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
         <source>&amp;Next</source>
         <translation>&amp;Siguiente</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="217"/>
         <source>&amp;Previous</source>
         <translation>&amp;Anterior</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
         <source>&amp;Top</source>
         <translation>&amp;Primera</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="221"/>
         <source>&amp;Bottom</source>
         <translation>Ú&amp;ltima</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="309"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="223"/>
         <source>Jump to...</source>
         <translation>Ir a...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="311"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
+        <source>Question &amp;List...</source>
+        <translation>&amp;Lista de preguntas...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="226"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
         <source>Save Test</source>
         <translation>Guardar prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="345"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="347"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
         <source>Revert Test</source>
         <translation>Revertir prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="365"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
         <source>Undo</source>
         <translation>Deshacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="367"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
         <source>Bottom</source>
         <translation>Última</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="287"/>
         <source>Previous</source>
         <translation>Anterior</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="373"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
         <source>Next</source>
         <translation>Siguiente</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
         <source>Top</source>
         <translation>Primera</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="290"/>
         <source>Jump To...</source>
         <translation>Ir a...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="377"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="292"/>
         <source>Add New Question</source>
         <translation>Agregar pregunta nueva</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="378"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="293"/>
         <source>Delete Current Question</source>
         <translation>Eliminar la pregunta actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="387"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="424"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="388"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="425"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="340"/>
         <source>Paste</source>
         <translation>Pegar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="408"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="323"/>
         <source>Click to add a hot link.</source>
         <translation>Haga clic para agregar un hipervínculo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="409"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="324"/>
         <source>Click to add media file</source>
         <translation>Haga clic para agregar un archivo multimedia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="416"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="331"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>Escriba hasta 6 respuestas.  Marque la casilla junto a cada respuesta correcta.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="445"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="360"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>Respuesta %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="446"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="361"/>
         <source>Answer %1 is correct</source>
         <translation>La respuesta %1 es correcta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="459"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
         <source>All answers must be correct to pass</source>
         <translation>Para aprobar deben marcarse todas las respuestas correctas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="461"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>Basta con cualquier respuesta correcta para aprobar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="671"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="482"/>
+        <source>Set Category</source>
+        <translation>Asignar categoría</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="487"/>
+        <source>Move Question</source>
+        <translation>Mover pregunta</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="75"/>
         <source>(no suggestions)</source>
         <translation>(sin sugerencias)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="676"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="80"/>
         <source>Add to word list</source>
         <translation>Agregar a la lista de palabras</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="681"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="85"/>
         <source>Ignore</source>
         <translation>Omitir</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="706"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="102"/>
         <source>No unknown words</source>
         <translation>No hay palabras desconocidas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="707"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="103"/>
         <source>1 unknown word</source>
         <translation>1 palabra desconocida</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="708"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="104"/>
         <source>%1 unknown words</source>
         <translation>%1 palabras desconocidas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="878"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="149"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
         <translation>¿Desea guardar los cambios antes de la vista previa?<byte value="xd"/>La vista previa muestra la prueba tal como está guardada.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="900"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="171"/>
         <source>Import</source>
         <translation>Importar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="965"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="496"/>
         <source>Add Question</source>
         <translation>Agregar pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="974"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="505"/>
         <source>Delete Question</source>
         <translation>Eliminar pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="985"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="516"/>
         <source>Paste Question</source>
         <translation>Pegar pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="995"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="526"/>
         <source>Paste Answers</source>
         <translation>Pegar respuestas</translation>
     </message>
@@ -2951,6 +2966,94 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     </message>
 </context>
 <context>
+    <name>TQuestionListForm</name>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="69"/>
+        <source>Question List</source>
+        <translation>Lista de preguntas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="71"/>
+        <source>Category or tag</source>
+        <translation>Categoría o etiqueta</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Asked</source>
+        <translation>Planteadas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Facility</source>
+        <translation>Facilidad</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Discrimination</source>
+        <translation>Discriminación</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Last Asked</source>
+        <translation>Última vez</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
+        <source>Key Changed</source>
+        <translation>Clave cambiada</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="87"/>
+        <source>Mechanics/Forces</source>
+        <translation>Mecánica/Fuerzas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="88"/>
+        <source>Set &amp;Category</source>
+        <translation>Asignar &amp;categoría</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="89"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="97"/>
+        <source>Category of the selected questions:</source>
+        <translation>Categoría de las preguntas seleccionadas:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="143"/>
+        <source>changed</source>
+        <translation>cambiada</translation>
+    </message>
+</context>
+<context>
     <name>TResultsForm</name>
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="28"/>
@@ -2963,377 +3066,377 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>No se pudo cambiar el modo de «%1».<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>motor</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
         <source>paper</source>
         <translation>papel</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>scan</source>
         <translation>escaneo</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>classroom</source>
         <translation>aula</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="53"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>import</source>
         <translation>importación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="24"/>
         <source>very-easy</source>
         <extracomment>The item analysis&apos;s flags of a question: answered right by nearly all, by few; telling the able students from the others weakly, the wrong way round; a wrong letter chosen by the able ones. Each is one word, hyphens for blanks: a question&apos;s flags are listed with blanks between.</extracomment>
         <translation>muy-fácil</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="24"/>
         <source>very-hard</source>
         <translation>muy-difícil</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="25"/>
         <source>weak</source>
         <translation>débil</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="25"/>
         <source>negative</source>
         <translation>negativa</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="61"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="26"/>
         <source>miskey</source>
         <translation>clave-errónea</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="137"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (cualquiera)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="165"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="142"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Archivos CSV|*.CSV|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="170"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="67"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
         <translation>%1 de %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="175"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="72"/>
         <source>%1% (%2 of %3 passed)</source>
         <extracomment>The pass rate: %1 percent of the attempts, %2 of the %3 attempts passed.</extracomment>
         <translation>%1&#xa0;% (%2 de %3 aprobados)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="64"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="29"/>
         <source>yes</source>
         <extracomment>Whether an attempt passed.</extracomment>
         <translation>sí</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="65"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="30"/>
         <source>no</source>
         <translation>no</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="81"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
         <source>Student</source>
         <translation>Estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
         <source>Student number</source>
         <translation>Número de estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
         <source>Source</source>
         <translation>Origen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
         <source>Version</source>
         <translation>Versión</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
         <source>Score</source>
         <translation>Puntuación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
         <source>Percent</source>
         <translation>Porcentaje</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
         <source>Passed</source>
         <translation>Aprobado</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
         <source>Time taken</source>
         <translation>Tiempo empleado</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="99"/>
         <source>Text</source>
         <translation>Texto</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="270"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="760"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="181"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="290"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
         <source>Attempts</source>
         <translation>Intentos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
         <source>Facility</source>
         <translation>Facilidad</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
         <source>Discrimination</source>
         <translation>Discriminación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Blank</source>
         <translation>En blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
         <source>Flags</source>
         <translation>Indicadores</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="118"/>
         <source>Attempts by percent score</source>
         <translation>Intentos por porcentaje de acierto</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="147"/>
         <source>Question %1: who chose each answer</source>
         <translation>Pregunta %1: quién eligió cada respuesta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="238"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>All</source>
         <translation>Todos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="239"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="150"/>
         <source>Top 27%</source>
         <translation>27&#xa0;% superior</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="240"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="151"/>
         <source>Bottom 27%</source>
         <translation>27&#xa0;% inferior</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="155"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (clave)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="271"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <source>Test statistics</source>
         <translation>Estadísticas de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="433"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="344"/>
         <source>Item analysis</source>
         <translation>Análisis de ítems</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="184"/>
         <source>Regrade</source>
         <translation>Recalificar</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="186"/>
         <source>Export &amp;Gradebook...</source>
         <translation>Exportar libro de &amp;calificaciones...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="276"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="187"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>Exportar análisis de í&amp;tems...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="277"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>Exportar &amp;informe (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>&amp;Close</source>
         <translation>Ce&amp;rrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="325"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
         <source>Results - %1</source>
         <translation>Resultados - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="348"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="259"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>No se ha definido ninguna carpeta de resultados (Configuración del cliente, pestaña Resultados).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
         <source>Results folder: %1</source>
         <translation>Carpeta de resultados: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="265"/>
         <source>Dates from</source>
         <translation>Fechas desde</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="361"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
         <source>First day</source>
         <translation>Primer día</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="362"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
         <source>Last day</source>
         <translation>Último día</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
         <source>All sources</source>
         <translation>Todos los orígenes</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
         <source>All classes</source>
         <translation>Todos los grupos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="372"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>hasta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="380"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;Eliminar intento...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="381"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="292"/>
         <source>&amp;Undo Delete</source>
         <translation>&amp;Deshacer eliminación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="391"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="302"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>Crear carpeta de entre&amp;ga...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="394"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="305"/>
         <source>Files not collected</source>
         <translation>Archivos no recogidos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="405"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="316"/>
         <source>Files not collected (left in place):</source>
         <translation>Archivos no recogidos (se dejaron donde estaban):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="351"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>Recuentos por respuesta: todos / 27&#xa0;% superior / 27&#xa0;% inferior. Haga doble clic en una pregunta para editarla.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="455"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
         <source>Questions whose key changed</source>
         <translation>Preguntas cuya clave cambió</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Key marked with</source>
         <translation>Clave con la que se calificó</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Key now</source>
         <translation>Clave actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="457"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="368"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>Recalificar con la c&amp;lave actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="458"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="369"/>
         <source>Attempts rescored</source>
         <translation>Intentos recalificados</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
         <source>First score</source>
         <translation>Primera puntuación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
         <source>Score now</source>
         <translation>Puntuación actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="462"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="373"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>Preguntas cuya clave cambió después de calificar los intentos:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="468"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>Intentos recalificados (cada uno conserva su primera puntuación):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="540"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="451"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3350,17 +3453,17 @@ Error estándar de medición: %6
 Tasa de aprobados: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="616"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="527"/>
         <source>Choose the attempt to delete first.</source>
         <translation>Elija primero el intento que desea eliminar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="620"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="531"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>¿Desea eliminar el intento de %1 realizado el %2?<byte value="xd"/>Deshacer eliminación lo recupera.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="641"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="552"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>Se recalificó %n intento con la clave de la prueba; conserva su primera puntuación. Puntuaciones modificadas: %1.</numerusform>
@@ -3368,33 +3471,33 @@ Tasa de aprobados: %7</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="571"/>
         <source>Export Gradebook</source>
         <translation>Exportar libro de calificaciones</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="665"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="576"/>
         <source>Export Item Analysis</source>
         <translation>Exportar análisis de ítems</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="673"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="584"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Archivos PDF|*.PDF|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="674"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
         <source>Export Report</source>
         <translation>Exportar informe</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="710"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
         <source>Results: %1 (%2)</source>
         <translation>Resultados: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="757"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="239"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>Análisis de ítems (respuestas: todos / 27&#xa0;% superior / 27&#xa0;% inferior)</translation>
     </message>
@@ -3470,249 +3573,249 @@ Tasa de aprobados: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="82"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
         <source>not a grey image</source>
         <translation>no es una imagen en escala de grises</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
         <source>the image cannot be read: %1</source>
         <translation>no se puede leer la imagen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>no hay marcas de esquina: una página en blanco o no es una hoja de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>only %1 of the four corner markers found</source>
         <translation>solo se encontraron %1 de las cuatro marcas de esquina</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>the QR code cannot be read</source>
         <translation>no se puede leer el código QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>el código QR no es de una hoja de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>las marcas de esquina no están donde las de una hoja (¿una esquina arrancada o doblada?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>las marcas de esquina no están donde las de una hoja (¿la página doblada o fotografiada con más de 15 grados de inclinación?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>el código QR no está donde lo sitúan las marcas de esquina</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>the page is too faint to read</source>
         <translation>la página es demasiado tenue para leerla</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>a box neither blank nor marked</source>
         <translation>una casilla ni en blanco ni marcada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>boxes neither blank nor marked</source>
         <translation>casillas ni en blanco ni marcadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>marcas entre las casillas (¿una casilla rodeada con un círculo?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>more than one box marked</source>
         <translation>más de una casilla marcada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>column %1 has more than one digit marked</source>
         <translation>la columna %1 tiene más de un dígito marcado</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>la columna %1 tiene una casilla ni en blanco ni marcada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>column %1 is left blank</source>
         <translation>la columna %1 está en blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>no se puede saber de qué estudiante es la página: el número de estudiante escrito en cada página de una hoja fotocopiada falta o no está claro</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
         <source>%1 page %2, question %3</source>
         <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
         <translation>%1 página %2, pregunta %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>%1 page %2, student number</source>
         <translation>%1 página %2, número de estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="112"/>
         <source>%1 page %2</source>
         <translation>%1 página %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="148"/>
         <source>Scan Answer Sheets</source>
         <translation>Escanear hojas de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="152"/>
         <source>Pages read</source>
         <translation>Páginas leídas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
         <source>To review</source>
         <translation>Por revisar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Agregue las hojas escaneadas: archivos PDF o imágenes PNG, JPEG o TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Agregar archivos...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
         <source>Add F&amp;older...</source>
         <translation>Agregar &amp;carpeta...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="173"/>
         <source>&amp;Cancel Reading</source>
         <translation>Cancelar la &amp;lectura</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
         <source>&amp;Grade and Record</source>
         <translation>Calificar y &amp;registrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
         <source>To review:</source>
         <translation>Por revisar:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="202"/>
         <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="204"/>
         <source>lighter marks count</source>
         <translation>cuentan las marcas más claras</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="231"/>
         <source>The recorded runs cannot be read: </source>
         <translation>No se pueden leer las tiradas registradas: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="236"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="237"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>No hay ninguna impresión registrada de la prueba; sus hojas no se pueden comprobar ni calificar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="248"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
         <source>Add Scanned Sheets</source>
         <translation>Agregar hojas escaneadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="250"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Escaneos|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Agregar una carpeta de hojas escaneadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="261"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>%1 no contiene ningún archivo PDF, PNG, JPEG ni TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="356"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Leyendo... %1 páginas leídas hasta ahora.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="382"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="383"/>
         <source>Warning: </source>
         <translation>Advertencia: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="385"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="386"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>%1 páginas leídas, %2 hojas calificables, %3 por revisar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="468"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="469"/>
         <source>No doubtful row is left.</source>
         <translation>No queda ninguna fila dudosa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="477"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="478"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, número de estudiante: se leyó «%2»%3. Escriba el número anotado (%4 dígitos) y pulse Intro. Escrito: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="483"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="484"/>
         <source>nothing</source>
         <translation>nada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="489"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, pregunta %2: %3. Escriba las letras marcadas (de A a %4) y pulse Intro. Elegidas: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="496"/>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="574"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="575"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>Se calificaron %1 hojas.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="579"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="580"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>%1 hojas calificadas; %2 intentos agregados a los resultados.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="584"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="585"/>
         <source>The sheets read cannot be graded: </source>
         <translation>Las hojas leídas no se pueden calificar: </translation>
     </message>

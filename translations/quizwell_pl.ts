@@ -1065,83 +1065,83 @@ Państwo jej postanowienia.
         <translation>Pliki Quizwell|*.QWT|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="162"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="161"/>
         <source>You have extra time for this test: %1 instead of %2.</source>
         <translation>Na ten test przysługuje dodatkowy czas: %1 zamiast %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="180"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="183"/>
         <source>&quot;%1&quot; holds no questions.</source>
         <translation>„%1” nie zawiera pytań.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="198"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="201"/>
         <source>%1 (preview)</source>
         <translation>%1 (podgląd)</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="208"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="211"/>
         <source>Your history file was damaged. It is kept as &quot;%1&quot;, and a new history was started with this test.</source>
         <translation>Plik historii był uszkodzony. Został zachowany jako „%1”, a od tego testu rozpoczęto nową historię.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="212"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="215"/>
         <source>Your test was scored, but it could not be added to your history.<byte value="xd"/>%1</source>
         <translation>Test został oceniony, ale nie można było dodać go do historii.<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="252"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="254"/>
         <source>Your test was scored, but the result could not be saved for your teacher.<byte value="xd"/>%1</source>
         <translation>Test został oceniony, ale nie można było zapisać wyniku dla nauczyciela.<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="269"/>
         <source>Student Name</source>
         <translation>Imię i nazwisko ucznia</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="267"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="269"/>
         <source>Your name, for your test history (you may leave it empty):</source>
         <translation>Imię i nazwisko do historii testów (można zostawić puste):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="276"/>
         <source>Student Number</source>
         <translation>Numer ucznia</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="274"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="276"/>
         <source>Your student number, for your teacher&apos;s results (you may leave it empty):</source>
         <translation>Numer ucznia do wyników nauczyciela (można zostawić puste):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="281"/>
         <source>Class</source>
         <extracomment>The student&apos;s class (group) at school.</extracomment>
         <translation>Klasa</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="279"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="281"/>
         <source>Your class, for your teacher&apos;s results (you may leave it empty):</source>
         <translation>Klasa do wyników nauczyciela (można zostawić puste):</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="291"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="293"/>
         <source>Password:</source>
         <translation>Hasło:</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="294"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="296"/>
         <source>Wrong password.</source>
         <translation>Nieprawidłowe hasło.</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="299"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="301"/>
         <source>Test History</source>
         <translation>Historia testów</translation>
     </message>
     <message>
-        <location filename="../src/ui/engine/EngineForm.cpp" line="322"/>
+        <location filename="../src/ui/engine/EngineForm.cpp" line="324"/>
         <source>Exit</source>
         <extracomment>Title of the password question asked before the program closes.</extracomment>
         <translation>Zakończ</translation>
@@ -1866,397 +1866,397 @@ Państwo jej postanowienia.
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="57"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="34"/>
         <source>Test is not loaded.  Create a new test or load an existing one.</source>
         <translation>Test nie jest wczytany.  Należy utworzyć nowy test lub wczytać istniejący.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="61"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="38"/>
         <source>Test is not loaded. Create a new test or load an existing one.</source>
         <translation>Test nie jest wczytany. Należy utworzyć nowy test lub wczytać istniejący.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="42"/>
         <source>Please make your selection now.</source>
         <translation>Proszę dokonać wyboru.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="392"/>
         <source>A test file with that name exists!<byte value="xd"/>Overwrite existing test file?</source>
         <translation>Plik testu o tej nazwie już istnieje!<byte value="xd"/>Zastąpić istniejący plik testu?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="82"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="398"/>
         <source>The test file %1 could not be replaced: %2.<byte value="xd"/>Nothing was changed.</source>
         <extracomment>%1 is the test&apos;s file, %2 why it could not be replaced.</extracomment>
         <translation>Nie można zastąpić pliku testu %1: %2.<byte value="xd"/>Nic nie zostało zmienione.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Specify the filename for the new test</source>
         <translation>Podaj nazwę pliku nowego testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="108"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="65"/>
         <source>Quizwell Files|*.QWT</source>
         <translation>Pliki Quizwell|*.QWT</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="110"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="67"/>
         <source>Quizwell Files|*.QWT|All Files|*.*</source>
         <translation>Pliki Quizwell|*.QWT|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="68"/>
         <source>Select Text File to Encrypt</source>
         <translation>Wybierz plik tekstowy do zaszyfrowania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="111"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="68"/>
         <source>Unencrypted Test files|*.TXT|All Files|*.*</source>
         <translation>Niezaszyfrowane pliki testów|*.TXT|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="70"/>
         <source>Select Test Name to Save to</source>
         <translation>Wybierz nazwę testu do zapisania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="113"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="70"/>
         <source>Test Files|*.QWT|All Files|*.*</source>
         <translation>Pliki testów|*.QWT|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="72"/>
         <source>Select Test to Decrypt</source>
         <translation>Wybierz test do odszyfrowania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="115"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="72"/>
         <source>Encrypted Test Files|*.QWT|All Files|*.*</source>
         <translation>Zaszyfrowane pliki testów|*.QWT|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="74"/>
         <source>Select Text File to Save to</source>
         <translation>Wybierz plik tekstowy do zapisania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="117"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="74"/>
         <source>Text Files|*.TXT|All Files|*.*</source>
         <translation>Pliki tekstowe|*.TXT|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="119"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="76"/>
         <source>Application Files|*.EXE|All Files|*.*</source>
         <translation>Pliki aplikacji|*.EXE|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="79"/>
         <source>Export Questions to</source>
         <translation>Eksportuj pytania do</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="127"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="84"/>
         <source>Quizwell Maker</source>
         <translation>Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="165"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="122"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="215"/>
         <source>&amp;New Test</source>
         <translation>&amp;Nowy test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="166"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="123"/>
         <source>&amp;Load Test</source>
         <translation>&amp;Wczytaj test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="167"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="124"/>
         <source>E&amp;xit</source>
         <translation>&amp;Zakończ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="130"/>
         <source>Tests found in current folder</source>
         <translation>Testy znalezione w bieżącym folderze</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="203"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="284"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="160"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="241"/>
         <source>&amp;Global Test Settings</source>
         <translation>&amp;Ustawienia globalne testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="204"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="161"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="243"/>
         <source>&amp;Questions and Answers</source>
         <translation>Pytania i &amp;odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="162"/>
         <source>&amp;Client Configuration</source>
         <translation>&amp;Konfiguracja klienta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="232"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="270"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="227"/>
         <source>&amp;Results...</source>
         <translation>W&amp;yniki...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="214"/>
         <source>&amp;File</source>
         <translation>&amp;Plik</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="216"/>
         <source>&amp;Load a test</source>
         <translation>&amp;Wczytaj test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="261"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="218"/>
         <source>Encrypt Text File to Test</source>
         <translation>Zaszyfruj plik tekstowy jako test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="263"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="220"/>
         <source>Decrypt Test to Text File</source>
         <translation>Odszyfruj test do pliku tekstowego</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="223"/>
         <source>&amp;Print Test...</source>
         <translation>&amp;Drukuj test...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="267"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="224"/>
         <source>&amp;Grade Answers...</source>
         <translation>&amp;Oceń odpowiedzi...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="269"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="226"/>
         <source>&amp;Scan Answer Sheets...</source>
         <translation>&amp;Skanuj karty odpowiedzi...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="271"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="228"/>
         <source>&amp;Import Questions...</source>
         <translation>&amp;Importuj pytania...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="272"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="229"/>
         <source>E&amp;xport Questions...</source>
         <translation>&amp;Eksportuj pytania...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="273"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="230"/>
         <source>Find D&amp;uplicate Questions...</source>
         <translation>Znajdź powtó&amp;rzone pytania...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="276"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="233"/>
         <source>Launch Quizwell &amp;Client</source>
         <translation>Uruchom Quizwell &amp;Client</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="235"/>
         <source>Pre&amp;view Test</source>
         <translation>&amp;Podgląd testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="279"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="236"/>
         <source>Run in Cl&amp;assroom...</source>
         <translation>Uruchom w sali &amp;lekcyjnej...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="238"/>
         <source>&amp;Exit                     Alt-F4</source>
         <translation>&amp;Zakończ                  Alt-F4</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="240"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edycja</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="287"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="244"/>
         <source>&amp;Search Tests...</source>
         <translation>&amp;Szukaj w testach...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="247"/>
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="291"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="248"/>
         <source>&amp;Contents                 F1</source>
         <translation>&amp;Spis treści              F1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="293"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="250"/>
         <source>Quizwell on the &amp;Web</source>
         <translation>Quizwell w &amp;internecie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="299"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="256"/>
         <source>Quizwell Maker &amp;Home Page</source>
         <translation>&amp;Strona domowa Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="257"/>
         <source>&amp;Tips for Writing Tests</source>
         <translation>&amp;Porady dotyczące pisania testów</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="258"/>
         <source>&amp;Support</source>
         <translation>&amp;Wsparcie techniczne</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="259"/>
         <source>Check for &amp;Updates</source>
         <translation>Sprawdź &amp;aktualizacje</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="309"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="266"/>
         <source>&amp;About Quizwell Maker</source>
         <translation>&amp;O programie Quizwell Maker</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="302"/>
         <source>This is the Instructor Test Maker.<byte value="xd"/>Do not distribute with Quizwell.</source>
         <translation>To jest program do tworzenia testów dla nauczycieli.<byte value="xd"/>Nie należy go rozpowszechniać razem z programem Quizwell.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="351"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="308"/>
         <source>The test file: %1<byte value="xd"/>is corrupt and can not be decoded.<byte value="xd"/>It will not be loaded.</source>
         <translation>Plik testu: %1<byte value="xd"/>jest uszkodzony i nie można go odkodować.<byte value="xd"/>Nie zostanie wczytany.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="356"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="313"/>
         <source>The test file: %1<byte value="xd"/>can not be read: %2.<byte value="xd"/>It will not be loaded.</source>
         <extracomment>%1 is the test&apos;s file, %2 the system&apos;s reason.</extracomment>
         <translation>Plik testu: %1<byte value="xd"/>nie może zostać odczytany: %2.<byte value="xd"/>Nie zostanie wczytany.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="360"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="317"/>
         <source>Only the first %1 tests in this folder can be listed.<byte value="xd"/></source>
         <translation>Na liście można wyświetlić tylko %1 pierwszych testów z tego folderu.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="362"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="319"/>
         <source>1 more test file (*.QWT) was found and is not listed.</source>
         <translation>Znaleziono jeszcze 1 plik testu (*.QWT), którego nie ma na liście.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="363"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="320"/>
         <source>%1 more test files (*.QWT) were found and are not listed.</source>
         <translation>Znaleziono jeszcze pliki testów (*.QWT), których nie ma na liście: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="369"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="326"/>
         <source>Did not find any tests.<byte value="xd"/>All tests (*.QWT) should be in the same folder as this program.</source>
         <translation>Nie znaleziono żadnych testów.<byte value="xd"/>Wszystkie testy (*.QWT) powinny się znajdować w tym samym folderze co ten program.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="388"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="345"/>
         <source>Could not get test name!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>Nie można ustalić nazwy testu!<byte value="xd"/>Należy spróbować ponownie lub zainstalować program od nowa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="393"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="350"/>
         <source>Could not get file name for test!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>Nie można ustalić nazwy pliku testu!<byte value="xd"/>Należy spróbować ponownie lub zainstalować program od nowa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="397"/>
-        <location filename="../src/ui/maker/MainForm.cpp" line="671"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="354"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="170"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>Nie znaleziono testu o nazwie %1!<byte value="xd"/>Należy spróbować ponownie lub zainstalować program od nowa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="439"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="415"/>
         <source>No description (%1)</source>
         <extracomment>The status line of a new test; %1 is its file name.</extracomment>
         <translation>Brak opisu (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="450"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="426"/>
         <source>%1 is saved in %2, outside the working folder %3.<byte value="xd"/>The list of tests shows only the tests in the working folder, and the engine finds them there.<byte value="xd"/>To work on this test another time, open it with Load Test.</source>
         <extracomment>%1 is the test&apos;s file name, %2 the folder it is saved in, %3 the working folder.</extracomment>
         <translation>Test %1 jest zapisany w folderze %2, poza folderem roboczym %3.<byte value="xd"/>Lista testów pokazuje tylko testy z folderu roboczego i tam też znajduje je program testujący.<byte value="xd"/>Aby pracować nad tym testem innym razem, należy otworzyć go poleceniem Wczytaj test.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="478"/>
+        <location filename="../src/ui/maker/MainForm.cpp" line="454"/>
         <source>Could not read test description.<byte value="xd"/>Test is not valid manually edit or delete.</source>
         <translation>Nie można odczytać opisu testu.<byte value="xd"/>Test jest nieprawidłowy; należy go poprawić ręcznie lub usunąć.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="539"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="21"/>
         <source>The test has been encrypted.</source>
         <translation>Test został zaszyfrowany.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="555"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="26"/>
         <source>The test has been Decrypted.</source>
         <translation>Test został odszyfrowany.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="566"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="57"/>
         <source>The file %1 exists.<byte value="xd"/>Convert into it, replacing the values it holds?</source>
         <translation>Plik %1 już istnieje.<byte value="xd"/>Przekonwertować do tego pliku, zastępując jego zawartość?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="575"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="66"/>
         <source>These questions were not converted: %1.<byte value="xd"/>A test holds the questions up to the first empty one, and at most %2.</source>
         <extracomment>%1 lists question numbers, %2 is the most questions a test holds.</extracomment>
         <translation>Tych pytań nie przekonwertowano: %1.<byte value="xd"/>Test zawiera pytania do pierwszego pustego, najwyżej %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="595"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="110"/>
         <source>Load a test first: the classroom runs the current test.</source>
         <translation>Najpierw należy wczytać test: w sali lekcyjnej przeprowadzany jest bieżący test.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="622"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="137"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
         <translation>Nie znaleziono pliku QWTEST.EXE w bieżącym folderze.<byte value="xd"/>Odszukać go i uruchomić?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="624"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="139"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
         <translation>Nie można uruchomić %1 z bieżącego folderu: %2.<byte value="xd"/>Odszukać i uruchomić inny?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="631"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="146"/>
         <source>%1 was not found.</source>
         <translation>Nie znaleziono %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="634"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="149"/>
         <source>%1 cannot be started: %2.</source>
         <translation>Nie można uruchomić %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="661"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="160"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
         <translation>Najpierw należy wczytać test lub wybrać go z listy: wyświetlane są wyniki tego testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="737"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="203"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
         <translation>Nie można odczytać tych testów, dlatego nie zostały porównane:<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="791"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="119"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
         <translation>Nazwa pliku powinna odpowiadać systemowi, dla którego jest przeznaczony: .gift dla GIFT, .txt dla Aiken, .xml dla Moodle XML, .zip dla pakietu QTI, .csv dla arkusza kalkulacyjnego.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainForm.cpp" line="797"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="125"/>
         <source>The questions of %1 have been exported to %2.</source>
         <translation>Pytania testu %1 zostały wyeksportowane do %2.</translation>
     </message>
@@ -2452,378 +2452,393 @@ Państwo jej postanowienia.
 <context>
     <name>TQAForm</name>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="59"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="47"/>
         <source>Quizwell only supports up to 500 questions.</source>
         <translation>Quizwell obsługuje najwyżej 500 pytań.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="62"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="50"/>
         <source>Delete this question?</source>
         <translation>Usunąć to pytanie?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="65"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="53"/>
         <source>Question has been deleted.</source>
         <translation>Pytanie zostało usunięte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="68"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="26"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
         <translation>Wszystkie zmiany wprowadzone od ostatniego zapisania zostaną utracone!<byte value="xd"/>Zakończyć mimo to?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="72"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="30"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
         <translation>Test zostanie ponownie wczytany z dysku.<byte value="xd"/>Wszystkie wprowadzone zmiany zostaną utracone!<byte value="xd"/>Czy na pewno przywrócić zapisaną wersję?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="78"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="36"/>
         <source>Changes saved. Would you like to continue editing?</source>
         <translation>Zmiany zostały zapisane. Kontynuować edycję?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="81"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
         <source>Save the changes to %1 before closing?</source>
         <translation>Zapisać zmiany w %1 przed zamknięciem?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="84"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
         <translation>Pytania tego testu nie były ponumerowane kolejno.<byte value="xd"/>Są wyświetlane z nową numeracją, a polecenie Zapisz test zapisze je pod nowymi numerami.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="98"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="56"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Te pytania nie mają treści, dlatego nie można ich zapisać: %1.<byte value="xd"/>Ich odpowiedzi i pozostałe wpisy zostaną utracone.<byte value="xd"/>Zapisać bez nich?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="106"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="64"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Tych pustych pytań nie zapisano: %1.<byte value="xd"/>Pytania po nich zapisano pod numerami, które wypełniają lukę.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="112"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="70"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
         <translation>Plik testu %1 został usunięty w trakcie edycji.<byte value="xd"/>Został zapisany od nowa: z ustawieniami nowego testu i tymi pytaniami.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="119"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="24"/>
         <source>No spelling dictionary for %1 is installed, so spelling is not checked.</source>
         <extracomment>%1 is a language, as &quot;en_US&quot;.</extracomment>
         <translation>Nie zainstalowano słownika ortograficznego dla języka %1, dlatego pisownia nie jest sprawdzana.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="127"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="77"/>
         <source>Loading questions.  Please wait...</source>
         <translation>Wczytywanie pytań.  Proszę czekać...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="130"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
         <source>Saving questions.  Please wait...</source>
         <translation>Zapisywanie pytań.  Proszę czekać...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="177"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="398"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="91"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="313"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="103"/>
         <source>Reference</source>
         <translation>Źródło</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="255"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="169"/>
         <source>&amp;File</source>
         <translation>&amp;Plik</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="256"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="170"/>
         <source>&amp;Save Test</source>
         <translation>&amp;Zapisz test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="172"/>
         <source>&amp;Revert Test</source>
         <translation>Przy&amp;wróć zapisany test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="173"/>
         <source>&amp;Preview Test</source>
         <translation>&amp;Podgląd testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
         <source>&amp;Import Questions...</source>
         <translation>&amp;Importuj pytania...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="176"/>
         <source>&amp;Exit</source>
         <translation>Za&amp;kończ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="264"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="178"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edycja</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="265"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="179"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Cofnij</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="267"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="181"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Ponów</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Cofnij: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ponów: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
         <source>&amp;Add New Question</source>
         <translation>&amp;Dodaj nowe pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
         <source>&amp;Delete Current Question</source>
         <translation>&amp;Usuń bieżące pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="285"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="199"/>
         <source>&amp;Find...</source>
         <translation>&amp;Znajdź...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
         <source>R&amp;eplace...</source>
         <translation>Za&amp;mień...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>Sprawdź p&amp;isownię całego testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="291"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="205"/>
         <source>Spelling &amp;Language</source>
         <translation>&amp;Język pisowni</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Navigate</source>
         <translation>&amp;Nawigacja</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
         <source>&amp;Next</source>
         <translation>&amp;Następne</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="217"/>
         <source>&amp;Previous</source>
         <translation>&amp;Poprzednie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
         <source>&amp;Top</source>
         <translation>Pie&amp;rwsze</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="221"/>
         <source>&amp;Bottom</source>
         <translation>&amp;Ostatnie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="309"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="223"/>
         <source>Jump to...</source>
         <translation>Przejdź do...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="311"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
+        <source>Question &amp;List...</source>
+        <translation>&amp;Lista pytań...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="226"/>
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="344"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
         <source>Save Test</source>
         <translation>Zapisz test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="345"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
         <source>Exit</source>
         <translation>Zakończ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="347"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
         <source>Revert Test</source>
         <translation>Przywróć zapisany test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="365"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
         <source>Undo</source>
         <translation>Cofnij</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="367"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
         <source>Redo</source>
         <translation>Ponów</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="371"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
         <source>Bottom</source>
         <translation>Ostatnie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="372"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="287"/>
         <source>Previous</source>
         <translation>Poprzednie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="373"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
         <source>Next</source>
         <translation>Następne</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
         <source>Top</source>
         <translation>Pierwsze</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="290"/>
         <source>Jump To...</source>
         <translation>Przejdź do...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="377"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="292"/>
         <source>Add New Question</source>
         <translation>Dodaj nowe pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="378"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="293"/>
         <source>Delete Current Question</source>
         <translation>Usuń bieżące pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="387"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="424"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
         <source>Copy</source>
         <translation>Kopiuj</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="388"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="425"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="340"/>
         <source>Paste</source>
         <translation>Wklej</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="408"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="323"/>
         <source>Click to add a hot link.</source>
         <translation>Kliknij, aby dodać odnośnik.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="409"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="324"/>
         <source>Click to add media file</source>
         <translation>Kliknij, aby dodać plik multimedialny</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="416"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="331"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>Można wpisać do 6 odpowiedzi.  Poprawne należy zaznaczyć.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="445"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="360"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>Odpowiedź %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="446"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="361"/>
         <source>Answer %1 is correct</source>
         <translation>Odpowiedź %1 jest poprawna</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="459"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
         <source>All answers must be correct to pass</source>
         <translation>Do zaliczenia wymagane są wszystkie poprawne odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="461"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>Dowolna poprawna odpowiedź oznacza zaliczenie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="671"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="482"/>
+        <source>Set Category</source>
+        <translation>Ustawienie kategorii</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="487"/>
+        <source>Move Question</source>
+        <translation>Przeniesienie pytania</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="75"/>
         <source>(no suggestions)</source>
         <translation>(brak propozycji)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="676"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="80"/>
         <source>Add to word list</source>
         <translation>Dodaj do słownika</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="681"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="85"/>
         <source>Ignore</source>
         <translation>Ignoruj</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="706"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="102"/>
         <source>No unknown words</source>
         <translation>Brak nieznanych słów</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="707"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="103"/>
         <source>1 unknown word</source>
         <translation>1 nieznane słowo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="708"/>
+        <location filename="../src/ui/maker/QAFormSpelling.cpp" line="104"/>
         <source>%1 unknown words</source>
         <translation>Nieznane słowa: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="878"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="149"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
         <translation>Zapisać zmiany przed podglądem?<byte value="xd"/>Podgląd pokazuje test w postaci zapisanej.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="900"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="171"/>
         <source>Import</source>
         <translation>Import pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="965"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="496"/>
         <source>Add Question</source>
         <translation>Dodanie pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="974"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="505"/>
         <source>Delete Question</source>
         <translation>Usunięcie pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="985"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="516"/>
         <source>Paste Question</source>
         <translation>Wklejenie pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="995"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="526"/>
         <source>Paste Answers</source>
         <translation>Wklejenie odpowiedzi</translation>
     </message>
@@ -2959,6 +2974,94 @@ Państwo jej postanowienia.
     </message>
 </context>
 <context>
+    <name>TQuestionListForm</name>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="69"/>
+        <source>Question List</source>
+        <translation>Lista pytań</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="71"/>
+        <source>Category or tag</source>
+        <translation>Kategoria lub znacznik</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Question</source>
+        <translation>Pytanie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Tags</source>
+        <translation>Znaczniki</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <source>Asked</source>
+        <translation>Zadane</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Facility</source>
+        <translation>Łatwość</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Discrimination</source>
+        <translation>Moc różnicująca</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <source>Last Asked</source>
+        <translation>Ostatnio zadane</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
+        <source>Key Changed</source>
+        <translation>Zmiana klucza</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="87"/>
+        <source>Mechanics/Forces</source>
+        <translation>Mechanika/Siły</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="88"/>
+        <source>Set &amp;Category</source>
+        <translation>Ustaw &amp;kategorię</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="89"/>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;Pokaż:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="97"/>
+        <source>Category of the selected questions:</source>
+        <translation>Kategoria zaznaczonych pytań:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="143"/>
+        <source>changed</source>
+        <translation>zmieniony</translation>
+    </message>
+</context>
+<context>
     <name>TResultsForm</name>
     <message>
         <location filename="../src/ui/results/DropFolder.cpp" line="28"/>
@@ -2971,377 +3074,377 @@ Państwo jej postanowienia.
         <translation>Nie można zmienić trybu „%1”.<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>program</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="51"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
         <source>paper</source>
         <translation>papier</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>scan</source>
         <translation>skan</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="52"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>classroom</source>
         <translation>sala</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="53"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>import</source>
         <translation>import</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="24"/>
         <source>very-easy</source>
         <extracomment>The item analysis&apos;s flags of a question: answered right by nearly all, by few; telling the able students from the others weakly, the wrong way round; a wrong letter chosen by the able ones. Each is one word, hyphens for blanks: a question&apos;s flags are listed with blanks between.</extracomment>
         <translation>bardzo-łatwe</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="24"/>
         <source>very-hard</source>
         <translation>bardzo-trudne</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="25"/>
         <source>weak</source>
         <translation>słabe</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="60"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="25"/>
         <source>negative</source>
         <translation>ujemne</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="61"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="26"/>
         <source>miskey</source>
         <translation>błędny-klucz</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="137"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (dowolna)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="165"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="142"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Pliki CSV|*.CSV|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="170"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="67"/>
         <source>%1 of %2</source>
         <extracomment>A score: %1 questions right of %2 asked.</extracomment>
         <translation>%1 z %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="175"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="72"/>
         <source>%1% (%2 of %3 passed)</source>
         <extracomment>The pass rate: %1 percent of the attempts, %2 of the %3 attempts passed.</extracomment>
         <translation>%1% (zaliczone: %2 z %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="64"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="29"/>
         <source>yes</source>
         <extracomment>Whether an attempt passed.</extracomment>
         <translation>tak</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="65"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="30"/>
         <source>no</source>
         <translation>nie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="81"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
         <source>Student</source>
         <translation>Uczeń</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
         <source>Student number</source>
         <translation>Numer ucznia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="203"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Date</source>
         <translation>Data</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
         <source>Source</source>
         <translation>Źródło</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
         <source>Version</source>
         <translation>Wersja</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="204"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
         <source>Score</source>
         <translation>Wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
         <source>Percent</source>
         <translation>Procent</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
         <source>Passed</source>
         <translation>Zaliczony</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="205"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
         <source>Time taken</source>
         <translation>Czas rozwiązywania</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="99"/>
         <source>Text</source>
         <translation>Tekst</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="209"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="270"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="760"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="181"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="290"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
         <source>Attempts</source>
         <translation>Podejścia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
         <source>Facility</source>
         <translation>Łatwość</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="210"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
         <source>Discrimination</source>
         <translation>Moc różnicująca</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="249"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Blank</source>
         <translation>Puste</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="212"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
         <source>Flags</source>
         <translation>Uwagi</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="225"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="118"/>
         <source>Attempts by percent score</source>
         <translation>Podejścia według wyniku procentowego</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="147"/>
         <source>Question %1: who chose each answer</source>
         <translation>Pytanie %1: kto wybrał którą odpowiedź</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="238"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>All</source>
         <translation>Wszyscy</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="239"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="150"/>
         <source>Top 27%</source>
         <translation>Górne 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="240"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="151"/>
         <source>Bottom 27%</source>
         <translation>Dolne 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="244"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="155"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (klucz)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="271"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
         <source>Test statistics</source>
         <translation>Statystyki testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="433"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="344"/>
         <source>Item analysis</source>
         <translation>Analiza pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="184"/>
         <source>Regrade</source>
         <translation>Przeliczenie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="186"/>
         <source>Export &amp;Gradebook...</source>
         <translation>Eksportuj &amp;dziennik ocen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="276"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="187"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>Eksportuj &amp;analizę pytań...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="277"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>Eksportuj &amp;raport (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
         <source>&amp;Close</source>
         <translation>&amp;Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="325"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
         <source>Results - %1</source>
         <translation>Wyniki – %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="348"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="259"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>Nie ustawiono folderu wyników (Konfiguracja klienta, karta Wyniki).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="349"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
         <source>Results folder: %1</source>
         <translation>Folder wyników: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="354"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="265"/>
         <source>Dates from</source>
         <translation>Daty od</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="361"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
         <source>First day</source>
         <translation>Pierwszy dzień</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="362"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
         <source>Last day</source>
         <translation>Ostatni dzień</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="364"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
         <source>All sources</source>
         <translation>Wszystkie źródła</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
         <source>All classes</source>
         <translation>Wszystkie klasy</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="372"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>do</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="380"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;Usuń podejście...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="381"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="292"/>
         <source>&amp;Undo Delete</source>
         <translation>&amp;Cofnij usunięcie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="391"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="302"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>Utwórz &amp;folder zbiorczy...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="394"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="305"/>
         <source>Files not collected</source>
         <translation>Niepobrane pliki</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="405"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="316"/>
         <source>Files not collected (left in place):</source>
         <translation>Niepobrane pliki (pozostawione na miejscu):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="440"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="351"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>Liczba wyborów każdej odpowiedzi: wszyscy / górne 27% / dolne 27%. Aby edytować pytanie, należy kliknąć je dwukrotnie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="455"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
         <source>Questions whose key changed</source>
         <translation>Pytania, których klucz się zmienił</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Key marked with</source>
         <translation>Klucz przy ocenie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="456"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
         <source>Key now</source>
         <translation>Obecny klucz</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="457"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="368"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>Przelicz według &amp;obecnego klucza</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="458"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="369"/>
         <source>Attempts rescored</source>
         <translation>Przeliczone podejścia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
         <source>First score</source>
         <translation>Pierwszy wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="459"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
         <source>Score now</source>
         <translation>Obecny wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="462"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="373"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>Pytania, których klucz zmienił się od oceny podejść:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="468"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>Przeliczone podejścia (każde zachowuje pierwszy wynik):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="540"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="451"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3358,17 +3461,17 @@ Standardowy błąd pomiaru: %6
 Odsetek zaliczeń: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="616"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="527"/>
         <source>Choose the attempt to delete first.</source>
         <translation>Najpierw należy wybrać podejście do usunięcia.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="620"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="531"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>Usunąć podejście ucznia %1 z %2?<byte value="xd"/>Polecenie Cofnij usunięcie przywróci je.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="641"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="552"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>Przeliczono %n podejście według klucza testu; każde zachowuje swój pierwszy wynik. Zmienione wyniki: %1.</numerusform>
@@ -3377,33 +3480,33 @@ Odsetek zaliczeń: %7</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="660"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="571"/>
         <source>Export Gradebook</source>
         <translation>Eksportuj dziennik ocen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="665"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="576"/>
         <source>Export Item Analysis</source>
         <translation>Eksportuj analizę pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="673"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="584"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Pliki PDF|*.PDF|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="674"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
         <source>Export Report</source>
         <translation>Eksportuj raport</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="710"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
         <source>Results: %1 (%2)</source>
         <translation>Wyniki: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="757"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="239"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>Analiza pytań (odpowiedzi: wszyscy / górne 27% / dolne 27%)</translation>
     </message>
@@ -3479,249 +3582,249 @@ Odsetek zaliczeń: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="82"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
         <source>not a grey image</source>
         <translation>to nie jest obraz w skali szarości</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
         <source>the image cannot be read: %1</source>
         <translation>nie można odczytać obrazu: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>brak znaczników narożnych: pusta strona lub nie jest to karta odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>only %1 of the four corner markers found</source>
         <translation>znaleziono tylko %1 z czterech znaczników narożnych</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>the QR code cannot be read</source>
         <translation>nie można odczytać kodu QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>kod QR nie pochodzi z karty odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>znaczniki narożne nie leżą tam, gdzie na karcie (oderwany lub zagięty róg?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>znaczniki narożne nie leżą tam, gdzie na karcie (zgięta strona lub zdjęcie zrobione pod kątem większym niż 15 stopni?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>kod QR nie leży tam, gdzie wskazują znaczniki narożne</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
         <source>the page is too faint to read</source>
         <translation>strona jest zbyt blada, aby ją odczytać</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>a box neither blank nor marked</source>
         <translation>pole ani puste, ani zaznaczone</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>boxes neither blank nor marked</source>
         <translation>pola ani puste, ani zaznaczone</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>zaznaczenia między polami (pole zakreślone kółkiem?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>more than one box marked</source>
         <translation>zaznaczono więcej niż jedno pole</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>column %1 has more than one digit marked</source>
         <translation>w kolumnie %1 zaznaczono więcej niż jedną cyfrę</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>w kolumnie %1 jest pole ani puste, ani zaznaczone</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>column %1 is left blank</source>
         <translation>kolumna %1 jest pusta</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>nie można ustalić ucznia tej strony: brak numeru ucznia wpisywanego na każdej stronie kserowanej karty lub jest on nieczytelny</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
         <source>%1 page %2, question %3</source>
         <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
         <translation>%1 strona %2, pytanie %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>%1 page %2, student number</source>
         <translation>%1 strona %2, numer ucznia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="112"/>
         <source>%1 page %2</source>
         <translation>%1 strona %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="147"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="148"/>
         <source>Scan Answer Sheets</source>
         <translation>Skanowanie kart odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="151"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="152"/>
         <source>Pages read</source>
         <translation>Odczytane strony</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
         <source>To review</source>
         <translation>Do sprawdzenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="165"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Należy dodać zeskanowane karty: pliki PDF lub obrazy PNG, JPEG albo TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Dodaj pliki...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
         <source>Add F&amp;older...</source>
         <translation>Dodaj &amp;folder...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="173"/>
         <source>&amp;Cancel Reading</source>
         <translation>&amp;Przerwij odczyt</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
         <source>&amp;Grade and Record</source>
         <translation>&amp;Oceń i zapisz</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="176"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
         <source>To review:</source>
         <translation>Do sprawdzenia:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="202"/>
         <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="204"/>
         <source>lighter marks count</source>
         <translation>uwzględniaj jaśniejsze zaznaczenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="230"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="231"/>
         <source>The recorded runs cannot be read: </source>
         <translation>Nie można odczytać zapisanych wydruków: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="236"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="237"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>Nie zapisano żadnego wydruku tego testu; jego kart nie można sprawdzić ani ocenić.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="248"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
         <source>Add Scanned Sheets</source>
         <translation>Dodaj zeskanowane karty</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="250"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Skany|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Dodaj folder zeskanowanych kart</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="261"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>Folder %1 nie zawiera plików PDF, PNG, JPEG ani TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="356"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Odczytywanie... Dotychczas odczytane strony: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="382"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="383"/>
         <source>Warning: </source>
         <translation>Ostrzeżenie: </translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="385"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="386"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>Odczytane strony: %1, karty do oceny: %2, do sprawdzenia: %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="468"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="469"/>
         <source>No doubtful row is left.</source>
         <translation>Nie pozostał żaden wątpliwy wiersz.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="477"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="478"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, numer ucznia: odczytano „%2”%3. Należy wpisać numer zapisany na karcie (liczba cyfr: %4), a następnie nacisnąć Enter. Wpisano: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="483"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="484"/>
         <source>nothing</source>
         <translation>nic</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="489"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, pytanie %2: %3. Należy wpisać zaznaczone litery (od A do %4), a następnie nacisnąć Enter. Wybrano: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="496"/>
         <source>none</source>
         <translation>brak</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="574"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="575"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>Ocenione karty: %1.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="579"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="580"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>Ocenione karty: %1; podejścia dodane do wyników: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="584"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="585"/>
         <source>The sheets read cannot be graded: </source>
         <translation>Odczytanych kart nie można ocenić: </translation>
     </message>

@@ -38,6 +38,7 @@
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/MainForm.h"
 #include "ui/maker/NoteForm.h"
+#include "ui/maker/QuestionListForm.h"
 #include "ui/maker/SettingsForm.h"
 #include "ui/platform/EngineServices.h"
 #include "ui/platform/HelpWindow.h"
@@ -144,6 +145,8 @@ TEST_F(Screens, MakerWindows) {
   TjumpForm jump(Globals, &editor, TJumpSteps{});
   Shoot(jump);
   Shoot(editor);
+  TQuestionListForm list(*Set, {{12, 2, 0.75, 0.31, "2026-11-30 10:00:00", true}}, {}, &editor);
+  Shoot(list);
   THelpTopicWindow help;
   help.ShowPage(THelpWindow::ContentsPage());
   Shoot(help, "THelpTopicWindow");
