@@ -64,9 +64,9 @@ std::optional<std::string> LoadableDescription(const std::string& path) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return std::nullopt;
-  const std::string stored = TestFile::ReadStoredDescription(path);
-  if (!TestFile::IsLoadable(stored)) return std::nullopt;
-  return Decrypt(stored);
+  const TestFile::TStoredDescription stored = TestFile::ReadDescriptionAndForm(path);
+  if (!TestFile::IsLoadable(stored.Stored)) return std::nullopt;
+  return TestFile::DescriptionText(stored);
 }
 
 bool DiffersFromFile(const QuestionSet& questions, const std::string& path) {

@@ -131,7 +131,7 @@ void TEngineForm::Refresh1Click() {
 void TEngineForm::StartChosenTest() {
   QListWidgetItem* item = TestList->currentItem();
   if (!item) return;
-  const TSelection selection = Catalogue.Select(ToCp1252(item->text()));
+  const TSelection selection = Catalogue.Select(ToCoreText(item->text()));
   if (selection.Kind == TSelection::Found) {
     TakeTest(FromPath(selection.Path));
   } else if (selection.Kind == TSelection::Missing) {
@@ -156,7 +156,7 @@ void TEngineForm::ApplyExtraTime(const QString& path, TestSettings& settings) {
     const std::optional<int> seconds = TimeField::SecondsOfDay(TimeField::Normalize(settings.Time));
     if (!seconds || *seconds == 0) return;
     const std::optional<double> factor =
-        ExtraTime::FactorFor(ExtraTime::Load(ToPath(path)), ToCp1252(StudentName));
+        ExtraTime::FactorFor(ExtraTime::Load(ToPath(path)), ToCoreText(StudentName));
     if (!factor || *factor == 1) return;
     settings.Time = TimeField::Format(ExtraTime::ExtendedSeconds(*seconds, *factor));
     Setup.Dialogs.Inform(tr("You have extra time for this test: %1 instead of %2.")
@@ -202,8 +202,8 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
   if (!preview) {
     try {
       if (const auto aside = TakeTest::AddToHistory(
-              ToPath(Setup.HistoryPath), ToCp1252(StudentName),
-              ToCp1252(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+              ToPath(Setup.HistoryPath), ToCoreText(StudentName),
+              ToCoreText(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
               ToPath(path), settings.Description, result))
         Setup.Dialogs.Inform(tr("Your history file was damaged. It is kept as \"%1\", and a new "
                                 "history was started with this test.")
@@ -225,7 +225,7 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
 namespace {
 
 std::string TimeText(const QDateTime& time) {
-  return ToCp1252(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+  return ToCoreText(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
 }  // namespace
@@ -238,8 +238,8 @@ void TEngineForm::RecordResult(const TTestSession& session, const QString& path,
                                const std::string& description, const std::vector<QuestionRecord>& questions,
                                const QDateTime& started) {
   try {
-    const TTaker taker{ToCp1252(StudentName), ToCp1252(StudentNumber), ToCp1252(StudentClass),
-                       ToCp1252(QSysInfo::machineHostName())};
+    const TTaker taker{ToCoreText(StudentName), ToCoreText(StudentNumber), ToCoreText(StudentClass),
+                       ToCoreText(QSysInfo::machineHostName())};
     const std::string file = ToPath(path);
     const TAttempt attempt =
         AttemptOfSession(session, std::filesystem::path(file).filename().string(), description, questions,
@@ -290,7 +290,7 @@ bool TEngineForm::PasswordGiven(const std::string& password, const QString& what
   if (password.empty() || Setup.Preview) return true;
   const std::optional<QString> typed = Setup.Prompts.AskText(what, tr("Password:"), true);
   if (!typed) return false;
-  if (ToCp1252(*typed) == password) return true;
+  if (ToCoreText(*typed) == password) return true;
   Setup.Dialogs.Error(tr("Wrong password."));
   return false;
 }

@@ -380,7 +380,7 @@ void TMainForm::RebuildList() {
 void TMainForm::TestPicked() {
   RunGuarded(Globals.Dialogs, [this] {
     const QString item = TestList->currentText();
-    const TSelection selection = Catalogue.Select(ToCp1252(item));
+    const TSelection selection = Catalogue.Select(ToCoreText(item));
     switch (selection.Kind) {
       case TSelection::Prompt:
         return;
@@ -664,7 +664,7 @@ void TMainForm::Results1Click() {
 
 void TMainForm::CatalogueResults(int row) {
   if (row <= 0 || row >= TestList->count()) return;
-  const TSelection selection = Catalogue.Select(ToCp1252(TestList->itemText(row)));
+  const TSelection selection = Catalogue.Select(ToCoreText(TestList->itemText(row)));
   if (selection.Kind == TSelection::Found) {
     ShowResults(FromPath(selection.Path));
   } else if (selection.Kind == TSelection::Missing) {
@@ -765,8 +765,10 @@ void TMainForm::ImportQuestions1Click() {
     if (append && !Globals.Dialogs.ConfirmRisk(FromUtf8(Import::AppendQuestion(
                       static_cast<int>(prepared.Test.Questions.size()), sourceName, testName, true))))
       return;
-    if (!MayReplaceUnmappable(Globals.Dialogs, prepared)) return;
-    const int added = Import::IntoTest(std::move(prepared.Test), ToPath(testPath), append, prepared.Report);
+    const Import::TStored stored =
+        Import::IntoTest(std::move(prepared.Test), ToPath(testPath), append, prepared.Report);
+    const int added = stored.Questions;
+    if (stored.BecameUtf8) Globals.Dialogs.Inform(FromUtf8(std::string(TestFile::Utf8Notice)));
     if (!append) {
       TellWhenOutsideFolder(testPath);
       StartTimer->start();

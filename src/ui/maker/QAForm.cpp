@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/model/Languages.h"
 #include "core/model/QuestionSet.h"
 #include "core/model/QuestionSetChange.h"
 #include "core/model/TestFolder.h"
@@ -498,13 +499,6 @@ bool TQAForm::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-QStringList TQAForm::ScreenTexts() const {
-  QStringList texts = {ExactText(QuestionEdit), ReferenceText->text(), HotLinkValue->text(),
-                       HotLinkParmsValue->text(), MMediaValue->text()};
-  for (const QPlainTextEdit* answer : AnswerEdits) texts << ExactText(answer);
-  return texts;
-}
-
 TScreenState TQAForm::CaptureScreen() const {
   TScreenState state;
   const auto text = [&state](TSearchField field) -> QString& {
@@ -770,30 +764,25 @@ void TQAForm::DisplayNextQuestion() {
 }
 
 bool TQAForm::SaveCurrent() {
-  const QStringList texts = ScreenTexts();
-  const bool replacing = !UnstorableCharacters(texts).isEmpty();
-  if (replacing && !StorableOrAsk(Globals.Dialogs, texts)) return false;
   StoreScreen();
-  // Show the "?" the question now holds instead of what was typed.
-  if (replacing) DisplayNextQuestion();
   return true;
 }
 
 void TQAForm::StoreScreen() {
   QuestionRecord& question = Questions.Current();
-  question.Question = ToCp1252(ExactText(QuestionEdit));
+  question.Question = ToCoreText(ExactText(QuestionEdit));
   std::array<bool, QuestionSet::AnswerCount> checked{};
   for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
-    question.Answer(i) = ToCp1252(ExactText(AnswerEdits[static_cast<size_t>(i)]));
+    question.Answer(i) = ToCoreText(ExactText(AnswerEdits[static_cast<size_t>(i)]));
     checked[static_cast<size_t>(i)] = CheckBoxes[static_cast<size_t>(i)]->isChecked();
   }
   question.Correct = QuestionSet::CorrectLetters(checked);
   question.AnyCorrectPasses = RadioButton2->isChecked();
-  question.MediaFile = ToCp1252(MMediaValue->text());
+  question.MediaFile = ToCoreText(MMediaValue->text());
   question.MMediaInternal = MMediaTag == TMediaViewer::Internal;
-  question.HotLink = ToCp1252(HotLinkValue->text());
-  question.HotLinkParameters = ToCp1252(HotLinkParmsValue->text());
-  question.Reference = ToCp1252(ReferenceText->text());
+  question.HotLink = ToCoreText(HotLinkValue->text());
+  question.HotLinkParameters = ToCoreText(HotLinkParmsValue->text());
+  question.Reference = ToCoreText(ReferenceText->text());
 }
 
 void TQAForm::CheckHowMany() {
@@ -819,7 +808,16 @@ void TQAForm::StartTimerTimer() {
     // The file is read again: nothing before it can be taken back.
     Undo->clear();
   });
-  if (loaded) UseLanguage(TSpeller::LanguageOfTest(Globals.CurrentTestPath), false);
+  if (loaded) {
+    UseLanguage(TSpeller::LanguageOfTest(Globals.CurrentTestPath, Questions.TestLanguage), false);
+    // A right-to-left language lays the text boxes out from the right; Qt
+    // runs each paragraph in the direction its own text takes.
+    const bool rightToLeft = Languages::IsRightToLeft(Questions.TestLanguage);
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{QuestionEdit, ReferenceText, AnswerEdits[0], AnswerEdits[1],
+                                         AnswerEdits[2], AnswerEdits[3], AnswerEdits[4], AnswerEdits[5]})
+      box->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+  }
   // The first typing goes into the question.
   QuestionEdit->setFocus();
   if (loaded && renumbered) Globals.Dialogs.Inform(RenumberedText());
@@ -888,8 +886,7 @@ void TQAForm::ImportQuestions1Click() {
     const std::string testName = QFileInfo(Globals.CurrentTestPath).fileName().toStdString();
     // The questions join the editor's, one step of its undo; Save writes them.
     if (!Globals.Dialogs.ConfirmRisk(FromUtf8(Import::AppendQuestion(
-            static_cast<int>(prepared.Test.Questions.size()), sourceName, testName, false))) ||
-        !MayReplaceUnmappable(Globals.Dialogs, prepared))
+            static_cast<int>(prepared.Test.Questions.size()), sourceName, testName, false))))
       return;
     const std::vector<QuestionRecord> imported = Import::ForEditor(
         std::move(prepared.Test), ToPath(Globals.CurrentTestPath), Questions.Room(), prepared.Report);
@@ -904,14 +901,15 @@ bool TQAForm::WriteQuestions() {
   if (!MayWriteOver(Globals.Dialogs, LoadedStamp, Globals.CurrentTestPath)) return false;
   // A test that had no file when it was loaded is simply written whole.
   const bool wasRead = LoadedStamp.Exists;
-  bool anew = false;
-  const bool saved = RunGuarded(Globals.Dialogs, [this, &anew] {
+  QuestionSet::TSaveOutcome outcome;
+  const bool saved = RunGuarded(Globals.Dialogs, [this, &outcome] {
     TNoteForm note(SavingText(), this);
     const std::string path = ToPath(Globals.CurrentTestPath);
-    anew = Questions.SaveQuestions(path);
+    outcome = Questions.SaveQuestions(path);
     LoadedStamp = StampFile(path);
   });
-  if (saved && anew && wasRead) Globals.Dialogs.Inform(WrittenAnewText(Globals.CurrentTestPath));
+  if (saved && outcome.NewTest && wasRead) Globals.Dialogs.Inform(WrittenAnewText(Globals.CurrentTestPath));
+  if (saved && outcome.BecameUtf8) Globals.Dialogs.Inform(FromUtf8(std::string(TestFile::Utf8Notice)));
   return saved;
 }
 

@@ -140,8 +140,6 @@ private:
   // Whether the editor may close on the close box: asks Save, Don't Save or
   // Cancel when the questions differ from the file, nothing otherwise.
   bool MayCloseUnsaved();
-  // Every text of the screen that SaveCurrent stores.
-  QStringList ScreenTexts() const;
   TScreenState CaptureScreen() const;
   void ShowScreen(const TScreenState& state);
   // Records an edit of the screen in the undo history.

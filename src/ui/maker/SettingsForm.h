@@ -76,6 +76,7 @@ private:
   QComboBox* ComboBox2;
   QComboBox* ComboBox3;
   QComboBox* ComboBox4;
+  QComboBox* ComboBox5;  // LANGUAGE
   QSpinBox* SpinEdit2;
   QSpinBox* SpinEdit3;
   QCheckBox* CheckBox1;
