@@ -193,8 +193,14 @@ void TTestSearch::Apply(QuestionSet& set, const std::vector<TFieldChange>& chang
 }
 
 std::string HitContext(const std::string& text, size_t position, size_t length, size_t around) {
-  const size_t first = position > around ? position - around : 0;
-  const size_t last = std::min(text.size(), position + length + around);
+  // Widened to whole characters: a cut never splits one.
+  const auto inside = [&text](size_t i) {
+    return i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+  };
+  size_t first = position > around ? position - around : 0;
+  while (first > 0 && inside(first)) --first;
+  size_t last = std::min(text.size(), position + length + around);
+  while (inside(last)) ++last;
   std::string shown = first > 0 ? "..." : "";
   for (size_t i = first; i < last; ++i) {
     const char c = text[i];

@@ -816,7 +816,10 @@ void TQAForm::StartTimerTimer() {
     for (QWidget* box :
          std::initializer_list<QWidget*>{QuestionEdit, ReferenceText, AnswerEdits[0], AnswerEdits[1],
                                          AnswerEdits[2], AnswerEdits[3], AnswerEdits[4], AnswerEdits[5]})
-      box->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+      if (rightToLeft)
+        box->setLayoutDirection(Qt::RightToLeft);
+      else
+        box->unsetLayoutDirection();
   }
   // The first typing goes into the question.
   QuestionEdit->setFocus();

@@ -57,8 +57,8 @@ private:
   void BindChanges();
 
   void ToControls(const TestSettings& settings);
-  // Writes the controls to the file; false when the user declined to store
-  // characters the code page cannot hold, or writing failed (already reported).
+  // Writes the controls to the file; false when writing failed (already
+  // reported).
   bool Save() override;
   std::string FieldText() const;
   void SetFieldText(const std::string& text);

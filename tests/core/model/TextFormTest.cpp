@@ -134,6 +134,10 @@ TEST(LettersOfAnyScript, FindDuplicatesSearchAndWordsBeyondTheCodePage) {
   ASSERT_EQ(hits.size(), 1u);
   EXPECT_EQ(hits[0], (std::pair<size_t, size_t>{7, 7}));
 
+  // A hit's context is cut between characters, never inside one.
+  const std::string chinese = "\xE4\xB8\xAD\xE6\x96\x87\xE4\xB8\xAD\xE6\x96\x87\xE4\xB8\xAD\xE6\x96\x87";
+  EXPECT_EQ(HitContext(chinese, 6, 3, 4), chinese.substr(0, 15) + "...");
+
   // Arabic and Chinese words are words; a digit still spoils one.
   EXPECT_EQ(WordsOf("\xD9\x83\xD8\xAA\xD8\xA7\xD8\xA8 x2 \xE4\xB8\xAD\xE6\x96\x87"),
             (std::vector<std::pair<size_t, size_t>>{{0, 8}, {12, 6}}));
