@@ -49,7 +49,7 @@ TEST(ImportExportStepsTest, MakesANewTestThenAppendsKeepingTheOldTestKeepingEver
   TCustomIniStore store(test);
   const TTestContents contents = ReadTestContents(store);
   ASSERT_EQ(contents.Questions.size(), 5u);
-  EXPECT_EQ(contents.Questions[0].Question, "Root ??");
+  EXPECT_EQ(contents.Questions[0].Question, "Root \xE2\x88\x9A?");
   EXPECT_EQ(contents.Questions[4].Question, "Plain?");
 
   // Out again: the target's name says the format; an unknown one writes nothing.

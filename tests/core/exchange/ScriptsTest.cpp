@@ -27,7 +27,8 @@ std::vector<QuestionRecord> FourScripts() {
        "dka",
        "Wis\xC5\x82"
        "a",
-       "\xC5\xBBadna"},
+       "\xC5\xBB"
+       "adna"},
       "C");
   polish.Reference = "Rozdzia\xC5\x82 \xC5\xBC\xC3\xB3\xC5\x82ty";
   QuestionRecord chinese =
