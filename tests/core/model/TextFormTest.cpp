@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/model/Conversions.h"
 #include "core/model/Duplicates.h"
 #include "core/model/Languages.h"
 #include "core/model/QuestionSet.h"
@@ -108,6 +109,31 @@ TEST_F(TextFormTest, TheMarkerComesAndGoesPerSaveAndTheCodePageFormStaysByteIden
   settings.Language.clear();
   EXPECT_FALSE(SaveTestSettings(Path, settings));
   EXPECT_EQ(ReadBytes(Path), withMessage);
+}
+
+// A text form is UTF-8 by its marker or by a byte-order mark, and a UTF-8
+// test converts to a text form that says so.
+TEST_F(TextFormTest, TheTextFormDeclaresUtf8ByItsMarkerOrAByteOrderMark) {
+  const std::string text = Dir.File("t.txt");
+  WriteBytes(text,
+             "\xEF\xBB\xBF[SETTINGS]\r\nDESC=\xE5\x9C\xB0\xE7\x90\x86\r\n[QA1]\r\nQUESTION=\xCF\x80?\r\n");
+  EncryptTextToTest(text, Path);
+  {
+    TIniStore store(Path);
+    EXPECT_EQ(TestFile::StoredForm(store), TestFile::TTextForm::Utf8);
+    EXPECT_EQ(TestFile::ReadQuestion(store, 1).Question, "\xCF\x80?");
+    EXPECT_EQ(TestFile::ReadSetting(store, TestFile::Desc, TestFile::TTextForm::Utf8),
+              "\xE5\x9C\xB0\xE7\x90\x86");
+  }
+  DecryptTestToText(Path, Dir.File("back.txt"));
+  const std::string back = ReadBytes(Dir.File("back.txt"));
+  EXPECT_NE(back.find("CHARSET=UTF-8\r\n"), std::string::npos);
+  EXPECT_NE(back.find("QUESTION=\xCF\x80?\r\n"), std::string::npos);
+
+  // Without either, the same bytes are code-page text.
+  WriteBytes(text, "[SETTINGS]\r\nDESC=caf\xE9\r\n");
+  EncryptTextToTest(text, Path);
+  EXPECT_EQ(LoadTestSettings(Path).Description, "caf\xC3\xA9");
 }
 
 // Comparing without regard to case works in every script.

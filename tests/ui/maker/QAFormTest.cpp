@@ -91,7 +91,7 @@ TEST_F(QAFormTest, NewWindowBeforeTheLoad) {
 TEST_F(QAFormTest, LoadShowsTheFirstQuestionExactly) {
   QuestionRecord first = MakeQuestion("Line one\r\nLine two\r\n",
                                       {"  spaced  ",
-                                       "non\xA0"
+                                       "non\xC2\xA0"
                                        "breaking",
                                        "c1\r\nc2"},
                                       "BDB", true);
