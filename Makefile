@@ -5,7 +5,7 @@
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PACKAGES := cmake make g++ ccache libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev \
-            libsimpleini-dev fonts-dejavu-core fonts-noto-core fonts-noto-cjk \
+            libsimpleini-dev libicu-dev fonts-dejavu-core fonts-noto-core fonts-noto-cjk \
             libpugixml-dev libzip-dev pkgconf poppler-utils libxml2-utils \
             libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us python3 libcpp-httplib-dev \
             libqrencode-dev libzxing-dev chromium libopencv-dev libpoppler-cpp-dev \

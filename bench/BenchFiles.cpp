@@ -13,45 +13,60 @@
 
 #include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
-#include "core/storage/ZarnEncryption.h"
 
 namespace BenchFiles {
 namespace {
 
-std::string Words(std::mt19937& random, size_t minLength, size_t maxLength) {
+std::string Words(std::mt19937& random, size_t minLength, size_t maxLength, bool otherScripts) {
   static const char* const words[] = {"which",   "of",     "the",    "following", "is",
                                       "a",       "prime",  "number", "capital",   "river",
                                       "chapter", "review", "answer", "correct",   "value"};
+  // Greek, Polish, Chinese and Arabic words, as many bytes of UTF-8 as the
+  // English ones have letters, or more.
+  static const char* const scripts[] = {"\xCE\xB1\xCF\x81\xCE\xB9\xCE\xB8\xCE\xBC\xCF\x8C\xCF\x82",
+                                        "\xCF\x80\xCE\xBF\xCF\x84\xCE\xB1\xCE\xBC\xCF\x8C\xCF\x82",
+                                        "rzeka",
+                                        "\xC5\xBC\xC3\xB3\xC5\x82ty",
+                                        "\xE9\xA6\x96\xE9\x83\xBD",
+                                        "\xE7\xAD\x94\xE6\xA1\x88",
+                                        "\xD9\x86\xD9\x87\xD8\xB1",
+                                        "\xD8\xB9\xD8\xA7\xD8\xB5\xD9\x85\xD8\xA9"};
   const size_t length = minLength + random() % (maxLength - minLength + 1);
   std::string text;
   while (text.size() < length) {
     if (!text.empty()) text += ' ';
-    text += words[random() % std::size(words)];
+    text += otherScripts && random() % 2 ? scripts[random() % std::size(scripts)]
+                                         : words[random() % std::size(words)];
   }
-  text.resize(length);
+  // Cut at a character's start, never inside one.
+  size_t cut = length;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  text.resize(cut);
   return text;
 }
 
 }  // namespace
 
-void GenerateTest(const std::string& path, int questions, unsigned seed) {
+void GenerateTest(const std::string& path, int questions, unsigned seed, bool otherScripts) {
   std::mt19937 random(seed);
   ::unlink(path.c_str());
   TIniStore store(path);
-  TestFile::WriteNewTest(store);
-  store.WriteString(TestFile::Settings, TestFile::Desc, Encrypt("Benchmark test " + std::to_string(seed)));
-  store.WriteSectionValues(TestFile::BeginMessage, {"Welcome to the test.", "Take your time."});
-  store.WriteSectionValues(TestFile::EndMessage, {"Thank you."});
+  TestFile::TTestSave save(store);
+  TestFile::WriteNewTest(save);
+  save.Write(TestFile::Settings, TestFile::Desc, "Benchmark test " + std::to_string(seed));
+  save.WriteLines(TestFile::BeginMessage, {"Welcome to the test.", "Take your time."});
+  save.WriteLines(TestFile::EndMessage, {"Thank you."});
   for (int n = 1; n <= questions; ++n) {
     QuestionRecord record;
-    record.Question = Words(random, 60, 120);
-    for (int a = 0; a < 4; ++a) record.Answer(a) = Words(random, 8, 30);
+    record.Question = Words(random, 60, 120, otherScripts);
+    for (int a = 0; a < 4; ++a) record.Answer(a) = Words(random, 8, 30, otherScripts);
     record.Correct = std::string(1, "ABCD"[n % 4]);
-    record.Reference = Words(random, 5, 20);
+    record.Reference = Words(random, 5, 20, otherScripts);
     record.AnyCorrectPasses = n % 2 == 0;
     record.MMediaInternal = true;
-    TestFile::WriteQuestion(store, n, record);
+    TestFile::WriteQuestion(save, n, record);
   }
+  save.Finish();
   store.UpdateFile();
 }
 

@@ -15,8 +15,10 @@ namespace BenchFiles {
 
 // Writes a test of the given number of questions with the store itself:
 // settings, both messages, and questions whose texts vary in length like real
-// ones (a 500-question test comes to about 0.5 MB and 8,000 lines).
-void GenerateTest(const std::string& path, int questions, unsigned seed);
+// ones (a 500-question test comes to about 0.5 MB and 8,000 lines). With
+// otherScripts, half the words are Greek, Polish, Chinese or Arabic, so the
+// test is stored as UTF-8.
+void GenerateTest(const std::string& path, int questions, unsigned seed, bool otherScripts = false);
 
 // A fresh folder "quizwell-<name>-bench-<process id>" in the temporary folder.
 std::filesystem::path ScratchFolder(const std::string& name);

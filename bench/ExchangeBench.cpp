@@ -38,7 +38,7 @@ void ImportFile(benchmark::State& state, const TQuestionFormat* format) {
   firsts[format].Loop(state, [&] {
     TLossReport report;
     const TImportedTest imported = Import::ReadSource(*format, source, report);
-    Import::SaveNewTest(test, Import::ToCodePage(imported));
+    Import::SaveNewTest(test, Import::ToTestText(imported));
     questions = imported.Questions.size();
   });
   state.counters["questions"] = static_cast<double>(questions);

@@ -42,6 +42,7 @@ constexpr int RandomLookups = 10000;
 struct TWorkspace {
   std::filesystem::path Folder;
   std::string BigTest;
+  std::string BigUtf8Test;  // the same size, in four other scripts
   std::vector<std::string> FolderFiles;
   std::vector<std::pair<std::string, std::string>> Lookups;  // (section, key) in random order
   // Every key of the big test with a changed value, then with its own value:
@@ -89,6 +90,8 @@ void Prepare() {
   std::filesystem::create_directories(work.Folder / "catalogue");
   work.BigTest = (work.Folder / "big.qwt").string();
   BenchFiles::GenerateTest(work.BigTest, BigTestQuestions, 1);
+  work.BigUtf8Test = (work.Folder / "big-utf8.qwt").string();
+  BenchFiles::GenerateTest(work.BigUtf8Test, BigTestQuestions, 1, true);
   for (int i = 0; i < FolderTests; ++i) {
     work.FolderFiles.push_back((work.Folder / "catalogue" / ("test" + std::to_string(i) + ".qwt")).string());
     BenchFiles::GenerateTest(work.FolderFiles.back(), FolderTestQuestions, 100 + i);
@@ -620,6 +623,8 @@ int main(int argc, char** argv) {
   Register({"lookups/ours", LookupsOurs});
   Register({"lookups/simpleini", LookupsSimpleIni});
   Register({"read_questions/ours", on(ReadQuestionsOurs, big),
+            [] { FreshSet = std::make_unique<QuestionSet>(); }});
+  Register({"read_questions/ours_utf8", on(ReadQuestionsOurs, Work().BigUtf8Test),
             [] { FreshSet = std::make_unique<QuestionSet>(); }});
   Register({"read_questions_again/ours", on(ReadQuestionsAgainOurs, big)});
   Register({"read_questions/simpleini", on(ReadQuestionsSimpleIni, big)});

@@ -52,12 +52,6 @@ std::string Utf8(const std::string& codePage) {
   return CodePage::ToUtf8(codePage);
 }
 
-std::vector<std::string> Utf8Lines(const std::vector<std::string>& lines) {
-  std::vector<std::string> out;
-  for (const std::string& line : lines) out.push_back(Utf8(line));
-  return out;
-}
-
 // Names match whatever their letter case. Qt's case folding is Unicode's
 // simple one ("ß" stays); upper-casing first, with its full mappings, gives
 // the full folding ("STRASSE" and "Straße" match) for every character a name
@@ -663,7 +657,7 @@ void WriteAnswers(TJson& json, const TTestSession& session, int position) {
   for (int letter : session.ShownLetters(position)) {
     json.Begin()
         .Field("letter", std::string(1, static_cast<char>('A' + letter)))
-        .Field("text", Utf8(question.Answer(letter)))
+        .Field("text", question.Answer(letter))
         .End();
   }
   json.EndArray();
@@ -674,11 +668,11 @@ void WriteMedia(TJson& json, const QuestionRecord& question) {
   if (MediaPath::IsPicture(question.MediaFile))
     json.Field("picture", true);
   else
-    json.Field("mediaName", Utf8(question.MediaFile));
+    json.Field("mediaName", question.MediaFile);
 }
 
 void WriteLink(TJson& json, const QuestionRecord& question, bool allowed) {
-  if (allowed && MediaPath::IsWebAddress(question.HotLink)) json.Field("hotLink", Utf8(question.HotLink));
+  if (allowed && MediaPath::IsWebAddress(question.HotLink)) json.Field("hotLink", question.HotLink);
 }
 
 }  // namespace
@@ -691,7 +685,7 @@ TReply TClassroom::StateOf(TStudent& student, bool withDevice) {
   if (withDevice) json.Field("device", student.Device);
   json.Field("resumeCode", student.ResumeCode)
       .Field("name", Utf8(student.Name))
-      .Field("description", Utf8(settings.Description));
+      .Field("description", settings.Description);
   const char* phase = !student.Started ? "begin" : session.IsFinished() ? "finished" : "question";
   json.Field("phase", phase);
   json.Object("settings")
@@ -702,7 +696,7 @@ TReply TClassroom::StateOf(TStudent& student, bool withDevice) {
       .Field("maxAsked", session.MaxAsked())
       .End();
   if (!student.Started) {
-    json.Lines("begin", Utf8Lines(settings.BeginMessage));
+    json.Lines("begin", settings.BeginMessage);
     return {200, json.End().Text()};
   }
   json.Field("count", session.Count());
@@ -713,7 +707,7 @@ TReply TClassroom::StateOf(TStudent& student, bool withDevice) {
     json.BeginArray("answered");
     for (int i = 0; i < session.Count(); ++i) json.Item(session.Answer(i) != 0 ? "1" : "0");
     json.EndArray();
-    json.Object("question").Field("text", Utf8(question.Question));
+    json.Object("question").Field("text", question.Question);
     WriteAnswers(json, session, position);
     json.Field("several", session.ChoosesSeveral(position)).Field("choiceLine", session.ChoiceLine(position));
     WriteMedia(json, question);
@@ -722,7 +716,7 @@ TReply TClassroom::StateOf(TStudent& student, bool withDevice) {
         .Field("checked", static_cast<bool>(student.Checked[position]));
     if (student.Checked[position]) {
       json.Field("right", session.IsRight(position));
-      if (settings.TestRef && !question.Reference.empty()) json.Field("reference", Utf8(question.Reference));
+      if (settings.TestRef && !question.Reference.empty()) json.Field("reference", question.Reference);
     }
     json.End();
     return {200, json.End().Text()};
@@ -738,19 +732,19 @@ TReply TClassroom::StateOf(TStudent& student, bool withDevice) {
       .Field("seconds", result.SecondsTaken)
       .Field("stored", student.Recorded)
       .End();
-  json.Lines("end", Utf8Lines(settings.EndMessage));
+  json.Lines("end", settings.EndMessage);
   const bool held = ReviewHeld && !Ended;
   if (held) json.Field("reviewHeld", true);
   json.BeginArray("review");
   for (int position : held ? std::vector<int>{} : session.ReviewList()) {
     const QuestionRecord& question = session.Question(position);
-    json.Begin().Field("position", position).Field("text", Utf8(question.Question));
+    json.Begin().Field("position", position).Field("text", question.Question);
     WriteAnswers(json, session, position);
     json.Field("chosen", Scoring::LetterText(session.Answer(position)))
         .Field("correct", Scoring::LetterText(session.CorrectLetters(position)));
     WriteMedia(json, question);
     WriteLink(json, question, settings.ReviewHot);
-    if (settings.ReviewRef && !question.Reference.empty()) json.Field("reference", Utf8(question.Reference));
+    if (settings.ReviewRef && !question.Reference.empty()) json.Field("reference", question.Reference);
     json.End();
   }
   json.EndArray();

@@ -38,7 +38,7 @@ int CheckFolder(TToolContext& context, std::string folder) {
   for (const Duplicates::TGroup& group : Duplicates::Find(tests)) {
     context.Out << Duplicates::KindText(group.Kind) << ":\n";
     for (const Duplicates::TPlace& place : group.Members) {
-      context.Out << "  " << TerminalUtf8(tests[place.Test].Name) << " question " << place.Number;
+      context.Out << "  " << TerminalText(tests[place.Test].Name) << " question " << place.Number;
       if (group.Kind == Duplicates::TGroup::OtherAnswers)
         context.Out << " (answers " << place.Answers + 1 << ')';
       context.Out << ": "
@@ -66,7 +66,7 @@ int CheckCommand(TToolContext& context) {
       std::vector<std::string> findings = CheckTest(store);
       for (std::string& finding : DuplicateFindings(store)) findings.push_back(std::move(finding));
       for (const std::string& finding : findings) {
-        context.Out << TerminalUtf8(path) << ": " << finding << '\n';
+        context.Out << TerminalText(path) << ": " << finding << '\n';
         if (status == ExitOk) status = ExitFindings;
       }
     } catch (const TIoError& error) {

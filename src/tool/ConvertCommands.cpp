@@ -17,7 +17,7 @@ void ReportLosses(TToolContext& context, const std::string& source, const TConve
   ReportNumbering(context, source, report.Numbering);
   for (std::string notice : LossNotices(report)) {
     std::replace(notice.begin(), notice.end(), '\r', ' ');
-    Report(context.Err, "warning: \"" + TerminalUtf8(source) + "\": " + TerminalText(notice));
+    Report(context.Err, "warning: \"" + TerminalText(source) + "\": " + TerminalText(notice));
   }
 }
 

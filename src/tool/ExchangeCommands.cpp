@@ -4,6 +4,7 @@
 #include "core/exchange/Export.h"
 #include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
+#include "core/model/TestFile.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
 
@@ -49,7 +50,8 @@ int ImportCommand(TToolContext& context) {
     prepared.Report.Add(0, Import::NothingToImport);
     return Finish(context, prepared.Report);
   }
-  Import::IntoTest(std::move(prepared.Test), test, false, prepared.Report);
+  if (Import::IntoTest(std::move(prepared.Test), test, false, prepared.Report).BecameUtf8)
+    Report(context.Err, std::string(TestFile::Utf8Notice));
   return Finish(context, prepared.Report);
 }
 

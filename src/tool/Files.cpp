@@ -35,7 +35,7 @@ void RequireOutput(const TToolContext& context, const std::string& path, TFileKi
   if (!refusal || (refusal->Forcible && context.Arguments.Has("--force"))) return;
   throw TIoError(
       path, "Cannot write",
-      TerminalUtf8(refusal->Reason) + (refusal->Forcible ? "; give --force to write it all the same" : ""));
+      TerminalText(refusal->Reason) + (refusal->Forcible ? "; give --force to write it all the same" : ""));
 }
 
 void RequireTest(const std::string& path) {
@@ -61,6 +61,6 @@ bool MayCreate(TToolContext& context, const std::string& path, bool force) {
 bool ReportNumbering(TToolContext& context, const std::string& path, const TQuestionNumbering& numbering) {
   const std::vector<std::string> lines = NumberingReport(numbering);
   for (const std::string& line : lines)
-    Report(context.Err, "warning: \"" + TerminalUtf8(path) + "\": " + line);
+    Report(context.Err, "warning: \"" + TerminalText(path) + "\": " + line);
   return !lines.empty();
 }

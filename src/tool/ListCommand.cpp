@@ -25,7 +25,7 @@ int ListCommand(TToolContext& context) {
   const auto& operands = context.Arguments.Operands;
   const std::string folder = CatalogueFolder(operands.empty() ? context.ProgramFolder.string() : operands[0]);
   if (operands.empty() && !context.FolderFallback.empty()) {
-    Report(context.Err, "note: listing the program folder \"" + TerminalUtf8(folder) + "\", not ~/" +
+    Report(context.Err, "note: listing the program folder \"" + TerminalText(folder) + "\", not ~/" +
                             WorkingFolder::HomeFolderName + ": " + context.FolderFallback);
   }
   std::error_code error;
@@ -37,12 +37,12 @@ int ListCommand(TToolContext& context) {
   bool faults = false;
   TCatalogueEvents events;
   events.OnUndecodable = [&](const std::string& path) {
-    Report(context.Err, "the test file \"" + TerminalUtf8(path) +
+    Report(context.Err, "the test file \"" + TerminalText(path) +
                             "\" is corrupt and can not be decoded; it is not listed");
     faults = true;
   };
   events.OnUnreadable = [&](const std::string& path, const std::string& reason) {
-    Report(context.Err, "Cannot read \"" + TerminalUtf8(path) + "\": " + reason + "; it is not listed");
+    Report(context.Err, "Cannot read \"" + TerminalText(path) + "\": " + reason + "; it is not listed");
     faults = true;
   };
   events.OnTooMany = [&](int notListed) {
@@ -57,7 +57,7 @@ int ListCommand(TToolContext& context) {
   for (int n = 1; n <= MaxTests; ++n) {
     const TestEntry& entry = catalogue.Entry(n);
     if (entry.Description.empty()) continue;
-    context.Out << n << ": " << TerminalText(entry.Description) << " (" << TerminalUtf8(entry.FileName)
+    context.Out << n << ": " << TerminalText(entry.Description) << " (" << TerminalText(entry.FileName)
                 << ")\n";
   }
   return faults ? ExitFindings : ExitOk;

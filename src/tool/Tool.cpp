@@ -229,11 +229,11 @@ const std::vector<TCommand>& Commands() {
        "Makes TEST, a new test, of the questions in SOURCE, a file in FORMAT: gift, aiken,\n"
        "moodle, qti or csv. The test gets the settings of a new test plus what SOURCE\n"
        "carries, and at most 500 questions. Media files travelling with the questions go\n"
-       "into a MEDIA folder beside TEST. Characters the test's code page cannot hold are\n"
-       "replaced by '?'. Everything not carried over is reported on standard error, one\n"
-       "line per question and point. Exit status 1 when something was lost. A source that is\n"
-       "not valid UTF-8 is named with its lines. Media files are removed again when TEST\n"
-       "cannot be written.\n\n"
+       "into a MEDIA folder beside TEST. Every character is kept: a test that needs more\n"
+       "than Windows-1252 is saved as UTF-8, and standard error says so. Everything not\n"
+       "carried over is reported on standard error, one line per question and point.\n"
+       "Exit status 1 when something was lost. A source that is not valid UTF-8 is named\n"
+       "with its lines. Media files are removed again when TEST cannot be written.\n\n"
        "  --force  replace an existing TEST (a regular file, not a symbolic link, and not\n"
        "           SOURCE); without it an existing file is left alone\n",
        {"--force"},

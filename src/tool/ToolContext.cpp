@@ -6,5 +6,5 @@
 
 void Report(std::ostream& err, std::string_view message) {
   // Messages name files and quote values, which may hold any byte.
-  err << ProgramName << ": " << TerminalUtf8(message) << '\n';
+  err << ProgramName << ": " << TerminalText(message) << '\n';
 }

@@ -8,7 +8,6 @@
 #include "core/model/TestContents.h"
 #include "core/model/TestFile.h"
 #include "core/storage/AtomicFile.h"
-#include "core/storage/CodePage.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
@@ -27,19 +26,8 @@ TExportedTest ReadTest(const std::string& testPath) {
   TCustomIniStore store(testPath);
   TTestContents contents = ReadTestContents(store);
   TExportedTest test;
-  for (auto& setting : contents.Settings) {
-    if (setting.Value) setting.Value = CodePage::ToUtf8(*setting.Value);
+  for (const auto& setting : contents.Settings)
     if (setting.Key == TestFile::Desc && setting.Value) test.Description = *setting.Value;
-  }
-  for (std::string& line : contents.BeginMessage) line = CodePage::ToUtf8(line);
-  for (std::string& line : contents.EndMessage) line = CodePage::ToUtf8(line);
-  for (QuestionRecord& record : contents.Questions) {
-    for (std::string* text :
-         {&record.Question, &record.AnswerA, &record.AnswerB, &record.AnswerC, &record.AnswerD,
-          &record.AnswerE, &record.AnswerF, &record.HotLink, &record.HotLinkParameters, &record.MediaFile,
-          &record.Correct, &record.Reference})
-      *text = CodePage::ToUtf8(*text);
-  }
   test.Contents = std::move(contents);
   return test;
 }

@@ -16,7 +16,6 @@
 #include "core/storage/CodePage.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IoError.h"
-#include "core/storage/ZarnEncryption.h"
 
 namespace fs = std::filesystem;
 
@@ -66,14 +65,6 @@ std::string FreeName(const fs::path& folder, const std::string& name, const std:
   }
 }
 
-std::string ToCp(std::string_view utf8, std::u32string& unmappable) {
-  CodePage::TEncoded encoded = CodePage::FromUtf8(utf8);
-  for (char32_t c : encoded.Unmappable) {
-    if (unmappable.find(c) == std::u32string::npos) unmappable += c;
-  }
-  return std::move(encoded.Text);
-}
-
 }  // namespace
 
 namespace Import {
@@ -115,7 +106,6 @@ TPreparedImport Prepare(const std::string& path, const TQuestionFormat* format) 
     prepared.Damage = damaged.what();
     return prepared;
   }
-  prepared.Unmappable = ToCodePage(prepared.Test).Unmappable;
   return prepared;
 }
 
@@ -199,59 +189,45 @@ void TUnpackedMedia::Remove() const {
   if (!Folder.empty()) fs::remove(Folder, ignored);
 }
 
-TCodePageTest ToCodePage(const TImportedTest& test) {
-  TCodePageTest result;
-  result.Description = ToCp(FormatParts::ReplaceLineBreaks(test.Title, " "), result.Unmappable);
-  for (const auto& [key, value] : test.Settings)
-    result.Settings.emplace_back(key, ToCp(value, result.Unmappable));
-  for (const std::string& line : test.BeginMessage)
-    result.BeginMessage.push_back(ToCp(line, result.Unmappable));
-  for (const QuestionRecord& source : test.Questions) {
-    QuestionRecord record = source;
-    for (std::string* text :
-         {&record.Question, &record.AnswerA, &record.AnswerB, &record.AnswerC, &record.AnswerD,
-          &record.AnswerE, &record.AnswerF, &record.HotLink, &record.HotLinkParameters, &record.MediaFile,
-          &record.Correct, &record.Reference})
-      *text = ToCp(*text, result.Unmappable);
-    result.Questions.push_back(std::move(record));
-  }
+TTestText ToTestText(const TImportedTest& test) {
+  TTestText result;
+  result.Description = FormatParts::ReplaceLineBreaks(test.Title, " ");
+  result.Settings = test.Settings;
+  result.BeginMessage = test.BeginMessage;
+  result.Questions = test.Questions;
   return result;
 }
 
-std::string Utf8(const std::u32string& characters) {
-  std::string text;
-  for (char32_t c : characters) CodePage::AppendUtf8(text, c);
-  return text;
-}
-
-void SaveNewTest(const std::string& path, const TCodePageTest& test) {
+TStored SaveNewTest(const std::string& path, const TTestText& test) {
   // Built in a store without a file, then written whole over whatever stands
   // at path: a failed write leaves the old file as it was.
   TIniStore store;
-  TestFile::WriteNewTest(store);
-  if (!test.Description.empty())
-    store.WriteString(TestFile::Settings, TestFile::Desc, Encrypt(test.Description));
-  for (const auto& [key, value] : test.Settings) store.WriteString(TestFile::Settings, key, Encrypt(value));
-  if (!test.BeginMessage.empty())
-    store.WriteSectionValues(TestFile::BeginMessage, StorableMessageLines(test.BeginMessage));
+  TestFile::TTestSave save(store);
+  TestFile::WriteNewTest(save);
+  if (!test.Description.empty()) save.Write(TestFile::Settings, TestFile::Desc, test.Description);
+  for (const auto& [key, value] : test.Settings) save.Write(TestFile::Settings, key, value);
+  if (!test.BeginMessage.empty()) save.WriteLines(TestFile::BeginMessage, test.BeginMessage);
   for (size_t i = 0; i < test.Questions.size(); ++i)
-    TestFile::WriteQuestion(store, static_cast<int>(i) + 1, test.Questions[i]);
+    TestFile::WriteQuestion(save, static_cast<int>(i) + 1, test.Questions[i]);
+  const TStored stored{static_cast<int>(test.Questions.size()), save.Finish()};
   TStrings lines;
   store.ReadAll(lines);
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";
   ReplaceFileAtomically(path, bytes);
+  return stored;
 }
 
-int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport& report) {
+TStored AppendToTest(const std::string& path, const TTestText& test, TLossReport& report) {
   TIniStore store(path);
   TQuestionNumbering numbering;
   const std::vector<QuestionRecord> questions = ReadQuestions(store, numbering);
   const int held = static_cast<int>(questions.size());
+  TestFile::TTestSave save(store);
   // Questions read across a gap are written back under the numbers they are
   // read as, so that the new ones follow on and overwrite none of them.
   if (numbering.Renumbered()) {
-    for (int n = 1; n <= held; ++n) TestFile::WriteQuestion(store, n, questions[static_cast<size_t>(n - 1)]);
+    for (int n = 1; n <= held; ++n) TestFile::WriteQuestion(save, n, questions[static_cast<size_t>(n - 1)]);
     TestFile::EraseQuestionsFrom(store, held + 1);
   }
   const int room = TestFile::MaxQuestionCount - held;
@@ -263,38 +239,26 @@ int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport
                       std::to_string(TestFile::MaxQuestionCount));
   }
   for (int i = 0; i < added; ++i)
-    TestFile::WriteQuestion(store, held + i + 1, test.Questions[static_cast<size_t>(i)]);
+    TestFile::WriteQuestion(save, held + i + 1, test.Questions[static_cast<size_t>(i)]);
+  const TStored stored{added, save.Finish()};
   store.UpdateFile();
-  return added;
+  return stored;
 }
-
-namespace {
-
-// The report line of the characters that became '?', when there are any.
-void ReportUnmappable(const TImportedTest& imported, TLossReport& report) {
-  if (const std::u32string unmappable = ToCodePage(imported).Unmappable; !unmappable.empty())
-    report.Add(0, "characters the code page cannot hold were replaced by '?': " + Utf8(unmappable));
-}
-
-}  // namespace
 
 std::vector<QuestionRecord> ForEditor(TImportedTest imported, const std::string& testPath, int room,
                                       TLossReport& report) {
   KeepFirst(imported, room, report);
-  ReportUnmappable(imported, report);
   UnpackMedia(imported, testPath, report);
-  return ToCodePage(imported).Questions;
+  return ToTestText(imported).Questions;
 }
 
-int IntoTest(TImportedTest imported, const std::string& testPath, bool append, TLossReport& report) {
-  ReportUnmappable(imported, report);
+TStored IntoTest(TImportedTest imported, const std::string& testPath, bool append, TLossReport& report) {
   if (append) ReplaceFileAtomically(BeforeImportPath(testPath), ReadWholeFile(testPath));
   const TUnpackedMedia media = UnpackMedia(imported, testPath, report);
   try {
-    const TCodePageTest converted = ToCodePage(imported);
+    const TTestText converted = ToTestText(imported);
     if (append) return AppendToTest(testPath, converted, report);
-    SaveNewTest(testPath, converted);
-    return static_cast<int>(converted.Questions.size());
+    return SaveNewTest(testPath, converted);
   } catch (...) {
     // The test was not written: the media files it would have named go too.
     media.Remove();

@@ -7,8 +7,8 @@
 #include "core/storage/IniStore.h"
 
 // Import around the formats: the source file read once, at most as many
-// questions as a test holds, media unpacked beside the test, the text put into
-// the code page, and a new test saved in one atomic write.
+// questions as a test holds, media unpacked beside the test, every character
+// kept, and a new test saved in one atomic write.
 namespace Import {
 
 // The format of the source file at path, told by its name and, for a ".txt",
@@ -23,14 +23,12 @@ TImportedTest ReadSource(const TQuestionFormat& format, const std::string& path,
 
 // A source read and checked before anything is written: what the window and
 // qwtool both do first, so that each only asks its own questions (where to
-// write, whether '?' may stand for what the code page cannot hold) and then
-// calls IntoTest.
+// write) and then calls IntoTest.
 struct TPreparedImport {
   const TQuestionFormat* Format = nullptr;  // nullptr: the source's name says no known format
   std::string Damage;                       // why the source is not in its format; empty when it is
   TImportedTest Test;
   TLossReport Report;
-  std::u32string Unmappable;  // characters the code page cannot hold, each once
   // Whether there is something to import.
   bool Ready() const { return Format && Damage.empty() && !Test.Questions.empty(); }
 };
@@ -82,46 +80,48 @@ struct TUnpackedMedia {
 // (having removed what it wrote) or when MEDIA is a symbolic link.
 TUnpackedMedia UnpackMedia(TImportedTest& test, const std::string& testPath, TLossReport& report);
 
-// The imported text in the code page.
-struct TCodePageTest {
+// The imported text as a test holds it: every character kept, the title on
+// one line.
+struct TTestText {
   std::string Description;  // empty: the new-test description stays
   std::vector<QuestionRecord> Questions;
   std::vector<std::pair<std::string, std::string>> Settings;
   TStrings BeginMessage;
-  // Characters the code page cannot hold, each once; they became '?'.
-  std::u32string Unmappable;
 };
-TCodePageTest ToCodePage(const TImportedTest& test);
+TTestText ToTestText(const TImportedTest& test);
 
-// The UTF-8 form of characters, for messages.
-std::string Utf8(const std::u32string& characters);
+// What a save of imported questions stored: how many questions, and whether
+// the save first made the test UTF-8 (TestFile::Utf8Notice is then said).
+struct TStored {
+  int Questions = 0;
+  bool BecameUtf8 = false;
+};
 
 // Saves a new test at path, replacing any file there in one atomic write: the
-// new-test settings, then what test carries, then its questions. Throws
-// TIoError; the old file is then as it was.
-void SaveNewTest(const std::string& path, const TCodePageTest& test);
+// new-test settings, then what test carries, then its questions, in the form
+// its text needs (TestFile::TTestSave). Throws TIoError; the old file is then
+// as it was.
+TStored SaveNewTest(const std::string& path, const TTestText& test);
 
 // Adds test's questions after the last question of the test at path, as many
 // as there is room for (the report says how many were not), and saves it in
-// one atomic write. Returns how many were added. Throws TIoError.
-int AppendToTest(const std::string& path, const TCodePageTest& test, TLossReport& report);
+// one atomic write, as SaveNewTest does. Throws TIoError.
+TStored AppendToTest(const std::string& path, const TTestText& test, TLossReport& report);
 
 // Readies imported for the editor of the test at testPath, which holds room
-// more questions: the first room kept (KeepFirst), media unpacked beside the
-// test and the text put into the code page, as IntoTest does, the test itself
-// left for the editor to save. Returns the questions. Throws TIoError (from
-// UnpackMedia, which removes what it wrote).
+// more questions: the first room kept (KeepFirst) and media unpacked beside
+// the test, as IntoTest does, the test itself left for the editor to save.
+// Returns the questions. Throws TIoError (from UnpackMedia, which removes what
+// it wrote).
 std::vector<QuestionRecord> ForEditor(TImportedTest imported, const std::string& testPath, int room,
                                       TLossReport& report);
 
 // Stores imported in the test at testPath: after its last question when
 // append, having first kept the test as it was in BeforeImportPath (replacing
 // an older copy there), otherwise as a new test replacing any file there. Media are unpacked
-// beside the test and the text put into the code page, each character it cannot
-// hold becoming '?' with one report line naming them. Returns how many
-// questions were stored. Throws TIoError; a test file is then as it was, and
-// the media files this import wrote are removed again. A copy that cannot be
-// kept stops the import before anything else is written.
-int IntoTest(TImportedTest imported, const std::string& testPath, bool append, TLossReport& report);
+// beside the test and every character is kept. Returns what was stored. Throws TIoError; a test file is then
+// as it was, and the media files this import wrote are removed again. A copy that cannot be kept stops the
+// import before anything else is written.
+TStored IntoTest(TImportedTest imported, const std::string& testPath, bool append, TLossReport& report);
 
 }  // namespace Import

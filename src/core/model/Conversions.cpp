@@ -9,7 +9,9 @@
 
 #include "core/model/QuestionReading.h"
 #include "core/model/TestFile.h"
+#include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
+#include "core/storage/IniSyntax.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ZarnEncryption.h"
 
@@ -34,7 +36,11 @@ constexpr std::array<const TQuestionKey*, QuestionKeys.size()> ConvertedQuestion
 class TConversion {
 public:
   TConversion(const std::string& sourcePath, const std::string& destinationPath, bool encrypt)
-      : Source(OpenSource(sourcePath)), Destination(destinationPath), Encrypting(encrypt) {}
+      : Source(OpenSource(sourcePath)), Destination(destinationPath), Encrypting(encrypt) {
+    // A text file opening with a byte-order mark is UTF-8 even without CHARSET.
+    const TStoredValues values = encrypt ? TStoredValues::Plain : TStoredValues::Enciphered;
+    Form = encrypt && StartsWithByteOrderMark(sourcePath) ? TTextForm::Utf8 : StoredForm(*Source, values);
+  }
 
   TConversionReport Run() {
     for (const TSettingKey& key : SettingKeys)
@@ -43,6 +49,22 @@ public:
     CopyLines(EndMessage);
     for (const TSettingKey& key : SettingKeys)
       if (!key.BeforeMessages) CopyValue(Settings, key.Name, key.WhenSet, 0);
+    // The values go across as they stand, so the destination takes the
+    // source's form; the keys written only when set follow when held.
+    if (Form == TTextForm::Utf8) {
+      Destination.WriteString(Settings, Charset,
+                              Encrypting ? Encrypt(Utf8Charset) : std::string(Utf8Charset));
+    } else {
+      Destination.EraseKey(Settings, Charset);
+    }
+    for (const std::string_view key : WhenSetKeys) {
+      if (key == Charset) continue;
+      std::string_view held;
+      if (Source->ReadValue(Settings, key, held))
+        CopyValue(Settings, key, false, 0);
+      else
+        Destination.EraseKey(Settings, key);
+    }
     // The questions as every reader takes them, gaps closed up; the
     // destination's own questions past them go, as the editor's Save removes
     // them, so that the result holds exactly the source's questions.
@@ -63,6 +85,15 @@ public:
   }
 
 private:
+  static bool StartsWithByteOrderMark(const std::string& path) {
+    TInputFile file(path);
+    std::string start;
+    while (file.Exists() && start.size() < IniSyntax::ByteOrderMark.size() &&
+           file.ReadSome(start, IniSyntax::ByteOrderMark.size() - start.size()) > 0) {
+    }
+    return IniSyntax::StartsWithByteOrderMark(start);
+  }
+
   // The store fills a missing file with nothing, which would then be
   // converted into an empty test over the destination: refuse it instead.
   static std::unique_ptr<TIniStore> OpenSource(const std::string& path) {
@@ -125,6 +156,7 @@ private:
   std::unique_ptr<TIniStore> Source;
   TIniStore Destination;
   bool Encrypting;
+  TTextForm Form = TTextForm::CodePage;
   TConversionReport Report;
   TStrings Lines;
 };

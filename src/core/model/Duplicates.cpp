@@ -7,34 +7,18 @@
 #include <numeric>
 #include <unordered_map>
 
+#include "core/model/Letters.h"
 #include "core/model/TestCatalogue.h"
 #include "core/model/TestContents.h"
-#include "core/storage/CodePage.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
 
 namespace Duplicates {
 namespace {
 
-std::vector<std::string> Words(std::string_view text) {
-  std::vector<std::string> words;
-  std::string word;
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (CodePage::IsLetterOrDigit(c)) {
-      word += static_cast<char>(CodePage::ToLower(c));
-    } else if (!word.empty()) {
-      words.push_back(std::move(word));
-      word.clear();
-    }
-  }
-  if (!word.empty()) words.push_back(std::move(word));
-  return words;
-}
-
 // The sorted, distinct hashes of the word 3-grams of text.
 std::vector<std::uint64_t> Shingles(std::string_view text) {
-  const std::vector<std::string> words = Words(text);
+  const std::vector<std::string> words = Letters::Words(text);
   std::vector<std::uint64_t> shingles;
   const std::hash<std::string> hash;
   const std::size_t span = std::min<std::size_t>(3, words.size());
@@ -91,11 +75,7 @@ struct TUnion {
 }  // namespace
 
 std::string Normalise(std::string_view text) {
-  std::string out;
-  for (const char ch : text)
-    if (const auto c = static_cast<unsigned char>(ch); CodePage::IsLetterOrDigit(c))
-      out += static_cast<char>(CodePage::ToLower(c));
-  return out;
+  return Letters::LettersAndDigits(text);
 }
 
 std::vector<TGroup> Find(const std::vector<TTestQuestions>& tests) {

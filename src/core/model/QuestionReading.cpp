@@ -47,10 +47,11 @@ std::vector<TUnreadSection> UnreadSections(TCustomIniStore& store, TStoredValues
   TStrings names;
   store.ReadSections(names);
   QuestionRecord scratch;
+  const TestFile::TTextForm form = TestFile::StoredForm(store, values);
   for (const std::string& name : names) {
     const std::optional<std::string_view> digits = QuestionDigits(name);
     if (!digits || IsReadNumber(*digits)) continue;
-    TestFile::ReadQuestion(store, name, scratch, values == TStoredValues::Enciphered);
+    TestFile::ReadQuestion(store, name, scratch, form, values);
     if (!HoldsText(scratch)) continue;
     unread.push_back(
         {name, digits->front() == '0' ? TUnreadSection::TWhy::LeadingZero : TUnreadSection::TWhy::PastLast});
@@ -92,9 +93,10 @@ int ReadQuestions(TCustomIniStore& store, std::span<QuestionRecord> slots, TQues
                   TStoredValues values) {
   numbering.Sections.clear();
   int count = 0;
+  const TestFile::TTextForm form = TestFile::StoredForm(store, values);
   for (int n = 1; n <= TestFile::MaxQuestionCount; ++n) {
     QuestionRecord& slot = slots[static_cast<size_t>(count)];
-    TestFile::ReadQuestion(store, TestFile::QuestionSection(n), slot, values == TStoredValues::Enciphered);
+    TestFile::ReadQuestion(store, TestFile::QuestionSection(n), slot, form, values);
     if (!HoldsText(slot)) continue;
     numbering.Sections.push_back(n);
     ++count;

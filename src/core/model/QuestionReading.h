@@ -42,9 +42,7 @@ struct TQuestionNumbering {
   bool Whole() const { return !Renumbered() && Unread.empty(); }
 };
 
-// How the stored values are written: enciphered in a test, as they stand in
-// its plain-text form.
-enum class TStoredValues { Enciphered, Plain };
+using TestFile::TStoredValues;
 
 // Reads the questions of the open store as described above into slots, which
 // must hold MaxQuestionCount records, reusing their storage: slots 0 to the

@@ -18,7 +18,7 @@ bool IsBlankOrControl(char c) {
 }
 
 // The description as the caption shows it: without the blanks and control
-// characters around it (bytes above 127 are letters of the code page).
+// characters around it (bytes above 127 are parts of UTF-8 characters).
 std::string TrimmedDescription(const std::string& text) {
   const auto first = std::find_if_not(text.begin(), text.end(), IsBlankOrControl);
   const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlankOrControl).base();
@@ -42,7 +42,9 @@ bool QuestionSet::LoadQuestions(const std::string& path) {
   // to read leaves the questions on the screen as they were. The slots are
   // then filled in place, reusing their storage.
   TIniStore store(path);
-  TestDescription = TrimmedDescription(Decrypt(store.ReadString(TestFile::Settings, TestFile::Desc, "")));
+  const TestFile::TTextForm form = TestFile::StoredForm(store);
+  TestDescription = TrimmedDescription(TestFile::ReadSetting(store, TestFile::Desc, form));
+  TestLanguage = TestFile::ReadSetting(store, TestFile::Language, form);
   TQuestionNumbering numbering;
   const int count = ReadQuestions(store, Questions, numbering);
   std::fill(Questions.begin() + count, Questions.end(), QuestionRecord{});
@@ -110,20 +112,23 @@ bool QuestionSet::MoveQuestion(int from, int to) {
   return true;
 }
 
-bool QuestionSet::SaveQuestions(const std::string& path) const {
+QuestionSet::TSaveOutcome QuestionSet::SaveQuestions(const std::string& path) const {
   TIniStore store(path);
   // Questions without SETTINGS would be no test that loads.
   TStrings sections;
   store.ReadSections(sections);
-  const bool newTest = sections.empty();
-  if (newTest) TestFile::WriteNewTest(store);
+  TSaveOutcome outcome;
+  outcome.NewTest = sections.empty();
+  TestFile::TTestSave save(store);
+  if (outcome.NewTest) TestFile::WriteNewTest(save);
   int written = 0;
   for (int n = 1; n <= QuestionCount; ++n)
-    if (!Slot(n).Question.empty()) TestFile::WriteQuestion(store, ++written, Slot(n));
+    if (!Slot(n).Question.empty()) TestFile::WriteQuestion(save, ++written, Slot(n));
   // Sections past the last question written would come back as questions.
   TestFile::EraseQuestionsFrom(store, written + 1);
+  outcome.BecameUtf8 = save.Finish();
   store.UpdateFile();
-  return newTest;
+  return outcome;
 }
 
 TNavigationState QuestionSet::BringIntoRange() {

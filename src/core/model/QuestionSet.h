@@ -43,6 +43,7 @@ public:
   int QuestionCount = 1;
   int CurrentIndex = 1;
   std::string TestDescription;
+  std::string TestLanguage;  // SETTINGS/LANGUAGE, "" when not set
   QuestionRecord CopyBuffer;
 
   // Slot n, 1..MaxQuestions. n outside that range is a programming error.
@@ -53,7 +54,8 @@ public:
   const QuestionRecord& Current() const { return Slot(CurrentIndex); }
 
   // Reads the test at path: TestDescription from SETTINGS/DESC (deciphered,
-  // leading and trailing bytes of code 32 or below removed), then every
+  // leading and trailing bytes of code 32 or below removed) and TestLanguage,
+  // then every
   // section QA1..QA(MaxQuestions) that holds any text, in order and numbered
   // from 1 up without gaps. Empties every slot first; QuestionCount becomes the
   // number read (at least 1), CurrentIndex 1. CopyBuffer is kept. The file is
@@ -100,10 +102,16 @@ public:
   // comes back at the next load. SETTINGS and every other section stay as they
   // were read. A file that is missing or holds no section at all (removed
   // while the test was being edited) is written as a whole test: the
-  // settings of a new test, then the questions; true is returned then.
+  // settings of a new test, then the questions; NewTest says so. The file
+  // takes the form its text needs (TestFile::TTestSave); BecameUtf8 says when
+  // this save first made it UTF-8.
   // Throws TIoError when the file cannot be read or written; the file on disk
   // is then untouched. The set in memory is never changed.
-  bool SaveQuestions(const std::string& path) const;
+  struct TSaveOutcome {
+    bool NewTest = false;
+    bool BecameUtf8 = false;
+  };
+  TSaveOutcome SaveQuestions(const std::string& path) const;
 
   // Navigation steps: they only move CurrentIndex; BringIntoRange (called by
   // the screen as it shows the question) keeps it within 1..QuestionCount.

@@ -104,14 +104,14 @@ int TestCatalogue::Scan(const TCatalogueEvents& events) {
     TestEntry& entry = Entries[i];
     entry.FileName = names[i];
     const std::string path = PathOf(entry.FileName);
-    std::string stored;
+    TestFile::TStoredDescription stored;
     try {
-      stored = TestFile::ReadStoredDescription(path);
+      stored = TestFile::ReadDescriptionAndForm(path);
     } catch (const TIoError& error) {
       if (events.OnUnreadable) events.OnUnreadable(path, error.Reason);
       continue;
     }
-    std::string description = Decrypt(stored);
+    std::string description = TestFile::DescriptionText(stored);
     if (description == BadDecode) {
       if (events.OnUndecodable) events.OnUndecodable(path);
       continue;

@@ -26,13 +26,13 @@ bool IsQuestionSectionName(std::string_view name) {
 // for a value that does not decipher, which CheckCiphers reports.
 std::optional<std::string> DecipheredSetting(TCustomIniStore& store, std::string_view key) {
   if (!HoldsKey(store, TestFile::Settings, key)) return std::nullopt;
-  std::string value = Decrypt(store.ReadString(TestFile::Settings, key, ""));
+  std::string value = TestFile::ReadSetting(store, key, TestFile::StoredForm(store));
   if (value == BadDecode) return std::nullopt;
   return value;
 }
 
-std::string Quoted(std::string_view codePageText) {
-  return "\"" + TerminalText(codePageText) + "\"";
+std::string Quoted(std::string_view text) {
+  return "\"" + TerminalText(text) + "\"";
 }
 
 std::string SettingPlace(std::string_view key) {

@@ -9,7 +9,7 @@
 #include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
 
-// A test as the maker reads it, deciphered; text is code-page text.
+// A test as the maker reads it, deciphered; text is the core's UTF-8.
 struct TTestContents {
   struct TSetting {
     std::string_view Key;

@@ -81,6 +81,75 @@ inline constexpr std::array<TSettingKey, 16> SettingKeys = {{
     {Blueprint, {}, false, true},
 }};
 
+inline constexpr std::string_view Charset = "CHARSET";
+inline constexpr std::string_view Language = "LANGUAGE";
+
+// The keys of SETTINGS a test holds only when they are set, appended after
+// every key of SettingKeys in this order, so a test without them keeps the
+// layout it always had.
+inline constexpr std::array<std::string_view, 2> WhenSetKeys = {Charset, Language};
+
+// The plain value of CHARSET in a test whose text is UTF-8.
+inline constexpr std::string_view Utf8Charset = "UTF-8";
+
+// How a test file holds its text. The core's text is always UTF-8; a file
+// without CHARSET holds it in the code page (every test the system wrote
+// before), one with CHARSET "UTF-8" as UTF-8, inside the same cipher. Every
+// value of every section follows the one form.
+enum class TTextForm { CodePage, Utf8 };
+
+// How the test's values are kept in the store: enciphered in a test, as they
+// stand in its plain-text form.
+enum class TStoredValues { Enciphered, Plain };
+
+// The form of the open store, from SETTINGS/CHARSET (case ignored).
+TTextForm StoredForm(TCustomIniStore& store, TStoredValues values = TStoredValues::Enciphered);
+
+// A value as the file holds it (deciphered) made the core's UTF-8, in place:
+// code-page text converted, malformed UTF-8 repaired to '?'.
+void ToCoreText(std::string& text, TTextForm form);
+// Core text as a file of the form holds it; in the code page a character it
+// cannot hold becomes '?' (TTestSave chooses the form so that none is lost).
+std::string ToStoredText(std::string_view text, TTextForm form);
+
+// What the save that first makes a test UTF-8 says, once.
+inline constexpr std::string_view Utf8Notice =
+    "The test now holds characters outside Windows-1252 and is saved as UTF-8. This system's engine, "
+    "classroom, print and exports show them right; older engines show them wrongly.";
+
+// One save of a test into its open store. Values come as the core's text and
+// are stored in the form the whole test needs: the code page while every
+// character of the file fits it, UTF-8 (and CHARSET) as soon as one does not.
+// The form is decided again at every save: Finish turns a file whose last
+// such character went back into the code page and drops CHARSET.
+class TTestSave {
+public:
+  explicit TTestSave(TIniStore& store, TStoredValues values = TStoredValues::Enciphered);
+
+  // A value of SETTINGS or of a question section (enciphered in a test).
+  void Write(std::string_view section, std::string_view key, std::string_view text);
+  // The same, or the key removed when text is empty, so that a key set only
+  // sometimes leaves no line behind.
+  void WriteWhenSet(std::string_view section, std::string_view key, std::string_view text);
+  // The lines of a section of plain lines (the two messages), as
+  // WriteSectionValues stores them.
+  void WriteLines(std::string_view section, const TStrings& lines);
+  // Settles the form of the whole file; call once, after the last Write and
+  // before UpdateFile. Returns whether this save turned a code-page file into
+  // UTF-8 (the moment to tell the user that older engines show it wrongly).
+  bool Finish();
+
+  TTextForm Form() const { return FForm; }
+
+private:
+  void Convert(TTextForm to);
+
+  TIniStore& Store;
+  TStoredValues Values;
+  TTextForm Opened;
+  TTextForm FForm;
+};
+
 // The highest question number a test holds.
 inline constexpr int MaxQuestionCount = 500;
 
@@ -89,6 +158,8 @@ std::string QuestionSection(int n);
 
 // Writes the keys of SettingKeys that a new test holds into SETTINGS, in
 // order, each with its NewTest value enciphered.
+void WriteNewTest(TTestSave& save);
+// The same as a save of its own.
 void WriteNewTest(TIniStore& store);
 
 // Load test accepts a file whose stored SETTINGS/DESC is not empty.
@@ -106,6 +177,21 @@ inline constexpr size_t DescriptionSearchLimit = size_t{1} << 20;
 // bytes.
 // Throws TIoError when the file cannot be read.
 std::string ReadStoredDescription(const std::string& path);
+
+// The same, and the form of the file's text, for which the reading goes on to
+// the end of SETTINGS (CHARSET follows the other keys).
+struct TStoredDescription {
+  std::string Stored;
+  TTextForm Form = TTextForm::CodePage;
+};
+TStoredDescription ReadDescriptionAndForm(const std::string& path);
+// Its description deciphered as the core's text (BadDecode when it does not
+// decipher).
+std::string DescriptionText(const TStoredDescription& description);
+
+// SETTINGS/key of a store of the given form, deciphered as the core's text; a
+// missing key reads as "".
+std::string ReadSetting(TCustomIniStore& store, std::string_view key, TTextForm form);
 
 }  // namespace TestFile
 
@@ -172,18 +258,20 @@ int QuestionKeyIndex(std::string_view key);
 // The plain value record holds under key: the text, or "1" or "0" for a flag.
 std::string_view PlainValue(const QuestionRecord& record, const TQuestionKey& key);
 
-// Reads and deciphers every key of QAn; a flag is true exactly when its plain
-// value is "1". Missing keys read as empty.
+// Reads and deciphers every key of QAn as the core's text; a flag is true
+// exactly when its plain value is "1". Missing keys read as empty.
 QuestionRecord ReadQuestion(TCustomIniStore& store, int n);
 // The same into record, every field replaced, reusing the fields' storage.
 void ReadQuestion(TCustomIniStore& store, int n, QuestionRecord& record);
-// The same from the section named section; with decipher false the values are
-// taken as they stand (a test's plain-text form).
-void ReadQuestion(TCustomIniStore& store, std::string_view section, QuestionRecord& record,
-                  bool decipher = true);
+// The same from the section named section of a store of the given form; with
+// values Plain the values are taken as they stand (a test's plain-text form).
+void ReadQuestion(TCustomIniStore& store, std::string_view section, QuestionRecord& record, TTextForm form,
+                  TStoredValues values = TStoredValues::Enciphered);
 
-// Writes every key of QAn, enciphered, in the order of QuestionKeys; a WhenSet
-// key with an empty value is removed instead.
+// Writes every key of QAn, in the order of QuestionKeys; a WhenSet key with
+// an empty value is removed instead.
+void WriteQuestion(TTestSave& save, int n, const QuestionRecord& record);
+// The same as a save of its own, in the form the whole test then needs.
 void WriteQuestion(TIniStore& store, int n, const QuestionRecord& record);
 
 // Writes key of section enciphered when plain is not empty, and removes the

@@ -65,9 +65,9 @@ std::optional<std::string> LoadableDescription(const std::string& path) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return std::nullopt;
-  const std::string stored = TestFile::ReadStoredDescription(path);
-  if (!TestFile::IsLoadable(stored)) return std::nullopt;
-  return Decrypt(stored);
+  const TestFile::TStoredDescription stored = TestFile::ReadDescriptionAndForm(path);
+  if (!TestFile::IsLoadable(stored.Stored)) return std::nullopt;
+  return TestFile::DescriptionText(stored);
 }
 
 bool DiffersFromFile(const QuestionSet& questions, const std::string& path) {
@@ -93,10 +93,10 @@ bool LoadForEditing(QuestionSet& questions, const std::string& path, TFileStamp&
   return renumbered;
 }
 
-bool SaveEdited(const QuestionSet& questions, const std::string& path, TFileStamp& stamp) {
-  const bool newTest = questions.SaveQuestions(path);
+QuestionSet::TSaveOutcome SaveEdited(const QuestionSet& questions, const std::string& path, TFileStamp& stamp) {
+  const QuestionSet::TSaveOutcome outcome = questions.SaveQuestions(path);
   stamp = StampFile(path);
-  return newTest;
+  return outcome;
 }
 
 }  // namespace TestFolder

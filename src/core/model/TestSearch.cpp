@@ -3,23 +3,23 @@
 #include <algorithm>
 #include <array>
 #include <regex>
+#include <tuple>
 #include <utility>
 
+#include "core/model/Letters.h"
 #include "core/model/QuestionSet.h"
-#include "core/storage/CodePage.h"
 #include "core/storage/IoError.h"
 
 namespace {
 
 std::string Folded(const std::string& text) {
-  std::string folded(text);
-  for (char& c : folded) c = static_cast<char>(CodePage::ToLower(static_cast<unsigned char>(c)));
-  return folded;
+  return Letters::Folded(text);
 }
 
-// A letter or digit of a word; '_' too, as regular expressions count it.
-bool IsWordByte(unsigned char c) {
-  return c == '_' || CodePage::IsLetterOrDigit(c);
+// A letter or digit of a word, of any script; '_' too, as regular expressions
+// count it.
+bool IsWordCharacter(char32_t c) {
+  return c == '_' || (c != 0 && Letters::IsLetterOrDigit(c));
 }
 
 constexpr std::array<TSearchField, SearchFieldCount> AllFields = {
@@ -94,10 +94,11 @@ TTestSearch::~TTestSearch() = default;
 
 bool TTestSearch::FitsWord(const std::string& text, size_t position, size_t length) const {
   if (!Options.WholeWords) return true;
-  const auto at = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
   const size_t end = position + length;
-  if (position > 0 && IsWordByte(at(position - 1)) && IsWordByte(at(position))) return false;
-  return !(end < text.size() && IsWordByte(at(end - 1)) && IsWordByte(at(end)));
+  const auto joined = [&text](size_t at) {
+    return IsWordCharacter(Letters::Before(text, at)) && IsWordCharacter(Letters::At(text, at));
+  };
+  return !joined(position) && !joined(end);
 }
 
 std::vector<std::pair<size_t, size_t>> TTestSearch::FindIn(const std::string& text) const {
@@ -174,8 +175,14 @@ void TTestSearch::Apply(QuestionSet& set, const std::vector<TFieldChange>& chang
 }
 
 std::string HitContext(const std::string& text, size_t position, size_t length, size_t around) {
-  const size_t first = position > around ? position - around : 0;
-  const size_t last = std::min(text.size(), position + length + around);
+  // Widened to whole characters: a cut never splits one.
+  const auto inside = [&text](size_t i) {
+    return i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+  };
+  size_t first = position > around ? position - around : 0;
+  while (first > 0 && inside(first)) --first;
+  size_t last = std::min(text.size(), position + length + around);
+  while (inside(last)) ++last;
   std::string shown = first > 0 ? "..." : "";
   for (size_t i = first; i < last; ++i) {
     const char c = text[i];
@@ -188,23 +195,28 @@ std::string HitContext(const std::string& text, size_t position, size_t length, 
 
 std::vector<std::pair<size_t, size_t>> WordsOf(const std::string& text) {
   std::vector<std::pair<size_t, size_t>> words;
-  const auto at = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
-  const auto letter = [&](size_t i) {
-    const unsigned char c = at(i);
-    return IsWordByte(c) && c != '_' && !(c >= '0' && c <= '9');
+  const auto letter = [](char32_t c) { return IsWordCharacter(c) && c != '_' && !Letters::IsDigit(c); };
+  // The character at i and where the next one starts (one byte on for a byte
+  // that is no part of valid UTF-8, which counts as no letter).
+  const auto next = [&text](size_t i) {
+    const char32_t c = Letters::At(text, i);
+    return std::pair{c, i + (c == 0 ? 1 : Letters::Utf8Length(c))};
   };
   size_t i = 0;
   while (i < text.size()) {
-    if (!IsWordByte(at(i))) {
-      ++i;
+    auto [c, after] = next(i);
+    if (!IsWordCharacter(c)) {
+      i = after;
       continue;
     }
     const size_t start = i;
     bool word = true;
-    while (i < text.size() &&
-           (IsWordByte(at(i)) || (at(i) == '\'' && i > start && i + 1 < text.size() && letter(i + 1)))) {
-      word = word && (letter(i) || at(i) == '\'');
-      ++i;
+    while (i < text.size()) {
+      std::tie(c, after) = next(i);
+      const bool apostrophe = c == '\'' && i > start && after < text.size() && letter(next(after).first);
+      if (!IsWordCharacter(c) && !apostrophe) break;
+      word = word && (letter(c) || c == '\'');
+      i = after;
     }
     if (word) words.emplace_back(start, i - start);
   }

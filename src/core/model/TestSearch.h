@@ -110,7 +110,7 @@ private:
 // side, line breaks shown as blanks, with "..." where the text goes on.
 std::string HitContext(const std::string& text, size_t position, size_t length, size_t around = 30);
 
-// The words of text for the spelling check: runs of the code page's letters,
+// The words of text for the spelling check: runs of letters of any script,
 // with an apostrophe between two letters taken in ("don't"). Runs that touch a
 // digit or '_' ("p4", "x_1") are no words. Each as (position, length).
 std::vector<std::pair<size_t, size_t>> WordsOf(const std::string& text);

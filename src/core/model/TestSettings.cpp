@@ -4,18 +4,8 @@
 #include <utility>
 
 #include "core/model/TestFile.h"
-#include "core/storage/ZarnEncryption.h"
 
 namespace {
-
-// The deciphered plain value of a SETTINGS key; a missing key reads as "".
-std::string ReadPlain(TCustomIniStore& store, std::string_view key) {
-  return Decrypt(store.ReadString(TestFile::Settings, key, ""));
-}
-
-void WritePlain(TIniStore& store, std::string_view key, std::string_view plain) {
-  store.WriteString(TestFile::Settings, key, Encrypt(plain));
-}
 
 // A pick list's entry: the stored number when it names one, NoEntry when it
 // names none, entry 0 when the value is not a number.
@@ -63,11 +53,13 @@ constexpr std::pair<std::string_view, bool TestSettings::*> FlagKeys[] = {
 
 TestSettings ReadTestSettings(TCustomIniStore& store) {
   namespace F = TestFile;
-  auto number = [&store](std::string_view key) { return ReadSettingNumber(ReadPlain(store, key)); };
+  const F::TTextForm form = F::StoredForm(store);
+  const auto plain = [&](std::string_view key) { return F::ReadSetting(store, key, form); };
+  const auto number = [&](std::string_view key) { return ReadSettingNumber(plain(key)); };
 
   TestSettings s;
-  s.Description = ReadPlain(store, F::Desc);
-  s.Time = TimeField::Shown(ReadPlain(store, F::Time));
+  s.Description = plain(F::Desc);
+  s.Time = TimeField::Shown(plain(F::Time));
   for (const TNumberKey& key : NumberKeys)
     s.*key.Member = key.Clamps ? Clamped(number(key.Key), key.Limit) : ListEntry(number(key.Key), key.Limit);
   for (const auto& [key, member] : FlagKeys)
@@ -76,6 +68,9 @@ TestSettings ReadTestSettings(TCustomIniStore& store) {
   if (s.Blueprint == BadDecode) s.Blueprint.clear();
   store.ReadSectionValues(F::BeginMessage, s.BeginMessage);
   store.ReadSectionValues(F::EndMessage, s.EndMessage);
+  for (TStrings* lines : {&s.BeginMessage, &s.EndMessage})
+    for (std::string& line : *lines) F::ToCoreText(line, form);
+  s.Language = plain(F::Language);
   return s;
 }
 
@@ -84,21 +79,28 @@ TestSettings LoadTestSettings(const std::string& path) {
   return ReadTestSettings(store);
 }
 
-void WriteTestSettings(TIniStore& store, const TestSettings& s) {
+bool WriteTestSettings(TIniStore& store, const TestSettings& s) {
   namespace F = TestFile;
-  WritePlain(store, F::Desc, s.Description);
-  WritePlain(store, F::Time, TimeField::Normalize(s.Time));
-  for (const TNumberKey& key : NumberKeys) WritePlain(store, key.Key, std::to_string(s.*key.Member));
-  store.WriteSectionValues(F::BeginMessage, StorableMessageLines(s.BeginMessage));
-  store.WriteSectionValues(F::EndMessage, StorableMessageLines(s.EndMessage));
-  for (const auto& [key, member] : FlagKeys) WritePlain(store, key, s.*member ? "1" : "0");
-  F::WriteWhenSet(store, F::Settings, F::Blueprint, s.Blueprint);
+  F::TTestSave save(store);
+  const auto write = [&](std::string_view key, std::string_view plain) {
+    save.Write(F::Settings, key, plain);
+  };
+  write(F::Desc, s.Description);
+  write(F::Time, TimeField::Normalize(s.Time));
+  for (const TNumberKey& key : NumberKeys) write(key.Key, std::to_string(s.*key.Member));
+  save.WriteLines(F::BeginMessage, s.BeginMessage);
+  save.WriteLines(F::EndMessage, s.EndMessage);
+  for (const auto& [key, member] : FlagKeys) write(key, s.*member ? "1" : "0");
+  save.WriteWhenSet(F::Settings, F::Blueprint, s.Blueprint);
+  save.WriteWhenSet(F::Settings, F::Language, s.Language);
+  return save.Finish();
 }
 
-void SaveTestSettings(const std::string& path, const TestSettings& settings) {
+bool SaveTestSettings(const std::string& path, const TestSettings& settings) {
   TIniStore store(path);
-  WriteTestSettings(store, settings);
+  const bool becameUtf8 = WriteTestSettings(store, settings);
   store.UpdateFile();
+  return becameUtf8;
 }
 
 namespace TimeField {

@@ -10,7 +10,7 @@
 // The test-wide settings of one test file as the global test settings dialog
 // shows and writes them: the SETTINGS keys, already deciphered and mapped onto
 // what the controls hold, and the lines of the two message sections. Text is
-// code-page text, as the file stores it.
+// the core's UTF-8, whatever form the file stores it in.
 struct TestSettings {
   // Entries of the four pick lists. A stored number outside 0..count - 1
   // chooses no entry, and a list without a chosen entry is written as NoEntry.
@@ -43,6 +43,9 @@ struct TestSettings {
   std::string Blueprint;
   TStrings BeginMessage;  // one entry per line, no line ends
   TStrings EndMessage;
+  // LANGUAGE: a BCP-47 tag ("pl", "ar", "zh"), "" when not set. It picks the
+  // spelling dictionary and the direction the test's text runs in.
+  std::string Language;
 
   bool operator==(const TestSettings&) const = default;
 };
@@ -68,16 +71,18 @@ TestSettings LoadTestSettings(const std::string& path);
 // DESC, TIME (normalized), RANDOMQUESTIONS, PASSPOINT, CHECKANSWERS,
 // MUSTANSWER, MAXQUESTIONS, TIMERTYPE; then BEGINMESSAGE and ENDMESSAGE as
 // plain lines (StorableMessageLines); then REVIEWALLOW, REVIEWBLANK, TESTHOT,
-// TESTREF, REVIEWHOT, REVIEWREF, STUDENTMAX; then BLUEPRINT only when set (an
-// empty one removes the key). Keys already present keep their
+// TESTREF, REVIEWHOT, REVIEWREF, STUDENTMAX; then BLUEPRINT and LANGUAGE,
+// each only when set (removed when not). Keys already present keep their
 // place; missing ones are appended to SETTINGS in that order. Numbers are
-// written in decimal as given, flags as "1" or "0". Does not flush.
-void WriteTestSettings(TIniStore& store, const TestSettings& settings);
+// written in decimal as given, flags as "1" or "0". The file takes the form
+// its text needs (TestFile::TTestSave); returns whether this save first made
+// it UTF-8. Does not flush.
+bool WriteTestSettings(TIniStore& store, const TestSettings& settings);
 
 // WriteTestSettings on a store opened on path, then UpdateFile. Other sections
 // and keys of the file are kept. Throws TIoError when the file cannot be read
 // or written; the old file is then left as it was.
-void SaveTestSettings(const std::string& path, const TestSettings& settings);
+bool SaveTestSettings(const std::string& path, const TestSettings& settings);
 
 // The time field: HH:MM:SS, hours 00-23, minutes and seconds 00-59; an
 // unfilled digit position reads as a blank.

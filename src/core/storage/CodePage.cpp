@@ -165,6 +165,12 @@ TEncoded FromUtf8(std::string_view utf8) {
   return result;
 }
 
+bool Holds(std::string_view utf8) {
+  const bool ascii =
+      std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return ascii || FromUtf8(utf8).Unmappable.empty();
+}
+
 bool IsLetterOrDigit(unsigned char c) {
   if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
   if (c >= 0xC0) return c != 0xD7 && c != 0xF7;  // all letters but the signs for times and divide

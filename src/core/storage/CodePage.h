@@ -38,6 +38,9 @@ std::vector<int> RepairUtf8(std::string& text);
 // code page cannot hold.
 TEncoded FromUtf8(std::string_view utf8);
 
+// Whether FromUtf8 keeps every character of utf8 (no Unmappable).
+bool Holds(std::string_view utf8);
+
 // Whether the code-page byte c is a letter or a digit (accented letters,
 // \x8A S caron and the like included).
 bool IsLetterOrDigit(unsigned char c);

@@ -692,6 +692,23 @@ void TIniStore::WriteSectionValues(std::string_view section, const TStrings& str
   }
 }
 
+void TIniStore::EraseKey(std::string_view section, std::string_view key) {
+  TStrings* lines = nullptr;
+  const int line = FindItemIndex(section, key, false, lines);
+  if (line < 0) return;
+  lines->erase(lines->begin() + line);
+  Modified = true;
+}
+
+void TIniStore::RewriteLines(
+    const std::function<bool(const std::string& section, std::string& line)>& rewrite) {
+  for (int index = 0; index < Sections.Count(); ++index) {
+    TStrings& lines = Sections.SectionItems(index);
+    for (std::string& line : lines)
+      if (rewrite(Sections.Names(index), line)) Modified = true;
+  }
+}
+
 std::optional<int32_t> ParseInteger(std::string_view text, TIntegerGrammar grammar) {
   const bool store = grammar == TIntegerGrammar::Store;
   size_t p = 0;

@@ -249,6 +249,13 @@ public:
   // Makes section hold exactly the given lines (appending it when absent, even
   // with no lines); Modified is set only when something differs.
   void WriteSectionValues(std::string_view section, const TStrings& strings);
+
+  // Removes the first line of section whose key is key, when there is one.
+  void EraseKey(std::string_view section, std::string_view key);
+
+  // Hands every line of every section, in order, to rewrite(section name,
+  // line), which may change the line in place and returns whether it did.
+  void RewriteLines(const std::function<bool(const std::string& section, std::string& line)>& rewrite);
 };
 
 // How a whole number may be written. Every grammar takes leading blanks, then

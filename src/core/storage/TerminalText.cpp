@@ -44,11 +44,7 @@ void TerminalEscape(std::string& out, unsigned codePoint) {
 
 }  // namespace
 
-std::string TerminalText(std::string_view codePageText) {
-  return TerminalUtf8(CodePage::ToUtf8(codePageText));
-}
-
-std::string TerminalUtf8(std::string_view utf8) {
+std::string TerminalText(std::string_view utf8) {
   // Bytes that are no UTF-8 (a file name may hold any) are shown as \xNN too,
   // so that what reaches the terminal is always valid text.
   std::string valid;
@@ -67,7 +63,7 @@ std::string TerminalUtf8(std::string_view utf8) {
   return EscapeControls(valid, {}, TerminalEscape);
 }
 
-std::string JsonString(std::string_view codePageText) {
+std::string JsonString(std::string_view utf8) {
   const auto escape = [](std::string& out, unsigned codePoint) {
     switch (codePoint) {
       case '"':
@@ -90,5 +86,7 @@ std::string JsonString(std::string_view codePageText) {
         AppendHexByte(out, codePoint);
     }
   };
-  return '"' + EscapeControls(CodePage::ToUtf8(codePageText), "\"\\", escape) + '"';
+  std::string valid(utf8);
+  if (!Utf8::IsValid(valid)) CodePage::RepairUtf8(valid);
+  return '"' + EscapeControls(valid, "\"\\", escape) + '"';
 }

@@ -3,20 +3,19 @@
 #include <string>
 #include <string_view>
 
-// Text from test files on its way out of qwtool. Test files hold code-page
-// text (CodePage); qwtool writes UTF-8. A test file or a file name can hold
-// any byte, so control characters never reach a terminal as they stand.
+// Text (the core's UTF-8, file names) on its way out of qwtool, which writes
+// UTF-8. A test file or a file name can hold any byte, so control characters
+// never reach a terminal as they stand.
 
-// Code-page text as UTF-8, each control character other than a tab (C0, DEL
-// and the C1 range) shown as \xNN. Line breaks too: split lines first.
-std::string TerminalText(std::string_view codePageText);
+// The text with each control character other than a tab (C0, DEL and the C1
+// range) and each byte that is no part of valid UTF-8 shown as \xNN. Line
+// breaks too: split lines first.
+std::string TerminalText(std::string_view utf8);
 
-// The same for text that is UTF-8 already, such as file names.
-std::string TerminalUtf8(std::string_view utf8);
-
-// Code-page text as a JSON string literal, quotes included: UTF-8, with '"',
-// '\' and every control character (C0, DEL, C1) escaped.
-std::string JsonString(std::string_view codePageText);
+// The text as a JSON string literal, quotes included, with '"', '\' and every
+// control character (C0, DEL, C1) escaped; a byte that is no part of valid
+// UTF-8 becomes '?'.
+std::string JsonString(std::string_view utf8);
 
 // Splits text at its line breaks: CR LF, a CR alone or an LF alone.
 // The empty text is one empty line.

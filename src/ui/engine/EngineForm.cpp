@@ -131,7 +131,7 @@ void TEngineForm::Refresh1Click() {
 void TEngineForm::StartChosenTest() {
   QListWidgetItem* item = TestList->currentItem();
   if (!item) return;
-  const TSelection selection = Catalogue.Select(ToCp1252(item->text()));
+  const TSelection selection = Catalogue.Select(ToCoreText(item->text()));
   if (selection.Kind == TSelection::Found) {
     TakeTestAt(selection.Path, 0);
   } else if (selection.Kind == TSelection::Missing) {
@@ -155,7 +155,7 @@ void TEngineForm::ApplyExtraTime(const std::string& path, TestSettings& settings
   RunGuarded(Setup.Dialogs, [&] {
     const std::optional<int> seconds = TimeField::SecondsOfDay(TimeField::Normalize(settings.Time));
     if (!seconds || *seconds == 0) return;
-    const std::optional<double> factor = ExtraTime::FactorFor(ExtraTime::Load(path), ToCp1252(StudentName));
+    const std::optional<double> factor = ExtraTime::FactorFor(ExtraTime::Load(path), ToCoreText(StudentName));
     if (!factor || *factor == 1) return;
     settings.Time = TimeField::Format(ExtraTime::ExtendedSeconds(*seconds, *factor));
     Setup.Dialogs.Inform(tr("You have extra time for this test: %1 instead of %2.")
@@ -205,8 +205,8 @@ void TEngineForm::TakeTestAt(const std::string& path, int previewQuestion) {
   if (!preview) {
     try {
       if (const auto aside = TakeTest::AddToHistory(
-              ToPath(Setup.HistoryPath), ToCp1252(StudentName),
-              ToCp1252(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))), path,
+              ToPath(Setup.HistoryPath), ToCoreText(StudentName),
+              ToCoreText(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))), path,
               settings.Description, result))
         Setup.Dialogs.Inform(tr("Your history file was damaged. It is kept as \"%1\", and a new "
                                 "history was started with this test.")
@@ -228,7 +228,7 @@ void TEngineForm::TakeTestAt(const std::string& path, int previewQuestion) {
 namespace {
 
 std::string TimeText(const QDateTime& time) {
-  return ToCp1252(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+  return ToCoreText(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
 }  // namespace
@@ -241,8 +241,8 @@ void TEngineForm::RecordResult(const TTestSession& session, const std::string& p
                                const std::string& description, const std::vector<QuestionRecord>& questions,
                                const QDateTime& started) {
   try {
-    const TTaker taker{ToCp1252(StudentName), ToCp1252(StudentNumber), ToCp1252(StudentClass),
-                       ToCp1252(QSysInfo::machineHostName())};
+    const TTaker taker{ToCoreText(StudentName), ToCoreText(StudentNumber), ToCoreText(StudentClass),
+                       ToCoreText(QSysInfo::machineHostName())};
     const TAttempt attempt =
         AttemptOfSession(session, std::filesystem::path(path).filename().string(), description, questions,
                          taker, TimeText(started), TimeText(QDateTime::currentDateTime()));
@@ -292,7 +292,7 @@ bool TEngineForm::PasswordGiven(const std::string& password, const QString& what
   if (password.empty() || Setup.Preview) return true;
   const std::optional<QString> typed = Setup.Prompts.AskText(what, tr("Password:"), true);
   if (!typed) return false;
-  if (ToCp1252(*typed) == password) return true;
+  if (ToCoreText(*typed) == password) return true;
   Setup.Dialogs.Error(tr("Wrong password."));
   return false;
 }

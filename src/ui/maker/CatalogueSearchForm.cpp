@@ -62,10 +62,8 @@ TCatalogueSearchForm::TCatalogueSearchForm(TGlobals& globals, const TestCatalogu
 
 void TCatalogueSearchForm::SearchButtonClick() {
   TSearchOptions options;
-  options.Pattern = ToCp1252(SearchText->text());
-  // A character the code page cannot hold occurs in no test.
-  Found = UnstorableCharacters({SearchText->text()}).isEmpty() ? SearchTests(Paths, options)
-                                                               : std::vector<TTestHit>{};
+  options.Pattern = ToCoreText(SearchText->text());
+  Found = SearchTests(Paths, options);
   TestHits->clear();
   for (const TTestHit& hit : Found)
     new QTreeWidgetItem(TestHits, {ToQString(hit.Description),

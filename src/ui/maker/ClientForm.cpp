@@ -451,14 +451,14 @@ bool TClientForm::Save() {
     return false;
 
   ClientConfig config;
-  config.Logo = ToCp1252(LogoNameEdit->text());
+  config.Logo = ToCoreText(LogoNameEdit->text());
   config.CustomAbout = CustomAboutOption->isChecked();
-  config.AboutWho = ToCp1252(AboutWhoEdit->text());
-  config.AboutUrl = ToCp1252(AboutUrlEdit->text());
-  for (const QString& line : message) config.AboutMessage.push_back(ToCp1252(line));
+  config.AboutWho = ToCoreText(AboutWhoEdit->text());
+  config.AboutUrl = ToCoreText(AboutUrlEdit->text());
+  for (const QString& line : message) config.AboutMessage.push_back(ToCoreText(line));
   config.FullScreen = FullScreenCheck->isChecked();
-  config.HistoryPassword = ToCp1252(HistoryPasswordEdit->text());
-  config.ExitPassword = ToCp1252(ExitPasswordEdit->text());
+  config.HistoryPassword = ToCoreText(HistoryPasswordEdit->text());
+  config.ExitPassword = ToCoreText(ExitPasswordEdit->text());
   config.ResultsFolder = ToPath(ResultsFolderEdit->text().trimmed());
   if (!RunGuarded(Globals.Dialogs, [&] { SaveClientConfig(ToPath(ConfigPath()), config); })) return false;
   ApplyButton->setEnabled(false);

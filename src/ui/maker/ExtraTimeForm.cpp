@@ -49,7 +49,7 @@ void TExtraTimeForm::OkButtonClick() {
     reject();
     return;
   }
-  ExtraTime::TList list = ExtraTime::Parse(ToCp1252(ListEdit->toPlainText()));
+  ExtraTime::TList list = ExtraTime::Parse(ToCoreText(ListEdit->toPlainText()));
   if (!list.Problems.empty()) {
     QStringList problems;
     for (const std::string& problem : list.Problems) problems << FromUtf8(problem);

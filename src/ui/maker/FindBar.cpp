@@ -179,7 +179,7 @@ void TFindBar::CloseFindClick() {
 
 TSearchOptions TFindBar::Options() const {
   TSearchOptions options;
-  options.Pattern = ToCp1252(FindText->text());
+  options.Pattern = ToCoreText(FindText->text());
   options.MatchCase = MatchCase->isChecked();
   options.WholeWords = WholeWords->isChecked();
   options.RegularExpression = RegularExpression->isChecked();
@@ -210,10 +210,8 @@ void TFindBar::FillList() {
 void TFindBar::Refresh() {
   Listing = false;
   Found.clear();
-  // A character the code page cannot hold occurs in no test.
-  const bool findable = UnstorableCharacters({FindText->text()}).isEmpty();
   const TTestSearch search(Options());
-  if (findable && search.Valid()) {
+  if (search.Valid()) {
     Editor.StoreScreen();
     Found = search.FindAll(Globals.Questions);
   }
@@ -249,8 +247,7 @@ void TFindBar::FindNextClick() {
 }
 
 bool TFindBar::StorableReplacement(std::string& replacement) {
-  if (!StorableOrAsk(Globals.Dialogs, {ReplaceText->text()})) return false;
-  replacement = ToCp1252(ReplaceText->text());
+  replacement = ToCoreText(ReplaceText->text());
   return true;
 }
 

@@ -55,14 +55,6 @@ std::optional<TChosenImport> ChooseQuestionFile(TDialogs& dialogs, QWidget* pare
   return chosen;
 }
 
-bool MayReplaceUnmappable(TDialogs& dialogs, const Import::TPreparedImport& prepared) {
-  return prepared.Unmappable.empty() ||
-         dialogs.Confirm(QCoreApplication::translate("ImportFlow",
-                                                     "A test cannot hold these characters: %1\rReplace "
-                                                     "each of them with \"?\" and import?")
-                             .arg(FromUtf8(Import::Utf8(prepared.Unmappable))));
-}
-
 void ShowLossReport(TDialogs& dialogs, QWidget* parent, const QString& summary,
                     const std::vector<std::string>& lines) {
   if (lines.empty()) {

@@ -28,10 +28,6 @@ struct TChosenImport {
 // be read.
 std::optional<TChosenImport> ChooseQuestionFile(TDialogs& dialogs, QWidget* parent);
 
-// Whether the import may go on where the test cannot hold some characters of
-// the source: asks, naming them; true when there are none.
-bool MayReplaceUnmappable(TDialogs& dialogs, const Import::TPreparedImport& prepared);
-
 // The loss report of an import or export, or a plain notice when nothing was
 // lost.
 void ShowLossReport(TDialogs& dialogs, QWidget* parent, const QString& summary,

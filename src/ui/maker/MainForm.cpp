@@ -337,7 +337,7 @@ void TMainForm::RebuildList() {
 void TMainForm::TestPicked() {
   RunGuarded(Globals.Dialogs, [this] {
     const QString item = TestList->currentText();
-    const TSelection selection = Catalogue.Select(ToCp1252(item));
+    const TSelection selection = Catalogue.Select(ToCoreText(item));
     switch (selection.Kind) {
       case TSelection::Prompt:
         return;

@@ -93,8 +93,10 @@ void TMainForm::ImportQuestions1Click() {
     if (append && !Globals.Dialogs.ConfirmRisk(FromUtf8(Import::AppendQuestion(
                       static_cast<int>(prepared.Test.Questions.size()), sourceName, testName, true))))
       return;
-    if (!MayReplaceUnmappable(Globals.Dialogs, prepared)) return;
-    const int added = Import::IntoTest(std::move(prepared.Test), ToPath(testPath), append, prepared.Report);
+    const Import::TStored stored =
+        Import::IntoTest(std::move(prepared.Test), ToPath(testPath), append, prepared.Report);
+    const int added = stored.Questions;
+    if (stored.BecameUtf8) Globals.Dialogs.Inform(FromUtf8(std::string(TestFile::Utf8Notice)));
     if (!append) {
       TellWhenOutsideFolder(testPath);
       StartTimer->start();

@@ -163,7 +163,7 @@ void TMainForm::Results1Click() {
 
 void TMainForm::CatalogueResults(int row) {
   if (row <= 0 || row >= TestList->count()) return;
-  const TSelection selection = Catalogue.Select(ToCp1252(TestList->itemText(row)));
+  const TSelection selection = Catalogue.Select(ToCoreText(TestList->itemText(row)));
   if (selection.Kind == TSelection::Found) {
     ShowResults(FromPath(selection.Path));
   } else if (selection.Kind == TSelection::Missing) {

@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "core/model/Languages.h"
 #include "core/model/QuestionSet.h"
 #include "core/results/QuestionHistory.h"
 #include "ui/maker/FindBar.h"
@@ -480,7 +481,7 @@ void TQAForm::QuestionList1Click() {
                           },
                           [this](const std::vector<int>& numbers, const QString& category) {
                             ChangeQuestions(tr("Set Category"), [&] {
-                              for (int n : numbers) Questions.Slot(n).Category = ToCp1252(category);
+                              for (int n : numbers) Questions.Slot(n).Category = ToCoreText(category);
                             });
                           },
                           [this](int from, int to) {

@@ -47,10 +47,8 @@ public:
   // Shows question CurrentIndex after bringing it into range, with the caption
   // and the enabled state of Previous and Next.
   void DisplayNextQuestion();
-  // Copies the screen into the current question. When the screen holds
-  // characters the code page cannot hold, asks first: Yes stores them as "?"
-  // (and shows the question as stored), No copies nothing and returns false,
-  // and the command that called it stops.
+  // Copies the screen into the current question, every character kept;
+  // true (the command that called it goes on).
   bool SaveCurrent() override;
   // Enables both pass-rule buttons with two or more correct answers checked.
   void CheckHowMany();
@@ -98,8 +96,7 @@ public:
   // Runs change on the questions (the screen already copied into them) as one
   // step of the undo history named text, and shows the current question.
   void ChangeQuestions(const QString& text, const std::function<void()>& change) override;
-  // Copies the screen into the current question without asking: a character
-  // the code page cannot hold is stored as "?" (SaveCurrent asks about it).
+  // Copies the screen into the current question.
   void StoreScreen() override;
   // Shows the question of hit with its text selected; false when the question
   // on the screen could not be left.
@@ -141,8 +138,6 @@ private:
   // Whether the editor may close on the close box: asks Save, Don't Save or
   // Cancel when the questions differ from the file, nothing otherwise.
   bool MayCloseUnsaved();
-  // Every text of the screen that SaveCurrent stores.
-  QStringList ScreenTexts() const;
   TScreenState CaptureScreen() const;
   void ShowScreen(const TScreenState& state);
   // Records an edit of the screen in the undo history.

@@ -1,5 +1,7 @@
 #include "ui/maker/QAForm.h"
 
+#include "core/model/Languages.h"
+
 // The question editor and its test file: the questions loaded, saved, and
 // what closing, preview and import do with them.
 
@@ -93,7 +95,19 @@ void TQAForm::StartTimerTimer() {
     // The file is read again: nothing before it can be taken back.
     Undo->clear();
   });
-  if (loaded) UseLanguage(TSpeller::LanguageOfTest(Globals.CurrentTestPath), false);
+  if (loaded) {
+    UseLanguage(TSpeller::LanguageOfTest(Globals.CurrentTestPath, Questions.TestLanguage), false);
+    // A right-to-left language lays the text boxes out from the right; Qt
+    // runs each paragraph in the direction its own text takes.
+    const bool rightToLeft = Languages::IsRightToLeft(Questions.TestLanguage);
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{QuestionEdit, ReferenceText, AnswerEdits[0], AnswerEdits[1],
+                                         AnswerEdits[2], AnswerEdits[3], AnswerEdits[4], AnswerEdits[5]})
+      if (rightToLeft)
+        box->setLayoutDirection(Qt::RightToLeft);
+      else
+        box->unsetLayoutDirection();
+  }
   // The first typing goes into the question.
   QuestionEdit->setFocus();
   if (loaded && renumbered) Globals.Dialogs.Inform(RenumberedText());
@@ -162,8 +176,7 @@ void TQAForm::ImportQuestions1Click() {
     const std::string testName = QFileInfo(Globals.CurrentTestPath).fileName().toStdString();
     // The questions join the editor's, one step of its undo; Save writes them.
     if (!Globals.Dialogs.ConfirmRisk(FromUtf8(Import::AppendQuestion(
-            static_cast<int>(prepared.Test.Questions.size()), sourceName, testName, false))) ||
-        !MayReplaceUnmappable(Globals.Dialogs, prepared))
+            static_cast<int>(prepared.Test.Questions.size()), sourceName, testName, false))))
       return;
     const std::vector<QuestionRecord> imported = Import::ForEditor(
         std::move(prepared.Test), ToPath(Globals.CurrentTestPath), Questions.Room(), prepared.Report);
@@ -178,12 +191,13 @@ bool TQAForm::WriteQuestions() {
   if (!MayWriteOver(Globals.Dialogs, LoadedStamp, Globals.CurrentTestPath)) return false;
   // A test that had no file when it was loaded is simply written whole.
   const bool wasRead = LoadedStamp.Exists;
-  bool anew = false;
-  const bool saved = RunGuarded(Globals.Dialogs, [this, &anew] {
+  QuestionSet::TSaveOutcome outcome;
+  const bool saved = RunGuarded(Globals.Dialogs, [this, &outcome] {
     TNoteForm note(SavingText(), this);
-    anew = TestFolder::SaveEdited(Questions, ToPath(Globals.CurrentTestPath), LoadedStamp);
+    outcome = TestFolder::SaveEdited(Questions, ToPath(Globals.CurrentTestPath), LoadedStamp);
   });
-  if (saved && anew && wasRead) Globals.Dialogs.Inform(WrittenAnewText(Globals.CurrentTestPath));
+  if (saved && outcome.NewTest && wasRead) Globals.Dialogs.Inform(WrittenAnewText(Globals.CurrentTestPath));
+  if (saved && outcome.BecameUtf8) Globals.Dialogs.Inform(FromUtf8(std::string(TestFile::Utf8Notice)));
   return saved;
 }
 

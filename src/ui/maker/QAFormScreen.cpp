@@ -45,13 +45,6 @@ TScreenState ScreenOf(const QuestionRecord& question) {
 
 }  // namespace
 
-QStringList TQAForm::ScreenTexts() const {
-  QStringList texts = {ExactText(QuestionEdit), ReferenceText->text(), HotLinkValue->text(),
-                       HotLinkParmsValue->text(), MMediaValue->text()};
-  for (const QPlainTextEdit* answer : AnswerEdits) texts << ExactText(answer);
-  return texts;
-}
-
 TScreenState TQAForm::CaptureScreen() const {
   TScreenState state;
   const auto text = [&state](TSearchField field) -> QString& {
@@ -174,30 +167,25 @@ void TQAForm::DisplayNextQuestion() {
 }
 
 bool TQAForm::SaveCurrent() {
-  const QStringList texts = ScreenTexts();
-  const bool replacing = !UnstorableCharacters(texts).isEmpty();
-  if (replacing && !StorableOrAsk(Globals.Dialogs, texts)) return false;
   StoreScreen();
-  // Show the "?" the question now holds instead of what was typed.
-  if (replacing) DisplayNextQuestion();
   return true;
 }
 
 void TQAForm::StoreScreen() {
   QuestionRecord& question = Questions.Current();
-  question.Question = ToCp1252(ExactText(QuestionEdit));
+  question.Question = ToCoreText(ExactText(QuestionEdit));
   std::array<bool, QuestionSet::AnswerCount> checked{};
   for (int i = 0; i < QuestionSet::AnswerCount; ++i) {
-    question.Answer(i) = ToCp1252(ExactText(AnswerEdits[static_cast<size_t>(i)]));
+    question.Answer(i) = ToCoreText(ExactText(AnswerEdits[static_cast<size_t>(i)]));
     checked[static_cast<size_t>(i)] = CheckBoxes[static_cast<size_t>(i)]->isChecked();
   }
   question.Correct = QuestionSet::CorrectLetters(checked);
   question.AnyCorrectPasses = RadioButton2->isChecked();
-  question.MediaFile = ToCp1252(MMediaValue->text());
+  question.MediaFile = ToCoreText(MMediaValue->text());
   question.MMediaInternal = MMediaTag == TMediaViewer::Internal;
-  question.HotLink = ToCp1252(HotLinkValue->text());
-  question.HotLinkParameters = ToCp1252(HotLinkParmsValue->text());
-  question.Reference = ToCp1252(ReferenceText->text());
+  question.HotLink = ToCoreText(HotLinkValue->text());
+  question.HotLinkParameters = ToCoreText(HotLinkParmsValue->text());
+  question.Reference = ToCoreText(ReferenceText->text());
 }
 
 void TQAForm::CheckHowMany() {

@@ -148,7 +148,7 @@ void TQuestionListForm::Fill() {
 }
 
 void TQuestionListForm::ApplyFilter() {
-  const std::string filter = ToCp1252(FilterEdit->text());
+  const std::string filter = ToCoreText(FilterEdit->text());
   for (int row = 0; row < List->rowCount(); ++row)
     List->setRowHidden(row, !InBankFilter(Questions.Slot(NumberOf(row)), filter));
 }

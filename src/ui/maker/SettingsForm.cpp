@@ -20,6 +20,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/model/Languages.h"
+#include "core/model/TestFile.h"
 #include "core/run/ExtraTime.h"
 #include "ui/maker/ExtraTimeForm.h"
 #include "ui/platform/ApplyDialog.h"
@@ -96,10 +98,10 @@ int SpinValue(const QSpinBox* box) {
   return ok ? std::clamp(value, box->minimum(), box->maximum()) : 0;
 }
 
-TStrings Cp1252Lines(const QStringList& lines) {
+TStrings CoreLines(const QStringList& lines) {
   TStrings converted;
   converted.reserve(lines.size());
-  for (const QString& line : lines) converted.push_back(ToCp1252(line));
+  for (const QString& line : lines) converted.push_back(ToCoreText(line));
   return converted;
 }
 
@@ -326,10 +328,21 @@ QWidget* TSettingsForm::CreateSettingsPage2() {
   review->addWidget(RadioButton2);
   review->addLayout(skipped);
 
+  // The languages by name; the tag each stands for is the entry's data, and
+  // the first entry, no language, stores nothing.
+  ComboBox5 = Named(new QComboBox, "ComboBox5");
+  ComboBox5->addItem(tr("(not set)"), QString());
+  for (const Languages::TLanguage& language : Languages::Known())
+    ComboBox5->addItem(FromUtf8(std::string(language.Name)), FromUtf8(std::string(language.Tag)));
+  auto* language = Explained("Label16", tr("The language of the test's text picks the spelling "
+                                           "dictionary and lays out Arabic and Hebrew right to left."));
+  language->addWidget(ComboBox5);
+
   auto* layout = new QVBoxLayout;
   layout->addWidget(Group("GroupBox8", tr("Hot Links and References"), links));
   layout->addWidget(Group("GroupBox9", tr("Time Display"), timers));
   layout->addWidget(Group("GroupBox10", tr("Test Review"), review));
+  layout->addWidget(Group("GroupBox11", tr("Language"), language));
   layout->addStretch();
   auto* page = Named(new QWidget, "TabSheet2");
   page->setLayout(layout);
@@ -358,7 +371,7 @@ void TSettingsForm::BindChanges() {
   connect(Edit1, &QLineEdit::textChanged, this, change);
   connect(MaskEdit1, &QLineEdit::textChanged, this, change);
   // Only a user's choice counts: choosing an entry from the program is no change.
-  for (QComboBox* list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4})
+  for (QComboBox* list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5})
     connect(list, &QComboBox::activated, this, change);
   for (QSpinBox* box : {SpinEdit2, SpinEdit3}) connect(box, &QSpinBox::textChanged, this, change);
   for (QTextEdit* memo : {Memo1, Memo2}) connect(memo, &QTextEdit::textChanged, this, change);
@@ -401,6 +414,10 @@ void TSettingsForm::ToControls(const TestSettings& s) {
   CheckBox4->setChecked(s.ReviewRef);
   CheckBox6->setChecked(s.StudentMax);
   ComboBox4->setCurrentIndex(s.TimerType);
+  // A tag the list does not name is kept as an entry of its own.
+  const QString tag = FromUtf8(s.Language);
+  if (ComboBox5->findData(tag) < 0) ComboBox5->addItem(tag, tag);
+  ComboBox5->setCurrentIndex(ComboBox5->findData(tag));
   (s.ReviewAllow ? RadioButton2 : RadioButton1)->setChecked(true);
   CheckBox5->setChecked(s.ReviewBlank);
   if (!s.BeginMessage.empty()) Memo1->setPlainText(JoinedLines(s.BeginMessage));
@@ -410,10 +427,9 @@ void TSettingsForm::ToControls(const TestSettings& s) {
 bool TSettingsForm::Save() {
   const QStringList beginLines = ShownLines(Memo1);
   const QStringList endLines = ShownLines(Memo2);
-  if (!StorableOrAsk(Globals.Dialogs, QStringList{Edit1->text()} + beginLines + endLines)) return false;
 
   TestSettings s;
-  s.Description = ToCp1252(Edit1->text());
+  s.Description = ToCoreText(Edit1->text());
   s.Time = FieldText();
   s.RandomQuestions = ComboBox2->currentIndex();
   s.PassPoint = SpinValue(SpinEdit2);
@@ -421,8 +437,9 @@ bool TSettingsForm::Save() {
   s.MustAnswer = ComboBox3->currentIndex();
   s.MaxQuestions = SpinValue(SpinEdit3);
   s.TimerType = ComboBox4->currentIndex();
-  s.BeginMessage = Cp1252Lines(beginLines);
-  s.EndMessage = Cp1252Lines(endLines);
+  s.Language = ComboBox5->currentData().toString().toStdString();
+  s.BeginMessage = CoreLines(beginLines);
+  s.EndMessage = CoreLines(endLines);
   s.ReviewAllow = RadioButton2->isChecked();
   s.ReviewBlank = CheckBox5->isChecked();
   s.TestHot = CheckBox1->isChecked();
@@ -431,15 +448,17 @@ bool TSettingsForm::Save() {
   s.ReviewRef = CheckBox4->isChecked();
   s.StudentMax = CheckBox6->isChecked();
 
+  bool becameUtf8 = false;
   if (!MayWriteOver(Globals.Dialogs, LoadedStamp, Globals.CurrentTestPath) ||
       !RunGuarded(Globals.Dialogs, [&] {
         const std::string path = ToPath(Globals.CurrentTestPath);
-        SaveTestSettings(path, s);
+        becameUtf8 = SaveTestSettings(path, s);
         LoadedStamp = StampFile(path);
         if (PendingExtraTime) ExtraTime::Save(path, *PendingExtraTime);
         PendingExtraTime.reset();
       }))
     return false;
+  if (becameUtf8) Globals.Dialogs.Inform(FromUtf8(std::string(TestFile::Utf8Notice)));
   ApplyButton->setEnabled(false);
   return true;
 }
@@ -459,7 +478,7 @@ void TSettingsForm::MaskEdit1Exit() {
   Globals.Dialogs.Error(InvalidTimeText());
   // The saved text always held a valid time when it was taken; should it not,
   // an unfilled field (00:00:00) still ends the round of messages.
-  const bool savedIsValid = TimeField::IsValid(ToCp1252(SavedTimeText));
+  const bool savedIsValid = TimeField::IsValid(ToCoreText(SavedTimeText));
   MaskEdit1->setText(savedIsValid ? SavedTimeText : QString());
 }
 
@@ -473,7 +492,7 @@ void TSettingsForm::SpinButton1DownClick() {
 
 // What the field shows: its unfilled positions show, and read, as 0.
 std::string TSettingsForm::FieldText() const {
-  return ToCp1252(MaskEdit1->displayText());
+  return ToCoreText(MaskEdit1->displayText());
 }
 
 void TSettingsForm::SetFieldText(const std::string& text) {

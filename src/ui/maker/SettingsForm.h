@@ -57,8 +57,8 @@ private:
   void BindChanges();
 
   void ToControls(const TestSettings& settings);
-  // Writes the controls to the file; false when the user declined to store
-  // characters the code page cannot hold, or writing failed (already reported).
+  // Writes the controls to the file; false when writing failed (already
+  // reported).
   bool Save() override;
   std::string FieldText() const;
   void SetFieldText(const std::string& text);
@@ -76,6 +76,7 @@ private:
   QComboBox* ComboBox2;
   QComboBox* ComboBox3;
   QComboBox* ComboBox4;
+  QComboBox* ComboBox5;  // LANGUAGE
   QSpinBox* SpinEdit2;
   QSpinBox* SpinEdit3;
   QCheckBox* CheckBox1;

@@ -11,6 +11,7 @@
 #include <QTextStream>
 #include <map>
 
+#include "core/model/Languages.h"
 #include "core/model/TestSearch.h"
 #include "ui/platform/QtText.h"
 
@@ -117,7 +118,11 @@ QString TSpeller::DefaultLanguage() {
   return installed.isEmpty() ? QLocale::system().name() : installed.first();
 }
 
-QString TSpeller::LanguageOfTest(const QString& path) {
+QString TSpeller::LanguageOfTest(const QString& path, const std::string& language) {
+  std::vector<std::string> installed;
+  for (const QString& name : Languages()) installed.push_back(name.toStdString());
+  if (const std::string dictionary = Languages::DictionaryFor(language, installed); !dictionary.empty())
+    return FromUtf8(dictionary);
   const QSettings settings(ConfigFolder() + QStringLiteral("/spelling.ini"), QSettings::IniFormat);
   return settings.value(LanguageKey(path), DefaultLanguage()).toString();
 }
@@ -139,11 +144,20 @@ void TSpellHighlighter::highlightBlock(const QString& text) {
   QTextCharFormat wrong;
   wrong.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
   wrong.setUnderlineColor(Qt::red);
-  // The code page's text has a character for each of the block's.
-  for (const auto& [position, length] : WordsOf(ToCp1252(text))) {
-    const auto start = static_cast<int>(position);
-    const auto count = static_cast<int>(length);
-    if (!Speller->Correct(text.mid(start, count))) setFormat(start, count, wrong);
+  // The words come as byte positions in UTF-8; the block counts UTF-16 units.
+  const std::string bytes = text.toStdString();
+  size_t byte = 0;
+  qsizetype unit = 0;
+  const auto unitAt = [&](size_t to) {
+    unit += FromUtf8(bytes.substr(byte, to - byte)).size();
+    byte = to;
+    return unit;
+  };
+  for (const auto& [position, length] : WordsOf(bytes)) {
+    const qsizetype start = unitAt(position);
+    const qsizetype count = unitAt(position + length) - start;
+    if (!Speller->Correct(text.mid(start, count)))
+      setFormat(static_cast<int>(start), static_cast<int>(count), wrong);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QSyntaxHighlighter>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/model/TestSearch.h"
@@ -38,9 +39,10 @@ public:
   // The desktop's language when its dictionary is installed, else US English,
   // else the first installed.
   static QString DefaultLanguage();
-  // The language chosen for the test at path, or the default; kept outside the
-  // test file, in the user's config folder.
-  static QString LanguageOfTest(const QString& path);
+  // The dictionary of the test's LANGUAGE (a tag, "" when not set) when one is
+  // installed; otherwise the one chosen for the test at path, kept outside the
+  // test file in the user's config folder, or the default.
+  static QString LanguageOfTest(const QString& path, const std::string& language);
   static void SetLanguageOfTest(const QString& path, const QString& language);
   static QString WordListPath();
 

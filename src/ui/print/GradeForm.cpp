@@ -194,7 +194,7 @@ void TGradeForm::OptionsEdited() {
 }
 
 std::optional<PaperVersions::TOptions> TGradeForm::ChosenOptions() const {
-  const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCp1252(SeedEdit->text()));
+  const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCoreText(SeedEdit->text()));
   if (!seed) return std::nullopt;
   return PaperVersions::TOptions{VersionsSpin->value(), *seed, ShuffleQuestionsCheck->isChecked(),
                                  ShuffleAnswersCheck->isChecked()};

@@ -123,7 +123,7 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
 }
 
 std::optional<TPrintOptions> TPrintForm::Options() {
-  const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCp1252(SeedEdit->text()));
+  const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCoreText(SeedEdit->text()));
   if (!seed) {
     Dialogs.Message(TMessageKind::Error, tr("The seed must be a whole number of up to 18 digits."));
     SeedEdit->setFocus();

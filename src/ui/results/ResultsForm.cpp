@@ -404,7 +404,7 @@ TResultsFilter TResultsForm::Filter() const {
     filter.Until = ToDate->date().addDays(1).toString(Qt::ISODate).toStdString();
   }
   if (SourceBox->currentIndex() > 0) filter.Source = SourceOfName(Sources[SourceBox->currentIndex() - 1]);
-  if (ClassBox->currentIndex() > 0) filter.Class = ToCp1252(ClassBox->currentText());
+  if (ClassBox->currentIndex() > 0) filter.Class = ToCoreText(ClassBox->currentText());
   return filter;
 }
 

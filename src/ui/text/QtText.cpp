@@ -7,16 +7,16 @@
 #include "core/storage/Utf8.h"
 
 QString ToQString(const std::string& text) {
-  QString result = QString::fromStdString(CodePage::ToUtf8(text));
+  QString result = FromUtf8(text);
   result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return result;
 }
 
-std::string ToCp1252(const QString& text) {
+std::string ToCoreText(const QString& text) {
   QString withBreaks = text;
   withBreaks.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
       .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  return CodePage::FromUtf8(withBreaks.toStdString()).Text;
+  return withBreaks.toStdString();
 }
 
 namespace {
@@ -73,7 +73,7 @@ QString FromUtf8(const std::string& text) {
 }
 
 QString FromUtf8OrCodePage(const std::string& bytes) {
-  return Utf8::IsValid(bytes) ? QString::fromStdString(bytes) : ToQString(bytes);
+  return FromUtf8(Utf8::IsValid(bytes) ? bytes : CodePage::ToUtf8(bytes));
 }
 
 QString FromSystemText(const std::string& text) {

@@ -4,15 +4,14 @@
 #include <QStringList>
 #include <string>
 
-// Text crosses between the screens (QString) and the core (code-page bytes)
-// only here. Multi-line texts are stored with CR LF and edited with '\n'.
+// Text crosses between the screens (QString) and the core (UTF-8) only here.
+// Multi-line texts are stored with CR LF and edited with '\n'.
 
-// Code-page text to QString; stored CR LF breaks become '\n'.
+// The core's text to QString; stored CR LF breaks become '\n'.
 QString ToQString(const std::string& text);
 
-// QString to code-page text; '\n' becomes CR LF. A character the code page
-// cannot hold is stored as '?'; use StorableOrAsk (Dialogs.h) before writing.
-std::string ToCp1252(const QString& text);
+// QString to the core's text; '\n' becomes CR LF. Every character is kept.
+std::string ToCoreText(const QString& text);
 
 // A path for the core (the file system's own bytes) and back. Any bytes come
 // back as they went: those that are not valid UTF-8 are carried as lone
@@ -30,5 +29,7 @@ QString FromUtf8OrCodePage(const std::string& bytes);
 // in the locale's encoding.
 QString FromSystemText(const std::string& text);
 
-// The characters of texts that the code page cannot hold, each once, in order.
+// The characters of texts that the code page cannot hold, each once, in order
+// (for the files that stay in the code page, such as the engine's
+// configuration).
 QString UnstorableCharacters(const QStringList& texts);

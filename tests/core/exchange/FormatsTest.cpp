@@ -6,7 +6,8 @@
 #include "core/exchange/ExchangeFixtures.h"
 #include "core/exchange/Formats.h"
 #include "core/exchange/Import.h"
-#include "core/storage/CodePage.h"
+#include "core/model/TestFile.h"
+#include "core/storage/IniStore.h"
 #include "support/Questions.h"
 #include "support/TempDir.h"
 
@@ -286,22 +287,21 @@ TEST(Csv, RefusesARowWithAValueOverTheLimitOrMoreFields) {
                 "row 3: 6 fields where the header row has 5: not imported", "row 5: no key: not imported"}));
 }
 
-// Decomposed accents, as macOS writes them, reach the code page as the
-// accented letters, whichever format brought them.
+// Decomposed accents, as macOS writes them, reach a code-page test as the
+// accented letters, whichever format brought them; the file stays in the code
+// page.
 TEST(ImportCodePage, ComposesDecomposedAccents) {
   TLossReport report;
   TImportedTest test = ReadAs(
       "aiken", "Cafe\xCC\x81 or Zu\xCC\x88rich?\nA) Ko\xCC\x88ln\nB) S\xCC\x8Cibenik\nANSWER: A\n", report);
-  const Import::TCodePageTest converted = Import::ToCodePage(test);
-  ASSERT_EQ(converted.Questions.size(), 1u);
-  EXPECT_EQ(converted.Questions[0].Question, "Caf\xE9 or Z\xFCrich?");
-  EXPECT_EQ(converted.Questions[0].AnswerA, "K\xF6ln");
-  EXPECT_EQ(converted.Questions[0].AnswerB,
-            "\x8A"
-            "ibenik");
-  EXPECT_TRUE(converted.Unmappable.empty());
-  // A mark with nothing to compose with stays a character the code page lacks.
-  EXPECT_EQ(CodePage::FromUtf8("x\xCC\x81").Unmappable, U"\u0301");
+  TTempDir folder;
+  const std::string path = folder.File("T.QWT");
+  EXPECT_FALSE(Import::SaveNewTest(path, Import::ToTestText(test)).BecameUtf8);
+  TCustomIniStore store(path);
+  EXPECT_EQ(TestFile::StoredForm(store), TestFile::TTextForm::CodePage);
+  const QuestionRecord question = TestFile::ReadQuestion(store, 1);
+  EXPECT_EQ(question.Question, "Caf\xC3\xA9 or Z\xC3\xBCrich?");
+  EXPECT_EQ(question.AnswerB, "\xC5\xA0ibenik");
 }
 
 // Damaged sources: a message naming the line, never a crash.

@@ -24,18 +24,21 @@ TImportedTest Questions(int count, const std::string& text) {
 
 // Appending keeps the test as it was beside it, so the import can be taken
 // back; a copy that cannot be kept stops the import with the test untouched.
-TEST(ImportExportStepsTest, MakesANewTestThenAppendsKeepingTheOldTestAndNamingTheReplacedCharactersOnce) {
+TEST(ImportExportStepsTest, MakesANewTestThenAppendsKeepingTheOldTestKeepingEveryCharacter) {
   TTempDir folder;
   const std::string test = folder.File("NEW.QWT");
   TLossReport report;
-  EXPECT_EQ(Import::IntoTest(Questions(2, "Root \xE2\x88\x9A?"), test, false, report), 2);
-  ASSERT_EQ(report.Lines().size(), 1u);
-  EXPECT_NE(report.Lines()[0].find("replaced by '?': \xE2\x88\x9A"), std::string::npos);
+  const Import::TStored made = Import::IntoTest(Questions(2, "Root \xE2\x88\x9A?"), test, false, report);
+  EXPECT_EQ(made.Questions, 2);
+  EXPECT_TRUE(made.BecameUtf8);
+  EXPECT_TRUE(report.Lines().empty());
   EXPECT_FALSE(std::filesystem::exists(Import::BeforeImportPath(test)));
   const std::string before = ReadBytes(test);
 
   TLossReport more;
-  EXPECT_EQ(Import::IntoTest(Questions(3, "Plain?"), test, true, more), 3);
+  const Import::TStored appended3 = Import::IntoTest(Questions(3, "Plain?"), test, true, more);
+  EXPECT_EQ(appended3.Questions, 3);
+  EXPECT_FALSE(appended3.BecameUtf8);  // it was UTF-8 already
   EXPECT_TRUE(more.Lines().empty());
   EXPECT_EQ(ReadBytes(folder.File("NEW.QWT.before-import")), before);
   const std::string appended = ReadBytes(test);
@@ -46,7 +49,7 @@ TEST(ImportExportStepsTest, MakesANewTestThenAppendsKeepingTheOldTestAndNamingTh
   TCustomIniStore store(test);
   const TTestContents contents = ReadTestContents(store);
   ASSERT_EQ(contents.Questions.size(), 5u);
-  EXPECT_EQ(contents.Questions[0].Question, "Root ??");
+  EXPECT_EQ(contents.Questions[0].Question, "Root \xE2\x88\x9A?");
   EXPECT_EQ(contents.Questions[4].Question, "Plain?");
 
   // Out again: the target's name says the format; an unknown one writes nothing.
@@ -83,7 +86,7 @@ TEST(ImportExportStepsTest, AFailedTestWriteRemovesItsMediaAndAppendingClosesUpA
     TestFile::WriteQuestion(store, 3, Questions(1, "three").Questions[0]);
     store.UpdateFile();
   }
-  EXPECT_EQ(Import::IntoTest(Questions(1, "added"), test, true, report), 1);
+  EXPECT_EQ(Import::IntoTest(Questions(1, "added"), test, true, report).Questions, 1);
   TCustomIniStore store(test);
   const TTestContents contents = ReadTestContents(store);
   ASSERT_EQ(contents.Questions.size(), 3u);
@@ -123,7 +126,9 @@ TEST(ImportExportStepsTest, PrepareTellsTheFormatTheDamageAndTheCharactersATestC
              "4?\nA. 2\nB. 3\nANSWER: A\n");
   const Import::TPreparedImport prepared = Import::Prepare(aiken);
   EXPECT_TRUE(prepared.Ready());
-  EXPECT_EQ(prepared.Unmappable, U"\u221A");
+  EXPECT_EQ(prepared.Test.Questions.at(0).Question,
+            "Root \xE2\x88\x9A"
+            "4?");
   EXPECT_EQ(Import::ImportSummary(1, "roots.txt", "R.QWT"),
             "1 question was imported from roots.txt into R.QWT.");
   EXPECT_EQ(Import::ImportSummary(2, "roots.txt", "R.QWT", "R.QWT.before-import"),

@@ -142,7 +142,7 @@ TEST(CsvRoundTrip, ReadsBackIdenticallyThroughPythonsCsvModule) {
   for (size_t i = 0; i < 500; ++i) ASSERT_EQ(back.Questions[i], Carried(test.Contents.Questions[i], "csv"));
 }
 
-TEST(ImportToFile, SavesOneTestInTheCodePageWithMediaBesideIt) {
+TEST(ImportToFile, SavesOneTestKeepingEveryCharacterWithMediaBesideIt) {
   TTempDir folder;
   WriteBytes(folder.File("keep.bmp"), "old bytes");
   std::filesystem::create_directory(folder.Path() / "MEDIA");
@@ -163,9 +163,7 @@ TEST(ImportToFile, SavesOneTestInTheCodePageWithMediaBesideIt) {
   Import::KeepFirst(imported, 500, report);
   const std::string test = folder.File("NEW.QWT");
   Import::UnpackMedia(imported, test, report);
-  const Import::TCodePageTest converted = Import::ToCodePage(imported);
-  EXPECT_EQ(Import::Utf8(converted.Unmappable), "\xE2\x88\x9A");
-  Import::SaveNewTest(test, converted);
+  EXPECT_TRUE(Import::SaveNewTest(test, Import::ToTestText(imported)).BecameUtf8);
 
   EXPECT_EQ(report.Lines().front(), "2 questions not taken: a test holds 500");
   EXPECT_EQ(ReadBytes(folder.File("MEDIA/PIC.BMP")), "other bytes");  // never overwritten
@@ -174,9 +172,9 @@ TEST(ImportToFile, SavesOneTestInTheCodePageWithMediaBesideIt) {
   TCustomIniStore store(test);
   const TTestContents contents = ReadTestContents(store);
   ASSERT_EQ(contents.Questions.size(), 500u);
-  EXPECT_EQ(contents.Questions[0].Question, "Caf\xE9 ??");
+  EXPECT_EQ(contents.Questions[0].Question, "Caf\xC3\xA9 \xE2\x88\x9A?");
   EXPECT_EQ(contents.Questions[0].MediaFile, "\\MEDIA\\pic_2.bmp");
-  EXPECT_EQ(*contents.Settings[0].Value, "Imported \x80");
+  EXPECT_EQ(*contents.Settings[0].Value, "Imported \xE2\x82\xAC");
 
   // Export finds the file again whatever case the stored name uses.
   EXPECT_EQ(MediaFile::Locate("C:\\media\\PIC_2.BMP", folder.Path()), folder.Path() / "MEDIA" / "pic_2.bmp");

@@ -31,7 +31,7 @@ std::vector<std::string> Members(const TGroup& group) {
 
 TEST(Duplicates, NormalisingSetsAsideCaseBlanksPunctuationAndAccentedCapitals) {
   EXPECT_EQ(Normalise("  What is 2+2?\r\n"), "whatis22");
-  EXPECT_EQ(Normalise("\xC9T\xC9, \x8A"), "\xE9t\xE9\x9A");  // code-page capitals
+  EXPECT_EQ(Normalise("\xC3\x89T\xC3\x89, \xC5\xA0"), "\xC3\xA9t\xC3\xA9\xC5\xA1");  // accented capitals
   EXPECT_EQ(OneLine("  Line one\r\n\tline two  "), "Line one line two");
 }
 

@@ -192,7 +192,7 @@ TEST_F(QuestionSetTest, LoadOfATestWithoutQuestionsGivesOneEmptyQuestion) {
 TEST_F(QuestionSetTest, DescriptionTrimsControlsButKeepsCodePageLetters) {
   WriteBytes(Path, Section("SETTINGS", {{"DESC", "\xE9t\xE9 \x01"}}));
   Set->LoadQuestions(Path);
-  EXPECT_EQ(Set->TestDescription, "\xE9t\xE9");
+  EXPECT_EQ(Set->TestDescription, "\xC3\xA9t\xC3\xA9");
 }
 
 TEST_F(QuestionSetTest, ReloadEmptiesEveryOldSlotButKeepsTheCopyBuffer) {

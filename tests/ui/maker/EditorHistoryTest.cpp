@@ -169,15 +169,6 @@ TEST_F(EditorHistoryTest, FindListsHitsAndReplaceAllIsOneStep) {
   EXPECT_EQ(Title(), "Review - Question 2 of 3");
   EXPECT_EQ(Box("AnswerLabelA")->textCursor().selectedText(), "of");
 
-  // A replacement the code page cannot hold is refused as typing it is.
-  Line("ReplaceText")->setText(QStringLiteral("\u03A9"));
-  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation,
-                        QStringLiteral("These characters cannot be stored in a test file: \u03A9 (U+03A9).\r"
-                                       "Store them as \"?\" and go on?"),
-                        TButton::No);
-  Click(*Editor, "ReplaceAllButton");
-  EXPECT_EQ(Set->Slot(1).AnswerA, "A of 1");
-
   Line("ReplaceText")->setText(QStringLiteral("for"));
   {
     auto preview = OnModal<QDialog>([](QDialog& dialog) {

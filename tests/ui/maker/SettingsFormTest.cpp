@@ -425,23 +425,21 @@ TEST_F(SettingsFormTest, WrappedLinesAreWrittenAsTheBoxShowsThem) {
   EXPECT_EQ(StoredLines(TestFile::EndMessage), expected);
 }
 
-TEST_F(SettingsFormTest, UnstorableCharactersAreNamedBeforeWriting) {
+TEST_F(SettingsFormTest, CharactersOfAnyScriptAreKeptAndTheFirstUtf8SaveSaysSo) {
   WriteNewTest();
-  const std::string before = ReadBytes(TestPath);
   auto form = Open();
   Get<QLineEdit>("Edit1")->setText(QStringLiteral("Chapter 2 \u2192 3"));
-  const QString question = QStringLiteral(
-      "These characters cannot be stored in a test file: \u2192 (U+2192).\rStore them as \"?\" and go on?");
-
-  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, question, TButton::No);
-  Click(Button("Button1"));
-  EXPECT_TRUE(form->isVisible()) << "declined: nothing written, nothing lost";
-  EXPECT_TRUE(ApplyEnabled());
-  EXPECT_EQ(ReadBytes(TestPath), before);
-
-  Dialogs.ExpectMessage(TMessageKind::RiskyConfirmation, question, TButton::Yes);
+  Dialogs.ExpectMessage(TMessageKind::Information,
+                        QString::fromUtf8(std::string(TestFile::Utf8Notice).c_str()));
   Click(Button("ApplyButton"));
-  EXPECT_EQ(Stored("DESC"), "Chapter 2 ? 3");
+  EXPECT_EQ(Stored("DESC"), "Chapter 2 \xE2\x86\x92 3");
+  EXPECT_EQ(Stored("CHARSET"), "UTF-8");
+
+  // Back to what the code page holds: the file goes back to its old form.
+  Get<QLineEdit>("Edit1")->setText(QStringLiteral("Chapter 2 \u00E9 3"));
+  Click(Button("ApplyButton"));
+  EXPECT_EQ(Stored("DESC"), "Chapter 2 \xE9 3");
+  EXPECT_EQ(ReadBytes(TestPath).find("CHARSET"), std::string::npos);
 }
 
 TEST_F(SettingsFormTest, FailedWriteKeepsTheDialogAndItsChanges) {

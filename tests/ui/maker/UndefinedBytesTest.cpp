@@ -12,7 +12,9 @@
 
 namespace {
 
-const std::string Undefined = "\x81\x8D\x8F\x90\x9D";
+// As the core's text holds them: the C1 controls, which the file stores as
+// the five bytes.
+const std::string Undefined = "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D";
 const QString Shown = QString::fromUtf16(u"Odd \u0081\u008D\u008F\u0090\u009D");
 
 class UndefinedBytesTest;

@@ -30,7 +30,7 @@ protected:
   static QuestionRecord Record(int n) {
     QuestionRecord q;
     const std::string id = (n < 10 ? "0" : "") + std::to_string(n);
-    q.Question = "Item-" + id + " caf\xE9 question";
+    q.Question = "Item-" + id + " caf\xC3\xA9 question";
     for (int a = 0; a < 4; ++a) {
       if (a == 2 && n % 2 == 0) continue;
       q.Answer(a) = "ans-" + id + "-" + std::string(1, static_cast<char>('A' + a));
