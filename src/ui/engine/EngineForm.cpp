@@ -202,15 +202,15 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
   if (!preview) {
     try {
       if (const auto aside = TakeTest::AddToHistory(
-              ToPath(Setup.HistoryPath), ToCp1252(StudentName),
-              ToCp1252(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+              ToPath(Setup.HistoryPath), ToUtf8(StudentName),
+              ToUtf8(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
               ToPath(path), settings.Description, result))
         Setup.Dialogs.Inform(tr("Your history file was damaged. It is kept as \"%1\", and a new "
                                 "history was started with this test.")
                                  .arg(FromPath(*aside)));
     } catch (const std::exception& error) {
       Setup.Dialogs.Error(tr("Your test was scored, but it could not be added to your history.\r%1")
-                              .arg(ToQString(error.what())));
+                              .arg(FromUtf8OrCodePage(error.what())));
     }
     RecordResult(session, path, settings.Description, testQuestions, started);
   }
@@ -225,7 +225,7 @@ void TEngineForm::TakeTest(const QString& path, int previewQuestion) {
 namespace {
 
 std::string TimeText(const QDateTime& time) {
-  return ToCp1252(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+  return ToUtf8(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
 }  // namespace
@@ -238,19 +238,19 @@ void TEngineForm::RecordResult(const TTestSession& session, const QString& path,
                                const std::string& description, const std::vector<QuestionRecord>& questions,
                                const QDateTime& started) {
   try {
-    const TTaker taker{ToCp1252(StudentName), ToCp1252(StudentNumber), ToCp1252(StudentClass),
-                       ToCp1252(QSysInfo::machineHostName())};
+    const TTaker taker{ToUtf8(StudentName), ToUtf8(StudentNumber), ToUtf8(StudentClass),
+                       ToUtf8(QSysInfo::machineHostName())};
     const std::string file = ToPath(path);
     const TAttempt attempt =
         AttemptOfSession(session, std::filesystem::path(file).filename().string(), description, questions,
                          taker, TimeText(started), TimeText(QDateTime::currentDateTime()));
     const TRecorded recorded = RecordAttempt(attempt, std::filesystem::path(file).parent_path().string(),
                                              FConfig.ResultsFolder, ToPath(DataFolder()));
-    for (const std::string& notice : recorded.Notices) Setup.Dialogs.Inform(ToQString(notice));
+    for (const std::string& notice : recorded.Notices) Setup.Dialogs.Inform(FromUtf8(notice));
   } catch (const std::exception& error) {
     // The score is in the history already; only the teacher's copy is missing.
     Setup.Dialogs.Error(tr("Your test was scored, but the result could not be saved for your teacher.\r%1")
-                            .arg(ToQString(error.what())));
+                            .arg(FromUtf8OrCodePage(error.what())));
   }
 }
 
@@ -301,7 +301,7 @@ void TEngineForm::History1Click() {
   try {
     records = History::Load(ToPath(Setup.HistoryPath));
   } catch (const std::exception& error) {
-    Setup.Dialogs.Error(ToQString(error.what()));
+    Setup.Dialogs.Error(FromUtf8OrCodePage(error.what()));
   }
   THistoryForm form(std::move(records), Setup.Dialogs, this);
   ShowModal(form);
