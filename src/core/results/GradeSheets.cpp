@@ -111,9 +111,17 @@ TGradedSheets GradeAnswersFile(const std::string& answersPath, const std::string
                                const std::vector<TPrintRun>& runs) {
   TInputFile input(answersPath);
   const TFileBytes bytes = input.ReadRest(MaxStoreFileSize);
-  // A spreadsheet of older programs wrote its names in the code page.
-  return GradeSheets(CodePage::Utf8OrCodePage(std::string_view(bytes.Data.get(), bytes.Size)), testPath, test,
-                     options, runs);
+  // Spreadsheets of older programs wrote their names in the code page; each
+  // line is taken on its own, as rows are pasted together from several.
+  const std::string_view file(bytes.Data.get(), bytes.Size);
+  std::string text;
+  text.reserve(file.size());
+  for (std::size_t start = 0; start < file.size();) {
+    const std::size_t end = std::min(file.find('\n', start), file.size() - 1) + 1;
+    text += CodePage::Utf8OrCodePage(file.substr(start, end - start));
+    start = end;
+  }
+  return GradeSheets(text, testPath, test, options, runs);
 }
 
 namespace {
