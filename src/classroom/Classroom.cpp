@@ -48,8 +48,9 @@ std::string LocalTimeText() {
   return ResultsLocation::LocalTime("%Y-%m-%d %H:%M:%S");
 }
 
-std::string Utf8(const std::string& codePage) {
-  return CodePage::ToUtf8(codePage);
+// The test's text for the page, always UTF-8.
+std::string Utf8(const std::string& text) {
+  return CodePage::Utf8OrCodePage(text);
 }
 
 // Names match whatever their letter case. Qt's case folding is Unicode's
@@ -57,7 +58,7 @@ std::string Utf8(const std::string& codePage) {
 // the full folding ("STRASSE" and "Straße" match) for every character a name
 // can hold.
 std::string NameKey(const std::string& name) {
-  return QString::fromStdString(CodePage::ToUtf8(name)).toUpper().toCaseFolded().toStdString();
+  return QString::fromStdString(name).toUpper().toCaseFolded().toStdString();
 }
 
 // Waiting device requests an attempt may have at once.
@@ -338,7 +339,7 @@ TReply TClassroom::Continue(TStudent& student, const std::string& device, const 
   }
   if (ask->Say == TSay::Allowed) return HandOver(student, device);
   TJson json;
-  json.Begin().Field("phase", "waiting").Field("name", Utf8(student.Name)).Field("device", device).End();
+  json.Begin().Field("phase", "waiting").Field("name", student.Name).Field("device", device).End();
   return {202, json.Text()};
 }
 
@@ -684,7 +685,7 @@ TReply TClassroom::StateOf(TStudent& student, bool withDevice) {
   json.Begin().Field("token", student.Token);
   if (withDevice) json.Field("device", student.Device);
   json.Field("resumeCode", student.ResumeCode)
-      .Field("name", Utf8(student.Name))
+      .Field("name", student.Name)
       .Field("description", settings.Description);
   const char* phase = !student.Started ? "begin" : session.IsFinished() ? "finished" : "question";
   json.Field("phase", phase);

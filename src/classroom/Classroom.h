@@ -64,7 +64,7 @@ std::string NewRoomCode();
 
 // Each student as the teacher's console shows them.
 struct TStudentLine {
-  std::string Name;  // code-page text
+  std::string Name;
   int Position = 0;  // 1-based; 0 before the start
   int Count = 0;
   bool Finished = false;
@@ -78,12 +78,12 @@ struct TStudentLine {
 // A device that asks to continue a student's attempt begun on another one;
 // the teacher allows or refuses it.
 struct TDeviceRequest {
-  std::string Id;    // the same while it waits
-  std::string Name;  // code-page text
+  std::string Id;  // the same while it waits
+  std::string Name;
 };
 
 // What Resume took up, and the attempts it left with why ("Ann Lee: the
-// test's questions changed"), in code-page text.
+// test's questions changed").
 struct TResumeReport {
   int Resumed = 0;
   std::vector<std::string> NotResumed;

@@ -1,6 +1,8 @@
 #include "classroom/Form.h"
 
-#include "core/storage/CodePage.h"
+#include <QList>
+#include <QString>
+
 #include "core/storage/Utf8.h"
 
 namespace Form {
@@ -32,6 +34,14 @@ std::optional<std::string> Decode(std::string_view text) {
   return out;
 }
 
+// Control characters (C0, DEL, C1), line and paragraph separators, and the
+// marks that embed or override the direction of the text after them, which
+// would turn a list of names around it.
+bool IsHiddenControl(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) ||
+         (c >= 0x2066 && c <= 0x2069);
+}
+
 }  // namespace
 
 std::optional<std::map<std::string, std::string>> Parse(std::string_view body, std::size_t maxFields) {
@@ -61,16 +71,14 @@ std::optional<std::string> StudentName(std::string_view utf8) {
     }
   }
   if (!collapsed.empty() && collapsed.back() == ' ') collapsed.pop_back();
-  const CodePage::TEncoded encoded = CodePage::FromUtf8(collapsed);
-  if (encoded.Text.empty() || !encoded.Unmappable.empty() ||
-      encoded.Text.size() > static_cast<std::size_t>(MaxNameLength))
-    return std::nullopt;
-  for (const char c : encoded.Text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F || (byte >= 0x80 && byte < 0xA0 && CodePage::ToUnicode(byte) < 0xA0))
-      return std::nullopt;
-  }
-  return encoded.Text;
+  // Composed, so a name typed with combining accents is the name typed with
+  // accented letters.
+  const QString name = QString::fromStdString(collapsed).normalized(QString::NormalizationForm_C);
+  const QList<uint> characters = name.toUcs4();
+  if (characters.empty() || characters.size() > MaxNameLength) return std::nullopt;
+  for (const uint c : characters)
+    if (IsHiddenControl(c)) return std::nullopt;
+  return name.toStdString();
 }
 
 bool IsDeviceSecret(std::string_view text) {

@@ -17,10 +17,11 @@ namespace Form {
 // or there are more than maxFields fields.
 std::optional<std::map<std::string, std::string>> Parse(std::string_view body, std::size_t maxFields = 8);
 
-// A student's name as typed, checked: blanks trimmed at both ends and runs of
-// blanks made one (a TAB is a control character, not a blank), 1..MaxNameLength characters, no control
-// characters, and every character one the tests' code page holds (the results keep names in it). Gives the
-// name in code-page text, or nothing.
+// A student's name as typed, in any script, checked: blanks trimmed at both
+// ends and runs of blanks made one (a TAB is a control character, not a
+// blank), composed (NFC), 1..MaxNameLength characters, no control characters
+// and none of the marks that override the text's direction. Gives the name
+// (UTF-8), or nothing.
 inline constexpr int MaxNameLength = 60;
 std::optional<std::string> StudentName(std::string_view utf8);
 

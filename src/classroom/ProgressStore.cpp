@@ -10,14 +10,6 @@ constexpr const char* Table = "classroom_progress";
 // made beside them in a database of an earlier version.
 constexpr const char* ResumeTable = "classroom_resume";
 
-// Names are code-page text here and UTF-8 in the database, as in the results
-// store; a row written as code-page bytes by an earlier version reads as it is.
-std::string Local(std::string text) {
-  std::string repaired = text;
-  if (!CodePage::RepairUtf8(repaired).empty()) return text;
-  return CodePage::FromUtf8(text).Text;
-}
-
 }  // namespace
 
 TProgressStore::TProgressStore(TDatabase& database) : Database(database) {
@@ -53,8 +45,8 @@ void TProgressStore::Save(const TProgressRow& row) {
       Database.Prepare("INSERT INTO classroom_progress VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
   insert->Bind(1, row.AttemptId);
   insert->Bind(2, row.Room);
-  insert->Bind(3, CodePage::ToUtf8(row.TestFile));
-  insert->Bind(4, CodePage::ToUtf8(row.Student));
+  insert->Bind(3, CodePage::Utf8OrCodePage(row.TestFile));
+  insert->Bind(4, row.Student);
   insert->Bind(5, row.Machine);
   insert->Bind(6, row.Seed);
   insert->Bind(7, row.Started);
@@ -89,14 +81,15 @@ std::vector<TProgressRow> TProgressStore::Unfinished(const std::string& room, co
       "COALESCE(r.questions, '') FROM classroom_progress p LEFT JOIN classroom_resume r ON r.attempt_id = "
       "p.attempt_id WHERE room = ? AND test_file = ? AND finished = 0 ORDER BY started, p.attempt_id");
   select->Bind(1, room);
-  select->Bind(2, CodePage::ToUtf8(testFile));
+  select->Bind(2, CodePage::Utf8OrCodePage(testFile));
   std::vector<TProgressRow> rows;
   while (select->Step()) {
     TProgressRow& row = rows.emplace_back();
     row.AttemptId = select->Text(0);
     row.Room = select->Text(1);
-    row.TestFile = Local(select->Text(2));
-    row.Student = Local(select->Text(3));
+    // A row of an earlier version may hold code-page bytes.
+    row.TestFile = CodePage::Utf8OrCodePage(select->Text(2));
+    row.Student = CodePage::Utf8OrCodePage(select->Text(3));
     row.Machine = select->Text(4);
     row.Seed = select->Text(5);
     row.Started = select->Text(6);

@@ -14,7 +14,7 @@ struct TProgressRow {
   std::string AttemptId;
   std::string Room;
   std::string TestFile;
-  std::string Student;  // code-page text
+  std::string Student;
   std::string Machine;
   std::string Seed;     // the question order's seed, decimal
   std::string Started;  // "YYYY-MM-DD hh:mm:ss"

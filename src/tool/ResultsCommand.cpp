@@ -36,7 +36,7 @@ bool IsDate(const std::string& text) {
 TOpenedStore OpenStore(TToolContext& context, const std::string& folder) {
   TOpenedStore opened = OpenStoreAt(context.Arguments.Value("--store").value_or(""),
                                     folder.empty() ? std::string(".") : folder);
-  for (const std::string& notice : opened.Notices) Report(context.Err, TerminalText(notice));
+  for (const std::string& notice : opened.Notices) Report(context.Err, notice);
   return opened;
 }
 
@@ -50,7 +50,7 @@ TOpenedStore ReadStore(TToolContext& context, const std::string& folder) {
     return OpenStore(context, folder);
   if (location) return {ReadResultsFile(*location), *location, {}};
   TOpenedStore opened = ReadResultsStore(folder.empty() ? std::string(".") : folder);
-  for (const std::string& notice : opened.Notices) Report(context.Err, TerminalText(notice));
+  for (const std::string& notice : opened.Notices) Report(context.Err, notice);
   return opened;
 }
 
@@ -114,26 +114,34 @@ int ResultsCommand(TToolContext& context) {
     }
     attempts = store.Attempts(filter, &unreadable);
   } catch (const TSqliteDamaged& damage) {
-    Report(context.Err, TerminalText(std::string("the results store is damaged (") + damage.what() +
-                                     "); it was left as it is. The next program that records results there "
-                                     "moves it aside and starts a new store; --store FILE reads what a "
-                                     "store moved aside still holds"));
+    Report(context.Err, std::string("the results store is damaged (") + damage.what() +
+                            "); it was left as it is. The next program that records results there "
+                            "moves it aside and starts a new store; --store FILE reads what a "
+                            "store moved aside still holds");
     return ExitTrouble;
   }
   for (const TUnreadableAttempt& bad : unreadable)
-    Report(context.Err, TerminalText("attempt " + std::to_string(bad.Id) + " (" + bad.Student + ", " +
-                                     bad.Started + ") is left out: " + bad.Reason));
+    Report(context.Err, "attempt " + std::to_string(bad.Id) + " (" + bad.Student + ", " + bad.Started +
+                            ") is left out: " + bad.Reason);
   const Statistics::TTest figures = Statistics::Analyse(Reports::Responses(attempts), keys);
   if (items) ReplaceFileAtomically(*items, Reports::ItemsCsv(figures));
   if (gradebook) ReplaceFileAtomically(*gradebook, Reports::GradebookCsv(attempts, test.PassPoint));
   if (arguments.Has("--json")) {
     context.Out << Reports::Json(figures, answerCounts);
   } else {
-    context.Out << "Test:      " << TerminalText(filter.TestFile) << " (" << TerminalText(test.Description)
+    context.Out << "Test:      " << TerminalUtf8(filter.TestFile) << " (" << TerminalText(test.Description)
                 << ")\n"
                 << Reports::Text(figures, answerCounts);
     if (const auto rate = Reports::PassRate(attempts, test.PassPoint))
       context.Out << "\nPass rate: " << Reports::PassRateText(*rate) << "\n";
+    if (arguments.Has("--list")) {
+      Reports::SortByStudent(attempts);
+      context.Out << "\nAttempts:\n";
+      for (const TStoredAttempt& a : attempts)
+        context.Out << "  " << TerminalUtf8(a.Student) << '\t' << TerminalUtf8(a.StudentNumber) << '\t'
+                    << TerminalUtf8(a.Class) << '\t' << Reports::When(a) << '\t' << a.Right << " of "
+                    << a.Asked << '\n';
+    }
   }
   return unreadable.empty() ? ExitOk : ExitFindings;
 }
@@ -144,7 +152,7 @@ int CollectCommand(TToolContext& context) {
   TOpenedStore opened = OpenStore(context, tests);
   const ResultsFolder::TCollected collected = ResultsFolder::Collect(folder, *opened.Store);
   for (const ResultsFolder::TRefusal& refusal : collected.Refused)
-    Report(context.Err, TerminalText(refusal.File) + ": " + refusal.Reason);
+    Report(context.Err, refusal.File + ": " + refusal.Reason);
   context.Out << collected.Added << " new, " << collected.Known << " already stored, "
               << collected.Refused.size() << " refused\n";
   return collected.Refused.empty() ? ExitOk : ExitFindings;
@@ -153,34 +161,36 @@ int CollectCommand(TToolContext& context) {
 }  // namespace
 
 TCommand ResultsCommandEntry() {
-  return {
-      "results",
-      "TEST [--json] [--items ITEMS.csv] [--attempts ATTEMPTS.csv] [--since DATE] [--source S] [--regrade]"
-      " [--store URL]",
-      "print a test's statistics and item analysis from the results store",
-      "Prints the figures of the attempts at TEST kept in the results store of TEST's folder:\n"
-      "number of attempts, mean, median and standard deviation of the percent scores, KR-20\n"
-      "and its standard error of measurement, and per question its facility, discrimination,\n"
-      "how many chose each letter, blanks and flags (very-easy, very-hard, weak, negative,\n"
-      "miskey). Deleted attempts are left out. Questions whose key changed since attempts\n"
-      "were marked are named on standard error.\n\n"
-      "  --json                 print one JSON object instead (its shape: docs/qwtool.md)\n"
-      "  --items ITEMS.csv      write the item analysis as CSV\n"
-      "  --attempts FILE.csv    write the gradebook: student, number, class, date, score,\n"
-      "                         percent, passed\n"
-      "  --since DATE           only attempts started on or after DATE (YYYY-MM-DD)\n"
-      "  --source S             only attempts from S: engine, paper, scan, classroom, import\n"
-      "  --regrade              first rescore the attempts whose key changed, with TEST's key\n"
-      "  --store URL|FILE       read the store of a PostgreSQL database (postgresql://...),\n"
-      "                         or the store file FILE (such as one moved aside as damaged),\n"
-      "                         instead of the one of TEST's folder\n\n"
-      "The store is only read, unless --regrade is given: a damaged store is named and left\n"
-      "where it is (exit status 2). An attempt whose stored answers do not read is named\n"
-      "and left out of the figures (exit status 1).\n",
-      {"--json", "--items=", "--attempts=", "--since=", "--source=", "--regrade", "--store=", "--force"},
-      1,
-      1,
-      ResultsCommand};
+  return {"results",
+          "TEST [--json | --list] [--items ITEMS.csv] [--attempts ATTEMPTS.csv] [--since DATE] [--source S]"
+          " [--regrade] [--store URL]",
+          "print a test's statistics and item analysis from the results store",
+          "Prints the figures of the attempts at TEST kept in the results store of TEST's folder:\n"
+          "number of attempts, mean, median and standard deviation of the percent scores, KR-20\n"
+          "and its standard error of measurement, and per question its facility, discrimination,\n"
+          "how many chose each letter, blanks and flags (very-easy, very-hard, weak, negative,\n"
+          "miskey). Deleted attempts are left out. Questions whose key changed since attempts\n"
+          "were marked are named on standard error.\n\n"
+          "  --json                 print one JSON object instead (its shape: docs/qwtool.md)\n"
+          "  --list                 also list the attempts, one a line: student, number, class,\n"
+          "                         date and score, by name in the alphabet of your language\n"
+          "  --items ITEMS.csv      write the item analysis as CSV\n"
+          "  --attempts FILE.csv    write the gradebook: student, number, class, date, score,\n"
+          "                         percent, passed\n"
+          "  --since DATE           only attempts started on or after DATE (YYYY-MM-DD)\n"
+          "  --source S             only attempts from S: engine, paper, scan, classroom, import\n"
+          "  --regrade              first rescore the attempts whose key changed, with TEST's key\n"
+          "  --store URL|FILE       read the store of a PostgreSQL database (postgresql://...),\n"
+          "                         or the store file FILE (such as one moved aside as damaged),\n"
+          "                         instead of the one of TEST's folder\n\n"
+          "The store is only read, unless --regrade is given: a damaged store is named and left\n"
+          "where it is (exit status 2). An attempt whose stored answers do not read is named\n"
+          "and left out of the figures (exit status 1).\n",
+          {"--json", "--list", "--items=", "--attempts=", "--since=", "--source=", "--regrade",
+           "--store=", "--force"},
+          1,
+          1,
+          ResultsCommand};
 }
 
 TCommand CollectCommandEntry() {

@@ -80,13 +80,13 @@ int ServeCommand(TToolContext& context) {
 
   TClassroomTest test = LoadClassroomTest(testPath);
   if (test.Questions.empty()) {
-    Report(context.Err, TerminalText(test.FileName) + " has no questions");
+    Report(context.Err, test.FileName + " has no questions");
     return ExitTrouble;
   }
   const std::string folder = fs::path(testPath).parent_path().string();
   TOpenedStore opened =
       OpenStoreAt(arguments.Value("--store").value_or(""), folder.empty() ? std::string(".") : folder);
-  for (const std::string& notice : opened.Notices) Report(context.Err, TerminalText(notice));
+  for (const std::string& notice : opened.Notices) Report(context.Err, notice);
 
   // SIGINT and SIGTERM end the server through a thread that waits for them,
   // never inside a signal handler; the server's threads inherit the mask.
@@ -106,7 +106,7 @@ int ServeCommand(TToolContext& context) {
   std::mutex errorLock;
   TClassroomServer server(classroom, [&](const std::string& what) {
     std::lock_guard guard(errorLock);
-    Report(context.Err, "a student's request failed: " + TerminalText(what));
+    Report(context.Err, "a student's request failed: " + what);
   });
   const int bound = server.Bind(bind, port);
   if (bound < 0) {
@@ -114,14 +114,14 @@ int ServeCommand(TToolContext& context) {
     Report(context.Err, "cannot listen on " + bind + " port " + std::to_string(port));
     return ExitTrouble;
   }
-  context.Out << "Test:      " << TerminalText(classroom.Test().FileName) << '\n'
-              << "Results:   " << TerminalText(opened.Path) << '\n'
+  context.Out << "Test:      " << TerminalUtf8(classroom.Test().FileName) << '\n'
+              << "Results:   " << TerminalUtf8(opened.Path) << '\n'
               << "Room code: " << classroom.RoomCode() << '\n';
   if (arguments.Value("--room").has_value()) {
     context.Out << "Resumed:   " << resumed.Resumed
                 << " unfinished attempts; their students join again from the same device\n";
     for (const std::string& left : resumed.NotResumed)
-      context.Out << "Not resumed: " << TerminalText(left) << '\n';
+      context.Out << "Not resumed: " << TerminalUtf8(left) << '\n';
   }
   const std::vector<std::string> addresses =
       bind == "0.0.0.0" || bind == "::" ? OwnAddresses() : std::vector<std::string>{bind};
@@ -142,15 +142,15 @@ int ServeCommand(TToolContext& context) {
     for (const TDeviceRequest& request : classroom.DeviceRequests())
       if (asked.insert(request.Id).second)
         context.Out
-            << "Asks:      " << TerminalText(request.Name)
+            << "Asks:      " << TerminalUtf8(request.Name)
             << " asks to continue on another device (with the resume code their first device shows)\n";
     const std::vector<TStudentLine> students = classroom.Students();
     for (; joined < students.size(); ++joined)
-      context.Out << "Joined:    " << TerminalText(students[joined].Name) << '\n';
+      context.Out << "Joined:    " << TerminalUtf8(students[joined].Name) << '\n';
     done.resize(students.size());
     for (std::size_t i = 0; i < students.size(); ++i) {
       if (students[i].Finished && !done[i])
-        context.Out << "Finished:  " << TerminalText(students[i].Name) << '\n';
+        context.Out << "Finished:  " << TerminalUtf8(students[i].Name) << '\n';
       done[i] = students[i].Finished;
     }
     context.Out.flush();
@@ -175,7 +175,7 @@ int ServeCommand(TToolContext& context) {
   try {
     classroom.EndAll();
   } catch (const TIoError& error) {
-    Report(context.Err, TerminalText(error.what()));
+    Report(context.Err, error.what());
   }
   follow();
 

@@ -197,7 +197,7 @@ TEST(Classroom, BadRequestsGetA4xxAndChangeNothing) {
       {"/api/go", "position=1000000"},
       {"/api/join", "room=ROOM42&name="},
       {"/api/join", "room=ROOM42&name=%01Eve"},
-      {"/api/join", "room=ROOM42&name=%E5%90%8D"},
+      {"/api/join", "room=ROOM42&name=Eve%E2%80%AE"},
       {"/api/join", "room=ROOM42&name=" + std::string(61, 'x')},
       {"/api/join", "room=ROOM42&name=%C3%28"},
       {"/api/nothing", "a=b"}};
@@ -260,13 +260,49 @@ TEST(Classroom, TestTextAndNamesTravelAsEscapedText) {
   }
 }
 
+// Names typed in any script join, show on the teacher's list and in the
+// page, and are stored as typed; the same name in other letter case is the
+// same student.
+TEST(Classroom, NamesInAnyScriptAreStoredAndShownAsTyped) {
+  TRoom room(TestOf("A"));
+  const std::vector<std::string> names = {"Łukasz Żółć", "Ελένη", "王小明"};
+  std::vector<std::string> tokens;
+  for (const std::string& name : names) {
+    std::string typed;
+    for (const unsigned char c : name) typed += {'%', "0123456789ABCDEF"[c >> 4], "0123456789ABCDEF"[c & 15]};
+    tokens.push_back(room.JoinAndStart(typed, std::string(40, static_cast<char>('a' + tokens.size()))));
+    EXPECT_EQ(Field(room.Get("/api/state", tokens.back()).Body, "name"), name);
+  }
+  // Another device under the same name in capitals waits for the teacher.
+  EXPECT_EQ(room.Post("/api/join", "room=ROOM42&name=%C5%81UKASZ+%C5%BB%C3%93%C5%81%C4%86").Status, 202);
+  for (const std::string& token : tokens) {
+    room.Post("/api/answer", "position=0&letters=A", token);
+    room.Post("/api/finish", "", token);
+  }
+  std::vector<std::string> listed, stored;
+  for (const TStudentLine& line : room.Room.Students()) listed.push_back(line.Name);
+  for (const TStoredAttempt& attempt : room.Stored()) stored.push_back(attempt.Student);
+  EXPECT_EQ(listed, names);
+  std::ranges::sort(stored);
+  std::vector<std::string> sortedNames = names;
+  std::ranges::sort(sortedNames);
+  EXPECT_EQ(stored, sortedNames);
+}
+
 TEST(ClassroomForm, ReadsFormsAndNamesStrictly) {
   const auto fields = Form::Parse("name=Ann+Lee&room=%41B");
   ASSERT_TRUE(fields);
   EXPECT_EQ(fields->at("name"), "Ann Lee");
   EXPECT_EQ(fields->at("room"), "AB");
   for (const char* bad : {"a", "a=1&a=2", "=1", "a=%4", "a=%G1"}) EXPECT_FALSE(Form::Parse(bad)) << bad;
-  EXPECT_EQ(Form::StudentName("  Zoë   Müller "), std::string("Zo\xEB M\xFCller"));
+  EXPECT_EQ(Form::StudentName("  Zoë   Müller "), std::string("Zoë Müller"));
+  EXPECT_EQ(Form::StudentName("Zoe\u0308"), std::string("Zoë"));  // composed
+  // Names in any script, as long as MaxNameLength counts characters, not bytes.
+  std::string wang;
+  for (int i = 0; i < Form::MaxNameLength; ++i) wang += "王";
+  EXPECT_EQ(Form::StudentName(wang), wang);
+  EXPECT_FALSE(Form::StudentName(wang + "王"));
+  EXPECT_FALSE(Form::StudentName("Eve\u202E"));     // turns the text after it around
   EXPECT_FALSE(Form::StudentName("Zoë\tMüller"));   // a TAB is a control character
   EXPECT_FALSE(Form::StudentName("\xC0\xAF"));      // overlong '/'
   EXPECT_FALSE(Form::StudentName("\xED\xA0\x80"));  // a surrogate
@@ -334,7 +370,7 @@ TEST_P(ClassroomOn, ARestartedRoomResumesEveryConfirmedAnswer) {
     return it == stored.end() ? -1 : it->SecondsTaken;
   };
   EXPECT_EQ(taken("Bob"), 42);
-  EXPECT_EQ(taken("Ren\xE9"), 0);
+  EXPECT_EQ(taken("Ren\xC3\xA9"), 0);
 }
 
 }  // namespace

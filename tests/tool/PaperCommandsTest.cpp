@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <sstream>
+
 #include "core/results/RecordAttempt.h"
 #include "core/run/Grading.h"
 #include "core/run/SheetLayout.h"
@@ -10,8 +13,9 @@
 namespace {
 
 // A test with a pass point of 50 and four questions of three answers.
-std::string WriteTest(const TTempDir& dir, std::vector<QuestionRecord>& questions) {
-  const std::string path = dir.File("T.QWT");
+std::string WriteTest(const TTempDir& dir, std::vector<QuestionRecord>& questions,
+                      const std::string& name = "T.QWT") {
+  const std::string path = dir.File(name);
   TIniStore store(path);
   TestFile::WriteNewTest(store);
   store.WriteString(TestFile::Settings, TestFile::PassPoint, Encrypt("50"));
@@ -184,4 +188,38 @@ TEST(PaperCommands, GradeRecordsTheSheetsOfARecordedRunOnce) {
   const TToolResult results = RunTool({"results", test, "--source", "paper", "--json"});
   EXPECT_TRUE(results.Out.starts_with("{\"attempts\": 4, \"mean\": 75, \"median\": 75, \"sd\": 25, "))
       << results.Out;
+}
+
+// Names typed in any script, and one from an older spreadsheet in the code
+// page, are recorded and listed as typed, in the order of the user's
+// alphabet; the file's own name is shown as it is spelt.
+TEST(PaperCommands, GradeRecordsNamesInAnyScriptAndResultsListsThemByName) {
+  TTempDir dir;
+  std::vector<QuestionRecord> questions;
+  const std::string test = WriteTest(dir, questions, "café.qwt");
+  ASSERT_EQ(RunTool({"print", test, "-o", dir.File("T.pdf"), "--versions", "1", "--seed", "9"}).ExitCode, 0);
+  WriteBytes(dir.File("A.csv"),
+             "Łukasz Żółć,A,C,C,C,AB\r\nΕλένη,A,C,C,A,A\r\n王小明,A,A,A,A,A\r\nLucyna,A,C,A,A,A\r\n"
+             "Zo\xEB,A,C,C,C,C\r\n");
+  const TToolResult recorded = RunTool({"grade", test, dir.File("A.csv"), "--run", "1", "--record"});
+  EXPECT_EQ(recorded.ExitCode, 0) << recorded.Err;
+  EXPECT_EQ(recorded.Err, "qwtool: 5 attempts were recorded in " + dir.File("Results.sqlite") + ".\n");
+
+  // ICU takes the user's language from the environment.
+  setenv("LC_ALL", "pl_PL.UTF-8", 1);
+  const TToolResult listed = RunTool({"results", test, "--list", "--attempts", dir.File("G.csv")});
+  unsetenv("LC_ALL");
+  EXPECT_EQ(listed.ExitCode, 0) << listed.Err;
+  EXPECT_TRUE(listed.Out.starts_with("Test:      café.qwt (")) << listed.Out;
+  const std::size_t list = listed.Out.find("\nAttempts:\n");
+  ASSERT_NE(list, std::string::npos) << listed.Out;
+  std::vector<std::string> names;
+  std::istringstream rows(listed.Out.substr(list + 11));
+  for (std::string row; std::getline(rows, row);) names.push_back(row.substr(0, row.find('\t')));
+  EXPECT_EQ(names, (std::vector<std::string>{"  Lucyna", "  Łukasz Żółć", "  Zoë", "  Ελένη", "  王小明"}));
+  EXPECT_NE(listed.Out.find("  Łukasz Żółć\t\t\t"), std::string::npos);
+  EXPECT_NE(listed.Out.find("\t4 of 4\n  Zoë\t"), std::string::npos) << listed.Out;
+  const std::string gradebook = ReadBytes(dir.File("G.csv"));
+  for (const char* row : {"\nŁukasz Żółć,,,", "\nΕλένη,,,", "\n王小明,,,", "\nZoë,,,"})
+    EXPECT_NE(gradebook.find(row), std::string::npos) << row << " in " << gradebook;
 }

@@ -6,6 +6,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/storage/CodePage.h"
+#include "core/storage/Utf8.h"
+
 namespace {
 
 constexpr std::array<std::string_view, 5> SourceNames = {"engine", "paper", "scan", "classroom", "import"};
@@ -53,12 +56,18 @@ std::string Digest128(std::string_view bytes) {
   return text;
 }
 
+std::string DigestText(std::string_view text) {
+  if (!Utf8::IsValid(text)) return std::string(text);
+  CodePage::TEncoded encoded = CodePage::FromUtf8(text);
+  return encoded.Unmappable.empty() ? std::move(encoded.Text) : std::string(text);
+}
+
 std::string Fingerprint(const std::vector<TQuestionSnapshot>& questions) {
   std::string canonical;
   for (const TQuestionSnapshot& q : questions) {
     AppendField(canonical, std::to_string(q.Number));
-    AppendField(canonical, q.Question);
-    for (const std::string& answer : q.Answers) AppendField(canonical, answer);
+    AppendField(canonical, DigestText(q.Question));
+    for (const std::string& answer : q.Answers) AppendField(canonical, DigestText(answer));
     AppendField(canonical, Scoring::LetterText(q.Correct));
     AppendField(canonical, q.AnyCorrectPasses ? "any" : "all");
   }

@@ -11,7 +11,7 @@
 
 // One attempt at a test, as the results store keeps it: who took which test,
 // when and from where, and per question asked what was shown and chosen. Text
-// is code-page text, as in the rest of the core.
+// is UTF-8, as in the rest of the core.
 
 // Where an attempt came from.
 enum class TAttemptSource { Engine, Paper, Scan, Classroom, Import };
@@ -81,6 +81,12 @@ std::string Fingerprint(const std::vector<TQuestionSnapshot>& questions);
 // 32 hexadecimal digits hashing bytes (two independent 64-bit hashes); the
 // content id of an attempt and the check of a file.
 std::string Digest128(std::string_view bytes);
+
+// The bytes of text that fingerprints and ids are taken of: its code-page form
+// when the code page holds every character of it, as all text was when the
+// first stores were made, so tests and sheets keep the fingerprints and ids
+// stored then; the UTF-8 itself otherwise.
+std::string DigestText(std::string_view text);
 
 // What is wrong with an attempt, or empty when it can be stored: a question
 // answered that has no snapshot or is answered twice, a position or number out of range, a letter

@@ -26,8 +26,8 @@ namespace {
 
 constexpr std::string_view Magic = "QWATTEMPT";
 
-void AppendEscaped(std::string& out, std::string_view codePageText) {
-  for (char c : CodePage::ToUtf8(codePageText)) {
+void AppendEscaped(std::string& out, std::string_view text) {
+  for (char c : CodePage::Utf8OrCodePage(text)) {
     switch (c) {
       case '\\':
         out += "\\\\";
@@ -140,7 +140,7 @@ public:
           Fail(std::string("unknown escape \\") + field[i]);
       }
     }
-    return CodePage::FromUtf8(utf8).Text;
+    return utf8;
   }
 
   int Number(std::string_view field, int low, int high) const {

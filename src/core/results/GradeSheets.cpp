@@ -111,20 +111,23 @@ TGradedSheets GradeAnswersFile(const std::string& answersPath, const std::string
                                const std::vector<TPrintRun>& runs) {
   TInputFile input(answersPath);
   const TFileBytes bytes = input.ReadRest(MaxStoreFileSize);
-  return GradeSheets(std::string_view(bytes.Data.get(), bytes.Size), testPath, test, options, runs);
+  // Spreadsheets of older programs wrote their names in the code page; each
+  // line is taken on its own, as rows are pasted together from several.
+  const std::string_view file(bytes.Data.get(), bytes.Size);
+  std::string text;
+  text.reserve(file.size());
+  for (std::size_t start = 0; start < file.size();) {
+    const std::size_t end = std::min(file.find('\n', start), file.size() - 1) + 1;
+    text += CodePage::Utf8OrCodePage(file.substr(start, end - start));
+    start = end;
+  }
+  return GradeSheets(text, testPath, test, options, runs);
 }
 
 namespace {
 
 bool AllDigits(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-// A name as the answers file holds it (UTF-8, or the code page) in code-page text.
-std::string CodePageName(const std::string& name) {
-  std::string checked = name;
-  if (!CodePage::RepairUtf8(checked).empty()) return name;
-  return CodePage::FromUtf8(name).Text;
 }
 
 std::string UpperAscii(std::string text) {
@@ -138,11 +141,11 @@ const PaperVersions::TVersion& VersionOf(const TGradedSheets& graded,
   return graded.Versions[static_cast<std::size_t>(*PaperVersions::VersionIndex(student.Version))];
 }
 
-// What a sheet's id is made from: the run, the row's name (code-page text),
-// version and the letters chosen on the questions its version prints.
+// What a sheet's id is made from: the run, the row's name, version and the
+// letters chosen on the questions its version prints.
 std::string SheetContent(const TGradedSheets& graded, const std::string& run, const std::string& name,
                          const Grading::TStudentResult& student) {
-  std::string row = run + '\n' + name + '\n' + student.Version;
+  std::string row = run + '\n' + DigestText(name) + '\n' + student.Version;
   const std::size_t count = std::min(VersionOf(graded, student).Questions.size(), student.Chosen.size());
   for (std::size_t q = 0; q < count; ++q) row += '\n' + Scoring::LetterText(student.Chosen[q]);
   return row;
@@ -157,7 +160,7 @@ std::string RunKey(const TGradedSheets& graded) {
          (options.ShuffleAnswers ? "A" : "-");
 }
 
-// The attempt of the sheet of student, named name (code-page text), whose id
+// The attempt of the sheet of student, named name, whose id
 // is id.
 std::pair<TAttempt, std::string> GradedAttempt(const TGradedSheets& graded,
                                                const Grading::TStudentResult& student,
@@ -202,7 +205,7 @@ TRecordedGrades RecordGrades(const TGradedSheets& graded, const std::string& tes
         // Made one at a time as they are stored: a pile of sheets may be large.
         std::unordered_map<std::string, int> seen;  // rows alike so far, by the id of the first
         recorded.Added = store.AddAll(sheets.size(), [&](std::size_t i) {
-          const std::string name = CodePageName(sheets[i].Name);
+          const std::string& name = sheets[i].Name;
           // The id of the run and the row's content, so the same file
           // recorded again adds nothing; a row alike one before it counts
           // which it is, so two students who answered alike are two attempts

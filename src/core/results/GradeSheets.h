@@ -13,8 +13,7 @@
 
 // Grading the typed (or scanned) sheets of a paper run, and recording them:
 // the one sequence the Grade Answers window and qwtool grade share. Text is
-// code-page text, but for student names, which stay as the answers file
-// holds them until they are recorded.
+// UTF-8.
 
 // What grading the sheets gave.
 struct TGradedSheets {
@@ -47,8 +46,9 @@ TGradedSheets GradeSheets(std::string_view answersText, const std::string& testP
                           const PaperVersions::TPaperTest& test, const PaperVersions::TOptions& options,
                           const std::vector<TPrintRun>& runs);
 
-// The same for the answers file at answersPath. Throws TIoError naming it
-// when it cannot be read or is larger than a test file may be.
+// The same for the answers file at answersPath: UTF-8, or code-page text
+// (told apart line by line) as older spreadsheets wrote it. Throws TIoError
+// naming it when it cannot be read or is larger than a test file may be.
 TGradedSheets GradeAnswersFile(const std::string& answersPath, const std::string& testPath,
                                const PaperVersions::TPaperTest& test, const PaperVersions::TOptions& options,
                                const std::vector<TPrintRun>& runs);

@@ -32,7 +32,7 @@ constexpr const char* Columns =
 TPrintRun ReadRun(TStatement& row) {
   TPrintRun run;
   run.Number = static_cast<int>(row.Int(0));
-  run.TestFile = CodePage::FromUtf8(row.Text(1)).Text;
+  run.TestFile = row.Text(1);
   run.Fingerprint = row.Text(2);
   run.Options.Seed = PaperVersions::ParseSeed(row.Text(3)).value_or(0);
   run.Options.Versions = std::clamp(static_cast<int>(row.Int(4)), 1, PaperVersions::MaxVersions);
@@ -50,7 +50,7 @@ TPrintRun Record(TResultsStore& store, const std::string& testFile, const std::s
   TTransaction transaction(db);
   TPrintRun run{0, testFile, fingerprint, options, printed};
   run.Options.Versions = std::clamp(options.Versions, 1, PaperVersions::MaxVersions);
-  const std::string file = CodePage::ToUtf8(testFile);
+  const std::string file = CodePage::Utf8OrCodePage(testFile);
   auto same = db.Prepare(std::string(Columns) +
                          " AND fingerprint = ? AND seed = ? AND versions = ? AND shuffle_questions = ?"
                          " AND shuffle_answers = ? ORDER BY number");
@@ -87,7 +87,7 @@ TPrintRun Record(TResultsStore& store, const std::string& testFile, const std::s
 
 std::vector<TPrintRun> List(TResultsStore& store, const std::string& testFile) {
   auto rows = store.Database().Prepare(std::string(Columns) + " ORDER BY number DESC");
-  rows->Bind(1, CodePage::ToUtf8(testFile));
+  rows->Bind(1, CodePage::Utf8OrCodePage(testFile));
   std::vector<TPrintRun> runs;
   while (rows->Step()) runs.push_back(ReadRun(*rows));
   return runs;

@@ -1,10 +1,16 @@
 #include "core/results/Reports.h"
 
+#include <unicode/coll.h>
+#include <unicode/sortkey.h>
+#include <unicode/unistr.h>
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <tuple>
 
 #include "core/run/TestSession.h"
-#include "core/storage/CodePage.h"
 #include "core/storage/Csv.h"
 
 namespace Reports {
@@ -113,13 +119,50 @@ TRegraded Regrade(TResultsStore& store, const std::string& testFile,
   return regraded;
 }
 
+void SortByStudent(std::vector<TStoredAttempt>& attempts) {
+  UErrorCode status = U_ZERO_ERROR;
+  const std::unique_ptr<icu::Collator> collator(
+      icu::Collator::createInstance(icu::Locale::getDefault(), status));
+  // "Ann 9" before "Ann 10".
+  if (U_SUCCESS(status)) collator->setAttribute(UCOL_NUMERIC_COLLATION, UCOL_ON, status);
+  // Without ICU's data every text sorts by its characters' numbers.
+  const bool ordered = U_SUCCESS(status);
+  const auto key = [&](const std::string& text) {
+    if (!ordered) return text;
+    icu::CollationKey made;
+    UErrorCode keyStatus = U_ZERO_ERROR;
+    collator->getCollationKey(icu::UnicodeString::fromUTF8(text), made, keyStatus);
+    int32_t length = 0;
+    const uint8_t* bytes = made.getByteArray(length);
+    return U_SUCCESS(keyStatus)
+               ? std::string(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(length))
+               : text;
+  };
+  struct TKeyed {
+    std::string Name, Number;
+    std::size_t Index;
+  };
+  std::vector<TKeyed> keyed;
+  keyed.reserve(attempts.size());
+  for (std::size_t i = 0; i < attempts.size(); ++i)
+    keyed.push_back({key(attempts[i].Student), key(attempts[i].StudentNumber), i});
+  std::ranges::stable_sort(keyed, [&](const TKeyed& a, const TKeyed& b) {
+    return std::tie(a.Name, a.Number, When(attempts[a.Index])) <
+           std::tie(b.Name, b.Number, When(attempts[b.Index]));
+  });
+  std::vector<TStoredAttempt> sorted;
+  sorted.reserve(attempts.size());
+  for (const TKeyed& k : keyed) sorted.push_back(std::move(attempts[k.Index]));
+  attempts = std::move(sorted);
+}
+
 std::string GradebookCsv(const std::vector<TStoredAttempt>& attempts, int passPoint) {
   std::string text = Csv::FormatSpreadsheetRecord(
       {"Student", "Student number", "Class", "Date", "Score", "Percent", "Passed", "Time taken"});
   for (const TStoredAttempt& a : attempts)
-    text += CodePage::ToUtf8(Csv::FormatSpreadsheetRecord(
+    text += Csv::FormatSpreadsheetRecord(
         {a.Student, a.StudentNumber, a.Class, When(a), std::to_string(a.Right),
-         std::to_string(Scoring::Percent(a.Right, a.Asked)), PassedText(a, passPoint), TimeTaken(a)}));
+         std::to_string(Scoring::Percent(a.Right, a.Asked)), PassedText(a, passPoint), TimeTaken(a)});
   return text;
 }
 

@@ -59,6 +59,12 @@ struct TRegraded {
 TRegraded Regrade(TResultsStore& store, const std::string& testFile,
                   const std::vector<TQuestionSnapshot>& current);
 
+// Orders attempts by their students' names in the alphabet of the user's
+// language (ICU's default locale, from the environment), so "Łukasz" comes
+// after "Lucyna" in Polish and "Åsa" after "Zoe" in Swedish; then by student
+// number, then by date. Attempts alike in all three keep their order.
+void SortByStudent(std::vector<TStoredAttempt>& attempts);
+
 // "Student,Student number,Class,Date,Score,Percent,Passed,Time taken" and a
 // row per attempt: the date as When gives it, the score as right answers, the
 // percent rounded as the engine rounds it, PassedText and TimeTaken. A cell

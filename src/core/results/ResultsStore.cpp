@@ -16,6 +16,7 @@
 #include "core/results/SqliteDatabase.h"
 #include "core/storage/CodePage.h"
 #include "core/storage/IoError.h"
+#include "core/storage/Utf8.h"
 
 namespace fs = std::filesystem;
 
@@ -31,7 +32,11 @@ struct TMigration {
   // Version: a migration that only adds keeps the one before it.
   int Compatible;
   std::vector<const char*> Statements;
+  // What the statements cannot say, run after them in the same transaction.
+  void (*Step)(TDatabase&) = nullptr;
 };
+
+void RepairFileNames(TDatabase& db);
 
 // The schema that added store_meta. Programs made before it know only
 // store_version and refuse a store whose number there is above their own:
@@ -88,15 +93,40 @@ const std::vector<TMigration>& Migrations() {
        1,
        {"CREATE TABLE collected_files (folder TEXT NOT NULL, name TEXT NOT NULL, size BIGINT NOT NULL,"
         " modified BIGINT NOT NULL, PRIMARY KEY (folder, name))"}},
+      // Test file names as the file system spells them (RepairFileNames).
+      {5, 1, {}, RepairFileNames},
   };
   return migrations;
 }
 
-std::string Utf8(std::string_view text) {
-  return CodePage::ToUtf8(text);
+// Stores of schema 4 and before held a test's file name as the UTF-8 of its
+// bytes read as code-page text: "café.qwt", UTF-8 on the disk, was stored as
+// "cafÃ©.qwt". A name whose code-page form is valid UTF-8 beyond ASCII was
+// stored so (code-page names are hardly ever valid UTF-8), and becomes that
+// form, unless a row of the name itself is there already.
+void RepairFileNames(TDatabase& db) {
+  for (const std::string table : {"tests", "questions", "print_runs"}) {
+    std::vector<std::string> names;
+    auto read = db.Prepare("SELECT DISTINCT file_name FROM " + table);
+    while (read->Step()) names.push_back(read->Text(0));
+    for (const std::string& name : names) {
+      const CodePage::TEncoded bytes = CodePage::FromUtf8(name);
+      if (!bytes.Unmappable.empty() || bytes.Text == name || !Utf8::IsValid(bytes.Text)) continue;
+      auto taken = db.Prepare("SELECT COUNT(*) FROM " + table + " WHERE file_name = ?");
+      taken->Bind(1, bytes.Text);
+      if (taken->Step() && taken->Int(0) > 0) continue;
+      auto update = db.Prepare("UPDATE " + table + " SET file_name = ? WHERE file_name = ?");
+      update->Bind(1, bytes.Text);
+      update->Bind(2, name);
+      update->Step();
+    }
+  }
 }
-std::string Local(const std::string& utf8) {
-  return CodePage::FromUtf8(utf8).Text;
+
+// The store holds UTF-8 alone: text that is not (a file name in another
+// encoding, text read from an older code-page file) is taken as code-page text.
+std::string StoredText(std::string_view text) {
+  return CodePage::Utf8OrCodePage(text);
 }
 
 // A stored question's number and its keys: the first, and the newest.
@@ -122,7 +152,7 @@ std::vector<TQuestionKey> ReadQuestionKeys(TDatabase& db, const std::string& tes
                   " + CASE WHEN answer_e <> '' THEN 16 ELSE 0 END + CASE WHEN answer_f <> '' THEN 32 ELSE 0 "
                   "END FROM questions") +
       (testFile.empty() ? "" : " WHERE UPPER(file_name) = UPPER(?)") + " ORDER BY number, id");
-  if (!testFile.empty()) rows->Bind(1, Utf8(testFile));
+  if (!testFile.empty()) rows->Bind(1, StoredText(testFile));
   std::vector<TQuestionKey> keys;
   while (rows->Step()) {
     TQuestionKey& key = keys.emplace_back();
@@ -275,6 +305,7 @@ struct TResultsStore::TImpl {
           sql.replace(key, 8, Db->AutoKey());
         Db->Execute(sql);
       }
+      if (migration.Step) migration.Step(*Db);
       auto update = Db->Prepare("UPDATE store_version SET version = ?");
       update->Bind(
           1, std::int64_t{migration.Version < MetaVersion ? migration.Version
@@ -296,17 +327,17 @@ struct TResultsStore::TImpl {
 
   std::int64_t TestId(const TAttempt& attempt) {
     auto find = Cached("SELECT id FROM tests WHERE file_name = ? AND fingerprint = ?");
-    find->Bind(1, Utf8(attempt.TestFile));
+    find->Bind(1, StoredText(attempt.TestFile));
     find->Bind(2, attempt.Fingerprint);
     if (find->Step()) return find->Int(0);
     find->Reset();
-    find->Bind(1, Utf8(attempt.TestFile));
+    find->Bind(1, StoredText(attempt.TestFile));
     find->Bind(2, attempt.Fingerprint);
     auto insert = Cached(
         "INSERT INTO tests (file_name, description, fingerprint) VALUES (?, ?, ?)"
         " ON CONFLICT (file_name, fingerprint) DO NOTHING RETURNING id");
-    insert->Bind(1, Utf8(attempt.TestFile));
-    insert->Bind(2, Utf8(attempt.Description));
+    insert->Bind(1, StoredText(attempt.TestFile));
+    insert->Bind(2, StoredText(attempt.Description));
     insert->Bind(3, attempt.Fingerprint);
     return InsertedOrFound(*insert, *find);
   }
@@ -317,7 +348,7 @@ struct TResultsStore::TImpl {
       if (snapshot == q) return knownId;
     const std::string digest = Fingerprint({q});
     auto find = Db->Prepare("SELECT id FROM questions WHERE file_name = ? AND number = ? AND digest = ?");
-    find->Bind(1, Utf8(testFile));
+    find->Bind(1, StoredText(testFile));
     find->Bind(2, std::int64_t{q.Number});
     find->Bind(3, digest);
     std::int64_t id = 0;
@@ -325,7 +356,7 @@ struct TResultsStore::TImpl {
       id = find->Int(0);
     } else {
       find->Reset();
-      find->Bind(1, Utf8(testFile));
+      find->Bind(1, StoredText(testFile));
       find->Bind(2, std::int64_t{q.Number});
       find->Bind(3, digest);
       auto insert = Db->Prepare(
@@ -333,11 +364,11 @@ struct TResultsStore::TImpl {
           "answer_d,"
           " answer_e, answer_f, correct, any_correct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
           " ON CONFLICT (file_name, number, digest) DO NOTHING RETURNING id");
-      insert->Bind(1, Utf8(testFile));
+      insert->Bind(1, StoredText(testFile));
       insert->Bind(2, std::int64_t{q.Number});
       insert->Bind(3, digest);
-      insert->Bind(4, Utf8(q.Question));
-      for (int i = 0; i < 6; ++i) insert->Bind(5 + i, Utf8(q.Answers[i]));
+      insert->Bind(4, StoredText(q.Question));
+      for (int i = 0; i < 6; ++i) insert->Bind(5 + i, StoredText(q.Answers[i]));
       insert->Bind(11, std::int64_t{q.Correct});
       insert->Bind(12, std::int64_t{q.AnyCorrectPasses});
       id = InsertedOrFound(*insert, *find);
@@ -371,11 +402,11 @@ struct TResultsStore::TImpl {
     insert->Bind(1, contentId);
     insert->Bind(2, testId);
     insert->Bind(3, attempt.Id);
-    insert->Bind(4, Utf8(attempt.Student));
-    insert->Bind(5, Utf8(attempt.StudentNumber));
-    insert->Bind(6, Utf8(attempt.Class));
+    insert->Bind(4, StoredText(attempt.Student));
+    insert->Bind(5, StoredText(attempt.StudentNumber));
+    insert->Bind(6, StoredText(attempt.Class));
     insert->Bind(7, SourceName(attempt.Source));
-    insert->Bind(8, Utf8(attempt.Machine));
+    insert->Bind(8, StoredText(attempt.Machine));
     insert->Bind(9, attempt.Version ? std::string(1, attempt.Version) : std::string());
     insert->Bind(10, attempt.Seed);
     insert->Bind(11, attempt.Started);
@@ -466,7 +497,7 @@ std::vector<TStoredAttempt> TResultsStore::Attempts(const TResultsFilter& filter
   std::vector<std::string> parameters;
   if (!filter.TestFile.empty()) {
     where += " AND UPPER(t.file_name) = UPPER(?)";
-    parameters.push_back(Utf8(filter.TestFile));
+    parameters.push_back(StoredText(filter.TestFile));
   }
   if (!filter.Since.empty()) {
     where += " AND a.started >= ?";
@@ -482,7 +513,7 @@ std::vector<TStoredAttempt> TResultsStore::Attempts(const TResultsFilter& filter
   }
   if (!filter.Class.empty()) {
     where += " AND a.class_name = ?";
-    parameters.push_back(Utf8(filter.Class));
+    parameters.push_back(StoredText(filter.Class));
   }
   if (!filter.WithDeleted) where += " AND a.deleted = 0";
   const std::string from = " FROM attempts a JOIN tests t ON t.id = a.test_id";
@@ -497,13 +528,13 @@ std::vector<TStoredAttempt> TResultsStore::Attempts(const TResultsFilter& filter
   while (list->Step()) {
     TStoredAttempt& a = attempts.emplace_back();
     a.Id = list->Int(0);
-    a.TestFile = Local(list->Text(1));
-    a.Description = Local(list->Text(2));
-    a.Student = Local(list->Text(3));
-    a.StudentNumber = Local(list->Text(4));
-    a.Class = Local(list->Text(5));
+    a.TestFile = list->Text(1);
+    a.Description = list->Text(2);
+    a.Student = list->Text(3);
+    a.StudentNumber = list->Text(4);
+    a.Class = list->Text(5);
     a.Source = SourceOfName(list->Text(6)).value_or(TAttemptSource::Import);
-    a.Machine = Local(list->Text(7));
+    a.Machine = list->Text(7);
     const std::string version = list->Text(8);
     a.Version = version.empty() ? 0 : version[0];
     a.Seed = list->Text(9);

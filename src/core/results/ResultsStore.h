@@ -13,7 +13,7 @@
 // The results store: every attempt at the tests of one working folder, with
 // the questions as they stood when each was taken. It speaks portable SQL to
 // a TDatabase (SQLite here), so the same schema and queries serve a server
-// database. Text is code-page text here and UTF-8 in the database.
+// database. Text is UTF-8, here and in the database.
 //
 // Each attempt's answers are kept twice, written in one transaction: as rows
 // of the answers table (with their marks, for anyone reading the store with
@@ -100,7 +100,7 @@ enum class TStoreAccess { Write, Read };
 
 class TResultsStore {
 public:
-  static constexpr int SchemaVersion = 4;
+  static constexpr int SchemaVersion = 5;
 
   // Takes the database and, for writing, brings its schema up to
   // SchemaVersion, one migration per transaction. A store of a newer schema

@@ -20,11 +20,13 @@ namespace {
 const std::vector<std::string> Header = {"Student", "Date",    "Test file", "Description", "Questions",
                                          "Right",   "Percent", "Result",    "Time taken"};
 
+// A record's cells, each UTF-8 (a file name in another encoding taken as
+// code-page text), so the file never mixes the two forms.
 std::vector<std::string> Fields(const THistoryRecord& record) {
-  return {record.Student,
+  return {CodePage::Utf8OrCodePage(record.Student),
           record.When,
-          record.TestFile,
-          record.Description,
+          CodePage::Utf8OrCodePage(record.TestFile),
+          CodePage::Utf8OrCodePage(record.Description),
           std::to_string(record.Asked),
           std::to_string(record.Right),
           std::to_string(record.Percent),
@@ -38,13 +40,13 @@ bool ReadNumber(const std::string& text, int& value) {
   return error == std::errc() && next == end && value >= 0;
 }
 
+// The file's text as UTF-8: a history written before names could be in any
+// script is code-page text, read as such.
 std::string ReadAll(const std::string& path) {
   TInputFile input(path);
-  std::string bytes;
-  if (!input.Exists()) return bytes;
+  if (!input.Exists()) return {};
   TFileBytes read = input.ReadRest();
-  bytes.assign(read.Data.get(), read.Size);
-  return bytes;
+  return CodePage::Utf8OrCodePage(std::string_view(read.Data.get(), read.Size));
 }
 
 std::vector<THistoryRecord> Parse(const std::string& path, const std::string& bytes) {
@@ -131,7 +133,7 @@ std::optional<std::string> Append(const std::string& path, const THistoryRecord&
 std::string ExportCsv(const std::vector<THistoryRecord>& records) {
   std::string text = Csv::FormatSpreadsheetRecord(Header);
   for (auto it = records.rbegin(); it != records.rend(); ++it)
-    text += CodePage::ToUtf8(Csv::FormatSpreadsheetRecord(Fields(*it)));
+    text += Csv::FormatSpreadsheetRecord(Fields(*it));
   return text;
 }
 

@@ -6,7 +6,9 @@
 #include <vector>
 
 // The student's history: one record per finished test, kept in one CSV file
-// (code-page text, oldest first, a header line) in the user's data folder.
+// (UTF-8, oldest first, a header line) in the user's data folder. A file of
+// older programs, in the code page, is read as such and rewritten as UTF-8
+// at the next record.
 // Every write replaces the file atomically, so a crash loses at most the
 // test being taken.
 struct THistoryRecord {

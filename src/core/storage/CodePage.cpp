@@ -209,4 +209,8 @@ unsigned char ToLower(unsigned char c) {
   }
 }
 
+std::string Utf8OrCodePage(std::string_view bytes) {
+  return Utf8::IsValid(bytes) ? std::string(bytes) : ToUtf8(bytes);
+}
+
 }  // namespace CodePage

@@ -41,6 +41,12 @@ TEncoded FromUtf8(std::string_view utf8);
 // Whether FromUtf8 keeps every character of utf8 (no Unmappable).
 bool Holds(std::string_view utf8);
 
+// Text that is UTF-8 now and was code-page text in older files (a history, a
+// grade sheet, a progress row): bytes that are valid UTF-8 as they stand,
+// any other read as code-page text. Code-page text with a letter beyond ASCII
+// is hardly ever valid UTF-8, so the two forms tell themselves apart.
+std::string Utf8OrCodePage(std::string_view bytes);
+
 // Whether the code-page byte c is a letter or a digit (accented letters,
 // \x8A S caron and the like included).
 bool IsLetterOrDigit(unsigned char c);

@@ -367,7 +367,7 @@ void TClassroomForm::Refresh() {
     answering += line.Position > 0 && !line.Finished ? 1 : 0;
     finished += line.Finished ? 1 : 0;
     const QString texts[ColumnCount] = {
-        ToQString(line.Name), ProgressText(line),
+        FromUtf8(line.Name), ProgressText(line),
         //: A percentage; the number is %1.
         ScoresShown && line.Finished ? tr("%1%").arg(line.Percent) : QString(), AwayText(line)};
     for (int column = 0; column < ColumnCount; ++column) {
@@ -401,7 +401,7 @@ void TClassroomForm::ShowDeviceRequests() {
     auto* row = new QHBoxLayout(line);
     row->setContentsMargins(0, 0, 0, 0);
     auto* text = PlainLabel(line, "RequestLabel");
-    text->setText(tr("%1 asks to continue on another device").arg(ToQString(request.Name)));
+    text->setText(tr("%1 asks to continue on another device").arg(FromUtf8(request.Name)));
     auto* allow = Named(new QPushButton(tr("Allow"), line), "AllowButton");
     auto* refuse = Named(new QPushButton(tr("Refuse"), line), "RefuseButton");
     connect(allow, &QPushButton::clicked, this, [this, id = request.Id] { AnswerDeviceRequest(id, true); });

@@ -205,15 +205,15 @@ void TEngineForm::TakeTestAt(const std::string& path, int previewQuestion) {
   if (!preview) {
     try {
       if (const auto aside = TakeTest::AddToHistory(
-              ToPath(Setup.HistoryPath), ToCoreText(StudentName),
-              ToCoreText(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))), path,
+              ToPath(Setup.HistoryPath), ToUtf8(StudentName),
+              ToUtf8(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))), path,
               settings.Description, result))
         Setup.Dialogs.Inform(tr("Your history file was damaged. It is kept as \"%1\", and a new "
                                 "history was started with this test.")
                                  .arg(FromPath(*aside)));
     } catch (const std::exception& error) {
       Setup.Dialogs.Error(tr("Your test was scored, but it could not be added to your history.\r%1")
-                              .arg(ToQString(error.what())));
+                              .arg(FromUtf8OrCodePage(error.what())));
     }
     RecordResult(session, path, settings.Description, testQuestions, started);
   }
@@ -228,7 +228,7 @@ void TEngineForm::TakeTestAt(const std::string& path, int previewQuestion) {
 namespace {
 
 std::string TimeText(const QDateTime& time) {
-  return ToCoreText(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+  return ToUtf8(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
 }  // namespace
@@ -241,18 +241,18 @@ void TEngineForm::RecordResult(const TTestSession& session, const std::string& p
                                const std::string& description, const std::vector<QuestionRecord>& questions,
                                const QDateTime& started) {
   try {
-    const TTaker taker{ToCoreText(StudentName), ToCoreText(StudentNumber), ToCoreText(StudentClass),
-                       ToCoreText(QSysInfo::machineHostName())};
+    const TTaker taker{ToUtf8(StudentName), ToUtf8(StudentNumber), ToUtf8(StudentClass),
+                       ToUtf8(QSysInfo::machineHostName())};
     const TAttempt attempt =
         AttemptOfSession(session, std::filesystem::path(path).filename().string(), description, questions,
                          taker, TimeText(started), TimeText(QDateTime::currentDateTime()));
     const TRecorded recorded = RecordAttempt(attempt, std::filesystem::path(path).parent_path().string(),
                                              FConfig.ResultsFolder, ToPath(DataFolder()));
-    for (const std::string& notice : recorded.Notices) Setup.Dialogs.Inform(ToQString(notice));
+    for (const std::string& notice : recorded.Notices) Setup.Dialogs.Inform(FromUtf8(notice));
   } catch (const std::exception& error) {
     // The score is in the history already; only the teacher's copy is missing.
     Setup.Dialogs.Error(tr("Your test was scored, but the result could not be saved for your teacher.\r%1")
-                            .arg(ToQString(error.what())));
+                            .arg(FromUtf8OrCodePage(error.what())));
   }
 }
 
@@ -303,7 +303,7 @@ void TEngineForm::History1Click() {
   try {
     records = History::Load(ToPath(Setup.HistoryPath));
   } catch (const std::exception& error) {
-    Setup.Dialogs.Error(ToQString(error.what()));
+    Setup.Dialogs.Error(FromUtf8OrCodePage(error.what()));
   }
   THistoryForm form(std::move(records), Setup.Dialogs, this);
   ShowModal(form);

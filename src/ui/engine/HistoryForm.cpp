@@ -27,10 +27,10 @@ THistoryForm::THistoryForm(std::vector<THistoryRecord> records, TDialogs& dialog
   Grid1->verticalHeader()->hide();
   int row = 0;
   for (auto it = Records.rbegin(); it != Records.rend(); ++it, ++row) {
-    const QStringList cells = {ToQString(it->Student), ToQString(it->When), ToQString(it->Description),
+    const QStringList cells = {FromUtf8(it->Student), FromUtf8(it->When), FromUtf8(it->Description),
                                QString::number(it->Asked), QString::number(it->Right),
                                //: A percentage; the number is %1.
-                               tr("%1%").arg(it->Percent), ToQString(it->Result), ToQString(it->TimeTaken)};
+                               tr("%1%").arg(it->Percent), FromUtf8(it->Result), FromUtf8(it->TimeTaken)};
     for (int column = 0; column < cells.size(); ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
       if (column == 2) item->setToolTip(FromPath(it->TestFile));

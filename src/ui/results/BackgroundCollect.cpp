@@ -16,7 +16,7 @@ QStringList CollectResultsFolders(TResultsStore& store, const QStringList& folde
         lines << QStringLiteral("%1: %2").arg(FromPath(refusal.File),
                                               QString::fromUtf8(refusal.Reason.c_str()));
     } catch (const std::exception& error) {
-      lines << ToQString(error.what());
+      lines << FromUtf8OrCodePage(error.what());
     }
   }
   return lines;
@@ -44,10 +44,10 @@ void TBackgroundCollect::Start(const QStringList& folders) {
   Thread = QThread::create([this, folders] {
     try {
       TOpenedStore opened = OpenStoreAt(Location, TestFolder);
-      for (const std::string& notice : opened.Notices) Lines << ToQString(notice);
+      for (const std::string& notice : opened.Notices) Lines << FromUtf8(notice);
       Lines << CollectResultsFolders(*opened.Store, folders);
     } catch (const std::exception& error) {
-      Lines << ToQString(error.what());
+      Lines << FromUtf8OrCodePage(error.what());
     }
   });
   connect(Thread, &QThread::finished, this, &TBackgroundCollect::Finished);

@@ -1,6 +1,7 @@
 #include "ui/results/ResultsForm.h"
 
 #include <QCheckBox>
+#include <QCollator>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileInfo>
@@ -61,6 +62,17 @@ const char* const Sources[] = {
 // shows, which sorting by a column leaves as it was.
 constexpr int ListIndex = Qt::UserRole;
 
+// The order of names and other text in the user's language ("Łukasz" after
+// "Lucyna" in Polish, "Åsa" after "Zoe" in Swedish), numbers in them by value.
+const QCollator& Alphabet() {
+  static const QCollator collator = [] {
+    QCollator made;
+    made.setNumericMode(true);
+    return made;
+  }();
+  return collator;
+}
+
 // A cell that sorts by the number its text starts with ("9 of 20" before
 // "10 of 20", "-0.1" before "0.2"), and by its text otherwise.
 class TCell : public QTableWidgetItem {
@@ -70,7 +82,7 @@ public:
     const std::optional<double> mine = Leading(text()), theirs = Leading(other.text());
     if (mine && theirs && *mine != *theirs) return *mine < *theirs;
     if (mine.has_value() != theirs.has_value()) return mine.has_value();
-    return text().localeAwareCompare(other.text()) < 0;
+    return Alphabet().compare(text(), other.text()) < 0;
   }
 
 private:
@@ -253,7 +265,7 @@ void TResultsForm::LoadTest() {
     if (!config.ResultsFolder.empty()) KnownFolders << FromPath(config.ResultsFolder);
     if (Opened.Store) return;
     Opened = OpenStoreAt(SavedResultsStore().toStdString(), fs::path(TestPath).parent_path().string());
-    for (const std::string& notice : Opened.Notices) Globals.Dialogs.Inform(ToQString(notice));
+    for (const std::string& notice : Opened.Notices) Globals.Dialogs.Inform(FromUtf8(notice));
   });
   FoldersLabel->setText(KnownFolders.isEmpty()
                             ? tr("No results folder is set (Client Configuration, Results tab).")
@@ -404,7 +416,7 @@ TResultsFilter TResultsForm::Filter() const {
     filter.Until = ToDate->date().addDays(1).toString(Qt::ISODate).toStdString();
   }
   if (SourceBox->currentIndex() > 0) filter.Source = SourceOfName(Sources[SourceBox->currentIndex() - 1]);
-  if (ClassBox->currentIndex() > 0) filter.Class = ToCoreText(ClassBox->currentText());
+  if (ClassBox->currentIndex() > 0) filter.Class = ToUtf8(ClassBox->currentText());
   return filter;
 }
 
@@ -417,9 +429,10 @@ void TResultsForm::Refresh() {
     QStringList classes;
     for (int i = 1; i < ClassBox->count(); ++i) classes << ClassBox->itemText(i);
     for (const TStoredAttempt& attempt : Shown)
-      if (!attempt.Class.empty() && !classes.contains(ToQString(attempt.Class)))
-        classes << ToQString(attempt.Class);
-    classes.sort();
+      if (!attempt.Class.empty() && !classes.contains(FromUtf8(attempt.Class)))
+        classes << FromUtf8(attempt.Class);
+    std::ranges::sort(classes,
+                      [](const QString& a, const QString& b) { return Alphabet().compare(a, b) < 0; });
     const QString chosen = ClassBox->currentText();
     {
       const QSignalBlocker quiet(ClassBox);
@@ -514,7 +527,7 @@ void TResultsForm::FillRegrade() {
     const int row = RegradedGrid->rowCount();
     RegradedGrid->insertRow(row);
     SetRow(RegradedGrid, row,
-           {ToQString(a.Student), ToQString(Reports::When(a)), Score(a.FirstRight, a.Asked),
+           {FromUtf8(a.Student), FromUtf8(Reports::When(a)), Score(a.FirstRight, a.Asked),
             Score(a.Right, a.Asked)},
            index);
   }
@@ -529,7 +542,7 @@ void TResultsForm::DeleteButtonClick() {
   }
   const TStoredAttempt& attempt = Shown[row];
   if (!Globals.Dialogs.ConfirmRisk(tr("Delete the attempt of %1 taken %2?\rUndo Delete brings it back.")
-                                       .arg(ToQString(attempt.Student), ToQString(attempt.Started))))
+                                       .arg(FromUtf8(attempt.Student), FromUtf8(attempt.Started))))
     return;
   const std::int64_t id = attempt.Id;
   if (RunGuarded(Globals.Dialogs, [&] { Opened.Store->SetDeleted(id, true); })) Deleted.push_back(id);

@@ -74,12 +74,12 @@ QString PassRate(const Reports::TPassRate& rate) {
 }
 
 QStringList AttemptRow(const TStoredAttempt& a, int passPoint) {
-  return {ToQString(a.Student), ToQString(a.StudentNumber), ToQString(Reports::When(a)),
+  return {FromUtf8(a.Student), FromUtf8(a.StudentNumber), FromUtf8(Reports::When(a)),
           QCoreApplication::translate("TResultsForm", std::string(SourceName(a.Source)).c_str()),
           a.Version ? QString(QLatin1Char(a.Version)) : QString(), Score(a.Right, a.Asked),
           //: A percentage; the number is %1.
           QCoreApplication::translate("TResultsForm", "%1%").arg(Scoring::Percent(a.Right, a.Asked)),
-          Translated(PassedWords, Reports::PassedText(a, passPoint)), ToQString(Reports::TimeTaken(a))};
+          Translated(PassedWords, Reports::PassedText(a, passPoint)), FromUtf8(Reports::TimeTaken(a))};
 }
 
 QStringList AttemptHeaders() {

@@ -582,7 +582,7 @@ void TScanForm::GradeAndRecord() {
                                .arg(recorded.Added));
       Dialogs.Inform(text);
     } catch (const Grading::TGradingError& error) {
-      Dialogs.Error(tr("The sheets read cannot be graded: ") + ToQString(error.what()));
+      Dialogs.Error(tr("The sheets read cannot be graded: ") + FromUtf8OrCodePage(error.what()));
     }
   });
 }

@@ -72,6 +72,10 @@ QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+std::string ToUtf8(const QString& text) {
+  return text.toStdString();
+}
+
 QString FromUtf8OrCodePage(const std::string& bytes) {
   return FromUtf8(Utf8::IsValid(bytes) ? bytes : CodePage::ToUtf8(bytes));
 }

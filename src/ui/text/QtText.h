@@ -20,8 +20,10 @@ std::string ToCoreText(const QString& text);
 std::string ToPath(const QString& path);
 QString FromPath(const std::string& path);
 
-// UTF-8 text (the exchange formats, their reports) to QString.
+// UTF-8 text (the exchange formats, their reports, names and results) to
+// QString, and back.
 QString FromUtf8(const std::string& text);
+std::string ToUtf8(const QString& text);
 // UTF-8 when the bytes are valid UTF-8, otherwise code-page text: names typed
 // in a spreadsheet come as UTF-8, older files in the code page.
 QString FromUtf8OrCodePage(const std::string& bytes);

@@ -13,7 +13,7 @@
 namespace {
 
 TAttempt Sample() {
-  TAttempt a = ResultsFixture::Attempt("Ren\xE9\tO'Neil", "AB", "C-");
+  TAttempt a = ResultsFixture::Attempt("Ren\xC3\xA9\tO'Neil", "AB", "C-");
   a.Id = "00112233445566778899aabbccddeeff";
   a.Questions[0].Question = "Two lines:\r\nback\\slash";
   a.Questions[1].Correct = Scoring::LettersOf("AC");

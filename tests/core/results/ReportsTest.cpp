@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <unicode/locid.h>
+
+#include <set>
 
 #include "core/results/Reports.h"
 #include "core/results/ResultsFixture.h"
@@ -69,4 +72,46 @@ TEST_F(ReportsTest, ARegradeCountsTheScoresItChanged) {
       Reports::Regrade(*Opened.Store, "CH2.QWT", ResultsFixture::Questions("BC"));
   EXPECT_EQ(again.Rescored, 3);
   EXPECT_EQ(again.ScoresChanged, 2);
+}
+
+namespace {
+
+// The names of a class in four scripts, as the store gives them back.
+const std::vector<std::string> Names = {"Żaneta", "Zoe",    "Łukasz Żółć", "Maria",
+                                        "Lucyna", "王小明", "Ελένη",       "Åsa"};
+
+// Orders names by SortByStudent with ICU's default locale set to locale.
+std::vector<std::string> SortedIn(const char* locale, std::vector<TStoredAttempt> attempts) {
+  const icu::Locale before = icu::Locale::getDefault();
+  UErrorCode status = U_ZERO_ERROR;
+  icu::Locale::setDefault(icu::Locale(locale), status);
+  Reports::SortByStudent(attempts);
+  icu::Locale::setDefault(before, status);
+  std::vector<std::string> names;
+  for (const TStoredAttempt& a : attempts) names.push_back(a.Student);
+  return names;
+}
+
+}  // namespace
+
+TEST_F(ReportsTest, NamesInAnyScriptAreKeptExactlyAndSortInTheUsersAlphabet) {
+  std::vector<std::pair<TAttempt, std::string>> made;
+  for (const std::string& name : Names) made.push_back({Attempt(name, "AB", "AB"), name});
+  Opened.Store->AddAll(made);
+  const std::vector<TStoredAttempt> stored = Opened.Store->Attempts({.TestFile = "CH2.QWT"});
+  std::vector<std::string> back;
+  for (const TStoredAttempt& a : stored) back.push_back(a.Student);
+  EXPECT_EQ(std::multiset<std::string>(back.begin(), back.end()),
+            std::multiset<std::string>(Names.begin(), Names.end()));
+  const std::string gradebook = Reports::GradebookCsv(stored, 50);
+  for (const std::string& name : Names)
+    EXPECT_NE(gradebook.find("\r\n" + name + ",,7B,"), std::string::npos) << name;
+
+  // Polish letters with a mark are letters of their own after the plain one
+  // (Ł after L, Ż after Z); Swedish puts Å after Z and takes Ż for a Z. Other
+  // scripts follow Latin, Greek before Han.
+  EXPECT_EQ(SortedIn("pl", stored), (std::vector<std::string>{"Åsa", "Lucyna", "Łukasz Żółć", "Maria", "Zoe",
+                                                              "Żaneta", "Ελένη", "王小明"}));
+  EXPECT_EQ(SortedIn("sv", stored), (std::vector<std::string>{"Lucyna", "Łukasz Żółć", "Maria", "Żaneta",
+                                                              "Zoe", "Åsa", "Ελένη", "王小明"}));
 }

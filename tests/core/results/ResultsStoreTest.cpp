@@ -242,6 +242,27 @@ TEST_P(ResultsStoreOn, OpensAStoreANewerProgramOnlyAddedTo) {
   }
 }
 
+// Older programs stored "café.qwt" (UTF-8 on the disk) as "cafÃ©.qwt": the
+// store finds the test's attempts, with their answers, by its own name again.
+TEST_P(ResultsStoreOn, AStoreOfOlderProgramsFindsATestByTheNameItHasOnTheDisk) {
+  {
+    TOpenedStore opened = Open();
+    TAttempt attempt = Attempt("Zoë", "AB", "AB");
+    attempt.TestFile = "café.qwt";
+    opened.Store->Add(attempt, "1");
+    TDatabase& db = opened.Store->Database();
+    for (const char* table : {"tests", "questions"})
+      db.Execute(std::string("UPDATE ") + table + " SET file_name = 'cafÃ©.qwt'");
+    db.Execute("UPDATE store_meta SET value = 4 WHERE name = 'version'");
+  }
+  const std::vector<TStoredAttempt> attempts =
+      Open().Store->Attempts({.TestFile = "café.qwt", .WithAnswers = true});
+  ASSERT_EQ(attempts.size(), 1u);
+  EXPECT_EQ(attempts[0].TestFile, "café.qwt");
+  EXPECT_EQ(attempts[0].Student, "Zoë");
+  EXPECT_EQ(attempts[0].Right, 2);
+}
+
 // Another program holds the write lock: after waiting, the write is refused
 // with a message that says so, and nothing of it is stored.
 TEST(ResultsStore, SaysSoWhenAnotherProgramHoldsTheStore) {

@@ -33,7 +33,7 @@ TEST_P(SharedStoreOn, ServersWritingAtOnceStoreEveryAttemptOnce) {
         ready.arrive_and_wait();
         TOpenedStore opened = Open();
         for (int a = 0; a < Each; ++a) {
-          const std::string student = "Zo\xEB " + std::to_string(s) + "-" + std::to_string(a);
+          const std::string student = "Zo\xC3\xAB " + std::to_string(s) + "-" + std::to_string(a);
           const std::string id = std::to_string(s) + "-" + std::to_string(a);
           if (!opened.Store->Add(Attempt(student, "ABCD", "ABCA"), id))
             failures[s] = student + " was taken for a stored attempt";
@@ -53,7 +53,7 @@ TEST_P(SharedStoreOn, ServersWritingAtOnceStoreEveryAttemptOnce) {
   ASSERT_EQ(attempts.size(), std::size_t{Servers * Each + 1});
   int named = 0;
   for (const TStoredAttempt& a : attempts) {
-    named += a.Student.starts_with("Zo\xEB ");
+    named += a.Student.starts_with("Zo\xC3\xAB ");
     EXPECT_EQ(a.Right, a.Student == "Shared" ? 1 : 3) << a.Student;
   }
   EXPECT_EQ(named, Servers * Each);

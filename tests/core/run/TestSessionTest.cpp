@@ -178,11 +178,23 @@ protected:
 TEST_F(HistoryTest, AppendsAndReadsBackInOrder) {
   EXPECT_TRUE(History::Load(Path).empty());
   History::Append(Path, Record("Ann", 3));
-  History::Append(Path, Record("Bo\xe9", 1));
-  EXPECT_EQ(History::Load(Path), (std::vector<THistoryRecord>{Record("Ann", 3), Record("Bo\xe9", 1)}));
+  History::Append(Path, Record("Łukasz Żółć", 1));
+  EXPECT_EQ(History::Load(Path), (std::vector<THistoryRecord>{Record("Ann", 3), Record("Łukasz Żółć", 1)}));
   const std::string csv = History::ExportCsv(History::Load(Path));
-  EXPECT_LT(csv.find("Bo\xc3\xa9"), csv.find("Ann"));  // newest first, UTF-8
+  EXPECT_LT(csv.find("Łukasz Żółć"), csv.find("Ann"));  // newest first
   EXPECT_NE(csv.find("\"Quiz, \"\"one\"\"\""), std::string::npos);
+}
+
+// Older programs wrote the history in the code page: it reads as such, and
+// the next record makes the whole file UTF-8, never a mix of the two.
+TEST_F(HistoryTest, ACodePageHistoryOfOlderProgramsReadsAndContinuesInUtf8) {
+  WriteBytes(Path,
+             "Student,Date,Test file,Description,Questions,Right,Percent,Result,Time taken\r\n"
+             "Zo\xEB,2026-01-02 03:04:05,/t/A.QWT,\"Quiz, \"\"one\"\"\",4,2,50,Passed,00:02:00\r\n");
+  EXPECT_EQ(History::Load(Path), std::vector<THistoryRecord>{Record("Zoë", 2)});
+  History::Append(Path, Record("Ελένη", 4));
+  EXPECT_EQ(History::Load(Path), (std::vector<THistoryRecord>{Record("Zoë", 2), Record("Ελένη", 4)}));
+  EXPECT_NE(ReadBytes(Path).find("\r\nZoë,"), std::string::npos);
 }
 
 TEST_F(HistoryTest, ADamagedFileIsSetAsideUnderANewNameAndTheNewScoreStartsAHistory) {

@@ -302,6 +302,23 @@ TEST_F(EngineTest, ATestWhoseNameIsNoUtf8IsTaken) {
   EXPECT_EQ(shown.first(), "BeginBox");
 }
 
+// A message names a file as its name is spelt, not its bytes read in the
+// code page ("cafÃ©").
+TEST_F(EngineTest, AMessageNamesAFileAsItIsSpelt) {
+  const QString path = WriteTest();
+  WriteBytes(Dir.File("café"), "a file where the history's folder would be");
+  TEngineSetup setup = EngineSetup();
+  setup.HistoryPath = FromPath(Dir.File("café/history.csv"));
+  TEngineForm engine(setup);
+  Prompts.Answers = {QString()};
+  engine.RunModal = [](QDialog&) { return int(QDialog::Accepted); };
+  Dialogs.ExpectMessage(TMessageKind::Error,
+                        QStringLiteral("Your test was scored, but it could not be added to your history.\r"
+                                       "Cannot make the folder \"%1\": Not a directory")
+                            .arg(FromPath(Dir.File("café"))));
+  engine.TakeTest(path);
+}
+
 TEST_F(EngineTest, DamagedHistoryIsSetAsideAndTheScoreRecordedInANewOne) {
   const QString path = WriteTest();
   std::filesystem::create_directories(Dir.Path() / "data");
@@ -492,7 +509,7 @@ TEST_F(EngineTest, WhereResultsAreKeptTheNumberAndClassAreAskedAndStored) {
   };
   take({QStringLiteral("Ann")});  // no store yet and no results folder: the name alone
   take({QStringLiteral("Bo"), QStringLiteral("12"), std::nullopt});
-  take({QStringLiteral("Cy"), QStringLiteral(" 1234 "), QStringLiteral(" 7b ")});
+  take({QStringLiteral("王小明"), QStringLiteral(" 1234 "), QStringLiteral(" 7β ")});
   EXPECT_EQ(Prompts.Asked, (QStringList{"Student Name", "Student Name", "Student Number", "Class",
                                         "Student Name", "Student Number", "Class"}));
   EXPECT_EQ(begun, 2);
@@ -502,7 +519,8 @@ TEST_F(EngineTest, WhereResultsAreKeptTheNumberAndClassAreAskedAndStored) {
   EXPECT_EQ(std::tie(attempts[0].Student, attempts[0].StudentNumber, attempts[0].Class),
             std::make_tuple("Ann", "", ""));
   EXPECT_EQ(std::tie(attempts[1].Student, attempts[1].StudentNumber, attempts[1].Class),
-            std::make_tuple("Cy", "1234", "7b"));
+            std::make_tuple("王小明", "1234", "7β"));
+  EXPECT_EQ(History::Load(Dir.File("data/history.csv")).back().Student, "王小明");
 }
 
 TEST_F(EngineTest, EveryWindowOfARunShowsItsTextsInTheInterfacesLanguage) {
