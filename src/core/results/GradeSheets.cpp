@@ -7,6 +7,7 @@
 #include "core/storage/CodePage.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
+#include "core/storage/Utf8.h"
 
 namespace fs = std::filesystem;
 
@@ -122,8 +123,7 @@ bool AllDigits(std::string_view text) {
 
 // A name as the answers file holds it (UTF-8, or the code page) in code-page text.
 std::string CodePageName(const std::string& name) {
-  std::string checked = name;
-  if (!CodePage::RepairUtf8(checked).empty()) return name;
+  if (!Utf8::IsValid(name)) return name;
   return CodePage::FromUtf8(name).Text;
 }
 

@@ -14,10 +14,6 @@ std::string TerminalText(std::string_view codePageText);
 // The same for text that is UTF-8 already, such as file names.
 std::string TerminalUtf8(std::string_view utf8);
 
-// Code-page text as a JSON string literal, quotes included: UTF-8, with '"',
-// '\' and every control character (C0, DEL, C1) escaped.
-std::string JsonString(std::string_view codePageText);
-
 // Splits text at its line breaks: CR LF, a CR alone or an LF alone.
 // The empty text is one empty line.
 template <typename TVisit>
