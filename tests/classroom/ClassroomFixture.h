@@ -55,10 +55,11 @@ inline TClassroomTest TestOf(std::string_view keys) {
   return test;
 }
 
-// The value of the first member named key in a JSON text, searched depth
+// The value of the first member named key in a JSON object, searched depth
 // first in the text's order: a string as it reads, anything else as JSON text;
-// "" when there is none (or the text is no JSON).
-inline std::string Field(const std::string& json, const std::string& key) {
+// "" when there is none. The object may close text that begins otherwise (a
+// whole HTTP reply, or one behind its status); "" when it is no JSON.
+inline std::string Field(const std::string& text, const std::string& key) {
   const std::function<const Json::TValue*(const Json::TValue&)> find =
       [&](const Json::TValue& value) -> const Json::TValue* {
     if (!value.is_structured()) return nullptr;
@@ -68,7 +69,9 @@ inline std::string Field(const std::string& json, const std::string& key) {
     }
     return nullptr;
   };
-  const Json::TValue parsed = Json::TValue::parse(json, nullptr, false);
+  const std::size_t begin = text.find('{');
+  if (begin == std::string::npos) return {};
+  const Json::TValue parsed = Json::TValue::parse(text.substr(begin), nullptr, false);
   const Json::TValue* found = find(parsed);
   if (found == nullptr) return {};
   return found->is_string() ? found->get<std::string>() : found->dump();

@@ -138,11 +138,12 @@ TEST(Classroom, NoResponseCarriesTheKeyBeforeACheckOrTheEnd) {
       const std::string path = request.substr(get ? 4 : 5);
       TResponse response = get ? rooms[r]->Get(path, tokens[r]) : rooms[r]->Post(path, body, tokens[r]);
       if (tokens[r].empty()) tokens[r] = Field(response.Body, "token");
-      const std::size_t at = response.Body.find(tokens[r]);
-      if (at != std::string::npos) response.Body.replace(at, tokens[r].size(), "TOKEN");
-      response.Body =
-          std::regex_replace(response.Body, std::regex("\"(device|resumeCode)\":\"[^\"]*\""), "$1");
-      seen[r].push_back(std::to_string(response.Status) + response.Body);
+      // What two rooms draw at random is left out of the comparison.
+      Json::TValue reply = Json::TValue::parse(response.Body, nullptr, false);
+      if (reply.is_object())
+        for (const char* drawn : {"token", "device", "resumeCode"}) reply.erase(drawn);
+      seen[r].push_back(std::to_string(response.Status) +
+                        (reply.is_discarded() ? response.Body : reply.dump()));
     }
   }
   for (std::size_t i = 0; i + 1 < script.size(); ++i) {
