@@ -70,7 +70,7 @@ int ResultsCommand(TToolContext& context) {
   if (const auto source = arguments.Value("--source")) {
     filter.Source = SourceOfName(*source);
     if (!filter.Source) {
-      Report(context.Err, "--source takes engine, paper, scan, classroom or import, not \"" + *source + "\"");
+      Report(context.Err, "--source takes " + SourceNamesText() + ", not \"" + *source + "\"");
       return ExitTrouble;
     }
   }

@@ -394,7 +394,7 @@ std::string LayoutJson(const std::vector<TSheetPage>& pages,
                        const std::vector<PaperVersions::TVersion>& versions) {
   Json::TValue json = {{"unit", "pt"}, {"pages", Json::TValue::array()}};
   for (const TSheetPage& page : pages) json["pages"].push_back(PageJson(page, versions));
-  return Json::Write(json, {.Layout = Json::TLayout::Indented}) + "\n";
+  return Json::Write(json, {.Layout = Json::TLayout::Indented, .PlainRunsOnOneLine = true}) + "\n";
 }
 
 }  // namespace SheetLayout

@@ -66,11 +66,18 @@ void AppendValue(std::string& out, const TValue& value, const TStyle& style, int
   const bool oneLine = style.Layout == TLayout::OneLine || (depth >= 2 && HoldsOnlyPlainValues(value));
   const std::string indent = oneLine ? std::string() : "\n" + std::string(2 * (depth + 1), ' ');
   out += object ? '{' : '[';
-  bool first = true;
+  const bool joinRuns = !oneLine && object && depth >= 2 && style.PlainRunsOnOneLine;
+  bool first = true, lastPlain = false;
   for (auto member = value.begin(); member != value.end(); ++member) {
-    if (!first) out += oneLine ? ", " : ",";
+    const bool plain = !member.value().is_structured();
+    if (joinRuns && plain && lastPlain) {
+      out += ", ";
+    } else {
+      if (!first) out += oneLine ? ", " : ",";
+      out += indent;
+    }
     first = false;
-    out += indent;
+    lastPlain = plain;
     if (object) {
       AppendDump(out, TValue(member.key()), style);
       out += ": ";

@@ -23,6 +23,9 @@ struct TStyle {
   // Writes '<', '>' and '&' as \u003c, \u003e and \u0026, so that the text
   // never carries markup, even into a page that shows it carelessly.
   bool NoMarkup = false;
+  // Indented: below the first level, an object's members that follow each
+  // other without an object or array between them share a line.
+  bool PlainRunsOnOneLine = false;
 };
 
 // The text of value, without a line end. Strings are UTF-8: a byte that is no

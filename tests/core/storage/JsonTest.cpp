@@ -44,6 +44,16 @@ TEST(Json, LaysOutOnOneLineOrIndentedWithPlainGroupsKeptTogether) {
     }
   ]
 })");
+  const Json::TValue page = {{"pages", {{{"a", 1}, {"b", "x"}, {"box", {{"x", 1}}}, {"c", true}}}}};
+  EXPECT_EQ(Json::Write(page, {.Layout = Json::TLayout::Indented, .PlainRunsOnOneLine = true}), R"({
+  "pages": [
+    {
+      "a": 1, "b": "x",
+      "box": {"x": 1},
+      "c": true
+    }
+  ]
+})");
 }
 
 TEST(Json, DecimalsAreRoundedAndShortest) {
