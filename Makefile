@@ -9,7 +9,8 @@ PACKAGES := cmake make g++ ccache libgtest-dev libbenchmark-dev qt6-base-dev lib
             libpugixml-dev libzip-dev pkgconf poppler-utils libxml2-utils \
             libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us python3 libcpp-httplib-dev \
             libqrencode-dev libzxing-dev chromium libopencv-dev libpoppler-cpp-dev \
-            postgresql libpq-dev libicu-dev libboost-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+            postgresql libpq-dev libicu-dev libboost-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
+            nlohmann-json3-dev
 # Commands some machines bring from other packaging (npm comes with their
 # Node.js); the Debian package of the same name is installed only when the
 # command is missing, as it would conflict with that Node.js.

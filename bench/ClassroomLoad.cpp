@@ -40,6 +40,7 @@
 #include "classroom/Server.h"
 #include "core/results/ResultsStore.h"
 #include "core/run/Clock.h"
+#include "core/storage/Json.h"
 
 namespace fs = std::filesystem;
 using TSteady = std::chrono::steady_clock;
@@ -126,11 +127,10 @@ private:
   int Fd = -1;
 };
 
+// A string member of a reply; "" when it has none.
 std::string Field(const std::string& json, const std::string& key) {
-  const std::size_t at = json.find("\"" + key + "\":\"");
-  if (at == std::string::npos) return {};
-  const std::size_t begin = at + key.size() + 4;
-  return json.substr(begin, json.find('"', begin) - begin);
+  const Json::TValue reply = Json::TValue::parse(json, nullptr, false);
+  return reply.is_object() ? reply.value(key, std::string()) : std::string();
 }
 
 // Serves the room in a child process until SIGTERM; its port comes back

@@ -14,6 +14,26 @@
 # passes it on to whatever links it. So a file sees its own folder and the
 # folders of the libraries it links, directly or through them, and an include
 # of any other folder fails to compile ("No such file or directory").
+#
+# The include roots cannot stop an include that climbs out with "..": the
+# compiler looks beside the including file first. So every build runs the
+# layer check (tests/layers/check-layers.py) over src/, tests/, bench/ and
+# fuzz/ before any library compiles, and fails on any include it refuses.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+file(GLOB_RECURSE quizwell_checked_sources CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/src/*.h ${PROJECT_SOURCE_DIR}/src/*.cpp
+  ${PROJECT_SOURCE_DIR}/tests/*.h ${PROJECT_SOURCE_DIR}/tests/*.cpp
+  ${PROJECT_SOURCE_DIR}/bench/*.h ${PROJECT_SOURCE_DIR}/bench/*.cpp
+  ${PROJECT_SOURCE_DIR}/fuzz/*.h ${PROJECT_SOURCE_DIR}/fuzz/*.cpp)
+set(quizwell_layer_stamp ${CMAKE_BINARY_DIR}/layers/checked)
+add_custom_command(OUTPUT ${quizwell_layer_stamp}
+  COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/layers/check-layers.py ${PROJECT_SOURCE_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${quizwell_layer_stamp}
+  DEPENDS ${quizwell_checked_sources} ${PROJECT_SOURCE_DIR}/tests/layers/check-layers.py
+          ${PROJECT_SOURCE_DIR}/docs/CONVENTIONS.md
+  COMMENT "Checking every include against the layers")
+add_custom_target(quizwell_layer_check DEPENDS ${quizwell_layer_stamp})
+
 function(quizwell_layer target)
   cmake_parse_arguments(LAYER "" "FOLDER" "LINK;EXCLUDE;ONLY" ${ARGN})
   if(NOT LAYER_FOLDER)
@@ -47,4 +67,5 @@ function(quizwell_layer target)
     target_include_directories(${target} INTERFACE ${root})
     target_link_libraries(${target} INTERFACE ${LAYER_LINK})
   endif()
+  add_dependencies(${target} quizwell_layer_check)
 endfunction()

@@ -1,20 +1,15 @@
 #include "classroom/Classroom.h"
 
-#include <sys/random.h>
-
 #include <QString>
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "classroom/Form.h"
-#include "classroom/Json.h"
 #include "classroom/ProgressStore.h"
 #include "core/results/AttemptFile.h"
 #include "core/results/RecordAttempt.h"
@@ -24,6 +19,8 @@
 #include "core/run/TestSession.h"
 #include "core/storage/CodePage.h"
 #include "core/storage/IoError.h"
+#include "core/storage/Json.h"
+#include "core/storage/SystemRandom.h"
 
 namespace {
 
@@ -32,25 +29,23 @@ constexpr std::size_t MaxStudents = 2000;
 // Pictures larger than this are not sent.
 constexpr std::uintmax_t MaxMediaBytes = 16 * 1024 * 1024;
 
-void RandomBytes(unsigned char* bytes, std::size_t count) {
-  std::size_t done = 0;
-  while (done < count) {
-    const ssize_t got = getrandom(bytes + done, count - done, 0);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      throw TIoError("/dev/urandom", "read", std::strerror(errno));
-    }
-    done += static_cast<std::size_t>(got);
-  }
-}
-
 std::string LocalTimeText() {
   return ResultsLocation::LocalTime("%Y-%m-%d %H:%M:%S");
 }
 
-// The test's text for the page, always UTF-8.
+// The test's text and the names for the page, always UTF-8.
 std::string Utf8(const std::string& text) {
   return CodePage::Utf8OrCodePage(text);
+}
+
+Json::TValue Utf8Lines(const std::vector<std::string>& lines) {
+  Json::TValue out = Json::TValue::array();
+  for (const std::string& line : lines) out.push_back(Utf8(line));
+  return out;
+}
+
+std::string ReplyText(const Json::TValue& json) {
+  return Json::Write(json, {.NoMarkup = true});
 }
 
 // Names match whatever their letter case. Qt's case folding is Unicode's
@@ -91,9 +86,7 @@ std::string Trimmed(const std::string& text) {
 }
 
 TReply Error(int status, std::string_view message) {
-  TJson json;
-  json.Begin().Field("error", message).End();
-  return {status, json.Text()};
+  return {status, ErrorJson(message)};
 }
 
 std::string ContentTypeOf(const std::string& name) {
@@ -131,27 +124,23 @@ Scoring::TLetters LetterMask(const std::vector<int>& letters) {
 }  // namespace
 
 std::string NewSessionToken() {
-  unsigned char bytes[32];
-  RandomBytes(bytes, sizeof bytes);
-  static constexpr char Hex[] = "0123456789abcdef";
-  std::string token;
-  for (unsigned char byte : bytes) {
-    token += Hex[byte >> 4];
-    token += Hex[byte & 15];
-  }
-  return token;
+  return SystemRandom::Hex(32);
 }
 
 std::string NewRoomCode() {
-  static constexpr std::string_view Alphabet = "ABCDEFGHJKMNPQRSTUVWXYZ23456789";
   std::string code;
-  while (code.size() < 6) {
+  while (code.size() < RoomCodeLength) {
     unsigned char byte = 0;
-    RandomBytes(&byte, 1);
+    SystemRandom::Fill(&byte, 1);
     // Bytes above the last whole multiple of the alphabet would favour its start.
-    if (byte < 256 / Alphabet.size() * Alphabet.size()) code += Alphabet[byte % Alphabet.size()];
+    if (byte < 256 / RoomCodeAlphabet.size() * RoomCodeAlphabet.size())
+      code += RoomCodeAlphabet[byte % RoomCodeAlphabet.size()];
   }
   return code;
+}
+
+bool IsRoomCode(std::string_view code) {
+  return code.size() == RoomCodeLength && code.find_first_not_of(RoomCodeAlphabet) == std::string_view::npos;
 }
 
 TClassroomTest LoadClassroomTest(const std::string& path) {
@@ -214,12 +203,7 @@ TClassroom::TClassroom(TClassroomTest test, std::string roomCode, TResultsStore&
       Random(std::move(random)) {
   if (!Random.Token) Random.Token = NewSessionToken;
   if (!Random.AttemptId) Random.AttemptId = NewAttemptId;
-  if (!Random.Seed)
-    Random.Seed = [] {
-      std::uint64_t seed = 0;
-      RandomBytes(reinterpret_cast<unsigned char*>(&seed), sizeof seed);
-      return seed;
-    };
+  if (!Random.Seed) Random.Seed = SystemRandom::Number;
   Progress = std::make_unique<TProgressStore>(Store.Database());
 }
 
@@ -249,16 +233,13 @@ void TClassroom::Save(TStudent& student) {
   row.TestFile = FTest.FileName;
   row.Student = student.Name;
   row.Machine = student.Machine;
-  row.Seed = std::to_string(student.Seed);
+  row.Seed = student.Seed;
   row.Started = student.StartedAt;
   row.Ended = student.EndedAt;
   row.ElapsedMs = std::int64_t{session.ElapsedSeconds()} * 1000;
   row.Position = session.Current();
-  for (int i = 0; i < session.Count(); ++i) {
-    if (i > 0) row.Answers += ',';
-    row.Answers += Scoring::LetterText(session.Answer(i));
-    row.Checked += student.Checked[i] ? '1' : '0';
-  }
+  for (int i = 0; i < session.Count(); ++i) row.Answers.push_back(session.Answer(i));
+  row.Checked = student.Checked;
   row.Finished = student.Recorded;
   Progress->Save(row);
 }
@@ -338,9 +319,7 @@ TReply TClassroom::Continue(TStudent& student, const std::string& device, const 
     return Error(403, "The teacher did not let this device continue the test.");
   }
   if (ask->Say == TSay::Allowed) return HandOver(student, device);
-  TJson json;
-  json.Begin().Field("phase", "waiting").Field("name", student.Name).Field("device", device).End();
-  return {202, json.Text()};
+  return {202, ReplyText({{"phase", "waiting"}, {"name", Utf8(student.Name)}, {"device", device}})};
 }
 
 TReply TClassroom::HandOver(TStudent& student, const std::string& device) {
@@ -409,30 +388,19 @@ TResumeReport TClassroom::Resume() {
     student->AttemptId = row.AttemptId;
     student->StartedAt = row.Started;
     student->EndedAt = row.Ended;
-    try {
-      student->Seed = std::stoull(row.Seed);
-    } catch (const std::exception&) {
-      continue;  // not a row this program wrote
-    }
-    std::vector<std::string> answers{""};
-    for (const char c : row.Answers) {
-      if (c == ',')
-        answers.emplace_back();
-      else
-        answers.back().push_back(c);
-    }
+    student->Seed = row.Seed;
     student->Session = std::make_unique<TTestSession>(FTest.Settings, FTest.Questions, student->Clock);
     TTestSession& session = *student->Session;
-    session.Start(static_cast<int>(answers.size()), student->Seed);
-    if (session.Count() != static_cast<int>(answers.size()) || row.Checked.size() != answers.size() ||
+    session.Start(static_cast<int>(row.Answers.size()), student->Seed);
+    if (session.Count() != static_cast<int>(row.Answers.size()) || row.Checked.size() != row.Answers.size() ||
         (!row.Questions.empty() && row.Questions != QuestionsFingerprint(session))) {
       report.NotResumed.push_back(row.Student + ": the test's questions changed since it began");
       continue;
     }
     student->Clock.Offset = row.ElapsedMs;
     for (int i = 0; i < session.Count(); ++i) {
-      session.SetAnswer(i, Scoring::LettersOf(answers[i]));
-      student->Checked.push_back(row.Checked[i] == '1');
+      session.SetAnswer(i, row.Answers[i]);
+      student->Checked.push_back(row.Checked[i]);
     }
     session.GoTo(row.Position);
     student->Started = true;
@@ -652,102 +620,94 @@ int TClassroom::EndAll() {
 
 namespace {
 
-void WriteAnswers(TJson& json, const TTestSession& session, int position) {
+Json::TValue Answers(const TTestSession& session, int position) {
   const QuestionRecord& question = session.Question(position);
-  json.BeginArray("answers");
-  for (int letter : session.ShownLetters(position)) {
-    json.Begin()
-        .Field("letter", std::string(1, static_cast<char>('A' + letter)))
-        .Field("text", question.Answer(letter))
-        .End();
-  }
-  json.EndArray();
+  Json::TValue answers = Json::TValue::array();
+  for (int letter : session.ShownLetters(position))
+    answers.push_back({{"letter", std::string(1, static_cast<char>('A' + letter))},
+                       {"text", Utf8(question.Answer(letter))}});
+  return answers;
 }
 
-void WriteMedia(TJson& json, const QuestionRecord& question) {
+void AddMedia(Json::TValue& json, const QuestionRecord& question) {
   if (question.MediaFile.empty()) return;
   if (MediaPath::IsPicture(question.MediaFile))
-    json.Field("picture", true);
+    json["picture"] = true;
   else
-    json.Field("mediaName", question.MediaFile);
+    json["mediaName"] = Utf8(question.MediaFile);
 }
 
-void WriteLink(TJson& json, const QuestionRecord& question, bool allowed) {
-  if (allowed && MediaPath::IsWebAddress(question.HotLink)) json.Field("hotLink", question.HotLink);
+void AddLink(Json::TValue& json, const QuestionRecord& question, bool allowed) {
+  if (allowed && MediaPath::IsWebAddress(question.HotLink)) json["hotLink"] = Utf8(question.HotLink);
 }
 
 }  // namespace
 
+std::string ErrorJson(std::string_view message) {
+  return ReplyText({{"error", message}});
+}
+
 TReply TClassroom::StateOf(TStudent& student, bool withDevice) {
   const TestSettings& settings = FTest.Settings;
   const TTestSession& session = *student.Session;
-  TJson json;
-  json.Begin().Field("token", student.Token);
-  if (withDevice) json.Field("device", student.Device);
-  json.Field("resumeCode", student.ResumeCode)
-      .Field("name", student.Name)
-      .Field("description", settings.Description);
-  const char* phase = !student.Started ? "begin" : session.IsFinished() ? "finished" : "question";
-  json.Field("phase", phase);
-  json.Object("settings")
-      .Field("limitSeconds", session.LimitSeconds())
-      .Field("mustAnswer", settings.MustAnswer == 1)
-      .Field("checking", settings.CheckAnswers == 1)
-      .Field("studentMax", settings.StudentMax)
-      .Field("maxAsked", session.MaxAsked())
-      .End();
+  Json::TValue json = {{"token", student.Token}};
+  if (withDevice) json["device"] = student.Device;
+  json["resumeCode"] = student.ResumeCode;
+  json["name"] = Utf8(student.Name);
+  json["description"] = Utf8(settings.Description);
+  json["phase"] = !student.Started ? "begin" : session.IsFinished() ? "finished" : "question";
+  json["settings"] = {{"limitSeconds", session.LimitSeconds()},
+                      {"mustAnswer", settings.MustAnswer == 1},
+                      {"checking", settings.CheckAnswers == 1},
+                      {"studentMax", settings.StudentMax},
+                      {"maxAsked", session.MaxAsked()}};
   if (!student.Started) {
-    json.Lines("begin", settings.BeginMessage);
-    return {200, json.End().Text()};
+    json["begin"] = Utf8Lines(settings.BeginMessage);
+    return {200, ReplyText(json)};
   }
-  json.Field("count", session.Count());
+  json["count"] = session.Count();
   if (!session.IsFinished()) {
     const int position = session.Current();
     const QuestionRecord& question = session.Question(position);
-    json.Field("remainingSeconds", session.RemainingSeconds()).Field("position", position);
-    json.BeginArray("answered");
-    for (int i = 0; i < session.Count(); ++i) json.Item(session.Answer(i) != 0 ? "1" : "0");
-    json.EndArray();
-    json.Object("question").Field("text", question.Question);
-    WriteAnswers(json, session, position);
-    json.Field("several", session.ChoosesSeveral(position)).Field("choiceLine", session.ChoiceLine(position));
-    WriteMedia(json, question);
-    WriteLink(json, question, settings.TestHot);
-    json.Field("chosen", Scoring::LetterText(session.Answer(position)))
-        .Field("checked", static_cast<bool>(student.Checked[position]));
+    json["remainingSeconds"] = session.RemainingSeconds();
+    json["position"] = position;
+    Json::TValue& answered = json["answered"] = Json::TValue::array();
+    for (int i = 0; i < session.Count(); ++i) answered.push_back(session.Answer(i) != 0 ? "1" : "0");
+    Json::TValue shown = {{"text", Utf8(question.Question)},
+                          {"answers", Answers(session, position)},
+                          {"several", session.ChoosesSeveral(position)},
+                          {"choiceLine", session.ChoiceLine(position)}};
+    AddMedia(shown, question);
+    AddLink(shown, question, settings.TestHot);
+    shown["chosen"] = Scoring::LetterText(session.Answer(position));
+    shown["checked"] = static_cast<bool>(student.Checked[position]);
     if (student.Checked[position]) {
-      json.Field("right", session.IsRight(position));
-      if (settings.TestRef && !question.Reference.empty()) json.Field("reference", question.Reference);
+      shown["right"] = session.IsRight(position);
+      if (settings.TestRef && !question.Reference.empty()) shown["reference"] = Utf8(question.Reference);
     }
-    json.End();
-    return {200, json.End().Text()};
+    json["question"] = std::move(shown);
+    return {200, ReplyText(json)};
   }
   const TRunResult& result = student.Result;
-  json.Object("result")
-      .Field("asked", result.Asked)
-      .Field("right", result.Right)
-      .Field("percent", result.Percent)
-      .Field("hasPassPoint", result.HasPassPoint)
-      .Field("passed", result.Passed)
-      .Field("timedOut", result.TimedOut)
-      .Field("seconds", result.SecondsTaken)
-      .Field("stored", student.Recorded)
-      .End();
-  json.Lines("end", settings.EndMessage);
+  json["result"] = {{"asked", result.Asked},          {"right", result.Right},
+                    {"percent", result.Percent},      {"hasPassPoint", result.HasPassPoint},
+                    {"passed", result.Passed},        {"timedOut", result.TimedOut},
+                    {"seconds", result.SecondsTaken}, {"stored", student.Recorded}};
+  json["end"] = Utf8Lines(settings.EndMessage);
   const bool held = ReviewHeld && !Ended;
-  if (held) json.Field("reviewHeld", true);
-  json.BeginArray("review");
+  if (held) json["reviewHeld"] = true;
+  Json::TValue& review = json["review"] = Json::TValue::array();
   for (int position : held ? std::vector<int>{} : session.ReviewList()) {
     const QuestionRecord& question = session.Question(position);
-    json.Begin().Field("position", position).Field("text", question.Question);
-    WriteAnswers(json, session, position);
-    json.Field("chosen", Scoring::LetterText(session.Answer(position)))
-        .Field("correct", Scoring::LetterText(session.CorrectLetters(position)));
-    WriteMedia(json, question);
-    WriteLink(json, question, settings.ReviewHot);
-    if (settings.ReviewRef && !question.Reference.empty()) json.Field("reference", question.Reference);
-    json.End();
+    Json::TValue item = {{"position", position},
+                         {"text", Utf8(question.Question)},
+                         {"answers", Answers(session, position)},
+                         {"chosen", Scoring::LetterText(session.Answer(position))},
+                         {"correct", Scoring::LetterText(session.CorrectLetters(position))}};
+    AddMedia(item, question);
+    AddLink(item, question, settings.ReviewHot);
+    if (settings.ReviewRef && !question.Reference.empty()) item["reference"] = Utf8(question.Reference);
+    review.push_back(std::move(item));
   }
-  json.EndArray();
-  return {200, json.End().Text()};
+  return {200, ReplyText(json)};
 }

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "classroom/RateLimit.h"
@@ -42,6 +43,11 @@ struct TReply {
   std::string Json;
 };
 
+// The body of an error reply, {"error": message}. No reply's JSON carries
+// '<', '>' or '&' as they stand (they are \u escapes), so a page that shows a
+// value carelessly still shows no markup.
+std::string ErrorJson(std::string_view message);
+
 // A media file to send.
 struct TMediaReply {
   int Status = 200;
@@ -59,8 +65,13 @@ struct TClassroomRandom {
 // A fresh session token: 32 random bytes from the system, as 64 hexadecimal
 // digits.
 std::string NewSessionToken();
-// A room code: six letters and digits, without look-alikes (0/O, 1/I/L).
+// A room code (and a resume code): six letters and digits, without look-alikes
+// (0/O, 1/I/L).
+inline constexpr std::string_view RoomCodeAlphabet = "ABCDEFGHJKMNPQRSTUVWXYZ23456789";
+inline constexpr std::size_t RoomCodeLength = 6;
 std::string NewRoomCode();
+// Whether code is one NewRoomCode could give (upper case).
+bool IsRoomCode(std::string_view code);
 
 // Each student as the teacher's console shows them.
 struct TStudentLine {

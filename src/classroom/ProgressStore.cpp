@@ -1,7 +1,12 @@
 #include "classroom/ProgressStore.h"
 
+#include <charconv>
+#include <optional>
+#include <string_view>
+
 #include "core/results/Database.h"
 #include "core/storage/CodePage.h"
+#include "core/storage/Utf8.h"
 
 namespace {
 
@@ -9,6 +14,38 @@ constexpr const char* Table = "classroom_progress";
 // Kept apart from the progress rows, which are replaced at every answer, and
 // made beside them in a database of an earlier version.
 constexpr const char* ResumeTable = "classroom_resume";
+
+// A row keeps the answers as the letters of each position, separated by ','
+// ("AC,,B"), and the checks as a '1' or '0' per position.
+std::string AnswersText(const std::vector<Scoring::TLetters>& answers) {
+  std::string text;
+  for (std::size_t i = 0; i < answers.size(); ++i) text += (i ? "," : "") + Scoring::LetterText(answers[i]);
+  return text;
+}
+
+std::vector<Scoring::TLetters> AnswersOf(std::string_view text) {
+  std::vector<Scoring::TLetters> answers;
+  if (text.empty()) return answers;
+  for (std::size_t start = 0;;) {
+    const std::size_t comma = text.find(',', start);
+    answers.push_back(Scoring::LettersOf(text.substr(start, comma - start)));
+    if (comma == std::string_view::npos) return answers;
+    start = comma + 1;
+  }
+}
+
+std::string CheckedText(const std::vector<bool>& checked) {
+  std::string text;
+  for (const bool one : checked) text += one ? '1' : '0';
+  return text;
+}
+
+std::optional<std::uint64_t> SeedOf(std::string_view text) {
+  std::uint64_t seed = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return seed;
+}
 
 }  // namespace
 
@@ -48,13 +85,13 @@ void TProgressStore::Save(const TProgressRow& row) {
   insert->Bind(3, CodePage::Utf8OrCodePage(row.TestFile));
   insert->Bind(4, row.Student);
   insert->Bind(5, row.Machine);
-  insert->Bind(6, row.Seed);
+  insert->Bind(6, std::to_string(row.Seed));
   insert->Bind(7, row.Started);
   insert->Bind(8, row.Ended);
   insert->Bind(9, row.ElapsedMs);
   insert->Bind(10, std::int64_t{row.Position});
-  insert->Bind(11, row.Answers);
-  insert->Bind(12, row.Checked);
+  insert->Bind(11, AnswersText(row.Answers));
+  insert->Bind(12, CheckedText(row.Checked));
   insert->Bind(13, std::int64_t{row.Finished ? 1 : 0});
   insert->Step();
   transaction.Commit();
@@ -84,6 +121,8 @@ std::vector<TProgressRow> TProgressStore::Unfinished(const std::string& room, co
   select->Bind(2, CodePage::Utf8OrCodePage(testFile));
   std::vector<TProgressRow> rows;
   while (select->Step()) {
+    const std::optional<std::uint64_t> seed = SeedOf(select->Text(5));
+    if (!seed) continue;
     TProgressRow& row = rows.emplace_back();
     row.AttemptId = select->Text(0);
     row.Room = select->Text(1);
@@ -91,13 +130,13 @@ std::vector<TProgressRow> TProgressStore::Unfinished(const std::string& room, co
     row.TestFile = CodePage::Utf8OrCodePage(select->Text(2));
     row.Student = CodePage::Utf8OrCodePage(select->Text(3));
     row.Machine = select->Text(4);
-    row.Seed = select->Text(5);
+    row.Seed = *seed;
     row.Started = select->Text(6);
     row.Ended = select->Text(7);
     row.ElapsedMs = select->Int(8);
     row.Position = static_cast<int>(select->Int(9));
-    row.Answers = select->Text(10);
-    row.Checked = select->Text(11);
+    row.Answers = AnswersOf(select->Text(10));
+    for (const char c : select->Text(11)) row.Checked.push_back(c == '1');
     row.Finished = select->Int(12) != 0;
     row.Device = select->Text(13);
     row.ResumeCode = select->Text(14);

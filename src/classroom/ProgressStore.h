@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/run/Scoring.h"
+
 class TDatabase;
 
 // Where a classroom attempt stands, written to the results store's database
@@ -16,13 +18,13 @@ struct TProgressRow {
   std::string TestFile;
   std::string Student;
   std::string Machine;
-  std::string Seed;     // the question order's seed, decimal
-  std::string Started;  // "YYYY-MM-DD hh:mm:ss"
-  std::string Ended;    // set once the attempt ends, before it is stored
+  std::uint64_t Seed = 0;  // the question order's seed
+  std::string Started;     // "YYYY-MM-DD hh:mm:ss"
+  std::string Ended;       // set once the attempt ends, before it is stored
   std::int64_t ElapsedMs = 0;
-  int Position = 0;     // 0-based
-  std::string Answers;  // per position shown, its letters, separated by ','
-  std::string Checked;  // per position shown, '1' when checked, else '0'
+  int Position = 0;                        // 0-based
+  std::vector<Scoring::TLetters> Answers;  // per position shown, the letters chosen
+  std::vector<bool> Checked;               // per position shown, whether it was checked
   bool Finished = false;
   // From the attempt's resume row (empty for attempts of earlier versions):
   std::string Device;      // the secret of the device that may continue it
@@ -53,7 +55,8 @@ public:
   void Save(const TResumeRow& row);
 
   // The rows of room and testFile whose attempt is not stored yet, in the
-  // order they were first saved, each with its resume row's fields.
+  // order they were first saved, each with its resume row's fields; a row
+  // whose seed is no number (not one this program wrote) is left out.
   std::vector<TProgressRow> Unfinished(const std::string& room, const std::string& testFile);
 
 private:

@@ -6,7 +6,6 @@
 
 #include "classroom/Classroom.h"
 #include "classroom/Form.h"
-#include "classroom/Json.h"
 #include "classroom/PageFiles.h"
 
 const TWebHeader SecurityHeaders[5] = {
@@ -89,9 +88,7 @@ const std::map<std::string_view, TPost> Posts = {
 }  // namespace
 
 TWebReply ErrorReply(int status, std::string_view message) {
-  TJson json;
-  json.Begin().Field("error", message).End();
-  return {status, std::string(JsonType), json.Text()};
+  return {status, std::string(JsonType), ErrorJson(message)};
 }
 
 TRoutes::TRoutes(TClassroom& classroom, TErrorLog log) : Classroom(classroom), Log(std::move(log)) {}

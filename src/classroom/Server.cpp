@@ -1,5 +1,10 @@
 #include "classroom/Server.h"
 
+#include <arpa/inet.h>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netinet/in.h>
+
 #include <atomic>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/post.hpp>
@@ -152,7 +157,8 @@ private:
 // The reply to a connection beyond the limits, sent without waiting: the
 // socket is closed after it whatever the client does.
 void Refuse(tcp::socket& socket) {
-  static const std::string Body = "{\"error\":\"The room is busy. Please wait a moment and try again.\"}";
+  static const std::string Body =
+      ErrorReply(503, "The room is busy. Please wait a moment and try again.").Body;
   static const std::string Reply =
       "HTTP/1.1 503 Service Unavailable\r\nContent-Type: application/json; charset=utf-8\r\n"
       "Retry-After: 1\r\nConnection: close\r\nContent-Length: " +
@@ -163,7 +169,33 @@ void Refuse(tcp::socket& socket) {
   socket.close(ignored);
 }
 
+// The machine's IPv4 addresses other than loopback.
+std::vector<std::string> OwnAddresses() {
+  std::vector<std::string> addresses;
+  ifaddrs* list = nullptr;
+  if (getifaddrs(&list) != 0) return addresses;
+  for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
+    if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET || (entry->ifa_flags & IFF_LOOPBACK) ||
+        !(entry->ifa_flags & IFF_UP))
+      continue;
+    char text[INET_ADDRSTRLEN];
+    const auto* address = reinterpret_cast<const sockaddr_in*>(entry->ifa_addr);
+    if (inet_ntop(AF_INET, &address->sin_addr, text, sizeof text)) addresses.emplace_back(text);
+  }
+  freeifaddrs(list);
+  return addresses;
+}
+
 }  // namespace
+
+std::vector<std::string> StudentAddresses(const std::string& bindAddress, int port) {
+  const bool every = bindAddress == "0.0.0.0" || bindAddress == "::";
+  std::vector<std::string> addresses;
+  for (const std::string& host : every ? OwnAddresses() : std::vector<std::string>{bindAddress})
+    addresses.push_back("http://" + (host.find(':') != std::string::npos ? "[" + host + "]" : host) + ":" +
+                        std::to_string(port) + "/");
+  return addresses;
+}
 
 void TClassroomServer::TImpl::Accept() {
   Acceptor.async_accept([this](beast::error_code error, tcp::socket socket) {

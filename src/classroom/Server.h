@@ -3,10 +3,17 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "classroom/Routes.h"
 
 class TClassroom;
+
+// The addresses students type for a server bound to bindAddress on port, as
+// "http://192.168.1.5:8080/": one for each of the machine's IPv4 addresses
+// other than loopback when it listens on all ("0.0.0.0" or "::"), else the
+// one it is bound to (an IPv6 address in brackets). None without a network.
+std::vector<std::string> StudentAddresses(const std::string& bindAddress, int port);
 
 // The classroom over HTTP: the student page from the program's own files and
 // the JSON requests of docs/classroom.md, each handed to the classroom. One

@@ -9,7 +9,6 @@
 #include "core/results/ResultsStore.h"
 #include "core/results/SqliteDatabase.h"
 #include "core/results/StoreLocation.h"
-#include "core/run/PaperVersions.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/TerminalText.h"
 #include "tool/Commands.h"
@@ -71,7 +70,7 @@ int ResultsCommand(TToolContext& context) {
   if (const auto source = arguments.Value("--source")) {
     filter.Source = SourceOfName(*source);
     if (!filter.Source) {
-      Report(context.Err, "--source takes engine, paper, scan, classroom or import, not \"" + *source + "\"");
+      Report(context.Err, "--source takes " + SourceNamesText() + ", not \"" + *source + "\"");
       return ExitTrouble;
     }
   }
@@ -82,29 +81,19 @@ int ResultsCommand(TToolContext& context) {
     RequireOutput(context, *gradebook, TFileKind::Other,
                   items ? std::vector<std::string>{testPath, *items} : std::vector<std::string>{testPath});
 
-  const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(testPath);
-  std::vector<TQuestionSnapshot> current;
-  std::map<int, Scoring::TLetters> keys;
-  std::map<int, int> answerCounts;
-  for (std::size_t i = 0; i < test.Questions.size(); ++i) {
-    const TQuestionSnapshot q = SnapshotOf(test.Questions[i], static_cast<int>(i + 1));
-    keys[q.Number] = q.Correct;
-    for (int letter = 0; letter < 6; ++letter)
-      if (!q.Answers[letter].empty()) answerCounts[q.Number] = letter + 1;
-    current.push_back(q);
-  }
+  const Reports::TTestView test = Reports::ReadTestView(testPath);
   std::vector<TStoredAttempt> attempts;
   std::vector<TUnreadableAttempt> unreadable;
   try {
     TOpenedStore opened = ReadStore(context, fs::path(testPath).parent_path().string());
     TResultsStore& store = *opened.Store;
     if (arguments.Has("--regrade")) {
-      const Reports::TRegraded regraded = Reports::Regrade(store, filter.TestFile, current);
+      const Reports::TRegraded regraded = Reports::Regrade(store, filter.TestFile, test.Questions);
       Report(context.Err, "rescored " + std::to_string(regraded.Rescored) +
                               " attempts with the test's key; " + std::to_string(regraded.ScoresChanged) +
                               " scores changed");
     } else {
-      for (const TKeyChange& change : store.KeyChanges(filter.TestFile, current))
+      for (const TKeyChange& change : store.KeyChanges(filter.TestFile, test.Questions))
         Report(context.Err,
                "the key of question " + std::to_string(change.Number) + " changed from " +
                    Scoring::LetterText(change.OldCorrect) + (change.OldAnyCorrectPasses ? " (any)" : "") +
@@ -121,25 +110,25 @@ int ResultsCommand(TToolContext& context) {
     return ExitTrouble;
   }
   for (const TUnreadableAttempt& bad : unreadable)
-    Report(context.Err, "attempt " + std::to_string(bad.Id) + " (" + bad.Student + ", " + bad.Started +
-                            ") is left out: " + bad.Reason);
-  const Statistics::TTest figures = Statistics::Analyse(Reports::Responses(attempts), keys);
+    Report(context.Err, TerminalText("attempt " + std::to_string(bad.Id) + " (" + bad.Student + ", " +
+                                     bad.Started + ") is left out: " + bad.Reason));
+  const Statistics::TTest figures = Statistics::Analyse(Reports::Responses(attempts), test.Keys);
   if (items) ReplaceFileAtomically(*items, Reports::ItemsCsv(figures));
   if (gradebook) ReplaceFileAtomically(*gradebook, Reports::GradebookCsv(attempts, test.PassPoint));
   if (arguments.Has("--json")) {
-    context.Out << Reports::Json(figures, answerCounts);
+    context.Out << Reports::Json(figures, test.AnswerCounts);
   } else {
-    context.Out << "Test:      " << TerminalUtf8(filter.TestFile) << " (" << TerminalText(test.Description)
+    context.Out << "Test:      " << TerminalText(filter.TestFile) << " (" << TerminalText(test.Description)
                 << ")\n"
-                << Reports::Text(figures, answerCounts);
+                << Reports::Text(figures, test.AnswerCounts);
     if (const auto rate = Reports::PassRate(attempts, test.PassPoint))
       context.Out << "\nPass rate: " << Reports::PassRateText(*rate) << "\n";
     if (arguments.Has("--list")) {
       Reports::SortByStudent(attempts);
       context.Out << "\nAttempts:\n";
       for (const TStoredAttempt& a : attempts)
-        context.Out << "  " << TerminalUtf8(a.Student) << '\t' << TerminalUtf8(a.StudentNumber) << '\t'
-                    << TerminalUtf8(a.Class) << '\t' << Reports::When(a) << '\t' << a.Right << " of "
+        context.Out << "  " << TerminalText(a.Student) << '\t' << TerminalText(a.StudentNumber) << '\t'
+                    << TerminalText(a.Class) << '\t' << Reports::When(a) << '\t' << a.Right << " of "
                     << a.Asked << '\n';
     }
   }

@@ -1,7 +1,3 @@
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <net/if.h>
-#include <netinet/in.h>
 #include <signal.h>
 
 #include <atomic>
@@ -28,27 +24,6 @@ namespace {
 
 constexpr int DefaultPort = 8080;
 
-// The machine's IPv4 addresses other than loopback, for students to type.
-std::vector<std::string> OwnAddresses() {
-  std::vector<std::string> addresses;
-  ifaddrs* list = nullptr;
-  if (getifaddrs(&list) != 0) return addresses;
-  for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
-    if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET || (entry->ifa_flags & IFF_LOOPBACK) ||
-        !(entry->ifa_flags & IFF_UP))
-      continue;
-    char text[INET_ADDRSTRLEN];
-    const auto* address = reinterpret_cast<const sockaddr_in*>(entry->ifa_addr);
-    if (inet_ntop(AF_INET, &address->sin_addr, text, sizeof text)) addresses.emplace_back(text);
-  }
-  freeifaddrs(list);
-  return addresses;
-}
-
-std::string UrlHost(const std::string& address) {
-  return address.find(':') != std::string::npos ? "[" + address + "]" : address;
-}
-
 int ServeCommand(TToolContext& context) {
   const TArguments& arguments = context.Arguments;
   const std::string& testPath = arguments.Operands[0];
@@ -71,7 +46,7 @@ int ServeCommand(TToolContext& context) {
   if (const auto value = arguments.Value("--room")) {
     room = *value;
     for (char& c : room) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (room.size() != 6 || room.find_first_not_of("ABCDEFGHJKMNPQRSTUVWXYZ23456789") != std::string::npos) {
+    if (!IsRoomCode(room)) {
       Report(context.Err,
              "--room takes the six-character code of an earlier session, not \"" + *value + "\"");
       return ExitTrouble;
@@ -114,19 +89,17 @@ int ServeCommand(TToolContext& context) {
     Report(context.Err, "cannot listen on " + bind + " port " + std::to_string(port));
     return ExitTrouble;
   }
-  context.Out << "Test:      " << TerminalUtf8(classroom.Test().FileName) << '\n'
-              << "Results:   " << TerminalUtf8(opened.Path) << '\n'
+  context.Out << "Test:      " << TerminalText(classroom.Test().FileName) << '\n'
+              << "Results:   " << TerminalText(opened.Path) << '\n'
               << "Room code: " << classroom.RoomCode() << '\n';
   if (arguments.Value("--room").has_value()) {
     context.Out << "Resumed:   " << resumed.Resumed
                 << " unfinished attempts; their students join again from the same device\n";
     for (const std::string& left : resumed.NotResumed)
-      context.Out << "Not resumed: " << TerminalUtf8(left) << '\n';
+      context.Out << "Not resumed: " << TerminalText(left) << '\n';
   }
-  const std::vector<std::string> addresses =
-      bind == "0.0.0.0" || bind == "::" ? OwnAddresses() : std::vector<std::string>{bind};
-  for (const std::string& address : addresses)
-    context.Out << "Address:   http://" << UrlHost(address) << ':' << bound << "/\n";
+  const std::vector<std::string> addresses = StudentAddresses(bind, bound);
+  for (const std::string& address : addresses) context.Out << "Address:   " << address << '\n';
   if (addresses.empty())
     context.Out << "Address:   port " << bound << " of this machine (no network found)\n";
   context.Out << "Press Ctrl+C to end the session." << std::endl;
@@ -142,15 +115,15 @@ int ServeCommand(TToolContext& context) {
     for (const TDeviceRequest& request : classroom.DeviceRequests())
       if (asked.insert(request.Id).second)
         context.Out
-            << "Asks:      " << TerminalUtf8(request.Name)
+            << "Asks:      " << TerminalText(request.Name)
             << " asks to continue on another device (with the resume code their first device shows)\n";
     const std::vector<TStudentLine> students = classroom.Students();
     for (; joined < students.size(); ++joined)
-      context.Out << "Joined:    " << TerminalUtf8(students[joined].Name) << '\n';
+      context.Out << "Joined:    " << TerminalText(students[joined].Name) << '\n';
     done.resize(students.size());
     for (std::size_t i = 0; i < students.size(); ++i) {
       if (students[i].Finished && !done[i])
-        context.Out << "Finished:  " << TerminalUtf8(students[i].Name) << '\n';
+        context.Out << "Finished:  " << TerminalText(students[i].Name) << '\n';
       done[i] = students[i].Finished;
     }
     context.Out.flush();

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/model/TestContents.h"
+#include "core/storage/CodePage.h"
 #include "core/storage/IniStore.h"
+#include "core/storage/Json.h"
 #include "core/storage/TerminalText.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
@@ -44,50 +46,41 @@ void WriteText(std::ostream& out, const TTestContents& contents) {
   }
 }
 
-void WriteJsonLines(std::ostream& out, const TStrings& lines) {
-  out << '[';
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    out << (i ? ",\n    " : "\n    ") << JsonString(lines[i]);
-  }
-  out << (lines.empty() ? "]" : "\n  ]");
+Json::TValue Lines(const TStrings& lines) {
+  Json::TValue array = Json::TValue::array();
+  for (const std::string& line : lines) array.push_back(CodePage::ToUtf8(line));
+  return array;
 }
 
-void WriteJsonQuestion(std::ostream& out, int number, const QuestionRecord& question) {
-  out << "    {\n"
-      << "      \"number\": " << number << ",\n"
-      << "      \"question\": " << JsonString(question.Question) << ",\n"
-      << "      \"answers\": {";
-  for (int i = 0; i < 6; ++i) {
-    out << (i ? ", " : "") << '"' << static_cast<char>('A' + i) << "\": " << JsonString(question.Answer(i));
-  }
-  out << "},\n"
-      << "      \"correct\": " << JsonString(question.Correct) << ",\n"
-      << "      \"anyCorrectPasses\": " << (question.AnyCorrectPasses ? "true" : "false") << ",\n"
-      << "      \"hotLink\": " << JsonString(question.HotLink) << ",\n"
-      << "      \"hotLinkParameters\": " << JsonString(question.HotLinkParameters) << ",\n"
-      << "      \"reference\": " << JsonString(question.Reference) << ",\n"
-      << "      \"mediaFile\": " << JsonString(question.MediaFile) << ",\n"
-      << "      \"mediaInternal\": " << (question.MMediaInternal ? "true" : "false") << "\n"
-      << "    }";
+Json::TValue QuestionJson(int number, const QuestionRecord& question) {
+  Json::TValue answers = Json::TValue::object();
+  for (int i = 0; i < 6; ++i)
+    answers[std::string(1, static_cast<char>('A' + i))] = CodePage::ToUtf8(question.Answer(i));
+  return {{"number", number},
+          {"question", CodePage::ToUtf8(question.Question)},
+          {"answers", answers},
+          {"correct", CodePage::ToUtf8(question.Correct)},
+          {"anyCorrectPasses", question.AnyCorrectPasses},
+          {"hotLink", CodePage::ToUtf8(question.HotLink)},
+          {"hotLinkParameters", CodePage::ToUtf8(question.HotLinkParameters)},
+          {"reference", CodePage::ToUtf8(question.Reference)},
+          {"mediaFile", CodePage::ToUtf8(question.MediaFile)},
+          {"mediaInternal", question.MMediaInternal}};
 }
 
 void WriteJson(std::ostream& out, const TTestContents& contents) {
-  out << "{\n  \"settings\": {";
-  for (std::size_t i = 0; i < contents.Settings.size(); ++i) {
-    const auto& setting = contents.Settings[i];
-    out << (i ? ",\n    " : "\n    ") << '"' << setting.Key
-        << "\": " << (setting.Value ? JsonString(*setting.Value) : "null");
-  }
-  out << "\n  },\n  \"beginMessage\": ";
-  WriteJsonLines(out, contents.BeginMessage);
-  out << ",\n  \"endMessage\": ";
-  WriteJsonLines(out, contents.EndMessage);
-  out << ",\n  \"questions\": [";
-  for (std::size_t n = 1; n <= contents.Questions.size(); ++n) {
-    out << (n > 1 ? ",\n" : "\n");
-    WriteJsonQuestion(out, static_cast<int>(n), contents.Questions[n - 1]);
-  }
-  out << (contents.Questions.empty() ? "]\n}\n" : "\n  ]\n}\n");
+  Json::TValue settings = Json::TValue::object();
+  for (const auto& setting : contents.Settings)
+    settings[std::string(setting.Key)] =
+        setting.Value ? Json::TValue(CodePage::ToUtf8(*setting.Value)) : nullptr;
+  Json::TValue questions = Json::TValue::array();
+  for (std::size_t n = 1; n <= contents.Questions.size(); ++n)
+    questions.push_back(QuestionJson(static_cast<int>(n), contents.Questions[n - 1]));
+  const Json::TValue json = {{"settings", settings},
+                             {"beginMessage", Lines(contents.BeginMessage)},
+                             {"endMessage", Lines(contents.EndMessage)},
+                             {"questions", questions}};
+  out << Json::Write(json, {.Layout = Json::TLayout::Indented}) << '\n';
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <regex>
 #include <string>
 #include <thread>
 
@@ -19,6 +18,7 @@
 #include "classroom/Server.h"
 #include "core/results/RecordAttempt.h"
 #include "core/results/ResultsStore.h"
+#include "core/storage/Json.h"
 #include "support/TempDir.h"
 
 // A classroom served on a free loopback port for one test, with a clock the
@@ -55,14 +55,26 @@ inline TClassroomTest TestOf(std::string_view keys) {
   return test;
 }
 
-// A value of the first "key" in a JSON text: a string without its quotes (and
-// unescaped only for \" and \\), or a bare value; "" when missing.
-inline std::string Field(const std::string& json, const std::string& key) {
-  const std::regex pattern("\"" + key + "\":(\"((?:[^\"\\\\]|\\\\.)*)\"|[^,}\\]]+)");
-  std::smatch match;
-  if (!std::regex_search(json, match, pattern)) return {};
-  if (!match[2].matched) return match[1];
-  return std::regex_replace(match[2].str(), std::regex("\\\\([\"\\\\])"), "$1");
+// The value of the first member named key in a JSON object, searched depth
+// first in the text's order: a string as it reads, anything else as JSON text;
+// "" when there is none. The object may close text that begins otherwise (a
+// whole HTTP reply, or one behind its status); "" when it is no JSON.
+inline std::string Field(const std::string& text, const std::string& key) {
+  const std::function<const Json::TValue*(const Json::TValue&)> find =
+      [&](const Json::TValue& value) -> const Json::TValue* {
+    if (!value.is_structured()) return nullptr;
+    for (auto member = value.begin(); member != value.end(); ++member) {
+      if (value.is_object() && member.key() == key) return &member.value();
+      if (const Json::TValue* found = find(member.value())) return found;
+    }
+    return nullptr;
+  };
+  const std::size_t begin = text.find('{');
+  if (begin == std::string::npos) return {};
+  const Json::TValue parsed = Json::TValue::parse(text.substr(begin), nullptr, false);
+  const Json::TValue* found = find(parsed);
+  if (found == nullptr) return {};
+  return found->is_string() ? found->get<std::string>() : found->dump();
 }
 
 // A raw connection to the server on port, from a loopback address of its own

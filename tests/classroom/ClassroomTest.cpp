@@ -66,7 +66,7 @@ TEST(Classroom, AWholeAttemptThroughHttpEndsInTheStore) {
   ASSERT_EQ(Field(finished.Body, "phase"), "finished");
   EXPECT_EQ(Field(finished.Body, "stored"), "true");
   EXPECT_EQ(Field(finished.Body, "seconds"), "30");
-  EXPECT_EQ(Field(finished.Body, "end"), "[\"Well done.\"");
+  EXPECT_EQ(Field(finished.Body, "end"), R"(["Well done."])");
 
   const auto stored = room.Stored();
   ASSERT_EQ(stored.size(), 1u);
@@ -138,11 +138,12 @@ TEST(Classroom, NoResponseCarriesTheKeyBeforeACheckOrTheEnd) {
       const std::string path = request.substr(get ? 4 : 5);
       TResponse response = get ? rooms[r]->Get(path, tokens[r]) : rooms[r]->Post(path, body, tokens[r]);
       if (tokens[r].empty()) tokens[r] = Field(response.Body, "token");
-      const std::size_t at = response.Body.find(tokens[r]);
-      if (at != std::string::npos) response.Body.replace(at, tokens[r].size(), "TOKEN");
-      response.Body =
-          std::regex_replace(response.Body, std::regex("\"(device|resumeCode)\":\"[^\"]*\""), "$1");
-      seen[r].push_back(std::to_string(response.Status) + response.Body);
+      // What two rooms draw at random is left out of the comparison.
+      Json::TValue reply = Json::TValue::parse(response.Body, nullptr, false);
+      if (reply.is_object())
+        for (const char* drawn : {"token", "device", "resumeCode"}) reply.erase(drawn);
+      seen[r].push_back(std::to_string(response.Status) +
+                        (reply.is_discarded() ? response.Body : reply.dump()));
     }
   }
   for (std::size_t i = 0; i + 1 < script.size(); ++i) {
@@ -251,8 +252,11 @@ TEST(Classroom, TestTextAndNamesTravelAsEscapedText) {
   const std::string token = room.JoinAndStart("%3Cb%3EEve%3C%2Fb%3E");
   const std::string state = room.Get("/api/state", token).Body;
   EXPECT_EQ(state.find_first_of("<>"), std::string::npos);
-  EXPECT_EQ(Field(state, "text"), "\\u003cscript\\u003ealert(1)\\u003c/script\\u003e");
-  EXPECT_EQ(Field(state, "name"), "\\u003cb\\u003eEve\\u003c/b\\u003e");
+  EXPECT_NE(state.find(R"("text":"\u003cscript\u003ealert(1)\u003c/script\u003e")"), std::string::npos)
+      << state;
+  // Escaped, not lost: the page shows the text as the teacher wrote it.
+  EXPECT_EQ(Field(state, "text"), "<script>alert(1)</script>");
+  EXPECT_EQ(Field(state, "name"), "<b>Eve</b>");
   for (std::size_t i = 0; i < PageFileCount; ++i) {
     for (const char* sink : {"innerHTML", "outerHTML", "insertAdjacentHTML", "document.write", "eval("})
       EXPECT_EQ(PageFiles[i].Bytes.find(sink), std::string_view::npos)

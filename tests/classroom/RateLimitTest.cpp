@@ -2,8 +2,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <vector>
 
 #include "classroom/ClassroomFixture.h"
 #include "classroom/RateLimit.h"
@@ -57,6 +59,20 @@ TEST(ClassroomRateLimit, AFloodFromOneAddressLeavesOthersServed) {
   // (several thousand a second when it is idle), so the bounds below hold on
   // a busy machine too.
   constexpr int Flood = 8000;
+  // The good client's requests are measured against the same requests before
+  // the flood, as a busy machine slows both alike.
+  const auto timedState = [&] {
+    const auto start = std::chrono::steady_clock::now();
+    const TResponse state = room.Get("/api/state", token);
+    EXPECT_EQ(state.Status, 200) << state.Body;
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  };
+  const auto median = [](std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+  };
+  std::vector<double> unloaded;
+  for (int i = 0; i < 15; ++i) unloaded.push_back(timedState());
   std::atomic<int> sent = 0, refused = 0, limited = 0;
   std::vector<std::thread> flood;
   const auto began = std::chrono::steady_clock::now();
@@ -74,22 +90,18 @@ TEST(ClassroomRateLimit, AFloodFromOneAddressLeavesOthersServed) {
     });
   }
 
-  int answered = 0;
-  std::chrono::duration<double, std::milli> slowest{0};
+  std::vector<double> during;
   while (sent < Flood) {
-    const auto start = std::chrono::steady_clock::now();
-    const TResponse state = room.Get("/api/state", token);
-    slowest = std::max(slowest,
-                       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start));
-    ASSERT_EQ(state.Status, 200) << state.Body;
-    ++answered;
+    during.push_back(timedState());
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   for (std::thread& thread : flood) thread.join();
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
 
-  EXPECT_GT(answered, 5);
-  EXPECT_LT(slowest.count(), 500) << "the good client waited";
+  ASSERT_GT(during.size(), 5u);
+  // Held behind the flood, the good client would wait for thousands of its
+  // requests; below a millisecond the clock's grain decides, so that is the floor.
+  EXPECT_LT(median(during), 20 * std::max(median(unloaded), 1.0)) << "the good client waited";
   // Past the bucket, the flood was answered 429 before any work.
   EXPECT_GE(refused + limited, Flood - 20);
   // A request that passed the check before the bucket ran dry still takes
@@ -98,7 +110,8 @@ TEST(ClassroomRateLimit, AFloodFromOneAddressLeavesOthersServed) {
   // through would refuse all 8,000.
   EXPECT_LE(refused, TRateLimit::Capacity * 1.25 + seconds * TRateLimit::PerSecond);
   RecordProperty("flood_per_second", static_cast<int>(Flood / seconds));
-  RecordProperty("slowest_good_ms", static_cast<int>(slowest.count()));
+  RecordProperty("unloaded_good_us", static_cast<int>(1000 * median(unloaded)));
+  RecordProperty("flooded_good_us", static_cast<int>(1000 * median(during)));
 }
 
 }  // namespace

@@ -34,6 +34,8 @@ CLEAN = {
     "mid/M.h": '#include "low/B.h"\n',
     "high/H.cpp": '#include "high/H.h"\n#include "low/A.h"\n#include "mid/M.h"\n#include "H.moc"\n',
     "high/H.h": '#include "mid/M.h"\n',
+    "tests/high/HTest.cpp": '#include "high/H.h"\n#include "support/Fixture.h"\n',
+    "tests/support/Fixture.h": '#include "low/B.h"\n',
 }
 
 FAULTS = {
@@ -41,6 +43,11 @@ FAULTS = {
     "mid/M.h": '#include "low/B.h"\n\n#include "high/H.h"\n',
     "high/H.cpp": '#include "../mid/M.h"\n',
     "extra/E.h": '#include "low/B.h"\n',
+    # A test that passes its library by and a benchmark that climbs to a file
+    # of its own tree.
+    "tests/high/HTest.cpp": '#include "../../src/high/H.h"\n',
+    "bench/B.cpp": '#include "../bench/B.h"\n',
+    "bench/B.h": "#pragma once\n",
 }
 
 
@@ -49,7 +56,7 @@ def run_check(files):
         (Path(root) / "docs").mkdir()
         (Path(root) / "docs" / "CONVENTIONS.md").write_text(TABLE)
         for name, text in files.items():
-            path = Path(root) / "src" / name
+            path = Path(root) / (name if name.split("/")[0] in ("tests", "bench") else "src/" + name)
             path.parent.mkdir(parents=True, exist_ok=True)
             path.write_text(text)
         result = subprocess.run([sys.executable, str(CHECK), root], capture_output=True, text=True)
@@ -69,6 +76,8 @@ class LayerCheckTest(unittest.TestCase):
             [
                 "src/high/H.cpp:1: \"../mid/M.h\" climbs out of its folder; include it as \"mid/M.h\"",
                 "src/mid/M.h:3: includes high/H.h, but mid may use only low",
+                "tests/high/HTest.cpp:1: \"../../src/high/H.h\" climbs out of its folder; include it as \"high/H.h\"",
+                "bench/B.cpp:1: \"../bench/B.h\" climbs out of its folder; include it as \"B.h\"",
                 "src/extra/: no row in the layer table of docs/CONVENTIONS.md",
                 "include cycle between units: high/H, mid/M",
                 "include cycle between units: low/A, low/B",

@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
-"""Checks the includes of src/ against the layer table of docs/CONVENTIONS.md.
+"""Checks the includes of src/, tests/, bench/ and fuzz/ against the layer
+table of docs/CONVENTIONS.md.
 
 Fails (exit 1, one line per fault) on:
 - an include of a folder that the including folder may not use, directly or
   through the folders it uses (an upward or sideways include);
-- an include that climbs out of its folder with "..";
-- a folder of sources without a row in the table;
-- an include cycle between units, a unit being a header and its .cpp.
+- an include that climbs out of its folder with "..", anywhere: a test,
+  benchmark or fuzz target sees src/ only through the libraries it links, and
+  "../src/..." would pass them by;
+- a folder of src/ without a row in the table;
+- an include cycle between units of src/, a unit being a header and its .cpp.
 
 The table is the section "Layers" of docs/CONVENTIONS.md: each row names one
 folder as `src/<folder>/` in its first cell and the folders it may use as
@@ -22,6 +25,9 @@ import sys
 from pathlib import Path
 
 SOURCE_SUFFIXES = {".h", ".cpp"}
+# The folders of tests, benchmarks and fuzz targets, read beside src/.
+OTHER_TREES = ("tests", "bench", "fuzz")
+
 INCLUDE = re.compile(r'^[ \t]*#[ \t]*include[ \t]+"([^"]+)"', re.MULTILINE)
 ROW_FOLDER = re.compile(r"`src/([^`]+?)/?`")
 USED_FOLDER = re.compile(r"`([a-z][a-z0-9_]*(?:/[a-z0-9_]+)*)`")
@@ -95,12 +101,40 @@ def cycles(edges):
     return sorted(found)
 
 
+def sources(tree):
+    return sorted(p for p in tree.rglob("*") if p.suffix in SOURCE_SUFFIXES and p.is_file())
+
+
+def includes(path):
+    """Each quoted include of path: its line and the name it gives."""
+    text = path.read_text(encoding="utf-8", errors="replace")
+    for match in INCLUDE.finditer(text):
+        yield text.count("\n", 0, match.start()) + 1, match.group(1)
+
+
+def resolve(included, path, src, tree):
+    """The file an include names, below src/ or tree as it would be included
+    from there (None: a generated file or one of the system's)."""
+    for candidate in (src / included, tree / included, path.parent / included):
+        if candidate.is_file():
+            target = Path(os.path.normpath(candidate))
+            for base in (src, tree):
+                if base in target.parents:
+                    return target.relative_to(base).as_posix()
+            return target.name
+    return None
+
+
+def folder_of(name):
+    return name.rsplit("/", 1)[0] if "/" in name else ""
+
+
 def check(root):
-    src = root / "src"
+    src = (root / "src").resolve()
     uses = read_table(root / "docs" / "CONVENTIONS.md")
     reach = closure(uses)
     problems, edges, unknown = [], {}, set()
-    files = sorted(p for p in src.rglob("*") if p.suffix in SOURCE_SUFFIXES and p.is_file())
+    files = sources(src)
     for path in files:
         name = path.relative_to(src).as_posix()
         folder = path.parent.relative_to(src).as_posix()
@@ -108,27 +142,35 @@ def check(root):
             unknown.add(folder)
         unit = name.rsplit(".", 1)[0]
         edges.setdefault(unit, set())
-        text = path.read_text(encoding="utf-8", errors="replace")
-        for match in INCLUDE.finditer(text):
-            included = match.group(1)
-            line = text.count("\n", 0, match.start()) + 1
+        for line, included in includes(path):
+            found = resolve(included, path, src, src)
+            if found is None:
+                continue
+            target = found
             where = f"src/{name}:{line}"
-            if (src / included).is_file():
-                target = os.path.normpath(included)
-            elif (path.parent / included).is_file():
-                target = os.path.relpath(os.path.normpath(path.parent / included), src)
-            else:
-                continue  # a generated file (moc) or one of the system's
-            target = Path(target).as_posix()
             if ".." in Path(included).parts:
                 problems.append(f'{where}: "{included}" climbs out of its folder; include it as "{target}"')
-            target_folder = target.rsplit("/", 1)[0] if "/" in target else ""
+            target_folder = folder_of(target)
             if target_folder != folder and folder in uses and target_folder not in reach[folder]:
                 allowed = ", ".join(sorted(reach[folder])) or "nothing outside its folder"
                 problems.append(f"{where}: includes {target}, but {folder} may use only {allowed}")
             target_unit = target.rsplit(".", 1)[0]
             if target_unit != unit:
                 edges[unit].add(target_unit)
+    for tree_name in OTHER_TREES:
+        tree = (root / tree_name).resolve()
+        others = sources(tree) if tree.is_dir() else []
+        files += others
+        for path in others:
+            name = path.relative_to(tree).as_posix()
+            for line, included in includes(path):
+                found = resolve(included, path, src, tree)
+                if found is None:
+                    continue
+                if ".." in Path(included).parts:
+                    problems.append(
+                        f'{tree_name}/{name}:{line}: "{included}" climbs out of its folder; include it as "{found}"'
+                    )
     for folder in sorted(unknown):
         problems.append(f"src/{folder}/: no row in the layer table of docs/CONVENTIONS.md")
     for component in cycles(edges):

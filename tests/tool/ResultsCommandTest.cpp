@@ -150,7 +150,9 @@ TEST(ResultsCommand, NamesKeyChangesAndRegradesOnRequest) {
 TEST(ResultsCommand, RefusesBadFilters) {
   TTempDir dir;
   const std::string test = WriteClass(dir);
-  EXPECT_EQ(RunTool({"results", test, "--source", "web"}).ExitCode, 2);
+  const TToolResult source = RunTool({"results", test, "--source", "web"});
+  EXPECT_EQ(source.ExitCode, 2);
+  EXPECT_EQ(source.Err, "qwtool: --source takes engine, paper, scan, classroom or import, not \"web\"\n");
   const TToolResult date = RunTool({"results", test, "--since", "1.12.2026"});
   EXPECT_EQ(date.ExitCode, 2);
   EXPECT_EQ(date.Err, "qwtool: --since takes a date as YYYY-MM-DD, not \"1.12.2026\"\n");

@@ -40,6 +40,16 @@ std::optional<TAttemptSource> SourceOfName(std::string_view name) {
   return std::nullopt;
 }
 
+std::string SourceNamesText() {
+  std::string text;
+  for (std::size_t i = 0; i < SourceNames.size(); ++i)
+    text += std::string(i == 0                        ? ""
+                        : i + 1 == SourceNames.size() ? " or "
+                                                      : ", ") +
+            std::string(SourceNames[i]);
+  return text;
+}
+
 std::string Digest128(std::string_view bytes) {
   // FNV-1a twice, from two offsets and with the length folded in, each
   // finished by a strong mix: enough to tell attempt files apart, not a

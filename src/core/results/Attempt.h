@@ -20,6 +20,8 @@ enum class TAttemptSource { Engine, Paper, Scan, Classroom, Import };
 // other word).
 std::string_view SourceName(TAttemptSource source);
 std::optional<TAttemptSource> SourceOfName(std::string_view name);
+// Every name, for a message: "engine, paper, scan, classroom or import".
+std::string SourceNamesText();
 
 // A question as it stood in the test when the attempt was taken: its text,
 // its six answers and its key. The key marks the attempt; the texts let a

@@ -7,6 +7,7 @@
 #include "core/storage/CodePage.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
+#include "core/storage/Utf8.h"
 
 namespace fs = std::filesystem;
 

@@ -1,13 +1,12 @@
 #include "core/results/RecordAttempt.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <random>
 
 #include "core/results/AttemptFile.h"
 #include "core/results/ResultsStore.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IoError.h"
+#include "core/storage/SystemRandom.h"
 
 namespace fs = std::filesystem;
 
@@ -22,10 +21,7 @@ TQuestionSnapshot SnapshotOf(const QuestionRecord& question, int number) {
 }
 
 std::string NewAttemptId() {
-  std::random_device device;
-  char text[33];
-  std::snprintf(text, sizeof text, "%08x%08x%08x%08x", device(), device(), device(), device());
-  return text;
+  return SystemRandom::Hex(16);
 }
 
 std::string TestFingerprint(const std::vector<QuestionRecord>& testQuestions) {

@@ -10,8 +10,11 @@
 #include <memory>
 #include <tuple>
 
+#include "core/results/RecordAttempt.h"
+#include "core/run/PaperVersions.h"
 #include "core/run/TestSession.h"
 #include "core/storage/Csv.h"
+#include "core/storage/Json.h"
 
 namespace Reports {
 
@@ -44,13 +47,20 @@ std::string FlagText(const Statistics::TItem& item) {
 }  // namespace
 
 std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.4f", value);
-  std::string result = text;
-  while (result.back() == '0') result.pop_back();
-  if (result.back() == '.') result.pop_back();
-  if (result == "-0") result = "0";
-  return result;
+  return Json::Decimal(value, 4).dump();
+}
+
+TTestView ReadTestView(const std::string& path) {
+  const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(path);
+  TTestView view{test.Description, test.PassPoint, {}, {}, {}};
+  for (std::size_t i = 0; i < test.Questions.size(); ++i) {
+    const TQuestionSnapshot& q =
+        view.Questions.emplace_back(SnapshotOf(test.Questions[i], static_cast<int>(i + 1)));
+    view.Keys[q.Number] = q.Correct;
+    for (int letter = 0; letter < 6; ++letter)
+      if (!q.Answers[letter].empty()) view.AnswerCounts[q.Number] = letter + 1;
+  }
+  return view;
 }
 
 std::vector<Statistics::TResponses> Responses(const std::vector<TStoredAttempt>& attempts) {
@@ -194,27 +204,31 @@ std::optional<double> Figure(const Statistics::TTest& test, double value) {
 }  // namespace
 
 std::string Json(const Statistics::TTest& test, const std::map<int, int>& answerCounts) {
-  std::string json = "{\"attempts\": " + std::to_string(test.Attempts) +
-                     ", \"mean\": " + Optional(Figure(test, test.Mean), "null") +
-                     ", \"median\": " + Optional(Figure(test, test.Median), "null") +
-                     ", \"sd\": " + Optional(Figure(test, test.Sd), "null") +
-                     ", \"kr20\": " + Optional(test.Kr20, "null") +
-                     ", \"sem\": " + Optional(test.Sem, "null") + ", \"items\": [";
-  for (std::size_t i = 0; i < test.Items.size(); ++i) {
-    const Statistics::TItem& item = test.Items[i];
-    json += std::string(i ? ", " : "") + "{\"question\": " + std::to_string(item.Number) +
-            ", \"attempts\": " + std::to_string(item.Attempts) + ", \"facility\": " + Number(item.Facility) +
-            ", \"discrimination\": " + Optional(item.Discrimination, "null") + ", \"chose\": {";
+  const auto figure = [](const std::optional<double>& value) {
+    return value ? Json::Decimal(*value, 4) : Json::TValue(nullptr);
+  };
+  Json::TValue items = Json::TValue::array();
+  for (const Statistics::TItem& item : test.Items) {
+    Json::TValue chose = Json::TValue::object();
     const int span = LetterSpan(item, answerCounts);
     for (int letter = 0; letter < span; ++letter)
-      json += std::string(letter ? ", " : "") + "\"" + static_cast<char>('A' + letter) +
-              "\": " + std::to_string(item.Chose[letter]);
-    json += "}, \"blank\": " + std::to_string(item.Blank) + ", \"flags\": [";
-    for (std::size_t f = 0; f < item.Flags.size(); ++f)
-      json += std::string(f ? ", " : "") + "\"" + item.Flags[f] + "\"";
-    json += "]}";
+      chose[std::string(1, static_cast<char>('A' + letter))] = item.Chose[letter];
+    items.push_back({{"question", item.Number},
+                     {"attempts", item.Attempts},
+                     {"facility", Json::Decimal(item.Facility, 4)},
+                     {"discrimination", figure(item.Discrimination)},
+                     {"chose", chose},
+                     {"blank", item.Blank},
+                     {"flags", item.Flags}});
   }
-  return json + "]}\n";
+  const Json::TValue json = {{"attempts", test.Attempts},
+                             {"mean", figure(Figure(test, test.Mean))},
+                             {"median", figure(Figure(test, test.Median))},
+                             {"sd", figure(Figure(test, test.Sd))},
+                             {"kr20", figure(test.Kr20)},
+                             {"sem", figure(test.Sem)},
+                             {"items", items}};
+  return Json::Write(json, {.Layout = Json::TLayout::OneLine}) + "\n";
 }
 
 std::string Text(const Statistics::TTest& test, const std::map<int, int>& answerCounts) {

@@ -13,6 +13,20 @@
 // learning system's gradebook import; the figures as JSON and as text.
 namespace Reports {
 
+// A test as its results are figured against it: each question as it stands
+// now, numbered from 1, with its key and how many answers it has (the letters
+// a row of the item analysis shows).
+struct TTestView {
+  std::string Description;  // code-page text
+  int PassPoint = 0;        // 0 when the test has none
+  std::vector<TQuestionSnapshot> Questions;
+  std::map<int, Scoring::TLetters> Keys;  // by question number
+  std::map<int, int> AnswerCounts;        // by question number; none for a question without answers
+};
+
+// Reads the test at path. Throws TIoError as PaperVersions::ReadPaperTest.
+TTestView ReadTestView(const std::string& path);
+
 // The statistics' view of stored attempts (their answers must have been
 // listed), marked with the newest key.
 std::vector<Statistics::TResponses> Responses(const std::vector<TStoredAttempt>& attempts);

@@ -1,13 +1,13 @@
 #include "core/results/ResultsStore.h"
 
-#include <sys/statfs.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <stdexcept>
 #include <tuple>
 #include <unordered_map>
@@ -714,24 +714,74 @@ std::string UserDataFolder() {
 }
 
 bool IsNetworkFolder(const std::string& folder) {
-  struct statfs info {};
-  if (::statfs(folder.c_str(), &info) != 0) return false;
-  // The numbers statfs(2) gives in f_type (linux/magic.h).
-  switch (static_cast<unsigned long>(info.f_type)) {
-    case 0x6969UL:      // NFS
-    case 0x517BUL:      // SMB
-    case 0xFF534D42UL:  // CIFS
-    case 0xFE534D42UL:  // SMB2
-    case 0x5346414FUL:  // OpenAFS
-    case 0x6B414653UL:  // kAFS
-    case 0x01021997UL:  // 9p
-    case 0x00C36400UL:  // Ceph
-    case 0x73757245UL:  // Coda
-    case 0x65735546UL:  // FUSE (sshfs and other remote folders)
-      return true;
-    default:
-      return false;
+  std::error_code error;
+  const std::filesystem::path real =
+      std::filesystem::weakly_canonical(std::filesystem::absolute(folder), error);
+  if (error) return false;
+  std::ifstream in("/proc/self/mountinfo");
+  std::ostringstream mounts;
+  mounts << in.rdbuf();
+  return IsNetworkType(MountedType(mounts.str(), real.string()));
+}
+
+namespace {
+
+// A mount point as mountinfo writes it, a space, tab, line break or backslash
+// as '\' and three octal digits.
+std::string MountPoint(std::string_view field) {
+  std::string point;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (field[i] == '\\' && i + 3 < field.size() &&
+        field.substr(i + 1, 3).find_first_not_of("01234567") == std::string_view::npos) {
+      point += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
+      i += 3;
+    } else {
+      point += field[i];
+    }
   }
+  return point;
+}
+
+bool Holds(std::string_view point, std::string_view path) {
+  if (point == "/") return path.starts_with('/');
+  return path.starts_with(point) && (path.size() == point.size() || path[point.size()] == '/');
+}
+
+}  // namespace
+
+std::string MountedType(std::string_view mountInfo, std::string_view path) {
+  std::string type;
+  std::size_t deepest = 0;
+  for (std::size_t start = 0; start < mountInfo.size();) {
+    const std::size_t end = std::min(mountInfo.find('\n', start), mountInfo.size());
+    const std::string_view line = mountInfo.substr(start, end - start);
+    start = end + 1;
+    // ID, parent ID, device, root, mount point, options, optional fields, "-",
+    // file system type, source, options.
+    std::vector<std::string_view> fields;
+    for (std::size_t at = 0; at <= line.size();) {
+      const std::size_t space = std::min(line.find(' ', at), line.size());
+      fields.push_back(line.substr(at, space - at));
+      at = space + 1;
+    }
+    const auto dash = std::find(fields.begin() + std::min<std::size_t>(fields.size(), 6), fields.end(), "-");
+    if (fields.size() < 7 || dash == fields.end() || dash + 1 == fields.end()) continue;
+    const std::string point = MountPoint(fields[4]);
+    // The deepest mount point wins; of two at the same point, the later one
+    // (mounted over the other).
+    if (Holds(point, path) && point.size() + 1 >= deepest) {
+      deepest = point.size() + 1;
+      type = *(dash + 1);
+    }
+  }
+  return type;
+}
+
+bool IsNetworkType(std::string_view type) {
+  static constexpr std::string_view Network[] = {"nfs", "nfs4", "smbfs", "smb3", "cifs",   "afs",
+                                                 "9p",  "ceph", "coda",  "fuse", "fuseblk"};
+  return type.starts_with("fuse.") ||
+         std::find(std::begin(Network), std::end(Network), type) != std::end(Network);
 }
 
 std::string StorePath(const std::string& testFolder, const std::string& userDataFolder, bool network) {

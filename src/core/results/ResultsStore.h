@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/results/Attempt.h"
@@ -189,8 +190,19 @@ std::string LocalTime(const char* format);
 
 // Whether folder lies on a network file system (NFS, SMB/CIFS, AFS, 9p, Ceph,
 // Coda, FUSE-mounted remote folders), where SQLite's locking cannot be
-// trusted. Local file systems, tmpfs among them, are not.
+// trusted, by the mount that holds it (its links followed). Local file
+// systems, tmpfs among them, are not; nor is anything when the mounts cannot
+// be read.
 bool IsNetworkFolder(const std::string& folder);
+
+// The type of the file system mounted at the deepest mount point that holds
+// the absolute path, as mountInfo (the text of /proc/self/mountinfo) names
+// it: "ext4", "nfs4", "fuse.sshfs"; "" when no line holds it.
+std::string MountedType(std::string_view mountInfo, std::string_view path);
+
+// Whether a file system of type, as mountinfo names it, lies on another
+// machine (any FUSE file system counts: most of them are remote folders).
+bool IsNetworkType(std::string_view type);
 
 // The store's path for the tests in testFolder: Results.sqlite beside the
 // tests, or, on a network file system, in userDataFolder under a name made

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <random>
 
 #include "core/model/TestContents.h"
 #include "core/run/Shuffle.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/IoError.h"
+#include "core/storage/SystemRandom.h"
 #include "core/storage/ZarnEncryption.h"
 
 namespace PaperVersions {
@@ -212,8 +212,7 @@ std::optional<std::uint64_t> ParseSeed(std::string_view text) {
 }
 
 std::uint64_t NewSeed() {
-  std::random_device device;
-  return (static_cast<std::uint64_t>(device()) << 32 | device()) % 1000000000ull;
+  return SystemRandom::Number() % 1000000000ull;
 }
 
 std::string_view ChoiceHint(const TPaperQuestion& question) {

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
+
+#include "core/storage/Json.h"
 
 namespace SheetLayout {
 
@@ -335,78 +336,65 @@ std::string Unjoinable(const std::vector<TSheetPage>& pages) {
 
 namespace {
 
-std::string Points(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", value);
-  return text;
-}
-
-std::string BoxJson(const TBox& box) {
-  return "\"x\": " + Points(box.X) + ", \"y\": " + Points(box.Y) + ", \"width\": " + Points(box.Width) +
-         ", \"height\": " + Points(box.Height);
+Json::TValue BoxJson(const TBox& box, Json::TValue fields = Json::TValue::object()) {
+  fields["x"] = Json::Decimal(box.X, 2);
+  fields["y"] = Json::Decimal(box.Y, 2);
+  fields["width"] = Json::Decimal(box.Width, 2);
+  fields["height"] = Json::Decimal(box.Height, 2);
+  return fields;
 }
 
 const char* JoinWord(TJoin join) {
   return join == TJoin::BySerial ? "serial" : join == TJoin::ByNumber ? "student number" : "order";
 }
 
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    quoted += c;
+Json::TValue PageJson(const TSheetPage& page, const std::vector<PaperVersions::TVersion>& versions) {
+  const TSheetCode& code = page.Code;
+  const PaperVersions::TVersion* version = nullptr;
+  for (const PaperVersions::TVersion& candidate : versions)
+    if (candidate.Letter == code.Version) version = &candidate;
+  Json::TValue markers = Json::TValue::array();
+  for (const TBox& marker : page.Markers) markers.push_back(BoxJson(marker));
+  Json::TValue answers = Json::TValue::array();
+  for (const TAnswerBox& answer : page.Answers) {
+    Json::TValue fields = {{"printed", answer.Printed}};
+    const auto index = static_cast<std::size_t>(answer.Printed - 1);
+    const auto letter = static_cast<std::size_t>(answer.Letter - 'A');
+    if (version && index < version->Questions.size()) {
+      const PaperVersions::TPaperQuestion& question = version->Questions[index];
+      fields["stored"] = question.Source + 1;
+      if (letter < question.Answers.size())
+        fields["storedLetter"] = std::string(1, static_cast<char>('A' + question.Answers[letter]));
+    }
+    fields["letter"] = std::string(1, answer.Letter);
+    answers.push_back(BoxJson(answer.Box, std::move(fields)));
   }
-  return quoted + '"';
+  Json::TValue digits = Json::TValue::array();
+  for (const TDigitBox& digit : page.Digits)
+    digits.push_back(BoxJson(digit.Box, {{"column", digit.Column}, {"digit", digit.Digit}}));
+  return {{"version", std::string(1, code.Version)},
+          {"page", code.Page},
+          {"pages", code.Pages},
+          {"sheet", code.Sheet},
+          {"joined", JoinWord(code.Join)},
+          {"paper", code.Paper == TPaper::Letter ? "Letter" : "A4"},
+          {"width", Json::Decimal(page.Width, 2)},
+          {"height", Json::Decimal(page.Height, 2)},
+          {"qrText", Encode(code)},
+          {"qr", BoxJson(page.Qr)},
+          {"name", BoxJson(page.Name)},
+          {"markers", markers},
+          {"answers", answers},
+          {"digits", digits}};
 }
 
 }  // namespace
 
 std::string LayoutJson(const std::vector<TSheetPage>& pages,
                        const std::vector<PaperVersions::TVersion>& versions) {
-  std::string json = "{\n  \"unit\": \"pt\",\n  \"pages\": [";
-  for (std::size_t p = 0; p < pages.size(); ++p) {
-    const TSheetPage& page = pages[p];
-    const TSheetCode& code = page.Code;
-    const PaperVersions::TVersion* version = nullptr;
-    for (const PaperVersions::TVersion& candidate : versions)
-      if (candidate.Letter == code.Version) version = &candidate;
-    json += p ? ",\n    {" : "\n    {";
-    json += "\n      \"version\": \"" + std::string(1, code.Version) +
-            "\", \"page\": " + std::to_string(code.Page) + ", \"pages\": " + std::to_string(code.Pages) +
-            ", \"sheet\": " + std::to_string(code.Sheet) + ", \"joined\": \"" + JoinWord(code.Join) + "\"" +
-            ",\n      \"paper\": \"" + (code.Paper == TPaper::Letter ? "Letter" : "A4") +
-            "\", \"width\": " + Points(page.Width) + ", \"height\": " + Points(page.Height) +
-            ",\n      \"qrText\": " + Quoted(Encode(code)) + ",\n      \"qr\": {" + BoxJson(page.Qr) +
-            "},\n      \"name\": {" + BoxJson(page.Name) + "},\n      \"markers\": [";
-    for (std::size_t m = 0; m < page.Markers.size(); ++m)
-      json += (m ? ", {" : "{") + BoxJson(page.Markers[m]) + "}";
-    json += "],\n      \"answers\": [";
-    for (std::size_t a = 0; a < page.Answers.size(); ++a) {
-      const TAnswerBox& answer = page.Answers[a];
-      json += (a ? ",\n        {" : "\n        {");
-      json += "\"printed\": " + std::to_string(answer.Printed);
-      const auto index = static_cast<std::size_t>(answer.Printed - 1);
-      const auto letter = static_cast<std::size_t>(answer.Letter - 'A');
-      if (version && index < version->Questions.size()) {
-        const PaperVersions::TPaperQuestion& question = version->Questions[index];
-        json += ", \"stored\": " + std::to_string(question.Source + 1);
-        if (letter < question.Answers.size())
-          json += ", \"storedLetter\": \"" +
-                  std::string(1, static_cast<char>('A' + question.Answers[letter])) + "\"";
-      }
-      json += ", \"letter\": \"" + std::string(1, answer.Letter) + "\", " + BoxJson(answer.Box) + "}";
-    }
-    json += page.Answers.empty() ? "],\n      \"digits\": [" : "\n      ],\n      \"digits\": [";
-    for (std::size_t d = 0; d < page.Digits.size(); ++d) {
-      const TDigitBox& digit = page.Digits[d];
-      json += (d ? ",\n        {" : "\n        {");
-      json += "\"column\": " + std::to_string(digit.Column) + ", \"digit\": " + std::to_string(digit.Digit) +
-              ", " + BoxJson(digit.Box) + "}";
-    }
-    json += page.Digits.empty() ? "]\n    }" : "\n      ]\n    }";
-  }
-  json += pages.empty() ? "]\n}\n" : "\n  ]\n}\n";
-  return json;
+  Json::TValue json = {{"unit", "pt"}, {"pages", Json::TValue::array()}};
+  for (const TSheetPage& page : pages) json["pages"].push_back(PageJson(page, versions));
+  return Json::Write(json, {.Layout = Json::TLayout::Indented, .PlainRunsOnOneLine = true}) + "\n";
 }
 
 }  // namespace SheetLayout

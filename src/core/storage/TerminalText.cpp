@@ -13,15 +13,14 @@ void AppendHexByte(std::string& out, unsigned value) {
 }
 
 // Walks UTF-8 text and hands every control character (C0, DEL, or a C1 code
-// point, which UTF-8 writes as C2 80..C2 9F) and every ASCII character of
-// alsoEscape to escape; copies the rest.
+// point, which UTF-8 writes as C2 80..C2 9F) to escape; copies the rest.
 template <typename TEscape>
-std::string EscapeControls(std::string_view utf8, std::string_view alsoEscape, TEscape escape) {
+std::string EscapeControls(std::string_view utf8, TEscape escape) {
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const auto byte = static_cast<unsigned char>(utf8[i]);
-    if (byte < 0x20 || byte == 0x7F || (byte < 0x80 && alsoEscape.find(utf8[i]) != std::string_view::npos)) {
+    if (byte < 0x20 || byte == 0x7F) {
       escape(out, byte);
     } else if (byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
                static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
@@ -60,33 +59,5 @@ std::string TerminalText(std::string_view utf8) {
       i += length;
     }
   }
-  return EscapeControls(valid, {}, TerminalEscape);
-}
-
-std::string JsonString(std::string_view utf8) {
-  const auto escape = [](std::string& out, unsigned codePoint) {
-    switch (codePoint) {
-      case '"':
-        out += "\\\"";
-        return;
-      case '\\':
-        out += "\\\\";
-        return;
-      case '\r':
-        out += "\\r";
-        return;
-      case '\n':
-        out += "\\n";
-        return;
-      case '\t':
-        out += "\\t";
-        return;
-      default:
-        out += "\\u00";
-        AppendHexByte(out, codePoint);
-    }
-  };
-  std::string valid(utf8);
-  if (!Utf8::IsValid(valid)) CodePage::RepairUtf8(valid);
-  return '"' + EscapeControls(valid, "\"\\", escape) + '"';
+  return EscapeControls(valid, TerminalEscape);
 }

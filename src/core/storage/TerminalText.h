@@ -12,10 +12,6 @@
 // breaks too: split lines first.
 std::string TerminalText(std::string_view utf8);
 
-// The text as a JSON string literal, quotes included, with '"', '\' and every
-// control character (C0, DEL, C1) escaped; a byte that is no part of valid
-// UTF-8 becomes '?'.
-std::string JsonString(std::string_view utf8);
 
 // Splits text at its line breaks: CR LF, a CR alone or an LF alone.
 // The empty text is one empty line.

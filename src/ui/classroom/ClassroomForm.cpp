@@ -6,10 +6,8 @@
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkInterface>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -34,24 +32,6 @@
 namespace {
 
 enum TColumn { NameColumn, ProgressColumn, ScoreColumn, AwayColumn, ColumnCount };
-
-// The machine's IPv4 addresses other than loopback, which every browser in
-// the room can reach when the server listens on all of them.
-QStringList OwnAddresses() {
-  QStringList addresses;
-  for (const QNetworkInterface& face : QNetworkInterface::allInterfaces()) {
-    const auto flags = face.flags();
-    if (!(flags & QNetworkInterface::IsUp) || (flags & QNetworkInterface::IsLoopBack)) continue;
-    for (const QNetworkAddressEntry& entry : face.addressEntries())
-      if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol) addresses << entry.ip().toString();
-  }
-  return addresses;
-}
-
-QString UrlOf(const QString& host, int port) {
-  const QString shown = host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host;
-  return QStringLiteral("http://%1:%2/").arg(shown).arg(port);
-}
 
 QString ProgressText(const TStudentLine& line) {
   if (line.Finished) return TClassroomForm::tr("finished");
@@ -260,9 +240,8 @@ bool TClassroomForm::Start() {
                  .arg(Place.Port)
                  .arg(BoundPort);
 
-  const bool everyAddress = Place.BindAddress == "0.0.0.0" || Place.BindAddress == "::";
-  const QStringList hosts = everyAddress ? OwnAddresses() : QStringList{FromUtf8(Place.BindAddress)};
-  for (const QString& host : hosts) AddressTexts << UrlOf(host, BoundPort);
+  for (const std::string& address : StudentAddresses(Place.BindAddress, BoundPort))
+    AddressTexts << FromUtf8(address);
   if (AddressTexts.isEmpty()) {
     AddressLabel->setText(tr("port %1 of this computer").arg(BoundPort));
     notes << tr(

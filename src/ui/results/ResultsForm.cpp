@@ -251,16 +251,12 @@ void TResultsForm::LoadTest() {
   AnswerCounts.clear();
   KnownFolders.clear();
   RunGuarded(Globals.Dialogs, [this] {
-    const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(TestPath);
-    Description = test.Description;
+    Reports::TTestView test = Reports::ReadTestView(TestPath);
+    Description = std::move(test.Description);
     PassPoint = test.PassPoint;
-    for (std::size_t i = 0; i < test.Questions.size(); ++i) {
-      CurrentQuestions.push_back(SnapshotOf(test.Questions[i], static_cast<int>(i + 1)));
-      Keys[CurrentQuestions.back().Number] = CurrentQuestions.back().Correct;
-      for (int letter = 0; letter < 6; ++letter)
-        if (!CurrentQuestions.back().Answers[letter].empty())
-          AnswerCounts[CurrentQuestions.back().Number] = letter + 1;
-    }
+    CurrentQuestions = std::move(test.Questions);
+    Keys = std::move(test.Keys);
+    AnswerCounts = std::move(test.AnswerCounts);
     const ClientConfig config = LoadClientConfig(ClientConfigPath(ToPath(Globals.ProgramFolder)));
     if (!config.ResultsFolder.empty()) KnownFolders << FromPath(config.ResultsFolder);
     if (Opened.Store) return;

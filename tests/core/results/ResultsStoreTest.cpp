@@ -299,6 +299,33 @@ TEST(ResultsStore, KeepsItsStoreBesideTheTestsOnATmpfs) {
   ::umount2(folder.c_str(), MNT_DETACH);
 }
 
+// Mounts as a school's machine lists them: a share mounted over a folder of
+// the local disk, a stick inside the share, a remote folder whose name has a
+// space, and memory.
+TEST(ResultsStore, FindsTheFileSystemOfAFolderFromTheMachinesMounts) {
+  const std::string mounts =
+      "22 1 8:2 / / rw,relatime shared:1 - ext4 /dev/sda2 rw,errors=remount-ro\n"
+      "26 22 0:23 / /tmp rw,nosuid,nodev shared:5 - tmpfs tmpfs rw,size=8126740k,inode64\n"
+      "40 22 0:35 / /mnt/share rw,relatime shared:20 - ext4 /dev/sda3 rw\n"
+      "41 22 0:36 / /mnt/share rw,relatime shared:21 - nfs4 school:/export rw,vers=4.2,addr=10.0.0.2\n"
+      "42 41 8:17 / /mnt/share/usb rw,relatime - vfat /dev/sdb1 rw,fmask=0022\n"
+      "52 22 0:48 / /home/ann/Remote\\040Tests rw,nosuid,nodev shared:30 - fuse.sshfs ann@school:/tests "
+      "rw,user_id=1000\n"
+      "60 22 0:50 / /media/t rw,relatime shared:31 master:7 - cifs //school/t rw,vers=3.1.1\n";
+  const auto network = [&](const char* path) {
+    return ResultsLocation::IsNetworkType(ResultsLocation::MountedType(mounts, path));
+  };
+  EXPECT_EQ(ResultsLocation::MountedType(mounts, "/mnt/share/tests"), "nfs4");  // the later of two
+  EXPECT_TRUE(network("/mnt/share"));
+  EXPECT_FALSE(network("/mnt/share/usb/tests"));
+  EXPECT_FALSE(network("/mnt/shared/tests"));  // not inside /mnt/share
+  EXPECT_TRUE(network("/home/ann/Remote Tests/CH2"));
+  EXPECT_FALSE(network("/home/ann/Remote"));
+  EXPECT_TRUE(network("/media/t/2026"));
+  EXPECT_FALSE(network("/tmp/tests"));
+  EXPECT_EQ(ResultsLocation::MountedType("", "/tmp"), "");
+}
+
 // Where the store must be kept elsewhere, two test folders never share one.
 TEST(ResultsStore, GivesEachNetworkFolderItsOwnStore) {
   EXPECT_NE(ResultsLocation::StorePath("/mnt/share/tests", "/d", true),

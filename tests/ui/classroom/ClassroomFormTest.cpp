@@ -5,7 +5,6 @@
 #include <QTableWidget>
 #include <memory>
 
-#include "../maker/MakerFixture.h"
 #include "classroom/ClassroomFixture.h"
 #include "core/model/TestSettings.h"
 #include "core/results/ResultsStore.h"
@@ -17,6 +16,7 @@
 #include "support/WindowAudit.h"
 #include "ui/classroom/ClassroomForm.h"
 #include "ui/maker/MainForm.h"
+#include "ui/maker/MakerFixture.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/StoreSetting.h"
 #include "ui/results/ResultsForm.h"

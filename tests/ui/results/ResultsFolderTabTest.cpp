@@ -1,10 +1,10 @@
 #include <QLineEdit>
 #include <filesystem>
 
-#include "../maker/MakerFixture.h"
 #include "DropFolderOffer.h"
 #include "core/model/ClientConfig.h"
 #include "ui/maker/ClientForm.h"
+#include "ui/maker/MakerFixture.h"
 
 namespace {
 

@@ -12,7 +12,6 @@
 #include <deque>
 #include <filesystem>
 
-#include "../maker/MakerFixture.h"
 #include "DropFolderOffer.h"
 #include "core/model/ClientConfig.h"
 #include "core/model/QuestionSet.h"
@@ -27,6 +26,7 @@
 #include "ui/engine/Prompts.h"
 #include "ui/engine/QuestionForm.h"
 #include "ui/maker/MainForm.h"
+#include "ui/maker/MakerFixture.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/results/BarChart.h"
 #include "ui/results/ResultsForm.h"
