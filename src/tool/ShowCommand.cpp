@@ -27,9 +27,18 @@ void WriteTextField(std::ostream& out, std::string_view key, std::string_view va
   });
 }
 
+// Keys written only when set are shown only when the file holds them, so a
+// test without them shows as it always did.
+bool WrittenWhenSet(std::string_view key) {
+  for (const TestFile::TSettingKey& setting : TestFile::SettingKeys)
+    if (setting.Name == key) return setting.WhenSet;
+  return false;
+}
+
 void WriteText(std::ostream& out, const TTestContents& contents) {
   out << TestFile::Settings << '\n';
   for (const auto& setting : contents.Settings) {
+    if (!setting.Value && WrittenWhenSet(setting.Key)) continue;
     WriteTextField(out, setting.Key, setting.Value ? *setting.Value : "(not set)");
   }
   for (const auto& [section, lines] : {std::pair{TestFile::BeginMessage, &contents.BeginMessage},
@@ -39,8 +48,10 @@ void WriteText(std::ostream& out, const TTestContents& contents) {
   }
   for (std::size_t n = 1; n <= contents.Questions.size(); ++n) {
     out << TestFile::QuestionSection(static_cast<int>(n)) << '\n';
-    for (const TestFile::TQuestionKey& key : TestFile::QuestionKeys)
-      WriteTextField(out, key.Name, TestFile::PlainValue(contents.Questions[n - 1], key));
+    for (const TestFile::TQuestionKey& key : TestFile::QuestionKeys) {
+      const std::string_view value = TestFile::PlainValue(contents.Questions[n - 1], key);
+      if (!key.WhenSet || !value.empty()) WriteTextField(out, key.Name, value);
+    }
   }
 }
 
@@ -67,16 +78,23 @@ void WriteJsonQuestion(std::ostream& out, int number, const QuestionRecord& ques
       << "      \"hotLinkParameters\": " << JsonString(question.HotLinkParameters) << ",\n"
       << "      \"reference\": " << JsonString(question.Reference) << ",\n"
       << "      \"mediaFile\": " << JsonString(question.MediaFile) << ",\n"
-      << "      \"mediaInternal\": " << (question.MMediaInternal ? "true" : "false") << "\n"
+      << "      \"mediaInternal\": " << (question.MMediaInternal ? "true" : "false") << ",\n"
+      << "      \"category\": " << JsonString(question.Category) << ",\n"
+      << "      \"tags\": [";
+  const std::vector<std::string> tags = TestFile::TagList(question.Tags);
+  for (std::size_t i = 0; i < tags.size(); ++i) out << (i ? ", " : "") << JsonString(tags[i]);
+  out << "]\n"
       << "    }";
 }
 
 void WriteJson(std::ostream& out, const TTestContents& contents) {
   out << "{\n  \"settings\": {";
-  for (std::size_t i = 0; i < contents.Settings.size(); ++i) {
-    const auto& setting = contents.Settings[i];
-    out << (i ? ",\n    " : "\n    ") << '"' << setting.Key
+  bool first = true;
+  for (const auto& setting : contents.Settings) {
+    if (!setting.Value && WrittenWhenSet(setting.Key)) continue;
+    out << (first ? "\n    " : ",\n    ") << '"' << setting.Key
         << "\": " << (setting.Value ? JsonString(*setting.Value) : "null");
+    first = false;
   }
   out << "\n  },\n  \"beginMessage\": ";
   WriteJsonLines(out, contents.BeginMessage);

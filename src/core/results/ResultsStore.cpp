@@ -88,6 +88,10 @@ const std::vector<TMigration>& Migrations() {
        1,
        {"CREATE TABLE collected_files (folder TEXT NOT NULL, name TEXT NOT NULL, size BIGINT NOT NULL,"
         " modified BIGINT NOT NULL, PRIMARY KEY (folder, name))"}},
+      // The questions each version of a print asks, when they were drawn
+      // from the test's blueprint (PaperVersions::DrawText); "" for a print
+      // of every question.
+      {5, 1, {"ALTER TABLE print_runs ADD COLUMN draw TEXT NOT NULL DEFAULT ''"}},
   };
   return migrations;
 }
