@@ -474,7 +474,7 @@ TReply TClassroom::Start(const std::string& token, const std::string& count) {
   int asked = 0;
   if (!count.empty()) {
     const std::optional<int> value = Form::Index(count, session.MaxAsked() + 1);
-    if (!value || *value < 1 || !FTest.Settings.StudentMax)
+    if (!value || *value < 1 || !session.Settings().StudentMax)
       return Error(400, "That number of questions cannot be asked.");
     asked = *value;
   }
@@ -698,7 +698,7 @@ TReply TClassroom::StateOf(TStudent& student, bool withDevice) {
       .Field("limitSeconds", session.LimitSeconds())
       .Field("mustAnswer", settings.MustAnswer == 1)
       .Field("checking", settings.CheckAnswers == 1)
-      .Field("studentMax", settings.StudentMax)
+      .Field("studentMax", session.Settings().StudentMax)
       .Field("maxAsked", session.MaxAsked())
       .End();
   if (!student.Started) {

@@ -190,6 +190,19 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
   reference->addWidget(ReferenceText);
   column->addLayout(reference);
 
+  auto* bank = new QHBoxLayout;
+  CategoryText = Named(new QLineEdit(this), "CategoryText");
+  CategoryText->setPlaceholderText(tr("Mechanics/Forces"));
+  TagsText = Named(new QLineEdit(this), "TagsText");
+  TagsText->setPlaceholderText(tr("tags, separated by commas"));
+  for (auto [caption, edit] : {std::pair{tr("Category"), CategoryText}, std::pair{tr("Tags"), TagsText}}) {
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(edit);
+    bank->addWidget(label);
+    bank->addWidget(edit);
+  }
+  column->addLayout(bank);
+
   HotLinkValue = Holder("HotLinkLabel", this);
   HotLinkParmsValue = Holder("HotLinkParmsLabel", this);
   MMediaValue = Holder("MMediaLabel", this);
@@ -499,8 +512,9 @@ bool TQAForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QStringList TQAForm::ScreenTexts() const {
-  QStringList texts = {ExactText(QuestionEdit), ReferenceText->text(), HotLinkValue->text(),
-                       HotLinkParmsValue->text(), MMediaValue->text()};
+  QStringList texts = {ExactText(QuestionEdit),   ReferenceText->text(), HotLinkValue->text(),
+                       HotLinkParmsValue->text(), MMediaValue->text(),   CategoryText->text(),
+                       TagsText->text()};
   for (const QPlainTextEdit* answer : AnswerEdits) texts << ExactText(answer);
   return texts;
 }
@@ -763,6 +777,8 @@ void TQAForm::DisplayNextQuestion() {
   HotLinkValue->setText(ToQString(question.HotLink));
   HotLinkParmsValue->setText(ToQString(question.HotLinkParameters));
   ReferenceText->setText(ToQString(question.Reference));
+  CategoryText->setText(ToQString(question.Category));
+  TagsText->setText(ToQString(question.Tags));
   (question.AnyCorrectPasses ? RadioButton2 : RadioButton1)->setChecked(true);
   CheckHowMany();
   Showing = false;
@@ -794,6 +810,8 @@ void TQAForm::StoreScreen() {
   question.HotLink = ToCp1252(HotLinkValue->text());
   question.HotLinkParameters = ToCp1252(HotLinkParmsValue->text());
   question.Reference = ToCp1252(ReferenceText->text());
+  question.Category = ToCp1252(CategoryText->text().trimmed());
+  question.Tags = TestFile::TagsValue(ToCp1252(TagsText->text()));
 }
 
 void TQAForm::CheckHowMany() {
