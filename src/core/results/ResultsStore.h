@@ -100,7 +100,7 @@ enum class TStoreAccess { Write, Read };
 
 class TResultsStore {
 public:
-  static constexpr int SchemaVersion = 4;
+  static constexpr int SchemaVersion = 5;
 
   // Takes the database and, for writing, brings its schema up to
   // SchemaVersion, one migration per transaction. A store of a newer schema

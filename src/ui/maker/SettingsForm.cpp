@@ -362,6 +362,7 @@ QWidget* TSettingsForm::CreateBlueprintPage() {
   BlueprintGrid = Named(new QTableWidget(0, 3), "BlueprintGrid");
   BlueprintGrid->setHorizontalHeaderLabels({tr("Category"), tr("Questions asked"), tr("One of each tag")});
   BlueprintGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  BlueprintGrid->setAccessibleName(tr("Questions asked of each category"));
   auto* layout = new QVBoxLayout;
   auto* intro = Label("LabelBlueprint", tr("Each student is asked this many questions of each category "
                                            "(and of the categories under it, such as Mechanics/Forces "

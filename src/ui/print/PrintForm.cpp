@@ -72,7 +72,7 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   auto* seedLabel = new QLabel(tr("&Seed:"));
   seedLabel->setBuddy(SeedEdit);
   form->addRow(seedLabel, seedRow);
-  BalanceCheck = AddCheck(shuffles, "BalanceCheck", tr("Ba&lance the versions' expected scores"), false);
+  BalanceCheck = AddCheck(shuffles, "BalanceCheck", tr("Balance the versions' e&xpected scores"), false);
   BalanceCheck->setEnabled(!Test.Blueprint.empty());
   BalanceCheck->setToolTip(
       Test.Blueprint.empty() ? tr("Versions are balanced when the test draws its questions from a blueprint")
