@@ -437,7 +437,7 @@ TReply TClassroom::Start(const std::string& token, const std::string& count) {
   int asked = 0;
   if (!count.empty()) {
     const std::optional<int> value = Form::Index(count, session.MaxAsked() + 1);
-    if (!value || *value < 1 || !FTest.Settings.StudentMax)
+    if (!value || *value < 1 || !session.Settings().StudentMax)
       return Error(400, "That number of questions cannot be asked.");
     asked = *value;
   }
@@ -659,7 +659,7 @@ TReply TClassroom::StateOf(TStudent& student, bool withDevice) {
   json["settings"] = {{"limitSeconds", session.LimitSeconds()},
                       {"mustAnswer", settings.MustAnswer == 1},
                       {"checking", settings.CheckAnswers == 1},
-                      {"studentMax", settings.StudentMax},
+                      {"studentMax", session.Settings().StudentMax},
                       {"maxAsked", session.MaxAsked()}};
   if (!student.Started) {
     json["begin"] = Utf8Lines(settings.BeginMessage);

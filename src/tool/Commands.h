@@ -15,6 +15,8 @@ int GradeCommand(TToolContext& context);
 int ScanCommand(TToolContext& context);
 int ImportCommand(TToolContext& context);
 int ExportCommand(TToolContext& context);
+int BlueprintCommand(TToolContext& context);
+int DrawCommand(TToolContext& context);
 
 // The results commands, each with its entry in the command table.
 struct TCommand;

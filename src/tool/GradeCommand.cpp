@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "core/results/GradeSheets.h"
+#include "core/run/ParallelForms.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/IoError.h"
 #include "tool/Commands.h"
@@ -73,6 +74,11 @@ int GradeCommand(TToolContext& context) {
       return ExitTrouble;
     }
     options = run->Options;
+  } else {
+    // Printed from a blueprint: the seed names the versions' questions too.
+    options->Draw =
+        ParallelForms::PaperDraw(test.Blueprint, test.Questions, options->Versions, options->Seed, nullptr)
+            .Draw;
   }
   TGradedSheets graded;
   try {

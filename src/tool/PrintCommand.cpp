@@ -2,9 +2,11 @@
 
 #include "core/results/PrintRuns.h"
 #include "core/results/RecordAttempt.h"
+#include "core/run/ParallelForms.h"
 #include "core/run/SheetLayout.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/IoError.h"
+#include "core/storage/TerminalText.h"
 #include "tool/Commands.h"
 #include "tool/Files.h"
 #include "tool/OffscreenGui.h"
@@ -119,12 +121,31 @@ int PrintCommand(TToolContext& context) {
   if (layout) RequireOutput(context, *layout, TFileKind::Other, {path, *output});
   RequireTest(path);
   const PaperVersions::TPaperTest test = PaperVersions::ReadPaperTest(path);
+  const bool balance = context.Arguments.Has("--balance");
+  if (balance && test.Blueprint.empty()) {
+    Report(context.Err,
+           "--balance draws the versions from the test's blueprint, and it has none (see blueprint)");
+    return ExitTrouble;
+  }
+  std::vector<std::optional<double>> facility(test.Questions.size());
+  if (balance) {
+    try {
+      facility = QuestionFacilities(path, test.Questions);
+    } catch (const std::exception& error) {
+      Report(context.Err, std::string("the results could not be read: ") + error.what());
+    }
+  }
+  ParallelForms::TPaperDraw draw = ParallelForms::PaperDraw(
+      test.Blueprint, test.Questions, versions->Versions, versions->Seed, balance ? &facility : nullptr);
+  for (const std::string& warning : draw.Warnings) Report(context.Err, TerminalText(warning));
+  if (!draw.Balance.empty()) context.Out << draw.Balance << '\n';
 
   // Pages are laid out by Qt's painter, which needs a GUI application.
   const TOffscreenGui gui;
 
   TPrintOptions options;
   options.Versions = *versions;
+  options.Versions.Draw = std::move(draw.Draw);
   options.AnswerKeys = context.Arguments.Has("--key");
   options.AnswerSheet = sheet;
   options.StudentDigits = digits;
@@ -150,5 +171,5 @@ int PrintCommand(TToolContext& context) {
   for (const QString& line : missing) Report(context.Err, line.toStdString());
   const bool renumbered = ReportNumbering(context, path, test.Numbering);
   const bool recorded = RecordRun(context, path, test, options.Versions);
-  return missing.isEmpty() && !renumbered && recorded ? ExitOk : ExitFindings;
+  return missing.isEmpty() && !renumbered && recorded && draw.Warnings.empty() ? ExitOk : ExitFindings;
 }

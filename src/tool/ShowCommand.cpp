@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/model/TestContents.h"
-#include "core/storage/CodePage.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/Json.h"
 #include "core/storage/TerminalText.h"
@@ -29,9 +28,18 @@ void WriteTextField(std::ostream& out, std::string_view key, std::string_view va
   });
 }
 
+// Keys written only when set are shown only when the file holds them, so a
+// test without them shows as it always did.
+bool WrittenWhenSet(std::string_view key) {
+  for (const TestFile::TSettingKey& setting : TestFile::SettingKeys)
+    if (setting.Name == key) return setting.WhenSet;
+  return false;
+}
+
 void WriteText(std::ostream& out, const TTestContents& contents) {
   out << TestFile::Settings << '\n';
   for (const auto& setting : contents.Settings) {
+    if (!setting.Value && WrittenWhenSet(setting.Key)) continue;
     WriteTextField(out, setting.Key, setting.Value ? *setting.Value : "(not set)");
   }
   for (const auto& [section, lines] : {std::pair{TestFile::BeginMessage, &contents.BeginMessage},
@@ -41,38 +49,43 @@ void WriteText(std::ostream& out, const TTestContents& contents) {
   }
   for (std::size_t n = 1; n <= contents.Questions.size(); ++n) {
     out << TestFile::QuestionSection(static_cast<int>(n)) << '\n';
-    for (const TestFile::TQuestionKey& key : TestFile::QuestionKeys)
-      WriteTextField(out, key.Name, TestFile::PlainValue(contents.Questions[n - 1], key));
+    for (const TestFile::TQuestionKey& key : TestFile::QuestionKeys) {
+      const std::string_view value = TestFile::PlainValue(contents.Questions[n - 1], key);
+      if (!key.WhenSet || !value.empty()) WriteTextField(out, key.Name, value);
+    }
   }
 }
 
 Json::TValue Lines(const TStrings& lines) {
   Json::TValue array = Json::TValue::array();
-  for (const std::string& line : lines) array.push_back(CodePage::ToUtf8(line));
+  for (const std::string& line : lines) array.push_back(line);
   return array;
 }
 
 Json::TValue QuestionJson(int number, const QuestionRecord& question) {
   Json::TValue answers = Json::TValue::object();
   for (int i = 0; i < 6; ++i)
-    answers[std::string(1, static_cast<char>('A' + i))] = CodePage::ToUtf8(question.Answer(i));
+    answers[std::string(1, static_cast<char>('A' + i))] = question.Answer(i);
   return {{"number", number},
-          {"question", CodePage::ToUtf8(question.Question)},
+          {"question", question.Question},
           {"answers", answers},
-          {"correct", CodePage::ToUtf8(question.Correct)},
+          {"correct", question.Correct},
           {"anyCorrectPasses", question.AnyCorrectPasses},
-          {"hotLink", CodePage::ToUtf8(question.HotLink)},
-          {"hotLinkParameters", CodePage::ToUtf8(question.HotLinkParameters)},
-          {"reference", CodePage::ToUtf8(question.Reference)},
-          {"mediaFile", CodePage::ToUtf8(question.MediaFile)},
-          {"mediaInternal", question.MMediaInternal}};
+          {"hotLink", question.HotLink},
+          {"hotLinkParameters", question.HotLinkParameters},
+          {"reference", question.Reference},
+          {"mediaFile", question.MediaFile},
+          {"mediaInternal", question.MMediaInternal},
+          {"category", question.Category},
+          {"tags", TestFile::TagList(question.Tags)}};
 }
 
 void WriteJson(std::ostream& out, const TTestContents& contents) {
   Json::TValue settings = Json::TValue::object();
-  for (const auto& setting : contents.Settings)
-    settings[std::string(setting.Key)] =
-        setting.Value ? Json::TValue(CodePage::ToUtf8(*setting.Value)) : nullptr;
+  for (const auto& setting : contents.Settings) {
+    if (!setting.Value && WrittenWhenSet(setting.Key)) continue;
+    settings[std::string(setting.Key)] = setting.Value ? Json::TValue(*setting.Value) : nullptr;
+  }
   Json::TValue questions = Json::TValue::array();
   for (std::size_t n = 1; n <= contents.Questions.size(); ++n)
     questions.push_back(QuestionJson(static_cast<int>(n), contents.Questions[n - 1]));

@@ -164,7 +164,7 @@ const std::vector<TCommand>& Commands() {
        AnyNumber,
        CheckCommand},
       {"print",
-       "TEST -o OUT.pdf [--versions N] [--seed S] [--shuffle questions,answers] [--key] "
+       "TEST -o OUT.pdf [--versions N] [--seed S] [--balance] [--shuffle questions,answers] [--key] "
        "[--sheet [--digits N] [--sheets N] [--layout LAYOUT.json]]",
        "write a paper test with its versions as PDF",
        "Writes TEST as a paper test into OUT.pdf, as the maker's Print Test does: versions A,\n"
@@ -172,7 +172,12 @@ const std::vector<TCommand>& Commands() {
        "drawn from seed S, empty answers left out. The seed (a new one unless given) is\n"
        "printed, so the same versions can be made, and graded, again. Questions renumbered\n"
        "across a gap or sections left out are named on standard error, with exit status 1.\n"
-       "OUT.pdf may not be TEST itself.\n\n"
+       "OUT.pdf may not be TEST itself. A test with a blueprint (see blueprint) has each\n"
+       "version drawn from it; the draw is recorded with the run.\n\n"
+       "  --balance  draw the versions from the blueprint so that their expected mean\n"
+       "           scores, from the facilities in the results store, match; the means are\n"
+       "           printed (\"expected mean: 64%, 63%, 65%\"). Without statistics it says so\n"
+       "           and draws at random\n"
        "  --shuffle questions,answers   shuffle the questions, the answers or both\n"
        "  --key    add each version's answer key, on its own pages\n"
        "  --sheet  add machine-readable answer sheets per version: a row of boxes per\n"
@@ -181,7 +186,7 @@ const std::vector<TCommand>& Commands() {
        "  --sheets N  N sheets per version, one per student, each with its own serial\n"
        "           (1 to 1000; 1: one sheet to photocopy, the student number on every page)\n"
        "  --layout LAYOUT.json  also write where every box of every sheet page lies\n",
-       {"-o=", "--versions=", "--seed=", "--shuffle=", "--key", "--sheet",
+       {"-o=", "--versions=", "--seed=", "--shuffle=", "--balance", "--key", "--sheet",
         "--digits=", "--sheets=", "--layout=", "--force"},
        1,
        1,
@@ -253,6 +258,33 @@ const std::vector<TCommand>& Commands() {
        3,
        3,
        ExportCommand},
+      {"blueprint",
+       "TEST [CATEGORY=N[+tags]...] [--clear]",
+       "show or set how many questions of each category a run asks",
+       "Without CATEGORY=N, prints the blueprint of TEST: each category with how many\n"
+       "questions a run asks of it and how many the test holds. With them, sets it: each run\n"
+       "(in the engine, the classroom and on paper) asks N questions of CATEGORY and of the\n"
+       "categories under it (\"Mechanics\" takes \"Mechanics/Forces\" unless that is named\n"
+       "too); +tags asks for at least one question of each tag found there. A blueprint the\n"
+       "test cannot meet is refused (\"Forces: 5 asked, 3 in the test\", exit status 2) and\n"
+       "the test left as it was. Details: docs/question-banks.md.\n\n"
+       "  --clear  remove the blueprint; MAXQUESTIONS applies again\n",
+       {"--clear"},
+       1,
+       AnyNumber,
+       BlueprintCommand},
+      {"draw",
+       "TEST --seed S [--versions N] [--json]",
+       "print which questions each version of a draw asks",
+       "Prints the questions (numbered as in the test) that each version, A to the N-th\n"
+       "(1 to 26; 1), asks when drawn from the blueprint of TEST with seed S: the draw the\n"
+       "engine makes for a student with seed S is version A, and print --seed S --versions N\n"
+       "prints these versions. Without a blueprint every version asks every question.\n\n"
+       "  --json   print {\"versions\": [[question numbers], ...]} instead\n",
+       {"--seed=", "--versions=", "--json"},
+       1,
+       1,
+       DrawCommand},
       ResultsCommandEntry(),
       CollectCommandEntry(),
       ServeCommandEntry(),

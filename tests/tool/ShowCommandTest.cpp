@@ -105,7 +105,9 @@ TEST(ShowCommand, JsonHasTheDocumentedShapeInUnicode) {
       "hotLinkParameters": "",
       "reference": "",
       "mediaFile": "FACTVAULT:printers",
-      "mediaInternal": true
+      "mediaInternal": true,
+      "category": "",
+      "tags": []
     },
     {
       "number": 2,
@@ -117,7 +119,9 @@ TEST(ShowCommand, JsonHasTheDocumentedShapeInUnicode) {
       "hotLinkParameters": "",
       "reference": "",
       "mediaFile": "",
-      "mediaInternal": false
+      "mediaInternal": false,
+      "category": "",
+      "tags": []
     }
   ]
 }

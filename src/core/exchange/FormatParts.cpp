@@ -51,6 +51,12 @@ void ReportUncarried(int question, const QuestionRecord& record, TCarried carrie
   if (!record.HotLinkParameters.empty()) report.Add(question, "hot link parameters dropped");
   if (!carried.MediaFile && !record.MediaFile.empty()) report.Add(question, "media file dropped");
   if (record.MMediaInternal) report.Add(question, "internal media setting dropped");
+  ReportUncarriedPlace(question, record, report);
+}
+
+void ReportUncarriedPlace(int question, const QuestionRecord& record, TLossReport& report) {
+  if (!record.Category.empty()) report.Add(question, "category \"" + record.Category + "\" dropped");
+  if (!record.Tags.empty()) report.Add(question, "tags dropped");
 }
 
 bool HasContent(const QuestionRecord& record) {
@@ -95,6 +101,7 @@ constexpr TSettingWords SettingWords[] = {
     {TestFile::TestRef, "Show references while taking test", "1"},
     {TestFile::ReviewHot, "Allow hot links during review", "1"},
     {TestFile::ReviewRef, "Show references during review", "1"},
+    {TestFile::Blueprint, "Question Bank", ""},
 };
 
 const TSettingWords* WordsOf(std::string_view key) {

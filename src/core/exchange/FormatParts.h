@@ -50,8 +50,11 @@ struct TCarried {
 };
 
 // One loss line for each field of record that is set but not carried, and for
-// the hot link's parameters and internal-media flag, which no format carries.
+// the hot link's parameters, the internal-media flag, the category and the
+// tags, which no format carries.
 void ReportUncarried(int question, const QuestionRecord& record, TCarried carried, TLossReport& report);
+// The lines of those for the question's category and tags alone.
+void ReportUncarriedPlace(int question, const QuestionRecord& record, TLossReport& report);
 
 // Whether the record has a question to write: text or at least one answer.
 bool HasContent(const QuestionRecord& record);

@@ -361,6 +361,7 @@ private:
     }
     AddText(question, "generalfeedback", ExchangeText::TextToHtml(record.Reference), true);
     if (!record.HotLink.empty()) report.Add(number, "hot link dropped");
+    FormatParts::ReportUncarriedPlace(number, record, report);
     question.append_child("defaultgrade").text() = "1";
     question.append_child("penalty").text() = "0";
     question.append_child("hidden").text() = "0";

@@ -664,6 +664,7 @@ private:
       return std::nullopt;
     }
     if (!record.HotLink.empty()) report.Add(number, "hot link dropped");
+    FormatParts::ReportUncarriedPlace(number, record, report);
     if (!record.Reference.empty()) report.Add(number, "reference dropped");
 
     pugi::xml_document document;

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "core/results/RecordAttempt.h"
+#include "core/results/Reports.h"
+#include "core/results/Statistics.h"
 #include "core/storage/CodePage.h"
 #include "core/storage/IoError.h"
 
@@ -26,8 +29,8 @@ std::string TestFolder(const std::string& testPath) {
 namespace {
 
 constexpr const char* Columns =
-    "SELECT number, file_name, fingerprint, seed, versions, shuffle_questions, shuffle_answers, printed"
-    " FROM print_runs WHERE UPPER(file_name) = UPPER(?)";
+    "SELECT number, file_name, fingerprint, seed, versions, shuffle_questions, shuffle_answers, printed,"
+    " draw FROM print_runs WHERE UPPER(file_name) = UPPER(?)";
 
 TPrintRun ReadRun(TStatement& row) {
   TPrintRun run;
@@ -39,6 +42,10 @@ TPrintRun ReadRun(TStatement& row) {
   run.Options.ShuffleQuestions = row.Int(5) != 0;
   run.Options.ShuffleAnswers = row.Int(6) != 0;
   run.Printed = row.Text(7);
+  // A draw that does not read (the store edited by hand) names no questions
+  // rather than wrong ones: such a run grades as a print of every question.
+  run.Options.Draw = PaperVersions::DrawFromText(row.Text(8), TestFile::MaxQuestionCount)
+                         .value_or(std::vector<std::vector<int>>{});
   return run;
 }
 
@@ -53,13 +60,15 @@ TPrintRun Record(TResultsStore& store, const std::string& testFile, const std::s
   const std::string file = CodePage::Utf8OrCodePage(testFile);
   auto same = db.Prepare(std::string(Columns) +
                          " AND fingerprint = ? AND seed = ? AND versions = ? AND shuffle_questions = ?"
-                         " AND shuffle_answers = ? ORDER BY number");
+                         " AND shuffle_answers = ? AND draw = ? ORDER BY number");
   same->Bind(1, file);
   same->Bind(2, fingerprint);
   same->Bind(3, std::to_string(run.Options.Seed));
   same->Bind(4, std::int64_t{run.Options.Versions});
   same->Bind(5, std::int64_t{run.Options.ShuffleQuestions});
   same->Bind(6, std::int64_t{run.Options.ShuffleAnswers});
+  const std::string draw = PaperVersions::DrawText(run.Options.Draw);
+  same->Bind(7, draw);
   if (same->Step()) return ReadRun(*same);
 
   // The run's number counts the test's runs; its id is the database's own,
@@ -71,7 +80,7 @@ TPrintRun Record(TResultsStore& store, const std::string& testFile, const std::s
   run.Number = static_cast<int>(next->Int(0));
   auto insert = db.Prepare(
       "INSERT INTO print_runs (file_name, number, fingerprint, seed, versions, shuffle_questions,"
-      " shuffle_answers, printed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+      " shuffle_answers, printed, draw) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
   insert->Bind(1, file);
   insert->Bind(2, std::int64_t{run.Number});
   insert->Bind(3, fingerprint);
@@ -80,6 +89,7 @@ TPrintRun Record(TResultsStore& store, const std::string& testFile, const std::s
   insert->Bind(6, std::int64_t{run.Options.ShuffleQuestions});
   insert->Bind(7, std::int64_t{run.Options.ShuffleAnswers});
   insert->Bind(8, printed);
+  insert->Bind(9, draw);
   insert->Step();
   transaction.Commit();
   return run;
@@ -139,7 +149,8 @@ std::string ShuffleWords(const PaperVersions::TOptions& options) {
 std::string Describe(const TPrintRun& run) {
   const std::string options =
       "seed " + std::to_string(run.Options.Seed) + ", " + std::to_string(run.Options.Versions) +
-      (run.Options.Versions == 1 ? " version, " : " versions, ") + ShuffleWords(run.Options);
+      (run.Options.Versions == 1 ? " version, " : " versions, ") + ShuffleWords(run.Options) +
+      (run.Options.Draw.empty() ? "" : ", questions drawn from the blueprint");
   if (run.Number == 0) return "the earlier print (" + options + ")";
   return "run " + std::to_string(run.Number) + " (printed " + run.Printed + ", " + options + ")";
 }
@@ -156,4 +167,21 @@ TRecordedPrint RecordPrint(const std::string& testPath, const std::vector<Questi
   recorded.StorePath = std::move(opened.Path);
   recorded.Notices = std::move(opened.Notices);
   return recorded;
+}
+
+std::vector<std::optional<double>> QuestionFacilities(const std::string& testPath,
+                                                      const std::vector<QuestionRecord>& questions,
+                                                      const std::string& userDataFolder) {
+  std::vector<std::optional<double>> facility(questions.size());
+  TResultsFilter filter;
+  filter.TestFile = fs::path(testPath).filename().string();
+  filter.WithAnswers = true;
+  TOpenedStore opened = ReadResultsStore(PrintRuns::TestFolder(testPath), userDataFolder);
+  const std::vector<TStoredAttempt> attempts = opened.Store->Attempts(filter);
+  std::map<int, Scoring::TLetters> keys;
+  for (const TQuestionSnapshot& question : TestSnapshots(questions)) keys[question.Number] = question.Correct;
+  for (const Statistics::TItem& item : Statistics::Analyse(Reports::Responses(attempts), keys).Items)
+    if (item.Attempts > 0 && item.Number >= 1 && item.Number <= static_cast<int>(facility.size()))
+      facility[static_cast<std::size_t>(item.Number - 1)] = item.Facility;
+  return facility;
 }

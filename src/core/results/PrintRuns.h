@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,3 +86,12 @@ struct TRecordedPrint {
 TRecordedPrint RecordPrint(const std::string& testPath, const std::vector<QuestionRecord>& questions,
                            const PaperVersions::TOptions& options,
                            const std::string& userDataFolder = ResultsLocation::UserDataFolder());
+
+// Each question's facility (the share of attempts that answered it right)
+// over the attempts of the test at testPath that the results store of its
+// folder holds; nothing for a question no attempt was asked, and for every
+// question when there is no store. Only reads. Throws TIoError when the
+// store is there and cannot be read, TSqliteDamaged when it is damaged.
+std::vector<std::optional<double>> QuestionFacilities(
+    const std::string& testPath, const std::vector<QuestionRecord>& questions,
+    const std::string& userDataFolder = ResultsLocation::UserDataFolder());

@@ -9,16 +9,15 @@
 
 #include "core/results/RecordAttempt.h"
 #include "core/results/Statistics.h"
-#include "core/storage/CodePage.h"
 
 namespace {
 
-// A question's texts as the store holds them (UTF-8), its identity across tests.
+// A question's texts, as the store holds them: its identity across tests.
 using TTexts = std::array<std::string, 7>;
 
 TTexts TextsOf(const TQuestionSnapshot& q) {
-  TTexts texts{CodePage::ToUtf8(q.Question)};
-  for (int i = 0; i < 6; ++i) texts[i + 1] = CodePage::ToUtf8(q.Answers[i]);
+  TTexts texts{q.Question};
+  for (int i = 0; i < 6; ++i) texts[i + 1] = q.Answers[i];
   return texts;
 }
 

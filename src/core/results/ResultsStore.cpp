@@ -95,6 +95,10 @@ const std::vector<TMigration>& Migrations() {
         " modified BIGINT NOT NULL, PRIMARY KEY (folder, name))"}},
       // Test file names as the file system spells them (RepairFileNames).
       {5, 1, {}, RepairFileNames},
+      // The questions each version of a print asks, when they were drawn
+      // from the test's blueprint (PaperVersions::DrawText); "" for a print
+      // of every question.
+      {6, 1, {"ALTER TABLE print_runs ADD COLUMN draw TEXT NOT NULL DEFAULT ''"}},
   };
   return migrations;
 }

@@ -101,7 +101,7 @@ enum class TStoreAccess { Write, Read };
 
 class TResultsStore {
 public:
-  static constexpr int SchemaVersion = 5;
+  static constexpr int SchemaVersion = 6;
 
   // Takes the database and, for writing, brings its schema up to
   // SchemaVersion, one migration per transaction. A store of a newer schema

@@ -13,8 +13,6 @@ namespace QuestionDraw {
 
 namespace {
 
-constexpr std::string_view EachTagMark = "+tags";
-
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
   while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);

@@ -37,6 +37,7 @@ struct TBlueprint {
 // The stored form of a BLUEPRINT value: lines "CATEGORY=COUNT", a line
 // ending in "+tags" for EachTag, separated by ";". Blanks around the parts
 // are ignored; empty lines are skipped.
+inline constexpr std::string_view EachTagMark = "+tags";
 struct TParsed {
   TBlueprint Blueprint;
   std::string Error;  // why the text is no blueprint; "" when it is one

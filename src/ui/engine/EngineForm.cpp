@@ -192,7 +192,7 @@ void TEngineForm::TakeTestAt(const std::string& path, int previewQuestion) {
   if (preview) {
     session.StartPreview(previewQuestion);
   } else {
-    TBeginBox begin(settings, session.MaxAsked(), session.LimitSeconds(), this);
+    TBeginBox begin(session.Settings(), session.MaxAsked(), session.LimitSeconds(), this);
     if (ShowModal(begin) != QDialog::Accepted) return;
     session.Start(begin.ChosenCount(),
                   std::random_device{}() ^ static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));

@@ -108,6 +108,19 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
   reference->addWidget(ReferenceText);
   column->addLayout(reference);
 
+  auto* bank = new QHBoxLayout;
+  CategoryText = Named(new QLineEdit(this), "CategoryText");
+  CategoryText->setPlaceholderText(tr("Mechanics/Forces"));
+  TagsText = Named(new QLineEdit(this), "TagsText");
+  TagsText->setPlaceholderText(tr("tags, separated by commas"));
+  for (auto [caption, edit] : {std::pair{tr("Category"), CategoryText}, std::pair{tr("Tags"), TagsText}}) {
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(edit);
+    bank->addWidget(label);
+    bank->addWidget(edit);
+  }
+  column->addLayout(bank);
+
   HotLinkValue = Holder("HotLinkLabel", this);
   HotLinkParmsValue = Holder("HotLinkParmsLabel", this);
   MMediaValue = Holder("MMediaLabel", this);

@@ -159,6 +159,9 @@ private:
   QRadioButton* RadioButton1;
   QRadioButton* RadioButton2;
   QLineEdit* ReferenceText;
+  // The question's place in a bank: its category path and its tags.
+  QLineEdit* CategoryText;
+  QLineEdit* TagsText;
   QPushButton* Button8;
   QPushButton* Button10;
   // Hidden labels that hold the question's link, its parameters and its

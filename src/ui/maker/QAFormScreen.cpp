@@ -164,6 +164,9 @@ void TQAForm::DisplayNextQuestion() {
   Bottom1->setEnabled(navigation.NextEnabled);
   setWindowTitle(ToQString(Questions.Caption()));
   ShowScreen(ScreenOf(Questions.Current()));
+  // A question's place in a bank is no part of the screen's undo steps.
+  CategoryText->setText(ToQString(Questions.Current().Category));
+  TagsText->setText(ToQString(Questions.Current().Tags));
 }
 
 bool TQAForm::SaveCurrent() {
@@ -186,6 +189,8 @@ void TQAForm::StoreScreen() {
   question.HotLink = ToCoreText(HotLinkValue->text());
   question.HotLinkParameters = ToCoreText(HotLinkParmsValue->text());
   question.Reference = ToCoreText(ReferenceText->text());
+  question.Category = ToCoreText(CategoryText->text().trimmed());
+  question.Tags = TestFile::TagsValue(ToCoreText(TagsText->text()));
 }
 
 void TQAForm::CheckHowMany() {

@@ -7,14 +7,17 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,6 +26,7 @@
 #include "core/model/Languages.h"
 #include "core/model/TestFile.h"
 #include "core/run/ExtraTime.h"
+#include "core/run/QuestionDraw.h"
 #include "ui/maker/ExtraTimeForm.h"
 #include "ui/platform/ApplyDialog.h"
 #include "ui/platform/Dialogs.h"
@@ -173,6 +177,7 @@ TSettingsForm::TSettingsForm(TGlobals& globals, QWidget* parent)
                                            "after they complete the test."),
                                         "Label20", Memo2, "Memo2"),
                       tr("Complete Test Message"));
+  pageControl->addTab(CreateBlueprintPage(), tr("Question Bank"));
   pageControl->setCurrentIndex(0);
 
   auto* panel2 = Named(new QFrame, "Panel2");
@@ -366,6 +371,66 @@ QWidget* TSettingsForm::CreateMessagePage(const char* pageName, const char* grou
   return page;
 }
 
+QWidget* TSettingsForm::CreateBlueprintPage() {
+  BlueprintGrid = Named(new QTableWidget(0, 3), "BlueprintGrid");
+  BlueprintGrid->setHorizontalHeaderLabels({tr("Category"), tr("Questions asked"), tr("One of each tag")});
+  BlueprintGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  BlueprintGrid->setAccessibleName(tr("Questions asked of each category"));
+  auto* layout = new QVBoxLayout;
+  auto* intro = Label("LabelBlueprint", tr("Each student is asked this many questions of each category "
+                                           "(and of the categories under it, such as Mechanics/Forces "
+                                           "under Mechanics). Leave it empty to use Maximum Questions."));
+  intro->setWordWrap(true);
+  layout->addWidget(intro);
+  layout->addWidget(BlueprintGrid);
+  auto* page = Named(new QWidget, "TabSheetBlueprint");
+  page->setLayout(layout);
+  ShowBlueprint({});
+  return page;
+}
+
+void TSettingsForm::AppendBlueprintRow(const QString& category, const QString& count, bool eachTag) {
+  const QSignalBlocker quiet(BlueprintGrid);
+  const int row = BlueprintGrid->rowCount();
+  BlueprintGrid->insertRow(row);
+  BlueprintGrid->setItem(row, 0, new QTableWidgetItem(category));
+  BlueprintGrid->setItem(row, 1, new QTableWidgetItem(count));
+  auto* tags = new QTableWidgetItem;
+  tags->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+  tags->setCheckState(eachTag ? Qt::Checked : Qt::Unchecked);
+  BlueprintGrid->setItem(row, 2, tags);
+}
+
+void TSettingsForm::ShowBlueprint(const std::string& blueprint) {
+  BlueprintGrid->setRowCount(0);
+  // A stored blueprint that does not read is shown as it stands, to be mended.
+  const QuestionDraw::TParsed parsed = QuestionDraw::Parse(blueprint);
+  if (!parsed.Error.empty()) AppendBlueprintRow(ToQString(blueprint), {}, false);
+  for (const QuestionDraw::TRow& line : parsed.Blueprint.Rows)
+    AppendBlueprintRow(ToQString(line.Category), QString::number(line.Count), line.EachTag);
+  AppendBlueprintRow({}, {}, false);
+}
+
+std::string TSettingsForm::BlueprintText() const {
+  std::string text;
+  for (int row = 0; row < BlueprintGrid->rowCount(); ++row) {
+    const QString category = BlueprintGrid->item(row, 0)->text().trimmed();
+    const QString count = BlueprintGrid->item(row, 1)->text().trimmed();
+    if (category.isEmpty() && count.isEmpty()) continue;
+    text += (text.empty() ? "" : ";") + ToCp1252(category) + "=" + ToCp1252(count) +
+            (BlueprintGrid->item(row, 2)->checkState() == Qt::Checked ? std::string(QuestionDraw::EachTagMark)
+                                                                      : "");
+  }
+  return text;
+}
+
+void TSettingsForm::BlueprintEdited() {
+  const int last = BlueprintGrid->rowCount() - 1;
+  if (!BlueprintGrid->item(last, 0)->text().isEmpty() || !BlueprintGrid->item(last, 1)->text().isEmpty())
+    AppendBlueprintRow({}, {}, false);
+  Edit1Change();
+}
+
 void TSettingsForm::BindChanges() {
   const auto change = [this] { Edit1Change(); };
   connect(Edit1, &QLineEdit::textChanged, this, change);
@@ -375,6 +440,7 @@ void TSettingsForm::BindChanges() {
     connect(list, &QComboBox::activated, this, change);
   for (QSpinBox* box : {SpinEdit2, SpinEdit3}) connect(box, &QSpinBox::textChanged, this, change);
   for (QTextEdit* memo : {Memo1, Memo2}) connect(memo, &QTextEdit::textChanged, this, change);
+  connect(BlueprintGrid, &QTableWidget::itemChanged, this, &TSettingsForm::BlueprintEdited);
   for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
            CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, RadioButton1, RadioButton2})
     connect(button, &QAbstractButton::toggled, this, change);
@@ -422,6 +488,7 @@ void TSettingsForm::ToControls(const TestSettings& s) {
   CheckBox5->setChecked(s.ReviewBlank);
   if (!s.BeginMessage.empty()) Memo1->setPlainText(JoinedLines(s.BeginMessage));
   if (!s.EndMessage.empty()) Memo2->setPlainText(JoinedLines(s.EndMessage));
+  ShowBlueprint(s.Blueprint);
 }
 
 bool TSettingsForm::Save() {
@@ -447,6 +514,19 @@ bool TSettingsForm::Save() {
   s.ReviewHot = CheckBox3->isChecked();
   s.ReviewRef = CheckBox4->isChecked();
   s.StudentMax = CheckBox6->isChecked();
+  // A blueprint the test cannot meet is refused here, before anything is written.
+  QuestionDraw::TChecked blueprint;
+  if (!RunGuarded(Globals.Dialogs, [&] {
+        blueprint = QuestionDraw::CheckForTest(BlueprintText(), ToPath(Globals.CurrentTestPath));
+      }))
+    return false;
+  if (!blueprint.Refusals.empty()) {
+    QStringList sentences;
+    for (const std::string& sentence : blueprint.Refusals) sentences << ToQString(sentence);
+    Globals.Dialogs.Error(sentences.join('\r'));
+    return false;
+  }
+  s.Blueprint = blueprint.Text;
 
   bool becameUtf8 = false;
   if (!MayWriteOver(Globals.Dialogs, LoadedStamp, Globals.CurrentTestPath) ||

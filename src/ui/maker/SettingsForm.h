@@ -15,6 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QTableWidget;
 class QTextEdit;
 class QToolButton;
 struct TGlobals;
@@ -51,6 +52,13 @@ protected:
 private:
   QWidget* CreateSettingsPage1();
   QWidget* CreateSettingsPage2();
+  QWidget* CreateBlueprintPage();
+  // The blueprint's lines as the table holds them; a row is added whenever
+  // the last one is filled in.
+  void ShowBlueprint(const std::string& blueprint);
+  void AppendBlueprintRow(const QString& category, const QString& count, bool eachTag);
+  std::string BlueprintText() const;
+  void BlueprintEdited();
   QWidget* CreateMessagePage(const char* pageName, const char* groupName, const QString& groupCaption,
                              const char* introName, const QString& intro, const char* noteName,
                              QTextEdit*& memo, const char* memoName);
@@ -89,4 +97,5 @@ private:
   QRadioButton* RadioButton2;
   QTextEdit* Memo1;
   QTextEdit* Memo2;
+  QTableWidget* BlueprintGrid;
 };

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/results/StoreLocation.h"
+#include "core/run/ParallelForms.h"
 #include "core/storage/AtomicFile.h"
 #include "core/storage/FileInput.h"
 #include "core/storage/IoError.h"
@@ -196,8 +197,24 @@ void TGradeForm::OptionsEdited() {
 std::optional<PaperVersions::TOptions> TGradeForm::ChosenOptions() const {
   const std::optional<std::uint64_t> seed = PaperVersions::ParseSeed(ToCoreText(SeedEdit->text()));
   if (!seed) return std::nullopt;
-  return PaperVersions::TOptions{VersionsSpin->value(), *seed, ShuffleQuestionsCheck->isChecked(),
-                                 ShuffleAnswersCheck->isChecked()};
+  PaperVersions::TOptions options{VersionsSpin->value(), *seed, ShuffleQuestionsCheck->isChecked(),
+                                  ShuffleAnswersCheck->isChecked()};
+  // A recorded run these controls name keeps the questions it was printed
+  // with (a balanced draw is not made again from the seed): the chosen row
+  // first, then the newest such run.
+  const auto named = [&options](const TPrintRun& run) {
+    return run.Options.Versions == options.Versions && run.Options.Seed == options.Seed &&
+           run.Options.ShuffleQuestions == options.ShuffleQuestions &&
+           run.Options.ShuffleAnswers == options.ShuffleAnswers;
+  };
+  if (const QList<QTableWidgetSelectionRange> ranges = RunsTable->selectedRanges(); !ranges.isEmpty())
+    if (const TPrintRun& run = Runs.at(static_cast<std::size_t>(ranges.front().topRow())); named(run))
+      return run.Options;
+  for (const TPrintRun& run : Runs)
+    if (named(run)) return run.Options;
+  options.Draw =
+      ParallelForms::PaperDraw(Test.Blueprint, Test.Questions, options.Versions, options.Seed, nullptr).Draw;
+  return options;
 }
 
 void TGradeForm::OpenAnswers() {

@@ -20,6 +20,7 @@
 #include "core/results/PrintRuns.h"
 #include "core/results/RecordAttempt.h"
 #include "core/results/StoreLocation.h"
+#include "core/run/ParallelForms.h"
 #include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/QtText.h"
@@ -71,6 +72,15 @@ TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, 
   auto* seedLabel = new QLabel(tr("&Seed:"));
   seedLabel->setBuddy(SeedEdit);
   form->addRow(seedLabel, seedRow);
+  BalanceCheck = AddCheck(shuffles, "BalanceCheck", tr("Balance the versions' e&xpected scores"), false);
+  BalanceCheck->setEnabled(!Test.Blueprint.empty());
+  BalanceCheck->setToolTip(
+      Test.Blueprint.empty() ? tr("Versions are balanced when the test draws its questions from a blueprint")
+                             : tr("Draws the versions from the blueprint so that their expected mean "
+                                  "scores, from the results recorded, match"));
+  BalanceLabel = Named(new QLabel, "BalanceLabel");
+  BalanceLabel->setWordWrap(true);
+  form->addRow(BalanceLabel);
 
   auto* includeBox = new QGroupBox(tr("Include"));
   auto* include = new QVBoxLayout(includeBox);
@@ -142,6 +152,26 @@ std::optional<TPrintOptions> TPrintForm::Options() {
     options.Fingerprint = TestFingerprint(Test.Questions);
   }
   options.AnswerKeys = KeysCheck->isChecked();
+  // Versions of a blueprint are drawn from it; balancing needs the figures
+  // of the results store, and without them the draw is a random one.
+  std::vector<std::optional<double>> facility(Test.Questions.size());
+  const bool balance = BalanceCheck->isChecked();
+  if (balance) {
+    try {
+      facility = QuestionFacilities(ToPath(TestPath), Test.Questions);
+    } catch (const std::exception& error) {
+      Dialogs.Message(TMessageKind::Error,
+                      tr("The results could not be read: %1").arg(FromSystemText(error.what())));
+    }
+  }
+  const ParallelForms::TPaperDraw draw =
+      ParallelForms::PaperDraw(Test.Blueprint, Test.Questions, options.Versions.Versions,
+                               options.Versions.Seed, balance ? &facility : nullptr);
+  options.Versions.Draw = draw.Draw;
+  QStringList notes;
+  if (!draw.Balance.empty()) notes << ToQString(draw.Balance);
+  for (const std::string& warning : draw.Warnings) notes << ToQString(warning);
+  BalanceLabel->setText(notes.join(QLatin1Char('\n')));
   if (const std::string refusal = TTestPrinter(Test, options).SheetsRefusal(); !refusal.empty()) {
     Dialogs.Message(TMessageKind::Error, QString::fromStdString(refusal));
     DigitsSpin->setFocus();

@@ -6,6 +6,7 @@
 #include "ui/page/TestPrinter.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 class TDialogs;
@@ -45,6 +46,8 @@ private:
   QCheckBox* ShuffleQuestionsCheck;
   QCheckBox* ShuffleAnswersCheck;
   QLineEdit* SeedEdit;
+  QCheckBox* BalanceCheck;
+  QLabel* BalanceLabel;  // the expected means of a balanced draw, or why it is not balanced
   QCheckBox* QuestionsCheck;
   QCheckBox* HeaderCheck;
   QCheckBox* BeginMessageCheck;

@@ -434,3 +434,18 @@ TEST(LossReport, GroupsAPointMadeOfManyQuestions) {
                                      "question 4: 8 answers, only 6 fit: not imported",
                                      "question 2: feedback dropped", "question 7: feedback dropped"}));
 }
+
+// No format carries a question's category or tags yet: each export says so
+// rather than dropping them unseen.
+TEST(AllFormats, ExportReportsTheCategoryAndTagsItDrops) {
+  TExportedTest test;
+  test.Contents.Questions.push_back(MakeQuestion("Which force?", {"weight", "lift"}, "A"));
+  test.Contents.Questions[0].Category = "Mechanics/Forces";
+  test.Contents.Questions[0].Tags = "vectors";
+  for (const auto& format : QuestionFormats()) {
+    TLossReport report;
+    format->Write(test, {}, report);
+    EXPECT_TRUE(Mentions(report, "category \"Mechanics/Forces\" dropped")) << format->Name();
+    EXPECT_TRUE(Mentions(report, "tags dropped")) << format->Name();
+  }
+}

@@ -189,3 +189,27 @@ TEST_F(PaperRuns, RecordedGradesHoldTheStoredLettersOnce) {
   EXPECT_EQ(numbered.StudentNumber, "20417");
   EXPECT_EQ(Answers(numbered), "2:B- 1:B+ 4:- 3:AB+ ");
 }
+
+namespace {
+
+// The questions each version of a blueprint's print asks are kept with the
+// run: they come back as recorded, and another draw is another run.
+TEST_F(PaperRuns, KeepTheQuestionsEachVersionWasDrawn) {
+  TOpenedStore opened = Open();
+  PaperVersions::TOptions drawn = Seed7;
+  drawn.Versions = 2;
+  drawn.Draw = {{0, 3, 4}, {1, 2, 4}};
+  EXPECT_EQ(PrintRuns::Record(*opened.Store, "T.QWT", "f", drawn, "2026-12-01 09:00:00").Number, 1);
+  PaperVersions::TOptions other = drawn;
+  other.Draw[1] = {1, 2, 5};
+  EXPECT_EQ(PrintRuns::Record(*opened.Store, "T.QWT", "f", other, "2026-12-01 09:00:00").Number, 2);
+  const std::vector<TPrintRun> runs = PrintRuns::List(*opened.Store, "T.QWT");
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(runs[1].Options, drawn);
+  EXPECT_EQ(runs[0].Options, other);
+  EXPECT_EQ(PaperVersions::DrawFromText("1,4,5/2,3,5", 5), drawn.Draw);
+  EXPECT_FALSE(PaperVersions::DrawFromText("1,4,6", 5));
+  EXPECT_FALSE(PaperVersions::DrawFromText("1,,4", 5));
+}
+
+}  // namespace
