@@ -64,8 +64,7 @@ Json::TValue Lines(const TStrings& lines) {
 
 Json::TValue QuestionJson(int number, const QuestionRecord& question) {
   Json::TValue answers = Json::TValue::object();
-  for (int i = 0; i < 6; ++i)
-    answers[std::string(1, static_cast<char>('A' + i))] = question.Answer(i);
+  for (int i = 0; i < 6; ++i) answers[std::string(1, static_cast<char>('A' + i))] = question.Answer(i);
   return {{"number", number},
           {"question", question.Question},
           {"answers", answers},

@@ -93,7 +93,8 @@ bool LoadForEditing(QuestionSet& questions, const std::string& path, TFileStamp&
   return renumbered;
 }
 
-QuestionSet::TSaveOutcome SaveEdited(const QuestionSet& questions, const std::string& path, TFileStamp& stamp) {
+QuestionSet::TSaveOutcome SaveEdited(const QuestionSet& questions, const std::string& path,
+                                     TFileStamp& stamp) {
   const QuestionSet::TSaveOutcome outcome = questions.SaveQuestions(path);
   stamp = StampFile(path);
   return outcome;

@@ -48,6 +48,7 @@ bool DiffersFromFile(const QuestionSet& questions, const std::string& path);
 bool LoadForEditing(QuestionSet& questions, const std::string& path, TFileStamp& stamp);
 // The editor's questions written to the test at path (SaveQuestions, whose
 // result it returns); stamp becomes the file as written.
-QuestionSet::TSaveOutcome SaveEdited(const QuestionSet& questions, const std::string& path, TFileStamp& stamp);
+QuestionSet::TSaveOutcome SaveEdited(const QuestionSet& questions, const std::string& path,
+                                     TFileStamp& stamp);
 
 }  // namespace TestFolder

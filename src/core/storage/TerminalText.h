@@ -12,7 +12,6 @@
 // breaks too: split lines first.
 std::string TerminalText(std::string_view utf8);
 
-
 // Splits text at its line breaks: CR LF, a CR alone or an LF alone.
 // The empty text is one empty line.
 template <typename TVisit>

@@ -1,6 +1,5 @@
-#include "ui/maker/QAForm.h"
-
 #include "core/model/Languages.h"
+#include "ui/maker/QAForm.h"
 
 // The question editor and its test file: the questions loaded, saved, and
 // what closing, preview and import do with them.
