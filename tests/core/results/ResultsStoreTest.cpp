@@ -221,6 +221,7 @@ TEST_P(ResultsStoreOn, OpensAStoreANewerProgramOnlyAddedTo) {
     TDatabase& db = opened.Store->Database();
     db.Execute("DROP TABLE store_meta");
     db.Execute("DROP TABLE collected_files");
+    db.Execute("ALTER TABLE print_runs DROP COLUMN draw");
     db.Execute("UPDATE store_version SET version = 2");
   }
   EXPECT_EQ(value("SELECT value FROM store_meta WHERE name = 'version'"), TResultsStore::SchemaVersion);
