@@ -35,10 +35,12 @@ protected:
                         const std::string& description = "Review") {
     const std::string path = Dir.File(name);
     TIniStore store(path);
-    TestFile::WriteNewTest(store);
-    store.WriteString(TestFile::Settings, TestFile::Desc, Encrypt(description));
+    TestFile::TTestSave save(store);
+    TestFile::WriteNewTest(save);
+    save.Write(TestFile::Settings, TestFile::Desc, description);
     for (size_t i = 0; i < records.size(); ++i)
-      TestFile::WriteQuestion(store, static_cast<int>(i) + 1, records[i]);
+      TestFile::WriteQuestion(save, static_cast<int>(i) + 1, records[i]);
+    save.Finish();
     store.UpdateFile();
     return path;
   }

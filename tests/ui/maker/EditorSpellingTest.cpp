@@ -105,7 +105,7 @@ TEST_F(EditorSpellingTest, LanguageIsKeptPerTestAndAMissingDictionaryIsToldOnce)
   OpenEditor(path);  // told once in a run
   Trigger(*Editor, "Language_en_US");
   EXPECT_EQ(Underlined(), QStringList{"Zqxwvy"});
-  EXPECT_EQ(TSpeller::LanguageOfTest(FromPath(path)), "en_US");
+  EXPECT_EQ(TSpeller::LanguageOfTest(FromPath(path), ""), "en_US");
   EXPECT_EQ(ReadBytes(path).find("en_US"), std::string::npos) << "kept outside the test file";
 }
 
