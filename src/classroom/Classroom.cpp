@@ -655,6 +655,8 @@ TReply TClassroom::StateOf(TStudent& student, bool withDevice) {
   json["resumeCode"] = student.ResumeCode;
   json["name"] = Utf8(student.Name);
   json["description"] = Utf8(settings.Description);
+  // The page speaks the test's language when it knows it, and runs the test's text its way.
+  json["language"] = settings.Language;
   json["phase"] = !student.Started ? "begin" : session.IsFinished() ? "finished" : "question";
   json["settings"] = {{"limitSeconds", session.LimitSeconds()},
                       {"mustAnswer", settings.MustAnswer == 1},

@@ -268,7 +268,9 @@ TEST(Classroom, TestTextAndNamesTravelAsEscapedText) {
 // page, and are stored as typed; the same name in other letter case is the
 // same student.
 TEST(Classroom, NamesInAnyScriptAreStoredAndShownAsTyped) {
-  TRoom room(TestOf("A"));
+  TClassroomTest arabic = TestOf("A");
+  arabic.Settings.Language = "ar";  // the page takes its words and its direction from it
+  TRoom room(std::move(arabic));
   const std::vector<std::string> names = {"Łukasz Żółć", "Ελένη", "王小明"};
   std::vector<std::string> tokens;
   for (const std::string& name : names) {
@@ -277,6 +279,7 @@ TEST(Classroom, NamesInAnyScriptAreStoredAndShownAsTyped) {
     tokens.push_back(room.JoinAndStart(typed, std::string(40, static_cast<char>('a' + tokens.size()))));
     EXPECT_EQ(Field(room.Get("/api/state", tokens.back()).Body, "name"), name);
   }
+  EXPECT_EQ(Field(room.Get("/api/state", tokens.back()).Body, "language"), "ar");
   // Another device under the same name in capitals waits for the teacher.
   EXPECT_EQ(room.Post("/api/join", "room=ROOM42&name=%C5%81UKASZ+%C5%BB%C3%93%C5%81%C4%86").Status, 202);
   for (const std::string& token : tokens) {

@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFont>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QRadioButton>
 #include <QStyleFactory>
 #include <QTimer>
 #include <memory>
@@ -19,6 +15,7 @@
 #include "core/run/TestSession.h"
 #include "programs/Translation.h"
 #include "support/ManualClock.h"
+#include "support/WindowAudit.h"
 #include "ui/engine/AboutBox.h"
 #include "ui/engine/BeginBox.h"
 #include "ui/engine/EndForm.h"
@@ -75,30 +72,10 @@ protected:
     window.show();
     QApplication::processEvents();
     if (!name) name = window.metaObject()->className();
-    EXPECT_EQ(CutTexts(window), QStringList{}) << name;
+    EXPECT_EQ(CutCaptions(window), QStringList{}) << name;
     EXPECT_TRUE(window.grab().save(Out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")))
         << name;
     window.hide();
-  }
-
-  // The labels and buttons of window whose text is wider than the room it
-  // has, so a translation that is too long shows here, not on a teacher's screen.
-  static QStringList CutTexts(QWidget& window) {
-    QStringList cut;
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-      if (!w->isVisible() || w->width() <= 0) continue;
-      const auto* label = qobject_cast<QLabel*>(w);
-      const auto* button = qobject_cast<QAbstractButton*>(w);
-      if (label && !label->wordWrap() && label->pixmap().isNull() && !label->text().isEmpty() &&
-          label->minimumSizeHint().width() > label->contentsRect().width() + 1)
-        cut << label->text();
-      else if (button && !button->text().isEmpty() &&
-               button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) +
-                       (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w) ? 20 : 4) >
-                   button->width())
-        cut << button->text();
-    }
-    return cut;
   }
 
   // A picture of one colour: an unfilled pixmap holds whatever memory held.

@@ -116,3 +116,21 @@ inline QStringList UnnamedControls(QWidget& window) {
   }
   return unnamed;
 }
+
+// The captions of window's shown labels and buttons that are drawn narrower
+// than their text, and so cut off. A button is measured by its text alone,
+// which a style's least button width does not cut.
+inline QStringList CutCaptions(QWidget& window) {
+  QStringList cut;
+  for (QWidget* control : window.findChildren<QWidget*>()) {
+    if (!control->isVisible()) continue;
+    if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap()) {
+      if (!label->text().isEmpty() && label->width() < label->sizeHint().width()) cut << label->text();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+      const QString text = QString(button->text()).remove(QLatin1Char('&'));
+      if (!text.isEmpty() && button->width() < button->fontMetrics().horizontalAdvance(text))
+        cut << button->text();
+    }
+  }
+  return cut;
+}

@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-class QuestionSet;
+#include "core/model/QuestionSet.h"
+
 struct TFileStamp;
 
 // The file work of the maker's main window on the tests and programs in a

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/model/TestFile.h"
+#include "core/storage/ZarnEncryption.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ TestSettings ReadTestSettings(TCustomIniStore& store) {
     s.*key.Member = key.Clamps ? Clamped(number(key.Key), key.Limit) : ListEntry(number(key.Key), key.Limit);
   for (const auto& [key, member] : FlagKeys)
     if (const std::optional<int32_t> value = number(key)) s.*member = *value == 1;
-  s.Blueprint = ReadPlain(store, F::Blueprint);
+  s.Blueprint = plain(F::Blueprint);
   if (s.Blueprint == BadDecode) s.Blueprint.clear();
   store.ReadSectionValues(F::BeginMessage, s.BeginMessage);
   store.ReadSectionValues(F::EndMessage, s.EndMessage);

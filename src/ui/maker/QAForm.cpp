@@ -34,6 +34,7 @@
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/HelpViewer.h"
 #include "ui/platform/WindowKit.h"
+#include "ui/text/QtText.h"
 
 namespace {
 

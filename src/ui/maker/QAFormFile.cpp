@@ -1,4 +1,3 @@
-#include "core/model/Languages.h"
 #include "ui/maker/QAForm.h"
 
 // The question editor and its test file: the questions loaded, saved, and
@@ -6,11 +5,14 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QUndoStack>
+#include <array>
 #include <utility>
 
+#include "core/model/Languages.h"
 #include "core/model/QuestionSet.h"
 #include "core/model/TestFolder.h"
 #include "ui/maker/ImportFlow.h"
@@ -99,9 +101,9 @@ void TQAForm::StartTimerTimer() {
     // A right-to-left language lays the text boxes out from the right; Qt
     // runs each paragraph in the direction its own text takes.
     const bool rightToLeft = Languages::IsRightToLeft(Questions.TestLanguage);
-    for (QWidget* box :
-         std::initializer_list<QWidget*>{QuestionEdit, ReferenceText, AnswerEdits[0], AnswerEdits[1],
-                                         AnswerEdits[2], AnswerEdits[3], AnswerEdits[4], AnswerEdits[5]})
+    const std::array<QWidget*, 8> boxes = {QuestionEdit,   ReferenceText,  AnswerEdits[0], AnswerEdits[1],
+                                           AnswerEdits[2], AnswerEdits[3], AnswerEdits[4], AnswerEdits[5]};
+    for (QWidget* box : boxes)
       if (rightToLeft)
         box->setLayoutDirection(Qt::RightToLeft);
       else

@@ -375,6 +375,7 @@ QWidget* TSettingsForm::CreateBlueprintPage() {
   BlueprintGrid = Named(new QTableWidget(0, 3), "BlueprintGrid");
   BlueprintGrid->setHorizontalHeaderLabels({tr("Category"), tr("Questions asked"), tr("One of each tag")});
   BlueprintGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  BlueprintGrid->verticalHeader()->hide();
   BlueprintGrid->setAccessibleName(tr("Questions asked of each category"));
   auto* layout = new QVBoxLayout;
   auto* intro = Label("LabelBlueprint", tr("Each student is asked this many questions of each category "
@@ -417,7 +418,7 @@ std::string TSettingsForm::BlueprintText() const {
     const QString category = BlueprintGrid->item(row, 0)->text().trimmed();
     const QString count = BlueprintGrid->item(row, 1)->text().trimmed();
     if (category.isEmpty() && count.isEmpty()) continue;
-    text += (text.empty() ? "" : ";") + ToCp1252(category) + "=" + ToCp1252(count) +
+    text += (text.empty() ? "" : ";") + ToCoreText(category) + "=" + ToCoreText(count) +
             (BlueprintGrid->item(row, 2)->checkState() == Qt::Checked ? std::string(QuestionDraw::EachTagMark)
                                                                       : "");
   }

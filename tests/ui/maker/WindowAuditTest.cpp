@@ -16,29 +16,12 @@
 #include "ui/maker/MMediaForm.h"
 #include "ui/maker/MainForm.h"
 #include "ui/maker/NoteForm.h"
+#include "ui/maker/QuestionListForm.h"
 #include "ui/maker/SettingsForm.h"
 
 namespace {
 
 class WindowAuditTest : public EditorFixture {};
-
-// The captions of window's shown labels and buttons that are drawn narrower
-// than their text, and so cut off. A button is measured by its text alone,
-// which a style's least button width does not cut.
-QStringList CutCaptions(QWidget& window) {
-  QStringList cut;
-  for (QWidget* control : window.findChildren<QWidget*>()) {
-    if (!control->isVisible()) continue;
-    if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap()) {
-      if (!label->text().isEmpty() && label->width() < label->sizeHint().width()) cut << label->text();
-    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-      const QString text = QString(button->text()).remove(QLatin1Char('&'));
-      if (!text.isEmpty() && button->width() < button->fontMetrics().horizontalAdvance(text))
-        cut << button->text();
-    }
-  }
-  return cut;
-}
 
 // Each Alt letter of a maker window does one thing, each control a screen
 // reader reaches has a name, and no caption is cut off.
@@ -72,7 +55,8 @@ TEST_F(WindowAuditTest, EveryMakerWindowHasDistinctMnemonicsAndNamedControls) {
   TjumpForm jump(Globals, &editor, TJumpSteps{});
   TMMediaForm media(Globals);
   TLossReportForm loss(QStringLiteral("Lost"), QStringList{"one"});
-  for (QWidget* window : std::initializer_list<QWidget*>{&editor, &jump, &media, &loss})
+  TQuestionListForm list(*Set, {}, {}, &editor);
+  for (QWidget* window : std::initializer_list<QWidget*>{&editor, &jump, &media, &loss, &list})
     ExpectAudited(*window, false);
 }
 
