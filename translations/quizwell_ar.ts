@@ -69,11 +69,6 @@
         <extracomment>%1 is a file name, %2 what is wrong with it.</extracomment>
         <translation>لا يمكن استيراد %1: %2</translation>
     </message>
-    <message>
-        <location filename="../src/ui/maker/ImportFlow.cpp" line="60"/>
-        <source>A test cannot hold these characters: %1<byte value="xd"/>Replace each of them with &quot;?&quot; and import?</source>
-        <translation>لا يمكن أن يحتوي الاختبار على هذه المحارف: %1<byte value="xd"/>هل تريد استبدال كلٍّ منها بـ &quot;?&quot; ومتابعة الاستيراد؟</translation>
-    </message>
 </context>
 <context>
     <name>Preview</name>
@@ -414,17 +409,17 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>إ&amp;غلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="72"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="70"/>
         <source>description</source>
         <translation>الوصف</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="73"/>
         <source>Not found</source>
         <translation>لم يُعثر على شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="73"/>
         <source>Found in %1 places</source>
         <translation>عدد المواضع التي عُثر عليها: %1</translation>
     </message>
@@ -432,197 +427,197 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TClassroomForm</name>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="57"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="37"/>
         <source>finished</source>
         <translation>انتهى</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="58"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="38"/>
         <source>joined</source>
         <translation>انضمّ</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="59"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="39"/>
         <source>question %1 of %2</source>
         <translation>السؤال %1 من %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="67"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="47"/>
         <source>left the page %1×, %2 s</source>
         <extracomment>How often and how long a student left the test&apos;s page; %1 is the count, %2 the seconds.</extracomment>
         <translation>غادر الصفحة %1×، %2 ث</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="129"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="109"/>
         <source>Classroom</source>
         <translation>الفصل</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="132"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="112"/>
         <source>Open in a browser:</source>
         <translation>افتح في متصفح:</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="141"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="121"/>
         <source>QR code of the address</source>
         <translation>رمز QR للعنوان</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Student</source>
         <translation>الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Progress</source>
         <translation>التقدّم</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Score</source>
         <translation>الدرجة</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Away</source>
         <translation>خارج الصفحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="156"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="136"/>
         <source>Students</source>
         <translation>الطلاب</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="178"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="158"/>
         <source>&amp;Hold the review until the test ends</source>
         <translation>&amp;تأجيل المراجعة حتى انتهاء الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="180"/>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="160"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="410"/>
         <source>Show &amp;Scores</source>
         <translation>إظهار ال&amp;درجات</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="181"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="161"/>
         <source>&amp;End Test</source>
         <translation>إ&amp;نهاء الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="182"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="162"/>
         <source>End Sessio&amp;n</source>
         <translation>إنهاء ال&amp;جلسة</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="192"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="172"/>
         <source>the test folder&apos;s Results.sqlite, or postgresql://...</source>
         <extracomment>Keep the file name Results.sqlite and postgresql:// as they are.</extracomment>
         <translation>ملف Results.sqlite في مجلد الاختبار، أو postgresql://...</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="193"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="173"/>
         <source>Results s&amp;tore:</source>
         <translation>م&amp;خزن النتائج:</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="195"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="175"/>
         <source>&amp;Use</source>
         <translation>ا&amp;ستخدام</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="228"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="208"/>
         <source>%1 has no questions to run in a classroom.</source>
         <translation>لا يحتوي %1 على أسئلة يمكن تشغيلها في الفصل.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="241"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="221"/>
         <source>%1<byte value="xd"/>This session stores into the test folder&apos;s Results.sqlite until another store is used.</source>
         <extracomment>%1 is the reason the saved store could not be opened.</extracomment>
         <translation>%1<byte value="xd"/>ستُخزَّن نتائج هذه الجلسة في ملف Results.sqlite في مجلد الاختبار إلى أن يُستخدَم مخزن آخر.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="250"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="230"/>
         <source>Classroom - %1</source>
         <translation>الفصل - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="259"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="239"/>
         <source>Port %1 is in use by another program, so this session uses port %2.</source>
         <translation>المنفذ %1 مستخدَم من قِبل برنامج آخر، لذا تستخدم هذه الجلسة المنفذ %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="267"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="246"/>
         <source>port %1 of this computer</source>
         <translation>المنفذ %1 على هذا الحاسوب</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="268"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="247"/>
         <source>This computer has no network: connect it to the room&apos;s network, then open the classroom again.</source>
         <translation>هذا الحاسوب غير متصل بأي شبكة: صِله بشبكة الفصل، ثم افتح الفصل مرة أخرى.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="275"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="254"/>
         <source>Room code: %1</source>
         <translation>رمز الفصل: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="292"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="271"/>
         <source>The classroom cannot listen on %1: no port is free.</source>
         <translation>لا يستطيع الفصل الاستماع على %1: لا يوجد منفذ متاح.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="310"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="289"/>
         <source>Results go to %1</source>
         <translation>تُرسَل النتائج إلى %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="328"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="307"/>
         <source>Students have joined, so this session keeps its store. End the session and open the classroom again to use another.</source>
         <translation>انضمّ طلاب بالفعل، لذا تحتفظ هذه الجلسة بمخزنها. أنهِ الجلسة ثم افتح الفصل مرة أخرى لاستخدام مخزن آخر.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="351"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="365"/>
         <source>%1 joined, %2 answering, %3 finished</source>
         <translation>انضمّوا: %1، يجيبون: %2، انتهوا: %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="404"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="383"/>
         <source>%1 asks to continue on another device</source>
         <translation>يطلب %1 المتابعة على جهاز آخر</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="405"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="384"/>
         <source>Allow</source>
         <translation>سماح</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="406"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="385"/>
         <source>Refuse</source>
         <translation>رفض</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="424"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="403"/>
         <source>A student&apos;s request failed at %1: %2</source>
         <translation>فشل طلب أحد الطلاب في الساعة %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="410"/>
         <source>Hide &amp;Scores</source>
         <translation>إخفاء ال&amp;درجات</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="437"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="416"/>
         <source>1 student is still answering.</source>
         <translation>لا يزال طالب واحد يجيب.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="438"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="417"/>
         <source>%n students are still answering.</source>
         <translation>
             <numerusform>لا يزال %n طالب يجيبون.</numerusform>
@@ -634,28 +629,28 @@ Maker (&quot;the maker&quot;) you accept it.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="446"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="425"/>
         <source>%1 %2<byte value="xd"/>Their answers so far are scored and stored.</source>
         <extracomment>%1 says how many students are still answering, %2 asks whether to end their tests.</extracomment>
         <translation>%1 %2<byte value="xd"/>تُصحَّح إجاباتهم حتى الآن وتُخزَّن.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="453"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="432"/>
         <source>End the test for everyone?<byte value="xd"/>Answers so far are scored and stored, and nobody can begin any more.</source>
         <translation>هل تريد إنهاء الاختبار للجميع؟<byte value="xd"/>تُصحَّح الإجابات المقدَّمة حتى الآن وتُخزَّن، ولن يتمكّن أحد من البدء بعد ذلك.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="461"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="440"/>
         <source>End their tests and the session?</source>
         <translation>هل تريد إنهاء اختباراتهم وإنهاء الجلسة؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="464"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="443"/>
         <source>The session has ended. The results are in the Results window.</source>
         <translation>انتهت الجلسة. النتائج موجودة في نافذة النتائج.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="487"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="466"/>
         <source>End their tests and close the classroom?</source>
         <translation>هل تريد إنهاء اختباراتهم وإغلاق الفصل؟</translation>
     </message>
@@ -1273,7 +1268,7 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="41"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="123"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
@@ -1306,60 +1301,60 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>نتائج البحث</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="223"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="221"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
         <translation>ليس تعبيرًا نمطيًا صالحًا: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="225"/>
         <source>Not found</source>
         <translation>لم يُعثر على شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>1 hit</source>
         <translation>نتيجة واحدة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>%1 hits</source>
         <translation>عدد النتائج: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="268"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="265"/>
         <source>Replace</source>
         <translation>استبدال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="293"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="301"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="321"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="298"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="318"/>
         <source>Replace All</source>
         <translation>استبدال الجميع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
         <source>1 field will change:</source>
         <translation>سيتغيّر حقل واحد:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="303"/>
         <source>%1 fields will change:</source>
         <translation>ستتغيّر الحقول التالية (%1):</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="309"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
         <source>Field</source>
         <translation>الحقل</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="310"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="307"/>
         <source>Now</source>
         <translation>الآن</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="311"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
         <source>After replacing</source>
         <translation>بعد الاستبدال</translation>
     </message>
@@ -1367,12 +1362,12 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="30"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
         <source>1 version</source>
         <translation>نسخة واحدة</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="32"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n نسخة</numerusform>
@@ -1384,222 +1379,222 @@ Maker (&quot;the maker&quot;) you accept it.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="35"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="36"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>الطباعة السابقة (البذرة %1، %2، %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="39"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="40"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>الدفعة %1 (طُبعت في %2، البذرة %3، %4، %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="64"/>
         <source>Grade Answers</source>
         <translation>تصحيح الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Run</source>
         <translation>الدفعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Printed</source>
         <translation>تاريخ الطباعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Seed</source>
         <translation>البذرة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Versions</source>
         <translation>النسخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Shuffled</source>
         <translation>الخلط</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="69"/>
         <source>Print runs</source>
         <translation>دفعات الطباعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="72"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="73"/>
         <source>Print r&amp;uns:</source>
         <translation>&amp;دفعات الطباعة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;عدد النسخ:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="79"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>&amp;Seed:</source>
         <translation>ال&amp;بذرة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="81"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Questions shuffled</source>
         <translation>خُلطت الأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Answers shuffled</source>
         <translation>خُلطت الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>No answers file chosen.</source>
         <translation>لم يُختر ملف إجابات.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="94"/>
         <source>Answers:</source>
         <translation>الإجابات:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Name</source>
         <translation>الاسم</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Version</source>
         <translation>النسخة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Right</source>
         <translation>الصحيحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Asked</source>
         <translation>المطروحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Percent</source>
         <translation>النسبة المئوية</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Passed</source>
         <translation>ناجح</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="98"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="99"/>
         <source>Results by student</source>
         <translation>النتائج حسب الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Students</source>
         <translation>الطلاب</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="102"/>
         <source>Results by question</source>
         <translation>النتائج حسب السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="105"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
         <source>&amp;Open Answers...</source>
         <translation>&amp;فتح الإجابات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
         <source>&amp;Grade Again</source>
         <translation>إعادة ال&amp;تصحيح</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>&amp;حفظ بصيغة CSV...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="110"/>
         <source>&amp;Record in Results</source>
         <translation>تس&amp;جيل في النتائج</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="142"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="143"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>تتعذّر قراءة الدفعات المسجّلة: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="151"/>
         <source>earlier</source>
         <translation>سابقة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="162"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="163"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>اختر الدفعة التي طُبعت فيها الأوراق. لا تحدّد البذرة والنسخ والخلط إلا لطباعة غير مدرجة في القائمة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="166"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="167"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>لا توجد أي طباعة مسجّلة لهذا الاختبار: حدّد البذرة وعدد النسخ وخيارات الخلط التي طُبع بها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
         <source>Select Answers to Grade</source>
         <translation>اختيار الإجابات المراد تصحيحها</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>ملفات CSV|*.csv|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="233"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>يجب أن تكون البذرة عددًا صحيحًا لا يزيد على 18 رقمًا.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="243"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="259"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>تتطابق الأوراق مع %1 أفضل بكثير من الدفعة التي صُحّحت بها. هل تريد تسجيل هذه الدرجات رغم ذلك؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>yes</source>
         <translation>نعم</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>no</source>
         <translation>لا</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
         <source>Save Results as CSV</source>
         <translation>حفظ النتائج بصيغة CSV</translation>
     </message>
@@ -2256,12 +2251,12 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>تعذّرت قراءة هذه الاختبارات، لذا لم تُقارَن:<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormExchange.cpp" line="119"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="121"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
         <translation>سمِّ الملف وفقًا للنظام الذي سيُستخدم فيه: .gift لـ GIFT، أو .txt لـ Aiken، أو .xml لـ Moodle XML، أو .zip لحزمة QTI، أو .csv لجدول بيانات.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormExchange.cpp" line="125"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="127"/>
         <source>The questions of %1 have been exported to %2.</source>
         <translation>صُدّرت أسئلة %1 إلى %2.</translation>
     </message>
@@ -2277,178 +2272,198 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TPrintForm</name>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="51"/>
         <source>Print Test</source>
         <translation>طباعة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="53"/>
         <source>Versions</source>
         <translation>النسخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>Versions are named A, B, C, ...</source>
         <translation>تُسمّى النسخ A، B، C، ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="58"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;عدد النسخ:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="60"/>
         <source>Shuffle the &amp;questions</source>
         <translation>خلط الأ&amp;سئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="62"/>
         <source>Shuffle the &amp;answers of each question</source>
         <translation>خلط إ&amp;جابات كل سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
         <translation>البذرة نفسها تُنتج النسخ نفسها مرة أخرى؛ دوّنها لتتمكّن من تصحيحها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="69"/>
         <source>Ne&amp;w</source>
         <translation>ج&amp;ديدة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="72"/>
         <source>&amp;Seed:</source>
         <translation>ال&amp;بذرة:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
+        <source>Balance the versions&apos; e&amp;xpected scores</source>
+        <translation>موازنة الدرجات المت&amp;وقعة للنسخ</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <source>Versions are balanced when the test draws its questions from a blueprint</source>
+        <translation>تُوازَن النسخ عندما يسحب الاختبار أسئلته وفق مخطط</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <source>Draws the versions from the blueprint so that their expected mean scores, from the results recorded, match</source>
+        <translation>يسحب النسخ وفق المخطط بحيث تتطابق متوسطات درجاتها المتوقعة المحسوبة من النتائج المسجلة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
         <source>Include</source>
         <translation>تضمين</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>The q&amp;uestions</source>
         <translation>ال&amp;أسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
         <source>A name, date and c&amp;lass line</source>
         <translation>سطر للاسم والتاريخ وال&amp;صف</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
         <source>The &amp;begin message</source>
         <translation>&amp;رسالة البدء</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="80"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
         <source>An answer s&amp;heet for each version</source>
         <translation>ورقة إجابة لكل &amp;نسخة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="81"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="91"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
         <translation>أوراق يقرؤها الماسح الضوئي: مربع لكل إجابة، وعلامات في الزوايا، ورمز QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="95"/>
         <source>Columns of boxes for a student number; 0 for none</source>
         <translation>عدد أعمدة المربعات لرقم الطالب؛ 0 لعدم إضافتها</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="97"/>
         <source>Student nu&amp;mber digits:</source>
         <translation>&amp;خانات رقم الطالب:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="104"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
         <translation>ورقة لكل طالب، لكلٍّ منها رقم تسلسلي خاص بها؛ القيمة 1 تطبع ورقة واحدة للنسخ بآلة التصوير</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
         <source>Shee&amp;ts per version:</source>
         <translation>أ&amp;وراق لكل نسخة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="113"/>
         <source>The answer &amp;keys, on their own pages</source>
         <translation>&amp;مفاتيح الإجابة، في صفحات مستقلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
         <source>&amp;Print...</source>
         <translation>&amp;طباعة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="107"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
         <source>Pre&amp;view...</source>
         <translation>معا&amp;ينة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="108"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
         <source>Save as P&amp;DF...</source>
         <translation>&amp;حفظ بصيغة PDF...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="109"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="119"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="128"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="138"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>يجب أن تكون البذرة عددًا صحيحًا لا يزيد على 18 رقمًا.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="162"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="164"/>
+        <source>The results could not be read: %1</source>
+        <translation>تعذرت قراءة النتائج: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="192"/>
         <source>The printer could not be started.</source>
         <translation>تعذّر تشغيل الطابعة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="166"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
         <source>The test has been sent to the printer.</source>
         <translation>أُرسل الاختبار إلى الطابعة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="172"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="202"/>
         <source>These pictures are not printed:</source>
         <translation>لم تُطبع هذه الصور:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="208"/>
         <source>Recorded as print run %1 for grading.</source>
         <translation>سُجّلت بوصفها دفعة الطباعة %1 للتصحيح.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>تعذّر تسجيل دفعة الطباعة للتصحيح: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="183"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="213"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>دوّن البذرة %1 لتصحيح الأوراق.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
         <source>Save Test as PDF</source>
         <translation>حفظ الاختبار بصيغة PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>ملفات PDF|*.pdf|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="211"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="241"/>
         <source>The PDF could not be made.</source>
         <translation>تعذّر إنشاء ملف PDF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>حُفظ الاختبار ملفَّ PDF (عدد الصفحات: %1):<byte value="xd"/>%2</translation>
@@ -2457,59 +2472,59 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TQAForm</name>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="47"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="49"/>
         <source>Quizwell only supports up to 500 questions.</source>
         <translation>لا يدعم Quizwell أكثر من 500 سؤال.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="50"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="52"/>
         <source>Delete this question?</source>
         <translation>هل تريد حذف هذا السؤال؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="53"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="55"/>
         <source>Question has been deleted.</source>
         <translation>حُذف السؤال.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="26"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="29"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
         <translation>ستُفقد كل التغييرات التي أُجريت منذ آخر حفظ!<byte value="xd"/>هل تريد الخروج؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="30"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="33"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
         <translation>سيُعاد تحميل الاختبار من القرص.<byte value="xd"/>ستُفقد كل التغييرات التي أجريتها!<byte value="xd"/>هل أنت متأكد من أنك تريد استرجاع الاختبار؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="36"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
         <source>Changes saved. Would you like to continue editing?</source>
         <translation>حُفظت التغييرات. هل تريد متابعة التحرير؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
         <source>Save the changes to %1 before closing?</source>
         <translation>هل تريد حفظ التغييرات في %1 قبل الإغلاق؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="45"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
         <translation>لم تكن أسئلة هذا الاختبار مرقّمة بالتسلسل.<byte value="xd"/>تُعرض بعد إعادة ترقيمها، ويحفظها الأمر «حفظ» بالأرقام الجديدة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="56"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="59"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>لا يوجد نص سؤال في هذه الأسئلة، لذا لا يمكن حفظها: %1.<byte value="xd"/>ستُفقد إجاباتها وبقية مدخلاتها.<byte value="xd"/>هل تريد الحفظ بدونها؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="64"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="67"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>لم تُحفظ هذه الأسئلة الفارغة: %1.<byte value="xd"/>حُفظت الأسئلة التي تليها بأرقام تسدّ الفجوة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="70"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="73"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
         <translation>حُذف ملف الاختبار %1 أثناء تحريره.<byte value="xd"/>كُتب من جديد: بإعدادات اختبار جديد وبهذه الأسئلة.</translation>
     </message>
@@ -2520,270 +2535,290 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>لا يوجد قاموس إملائي مثبّت للغة %1، لذا لن يُدقَّق الإملاء.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="77"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
         <source>Loading questions.  Please wait...</source>
         <translation>جارٍ تحميل الأسئلة. يُرجى الانتظار...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="83"/>
         <source>Saving questions.  Please wait...</source>
         <translation>جارٍ حفظ الأسئلة. يُرجى الانتظار...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="91"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="93"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="328"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="103"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="105"/>
         <source>Reference</source>
         <translation>المرجع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="169"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="114"/>
+        <source>Mechanics/Forces</source>
+        <translation>الميكانيكا/القوى</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="116"/>
+        <source>tags, separated by commas</source>
+        <translation>وسوم مفصولة بفواصل</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="117"/>
+        <source>Category</source>
+        <translation>الفئة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="117"/>
+        <source>Tags</source>
+        <translation>الوسوم</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="184"/>
         <source>&amp;File</source>
         <translation>&amp;ملف</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="185"/>
         <source>&amp;Save Test</source>
         <translation>&amp;حفظ الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="172"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="187"/>
         <source>&amp;Revert Test</source>
         <translation>&amp;استرجاع الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Preview Test</source>
         <translation>م&amp;عاينة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
         <source>&amp;Import Questions...</source>
         <translation>است&amp;يراد الأسئلة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="176"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
         <source>&amp;Exit</source>
         <translation>&amp;خروج</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="178"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
         <source>&amp;Edit</source>
         <translation>&amp;تحرير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="179"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="194"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>ترا&amp;جع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="181"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="196"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>إ&amp;عادة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>&amp;Undo %1</source>
         <translation>ترا&amp;جع عن %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Redo %1</source>
         <translation>إ&amp;عادة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="210"/>
         <source>&amp;Add New Question</source>
         <translation>إ&amp;ضافة سؤال جديد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="212"/>
         <source>&amp;Delete Current Question</source>
         <translation>&amp;حذف السؤال الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="199"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Find...</source>
         <translation>&amp;بحث...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
         <source>R&amp;eplace...</source>
         <translation>ا&amp;ستبدال...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>&amp;تدقيق إملاء الاختبار كاملًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
         <source>Spelling &amp;Language</source>
         <translation>ل&amp;غة التدقيق الإملائي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="229"/>
         <source>&amp;Navigate</source>
         <translation>ت&amp;نقّل</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="230"/>
         <source>&amp;Next</source>
         <translation>ال&amp;تالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="217"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="232"/>
         <source>&amp;Previous</source>
         <translation>ال&amp;سابق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="235"/>
         <source>&amp;Top</source>
         <translation>الأ&amp;ول</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="221"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
         <source>&amp;Bottom</source>
         <translation>الأ&amp;خير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="223"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="238"/>
         <source>Jump to...</source>
         <translation>انتقال إلى...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
         <source>Question &amp;List...</source>
         <translation>قائمة الأسئ&amp;لة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="226"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="241"/>
         <source>&amp;Help</source>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
         <source>Save Test</source>
         <translation>حفظ الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="277"/>
         <source>Revert Test</source>
         <translation>استرجاع الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="295"/>
         <source>Undo</source>
         <translation>تراجع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
         <source>Redo</source>
         <translation>إعادة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
         <source>Bottom</source>
         <translation>الأخير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="287"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
         <source>Previous</source>
         <translation>السابق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
         <source>Next</source>
         <translation>التالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
         <source>Top</source>
         <translation>الأول</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
         <source>Jump To...</source>
         <translation>انتقال إلى...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="292"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
         <source>Add New Question</source>
         <translation>إضافة سؤال جديد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="293"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>Delete Current Question</source>
         <translation>حذف السؤال الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="317"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="354"/>
         <source>Copy</source>
         <translation>نسخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="340"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="318"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="355"/>
         <source>Paste</source>
         <translation>لصق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="323"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="338"/>
         <source>Click to add a hot link.</source>
         <translation>انقر لإضافة رابط سريع.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="324"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
         <source>Click to add media file</source>
         <translation>انقر لإضافة ملف وسائط</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="331"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="346"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>أدخل ما يصل إلى 6 إجابات. حدّد المربع المجاور لكل إجابة صحيحة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="360"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>الإجابة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="361"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
         <source>Answer %1 is correct</source>
         <translation>الإجابة %1 صحيحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="389"/>
         <source>All answers must be correct to pass</source>
         <translation>يجب اختيار جميع الإجابات الصحيحة للنجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="391"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>تُعدّ أي إجابة صحيحة كافية للنجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="482"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="497"/>
         <source>Set Category</source>
         <translation>تعيين الفئة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="487"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="502"/>
         <source>Move Question</source>
         <translation>نقل السؤال</translation>
     </message>
@@ -2818,32 +2853,32 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>عدد الكلمات غير المعروفة: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="149"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="164"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
         <translation>هل تريد حفظ التغييرات قبل المعاينة؟<byte value="xd"/>تعرض المعاينة الاختبار كما حُفظ.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="171"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="185"/>
         <source>Import</source>
         <translation>استيراد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="496"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="511"/>
         <source>Add Question</source>
         <translation>إضافة سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="505"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="520"/>
         <source>Delete Question</source>
         <translation>حذف سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="516"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="531"/>
         <source>Paste Question</source>
         <translation>لصق سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="526"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="541"/>
         <source>Paste Answers</source>
         <translation>لصق الإجابات</translation>
     </message>
@@ -3082,28 +3117,28 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>تعذّر تغيير وضع &quot;%1&quot;.<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>المحرك</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>paper</source>
         <translation>اختبار ورقي</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>scan</source>
         <translation>مسح ضوئي</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>classroom</source>
         <translation>الفصل</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
         <source>import</source>
         <translation>استيراد</translation>
     </message>
@@ -3134,13 +3169,13 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>مفتاح-خاطئ</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="137"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (أيٌّ منها)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="142"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="154"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>ملفات CSV|*.CSV|جميع الملفات|*.*</translation>
@@ -3175,7 +3210,7 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
         <source>Student</source>
         <translation>الطالب</translation>
@@ -3186,7 +3221,7 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>رقم الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Date</source>
         <translation>التاريخ</translation>
@@ -3222,7 +3257,7 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>الوقت المستغرق</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
         <source>Question</source>
         <translation>السؤال</translation>
@@ -3233,9 +3268,9 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>النص</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="181"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="290"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="193"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
@@ -3253,7 +3288,7 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>معامل التمييز</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="172"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Blank</source>
         <translation>بلا إجابة</translation>
@@ -3269,190 +3304,190 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>المحاولات حسب النسبة المئوية للدرجة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="147"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="159"/>
         <source>Question %1: who chose each answer</source>
         <translation>السؤال %1: من اختار كل إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="161"/>
         <source>All</source>
         <translation>الكل</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="150"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="162"/>
         <source>Top 27%</source>
         <translation>أعلى 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="151"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="163"/>
         <source>Bottom 27%</source>
         <translation>أدنى 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="155"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="167"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (المفتاح)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
         <source>Test statistics</source>
         <translation>إحصاءات الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="344"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
         <source>Item analysis</source>
         <translation>تحليل الفقرات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="184"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="196"/>
         <source>Regrade</source>
         <translation>إعادة التصحيح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="186"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>Export &amp;Gradebook...</source>
         <translation>تصدير &amp;سجلّ الدرجات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="187"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="199"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>تصدير &amp;تحليل الفقرات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="200"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>تصدير الت&amp;قرير (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="201"/>
         <source>&amp;Close</source>
         <translation>إ&amp;غلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
         <source>Results - %1</source>
         <translation>النتائج - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="259"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="267"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>لم يُحدَّد مجلد للنتائج (إعدادات العميل، تبويب «النتائج»).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="268"/>
         <source>Results folder: %1</source>
         <translation>مجلد النتائج: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="265"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
         <source>Dates from</source>
         <translation>التواريخ من</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="280"/>
         <source>First day</source>
         <translation>اليوم الأول</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="281"/>
         <source>Last day</source>
         <translation>اليوم الأخير</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
         <source>All sources</source>
         <translation>جميع المصادر</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="286"/>
         <source>All classes</source>
         <translation>جميع الصفوف</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>إلى</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="299"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;حذف المحاولة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="292"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="300"/>
         <source>&amp;Undo Delete</source>
         <translation>ترا&amp;جع عن الحذف</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="302"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="310"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>إنشاء مجلد إ&amp;يداع...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="305"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="313"/>
         <source>Files not collected</source>
         <translation>ملفات لم تُجمع</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="316"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="324"/>
         <source>Files not collected (left in place):</source>
         <translation>ملفات لم تُجمع (تُركت في مكانها):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="351"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="359"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>الأعداد لكل إجابة: الكل / أعلى 27% / أدنى 27%. انقر نقرًا مزدوجًا على سؤال لتحريره.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="374"/>
         <source>Questions whose key changed</source>
         <translation>الأسئلة التي تغيّر مفتاحها</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <source>Key marked with</source>
         <translation>المفتاح عند التصحيح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <source>Key now</source>
         <translation>المفتاح الآن</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="368"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="376"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>إعادة التصحيح بال&amp;مفتاح الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="369"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="377"/>
         <source>Attempts rescored</source>
         <translation>المحاولات المُعاد تصحيحها</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>First score</source>
         <translation>الدرجة الأولى</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>Score now</source>
         <translation>الدرجة الآن</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="373"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="381"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>الأسئلة التي تغيّر مفتاحها منذ تصحيح المحاولات:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="387"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>المحاولات المُعاد تصحيحها (تحتفظ كلٌّ منها بدرجتها الأولى):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="451"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="460"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3469,17 +3504,17 @@ Pass rate: %7</source>
 نسبة النجاح: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="527"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="536"/>
         <source>Choose the attempt to delete first.</source>
         <translation>اختر أولًا المحاولة المراد حذفها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="531"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="540"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>هل تريد حذف محاولة %1 التي أُدّيت في %2؟<byte value="xd"/>يستعيدها الأمر «تراجع عن الحذف».</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="552"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="561"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>أُعيد تصحيح %n محاولة بمفتاح الاختبار، وتحتفظ كلٌّ منها بدرجتها الأولى. عدد الدرجات التي تغيّرت: %1.</numerusform>
@@ -3491,28 +3526,28 @@ Pass rate: %7</source>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="571"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="580"/>
         <source>Export Gradebook</source>
         <translation>تصدير سجلّ الدرجات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="576"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
         <source>Export Item Analysis</source>
         <translation>تصدير تحليل الفقرات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="584"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>ملفات PDF|*.PDF|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
         <source>Export Report</source>
         <translation>تصدير التقرير</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="602"/>
         <source>Results: %1 (%2)</source>
         <translation>النتائج: %1 (%2)</translation>
     </message>
@@ -3872,277 +3907,322 @@ Pass rate: %7</source>
 <context>
     <name>TSettingsForm</name>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="38"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="44"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
         <translation>تنسيق الوقت غير صالح. القيم القصوى هي 23:59:59.<byte value="xd"/>يُرجى الإدخال مرة أخرى.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="140"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="152"/>
         <source>Global Test Settings</source>
         <translation>إعدادات الاختبار العامة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="159"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
         <source>Test Description</source>
         <translation>وصف الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="162"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
         <source>Settings Page 1</source>
         <translation>صفحة الإعدادات 1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
         <source>Settings Page 2</source>
         <translation>صفحة الإعدادات 2</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="164"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
         <source>Test Begin Message</source>
         <translation>رسالة بدء الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="171"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
         <translation>أدخل ما تودّ إبلاغ الطالب به قبل أن يبدأ الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="174"/>
         <source>Begin Test Message</source>
         <translation>رسالة بدء الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="175"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
         <source>Complete Test Message</source>
         <translation>رسالة إتمام الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
         <translation>أدخل ما تودّ إبلاغ الطالب به بعد أن يُتمّ الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
+        <source>Question Bank</source>
+        <translation>بنك الأسئلة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Hours : Minutes : Seconds</source>
         <translation>ساعات : دقائق : ثوانٍ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="215"/>
         <source>More time</source>
         <translation>وقت أطول</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
         <source>Less time</source>
         <translation>وقت أقصر</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="219"/>
         <source>Time Allowed (HH:MM:SS)</source>
         <translation>الوقت (س:د:ث)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
         <source>E&amp;xtra Time per Student...</source>
         <translation>وقت إ&amp;ضافي لكل طالب...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="228"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="235"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
         <translation>اتركه فارغًا أو اجعله أصفارًا إذا لم يكن هذا الاختبار محدّد الوقت.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>Show questions in order</source>
         <translation>عرض الأسئلة بالترتيب</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>Randomize the questions</source>
         <translation>ترتيب الأسئلة عشوائيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="233"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="240"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
         <translation>يمكن عرض الأسئلة على الطالب بالترتيب نفسه الذي أُعدّت به، أو عرضها بترتيب عشوائي.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
         <source>Do not allow answer checking</source>
         <translation>عدم السماح بالتحقّق من الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
         <source>Allow answer checking</source>
         <translation>السماح بالتحقّق من الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
         <translation>يحدّد هذا الإعداد ما إذا كان الطالب يستطيع التحقّق من الإجابات أثناء أداء الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
         <source>Can leave answer blank</source>
         <translation>يمكن ترك الإجابة فارغة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
         <source>Must answer before going to next</source>
         <translation>يجب الإجابة قبل الانتقال إلى التالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="244"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
         <translation>يمكنك أن تُلزم الطالب بالإجابة عن السؤال قبل الانتقال إلى التالي، أو أن تسمح له بترك الإجابات فارغة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
         <source>Pass point</source>
         <translation>درجة النجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
         <translation>يُبلغ هذا الإعداد الطالب بنجاحه أو رسوبه في الاختبار. اجعله صفرًا إذا كنت لا تريد الإبلاغ عن النجاح أو الرسوب.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="268"/>
         <source>Allow student to specify maximum questions</source>
         <translation>السماح للطالب بتحديد الحد الأقصى للأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="270"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="290"/>
         <source>Maximum Questions</source>
         <translation>الحد الأقصى للأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="266"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
         <translation>يمكنك أن تحدّد طرح جزء فقط من الأسئلة. اجعله صفرًا لطرح جميع الأسئلة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Test Time</source>
         <translation>وقت الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Answer Checking</source>
         <translation>التحقّق من الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="276"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
         <source>Pass Point</source>
         <translation>درجة النجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="288"/>
         <source>Question Ordering</source>
         <translation>ترتيب الأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="289"/>
         <source>Answer Requirement</source>
         <translation>اشتراط الإجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="295"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="302"/>
         <source>Allow hot links during test.</source>
         <translation>السماح بالروابط السريعة أثناء الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="296"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
         <source>Show references while taking test.</source>
         <translation>عرض المراجع أثناء أداء الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="297"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="304"/>
         <source>Allow hot links during review.</source>
         <translation>السماح بالروابط السريعة أثناء المراجعة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="298"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="305"/>
         <source>Show references during review.</source>
         <translation>عرض المراجع أثناء المراجعة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="307"/>
         <source>While Testing</source>
         <translation>أثناء الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="310"/>
         <source>While Reviewing</source>
         <translation>أثناء المراجعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="306"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
         <translation>تحدّد هذه الإعدادات ما إذا كان الطالب يستطيع فتح الروابط السريعة المنبثقة وعرض المراجع أثناء أداء الاختبار وأثناء مراجعة الأسئلة التي أخطأ فيها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Non-Scrolling timers</source>
         <translation>مؤقّتات ثابتة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Scrolling timers</source>
         <translation>مؤقّتات متحركة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Do not display timers</source>
         <translation>عدم عرض المؤقّتات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="320"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
         <translation>يحدّد هذا الإعداد نوع المؤقّت المعروض (مؤقّت الوقت المنقضي ومؤقّت الاختبار معًا)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="317"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
         <source>Do not allow test review</source>
         <translation>عدم السماح بمراجعة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="325"/>
         <source>Allow test review</source>
         <translation>السماح بمراجعة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="326"/>
         <source>Allow review of skipped questions</source>
         <translation>السماح بمراجعة الأسئلة المتروكة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="323"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
         <translation>يحدّد هذا الإعداد ما إذا كان الطالب يستطيع مراجعة الاختبار بعد أدائه.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="339"/>
+        <source>(not set)</source>
+        <translation>(غير محدد)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="342"/>
+        <source>The language of the test&apos;s text picks the spelling dictionary and lays out Arabic and Hebrew right to left.</source>
+        <translation>تحدد لغة نص الاختبار قاموس التدقيق الإملائي، وتعرض العربية والعبرية من اليمين إلى اليسار.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="347"/>
         <source>Hot Links and References</source>
         <translation>الروابط السريعة والمراجع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="348"/>
         <source>Time Display</source>
         <translation>عرض الوقت</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="349"/>
         <source>Test Review</source>
         <translation>مراجعة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="364"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
         <translation>ملاحظة: يظهر مربع الإدخال هذا بالحجم نفسه والخط نفسه اللذين سيُعرض بهما على الطالب.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>Category</source>
+        <translation>الفئة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>Questions asked</source>
+        <translation>الأسئلة المطروحة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>One of each tag</source>
+        <translation>سؤال من كل وسم</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="379"/>
+        <source>Questions asked of each category</source>
+        <translation>الأسئلة المطروحة من كل فئة</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="381"/>
+        <source>Each student is asked this many questions of each category (and of the categories under it, such as Mechanics/Forces under Mechanics). Leave it empty to use Maximum Questions.</source>
+        <translation>يُطرح على كل طالب هذا العدد من الأسئلة من كل فئة (ومن الفئات التي تحتها، مثل الميكانيكا/القوى تحت الميكانيكا). اتركه فارغًا لاستخدام الحد الأقصى للأسئلة.</translation>
     </message>
 </context>
 <context>

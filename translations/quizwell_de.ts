@@ -69,11 +69,6 @@
         <extracomment>%1 is a file name, %2 what is wrong with it.</extracomment>
         <translation>%1 kann nicht importiert werden: %2</translation>
     </message>
-    <message>
-        <location filename="../src/ui/maker/ImportFlow.cpp" line="60"/>
-        <source>A test cannot hold these characters: %1<byte value="xd"/>Replace each of them with &quot;?&quot; and import?</source>
-        <translation>Ein Test kann diese Zeichen nicht enthalten: %1<byte value="xd"/>Jedes davon durch „?“ ersetzen und importieren?</translation>
-    </message>
 </context>
 <context>
     <name>Preview</name>
@@ -416,17 +411,17 @@ Sie sie an.
         <translation>Schl&amp;ießen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="72"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="70"/>
         <source>description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="73"/>
         <source>Not found</source>
         <translation>Nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="73"/>
         <source>Found in %1 places</source>
         <translation>An %1 Stellen gefunden</translation>
     </message>
@@ -434,197 +429,197 @@ Sie sie an.
 <context>
     <name>TClassroomForm</name>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="57"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="37"/>
         <source>finished</source>
         <translation>fertig</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="58"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="38"/>
         <source>joined</source>
         <translation>beigetreten</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="59"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="39"/>
         <source>question %1 of %2</source>
         <translation>Frage %1 von %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="67"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="47"/>
         <source>left the page %1×, %2 s</source>
         <extracomment>How often and how long a student left the test&apos;s page; %1 is the count, %2 the seconds.</extracomment>
         <translation>Seite %1× verlassen, %2 s</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="129"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="109"/>
         <source>Classroom</source>
         <translation>Klassenzimmer</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="132"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="112"/>
         <source>Open in a browser:</source>
         <translation>Im Browser öffnen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="141"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="121"/>
         <source>QR code of the address</source>
         <translation>QR-Code der Adresse</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Student</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Progress</source>
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Score</source>
         <translation>Punkte</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Away</source>
         <translation>Abwesenheit</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="156"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="136"/>
         <source>Students</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="178"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="158"/>
         <source>&amp;Hold the review until the test ends</source>
         <translation>&amp;Durchsicht erst nach Testende freigeben</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="180"/>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="160"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="410"/>
         <source>Show &amp;Scores</source>
         <translation>&amp;Punkte anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="181"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="161"/>
         <source>&amp;End Test</source>
         <translation>Test &amp;beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="182"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="162"/>
         <source>End Sessio&amp;n</source>
         <translation>Sitzung be&amp;enden</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="192"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="172"/>
         <source>the test folder&apos;s Results.sqlite, or postgresql://...</source>
         <extracomment>Keep the file name Results.sqlite and postgresql:// as they are.</extracomment>
         <translation>Results.sqlite im Testordner oder postgresql://...</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="193"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="173"/>
         <source>Results s&amp;tore:</source>
         <translation>Ergebnis&amp;speicher:</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="195"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="175"/>
         <source>&amp;Use</source>
         <translation>&amp;Verwenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="228"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="208"/>
         <source>%1 has no questions to run in a classroom.</source>
         <translation>%1 enthält keine Fragen für das Klassenzimmer.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="241"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="221"/>
         <source>%1<byte value="xd"/>This session stores into the test folder&apos;s Results.sqlite until another store is used.</source>
         <extracomment>%1 is the reason the saved store could not be opened.</extracomment>
         <translation>%1<byte value="xd"/>Diese Sitzung speichert in Results.sqlite im Testordner, bis ein anderer Speicher verwendet wird.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="250"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="230"/>
         <source>Classroom - %1</source>
         <translation>Klassenzimmer - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="259"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="239"/>
         <source>Port %1 is in use by another program, so this session uses port %2.</source>
         <translation>Port %1 wird von einem anderen Programm belegt, daher verwendet diese Sitzung Port %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="267"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="246"/>
         <source>port %1 of this computer</source>
         <translation>Port %1 dieses Computers</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="268"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="247"/>
         <source>This computer has no network: connect it to the room&apos;s network, then open the classroom again.</source>
         <translation>Dieser Computer hat kein Netzwerk: Verbinden Sie ihn mit dem Netzwerk des Raums und öffnen Sie dann das Klassenzimmer erneut.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="275"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="254"/>
         <source>Room code: %1</source>
         <translation>Raumcode: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="292"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="271"/>
         <source>The classroom cannot listen on %1: no port is free.</source>
         <translation>Das Klassenzimmer kann auf %1 keine Verbindungen annehmen: Kein Port ist frei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="310"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="289"/>
         <source>Results go to %1</source>
         <translation>Ergebnisse werden in %1 gespeichert</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="328"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="307"/>
         <source>Students have joined, so this session keeps its store. End the session and open the classroom again to use another.</source>
         <translation>Es sind bereits Schüler beigetreten, daher behält diese Sitzung ihren Ergebnisspeicher. Beenden Sie die Sitzung und öffnen Sie das Klassenzimmer erneut, um einen anderen zu verwenden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="351"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="365"/>
         <source>%1 joined, %2 answering, %3 finished</source>
         <translation>%1 beigetreten, %2 beim Antworten, %3 fertig</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="404"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="383"/>
         <source>%1 asks to continue on another device</source>
         <translation>%1 möchte auf einem anderen Gerät fortfahren</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="405"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="384"/>
         <source>Allow</source>
         <translation>Zulassen</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="406"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="385"/>
         <source>Refuse</source>
         <translation>Ablehnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="424"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="403"/>
         <source>A student&apos;s request failed at %1: %2</source>
         <translation>Eine Anfrage eines Schülers ist um %1 fehlgeschlagen: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="410"/>
         <source>Hide &amp;Scores</source>
         <translation>&amp;Punkte ausblenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="437"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="416"/>
         <source>1 student is still answering.</source>
         <translation>1 Schüler antwortet noch.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="438"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="417"/>
         <source>%n students are still answering.</source>
         <translation>
             <numerusform>%n Schüler antwortet noch.</numerusform>
@@ -632,28 +627,28 @@ Sie sie an.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="446"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="425"/>
         <source>%1 %2<byte value="xd"/>Their answers so far are scored and stored.</source>
         <extracomment>%1 says how many students are still answering, %2 asks whether to end their tests.</extracomment>
         <translation>%1 %2<byte value="xd"/>Die bisherigen Antworten werden bewertet und gespeichert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="453"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="432"/>
         <source>End the test for everyone?<byte value="xd"/>Answers so far are scored and stored, and nobody can begin any more.</source>
         <translation>Den Test für alle beenden?<byte value="xd"/>Die bisherigen Antworten werden bewertet und gespeichert, und niemand kann mehr beginnen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="461"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="440"/>
         <source>End their tests and the session?</source>
         <translation>Die laufenden Tests und die Sitzung beenden?</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="464"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="443"/>
         <source>The session has ended. The results are in the Results window.</source>
         <translation>Die Sitzung ist beendet. Die Ergebnisse finden Sie im Fenster „Ergebnisse“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="487"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="466"/>
         <source>End their tests and close the classroom?</source>
         <translation>Die laufenden Tests beenden und das Klassenzimmer schließen?</translation>
     </message>
@@ -1271,7 +1266,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="41"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="123"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
@@ -1304,60 +1299,60 @@ Sie sie an.
         <translation>Treffer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="223"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="221"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
         <translation>Kein gültiger regulärer Ausdruck: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="225"/>
         <source>Not found</source>
         <translation>Nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>1 hit</source>
         <translation>1 Treffer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>%1 hits</source>
         <translation>%1 Treffer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="268"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="265"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="293"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="301"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="321"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="298"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="318"/>
         <source>Replace All</source>
         <translation>Alle ersetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
         <source>1 field will change:</source>
         <translation>1 Feld wird geändert:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="303"/>
         <source>%1 fields will change:</source>
         <translation>%1 Felder werden geändert:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="309"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
         <source>Field</source>
         <translation>Feld</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="310"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="307"/>
         <source>Now</source>
         <translation>Jetzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="311"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
         <source>After replacing</source>
         <translation>Nach dem Ersetzen</translation>
     </message>
@@ -1365,12 +1360,12 @@ Sie sie an.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="30"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
         <source>1 version</source>
         <translation>1 Version</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="32"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n Version</numerusform>
@@ -1378,222 +1373,222 @@ Sie sie an.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="35"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="36"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>dem früheren Druck (Startwert %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="39"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="40"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>Drucklauf %1 (gedruckt am %2, Startwert %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="64"/>
         <source>Grade Answers</source>
         <translation>Antworten auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Run</source>
         <translation>Lauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Printed</source>
         <translation>Gedruckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Seed</source>
         <translation>Startwert</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Versions</source>
         <translation>Versionen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Shuffled</source>
         <translation>Gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="69"/>
         <source>Print runs</source>
         <translation>Druckläufe</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="72"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="73"/>
         <source>Print r&amp;uns:</source>
         <translation>Druck&amp;läufe:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Anzahl der Versionen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="79"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Startwert:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="81"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Questions shuffled</source>
         <translation>Fragen gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Answers shuffled</source>
         <translation>Antworten gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>No answers file chosen.</source>
         <translation>Keine Antwortdatei gewählt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="94"/>
         <source>Answers:</source>
         <translation>Antworten:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Right</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Asked</source>
         <translation>Gestellt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Percent</source>
         <translation>Prozent</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Passed</source>
         <translation>Bestanden</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="98"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="99"/>
         <source>Results by student</source>
         <translation>Ergebnisse nach Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Students</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="102"/>
         <source>Results by question</source>
         <translation>Ergebnisse nach Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="105"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
         <source>&amp;Open Answers...</source>
         <translation>Antworten ö&amp;ffnen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
         <source>&amp;Grade Again</source>
         <translation>&amp;Erneut auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>Als &amp;CSV speichern...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="110"/>
         <source>&amp;Record in Results</source>
         <translation>In die Ergebnisse ü&amp;bernehmen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="142"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="143"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>Die verzeichneten Druckläufe können nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="151"/>
         <source>earlier</source>
         <translation>früher</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="162"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="163"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>Wählen Sie den Drucklauf, in dem die Bögen gedruckt wurden. Geben Sie Startwert, Versionen und Mischung nur für einen Druck an, der nicht aufgeführt ist.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="166"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="167"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>Für diesen Test ist kein Druck verzeichnet: Geben Sie den Startwert, die Anzahl der Versionen und die Mischung an, mit denen er gedruckt wurde.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
         <source>Select Answers to Grade</source>
         <translation>Auszuwertende Antworten auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>CSV-Dateien|*.csv|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="233"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>Der Startwert muss eine ganze Zahl mit höchstens 18 Ziffern sein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="243"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="259"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>Die Bögen passen weit besser zu %1 als zu dem Drucklauf, mit dem sie ausgewertet wurden. Diese Ergebnisse trotzdem übernehmen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>yes</source>
         <translation>ja</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>no</source>
         <translation>nein</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
         <source>Save Results as CSV</source>
         <translation>Ergebnisse als CSV speichern</translation>
     </message>
@@ -2250,12 +2245,12 @@ Sie sie an.
         <translation>Diese Tests konnten nicht gelesen werden und werden nicht verglichen:<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormExchange.cpp" line="119"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="121"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
         <translation>Benennen Sie die Datei nach dem System, für das sie bestimmt ist: .gift für GIFT, .txt für Aiken, .xml für Moodle XML, .zip für ein QTI-Paket, .csv für eine Tabellenkalkulation.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormExchange.cpp" line="125"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="127"/>
         <source>The questions of %1 have been exported to %2.</source>
         <translation>Die Fragen von %1 wurden nach %2 exportiert.</translation>
     </message>
@@ -2271,178 +2266,198 @@ Sie sie an.
 <context>
     <name>TPrintForm</name>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="51"/>
         <source>Print Test</source>
         <translation>Test drucken</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="53"/>
         <source>Versions</source>
         <translation>Versionen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>Versions are named A, B, C, ...</source>
         <translation>Die Versionen heißen A, B, C, ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="58"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Anzahl der Versionen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="60"/>
         <source>Shuffle the &amp;questions</source>
         <translation>&amp;Fragen mischen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="62"/>
         <source>Shuffle the &amp;answers of each question</source>
         <translation>A&amp;ntworten jeder Frage mischen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
         <translation>Derselbe Startwert erzeugt wieder dieselben Versionen; notieren Sie ihn für die Auswertung.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="69"/>
         <source>Ne&amp;w</source>
         <translation>Ne&amp;u</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="72"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Startwert:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
+        <source>Balance the versions&apos; e&amp;xpected scores</source>
+        <translation>Erwartete Ergebnisse der Versionen a&amp;usgleichen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <source>Versions are balanced when the test draws its questions from a blueprint</source>
+        <translation>Versionen werden ausgeglichen, wenn der Test seine Fragen nach einem Bauplan zieht</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <source>Draws the versions from the blueprint so that their expected mean scores, from the results recorded, match</source>
+        <translation>Zieht die Versionen nach dem Bauplan so, dass ihre erwarteten Durchschnittsergebnisse laut den gespeicherten Ergebnissen übereinstimmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
         <source>Include</source>
         <translation>Mitdrucken</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>The q&amp;uestions</source>
         <translation>Die Fra&amp;gen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
         <source>A name, date and c&amp;lass line</source>
         <translation>Eine Zeile für Name, Datum und K&amp;lasse</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
         <source>The &amp;begin message</source>
         <translation>Die Nachricht zu Test&amp;beginn</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="80"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
         <source>An answer s&amp;heet for each version</source>
         <translation>Einen Ant&amp;wortbogen je Version</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="81"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="91"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
         <translation>Bögen, die der Scanner liest: ein Kästchen je Antwort, Eckmarken und ein QR-Code</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="95"/>
         <source>Columns of boxes for a student number; 0 for none</source>
         <translation>Spalten mit Kästchen für eine Schülernummer; 0 für keine</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="97"/>
         <source>Student nu&amp;mber digits:</source>
         <translation>Ziffern der Schülernu&amp;mmer:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="104"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
         <translation>Einer je Schüler, jeder mit eigener Seriennummer; 1 druckt einen Bogen zum Kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
         <source>Shee&amp;ts per version:</source>
         <translation>Bögen &amp;je Version:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="113"/>
         <source>The answer &amp;keys, on their own pages</source>
         <translation>Die Lösungssc&amp;hlüssel auf eigenen Seiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="107"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
         <source>Pre&amp;view...</source>
         <translation>&amp;Vorschau...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="108"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
         <source>Save as P&amp;DF...</source>
         <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="109"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="119"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="128"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="138"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>Der Startwert muss eine ganze Zahl mit höchstens 18 Ziffern sein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="162"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="164"/>
+        <source>The results could not be read: %1</source>
+        <translation>Die Ergebnisse konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="192"/>
         <source>The printer could not be started.</source>
         <translation>Der Drucker konnte nicht gestartet werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="166"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
         <source>The test has been sent to the printer.</source>
         <translation>Der Test wurde an den Drucker gesendet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="172"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="202"/>
         <source>These pictures are not printed:</source>
         <translation>Diese Bilder werden nicht gedruckt:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="208"/>
         <source>Recorded as print run %1 for grading.</source>
         <translation>Als Drucklauf %1 für die Auswertung verzeichnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>Der Drucklauf konnte nicht für die Auswertung verzeichnet werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="183"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="213"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>Notieren Sie den Startwert %1, um die Bögen auszuwerten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
         <source>Save Test as PDF</source>
         <translation>Test als PDF speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>PDF-Dateien|*.pdf|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="211"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="241"/>
         <source>The PDF could not be made.</source>
         <translation>Die PDF-Datei konnte nicht erstellt werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>Der Test wurde als PDF mit %1 Seiten gespeichert:<byte value="xd"/>%2</translation>
@@ -2451,59 +2466,59 @@ Sie sie an.
 <context>
     <name>TQAForm</name>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="47"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="49"/>
         <source>Quizwell only supports up to 500 questions.</source>
         <translation>Quizwell unterstützt höchstens 500 Fragen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="50"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="52"/>
         <source>Delete this question?</source>
         <translation>Diese Frage löschen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="53"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="55"/>
         <source>Question has been deleted.</source>
         <translation>Die Frage wurde gelöscht.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="26"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="29"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
         <translation>Alle Änderungen seit dem letzten Speichern gehen verloren!<byte value="xd"/>Möchten Sie das Bearbeiten beenden?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="30"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="33"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
         <translation>Dadurch wird der Test neu von der Festplatte geladen.<byte value="xd"/>Alle Ihre Änderungen gehen verloren!<byte value="xd"/>Möchten Sie den Test wirklich zurücksetzen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="36"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
         <source>Changes saved. Would you like to continue editing?</source>
         <translation>Änderungen gespeichert. Möchten Sie mit dem Bearbeiten fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
         <source>Save the changes to %1 before closing?</source>
         <translation>Änderungen an %1 vor dem Schließen speichern?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="45"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
         <translation>Die Fragen dieses Tests waren nicht fortlaufend nummeriert.<byte value="xd"/>Sie werden neu nummeriert angezeigt, und „Speichern“ legt sie unter den neuen Nummern ab.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="56"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="59"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Diese Fragen haben keinen Fragetext und können daher nicht gespeichert werden: %1.<byte value="xd"/>Deren Antworten und übrige Einträge gehen verloren.<byte value="xd"/>Ohne sie speichern?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="64"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="67"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Diese leeren Fragen wurden nicht gespeichert: %1.<byte value="xd"/>Die nachfolgenden Fragen wurden unter Nummern gespeichert, die die Lücke schließen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="70"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="73"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
         <translation>Die Testdatei %1 wurde gelöscht, während sie bearbeitet wurde.<byte value="xd"/>Sie wurde neu geschrieben: mit den Einstellungen eines neuen Tests und diesen Fragen.</translation>
     </message>
@@ -2514,270 +2529,290 @@ Sie sie an.
         <translation>Für %1 ist kein Rechtschreibwörterbuch installiert, daher wird die Rechtschreibung nicht geprüft.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="77"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
         <source>Loading questions.  Please wait...</source>
         <translation>Fragen werden geladen.  Bitte warten...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="83"/>
         <source>Saving questions.  Please wait...</source>
         <translation>Fragen werden gespeichert.  Bitte warten...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="91"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="93"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="328"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="103"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="105"/>
         <source>Reference</source>
         <translation>Fundstelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="169"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="114"/>
+        <source>Mechanics/Forces</source>
+        <translation>Mechanik/Kräfte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="116"/>
+        <source>tags, separated by commas</source>
+        <translation>Schlagwörter, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="117"/>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="117"/>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="184"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="185"/>
         <source>&amp;Save Test</source>
         <translation>Test &amp;speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="172"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="187"/>
         <source>&amp;Revert Test</source>
         <translation>Test &amp;zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Preview Test</source>
         <translation>Test&amp;vorschau</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
         <source>&amp;Import Questions...</source>
         <translation>Fragen &amp;importieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="176"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="178"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="179"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="194"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="181"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="196"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>Wieder&amp;herstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Redo %1</source>
         <translation>Wieder&amp;herstellen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="210"/>
         <source>&amp;Add New Question</source>
         <translation>Neue &amp;Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="212"/>
         <source>&amp;Delete Current Question</source>
         <translation>Aktuelle Frage &amp;löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="199"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Find...</source>
         <translation>&amp;Suchen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
         <source>R&amp;eplace...</source>
         <translation>&amp;Ersetzen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>Rechtschreibung des ganzen Tests &amp;prüfen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
         <source>Spelling &amp;Language</source>
         <translation>Spr&amp;ache der Rechtschreibprüfung</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="229"/>
         <source>&amp;Navigate</source>
         <translation>&amp;Navigieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="230"/>
         <source>&amp;Next</source>
         <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="217"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="232"/>
         <source>&amp;Previous</source>
         <translation>&amp;Vorherige Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="235"/>
         <source>&amp;Top</source>
         <translation>&amp;Letzte Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="221"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
         <source>&amp;Bottom</source>
         <translation>&amp;Erste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="223"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="238"/>
         <source>Jump to...</source>
         <translation>Springen zu...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
         <source>Question &amp;List...</source>
         <translation>Fragen&amp;liste...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="226"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="241"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
         <source>Save Test</source>
         <translation>Test speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="277"/>
         <source>Revert Test</source>
         <translation>Test zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="295"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
         <source>Bottom</source>
         <translation>Erste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="287"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
         <source>Previous</source>
         <translation>Vorherige Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
         <source>Next</source>
         <translation>Nächste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
         <source>Top</source>
         <translation>Letzte Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
         <source>Jump To...</source>
         <translation>Springen zu...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="292"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
         <source>Add New Question</source>
         <translation>Neue Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="293"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>Delete Current Question</source>
         <translation>Aktuelle Frage löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="317"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="354"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="340"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="318"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="355"/>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="323"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="338"/>
         <source>Click to add a hot link.</source>
         <translation>Klicken Sie hier, um einen Hotlink hinzuzufügen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="324"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
         <source>Click to add media file</source>
         <translation>Klicken Sie hier, um eine Mediendatei hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="331"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="346"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>Bis zu 6 Antworten eingeben.  Jede richtige Antwort ankreuzen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="360"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>Antwort %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="361"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
         <source>Answer %1 is correct</source>
         <translation>Antwort %1 ist richtig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="389"/>
         <source>All answers must be correct to pass</source>
         <translation>Alle Antworten müssen richtig sein, um zu bestehen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="391"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>Jede richtige Antwort gilt als bestanden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="482"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="497"/>
         <source>Set Category</source>
         <translation>Kategorie festlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="487"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="502"/>
         <source>Move Question</source>
         <translation>Frage verschieben</translation>
     </message>
@@ -2812,32 +2847,32 @@ Sie sie an.
         <translation>%1 unbekannte Wörter</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="149"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="164"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
         <translation>Änderungen vor der Vorschau speichern?<byte value="xd"/>Die Vorschau zeigt den Test in der gespeicherten Fassung.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="171"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="185"/>
         <source>Import</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="496"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="511"/>
         <source>Add Question</source>
         <translation>Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="505"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="520"/>
         <source>Delete Question</source>
         <translation>Frage löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="516"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="531"/>
         <source>Paste Question</source>
         <translation>Frage einfügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="526"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="541"/>
         <source>Paste Answers</source>
         <translation>Antworten einfügen</translation>
     </message>
@@ -3072,28 +3107,28 @@ Sie sie an.
         <translation>Der Modus von „%1“ konnte nicht geändert werden.<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>Testprogramm</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>paper</source>
         <translation>Papier</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>scan</source>
         <translation>Scan</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>classroom</source>
         <translation>Klassenzimmer</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
         <source>import</source>
         <translation>Import</translation>
     </message>
@@ -3124,13 +3159,13 @@ Sie sie an.
         <translation>Schlüsselfehler</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="137"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (beliebig)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="142"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="154"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>CSV-Dateien|*.CSV|Alle Dateien|*.*</translation>
@@ -3165,7 +3200,7 @@ Sie sie an.
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
         <source>Student</source>
         <translation>Schüler</translation>
@@ -3176,7 +3211,7 @@ Sie sie an.
         <translation>Schülernummer</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Date</source>
         <translation>Datum</translation>
@@ -3212,7 +3247,7 @@ Sie sie an.
         <translation>Benötigte Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
         <source>Question</source>
         <translation>Frage</translation>
@@ -3223,9 +3258,9 @@ Sie sie an.
         <translation>Text</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="181"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="290"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="193"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
@@ -3243,7 +3278,7 @@ Sie sie an.
         <translation>Trennschärfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="172"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Blank</source>
         <translation>Leer</translation>
@@ -3259,190 +3294,190 @@ Sie sie an.
         <translation>Versuche nach Prozentergebnis</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="147"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="159"/>
         <source>Question %1: who chose each answer</source>
         <translation>Frage %1: Wer welche Antwort gewählt hat</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="161"/>
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="150"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="162"/>
         <source>Top 27%</source>
         <translation>Obere 27&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="151"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="163"/>
         <source>Bottom 27%</source>
         <translation>Untere 27&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="155"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="167"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (Lösung)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
         <source>Test statistics</source>
         <translation>Teststatistik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="344"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
         <source>Item analysis</source>
         <translation>Itemanalyse</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="184"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="196"/>
         <source>Regrade</source>
         <translation>Neubewertung</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="186"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>Export &amp;Gradebook...</source>
         <translation>&amp;Notenliste exportieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="187"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="199"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>&amp;Itemanalyse exportieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="200"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>&amp;Bericht exportieren (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="201"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
         <source>Results - %1</source>
         <translation>Ergebnisse - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="259"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="267"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>Kein Ergebnisordner festgelegt (Client-Konfiguration, Registerkarte „Ergebnisse“).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="268"/>
         <source>Results folder: %1</source>
         <translation>Ergebnisordner: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="265"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
         <source>Dates from</source>
         <translation>Zeitraum von</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="280"/>
         <source>First day</source>
         <translation>Erster Tag</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="281"/>
         <source>Last day</source>
         <translation>Letzter Tag</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
         <source>All sources</source>
         <translation>Alle Quellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="286"/>
         <source>All classes</source>
         <translation>Alle Klassen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="299"/>
         <source>&amp;Delete Attempt...</source>
         <translation>Versuch &amp;löschen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="292"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="300"/>
         <source>&amp;Undo Delete</source>
         <translation>Löschen &amp;rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="302"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="310"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>&amp;Abgabeordner einrichten...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="305"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="313"/>
         <source>Files not collected</source>
         <translation>Nicht eingesammelte Dateien</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="316"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="324"/>
         <source>Files not collected (left in place):</source>
         <translation>Nicht eingesammelte Dateien (am Ort belassen):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="351"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="359"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>Anzahl je Antwort: alle / obere 27&#xa0;% / untere 27&#xa0;%. Doppelklicken Sie auf eine Frage, um sie zu bearbeiten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="374"/>
         <source>Questions whose key changed</source>
         <translation>Fragen mit geänderter Lösung</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <source>Key marked with</source>
         <translation>Lösung bei Bewertung</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <source>Key now</source>
         <translation>Lösung jetzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="368"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="376"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>Mit der jetzigen Lösung neu be&amp;werten</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="369"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="377"/>
         <source>Attempts rescored</source>
         <translation>Neu bewertete Versuche</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>First score</source>
         <translation>Erstes Ergebnis</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>Score now</source>
         <translation>Ergebnis jetzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="373"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="381"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>Fragen, deren Lösung sich geändert hat, seit die Versuche bewertet wurden:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="387"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>Neu bewertete Versuche (jeder behält sein erstes Ergebnis):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="451"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="460"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3459,17 +3494,17 @@ Standardmessfehler: %6
 Bestehensquote: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="527"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="536"/>
         <source>Choose the attempt to delete first.</source>
         <translation>Wählen Sie zuerst den zu löschenden Versuch.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="531"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="540"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>Den Versuch von %1 vom %2 löschen?<byte value="xd"/>„Löschen rückgängig“ stellt ihn wieder her.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="552"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="561"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>%n Versuch wurde mit der Lösung des Tests neu bewertet; er behält sein erstes Ergebnis. Geänderte Ergebnisse: %1.</numerusform>
@@ -3477,28 +3512,28 @@ Bestehensquote: %7</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="571"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="580"/>
         <source>Export Gradebook</source>
         <translation>Notenliste exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="576"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
         <source>Export Item Analysis</source>
         <translation>Itemanalyse exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="584"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>PDF-Dateien|*.PDF|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
         <source>Export Report</source>
         <translation>Bericht exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="602"/>
         <source>Results: %1 (%2)</source>
         <translation>Ergebnisse: %1 (%2)</translation>
     </message>
@@ -3858,277 +3893,322 @@ Bestehensquote: %7</translation>
 <context>
     <name>TSettingsForm</name>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="38"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="44"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
         <translation>Ungültiges Zeitformat.  Die Höchstwerte sind 23:59:59.<byte value="xd"/>Bitte erneut eingeben.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="140"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="152"/>
         <source>Global Test Settings</source>
         <translation>Globale Testeinstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="159"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
         <source>Test Description</source>
         <translation>Testbeschreibung</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="162"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
         <source>Settings Page 1</source>
         <translation>Einstellungen Seite 1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
         <source>Settings Page 2</source>
         <translation>Einstellungen Seite 2</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="164"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
         <source>Test Begin Message</source>
         <translation>Nachricht zu Testbeginn</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="171"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
         <translation>Geben Sie alles ein, was Sie dem Schüler vor Beginn des Tests mitteilen möchten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="174"/>
         <source>Begin Test Message</source>
         <translation>Nachricht zu Beginn</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="175"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
         <source>Complete Test Message</source>
         <translation>Nachricht zum Testende</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
         <translation>Geben Sie alles ein, was Sie dem Schüler nach Abschluss des Tests mitteilen möchten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
+        <source>Question Bank</source>
+        <translation>Fragenpool</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Hours : Minutes : Seconds</source>
         <translation>Stunden : Minuten : Sekunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="215"/>
         <source>More time</source>
         <translation>Mehr Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
         <source>Less time</source>
         <translation>Weniger Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="219"/>
         <source>Time Allowed (HH:MM:SS)</source>
         <translation>Erlaubte Zeit (hh:mm:ss)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
         <source>E&amp;xtra Time per Student...</source>
         <translation>&amp;Zusatzzeit je Schüler...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="228"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="235"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
         <translation>Lassen Sie das Feld leer oder setzen Sie alles auf null, wenn der Test keine Zeitbegrenzung hat.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>Show questions in order</source>
         <translation>Fragen der Reihe nach zeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>Randomize the questions</source>
         <translation>Fragen in zufälliger Reihenfolge</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="233"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="240"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
         <translation>Die Fragen können dem Schüler in der Reihenfolge gezeigt werden, in der sie erstellt wurden, oder in zufälliger Reihenfolge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
         <source>Do not allow answer checking</source>
         <translation>Prüfen der Antworten nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
         <source>Allow answer checking</source>
         <translation>Prüfen der Antworten erlauben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
         <translation>Diese Einstellung legt fest, ob ein Schüler während des Tests Antworten prüfen kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
         <source>Can leave answer blank</source>
         <translation>Antwort darf leer bleiben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
         <source>Must answer before going to next</source>
         <translation>Antwort vor der nächsten Frage nötig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="244"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
         <translation>Sie können verlangen, dass der Schüler eine Frage beantwortet, bevor er zur nächsten geht, oder ihm erlauben, Antworten leer zu lassen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
         <source>Pass point</source>
         <translation>Bestehensgrenze</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
         <translation>Damit wird dem Schüler mitgeteilt, ob er den Test bestanden hat oder nicht.  Setzen Sie den Wert auf null, wenn Sie kein Bestanden/Nicht bestanden melden möchten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="268"/>
         <source>Allow student to specify maximum questions</source>
         <translation>Schüler darf die Höchstzahl der Fragen festlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="270"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="290"/>
         <source>Maximum Questions</source>
         <translation>Höchstzahl der Fragen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="266"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
         <translation>Sie können festlegen, dass nur ein Teil aller Fragen gestellt wird.  Setzen Sie den Wert auf null, um alle Fragen zu stellen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Test Time</source>
         <translation>Testzeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Answer Checking</source>
         <translation>Prüfen der Antworten</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="276"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
         <source>Pass Point</source>
         <translation>Bestehensgrenze</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="288"/>
         <source>Question Ordering</source>
         <translation>Reihenfolge der Fragen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="289"/>
         <source>Answer Requirement</source>
         <translation>Antwortpflicht</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="295"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="302"/>
         <source>Allow hot links during test.</source>
         <translation>Hotlinks während des Tests erlauben.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="296"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
         <source>Show references while taking test.</source>
         <translation>Fundstellen während des Tests zeigen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="297"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="304"/>
         <source>Allow hot links during review.</source>
         <translation>Hotlinks während der Durchsicht erlauben.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="298"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="305"/>
         <source>Show references during review.</source>
         <translation>Fundstellen während der Durchsicht zeigen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="307"/>
         <source>While Testing</source>
         <translation>Während des Tests</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="310"/>
         <source>While Reviewing</source>
         <translation>Während der Durchsicht</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="306"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
         <translation>Diese Einstellungen legen fest, ob der Schüler während des Tests und bei der Durchsicht falsch beantworteter Fragen Hotlinks öffnen und Fundstellen ansehen kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Non-Scrolling timers</source>
         <translation>Nicht scrollende Zeitanzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Scrolling timers</source>
         <translation>Scrollende Zeitanzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Do not display timers</source>
         <translation>Keine Zeitanzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="320"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
         <translation>Diese Einstellung legt fest, welche Art von Zeitanzeige erscheint (für die verstrichene Zeit und für die Testzeit)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="317"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
         <source>Do not allow test review</source>
         <translation>Keine Durchsicht des Tests erlauben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="325"/>
         <source>Allow test review</source>
         <translation>Durchsicht des Tests erlauben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="326"/>
         <source>Allow review of skipped questions</source>
         <translation>Durchsicht übersprungener Fragen erlauben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="323"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
         <translation>Diese Einstellung legt fest, ob der Schüler den Test nach dem Bearbeiten durchsehen kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="339"/>
+        <source>(not set)</source>
+        <translation>(nicht festgelegt)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="342"/>
+        <source>The language of the test&apos;s text picks the spelling dictionary and lays out Arabic and Hebrew right to left.</source>
+        <translation>Die Sprache des Testtextes wählt das Rechtschreibwörterbuch und setzt Arabisch und Hebräisch von rechts nach links.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="347"/>
         <source>Hot Links and References</source>
         <translation>Hotlinks und Fundstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="348"/>
         <source>Time Display</source>
         <translation>Zeitanzeige</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="349"/>
         <source>Test Review</source>
         <translation>Durchsicht des Tests</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="364"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
         <translation>Hinweis: Dieses Eingabefeld hat dieselbe Größe und Schrift wie die Anzeige für den Schüler.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>Questions asked</source>
+        <translation>Gestellte Fragen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>One of each tag</source>
+        <translation>Eine je Schlagwort</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="379"/>
+        <source>Questions asked of each category</source>
+        <translation>Gestellte Fragen je Kategorie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="381"/>
+        <source>Each student is asked this many questions of each category (and of the categories under it, such as Mechanics/Forces under Mechanics). Leave it empty to use Maximum Questions.</source>
+        <translation>Jeder Schüler erhält so viele Fragen aus jeder Kategorie (und den Kategorien darunter, etwa Mechanik/Kräfte unter Mechanik). Leer lassen, um die Höchstzahl an Fragen zu verwenden.</translation>
     </message>
 </context>
 <context>

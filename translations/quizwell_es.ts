@@ -69,11 +69,6 @@
         <extracomment>%1 is a file name, %2 what is wrong with it.</extracomment>
         <translation>No se puede importar %1: %2</translation>
     </message>
-    <message>
-        <location filename="../src/ui/maker/ImportFlow.cpp" line="60"/>
-        <source>A test cannot hold these characters: %1<byte value="xd"/>Replace each of them with &quot;?&quot; and import?</source>
-        <translation>Una prueba no puede contener estos caracteres: %1<byte value="xd"/>¿Desea reemplazar cada uno por «?» e importar?</translation>
-    </message>
 </context>
 <context>
     <name>Preview</name>
@@ -410,17 +405,17 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="72"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="70"/>
         <source>description</source>
         <translation>descripción</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="73"/>
         <source>Not found</source>
         <translation>No se encontró</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="73"/>
         <source>Found in %1 places</source>
         <translation>Se encontró en %1 lugares</translation>
     </message>
@@ -428,197 +423,197 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TClassroomForm</name>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="57"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="37"/>
         <source>finished</source>
         <translation>terminó</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="58"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="38"/>
         <source>joined</source>
         <translation>se unió</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="59"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="39"/>
         <source>question %1 of %2</source>
         <translation>pregunta %1 de %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="67"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="47"/>
         <source>left the page %1×, %2 s</source>
         <extracomment>How often and how long a student left the test&apos;s page; %1 is the count, %2 the seconds.</extracomment>
         <translation>salió de la página %1×, %2 s</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="129"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="109"/>
         <source>Classroom</source>
         <translation>Aula</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="132"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="112"/>
         <source>Open in a browser:</source>
         <translation>Abra en un navegador:</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="141"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="121"/>
         <source>QR code of the address</source>
         <translation>Código QR de la dirección</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Student</source>
         <translation>Estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Progress</source>
         <translation>Progreso</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Score</source>
         <translation>Puntuación</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Away</source>
         <translation>Ausente</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="156"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="136"/>
         <source>Students</source>
         <translation>Estudiantes</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="178"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="158"/>
         <source>&amp;Hold the review until the test ends</source>
         <translation>&amp;Retener la revisión hasta que termine la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="180"/>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="160"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="410"/>
         <source>Show &amp;Scores</source>
         <translation>Mostrar &amp;puntuaciones</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="181"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="161"/>
         <source>&amp;End Test</source>
         <translation>&amp;Terminar la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="182"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="162"/>
         <source>End Sessio&amp;n</source>
         <translation>Terminar la &amp;sesión</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="192"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="172"/>
         <source>the test folder&apos;s Results.sqlite, or postgresql://...</source>
         <extracomment>Keep the file name Results.sqlite and postgresql:// as they are.</extracomment>
         <translation>Results.sqlite de la carpeta de la prueba, o postgresql://...</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="193"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="173"/>
         <source>Results s&amp;tore:</source>
         <translation>&amp;Almacén de resultados:</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="195"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="175"/>
         <source>&amp;Use</source>
         <translation>&amp;Usar</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="228"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="208"/>
         <source>%1 has no questions to run in a classroom.</source>
         <translation>%1 no tiene preguntas para usar en un aula.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="241"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="221"/>
         <source>%1<byte value="xd"/>This session stores into the test folder&apos;s Results.sqlite until another store is used.</source>
         <extracomment>%1 is the reason the saved store could not be opened.</extracomment>
         <translation>%1<byte value="xd"/>Esta sesión guarda los resultados en Results.sqlite de la carpeta de la prueba hasta que se use otro almacén.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="250"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="230"/>
         <source>Classroom - %1</source>
         <translation>Aula - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="259"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="239"/>
         <source>Port %1 is in use by another program, so this session uses port %2.</source>
         <translation>Otro programa está usando el puerto %1, así que esta sesión usa el puerto %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="267"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="246"/>
         <source>port %1 of this computer</source>
         <translation>puerto %1 de este equipo</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="268"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="247"/>
         <source>This computer has no network: connect it to the room&apos;s network, then open the classroom again.</source>
         <translation>Este equipo no tiene red: conéctelo a la red del aula y vuelva a abrir el aula.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="275"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="254"/>
         <source>Room code: %1</source>
         <translation>Código de sala: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="292"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="271"/>
         <source>The classroom cannot listen on %1: no port is free.</source>
         <translation>El aula no puede escuchar en %1: no hay ningún puerto libre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="310"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="289"/>
         <source>Results go to %1</source>
         <translation>Los resultados se guardan en %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="328"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="307"/>
         <source>Students have joined, so this session keeps its store. End the session and open the classroom again to use another.</source>
         <translation>Ya se han unido estudiantes, así que esta sesión conserva su almacén. Termine la sesión y vuelva a abrir el aula para usar otro.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="351"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="365"/>
         <source>%1 joined, %2 answering, %3 finished</source>
         <translation>%1 unidos, %2 respondiendo, %3 terminados</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="404"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="383"/>
         <source>%1 asks to continue on another device</source>
         <translation>%1 pide continuar en otro dispositivo</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="405"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="384"/>
         <source>Allow</source>
         <translation>Permitir</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="406"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="385"/>
         <source>Refuse</source>
         <translation>Rechazar</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="424"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="403"/>
         <source>A student&apos;s request failed at %1: %2</source>
         <translation>Falló la solicitud de un estudiante en %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="410"/>
         <source>Hide &amp;Scores</source>
         <translation>Ocultar &amp;puntuaciones</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="437"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="416"/>
         <source>1 student is still answering.</source>
         <translation>1 estudiante sigue respondiendo.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="438"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="417"/>
         <source>%n students are still answering.</source>
         <translation>
             <numerusform>%n estudiante sigue respondiendo.</numerusform>
@@ -626,28 +621,28 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="446"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="425"/>
         <source>%1 %2<byte value="xd"/>Their answers so far are scored and stored.</source>
         <extracomment>%1 says how many students are still answering, %2 asks whether to end their tests.</extracomment>
         <translation>%1 %2<byte value="xd"/>Sus respuestas hasta ahora se califican y se guardan.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="453"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="432"/>
         <source>End the test for everyone?<byte value="xd"/>Answers so far are scored and stored, and nobody can begin any more.</source>
         <translation>¿Desea terminar la prueba para todos?<byte value="xd"/>Las respuestas dadas hasta ahora se califican y se guardan, y nadie más podrá comenzar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="461"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="440"/>
         <source>End their tests and the session?</source>
         <translation>¿Desea terminar sus pruebas y la sesión?</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="464"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="443"/>
         <source>The session has ended. The results are in the Results window.</source>
         <translation>La sesión ha terminado. Los resultados están en la ventana Resultados.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="487"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="466"/>
         <source>End their tests and close the classroom?</source>
         <translation>¿Desea terminar sus pruebas y cerrar el aula?</translation>
     </message>
@@ -1265,7 +1260,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="41"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="123"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
@@ -1298,60 +1293,60 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Coincidencias</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="223"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="221"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
         <translation>No es una expresión regular válida: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="225"/>
         <source>Not found</source>
         <translation>No se encontró</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>1 hit</source>
         <translation>1 coincidencia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>%1 hits</source>
         <translation>%1 coincidencias</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="268"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="265"/>
         <source>Replace</source>
         <translation>Reemplazar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="293"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="301"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="321"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="298"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="318"/>
         <source>Replace All</source>
         <translation>Reemplazar todo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
         <source>1 field will change:</source>
         <translation>Cambiará 1 campo:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="303"/>
         <source>%1 fields will change:</source>
         <translation>Cambiarán %1 campos:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="309"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
         <source>Field</source>
         <translation>Campo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="310"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="307"/>
         <source>Now</source>
         <translation>Ahora</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="311"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
         <source>After replacing</source>
         <translation>Después de reemplazar</translation>
     </message>
@@ -1359,12 +1354,12 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="30"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
         <source>1 version</source>
         <translation>1 versión</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="32"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n versión</numerusform>
@@ -1372,222 +1367,222 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="35"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="36"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>la impresión anterior (semilla %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="39"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="40"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>la tirada %1 (impresa el %2, semilla %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="64"/>
         <source>Grade Answers</source>
         <translation>Calificar respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Run</source>
         <translation>Tirada</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Printed</source>
         <translation>Impresión</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Seed</source>
         <translation>Semilla</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Versions</source>
         <translation>Versiones</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Shuffled</source>
         <translation>Mezcla</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="69"/>
         <source>Print runs</source>
         <translation>Tiradas de impresión</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="72"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="73"/>
         <source>Print r&amp;uns:</source>
         <translation>&amp;Tiradas de impresión:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Número de versiones:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="79"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Semilla:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="81"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Questions shuffled</source>
         <translation>Preguntas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Answers shuffled</source>
         <translation>Respuestas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>No answers file chosen.</source>
         <translation>No se ha elegido ningún archivo de respuestas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="94"/>
         <source>Answers:</source>
         <translation>Respuestas:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Version</source>
         <translation>Versión</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Right</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Asked</source>
         <translation>Planteadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Percent</source>
         <translation>Porcentaje</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Passed</source>
         <translation>Aprobado</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="98"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="99"/>
         <source>Results by student</source>
         <translation>Resultados por estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Students</source>
         <translation>Estudiantes</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="102"/>
         <source>Results by question</source>
         <translation>Resultados por pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="105"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
         <source>&amp;Open Answers...</source>
         <translation>&amp;Abrir respuestas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
         <source>&amp;Grade Again</source>
         <translation>&amp;Calificar de nuevo</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>&amp;Guardar como CSV...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="110"/>
         <source>&amp;Record in Results</source>
         <translation>&amp;Registrar en los resultados</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="142"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="143"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>No se pueden leer las tiradas registradas: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="151"/>
         <source>earlier</source>
         <translation>anterior</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="162"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="163"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>Elija la tirada en la que se imprimieron las hojas. Indique la semilla, las versiones y la mezcla solo para una impresión que no figure en la lista.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="166"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="167"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>No hay ninguna impresión registrada de esta prueba: indique la semilla, el número de versiones y la mezcla con que se imprimió.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
         <source>Select Answers to Grade</source>
         <translation>Seleccione las respuestas que desea calificar</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>Archivos CSV|*.csv|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="233"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>La semilla debe ser un número entero de hasta 18 dígitos.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="243"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="259"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>Las hojas coinciden mucho mejor con %1 que con la tirada con la que se calificaron. ¿Desea registrar estas puntuaciones de todos modos?</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>no</source>
         <translation>no</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
         <source>Save Results as CSV</source>
         <translation>Guardar los resultados como CSV</translation>
     </message>
@@ -2244,12 +2239,12 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Estas pruebas no se pudieron leer y no se comparan:<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormExchange.cpp" line="119"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="121"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
         <translation>Dé al archivo la extensión del sistema al que va destinado: .gift para GIFT, .txt para Aiken, .xml para Moodle XML, .zip para un paquete QTI, .csv para una hoja de cálculo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormExchange.cpp" line="125"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="127"/>
         <source>The questions of %1 have been exported to %2.</source>
         <translation>Las preguntas de %1 se han exportado a %2.</translation>
     </message>
@@ -2265,178 +2260,198 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TPrintForm</name>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="51"/>
         <source>Print Test</source>
         <translation>Imprimir prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="53"/>
         <source>Versions</source>
         <translation>Versiones</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>Versions are named A, B, C, ...</source>
         <translation>Las versiones se denominan A, B, C, ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="58"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Número de versiones:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="60"/>
         <source>Shuffle the &amp;questions</source>
         <translation>Mezclar las &amp;preguntas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="62"/>
         <source>Shuffle the &amp;answers of each question</source>
         <translation>Mezclar las &amp;respuestas de cada pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
         <translation>La misma semilla vuelve a generar las mismas versiones; anótela para calificarlas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="69"/>
         <source>Ne&amp;w</source>
         <translation>Nuev&amp;a</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="72"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Semilla:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
+        <source>Balance the versions&apos; e&amp;xpected scores</source>
+        <translation>E&amp;quilibrar las puntuaciones esperadas de las versiones</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <source>Versions are balanced when the test draws its questions from a blueprint</source>
+        <translation>Las versiones se equilibran cuando la prueba saca sus preguntas de un plan</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <source>Draws the versions from the blueprint so that their expected mean scores, from the results recorded, match</source>
+        <translation>Saca las versiones del plan de modo que sus puntuaciones medias esperadas, según los resultados guardados, coincidan</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
         <source>Include</source>
         <translation>Incluir</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>The q&amp;uestions</source>
         <translation>Las preg&amp;untas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
         <source>A name, date and c&amp;lass line</source>
         <translation>Una línea de nombre, fecha y grup&amp;o</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
         <source>The &amp;begin message</source>
         <translation>El &amp;mensaje de inicio</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="80"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
         <source>An answer s&amp;heet for each version</source>
         <translation>Una &amp;hoja de respuestas por versión</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="81"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="91"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
         <translation>Hojas que lee el escáner: una casilla por respuesta, marcas en las esquinas y un código QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="95"/>
         <source>Columns of boxes for a student number; 0 for none</source>
         <translation>Columnas de casillas para el número de estudiante; 0 para ninguna</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="97"/>
         <source>Student nu&amp;mber digits:</source>
         <translation>Dí&amp;gitos del número de estudiante:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="104"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
         <translation>Una por estudiante, cada una con su propio número de serie; con 1 se imprime una hoja para fotocopiar</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
         <source>Shee&amp;ts per version:</source>
         <translation>Ho&amp;jas por versión:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="113"/>
         <source>The answer &amp;keys, on their own pages</source>
         <translation>Las &amp;claves de respuestas, en páginas aparte</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimir...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="107"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
         <source>Pre&amp;view...</source>
         <translation>&amp;Vista previa...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="108"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
         <source>Save as P&amp;DF...</source>
         <translation>Guardar como P&amp;DF...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="109"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="119"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="128"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="138"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>La semilla debe ser un número entero de hasta 18 dígitos.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="162"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="164"/>
+        <source>The results could not be read: %1</source>
+        <translation>No se pudieron leer los resultados: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="192"/>
         <source>The printer could not be started.</source>
         <translation>No se pudo iniciar la impresora.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="166"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
         <source>The test has been sent to the printer.</source>
         <translation>La prueba se ha enviado a la impresora.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="172"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="202"/>
         <source>These pictures are not printed:</source>
         <translation>Estas imágenes no se imprimen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="208"/>
         <source>Recorded as print run %1 for grading.</source>
         <translation>Se registró como tirada de impresión %1 para la calificación.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>No se pudo registrar la tirada de impresión para la calificación: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="183"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="213"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>Anote la semilla %1 para calificar las hojas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
         <source>Save Test as PDF</source>
         <translation>Guardar la prueba como PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>Archivos PDF|*.pdf|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="211"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="241"/>
         <source>The PDF could not be made.</source>
         <translation>No se pudo crear el PDF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>La prueba se ha guardado como un PDF de %1 páginas:<byte value="xd"/>%2</translation>
@@ -2445,59 +2460,59 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TQAForm</name>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="47"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="49"/>
         <source>Quizwell only supports up to 500 questions.</source>
         <translation>Quizwell solo admite hasta 500 preguntas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="50"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="52"/>
         <source>Delete this question?</source>
         <translation>¿Desea eliminar esta pregunta?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="53"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="55"/>
         <source>Question has been deleted.</source>
         <translation>Se ha eliminado la pregunta.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="26"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="29"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
         <translation>¡Se perderán todos los cambios realizados desde la última vez que guardó!<byte value="xd"/>¿Desea salir?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="30"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="33"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
         <translation>Se volverá a cargar la prueba desde el disco.<byte value="xd"/>¡Se perderán todos los cambios que haya realizado!<byte value="xd"/>¿Está seguro de que desea revertirla?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="36"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
         <source>Changes saved. Would you like to continue editing?</source>
         <translation>Cambios guardados. ¿Desea seguir editando?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
         <source>Save the changes to %1 before closing?</source>
         <translation>¿Desea guardar los cambios de %1 antes de cerrar?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="45"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
         <translation>Las preguntas de esta prueba no estaban numeradas de forma consecutiva.<byte value="xd"/>Se muestran con una nueva numeración, y al guardar se almacenan con los números nuevos.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="56"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="59"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Estas preguntas no tienen enunciado, así que no se pueden guardar: %1.<byte value="xd"/>Se perderán sus respuestas y demás datos.<byte value="xd"/>¿Desea guardar sin ellas?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="64"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="67"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Estas preguntas vacías no se guardaron: %1.<byte value="xd"/>Las preguntas posteriores se guardaron con números que cierran el hueco.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="70"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="73"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
         <translation>El archivo de prueba %1 se eliminó mientras se editaba.<byte value="xd"/>Se ha vuelto a escribir con la configuración de una prueba nueva y estas preguntas.</translation>
     </message>
@@ -2508,270 +2523,290 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>No hay ningún diccionario ortográfico instalado para %1, así que no se revisa la ortografía.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="77"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
         <source>Loading questions.  Please wait...</source>
         <translation>Cargando las preguntas.  Espere, por favor...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="83"/>
         <source>Saving questions.  Please wait...</source>
         <translation>Guardando las preguntas.  Espere, por favor...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="91"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="93"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="328"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="103"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="105"/>
         <source>Reference</source>
         <translation>Referencia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="169"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="114"/>
+        <source>Mechanics/Forces</source>
+        <translation>Mecánica/Fuerzas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="116"/>
+        <source>tags, separated by commas</source>
+        <translation>etiquetas, separadas por comas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="117"/>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="117"/>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="184"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="185"/>
         <source>&amp;Save Test</source>
         <translation>&amp;Guardar prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="172"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="187"/>
         <source>&amp;Revert Test</source>
         <translation>&amp;Revertir prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Preview Test</source>
         <translation>&amp;Vista previa de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
         <source>&amp;Import Questions...</source>
         <translation>&amp;Importar preguntas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="176"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
         <source>&amp;Exit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="178"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edición</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="179"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="194"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="181"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="196"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="210"/>
         <source>&amp;Add New Question</source>
         <translation>&amp;Agregar pregunta nueva</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="212"/>
         <source>&amp;Delete Current Question</source>
         <translation>&amp;Eliminar la pregunta actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="199"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Find...</source>
         <translation>&amp;Buscar...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
         <source>R&amp;eplace...</source>
         <translation>Ree&amp;mplazar...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>Revisar la &amp;ortografía de toda la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
         <source>Spelling &amp;Language</source>
         <translation>&amp;Idioma de revisión ortográfica</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="229"/>
         <source>&amp;Navigate</source>
         <translation>&amp;Navegar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="230"/>
         <source>&amp;Next</source>
         <translation>&amp;Siguiente</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="217"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="232"/>
         <source>&amp;Previous</source>
         <translation>&amp;Anterior</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="235"/>
         <source>&amp;Top</source>
         <translation>&amp;Primera</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="221"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
         <source>&amp;Bottom</source>
         <translation>Ú&amp;ltima</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="223"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="238"/>
         <source>Jump to...</source>
         <translation>Ir a...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
         <source>Question &amp;List...</source>
         <translation>&amp;Lista de preguntas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="226"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="241"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
         <source>Save Test</source>
         <translation>Guardar prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="277"/>
         <source>Revert Test</source>
         <translation>Revertir prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="295"/>
         <source>Undo</source>
         <translation>Deshacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
         <source>Bottom</source>
         <translation>Última</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="287"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
         <source>Previous</source>
         <translation>Anterior</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
         <source>Next</source>
         <translation>Siguiente</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
         <source>Top</source>
         <translation>Primera</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
         <source>Jump To...</source>
         <translation>Ir a...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="292"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
         <source>Add New Question</source>
         <translation>Agregar pregunta nueva</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="293"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>Delete Current Question</source>
         <translation>Eliminar la pregunta actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="317"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="354"/>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="340"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="318"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="355"/>
         <source>Paste</source>
         <translation>Pegar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="323"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="338"/>
         <source>Click to add a hot link.</source>
         <translation>Haga clic para agregar un hipervínculo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="324"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
         <source>Click to add media file</source>
         <translation>Haga clic para agregar un archivo multimedia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="331"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="346"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>Escriba hasta 6 respuestas.  Marque la casilla junto a cada respuesta correcta.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="360"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>Respuesta %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="361"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
         <source>Answer %1 is correct</source>
         <translation>La respuesta %1 es correcta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="389"/>
         <source>All answers must be correct to pass</source>
         <translation>Para aprobar deben marcarse todas las respuestas correctas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="391"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>Basta con cualquier respuesta correcta para aprobar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="482"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="497"/>
         <source>Set Category</source>
         <translation>Asignar categoría</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="487"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="502"/>
         <source>Move Question</source>
         <translation>Mover pregunta</translation>
     </message>
@@ -2806,32 +2841,32 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>%1 palabras desconocidas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="149"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="164"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
         <translation>¿Desea guardar los cambios antes de la vista previa?<byte value="xd"/>La vista previa muestra la prueba tal como está guardada.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="171"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="185"/>
         <source>Import</source>
         <translation>Importar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="496"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="511"/>
         <source>Add Question</source>
         <translation>Agregar pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="505"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="520"/>
         <source>Delete Question</source>
         <translation>Eliminar pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="516"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="531"/>
         <source>Paste Question</source>
         <translation>Pegar pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="526"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="541"/>
         <source>Paste Answers</source>
         <translation>Pegar respuestas</translation>
     </message>
@@ -3066,28 +3101,28 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>No se pudo cambiar el modo de «%1».<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>motor</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>paper</source>
         <translation>papel</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>scan</source>
         <translation>escaneo</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>classroom</source>
         <translation>aula</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
         <source>import</source>
         <translation>importación</translation>
     </message>
@@ -3118,13 +3153,13 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>clave-errónea</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="137"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (cualquiera)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="142"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="154"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Archivos CSV|*.CSV|Todos los archivos|*.*</translation>
@@ -3159,7 +3194,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
         <source>Student</source>
         <translation>Estudiante</translation>
@@ -3170,7 +3205,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Número de estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Date</source>
         <translation>Fecha</translation>
@@ -3206,7 +3241,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Tiempo empleado</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
         <source>Question</source>
         <translation>Pregunta</translation>
@@ -3217,9 +3252,9 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Texto</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="181"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="290"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="193"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
@@ -3237,7 +3272,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Discriminación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="172"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Blank</source>
         <translation>En blanco</translation>
@@ -3253,190 +3288,190 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Intentos por porcentaje de acierto</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="147"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="159"/>
         <source>Question %1: who chose each answer</source>
         <translation>Pregunta %1: quién eligió cada respuesta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="161"/>
         <source>All</source>
         <translation>Todos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="150"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="162"/>
         <source>Top 27%</source>
         <translation>27&#xa0;% superior</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="151"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="163"/>
         <source>Bottom 27%</source>
         <translation>27&#xa0;% inferior</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="155"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="167"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (clave)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
         <source>Test statistics</source>
         <translation>Estadísticas de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="344"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
         <source>Item analysis</source>
         <translation>Análisis de ítems</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="184"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="196"/>
         <source>Regrade</source>
         <translation>Recalificar</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="186"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>Export &amp;Gradebook...</source>
         <translation>Exportar libro de &amp;calificaciones...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="187"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="199"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>Exportar análisis de í&amp;tems...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="200"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>Exportar &amp;informe (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="201"/>
         <source>&amp;Close</source>
         <translation>Ce&amp;rrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
         <source>Results - %1</source>
         <translation>Resultados - %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="259"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="267"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>No se ha definido ninguna carpeta de resultados (Configuración del cliente, pestaña Resultados).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="268"/>
         <source>Results folder: %1</source>
         <translation>Carpeta de resultados: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="265"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
         <source>Dates from</source>
         <translation>Fechas desde</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="280"/>
         <source>First day</source>
         <translation>Primer día</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="281"/>
         <source>Last day</source>
         <translation>Último día</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
         <source>All sources</source>
         <translation>Todos los orígenes</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="286"/>
         <source>All classes</source>
         <translation>Todos los grupos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>hasta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="299"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;Eliminar intento...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="292"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="300"/>
         <source>&amp;Undo Delete</source>
         <translation>&amp;Deshacer eliminación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="302"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="310"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>Crear carpeta de entre&amp;ga...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="305"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="313"/>
         <source>Files not collected</source>
         <translation>Archivos no recogidos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="316"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="324"/>
         <source>Files not collected (left in place):</source>
         <translation>Archivos no recogidos (se dejaron donde estaban):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="351"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="359"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>Recuentos por respuesta: todos / 27&#xa0;% superior / 27&#xa0;% inferior. Haga doble clic en una pregunta para editarla.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="374"/>
         <source>Questions whose key changed</source>
         <translation>Preguntas cuya clave cambió</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <source>Key marked with</source>
         <translation>Clave con la que se calificó</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <source>Key now</source>
         <translation>Clave actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="368"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="376"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>Recalificar con la c&amp;lave actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="369"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="377"/>
         <source>Attempts rescored</source>
         <translation>Intentos recalificados</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>First score</source>
         <translation>Primera puntuación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>Score now</source>
         <translation>Puntuación actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="373"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="381"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>Preguntas cuya clave cambió después de calificar los intentos:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="387"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>Intentos recalificados (cada uno conserva su primera puntuación):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="451"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="460"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3453,17 +3488,17 @@ Error estándar de medición: %6
 Tasa de aprobados: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="527"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="536"/>
         <source>Choose the attempt to delete first.</source>
         <translation>Elija primero el intento que desea eliminar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="531"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="540"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>¿Desea eliminar el intento de %1 realizado el %2?<byte value="xd"/>Deshacer eliminación lo recupera.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="552"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="561"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>Se recalificó %n intento con la clave de la prueba; conserva su primera puntuación. Puntuaciones modificadas: %1.</numerusform>
@@ -3471,28 +3506,28 @@ Tasa de aprobados: %7</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="571"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="580"/>
         <source>Export Gradebook</source>
         <translation>Exportar libro de calificaciones</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="576"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
         <source>Export Item Analysis</source>
         <translation>Exportar análisis de ítems</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="584"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Archivos PDF|*.PDF|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
         <source>Export Report</source>
         <translation>Exportar informe</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="602"/>
         <source>Results: %1 (%2)</source>
         <translation>Resultados: %1 (%2)</translation>
     </message>
@@ -3852,277 +3887,322 @@ Tasa de aprobados: %7</translation>
 <context>
     <name>TSettingsForm</name>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="38"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="44"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
         <translation>Formato de hora no válido.  Los valores máximos son 23:59:59.<byte value="xd"/>Vuelva a escribirlo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="140"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="152"/>
         <source>Global Test Settings</source>
         <translation>Configuración global de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="159"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
         <source>Test Description</source>
         <translation>Descripción de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="162"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
         <source>Settings Page 1</source>
         <translation>Configuración, página 1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
         <source>Settings Page 2</source>
         <translation>Configuración, página 2</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="164"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
         <source>Test Begin Message</source>
         <translation>Mensaje de inicio de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="171"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
         <translation>Escriba lo que desee comunicar al estudiante antes de que comience la prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="174"/>
         <source>Begin Test Message</source>
         <translation>Mensaje al comenzar la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="175"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
         <source>Complete Test Message</source>
         <translation>Mensaje al terminar la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
         <translation>Escriba lo que desee comunicar al estudiante después de que termine la prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
+        <source>Question Bank</source>
+        <translation>Banco de preguntas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Hours : Minutes : Seconds</source>
         <translation>Horas : Minutos : Segundos</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="215"/>
         <source>More time</source>
         <translation>Más tiempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
         <source>Less time</source>
         <translation>Menos tiempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="219"/>
         <source>Time Allowed (HH:MM:SS)</source>
         <translation>Tiempo (HH:MM:SS)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
         <source>E&amp;xtra Time per Student...</source>
         <translation>Tiempo e&amp;xtra por estudiante...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="228"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="235"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
         <translation>Déjelo en blanco o póngalo todo a ceros si la prueba no tiene límite de tiempo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>Show questions in order</source>
         <translation>Mostrar las preguntas en orden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>Randomize the questions</source>
         <translation>Mostrar las preguntas en orden aleatorio</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="233"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="240"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
         <translation>Las preguntas pueden presentarse al estudiante en el mismo orden en que se prepararon o en orden aleatorio.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
         <source>Do not allow answer checking</source>
         <translation>No permitir comprobar las respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
         <source>Allow answer checking</source>
         <translation>Permitir comprobar las respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
         <translation>Este ajuste indica si el estudiante puede comprobar las respuestas mientras realiza la prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
         <source>Can leave answer blank</source>
         <translation>Puede dejar respuestas en blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
         <source>Must answer before going to next</source>
         <translation>Debe responder antes de pasar a la siguiente</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="244"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
         <translation>Puede exigir que el estudiante responda cada pregunta antes de pasar a la siguiente, o permitirle dejar respuestas en blanco.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
         <source>Pass point</source>
         <translation>Nota de aprobado</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
         <translation>Indica al estudiante si ha aprobado o no la prueba.  Póngalo a cero si no desea dar esa información.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="268"/>
         <source>Allow student to specify maximum questions</source>
         <translation>Permitir que el estudiante indique el número máximo de preguntas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="270"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="290"/>
         <source>Maximum Questions</source>
         <translation>Máximo de preguntas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="266"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
         <translation>Puede indicar que solo se planteen algunas de las preguntas.  Póngalo a cero para plantearlas todas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Test Time</source>
         <translation>Tiempo de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Answer Checking</source>
         <translation>Comprobación de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="276"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
         <source>Pass Point</source>
         <translation>Nota de aprobado</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="288"/>
         <source>Question Ordering</source>
         <translation>Orden de las preguntas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="289"/>
         <source>Answer Requirement</source>
         <translation>Obligación de responder</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="295"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="302"/>
         <source>Allow hot links during test.</source>
         <translation>Permitir hipervínculos durante la prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="296"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
         <source>Show references while taking test.</source>
         <translation>Mostrar referencias durante la prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="297"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="304"/>
         <source>Allow hot links during review.</source>
         <translation>Permitir hipervínculos durante la revisión.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="298"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="305"/>
         <source>Show references during review.</source>
         <translation>Mostrar referencias durante la revisión.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="307"/>
         <source>While Testing</source>
         <translation>Durante la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="310"/>
         <source>While Reviewing</source>
         <translation>Durante la revisión</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="306"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
         <translation>Estos ajustes indican si el estudiante puede abrir hipervínculos y ver referencias mientras realiza la prueba y mientras revisa las preguntas falladas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Non-Scrolling timers</source>
         <translation>Temporizadores fijos</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Scrolling timers</source>
         <translation>Temporizadores con barra de avance</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Do not display timers</source>
         <translation>No mostrar temporizadores</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="320"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
         <translation>Este ajuste indica el tipo de temporizador que se muestra (tanto el del tiempo transcurrido como el de la prueba)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="317"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
         <source>Do not allow test review</source>
         <translation>No permitir revisar la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="325"/>
         <source>Allow test review</source>
         <translation>Permitir revisar la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="326"/>
         <source>Allow review of skipped questions</source>
         <translation>Permitir revisar las preguntas omitidas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="323"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
         <translation>Este ajuste indica si el estudiante puede revisar la prueba después de realizarla.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="339"/>
+        <source>(not set)</source>
+        <translation>(sin definir)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="342"/>
+        <source>The language of the test&apos;s text picks the spelling dictionary and lays out Arabic and Hebrew right to left.</source>
+        <translation>El idioma del texto de la prueba elige el diccionario ortográfico y dispone el árabe y el hebreo de derecha a izquierda.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="347"/>
         <source>Hot Links and References</source>
         <translation>Hipervínculos y referencias</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="348"/>
         <source>Time Display</source>
         <translation>Visualización del tiempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="349"/>
         <source>Test Review</source>
         <translation>Revisión de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="364"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
         <translation>Nota: Este cuadro de texto tiene el mismo tamaño y usa la misma fuente con que se mostrará al estudiante.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>Questions asked</source>
+        <translation>Preguntas formuladas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>One of each tag</source>
+        <translation>Una de cada etiqueta</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="379"/>
+        <source>Questions asked of each category</source>
+        <translation>Preguntas formuladas de cada categoría</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="381"/>
+        <source>Each student is asked this many questions of each category (and of the categories under it, such as Mechanics/Forces under Mechanics). Leave it empty to use Maximum Questions.</source>
+        <translation>A cada estudiante se le hacen tantas preguntas de cada categoría (y de las categorías que contiene, como Mecánica/Fuerzas dentro de Mecánica). Déjelo vacío para usar el máximo de preguntas.</translation>
     </message>
 </context>
 <context>

@@ -69,11 +69,6 @@
         <extracomment>%1 is a file name, %2 what is wrong with it.</extracomment>
         <translation>Nie można zaimportować pliku %1: %2</translation>
     </message>
-    <message>
-        <location filename="../src/ui/maker/ImportFlow.cpp" line="60"/>
-        <source>A test cannot hold these characters: %1<byte value="xd"/>Replace each of them with &quot;?&quot; and import?</source>
-        <translation>Test nie może zawierać tych znaków: %1<byte value="xd"/>Zastąpić każdy z nich znakiem „?” i zaimportować?</translation>
-    </message>
 </context>
 <context>
     <name>Preview</name>
@@ -415,17 +410,17 @@ Państwo jej postanowienia.
         <translation>Za&amp;mknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="72"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="70"/>
         <source>description</source>
         <translation>opis</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="73"/>
         <source>Not found</source>
         <translation>Nie znaleziono</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/CatalogueSearchForm.cpp" line="73"/>
         <source>Found in %1 places</source>
         <translation>Liczba znalezionych miejsc: %1</translation>
     </message>
@@ -433,197 +428,197 @@ Państwo jej postanowienia.
 <context>
     <name>TClassroomForm</name>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="57"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="37"/>
         <source>finished</source>
         <translation>zakończono</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="58"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="38"/>
         <source>joined</source>
         <translation>dołączono</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="59"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="39"/>
         <source>question %1 of %2</source>
         <translation>pytanie %1 z %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="67"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="47"/>
         <source>left the page %1×, %2 s</source>
         <extracomment>How often and how long a student left the test&apos;s page; %1 is the count, %2 the seconds.</extracomment>
         <translation>opuszczenia strony: %1×, %2 s</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="129"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="109"/>
         <source>Classroom</source>
         <translation>Sala lekcyjna</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="132"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="112"/>
         <source>Open in a browser:</source>
         <translation>Otwórz w przeglądarce:</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="141"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="121"/>
         <source>QR code of the address</source>
         <translation>Kod QR adresu</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Student</source>
         <translation>Uczeń</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Progress</source>
         <translation>Postęp</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Score</source>
         <translation>Wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="155"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="135"/>
         <source>Away</source>
         <translation>Poza stroną</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="156"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="136"/>
         <source>Students</source>
         <translation>Uczniowie</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="178"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="158"/>
         <source>&amp;Hold the review until the test ends</source>
         <translation>&amp;Wstrzymaj przegląd odpowiedzi do końca testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="180"/>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="160"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="410"/>
         <source>Show &amp;Scores</source>
         <translation>Pokaż wy&amp;niki</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="181"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="161"/>
         <source>&amp;End Test</source>
         <translation>&amp;Zakończ test</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="182"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="162"/>
         <source>End Sessio&amp;n</source>
         <translation>Zakończ s&amp;esję</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="192"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="172"/>
         <source>the test folder&apos;s Results.sqlite, or postgresql://...</source>
         <extracomment>Keep the file name Results.sqlite and postgresql:// as they are.</extracomment>
         <translation>plik Results.sqlite w folderze testu lub postgresql://...</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="193"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="173"/>
         <source>Results s&amp;tore:</source>
         <translation>&amp;Baza wyników:</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="195"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="175"/>
         <source>&amp;Use</source>
         <translation>&amp;Użyj</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="228"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="208"/>
         <source>%1 has no questions to run in a classroom.</source>
         <translation>Test %1 nie zawiera pytań, które można przeprowadzić w sali lekcyjnej.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="241"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="221"/>
         <source>%1<byte value="xd"/>This session stores into the test folder&apos;s Results.sqlite until another store is used.</source>
         <extracomment>%1 is the reason the saved store could not be opened.</extracomment>
         <translation>%1<byte value="xd"/>Do czasu wybrania innej bazy ta sesja zapisuje wyniki w pliku Results.sqlite w folderze testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="250"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="230"/>
         <source>Classroom - %1</source>
         <translation>Sala lekcyjna – %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="259"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="239"/>
         <source>Port %1 is in use by another program, so this session uses port %2.</source>
         <translation>Port %1 jest używany przez inny program, dlatego ta sesja używa portu %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="267"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="246"/>
         <source>port %1 of this computer</source>
         <translation>port %1 tego komputera</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="268"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="247"/>
         <source>This computer has no network: connect it to the room&apos;s network, then open the classroom again.</source>
         <translation>Ten komputer nie jest połączony z siecią: należy połączyć go z siecią sali, a następnie ponownie otworzyć salę lekcyjną.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="275"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="254"/>
         <source>Room code: %1</source>
         <translation>Kod sali: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="292"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="271"/>
         <source>The classroom cannot listen on %1: no port is free.</source>
         <translation>Sala lekcyjna nie może nasłuchiwać na %1: brak wolnego portu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="310"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="289"/>
         <source>Results go to %1</source>
         <translation>Wyniki są zapisywane w: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="328"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="307"/>
         <source>Students have joined, so this session keeps its store. End the session and open the classroom again to use another.</source>
         <translation>Do sesji dołączyli już uczniowie, dlatego zachowuje ona swoją bazę wyników. Aby użyć innej, należy zakończyć sesję i ponownie otworzyć salę lekcyjną.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="372"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="351"/>
         <source>%1%</source>
         <extracomment>A percentage; the number is %1.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="386"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="365"/>
         <source>%1 joined, %2 answering, %3 finished</source>
         <translation>Dołączyło: %1, odpowiada: %2, zakończyło: %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="404"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="383"/>
         <source>%1 asks to continue on another device</source>
         <translation>%1 prosi o kontynuowanie na innym urządzeniu</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="405"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="384"/>
         <source>Allow</source>
         <translation>Zezwól</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="406"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="385"/>
         <source>Refuse</source>
         <translation>Odmów</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="424"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="403"/>
         <source>A student&apos;s request failed at %1: %2</source>
         <translation>Żądanie ucznia nie powiodło się o %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="431"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="410"/>
         <source>Hide &amp;Scores</source>
         <translation>Ukryj wy&amp;niki</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="437"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="416"/>
         <source>1 student is still answering.</source>
         <translation>1 uczeń nadal odpowiada.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="438"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="417"/>
         <source>%n students are still answering.</source>
         <translation>
             <numerusform>%n uczeń nadal odpowiada.</numerusform>
@@ -632,28 +627,28 @@ Państwo jej postanowienia.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="446"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="425"/>
         <source>%1 %2<byte value="xd"/>Their answers so far are scored and stored.</source>
         <extracomment>%1 says how many students are still answering, %2 asks whether to end their tests.</extracomment>
         <translation>%1 %2<byte value="xd"/>Dotychczasowe odpowiedzi zostaną ocenione i zapisane.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="453"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="432"/>
         <source>End the test for everyone?<byte value="xd"/>Answers so far are scored and stored, and nobody can begin any more.</source>
         <translation>Zakończyć test dla wszystkich?<byte value="xd"/>Dotychczasowe odpowiedzi zostaną ocenione i zapisane, a nikt nie będzie mógł już rozpocząć testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="461"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="440"/>
         <source>End their tests and the session?</source>
         <translation>Zakończyć ich testy i sesję?</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="464"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="443"/>
         <source>The session has ended. The results are in the Results window.</source>
         <translation>Sesja została zakończona. Wyniki są dostępne w oknie Wyniki.</translation>
     </message>
     <message>
-        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="487"/>
+        <location filename="../src/ui/classroom/ClassroomForm.cpp" line="466"/>
         <source>End their tests and close the classroom?</source>
         <translation>Zakończyć ich testy i zamknąć salę lekcyjną?</translation>
     </message>
@@ -1271,7 +1266,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/FindBar.cpp" line="41"/>
         <location filename="../src/ui/maker/FindBar.cpp" line="123"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
@@ -1304,60 +1299,60 @@ Państwo jej postanowienia.
         <translation>Trafienia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="223"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="221"/>
         <source>Not a regular expression: %1</source>
         <extracomment>%1 is the fault the regular expression library found.</extracomment>
         <translation>To nie jest wyrażenie regularne: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="225"/>
         <source>Not found</source>
         <translation>Nie znaleziono</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>1 hit</source>
         <translation>1 trafienie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="229"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="227"/>
         <source>%1 hits</source>
         <translation>Trafienia: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="268"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="265"/>
         <source>Replace</source>
         <translation>Zamień</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="293"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="301"/>
-        <location filename="../src/ui/maker/FindBar.cpp" line="321"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="290"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="298"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="318"/>
         <source>Replace All</source>
         <translation>Zamień wszystko</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="305"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="302"/>
         <source>1 field will change:</source>
         <translation>Zmienione zostanie 1 pole:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="303"/>
         <source>%1 fields will change:</source>
         <translation>Zmienione zostaną pola (%1):</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="309"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="306"/>
         <source>Field</source>
         <translation>Pole</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="310"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="307"/>
         <source>Now</source>
         <translation>Obecnie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/FindBar.cpp" line="311"/>
+        <location filename="../src/ui/maker/FindBar.cpp" line="308"/>
         <source>After replacing</source>
         <translation>Po zamianie</translation>
     </message>
@@ -1365,12 +1360,12 @@ Państwo jej postanowienia.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="30"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
         <source>1 version</source>
         <translation>1 wersja</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="32"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n wersja</numerusform>
@@ -1379,222 +1374,222 @@ Państwo jej postanowienia.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="35"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="36"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>wcześniejszy wydruk (ziarno %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="39"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="40"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>wydruk %1 (wydrukowano %2, ziarno %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="64"/>
         <source>Grade Answers</source>
         <translation>Ocenianie odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Run</source>
         <translation>Wydruk</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Printed</source>
         <translation>Data wydruku</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Seed</source>
         <translation>Ziarno</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Versions</source>
         <translation>Wersje</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
         <source>Shuffled</source>
         <translation>Mieszanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="69"/>
         <source>Print runs</source>
         <translation>Wydruki</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="72"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="73"/>
         <source>Print r&amp;uns:</source>
         <translation>&amp;Wydruki:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="75"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Liczba wersji:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="79"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Ziarno:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="81"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Questions shuffled</source>
         <translation>Pytania wymieszane</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="83"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Answers shuffled</source>
         <translation>Odpowiedzi wymieszane</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>No answers file chosen.</source>
         <translation>Nie wybrano pliku odpowiedzi.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="94"/>
         <source>Answers:</source>
         <translation>Odpowiedzi:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Name</source>
         <translation>Imię i nazwisko</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Version</source>
         <translation>Wersja</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Right</source>
         <translation>Poprawne</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Asked</source>
         <translation>Zadane</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Percent</source>
         <translation>Procent</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="96"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
         <source>Passed</source>
         <translation>Zaliczony</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="98"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="99"/>
         <source>Results by student</source>
         <translation>Wyniki według uczniów</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="100"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
         <source>Students</source>
         <translation>Uczniowie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="102"/>
         <source>Results by question</source>
         <translation>Wyniki według pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="105"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
         <source>&amp;Open Answers...</source>
         <translation>&amp;Otwórz odpowiedzi...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
         <source>&amp;Grade Again</source>
         <translation>Oceń &amp;ponownie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>Zapisz jako &amp;CSV...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="110"/>
         <source>&amp;Record in Results</source>
         <translation>Dodaj do wy&amp;ników</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="142"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="143"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>Nie można odczytać zapisanych wydruków: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="151"/>
         <source>earlier</source>
         <translation>wcześniejszy</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="162"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="163"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>Należy wybrać wydruk, w którym wydrukowano karty. Ziarno, liczbę wersji i mieszanie należy podać tylko dla wydruku, którego nie ma na liście.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="166"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="167"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>Brak zapisanego wydruku tego testu: należy podać ziarno, liczbę wersji i mieszanie użyte przy drukowaniu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
         <source>Select Answers to Grade</source>
         <translation>Wybierz odpowiedzi do oceny</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>Pliki CSV|*.csv|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="233"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>Ziarno musi być liczbą całkowitą o długości do 18 cyfr.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="243"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="259"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>Karty znacznie lepiej pasują do innego wydruku (%1) niż do tego, według którego zostały ocenione. Mimo to zapisać te wyniki?</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>yes</source>
         <translation>tak</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>no</source>
         <translation>nie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="278"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
         <source>Save Results as CSV</source>
         <translation>Zapisz wyniki jako CSV</translation>
     </message>
@@ -2251,12 +2246,12 @@ Państwo jej postanowienia.
         <translation>Nie można odczytać tych testów, dlatego nie zostały porównane:<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormExchange.cpp" line="119"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="121"/>
         <source>Name the file for the system it is for: .gift for GIFT, .txt for Aiken, .xml for Moodle XML, .zip for a QTI package, .csv for a spreadsheet.</source>
         <translation>Nazwa pliku powinna odpowiadać systemowi, dla którego jest przeznaczony: .gift dla GIFT, .txt dla Aiken, .xml dla Moodle XML, .zip dla pakietu QTI, .csv dla arkusza kalkulacyjnego.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormExchange.cpp" line="125"/>
+        <location filename="../src/ui/maker/MainFormExchange.cpp" line="127"/>
         <source>The questions of %1 have been exported to %2.</source>
         <translation>Pytania testu %1 zostały wyeksportowane do %2.</translation>
     </message>
@@ -2272,178 +2267,198 @@ Państwo jej postanowienia.
 <context>
     <name>TPrintForm</name>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="51"/>
         <source>Print Test</source>
         <translation>Drukowanie testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="53"/>
         <source>Versions</source>
         <translation>Wersje</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>Versions are named A, B, C, ...</source>
         <translation>Wersje są oznaczane literami A, B, C, ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="58"/>
         <source>&amp;Number of versions:</source>
         <translation>Liczba &amp;wersji:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="60"/>
         <source>Shuffle the &amp;questions</source>
         <translation>&amp;Losowa kolejność pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="62"/>
         <source>Shuffle the &amp;answers of each question</source>
         <translation>Losowa kolejność &amp;odpowiedzi w każdym pytaniu</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
         <translation>To samo ziarno daje ponownie te same wersje; aby je ocenić, należy zanotować ziarno.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="69"/>
         <source>Ne&amp;w</source>
         <translation>&amp;Nowe</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="72"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Ziarno:</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
+        <source>Balance the versions&apos; e&amp;xpected scores</source>
+        <translation>Wyrównaj o&amp;czekiwane wyniki wersji</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <source>Versions are balanced when the test draws its questions from a blueprint</source>
+        <translation>Wersje są wyrównywane, gdy test losuje pytania według planu</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <source>Draws the versions from the blueprint so that their expected mean scores, from the results recorded, match</source>
+        <translation>Losuje wersje według planu tak, aby ich oczekiwane średnie wyniki, wyliczone z zapisanych wyników, były zgodne</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
         <source>Include</source>
         <translation>Uwzględnij</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>The q&amp;uestions</source>
         <translation>P&amp;ytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
         <source>A name, date and c&amp;lass line</source>
         <translation>Wiersz na imię i nazwisko, datę i &amp;klasę</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
         <source>The &amp;begin message</source>
         <translation>Komunikat &amp;początkowy</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="80"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
         <source>An answer s&amp;heet for each version</source>
         <translation>K&amp;arta odpowiedzi dla każdej wersji</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="81"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="91"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
         <translation>Karty odczytywane przez skaner: pole na każdą odpowiedź, znaczniki narożne i kod QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="95"/>
         <source>Columns of boxes for a student number; 0 for none</source>
         <translation>Kolumny pól na numer ucznia; 0 oznacza brak</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="97"/>
         <source>Student nu&amp;mber digits:</source>
         <translation>Liczba cyfr numeru &amp;ucznia:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="104"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
         <translation>Jedna karta na ucznia, każda z własnym numerem seryjnym; 1 oznacza jedną kartę do skserowania</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
         <source>Shee&amp;ts per version:</source>
         <translation>Kar&amp;ty na wersję:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="113"/>
         <source>The answer &amp;keys, on their own pages</source>
         <translation>Klucz&amp;e odpowiedzi na osobnych stronach</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
         <source>&amp;Print...</source>
         <translation>&amp;Drukuj...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="107"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
         <source>Pre&amp;view...</source>
         <translation>Pod&amp;gląd...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="108"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
         <source>Save as P&amp;DF...</source>
         <translation>Zapisz jako PD&amp;F...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="109"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="119"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="128"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="138"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>Ziarno musi być liczbą całkowitą o długości do 18 cyfr.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="162"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="164"/>
+        <source>The results could not be read: %1</source>
+        <translation>Nie można odczytać wyników: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="192"/>
         <source>The printer could not be started.</source>
         <translation>Nie można uruchomić drukarki.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="166"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
         <source>The test has been sent to the printer.</source>
         <translation>Test został wysłany do drukarki.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="172"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="202"/>
         <source>These pictures are not printed:</source>
         <translation>Te obrazy nie zostały wydrukowane:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="208"/>
         <source>Recorded as print run %1 for grading.</source>
         <translation>Zapisano jako wydruk nr %1 do oceniania.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="182"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>Nie można zapisać wydruku do oceniania: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="183"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="213"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>Aby ocenić karty, należy zanotować ziarno %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
         <source>Save Test as PDF</source>
         <translation>Zapisz test jako PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="203"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>Pliki PDF|*.pdf|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="211"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="241"/>
         <source>The PDF could not be made.</source>
         <translation>Nie można utworzyć pliku PDF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>Test został zapisany jako plik PDF (liczba stron: %1):<byte value="xd"/>%2</translation>
@@ -2452,59 +2467,59 @@ Państwo jej postanowienia.
 <context>
     <name>TQAForm</name>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="47"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="49"/>
         <source>Quizwell only supports up to 500 questions.</source>
         <translation>Quizwell obsługuje najwyżej 500 pytań.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="50"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="52"/>
         <source>Delete this question?</source>
         <translation>Usunąć to pytanie?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="53"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="55"/>
         <source>Question has been deleted.</source>
         <translation>Pytanie zostało usunięte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="26"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="29"/>
         <source>Any changes made since you last saved will be lost!<byte value="xd"/>Would you like to exit?</source>
         <translation>Wszystkie zmiany wprowadzone od ostatniego zapisania zostaną utracone!<byte value="xd"/>Zakończyć mimo to?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="30"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="33"/>
         <source>This will reload the test from disk.<byte value="xd"/>Any changes you have made will be lost!<byte value="xd"/>Are you sure that you want to revert?</source>
         <translation>Test zostanie ponownie wczytany z dysku.<byte value="xd"/>Wszystkie wprowadzone zmiany zostaną utracone!<byte value="xd"/>Czy na pewno przywrócić zapisaną wersję?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="36"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
         <source>Changes saved. Would you like to continue editing?</source>
         <translation>Zmiany zostały zapisane. Kontynuować edycję?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="39"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
         <source>Save the changes to %1 before closing?</source>
         <translation>Zapisać zmiany w %1 przed zamknięciem?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="42"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="45"/>
         <source>The questions of this test were not numbered in sequence.<byte value="xd"/>They are shown renumbered, and Save stores them under the new numbers.</source>
         <translation>Pytania tego testu nie były ponumerowane kolejno.<byte value="xd"/>Są wyświetlane z nową numeracją, a polecenie Zapisz test zapisze je pod nowymi numerami.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="56"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="59"/>
         <source>These questions have no question text, so they cannot be saved: %1.<byte value="xd"/>Their answers and other entries will be lost.<byte value="xd"/>Save without them?</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Te pytania nie mają treści, dlatego nie można ich zapisać: %1.<byte value="xd"/>Ich odpowiedzi i pozostałe wpisy zostaną utracone.<byte value="xd"/>Zapisać bez nich?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="64"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="67"/>
         <source>These empty questions were not saved: %1.<byte value="xd"/>The questions after them were saved under numbers that close the gap.</source>
         <extracomment>%1 lists question numbers.</extracomment>
         <translation>Tych pustych pytań nie zapisano: %1.<byte value="xd"/>Pytania po nich zapisano pod numerami, które wypełniają lukę.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="70"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="73"/>
         <source>The test file %1 was deleted while it was being edited.<byte value="xd"/>It was written anew: the settings of a new test and these questions.</source>
         <translation>Plik testu %1 został usunięty w trakcie edycji.<byte value="xd"/>Został zapisany od nowa: z ustawieniami nowego testu i tymi pytaniami.</translation>
     </message>
@@ -2515,270 +2530,290 @@ Państwo jej postanowienia.
         <translation>Nie zainstalowano słownika ortograficznego dla języka %1, dlatego pisownia nie jest sprawdzana.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="77"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
         <source>Loading questions.  Please wait...</source>
         <translation>Wczytywanie pytań.  Proszę czekać...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="80"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="83"/>
         <source>Saving questions.  Please wait...</source>
         <translation>Zapisywanie pytań.  Proszę czekać...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="91"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="93"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="328"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="103"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="105"/>
         <source>Reference</source>
         <translation>Źródło</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="169"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="114"/>
+        <source>Mechanics/Forces</source>
+        <translation>Mechanika/Siły</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="116"/>
+        <source>tags, separated by commas</source>
+        <translation>znaczniki oddzielone przecinkami</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="117"/>
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="117"/>
+        <source>Tags</source>
+        <translation>Znaczniki</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAForm.cpp" line="184"/>
         <source>&amp;File</source>
         <translation>&amp;Plik</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="185"/>
         <source>&amp;Save Test</source>
         <translation>&amp;Zapisz test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="172"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="187"/>
         <source>&amp;Revert Test</source>
         <translation>Przy&amp;wróć zapisany test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;Preview Test</source>
         <translation>&amp;Podgląd testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="174"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
         <source>&amp;Import Questions...</source>
         <translation>&amp;Importuj pytania...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="176"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
         <source>&amp;Exit</source>
         <translation>Za&amp;kończ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="178"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edycja</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="179"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="194"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Cofnij</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="181"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="196"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Ponów</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Cofnij: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ponów: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="210"/>
         <source>&amp;Add New Question</source>
         <translation>&amp;Dodaj nowe pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="212"/>
         <source>&amp;Delete Current Question</source>
         <translation>&amp;Usuń bieżące pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="199"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Find...</source>
         <translation>&amp;Znajdź...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
         <source>R&amp;eplace...</source>
         <translation>Za&amp;mień...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>Sprawdź p&amp;isownię całego testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
         <source>Spelling &amp;Language</source>
         <translation>&amp;Język pisowni</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="229"/>
         <source>&amp;Navigate</source>
         <translation>&amp;Nawigacja</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="230"/>
         <source>&amp;Next</source>
         <translation>&amp;Następne</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="217"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="232"/>
         <source>&amp;Previous</source>
         <translation>&amp;Poprzednie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="235"/>
         <source>&amp;Top</source>
         <translation>Pie&amp;rwsze</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="221"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
         <source>&amp;Bottom</source>
         <translation>&amp;Ostatnie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="223"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="238"/>
         <source>Jump to...</source>
         <translation>Przejdź do...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
         <source>Question &amp;List...</source>
         <translation>&amp;Lista pytań...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="226"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="241"/>
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="259"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
         <source>Save Test</source>
         <translation>Zapisz test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="260"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
         <source>Exit</source>
         <translation>Zakończ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="277"/>
         <source>Revert Test</source>
         <translation>Przywróć zapisany test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="280"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="295"/>
         <source>Undo</source>
         <translation>Cofnij</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
         <source>Redo</source>
         <translation>Ponów</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="286"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
         <source>Bottom</source>
         <translation>Ostatnie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="287"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
         <source>Previous</source>
         <translation>Poprzednie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="288"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
         <source>Next</source>
         <translation>Następne</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
         <source>Top</source>
         <translation>Pierwsze</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
         <source>Jump To...</source>
         <translation>Przejdź do...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="292"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
         <source>Add New Question</source>
         <translation>Dodaj nowe pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="293"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>Delete Current Question</source>
         <translation>Usuń bieżące pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="317"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="354"/>
         <source>Copy</source>
         <translation>Kopiuj</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="340"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="318"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="355"/>
         <source>Paste</source>
         <translation>Wklej</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="323"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="338"/>
         <source>Click to add a hot link.</source>
         <translation>Kliknij, aby dodać odnośnik.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="324"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
         <source>Click to add media file</source>
         <translation>Kliknij, aby dodać plik multimedialny</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="331"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="346"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>Można wpisać do 6 odpowiedzi.  Poprawne należy zaznaczyć.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="360"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>Odpowiedź %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="361"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
         <source>Answer %1 is correct</source>
         <translation>Odpowiedź %1 jest poprawna</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="374"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="389"/>
         <source>All answers must be correct to pass</source>
         <translation>Do zaliczenia wymagane są wszystkie poprawne odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="391"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>Dowolna poprawna odpowiedź oznacza zaliczenie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="482"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="497"/>
         <source>Set Category</source>
         <translation>Ustawienie kategorii</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="487"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="502"/>
         <source>Move Question</source>
         <translation>Przeniesienie pytania</translation>
     </message>
@@ -2813,32 +2848,32 @@ Państwo jej postanowienia.
         <translation>Nieznane słowa: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="149"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="164"/>
         <source>Save changes before the preview?<byte value="xd"/>The preview shows the test as saved.</source>
         <translation>Zapisać zmiany przed podglądem?<byte value="xd"/>Podgląd pokazuje test w postaci zapisanej.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAFormFile.cpp" line="171"/>
+        <location filename="../src/ui/maker/QAFormFile.cpp" line="185"/>
         <source>Import</source>
         <translation>Import pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="496"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="511"/>
         <source>Add Question</source>
         <translation>Dodanie pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="505"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="520"/>
         <source>Delete Question</source>
         <translation>Usunięcie pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="516"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="531"/>
         <source>Paste Question</source>
         <translation>Wklejenie pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="526"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="541"/>
         <source>Paste Answers</source>
         <translation>Wklejenie odpowiedzi</translation>
     </message>
@@ -3074,28 +3109,28 @@ Państwo jej postanowienia.
         <translation>Nie można zmienić trybu „%1”.<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>engine</source>
         <extracomment>Where an attempt came from: the engine, a paper test, a scanned sheet, the classroom or an import.</extracomment>
         <translation>program</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="56"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
         <source>paper</source>
         <translation>papier</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>scan</source>
         <translation>skan</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="57"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
         <source>classroom</source>
         <translation>sala</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="58"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="59"/>
         <source>import</source>
         <translation>import</translation>
     </message>
@@ -3126,13 +3161,13 @@ Państwo jej postanowienia.
         <translation>błędny-klucz</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="137"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
         <source>%1 (any)</source>
         <extracomment>A key whose letters each pass on their own; %1 is the letters.</extracomment>
         <translation>%1 (dowolna)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="142"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="154"/>
         <source>CSV Files|*.CSV|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Pliki CSV|*.CSV|Wszystkie pliki|*.*</translation>
@@ -3167,7 +3202,7 @@ Państwo jej postanowienia.
         <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
         <source>Student</source>
         <translation>Uczeń</translation>
@@ -3178,7 +3213,7 @@ Państwo jej postanowienia.
         <translation>Numer ucznia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Date</source>
         <translation>Data</translation>
@@ -3214,7 +3249,7 @@ Państwo jej postanowienia.
         <translation>Czas rozwiązywania</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
         <source>Question</source>
         <translation>Pytanie</translation>
@@ -3225,9 +3260,9 @@ Państwo jej postanowienia.
         <translation>Tekst</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="181"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="290"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="193"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
@@ -3245,7 +3280,7 @@ Państwo jej postanowienia.
         <translation>Moc różnicująca</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="160"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="172"/>
         <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Blank</source>
         <translation>Puste</translation>
@@ -3261,190 +3296,190 @@ Państwo jej postanowienia.
         <translation>Podejścia według wyniku procentowego</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="147"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="159"/>
         <source>Question %1: who chose each answer</source>
         <translation>Pytanie %1: kto wybrał którą odpowiedź</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="149"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="161"/>
         <source>All</source>
         <translation>Wszyscy</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="150"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="162"/>
         <source>Top 27%</source>
         <translation>Górne 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="151"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="163"/>
         <source>Bottom 27%</source>
         <translation>Dolne 27%</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="155"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="167"/>
         <source>%1 (key)</source>
         <extracomment>An answer&apos;s letter on the chart, when it is the key; %1 is the letter.</extracomment>
         <translation>%1 (klucz)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="182"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="194"/>
         <source>Test statistics</source>
         <translation>Statystyki testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="183"/>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="344"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="195"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="352"/>
         <source>Item analysis</source>
         <translation>Analiza pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="184"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="196"/>
         <source>Regrade</source>
         <translation>Przeliczenie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="186"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="198"/>
         <source>Export &amp;Gradebook...</source>
         <translation>Eksportuj &amp;dziennik ocen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="187"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="199"/>
         <source>Export &amp;Item Analysis...</source>
         <translation>Eksportuj &amp;analizę pytań...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="188"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="200"/>
         <source>Export &amp;Report (PDF)...</source>
         <translation>Eksportuj &amp;raport (PDF)...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="189"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="201"/>
         <source>&amp;Close</source>
         <translation>&amp;Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="236"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="248"/>
         <source>Results - %1</source>
         <translation>Wyniki – %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="259"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="267"/>
         <source>No results folder is set (Client Configuration, Results tab).</source>
         <translation>Nie ustawiono folderu wyników (Konfiguracja klienta, karta Wyniki).</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="260"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="268"/>
         <source>Results folder: %1</source>
         <translation>Folder wyników: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="265"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
         <source>Dates from</source>
         <translation>Daty od</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="272"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="280"/>
         <source>First day</source>
         <translation>Pierwszy dzień</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="273"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="281"/>
         <source>Last day</source>
         <translation>Ostatni dzień</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="275"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
         <source>All sources</source>
         <translation>Wszystkie źródła</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="278"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="286"/>
         <source>All classes</source>
         <translation>Wszystkie klasy</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="283"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
         <source>to</source>
         <extracomment>Between the first and the last day of the dates shown.</extracomment>
         <translation>do</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="291"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="299"/>
         <source>&amp;Delete Attempt...</source>
         <translation>&amp;Usuń podejście...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="292"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="300"/>
         <source>&amp;Undo Delete</source>
         <translation>&amp;Cofnij usunięcie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="302"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="310"/>
         <source>Make Drop &amp;Folder...</source>
         <translation>Utwórz &amp;folder zbiorczy...</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="305"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="313"/>
         <source>Files not collected</source>
         <translation>Niepobrane pliki</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="316"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="324"/>
         <source>Files not collected (left in place):</source>
         <translation>Niepobrane pliki (pozostawione na miejscu):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="351"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="359"/>
         <source>Counts per answer: all / top 27% / bottom 27%. Double-click a question to edit it.</source>
         <translation>Liczba wyborów każdej odpowiedzi: wszyscy / górne 27% / dolne 27%. Aby edytować pytanie, należy kliknąć je dwukrotnie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="366"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="374"/>
         <source>Questions whose key changed</source>
         <translation>Pytania, których klucz się zmienił</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <source>Key marked with</source>
         <translation>Klucz przy ocenie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="367"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
         <source>Key now</source>
         <translation>Obecny klucz</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="368"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="376"/>
         <source>Regrade with the &amp;Key Now</source>
         <translation>Przelicz według &amp;obecnego klucza</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="369"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="377"/>
         <source>Attempts rescored</source>
         <translation>Przeliczone podejścia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>First score</source>
         <translation>Pierwszy wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="370"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
         <source>Score now</source>
         <translation>Obecny wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="373"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="381"/>
         <source>Questions whose key changed since attempts were marked:</source>
         <translation>Pytania, których klucz zmienił się od oceny podejść:</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="379"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="387"/>
         <source>Attempts rescored (each keeps its first score):</source>
         <translation>Przeliczone podejścia (każde zachowuje pierwszy wynik):</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="451"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="460"/>
         <source>Attempts: %1
 Mean: %2%
 Median: %3%
@@ -3461,17 +3496,17 @@ Standardowy błąd pomiaru: %6
 Odsetek zaliczeń: %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="527"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="536"/>
         <source>Choose the attempt to delete first.</source>
         <translation>Najpierw należy wybrać podejście do usunięcia.</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="531"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="540"/>
         <source>Delete the attempt of %1 taken %2?<byte value="xd"/>Undo Delete brings it back.</source>
         <translation>Usunąć podejście ucznia %1 z %2?<byte value="xd"/>Polecenie Cofnij usunięcie przywróci je.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/results/ResultsForm.cpp" line="552"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="561"/>
         <source>%n attempt(s) were rescored with the test&apos;s key; each keeps its first score. %1 score(s) changed.</source>
         <translation>
             <numerusform>Przeliczono %n podejście według klucza testu; każde zachowuje swój pierwszy wynik. Zmienione wyniki: %1.</numerusform>
@@ -3480,28 +3515,28 @@ Odsetek zaliczeń: %7</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="571"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="580"/>
         <source>Export Gradebook</source>
         <translation>Eksportuj dziennik ocen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="576"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
         <source>Export Item Analysis</source>
         <translation>Eksportuj analizę pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="584"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
         <source>PDF Files|*.PDF|All Files|*.*</source>
         <extracomment>A file-type filter: description|patterns pairs. Translate the descriptions only.</extracomment>
         <translation>Pliki PDF|*.PDF|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="585"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="594"/>
         <source>Export Report</source>
         <translation>Eksportuj raport</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsForm.cpp" line="593"/>
+        <location filename="../src/ui/results/ResultsForm.cpp" line="602"/>
         <source>Results: %1 (%2)</source>
         <translation>Wyniki: %1 (%2)</translation>
     </message>
@@ -3861,277 +3896,322 @@ Odsetek zaliczeń: %7</translation>
 <context>
     <name>TSettingsForm</name>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="38"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="44"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
         <translation>Nieprawidłowy format czasu.  Maksymalne wartości to 23:59:59.<byte value="xd"/>Należy wprowadzić czas ponownie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="140"/>
         <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="152"/>
         <source>Global Test Settings</source>
         <translation>Ustawienia globalne testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="159"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
         <source>Test Description</source>
         <translation>Opis testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="162"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
         <source>Settings Page 1</source>
         <translation>Ustawienia – strona 1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
         <source>Settings Page 2</source>
         <translation>Ustawienia – strona 2</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="164"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
         <source>Test Begin Message</source>
         <translation>Komunikat początkowy testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="171"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
         <translation>Można tu wpisać wszystko, co uczeń powinien przeczytać przed rozpoczęciem testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="174"/>
         <source>Begin Test Message</source>
         <translation>Komunikat na początek testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="173"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="175"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
         <source>Complete Test Message</source>
         <translation>Komunikat po zakończeniu testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
         <translation>Można tu wpisać wszystko, co uczeń powinien przeczytać po zakończeniu testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="205"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
+        <source>Question Bank</source>
+        <translation>Bank pytań</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
         <source>Hours : Minutes : Seconds</source>
         <translation>Godziny : minuty : sekundy</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="208"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="215"/>
         <source>More time</source>
         <translation>Więcej czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="209"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
         <source>Less time</source>
         <translation>Mniej czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="219"/>
         <source>Time Allowed (HH:MM:SS)</source>
         <translation>Czas (GG:MM:SS)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
         <source>E&amp;xtra Time per Student...</source>
         <translation>&amp;Dodatkowy czas dla uczniów...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="228"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="235"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
         <translation>Jeśli test nie ma limitu czasu, należy pozostawić to pole puste lub wpisać same zera.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>Show questions in order</source>
         <translation>Pokazuj pytania w ustalonej kolejności</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
         <source>Randomize the questions</source>
         <translation>Losowa kolejność pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="233"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="240"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
         <translation>Pytania mogą być przedstawiane uczniowi w kolejności, w jakiej zostały przygotowane, lub w kolejności losowej.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
         <source>Do not allow answer checking</source>
         <translation>Nie zezwalaj na sprawdzanie odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
         <source>Allow answer checking</source>
         <translation>Zezwalaj na sprawdzanie odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
         <translation>To ustawienie określa, czy uczeń może sprawdzać odpowiedzi w trakcie rozwiązywania testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
         <source>Can leave answer blank</source>
         <translation>Można pozostawić odpowiedź pustą</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="243"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
         <source>Must answer before going to next</source>
         <translation>Trzeba odpowiedzieć przed przejściem dalej</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="244"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
         <translation>Można wymagać od ucznia odpowiedzi na pytanie przed przejściem do następnego albo pozwolić mu pozostawiać odpowiedzi puste.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
         <source>Pass point</source>
         <translation>Próg zaliczenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="255"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
         <translation>Uczeń zostanie poinformowany, czy zaliczył test.  Aby nie informować o zaliczeniu, należy ustawić wartość zero.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="261"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="268"/>
         <source>Allow student to specify maximum questions</source>
         <translation>Pozwól uczniowi określić maksymalną liczbę pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="270"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="290"/>
         <source>Maximum Questions</source>
         <translation>Maksymalna liczba pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="266"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
         <translation>Można określić, że zadawana będzie tylko część wszystkich pytań.  Aby zadawać wszystkie pytania, należy ustawić wartość zero.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Test Time</source>
         <translation>Czas testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
         <source>Answer Checking</source>
         <translation>Sprawdzanie odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="276"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
         <source>Pass Point</source>
         <translation>Próg zaliczenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="288"/>
         <source>Question Ordering</source>
         <translation>Kolejność pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="289"/>
         <source>Answer Requirement</source>
         <translation>Wymóg odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="295"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="302"/>
         <source>Allow hot links during test.</source>
         <translation>Zezwalaj na odnośniki w trakcie testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="296"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
         <source>Show references while taking test.</source>
         <translation>Pokazuj źródła w trakcie testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="297"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="304"/>
         <source>Allow hot links during review.</source>
         <translation>Zezwalaj na odnośniki podczas przeglądu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="298"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="305"/>
         <source>Show references during review.</source>
         <translation>Pokazuj źródła podczas przeglądu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="307"/>
         <source>While Testing</source>
         <translation>Podczas testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="310"/>
         <source>While Reviewing</source>
         <translation>Podczas przeglądu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="306"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
         <translation>Te ustawienia określają, czy uczeń może otwierać odnośniki i wyświetlać źródła w trakcie rozwiązywania testu oraz podczas przeglądania błędnych odpowiedzi.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Non-Scrolling timers</source>
         <translation>Nieprzewijane liczniki czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Scrolling timers</source>
         <translation>Przewijane liczniki czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="312"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
         <source>Do not display timers</source>
         <translation>Nie wyświetlaj liczników czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="320"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
         <translation>To ustawienie określa rodzaj wyświetlanego licznika czasu (zarówno czasu, który upłynął, jak i czasu testu)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="317"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
         <source>Do not allow test review</source>
         <translation>Nie zezwalaj na przegląd testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="325"/>
         <source>Allow test review</source>
         <translation>Zezwalaj na przegląd testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="326"/>
         <source>Allow review of skipped questions</source>
         <translation>Zezwalaj na przegląd pominiętych pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="323"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
         <translation>To ustawienie określa, czy uczeń może przejrzeć test po jego rozwiązaniu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="339"/>
+        <source>(not set)</source>
+        <translation>(nie ustawiono)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="342"/>
+        <source>The language of the test&apos;s text picks the spelling dictionary and lays out Arabic and Hebrew right to left.</source>
+        <translation>Język tekstu testu wybiera słownik ortograficzny i układa arabski oraz hebrajski od prawej do lewej.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="347"/>
         <source>Hot Links and References</source>
         <translation>Odnośniki i źródła</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="348"/>
         <source>Time Display</source>
         <translation>Wyświetlanie czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="349"/>
         <source>Test Review</source>
         <translation>Przegląd testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="346"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="364"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
         <translation>Uwaga: to pole ma taki sam rozmiar i taką samą czcionkę, jakie zobaczy uczeń.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>Questions asked</source>
+        <translation>Zadawane pytania</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <source>One of each tag</source>
+        <translation>Po jednym z każdego znacznika</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="379"/>
+        <source>Questions asked of each category</source>
+        <translation>Pytania zadawane z każdej kategorii</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="381"/>
+        <source>Each student is asked this many questions of each category (and of the categories under it, such as Mechanics/Forces under Mechanics). Leave it empty to use Maximum Questions.</source>
+        <translation>Każdy uczeń otrzymuje tyle pytań z każdej kategorii (i jej podkategorii, np. Mechanika/Siły w Mechanice). Pozostawienie pustej tabeli oznacza użycie maksymalnej liczby pytań.</translation>
     </message>
 </context>
 <context>
