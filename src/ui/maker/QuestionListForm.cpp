@@ -81,6 +81,9 @@ TQuestionListForm::TQuestionListForm(const QuestionSet& questions, std::vector<T
   List->setDragDropMode(QAbstractItemView::InternalMove);
   List->setDropIndicatorShown(true);
   List->verticalHeader()->hide();
+  // The question's words take the room the figures leave.
+  List->setWordWrap(false);
+  List->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   List->horizontalHeader()->setSectionResizeMode(QuestionColumn, QHeaderView::Stretch);
   List->setSortingEnabled(true);
   CategoryEdit = Named(new QLineEdit, "CategoryEdit");
@@ -115,7 +118,7 @@ TQuestionListForm::TQuestionListForm(const QuestionSet& questions, std::vector<T
           [this] { SetCategoryButton->setEnabled(!List->selectedItems().isEmpty()); });
   Fill();
   List->sortByColumn(NumberColumn, Qt::AscendingOrder);
-  resize(860, 480);
+  resize(1100, 520);
 }
 
 void TQuestionListForm::Fill() {
