@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/model/TestContents.h"
+#include "core/results/QuestionHistory.h"
 #include "core/storage/IniStore.h"
 #include "core/storage/Json.h"
 #include "core/storage/TerminalText.h"
@@ -62,7 +63,19 @@ Json::TValue Lines(const TStrings& lines) {
   return array;
 }
 
-Json::TValue QuestionJson(int number, const QuestionRecord& question) {
+Json::TValue HistoryJson(const TQuestionHistory& h) {
+  const auto figure = [](const std::optional<double>& value) {
+    return value ? Json::TValue(*value) : nullptr;
+  };
+  return {{"asked", h.Asked},
+          {"tests", h.Tests},
+          {"facility", figure(h.Facility)},
+          {"discrimination", figure(h.Discrimination)},
+          {"lastAsked", h.LastAsked},
+          {"keyChanged", h.KeyChanged}};
+}
+
+Json::TValue QuestionJson(int number, const QuestionRecord& question, const TQuestionHistory& history) {
   Json::TValue answers = Json::TValue::object();
   for (int i = 0; i < 6; ++i) answers[std::string(1, static_cast<char>('A' + i))] = question.Answer(i);
   return {{"number", number},
@@ -76,10 +89,12 @@ Json::TValue QuestionJson(int number, const QuestionRecord& question) {
           {"mediaFile", question.MediaFile},
           {"mediaInternal", question.MMediaInternal},
           {"category", question.Category},
-          {"tags", TestFile::TagList(question.Tags)}};
+          {"tags", TestFile::TagList(question.Tags)},
+          {"history", HistoryJson(history)}};
 }
 
-void WriteJson(std::ostream& out, const TTestContents& contents) {
+void WriteJson(std::ostream& out, const TTestContents& contents,
+               const std::vector<TQuestionHistory>& histories) {
   Json::TValue settings = Json::TValue::object();
   for (const auto& setting : contents.Settings) {
     if (!setting.Value && WrittenWhenSet(setting.Key)) continue;
@@ -87,7 +102,8 @@ void WriteJson(std::ostream& out, const TTestContents& contents) {
   }
   Json::TValue questions = Json::TValue::array();
   for (std::size_t n = 1; n <= contents.Questions.size(); ++n)
-    questions.push_back(QuestionJson(static_cast<int>(n), contents.Questions[n - 1]));
+    questions.push_back(QuestionJson(static_cast<int>(n), contents.Questions[n - 1],
+                                     n <= histories.size() ? histories[n - 1] : TQuestionHistory{}));
   const Json::TValue json = {{"settings", settings},
                              {"beginMessage", Lines(contents.BeginMessage)},
                              {"endMessage", Lines(contents.EndMessage)},
@@ -104,7 +120,15 @@ int ShowCommand(TToolContext& context) {
   const TTestContents contents = ReadTestContents(store);
   ReportNumbering(context, path, contents.Numbering);
   if (context.Arguments.Has("--json")) {
-    WriteJson(context.Out, contents);
+    // How each question did wherever it was asked, from the store of the
+    // test's folder; a store that cannot be read leaves the histories empty.
+    std::vector<TQuestionHistory> histories;
+    try {
+      histories = TestQuestionHistories(path, contents.Questions);
+    } catch (const std::exception& error) {
+      Report(context.Err, TerminalText(std::string("warning: no question histories: ") + error.what()));
+    }
+    WriteJson(context.Out, contents, histories);
   } else {
     WriteText(context.Out, contents);
   }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/results/RecordAttempt.h"
+#include "core/results/ResultsStore.h"
 #include "support/TempDir.h"
 #include "tool/ToolRun.h"
 
@@ -107,7 +109,8 @@ TEST(ShowCommand, JsonHasTheDocumentedShapeInUnicode) {
       "mediaFile": "FACTVAULT:printers",
       "mediaInternal": true,
       "category": "",
-      "tags": []
+      "tags": [],
+      "history": {"asked": 0, "tests": 0, "facility": null, "discrimination": null, "lastAsked": "", "keyChanged": false}
     },
     {
       "number": 2,
@@ -121,11 +124,38 @@ TEST(ShowCommand, JsonHasTheDocumentedShapeInUnicode) {
       "mediaFile": "",
       "mediaInternal": false,
       "category": "",
-      "tags": []
+      "tags": [],
+      "history": {"asked": 0, "tests": 0, "facility": null, "discrimination": null, "lastAsked": "", "keyChanged": false}
     }
   ]
 }
 )");
+}
+
+TEST(ShowCommand, EachQuestionCarriesItsHistoryFromTheStoreOfItsFolder) {
+  TTempDir dir;
+  const std::vector<QuestionRecord> questions = {MakeQuestion("One", {"a", "b"}, "A"),
+                                                 MakeQuestion("Two", {"a", "b"}, "B")};
+  WriteTestFile(dir.File("T.QWT"), {.Questions = questions});
+  {  // Question 2 answered once, wrongly, in an attempt at another test of the folder.
+    TAttempt attempt;
+    attempt.Id = "0123456789abcdef0123456789abcdef";
+    attempt.TestFile = "OTHER.QWT";
+    attempt.Questions = {SnapshotOf(questions[1], 1)};
+    attempt.Fingerprint = Fingerprint(attempt.Questions);
+    attempt.Student = "Ann";
+    attempt.Started = attempt.Ended = "2026-11-30 10:00:00";
+    attempt.Answered.push_back({1, 1, "", Scoring::LettersOf("A"), false});
+    OpenResultsStore(dir.Path().string(), dir.File("data")).Store->Add(attempt, "1");
+  }
+  const TToolResult result = RunTool({"show", "--json", dir.File("T.QWT")});
+  EXPECT_EQ(result.ExitCode, 0) << result.Err;
+  EXPECT_NE(result.Out.find("\"question\": \"Two\""), std::string::npos);
+  EXPECT_NE(result.Out.find(
+                "\"history\": {\"asked\": 1, \"tests\": 1, \"facility\": 0.0, \"discrimination\": null, "
+                "\"lastAsked\": \"2026-11-30 10:00:00\", \"keyChanged\": false}"),
+            std::string::npos)
+      << result.Out;
 }
 
 TEST(ShowCommand, ControlCharactersNeverReachTheTerminalOrBreakTheJson) {
