@@ -57,6 +57,16 @@ protected:
     return ZipArchive::Write(entries);
   }
 
+  // The media file each question names, and the bytes of each file read.
+  static void ExpectMedia(const TImportedTest& test, const std::vector<std::string>& named,
+                          const std::vector<std::string>& bytes) {
+    std::vector<std::string> names, files;
+    for (const QuestionRecord& question : test.Questions) names.push_back(question.MediaFile);
+    for (const TMediaFile& media : test.Media) files.push_back(media.Bytes);
+    EXPECT_EQ(names, named);
+    EXPECT_EQ(files, bytes);
+  }
+
   std::string ErrorOf(const std::string& bytes) {
     try {
       Format->Read(bytes, Report);
@@ -110,9 +120,7 @@ TEST_F(Qti, ReadsEachVersionAndScoringAsTheRuleThatScoresAlike) {
   EXPECT_EQ(test.Questions[1].Question, "Tick any even number.");
   EXPECT_EQ(test.Questions[2].Question, "Which seas border Germany?");
   EXPECT_EQ(test.Questions[4].Question, "Solve 3x2 = 12.\r\n\r\nPick one.");
-  EXPECT_EQ(test.Questions[4].MediaFile, "cell.png");
-  ASSERT_EQ(test.Media.size(), 1u);
-  EXPECT_EQ(test.Media[0].Bytes, "\x89PNG\r\n\x1A\n");
+  ExpectMedia(test, {"", "", "", "", "cell.png"}, {"\x89PNG\r\n\x1A\n"});
   EXPECT_EQ(Report.Lines(),
             (std::vector<std::string>{
                 "resource legacy/q12.xml of type imsqti_xmlv1p2 is not a QTI 2 item: not imported",
@@ -265,12 +273,7 @@ TEST_F(Qti, PicturesOfOneNameFromDifferentItemsStayApart) {
       PackageOf({{"Q01/q.xml", picture}, {"Q02/q.xml", picture}, {"Q03/q.xml", picture}},
                 {{"Q01/animal.jpg", "cat"}, {"Q02/animal.jpg", "dog"}, {"Q03/animal.jpg", "cat"}}),
       Report);
-  ASSERT_EQ(test.Questions.size(), 3u);
-  EXPECT_EQ(test.Questions[0].MediaFile, "animal.jpg");
-  EXPECT_EQ(test.Questions[1].MediaFile, "animal-2.jpg");
-  EXPECT_EQ(test.Questions[2].MediaFile, "animal.jpg");
-  ASSERT_EQ(test.Media.size(), 2u);
-  EXPECT_EQ(test.Media[1].Bytes, "dog");
+  ExpectMedia(test, {"animal.jpg", "animal-2.jpg", "animal.jpg"}, {"cat", "dog"});
   EXPECT_EQ(Report.Lines(),
             std::vector<std::string>{"question 2: media file animal.jpg differs from an earlier "
                                      "question's of that name: stored as animal-2.jpg"});

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <pugixml.hpp>
+#include <string>
+#include <vector>
+
+#include "core/exchange/ExchangeFixtures.h"
+#include "core/exchange/FormatParts.h"
+#include "core/exchange/Formats.h"
+#include "support/Questions.h"
+#include "support/TempDir.h"
+
+namespace {
+
+// A small bank: a run of two questions of one category, one without a
+// category, one of another; tags on the first.
+TExportedTest Bank(std::string description = "Physics", std::string blueprint = {}) {
+  TExportedTest test;
+  test.Description = std::move(description);
+  QuestionRecord pull = MakeQuestion("Which force pulls down?", {"weight", "lift"}, "A");
+  pull.Category = "Mechanics/Forces";
+  pull.Tags = "vectors, units";
+  QuestionRecord unit = MakeQuestion("Unit of force?", {"newton", "joule"}, "A");
+  unit.Category = "Mechanics/Forces";
+  QuestionRecord who = MakeQuestion("Who wrote the Principia?", {"Newton", "Hooke"}, "A");
+  QuestionRecord sound = MakeQuestion("Sound in air is a", {"longitudinal wave", "transverse wave"}, "A");
+  sound.Category = "Waves";
+  test.Contents.Questions = {pull, unit, who, sound};
+  if (!blueprint.empty()) test.Contents.Settings.push_back({TestFile::Blueprint, blueprint});
+  return test;
+}
+
+std::vector<std::string> Categories(const std::vector<QuestionRecord>& questions) {
+  std::vector<std::string> categories;
+  for (const QuestionRecord& question : questions) categories.push_back(question.Category);
+  return categories;
+}
+
+const TQuestionFormat& Format(std::string_view name) {
+  return *FindQuestionFormat(name);
+}
+
+TImportedTest ReadData(std::string_view format, const std::string& file, TLossReport& report) {
+  return Format(format).Read(ReadBytes(TestDataPath("exchange/" + file)), report);
+}
+
+}  // namespace
+
+TEST(CategoryPaths, TakeOffTheContextAndTheTopLevel) {
+  using FormatParts::CategoryOfPath;
+  EXPECT_EQ(CategoryOfPath("$course$/top/Mechanics/ Forces "), "Mechanics/Forces");
+  EXPECT_EQ(CategoryOfPath("$system$/top"), "");
+  EXPECT_EQ(CategoryOfPath("Top/Waves"), "Waves");
+  EXPECT_EQ(CategoryOfPath("Mechanics//Optics/Lenses"), "Mechanics/Optics/Lenses");
+  EXPECT_EQ(CategoryOfPath("Waves/top"), "Waves/top") << "only the top level is Moodle's";
+  EXPECT_EQ(FormatParts::CategoryParts("Unit 1//2"), std::vector<std::string>{"Unit 1/2"});
+  EXPECT_EQ(FormatParts::CoursePath("Waves"), "$course$/top/Waves");
+}
+
+TEST(Categories, GiftFilesTheQuestionsOfAMoodleExportByCategory) {
+  TLossReport report;
+  const TImportedTest test = ReadData("gift", "gift-categories.gift", report);
+  EXPECT_EQ(test.Title, "Mechanics");
+  EXPECT_EQ(Categories(test.Questions),
+            (std::vector<std::string>{"Default for Physics 101/Mechanics",
+                                      "Default for Physics 101/Mechanics", "Default for Physics 101/Waves"}));
+}
+
+// The test's name first, as always, then a line before each run; tags have no
+// place in GIFT, nor has a blueprint.
+TEST(Categories, GiftWritesALineBeforeEachRunOfACategory) {
+  TLossReport report;
+  const std::string bytes = Format("gift").Write(Bank("Physics", "Mechanics=1"), {}, report);
+  EXPECT_EQ(bytes, ReadBytes(TestDataPath("exchange/gift-categories-written.gift")));
+  EXPECT_EQ(report.Lines(),
+            (std::vector<std::string>{"settings not carried: Question Bank", "question 1: tags dropped"}));
+}
+
+TEST(Categories, MoodleReadsCategoriesTagsAndRandomQuestions) {
+  TLossReport report;
+  const TImportedTest test = ReadData("moodle", "moodle-categories.xml", report);
+  EXPECT_EQ(test.Title, "Mechanics");
+  EXPECT_EQ(Categories(test.Questions),
+            (std::vector<std::string>{"Default for Physics 101/Mechanics",
+                                      "Default for Physics 101/Mechanics", "Default for Physics 101/Waves"}));
+  EXPECT_EQ(test.Questions[0].Tags, "newton, vectors");
+  EXPECT_EQ(test.Questions[1].Tags, "units");
+  EXPECT_EQ(test.Settings,
+            (std::vector<std::pair<std::string, std::string>>{
+                {"BLUEPRINT", "Default for Physics 101/Mechanics=2; Default for Physics 101/Waves=1"}}));
+  EXPECT_TRUE(report.Empty()) << report.Lines().front();
+}
+
+TEST(Categories, MoodleRefusesABlueprintItsQuestionsCannotMeet) {
+  TLossReport report;
+  const std::string random = "<question type=\"random\"><name><text>r</text></name></question>";
+  const TImportedTest test = Format("moodle").Read(
+      "<quiz><question type=\"category\"><category><text>Mechanics</text></category></question>"
+      "<question type=\"multichoice\"><answer fraction=\"100\"><text>a</text></answer></question>"
+      "<question type=\"category\"><category><text>$course$/top/Waves</text></category></question>" +
+          random + random + "</quiz>",
+      report);
+  EXPECT_TRUE(test.Settings.empty());
+  EXPECT_EQ(report.Lines(),
+            std::vector<std::string>{"blueprint not imported: Waves: 2 asked, 0 in the test"});
+}
+
+// Each line as many random questions of its category; what Moodle's draw
+// cannot hold is named.
+TEST(Categories, MoodleWritesEachBlueprintLineAsRandomQuestions) {
+  TLossReport report;
+  const std::string xml =
+      Format("moodle").Write(Bank("Physics", "Mechanics=2; Mechanics/Forces=1; Waves=1+tags"), {}, report);
+  pugi::xml_document document;
+  ASSERT_TRUE(document.load_string(xml.c_str()));
+  std::vector<std::string> drawn;  // category of each random question
+  std::string category;
+  for (const pugi::xml_node& question : document.child("quiz").children("question")) {
+    const std::string_view type = question.attribute("type").as_string();
+    if (type == "category") category = question.child("category").child_value("text");
+    if (type == "random") drawn.push_back(category + " " + question.child("name").child_value("text"));
+  }
+  EXPECT_EQ(drawn, (std::vector<std::string>{"$course$/top/Mechanics Random (Mechanics)",
+                                             "$course$/top/Mechanics Random (Mechanics)",
+                                             "$course$/top/Mechanics/Forces Random (Mechanics/Forces)",
+                                             "$course$/top/Waves Random (Waves)"}));
+  std::vector<std::string> tags;
+  for (const pugi::xml_node& tag :
+       document.child("quiz").find_child_by_attribute("type", "multichoice").child("tags").children("tag"))
+    tags.push_back(tag.child_value("text"));
+  EXPECT_EQ(tags, (std::vector<std::string>{"vectors", "units"}));
+  EXPECT_EQ(report.Lines(),
+            (std::vector<std::string>{
+                "blueprint line \"Mechanics=2\": Moodle XML also draws from \"Mechanics/Forces\"",
+                "blueprint line \"Waves=1+tags\": Moodle XML cannot ask for one question of each tag"}));
+}
+
+// Export and import again: every question keeps its category, with or
+// without the test's name, and in one category alone.
+class CategoryRoundTrip : public testing::TestWithParam<std::string> {};
+
+TEST_P(CategoryRoundTrip, KeepsEachQuestionsCategory) {
+  const TQuestionFormat& format = Format(GetParam());
+  TExportedTest single = Bank("");
+  for (QuestionRecord& question : single.Contents.Questions) question.Category = "Waves";
+  for (const TExportedTest& test : {Bank(), Bank(""), single}) {
+    TLossReport written, read;
+    const TImportedTest back = format.Read(format.Write(test, SampleMedia, written), read);
+    EXPECT_EQ(Categories(back.Questions), Categories(test.Contents.Questions)) << test.Description;
+    if (!test.Description.empty()) EXPECT_EQ(back.Title, test.Description);
+  }
+}
+
+TEST_P(CategoryRoundTrip, KeepsTheBlueprintWhereTheFormatHoldsIt) {
+  const TQuestionFormat& format = Format(GetParam());
+  TLossReport written, read;
+  const TImportedTest back =
+      format.Read(format.Write(Bank("Physics", "Mechanics=2; Waves=1"), {}, written), read);
+  const auto blueprint = std::find_if(back.Settings.begin(), back.Settings.end(), [](const auto& setting) {
+    return setting.first == TestFile::Blueprint;
+  });
+  if (GetParam() == "gift") {
+    EXPECT_EQ(blueprint, back.Settings.end());
+    return;
+  }
+  ASSERT_NE(blueprint, back.Settings.end());
+  EXPECT_EQ(blueprint->second, "Mechanics=2; Waves=1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, CategoryRoundTrip, testing::Values("gift", "moodle", "qti"));
