@@ -342,34 +342,36 @@ private:
            Children(section.parent(), "assessmentSection").size() == 1;
   }
 
-  // The category of what lies in section: the titles of it and the sections
-  // around it, outermost first, but for the frame.
-  static std::string CategoryOf(pugi::xml_node section) {
-    std::vector<std::string> titles;
-    for (; LocalName(section) == "assessmentSection"; section = section.parent())
-      if (!IsFrame(section))
-        titles.push_back(FormatParts::CategoryOfPath(section.attribute("title").as_string()));
-    std::string category;
-    for (auto title = titles.rbegin(); title != titles.rend(); ++title)
-      if (!title->empty()) category += (category.empty() ? "" : "/") + *title;
-    return category;
-  }
-
+  // The categories of the items and the blueprint rows of the sections,
+  // each section's category made from the one around it in one pass.
   static TSections SectionsOf(const pugi::xml_node& root, const std::string& href) {
     TSections sections;
+    std::map<pugi::xml_node, std::string> filed;  // section -> its category
+    std::map<pugi::xml_node, bool> framed;        // test part -> whether it holds one section
+    const std::string none;
     for (const pugi::xml_node& node : DescendantsWhere(root, [](std::string_view name) {
            return name == "assessmentItemRef" || name == "assessmentSection";
          })) {
+      const pugi::xml_node parent = node.parent();
+      const auto outer = filed.find(parent);
+      const std::string& around = outer == filed.end() ? none : outer->second;
       if (LocalName(node) == "assessmentItemRef") {
-        const std::optional<std::string> path =
-            Resolve(href, ExchangeText::PercentDecode(node.attribute("href").as_string()));
-        if (path) sections.Categories.emplace(*path, CategoryOf(node.parent()));
+        if (const std::optional<std::string> path =
+                Resolve(href, ExchangeText::PercentDecode(node.attribute("href").as_string())))
+          sections.Categories.emplace(*path, around);
         continue;
       }
-      const pugi::xml_node selection = Child(node, "selection");
-      const std::string category = CategoryOf(node);
-      if (selection && !category.empty())
+      bool frame = false;
+      if (LocalName(parent) == "testPart") {
+        const auto [part, fresh] = framed.try_emplace(parent, false);
+        if (fresh) part->second = Children(parent, "assessmentSection").size() == 1;
+        frame = part->second;
+      }
+      const std::string title = frame ? "" : FormatParts::CategoryOfPath(node.attribute("title").as_string());
+      std::string category = around.empty() || title.empty() ? around + title : around + "/" + title;
+      if (const pugi::xml_node selection = Child(node, "selection"); selection && !category.empty())
         sections.Blueprint.Rows.push_back({category, selection.attribute("select").as_int()});
+      filed.emplace(node, std::move(category));
     }
     return sections;
   }
