@@ -21,6 +21,18 @@ TImportedTest ReadData(std::string_view format, const std::string& file, TLossRe
   return Format(format).Read(ReadBytes(TestDataPath("exchange/" + file)), report);
 }
 
+// One course as Moodle exports it: two questions of Mechanics, one of Waves,
+// the first category naming the test.
+TImportedTest ReadCourse(std::string_view format, const std::string& file, TLossReport& report) {
+  TImportedTest test = ReadData(format, file, report);
+  EXPECT_EQ(test.Title, "Mechanics") << file;
+  EXPECT_EQ(Categories(test.Questions),
+            (std::vector<std::string>{"Default for Physics 101/Mechanics",
+                                      "Default for Physics 101/Mechanics", "Default for Physics 101/Waves"}))
+      << file;
+  return test;
+}
+
 }  // namespace
 
 TEST(CategoryPaths, TakeOffTheContextAndTheTopLevel) {
@@ -36,11 +48,7 @@ TEST(CategoryPaths, TakeOffTheContextAndTheTopLevel) {
 
 TEST(Categories, GiftFilesTheQuestionsOfAMoodleExportByCategory) {
   TLossReport report;
-  const TImportedTest test = ReadData("gift", "gift-categories.gift", report);
-  EXPECT_EQ(test.Title, "Mechanics");
-  EXPECT_EQ(Categories(test.Questions),
-            (std::vector<std::string>{"Default for Physics 101/Mechanics",
-                                      "Default for Physics 101/Mechanics", "Default for Physics 101/Waves"}));
+  ReadCourse("gift", "gift-categories.gift", report);
 }
 
 // The test's name first, as always, then a line before each run; tags have no
@@ -55,11 +63,7 @@ TEST(Categories, GiftWritesALineBeforeEachRunOfACategory) {
 
 TEST(Categories, MoodleReadsCategoriesTagsAndRandomQuestions) {
   TLossReport report;
-  const TImportedTest test = ReadData("moodle", "moodle-categories.xml", report);
-  EXPECT_EQ(test.Title, "Mechanics");
-  EXPECT_EQ(Categories(test.Questions),
-            (std::vector<std::string>{"Default for Physics 101/Mechanics",
-                                      "Default for Physics 101/Mechanics", "Default for Physics 101/Waves"}));
+  const TImportedTest test = ReadCourse("moodle", "moodle-categories.xml", report);
   EXPECT_EQ(test.Questions[0].Tags, "newton, vectors");
   EXPECT_EQ(test.Questions[1].Tags, "units");
   EXPECT_EQ(test.Settings,
