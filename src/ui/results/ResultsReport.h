@@ -20,6 +20,8 @@ QString Score(int right, int asked);                 // "9 of 20"
 QString PassRate(const Reports::TPassRate& rate);    // "40% (2 of 5 passed)"
 
 QStringList AttemptHeaders();
+// An attempt's row; the questions it asked are shown when its answers were
+// listed.
 QStringList AttemptRow(const TStoredAttempt& attempt, int passPoint);
 QStringList ItemHeaders();
 // An item's row; span is how many answer letters the question has, text its
