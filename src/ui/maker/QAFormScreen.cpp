@@ -148,8 +148,10 @@ void TQAForm::StoreBankFields() {
     TQuestionSetChange recorded = TQuestionSetChange::Record(Questions, change);
     if (!recorded.Empty()) Undo->push(new TSetEdit(*this, std::move(recorded), text));
   };
-  step(tr("Set Category"), [&] { Questions.Current().Category = category; });
-  step(tr("Set Tags"), [&] { Questions.Current().Tags = tags; });
+  // Compared first: most calls come from moving on, with nothing changed.
+  if (Questions.Current().Category != category)
+    step(tr("Set Category"), [&] { Questions.Current().Category = category; });
+  if (Questions.Current().Tags != tags) step(tr("Set Tags"), [&] { Questions.Current().Tags = tags; });
 }
 
 // Before a step of the history that is not an edit of the screen now shown,
