@@ -241,8 +241,12 @@ QByteArray TResultsReport::Pdf() const {
   report.Table(
       QCoreApplication::translate("TResultsForm", "Item analysis (answers: all / top 27% / bottom 27%)"),
       ResultRows::ItemHeaders(), items);
-  report.Table(QCoreApplication::translate("TResultsForm", "Attempts"), ResultRows::AttemptHeaders(),
-               Attempts);
+  // So are the questions of an attempt drawn from a large bank.
+  const QStringList headers = ResultRows::AttemptHeaders();
+  std::vector<QStringList> attempts = Attempts;
+  for (QStringList& row : attempts)
+    if (row.size() == headers.size()) row.back() = report.Cut(row.back());
+  report.Table(QCoreApplication::translate("TResultsForm", "Attempts"), headers, attempts);
   report.End();
   return bytes;
 }

@@ -35,7 +35,8 @@ TChartData HistogramData(const Statistics::TTest& figures);
 // the figures line by line, the histogram of the scores, then the item
 // analysis and the attempts as tables whose columns are as wide as their
 // widest cell, in a smaller type where a table is wider than the page. A
-// table runs on over as many pages as it needs.
+// question's text and an attempt's list of questions are cut short to a
+// quarter of the page. A table runs on over as many pages as it needs.
 class TResultsReport {
 public:
   QString Title;  // the document's title
