@@ -13,6 +13,7 @@
 
 #include "core/model/TestFile.h"
 #include "core/storage/IniStore.h"
+#include "core/storage/Utf8.h"
 
 namespace BenchFiles {
 namespace {
@@ -39,9 +40,7 @@ std::string Words(std::mt19937& random, size_t minLength, size_t maxLength, bool
                                          : words[random() % std::size(words)];
   }
   // Cut at a character's start, never inside one.
-  size_t cut = length;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  text.resize(cut);
+  text.resize(Utf8::CharacterStart(text, length));
   return text;
 }
 

@@ -13,6 +13,7 @@
 #include "core/exchange/ExchangeText.h"
 #include "core/exchange/FormatParts.h"
 #include "core/exchange/XmlParts.h"
+#include "core/storage/Utf8.h"
 
 namespace {
 
@@ -169,12 +170,7 @@ std::string ShortName(std::string_view question) {
   std::string name = ExchangeText::WithCrLf(question);
   std::replace(name.begin(), name.end(), '\r', ' ');
   name.erase(std::remove(name.begin(), name.end(), '\n'), name.end());
-  if (name.size() > 60) {
-    std::size_t cut = 60;
-    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
-      --cut;  // never in the middle of a UTF-8 sequence
-    name.resize(cut);
-  }
+  if (name.size() > 60) name.resize(Utf8::CharacterStart(name, 60));
   return name;
 }
 

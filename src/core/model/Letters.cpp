@@ -53,9 +53,7 @@ std::string Folded(std::string_view text) {
 
 char32_t Before(std::string_view text, std::size_t position) {
   if (position == 0 || position > text.size()) return 0;
-  std::size_t start = position - 1;
-  while (start > 0 && position - start < 4 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
-    --start;
+  const std::size_t start = Utf8::CharacterStart(text, position - 1);
   const std::size_t length = Utf8::SequenceLength(text, start);
   return length == position - start ? Utf8::Decode(text, start, length) : 0;
 }

@@ -9,6 +9,7 @@
 #include "core/model/Letters.h"
 #include "core/model/QuestionSet.h"
 #include "core/storage/IoError.h"
+#include "core/storage/Utf8.h"
 
 namespace {
 
@@ -176,9 +177,7 @@ void TTestSearch::Apply(QuestionSet& set, const std::vector<TFieldChange>& chang
 
 std::string HitContext(const std::string& text, size_t position, size_t length, size_t around) {
   // Widened to whole characters: a cut never splits one.
-  const auto inside = [&text](size_t i) {
-    return i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
-  };
+  const auto inside = [&text](size_t i) { return i < text.size() && Utf8::IsContinuation(text[i]); };
   size_t first = position > around ? position - around : 0;
   while (first > 0 && inside(first)) --first;
   size_t last = std::min(text.size(), position + length + around);

@@ -73,8 +73,7 @@ char32_t NextCodePoint(std::string_view text, size_t& i) {
                     : lead >= 0xE0 && lead < 0xF0 ? 2
                     : lead >= 0xC2 && lead < 0xE0 ? 1
                                                   : 0;
-  for (int k = 0; k < extra && i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80; ++k)
-    ++i;
+  for (int k = 0; k < extra && i < text.size() && Utf8::IsContinuation(text[i]); ++k) ++i;
   return 0xFFFD;
 }
 

@@ -109,4 +109,10 @@ char32_t Decode(std::string_view text, std::size_t at, std::size_t length) {
   return c;
 }
 
+std::size_t CharacterStart(std::string_view text, std::size_t at) {
+  std::size_t start = at;
+  while (start > 0 && at - start < 3 && start < text.size() && IsContinuation(text[start])) --start;
+  return start;
+}
+
 }  // namespace Utf8

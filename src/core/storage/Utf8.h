@@ -16,6 +16,16 @@ std::size_t SequenceLength(std::string_view text, std::size_t at);
 // Whether the whole of text is well-formed UTF-8.
 bool IsValid(std::string_view text);
 
+// Whether byte continues a sequence (10xxxxxx) rather than starting one.
+constexpr bool IsContinuation(char byte) {
+  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// at, moved back over at most three continuation bytes to where the
+// character it falls in starts, so that a cut there splits no character; at
+// itself when it is text's end or starts a character.
+std::size_t CharacterStart(std::string_view text, std::size_t at);
+
 // The code point of the well-formed sequence of length bytes at text[at], as
 // SequenceLength measured it.
 char32_t Decode(std::string_view text, std::size_t at, std::size_t length);

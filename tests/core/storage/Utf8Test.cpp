@@ -104,7 +104,7 @@ TEST(Utf8Test, IsValidRefusesEveryMalformedFormWhereverItStands) {
     // At every place between characters of the valid text, across the runs
     // of sixteen bytes the check takes at a time.
     for (std::size_t at = 0; at <= valid.size(); ++at) {
-      if (at < valid.size() && (static_cast<unsigned char>(valid[at]) & 0xC0) == 0x80) continue;
+      if (at < valid.size() && Utf8::IsContinuation(valid[at])) continue;
       const std::string text = valid.substr(0, at) + bad + valid.substr(at);
       EXPECT_FALSE(Utf8::IsValid(text)) << testing::PrintToString(text);
     }
@@ -122,6 +122,15 @@ TEST(Utf8Test, IsValidRefusesEveryMalformedFormWhereverItStands) {
     EXPECT_TRUE(Utf8::IsValid(std::string(40, 'x') + good + valid)) << testing::PrintToString(good);
   EXPECT_TRUE(Utf8::IsValid(""));
   EXPECT_TRUE(Utf8::IsValid("\0\0"s));
+}
+
+// A cut moved to a character's start never splits one: inside each
+// character of "aé€😀" it goes back to where that character starts.
+TEST(Utf8, ACutMovesBackToTheStartOfItsCharacter) {
+  const std::string text = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";
+  const std::size_t starts[] = {0, 1, 1, 3, 3, 3, 6, 6, 6, 6, 10};
+  for (std::size_t at = 0; at <= text.size(); ++at)
+    EXPECT_EQ(Utf8::CharacterStart(text, at), starts[at]) << at;
 }
 
 }  // namespace
