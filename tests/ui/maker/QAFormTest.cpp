@@ -586,12 +586,11 @@ TEST_F(QAFormTest, FourScriptsAreTypedSavedAndReopenedAsTyped) {
   ::WriteTest(path, FourScripts::Settings(), {});
   OpenEditor(path);
   const auto& scripts = FourScripts::Scripts();
+  const char* const answerBoxes[] = {"AnswerLabelA", "AnswerLabelB", "AnswerLabelC"};
   for (std::size_t i = 0; i < scripts.size(); ++i) {
     if (i > 0) Click(*Editor, "AddNewButton");
     Type("QuestionLabel", QString::fromStdString(scripts[i].Question));
-    for (int a = 0; a < 3; ++a)
-      Type(("AnswerLabel" + std::string(1, char('A' + a))).c_str(),
-           QString::fromStdString(scripts[i].Answers[a]));
+    for (int a = 0; a < 3; ++a) Type(answerBoxes[a], QString::fromStdString(scripts[i].Answers[a]));
     Check(scripts[i].Correct[0] - 'A' + 1)->click();
     Child<QLineEdit>(*Editor, "ReferenceText")->setText(QString::fromStdString(scripts[i].Reference));
   }
@@ -605,7 +604,8 @@ TEST_F(QAFormTest, FourScriptsAreTypedSavedAndReopenedAsTyped) {
   for (std::size_t i = 0; i < scripts.size(); ++i) {
     if (i > 0) Click(*Editor, "NextButton");
     EXPECT_EQ(Box("QuestionLabel")->toPlainText().toStdString(), scripts[i].Question);
-    EXPECT_EQ(Box("AnswerLabelC")->toPlainText().toStdString(), scripts[i].Answers[2]);
+    for (int a = 0; a < 3; ++a)
+      EXPECT_EQ(Box(answerBoxes[a])->toPlainText().toStdString(), scripts[i].Answers[a]) << answerBoxes[a];
     EXPECT_EQ(Reference().toStdString(), scripts[i].Reference);
     EXPECT_TRUE(Check(scripts[i].Correct[0] - 'A' + 1)->isChecked()) << i;
   }
