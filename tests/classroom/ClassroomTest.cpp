@@ -13,8 +13,11 @@
 #include "classroom/ClassroomFixture.h"
 #include "classroom/Form.h"
 #include "classroom/PageFiles.h"
+#include "support/FourScripts.h"
 #include "support/ManualClock.h"
 #include "support/PostgresStore.h"
+#include "support/Questions.h"
+#include "support/StoredQuestions.h"
 #include "support/TempDir.h"
 
 using namespace ClassroomFixture;
@@ -489,3 +492,56 @@ TEST(Classroom, ASigkilledServerLosesNoConfirmedAnswer) {
 }
 
 }  // namespace
+
+// Students named in four scripts take a test in them: the page is given every
+// text and the language as the file has them, and the store keeps them so.
+TEST(Classroom, AFourScriptTestReachesThePageAndTheStoreExactly) {
+  TTempDir dir;
+  const std::string path = dir.File("SCRIPTS.QWT");
+  WriteTest(path, FourScripts::Settings(), FourScripts::Questions());
+  TRoom room(LoadClassroomTest(path));
+  const auto& scripts = FourScripts::Scripts();
+  const std::vector<std::string>& names = FourScripts::Students();
+  // Each student answers every question with one letter; the first with the key.
+  const std::vector<std::string> letters = {"", "A", "B", "C"};
+  const std::vector<int> right = {4, 2, 1, 1};
+  for (std::size_t s = 0; s < names.size(); ++s) {
+    std::string typed;
+    for (const unsigned char c : names[s])
+      typed += {'%', "0123456789ABCDEF"[c >> 4], "0123456789ABCDEF"[c & 15]};
+    const TResponse joined = room.Post(
+        "/api/join", "room=ROOM42&name=" + typed + "&device=" + std::string(40, static_cast<char>('a' + s)));
+    EXPECT_EQ(Json::TValue::parse(joined.Body)["begin"], Json::TValue(FourScripts::Settings().BeginMessage));
+    const std::string token = Field(joined.Body, "token");
+    room.Post("/api/start", "", token);
+    Json::TValue state = Json::TValue::parse(room.Get("/api/state", token).Body);
+    EXPECT_EQ(state["name"], names[s]);
+    EXPECT_EQ(state["language"], "ar");
+    EXPECT_EQ(state["description"], FourScripts::Settings().Description);
+    ASSERT_EQ(state["count"], 4);
+    for (int position = 0; position < 4; ++position) {
+      const Json::TValue& shown = state["question"];
+      const auto script =
+          std::ranges::find(scripts, shown["text"].get<std::string>(), &FourScripts::TScript::Question);
+      ASSERT_NE(script, scripts.end()) << shown.dump();
+      ASSERT_EQ(shown["answers"].size(), 3u);
+      for (int a = 0; a < 3; ++a) {
+        EXPECT_EQ(shown["answers"][a]["letter"], std::string(1, static_cast<char>('A' + a)));
+        EXPECT_EQ(shown["answers"][a]["text"], script->Answers[static_cast<std::size_t>(a)]);
+      }
+      const std::string chosen = letters[s].empty() ? script->Correct : letters[s];
+      ASSERT_EQ(room.Post("/api/answer", "position=" + std::to_string(position) + "&letters=" + chosen, token)
+                    .Status,
+                200);
+      state = Json::TValue::parse(
+          position < 3 ? room.Post("/api/go", "position=" + std::to_string(position + 1), token).Body
+                       : room.Post("/api/finish", "", token).Body);
+    }
+    EXPECT_EQ(state["end"], Json::TValue(FourScripts::Settings().EndMessage));
+    EXPECT_EQ(state["result"]["right"], right[s]) << names[s];
+  }
+  std::map<std::string, int> stored;
+  for (const TStoredAttempt& attempt : room.Stored()) stored[attempt.Student] = attempt.Right;
+  EXPECT_EQ(stored, (std::map<std::string, int>{{names[0], 4}, {names[1], 2}, {names[2], 1}, {names[3], 1}}));
+  EXPECT_EQ(StoredQuestions(*room.Opened.Store), AsSnapshots(FourScripts::Questions()));
+}

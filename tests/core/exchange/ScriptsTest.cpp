@@ -8,39 +8,11 @@
 #include "core/exchange/Import.h"
 #include "core/model/TestContents.h"
 #include "core/storage/IniStore.h"
+#include "support/FourScripts.h"
 #include "support/Questions.h"
 #include "support/TempDir.h"
 
 namespace {
-
-// One question each in Greek, Polish, Chinese and Arabic, with answers and
-// references, and messages in all four.
-std::vector<QuestionRecord> FourScripts() {
-  QuestionRecord greek = MakeQuestion(
-      "\xCE\xA0\xCE\xBF\xCE\xB9\xCE\xB1 \xCE\xB5\xCE\xAF\xCE\xBD\xCE\xB1\xCE\xB9;",
-      {"\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1", "\xCE\xA3\xCF\x80\xCE\xAC\xCF\x81\xCF\x84\xCE\xB7"}, "A");
-  greek.Reference = "\xCE\xA3\xCE\xB5\xCE\xBB. 3";
-  QuestionRecord polish = MakeQuestion(
-      "Kt\xC3\xB3ra rzeka p\xC5\x82ynie przez \xC5\x81\xC3\xB3"
-      "d\xC5\xBA?",
-      {"\xC5\x81\xC3\xB3"
-       "dka",
-       "Wis\xC5\x82"
-       "a",
-       "\xC5\xBB"
-       "adna"},
-      "C");
-  polish.Reference = "Rozdzia\xC5\x82 \xC5\xBC\xC3\xB3\xC5\x82ty";
-  QuestionRecord chinese =
-      MakeQuestion("\xE4\xB8\xAD\xE5\x9B\xBD\xE7\x9A\x84\xE9\xA6\x96\xE9\x83\xBD\xEF\xBC\x9F",
-                   {"\xE5\x8C\x97\xE4\xBA\xAC", "\xE4\xB8\x8A\xE6\xB5\xB7"}, "A");
-  chinese.Reference = "\xE7\xAC\xAC\xE4\xB8\x89\xE7\xAB\xA0";
-  QuestionRecord arabic = MakeQuestion(
-      "\xD9\x85\xD8\xA7 \xD8\xB9\xD8\xA7\xD8\xB5\xD9\x85\xD8\xA9 \xD9\x85\xD8\xB5\xD8\xB1\xD8\x9F",
-      {"\xD8\xA7\xD9\x84\xD9\x82\xD8\xA7\xD9\x87\xD8\xB1\xD8\xA9", "\xD8\xAF\xD9\x85\xD8\xB4\xD9\x82"}, "A");
-  arabic.Reference = "\xD8\xA7\xD9\x84\xD9\x81\xD8\xB5\xD9\x84 \xD9\xA2";
-  return {greek, polish, chinese, arabic};
-}
 
 // What a format gives back of a question: Aiken and QTI carry no reference.
 QuestionRecord Carried(QuestionRecord question, std::string_view format) {
@@ -51,17 +23,12 @@ QuestionRecord Carried(QuestionRecord question, std::string_view format) {
 TEST(FourScripts, KeepEveryCharacterThroughTheFileAndEveryFormat) {
   TTempDir dir;
   const std::string path = dir.File("SCRIPTS.QWT");
-  TestSettings settings;
-  settings.Description =
-      "\xCE\x93\xCE\xB5\xCF\x89\xCE\xB3\xCF\x81\xCE\xB1\xCF\x86\xCE\xAF\xCE\xB1 \xE5\x9C\xB0\xE7\x90\x86";
-  settings.BeginMessage = {"Powodzenia! \xE7\xA5\x9D\xE4\xBD\xA0\xE5\xA5\xBD\xE8\xBF\x90",
-                           "\xD8\xA8\xD8\xA7\xD9\x84\xD8\xAA\xD9\x88\xD9\x81\xD9\x8A\xD9\x82"};
-  settings.EndMessage = {"\xCE\xA4\xCE\xAD\xCE\xBB\xCE\xBF\xCF\x82"};
-  WriteTest(path, settings, FourScripts());
+  const TestSettings settings = FourScripts::Settings();
+  WriteTest(path, settings, FourScripts::Questions());
 
   TCustomIniStore store(path);
   const TTestContents contents = ReadTestContents(store);
-  EXPECT_EQ(contents.Questions, FourScripts());
+  EXPECT_EQ(contents.Questions, FourScripts::Questions());
   EXPECT_EQ(*contents.Settings[0].Value, settings.Description);
   EXPECT_EQ(contents.BeginMessage, settings.BeginMessage);
   EXPECT_EQ(contents.EndMessage, settings.EndMessage);
@@ -79,7 +46,7 @@ TEST(FourScripts, KeepEveryCharacterThroughTheFileAndEveryFormat) {
     const TTestContents again = ReadTestContents(imported);
     ASSERT_EQ(again.Questions.size(), 4u) << name;
     for (size_t i = 0; i < 4; ++i)
-      EXPECT_EQ(again.Questions[i], Carried(FourScripts()[i], name)) << name << " " << i;
+      EXPECT_EQ(again.Questions[i], Carried(FourScripts::Questions()[i], name)) << name << " " << i;
   }
 }
 

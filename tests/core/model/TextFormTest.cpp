@@ -14,6 +14,7 @@
 #include "core/storage/IniStore.h"
 #include "core/storage/ZarnEncryption.h"
 #include "support/FixedFirstByte.h"
+#include "support/FourScripts.h"
 #include "support/Questions.h"
 #include "support/TempDir.h"
 
@@ -99,8 +100,8 @@ TEST_F(TextFormTest, TheMarkerComesAndGoesPerSaveAndTheCodePageFormStaysByteIden
   EXPECT_FALSE(Outcome.BecameUtf8);
 
   // The settings' own save decides the same way, LANGUAGE only when set.
-  settings.Description = "\xD8\xA7\xD8\xAE\xD8\xAA\xD8\xA8\xD8\xA7\xD8\xB1";
-  settings.Language = "ar";
+  settings.Description = FourScripts::Arabic().Description;
+  settings.Language = FourScripts::Arabic().Language;
   EXPECT_TRUE(SaveTestSettings(Path, settings));
   EXPECT_EQ(LoadTestSettings(Path), settings);
   QuestionSet reloaded;

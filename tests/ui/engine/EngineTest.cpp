@@ -20,10 +20,12 @@
 #include "core/run/History.h"
 #include "core/run/TestSession.h"
 #include "core/storage/IniStore.h"
+#include "support/FourScripts.h"
 #include "support/ManualClock.h"
 #include "support/PseudoLanguage.h"
 #include "support/Questions.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StoredQuestions.h"
 #include "support/TempDir.h"
 #include "support/UiKit.h"
 #include "support/WindowAudit.h"
@@ -561,4 +563,65 @@ TEST_F(EngineTest, EveryWindowOfARunShowsItsTextsInTheInterfacesLanguage) {
   TAboutBox about(ClientConfig{}, QPixmap(), Services);
   EXPECT_EQ(UntranslatedTexts(history), QStringList());
   EXPECT_EQ(UntranslatedTexts(about), QStringList());
+}
+
+// A test in four scripts is shown and recorded character for character, the
+// Arabic question from the right.
+TEST_F(EngineTest, FourScriptsAreShownAndRecordedExactly) {
+  Settings = FourScripts::Settings();
+  Questions = FourScripts::Questions();
+  const std::string path = Dir.File("SCRIPTS.QWT");
+  ::WriteTest(path, Settings, Questions);
+  const auto& scripts = FourScripts::Scripts();
+  const QString student = QString::fromStdString(FourScripts::Students()[1]);
+  TEngineForm engine(EngineSetup());
+  Prompts.Answers = {student};
+  const auto lines = [](const std::vector<std::string>& message) {
+    QStringList joined;
+    for (const std::string& line : message) joined << QString::fromStdString(line);
+    return joined.join(QLatin1Char('\n'));
+  };
+  QStringList shown;
+  engine.RunModal = [&](QDialog& dialog) {
+    shown << dialog.objectName();
+    if (qobject_cast<TBeginBox*>(&dialog)) {
+      EXPECT_EQ(Child<QTextEdit>(dialog, "Memo1")->toPlainText(), lines(Settings.BeginMessage));
+    } else if (auto* form = qobject_cast<TQuestionForm*>(&dialog)) {
+      for (std::size_t i = 0; i < scripts.size(); ++i) {
+        if (i > 0) form->NextButtonClick();
+        auto* question = Child<QLabel>(*form, "QuestionLabel");
+        EXPECT_EQ(question->text().toStdString(), scripts[i].Question);
+        EXPECT_EQ(question->layoutDirection(),
+                  scripts[i].Name == std::string("Arabic") ? Qt::RightToLeft : Qt::LeftToRight)
+            << scripts[i].Name;
+        for (int a = 0; a < 3; ++a) {
+          auto* option = Child<QRadioButton>(*form, ("Option" + std::string(1, char('A' + a))).c_str());
+          EXPECT_EQ(option->text().toStdString(),
+                    std::string("&") + char('A' + a) + ".  " + scripts[i].Answers[a]);
+          EXPECT_EQ(option->layoutDirection(), question->layoutDirection());
+        }
+        // Greek and Chinese right, Polish and Arabic answered A: wrong.
+        Child<QRadioButton>(*form, "OptionA")->click();
+      }
+      Dialogs.ExpectMessage(
+          TMessageKind::RiskyConfirmation,
+          "Every question has an answer.\rFinish the test now? No answer can be changed afterwards.",
+          TButton::Yes);
+      form->FinishButtonClick();
+    } else if (auto* end = qobject_cast<TEndForm*>(&dialog)) {
+      EXPECT_EQ(Child<QLabel>(*end, "EndMessageLabel")->text(), lines(Settings.EndMessage));
+      EXPECT_EQ(Child<QLabel>(*end, "ScoreLabel")->text(), QStringLiteral("Score: 2 of 4 right (50%)"));
+    }
+    return int(QDialog::Accepted);
+  };
+  engine.TakeTest(FromPath(path));
+  EXPECT_EQ(shown, (QStringList{"BeginBox", "QuestionForm", "EndForm"}));
+
+  TOpenedStore opened = OpenResultsStore(Dir.Path().string(), Dir.File("data"));
+  const auto attempts = opened.Store->Attempts({.WithAnswers = true});
+  ASSERT_EQ(attempts.size(), 1u);
+  EXPECT_EQ(attempts[0].Student, FourScripts::Students()[1]);
+  EXPECT_EQ(attempts[0].Description, Settings.Description);
+  EXPECT_EQ(attempts[0].Right, 2);
+  EXPECT_EQ(StoredQuestions(*opened.Store), AsSnapshots(FourScripts::Questions()));
 }

@@ -10,6 +10,7 @@
 
 #include "core/model/QuestionSet.h"
 #include "core/storage/IoError.h"
+#include "support/FourScripts.h"
 #include "support/IoErrorText.h"
 #include "ui/maker/EditorFixture.h"
 #include "ui/maker/NoteForm.h"
@@ -576,4 +577,45 @@ TEST_F(QAFormTest, PreviewAsksToSaveChangesAndStartsAtTheQuestionEdited) {
   Trigger(*Editor, "PreviewTest1");
   EXPECT_EQ(Reload(path)->Slot(2).Question, "Changed second");
   EXPECT_EQ(Shell.Calls.size(), 2u);
+}
+
+// A test typed in four scripts is saved and reopened as typed; in an Arabic
+// test the text boxes run from the right, in one without a language from the left.
+TEST_F(QAFormTest, FourScriptsAreTypedSavedAndReopenedAsTyped) {
+  const std::string path = Dir.File("SCRIPTS.QWT");
+  ::WriteTest(path, FourScripts::Settings(), {});
+  OpenEditor(path);
+  const auto& scripts = FourScripts::Scripts();
+  const char* const answerBoxes[] = {"AnswerLabelA", "AnswerLabelB", "AnswerLabelC"};
+  for (std::size_t i = 0; i < scripts.size(); ++i) {
+    if (i > 0) Click(*Editor, "AddNewButton");
+    Type("QuestionLabel", QString::fromStdString(scripts[i].Question));
+    for (int a = 0; a < 3; ++a) Type(answerBoxes[a], QString::fromStdString(scripts[i].Answers[a]));
+    Check(scripts[i].Correct[0] - 'A' + 1)->click();
+    Child<QLineEdit>(*Editor, "ReferenceText")->setText(QString::fromStdString(scripts[i].Reference));
+  }
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, SavedAsk, TButton::No);
+  Click(*Editor, "SaveButton");
+  const auto saved = Reload(path);
+  ASSERT_EQ(saved->QuestionCount, 4);
+  for (int n = 1; n <= 4; ++n) EXPECT_EQ(saved->Slot(n), FourScripts::Questions()[n - 1]) << n;
+
+  OpenEditor(path);
+  for (std::size_t i = 0; i < scripts.size(); ++i) {
+    if (i > 0) Click(*Editor, "NextButton");
+    EXPECT_EQ(Box("QuestionLabel")->toPlainText().toStdString(), scripts[i].Question);
+    for (int a = 0; a < 3; ++a)
+      EXPECT_EQ(Box(answerBoxes[a])->toPlainText().toStdString(), scripts[i].Answers[a]) << answerBoxes[a];
+    EXPECT_EQ(Reference().toStdString(), scripts[i].Reference);
+    EXPECT_TRUE(Check(scripts[i].Correct[0] - 'A' + 1)->isChecked()) << i;
+  }
+  for (const char* box : {"QuestionLabel", "AnswerLabelA", "ReferenceText"})
+    EXPECT_EQ(Child<QWidget>(*Editor, box)->layoutDirection(), Qt::RightToLeft) << box;
+
+  TestSettings unnamed = FourScripts::Settings();
+  unnamed.Language.clear();
+  const std::string plain = Dir.File("PLAIN.QWT");
+  ::WriteTest(plain, unnamed, FourScripts::Questions());
+  OpenEditor(plain);
+  EXPECT_EQ(Box("QuestionLabel")->layoutDirection(), Qt::LeftToRight);
 }

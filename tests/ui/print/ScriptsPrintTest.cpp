@@ -8,51 +8,24 @@
 #include <tuple>
 
 #include "PaperFixture.h"
+#include "support/FourScripts.h"
 #include "ui/page/PageText.h"
 
 namespace {
 
-struct TScript {
-  const char* Name;
-  const char* Font;  // the embedded font that prints its letters
-  std::string Description, Begin, Question;
-  std::vector<std::string> Answers;
-};
+using FourScripts::TScript;
+
+// The embedded font that prints each script's letters.
+const char* FontOf(const TScript& script) {
+  static const std::map<std::string, const char*> fonts = {{"Greek", "DejaVuSerif"},
+                                                           {"Polish", "DejaVuSerif"},
+                                                           {"Chinese", "NotoSerifCJK"},
+                                                           {"Arabic", "NotoSansArabic"}};
+  return fonts.at(script.Name);
+}
 
 // Each text in UTF-8; the printer reads them so (see Decode), whatever the
 // core's own text is.
-const std::vector<TScript>& Scripts() {
-  static const std::vector<TScript> scripts = {
-      {"Greek",
-       "DejaVuSerif",
-       "Διαγώνισμα φυσικής",
-       "Καλή επιτυχία",
-       "Ποια είναι η μονάδα της δύναμης",
-       {"Νιούτον", "Τζάουλ", "Βατ"}},
-      {"Polish",
-       "DejaVuSerif",
-       "Sprawdzian z fizyki",
-       "Powodzenia, Łukasz Żółć",
-       "Zażółć gęślą jaźń: która jednostka",
-       {"niuton", "dżul", "wat"}},
-      // Characters whose glyphs Noto shares with the Kangxi radicals: 一 人 大 日 文 目 山 水.
-      {"Chinese",
-       "NotoSerifCJK",
-       "中文物理测验",
-       "祝你好运",
-       "下面哪一个是力的单位，大人在日月山水中看文目",
-       {"牛顿", "焦耳", "瓦特"}},
-      // Digits and a Latin name inside, and the lam-alef ligature in the last answer.
-      {"Arabic",
-       "NotoSansArabic",
-       "اختبار الفيزياء",
-       "بالتوفيق",
-       "سؤال رقم 42 عن قانون Newton الثاني",
-       {"نيوتن", "جول", "لا شيء مما سبق"}},
-  };
-  return scripts;
-}
-
 QString Decode(const std::string& text) {
   return QString::fromUtf8(text);
 }
@@ -76,10 +49,7 @@ protected:
     test.Description = script.Description;
     test.BeginMessage = {script.Begin};
     test.Folder = Dir.Path().string();
-    QuestionRecord q;
-    q.Question = script.Question;
-    for (std::size_t a = 0; a < script.Answers.size(); ++a) q.Answer(static_cast<int>(a)) = script.Answers[a];
-    q.Correct = "A";
+    const QuestionRecord q = FourScripts::Question(script);
     test.Questions = {q, q};
     return test;
   }
@@ -136,7 +106,7 @@ protected:
 TEST_F(ScriptsFixture, EveryScriptComesOutOfThePdfAsWrittenInEmbeddedFonts) {
   TPrintOptions options;
   options.AnswerSheet = options.AnswerKeys = true;
-  for (const TScript& script : Scripts()) {
+  for (const TScript& script : FourScripts::Scripts()) {
     const QString pdf = Print(script, options);
     const QString text = WithoutControls(Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
     for (const std::string& expected :
@@ -149,7 +119,7 @@ TEST_F(ScriptsFixture, EveryScriptComesOutOfThePdfAsWrittenInEmbeddedFonts) {
         EXPECT_TRUE(text.contains(run)) << script.Name << ": " << run.toStdString() << " in\n"
                                         << text.toStdString();
     }
-    if (&script != &Scripts()[3]) {
+    if (&script != &FourScripts::Arabic()) {
       EXPECT_TRUE(text.contains(QString::fromStdString(script.Question)))
           << script.Name << text.toStdString();
     }
@@ -166,7 +136,7 @@ TEST_F(ScriptsFixture, EveryScriptComesOutOfThePdfAsWrittenInEmbeddedFonts) {
       EXPECT_FALSE(font.contains(QStringLiteral("Type 3"))) << script.Name << ": " << font.toStdString();
       names += font.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ');
     }
-    EXPECT_TRUE(names.contains(QLatin1String(script.Font))) << script.Name << ": " << names.toStdString();
+    EXPECT_TRUE(names.contains(QLatin1String(FontOf(script)))) << script.Name << ": " << names.toStdString();
   }
 }
 
@@ -175,7 +145,7 @@ TEST_F(ScriptsFixture, EveryScriptComesOutOfThePdfAsWrittenInEmbeddedFonts) {
 TEST_F(ScriptsFixture, AnArabicTestIsLaidOutRightToLeft) {
   TPrintOptions options;
   options.AnswerKeys = true;
-  const auto words = Words(Print(Scripts()[3], options));
+  const auto words = Words(Print(FourScripts::Arabic(), options));
   const auto at = [&words](const char* utf8, int page = 1) {
     for (auto [it, end] = words.equal_range(QString::fromUtf8(utf8)); it != end; ++it)
       if (it->second.Page == page) return it->second;
