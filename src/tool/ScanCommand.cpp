@@ -105,7 +105,7 @@ int ScanCommand(TToolContext& context) {
   Scan::TPile pile = Scan::Assemble(std::move(pages), expected);
   pile.Problems.insert(pile.Problems.begin(), fileProblems.begin(), fileProblems.end());
 
-  for (const std::string& warning : pile.Warnings) Report(context.Err, "warning: " + warning);
+  for (const Scan::TWarning& warning : pile.Warnings) Report(context.Err, "warning: " + warning.Sentence);
   for (const Scan::TProblem& problem : pile.Problems)
     Report(context.Err, problem.Where.empty() ? problem.Reason : problem.Where + ": " + problem.Reason);
   const std::string answers = Scan::AnswersText(pile);
