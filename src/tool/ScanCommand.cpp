@@ -129,7 +129,7 @@ int ScanCommand(TToolContext& context) {
   if (record && !pile.Sheets.empty()) {
     try {
       const TGradedSheets graded = GradeSheets(answers, *testPath, test, pile.Run->Options, runs);
-      for (const std::string& warning : graded.Warnings) Report(context.Err, warning);
+      for (const TGradeWarning& warning : graded.Warnings) Report(context.Err, warning.Sentence);
       findings = findings || !graded.Warnings.empty();
       const TRecordedGrades recorded = RecordGrades(graded, *testPath, TAttemptSource::Scan);
       for (const std::string& notice : recorded.Notices) Report(context.Err, notice);

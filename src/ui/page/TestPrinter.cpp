@@ -19,6 +19,7 @@
 #include "ui/page/PageText.h"
 #include "ui/page/SheetPrinter.h"
 #include "ui/text/QtText.h"
+#include "ui/text/ShuffleWords.h"
 
 namespace {
 
@@ -220,7 +221,7 @@ QString ShuffleNote(const PaperVersions::TOptions& options) {
                                      "Seed %1, %2 versions, %3; the test's question number in brackets")
       .arg(options.Seed)
       .arg(std::clamp(options.Versions, 1, PaperVersions::MaxVersions))
-      .arg(ShuffledText(options));
+      .arg(ShuffledText(options.ShuffleQuestions, options.ShuffleAnswers));
 }
 
 QString VersionLabel(char letter) {
@@ -314,14 +315,6 @@ SheetLayout::TPaper PaperOf(const QPagedPaintDevice& device) {
 }
 
 }  // namespace
-
-QString ShuffledText(const PaperVersions::TOptions& options) {
-  return options.ShuffleQuestions && options.ShuffleAnswers
-             ? QCoreApplication::translate("TTestPrinter", "questions and answers shuffled")
-         : options.ShuffleQuestions ? QCoreApplication::translate("TTestPrinter", "questions shuffled")
-         : options.ShuffleAnswers   ? QCoreApplication::translate("TTestPrinter", "answers shuffled")
-                                    : QCoreApplication::translate("TTestPrinter", "nothing shuffled");
-}
 
 SheetLayout::TSheetCode TTestPrinter::RunCode(SheetLayout::TPaper paper) const {
   SheetLayout::TSheetCode run;

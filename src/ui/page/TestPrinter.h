@@ -8,10 +8,6 @@
 
 class QPagedPaintDevice;
 
-// What a print shuffled, as the interface says it: "questions shuffled",
-// "nothing shuffled" and the like.
-QString ShuffledText(const PaperVersions::TOptions& options);
-
 // What a paper test prints, beside its versions.
 struct TPrintOptions {
   PaperVersions::TOptions Versions;

@@ -23,6 +23,7 @@
 #include "core/run/ParallelForms.h"
 #include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
+#include "ui/platform/PaperWords.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
 
@@ -44,9 +45,7 @@ QPushButton* AddButton(QDialogButtonBox* box, const char* name, const QString& c
 
 }  // namespace
 
-TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
-                       QWidget* parent)
-    : QDialog(parent), Test(std::move(test)), TestPath(testPath), Dialogs(dialogs) {
+TPrintForm::TPrintForm(TPaperSubject subject, QWidget* parent) : TPaperWindow(std::move(subject), parent) {
   setObjectName(QStringLiteral("PrintForm"));
   setWindowTitle(tr("Print Test"));
 
@@ -169,8 +168,8 @@ std::optional<TPrintOptions> TPrintForm::Options() {
                                options.Versions.Seed, balance ? &facility : nullptr);
   options.Versions.Draw = draw.Draw;
   QStringList notes;
-  if (!draw.Balance.empty()) notes << ToQString(draw.Balance);
-  for (const std::string& warning : draw.Warnings) notes << ToQString(warning);
+  if (draw.Balanced) notes << BalanceText(*draw.Balanced);
+  for (const ParallelForms::TDrawWarning& warning : draw.Warnings) notes << DrawWarningText(warning);
   BalanceLabel->setText(notes.join(QLatin1Char('\n')));
   if (const std::string refusal = TTestPrinter(Test, options).SheetsRefusal(); !refusal.empty()) {
     Dialogs.Message(TMessageKind::Error, QString::fromStdString(refusal));

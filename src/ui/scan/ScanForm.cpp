@@ -21,8 +21,10 @@
 #include "core/scan/ScanInput.h"
 #include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
+#include "ui/platform/PaperWords.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
+#include "ui/text/ShuffleWords.h"
 
 namespace {
 
@@ -115,16 +117,17 @@ QString PlacesText(const std::vector<std::string>& places) {
 }
 
 // A printed run as a problem names it.
-QString RunText(const SheetLayout::TSheetCode& code) {
+QString PileRunText(const SheetLayout::TSheetCode& code) {
   const QString seed = QString::number(code.Seed);
   const QString versions =
       code.Versions == 1 ? TScanForm::tr("1 version") : TScanForm::tr("%n versions", nullptr, code.Versions);
-  //: A printed run named inside a problem: %1 is its seed, %2 its versions ("2 versions").
-  if (code.ShuffleQuestions && code.ShuffleAnswers)
-    return TScanForm::tr("seed %1, %2, questions and answers shuffled").arg(seed, versions);
-  if (code.ShuffleQuestions) return TScanForm::tr("seed %1, %2, questions shuffled").arg(seed, versions);
-  if (code.ShuffleAnswers) return TScanForm::tr("seed %1, %2, answers shuffled").arg(seed, versions);
-  return TScanForm::tr("seed %1, %2").arg(seed, versions);
+  if (!code.ShuffleQuestions && !code.ShuffleAnswers)
+    //: A printed run named inside a problem: %1 is its seed, %2 its versions ("2 versions").
+    return TScanForm::tr("seed %1, %2").arg(seed, versions);
+  //: A printed run named inside a problem: %1 is its seed, %2 its versions ("2 versions"), %3 what was
+  //: shuffled.
+  return TScanForm::tr("seed %1, %2, %3")
+      .arg(seed, versions, ShuffledText(code.ShuffleQuestions, code.ShuffleAnswers));
 }
 
 // A sheet as a problem names it.
@@ -156,9 +159,9 @@ QString ProblemReasonText(const Scan::TProblem& problem) {
     case TProblemKind::OtherTest:
       return TScanForm::tr("a page of another test (fingerprint %1)").arg(FromSystemText(code.Fingerprint));
     case TProblemKind::NotRecorded:
-      return TScanForm::tr("a sheet of a print that was not recorded (%1)").arg(RunText(code));
+      return TScanForm::tr("a sheet of a print that was not recorded (%1)").arg(PileRunText(code));
     case TProblemKind::OtherRun:
-      return TScanForm::tr("a sheet of another print than the rest of the pile (%1)").arg(RunText(code));
+      return TScanForm::tr("a sheet of another print than the rest of the pile (%1)").arg(PileRunText(code));
     case TProblemKind::NoSuchVersion:
       return TScanForm::tr("version %1 is not one of the %2 versions of its print")
           .arg(QLatin1Char(code.Version))
@@ -246,9 +249,7 @@ struct TScanForm::TReadQueue {
   }
 };
 
-TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
-                     QWidget* parent)
-    : QDialog(parent), Test(std::move(test)), TestPath(testPath), Dialogs(dialogs) {
+TScanForm::TScanForm(TPaperSubject subject, QWidget* parent) : TPaperWindow(std::move(subject), parent) {
   setObjectName(QStringLiteral("ScanForm"));
   setWindowTitle(tr("Scan Answer Sheets"));
   resize(980, 720);
@@ -680,8 +681,8 @@ void TScanForm::GradeAndRecord() {
       const TRecordedGrades recorded = RecordGrades(graded, ToPath(TestPath), TAttemptSource::Scan);
       QString text = tr("%1 sheets were graded.\r").arg(graded.Results.Students.size()) +
                      FromSystemText(RecordedWords(recorded));
-      for (const std::string& warning : graded.Warnings)
-        text += QLatin1Char('\r') + FromUtf8OrCodePage(warning);
+      for (const TGradeWarning& warning : graded.Warnings)
+        text += QLatin1Char('\r') + GradeWarningText(warning);
       for (const std::string& notice : recorded.Notices) text += QLatin1Char('\r') + FromSystemText(notice);
       StatusLabel->setText(tr("%1 sheets graded; %2 attempts added to the results.")
                                .arg(graded.Results.Students.size())
