@@ -337,13 +337,17 @@ std::vector<SheetLayout::TSheetPage> TTestPrinter::Sheets(SheetLayout::TPaper pa
   return SheetLayout::LayRun(PaperVersionsMade, RunCode(paper), SheetsPerVersion());
 }
 
-std::string TTestPrinter::SheetsRefusal() const {
+int TTestPrinter::UnjoinablePages() const {
   // Only a sheet to photocopy needs the number on every page. Letter holds
   // fewer rows: a sheet may need a second page on it alone.
-  if (SheetsPerVersion() != 1) return {};
+  if (SheetsPerVersion() != 1) return 0;
   for (const SheetLayout::TPaper paper : {SheetLayout::TPaper::A4, SheetLayout::TPaper::Letter})
-    if (std::string refusal = SheetLayout::Unjoinable(Sheets(paper)); !refusal.empty()) return refusal;
-  return {};
+    if (const int pages = SheetLayout::UnjoinablePages(Sheets(paper)); pages > 0) return pages;
+  return 0;
+}
+
+std::string TTestPrinter::SheetsRefusal() const {
+  return SheetLayout::UnjoinableSentence(UnjoinablePages());
 }
 
 SheetLayout::TPaper TTestPrinter::PdfPaper() {

@@ -104,6 +104,21 @@ QString RunText(const TPrintRun& run) {
              : Tr("run %1 (printed %2, seed %3, %4, %5)").arg(number, printed, seed, versions, shuffled);
 }
 
+QString RecordedText(int added, int known, const QString& store) {
+  //: %1 is the results store's file.
+  if (known == 0)
+    return added == 1 ? Tr("1 attempt was recorded in %1.").arg(store)
+                      : Tr("%n attempts were recorded in %1.", nullptr, added).arg(store);
+  //: %1 is the results store's file, %2 how many of the attempts it held already.
+  if (added == 1)
+    return known == 1 ? Tr("1 attempt was recorded in %1; 1 was there already.").arg(store)
+                      : Tr("1 attempt was recorded in %1; %2 were there already.")
+                            .arg(store, QString::number(known));
+  return known == 1 ? Tr("%n attempts were recorded in %1; 1 was there already.", nullptr, added).arg(store)
+                    : Tr("%n attempts were recorded in %1; %2 were there already.", nullptr, added)
+                          .arg(store, QString::number(known));
+}
+
 QString GradeWarningText(const TGradeWarning& warning) {
   switch (warning.Kind) {
     case TGradeWarningKind::Undecided:

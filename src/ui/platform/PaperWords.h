@@ -28,3 +28,7 @@ QString RunText(const TPrintRun& run);
 
 // The warning, filled with its values.
 QString GradeWarningText(const TGradeWarning& warning);
+
+// What recording graded sheets did: "3 attempts were recorded in STORE."
+// with "; 2 were there already" when some were.
+QString RecordedText(int added, int known, const QString& store);

@@ -245,7 +245,7 @@ void TGradeForm::RecordInResults() {
     return;
   RunGuarded(Dialogs, [&] {
     const TRecordedGrades recorded = RecordGrades(*Graded, ToPath(TestPath));
-    QString text = FromSystemText(RecordedWords(recorded));
+    QString text = RecordedText(recorded.Added, recorded.Known, FromSystemText(recorded.StorePath));
     for (const std::string& notice : recorded.Notices) text += QLatin1Char('\r') + FromSystemText(notice);
     Dialogs.Inform(text);
   });

@@ -171,8 +171,13 @@ std::optional<TPrintOptions> TPrintForm::Options() {
   if (draw.Balanced) notes << BalanceText(*draw.Balanced);
   for (const ParallelForms::TDrawWarning& warning : draw.Warnings) notes << DrawWarningText(warning);
   BalanceLabel->setText(notes.join(QLatin1Char('\n')));
-  if (const std::string refusal = TTestPrinter(Test, options).SheetsRefusal(); !refusal.empty()) {
-    Dialogs.Message(TMessageKind::Error, QString::fromStdString(refusal));
+  if (const int pages = TTestPrinter(Test, options).UnjoinablePages(); pages > 0) {
+    //: %1 is how many pages one student's answer sheet takes.
+    Dialogs.Message(
+        TMessageKind::Error,
+        tr("A sheet of %1 pages to photocopy needs a student number on every page to put its pages "
+           "together: give the student number digits, or print a sheet per student.")
+            .arg(pages));
     DigitsSpin->setFocus();
     return std::nullopt;
   }

@@ -178,16 +178,13 @@ QString ProblemReasonText(const Scan::TProblem& problem) {
       //: %1 names the sheet, %2 is a page's number, %3 the places of its copies.
       return TScanForm::
           tr("%1 has page %2 more than once (%3): whose each is cannot be known, so the sheet is not graded")
-              .arg(SheetText(problem))
-              .arg(problem.Count)
-              .arg(PlacesText(problem.Places));
+              .arg(SheetText(problem), QString::number(problem.Count), PlacesText(problem.Places));
     case TProblemKind::PagesMissing: {
       QStringList missing;
       for (const int page : problem.Pages) missing << QString::number(page);
       //: %1 names the sheet, %2 the pages missing, %3 how many pages it has.
       return TScanForm::tr("%1 lacks page %2 of %3")
-          .arg(SheetText(problem), missing.join(QStringLiteral(", ")))
-          .arg(problem.Count);
+          .arg(SheetText(problem), missing.join(QStringLiteral(", ")), QString::number(problem.Count));
     }
     case TProblemKind::SheetChanged:
       return TScanForm::tr(
@@ -680,7 +677,7 @@ void TScanForm::GradeAndRecord() {
           GradeSheets(Scan::AnswersText(decided), ToPath(TestPath), Test, Assembled.Run->Options, Runs);
       const TRecordedGrades recorded = RecordGrades(graded, ToPath(TestPath), TAttemptSource::Scan);
       QString text = tr("%1 sheets were graded.\r").arg(graded.Results.Students.size()) +
-                     FromSystemText(RecordedWords(recorded));
+                     RecordedText(recorded.Added, recorded.Known, FromSystemText(recorded.StorePath));
       for (const TGradeWarning& warning : graded.Warnings)
         text += QLatin1Char('\r') + GradeWarningText(warning);
       for (const std::string& notice : recorded.Notices) text += QLatin1Char('\r') + FromSystemText(notice);

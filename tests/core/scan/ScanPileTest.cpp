@@ -237,8 +237,10 @@ TEST(ScanPile, SeveralMarksAnswerOnlyAQuestionWithSeveralCorrectLettersByTheKeyA
   EXPECT_TRUE(Scan::Assemble({marked("2.png", false)}, {}).Sheets.empty());
   // An answer added since: the printed rows are no longer the test's.
   questions[1] = MakeQuestion("q2", {"w", "x", "y", "z", "v"}, "B");
-  EXPECT_EQ(Problems(Scan::Assemble({marked("2.png", false)},
-                                    {now, {Scan::RunOf(questions, options, code.Fingerprint, now)}})),
+  const Scan::TPile changed = Scan::Assemble({marked("2.png", false)},
+                                             {now, {Scan::RunOf(questions, options, code.Fingerprint, now)}});
+  EXPECT_EQ(Kinds(changed), std::vector<Scan::TProblemKind>{Scan::TProblemKind::SheetChanged});
+  EXPECT_EQ(Problems(changed),
             (std::vector<std::string>{"2.png page 1: the test's questions or answers were changed after this "
                                       "sheet was printed: its rows are not the test's as it is now, so it "
                                       "cannot be graded with it"}));
