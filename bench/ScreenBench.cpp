@@ -13,11 +13,11 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 
 #include "BenchFiles.h"
+#include "PeakMemory.h"
 #include "QuietPlatform.h"
 #include "ui/maker/MainForm.h"
 #include "ui/maker/QAForm.h"
@@ -49,18 +49,6 @@ TScreens& Screens() {
 }
 
 BenchFiles::TFirstRun FirstCatalogue, FirstEditor;
-
-// Peak resident memory of this process so far, in KiB (VmHWM).
-long PeakResidentKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  while (status >> key) {
-    long value = 0;
-    if (key == "VmHWM:" && status >> value) return value;
-    status.ignore(1 << 10, '\n');
-  }
-  return -1;
-}
 
 void StartToFilledCatalogue(benchmark::State& state) {
   TScreens& screens = Screens();

@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <string>
+
+#include "PeakMemory.h"
 
 namespace {
 
@@ -33,17 +33,6 @@ int LoadedLibraries() {
       },
       &count);
   return count - 1;
-}
-
-long PeakResidentKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  while (status >> key) {
-    long value = 0;
-    if (key == "VmHWM:" && status >> value) return value;
-    status.ignore(1 << 10, '\n');
-  }
-  return -1;
 }
 
 void Report(const char* moment) {

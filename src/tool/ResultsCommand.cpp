@@ -123,13 +123,17 @@ int ResultsCommand(TToolContext& context) {
                 << Reports::Text(figures, test.AnswerCounts);
     if (const auto rate = Reports::PassRate(attempts, test.PassPoint))
       context.Out << "\nPass rate: " << Reports::PassRateText(*rate) << "\n";
-    if (arguments.Has("--list")) {
+    const bool questions = arguments.Has("--questions");
+    if (arguments.Has("--list") || questions) {
       Reports::SortByStudent(attempts);
       context.Out << "\nAttempts:\n";
-      for (const TStoredAttempt& a : attempts)
+      for (const TStoredAttempt& a : attempts) {
         context.Out << "  " << TerminalText(a.Student) << '\t' << TerminalText(a.StudentNumber) << '\t'
                     << TerminalText(a.Class) << '\t' << Reports::When(a) << '\t' << a.Right << " of "
-                    << a.Asked << '\n';
+                    << a.Asked;
+        if (questions) context.Out << '\t' << Reports::QuestionsAskedText(a);
+        context.Out << '\n';
+      }
     }
   }
   return unreadable.empty() ? ExitOk : ExitFindings;
@@ -151,7 +155,8 @@ int CollectCommand(TToolContext& context) {
 
 TCommand ResultsCommandEntry() {
   return {"results",
-          "TEST [--json | --list] [--items ITEMS.csv] [--attempts ATTEMPTS.csv] [--since DATE] [--source S]"
+          "TEST [--json | --list | --questions] [--items ITEMS.csv] [--attempts ATTEMPTS.csv] [--since DATE] "
+          "[--source S]"
           " [--regrade] [--store URL]",
           "print a test's statistics and item analysis from the results store",
           "Prints the figures of the attempts at TEST kept in the results store of TEST's folder:\n"
@@ -163,6 +168,8 @@ TCommand ResultsCommandEntry() {
           "  --json                 print one JSON object instead (its shape: docs/qwtool.md)\n"
           "  --list                 also list the attempts, one a line: student, number, class,\n"
           "                         date and score, by name in the alphabet of your language\n"
+          "  --questions            list the attempts as --list does, each line ending in the\n"
+          "                         questions it asked as the test numbers them (1, 4, 7-9)\n"
           "  --items ITEMS.csv      write the item analysis as CSV\n"
           "  --attempts FILE.csv    write the gradebook: student, number, class, date, score,\n"
           "                         percent, passed\n"
@@ -175,7 +182,7 @@ TCommand ResultsCommandEntry() {
           "The store is only read, unless --regrade is given: a damaged store is named and left\n"
           "where it is (exit status 2). An attempt whose stored answers do not read is named\n"
           "and left out of the figures (exit status 1).\n",
-          {"--json", "--list", "--items=", "--attempts=", "--since=", "--source=", "--regrade",
+          {"--json", "--list", "--questions", "--items=", "--attempts=", "--since=", "--source=", "--regrade",
            "--store=", "--force"},
           1,
           1,

@@ -38,9 +38,29 @@ TEST(ClassroomServer, AnUnexpectedErrorIsA500ThatOnlyTheTeacherReads) {
   EXPECT_TRUE(room.Room.Students().empty());
 }
 
-// Fifty requests left half-sent by one client hold no student up.
+// Fifty requests left half-sent by one client hold no student up: a
+// student's exchange takes about as long as one made before they were sent
+// (a bound by ratio, as a busy machine slows both alike).
 TEST(ClassroomServer, HalfSentRequestsDoNotDelayAStudent) {
   TRoom room(TestOf("AB"));
+  const auto slowestExchange = [&](const std::string& name) {
+    double slowest = 0;
+    const auto timed = [&](auto request) {
+      const auto start = TClock::now();
+      const TResponse response = request();
+      slowest = std::max(slowest, MillisecondsSince(start));
+      return response;
+    };
+    const std::string token =
+        Field(timed([&] { return room.Post("/api/join", "room=ROOM42&name=" + name); }).Body, "token");
+    EXPECT_EQ(timed([&] { return room.Post("/api/start", "", token); }).Status, 200);
+    for (int i = 0; i < 10; ++i) {
+      EXPECT_EQ(timed([&] { return room.Post("/api/answer", "position=0&letters=A", token); }).Status, 200);
+      EXPECT_EQ(timed([&] { return room.Get("/api/state", token); }).Status, 200);
+    }
+    return slowest;
+  };
+  const double unloaded = slowestExchange("Bob");
   std::vector<int> held;
   const std::string partial = "POST /api/join HTTP/1.1\r\nHost: x\r\nContent-Length: 100\r\n\r\nroom=";
   for (int i = 0; i < 50; ++i) {
@@ -48,21 +68,8 @@ TEST(ClassroomServer, HalfSentRequestsDoNotDelayAStudent) {
     ASSERT_GE(held.back(), 0);
     ASSERT_EQ(send(held.back(), partial.data(), partial.size(), 0), static_cast<ssize_t>(partial.size()));
   }
-  double slowest = 0;
-  const auto timed = [&](auto request) {
-    const auto start = TClock::now();
-    const TResponse response = request();
-    slowest = std::max(slowest, MillisecondsSince(start));
-    return response;
-  };
-  const std::string token =
-      Field(timed([&] { return room.Post("/api/join", "room=ROOM42&name=Ann"); }).Body, "token");
-  EXPECT_EQ(timed([&] { return room.Post("/api/start", "", token); }).Status, 200);
-  for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(timed([&] { return room.Post("/api/answer", "position=0&letters=A", token); }).Status, 200);
-    EXPECT_EQ(timed([&] { return room.Get("/api/state", token); }).Status, 200);
-  }
-  EXPECT_LT(slowest, 100);
+  const double slowest = slowestExchange("Ann");
+  EXPECT_LT(slowest, 20 * std::max(unloaded, 5.0)) << "unloaded: " << unloaded << " ms";
   RecordProperty("slowest_ms", static_cast<int>(slowest));
   for (const int fd : held) close(fd);
 }

@@ -49,6 +49,23 @@ TEST_F(BankCommands, ABlueprintTheTestCannotMeetIsRefusedAndTheFileLeftAlone) {
   EXPECT_EQ(ReadBytes(Test), before);
 }
 
+// Through Moodle XML and back the bank keeps its categories, its tags and
+// its blueprint.
+TEST_F(BankCommands, ExportAndImportCarryTheBankThroughMoodleXml) {
+  ASSERT_EQ(RunTool({"blueprint", Test, "Mechanics/Forces=2", "Waves=1"}).ExitCode, 0);
+  const TToolResult out = RunTool({"export", "moodle", Test, Dir.File("bank.xml")});
+  EXPECT_EQ(out.ExitCode, 0) << out.Err;
+  const TToolResult in = RunTool({"import", "moodle", Dir.File("bank.xml"), Dir.File("BACK.QWT")});
+  EXPECT_EQ(in.ExitCode, 0) << in.Err;
+  EXPECT_EQ(RunTool({"blueprint", Dir.File("BACK.QWT")}).Out, RunTool({"blueprint", Test}).Out);
+  TIniStore store(Dir.File("BACK.QWT"));
+  for (int n = 1; n <= 8; ++n) {
+    const QuestionRecord back = TestFile::ReadQuestion(store, n);
+    EXPECT_EQ(back.Category, Questions[static_cast<size_t>(n - 1)].Category) << n;
+    EXPECT_EQ(back.Tags, Questions[static_cast<size_t>(n - 1)].Tags) << n;
+  }
+}
+
 TEST_F(BankCommands, DrawAndPrintGiveTheVersionsOfTheSeedAndThePrintRecordsThem) {
   ASSERT_EQ(RunTool({"blueprint", Test, "Mechanics/Forces=2", "Waves=2"}).ExitCode, 0);
   const QuestionDraw::TBank bank(QuestionDraw::Parse("Mechanics/Forces=2; Waves=2").Blueprint, Questions);

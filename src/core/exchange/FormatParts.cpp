@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/storage/IniSyntax.h"
+
 namespace FormatParts {
 
 std::string_view Trim(std::string_view text) {
@@ -51,12 +53,98 @@ void ReportUncarried(int question, const QuestionRecord& record, TCarried carrie
   if (!record.HotLinkParameters.empty()) report.Add(question, "hot link parameters dropped");
   if (!carried.MediaFile && !record.MediaFile.empty()) report.Add(question, "media file dropped");
   if (record.MMediaInternal) report.Add(question, "internal media setting dropped");
-  ReportUncarriedPlace(question, record, report);
+  ReportUncarriedPlace(question, record, carried, report);
 }
 
-void ReportUncarriedPlace(int question, const QuestionRecord& record, TLossReport& report) {
-  if (!record.Category.empty()) report.Add(question, "category \"" + record.Category + "\" dropped");
-  if (!record.Tags.empty()) report.Add(question, "tags dropped");
+void ReportUncarriedPlace(int question, const QuestionRecord& record, TCarried carried, TLossReport& report) {
+  if (!carried.Category && !record.Category.empty())
+    report.Add(question, "category \"" + record.Category + "\" dropped");
+  if (!carried.Tags && !record.Tags.empty()) report.Add(question, "tags dropped");
+}
+
+std::vector<std::string> CategoryParts(std::string_view path) {
+  path = Trim(path);
+  if (path.starts_with('$')) {
+    const size_t close = path.find('$', 1);
+    if (close != std::string_view::npos && (close + 1 == path.size() || path[close + 1] == '/'))
+      path.remove_prefix(std::min(close + 2, path.size()));
+  }
+  std::vector<std::string> parts;
+  std::string part;
+  const auto close = [&] {
+    const std::string_view trimmed = Trim(part);
+    if (!trimmed.empty() &&
+        !(parts.empty() && IniSyntax::EqualNoCase(trimmed, "top") && part.size() == trimmed.size()))
+      parts.emplace_back(trimmed);
+    part.clear();
+  };
+  for (size_t i = 0; i < path.size(); ++i) {
+    if (path[i] != '/') {
+      part += path[i];
+    } else if (i + 1 < path.size() && path[i + 1] == '/') {
+      part += '/';
+      ++i;
+    } else {
+      close();
+    }
+  }
+  close();
+  return parts;
+}
+
+std::string CategoryOfPath(std::string_view path) {
+  std::string category;
+  for (const std::string& part : CategoryParts(path)) category += (category.empty() ? "" : "/") + part;
+  return category;
+}
+
+std::string CoursePath(std::string_view category) {
+  return "$course$/top" + std::string(category.empty() ? "" : "/") + std::string(category);
+}
+
+TCategoryLines::TCategoryLines(const std::vector<QuestionRecord>& questions, bool description)
+    : Filing(std::any_of(questions.begin(), questions.end(),
+                         [](const QuestionRecord& record) { return !record.Category.empty(); })),
+      Named(description) {}
+
+std::vector<std::string> TCategoryLines::Before(std::string_view category) {
+  if (!Filing || (Written && category == Current)) return {};
+  // Without the test's name first, a single line would read as that name:
+  // the top of the course opens the file.
+  std::vector<std::string> lines;
+  if (!Written && !Named && !category.empty()) lines.push_back(CoursePath({}));
+  lines.push_back(CoursePath(category));
+  Written = true;
+  Current = category;
+  return lines;
+}
+
+QuestionDraw::TBlueprint BlueprintOf(const TTestContents& contents) {
+  for (const TTestContents::TSetting& setting : contents.Settings)
+    if (setting.Key == TestFile::Blueprint && setting.Value)
+      return QuestionDraw::Parse(*setting.Value).Blueprint;
+  return {};
+}
+
+void ImportBlueprint(const QuestionDraw::TBlueprint& blueprint, TImportedTest& test, TLossReport& report) {
+  if (blueprint.Empty()) return;
+  const QuestionDraw::TChecked checked = QuestionDraw::Check(QuestionDraw::Text(blueprint), test.Questions);
+  for (const std::string& refusal : checked.Refusals) report.Add(0, "blueprint not imported: " + refusal);
+  if (checked.Refusals.empty()) test.Settings.emplace_back(TestFile::Blueprint, checked.Text);
+}
+
+void ReportUnheldRows(const QuestionDraw::TBlueprint& blueprint, std::string_view format, bool nested,
+                      TLossReport& report) {
+  for (const QuestionDraw::TRow& row : blueprint.Rows) {
+    const std::string line = "blueprint line \"" + QuestionDraw::Text({{row}}) + "\": ";
+    if (row.EachTag) report.Add(0, line + std::string(format) + " cannot ask for one question of each tag");
+    if (nested) continue;
+    for (const QuestionDraw::TRow& other : blueprint.Rows)
+      if (&other != &row && QuestionDraw::InCategory(other.Category, row.Category)) {
+        report.Add(0, line + std::string(format) + " also draws from \"" + other.Category + "\"");
+        break;
+      }
+  }
 }
 
 bool HasContent(const QuestionRecord& record) {
@@ -133,7 +221,7 @@ std::string UncarriedSettings(const TTestContents& contents,
 }
 
 void ReportUncarriedTest(const TExportedTest& test, std::string_view format, bool description,
-                         TLossReport& report) {
+                         TLossReport& report, std::initializer_list<std::string_view> carried) {
   const std::string holds = ": " + std::string(format) + " holds questions only";
   // A new test's own description is no loss.
   const std::string_view usual = TestFile::SettingKeys[0].NewTest;
@@ -142,7 +230,7 @@ void ReportUncarriedTest(const TExportedTest& test, std::string_view format, boo
     report.Add(0, "test description dropped" + holds);
   if (!test.Contents.BeginMessage.empty() || !test.Contents.EndMessage.empty())
     report.Add(0, "begin and end messages dropped" + holds);
-  if (const std::string keys = UncarriedSettings(test.Contents, {}); !keys.empty())
+  if (const std::string keys = UncarriedSettings(test.Contents, carried); !keys.empty())
     report.Add(0, "settings not carried: " + keys);
 }
 

@@ -1,5 +1,6 @@
 #include "core/exchange/Gift.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdio>
@@ -215,20 +216,12 @@ std::string PlainText(std::string_view text, TMarkup markup, TTextLosses& losses
 // The category path's last part: "$course$/Top/Unit 1" gives "Unit 1"; a
 // doubled slash is a slash of the name.
 std::string CategoryName(std::string_view path) {
-  std::string name;
-  for (size_t i = 0; i < path.size(); ++i) {
-    if (path[i] == '/') {
-      if (i + 1 < path.size() && path[i + 1] == '/') {
-        name += '/';
-        ++i;
-      } else {
-        name.clear();
-      }
-    } else {
-      name += path[i];
-    }
-  }
-  return std::string(Trim(name));
+  const std::vector<std::string> parts = FormatParts::CategoryParts(path);
+  return parts.empty() ? std::string() : parts.back();
+}
+
+bool IsCategoryLine(std::string_view paragraph) {
+  return paragraph.starts_with("$CATEGORY:");
 }
 
 bool IsTrueFalse(std::string_view block) {
@@ -404,24 +397,31 @@ public:
 
   TImportedTest Read(std::string_view bytes, TLossReport& report) const override {
     TImportedTest test;
+    const std::vector<TParagraph> paragraphs = SplitParagraphs(WithoutBom(bytes));
+    const int lines = static_cast<int>(std::count_if(
+        paragraphs.begin(), paragraphs.end(), [](const TParagraph& p) { return IsCategoryLine(p.Text); }));
+    // The first category names the test; each one files the questions after
+    // it, unless it is the only one and stands before them all.
+    const bool filing =
+        FormatParts::FilesByCategory(lines, !paragraphs.empty() && IsCategoryLine(paragraphs.front().Text));
+    std::string category;
+    int named = 0;
     int sourceQuestion = 0;
-    int categories = 0;
-    for (const TParagraph& paragraph : SplitParagraphs(WithoutBom(bytes))) {
+    for (const TParagraph& paragraph : paragraphs) {
       std::string_view text = paragraph.Text;
-      if (text.starts_with("$CATEGORY:")) {
+      if (IsCategoryLine(text)) {
         const size_t end = text.find('\n');
-        const std::string name =
-            CategoryName(Trim(text.substr(10, end == std::string_view::npos ? text.npos : end - 10)));
-        if (++categories == 1) {
-          test.Title = name;
-        } else if (name != test.Title) {
-          report.Add(0, "category \"" + name + "\" dropped: its questions join the one test");
-        }
+        const std::string_view path =
+            Trim(text.substr(10, end == std::string_view::npos ? text.npos : end - 10));
+        if (named++ == 0) test.Title = CategoryName(path);
+        if (filing) category = FormatParts::CategoryOfPath(path);
         if (end == std::string_view::npos) continue;
         text = text.substr(end + 1);
       }
       ++sourceQuestion;
+      const size_t before = test.Questions.size();
       ReadQuestion(text, paragraph.Line, sourceQuestion, test, report);
+      if (test.Questions.size() > before) test.Questions.back().Category = category;
     }
     return test;
   }
@@ -435,10 +435,11 @@ public:
         category += c == '/' ? "//" : std::string(1, c);
       out += "$CATEGORY: " + category + "\r\n\r\n";
     }
+    FormatParts::TCategoryLines categories(test.Contents.Questions, !test.Description.empty());
     int number = 0;
     for (const QuestionRecord& record : test.Contents.Questions) {
       ++number;
-      FormatParts::ReportUncarried(number, record, {.Reference = true}, report);
+      FormatParts::ReportUncarried(number, record, {.Reference = true, .Category = true}, report);
       const std::string correct = FormatParts::CorrectLetters(record);
       if (correct.empty()) report.Add(number, "no correct answer: other systems may refuse it");
       bool anyWrong = false;
@@ -466,6 +467,8 @@ public:
                                " each); here all of " + LetterList(Indexes(correct)) + " are needed");
       else if (several && anyWrong)
         report.Add(number, "GIFT lets the student pick one answer only; any right one gets full marks");
+      for (const std::string& path : categories.Before(record.Category))
+        out += "$CATEGORY: " + FormatParts::ReplaceLineBreaks(path, " ") + "\r\n\r\n";
       out += "// question " + std::to_string(number) + "\r\n";
       out += "[plain]" + Escape(record.Question) + " {\r\n";
       for (int i = 0; i < FormatParts::AnswerCount; ++i) {

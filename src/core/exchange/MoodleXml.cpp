@@ -178,6 +178,16 @@ std::string ShortName(std::string_view question) {
   return name;
 }
 
+void AddCategory(pugi::xml_node quiz, const std::string& path) {
+  pugi::xml_node category = quiz.append_child("question");
+  category.append_attribute("type") = "category";
+  AddText(category, "category", path, false);
+}
+
+bool IsCategory(const pugi::xml_node& question) {
+  return std::string_view(question.attribute("type").as_string()) == "category";
+}
+
 class TMoodleXmlFormat : public TQuestionFormat {
 public:
   std::string_view Name() const override { return "moodle"; }
@@ -191,27 +201,42 @@ public:
     if (!quiz) throw TFormatError("line 1: no <quiz> element");
 
     TImportedTest test;
+    // Categories are paths such as "$course$/top/Geography"; the first one's
+    // last part names the test, and each files the questions after it unless
+    // it is the only one and stands before them all.
+    int lines = 0;
+    for (const pugi::xml_node& question : quiz.children("question")) lines += IsCategory(question) ? 1 : 0;
+    const bool filing = FormatParts::FilesByCategory(lines, IsCategory(quiz.child("question")));
+    std::string category;
+    QuestionDraw::TBlueprint drawn;  // the random questions, by category
+    bool named = false;
     int number = 0;
     for (const pugi::xml_node& question : quiz.children("question")) {
       const std::string type = question.attribute("type").as_string();
-      if (type == "category") {
-        // Categories are paths such as "$course$/top/Geography"; the first
-        // one's last part names the test.
-        std::string path = question.child("category").child("text").text().get();
-        if (const auto slash = path.rfind('/'); slash != std::string::npos) path.erase(0, slash + 1);
-        if (test.Title.empty())
-          test.Title = path;
-        else if (path != test.Title)
-          report.Add(0, "category \"" + path + "\" merged into the test");
+      if (IsCategory(question)) {
+        const char* path = question.child("category").child("text").text().get();
+        if (!named) {
+          const std::vector<std::string> parts = FormatParts::CategoryParts(path);
+          test.Title = parts.empty() ? "" : parts.back();
+          named = true;
+        }
+        if (filing) category = FormatParts::CategoryOfPath(path);
         continue;
       }
       ++number;
+      if (type == "random" && !category.empty()) {
+        const auto row = std::find_if(drawn.Rows.begin(), drawn.Rows.end(),
+                                      [&](const QuestionDraw::TRow& r) { return r.Category == category; });
+        ++(row == drawn.Rows.end() ? drawn.Rows.emplace_back(QuestionDraw::TRow{category, 0}) : *row).Count;
+        continue;
+      }
       if (type != "multichoice" && type != "multichoiceset") {
         report.Add(number, Describe(type) + " is not multiple choice: not imported");
         continue;
       }
-      ReadQuestion(question, number, test, report);
+      if (ReadQuestion(question, number, test, report)) test.Questions.back().Category = category;
     }
+    FormatParts::ImportBlueprint(drawn, test, report);
     return test;
   }
 
@@ -219,28 +244,50 @@ public:
                     TLossReport& report) const override {
     pugi::xml_document document;
     pugi::xml_node quiz = XmlParts::StartDocument(document, "quiz");
-    if (!test.Description.empty()) {
-      pugi::xml_node category = quiz.append_child("question");
-      category.append_attribute("type") = "category";
-      AddText(category, "category", "$course$/top/" + test.Description, false);
-    }
-    FormatParts::ReportUncarriedTest(test, "Moodle XML", true, report);
+    if (!test.Description.empty()) AddCategory(quiz, "$course$/top/" + test.Description);
+    const QuestionDraw::TBlueprint blueprint = FormatParts::BlueprintOf(test.Contents);
+    if (blueprint.Empty())
+      FormatParts::ReportUncarriedTest(test, "Moodle XML", true, report);
+    else
+      FormatParts::ReportUncarriedTest(test, "Moodle XML", true, report, {TestFile::Blueprint});
 
+    FormatParts::TCategoryLines categories(test.Contents.Questions, !test.Description.empty());
     int number = 0;
-    for (const QuestionRecord& record : test.Contents.Questions)
+    for (const QuestionRecord& record : test.Contents.Questions) {
+      if (!FormatParts::OfferedAnswers(record).Correct.empty())
+        for (const std::string& path : categories.Before(record.Category)) AddCategory(quiz, path);
       WriteQuestion(quiz, record, ++number, lookup, report);
+    }
+    // A blueprint line is as many random questions of its category, each
+    // drawing from the categories under it too.
+    FormatParts::ReportUnheldRows(blueprint, "Moodle XML", false, report);
+    for (const QuestionDraw::TRow& row : blueprint.Rows) {
+      AddCategory(quiz, FormatParts::CoursePath(row.Category));
+      for (int i = 0; i < row.Count; ++i) {
+        pugi::xml_node random = quiz.append_child("question");
+        random.append_attribute("type") = "random";
+        AddText(random, "name", "Random (" + row.Category + ")", false);
+        pugi::xml_node text = random.append_child("questiontext");
+        text.append_attribute("format") = "html";
+        text.append_child("text").text() = "1";
+        AddText(random, "generalfeedback", "", true);
+        random.append_child("defaultgrade").text() = "1";
+        random.append_child("penalty").text() = "0";
+        random.append_child("hidden").text() = "0";
+      }
+    }
 
     return XmlParts::Serialize(document);
   }
 
 private:
-  static void ReadQuestion(const pugi::xml_node& question, int number, TImportedTest& test,
+  static bool ReadQuestion(const pugi::xml_node& question, int number, TImportedTest& test,
                            TLossReport& report) {
     std::vector<pugi::xml_node> answers;
     for (const pugi::xml_node& answer : question.children("answer")) answers.push_back(answer);
     if (answers.size() > FormatParts::AnswerCount) {
       report.Add(number, std::to_string(answers.size()) + " answers, only 6 fit: not imported");
-      return;
+      return false;
     }
     TTextReader read;
     QuestionRecord record;
@@ -324,7 +371,13 @@ private:
     // reference is for.
     record.Reference = read(question.child("generalfeedback"));
     read.Report(number, report);
+    // Tags as a test holds them, each once.
+    std::string tags;
+    for (const pugi::xml_node& tag : question.child("tags").children("tag"))
+      tags += std::string(tags.empty() ? "" : ",") + tag.child("text").text().get();
+    record.Tags = TestFile::TagsValue(tags);
     test.Questions.push_back(std::move(record));
+    return true;
   }
 
   static void WriteQuestion(pugi::xml_node quiz, const QuestionRecord& record, int number,
@@ -361,7 +414,6 @@ private:
     }
     AddText(question, "generalfeedback", ExchangeText::TextToHtml(record.Reference), true);
     if (!record.HotLink.empty()) report.Add(number, "hot link dropped");
-    FormatParts::ReportUncarriedPlace(number, record, report);
     question.append_child("defaultgrade").text() = "1";
     question.append_child("penalty").text() = "0";
     question.append_child("hidden").text() = "0";
@@ -391,6 +443,10 @@ private:
           .append_child(pugi::node_cdata)
           .set_value(ExchangeText::TextToHtml(record.Answer(i)).c_str());
       AddText(answer, "feedback", "", true);
+    }
+    if (const std::vector<std::string> tags = TestFile::TagList(record.Tags); !tags.empty()) {
+      pugi::xml_node list = question.append_child("tags");
+      for (const std::string& tag : tags) list.append_child("tag").append_child("text").text() = tag.c_str();
     }
   }
 };

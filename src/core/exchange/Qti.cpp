@@ -51,12 +51,13 @@ std::vector<pugi::xml_node> Children(const pugi::xml_node& parent, std::string_v
   return out;
 }
 
-// The first element named name below root, in document order, found without
-// recursion.
-pugi::xml_node Descendant(const pugi::xml_node& root, std::string_view name) {
+// Visits each element below root in document order, without recursion,
+// until visit returns false.
+template <typename TVisit>
+void VisitElements(const pugi::xml_node& root, TVisit visit) {
   pugi::xml_node node = root.first_child();
   while (node) {
-    if (node.type() == pugi::node_element && LocalName(node) == name) return node;
+    if (node.type() == pugi::node_element && !visit(node)) return;
     if (node.first_child()) {
       node = node.first_child();
       continue;
@@ -65,25 +66,26 @@ pugi::xml_node Descendant(const pugi::xml_node& root, std::string_view name) {
     if (node == root) break;
     node = node.next_sibling();
   }
-  return {};
 }
 
-// Every element below root whose name passes wanted, in document order,
-// found without recursion.
+// The first element named name below root, in document order.
+pugi::xml_node Descendant(const pugi::xml_node& root, std::string_view name) {
+  pugi::xml_node found;
+  VisitElements(root, [&](const pugi::xml_node& node) {
+    if (LocalName(node) == name) found = node;
+    return !found;
+  });
+  return found;
+}
+
+// Every element below root whose name passes wanted, in document order.
 template <typename TWanted>
 std::vector<pugi::xml_node> DescendantsWhere(const pugi::xml_node& root, TWanted wanted) {
   std::vector<pugi::xml_node> found;
-  pugi::xml_node node = root.first_child();
-  while (node) {
-    if (node.type() == pugi::node_element && wanted(LocalName(node))) found.push_back(node);
-    if (node.first_child()) {
-      node = node.first_child();
-      continue;
-    }
-    while (node != root && !node.next_sibling()) node = node.parent();
-    if (node == root) break;
-    node = node.next_sibling();
-  }
+  VisitElements(root, [&](const pugi::xml_node& node) {
+    if (wanted(LocalName(node))) found.push_back(node);
+    return true;
+  });
   return found;
 }
 
@@ -260,8 +262,9 @@ public:
     if (repeated > 0)
       report.Add(
           0, std::to_string(repeated) + " repeated references to items in the manifest: each item read once");
+    TSections sections;
     if (!testHref.empty()) try {
-        ReadTest(document(testHref), testHref, test, report);
+        sections = ReadTest(document(testHref), testHref, test, report);
       } catch (const TFormatError& error) {
         report.Add(0, std::string(error.what()) + ": the test's settings not imported");
       }
@@ -269,11 +272,16 @@ public:
     for (const std::string& href : items) {
       ++number;
       try {
+        const std::size_t before = test.Questions.size();
         ReadItem(document(href), href, number, files, test, report);
+        if (const auto filed = sections.Categories.find(href);
+            test.Questions.size() > before && filed != sections.Categories.end())
+          test.Questions.back().Category = filed->second;
       } catch (const TFormatError& error) {
         report.Add(number, std::string(error.what()) + ": not imported");
       }
     }
+    FormatParts::ImportBlueprint(sections.Blueprint, test, report);
     return test;
   }
 
@@ -281,6 +289,7 @@ public:
                     TLossReport& report) const override {
     std::vector<ZipArchive::TEntry> entries;
     std::vector<std::pair<std::string, std::vector<std::string>>> items;  // href, media hrefs
+    std::vector<int> written;                                             // the question of each item
     std::map<std::string, std::string> mediaHrefs;                        // stored name -> package path
     int number = 0;
     for (const QuestionRecord& record : test.Contents.Questions) {
@@ -305,8 +314,9 @@ public:
       if (!item) continue;
       entries.push_back({href, std::move(*item)});
       items.push_back({href, mediaHref ? std::vector<std::string>{*mediaHref} : std::vector<std::string>{}});
+      written.push_back(number - 1);
     }
-    entries.push_back({"test.xml", WriteTest(test, items, report)});
+    entries.push_back({"test.xml", WriteTest(test, items, written, report)});
     entries.insert(entries.begin(), {"imsmanifest.xml", WriteManifest(items, mediaHrefs)});
     return ZipArchive::Write(entries);
   }
@@ -318,8 +328,56 @@ private:
     return "R_" + id;
   }
 
-  static void ReadTest(std::string_view bytes, const std::string& href, TImportedTest& test,
-                       TLossReport& report) {
+  // What a test's sections say of its items: the category each lies in, by
+  // its path in the package, and the blueprint the sections' selections make.
+  struct TSections {
+    std::map<std::string, std::string> Categories;
+    QuestionDraw::TBlueprint Blueprint;
+  };
+
+  // Whether section is the one section of its test part, which frames the
+  // test rather than naming a category.
+  static bool IsFrame(const pugi::xml_node& section) {
+    return LocalName(section.parent()) == "testPart" &&
+           Children(section.parent(), "assessmentSection").size() == 1;
+  }
+
+  // The categories of the items and the blueprint rows of the sections,
+  // each section's category made from the one around it in one pass.
+  static TSections SectionsOf(const pugi::xml_node& root, const std::string& href) {
+    TSections sections;
+    std::map<pugi::xml_node, std::string> filed;  // section -> its category
+    std::map<pugi::xml_node, bool> framed;        // test part -> whether it holds one section
+    const std::string none;
+    for (const pugi::xml_node& node : DescendantsWhere(root, [](std::string_view name) {
+           return name == "assessmentItemRef" || name == "assessmentSection";
+         })) {
+      const pugi::xml_node parent = node.parent();
+      const auto outer = filed.find(parent);
+      const std::string& around = outer == filed.end() ? none : outer->second;
+      if (LocalName(node) == "assessmentItemRef") {
+        if (const std::optional<std::string> path =
+                Resolve(href, ExchangeText::PercentDecode(node.attribute("href").as_string())))
+          sections.Categories.emplace(*path, around);
+        continue;
+      }
+      bool frame = false;
+      if (LocalName(parent) == "testPart") {
+        const auto [part, fresh] = framed.try_emplace(parent, false);
+        if (fresh) part->second = Children(parent, "assessmentSection").size() == 1;
+        frame = part->second;
+      }
+      const std::string title = frame ? "" : FormatParts::CategoryOfPath(node.attribute("title").as_string());
+      std::string category = around.empty() || title.empty() ? around + title : around + "/" + title;
+      if (const pugi::xml_node selection = Child(node, "selection"); selection && !category.empty())
+        sections.Blueprint.Rows.push_back({category, selection.attribute("select").as_int()});
+      filed.emplace(node, std::move(category));
+    }
+    return sections;
+  }
+
+  static TSections ReadTest(std::string_view bytes, const std::string& href, TImportedTest& test,
+                            TLossReport& report) {
     pugi::xml_document document;
     XmlParts::Parse(document, bytes, href + ": ");
     const pugi::xml_node root = Child(document, "assessmentTest");
@@ -338,7 +396,7 @@ private:
     if (const pugi::xml_node ordering = Child(section, "ordering"))
       test.Settings.emplace_back(TestFile::RandomQuestions,
                                  ordering.attribute("shuffle").as_bool() ? "1" : "0");
-    if (const pugi::xml_node selection = Child(section, "selection"))
+    if (const pugi::xml_node selection = Child(section, "selection"); selection && IsFrame(section))
       test.Settings.emplace_back(TestFile::MaxQuestions,
                                  std::to_string(selection.attribute("select").as_uint()));
     // What the candidate reads before the first question is the begin
@@ -352,6 +410,7 @@ private:
     for (const pugi::xml_node& later :
          DescendantsWhere(root, [](std::string_view name) { return name == "rubricBlock"; }))
       if (later.parent() != section) ReadRubric(later, false, test, report);
+    return SectionsOf(root, href);
   }
 
   static void ReadRubric(const pugi::xml_node& rubric, bool beforeTheTest, TImportedTest& test,
@@ -664,7 +723,7 @@ private:
       return std::nullopt;
     }
     if (!record.HotLink.empty()) report.Add(number, "hot link dropped");
-    FormatParts::ReportUncarriedPlace(number, record, report);
+    FormatParts::ReportUncarriedPlace(number, record, {.Category = true}, report);
     if (!record.Reference.empty()) report.Add(number, "reference dropped");
 
     pugi::xml_document document;
@@ -735,9 +794,68 @@ private:
     return XmlParts::Serialize(document);
   }
 
+  // A section of section, holding what is filed under category.
+  static pugi::xml_node AddSection(pugi::xml_node section, const std::string& category, int& sections) {
+    pugi::xml_node child = section.append_child("assessmentSection");
+    child.append_attribute("identifier") = ("S" + std::to_string(++sections)).c_str();
+    child.append_attribute("title") = category.c_str();
+    child.append_attribute("visible") = "false";
+    return child;
+  }
+
+  static void AddItemRef(pugi::xml_node section, const std::string& href) {
+    pugi::xml_node ref = section.append_child("assessmentItemRef");
+    ref.append_attribute("identifier") = href.substr(6, href.size() - 10).c_str();
+    ref.append_attribute("href") = href.c_str();
+  }
+
+  // The items in section: each run of one category in a section of its own
+  // titled by it; with a blueprint, each line's questions in a section
+  // selecting as many as the line asks.
+  static void WriteItemRefs(pugi::xml_node section, const QuestionDraw::TBlueprint& blueprint,
+                            const TExportedTest& test,
+                            const std::vector<std::pair<std::string, std::vector<std::string>>>& items,
+                            const std::vector<int>& written, TLossReport& report) {
+    const std::vector<QuestionRecord>& questions = test.Contents.Questions;
+    int sections = 0;
+    if (blueprint.Empty()) {
+      pugi::xml_node run = section;
+      std::string current;
+      for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string& category = questions[static_cast<std::size_t>(written[i])].Category;
+        if (category != current) run = category.empty() ? section : AddSection(section, category, sections);
+        current = category;
+        AddItemRef(run, items[i].first);
+      }
+      return;
+    }
+    FormatParts::ReportUnheldRows(blueprint, "QTI", true, report);
+    const QuestionDraw::TBank bank(blueprint, questions);
+    std::vector<bool> drawn(questions.size(), false);
+    for (int row = 0; row < bank.Rows(); ++row) {
+      const QuestionDraw::TRow& line = blueprint.Rows[static_cast<std::size_t>(row)];
+      pugi::xml_node pool = AddSection(section, line.Category, sections);
+      pool.append_child("selection").append_attribute("select") = line.Count;
+      for (int index : bank.Pool(row)) drawn[static_cast<std::size_t>(index)] = true;
+      for (std::size_t i = 0; i < items.size(); ++i) {
+        const int index = written[i];
+        const std::vector<int>& members = bank.Pool(row);
+        if (!std::binary_search(members.begin(), members.end(), index)) continue;
+        AddItemRef(pool, items[i].first);
+        const std::string& category = questions[static_cast<std::size_t>(index)].Category;
+        if (category != line.Category)
+          report.Add(index + 1, "category \"" + category + "\" filed as \"" + line.Category +
+                                    "\", the section its blueprint line draws from");
+      }
+    }
+    for (int index : written)
+      if (!drawn[static_cast<std::size_t>(index)])
+        report.Add(index + 1, "no blueprint line draws it: in the package, but not in the test");
+  }
+
   static std::string WriteTest(const TExportedTest& test,
                                const std::vector<std::pair<std::string, std::vector<std::string>>>& items,
-                               TLossReport& report) {
+                               const std::vector<int>& written, TLossReport& report) {
     const TTestContents& contents = test.Contents;
     pugi::xml_document document;
     pugi::xml_node root = StartDocument(document, "assessmentTest", QtiNamespace, QtiSchema);
@@ -753,8 +871,10 @@ private:
     section.append_attribute("identifier") = "SECTION";
     section.append_attribute("title") = "Questions";
     section.append_attribute("visible") = "true";
+    // With a blueprint the number of questions is the blueprint's.
+    const QuestionDraw::TBlueprint blueprint = FormatParts::BlueprintOf(contents);
     const long long max = std::atoll(Setting(contents, TestFile::MaxQuestions).value_or("0").c_str());
-    if (max > 0) section.append_child("selection").append_attribute("select") = max;
+    if (max > 0 && blueprint.Empty()) section.append_child("selection").append_attribute("select") = max;
     section.append_child("ordering").append_attribute("shuffle") =
         Setting(contents, TestFile::RandomQuestions).value_or("0") == "1";
     if (!contents.BeginMessage.empty()) {
@@ -764,14 +884,11 @@ private:
     }
     if (!contents.EndMessage.empty()) report.Add(0, "end message dropped");
     if (const std::string keys = FormatParts::UncarriedSettings(
-            contents, {TestFile::Time, TestFile::RandomQuestions, TestFile::MaxQuestions});
+            contents, {TestFile::Time, TestFile::RandomQuestions, TestFile::MaxQuestions,
+                       blueprint.Empty() ? TestFile::MaxQuestions : TestFile::Blueprint});
         !keys.empty())
       report.Add(0, "settings not carried: " + keys);
-    for (const auto& [href, media] : items) {
-      pugi::xml_node ref = section.append_child("assessmentItemRef");
-      ref.append_attribute("identifier") = href.substr(6, href.size() - 10).c_str();
-      ref.append_attribute("href") = href.c_str();
-    }
+    WriteItemRefs(section, blueprint, test, items, written, report);
     return XmlParts::Serialize(document);
   }
 

@@ -12,21 +12,15 @@ namespace ClientFile {
 
 inline constexpr std::string_view FileName = "qwtest.cfg";
 
-inline constexpr std::string_view Settings = "SETTINGS";
-inline constexpr std::string_view AboutMessage = "ABOUTMESSAGE";
+// The sections: the settings and the about box's message lines; and our own
+// section, which other engines skip, where the engine leaves an attempt it
+// cannot store beside the tests.
+inline constexpr std::string_view Settings = "SETTINGS", AboutMessage = "ABOUTMESSAGE", Results = "RESULTS";
 
-inline constexpr std::string_view Logo = "LOGO";
-inline constexpr std::string_view CustomAbout = "CUSTOMABOUT";
-inline constexpr std::string_view AboutWho = "ABOUTWHO";
-inline constexpr std::string_view AboutUrl = "ABOUTURL";
-inline constexpr std::string_view FullScreen = "FULLSCREEN";
-inline constexpr std::string_view History = "HISTORY";
-inline constexpr std::string_view OnExit = "ONEXIT";
-
-// Our own section, which other engines skip: where the engine leaves an
-// attempt it cannot store beside the tests.
-inline constexpr std::string_view Results = "RESULTS";
-inline constexpr std::string_view Folder = "FOLDER";
+// The keys of SETTINGS, in the order they are written, and RESULTS' key.
+inline constexpr std::string_view Logo = "LOGO", CustomAbout = "CUSTOMABOUT", AboutWho = "ABOUTWHO",
+                                  AboutUrl = "ABOUTURL", FullScreen = "FULLSCREEN", History = "HISTORY",
+                                  OnExit = "ONEXIT", Folder = "FOLDER";
 
 }  // namespace ClientFile
 

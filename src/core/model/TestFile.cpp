@@ -95,11 +95,13 @@ TTextForm StoredForm(TCustomIniStore& store, TStoredValues values) {
 }
 
 void ToCoreText(std::string& text, TTextForm form) {
-  if (IsAscii(text)) return;
-  if (form == TTextForm::CodePage)
+  // One pass over a value in either form: the check of UTF-8 runs through
+  // ASCII as fast as IsAscii does, so it is not asked first.
+  if (form == TTextForm::Utf8) {
+    if (!Utf8::IsValid(text)) CodePage::RepairUtf8(text);
+  } else if (!IsAscii(text)) {
     text = CodePage::ToUtf8(text);
-  else if (!Utf8::IsValid(text))
-    CodePage::RepairUtf8(text);
+  }
 }
 
 std::string ToStoredText(std::string_view text, TTextForm form) {

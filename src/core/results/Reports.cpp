@@ -103,6 +103,33 @@ std::optional<TPassRate> PassRate(const std::vector<TStoredAttempt>& attempts, i
   return rate;
 }
 
+std::vector<int> QuestionsAsked(const TStoredAttempt& attempt) {
+  std::vector<int> numbers;
+  numbers.reserve(attempt.Answers.size());
+  for (const TStoredAnswer& answer : attempt.Answers) numbers.push_back(answer.Number);
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  return numbers;
+}
+
+std::string QuestionsAskedText(const TStoredAttempt& attempt) {
+  const std::vector<int> numbers = QuestionsAsked(attempt);
+  std::string text;
+  for (std::size_t first = 0; first < numbers.size();) {
+    std::size_t last = first;
+    while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1) ++last;
+    if (!text.empty()) text += ", ";
+    text += std::to_string(numbers[first]);
+    if (last >= first + 2) {
+      text += '-' + std::to_string(numbers[last]);
+      first = last + 1;
+    } else {
+      ++first;  // one or two in a row are named each
+    }
+  }
+  return text;
+}
+
 std::string QuestionLine(const std::string& question) {
   std::string line;
   line.reserve(question.size());

@@ -56,6 +56,14 @@ std::optional<TPassRate> PassRate(const std::vector<TStoredAttempt>& attempts, i
 // A pass rate as the window and the command line show it: "40% (2 of 5 passed)".
 std::string PassRateText(const TPassRate& rate);
 
+// The questions an attempt asked, by their numbers in the test file,
+// ascending; empty when its answers were not listed.
+std::vector<int> QuestionsAsked(const TStoredAttempt& attempt);
+
+// Those numbers as the window and the command line show them, compact: a run
+// of three or more numbers in a row as its first and last, "1, 4, 7-9".
+std::string QuestionsAskedText(const TStoredAttempt& attempt);
+
 // A question's text on one line, for a list beside its figures: each line
 // break becomes a blank.
 std::string QuestionLine(const std::string& question);

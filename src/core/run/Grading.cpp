@@ -68,7 +68,14 @@ TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TV
   TResults results;
   results.PassPoint = passPoint > 0 ? passPoint : 0;
   const std::size_t questionCount = versions.empty() ? 0 : versions.front().Questions.size();
-  results.RightPerQuestion.assign(questionCount, 0);
+  // Counted by the question's place in the test, which a version drawn from a
+  // blueprint may hold beyond its own number of questions.
+  std::size_t storedCount = 0;
+  for (const PaperVersions::TVersion& version : versions)
+    for (const PaperVersions::TPaperQuestion& question : version.Questions)
+      storedCount = std::max(storedCount, static_cast<std::size_t>(question.Source) + 1);
+  results.RightPerQuestion.assign(storedCount, 0);
+  results.AskedPerQuestion.assign(storedCount, 0);
   bool first = true;
   std::optional<std::size_t> doubtfulColumn;
   for (Csv::TRecord record : records) {
@@ -128,6 +135,7 @@ TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TV
       const Scoring::TLetters chosen = PaperVersions::StoredLetters(question, printed);
       student.Chosen.push_back(chosen);
       ++student.Asked;
+      ++results.AskedPerQuestion[static_cast<std::size_t>(question.Source)];
       if (Scoring::IsRight(question.Correct, question.AnyCorrectPasses, chosen)) {
         ++student.Right;
         ++results.RightPerQuestion[static_cast<std::size_t>(question.Source)];
@@ -153,11 +161,21 @@ std::string FormatResults(const TResults& results) {
   }
   out += "\r\n";
   out += Csv::FormatSpreadsheetRecord({"Question", "Right", "Students"});
-  for (std::size_t q = 0; q < results.RightPerQuestion.size(); ++q) {
-    out += Csv::FormatSpreadsheetRecord({std::to_string(q + 1), std::to_string(results.RightPerQuestion[q]),
-                                         std::to_string(results.Students.size())});
+  for (const TQuestionResult& question : QuestionResults(results)) {
+    out += Csv::FormatSpreadsheetRecord(
+        {std::to_string(question.Number), std::to_string(question.Right), std::to_string(question.Students)});
   }
   return out;
+}
+
+std::vector<TQuestionResult> QuestionResults(const TResults& results) {
+  std::vector<TQuestionResult> rows;
+  for (std::size_t q = 0; q < results.RightPerQuestion.size(); ++q) {
+    const int asked = q < results.AskedPerQuestion.size() ? results.AskedPerQuestion[q] : 0;
+    if (asked > 0 || results.Students.empty())
+      rows.push_back({static_cast<int>(q) + 1, results.RightPerQuestion[q], asked});
+  }
+  return rows;
 }
 
 namespace {

@@ -45,8 +45,12 @@ struct TUndecided {
 struct TResults {
   std::vector<TStudentResult> Students;  // in the order of the file
   std::vector<TUndecided> Undecided;     // in the order of the file, not graded
-  std::vector<int> RightPerQuestion;     // per stored question: how many students got it right
-  int PassPoint = 0;                     // the test's pass point; 0 when it has none
+  // Per stored question (by index, up to the last one a version prints): how
+  // many students got it right, and how many were asked it. A version drawn
+  // from a blueprint asks only some of the questions.
+  std::vector<int> RightPerQuestion;
+  std::vector<int> AskedPerQuestion;
+  int PassPoint = 0;  // the test's pass point; 0 when it has none
 };
 
 // Marks the answers text (CSV with ',' or ';', a UTF-8 byte-order mark
@@ -61,6 +65,17 @@ struct TResults {
 // question's printed answers; and for text that is not CSV. Nothing is returned half made.
 TResults Grade(std::string_view answersText, const std::vector<PaperVersions::TVersion>& versions,
                int passPoint);
+
+// How the sheets did on one stored question.
+struct TQuestionResult {
+  int Number = 0;  // in the test, from 1
+  int Right = 0;
+  int Students = 0;  // how many were asked it
+};
+
+// A row per stored question some student was asked, ascending; with no
+// students, a row per stored question up to the last one a version prints.
+std::vector<TQuestionResult> QuestionResults(const TResults& results);
 
 // The results as CSV: "Name,Version,Right,Asked,Percent" (and ",Passed" with
 // "yes"/"no" when the test has a pass point) and a row per student, then a

@@ -76,22 +76,17 @@ TMMediaForm::TMMediaForm(TGlobals& globals, QWidget* parent) : QDialog(parent), 
   entry->addWidget(button4);
   column->addLayout(entry);
   column->addWidget(CheckBox1);
-  column->addWidget(Note("Label2",
-                         tr("Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - "
-                            "Rich Text, TXT - Plain Text, and WAV - Audio."),
-                         this));
-  column->addWidget(Note("Label5",
-                         tr("You can also perform a FactVault(tm) query.  To do so enter: "
-                            "FACTVAULT:Query String.  See help for more information."),
-                         this));
-  column->addWidget(Note("Label3",
-                         tr("Simply entering a file name will make Quizwell look in the same folder "
-                            "that it is running in.  You can also provide a relative path using \\.  "),
-                         this));
-  column->addWidget(Note("Label4",
-                         tr("For example, \"\\MEDIA\\SOUND.WAV\" would look in the media folder under "
-                            "the folder that Quizwell is running from for the file sound.wav"),
-                         this));
+  // The notes under the entry, in their order on the form.
+  for (const auto& [name, note] :
+       {std::pair{"Label2", tr("Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - "
+                               "Rich Text, TXT - Plain Text, and WAV - Audio.")},
+        std::pair{"Label5", tr("You can also perform a FactVault(tm) query.  To do so enter: "
+                               "FACTVAULT:Query String.  See help for more information.")},
+        std::pair{"Label3", tr("Simply entering a file name will make Quizwell look in the same folder "
+                               "that it is running in.  You can also provide a relative path using \\.  ")},
+        std::pair{"Label4", tr("For example, \"\\MEDIA\\SOUND.WAV\" would look in the media folder under "
+                               "the folder that Quizwell is running from for the file sound.wav")}})
+    column->addWidget(Note(name, note, this));
   column->addStretch(1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(button3);

@@ -136,7 +136,11 @@ TQAForm::TQAForm(TGlobals& globals, QWidget* parent)
   connect(ReferenceText, &QLineEdit::textChanged, this, &TQAForm::ScreenChanged);
   for (QCheckBox* check : CheckBoxes) connect(check, &QCheckBox::toggled, this, &TQAForm::ScreenChanged);
   connect(RadioButton2, &QRadioButton::toggled, this, &TQAForm::ScreenChanged);
-  for (QWidget* box : {static_cast<QWidget*>(QuestionEdit), static_cast<QWidget*>(ReferenceText)})
+  // A category or tags typed are one step each, taken when the field is left.
+  for (QLineEdit* field : {CategoryText, TagsText})
+    connect(field, &QLineEdit::editingFinished, this, &TQAForm::StoreBankFields);
+  for (QWidget* box : {static_cast<QWidget*>(QuestionEdit), static_cast<QWidget*>(ReferenceText),
+                       static_cast<QWidget*>(CategoryText), static_cast<QWidget*>(TagsText)})
     box->installEventFilter(this);
   for (QPlainTextEdit* box : AnswerEdits) box->installEventFilter(this);
   std::vector<QPlainTextEdit*> boxes(AnswerEdits.begin(), AnswerEdits.end());

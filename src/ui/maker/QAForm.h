@@ -142,6 +142,9 @@ private:
   void ShowScreen(const TScreenState& state);
   // Records an edit of the screen in the undo history.
   void ScreenChanged();
+  // Copies the category and the tags fields into the current question, each
+  // change a step of the undo history of its own.
+  void StoreBankFields();
   // The text box of a field.
   QWidget* FieldWidget(int part) const;
 

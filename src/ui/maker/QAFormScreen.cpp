@@ -140,9 +140,25 @@ void TQAForm::ChangeQuestions(const QString& text, const std::function<void()>& 
   DisplayNextQuestion();
 }
 
+void TQAForm::StoreBankFields() {
+  if (Showing) return;
+  const std::string category = ToCoreText(CategoryText->text().trimmed());
+  const std::string tags = TestFile::TagsValue(ToCoreText(TagsText->text()));
+  const auto step = [this](const QString& text, const std::function<void()>& change) {
+    TQuestionSetChange recorded = TQuestionSetChange::Record(Questions, change);
+    if (!recorded.Empty()) Undo->push(new TSetEdit(*this, std::move(recorded), text));
+  };
+  // Compared first: most calls come from moving on, with nothing changed.
+  if (Questions.Current().Category != category)
+    step(tr("Set Category"), [&] { Questions.Current().Category = category; });
+  if (Questions.Current().Tags != tags) step(tr("Set Tags"), [&] { Questions.Current().Tags = tags; });
+}
+
 // Before a step of the history that is not an edit of the screen now shown,
-// the screen is copied into its question, as before any command.
+// the screen is copied into its question, as before any command. A category
+// or tags typed and not yet stored are the newest step.
 void TQAForm::Undo1Click() {
+  StoreBankFields();
   if (!Undo->canUndo()) return;
   const auto* edit = dynamic_cast<const TScreenEdit*>(Undo->command(Undo->index() - 1));
   if ((edit == nullptr || edit->Number() != Questions.CurrentIndex) && !SaveCurrent()) return;
@@ -150,6 +166,7 @@ void TQAForm::Undo1Click() {
 }
 
 void TQAForm::Redo1Click() {
+  StoreBankFields();
   if (!Undo->canRedo()) return;
   const auto* edit = dynamic_cast<const TScreenEdit*>(Undo->command(Undo->index()));
   if ((edit == nullptr || edit->Number() != Questions.CurrentIndex) && !SaveCurrent()) return;
@@ -164,7 +181,8 @@ void TQAForm::DisplayNextQuestion() {
   Bottom1->setEnabled(navigation.NextEnabled);
   setWindowTitle(ToQString(Questions.Caption()));
   ShowScreen(ScreenOf(Questions.Current()));
-  // A question's place in a bank is no part of the screen's undo steps.
+  // A question's place in a bank is kept apart from the screen's edits: its
+  // changes are steps of their own (StoreBankFields).
   CategoryText->setText(ToQString(Questions.Current().Category));
   TagsText->setText(ToQString(Questions.Current().Tags));
 }
@@ -189,8 +207,7 @@ void TQAForm::StoreScreen() {
   question.HotLink = ToCoreText(HotLinkValue->text());
   question.HotLinkParameters = ToCoreText(HotLinkParmsValue->text());
   question.Reference = ToCoreText(ReferenceText->text());
-  question.Category = ToCoreText(CategoryText->text().trimmed());
-  question.Tags = TestFile::TagsValue(ToCoreText(TagsText->text()));
+  StoreBankFields();
 }
 
 void TQAForm::CheckHowMany() {

@@ -61,10 +61,12 @@ QLabel* Explanation(const char* name, const QString& text) {
   return label;
 }
 
-// A group's column, headed by its explanation.
-QVBoxLayout* Explained(const char* name, const QString& text) {
+// A group's column, headed by its explanation, with the control it explains
+// (if given) under it.
+QVBoxLayout* Explained(const char* name, const QString& text, QWidget* control = nullptr) {
   auto* column = new QVBoxLayout;
   column->addWidget(Explanation(name, text));
+  if (control) column->addWidget(control);
   return column;
 }
 
@@ -81,6 +83,14 @@ QComboBox* PickList(const char* name, const QStringList& entries) {
   list->addItems(entries);
   list->setCurrentIndex(-1);
   return list;
+}
+
+// A choice under its explanation, as Explained lays it out; list is set to
+// the choice's list.
+QVBoxLayout* Choice(QComboBox*& list, const char* listName, const QStringList& entries, const char* name,
+                    const QString& text) {
+  list = PickList(listName, entries);
+  return Explained(name, text, list);
 }
 
 QSpinBox* SpinEdit(const char* name, int highest) {
@@ -237,22 +247,22 @@ QWidget* TSettingsForm::CreateSettingsPage1() {
   time->addLayout(timeRow);
   time->addLayout(extraTimeRow);
 
-  ComboBox2 = PickList("ComboBox2", {tr("Show questions in order"), tr("Randomize the questions")});
-  auto* ordering = Explained("Label8", tr("Questions can be presented to the student in the same "
-                                          "order they were prepared or they can be presented at "
-                                          "random."));
-  ordering->addWidget(ComboBox2);
+  auto* ordering =
+      Choice(ComboBox2, "ComboBox2", {tr("Show questions in order"), tr("Randomize the questions")}, "Label8",
+             tr("Questions can be presented to the student in the same "
+                "order they were prepared or they can be presented at "
+                "random."));
 
-  ComboBox1 = PickList("ComboBox1", {tr("Do not allow answer checking"), tr("Allow answer checking")});
-  auto* checking = Explained("Label7", tr("This setting specifies whether or not a student can "
-                                          "check answers while the test is being taken."));
-  checking->addWidget(ComboBox1);
+  auto* checking = Choice(ComboBox1, "ComboBox1",
+                          {tr("Do not allow answer checking"), tr("Allow answer checking")}, "Label7",
+                          tr("This setting specifies whether or not a student can "
+                             "check answers while the test is being taken."));
 
-  ComboBox3 = PickList("ComboBox3", {tr("Can leave answer blank"), tr("Must answer before going to next")});
-  auto* requirement = Explained("Label9", tr("You can require the student to answer a question "
-                                             "before moving on to the next, or you can let them "
-                                             "leave answers blank."));
-  requirement->addWidget(ComboBox3);
+  auto* requirement = Choice(ComboBox3, "ComboBox3",
+                             {tr("Can leave answer blank"), tr("Must answer before going to next")}, "Label9",
+                             tr("You can require the student to answer a question "
+                                "before moving on to the next, or you can let them "
+                                "leave answers blank."));
 
   SpinEdit2 = SpinEdit("SpinEdit2", TestSettings::MaxPassPoint);
   auto* passRow = new QHBoxLayout;
@@ -316,11 +326,11 @@ QWidget* TSettingsForm::CreateSettingsPage2() {
                                        "while reviewing missed questions."));
   links->addLayout(boxes);
 
-  ComboBox4 = PickList("ComboBox4",
-                       {tr("Non-Scrolling timers"), tr("Scrolling timers"), tr("Do not display timers")});
-  auto* timers = Explained("Label14", tr("This setting specifies the timer type to display (both "
-                                         "elapsed timer and test timer)"));
-  timers->addWidget(ComboBox4);
+  auto* timers =
+      Choice(ComboBox4, "ComboBox4",
+             {tr("Non-Scrolling timers"), tr("Scrolling timers"), tr("Do not display timers")}, "Label14",
+             tr("This setting specifies the timer type to display (both "
+                "elapsed timer and test timer)"));
 
   RadioButton1 = Named(new QRadioButton(tr("Do not allow test review")), "RadioButton1");
   RadioButton2 = Named(new QRadioButton(tr("Allow test review")), "RadioButton2");

@@ -174,16 +174,26 @@ void PaintTitle(QPainter& p) {
 
 const QColor EditorInk(0x1c, 0x3f, 0x8c);
 
+void Triangle(QPainter& p, QPointF a, QPointF b, QPointF c, const QColor& ink) {
+  QPainterPath path;
+  path.moveTo(a);
+  path.lineTo(b);
+  path.lineTo(c);
+  path.closeSubpath();
+  p.fillPath(path, ink);
+}
+
+// The pen of the curved arrows: a round-capped line and no fill.
+void CurvePen(QPainter& p, const QColor& ink) {
+  p.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+}
+
 // A triangle pointing left or right, its tip at tipX, within a picture of size s.
 void Arrow(QPainter& p, qreal tipX, qreal s, bool right) {
   const qreal depth = s * 0.38;
   const qreal baseX = right ? tipX - depth : tipX + depth;
-  QPainterPath path;
-  path.moveTo(tipX, s / 2);
-  path.lineTo(baseX, s * 0.18);
-  path.lineTo(baseX, s * 0.82);
-  path.closeSubpath();
-  p.fillPath(path, EditorInk);
+  Triangle(p, {tipX, s / 2}, {baseX, s * 0.18}, {baseX, s * 0.82}, EditorInk);
 }
 
 void Page(QPainter& p, qreal s) {
@@ -225,16 +235,9 @@ void DrawPicture(QPainter& p, TEditorPicture picture, qreal s) {
       break;
     case TEditorPicture::Revert: {
       const QColor green(0x1f, 0x85, 0x3a);
-      p.setPen(QPen(green, 2.2, Qt::SolidLine, Qt::RoundCap));
-      p.setBrush(Qt::NoBrush);
-      const QRectF ring(s * 0.18, s * 0.18, s * 0.64, s * 0.64);
-      p.drawArc(ring, 100 * 16, 290 * 16);
-      QPainterPath head;
-      head.moveTo(s * 0.34, s * 0.04);
-      head.lineTo(s * 0.56, s * 0.2);
-      head.lineTo(s * 0.32, s * 0.34);
-      head.closeSubpath();
-      p.fillPath(head, green);
+      CurvePen(p, green);
+      p.drawArc(QRectF(s * 0.18, s * 0.18, s * 0.64, s * 0.64), 100 * 16, 290 * 16);
+      Triangle(p, {s * 0.34, s * 0.04}, {s * 0.56, s * 0.2}, {s * 0.32, s * 0.34}, green);
       break;
     }
     case TEditorPicture::Bottom:
@@ -252,18 +255,12 @@ void DrawPicture(QPainter& p, TEditorPicture picture, qreal s) {
       Arrow(p, s * 0.66, s, true);
       break;
     case TEditorPicture::Jump: {
-      p.setPen(QPen(EditorInk, 2.2, Qt::SolidLine, Qt::RoundCap));
-      p.setBrush(Qt::NoBrush);
+      CurvePen(p, EditorInk);
       QPainterPath curve;
       curve.moveTo(s * 0.12, s * 0.85);
       curve.cubicTo(s * 0.12, s * 0.3, s * 0.45, s * 0.22, s * 0.7, s * 0.3);
       p.drawPath(curve);
-      QPainterPath head;
-      head.moveTo(s * 0.92, s * 0.36);
-      head.lineTo(s * 0.62, s * 0.5);
-      head.lineTo(s * 0.66, s * 0.12);
-      head.closeSubpath();
-      p.fillPath(head, EditorInk);
+      Triangle(p, {s * 0.92, s * 0.36}, {s * 0.62, s * 0.5}, {s * 0.66, s * 0.12}, EditorInk);
       break;
     }
     case TEditorPicture::Add:

@@ -261,12 +261,13 @@ void TGradeForm::ShowResults() {
            {FromUtf8OrCodePage(s.Name), QString(QLatin1Char(s.Version)), QString::number(s.Right),
             QString::number(s.Asked), QString::number(s.Percent), s.Passed ? tr("yes") : tr("no")});
   }
-  QuestionsTable->setRowCount(results.Students.empty() ? 0
-                                                       : static_cast<int>(results.RightPerQuestion.size()));
-  for (int q = 0; q < QuestionsTable->rowCount(); ++q) {
-    SetRow(QuestionsTable, q,
-           {QString::number(q + 1), QString::number(results.RightPerQuestion[static_cast<std::size_t>(q)]),
-            QString::number(results.Students.size())});
+  const std::vector<Grading::TQuestionResult> questions =
+      results.Students.empty() ? std::vector<Grading::TQuestionResult>{} : Grading::QuestionResults(results);
+  QuestionsTable->setRowCount(static_cast<int>(questions.size()));
+  for (int row = 0; row < QuestionsTable->rowCount(); ++row) {
+    const Grading::TQuestionResult& q = questions[static_cast<std::size_t>(row)];
+    SetRow(QuestionsTable, row,
+           {QString::number(q.Number), QString::number(q.Right), QString::number(q.Students)});
   }
   ResultsTable->resizeColumnsToContents();
   SaveButton->setEnabled(!results.Students.empty());

@@ -79,7 +79,8 @@ QStringList AttemptRow(const TStoredAttempt& a, int passPoint) {
           a.Version ? QString(QLatin1Char(a.Version)) : QString(), Score(a.Right, a.Asked),
           //: A percentage; the number is %1.
           QCoreApplication::translate("TResultsForm", "%1%").arg(Scoring::Percent(a.Right, a.Asked)),
-          Translated(PassedWords, Reports::PassedText(a, passPoint)), FromUtf8(Reports::TimeTaken(a))};
+          Translated(PassedWords, Reports::PassedText(a, passPoint)), FromUtf8(Reports::TimeTaken(a)),
+          FromUtf8(Reports::QuestionsAskedText(a))};
 }
 
 QStringList AttemptHeaders() {
@@ -91,7 +92,9 @@ QStringList AttemptHeaders() {
           QCoreApplication::translate("TResultsForm", "Score"),
           QCoreApplication::translate("TResultsForm", "Percent"),
           QCoreApplication::translate("TResultsForm", "Passed"),
-          QCoreApplication::translate("TResultsForm", "Time taken")};
+          QCoreApplication::translate("TResultsForm", "Time taken"),
+          //: The questions an attempt asked, by their numbers in the test: "1, 4, 7-9".
+          QCoreApplication::translate("TResultsForm", "Questions")};
 }
 
 QStringList ItemHeaders() {
@@ -238,8 +241,12 @@ QByteArray TResultsReport::Pdf() const {
   report.Table(
       QCoreApplication::translate("TResultsForm", "Item analysis (answers: all / top 27% / bottom 27%)"),
       ResultRows::ItemHeaders(), items);
-  report.Table(QCoreApplication::translate("TResultsForm", "Attempts"), ResultRows::AttemptHeaders(),
-               Attempts);
+  // So are the questions of an attempt drawn from a large bank.
+  const QStringList headers = ResultRows::AttemptHeaders();
+  std::vector<QStringList> attempts = Attempts;
+  for (QStringList& row : attempts)
+    if (row.size() == headers.size()) row.back() = report.Cut(row.back());
+  report.Table(QCoreApplication::translate("TResultsForm", "Attempts"), headers, attempts);
   report.End();
   return bytes;
 }

@@ -20,6 +20,8 @@ QString Score(int right, int asked);                 // "9 of 20"
 QString PassRate(const Reports::TPassRate& rate);    // "40% (2 of 5 passed)"
 
 QStringList AttemptHeaders();
+// An attempt's row; the questions it asked are shown when its answers were
+// listed.
 QStringList AttemptRow(const TStoredAttempt& attempt, int passPoint);
 QStringList ItemHeaders();
 // An item's row; span is how many answer letters the question has, text its
@@ -33,7 +35,8 @@ TChartData HistogramData(const Statistics::TTest& figures);
 // the figures line by line, the histogram of the scores, then the item
 // analysis and the attempts as tables whose columns are as wide as their
 // widest cell, in a smaller type where a table is wider than the page. A
-// table runs on over as many pages as it needs.
+// question's text and an attempt's list of questions are cut short to a
+// quarter of the page. A table runs on over as many pages as it needs.
 class TResultsReport {
 public:
   QString Title;  // the document's title

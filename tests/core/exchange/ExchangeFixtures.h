@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/exchange/QuestionFormat.h"
+#include "core/model/TestFile.h"
 #include "core/run/Scoring.h"
 #include "support/Questions.h"
 
@@ -41,6 +42,30 @@ inline TExportedTest SampleExport() {
   any.AnyCorrectPasses = true;
   test.Contents.Questions = {one, all, any};
   return test;
+}
+
+// A small bank: a run of two questions of one category, one without a
+// category, one of another; tags on the first.
+inline TExportedTest Bank(std::string description = "Physics", std::string blueprint = {}) {
+  TExportedTest test;
+  test.Description = std::move(description);
+  QuestionRecord pull = MakeQuestion("Which force pulls down?", {"weight", "lift"}, "A");
+  pull.Category = "Mechanics/Forces";
+  pull.Tags = "vectors, units";
+  QuestionRecord unit = MakeQuestion("Unit of force?", {"newton", "joule"}, "A");
+  unit.Category = "Mechanics/Forces";
+  QuestionRecord who = MakeQuestion("Who wrote the Principia?", {"Newton", "Hooke"}, "A");
+  QuestionRecord sound = MakeQuestion("Sound in air is a", {"longitudinal wave", "transverse wave"}, "A");
+  sound.Category = "Waves";
+  test.Contents.Questions = {pull, unit, who, sound};
+  if (!blueprint.empty()) test.Contents.Settings.push_back({TestFile::Blueprint, blueprint});
+  return test;
+}
+
+inline std::vector<std::string> Categories(const std::vector<QuestionRecord>& questions) {
+  std::vector<std::string> categories;
+  for (const QuestionRecord& question : questions) categories.push_back(question.Category);
+  return categories;
 }
 
 inline std::optional<TMediaFile> SampleMedia(const std::string& name) {

@@ -57,6 +57,39 @@ protected:
     return ZipArchive::Write(entries);
   }
 
+  // The media file each question names, and the bytes of each file read.
+  static void ExpectMedia(const TImportedTest& test, const std::vector<std::string>& named,
+                          const std::vector<std::string>& bytes) {
+    std::vector<std::string> names, files;
+    for (const QuestionRecord& question : test.Questions) names.push_back(question.MediaFile);
+    for (const TMediaFile& media : test.Media) files.push_back(media.Bytes);
+    EXPECT_EQ(names, named);
+    EXPECT_EQ(files, bytes);
+  }
+
+  // Every XML document of package against the IMS schemas, with xmllint.
+  static void ExpectValid(const std::vector<ZipArchive::TEntry>& package) {
+    const char* moved = std::getenv("QUIZWELL_QTI_SCHEMAS");
+    const std::filesystem::path schemas = moved ? moved : QUIZWELL_QTI_SCHEMAS;
+    if (!std::filesystem::exists(schemas / "imscp_v1p1.xsd"))
+      GTEST_SKIP() << "the IMS schemas are not at " << schemas << ": package not validated";
+    if (std::system("xmllint --version >/dev/null 2>&1") != 0)
+      GTEST_SKIP() << "xmllint is not installed (Debian: libxml2-utils): package not validated";
+    TTempDir dir;
+    for (const ZipArchive::TEntry& entry : package) {
+      if (!entry.Name.ends_with(".xml")) continue;
+      const std::filesystem::path file = dir.Path() / entry.Name;
+      std::filesystem::create_directories(file.parent_path());
+      WriteBytes(file.string(), entry.Bytes);
+      const std::filesystem::path schema = entry.Name == "imsmanifest.xml"
+                                               ? schemas / "imscp_v1p1.xsd"
+                                               : schemas / "qtiv2p1" / "imsqti_v2p1.xsd";
+      const std::string command =
+          "xmllint --noout --nonet --schema '" + schema.string() + "' '" + file.string() + "'";
+      EXPECT_EQ(std::system(command.c_str()), 0) << entry.Name << "\n" << entry.Bytes;
+    }
+  }
+
   std::string ErrorOf(const std::string& bytes) {
     try {
       Format->Read(bytes, Report);
@@ -110,9 +143,7 @@ TEST_F(Qti, ReadsEachVersionAndScoringAsTheRuleThatScoresAlike) {
   EXPECT_EQ(test.Questions[1].Question, "Tick any even number.");
   EXPECT_EQ(test.Questions[2].Question, "Which seas border Germany?");
   EXPECT_EQ(test.Questions[4].Question, "Solve 3x2 = 12.\r\n\r\nPick one.");
-  EXPECT_EQ(test.Questions[4].MediaFile, "cell.png");
-  ASSERT_EQ(test.Media.size(), 1u);
-  EXPECT_EQ(test.Media[0].Bytes, "\x89PNG\r\n\x1A\n");
+  ExpectMedia(test, {"", "", "", "", "cell.png"}, {"\x89PNG\r\n\x1A\n"});
   EXPECT_EQ(Report.Lines(),
             (std::vector<std::string>{
                 "resource legacy/q12.xml of type imsqti_xmlv1p2 is not a QTI 2 item: not imported",
@@ -265,12 +296,7 @@ TEST_F(Qti, PicturesOfOneNameFromDifferentItemsStayApart) {
       PackageOf({{"Q01/q.xml", picture}, {"Q02/q.xml", picture}, {"Q03/q.xml", picture}},
                 {{"Q01/animal.jpg", "cat"}, {"Q02/animal.jpg", "dog"}, {"Q03/animal.jpg", "cat"}}),
       Report);
-  ASSERT_EQ(test.Questions.size(), 3u);
-  EXPECT_EQ(test.Questions[0].MediaFile, "animal.jpg");
-  EXPECT_EQ(test.Questions[1].MediaFile, "animal-2.jpg");
-  EXPECT_EQ(test.Questions[2].MediaFile, "animal.jpg");
-  ASSERT_EQ(test.Media.size(), 2u);
-  EXPECT_EQ(test.Media[1].Bytes, "dog");
+  ExpectMedia(test, {"animal.jpg", "animal-2.jpg", "animal.jpg"}, {"cat", "dog"});
   EXPECT_EQ(Report.Lines(),
             std::vector<std::string>{"question 2: media file animal.jpg differs from an earlier "
                                      "question's of that name: stored as animal-2.jpg"});
@@ -305,27 +331,65 @@ TEST_F(Qti, ClosesUpAGapBetweenAnswers) {
 
 // Every document of the package against the IMS schemas, with xmllint.
 TEST_F(Qti, PackageValidatesAgainstTheSchemas) {
-  const char* moved = std::getenv("QUIZWELL_QTI_SCHEMAS");
-  const std::filesystem::path schemas = moved ? moved : QUIZWELL_QTI_SCHEMAS;
-  if (!std::filesystem::exists(schemas / "imscp_v1p1.xsd"))
-    GTEST_SKIP() << "the IMS schemas are not at " << schemas << ": package not validated";
-  if (std::system("xmllint --version >/dev/null 2>&1") != 0)
-    GTEST_SKIP() << "xmllint is not installed (Debian: libxml2-utils): package not validated";
   TExportedTest test = SampleExport();
   test.Contents.Questions.push_back(MakeQuestion("With a gap", {"x", "", "z"}, "C"));
-  TTempDir dir;
-  for (const ZipArchive::TEntry& entry : Package(test)) {
-    if (!entry.Name.ends_with(".xml")) continue;
-    const std::filesystem::path file = dir.Path() / entry.Name;
-    std::filesystem::create_directories(file.parent_path());
-    WriteBytes(file.string(), entry.Bytes);
-    const std::filesystem::path schema = entry.Name == "imsmanifest.xml"
-                                             ? schemas / "imscp_v1p1.xsd"
-                                             : schemas / "qtiv2p1" / "imsqti_v2p1.xsd";
-    const std::string command =
-        "xmllint --noout --nonet --schema '" + schema.string() + "' '" + file.string() + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << entry.Name << "\n" << entry.Bytes;
-  }
+  ExpectValid(Package(test));
+  ExpectValid(Package(Bank()));
+  ExpectValid(Package(Bank("Physics", "Mechanics=1; Mechanics/Forces=1+tags")));
+}
+
+// Each run of a category a section of its own; with a blueprint, each line's
+// questions a section that selects as many as it asks.
+TEST_F(Qti, WritesCategoriesAsSectionsAndBlueprintLinesAsSelections) {
+  const auto sections = [&](const TExportedTest& test) {
+    pugi::xml_document document;
+    for (const ZipArchive::TEntry& entry : Package(test))
+      if (entry.Name == "test.xml") document.load_string(entry.Bytes.c_str());
+    std::vector<std::string> shown;
+    for (const pugi::xpath_node& section : document.select_nodes("//assessmentSection/assessmentSection")) {
+      std::string line = section.node().attribute("title").as_string();
+      if (const pugi::xml_node selection = section.node().child("selection"))
+        line += " select " + std::string(selection.attribute("select").as_string());
+      for (const pugi::xml_node& ref : section.node().children("assessmentItemRef"))
+        line += std::string(" ") + ref.attribute("identifier").as_string();
+      shown.push_back(line);
+    }
+    return shown;
+  };
+  EXPECT_EQ(sections(Bank()), (std::vector<std::string>{"Mechanics/Forces Q1 Q2", "Waves Q4"}));
+  EXPECT_EQ(Report.Lines(), std::vector<std::string>{"question 1: tags dropped"});
+  Report = {};
+  EXPECT_EQ(sections(Bank("Physics", "Mechanics=1; Waves=1+tags")),
+            (std::vector<std::string>{"Mechanics select 1 Q1 Q2", "Waves select 1 Q4"}));
+  EXPECT_EQ(
+      Report.Lines(),
+      (std::vector<std::string>{
+          "question 1: tags dropped",
+          "blueprint line \"Waves=1+tags\": QTI cannot ask for one question of each tag",
+          "question 1: category \"Mechanics/Forces\" filed as \"Mechanics\", the section its blueprint line "
+          "draws from",
+          "question 2: category \"Mechanics/Forces\" filed as \"Mechanics\", the section its blueprint line "
+          "draws from",
+          "question 3: no blueprint line draws it: in the package, but not in the test"}));
+}
+
+// Sections nested under several of a test part give category paths; the one
+// section of a part frames the test and names none.
+TEST_F(Qti, ReadsNestedSectionsAsCategoriesAndTheirSelectionsAsABlueprint) {
+  const std::string section = "<assessmentSection identifier=\"S\" title=\"";
+  const TImportedTest test = Format->Read(
+      PackageOf({{"a.xml", OneChoice}, {"b.xml", OneChoice}, {"c.xml", OneChoice}}, {},
+                "<assessmentTest><testPart>" + section + "Physics\">" + section +
+                    "Mechanics\"><selection select=\"1\"/><assessmentItemRef href=\"a.xml\"/>"
+                    "<assessmentItemRef href=\"b.xml\"/></assessmentSection></assessmentSection>" +
+                    section +
+                    "Chemistry\"><assessmentItemRef href=\"c.xml\"/></assessmentSection>"
+                    "</testPart></assessmentTest>"),
+      Report);
+  EXPECT_EQ(Categories(test.Questions),
+            (std::vector<std::string>{"Physics/Mechanics", "Physics/Mechanics", "Chemistry"}));
+  EXPECT_EQ(test.Settings,
+            (std::vector<std::pair<std::string, std::string>>{{"BLUEPRINT", "Physics/Mechanics=1"}}));
 }
 
 }  // namespace

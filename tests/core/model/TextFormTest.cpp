@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "core/model/Conversions.h"
@@ -11,6 +12,7 @@
 #include "core/model/TestSearch.h"
 #include "core/model/TestSettings.h"
 #include "core/storage/IniStore.h"
+#include "core/storage/ZarnEncryption.h"
 #include "support/FixedFirstByte.h"
 #include "support/Questions.h"
 #include "support/TempDir.h"
@@ -134,6 +136,35 @@ TEST_F(TextFormTest, TheTextFormDeclaresUtf8ByItsMarkerOrAByteOrderMark) {
   WriteBytes(text, "[SETTINGS]\r\nDESC=caf\xE9\r\n");
   EncryptTextToTest(text, Path);
   EXPECT_EQ(LoadTestSettings(Path).Description, "caf\xC3\xA9");
+}
+
+// Reading takes each value in the file's form: in a UTF-8 test a malformed
+// sequence reads as '?' wherever it stands in a value, and the rest of the
+// value as it is; the same bytes without the marker are code-page text.
+TEST_F(TextFormTest, AUtf8TestReadsAMalformedSequenceAsAQuestionMarkAndACodePageOneConverts) {
+  const std::string longAscii(20, 'x');
+  const auto write = [&](bool marked) {
+    std::filesystem::remove(Path);
+    TIniStore store(Path);
+    TestFile::WriteNewTest(store);
+    if (marked) store.WriteString(TestFile::Settings, TestFile::Charset, Encrypt(TestFile::Utf8Charset));
+    store.WriteString("QA1", TestFile::Question, Encrypt(longAscii + "\xCE\xB1 \xC3 end"));
+    store.WriteString("QA1", "A", Encrypt("\xE4\xB8\xAD"));
+    store.WriteString("QA1", "B", Encrypt("caf\xE9"));
+    store.WriteString("QA1", TestFile::Reference, Encrypt(longAscii + longAscii + "\xED\xA0\x80"));
+    store.UpdateFile();
+  };
+  write(true);
+  Set.LoadQuestions(Path);
+  EXPECT_EQ(Set.Slot(1).Question, longAscii + "\xCE\xB1 ? end");
+  EXPECT_EQ(Set.Slot(1).AnswerA, "\xE4\xB8\xAD");
+  EXPECT_EQ(Set.Slot(1).AnswerB, "caf?");
+  EXPECT_EQ(Set.Slot(1).Reference, longAscii + longAscii + "?");
+
+  write(false);
+  Set.LoadQuestions(Path);
+  EXPECT_EQ(Set.Slot(1).Question, longAscii + "\xC3\x8E\xC2\xB1 \xC3\x83 end");
+  EXPECT_EQ(Set.Slot(1).AnswerB, "caf\xC3\xA9");
 }
 
 // Comparing without regard to case works in every script.

@@ -115,3 +115,21 @@ TEST_F(ReportsTest, NamesInAnyScriptAreKeptExactlyAndSortInTheUsersAlphabet) {
   EXPECT_EQ(SortedIn("sv", stored), (std::vector<std::string>{"Lucyna", "Łukasz Żółć", "Maria", "Żaneta",
                                                               "Zoe", "Åsa", "Ελένη", "王小明"}));
 }
+
+// The questions an attempt asked, as the file numbers them: from its stored
+// answers, in any order they were shown, each once; three or more in a row
+// shortened to a range.
+TEST_F(ReportsTest, TheQuestionsAskedAreListedAscendingWithRunsAsRanges) {
+  const auto asked = [](std::vector<int> numbers) {
+    TStoredAttempt attempt;
+    for (const int number : numbers) attempt.Answers.push_back({.Number = number});
+    return attempt;
+  };
+  EXPECT_EQ(Reports::QuestionsAsked(asked({9, 1, 7, 4, 8})), (std::vector<int>{1, 4, 7, 8, 9}));
+  EXPECT_EQ(Reports::QuestionsAskedText(asked({9, 1, 7, 4, 8})), "1, 4, 7-9");
+  EXPECT_EQ(Reports::QuestionsAskedText(asked({3, 2, 10, 11})), "2, 3, 10, 11");
+  EXPECT_EQ(Reports::QuestionsAskedText(asked({5, 1, 2, 3, 4, 6, 12})), "1-6, 12");
+  EXPECT_EQ(Reports::QuestionsAskedText(asked({500})), "500");
+  EXPECT_EQ(Reports::QuestionsAskedText(asked({4, 4, 5})), "4, 5");
+  EXPECT_EQ(Reports::QuestionsAskedText(asked({})), "");
+}

@@ -43,6 +43,25 @@ TEST(Grading, HandWorkedKeysOfShuffledVersionsGetEveryMarkableQuestion) {
   EXPECT_EQ(results.RightPerQuestion, (std::vector<int>{5, 5, 5, 5, 0}));
 }
 
+// Versions drawn from a blueprint print only some questions: A questions 1
+// and 3, B questions 2 and 4 (whose printed B is stored C, its one printed
+// correct answer). Each question is counted where it stands in the test, over
+// the students asked it; question 5, printed by none, has no row.
+TEST(Grading, VersionsOfADrawCountEachQuestionOverTheStudentsAskedIt) {
+  const auto versions = PaperVersions::Make(Questions, {.Versions = 2, .Draw = {{0, 2}, {1, 3}}});
+  const TResults r = Grade("Ann,A,B,A\r\nBob,B,AC,B\r\nCid,A,C,C\r\n", versions, 0);
+  ASSERT_EQ(r.Students.size(), 3u);
+  EXPECT_EQ(r.Students[0].Right, 2);
+  EXPECT_EQ(r.Students[1].Right, 2);
+  EXPECT_EQ(r.Students[2].Right, 1);  // question 3 passes on any of A and C
+  EXPECT_EQ(r.Students[2].Asked, 2);
+  EXPECT_EQ(r.RightPerQuestion, (std::vector<int>{1, 1, 2, 1}));
+  EXPECT_EQ(r.AskedPerQuestion, (std::vector<int>{2, 1, 2, 1}));
+  const std::string text = FormatResults(r);
+  EXPECT_EQ(text.substr(text.find("Question,")),
+            "Question,Right,Students\r\n1,1,2\r\n2,1,1\r\n3,2,2\r\n4,1,1\r\n");
+}
+
 TEST(Grading, HandWorkedAnswersFollowEveryScoringRule) {
   const auto versions = PaperVersions::Make(Questions, {.Versions = 1});
   // Question 4 prints stored A and C as A and B, so its key is B.

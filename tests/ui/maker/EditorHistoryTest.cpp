@@ -151,6 +151,49 @@ TEST_F(EditorHistoryTest, PasteAddAndMediaAreStepsAndRevertEmptiesTheHistory) {
   EXPECT_FALSE(Child<QWidget>(*Editor, "UndoButton")->isEnabled());
 }
 
+// A question's category and its tags, typed, are one step each, taken when
+// the field is left, when the editor moves to another question, or when
+// Undo is pressed before either.
+TEST_F(EditorHistoryTest, ACategoryOrTagsTypedAreOneStepEach) {
+  OpenEditor(WriteTest(Questions(3)));
+  const auto type = [this](const char* field, const QString& text) {
+    Line(field)->setFocus();
+    Line(field)->selectAll();
+    QTest::keyClicks(Line(field), text);
+  };
+  type("CategoryText", QStringLiteral("Waves/Sound"));
+  QTest::keyClick(Line("CategoryText"), Qt::Key_Return);
+  type("TagsText", QStringLiteral("lab,exam"));
+  Click(*Editor, "NextButton");
+  EXPECT_EQ(Set->Slot(1).Category, "Waves/Sound");
+  EXPECT_EQ(Set->Slot(1).Tags, "lab, exam");
+  EXPECT_EQ(Child<QAction>(*Editor, "Undo1")->text(), "&Undo Set Tags");
+
+  Undo();
+  EXPECT_EQ(Title(), "Review - Question 1 of 3");
+  EXPECT_EQ(Line("TagsText")->text(), "");
+  EXPECT_EQ(Line("CategoryText")->text(), "Waves/Sound");
+  EXPECT_EQ(Child<QAction>(*Editor, "Undo1")->text(), "&Undo Set Category");
+  Undo();
+  EXPECT_EQ(Line("CategoryText")->text(), "");
+  EXPECT_EQ(Set->Slot(1).Category, "");
+  EXPECT_FALSE(Child<QAction>(*Editor, "Undo1")->isEnabled());
+  Redo();
+  Redo();
+  EXPECT_EQ(Set->Slot(1).Category, "Waves/Sound");
+  EXPECT_EQ(Set->Slot(1).Tags, "lab, exam");
+
+  // Typed and not yet left, Undo takes the whole category back at once.
+  type("CategoryText", QStringLiteral("Optics"));
+  Undo();
+  EXPECT_EQ(Line("CategoryText")->text(), "Waves/Sound");
+  EXPECT_EQ(Set->Slot(1).Category, "Waves/Sound");
+  // Saved, the step taken back is not written.
+  Dialogs.ExpectMessage(TMessageKind::Confirmation, SavedAsk, TButton::Yes);
+  Click(*Editor, "SaveButton");
+  EXPECT_EQ(Reload(Globals.CurrentTestPath.toStdString())->Slot(1).Category, "Waves/Sound");
+}
+
 TEST_F(EditorHistoryTest, FindListsHitsAndReplaceAllIsOneStep) {
   OpenEditor(WriteTest(Questions(3)));
   Key(Qt::Key_H, Qt::ControlModifier);

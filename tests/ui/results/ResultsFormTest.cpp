@@ -63,17 +63,22 @@ protected:
   TNamePrompt Prompt;
   TManualClock Clock;
 
-  std::string WriteTest(const std::string& folder, const char* keys = "ABC") {
+  // With a blueprint, questions 1 and 3 are of category Odd, 2 of Even.
+  std::string WriteTest(const std::string& folder, const char* keys = "ABC", const char* blueprint = "") {
     fs::create_directories(folder);
     const std::string path = folder + "/QUIZ.QWT";
     TIniStore store(path);
     TestSettings settings;
     settings.Description = "Quiz";
     settings.PassPoint = 50;
+    settings.Blueprint = blueprint;
     WriteTestSettings(store, settings);
     const char* texts[] = {"One", "Two", "Three"};
-    for (int i = 0; i < 3; ++i)
-      TestFile::WriteQuestion(store, i + 1, Question(texts[i], std::string(1, keys[i]).c_str()));
+    for (int i = 0; i < 3; ++i) {
+      QuestionRecord question = Question(texts[i], std::string(1, keys[i]).c_str());
+      if (*blueprint) question.Category = i == 1 ? "Even" : "Odd";
+      TestFile::WriteQuestion(store, i + 1, question);
+    }
     store.UpdateFile();
     return path;
   }
@@ -205,6 +210,29 @@ TEST_F(ResultsFormTest, ColumnsShowWhatEachAttemptHasAndSortByValue) {
   EXPECT_EQ(Cell(*form, "ItemsGrid", 0, 1), "Two");
   items->setCurrentCell(1, 0);
   EXPECT_EQ(Child<TBarChart>(*form, "ItemChart")->Data().Title, "Question 3: who chose each answer");
+}
+
+// A test drawn from a blueprint asks each attempt only some of its questions:
+// the list shows which, as the file numbers them.
+TEST_F(ResultsFormTest, EachAttemptShowsTheQuestionsItAsked) {
+  const std::string test = WriteTest(Dir.Path().string(), "ABC", "Odd=1; Even=1");
+  // Bob's version printed questions 2 and 3.
+  const PaperVersions::TOptions options{1, 7, false, false, {{1, 2}}};
+  const auto graded = GradeSheets("Bob,A,B,C\r\n", test, PaperVersions::ReadPaperTest(test), options, {});
+  ASSERT_EQ(RecordGrades(graded, test, TAttemptSource::Paper, Dir.File("data")).Added, 1);
+  TEngineForm engine(Engine(Dir.Path().string()));
+  TakeTest(engine, test, QStringLiteral("Ann"), "AA");
+  auto form = OpenResults(test);
+  auto* grid = Child<QTableWidget>(*form, "AttemptsGrid");
+  ASSERT_EQ(grid->rowCount(), 2);
+  EXPECT_EQ(grid->horizontalHeaderItem(9)->text(), "Questions");
+  const int ann = Cell(*form, "AttemptsGrid", 0, 0) == "Ann" ? 0 : 1;
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 1 - ann, 9), "2, 3");
+  EXPECT_EQ(Cell(*form, "AttemptsGrid", 1 - ann, 5), "2 of 2");
+  // The engine drew one Odd question and the Even one.
+  const QString asked = Cell(*form, "AttemptsGrid", ann, 9);
+  EXPECT_TRUE(asked == "1, 2" || asked == "2, 3") << asked.toStdString();
+  EXPECT_TRUE(Cell(*form, "AttemptsGrid", ann, 5).endsWith(" of 2"));
 }
 
 TEST_F(ResultsFormTest, ALabAttemptWaitsInTheQueueThenReachesTheFolderAndIsCollectedOnce) {
