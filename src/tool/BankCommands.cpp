@@ -70,7 +70,8 @@ int BlueprintCommand(TToolContext& context) {
   const QuestionDraw::TBank bank(parsed.Blueprint, questions);
   if (operands.size() > 1) {
     const QuestionDraw::TChecked checked = QuestionDraw::CheckForTest(text, path);
-    for (const std::string& sentence : checked.Refusals) Report(context.Err, TerminalText(sentence));
+    for (const QuestionDraw::TProblem& refusal : checked.Refusals)
+      Report(context.Err, TerminalText(QuestionDraw::Sentence(refusal)));
     if (!checked.Refusals.empty()) return ExitTrouble;
     TestFile::WriteWhenSet(store, TestFile::Settings, TestFile::Blueprint, checked.Text);
     store.UpdateFile();
@@ -105,7 +106,8 @@ int DrawCommand(TToolContext& context) {
     versions.assign(static_cast<std::size_t>(options->Versions), all);
   } else {
     const QuestionDraw::TBank bank(parsed.Blueprint, questions);
-    for (const std::string& sentence : bank.Shortfalls()) Report(context.Err, TerminalText(sentence));
+    for (const QuestionDraw::TProblem& shortfall : bank.Shortfalls())
+      Report(context.Err, TerminalText(QuestionDraw::Sentence(shortfall)));
     versions = bank.Draw(options->Seed, options->Versions);
   }
   const bool json = context.Arguments.Has("--json");

@@ -93,7 +93,7 @@ int GradeCommand(TToolContext& context) {
   } else {
     context.Out << text;
   }
-  for (const std::string& warning : graded.Warnings) Report(context.Err, warning);
+  for (const TGradeWarning& warning : graded.Warnings) Report(context.Err, warning.Sentence);
   if (context.Arguments.Has("--record")) {
     // Scores of the wrong run would stand in the store as a class's results.
     if (graded.BetterRun) {

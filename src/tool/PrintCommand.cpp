@@ -137,7 +137,8 @@ int PrintCommand(TToolContext& context) {
   }
   ParallelForms::TPaperDraw draw = ParallelForms::PaperDraw(
       test.Blueprint, test.Questions, versions->Versions, versions->Seed, balance ? &facility : nullptr);
-  for (const std::string& warning : draw.Warnings) Report(context.Err, TerminalText(warning));
+  for (const ParallelForms::TDrawWarning& warning : draw.Warnings)
+    Report(context.Err, TerminalText(warning.Sentence));
   if (!draw.Balance.empty()) context.Out << draw.Balance << '\n';
 
   // Pages are laid out by Qt's painter, which needs a GUI application.

@@ -105,7 +105,7 @@ int ScanCommand(TToolContext& context) {
   Scan::TPile pile = Scan::Assemble(std::move(pages), expected);
   pile.Problems.insert(pile.Problems.begin(), fileProblems.begin(), fileProblems.end());
 
-  for (const std::string& warning : pile.Warnings) Report(context.Err, "warning: " + warning);
+  for (const Scan::TWarning& warning : pile.Warnings) Report(context.Err, "warning: " + warning.Sentence);
   for (const Scan::TProblem& problem : pile.Problems)
     Report(context.Err, problem.Where.empty() ? problem.Reason : problem.Where + ": " + problem.Reason);
   const std::string answers = Scan::AnswersText(pile);
@@ -129,7 +129,7 @@ int ScanCommand(TToolContext& context) {
   if (record && !pile.Sheets.empty()) {
     try {
       const TGradedSheets graded = GradeSheets(answers, *testPath, test, pile.Run->Options, runs);
-      for (const std::string& warning : graded.Warnings) Report(context.Err, warning);
+      for (const TGradeWarning& warning : graded.Warnings) Report(context.Err, warning.Sentence);
       findings = findings || !graded.Warnings.empty();
       const TRecordedGrades recorded = RecordGrades(graded, *testPath, TAttemptSource::Scan);
       for (const std::string& notice : recorded.Notices) Report(context.Err, notice);

@@ -185,12 +185,12 @@ TEST_F(Screens, MainWindows) {
 
 TEST_F(Screens, PaperWindows) {
   const std::string path = WriteTest(Questions(3), "TEST.QWT", "Plants");
-  TPrintForm print(PaperVersions::ReadPaperTest(path), FromPath(path), Dialogs);
+  TPrintForm print({PaperVersions::ReadPaperTest(path), FromPath(path), Dialogs});
   Child<QLineEdit>(print, "SeedEdit")->setText(QStringLiteral("77"));  // not a new one each run
   Shoot(print);
-  TGradeForm grade(PaperVersions::ReadPaperTest(path), FromPath(path), Dialogs);
+  TGradeForm grade({PaperVersions::ReadPaperTest(path), FromPath(path), Dialogs});
   Shoot(grade);
-  TScanForm scan(PaperVersions::ReadPaperTest(path), FromPath(path), Dialogs);
+  TScanForm scan({PaperVersions::ReadPaperTest(path), FromPath(path), Dialogs});
   Shoot(scan);
 }
 

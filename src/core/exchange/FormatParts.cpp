@@ -129,7 +129,8 @@ QuestionDraw::TBlueprint BlueprintOf(const TTestContents& contents) {
 void ImportBlueprint(const QuestionDraw::TBlueprint& blueprint, TImportedTest& test, TLossReport& report) {
   if (blueprint.Empty()) return;
   const QuestionDraw::TChecked checked = QuestionDraw::Check(QuestionDraw::Text(blueprint), test.Questions);
-  for (const std::string& refusal : checked.Refusals) report.Add(0, "blueprint not imported: " + refusal);
+  for (const QuestionDraw::TProblem& refusal : checked.Refusals)
+    report.Add(0, "blueprint not imported: " + QuestionDraw::Sentence(refusal));
   if (checked.Refusals.empty()) test.Settings.emplace_back(TestFile::Blueprint, checked.Text);
 }
 

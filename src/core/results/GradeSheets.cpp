@@ -20,26 +20,25 @@ std::string FileName(const std::string& path) {
 // Sheets typed with the wrong version letter, or printed without a shuffle,
 // fit the key of another version of the run (or the test's own order) far
 // better than their own.
-std::optional<std::string> WrongKeysWarning(std::string_view text, const TGradedSheets& graded,
-                                            const std::vector<QuestionRecord>& questions) {
+std::optional<TGradeWarning> WrongKeysWarning(std::string_view text, const TGradedSheets& graded,
+                                              const std::vector<QuestionRecord>& questions) {
   std::vector<PaperVersions::TVersion> candidates = graded.Versions;
   candidates.push_back(PaperVersions::Make(questions, {})[0]);
   const Grading::TKeyCheck check = Grading::CheckKeys(text, graded.Versions, candidates);
   if (!check.WrongKeys()) return std::nullopt;
   const Grading::TStudentResult& sheet = graded.Results.Students[static_cast<std::size_t>(check.Sheet)];
-  const std::string key = static_cast<std::size_t>(check.Candidate) < graded.Versions.size()
-                              ? "version " + std::string(1, candidates[check.Candidate].Letter)
-                              : "the test's own order, nothing shuffled";
-  return std::to_string(check.FitElsewhere) + " of " + std::to_string(check.Sheets) +
-         " sheets score far better under another key than under the key of their own version: " + sheet.Name +
-         " scores " + std::to_string(check.OwnPercent) + "% as version " + std::string(1, sheet.Version) +
-         " and " + std::to_string(check.CandidatePercent) + "% under the key of " + key +
-         ". Check the version letters typed.";
+  TGradeWarning warning{TGradeWarningKind::WrongKeys};
+  warning.Keys = check;
+  warning.Name = sheet.Name;
+  warning.Version = sheet.Version;
+  if (static_cast<std::size_t>(check.Candidate) < graded.Versions.size())
+    warning.KeyVersion = candidates[static_cast<std::size_t>(check.Candidate)].Letter;
+  return warning;
 }
 
-std::string ChosenWords(const TGradedSheets& graded) {
-  return graded.Run ? PrintRuns::Describe(*graded.Run)
-                    : "the seed and options given (seed " + std::to_string(graded.Options.Seed) + ")";
+void Add(TGradedSheets& graded, TGradeWarning warning) {
+  warning.Sentence = WarningSentence(warning);
+  graded.Warnings.push_back(std::move(warning));
 }
 
 }  // namespace
@@ -63,10 +62,11 @@ TGradedSheets GradeSheets(std::string_view answersText, const std::string& testP
   graded.Versions = PaperVersions::Make(test.Questions, graded.Options);
   graded.Results = Grading::Grade(answersText, graded.Versions, test.PassPoint);
   // Rows in doubt are never scored or recorded until someone decides them.
-  for (const Grading::TUndecided& sheet : graded.Results.Undecided)
-    graded.Warnings.push_back("row " + std::to_string(sheet.Row) + ", " + sheet.Name +
-                              ": not graded, questions in doubt (" + sheet.Questions +
-                              "); decide them and grade the sheet again");
+  for (const Grading::TUndecided& sheet : graded.Results.Undecided) {
+    TGradeWarning warning{TGradeWarningKind::Undecided};
+    warning.Sheet = sheet;
+    Add(graded, std::move(warning));
+  }
 
   int asked = 0;
   int right = 0;
@@ -90,21 +90,57 @@ TGradedSheets GradeSheets(std::string_view answersText, const std::string& testP
       Scoring::Percent(bestRight, asked) - Scoring::Percent(right, asked) < Grading::FarBelowPoints)
     graded.BetterRun.reset();
   if (graded.BetterRun) {
-    graded.Warnings.push_back(
-        "The sheets fit " + PrintRuns::Describe(*graded.BetterRun) + " far better than " +
-        ChosenWords(graded) + ": " + std::to_string(bestRight) + " of " + std::to_string(asked) +
-        " answers (" + std::to_string(Scoring::Percent(bestRight, asked)) + "%) are right there, against " +
-        std::to_string(right) + " (" + std::to_string(Scoring::Percent(right, asked)) +
-        "%) here. Grade them with the run they were printed in.");
-  } else if (const auto warning = WrongKeysWarning(answersText, graded, test.Questions)) {
-    graded.Warnings.push_back(*warning);
+    TGradeWarning warning{TGradeWarningKind::BetterRun};
+    warning.Run = graded.Run;
+    warning.Better = graded.BetterRun;
+    warning.Seed = graded.Options.Seed;
+    warning.Right = right;
+    warning.BetterRight = bestRight;
+    warning.Asked = asked;
+    Add(graded, std::move(warning));
+  } else if (auto warning = WrongKeysWarning(answersText, graded, test.Questions)) {
+    Add(graded, std::move(*warning));
   }
   if (graded.Run && !graded.Run->Fingerprint.empty() && graded.Run->Fingerprint != graded.Fingerprint) {
-    graded.Warnings.push_back("The test was changed after " + PrintRuns::Describe(*graded.Run) +
-                              " was printed: the sheets are graded with its questions and keys as they "
-                              "are now.");
+    TGradeWarning warning{TGradeWarningKind::ChangedSincePrint};
+    warning.Run = graded.Run;
+    Add(graded, std::move(warning));
   }
   return graded;
+}
+
+std::string WarningSentence(const TGradeWarning& warning) {
+  switch (warning.Kind) {
+    case TGradeWarningKind::Undecided:
+      return "row " + std::to_string(warning.Sheet.Row) + ", " + warning.Sheet.Name +
+             ": not graded, questions in doubt (" + warning.Sheet.Questions +
+             "); decide them and grade the sheet again";
+    case TGradeWarningKind::BetterRun: {
+      const std::string chosen =
+          warning.Run ? PrintRuns::Describe(*warning.Run)
+                      : "the seed and options given (seed " + std::to_string(warning.Seed) + ")";
+      return "The sheets fit " + PrintRuns::Describe(*warning.Better) + " far better than " + chosen + ": " +
+             std::to_string(warning.BetterRight) + " of " + std::to_string(warning.Asked) + " answers (" +
+             std::to_string(Scoring::Percent(warning.BetterRight, warning.Asked)) +
+             "%) are right there, against " + std::to_string(warning.Right) + " (" +
+             std::to_string(Scoring::Percent(warning.Right, warning.Asked)) +
+             "%) here. Grade them with the run they were printed in.";
+    }
+    case TGradeWarningKind::WrongKeys: {
+      const Grading::TKeyCheck& check = warning.Keys;
+      const std::string key = warning.KeyVersion ? "version " + std::string(1, warning.KeyVersion)
+                                                 : "the test's own order, nothing shuffled";
+      return std::to_string(check.FitElsewhere) + " of " + std::to_string(check.Sheets) +
+             " sheets score far better under another key than under the key of their own version: " +
+             warning.Name + " scores " + std::to_string(check.OwnPercent) + "% as version " +
+             std::string(1, warning.Version) + " and " + std::to_string(check.CandidatePercent) +
+             "% under the key of " + key + ". Check the version letters typed.";
+    }
+    case TGradeWarningKind::ChangedSincePrint:
+      break;
+  }
+  return "The test was changed after " + PrintRuns::Describe(*warning.Run) +
+         " was printed: the sheets are graded with its questions and keys as they are now.";
 }
 
 TGradedSheets GradeAnswersFile(const std::string& answersPath, const std::string& testPath,

@@ -9,6 +9,7 @@
 #include "core/results/Attempt.h"
 #include "core/results/PrintRuns.h"
 #include "core/results/ResultsStore.h"
+#include "core/run/GradeWarning.h"
 #include "core/run/Grading.h"
 
 // Grading the typed (or scanned) sheets of a paper run, and recording them:
@@ -29,11 +30,14 @@ struct TGradedSheets {
   // sheets were likely printed in it.
   std::optional<TPrintRun> BetterRun;
   // What the user should know before trusting the scores, each a paragraph:
-  // a better run, sheets that fit another version's key far better than
-  // their own (mistyped version letters), a test changed since the run was
-  // printed.
-  std::vector<std::string> Warnings;
+  // sheets in doubt, a better run, sheets that fit another version's key far
+  // better than their own (mistyped version letters), a test changed since
+  // the run was printed.
+  std::vector<TGradeWarning> Warnings;
 };
+
+// The warning's Sentence: how GradeSheets words it in English.
+std::string WarningSentence(const TGradeWarning& warning);
 
 // Grades answersText (the answers file's bytes, see Grading::Grade) against
 // the versions options make of test, the test at testPath. runs are the

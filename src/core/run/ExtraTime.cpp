@@ -57,6 +57,19 @@ std::string PathFor(const std::string& testPath) {
   return testPath + ".extratime";
 }
 
+std::string Sentence(const TProblem& problem) {
+  const std::string where = "line " + std::to_string(problem.Line) + ": ";
+  switch (problem.Kind) {
+    case TProblemKind::NoEquals:
+      return where + "no '=' between the name and the factor";
+    case TProblemKind::NoName:
+      return where + "no name";
+    case TProblemKind::BadFactor:
+      break;
+  }
+  return where + "the factor is not a number from 1 to 4";
+}
+
 TList Parse(std::string_view text) {
   TList list;
   int number = 0;
@@ -66,18 +79,17 @@ TList Parse(std::string_view text) {
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     ++number;
     if (line.empty() || line.front() == ';') continue;
-    const std::string where = "line " + std::to_string(number) + ": ";
     const size_t equals = line.rfind('=');
     if (equals == std::string_view::npos) {
-      list.Problems.push_back(where + "no '=' between the name and the factor");
+      list.Problems.push_back({number, TProblemKind::NoEquals});
       continue;
     }
     const std::string_view name = Trimmed(line.substr(0, equals));
     const std::optional<int> hundredths = Hundredths(Trimmed(line.substr(equals + 1)));
     if (name.empty()) {
-      list.Problems.push_back(where + "no name");
+      list.Problems.push_back({number, TProblemKind::NoName});
     } else if (!hundredths || *hundredths < 100 || *hundredths > MaxFactor * 100) {
-      list.Problems.push_back(where + "the factor is not a number from 1 to 4");
+      list.Problems.push_back({number, TProblemKind::BadFactor});
     } else {
       list.Entries.push_back({std::string(name), *hundredths / 100.0});
     }

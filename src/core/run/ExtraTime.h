@@ -19,9 +19,26 @@ struct TEntry {
   double Factor = 1;
 };
 
+// Why a line was left out.
+enum class TProblemKind {
+  NoEquals,   // no '=' between the name and the factor
+  NoName,     // nothing before the '='
+  BadFactor,  // the factor is not a number from 1 to MaxFactor
+};
+
+struct TProblem {
+  int Line = 0;  // 1-based
+  TProblemKind Kind = TProblemKind::NoEquals;
+
+  bool operator==(const TProblem&) const = default;
+};
+
+// The problem in English: "line 5: no name".
+std::string Sentence(const TProblem& problem);
+
 struct TList {
   std::vector<TEntry> Entries;
-  std::vector<std::string> Problems;  // "line N: why", for lines that were left out
+  std::vector<TProblem> Problems;  // for lines that were left out, in order
 };
 
 // The list's file for the test at testPath.

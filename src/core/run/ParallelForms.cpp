@@ -229,19 +229,23 @@ TPaperDraw PaperDraw(const std::string& blueprint, const std::vector<QuestionRec
   TPaperDraw paper;
   QuestionDraw::TParsed parsed = QuestionDraw::Parse(blueprint);
   if (!parsed.Error.empty()) {
-    paper.Warnings.push_back("the blueprint does not read (" + parsed.Error + "): every question is printed");
+    paper.Warnings.push_back(
+        {true, parsed.Problem,
+         "the blueprint does not read (" + parsed.Error + "): every question is printed"});
     return paper;
   }
   if (parsed.Blueprint.Empty()) return paper;
   const QuestionDraw::TBank bank(std::move(parsed.Blueprint), questions);
-  paper.Warnings = bank.Shortfalls();
+  for (QuestionDraw::TProblem& shortfall : bank.Shortfalls())
+    paper.Warnings.push_back({false, shortfall, QuestionDraw::Sentence(shortfall)});
   if (!facility) {
     paper.Draw = bank.Draw(seed, versions);
     return paper;
   }
   TForms forms = Draw(bank, versions, seed, *facility);
   paper.Balance = Summary(forms);
-  paper.Draw = std::move(forms.Versions);
+  paper.Draw = forms.Versions;
+  paper.Balanced = std::move(forms);
   return paper;
 }
 

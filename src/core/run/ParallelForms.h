@@ -38,16 +38,25 @@ TForms Draw(const QuestionDraw::TBank& bank, int versions, std::uint64_t seed,
 // versions drawn at random".
 std::string Summary(const TForms& forms);
 
+// What the teacher should know of a paper draw: a blueprint that does not
+// read (Unread: then no draw is made and every question is printed), or a
+// line the test cannot meet (drawn with what there is); Problem says which.
+struct TDrawWarning {
+  bool Unread = false;
+  QuestionDraw::TProblem Problem;
+  std::string Sentence;  // in English
+};
+
 // The questions each version of a paper test asks.
 struct TPaperDraw {
   // Per version, ascending question indices; empty without a blueprint (then
   // every version asks every question).
   std::vector<std::vector<int>> Draw;
-  // What the teacher should know: a blueprint that does not read (then no
-  // draw is made), the lines the test cannot meet (drawn with what there is).
-  std::vector<std::string> Warnings;
+  std::vector<TDrawWarning> Warnings;
   // Summary() of a balanced draw; "" when balancing was not asked for.
   std::string Balance;
+  // The figures Balance gives, when balancing was asked for.
+  std::optional<TForms> Balanced;
 };
 
 // The draw of versions from the stored blueprint of a test holding

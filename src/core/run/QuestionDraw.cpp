@@ -45,6 +45,24 @@ int TBlueprint::Total() const {
   return total;
 }
 
+std::string Sentence(const TProblem& problem) {
+  const std::string asked = problem.Category + ": " + std::to_string(problem.Asked) + " asked, ";
+  switch (problem.Kind) {
+    case TProblemKind::NoCount:
+      return "\"" + problem.Text + "\": give a category, \"=\" and how many questions to ask";
+    case TProblemKind::BadCount:
+      return problem.Category + ": ask from 1 to " + std::to_string(TestFile::MaxQuestionCount) +
+             " questions, not \"" + problem.Text + "\"";
+    case TProblemKind::NamedTwice:
+      return problem.Category + ": named twice";
+    case TProblemKind::TooFew:
+      return asked + std::to_string(problem.Have) + " in the test";
+    case TProblemKind::TooFewForTags:
+      break;
+  }
+  return asked + std::to_string(problem.Have) + " needed for one of each tag";
+}
+
 TParsed Parse(std::string_view text) {
   TParsed parsed;
   while (!text.empty()) {
@@ -55,7 +73,8 @@ TParsed Parse(std::string_view text) {
     const size_t equals = line.rfind('=');
     const std::string_view name = equals == line.npos ? line : Trimmed(line.substr(0, equals));
     if (equals == line.npos || name.empty()) {
-      parsed.Error = "\"" + std::string(line) + "\": give a category, \"=\" and how many questions to ask";
+      parsed.Problem = {TProblemKind::NoCount, {}, std::string(line)};
+      parsed.Error = Sentence(parsed.Problem);
       return parsed;
     }
     std::string_view count = Trimmed(line.substr(equals + 1));
@@ -67,14 +86,15 @@ TParsed Parse(std::string_view text) {
     }
     const std::optional<int> number = Count(count);
     if (!number) {
-      parsed.Error = std::string(name) + ": ask from 1 to " + std::to_string(TestFile::MaxQuestionCount) +
-                     " questions, not \"" + std::string(count) + "\"";
+      parsed.Problem = {TProblemKind::BadCount, std::string(name), std::string(count)};
+      parsed.Error = Sentence(parsed.Problem);
       return parsed;
     }
     row.Count = *number;
     for (const TRow& earlier : parsed.Blueprint.Rows) {
       if (IniSyntax::EqualNoCase(earlier.Category, row.Category)) {
-        parsed.Error = row.Category + ": named twice";
+        parsed.Problem = {TProblemKind::NamedTwice, row.Category};
+        parsed.Error = Sentence(parsed.Problem);
         return parsed;
       }
     }
@@ -97,7 +117,7 @@ TChecked Check(std::string_view text, const std::vector<QuestionRecord>& questio
   TChecked checked;
   TParsed parsed = Parse(text);
   if (!parsed.Error.empty()) {
-    checked.Refusals.push_back(std::move(parsed.Error));
+    checked.Refusals.push_back(std::move(parsed.Problem));
     return checked;
   }
   checked.Text = Text(parsed.Blueprint);
@@ -171,18 +191,18 @@ std::vector<int> TBank::CoverInOrder(const TPoolTags& tags, const std::vector<in
   return cover;
 }
 
-std::vector<std::string> TBank::Shortfalls() const {
-  std::vector<std::string> sentences;
+std::vector<TProblem> TBank::Shortfalls() const {
+  std::vector<TProblem> shortfalls;
   for (size_t r = 0; r < FBlueprint.Rows.size(); ++r) {
     const TRow& row = FBlueprint.Rows[r];
     const int available = static_cast<int>(Pools[r].size());
-    const std::string asked = row.Category + ": " + std::to_string(row.Count) + " asked, ";
+    const int cover = static_cast<int>(Tags[r].Cover.size());
     if (row.Count > available)
-      sentences.push_back(asked + std::to_string(available) + " in the test");
-    else if (row.EachTag && static_cast<int>(Tags[r].Cover.size()) > row.Count)
-      sentences.push_back(asked + std::to_string(Tags[r].Cover.size()) + " needed for one of each tag");
+      shortfalls.push_back({TProblemKind::TooFew, row.Category, {}, row.Count, available});
+    else if (row.EachTag && cover > row.Count)
+      shortfalls.push_back({TProblemKind::TooFewForTags, row.Category, {}, row.Count, cover});
   }
-  return sentences;
+  return shortfalls;
 }
 
 int TBank::Asked() const {

@@ -34,6 +34,27 @@ struct TBlueprint {
   bool operator==(const TBlueprint&) const = default;
 };
 
+// Why a text is no blueprint, or a line of one cannot be met, with what it
+// names, so that a window can say it in its own words.
+enum class TProblemKind {
+  NoCount,        // Text, a line without a category or "="
+  BadCount,       // Category asks Text, not a number from 1 to MaxQuestionCount
+  NamedTwice,     // Category
+  TooFew,         // Category asks Asked; the test has Have
+  TooFewForTags,  // Category asks Asked; Have are needed for one of each tag
+};
+
+struct TProblem {
+  TProblemKind Kind = TProblemKind::NoCount;
+  std::string Category;
+  std::string Text;
+  int Asked = 0;
+  int Have = 0;
+};
+
+// The problem in English: "Forces: 5 asked, 3 in the test".
+std::string Sentence(const TProblem& problem);
+
 // The stored form of a BLUEPRINT value: lines "CATEGORY=COUNT", a line
 // ending in "+tags" for EachTag, separated by ";". Blanks around the parts
 // are ignored; empty lines are skipped.
@@ -41,6 +62,7 @@ inline constexpr std::string_view EachTagMark = "+tags";
 struct TParsed {
   TBlueprint Blueprint;
   std::string Error;  // why the text is no blueprint; "" when it is one
+  TProblem Problem;   // what Error says, when there is one
 };
 TParsed Parse(std::string_view text);
 
@@ -58,10 +80,9 @@ public:
   // The question indices (0-based, ascending) line row draws from.
   const std::vector<int>& Pool(int row) const { return Pools.at(static_cast<size_t>(row)); }
 
-  // One sentence per line the test cannot meet: "Forces: 5 asked, 3 in the
-  // test", or for a line with EachTag "Forces: 2 asked, 3 needed for one of
-  // each tag". Empty when every line can be met.
-  std::vector<std::string> Shortfalls() const;
+  // Each line the test cannot meet (TooFew, or TooFewForTags for a line
+  // with EachTag), in the blueprint's order. Empty when every line can be met.
+  std::vector<TProblem> Shortfalls() const;
 
   // The questions one run asks, as ascending question indices, drawn from
   // seed. A line the test can no longer meet (questions deleted after the
@@ -96,11 +117,11 @@ private:
 
 // Setting a blueprint: text as the teacher gave it, against the questions of
 // the test. Text is the stored form to write ("" for no blueprint);
-// Refusals the sentences that refuse it (the parse error, or Shortfalls),
-// empty when it may be set.
+// Refusals what refuses it (the parse error, or Shortfalls), empty when it
+// may be set.
 struct TChecked {
   std::string Text;
-  std::vector<std::string> Refusals;
+  std::vector<TProblem> Refusals;
 };
 TChecked Check(std::string_view text, const std::vector<QuestionRecord>& questions);
 // The same against the questions of the test at path, read as every reader

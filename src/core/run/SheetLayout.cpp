@@ -325,13 +325,22 @@ std::vector<TSheetPage> LayRun(const std::vector<PaperVersions::TVersion>& versi
   return pages;
 }
 
-std::string Unjoinable(const std::vector<TSheetPage>& pages) {
+int UnjoinablePages(const std::vector<TSheetPage>& pages) {
   for (const TSheetPage& page : pages)
     if (page.Code.Join == TJoin::ByNumber && page.Code.Pages > 1 && page.Code.StudentDigits == 0)
-      return "A sheet of " + std::to_string(page.Code.Pages) +
-             " pages to photocopy needs a student number on every page to put its pages together: "
-             "give the student number digits, or print a sheet per student.";
-  return {};
+      return page.Code.Pages;
+  return 0;
+}
+
+std::string UnjoinableSentence(int sheetPages) {
+  if (sheetPages == 0) return {};
+  return "A sheet of " + std::to_string(sheetPages) +
+         " pages to photocopy needs a student number on every page to put its pages together: "
+         "give the student number digits, or print a sheet per student.";
+}
+
+std::string Unjoinable(const std::vector<TSheetPage>& pages) {
+  return UnjoinableSentence(UnjoinablePages(pages));
 }
 
 namespace {

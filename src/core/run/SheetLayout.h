@@ -124,7 +124,11 @@ std::vector<TSheetPage> LayRun(const std::vector<PaperVersions::TVersion>& versi
 
 // Why pages cannot be printed as they are laid out: a sheet of several pages
 // to photocopy without a student number, whose pages nothing could join.
-// Empty when they can.
+// UnjoinablePages gives that sheet's pages, 0 when they can be printed;
+// UnjoinableSentence says it in English for a sheet of so many pages ("" for
+// 0), and Unjoinable for the pages.
+int UnjoinablePages(const std::vector<TSheetPage>& pages);
+std::string UnjoinableSentence(int sheetPages);
 std::string Unjoinable(const std::vector<TSheetPage>& pages);
 
 // The layout file: every page of pages as one JSON object (UTF-8, LF line

@@ -78,6 +78,26 @@ std::string SheetWords(const SheetLayout::TSheetCode& code, const std::string& n
   return "version " + version + " sheet";
 }
 
+std::string Joined(const std::vector<std::string>& parts) {
+  std::string text;
+  for (const std::string& part : parts) text += (text.empty() ? "" : ", ") + part;
+  return text;
+}
+
+// A problem of kind at where, about the page of code.
+TProblem Problem(TProblemKind kind, std::string where, const SheetLayout::TSheetCode& code) {
+  TProblem problem{std::move(where), {}, {}};
+  problem.Kind = kind;
+  problem.Code = code;
+  return problem;
+}
+
+// Adds the problem, its reason worded.
+void Add(std::vector<TProblem>& problems, TProblem problem) {
+  problem.Reason = ReasonOf(problem);
+  problems.push_back(std::move(problem));
+}
+
 // Whether the page's student number was read whole and sure.
 bool NumberKnown(const TPageReading& reading) {
   return !reading.StudentNumber.empty() && !reading.NumberDoubtful &&
@@ -97,26 +117,27 @@ void CheckSheet(const TPartial& partial, const TRun& run, std::vector<TProblem>&
   const auto& pages = partial.Pages;
   const TScannedPage& any =
       **std::find_if(pages.begin(), pages.end(), [](const auto& p) { return p.has_value(); });
-  const std::string sheet = SheetWords(any.Reading.Code, partial.Number);
+  const auto ofSheet = [&](TProblemKind kind, std::string where) {
+    TProblem problem = Problem(kind, std::move(where), any.Reading.Code);
+    problem.Number = partial.Number;
+    problem.Count = int(pages.size());
+    return problem;
+  };
   // Two pages claim the same place: which of them is the student's cannot
   // be known, so neither is graded.
   for (const auto& [page, places] : partial.Twice) {
-    std::string where;
-    for (const std::string& place : places) where += (where.empty() ? "" : ", ") + place;
-    problems.push_back({places.front(),
-                        sheet + " has page " + std::to_string(page) + " more than once (" + where +
-                            "): whose each is cannot be known, so the sheet is not graded",
-                        {}});
+    TProblem problem = ofSheet(TProblemKind::PageTwice, places.front());
+    problem.Count = page;
+    problem.Places = places;
+    Add(problems, std::move(problem));
     gradable = false;
   }
   if (!gradable) return;
-  std::string missing;
+  TProblem missing = ofSheet(TProblemKind::PagesMissing, PlaceOf(any.Source, any.Page));
   for (std::size_t p = 0; p < pages.size(); ++p)
-    if (!pages[p]) missing += (missing.empty() ? "" : ", ") + std::to_string(p + 1);
-  if (!missing.empty()) {
-    problems.push_back({PlaceOf(any.Source, any.Page),
-                        sheet + " lacks page " + missing + " of " + std::to_string(pages.size()),
-                        {}});
+    if (!pages[p]) missing.Pages.push_back(int(p + 1));
+  if (!missing.Pages.empty()) {
+    Add(problems, std::move(missing));
     gradable = false;
     return;
   }
@@ -125,10 +146,7 @@ void CheckSheet(const TPartial& partial, const TRun& run, std::vector<TProblem>&
   for (const auto& page : pages) counts += page->Reading.Code.AnswerCounts;
   const auto version = static_cast<std::size_t>(any.Reading.Code.Version - 'A');
   if (!run.Counts.empty() && (version >= run.Counts.size() || run.Counts[version] != counts)) {
-    problems.push_back({PlaceOf(pages[0]->Source, pages[0]->Page),
-                        "the test's questions or answers were changed after this sheet was printed: its rows "
-                        "are not the test's as it is now, so it cannot be graded with it",
-                        {}});
+    Add(problems, ofSheet(TProblemKind::SheetChanged, PlaceOf(pages[0]->Source, pages[0]->Page)));
     gradable = false;
     return;
   }
@@ -138,7 +156,7 @@ void CheckSheet(const TPartial& partial, const TRun& run, std::vector<TProblem>&
     const TPageReading& r = page.Reading;
     const std::string place = PlaceOf(page.Source, page.Page);
     if (r.Code.FirstQuestion != next) {
-      problems.push_back({place, "its questions do not follow those of the sheet's page before", {}});
+      Add(problems, Problem(TProblemKind::OutOfOrder, place, r.Code));
       gradable = false;
     }
     next = r.Code.FirstQuestion + int(r.Code.AnswerCounts.size());
@@ -146,12 +164,13 @@ void CheckSheet(const TPartial& partial, const TRun& run, std::vector<TProblem>&
       const TRowReading& row = r.Rows[i];
       if (row.Doubtful && !(row.SeveralMarked && SeveralAllowed(run, r.Code.Version, row.Printed))) {
         problems.push_back({place + ", question " + std::to_string(row.Printed), row.Reason, row.Crop,
-                            partial.Indices[p], int(i)});
+                            partial.Indices[p], int(i), TProblemKind::RowInDoubt, r.Code});
         doubtful.push_back(row.Printed);
       }
     }
     if (r.NumberDoubtful) {
-      problems.push_back({place + ", student number", r.NumberReason, r.NumberCrop, partial.Indices[p], -1});
+      problems.push_back({place + ", student number", r.NumberReason, r.NumberCrop, partial.Indices[p], -1,
+                          TProblemKind::NumberInDoubt, r.Code});
       gradable = false;
     }
   }
@@ -179,6 +198,52 @@ TRun RunOf(const std::vector<QuestionRecord>& questions, const PaperVersions::TO
       counts += char('0' + std::min<std::size_t>(question.Answers.size(), SheetLayout::MaxAnswers));
   }
   return run;
+}
+
+std::string ReasonOf(const TProblem& problem) {
+  const SheetLayout::TSheetCode& code = problem.Code;
+  const std::string version(1, code.Version);
+  switch (problem.Kind) {
+    case TProblemKind::Given:
+    case TProblemKind::Unread:
+    case TProblemKind::RowInDoubt:
+    case TProblemKind::NumberInDoubt:
+      break;
+    case TProblemKind::OtherTest:
+      return "a page of another test (fingerprint " + code.Fingerprint + ")";
+    case TProblemKind::NotRecorded:
+      return "a sheet of a print that was not recorded (" + RunText(code) + ")";
+    case TProblemKind::OtherRun:
+      return "a sheet of another print than the rest of the pile (" + RunText(code) + ")";
+    case TProblemKind::NoSuchVersion:
+      return "version " + version + " is not one of the " + std::to_string(code.Versions) +
+             " versions of its print";
+    case TProblemKind::StudentUnknown:
+      return "the page's student cannot be known: the student number written on every page of a "
+             "photocopied sheet is missing or unclear on it";
+    case TProblemKind::NoFirstPage:
+      return "page " + std::to_string(code.Page) + " of a version " + version +
+             " sheet whose page 1 is not before it";
+    case TProblemKind::PageTwice:
+      return SheetWords(code, problem.Number) + " has page " + std::to_string(problem.Count) +
+             " more than once (" + Joined(problem.Places) +
+             "): whose each is cannot be known, so the sheet is not graded";
+    case TProblemKind::PagesMissing: {
+      std::vector<std::string> missing;
+      for (const int page : problem.Pages) missing.push_back(std::to_string(page));
+      return SheetWords(code, problem.Number) + " lacks page " + Joined(missing) + " of " +
+             std::to_string(problem.Count);
+    }
+    case TProblemKind::SheetChanged:
+      return "the test's questions or answers were changed after this sheet was printed: its rows are not "
+             "the test's as it is now, so it cannot be graded with it";
+    case TProblemKind::OutOfOrder:
+      return "its questions do not follow those of the sheet's page before";
+    case TProblemKind::NumberTwice:
+      return "student number " + problem.Number + " is on more than one sheet (" + Joined(problem.Places) +
+             ")";
+  }
+  return problem.Reason;
 }
 
 std::string PlaceOf(const std::string& source, int page) {
@@ -221,12 +286,13 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
     pile.Run = run != expected.Runs.end() ? *run : RunOfCode(*prevailing);
     if (prevailing->Fingerprint != fingerprint)
       pile.Warnings.push_back(
-          "the test was changed after these sheets were printed: they are read with its questions and keys "
-          "as "
-          "they are now");
+          {TWarningKind::ChangedSincePrinted,
+           {},
+           "the test was changed after these sheets were printed: they are read with its questions and keys "
+           "as they are now"});
   }
 
-  std::vector<std::string> pencil = PencilWarnings(pages);  // before the pages move to their sheets
+  std::vector<TWarning> pencil = PencilWarnings(pages);  // before the pages move to their sheets
   std::vector<TPartial> partials;
   std::map<TSheetKey, std::size_t> open;
   bool joinedByOrder = false;
@@ -235,40 +301,36 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
     const std::string place = PlaceOf(page.Source, page.Page);
     const TPageReading& r = page.Reading;
     if (!r.Read) {
-      pile.Problems.push_back({place, r.Problem, {}});
+      TProblem unread = Problem(TProblemKind::Unread, place, r.Code);
+      unread.Reason = r.Problem;
+      pile.Problems.push_back(std::move(unread));
       continue;
     }
     const auto& code = r.Code;
     if (code.Fingerprint != fingerprint && !printedAsRecorded(code)) {
-      pile.Problems.push_back({place, "a page of another test (fingerprint " + code.Fingerprint + ")", {}});
+      Add(pile.Problems, Problem(TProblemKind::OtherTest, place, code));
       continue;
     }
     if (!expected.Runs.empty() && recorded(code) == expected.Runs.end()) {
-      pile.Problems.push_back(
-          {place, "a sheet of a print that was not recorded (" + RunText(code) + ")", {}});
+      Add(pile.Problems, Problem(TProblemKind::NotRecorded, place, code));
       continue;
     }
     if (!SameRun(*pile.Run, code)) {
-      pile.Problems.push_back(
-          {place, "a sheet of another print than the rest of the pile (" + RunText(code) + ")", {}});
+      Add(pile.Problems, Problem(TProblemKind::OtherRun, place, code));
       continue;
     }
     if (code.Version < 'A' || code.Version >= 'A' + code.Versions) {
-      pile.Problems.push_back({place,
-                               "version " + std::string(1, code.Version) + " is not one of the " +
-                                   std::to_string(code.Versions) + " versions of its print",
-                               {}});
+      Add(pile.Problems, Problem(TProblemKind::NoSuchVersion, place, code));
       continue;
     }
     if (code.Join != SheetLayout::TJoin::ByOrder) {
       // Pages join by what each of them says, in whatever order they come.
       const bool photocopied = code.Join == SheetLayout::TJoin::ByNumber && code.Pages > 1;
       if (photocopied && !NumberKnown(r)) {
-        pile.Problems.push_back(
-            {place,
-             "the page's student cannot be known: the student number written on every page of a "
-             "photocopied sheet is missing or unclear on it",
-             r.NumberCrop, at, -1});
+        TProblem unknown = Problem(TProblemKind::StudentUnknown, place, code);
+        unknown.Crop = r.NumberCrop;
+        unknown.Page = at;
+        Add(pile.Problems, std::move(unknown));
         continue;
       }
       const std::string number = photocopied ? r.StudentNumber : std::string();
@@ -303,20 +365,19 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
       continue;
     }
     if (found == open.end() || partials[found->second].Pages[std::size_t(code.Page - 1)]) {
-      pile.Problems.push_back({place,
-                               "page " + std::to_string(code.Page) + " of a version " +
-                                   std::string(1, code.Version) + " sheet whose page 1 is not before it",
-                               {}});
+      Add(pile.Problems, Problem(TProblemKind::NoFirstPage, place, code));
       continue;
     }
     partials[found->second].Pages[std::size_t(code.Page - 1)] = std::move(page);
     partials[found->second].Indices[std::size_t(code.Page - 1)] = at;
   }
-  for (std::string& warning : pencil) pile.Warnings.push_back(std::move(warning));
+  for (TWarning& warning : pencil) pile.Warnings.push_back(std::move(warning));
   if (joinedByOrder)
     pile.Warnings.push_back(
-        "some sheets were printed before sheets had serials: their pages are joined by their order in the "
-        "pile, so check that each sheet's pages lie together, first page first");
+        {TWarningKind::JoinedByOrder,
+         {},
+         "some sheets were printed before sheets had serials: their pages are joined by their order in the "
+         "pile, so check that each sheet's pages lie together, first page first"});
 
   std::vector<TSheet> sheets;
   std::map<std::string, std::vector<std::size_t>> byNumber;
@@ -343,12 +404,14 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
   std::vector<bool> twice(sheets.size(), false);
   for (const auto& [number, indices] : byNumber) {
     if (indices.size() < 2) continue;
-    std::string places;
-    for (std::size_t i : indices) places += (places.empty() ? "" : ", ") + sheets[i].Where;
+    std::vector<std::string> places;
+    for (std::size_t i : indices) places.push_back(sheets[i].Where);
     for (std::size_t i : indices) {
       twice[i] = true;
-      pile.Problems.push_back(
-          {sheets[i].Where, "student number " + number + " is on more than one sheet (" + places + ")", {}});
+      TProblem problem = Problem(TProblemKind::NumberTwice, sheets[i].Where, {});
+      problem.Number = number;
+      problem.Places = places;
+      Add(pile.Problems, std::move(problem));
     }
   }
   for (std::size_t i = 0; i < sheets.size(); ++i)
@@ -357,11 +420,13 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
   return pile;
 }
 
-std::vector<std::string> PencilWarnings(const std::vector<TScannedPage>& pages) {
-  std::vector<std::string> warnings;
+std::vector<TWarning> PencilWarnings(const std::vector<TScannedPage>& pages) {
+  std::vector<TWarning> warnings;
   for (const TScannedPage& page : pages)
-    if (page.Reading.Read && page.Reading.Level.Pencil)
-      warnings.push_back(PlaceOf(page.Source, page.Page) + ": read as pencil");
+    if (page.Reading.Read && page.Reading.Level.Pencil) {
+      std::string place = PlaceOf(page.Source, page.Page);
+      warnings.push_back({TWarningKind::Pencil, place, place + ": read as pencil"});
+    }
   return warnings;
 }
 

@@ -72,6 +72,26 @@ struct TScannedPage {
   TPageReading Reading;
 };
 
+// Why something cannot be graded as read, and what of the problem's values
+// each kind names, so that a window can say it in its own words.
+enum class TProblemKind {
+  Given,           // words from elsewhere (a scan file refused): Reason alone says it
+  Unread,          // the page cannot be read: Reason is the reader's
+  RowInDoubt,      // Reason is the decision's
+  NumberInDoubt,   // Reason is the decision's
+  OtherTest,       // Code.Fingerprint
+  NotRecorded,     // the run of Code: seed, versions, shuffles
+  OtherRun,        // the run of Code, other than the pile's
+  NoSuchVersion,   // Code.Version, not among Code.Versions
+  StudentUnknown,  // a page of a photocopied sheet without a sure student number
+  NoFirstPage,     // Code.Page and Code.Version, whose page 1 is not before it
+  PageTwice,       // the sheet (Code, Number) has page Count at each of Places
+  PagesMissing,    // the sheet (Code, Number) lacks Pages, of Count
+  SheetChanged,    // the sheet's rows are not those of the test as it is now
+  OutOfOrder,      // the page's questions do not follow the page before
+  NumberTwice,     // student Number is on the sheets at Places
+};
+
 // What cannot be graded as read, with where it is.
 struct TProblem {
   std::string Where;  // "scan.pdf page 3", or "scan.pdf page 3, question 12"
@@ -82,6 +102,30 @@ struct TProblem {
   // both -1 for a problem of another kind.
   int Page = -1;
   int Row = -1;
+  TProblemKind Kind = TProblemKind::Given;
+  // What the kind names (see TProblemKind); the sheet named by Code's
+  // version, join and serial, and Number on a photocopied one.
+  SheetLayout::TSheetCode Code;
+  std::string Number;
+  std::vector<std::string> Places;
+  std::vector<int> Pages;
+  int Count = 0;
+};
+
+// The problem's Reason in English, as Assemble words it.
+std::string ReasonOf(const TProblem& problem);
+
+// What was graded all the same, but should be checked.
+enum class TWarningKind {
+  ChangedSincePrinted,  // the sheets are read with the test's questions and keys as they are now
+  Pencil,               // the page at Where was read against its own lighter marks
+  JoinedByOrder,        // sheets printed before serials were joined by their order in the pile
+};
+
+struct TWarning {
+  TWarningKind Kind;
+  std::string Where;     // Pencil: the page's place
+  std::string Sentence;  // in English
 };
 
 struct TSheet {
@@ -99,9 +143,9 @@ struct TPile {
   // written with those rows blank and named, never graded until decided.
   std::vector<TSheet> Undecided;
   std::vector<TProblem> Problems;
-  std::vector<std::string> Warnings;  // what was graded all the same, but should be checked
-  int Pages = 0;                      // pages looked at
-  std::optional<TRun> Run;            // the run of the sheets graded
+  std::vector<TWarning> Warnings;
+  int Pages = 0;            // pages looked at
+  std::optional<TRun> Run;  // the run of the sheets graded
 };
 
 // Where a page of a file is, as problems name it.
@@ -125,6 +169,6 @@ std::string AnswersText(const TPile& pile);
 
 // Each read page that was read as pencil, against its own marks, in the
 // words a pile's warnings use: "scan.pdf page 3: read as pencil".
-std::vector<std::string> PencilWarnings(const std::vector<TScannedPage>& pages);
+std::vector<TWarning> PencilWarnings(const std::vector<TScannedPage>& pages);
 
 }  // namespace Scan

@@ -11,6 +11,27 @@
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
 
+namespace {
+
+// Why a line of the list was left out, in the interface's language.
+QString ProblemText(const ExtraTime::TProblem& problem) {
+  switch (problem.Kind) {
+    case ExtraTime::TProblemKind::NoEquals:
+      //: %1 is a line's number in the list.
+      return TExtraTimeForm::tr("line %1: no '=' between the name and the factor").arg(problem.Line);
+    case ExtraTime::TProblemKind::NoName:
+      return TExtraTimeForm::tr("line %1: no name").arg(problem.Line);
+    case ExtraTime::TProblemKind::BadFactor:
+      break;
+  }
+  //: %1 is a line's number in the list; %2 the largest factor.
+  return TExtraTimeForm::tr("line %1: the factor is not a number from 1 to %2")
+      .arg(problem.Line)
+      .arg(ExtraTime::MaxFactor);
+}
+
+}  // namespace
+
 TExtraTimeForm::TExtraTimeForm(std::string testPath, std::optional<ExtraTime::TList> shown, TDialogs& dialogs,
                                QWidget* parent)
     : QDialog(parent), TestPath(std::move(testPath)), Dialogs(dialogs) {
@@ -52,7 +73,7 @@ void TExtraTimeForm::OkButtonClick() {
   ExtraTime::TList list = ExtraTime::Parse(ToCoreText(ListEdit->toPlainText()));
   if (!list.Problems.empty()) {
     QStringList problems;
-    for (const std::string& problem : list.Problems) problems << FromUtf8(problem);
+    for (const ExtraTime::TProblem& problem : list.Problems) problems << ProblemText(problem);
     Dialogs.Error(
         tr("These lines do not read, so the list was not saved:\r%1").arg(problems.join(QLatin1Char('\r'))));
     return;

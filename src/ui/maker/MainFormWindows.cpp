@@ -31,8 +31,9 @@ namespace {
 template <class TPaperForm>
 void ShowPaperForm(TGlobals& globals, QWidget* parent, int helpContext) {
   RunGuarded(globals.Dialogs, [&] {
-    TPaperForm form(PaperVersions::ReadPaperTest(ToPath(globals.CurrentTestPath)), globals.CurrentTestPath,
-                    globals.Dialogs, parent);
+    TPaperForm form({PaperVersions::ReadPaperTest(ToPath(globals.CurrentTestPath)), globals.CurrentTestPath,
+                     globals.Dialogs},
+                    parent);
     InstallHelpKey(&form, globals.Help, helpContext);
     form.exec();
   });

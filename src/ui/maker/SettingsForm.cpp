@@ -32,6 +32,7 @@
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/Globals.h"
 #include "ui/platform/HelpViewer.h"
+#include "ui/platform/PaperWords.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
 #include "ui/platform/WriteOver.h"
@@ -533,7 +534,8 @@ bool TSettingsForm::Save() {
     return false;
   if (!blueprint.Refusals.empty()) {
     QStringList sentences;
-    for (const std::string& sentence : blueprint.Refusals) sentences << ToQString(sentence);
+    for (const QuestionDraw::TProblem& refusal : blueprint.Refusals)
+      sentences << BlueprintProblemText(refusal);
     Globals.Dialogs.Error(sentences.join('\r'));
     return false;
   }

@@ -19,6 +19,7 @@
 #include "ui/page/PageText.h"
 #include "ui/page/SheetPrinter.h"
 #include "ui/text/QtText.h"
+#include "ui/text/ShuffleWords.h"
 
 namespace {
 
@@ -220,7 +221,7 @@ QString ShuffleNote(const PaperVersions::TOptions& options) {
                                      "Seed %1, %2 versions, %3; the test's question number in brackets")
       .arg(options.Seed)
       .arg(std::clamp(options.Versions, 1, PaperVersions::MaxVersions))
-      .arg(ShuffledText(options));
+      .arg(ShuffledText(options.ShuffleQuestions, options.ShuffleAnswers));
 }
 
 QString VersionLabel(char letter) {
@@ -315,14 +316,6 @@ SheetLayout::TPaper PaperOf(const QPagedPaintDevice& device) {
 
 }  // namespace
 
-QString ShuffledText(const PaperVersions::TOptions& options) {
-  return options.ShuffleQuestions && options.ShuffleAnswers
-             ? QCoreApplication::translate("TTestPrinter", "questions and answers shuffled")
-         : options.ShuffleQuestions ? QCoreApplication::translate("TTestPrinter", "questions shuffled")
-         : options.ShuffleAnswers   ? QCoreApplication::translate("TTestPrinter", "answers shuffled")
-                                    : QCoreApplication::translate("TTestPrinter", "nothing shuffled");
-}
-
 SheetLayout::TSheetCode TTestPrinter::RunCode(SheetLayout::TPaper paper) const {
   SheetLayout::TSheetCode run;
   run.Fingerprint = Options.Fingerprint;
@@ -344,13 +337,17 @@ std::vector<SheetLayout::TSheetPage> TTestPrinter::Sheets(SheetLayout::TPaper pa
   return SheetLayout::LayRun(PaperVersionsMade, RunCode(paper), SheetsPerVersion());
 }
 
-std::string TTestPrinter::SheetsRefusal() const {
+int TTestPrinter::UnjoinablePages() const {
   // Only a sheet to photocopy needs the number on every page. Letter holds
   // fewer rows: a sheet may need a second page on it alone.
-  if (SheetsPerVersion() != 1) return {};
+  if (SheetsPerVersion() != 1) return 0;
   for (const SheetLayout::TPaper paper : {SheetLayout::TPaper::A4, SheetLayout::TPaper::Letter})
-    if (std::string refusal = SheetLayout::Unjoinable(Sheets(paper)); !refusal.empty()) return refusal;
-  return {};
+    if (const int pages = SheetLayout::UnjoinablePages(Sheets(paper)); pages > 0) return pages;
+  return 0;
+}
+
+std::string TTestPrinter::SheetsRefusal() const {
+  return SheetLayout::UnjoinableSentence(UnjoinablePages());
 }
 
 SheetLayout::TPaper TTestPrinter::PdfPaper() {

@@ -8,10 +8,6 @@
 
 class QPagedPaintDevice;
 
-// What a print shuffled, as the interface says it: "questions shuffled",
-// "nothing shuffled" and the like.
-QString ShuffledText(const PaperVersions::TOptions& options);
-
 // What a paper test prints, beside its versions.
 struct TPrintOptions {
   PaperVersions::TOptions Versions;
@@ -69,6 +65,9 @@ public:
   // Why the answer sheets asked for cannot be printed (see
   // SheetLayout::Unjoinable), on either paper; empty when they can.
   std::string SheetsRefusal() const;
+  // The pages of a sheet that cannot be printed so (see
+  // SheetLayout::UnjoinablePages), on either paper; 0 when they can.
+  int UnjoinablePages() const;
 
   // The pictures the printed questions name that are not printed, one line
   // each: "question 3: the picture \MEDIA\PIC.BMP was not found" (or "cannot

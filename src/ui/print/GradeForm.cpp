@@ -20,27 +20,12 @@
 #include "core/storage/IoError.h"
 #include "ui/page/TestPrinter.h"
 #include "ui/platform/Dialogs.h"
+#include "ui/platform/PaperWords.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
+#include "ui/text/ShuffleWords.h"
 
 namespace {
-
-// How the window names a run, in the words of the core's messages.
-QString RunText(const TPrintRun& run) {
-  const PaperVersions::TOptions& options = run.Options;
-  const QString versions = options.Versions == 1 ? TGradeForm::tr("1 version")
-                                                 : TGradeForm::tr("%n versions", nullptr, options.Versions);
-  if (run.Number == 0)
-    //: A print known only by its options, named inside a sentence ("The sheets fit %1 far better
-    //: than..."): %1 is the seed, %2 the versions, %3 what was shuffled.
-    return TGradeForm::tr("the earlier print (seed %1, %2, %3)")
-        .arg(QString::number(options.Seed), versions, ShuffledText(options));
-  //: A print run, named inside a sentence ("The sheets fit %1 far better than..."): %1 is its
-  //: number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.
-  return TGradeForm::tr("run %1 (printed %2, seed %3, %4, %5)")
-      .arg(QString::number(run.Number), QString::fromStdString(run.Printed), QString::number(options.Seed),
-           versions, ShuffledText(options));
-}
 
 QTableWidget* MakeTable(const char* name, const QStringList& headers) {
   auto* table = Named(new QTableWidget(0, static_cast<int>(headers.size())), name);
@@ -57,9 +42,7 @@ void SetRow(QTableWidget* table, int row, const QStringList& cells) {
 
 }  // namespace
 
-TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
-                       QWidget* parent)
-    : QDialog(parent), Test(std::move(test)), TestPath(testPath), Dialogs(dialogs) {
+TGradeForm::TGradeForm(TPaperSubject subject, QWidget* parent) : TPaperWindow(std::move(subject), parent) {
   setObjectName(QStringLiteral("GradeForm"));
   setWindowTitle(tr("Grade Answers"));
   resize(640, 520);
@@ -150,7 +133,7 @@ TGradeForm::TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, 
     SetRow(RunsTable, static_cast<int>(i),
            {run.Number > 0 ? QString::number(run.Number) : tr("earlier"), QString::fromStdString(run.Printed),
             QString::number(run.Options.Seed), QString::number(run.Options.Versions),
-            ShuffledText(run.Options)});
+            ShuffledText(run.Options.ShuffleQuestions, run.Options.ShuffleAnswers)});
   }
   RunsTable->resizeColumnsToContents();
   connect(RunsTable, &QTableWidget::itemSelectionChanged, this, &TGradeForm::RunChosen);
@@ -246,7 +229,7 @@ void TGradeForm::GradeAnswers() {
     ShowResults();
     if (!Graded->Warnings.empty()) {
       QStringList warnings;
-      for (const std::string& warning : Graded->Warnings) warnings << FromUtf8OrCodePage(warning);
+      for (const TGradeWarning& warning : Graded->Warnings) warnings << GradeWarningText(warning);
       Dialogs.Inform(warnings.join(QLatin1Char('\r')));
     }
   });
@@ -262,7 +245,7 @@ void TGradeForm::RecordInResults() {
     return;
   RunGuarded(Dialogs, [&] {
     const TRecordedGrades recorded = RecordGrades(*Graded, ToPath(TestPath));
-    QString text = FromSystemText(RecordedWords(recorded));
+    QString text = RecordedText(recorded.Added, recorded.Known, FromSystemText(recorded.StorePath));
     for (const std::string& notice : recorded.Notices) text += QLatin1Char('\r') + FromSystemText(notice);
     Dialogs.Inform(text);
   });

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <optional>
 
 #include "core/results/GradeSheets.h"
+#include "ui/platform/PaperWindow.h"
 
 class QCheckBox;
 class QLabel;
@@ -11,20 +11,17 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
-class TDialogs;
 
 // "Grade Answers...": marks a file of typed answer sheets against the
 // versions of a print run (one recorded when the test was printed, or a
 // seed given), shows the results, saves them as CSV and records them in the
 // results store.
-class TGradeForm : public QDialog {
+class TGradeForm : public TPaperWindow {
   Q_OBJECT
 
 public:
-  // testPath names the test, whose recorded print runs are offered, the
-  // newest chosen; dialogs must outlive the window.
-  TGradeForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
-             QWidget* parent = nullptr);
+  // The test's recorded print runs are offered, the newest chosen.
+  explicit TGradeForm(TPaperSubject subject, QWidget* parent = nullptr);
 
   void OpenAnswers();      // chooses an answers file and grades it
   void GradeAnswers();     // grades the chosen file, as the controls now say
@@ -40,9 +37,6 @@ private:
   void OptionsEdited();
   std::optional<PaperVersions::TOptions> ChosenOptions() const;
 
-  PaperVersions::TPaperTest Test;
-  QString TestPath;
-  TDialogs& Dialogs;
   QString AnswersPath;
   std::vector<TPrintRun> Runs;  // offered, newest first
   std::optional<TGradedSheets> Graded;

@@ -23,6 +23,7 @@
 #include "core/run/ParallelForms.h"
 #include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
+#include "ui/platform/PaperWords.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
 
@@ -44,9 +45,7 @@ QPushButton* AddButton(QDialogButtonBox* box, const char* name, const QString& c
 
 }  // namespace
 
-TPrintForm::TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
-                       QWidget* parent)
-    : QDialog(parent), Test(std::move(test)), TestPath(testPath), Dialogs(dialogs) {
+TPrintForm::TPrintForm(TPaperSubject subject, QWidget* parent) : TPaperWindow(std::move(subject), parent) {
   setObjectName(QStringLiteral("PrintForm"));
   setWindowTitle(tr("Print Test"));
 
@@ -169,11 +168,16 @@ std::optional<TPrintOptions> TPrintForm::Options() {
                                options.Versions.Seed, balance ? &facility : nullptr);
   options.Versions.Draw = draw.Draw;
   QStringList notes;
-  if (!draw.Balance.empty()) notes << ToQString(draw.Balance);
-  for (const std::string& warning : draw.Warnings) notes << ToQString(warning);
+  if (draw.Balanced) notes << BalanceText(*draw.Balanced);
+  for (const ParallelForms::TDrawWarning& warning : draw.Warnings) notes << DrawWarningText(warning);
   BalanceLabel->setText(notes.join(QLatin1Char('\n')));
-  if (const std::string refusal = TTestPrinter(Test, options).SheetsRefusal(); !refusal.empty()) {
-    Dialogs.Message(TMessageKind::Error, QString::fromStdString(refusal));
+  if (const int pages = TTestPrinter(Test, options).UnjoinablePages(); pages > 0) {
+    //: %1 is how many pages one student's answer sheet takes.
+    Dialogs.Message(
+        TMessageKind::Error,
+        tr("A sheet of %1 pages to photocopy needs a student number on every page to put its pages "
+           "together: give the student number digits, or print a sheet per student.")
+            .arg(pages));
     DigitsSpin->setFocus();
     return std::nullopt;
   }

@@ -1,27 +1,25 @@
 #pragma once
 
-#include <QDialog>
+#include <optional>
 
 #include "core/run/PaperVersions.h"
 #include "ui/page/TestPrinter.h"
+#include "ui/platform/PaperWindow.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
-class TDialogs;
 
 // "Print Test...": how many versions, what is shuffled, the seed that makes
 // them again and what is printed; then the desktop's print dialog, a preview
 // or a PDF file.
-class TPrintForm : public QDialog {
+class TPrintForm : public TPaperWindow {
   Q_OBJECT
 
 public:
-  // testPath names the test (for the PDF's preset name); dialogs must outlive
-  // the window.
-  TPrintForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
-             QWidget* parent = nullptr);
+  // The test's path gives the PDF's preset name.
+  explicit TPrintForm(TPaperSubject subject, QWidget* parent = nullptr);
 
   // What the controls ask for; nothing (after a message) when the seed is not
   // a number.
@@ -39,9 +37,6 @@ private:
   // recorded), each on a line of its own after '\r'.
   QString RecordPrintRun(const TTestPrinter& pages, const PaperVersions::TOptions& versions);
 
-  PaperVersions::TPaperTest Test;
-  QString TestPath;
-  TDialogs& Dialogs;
   QSpinBox* VersionsSpin;
   QCheckBox* ShuffleQuestionsCheck;
   QCheckBox* ShuffleAnswersCheck;

@@ -21,8 +21,10 @@
 #include "core/scan/ScanInput.h"
 #include "core/storage/IoError.h"
 #include "ui/platform/Dialogs.h"
+#include "ui/platform/PaperWords.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/WindowKit.h"
+#include "ui/text/ShuffleWords.h"
 
 namespace {
 
@@ -99,10 +101,7 @@ const TReaderSentences ReasonText{
     QT_TRANSLATE_NOOP("TScanForm", "more than one box marked"),
     QT_TRANSLATE_NOOP("TScanForm", "column %1 has more than one digit marked"),
     QT_TRANSLATE_NOOP("TScanForm", "column %1 has a box neither blank nor marked"),
-    QT_TRANSLATE_NOOP("TScanForm", "column %1 is left blank"),
-    QT_TRANSLATE_NOOP("TScanForm",
-                      "the page's student cannot be known: the student number written on every "
-                      "page of a photocopied sheet is missing or unclear on it")};
+    QT_TRANSLATE_NOOP("TScanForm", "column %1 is left blank")};
 
 // Where a page, or a row or the student number on it, is; the longer first.
 const TReaderSentences PlaceWords{
@@ -111,10 +110,116 @@ const TReaderSentences PlaceWords{
     QT_TRANSLATE_NOOP("TScanForm", "%1 page %2, student number"),
     QT_TRANSLATE_NOOP("TScanForm", "%1 page %2")};
 
+QString PlacesText(const std::vector<std::string>& places) {
+  QStringList shown;
+  for (const std::string& place : places) shown << PlaceWords(place);
+  return shown.join(QStringLiteral(", "));
+}
+
+// A printed run as a problem names it.
+QString PileRunText(const SheetLayout::TSheetCode& code) {
+  const QString seed = QString::number(code.Seed);
+  const QString versions =
+      code.Versions == 1 ? TScanForm::tr("1 version") : TScanForm::tr("%n versions", nullptr, code.Versions);
+  if (!code.ShuffleQuestions && !code.ShuffleAnswers)
+    //: A printed run named inside a problem: %1 is its seed, %2 its versions ("2 versions").
+    return TScanForm::tr("seed %1, %2").arg(seed, versions);
+  //: A printed run named inside a problem: %1 is its seed, %2 its versions ("2 versions"), %3 what was
+  //: shuffled.
+  return TScanForm::tr("seed %1, %2, %3")
+      .arg(seed, versions, ShuffledText(code.ShuffleQuestions, code.ShuffleAnswers));
+}
+
+// A sheet as a problem names it.
+QString SheetText(const Scan::TProblem& problem) {
+  const QString version(QLatin1Char(problem.Code.Version));
+  switch (problem.Code.Join) {
+    case SheetLayout::TJoin::BySerial:
+      //: A sheet named inside a problem: %1 is its serial, %2 its version letter.
+      return TScanForm::tr("sheet %1 of version %2").arg(problem.Code.Sheet).arg(version);
+    case SheetLayout::TJoin::ByNumber:
+      return TScanForm::tr("version %1 sheet of student %2").arg(version, FromSystemText(problem.Number));
+    case SheetLayout::TJoin::ByOrder:
+      break;
+  }
+  return TScanForm::tr("version %1 sheet").arg(version);
+}
+
+// Why a problem cannot be graded, in the interface's language.
+QString ProblemReasonText(const Scan::TProblem& problem) {
+  using Scan::TProblemKind;
+  const SheetLayout::TSheetCode& code = problem.Code;
+  switch (problem.Kind) {
+    case TProblemKind::Given:
+      return FromSystemText(problem.Reason);
+    case TProblemKind::Unread:
+    case TProblemKind::RowInDoubt:
+    case TProblemKind::NumberInDoubt:
+      return ReasonText(problem.Reason);
+    case TProblemKind::OtherTest:
+      return TScanForm::tr("a page of another test (fingerprint %1)").arg(FromSystemText(code.Fingerprint));
+    case TProblemKind::NotRecorded:
+      return TScanForm::tr("a sheet of a print that was not recorded (%1)").arg(PileRunText(code));
+    case TProblemKind::OtherRun:
+      return TScanForm::tr("a sheet of another print than the rest of the pile (%1)").arg(PileRunText(code));
+    case TProblemKind::NoSuchVersion:
+      return TScanForm::tr("version %1 is not one of the %2 versions of its print")
+          .arg(QLatin1Char(code.Version))
+          .arg(code.Versions);
+    case TProblemKind::StudentUnknown:
+      return TScanForm::tr(
+          "the page's student cannot be known: the student number written on every "
+          "page of a photocopied sheet is missing or unclear on it");
+    case TProblemKind::NoFirstPage:
+      return TScanForm::tr("page %1 of a version %2 sheet whose page 1 is not before it")
+          .arg(code.Page)
+          .arg(QLatin1Char(code.Version));
+    case TProblemKind::PageTwice:
+      //: %1 names the sheet, %2 is a page's number, %3 the places of its copies.
+      return TScanForm::
+          tr("%1 has page %2 more than once (%3): whose each is cannot be known, so the sheet is not graded")
+              .arg(SheetText(problem), QString::number(problem.Count), PlacesText(problem.Places));
+    case TProblemKind::PagesMissing: {
+      QStringList missing;
+      for (const int page : problem.Pages) missing << QString::number(page);
+      //: %1 names the sheet, %2 the pages missing, %3 how many pages it has.
+      return TScanForm::tr("%1 lacks page %2 of %3")
+          .arg(SheetText(problem), missing.join(QStringLiteral(", ")), QString::number(problem.Count));
+    }
+    case TProblemKind::SheetChanged:
+      return TScanForm::tr(
+          "the test's questions or answers were changed after this sheet was printed: its rows "
+          "are not the test's as it is now, so it cannot be graded with it");
+    case TProblemKind::OutOfOrder:
+      return TScanForm::tr("its questions do not follow those of the sheet's page before");
+    case TProblemKind::NumberTwice:
+      return TScanForm::tr("student number %1 is on more than one sheet (%2)")
+          .arg(FromSystemText(problem.Number), PlacesText(problem.Places));
+  }
+  return FromSystemText(problem.Reason);
+}
+
 QString PlaceText(const Scan::TProblem& problem) {
   return problem.Where.empty()
-             ? FromSystemText(problem.Reason)
-             : PlaceWords(problem.Where) + QStringLiteral(": ") + ReasonText(problem.Reason);
+             ? ProblemReasonText(problem)
+             : PlaceWords(problem.Where) + QStringLiteral(": ") + ProblemReasonText(problem);
+}
+
+QString WarningText(const Scan::TWarning& warning) {
+  switch (warning.Kind) {
+    case Scan::TWarningKind::ChangedSincePrinted:
+      return TScanForm::tr(
+          "the test was changed after these sheets were printed: they are read with its "
+          "questions and keys as they are now");
+    case Scan::TWarningKind::Pencil:
+      //: %1 is where the page is: a file and a page's number in it.
+      return TScanForm::tr("%1: read as pencil").arg(PlaceWords(warning.Where));
+    case Scan::TWarningKind::JoinedByOrder:
+      break;
+  }
+  return TScanForm::tr(
+      "some sheets were printed before sheets had serials: their pages are joined by their "
+      "order in the pile, so check that each sheet's pages lie together, first page first");
 }
 
 // Thrown from the page callback to stop a file's reading when cancelled.
@@ -141,9 +246,7 @@ struct TScanForm::TReadQueue {
   }
 };
 
-TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
-                     QWidget* parent)
-    : QDialog(parent), Test(std::move(test)), TestPath(testPath), Dialogs(dialogs) {
+TScanForm::TScanForm(TPaperSubject subject, QWidget* parent) : TPaperWindow(std::move(subject), parent) {
   setObjectName(QStringLiteral("ScanForm"));
   setWindowTitle(tr("Scan Answer Sheets"));
   resize(980, 720);
@@ -228,7 +331,7 @@ TScanForm::TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TD
   try {
     Runs = PrintRuns::OfferedRuns(ToPath(TestPath), notices);
   } catch (const TIoError& error) {
-    unread = tr("The recorded runs cannot be read: ") + FromSystemText(error.what());
+    unread = tr("The recorded runs cannot be read: %1").arg(FromSystemText(error.what()));
   }
   Expected = Scan::ExpectedOf(Test.Questions, Fingerprint(TestSnapshots(Test.Questions)), Runs);
   Checkable = !Expected.Runs.empty();
@@ -379,8 +482,9 @@ void TScanForm::Reassemble() {
   Assembled.Problems.insert(Assembled.Problems.begin(), FileProblems.begin(), FileProblems.end());
   ProblemsList->clear();
   ProblemsList->addItems(Notices);
-  for (const std::string& warning : Assembled.Warnings)
-    ProblemsList->addItem(tr("Warning: ") + FromSystemText(warning));
+  for (const Scan::TWarning& warning : Assembled.Warnings)
+    //: %1 is what was graded all the same but should be checked.
+    ProblemsList->addItem(tr("Warning: %1").arg(WarningText(warning)));
   ProblemsOffset = ProblemsList->count();
   for (const Scan::TProblem& problem : Assembled.Problems) ProblemsList->addItem(PlaceText(problem));
   StatusLabel->setText(tr("%1 pages read, %2 sheets gradable, %3 to review.")
@@ -573,16 +677,16 @@ void TScanForm::GradeAndRecord() {
           GradeSheets(Scan::AnswersText(decided), ToPath(TestPath), Test, Assembled.Run->Options, Runs);
       const TRecordedGrades recorded = RecordGrades(graded, ToPath(TestPath), TAttemptSource::Scan);
       QString text = tr("%1 sheets were graded.\r").arg(graded.Results.Students.size()) +
-                     FromSystemText(RecordedWords(recorded));
-      for (const std::string& warning : graded.Warnings)
-        text += QLatin1Char('\r') + FromUtf8OrCodePage(warning);
+                     RecordedText(recorded.Added, recorded.Known, FromSystemText(recorded.StorePath));
+      for (const TGradeWarning& warning : graded.Warnings)
+        text += QLatin1Char('\r') + GradeWarningText(warning);
       for (const std::string& notice : recorded.Notices) text += QLatin1Char('\r') + FromSystemText(notice);
       StatusLabel->setText(tr("%1 sheets graded; %2 attempts added to the results.")
                                .arg(graded.Results.Students.size())
                                .arg(recorded.Added));
       Dialogs.Inform(text);
     } catch (const Grading::TGradingError& error) {
-      Dialogs.Error(tr("The sheets read cannot be graded: ") + FromUtf8OrCodePage(error.what()));
+      Dialogs.Error(tr("The sheets read cannot be graded: %1").arg(FromUtf8OrCodePage(error.what())));
     }
   });
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <QImage>
 #include <QStringList>
 #include <memory>
@@ -8,13 +7,13 @@
 
 #include "core/results/GradeSheets.h"
 #include "core/scan/ScanPile.h"
+#include "ui/platform/PaperWindow.h"
 
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QSlider;
 class QThread;
-class TDialogs;
 
 // "Scan Answer Sheets...": reads scanned sheet pages, shows each with what
 // was read drawn over it, lets the teacher decide the doubtful rows one by
@@ -23,14 +22,11 @@ class TDialogs;
 // the recorded runs and records them in the results store. Pages are read on
 // a worker thread, so the window answers (and can cancel) while a pile is
 // read; "lighter marks count" decides the pile again from what was measured.
-class TScanForm : public QDialog {
+class TScanForm : public TPaperWindow {
   Q_OBJECT
 
 public:
-  // testPath names the test the sheets were printed from; dialogs must
-  // outlive the window.
-  TScanForm(PaperVersions::TPaperTest test, const QString& testPath, TDialogs& dialogs,
-            QWidget* parent = nullptr);
+  explicit TScanForm(TPaperSubject subject, QWidget* parent = nullptr);
   ~TScanForm() override;  // stops the reading, if any, and waits for it
 
   void AddFilesClick();   // chooses scan files and reads their pages
@@ -84,9 +80,6 @@ private:
   // Enter accepts a number of all its digits.
   bool DecideNumberKey(int key);
 
-  PaperVersions::TPaperTest Test;
-  QString TestPath;
-  TDialogs& Dialogs;
   Scan::TExpected Expected;
   Scan::TThresholds Thresholds;
   QStringList Waiting;  // files added while others are read

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/results/GradeSheets.h"
 #include "core/results/PrintRuns.h"
 #include "core/results/ResultsFixture.h"
@@ -148,8 +150,13 @@ TEST_F(PaperRuns, HandWorkedSheetsScoreAsWorkedUnderTheirRunAndWarnUnderAnother)
   ASSERT_TRUE(wrong.BetterRun);
   EXPECT_EQ(wrong.BetterRun->Number, 1);
   ASSERT_EQ(wrong.Warnings.size(), 1u);
+  const TGradeWarning& better = wrong.Warnings[0];
+  EXPECT_EQ(better.Kind, TGradeWarningKind::BetterRun);
+  EXPECT_EQ(better.Better, runs[1]);
+  EXPECT_EQ(better.Run, runs[0]);
+  EXPECT_EQ(std::tuple(better.BetterRight, better.Right, better.Asked), std::tuple(12, 1, 16));
   EXPECT_EQ(
-      wrong.Warnings[0],
+      better.Sentence,
       "The sheets fit run 1 (printed 2026-12-01 09:00:00, seed 7, 2 versions, questions and answers "
       "shuffled) far better than run 2 (printed 2026-12-02 09:00:00, seed 12, 2 versions, questions and "
       "answers shuffled): 12 of 16 answers (75%) are right there, against 1 (6%) here. Grade them with "
@@ -157,9 +164,13 @@ TEST_F(PaperRuns, HandWorkedSheetsScoreAsWorkedUnderTheirRunAndWarnUnderAnother)
 
   // A key corrected after printing: graded as it is now, and said so.
   Test.Questions[0].Correct = "C";
-  EXPECT_EQ(GradeSheets(Sheets, TestPath, Test, Seed7, runs).Warnings.at(0),
-            "The test was changed after " + PrintRuns::Describe(runs[1]) +
-                " was printed: the sheets are graded with its questions and keys as they are now.");
+  const TGradeWarning changed = GradeSheets(Sheets, TestPath, Test, Seed7, runs).Warnings.at(0);
+  EXPECT_EQ(changed.Kind, TGradeWarningKind::ChangedSincePrint);
+  EXPECT_EQ(changed.Run, runs[1]);
+  EXPECT_EQ(changed.Sentence, "The test was changed after " + PrintRuns::Describe(runs[1]) +
+                                  " was printed: the sheets are graded with its questions and keys as they "
+                                  "are now.");
+  EXPECT_EQ(WarningSentence(changed), changed.Sentence);
 }
 
 // The recorded attempts hold the stored letters chosen, in printed order, and

@@ -23,7 +23,16 @@ TEST(ExtraTime, ParsesNamesAndFactorsAndNamesTheLinesItLeavesOut) {
   EXPECT_DOUBLE_EQ(list.Entries[0].Factor, 1.25);
   EXPECT_DOUBLE_EQ(list.Entries[1].Factor, 1.5);
   EXPECT_DOUBLE_EQ(list.Entries[2].Factor, 4);
-  EXPECT_EQ(list.Problems,
+  using K = ExtraTime::TProblemKind;
+  EXPECT_EQ(list.Problems, (std::vector<ExtraTime::TProblem>{{5, K::NoEquals},
+                                                             {6, K::NoName},
+                                                             {7, K::BadFactor},
+                                                             {8, K::BadFactor},
+                                                             {9, K::BadFactor},
+                                                             {10, K::BadFactor}}));
+  std::vector<std::string> sentences;
+  for (const ExtraTime::TProblem& problem : list.Problems) sentences.push_back(ExtraTime::Sentence(problem));
+  EXPECT_EQ(sentences,
             (std::vector<std::string>{"line 5: no '=' between the name and the factor", "line 6: no name",
                                       "line 7: the factor is not a number from 1 to 4",
                                       "line 8: the factor is not a number from 1 to 4",

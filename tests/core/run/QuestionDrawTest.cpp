@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <set>
+#include <tuple>
 
 #include "core/run/ParallelForms.h"
 #include "core/run/QuestionDraw.h"
@@ -42,6 +43,18 @@ std::set<int> Set(const std::vector<int>& list) {
   return {list.begin(), list.end()};
 }
 
+std::vector<std::string> Sentences(const std::vector<QuestionDraw::TProblem>& problems) {
+  std::vector<std::string> sentences;
+  for (const QuestionDraw::TProblem& problem : problems) sentences.push_back(QuestionDraw::Sentence(problem));
+  return sentences;
+}
+
+// What a problem names, as a window fills it in.
+std::tuple<QuestionDraw::TProblemKind, std::string, std::string, int, int> Named(
+    const QuestionDraw::TProblem& problem) {
+  return {problem.Kind, problem.Category, problem.Text, problem.Asked, problem.Have};
+}
+
 TEST(Blueprint, ReadsAndWritesItsStoredForm) {
   const QuestionDraw::TParsed parsed = QuestionDraw::Parse(" Mechanics/Forces = 5 ;; Waves=3 +TAGS; ");
   ASSERT_EQ(parsed.Error, "");
@@ -55,6 +68,10 @@ TEST(Blueprint, ReadsAndWritesItsStoredForm) {
   EXPECT_EQ(QuestionDraw::Parse("Forces").Error,
             "\"Forces\": give a category, \"=\" and how many questions to ask");
   EXPECT_EQ(QuestionDraw::Parse("Forces=1; FORCES=2").Error, "FORCES: named twice");
+  using K = QuestionDraw::TProblemKind;
+  EXPECT_EQ(Named(QuestionDraw::Parse("Forces=x").Problem), Named({K::BadCount, "Forces", "x"}));
+  EXPECT_EQ(Named(QuestionDraw::Parse("a=1; Forces").Problem), Named({K::NoCount, "", "Forces"}));
+  EXPECT_EQ(Named(QuestionDraw::Parse("Forces=1; FORCES=2").Problem), Named({K::NamedTwice, "FORCES"}));
 }
 
 TEST(Bank, EachQuestionGoesToTheDeepestLineItLiesUnder) {
@@ -68,9 +85,33 @@ TEST(Bank, EachQuestionGoesToTheDeepestLineItLiesUnder) {
 
 TEST(Bank, ABlueprintTheTestCannotMeetIsNamedLineByLine) {
   const TBank bank(Blueprint("Mechanics/Forces=5; Waves=1+tags; Optics=1"), Physics());
-  EXPECT_EQ(bank.Shortfalls(), (std::vector<std::string>{"Mechanics/Forces: 5 asked, 4 in the test",
-                                                         "Waves: 1 asked, 2 needed for one of each tag",
-                                                         "Optics: 1 asked, 0 in the test"}));
+  EXPECT_EQ(Sentences(bank.Shortfalls()),
+            (std::vector<std::string>{"Mechanics/Forces: 5 asked, 4 in the test",
+                                      "Waves: 1 asked, 2 needed for one of each tag",
+                                      "Optics: 1 asked, 0 in the test"}));
+  using K = QuestionDraw::TProblemKind;
+  EXPECT_EQ(Named(bank.Shortfalls()[1]), Named({K::TooFewForTags, "Waves", "", 1, 2}));
+  // Setting it is refused for the same reasons; a paper draw warns of them
+  // and draws with what there is, and of a blueprint that does not read.
+  const QuestionDraw::TChecked checked = QuestionDraw::Check("Mechanics/Forces=5; Waves=1+tags", Physics());
+  EXPECT_EQ(Sentences(checked.Refusals),
+            (std::vector<std::string>{"Mechanics/Forces: 5 asked, 4 in the test",
+                                      "Waves: 1 asked, 2 needed for one of each tag"}));
+  const ParallelForms::TPaperDraw short4 =
+      ParallelForms::PaperDraw("Mechanics/Forces=5", Physics(), 2, 3, nullptr);
+  ASSERT_EQ(short4.Warnings.size(), 1u);
+  EXPECT_FALSE(short4.Warnings[0].Unread);
+  EXPECT_EQ(Named(short4.Warnings[0].Problem), Named({K::TooFew, "Mechanics/Forces", "", 5, 4}));
+  EXPECT_EQ(short4.Warnings[0].Sentence, "Mechanics/Forces: 5 asked, 4 in the test");
+  EXPECT_EQ(short4.Draw.size(), 2u);
+  const ParallelForms::TPaperDraw unread = ParallelForms::PaperDraw("Forces", Physics(), 2, 3, nullptr);
+  ASSERT_EQ(unread.Warnings.size(), 1u);
+  EXPECT_TRUE(unread.Warnings[0].Unread);
+  EXPECT_EQ(unread.Warnings[0].Problem.Kind, K::NoCount);
+  EXPECT_EQ(unread.Warnings[0].Sentence,
+            "the blueprint does not read (\"Forces\": give a category, \"=\" and how many questions to ask): "
+            "every question is printed");
+  EXPECT_TRUE(unread.Draw.empty());
   // Drawn anyway (the test changed after the blueprint was set): what there is.
   EXPECT_EQ(bank.Asked(), 5);
   EXPECT_EQ(bank.Draw(7).size(), 5u);

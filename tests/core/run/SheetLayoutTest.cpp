@@ -209,5 +209,7 @@ TEST(SheetLayout, RunGivesEachSheetItsSerialOrEachCopiedPageItsNumber) {
   EXPECT_EQ(Unjoinable(LayRun(versions, run, 1)),
             "A sheet of 2 pages to photocopy needs a student number on every page to put its pages "
             "together: give the student number digits, or print a sheet per student.");
+  EXPECT_EQ(UnjoinablePages(LayRun(versions, run, 1)), 2);
   EXPECT_EQ(Unjoinable(LayRun(versions, run, 2)), "");
+  EXPECT_EQ(UnjoinablePages(LayRun(versions, run, 2)), 0);
 }

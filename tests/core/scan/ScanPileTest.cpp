@@ -70,6 +70,18 @@ std::vector<std::string> Problems(const Scan::TPile& pile) {
   return lines;
 }
 
+std::vector<Scan::TProblemKind> Kinds(const Scan::TPile& pile) {
+  std::vector<Scan::TProblemKind> kinds;
+  for (const auto& p : pile.Problems) kinds.push_back(p.Kind);
+  return kinds;
+}
+
+std::vector<std::string> Warnings(const Scan::TPile& pile) {
+  std::vector<std::string> sentences;
+  for (const auto& warning : pile.Warnings) sentences.push_back(warning.Sentence);
+  return sentences;
+}
+
 TEST(ScanPile, SheetsOfTwoPagesAreJoinedInPileOrderAndWrittenForGrading) {
   std::vector<TScannedPage> pages{
       Page("a.pdf", Code('A', 1, 2), "ABC", "1001"), Page("a.pdf", Code('A', 2, 2), "D A"),
@@ -79,7 +91,8 @@ TEST(ScanPile, SheetsOfTwoPagesAreJoinedInPileOrderAndWrittenForGrading) {
   EXPECT_TRUE(pile.Problems.empty());
   // Printed before serials: joined by order, as ever, and the pile says so.
   ASSERT_EQ(pile.Warnings.size(), 1u);
-  EXPECT_NE(pile.Warnings[0].find("joined by their order in the pile"), std::string::npos);
+  EXPECT_EQ(pile.Warnings[0].Kind, Scan::TWarningKind::JoinedByOrder);
+  EXPECT_NE(pile.Warnings[0].Sentence.find("joined by their order in the pile"), std::string::npos);
   const std::string text = Scan::AnswersText(pile);
   EXPECT_EQ(text,
             "Name,Version,1,2,3,4,5,6\r\n"
@@ -102,8 +115,12 @@ TEST(ScanPile, ASheetWithARowInDoubtIsWrittenBlankNamedAndNeverGraded) {
   ASSERT_EQ(pile.Undecided.size(), 1u);
   EXPECT_EQ(pile.Undecided[0].Doubtful, std::vector<int>{2});
   EXPECT_EQ(Problems(pile), std::vector<std::string>{"a.png page 1, question 2: more than one box marked"});
-  EXPECT_NE(std::find(pile.Warnings.begin(), pile.Warnings.end(), "b.png page 1: read as pencil"),
-            pile.Warnings.end());
+  const auto pencilled = std::find_if(pile.Warnings.begin(), pile.Warnings.end(), [](const auto& warning) {
+    return warning.Kind == Scan::TWarningKind::Pencil;
+  });
+  ASSERT_NE(pencilled, pile.Warnings.end());
+  EXPECT_EQ(pencilled->Where, "b.png page 1");
+  EXPECT_EQ(pencilled->Sentence, "b.png page 1: read as pencil");
   const std::string text = Scan::AnswersText(pile);
   EXPECT_EQ(text, "Name,Version,1,2,3,Doubtful\r\n1001,A,A,,C,2\r\n1002,A,A,B,C,\r\n");
 
@@ -159,6 +176,17 @@ TEST(ScanPile, NothingDoubtfulForeignOrTwiceNumberedIsGraded) {
           "c.png page 1: the QR code cannot be read", "1.png page 1, question 2: more than one box marked",
           "4.png page 1: student number 2002 is on more than one sheet (4.png page 1, 5.png page 1)",
           "5.png page 1: student number 2002 is on more than one sheet (4.png page 1, 5.png page 1)"}));
+  // Each is named by its kind, with what a window fills into its own words.
+  using K = Scan::TProblemKind;
+  EXPECT_EQ(Kinds(pile), (std::vector<K>{K::OtherTest, K::NotRecorded, K::NoFirstPage, K::Unread,
+                                         K::RowInDoubt, K::NumberTwice, K::NumberTwice}));
+  EXPECT_EQ(pile.Problems[0].Code.Fingerprint, foreign.Fingerprint);
+  EXPECT_EQ(pile.Problems[1].Code.Seed, 7u);
+  EXPECT_EQ(pile.Problems[2].Code.Page, 2);
+  EXPECT_EQ(pile.Problems[2].Code.Version, 'A');
+  EXPECT_EQ(pile.Problems[6].Number, "2002");
+  EXPECT_EQ(pile.Problems[6].Places, (std::vector<std::string>{"4.png page 1", "5.png page 1"}));
+  for (const Scan::TProblem& problem : pile.Problems) EXPECT_EQ(Scan::ReasonOf(problem), problem.Reason);
 
   // Without the test, the print most pages share stands for the pile: a
   // stray page of another test or print on top turns none of the rest away.
@@ -173,6 +201,7 @@ TEST(ScanPile, NothingDoubtfulForeignOrTwiceNumberedIsGraded) {
                                       "ffffffffffffffffffffffffffffffff)",
                                       "1.png page 1: a sheet of another print than the rest of the pile "
                                       "(seed 7, 2 versions, questions and answers shuffled)"}));
+  EXPECT_EQ(Kinds(loose), (std::vector<K>{K::OtherTest, K::OtherRun}));
   EXPECT_EQ(Graded(loose), (std::map<std::string, std::string>{{"1 A", "ABC"}, {"2 A", "CBA"}}));
 }
 
@@ -200,15 +229,18 @@ TEST(ScanPile, SeveralMarksAnswerOnlyAQuestionWithSeveralCorrectLettersByTheKeyA
                                           {now, {Scan::RunOf(questions, options, code.Fingerprint, now)}});
   EXPECT_EQ(Problems(pile), (std::vector<std::string>{"1.png page 1, question 2: more than one box marked"}));
   EXPECT_EQ(Graded(pile), (std::map<std::string, std::string>{{"2.png page 1 A", "ACBD"}}));
-  EXPECT_EQ(pile.Warnings, (std::vector<std::string>{"the test was changed after these sheets were printed: "
-                                                     "they are read with its questions and keys as they are "
-                                                     "now"}));
+  EXPECT_EQ(Warnings(pile), (std::vector<std::string>{"the test was changed after these sheets were printed: "
+                                                      "they are read with its questions and keys as they are "
+                                                      "now"}));
+  EXPECT_EQ(pile.Warnings[0].Kind, Scan::TWarningKind::ChangedSincePrinted);
   // Without the test, nothing tells an answer from a doubt.
   EXPECT_TRUE(Scan::Assemble({marked("2.png", false)}, {}).Sheets.empty());
   // An answer added since: the printed rows are no longer the test's.
   questions[1] = MakeQuestion("q2", {"w", "x", "y", "z", "v"}, "B");
-  EXPECT_EQ(Problems(Scan::Assemble({marked("2.png", false)},
-                                    {now, {Scan::RunOf(questions, options, code.Fingerprint, now)}})),
+  const Scan::TPile changed = Scan::Assemble({marked("2.png", false)},
+                                             {now, {Scan::RunOf(questions, options, code.Fingerprint, now)}});
+  EXPECT_EQ(Kinds(changed), std::vector<Scan::TProblemKind>{Scan::TProblemKind::SheetChanged});
+  EXPECT_EQ(Problems(changed),
             (std::vector<std::string>{"2.png page 1: the test's questions or answers were changed after this "
                                       "sheet was printed: its rows are not the test's as it is now, so it "
                                       "cannot be graded with it"}));
@@ -270,5 +302,15 @@ TEST(ScanPile, ScannedTwoPageSheetsKeepTheirOwnPagesHoweverThePileLies) {
                                 "(pile.pdf page 2, pile.pdf page 7): whose each is cannot be known, so the "
                                 "sheet is not graded",
                                 "pile.pdf page 4: version A sheet of student 1003 lacks page 1 of 2"}));
+  using K = Scan::TProblemKind;
+  EXPECT_EQ(Kinds(shuffled), (std::vector<K>{K::StudentUnknown, K::PageTwice, K::PagesMissing}));
+  EXPECT_EQ(shuffled.Problems[0].Page, 5);  // its number can be typed
+  const Scan::TProblem& twice = shuffled.Problems[1];
+  EXPECT_EQ(twice.Number, "1001");
+  EXPECT_EQ(twice.Count, 2);
+  EXPECT_EQ(twice.Places, (std::vector<std::string>{"pile.pdf page 2", "pile.pdf page 7"}));
+  EXPECT_EQ(twice.Code.Join, SheetLayout::TJoin::ByNumber);
+  EXPECT_EQ(shuffled.Problems[2].Pages, std::vector<int>{1});
+  EXPECT_EQ(shuffled.Problems[2].Count, 2);
   EXPECT_EQ(Graded(shuffled), (std::map<std::string, std::string>{{"1002 A", Answers(2)}}));
 }

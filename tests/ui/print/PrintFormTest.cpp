@@ -26,14 +26,14 @@ TEST_F(PaperForms, TheGradeWindowSaysWhatEachRunShuffledInTheInterfacesLanguage)
   const PaperVersions::TPaperTest test = WriteTest(3);
   RecordPrint(TestPath, test.Questions, {1, 40, false, true});
   const TPseudoLanguage language;
-  TGradeForm form(test, QString::fromStdString(TestPath), Dialogs);
+  TGradeForm form({test, QString::fromStdString(TestPath), Dialogs});
   EXPECT_EQ(Child<QTableWidget>(form, "RunsTable")->item(0, 4)->text(),
             QStringLiteral("\u00ABanswers shuffled\u00BB"));
 }
 
 TEST_F(PaperForms, PrintFormStartsFromUsefulDefaultsAndSavesThePdfItShows) {
   PaperVersions::TPaperTest test = WriteTest(4);
-  TPrintForm form(std::move(test), QString::fromStdString(TestPath), Dialogs);
+  TPrintForm form({std::move(test), QString::fromStdString(TestPath), Dialogs});
   EXPECT_EQ(Child<QSpinBox>(form, "VersionsSpin")->maximum(), 26);
   for (const char* on : {"ShuffleQuestionsCheck", "ShuffleAnswersCheck", "QuestionsCheck", "HeaderCheck",
                          "BeginMessageCheck", "KeysCheck"})
@@ -68,7 +68,7 @@ TEST_F(PaperForms, PrintFormStartsFromUsefulDefaultsAndSavesThePdfItShows) {
 TEST_F(PaperForms, PrintFormAsksForTheStudentNumbersDigitsOfItsSheets) {
   PaperVersions::TPaperTest test = WriteTest(4);
   const std::string fingerprint = TestFingerprint(test.Questions);
-  TPrintForm form(std::move(test), QString::fromStdString(TestPath), Dialogs);
+  TPrintForm form({std::move(test), QString::fromStdString(TestPath), Dialogs});
   auto* digits = Child<QSpinBox>(form, "DigitsSpin");
   EXPECT_FALSE(digits->isEnabled());
   EXPECT_EQ(digits->value(), 0);
@@ -92,7 +92,7 @@ TEST_F(PaperForms, GradeFormShowsResultsSavesThemAndNamesTheBadCell) {
              "Name,Version\r\nKey A,A,A,B,BD,A,D,AB\r\nKey B,B,D,C,B,A,BC,AC\r\nZo\xC3\xAB,B\r\n");
   WriteBytes(Dir.File("bad.csv"), "Ann,A,B,Q\r\n");
 
-  TGradeForm form(test, QString::fromStdString(TestPath), Dialogs);
+  TGradeForm form({test, QString::fromStdString(TestPath), Dialogs});
   EXPECT_FALSE(Child<QPushButton>(form, "SaveButton")->isEnabled());
   Child<QSpinBox>(form, "VersionsSpin")->setValue(2);
   Child<QLineEdit>(form, "SeedEdit")->setText(QStringLiteral("31"));
@@ -141,7 +141,7 @@ TEST_F(PaperForms, GradeFormOffersTheRecordedRunsWarnsOfTheWrongOneAndRecords) {
   const QString testPath = QString::fromStdString(TestPath);
   const QString pdf = QString::fromStdString(Dir.File("paper.pdf"));
   const auto printPdf = [&](const char* seed, int run) {
-    TPrintForm print(test, testPath, Dialogs);
+    TPrintForm print({test, testPath, Dialogs});
     Child<QSpinBox>(print, "VersionsSpin")->setValue(2);
     Child<QLineEdit>(print, "SeedEdit")->setText(QLatin1String(seed));
     Child<QCheckBox>(print, "ShuffleQuestionsCheck")->setChecked(false);
@@ -164,7 +164,7 @@ TEST_F(PaperForms, GradeFormOffersTheRecordedRunsWarnsOfTheWrongOneAndRecords) {
   const int own = Grading::Grade(sheetB, versions, 0).Students[0].Percent;
   ASSERT_LE(own, 100 - Grading::FarBelowPoints);
 
-  TGradeForm form(test, testPath, Dialogs);
+  TGradeForm form({test, testPath, Dialogs});
   QTableWidget* runs = Child<QTableWidget>(form, "RunsTable");
   ASSERT_EQ(runs->rowCount(), 2);
   EXPECT_EQ(runs->item(0, 0)->text(), QStringLiteral("2"));
@@ -245,7 +245,7 @@ TEST_F(PaperForms, ThePdfMessageNamesThePicturesNotPrinted) {
   PaperVersions::TPaperTest test = WriteTest(2);
   WriteBytes(Dir.File("media/pic.bmp"), "BM not a picture");
   test.Questions[1].MediaFile = "\\MEDIA\\GONE.PNG";
-  TPrintForm form(std::move(test), QString::fromStdString(TestPath), Dialogs);
+  TPrintForm form({std::move(test), QString::fromStdString(TestPath), Dialogs});
   const QString pdf = QString::fromStdString(Dir.File("paper.pdf"));
   Dialogs.ExpectSave(pdf);
   QImageReader reader(QString::fromStdString(Dir.File("media/pic.bmp")));

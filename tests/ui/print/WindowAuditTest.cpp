@@ -12,8 +12,8 @@
 // control a screen reader reaches has a name.
 TEST_F(PaperFixture, PrintAndGradeWindowsHaveDistinctMnemonicsAndNamedControls) {
   TScriptedDialogs dialogs;
-  TPrintForm print(WriteTest(2), QString::fromStdString(TestPath), dialogs);
-  TGradeForm grade(WriteTest(2), QString::fromStdString(TestPath), dialogs);
+  TPrintForm print({WriteTest(2), QString::fromStdString(TestPath), dialogs});
+  TGradeForm grade({WriteTest(2), QString::fromStdString(TestPath), dialogs});
   for (QDialog* window : std::initializer_list<QDialog*>{&print, &grade}) {
     window->show();
     EXPECT_EQ(MnemonicClashes(*window), QStringList()) << window->metaObject()->className();

@@ -83,7 +83,7 @@ protected:
 };
 
 TEST_F(ScanForm, ADoubtfulRowDecidedByKeysMakesItsSheetGradableAndBothAreRecorded) {
-  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  TScanForm form({PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs});
   Dialogs.ExpectOpen(Sheet(0, "ABC ", "1234", "one.png"));
   Add(form, "AddButton");
   // A second mark on question 2 of a one-letter question is left to the teacher.
@@ -164,7 +164,7 @@ TEST_F(ScanForm, OnlyTheRowsInDoubtAreWalkedAndAClickedOneIsTakenUp) {
       if (PaperVersions::Make(Questions, Options)[v].Questions[i].Source == 0) at[v] = int(i) + 1;
   const int version = at[0] < 4 ? 0 : 1;
   const int single = at[std::size_t(version)] + 1, elsewhere = at[std::size_t(1 - version)] == 1 ? 2 : 1;
-  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  TScanForm form({PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs});
   Dialogs.ExpectOpen(Sheet(version, "AAAA", "1234", "one.png", {{single - 1, 'C'}, {single, 'B'}}));
   Add(form, "AddButton");
   Dialogs.ExpectOpen(Sheet(1 - version, "BBBB", "5678", "two.png", {{elsewhere, 'C'}}));
@@ -189,7 +189,7 @@ TEST_F(ScanForm, AFolderIsAddedAndADoubtfulNumberTyped) {
   Sheet(1, "CCCA", "5678", "b.PNG");
   Sheet(0, "ABC ", "12 4", "a.png");
   WriteBytes(Dir.File("notes.txt"), "not a scan");
-  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  TScanForm form({PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs});
   Dialogs.ExpectFolder(QString::fromStdString(Dir.Path().string()));
   Add(form, "AddFolderButton");
   EXPECT_EQ(Child<QListWidget>(form, "PagesList")->item(1)->text(), QStringLiteral("b.PNG page 1"));
@@ -217,7 +217,7 @@ TEST_F(ScanForm, AFolderIsAddedAndADoubtfulNumberTyped) {
 // light pencil mark is in doubt, then a mark, then in doubt again, with no
 // page read again. A long reading can be cancelled, keeping what was read.
 TEST_F(ScanForm, ThePileIsDecidedAgainAtOnceAndAReadingCanBeCancelled) {
-  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  TScanForm form({PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs});
   Dialogs.ExpectOpen(Sheet(0, "A CD", "1234", "one.png", {{2, 'B'}}, SheetGenerator::TMark::LightPencil));
   Add(form, "AddButton");
   const auto status = [&form] { return Child<QLabel>(form, "StatusLabel")->text(); };
@@ -243,7 +243,7 @@ TEST_F(ScanForm, ThePileIsDecidedAgainAtOnceAndAReadingCanBeCancelled) {
 
 TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow) {
   WriteBytes(Dir.File("notes.txt"), "not a scan");
-  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  TScanForm form({PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs});
   Dialogs.ExpectOpen(QString::fromStdString(Dir.File("notes.txt")));
   Add(form, "AddButton");
   auto* problems = Child<QListWidget>(form, "ProblemsList");
@@ -257,7 +257,7 @@ TEST_F(ScanForm, AFileThatIsNoScanIsListedAndNothingCanBeGradedInAnAuditedWindow
   // A damaged results store is set aside, and with it the record of the
   // print: both stay said above the problems as files come in.
   WriteBytes(Dir.File("Results.sqlite"), std::string(4096, 'x'));
-  TScanForm unrecorded(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  TScanForm unrecorded({PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs});
   Dialogs.ExpectOpen(QString::fromStdString(Dir.File("notes.txt")));
   Add(unrecorded, "AddButton");
   problems = Child<QListWidget>(unrecorded, "ProblemsList");
@@ -276,7 +276,7 @@ TEST_F(ScanForm, RefusalsAndDoubtsAreShownInTheInterfacesLanguage) {
   const std::string blank = Dir.File("blank.png");
   cv::imwrite(blank, cv::Mat(1400, 1000, CV_8UC1, cv::Scalar(255)));
   const TPseudoLanguage language;
-  TScanForm form(PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs);
+  TScanForm form({PaperVersions::ReadPaperTest(TestPath), QString::fromStdString(TestPath), Dialogs});
   Dialogs.ExpectOpen(doubtful);
   Add(form, "AddButton");
   Dialogs.ExpectOpen(QString::fromStdString(blank));
