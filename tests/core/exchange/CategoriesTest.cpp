@@ -114,7 +114,9 @@ TEST_P(CategoryRoundTrip, KeepsEachQuestionsCategory) {
     TLossReport written, read;
     const TImportedTest back = format.Read(format.Write(test, SampleMedia, written), read);
     EXPECT_EQ(Categories(back.Questions), Categories(test.Contents.Questions)) << test.Description;
-    if (!test.Description.empty()) EXPECT_EQ(back.Title, test.Description);
+    if (!test.Description.empty()) {
+      EXPECT_EQ(back.Title, test.Description);
+    }
   }
 }
 
