@@ -15,7 +15,7 @@
         <translation>يُعدّها المعلّمون.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/Artwork.cpp" line="382"/>
+        <location filename="../src/ui/platform/Artwork.cpp" line="379"/>
         <source>Self-tests, made simple.</source>
         <translation>اختبارات ذاتية، بكل بساطة.</translation>
     </message>
@@ -1147,27 +1147,44 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TExtraTimeForm</name>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="18"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
+        <source>line %1: no &apos;=&apos; between the name and the factor</source>
+        <extracomment>%1 is a line&apos;s number in the list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="23"/>
+        <source>line %1: no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="28"/>
+        <source>line %1: the factor is not a number from 1 to %2</source>
+        <extracomment>%1 is a line&apos;s number in the list; %2 the largest factor.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="39"/>
         <source>Extra Time per Student</source>
         <translation>وقت إضافي لكل طالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="42"/>
         <source>&amp;Students given extra time, one a line as NAME=FACTOR, for example &quot;Ann Lee=1.25&quot; for a quarter more time (factors from 1 to 4). The name is matched as the student types it, letter case aside. The list is kept beside the test, in %1.</source>
         <translation>&amp;الطلاب الممنوحون وقتًا إضافيًا، طالب في كل سطر بالصيغة الاسم=المعامل، مثل &quot;سارة علي=1.25&quot; لمنح ربع وقت إضافي (المعاملات من 1 إلى 4). يُطابَق الاسم كما يكتبه الطالب، بصرف النظر عن حالة الأحرف. تُحفظ القائمة بجوار الاختبار، في %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="30"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="51"/>
         <source>Students given extra time</source>
         <translation>الطلاب الممنوحون وقتًا إضافيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="31"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="52"/>
         <source>One student a line: the name, an equals sign and the factor</source>
         <translation>طالب واحد في كل سطر: الاسم، ثم علامة التساوي، ثم المعامل</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="57"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="78"/>
         <source>These lines do not read, so the list was not saved:<byte value="xd"/>%1</source>
         <translation>تتعذّر قراءة هذه الأسطر، لذا لم تُحفظ القائمة:<byte value="xd"/>%1</translation>
     </message>
@@ -1362,12 +1379,12 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
         <source>1 version</source>
         <translation>نسخة واحدة</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/print/GradeForm.cpp" line="32"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n نسخة</numerusform>
@@ -1379,222 +1396,326 @@ Maker (&quot;the maker&quot;) you accept it.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="36"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="90"/>
+        <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
+        <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="95"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>الطباعة السابقة (البذرة %1، %2، %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="40"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="102"/>
+        <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
+        <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="107"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>الدفعة %1 (طُبعت في %2، البذرة %3، %4، %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="64"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="115"/>
+        <source>1 attempt was recorded in %1.</source>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <source>%n attempts were recorded in %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="120"/>
+        <source>1 attempt was recorded in %1; 1 was there already.</source>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <source>1 attempt was recorded in %1; %2 were there already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <source>%n attempts were recorded in %1; 1 was there already.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
+        <source>%n attempts were recorded in %1; %2 were there already.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="139"/>
+        <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
+        <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
+        <source>the seed and options given (seed %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="151"/>
+        <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
+        <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="163"/>
+        <source>version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="164"/>
+        <source>the test&apos;s own order, nothing shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="167"/>
+        <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
+        <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="180"/>
+        <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
+        <extracomment>%1 names the run.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="47"/>
         <source>Grade Answers</source>
         <translation>تصحيح الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Run</source>
         <translation>الدفعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Printed</source>
         <translation>تاريخ الطباعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Seed</source>
         <translation>البذرة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Versions</source>
         <translation>النسخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Shuffled</source>
         <translation>الخلط</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="69"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="52"/>
         <source>Print runs</source>
         <translation>دفعات الطباعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="73"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="56"/>
         <source>Print r&amp;uns:</source>
         <translation>&amp;دفعات الطباعة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="59"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;عدد النسخ:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>&amp;Seed:</source>
         <translation>ال&amp;بذرة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
         <source>Questions shuffled</source>
         <translation>خُلطت الأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Answers shuffled</source>
         <translation>خُلطت الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
         <source>No answers file chosen.</source>
         <translation>لم يُختر ملف إجابات.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="94"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="77"/>
         <source>Answers:</source>
         <translation>الإجابات:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Name</source>
         <translation>الاسم</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Version</source>
         <translation>النسخة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Right</source>
         <translation>الصحيحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Asked</source>
         <translation>المطروحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Percent</source>
         <translation>النسبة المئوية</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Passed</source>
         <translation>ناجح</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="99"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Results by student</source>
         <translation>النتائج حسب الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Students</source>
         <translation>الطلاب</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="102"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="85"/>
         <source>Results by question</source>
         <translation>النتائج حسب السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
         <source>&amp;Open Answers...</source>
         <translation>&amp;فتح الإجابات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
         <source>&amp;Grade Again</source>
         <translation>إعادة ال&amp;تصحيح</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>&amp;حفظ بصيغة CSV...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="110"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>&amp;Record in Results</source>
         <translation>تس&amp;جيل في النتائج</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="143"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="126"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>تتعذّر قراءة الدفعات المسجّلة: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="151"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="134"/>
         <source>earlier</source>
         <translation>سابقة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="163"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="146"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>اختر الدفعة التي طُبعت فيها الأوراق. لا تحدّد البذرة والنسخ والخلط إلا لطباعة غير مدرجة في القائمة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="167"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>لا توجد أي طباعة مسجّلة لهذا الاختبار: حدّد البذرة وعدد النسخ وخيارات الخلط التي طُبع بها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
         <source>Select Answers to Grade</source>
         <translation>اختيار الإجابات المراد تصحيحها</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>ملفات CSV|*.csv|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="233"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>يجب أن تكون البذرة عددًا صحيحًا لا يزيد على 18 رقمًا.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="243"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="259"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>تتطابق الأوراق مع %1 أفضل بكثير من الدفعة التي صُحّحت بها. هل تريد تسجيل هذه الدرجات رغم ذلك؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>yes</source>
         <translation>نعم</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>no</source>
         <translation>لا</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>Save Results as CSV</source>
         <translation>حفظ النتائج بصيغة CSV</translation>
     </message>
@@ -1843,22 +1964,22 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>إل&amp;غاء</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="80"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="81"/>
         <source>Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - Rich Text, TXT - Plain Text, and WAV - Audio.</source>
         <translation>أنواع ملفات الوسائط المدعومة هي: AVI - فيديو Windows، وBMP - صورة نقطية، وRTF - نص منسّق، وTXT - نص عادي، وWAV - صوت.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="84"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="83"/>
         <source>You can also perform a FactVault(tm) query.  To do so enter: FACTVAULT:Query String.  See help for more information.</source>
         <translation>يمكنك أيضًا إجراء استعلام FactVault(tm). وللقيام بذلك أدخل: FACTVAULT:نص الاستعلام. راجع المساعدة لمزيد من المعلومات.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="88"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="85"/>
         <source>Simply entering a file name will make Quizwell look in the same folder that it is running in.  You can also provide a relative path using \.  </source>
         <translation>بمجرد إدخال اسم ملف، يبحث Quizwell في المجلد نفسه الذي يعمل منه. ويمكنك أيضًا تحديد مسار نسبي باستخدام \.  </translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="87"/>
         <source>For example, &quot;\MEDIA\SOUND.WAV&quot; would look in the media folder under the folder that Quizwell is running from for the file sound.wav</source>
         <translation>مثلًا، يبحث &quot;\MEDIA\SOUND.WAV&quot; عن الملف sound.wav في المجلد media الموجود داخل المجلد الذي يعمل منه Quizwell</translation>
     </message>
@@ -2173,7 +2294,7 @@ Maker (&quot;the maker&quot;) you accept it.
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="354"/>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="170"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="171"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>لم يُعثر على الاختبار المسمّى %1!<byte value="xd"/>يُرجى المحاولة مرة أخرى أو إعادة تثبيت البرنامج.</translation>
     </message>
@@ -2216,37 +2337,37 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>لم تُحوَّل هذه الأسئلة: %1.<byte value="xd"/>يحتوي الاختبار على الأسئلة حتى أول سؤال فارغ، وبحد أقصى %2 سؤال.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="110"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="111"/>
         <source>Load a test first: the classroom runs the current test.</source>
         <translation>افتح اختبارًا أولًا: يشغّل الفصل الاختبار الحالي.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="137"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="138"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
         <translation>لم يُعثر على QWTEST.EXE في المجلد الحالي.<byte value="xd"/>هل تريد البحث عنه وتشغيله؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="139"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="140"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
         <translation>يتعذّر تشغيل %1 الموجود في المجلد الحالي: %2.<byte value="xd"/>هل تريد البحث عن برنامج آخر وتشغيله؟</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="146"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="147"/>
         <source>%1 was not found.</source>
         <translation>لم يُعثر على %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="149"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="150"/>
         <source>%1 cannot be started: %2.</source>
         <translation>يتعذّر تشغيل %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="160"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="161"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
         <translation>افتح اختبارًا أولًا، أو اختر واحدًا من القائمة: النتائج المعروضة هي نتائج ذلك الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="203"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="204"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
         <translation>تعذّرت قراءة هذه الاختبارات، لذا لم تُقارَن:<byte value="xd"/>%1</translation>
     </message>
@@ -2272,201 +2393,273 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TPrintForm</name>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="51"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
         <source>Print Test</source>
         <translation>طباعة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="53"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
         <source>Versions</source>
         <translation>النسخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
         <source>Versions are named A, B, C, ...</source>
         <translation>تُسمّى النسخ A، B، C، ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="58"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;عدد النسخ:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="60"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
         <source>Shuffle the &amp;questions</source>
         <translation>خلط الأ&amp;سئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="62"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
         <source>Shuffle the &amp;answers of each question</source>
         <translation>خلط إ&amp;جابات كل سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
         <translation>البذرة نفسها تُنتج النسخ نفسها مرة أخرى؛ دوّنها لتتمكّن من تصحيحها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="69"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>Ne&amp;w</source>
         <translation>ج&amp;ديدة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="72"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
         <source>&amp;Seed:</source>
         <translation>ال&amp;بذرة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="74"/>
         <source>Balance the versions&apos; e&amp;xpected scores</source>
         <translation>موازنة الدرجات المت&amp;وقعة للنسخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
         <source>Versions are balanced when the test draws its questions from a blueprint</source>
         <translation>تُوازَن النسخ عندما يسحب الاختبار أسئلته وفق مخطط</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
         <source>Draws the versions from the blueprint so that their expected mean scores, from the results recorded, match</source>
         <translation>يسحب النسخ وفق المخطط بحيث تتطابق متوسطات درجاتها المتوقعة المحسوبة من النتائج المسجلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="84"/>
         <source>Include</source>
         <translation>تضمين</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="86"/>
         <source>The q&amp;uestions</source>
         <translation>ال&amp;أسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>A name, date and c&amp;lass line</source>
         <translation>سطر للاسم والتاريخ وال&amp;صف</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
         <source>The &amp;begin message</source>
         <translation>&amp;رسالة البدء</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
         <source>An answer s&amp;heet for each version</source>
         <translation>ورقة إجابة لكل &amp;نسخة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="91"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
         <translation>أوراق يقرؤها الماسح الضوئي: مربع لكل إجابة، وعلامات في الزوايا، ورمز QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="95"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
         <source>Columns of boxes for a student number; 0 for none</source>
         <translation>عدد أعمدة المربعات لرقم الطالب؛ 0 لعدم إضافتها</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="97"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
         <source>Student nu&amp;mber digits:</source>
         <translation>&amp;خانات رقم الطالب:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="104"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
         <translation>ورقة لكل طالب، لكلٍّ منها رقم تسلسلي خاص بها؛ القيمة 1 تطبع ورقة واحدة للنسخ بآلة التصوير</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="105"/>
         <source>Shee&amp;ts per version:</source>
         <translation>أ&amp;وراق لكل نسخة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="113"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="112"/>
         <source>The answer &amp;keys, on their own pages</source>
         <translation>&amp;مفاتيح الإجابة، في صفحات مستقلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="115"/>
         <source>&amp;Print...</source>
         <translation>&amp;طباعة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
         <source>Pre&amp;view...</source>
         <translation>معا&amp;ينة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
         <source>Save as P&amp;DF...</source>
         <translation>&amp;حفظ بصيغة PDF...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="119"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="138"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="137"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>يجب أن تكون البذرة عددًا صحيحًا لا يزيد على 18 رقمًا.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="164"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="163"/>
         <source>The results could not be read: %1</source>
         <translation>تعذرت قراءة النتائج: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="192"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
+        <source>A sheet of %1 pages to photocopy needs a student number on every page to put its pages together: give the student number digits, or print a sheet per student.</source>
+        <extracomment>%1 is how many pages one student&apos;s answer sheet takes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
         <source>The printer could not be started.</source>
         <translation>تعذّر تشغيل الطابعة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="200"/>
         <source>The test has been sent to the printer.</source>
         <translation>أُرسل الاختبار إلى الطابعة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="202"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="206"/>
         <source>These pictures are not printed:</source>
         <translation>لم تُطبع هذه الصور:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="208"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
         <source>Recorded as print run %1 for grading.</source>
         <translation>سُجّلت بوصفها دفعة الطباعة %1 للتصحيح.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="216"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>تعذّر تسجيل دفعة الطباعة للتصحيح: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="213"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="217"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>دوّن البذرة %1 لتصحيح الأوراق.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
         <source>Save Test as PDF</source>
         <translation>حفظ الاختبار بصيغة PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>ملفات PDF|*.pdf|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="241"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
         <source>The PDF could not be made.</source>
         <translation>تعذّر إنشاء ملف PDF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="249"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>حُفظ الاختبار ملفَّ PDF (عدد الصفحات: %1):<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="25"/>
+        <source>&quot;%1&quot;: give a category, &quot;=&quot; and how many questions to ask</source>
+        <extracomment>%1 is a line of a blueprint as the teacher gave it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="30"/>
+        <source>%1: ask from 1 to %2 questions, not &quot;%3&quot;</source>
+        <extracomment>%1 is a category, %2 the most questions a test holds, %3 what was given for it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="34"/>
+        <source>%1: named twice</source>
+        <extracomment>%1 is a category.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="37"/>
+        <source>%1: %2 asked, %3 in the test</source>
+        <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many the test has.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="43"/>
+        <source>%1: %2 asked, %3 needed for one of each tag</source>
+        <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many one of each tag takes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="50"/>
+        <source>the blueprint does not read (%1): every question is printed</source>
+        <extracomment>%1 says why the test&apos;s blueprint does not read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="57"/>
+        <source>no statistics for these questions yet: versions drawn at random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="62"/>
+        <source>%1%</source>
+        <extracomment>An expected mean score: %1 is a whole percent.</extracomment>
+        <translation type="unfinished">%1%</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="67"/>
+        <source>expected mean: %1 (spread %2 points)</source>
+        <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="71"/>
+        <source>expected mean: %1 (spread %2 points); %n questions without statistics counted at the mean</source>
+        <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest; %n questions have no statistics.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2546,7 +2739,7 @@ Maker (&quot;the maker&quot;) you accept it.
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="93"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="328"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="332"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
@@ -2576,249 +2769,250 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>الوسوم</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="184"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;File</source>
         <translation>&amp;ملف</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="185"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
         <source>&amp;Save Test</source>
         <translation>&amp;حفظ الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="187"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
         <source>&amp;Revert Test</source>
         <translation>&amp;استرجاع الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Preview Test</source>
         <translation>م&amp;عاينة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
         <source>&amp;Import Questions...</source>
         <translation>است&amp;يراد الأسئلة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
         <source>&amp;Exit</source>
         <translation>&amp;خروج</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
         <source>&amp;Edit</source>
         <translation>&amp;تحرير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="194"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="198"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>ترا&amp;جع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="196"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="211"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>إ&amp;عادة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Undo %1</source>
         <translation>ترا&amp;جع عن %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="211"/>
         <source>&amp;Redo %1</source>
         <translation>إ&amp;عادة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="210"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Add New Question</source>
         <translation>إ&amp;ضافة سؤال جديد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="216"/>
         <source>&amp;Delete Current Question</source>
         <translation>&amp;حذف السؤال الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
         <source>&amp;Find...</source>
         <translation>&amp;بحث...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="219"/>
         <source>R&amp;eplace...</source>
         <translation>ا&amp;ستبدال...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="222"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>&amp;تدقيق إملاء الاختبار كاملًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
         <source>Spelling &amp;Language</source>
         <translation>ل&amp;غة التدقيق الإملائي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="229"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="233"/>
         <source>&amp;Navigate</source>
         <translation>ت&amp;نقّل</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="230"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="234"/>
         <source>&amp;Next</source>
         <translation>ال&amp;تالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
         <source>&amp;Previous</source>
         <translation>ال&amp;سابق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="235"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
         <source>&amp;Top</source>
         <translation>الأ&amp;ول</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="240"/>
         <source>&amp;Bottom</source>
         <translation>الأ&amp;خير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="242"/>
         <source>Jump to...</source>
         <translation>انتقال إلى...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="243"/>
         <source>Question &amp;List...</source>
         <translation>قائمة الأسئ&amp;لة...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="241"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="245"/>
         <source>&amp;Help</source>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>Save Test</source>
         <translation>حفظ الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="279"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="277"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="281"/>
         <source>Revert Test</source>
         <translation>استرجاع الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="295"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="299"/>
         <source>Undo</source>
         <translation>تراجع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
         <source>Redo</source>
         <translation>إعادة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
         <source>Bottom</source>
         <translation>الأخير</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
         <source>Previous</source>
         <translation>السابق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
         <source>Next</source>
         <translation>التالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>Top</source>
         <translation>الأول</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="309"/>
         <source>Jump To...</source>
         <translation>انتقال إلى...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="311"/>
         <source>Add New Question</source>
         <translation>إضافة سؤال جديد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="312"/>
         <source>Delete Current Question</source>
         <translation>حذف السؤال الحالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="317"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="354"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="321"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="358"/>
         <source>Copy</source>
         <translation>نسخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="318"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="355"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="322"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="359"/>
         <source>Paste</source>
         <translation>لصق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="338"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
         <source>Click to add a hot link.</source>
         <translation>انقر لإضافة رابط سريع.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="343"/>
         <source>Click to add media file</source>
         <translation>انقر لإضافة ملف وسائط</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="346"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="350"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>أدخل ما يصل إلى 6 إجابات. حدّد المربع المجاور لكل إجابة صحيحة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="379"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>الإجابة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="380"/>
         <source>Answer %1 is correct</source>
         <translation>الإجابة %1 صحيحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="389"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="393"/>
         <source>All answers must be correct to pass</source>
         <translation>يجب اختيار جميع الإجابات الصحيحة للنجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="391"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>تُعدّ أي إجابة صحيحة كافية للنجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="497"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="501"/>
+        <location filename="../src/ui/maker/QAFormScreen.cpp" line="153"/>
         <source>Set Category</source>
         <translation>تعيين الفئة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="502"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="506"/>
         <source>Move Question</source>
         <translation>نقل السؤال</translation>
     </message>
@@ -2863,24 +3057,29 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>استيراد</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="511"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="515"/>
         <source>Add Question</source>
         <translation>إضافة سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="520"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="524"/>
         <source>Delete Question</source>
         <translation>حذف سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="531"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="535"/>
         <source>Paste Question</source>
         <translation>لصق سؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="541"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="545"/>
         <source>Paste Answers</source>
         <translation>لصق الإجابات</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAFormScreen.cpp" line="154"/>
+        <source>Set Tags</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3074,32 +3273,32 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>تغيّر المفتاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="87"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="90"/>
         <source>Mechanics/Forces</source>
         <translation>الميكانيكا/القوى</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="88"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
         <source>Set &amp;Category</source>
         <translation>تعيين ال&amp;فئة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="89"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="95"/>
         <source>&amp;Show:</source>
         <translation>&amp;عرض:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="97"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="100"/>
         <source>Category of the selected questions:</source>
         <translation>فئة الأسئلة المحددة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="143"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="146"/>
         <source>changed</source>
         <translation>تغيّر</translation>
     </message>
@@ -3211,59 +3410,65 @@ Maker (&quot;the maker&quot;) you accept it.
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
         <source>Student</source>
         <translation>الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Student number</source>
         <translation>رقم الطالب</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
         <source>Source</source>
         <translation>المصدر</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
         <source>Version</source>
         <translation>النسخة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
         <source>Score</source>
         <translation>الدرجة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
         <source>Percent</source>
         <translation>النسبة المئوية</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
         <source>Passed</source>
         <translation>ناجح</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="95"/>
         <source>Time taken</source>
         <translation>الوقت المستغرق</translation>
     </message>
     <message>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="97"/>
+        <source>Questions</source>
+        <extracomment>The questions an attempt asked, by their numbers in the test: &quot;1, 4, 7-9&quot;.</extracomment>
+        <translation type="unfinished">الأسئلة</translation>
+    </message>
+    <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="99"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
         <source>Text</source>
         <translation>النص</translation>
     </message>
@@ -3271,35 +3476,35 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/results/ResultsForm.cpp" line="193"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="103"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="123"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="249"/>
         <source>Attempts</source>
         <translation>المحاولات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Facility</source>
         <translation>معامل السهولة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
         <source>Discrimination</source>
         <translation>معامل التمييز</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="172"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="107"/>
         <source>Blank</source>
         <translation>بلا إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="108"/>
         <source>Flags</source>
         <translation>تنبيهات</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="118"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="121"/>
         <source>Attempts by percent score</source>
         <translation>المحاولات حسب النسبة المئوية للدرجة</translation>
     </message>
@@ -3552,7 +3757,7 @@ Pass rate: %7</source>
         <translation>النتائج: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="239"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="242"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>تحليل الفقرات (الإجابات: الكل / أعلى 27% / أدنى 27%)</translation>
     </message>
@@ -3628,251 +3833,365 @@ Pass rate: %7</source>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>not a grey image</source>
         <translation>ليست صورة بتدرّج الرمادي</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>the image cannot be read: %1</source>
         <translation>تتعذّر قراءة الصورة: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>لا توجد علامات زوايا: صفحة فارغة أو ليست ورقة إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>only %1 of the four corner markers found</source>
         <translation>لم يُعثر إلا على %1 من علامات الزوايا الأربع</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
         <source>the QR code cannot be read</source>
         <translation>تتعذّر قراءة رمز QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>رمز QR ليس رمز ورقة إجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>علامات الزوايا ليست في مواضعها على الورقة (زاوية ممزّقة أو مطويّة؟)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>علامات الزوايا ليست في مواضعها على الورقة (صفحة مطويّة، أو صُوّرت بميل يزيد على 15 درجة؟)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>رمز QR ليس في الموضع الذي تحدّده علامات الزوايا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>the page is too faint to read</source>
         <translation>الصفحة باهتة جدًا فلا يمكن قراءتها</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>a box neither blank nor marked</source>
         <translation>مربع ليس فارغًا ولا مظلّلًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>boxes neither blank nor marked</source>
         <translation>مربعات ليست فارغة ولا مظلّلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>علامات بين المربعات (مربع محاط بدائرة؟)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>more than one box marked</source>
         <translation>أكثر من مربع مظلّل</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>column %1 has more than one digit marked</source>
         <translation>في العمود %1 أكثر من رقم مظلّل</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>في العمود %1 مربع ليس فارغًا ولا مظلّلًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="104"/>
         <source>column %1 is left blank</source>
         <translation>العمود %1 متروك فارغًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
+        <source>1 version</source>
+        <translation type="unfinished">نسخة واحدة</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
+        <source>%n versions</source>
+        <translation type="unfinished">
+            <numerusform>%n نسخة</numerusform>
+            <numerusform>نسخة واحدة</numerusform>
+            <numerusform>نسختان</numerusform>
+            <numerusform>%n نسخ</numerusform>
+            <numerusform>%n نسخةً</numerusform>
+            <numerusform>%n نسخة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <source>seed %1, %2</source>
+        <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
+        <source>seed %1, %2, %3</source>
+        <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
+        <source>sheet %1 of version %2</source>
+        <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
+        <source>version %1 sheet of student %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <source>version %1 sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <source>a page of another test (fingerprint %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
+        <source>a sheet of a print that was not recorded (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <source>a sheet of another print than the rest of the pile (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <source>version %1 is not one of the %2 versions of its print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>يتعذّر معرفة طالب هذه الصفحة: رقم الطالب المكتوب على كل صفحة من الورقة المنسوخة مفقود أو غير واضح</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="334"/>
+        <source>The recorded runs cannot be read: %1</source>
+        <translation type="unfinished">تتعذّر قراءة الدفعات المسجّلة: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="487"/>
+        <source>Warning: %1</source>
+        <extracomment>%1 is what was graded all the same but should be checked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
+        <source>The sheets read cannot be graded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
         <source>%1 page %2, question %3</source>
         <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
         <translation>%1 الصفحة %2، السؤال %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
         <source>%1 page %2, student number</source>
         <translation>%1 الصفحة %2، رقم الطالب</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="112"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>%1 page %2</source>
         <translation>%1 الصفحة %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="148"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="180"/>
+        <source>%1 has page %2 more than once (%3): whose each is cannot be known, so the sheet is not graded</source>
+        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="186"/>
+        <source>%1 lacks page %2 of %3</source>
+        <extracomment>%1 names the sheet, %2 the pages missing, %3 how many pages it has.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <source>the test&apos;s questions or answers were changed after this sheet was printed: its rows are not the test&apos;s as it is now, so it cannot be graded with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="194"/>
+        <source>its questions do not follow those of the sheet&apos;s page before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="196"/>
+        <source>student number %1 is on more than one sheet (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
+        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="216"/>
+        <source>%1: read as pencil</source>
+        <extracomment>%1 is where the page is: a file and a page&apos;s number in it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="220"/>
+        <source>some sheets were printed before sheets had serials: their pages are joined by their order in the pile, so check that each sheet&apos;s pages lie together, first page first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="251"/>
         <source>Scan Answer Sheets</source>
         <translation>المسح الضوئي لأوراق الإجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="152"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
         <source>Pages read</source>
         <translation>الصفحات المقروءة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="263"/>
         <source>To review</source>
         <translation>للمراجعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="269"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>أضف الأوراق الممسوحة ضوئيًا: ملفات PDF أو صور PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
         <source>&amp;Add Files...</source>
         <translation>إضافة &amp;ملفات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="275"/>
         <source>Add F&amp;older...</source>
         <translation>إضافة م&amp;جلد...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="173"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="276"/>
         <source>&amp;Cancel Reading</source>
         <translation>إ&amp;لغاء القراءة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="278"/>
         <source>&amp;Grade and Record</source>
         <translation>&amp;تصحيح وتسجيل</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="294"/>
         <source>To review:</source>
         <translation>للمراجعة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="204"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="307"/>
         <source>lighter marks count</source>
         <translation>احتساب العلامات الأخفّ</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="231"/>
-        <source>The recorded runs cannot be read: </source>
-        <translation>تتعذّر قراءة الدفعات المسجّلة: </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="237"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="340"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>لا توجد طباعة مسجّلة لهذا الاختبار؛ فلا يمكن فحص أوراقه ولا تصحيحها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="352"/>
         <source>Add Scanned Sheets</source>
         <translation>إضافة أوراق ممسوحة ضوئيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="250"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="353"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>الأوراق الممسوحة ضوئيًا|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="359"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>إضافة مجلد من الأوراق الممسوحة ضوئيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="261"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>لا يحتوي %1 على أي ملف PDF أو PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="460"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>جارٍ القراءة... عدد الصفحات المقروءة حتى الآن: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="383"/>
-        <source>Warning: </source>
-        <translation>تحذير: </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="386"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>الصفحات المقروءة: %1، الأوراق القابلة للتصحيح: %2، للمراجعة: %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="469"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="573"/>
         <source>No doubtful row is left.</source>
         <translation>لم يتبقَّ أي صف مشكوك فيه.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="478"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="582"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1، رقم الطالب: قُرئ &quot;%2&quot;%3. اكتب الرقم المكتوب (عدد الخانات: %4)، ثم اضغط Enter. المكتوب: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="484"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="588"/>
         <source>nothing</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="594"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1، السؤال %2: %3. اكتب الأحرف المظلّلة (من A إلى %4)، ثم اضغط Enter. المختار: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="496"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="600"/>
         <source>none</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="575"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="679"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>عدد الأوراق التي صُحّحت: %1.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="580"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>عدد الأوراق المصحّحة: %1؛ وعدد المحاولات المضافة إلى النتائج: %2.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="585"/>
-        <source>The sheets read cannot be graded: </source>
-        <translation>يتعذّر تصحيح الأوراق المقروءة: </translation>
     </message>
 </context>
 <context>
@@ -3907,320 +4226,320 @@ Pass rate: %7</source>
 <context>
     <name>TSettingsForm</name>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="44"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="45"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
         <translation>تنسيق الوقت غير صالح. القيم القصوى هي 23:59:59.<byte value="xd"/>يُرجى الإدخال مرة أخرى.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="152"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="157"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
         <source>Global Test Settings</source>
         <translation>إعدادات الاختبار العامة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
         <source>Test Description</source>
         <translation>وصف الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
         <source>Settings Page 1</source>
         <translation>صفحة الإعدادات 1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
         <source>Settings Page 2</source>
         <translation>صفحة الإعدادات 2</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="181"/>
         <source>Test Begin Message</source>
         <translation>رسالة بدء الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="171"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="182"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
         <translation>أدخل ما تودّ إبلاغ الطالب به قبل أن يبدأ الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="174"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="185"/>
         <source>Begin Test Message</source>
         <translation>رسالة بدء الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="175"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="186"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="190"/>
         <source>Complete Test Message</source>
         <translation>رسالة إتمام الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="187"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
         <translation>أدخل ما تودّ إبلاغ الطالب به بعد أن يُتمّ الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="191"/>
         <source>Question Bank</source>
         <translation>بنك الأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
         <source>Hours : Minutes : Seconds</source>
         <translation>ساعات : دقائق : ثوانٍ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="226"/>
         <source>More time</source>
         <translation>وقت أطول</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="227"/>
         <source>Less time</source>
         <translation>وقت أقصر</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="219"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="230"/>
         <source>Time Allowed (HH:MM:SS)</source>
         <translation>الوقت (س:د:ث)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="234"/>
         <source>E&amp;xtra Time per Student...</source>
         <translation>وقت إ&amp;ضافي لكل طالب...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="235"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
         <translation>اتركه فارغًا أو اجعله أصفارًا إذا لم يكن هذا الاختبار محدّد الوقت.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Show questions in order</source>
         <translation>عرض الأسئلة بالترتيب</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Randomize the questions</source>
         <translation>ترتيب الأسئلة عشوائيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="240"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="252"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
         <translation>يمكن عرض الأسئلة على الطالب بالترتيب نفسه الذي أُعدّت به، أو عرضها بترتيب عشوائي.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="257"/>
         <source>Do not allow answer checking</source>
         <translation>عدم السماح بالتحقّق من الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="257"/>
         <source>Allow answer checking</source>
         <translation>السماح بالتحقّق من الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
         <translation>يحدّد هذا الإعداد ما إذا كان الطالب يستطيع التحقّق من الإجابات أثناء أداء الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>Can leave answer blank</source>
         <translation>يمكن ترك الإجابة فارغة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>Must answer before going to next</source>
         <translation>يجب الإجابة قبل الانتقال إلى التالي</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
         <translation>يمكنك أن تُلزم الطالب بالإجابة عن السؤال قبل الانتقال إلى التالي، أو أن تسمح له بترك الإجابات فارغة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="269"/>
         <source>Pass point</source>
         <translation>درجة النجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
         <translation>يُبلغ هذا الإعداد الطالب بنجاحه أو رسوبه في الاختبار. اجعله صفرًا إذا كنت لا تريد الإبلاغ عن النجاح أو الرسوب.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="268"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="279"/>
         <source>Allow student to specify maximum questions</source>
         <translation>السماح للطالب بتحديد الحد الأقصى للأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="270"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="301"/>
         <source>Maximum Questions</source>
         <translation>الحد الأقصى للأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="284"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
         <translation>يمكنك أن تحدّد طرح جزء فقط من الأسئلة. اجعله صفرًا لطرح جميع الأسئلة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="293"/>
         <source>Test Time</source>
         <translation>وقت الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="293"/>
         <source>Answer Checking</source>
         <translation>التحقّق من الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="294"/>
         <source>Pass Point</source>
         <translation>درجة النجاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="288"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="299"/>
         <source>Question Ordering</source>
         <translation>ترتيب الأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
         <source>Answer Requirement</source>
         <translation>اشتراط الإجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>Allow hot links during test.</source>
         <translation>السماح بالروابط السريعة أثناء الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="314"/>
         <source>Show references while taking test.</source>
         <translation>عرض المراجع أثناء أداء الاختبار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="304"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="315"/>
         <source>Allow hot links during review.</source>
         <translation>السماح بالروابط السريعة أثناء المراجعة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="305"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="316"/>
         <source>Show references during review.</source>
         <translation>عرض المراجع أثناء المراجعة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
         <source>While Testing</source>
         <translation>أثناء الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="310"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="321"/>
         <source>While Reviewing</source>
         <translation>أثناء المراجعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
         <translation>تحدّد هذه الإعدادات ما إذا كان الطالب يستطيع فتح الروابط السريعة المنبثقة وعرض المراجع أثناء أداء الاختبار وأثناء مراجعة الأسئلة التي أخطأ فيها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Non-Scrolling timers</source>
         <translation>مؤقّتات ثابتة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Scrolling timers</source>
         <translation>مؤقّتات متحركة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Do not display timers</source>
         <translation>عدم عرض المؤقّتات</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="320"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
         <translation>يحدّد هذا الإعداد نوع المؤقّت المعروض (مؤقّت الوقت المنقضي ومؤقّت الاختبار معًا)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="335"/>
         <source>Do not allow test review</source>
         <translation>عدم السماح بمراجعة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="325"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="336"/>
         <source>Allow test review</source>
         <translation>السماح بمراجعة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="326"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="337"/>
         <source>Allow review of skipped questions</source>
         <translation>السماح بمراجعة الأسئلة المتروكة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="341"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
         <translation>يحدّد هذا الإعداد ما إذا كان الطالب يستطيع مراجعة الاختبار بعد أدائه.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
         <source>(not set)</source>
         <translation>(غير محدد)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="342"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="353"/>
         <source>The language of the test&apos;s text picks the spelling dictionary and lays out Arabic and Hebrew right to left.</source>
         <translation>تحدد لغة نص الاختبار قاموس التدقيق الإملائي، وتعرض العربية والعبرية من اليمين إلى اليسار.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="347"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="358"/>
         <source>Hot Links and References</source>
         <translation>الروابط السريعة والمراجع</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="348"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="359"/>
         <source>Time Display</source>
         <translation>عرض الوقت</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="349"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="360"/>
         <source>Test Review</source>
         <translation>مراجعة الاختبار</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="361"/>
         <source>Language</source>
         <translation>اللغة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="364"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="375"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
         <translation>ملاحظة: يظهر مربع الإدخال هذا بالحجم نفسه والخط نفسه اللذين سيُعرض بهما على الطالب.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>Category</source>
         <translation>الفئة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>Questions asked</source>
         <translation>الأسئلة المطروحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>One of each tag</source>
         <translation>سؤال من كل وسم</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="379"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="390"/>
         <source>Questions asked of each category</source>
         <translation>الأسئلة المطروحة من كل فئة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="381"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="392"/>
         <source>Each student is asked this many questions of each category (and of the categories under it, such as Mechanics/Forces under Mechanics). Leave it empty to use Maximum Questions.</source>
         <translation>يُطرح على كل طالب هذا العدد من الأسئلة من كل فئة (ومن الفئات التي تحتها، مثل الميكانيكا/القوى تحت الميكانيكا). اتركه فارغًا لاستخدام الحد الأقصى للأسئلة.</translation>
     </message>
@@ -4228,91 +4547,91 @@ Pass rate: %7</source>
 <context>
     <name>TTestPrinter</name>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="118"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="119"/>
         <source>Page %1</source>
         <translation>الصفحة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="320"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="6"/>
         <source>questions and answers shuffled</source>
         <translation>خُلطت الأسئلة والإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="321"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="7"/>
         <source>questions shuffled</source>
         <translation>خُلطت الأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="322"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="8"/>
         <source>answers shuffled</source>
         <translation>خُلطت الإجابات</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="323"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="9"/>
         <source>nothing shuffled</source>
         <translation>لم يُخلط شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="219"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="220"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
         <translation>البذرة %1، عدد النسخ %2، %3؛ رقم السؤال في الاختبار بين قوسين</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
         <source>choose any that apply</source>
         <translation>اختر أيًّا مما ينطبق</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
         <source>choose all that apply</source>
         <translation>اختر كل ما ينطبق</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="212"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="213"/>
         <source>any</source>
         <extracomment>Beside a key&apos;s letters: one of them is enough.</extracomment>
         <translation>أيٌّ</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="214"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="215"/>
         <source>all</source>
         <translation>الكل</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="227"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="228"/>
         <source>Version %1</source>
         <translation>النسخة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="232"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="233"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
         <translation>الاسم: ______________________   التاريخ: ____________   الصف: ____________</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="259"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="260"/>
         <source>Link: %1</source>
         <translation>الرابط: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="397"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="394"/>
         <source>question %1: the picture %2 was not found</source>
         <translation>السؤال %1: لم يُعثر على الصورة %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="405"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="402"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
         <translation>السؤال %1: تتعذّر قراءة الصورة %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="448"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="445"/>
         <source>Answer key, version %1</source>
         <translation>مفتاح الإجابة، النسخة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="457"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="454"/>
         <source>%1: every one of the letters, and no other; %2: one of them is enough, with no wrong letter</source>
         <extracomment>The legend of the marks beside a key&apos;s letters: %1 is the mark &quot;all&quot;, %2 &quot;any&quot;.</extracomment>
         <translation>%1: جميع هذه الأحرف دون غيرها؛ %2: يكفي أحدها، دون أي حرف خاطئ</translation>

@@ -15,7 +15,7 @@
         <translation>von Lehrkräften geschrieben.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/Artwork.cpp" line="382"/>
+        <location filename="../src/ui/platform/Artwork.cpp" line="379"/>
         <source>Self-tests, made simple.</source>
         <translation>Selbsttests – ganz einfach.</translation>
     </message>
@@ -1145,27 +1145,44 @@ Sie sie an.
 <context>
     <name>TExtraTimeForm</name>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="18"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
+        <source>line %1: no &apos;=&apos; between the name and the factor</source>
+        <extracomment>%1 is a line&apos;s number in the list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="23"/>
+        <source>line %1: no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="28"/>
+        <source>line %1: the factor is not a number from 1 to %2</source>
+        <extracomment>%1 is a line&apos;s number in the list; %2 the largest factor.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="39"/>
         <source>Extra Time per Student</source>
         <translation>Zusatzzeit je Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="42"/>
         <source>&amp;Students given extra time, one a line as NAME=FACTOR, for example &quot;Ann Lee=1.25&quot; for a quarter more time (factors from 1 to 4). The name is matched as the student types it, letter case aside. The list is kept beside the test, in %1.</source>
         <translation>&amp;Schüler mit Zusatzzeit, einer je Zeile als NAME=FAKTOR, zum Beispiel „Ann Lee=1.25“ für ein Viertel mehr Zeit (Faktoren von 1 bis 4). Der Name wird so verglichen, wie der Schüler ihn eingibt; Groß- und Kleinschreibung spielen keine Rolle. Die Liste wird neben dem Test in %1 gespeichert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="30"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="51"/>
         <source>Students given extra time</source>
         <translation>Schüler mit Zusatzzeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="31"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="52"/>
         <source>One student a line: the name, an equals sign and the factor</source>
         <translation>Ein Schüler je Zeile: der Name, ein Gleichheitszeichen und der Faktor</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="57"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="78"/>
         <source>These lines do not read, so the list was not saved:<byte value="xd"/>%1</source>
         <translation>Diese Zeilen sind nicht lesbar, daher wurde die Liste nicht gespeichert:<byte value="xd"/>%1</translation>
     </message>
@@ -1360,12 +1377,12 @@ Sie sie an.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
         <source>1 version</source>
         <translation>1 Version</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/print/GradeForm.cpp" line="32"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n Version</numerusform>
@@ -1373,222 +1390,314 @@ Sie sie an.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="36"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="90"/>
+        <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
+        <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="95"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>dem früheren Druck (Startwert %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="40"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="102"/>
+        <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
+        <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="107"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>Drucklauf %1 (gedruckt am %2, Startwert %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="64"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="115"/>
+        <source>1 attempt was recorded in %1.</source>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <source>%n attempts were recorded in %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="120"/>
+        <source>1 attempt was recorded in %1; 1 was there already.</source>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <source>1 attempt was recorded in %1; %2 were there already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <source>%n attempts were recorded in %1; 1 was there already.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
+        <source>%n attempts were recorded in %1; %2 were there already.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="139"/>
+        <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
+        <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
+        <source>the seed and options given (seed %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="151"/>
+        <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
+        <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="163"/>
+        <source>version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="164"/>
+        <source>the test&apos;s own order, nothing shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="167"/>
+        <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
+        <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="180"/>
+        <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
+        <extracomment>%1 names the run.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="47"/>
         <source>Grade Answers</source>
         <translation>Antworten auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Run</source>
         <translation>Lauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Printed</source>
         <translation>Gedruckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Seed</source>
         <translation>Startwert</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Versions</source>
         <translation>Versionen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Shuffled</source>
         <translation>Gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="69"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="52"/>
         <source>Print runs</source>
         <translation>Druckläufe</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="73"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="56"/>
         <source>Print r&amp;uns:</source>
         <translation>Druck&amp;läufe:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="59"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Anzahl der Versionen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Startwert:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
         <source>Questions shuffled</source>
         <translation>Fragen gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Answers shuffled</source>
         <translation>Antworten gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
         <source>No answers file chosen.</source>
         <translation>Keine Antwortdatei gewählt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="94"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="77"/>
         <source>Answers:</source>
         <translation>Antworten:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Right</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Asked</source>
         <translation>Gestellt</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Percent</source>
         <translation>Prozent</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Passed</source>
         <translation>Bestanden</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="99"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Results by student</source>
         <translation>Ergebnisse nach Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Students</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="102"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="85"/>
         <source>Results by question</source>
         <translation>Ergebnisse nach Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
         <source>&amp;Open Answers...</source>
         <translation>Antworten ö&amp;ffnen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
         <source>&amp;Grade Again</source>
         <translation>&amp;Erneut auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>Als &amp;CSV speichern...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="110"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>&amp;Record in Results</source>
         <translation>In die Ergebnisse ü&amp;bernehmen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="143"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="126"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>Die verzeichneten Druckläufe können nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="151"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="134"/>
         <source>earlier</source>
         <translation>früher</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="163"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="146"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>Wählen Sie den Drucklauf, in dem die Bögen gedruckt wurden. Geben Sie Startwert, Versionen und Mischung nur für einen Druck an, der nicht aufgeführt ist.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="167"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>Für diesen Test ist kein Druck verzeichnet: Geben Sie den Startwert, die Anzahl der Versionen und die Mischung an, mit denen er gedruckt wurde.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
         <source>Select Answers to Grade</source>
         <translation>Auszuwertende Antworten auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>CSV-Dateien|*.csv|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="233"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>Der Startwert muss eine ganze Zahl mit höchstens 18 Ziffern sein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="243"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="259"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>Die Bögen passen weit besser zu %1 als zu dem Drucklauf, mit dem sie ausgewertet wurden. Diese Ergebnisse trotzdem übernehmen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>yes</source>
         <translation>ja</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>no</source>
         <translation>nein</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>Save Results as CSV</source>
         <translation>Ergebnisse als CSV speichern</translation>
     </message>
@@ -1837,22 +1946,22 @@ Sie sie an.
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="80"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="81"/>
         <source>Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - Rich Text, TXT - Plain Text, and WAV - Audio.</source>
         <translation>Unterstützte Mediendateitypen sind: AVI – Windows-Video, BMP – Bitmap, RTF – Rich Text, TXT – Nur-Text und WAV – Audio.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="84"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="83"/>
         <source>You can also perform a FactVault(tm) query.  To do so enter: FACTVAULT:Query String.  See help for more information.</source>
         <translation>Sie können auch eine FactVault(tm)-Abfrage ausführen.  Geben Sie dazu FACTVAULT:Suchbegriff ein.  Weitere Informationen finden Sie in der Hilfe.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="88"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="85"/>
         <source>Simply entering a file name will make Quizwell look in the same folder that it is running in.  You can also provide a relative path using \.  </source>
         <translation>Wenn Sie nur einen Dateinamen eingeben, sucht Quizwell in dem Ordner, aus dem es ausgeführt wird.  Sie können mit \ auch einen relativen Pfad angeben.  </translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="87"/>
         <source>For example, &quot;\MEDIA\SOUND.WAV&quot; would look in the media folder under the folder that Quizwell is running from for the file sound.wav</source>
         <translation>So würde zum Beispiel „\MEDIA\SOUND.WAV“ im Ordner „media“ unterhalb des Ordners, aus dem Quizwell ausgeführt wird, nach der Datei sound.wav suchen</translation>
     </message>
@@ -2167,7 +2276,7 @@ Sie sie an.
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="354"/>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="170"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="171"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>Der Test mit dem Namen %1 wurde nicht gefunden!<byte value="xd"/>Bitte versuchen Sie es erneut oder installieren Sie die Software neu.</translation>
     </message>
@@ -2210,37 +2319,37 @@ Sie sie an.
         <translation>Diese Fragen wurden nicht umgewandelt: %1.<byte value="xd"/>Ein Test enthält die Fragen bis zur ersten leeren, höchstens %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="110"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="111"/>
         <source>Load a test first: the classroom runs the current test.</source>
         <translation>Laden Sie zuerst einen Test: Das Klassenzimmer führt den aktuellen Test durch.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="137"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="138"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
         <translation>QWTEST.EXE wurde im aktuellen Ordner nicht gefunden.<byte value="xd"/>Möchten Sie das Programm suchen und starten?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="139"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="140"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
         <translation>%1 im aktuellen Ordner kann nicht gestartet werden: %2.<byte value="xd"/>Möchten Sie ein anderes Programm suchen und starten?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="146"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="147"/>
         <source>%1 was not found.</source>
         <translation>%1 wurde nicht gefunden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="149"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="150"/>
         <source>%1 cannot be started: %2.</source>
         <translation>%1 kann nicht gestartet werden: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="160"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="161"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
         <translation>Laden Sie zuerst einen Test oder wählen Sie einen in der Liste: Angezeigt werden die Ergebnisse dieses Tests.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="203"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="204"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
         <translation>Diese Tests konnten nicht gelesen werden und werden nicht verglichen:<byte value="xd"/>%1</translation>
     </message>
@@ -2266,201 +2375,269 @@ Sie sie an.
 <context>
     <name>TPrintForm</name>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="51"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
         <source>Print Test</source>
         <translation>Test drucken</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="53"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
         <source>Versions</source>
         <translation>Versionen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
         <source>Versions are named A, B, C, ...</source>
         <translation>Die Versionen heißen A, B, C, ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="58"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Anzahl der Versionen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="60"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
         <source>Shuffle the &amp;questions</source>
         <translation>&amp;Fragen mischen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="62"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
         <source>Shuffle the &amp;answers of each question</source>
         <translation>A&amp;ntworten jeder Frage mischen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
         <translation>Derselbe Startwert erzeugt wieder dieselben Versionen; notieren Sie ihn für die Auswertung.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="69"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>Ne&amp;w</source>
         <translation>Ne&amp;u</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="72"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Startwert:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="74"/>
         <source>Balance the versions&apos; e&amp;xpected scores</source>
         <translation>Erwartete Ergebnisse der Versionen a&amp;usgleichen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
         <source>Versions are balanced when the test draws its questions from a blueprint</source>
         <translation>Versionen werden ausgeglichen, wenn der Test seine Fragen nach einem Bauplan zieht</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
         <source>Draws the versions from the blueprint so that their expected mean scores, from the results recorded, match</source>
         <translation>Zieht die Versionen nach dem Bauplan so, dass ihre erwarteten Durchschnittsergebnisse laut den gespeicherten Ergebnissen übereinstimmen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="84"/>
         <source>Include</source>
         <translation>Mitdrucken</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="86"/>
         <source>The q&amp;uestions</source>
         <translation>Die Fra&amp;gen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>A name, date and c&amp;lass line</source>
         <translation>Eine Zeile für Name, Datum und K&amp;lasse</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
         <source>The &amp;begin message</source>
         <translation>Die Nachricht zu Test&amp;beginn</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
         <source>An answer s&amp;heet for each version</source>
         <translation>Einen Ant&amp;wortbogen je Version</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="91"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
         <translation>Bögen, die der Scanner liest: ein Kästchen je Antwort, Eckmarken und ein QR-Code</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="95"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
         <source>Columns of boxes for a student number; 0 for none</source>
         <translation>Spalten mit Kästchen für eine Schülernummer; 0 für keine</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="97"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
         <source>Student nu&amp;mber digits:</source>
         <translation>Ziffern der Schülernu&amp;mmer:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="104"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
         <translation>Einer je Schüler, jeder mit eigener Seriennummer; 1 druckt einen Bogen zum Kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="105"/>
         <source>Shee&amp;ts per version:</source>
         <translation>Bögen &amp;je Version:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="113"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="112"/>
         <source>The answer &amp;keys, on their own pages</source>
         <translation>Die Lösungssc&amp;hlüssel auf eigenen Seiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="115"/>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
         <source>Pre&amp;view...</source>
         <translation>&amp;Vorschau...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
         <source>Save as P&amp;DF...</source>
         <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="119"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="138"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="137"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>Der Startwert muss eine ganze Zahl mit höchstens 18 Ziffern sein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="164"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="163"/>
         <source>The results could not be read: %1</source>
         <translation>Die Ergebnisse konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="192"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
+        <source>A sheet of %1 pages to photocopy needs a student number on every page to put its pages together: give the student number digits, or print a sheet per student.</source>
+        <extracomment>%1 is how many pages one student&apos;s answer sheet takes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
         <source>The printer could not be started.</source>
         <translation>Der Drucker konnte nicht gestartet werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="200"/>
         <source>The test has been sent to the printer.</source>
         <translation>Der Test wurde an den Drucker gesendet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="202"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="206"/>
         <source>These pictures are not printed:</source>
         <translation>Diese Bilder werden nicht gedruckt:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="208"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
         <source>Recorded as print run %1 for grading.</source>
         <translation>Als Drucklauf %1 für die Auswertung verzeichnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="216"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>Der Drucklauf konnte nicht für die Auswertung verzeichnet werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="213"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="217"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>Notieren Sie den Startwert %1, um die Bögen auszuwerten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
         <source>Save Test as PDF</source>
         <translation>Test als PDF speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>PDF-Dateien|*.pdf|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="241"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
         <source>The PDF could not be made.</source>
         <translation>Die PDF-Datei konnte nicht erstellt werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="249"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>Der Test wurde als PDF mit %1 Seiten gespeichert:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="25"/>
+        <source>&quot;%1&quot;: give a category, &quot;=&quot; and how many questions to ask</source>
+        <extracomment>%1 is a line of a blueprint as the teacher gave it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="30"/>
+        <source>%1: ask from 1 to %2 questions, not &quot;%3&quot;</source>
+        <extracomment>%1 is a category, %2 the most questions a test holds, %3 what was given for it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="34"/>
+        <source>%1: named twice</source>
+        <extracomment>%1 is a category.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="37"/>
+        <source>%1: %2 asked, %3 in the test</source>
+        <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many the test has.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="43"/>
+        <source>%1: %2 asked, %3 needed for one of each tag</source>
+        <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many one of each tag takes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="50"/>
+        <source>the blueprint does not read (%1): every question is printed</source>
+        <extracomment>%1 says why the test&apos;s blueprint does not read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="57"/>
+        <source>no statistics for these questions yet: versions drawn at random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="62"/>
+        <source>%1%</source>
+        <extracomment>An expected mean score: %1 is a whole percent.</extracomment>
+        <translation type="unfinished">%1&#xa0;%</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="67"/>
+        <source>expected mean: %1 (spread %2 points)</source>
+        <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="71"/>
+        <source>expected mean: %1 (spread %2 points); %n questions without statistics counted at the mean</source>
+        <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest; %n questions have no statistics.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2540,7 +2717,7 @@ Sie sie an.
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="93"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="328"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="332"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
@@ -2570,249 +2747,250 @@ Sie sie an.
         <translation>Schlagwörter</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="184"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="185"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
         <source>&amp;Save Test</source>
         <translation>Test &amp;speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="187"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
         <source>&amp;Revert Test</source>
         <translation>Test &amp;zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Preview Test</source>
         <translation>Test&amp;vorschau</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
         <source>&amp;Import Questions...</source>
         <translation>Fragen &amp;importieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="194"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="198"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="196"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="211"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>Wieder&amp;herstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="211"/>
         <source>&amp;Redo %1</source>
         <translation>Wieder&amp;herstellen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="210"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Add New Question</source>
         <translation>Neue &amp;Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="216"/>
         <source>&amp;Delete Current Question</source>
         <translation>Aktuelle Frage &amp;löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
         <source>&amp;Find...</source>
         <translation>&amp;Suchen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="219"/>
         <source>R&amp;eplace...</source>
         <translation>&amp;Ersetzen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="222"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>Rechtschreibung des ganzen Tests &amp;prüfen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
         <source>Spelling &amp;Language</source>
         <translation>Spr&amp;ache der Rechtschreibprüfung</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="229"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="233"/>
         <source>&amp;Navigate</source>
         <translation>&amp;Navigieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="230"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="234"/>
         <source>&amp;Next</source>
         <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
         <source>&amp;Previous</source>
         <translation>&amp;Vorherige Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="235"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
         <source>&amp;Top</source>
         <translation>&amp;Letzte Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="240"/>
         <source>&amp;Bottom</source>
         <translation>&amp;Erste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="242"/>
         <source>Jump to...</source>
         <translation>Springen zu...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="243"/>
         <source>Question &amp;List...</source>
         <translation>Fragen&amp;liste...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="241"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="245"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>Save Test</source>
         <translation>Test speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="279"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="277"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="281"/>
         <source>Revert Test</source>
         <translation>Test zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="295"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="299"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
         <source>Bottom</source>
         <translation>Erste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
         <source>Previous</source>
         <translation>Vorherige Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
         <source>Next</source>
         <translation>Nächste Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>Top</source>
         <translation>Letzte Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="309"/>
         <source>Jump To...</source>
         <translation>Springen zu...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="311"/>
         <source>Add New Question</source>
         <translation>Neue Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="312"/>
         <source>Delete Current Question</source>
         <translation>Aktuelle Frage löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="317"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="354"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="321"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="358"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="318"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="355"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="322"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="359"/>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="338"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
         <source>Click to add a hot link.</source>
         <translation>Klicken Sie hier, um einen Hotlink hinzuzufügen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="343"/>
         <source>Click to add media file</source>
         <translation>Klicken Sie hier, um eine Mediendatei hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="346"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="350"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>Bis zu 6 Antworten eingeben.  Jede richtige Antwort ankreuzen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="379"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>Antwort %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="380"/>
         <source>Answer %1 is correct</source>
         <translation>Antwort %1 ist richtig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="389"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="393"/>
         <source>All answers must be correct to pass</source>
         <translation>Alle Antworten müssen richtig sein, um zu bestehen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="391"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>Jede richtige Antwort gilt als bestanden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="497"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="501"/>
+        <location filename="../src/ui/maker/QAFormScreen.cpp" line="153"/>
         <source>Set Category</source>
         <translation>Kategorie festlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="502"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="506"/>
         <source>Move Question</source>
         <translation>Frage verschieben</translation>
     </message>
@@ -2857,24 +3035,29 @@ Sie sie an.
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="511"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="515"/>
         <source>Add Question</source>
         <translation>Frage hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="520"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="524"/>
         <source>Delete Question</source>
         <translation>Frage löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="531"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="535"/>
         <source>Paste Question</source>
         <translation>Frage einfügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="541"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="545"/>
         <source>Paste Answers</source>
         <translation>Antworten einfügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAFormScreen.cpp" line="154"/>
+        <source>Set Tags</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3064,32 +3247,32 @@ Sie sie an.
         <translation>Schlüssel geändert</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="87"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="90"/>
         <source>Mechanics/Forces</source>
         <translation>Mechanik/Kräfte</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="88"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
         <source>Set &amp;Category</source>
         <translation>&amp;Kategorie festlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="89"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="95"/>
         <source>&amp;Show:</source>
         <translation>&amp;Zeigen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="97"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="100"/>
         <source>Category of the selected questions:</source>
         <translation>Kategorie der gewählten Fragen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="143"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="146"/>
         <source>changed</source>
         <translation>geändert</translation>
     </message>
@@ -3201,59 +3384,65 @@ Sie sie an.
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
         <source>Student</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Student number</source>
         <translation>Schülernummer</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
         <source>Source</source>
         <translation>Quelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
         <source>Score</source>
         <translation>Punkte</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
         <source>Percent</source>
         <translation>Prozent</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
         <source>Passed</source>
         <translation>Bestanden</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="95"/>
         <source>Time taken</source>
         <translation>Benötigte Zeit</translation>
     </message>
     <message>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="97"/>
+        <source>Questions</source>
+        <extracomment>The questions an attempt asked, by their numbers in the test: &quot;1, 4, 7-9&quot;.</extracomment>
+        <translation type="unfinished">Fragen</translation>
+    </message>
+    <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="99"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
@@ -3261,35 +3450,35 @@ Sie sie an.
         <location filename="../src/ui/results/ResultsForm.cpp" line="193"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="103"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="123"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="249"/>
         <source>Attempts</source>
         <translation>Versuche</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Facility</source>
         <translation>Lösungsquote</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
         <source>Discrimination</source>
         <translation>Trennschärfe</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="172"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="107"/>
         <source>Blank</source>
         <translation>Leer</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="108"/>
         <source>Flags</source>
         <translation>Hinweise</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="118"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="121"/>
         <source>Attempts by percent score</source>
         <translation>Versuche nach Prozentergebnis</translation>
     </message>
@@ -3538,7 +3727,7 @@ Bestehensquote: %7</translation>
         <translation>Ergebnisse: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="239"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="242"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>Itemanalyse (Antworten: alle / obere 27&#xa0;% / untere 27&#xa0;%)</translation>
     </message>
@@ -3614,251 +3803,361 @@ Bestehensquote: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>not a grey image</source>
         <translation>kein Graustufenbild</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>the image cannot be read: %1</source>
         <translation>das Bild kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>keine Eckmarken: eine leere Seite oder kein Antwortbogen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>only %1 of the four corner markers found</source>
         <translation>nur %1 der vier Eckmarken gefunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
         <source>the QR code cannot be read</source>
         <translation>der QR-Code kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>der QR-Code gehört zu keinem Antwortbogen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>die Eckmarken stehen nicht dort, wo die eines Bogens stehen (eine Ecke abgerissen oder umgeknickt?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>die Eckmarken stehen nicht dort, wo die eines Bogens stehen (die Seite gefaltet oder um mehr als 15 Grad schräg fotografiert?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>der QR-Code steht nicht dort, wo die Eckmarken ihn vorsehen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>the page is too faint to read</source>
         <translation>die Seite ist zu blass, um sie zu lesen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>a box neither blank nor marked</source>
         <translation>ein Kästchen weder leer noch markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>boxes neither blank nor marked</source>
         <translation>Kästchen weder leer noch markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>Markierungen zwischen den Kästchen (ein eingekreistes Kästchen?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>more than one box marked</source>
         <translation>mehr als ein Kästchen markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>column %1 has more than one digit marked</source>
         <translation>in Spalte %1 ist mehr als eine Ziffer markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>in Spalte %1 ist ein Kästchen weder leer noch markiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="104"/>
         <source>column %1 is left blank</source>
         <translation>Spalte %1 ist leer geblieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
+        <source>1 version</source>
+        <translation type="unfinished">1 Version</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
+        <source>%n versions</source>
+        <translation type="unfinished">
+            <numerusform>%n Version</numerusform>
+            <numerusform>%n Versionen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <source>seed %1, %2</source>
+        <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
+        <source>seed %1, %2, %3</source>
+        <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
+        <source>sheet %1 of version %2</source>
+        <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
+        <source>version %1 sheet of student %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <source>version %1 sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <source>a page of another test (fingerprint %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
+        <source>a sheet of a print that was not recorded (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <source>a sheet of another print than the rest of the pile (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <source>version %1 is not one of the %2 versions of its print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>der Schüler dieser Seite lässt sich nicht bestimmen: die auf jeder Seite eines kopierten Bogens geschriebene Schülernummer fehlt oder ist unklar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="334"/>
+        <source>The recorded runs cannot be read: %1</source>
+        <translation type="unfinished">Die verzeichneten Druckläufe können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="487"/>
+        <source>Warning: %1</source>
+        <extracomment>%1 is what was graded all the same but should be checked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
+        <source>The sheets read cannot be graded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
         <source>%1 page %2, question %3</source>
         <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
         <translation>%1 Seite %2, Frage %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
         <source>%1 page %2, student number</source>
         <translation>%1 Seite %2, Schülernummer</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="112"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>%1 page %2</source>
         <translation>%1 Seite %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="148"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="180"/>
+        <source>%1 has page %2 more than once (%3): whose each is cannot be known, so the sheet is not graded</source>
+        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="186"/>
+        <source>%1 lacks page %2 of %3</source>
+        <extracomment>%1 names the sheet, %2 the pages missing, %3 how many pages it has.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <source>the test&apos;s questions or answers were changed after this sheet was printed: its rows are not the test&apos;s as it is now, so it cannot be graded with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="194"/>
+        <source>its questions do not follow those of the sheet&apos;s page before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="196"/>
+        <source>student number %1 is on more than one sheet (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
+        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="216"/>
+        <source>%1: read as pencil</source>
+        <extracomment>%1 is where the page is: a file and a page&apos;s number in it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="220"/>
+        <source>some sheets were printed before sheets had serials: their pages are joined by their order in the pile, so check that each sheet&apos;s pages lie together, first page first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="251"/>
         <source>Scan Answer Sheets</source>
         <translation>Antwortbögen scannen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="152"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
         <source>Pages read</source>
         <translation>Gelesene Seiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="263"/>
         <source>To review</source>
         <translation>Zu prüfen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="269"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Fügen Sie die gescannten Bögen hinzu: PDF-Dateien, PNG-, JPEG- oder TIFF-Bilder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Dateien hinzufügen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="275"/>
         <source>Add F&amp;older...</source>
         <translation>&amp;Ordner hinzufügen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="173"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="276"/>
         <source>&amp;Cancel Reading</source>
         <translation>Lesen &amp;abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="278"/>
         <source>&amp;Grade and Record</source>
         <translation>Aus&amp;werten und eintragen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="294"/>
         <source>To review:</source>
         <translation>Zu prüfen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="204"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="307"/>
         <source>lighter marks count</source>
         <translation>hellere Markierungen zählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="231"/>
-        <source>The recorded runs cannot be read: </source>
-        <translation>Die verzeichneten Druckläufe können nicht gelesen werden: </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="237"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="340"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>Für den Test ist kein Druck verzeichnet; seine Bögen können weder geprüft noch ausgewertet werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="352"/>
         <source>Add Scanned Sheets</source>
         <translation>Gescannte Bögen hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="250"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="353"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="359"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Einen Ordner mit gescannten Bögen hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="261"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>%1 enthält keine PDF-, PNG-, JPEG- oder TIFF-Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="460"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Wird gelesen... bisher %1 Seiten gelesen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="383"/>
-        <source>Warning: </source>
-        <translation>Warnung: </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="386"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>%1 Seiten gelesen, %2 Bögen auswertbar, %3 zu prüfen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="469"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="573"/>
         <source>No doubtful row is left.</source>
         <translation>Es ist keine zweifelhafte Zeile mehr übrig.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="478"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="582"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, Schülernummer: gelesen als „%2“%3. Geben Sie die geschriebene Nummer ein (%4 Ziffern), dann Enter. Eingegeben: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="484"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="588"/>
         <source>nothing</source>
         <translation>nichts</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="594"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, Frage %2: %3. Geben Sie die markierten Buchstaben ein (A bis %4), dann Enter. Gewählt: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="496"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="600"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="575"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="679"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>%1 Bögen wurden ausgewertet.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="580"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>%1 Bögen ausgewertet; %2 Versuche zu den Ergebnissen hinzugefügt.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="585"/>
-        <source>The sheets read cannot be graded: </source>
-        <translation>Die gelesenen Bögen können nicht ausgewertet werden: </translation>
     </message>
 </context>
 <context>
@@ -3893,320 +4192,320 @@ Bestehensquote: %7</translation>
 <context>
     <name>TSettingsForm</name>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="44"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="45"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
         <translation>Ungültiges Zeitformat.  Die Höchstwerte sind 23:59:59.<byte value="xd"/>Bitte erneut eingeben.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="152"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="157"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
         <source>Global Test Settings</source>
         <translation>Globale Testeinstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
         <source>Test Description</source>
         <translation>Testbeschreibung</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
         <source>Settings Page 1</source>
         <translation>Einstellungen Seite 1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
         <source>Settings Page 2</source>
         <translation>Einstellungen Seite 2</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="181"/>
         <source>Test Begin Message</source>
         <translation>Nachricht zu Testbeginn</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="171"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="182"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
         <translation>Geben Sie alles ein, was Sie dem Schüler vor Beginn des Tests mitteilen möchten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="174"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="185"/>
         <source>Begin Test Message</source>
         <translation>Nachricht zu Beginn</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="175"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="186"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="190"/>
         <source>Complete Test Message</source>
         <translation>Nachricht zum Testende</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="187"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
         <translation>Geben Sie alles ein, was Sie dem Schüler nach Abschluss des Tests mitteilen möchten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="191"/>
         <source>Question Bank</source>
         <translation>Fragenpool</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
         <source>Hours : Minutes : Seconds</source>
         <translation>Stunden : Minuten : Sekunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="226"/>
         <source>More time</source>
         <translation>Mehr Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="227"/>
         <source>Less time</source>
         <translation>Weniger Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="219"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="230"/>
         <source>Time Allowed (HH:MM:SS)</source>
         <translation>Erlaubte Zeit (hh:mm:ss)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="234"/>
         <source>E&amp;xtra Time per Student...</source>
         <translation>&amp;Zusatzzeit je Schüler...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="235"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
         <translation>Lassen Sie das Feld leer oder setzen Sie alles auf null, wenn der Test keine Zeitbegrenzung hat.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Show questions in order</source>
         <translation>Fragen der Reihe nach zeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Randomize the questions</source>
         <translation>Fragen in zufälliger Reihenfolge</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="240"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="252"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
         <translation>Die Fragen können dem Schüler in der Reihenfolge gezeigt werden, in der sie erstellt wurden, oder in zufälliger Reihenfolge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="257"/>
         <source>Do not allow answer checking</source>
         <translation>Prüfen der Antworten nicht erlauben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="257"/>
         <source>Allow answer checking</source>
         <translation>Prüfen der Antworten erlauben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
         <translation>Diese Einstellung legt fest, ob ein Schüler während des Tests Antworten prüfen kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>Can leave answer blank</source>
         <translation>Antwort darf leer bleiben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>Must answer before going to next</source>
         <translation>Antwort vor der nächsten Frage nötig</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
         <translation>Sie können verlangen, dass der Schüler eine Frage beantwortet, bevor er zur nächsten geht, oder ihm erlauben, Antworten leer zu lassen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="269"/>
         <source>Pass point</source>
         <translation>Bestehensgrenze</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
         <translation>Damit wird dem Schüler mitgeteilt, ob er den Test bestanden hat oder nicht.  Setzen Sie den Wert auf null, wenn Sie kein Bestanden/Nicht bestanden melden möchten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="268"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="279"/>
         <source>Allow student to specify maximum questions</source>
         <translation>Schüler darf die Höchstzahl der Fragen festlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="270"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="301"/>
         <source>Maximum Questions</source>
         <translation>Höchstzahl der Fragen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="284"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
         <translation>Sie können festlegen, dass nur ein Teil aller Fragen gestellt wird.  Setzen Sie den Wert auf null, um alle Fragen zu stellen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="293"/>
         <source>Test Time</source>
         <translation>Testzeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="293"/>
         <source>Answer Checking</source>
         <translation>Prüfen der Antworten</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="294"/>
         <source>Pass Point</source>
         <translation>Bestehensgrenze</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="288"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="299"/>
         <source>Question Ordering</source>
         <translation>Reihenfolge der Fragen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
         <source>Answer Requirement</source>
         <translation>Antwortpflicht</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>Allow hot links during test.</source>
         <translation>Hotlinks während des Tests erlauben.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="314"/>
         <source>Show references while taking test.</source>
         <translation>Fundstellen während des Tests zeigen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="304"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="315"/>
         <source>Allow hot links during review.</source>
         <translation>Hotlinks während der Durchsicht erlauben.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="305"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="316"/>
         <source>Show references during review.</source>
         <translation>Fundstellen während der Durchsicht zeigen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
         <source>While Testing</source>
         <translation>Während des Tests</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="310"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="321"/>
         <source>While Reviewing</source>
         <translation>Während der Durchsicht</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
         <translation>Diese Einstellungen legen fest, ob der Schüler während des Tests und bei der Durchsicht falsch beantworteter Fragen Hotlinks öffnen und Fundstellen ansehen kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Non-Scrolling timers</source>
         <translation>Nicht scrollende Zeitanzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Scrolling timers</source>
         <translation>Scrollende Zeitanzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Do not display timers</source>
         <translation>Keine Zeitanzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="320"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
         <translation>Diese Einstellung legt fest, welche Art von Zeitanzeige erscheint (für die verstrichene Zeit und für die Testzeit)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="335"/>
         <source>Do not allow test review</source>
         <translation>Keine Durchsicht des Tests erlauben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="325"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="336"/>
         <source>Allow test review</source>
         <translation>Durchsicht des Tests erlauben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="326"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="337"/>
         <source>Allow review of skipped questions</source>
         <translation>Durchsicht übersprungener Fragen erlauben</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="341"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
         <translation>Diese Einstellung legt fest, ob der Schüler den Test nach dem Bearbeiten durchsehen kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
         <source>(not set)</source>
         <translation>(nicht festgelegt)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="342"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="353"/>
         <source>The language of the test&apos;s text picks the spelling dictionary and lays out Arabic and Hebrew right to left.</source>
         <translation>Die Sprache des Testtextes wählt das Rechtschreibwörterbuch und setzt Arabisch und Hebräisch von rechts nach links.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="347"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="358"/>
         <source>Hot Links and References</source>
         <translation>Hotlinks und Fundstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="348"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="359"/>
         <source>Time Display</source>
         <translation>Zeitanzeige</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="349"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="360"/>
         <source>Test Review</source>
         <translation>Durchsicht des Tests</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="361"/>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="364"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="375"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
         <translation>Hinweis: Dieses Eingabefeld hat dieselbe Größe und Schrift wie die Anzeige für den Schüler.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>Category</source>
         <translation>Kategorie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>Questions asked</source>
         <translation>Gestellte Fragen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>One of each tag</source>
         <translation>Eine je Schlagwort</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="379"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="390"/>
         <source>Questions asked of each category</source>
         <translation>Gestellte Fragen je Kategorie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="381"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="392"/>
         <source>Each student is asked this many questions of each category (and of the categories under it, such as Mechanics/Forces under Mechanics). Leave it empty to use Maximum Questions.</source>
         <translation>Jeder Schüler erhält so viele Fragen aus jeder Kategorie (und den Kategorien darunter, etwa Mechanik/Kräfte unter Mechanik). Leer lassen, um die Höchstzahl an Fragen zu verwenden.</translation>
     </message>
@@ -4214,91 +4513,91 @@ Bestehensquote: %7</translation>
 <context>
     <name>TTestPrinter</name>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="118"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="119"/>
         <source>Page %1</source>
         <translation>Seite %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="320"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="6"/>
         <source>questions and answers shuffled</source>
         <translation>Fragen und Antworten gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="321"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="7"/>
         <source>questions shuffled</source>
         <translation>Fragen gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="322"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="8"/>
         <source>answers shuffled</source>
         <translation>Antworten gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="323"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="9"/>
         <source>nothing shuffled</source>
         <translation>nichts gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="219"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="220"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
         <translation>Startwert %1, %2 Versionen, %3; die Fragenummer im Test steht in Klammern</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
         <source>choose any that apply</source>
         <translation>wählen Sie beliebige zutreffende Antworten</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
         <source>choose all that apply</source>
         <translation>wählen Sie alle zutreffenden Antworten</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="212"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="213"/>
         <source>any</source>
         <extracomment>Beside a key&apos;s letters: one of them is enough.</extracomment>
         <translation>eine</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="214"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="215"/>
         <source>all</source>
         <translation>alle</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="227"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="228"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="232"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="233"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
         <translation>Name: ______________________   Datum: ____________   Klasse: ____________</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="259"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="260"/>
         <source>Link: %1</source>
         <translation>Link: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="397"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="394"/>
         <source>question %1: the picture %2 was not found</source>
         <translation>Frage %1: Das Bild %2 wurde nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="405"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="402"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
         <translation>Frage %1: Das Bild %2 kann nicht gelesen werden: %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="448"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="445"/>
         <source>Answer key, version %1</source>
         <translation>Lösungsschlüssel, Version %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="457"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="454"/>
         <source>%1: every one of the letters, and no other; %2: one of them is enough, with no wrong letter</source>
         <extracomment>The legend of the marks beside a key&apos;s letters: %1 is the mark &quot;all&quot;, %2 &quot;any&quot;.</extracomment>
         <translation>%1: alle diese Buchstaben und kein anderer; %2: einer davon genügt, ohne falschen Buchstaben</translation>

@@ -15,7 +15,7 @@
         <translation>escritas por docentes.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/Artwork.cpp" line="382"/>
+        <location filename="../src/ui/platform/Artwork.cpp" line="379"/>
         <source>Self-tests, made simple.</source>
         <translation>Autoevaluaciones, así de fácil.</translation>
     </message>
@@ -1139,27 +1139,44 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TExtraTimeForm</name>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="18"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
+        <source>line %1: no &apos;=&apos; between the name and the factor</source>
+        <extracomment>%1 is a line&apos;s number in the list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="23"/>
+        <source>line %1: no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="28"/>
+        <source>line %1: the factor is not a number from 1 to %2</source>
+        <extracomment>%1 is a line&apos;s number in the list; %2 the largest factor.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="39"/>
         <source>Extra Time per Student</source>
         <translation>Tiempo extra por estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="42"/>
         <source>&amp;Students given extra time, one a line as NAME=FACTOR, for example &quot;Ann Lee=1.25&quot; for a quarter more time (factors from 1 to 4). The name is matched as the student types it, letter case aside. The list is kept beside the test, in %1.</source>
         <translation>&amp;Estudiantes con tiempo extra, uno por línea como NOMBRE=FACTOR, por ejemplo «Ann Lee=1.25» para una cuarta parte más de tiempo (factores de 1 a 4). El nombre se compara tal como lo escribe el estudiante, sin distinguir mayúsculas y minúsculas. La lista se guarda junto a la prueba, en %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="30"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="51"/>
         <source>Students given extra time</source>
         <translation>Estudiantes con tiempo extra</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="31"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="52"/>
         <source>One student a line: the name, an equals sign and the factor</source>
         <translation>Un estudiante por línea: el nombre, un signo igual y el factor</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="57"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="78"/>
         <source>These lines do not read, so the list was not saved:<byte value="xd"/>%1</source>
         <translation>Estas líneas no se pueden interpretar, así que la lista no se guardó:<byte value="xd"/>%1</translation>
     </message>
@@ -1354,12 +1371,12 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
         <source>1 version</source>
         <translation>1 versión</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/print/GradeForm.cpp" line="32"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n versión</numerusform>
@@ -1367,222 +1384,314 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="36"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="90"/>
+        <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
+        <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="95"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>la impresión anterior (semilla %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="40"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="102"/>
+        <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
+        <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="107"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>la tirada %1 (impresa el %2, semilla %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="64"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="115"/>
+        <source>1 attempt was recorded in %1.</source>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <source>%n attempts were recorded in %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="120"/>
+        <source>1 attempt was recorded in %1; 1 was there already.</source>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <source>1 attempt was recorded in %1; %2 were there already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <source>%n attempts were recorded in %1; 1 was there already.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
+        <source>%n attempts were recorded in %1; %2 were there already.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="139"/>
+        <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
+        <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
+        <source>the seed and options given (seed %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="151"/>
+        <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
+        <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="163"/>
+        <source>version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="164"/>
+        <source>the test&apos;s own order, nothing shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="167"/>
+        <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
+        <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="180"/>
+        <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
+        <extracomment>%1 names the run.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="47"/>
         <source>Grade Answers</source>
         <translation>Calificar respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Run</source>
         <translation>Tirada</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Printed</source>
         <translation>Impresión</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Seed</source>
         <translation>Semilla</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Versions</source>
         <translation>Versiones</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Shuffled</source>
         <translation>Mezcla</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="69"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="52"/>
         <source>Print runs</source>
         <translation>Tiradas de impresión</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="73"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="56"/>
         <source>Print r&amp;uns:</source>
         <translation>&amp;Tiradas de impresión:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="59"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Número de versiones:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Semilla:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
         <source>Questions shuffled</source>
         <translation>Preguntas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Answers shuffled</source>
         <translation>Respuestas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
         <source>No answers file chosen.</source>
         <translation>No se ha elegido ningún archivo de respuestas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="94"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="77"/>
         <source>Answers:</source>
         <translation>Respuestas:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Version</source>
         <translation>Versión</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Right</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Asked</source>
         <translation>Planteadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Percent</source>
         <translation>Porcentaje</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Passed</source>
         <translation>Aprobado</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="99"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Results by student</source>
         <translation>Resultados por estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Students</source>
         <translation>Estudiantes</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="102"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="85"/>
         <source>Results by question</source>
         <translation>Resultados por pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
         <source>&amp;Open Answers...</source>
         <translation>&amp;Abrir respuestas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
         <source>&amp;Grade Again</source>
         <translation>&amp;Calificar de nuevo</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>&amp;Guardar como CSV...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="110"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>&amp;Record in Results</source>
         <translation>&amp;Registrar en los resultados</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="143"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="126"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>No se pueden leer las tiradas registradas: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="151"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="134"/>
         <source>earlier</source>
         <translation>anterior</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="163"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="146"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>Elija la tirada en la que se imprimieron las hojas. Indique la semilla, las versiones y la mezcla solo para una impresión que no figure en la lista.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="167"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>No hay ninguna impresión registrada de esta prueba: indique la semilla, el número de versiones y la mezcla con que se imprimió.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
         <source>Select Answers to Grade</source>
         <translation>Seleccione las respuestas que desea calificar</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>Archivos CSV|*.csv|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="233"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>La semilla debe ser un número entero de hasta 18 dígitos.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="243"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="259"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>Las hojas coinciden mucho mejor con %1 que con la tirada con la que se calificaron. ¿Desea registrar estas puntuaciones de todos modos?</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>yes</source>
         <translation>sí</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>no</source>
         <translation>no</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>Save Results as CSV</source>
         <translation>Guardar los resultados como CSV</translation>
     </message>
@@ -1831,22 +1940,22 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="80"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="81"/>
         <source>Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - Rich Text, TXT - Plain Text, and WAV - Audio.</source>
         <translation>Los tipos de archivo multimedia admitidos son: AVI - vídeo de Windows, BMP - mapa de bits, RTF - texto enriquecido, TXT - texto sin formato y WAV - audio.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="84"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="83"/>
         <source>You can also perform a FactVault(tm) query.  To do so enter: FACTVAULT:Query String.  See help for more information.</source>
         <translation>También puede realizar una consulta de FactVault(tm).  Para ello, escriba: FACTVAULT:Texto de la consulta.  Consulte la ayuda para más información.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="88"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="85"/>
         <source>Simply entering a file name will make Quizwell look in the same folder that it is running in.  You can also provide a relative path using \.  </source>
         <translation>Si escribe solo un nombre de archivo, Quizwell lo buscará en la misma carpeta desde la que se ejecuta.  También puede indicar una ruta relativa con \.  </translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="87"/>
         <source>For example, &quot;\MEDIA\SOUND.WAV&quot; would look in the media folder under the folder that Quizwell is running from for the file sound.wav</source>
         <translation>Por ejemplo, «\MEDIA\SOUND.WAV» buscaría el archivo sound.wav en la carpeta media situada dentro de la carpeta desde la que se ejecuta Quizwell</translation>
     </message>
@@ -2161,7 +2270,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="354"/>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="170"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="171"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>¡No se encontró la prueba llamada %1!<byte value="xd"/>Vuelva a intentarlo o reinstale el programa.</translation>
     </message>
@@ -2204,37 +2313,37 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Estas preguntas no se convirtieron: %1.<byte value="xd"/>Una prueba contiene las preguntas hasta la primera vacía, y como máximo %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="110"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="111"/>
         <source>Load a test first: the classroom runs the current test.</source>
         <translation>Cargue primero una prueba: el aula usa la prueba actual.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="137"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="138"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
         <translation>No se encontró QWTEST.EXE en la carpeta actual.<byte value="xd"/>¿Desea buscarlo y ejecutarlo?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="139"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="140"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
         <translation>No se puede iniciar %1 de la carpeta actual: %2.<byte value="xd"/>¿Desea buscar y ejecutar otro?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="146"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="147"/>
         <source>%1 was not found.</source>
         <translation>No se encontró %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="149"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="150"/>
         <source>%1 cannot be started: %2.</source>
         <translation>No se puede iniciar %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="160"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="161"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
         <translation>Cargue primero una prueba o elija una de la lista: se muestran los resultados de esa prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="203"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="204"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
         <translation>Estas pruebas no se pudieron leer y no se comparan:<byte value="xd"/>%1</translation>
     </message>
@@ -2260,201 +2369,269 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TPrintForm</name>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="51"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
         <source>Print Test</source>
         <translation>Imprimir prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="53"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
         <source>Versions</source>
         <translation>Versiones</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
         <source>Versions are named A, B, C, ...</source>
         <translation>Las versiones se denominan A, B, C, ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="58"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Número de versiones:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="60"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
         <source>Shuffle the &amp;questions</source>
         <translation>Mezclar las &amp;preguntas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="62"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
         <source>Shuffle the &amp;answers of each question</source>
         <translation>Mezclar las &amp;respuestas de cada pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
         <translation>La misma semilla vuelve a generar las mismas versiones; anótela para calificarlas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="69"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>Ne&amp;w</source>
         <translation>Nuev&amp;a</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="72"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Semilla:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="74"/>
         <source>Balance the versions&apos; e&amp;xpected scores</source>
         <translation>E&amp;quilibrar las puntuaciones esperadas de las versiones</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
         <source>Versions are balanced when the test draws its questions from a blueprint</source>
         <translation>Las versiones se equilibran cuando la prueba saca sus preguntas de un plan</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
         <source>Draws the versions from the blueprint so that their expected mean scores, from the results recorded, match</source>
         <translation>Saca las versiones del plan de modo que sus puntuaciones medias esperadas, según los resultados guardados, coincidan</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="84"/>
         <source>Include</source>
         <translation>Incluir</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="86"/>
         <source>The q&amp;uestions</source>
         <translation>Las preg&amp;untas</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>A name, date and c&amp;lass line</source>
         <translation>Una línea de nombre, fecha y grup&amp;o</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
         <source>The &amp;begin message</source>
         <translation>El &amp;mensaje de inicio</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
         <source>An answer s&amp;heet for each version</source>
         <translation>Una &amp;hoja de respuestas por versión</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="91"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
         <translation>Hojas que lee el escáner: una casilla por respuesta, marcas en las esquinas y un código QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="95"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
         <source>Columns of boxes for a student number; 0 for none</source>
         <translation>Columnas de casillas para el número de estudiante; 0 para ninguna</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="97"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
         <source>Student nu&amp;mber digits:</source>
         <translation>Dí&amp;gitos del número de estudiante:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="104"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
         <translation>Una por estudiante, cada una con su propio número de serie; con 1 se imprime una hoja para fotocopiar</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="105"/>
         <source>Shee&amp;ts per version:</source>
         <translation>Ho&amp;jas por versión:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="113"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="112"/>
         <source>The answer &amp;keys, on their own pages</source>
         <translation>Las &amp;claves de respuestas, en páginas aparte</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="115"/>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimir...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
         <source>Pre&amp;view...</source>
         <translation>&amp;Vista previa...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
         <source>Save as P&amp;DF...</source>
         <translation>Guardar como P&amp;DF...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="119"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="138"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="137"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>La semilla debe ser un número entero de hasta 18 dígitos.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="164"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="163"/>
         <source>The results could not be read: %1</source>
         <translation>No se pudieron leer los resultados: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="192"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
+        <source>A sheet of %1 pages to photocopy needs a student number on every page to put its pages together: give the student number digits, or print a sheet per student.</source>
+        <extracomment>%1 is how many pages one student&apos;s answer sheet takes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
         <source>The printer could not be started.</source>
         <translation>No se pudo iniciar la impresora.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="200"/>
         <source>The test has been sent to the printer.</source>
         <translation>La prueba se ha enviado a la impresora.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="202"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="206"/>
         <source>These pictures are not printed:</source>
         <translation>Estas imágenes no se imprimen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="208"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
         <source>Recorded as print run %1 for grading.</source>
         <translation>Se registró como tirada de impresión %1 para la calificación.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="216"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>No se pudo registrar la tirada de impresión para la calificación: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="213"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="217"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>Anote la semilla %1 para calificar las hojas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
         <source>Save Test as PDF</source>
         <translation>Guardar la prueba como PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>Archivos PDF|*.pdf|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="241"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
         <source>The PDF could not be made.</source>
         <translation>No se pudo crear el PDF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="249"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>La prueba se ha guardado como un PDF de %1 páginas:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="25"/>
+        <source>&quot;%1&quot;: give a category, &quot;=&quot; and how many questions to ask</source>
+        <extracomment>%1 is a line of a blueprint as the teacher gave it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="30"/>
+        <source>%1: ask from 1 to %2 questions, not &quot;%3&quot;</source>
+        <extracomment>%1 is a category, %2 the most questions a test holds, %3 what was given for it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="34"/>
+        <source>%1: named twice</source>
+        <extracomment>%1 is a category.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="37"/>
+        <source>%1: %2 asked, %3 in the test</source>
+        <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many the test has.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="43"/>
+        <source>%1: %2 asked, %3 needed for one of each tag</source>
+        <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many one of each tag takes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="50"/>
+        <source>the blueprint does not read (%1): every question is printed</source>
+        <extracomment>%1 says why the test&apos;s blueprint does not read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="57"/>
+        <source>no statistics for these questions yet: versions drawn at random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="62"/>
+        <source>%1%</source>
+        <extracomment>An expected mean score: %1 is a whole percent.</extracomment>
+        <translation type="unfinished">%1&#xa0;%</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="67"/>
+        <source>expected mean: %1 (spread %2 points)</source>
+        <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="71"/>
+        <source>expected mean: %1 (spread %2 points); %n questions without statistics counted at the mean</source>
+        <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest; %n questions have no statistics.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2534,7 +2711,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="93"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="328"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="332"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
@@ -2564,249 +2741,250 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Etiquetas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="184"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="185"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
         <source>&amp;Save Test</source>
         <translation>&amp;Guardar prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="187"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
         <source>&amp;Revert Test</source>
         <translation>&amp;Revertir prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Preview Test</source>
         <translation>&amp;Vista previa de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
         <source>&amp;Import Questions...</source>
         <translation>&amp;Importar preguntas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
         <source>&amp;Exit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edición</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="194"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="198"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="196"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="211"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="211"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="210"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Add New Question</source>
         <translation>&amp;Agregar pregunta nueva</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="216"/>
         <source>&amp;Delete Current Question</source>
         <translation>&amp;Eliminar la pregunta actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
         <source>&amp;Find...</source>
         <translation>&amp;Buscar...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="219"/>
         <source>R&amp;eplace...</source>
         <translation>Ree&amp;mplazar...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="222"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>Revisar la &amp;ortografía de toda la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
         <source>Spelling &amp;Language</source>
         <translation>&amp;Idioma de revisión ortográfica</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="229"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="233"/>
         <source>&amp;Navigate</source>
         <translation>&amp;Navegar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="230"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="234"/>
         <source>&amp;Next</source>
         <translation>&amp;Siguiente</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
         <source>&amp;Previous</source>
         <translation>&amp;Anterior</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="235"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
         <source>&amp;Top</source>
         <translation>&amp;Primera</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="240"/>
         <source>&amp;Bottom</source>
         <translation>Ú&amp;ltima</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="242"/>
         <source>Jump to...</source>
         <translation>Ir a...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="243"/>
         <source>Question &amp;List...</source>
         <translation>&amp;Lista de preguntas...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="241"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="245"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>Save Test</source>
         <translation>Guardar prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="279"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="277"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="281"/>
         <source>Revert Test</source>
         <translation>Revertir prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="295"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="299"/>
         <source>Undo</source>
         <translation>Deshacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
         <source>Bottom</source>
         <translation>Última</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
         <source>Previous</source>
         <translation>Anterior</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
         <source>Next</source>
         <translation>Siguiente</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>Top</source>
         <translation>Primera</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="309"/>
         <source>Jump To...</source>
         <translation>Ir a...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="311"/>
         <source>Add New Question</source>
         <translation>Agregar pregunta nueva</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="312"/>
         <source>Delete Current Question</source>
         <translation>Eliminar la pregunta actual</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="317"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="354"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="321"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="358"/>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="318"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="355"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="322"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="359"/>
         <source>Paste</source>
         <translation>Pegar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="338"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
         <source>Click to add a hot link.</source>
         <translation>Haga clic para agregar un hipervínculo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="343"/>
         <source>Click to add media file</source>
         <translation>Haga clic para agregar un archivo multimedia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="346"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="350"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>Escriba hasta 6 respuestas.  Marque la casilla junto a cada respuesta correcta.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="379"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>Respuesta %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="380"/>
         <source>Answer %1 is correct</source>
         <translation>La respuesta %1 es correcta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="389"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="393"/>
         <source>All answers must be correct to pass</source>
         <translation>Para aprobar deben marcarse todas las respuestas correctas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="391"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>Basta con cualquier respuesta correcta para aprobar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="497"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="501"/>
+        <location filename="../src/ui/maker/QAFormScreen.cpp" line="153"/>
         <source>Set Category</source>
         <translation>Asignar categoría</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="502"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="506"/>
         <source>Move Question</source>
         <translation>Mover pregunta</translation>
     </message>
@@ -2851,24 +3029,29 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Importar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="511"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="515"/>
         <source>Add Question</source>
         <translation>Agregar pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="520"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="524"/>
         <source>Delete Question</source>
         <translation>Eliminar pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="531"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="535"/>
         <source>Paste Question</source>
         <translation>Pegar pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="541"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="545"/>
         <source>Paste Answers</source>
         <translation>Pegar respuestas</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAFormScreen.cpp" line="154"/>
+        <source>Set Tags</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3058,32 +3241,32 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Clave cambiada</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="87"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="90"/>
         <source>Mechanics/Forces</source>
         <translation>Mecánica/Fuerzas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="88"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
         <source>Set &amp;Category</source>
         <translation>Asignar &amp;categoría</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="89"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="95"/>
         <source>&amp;Show:</source>
         <translation>&amp;Mostrar:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="97"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="100"/>
         <source>Category of the selected questions:</source>
         <translation>Categoría de las preguntas seleccionadas:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="143"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="146"/>
         <source>changed</source>
         <translation>cambiada</translation>
     </message>
@@ -3195,59 +3378,65 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
         <source>Student</source>
         <translation>Estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Student number</source>
         <translation>Número de estudiante</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
         <source>Source</source>
         <translation>Origen</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
         <source>Version</source>
         <translation>Versión</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
         <source>Score</source>
         <translation>Puntuación</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
         <source>Percent</source>
         <translation>Porcentaje</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
         <source>Passed</source>
         <translation>Aprobado</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="95"/>
         <source>Time taken</source>
         <translation>Tiempo empleado</translation>
     </message>
     <message>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="97"/>
+        <source>Questions</source>
+        <extracomment>The questions an attempt asked, by their numbers in the test: &quot;1, 4, 7-9&quot;.</extracomment>
+        <translation type="unfinished">Preguntas</translation>
+    </message>
+    <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="99"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
         <source>Text</source>
         <translation>Texto</translation>
     </message>
@@ -3255,35 +3444,35 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <location filename="../src/ui/results/ResultsForm.cpp" line="193"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="103"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="123"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="249"/>
         <source>Attempts</source>
         <translation>Intentos</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Facility</source>
         <translation>Facilidad</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
         <source>Discrimination</source>
         <translation>Discriminación</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="172"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="107"/>
         <source>Blank</source>
         <translation>En blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="108"/>
         <source>Flags</source>
         <translation>Indicadores</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="118"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="121"/>
         <source>Attempts by percent score</source>
         <translation>Intentos por porcentaje de acierto</translation>
     </message>
@@ -3532,7 +3721,7 @@ Tasa de aprobados: %7</translation>
         <translation>Resultados: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="239"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="242"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>Análisis de ítems (respuestas: todos / 27&#xa0;% superior / 27&#xa0;% inferior)</translation>
     </message>
@@ -3608,251 +3797,361 @@ Tasa de aprobados: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>not a grey image</source>
         <translation>no es una imagen en escala de grises</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>the image cannot be read: %1</source>
         <translation>no se puede leer la imagen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>no hay marcas de esquina: una página en blanco o no es una hoja de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>only %1 of the four corner markers found</source>
         <translation>solo se encontraron %1 de las cuatro marcas de esquina</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
         <source>the QR code cannot be read</source>
         <translation>no se puede leer el código QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>el código QR no es de una hoja de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>las marcas de esquina no están donde las de una hoja (¿una esquina arrancada o doblada?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>las marcas de esquina no están donde las de una hoja (¿la página doblada o fotografiada con más de 15 grados de inclinación?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>el código QR no está donde lo sitúan las marcas de esquina</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>the page is too faint to read</source>
         <translation>la página es demasiado tenue para leerla</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>a box neither blank nor marked</source>
         <translation>una casilla ni en blanco ni marcada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>boxes neither blank nor marked</source>
         <translation>casillas ni en blanco ni marcadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>marcas entre las casillas (¿una casilla rodeada con un círculo?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>more than one box marked</source>
         <translation>más de una casilla marcada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>column %1 has more than one digit marked</source>
         <translation>la columna %1 tiene más de un dígito marcado</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>la columna %1 tiene una casilla ni en blanco ni marcada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="104"/>
         <source>column %1 is left blank</source>
         <translation>la columna %1 está en blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
+        <source>1 version</source>
+        <translation type="unfinished">1 versión</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
+        <source>%n versions</source>
+        <translation type="unfinished">
+            <numerusform>%n versión</numerusform>
+            <numerusform>%n versiones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <source>seed %1, %2</source>
+        <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
+        <source>seed %1, %2, %3</source>
+        <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
+        <source>sheet %1 of version %2</source>
+        <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
+        <source>version %1 sheet of student %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <source>version %1 sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <source>a page of another test (fingerprint %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
+        <source>a sheet of a print that was not recorded (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <source>a sheet of another print than the rest of the pile (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <source>version %1 is not one of the %2 versions of its print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>no se puede saber de qué estudiante es la página: el número de estudiante escrito en cada página de una hoja fotocopiada falta o no está claro</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="334"/>
+        <source>The recorded runs cannot be read: %1</source>
+        <translation type="unfinished">No se pueden leer las tiradas registradas: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="487"/>
+        <source>Warning: %1</source>
+        <extracomment>%1 is what was graded all the same but should be checked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
+        <source>The sheets read cannot be graded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
         <source>%1 page %2, question %3</source>
         <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
         <translation>%1 página %2, pregunta %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
         <source>%1 page %2, student number</source>
         <translation>%1 página %2, número de estudiante</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="112"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>%1 page %2</source>
         <translation>%1 página %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="148"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="180"/>
+        <source>%1 has page %2 more than once (%3): whose each is cannot be known, so the sheet is not graded</source>
+        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="186"/>
+        <source>%1 lacks page %2 of %3</source>
+        <extracomment>%1 names the sheet, %2 the pages missing, %3 how many pages it has.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <source>the test&apos;s questions or answers were changed after this sheet was printed: its rows are not the test&apos;s as it is now, so it cannot be graded with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="194"/>
+        <source>its questions do not follow those of the sheet&apos;s page before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="196"/>
+        <source>student number %1 is on more than one sheet (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
+        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="216"/>
+        <source>%1: read as pencil</source>
+        <extracomment>%1 is where the page is: a file and a page&apos;s number in it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="220"/>
+        <source>some sheets were printed before sheets had serials: their pages are joined by their order in the pile, so check that each sheet&apos;s pages lie together, first page first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="251"/>
         <source>Scan Answer Sheets</source>
         <translation>Escanear hojas de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="152"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
         <source>Pages read</source>
         <translation>Páginas leídas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="263"/>
         <source>To review</source>
         <translation>Por revisar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="269"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Agregue las hojas escaneadas: archivos PDF o imágenes PNG, JPEG o TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Agregar archivos...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="275"/>
         <source>Add F&amp;older...</source>
         <translation>Agregar &amp;carpeta...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="173"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="276"/>
         <source>&amp;Cancel Reading</source>
         <translation>Cancelar la &amp;lectura</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="278"/>
         <source>&amp;Grade and Record</source>
         <translation>Calificar y &amp;registrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="294"/>
         <source>To review:</source>
         <translation>Por revisar:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="204"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="307"/>
         <source>lighter marks count</source>
         <translation>cuentan las marcas más claras</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="231"/>
-        <source>The recorded runs cannot be read: </source>
-        <translation>No se pueden leer las tiradas registradas: </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="237"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="340"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>No hay ninguna impresión registrada de la prueba; sus hojas no se pueden comprobar ni calificar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="352"/>
         <source>Add Scanned Sheets</source>
         <translation>Agregar hojas escaneadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="250"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="353"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Escaneos|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="359"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Agregar una carpeta de hojas escaneadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="261"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>%1 no contiene ningún archivo PDF, PNG, JPEG ni TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="460"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Leyendo... %1 páginas leídas hasta ahora.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="383"/>
-        <source>Warning: </source>
-        <translation>Advertencia: </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="386"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>%1 páginas leídas, %2 hojas calificables, %3 por revisar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="469"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="573"/>
         <source>No doubtful row is left.</source>
         <translation>No queda ninguna fila dudosa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="478"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="582"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, número de estudiante: se leyó «%2»%3. Escriba el número anotado (%4 dígitos) y pulse Intro. Escrito: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="484"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="588"/>
         <source>nothing</source>
         <translation>nada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="594"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, pregunta %2: %3. Escriba las letras marcadas (de A a %4) y pulse Intro. Elegidas: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="496"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="600"/>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="575"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="679"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>Se calificaron %1 hojas.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="580"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>%1 hojas calificadas; %2 intentos agregados a los resultados.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="585"/>
-        <source>The sheets read cannot be graded: </source>
-        <translation>Las hojas leídas no se pueden calificar: </translation>
     </message>
 </context>
 <context>
@@ -3887,320 +4186,320 @@ Tasa de aprobados: %7</translation>
 <context>
     <name>TSettingsForm</name>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="44"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="45"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
         <translation>Formato de hora no válido.  Los valores máximos son 23:59:59.<byte value="xd"/>Vuelva a escribirlo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="152"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="157"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
         <source>Global Test Settings</source>
         <translation>Configuración global de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
         <source>Test Description</source>
         <translation>Descripción de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
         <source>Settings Page 1</source>
         <translation>Configuración, página 1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
         <source>Settings Page 2</source>
         <translation>Configuración, página 2</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="181"/>
         <source>Test Begin Message</source>
         <translation>Mensaje de inicio de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="171"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="182"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
         <translation>Escriba lo que desee comunicar al estudiante antes de que comience la prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="174"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="185"/>
         <source>Begin Test Message</source>
         <translation>Mensaje al comenzar la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="175"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="186"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="190"/>
         <source>Complete Test Message</source>
         <translation>Mensaje al terminar la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="187"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
         <translation>Escriba lo que desee comunicar al estudiante después de que termine la prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="191"/>
         <source>Question Bank</source>
         <translation>Banco de preguntas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
         <source>Hours : Minutes : Seconds</source>
         <translation>Horas : Minutos : Segundos</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="226"/>
         <source>More time</source>
         <translation>Más tiempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="227"/>
         <source>Less time</source>
         <translation>Menos tiempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="219"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="230"/>
         <source>Time Allowed (HH:MM:SS)</source>
         <translation>Tiempo (HH:MM:SS)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="234"/>
         <source>E&amp;xtra Time per Student...</source>
         <translation>Tiempo e&amp;xtra por estudiante...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="235"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
         <translation>Déjelo en blanco o póngalo todo a ceros si la prueba no tiene límite de tiempo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Show questions in order</source>
         <translation>Mostrar las preguntas en orden</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Randomize the questions</source>
         <translation>Mostrar las preguntas en orden aleatorio</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="240"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="252"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
         <translation>Las preguntas pueden presentarse al estudiante en el mismo orden en que se prepararon o en orden aleatorio.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="257"/>
         <source>Do not allow answer checking</source>
         <translation>No permitir comprobar las respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="257"/>
         <source>Allow answer checking</source>
         <translation>Permitir comprobar las respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
         <translation>Este ajuste indica si el estudiante puede comprobar las respuestas mientras realiza la prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>Can leave answer blank</source>
         <translation>Puede dejar respuestas en blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>Must answer before going to next</source>
         <translation>Debe responder antes de pasar a la siguiente</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
         <translation>Puede exigir que el estudiante responda cada pregunta antes de pasar a la siguiente, o permitirle dejar respuestas en blanco.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="269"/>
         <source>Pass point</source>
         <translation>Nota de aprobado</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
         <translation>Indica al estudiante si ha aprobado o no la prueba.  Póngalo a cero si no desea dar esa información.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="268"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="279"/>
         <source>Allow student to specify maximum questions</source>
         <translation>Permitir que el estudiante indique el número máximo de preguntas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="270"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="301"/>
         <source>Maximum Questions</source>
         <translation>Máximo de preguntas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="284"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
         <translation>Puede indicar que solo se planteen algunas de las preguntas.  Póngalo a cero para plantearlas todas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="293"/>
         <source>Test Time</source>
         <translation>Tiempo de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="293"/>
         <source>Answer Checking</source>
         <translation>Comprobación de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="294"/>
         <source>Pass Point</source>
         <translation>Nota de aprobado</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="288"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="299"/>
         <source>Question Ordering</source>
         <translation>Orden de las preguntas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
         <source>Answer Requirement</source>
         <translation>Obligación de responder</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>Allow hot links during test.</source>
         <translation>Permitir hipervínculos durante la prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="314"/>
         <source>Show references while taking test.</source>
         <translation>Mostrar referencias durante la prueba.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="304"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="315"/>
         <source>Allow hot links during review.</source>
         <translation>Permitir hipervínculos durante la revisión.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="305"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="316"/>
         <source>Show references during review.</source>
         <translation>Mostrar referencias durante la revisión.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
         <source>While Testing</source>
         <translation>Durante la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="310"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="321"/>
         <source>While Reviewing</source>
         <translation>Durante la revisión</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
         <translation>Estos ajustes indican si el estudiante puede abrir hipervínculos y ver referencias mientras realiza la prueba y mientras revisa las preguntas falladas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Non-Scrolling timers</source>
         <translation>Temporizadores fijos</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Scrolling timers</source>
         <translation>Temporizadores con barra de avance</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Do not display timers</source>
         <translation>No mostrar temporizadores</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="320"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
         <translation>Este ajuste indica el tipo de temporizador que se muestra (tanto el del tiempo transcurrido como el de la prueba)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="335"/>
         <source>Do not allow test review</source>
         <translation>No permitir revisar la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="325"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="336"/>
         <source>Allow test review</source>
         <translation>Permitir revisar la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="326"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="337"/>
         <source>Allow review of skipped questions</source>
         <translation>Permitir revisar las preguntas omitidas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="341"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
         <translation>Este ajuste indica si el estudiante puede revisar la prueba después de realizarla.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
         <source>(not set)</source>
         <translation>(sin definir)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="342"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="353"/>
         <source>The language of the test&apos;s text picks the spelling dictionary and lays out Arabic and Hebrew right to left.</source>
         <translation>El idioma del texto de la prueba elige el diccionario ortográfico y dispone el árabe y el hebreo de derecha a izquierda.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="347"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="358"/>
         <source>Hot Links and References</source>
         <translation>Hipervínculos y referencias</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="348"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="359"/>
         <source>Time Display</source>
         <translation>Visualización del tiempo</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="349"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="360"/>
         <source>Test Review</source>
         <translation>Revisión de la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="361"/>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="364"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="375"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
         <translation>Nota: Este cuadro de texto tiene el mismo tamaño y usa la misma fuente con que se mostrará al estudiante.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>Category</source>
         <translation>Categoría</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>Questions asked</source>
         <translation>Preguntas formuladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>One of each tag</source>
         <translation>Una de cada etiqueta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="379"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="390"/>
         <source>Questions asked of each category</source>
         <translation>Preguntas formuladas de cada categoría</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="381"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="392"/>
         <source>Each student is asked this many questions of each category (and of the categories under it, such as Mechanics/Forces under Mechanics). Leave it empty to use Maximum Questions.</source>
         <translation>A cada estudiante se le hacen tantas preguntas de cada categoría (y de las categorías que contiene, como Mecánica/Fuerzas dentro de Mecánica). Déjelo vacío para usar el máximo de preguntas.</translation>
     </message>
@@ -4208,91 +4507,91 @@ Tasa de aprobados: %7</translation>
 <context>
     <name>TTestPrinter</name>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="118"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="119"/>
         <source>Page %1</source>
         <translation>Página %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="320"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="6"/>
         <source>questions and answers shuffled</source>
         <translation>preguntas y respuestas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="321"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="7"/>
         <source>questions shuffled</source>
         <translation>preguntas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="322"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="8"/>
         <source>answers shuffled</source>
         <translation>respuestas mezcladas</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="323"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="9"/>
         <source>nothing shuffled</source>
         <translation>sin mezclar</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="219"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="220"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
         <translation>Semilla %1, %2 versiones, %3; entre paréntesis, el número de la pregunta en la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
         <source>choose any that apply</source>
         <translation>elija cualquiera de las que correspondan</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
         <source>choose all that apply</source>
         <translation>elija todas las que correspondan</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="212"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="213"/>
         <source>any</source>
         <extracomment>Beside a key&apos;s letters: one of them is enough.</extracomment>
         <translation>una</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="214"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="215"/>
         <source>all</source>
         <translation>todas</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="227"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="228"/>
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="232"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="233"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
         <translation>Nombre: ______________________   Fecha: ____________   Grupo: ____________</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="259"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="260"/>
         <source>Link: %1</source>
         <translation>Enlace: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="397"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="394"/>
         <source>question %1: the picture %2 was not found</source>
         <translation>pregunta %1: no se encontró la imagen %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="405"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="402"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
         <translation>pregunta %1: no se puede leer la imagen %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="448"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="445"/>
         <source>Answer key, version %1</source>
         <translation>Clave de respuestas, versión %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="457"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="454"/>
         <source>%1: every one of the letters, and no other; %2: one of them is enough, with no wrong letter</source>
         <extracomment>The legend of the marks beside a key&apos;s letters: %1 is the mark &quot;all&quot;, %2 &quot;any&quot;.</extracomment>
         <translation>%1: todas esas letras y ninguna otra; %2: basta con una de ellas, sin ninguna letra incorrecta</translation>

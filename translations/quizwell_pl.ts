@@ -15,7 +15,7 @@
         <translation>tworzone przez nauczycieli.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/Artwork.cpp" line="382"/>
+        <location filename="../src/ui/platform/Artwork.cpp" line="379"/>
         <source>Self-tests, made simple.</source>
         <translation>Testy do samokontroli – po prostu.</translation>
     </message>
@@ -1145,27 +1145,44 @@ Państwo jej postanowienia.
 <context>
     <name>TExtraTimeForm</name>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="18"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
+        <source>line %1: no &apos;=&apos; between the name and the factor</source>
+        <extracomment>%1 is a line&apos;s number in the list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="23"/>
+        <source>line %1: no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="28"/>
+        <source>line %1: the factor is not a number from 1 to %2</source>
+        <extracomment>%1 is a line&apos;s number in the list; %2 the largest factor.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="39"/>
         <source>Extra Time per Student</source>
         <translation>Dodatkowy czas dla uczniów</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="42"/>
         <source>&amp;Students given extra time, one a line as NAME=FACTOR, for example &quot;Ann Lee=1.25&quot; for a quarter more time (factors from 1 to 4). The name is matched as the student types it, letter case aside. The list is kept beside the test, in %1.</source>
         <translation>&amp;Uczniowie z dodatkowym czasem, po jednym w wierszu w postaci IMIĘ=MNOŻNIK, na przykład „Ann Lee=1.25” to o jedną czwartą więcej czasu (mnożnik od 1 do 4). Imię jest porównywane z tym, które wpisuje uczeń, bez względu na wielkość liter. Lista jest przechowywana obok testu, w pliku %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="30"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="51"/>
         <source>Students given extra time</source>
         <translation>Uczniowie z dodatkowym czasem</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="31"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="52"/>
         <source>One student a line: the name, an equals sign and the factor</source>
         <translation>Jeden uczeń w wierszu: imię, znak równości i mnożnik</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="57"/>
+        <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="78"/>
         <source>These lines do not read, so the list was not saved:<byte value="xd"/>%1</source>
         <translation>Tych wierszy nie można odczytać, dlatego lista nie została zapisana:<byte value="xd"/>%1</translation>
     </message>
@@ -1360,12 +1377,12 @@ Państwo jej postanowienia.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="31"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
         <source>1 version</source>
         <translation>1 wersja</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/print/GradeForm.cpp" line="32"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n wersja</numerusform>
@@ -1374,222 +1391,317 @@ Państwo jej postanowienia.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="36"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="90"/>
+        <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
+        <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="95"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>wcześniejszy wydruk (ziarno %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="40"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="102"/>
+        <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
+        <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="107"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>wydruk %1 (wydrukowano %2, ziarno %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="64"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="115"/>
+        <source>1 attempt was recorded in %1.</source>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <source>%n attempts were recorded in %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="120"/>
+        <source>1 attempt was recorded in %1; 1 was there already.</source>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <source>1 attempt was recorded in %1; %2 were there already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <source>%n attempts were recorded in %1; 1 was there already.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
+        <source>%n attempts were recorded in %1; %2 were there already.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="139"/>
+        <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
+        <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
+        <source>the seed and options given (seed %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="151"/>
+        <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
+        <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="163"/>
+        <source>version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="164"/>
+        <source>the test&apos;s own order, nothing shuffled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="167"/>
+        <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
+        <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="180"/>
+        <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
+        <extracomment>%1 names the run.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/GradeForm.cpp" line="47"/>
         <source>Grade Answers</source>
         <translation>Ocenianie odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Run</source>
         <translation>Wydruk</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Printed</source>
         <translation>Data wydruku</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Seed</source>
         <translation>Ziarno</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Versions</source>
         <translation>Wersje</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="68"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="51"/>
         <source>Shuffled</source>
         <translation>Mieszanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="69"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="52"/>
         <source>Print runs</source>
         <translation>Wydruki</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="73"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="56"/>
         <source>Print r&amp;uns:</source>
         <translation>&amp;Wydruki:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="59"/>
         <source>&amp;Number of versions:</source>
         <translation>&amp;Liczba wersji:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="63"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Ziarno:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="65"/>
         <source>Questions shuffled</source>
         <translation>Pytania wymieszane</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="67"/>
         <source>Answers shuffled</source>
         <translation>Odpowiedzi wymieszane</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="76"/>
         <source>No answers file chosen.</source>
         <translation>Nie wybrano pliku odpowiedzi.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="94"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="77"/>
         <source>Answers:</source>
         <translation>Odpowiedzi:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Name</source>
         <translation>Imię i nazwisko</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Version</source>
         <translation>Wersja</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Right</source>
         <translation>Poprawne</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Asked</source>
         <translation>Zadane</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Percent</source>
         <translation>Procent</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="97"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="80"/>
         <source>Passed</source>
         <translation>Zaliczony</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="99"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="82"/>
         <source>Results by student</source>
         <translation>Wyniki według uczniów</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="101"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="84"/>
         <source>Students</source>
         <translation>Uczniowie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="102"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="85"/>
         <source>Results by question</source>
         <translation>Wyniki według pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="106"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="89"/>
         <source>&amp;Open Answers...</source>
         <translation>&amp;Otwórz odpowiedzi...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="107"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="90"/>
         <source>&amp;Grade Again</source>
         <translation>Oceń &amp;ponownie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="108"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="91"/>
         <source>Sa&amp;ve as CSV...</source>
         <translation>Zapisz jako &amp;CSV...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="109"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="92"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="110"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="93"/>
         <source>&amp;Record in Results</source>
         <translation>Dodaj do wy&amp;ników</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="143"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="126"/>
         <source>The recorded runs cannot be read: %1</source>
         <translation>Nie można odczytać zapisanych wydruków: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="151"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="134"/>
         <source>earlier</source>
         <translation>wcześniejszy</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="163"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="146"/>
         <source>Choose the run the sheets were printed in. Give the seed, versions and shuffles only for a print that is not listed.</source>
         <translation>Należy wybrać wydruk, w którym wydrukowano karty. Ziarno, liczbę wersji i mieszanie należy podać tylko dla wydruku, którego nie ma na liście.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="167"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="150"/>
         <source>No print of this test is on record: give the seed, the number of versions and the shuffles it was printed with.</source>
         <translation>Brak zapisanego wydruku tego testu: należy podać ziarno, liczbę wersji i mieszanie użyte przy drukowaniu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
         <source>Select Answers to Grade</source>
         <translation>Wybierz odpowiedzi do oceny</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="222"/>
-        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="205"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>CSV Files|*.csv|All Files|*.*</source>
         <translation>Pliki CSV|*.csv|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="233"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="216"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>Ziarno musi być liczbą całkowitą o długości do 18 cyfr.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="243"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="226"/>
         <source>%1: %2</source>
         <extracomment>%1 is the answers file, %2 what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="259"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="242"/>
         <source>The sheets fit %1 far better than the run they were graded with. Record these scores all the same?</source>
         <translation>Karty znacznie lepiej pasują do innego wydruku (%1) niż do tego, według którego zostały ocenione. Mimo to zapisać te wyniki?</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>yes</source>
         <translation>tak</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="262"/>
         <source>no</source>
         <translation>nie</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/GradeForm.cpp" line="295"/>
+        <location filename="../src/ui/print/GradeForm.cpp" line="279"/>
         <source>Save Results as CSV</source>
         <translation>Zapisz wyniki jako CSV</translation>
     </message>
@@ -1838,22 +1950,22 @@ Państwo jej postanowienia.
         <translation>&amp;Anuluj</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="80"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="81"/>
         <source>Supported media file types are; AVI - Windows Video, BMP - Bitmap, RTF - Rich Text, TXT - Plain Text, and WAV - Audio.</source>
         <translation>Obsługiwane typy plików multimedialnych to: AVI – wideo Windows, BMP – mapa bitowa, RTF – tekst sformatowany, TXT – zwykły tekst oraz WAV – dźwięk.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="84"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="83"/>
         <source>You can also perform a FactVault(tm) query.  To do so enter: FACTVAULT:Query String.  See help for more information.</source>
         <translation>Można też wykonać zapytanie FactVault(tm).  W tym celu należy wpisać: FACTVAULT:treść zapytania.  Więcej informacji zawiera pomoc.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="88"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="85"/>
         <source>Simply entering a file name will make Quizwell look in the same folder that it is running in.  You can also provide a relative path using \.  </source>
         <translation>Jeśli zostanie podana sama nazwa pliku, program Quizwell będzie go szukał w folderze, z którego został uruchomiony.  Można też podać ścieżkę względną, używając znaku \.    </translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MMediaForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/MMediaForm.cpp" line="87"/>
         <source>For example, &quot;\MEDIA\SOUND.WAV&quot; would look in the media folder under the folder that Quizwell is running from for the file sound.wav</source>
         <translation>Na przykład „\MEDIA\SOUND.WAV” oznacza szukanie pliku sound.wav w folderze media znajdującym się w folderze, z którego uruchomiono program Quizwell</translation>
     </message>
@@ -2168,7 +2280,7 @@ Państwo jej postanowienia.
     </message>
     <message>
         <location filename="../src/ui/maker/MainForm.cpp" line="354"/>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="170"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="171"/>
         <source>The test named %1 was not found!<byte value="xd"/>Please try again or reinstall software.</source>
         <translation>Nie znaleziono testu o nazwie %1!<byte value="xd"/>Należy spróbować ponownie lub zainstalować program od nowa.</translation>
     </message>
@@ -2211,37 +2323,37 @@ Państwo jej postanowienia.
         <translation>Tych pytań nie przekonwertowano: %1.<byte value="xd"/>Test zawiera pytania do pierwszego pustego, najwyżej %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="110"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="111"/>
         <source>Load a test first: the classroom runs the current test.</source>
         <translation>Najpierw należy wczytać test: w sali lekcyjnej przeprowadzany jest bieżący test.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="137"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="138"/>
         <source>QWTEST.EXE not found in current folder.<byte value="xd"/>Would you like to find and run it?</source>
         <translation>Nie znaleziono pliku QWTEST.EXE w bieżącym folderze.<byte value="xd"/>Odszukać go i uruchomić?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="139"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="140"/>
         <source>%1 in current folder cannot be started: %2.<byte value="xd"/>Would you like to find and run another?</source>
         <translation>Nie można uruchomić %1 z bieżącego folderu: %2.<byte value="xd"/>Odszukać i uruchomić inny?</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="146"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="147"/>
         <source>%1 was not found.</source>
         <translation>Nie znaleziono %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="149"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="150"/>
         <source>%1 cannot be started: %2.</source>
         <translation>Nie można uruchomić %1: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="160"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="161"/>
         <source>Load a test first, or choose one in the list: the results shown are that test&apos;s.</source>
         <translation>Najpierw należy wczytać test lub wybrać go z listy: wyświetlane są wyniki tego testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/MainFormWindows.cpp" line="203"/>
+        <location filename="../src/ui/maker/MainFormWindows.cpp" line="204"/>
         <source>These tests could not be read and are not compared:<byte value="xd"/>%1</source>
         <translation>Nie można odczytać tych testów, dlatego nie zostały porównane:<byte value="xd"/>%1</translation>
     </message>
@@ -2267,201 +2379,270 @@ Państwo jej postanowienia.
 <context>
     <name>TPrintForm</name>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="51"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="50"/>
         <source>Print Test</source>
         <translation>Drukowanie testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="53"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="52"/>
         <source>Versions</source>
         <translation>Wersje</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="56"/>
         <source>Versions are named A, B, C, ...</source>
         <translation>Wersje są oznaczane literami A, B, C, ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="58"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="57"/>
         <source>&amp;Number of versions:</source>
         <translation>Liczba &amp;wersji:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="60"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="59"/>
         <source>Shuffle the &amp;questions</source>
         <translation>&amp;Losowa kolejność pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="62"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="61"/>
         <source>Shuffle the &amp;answers of each question</source>
         <translation>Losowa kolejność &amp;odpowiedzi w każdym pytaniu</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="67"/>
         <source>The same seed makes the same versions again; note it to grade them.</source>
         <translation>To samo ziarno daje ponownie te same wersje; aby je ocenić, należy zanotować ziarno.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="69"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="68"/>
         <source>Ne&amp;w</source>
         <translation>&amp;Nowe</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="72"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="71"/>
         <source>&amp;Seed:</source>
         <translation>&amp;Ziarno:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="75"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="74"/>
         <source>Balance the versions&apos; e&amp;xpected scores</source>
         <translation>Wyrównaj o&amp;czekiwane wyniki wersji</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="77"/>
         <source>Versions are balanced when the test draws its questions from a blueprint</source>
         <translation>Wersje są wyrównywane, gdy test losuje pytania według planu</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="79"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="78"/>
         <source>Draws the versions from the blueprint so that their expected mean scores, from the results recorded, match</source>
         <translation>Losuje wersje według planu tak, aby ich oczekiwane średnie wyniki, wyliczone z zapisanych wyników, były zgodne</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="85"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="84"/>
         <source>Include</source>
         <translation>Uwzględnij</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="86"/>
         <source>The q&amp;uestions</source>
         <translation>P&amp;ytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="87"/>
         <source>A name, date and c&amp;lass line</source>
         <translation>Wiersz na imię i nazwisko, datę i &amp;klasę</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="88"/>
         <source>The &amp;begin message</source>
         <translation>Komunikat &amp;początkowy</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="89"/>
         <source>An answer s&amp;heet for each version</source>
         <translation>K&amp;arta odpowiedzi dla każdej wersji</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="91"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="90"/>
         <source>Sheets the scanner reads: a box per answer, corner marks and a QR code</source>
         <translation>Karty odczytywane przez skaner: pole na każdą odpowiedź, znaczniki narożne i kod QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="95"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="94"/>
         <source>Columns of boxes for a student number; 0 for none</source>
         <translation>Kolumny pól na numer ucznia; 0 oznacza brak</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="97"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="96"/>
         <source>Student nu&amp;mber digits:</source>
         <translation>Liczba cyfr numeru &amp;ucznia:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="104"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="103"/>
         <source>One per student, each with its own serial; 1 prints a sheet to photocopy</source>
         <translation>Jedna karta na ucznia, każda z własnym numerem seryjnym; 1 oznacza jedną kartę do skserowania</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="106"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="105"/>
         <source>Shee&amp;ts per version:</source>
         <translation>Kar&amp;ty na wersję:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="113"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="112"/>
         <source>The answer &amp;keys, on their own pages</source>
         <translation>Klucz&amp;e odpowiedzi na osobnych stronach</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="115"/>
         <source>&amp;Print...</source>
         <translation>&amp;Drukuj...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="116"/>
         <source>Pre&amp;view...</source>
         <translation>Pod&amp;gląd...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="117"/>
         <source>Save as P&amp;DF...</source>
         <translation>Zapisz jako PD&amp;F...</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="119"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="118"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="138"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="137"/>
         <source>The seed must be a whole number of up to 18 digits.</source>
         <translation>Ziarno musi być liczbą całkowitą o długości do 18 cyfr.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="164"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="163"/>
         <source>The results could not be read: %1</source>
         <translation>Nie można odczytać wyników: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="192"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
+        <source>A sheet of %1 pages to photocopy needs a student number on every page to put its pages together: give the student number digits, or print a sheet per student.</source>
+        <extracomment>%1 is how many pages one student&apos;s answer sheet takes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
         <source>The printer could not be started.</source>
         <translation>Nie można uruchomić drukarki.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="200"/>
         <source>The test has been sent to the printer.</source>
         <translation>Test został wysłany do drukarki.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="202"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="206"/>
         <source>These pictures are not printed:</source>
         <translation>Te obrazy nie zostały wydrukowane:</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="208"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
         <source>Recorded as print run %1 for grading.</source>
         <translation>Zapisano jako wydruk nr %1 do oceniania.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="212"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="216"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>Nie można zapisać wydruku do oceniania: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="213"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="217"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>Aby ocenić karty, należy zanotować ziarno %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
         <source>Save Test as PDF</source>
         <translation>Zapisz test jako PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="233"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>Pliki PDF|*.pdf|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="241"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
         <source>The PDF could not be made.</source>
         <translation>Nie można utworzyć pliku PDF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="249"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>Test został zapisany jako plik PDF (liczba stron: %1):<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="25"/>
+        <source>&quot;%1&quot;: give a category, &quot;=&quot; and how many questions to ask</source>
+        <extracomment>%1 is a line of a blueprint as the teacher gave it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="30"/>
+        <source>%1: ask from 1 to %2 questions, not &quot;%3&quot;</source>
+        <extracomment>%1 is a category, %2 the most questions a test holds, %3 what was given for it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="34"/>
+        <source>%1: named twice</source>
+        <extracomment>%1 is a category.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="37"/>
+        <source>%1: %2 asked, %3 in the test</source>
+        <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many the test has.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="43"/>
+        <source>%1: %2 asked, %3 needed for one of each tag</source>
+        <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many one of each tag takes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="50"/>
+        <source>the blueprint does not read (%1): every question is printed</source>
+        <extracomment>%1 says why the test&apos;s blueprint does not read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="57"/>
+        <source>no statistics for these questions yet: versions drawn at random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="62"/>
+        <source>%1%</source>
+        <extracomment>An expected mean score: %1 is a whole percent.</extracomment>
+        <translation type="unfinished">%1%</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="67"/>
+        <source>expected mean: %1 (spread %2 points)</source>
+        <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/platform/PaperWords.cpp" line="71"/>
+        <source>expected mean: %1 (spread %2 points); %n questions without statistics counted at the mean</source>
+        <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest; %n questions have no statistics.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2541,7 +2722,7 @@ Państwo jej postanowienia.
     </message>
     <message>
         <location filename="../src/ui/maker/QAForm.cpp" line="93"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="328"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="332"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
@@ -2571,249 +2752,250 @@ Państwo jej postanowienia.
         <translation>Znaczniki</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="184"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
         <source>&amp;File</source>
         <translation>&amp;Plik</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="185"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
         <source>&amp;Save Test</source>
         <translation>&amp;Zapisz test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="187"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
         <source>&amp;Revert Test</source>
         <translation>Przy&amp;wróć zapisany test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="188"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="192"/>
         <source>&amp;Preview Test</source>
         <translation>&amp;Podgląd testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="189"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
         <source>&amp;Import Questions...</source>
         <translation>&amp;Importuj pytania...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="191"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="195"/>
         <source>&amp;Exit</source>
         <translation>Za&amp;kończ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="193"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="197"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edycja</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="194"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="198"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Undo</source>
         <extracomment>%1 names the change undone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Cofnij</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="196"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="200"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="211"/>
         <source>&amp;Redo</source>
         <extracomment>%1 names the change redone, as &quot;Typing&quot;.</extracomment>
         <translation>&amp;Ponów</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="203"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Cofnij: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="207"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="211"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ponów: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="210"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
         <source>&amp;Add New Question</source>
         <translation>&amp;Dodaj nowe pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="216"/>
         <source>&amp;Delete Current Question</source>
         <translation>&amp;Usuń bieżące pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="214"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
         <source>&amp;Find...</source>
         <translation>&amp;Znajdź...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="219"/>
         <source>R&amp;eplace...</source>
         <translation>Za&amp;mień...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="218"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="222"/>
         <source>Check &amp;Spelling of the Whole Test</source>
         <translation>Sprawdź p&amp;isownię całego testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="220"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="224"/>
         <source>Spelling &amp;Language</source>
         <translation>&amp;Język pisowni</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="229"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="233"/>
         <source>&amp;Navigate</source>
         <translation>&amp;Nawigacja</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="230"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="234"/>
         <source>&amp;Next</source>
         <translation>&amp;Następne</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="232"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
         <source>&amp;Previous</source>
         <translation>&amp;Poprzednie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="235"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
         <source>&amp;Top</source>
         <translation>Pie&amp;rwsze</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="236"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="240"/>
         <source>&amp;Bottom</source>
         <translation>&amp;Ostatnie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="238"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="242"/>
         <source>Jump to...</source>
         <translation>Przejdź do...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="243"/>
         <source>Question &amp;List...</source>
         <translation>&amp;Lista pytań...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="241"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="245"/>
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="274"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="278"/>
         <source>Save Test</source>
         <translation>Zapisz test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="275"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="279"/>
         <source>Exit</source>
         <translation>Zakończ</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="277"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="281"/>
         <source>Revert Test</source>
         <translation>Przywróć zapisany test</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="295"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="299"/>
         <source>Undo</source>
         <translation>Cofnij</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="297"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
         <source>Redo</source>
         <translation>Ponów</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="301"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
         <source>Bottom</source>
         <translation>Ostatnie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="306"/>
         <source>Previous</source>
         <translation>Poprzednie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
         <source>Next</source>
         <translation>Następne</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="304"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
         <source>Top</source>
         <translation>Pierwsze</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="305"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="309"/>
         <source>Jump To...</source>
         <translation>Przejdź do...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="311"/>
         <source>Add New Question</source>
         <translation>Dodaj nowe pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="308"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="312"/>
         <source>Delete Current Question</source>
         <translation>Usuń bieżące pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="317"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="354"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="321"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="358"/>
         <source>Copy</source>
         <translation>Kopiuj</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="318"/>
-        <location filename="../src/ui/maker/QAForm.cpp" line="355"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="322"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="359"/>
         <source>Paste</source>
         <translation>Wklej</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="338"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="342"/>
         <source>Click to add a hot link.</source>
         <translation>Kliknij, aby dodać odnośnik.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="343"/>
         <source>Click to add media file</source>
         <translation>Kliknij, aby dodać plik multimedialny</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="346"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="350"/>
         <source>Enter up to 6 answers.  Check the box next to each correct answer.</source>
         <translation>Można wpisać do 6 odpowiedzi.  Poprawne należy zaznaczyć.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="375"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="379"/>
         <source>Answer %1</source>
         <extracomment>Read out by a screen reader; %1 is the answer&apos;s letter.</extracomment>
         <translation>Odpowiedź %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="380"/>
         <source>Answer %1 is correct</source>
         <translation>Odpowiedź %1 jest poprawna</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="389"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="393"/>
         <source>All answers must be correct to pass</source>
         <translation>Do zaliczenia wymagane są wszystkie poprawne odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="391"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="395"/>
         <source>Any correct answer is concidered a pass</source>
         <translation>Dowolna poprawna odpowiedź oznacza zaliczenie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="497"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="501"/>
+        <location filename="../src/ui/maker/QAFormScreen.cpp" line="153"/>
         <source>Set Category</source>
         <translation>Ustawienie kategorii</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="502"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="506"/>
         <source>Move Question</source>
         <translation>Przeniesienie pytania</translation>
     </message>
@@ -2858,24 +3040,29 @@ Państwo jej postanowienia.
         <translation>Import pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="511"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="515"/>
         <source>Add Question</source>
         <translation>Dodanie pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="520"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="524"/>
         <source>Delete Question</source>
         <translation>Usunięcie pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="531"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="535"/>
         <source>Paste Question</source>
         <translation>Wklejenie pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QAForm.cpp" line="541"/>
+        <location filename="../src/ui/maker/QAForm.cpp" line="545"/>
         <source>Paste Answers</source>
         <translation>Wklejenie odpowiedzi</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/maker/QAFormScreen.cpp" line="154"/>
+        <source>Set Tags</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3066,32 +3253,32 @@ Państwo jej postanowienia.
         <translation>Zmiana klucza</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="87"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="90"/>
         <source>Mechanics/Forces</source>
         <translation>Mechanika/Siły</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="88"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
         <source>Set &amp;Category</source>
         <translation>Ustaw &amp;kategorię</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="89"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="95"/>
         <source>&amp;Show:</source>
         <translation>&amp;Pokaż:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="97"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="100"/>
         <source>Category of the selected questions:</source>
         <translation>Kategoria zaznaczonych pytań:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="143"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="146"/>
         <source>changed</source>
         <translation>zmieniony</translation>
     </message>
@@ -3203,59 +3390,65 @@ Państwo jej postanowienia.
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="86"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
         <source>Student</source>
         <translation>Uczeń</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="87"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
         <source>Student number</source>
         <translation>Numer ucznia</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="378"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="88"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
         <source>Date</source>
         <translation>Data</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="89"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
         <source>Source</source>
         <translation>Źródło</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="90"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
         <source>Version</source>
         <translation>Wersja</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="91"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
         <source>Score</source>
         <translation>Wynik</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="92"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
         <source>Percent</source>
         <translation>Procent</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="93"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
         <source>Passed</source>
         <translation>Zaliczony</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="94"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="95"/>
         <source>Time taken</source>
         <translation>Czas rozwiązywania</translation>
     </message>
     <message>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="97"/>
+        <source>Questions</source>
+        <extracomment>The questions an attempt asked, by their numbers in the test: &quot;1, 4, 7-9&quot;.</extracomment>
+        <translation type="unfinished">Pytania</translation>
+    </message>
+    <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="98"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="99"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
         <source>Text</source>
         <translation>Tekst</translation>
     </message>
@@ -3263,35 +3456,35 @@ Państwo jej postanowienia.
         <location filename="../src/ui/results/ResultsForm.cpp" line="193"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="298"/>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="100"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="120"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="241"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="103"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="123"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="249"/>
         <source>Attempts</source>
         <translation>Podejścia</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="101"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
         <source>Facility</source>
         <translation>Łatwość</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="102"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
         <source>Discrimination</source>
         <translation>Moc różnicująca</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="172"/>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="104"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="107"/>
         <source>Blank</source>
         <translation>Puste</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="105"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="108"/>
         <source>Flags</source>
         <translation>Uwagi</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="118"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="121"/>
         <source>Attempts by percent score</source>
         <translation>Podejścia według wyniku procentowego</translation>
     </message>
@@ -3541,7 +3734,7 @@ Odsetek zaliczeń: %7</translation>
         <translation>Wyniki: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/results/ResultsReport.cpp" line="239"/>
+        <location filename="../src/ui/results/ResultsReport.cpp" line="242"/>
         <source>Item analysis (answers: all / top 27% / bottom 27%)</source>
         <translation>Analiza pytań (odpowiedzi: wszyscy / górne 27% / dolne 27%)</translation>
     </message>
@@ -3617,251 +3810,362 @@ Odsetek zaliczeń: %7</translation>
 <context>
     <name>TScanForm</name>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="83"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
         <source>not a grey image</source>
         <translation>to nie jest obraz w skali szarości</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="84"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
         <source>the image cannot be read: %1</source>
         <translation>nie można odczytać obrazu: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="85"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
         <source>no corner markers: a blank page, or not an answer sheet</source>
         <translation>brak znaczników narożnych: pusta strona lub nie jest to karta odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="86"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
         <source>only %1 of the four corner markers found</source>
         <translation>znaleziono tylko %1 z czterech znaczników narożnych</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="87"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
         <source>the QR code cannot be read</source>
         <translation>nie można odczytać kodu QR</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="88"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="90"/>
         <source>the QR code is not an answer sheet&apos;s</source>
         <translation>kod QR nie pochodzi z karty odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="89"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
         <source>the corner markers do not stand where a sheet&apos;s do (a corner torn off or folded?)</source>
         <translation>znaczniki narożne nie leżą tam, gdzie na karcie (oderwany lub zagięty róg?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="91"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="93"/>
         <source>the corner markers do not stand where a sheet&apos;s do (the page folded, or photographed more than 15 degrees aside?)</source>
         <translation>znaczniki narożne nie leżą tam, gdzie na karcie (zgięta strona lub zdjęcie zrobione pod kątem większym niż 15 stopni?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="94"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
         <source>the QR code does not stand where the corner markers put it</source>
         <translation>kod QR nie leży tam, gdzie wskazują znaczniki narożne</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="95"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
         <source>the page is too faint to read</source>
         <translation>strona jest zbyt blada, aby ją odczytać</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="96"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
         <source>a box neither blank nor marked</source>
         <translation>pole ani puste, ani zaznaczone</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="97"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
         <source>boxes neither blank nor marked</source>
         <translation>pola ani puste, ani zaznaczone</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="98"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
         <source>marks between the boxes (a circled box?)</source>
         <translation>zaznaczenia między polami (pole zakreślone kółkiem?)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="99"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
         <source>more than one box marked</source>
         <translation>zaznaczono więcej niż jedno pole</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="100"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
         <source>column %1 has more than one digit marked</source>
         <translation>w kolumnie %1 zaznaczono więcej niż jedną cyfrę</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="101"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
         <source>column %1 has a box neither blank nor marked</source>
         <translation>w kolumnie %1 jest pole ani puste, ani zaznaczone</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="102"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="104"/>
         <source>column %1 is left blank</source>
         <translation>kolumna %1 jest pusta</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="103"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
+        <source>1 version</source>
+        <translation type="unfinished">1 wersja</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
+        <source>%n versions</source>
+        <translation type="unfinished">
+            <numerusform>%n wersja</numerusform>
+            <numerusform>%n wersje</numerusform>
+            <numerusform>%n wersji</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <source>seed %1, %2</source>
+        <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
+        <source>seed %1, %2, %3</source>
+        <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
+        <source>sheet %1 of version %2</source>
+        <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
+        <source>version %1 sheet of student %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <source>version %1 sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <source>a page of another test (fingerprint %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
+        <source>a sheet of a print that was not recorded (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <source>a sheet of another print than the rest of the pile (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <source>version %1 is not one of the %2 versions of its print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>nie można ustalić ucznia tej strony: brak numeru ucznia wpisywanego na każdej stronie kserowanej karty lub jest on nieczytelny</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="334"/>
+        <source>The recorded runs cannot be read: %1</source>
+        <translation type="unfinished">Nie można odczytać zapisanych wydruków: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="487"/>
+        <source>Warning: %1</source>
+        <extracomment>%1 is what was graded all the same but should be checked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
+        <source>The sheets read cannot be graded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
         <source>%1 page %2, question %3</source>
         <extracomment>Where on the scans: %1 is a file, %2 a page&apos;s number in it, %3 a question&apos;s number on the sheet.</extracomment>
         <translation>%1 strona %2, pytanie %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="110"/>
         <source>%1 page %2, student number</source>
         <translation>%1 strona %2, numer ucznia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="112"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="111"/>
         <source>%1 page %2</source>
         <translation>%1 strona %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="148"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="180"/>
+        <source>%1 has page %2 more than once (%3): whose each is cannot be known, so the sheet is not graded</source>
+        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="186"/>
+        <source>%1 lacks page %2 of %3</source>
+        <extracomment>%1 names the sheet, %2 the pages missing, %3 how many pages it has.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <source>the test&apos;s questions or answers were changed after this sheet was printed: its rows are not the test&apos;s as it is now, so it cannot be graded with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="194"/>
+        <source>its questions do not follow those of the sheet&apos;s page before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="196"/>
+        <source>student number %1 is on more than one sheet (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
+        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="216"/>
+        <source>%1: read as pencil</source>
+        <extracomment>%1 is where the page is: a file and a page&apos;s number in it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="220"/>
+        <source>some sheets were printed before sheets had serials: their pages are joined by their order in the pile, so check that each sheet&apos;s pages lie together, first page first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="251"/>
         <source>Scan Answer Sheets</source>
         <translation>Skanowanie kart odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="152"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
         <source>Pages read</source>
         <translation>Odczytane strony</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="263"/>
         <source>To review</source>
         <translation>Do sprawdzenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="269"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Należy dodać zeskanowane karty: pliki PDF lub obrazy PNG, JPEG albo TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Dodaj pliki...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="172"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="275"/>
         <source>Add F&amp;older...</source>
         <translation>Dodaj &amp;folder...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="173"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="276"/>
         <source>&amp;Cancel Reading</source>
         <translation>&amp;Przerwij odczyt</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="278"/>
         <source>&amp;Grade and Record</source>
         <translation>&amp;Oceń i zapisz</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="177"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="294"/>
         <source>To review:</source>
         <translation>Do sprawdzenia:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="203"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="204"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="307"/>
         <source>lighter marks count</source>
         <translation>uwzględniaj jaśniejsze zaznaczenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="231"/>
-        <source>The recorded runs cannot be read: </source>
-        <translation>Nie można odczytać zapisanych wydruków: </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="237"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="340"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>Nie zapisano żadnego wydruku tego testu; jego kart nie można sprawdzić ani ocenić.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="249"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="352"/>
         <source>Add Scanned Sheets</source>
         <translation>Dodaj zeskanowane karty</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="250"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="353"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Skany|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="359"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Dodaj folder zeskanowanych kart</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="261"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>Folder %1 nie zawiera plików PDF, PNG, JPEG ani TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="460"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Odczytywanie... Dotychczas odczytane strony: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="383"/>
-        <source>Warning: </source>
-        <translation>Ostrzeżenie: </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="386"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>Odczytane strony: %1, karty do oceny: %2, do sprawdzenia: %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="469"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="573"/>
         <source>No doubtful row is left.</source>
         <translation>Nie pozostał żaden wątpliwy wiersz.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="478"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="582"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, numer ucznia: odczytano „%2”%3. Należy wpisać numer zapisany na karcie (liczba cyfr: %4), a następnie nacisnąć Enter. Wpisano: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="484"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="588"/>
         <source>nothing</source>
         <translation>nic</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="594"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, pytanie %2: %3. Należy wpisać zaznaczone litery (od A do %4), a następnie nacisnąć Enter. Wybrano: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="496"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="600"/>
         <source>none</source>
         <translation>brak</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="575"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="679"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>Ocenione karty: %1.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="580"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>Ocenione karty: %1; podejścia dodane do wyników: %2.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="585"/>
-        <source>The sheets read cannot be graded: </source>
-        <translation>Odczytanych kart nie można ocenić: </translation>
     </message>
 </context>
 <context>
@@ -3896,320 +4200,320 @@ Odsetek zaliczeń: %7</translation>
 <context>
     <name>TSettingsForm</name>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="44"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="45"/>
         <source>Invalid time format.  Maximum values are 23:59:59.<byte value="xd"/>Please enter again.</source>
         <translation>Nieprawidłowy format czasu.  Maksymalne wartości to 23:59:59.<byte value="xd"/>Należy wprowadzić czas ponownie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="146"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="152"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="157"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="163"/>
         <source>Global Test Settings</source>
         <translation>Ustawienia globalne testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="165"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
         <source>Test Description</source>
         <translation>Opis testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="168"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
         <source>Settings Page 1</source>
         <translation>Ustawienia – strona 1</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="169"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
         <source>Settings Page 2</source>
         <translation>Ustawienia – strona 2</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="170"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="181"/>
         <source>Test Begin Message</source>
         <translation>Komunikat początkowy testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="171"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="182"/>
         <source>Enter anything you would like to tell the student before they begin the test.</source>
         <translation>Można tu wpisać wszystko, co uczeń powinien przeczytać przed rozpoczęciem testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="174"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="185"/>
         <source>Begin Test Message</source>
         <translation>Komunikat na początek testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="175"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="179"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="186"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="190"/>
         <source>Complete Test Message</source>
         <translation>Komunikat po zakończeniu testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="176"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="187"/>
         <source>Enter anything you would like to tell the student after they complete the test.</source>
         <translation>Można tu wpisać wszystko, co uczeń powinien przeczytać po zakończeniu testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="180"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="191"/>
         <source>Question Bank</source>
         <translation>Bank pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="212"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
         <source>Hours : Minutes : Seconds</source>
         <translation>Godziny : minuty : sekundy</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="215"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="226"/>
         <source>More time</source>
         <translation>Więcej czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="216"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="227"/>
         <source>Less time</source>
         <translation>Mniej czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="219"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="230"/>
         <source>Time Allowed (HH:MM:SS)</source>
         <translation>Czas (GG:MM:SS)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="223"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="234"/>
         <source>E&amp;xtra Time per Student...</source>
         <translation>&amp;Dodatkowy czas dla uczniów...</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="235"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
         <source>Leave blank or set to all zeros if this is not a timed test.</source>
         <translation>Jeśli test nie ma limitu czasu, należy pozostawić to pole puste lub wpisać same zera.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Show questions in order</source>
         <translation>Pokazuj pytania w ustalonej kolejności</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="239"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
         <source>Randomize the questions</source>
         <translation>Losowa kolejność pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="240"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="252"/>
         <source>Questions can be presented to the student in the same order they were prepared or they can be presented at random.</source>
         <translation>Pytania mogą być przedstawiane uczniowi w kolejności, w jakiej zostały przygotowane, lub w kolejności losowej.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="257"/>
         <source>Do not allow answer checking</source>
         <translation>Nie zezwalaj na sprawdzanie odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="245"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="257"/>
         <source>Allow answer checking</source>
         <translation>Zezwalaj na sprawdzanie odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="246"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
         <source>This setting specifies whether or not a student can check answers while the test is being taken.</source>
         <translation>To ustawienie określa, czy uczeń może sprawdzać odpowiedzi w trakcie rozwiązywania testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>Can leave answer blank</source>
         <translation>Można pozostawić odpowiedź pustą</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="250"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
         <source>Must answer before going to next</source>
         <translation>Trzeba odpowiedzieć przed przejściem dalej</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="251"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="263"/>
         <source>You can require the student to answer a question before moving on to the next, or you can let them leave answers blank.</source>
         <translation>Można wymagać od ucznia odpowiedzi na pytanie przed przejściem do następnego albo pozwolić mu pozostawiać odpowiedzi puste.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="258"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="269"/>
         <source>Pass point</source>
         <translation>Próg zaliczenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="262"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
         <source>This will inform the student if they have passed or failed the test.  Set to zero if you do not want to report pass/fail.</source>
         <translation>Uczeń zostanie poinformowany, czy zaliczył test.  Aby nie informować o zaliczeniu, należy ustawić wartość zero.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="268"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="279"/>
         <source>Allow student to specify maximum questions</source>
         <translation>Pozwól uczniowi określić maksymalną liczbę pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="270"/>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="290"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="281"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="301"/>
         <source>Maximum Questions</source>
         <translation>Maksymalna liczba pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="273"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="284"/>
         <source>You can specify that only a subset of all questions are asked.  Set to zero to ask all questions.</source>
         <translation>Można określić, że zadawana będzie tylko część wszystkich pytań.  Aby zadawać wszystkie pytania, należy ustawić wartość zero.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="293"/>
         <source>Test Time</source>
         <translation>Czas testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="282"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="293"/>
         <source>Answer Checking</source>
         <translation>Sprawdzanie odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="283"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="294"/>
         <source>Pass Point</source>
         <translation>Próg zaliczenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="288"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="299"/>
         <source>Question Ordering</source>
         <translation>Kolejność pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="289"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="300"/>
         <source>Answer Requirement</source>
         <translation>Wymóg odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="302"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
         <source>Allow hot links during test.</source>
         <translation>Zezwalaj na odnośniki w trakcie testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="303"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="314"/>
         <source>Show references while taking test.</source>
         <translation>Pokazuj źródła w trakcie testu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="304"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="315"/>
         <source>Allow hot links during review.</source>
         <translation>Zezwalaj na odnośniki podczas przeglądu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="305"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="316"/>
         <source>Show references during review.</source>
         <translation>Pokazuj źródła podczas przeglądu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="307"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="318"/>
         <source>While Testing</source>
         <translation>Podczas testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="310"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="321"/>
         <source>While Reviewing</source>
         <translation>Podczas przeglądu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="313"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
         <source>These settings specify if the student can pop-up hot links and view references while taking the test and while reviewing missed questions.</source>
         <translation>Te ustawienia określają, czy uczeń może otwierać odnośniki i wyświetlać źródła w trakcie rozwiązywania testu oraz podczas przeglądania błędnych odpowiedzi.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Non-Scrolling timers</source>
         <translation>Nieprzewijane liczniki czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Scrolling timers</source>
         <translation>Przewijane liczniki czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="319"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="331"/>
         <source>Do not display timers</source>
         <translation>Nie wyświetlaj liczników czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="320"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="332"/>
         <source>This setting specifies the timer type to display (both elapsed timer and test timer)</source>
         <translation>To ustawienie określa rodzaj wyświetlanego licznika czasu (zarówno czasu, który upłynął, jak i czasu testu)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="324"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="335"/>
         <source>Do not allow test review</source>
         <translation>Nie zezwalaj na przegląd testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="325"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="336"/>
         <source>Allow test review</source>
         <translation>Zezwalaj na przegląd testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="326"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="337"/>
         <source>Allow review of skipped questions</source>
         <translation>Zezwalaj na przegląd pominiętych pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="330"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="341"/>
         <source>This setting specifies whether or not the student can review the test after taking it.</source>
         <translation>To ustawienie określa, czy uczeń może przejrzeć test po jego rozwiązaniu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="339"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
         <source>(not set)</source>
         <translation>(nie ustawiono)</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="342"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="353"/>
         <source>The language of the test&apos;s text picks the spelling dictionary and lays out Arabic and Hebrew right to left.</source>
         <translation>Język tekstu testu wybiera słownik ortograficzny i układa arabski oraz hebrajski od prawej do lewej.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="347"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="358"/>
         <source>Hot Links and References</source>
         <translation>Odnośniki i źródła</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="348"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="359"/>
         <source>Time Display</source>
         <translation>Wyświetlanie czasu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="349"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="360"/>
         <source>Test Review</source>
         <translation>Przegląd testu</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="350"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="361"/>
         <source>Language</source>
         <translation>Język</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="364"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="375"/>
         <source>Note: This entry box is the same size and uses the same font as will be displayed to the student.</source>
         <translation>Uwaga: to pole ma taki sam rozmiar i taką samą czcionkę, jakie zobaczy uczeń.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>Category</source>
         <translation>Kategoria</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>Questions asked</source>
         <translation>Zadawane pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="376"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="387"/>
         <source>One of each tag</source>
         <translation>Po jednym z każdego znacznika</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="379"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="390"/>
         <source>Questions asked of each category</source>
         <translation>Pytania zadawane z każdej kategorii</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/SettingsForm.cpp" line="381"/>
+        <location filename="../src/ui/maker/SettingsForm.cpp" line="392"/>
         <source>Each student is asked this many questions of each category (and of the categories under it, such as Mechanics/Forces under Mechanics). Leave it empty to use Maximum Questions.</source>
         <translation>Każdy uczeń otrzymuje tyle pytań z każdej kategorii (i jej podkategorii, np. Mechanika/Siły w Mechanice). Pozostawienie pustej tabeli oznacza użycie maksymalnej liczby pytań.</translation>
     </message>
@@ -4217,91 +4521,91 @@ Odsetek zaliczeń: %7</translation>
 <context>
     <name>TTestPrinter</name>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="118"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="119"/>
         <source>Page %1</source>
         <translation>Strona %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="320"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="6"/>
         <source>questions and answers shuffled</source>
         <translation>wymieszane pytania i odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="321"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="7"/>
         <source>questions shuffled</source>
         <translation>wymieszane pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="322"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="8"/>
         <source>answers shuffled</source>
         <translation>wymieszane odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="323"/>
+        <location filename="../src/ui/text/ShuffleWords.cpp" line="9"/>
         <source>nothing shuffled</source>
         <translation>bez mieszania</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="219"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="220"/>
         <source>Seed %1, %2 versions, %3; the test&apos;s question number in brackets</source>
         <extracomment>The note under an answer key; %3 says what was shuffled (&quot;questions shuffled&quot; and the like).</extracomment>
         <translation>Ziarno %1, liczba wersji: %2, %3; w nawiasach numer pytania w teście</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="204"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
         <source>choose any that apply</source>
         <translation>należy wybrać dowolne pasujące odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="205"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="206"/>
         <source>choose all that apply</source>
         <translation>należy wybrać wszystkie pasujące odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="212"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="213"/>
         <source>any</source>
         <extracomment>Beside a key&apos;s letters: one of them is enough.</extracomment>
         <translation>jedna</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="214"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="215"/>
         <source>all</source>
         <translation>wszystkie</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="227"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="228"/>
         <source>Version %1</source>
         <translation>Wersja %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="232"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="233"/>
         <source>Name: ______________________   Date: ____________   Class: ____________</source>
         <extracomment>The line a student fills in at the top of a test&apos;s first page; keep the blanks.</extracomment>
         <translation>Imię i nazwisko: ______________________   Data: ____________   Klasa: ____________</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="259"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="260"/>
         <source>Link: %1</source>
         <translation>Odnośnik: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="397"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="394"/>
         <source>question %1: the picture %2 was not found</source>
         <translation>pytanie %1: nie znaleziono obrazu %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="405"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="402"/>
         <source>question %1: the picture %2 cannot be read: %3</source>
         <extracomment>%3 is the reason the image reader gives.</extracomment>
         <translation>pytanie %1: nie można odczytać obrazu %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="448"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="445"/>
         <source>Answer key, version %1</source>
         <translation>Klucz odpowiedzi, wersja %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/page/TestPrinter.cpp" line="457"/>
+        <location filename="../src/ui/page/TestPrinter.cpp" line="454"/>
         <source>%1: every one of the letters, and no other; %2: one of them is enough, with no wrong letter</source>
         <extracomment>The legend of the marks beside a key&apos;s letters: %1 is the mark &quot;all&quot;, %2 &quot;any&quot;.</extracomment>
         <translation>%1: wszystkie te litery i żadna inna; %2: wystarczy jedna z nich, bez żadnej błędnej litery</translation>
