@@ -1150,18 +1150,18 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
         <source>line %1: no &apos;=&apos; between the name and the factor</source>
         <extracomment>%1 is a line&apos;s number in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: لا توجد علامة &apos;=&apos; بين الاسم والمعامل</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="23"/>
         <source>line %1: no name</source>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: لا يوجد اسم</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="28"/>
         <source>line %1: the factor is not a number from 1 to %2</source>
         <extracomment>%1 is a line&apos;s number in the list; %2 the largest factor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: المعامل ليس عددًا من 1 إلى %2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="39"/>
@@ -1379,12 +1379,12 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>1 version</source>
         <translation>نسخة واحدة</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="82"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n نسخة</numerusform>
@@ -1396,120 +1396,124 @@ Maker (&quot;the maker&quot;) you accept it.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="90"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="91"/>
         <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الطباعة السابقة (البذرة %1، %2، %3، سُحبت الأسئلة وفق المخطط)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="95"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="96"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>الطباعة السابقة (البذرة %1، %2، %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="102"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="103"/>
         <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الدفعة %1 (طُبعت في %2، البذرة %3، %4، %5، سُحبت الأسئلة وفق المخطط)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="107"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="108"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>الدفعة %1 (طُبعت في %2، البذرة %3، %4، %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="115"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
         <source>1 attempt was recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سُجّلت محاولة واحدة في %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
         <source>%n attempts were recorded in %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>
+            <numerusform>سُجّلت %n محاولة في %1.</numerusform>
+            <numerusform>سُجّلت محاولة واحدة في %1.</numerusform>
+            <numerusform>سُجّلت محاولتان في %1.</numerusform>
+            <numerusform>سُجّلت %n محاولات في %1.</numerusform>
+            <numerusform>سُجّلت %n محاولةً في %1.</numerusform>
+            <numerusform>سُجّلت %n محاولة في %1.</numerusform>
         </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="120"/>
-        <source>1 attempt was recorded in %1; 1 was there already.</source>
-        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <source>1 attempt was recorded in %1; 1 was there already.</source>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>سُجّلت محاولة واحدة في %1؛ وكانت محاولة أخرى موجودة فيه من قبل.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
         <source>1 attempt was recorded in %1; %2 were there already.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation>سُجّلت محاولة واحدة في %1؛ وعدد المحاولات التي كانت موجودة فيه من قبل: %2.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="131"/>
         <source>%n attempts were recorded in %1; 1 was there already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>
+            <numerusform>سُجّلت %n محاولة في %1؛ وكانت محاولة أخرى موجودة فيه من قبل.</numerusform>
+            <numerusform>سُجّلت محاولة واحدة في %1؛ وكانت محاولة أخرى موجودة فيه من قبل.</numerusform>
+            <numerusform>سُجّلت محاولتان في %1؛ وكانت محاولة أخرى موجودة فيه من قبل.</numerusform>
+            <numerusform>سُجّلت %n محاولات في %1؛ وكانت محاولة أخرى موجودة فيه من قبل.</numerusform>
+            <numerusform>سُجّلت %n محاولةً في %1؛ وكانت محاولة أخرى موجودة فيه من قبل.</numerusform>
+            <numerusform>سُجّلت %n محاولة في %1؛ وكانت محاولة أخرى موجودة فيه من قبل.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="135"/>
         <source>%n attempts were recorded in %1; %2 were there already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation>
+            <numerusform>سُجّلت %n محاولة في %1؛ وعدد المحاولات التي كانت موجودة فيه من قبل: %2.</numerusform>
+            <numerusform>سُجّلت محاولة واحدة في %1؛ وعدد المحاولات التي كانت موجودة فيه من قبل: %2.</numerusform>
+            <numerusform>سُجّلت محاولتان في %1؛ وعدد المحاولات التي كانت موجودة فيه من قبل: %2.</numerusform>
+            <numerusform>سُجّلت %n محاولات في %1؛ وعدد المحاولات التي كانت موجودة فيه من قبل: %2.</numerusform>
+            <numerusform>سُجّلت %n محاولةً في %1؛ وعدد المحاولات التي كانت موجودة فيه من قبل: %2.</numerusform>
+            <numerusform>سُجّلت %n محاولة في %1؛ وعدد المحاولات التي كانت موجودة فيه من قبل: %2.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="139"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="144"/>
         <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
         <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الصف %1، %2: لم تُصحَّح لوجود أسئلة مشكوك فيها (%3)؛ احسمها ثم صحّح الورقة مرة أخرى</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="152"/>
         <source>the seed and options given (seed %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>البذرة والخيارات المحدّدة (البذرة %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="151"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="156"/>
         <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
         <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتطابق الأوراق مع %1 أفضل بكثير من %2: فالإجابات الصحيحة هناك %3 من %4 (%5%)، مقابل %6 (%7%) هنا. صحّحها بالدفعة التي طُبعت فيها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="163"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="168"/>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="164"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="169"/>
         <source>the test&apos;s own order, nothing shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>ترتيب الاختبار الأصلي، دون أي خلط</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="167"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
         <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
         <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحصل %1 من %2 من الأوراق على درجات أعلى بكثير بمفتاح آخر منها بمفتاح نسختها: فدرجة %3 هي %4% بوصفها النسخة %5، و%6% بمفتاح %7. تحقّق من أحرف النسخ المُدخلة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="180"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="185"/>
         <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
         <extracomment>%1 names the run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تغيّر الاختبار بعد طباعة %1: تُصحَّح الأوراق بأسئلته ومفاتيحه كما هي الآن.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="47"/>
@@ -2541,7 +2545,7 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
         <source>A sheet of %1 pages to photocopy needs a student number on every page to put its pages together: give the student number digits, or print a sheet per student.</source>
         <extracomment>%1 is how many pages one student&apos;s answer sheet takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحتاج ورقة النسخ بآلة التصوير التي عدد صفحاتها %1 إلى رقم الطالب على كل صفحة لجمع صفحاتها معًا: حدّد خانات رقم الطالب، أو اطبع ورقة لكل طالب.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
@@ -2564,101 +2568,107 @@ Maker (&quot;the maker&quot;) you accept it.
         <translation>سُجّلت بوصفها دفعة الطباعة %1 للتصحيح.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="216"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
+        <source>Seed %1 was printed before as run %2 with other questions drawn: the sheets of the two prints cannot be told apart, so neither is graded when scanned. Print again with a new seed.</source>
+        <extracomment>%1 is the seed, %2 the number of the earlier print run.</extracomment>
+        <translation>طُبعت البذرة %1 من قبل في الدفعة %2 بأسئلة مسحوبة أخرى: لا يمكن التمييز بين أوراق الطباعتين، لذا لن تُصحَّح أيٌّ منهما عند المسح. اطبع مرة أخرى ببذرة جديدة.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="223"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>تعذّر تسجيل دفعة الطباعة للتصحيح: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="217"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="224"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>دوّن البذرة %1 لتصحيح الأوراق.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="244"/>
         <source>Save Test as PDF</source>
         <translation>حفظ الاختبار بصيغة PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="244"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>ملفات PDF|*.pdf|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="252"/>
         <source>The PDF could not be made.</source>
         <translation>تعذّر إنشاء ملف PDF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="249"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="256"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>حُفظ الاختبار ملفَّ PDF (عدد الصفحات: %1):<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="25"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="26"/>
         <source>&quot;%1&quot;: give a category, &quot;=&quot; and how many questions to ask</source>
         <extracomment>%1 is a line of a blueprint as the teacher gave it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: اكتب فئة، ثم &quot;=&quot;، ثم عدد الأسئلة المطلوبة</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="30"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="31"/>
         <source>%1: ask from 1 to %2 questions, not &quot;%3&quot;</source>
         <extracomment>%1 is a category, %2 the most questions a test holds, %3 what was given for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: اطلب عددًا من الأسئلة من 1 إلى %2، لا &quot;%3&quot;</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="34"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="35"/>
         <source>%1: named twice</source>
         <extracomment>%1 is a category.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ذُكرت مرتين</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="37"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="38"/>
         <source>%1: %2 asked, %3 in the test</source>
         <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many the test has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: المطلوب %2، والموجود في الاختبار %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="43"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="44"/>
         <source>%1: %2 asked, %3 needed for one of each tag</source>
         <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many one of each tag takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: المطلوب %2، واللازم لسؤال من كل وسم %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="50"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="51"/>
         <source>the blueprint does not read (%1): every question is printed</source>
         <extracomment>%1 says why the test&apos;s blueprint does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة المخطط (%1): تُطبع كل الأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="57"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="58"/>
         <source>no statistics for these questions yet: versions drawn at random</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد إحصاءات لهذه الأسئلة بعد: سُحبت النسخ عشوائيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="62"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="63"/>
         <source>%1%</source>
         <extracomment>An expected mean score: %1 is a whole percent.</extracomment>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="67"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="68"/>
         <source>expected mean: %1 (spread %2 points)</source>
         <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المتوسط المتوقع: %1 (الفرق بين الأعلى والأدنى بالنقاط: %2)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="71"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="72"/>
         <source>expected mean: %1 (spread %2 points); %n questions without statistics counted at the mean</source>
         <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest; %n questions have no statistics.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>المتوسط المتوقع: %1 (الفرق بين الأعلى والأدنى بالنقاط: %2)؛ احتُسب %n سؤال بلا إحصاءات بقيمة المتوسط</numerusform>
+            <numerusform>المتوسط المتوقع: %1 (الفرق بين الأعلى والأدنى بالنقاط: %2)؛ احتُسب سؤال واحد بلا إحصاءات بقيمة المتوسط</numerusform>
+            <numerusform>المتوسط المتوقع: %1 (الفرق بين الأعلى والأدنى بالنقاط: %2)؛ احتُسب سؤالان بلا إحصاءات بقيمة المتوسط</numerusform>
+            <numerusform>المتوسط المتوقع: %1 (الفرق بين الأعلى والأدنى بالنقاط: %2)؛ احتُسب %n أسئلة بلا إحصاءات بقيمة المتوسط</numerusform>
+            <numerusform>المتوسط المتوقع: %1 (الفرق بين الأعلى والأدنى بالنقاط: %2)؛ احتُسب %n سؤالًا بلا إحصاءات بقيمة المتوسط</numerusform>
+            <numerusform>المتوسط المتوقع: %1 (الفرق بين الأعلى والأدنى بالنقاط: %2)؛ احتُسب %n سؤال بلا إحصاءات بقيمة المتوسط</numerusform>
         </translation>
     </message>
 </context>
@@ -3079,7 +3089,7 @@ Maker (&quot;the maker&quot;) you accept it.
     <message>
         <location filename="../src/ui/maker/QAFormScreen.cpp" line="154"/>
         <source>Set Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>تعيين الوسوم</translation>
     </message>
 </context>
 <context>
@@ -3218,87 +3228,87 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TQuestionListForm</name>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="69"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="70"/>
         <source>Question List</source>
         <translation>قائمة الأسئلة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="71"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="72"/>
         <source>Category or tag</source>
         <translation>فئة أو وسم</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>No.</source>
         <translation>الرقم</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Question</source>
         <translation>السؤال</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Category</source>
         <translation>الفئة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Tags</source>
         <translation>الوسوم</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Asked</source>
         <translation>المطروحة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Facility</source>
         <translation>معامل السهولة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Discrimination</source>
         <translation>معامل التمييز</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Last Asked</source>
         <translation>آخر طرح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="77"/>
         <source>Key Changed</source>
         <translation>تغيّر المفتاح</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="90"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
         <source>Mechanics/Forces</source>
         <translation>الميكانيكا/القوى</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
         <source>Set &amp;Category</source>
         <translation>تعيين ال&amp;فئة</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="93"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="95"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="96"/>
         <source>&amp;Show:</source>
         <translation>&amp;عرض:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="100"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="101"/>
         <source>Category of the selected questions:</source>
         <translation>فئة الأسئلة المحددة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="146"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="148"/>
         <source>changed</source>
         <translation>تغيّر</translation>
     </message>
@@ -3459,7 +3469,7 @@ Maker (&quot;the maker&quot;) you accept it.
         <location filename="../src/ui/results/ResultsReport.cpp" line="97"/>
         <source>Questions</source>
         <extracomment>The questions an attempt asked, by their numbers in the test: &quot;1, 4, 7-9&quot;.</extracomment>
-        <translation type="unfinished">الأسئلة</translation>
+        <translation>الأسئلة</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
@@ -3920,12 +3930,12 @@ Pass rate: %7</source>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <source>1 version</source>
-        <translation type="unfinished">نسخة واحدة</translation>
+        <translation>نسخة واحدة</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <source>%n versions</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n نسخة</numerusform>
             <numerusform>نسخة واحدة</numerusform>
             <numerusform>نسختان</numerusform>
@@ -3938,70 +3948,81 @@ Pass rate: %7</source>
         <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
         <source>seed %1, %2</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>البذرة %1، %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
         <source>seed %1, %2, %3</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>البذرة %1، %2، %3</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
         <source>sheet %1 of version %2</source>
         <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الورقة %1 من النسخة %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
         <source>version %1 sheet of student %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة النسخة %1 للطالب %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
         <source>version %1 sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة النسخة %1</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
         <source>a page of another test (fingerprint %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحة من اختبار آخر (البصمة %1)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
         <source>a sheet of a print that was not recorded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة من طباعة غير مسجّلة (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <source>a sheet of one of two prints with the same seed that drew other questions (%1): which it is cannot be known, so it is not graded</source>
+        <translation>ورقة من إحدى طباعتين بالبذرة نفسها سُحبت فيهما أسئلة مختلفة (%1): يتعذّر معرفة أيّهما، لذا لن تُصحَّح</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
         <source>a sheet of another print than the rest of the pile (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة من طباعة غير طباعة بقية الرزمة (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>version %1 is not one of the %2 versions of its print</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخة %1 ليست من نسخ طباعتها (وعددها %2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>يتعذّر معرفة طالب هذه الصفحة: رقم الطالب المكتوب على كل صفحة من الورقة المنسوخة مفقود أو غير واضح</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="334"/>
-        <source>The recorded runs cannot be read: %1</source>
-        <translation type="unfinished">تتعذّر قراءة الدفعات المسجّلة: %1</translation>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="185"/>
+        <source>%1 has page %2 more than once (%3): which copy is whose cannot be known, so the sheet is not graded</source>
+        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
+        <translation>في %1 الصفحة %2 أكثر من مرة (%3): يتعذّر معرفة صاحب كلٍّ منها، لذا لن تُصحَّح الورقة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="487"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="339"/>
+        <source>The recorded runs cannot be read: %1</source>
+        <translation>تتعذّر قراءة الدفعات المسجّلة: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="492"/>
         <source>Warning: %1</source>
         <extracomment>%1 is what was graded all the same but should be checked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="694"/>
         <source>The sheets read cannot be graded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر تصحيح الأوراق المقروءة: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
@@ -4020,176 +4041,170 @@ Pass rate: %7</source>
         <translation>%1 الصفحة %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="179"/>
         <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة %1 من ورقة للنسخة %2 لا تسبقها صفحتها الأولى</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="180"/>
-        <source>%1 has page %2 more than once (%3): whose each is cannot be known, so the sheet is not graded</source>
-        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="186"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
         <source>%1 lacks page %2 of %3</source>
         <extracomment>%1 names the sheet, %2 the pages missing, %3 how many pages it has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة %2 من %3 مفقودة في %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="195"/>
         <source>the test&apos;s questions or answers were changed after this sheet was printed: its rows are not the test&apos;s as it is now, so it cannot be graded with it</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيّرت أسئلة الاختبار أو إجاباته بعد طباعة هذه الورقة: صفوفها لا تطابق الاختبار بحالته الحالية، لذا لا يمكن تصحيحها به</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="194"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="199"/>
         <source>its questions do not follow those of the sheet&apos;s page before</source>
-        <translation type="unfinished"></translation>
+        <translation>أسئلتها لا تلي أسئلة الصفحة السابقة من الورقة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="196"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="201"/>
         <source>student number %1 is on more than one sheet (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
-        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطالب %1 موجود على أكثر من ورقة (%2)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="216"/>
+        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
+        <translation>تغيّر الاختبار بعد طباعة هذه الأوراق: تُقرأ بأسئلته ومفاتيحه كما هي الآن</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="221"/>
         <source>%1: read as pencil</source>
         <extracomment>%1 is where the page is: a file and a page&apos;s number in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: قُرئت على أنها بقلم رصاص</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="220"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="225"/>
         <source>some sheets were printed before sheets had serials: their pages are joined by their order in the pile, so check that each sheet&apos;s pages lie together, first page first</source>
-        <translation type="unfinished"></translation>
+        <translation>طُبعت بعض الأوراق قبل أن تحمل الأوراق أرقامًا تسلسلية: تُجمع صفحاتها حسب ترتيبها في الرزمة، لذا تحقّق من أن صفحات كل ورقة متجاورة، والصفحة الأولى أولًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="251"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
         <source>Scan Answer Sheets</source>
         <translation>المسح الضوئي لأوراق الإجابة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
         <source>Pages read</source>
         <translation>الصفحات المقروءة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="263"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="268"/>
         <source>To review</source>
         <translation>للمراجعة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="269"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>أضف الأوراق الممسوحة ضوئيًا: ملفات PDF أو صور PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="279"/>
         <source>&amp;Add Files...</source>
         <translation>إضافة &amp;ملفات...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="275"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
         <source>Add F&amp;older...</source>
         <translation>إضافة م&amp;جلد...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="276"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="281"/>
         <source>&amp;Cancel Reading</source>
         <translation>إ&amp;لغاء القراءة</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="278"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="283"/>
         <source>&amp;Grade and Record</source>
         <translation>&amp;تصحيح وتسجيل</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="285"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="294"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="299"/>
         <source>To review:</source>
         <translation>للمراجعة:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="307"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="311"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="312"/>
         <source>lighter marks count</source>
         <translation>احتساب العلامات الأخفّ</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="340"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="345"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>لا توجد طباعة مسجّلة لهذا الاختبار؛ فلا يمكن فحص أوراقه ولا تصحيحها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="352"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Add Scanned Sheets</source>
         <translation>إضافة أوراق ممسوحة ضوئيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="353"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="358"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>الأوراق الممسوحة ضوئيًا|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|جميع الملفات|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="359"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>إضافة مجلد من الأوراق الممسوحة ضوئيًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="369"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>لا يحتوي %1 على أي ملف PDF أو PNG أو JPEG أو TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="460"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="465"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>جارٍ القراءة... عدد الصفحات المقروءة حتى الآن: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>الصفحات المقروءة: %1، الأوراق القابلة للتصحيح: %2، للمراجعة: %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="573"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="578"/>
         <source>No doubtful row is left.</source>
         <translation>لم يتبقَّ أي صف مشكوك فيه.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="582"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="587"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1، رقم الطالب: قُرئ &quot;%2&quot;%3. اكتب الرقم المكتوب (عدد الخانات: %4)، ثم اضغط Enter. المكتوب: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="588"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="593"/>
         <source>nothing</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="594"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="599"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1، السؤال %2: %3. اكتب الأحرف المظلّلة (من A إلى %4)، ثم اضغط Enter. المختار: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="600"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="605"/>
         <source>none</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="679"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>عدد الأوراق التي صُحّحت: %1.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>عدد الأوراق المصحّحة: %1؛ وعدد المحاولات المضافة إلى النتائج: %2.</translation>
     </message>

@@ -1148,18 +1148,18 @@ Sie sie an.
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
         <source>line %1: no &apos;=&apos; between the name and the factor</source>
         <extracomment>%1 is a line&apos;s number in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: kein ‚=‘ zwischen Name und Faktor</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="23"/>
         <source>line %1: no name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: kein Name</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="28"/>
         <source>line %1: the factor is not a number from 1 to %2</source>
         <extracomment>%1 is a line&apos;s number in the list; %2 the largest factor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Der Faktor ist keine Zahl von 1 bis %2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="39"/>
@@ -1377,12 +1377,12 @@ Sie sie an.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>1 version</source>
         <translation>1 Version</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="82"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n Version</numerusform>
@@ -1390,108 +1390,112 @@ Sie sie an.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="90"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="91"/>
         <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dem früheren Druck (Startwert %1, %2, %3, Fragen nach dem Bauplan gezogen)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="95"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="96"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>dem früheren Druck (Startwert %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="102"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="103"/>
         <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drucklauf %1 (gedruckt am %2, Startwert %3, %4, %5, Fragen nach dem Bauplan gezogen)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="107"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="108"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>Drucklauf %1 (gedruckt am %2, Startwert %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="115"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
         <source>1 attempt was recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Versuch wurde in %1 eingetragen.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
         <source>%n attempts were recorded in %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>
+            <numerusform>%n Versuch wurde in %1 eingetragen.</numerusform>
+            <numerusform>%n Versuche wurden in %1 eingetragen.</numerusform>
         </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="120"/>
-        <source>1 attempt was recorded in %1; 1 was there already.</source>
-        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <source>1 attempt was recorded in %1; 1 was there already.</source>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>1 Versuch wurde in %1 eingetragen; 1 war bereits vorhanden.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
         <source>1 attempt was recorded in %1; %2 were there already.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation>1 Versuch wurde in %1 eingetragen; %2 waren bereits vorhanden.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="131"/>
         <source>%n attempts were recorded in %1; 1 was there already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>
+            <numerusform>%n Versuch wurde in %1 eingetragen; 1 war bereits vorhanden.</numerusform>
+            <numerusform>%n Versuche wurden in %1 eingetragen; 1 war bereits vorhanden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="135"/>
         <source>%n attempts were recorded in %1; %2 were there already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation>
+            <numerusform>%n Versuch wurde in %1 eingetragen; %2 waren bereits vorhanden.</numerusform>
+            <numerusform>%n Versuche wurden in %1 eingetragen; %2 waren bereits vorhanden.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="139"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="144"/>
         <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
         <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, %2: nicht ausgewertet, zweifelhafte Fragen (%3); entscheiden Sie diese und werten Sie den Bogen erneut aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="152"/>
         <source>the seed and options given (seed %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>dem angegebenen Startwert und den angegebenen Einstellungen (Startwert %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="151"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="156"/>
         <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
         <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Bögen passen weit besser zu %1 als zu %2: Dort sind %3 von %4 Antworten (%5&#xa0;%) richtig, hier dagegen %6 (%7&#xa0;%). Werten Sie sie mit dem Drucklauf aus, in dem sie gedruckt wurden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="163"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="168"/>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="164"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="169"/>
         <source>the test&apos;s own order, nothing shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>die eigene Reihenfolge des Tests, nichts gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="167"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
         <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
         <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Bögen erzielen mit einem anderen Lösungsschlüssel weit bessere Ergebnisse als mit dem ihrer eigenen Version: %3 erreicht %4&#xa0;% als Version %5 und %6&#xa0;% mit dem Lösungsschlüssel für %7. Prüfen Sie die eingegebenen Versionsbuchstaben.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="180"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="185"/>
         <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
         <extracomment>%1 names the run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Test wurde nach %1 geändert: Die Bögen werden mit seinen Fragen und Lösungen im jetzigen Stand ausgewertet.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="47"/>
@@ -2523,7 +2527,7 @@ Sie sie an.
         <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
         <source>A sheet of %1 pages to photocopy needs a student number on every page to put its pages together: give the student number digits, or print a sheet per student.</source>
         <extracomment>%1 is how many pages one student&apos;s answer sheet takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bogen mit %1 Seiten zum Kopieren braucht auf jeder Seite eine Schülernummer, damit seine Seiten zusammengeführt werden können: Geben Sie die Ziffern der Schülernummer an oder drucken Sie einen Bogen je Schüler.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
@@ -2546,97 +2550,103 @@ Sie sie an.
         <translation>Als Drucklauf %1 für die Auswertung verzeichnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="216"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
+        <source>Seed %1 was printed before as run %2 with other questions drawn: the sheets of the two prints cannot be told apart, so neither is graded when scanned. Print again with a new seed.</source>
+        <extracomment>%1 is the seed, %2 the number of the earlier print run.</extracomment>
+        <translation>Der Startwert %1 wurde schon als Drucklauf %2 mit anders gezogenen Fragen gedruckt: Die Bögen der beiden Drucke lassen sich nicht unterscheiden, daher wird beim Scannen keiner von beiden ausgewertet. Drucken Sie erneut mit einem neuen Startwert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="223"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>Der Drucklauf konnte nicht für die Auswertung verzeichnet werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="217"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="224"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>Notieren Sie den Startwert %1, um die Bögen auszuwerten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="244"/>
         <source>Save Test as PDF</source>
         <translation>Test als PDF speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="244"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>PDF-Dateien|*.pdf|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="252"/>
         <source>The PDF could not be made.</source>
         <translation>Die PDF-Datei konnte nicht erstellt werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="249"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="256"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>Der Test wurde als PDF mit %1 Seiten gespeichert:<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="25"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="26"/>
         <source>&quot;%1&quot;: give a category, &quot;=&quot; and how many questions to ask</source>
         <extracomment>%1 is a line of a blueprint as the teacher gave it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: Geben Sie eine Kategorie, „=“ und die Anzahl der zu stellenden Fragen an</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="30"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="31"/>
         <source>%1: ask from 1 to %2 questions, not &quot;%3&quot;</source>
         <extracomment>%1 is a category, %2 the most questions a test holds, %3 what was given for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: 1 bis %2 Fragen stellen, nicht „%3“</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="34"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="35"/>
         <source>%1: named twice</source>
         <extracomment>%1 is a category.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: doppelt genannt</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="37"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="38"/>
         <source>%1: %2 asked, %3 in the test</source>
         <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many the test has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 verlangt, %3 im Test</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="43"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="44"/>
         <source>%1: %2 asked, %3 needed for one of each tag</source>
         <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many one of each tag takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 verlangt, %3 nötig für eine Frage je Schlagwort</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="50"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="51"/>
         <source>the blueprint does not read (%1): every question is printed</source>
         <extracomment>%1 says why the test&apos;s blueprint does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Bauplan lässt sich nicht lesen (%1): Jede Frage wird gedruckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="57"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="58"/>
         <source>no statistics for these questions yet: versions drawn at random</source>
-        <translation type="unfinished"></translation>
+        <translation>noch keine Statistik zu diesen Fragen: Versionen zufällig gezogen</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="62"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="63"/>
         <source>%1%</source>
         <extracomment>An expected mean score: %1 is a whole percent.</extracomment>
-        <translation type="unfinished">%1&#xa0;%</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="67"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="68"/>
         <source>expected mean: %1 (spread %2 points)</source>
         <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erwarteter Mittelwert: %1 (Spanne %2 Prozentpunkte)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="71"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="72"/>
         <source>expected mean: %1 (spread %2 points); %n questions without statistics counted at the mean</source>
         <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest; %n questions have no statistics.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>erwarteter Mittelwert: %1 (Spanne %2 Prozentpunkte); %n Frage ohne Statistik mit dem Mittelwert angesetzt</numerusform>
+            <numerusform>erwarteter Mittelwert: %1 (Spanne %2 Prozentpunkte); %n Fragen ohne Statistik mit dem Mittelwert angesetzt</numerusform>
         </translation>
     </message>
 </context>
@@ -3057,7 +3067,7 @@ Sie sie an.
     <message>
         <location filename="../src/ui/maker/QAFormScreen.cpp" line="154"/>
         <source>Set Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlagwörter festlegen</translation>
     </message>
 </context>
 <context>
@@ -3192,87 +3202,87 @@ Sie sie an.
 <context>
     <name>TQuestionListForm</name>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="69"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="70"/>
         <source>Question List</source>
         <translation>Fragenliste</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="71"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="72"/>
         <source>Category or tag</source>
         <translation>Kategorie oder Schlagwort</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>No.</source>
         <translation>Nr.</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Category</source>
         <translation>Kategorie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Tags</source>
         <translation>Schlagwörter</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Asked</source>
         <translation>Gestellt</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Facility</source>
         <translation>Lösungsquote</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Discrimination</source>
         <translation>Trennschärfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Last Asked</source>
         <translation>Zuletzt gestellt</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="77"/>
         <source>Key Changed</source>
         <translation>Schlüssel geändert</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="90"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
         <source>Mechanics/Forces</source>
         <translation>Mechanik/Kräfte</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
         <source>Set &amp;Category</source>
         <translation>&amp;Kategorie festlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="93"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="95"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="96"/>
         <source>&amp;Show:</source>
         <translation>&amp;Zeigen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="100"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="101"/>
         <source>Category of the selected questions:</source>
         <translation>Kategorie der gewählten Fragen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="146"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="148"/>
         <source>changed</source>
         <translation>geändert</translation>
     </message>
@@ -3433,7 +3443,7 @@ Sie sie an.
         <location filename="../src/ui/results/ResultsReport.cpp" line="97"/>
         <source>Questions</source>
         <extracomment>The questions an attempt asked, by their numbers in the test: &quot;1, 4, 7-9&quot;.</extracomment>
-        <translation type="unfinished">Fragen</translation>
+        <translation>Fragen</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
@@ -3890,12 +3900,12 @@ Bestehensquote: %7</translation>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <source>1 version</source>
-        <translation type="unfinished">1 Version</translation>
+        <translation>1 Version</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <source>%n versions</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n Version</numerusform>
             <numerusform>%n Versionen</numerusform>
         </translation>
@@ -3904,70 +3914,81 @@ Bestehensquote: %7</translation>
         <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
         <source>seed %1, %2</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Startwert %1, %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
         <source>seed %1, %2, %3</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Startwert %1, %2, %3</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
         <source>sheet %1 of version %2</source>
         <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bogen %1 der Version %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
         <source>version %1 sheet of student %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bogen der Version %1 von Schüler %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
         <source>version %1 sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Bogen der Version %1</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
         <source>a page of another test (fingerprint %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Seite eines anderen Tests (Fingerabdruck %1)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
         <source>a sheet of a print that was not recorded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Bogen aus einem nicht verzeichneten Druck (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <source>a sheet of one of two prints with the same seed that drew other questions (%1): which it is cannot be known, so it is not graded</source>
+        <translation>ein Bogen aus einem von zwei Drucken mit demselben Startwert, die andere Fragen gezogen haben (%1): Aus welchem er stammt, lässt sich nicht feststellen, daher wird er nicht ausgewertet</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
         <source>a sheet of another print than the rest of the pile (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Bogen aus einem anderen Druck als der Rest des Stapels (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>version %1 is not one of the %2 versions of its print</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 gehört nicht zu den %2 Versionen ihres Drucks</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>der Schüler dieser Seite lässt sich nicht bestimmen: die auf jeder Seite eines kopierten Bogens geschriebene Schülernummer fehlt oder ist unklar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="334"/>
-        <source>The recorded runs cannot be read: %1</source>
-        <translation type="unfinished">Die verzeichneten Druckläufe können nicht gelesen werden: %1</translation>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="185"/>
+        <source>%1 has page %2 more than once (%3): which copy is whose cannot be known, so the sheet is not graded</source>
+        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
+        <translation>%1 hat Seite %2 mehr als einmal (%3): Welche davon wem gehört, lässt sich nicht feststellen, daher wird der Bogen nicht ausgewertet</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="487"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="339"/>
+        <source>The recorded runs cannot be read: %1</source>
+        <translation>Die verzeichneten Druckläufe können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="492"/>
         <source>Warning: %1</source>
         <extracomment>%1 is what was graded all the same but should be checked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="694"/>
         <source>The sheets read cannot be graded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gelesenen Bögen können nicht ausgewertet werden: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
@@ -3986,176 +4007,170 @@ Bestehensquote: %7</translation>
         <translation>%1 Seite %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="179"/>
         <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 eines Bogens der Version %2, ohne dass dessen Seite 1 davor liegt</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="180"/>
-        <source>%1 has page %2 more than once (%3): whose each is cannot be known, so the sheet is not graded</source>
-        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="186"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
         <source>%1 lacks page %2 of %3</source>
         <extracomment>%1 names the sheet, %2 the pages missing, %3 how many pages it has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bei %1 fehlt Seite %2 von %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="195"/>
         <source>the test&apos;s questions or answers were changed after this sheet was printed: its rows are not the test&apos;s as it is now, so it cannot be graded with it</source>
-        <translation type="unfinished"></translation>
+        <translation>die Fragen oder Antworten des Tests wurden geändert, nachdem dieser Bogen gedruckt wurde: Seine Zeilen entsprechen nicht dem jetzigen Stand des Tests, daher kann er damit nicht ausgewertet werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="194"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="199"/>
         <source>its questions do not follow those of the sheet&apos;s page before</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Fragen schließen nicht an die der vorigen Seite des Bogens an</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="196"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="201"/>
         <source>student number %1 is on more than one sheet (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
-        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
-        <translation type="unfinished"></translation>
+        <translation>Schülernummer %1 steht auf mehr als einem Bogen (%2)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="216"/>
+        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
+        <translation>der Test wurde nach dem Druck dieser Bögen geändert: Die Bögen werden mit seinen Fragen und Lösungen im jetzigen Stand gelesen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="221"/>
         <source>%1: read as pencil</source>
         <extracomment>%1 is where the page is: a file and a page&apos;s number in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: als mit Bleistift markiert gelesen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="220"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="225"/>
         <source>some sheets were printed before sheets had serials: their pages are joined by their order in the pile, so check that each sheet&apos;s pages lie together, first page first</source>
-        <translation type="unfinished"></translation>
+        <translation>einige Bögen wurden gedruckt, bevor Bögen Seriennummern trugen: Deren Seiten werden nach der Reihenfolge im Stapel zusammengeführt; prüfen Sie daher, ob die Seiten jedes Bogens beieinanderliegen, die erste Seite zuerst</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="251"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
         <source>Scan Answer Sheets</source>
         <translation>Antwortbögen scannen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
         <source>Pages read</source>
         <translation>Gelesene Seiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="263"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="268"/>
         <source>To review</source>
         <translation>Zu prüfen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="269"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Fügen Sie die gescannten Bögen hinzu: PDF-Dateien, PNG-, JPEG- oder TIFF-Bilder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="279"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Dateien hinzufügen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="275"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
         <source>Add F&amp;older...</source>
         <translation>&amp;Ordner hinzufügen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="276"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="281"/>
         <source>&amp;Cancel Reading</source>
         <translation>Lesen &amp;abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="278"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="283"/>
         <source>&amp;Grade and Record</source>
         <translation>Aus&amp;werten und eintragen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="285"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="294"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="299"/>
         <source>To review:</source>
         <translation>Zu prüfen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="307"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="311"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="312"/>
         <source>lighter marks count</source>
         <translation>hellere Markierungen zählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="340"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="345"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>Für den Test ist kein Druck verzeichnet; seine Bögen können weder geprüft noch ausgewertet werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="352"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Add Scanned Sheets</source>
         <translation>Gescannte Bögen hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="353"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="358"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="359"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Einen Ordner mit gescannten Bögen hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="369"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>%1 enthält keine PDF-, PNG-, JPEG- oder TIFF-Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="460"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="465"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Wird gelesen... bisher %1 Seiten gelesen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>%1 Seiten gelesen, %2 Bögen auswertbar, %3 zu prüfen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="573"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="578"/>
         <source>No doubtful row is left.</source>
         <translation>Es ist keine zweifelhafte Zeile mehr übrig.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="582"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="587"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, Schülernummer: gelesen als „%2“%3. Geben Sie die geschriebene Nummer ein (%4 Ziffern), dann Enter. Eingegeben: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="588"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="593"/>
         <source>nothing</source>
         <translation>nichts</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="594"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="599"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, Frage %2: %3. Geben Sie die markierten Buchstaben ein (A bis %4), dann Enter. Gewählt: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="600"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="605"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="679"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>%1 Bögen wurden ausgewertet.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>%1 Bögen ausgewertet; %2 Versuche zu den Ergebnissen hinzugefügt.</translation>
     </message>

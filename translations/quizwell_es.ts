@@ -1142,18 +1142,18 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
         <source>line %1: no &apos;=&apos; between the name and the factor</source>
         <extracomment>%1 is a line&apos;s number in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: falta «=» entre el nombre y el factor</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="23"/>
         <source>line %1: no name</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: falta el nombre</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="28"/>
         <source>line %1: the factor is not a number from 1 to %2</source>
         <extracomment>%1 is a line&apos;s number in the list; %2 the largest factor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: el factor no es un número de 1 a %2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="39"/>
@@ -1371,12 +1371,12 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>1 version</source>
         <translation>1 versión</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="82"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n versión</numerusform>
@@ -1384,108 +1384,112 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="90"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="91"/>
         <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la impresión anterior (semilla %1, %2, %3, preguntas sacadas del plan)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="95"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="96"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>la impresión anterior (semilla %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="102"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="103"/>
         <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la tirada %1 (impresa el %2, semilla %3, %4, %5, preguntas sacadas del plan)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="107"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="108"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>la tirada %1 (impresa el %2, semilla %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="115"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
         <source>1 attempt was recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se registró 1 intento en %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
         <source>%n attempts were recorded in %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>
+            <numerusform>Se registró %n intento en %1.</numerusform>
+            <numerusform>Se registraron %n intentos en %1.</numerusform>
         </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="120"/>
-        <source>1 attempt was recorded in %1; 1 was there already.</source>
-        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <source>1 attempt was recorded in %1; 1 was there already.</source>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>Se registró 1 intento en %1; 1 ya figuraba allí.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
         <source>1 attempt was recorded in %1; %2 were there already.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation>Se registró 1 intento en %1; %2 ya figuraban allí.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="131"/>
         <source>%n attempts were recorded in %1; 1 was there already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>
+            <numerusform>Se registró %n intento en %1; 1 ya figuraba allí.</numerusform>
+            <numerusform>Se registraron %n intentos en %1; 1 ya figuraba allí.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="135"/>
         <source>%n attempts were recorded in %1; %2 were there already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation>
+            <numerusform>Se registró %n intento en %1; %2 ya figuraban allí.</numerusform>
+            <numerusform>Se registraron %n intentos en %1; %2 ya figuraban allí.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="139"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="144"/>
         <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
         <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fila %1, %2: sin calificar, preguntas dudosas (%3); resuélvalas y vuelva a calificar la hoja</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="152"/>
         <source>the seed and options given (seed %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la semilla y las opciones indicadas (semilla %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="151"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="156"/>
         <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
         <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Las hojas coinciden mucho mejor con %1 que con %2: allí son correctas %3 de %4 respuestas (%5&#xa0;%), frente a %6 (%7&#xa0;%) aquí. Califíquelas con la tirada en la que se imprimieron.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="163"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="168"/>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la versión %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="164"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="169"/>
         <source>the test&apos;s own order, nothing shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>la prueba en su propio orden, sin mezclar</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="167"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
         <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
         <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 hojas obtienen una puntuación mucho mejor con otra clave que con la clave de su propia versión: %3 obtiene un %4&#xa0;% como versión %5 y un %6&#xa0;% con la clave de %7. Compruebe las letras de versión introducidas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="180"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="185"/>
         <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
         <extracomment>%1 names the run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La prueba se modificó después de imprimirse %1: las hojas se califican con sus preguntas y claves tal como están ahora.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="47"/>
@@ -2517,7 +2521,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
         <source>A sheet of %1 pages to photocopy needs a student number on every page to put its pages together: give the student number digits, or print a sheet per student.</source>
         <extracomment>%1 is how many pages one student&apos;s answer sheet takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una hoja de %1 páginas para fotocopiar necesita el número de estudiante en cada página para poder reunir sus páginas: indique los dígitos del número de estudiante o imprima una hoja por estudiante.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
@@ -2540,97 +2544,103 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <translation>Se registró como tirada de impresión %1 para la calificación.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="216"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
+        <source>Seed %1 was printed before as run %2 with other questions drawn: the sheets of the two prints cannot be told apart, so neither is graded when scanned. Print again with a new seed.</source>
+        <extracomment>%1 is the seed, %2 the number of the earlier print run.</extracomment>
+        <translation>La semilla %1 ya se imprimió en la tirada %2 con otras preguntas sorteadas: las hojas de las dos impresiones no se pueden distinguir, así que ninguna se califica al escanearlas. Vuelva a imprimir con una semilla nueva.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="223"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>No se pudo registrar la tirada de impresión para la calificación: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="217"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="224"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>Anote la semilla %1 para calificar las hojas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="244"/>
         <source>Save Test as PDF</source>
         <translation>Guardar la prueba como PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="244"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>Archivos PDF|*.pdf|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="252"/>
         <source>The PDF could not be made.</source>
         <translation>No se pudo crear el PDF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="249"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="256"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>La prueba se ha guardado como un PDF de %1 páginas:<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="25"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="26"/>
         <source>&quot;%1&quot;: give a category, &quot;=&quot; and how many questions to ask</source>
         <extracomment>%1 is a line of a blueprint as the teacher gave it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: indique una categoría, «=» y cuántas preguntas plantear</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="30"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="31"/>
         <source>%1: ask from 1 to %2 questions, not &quot;%3&quot;</source>
         <extracomment>%1 is a category, %2 the most questions a test holds, %3 what was given for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: plantee de 1 a %2 preguntas, no «%3»</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="34"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="35"/>
         <source>%1: named twice</source>
         <extracomment>%1 is a category.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: aparece dos veces</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="37"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="38"/>
         <source>%1: %2 asked, %3 in the test</source>
         <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many the test has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: se piden %2, hay %3 en la prueba</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="43"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="44"/>
         <source>%1: %2 asked, %3 needed for one of each tag</source>
         <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many one of each tag takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: se piden %2, se necesitan %3 para tener una de cada etiqueta</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="50"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="51"/>
         <source>the blueprint does not read (%1): every question is printed</source>
         <extracomment>%1 says why the test&apos;s blueprint does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el plan no se puede interpretar (%1): se imprimen todas las preguntas</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="57"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="58"/>
         <source>no statistics for these questions yet: versions drawn at random</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no hay estadísticas de estas preguntas: versiones sacadas al azar</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="62"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="63"/>
         <source>%1%</source>
         <extracomment>An expected mean score: %1 is a whole percent.</extracomment>
-        <translation type="unfinished">%1&#xa0;%</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="67"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="68"/>
         <source>expected mean: %1 (spread %2 points)</source>
         <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>media esperada: %1 (diferencia de %2 puntos)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="71"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="72"/>
         <source>expected mean: %1 (spread %2 points); %n questions without statistics counted at the mean</source>
         <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest; %n questions have no statistics.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>media esperada: %1 (diferencia de %2 puntos); %n pregunta sin estadísticas se cuenta con el valor medio</numerusform>
+            <numerusform>media esperada: %1 (diferencia de %2 puntos); %n preguntas sin estadísticas se cuentan con el valor medio</numerusform>
         </translation>
     </message>
 </context>
@@ -3051,7 +3061,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
     <message>
         <location filename="../src/ui/maker/QAFormScreen.cpp" line="154"/>
         <source>Set Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignar etiquetas</translation>
     </message>
 </context>
 <context>
@@ -3186,87 +3196,87 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TQuestionListForm</name>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="69"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="70"/>
         <source>Question List</source>
         <translation>Lista de preguntas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="71"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="72"/>
         <source>Category or tag</source>
         <translation>Categoría o etiqueta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>No.</source>
         <translation>N.º</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Question</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Category</source>
         <translation>Categoría</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Tags</source>
         <translation>Etiquetas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Asked</source>
         <translation>Planteadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Facility</source>
         <translation>Facilidad</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Discrimination</source>
         <translation>Discriminación</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Last Asked</source>
         <translation>Última vez</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="77"/>
         <source>Key Changed</source>
         <translation>Clave cambiada</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="90"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
         <source>Mechanics/Forces</source>
         <translation>Mecánica/Fuerzas</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
         <source>Set &amp;Category</source>
         <translation>Asignar &amp;categoría</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="93"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="95"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="96"/>
         <source>&amp;Show:</source>
         <translation>&amp;Mostrar:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="100"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="101"/>
         <source>Category of the selected questions:</source>
         <translation>Categoría de las preguntas seleccionadas:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="146"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="148"/>
         <source>changed</source>
         <translation>cambiada</translation>
     </message>
@@ -3427,7 +3437,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         <location filename="../src/ui/results/ResultsReport.cpp" line="97"/>
         <source>Questions</source>
         <extracomment>The questions an attempt asked, by their numbers in the test: &quot;1, 4, 7-9&quot;.</extracomment>
-        <translation type="unfinished">Preguntas</translation>
+        <translation>Preguntas</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
@@ -3884,12 +3894,12 @@ Tasa de aprobados: %7</translation>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <source>1 version</source>
-        <translation type="unfinished">1 versión</translation>
+        <translation>1 versión</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <source>%n versions</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n versión</numerusform>
             <numerusform>%n versiones</numerusform>
         </translation>
@@ -3898,70 +3908,81 @@ Tasa de aprobados: %7</translation>
         <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
         <source>seed %1, %2</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>semilla %1, %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
         <source>seed %1, %2, %3</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>semilla %1, %2, %3</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
         <source>sheet %1 of version %2</source>
         <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la hoja %1 de la versión %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
         <source>version %1 sheet of student %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la hoja de la versión %1 del estudiante %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
         <source>version %1 sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>la hoja de la versión %1</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
         <source>a page of another test (fingerprint %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>una página de otra prueba (huella %1)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
         <source>a sheet of a print that was not recorded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>una hoja de una impresión que no se registró (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <source>a sheet of one of two prints with the same seed that drew other questions (%1): which it is cannot be known, so it is not graded</source>
+        <translation>una hoja de una de dos impresiones con la misma semilla que sortearon otras preguntas (%1): no se puede saber de cuál es, así que no se califica</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
         <source>a sheet of another print than the rest of the pile (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>una hoja de una impresión distinta de la del resto del lote (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>version %1 is not one of the %2 versions of its print</source>
-        <translation type="unfinished"></translation>
+        <translation>la versión %1 no es ninguna de las %2 versiones de su impresión</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>no se puede saber de qué estudiante es la página: el número de estudiante escrito en cada página de una hoja fotocopiada falta o no está claro</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="334"/>
-        <source>The recorded runs cannot be read: %1</source>
-        <translation type="unfinished">No se pueden leer las tiradas registradas: %1</translation>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="185"/>
+        <source>%1 has page %2 more than once (%3): which copy is whose cannot be known, so the sheet is not graded</source>
+        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
+        <translation>%1 tiene la página %2 más de una vez (%3): no se puede saber de quién es cada copia, así que la hoja no se califica</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="487"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="339"/>
+        <source>The recorded runs cannot be read: %1</source>
+        <translation>No se pueden leer las tiradas registradas: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="492"/>
         <source>Warning: %1</source>
         <extracomment>%1 is what was graded all the same but should be checked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="694"/>
         <source>The sheets read cannot be graded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Las hojas leídas no se pueden calificar: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
@@ -3980,176 +4001,170 @@ Tasa de aprobados: %7</translation>
         <translation>%1 página %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="179"/>
         <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
-        <translation type="unfinished"></translation>
+        <translation>la página %1 de una hoja de la versión %2 cuya página 1 no está delante de ella</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="180"/>
-        <source>%1 has page %2 more than once (%3): whose each is cannot be known, so the sheet is not graded</source>
-        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="186"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
         <source>%1 lacks page %2 of %3</source>
         <extracomment>%1 names the sheet, %2 the pages missing, %3 how many pages it has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a %1 le falta la página %2 de %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="195"/>
         <source>the test&apos;s questions or answers were changed after this sheet was printed: its rows are not the test&apos;s as it is now, so it cannot be graded with it</source>
-        <translation type="unfinished"></translation>
+        <translation>las preguntas o respuestas de la prueba se modificaron después de imprimir esta hoja: sus filas no corresponden a la prueba tal como está ahora, así que no se puede calificar con ella</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="194"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="199"/>
         <source>its questions do not follow those of the sheet&apos;s page before</source>
-        <translation type="unfinished"></translation>
+        <translation>sus preguntas no siguen a las de la página anterior de la hoja</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="196"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="201"/>
         <source>student number %1 is on more than one sheet (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
-        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de estudiante %1 aparece en más de una hoja (%2)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="216"/>
+        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
+        <translation>la prueba se modificó después de imprimir estas hojas: se leen con sus preguntas y claves tal como están ahora</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="221"/>
         <source>%1: read as pencil</source>
         <extracomment>%1 is where the page is: a file and a page&apos;s number in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: leída como escrita a lápiz</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="220"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="225"/>
         <source>some sheets were printed before sheets had serials: their pages are joined by their order in the pile, so check that each sheet&apos;s pages lie together, first page first</source>
-        <translation type="unfinished"></translation>
+        <translation>algunas hojas se imprimieron antes de que las hojas tuvieran número de serie: sus páginas se reúnen según su orden en el lote, así que compruebe que las páginas de cada hoja estén juntas, con la primera página delante</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="251"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
         <source>Scan Answer Sheets</source>
         <translation>Escanear hojas de respuestas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
         <source>Pages read</source>
         <translation>Páginas leídas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="263"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="268"/>
         <source>To review</source>
         <translation>Por revisar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="269"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Agregue las hojas escaneadas: archivos PDF o imágenes PNG, JPEG o TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="279"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Agregar archivos...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="275"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
         <source>Add F&amp;older...</source>
         <translation>Agregar &amp;carpeta...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="276"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="281"/>
         <source>&amp;Cancel Reading</source>
         <translation>Cancelar la &amp;lectura</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="278"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="283"/>
         <source>&amp;Grade and Record</source>
         <translation>Calificar y &amp;registrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="285"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="294"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="299"/>
         <source>To review:</source>
         <translation>Por revisar:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="307"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="311"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="312"/>
         <source>lighter marks count</source>
         <translation>cuentan las marcas más claras</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="340"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="345"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>No hay ninguna impresión registrada de la prueba; sus hojas no se pueden comprobar ni calificar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="352"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Add Scanned Sheets</source>
         <translation>Agregar hojas escaneadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="353"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="358"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Escaneos|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Todos los archivos|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="359"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Agregar una carpeta de hojas escaneadas</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="369"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>%1 no contiene ningún archivo PDF, PNG, JPEG ni TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="460"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="465"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Leyendo... %1 páginas leídas hasta ahora.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>%1 páginas leídas, %2 hojas calificables, %3 por revisar.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="573"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="578"/>
         <source>No doubtful row is left.</source>
         <translation>No queda ninguna fila dudosa.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="582"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="587"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, número de estudiante: se leyó «%2»%3. Escriba el número anotado (%4 dígitos) y pulse Intro. Escrito: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="588"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="593"/>
         <source>nothing</source>
         <translation>nada</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="594"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="599"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, pregunta %2: %3. Escriba las letras marcadas (de A a %4) y pulse Intro. Elegidas: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="600"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="605"/>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="679"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>Se calificaron %1 hojas.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>%1 hojas calificadas; %2 intentos agregados a los resultados.</translation>
     </message>

@@ -1148,18 +1148,18 @@ Państwo jej postanowienia.
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="21"/>
         <source>line %1: no &apos;=&apos; between the name and the factor</source>
         <extracomment>%1 is a line&apos;s number in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: brak znaku &apos;=&apos; między imieniem a mnożnikiem</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="23"/>
         <source>line %1: no name</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: brak imienia</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="28"/>
         <source>line %1: the factor is not a number from 1 to %2</source>
         <extracomment>%1 is a line&apos;s number in the list; %2 the largest factor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: mnożnik nie jest liczbą od 1 do %2</translation>
     </message>
     <message>
         <location filename="../src/ui/maker/ExtraTimeForm.cpp" line="39"/>
@@ -1377,12 +1377,12 @@ Państwo jej postanowienia.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>1 version</source>
         <translation>1 wersja</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="82"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n wersja</numerusform>
@@ -1391,111 +1391,115 @@ Państwo jej postanowienia.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="90"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="91"/>
         <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wcześniejszy wydruk (ziarno %1, %2, %3, pytania wylosowane według planu)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="95"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="96"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>wcześniejszy wydruk (ziarno %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="102"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="103"/>
         <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wydruk %1 (wydrukowano %2, ziarno %3, %4, %5, pytania wylosowane według planu)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="107"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="108"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>wydruk %1 (wydrukowano %2, ziarno %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="115"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
         <source>1 attempt was recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>W pliku %1 zapisano 1 podejście.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
         <source>%n attempts were recorded in %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>
+            <numerusform>W pliku %1 zapisano %n podejście.</numerusform>
+            <numerusform>W pliku %1 zapisano %n podejścia.</numerusform>
+            <numerusform>W pliku %1 zapisano %n podejść.</numerusform>
         </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="120"/>
-        <source>1 attempt was recorded in %1; 1 was there already.</source>
-        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <source>1 attempt was recorded in %1; 1 was there already.</source>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>W pliku %1 zapisano 1 podejście; 1 było już zapisane wcześniej.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
         <source>1 attempt was recorded in %1; %2 were there already.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation>W pliku %1 zapisano 1 podejście; zapisane już wcześniej: %2.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="131"/>
         <source>%n attempts were recorded in %1; 1 was there already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file.</extracomment>
+        <translation>
+            <numerusform>W pliku %1 zapisano %n podejście; 1 było już zapisane wcześniej.</numerusform>
+            <numerusform>W pliku %1 zapisano %n podejścia; 1 było już zapisane wcześniej.</numerusform>
+            <numerusform>W pliku %1 zapisano %n podejść; 1 było już zapisane wcześniej.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="135"/>
         <source>%n attempts were recorded in %1; %2 were there already.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
+        <translation>
+            <numerusform>W pliku %1 zapisano %n podejście; zapisane już wcześniej: %2.</numerusform>
+            <numerusform>W pliku %1 zapisano %n podejścia; zapisane już wcześniej: %2.</numerusform>
+            <numerusform>W pliku %1 zapisano %n podejść; zapisane już wcześniej: %2.</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="139"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="144"/>
         <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
         <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1, %2: karta nie została oceniona, wątpliwe pytania (%3); należy je rozstrzygnąć i ponownie ocenić kartę</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="152"/>
         <source>the seed and options given (seed %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>podane ziarno i ustawienia (ziarno %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="151"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="156"/>
         <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
         <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karty pasują znacznie lepiej do innego wydruku niż do wybranego. Lepiej pasuje %1 – poprawne odpowiedzi: %3 z %4 (%5%); do oceny wybrano %2 – poprawne odpowiedzi: %6 (%7%). Karty należy ocenić według wydruku, w którym zostały wydrukowane.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="163"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="168"/>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>wersja %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="164"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="169"/>
         <source>the test&apos;s own order, nothing shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>oryginalna kolejność testu, bez mieszania</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="167"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
         <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
         <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karty z wynikiem znacznie lepszym według innego klucza niż według klucza własnej wersji: %1 z %2. Na przykład karta %3 uzyskuje %4% jako wersja %5, a %6% według klucza (%7). Należy sprawdzić wpisane litery wersji.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="180"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="185"/>
         <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
         <extracomment>%1 names the run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Test został zmieniony po tym, jak powstał %1: karty są oceniane według jego pytań i kluczy w obecnej postaci.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/GradeForm.cpp" line="47"/>
@@ -2527,7 +2531,7 @@ Państwo jej postanowienia.
         <location filename="../src/ui/print/PrintForm.cpp" line="178"/>
         <source>A sheet of %1 pages to photocopy needs a student number on every page to put its pages together: give the student number digits, or print a sheet per student.</source>
         <extracomment>%1 is how many pages one student&apos;s answer sheet takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karta do skserowania (liczba stron: %1) wymaga numeru ucznia na każdej stronie, aby można było połączyć jej strony: należy podać liczbę cyfr numeru ucznia lub wydrukować osobną kartę dla każdego ucznia.</translation>
     </message>
     <message>
         <location filename="../src/ui/print/PrintForm.cpp" line="196"/>
@@ -2550,98 +2554,104 @@ Państwo jej postanowienia.
         <translation>Zapisano jako wydruk nr %1 do oceniania.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="216"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="215"/>
+        <source>Seed %1 was printed before as run %2 with other questions drawn: the sheets of the two prints cannot be told apart, so neither is graded when scanned. Print again with a new seed.</source>
+        <extracomment>%1 is the seed, %2 the number of the earlier print run.</extracomment>
+        <translation>Ziarno %1 zostało już użyte w wydruku %2, w którym wylosowano inne pytania: kart z obu wydruków nie da się odróżnić, więc przy skanowaniu żadna nie zostanie oceniona. Wydrukuj ponownie z nowym ziarnem.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/PrintForm.cpp" line="223"/>
         <source>The print run could not be recorded for grading: %1</source>
         <extracomment>%1 is the reason the results store gives.</extracomment>
         <translation>Nie można zapisać wydruku do oceniania: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="217"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="224"/>
         <source>Note seed %1 to grade the sheets.</source>
         <translation>Aby ocenić karty, należy zanotować ziarno %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="244"/>
         <source>Save Test as PDF</source>
         <translation>Zapisz test jako PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="237"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="244"/>
         <source>PDF Files|*.pdf|All Files|*.*</source>
         <translation>Pliki PDF|*.pdf|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="245"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="252"/>
         <source>The PDF could not be made.</source>
         <translation>Nie można utworzyć pliku PDF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/print/PrintForm.cpp" line="249"/>
+        <location filename="../src/ui/print/PrintForm.cpp" line="256"/>
         <source>The test has been saved as a PDF of %1 pages:<byte value="xd"/>%2</source>
         <extracomment>%2 is the PDF&apos;s path, on a line of its own.</extracomment>
         <translation>Test został zapisany jako plik PDF (liczba stron: %1):<byte value="xd"/>%2</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="25"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="26"/>
         <source>&quot;%1&quot;: give a category, &quot;=&quot; and how many questions to ask</source>
         <extracomment>%1 is a line of a blueprint as the teacher gave it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1”: należy podać kategorię, „=” i liczbę pytań do zadania</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="30"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="31"/>
         <source>%1: ask from 1 to %2 questions, not &quot;%3&quot;</source>
         <extracomment>%1 is a category, %2 the most questions a test holds, %3 what was given for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: należy zadać od 1 do %2 pytań, a nie „%3”</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="34"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="35"/>
         <source>%1: named twice</source>
         <extracomment>%1 is a category.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: podana dwukrotnie</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="37"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="38"/>
         <source>%1: %2 asked, %3 in the test</source>
         <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many the test has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 do zadania, w teście %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="43"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="44"/>
         <source>%1: %2 asked, %3 needed for one of each tag</source>
         <extracomment>%1 is a category, %2 how many questions the blueprint asks of it, %3 how many one of each tag takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 do zadania, a po jednym z każdego znacznika potrzeba %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="50"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="51"/>
         <source>the blueprint does not read (%1): every question is printed</source>
         <extracomment>%1 says why the test&apos;s blueprint does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać planu (%1): drukowane są wszystkie pytania</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="57"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="58"/>
         <source>no statistics for these questions yet: versions drawn at random</source>
-        <translation type="unfinished"></translation>
+        <translation>brak jeszcze statystyk dla tych pytań: wersje wylosowano bez wyrównywania</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="62"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="63"/>
         <source>%1%</source>
         <extracomment>An expected mean score: %1 is a whole percent.</extracomment>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="67"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="68"/>
         <source>expected mean: %1 (spread %2 points)</source>
         <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwana średnia: %1 (rozrzut %2 pkt)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="71"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="72"/>
         <source>expected mean: %1 (spread %2 points); %n questions without statistics counted at the mean</source>
         <extracomment>%1 lists each version&apos;s expected mean score, %2 the highest less the lowest; %n questions have no statistics.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>oczekiwana średnia: %1 (rozrzut %2 pkt); %n pytanie bez statystyk policzono na poziomie średniej</numerusform>
+            <numerusform>oczekiwana średnia: %1 (rozrzut %2 pkt); %n pytania bez statystyk policzono na poziomie średniej</numerusform>
+            <numerusform>oczekiwana średnia: %1 (rozrzut %2 pkt); %n pytań bez statystyk policzono na poziomie średniej</numerusform>
         </translation>
     </message>
 </context>
@@ -3062,7 +3072,7 @@ Państwo jej postanowienia.
     <message>
         <location filename="../src/ui/maker/QAFormScreen.cpp" line="154"/>
         <source>Set Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienie znaczników</translation>
     </message>
 </context>
 <context>
@@ -3198,87 +3208,87 @@ Państwo jej postanowienia.
 <context>
     <name>TQuestionListForm</name>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="69"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="70"/>
         <source>Question List</source>
         <translation>Lista pytań</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="71"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="72"/>
         <source>Category or tag</source>
         <translation>Kategoria lub znacznik</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>No.</source>
         <translation>Nr</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Question</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Category</source>
         <translation>Kategoria</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Tags</source>
         <translation>Znaczniki</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="74"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
         <source>Asked</source>
         <translation>Zadane</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Facility</source>
         <translation>Łatwość</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Discrimination</source>
         <translation>Moc różnicująca</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="75"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
         <source>Last Asked</source>
         <translation>Ostatnio zadane</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="76"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="77"/>
         <source>Key Changed</source>
         <translation>Zmiana klucza</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="90"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
         <source>Mechanics/Forces</source>
         <translation>Mechanika/Siły</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="91"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
         <source>Set &amp;Category</source>
         <translation>Ustaw &amp;kategorię</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="92"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="93"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="95"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="96"/>
         <source>&amp;Show:</source>
         <translation>&amp;Pokaż:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="100"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="101"/>
         <source>Category of the selected questions:</source>
         <translation>Kategoria zaznaczonych pytań:</translation>
     </message>
     <message>
-        <location filename="../src/ui/maker/QuestionListForm.cpp" line="146"/>
+        <location filename="../src/ui/maker/QuestionListForm.cpp" line="148"/>
         <source>changed</source>
         <translation>zmieniony</translation>
     </message>
@@ -3439,7 +3449,7 @@ Państwo jej postanowienia.
         <location filename="../src/ui/results/ResultsReport.cpp" line="97"/>
         <source>Questions</source>
         <extracomment>The questions an attempt asked, by their numbers in the test: &quot;1, 4, 7-9&quot;.</extracomment>
-        <translation type="unfinished">Pytania</translation>
+        <translation>Pytania</translation>
     </message>
     <message>
         <location filename="../src/ui/results/ResultsForm.cpp" line="375"/>
@@ -3897,12 +3907,12 @@ Odsetek zaliczeń: %7</translation>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <source>1 version</source>
-        <translation type="unfinished">1 wersja</translation>
+        <translation>1 wersja</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
         <source>%n versions</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n wersja</numerusform>
             <numerusform>%n wersje</numerusform>
             <numerusform>%n wersji</numerusform>
@@ -3912,70 +3922,81 @@ Odsetek zaliczeń: %7</translation>
         <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
         <source>seed %1, %2</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ziarno %1, %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
         <source>seed %1, %2, %3</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ziarno %1, %2, %3</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
         <source>sheet %1 of version %2</source>
         <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>karta %1 wersji %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
         <source>version %1 sheet of student %2</source>
-        <translation type="unfinished"></translation>
+        <translation>karta wersji %1 ucznia %2</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
         <source>version %1 sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>karta wersji %1</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
         <source>a page of another test (fingerprint %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>strona innego testu (odcisk %1)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
         <source>a sheet of a print that was not recorded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>karta z niezapisanego wydruku (%1)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <source>a sheet of one of two prints with the same seed that drew other questions (%1): which it is cannot be known, so it is not graded</source>
+        <translation>karta z jednego z dwóch wydruków o tym samym ziarnie, w których wylosowano inne pytania (%1): nie da się ustalić, z którego pochodzi, więc nie zostanie oceniona</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
         <source>a sheet of another print than the rest of the pile (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>karta z innego wydruku niż pozostałe karty w stosie (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="166"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
         <source>version %1 is not one of the %2 versions of its print</source>
-        <translation type="unfinished"></translation>
+        <translation>wersja %1 nie jest jedną z %2 wersji wydruku tej karty</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>nie można ustalić ucznia tej strony: brak numeru ucznia wpisywanego na każdej stronie kserowanej karty lub jest on nieczytelny</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="334"/>
-        <source>The recorded runs cannot be read: %1</source>
-        <translation type="unfinished">Nie można odczytać zapisanych wydruków: %1</translation>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="185"/>
+        <source>%1 has page %2 more than once (%3): which copy is whose cannot be known, so the sheet is not graded</source>
+        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
+        <translation>%1 ma stronę %2 więcej niż raz (%3): nie da się ustalić, która kopia jest czyja, więc karta nie zostanie oceniona</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="487"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="339"/>
+        <source>The recorded runs cannot be read: %1</source>
+        <translation>Nie można odczytać zapisanych wydruków: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="492"/>
         <source>Warning: %1</source>
         <extracomment>%1 is what was graded all the same but should be checked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="694"/>
         <source>The sheets read cannot be graded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można ocenić odczytanych kart: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="109"/>
@@ -3994,176 +4015,170 @@ Odsetek zaliczeń: %7</translation>
         <translation>%1 strona %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="179"/>
         <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
-        <translation type="unfinished"></translation>
+        <translation>strona %1 karty wersji %2, której nie poprzedza strona 1 tej karty</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="180"/>
-        <source>%1 has page %2 more than once (%3): whose each is cannot be known, so the sheet is not graded</source>
-        <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="186"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="191"/>
         <source>%1 lacks page %2 of %3</source>
         <extracomment>%1 names the sheet, %2 the pages missing, %3 how many pages it has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie ma strony %2 z %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="190"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="195"/>
         <source>the test&apos;s questions or answers were changed after this sheet was printed: its rows are not the test&apos;s as it is now, so it cannot be graded with it</source>
-        <translation type="unfinished"></translation>
+        <translation>pytania lub odpowiedzi testu zostały zmienione po wydrukowaniu tej karty: jej wiersze nie odpowiadają obecnej postaci testu, dlatego nie można jej według niego ocenić</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="194"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="199"/>
         <source>its questions do not follow those of the sheet&apos;s page before</source>
-        <translation type="unfinished"></translation>
+        <translation>jej pytania nie są kontynuacją pytań z poprzedniej strony karty</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="196"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="201"/>
         <source>student number %1 is on more than one sheet (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="211"/>
-        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
-        <translation type="unfinished"></translation>
+        <translation>numer ucznia %1 występuje na więcej niż jednej karcie (%2)</translation>
     </message>
     <message>
         <location filename="../src/ui/scan/ScanForm.cpp" line="216"/>
+        <source>the test was changed after these sheets were printed: they are read with its questions and keys as they are now</source>
+        <translation>test został zmieniony po wydrukowaniu tych kart: są one odczytywane według jego pytań i kluczy w obecnej postaci</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="221"/>
         <source>%1: read as pencil</source>
         <extracomment>%1 is where the page is: a file and a page&apos;s number in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: odczytano jako zaznaczenia ołówkiem</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="220"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="225"/>
         <source>some sheets were printed before sheets had serials: their pages are joined by their order in the pile, so check that each sheet&apos;s pages lie together, first page first</source>
-        <translation type="unfinished"></translation>
+        <translation>niektóre karty wydrukowano, zanim karty otrzymywały numery seryjne: ich strony są łączone według kolejności w stosie, dlatego należy sprawdzić, czy strony każdej karty leżą razem, a pierwsza strona na początku</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="251"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="256"/>
         <source>Scan Answer Sheets</source>
         <translation>Skanowanie kart odpowiedzi</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="255"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="260"/>
         <source>Pages read</source>
         <translation>Odczytane strony</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="263"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="268"/>
         <source>To review</source>
         <translation>Do sprawdzenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="269"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
         <source>Add the scanned sheets: PDF files, PNG, JPEG or TIFF images.</source>
         <translation>Należy dodać zeskanowane karty: pliki PDF lub obrazy PNG, JPEG albo TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="274"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="279"/>
         <source>&amp;Add Files...</source>
         <translation>&amp;Dodaj pliki...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="275"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
         <source>Add F&amp;older...</source>
         <translation>Dodaj &amp;folder...</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="276"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="281"/>
         <source>&amp;Cancel Reading</source>
         <translation>&amp;Przerwij odczyt</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="278"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="283"/>
         <source>&amp;Grade and Record</source>
         <translation>&amp;Oceń i zapisz</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="280"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="285"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="294"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="299"/>
         <source>To review:</source>
         <translation>Do sprawdzenia:</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="306"/>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="307"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="311"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="312"/>
         <source>lighter marks count</source>
         <translation>uwzględniaj jaśniejsze zaznaczenia</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="340"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="345"/>
         <source>No print of the test is recorded; its sheets cannot be checked or graded.</source>
         <translation>Nie zapisano żadnego wydruku tego testu; jego kart nie można sprawdzić ani ocenić.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="352"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="357"/>
         <source>Add Scanned Sheets</source>
         <translation>Dodaj zeskanowane karty</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="353"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="358"/>
         <source>Scans|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|All Files|*.*</source>
         <translation>Skany|*.pdf;*.png;*.jpg;*.jpeg;*.tif;*.tiff|Wszystkie pliki|*.*</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="359"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
         <source>Add a Folder of Scanned Sheets</source>
         <translation>Dodaj folder zeskanowanych kart</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="364"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="369"/>
         <source>%1 holds no PDF, PNG, JPEG or TIFF file.</source>
         <translation>Folder %1 nie zawiera plików PDF, PNG, JPEG ani TIFF.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="460"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="465"/>
         <source>Reading... %1 pages read so far.</source>
         <translation>Odczytywanie... Dotychczas odczytane strony: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="490"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="495"/>
         <source>%1 pages read, %2 sheets gradable, %3 to review.</source>
         <translation>Odczytane strony: %1, karty do oceny: %2, do sprawdzenia: %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="573"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="578"/>
         <source>No doubtful row is left.</source>
         <translation>Nie pozostał żaden wątpliwy wiersz.</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="582"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="587"/>
         <source>%1, student number: read as &quot;%2&quot;%3. Type the number written (%4 digits), then Enter. Typed: %5</source>
         <translation>%1, numer ucznia: odczytano „%2”%3. Należy wpisać numer zapisany na karcie (liczba cyfr: %4), a następnie nacisnąć Enter. Wpisano: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="588"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="593"/>
         <source>nothing</source>
         <translation>nic</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="594"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="599"/>
         <source>%1, question %2: %3. Type the letters marked (A to %4), then Enter. Chosen: %5</source>
         <translation>%1, pytanie %2: %3. Należy wpisać zaznaczone litery (od A do %4), a następnie nacisnąć Enter. Wybrano: %5</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="600"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="605"/>
         <source>none</source>
         <translation>brak</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="679"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
         <source>%1 sheets were graded.<byte value="xd"/></source>
         <translation>Ocenione karty: %1.<byte value="xd"/></translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="684"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="689"/>
         <source>%1 sheets graded; %2 attempts added to the results.</source>
         <translation>Ocenione karty: %1; podejścia dodane do wyników: %2.</translation>
     </message>

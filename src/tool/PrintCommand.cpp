@@ -35,14 +35,16 @@ bool ParseShuffle(const std::string& text, PaperVersions::TOptions& options) {
 }
 
 // Records the run in the results store of the test's folder, so the sheets
-// are graded with it; false (after saying so) when it cannot be.
+// are graded with it; false (after saying so) when it cannot be, or when its
+// sheets cannot be told from an earlier run's.
 bool RecordRun(TToolContext& context, const std::string& path, const PaperVersions::TPaperTest& test,
                const PaperVersions::TOptions& versions) {
   try {
     const TRecordedPrint recorded = RecordPrint(path, test.Questions, versions);
     for (const std::string& notice : recorded.Notices) Report(context.Err, notice);
     context.Out << "Recorded as run " << recorded.Run.Number << " in " << recorded.StorePath << '\n';
-    return true;
+    if (recorded.Alike) Report(context.Err, PrintRuns::AlikeWarning(*recorded.Alike));
+    return !recorded.Alike;
   } catch (const TIoError& error) {
     Report(context.Err, std::string("the print run could not be recorded: ") + error.what() + "; note seed " +
                             std::to_string(versions.Seed) + " to grade the sheets");

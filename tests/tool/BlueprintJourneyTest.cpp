@@ -250,4 +250,29 @@ TEST_F(BlueprintJourney, EveryAttemptAsksItsDrawAndIsStoredAndListedWithIt) {
                                                         {"Finn", "3 of 4|2, 4, 7, 9"}}));
 }
 
+// The same seed printed again after the blueprint changed draws other
+// questions on sheets that carry the same marks: the print says so and
+// exits with a finding, and typed answers graded with either run still go
+// by the run named.
+TEST_F(BlueprintJourney, ASeedPrintedAgainWithAnotherDrawIsAFinding) {
+  const auto print = [&] {
+    return RunTool({"print", Test, "-o", Dir.File("BANK.pdf"), "--versions", "2", "--seed", "5"});
+  };
+  ASSERT_EQ(print().ExitCode, 0);
+  EXPECT_EQ(print().ExitCode, 0) << "the same draw again is the same run";
+  ASSERT_EQ(RunTool({"blueprint", Test, "Algebra=1", "Biology=2", "Chemistry=1"}).ExitCode, 0);
+  const TToolResult again = print();
+  EXPECT_EQ(again.ExitCode, 1);
+  EXPECT_NE(again.Err.find("seed 5 was printed before as run 1 with other questions drawn: the sheets of the "
+                           "two prints cannot be told apart, so neither is graded when scanned; print again "
+                           "with a new seed"),
+            std::string::npos)
+      << again.Err;
+  std::vector<std::string> notices;
+  const std::vector<TPrintRun> runs = PrintRuns::OfferedRuns(Test, notices, Dir.File("data"));
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(PrintRuns::AlikeButDrawnOtherwise(runs, runs[0]), &runs[1]);
+  EXPECT_EQ(PrintRuns::AlikeButDrawnOtherwise(runs, runs[1]), &runs[0]);
+}
+
 }  // namespace

@@ -95,6 +95,23 @@ TPrintRun Record(TResultsStore& store, const std::string& testFile, const std::s
   return run;
 }
 
+const TPrintRun* AlikeButDrawnOtherwise(const std::vector<TPrintRun>& runs, const TPrintRun& run) {
+  for (const TPrintRun& other : runs)
+    if (other.Number != run.Number && other.Fingerprint == run.Fingerprint &&
+        other.Options.Seed == run.Options.Seed && other.Options.Versions == run.Options.Versions &&
+        other.Options.ShuffleQuestions == run.Options.ShuffleQuestions &&
+        other.Options.ShuffleAnswers == run.Options.ShuffleAnswers && other.Options.Draw != run.Options.Draw)
+      return &other;
+  return nullptr;
+}
+
+std::string AlikeWarning(const TPrintRun& earlier) {
+  return "seed " + std::to_string(earlier.Options.Seed) + " was printed before as run " +
+         std::to_string(earlier.Number) +
+         " with other questions drawn: the sheets of the two prints cannot be told apart, so neither is "
+         "graded when scanned; print again with a new seed";
+}
+
 std::vector<TPrintRun> List(TResultsStore& store, const std::string& testFile) {
   auto rows = store.Database().Prepare(std::string(Columns) + " ORDER BY number DESC");
   rows->Bind(1, CodePage::Utf8OrCodePage(testFile));
@@ -164,6 +181,8 @@ TRecordedPrint RecordPrint(const std::string& testPath, const std::vector<Questi
   recorded.Run = PrintRuns::Record(*opened.Store, fs::path(testPath).filename().string(),
                                    Fingerprint(TestSnapshots(questions)), options,
                                    ResultsLocation::LocalTime("%Y-%m-%d %H:%M:%S"));
+  const std::vector<TPrintRun> runs = PrintRuns::List(*opened.Store, recorded.Run.TestFile);
+  if (const TPrintRun* alike = PrintRuns::AlikeButDrawnOtherwise(runs, recorded.Run)) recorded.Alike = *alike;
   recorded.StorePath = std::move(opened.Path);
   recorded.Notices = std::move(opened.Notices);
   return recorded;

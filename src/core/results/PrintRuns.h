@@ -47,6 +47,16 @@ std::vector<TPrintRun> Offered(TResultsStore* store, const std::string& testPath
 std::vector<TPrintRun> OfferedRuns(const std::string& testPath, std::vector<std::string>& notices,
                                    const std::string& userDataFolder = ResultsLocation::UserDataFolder());
 
+// A recorded run other than run whose sheets carry the same marks (test as
+// printed, seed, versions, shuffles) but which drew other questions: the
+// sheets of the two cannot be told apart. Nothing when there is none.
+const TPrintRun* AlikeButDrawnOtherwise(const std::vector<TPrintRun>& runs, const TPrintRun& run);
+
+// What the teacher is told of such a run: "seed 31 was printed before as run
+// 2 with other questions drawn: the sheets of the two prints cannot be told
+// apart, so neither is graded when scanned; print again with a new seed".
+std::string AlikeWarning(const TPrintRun& earlier);
+
 // The recorded run of that number among runs; nothing when there is none.
 const TPrintRun* Find(const std::vector<TPrintRun>& runs, int number);
 
@@ -66,6 +76,9 @@ struct TRecordedPrint {
   TPrintRun Run;
   std::string StorePath;
   std::vector<std::string> Notices;  // what opening the store said (see OpenResultsStore)
+  // An earlier run that cannot be told from this one (see
+  // AlikeButDrawnOtherwise); nothing when there is none.
+  std::optional<TPrintRun> Alike;
 };
 
 // The one call after a test's pages were printed or saved: records a run of

@@ -213,6 +213,9 @@ std::string ReasonOf(const TProblem& problem) {
       return "a page of another test (fingerprint " + code.Fingerprint + ")";
     case TProblemKind::NotRecorded:
       return "a sheet of a print that was not recorded (" + RunText(code) + ")";
+    case TProblemKind::PrintUnclear:
+      return "a sheet of one of two prints with the same seed that drew other questions (" + RunText(code) +
+             "): which it is cannot be known, so it is not graded";
     case TProblemKind::OtherRun:
       return "a sheet of another print than the rest of the pile (" + RunText(code) + ")";
     case TProblemKind::NoSuchVersion:
@@ -227,7 +230,7 @@ std::string ReasonOf(const TProblem& problem) {
     case TProblemKind::PageTwice:
       return SheetWords(code, problem.Number) + " has page " + std::to_string(problem.Count) +
              " more than once (" + Joined(problem.Places) +
-             "): whose each is cannot be known, so the sheet is not graded";
+             "): which copy is whose cannot be known, so the sheet is not graded";
     case TProblemKind::PagesMissing: {
       std::vector<std::string> missing;
       for (const int page : problem.Pages) missing.push_back(std::to_string(page));
@@ -267,6 +270,16 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
     return std::find_if(expected.Runs.begin(), expected.Runs.end(),
                         [&](const TRun& run) { return SameRun(run, code); });
   };
+  // Two recorded runs whose sheets carry the same marks but which drew other
+  // questions: which of them a sheet comes from cannot be known, and a guess
+  // would grade it against questions its student never had.
+  const auto unclear = [&](const SheetLayout::TSheetCode& code) {
+    const auto first = recorded(code);
+    return first != expected.Runs.end() &&
+           std::any_of(std::next(first), expected.Runs.end(), [&](const TRun& run) {
+             return SameRun(run, code) && run.Options.Draw != first->Options.Draw;
+           });
+  };
   // One answers file is graded against one print: the one most pages of
   // the pile come from, so a stray page does not turn the rest away.
   std::map<TRunKey, int> shared;
@@ -274,7 +287,7 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
   for (const TScannedPage& page : pages) {
     const auto& code = page.Reading.Code;
     if (!page.Reading.Read || !ofTest(code) ||
-        (!expected.Runs.empty() && recorded(code) == expected.Runs.end()))
+        (!expected.Runs.empty() && recorded(code) == expected.Runs.end()) || unclear(code))
       continue;
     const int count = ++shared[RunKeyOf(code)];
     if (!prevailing || count > shared[RunKeyOf(*prevailing)]) prevailing = &code;
@@ -313,6 +326,10 @@ TPile Assemble(std::vector<TScannedPage> pages, const TExpected& expected) {
     }
     if (!expected.Runs.empty() && recorded(code) == expected.Runs.end()) {
       Add(pile.Problems, Problem(TProblemKind::NotRecorded, place, code));
+      continue;
+    }
+    if (unclear(code)) {
+      Add(pile.Problems, Problem(TProblemKind::PrintUnclear, place, code));
       continue;
     }
     if (!SameRun(*pile.Run, code)) {

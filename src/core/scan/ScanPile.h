@@ -81,6 +81,7 @@ enum class TProblemKind {
   NumberInDoubt,   // Reason is the decision's
   OtherTest,       // Code.Fingerprint
   NotRecorded,     // the run of Code: seed, versions, shuffles
+  PrintUnclear,    // the run of Code, recorded twice with other questions drawn
   OtherRun,        // the run of Code, other than the pile's
   NoSuchVersion,   // Code.Version, not among Code.Versions
   StudentUnknown,  // a page of a photocopied sheet without a sure student number

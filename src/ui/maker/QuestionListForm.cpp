@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -140,8 +141,9 @@ void TQuestionListForm::Fill() {
                       ? NumberCell(QStringLiteral("%1%").arg(*h.Facility * 100, 0, 'f', 0), *h.Facility)
                       : NumberCell({}, -1));
     List->setItem(row, DiscriminationColumn,
-                  h.Discrimination ? NumberCell(QString::number(*h.Discrimination, 'f', 2), *h.Discrimination)
-                                   : NumberCell({}, -2));
+                  h.Discrimination
+                      ? NumberCell(QLocale().toString(*h.Discrimination, 'f', 2), *h.Discrimination)
+                      : NumberCell({}, -2));
     List->setItem(row, LastAskedColumn, Cell(ToQString(h.LastAsked.substr(0, 10))));
     List->setItem(row, KeyChangedColumn, Cell(h.KeyChanged ? tr("changed") : QString()));
   }

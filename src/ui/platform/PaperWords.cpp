@@ -1,6 +1,7 @@
 #include "ui/platform/PaperWords.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 #include <cmath>
 
@@ -61,7 +62,7 @@ QString BalanceText(const ParallelForms::TForms& forms) {
     //: An expected mean score: %1 is a whole percent.
     means << QCoreApplication::translate("TPrintForm", "%1%").arg(std::lround(mean));
   const QString listed = means.join(QStringLiteral(", "));
-  const QString spread = QString::number(forms.Spread(), 'f', 1);
+  const QString spread = QLocale().toString(forms.Spread(), 'f', 1);  // with the reader's decimal mark
   if (forms.Estimated == 0)
     //: %1 lists each version's expected mean score, %2 the highest less the lowest.
     return QCoreApplication::translate("TPrintForm", "expected mean: %1 (spread %2 points)")
@@ -109,27 +110,31 @@ QString RunText(const TPrintRun& run) {
 }
 
 QString RecordedText(int added, int known, const QString& store) {
-  //: %1 is the results store's file.
+  const QString already = QString::number(known);
+  if (known == 0 && added == 1)
+    //: %1 is the results store's file.
+    return QCoreApplication::translate("TGradeForm", "1 attempt was recorded in %1.").arg(store);
   if (known == 0)
-    return added == 1
-               ? QCoreApplication::translate("TGradeForm", "1 attempt was recorded in %1.").arg(store)
-               : QCoreApplication::translate("TGradeForm", "%n attempts were recorded in %1.", nullptr, added)
-                     .arg(store);
-  //: %1 is the results store's file, %2 how many of the attempts it held already.
+    //: %1 is the results store's file.
+    return QCoreApplication::translate("TGradeForm", "%n attempts were recorded in %1.", nullptr, added)
+        .arg(store);
+  if (added == 1 && known == 1)
+    //: %1 is the results store's file.
+    return QCoreApplication::translate("TGradeForm", "1 attempt was recorded in %1; 1 was there already.")
+        .arg(store);
   if (added == 1)
-    return known == 1 ? QCoreApplication::translate("TGradeForm",
-                                                    "1 attempt was recorded in %1; 1 was there already.")
-                            .arg(store)
-                      : QCoreApplication::translate("TGradeForm",
-                                                    "1 attempt was recorded in %1; %2 were there already.")
-                            .arg(store, QString::number(known));
-  return known == 1
-             ? QCoreApplication::translate(
-                   "TGradeForm", "%n attempts were recorded in %1; 1 was there already.", nullptr, added)
-                   .arg(store)
-             : QCoreApplication::translate(
-                   "TGradeForm", "%n attempts were recorded in %1; %2 were there already.", nullptr, added)
-                   .arg(store, QString::number(known));
+    //: %1 is the results store's file, %2 how many of the attempts it held already.
+    return QCoreApplication::translate("TGradeForm", "1 attempt was recorded in %1; %2 were there already.")
+        .arg(store, already);
+  if (known == 1)
+    //: %1 is the results store's file.
+    return QCoreApplication::translate("TGradeForm", "%n attempts were recorded in %1; 1 was there already.",
+                                       nullptr, added)
+        .arg(store);
+  //: %1 is the results store's file, %2 how many of the attempts it held already.
+  return QCoreApplication::translate("TGradeForm", "%n attempts were recorded in %1; %2 were there already.",
+                                     nullptr, added)
+      .arg(store, already);
 }
 
 QString GradeWarningText(const TGradeWarning& warning) {

@@ -210,6 +210,13 @@ QString TPrintForm::RecordPrintRun(const TTestPrinter& pages, const PaperVersion
     const TRecordedPrint recorded = RecordPrint(ToPath(TestPath), Test.Questions, versions);
     for (const std::string& notice : recorded.Notices) notes += QLatin1Char('\r') + FromSystemText(notice);
     notes += QLatin1Char('\r') + tr("Recorded as print run %1 for grading.").arg(recorded.Run.Number);
+    if (recorded.Alike)
+      //: %1 is the seed, %2 the number of the earlier print run.
+      notes += QLatin1Char('\r') + tr("Seed %1 was printed before as run %2 with other questions drawn: the "
+                                      "sheets of the two prints cannot be told apart, so neither is graded "
+                                      "when scanned. Print again with a new seed.")
+                                       .arg(recorded.Alike->Options.Seed)
+                                       .arg(recorded.Alike->Number);
   } catch (const TIoError& error) {
     //: %1 is the reason the results store gives.
     notes += QLatin1Char('\r') +

@@ -160,6 +160,11 @@ QString ProblemReasonText(const Scan::TProblem& problem) {
       return TScanForm::tr("a page of another test (fingerprint %1)").arg(FromSystemText(code.Fingerprint));
     case TProblemKind::NotRecorded:
       return TScanForm::tr("a sheet of a print that was not recorded (%1)").arg(PileRunText(code));
+    case TProblemKind::PrintUnclear:
+      return TScanForm::tr(
+                 "a sheet of one of two prints with the same seed that drew other questions (%1): "
+                 "which it is cannot be known, so it is not graded")
+          .arg(PileRunText(code));
     case TProblemKind::OtherRun:
       return TScanForm::tr("a sheet of another print than the rest of the pile (%1)").arg(PileRunText(code));
     case TProblemKind::NoSuchVersion:
@@ -177,7 +182,7 @@ QString ProblemReasonText(const Scan::TProblem& problem) {
     case TProblemKind::PageTwice:
       //: %1 names the sheet, %2 is a page's number, %3 the places of its copies.
       return TScanForm::
-          tr("%1 has page %2 more than once (%3): whose each is cannot be known, so the sheet is not graded")
+          tr("%1 has page %2 more than once (%3): which copy is whose cannot be known, so the sheet is not graded")
               .arg(SheetText(problem), QString::number(problem.Count), PlacesText(problem.Places));
     case TProblemKind::PagesMissing: {
       QStringList missing;

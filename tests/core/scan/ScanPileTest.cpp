@@ -208,6 +208,32 @@ TEST(ScanPile, NothingDoubtfulForeignOrTwiceNumberedIsGraded) {
 // Several marks in a row are the answer to a question with several correct
 // letters, and a doubt on one with a single correct letter; the key counts
 // as it is now, though it was mended after the sheets were printed.
+// Two recorded prints of one seed and options that drew other questions
+// give sheets no mark tells apart: none is graded against a guess, and a
+// third print of other options is graded as ever.
+TEST(ScanPile, SheetsOfTwoPrintsOfOneSeedThatDrewOtherQuestionsAreNotGuessed) {
+  const std::string fingerprint = FakeSheet::SampleCode().Fingerprint;
+  const Scan::TRun first{fingerprint, {2, 424242, true, true, {{0, 1, 2}, {3, 4, 5}}}, {}, {}};
+  const Scan::TRun second{fingerprint, {2, 424242, true, true, {{0, 1, 3}, {2, 4, 5}}}, {}, {}};
+  const Scan::TPile pile =
+      Scan::Assemble({Page("1.png", Code('A'), "ABC", "1001"), Page("2.png", Code('B'), "CBA", "1002")},
+                     {fingerprint, {first, second}});
+  EXPECT_TRUE(pile.Sheets.empty());
+  using K = Scan::TProblemKind;
+  EXPECT_EQ(Kinds(pile), (std::vector<K>{K::PrintUnclear, K::PrintUnclear}));
+  EXPECT_EQ(
+      Problems(pile)[0],
+      "1.png page 1: a sheet of one of two prints with the same seed that drew other questions (seed 424242, "
+      "2 versions, questions and answers shuffled): which it is cannot be known, so it is not graded");
+  auto other = Code('A');
+  other.ShuffleAnswers = false;
+  const Scan::TRun third{fingerprint, {2, 424242, true, false, {{0, 1, 2}, {3, 4, 5}}}, {}, {}};
+  const Scan::TPile apart =
+      Scan::Assemble({Page("3.png", other, "ABC", "1003")}, {fingerprint, {first, second, third}});
+  ASSERT_EQ(apart.Sheets.size(), 1u);
+  EXPECT_TRUE(apart.Problems.empty());
+}
+
 TEST(ScanPile, SeveralMarksAnswerOnlyAQuestionWithSeveralCorrectLettersByTheKeyAsItIsNow) {
   std::vector<QuestionRecord> questions{MakeQuestion("q1", {"w", "x", "y", "z"}, "AC"),
                                         MakeQuestion("q2", {"w", "x", "y", "z"}, "B"),
@@ -299,8 +325,8 @@ TEST(ScanPile, ScannedTwoPageSheetsKeepTheirOwnPagesHoweverThePileLies) {
       (std::vector<std::string>{"pile.pdf page 6: the page's student cannot be known: the student number "
                                 "written on every page of a photocopied sheet is missing or unclear on it",
                                 "pile.pdf page 2: version A sheet of student 1001 has page 2 more than once "
-                                "(pile.pdf page 2, pile.pdf page 7): whose each is cannot be known, so the "
-                                "sheet is not graded",
+                                "(pile.pdf page 2, pile.pdf page 7): which copy is whose cannot be known, so "
+                                "the sheet is not graded",
                                 "pile.pdf page 4: version A sheet of student 1003 lacks page 1 of 2"}));
   using K = Scan::TProblemKind;
   EXPECT_EQ(Kinds(shuffled), (std::vector<K>{K::StudentUnknown, K::PageTwice, K::PagesMissing}));
