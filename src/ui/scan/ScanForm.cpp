@@ -181,9 +181,10 @@ QString ProblemReasonText(const Scan::TProblem& problem) {
           .arg(QLatin1Char(code.Version));
     case TProblemKind::PageTwice:
       //: %1 names the sheet, %2 is a page's number, %3 the places of its copies.
-      return TScanForm::
-          tr("%1 has page %2 more than once (%3): which copy is whose cannot be known, so the sheet is not graded")
-              .arg(SheetText(problem), QString::number(problem.Count), PlacesText(problem.Places));
+      return TScanForm::tr(
+                 "%1 has page %2 more than once (%3): which copy is whose cannot be known, so the sheet is "
+                 "not graded")
+          .arg(SheetText(problem), QString::number(problem.Count), PlacesText(problem.Places));
     case TProblemKind::PagesMissing: {
       QStringList missing;
       for (const int page : problem.Pages) missing << QString::number(page);
