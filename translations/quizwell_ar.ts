@@ -1379,12 +1379,12 @@ Maker (&quot;the maker&quot;) you accept it.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
         <source>1 version</source>
         <translation>نسخة واحدة</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="82"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n نسخة</numerusform>
@@ -1396,37 +1396,37 @@ Maker (&quot;the maker&quot;) you accept it.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="91"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="94"/>
         <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>الطباعة السابقة (البذرة %1، %2، %3، سُحبت الأسئلة وفق المخطط)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="96"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="99"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>الطباعة السابقة (البذرة %1، %2، %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="103"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="106"/>
         <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>الدفعة %1 (طُبعت في %2، البذرة %3، %4، %5، سُحبت الأسئلة وفق المخطط)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="108"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="111"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>الدفعة %1 (طُبعت في %2، البذرة %3، %4، %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
         <source>1 attempt was recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>سُجّلت محاولة واحدة في %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="122"/>
         <source>%n attempts were recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>
@@ -1439,19 +1439,19 @@ Maker (&quot;the maker&quot;) you accept it.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="126"/>
         <source>1 attempt was recorded in %1; 1 was there already.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>سُجّلت محاولة واحدة في %1؛ وكانت محاولة أخرى موجودة فيه من قبل.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
         <source>1 attempt was recorded in %1; %2 were there already.</source>
         <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
         <translation>سُجّلت محاولة واحدة في %1؛ وعدد المحاولات التي كانت موجودة فيه من قبل: %2.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="131"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="134"/>
         <source>%n attempts were recorded in %1; 1 was there already.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>
@@ -1464,7 +1464,7 @@ Maker (&quot;the maker&quot;) you accept it.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="135"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="138"/>
         <source>%n attempts were recorded in %1; %2 were there already.</source>
         <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
         <translation>
@@ -1477,40 +1477,40 @@ Maker (&quot;the maker&quot;) you accept it.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="144"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
         <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
         <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
         <translation>الصف %1، %2: لم تُصحَّح لوجود أسئلة مشكوك فيها (%3)؛ احسمها ثم صحّح الورقة مرة أخرى</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="152"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="155"/>
         <source>the seed and options given (seed %1)</source>
         <translation>البذرة والخيارات المحدّدة (البذرة %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="156"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="159"/>
         <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
         <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
         <translation>تتطابق الأوراق مع %1 أفضل بكثير من %2: فالإجابات الصحيحة هناك %3 من %4 (%5%)، مقابل %6 (%7%) هنا. صحّحها بالدفعة التي طُبعت فيها.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="168"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="171"/>
         <source>version %1</source>
         <translation>النسخة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="169"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
         <source>the test&apos;s own order, nothing shuffled</source>
         <translation>ترتيب الاختبار الأصلي، دون أي خلط</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="175"/>
         <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
         <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
         <translation>تحصل %1 من %2 من الأوراق على درجات أعلى بكثير بمفتاح آخر منها بمفتاح نسختها: فدرجة %3 هي %4% بوصفها النسخة %5، و%6% بمفتاح %7. تحقّق من أحرف النسخ المُدخلة.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="185"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="188"/>
         <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
         <extracomment>%1 names the run.</extracomment>
         <translation>تغيّر الاختبار بعد طباعة %1: تُصحَّح الأوراق بأسئلته ومفاتيحه كما هي الآن.</translation>
@@ -3928,82 +3928,65 @@ Pass rate: %7</source>
         <translation>العمود %1 متروك فارغًا</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <source>1 version</source>
-        <translation>نسخة واحدة</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <source>%n versions</source>
-        <translation>
-            <numerusform>%n نسخة</numerusform>
-            <numerusform>نسخة واحدة</numerusform>
-            <numerusform>نسختان</numerusform>
-            <numerusform>%n نسخ</numerusform>
-            <numerusform>%n نسخةً</numerusform>
-            <numerusform>%n نسخة</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="125"/>
         <source>seed %1, %2</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
         <translation>البذرة %1، %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="128"/>
         <source>seed %1, %2, %3</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
         <translation>البذرة %1، %2، %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="138"/>
         <source>sheet %1 of version %2</source>
         <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
         <translation>الورقة %1 من النسخة %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
         <source>version %1 sheet of student %2</source>
         <translation>ورقة النسخة %1 للطالب %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="144"/>
         <source>version %1 sheet</source>
         <translation>ورقة النسخة %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
         <source>a page of another test (fingerprint %1)</source>
         <translation>صفحة من اختبار آخر (البصمة %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="161"/>
         <source>a sheet of a print that was not recorded (%1)</source>
         <translation>ورقة من طباعة غير مسجّلة (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="163"/>
         <source>a sheet of one of two prints with the same seed that drew other questions (%1): which it is cannot be known, so it is not graded</source>
         <translation>ورقة من إحدى طباعتين بالبذرة نفسها سُحبت فيهما أسئلة مختلفة (%1): يتعذّر معرفة أيّهما، لذا لن تُصحَّح</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="168"/>
         <source>a sheet of another print than the rest of the pile (%1)</source>
         <translation>ورقة من طباعة غير طباعة بقية الرزمة (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>version %1 is not one of the %2 versions of its print</source>
         <translation>النسخة %1 ليست من نسخ طباعتها (وعددها %2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>يتعذّر معرفة طالب هذه الصفحة: رقم الطالب المكتوب على كل صفحة من الورقة المنسوخة مفقود أو غير واضح</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="185"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="183"/>
         <source>%1 has page %2 more than once (%3): which copy is whose cannot be known, so the sheet is not graded</source>
         <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
         <translation>في %1 الصفحة %2 أكثر من مرة (%3): يتعذّر معرفة صاحب كلٍّ منها، لذا لن تُصحَّح الورقة</translation>
@@ -4041,7 +4024,7 @@ Pass rate: %7</source>
         <translation>%1 الصفحة %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="179"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
         <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
         <translation>الصفحة %1 من ورقة للنسخة %2 لا تسبقها صفحتها الأولى</translation>
     </message>

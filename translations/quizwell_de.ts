@@ -1377,12 +1377,12 @@ Sie sie an.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
         <source>1 version</source>
         <translation>1 Version</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="82"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n Version</numerusform>
@@ -1390,37 +1390,37 @@ Sie sie an.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="91"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="94"/>
         <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>dem früheren Druck (Startwert %1, %2, %3, Fragen nach dem Bauplan gezogen)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="96"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="99"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>dem früheren Druck (Startwert %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="103"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="106"/>
         <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>Drucklauf %1 (gedruckt am %2, Startwert %3, %4, %5, Fragen nach dem Bauplan gezogen)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="108"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="111"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>Drucklauf %1 (gedruckt am %2, Startwert %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
         <source>1 attempt was recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>1 Versuch wurde in %1 eingetragen.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="122"/>
         <source>%n attempts were recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>
@@ -1429,19 +1429,19 @@ Sie sie an.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="126"/>
         <source>1 attempt was recorded in %1; 1 was there already.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>1 Versuch wurde in %1 eingetragen; 1 war bereits vorhanden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
         <source>1 attempt was recorded in %1; %2 were there already.</source>
         <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
         <translation>1 Versuch wurde in %1 eingetragen; %2 waren bereits vorhanden.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="131"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="134"/>
         <source>%n attempts were recorded in %1; 1 was there already.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>
@@ -1450,7 +1450,7 @@ Sie sie an.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="135"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="138"/>
         <source>%n attempts were recorded in %1; %2 were there already.</source>
         <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
         <translation>
@@ -1459,40 +1459,40 @@ Sie sie an.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="144"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
         <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
         <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
         <translation>Zeile %1, %2: nicht ausgewertet, zweifelhafte Fragen (%3); entscheiden Sie diese und werten Sie den Bogen erneut aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="152"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="155"/>
         <source>the seed and options given (seed %1)</source>
         <translation>dem angegebenen Startwert und den angegebenen Einstellungen (Startwert %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="156"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="159"/>
         <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
         <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
         <translation>Die Bögen passen weit besser zu %1 als zu %2: Dort sind %3 von %4 Antworten (%5&#xa0;%) richtig, hier dagegen %6 (%7&#xa0;%). Werten Sie sie mit dem Drucklauf aus, in dem sie gedruckt wurden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="168"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="171"/>
         <source>version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="169"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
         <source>the test&apos;s own order, nothing shuffled</source>
         <translation>die eigene Reihenfolge des Tests, nichts gemischt</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="175"/>
         <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
         <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
         <translation>%1 von %2 Bögen erzielen mit einem anderen Lösungsschlüssel weit bessere Ergebnisse als mit dem ihrer eigenen Version: %3 erreicht %4&#xa0;% als Version %5 und %6&#xa0;% mit dem Lösungsschlüssel für %7. Prüfen Sie die eingegebenen Versionsbuchstaben.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="185"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="188"/>
         <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
         <extracomment>%1 names the run.</extracomment>
         <translation>Der Test wurde nach %1 geändert: Die Bögen werden mit seinen Fragen und Lösungen im jetzigen Stand ausgewertet.</translation>
@@ -3898,78 +3898,65 @@ Bestehensquote: %7</translation>
         <translation>Spalte %1 ist leer geblieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <source>1 version</source>
-        <translation>1 Version</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <source>%n versions</source>
-        <translation>
-            <numerusform>%n Version</numerusform>
-            <numerusform>%n Versionen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="125"/>
         <source>seed %1, %2</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
         <translation>Startwert %1, %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="128"/>
         <source>seed %1, %2, %3</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
         <translation>Startwert %1, %2, %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="138"/>
         <source>sheet %1 of version %2</source>
         <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
         <translation>Bogen %1 der Version %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
         <source>version %1 sheet of student %2</source>
         <translation>Bogen der Version %1 von Schüler %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="144"/>
         <source>version %1 sheet</source>
         <translation>Bogen der Version %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
         <source>a page of another test (fingerprint %1)</source>
         <translation>eine Seite eines anderen Tests (Fingerabdruck %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="161"/>
         <source>a sheet of a print that was not recorded (%1)</source>
         <translation>ein Bogen aus einem nicht verzeichneten Druck (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="163"/>
         <source>a sheet of one of two prints with the same seed that drew other questions (%1): which it is cannot be known, so it is not graded</source>
         <translation>ein Bogen aus einem von zwei Drucken mit demselben Startwert, die andere Fragen gezogen haben (%1): Aus welchem er stammt, lässt sich nicht feststellen, daher wird er nicht ausgewertet</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="168"/>
         <source>a sheet of another print than the rest of the pile (%1)</source>
         <translation>ein Bogen aus einem anderen Druck als der Rest des Stapels (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>version %1 is not one of the %2 versions of its print</source>
         <translation>Version %1 gehört nicht zu den %2 Versionen ihres Drucks</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>der Schüler dieser Seite lässt sich nicht bestimmen: die auf jeder Seite eines kopierten Bogens geschriebene Schülernummer fehlt oder ist unklar</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="185"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="183"/>
         <source>%1 has page %2 more than once (%3): which copy is whose cannot be known, so the sheet is not graded</source>
         <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
         <translation>%1 hat Seite %2 mehr als einmal (%3): Welche davon wem gehört, lässt sich nicht feststellen, daher wird der Bogen nicht ausgewertet</translation>
@@ -4007,7 +3994,7 @@ Bestehensquote: %7</translation>
         <translation>%1 Seite %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="179"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
         <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
         <translation>Seite %1 eines Bogens der Version %2, ohne dass dessen Seite 1 davor liegt</translation>
     </message>

@@ -1371,12 +1371,12 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
         <source>1 version</source>
         <translation>1 versión</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="82"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n versión</numerusform>
@@ -1384,37 +1384,37 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="91"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="94"/>
         <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>la impresión anterior (semilla %1, %2, %3, preguntas sacadas del plan)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="96"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="99"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>la impresión anterior (semilla %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="103"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="106"/>
         <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>la tirada %1 (impresa el %2, semilla %3, %4, %5, preguntas sacadas del plan)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="108"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="111"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>la tirada %1 (impresa el %2, semilla %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
         <source>1 attempt was recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>Se registró 1 intento en %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="122"/>
         <source>%n attempts were recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>
@@ -1423,19 +1423,19 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="126"/>
         <source>1 attempt was recorded in %1; 1 was there already.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>Se registró 1 intento en %1; 1 ya figuraba allí.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
         <source>1 attempt was recorded in %1; %2 were there already.</source>
         <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
         <translation>Se registró 1 intento en %1; %2 ya figuraban allí.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="131"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="134"/>
         <source>%n attempts were recorded in %1; 1 was there already.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>
@@ -1444,7 +1444,7 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="135"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="138"/>
         <source>%n attempts were recorded in %1; %2 were there already.</source>
         <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
         <translation>
@@ -1453,40 +1453,40 @@ Lea este acuerdo. Al instalar o usar Quizwell Maker
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="144"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
         <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
         <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
         <translation>fila %1, %2: sin calificar, preguntas dudosas (%3); resuélvalas y vuelva a calificar la hoja</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="152"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="155"/>
         <source>the seed and options given (seed %1)</source>
         <translation>la semilla y las opciones indicadas (semilla %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="156"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="159"/>
         <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
         <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
         <translation>Las hojas coinciden mucho mejor con %1 que con %2: allí son correctas %3 de %4 respuestas (%5&#xa0;%), frente a %6 (%7&#xa0;%) aquí. Califíquelas con la tirada en la que se imprimieron.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="168"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="171"/>
         <source>version %1</source>
         <translation>la versión %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="169"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
         <source>the test&apos;s own order, nothing shuffled</source>
         <translation>la prueba en su propio orden, sin mezclar</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="175"/>
         <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
         <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
         <translation>%1 de %2 hojas obtienen una puntuación mucho mejor con otra clave que con la clave de su propia versión: %3 obtiene un %4&#xa0;% como versión %5 y un %6&#xa0;% con la clave de %7. Compruebe las letras de versión introducidas.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="185"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="188"/>
         <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
         <extracomment>%1 names the run.</extracomment>
         <translation>La prueba se modificó después de imprimirse %1: las hojas se califican con sus preguntas y claves tal como están ahora.</translation>
@@ -3892,78 +3892,65 @@ Tasa de aprobados: %7</translation>
         <translation>la columna %1 está en blanco</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <source>1 version</source>
-        <translation>1 versión</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <source>%n versions</source>
-        <translation>
-            <numerusform>%n versión</numerusform>
-            <numerusform>%n versiones</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="125"/>
         <source>seed %1, %2</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
         <translation>semilla %1, %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="128"/>
         <source>seed %1, %2, %3</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
         <translation>semilla %1, %2, %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="138"/>
         <source>sheet %1 of version %2</source>
         <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
         <translation>la hoja %1 de la versión %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
         <source>version %1 sheet of student %2</source>
         <translation>la hoja de la versión %1 del estudiante %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="144"/>
         <source>version %1 sheet</source>
         <translation>la hoja de la versión %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
         <source>a page of another test (fingerprint %1)</source>
         <translation>una página de otra prueba (huella %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="161"/>
         <source>a sheet of a print that was not recorded (%1)</source>
         <translation>una hoja de una impresión que no se registró (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="163"/>
         <source>a sheet of one of two prints with the same seed that drew other questions (%1): which it is cannot be known, so it is not graded</source>
         <translation>una hoja de una de dos impresiones con la misma semilla que sortearon otras preguntas (%1): no se puede saber de cuál es, así que no se califica</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="168"/>
         <source>a sheet of another print than the rest of the pile (%1)</source>
         <translation>una hoja de una impresión distinta de la del resto del lote (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>version %1 is not one of the %2 versions of its print</source>
         <translation>la versión %1 no es ninguna de las %2 versiones de su impresión</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>no se puede saber de qué estudiante es la página: el número de estudiante escrito en cada página de una hoja fotocopiada falta o no está claro</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="185"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="183"/>
         <source>%1 has page %2 more than once (%3): which copy is whose cannot be known, so the sheet is not graded</source>
         <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
         <translation>%1 tiene la página %2 más de una vez (%3): no se puede saber de quién es cada copia, así que la hoja no se califica</translation>
@@ -4001,7 +3988,7 @@ Tasa de aprobados: %7</translation>
         <translation>%1 página %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="179"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
         <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
         <translation>la página %1 de una hoja de la versión %2 cuya página 1 no está delante de ella</translation>
     </message>

@@ -1377,12 +1377,12 @@ Państwo jej postanowienia.
 <context>
     <name>TGradeForm</name>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="80"/>
         <source>1 version</source>
         <translation>1 wersja</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="82"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="81"/>
         <source>%n versions</source>
         <translation>
             <numerusform>%n wersja</numerusform>
@@ -1391,37 +1391,37 @@ Państwo jej postanowienia.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="91"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="94"/>
         <source>the earlier print (seed %1, %2, %3, questions drawn from the blueprint)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>wcześniejszy wydruk (ziarno %1, %2, %3, pytania wylosowane według planu)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="96"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="99"/>
         <source>the earlier print (seed %1, %2, %3)</source>
         <extracomment>A print known only by its options, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is the seed, %2 the versions, %3 what was shuffled.</extracomment>
         <translation>wcześniejszy wydruk (ziarno %1, %2, %3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="103"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="106"/>
         <source>run %1 (printed %2, seed %3, %4, %5, questions drawn from the blueprint)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>wydruk %1 (wydrukowano %2, ziarno %3, %4, %5, pytania wylosowane według planu)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="108"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="111"/>
         <source>run %1 (printed %2, seed %3, %4, %5)</source>
         <extracomment>A print run, named inside a sentence (&quot;The sheets fit %1 far better than...&quot;): %1 is its number, %2 when it was printed, %3 the seed, %4 the versions, %5 what was shuffled.</extracomment>
         <translation>wydruk %1 (wydrukowano %2, ziarno %3, %4, %5)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="116"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
         <source>1 attempt was recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>W pliku %1 zapisano 1 podejście.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="119"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="122"/>
         <source>%n attempts were recorded in %1.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>
@@ -1431,19 +1431,19 @@ Państwo jej postanowienia.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="123"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="126"/>
         <source>1 attempt was recorded in %1; 1 was there already.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>W pliku %1 zapisano 1 podejście; 1 było już zapisane wcześniej.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="127"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="130"/>
         <source>1 attempt was recorded in %1; %2 were there already.</source>
         <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
         <translation>W pliku %1 zapisano 1 podejście; zapisane już wcześniej: %2.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="131"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="134"/>
         <source>%n attempts were recorded in %1; 1 was there already.</source>
         <extracomment>%1 is the results store&apos;s file.</extracomment>
         <translation>
@@ -1453,7 +1453,7 @@ Państwo jej postanowienia.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/platform/PaperWords.cpp" line="135"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="138"/>
         <source>%n attempts were recorded in %1; %2 were there already.</source>
         <extracomment>%1 is the results store&apos;s file, %2 how many of the attempts it held already.</extracomment>
         <translation>
@@ -1463,40 +1463,40 @@ Państwo jej postanowienia.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="144"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="147"/>
         <source>row %1, %2: not graded, questions in doubt (%3); decide them and grade the sheet again</source>
         <extracomment>%1 is the row of the answers file, %2 the sheet&apos;s name, %3 its questions in doubt (&quot;12 17&quot;).</extracomment>
         <translation>wiersz %1, %2: karta nie została oceniona, wątpliwe pytania (%3); należy je rozstrzygnąć i ponownie ocenić kartę</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="152"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="155"/>
         <source>the seed and options given (seed %1)</source>
         <translation>podane ziarno i ustawienia (ziarno %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="156"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="159"/>
         <source>The sheets fit %1 far better than %2: %3 of %4 answers (%5%) are right there, against %6 (%7%) here. Grade them with the run they were printed in.</source>
         <extracomment>%1 and %2 name runs; of %4 answers, %3 (%5 percent) are right under the first, %6 (%7 percent) under the second.</extracomment>
         <translation>Karty pasują znacznie lepiej do innego wydruku niż do wybranego. Lepiej pasuje %1 – poprawne odpowiedzi: %3 z %4 (%5%); do oceny wybrano %2 – poprawne odpowiedzi: %6 (%7%). Karty należy ocenić według wydruku, w którym zostały wydrukowane.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="168"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="171"/>
         <source>version %1</source>
         <translation>wersja %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="169"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
         <source>the test&apos;s own order, nothing shuffled</source>
         <translation>oryginalna kolejność testu, bez mieszania</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="172"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="175"/>
         <source>%1 of %2 sheets score far better under another key than under the key of their own version: %3 scores %4% as version %5 and %6% under the key of %7. Check the version letters typed.</source>
         <extracomment>%1 of %2 sheets; %3 is a sheet&apos;s name, %4 its percent as its version %5, %6 its percent under the key of %7 (another version, or the test&apos;s own order).</extracomment>
         <translation>Karty z wynikiem znacznie lepszym według innego klucza niż według klucza własnej wersji: %1 z %2. Na przykład karta %3 uzyskuje %4% jako wersja %5, a %6% według klucza (%7). Należy sprawdzić wpisane litery wersji.</translation>
     </message>
     <message>
-        <location filename="../src/ui/platform/PaperWords.cpp" line="185"/>
+        <location filename="../src/ui/platform/PaperWords.cpp" line="188"/>
         <source>The test was changed after %1 was printed: the sheets are graded with its questions and keys as they are now.</source>
         <extracomment>%1 names the run.</extracomment>
         <translation>Test został zmieniony po tym, jak powstał %1: karty są oceniane według jego pytań i kluczy w obecnej postaci.</translation>
@@ -3905,79 +3905,65 @@ Odsetek zaliczeń: %7</translation>
         <translation>kolumna %1 jest pusta</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <source>1 version</source>
-        <translation>1 wersja</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/ui/scan/ScanForm.cpp" line="123"/>
-        <source>%n versions</source>
-        <translation>
-            <numerusform>%n wersja</numerusform>
-            <numerusform>%n wersje</numerusform>
-            <numerusform>%n wersji</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="126"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="125"/>
         <source>seed %1, %2</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;).</extracomment>
         <translation>ziarno %1, %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="129"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="128"/>
         <source>seed %1, %2, %3</source>
         <extracomment>A printed run named inside a problem: %1 is its seed, %2 its versions (&quot;2 versions&quot;), %3 what was shuffled.</extracomment>
         <translation>ziarno %1, %2, %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="139"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="138"/>
         <source>sheet %1 of version %2</source>
         <extracomment>A sheet named inside a problem: %1 is its serial, %2 its version letter.</extracomment>
         <translation>karta %1 wersji %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="141"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="140"/>
         <source>version %1 sheet of student %2</source>
         <translation>karta wersji %1 ucznia %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="145"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="144"/>
         <source>version %1 sheet</source>
         <translation>karta wersji %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="160"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="159"/>
         <source>a page of another test (fingerprint %1)</source>
         <translation>strona innego testu (odcisk %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="162"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="161"/>
         <source>a sheet of a print that was not recorded (%1)</source>
         <translation>karta z niezapisanego wydruku (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="164"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="163"/>
         <source>a sheet of one of two prints with the same seed that drew other questions (%1): which it is cannot be known, so it is not graded</source>
         <translation>karta z jednego z dwóch wydruków o tym samym ziarnie, w których wylosowano inne pytania (%1): nie da się ustalić, z którego pochodzi, więc nie zostanie oceniona</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="169"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="168"/>
         <source>a sheet of another print than the rest of the pile (%1)</source>
         <translation>karta z innego wydruku niż pozostałe karty w stosie (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="171"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="170"/>
         <source>version %1 is not one of the %2 versions of its print</source>
         <translation>wersja %1 nie jest jedną z %2 wersji wydruku tej karty</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="175"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="174"/>
         <source>the page&apos;s student cannot be known: the student number written on every page of a photocopied sheet is missing or unclear on it</source>
         <translation>nie można ustalić ucznia tej strony: brak numeru ucznia wpisywanego na każdej stronie kserowanej karty lub jest on nieczytelny</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="185"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="183"/>
         <source>%1 has page %2 more than once (%3): which copy is whose cannot be known, so the sheet is not graded</source>
         <extracomment>%1 names the sheet, %2 is a page&apos;s number, %3 the places of its copies.</extracomment>
         <translation>%1 ma stronę %2 więcej niż raz (%3): nie da się ustalić, która kopia jest czyja, więc karta nie zostanie oceniona</translation>
@@ -4015,7 +4001,7 @@ Odsetek zaliczeń: %7</translation>
         <translation>%1 strona %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/scan/ScanForm.cpp" line="179"/>
+        <location filename="../src/ui/scan/ScanForm.cpp" line="178"/>
         <source>page %1 of a version %2 sheet whose page 1 is not before it</source>
         <translation>strona %1 karty wersji %2, której nie poprzedza strona 1 tej karty</translation>
     </message>

@@ -76,11 +76,14 @@ QString BalanceText(const ParallelForms::TForms& forms) {
       .arg(listed, spread);
 }
 
+QString VersionsText(int versions) {
+  return versions == 1 ? QCoreApplication::translate("TGradeForm", "1 version")
+                       : QCoreApplication::translate("TGradeForm", "%n versions", nullptr, versions);
+}
+
 QString RunText(const TPrintRun& run) {
   const PaperVersions::TOptions& options = run.Options;
-  const QString versions = options.Versions == 1 ? QCoreApplication::translate("TGradeForm", "1 version")
-                                                 : QCoreApplication::translate("TGradeForm", "%n versions",
-                                                                               nullptr, options.Versions);
+  const QString versions = VersionsText(options.Versions);
   const QString seed = QString::number(options.Seed);
   const QString shuffled = ShuffledText(options.ShuffleQuestions, options.ShuffleAnswers);
   const bool drawn = !options.Draw.empty();

@@ -21,6 +21,9 @@ QString DrawWarningText(const ParallelForms::TDrawWarning& warning);
 // The expected means of a balanced draw, or that there are no statistics.
 QString BalanceText(const ParallelForms::TForms& forms);
 
+// "1 version", "2 versions": how many versions a print has.
+QString VersionsText(int versions);
+
 // "run 3 (printed 2026-12-08 10:15:00, seed 31, 2 versions, questions and
 // answers shuffled)", or "the earlier print (seed 31, ...)" for a run known
 // only from a .lastprint file; named inside sentences.

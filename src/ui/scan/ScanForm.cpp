@@ -119,8 +119,7 @@ QString PlacesText(const std::vector<std::string>& places) {
 // A printed run as a problem names it.
 QString PileRunText(const SheetLayout::TSheetCode& code) {
   const QString seed = QString::number(code.Seed);
-  const QString versions =
-      code.Versions == 1 ? TScanForm::tr("1 version") : TScanForm::tr("%n versions", nullptr, code.Versions);
+  const QString versions = VersionsText(code.Versions);
   if (!code.ShuffleQuestions && !code.ShuffleAnswers)
     //: A printed run named inside a problem: %1 is its seed, %2 its versions ("2 versions").
     return TScanForm::tr("seed %1, %2").arg(seed, versions);
